@@ -1,0 +1,230 @@
+#include "form1.h"
+
+#include "artwork.h"
+#include "commandbutton.h"
+#include "fonts.h"
+#include "label.h"
+#include "linecontrol.h"
+#include "picturebox.h"
+#include "shape.h"
+#include "slider.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QPalette>
+
+namespace {
+// The system colours the window is laid out with.
+RgbValue windowWhite() {
+    return fromQColor(QApplication::palette().color(QPalette::Base));
+}
+RgbValue windowText() {
+    return fromQColor(QApplication::palette().color(QPalette::Text));
+}
+
+QFont uiFont(const char* family, double points, bool bold = false) {
+    QFont font{QString::fromLatin1(family)};
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+PictureBox* makePicture(QWidget* parent, const char* name, float left, float top, float width,
+                        float height, RgbValue back) {
+    auto* box = new PictureBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->Place(left, top, width, height);
+    box->SetBackColor(back);
+    return box;
+}
+
+Shape* makeShape(QWidget* parent, const char* name, Shape::Kind kind, float left, float top,
+                 float width, float height, RgbValue fill) {
+    auto* shape = new Shape(kind, parent);
+    shape->setObjectName(QString::fromLatin1(name));
+    shape->Place(left, top, width, height);
+    shape->SetBackColor(fill);
+    shape->SetBorderColor(windowText());
+    return shape;
+}
+
+Label* makeLabel(QWidget* parent, const char* name, const QString& caption, float left, float top,
+                 float width, float height, const QFont& font, bool opaque) {
+    auto* label = new Label(parent, caption, font, opaque);
+    label->setObjectName(QString::fromLatin1(name));
+    label->Place(left, top, width, height);
+    return label;
+}
+
+Slider* makeSlider(QWidget* parent, const char* name, int maximum, float left, float top,
+                   float width, float height) {
+    auto* slider = new Slider(parent, maximum);
+    slider->setObjectName(QString::fromLatin1(name));
+    slider->Place(left, top, width, height);
+    return slider;
+}
+
+CommandButton* makeButton(QWidget* parent, const char* name, const QString& caption, float left,
+                          float top, float width, float height) {
+    auto* button = new CommandButton(parent, caption);
+    button->setObjectName(QString::fromLatin1(name));
+    button->Place(left, top, width, height);
+    return button;
+}
+} // namespace
+
+Form1::Form1(QWidget* parent) : QWidget(parent) {
+    Fonts::installSubstitutions();
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Quellor"));
+    setWindowIcon(Artwork::windowIcon());
+    setAutoFillBackground(true);
+    createControls();
+    wireEvents();
+}
+
+void Form1::createControls() {
+    const RgbValue white = windowWhite();
+    const RgbValue grey = RGB(128, 128, 128);
+    const RgbValue lensBlue = RGB(192, 192, 255);
+    const RgbValue darkBlue = RGB(0, 0, 192);
+    const RgbValue markGrey = RGB(64, 64, 64);
+    const QFont small = uiFont("MS Sans Serif", 8.25);
+    const QFont panel = uiFont("MS Sans Serif", 9.75);
+    const QFont readout = uiFont("MS Sans Serif", 13.5);
+
+    // The bench. Created back to front, so that overlapping controls stack as
+    // they should: the media areas at the back, the lens symbol in front.
+    picLeft = makePicture(this, "picLeft", 120, 810, 7500, 8025, white);
+    picRigth = makePicture(this, "picRigth", 7620, 810, 7500, 8025, white);
+    picLeft->SetForeColor(windowText());
+    picRigth->SetForeColor(windowText());
+    Picture1 = makePicture(this, "Picture1", 7605, 1140, 20, 7695, white);
+    lineSplit = new LineControl(Picture1, 0, 7700, 0, 0, grey, 1);
+    lineSplit->setObjectName(QStringLiteral("lineSplit"));
+    picLSob = makePicture(this, "picLSob", 6900, 3120, 705, 3435, RGB(255, 255, 255));
+    shpLsob = makeShape(picLSob, "shpLsob", Shape::Kind::Oval, 0, 0, 1425, 3405, lensBlue);
+    picRsob = makePicture(this, "picRsob", 7620, 3120, 705, 3435, white);
+    shpRsob = makeShape(picRsob, "shpRsob", Shape::Kind::Oval, -720, 0, 1425, 3405, lensBlue);
+    Picture3 = makePicture(this, "Picture3", 420, 4800, 14385, 20, grey);
+    Picture3->setToolTip(QStringLiteral("Главная оптическая ось линзы"));
+    picLup = makePicture(this, "picLup", 7350, 2880, 255, 255, white);
+    Line1 = new LineControl(picLup, 30, 0, 300, 270, darkBlue, 4);
+    picRup = makePicture(this, "picRup", 7620, 2880, 255, 255, white);
+    Line2 = new LineControl(picRup, 240, 0, -30, 270, darkBlue, 4);
+    picRdown = makePicture(this, "picRdown", 7620, 6540, 255, 255, white);
+    Line4 = new LineControl(picRdown, -30, -30, 240, 240, darkBlue, 4);
+    picLdown = makePicture(this, "picLdown", 7350, 6540, 255, 255, white);
+    Line5 = new LineControl(picLdown, 270, 0, 0, 270, darkBlue, 4);
+    picVexol = makePicture(this, "picVexol", 7583, 3120, 60, 3465, darkBlue);
+    picVexol->SetBorder(true);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Line2->setObjectName(QStringLiteral("Line2"));
+    Line4->setObjectName(QStringLiteral("Line4"));
+    Line5->setObjectName(QStringLiteral("Line5"));
+
+    Picture2 = makePicture(this, "Picture2", 120, 120, 450, 450,
+                           fromQColor(palette().color(QPalette::Button)));
+    Picture2->SetPicture(Artwork::emblem());
+    Label5 = makeLabel(this, "Label5", QStringLiteral("В е к с о л"), 6600, 150, 2115, 465,
+                       uiFont("MS Sans Serif", 24), true);
+
+    // Marks and labels on the axis, inside the media areas.
+    shpF1 = makeShape(picLeft, "shpF1", Shape::Kind::Circle, 5160, 3930, 135, 135, markGrey);
+    shp2F1 = makeShape(picLeft, "shp2F1", Shape::Kind::Circle, 3210, 3930, 135, 135, markGrey);
+    lblFleft =
+        makeLabel(picLeft, "lblFleft", QStringLiteral("F"), 5190, 4110, 165, 195, small, false);
+    lbl2Fleft =
+        makeLabel(picLeft, "lbl2Fleft", QStringLiteral("2 F"), 3210, 4110, 225, 225, small, false);
+    lbln1 = makeLabel(picLeft, "lbln1", QString(), 6120, 7590, 1335, 435, readout, true);
+    shpF2 = makeShape(picRigth, "shpF2", Shape::Kind::Circle, 1860, 3930, 135, 135, markGrey);
+    shp2F2 = makeShape(picRigth, "shp2F2", Shape::Kind::Circle, 3420, 3930, 135, 135, markGrey);
+    lblFright =
+        makeLabel(picRigth, "lblFright", QStringLiteral("F"), 1890, 4110, 165, 195, small, false);
+    lbl2Fright = makeLabel(picRigth, "lbl2Fright", QStringLiteral("2 F"), 3420, 4110, 225, 225,
+                           small, false);
+    lbln2 = makeLabel(picRigth, "lbln2", QString(), 90, 7590, 1335, 435, readout, true);
+
+    // The panel below the bench.
+    Label1 = makeLabel(this, "Label1", QStringLiteral("Радиус кривизны поверхностей линзы:"), 150,
+                       8940, 3885, 285, uiFont("Microsoft Sans Serif", 9.75), false);
+    sldR1 = makeSlider(this, "sldR1", 66, 150, 9330, 2805, 435);
+    Label2 = makeLabel(this, "Label2", QStringLiteral("левая"), 3240, 9390, 645, 255, panel, false);
+    sldR2 = makeSlider(this, "sldR2", 66, 150, 10020, 2805, 435);
+    Label3 =
+        makeLabel(this, "Label3", QStringLiteral("правая"), 3180, 10050, 765, 315, panel, false);
+    Label7 = makeLabel(this, "Label7", QStringLiteral("Показатель преломления среды:"), 4200, 8970,
+                       3435, 225, panel, false);
+    sldn1 = makeSlider(this, "sldn1", 50, 4200, 9330, 3195, 435);
+    sldn1->setToolTip(QStringLiteral("Изменить показатель преломления среды слева"));
+    sldn2 = makeSlider(this, "sldn2", 50, 4200, 10020, 3195, 435);
+    sldn2->setToolTip(QStringLiteral("Изменить показатель преломления среды справа"));
+    Label4 = makeLabel(this, "Label4", QStringLiteral("Показатель преломления линзы:"), 7980, 8970,
+                       3285, 285, panel, false);
+    lblN = makeLabel(this, "lblN", QString(), 7410, 9330, 1335, 435, readout, true);
+    sldVexol = makeSlider(this, "sldVexol", 50, 8760, 9330, 3195, 435);
+    Label6 = makeLabel(this, "Label6", QStringLiteral("Тип линзы:"), 12390, 8970, 1215, 285, panel,
+                       false);
+    cmdSob = makeButton(this, "cmdSob", QString(), 12960, 9270, 465, 675);
+    cmdSob->SetPicture(Artwork::lensButton(true));
+    cmdRas = makeButton(this, "cmdRas", QString(), 13830, 9270, 465, 675);
+    cmdRas->SetPicture(Artwork::lensButton(false));
+    cmdCxOff = makeButton(this, "cmdCxOff", QStringLiteral("Линза"), 8370, 10020, 1425, 375);
+    cmdCxOff->setFont(panel);
+    cmdCx = makeButton(this, "cmdCx", QStringLiteral("Схема"), 10350, 10020, 1425, 375);
+    cmdCx->setFont(panel);
+    cmdExit = makeButton(this, "cmdExit", QStringLiteral("Выход"), 12900, 10020, 1425, 375);
+    cmdExit->setFont(uiFont("Courier New", 9.75, true));
+
+    // Names a screen reader can tell apart: the caption, the tooltip, or what
+    // the control shows.
+    cmdSob->setAccessibleName(QStringLiteral("Собирающая линза"));
+    cmdRas->setAccessibleName(QStringLiteral("Рассеивающая линза"));
+    sldR1->setAccessibleName(QStringLiteral("Радиус кривизны левой поверхности"));
+    sldR2->setAccessibleName(QStringLiteral("Радиус кривизны правой поверхности"));
+    sldn1->setAccessibleName(sldn1->toolTip());
+    sldn2->setAccessibleName(sldn2->toolTip());
+    sldVexol->setAccessibleName(QStringLiteral("Показатель преломления линзы"));
+    picLeft->setAccessibleName(QStringLiteral("Среда слева, предмет"));
+    picRigth->setAccessibleName(QStringLiteral("Среда справа, изображение"));
+    Picture3->setAccessibleName(Picture3->toolTip());
+    Picture1->setAccessibleName(QStringLiteral("Плоскость линзы"));
+    Picture2->setAccessibleName(QStringLiteral("Эмблема"));
+    picLSob->setAccessibleName(QStringLiteral("Левая поверхность линзы"));
+    picRsob->setAccessibleName(QStringLiteral("Правая поверхность линзы"));
+    picVexol->setAccessibleName(QStringLiteral("Условное обозначение линзы"));
+    for (PictureBox* arrow : {picLup, picRup, picLdown, picRdown})
+        arrow->setAccessibleName(QStringLiteral("Стрелка обозначения линзы"));
+    for (CommandButton* button : {cmdCxOff, cmdCx, cmdExit})
+        button->setAccessibleName(button->text());
+
+    // Keyboard focus moves through the controls in this order.
+    const QList<QWidget*> tabOrder{picRigth, cmdExit,  Picture1, Picture2, sldR1, sldR2,
+                                   picLSob,  picRsob,  picLeft,  Picture3, sldn1, sldn2,
+                                   sldVexol, cmdSob,   cmdRas,   picVexol, cmdCx, picLup,
+                                   picRup,   picRdown, picLdown, cmdCxOff};
+    for (int i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+}
+
+void Form1::wireEvents() {
+    cmdExit->onClick = [this] { cmdExit_Click(); };
+    cmdCx->onClick = [this] { cmdCx_Click(); };
+    cmdCxOff->onClick = [this] { cmdCxOff_Click(); };
+    cmdSob->onClick = [this] { cmdSob_Click(); };
+    cmdRas->onClick = [this] { cmdRas_Click(); };
+    sldVexol->onMouseMove = [this](int b, int s, float x, float y) {
+        sldVexol_MouseMove(b, s, x, y);
+    };
+    sldn1->onMouseMove = [this](int b, int s, float x, float y) { sldn1_MouseMove(b, s, x, y); };
+    sldn2->onMouseMove = [this](int b, int s, float x, float y) { sldn2_MouseMove(b, s, x, y); };
+    sldR1->onMouseMove = [this](int b, int s, float x, float y) { sldR1_MouseMove(b, s, x, y); };
+    sldR2->onMouseMove = [this](int b, int s, float x, float y) { sldR2_MouseMove(b, s, x, y); };
+    picLeft->onMouseDown = [this](int b, int s, float x, float y) {
+        picLeft_MouseDown(b, s, x, y);
+    };
+    picLeft->onMouseMove = [this](int b, int s, float x, float y) {
+        picLeft_MouseMove(b, s, x, y);
+    };
+    picLeft->onKeyDown = [this](int key, int s) { picLeft_KeyDown(key, s); };
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "rgbcolor.h"
+#include "twipgeometry.h"
+
+#include <QLabel>
+
+// A label: a caption in its box, on an opaque background or transparent over
+// whatever lies behind it.
+class Label : public QLabel, public TwipGeometry {
+public:
+    Label(QWidget* parent, const QString& caption, const QFont& font, bool opaque);
+
+    QString Caption() const { return text(); }
+    void SetCaption(const QString& caption);
+    RgbValue BackColor() const { return m_backColor; }
+    void SetBackColor(RgbValue colour);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void applyPalette();
+    void fitCaption();
+
+    bool m_opaque;
+    QFont m_laidOutFont;
+    RgbValue m_backColor;
+};

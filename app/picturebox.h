@@ -1,0 +1,73 @@
+#pragma once
+
+#include "figure.h"
+#include "rgbcolor.h"
+#include "twipgeometry.h"
+
+#include <QImage>
+#include <QVector>
+#include <QWidget>
+#include <functional>
+
+// A picture area: a child surface with a background colour that clips what it
+// holds, and immediate-mode drawing in twips (Line, Circle, Refresh) with a
+// drawing state that stays set from one operation to the next. What is drawn
+// since the last Refresh is kept as a list, so the area can paint it again
+// whenever the window system asks.
+class PictureBox : public QWidget, public TwipGeometry {
+public:
+    // Mouse handlers get the button code (1 left, 2 right, 4 middle; for a move the
+    // sum of the buttons held), the shift state and the position in twips.
+    using MouseHandler = std::function<void(int button, int shift, float x, float y)>;
+    using KeyHandler = std::function<void(int keyCode, int shift)>;
+
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    RgbValue BackColor() const { return m_backColor; }
+    void SetBackColor(RgbValue colour);
+    void SetBorder(bool border);
+    void SetPicture(const QImage& picture);
+
+    RgbValue ForeColor() const { return m_foreColor; }
+    int DrawWidth() const { return m_drawWidth; }
+    int DrawStyle() const { return m_drawStyle; }
+    int FillStyle() const { return m_fillStyle; }
+    RgbValue FillColor() const { return m_fillColor; }
+    void SetForeColor(RgbValue colour) { m_foreColor = colour; }
+    void SetDrawWidth(int pixels) { m_drawWidth = pixels; }
+    void SetDrawStyle(int style) { m_drawStyle = style; }
+    void SetFillStyle(int style) { m_fillStyle = style; }
+    void SetFillColor(RgbValue colour) { m_fillColor = colour; }
+
+    // Coordinates arrive in double and are kept in single precision, as handed to
+    // the screen; a value beyond the float range becomes an infinity and is not drawn.
+    void Line(double x1, double y1, double x2, double y2);
+    void Line(double x1, double y1, double x2, double y2, RgbValue colour);
+    void Circle(double x, double y, double radius, RgbValue colour);
+    void Refresh();
+
+    const QVector<Figure>& figures() const { return m_figures; }
+
+    MouseHandler onMouseDown;
+    MouseHandler onMouseMove;
+    KeyHandler onKeyDown;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void addLine(double x1, double y1, double x2, double y2, RgbValue colour);
+
+    RgbValue m_backColor = RGB(255, 255, 255);
+    bool m_border = false;
+    QImage m_picture;
+    RgbValue m_foreColor = 0;
+    int m_drawWidth = 1;
+    int m_drawStyle = 0;
+    int m_fillStyle = 1;
+    RgbValue m_fillColor = 0;
+    QVector<Figure> m_figures;
+};

@@ -1,0 +1,25 @@
+#include "slider.h"
+
+#include "inputcodes.h"
+#include "screeninfo.h"
+#include "single.h"
+
+#include <QMouseEvent>
+
+Slider::Slider(QWidget* parent, int maximum) : QSlider(Qt::Horizontal, parent), TwipGeometry(this) {
+    setRange(0, maximum);
+    setSingleStep(1);
+    setPageStep(5);
+    setTickPosition(QSlider::TicksBelow);
+    setTickInterval(1);
+    setValue(0);
+}
+
+void Slider::mouseMoveEvent(QMouseEvent* event) {
+    QSlider::mouseMoveEvent(event);
+    if (onMouseMove) {
+        const QPointF at = ScreenInfo(logicalDpiX()).toTwips(event->position());
+        onMouseMove(InputCodes::buttonCode(event->buttons()),
+                    InputCodes::shiftCode(event->modifiers()), toSingle(at.x()), toSingle(at.y()));
+    }
+}

@@ -1,0 +1,92 @@
+#include "surfacepainter.h"
+
+#include "segmentclip.h"
+
+#include <QPainter>
+#include <QPen>
+#include <cmath>
+
+namespace {
+// Dashes of six pixels with gaps of four, in units of the pen width (1 pixel for
+// the dashed construction lines).
+const QVector<qreal> kDashPattern{6, 4};
+constexpr double kDashPeriod = 10;
+
+QRectF withMargin(const QRectF& area, double margin) {
+    return area.adjusted(-margin, -margin, margin, margin);
+}
+} // namespace
+
+SurfacePainter::SurfacePainter(QPainter* painter, const ScreenInfo& screen, const QRectF& pixelArea)
+    : m_painter(painter), m_screen(screen), m_area(pixelArea) {}
+
+void SurfacePainter::draw(const Figure& figure) {
+    if (figure.kind == Figure::Kind::Line)
+        drawLine(figure);
+    else
+        drawCircle(figure);
+}
+
+std::optional<QLineF> SurfacePainter::lineOnDevice(const Figure& figure, const ScreenInfo& screen,
+                                                   const QRectF& pixelArea, double* dashOffset) {
+    const QLineF pixels(screen.toPixels(QPointF(figure.x1, figure.y1)),
+                        screen.toPixels(QPointF(figure.x2, figure.y2)));
+    // A margin of a few pens keeps the clipped ends outside the visible area.
+    const double margin = 2.0 + 2.0 * std::max(1, figure.drawWidth);
+    const auto clipped = clipSegment(pixels, withMargin(pixelArea, margin));
+    if (!clipped)
+        return std::nullopt;
+    if (dashOffset) {
+        // Keep the dashes where they would be on the whole segment.
+        const double skipped = clipped->startFraction * std::hypot(pixels.dx(), pixels.dy());
+        const double width = std::max(1, figure.drawWidth);
+        const double offset = std::fmod(skipped / width, kDashPeriod);
+        *dashOffset = std::isfinite(offset) ? offset : 0.0;
+    }
+    return clipped->line;
+}
+
+std::optional<QRectF> SurfacePainter::circleOnDevice(const Figure& figure, const ScreenInfo& screen,
+                                                     const QRectF& pixelArea) {
+    const QPointF centre = screen.toPixels(QPointF(figure.x1, figure.y1));
+    const double radius = screen.toPixels(std::fabs(double(figure.radius)));
+    // Circles are dots here; one larger than any screen is not drawn at all.
+    constexpr double kLargestRadius = 100000;
+    if (!std::isfinite(centre.x()) || !std::isfinite(centre.y()) || !(radius <= kLargestRadius))
+        return std::nullopt;
+    const QRectF box(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
+    const double margin = 1.0 + figure.drawWidth;
+    if (!withMargin(pixelArea, margin).intersects(box.adjusted(-0.5, -0.5, 0.5, 0.5)))
+        return std::nullopt;
+    return box;
+}
+
+void SurfacePainter::drawLine(const Figure& figure) {
+    double dashOffset = 0;
+    const auto line = lineOnDevice(figure, m_screen, m_area, &dashOffset);
+    if (!line)
+        return;
+    QPen pen(toQColor(figure.colour), std::max(1, figure.drawWidth));
+    pen.setCapStyle(Qt::FlatCap);
+    if (figure.drawStyle == 1) {
+        pen.setDashPattern(kDashPattern);
+        pen.setDashOffset(dashOffset);
+    } else {
+        pen.setCapStyle(Qt::RoundCap);
+    }
+    m_painter->setPen(pen);
+    m_painter->drawLine(*line);
+}
+
+void SurfacePainter::drawCircle(const Figure& figure) {
+    const auto box = circleOnDevice(figure, m_screen, m_area);
+    if (!box)
+        return;
+    QPen pen(toQColor(figure.colour), std::max(1, figure.drawWidth));
+    if (figure.drawStyle == 1)
+        pen.setDashPattern(kDashPattern);
+    m_painter->setPen(pen);
+    m_painter->setBrush(figure.fillStyle == 0 ? QBrush(toQColor(figure.fillColour))
+                                              : QBrush(Qt::NoBrush));
+    m_painter->drawEllipse(*box);
+}

@@ -1,0 +1,68 @@
+// Optical power of the thin lens between two media, its focal lengths, and the
+// focal-point marks F and 2F on both sides of the lens.
+#include "form1.h"
+
+#include "label.h"
+#include "shape.h"
+
+namespace {
+// sign(v) as -1, 0 or +1.
+int signOf(double v) {
+    return (v > 0) - (v < 0);
+}
+
+// 760000 twips, far beyond every area, stands for an infinite focal length.
+constexpr double kInfiniteFocus = 760000;
+} // namespace
+
+void Form1::ComputeFocalLengths() {
+    // Two spherical surfaces between media n1 | N | n2; radii positive when the
+    // centre of curvature lies to the right of the surface.
+    const double P = (N - n1) / R1 - (N - n2) / R2;
+    const int s = signOf(P);
+    if (P == 0 || P * s < 0.000001) {
+        f1 = kInfiniteFocus;
+        f2 = kInfiniteFocus;
+    } else {
+        f1 = n1 / P;
+        f2 = n2 / P;
+    }
+    // The colour follows the sign of the power, not the threshold above.
+    if (P < 0) {
+        shpF1->SetBackColor(255);
+        shpF2->SetBackColor(255);
+        shp2F1->SetBackColor(RGB(255, 128, 128));
+        shp2F2->SetBackColor(RGB(255, 128, 128));
+        shpF1->SetBorderColor(255);
+        shpF2->SetBorderColor(255);
+        shp2F1->SetBorderColor(RGB(255, 128, 128));
+        shp2F2->SetBorderColor(RGB(255, 128, 128));
+        IsConverging = kFalse;
+    } else {
+        shpF1->SetBackColor(0);
+        shpF2->SetBackColor(0);
+        shp2F1->SetBackColor(RGB(128, 128, 128));
+        shp2F2->SetBackColor(RGB(128, 128, 128));
+        shpF1->SetBorderColor(0);
+        shpF2->SetBorderColor(0);
+        shp2F1->SetBorderColor(RGB(128, 128, 128));
+        shp2F2->SetBorderColor(RGB(128, 128, 128));
+        IsConverging = kTrue;
+    }
+    PlaceFocalMarks();
+}
+
+void Form1::PlaceFocalMarks() {
+    // Distances are magnitudes: a diverging lens has its F marks at the same
+    // places as a converging one of the same |f|.
+    const double a1 = signOf(f1) * f1;
+    const double a2 = signOf(f2) * f2;
+    shpF1->SetLeft(float((7365 - a1) + double(shpF1->Width()) / 2));
+    shpF2->SetLeft(float(a2 - double(shpF2->Width()) / 2));
+    shp2F1->SetLeft(float(double(shpF1->Left()) - a1));
+    shp2F2->SetLeft(float(double(shpF2->Left()) + a2));
+    lblFleft->SetLeft(shpF1->Left());
+    lbl2Fleft->SetLeft(shp2F1->Left());
+    lblFright->SetLeft(shpF2->Left());
+    lbl2Fright->SetLeft(shp2F2->Left());
+}

@@ -1,0 +1,9 @@
+#include "readout.h"
+
+#include <QLocale>
+
+QString readoutText(double value) {
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return QStringLiteral("      ") + locale.toString(value, 'g', 15);
+}

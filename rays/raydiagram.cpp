@@ -1,0 +1,4 @@
+// Ray construction of the scheme view.
+#include "form1.h"
+
+void Form1::DrawRayDiagram() {}

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs what building and testing Quellor needs on a Debian machine, and
+# nothing that is already there. Sourced by run.sh and test.sh.
+set -euo pipefail
+
+quellor_packages=(
+    g++ cmake ninja-build pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    fonts-liberation2 fonts-dejavu-core fontconfig
+    xvfb xdotool imagemagick x11-utils
+    clang libclang-rt-14-dev
+    libbenchmark-dev
+)
+
+missing=()
+for package in "${quellor_packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    as_root=()
+    if [ "$(id -u)" -ne 0 ]; then
+        as_root=(sudo)
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    "${as_root[@]}" apt-get update -qq
+    "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Quellor and runs the whole suite headless:
+# once as built for use, once under AddressSanitizer and UBSan.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/setup.sh
+jobs=$(nproc)
+
+echo "== Build and test =="
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== Build and test under AddressSanitizer and UndefinedBehaviorSanitizer =="
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUELLOR_SANITIZE=ON >/dev/null
+cmake --build build-asan -j "$jobs"
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+ctest --test-dir build-asan --output-on-failure -j "$jobs" -LE e2e

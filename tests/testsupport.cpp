@@ -1,0 +1,109 @@
+#include "testsupport.h"
+
+#include "form1.h"
+#include "screeninfo.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
+
+namespace TestSupport {
+
+std::unique_ptr<Form1> startWindow() {
+    auto window = std::make_unique<Form1>();
+    window->Form_Load();
+    window->resize(1008, 697);
+    window->show();
+    return window;
+}
+
+void press(QWidget* widget, QPoint at, Qt::MouseButton button) {
+    QTest::mousePress(widget, button, Qt::NoModifier, at);
+}
+
+void moveHolding(QWidget* widget, QPoint to, Qt::MouseButtons held) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(to), widget->mapToGlobal(QPointF(to)), Qt::NoButton,
+                     held, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+void release(QWidget* widget, QPoint at, Qt::MouseButton button) {
+    QTest::mouseRelease(widget, button, Qt::NoModifier, at);
+}
+
+static QRect handleRect(QSlider* slider) {
+    QStyleOptionSlider option;
+    option.initFrom(slider);
+    option.orientation = slider->orientation();
+    option.minimum = slider->minimum();
+    option.maximum = slider->maximum();
+    option.sliderPosition = slider->sliderPosition();
+    option.sliderValue = slider->value();
+    option.tickPosition = slider->tickPosition();
+    option.tickInterval = slider->tickInterval();
+    option.singleStep = slider->singleStep();
+    option.pageStep = slider->pageStep();
+    option.upsideDown = slider->invertedAppearance();
+    return slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle,
+                                           slider);
+}
+
+void dragSliderTo(QSlider* slider, int value, Qt::MouseButtons held) {
+    const QRect handle = handleRect(slider);
+    const QPoint start = handle.center();
+    press(slider, start, Qt::LeftButton);
+    // Walk the pointer until the thumb shows the value, one pixel at a time.
+    QPoint at = start;
+    const int step = value > slider->value() ? 1 : -1;
+    for (int i = 0; i < 2000 && slider->value() != value; ++i) {
+        at.rx() += step;
+        moveHolding(slider, at, held);
+    }
+    release(slider, at, Qt::LeftButton);
+}
+
+QPoint pixelOf(QWidget* area, double xTwips, double yTwips) {
+    const ScreenInfo screen(area->logicalDpiX());
+    return screen.toPixels(QPointF(xTwips, yTwips)).toPoint();
+}
+
+QVector<Figure> linesOf(const QVector<Figure>& figures) {
+    QVector<Figure> out;
+    for (const Figure& f : figures)
+        if (f.kind == Figure::Kind::Line)
+            out.append(f);
+    return out;
+}
+
+QVector<Figure> circlesOf(const QVector<Figure>& figures) {
+    QVector<Figure> out;
+    for (const Figure& f : figures)
+        if (f.kind == Figure::Kind::Circle)
+            out.append(f);
+    return out;
+}
+
+QString describe(const Figure& f) {
+    if (f.kind == Figure::Kind::Circle)
+        return QStringLiteral("Circle(%1, %2, r %3, colour %4, width %5, fill %6/%7)")
+            .arg(f.x1)
+            .arg(f.y1)
+            .arg(f.radius)
+            .arg(f.colour)
+            .arg(f.drawWidth)
+            .arg(f.fillStyle)
+            .arg(f.fillColour);
+    return QStringLiteral("Line(%1, %2 - %3, %4, colour %5, width %6, style %7)")
+        .arg(f.x1)
+        .arg(f.y1)
+        .arg(f.x2)
+        .arg(f.y2)
+        .arg(f.colour)
+        .arg(f.drawWidth)
+        .arg(f.drawStyle);
+}
+
+} // namespace TestSupport

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "figure.h"
+
+#include <QPoint>
+#include <QString>
+#include <QVector>
+#include <memory>
+
+class Form1;
+class QSlider;
+class QWidget;
+
+namespace TestSupport {
+
+// A window as the program starts it: created, loaded, shown.
+std::unique_ptr<Form1> startWindow();
+
+// Real mouse input, the way a user gives it. QTest::mouseMove drops the held
+// button, so moves are sent as QMouseEvents carrying the buttons.
+void press(QWidget* widget, QPoint at, Qt::MouseButton button = Qt::LeftButton);
+void moveHolding(QWidget* widget, QPoint to, Qt::MouseButtons held = Qt::LeftButton);
+void release(QWidget* widget, QPoint at, Qt::MouseButton button = Qt::LeftButton);
+
+// Drags a slider's thumb with the left button until the slider shows `value`.
+void dragSliderTo(QSlider* slider, int value, Qt::MouseButtons held = Qt::LeftButton);
+
+// A point of a picture area given in twips, in its pixels.
+QPoint pixelOf(QWidget* area, double xTwips, double yTwips);
+
+// Figures of one kind, for compact comparisons.
+QVector<Figure> linesOf(const QVector<Figure>& figures);
+QVector<Figure> circlesOf(const QVector<Figure>& figures);
+
+// A readable description of a figure for failure messages.
+QString describe(const Figure& figure);
+
+} // namespace TestSupport
