@@ -6,6 +6,7 @@
 #include "label.h"
 #include "linecontrol.h"
 #include "picturebox.h"
+#include "screeninfo.h"
 #include "shape.h"
 #include "slider.h"
 
@@ -81,6 +82,11 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
     createControls();
     wireEvents();
+    // The client area the layout needs, 15120 x 10455 twips: the size the window
+    // has where no window manager maximises it.
+    QRect needed;
+    if (ScreenInfo(logicalDpiX()).toPixelRect(0, 0, 15120, 10455, &needed))
+        resize(needed.size());
 }
 
 void Form1::createControls() {

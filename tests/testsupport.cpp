@@ -15,7 +15,6 @@ namespace TestSupport {
 std::unique_ptr<Form1> startWindow() {
     auto window = std::make_unique<Form1>();
     window->Form_Load();
-    window->resize(1008, 697);
     window->show();
     return window;
 }

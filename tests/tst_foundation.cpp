@@ -1,5 +1,6 @@
 // The bench as it starts: state, focal lengths and marks, read-outs, the
 // drawing layer's clipping, and what the start window looks like.
+#include "fonts.h"
 #include "form1.h"
 #include "label.h"
 #include "picturebox.h"
@@ -11,8 +12,10 @@
 #include "surfacepainter.h"
 #include "testsupport.h"
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QLocale>
+#include <QPushButton>
 #include <QTest>
 #include <cmath>
 #include <limits>
@@ -45,6 +48,9 @@ private slots:
     void startWindowPixels();
     void farLinesDrawExactly();
     void exitHidesTheWindow();
+    void fontsHaveCyrillic_data();
+    void fontsHaveCyrillic();
+    void captionsFitTheirBoxes();
 
 private:
     std::unique_ptr<Form1> w;
@@ -412,6 +418,39 @@ void TestFoundation::farLinesDrawExactly() {
 void TestFoundation::exitHidesTheWindow() {
     w->cmdExit_Click();
     QVERIFY(!w->isVisible());
+}
+
+void TestFoundation::fontsHaveCyrillic_data() {
+    QTest::addColumn<QString>("laidOut");
+    QTest::addColumn<QStringList>("acceptable");
+    const QStringList sans{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+    const QStringList mono{QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")};
+    QTest::newRow("MS Sans Serif") << QStringLiteral("MS Sans Serif") << sans;
+    QTest::newRow("Microsoft Sans Serif") << QStringLiteral("Microsoft Sans Serif") << sans;
+    QTest::newRow("Courier New") << QStringLiteral("Courier New") << mono;
+}
+
+void TestFoundation::fontsHaveCyrillic() {
+    QFETCH(QString, laidOut);
+    QFETCH(QStringList, acceptable);
+    const QString used = Fonts::resolvedFamily(laidOut);
+    QVERIFY2(acceptable.contains(used), qPrintable(used));
+    const QFontMetrics metrics{QFont(laidOut)};
+    for (QChar letter : QStringLiteral("ВыходСхемаЛинзаЖщ"))
+        QVERIFY(metrics.inFont(letter));
+}
+
+void TestFoundation::captionsFitTheirBoxes() {
+    for (Label* label : w->findChildren<Label*>()) {
+        const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text());
+        QVERIFY2(needed <= label->width(),
+                 qPrintable(label->objectName() +
+                            QStringLiteral(": %1 > %2").arg(needed).arg(label->width())));
+    }
+    for (QPushButton* button : w->findChildren<QPushButton*>()) {
+        const int needed = QFontMetrics(button->font()).horizontalAdvance(button->text());
+        QVERIFY2(needed < button->width(), qPrintable(button->objectName()));
+    }
 }
 
 QTEST_MAIN(TestFoundation)
