@@ -1,5 +1,11 @@
 #include "inputcodes.h"
 
+#include "screeninfo.h"
+#include "single.h"
+
+#include <QMouseEvent>
+#include <QWidget>
+
 namespace InputCodes {
 
 int buttonCode(Qt::MouseButtons buttons) {
@@ -75,6 +81,14 @@ int keyCode(int qtKey) {
     default:
         return 0;
     }
+}
+
+void report(const MouseHandler& handler, int button, const QMouseEvent* event,
+            const QWidget* control) {
+    if (!handler)
+        return;
+    const QPointF at = ScreenInfo(control->logicalDpiX()).toTwips(event->position());
+    handler(button, shiftCode(event->modifiers()), toSingle(at.x()), toSingle(at.y()));
 }
 
 } // namespace InputCodes

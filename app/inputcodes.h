@@ -1,6 +1,10 @@
 #pragma once
 
 #include <Qt>
+#include <functional>
+
+class QMouseEvent;
+class QWidget;
 
 // Mouse buttons, shift state and keys as the handlers see them: buttons 1 left,
 // 2 right, 4 middle (summed for the buttons held), shift 1 Shift, 2 Ctrl, 4 Alt,
@@ -9,4 +13,14 @@ namespace InputCodes {
 int buttonCode(Qt::MouseButtons buttons);
 int shiftCode(Qt::KeyboardModifiers modifiers);
 int keyCode(int qtKey);
+
+// Mouse handlers get the button code (1 left, 2 right, 4 middle; for a move the
+// sum of the buttons held), the shift state and the position in twips of the
+// control; key handlers the key code and the shift state.
+using MouseHandler = std::function<void(int button, int shift, float x, float y)>;
+using KeyHandler = std::function<void(int keyCode, int shift)>;
+
+// Hands a mouse event of `control` to `handler`, if there is one.
+void report(const MouseHandler& handler, int button, const QMouseEvent* event,
+            const QWidget* control);
 } // namespace InputCodes

@@ -38,30 +38,15 @@ void PictureBox::Line(double x1, double y1, double x2, double y2, RgbValue colou
 }
 
 void PictureBox::addLine(double x1, double y1, double x2, double y2, RgbValue colour) {
-    Figure figure;
-    figure.kind = Figure::Kind::Line;
-    figure.x1 = toSingle(x1);
-    figure.y1 = toSingle(y1);
-    figure.x2 = toSingle(x2);
-    figure.y2 = toSingle(y2);
-    figure.colour = colour;
-    figure.drawWidth = m_drawWidth;
-    figure.drawStyle = m_drawStyle;
-    figure.fillStyle = m_fillStyle;
-    figure.fillColour = m_fillColor;
-    m_figures.append(figure);
-    update();
+    record({Figure::Kind::Line, toSingle(x1), toSingle(y1), toSingle(x2), toSingle(y2), 0, colour});
 }
 
 void PictureBox::Circle(double x, double y, double radius, RgbValue colour) {
-    Figure figure;
-    figure.kind = Figure::Kind::Circle;
-    figure.x1 = toSingle(x);
-    figure.y1 = toSingle(y);
-    figure.x2 = figure.x1;
-    figure.y2 = figure.y1;
-    figure.radius = toSingle(radius);
-    figure.colour = colour;
+    const float cx = toSingle(x), cy = toSingle(y);
+    record({Figure::Kind::Circle, cx, cy, cx, cy, toSingle(radius), colour});
+}
+
+void PictureBox::record(Figure figure) {
     figure.drawWidth = m_drawWidth;
     figure.drawStyle = m_drawStyle;
     figure.fillStyle = m_fillStyle;
@@ -95,22 +80,12 @@ void PictureBox::paintEvent(QPaintEvent*) {
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
-    if (onMouseDown) {
-        const ScreenInfo screen(logicalDpiX());
-        const QPointF at = screen.toTwips(event->position());
-        onMouseDown(InputCodes::buttonCode(event->button()),
-                    InputCodes::shiftCode(event->modifiers()), toSingle(at.x()), toSingle(at.y()));
-    }
+    InputCodes::report(onMouseDown, InputCodes::buttonCode(event->button()), event, this);
     event->accept();
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent* event) {
-    if (onMouseMove) {
-        const ScreenInfo screen(logicalDpiX());
-        const QPointF at = screen.toTwips(event->position());
-        onMouseMove(InputCodes::buttonCode(event->buttons()),
-                    InputCodes::shiftCode(event->modifiers()), toSingle(at.x()), toSingle(at.y()));
-    }
+    InputCodes::report(onMouseMove, InputCodes::buttonCode(event->buttons()), event, this);
 }
 
 void PictureBox::keyPressEvent(QKeyEvent* event) {

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "figure.h"
+#include "inputcodes.h"
 #include "rgbcolor.h"
 #include "twipgeometry.h"
 
 #include <QImage>
 #include <QVector>
 #include <QWidget>
-#include <functional>
 
 // A picture area: a child surface with a background colour that clips what it
 // holds, and immediate-mode drawing in twips (Line, Circle, Refresh) with a
@@ -16,11 +16,6 @@
 // whenever the window system asks.
 class PictureBox : public QWidget, public TwipGeometry {
 public:
-    // Mouse handlers get the button code (1 left, 2 right, 4 middle; for a move the
-    // sum of the buttons held), the shift state and the position in twips.
-    using MouseHandler = std::function<void(int button, int shift, float x, float y)>;
-    using KeyHandler = std::function<void(int keyCode, int shift)>;
-
     explicit PictureBox(QWidget* parent = nullptr);
 
     RgbValue BackColor() const { return m_backColor; }
@@ -48,9 +43,9 @@ public:
 
     const QVector<Figure>& figures() const { return m_figures; }
 
-    MouseHandler onMouseDown;
-    MouseHandler onMouseMove;
-    KeyHandler onKeyDown;
+    InputCodes::MouseHandler onMouseDown;
+    InputCodes::MouseHandler onMouseMove;
+    InputCodes::KeyHandler onKeyDown;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -60,6 +55,7 @@ protected:
 
 private:
     void addLine(double x1, double y1, double x2, double y2, RgbValue colour);
+    void record(Figure figure); // with the drawing state now in force
 
     RgbValue m_backColor = RGB(255, 255, 255);
     bool m_border = false;

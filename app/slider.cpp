@@ -1,8 +1,6 @@
 #include "slider.h"
 
 #include "inputcodes.h"
-#include "screeninfo.h"
-#include "single.h"
 
 #include <QMouseEvent>
 
@@ -17,9 +15,5 @@ Slider::Slider(QWidget* parent, int maximum) : QSlider(Qt::Horizontal, parent), 
 
 void Slider::mouseMoveEvent(QMouseEvent* event) {
     QSlider::mouseMoveEvent(event);
-    if (onMouseMove) {
-        const QPointF at = ScreenInfo(logicalDpiX()).toTwips(event->position());
-        onMouseMove(InputCodes::buttonCode(event->buttons()),
-                    InputCodes::shiftCode(event->modifiers()), toSingle(at.x()), toSingle(at.y()));
-    }
+    InputCodes::report(onMouseMove, InputCodes::buttonCode(event->buttons()), event, this);
 }

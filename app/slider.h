@@ -1,23 +1,21 @@
 #pragma once
 
+#include "inputcodes.h"
 #include "twipgeometry.h"
 
 #include <QSlider>
-#include <functional>
 
 // A horizontal slider with a whole-number value, ticks below at every value,
 // small step 1 and large step 5. It reports every mouse move over it with the
 // buttons held, after the thumb has followed the pointer for that move.
 class Slider : public QSlider, public TwipGeometry {
 public:
-    using MouseHandler = std::function<void(int button, int shift, float x, float y)>;
-
     Slider(QWidget* parent, int maximum);
 
     int Value() const { return value(); }
     void SetValue(int value) { setValue(value); }
 
-    MouseHandler onMouseMove;
+    InputCodes::MouseHandler onMouseMove;
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
