@@ -26,6 +26,9 @@ public:
     // Lens view and scheme view (app/).
     void cmdCx_Click();
     void cmdCxOff_Click();
+    void PlaceArrowheads(bool outwards);
+    void WipeAreas();
+    void RedrawScheme();
 
     // Bench state, focal lengths and marks, lens type, sliders (optics/).
     void InitBench();

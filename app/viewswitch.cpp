@@ -1,5 +1,58 @@
 // Lens view and scheme view.
 #include "form1.h"
 
-void Form1::cmdCx_Click() {}
-void Form1::cmdCxOff_Click() {}
+#include "picturebox.h"
+
+void Form1::cmdCx_Click() {
+    SchemeView = kTrue;
+    picLSob->SetVisible(false);
+    picRsob->SetVisible(false);
+    picVexol->SetVisible(true);
+    // The arrowheads show the type chosen with the buttons, not the sign of the
+    // power: outwards for a converging lens, inwards for a diverging one.
+    PlaceArrowheads(ConvergingChosen);
+    picLup->SetVisible(true);
+    picRup->SetVisible(true);
+    picLdown->SetVisible(true);
+    picRdown->SetVisible(true);
+    // Nothing is drawn here: the construction appears with the next event that
+    // redraws it.
+}
+
+void Form1::cmdCxOff_Click() {
+    SchemeView = kFalse;
+    picLSob->SetVisible(true);
+    picRsob->SetVisible(true);
+    picVexol->SetVisible(false);
+    picLup->SetVisible(false);
+    picRup->SetVisible(false);
+    picLdown->SetVisible(false);
+    picRdown->SetVisible(false);
+    // Leaving the scheme view takes the construction off both areas.
+    WipeAreas();
+}
+
+// The V pairs of boxes stand at the ends of the bar: an inverted V on the upper
+// end and a V on the lower end point outwards (converging symbol), the other way
+// round inwards (diverging symbol).
+void Form1::PlaceArrowheads(bool outwards) {
+    picLup->SetTop(outwards ? 6320 : 2880);
+    picLdown->SetTop(outwards ? 3135 : 6540);
+    picRup->SetTop(outwards ? 6320 : 2880);
+    picRdown->SetTop(outwards ? 3135 : 6540);
+}
+
+// The areas keep nothing drawn on them: a Refresh takes every figure off.
+void Form1::WipeAreas() {
+    picLeft->Refresh();
+    picRigth->Refresh();
+}
+
+// The end of every parameter change: in the scheme view the construction is
+// drawn anew for the changed bench.
+void Form1::RedrawScheme() {
+    if (!SchemeView)
+        return;
+    WipeAreas();
+    DrawRayDiagram();
+}

@@ -1,6 +1,52 @@
 // Placing the object point with the mouse and the keyboard.
 #include "form1.h"
 
-void Form1::picLeft_MouseDown(int, int, float, float) {}
-void Form1::picLeft_MouseMove(int, int, float, float) {}
-void Form1::picLeft_KeyDown(int, int) {}
+#include "picturebox.h"
+
+namespace {
+// Key codes of the arrow keys.
+constexpr int kKeyLeft = 37;
+constexpr int kKeyUp = 38;
+constexpr int kKeyRight = 39;
+constexpr int kKeyDown = 40;
+
+// One press of an arrow key moves the object point this many twips.
+constexpr int kKeyStep = 50;
+} // namespace
+
+void Form1::picLeft_MouseDown(int button, int, float, float) {
+    // The right button wipes the construction; the point stays where it is and
+    // the construction comes back with the next redraw.
+    if (button != 2)
+        return;
+    WipeAreas();
+}
+
+void Form1::picLeft_MouseMove(int button, int, float x, float y) {
+    // Only a drag with the left button alone places the point. The position is
+    // taken as delivered, also outside the area: the construction decides what
+    // it can draw for it.
+    if (button != 1)
+        return;
+    ObjectX = x;
+    ObjectY = y;
+    WipeAreas();
+    if (SchemeView)
+        DrawRayDiagram();
+}
+
+void Form1::picLeft_KeyDown(int keyCode, int) {
+    if (!SchemeView)
+        return;
+    if (keyCode == kKeyLeft)
+        ObjectX = ObjectX - kKeyStep;
+    if (keyCode == kKeyRight)
+        ObjectX = ObjectX + kKeyStep;
+    if (keyCode == kKeyDown)
+        ObjectY = ObjectY + kKeyStep;
+    if (keyCode == kKeyUp)
+        ObjectY = ObjectY - kKeyStep;
+    // Every key redraws, an arrow key or not.
+    WipeAreas();
+    DrawRayDiagram();
+}

@@ -33,7 +33,7 @@ void release(QWidget* widget, QPoint at, Qt::MouseButton button) {
     QTest::mouseRelease(widget, button, Qt::NoModifier, at);
 }
 
-static QRect handleRect(QSlider* slider) {
+QRect sliderHandle(QSlider* slider) {
     QStyleOptionSlider option;
     option.initFrom(slider);
     option.orientation = slider->orientation();
@@ -51,11 +51,11 @@ static QRect handleRect(QSlider* slider) {
 }
 
 void dragSliderTo(QSlider* slider, int value, Qt::MouseButtons held) {
-    const QRect handle = handleRect(slider);
-    const QPoint start = handle.center();
-    press(slider, start, Qt::LeftButton);
-    // Walk the pointer until the thumb shows the value, one pixel at a time.
-    QPoint at = start;
+    // A press on the thumb, a first move on the spot, then the pointer walks a
+    // pixel at a time until the thumb shows the value.
+    QPoint at = sliderHandle(slider).center();
+    press(slider, at, Qt::LeftButton);
+    moveHolding(slider, at, held);
     const int step = value > slider->value() ? 1 : -1;
     for (int i = 0; i < 2000 && slider->value() != value; ++i) {
         at.rx() += step;

@@ -3,6 +3,7 @@
 #include "figure.h"
 
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QVector>
 #include <memory>
@@ -21,6 +22,9 @@ std::unique_ptr<Form1> startWindow();
 void press(QWidget* widget, QPoint at, Qt::MouseButton button = Qt::LeftButton);
 void moveHolding(QWidget* widget, QPoint to, Qt::MouseButtons held = Qt::LeftButton);
 void release(QWidget* widget, QPoint at, Qt::MouseButton button = Qt::LeftButton);
+
+// Where a slider's thumb is now, in its pixels.
+QRect sliderHandle(QSlider* slider);
 
 // Drags a slider's thumb with the left button until the slider shows `value`.
 void dragSliderTo(QSlider* slider, int value, Qt::MouseButtons held = Qt::LeftButton);
