@@ -1,4 +1,134 @@
-// Object point on the axis: the beam to the aperture edges.
+// Object point on the main optical axis. The central and the parallel ray both
+// run along the axis and find nothing, so a beam goes from the point to the two
+// aperture edges; each edge ray is refracted through the point where the
+// secondary axis parallel to it (the line through the optical centre) meets the
+// focal plane.
 #include "form1.h"
 
-void Form1::DrawAxialBeam() {}
+#include "construction.h"
+#include "picturebox.h"
+#include "shape.h"
+
+#include <cmath>
+
+using namespace Construction;
+
+void Form1::DrawAxialBeam() {
+    const double x = ObjectX;
+    const double y = ObjectY;
+    const double d = 7500 - x;
+
+    if (IsConverging == kFalse) {
+        // Diverging lens: aperture 2550 .. 5430. The refracted edge rays spread away
+        // from the axis; their backward extensions cross at the virtual image, which
+        // the diverging-lens block then locates and marks.
+        const double F1 = f1 * signOf(f1);
+
+        picLeft->Line(x, y, 7500, 2550);
+        picLeft->Line(x, y, 7500, 5430);
+        picLeft->SetDrawStyle(1);
+        picLeft->SetDrawWidth(1);
+        picRigth->SetDrawStyle(1);
+        picRigth->SetDrawWidth(1);
+
+        // Front focal plane and the two secondary axes, drawn piece by piece with the
+        // backward extension that each of them locates.
+        picLeft->Line(7500 - F1, 500, 7500 - F1, 7525, kGrey);
+        picLeft->Line(7500, 3990, 0, 3990 + 7500 * (y - 5430) / d, kGrey);
+        picRigth->Line(0, 3990, (3990 / (5430 - y)) * d, 0, kGrey);
+        RaySlope = (y - 5430) / d;
+        AuxSlope = (1440 / f1) * signOf(f1) - RaySlope;
+        picLeft->Line(7500, 5430, 0, 5430 - 7500 * AuxSlope, kRed);
+        picLeft->Line(7500, 3990, 0, 3990 - 7500 * (2550 - y) / d, kGrey);
+        picRigth->Line(0, 3990, (4035 / (y - 2550)) * d, 8025, kGrey);
+        RaySlope = (2550 - y) / d;
+        AuxSlope = (1440 / f1) * signOf(f1) - RaySlope;
+        picLeft->Line(7500, 2550, 0, 2550 + 7500 * AuxSlope, kRed);
+        picRigth->SetDrawStyle(0);
+        picRigth->SetDrawWidth(2);
+        picLeft->SetDrawStyle(0);
+        picLeft->SetDrawWidth(2);
+
+        // The refracted edge rays, turned 1440 / F1 away from the axis.
+        RaySlope = (y - 5430) / d;
+        AuxSlope = (1440 / f1) * signOf(f1) - RaySlope;
+        picRigth->Line(0, 5430, 7500, 5430 + 7500 * AuxSlope);
+        RaySlope = (2550 - y) / d;
+        AuxSlope = (1440 / f1) * signOf(f1) - RaySlope;
+        picRigth->Line(0, 2550, 7500, 2550 - 7500 * AuxSlope);
+        return;
+    }
+
+    // Converging lens: aperture 2650 .. 5330.
+    const double F2 = f2 * signOf(f2);
+    // In the front focal plane the refracted rays leave parallel to the axis and no
+    // image exists; the formulas below would divide by zero there.
+    const auto b = imageDistance(f2, d);
+
+    picLeft->Line(x, 3990, 7500, 2650);
+    picLeft->Line(x, 3990, 7500, 5330);
+    picRigth->SetDrawStyle(1);
+    picLeft->SetDrawStyle(1);
+    picRigth->SetDrawWidth(1);
+    picLeft->SetDrawWidth(1);
+
+    // Back focal plane and the secondary axes parallel to the two edge rays.
+    picRigth->Line(F2, 500, F2, 7525, kGrey);
+    picLeft->Line(7500, 3990, 0, 3990 + 7500 * (y - 5330) / d, kGrey);
+    picRigth->Line(0, 3990, (3990 / (5330 - y)) * d, 0, kGrey);
+    picLeft->Line(7500, 3990, 0, 3990 - 7500 * (2650 - y) / d, kGrey);
+    picRigth->Line(0, 3990, (4035 / (y - 2650)) * d, 8025, kGrey);
+    picRigth->SetDrawStyle(0);
+    picRigth->SetDrawWidth(2);
+    picLeft->SetDrawStyle(0);
+    picLeft->SetDrawWidth(2);
+
+    // The refracted edge rays; RaySlope is their run in x per twip of y, so that
+    // both cross the axis at 1340 * RaySlope, the real image distance. When they
+    // leave parallel they are drawn level with their edge across the area.
+    AuxSlope = (y - 5330) / d;
+    if (const double run = F2 / (1340 + F2 * AuxSlope); b && std::isfinite(run)) {
+        RaySlope = run;
+        picRigth->Line(0, 5330, RaySlope * 5330, 0);
+    } else {
+        picRigth->Line(0, 5330, 7500, 5330);
+    }
+    AuxSlope = (2650 - y) / d;
+    if (const double run = F2 / (1340 + F2 * AuxSlope); b && std::isfinite(run)) {
+        RaySlope = run;
+        picRigth->Line(0, 2650, RaySlope * 5375, 8025);
+    } else {
+        picRigth->Line(0, 2650, 7500, 2650);
+    }
+    if (!b)
+        return;
+
+    // The real image, on the axis; left of the lens (out of sight) for an object
+    // inside the focal length.
+    ImageX = *b;
+    ImageY = 3990 - ImageX * (y - 3990) / d;
+    MarkRealImage();
+
+    if (x <= 7365.0 - double(shpF2->Left()))
+        return;
+
+    // Inside the threshold: the virtual image, where the backward extensions of the
+    // refracted rays cross.
+    ImageX = 7500 + *b; // 7500 - 1 / (1/d - 1/F2)
+    ImageY = 3990 + (7500 - ImageX) * (y - 3990) / d;
+    DrawVirtualImage();
+    AuxSlope = 1340 / d;
+    // Slope of the refracted rays away from the axis: for an object inside the
+    // focal length, from an aperture edge towards the virtual image.
+    const double slope = AuxSlope * F2 / ((F2 + 7500) - ImageX);
+    if (!std::isfinite(slope))
+        return;
+    RaySlope = slope;
+    picLeft->SetDrawStyle(1);
+    picLeft->Line(7500, 2650, 0, 2650 + 7500 * RaySlope, kRed);
+    picLeft->Line(7500, 5330, 0, 5330 - 7500 * RaySlope, kRed);
+    picLeft->SetDrawStyle(0);
+    picRigth->SetDrawWidth(2);
+    picRigth->Line(0, 2650, 7500, 2650 - 7500 * RaySlope);
+    picRigth->Line(0, 5330, 7500, 5330 + 7500 * RaySlope);
+}
