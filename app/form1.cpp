@@ -204,6 +204,13 @@ void Form1::createControls() {
     for (CommandButton* button : {cmdCxOff, cmdCx, cmdExit})
         button->setAccessibleName(button->text());
 
+    // The axis strip, the lens pieces, the lens symbol and the lens-plane strip
+    // lie over the media areas and handle no input: a press on them reaches the
+    // area beneath, so a drag can start on the axis or at the lens.
+    for (PictureBox* overlay :
+         {Picture3, Picture1, picLSob, picRsob, picVexol, picLup, picRup, picLdown, picRdown})
+        overlay->setAttribute(Qt::WA_TransparentForMouseEvents);
+
     // Keyboard focus moves through the controls in this order.
     const QList<QWidget*> tabOrder{picRigth, cmdExit,  Picture1, Picture2, sldR1, sldR2,
                                    picLSob,  picRsob,  picLeft,  Picture3, sldn1, sldn2,
