@@ -1,10 +1,12 @@
 #include "testsupport.h"
 
 #include "form1.h"
+#include "picturebox.h"
 #include "screeninfo.h"
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QSlider>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -67,6 +69,35 @@ void dragSliderTo(QSlider* slider, int value, Qt::MouseButtons held) {
 QPoint pixelOf(QWidget* area, double xTwips, double yTwips) {
     const ScreenInfo screen(area->logicalDpiX());
     return screen.toPixels(QPointF(xTwips, yTwips)).toPoint();
+}
+
+float twipsOf(QWidget* area, int pixels) {
+    return float(ScreenInfo(area->logicalDpiX()).toTwips(pixels));
+}
+
+void clickButton(QWidget* window, const QString& name) {
+    auto* button = window->findChild<QPushButton*>(name);
+    if (!button)
+        qFatal("button %s not found", qPrintable(name));
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void dragAt(QWidget* area, QPoint pixels) {
+    press(area, pixels);
+    moveHolding(area, pixels);
+    release(area, pixels);
+}
+
+void putMarkers(Form1* window) {
+    window->picLeft->Line(10, 10, 200, 200, kMarker);
+    window->picRigth->Line(10, 10, 200, 200, kMarker);
+}
+
+bool hasMarker(const PictureBox* area) {
+    for (const Figure& f : area->figures())
+        if (f.colour == kMarker)
+            return true;
+    return false;
 }
 
 QVector<Figure> linesOf(const QVector<Figure>& figures) {

@@ -9,6 +9,7 @@
 #include <memory>
 
 class Form1;
+class PictureBox;
 class QSlider;
 class QWidget;
 
@@ -31,6 +32,22 @@ void dragSliderTo(QSlider* slider, int value, Qt::MouseButtons held = Qt::LeftBu
 
 // A point of a picture area given in twips, in its pixels.
 QPoint pixelOf(QWidget* area, double xTwips, double yTwips);
+
+// A point of an area given in pixels, in the twips the area reports for it.
+float twipsOf(QWidget* area, int pixels);
+
+// A click on the button with this object name.
+void clickButton(QWidget* window, const QString& name);
+
+// A drag in an area as short as a user's: press, one move holding the left
+// button, release, all at one point.
+void dragAt(QWidget* area, QPoint pixels);
+
+// A figure no construction draws, put on both media areas, to tell whether an
+// area has been wiped since.
+constexpr RgbValue kMarker = RGB(1, 2, 3);
+void putMarkers(Form1* window);
+bool hasMarker(const PictureBox* area);
 
 // Figures of one kind, for compact comparisons.
 QVector<Figure> linesOf(const QVector<Figure>& figures);

@@ -13,39 +13,13 @@
 #include <cmath>
 
 namespace {
-constexpr RgbValue kMarker = RGB(1, 2, 3);
+using namespace TestSupport;
+
 constexpr RgbValue kStartLens = RGB(192, 192, 255);
 constexpr RgbValue kRed = 255;
 constexpr RgbValue kLightRed = RGB(255, 128, 128);
 constexpr RgbValue kGrey = RGB(128, 128, 128);
-
-void clickButton(Form1* w, const QString& name) {
-    auto* button = w->findChild<QPushButton*>(name);
-    if (!button)
-        qFatal("button %s not found", qPrintable(name));
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
-void dragObjectTo(Form1* w, QPoint pixels) {
-    auto* area = w->findChild<QWidget*>(QStringLiteral("picLeft"));
-    TestSupport::press(area, pixels);
-    TestSupport::moveHolding(area, pixels);
-    TestSupport::release(area, pixels);
-}
-
 // A figure no construction draws, to tell whether an area has been wiped.
-void putMarkers(Form1* w) {
-    w->picLeft->Line(0, 0, 300, 300, kMarker);
-    w->picRigth->Line(0, 0, 300, 300, kMarker);
-}
-
-bool hasMarker(const PictureBox* area) {
-    for (const Figure& f : area->figures())
-        if (f.colour == kMarker)
-            return true;
-    return false;
-}
-
 // Tops of picLup, picLdown, picRup, picRdown.
 QVector<float> arrowTops(Form1* w) {
     return {w->picLup->Top(), w->picLdown->Top(), w->picRup->Top(), w->picRdown->Top()};
@@ -138,7 +112,7 @@ void TestInteraction::viewButtonsAndFigures() {
     auto w = TestSupport::startWindow();
     if (fromScheme) {
         clickButton(w.get(), QStringLiteral("cmdCx"));
-        dragObjectTo(w.get(), QPoint(300, 200));
+        dragAt(w->picLeft, QPoint(300, 200));
     }
     putMarkers(w.get());
     const auto left = w->picLeft->figures().size();
@@ -157,7 +131,7 @@ void TestInteraction::viewButtonsAndFigures() {
 // after it the areas hold no figures until the next redraw.
 void TestInteraction::noRaysAfterEnteringSchemeView() {
     auto w = TestSupport::startWindow();
-    dragObjectTo(w.get(), QPoint(300, 200));
+    dragAt(w->picLeft, QPoint(300, 200));
     TestSupport::dragSliderTo(w->sldn1, 5);
     clickButton(w.get(), QStringLiteral("cmdRas"));
     QVERIFY(w->picLeft->figures().isEmpty());
@@ -293,7 +267,7 @@ void TestInteraction::drawingFollowsButtonNotPower() {
     QCOMPARE(w->picRsob->BackColor(), RGB(155, 155, 255));
     clickButton(w.get(), QStringLiteral("cmdCx"));
     QCOMPARE(arrowTops(w.get()), kOutwards);
-    dragObjectTo(w.get(), QPoint(300, 200));
+    dragAt(w->picLeft, QPoint(300, 200));
     QVERIFY(!w->picLeft->figures().isEmpty());
     clickButton(w.get(), QStringLiteral("cmdCxOff"));
 
@@ -336,7 +310,7 @@ void TestInteraction::schemeViewTurnsArrowsAndRedraws() {
     auto w = TestSupport::startWindow();
     clickButton(w.get(), first);
     clickButton(w.get(), QStringLiteral("cmdCx"));
-    dragObjectTo(w.get(), QPoint(300, 100));
+    dragAt(w->picLeft, QPoint(300, 100));
     putMarkers(w.get());
 
     clickButton(w.get(), second);

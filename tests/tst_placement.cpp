@@ -12,38 +12,13 @@
 #include <QWindow>
 
 namespace {
-// A figure no construction draws, to tell whether an area has been wiped.
-constexpr RgbValue kMarker = RGB(1, 2, 3);
-
-void putMarkers(Form1* w) {
-    w->picLeft->Line(10, 10, 200, 200, kMarker);
-    w->picRigth->Line(10, 10, 200, 200, kMarker);
-}
-
-bool hasMarker(const PictureBox* area) {
-    for (const Figure& f : area->figures())
-        if (f.colour == kMarker)
-            return true;
-    return false;
-}
+using namespace TestSupport;
 
 PictureBox* leftArea(Form1* w) {
     auto* area = w->findChild<QWidget*>(QStringLiteral("picLeft"));
     if (area != w->picLeft)
         qFatal("picLeft not found by name");
     return w->picLeft;
-}
-
-void clickButton(Form1* w, const char* name) {
-    auto* button = w->findChild<QPushButton*>(QString::fromLatin1(name));
-    if (!button)
-        qFatal("button %s not found", name);
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
-// A point of picLeft, given in pixels, in twips as the area reports it.
-float twipsOf(int pixels) {
-    return float(pixels) * 15.0f;
 }
 
 // A key press as the platform delivers it: to the window, which hands it to
@@ -105,8 +80,8 @@ void TestPlacement::dragStoresPointerAsDelivered() {
                      Qt::LeftButton, modifiers);
     QApplication::sendEvent(area, &move);
 
-    QCOMPARE(w->ObjectX, twipsOf(to.x()));
-    QCOMPARE(w->ObjectY, twipsOf(to.y()));
+    QCOMPARE(w->ObjectX, twipsOf(w->picLeft, to.x()));
+    QCOMPARE(w->ObjectY, twipsOf(w->picLeft, to.y()));
     QVERIFY(!hasMarker(w->picLeft));
     QVERIFY(!hasMarker(w->picRigth));
     const bool drawn = scheme && w->ObjectX < 7500;
@@ -115,7 +90,7 @@ void TestPlacement::dragStoresPointerAsDelivered() {
 
     // The release places nothing further.
     TestSupport::release(area, to);
-    QCOMPARE(w->ObjectX, twipsOf(to.x()));
+    QCOMPARE(w->ObjectX, twipsOf(w->picLeft, to.x()));
 }
 
 void TestPlacement::otherButtonsPlaceNothing_data() {
@@ -150,16 +125,16 @@ void TestPlacement::otherButtonsPlaceNothing() {
         TestSupport::moveHolding(area, QPoint(x, 120), held);
     // A right press wipes; nothing else does.
     QCOMPARE(hasMarker(w->picLeft), pressed != Qt::RightButton);
-    QCOMPARE(w->ObjectX, twipsOf(310));
-    QCOMPARE(w->ObjectY, twipsOf(210));
+    QCOMPARE(w->ObjectX, twipsOf(w->picLeft, 310));
+    QCOMPARE(w->ObjectY, twipsOf(w->picLeft, 210));
     QCOMPARE(hasMarker(w->picRigth), pressed != Qt::RightButton);
     if (pressed != Qt::NoButton)
         TestSupport::release(area, QPoint(140, 120), pressed);
 
     // A left press and release without a move in between places nothing.
     QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, QPoint(50, 60));
-    QCOMPARE(w->ObjectX, twipsOf(310));
-    QCOMPARE(w->ObjectY, twipsOf(210));
+    QCOMPARE(w->ObjectX, twipsOf(w->picLeft, 310));
+    QCOMPARE(w->ObjectY, twipsOf(w->picLeft, 210));
 }
 
 void TestPlacement::pressWipesOnlyWithRightButton_data() {
@@ -183,9 +158,7 @@ void TestPlacement::pressWipesOnlyWithRightButton() {
     if (scheme)
         clickButton(w.get(), "cmdCx");
     PictureBox* area = leftArea(w.get());
-    TestSupport::press(area, QPoint(300, 200));
-    TestSupport::moveHolding(area, QPoint(300, 200));
-    TestSupport::release(area, QPoint(300, 200));
+    dragAt(area, QPoint(300, 200));
     putMarkers(w.get());
     const int leftBefore = int(w->picLeft->figures().size());
     const int rightBefore = int(w->picRigth->figures().size());
@@ -219,20 +192,20 @@ void TestPlacement::dragThroughWindowFollowsGrab() {
 
     for (int x : {499, 500, 560, 640}) {
         QTest::mouseMove(window, inWindow(x, 200));
-        QCOMPARE(w->ObjectX, twipsOf(x));
+        QCOMPARE(w->ObjectX, twipsOf(w->picLeft, x));
         QCOMPARE(w->picLeft->figures().isEmpty(), x >= 500);
         QCOMPARE(w->picRigth->figures().isEmpty(), x >= 500);
     }
     QTest::mouseMove(window, inWindow(420, 250));
-    QCOMPARE(w->ObjectX, twipsOf(420));
-    QCOMPARE(w->ObjectY, twipsOf(250));
+    QCOMPARE(w->ObjectX, twipsOf(w->picLeft, 420));
+    QCOMPARE(w->ObjectY, twipsOf(w->picLeft, 250));
     QVERIFY(!w->picLeft->figures().isEmpty());
     QVERIFY(!w->picRigth->figures().isEmpty());
     QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, inWindow(420, 250));
 
     // After the release a move over the area is no drag.
     QTest::mouseMove(window, inWindow(100, 100));
-    QCOMPARE(w->ObjectX, twipsOf(420));
+    QCOMPARE(w->ObjectX, twipsOf(w->picLeft, 420));
 }
 
 void TestPlacement::arrowKeysMoveByFifty_data() {
@@ -269,9 +242,7 @@ void TestPlacement::arrowKeysMoveByFifty() {
     if (scheme)
         clickButton(w.get(), "cmdCx");
     PictureBox* area = leftArea(w.get());
-    TestSupport::press(area, QPoint(300, 200));
-    TestSupport::moveHolding(area, QPoint(300, 200));
-    TestSupport::release(area, QPoint(300, 200));
+    dragAt(area, QPoint(300, 200));
     QCOMPARE(w->focusWidget(), static_cast<QWidget*>(area));
     putMarkers(w.get());
 

@@ -18,7 +18,8 @@
 #include <cmath>
 
 namespace {
-constexpr RgbValue kMarker = RGB(1, 2, 3);
+using namespace TestSupport;
+
 constexpr RgbValue kStartLens = RGB(192, 192, 255);
 constexpr RgbValue kWhite = RGB(255, 255, 255);
 constexpr double kTolerance = 1e-6;
@@ -29,21 +30,6 @@ QSlider* sliderNamed(Form1* w, const QString& name) {
         qFatal("slider %s not found", qPrintable(name));
     return slider;
 }
-
-void clickButton(Form1* w, const char* name) {
-    auto* button = w->findChild<QPushButton*>(QString::fromLatin1(name));
-    if (!button)
-        qFatal("button %s not found", name);
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
-bool hasMarker(const PictureBox* area) {
-    for (const Figure& f : area->figures())
-        if (f.colour == kMarker)
-            return true;
-    return false;
-}
-
 // The bench values a slider may change, to show that it changed none.
 QStringList benchOf(Form1* w) {
     QStringList out;
