@@ -18,3 +18,6 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir build-asan --output-on-failure -j "$jobs" -LE e2e
+
+echo "== Fuzz the handlers for 60 s (libFuzzer, AddressSanitizer, UBSan) =="
+scripts/fuzz.sh 60

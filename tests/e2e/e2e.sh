@@ -1,0 +1,581 @@
+#!/usr/bin/env bash
+# End-to-end run of the real program under a real X server. It is driven only
+# from outside the process, with xdotool, the way a user drives it, and every
+# action is checked on a screenshot at places computed from the twips layout of
+# the window (15 twips to a pixel at 96 dpi).
+#
+# Usage: e2e.sh QUELLOR_EXECUTABLE SHOT_DIRECTORY
+# The screenshots of a failing run stay in SHOT_DIRECTORY; the log names them.
+set -uo pipefail
+
+exe=${1:?path of the quellor executable}
+shots=${2:?directory for the screenshots}
+
+for tool in Xvfb xdotool import convert compare xwininfo awk; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "e2e: $tool is missing (scripts/setup.sh installs it)" >&2
+        exit 1
+    fi
+done
+
+rm -rf "$shots"
+mkdir -p "$shots"
+
+failures=0
+shot_count=0
+app_pid=
+xvfb_pid=
+
+log() { printf '%s\n' "$*"; }
+
+cleanup() {
+    if [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; then
+        kill "$app_pid" 2>/dev/null
+        wait "$app_pid" 2>/dev/null
+    fi
+    if [ -n "$xvfb_pid" ] && kill -0 "$xvfb_pid" 2>/dev/null; then
+        kill "$xvfb_pid" 2>/dev/null
+        wait "$xvfb_pid" 2>/dev/null
+    fi
+}
+trap cleanup EXIT
+
+# --- arithmetic ------------------------------------------------------------
+
+# Floating-point arithmetic, printed with three decimals.
+calc() { awk "BEGIN { printf \"%.3f\", $1 }"; }
+# Whole pixel that contains the point p (pixel i covers [i, i + 1)).
+cell() { awk "BEGIN { v = $1; f = int(v); if (f > v) f -= 1; print f }"; }
+
+# Layout of the window in twips, and where its pieces land in client pixels.
+readonly TWIPS_PER_PIXEL=15
+# Client pixel of a point of picLeft / picRigth given in twips.
+left_x() { calc "(120 + $1) / $TWIPS_PER_PIXEL"; }
+right_x() { calc "(7620 + $1) / $TWIPS_PER_PIXEL"; }
+area_y() { calc "(810 + $1) / $TWIPS_PER_PIXEL"; }
+# A window box in twips (left top width height) to client pixels.
+box_px() { awk "BEGIN { printf \"%d %d %d %d\", $1 / 15 + 0.5, $2 / 15 + 0.5, $3 / 15 + 0.5, $4 / 15 + 0.5 }"; }
+
+# --- the X server and the program ------------------------------------------
+
+start_xvfb() {
+    local n i owner
+    for n in 90 91 92 93 94 95 96 97 98 99; do
+        [ -e "/tmp/.X$n-lock" ] && continue
+        [ -e "/tmp/.X11-unix/X$n" ] && continue
+        Xvfb ":$n" -screen 0 1280x1024x24 -dpi 96 -nolisten tcp >"$shots/xvfb.log" 2>&1 &
+        xvfb_pid=$!
+        for i in $(seq 1 50); do
+            kill -0 "$xvfb_pid" 2>/dev/null || break # another server took the number
+            # The server writes its pid into the lock it takes: two runs that
+            # chose the same number at once must not share the winner's server.
+            owner=$(tr -d ' \n' 2>/dev/null <"/tmp/.X$n-lock")
+            if [ -n "$owner" ] && [ "$owner" != "$xvfb_pid" ]; then
+                break
+            fi
+            if [ "$owner" = "$xvfb_pid" ] && xwininfo -root -display ":$n" >/dev/null 2>&1; then
+                export DISPLAY=":$n"
+                return 0
+            fi
+            sleep 0.1
+        done
+        kill "$xvfb_pid" 2>/dev/null
+        wait "$xvfb_pid" 2>/dev/null
+        xvfb_pid=
+    done
+    return 1
+}
+
+wid=
+find_window() {
+    local i
+    for i in $(seq 1 100); do
+        wid=$(xdotool search --onlyvisible --name '^Quellor$' 2>/dev/null | head -n 1)
+        [ -n "$wid" ] && return 0
+        kill -0 "$app_pid" 2>/dev/null || return 1
+        sleep 0.1
+    done
+    return 1
+}
+
+# --- screenshots and pixels ------------------------------------------------
+
+current=
+# Takes a screenshot once the window has stopped changing: two consecutive
+# captures must agree.
+shot() {
+    local name=$1 previous="$shots/.previous.png" next i
+    shot_count=$((shot_count + 1))
+    next="$shots/$(printf '%02d' "$shot_count")-$name.png"
+    sleep 0.15
+    import -window "$wid" "$previous" 2>/dev/null
+    for i in $(seq 1 40); do
+        sleep 0.1
+        import -window "$wid" "$next" 2>/dev/null
+        if [ "$(compare -metric AE "$previous" "$next" null: 2>&1)" = "0" ]; then
+            break
+        fi
+        cp "$next" "$previous"
+    done
+    rm -f "$previous"
+    current=$next
+}
+
+# Colours (RRGGBB) of the listed points of the current screenshot.
+pixels() {
+    local format=""
+    while (($#)); do
+        format+="%[hex:p{$1,$2}] "
+        shift 2
+    done
+    convert "$current" -format "$format" info: | awk '{ for (i = 1; i <= NF; i++) printf "%s ", substr($i, 1, 6) }'
+}
+
+# Number of pixels of colour HEX in the box x y w h of the current screenshot.
+count_colour() {
+    local x=$1 y=$2 w=$3 h=$4 hex=$5
+    convert "$current" -crop "${w}x${h}+${x}+${y}" +repage -format %c histogram:info:- |
+        awk -v hex="#$hex" 'index(toupper($0), hex) { split($1, n, ":"); s += n[1] } END { print s + 0 }'
+}
+
+# Extent of colour HEX in the box x y w h: "count minx maxx miny maxy".
+extent_of() {
+    local x=$1 y=$2 w=$3 h=$4 hex=$5
+    convert "$current" -crop "${w}x${h}+${x}+${y}" +repage txt:- |
+        awk -v hex="#$hex" -v ox="$x" -v oy="$y" '
+            NR > 1 && index(toupper($0), hex " ") {
+                split($1, p, "[,:]"); px = p[1] + ox; py = p[2] + oy
+                if (!n || px < minx) minx = px; if (!n || px > maxx) maxx = px
+                if (!n || py < miny) miny = py; if (!n || py > maxy) maxy = py
+                n++
+            }
+            END { printf "%d %d %d %d %d", n, minx, maxx, miny, maxy }'
+}
+
+# --- checks ----------------------------------------------------------------
+
+pass() { log "ok   - $1"; }
+fail() {
+    log "FAIL - $1 (screenshot: $current)"
+    failures=$((failures + 1))
+}
+expect() { # expect WHAT condition-result
+    if [ "$2" = 1 ]; then pass "$1"; else fail "$1"; fi
+}
+
+# Every listed point shows colour HEX.
+expect_colour() {
+    local what=$1 hex=$2
+    shift 2
+    local got
+    got=$(pixels "$@")
+    local bad=0 c
+    for c in $got; do
+        [ "$c" = "$hex" ] || bad=1
+    done
+    if [ "$bad" = 0 ]; then pass "$what"; else fail "$what: expected $hex at ($*), got $got"; fi
+}
+
+# No listed point shows colour HEX.
+expect_not_colour() {
+    local what=$1 hex=$2
+    shift 2
+    local got
+    got=$(pixels "$@")
+    case " $got " in
+    *" $hex "*) fail "$what: $hex found at ($*): $got" ;;
+    *) pass "$what" ;;
+    esac
+}
+
+# A round mark of colour HEX, whose outline is drawn at the given radius or
+# which is filled, centred on the point (cx, cy) in client pixels: the pixels
+# three pixels away in the four axis directions all show the colour.
+expect_ring() {
+    local what=$1 hex=$2 cx=$3 cy=$4
+    expect_colour "$what" "$hex" \
+        "$(cell "$cx + 3")" "$(cell "$cy")" "$(cell "$cx - 3")" "$(cell "$cy")" \
+        "$(cell "$cx")" "$(cell "$cy + 3")" "$(cell "$cx")" "$(cell "$cy - 3")"
+}
+
+# A focal mark: a 9-pixel disc straddling the axis; checked just above the
+# axis strip, which lies in front of it.
+expect_mark() {
+    local what=$1 hex=$2 cx=$3
+    local x
+    x=$(cell "$cx")
+    expect_colour "$what" "$hex" "$x" 317 "$x" 318
+}
+
+# Colour HEX appears (at least MIN times) in the box x y w h.
+expect_some() {
+    local what=$1 hex=$2 x=$3 y=$4 w=$5 h=$6 min=${7:-1}
+    local n
+    n=$(count_colour "$x" "$y" "$w" "$h" "$hex")
+    if [ "$n" -ge "$min" ]; then pass "$what"; else fail "$what: $n pixels of $hex in ${w}x${h}+${x}+${y}"; fi
+}
+
+expect_none() {
+    local what=$1 hex=$2 x=$3 y=$4 w=$5 h=$6
+    local n
+    n=$(count_colour "$x" "$y" "$w" "$h" "$hex")
+    if [ "$n" -eq 0 ]; then pass "$what"; else fail "$what: $n pixels of $hex in ${w}x${h}+${x}+${y}"; fi
+}
+
+# Both areas look exactly as in the scheme view before anything was drawn.
+expect_areas_empty() {
+    local what=$1 area ax ay diff
+    for area in "8 54" "508 54"; do
+        read -r ax ay <<<"$area"
+        convert "$current" -crop "500x535+$ax+$ay" +repage "$shots/crop-now.png"
+        convert "$scheme_empty" -crop "500x535+$ax+$ay" +repage "$shots/crop-then.png"
+        diff=$(compare -metric AE "$shots/crop-now.png" "$shots/crop-then.png" null: 2>&1)
+        expect "area at x $ax empty $what ($diff pixels differ from the empty scheme view)" \
+            "$([ "$diff" = 0 ] && echo 1)"
+        rm -f "$shots/crop-now.png" "$shots/crop-then.png"
+    done
+}
+
+# --- input -----------------------------------------------------------------
+
+pointer_to() { xdotool mousemove --window "$wid" "$1" "$2"; }
+
+click_at() { # x y [button]
+    pointer_to "$1" "$2"
+    sleep 0.05
+    xdotool click "${3:-1}"
+}
+
+# Clicks the middle of a control given by its window box in twips.
+click_control() {
+    local x y w h
+    read -r x y w h <<<"$(box_px "$1" "$2" "$3" "$4")"
+    click_at $((x + w / 2)) $((y + h / 2))
+}
+
+# Left-button drag from (x0, y0) to (x1, y1) in client pixels, in small steps.
+drag() {
+    local x0=$1 y0=$2 x1=$3 y1=$4 steps=${5:-20} i
+    pointer_to "$x0" "$y0"
+    sleep 0.05
+    xdotool mousedown 1
+    sleep 0.05
+    for i in $(seq 1 "$steps"); do
+        pointer_to $((x0 + (x1 - x0) * i / steps)) $((y0 + (y1 - y0) * i / steps))
+        sleep 0.02
+    done
+    sleep 0.05
+    xdotool mouseup 1
+}
+
+# Where the thumb of a slider stands, found on the current screenshot: in the
+# upper half of the slider the groove runs across the whole width, the thumb
+# stands out above and below it. Prints the thumb's centre "x y".
+thumb_of() {
+    local x=$1 y=$2 w=$3 h=$4
+    convert "$current" -crop "${w}x$((h / 2 + 2))+${x}+${y}" +repage txt:- |
+        awk -v ox="$x" -v oy="$y" -v w="$w" '
+            NR == 2 { back = $3 }
+            NR > 1 {
+                split($1, p, "[,:]")
+                if ($3 != back) { row[p[2]]++; xs[p[2]] = xs[p[2]] " " p[1] }
+            }
+            END {
+                for (r in row) {
+                    if (row[r] >= 0.4 * w) continue # the groove
+                    k = split(xs[r], a, " ")
+                    for (i = 1; i <= k; i++) {
+                        if (!n || a[i] < minx) minx = a[i]
+                        if (!n || a[i] > maxx) maxx = a[i]
+                        if (!n || r < miny) miny = r
+                        if (!n || r > maxy) maxy = r
+                        n++
+                    }
+                }
+                if (!n) exit 1
+                printf "%d %d", ox + int((minx + maxx) / 2), oy + int((miny + maxy) / 2)
+            }'
+}
+
+# Drags the thumb of the slider in the window box (twips) to its left or right end.
+drag_slider() {
+    local left=$1 top=$2 width=$3 height=$4 towards=$5
+    local x y w h tx ty
+    read -r x y w h <<<"$(box_px "$left" "$top" "$width" "$height")"
+    shot "before-slider"
+    if ! read -r tx ty <<<"$(thumb_of "$x" "$y" "$w" "$h")" || [ -z "$tx" ]; then
+        fail "thumb of the slider at ${w}x${h}+${x}+${y} not found"
+        return
+    fi
+    local target
+    if [ "$towards" = right ]; then target=$((x + w + 20)); else target=$((x - 20)); fi
+    drag "$tx" "$ty" "$target" "$ty" 30
+}
+
+# --- the layout ------------------------------------------------------------
+
+# Empty places of each area, away from the axis, the marks and the lens.
+left_empty=(58 104 208 504 458 150)
+right_empty=(958 104 808 504 558 150)
+# Slider boxes, window twips: left top width height.
+sldR1=(150 9330 2805 435)
+sldn1=(4200 9330 3195 435)
+sldn2=(4200 10020 3195 435)
+cmdSob=(12960 9270 465 675)
+cmdRas=(13830 9270 465 675)
+cmdCxOff=(8370 10020 1425 375)
+cmdCx=(10350 10020 1425 375)
+cmdExit=(12900 10020 1425 375)
+
+readonly WHITE=FFFFFF BLACK=000000 GREY=808080 GREEN=00FF00 RED=FF0000 LIGHTRED=FF8080
+readonly LENS=C0C0FF DARKBLUE=0000C0 DEEP=9B9BFF
+
+# The focal marks for the focal lengths f1 and f2 (twips; the sign only
+# colours them): F and 2F on each side, each checked where it is in view.
+expect_marks() { # what f1 f2 F-colour 2F-colour
+    local what=$1 f1=${2#-} f2=${3#-} c1=$4 c2=$5
+    if awk "BEGIN { exit !($f1 < 7300) }"; then
+        expect_mark "$what: left F" "$c1" "$(left_x "7500 - $f1")"
+    fi
+    if awk "BEGIN { exit !(2 * $f1 < 7300) }"; then
+        expect_mark "$what: left 2F" "$c2" "$(left_x "7500 - 2 * $f1")"
+    fi
+    if awk "BEGIN { exit !($f2 < 7300) }"; then
+        expect_mark "$what: right F" "$c1" "$(right_x "$f2")"
+    fi
+    if awk "BEGIN { exit !(2 * $f2 < 7300) }"; then
+        expect_mark "$what: right 2F" "$c2" "$(right_x "2 * $f2")"
+    fi
+}
+
+# The arrowheads of the lens symbol, beside the bar (which is excluded): a
+# dark blue V or inverted V in the rows of the upper and lower arrowhead boxes.
+arrow_pixels() { # y0 height
+    echo $(($(count_colour 490 "$1" 14 "$2" "$DARKBLUE") + $(count_colour 512 "$1" 14 "$2" "$DARKBLUE")))
+}
+
+# Where the thin-lens relation puts the image of an object point (twips of
+# picLeft) for a lens of focal length f (negative: diverging), n1 = n2 = 1.
+# Prints the image centre in client pixels and whether it is real.
+thin_lens_image() {
+    awk -v X="$1" -v Y="$2" -v f="$3" 'BEGIN {
+        d = 7500 - X
+        # 1/d + 1/d2 = 1/f; the image stands d2 right of the lens (left when d2 < 0)
+        d2 = f * d / (d - f)
+        y = 3990 - (Y - 3990) * d2 / d
+        if (d2 > 0) printf "%.3f %.3f real", (7620 + d2) / 15, (810 + y) / 15
+        else printf "%.3f %.3f virtual", (120 + 7500 + d2) / 15, (810 + y) / 15
+    }'
+}
+
+expect_image() { # what object-x object-y f
+    local what=$1 cx cy kind
+    read -r cx cy kind <<<"$(thin_lens_image "$2" "$3" "$4")"
+    if [ "$kind" = real ]; then
+        expect_ring "$what: green real image dot at ($cx, $cy)" "$GREEN" "$cx" "$cy"
+    else
+        expect_ring "$what: red virtual image dot at ($cx, $cy)" "$RED" "$cx" "$cy"
+    fi
+}
+
+# The object dot: a filled green disc of radius 4 pixels (and a 3-pixel pen)
+# centred on the pointer's position (x, y) in client pixels. Seven pixels to
+# either side, and on the side away from the axis (the object line runs to the
+# axis), there is no green.
+expect_object_dot() {
+    local what=$1 x=$2 y=$3 away
+    if [ "$y" -lt 320 ]; then away=$((y - 7)); else away=$((y + 7)); fi
+    expect_colour "$what: green object dot at ($x, $y)" "$GREEN" \
+        "$x" "$y" $((x - 2)) "$y" $((x + 2)) "$y" "$x" $((y - 2)) "$x" $((y + 2))
+    expect_not_colour "$what: the dot ends within 7 pixels" "$GREEN" \
+        $((x - 7)) "$y" $((x + 7)) "$y" "$x" "$away"
+}
+
+# ===========================================================================
+
+log "e2e: $exe"
+if ! start_xvfb; then
+    log "FAIL - no free X display in :90 to :99"
+    exit 1
+fi
+log "e2e: Xvfb on $DISPLAY"
+
+env -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS -u QT_AUTO_SCREEN_SCALE_FACTOR \
+    -u QT_ENABLE_HIGHDPI_SCALING -u QT_FONT_DPI -u QT_STYLE_OVERRIDE \
+    QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 "$exe" >"$shots/app.log" 2>&1 &
+app_pid=$!
+
+if ! find_window; then
+    log "FAIL - no visible window named Quellor appeared"
+    cat "$shots/app.log"
+    exit 1
+fi
+read -r win_w win_h <<<"$(xwininfo -id "$wid" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w, h }')"
+log "e2e: window $wid, ${win_w}x${win_h}"
+if [ "$win_w" -lt 1008 ] || [ "$win_h" -lt 697 ]; then
+    fail "the window is ${win_w}x${win_h}, smaller than the 1008x697 its controls need"
+fi
+
+# 1. As it starts: lens view, white media, black F and grey 2F marks at 1171.875.
+shot start
+expect_colour "left medium white at start" "$WHITE" "${left_empty[@]}"
+expect_colour "right medium white at start" "$WHITE" "${right_empty[@]}"
+expect_marks "start" 1171.875 1171.875 "$BLACK" "$GREY"
+expect_colour "lens drawn from its surfaces" "$LENS" 480 250 535 250
+expect_not_colour "lens symbol hidden" "$DARKBLUE" 507 300 508 300
+
+# 2. Media sliders: the tints follow, and both media denser than the lens
+#    turn the power negative.
+drag_slider "${sldn1[@]}" right
+shot "sldn1-at-50"
+expect_colour "left medium tinted RGB(155,155,255) at n1 = 2" "$DEEP" "${left_empty[@]}"
+expect_colour "read-out of n1 on the left tint" "$DEEP" 418 562
+expect_colour "right medium still white" "$WHITE" "${right_empty[@]}"
+expect_colour "lens side on the left takes the left tint" "$DEEP" 462 212
+# One medium alone denser than the lens does not turn the power:
+# P = (1.64 - 2) / 1500 + 0.64 / 1500, f1 = 2 / P, f2 = 1 / P.
+expect_marks "n1 = 2 alone" "$(calc "2 * 1500 / 0.28")" "$(calc "1500 / 0.28")" "$BLACK" "$GREY"
+
+drag_slider "${sldn2[@]}" right
+shot "sldn2-at-50"
+expect_colour "right medium tinted RGB(155,155,255) at n2 = 2" "$DEEP" "${right_empty[@]}"
+# P = -0.72 / 1500: f1 = f2 = -2 * 1500 / 0.72.
+f_dense=$(calc "2 * 1500 / 0.72")
+expect_marks "negative power with n1 = n2 = 2" "$f_dense" "$f_dense" "$RED" "$LIGHTRED"
+
+drag_slider "${sldn1[@]}" left
+drag_slider "${sldn2[@]}" left
+shot "media-back-to-1"
+expect_colour "left medium white again" "$WHITE" "${left_empty[@]}"
+expect_colour "right medium white again" "$WHITE" "${right_empty[@]}"
+expect_marks "media back to 1" 1171.875 1171.875 "$BLACK" "$GREY"
+
+# 3. Lens type in the lens view.
+click_control "${cmdRas[@]}"
+shot "diverging"
+expect_marks "diverging lens" 1171.875 1171.875 "$RED" "$LIGHTRED"
+# Near the lens plane the boxes show their own colour, near their outer
+# edges the ovals: lens colour there for a biconvex lens, medium colour for
+# a biconcave one.
+expect_colour "biconcave: lens-coloured boxes by the lens plane" "$LENS" 505 212 510 212
+expect_colour "biconcave: media-coloured ovals at the outer edges" "$WHITE" 463 300 552 300
+click_control "${cmdSob[@]}"
+shot "converging"
+expect_marks "converging lens" 1171.875 1171.875 "$BLACK" "$GREY"
+expect_colour "biconvex: lens-coloured ovals at the outer edges" "$LENS" 463 300 552 300
+expect_colour "biconvex: media-coloured boxes at the corners" "$WHITE" 462 212 553 212
+
+# 4. Scheme view: the lens symbol with outward arrowheads, no rays yet.
+click_control "${cmdCx[@]}"
+shot "scheme"
+scheme_empty=$current
+expect_colour "lens symbol bar shown" "$DARKBLUE" 507 300 508 300 507 400
+expect_colour "lens surfaces hidden" "$WHITE" 480 250 535 250
+up_rows=$(arrow_pixels 192 15)
+inner_upper=$(arrow_pixels 209 17)
+inner_lower=$(arrow_pixels 421 17)
+expect "converging arrowheads: none above the bar ($up_rows), pointing out at both ends ($inner_upper, $inner_lower)" \
+    "$([ "$up_rows" -eq 0 ] && [ "$inner_upper" -gt 10 ] && [ "$inner_lower" -gt 10 ] && echo 1)"
+expect_none "no construction in the left area yet" "$GREEN" 8 54 500 535
+expect_none "no construction in the right area yet" "$GREEN" 508 54 500 535
+
+# 5. A left-button drag places the object point: object dot where the pointer
+#    was released, image where the thin-lens relation puts it.
+drag 208 204 308 254 25
+shot "drag-real-image"
+expect_object_dot "drag" 308 254
+expect_image "drag" 4500 3000 1171.875
+# The central ray, black, halfway between the object point and the lens centre.
+expect_some "central ray drawn" "$BLACK" 405 284 6 6
+
+# 6. Arrow keys after a click in the left area move the point 50 twips a step.
+click_at 308 254
+xdotool key --delay 60 Right Right Right Right Right Right Up Up Up
+shot "arrow-keys"
+expect_object_dot "arrow keys" 328 244
+expect_not_colour "the old object dot is gone" "$GREEN" 308 254
+expect_image "arrow keys" 4800 2850 1171.875
+
+# 7. Lens type in the scheme view: arrowheads turn, the construction follows.
+click_control "${cmdRas[@]}"
+shot "scheme-diverging"
+up_rows=$(arrow_pixels 192 15)
+inner_upper=$(arrow_pixels 209 17)
+expect "diverging arrowheads point inwards ($up_rows above the bar)" \
+    "$([ "$up_rows" -gt 10 ] && echo 1)"
+expect_marks "diverging lens in the scheme view" 1171.875 1171.875 "$RED" "$LIGHTRED"
+expect_image "diverging lens" 4800 2850 -1171.875
+expect_none "no real image for a diverging lens" "$GREEN" 508 54 500 535
+click_control "${cmdSob[@]}"
+shot "scheme-converging"
+expect_image "converging again" 4800 2850 1171.875
+
+# 8. An object point inside the focal length: a virtual image on the left.
+drag 330 244 468 300 25
+shot "drag-virtual-image"
+expect_object_dot "drag inside F" 468 300
+expect_image "object inside F" 6900 3690 1171.875
+
+# 9. A right-button press wipes both areas: they look as before any construction.
+pointer_to 200 450
+sleep 0.05
+xdotool mousedown 3
+sleep 0.05
+xdotool mouseup 3
+shot "right-button-wipe"
+expect_areas_empty "after the right-button wipe"
+
+# 10. A drag carried on over the lens plane and released over the right area:
+#     the point lies beyond the lens and nothing is drawn.
+drag 300 200 700 200 30
+shot "drag-past-lens-plane"
+expect_areas_empty "with the point past the lens plane"
+
+# 11. A drag that starts on the axis line, which lies in front of the area,
+#     places the point all the same.
+drag 200 320 260 300 10
+shot "drag-from-axis"
+expect_object_dot "drag started on the axis" 260 300
+
+# 12. Back to the lens view: the construction goes, the surfaces come back.
+drag 200 150 300 200 10
+shot "drawn-again"
+expect_object_dot "drawn again" 300 200
+click_control "${cmdCxOff[@]}"
+shot "lens-view"
+expect_colour "lens surfaces shown again" "$LENS" 480 250 535 250
+expect_none "lens view: no construction on the left" "$GREEN" 8 54 500 535
+expect_none "lens view: no construction on the right" "$GREEN" 508 54 500 535
+
+# 13. "Выход" ends the program with status 0.
+click_control "${cmdExit[@]}"
+status=
+for i in $(seq 1 100); do
+    if ! kill -0 "$app_pid" 2>/dev/null; then
+        wait "$app_pid"
+        status=$?
+        break
+    fi
+    sleep 0.1
+done
+if [ -z "$status" ]; then
+    fail "the program still runs 10 s after \"Выход\""
+else
+    app_pid=
+    expect "the program ended with status $status after \"Выход\"" "$([ "$status" = 0 ] && echo 1)"
+fi
+if xdotool search --onlyvisible --name '^Quellor$' >/dev/null 2>&1; then
+    fail "the window is still on the screen"
+fi
+
+if [ "$failures" -ne 0 ]; then
+    log ""
+    log "e2e: $failures check(s) failed. Screenshots kept in $shots:"
+    ls -1 "$shots"/*.png | sed 's/^/  /'
+    log "Program output ($shots/app.log):"
+    sed 's/^/  /' "$shots/app.log"
+    exit 1
+fi
+# The screenshots of a passing run are kept only on request.
+[ -n "${QUELLOR_E2E_KEEP:-}" ] || rm -rf "$shots"
+log "e2e: all checks passed"

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch prefix and checks that a desktop finds
+# everything it needs: the executable, the menu entry and the icon.
+# Usage: check_install.sh BUILD_DIRECTORY
+set -uo pipefail
+build=${1:?build directory}
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+failures=0
+check() { # what condition-result
+    if [ "$2" = 1 ]; then echo "ok   - $1"; else echo "FAIL - $1"; failures=$((failures + 1)); fi
+}
+yes_if() { "$@" && echo 1; }
+
+if ! cmake --install "$build" --prefix "$prefix" >"$prefix.log" 2>&1; then
+    cat "$prefix.log"
+    rm -f "$prefix.log"
+    echo "FAIL - cmake --install"
+    exit 1
+fi
+rm -f "$prefix.log"
+
+desktop="$prefix/share/applications/quellor.desktop"
+icon="$prefix/share/icons/hicolor/scalable/apps/quellor.svg"
+check "executable installed" "$(yes_if test -x "$prefix/bin/quellor")"
+check "menu entry installed" "$(yes_if test -f "$desktop")"
+check "icon installed in the hicolor theme" "$(yes_if test -f "$icon")"
+
+key() { sed -n "s/^$1=//p" "$desktop" | head -n 1; }
+check "entry is an application" "$(yes_if test "$(key Type)" = Application)"
+check "English name" "$(yes_if test -n "$(key Name)")"
+check "Russian name" "$(yes_if test -n "$(key 'Name\[ru\]')")"
+check "comment in both languages" "$(yes_if test -n "$(key Comment)" -a -n "$(key 'Comment\[ru\]')")"
+check "categories Education;Science;" "$(yes_if test "$(key Categories)" = 'Education;Science;')"
+check "icon named quellor" "$(yes_if test "$(key Icon)" = quellor)"
+exec_name=$(key Exec | awk '{ print $1 }')
+check "Exec names the installed program ($exec_name)" \
+    "$(yes_if test -x "$prefix/bin/$exec_name")"
+if command -v desktop-file-validate >/dev/null; then
+    check "desktop-file-validate accepts the entry" "$(yes_if desktop-file-validate "$desktop")"
+fi
+# The icon must render: some opaque pixels in a 64 x 64 rendering.
+if command -v convert >/dev/null; then
+    opaque=$(convert -background none "$icon" -resize 64x64 -alpha extract -format '%[fx:mean]' info: 2>/dev/null)
+    check "icon renders (opaque share $opaque)" "$(awk -v o="${opaque:-0}" 'BEGIN { if (o > 0.5) print 1 }')"
+fi
+exit $((failures != 0))
