@@ -3,6 +3,8 @@
 #include "inputcodes.h"
 
 #include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionSlider>
 
 Slider::Slider(QWidget* parent, int maximum) : QSlider(Qt::Horizontal, parent), TwipGeometry(this) {
     setRange(0, maximum);
@@ -16,4 +18,10 @@ Slider::Slider(QWidget* parent, int maximum) : QSlider(Qt::Horizontal, parent), 
 void Slider::mouseMoveEvent(QMouseEvent* event) {
     QSlider::mouseMoveEvent(event);
     InputCodes::report(onMouseMove, InputCodes::buttonCode(event->buttons()), event, this);
+}
+
+QRect Slider::thumbRect() const {
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    return style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
 }

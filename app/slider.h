@@ -13,6 +13,9 @@ public:
     Slider(QWidget* parent, int maximum);
 
     int Value() const { return value(); }
+
+    // Where the thumb stands now, in the slider's pixels: a drag starts there.
+    QRect thumbRect() const;
     void SetValue(int value) { setValue(value); }
 
     InputCodes::MouseHandler onMouseMove;

@@ -10,8 +10,6 @@
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <map>
@@ -64,21 +62,6 @@ void repaint(Canvas& left, Canvas& right) {
     window->picRigth->render(&right.image);
 }
 
-QPoint thumbCentre(QSlider* slider) {
-    QStyleOptionSlider option;
-    option.initFrom(slider);
-    option.orientation = slider->orientation();
-    option.minimum = slider->minimum();
-    option.maximum = slider->maximum();
-    option.sliderPosition = slider->sliderPosition();
-    option.sliderValue = slider->value();
-    option.tickPosition = slider->tickPosition();
-    option.tickInterval = slider->tickInterval();
-    return slider->style()
-        ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider)
-        .center();
-}
-
 void sendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button,
                Qt::MouseButtons held) {
     QMouseEvent event(type, QPointF(at), widget->mapToGlobal(QPointF(at)), button, held,
@@ -114,7 +97,7 @@ void BM_SliderDragEvent(benchmark::State& state) {
     window->ObjectY = 3000;
     Slider* slider = window->sldn1;
     slider->SetValue(10);
-    const QPoint grip = thumbCentre(slider);
+    const QPoint grip = slider->thumbRect().center();
     sendMouse(slider, QEvent::MouseButtonPress, grip, Qt::LeftButton, Qt::LeftButton);
     Canvas left(window->picLeft, ratio);
     Canvas right(window->picRigth, ratio);
@@ -139,7 +122,7 @@ void BM_SliderHandlerOnly(benchmark::State& state) {
     window->ObjectY = 3000;
     Slider* slider = window->sldn1;
     slider->SetValue(10);
-    const QPoint grip = thumbCentre(slider);
+    const QPoint grip = slider->thumbRect().center();
     sendMouse(slider, QEvent::MouseButtonPress, grip, Qt::LeftButton, Qt::LeftButton);
     int step = 0;
     for (auto _ : state) {

@@ -3,13 +3,12 @@
 #include "form1.h"
 #include "picturebox.h"
 #include "screeninfo.h"
+#include "slider.h"
 
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSlider>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 
 namespace TestSupport {
@@ -36,20 +35,7 @@ void release(QWidget* widget, QPoint at, Qt::MouseButton button) {
 }
 
 QRect sliderHandle(QSlider* slider) {
-    QStyleOptionSlider option;
-    option.initFrom(slider);
-    option.orientation = slider->orientation();
-    option.minimum = slider->minimum();
-    option.maximum = slider->maximum();
-    option.sliderPosition = slider->sliderPosition();
-    option.sliderValue = slider->value();
-    option.tickPosition = slider->tickPosition();
-    option.tickInterval = slider->tickInterval();
-    option.singleStep = slider->singleStep();
-    option.pageStep = slider->pageStep();
-    option.upsideDown = slider->invertedAppearance();
-    return slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle,
-                                           slider);
+    return dynamic_cast<Slider&>(*slider).thumbRect();
 }
 
 void dragSliderTo(QSlider* slider, int value, Qt::MouseButtons held) {

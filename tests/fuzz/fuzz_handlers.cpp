@@ -17,8 +17,6 @@
 #include <QMouseEvent>
 #include <QPaintEngine>
 #include <QPainterPath>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTextItem>
 #include <cmath>
 #include <cstdio>
@@ -259,21 +257,6 @@ void sendMouse(QWidget* widget, QEvent::Type type, QPointF at, Qt::MouseButton b
     QApplication::sendEvent(widget, &event);
 }
 
-QPoint thumbOf(QSlider* slider) {
-    QStyleOptionSlider option;
-    option.initFrom(slider);
-    option.orientation = slider->orientation();
-    option.minimum = slider->minimum();
-    option.maximum = slider->maximum();
-    option.sliderPosition = slider->sliderPosition();
-    option.sliderValue = slider->value();
-    option.tickPosition = slider->tickPosition();
-    option.tickInterval = slider->tickInterval();
-    return slider->style()
-        ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider)
-        .center();
-}
-
 void runOperation(FuzzedDataProvider& data) {
     Slider* const sliders[] = {window->sldn1, window->sldn2, window->sldVexol, window->sldR1,
                                window->sldR2};
@@ -326,7 +309,7 @@ void runOperation(FuzzedDataProvider& data) {
         break;
     case 8: { // a real drag of a slider's thumb, anywhere along the screen
         Slider* slider = sliders[data.ConsumeIntegralInRange(0, 4)];
-        const QPoint grip = thumbOf(slider);
+        const QPoint grip = slider->thumbRect().center();
         sendMouse(slider, QEvent::MouseButtonPress, grip, Qt::LeftButton, Qt::LeftButton);
         const int moves = data.ConsumeIntegralInRange(1, 4);
         for (int i = 0; i < moves; ++i) {
