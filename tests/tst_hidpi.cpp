@@ -1,4 +1,4 @@
-// The window on a screen of device pixel ratio 2 (run with QT_SCALE_FACTOR=2):
+// The window on a screen of device pixel ratio 2 (QT_SCALE_FACTOR=2):
 // everything scales as a whole, and a line one pixel wide stays one
 // device-independent pixel, two device pixels of solid colour, never a
 // blurred or antialiased edge.
@@ -6,6 +6,7 @@
 #include "picturebox.h"
 #include "testsupport.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QSet>
 #include <QTest>
@@ -143,5 +144,11 @@ void TestHiDpi::slantedLinesHaveNoGreyEdges() {
     QCOMPARE(colours.size(), 2);
 }
 
-QTEST_MAIN(TestHiDpi)
+int main(int argc, char* argv[]) {
+    // The screen of this suite scales by two, however it is started.
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication app(argc, argv);
+    TestHiDpi test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_hidpi.moc"
