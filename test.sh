@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Quellor and runs the whole suite headless:
-# once as built for use, once under AddressSanitizer and UBSan.
+# once as built for use (with the end-to-end test under Xvfb), a minute of
+# fuzzing, then the suite again under AddressSanitizer and UBSan.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
@@ -11,6 +12,9 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
+echo "== Fuzz the handlers for 60 s (libFuzzer, AddressSanitizer, UBSan) =="
+scripts/fuzz.sh 60
+
 echo "== Build and test under AddressSanitizer and UndefinedBehaviorSanitizer =="
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUELLOR_SANITIZE=ON >/dev/null
 cmake --build build-asan -j "$jobs"
@@ -18,6 +22,3 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir build-asan --output-on-failure -j "$jobs" -LE e2e
-
-echo "== Fuzz the handlers for 60 s (libFuzzer, AddressSanitizer, UBSan) =="
-scripts/fuzz.sh 60

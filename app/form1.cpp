@@ -199,8 +199,19 @@ void Form1::createControls() {
     picLSob->setAccessibleName(QStringLiteral("Левая поверхность линзы"));
     picRsob->setAccessibleName(QStringLiteral("Правая поверхность линзы"));
     picVexol->setAccessibleName(QStringLiteral("Условное обозначение линзы"));
-    for (PictureBox* arrow : {picLup, picRup, picLdown, picRdown})
-        arrow->setAccessibleName(QStringLiteral("Стрелка обозначения линзы"));
+    picLup->setAccessibleName(QStringLiteral("Стрелка обозначения линзы «V», левая половина"));
+    picRup->setAccessibleName(QStringLiteral("Стрелка обозначения линзы «V», правая половина"));
+    picLdown->setAccessibleName(QStringLiteral("Стрелка обозначения линзы «Λ», левая половина"));
+    picRdown->setAccessibleName(QStringLiteral("Стрелка обозначения линзы «Λ», правая половина"));
+    shpF1->setAccessibleName(QStringLiteral("Передний фокус F"));
+    shp2F1->setAccessibleName(QStringLiteral("Точка 2F слева"));
+    shpF2->setAccessibleName(QStringLiteral("Задний фокус F"));
+    shp2F2->setAccessibleName(QStringLiteral("Точка 2F справа"));
+    shpLsob->setAccessibleName(QStringLiteral("Поверхность линзы R1"));
+    shpRsob->setAccessibleName(QStringLiteral("Поверхность линзы R2"));
+    lineSplit->setAccessibleName(QStringLiteral("Плоскость линзы"));
+    for (LineControl* stroke : {Line1, Line2, Line4, Line5})
+        stroke->setAccessibleName(QStringLiteral("Штрих стрелки обозначения линзы"));
     for (CommandButton* button : {cmdCxOff, cmdCx, cmdExit})
         button->setAccessibleName(button->text());
 

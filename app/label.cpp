@@ -26,6 +26,8 @@ void Label::applyPalette() {
 }
 
 void Label::SetCaption(const QString& caption) {
+    if (caption == text())
+        return; // read-outs are set on every slider move, mostly to the same text
     setText(caption);
     fitCaption();
 }

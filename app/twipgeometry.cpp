@@ -4,22 +4,32 @@
 
 #include <QWidget>
 
+// A control set where it already stands is left alone: the focal marks are
+// placed on every slider move, and the widget geometry need not follow then.
 void TwipGeometry::SetLeft(float left) {
+    if (left == m_left)
+        return;
     m_left = left;
     applyGeometry();
 }
 
 void TwipGeometry::SetTop(float top) {
+    if (top == m_top)
+        return;
     m_top = top;
     applyGeometry();
 }
 
 void TwipGeometry::SetWidth(float width) {
+    if (width == m_width)
+        return;
     m_width = width;
     applyGeometry();
 }
 
 void TwipGeometry::SetHeight(float height) {
+    if (height == m_height)
+        return;
     m_height = height;
     applyGeometry();
 }

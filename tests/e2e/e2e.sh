@@ -536,6 +536,7 @@ expect_areas_empty "with the point past the lens plane"
 drag 200 320 260 300 10
 shot "drag-from-axis"
 expect_object_dot "drag started on the axis" 260 300
+expect_image "drag started on the axis" 3780 3690 1171.875
 
 # 12. Back to the lens view: the construction goes, the surfaces come back.
 drag 200 150 300 200 10
