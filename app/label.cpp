@@ -34,18 +34,27 @@ void Label::SetCaption(const QString& caption) {
 
 void Label::resizeEvent(QResizeEvent* event) {
     QLabel::resizeEvent(event);
+    m_fittedPoints.clear();
     fitCaption();
 }
 
 // The layout was made for fonts a little narrower than those installed here: a
 // caption that would not fit its box on one line is set a little smaller, never
 // below four fifths of its laid-out size, instead of being cut.
+// Measuring text is dear and a read-out shows few different captions, so each
+// caption's size is measured once for the box's width.
 void Label::fitCaption() {
+    auto known = m_fittedPoints.constFind(text());
+    if (known == m_fittedPoints.cend()) {
+        QFont trial = m_laidOutFont;
+        const double smallest = m_laidOutFont.pointSizeF() * 0.8;
+        while (trial.pointSizeF() > smallest &&
+               QFontMetricsF(trial).horizontalAdvance(text()) > width())
+            trial.setPointSizeF(trial.pointSizeF() - 0.25);
+        known = m_fittedPoints.insert(text(), trial.pointSizeF());
+    }
     QFont fitted = m_laidOutFont;
-    const double smallest = m_laidOutFont.pointSizeF() * 0.8;
-    while (fitted.pointSizeF() > smallest &&
-           QFontMetricsF(fitted).horizontalAdvance(text()) > width())
-        fitted.setPointSizeF(fitted.pointSizeF() - 0.25);
+    fitted.setPointSizeF(*known);
     if (fitted != font())
         setFont(fitted);
 }

@@ -3,6 +3,7 @@
 #include "rgbcolor.h"
 #include "twipgeometry.h"
 
+#include <QHash>
 #include <QLabel>
 
 // A label: a caption in its box, on an opaque background or transparent over
@@ -25,5 +26,6 @@ private:
 
     bool m_opaque;
     QFont m_laidOutFont;
+    QHash<QString, double> m_fittedPoints; // caption -> point size that fits
     RgbValue m_backColor;
 };

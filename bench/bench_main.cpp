@@ -195,6 +195,11 @@ bool ratioTwoIsReal() {
     return rows == 2;
 }
 
+// A target is judged only where both timings were taken in this run.
+const char* verdict(bool measured, bool met) {
+    return !measured ? "not measured" : met ? "met" : "MISSED";
+}
+
 void printTable(const TableReporter& reporter) {
     const auto& us = reporter.microseconds;
     auto at = [&](const std::string& key) {
@@ -226,7 +231,8 @@ void printTable(const TableReporter& reporter) {
                     "(<= 1.5)\n",
                     ratio, eventMs, event.wall / 1000.0, eventMs > 0 ? 1000.0 / eventMs : 0.0,
                     floorMs, floor.wall / 1000.0, floorMs > 0 ? 1000.0 / floorMs : 0.0, over,
-                    eventMs < limit ? "met" : "MISSED", limit, over <= 1.5 ? "met" : "MISSED");
+                    verdict(eventMs > 0 && floorMs > 0, eventMs < limit), limit,
+                    verdict(eventMs > 0 && floorMs > 0, over <= 1.5));
     }
     const Timing handler = at("SliderHandlerOnly");
     const Timing drawn1 = at("RepaintConstruction/1");
@@ -247,7 +253,6 @@ int main(int argc, char** argv) {
     auto form = std::make_unique<Form1>();
     window = form.get();
     window->Form_Load();
-    window->resize(1008, 697);
     window->show();
     window->cmdCx_Click();
 
