@@ -87,11 +87,9 @@ void BM_WipeOnly(benchmark::State& state) {
         wipeBoth();
 }
 
-// A drag of the left medium's slider over an object point with a real image:
-// the thumb moves between two values, each event runs the whole handler chain
-// and then both areas are painted as the window system would ask.
-void BM_SliderDragEvent(benchmark::State& state) {
-    const int ratio = int(state.range(0));
+// Converging lens, an object point with a real image, and the left button
+// pressed on the thumb of the left medium's slider, where it returns.
+QPoint pressOnLeftMediumSlider() {
     chooseLens(true);
     window->ObjectX = 4500;
     window->ObjectY = 3000;
@@ -99,6 +97,16 @@ void BM_SliderDragEvent(benchmark::State& state) {
     slider->SetValue(10);
     const QPoint grip = slider->thumbRect().center();
     sendMouse(slider, QEvent::MouseButtonPress, grip, Qt::LeftButton, Qt::LeftButton);
+    return grip;
+}
+
+// A drag of the left medium's slider over an object point with a real image:
+// the thumb moves between two values, each event runs the whole handler chain
+// and then both areas are painted as the window system would ask.
+void BM_SliderDragEvent(benchmark::State& state) {
+    const int ratio = int(state.range(0));
+    Slider* slider = window->sldn1;
+    const QPoint grip = pressOnLeftMediumSlider();
     Canvas left(window->picLeft, ratio);
     Canvas right(window->picRigth, ratio);
     int step = 0;
@@ -117,13 +125,8 @@ void BM_SliderDragEvent(benchmark::State& state) {
 // chain alone (the areas are not painted), and the repaint of the areas with
 // the construction on them.
 void BM_SliderHandlerOnly(benchmark::State& state) {
-    chooseLens(true);
-    window->ObjectX = 4500;
-    window->ObjectY = 3000;
     Slider* slider = window->sldn1;
-    slider->SetValue(10);
-    const QPoint grip = slider->thumbRect().center();
-    sendMouse(slider, QEvent::MouseButtonPress, grip, Qt::LeftButton, Qt::LeftButton);
+    const QPoint grip = pressOnLeftMediumSlider();
     int step = 0;
     for (auto _ : state) {
         const QPoint to = grip + QPoint((step++ % 2) * 5, 0);

@@ -86,6 +86,13 @@ bool hasMarker(const PictureBox* area) {
     return false;
 }
 
+void drawFor(Form1& window, float x, float y) {
+    window.ObjectX = x;
+    window.ObjectY = y;
+    window.WipeAreas();
+    window.DrawRayDiagram();
+}
+
 QVector<Figure> linesOf(const QVector<Figure>& figures) {
     QVector<Figure> out;
     for (const Figure& f : figures)

@@ -49,6 +49,9 @@ constexpr RgbValue kMarker = RGB(1, 2, 3);
 void putMarkers(Form1* window);
 bool hasMarker(const PictureBox* area);
 
+// The construction for an object point, on freshly wiped areas.
+void drawFor(Form1& window, float x, float y);
+
 // Figures of one kind, for compact comparisons.
 QVector<Figure> linesOf(const QVector<Figure>& figures);
 QVector<Figure> circlesOf(const QVector<Figure>& figures);

@@ -14,6 +14,7 @@
 Q_DECLARE_METATYPE(Figure)
 
 namespace {
+using TestSupport::drawFor;
 
 constexpr RgbValue kBlack = 0, kGreen = 65280, kGrey = 8421504, kRed = 255;
 constexpr double kept = std::numeric_limits<double>::quiet_NaN(); // member not written
@@ -77,13 +78,6 @@ void setLens(Form1& w, bool converging, double f) {
     w.IsConverging = converging ? kTrue : kFalse;
     w.f1 = w.f2 = converging ? f : -f;
     w.PlaceFocalMarks();
-}
-
-void drawFor(Form1& w, float x, float y) {
-    w.ObjectX = x, w.ObjectY = y;
-    w.picLeft->Refresh();
-    w.picRigth->Refresh();
-    w.DrawRayDiagram();
 }
 
 // Planted before a run, to tell which work members it wrote:

@@ -22,6 +22,7 @@
     } while (false)
 
 namespace {
+using TestSupport::drawFor;
 
 struct Lens {
     int vexol, n1, n2, r1, r2; // slider values
@@ -39,13 +40,6 @@ void apply(Form1& w, const Lens& lens) {
     w.R1 = sign * (50 * lens.r1 + 1500);
     w.R2 = -sign * (50 * lens.r2 + 1500);
     w.ComputeFocalLengths();
-}
-
-void drawFor(Form1& w, float x, float y) {
-    w.ObjectX = x, w.ObjectY = y;
-    w.picLeft->Refresh();
-    w.picRigth->Refresh();
-    w.DrawRayDiagram();
 }
 
 // Distance of point p from the infinite line through a figure's end points.
