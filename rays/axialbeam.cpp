@@ -26,10 +26,7 @@ void Form1::DrawAxialBeam() {
 
         picLeft->Line(x, y, 7500, 2550);
         picLeft->Line(x, y, 7500, 5430);
-        picLeft->SetDrawStyle(1);
-        picLeft->SetDrawWidth(1);
-        picRigth->SetDrawStyle(1);
-        picRigth->SetDrawWidth(1);
+        dashedThin(picLeft, picRigth);
 
         // Front focal plane and the two secondary axes, drawn piece by piece with the
         // backward extension that each of them locates.
@@ -44,10 +41,7 @@ void Form1::DrawAxialBeam() {
         RaySlope = (2550 - y) / d;
         AuxSlope = (1440 / f1) * signOf(f1) - RaySlope;
         picLeft->Line(7500, 2550, 0, 2550 + 7500 * AuxSlope, kRed);
-        picRigth->SetDrawStyle(0);
-        picRigth->SetDrawWidth(2);
-        picLeft->SetDrawStyle(0);
-        picLeft->SetDrawWidth(2);
+        solidRays(picRigth, picLeft);
 
         // The refracted edge rays, turned 1440 / F1 away from the axis.
         RaySlope = (y - 5430) / d;
@@ -67,10 +61,7 @@ void Form1::DrawAxialBeam() {
 
     picLeft->Line(x, 3990, 7500, 2650);
     picLeft->Line(x, 3990, 7500, 5330);
-    picRigth->SetDrawStyle(1);
-    picLeft->SetDrawStyle(1);
-    picRigth->SetDrawWidth(1);
-    picLeft->SetDrawWidth(1);
+    dashedThin(picRigth, picLeft);
 
     // Back focal plane and the secondary axes parallel to the two edge rays.
     picRigth->Line(F2, 500, F2, 7525, kGrey);
@@ -78,10 +69,7 @@ void Form1::DrawAxialBeam() {
     picRigth->Line(0, 3990, (3990 / (5330 - y)) * d, 0, kGrey);
     picLeft->Line(7500, 3990, 0, 3990 - 7500 * (2650 - y) / d, kGrey);
     picRigth->Line(0, 3990, (4035 / (y - 2650)) * d, 8025, kGrey);
-    picRigth->SetDrawStyle(0);
-    picRigth->SetDrawWidth(2);
-    picLeft->SetDrawStyle(0);
-    picLeft->SetDrawWidth(2);
+    solidRays(picRigth, picLeft);
 
     // The refracted edge rays; RaySlope is their run in x per twip of y, so that
     // both cross the axis at 1340 * RaySlope, the real image distance. When they

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "picturebox.h"
 #include "rgbcolor.h"
 
 #include <cmath>
@@ -15,6 +16,22 @@ constexpr RgbValue kBlack = 0;
 constexpr RgbValue kGreen = 65280;  // the object and the real image
 constexpr RgbValue kGrey = 8421504; // construction lines: focal planes, secondary axes
 constexpr RgbValue kRed = 255;      // the virtual image and backward extensions
+
+// Construction lines are drawn thin and dashed, rays solid and two pixels wide;
+// the blocks switch both areas between the two.
+inline void dashedThin(PictureBox* first, PictureBox* second) {
+    for (PictureBox* area : {first, second}) {
+        area->SetDrawStyle(1);
+        area->SetDrawWidth(1);
+    }
+}
+
+inline void solidRays(PictureBox* first, PictureBox* second) {
+    for (PictureBox* area : {first, second}) {
+        area->SetDrawStyle(0);
+        area->SetDrawWidth(2);
+    }
+}
 
 // sign(v) as -1, 0 or +1.
 inline int signOf(double v) {

@@ -101,17 +101,11 @@ void Form1::DrawRayDiagram() {
     // passes.
     if (converging && y < 2650) {
         picLeft->Line(x, y, 7500, 2650);
-        picRigth->SetDrawStyle(1);
-        picLeft->SetDrawStyle(1);
-        picRigth->SetDrawWidth(1);
-        picLeft->SetDrawWidth(1);
+        dashedThin(picRigth, picLeft);
         picRigth->Line(F2, 500, F2, 7525, kGrey);
         picLeft->Line(7500, 3990, 0, 3990 - 7500 * (2650 - y) / d, kGrey);
         picRigth->Line(0, 3990, 4035 / (2650 - y) * d, 8025, kGrey);
-        picRigth->SetDrawStyle(0);
-        picRigth->SetDrawWidth(2);
-        picLeft->SetDrawStyle(0);
-        picLeft->SetDrawWidth(2);
+        solidRays(picRigth, picLeft);
         AuxSlope = (2650 - y) / d;
         // Run in x per twip of drop of the refracted edge ray: it passes through
         // (F2, 3990 + F2 * AuxSlope) on the focal plane.
@@ -128,17 +122,11 @@ void Form1::DrawRayDiagram() {
     // Block C. The mirror of block B below the aperture.
     if (converging && y > 5330) {
         picLeft->Line(x, y, 7500, 5330);
-        picRigth->SetDrawStyle(1);
-        picLeft->SetDrawStyle(1);
-        picRigth->SetDrawWidth(1);
-        picLeft->SetDrawWidth(1);
+        dashedThin(picRigth, picLeft);
         picRigth->Line(F2, 500, F2, 7525, kGrey);
         picLeft->Line(7500, 3990, 0, 3990 + 7500 * (y - 5330) / d, kGrey);
         picRigth->Line(0, 3990, 3990 / (y - 5330) * d, 0, kGrey);
-        picRigth->SetDrawStyle(0);
-        picRigth->SetDrawWidth(2);
-        picLeft->SetDrawStyle(0);
-        picLeft->SetDrawWidth(2);
+        solidRays(picRigth, picLeft);
         AuxSlope = (y - 5330) / d;
         RaySlope = F2 / (1340 + F2 * AuxSlope);
         picRigth->Line(0, 5330, RaySlope * 5330, 0);
@@ -197,40 +185,28 @@ void Form1::DrawRayDiagram() {
     // where the secondary axis parallel to it meets the front focal plane.
     if (!converging && y < 2550 && y != 3990) {
         picLeft->Line(x, y, 7500, 2550);
-        picLeft->SetDrawStyle(1);
-        picLeft->SetDrawWidth(1);
-        picRigth->SetDrawStyle(1);
-        picRigth->SetDrawWidth(1);
+        dashedThin(picLeft, picRigth);
         picLeft->Line(7500 - F1, 500, 7500 - F1, 7525, kGrey);
         picLeft->Line(7500, 3990, 0, 3990 - 7500 * (2550 - y) / d, kGrey);
         picRigth->Line(0, 3990, 4035 / (2550 - y) * d, 8025, kGrey);
         RaySlope = (2550 - y) / d;
         AuxSlope = (1440 / f1) * signOf(f1) - RaySlope;
         picLeft->Line(7500, 2550, 0, 2550 + 7500 * AuxSlope, kRed);
-        picRigth->SetDrawStyle(0);
-        picRigth->SetDrawWidth(2);
-        picLeft->SetDrawStyle(0);
-        picLeft->SetDrawWidth(2);
+        solidRays(picRigth, picLeft);
         picRigth->Line(0, 2550, 7500, 2550 - 7500 * AuxSlope);
     }
 
     // Block H. The mirror of block G below the aperture.
     if (!converging && y > 5430 && y != 3990) {
         picLeft->Line(x, y, 7500, 5430);
-        picLeft->SetDrawStyle(1);
-        picLeft->SetDrawWidth(1);
-        picRigth->SetDrawStyle(1);
-        picRigth->SetDrawWidth(1);
+        dashedThin(picLeft, picRigth);
         picLeft->Line(7500 - F1, 500, 7500 - F1, 7525, kGrey);
         picLeft->Line(7500, 3990, 0, 3990 + 7500 * (y - 5430) / d, kGrey);
         picRigth->Line(0, 3990, 3990 / (y - 5430) * d, 0, kGrey);
         RaySlope = (y - 5430) / d;
         AuxSlope = (1440 / f1) * signOf(f1) - RaySlope;
         picLeft->Line(7500, 5430, 0, 5430 - 7500 * AuxSlope, kRed);
-        picRigth->SetDrawStyle(0);
-        picRigth->SetDrawWidth(2);
-        picLeft->SetDrawStyle(0);
-        picLeft->SetDrawWidth(2);
+        solidRays(picRigth, picLeft);
         picRigth->Line(0, 5430, 7500, 5430 + 7500 * AuxSlope);
     }
 
