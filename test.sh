@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Quellor and runs the whole suite headless:
 # once as built for use (with the end-to-end test under Xvfb), a minute of
 # fuzzing, then the suite again under AddressSanitizer and UBSan.

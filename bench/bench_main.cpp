@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the program takes for what the user does most: one event of a
 // slider drag in the scheme view, from the mouse move to both drawing areas
 // repainted with the whole construction, at device pixel ratio 1 and 2; the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Placing the object point with the mouse and the keyboard.
 #include "form1.h"
 

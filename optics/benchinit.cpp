@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start values of the bench.
 #include "form1.h"
 

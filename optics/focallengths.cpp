@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Optical power of the thin lens between two media, its focal lengths, and the
 // focal-point marks F and 2F on both sides of the lens.
 #include "form1.h"

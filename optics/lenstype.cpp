@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lens type and the drawing of its two surfaces.
 //
 // The lens is drawn from two boxes, each holding an oval that it clips to half

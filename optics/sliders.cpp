@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five parameter sliders.
 //
 // Each acts only while the left button alone is held and the mouse moves over

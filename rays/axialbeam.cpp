@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Object point on the main optical axis. The central and the parallel ray both
 // run along the axis and find nothing, so a beam goes from the point to the two
 // aperture edges; each edge ray is refracted through the point where the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The image marks: the real image as a green dot in picRigth with a thick green
 // dashed line to the axis, the virtual image as its red counterpart in picLeft,
 // together with the backward extensions of the rays that seem to come from it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ray construction of the scheme view: for the object point placed in picLeft,
 // the object, the characteristic rays through the thin lens, the construction
 // lines that find the image, and the image itself.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmark in Release (build-bench/) and runs it with the window
 # offscreen. Extra arguments go to Google Benchmark, e.g.
 # --benchmark_filter=SliderDragEvent.

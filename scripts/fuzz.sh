@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer target with clang (build-fuzz/) and fuzzes the window's
 # handlers for a while: 600 seconds unless a number of seconds is given. The
 # corpus grows in build-fuzz/corpus; an input that crashes, hangs (10 s) or

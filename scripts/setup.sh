@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building and testing Quellor needs on a Debian machine, and
 # nothing that is already there. Sourced by run.sh and test.sh.
 set -euo pipefail
@@ -8,6 +9,7 @@ quellor_packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-liberation2 fonts-dejavu-core fontconfig
     xvfb xdotool imagemagick x11-utils
+    desktop-file-utils librsvg2-bin
     clang libclang-rt-14-dev
     libbenchmark-dev
 )

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Accessible names: every control a user can reach or read has a name, and
 // the controls that act on input can be told apart by it.
 #include "form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bench as it starts: state, focal lengths and marks, read-outs, the
 // drawing layer's clipping, and what the start window looks like.
 #include "fonts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window on a screen of device pixel ratio 2 (QT_SCALE_FACTOR=2):
 // everything scales as a whole, and a line one pixel wide stays one
 // device-independent pixel, two device pixels of solid colour, never a

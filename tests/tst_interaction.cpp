@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lens view and the scheme view, and the lens-type buttons: the layout of
 // the two surface pieces, the signs of the radii, the reset of the radius
 // sliders and their rows, and the arrowheads and redraw of the scheme view.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Placing the object point in the left area: left-button drags, the right
 // button's wipe, and the arrow keys, all given as real input events.
 #include "form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ray construction figure by figure: what is drawn in both areas, in which
 // order and with which pen, and the work values left behind, for a converging
 // and a diverging lens, off the axis and on it, and for the image marks alone.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The construction over many lenses and object points: the images it finds lie
 // where optics puts them and on the rays it draws, and no object point, however
 // far off or odd, makes it fail or hand the painter something it cannot draw.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five parameter sliders, dragged with the mouse as a user drags them:
 // indices, tints and read-outs, the radii and the shapes of the surfaces, and
 // that nothing but a move with the left button alone changes the bench.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long session of use: a hundred thousand drag events over a path that
 // crosses every construction and the lens plane, with slider moves, lens-type
 // clicks, view switches, wipes and arrow keys between the strokes. Nothing may

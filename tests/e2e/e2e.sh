@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end run of the real program under a real X server. It is driven only
 # from outside the process, with xdotool, the way a user drives it, and every
 # action is checked on a screenshot at places computed from the twips layout of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: a sequence of what a user can do to the window, decoded
 // from the input bytes, fed to the handlers. Slider values, object points (any
 // float: far outside the area, NaN, infinities), key codes and button states
