@@ -9,9 +9,10 @@ void Form1::cmdCx_Click() {
     picLSob->SetVisible(false);
     picRsob->SetVisible(false);
     picVexol->SetVisible(true);
-    // The arrowheads show the type chosen with the buttons, not the sign of the
-    // power: outwards for a converging lens, inwards for a diverging one.
-    PlaceArrowheads(ConvergingChosen);
+    // The arrowheads show what the lens does, the sign of its power: outwards
+    // when it converges, inwards when it diverges. The drawn lens keeps the shape
+    // chosen with the buttons; a biconvex lens in a denser medium diverges.
+    PlaceArrowheads(IsConverging != kFalse);
     picLup->SetVisible(true);
     picRup->SetVisible(true);
     picLdown->SetVisible(true);

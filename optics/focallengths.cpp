@@ -18,8 +18,15 @@ constexpr double kInfiniteFocus = 760000;
 
 void Form1::ComputeFocalLengths() {
     // Two spherical surfaces between media n1 | N | n2; radii positive when the
-    // centre of curvature lies to the right of the surface.
-    const double P = (N - n1) / R1 - (N - n2) / R2;
+    // centre of curvature lies to the right of the surface. The surface drawn left
+    // of the lens plane meets n1, the one drawn right meets n2. In the biconcave
+    // layout the sliders trade rows so that each reshapes the surface on its side:
+    // R2 then belongs to the left surface, R1 to the right one, each with the sign
+    // its own side needs.
+    const bool biconcaveLayout = R1Sign < 0;
+    const double leftR = biconcaveLayout ? -R2 : R1;
+    const double rightR = biconcaveLayout ? -R1 : R2;
+    const double P = (N - n1) / leftR - (N - n2) / rightR;
     const int s = signOf(P);
     if (P == 0 || P * s < 0.000001) {
         f1 = kInfiniteFocus;
@@ -50,14 +57,21 @@ void Form1::ComputeFocalLengths() {
         shp2F2->SetBorderColor(RGB(128, 128, 128));
         IsConverging = kTrue;
     }
+    // The lens symbol shows what the lens does, as the marks' colours do.
+    if (SchemeView)
+        PlaceArrowheads(IsConverging != kFalse);
     PlaceFocalMarks();
 }
 
 void Form1::PlaceFocalMarks() {
-    // Distances are magnitudes: a diverging lens has its F marks at the same
-    // places as a converging one of the same |f|.
-    const double a1 = signOf(f1) * f1;
-    const double a2 = signOf(f2) * f2;
+    // Distances are magnitudes. A converging lens brings parallel rays to a focus
+    // f2 behind it and has its front focus f1 before it. A diverging lens sends
+    // parallel rays on as if from a point |f2| before it, and its front focus lies
+    // |f1| behind it; so its left marks stand at |f2|, its right ones at |f1|.
+    // With equal media the two lengths are the same.
+    const bool diverging = f1 < 0;
+    const double a1 = diverging ? signOf(f2) * f2 : signOf(f1) * f1; // left of the lens
+    const double a2 = diverging ? signOf(f1) * f1 : signOf(f2) * f2; // right of the lens
     shpF1->SetLeft(float((7365 - a1) + double(shpF1->Width()) / 2));
     shpF2->SetLeft(float(a2 - double(shpF2->Width()) / 2));
     shp2F1->SetLeft(float(double(shpF1->Left()) - a1));

@@ -14,8 +14,7 @@
 void Form1::cmdSob_Click() {
     IsConverging = kTrue;
     ConvergingChosen = kTrue;
-    if (SchemeView)
-        PlaceArrowheads(true);
+    // The arrowheads follow the power, which ShapeLens computes.
     ShapeLens();
     RedrawScheme();
 }
@@ -23,8 +22,6 @@ void Form1::cmdSob_Click() {
 void Form1::cmdRas_Click() {
     IsConverging = kFalse;
     ConvergingChosen = kFalse;
-    if (SchemeView)
-        PlaceArrowheads(false);
     ShapeLens();
     RedrawScheme();
 }

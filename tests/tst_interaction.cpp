@@ -251,7 +251,7 @@ void TestInteraction::buttonsBuildTheLens() {
     QCOMPARE(w->shpLsob->Width(), 105.0f);
 }
 
-// The drawing and the arrowheads follow the button, the marks the power. A
+// The drawing follows the button, the marks and the arrowheads the power. A
 // converging choice in denser media (n1 = n2 = 2) diverges; with the lens
 // thinner than its media (N = 1, n1 = n2 = 1.5) the biconcave lens converges.
 void TestInteraction::drawingFollowsButtonNotPower() {
@@ -267,9 +267,11 @@ void TestInteraction::drawingFollowsButtonNotPower() {
     QCOMPARE(w->picLSob->BackColor(), RGB(155, 155, 255));
     QCOMPARE(w->picRsob->BackColor(), RGB(155, 155, 255));
     clickButton(w.get(), QStringLiteral("cmdCx"));
-    QCOMPARE(arrowTops(w.get()), kOutwards);
+    QCOMPARE(arrowTops(w.get()), kInwards);
     dragAt(w->picLeft, QPoint(300, 200));
     QVERIFY(!w->picLeft->figures().isEmpty());
+    TestSupport::dragSliderTo(w->sldn2, 0); // the power turns positive in the scheme view
+    QCOMPARE(arrowTops(w.get()), kOutwards);
     clickButton(w.get(), QStringLiteral("cmdCxOff"));
 
     TestSupport::dragSliderTo(w->sldn1, 25);
