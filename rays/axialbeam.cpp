@@ -8,7 +8,6 @@
 
 #include "construction.h"
 #include "picturebox.h"
-#include "shape.h"
 
 #include <cmath>
 
@@ -18,72 +17,76 @@ void Form1::DrawAxialBeam() {
     const double x = ObjectX;
     const double y = ObjectY;
     const double d = 7500 - x;
+    const ThinLens lens = thinLens(f2, n1, n2, IsConverging != kFalse);
+    const double F1 = lens.F1;
+    const double F2 = lens.F2;
+    const double k = lens.bend; // the secondary axes bend at the centre by n1 / n2
 
     if (IsConverging == kFalse) {
         // Diverging lens: aperture 2550 .. 5430. The refracted edge rays spread away
-        // from the axis; their backward extensions cross at the virtual image, which
-        // the diverging-lens block then locates and marks.
-        const double F1 = f1 * signOf(f1);
-
+        // from the axis as if they came from the focal plane at F2 on the object
+        // side; their backward extensions cross at the virtual image, which the
+        // diverging-lens block then locates and marks. The secondary axes are drawn
+        // on the left as they leave the lens, traced back (with equal media: parallel
+        // to the edge rays), so that each meets its extension on that focal plane.
         picLeft->Line(x, y, 7500, 2550);
         picLeft->Line(x, y, 7500, 5430);
         dashedThin(picLeft, picRigth);
 
-        // Front focal plane and the two secondary axes, drawn piece by piece with the
+        // Focal plane and the two secondary axes, drawn piece by piece with the
         // backward extension that each of them locates.
-        picLeft->Line(7500 - F1, 500, 7500 - F1, 7525, kGrey);
-        picLeft->Line(7500, 3990, 0, 3990 + 7500 * (y - 5430) / d, kGrey);
-        picRigth->Line(0, 3990, (3990 / (5430 - y)) * d, 0, kGrey);
+        picLeft->Line(7500 - F2, 500, 7500 - F2, 7525, kGrey);
+        picLeft->Line(7500, 3990, 0, 3990 + 7500 * k * (y - 5430) / d, kGrey);
+        picRigth->Line(0, 3990, (3990 / (k * (5430 - y))) * d, 0, kGrey);
         RaySlope = (y - 5430) / d;
-        AuxSlope = (1440 / f1) * signOf(f1) - RaySlope;
+        AuxSlope = 1440 / F2 - k * RaySlope;
         picLeft->Line(7500, 5430, 0, 5430 - 7500 * AuxSlope, kRed);
-        picLeft->Line(7500, 3990, 0, 3990 - 7500 * (2550 - y) / d, kGrey);
-        picRigth->Line(0, 3990, (4035 / (y - 2550)) * d, 8025, kGrey);
+        picLeft->Line(7500, 3990, 0, 3990 - 7500 * k * (2550 - y) / d, kGrey);
+        picRigth->Line(0, 3990, (4035 / (k * (y - 2550))) * d, 8025, kGrey);
         RaySlope = (2550 - y) / d;
-        AuxSlope = (1440 / f1) * signOf(f1) - RaySlope;
+        AuxSlope = 1440 / F2 - k * RaySlope;
         picLeft->Line(7500, 2550, 0, 2550 + 7500 * AuxSlope, kRed);
         solidRays(picRigth, picLeft);
 
-        // The refracted edge rays, turned 1440 / F1 away from the axis.
+        // The refracted edge rays, turned 1440 / F2 away from the axis.
         RaySlope = (y - 5430) / d;
-        AuxSlope = (1440 / f1) * signOf(f1) - RaySlope;
+        AuxSlope = 1440 / F2 - k * RaySlope;
         picRigth->Line(0, 5430, 7500, 5430 + 7500 * AuxSlope);
         RaySlope = (2550 - y) / d;
-        AuxSlope = (1440 / f1) * signOf(f1) - RaySlope;
+        AuxSlope = 1440 / F2 - k * RaySlope;
         picRigth->Line(0, 2550, 7500, 2550 - 7500 * AuxSlope);
         return;
     }
 
-    // Converging lens: aperture 2650 .. 5330.
-    const double F2 = f2 * signOf(f2);
-    // In the front focal plane the refracted rays leave parallel to the axis and no
-    // image exists; the formulas below would divide by zero there.
-    const auto b = imageDistance(f2, d);
+    // Converging lens: aperture 2650 .. 5330. In the front focal plane (d = F1) the
+    // refracted rays leave parallel to the axis and no image exists.
+    const auto b = imageDistance(lens, d);
 
     picLeft->Line(x, 3990, 7500, 2650);
     picLeft->Line(x, 3990, 7500, 5330);
     dashedThin(picRigth, picLeft);
 
-    // Back focal plane and the secondary axes parallel to the two edge rays.
+    // Back focal plane and the secondary axes parallel to the two edge rays, bent
+    // at the centre by the media: they meet the focal plane at F1 times the slope.
     picRigth->Line(F2, 500, F2, 7525, kGrey);
     picLeft->Line(7500, 3990, 0, 3990 + 7500 * (y - 5330) / d, kGrey);
-    picRigth->Line(0, 3990, (3990 / (5330 - y)) * d, 0, kGrey);
+    picRigth->Line(0, 3990, (3990 / (k * (5330 - y))) * d, 0, kGrey);
     picLeft->Line(7500, 3990, 0, 3990 - 7500 * (2650 - y) / d, kGrey);
-    picRigth->Line(0, 3990, (4035 / (y - 2650)) * d, 8025, kGrey);
+    picRigth->Line(0, 3990, (4035 / (k * (y - 2650))) * d, 8025, kGrey);
     solidRays(picRigth, picLeft);
 
     // The refracted edge rays; RaySlope is their run in x per twip of y, so that
     // both cross the axis at 1340 * RaySlope, the real image distance. When they
     // leave parallel they are drawn level with their edge across the area.
     AuxSlope = (y - 5330) / d;
-    if (const double run = F2 / (1340 + F2 * AuxSlope); b && std::isfinite(run)) {
+    if (const double run = F2 / (1340 + F1 * AuxSlope); b && std::isfinite(run)) {
         RaySlope = run;
         picRigth->Line(0, 5330, RaySlope * 5330, 0);
     } else {
         picRigth->Line(0, 5330, 7500, 5330);
     }
     AuxSlope = (2650 - y) / d;
-    if (const double run = F2 / (1340 + F2 * AuxSlope); b && std::isfinite(run)) {
+    if (const double run = F2 / (1340 + F1 * AuxSlope); b && std::isfinite(run)) {
         RaySlope = run;
         picRigth->Line(0, 2650, RaySlope * 5375, 8025);
     } else {
@@ -93,23 +96,23 @@ void Form1::DrawAxialBeam() {
         return;
 
     // The real image, on the axis; left of the lens (out of sight) for an object
-    // inside the focal length.
+    // inside F1.
     ImageX = *b;
-    ImageY = 3990 - ImageX * (y - 3990) / d;
+    ImageY = 3990 - ImageX * k * (y - 3990) / d;
     MarkRealImage();
 
-    if (x <= 7365.0 - double(shpF2->Left()))
+    if (!(d < F1))
         return;
 
-    // Inside the threshold: the virtual image, where the backward extensions of the
-    // refracted rays cross.
-    ImageX = 7500 + *b; // 7500 - 1 / (1/d - 1/F2)
-    ImageY = 3990 + (7500 - ImageX) * (y - 3990) / d;
+    // Inside F1: the virtual image, where the backward extensions of the refracted
+    // rays cross.
+    ImageX = 7500 + *b; // 7500 - F2 * d / (F1 - d)
+    ImageY = 3990 + (7500 - ImageX) * k * (y - 3990) / d;
     DrawVirtualImage();
     AuxSlope = 1340 / d;
-    // Slope of the refracted rays away from the axis: for an object inside the
-    // focal length, from an aperture edge towards the virtual image.
-    const double slope = AuxSlope * F2 / ((F2 + 7500) - ImageX);
+    // Slope of the refracted rays away from the axis, n2 u2 = n1 u1 - h P at the
+    // aperture edges: 1340 (n1 / n2) / d - 1340 / F2, towards the virtual image.
+    const double slope = k * AuxSlope - 1340 / F2;
     if (!std::isfinite(slope))
         return;
     RaySlope = slope;

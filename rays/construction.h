@@ -52,16 +52,34 @@ inline std::int32_t roundToInt32(double v) {
     return static_cast<std::int32_t>(r);
 }
 
+// The lens as the construction needs it, for media n1 | n2 on its two sides.
+// F2 = |f2| is where rays parallel to the axis meet (or seem to come from, for a
+// diverging lens); F1 = |f1| is the object distance whose rays leave parallel.
+// A ray through the optical centre is bent by the media alone: n2 u2 = n1 u1,
+// so its slope grows by bend = n1 / n2 (1 with equal media: no bend at all).
+// F1 is taken as bend * F2, which is |f1| itself for every finite focal length
+// and keeps the construction consistent where 760000 stands for infinity.
+struct ThinLens {
+    double F1;
+    double F2;
+    double bend;
+    bool converging;
+};
+
+inline ThinLens thinLens(double f2, double n1, double n2, bool converging) {
+    const double bend = (n1 > 0 && n2 > 0 && std::isfinite(n1 / n2)) ? n1 / n2 : 1;
+    const double F2 = f2 * signOf(f2);
+    return {bend * F2, F2, bend, converging};
+}
+
 // Where the rays of an object point at distance d in front of the lens meet
-// behind it: 1 / (1/F2 - 1/d), from 1/d + 1/b = 1/F2 with F2 = |f2|. Negative
-// when the object stands inside the focal length (the rays then only seem to come
-// from a point b left of the lens). Nothing when the object stands in the focal
-// plane: the refracted rays leave parallel and meet nowhere.
-inline std::optional<double> imageDistance(double f2, double d) {
-    const double vergence = (1 / f2) * signOf(f2) - 1 / d;
-    if (vergence == 0)
-        return std::nullopt;
-    const double b = 1 / vergence;
+// behind it, from f1 / d + f2 / b = 1: b = f2 d / (d - f1). Negative when they
+// only seem to come from a point b left of the lens (a virtual image): always for
+// a diverging lens, and for a converging one with the object inside F1. Nothing
+// when the object stands in the front focal plane: the refracted rays leave
+// parallel and meet nowhere.
+inline std::optional<double> imageDistance(const ThinLens& lens, double d) {
+    const double b = lens.converging ? lens.F2 * d / (d - lens.F1) : -lens.F2 * d / (d + lens.F1);
     if (!std::isfinite(b))
         return std::nullopt;
     return b;

@@ -52,23 +52,35 @@ void Form1::MarkRealImage() {
 void Form1::DrawVirtualImage() {
     const double x = ObjectX;
     const double y = ObjectY;
-    const double F2 = f2 * signOf(f2);
+    const bool converging = IsConverging != kFalse;
+    const ThinLens lens = thinLens(f2, n1, n2, converging);
+    const double F2 = lens.F2;
+    const double k = lens.bend;
     // The refracted ray crosses the axis at X0, F2 - CrossShift right of the lens.
     // Formed in 64 bits so that no shift whatever can overflow.
     const double X0 = double(std::int64_t{7500} - CrossShift) + F2;
+    // The refracted central ray, traced back, passes through the virtual image.
+    // With equal media it is the incident central ray itself, already drawn up to
+    // the object point, so its extension starts there; bent by unequal media it
+    // starts at the optical centre. A diverging lens needs it only when bent.
+    const bool centralExtension = y != 3990 && (converging || k != 1);
+    const double startX = k == 1 ? x : 7500.0;
+    const double startY = k == 1 ? y : 3990.0;
 
     picLeft->SetDrawWidth(1);
     picLeft->SetDrawStyle(1);
-    if (IsConverging != kFalse && y < 3990) {
+    if (centralExtension && y < 3990) {
         // Backward extensions: the central ray beyond the object point up to the top
         // edge, and the refracted ray back across the whole area.
-        const double s = (3990 - y) / (7500 - x);
-        picLeft->Line(x, y, x - y / s, 0, kRed);
-        picLeft->Line(7500, LensHitY, 0, 3990 - RaySlope * X0, kRed);
-    } else if (IsConverging != kFalse && y != 3990) {
-        const double s = (y - 3990) / (7500 - x);
-        picLeft->Line(x, y, x - (8025 - y) / s, 8025, kRed);
-        picLeft->Line(7500, LensHitY, 0, 3990 + RaySlope * X0, kRed);
+        const double s = k * (3990 - y) / (7500 - x);
+        picLeft->Line(startX, startY, startX - startY / s, 0, kRed);
+        if (converging)
+            picLeft->Line(7500, LensHitY, 0, 3990 - RaySlope * X0, kRed);
+    } else if (centralExtension) {
+        const double s = k * (y - 3990) / (7500 - x);
+        picLeft->Line(startX, startY, startX - (8025 - startY) / s, 8025, kRed);
+        if (converging)
+            picLeft->Line(7500, LensHitY, 0, 3990 + RaySlope * X0, kRed);
     }
 
     picLeft->SetDrawWidth(4);

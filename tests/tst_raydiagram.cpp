@@ -124,7 +124,7 @@ void TestRayDiagram::construction_data() {
     QTest::addColumn<Figures>("right");
     QTest::addColumn<QVector<double>>("expected"); // as members(); NaN: not written
 
-    // Converging lens, F2 = 2000, threshold T = 5432.5. Parallel ray and focal ray.
+    // Converging lens, F1 = F2 = 2000. Parallel ray and focal ray.
     row("real image above the axis", true, 2000, 4500, 3000,
         objectAndCentral(4500, 3000) + Figures{L(4500, 3000, 7500, 3000, kBlack, 2)} +
             marker(4500, 3000),
@@ -140,26 +140,27 @@ void TestRayDiagram::construction_data() {
         {L(0, 3990, 8120, 8050, kBlack, 2), L(0, 3490, 2000, 3990, kBlack, 2),
          L(2000, 3990, 18240, 8050, kBlack, 2)},
         {5500, 2990, 0.25, 0.5, 3490, 0});
-    row("object in the focal plane: no image, no marker", true, 2000, 5500, 3490,
-        objectAndCentral(5500, 3490) + Figures{L(5500, 3490, 7500, 3490, kBlack, 2)},
+    row("object in the focal plane: no image, the marker all the same", true, 2000, 5500, 3490,
+        objectAndCentral(5500, 3490) + Figures{L(5500, 3490, 7500, 3490, kBlack, 2)} +
+            marker(5500, 3490),
         {L(0, 3990, 16240, 8050, kBlack, 2), L(0, 3490, 2000, 3990, kBlack, 2),
          L(2000, 3990, 18240, 8050, kBlack, 2)},
         {kept, kept, 0.25, 0.25, kept, kept});
-    row("just left of the threshold: real, far right", true, 2000, 5430, 3490,
+    row("70 beyond the focal point: real, far right", true, 2000, 5430, 3490,
         objectAndCentral(5430, 3490) + Figures{L(5430, 3490, 7500, 3490, kBlack, 2)} +
             marker(5430, 3490),
         Figures{L(0, 3990, 16808.4, 8050, kBlack, 2), L(0, 3490, 2000, 3990, kBlack, 2),
                 L(2000, 3990, 18240, 8050, kBlack, 2)} +
             imageMark(59142.857143, 18275.714286, kGreen),
         {59142.857143, 18275.714286, 0.25, 500.0 / 2070, kept, kept});
-    row("between focal point and threshold: the virtual branch", true, 2000, 5450, 3490,
-        objectAndCentral(5450, 3490) +
-            Figures{L(5450, 3490, 7500, 3490, kBlack, 2), L(5450, 3490, -8859, 0, kRed, 1, 1),
-                    L(7500, 3490, 0, 1615, kRed, 1, 1)} +
-            imageMark(89500, 23990, kRed) + marker(5450, 3490),
-        {L(0, 3990, 16646, 8050, kBlack, 2), L(0, 3490, 2000, 3990, kBlack, 2),
-         L(2000, 3990, 18240, 8050, kBlack, 2)},
-        {89500, 23990, 0.25, 500.0 / 2050, 3490, 0});
+    // Just beyond the focal length the image is real, however near the mark.
+    row("just beyond the focal point: real, far right", true, 2000, 5450, 3490,
+        objectAndCentral(5450, 3490) + Figures{L(5450, 3490, 7500, 3490, kBlack, 2)} +
+            marker(5450, 3490),
+        Figures{L(0, 3990, 16646, 8050, kBlack, 2), L(0, 3490, 2000, 3990, kBlack, 2),
+                L(2000, 3990, 18240, 8050, kBlack, 2)} +
+            imageMark(82000, 23990, kGreen),
+        {82000, 23990, 0.25, 500.0 / 2050, kept, kept});
     row("on the upper aperture edge: central ray only", true, 2000, 4500, 2650,
         objectAndCentral(4500, 2650) + marker(4500, 2650),
         {L(0, 3990, 9089.552239, 8050, kBlack, 2)}, {kept, kept, kept, 1340.0 / 3000, kept, kept});
@@ -195,18 +196,16 @@ void TestRayDiagram::construction_data() {
                 L(0, 3990, 6138.461538, 0, kGrey, 1, 1), L(0, 5330, 4037.878788, 0, kBlack, 2)} +
             imageMark(-2000, 7970, kGreen),
         {5500, 7970, 1.32, 0.65, 5330, 985});
-    row("above the aperture, between focal point and threshold", true, 2000, 5450, 2000,
+    row("above the aperture, just beyond the focal point", true, 2000, 5450, 2000,
         objectAndCentral(5450, 2000) +
             Figures{L(5450, 2000, 7500, 2650, kBlack, 2),
-                    L(7500, 3990, 0, 1611.951220, kGrey, 1, 1),
-                    L(5450, 2000, 3389.698492, 0, kRed, 1, 1),
-                    L(7500, 2650, 0, -4753.494146, kRed, 1, 1)} +
-            imageMark(89500, 83590, kRed) + marker(5450, 2000),
+                    L(7500, 3990, 0, 1611.951220, kGrey, 1, 1)} +
+            marker(5450, 2000),
         Figures{L(0, 3990, 4182.412060, 8050, kBlack, 2), L(2000, 500, 2000, 7525, kGrey, 1, 1),
                 L(0, 3990, 12725.769231, 8025, kGrey, 1, 1),
                 L(0, 2650, 5445.391648, 8025, kBlack, 2)} +
             imageMark(82000, 83590, kGreen),
-        {89500, 83590, 0.987073170732, 650.0 / 2050, 2650, 642});
+        {82000, 83590, 1 / 0.987073170732, 650.0 / 2050, kept, kept});
     // In the focal plane beyond the aperture the refracted edge ray is drawn, but
     // the rays leave parallel: no image is located or marked, the run goes on.
     row("above the aperture in the focal plane", true, 2000, 5500, 2000,
@@ -215,7 +214,7 @@ void TestRayDiagram::construction_data() {
             marker(5500, 2000),
         {L(0, 3990, 4080.402010, 8050, kBlack, 2), L(2000, 500, 2000, 7525, kGrey, 1, 1),
          L(0, 3990, 12415.384615, 8025, kGrey, 1, 1), L(0, 2650, 5402.010050, 8025, kBlack, 2)},
-        {kept, kept, 0.995, 0.325, 2650, 653});
+        {kept, kept, 1 / 0.995, 0.325, kept, kept});
 
     // On the axis: the beam to the aperture edges and the secondary axes.
     const auto beam = [](double x, double edge) {
@@ -248,19 +247,14 @@ void TestRayDiagram::construction_data() {
             imageMark(-2000, 3990, kGreen) +
             Figures{L(0, 2650, 7500, -2375, kBlack, 2), L(0, 5330, 7500, 10355, kBlack, 2)},
         {5500, 3990, 0.67, 1.34, kept, kept});
-    // The virtual branch runs for a real image: its rays converge on it at 82000.
-    row("axis, between focal point and threshold", true, 2000, 5450, 3990,
-        beam(5450, 1340) + leftAxes(2050) + imageMark(89500, 3990, kRed) +
-            Figures{L(7500, 2650, 0, 2527.439024, kRed, 1, 1),
-                    L(7500, 5330, 0, 5452.560976, kRed, 1, 1)} +
-            marker(5450, 3990),
+    // Just beyond the focal point: a real image far right, nothing virtual.
+    row("axis, just beyond the focal point", true, 2000, 5450, 3990,
+        beam(5450, 1340) + leftAxes(2050) + marker(5450, 3990),
         axes(2050, 2000) +
             Figures{L(0, 5330, 326164.179104, 0, kBlack, 2),
                     L(0, 2650, 328917.910448, 8025, kBlack, 2)} +
-            imageMark(82000, 3990, kGreen) +
-            Figures{L(0, 2650, 7500, 2772.560976, kBlack, 2),
-                    L(0, 5330, 7500, 5207.439024, kBlack, 2)},
-        {89500, 3990, -0.016341463415, 1340.0 / 2050, kept, kept});
+            imageMark(82000, 3990, kGreen),
+        {82000, 3990, 328917.910448 / 5375, -1340.0 / 2050, kept, kept});
     // The start lens (F2 = 1171.875) with the object in its focal plane: the
     // refracted rays leave parallel to the axis, level with the aperture edges.
     row("axis, in the focal plane of the start lens", true, 1171.875, 6328.125, 3990,
@@ -334,7 +328,7 @@ void TestRayDiagram::construction() {
 }
 
 // Settings carry over from run to run: the object line is as wide as picLeft
-// was left (1 at first, 3 after the marker, 2 after the focal-plane exit), and
+// was left (1 at first, 3 after the marker, which every run draws), and
 // the virtual dot takes picLeft's fill colour (black until the first marker).
 void TestRayDiagram::drawingStateCarriesOver() {
     auto w = TestSupport::startWindow();
@@ -351,7 +345,7 @@ void TestRayDiagram::drawingStateCarriesOver() {
     QCOMPARE(first(w->picLeft, Figure::Kind::Line).drawWidth, 3);
     drawFor(*w, 5500, 3490);
     drawFor(*w, 4500, 3000);
-    QCOMPARE(first(w->picLeft, Figure::Kind::Line).drawWidth, 2);
+    QCOMPARE(first(w->picLeft, Figure::Kind::Line).drawWidth, 3);
     QCOMPARE(first(w->picRigth, Figure::Kind::Circle).fillColour, kBlack);
     drawFor(*w, 6500, 3490);
     QCOMPARE(first(w->picLeft, Figure::Kind::Circle).colour, kRed);
