@@ -549,6 +549,35 @@ expect_colour "lens surfaces shown again" "$LENS" 480 250 535 250
 expect_none "lens view: no construction on the left" "$GREEN" 8 54 500 535
 expect_none "lens view: no construction on the right" "$GREEN" 508 54 500 535
 
+# Two media: n1 = 2, N = 2, n2 = 1 make f1 = 3000 and f2 = 1500. Gaussian
+# optics puts the image of an object at d at b = f2 d / (d - f1) right of the
+# lens (left when negative), magnified -(n1 b) / (n2 d): at d = 4500 real at
+# 4500, twice the height, inverted; at d = 2250 virtual at 4500 on the left,
+# four times the height, upright.
+gaussian_image() { # object-x object-y f1 f2 n1 n2: the image centre in client pixels
+    awk -v X="$1" -v Y="$2" -v f1="$3" -v f2="$4" -v n1="$5" -v n2="$6" 'BEGIN {
+        d = 7500 - X; b = f2 * d / (d - f1); y = 3990 - (Y - 3990) * n1 * b / (n2 * d)
+        if (b > 0) printf "%.3f %.3f", (7620 + b) / 15, (810 + y) / 15
+        else printf "%.3f %.3f", (120 + 7500 + b) / 15, (810 + y) / 15
+    }'
+}
+sldVexol=(8760 9330 3195 435)
+click_control "${cmdCx[@]}"
+drag_slider "${sldn1[@]}" right
+drag_slider "${sldVexol[@]}" right
+drag 200 150 208 300 10
+shot "two-media-real"
+expect_marks "n1 = 2, N = 2, n2 = 1" 3000 1500 "$BLACK" "$GREY"
+expect_object_dot "two media, d = 4500" 208 300
+read -r cx cy <<<"$(gaussian_image 3000 3690 3000 1500 2 1)"
+expect_ring "two media, d = 4500: green real image dot at ($cx, $cy)" "$GREEN" "$cx" "$cy"
+drag 208 300 358 300 10
+shot "two-media-virtual"
+expect_object_dot "two media, d = 2250" 358 300
+read -r cx cy <<<"$(gaussian_image 5250 3690 3000 1500 2 1)"
+expect_ring "two media, d = 2250: red virtual image dot at ($cx, $cy)" "$RED" "$cx" "$cy"
+expect_none "two media, d = 2250: no real image" "$GREEN" 508 54 500 535
+
 # 13. "Выход" ends the program with status 0.
 click_control "${cmdExit[@]}"
 status=
