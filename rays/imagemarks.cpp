@@ -70,8 +70,8 @@ void Form1::DrawVirtualImage() {
     picLeft->SetDrawWidth(1);
     picLeft->SetDrawStyle(1);
     if (centralExtension && y < 3990) {
-        // Backward extensions: the central ray beyond the object point up to the top
-        // edge, and the refracted ray back across the whole area.
+        // Backward extensions: the central ray on to the top edge, and the
+        // refracted ray back across the whole area.
         const double s = k * (3990 - y) / (7500 - x);
         picLeft->Line(startX, startY, startX - startY / s, 0, kRed);
         if (converging)
