@@ -43,12 +43,10 @@ QByteArray withInstalledFonts(QByteArray svg) {
 // The band from the title to the bottom of the areas; the two buttons that
 // copy and save stand in it but are no part of the picture.
 void Form1::benchRegion(QRect* band, QRegion* shown) const {
+    const QList<const QWidget*> parts{picLeft,      picRigth,     Picture2, Label5,
+                                      lblDistances, lblImageKind, lblFocal, lblPower};
     *band = QRect();
-    for (const QWidget* part :
-         {static_cast<const QWidget*>(picLeft), static_cast<const QWidget*>(picRigth),
-          static_cast<const QWidget*>(Picture2), static_cast<const QWidget*>(Label5),
-          static_cast<const QWidget*>(lblDistances), static_cast<const QWidget*>(lblImageKind),
-          static_cast<const QWidget*>(lblFocal), static_cast<const QWidget*>(lblPower)})
+    for (const QWidget* part : parts)
         *band = band->united(boxInWindow(this, part));
     *shown = QRegion(*band) - boxInWindow(this, cmdCopy) - boxInWindow(this, cmdSave);
 }
@@ -93,22 +91,11 @@ bool Form1::WritePicture(const QString& path) {
     QSaveFile file(path);
     bool written = file.open(QIODevice::WriteOnly);
     if (written && QFileInfo(path).suffix().toLower() == QLatin1String("svg")) {
-        QRect band;
-        QRegion shown;
-        benchRegion(&band, &shown);
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
-        QSvgGenerator generator;
-        generator.setOutputDevice(&buffer);
-        generator.setSize(band.size());
-        generator.setViewBox(QRect(QPoint(0, 0), band.size()));
-        // Fonts in points come out at the size the screen shows them.
-        generator.setResolution(logicalDpiX());
-        generator.setTitle(windowTitle());
-        QPainter painter(&generator);
-        render(&painter, QPoint(), shown, DrawWindowBackground | DrawChildren);
-        painter.end();
-        written = file.write(withInstalledFonts(buffer.data())) == buffer.size();
+        writeSvg(&buffer);
+        const QByteArray document = withInstalledFonts(buffer.data());
+        written = file.write(document) == document.size();
     } else if (written) {
         written = BenchPicture().save(&file, "PNG");
     }
@@ -125,4 +112,40 @@ bool Form1::WritePicture(const QString& path) {
                      file.error() != QFileDevice::NoError ? file.errorString() : error));
     }
     return written;
+}
+
+// The picture in real lines and text. Qt's SVG writer keeps no clipping, so a
+// control is drawn whole even where its box cuts it on the screen: the boxes
+// whose contents reach past them (the halves of the lens, the strokes of the
+// arrowheads) go in as pictures of what the screen shows there, and the title
+// band comes last, over what the areas' rays drew past their top edge.
+void Form1::writeSvg(QIODevice* device) {
+    QRect band;
+    QRegion shown;
+    benchRegion(&band, &shown);
+    QSvgGenerator generator;
+    generator.setOutputDevice(device);
+    generator.setSize(band.size());
+    generator.setViewBox(QRect(QPoint(0, 0), band.size()));
+    // Fonts in points come out at the size the screen shows them.
+    generator.setResolution(logicalDpiX());
+    generator.setTitle(windowTitle());
+    QPainter painter(&generator);
+    painter.fillRect(QRect(QPoint(0, 0), band.size()), palette().color(QPalette::Window));
+
+    const QRect areas = boxInWindow(this, picLeft).united(boxInWindow(this, picRigth));
+    QRegion cutBoxes;
+    for (const PictureBox* box : {picLSob, picRsob, picLup, picRup, picLdown, picRdown})
+        if (box->isVisible())
+            cutBoxes += boxInWindow(this, box);
+    render(&painter, areas.topLeft() - band.topLeft(), QRegion(areas) - cutBoxes,
+           DrawWindowBackground | DrawChildren);
+    for (const QRect& box : cutBoxes) {
+        QImage patch(box.size(), QImage::Format_RGB32);
+        QPainter patchPainter(&patch);
+        render(&patchPainter, QPoint(), QRegion(box), DrawWindowBackground | DrawChildren);
+        patchPainter.end();
+        painter.drawImage(box.topLeft() - band.topLeft(), patch);
+    }
+    render(&painter, QPoint(0, 0), shown - areas, DrawWindowBackground | DrawChildren);
 }

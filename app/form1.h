@@ -12,6 +12,7 @@ class LineControl;
 class PictureBox;
 class Shape;
 class Slider;
+class QIODevice;
 class QRegion;
 
 // The one window of the program: the optical bench above, the parameter panel
@@ -140,4 +141,5 @@ private:
     void createControls();
     void wireEvents();
     void benchRegion(QRect* band, QRegion* shown) const;
+    void writeSvg(QIODevice* device);
 };

@@ -42,11 +42,15 @@ void Label::resizeEvent(QResizeEvent* event) {
 // The layout was made for fonts a little narrower than those installed here: a
 // caption that would not fit its box on one line is set a little smaller, never
 // below four fifths of its laid-out size, instead of being cut.
-// Measuring text is dear and a read-out shows few different captions, so each
-// caption's size is measured once for the box's width.
+// Measuring text is dear and an index read-out shows few different captions, so
+// each caption's size is measured once for the box's width.
 void Label::fitCaption() {
     auto known = m_fittedPoints.constFind(text());
     if (known == m_fittedPoints.cend()) {
+        // A read-out of a moving object shows a new caption on every move: keep
+        // the memory bounded.
+        if (m_fittedPoints.size() >= 256)
+            m_fittedPoints.clear();
         QFont trial = m_laidOutFont;
         const double smallest = m_laidOutFont.pointSizeF() * 0.8;
         while (trial.pointSizeF() > smallest &&
