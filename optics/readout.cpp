@@ -132,6 +132,6 @@ void Form1::ShowReadouts() {
     const double imageX = real ? b : kLensX + b;
     const double imageY = kAxisY + magnification * (double(ObjectY) - kAxisY);
     if (!(imageX >= 0 && imageX <= kAreaWidth && imageY >= 0 && imageY <= kAreaHeight))
-        kind << (real ? tr("за краем скамьи справа") : tr("за краем скамьи слева"));
+        kind << (real ? tr("за краем справа") : tr("за краем слева"));
     showText(lblImageKind, kind.join(QStringLiteral(", ")));
 }

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QLocale>
 #include <QMessageBox>
@@ -128,10 +129,10 @@ void TestReadouts::benchStates_data() {
         << "изображения нет: предмет в фокальной плоскости";
     QTest::newRow("converging, off the bench right")
         << true << 0 << 0 << 32 << 0 << 0 << true << false << 6195.0 << 3930.0
-        << "действительное, перевёрнутое, увеличенное, за краем скамьи справа";
+        << "действительное, перевёрнутое, увеличенное, за краем справа";
     QTest::newRow("converging, off the bench left")
         << true << 0 << 0 << 32 << 0 << 0 << true << false << 6405.0 << 3960.0
-        << "мнимое, прямое, увеличенное, за краем скамьи слева";
+        << "мнимое, прямое, увеличенное, за краем слева";
     QTest::newRow("converging, radii set")
         << true << 0 << 0 << 32 << 10 << 20 << true << false << 3000.0 << 4995.0
         << "действительное, перевёрнутое, уменьшенное";
@@ -206,6 +207,12 @@ void TestReadouts::benchStates() {
     QCOMPARE(w->lblRright->Caption(), QStringLiteral("R = ") + cm(converging ? r2 : r1));
 
     QCOMPARE(w->lblImageKind->Caption(), kind);
+    // Every read-out fits its box on one line, nothing cut off.
+    for (Label* readout :
+         {w->lblFocal, w->lblPower, w->lblDistances, w->lblImageKind, w->lblRleft, w->lblRright})
+        QVERIFY2(QFontMetricsF(readout->font()).horizontalAdvance(readout->Caption()) <=
+                     readout->width(),
+                 qPrintable(readout->objectName()));
     if (kind.isEmpty()) {
         QCOMPARE(w->lblDistances->Caption(), QString());
         return;
