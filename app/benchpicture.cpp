@@ -99,18 +99,18 @@ bool Form1::WritePicture(const QString& path) {
     } else if (written) {
         written = BenchPicture().save(&file, "PNG");
     }
-    const QString error = file.errorString();
-    if (written)
+    // Why it failed, before a cancel puts its own words there.
+    QString why = file.errorString();
+    if (written) {
         written = file.commit();
-    else
+        why = file.errorString();
+    } else {
         file.cancelWriting();
-    if (!written) {
+    }
+    if (!written)
         QMessageBox::warning(
             this, tr("Рисунок не сохранён"),
-            tr("Не удалось записать файл «%1»:\n%2")
-                .arg(QDir::toNativeSeparators(path),
-                     file.error() != QFileDevice::NoError ? file.errorString() : error));
-    }
+            tr("Не удалось записать файл «%1»:\n%2").arg(QDir::toNativeSeparators(path), why));
     return written;
 }
 

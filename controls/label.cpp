@@ -42,8 +42,8 @@ void Label::resizeEvent(QResizeEvent* event) {
 // The layout was made for fonts a little narrower than those installed here: a
 // caption that would not fit its box on one line is set a little smaller, never
 // below four fifths of its laid-out size, instead of being cut.
-// Measuring text is dear and an index read-out shows few different captions, so
-// each caption's size is measured once for the box's width.
+// Measuring text is dear and a read-out shows few different captions, so each
+// caption's size is measured once for the box's width.
 void Label::fitCaption() {
     auto known = m_fittedPoints.constFind(text());
     if (known == m_fittedPoints.cend()) {
