@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QPalette>
+#include <QShortcut>
 
 namespace {
 // The system colours the window is laid out with.
@@ -183,6 +184,33 @@ void Form1::createControls() {
     cmdExit = makeButton(this, "cmdExit", QStringLiteral("Выход"), 12900, 10020, 1425, 375);
     cmdExit->setFont(uiFont("Courier New", 9.75, true));
 
+    // Read-outs in the free parts of the title band, where they never cover the
+    // construction: left of the title the object and its image, right of it the
+    // lens. Below each radius label the radius of the slider in that row.
+    const QFont band = uiFont("MS Sans Serif", 12);
+    lblDistances = makeLabel(this, "lblDistances", QString(), 660, 75, 5820, 330, band, false);
+    lblImageKind = makeLabel(this, "lblImageKind", QString(), 660, 435, 5820, 330, band, false);
+    lblFocal = makeLabel(this, "lblFocal", QString(), 9060, 75, 3240, 330, band, false);
+    lblPower = makeLabel(this, "lblPower", QString(), 9060, 435, 3240, 330, band, false);
+    lblRleft = makeLabel(this, "lblRleft", QString(), 3180, 9615, 1005, 195, small, false);
+    lblRright = makeLabel(this, "lblRright", QString(), 3180, 10275, 1005, 180, small, false);
+    // The picture of the bench for a worksheet, without the keyboard as well.
+    cmdCopy = makeButton(this, "cmdCopy", tr("Копировать"), 12360, 218, 1320, 375);
+    cmdCopy->setFont(panel);
+    cmdCopy->setToolTip(tr("Копировать рисунок в буфер обмена (Ctrl+C)"));
+    cmdSave = makeButton(this, "cmdSave", tr("Сохранить…"), 13770, 218, 1320, 375);
+    cmdSave->setFont(panel);
+    cmdSave->setToolTip(tr("Сохранить рисунок в файл PNG или SVG (Ctrl+S)"));
+    // The lens-type buttons name their type and stay pressed while it is chosen.
+    cmdSob->setToolTip(tr("Собирающая линза"));
+    cmdRas->setToolTip(tr("Рассеивающая линза"));
+    cmdSob->setCheckable(true);
+    cmdRas->setCheckable(true);
+    // A bar under the chosen one, plainer to see than the pressed look.
+    picTypeMark = makePicture(this, "picTypeMark", 12960, 9960, 465, 45, darkBlue);
+    picTypeMark->setFocusPolicy(Qt::NoFocus);
+    picTypeMark->setAttribute(Qt::WA_TransparentForMouseEvents);
+
     // Names a screen reader can tell apart: the caption, the tooltip, or what
     // the control shows.
     cmdSob->setAccessibleName(QStringLiteral("Собирающая линза"));
@@ -213,8 +241,15 @@ void Form1::createControls() {
     lineSplit->setAccessibleName(QStringLiteral("Плоскость линзы"));
     for (LineControl* stroke : {Line1, Line2, Line4, Line5})
         stroke->setAccessibleName(QStringLiteral("Штрих стрелки обозначения линзы"));
-    for (CommandButton* button : {cmdCxOff, cmdCx, cmdExit})
+    for (CommandButton* button : {cmdCxOff, cmdCx, cmdExit, cmdCopy, cmdSave})
         button->setAccessibleName(button->text());
+    picTypeMark->setAccessibleName(tr("Отметка выбранного типа линзы"));
+    lblFocal->setAccessibleDescription(tr("Фокусные расстояния линзы"));
+    lblPower->setAccessibleDescription(tr("Оптическая сила линзы"));
+    lblDistances->setAccessibleDescription(tr("Расстояния до предмета и изображения, увеличение"));
+    lblImageKind->setAccessibleDescription(tr("Вид изображения"));
+    lblRleft->setAccessibleDescription(tr("Радиус кривизны поверхности, ряд «левая»"));
+    lblRright->setAccessibleDescription(tr("Радиус кривизны поверхности, ряд «правая»"));
 
     // The axis strip, the lens pieces, the lens symbol and the lens-plane strip
     // lie over the media areas and handle no input: a press on them reaches the
@@ -230,6 +265,8 @@ void Form1::createControls() {
                                    picRup,   picRdown, picLdown, cmdCxOff};
     for (int i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    QWidget::setTabOrder(cmdCxOff, cmdCopy);
+    QWidget::setTabOrder(cmdCopy, cmdSave);
 }
 
 void Form1::wireEvents() {
@@ -245,11 +282,27 @@ void Form1::wireEvents() {
     sldn2->onMouseMove = [this](int b, int s, float x, float y) { sldn2_MouseMove(b, s, x, y); };
     sldR1->onMouseMove = [this](int b, int s, float x, float y) { sldR1_MouseMove(b, s, x, y); };
     sldR2->onMouseMove = [this](int b, int s, float x, float y) { sldR2_MouseMove(b, s, x, y); };
+    // After each event of the object's area the read-outs follow what it left
+    // on the bench: the object moved, or the construction wiped.
     picLeft->onMouseDown = [this](int b, int s, float x, float y) {
         picLeft_MouseDown(b, s, x, y);
+        ShowReadouts();
     };
     picLeft->onMouseMove = [this](int b, int s, float x, float y) {
         picLeft_MouseMove(b, s, x, y);
+        ShowReadouts();
     };
-    picLeft->onKeyDown = [this](int key, int s) { picLeft_KeyDown(key, s); };
+    picLeft->onKeyDown = [this](int key, int s) {
+        picLeft_KeyDown(key, s);
+        ShowReadouts();
+    };
+
+    // The picture of the bench: the shortcuts belong to the window and work
+    // wherever the focus is; a key they take never reaches the object's area.
+    cmdCopy->onClick = [this] { CopyPicture(); };
+    cmdSave->onClick = [this] { SavePicture(); };
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
+            [this] { CopyPicture(); });
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
+            [this] { SavePicture(); });
 }

@@ -3,6 +3,7 @@
 
 #include "benchstate.h"
 
+#include <QImage>
 #include <QWidget>
 
 class CommandButton;
@@ -11,12 +12,16 @@ class LineControl;
 class PictureBox;
 class Shape;
 class Slider;
+class QIODevice;
+class QRegion;
 
 // The one window of the program: the optical bench above, the parameter panel
 // below. Its handlers and argument-less procedures hold all the behaviour and
 // share the bench state, which the window carries as its own members. The
 // member functions are defined beside the subsystem they belong to.
 class Form1 : public QWidget, public BenchState {
+    Q_OBJECT
+
 public:
     explicit Form1(QWidget* parent = nullptr);
 
@@ -54,6 +59,17 @@ public:
     void picLeft_MouseDown(int button, int shift, float x, float y);
     void picLeft_MouseMove(int button, int shift, float x, float y);
     void picLeft_KeyDown(int keyCode, int shift);
+
+    // Read-outs of the bench (optics/): the lens's focal lengths and power, the
+    // object's and image's distances, magnification and kind, the radii.
+    void ShowReadouts();
+
+    // The picture of the bench for a worksheet (app/): copied to the clipboard,
+    // or written as PNG or SVG. WritePicture reports a failure in a message box.
+    QImage BenchPicture();
+    void CopyPicture();
+    void SavePicture();
+    bool WritePicture(const QString& path);
 
     // The controls, front to back where they overlap.
     PictureBox* picVexol;
@@ -109,7 +125,21 @@ public:
     CommandButton* cmdCx;
     CommandButton* cmdExit;
 
+    // Read-outs in the title band and beside the radius sliders, and the two
+    // buttons that copy and save the picture of the bench.
+    Label* lblDistances;
+    Label* lblImageKind;
+    Label* lblFocal;
+    Label* lblPower;
+    Label* lblRleft;
+    Label* lblRright;
+    PictureBox* picTypeMark;
+    CommandButton* cmdCopy;
+    CommandButton* cmdSave;
+
 private:
     void createControls();
     void wireEvents();
+    void benchRegion(QRect* band, QRegion* shown) const;
+    void writeSvg(QIODevice* device);
 };

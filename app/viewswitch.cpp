@@ -32,6 +32,7 @@ void Form1::cmdCxOff_Click() {
     picRdown->SetVisible(false);
     // Leaving the scheme view takes the construction off both areas.
     WipeAreas();
+    ShowReadouts();
 }
 
 // The V pairs of boxes stand at the ends of the bar: an inverted V on the upper
@@ -51,10 +52,11 @@ void Form1::WipeAreas() {
 }
 
 // The end of every parameter change: in the scheme view the construction is
-// drawn anew for the changed bench.
+// drawn anew for the changed bench; in both views the read-outs follow.
 void Form1::RedrawScheme() {
-    if (!SchemeView)
-        return;
-    WipeAreas();
-    DrawRayDiagram();
+    if (SchemeView) {
+        WipeAreas();
+        DrawRayDiagram();
+    }
+    ShowReadouts();
 }

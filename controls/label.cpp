@@ -47,6 +47,10 @@ void Label::resizeEvent(QResizeEvent* event) {
 void Label::fitCaption() {
     auto known = m_fittedPoints.constFind(text());
     if (known == m_fittedPoints.cend()) {
+        // A read-out of a moving object shows a new caption on every move: keep
+        // the memory bounded.
+        if (m_fittedPoints.size() >= 256)
+            m_fittedPoints.clear();
         QFont trial = m_laidOutFont;
         const double smallest = m_laidOutFont.pointSizeF() * 0.8;
         while (trial.pointSizeF() > smallest &&

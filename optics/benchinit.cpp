@@ -40,4 +40,5 @@ void Form1::InitBench() {
     picRdown->SetVisible(false);
     picVexol->SetVisible(false);
     ComputeFocalLengths();
+    ShowReadouts();
 }

@@ -122,11 +122,12 @@ void TestFoundation::startControls() {
     // Marks: black F, grey 2F for a positive power.
     QCOMPARE(w->shpF1->BackColor(), 0);
     QCOMPARE(w->shp2F2->BackColor(), RGB(128, 128, 128));
-    // Tooltips only where the layout gives them.
+    // Tooltips only where the layout gives them, on the lens-type buttons and on
+    // the buttons that copy and save the picture.
     int withTooltip = 0;
     for (QWidget* child : w->findChildren<QWidget*>())
         withTooltip += child->toolTip().isEmpty() ? 0 : 1;
-    QCOMPARE(withTooltip, 3);
+    QCOMPARE(withTooltip, 7);
     QCOMPARE(w->Picture3->toolTip(), QStringLiteral("Главная оптическая ось линзы"));
 }
 

@@ -1,0 +1,397 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What a teacher reads off the bench and hands out: the read-outs of the lens,
+// the object and its image checked against the optics worked out here, the
+// digits in every locale, the lens-type buttons, and the picture of the bench
+// on the clipboard and in PNG and SVG files.
+#include "form1.h"
+#include "label.h"
+#include "picturebox.h"
+#include "testsupport.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QLocale>
+#include <QMessageBox>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QXmlStreamReader>
+#include <cmath>
+#include <memory>
+
+namespace {
+using namespace TestSupport;
+
+// The bench at its laid-out size: 567 twips to the centimetre.
+constexpr double kTwipsPerCm = 567;
+
+// A number as the read-outs write it: two decimals, a decimal comma, a minus sign.
+QString shown(double value) {
+    return QString::number(value, 'f', 2)
+        .replace(QLatin1Char('.'), QLatin1Char(','))
+        .replace(QLatin1Char('-'), QChar(0x2212));
+}
+QString cm(double twips) {
+    return shown(twips / kTwipsPerCm) + QStringLiteral(" см");
+}
+
+QSlider* slider(Form1* w, const char* name) {
+    return w->findChild<QSlider*>(QString::fromLatin1(name));
+}
+
+// The picture covers the title band from the top of the read-outs and both
+// areas, from the left edge of the left one to the far corner of the right one.
+QRect pictureBox(Form1* w) {
+    const QPoint topLeft(w->picLeft->mapTo(w, QPoint(0, 0)).x(),
+                         w->lblDistances->mapTo(w, QPoint(0, 0)).y());
+    const QPoint farCorner =
+        w->picRigth->mapTo(w, QPoint(w->picRigth->width(), w->picRigth->height()));
+    return QRect(topLeft, farCorner - QPoint(1, 1));
+}
+// Where a point of picLeft (twips) lands in the picture.
+QPoint inPicture(Form1* w, double x, double y) {
+    return w->picLeft->mapTo(w, pixelOf(w->picLeft, x, y)) - pictureBox(w).topLeft();
+}
+
+constexpr double kObjectX = 4500; // the object of the picture tests: d = 3000
+constexpr double kObjectY = 3000;
+
+// The scheme view with the object placed by a drag.
+std::unique_ptr<Form1> benchWithObject() {
+    auto w = startWindow();
+    clickButton(w.get(), QStringLiteral("cmdCx"));
+    dragAt(w->picLeft, pixelOf(w->picLeft, kObjectX, kObjectY));
+    return w;
+}
+
+// Answers the next modal dialog (a message box or the file dialog); what it
+// said is there to read once it has been answered.
+std::shared_ptr<QString> answerNextDialog() {
+    auto said = std::make_shared<QString>(QStringLiteral("no dialog"));
+    QTimer::singleShot(0, [said] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+            *said = box->text();
+            box->accept();
+        } else if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
+            *said = files->windowTitle();
+            files->reject();
+        }
+    });
+    return said;
+}
+} // namespace
+
+class TestReadouts : public QObject {
+    Q_OBJECT
+
+private slots:
+    void benchStates_data();
+    void benchStates();
+    void digitsInEveryLocale_data();
+    void digitsInEveryLocale();
+    void lensTypeButtons();
+    void shortcutsBelongToTheWindow();
+    void clipboardImage();
+    void pngFile();
+    void svgFile();
+    void failedSave_data();
+    void failedSave();
+};
+
+void TestReadouts::benchStates_data() {
+    QTest::addColumn<bool>("converging");
+    QTest::addColumn<int>("n1Value");
+    QTest::addColumn<int>("n2Value");
+    QTest::addColumn<int>("lensValue");
+    QTest::addColumn<int>("r1Value");
+    QTest::addColumn<int>("r2Value");
+    QTest::addColumn<bool>("scheme");
+    QTest::addColumn<bool>("wiped");
+    QTest::addColumn<double>("x"); // object point in picLeft, twips
+    QTest::addColumn<double>("y");
+    QTest::addColumn<QString>("kind"); // what the words say
+
+    // Start: n1 = n2 = 1, N = 1.64, R1 = 1500, R2 = -1500, f = f' = 1171.875.
+    QTest::newRow("converging, real") << true << 0 << 0 << 32 << 0 << 0 << true << false << 4500.0
+                                      << 3000.0 << "действительное, перевёрнутое, уменьшенное";
+    QTest::newRow("converging, virtual") << true << 0 << 0 << 32 << 0 << 0 << true << false
+                                         << 6750.0 << 3600.0 << "мнимое, прямое, увеличенное";
+    // N = 1.5: f = 1500; the object at 2f gives an image of its own size.
+    QTest::newRow("converging, at 2F") << true << 0 << 0 << 25 << 0 << 0 << true << false << 4500.0
+                                       << 3300.0 << "действительное, перевёрнутое, равное";
+    QTest::newRow("converging, focal plane")
+        << true << 0 << 0 << 25 << 0 << 0 << true << false << 6000.0 << 3300.0
+        << "изображения нет: предмет в фокальной плоскости";
+    QTest::newRow("converging, off the bench right")
+        << true << 0 << 0 << 32 << 0 << 0 << true << false << 6195.0 << 3930.0
+        << "действительное, перевёрнутое, увеличенное, за краем справа";
+    QTest::newRow("converging, off the bench left")
+        << true << 0 << 0 << 32 << 0 << 0 << true << false << 6405.0 << 3960.0
+        << "мнимое, прямое, увеличенное, за краем слева";
+    QTest::newRow("converging, radii set")
+        << true << 0 << 0 << 32 << 10 << 20 << true << false << 3000.0 << 4995.0
+        << "действительное, перевёрнутое, уменьшенное";
+    QTest::newRow("diverging") << false << 0 << 0 << 32 << 0 << 0 << true << false << 4500.0
+                               << 3000.0 << "мнимое, прямое, уменьшенное";
+    // n1 = 1, n2 = 1.5: f = 1923.08, f' = 2884.62.
+    QTest::newRow("unequal media, real")
+        << true << 0 << 25 << 32 << 0 << 0 << true << false << 3000.0 << 3300.0
+        << "действительное, перевёрнутое, уменьшенное";
+    // n1 = 2, N = 2, n2 = 1: f = 3000, f' = 1500; inside f the image is virtual,
+    // upright and four times the object.
+    QTest::newRow("unequal media, virtual") << true << 50 << 0 << 50 << 0 << 0 << true << false
+                                            << 5250.0 << 3705.0 << "мнимое, прямое, увеличенное";
+    QTest::newRow("unequal media, diverging") << false << 0 << 25 << 32 << 0 << 0 << true << false
+                                              << 4500.0 << 3000.0 << "мнимое, прямое, уменьшенное";
+    // N = n1 = n2: no power, the image where the object is.
+    QTest::newRow("no power") << true << 0 << 0 << 0 << 0 << 0 << true << false << 4500.0 << 3000.0
+                              << "мнимое, прямое, равное";
+    QTest::newRow("lens view") << true << 0 << 25 << 32 << 0 << 0 << false << false << 0.0 << 0.0
+                               << "";
+    QTest::newRow("construction wiped")
+        << true << 0 << 0 << 32 << 0 << 0 << true << true << 4500.0 << 3000.0 << "";
+}
+
+void TestReadouts::benchStates() {
+    QFETCH(bool, converging);
+    QFETCH(int, n1Value);
+    QFETCH(int, n2Value);
+    QFETCH(int, lensValue);
+    QFETCH(int, r1Value);
+    QFETCH(int, r2Value);
+    QFETCH(bool, scheme);
+    QFETCH(bool, wiped);
+    QFETCH(double, x);
+    QFETCH(double, y);
+    QFETCH(QString, kind);
+
+    auto w = startWindow();
+    clickButton(w.get(), converging ? QStringLiteral("cmdSob") : QStringLiteral("cmdRas"));
+    dragSliderTo(slider(w.get(), "sldn1"), n1Value);
+    dragSliderTo(slider(w.get(), "sldn2"), n2Value);
+    dragSliderTo(slider(w.get(), "sldVexol"), lensValue);
+    dragSliderTo(slider(w.get(), "sldR1"), r1Value);
+    dragSliderTo(slider(w.get(), "sldR2"), r2Value);
+    if (scheme) {
+        clickButton(w.get(), QStringLiteral("cmdCx"));
+        dragAt(w->picLeft, pixelOf(w->picLeft, x, y));
+        if (kind.startsWith(QStringLiteral("изображения нет"))) {
+            // Exactly in the focal plane, whatever twips a pixel is: the point is
+            // set, and the click on the lens type draws the bench anew.
+            w->ObjectX = float(x);
+            clickButton(w.get(), converging ? QStringLiteral("cmdSob") : QStringLiteral("cmdRas"));
+        }
+        // The numbers follow the point where the drag put it.
+        x = w->ObjectX;
+        y = w->ObjectY;
+    }
+    if (wiped)
+        QTest::mouseClick(w->picLeft, Qt::RightButton, {}, pixelOf(w->picLeft, x, y));
+
+    // The lens: a surface of radius R between media n and N has the power
+    // (N - n) / R; the two surfaces of a thin lens add.
+    const double n1 = 1 + n1Value / 50.0, n2 = 1 + n2Value / 50.0, N = 1 + lensValue / 50.0;
+    const double r1 = 1500 + 50 * r1Value, r2 = 1500 + 50 * r2Value;
+    const double R1 = converging ? r1 : -r1, R2 = converging ? -r2 : r2;
+    const double power = (N - n1) / R1 + (n2 - N) / R2;
+    if (power == 0) {
+        QCOMPARE(w->lblFocal->Caption(), QStringLiteral("f = ∞   f′ = ∞"));
+        QCOMPARE(w->lblPower->Caption(), QStringLiteral("D = 0,00 дптр"));
+    } else {
+        QCOMPARE(w->lblFocal->Caption(),
+                 QStringLiteral("f = %1   f′ = %2").arg(cm(n1 / power), cm(n2 / power)));
+        // Dioptres: per metre, 56700 twips.
+        QCOMPARE(w->lblPower->Caption(),
+                 QStringLiteral("D = %1 дптр").arg(shown(power * kTwipsPerCm * 100)));
+    }
+    // The radius beside each row, of the slider standing in it.
+    QCOMPARE(w->lblRleft->Caption(), QStringLiteral("R = ") + cm(converging ? r1 : r2));
+    QCOMPARE(w->lblRright->Caption(), QStringLiteral("R = ") + cm(converging ? r2 : r1));
+
+    QCOMPARE(w->lblImageKind->Caption(), kind);
+    // Every read-out fits its box on one line, nothing cut off.
+    for (Label* readout :
+         {w->lblFocal, w->lblPower, w->lblDistances, w->lblImageKind, w->lblRleft, w->lblRright})
+        QVERIFY2(QFontMetricsF(readout->font()).horizontalAdvance(readout->Caption()) <=
+                     readout->width(),
+                 qPrintable(readout->objectName()));
+    if (kind.isEmpty()) {
+        QCOMPARE(w->lblDistances->Caption(), QString());
+        return;
+    }
+    // The object: vergences add, n1/d + n2/b = P (Gaussian thin lens between
+    // two media), and Newton's form of the magnification, f / (f - d).
+    const double d = 7500 - x;
+    if (kind.startsWith(QStringLiteral("изображения нет"))) {
+        QCOMPARE(d, n1 / power); // the row stands exactly in the focal plane
+        QCOMPARE(w->lblDistances->Caption(), QStringLiteral("d = ") + cm(d));
+        return;
+    }
+    const double b = n2 / (power - n1 / d);
+    const double magnification = power == 0 ? 1.0 : (n1 / power) / (n1 / power - d);
+    QCOMPARE(w->lblDistances->Caption(),
+             QStringLiteral("d = %1   b = %2   Γ = %3").arg(cm(d), cm(b), shown(magnification)));
+    // The words agree with the numbers.
+    QCOMPARE(kind.startsWith(QStringLiteral("действительное")), b > 0);
+    QCOMPARE(kind.contains(QStringLiteral("прямое")), magnification > 0);
+    QCOMPARE(kind.contains(QStringLiteral("за краем")), std::fabs(b) > 7500);
+}
+
+void TestReadouts::digitsInEveryLocale_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::newRow("Arabic, Egypt") << QLocale(QLocale::Arabic, QLocale::Egypt);
+    QTest::newRow("Persian, Iran") << QLocale(QLocale::Persian, QLocale::Iran);
+    QTest::newRow("Russian") << QLocale(QLocale::Russian, QLocale::Russia);
+    QTest::newRow("English, US") << QLocale(QLocale::English, QLocale::UnitedStates);
+}
+
+void TestReadouts::digitsInEveryLocale() {
+    QFETCH(QLocale, locale);
+    const QLocale before;
+    QLocale::setDefault(locale);
+    auto w = benchWithObject();
+    QLocale::setDefault(before);
+    // The index read-outs keep the locale's decimal mark.
+    QCOMPARE(w->lblN->Caption(), QStringLiteral("      1") + locale.decimalPoint() + "64");
+    for (Label* readout : {w->lbln1, w->lbln2, w->lblN, w->lblFocal, w->lblPower, w->lblDistances,
+                           w->lblImageKind, w->lblRleft, w->lblRright}) {
+        QVERIFY(!readout->Caption().trimmed().isEmpty());
+        for (QChar c : readout->Caption())
+            QVERIFY2(!c.isDigit() || (c >= u'0' && c <= u'9'),
+                     qPrintable(readout->objectName() + ": " + readout->Caption()));
+    }
+    QCOMPARE(w->lblPower->Caption(), QStringLiteral("D = 48,38 дптр"));
+}
+
+void TestReadouts::lensTypeButtons() {
+    auto w = startWindow();
+    auto* sob = w->findChild<QAbstractButton*>(QStringLiteral("cmdSob"));
+    auto* ras = w->findChild<QAbstractButton*>(QStringLiteral("cmdRas"));
+    QCOMPARE(sob->toolTip(), QStringLiteral("Собирающая линза"));
+    QCOMPARE(ras->toolTip(), QStringLiteral("Рассеивающая линза"));
+    // The chosen type: the pressed button, a bar right beneath it.
+    const auto markedUnder = [&w](QAbstractButton* button) {
+        const QRect bar = w->picTypeMark->geometry();
+        return w->picTypeMark->isVisible() && bar.left() == button->geometry().left() &&
+               bar.top() >= button->geometry().bottom();
+    };
+    QVERIFY(sob->isChecked() && !ras->isChecked() && markedUnder(sob));
+    for (int i = 0; i < 2; ++i) { // a second click on the chosen type keeps it
+        clickButton(w.get(), QStringLiteral("cmdRas"));
+        QVERIFY(ras->isChecked() && !sob->isChecked() && markedUnder(ras));
+    }
+    clickButton(w.get(), QStringLiteral("cmdSob"));
+    QVERIFY(sob->isChecked() && !ras->isChecked() && markedUnder(sob));
+}
+
+// Ctrl+C and Ctrl+S act with the focus on the object's area, and the key never
+// reaches it: the area keeps what it shows.
+void TestReadouts::shortcutsBelongToTheWindow() {
+    auto w = benchWithObject();
+    QApplication::setActiveWindow(w.get());
+    w->picLeft->setFocus();
+    QApplication::clipboard()->clear();
+    putMarkers(w.get());
+    // The key with Ctrl held, as the keyboard delivers it (shortcuts first).
+    QTest::simulateEvent(w->picLeft, true, Qt::Key_C, Qt::ControlModifier, QStringLiteral("c"),
+                         false);
+    QVERIFY(!QApplication::clipboard()->image().isNull());
+    const auto dialog = answerNextDialog();
+    QTest::simulateEvent(w->picLeft, true, Qt::Key_S, Qt::ControlModifier, QStringLiteral("s"),
+                         false);
+    QCOMPARE(*dialog, QStringLiteral("Сохранить рисунок"));
+    QVERIFY(hasMarker(w->picLeft));
+}
+
+void TestReadouts::clipboardImage() {
+    auto w = benchWithObject();
+    QApplication::clipboard()->clear();
+    clickButton(w.get(), QStringLiteral("cmdCopy"));
+    const QImage image = QApplication::clipboard()->image();
+    QCOMPARE(image.size(), pictureBox(w.get()).size());
+    QCOMPARE(image.pixelColor(inPicture(w.get(), kObjectX, kObjectY)), QColor(0, 255, 0));
+}
+
+void TestReadouts::pngFile() {
+    auto w = benchWithObject();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("bench.png"));
+    QVERIFY(w->WritePicture(path));
+    const QImage image(path);
+    QCOMPARE(image.size(), pictureBox(w.get()).size());
+    QCOMPARE(image.pixelColor(inPicture(w.get(), kObjectX, kObjectY)), QColor(0, 255, 0));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"bench.png"});
+}
+
+void TestReadouts::svgFile() {
+    auto w = benchWithObject();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("bench.svg"));
+    QVERIFY(w->WritePicture(path));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader svg(&file);
+    int lines = 0;
+    QStringList texts, fonts;
+    QString viewBox;
+    while (!svg.atEnd()) {
+        if (svg.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const QStringView element = svg.name();
+        if (element == u"svg")
+            viewBox = svg.attributes().value(QStringLiteral("viewBox")).toString();
+        if (element == u"polyline" || element == u"line")
+            ++lines;
+        if (element == u"text") {
+            fonts << svg.attributes().value(QStringLiteral("font-family")).toString();
+            texts << svg.readElementText();
+        }
+    }
+    QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
+    const QSize size = pictureBox(w.get()).size();
+    QCOMPARE(viewBox, QStringLiteral("0 0 %1 %2").arg(size.width()).arg(size.height()));
+    QVERIFY2(lines >= 6, qPrintable(QString::number(lines))); // the object and its rays
+    // Text comes in runs of one script each.
+    const QString text = texts.join(QString());
+    QVERIFY2(text.contains(w->lblDistances->Caption()), qPrintable(text));
+    QVERIFY2(text.contains(w->lblImageKind->Caption()), qPrintable(text));
+    // Text in the family the window draws with, not the one it was laid out for.
+    QVERIFY(!fonts.contains(QStringLiteral("MS Sans Serif")));
+    QVERIFY(fonts.contains(QFontInfo(w->lblDistances->font()).family()));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"bench.svg"});
+}
+
+void TestReadouts::failedSave_data() {
+    QTest::addColumn<QString>("where");
+    // Places no one can write to, root included.
+    QTest::newRow("inside a regular file, PNG") << "file/bench.png";
+    QTest::newRow("inside a regular file, SVG") << "file/bench.svg";
+    QTest::newRow("in /proc") << "/proc/quellor-bench.png";
+}
+
+void TestReadouts::failedSave() {
+    QFETCH(QString, where);
+    QTemporaryDir folder;
+    QFile plain(folder.filePath(QStringLiteral("file")));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    const QString path = where.startsWith(u'/') ? where : folder.filePath(where);
+    auto w = benchWithObject();
+    const auto said = answerNextDialog();
+    QVERIFY(!w->WritePicture(path));
+    QVERIFY2(said->contains(QDir::toNativeSeparators(path)), qPrintable(*said));
+    QVERIFY(!QFileInfo::exists(path));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{"file"});
+}
+
+QTEST_MAIN(TestReadouts)
+#include "tst_readouts.moc"
