@@ -83,6 +83,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
     createControls();
     wireEvents();
+    SetUpZoom();
     // The client area the layout needs, 15120 x 10455 twips: the size the window
     // has where no window manager maximises it.
     QRect needed;
@@ -132,7 +133,7 @@ void Form1::createControls() {
 
     Picture2 = makePicture(this, "Picture2", 120, 120, 450, 450,
                            fromQColor(palette().color(QPalette::Button)));
-    Picture2->SetPicture(Artwork::emblem());
+    Picture2->SetPicture([](double scale) { return Artwork::emblem(scale); });
     Label5 = makeLabel(this, "Label5", QStringLiteral("В е к с о л"), 6600, 150, 2115, 465,
                        uiFont("MS Sans Serif", 24), true);
 
@@ -173,15 +174,15 @@ void Form1::createControls() {
     Label6 = makeLabel(this, "Label6", QStringLiteral("Тип линзы:"), 12390, 8970, 1215, 285, panel,
                        false);
     cmdSob = makeButton(this, "cmdSob", QString(), 12960, 9270, 465, 675);
-    cmdSob->SetPicture(Artwork::lensButton(true));
+    cmdSob->SetPicture([](double scale) { return Artwork::lensButton(true, scale); });
     cmdRas = makeButton(this, "cmdRas", QString(), 13830, 9270, 465, 675);
-    cmdRas->SetPicture(Artwork::lensButton(false));
+    cmdRas->SetPicture([](double scale) { return Artwork::lensButton(false, scale); });
     cmdCxOff = makeButton(this, "cmdCxOff", QStringLiteral("Линза"), 8370, 10020, 1425, 375);
-    cmdCxOff->setFont(panel);
+    cmdCxOff->SetFont(panel);
     cmdCx = makeButton(this, "cmdCx", QStringLiteral("Схема"), 10350, 10020, 1425, 375);
-    cmdCx->setFont(panel);
+    cmdCx->SetFont(panel);
     cmdExit = makeButton(this, "cmdExit", QStringLiteral("Выход"), 12900, 10020, 1425, 375);
-    cmdExit->setFont(uiFont("Courier New", 9.75, true));
+    cmdExit->SetFont(uiFont("Courier New", 9.75, true));
 
     // Names a screen reader can tell apart: the caption, the tooltip, or what
     // the control shows.
@@ -245,6 +246,11 @@ void Form1::wireEvents() {
     sldn2->onMouseMove = [this](int b, int s, float x, float y) { sldn2_MouseMove(b, s, x, y); };
     sldR1->onMouseMove = [this](int b, int s, float x, float y) { sldR1_MouseMove(b, s, x, y); };
     sldR2->onMouseMove = [this](int b, int s, float x, float y) { sldR2_MouseMove(b, s, x, y); };
+    sldVexol->onChange = [this] { sldVexol_Change(); };
+    sldn1->onChange = [this] { sldn1_Change(); };
+    sldn2->onChange = [this] { sldn2_Change(); };
+    sldR1->onChange = [this] { sldR1_Change(); };
+    sldR2->onChange = [this] { sldR2_Change(); };
     picLeft->onMouseDown = [this](int b, int s, float x, float y) {
         picLeft_MouseDown(b, s, x, y);
     };

@@ -8,13 +8,20 @@
 #include <cmath>
 
 namespace {
-// Dashes of six pixels with gaps of four, in units of the pen width (1 pixel for
-// the dashed construction lines).
+// Dashes of six pixels with gaps of four, in units of the pen width (1 laid-out
+// pixel for the dashed construction lines), so they scale with the pen.
 const QVector<qreal> kDashPattern{6, 4};
 constexpr double kDashPeriod = 10;
 
 QRectF withMargin(const QRectF& area, double margin) {
     return area.adjusted(-margin, -margin, margin, margin);
+}
+
+// DrawWidth counts pixels of the layout at 96 dpi; the pen scales with the
+// window and the DPI in whole pixels, never thinner than one, so that lines
+// stay crisp and visible at every size.
+int penWidth(const Figure& figure, const ScreenInfo& screen) {
+    return std::max(1, int(std::lround(screen.designPixels(std::max(1, figure.drawWidth)))));
 }
 } // namespace
 
@@ -33,14 +40,14 @@ std::optional<QLineF> SurfacePainter::lineOnDevice(const Figure& figure, const S
     const QLineF pixels(screen.toPixels(QPointF(figure.x1, figure.y1)),
                         screen.toPixels(QPointF(figure.x2, figure.y2)));
     // A margin of a few pens keeps the clipped ends outside the visible area.
-    const double margin = 2.0 + 2.0 * std::max(1, figure.drawWidth);
+    const int width = penWidth(figure, screen);
+    const double margin = 2.0 + 2.0 * width;
     const auto clipped = clipSegment(pixels, withMargin(pixelArea, margin));
     if (!clipped)
         return std::nullopt;
     if (dashOffset) {
         // Keep the dashes where they would be on the whole segment.
         const double skipped = clipped->startFraction * std::hypot(pixels.dx(), pixels.dy());
-        const double width = std::max(1, figure.drawWidth);
         const double offset = std::fmod(skipped / width, kDashPeriod);
         *dashOffset = std::isfinite(offset) ? offset : 0.0;
     }
@@ -56,7 +63,7 @@ std::optional<QRectF> SurfacePainter::circleOnDevice(const Figure& figure, const
     if (!std::isfinite(centre.x()) || !std::isfinite(centre.y()) || !(radius <= kLargestRadius))
         return std::nullopt;
     const QRectF box(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
-    const double margin = 1.0 + figure.drawWidth;
+    const double margin = 1.0 + penWidth(figure, screen);
     if (!withMargin(pixelArea, margin).intersects(box.adjusted(-0.5, -0.5, 0.5, 0.5)))
         return std::nullopt;
     return box;
@@ -67,7 +74,7 @@ void SurfacePainter::drawLine(const Figure& figure) {
     const auto line = lineOnDevice(figure, m_screen, m_area, &dashOffset);
     if (!line)
         return;
-    QPen pen(toQColor(figure.colour), std::max(1, figure.drawWidth));
+    QPen pen(toQColor(figure.colour), penWidth(figure, m_screen));
     pen.setCapStyle(Qt::FlatCap);
     if (figure.drawStyle == 1) {
         pen.setDashPattern(kDashPattern);
@@ -86,7 +93,7 @@ void SurfacePainter::drawCircle(const Figure& figure) {
     const auto box = circleOnDevice(figure, m_screen, m_area);
     if (!box)
         return;
-    QPen pen(toQColor(figure.colour), std::max(1, figure.drawWidth));
+    QPen pen(toQColor(figure.colour), penWidth(figure, m_screen));
     if (figure.drawStyle == 1)
         pen.setDashPattern(kDashPattern);
     m_painter->setPen(pen);
