@@ -30,12 +30,15 @@ bool LineControl::eventFilter(QObject* watched, QEvent* event) {
 // outside and it never vanishes; slanted strokes are smoothed.
 void LineControl::paintEvent(QPaintEvent*) {
     const ScreenInfo screen = ScreenInfo::of(this);
-    const int width = std::max(1, int(std::lround(screen.designPixels(m_width))));
+    const double scaledWidth = screen.designPixels(m_width);
     const QPointF a = screen.toPixels(QPointF(m_x1, m_y1));
     const QPointF b = screen.toPixels(QPointF(m_x2, m_y2));
     QPainter painter(this);
     const QColor colour = toQColor(m_colour);
     if (a.x() == b.x() || a.y() == b.y()) {
+        // Rounded up: the strip between two boxes whose edges were rounded on
+        // their own can be a pixel wider than the scaled width.
+        const int width = std::max(1, int(std::ceil(scaledWidth - 1e-9)));
         const bool vertical = a.x() == b.x();
         const int across = vertical ? this->width() : height();
         const int start = std::clamp(int(std::floor((vertical ? a.x() : a.y()) - width / 2.0)), 0,
@@ -48,7 +51,7 @@ void LineControl::paintEvent(QPaintEvent*) {
         return;
     }
     painter.setRenderHint(QPainter::Antialiasing);
-    QPen pen(colour, width);
+    QPen pen(colour, std::max(1.0, std::round(scaledWidth)));
     pen.setCapStyle(Qt::RoundCap);
     painter.setPen(pen);
     painter.drawLine(a, b);
