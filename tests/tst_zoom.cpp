@@ -72,6 +72,7 @@ private slots:
     void returnAndEnterPressButtons();
     void focusShows_data();
     void focusShows();
+    void startFocusShows();
 };
 
 void TestZoom::pressLandsOnTwips_data() {
@@ -297,6 +298,16 @@ void TestZoom::focusShows() {
         QTest::keyClick(w->windowHandle(), Qt::Key_Tab);
     QVERIFY(area->hasFocus());
     QVERIFY(grabbed(area) != without);
+}
+
+// The right area, first in the tab order, holds the focus at the start and
+// shows it with a frame in the highlight colour.
+void TestZoom::startFocusShows() {
+    auto w = startWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    QTRY_VERIFY(w->picRigth->hasFocus());
+    const QRgb highlight = w->palette().color(QPalette::Highlight).rgb();
+    QTRY_COMPARE(grabbed(w->picRigth).pixel(0, 100), highlight);
 }
 
 QTEST_MAIN(TestZoom)
