@@ -127,7 +127,6 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     void createControls();
@@ -136,5 +135,4 @@ private:
     double m_zoom = 1;   // the factor now in force
     int m_zoomSteps = 0; // steps in (positive) or out (negative) from the fit
     QAction* m_leaveFullScreen = nullptr;
-    bool m_startFocusShown = false;
 };

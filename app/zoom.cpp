@@ -12,7 +12,6 @@
 #include <QAction>
 #include <QKeySequence>
 #include <QResizeEvent>
-#include <QTimer>
 #include <cmath>
 #include <initializer_list>
 
@@ -43,21 +42,6 @@ void Form1::SetUpZoom() {
     });
     // Esc belongs to the left area's keys except in full screen.
     m_leaveFullScreen->setEnabled(false);
-}
-
-// The control that holds the focus when the window first becomes active shows
-// it, as if the keyboard had put it there; afterwards the focus shows as the
-// style decides (after keyboard moves, not after clicks).
-void Form1::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || m_startFocusShown)
-        return;
-    m_startFocusShown = true;
-    QTimer::singleShot(0, this, [this] {
-        setAttribute(Qt::WA_KeyboardFocusChange);
-        if (QWidget* focused = focusWidget())
-            focused->update();
-    });
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {

@@ -24,9 +24,7 @@ void FigureLayer::paintEvent(QPaintEvent*) {
     const int thickness = std::max(1, int(std::lround(screen.designPixels(1))));
     if (m_area->Border())
         paintBorder(painter, thickness);
-    // The focus shows as the style shows it on buttons and sliders: after the
-    // keyboard moved it.
-    if (m_area->hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange))
+    if (m_area->ShowsFocus())
         paintFocus(painter, thickness);
 }
 

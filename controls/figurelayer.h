@@ -7,7 +7,7 @@ class PictureBox;
 
 // The top layer of a picture area: the figures drawn on it, over the marks,
 // captions and read-outs the area holds, then the area's border and, while the
-// area holds the keyboard focus, a frame that shows it. It takes no input.
+// area shows that it holds the keyboard focus, a frame. It takes no input.
 class FigureLayer : public QWidget {
 public:
     explicit FigureLayer(PictureBox* area);

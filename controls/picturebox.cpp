@@ -6,6 +6,7 @@
 #include "screeninfo.h"
 #include "single.h"
 
+#include <QFocusEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -31,8 +32,16 @@ void PictureBox::resizeEvent(QResizeEvent* event) {
     m_pictureScale = 0;
 }
 
+// The focus shows when the keyboard or the program put it here, and when the
+// window starts with it here; a click puts it here without a frame, and a
+// window coming back to the front keeps what was shown.
 void PictureBox::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
+    if (event->reason() == Qt::MouseFocusReason)
+        m_showsFocus = false;
+    else if (event->reason() != Qt::ActiveWindowFocusReason &&
+             event->reason() != Qt::PopupFocusReason)
+        m_showsFocus = true;
     update();
 }
 
@@ -135,6 +144,10 @@ void PictureBox::paintEvent(QPaintEvent*) {
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
+    if (m_showsFocus && hasFocus()) {
+        m_showsFocus = false;
+        update();
+    }
     InputCodes::report(onMouseDown, InputCodes::buttonCode(event->button()), event, this);
     event->accept();
 }

@@ -28,6 +28,9 @@ public:
     RgbValue BackColor() const { return m_backColor; }
     void SetBackColor(RgbValue colour);
     bool Border() const { return m_border; }
+    // Whether holding the focus shows: not after a click, which shows the
+    // user where they are already.
+    bool ShowsFocus() const { return hasFocus() && m_showsFocus; }
     void SetBorder(bool border);
     // The picture, drawn by `source` for a scale (device pixels a laid-out
     // pixel), so that it stays sharp at every size of the window.
@@ -85,4 +88,5 @@ private:
     RgbValue m_fillColor = 0;
     QVector<Figure> m_figures;
     FigureLayer* m_layer = nullptr;
+    bool m_showsFocus = true;
 };

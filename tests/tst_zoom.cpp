@@ -301,13 +301,17 @@ void TestZoom::focusShows() {
 }
 
 // The right area, first in the tab order, holds the focus at the start and
-// shows it with a frame in the highlight colour.
+// shows it with a frame in the highlight colour; after a click it holds the
+// focus without the frame.
 void TestZoom::startFocusShows() {
     auto w = startWindow();
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
     QTRY_VERIFY(w->picRigth->hasFocus());
     const QRgb highlight = w->palette().color(QPalette::Highlight).rgb();
     QTRY_COMPARE(grabbed(w->picRigth).pixel(0, 100), highlight);
+    QTest::mouseClick(w->picRigth, Qt::LeftButton, Qt::NoModifier, QPoint(200, 100));
+    QVERIFY(w->picRigth->hasFocus());
+    QVERIFY(grabbed(w->picRigth).pixel(0, 100) != highlight);
 }
 
 QTEST_MAIN(TestZoom)
