@@ -158,18 +158,21 @@ void TestZoom::figuresCoverMarks() {
 }
 
 void TestZoom::lensPlaneLineStays_data() {
-    QTest::addColumn<double>("factor");
-    for (double factor : {1.0, 1.25, 1.5, 1.75, 2.0})
+    QTest::addColumn<double>("wanted");
+    // 1.45: the strip between the lens pieces rounds to two pixels, the
+    // scaled line width to one.
+    for (double factor : {1.0, 1.25, 1.45, 1.5, 1.75, 2.0})
         QTest::addRow("%g", factor) << factor;
 }
 
 // In the lens view the lens is one blue body split by a grey line at the lens
 // plane: no white seam, and the line shows, at every factor.
 void TestZoom::lensPlaneLineStays() {
-    QFETCH(double, factor);
-    const QSize size = sizeFor(factor);
+    QFETCH(double, wanted);
+    const QSize size = sizeFor(wanted);
     auto w = windowOfSize(size);
-    QVERIFY(std::abs(w->ZoomFactor() - factor) < 1e-9);
+    const double factor = w->ZoomFactor();
+    QVERIFY(std::abs(factor - wanted) < 1e-3);
     const QImage image = grabbed(w.get());
 
     const int row = int(windowPixel(size, factor, 0, 4000).y());
