@@ -3,6 +3,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <cmath>
 
 namespace Artwork {
 
@@ -28,15 +29,37 @@ void drawLensAndRays(QPainter& painter, double size) {
 }
 } // namespace
 
-QImage emblem() {
-    QImage image(30, 30, QImage::Format_RGB888);
+namespace {
+// An image of a laid-out size at a scale, with the painter set to draw in
+// laid-out pixels.
+QImage scaledImage(QSize laidOut, double scale) {
+    const QSize size(std::max(1, int(std::lround(laidOut.width() * scale))),
+                     std::max(1, int(std::lround(laidOut.height() * scale))));
+    return QImage(size, QImage::Format_RGB888);
+}
+} // namespace
+
+QImage emblem(double scale) {
+    QImage image = scaledImage(QSize(30, 30), scale);
     image.fill(QColor(255, 255, 224));
     QPainter painter(&image);
+    painter.scale(image.width() / 30.0, image.height() / 30.0);
     drawLensAndRays(painter, 30);
-    painter.setPen(QColor(128, 128, 128));
     painter.setBrush(Qt::NoBrush);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.drawRect(0, 0, 29, 29);
+    if (scale == 1) {
+        painter.setPen(QColor(128, 128, 128));
+        painter.drawRect(0, 0, 29, 29);
+    } else {
+        // The frame one laid-out pixel wide, inside the picture.
+        painter.resetTransform();
+        const int t = std::max(1, int(std::lround(scale)));
+        const QColor grey(128, 128, 128);
+        painter.fillRect(0, 0, image.width(), t, grey);
+        painter.fillRect(0, image.height() - t, image.width(), t, grey);
+        painter.fillRect(0, 0, t, image.height(), grey);
+        painter.fillRect(image.width() - t, 0, t, image.height(), grey);
+    }
     return image;
 }
 
@@ -55,10 +78,13 @@ QIcon windowIcon() {
     return icon;
 }
 
-QImage lensButton(bool converging) {
-    QImage image(26, 40, QImage::Format_RGB888);
+QImage lensButton(bool converging, double scale) {
+    QImage image = scaledImage(QSize(26, 40), scale);
     image.fill(QColor(0, 128, 128));
     QPainter painter(&image);
+    painter.scale(image.width() / 26.0, image.height() / 40.0);
+    if (scale != 1)
+        painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::black);
     painter.drawRect(12, 4, 2, 32); // the bar, 2 pixels wide

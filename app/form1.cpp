@@ -84,6 +84,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
     createControls();
     wireEvents();
+    SetUpZoom();
     // The client area the layout needs, 15120 x 10455 twips: the size the window
     // has where no window manager maximises it.
     QRect needed;
@@ -133,7 +134,7 @@ void Form1::createControls() {
 
     Picture2 = makePicture(this, "Picture2", 120, 120, 450, 450,
                            fromQColor(palette().color(QPalette::Button)));
-    Picture2->SetPicture(Artwork::emblem());
+    Picture2->SetPicture([](double scale) { return Artwork::emblem(scale); });
     Label5 = makeLabel(this, "Label5", QStringLiteral("В е к с о л"), 6600, 150, 2115, 465,
                        uiFont("MS Sans Serif", 24), true);
 
@@ -174,15 +175,15 @@ void Form1::createControls() {
     Label6 = makeLabel(this, "Label6", QStringLiteral("Тип линзы:"), 12390, 8970, 1215, 285, panel,
                        false);
     cmdSob = makeButton(this, "cmdSob", QString(), 12960, 9270, 465, 675);
-    cmdSob->SetPicture(Artwork::lensButton(true));
+    cmdSob->SetPicture([](double scale) { return Artwork::lensButton(true, scale); });
     cmdRas = makeButton(this, "cmdRas", QString(), 13830, 9270, 465, 675);
-    cmdRas->SetPicture(Artwork::lensButton(false));
+    cmdRas->SetPicture([](double scale) { return Artwork::lensButton(false, scale); });
     cmdCxOff = makeButton(this, "cmdCxOff", QStringLiteral("Линза"), 8370, 10020, 1425, 375);
-    cmdCxOff->setFont(panel);
+    cmdCxOff->SetFont(panel);
     cmdCx = makeButton(this, "cmdCx", QStringLiteral("Схема"), 10350, 10020, 1425, 375);
-    cmdCx->setFont(panel);
+    cmdCx->SetFont(panel);
     cmdExit = makeButton(this, "cmdExit", QStringLiteral("Выход"), 12900, 10020, 1425, 375);
-    cmdExit->setFont(uiFont("Courier New", 9.75, true));
+    cmdExit->SetFont(uiFont("Courier New", 9.75, true));
 
     // Read-outs in the free parts of the title band, where they never cover the
     // construction: left of the title the object and its image, right of it the
@@ -196,10 +197,10 @@ void Form1::createControls() {
     lblRright = makeLabel(this, "lblRright", QString(), 3180, 10275, 1005, 180, small, false);
     // The picture of the bench for a worksheet, without the keyboard as well.
     cmdCopy = makeButton(this, "cmdCopy", tr("Копировать"), 12360, 218, 1320, 375);
-    cmdCopy->setFont(panel);
+    cmdCopy->SetFont(panel);
     cmdCopy->setToolTip(tr("Копировать рисунок в буфер обмена (Ctrl+C)"));
     cmdSave = makeButton(this, "cmdSave", tr("Сохранить…"), 13770, 218, 1320, 375);
-    cmdSave->setFont(panel);
+    cmdSave->SetFont(panel);
     cmdSave->setToolTip(tr("Сохранить рисунок в файл PNG или SVG (Ctrl+S)"));
     // The lens-type buttons name their type and stay pressed while it is chosen.
     cmdSob->setToolTip(tr("Собирающая линза"));
@@ -282,6 +283,11 @@ void Form1::wireEvents() {
     sldn2->onMouseMove = [this](int b, int s, float x, float y) { sldn2_MouseMove(b, s, x, y); };
     sldR1->onMouseMove = [this](int b, int s, float x, float y) { sldR1_MouseMove(b, s, x, y); };
     sldR2->onMouseMove = [this](int b, int s, float x, float y) { sldR2_MouseMove(b, s, x, y); };
+    sldVexol->onChange = [this] { sldVexol_Change(); };
+    sldn1->onChange = [this] { sldn1_Change(); };
+    sldn2->onChange = [this] { sldn2_Change(); };
+    sldR1->onChange = [this] { sldR1_Change(); };
+    sldR2->onChange = [this] { sldR2_Change(); };
     // After each event of the object's area the read-outs follow what it left
     // on the bench: the object moved, or the construction wiped.
     picLeft->onMouseDown = [this](int b, int s, float x, float y) {

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class CommandButton;
+class QAction;
 class Label;
 class LineControl;
 class PictureBox;
@@ -36,6 +37,16 @@ public:
     void WipeAreas();
     void RedrawScheme();
 
+    // The whole window scales by one factor (app/zoom.cpp): fitted to the
+    // window, zoomed in and out from there, full screen on F11.
+    void SetUpZoom();
+    void ApplyZoom();
+    void ZoomIn();
+    void ZoomOut();
+    void ZoomToFit();
+    void ToggleFullScreen();
+    double ZoomFactor() const { return m_zoom; }
+
     // Bench state, focal lengths and marks, lens type, sliders (optics/).
     void InitBench();
     void ComputeFocalLengths();
@@ -48,6 +59,11 @@ public:
     void sldn2_MouseMove(int button, int shift, float x, float y);
     void sldR1_MouseMove(int button, int shift, float x, float y);
     void sldR2_MouseMove(int button, int shift, float x, float y);
+    void sldVexol_Change();
+    void sldn1_Change();
+    void sldn2_Change();
+    void sldR1_Change();
+    void sldR2_Change();
 
     // Ray construction (rays/).
     void DrawRayDiagram();
@@ -137,9 +153,17 @@ public:
     CommandButton* cmdCopy;
     CommandButton* cmdSave;
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void createControls();
     void wireEvents();
     void benchRegion(QRect* band, QRegion* shown) const;
     void writeSvg(QIODevice* device);
+
+
+    double m_zoom = 1;   // the factor now in force
+    int m_zoomSteps = 0; // steps in (positive) or out (negative) from the fit
+    QAction* m_leaveFullScreen = nullptr;
 };

@@ -3,7 +3,9 @@
 // slider drag in the scheme view, from the mouse move to both drawing areas
 // repainted with the whole construction, at device pixel ratio 1 and 2; the
 // same repaint with nothing drawn (the floor no construction can beat); and
-// the ray construction on its own for one object point of each construction.
+// the ray construction on its own for one object point of each construction;
+// the same event with the window filling a 1920 x 1080 and a 3840 x 2160
+// screen; and start-up to the first paint against a bare window.
 #include "form1.h"
 #include "picturebox.h"
 #include "slider.h"
@@ -12,6 +14,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <benchmark/benchmark.h>
+#include <cstdint>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -159,6 +162,93 @@ void BM_RepaintFloor(benchmark::State& state) {
         repaint(left, right);
 }
 
+// The window enlarged to a screen (1920 x 1080 or 3840 x 2160), its face
+// scaled to fit: one slider-drag event with both areas repainted at that size,
+// and the bare repaint of the same areas.
+void resizeWindow(QSize size) {
+    window->resize(size);
+    QApplication::processEvents();
+}
+
+const QSize kLaidOut(1008, 697);
+
+QSize screenOf(std::int64_t width) {
+    return width == 3840 ? QSize(3840, 2160) : QSize(1920, 1080);
+}
+
+void BM_ZoomedDragEvent(benchmark::State& state) {
+    resizeWindow(screenOf(state.range(0)));
+    Slider* slider = window->sldn1;
+    const QPoint grip = pressOnLeftMediumSlider();
+    Canvas left(window->picLeft, 1);
+    Canvas right(window->picRigth, 1);
+    int step = 0;
+    for (auto _ : state) {
+        // Eight pixels is more than one step of the slider at either size.
+        const QPoint to = grip + QPoint((step++ % 2) * 8, 0);
+        sendMouse(slider, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+        repaint(left, right);
+    }
+    sendMouse(slider, QEvent::MouseButtonRelease, grip, Qt::LeftButton, Qt::NoButton);
+    state.counters["zoom"] = window->ZoomFactor();
+    resizeWindow(kLaidOut);
+}
+
+void BM_ZoomedFloor(benchmark::State& state) {
+    resizeWindow(screenOf(state.range(0)));
+    wipeBoth();
+    Canvas left(window->picLeft, 1);
+    Canvas right(window->picRigth, 1);
+    for (auto _ : state)
+        repaint(left, right);
+    resizeWindow(kLaidOut);
+}
+
+// From creating a window to the end of its first paint, inside a running
+// application: the program's window (created, loaded, shown) against a bare
+// QWidget of the same size. Process start and QApplication are not included.
+class FirstPaint : public QObject {
+public:
+    bool painted = false;
+    bool eventFilter(QObject*, QEvent* event) override {
+        painted = painted || event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+template <typename MakeWindow> void measureFirstPaint(benchmark::State& state, MakeWindow make) {
+    const QSize size = state.range(0) == 1008 ? kLaidOut : screenOf(state.range(0));
+    for (auto _ : state) {
+        FirstPaint watch;
+        std::unique_ptr<QWidget> shown = make(size);
+        shown->installEventFilter(&watch);
+        shown->show();
+        for (int i = 0; i < 1000 && !watch.painted; ++i)
+            QApplication::processEvents();
+        state.PauseTiming();
+        shown.reset();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+void BM_StartupToFirstPaint(benchmark::State& state) {
+    measureFirstPaint(state, [](QSize size) {
+        auto form = std::make_unique<Form1>();
+        form->Form_Load();
+        form->resize(size);
+        return std::unique_ptr<QWidget>(std::move(form));
+    });
+}
+
+void BM_BareWindowFirstPaint(benchmark::State& state) {
+    measureFirstPaint(state, [](QSize size) {
+        auto bare = std::make_unique<QWidget>();
+        bare->resize(size);
+        return bare;
+    });
+}
+
 // Keeps the median of the repetitions of every benchmark, for the table: the
 // processor time, which other work on a shared machine disturbs least, and
 // the wall-clock time.
@@ -238,6 +328,35 @@ void printTable(const TableReporter& reporter) {
                     verdict(eventMs > 0 && floorMs > 0, eventMs < limit), limit,
                     verdict(eventMs > 0 && floorMs > 0, over <= 1.5));
     }
+    std::printf("\nThe window filling a screen, face scaled to fit: one slider-drag event in the\n"
+                "scheme view against the bare repaint of the same areas (median of 5, ms of\n"
+                "processor time, wall clock in brackets):\n");
+    std::printf("  %-10s %18s %18s %10s  %s\n", "screen", "event ms", "floor ms", "event/floor",
+                "targets");
+    for (int width : {1920, 3840}) {
+        const std::string arg = std::to_string(width);
+        const Timing event = at("ZoomedDragEvent/" + arg);
+        const Timing floor = at("ZoomedFloor/" + arg);
+        const double eventMs = event.cpu / 1000.0, floorMs = floor.cpu / 1000.0;
+        const double limit = width == 1920 ? 1.0 : 3.0;
+        const double over = floorMs > 0 ? eventMs / floorMs : 0.0;
+        const bool measured = eventMs > 0 && floorMs > 0;
+        std::printf("  %-10s %8.3f (%7.3f) %8.3f (%7.3f) %10.2f  %s (<= %.0f ms), %s (<= 1.5)\n",
+                    width == 1920 ? "1920x1080" : "3840x2160", eventMs, event.wall / 1000.0,
+                    floorMs, floor.wall / 1000.0, over, verdict(measured, eventMs <= limit), limit,
+                    verdict(measured, over <= 1.5));
+    }
+    std::printf("\nStart-up to the end of the first paint, in a running application (median of 5,\n"
+                "ms of wall clock):\n");
+    std::printf("  %-10s %12s %12s %8s\n", "size", "Quellor", "bare QWidget", "ratio");
+    for (int width : {1008, 1920}) {
+        const std::string arg = std::to_string(width);
+        const Timing quellor = at("StartupToFirstPaint/" + arg);
+        const Timing bare = at("BareWindowFirstPaint/" + arg);
+        std::printf("  %-10s %12.2f %12.2f %8.1f\n", width == 1008 ? "1008x697" : "1920x1080",
+                    quellor.wall / 1000.0, bare.wall / 1000.0,
+                    bare.wall > 0 ? quellor.wall / bare.wall : 0.0);
+    }
     const Timing handler = at("SliderHandlerOnly");
     const Timing drawn1 = at("RepaintConstruction/1");
     const Timing drawn2 = at("RepaintConstruction/2");
@@ -280,6 +399,18 @@ int main(int argc, char** argv) {
     configure(benchmark::RegisterBenchmark("RepaintConstruction", BM_RepaintConstruction)
                   ->Arg(1)
                   ->Arg(2));
+
+    configure(
+        benchmark::RegisterBenchmark("ZoomedDragEvent", BM_ZoomedDragEvent)->Arg(1920)->Arg(3840));
+    configure(benchmark::RegisterBenchmark("ZoomedFloor", BM_ZoomedFloor)->Arg(1920)->Arg(3840));
+    configure(benchmark::RegisterBenchmark("StartupToFirstPaint", BM_StartupToFirstPaint)
+                  ->Arg(1008)
+                  ->Arg(1920)
+                  ->UseRealTime());
+    configure(benchmark::RegisterBenchmark("BareWindowFirstPaint", BM_BareWindowFirstPaint)
+                  ->Arg(1008)
+                  ->Arg(1920)
+                  ->UseRealTime());
 
     TableReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandbutton.h"
 
+#include "screeninfo.h"
+
 #include <QIcon>
-#include <QImage>
+#include <QKeyEvent>
 #include <QPixmap>
 
 CommandButton::CommandButton(QWidget* parent, const QString& caption)
@@ -13,7 +15,37 @@ CommandButton::CommandButton(QWidget* parent, const QString& caption)
     });
 }
 
-void CommandButton::SetPicture(const QImage& picture) {
-    setIcon(QIcon(QPixmap::fromImage(picture)));
-    setIconSize(picture.size());
+void CommandButton::SetPicture(std::function<QImage(double)> source) {
+    m_pictureSource = std::move(source);
+    m_pictureScale = 0;
+    applyPicture();
+}
+
+void CommandButton::resizeEvent(QResizeEvent* event) {
+    QPushButton::resizeEvent(event);
+    applyPicture();
+}
+
+void CommandButton::applyPicture() {
+    if (!m_pictureSource)
+        return;
+    const double ratio = devicePixelRatioF();
+    const double scale = ScreenInfo::of(this).designPixels(1) * ratio;
+    if (scale == m_pictureScale)
+        return;
+    m_pictureScale = scale;
+    QImage picture = m_pictureSource(scale);
+    picture.setDevicePixelRatio(ratio);
+    QPixmap pixmap = QPixmap::fromImage(picture);
+    setIcon(QIcon(pixmap));
+    setIconSize(pixmap.deviceIndependentSize().toSize());
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && !event->isAutoRepeat()) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }

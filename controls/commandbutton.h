@@ -3,15 +3,29 @@
 
 #include "twipgeometry.h"
 
+#include <QImage>
 #include <QPushButton>
 #include <functional>
 
-// A command button with a caption or a picture; it reports clicks.
+// A command button with a caption or a picture; it reports clicks. Return and
+// Enter press it as Space does while it holds the focus.
 class CommandButton : public QPushButton, public TwipGeometry {
 public:
     CommandButton(QWidget* parent, const QString& caption);
 
-    void SetPicture(const QImage& picture);
+    // The picture, drawn by `source` for a scale (device pixels a laid-out
+    // pixel) and shown at its laid-out size scaled with the window.
+    void SetPicture(std::function<QImage(double scale)> source);
 
     std::function<void()> onClick;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void applyPicture();
+
+    std::function<QImage(double)> m_pictureSource;
+    double m_pictureScale = 0;
 };

@@ -88,7 +88,7 @@ void report(const MouseHandler& handler, int button, const QMouseEvent* event,
             const QWidget* control) {
     if (!handler)
         return;
-    const QPointF at = ScreenInfo(control->logicalDpiX()).toTwips(event->position());
+    const QPointF at = ScreenInfo::of(control).toTwips(event->position());
     handler(button, shiftCode(event->modifiers()), toSingle(at.x()), toSingle(at.y()));
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "label.h"
 
+#include "screeninfo.h"
+
 #include <QFontMetricsF>
 #include <QPalette>
 
@@ -43,8 +45,14 @@ void Label::resizeEvent(QResizeEvent* event) {
 // caption that would not fit its box on one line is set a little smaller, never
 // below four fifths of its laid-out size, instead of being cut.
 // Measuring text is dear and a read-out shows few different captions, so each
-// caption's size is measured once for the box's width.
+// caption's size is measured once for the box's width. The font scales with
+// the window, as the box does.
 void Label::fitCaption() {
+    const double zoom = ScreenInfo::zoomOf(this);
+    if (zoom != m_fittedZoom) {
+        m_fittedPoints.clear();
+        m_fittedZoom = zoom;
+    }
     auto known = m_fittedPoints.constFind(text());
     if (known == m_fittedPoints.cend()) {
         // A read-out of a moving object shows a new caption on every move: keep
@@ -52,7 +60,8 @@ void Label::fitCaption() {
         if (m_fittedPoints.size() >= 256)
             m_fittedPoints.clear();
         QFont trial = m_laidOutFont;
-        const double smallest = m_laidOutFont.pointSizeF() * 0.8;
+        trial.setPointSizeF(m_laidOutFont.pointSizeF() * zoom);
+        const double smallest = trial.pointSizeF() * 0.8;
         while (trial.pointSizeF() > smallest &&
                QFontMetricsF(trial).horizontalAdvance(text()) > width())
             trial.setPointSizeF(trial.pointSizeF() - 0.25);

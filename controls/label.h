@@ -28,5 +28,6 @@ private:
     bool m_opaque;
     QFont m_laidOutFont;
     QHash<QString, double> m_fittedPoints; // caption -> point size that fits
+    double m_fittedZoom = 1;               // the window's zoom those sizes are for
     RgbValue m_backColor;
 };

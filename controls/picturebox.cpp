@@ -1,18 +1,82 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picturebox.h"
 
+#include "figurelayer.h"
 #include "inputcodes.h"
 #include "screeninfo.h"
 #include "single.h"
-#include "surfacepainter.h"
 
+#include <QFocusEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent), TwipGeometry(this) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    m_layer = new FigureLayer(this);
+}
+
+// Whatever the area is given to hold goes beneath its figures.
+void PictureBox::childEvent(QChildEvent* event) {
+    QWidget::childEvent(event);
+    if (event->added() && m_layer && event->child() != m_layer)
+        m_layer->raise();
+}
+
+void PictureBox::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    m_layer->setGeometry(rect());
+    m_pictureScale = 0;
+}
+
+// The focus shows when the keyboard or the program put it here, and when the
+// window starts with it here; a click puts it here without a frame, and a
+// window coming back to the front keeps what was shown.
+void PictureBox::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (event->reason() == Qt::MouseFocusReason)
+        m_showsFocus = false;
+    else if (event->reason() != Qt::ActiveWindowFocusReason &&
+             event->reason() != Qt::PopupFocusReason)
+        m_showsFocus = true;
+    update();
+}
+
+void PictureBox::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+bool PictureBox::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip && toolTip().isEmpty() &&
+        showOverlayToolTip(static_cast<QHelpEvent*>(event)))
+        return true;
+    return QWidget::event(event);
+}
+
+// A control lying over this area that lets presses through to it (the axis
+// strip) gets no tooltip event of its own: the area shows its tooltip while the
+// pointer rests on it.
+bool PictureBox::showOverlayToolTip(QHelpEvent* help) {
+    QWidget* container = parentWidget();
+    if (!container)
+        return false;
+    const QPoint inContainer = mapTo(container, help->pos());
+    const QObjectList& siblings = container->children(); // back to front
+    for (qsizetype i = siblings.size() - 1; i >= 0 && siblings[i] != this; --i) {
+        auto* over = qobject_cast<QWidget*>(siblings[i]);
+        if (!over || over->isHidden() || over->toolTip().isEmpty() ||
+            !over->testAttribute(Qt::WA_TransparentForMouseEvents) ||
+            !over->geometry().contains(inContainer))
+            continue;
+        const QRect shown(mapFrom(container, over->geometry().topLeft()), over->size());
+        QToolTip::showText(help->globalPos(), over->toolTip(), this, shown);
+        return true;
+    }
+    return false;
 }
 
 void PictureBox::SetBackColor(RgbValue colour) {
@@ -25,8 +89,9 @@ void PictureBox::SetBorder(bool border) {
     update();
 }
 
-void PictureBox::SetPicture(const QImage& picture) {
-    m_picture = picture;
+void PictureBox::SetPicture(std::function<QImage(double)> source) {
+    m_pictureSource = std::move(source);
+    m_pictureScale = 0;
     update();
 }
 
@@ -61,26 +126,28 @@ void PictureBox::Refresh() {
     update();
 }
 
+// The background and the picture; the figures, border and focus frame are
+// painted by the layer above whatever the area holds.
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), toQColor(m_backColor));
-    if (!m_picture.isNull())
-        painter.drawImage(QPointF(0, 0), m_picture);
-    SurfacePainter surface(&painter, ScreenInfo(logicalDpiX()), QRectF(rect()));
-    for (const Figure& figure : m_figures)
-        surface.draw(figure);
-    if (m_border) {
-        // A thin sunken frame, as a bordered picture box shows.
-        painter.setPen(QColor(128, 128, 128));
-        painter.drawLine(0, 0, width() - 1, 0);
-        painter.drawLine(0, 0, 0, height() - 1);
-        painter.setPen(QColor(255, 255, 255));
-        painter.drawLine(width() - 1, 0, width() - 1, height() - 1);
-        painter.drawLine(0, height() - 1, width() - 1, height() - 1);
+    if (!m_pictureSource)
+        return;
+    const double ratio = devicePixelRatioF();
+    const double scale = ScreenInfo::of(this).designPixels(1) * ratio;
+    if (scale != m_pictureScale) {
+        m_picture = m_pictureSource(scale);
+        m_picture.setDevicePixelRatio(ratio);
+        m_pictureScale = scale;
     }
+    painter.drawImage(QPointF(0, 0), m_picture);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
+    if (m_showsFocus && hasFocus()) {
+        m_showsFocus = false;
+        update();
+    }
     InputCodes::report(onMouseDown, InputCodes::buttonCode(event->button()), event, this);
     event->accept();
 }

@@ -9,20 +9,32 @@
 #include <QImage>
 #include <QVector>
 #include <QWidget>
+#include <functional>
+
+class FigureLayer;
+class QHelpEvent;
 
 // A picture area: a child surface with a background colour that clips what it
 // holds, and immediate-mode drawing in twips (Line, Circle, Refresh) with a
 // drawing state that stays set from one operation to the next. What is drawn
 // since the last Refresh is kept as a list, so the area can paint it again
-// whenever the window system asks.
+// whenever the window system asks; it is painted over the marks and labels the
+// area holds. An area under a control that takes no input (the axis strip)
+// shows that control's tooltip.
 class PictureBox : public QWidget, public TwipGeometry {
 public:
     explicit PictureBox(QWidget* parent = nullptr);
 
     RgbValue BackColor() const { return m_backColor; }
     void SetBackColor(RgbValue colour);
+    bool Border() const { return m_border; }
+    // Whether holding the focus shows: not after a click, which shows the
+    // user where they are already.
+    bool ShowsFocus() const { return hasFocus() && m_showsFocus; }
     void SetBorder(bool border);
-    void SetPicture(const QImage& picture);
+    // The picture, drawn by `source` for a scale (device pixels a laid-out
+    // pixel), so that it stays sharp at every size of the window.
+    void SetPicture(std::function<QImage(double scale)> source);
 
     RgbValue ForeColor() const { return m_foreColor; }
     int DrawWidth() const { return m_drawWidth; }
@@ -49,6 +61,11 @@ public:
     InputCodes::KeyHandler onKeyDown;
 
 protected:
+    bool event(QEvent* event) override;
+    void childEvent(QChildEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -57,14 +74,19 @@ protected:
 private:
     void addLine(double x1, double y1, double x2, double y2, RgbValue colour);
     void record(Figure figure); // with the drawing state now in force
+    bool showOverlayToolTip(QHelpEvent* help);
 
     RgbValue m_backColor = RGB(255, 255, 255);
     bool m_border = false;
-    QImage m_picture;
+    std::function<QImage(double)> m_pictureSource;
+    QImage m_picture; // drawn for m_pictureScale
+    double m_pictureScale = 0;
     RgbValue m_foreColor = 0;
     int m_drawWidth = 1;
     int m_drawStyle = 0;
     int m_fillStyle = 1;
     RgbValue m_fillColor = 0;
     QVector<Figure> m_figures;
+    FigureLayer* m_layer = nullptr;
+    bool m_showsFocus = true;
 };

@@ -29,6 +29,7 @@ public:
 
 private:
     void drawLine(const Figure& figure);
+    void drawDashes(const QLineF& line, int width, double offset);
     void drawCircle(const Figure& figure);
 
     QPainter* m_painter;

@@ -48,8 +48,19 @@ void TwipGeometry::Place(float left, float top, float width, float height) {
     applyGeometry();
 }
 
+void TwipGeometry::SetFont(const QFont& font) {
+    m_font = font;
+    applyGeometry();
+}
+
 void TwipGeometry::applyGeometry() {
-    const ScreenInfo screen(m_widget->logicalDpiX());
+    const ScreenInfo screen = ScreenInfo::ofContainer(m_widget);
+    if (m_font) {
+        QFont scaled = *m_font;
+        scaled.setPointSizeF(m_font->pointSizeF() * screen.zoom());
+        if (scaled != m_widget->font())
+            m_widget->setFont(scaled);
+    }
     QRect pixels;
     const bool placeable = screen.toPixelRect(m_left, m_top, m_width, m_height, &pixels);
     if (placeable)

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QFont>
+#include <optional>
+
 class QWidget;
 
 // Place, size and visibility of a control in twips of its container. The values
@@ -25,7 +28,11 @@ public:
     void SetVisible(bool visible);
     void Place(float left, float top, float width, float height);
 
-    // Applies the twips to the widget again (after the screen's DPI is known).
+    // The font as laid out; the widget shows it scaled with the window.
+    void SetFont(const QFont& font);
+
+    // Applies the twips (and the font) to the widget again: after the screen's
+    // DPI is known, and whenever the window's zoom changes.
     void applyGeometry();
 
 private:
@@ -35,4 +42,5 @@ private:
     float m_width = 0;
     float m_height = 0;
     bool m_visible = true;
+    std::optional<QFont> m_font;
 };

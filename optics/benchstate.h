@@ -42,4 +42,5 @@ struct BenchState {
     double AuxSlope = 0;         // second work slope
     std::int16_t R1Sign = 0;     // +1 converging layout, -1 diverging
     std::int16_t R2Sign = 0;     // -1 converging layout, +1 diverging
+    Flag ObjectPlaced = 0;       // the object point has been placed by mouse or key
 };

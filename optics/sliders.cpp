@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The five parameter sliders.
 //
-// Each acts only while the left button alone is held and the mouse moves over
-// it: it reads the slider, updates its parameter and what shows it, recomputes
-// the focal lengths and marks and, in the scheme view, draws the construction
-// again. A slider moved by the keyboard shows its value and changes nothing
-// until the next such move.
+// Each acts on every change of its value, whatever made it (a drag, a click in
+// the groove, a page or arrow key, the wheel), and on every move of a drag with
+// the left button alone: it reads the slider, updates its parameter and what
+// shows it, recomputes the focal lengths and marks and, in the scheme view,
+// draws the construction again. The bench always matches the thumb.
 #include "form1.h"
 
 #include "label.h"
@@ -31,8 +31,11 @@ RgbValue tintOf(int level) {
 } // namespace
 
 void Form1::sldn1_MouseMove(int button, int, float, float) {
-    if (button != kLeftButtonAlone)
-        return;
+    if (button == kLeftButtonAlone)
+        sldn1_Change();
+}
+
+void Form1::sldn1_Change() {
     LeftLevel = 2 * sldn1->Value();
     LeftColor = tintOf(LeftLevel);
     // The left medium and the two arrowheads that stand over it.
@@ -52,8 +55,11 @@ void Form1::sldn1_MouseMove(int button, int, float, float) {
 }
 
 void Form1::sldn2_MouseMove(int button, int, float, float) {
-    if (button != kLeftButtonAlone)
-        return;
+    if (button == kLeftButtonAlone)
+        sldn2_Change();
+}
+
+void Form1::sldn2_Change() {
     RightLevel = 2 * sldn2->Value();
     RightColor = tintOf(RightLevel);
     picRigth->SetBackColor(RightColor);
@@ -71,8 +77,11 @@ void Form1::sldn2_MouseMove(int button, int, float, float) {
 }
 
 void Form1::sldVexol_MouseMove(int button, int, float, float) {
-    if (button != kLeftButtonAlone)
-        return;
+    if (button == kLeftButtonAlone)
+        sldVexol_Change();
+}
+
+void Form1::sldVexol_Change() {
     // The lens colour member holds the level first, then the colour.
     LensColor = 2 * sldVexol->Value();
     LensColor = tintOf(LensColor);
@@ -96,8 +105,11 @@ void Form1::sldVexol_MouseMove(int button, int, float, float) {
 // A larger radius draws a flatter cap: the oval narrows symmetrically about
 // its centre, which stays where the layout put it.
 void Form1::sldR1_MouseMove(int button, int, float, float) {
-    if (button != kLeftButtonAlone)
-        return;
+    if (button == kLeftButtonAlone)
+        sldR1_Change();
+}
+
+void Form1::sldR1_Change() {
     shpLsob->SetLeft(10 * sldR1->Value());
     shpLsob->SetWidth(1425 - 20 * sldR1->Value());
     R1 = R1Sign * (50 * sldR1->Value() + RadiusBase);
@@ -106,8 +118,11 @@ void Form1::sldR1_MouseMove(int button, int, float, float) {
 }
 
 void Form1::sldR2_MouseMove(int button, int, float, float) {
-    if (button != kLeftButtonAlone)
-        return;
+    if (button == kLeftButtonAlone)
+        sldR2_Change();
+}
+
+void Form1::sldR2_Change() {
     shpRsob->SetLeft(10 * sldR2->Value() - 720);
     shpRsob->SetWidth(1425 - 20 * sldR2->Value());
     R2 = R2Sign * (50 * sldR2->Value() + RadiusBase);

@@ -13,6 +13,7 @@ quellor_packages=(
     desktop-file-utils librsvg2-bin
     clang libclang-rt-14-dev
     libbenchmark-dev
+    x11-xserver-utils
 )
 
 missing=()

@@ -40,6 +40,8 @@ private slots:
     void otherButtonsPlaceNothing();
     void pressWipesOnlyWithRightButton_data();
     void pressWipesOnlyWithRightButton();
+    void leftPressPlaces_data();
+    void leftPressPlaces();
     void dragThroughWindowFollowsGrab();
     void arrowKeysMoveByFifty_data();
     void arrowKeysMoveByFifty();
@@ -101,14 +103,14 @@ void TestPlacement::otherButtonsPlaceNothing_data() {
     QTest::newRow("right") << Qt::RightButton << Qt::MouseButtons(Qt::RightButton);
     QTest::newRow("middle") << Qt::MiddleButton << Qt::MouseButtons(Qt::MiddleButton);
     QTest::newRow("left and right")
-        << Qt::LeftButton << Qt::MouseButtons(Qt::LeftButton | Qt::RightButton);
+        << Qt::RightButton << Qt::MouseButtons(Qt::LeftButton | Qt::RightButton);
     QTest::newRow("left and middle")
-        << Qt::LeftButton << Qt::MouseButtons(Qt::LeftButton | Qt::MiddleButton);
+        << Qt::MiddleButton << Qt::MouseButtons(Qt::LeftButton | Qt::MiddleButton);
     QTest::newRow("none") << Qt::NoButton << Qt::MouseButtons();
 }
 
-// Only the left button alone drags the point; a left press without a move
-// places nothing either.
+// Only the left button alone drags the point; moves with any other buttons
+// held place nothing. A left press alone places the point where it lands.
 void TestPlacement::otherButtonsPlaceNothing() {
     QFETCH(Qt::MouseButton, pressed);
     QFETCH(Qt::MouseButtons, held);
@@ -132,10 +134,10 @@ void TestPlacement::otherButtonsPlaceNothing() {
     if (pressed != Qt::NoButton)
         TestSupport::release(area, QPoint(140, 120), pressed);
 
-    // A left press and release without a move in between places nothing.
+    // A left press and release without a move in between places the point.
     QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, QPoint(50, 60));
-    QCOMPARE(w->ObjectX, twipsOf(w->picLeft, 310));
-    QCOMPARE(w->ObjectY, twipsOf(w->picLeft, 210));
+    QCOMPARE(w->ObjectX, twipsOf(w->picLeft, 50));
+    QCOMPARE(w->ObjectY, twipsOf(w->picLeft, 60));
 }
 
 void TestPlacement::pressWipesOnlyWithRightButton_data() {
@@ -144,10 +146,37 @@ void TestPlacement::pressWipesOnlyWithRightButton_data() {
     QTest::addColumn<bool>("wipes");
 
     QTest::newRow("scheme, right") << true << Qt::RightButton << true;
-    QTest::newRow("scheme, left") << true << Qt::LeftButton << false;
     QTest::newRow("scheme, middle") << true << Qt::MiddleButton << false;
     QTest::newRow("lens view, right") << false << Qt::RightButton << true;
     QTest::newRow("lens view, middle") << false << Qt::MiddleButton << false;
+}
+
+void TestPlacement::leftPressPlaces_data() {
+    QTest::addColumn<bool>("scheme");
+    QTest::newRow("scheme") << true;
+    QTest::newRow("lens view") << false;
+}
+
+// A left press is the first point of a drag: the point goes where it lands,
+// both areas are wiped, and the scheme view draws the construction for it.
+void TestPlacement::leftPressPlaces() {
+    QFETCH(bool, scheme);
+    auto w = TestSupport::startWindow();
+    if (scheme)
+        clickButton(w.get(), "cmdCx");
+    putMarkers(w.get());
+
+    TestSupport::press(leftArea(w.get()), QPoint(120, 90));
+
+    QCOMPARE(w->ObjectX, twipsOf(w->picLeft, 120));
+    QCOMPARE(w->ObjectY, twipsOf(w->picLeft, 90));
+    QVERIFY(!hasMarker(w->picLeft) && !hasMarker(w->picRigth));
+    // The object dot, green, centred on the press.
+    bool dot = false;
+    for (const Figure& f : circlesOf(w->picLeft->figures()))
+        dot = dot || (f.colour == RGB(0, 255, 0) && f.x1 == w->ObjectX && f.y1 == w->ObjectY);
+    QCOMPARE(dot, scheme);
+    TestSupport::release(leftArea(w.get()), QPoint(120, 90));
 }
 
 // The right button wipes both areas and draws nothing back; the point stays.
@@ -256,7 +285,9 @@ void TestPlacement::arrowKeysMoveByFifty() {
     QCOMPARE(w->picLeft->figures().isEmpty(), false);
 }
 
-// Before the point was ever placed it reads (0, 0): Right arrow gives (50, 0).
+// Before the point was ever placed, the first arrow key puts it in the middle
+// of the left area, 1000 twips above the axis, and moves it from there: Right
+// arrow gives (3800, 2990), a point that shows with its construction.
 // Holding an arrow key moves the point once for the press and once for every
 // repeat the platform delivers. Keys given to another control do not reach
 // picLeft.
@@ -266,22 +297,23 @@ void TestPlacement::heldArrowKeyFollowsRepeats() {
     // Focus by keyboard navigation, not by a click, so that nothing is placed.
     w->picLeft->setFocus(Qt::TabFocusReason);
     pressKey(w.get(), Qt::Key_Right);
-    QCOMPARE(w->ObjectX, 50.0f);
-    QCOMPARE(w->ObjectY, 0.0f);
+    QCOMPARE(w->ObjectX, 3800.0f);
+    QCOMPARE(w->ObjectY, 2990.0f);
     QVERIFY(!w->picLeft->figures().isEmpty());
+    QVERIFY(!w->picRigth->figures().isEmpty()); // a real image beyond the lens
 
     pressKey(w.get(), Qt::Key_Down);
     for (int i = 0; i < 9; ++i)
         pressKey(w.get(), Qt::Key_Down, true);
     QTest::simulateEvent(w->windowHandle(), false, Qt::Key_Down, Qt::NoModifier, QString(), false);
-    QCOMPARE(w->ObjectY, 500.0f);
+    QCOMPARE(w->ObjectY, 3490.0f);
     for (int i = 0; i < 4; ++i)
         pressKey(w.get(), Qt::Key_Left, i > 0);
-    QCOMPARE(w->ObjectX, -150.0f);
+    QCOMPARE(w->ObjectX, 3600.0f);
 
     w->sldn1->setFocus(Qt::TabFocusReason);
     pressKey(w.get(), Qt::Key_Right);
-    QCOMPARE(w->ObjectX, -150.0f);
+    QCOMPARE(w->ObjectX, 3600.0f);
     QCOMPARE(w->sldn1->value(), 1);
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The five parameter sliders, dragged with the mouse as a user drags them:
 // indices, tints and read-outs, the radii and the shapes of the surfaces, and
-// that nothing but a move with the left button alone changes the bench.
+// that every change of a slider's value, by any input, acts once.
 #include "form1.h"
 #include "label.h"
 #include "picturebox.h"
@@ -42,6 +42,23 @@ QStringList benchOf(Form1* w) {
     return out << w->lbln1->Caption() << w->lbln2->Caption() << w->lblN->Caption();
 }
 
+// The parameter a slider sets, as the bench holds it, and as the slider's
+// value gives it (converging layout: R1 positive, R2 negative).
+double parameterOf(Form1* w, const QString& slider) {
+    if (slider == QLatin1String("sldn1"))
+        return w->n1;
+    if (slider == QLatin1String("sldn2"))
+        return w->n2;
+    if (slider == QLatin1String("sldVexol"))
+        return w->N;
+    return slider == QLatin1String("sldR1") ? w->R1 : w->R2;
+}
+double parameterFor(const QString& slider, int value) {
+    if (slider.startsWith(QLatin1String("sldR")))
+        return (slider == QLatin1String("sldR1") ? 1 : -1) * (1500 + 50.0 * value);
+    return 1 + value / 50.0;
+}
+
 bool near(double a, double b, double tolerance = kTolerance) {
     return std::abs(a - b) <= tolerance * std::max(1.0, std::abs(b));
 }
@@ -57,10 +74,10 @@ private slots:
     void radiusSliders();
     void divergingLayoutTintsTheSwappedPieces();
     void parameterFollowsThumbOnEveryMove();
-    void keyboardOrClickChangesNothingUntilDragged_data();
-    void keyboardOrClickChangesNothingUntilDragged();
-    void otherButtonsChangeNothing_data();
-    void otherButtonsChangeNothing();
+    void everyChangeActsOnce_data();
+    void everyChangeActsOnce();
+    void benchFollowsThumbWhateverButtons_data();
+    void benchFollowsThumbWhateverButtons();
     void redrawOnlyInSchemeView_data();
     void redrawOnlyInSchemeView();
 };
@@ -265,38 +282,52 @@ void TestSliders::parameterFollowsThumbOnEveryMove() {
     QCOMPARE(w->picLeft->BackColor(), kWhite);
 }
 
-void TestSliders::keyboardOrClickChangesNothingUntilDragged_data() {
+void TestSliders::everyChangeActsOnce_data() {
     QTest::addColumn<QString>("slider");
     QTest::addColumn<QString>("how");
     QTest::addColumn<int>("shown");
 
+    QTest::newRow("n1, drag") << "sldn1"
+                              << "drag" << 7;
     QTest::newRow("n1, right arrow") << "sldn1"
                                      << "key right" << 1;
     QTest::newRow("n2, page up") << "sldn2"
                                  << "key pageup" << 5;
     QTest::newRow("N, end key") << "sldVexol"
                                 << "key end" << 50;
+    QTest::newRow("N, home key") << "sldVexol"
+                                 << "key home" << 0;
     QTest::newRow("R1, click on groove") << "sldR1"
                                          << "click" << 5;
     QTest::newRow("R2, wheel") << "sldR2"
                                << "wheel" << 3;
 }
 
-// A slider moved by the keyboard, clicked beside its thumb or scrolled shows
-// its new value and changes nothing else. The next move with the left button
-// held brings the bench to the value shown.
-void TestSliders::keyboardOrClickChangesNothingUntilDragged() {
+// Whatever changes a slider's value, the bench follows it at once, and the
+// handler runs once for each change; the moves of a drag act as moves and are
+// not counted a second time as changes.
+void TestSliders::everyChangeActsOnce() {
     QFETCH(QString, slider);
     QFETCH(QString, how);
     QFETCH(int, shown);
     auto w = TestSupport::startWindow();
-    QSlider* control = sliderNamed(w.get(), slider);
-    const QStringList bench = benchOf(w.get());
+    auto* control = dynamic_cast<Slider*>(sliderNamed(w.get(), slider));
+    int runs = 0;
+    const auto handler = control->onChange;
+    control->onChange = [&] {
+        ++runs;
+        handler();
+    };
+    int changes = 0;
+    QObject::connect(control, &QSlider::valueChanged, control, [&] { ++changes; });
 
-    if (how.startsWith(QLatin1String("key"))) {
+    if (how == QLatin1String("drag")) {
+        TestSupport::dragSliderTo(control, shown);
+    } else if (how.startsWith(QLatin1String("key"))) {
         control->setFocus(Qt::TabFocusReason);
         const Qt::Key key = how.endsWith(QLatin1String("right"))    ? Qt::Key_Right
                             : how.endsWith(QLatin1String("pageup")) ? Qt::Key_PageUp
+                            : how.endsWith(QLatin1String("home"))   ? Qt::Key_Home
                                                                     : Qt::Key_End;
         QTest::keyClick(w->windowHandle(), key);
     } else if (how == QLatin1String("click")) {
@@ -309,18 +340,12 @@ void TestSliders::keyboardOrClickChangesNothingUntilDragged() {
         QApplication::sendEvent(control, &wheel);
     }
     QCOMPARE(control->value(), shown);
-    QCOMPARE(benchOf(w.get()), bench);
-
-    // A move with the left button held over the slider catches up.
-    const QPoint thumb = TestSupport::sliderHandle(control).center();
-    TestSupport::press(control, thumb);
-    TestSupport::moveHolding(control, thumb);
-    TestSupport::release(control, thumb);
-    QCOMPARE(control->value(), shown);
-    QVERIFY(benchOf(w.get()) != bench);
+    QCOMPARE(parameterOf(w.get(), slider), parameterFor(slider, shown));
+    QVERIFY(changes > 0);
+    QCOMPARE(runs, how == QLatin1String("drag") ? 0 : changes);
 }
 
-void TestSliders::otherButtonsChangeNothing_data() {
+void TestSliders::benchFollowsThumbWhateverButtons_data() {
     QTest::addColumn<QString>("slider");
     QTest::addColumn<Qt::MouseButton>("pressed");
     QTest::addColumn<Qt::MouseButtons>("held");
@@ -336,15 +361,17 @@ void TestSliders::otherButtonsChangeNothing_data() {
         << "sldR2" << Qt::LeftButton << Qt::MouseButtons(Qt::LeftButton | Qt::RightButton);
 }
 
-// Moves with any other button state than the left button alone change nothing,
-// even where the thumb follows them.
-void TestSliders::otherButtonsChangeNothing() {
+// Moves with other buttons than the left alone act as changes wherever the
+// thumb follows them, so the bench matches the thumb; where the thumb stays
+// (the right button) nothing changes.
+void TestSliders::benchFollowsThumbWhateverButtons() {
     QFETCH(QString, slider);
     QFETCH(Qt::MouseButton, pressed);
     QFETCH(Qt::MouseButtons, held);
     auto w = TestSupport::startWindow();
     QSlider* control = sliderNamed(w.get(), slider);
     const QStringList bench = benchOf(w.get());
+    const int before = control->value();
     const QPoint start = TestSupport::sliderHandle(control).center();
 
     TestSupport::press(control, start, pressed);
@@ -352,9 +379,11 @@ void TestSliders::otherButtonsChangeNothing() {
         TestSupport::moveHolding(control, start + QPoint(dx, 0), held);
     TestSupport::release(control, start + QPoint(120, 0), pressed);
 
-    QCOMPARE(benchOf(w.get()), bench);
-    QCOMPARE(w->shpLsob->Width(), 1425.0f);
-    QCOMPARE(w->shpRsob->Width(), 1425.0f);
+    QCOMPARE(parameterOf(w.get(), slider), parameterFor(slider, control->value()));
+    if (control->value() == before)
+        QCOMPARE(benchOf(w.get()), bench);
+    else
+        QVERIFY(benchOf(w.get()) != bench);
 }
 
 void TestSliders::redrawOnlyInSchemeView_data() {

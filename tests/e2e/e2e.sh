@@ -59,12 +59,14 @@ box_px() { awk "BEGIN { printf \"%d %d %d %d\", $1 / 15 + 0.5, $2 / 15 + 0.5, $3
 
 # --- the X server and the program ------------------------------------------
 
+# start_xvfb [screen geometry] [dpi]; the server keeps its resources (xrdb)
+# when a client disconnects.
 start_xvfb() {
-    local n i owner
+    local n i owner geometry=${1:-1280x1024x24} dpi=${2:-96}
     for n in 90 91 92 93 94 95 96 97 98 99; do
         [ -e "/tmp/.X$n-lock" ] && continue
         [ -e "/tmp/.X11-unix/X$n" ] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -dpi 96 -nolisten tcp >"$shots/xvfb.log" 2>&1 &
+        Xvfb ":$n" -screen 0 "$geometry" -dpi "$dpi" -nolisten tcp -noreset >"$shots/xvfb.log" 2>&1 &
         xvfb_pid=$!
         for i in $(seq 1 50); do
             kill -0 "$xvfb_pid" 2>/dev/null || break # another server took the number
@@ -598,6 +600,120 @@ fi
 if xdotool search --onlyvisible --name '^Quellor$' >/dev/null 2>&1; then
     fail "the window is still on the screen"
 fi
+
+# ===========================================================================
+# The window scaled to the screen: a projector's 1920x1080 with the window
+# enlarged to fill it, and a 1366x768 laptop at 125 % (Xft.dpi 120, device
+# pixel ratio 1.25) with the window given the 1366x747 a window manager
+# leaves it. The laid-out 1008 x 697 logical pixels scale by f to fit the
+# window, centred; a point of window twips lands at device pixel
+# dpr * (origin + twips * f / 15).
+
+stop_program_and_server() {
+    cleanup
+    app_pid=
+    xvfb_pid=
+}
+
+# Device pixel of window twips, for the scale in force.
+sx() { calc "$dpr * ($ox + ($1) * $zf / 15)"; }
+sy() { calc "$dpr * ($oy + ($1) * $zf / 15)"; }
+# Window twips of a device pixel.
+tx() { calc "($1 / $dpr - $ox) * 15 / $zf"; }
+ty() { calc "($1 / $dpr - $oy) * 15 / $zf"; }
+
+# Pixels darker than 40 % grey in the box x y w h of the current screenshot.
+count_dark() {
+    convert "$current" -crop "${3}x${4}+${1}+${2}" +repage -colorspace Gray -threshold 40% \
+        -negate -format "%[fx:round(mean * w * h)]" info:
+}
+
+# Every button lies on the screen and shows its caption or its picture.
+expect_buttons_on_screen() { # what
+    local name box x0 y0 x1 y1 seen
+    for name in cmdSob cmdRas cmdCxOff cmdCx cmdExit; do
+        eval "box=(\"\${${name}[@]}\")"
+        x0=$(cell "$(sx "${box[0]}")")
+        y0=$(cell "$(sy "${box[1]}")")
+        x1=$(cell "$(sx "${box[0]} + ${box[2]}")")
+        y1=$(cell "$(sy "${box[1]} + ${box[3]}")")
+        if [ "$name" = cmdSob ] || [ "$name" = cmdRas ]; then
+            seen=$(count_colour $((x0 + 3)) $((y0 + 3)) $((x1 - x0 - 6)) $((y1 - y0 - 6)) 008080)
+        else
+            seen=$(count_dark $((x0 + 3)) $((y0 + 3)) $((x1 - x0 - 6)) $((y1 - y0 - 6)))
+        fi
+        expect "$1: $name at ($x0, $y0)-($x1, $y1) lies on the ${win_w}x${win_h} window and shows ($seen)" \
+            "$([ "$x0" -ge 0 ] && [ "$y0" -ge 0 ] && [ "$x1" -le "$win_w" ] &&
+                [ "$y1" -le "$win_h" ] && [ "$seen" -gt 10 ] && echo 1)"
+    done
+}
+
+# Starts the program on a new server of the given screen, DPI and device
+# pixel ratio, gives its window the size w x h and works out the scale.
+start_scaled() { # geometry dpi dpr w h
+    if ! start_xvfb "$1" "$2"; then
+        fail "no free X display for $1 at $2 dpi"
+        return 1
+    fi
+    printf 'Xft.dpi: %s\n' "$2" | xrdb -merge
+    env -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS -u QT_AUTO_SCREEN_SCALE_FACTOR \
+        -u QT_ENABLE_HIGHDPI_SCALING -u QT_FONT_DPI -u QT_STYLE_OVERRIDE \
+        QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 "$exe" >"$shots/app.log" 2>&1 &
+    app_pid=$!
+    if ! find_window; then
+        fail "no visible window on $1 at $2 dpi"
+        return 1
+    fi
+    xdotool windowsize "$wid" "$4" "$5"
+    sleep 0.5
+    read -r win_w win_h <<<"$(xwininfo -id "$wid" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w, h }')"
+    dpr=$3
+    zf=$(awk "BEGIN { a = $win_w / $dpr / 1008; b = $win_h / $dpr / 697; printf \"%.6f\", a < b ? a : b }")
+    ox=$(awk "BEGIN { v = ($win_w / $dpr - 1008 * $zf) / 2; printf \"%d\", v < 0 ? -int(-v + 0.5) : int(v + 0.5) }")
+    oy=$(awk "BEGIN { v = ($win_h / $dpr - 697 * $zf) / 2; printf \"%d\", v < 0 ? -int(-v + 0.5) : int(v + 0.5) }")
+    log "e2e: ${win_w}x${win_h} at $2 dpi: factor $zf, face at ($ox, $oy)"
+}
+
+# 14. A projector: 1920x1080, the window enlarged to the screen. The face fills
+#     the height; one construction lands at its scaled places.
+stop_program_and_server
+if start_scaled 1920x1080x24 96 1 1920 1080; then
+    shot "projector"
+    expect "projector: the face fills the height (factor $zf)" \
+        "$(awk "BEGIN { print ($zf > 1.54 && $zf < 1.56) ? 1 : 0 }")"
+    expect_buttons_on_screen "projector"
+    click_control_scaled() { xdotool mousemove --window "$wid" "$(cell "$(sx "$1 + $3 / 2")")" "$(cell "$(sy "$2 + $4 / 2")")" click 1; }
+    click_control_scaled "${cmdCx[@]}"
+    px=$(cell "$(sx "120 + 4500")")
+    py=$(cell "$(sy "810 + 3000")")
+    drag $((px - 60)) $((py - 40)) "$px" "$py" 20
+    shot "projector-construction"
+    expect_object_dot_scaled() {
+        expect_colour "$1: green object dot at ($2, $3)" "$GREEN" "$2" "$3" $(($2 - 3)) "$3" $(($2 + 3)) "$3"
+    }
+    expect_object_dot_scaled "projector" "$px" "$py"
+    # The object in picLeft twips, as the pixel gives it, and its image.
+    obj_x=$(calc "$(tx "$px + 0.5") - 120")
+    obj_y=$(calc "$(ty "$py + 0.5") - 810")
+    read -r img_x img_y <<<"$(awk "BEGIN { f = 1171.875; d = 7500 - $obj_x; v = 1 / (1 / f - 1 / d);
+        printf \"%.3f %.3f\", v, 3990 + ($obj_y - 3990) * (-v / d) }")"
+    ix=$(sx "7620 + $img_x")
+    iy=$(sy "810 + $img_y")
+    expect_colour "projector: green image ring at ($ix, $iy) for the object ($obj_x, $obj_y)" "$GREEN" \
+        "$(cell "$ix + 4")" "$(cell "$iy")" "$(cell "$ix - 4")" "$(cell "$iy")" "$(cell "$ix")" "$(cell "$iy - 4")"
+fi
+
+# 15. A 1366x768 laptop at 125 %: the whole window fits, every button shows.
+stop_program_and_server
+if start_scaled 1366x768x24 120 1.25 1366 747; then
+    shot "laptop-125"
+    expect "laptop: the face is scaled down to fit (factor $zf)" \
+        "$(awk "BEGIN { print ($zf < 0.9 && $zf > 0.8) ? 1 : 0 }")"
+    expect_buttons_on_screen "laptop at 125 %"
+    expect_colour "laptop: the lens plane shows between the lens pieces" "$GREY" \
+        "$(cell "$(sx 7612)")" "$(cell "$(sy 5300)")"
+fi
+stop_program_and_server
 
 if [ "$failures" -ne 0 ]; then
     log ""

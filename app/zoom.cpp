@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The size of the window's face. The laid-out 15120 x 10455 twips scale by one
+// factor to fit the window with their proportions kept, centred on the face
+// colour, so the whole bench and panel show on a projector and on a small
+// laptop alike. Ctrl+plus and Ctrl+minus zoom from the fit, Ctrl+0 returns to
+// it; F11 toggles full screen and Esc leaves it.
+#include "form1.h"
+
+#include "screeninfo.h"
+#include "twipgeometry.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QResizeEvent>
+#include <cmath>
+#include <initializer_list>
+
+namespace {
+constexpr double kLaidOutWidth = 15120; // twips
+constexpr double kLaidOutHeight = 10455;
+constexpr double kZoomStep = 1.25;
+constexpr int kMostStepsIn = 8;
+constexpr int kMostStepsOut = -6;
+} // namespace
+
+void Form1::SetUpZoom() {
+    auto add = [this](std::initializer_list<QKeySequence> keys, auto slot) {
+        auto* action = new QAction(this);
+        action->setShortcuts(QList<QKeySequence>(keys));
+        action->setShortcutContext(Qt::WindowShortcut);
+        QObject::connect(action, &QAction::triggered, this, slot);
+        addAction(action);
+        return action;
+    };
+    add({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, [this] { ZoomIn(); });
+    add({QKeySequence::ZoomOut}, [this] { ZoomOut(); });
+    add({QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { ZoomToFit(); });
+    add({QKeySequence(Qt::Key_F11)}, [this] { ToggleFullScreen(); });
+    m_leaveFullScreen = add({QKeySequence(Qt::Key_Escape)}, [this] {
+        if (isFullScreen())
+            ToggleFullScreen();
+    });
+    // Esc belongs to the left area's keys except in full screen.
+    m_leaveFullScreen->setEnabled(false);
+}
+
+void Form1::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    ApplyZoom();
+    m_leaveFullScreen->setEnabled(isFullScreen());
+}
+
+// The factor that fits the laid-out face into the window, times the steps
+// zoomed from there. At the laid-out size the factor is exactly 1 and every
+// control stands where the layout puts it, pixel for pixel.
+void Form1::ApplyZoom() {
+    QRect laidOut;
+    if (!ScreenInfo(logicalDpiX()).toPixelRect(0, 0, kLaidOutWidth, kLaidOutHeight, &laidOut) ||
+        laidOut.isEmpty())
+        return;
+    const double fit =
+        std::min(double(width()) / laidOut.width(), double(height()) / laidOut.height());
+    const double zoom = fit * std::pow(kZoomStep, m_zoomSteps);
+    if (!(zoom > 0) || !std::isfinite(zoom))
+        return;
+    m_zoom = zoom;
+    const QPointF origin(std::round((width() - laidOut.width() * zoom) / 2),
+                         std::round((height() - laidOut.height() * zoom) / 2));
+    ScreenInfo::setWindowScale(this, zoom, origin);
+    const QList<QWidget*> controls = findChildren<QWidget*>();
+    for (QWidget* control : controls) {
+        if (auto* placed = dynamic_cast<TwipGeometry*>(control))
+            placed->applyGeometry();
+        control->update();
+    }
+}
+
+void Form1::ZoomIn() {
+    m_zoomSteps = std::min(m_zoomSteps + 1, kMostStepsIn);
+    ApplyZoom();
+}
+
+void Form1::ZoomOut() {
+    m_zoomSteps = std::max(m_zoomSteps - 1, kMostStepsOut);
+    ApplyZoom();
+}
+
+void Form1::ZoomToFit() {
+    m_zoomSteps = 0;
+    ApplyZoom();
+}
+
+// Full screen on and off; a maximised window comes back maximised.
+void Form1::ToggleFullScreen() {
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
+    m_leaveFullScreen->setEnabled(isFullScreen());
+}

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "figurelayer.h"
+
+#include "picturebox.h"
+#include "screeninfo.h"
+#include "surfacepainter.h"
+
+#include <QPainter>
+#include <cmath>
+
+FigureLayer::FigureLayer(PictureBox* area) : QWidget(area), m_area(area) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(area->rect());
+}
+
+void FigureLayer::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const ScreenInfo screen = ScreenInfo::of(m_area);
+    SurfacePainter surface(&painter, screen, QRectF(rect()));
+    for (const Figure& figure : m_area->figures())
+        surface.draw(figure);
+    // Frames are whole pixels, one laid-out pixel thick, and stay inside the box.
+    const int thickness = std::max(1, int(std::lround(screen.designPixels(1))));
+    if (m_area->Border())
+        paintBorder(painter, thickness);
+    if (m_area->ShowsFocus())
+        paintFocus(painter, thickness);
+}
+
+// The border of the lens symbol's bar: a dark frame on every side, so the bar
+// keeps one colour with a clean edge at every scale.
+void FigureLayer::paintBorder(QPainter& painter, int thickness) {
+    const QColor frame(0, 0, 96);
+    const int w = width(), h = height();
+    painter.fillRect(0, 0, w, thickness, frame);
+    painter.fillRect(0, h - thickness, w, thickness, frame);
+    painter.fillRect(0, 0, thickness, h, frame);
+    painter.fillRect(w - thickness, 0, thickness, h, frame);
+}
+
+// A frame in the highlight colour two laid-out pixels thick; a strip too thin
+// for a frame (the axis, the lens plane) turns the highlight colour instead.
+void FigureLayer::paintFocus(QPainter& painter, int thickness) {
+    const QColor highlight = palette().color(QPalette::Highlight);
+    const int t = 2 * thickness;
+    const int w = width(), h = height();
+    if (w <= 3 * t || h <= 3 * t) {
+        painter.fillRect(rect(), highlight);
+        return;
+    }
+    painter.fillRect(0, 0, w, t, highlight);
+    painter.fillRect(0, h - t, w, t, highlight);
+    painter.fillRect(0, 0, t, h, highlight);
+    painter.fillRect(w - t, 0, t, h, highlight);
+}
