@@ -17,6 +17,8 @@ class Slider;
 // share the bench state, which the window carries as its own members. The
 // member functions are defined beside the subsystem they belong to.
 class Form1 : public QWidget, public BenchState {
+    Q_OBJECT
+
 public:
     explicit Form1(QWidget* parent = nullptr);
 
