@@ -12,6 +12,8 @@ quellor_packages=(
     desktop-file-utils librsvg2-bin
     clang libclang-rt-14-dev
     libbenchmark-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+    dpkg-dev file rpm lintian rpmlint appstream
 )
 
 missing=()
