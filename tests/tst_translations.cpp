@@ -16,6 +16,7 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextStream>
+#include <cstdio>
 
 namespace {
 const char kChildOption[] = "--print-texts";
@@ -46,6 +47,8 @@ int printTexts(int argc, char* argv[]) {
         out << child->objectName() << '\t' << caption << '\t' << child->toolTip() << '\t'
             << child->accessibleName() << '\t' << needed << '\t' << child->width() << '\n';
     }
+    out.flush(); // before anything at exit (a sanitizer's report) can end the process
+    std::fflush(stdout);
     return 0;
 }
 
