@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Quellor and runs the whole suite headless:
-# once as built for use (with the end-to-end test under Xvfb), a minute of
-# fuzzing, then the suite again under AddressSanitizer and UBSan.
+# once as built for use (with the end-to-end test under Xvfb), the packages
+# with their checks, a minute of fuzzing, then the suite again under
+# AddressSanitizer and UBSan.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
@@ -12,6 +13,9 @@ echo "== Build and test =="
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== Packages: .deb and .rpm, checked with lintian and rpmlint =="
+scripts/package.sh
 
 echo "== Fuzz the handlers for 60 s (libFuzzer, AddressSanitizer, UBSan) =="
 scripts/fuzz.sh 60

@@ -79,7 +79,7 @@ CommandButton* makeButton(QWidget* parent, const char* name, const QString& capt
 Form1::Form1(QWidget* parent) : QWidget(parent) {
     Fonts::installSubstitutions();
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Quellor"));
+    setWindowTitle(tr("Quellor"));
     setWindowIcon(Artwork::windowIcon());
     setAutoFillBackground(true);
     createControls();
@@ -116,7 +116,7 @@ void Form1::createControls() {
     picRsob = makePicture(this, "picRsob", 7620, 3120, 705, 3435, white);
     shpRsob = makeShape(picRsob, "shpRsob", Shape::Kind::Oval, -720, 0, 1425, 3405, lensBlue);
     Picture3 = makePicture(this, "Picture3", 420, 4800, 14385, 20, grey);
-    Picture3->setToolTip(QStringLiteral("Главная оптическая ось линзы"));
+    Picture3->setToolTip(tr("Главная оптическая ось линзы"));
     picLup = makePicture(this, "picLup", 7350, 2880, 255, 255, white);
     Line1 = new LineControl(picLup, 30, 0, 300, 270, darkBlue, 4);
     picRup = makePicture(this, "picRup", 7620, 2880, 255, 255, white);
@@ -135,54 +135,48 @@ void Form1::createControls() {
     Picture2 = makePicture(this, "Picture2", 120, 120, 450, 450,
                            fromQColor(palette().color(QPalette::Button)));
     Picture2->SetPicture([](double scale) { return Artwork::emblem(scale); });
-    Label5 = makeLabel(this, "Label5", QStringLiteral("В е к с о л"), 6600, 150, 2115, 465,
+    Label5 = makeLabel(this, "Label5", tr("В е к с о л"), 6600, 150, 2115, 465,
                        uiFont("MS Sans Serif", 24), true);
 
     // Marks and labels on the axis, inside the media areas.
     shpF1 = makeShape(picLeft, "shpF1", Shape::Kind::Circle, 5160, 3930, 135, 135, markGrey);
     shp2F1 = makeShape(picLeft, "shp2F1", Shape::Kind::Circle, 3210, 3930, 135, 135, markGrey);
-    lblFleft =
-        makeLabel(picLeft, "lblFleft", QStringLiteral("F"), 5190, 4110, 165, 195, small, false);
-    lbl2Fleft =
-        makeLabel(picLeft, "lbl2Fleft", QStringLiteral("2 F"), 3210, 4110, 225, 225, small, false);
+    lblFleft = makeLabel(picLeft, "lblFleft", tr("F"), 5190, 4110, 165, 195, small, false);
+    lbl2Fleft = makeLabel(picLeft, "lbl2Fleft", tr("2 F"), 3210, 4110, 225, 225, small, false);
     lbln1 = makeLabel(picLeft, "lbln1", QString(), 6120, 7590, 1335, 435, readout, true);
     shpF2 = makeShape(picRigth, "shpF2", Shape::Kind::Circle, 1860, 3930, 135, 135, markGrey);
     shp2F2 = makeShape(picRigth, "shp2F2", Shape::Kind::Circle, 3420, 3930, 135, 135, markGrey);
-    lblFright =
-        makeLabel(picRigth, "lblFright", QStringLiteral("F"), 1890, 4110, 165, 195, small, false);
-    lbl2Fright = makeLabel(picRigth, "lbl2Fright", QStringLiteral("2 F"), 3420, 4110, 225, 225,
-                           small, false);
+    lblFright = makeLabel(picRigth, "lblFright", tr("F"), 1890, 4110, 165, 195, small, false);
+    lbl2Fright = makeLabel(picRigth, "lbl2Fright", tr("2 F"), 3420, 4110, 225, 225, small, false);
     lbln2 = makeLabel(picRigth, "lbln2", QString(), 90, 7590, 1335, 435, readout, true);
 
     // The panel below the bench.
-    Label1 = makeLabel(this, "Label1", QStringLiteral("Радиус кривизны поверхностей линзы:"), 150,
-                       8940, 3885, 285, uiFont("Microsoft Sans Serif", 9.75), false);
+    Label1 = makeLabel(this, "Label1", tr("Радиус кривизны поверхностей линзы:"), 150, 8940, 3885,
+                       285, uiFont("Microsoft Sans Serif", 9.75), false);
     sldR1 = makeSlider(this, "sldR1", 66, 150, 9330, 2805, 435);
-    Label2 = makeLabel(this, "Label2", QStringLiteral("левая"), 3240, 9390, 645, 255, panel, false);
+    Label2 = makeLabel(this, "Label2", tr("левая"), 3240, 9390, 645, 255, panel, false);
     sldR2 = makeSlider(this, "sldR2", 66, 150, 10020, 2805, 435);
-    Label3 =
-        makeLabel(this, "Label3", QStringLiteral("правая"), 3180, 10050, 765, 315, panel, false);
-    Label7 = makeLabel(this, "Label7", QStringLiteral("Показатель преломления среды:"), 4200, 8970,
-                       3435, 225, panel, false);
+    Label3 = makeLabel(this, "Label3", tr("правая"), 3180, 10050, 765, 315, panel, false);
+    Label7 = makeLabel(this, "Label7", tr("Показатель преломления среды:"), 4200, 8970, 3435, 225,
+                       panel, false);
     sldn1 = makeSlider(this, "sldn1", 50, 4200, 9330, 3195, 435);
-    sldn1->setToolTip(QStringLiteral("Изменить показатель преломления среды слева"));
+    sldn1->setToolTip(tr("Изменить показатель преломления среды слева"));
     sldn2 = makeSlider(this, "sldn2", 50, 4200, 10020, 3195, 435);
-    sldn2->setToolTip(QStringLiteral("Изменить показатель преломления среды справа"));
-    Label4 = makeLabel(this, "Label4", QStringLiteral("Показатель преломления линзы:"), 7980, 8970,
-                       3285, 285, panel, false);
+    sldn2->setToolTip(tr("Изменить показатель преломления среды справа"));
+    Label4 = makeLabel(this, "Label4", tr("Показатель преломления линзы:"), 7980, 8970, 3285, 285,
+                       panel, false);
     lblN = makeLabel(this, "lblN", QString(), 7410, 9330, 1335, 435, readout, true);
     sldVexol = makeSlider(this, "sldVexol", 50, 8760, 9330, 3195, 435);
-    Label6 = makeLabel(this, "Label6", QStringLiteral("Тип линзы:"), 12390, 8970, 1215, 285, panel,
-                       false);
+    Label6 = makeLabel(this, "Label6", tr("Тип линзы:"), 12390, 8970, 1215, 285, panel, false);
     cmdSob = makeButton(this, "cmdSob", QString(), 12960, 9270, 465, 675);
     cmdSob->SetPicture([](double scale) { return Artwork::lensButton(true, scale); });
     cmdRas = makeButton(this, "cmdRas", QString(), 13830, 9270, 465, 675);
     cmdRas->SetPicture([](double scale) { return Artwork::lensButton(false, scale); });
-    cmdCxOff = makeButton(this, "cmdCxOff", QStringLiteral("Линза"), 8370, 10020, 1425, 375);
+    cmdCxOff = makeButton(this, "cmdCxOff", tr("Линза"), 8370, 10020, 1425, 375);
     cmdCxOff->SetFont(panel);
-    cmdCx = makeButton(this, "cmdCx", QStringLiteral("Схема"), 10350, 10020, 1425, 375);
+    cmdCx = makeButton(this, "cmdCx", tr("Схема"), 10350, 10020, 1425, 375);
     cmdCx->SetFont(panel);
-    cmdExit = makeButton(this, "cmdExit", QStringLiteral("Выход"), 12900, 10020, 1425, 375);
+    cmdExit = makeButton(this, "cmdExit", tr("Выход"), 12900, 10020, 1425, 375);
     cmdExit->SetFont(uiFont("Courier New", 9.75, true));
 
     // Read-outs in the free parts of the title band, where they never cover the
@@ -214,34 +208,34 @@ void Form1::createControls() {
 
     // Names a screen reader can tell apart: the caption, the tooltip, or what
     // the control shows.
-    cmdSob->setAccessibleName(QStringLiteral("Собирающая линза"));
-    cmdRas->setAccessibleName(QStringLiteral("Рассеивающая линза"));
-    sldR1->setAccessibleName(QStringLiteral("Радиус кривизны левой поверхности"));
-    sldR2->setAccessibleName(QStringLiteral("Радиус кривизны правой поверхности"));
+    cmdSob->setAccessibleName(tr("Собирающая линза"));
+    cmdRas->setAccessibleName(tr("Рассеивающая линза"));
+    sldR1->setAccessibleName(tr("Радиус кривизны левой поверхности"));
+    sldR2->setAccessibleName(tr("Радиус кривизны правой поверхности"));
     sldn1->setAccessibleName(sldn1->toolTip());
     sldn2->setAccessibleName(sldn2->toolTip());
-    sldVexol->setAccessibleName(QStringLiteral("Показатель преломления линзы"));
-    picLeft->setAccessibleName(QStringLiteral("Среда слева, предмет"));
-    picRigth->setAccessibleName(QStringLiteral("Среда справа, изображение"));
+    sldVexol->setAccessibleName(tr("Показатель преломления линзы"));
+    picLeft->setAccessibleName(tr("Среда слева, предмет"));
+    picRigth->setAccessibleName(tr("Среда справа, изображение"));
     Picture3->setAccessibleName(Picture3->toolTip());
-    Picture1->setAccessibleName(QStringLiteral("Плоскость линзы"));
-    Picture2->setAccessibleName(QStringLiteral("Эмблема"));
-    picLSob->setAccessibleName(QStringLiteral("Левая поверхность линзы"));
-    picRsob->setAccessibleName(QStringLiteral("Правая поверхность линзы"));
-    picVexol->setAccessibleName(QStringLiteral("Условное обозначение линзы"));
-    picLup->setAccessibleName(QStringLiteral("Стрелка обозначения линзы «V», левая половина"));
-    picRup->setAccessibleName(QStringLiteral("Стрелка обозначения линзы «V», правая половина"));
-    picLdown->setAccessibleName(QStringLiteral("Стрелка обозначения линзы «Λ», левая половина"));
-    picRdown->setAccessibleName(QStringLiteral("Стрелка обозначения линзы «Λ», правая половина"));
-    shpF1->setAccessibleName(QStringLiteral("Передний фокус F"));
-    shp2F1->setAccessibleName(QStringLiteral("Точка 2F слева"));
-    shpF2->setAccessibleName(QStringLiteral("Задний фокус F"));
-    shp2F2->setAccessibleName(QStringLiteral("Точка 2F справа"));
-    shpLsob->setAccessibleName(QStringLiteral("Поверхность линзы R1"));
-    shpRsob->setAccessibleName(QStringLiteral("Поверхность линзы R2"));
-    lineSplit->setAccessibleName(QStringLiteral("Плоскость линзы"));
+    Picture1->setAccessibleName(tr("Плоскость линзы"));
+    Picture2->setAccessibleName(tr("Эмблема"));
+    picLSob->setAccessibleName(tr("Левая поверхность линзы"));
+    picRsob->setAccessibleName(tr("Правая поверхность линзы"));
+    picVexol->setAccessibleName(tr("Условное обозначение линзы"));
+    picLup->setAccessibleName(tr("Стрелка обозначения линзы «V», левая половина"));
+    picRup->setAccessibleName(tr("Стрелка обозначения линзы «V», правая половина"));
+    picLdown->setAccessibleName(tr("Стрелка обозначения линзы «Λ», левая половина"));
+    picRdown->setAccessibleName(tr("Стрелка обозначения линзы «Λ», правая половина"));
+    shpF1->setAccessibleName(tr("Передний фокус F"));
+    shp2F1->setAccessibleName(tr("Точка 2F слева"));
+    shpF2->setAccessibleName(tr("Задний фокус F"));
+    shp2F2->setAccessibleName(tr("Точка 2F справа"));
+    shpLsob->setAccessibleName(tr("Поверхность линзы R1"));
+    shpRsob->setAccessibleName(tr("Поверхность линзы R2"));
+    lineSplit->setAccessibleName(tr("Плоскость линзы"));
     for (LineControl* stroke : {Line1, Line2, Line4, Line5})
-        stroke->setAccessibleName(QStringLiteral("Штрих стрелки обозначения линзы"));
+        stroke->setAccessibleName(tr("Штрих стрелки обозначения линзы"));
     for (CommandButton* button : {cmdCxOff, cmdCx, cmdExit, cmdCopy, cmdSave})
         button->setAccessibleName(button->text());
     picTypeMark->setAccessibleName(tr("Отметка выбранного типа линзы"));

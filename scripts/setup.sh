@@ -14,6 +14,8 @@ quellor_packages=(
     clang libclang-rt-14-dev
     libbenchmark-dev
     x11-xserver-utils
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+    dpkg-dev file rpm lintian rpmlint appstream
 )
 
 missing=()

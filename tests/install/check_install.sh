@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix and checks that a desktop finds
-# everything it needs: the executable, the menu entry and the icon.
+# everything it needs: the executable, the menu entry, the icon, the metainfo,
+# the manual page and the documents; and that the program answers on the
+# command line without a display.
 # Usage: check_install.sh BUILD_DIRECTORY
 set -uo pipefail
 build=${1:?build directory}
@@ -46,4 +48,27 @@ opaque=$(rsvg-convert -w 64 -h 64 "$icon" 2>/dev/null |
     convert png:- -alpha extract -format '%[fx:mean]' info: 2>/dev/null)
 check "icon renders (opaque share ${opaque:-none})" \
     "$(awk -v o="${opaque:-0}" 'BEGIN { if (o > 0.5) print 1 }')"
+
+metainfo="$prefix/share/metainfo/io.github.quellor.Quellor.metainfo.xml"
+valid_metainfo() { appstreamcli validate --no-net "$1" >&2; }
+check "AppStream metainfo validates" "$(yes_if valid_metainfo "$metainfo")"
+check "manual page installed" "$(yes_if gzip -t "$prefix/share/man/man1/quellor.1.gz")"
+check "copyright and changelog in share/doc/quellor" \
+    "$(yes_if test -f "$prefix/share/doc/quellor/copyright" -a -f "$prefix/share/doc/quellor/changelog.gz")"
+
+# The command line, with no display at all.
+run() { # expected-exit-code arguments...: stdout and stderr go to files
+    local expected=$1
+    shift
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/quellor" "$@" \
+        >"$prefix/out" 2>"$prefix/err" </dev/null
+    test $? = "$expected"
+}
+check "--help answers on standard output" "$(yes_if run 0 --help && grep -q -- --version "$prefix/out")"
+check "--version answers on standard output" \
+    "$(yes_if run 0 --version && grep -qx 'quellor [0-9.]*' "$prefix/out")"
+check "an unknown option exits 1 with a message" \
+    "$(yes_if run 1 --no-such-option && grep -q no-such-option "$prefix/err")"
+check "no display: exit 1 with a message, no abort" \
+    "$(yes_if run 1 && grep -q DISPLAY "$prefix/err" && test ! -s "$prefix/out")"
 exit $((failures != 0))

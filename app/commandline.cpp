@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "commandline.h"
+
+#include "translations.h"
+
+#include <QCommandLineParser>
+#include <cstdio>
+
+namespace {
+void print(std::FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+// Options QGuiApplication reads for itself; they pass through untouched.
+const char* const kToolkitOptionsWithValue[] = {
+    "platform",    "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry",
+    "qwindowicon", "qwindowtitle",       "session",       "display", "geometry",
+    "style",       "stylesheet",         "qmljsdebugger"};
+const char* const kToolkitFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+// A window needs a display server to open on, unless a platform is named.
+bool sessionHasDisplay(const QCommandLineParser& parser) {
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        if (!qEnvironmentVariableIsEmpty(variable))
+            return true;
+    return parser.isSet(QStringLiteral("platform"));
+}
+} // namespace
+
+std::optional<int> CommandLine::answer(int argc, char* argv[]) {
+    QCoreApplication core(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("quellor"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUELLOR_VERSION));
+    Translations::install();
+
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        tr("Вексол: оптическая скамья, на которой видно, как линза строит изображение точки."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    for (const char* name : kToolkitOptionsWithValue) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : kToolkitFlags) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+
+    const QString program = QCoreApplication::applicationName();
+    if (!parser.parse(QCoreApplication::arguments())) {
+        print(stderr, program + QStringLiteral(": ") + parser.errorText() + QLatin1Char('\n') +
+                          tr("Список параметров: %1 --help").arg(program) + QLatin1Char('\n'));
+        return 1;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        print(stderr, program + QStringLiteral(": ") +
+                          tr("лишний аргумент: %1").arg(parser.positionalArguments().first()) +
+                          QLatin1Char('\n'));
+        return 1;
+    }
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        print(stdout, parser.helpText());
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        print(stdout, program + QLatin1Char(' ') + QCoreApplication::applicationVersion() +
+                          QLatin1Char('\n'));
+        return 0;
+    }
+    if (!sessionHasDisplay(parser)) {
+        print(stderr, program + QStringLiteral(": ") +
+                          tr("нужен графический сеанс: не найден дисплей (DISPLAY или "
+                             "WAYLAND_DISPLAY)") +
+                          QLatin1Char('\n'));
+        return 1;
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,320 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="ru_RU">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Вексол: оптическая скамья, на которой видно, как линза строит изображение точки.</source>
+        <translation>Quellor: an optical bench that shows how a lens forms the image of a point.</translation>
+    </message>
+    <message>
+        <source>Список параметров: %1 --help</source>
+        <translation>List of options: %1 --help</translation>
+    </message>
+    <message>
+        <source>лишний аргумент: %1</source>
+        <translation>unexpected argument: %1</translation>
+    </message>
+    <message>
+        <source>нужен графический сеанс: не найден дисплей (DISPLAY или WAYLAND_DISPLAY)</source>
+        <translation>needs a graphical session: no display found (DISPLAY or WAYLAND_DISPLAY)</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Quellor</source>
+        <translation>Quellor</translation>
+    </message>
+    <message>
+        <source>Главная оптическая ось линзы</source>
+        <translation>Principal optical axis of the lens</translation>
+    </message>
+    <message>
+        <source>В е к с о л</source>
+        <translation>Q u e l l o r</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>2 F</source>
+        <translation>2 F</translation>
+    </message>
+    <message>
+        <source>Радиус кривизны поверхностей линзы:</source>
+        <translation>Radii of curvature of the lens surfaces:</translation>
+    </message>
+    <message>
+        <source>левая</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>правая</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>Показатель преломления среды:</source>
+        <translation>Refractive index of the medium:</translation>
+    </message>
+    <message>
+        <source>Изменить показатель преломления среды слева</source>
+        <translation>Change the refractive index of the medium on the left</translation>
+    </message>
+    <message>
+        <source>Изменить показатель преломления среды справа</source>
+        <translation>Change the refractive index of the medium on the right</translation>
+    </message>
+    <message>
+        <source>Показатель преломления линзы:</source>
+        <translation>Refractive index of the lens:</translation>
+    </message>
+    <message>
+        <source>Тип линзы:</source>
+        <translation>Lens type:</translation>
+    </message>
+    <message>
+        <source>Линза</source>
+        <translation>Lens</translation>
+    </message>
+    <message>
+        <source>Схема</source>
+        <translation>Diagram</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Собирающая линза</source>
+        <translation>Converging lens</translation>
+    </message>
+    <message>
+        <source>Рассеивающая линза</source>
+        <translation>Diverging lens</translation>
+    </message>
+    <message>
+        <source>Радиус кривизны левой поверхности</source>
+        <translation>Radius of curvature of the left surface</translation>
+    </message>
+    <message>
+        <source>Радиус кривизны правой поверхности</source>
+        <translation>Radius of curvature of the right surface</translation>
+    </message>
+    <message>
+        <source>Показатель преломления линзы</source>
+        <translation>Refractive index of the lens</translation>
+    </message>
+    <message>
+        <source>Среда слева, предмет</source>
+        <translation>Medium on the left, object</translation>
+    </message>
+    <message>
+        <source>Среда справа, изображение</source>
+        <translation>Medium on the right, image</translation>
+    </message>
+    <message>
+        <source>Плоскость линзы</source>
+        <translation>Lens plane</translation>
+    </message>
+    <message>
+        <source>Эмблема</source>
+        <translation>Emblem</translation>
+    </message>
+    <message>
+        <source>Левая поверхность линзы</source>
+        <translation>Left surface of the lens</translation>
+    </message>
+    <message>
+        <source>Правая поверхность линзы</source>
+        <translation>Right surface of the lens</translation>
+    </message>
+    <message>
+        <source>Условное обозначение линзы</source>
+        <translation>Lens symbol</translation>
+    </message>
+    <message>
+        <source>Стрелка обозначения линзы «V», левая половина</source>
+        <translation>Lens symbol arrowhead “V”, left half</translation>
+    </message>
+    <message>
+        <source>Стрелка обозначения линзы «V», правая половина</source>
+        <translation>Lens symbol arrowhead “V”, right half</translation>
+    </message>
+    <message>
+        <source>Стрелка обозначения линзы «Λ», левая половина</source>
+        <translation>Lens symbol arrowhead “Λ”, left half</translation>
+    </message>
+    <message>
+        <source>Стрелка обозначения линзы «Λ», правая половина</source>
+        <translation>Lens symbol arrowhead “Λ”, right half</translation>
+    </message>
+    <message>
+        <source>Передний фокус F</source>
+        <translation>Front focal point F</translation>
+    </message>
+    <message>
+        <source>Точка 2F слева</source>
+        <translation>Point 2F on the left</translation>
+    </message>
+    <message>
+        <source>Задний фокус F</source>
+        <translation>Back focal point F</translation>
+    </message>
+    <message>
+        <source>Точка 2F справа</source>
+        <translation>Point 2F on the right</translation>
+    </message>
+    <message>
+        <source>Поверхность линзы R1</source>
+        <translation>Lens surface R1</translation>
+    </message>
+    <message>
+        <source>Поверхность линзы R2</source>
+        <translation>Lens surface R2</translation>
+    </message>
+    <message>
+        <source>Штрих стрелки обозначения линзы</source>
+        <translation>Stroke of a lens symbol arrowhead</translation>
+    </message>
+    <message>
+        <source>Рисунок PNG (*.png)</source>
+        <translation>PNG picture (*.png)</translation>
+    </message>
+    <message>
+        <source>Рисунок SVG (*.svg)</source>
+        <translation>SVG picture (*.svg)</translation>
+    </message>
+    <message>
+        <source>Сохранить рисунок</source>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>Рисунок не сохранён</source>
+        <translation>Picture not saved</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл «%1»:
+%2</source>
+        <translation>Could not write the file “%1”:
+%2</translation>
+    </message>
+    <message>
+        <source>Копировать</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Копировать рисунок в буфер обмена (Ctrl+C)</source>
+        <translation>Copy the picture to the clipboard (Ctrl+C)</translation>
+    </message>
+    <message>
+        <source>Сохранить…</source>
+        <translation>Save…</translation>
+    </message>
+    <message>
+        <source>Сохранить рисунок в файл PNG или SVG (Ctrl+S)</source>
+        <translation>Save the picture as a PNG or SVG file (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Отметка выбранного типа линзы</source>
+        <translation>Mark of the chosen lens type</translation>
+    </message>
+    <message>
+        <source>Фокусные расстояния линзы</source>
+        <translation>Focal lengths of the lens</translation>
+    </message>
+    <message>
+        <source>Оптическая сила линзы</source>
+        <translation>Optical power of the lens</translation>
+    </message>
+    <message>
+        <source>Расстояния до предмета и изображения, увеличение</source>
+        <translation>Distances of object and image, magnification</translation>
+    </message>
+    <message>
+        <source>Вид изображения</source>
+        <translation>Kind of image</translation>
+    </message>
+    <message>
+        <source>Радиус кривизны поверхности, ряд «левая»</source>
+        <translation>Radius of curvature of the surface, row “left”</translation>
+    </message>
+    <message>
+        <source>Радиус кривизны поверхности, ряд «правая»</source>
+        <translation>Radius of curvature of the surface, row “right”</translation>
+    </message>
+    <message>
+        <source>%1 см</source>
+        <translation>%1 cm</translation>
+    </message>
+    <message>
+        <source>Нет предмета</source>
+        <translation>No object</translation>
+    </message>
+    <message>
+        <source>f = ∞   f′ = ∞</source>
+        <translation>f = ∞   f′ = ∞</translation>
+    </message>
+    <message>
+        <source>f = %1   f′ = %2</source>
+        <translation>f = %1   f′ = %2</translation>
+    </message>
+    <message>
+        <source>D = %1 дптр</source>
+        <translation>D = %1 dpt</translation>
+    </message>
+    <message>
+        <source>R = %1</source>
+        <translation>R = %1</translation>
+    </message>
+    <message>
+        <source>d = %1</source>
+        <translation>d = %1</translation>
+    </message>
+    <message>
+        <source>изображения нет: предмет в фокальной плоскости</source>
+        <translation>no image: the object is in the focal plane</translation>
+    </message>
+    <message>
+        <source>d = %1   b = %2   Γ = %3</source>
+        <translation>d = %1   b = %2   Γ = %3</translation>
+    </message>
+    <message>
+        <source>действительное</source>
+        <translation>real</translation>
+    </message>
+    <message>
+        <source>мнимое</source>
+        <translation>virtual</translation>
+    </message>
+    <message>
+        <source>прямое</source>
+        <translation>upright</translation>
+    </message>
+    <message>
+        <source>перевёрнутое</source>
+        <translation>inverted</translation>
+    </message>
+    <message>
+        <source>равное</source>
+        <translation>same size</translation>
+    </message>
+    <message>
+        <source>увеличенное</source>
+        <translation>enlarged</translation>
+    </message>
+    <message>
+        <source>уменьшенное</source>
+        <translation>reduced</translation>
+    </message>
+    <message>
+        <source>за краем справа</source>
+        <translation>beyond the right edge</translation>
+    </message>
+    <message>
+        <source>за краем слева</source>
+        <translation>beyond the left edge</translation>
+    </message>
+</context>
+</TS>
