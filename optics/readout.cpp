@@ -34,17 +34,18 @@ constexpr double kAxisY = 3990;
 constexpr double kAreaWidth = 7500;
 constexpr double kAreaHeight = 8025;
 
-// Read-outs in a Russian text: decimal comma, digits 0-9, a true minus sign,
-// two decimals. A value that rounds to zero shows without a sign.
+// Read-outs in the language of the texts: a decimal comma in Russian (a point
+// in the English translation), digits 0-9, a true minus sign, two decimals. A
+// value that rounds to zero shows without a sign.
 QString number(double value) {
-    QLocale russian(QLocale::Russian, QLocale::Russia);
-    russian.setNumberOptions(QLocale::OmitGroupSeparator);
-    QString text = russian.toString(value, 'f', 2);
-    if (text.startsWith(russian.negativeSign())) {
-        if (russian.toDouble(text) == 0)
-            text.remove(0, russian.negativeSign().size());
+    QLocale locale(Form1::tr("ru_RU", "locale of the decimal mark in the read-outs"));
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    QString text = locale.toString(value, 'f', 2);
+    if (text.startsWith(locale.negativeSign())) {
+        if (locale.toDouble(text) == 0)
+            text.remove(0, locale.negativeSign().size());
         else
-            text.replace(0, russian.negativeSign().size(), QStringLiteral("\u2212"));
+            text.replace(0, locale.negativeSign().size(), QStringLiteral("\u2212"));
     }
     return text;
 }

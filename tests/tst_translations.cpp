@@ -115,6 +115,8 @@ void TestTranslations::texts_data() {
         {"cmdExit", "Выход", "Exit"},
         {"cmdCopy", "Копировать", "Copy"},
         {"cmdSave", "Сохранить…", "Save…"},
+        // Numbers take the decimal mark of the language they stand in.
+        {"lblFocal", "f = 2,07 см   f′ = 2,07 см", "f = 2.07 cm   f′ = 2.07 cm"},
     };
     const Text toolTips[] = {
         {"Picture3", "Главная оптическая ось линзы", "Principal optical axis of the lens"},

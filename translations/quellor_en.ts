@@ -316,5 +316,10 @@
         <source>за краем слева</source>
         <translation>beyond the left edge</translation>
     </message>
+    <message>
+        <source>ru_RU</source>
+        <comment>locale of the decimal mark in the read-outs</comment>
+        <translation>en_US</translation>
+    </message>
 </context>
 </TS>
