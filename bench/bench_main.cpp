@@ -105,22 +105,25 @@ QPoint pressOnLeftMediumSlider() {
 }
 
 // A drag of the left medium's slider over an object point with a real image:
-// the thumb moves between two values, each event runs the whole handler chain
-// and then both areas are painted as the window system would ask.
-void BM_SliderDragEvent(benchmark::State& state) {
-    const int ratio = int(state.range(0));
+// the thumb moves between two values `stepPixels` apart (more than one step of
+// the slider, so every event changes n1), each event runs the whole handler
+// chain and then both areas are painted as the window system would ask.
+void dragLeftMediumSlider(benchmark::State& state, int ratio, int stepPixels) {
     Slider* slider = window->sldn1;
     const QPoint grip = pressOnLeftMediumSlider();
     Canvas left(window->picLeft, ratio);
     Canvas right(window->picRigth, ratio);
     int step = 0;
     for (auto _ : state) {
-        // Five pixels is more than one step of the slider: every event changes n1.
-        const QPoint to = grip + QPoint((step++ % 2) * 5, 0);
+        const QPoint to = grip + QPoint((step++ % 2) * stepPixels, 0);
         sendMouse(slider, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
         repaint(left, right);
     }
     sendMouse(slider, QEvent::MouseButtonRelease, grip, Qt::LeftButton, Qt::NoButton);
+}
+
+void BM_SliderDragEvent(benchmark::State& state) {
+    dragLeftMediumSlider(state, int(state.range(0)), 5);
     state.counters["figures"] =
         double(window->picLeft->figures().size() + window->picRigth->figures().size());
 }
@@ -178,18 +181,8 @@ QSize screenOf(std::int64_t width) {
 
 void BM_ZoomedDragEvent(benchmark::State& state) {
     resizeWindow(screenOf(state.range(0)));
-    Slider* slider = window->sldn1;
-    const QPoint grip = pressOnLeftMediumSlider();
-    Canvas left(window->picLeft, 1);
-    Canvas right(window->picRigth, 1);
-    int step = 0;
-    for (auto _ : state) {
-        // Eight pixels is more than one step of the slider at either size.
-        const QPoint to = grip + QPoint((step++ % 2) * 8, 0);
-        sendMouse(slider, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
-        repaint(left, right);
-    }
-    sendMouse(slider, QEvent::MouseButtonRelease, grip, Qt::LeftButton, Qt::NoButton);
+    // Eight pixels is more than one step of the slider at either size.
+    dragLeftMediumSlider(state, 1, 8);
     state.counters["zoom"] = window->ZoomFactor();
     resizeWindow(kLaidOut);
 }
