@@ -49,6 +49,7 @@ public:
 
     // Bench state, focal lengths and marks, lens type, sliders (optics/).
     void InitBench();
+    double OpticalPower() const;
     void ComputeFocalLengths();
     void PlaceFocalMarks();
     void cmdSob_Click();
@@ -161,7 +162,6 @@ private:
     void wireEvents();
     void benchRegion(QRect* band, QRegion* shown) const;
     void writeSvg(QIODevice* device);
-
 
     double m_zoom = 1;   // the factor now in force
     int m_zoomSteps = 0; // steps in (positive) or out (negative) from the fit

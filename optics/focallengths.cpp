@@ -16,17 +16,21 @@ int signOf(double v) {
 constexpr double kInfiniteFocus = 760000;
 } // namespace
 
-void Form1::ComputeFocalLengths() {
-    // Two spherical surfaces between media n1 | N | n2; radii positive when the
-    // centre of curvature lies to the right of the surface. The surface drawn left
-    // of the lens plane meets n1, the one drawn right meets n2. In the biconcave
-    // layout the sliders trade rows so that each reshapes the surface on its side:
-    // R2 then belongs to the left surface, R1 to the right one, each with the sign
-    // its own side needs.
+// Two spherical surfaces between media n1 | N | n2; radii positive when the
+// centre of curvature lies to the right of the surface. The surface drawn left
+// of the lens plane meets n1, the one drawn right meets n2. In the biconcave
+// layout the sliders trade rows so that each reshapes the surface on its side:
+// R2 then belongs to the left surface, R1 to the right one, each with the sign
+// its own side needs.
+double Form1::OpticalPower() const {
     const bool biconcaveLayout = R1Sign < 0;
     const double leftR = biconcaveLayout ? -R2 : R1;
     const double rightR = biconcaveLayout ? -R1 : R2;
-    const double P = (N - n1) / leftR - (N - n2) / rightR;
+    return (N - n1) / leftR - (N - n2) / rightR;
+}
+
+void Form1::ComputeFocalLengths() {
+    const double P = OpticalPower();
     const int s = signOf(P);
     if (P == 0 || P * s < 0.000001) {
         f1 = kInfiniteFocus;

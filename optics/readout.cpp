@@ -5,11 +5,11 @@
 // image, the magnification and the kind of image in words.
 //
 // Every number comes from the paraxial optics of a thin lens between two media,
-// computed here from the bench parameters, not read off the drawing: with
-// P = (N - n1) / R1 - (N - n2) / R2 the front focal length is f = n1 / P, the
-// back one f' = n2 / P, an object d in front of the lens has its image at
-// b = f' d / (d - f) behind it (in front of it when negative: virtual), and the
-// magnification is -(n1 b) / (n2 d).
+// computed here from the bench parameters, not read off the drawing: with the
+// lens's power P (the same the marks are placed by) the front focal length is
+// f = n1 / P, the back one f' = n2 / P, an object d in front of the lens has
+// its image at b = f' d / (d - f) behind it (in front of it when negative:
+// virtual), and the magnification is -(n1 b) / (n2 d).
 #include "readout.h"
 
 #include "commandbutton.h"
@@ -74,7 +74,7 @@ QString readoutText(double value) {
 void Form1::ShowReadouts() {
     // The lens: the power as the focal lengths were computed from it, zero where
     // they are taken as infinite.
-    const double P = (N - n1) / R1 - (N - n2) / R2;
+    const double P = OpticalPower();
     const bool noPower = std::fabs(P) < 0.000001;
     if (noPower)
         showText(lblFocal, tr("f = ∞   f′ = ∞"));

@@ -151,6 +151,11 @@ void TestReadouts::benchStates_data() {
                                             << 5250.0 << 3705.0 << "мнимое, прямое, увеличенное";
     QTest::newRow("unequal media, diverging") << false << 0 << 25 << 32 << 0 << 0 << true << false
                                               << 4500.0 << 3000.0 << "мнимое, прямое, уменьшенное";
+    // Biconcave, surfaces of different radii between different media: the
+    // read-outs and the marks agree on which surface meets which medium.
+    QTest::newRow("unequal media, diverging, radii set")
+        << false << 0 << 25 << 32 << 10 << 40 << true << false << 4500.0 << 3000.0
+        << "мнимое, прямое, уменьшенное";
     // N = n1 = n2: no power, the image where the object is.
     QTest::newRow("no power") << true << 0 << 0 << 0 << 0 << 0 << true << false << 4500.0 << 3000.0
                               << "мнимое, прямое, равное";
@@ -199,8 +204,12 @@ void TestReadouts::benchStates() {
     // The lens: a surface of radius R between media n and N has the power
     // (N - n) / R; the two surfaces of a thin lens add.
     const double n1 = 1 + n1Value / 50.0, n2 = 1 + n2Value / 50.0, N = 1 + lensValue / 50.0;
+    // The surface drawn left of the lens meets n1, the one drawn right meets n2.
+    // Each is reshaped by the slider in the row of its side: sldR1 stands in the
+    // row "левая" of a biconvex lens, sldR2 in that of a biconcave one.
     const double r1 = 1500 + 50 * r1Value, r2 = 1500 + 50 * r2Value;
-    const double R1 = converging ? r1 : -r1, R2 = converging ? -r2 : r2;
+    const double rLeft = converging ? r1 : r2, rRight = converging ? r2 : r1;
+    const double R1 = converging ? rLeft : -rLeft, R2 = converging ? -rRight : rRight;
     const double power = (N - n1) / R1 + (n2 - N) / R2;
     if (power == 0) {
         QCOMPARE(w->lblFocal->Caption(), QStringLiteral("f = ∞   f′ = ∞"));
@@ -213,8 +222,8 @@ void TestReadouts::benchStates() {
                  QStringLiteral("D = %1 дптр").arg(shown(power * kTwipsPerCm * 100)));
     }
     // The radius beside each row, of the slider standing in it.
-    QCOMPARE(w->lblRleft->Caption(), QStringLiteral("R = ") + cm(converging ? r1 : r2));
-    QCOMPARE(w->lblRright->Caption(), QStringLiteral("R = ") + cm(converging ? r2 : r1));
+    QCOMPARE(w->lblRleft->Caption(), QStringLiteral("R = ") + cm(rLeft));
+    QCOMPARE(w->lblRright->Caption(), QStringLiteral("R = ") + cm(rRight));
 
     QCOMPARE(w->lblImageKind->Caption(), kind);
     // Every read-out fits its box on one line, nothing cut off.
