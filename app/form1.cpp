@@ -2,6 +2,7 @@
 #include "form1.h"
 
 #include "artwork.h"
+#include "bench.h"
 #include "commandbutton.h"
 #include "fonts.h"
 #include "label.h"
@@ -85,10 +86,11 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     createControls();
     wireEvents();
     SetUpZoom();
-    // The client area the layout needs, 15120 x 10455 twips: the size the window
-    // has where no window manager maximises it.
+    // The client area the layout needs: the size the window has where no window
+    // manager maximises it.
     QRect needed;
-    if (ScreenInfo(logicalDpiX()).toPixelRect(0, 0, 15120, 10455, &needed))
+    if (ScreenInfo(logicalDpiX())
+            .toPixelRect(0, 0, float(Bench::kLaidOutWidth), float(Bench::kLaidOutHeight), &needed))
         resize(needed.size());
 }
 
@@ -282,20 +284,13 @@ void Form1::wireEvents() {
     sldn2->onChange = [this] { sldn2_Change(); };
     sldR1->onChange = [this] { sldR1_Change(); };
     sldR2->onChange = [this] { sldR2_Change(); };
-    // After each event of the object's area the read-outs follow what it left
-    // on the bench: the object moved, or the construction wiped.
     picLeft->onMouseDown = [this](int b, int s, float x, float y) {
         picLeft_MouseDown(b, s, x, y);
-        ShowReadouts();
     };
     picLeft->onMouseMove = [this](int b, int s, float x, float y) {
         picLeft_MouseMove(b, s, x, y);
-        ShowReadouts();
     };
-    picLeft->onKeyDown = [this](int key, int s) {
-        picLeft_KeyDown(key, s);
-        ShowReadouts();
-    };
+    picLeft->onKeyDown = [this](int key, int s) { picLeft_KeyDown(key, s); };
 
     // The picture of the bench: the shortcuts belong to the window and work
     // wherever the focus is; a key they take never reaches the object's area.

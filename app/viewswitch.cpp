@@ -18,7 +18,8 @@ void Form1::cmdCx_Click() {
     picLdown->SetVisible(true);
     picRdown->SetVisible(true);
     // Nothing is drawn here: the construction appears with the next event that
-    // redraws it.
+    // redraws it, and the read-outs show the lens alone until then.
+    ShowReadouts();
 }
 
 void Form1::cmdCxOff_Click() {
@@ -32,7 +33,7 @@ void Form1::cmdCxOff_Click() {
     picRdown->SetVisible(false);
     // Leaving the scheme view takes the construction off both areas.
     WipeAreas();
-    ShowReadouts();
+    RedrawScheme();
 }
 
 // The V pairs of boxes stand at the ends of the bar: an inverted V on the upper
@@ -49,10 +50,12 @@ void Form1::PlaceArrowheads(bool outwards) {
 void Form1::WipeAreas() {
     picLeft->Refresh();
     picRigth->Refresh();
+    ConstructionShown = kFalse;
 }
 
-// The end of every parameter change: in the scheme view the construction is
-// drawn anew for the changed bench; in both views the read-outs follow.
+// The end of every change of the bench, whatever made it (a slider, a lens
+// type, the object placed or moved, a key, the lens view): in the scheme view
+// the construction is drawn anew; in both views the read-outs follow.
 void Form1::RedrawScheme() {
     if (SchemeView) {
         WipeAreas();

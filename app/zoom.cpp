@@ -6,6 +6,7 @@
 // it; F11 toggles full screen and Esc leaves it.
 #include "form1.h"
 
+#include "bench.h"
 #include "screeninfo.h"
 #include "twipgeometry.h"
 
@@ -16,8 +17,6 @@
 #include <initializer_list>
 
 namespace {
-constexpr double kLaidOutWidth = 15120; // twips
-constexpr double kLaidOutHeight = 10455;
 constexpr double kZoomStep = 1.25;
 constexpr int kMostStepsIn = 8;
 constexpr int kMostStepsOut = -6;
@@ -55,7 +54,8 @@ void Form1::resizeEvent(QResizeEvent* event) {
 // control stands where the layout puts it, pixel for pixel.
 void Form1::ApplyZoom() {
     QRect laidOut;
-    if (!ScreenInfo(logicalDpiX()).toPixelRect(0, 0, kLaidOutWidth, kLaidOutHeight, &laidOut) ||
+    if (!ScreenInfo(logicalDpiX())
+             .toPixelRect(0, 0, Bench::kLaidOutWidth, Bench::kLaidOutHeight, &laidOut) ||
         laidOut.isEmpty())
         return;
     const double fit =

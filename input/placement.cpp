@@ -33,6 +33,7 @@ void Form1::picLeft_MouseDown(int button, int shift, float x, float y) {
     if (button != 2)
         return;
     WipeAreas();
+    ShowReadouts();
 }
 
 void Form1::picLeft_MouseMove(int button, int, float x, float y) {
@@ -44,9 +45,10 @@ void Form1::picLeft_MouseMove(int button, int, float x, float y) {
     ObjectX = x;
     ObjectY = y;
     ObjectPlaced = kTrue;
-    WipeAreas();
-    if (SchemeView)
-        DrawRayDiagram();
+    // A drag wipes both areas in either view; the scheme view draws anew.
+    if (!SchemeView)
+        WipeAreas();
+    RedrawScheme();
 }
 
 void Form1::picLeft_KeyDown(int keyCode, int) {
@@ -68,6 +70,5 @@ void Form1::picLeft_KeyDown(int keyCode, int) {
     if (keyCode == kKeyUp)
         ObjectY = ObjectY - kKeyStep;
     // Every key redraws, an arrow key or not.
-    WipeAreas();
-    DrawRayDiagram();
+    RedrawScheme();
 }

@@ -2,6 +2,7 @@
 // Start values of the bench.
 #include "form1.h"
 
+#include "bench.h"
 #include "label.h"
 #include "picturebox.h"
 #include "readout.h"
@@ -10,7 +11,7 @@
 
 void Form1::InitBench() {
     ConvergingChosen = kTrue;
-    RadiusBase = 1500;
+    RadiusBase = Bench::kRadiusBase;
     sldVexol->SetValue(32);
     lbln1->SetBackColor(picLeft->BackColor());
     lbln2->SetBackColor(picRigth->BackColor());
@@ -26,7 +27,7 @@ void Form1::InitBench() {
     shpRsob->SetBorderColor(LensColor);
     n1 = 1;
     n2 = 1;
-    N = 32.0 / 50.0 + 1.0;
+    N = Bench::indexOf(32);
     R1Sign = +1;
     R2Sign = -1;
     R1 = R1Sign * RadiusBase;

@@ -43,4 +43,5 @@ struct BenchState {
     std::int16_t R1Sign = 0;     // +1 converging layout, -1 diverging
     std::int16_t R2Sign = 0;     // -1 converging layout, +1 diverging
     Flag ObjectPlaced = 0;       // the object point has been placed by mouse or key
+    Flag ConstructionShown = 0;  // the construction stands on the areas (drawn since the last wipe)
 };

@@ -3,44 +3,28 @@
 // focal-point marks F and 2F on both sides of the lens.
 #include "form1.h"
 
+#include "bench.h"
 #include "label.h"
+#include "lens.h"
 #include "shape.h"
 
 namespace {
-// sign(v) as -1, 0 or +1.
 int signOf(double v) {
     return (v > 0) - (v < 0);
 }
-
-// 760000 twips, far beyond every area, stands for an infinite focal length.
-constexpr double kInfiniteFocus = 760000;
 } // namespace
 
-// Two spherical surfaces between media n1 | N | n2; radii positive when the
-// centre of curvature lies to the right of the surface. The surface drawn left
-// of the lens plane meets n1, the one drawn right meets n2. In the biconcave
-// layout the sliders trade rows so that each reshapes the surface on its side:
-// R2 then belongs to the left surface, R1 to the right one, each with the sign
-// its own side needs.
 double Form1::OpticalPower() const {
-    const bool biconcaveLayout = R1Sign < 0;
-    const double leftR = biconcaveLayout ? -R2 : R1;
-    const double rightR = biconcaveLayout ? -R1 : R2;
-    return (N - n1) / leftR - (N - n2) / rightR;
+    return Optics::power(Optics::lensOf(*this));
 }
 
 void Form1::ComputeFocalLengths() {
     const double P = OpticalPower();
-    const int s = signOf(P);
-    if (P == 0 || P * s < 0.000001) {
-        f1 = kInfiniteFocus;
-        f2 = kInfiniteFocus;
-    } else {
-        f1 = n1 / P;
-        f2 = n2 / P;
-    }
-    // The colour follows the sign of the power, not the threshold above.
-    if (P < 0) {
+    const Optics::FocalLengths focal = Optics::focalLengths(Optics::lensOf(*this));
+    f1 = focal.front;
+    f2 = focal.back;
+    // The colour follows the sign of the power, not the threshold for none.
+    if (!Optics::converges(P)) {
         shpF1->SetBackColor(255);
         shpF2->SetBackColor(255);
         shp2F1->SetBackColor(RGB(255, 128, 128));
@@ -76,7 +60,8 @@ void Form1::PlaceFocalMarks() {
     const bool diverging = f1 < 0;
     const double a1 = diverging ? signOf(f2) * f2 : signOf(f1) * f1; // left of the lens
     const double a2 = diverging ? signOf(f1) * f1 : signOf(f2) * f2; // right of the lens
-    shpF1->SetLeft(float((7365 - a1) + double(shpF1->Width()) / 2));
+    shpF1->SetLeft(
+        float((Bench::kLensX - double(shpF1->Width()) - a1) + double(shpF1->Width()) / 2));
     shpF2->SetLeft(float(a2 - double(shpF2->Width()) / 2));
     shp2F1->SetLeft(float(double(shpF1->Left()) - a1));
     shp2F2->SetLeft(float(double(shpF2->Left()) + a2));

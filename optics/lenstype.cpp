@@ -7,6 +7,7 @@
 // the boxes trade places and colours: then each medium bulges into the lens.
 #include "form1.h"
 
+#include "bench.h"
 #include "picturebox.h"
 #include "shape.h"
 #include "slider.h"
@@ -27,11 +28,9 @@ void Form1::cmdRas_Click() {
 }
 
 void Form1::ShapeLens() {
-    if (IsConverging) {
-        shpF1->SetBackColor(0);
-        shpF2->SetBackColor(0);
-        shpF1->SetBorderColor(0);
-        shpF2->SetBorderColor(0);
+    // The layout follows the type chosen; the marks' colours and the arrowheads
+    // follow the power, which ComputeFocalLengths finds at the end.
+    if (ConvergingChosen) {
         picRsob->SetLeft(RightBoxX);
         picLSob->SetLeft(LeftBoxX);
         LSobBoxX = LeftBoxX;
@@ -47,10 +46,6 @@ void Form1::ShapeLens() {
         R1Sign = +1;
         R2Sign = -1;
     } else {
-        shpF1->SetBackColor(255);
-        shpF2->SetBackColor(255);
-        shpF1->SetBorderColor(255);
-        shpF2->SetBorderColor(255);
         picRsob->SetLeft(LeftBoxX);
         picLSob->SetLeft(RightBoxX);
         LSobBoxX = RightBoxX;
@@ -75,8 +70,7 @@ void Form1::ShapeLens() {
     shpLsob->SetLeft(0);
     sldR1->SetValue(0);
     sldR2->SetValue(0);
-    R1 = R1Sign * (50 * sldR1->Value() + RadiusBase);
-    R2 = R2Sign * (50 * sldR2->Value() + RadiusBase);
-    // Also recolours the F marks from the sign of the power.
+    R1 = R1Sign * Bench::radiusOf(sldR1->Value(), RadiusBase);
+    R2 = R2Sign * Bench::radiusOf(sldR2->Value(), RadiusBase);
     ComputeFocalLengths();
 }

@@ -8,6 +8,7 @@
 // draws the construction again. The bench always matches the thumb.
 #include "form1.h"
 
+#include "bench.h"
 #include "label.h"
 #include "picturebox.h"
 #include "readout.h"
@@ -17,11 +18,6 @@
 namespace {
 // Button state of a move with the left button alone held.
 constexpr int kLeftButtonAlone = 1;
-
-// An index slider gives 1 at value 0 and 2 at its maximum 50.
-double indexOf(int value) {
-    return 1 + value / 50.0;
-}
 
 // The deeper the index, the deeper the blue: white at index 1, RGB(155, 155,
 // 255) at index 2.
@@ -47,7 +43,7 @@ void Form1::sldn1_Change() {
         picLSob->SetBackColor(picLeft->BackColor());
     else
         shpRsob->SetBackColor(picLeft->BackColor());
-    n1 = indexOf(sldn1->Value());
+    n1 = Bench::indexOf(sldn1->Value());
     lbln1->SetCaption(readoutText(n1));
     lbln1->SetBackColor(LeftColor);
     ComputeFocalLengths();
@@ -69,7 +65,7 @@ void Form1::sldn2_Change() {
         picRsob->SetBackColor(picRigth->BackColor());
     else
         shpLsob->SetBackColor(picRigth->BackColor());
-    n2 = indexOf(sldn2->Value());
+    n2 = Bench::indexOf(sldn2->Value());
     lbln2->SetCaption(readoutText(n2));
     lbln2->SetBackColor(RightColor);
     ComputeFocalLengths();
@@ -82,9 +78,7 @@ void Form1::sldVexol_MouseMove(int button, int, float, float) {
 }
 
 void Form1::sldVexol_Change() {
-    // The lens colour member holds the level first, then the colour.
-    LensColor = 2 * sldVexol->Value();
-    LensColor = tintOf(LensColor);
+    LensColor = tintOf(2 * sldVexol->Value());
     // The lens body: the ovals of a biconvex lens, the boxes of a biconcave one.
     if (ConvergingChosen) {
         shpLsob->SetBackColor(LensColor);
@@ -95,7 +89,7 @@ void Form1::sldVexol_Change() {
     }
     shpLsob->SetBorderColor(LensColor);
     shpRsob->SetBorderColor(LensColor);
-    N = indexOf(sldVexol->Value());
+    N = Bench::indexOf(sldVexol->Value());
     lblN->SetCaption(readoutText(N));
     lblN->SetBackColor(LensColor);
     ComputeFocalLengths();
@@ -112,7 +106,7 @@ void Form1::sldR1_MouseMove(int button, int, float, float) {
 void Form1::sldR1_Change() {
     shpLsob->SetLeft(10 * sldR1->Value());
     shpLsob->SetWidth(1425 - 20 * sldR1->Value());
-    R1 = R1Sign * (50 * sldR1->Value() + RadiusBase);
+    R1 = R1Sign * Bench::radiusOf(sldR1->Value(), RadiusBase);
     ComputeFocalLengths();
     RedrawScheme();
 }
@@ -125,7 +119,7 @@ void Form1::sldR2_MouseMove(int button, int, float, float) {
 void Form1::sldR2_Change() {
     shpRsob->SetLeft(10 * sldR2->Value() - 720);
     shpRsob->SetWidth(1425 - 20 * sldR2->Value());
-    R2 = R2Sign * (50 * sldR2->Value() + RadiusBase);
+    R2 = R2Sign * Bench::radiusOf(sldR2->Value(), RadiusBase);
     ComputeFocalLengths();
     RedrawScheme();
 }

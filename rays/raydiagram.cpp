@@ -21,6 +21,7 @@ void Form1::DrawRayDiagram() {
     // infinite or undefined place has none either.
     if (!(ObjectX < 7500) || !std::isfinite(ObjectX) || !std::isfinite(ObjectY))
         return;
+    ConstructionShown = kTrue;
 
     const double x = ObjectX;
     const double y = ObjectY;

@@ -120,8 +120,8 @@ void TestSliders::indexSliders() {
     QVERIFY2(near(w->f1, f1), qPrintable(QString::number(w->f1, 'g', 17)));
     QVERIFY2(near(w->f2, f2), qPrintable(QString::number(w->f2, 'g', 17)));
     QCOMPARE(w->IsConverging, kTrue);
-    // Six spaces, then the shortest form with the locale's decimal mark.
-    const QString caption = QStringLiteral("      ") + shown.replace('.', QLocale().decimalPoint());
+    // Six spaces, then the shortest form with the decimal mark of the texts.
+    const QString caption = QStringLiteral("      ") + shown.replace('.', ',');
     if (slider == QLatin1String("sldn1")) {
         QCOMPARE(w->n1, 1 + value / 50.0);
         QCOMPARE(w->LeftLevel, 2 * value);

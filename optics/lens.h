@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "benchstate.h"
+
+// The thin lens between two media and the Gaussian image it forms: plain data
+// and free functions, the one place the bench's optics is computed. Lengths are
+// twips, powers reciprocal twips, light runs from left to right.
+namespace Optics {
+
+// Two spherical surfaces between media n1 | N | n2. Each radius is signed,
+// positive when the centre of curvature lies to the right of the surface; the
+// surface drawn left of the lens plane meets n1, the one drawn right meets n2.
+struct Lens {
+    double n1 = 1;
+    double N = 1;
+    double n2 = 1;
+    double leftR = 0;
+    double rightR = 0;
+};
+
+// The lens the bench holds. In the biconcave layout the radius sliders trade
+// rows, so that each reshapes the surface on its side: R2 then belongs to the
+// left surface and R1 to the right one, each with the sign its side needs.
+Lens lensOf(const BenchState& bench);
+
+// P = (N - n1) / R_left - (N - n2) / R_right.
+double power(const Lens& lens);
+
+// Whether a power is large enough to count: below the smallest power the lens
+// is a plane boundary between the media and its focal lengths are infinite.
+bool hasPower(double P);
+
+// What a power does to rays: a lens of zero power or more gathers them.
+inline bool converges(double P) {
+    return !(P < 0);
+}
+
+// The focal lengths: the front one f = n1 / P before the lens, the back one
+// f' = n2 / P behind it, both signed (negative for a diverging lens), and the
+// far value for both where the lens has no power. The nodal points stand
+// (n2 - n1) / P behind the principal plane; with equal media they are the
+// optical centre.
+struct FocalLengths {
+    double front = 0;
+    double back = 0;
+    double nodalShift = 0;
+    bool finite = false;
+};
+FocalLengths focalLengths(const Lens& lens);
+
+// The power in dioptres, zero where the lens has none.
+double dioptres(double P);
+
+// The lens as the construction measures it: F2 = |f'| is where rays parallel
+// to the axis meet (or seem to come from, for a diverging lens), F1 = |f| the
+// object distance whose rays leave parallel. A ray through the optical centre
+// is bent by the media alone, n2 u2 = n1 u1, so its slope grows by bend =
+// n1 / n2. F1 is taken as bend * F2, which is |f| itself for every finite focal
+// length and keeps the construction consistent where the far value stands for
+// an infinite one.
+struct ThinLens {
+    double F1 = 0;
+    double F2 = 0;
+    double bend = 1;
+    bool converging = true;
+};
+// From the back focal length the bench holds (f2) and the two media.
+ThinLens thinLens(double f2, double n1, double n2, bool converging);
+ThinLens thinLens(const BenchState& bench);
+
+// Image distance of an object d before the lens, from f / d + f' / b = 1:
+// b = f' d / (d - f), negative for a virtual image (left of the lens). False
+// when the object stands in the front focal plane: the rays leave parallel.
+bool imageDistance(const ThinLens& lens, double d, double* b);
+
+enum class ImageKind { None, Real, Virtual };
+
+// Which edge of its area a point lies beyond, if any.
+enum class Edge { None, Left, Right, Top, Bottom };
+
+// The Gaussian image of an object point (x, y) of picLeft. `d` is its distance
+// before the lens, `b` the image's behind it, `magnification` -(n1 b) / (n2 d)
+// (upright when positive). A real image stands in picRigth at (b, y'), a
+// virtual one in picLeft at (7500 + b, y'), with y' - 3990 the magnification
+// times the object's height. Without power the lens is a plane boundary: the
+// image stands n2 / n1 of the distance before it, upright and of equal size.
+struct Image {
+    ImageKind kind = ImageKind::None;
+    double d = 0;
+    double b = 0;
+    double magnification = 0;
+    double x = 0;
+    double y = 0;
+    Edge beyond = Edge::None;
+};
+Image imageOf(const Lens& lens, double objectX, double objectY);
+
+// Whether the object point is one the construction draws for: left of the lens
+// plane, at a finite place.
+bool objectOnBench(const BenchState& bench);
+
+} // namespace Optics
