@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The size of the window's face. The laid-out 15120 x 10455 twips scale by one
+// The size of the window's face. The laid-out 15120 x 10935 twips scale by one
 // factor to fit the window with their proportions kept, centred on the face
 // colour, so the whole bench and panel show on a projector and on a small
 // laptop alike. Ctrl+plus and Ctrl+minus zoom from the fit, Ctrl+0 returns to

@@ -16,9 +16,10 @@ constexpr double kAxisY = 3990;
 constexpr double kAreaWidth = 7500;
 constexpr double kAreaHeight = 8025;
 
-// The window's face as laid out; the whole window scales from it.
+// The window's face as laid out, the lesson strip below the panel included;
+// the whole window scales from it.
 constexpr double kLaidOutWidth = 15120;
-constexpr double kLaidOutHeight = 10455;
+constexpr double kLaidOutHeight = 10935;
 
 // Far beyond every area: stands for an infinite focal length, and bounds the
 // image point before it is drawn.
