@@ -2,6 +2,7 @@
 #pragma once
 
 #include "benchstate.h"
+#include "construction.h"
 
 #include <QImage>
 #include <QWidget>
@@ -71,6 +72,8 @@ public:
     void MarkRealImage();
     void DrawVirtualImage();
     void DrawAxialBeam();
+    // Draws a construction's strokes and takes its work values.
+    void DrawConstruction(const Optics::Construction& construction);
 
     // Object placement (input/).
     void picLeft_MouseDown(int button, int shift, float x, float y);

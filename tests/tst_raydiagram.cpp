@@ -451,7 +451,7 @@ void TestRayDiagram::crossShiftRounding_data() {
 void TestRayDiagram::crossShiftRounding() {
     QFETCH(double, value);
     QFETCH(int, rounded);
-    QCOMPARE(Construction::roundToInt32(value), rounded);
+    QCOMPARE(Optics::roundToInt32(value), rounded);
 }
 
 QTEST_MAIN(TestRayDiagram)

@@ -52,10 +52,10 @@ void apply(Form1& w, const Lens& lens) {
 // surface borders n1 and right surface n2. Slider sldR1 shapes the left surface
 // of the biconvex lens and the right one of the biconcave lens, sldR2 the other;
 // a radius is positive when its centre of curvature lies right of the surface.
-struct Optics {
+struct Gaussian {
     double n1, n2, P, f1, f2;
 };
-Optics opticsOf(const Lens& lens) {
+Gaussian opticsOf(const Lens& lens) {
     const double n1 = 1 + lens.n1 / 50.0, n2 = 1 + lens.n2 / 50.0, N = 1 + lens.vexol / 50.0;
     const double a1 = 50 * lens.r1 + 1500, a2 = 50 * lens.r2 + 1500;
     const double left = lens.convergingLayout ? a1 : -a2;
@@ -157,7 +157,7 @@ void TestRaySweep::gaussianOpticsAnyMedia() {
         if (lens.n1 == lens.n2)
             lens.n2 = (lens.n1 + 1 + int(random.bounded(50))) % 51;
         apply(*w, lens);
-        const Optics o = opticsOf(lens);
+        const Gaussian o = opticsOf(lens);
         if (std::fabs(o.P) < 1e-6)
             continue; // too weak a lens: 760000 stands in for its focal lengths
         CHECK(std::fabs(w->f1 - o.f1) <= 1e-9 * std::fabs(o.f1) &&

@@ -1,0 +1,564 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "construction.h"
+
+#include "bench.h"
+#include "lens.h"
+
+#include <cmath>
+#include <limits>
+
+namespace Optics {
+
+namespace {
+using namespace Bench;
+
+// The aperture edges as the construction meets them: above the axis (side -1)
+// or below it (side +1), for the converging or the diverging lens.
+constexpr int kAbove = -1;
+constexpr int kBelow = +1;
+
+double edgeOf(bool converging, int side) {
+    if (converging)
+        return side == kAbove ? kConvergingTop : kConvergingBottom;
+    return side == kAbove ? kDivergingTop : kDivergingBottom;
+}
+
+// The area edge a line towards `side` runs to, and how far that edge lies from
+// the axis (or from another height).
+double farEdgeOf(int side) {
+    return side == kAbove ? 0 : kAreaHeight;
+}
+double reachFrom(double height, int side) {
+    return side == kAbove ? height - 0 : kAreaHeight - height;
+}
+
+// The central ray of a point above the axis is drawn on to just past the
+// bottom edge.
+constexpr double kPastBottom = 8050;
+
+// Builds a construction as the window draws it: each stroke with the pen in
+// force, the pens set as the drawing goes on, the work values written where
+// the construction writes them.
+class Builder {
+public:
+    Builder(const BenchState& bench, const Pen& left, const Pen& right) {
+        m_out.bench = bench;
+        m_out.left = left;
+        m_out.right = right;
+    }
+
+    Construction done() { return std::move(m_out); }
+
+    void rayDiagram();
+    void axialBeam();
+    void realImageMark();
+    void virtualImage();
+
+private:
+    Pen& pen(Area area) { return area == Area::Left ? m_out.left : m_out.right; }
+    BenchState& w() { return m_out.bench; }
+
+    void line(Area area, Role role, double x1, double y1, double x2, double y2) {
+        line(area, role, x1, y1, x2, y2, pen(area).foreColour);
+    }
+    void line(Area area, Role role, double x1, double y1, double x2, double y2, Colour colour) {
+        Stroke s;
+        s.area = area, s.role = role, s.refracted = m_refracted;
+        s.x1 = x1, s.y1 = y1, s.x2 = x2, s.y2 = y2, s.colour = colour, s.pen = pen(area);
+        m_out.strokes.push_back(s);
+    }
+    void circle(Area area, Role role, double x, double y, double radius, Colour colour) {
+        Stroke s;
+        s.area = area, s.role = role, s.circle = true;
+        s.x1 = s.x2 = x, s.y1 = s.y2 = y, s.radius = radius, s.colour = colour, s.pen = pen(area);
+        m_out.strokes.push_back(s);
+    }
+    // Refracted strokes stand in picRigth, or are traced back into picLeft.
+    void refracted(Area area, Role role, double x1, double y1, double x2, double y2) {
+        m_refracted = true;
+        line(area, role, x1, y1, x2, y2);
+        m_refracted = false;
+    }
+    void refracted(Area area, Role role, double x1, double y1, double x2, double y2,
+                   Colour colour) {
+        m_refracted = true;
+        line(area, role, x1, y1, x2, y2, colour);
+        m_refracted = false;
+    }
+
+    // Construction lines are drawn thin and dashed, rays solid and two pixels wide.
+    void dashedThin() {
+        for (Area area : {Area::Left, Area::Right}) {
+            pen(area).style = 1;
+            pen(area).width = 1;
+        }
+    }
+    void solidRays() {
+        for (Area area : {Area::Left, Area::Right}) {
+            pen(area).style = 0;
+            pen(area).width = 2;
+        }
+    }
+
+    // A dot at the image point and three dashed lines 10 twips apart from it to
+    // the axis, which together read as one thick dashed line. Leaves the area
+    // solid and 1 wide.
+    void markImage(Area area, double imageX, double imageY, Colour colour) {
+        circle(area, Role::ImageDot, imageX, imageY, 50, colour);
+        pen(area).style = 1;
+        pen(area).width = 1;
+        for (double offset : {0.0, 10.0, -10.0})
+            line(area, Role::ImageLine, imageX + offset, imageY, imageX + offset, kAxisY, colour);
+        pen(area).style = 0;
+    }
+
+    void beyondConvergingAperture(int side, double x, double y, double d, const ThinLens& lens,
+                                  bool hasImage, double b);
+    void insideFocusBeyondAperture(int side, double y, double d, const ThinLens& lens,
+                                   bool hasImage, double b);
+    void beyondDivergingAperture(int side, double x, double y, double d, const ThinLens& lens);
+
+    Construction m_out;
+    bool m_refracted = false;
+};
+
+// Keeps the image point within the far value, each coordinate on its own.
+void clampImage(double& imageX, double& imageY) {
+    for (double* v : {&imageX, &imageY}) {
+        if (*v > kFar)
+            *v = kFar;
+        if (*v < -kFar)
+            *v = -kFar;
+    }
+}
+
+int signOf(double v) {
+    return (v > 0) - (v < 0);
+}
+} // namespace
+
+std::int32_t roundToInt32(double v) {
+    if (std::isnan(v))
+        return 0;
+    const double r = std::nearbyint(v); // the default rounding mode: half to even
+    if (r >= double(std::numeric_limits<std::int32_t>::max()))
+        return std::numeric_limits<std::int32_t>::max();
+    if (r <= double(std::numeric_limits<std::int32_t>::min()))
+        return std::numeric_limits<std::int32_t>::min();
+    return static_cast<std::int32_t>(r);
+}
+
+// Object beyond the converging lens's aperture, above or below it: the ray to
+// that aperture edge. The secondary axis, the line through the optical centre
+// parallel to it, is bent there like the central ray and meets the back focal
+// plane at the depth F1 * slope, where the refracted edge ray passes too.
+void Builder::beyondConvergingAperture(int side, double x, double y, double d, const ThinLens& lens,
+                                       bool hasImage, double b) {
+    const double edge = edgeOf(true, side);
+    const double beyond = side == kAbove ? edge - y : y - edge; // how far beyond the edge
+    const double k = lens.bend;
+    line(Area::Left, Role::EdgeRay, x, y, kLensX, edge);
+    dashedThin();
+    line(Area::Right, Role::FocalPlane, lens.F2, kFocalPlaneTop, lens.F2, kFocalPlaneBottom, kGrey);
+    line(Area::Left, Role::SecondaryAxis, kLensX, kAxisY, 0, kAxisY + side * (kLensX * beyond / d),
+         kGrey);
+    // The secondary axis crosses the axis at the centre and runs to the far edge.
+    const int across = -side;
+    line(Area::Right, Role::SecondaryAxis, 0, kAxisY, reachFrom(kAxisY, across) / (k * beyond) * d,
+         farEdgeOf(across), kGrey);
+    solidRays();
+    w().AuxSlope = beyond / d;
+    // Run in x per twip of drop of the refracted edge ray: it passes through
+    // (F2, 3990 + F1 * AuxSlope) on the focal plane.
+    w().RaySlope = lens.F2 / ((kAxisY - kConvergingTop) + lens.F1 * w().AuxSlope);
+    refracted(Area::Right, Role::EdgeRay, 0, edge, w().RaySlope * reachFrom(edge, across),
+              farEdgeOf(across));
+    // In the focal plane the rays leave parallel: no image to mark.
+    if (hasImage) {
+        w().ImageX = b;
+        w().ImageY = kAxisY - w().ImageX * k * (y - kAxisY) / d;
+        realImageMark();
+    }
+}
+
+// The same object inside F1: the virtual image, on the backward extension of
+// the refracted edge ray just found.
+void Builder::insideFocusBeyondAperture(int side, double y, double d, const ThinLens& lens,
+                                        bool hasImage, double b) {
+    w().LensHitY = edgeOf(true, side);
+    // The refracted edge ray crosses the axis at F2 - F1 * RaySlope * AuxSlope.
+    w().CrossShift = roundToInt32((lens.F1 * w().RaySlope) * w().AuxSlope);
+    if (hasImage) {
+        w().ImageX = kLensX + b; // 7500 - F2 * d / (F1 - d)
+        w().ImageY = kAxisY + (kLensX - w().ImageX) * lens.bend * (y - kAxisY) / d;
+    }
+    w().RaySlope = 1 / w().RaySlope; // from here on the slope, y per x
+    if (hasImage)
+        virtualImage();
+}
+
+// Object beyond the diverging lens's aperture: the ray to that edge is turned
+// 1440 / F2 away from the axis. The refracted rays only seem to come from the
+// left, so the secondary axis is drawn there as it leaves the lens, bent and
+// traced back: it meets the focal plane at F2 where the backward extension of
+// the refracted edge ray does. With equal media it is simply the line parallel
+// to the edge ray.
+void Builder::beyondDivergingAperture(int side, double x, double y, double d,
+                                      const ThinLens& lens) {
+    const double edge = edgeOf(false, side);
+    const double beyond = side == kAbove ? edge - y : y - edge;
+    const double k = lens.bend;
+    line(Area::Left, Role::EdgeRay, x, y, kLensX, edge);
+    dashedThin();
+    line(Area::Left, Role::FocalPlane, kLensX - lens.F2, kFocalPlaneTop, kLensX - lens.F2,
+         kFocalPlaneBottom, kGrey);
+    line(Area::Left, Role::SecondaryAxis, kLensX, kAxisY, 0,
+         kAxisY + side * (kLensX * k * beyond / d), kGrey);
+    const int across = -side;
+    line(Area::Right, Role::SecondaryAxis, 0, kAxisY, reachFrom(kAxisY, across) / (k * beyond) * d,
+         farEdgeOf(across), kGrey);
+    w().RaySlope = beyond / d;
+    w().AuxSlope = (kAxisY - kDivergingTop) / lens.F2 - k * w().RaySlope;
+    refracted(Area::Left, Role::BackwardExtension, kLensX, edge, 0,
+              edge - side * (kLensX * w().AuxSlope), kRed);
+    solidRays();
+    refracted(Area::Right, Role::EdgeRay, 0, edge, kAreaWidth,
+              edge + side * (kAreaWidth * w().AuxSlope));
+}
+
+void Builder::rayDiagram() {
+    // Only an object point left of the lens plane has a construction; one at an
+    // infinite or undefined place has none either.
+    if (!objectOnBench(w()))
+        return;
+    w().ConstructionShown = kTrue;
+
+    const double x = w().ObjectX;
+    const double y = w().ObjectY;
+    const double d = kLensX - x;            // distance of the object point from the lens plane
+    const double h = std::fabs(y - kAxisY); // its height above or below the axis
+    const ThinLens lens = thinLens(w());
+    const bool converging = lens.converging;
+    const double F1 = lens.F1;
+    const double F2 = lens.F2;
+    const double k = lens.bend;
+    const int side = signOf(y - kAxisY); // -1 above the axis, +1 below, 0 on it
+    // Where the rays meet; nothing when the object stands in the front focal plane.
+    double b = 0;
+    const bool hasImage = imageDistance(lens, d, &b);
+
+    // The object: a green line from the point to the axis. It keeps the width the
+    // area was left at, which is the marker's width after a complete run.
+    line(Area::Left, Role::Object, x, y, x, kAxisY, kGreen);
+    pen(Area::Left).width = 2;
+
+    // Central ray: through the optical centre (7500, 3990), where the change of
+    // medium bends it (n2 u2 = n1 u1); with equal media it goes straight on.
+    line(Area::Left, Role::CentralRay, x, y, kLensX, kAxisY);
+    pen(Area::Right).width = 2;
+    pen(Area::Right).foreColour = kBlack;
+    pen(Area::Left).foreColour = kBlack;
+    if (side == 0)
+        refracted(Area::Right, Role::CentralRay, 0, kAxisY, kAreaWidth, kAxisY);
+    else if (side == kAbove) // falls to below the bottom edge
+        refracted(Area::Right, Role::CentralRay, 0, kAxisY, (kPastBottom - kAxisY) * d / (k * h),
+                  kPastBottom);
+    else // rises to the top edge
+        refracted(Area::Right, Role::CentralRay, 0, kAxisY, kAxisY * d / (k * h), 0);
+    if (side != 0)
+        w().AuxSlope = (side == kAbove ? kAxisY - y : y - kAxisY) / d;
+
+    // On the axis the central and the parallel ray coincide: a beam to the
+    // aperture edges finds the image instead.
+    if (side == 0)
+        axialBeam();
+
+    // Converging lens, object point within the aperture: the ray parallel to the
+    // axis is refracted through the back focal point.
+    if (converging && y > kConvergingTop && y < kConvergingBottom && side != 0) {
+        line(Area::Left, Role::ParallelRay, x, y, kLensX, y);
+        refracted(Area::Right, Role::ParallelRay, 0, y, F2, kAxisY);
+        if (side == kAbove)
+            refracted(Area::Right, Role::ParallelRay, F2, kAxisY,
+                      F2 + (kPastBottom - kAxisY) * F2 / h, kPastBottom);
+        else
+            refracted(Area::Right, Role::ParallelRay, F2, kAxisY, F2 + kAxisY * F2 / h, 0);
+        w().RaySlope = (side == kAbove ? kAxisY - y : y - kAxisY) / F2;
+
+        // The object beyond F1: the focal ray and the bent central ray meet right
+        // of the lens, in a real, inverted image, magnified -(n1 b) / (n2 d).
+        if (hasImage && d > F1) {
+            w().ImageX = b;
+            w().ImageY = kAxisY - side * (k * w().AuxSlope * w().ImageX);
+            realImageMark();
+        }
+        // The object inside F1: they part, and seem to come from an upright virtual
+        // image left of the lens. In the front focal plane they leave parallel: no image.
+        if (hasImage && d < F1) {
+            w().ImageX = kLensX + b;
+            w().ImageY = kAxisY + side * (k * w().AuxSlope * (kLensX - w().ImageX));
+            // The focal ray leaves the lens at the object's height and crosses the
+            // axis exactly at the back focal point.
+            w().LensHitY = y;
+            w().CrossShift = 0;
+            virtualImage();
+        }
+    }
+
+    // Converging lens, object point above or below the aperture; inside F1 the
+    // image is virtual.
+    if (converging && side != 0 && (y < kConvergingTop || y > kConvergingBottom)) {
+        beyondConvergingAperture(side, x, y, d, lens, hasImage, b);
+        if (d < F1)
+            insideFocusBeyondAperture(side, y, d, lens, hasImage, b);
+    }
+
+    // Diverging lens, object point within its aperture: the parallel ray leaves
+    // the lens as if it came from the focal point F2 on the object side.
+    if (!converging && y > kDivergingTop && y < kDivergingBottom && side != 0) {
+        line(Area::Left, Role::ParallelRay, x, y, kLensX, y);
+        pen(Area::Left).width = 1;
+        pen(Area::Left).style = 1;
+        refracted(Area::Left, Role::BackwardExtension, kLensX - F2, kAxisY, kLensX, y, kRed);
+        pen(Area::Left).width = 2;
+        pen(Area::Left).style = 0;
+        w().RaySlope = (kAxisY - y) / F2; // signed: positive above the axis
+        refracted(Area::Right, Role::ParallelRay, 0, y, kAreaWidth, y - kAreaWidth * w().RaySlope);
+    }
+
+    // Diverging lens, object point above or below its aperture.
+    if (!converging && side != 0 && (y < kDivergingTop || y > kDivergingBottom))
+        beyondDivergingAperture(side, x, y, d, lens);
+
+    // A diverging lens always gives a virtual, upright, reduced image between
+    // its focal point F2 and the lens.
+    if (!converging && hasImage) {
+        w().ImageX = kLensX + b; // 7500 - F2 * d / (d + F1)
+        w().ImageY = kAxisY + ((kLensX - w().ImageX) / d) * k * (y - kAxisY);
+        virtualImage();
+    }
+
+    // The object marker, on every run: a filled green dot. The settings stay so.
+    pen(Area::Left).width = 3;
+    pen(Area::Left).fillStyle = 0;
+    pen(Area::Left).fillColour = kGreen;
+    circle(Area::Left, Role::ObjectDot, x, y, 60, kGreen);
+}
+
+// Object point on the main optical axis. The central and the parallel ray both
+// run along the axis and find nothing, so a beam goes from the point to the two
+// aperture edges; each edge ray is refracted through the point where the
+// secondary axis parallel to it (the line through the optical centre) meets the
+// focal plane.
+void Builder::axialBeam() {
+    const double x = w().ObjectX;
+    const double y = w().ObjectY;
+    const double d = kLensX - x;
+    const ThinLens lens = thinLens(w());
+    const double F1 = lens.F1;
+    const double F2 = lens.F2;
+    const double k = lens.bend; // the secondary axes bend at the centre by n1 / n2
+    const bool converging = lens.converging;
+    // The lower half of the beam first, then the upper one; each edge ray's slope
+    // as it leaves the object, y per x (down positive).
+    const int halves[] = {kBelow, kAbove};
+    auto edgeSlope = [&](int side) {
+        const double edge = edgeOf(converging, side);
+        return side == kBelow ? (y - edge) / d : (edge - y) / d;
+    };
+    // The secondary axis parallel to an edge ray: on the left as the edge ray
+    // comes in (converging) or traced back bent (diverging), on the right on
+    // through the centre to the far edge.
+    auto secondaryAxes = [&](int side) {
+        const double edge = edgeOf(converging, side);
+        const double rise = side == kBelow ? edge - y : y - edge; // the edge's height off the point
+        const double leftY =
+            converging ? kAxisY + kLensX * (y - edge) / d : kAxisY + kLensX * k * (y - edge) / d;
+        line(Area::Left, Role::SecondaryAxis, kLensX, kAxisY, 0, leftY, kGrey);
+        const int across = -side;
+        line(Area::Right, Role::SecondaryAxis, 0, kAxisY,
+             (reachFrom(kAxisY, across) / (k * rise)) * d, farEdgeOf(across), kGrey);
+    };
+
+    if (!converging) {
+        // Diverging lens: the refracted edge rays spread away from the axis as if
+        // they came from the focal plane at F2 on the object side; their backward
+        // extensions cross at the virtual image, which the diverging-lens block
+        // then locates and marks. The secondary axes are drawn on the left as they
+        // leave the lens, traced back (with equal media: parallel to the edge
+        // rays), so that each meets its extension on that focal plane.
+        for (int side : {kAbove, kBelow})
+            line(Area::Left, Role::EdgeRay, x, y, kLensX, edgeOf(false, side));
+        dashedThin();
+        line(Area::Left, Role::FocalPlane, kLensX - F2, kFocalPlaneTop, kLensX - F2,
+             kFocalPlaneBottom, kGrey);
+        // Each secondary axis with the backward extension it locates. The edge
+        // rays are turned 1440 / F2 away from the axis.
+        auto turned = [&](int side) {
+            w().RaySlope = edgeSlope(side);
+            return (kAxisY - kDivergingTop) / F2 - k * w().RaySlope;
+        };
+        for (int side : halves) {
+            const double edge = edgeOf(false, side);
+            secondaryAxes(side);
+            w().AuxSlope = turned(side);
+            refracted(Area::Left, Role::BackwardExtension, kLensX, edge, 0,
+                      edge - side * (kLensX * w().AuxSlope), kRed);
+        }
+        solidRays();
+        for (int side : halves) {
+            const double edge = edgeOf(false, side);
+            w().AuxSlope = turned(side);
+            refracted(Area::Right, Role::EdgeRay, 0, edge, kAreaWidth,
+                      edge + side * (kAreaWidth * w().AuxSlope));
+        }
+        return;
+    }
+
+    // Converging lens. In the front focal plane (d = F1) the refracted rays
+    // leave parallel to the axis and no image exists.
+    double b = 0;
+    const bool hasImage = imageDistance(lens, d, &b);
+
+    for (int side : {kAbove, kBelow})
+        line(Area::Left, Role::EdgeRay, x, kAxisY, kLensX, edgeOf(true, side));
+    dashedThin();
+
+    // Back focal plane and the secondary axes parallel to the two edge rays, bent
+    // at the centre by the media: they meet the focal plane at F1 times the slope.
+    line(Area::Right, Role::FocalPlane, F2, kFocalPlaneTop, F2, kFocalPlaneBottom, kGrey);
+    for (int side : halves)
+        secondaryAxes(side);
+    solidRays();
+
+    // The refracted edge rays; RaySlope is their run in x per twip of y, so that
+    // both cross the axis at 1340 * RaySlope, the real image distance. When they
+    // leave parallel they are drawn level with their edge across the area.
+    for (int side : halves) {
+        const double edge = edgeOf(true, side);
+        w().AuxSlope = edgeSlope(side);
+        const int across = -side;
+        if (const double run = F2 / ((kAxisY - kConvergingTop) + F1 * w().AuxSlope);
+            hasImage && std::isfinite(run)) {
+            w().RaySlope = run;
+            refracted(Area::Right, Role::EdgeRay, 0, edge, w().RaySlope * reachFrom(edge, across),
+                      farEdgeOf(across));
+        } else {
+            refracted(Area::Right, Role::EdgeRay, 0, edge, kAreaWidth, edge);
+        }
+    }
+    if (!hasImage)
+        return;
+
+    // The real image, on the axis; left of the lens (out of sight) for an object
+    // inside F1.
+    w().ImageX = b;
+    w().ImageY = kAxisY - w().ImageX * k * (y - kAxisY) / d;
+    realImageMark();
+
+    if (!(d < F1))
+        return;
+
+    // Inside F1: the virtual image, where the backward extensions of the refracted
+    // rays cross.
+    w().ImageX = kLensX + b; // 7500 - F2 * d / (F1 - d)
+    w().ImageY = kAxisY + (kLensX - w().ImageX) * k * (y - kAxisY) / d;
+    virtualImage();
+    const double halfAperture = kAxisY - kConvergingTop;
+    w().AuxSlope = halfAperture / d;
+    // Slope of the refracted rays away from the axis, n2 u2 = n1 u1 - h P at the
+    // aperture edges: 1340 (n1 / n2) / d - 1340 / F2, towards the virtual image.
+    const double slope = k * w().AuxSlope - halfAperture / F2;
+    if (!std::isfinite(slope))
+        return;
+    w().RaySlope = slope;
+    pen(Area::Left).style = 1;
+    for (int side : {kAbove, kBelow}) {
+        const double edge = edgeOf(true, side);
+        refracted(Area::Left, Role::BackwardExtension, kLensX, edge, 0,
+                  edge - side * (kLensX * w().RaySlope), kRed);
+    }
+    pen(Area::Left).style = 0;
+    pen(Area::Right).width = 2;
+    for (int side : {kAbove, kBelow}) {
+        const double edge = edgeOf(true, side);
+        refracted(Area::Right, Role::EdgeRay, 0, edge, kAreaWidth,
+                  edge + side * (kAreaWidth * w().RaySlope));
+    }
+}
+
+// The real image: a green dot in picRigth with a thick green dashed line to the
+// axis, filled with the area's fill colour, which nothing sets: black.
+void Builder::realImageMark() {
+    pen(Area::Right).width = 4;
+    pen(Area::Right).fillStyle = 0;
+    clampImage(w().ImageX, w().ImageY);
+    markImage(Area::Right, w().ImageX, w().ImageY, kGreen);
+}
+
+// The virtual image, its red counterpart in picLeft, together with the
+// backward extensions of the rays that seem to come from it.
+void Builder::virtualImage() {
+    const double x = w().ObjectX;
+    const double y = w().ObjectY;
+    const ThinLens lens = thinLens(w());
+    const bool converging = lens.converging;
+    const double k = lens.bend;
+    // The refracted ray crosses the axis at X0, F2 - CrossShift right of the lens.
+    // Formed in 64 bits so that no shift whatever can overflow.
+    const double X0 = double(std::int64_t{7500} - w().CrossShift) + lens.F2;
+    // The refracted central ray, traced back, passes through the virtual image.
+    // With equal media it is the incident central ray itself, already drawn up to
+    // the object point, so its extension starts there; bent by unequal media it
+    // starts at the optical centre. A diverging lens needs it only when bent.
+    const int side = y < kAxisY ? kAbove : kBelow;
+    const bool centralExtension = y != kAxisY && (converging || k != 1);
+    const double startX = k == 1 ? x : kLensX;
+    const double startY = k == 1 ? y : kAxisY;
+
+    pen(Area::Left).width = 1;
+    pen(Area::Left).style = 1;
+    if (centralExtension) {
+        // Backward extensions: the central ray on to the area's edge, and the
+        // refracted ray back across the whole area.
+        const double s = k * (side == kAbove ? kAxisY - y : y - kAxisY) / (kLensX - x);
+        refracted(Area::Left, Role::BackwardExtension, startX, startY,
+                  startX - reachFrom(startY, side) / s, farEdgeOf(side), kRed);
+        if (converging)
+            refracted(Area::Left, Role::BackwardExtension, kLensX, w().LensHitY, 0,
+                      kAxisY + side * (w().RaySlope * X0), kRed);
+    }
+
+    pen(Area::Left).width = 4;
+    pen(Area::Left).fillStyle = 0;
+    clampImage(w().ImageX, w().ImageY);
+    // Filled with picLeft's fill colour: black until the first object marker set
+    // it to green.
+    markImage(Area::Left, w().ImageX, w().ImageY, kRed);
+}
+
+Construction rayDiagram(const BenchState& bench, const Pen& left, const Pen& right) {
+    Builder builder(bench, left, right);
+    builder.rayDiagram();
+    return builder.done();
+}
+
+Construction axialBeam(const BenchState& bench, const Pen& left, const Pen& right) {
+    Builder builder(bench, left, right);
+    builder.axialBeam();
+    return builder.done();
+}
+
+Construction realImageMark(const BenchState& bench, const Pen& left, const Pen& right) {
+    Builder builder(bench, left, right);
+    builder.realImageMark();
+    return builder.done();
+}
+
+Construction virtualImage(const BenchState& bench, const Pen& left, const Pen& right) {
+    Builder builder(bench, left, right);
+    builder.virtualImage();
+    return builder.done();
+}
+
+} // namespace Optics
