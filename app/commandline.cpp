@@ -27,6 +27,12 @@ bool sessionHasDisplay(const QCommandLineParser& parser) {
 }
 } // namespace
 
+QString CommandLine::s_unusableDisplay;
+
+QString CommandLine::unusableDisplay() {
+    return s_unusableDisplay;
+}
+
 std::optional<int> CommandLine::answer(int argc, char* argv[]) {
     QCoreApplication core(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quellor"));
@@ -41,6 +47,11 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
     const QCommandLineOption version = parser.addVersionOption();
     for (const char* name : kToolkitOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : {kQuitWhenShown}) {
+        QCommandLineOption option(QString::fromLatin1(name));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
@@ -78,5 +89,16 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
                           QLatin1Char('\n'));
         return 1;
     }
+    QStringList session;
+    for (const char* variable : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DISPLAY"})
+        if (!qEnvironmentVariableIsEmpty(variable))
+            session << QString::fromLatin1(variable) + QLatin1Char('=') +
+                           qEnvironmentVariable(variable);
+    if (parser.isSet(QStringLiteral("platform")))
+        session << QStringLiteral("-platform ") + parser.value(QStringLiteral("platform"));
+    s_unusableDisplay = program + QStringLiteral(": ") +
+                        tr("не удалось открыть окно: графический сеанс недоступен (%1)")
+                            .arg(session.join(QStringLiteral(", "))) +
+                        QLatin1Char('\n');
     return std::nullopt;
 }
