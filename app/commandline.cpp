@@ -50,11 +50,9 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
-    for (const char* name : {kQuitWhenShown}) {
-        QCommandLineOption option(QString::fromLatin1(name));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
+    QCommandLineOption quitWhenShown(QString::fromLatin1(kQuitWhenShown));
+    quitWhenShown.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(quitWhenShown);
     for (const char* name : kToolkitFlags) {
         QCommandLineOption option(QString::fromLatin1(name));
         option.setFlags(QCommandLineOption::HiddenFromHelp);

@@ -23,12 +23,11 @@ std::vector<HeldMessage>& heldMessages() {
     static std::vector<HeldMessage> held;
     return held;
 }
-void holdMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+void holdMessage(QtMsgType type, const QMessageLogContext&, const QString& text) {
     if (type == QtFatalMsg) {
         std::fputs(CommandLine::unusableDisplay().toLocal8Bit().constData(), stderr);
         std::_Exit(1);
     }
-    (void)context;
     heldMessages().push_back({type, text});
 }
 } // namespace
