@@ -20,8 +20,9 @@ public:
     // by answer(), which has the translations at hand.
     static QString unusableDisplay();
 
-    // A hidden option for tests: the window shows, paints once and the
-    // program ends (start-up measured from outside).
+    // A hidden option for tests: the window shows, paints once, the program
+    // prints its peak resident memory (the VmHWM line of /proc/self/status)
+    // and ends.
     static constexpr const char* kQuitWhenShown = "quit-when-shown";
 
 private:
