@@ -8,6 +8,7 @@
 #include "fonts.h"
 #include "label.h"
 #include "picturebox.h"
+#include "safewrite.h"
 
 #include <QBuffer>
 #include <QClipboard>
@@ -18,7 +19,6 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QRegion>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QSvgGenerator>
 
@@ -51,7 +51,30 @@ void Form1::benchRegion(QRect* band, QRegion* shown) const {
     *shown = QRegion(*band) - boxInWindow(this, cmdCopy) - boxInWindow(this, cmdSave);
 }
 
+namespace {
+// A picture of the window shows the bench, not where the keyboard is: the
+// focus frame of the area holding the focus is hidden while it is drawn.
+class FocusFrameHidden {
+public:
+    explicit FocusFrameHidden(QWidget* window)
+        : m_box(dynamic_cast<PictureBox*>(window->focusWidget())) {
+        if (m_box)
+            m_box->SetFocusShown(false);
+    }
+    ~FocusFrameHidden() {
+        if (m_box)
+            m_box->SetFocusShown(true);
+    }
+    FocusFrameHidden(const FocusFrameHidden&) = delete;
+    FocusFrameHidden& operator=(const FocusFrameHidden&) = delete;
+
+private:
+    PictureBox* m_box;
+};
+} // namespace
+
 QImage Form1::BenchPicture() {
+    const FocusFrameHidden noFocusFrame(this);
     QRect band;
     QRegion shown;
     benchRegion(&band, &shown);
@@ -72,46 +95,83 @@ void Form1::CopyPicture() {
 void Form1::SavePicture() {
     const QString png = tr("Рисунок PNG (*.png)");
     const QString svg = tr("Рисунок SVG (*.svg)");
-    QString chosen = png;
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    QString path = QFileDialog::getSaveFileName(
-        this, tr("Сохранить рисунок"), QDir(folder).filePath(QStringLiteral("quellor.png")),
-        png + QStringLiteral(";;") + svg, &chosen);
-    if (path.isEmpty())
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    // The dialog adds the suffix of the chosen type before it asks about
+    // replacing a file, so it asks about the name that will be written.
+    QFileDialog dialog(this, tr("Сохранить рисунок"), folder, png + QStringLiteral(";;") + svg);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    dialog.selectFile(QStringLiteral("quellor.png"));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, svg](const QString& filter) {
+        dialog.setDefaultSuffix(filter == svg ? QStringLiteral("svg") : QStringLiteral("png"));
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return; // cancelled: nothing is written
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix != QLatin1String("png") && suffix != QLatin1String("svg"))
-        path += chosen == svg ? QStringLiteral(".svg") : QStringLiteral(".png");
+    const QString chosen = dialog.selectedFiles().first();
+    const QString path = PictureFileName(chosen, dialog.selectedNameFilter() == svg);
+    // A name the dialog did not show (a suffix added, trailing spaces or dots
+    // dropped) is asked about here before an existing file is replaced.
+    if (path != chosen && QFileInfo::exists(path)) {
+        QMessageBox ask(QMessageBox::Question, tr("Сохранить рисунок"),
+                        tr("Файл «%1» уже есть. Заменить его?").arg(QDir::toNativeSeparators(path)),
+                        QMessageBox::Yes | QMessageBox::No, this);
+        ask.setTextFormat(Qt::PlainText); // a name is never markup; it wraps after a slash
+        ask.setDefaultButton(QMessageBox::No);
+        if (ask.exec() != QMessageBox::Yes)
+            return;
+    }
     WritePicture(path);
 }
 
-// Written through a temporary file that replaces the target only when all of
-// it is written: a failure leaves no partial file and nothing overwritten.
-bool Form1::WritePicture(const QString& path) {
-    QSaveFile file(path);
-    bool written = file.open(QIODevice::WriteOnly);
-    if (written && QFileInfo(path).suffix().toLower() == QLatin1String("svg")) {
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        writeSvg(&buffer);
-        const QByteArray document = withInstalledFonts(buffer.data());
-        written = file.write(document) == document.size();
-    } else if (written) {
-        written = BenchPicture().save(&file, "PNG");
-    }
-    // Why it failed, before a cancel puts its own words there.
-    QString why = file.errorString();
-    if (written) {
-        written = file.commit();
-        why = file.errorString();
+// The name written for the one typed: without trailing spaces and dots, and
+// with the suffix of the chosen type unless it already ends in .png or .svg.
+QString Form1::PictureFileName(const QString& typed, bool svgChosen) {
+    const qsizetype slash = typed.lastIndexOf(QLatin1Char('/'));
+    const QString folder = typed.left(slash + 1);
+    auto trimmed = [](QString name) {
+        while (!name.isEmpty() && (name.back().isSpace() || name.back() == QLatin1Char('.')))
+            name.chop(1);
+        return name;
+    };
+    QString name = trimmed(typed.mid(slash + 1));
+    QString suffix = QFileInfo(name).suffix();
+    if (suffix.compare(QLatin1String("png"), Qt::CaseInsensitive) == 0 ||
+        suffix.compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0) {
+        // "dots..png", as a dialog makes of "dots.", is "dots.png".
+        name = trimmed(name.chopped(suffix.size() + 1));
     } else {
-        file.cancelWriting();
+        suffix = svgChosen ? QStringLiteral("svg") : QStringLiteral("png");
     }
-    if (!written)
-        QMessageBox::warning(
-            this, tr("Рисунок не сохранён"),
-            tr("Не удалось записать файл «%1»:\n%2").arg(QDir::toNativeSeparators(path), why));
-    return written;
+    if (name.isEmpty())
+        name = QStringLiteral("quellor");
+    return folder + name + QLatin1Char('.') + suffix;
+}
+
+// The whole file is made in memory and then written in one safe step: a
+// failure leaves the old file as it was and no partial one.
+bool Form1::WritePicture(const QString& path) {
+    QByteArray content;
+    QBuffer buffer(&content);
+    buffer.open(QIODevice::WriteOnly);
+    const bool svg = QFileInfo(path).suffix().toLower() == QLatin1String("svg");
+    if (svg)
+        writeSvg(&buffer);
+    else
+        BenchPicture().save(&buffer, "PNG");
+    buffer.close();
+    if (svg)
+        content = withInstalledFonts(content);
+    const QString failure = SafeWrite::write(path, content);
+    if (failure.isEmpty())
+        return true;
+    QMessageBox box(QMessageBox::Warning, tr("Рисунок не сохранён"), failure, QMessageBox::Ok,
+                    this);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+    return false;
 }
 
 // The picture in real lines and text. Qt's SVG writer keeps no clipping, so a
@@ -120,6 +180,7 @@ bool Form1::WritePicture(const QString& path) {
 // arrowheads) go in as pictures of what the screen shows there, and the title
 // band comes last, over what the areas' rays drew past their top edge.
 void Form1::writeSvg(QIODevice* device) {
+    const FocusFrameHidden noFocusFrame(this);
     QRect band;
     QRegion shown;
     benchRegion(&band, &shown);

@@ -27,6 +27,12 @@ bool sessionHasDisplay(const QCommandLineParser& parser) {
 }
 } // namespace
 
+QString CommandLine::s_unusableDisplay;
+
+QString CommandLine::unusableDisplay() {
+    return s_unusableDisplay;
+}
+
 std::optional<int> CommandLine::answer(int argc, char* argv[]) {
     QCoreApplication core(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quellor"));
@@ -44,6 +50,9 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
+    QCommandLineOption quitWhenShown(QString::fromLatin1(kQuitWhenShown));
+    quitWhenShown.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(quitWhenShown);
     for (const char* name : kToolkitFlags) {
         QCommandLineOption option(QString::fromLatin1(name));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -78,5 +87,16 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
                           QLatin1Char('\n'));
         return 1;
     }
+    QStringList session;
+    for (const char* variable : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DISPLAY"})
+        if (!qEnvironmentVariableIsEmpty(variable))
+            session << QString::fromLatin1(variable) + QLatin1Char('=') +
+                           qEnvironmentVariable(variable);
+    if (parser.isSet(QStringLiteral("platform")))
+        session << QStringLiteral("-platform ") + parser.value(QStringLiteral("platform"));
+    s_unusableDisplay = program + QStringLiteral(": ") +
+                        tr("не удалось открыть окно: графический сеанс недоступен (%1)")
+                            .arg(session.join(QStringLiteral(", "))) +
+                        QLatin1Char('\n');
     return std::nullopt;
 }

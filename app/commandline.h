@@ -14,4 +14,17 @@ public:
     // written to standard output or standard error), or nothing when the
     // window may open.
     static std::optional<int> answer(int argc, char* argv[]);
+
+    // The one line written when the display named cannot be opened after all
+    // (no server there, an unknown platform), in the user's language; made
+    // by answer(), which has the translations at hand.
+    static QString unusableDisplay();
+
+    // A hidden option for tests: the window shows, paints once, the program
+    // prints its peak resident memory (the VmHWM line of /proc/self/status)
+    // and ends.
+    static constexpr const char* kQuitWhenShown = "quit-when-shown";
+
+private:
+    static QString s_unusableDisplay;
 };

@@ -85,11 +85,14 @@ public:
     void ShowReadouts();
 
     // The picture of the bench for a worksheet (app/): copied to the clipboard,
-    // or written as PNG or SVG. WritePicture reports a failure in a message box.
+    // or written as PNG or SVG. WritePicture reports a failure in a message box
+    // and leaves an existing file as it was.
     QImage BenchPicture();
     void CopyPicture();
     void SavePicture();
     bool WritePicture(const QString& path);
+    // The file name written for a name typed in the dialog.
+    static QString PictureFileName(const QString& typed, bool svgChosen);
 
     // The controls, front to back where they overlap.
     PictureBox* picVexol;

@@ -4,14 +4,51 @@
 #include "translations.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QScreen>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+// While QApplication connects to the display, Qt's own messages are held back:
+// a display that cannot be used ends in a fatal message and an abort, which
+// becomes the program's one line and exit status 1. Otherwise they are
+// passed on as they came once the application stands.
+struct HeldMessage {
+    QtMsgType type;
+    QString text;
+};
+std::vector<HeldMessage>& heldMessages() {
+    static std::vector<HeldMessage> held;
+    return held;
+}
+void holdMessage(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtFatalMsg) {
+        std::fputs(CommandLine::unusableDisplay().toLocal8Bit().constData(), stderr);
+        std::_Exit(1);
+    }
+    heldMessages().push_back({type, text});
+}
+} // namespace
 
 int main(int argc, char* argv[]) {
     // QApplication cannot start without a display: the options are answered,
     // and a missing display reported, before it is built.
     if (const std::optional<int> exitCode = CommandLine::answer(argc, argv))
         return *exitCode;
+    const QtMessageHandler before = qInstallMessageHandler(holdMessage);
     QApplication app(argc, argv);
+    qInstallMessageHandler(before);
+    for (const HeldMessage& message : heldMessages()) {
+        const QMessageLogContext context;
+        if (before)
+            before(message.type, context, message.text);
+        else
+            qt_message_output(message.type, context, message.text);
+    }
+    heldMessages().clear();
     QApplication::setApplicationName(QStringLiteral("Quellor"));
     QApplication::setDesktopFileName(QStringLiteral("quellor"));
     Translations::install();
@@ -23,5 +60,18 @@ int main(int argc, char* argv[]) {
     if (const QScreen* screen = window.screen())
         window.resize(window.size().boundedTo(screen->availableSize()));
     window.showMaximized();
+    if (QCoreApplication::arguments().contains(QStringLiteral("--") +
+                                               QLatin1String(CommandLine::kQuitWhenShown)))
+        QTimer::singleShot(0, &window, [&window] {
+            window.repaint();
+            // The peak resident memory, for the test that bounds it.
+            QFile status(QStringLiteral("/proc/self/status"));
+            if (status.open(QIODevice::ReadOnly))
+                for (const QByteArray& line : status.readAll().split('\n'))
+                    if (line.startsWith("VmHWM:"))
+                        std::printf("%s\n", line.constData());
+            std::fflush(stdout);
+            QCoreApplication::quit();
+        });
     return app.exec();
 }

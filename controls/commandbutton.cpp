@@ -18,6 +18,8 @@ CommandButton::CommandButton(QWidget* parent, const QString& caption)
 void CommandButton::SetPicture(std::function<QImage(double)> source) {
     m_pictureSource = std::move(source);
     m_pictureScale = 0;
+    // Its laid-out size, which bounds it to the screen; a tiny drawing.
+    m_pictureLaidOut = m_pictureSource ? m_pictureSource(1).size() : QSize();
     applyPicture();
 }
 
@@ -26,11 +28,20 @@ void CommandButton::resizeEvent(QResizeEvent* event) {
     applyPicture();
 }
 
+void CommandButton::showEvent(QShowEvent* event) {
+    QPushButton::showEvent(event);
+    applyPicture();
+}
+
+// Drawn only once the button shows, when the window has fitted its face to the
+// screen: before that the factor is the laid-out one, which under an absurd
+// scale or font resolution would ask for a picture of gigabytes.
 void CommandButton::applyPicture() {
-    if (!m_pictureSource)
+    if (!m_pictureSource || !isVisible())
         return;
     const double ratio = devicePixelRatioF();
-    const double scale = ScreenInfo::of(this).designPixels(1) * ratio;
+    const double scale = ScreenInfo::boundedPictureScale(
+        this, ScreenInfo::of(this).designPixels(1) * ratio, m_pictureLaidOut);
     if (scale == m_pictureScale)
         return;
     m_pictureScale = scale;

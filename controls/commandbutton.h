@@ -22,10 +22,12 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void applyPicture();
 
     std::function<QImage(double)> m_pictureSource;
     double m_pictureScale = 0;
+    QSize m_pictureLaidOut;
 };

@@ -89,9 +89,16 @@ void PictureBox::SetBorder(bool border) {
     update();
 }
 
+void PictureBox::SetFocusShown(bool shown) {
+    m_focusHidden = !shown;
+    update();
+}
+
 void PictureBox::SetPicture(std::function<QImage(double)> source) {
     m_pictureSource = std::move(source);
     m_pictureScale = 0;
+    // Its laid-out size, which bounds it to the screen; a tiny drawing.
+    m_pictureLaidOut = m_pictureSource ? m_pictureSource(1).size() : QSize();
     update();
 }
 
@@ -134,7 +141,8 @@ void PictureBox::paintEvent(QPaintEvent*) {
     if (!m_pictureSource)
         return;
     const double ratio = devicePixelRatioF();
-    const double scale = ScreenInfo::of(this).designPixels(1) * ratio;
+    const double scale = ScreenInfo::boundedPictureScale(
+        this, ScreenInfo::of(this).designPixels(1) * ratio, m_pictureLaidOut);
     if (scale != m_pictureScale) {
         m_picture = m_pictureSource(scale);
         m_picture.setDevicePixelRatio(ratio);

@@ -30,7 +30,10 @@ public:
     bool Border() const { return m_border; }
     // Whether holding the focus shows: not after a click, which shows the
     // user where they are already.
-    bool ShowsFocus() const { return hasFocus() && m_showsFocus; }
+    bool ShowsFocus() const { return hasFocus() && m_showsFocus && !m_focusHidden; }
+    // Hides the focus frame (a picture of the window is being drawn) or lets
+    // it show again as before.
+    void SetFocusShown(bool shown);
     void SetBorder(bool border);
     // The picture, drawn by `source` for a scale (device pixels a laid-out
     // pixel), so that it stays sharp at every size of the window.
@@ -81,6 +84,7 @@ private:
     std::function<QImage(double)> m_pictureSource;
     QImage m_picture; // drawn for m_pictureScale
     double m_pictureScale = 0;
+    QSize m_pictureLaidOut;
     RgbValue m_foreColor = 0;
     int m_drawWidth = 1;
     int m_drawStyle = 0;
@@ -89,4 +93,5 @@ private:
     QVector<Figure> m_figures;
     FigureLayer* m_layer = nullptr;
     bool m_showsFocus = true;
+    bool m_focusHidden = false;
 };

@@ -3,7 +3,9 @@
 
 #include <QHash>
 #include <QObject>
+#include <QScreen>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -51,6 +53,14 @@ void ScreenInfo::setWindowScale(QWidget* window, double zoom, QPointF origin) {
     if (!scales.contains(window))
         QObject::connect(window, &QObject::destroyed, [window] { windowScales().remove(window); });
     scales.insert(window, WindowScale{zoom, origin});
+}
+
+double ScreenInfo::boundedPictureScale(const QWidget* control, double scale, QSize laidOut) {
+    const QScreen* screen = control->screen();
+    if (!screen || laidOut.isEmpty())
+        return scale;
+    const QSizeF device = QSizeF(screen->geometry().size()) * screen->devicePixelRatio();
+    return std::min({scale, device.width() / laidOut.width(), device.height() / laidOut.height()});
 }
 
 double ScreenInfo::zoomOf(const QWidget* widget) {

@@ -4,6 +4,7 @@
 #include <QLineF>
 #include <QPointF>
 #include <QRect>
+#include <QSize>
 
 class QWidget;
 
@@ -25,6 +26,11 @@ public:
     // The zoom factor of a window and where its face begins; 1 and (0, 0) until set.
     static void setWindowScale(QWidget* window, double zoom, QPointF origin);
     static double zoomOf(const QWidget* widget);
+    // A picture's scale (device pixels a laid-out pixel) bounded so that the
+    // picture of this laid-out size is no larger than the control's screen in
+    // device pixels: more could never show, and an absurd scale factor or
+    // font resolution would otherwise ask for gigabytes.
+    static double boundedPictureScale(const QWidget* control, double scale, QSize laidOut);
 
     double zoom() const { return m_zoom; }
     double pixelsPerTwip() const { return m_pixelsPerTwip; }

@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 
@@ -52,6 +54,8 @@ private slots:
     void linesStayCrisp_data();
     void linesStayCrisp();
     void slantedLinesHaveNoGreyEdges();
+    void startUpMemory_data();
+    void startUpMemory();
 };
 
 void TestHiDpi::windowScalesAsAWhole() {
@@ -143,6 +147,44 @@ void TestHiDpi::slantedLinesHaveNoGreyEdges() {
             colours.insert(image.pixel(x, y));
     QVERIFY(colours.contains(kInkRgb));
     QCOMPARE(colours.size(), 2);
+}
+
+void TestHiDpi::startUpMemory_data() {
+    QTest::addColumn<QString>("variable");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("scale factor 100") << "QT_SCALE_FACTOR"
+                                      << "100";
+    QTest::newRow("font resolution 100000 dpi") << "QT_FONT_DPI"
+                                                << "100000";
+}
+
+// The program started under an absurd scale, shown, painted once and ended:
+// its pictures are made for the screen it shows on, so its peak resident
+// memory stays near that of an ordinary start (some 26 MB here; before the
+// pictures waited for the window's fit, 138 MB at factor 100 and 4.3 GB at
+// 100000 dpi). The bound leaves room for the sanitizers' own memory.
+void TestHiDpi::startUpMemory() {
+    QFETCH(QString, variable);
+    QFETCH(QString, value);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("QT_SCALE_FACTOR"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(variable, value);
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(QUELLOR_PROGRAM), {QStringLiteral("--quit-when-shown")});
+    QVERIFY(program.waitForFinished(120000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    // The program's own high-water mark: a child's rusage would count the
+    // memory of this test, which it starts as a copy of.
+    const QString said = QString::fromLatin1(program.readAllStandardOutput());
+    const QRegularExpression hwm(QStringLiteral("VmHWM:\\s*(\\d+) kB"));
+    const QRegularExpressionMatch match = hwm.match(said);
+    QVERIFY2(match.hasMatch(), qPrintable(said));
+    const long peakKiB = match.captured(1).toLong();
+    QVERIFY2(peakKiB < QUELLOR_START_MEMORY_KIB,
+             qPrintable(QStringLiteral("peak %1 KiB").arg(peakKiB)));
 }
 
 int main(int argc, char* argv[]) {

@@ -104,6 +104,8 @@ private slots:
     void svgFile();
     void failedSave_data();
     void failedSave();
+    void pictureFileName_data();
+    void pictureFileName();
 };
 
 void TestReadouts::benchStates_data() {
@@ -401,6 +403,31 @@ void TestReadouts::failedSave() {
     QVERIFY(!QFileInfo::exists(path));
     QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              QStringList{"file"});
+}
+
+void TestReadouts::pictureFileName_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("svgChosen");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("no suffix") << "/p/noext" << false << "/p/noext.png";
+    QTest::newRow("no suffix, SVG chosen") << "/p/noext" << true << "/p/noext.svg";
+    QTest::newRow("PNG") << "/p/a.png" << false << "/p/a.png";
+    QTest::newRow("SVG typed, PNG chosen") << "/p/a.svg" << false << "/p/a.svg";
+    QTest::newRow("upper case kept") << "/p/A.PNG" << true << "/p/A.PNG";
+    QTest::newRow("another suffix") << "/p/pic.jpg" << false << "/p/pic.jpg.png";
+    QTest::newRow("trailing space") << "/p/trail.png " << false << "/p/trail.png";
+    QTest::newRow("trailing dot") << "/p/dots." << false << "/p/dots.png";
+    QTest::newRow("dot before the added suffix") << "/p/dots..png" << false << "/p/dots.png";
+    QTest::newRow("dots and spaces only") << "/p/. ." << false << "/p/quellor.png";
+    QTest::newRow("dotted folder") << "/p.d/x" << false << "/p.d/x.png";
+}
+
+// The name written is the one asked about: the dialog and the program agree.
+void TestReadouts::pictureFileName() {
+    QFETCH(QString, typed);
+    QFETCH(bool, svgChosen);
+    QFETCH(QString, written);
+    QCOMPARE(Form1::PictureFileName(typed, svgChosen), written);
 }
 
 QTEST_MAIN(TestReadouts)

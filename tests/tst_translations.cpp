@@ -35,6 +35,9 @@ int printTexts(int argc, char* argv[]) {
     auto w = TestSupport::startWindow();
     QTextStream out(stdout);
     out << "Form1\t" << w->windowTitle() << "\t\t\t0\t1\n";
+    // A text of Qt's own, as its dialog buttons show it.
+    out << "QtCancel\t" << QCoreApplication::translate("QPlatformTheme", "Cancel")
+        << "\t\t\t0\t1\n";
     for (QWidget* child : w->findChildren<QWidget*>()) {
         if (child->objectName().isEmpty() || child->objectName().startsWith(QLatin1String("qt_")))
             continue;
@@ -52,14 +55,18 @@ int printTexts(int argc, char* argv[]) {
     return 0;
 }
 
-// In the test: every control's texts under LANG=`lang`, each locale run once.
+// In the test: every control's texts under LANG=`lang` (a setting of
+// LANGUAGE may follow after a space), each locale run once.
 const QHash<QString, Shown>& shownUnder(const QString& lang) {
     static QHash<QString, QHash<QString, Shown>> byLang;
     if (!byLang.contains(lang)) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
             env.remove(QString::fromLatin1(variable));
-        env.insert(QStringLiteral("LANG"), lang);
+        const QStringList settings = lang.split(QLatin1Char(' '));
+        env.insert(QStringLiteral("LANG"), settings.first());
+        if (settings.size() > 1)
+            env.insert(QStringLiteral("LANGUAGE"), settings[1].section(QLatin1Char('='), 1));
         QProcess child;
         child.setProcessEnvironment(env);
         child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(kChildOption)});
@@ -117,6 +124,7 @@ void TestTranslations::texts_data() {
         {"cmdSave", "Сохранить…", "Save…"},
         // Numbers take the decimal mark of the language they stand in.
         {"lblFocal", "f = 2,07 см   f′ = 2,07 см", "f = 2.07 cm   f′ = 2.07 cm"},
+        {"QtCancel", "Отмена", "Cancel"},
     };
     const Text toolTips[] = {
         {"Picture3", "Главная оптическая ось линзы", "Principal optical axis of the lens"},
@@ -127,8 +135,18 @@ void TestTranslations::texts_data() {
         {"cmdSob", "Собирающая линза", "Converging lens"},
         {"cmdRas", "Рассеивающая линза", "Diverging lens"},
     };
-    for (const char* lang : {"en_US.UTF-8", "C", "ru_RU.UTF-8"}) {
-        const bool english = QByteArray(lang).startsWith("en");
+    // A Russian desktop lists English after Russian; the first one the program
+    // has wins, so Russian stays Russian, and English first gives English.
+    const struct {
+        const char* lang;
+        bool english;
+    } settings[] = {{"en_US.UTF-8", true},
+                    {"C", false},
+                    {"ru_RU.UTF-8", false},
+                    {"ru_RU.UTF-8 LANGUAGE=ru:en", false},
+                    {"ru_RU.UTF-8 LANGUAGE=ru_RU:en_US", false},
+                    {"ru_RU.UTF-8 LANGUAGE=en:ru", true}};
+    for (const auto& [lang, english] : settings) {
         for (const Text& t : captions)
             QTest::addRow("%s %s", lang, t.control)
                 << QString::fromLatin1(lang) << QString::fromLatin1(t.control) << false

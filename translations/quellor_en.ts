@@ -19,6 +19,10 @@
         <source>нужен графический сеанс: не найден дисплей (DISPLAY или WAYLAND_DISPLAY)</source>
         <translation>needs a graphical session: no display found (DISPLAY or WAYLAND_DISPLAY)</translation>
     </message>
+    <message>
+        <source>не удалось открыть окно: графический сеанс недоступен (%1)</source>
+        <translation>cannot open the window: the graphical session is not available (%1)</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -195,12 +199,6 @@
         <translation>Picture not saved</translation>
     </message>
     <message>
-        <source>Не удалось записать файл «%1»:
-%2</source>
-        <translation>Could not write the file “%1”:
-%2</translation>
-    </message>
-    <message>
         <source>Копировать</source>
         <translation>Copy</translation>
     </message>
@@ -320,6 +318,65 @@
         <source>ru_RU</source>
         <comment>locale of the decimal mark in the read-outs</comment>
         <translation>en_US</translation>
+    </message>
+    <message>
+        <source>Файл «%1» уже есть. Заменить его?</source>
+        <translation>The file “%1” already exists. Replace it?</translation>
+    </message>
+</context>
+<context>
+    <name>SafeWrite</name>
+    <message>
+        <source>на диске нет места</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>исчерпана дисковая квота</source>
+        <translation>the disk quota is used up</translation>
+    </message>
+    <message>
+        <source>файл слишком велик для этого диска</source>
+        <translation>the file is too large for this disk</translation>
+    </message>
+    <message>
+        <source>нет прав на запись в эту папку</source>
+        <translation>no permission to write in this folder</translation>
+    </message>
+    <message>
+        <source>диск доступен только для чтения</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>такой папки нет</source>
+        <translation>there is no such folder</translation>
+    </message>
+    <message>
+        <source>слишком длинное имя файла</source>
+        <translation>the file name is too long</translation>
+    </message>
+    <message>
+        <source>ошибка ввода-вывода (носитель извлечён или повреждён?)</source>
+        <translation>input/output error (was the medium removed, or is it damaged?)</translation>
+    </message>
+    <message>
+        <source>причина неизвестна</source>
+        <translation>reason unknown</translation>
+    </message>
+    <message>
+        <source>сообщение системы: %1</source>
+        <translation>the system says: %1</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл «%1»: %2. Прежний файл, если он был, не изменён.</source>
+        <translation>Could not write the file “%1”: %2. The old file, if there was one, is unchanged.</translation>
+    </message>
+    <message>
+        <source>это папка, а не файл</source>
+        <translation>it is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>это не обычный файл (устройство, канал или сокет), его нельзя заменить рисунком</source>
+        <translation>it is not a regular file (a device, a pipe or a socket) and cannot be replaced by a picture</translation>
     </message>
 </context>
 </TS>

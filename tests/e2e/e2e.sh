@@ -580,6 +580,48 @@ read -r cx cy <<<"$(gaussian_image 5250 3690 3000 1500 2 1)"
 expect_ring "two media, d = 2250: red virtual image dot at ($cx, $cy)" "$RED" "$cx" "$cy"
 expect_none "two media, d = 2250: no real image" "$GREEN" 508 54 500 535
 
+# 12b. A save onto a full disk (a 64 KiB tmpfs, where this machine lets us
+# mount one) keeps the old file byte for byte, leaves no other file and says
+# why. The dialog asks before replacing keep.png; the answer is yes.
+cmdSave=(13770 218 1320 375)
+full=$(mktemp -d)
+if mount -t tmpfs -o size=64k tmpfs "$full" 2>/dev/null; then
+    head -c 12000 /dev/urandom >"$full/keep.png"
+    cp "$full/keep.png" "$shots/keep.png.before"
+    dd if=/dev/zero of="$full/filler" bs=1k 2>/dev/null # until the disk is full
+    click_control "${cmdSave[@]}"
+    if xdotool search --sync --onlyvisible --name '^Сохранить рисунок$' >/dev/null 2>&1; then
+        sleep 0.5
+        xdotool key ctrl+a
+        xdotool type --delay 10 "$full/keep.png"
+        xdotool key Return
+        sleep 1
+        xdotool key shift+Tab space # "Yes" beside the default "No"
+        warned=
+        for i in $(seq 1 50); do
+            if xdotool search --onlyvisible --name '^Рисунок не сохранён$' >/dev/null 2>&1; then
+                warned=1
+                break
+            fi
+            sleep 0.1
+        done
+        shot "save-on-full-disk"
+        expect "full disk: the program says the picture was not saved" "$warned"
+        xdotool key Return
+        sleep 0.5
+        expect "full disk: the old file is unchanged" \
+            "$(cmp -s "$full/keep.png" "$shots/keep.png.before" && echo 1)"
+        expect "full disk: no other file is left ($(ls -A "$full" | tr '\n' ' '))" \
+            "$([ "$(ls -A "$full" | tr '\n' ' ')" = "filler keep.png " ] && echo 1)"
+    else
+        fail "full disk: the save dialog did not open"
+    fi
+    umount "$full"
+else
+    log "skip - full disk: no small tmpfs can be mounted here"
+fi
+rmdir "$full"
+
 # 13. "Выход" ends the program with status 0.
 click_control "${cmdExit[@]}"
 status=

@@ -71,4 +71,15 @@ check "an unknown option exits 1 with a message" \
     "$(yes_if run 1 --no-such-option && grep -q no-such-option "$prefix/err")"
 check "no display: exit 1 with a message, no abort" \
     "$(yes_if run 1 && grep -q DISPLAY "$prefix/err" && test ! -s "$prefix/out")"
+# A display named but unusable (no server runs as :5999): the program's own line,
+# no abort, no advice to reinstall.
+unusable() { # variable=value
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$1" "$prefix/bin/quellor" \
+        >"$prefix/out" 2>"$prefix/err" </dev/null
+    test $? = 1 && test "$(wc -l <"$prefix/err")" = 1 && grep -qF "$1" "$prefix/err" &&
+        ! grep -q Reinstalling "$prefix/err"
+}
+for setting in DISPLAY=:5999 QT_QPA_PLATFORM=nonsense WAYLAND_DISPLAY=wayland-99; do
+    check "$setting unusable: exit 1 with one line of our own" "$(yes_if unusable "$setting")"
+done
 exit $((failures != 0))
