@@ -196,8 +196,8 @@ void Form1::createControls() {
     // The radii in the panel's size, legible from the back of a classroom
     // (20 pixels at the fit to 1920 x 1080): their boxes grow into the free
     // rows below "левая" and "правая", the second one ending at the lesson strip.
-    lblRleft = makeLabel(this, "lblRleft", QString(), 3180, 9615, 1005, 300, panel, false);
-    lblRright = makeLabel(this, "lblRright", QString(), 3180, 10230, 1005, 270, panel, false);
+    lblRleft = makeLabel(this, "lblRleft", QString(), 3180, 9645, 1005, 300, panel, false);
+    lblRright = makeLabel(this, "lblRright", QString(), 3180, 10275, 1005, 225, panel, false);
     // The picture of the bench for a worksheet, without the keyboard as well.
     cmdCopy = makeButton(this, "cmdCopy", tr("Копировать"), 12360, 218, 1320, 375);
     cmdCopy->SetFont(panel);
