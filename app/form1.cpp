@@ -6,6 +6,7 @@
 #include "commandbutton.h"
 #include "fonts.h"
 #include "label.h"
+#include "lessonstrip.h"
 #include "linecontrol.h"
 #include "picturebox.h"
 #include "screeninfo.h"
@@ -119,6 +120,7 @@ void Form1::createControls() {
     shpRsob = makeShape(picRsob, "shpRsob", Shape::Kind::Oval, -720, 0, 1425, 3405, lensBlue);
     Picture3 = makePicture(this, "Picture3", 420, 4800, 14385, 20, grey);
     Picture3->setToolTip(tr("Главная оптическая ось линзы"));
+    // The arrowhead boxes are transparent: only their strokes stand over the rays.
     picLup = makePicture(this, "picLup", 7350, 2880, 255, 255, white);
     Line1 = new LineControl(picLup, 30, 0, 300, 270, darkBlue, 4);
     picRup = makePicture(this, "picRup", 7620, 2880, 255, 255, white);
@@ -129,6 +131,8 @@ void Form1::createControls() {
     Line5 = new LineControl(picLdown, 270, 0, 0, 270, darkBlue, 4);
     picVexol = makePicture(this, "picVexol", 7583, 3120, 60, 3465, darkBlue);
     picVexol->SetBorder(true);
+    for (PictureBox* box : {picLup, picRup, picRdown, picLdown})
+        box->SetTransparent(true);
     Line1->setObjectName(QStringLiteral("Line1"));
     Line2->setObjectName(QStringLiteral("Line2"));
     Line4->setObjectName(QStringLiteral("Line4"));
@@ -189,8 +193,11 @@ void Form1::createControls() {
     lblImageKind = makeLabel(this, "lblImageKind", QString(), 660, 435, 5820, 330, band, false);
     lblFocal = makeLabel(this, "lblFocal", QString(), 9060, 75, 3240, 330, band, false);
     lblPower = makeLabel(this, "lblPower", QString(), 9060, 435, 3240, 330, band, false);
-    lblRleft = makeLabel(this, "lblRleft", QString(), 3180, 9615, 1005, 195, small, false);
-    lblRright = makeLabel(this, "lblRright", QString(), 3180, 10275, 1005, 180, small, false);
+    // The radii in the panel's size, legible from the back of a classroom
+    // (20 pixels at the fit to 1920 x 1080): their boxes grow into the free
+    // rows below "левая" and "правая", the second one ending at the lesson strip.
+    lblRleft = makeLabel(this, "lblRleft", QString(), 3180, 9645, 1005, 300, panel, false);
+    lblRright = makeLabel(this, "lblRright", QString(), 3180, 10275, 1005, 225, panel, false);
     // The picture of the bench for a worksheet, without the keyboard as well.
     cmdCopy = makeButton(this, "cmdCopy", tr("Копировать"), 12360, 218, 1320, 375);
     cmdCopy->SetFont(panel);
@@ -264,6 +271,26 @@ void Form1::createControls() {
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
     QWidget::setTabOrder(cmdCxOff, cmdCopy);
     QWidget::setTabOrder(cmdCopy, cmdSave);
+
+    // The lesson strip: the layers of the textbook figure, off at the start.
+    cmdLabels = makeButton(this, "cmdLabels", tr("Подписи"), LessonStrip::left(0),
+                           LessonStrip::kTop, LessonStrip::kWidth, LessonStrip::kHeight);
+    cmdLabels->setToolTip(tr("Стрелки предмета и изображения, названия точек (Ctrl+L)"));
+    cmdThirdRay = makeButton(this, "cmdThirdRay", tr("Третий луч"), LessonStrip::left(1),
+                             LessonStrip::kTop, LessonStrip::kWidth, LessonStrip::kHeight);
+    cmdThirdRay->setToolTip(tr("Луч через передний фокус, параллельный оси после линзы (Ctrl+3)"));
+    cmdPalette = makeButton(this, "cmdPalette", tr("Палитра"), LessonStrip::left(2),
+                            LessonStrip::kTop, LessonStrip::kWidth, LessonStrip::kHeight);
+    cmdPalette->setToolTip(tr("Цвета, различимые при нарушениях цветового зрения (Ctrl+K)"));
+    QWidget* previous = cmdSave;
+    for (CommandButton* button : {cmdLabels, cmdThirdRay, cmdPalette}) {
+        button->SetFont(panel);
+        button->setCheckable(true);
+        button->setAccessibleName(button->text());
+        button->setAccessibleDescription(button->toolTip());
+        QWidget::setTabOrder(previous, button);
+        previous = button;
+    }
 }
 
 void Form1::wireEvents() {
@@ -300,4 +327,14 @@ void Form1::wireEvents() {
             [this] { CopyPicture(); });
     connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
             [this] { SavePicture(); });
+
+    cmdLabels->onClick = [this] { cmdLabels_Click(); };
+    cmdThirdRay->onClick = [this] { cmdThirdRay_Click(); };
+    cmdPalette->onClick = [this] { cmdPalette_Click(); };
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this), &QShortcut::activated, this,
+            [this] { cmdLabels_Click(); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_3), this), &QShortcut::activated, this,
+            [this] { cmdThirdRay_Click(); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), this), &QShortcut::activated, this,
+            [this] { cmdPalette_Click(); });
 }

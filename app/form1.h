@@ -48,6 +48,15 @@ public:
     void ToggleFullScreen();
     double ZoomFactor() const { return m_zoom; }
 
+    // The lesson's layers (app/lessonlayers.cpp), each switched by a button of
+    // the lesson strip and its shortcut: the labels and arrows, the third ray,
+    // the colour-blind-safe palette. ShowLabelsLayer puts the names on the
+    // drawing while the labels are on.
+    void cmdLabels_Click();
+    void cmdThirdRay_Click();
+    void cmdPalette_Click();
+    void ShowLabelsLayer();
+
     // Bench state, focal lengths and marks, lens type, sliders (optics/).
     void InitBench();
     double OpticalPower() const;
@@ -159,6 +168,9 @@ public:
     PictureBox* picTypeMark;
     CommandButton* cmdCopy;
     CommandButton* cmdSave;
+    CommandButton* cmdLabels;
+    CommandButton* cmdThirdRay;
+    CommandButton* cmdPalette;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

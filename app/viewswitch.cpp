@@ -20,6 +20,7 @@ void Form1::cmdCx_Click() {
     // Nothing is drawn here: the construction appears with the next event that
     // redraws it, and the read-outs show the lens alone until then.
     ShowReadouts();
+    ShowLabelsLayer();
 }
 
 void Form1::cmdCxOff_Click() {
@@ -56,10 +57,13 @@ void Form1::WipeAreas() {
 // The end of every change of the bench, whatever made it (a slider, a lens
 // type, the object placed or moved, a key, the lens view): in the scheme view
 // the construction is drawn anew; in both views the read-outs follow.
+// Nothing is constructed before the object is placed.
 void Form1::RedrawScheme() {
     if (SchemeView) {
         WipeAreas();
-        DrawRayDiagram();
+        if (ObjectPlaced)
+            DrawRayDiagram();
     }
     ShowReadouts();
+    ShowLabelsLayer();
 }

@@ -5,6 +5,7 @@
 #include "screeninfo.h"
 #include "surfacepainter.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <cmath>
 
@@ -20,12 +21,39 @@ void FigureLayer::paintEvent(QPaintEvent*) {
     SurfacePainter surface(&painter, screen, QRectF(rect()));
     for (const Figure& figure : m_area->figures())
         surface.draw(figure);
+    paintTexts(painter, screen);
     // Frames are whole pixels, one laid-out pixel thick, and stay inside the box.
     const int thickness = std::max(1, int(std::lround(screen.designPixels(1))));
     if (m_area->Border())
         paintBorder(painter, thickness);
     if (m_area->ShowsFocus())
         paintFocus(painter, thickness);
+}
+
+// Names on the drawing: antialiased text (only the lines stay aliased), its
+// box's corner at the mark's place.
+void FigureLayer::paintTexts(QPainter& painter, const ScreenInfo& screen) {
+    if (m_area->textMarks().isEmpty())
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    for (const TextMark& mark : m_area->textMarks()) {
+        QFont font(QStringLiteral("MS Sans Serif"));
+        font.setPointSizeF(mark.points * screen.zoom());
+        font.setBold(mark.bold);
+        painter.setFont(font);
+        painter.setPen(toQColor(mark.colour));
+        const QFontMetricsF metrics(font, this);
+        const QPointF at = screen.toPixels(QPointF(mark.x, mark.y));
+        const bool left = mark.anchor == TextMark::Anchor::TopRight ||
+                          mark.anchor == TextMark::Anchor::BottomRight;
+        const bool top =
+            mark.anchor == TextMark::Anchor::TopLeft || mark.anchor == TextMark::Anchor::TopRight;
+        const double x = left ? at.x() - metrics.horizontalAdvance(mark.text) : at.x();
+        const double baseline = top ? at.y() + metrics.ascent() : at.y() - metrics.descent();
+        painter.drawText(QPointF(x, baseline), mark.text);
+    }
+    painter.restore();
 }
 
 // The border of the lens symbol's bar: a dark frame on every side, so the bar

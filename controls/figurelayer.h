@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class PictureBox;
+class ScreenInfo;
 
 // The top layer of a picture area: the figures drawn on it, over the marks,
 // captions and read-outs the area holds, then the area's border and, while the
@@ -16,6 +17,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void paintTexts(QPainter& painter, const ScreenInfo& screen);
     void paintBorder(QPainter& painter, int thickness);
     void paintFocus(QPainter& painter, int thickness);
 

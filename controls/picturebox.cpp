@@ -20,6 +20,13 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent), TwipGeometry(this) {
 }
 
 // Whatever the area is given to hold goes beneath its figures.
+void PictureBox::SetTextMarks(const QVector<TextMark>& marks) {
+    if (marks.isEmpty() && m_textMarks.isEmpty())
+        return;
+    m_textMarks = marks;
+    m_layer->update();
+}
+
 void PictureBox::childEvent(QChildEvent* event) {
     QWidget::childEvent(event);
     if (event->added() && m_layer && event->child() != m_layer)
@@ -84,6 +91,12 @@ void PictureBox::SetBackColor(RgbValue colour) {
     update();
 }
 
+void PictureBox::SetTransparent(bool transparent) {
+    m_transparent = transparent;
+    setAttribute(Qt::WA_OpaquePaintEvent, !transparent);
+    update();
+}
+
 void PictureBox::SetBorder(bool border) {
     m_border = border;
     update();
@@ -137,7 +150,8 @@ void PictureBox::Refresh() {
 // painted by the layer above whatever the area holds.
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), toQColor(m_backColor));
+    if (!m_transparent)
+        painter.fillRect(rect(), toQColor(m_backColor));
     if (!m_pictureSource)
         return;
     const double ratio = devicePixelRatioF();

@@ -4,6 +4,7 @@
 #include "figure.h"
 #include "inputcodes.h"
 #include "rgbcolor.h"
+#include "textmark.h"
 #include "twipgeometry.h"
 
 #include <QImage>
@@ -28,6 +29,10 @@ public:
     RgbValue BackColor() const { return m_backColor; }
     void SetBackColor(RgbValue colour);
     bool Border() const { return m_border; }
+    // A transparent area paints no background: what lies beneath shows through
+    // between what it holds.
+    bool Transparent() const { return m_transparent; }
+    void SetTransparent(bool transparent);
     // Whether holding the focus shows: not after a click, which shows the
     // user where they are already.
     bool ShowsFocus() const { return hasFocus() && m_showsFocus && !m_focusHidden; }
@@ -59,6 +64,10 @@ public:
 
     const QVector<Figure>& figures() const { return m_figures; }
 
+    // Names on the drawing, painted above the figures; a Refresh keeps them.
+    void SetTextMarks(const QVector<TextMark>& marks);
+    const QVector<TextMark>& textMarks() const { return m_textMarks; }
+
     InputCodes::MouseHandler onMouseDown;
     InputCodes::MouseHandler onMouseMove;
     InputCodes::KeyHandler onKeyDown;
@@ -81,6 +90,7 @@ private:
 
     RgbValue m_backColor = RGB(255, 255, 255);
     bool m_border = false;
+    bool m_transparent = false;
     std::function<QImage(double)> m_pictureSource;
     QImage m_picture; // drawn for m_pictureScale
     double m_pictureScale = 0;
@@ -91,6 +101,7 @@ private:
     int m_fillStyle = 1;
     RgbValue m_fillColor = 0;
     QVector<Figure> m_figures;
+    QVector<TextMark> m_textMarks;
     FigureLayer* m_layer = nullptr;
     bool m_showsFocus = true;
     bool m_focusHidden = false;

@@ -2,7 +2,10 @@
 // Placing the object point with the mouse and the keyboard.
 #include "form1.h"
 
+#include "bench.h"
+#include "lens.h"
 #include "picturebox.h"
+#include "screeninfo.h"
 
 namespace {
 // Key codes of the arrow keys.
@@ -19,6 +22,18 @@ constexpr int kKeyStep = 50;
 // lies beyond 2F and its real, smaller, inverted image shows on the right.
 constexpr float kFirstKeyX = 3750;
 constexpr float kFirstKeyY = 2990;
+
+// Keys 1 to 5 set the standard cases.
+constexpr int kKeyFirstCase = 49;
+constexpr int kCases = 5;
+
+// The shift state of Shift held, and of Ctrl (whose digits are shortcuts).
+constexpr int kShiftHeld = 1;
+constexpr int kCtrlHeld = 2;
+
+// The object point snaps to the axis and the marks within this many pixels on
+// screen, whatever the zoom.
+constexpr double kSnapPixels = 4;
 } // namespace
 
 void Form1::picLeft_MouseDown(int button, int shift, float x, float y) {
@@ -36,14 +51,21 @@ void Form1::picLeft_MouseDown(int button, int shift, float x, float y) {
     ShowReadouts();
 }
 
-void Form1::picLeft_MouseMove(int button, int, float x, float y) {
+void Form1::picLeft_MouseMove(int button, int shift, float x, float y) {
     // Only a drag with the left button alone places the point. The position is
     // taken as delivered, also outside the area: the construction decides what
-    // it can draw for it.
+    // it can draw for it. Near the axis or the F and 2F marks of the object's
+    // side it snaps onto them, so the standard cases can be set exactly; Shift
+    // held drags freely.
     if (button != 1)
         return;
-    ObjectX = x;
-    ObjectY = y;
+    double snappedX = x;
+    double snappedY = y;
+    if (!(shift & kShiftHeld))
+        Optics::snapObject(Optics::lensOf(*this), ScreenInfo::of(picLeft).toTwips(kSnapPixels),
+                           &snappedX, &snappedY);
+    ObjectX = float(snappedX);
+    ObjectY = float(snappedY);
     ObjectPlaced = kTrue;
     // A drag wipes both areas in either view; the scheme view draws anew.
     if (!SchemeView)
@@ -51,9 +73,21 @@ void Form1::picLeft_MouseMove(int button, int, float x, float y) {
     RedrawScheme();
 }
 
-void Form1::picLeft_KeyDown(int keyCode, int) {
+void Form1::picLeft_KeyDown(int keyCode, int shift) {
     if (!SchemeView)
         return;
+    // Keys 1 to 5: the object 3, 2, 1.5, 1 and 0.5 times the object-side focal
+    // distance before the lens, exactly as the model has it.
+    double caseX = 0;
+    double caseY = 0;
+    if (!(shift & kCtrlHeld) && keyCode >= kKeyFirstCase && keyCode < kKeyFirstCase + kCases &&
+        Optics::standardCase(Optics::lensOf(*this), keyCode - kKeyFirstCase + 1, &caseX, &caseY)) {
+        ObjectX = float(caseX);
+        ObjectY = float(caseY);
+        ObjectPlaced = kTrue;
+        RedrawScheme();
+        return;
+    }
     const bool arrow =
         keyCode == kKeyLeft || keyCode == kKeyRight || keyCode == kKeyDown || keyCode == kKeyUp;
     if (arrow && !ObjectPlaced) {

@@ -44,4 +44,7 @@ struct BenchState {
     std::int16_t R2Sign = 0;     // -1 converging layout, +1 diverging
     Flag ObjectPlaced = 0;       // the object point has been placed by mouse or key
     Flag ConstructionShown = 0;  // the construction stands on the areas (drawn since the last wipe)
+    Flag ShowLabels = 0;         // the textbook layer: arrows, the points named, the image in words
+    Flag ShowThirdRay = 0;       // the ray through the front focus, leaving parallel to the axis
+    Flag SafePalette = 0; // the construction in colours told apart with a colour-vision deficiency
 };

@@ -6,13 +6,8 @@
 #include "bench.h"
 #include "label.h"
 #include "lens.h"
+#include "palette.h"
 #include "shape.h"
-
-namespace {
-int signOf(double v) {
-    return (v > 0) - (v < 0);
-}
-} // namespace
 
 double Form1::OpticalPower() const {
     return Optics::power(Optics::lensOf(*this));
@@ -24,27 +19,19 @@ void Form1::ComputeFocalLengths() {
     f1 = focal.front;
     f2 = focal.back;
     // The colour follows the sign of the power, not the threshold for none.
-    if (!Optics::converges(P)) {
-        shpF1->SetBackColor(255);
-        shpF2->SetBackColor(255);
-        shp2F1->SetBackColor(RGB(255, 128, 128));
-        shp2F2->SetBackColor(RGB(255, 128, 128));
-        shpF1->SetBorderColor(255);
-        shpF2->SetBorderColor(255);
-        shp2F1->SetBorderColor(RGB(255, 128, 128));
-        shp2F2->SetBorderColor(RGB(255, 128, 128));
-        IsConverging = kFalse;
-    } else {
-        shpF1->SetBackColor(0);
-        shpF2->SetBackColor(0);
-        shp2F1->SetBackColor(RGB(128, 128, 128));
-        shp2F2->SetBackColor(RGB(128, 128, 128));
-        shpF1->SetBorderColor(0);
-        shpF2->SetBorderColor(0);
-        shp2F1->SetBorderColor(RGB(128, 128, 128));
-        shp2F2->SetBorderColor(RGB(128, 128, 128));
-        IsConverging = kTrue;
+    const Palette::Construction& colours = Palette::of(*this);
+    const bool converging = Optics::converges(P);
+    const RgbValue markF = converging ? colours.convergingMark : colours.divergingMark;
+    const RgbValue mark2F = converging ? colours.convergingMark2F : colours.divergingMark2F;
+    for (Shape* mark : {shpF1, shpF2}) {
+        mark->SetBackColor(markF);
+        mark->SetBorderColor(markF);
     }
+    for (Shape* mark : {shp2F1, shp2F2}) {
+        mark->SetBackColor(mark2F);
+        mark->SetBorderColor(mark2F);
+    }
+    IsConverging = converging ? kTrue : kFalse;
     // The lens symbol shows what the lens does, as the marks' colours do.
     if (SchemeView)
         PlaceArrowheads(IsConverging != kFalse);
@@ -57,9 +44,9 @@ void Form1::PlaceFocalMarks() {
     // parallel rays on as if from a point |f2| before it, and its front focus lies
     // |f1| behind it; so its left marks stand at |f2|, its right ones at |f1|.
     // With equal media the two lengths are the same.
-    const bool diverging = f1 < 0;
-    const double a1 = diverging ? signOf(f2) * f2 : signOf(f1) * f1; // left of the lens
-    const double a2 = diverging ? signOf(f1) * f1 : signOf(f2) * f2; // right of the lens
+    const Optics::MarkDistances at = Optics::markDistances({f1, f2, 0, true});
+    const double a1 = at.objectSide; // left of the lens
+    const double a2 = at.imageSide;  // right of the lens
     shpF1->SetLeft(
         float((Bench::kLensX - double(shpF1->Width()) - a1) + double(shpF1->Width()) / 2));
     shpF2->SetLeft(float(a2 - double(shpF2->Width()) / 2));

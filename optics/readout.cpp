@@ -106,7 +106,22 @@ void Form1::ShowReadouts() {
     // The size in the words that match the magnification as shown.
     const double shownSize = std::fabs(std::round(image.magnification * 100) / 100);
     kind << (shownSize == 1 ? tr("равное") : shownSize > 1 ? tr("увеличенное") : tr("уменьшенное"));
-    if (image.beyond != Optics::Edge::None)
-        kind << (real ? tr("за краем справа") : tr("за краем слева"));
+    // The edge of its area the image lies beyond, as the model tells it.
+    switch (image.beyond) {
+    case Optics::Edge::None:
+        break;
+    case Optics::Edge::Left:
+        kind << tr("за краем слева");
+        break;
+    case Optics::Edge::Right:
+        kind << tr("за краем справа");
+        break;
+    case Optics::Edge::Top:
+        kind << tr("за краем сверху");
+        break;
+    case Optics::Edge::Bottom:
+        kind << tr("за краем снизу");
+        break;
+    }
     showText(lblImageKind, kind.join(QStringLiteral(", ")));
 }

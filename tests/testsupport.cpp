@@ -90,6 +90,7 @@ bool hasMarker(const PictureBox* area) {
 void drawFor(Form1& window, float x, float y) {
     window.ObjectX = x;
     window.ObjectY = y;
+    window.ObjectPlaced = kTrue;
     window.WipeAreas();
     window.DrawRayDiagram();
 }

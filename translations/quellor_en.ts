@@ -323,6 +323,38 @@
         <source>Файл «%1» уже есть. Заменить его?</source>
         <translation>The file “%1” already exists. Replace it?</translation>
     </message>
+    <message>
+        <source>Подписи</source>
+        <translation>Labels</translation>
+    </message>
+    <message>
+        <source>Стрелки предмета и изображения, названия точек (Ctrl+L)</source>
+        <translation>Object and image arrows, names of the points (Ctrl+L)</translation>
+    </message>
+    <message>
+        <source>Третий луч</source>
+        <translation>Third ray</translation>
+    </message>
+    <message>
+        <source>Луч через передний фокус, параллельный оси после линзы (Ctrl+3)</source>
+        <translation>The ray through the front focus, parallel to the axis after the lens (Ctrl+3)</translation>
+    </message>
+    <message>
+        <source>Палитра</source>
+        <translation>Palette</translation>
+    </message>
+    <message>
+        <source>Цвета, различимые при нарушениях цветового зрения (Ctrl+K)</source>
+        <translation>Colours told apart with a colour-vision deficiency (Ctrl+K)</translation>
+    </message>
+    <message>
+        <source>за краем сверху</source>
+        <translation>beyond the top edge</translation>
+    </message>
+    <message>
+        <source>за краем снизу</source>
+        <translation>beyond the bottom edge</translation>
+    </message>
 </context>
 <context>
     <name>SafeWrite</name>

@@ -1,0 +1,325 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The lesson's layers: the standard cases set with keys 1 to 5, the point
+// snapping onto the axis and the marks, the names on the drawing, the third
+// ray and the arrowheads, the switches, and the defects they mend.
+#include "form1.h"
+#include "label.h"
+#include "labels.h"
+#include "lens.h"
+#include "picturebox.h"
+#include "shape.h"
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSlider>
+#include <QtTest>
+#include <cmath>
+
+using namespace TestSupport;
+
+namespace {
+constexpr double kAxis = 3990;
+constexpr double kLens = 7500;
+constexpr double kIndexN = 1.64; // the lens at the start
+constexpr double kRadius = 1500; // both surfaces at the start
+constexpr double kPlace = 0.01;  // twips
+const QString kNoImage = QStringLiteral("изображения нет: предмет в фокальной плоскости");
+
+QSlider* sliderNamed(Form1* w, const char* name) {
+    return w->findChild<QSlider*>(QString::fromLatin1(name));
+}
+
+// The power of the start lens between media n1 and n2, from the surfaces:
+// (N - n) / R each, the biconcave lens with both radii turned round.
+double powerOf(bool converging, double n1, double n2) {
+    const double sum = (kIndexN - n1) / kRadius + (kIndexN - n2) / kRadius;
+    return converging ? sum : -sum;
+}
+
+std::unique_ptr<Form1> benchWith(bool converging, int n1Value, int n2Value) {
+    auto w = startWindow();
+    clickButton(w.get(), converging ? QStringLiteral("cmdSob") : QStringLiteral("cmdRas"));
+    dragSliderTo(sliderNamed(w.get(), "sldn1"), n1Value);
+    dragSliderTo(sliderNamed(w.get(), "sldn2"), n2Value);
+    clickButton(w.get(), QStringLiteral("cmdCx"));
+    return w;
+}
+
+const Labels::Mark* markOf(const std::vector<Labels::Mark>& marks, Labels::Text text) {
+    for (const Labels::Mark& mark : marks)
+        if (mark.text == text)
+            return &mark;
+    return nullptr;
+}
+
+void dragWith(QWidget* area, QPoint at, Qt::KeyboardModifiers modifiers) {
+    QTest::mousePress(area, Qt::LeftButton, modifiers, at);
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), area->mapToGlobal(QPointF(at)), Qt::NoButton,
+                     Qt::LeftButton, modifiers);
+    QApplication::sendEvent(area, &move);
+    QTest::mouseRelease(area, Qt::LeftButton, modifiers, at);
+}
+} // namespace
+
+class TestLessonLayers : public QObject {
+    Q_OBJECT
+
+private slots:
+    void standardCases_data();
+    void standardCases();
+    void snapping_data();
+    void snapping();
+    void arrowheads_data();
+    void arrowheads();
+    void switches_data();
+    void switches();
+    void mends_data();
+    void mends();
+};
+
+void TestLessonLayers::standardCases_data() {
+    QTest::addColumn<bool>("converging");
+    QTest::addColumn<int>("n1Value");
+    QTest::addColumn<int>("n2Value");
+    QTest::addColumn<int>("key"); // 1..5
+    for (bool converging : {true, false})
+        for (int media : {0, 1})
+            for (int key = 1; key <= 5; ++key)
+                QTest::addRow("%s, %s media, key %d", converging ? "converging" : "diverging",
+                              media ? "unequal" : "equal", key)
+                    << converging << (media ? 20 : 0) << 0 << key;
+}
+
+// Each key puts the object at its multiple of the object-side mark distance,
+// 1000 twips above the axis; the image, its names and the third ray follow the
+// thin-lens law n1 / d + n2 / b = P, computed here from the surfaces.
+void TestLessonLayers::standardCases() {
+    QFETCH(bool, converging);
+    QFETCH(int, n1Value);
+    QFETCH(int, n2Value);
+    QFETCH(int, key);
+    auto w = benchWith(converging, n1Value, n2Value);
+    w->ShowLabels = kTrue;
+    QTest::keyClick(w->picLeft, Qt::Key(Qt::Key_0 + key));
+
+    const double n1 = 1 + n1Value / 50.0, n2 = 1 + n2Value / 50.0;
+    const double P = powerOf(converging, n1, n2);
+    const double f = n1 / P, fBack = n2 / P;
+    const double a = converging ? std::fabs(f) : std::fabs(fBack);
+    const double multiple[] = {3, 2, 1.5, 1, 0.5};
+    const double d = multiple[key - 1] * a;
+    QVERIFY(std::fabs(w->ObjectX - (kLens - d)) < kPlace);
+    QCOMPARE(w->ObjectY, float(kAxis - 1000));
+
+    const auto marks = Labels::labelMarks(*w);
+    const double vergence = P - n1 / d;
+    if (converging && key == 4) {
+        QCOMPARE(w->lblImageKind->Caption(), kNoImage);
+        QVERIFY(!markOf(marks, Labels::Text::APrime));
+        QVERIFY(!Optics::focalRay(Optics::lensOf(*w), w->ObjectX, w->ObjectY).drawn);
+        return;
+    }
+    const double b = n2 / vergence;
+    const double m = -(n1 * b) / (n2 * d);
+    const double imageX = b > 0 ? b : kLens + b;
+    const double imageY = kAxis - 1000 * m;
+    QCOMPARE(w->lblImageKind->Caption().startsWith(b > 0 ? "действительное" : "мнимое"), true);
+
+    // The name A' beside the image tip, on the side away from the axis.
+    const Labels::Mark* tip = markOf(marks, Labels::Text::APrime);
+    QVERIFY(tip);
+    QCOMPARE(tip->area, b > 0 ? Labels::Area::Right : Labels::Area::Left);
+    QVERIFY(std::fabs(tip->x - (imageX - Labels::kGap)) < 0.5);
+    QVERIFY(std::fabs(std::fabs(tip->y - imageY) - Labels::kGap) < 0.5);
+    QVERIFY((tip->y < imageY) == (imageY < kAxis));
+    const Labels::Mark* object = markOf(marks, Labels::Text::A);
+    QVERIFY(object && std::fabs(object->x - (w->ObjectX - Labels::kGap)) < 0.5);
+
+    // The third ray: at the lens plane n2 u' = n1 u - h P with u' = 0, and the
+    // ray after the lens (or its extension back) passes through the image.
+    const Optics::FocalRay ray = Optics::focalRay(Optics::lensOf(*w), w->ObjectX, w->ObjectY);
+    QVERIFY(ray.drawn);
+    const double h = kAxis - ray.lensY; // height above the axis
+    const double u = -ray.slopeBefore;  // upwards per twip to the right
+    const double uAfter = -ray.slopeAfter;
+    QVERIFY2(std::fabs(n2 * uAfter - (n1 * u - h * P)) < 1e-9, qPrintable(QString::number(u)));
+    QVERIFY(std::fabs(ray.toLens.x1 - w->ObjectX) < kPlace);
+    QVERIFY(std::fabs(ray.lensY - imageY) < 0.5);
+    QCOMPARE(ray.hasExtension, b < 0);
+    if (b < 0)
+        QVERIFY(std::fabs(ray.extension.x2 - imageX) < 0.5);
+}
+
+void TestLessonLayers::snapping_data() {
+    QTest::addColumn<double>("offsetPixels"); // from the place, along x (y for the axis)
+    QTest::addColumn<int>("target");          // 1 F, 2 2F, 0 the axis
+    QTest::addColumn<bool>("shift");
+    QTest::addColumn<bool>("snaps");
+    QTest::newRow("near F") << 3.0 << 1 << false << true;
+    QTest::newRow("near 2F") << -3.0 << 2 << false << true;
+    QTest::newRow("near the axis") << 2.0 << 0 << false << true;
+    QTest::newRow("near F, Shift held") << 3.0 << 1 << true << false;
+    QTest::newRow("near the axis, Shift held") << 2.0 << 0 << true << false;
+    QTest::newRow("far from F") << 12.0 << 1 << false << false;
+}
+
+// Within a few pixels of F, 2F or the axis the object point snaps onto them:
+// at F exactly there is no image; Shift drags freely.
+void TestLessonLayers::snapping() {
+    QFETCH(double, offsetPixels);
+    QFETCH(int, target);
+    QFETCH(bool, shift);
+    QFETCH(bool, snaps);
+    auto w = benchWith(true, 0, 0);
+    const double f = 1 / powerOf(true, 1, 1);
+    const double placeX = target == 0 ? 3000 : kLens - target * f;
+    const double placeY = target == 0 ? kAxis : 3000;
+    const double offset = offsetPixels * 15; // twips at the laid-out size
+    const QPoint at =
+        pixelOf(w->picLeft, placeX + (target ? offset : 0), placeY + (target ? 0 : offset));
+    dragWith(w->picLeft, at, shift ? Qt::ShiftModifier : Qt::NoModifier);
+    if (target == 0) {
+        QCOMPARE(w->ObjectY == float(kAxis), snaps);
+        return;
+    }
+    QCOMPARE(w->ObjectX == float(placeX), snaps);
+    QCOMPARE(w->lblImageKind->Caption() == kNoImage, snaps && target == 1);
+}
+
+void TestLessonLayers::arrowheads_data() {
+    QTest::addColumn<double>("dx"); // from the tip back to where the line comes from
+    QTest::addColumn<double>("dy");
+    QTest::newRow("object, line down to the axis") << 0.0 << 1000.0;
+    QTest::newRow("image below the axis") << 0.0 << -700.0;
+    QTest::newRow("slanted") << -300.0 << 400.0;
+}
+
+// Two strokes from the tip, each of the given length and the given angle off
+// the line, one on either side of it.
+void TestLessonLayers::arrowheads() {
+    QFETCH(double, dx);
+    QFETCH(double, dy);
+    const double tipX = 2000, tipY = 3000, length = 240, angle = 0.4;
+    const Optics::Arrowhead head =
+        Optics::arrowheadAt(tipX, tipY, tipX + dx, tipY + dy, length, angle);
+    QVERIFY(head.drawn);
+    const double lineAngle = std::atan2(dy, dx);
+    double sides = 1;
+    for (const Optics::Segment& s : {head.left, head.right}) {
+        QCOMPARE(s.x1, tipX);
+        QCOMPARE(s.y1, tipY);
+        QVERIFY(std::fabs(std::hypot(s.x2 - tipX, s.y2 - tipY) - length) < 1e-9);
+        double off = std::atan2(s.y2 - tipY, s.x2 - tipX) - lineAngle;
+        off = std::remainder(off, 2 * M_PI);
+        QVERIFY(std::fabs(std::fabs(off) - angle) < 1e-9);
+        sides *= off;
+    }
+    QVERIFY(sides < 0);
+    QVERIFY(!Optics::arrowheadAt(tipX, tipY, tipX, tipY).drawn);
+}
+
+void TestLessonLayers::switches_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QKeySequence>("shortcut");
+    QTest::addColumn<int>("flag"); // 0 labels, 1 third ray, 2 palette
+    QTest::newRow("labels") << "cmdLabels" << QKeySequence(Qt::CTRL | Qt::Key_L) << 0;
+    QTest::newRow("third ray") << "cmdThirdRay" << QKeySequence(Qt::CTRL | Qt::Key_3) << 1;
+    QTest::newRow("palette") << "cmdPalette" << QKeySequence(Qt::CTRL | Qt::Key_K) << 2;
+}
+
+// Each layer is off at the start, switched by its button and by its shortcut,
+// which its tooltip names; the button shows the state.
+void TestLessonLayers::switches() {
+    QFETCH(QString, button);
+    QFETCH(QKeySequence, shortcut);
+    QFETCH(int, flag);
+    auto w = startWindow();
+    QApplication::setActiveWindow(w.get());
+    w->picLeft->setFocus();
+    // The key with Ctrl held, as the keyboard delivers it (shortcuts first).
+    const auto press = [&] {
+        const QKeyCombination key = shortcut[0];
+        QTest::simulateEvent(w->picLeft, true, int(key.key()), key.keyboardModifiers(), QString(),
+                             false);
+    };
+    auto* control = w->findChild<QPushButton*>(button);
+    QVERIFY(control && control->isCheckable());
+    QVERIFY(control->toolTip().contains(shortcut.toString(QKeySequence::PortableText)));
+    const auto state = [&] {
+        return flag == 0 ? w->ShowLabels : flag == 1 ? w->ShowThirdRay : w->SafePalette;
+    };
+    QCOMPARE(state(), kFalse);
+    QTest::mouseClick(control, Qt::LeftButton);
+    QCOMPARE(state(), kTrue);
+    QVERIFY(control->isChecked());
+    press();
+    QCOMPARE(state(), kFalse);
+    QVERIFY(!control->isChecked());
+    if (flag == 0) {
+        // The names stand on the areas only while the layer is on.
+        press();
+        QVERIFY(!w->picLeft->textMarks().isEmpty());
+        QVERIFY(!w->lblFleft->isVisible());
+    }
+    if (flag == 2) {
+        press();
+        QVERIFY(w->shpF1->BackColor() == 0); // F of a converging lens stays black
+        clickButton(w.get(), QStringLiteral("cmdRas"));
+        QCOMPARE(w->shpF1->BackColor(), RGB(213, 94, 0)); // vermillion, not pure red
+    }
+}
+
+void TestLessonLayers::mends_data() {
+    QTest::addColumn<int>("mend");
+    QTest::newRow("no construction or numbers before placement") << 0;
+    QTest::newRow("an image above the top edge is named so") << 1;
+    QTest::newRow("the arrowhead boxes let the rays show") << 2;
+    QTest::newRow("a point on the axis stays on it") << 3;
+}
+
+void TestLessonLayers::mends() {
+    QFETCH(int, mend);
+    auto w = benchWith(true, 0, 0);
+    if (mend == 0) {
+        dragSliderTo(sliderNamed(w.get(), "sldn1"), 5);
+        QVERIFY(w->picLeft->figures().isEmpty());
+        QVERIFY(w->lblDistances->Caption().isEmpty());
+        return;
+    }
+    if (mend == 1) {
+        // f = 1171.875: an object at 1.5 f has its image at 3 f, twice as large
+        // and inverted, inside the right area horizontally; 2500 below the
+        // axis, the image stands 5000 above it, beyond the top edge.
+        const double f = 1 / powerOf(true, 1, 1);
+        const double d = 1.5 * f;      // image at 3f, magnification -2
+        const double y = kAxis + 2500; // image 5000 above the axis: y < 0
+        drawFor(*w, float(kLens - d), float(y));
+        w->ShowReadouts();
+        QVERIFY2(w->lblImageKind->Caption().endsWith(QStringLiteral("за краем сверху")),
+                 qPrintable(w->lblImageKind->Caption()));
+        return;
+    }
+    if (mend == 2) {
+        // A line across the box of the upper arrowhead, beside its stroke.
+        const QRect box(w->picLup->mapTo(w.get(), QPoint(0, 0)), w->picLup->size());
+        // The stroke runs from the top left to the bottom right: the bottom left
+        // corner of the box is free of it.
+        const int row = box.bottom() - 3;
+        const double rowY = (row - w->picLeft->y()) * 15.0;
+        w->picLeft->SetDrawWidth(3);
+        w->picLeft->Line(0, rowY, 7500, rowY, RGB(0, 0, 0));
+        const QImage shot = w->grab().toImage();
+        QCOMPARE(shot.pixelColor(box.left() + 2, row), QColor(0, 0, 0));
+        return;
+    }
+    // On the axis: the point snapped onto it draws the axial beam (lines on
+    // the axis in the right area reach the image), and the numbers read so.
+    dragAt(w->picLeft, pixelOf(w->picLeft, 3000, kAxis + 20));
+    QCOMPARE(w->ObjectY, float(kAxis));
+    QVERIFY(!w->picRigth->figures().isEmpty());
+}
+
+QTEST_MAIN(TestLessonLayers)
+#include "tst_lessonlayers.moc"
