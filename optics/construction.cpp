@@ -3,6 +3,7 @@
 
 #include "bench.h"
 #include "lens.h"
+#include "palette.h"
 
 #include <cmath>
 #include <limits>
@@ -41,7 +42,8 @@ constexpr double kPastBottom = 8050;
 // the construction writes them.
 class Builder {
 public:
-    Builder(const BenchState& bench, const Pen& left, const Pen& right) {
+    Builder(const BenchState& bench, const Pen& left, const Pen& right)
+        : m_colours(Palette::of(bench)) {
         m_out.bench = bench;
         m_out.left = left;
         m_out.right = right;
@@ -104,7 +106,12 @@ private:
     // the axis, which together read as one thick dashed line. Leaves the area
     // solid and 1 wide.
     void markImage(Area area, double imageX, double imageY, Colour colour) {
+        // The dot is one colour, filled as it is outlined.
+        pen(area).fillColour = colour;
         circle(area, Role::ImageDot, imageX, imageY, 50, colour);
+        // The image as an arrow: its head at the image point.
+        if (w().ShowLabels)
+            arrowhead(area, Role::ImageLine, imageX, imageY, kAxisY, colour);
         pen(area).style = 1;
         pen(area).width = 1;
         for (double offset : {0.0, 10.0, -10.0})
@@ -118,6 +125,10 @@ private:
                                    bool hasImage, double b);
     void beyondDivergingAperture(int side, double x, double y, double d, const ThinLens& lens);
 
+    void arrowhead(Area area, Role role, double tipX, double tipY, double fromY, Colour colour);
+    void thirdRay();
+
+    const Palette::Construction& m_colours;
     Construction m_out;
     bool m_refracted = false;
 };
@@ -134,6 +145,13 @@ void clampImage(double& imageX, double& imageY) {
 
 int signOf(double v) {
     return (v > 0) - (v < 0);
+}
+
+// Whether the object point has an image at all: not where it stands in the
+// front focal plane as the model places that plane (the point is held in
+// single precision, so the plane is met where the mark puts it).
+bool formsImage(const BenchState& bench) {
+    return imageOf(lensOf(bench), bench.ObjectX, bench.ObjectY).kind != ImageKind::None;
 }
 } // namespace
 
@@ -159,13 +177,14 @@ void Builder::beyondConvergingAperture(int side, double x, double y, double d, c
     const double k = lens.bend;
     line(Area::Left, Role::EdgeRay, x, y, kLensX, edge);
     dashedThin();
-    line(Area::Right, Role::FocalPlane, lens.F2, kFocalPlaneTop, lens.F2, kFocalPlaneBottom, kGrey);
+    line(Area::Right, Role::FocalPlane, lens.F2, kFocalPlaneTop, lens.F2, kFocalPlaneBottom,
+         m_colours.constructionLine);
     line(Area::Left, Role::SecondaryAxis, kLensX, kAxisY, 0, kAxisY + side * (kLensX * beyond / d),
-         kGrey);
+         m_colours.constructionLine);
     // The secondary axis crosses the axis at the centre and runs to the far edge.
     const int across = -side;
     line(Area::Right, Role::SecondaryAxis, 0, kAxisY, reachFrom(kAxisY, across) / (k * beyond) * d,
-         farEdgeOf(across), kGrey);
+         farEdgeOf(across), m_colours.constructionLine);
     solidRays();
     w().AuxSlope = beyond / d;
     // Run in x per twip of drop of the refracted edge ray: it passes through
@@ -211,16 +230,16 @@ void Builder::beyondDivergingAperture(int side, double x, double y, double d,
     line(Area::Left, Role::EdgeRay, x, y, kLensX, edge);
     dashedThin();
     line(Area::Left, Role::FocalPlane, kLensX - lens.F2, kFocalPlaneTop, kLensX - lens.F2,
-         kFocalPlaneBottom, kGrey);
+         kFocalPlaneBottom, m_colours.constructionLine);
     line(Area::Left, Role::SecondaryAxis, kLensX, kAxisY, 0,
-         kAxisY + side * (kLensX * k * beyond / d), kGrey);
+         kAxisY + side * (kLensX * k * beyond / d), m_colours.constructionLine);
     const int across = -side;
     line(Area::Right, Role::SecondaryAxis, 0, kAxisY, reachFrom(kAxisY, across) / (k * beyond) * d,
-         farEdgeOf(across), kGrey);
+         farEdgeOf(across), m_colours.constructionLine);
     w().RaySlope = beyond / d;
     w().AuxSlope = (kAxisY - kDivergingTop) / lens.F2 - k * w().RaySlope;
     refracted(Area::Left, Role::BackwardExtension, kLensX, edge, 0,
-              edge - side * (kLensX * w().AuxSlope), kRed);
+              edge - side * (kLensX * w().AuxSlope), m_colours.extension);
     solidRays();
     refracted(Area::Right, Role::EdgeRay, 0, edge, kAreaWidth,
               edge + side * (kAreaWidth * w().AuxSlope));
@@ -245,19 +264,21 @@ void Builder::rayDiagram() {
     const int side = signOf(y - kAxisY); // -1 above the axis, +1 below, 0 on it
     // Where the rays meet; nothing when the object stands in the front focal plane.
     double b = 0;
-    const bool hasImage = imageDistance(lens, d, &b);
+    const bool hasImage = imageDistance(lens, d, &b) && formsImage(w());
 
-    // The object: a green line from the point to the axis. It keeps the width the
-    // area was left at, which is the marker's width after a complete run.
-    line(Area::Left, Role::Object, x, y, x, kAxisY, kGreen);
+    // The object: a line from the point to the axis, as wide as the rays, with
+    // an arrowhead at the point where the labels are shown.
     pen(Area::Left).width = 2;
+    line(Area::Left, Role::Object, x, y, x, kAxisY, m_colours.object);
+    if (w().ShowLabels)
+        arrowhead(Area::Left, Role::Object, x, y, kAxisY, m_colours.object);
 
     // Central ray: through the optical centre (7500, 3990), where the change of
     // medium bends it (n2 u2 = n1 u1); with equal media it goes straight on.
     line(Area::Left, Role::CentralRay, x, y, kLensX, kAxisY);
     pen(Area::Right).width = 2;
-    pen(Area::Right).foreColour = kBlack;
-    pen(Area::Left).foreColour = kBlack;
+    pen(Area::Right).foreColour = m_colours.ray;
+    pen(Area::Left).foreColour = m_colours.ray;
     if (side == 0)
         refracted(Area::Right, Role::CentralRay, 0, kAxisY, kAreaWidth, kAxisY);
     else if (side == kAbove) // falls to below the bottom edge
@@ -319,7 +340,8 @@ void Builder::rayDiagram() {
         line(Area::Left, Role::ParallelRay, x, y, kLensX, y);
         pen(Area::Left).width = 1;
         pen(Area::Left).style = 1;
-        refracted(Area::Left, Role::BackwardExtension, kLensX - F2, kAxisY, kLensX, y, kRed);
+        refracted(Area::Left, Role::BackwardExtension, kLensX - F2, kAxisY, kLensX, y,
+                  m_colours.extension);
         pen(Area::Left).width = 2;
         pen(Area::Left).style = 0;
         w().RaySlope = (kAxisY - y) / F2; // signed: positive above the axis
@@ -338,11 +360,14 @@ void Builder::rayDiagram() {
         virtualImage();
     }
 
+    if (w().ShowThirdRay)
+        thirdRay();
+
     // The object marker, on every run: a filled green dot. The settings stay so.
     pen(Area::Left).width = 3;
     pen(Area::Left).fillStyle = 0;
-    pen(Area::Left).fillColour = kGreen;
-    circle(Area::Left, Role::ObjectDot, x, y, 60, kGreen);
+    pen(Area::Left).fillColour = m_colours.object;
+    circle(Area::Left, Role::ObjectDot, x, y, 60, m_colours.object);
 }
 
 // Object point on the main optical axis. The central and the parallel ray both
@@ -374,10 +399,11 @@ void Builder::axialBeam() {
         const double rise = side == kBelow ? edge - y : y - edge; // the edge's height off the point
         const double leftY =
             converging ? kAxisY + kLensX * (y - edge) / d : kAxisY + kLensX * k * (y - edge) / d;
-        line(Area::Left, Role::SecondaryAxis, kLensX, kAxisY, 0, leftY, kGrey);
+        line(Area::Left, Role::SecondaryAxis, kLensX, kAxisY, 0, leftY, m_colours.constructionLine);
         const int across = -side;
         line(Area::Right, Role::SecondaryAxis, 0, kAxisY,
-             (reachFrom(kAxisY, across) / (k * rise)) * d, farEdgeOf(across), kGrey);
+             (reachFrom(kAxisY, across) / (k * rise)) * d, farEdgeOf(across),
+             m_colours.constructionLine);
     };
 
     if (!converging) {
@@ -391,7 +417,7 @@ void Builder::axialBeam() {
             line(Area::Left, Role::EdgeRay, x, y, kLensX, edgeOf(false, side));
         dashedThin();
         line(Area::Left, Role::FocalPlane, kLensX - F2, kFocalPlaneTop, kLensX - F2,
-             kFocalPlaneBottom, kGrey);
+             kFocalPlaneBottom, m_colours.constructionLine);
         // Each secondary axis with the backward extension it locates. The edge
         // rays are turned 1440 / F2 away from the axis.
         auto turned = [&](int side) {
@@ -403,7 +429,7 @@ void Builder::axialBeam() {
             secondaryAxes(side);
             w().AuxSlope = turned(side);
             refracted(Area::Left, Role::BackwardExtension, kLensX, edge, 0,
-                      edge - side * (kLensX * w().AuxSlope), kRed);
+                      edge - side * (kLensX * w().AuxSlope), m_colours.extension);
         }
         solidRays();
         for (int side : halves) {
@@ -418,7 +444,7 @@ void Builder::axialBeam() {
     // Converging lens. In the front focal plane (d = F1) the refracted rays
     // leave parallel to the axis and no image exists.
     double b = 0;
-    const bool hasImage = imageDistance(lens, d, &b);
+    const bool hasImage = imageDistance(lens, d, &b) && formsImage(w());
 
     for (int side : {kAbove, kBelow})
         line(Area::Left, Role::EdgeRay, x, kAxisY, kLensX, edgeOf(true, side));
@@ -426,7 +452,8 @@ void Builder::axialBeam() {
 
     // Back focal plane and the secondary axes parallel to the two edge rays, bent
     // at the centre by the media: they meet the focal plane at F1 times the slope.
-    line(Area::Right, Role::FocalPlane, F2, kFocalPlaneTop, F2, kFocalPlaneBottom, kGrey);
+    line(Area::Right, Role::FocalPlane, F2, kFocalPlaneTop, F2, kFocalPlaneBottom,
+         m_colours.constructionLine);
     for (int side : halves)
         secondaryAxes(side);
     solidRays();
@@ -476,7 +503,7 @@ void Builder::axialBeam() {
     for (int side : {kAbove, kBelow}) {
         const double edge = edgeOf(true, side);
         refracted(Area::Left, Role::BackwardExtension, kLensX, edge, 0,
-                  edge - side * (kLensX * w().RaySlope), kRed);
+                  edge - side * (kLensX * w().RaySlope), m_colours.extension);
     }
     pen(Area::Left).style = 0;
     pen(Area::Right).width = 2;
@@ -487,13 +514,47 @@ void Builder::axialBeam() {
     }
 }
 
+// The third characteristic ray: through the front focal point (aimed at it on
+// the far side, for a diverging lens) to the lens, leaving parallel to the
+// axis; traced back where the image is virtual.
+void Builder::thirdRay() {
+    const FocalRay ray = focalRay(lensOf(w()), w().ObjectX, w().ObjectY);
+    if (!ray.drawn)
+        return;
+    solidRays();
+    line(Area::Left, Role::FocalRay, ray.toLens.x1, ray.toLens.y1, ray.toLens.x2, ray.toLens.y2);
+    refracted(Area::Right, Role::FocalRay, ray.leaving.x1 - kLensX, ray.leaving.y1,
+              ray.leaving.x2 - kLensX, ray.leaving.y2);
+    if (ray.hasExtension) {
+        pen(Area::Left).width = 1;
+        pen(Area::Left).style = 1;
+        refracted(Area::Left, Role::BackwardExtension, ray.extension.x1, ray.extension.y1,
+                  ray.extension.x2, ray.extension.y2, m_colours.extension);
+        pen(Area::Left).style = 0;
+    }
+}
+
+// Two solid strokes back from the tip of a line that rises from the axis.
+void Builder::arrowhead(Area area, Role role, double tipX, double tipY, double fromY,
+                        Colour colour) {
+    const Arrowhead head = arrowheadAt(tipX, tipY, tipX, fromY);
+    if (!head.drawn)
+        return;
+    const Pen kept = pen(area);
+    pen(area).style = 0;
+    pen(area).width = 2;
+    for (const Segment& stroke : {head.left, head.right})
+        line(area, role, stroke.x1, stroke.y1, stroke.x2, stroke.y2, colour);
+    pen(area) = kept;
+}
+
 // The real image: a green dot in picRigth with a thick green dashed line to the
-// axis, filled with the area's fill colour, which nothing sets: black.
+// axis.
 void Builder::realImageMark() {
     pen(Area::Right).width = 4;
     pen(Area::Right).fillStyle = 0;
     clampImage(w().ImageX, w().ImageY);
-    markImage(Area::Right, w().ImageX, w().ImageY, kGreen);
+    markImage(Area::Right, w().ImageX, w().ImageY, m_colours.realImage);
 }
 
 // The virtual image, its red counterpart in picLeft, together with the
@@ -523,18 +584,16 @@ void Builder::virtualImage() {
         // refracted ray back across the whole area.
         const double s = k * (side == kAbove ? kAxisY - y : y - kAxisY) / (kLensX - x);
         refracted(Area::Left, Role::BackwardExtension, startX, startY,
-                  startX - reachFrom(startY, side) / s, farEdgeOf(side), kRed);
+                  startX - reachFrom(startY, side) / s, farEdgeOf(side), m_colours.extension);
         if (converging)
             refracted(Area::Left, Role::BackwardExtension, kLensX, w().LensHitY, 0,
-                      kAxisY + side * (w().RaySlope * X0), kRed);
+                      kAxisY + side * (w().RaySlope * X0), m_colours.extension);
     }
 
     pen(Area::Left).width = 4;
     pen(Area::Left).fillStyle = 0;
     clampImage(w().ImageX, w().ImageY);
-    // Filled with picLeft's fill colour: black until the first object marker set
-    // it to green.
-    markImage(Area::Left, w().ImageX, w().ImageY, kRed);
+    markImage(Area::Left, w().ImageX, w().ImageY, m_colours.virtualImage);
 }
 
 Construction rayDiagram(const BenchState& bench, const Pen& left, const Pen& right) {

@@ -33,6 +33,7 @@ enum class Role {
     CentralRay,        // through the optical centre
     ParallelRay,       // parallel to the axis, then through (or from) the back focus
     EdgeRay,           // to an aperture edge: an object beyond the aperture or on the axis
+    FocalRay,          // through the front focus, then parallel to the axis
     FocalPlane,        // a construction line: the focal plane
     SecondaryAxis,     // a construction line: through the centre, parallel to an edge ray
     BackwardExtension, // a refracted ray traced back to where it seems to come from

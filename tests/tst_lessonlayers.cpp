@@ -102,6 +102,7 @@ void TestLessonLayers::standardCases() {
     QFETCH(int, key);
     auto w = benchWith(converging, n1Value, n2Value);
     w->ShowLabels = kTrue;
+    w->ShowThirdRay = kTrue;
     QTest::keyClick(w->picLeft, Qt::Key(Qt::Key_0 + key));
 
     const double n1 = 1 + n1Value / 50.0, n2 = 1 + n2Value / 50.0;
@@ -150,6 +151,32 @@ void TestLessonLayers::standardCases() {
     QCOMPARE(ray.hasExtension, b < 0);
     if (b < 0)
         QVERIFY(std::fabs(ray.extension.x2 - imageX) < 0.5);
+
+    // As drawn: the third ray from the object point to the lens plane at the
+    // image's height, then level across picRigth; two arrowhead strokes end at
+    // the object point and two at the image point.
+    const auto drawnLine = [](const PictureBox* area, double x1, double y1, double x2, double y2) {
+        for (const Figure& f : area->figures())
+            if (f.kind == Figure::Kind::Line && std::fabs(f.x1 - x1) < 0.5 &&
+                std::fabs(f.y1 - y1) < 0.5 && std::fabs(f.x2 - x2) < 0.5 &&
+                std::fabs(f.y2 - y2) < 0.5)
+                return true;
+        return false;
+    };
+    QVERIFY(drawnLine(w->picLeft, w->ObjectX, w->ObjectY, kLens, imageY));
+    QVERIFY(drawnLine(w->picRigth, 0, imageY, kLens, imageY));
+    // An arrowhead stroke is short: a fifth of a centimetre or so, never 300 twips.
+    constexpr double kHeadAtMost = 300;
+    const auto headsAt = [](const PictureBox* area, double x, double y) {
+        int strokes = 0;
+        for (const Figure& f : area->figures())
+            strokes += f.kind == Figure::Kind::Line && f.drawStyle == 0 &&
+                       std::fabs(f.x1 - x) < 0.5 && std::fabs(f.y1 - y) < 0.5 &&
+                       std::hypot(f.x2 - f.x1, f.y2 - f.y1) < kHeadAtMost;
+        return strokes;
+    };
+    QCOMPARE(headsAt(w->picLeft, w->ObjectX, w->ObjectY), 2);
+    QCOMPARE(headsAt(b > 0 ? w->picRigth : w->picLeft, imageX, imageY), 2);
 }
 
 void TestLessonLayers::snapping_data() {

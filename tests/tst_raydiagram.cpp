@@ -34,15 +34,15 @@ Figure C(double x, double y, double radius, RgbValue colour, int width, RgbValue
 }
 using Figures = QVector<Figure>;
 
-// A first run on a fresh window: the object line 1 wide, the image dots filled black.
+// The object line as wide as the rays; the image dots filled with their own colour.
 Figures objectAndCentral(double x, double y) {
-    return {L(x, y, x, 3990, kGreen, 1), L(x, y, 7500, 3990, kBlack, 2)};
+    return {L(x, y, x, 3990, kGreen, 2), L(x, y, 7500, 3990, kBlack, 2)};
 }
 Figures marker(double x, double y) {
     return {C(x, y, 60, kGreen, 3, kGreen)};
 }
 Figures imageMark(double x, double y, RgbValue colour) {
-    return {C(x, y, 50, colour, 4, kBlack), L(x, y, x, 3990, colour, 1, 1),
+    return {C(x, y, 50, colour, 4, colour), L(x, y, x, 3990, colour, 1, 1),
             L(x + 10, y, x + 10, 3990, colour, 1, 1), L(x - 10, y, x - 10, 3990, colour, 1, 1)};
 }
 
@@ -327,9 +327,8 @@ void TestRayDiagram::construction() {
     }
 }
 
-// Settings carry over from run to run: the object line is as wide as picLeft
-// was left (1 at first, 3 after the marker, which every run draws), and
-// the virtual dot takes picLeft's fill colour (black until the first marker).
+// The object line keeps one width whatever the run before left, and every
+// image dot is one colour, filled as it is outlined.
 void TestRayDiagram::drawingStateCarriesOver() {
     auto w = TestSupport::startWindow();
     setLens(*w, true, 2000);
@@ -340,16 +339,16 @@ void TestRayDiagram::drawingStateCarriesOver() {
         return Figure{};
     };
     drawFor(*w, 4500, 3000);
-    QCOMPARE(first(w->picLeft, Figure::Kind::Line).drawWidth, 1);
+    QCOMPARE(first(w->picLeft, Figure::Kind::Line).drawWidth, 2);
     drawFor(*w, 4500, 3000);
-    QCOMPARE(first(w->picLeft, Figure::Kind::Line).drawWidth, 3);
+    QCOMPARE(first(w->picLeft, Figure::Kind::Line).drawWidth, 2);
     drawFor(*w, 5500, 3490);
     drawFor(*w, 4500, 3000);
-    QCOMPARE(first(w->picLeft, Figure::Kind::Line).drawWidth, 3);
-    QCOMPARE(first(w->picRigth, Figure::Kind::Circle).fillColour, kBlack);
+    QCOMPARE(first(w->picLeft, Figure::Kind::Line).drawWidth, 2);
+    QCOMPARE(first(w->picRigth, Figure::Kind::Circle).fillColour, kGreen);
     drawFor(*w, 6500, 3490);
     QCOMPARE(first(w->picLeft, Figure::Kind::Circle).colour, kRed);
-    QCOMPARE(first(w->picLeft, Figure::Kind::Circle).fillColour, kGreen);
+    QCOMPARE(first(w->picLeft, Figure::Kind::Circle).fillColour, kRed);
     // The marks leave both areas solid, 1 wide (picLeft 3 after the marker).
     QCOMPARE(w->picRigth->DrawWidth(), 2);
     QCOMPARE(w->picLeft->DrawWidth(), 3);
