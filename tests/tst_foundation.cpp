@@ -13,17 +13,21 @@
 #include "surfacepainter.h"
 #include "testsupport.h"
 
+#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QImage>
 #include <QLocale>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <cmath>
 #include <limits>
 
 namespace {
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+// A grab of one area with one line on it, with room for a slow machine.
+constexpr qint64 kQuickPaintMs = 500;
 } // namespace
 
 class TestFoundation : public QObject {
@@ -210,10 +214,10 @@ void TestFoundation::markPlaces_data() {
     QTest::newRow("shortest") << 750.0 << 750.0 << 6682.5f << 5932.5f << 682.5f << 1432.5f << true;
     QTest::newRow("unequal") << 2000.0 << 3000.0 << 5432.5f << 3432.5f << 2932.5f << 5932.5f
                              << true;
-    QTest::newRow("infinite") << 760000.0 << 760000.0 << float(7365 - 760000 + 67.5)
-                              << float(float(7365 - 760000 + 67.5) - 760000.0)
-                              << float(760000 - 67.5) << float(float(760000 - 67.5) + 760000.0)
-                              << false;
+    // The far value stands for an infinite focus: the marks, 135 twips wide and
+    // centred on F and 2F, go 760000 and 1520000 twips out, far out of sight.
+    QTest::newRow("infinite") << 760000.0 << 760000.0 << -752567.5f << -1512567.5f << 759932.5f
+                              << 1519932.5f << false;
 }
 
 void TestFoundation::markPlaces() {
@@ -333,6 +337,7 @@ void TestFoundation::farFiguresReachThePainterFinite() {
     QFETCH(double, x2);
     QFETCH(double, y2);
     QFETCH(bool, drawn);
+    w->picLeft->SetForeColor(255);
     for (int style : {0, 1}) {
         w->picLeft->Refresh();
         w->picLeft->SetDrawStyle(style);
@@ -347,8 +352,17 @@ void TestFoundation::farFiguresReachThePainterFinite() {
             QVERIFY(near.contains(line->p1()) && near.contains(line->p2()));
             QVERIFY(std::isfinite(dashOffset) && dashOffset >= 0);
         }
-        // Painting it must neither fail nor take long.
-        w->picLeft->grab();
+        // Painting it takes no longer than an ordinary line, and shows the line
+        // where it crosses the area and nothing where it does not.
+        QElapsedTimer clock;
+        clock.start();
+        const QImage shot = w->picLeft->grab().toImage();
+        QVERIFY2(clock.elapsed() < kQuickPaintMs, qPrintable(QString::number(clock.elapsed())));
+        int red = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                red += shot.pixelColor(x, y) == QColor(Qt::red) ? 1 : 0;
+        QCOMPARE(red > 0, drawn);
     }
 }
 
@@ -416,10 +430,24 @@ void TestFoundation::farLinesDrawExactly() {
     for (int x = 0; x < shot.width(); ++x)
         red += shot.pixelColor(x, row) == QColor(255, 0, 0) ? 1 : 0;
     QVERIFY2(red > shot.width() * 0.9, qPrintable(QString::number(red)));
+    // The upright one a thousandth of a twip inside the right edge fills the
+    // area's last column.
+    int green = 0;
+    for (int y = 0; y < shot.height(); ++y)
+        green += shot.pixelColor(shot.width() - 1, y) == QColor(0, 255, 0) ? 1 : 0;
+    QVERIFY2(green > shot.height() * 0.9, qPrintable(QString::number(green)));
 }
 
+// "Выход" hides the window and ends the event loop at once, with code 0.
 void TestFoundation::exitHidesTheWindow() {
-    w->cmdExit_Click();
+    constexpr int kStillRunning = 99;
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(kStillRunning); });
+    guard.start(5000);
+    QTimer::singleShot(0, w.get(), [this] { TestSupport::clickButton(w.get(), "cmdExit"); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(guard.isActive());
     QVERIFY(!w->isVisible());
 }
 

@@ -374,6 +374,14 @@ void TestOptics::constructionRefracts() {
                        QStringLiteral(" misses the image by %1").arg(offLine(s, imageX, imageY))));
         ++through;
     }
+    // A virtual image stands where backward extensions cross; with equal media
+    // the incident central ray runs on straight through it and counts as one.
+    if (!real) {
+        int extensions = (n1 == n2 && y != Bench::kAxisY) ? 1 : 0;
+        for (const Optics::Stroke& s : c.strokes)
+            extensions += s.role == Optics::Role::BackwardExtension ? 1 : 0;
+        QVERIFY2(extensions >= 2, qPrintable(QString::number(extensions)));
+    }
     QVERIFY(through >= 2);
 }
 
