@@ -3,6 +3,7 @@
 // the two surface pieces, the signs of the radii, the reset of the radius
 // sliders and their rows, and the arrowheads and redraw of the scheme view.
 #include "form1.h"
+#include "lensmaker.h"
 #include "picturebox.h"
 #include "shape.h"
 #include "slider.h"
@@ -227,7 +228,7 @@ void TestInteraction::buttonsBuildTheLens() {
     QCOMPARE(w->sldR1->Left(), 150.0f);
 
     // Focal lengths and marks from the sign of the power.
-    const double P = (1.64 - w->n1) / w->R1 - 0.64 / w->R2;
+    const double P = LensMaker::thinLensPower(w->n1, 1.64, 1, w->R1, w->R2);
     QVERIFY2(std::abs(w->f1 - w->n1 / P) < 1e-9, qPrintable(QString::number(w->f1)));
     QVERIFY2(std::abs(w->f2 - 1 / P) < 1e-9, qPrintable(QString::number(w->f2)));
     if (!reshapeFirst) {

@@ -2,6 +2,7 @@
 // Placing the object point in the left area: left-button drags, the right
 // button's wipe, and the arrow keys, all given as real input events.
 #include "form1.h"
+#include "label.h"
 #include "picturebox.h"
 #include "slider.h"
 #include "testsupport.h"
@@ -276,11 +277,18 @@ void TestPlacement::arrowKeysMoveByFifty() {
     dragAt(area, QPoint(300, 200));
     QCOMPARE(w->focusWidget(), static_cast<QWidget*>(area));
     putMarkers(w.get());
+    const QString distances = w->lblDistances->Caption();
 
     pressKey(w.get(), key, false, modifiers);
 
     QCOMPARE(w->ObjectX, 4500.0f + dx);
     QCOMPARE(w->ObjectY, 3000.0f + dy);
+    // The read-outs follow the point: the distances change with d, and stand as
+    // a fresh refresh would write them.
+    const QString shown = w->lblDistances->Caption();
+    QCOMPARE(shown != distances, scheme && dx != 0);
+    w->ShowReadouts();
+    QCOMPARE(shown, w->lblDistances->Caption());
     QCOMPARE(hasMarker(w->picLeft), !scheme);
     QCOMPARE(hasMarker(w->picRigth), !scheme);
     QCOMPARE(w->picLeft->figures().isEmpty(), false);

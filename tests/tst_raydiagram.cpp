@@ -34,6 +34,17 @@ Figure C(double x, double y, double radius, RgbValue colour, int width, RgbValue
 }
 using Figures = QVector<Figure>;
 
+// The central ray after the lens: in equal media it runs on along the line
+// from the object point through the optical centre (7500, 3990), here until it
+// passes the bottom edge (to 8050) or meets the top one.
+Figure centralOut(double x, double y) {
+    const double edgeY = y < 3990 ? 8050 : 0;
+    // Along the line, as far past the centre as the edge lies below (or
+    // above) it, in units of the object's height over the axis.
+    const double along = (edgeY - 3990) / (3990 - y);
+    return L(0, 3990, along * (7500 - x), edgeY, kBlack, 2);
+}
+
 // The object line as wide as the rays; the image dots filled with their own colour.
 Figures objectAndCentral(double x, double y) {
     return {L(x, y, x, 3990, kGreen, 2), L(x, y, 7500, 3990, kBlack, 2)};
@@ -128,7 +139,7 @@ void TestRayDiagram::construction_data() {
     row("real image above the axis", true, 2000, 4500, 3000,
         objectAndCentral(4500, 3000) + Figures{L(4500, 3000, 7500, 3000, kBlack, 2)} +
             marker(4500, 3000),
-        Figures{L(0, 3990, 12303.030303, 8050, kBlack, 2), L(0, 3000, 2000, 3990, kBlack, 2),
+        Figures{centralOut(4500, 3000), L(0, 3000, 2000, 3990, kBlack, 2),
                 L(2000, 3990, 10202.020202, 8050, kBlack, 2)} +
             imageMark(6000, 5970, kGreen),
         {6000, 5970, 0.495, 0.33, kept, kept});
@@ -137,19 +148,19 @@ void TestRayDiagram::construction_data() {
             Figures{L(6500, 3490, 7500, 3490, kBlack, 2), L(6500, 3490, -480, 0, kRed, 1, 1),
                     L(7500, 3490, 0, 1615, kRed, 1, 1)} +
             imageMark(5500, 2990, kRed) + marker(6500, 3490),
-        {L(0, 3990, 8120, 8050, kBlack, 2), L(0, 3490, 2000, 3990, kBlack, 2),
+        {centralOut(6500, 3490), L(0, 3490, 2000, 3990, kBlack, 2),
          L(2000, 3990, 18240, 8050, kBlack, 2)},
         {5500, 2990, 0.25, 0.5, 3490, 0});
     row("object in the focal plane: no image, the marker all the same", true, 2000, 5500, 3490,
         objectAndCentral(5500, 3490) + Figures{L(5500, 3490, 7500, 3490, kBlack, 2)} +
             marker(5500, 3490),
-        {L(0, 3990, 16240, 8050, kBlack, 2), L(0, 3490, 2000, 3990, kBlack, 2),
+        {centralOut(5500, 3490), L(0, 3490, 2000, 3990, kBlack, 2),
          L(2000, 3990, 18240, 8050, kBlack, 2)},
         {kept, kept, 0.25, 0.25, kept, kept});
     row("70 beyond the focal point: real, far right", true, 2000, 5430, 3490,
         objectAndCentral(5430, 3490) + Figures{L(5430, 3490, 7500, 3490, kBlack, 2)} +
             marker(5430, 3490),
-        Figures{L(0, 3990, 16808.4, 8050, kBlack, 2), L(0, 3490, 2000, 3990, kBlack, 2),
+        Figures{centralOut(5430, 3490), L(0, 3490, 2000, 3990, kBlack, 2),
                 L(2000, 3990, 18240, 8050, kBlack, 2)} +
             imageMark(59142.857143, 18275.714286, kGreen),
         {59142.857143, 18275.714286, 0.25, 500.0 / 2070, kept, kept});
@@ -157,20 +168,20 @@ void TestRayDiagram::construction_data() {
     row("just beyond the focal point: real, far right", true, 2000, 5450, 3490,
         objectAndCentral(5450, 3490) + Figures{L(5450, 3490, 7500, 3490, kBlack, 2)} +
             marker(5450, 3490),
-        Figures{L(0, 3990, 16646, 8050, kBlack, 2), L(0, 3490, 2000, 3990, kBlack, 2),
+        Figures{centralOut(5450, 3490), L(0, 3490, 2000, 3990, kBlack, 2),
                 L(2000, 3990, 18240, 8050, kBlack, 2)} +
             imageMark(82000, 23990, kGreen),
         {82000, 23990, 0.25, 500.0 / 2050, kept, kept});
     row("on the upper aperture edge: central ray only", true, 2000, 4500, 2650,
-        objectAndCentral(4500, 2650) + marker(4500, 2650),
-        {L(0, 3990, 9089.552239, 8050, kBlack, 2)}, {kept, kept, kept, 1340.0 / 3000, kept, kept});
+        objectAndCentral(4500, 2650) + marker(4500, 2650), {centralOut(4500, 2650)},
+        {kept, kept, kept, 1340.0 / 3000, kept, kept});
 
     // Beyond the aperture: edge ray, back focal plane, secondary axis.
     row("above the aperture, real image", true, 2000, 4500, 2000,
         objectAndCentral(4500, 2000) +
             Figures{L(4500, 2000, 7500, 2650, kBlack, 2), L(7500, 3990, 0, 2365, kGrey, 1, 1)} +
             marker(4500, 2000),
-        Figures{L(0, 3990, 6120.603015, 8050, kBlack, 2), L(2000, 500, 2000, 7525, kGrey, 1, 1),
+        Figures{centralOut(4500, 2000), L(2000, 500, 2000, 7525, kGrey, 1, 1),
                 L(0, 3990, 18623.076923, 8025, kGrey, 1, 1),
                 L(0, 2650, 6062.030075, 8025, kBlack, 2)} +
             imageMark(6000, 7970, kGreen),
@@ -181,7 +192,7 @@ void TestRayDiagram::construction_data() {
                     L(6500, 2000, 5494.974874, 0, kRed, 1, 1),
                     L(7500, 2650, 0, -7249.8, kRed, 1, 1)} +
             imageMark(5500, 10, kRed) + marker(6500, 2000),
-        Figures{L(0, 3990, 2040.201005, 8050, kBlack, 2), L(2000, 500, 2000, 7525, kGrey, 1, 1),
+        Figures{centralOut(6500, 2000), L(2000, 500, 2000, 7525, kGrey, 1, 1),
                 L(0, 3990, 6207.692308, 8025, kGrey, 1, 1),
                 L(0, 2650, 4071.969697, 8025, kBlack, 2)} +
             imageMark(-2000, 10, kGreen),
@@ -192,7 +203,7 @@ void TestRayDiagram::construction_data() {
                     L(6500, 5980, 5472.361809, 8025, kRed, 1, 1),
                     L(7500, 5330, 0, 15229.8, kRed, 1, 1)} +
             imageMark(5500, 7970, kRed) + marker(6500, 5980),
-        Figures{L(0, 3990, 2005.025126, 0, kBlack, 2), L(2000, 500, 2000, 7525, kGrey, 1, 1),
+        Figures{centralOut(6500, 5980), L(2000, 500, 2000, 7525, kGrey, 1, 1),
                 L(0, 3990, 6138.461538, 0, kGrey, 1, 1), L(0, 5330, 4037.878788, 0, kBlack, 2)} +
             imageMark(-2000, 7970, kGreen),
         {5500, 7970, 1.32, 0.65, 5330, 985});
@@ -201,7 +212,7 @@ void TestRayDiagram::construction_data() {
             Figures{L(5450, 2000, 7500, 2650, kBlack, 2),
                     L(7500, 3990, 0, 1611.951220, kGrey, 1, 1)} +
             marker(5450, 2000),
-        Figures{L(0, 3990, 4182.412060, 8050, kBlack, 2), L(2000, 500, 2000, 7525, kGrey, 1, 1),
+        Figures{centralOut(5450, 2000), L(2000, 500, 2000, 7525, kGrey, 1, 1),
                 L(0, 3990, 12725.769231, 8025, kGrey, 1, 1),
                 L(0, 2650, 5445.391648, 8025, kBlack, 2)} +
             imageMark(82000, 83590, kGreen),
@@ -212,7 +223,7 @@ void TestRayDiagram::construction_data() {
         objectAndCentral(5500, 2000) +
             Figures{L(5500, 2000, 7500, 2650, kBlack, 2), L(7500, 3990, 0, 1552.5, kGrey, 1, 1)} +
             marker(5500, 2000),
-        {L(0, 3990, 4080.402010, 8050, kBlack, 2), L(2000, 500, 2000, 7525, kGrey, 1, 1),
+        {centralOut(5500, 2000), L(2000, 500, 2000, 7525, kGrey, 1, 1),
          L(0, 3990, 12415.384615, 8025, kGrey, 1, 1), L(0, 2650, 5402.010050, 8025, kBlack, 2)},
         {kept, kept, 1 / 0.995, 0.325, kept, kept});
 
@@ -268,14 +279,14 @@ void TestRayDiagram::construction_data() {
         objectAndCentral(4500, 3490) +
             Figures{L(4500, 3490, 7500, 3490, kBlack, 2), L(5500, 3990, 7500, 3490, kRed, 1, 1)} +
             imageMark(6300, 3790, kRed) + marker(4500, 3490),
-        {L(0, 3990, 24360, 8050, kBlack, 2), L(0, 3490, 7500, 1615, kBlack, 2)},
+        {centralOut(4500, 3490), L(0, 3490, 7500, 1615, kBlack, 2)},
         {6300, 3790, 0.25, 500.0 / 3000, kept, kept});
     row("diverging, above the aperture", false, 2000, 4500, 2000,
         objectAndCentral(4500, 2000) +
             Figures{L(4500, 2000, 7500, 2550, kBlack, 2), L(5500, 500, 5500, 7525, kGrey, 1, 1),
                     L(7500, 3990, 0, 2615, kGrey, 1, 1), L(7500, 2550, 0, 6575, kRed, 1, 1)} +
             imageMark(6300, 3194, kRed) + marker(4500, 2000),
-        {L(0, 3990, 6120.603015, 8050, kBlack, 2), L(0, 3990, 22009.090909, 8025, kGrey, 1, 1),
+        {centralOut(4500, 2000), L(0, 3990, 22009.090909, 8025, kGrey, 1, 1),
          L(0, 2550, 7500, -1475, kBlack, 2)},
         {6300, 3194, 550.0 / 3000, 0.72 - 550.0 / 3000, kept, kept});
     row("diverging, below the aperture", false, 2000, 4500, 5980,
@@ -283,12 +294,12 @@ void TestRayDiagram::construction_data() {
             Figures{L(4500, 5980, 7500, 5430, kBlack, 2), L(5500, 500, 5500, 7525, kGrey, 1, 1),
                     L(7500, 3990, 0, 5365, kGrey, 1, 1), L(7500, 5430, 0, 1405, kRed, 1, 1)} +
             imageMark(6300, 4786, kRed) + marker(4500, 5980),
-        {L(0, 3990, 6015.075377, 0, kBlack, 2), L(0, 3990, 21763.636364, 0, kGrey, 1, 1),
+        {centralOut(4500, 5980), L(0, 3990, 21763.636364, 0, kGrey, 1, 1),
          L(0, 5430, 7500, 9455, kBlack, 2)},
         {6300, 4786, 550.0 / 3000, 0.72 - 550.0 / 3000, kept, kept});
     row("diverging, on the aperture edge: image only", false, 2000, 4500, 2550,
         objectAndCentral(4500, 2550) + imageMark(6300, 3414, kRed) + marker(4500, 2550),
-        {L(0, 3990, 8458.333333, 8050, kBlack, 2)}, {6300, 3414, kept, 0.48, kept, kept});
+        {centralOut(4500, 2550)}, {6300, 3414, kept, 0.48, kept, kept});
     row("diverging, axis", false, 2000, 4500, 3990,
         beam(4500, 1440) +
             Figures{L(5500, 500, 5500, 7525, kGrey, 1, 1), L(7500, 3990, 0, 390, kGrey, 1, 1),

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The construction over many lenses and object points: the images it finds lie
 // where Gaussian optics puts them, for any two media, every ray it draws is
 // refracted as a thin lens refracts, and no object point, however far off or
 // odd, makes it fail or hand the painter something it cannot draw.
 #include "form1.h"
 #include "label.h"
+#include "lensmaker.h"
 #include "picturebox.h"
 #include "screeninfo.h"
 #include "shape.h"
@@ -60,7 +62,7 @@ Gaussian opticsOf(const Lens& lens) {
     const double a1 = 50 * lens.r1 + 1500, a2 = 50 * lens.r2 + 1500;
     const double left = lens.convergingLayout ? a1 : -a2;
     const double right = lens.convergingLayout ? -a2 : a1;
-    const double P = (N - n1) / left - (N - n2) / right;
+    const double P = LensMaker::thinLensPower(n1, N, n2, left, right);
     return {n1, n2, P, n1 / P, n2 / P};
 }
 

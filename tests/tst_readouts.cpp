@@ -5,6 +5,7 @@
 // on the clipboard and in PNG and SVG files.
 #include "form1.h"
 #include "label.h"
+#include "lensmaker.h"
 #include "picturebox.h"
 #include "testsupport.h"
 
@@ -18,6 +19,7 @@
 #include <QImage>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
@@ -203,8 +205,7 @@ void TestReadouts::benchStates() {
     if (wiped)
         QTest::mouseClick(w->picLeft, Qt::RightButton, {}, pixelOf(w->picLeft, x, y));
 
-    // The lens: a surface of radius R between media n and N has the power
-    // (N - n) / R; the two surfaces of a thin lens add.
+    // The lens, in media n1 | N | n2.
     const double n1 = 1 + n1Value / 50.0, n2 = 1 + n2Value / 50.0, N = 1 + lensValue / 50.0;
     // The surface drawn left of the lens meets n1, the one drawn right meets n2.
     // Each is reshaped by the slider in the row of its side: sldR1 stands in the
@@ -212,7 +213,7 @@ void TestReadouts::benchStates() {
     const double r1 = 1500 + 50 * r1Value, r2 = 1500 + 50 * r2Value;
     const double rLeft = converging ? r1 : r2, rRight = converging ? r2 : r1;
     const double R1 = converging ? rLeft : -rLeft, R2 = converging ? -rRight : rRight;
-    const double power = (N - n1) / R1 + (n2 - N) / R2;
+    const double power = LensMaker::thinLensPower(n1, N, n2, R1, R2);
     if (power == 0) {
         QCOMPARE(w->lblFocal->Caption(), QStringLiteral("f = ∞   f′ = ∞"));
         QCOMPARE(w->lblPower->Caption(), QStringLiteral("D = 0,00 дптр"));
@@ -341,6 +342,20 @@ void TestReadouts::pngFile() {
     QCOMPARE(image.size(), pictureBox(w.get()).size());
     QCOMPARE(image.pixelColor(inPicture(w.get(), kObjectX, kObjectY)), QColor(0, 255, 0));
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"bench.png"});
+    // The buttons that copy and save stand in the band but not in the picture:
+    // where they stand it is plain background.
+    const QColor background = w->palette().color(QPalette::Window);
+    for (const char* name : {"cmdCopy", "cmdSave"}) {
+        const QWidget* button = w->findChild<QPushButton*>(QString::fromLatin1(name));
+        const QRect box(button->mapTo(w.get(), QPoint(0, 0)) - pictureBox(w.get()).topLeft(),
+                        button->size());
+        QVERIFY(image.rect().contains(box));
+        int other = 0;
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x)
+                other += image.pixelColor(x, y) != background ? 1 : 0;
+        QVERIFY2(other == 0, qPrintable(QStringLiteral("%1: %2 pixels").arg(name).arg(other)));
+    }
 }
 
 void TestReadouts::svgFile() {

@@ -1,0 +1,223 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The drawing surface the construction is drawn on: clipping, lines far off
+// the area reaching the painter finite and where the geometry says, the
+// drawing state a wipe keeps, and fonts with Cyrillic letters.
+#include "fonts.h"
+#include "form1.h"
+#include "label.h"
+#include "picturebox.h"
+#include "readout.h"
+#include "screeninfo.h"
+#include "segmentclip.h"
+#include "shape.h"
+#include "slider.h"
+#include "surfacepainter.h"
+#include "testsupport.h"
+
+#include <QElapsedTimer>
+#include <QFontMetrics>
+#include <QImage>
+#include <QLocale>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <cmath>
+#include <limits>
+
+namespace {
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+// A grab of one area with one line on it, with room for a slow machine.
+constexpr qint64 kQuickPaintMs = 500;
+} // namespace
+
+class TestDrawingSurface : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void clipping_data();
+    void clipping();
+    void farFiguresReachThePainterFinite_data();
+    void farFiguresReachThePainterFinite();
+    void refreshWipesAndDrawingState();
+    void farLinesDrawExactly();
+    void fontsHaveCyrillic_data();
+    void fontsHaveCyrillic();
+
+private:
+    std::unique_ptr<Form1> w;
+};
+
+void TestDrawingSurface::init() {
+    w = TestSupport::startWindow();
+}
+
+void TestDrawingSurface::cleanup() {
+    w.reset();
+    QLocale::setDefault(QLocale::c());
+}
+
+void TestDrawingSurface::clipping_data() {
+    QTest::addColumn<QLineF>("segment");
+    QTest::addColumn<bool>("drawn");
+    QTest::addColumn<QLineF>("expected");
+    const QLineF none;
+    QTest::newRow("inside") << QLineF(10, 10, 90, 40) << true << QLineF(10, 10, 90, 40);
+    QTest::newRow("crossing") << QLineF(-100, 50, 200, 50) << true << QLineF(0, 50, 100, 50);
+    QTest::newRow("reversed") << QLineF(200, 50, -100, 50) << true << QLineF(100, 50, 0, 50);
+    QTest::newRow("huge") << QLineF(-1e12, -1e12, 1e12, 1e12) << true << QLineF(0, 0, 100, 100);
+    QTest::newRow("huge steep") << QLineF(50, 50, 50 + 1e-3, 1e15) << true
+                                << QLineF(50, 50, 50 + 1e-3 * 50 / (1e15 - 50), 100);
+    QTest::newRow("missing") << QLineF(-50, -50, -10, 300) << false << none;
+    QTest::newRow("degenerate inside") << QLineF(20, 20, 20, 20) << true << QLineF(20, 20, 20, 20);
+    QTest::newRow("degenerate outside") << QLineF(-20, 20, -20, 20) << false << none;
+    QTest::newRow("infinite end") << QLineF(10, 10, kInf, 10) << false << none;
+    QTest::newRow("nan end") << QLineF(kNaN, 10, 50, 50) << false << none;
+    QTest::newRow("span overflows") << QLineF(-1.7e308, 0, 1.7e308, 0) << false << none;
+}
+
+void TestDrawingSurface::clipping() {
+    QFETCH(QLineF, segment);
+    QFETCH(bool, drawn);
+    QFETCH(QLineF, expected);
+    const QRectF box(0, 0, 100, 100);
+    const auto clipped = clipSegment(segment, box);
+    QCOMPARE(bool(clipped), drawn);
+    if (!drawn)
+        return;
+    const double tolerance = 1e-6;
+    QVERIFY2(std::fabs(clipped->line.x1() - expected.x1()) < tolerance &&
+                 std::fabs(clipped->line.y1() - expected.y1()) < tolerance &&
+                 std::fabs(clipped->line.x2() - expected.x2()) < tolerance &&
+                 std::fabs(clipped->line.y2() - expected.y2()) < tolerance,
+             qPrintable(QStringLiteral("%1,%2 - %3,%4")
+                            .arg(clipped->line.x1())
+                            .arg(clipped->line.y1())
+                            .arg(clipped->line.x2())
+                            .arg(clipped->line.y2())));
+}
+
+void TestDrawingSurface::farFiguresReachThePainterFinite_data() {
+    QTest::addColumn<double>("x1");
+    QTest::addColumn<double>("y1");
+    QTest::addColumn<double>("x2");
+    QTest::addColumn<double>("y2");
+    QTest::addColumn<bool>("drawn");
+    QTest::newRow("760000 across") << -760000.0 << 3990.0 << 760000.0 << 3990.0 << true;
+    QTest::newRow("1e12 diagonal") << 0.0 << 3990.0 << 1e12 << 1e12 << true;
+    QTest::newRow("beyond float") << 0.0 << 3990.0 << 1e300 << 8025.0 << false;
+    QTest::newRow("infinite") << 7500.0 << 3990.0 << -kInf << 0.0 << false;
+    QTest::newRow("nan") << kNaN << 3990.0 << 0.0 << 0.0 << false;
+    QTest::newRow("all far away") << 760000.0 << 760000.0 << 1520000.0 << -760000.0 << false;
+}
+
+void TestDrawingSurface::farFiguresReachThePainterFinite() {
+    QFETCH(double, x1);
+    QFETCH(double, y1);
+    QFETCH(double, x2);
+    QFETCH(double, y2);
+    QFETCH(bool, drawn);
+    w->picLeft->SetForeColor(255);
+    for (int style : {0, 1}) {
+        w->picLeft->Refresh();
+        w->picLeft->SetDrawStyle(style);
+        w->picLeft->Line(x1, y1, x2, y2);
+        const Figure figure = w->picLeft->figures().constLast();
+        const QRectF area(w->picLeft->rect());
+        double dashOffset = -1;
+        const auto line = SurfacePainter::lineOnDevice(figure, ScreenInfo(96), area, &dashOffset);
+        QCOMPARE(bool(line), drawn);
+        if (line) {
+            const QRectF near = area.adjusted(-20, -20, 20, 20);
+            QVERIFY(near.contains(line->p1()) && near.contains(line->p2()));
+            QVERIFY(std::isfinite(dashOffset) && dashOffset >= 0);
+        }
+        // Painting it takes no longer than an ordinary line, and shows the line
+        // where it crosses the area and nothing where it does not.
+        QElapsedTimer clock;
+        clock.start();
+        const QImage shot = w->picLeft->grab().toImage();
+        QVERIFY2(clock.elapsed() < kQuickPaintMs, qPrintable(QString::number(clock.elapsed())));
+        int red = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                red += shot.pixelColor(x, y) == QColor(Qt::red) ? 1 : 0;
+        QCOMPARE(red > 0, drawn);
+    }
+}
+
+void TestDrawingSurface::refreshWipesAndDrawingState() {
+    PictureBox* area = w->picRigth;
+    QCOMPARE(area->DrawWidth(), 1);
+    QCOMPARE(area->DrawStyle(), 0);
+    QCOMPARE(area->FillStyle(), 1);
+    QCOMPARE(area->FillColor(), 0);
+    area->SetDrawWidth(3);
+    area->SetDrawStyle(1);
+    area->Line(0, 0, 100, 100);
+    area->Line(0, 0, 100, 100, 255);
+    area->SetFillStyle(0);
+    area->SetFillColor(65280);
+    area->Circle(500, 500, 50, 255);
+    QCOMPARE(area->figures().size(), 3);
+    const Figure& first = area->figures()[0];
+    QCOMPARE(first.colour, area->ForeColor());
+    QCOMPARE(first.drawWidth, 3);
+    QCOMPARE(first.drawStyle, 1);
+    QCOMPARE(area->figures()[1].colour, 255);
+    const Figure& dot = area->figures()[2];
+    QCOMPARE(dot.kind, Figure::Kind::Circle);
+    QCOMPARE(dot.fillStyle, 0);
+    QCOMPARE(dot.fillColour, 65280);
+    area->Refresh();
+    QVERIFY(area->figures().isEmpty());
+    // The drawing state survives a Refresh.
+    QCOMPARE(area->DrawWidth(), 3);
+    QCOMPARE(area->DrawStyle(), 1);
+}
+
+void TestDrawingSurface::farLinesDrawExactly() {
+    // A line from far off the area to far off the other side lands where the
+    // geometry says, whole and solid.
+    w->picLeft->SetForeColor(255);
+    w->picLeft->SetDrawWidth(1);
+    w->picLeft->Line(-1e9, 3000, 1e9, 3000);
+    w->picLeft->Line(7500 - 1e-3, -1e12, 7500 - 1e-3, 1e12, 65280); // at the right edge
+    const QImage shot = w->picLeft->grab().toImage();
+    const int row = ScreenInfo(96).toPixels(QPointF(0, 3000)).toPoint().y();
+    int red = 0;
+    for (int x = 0; x < shot.width(); ++x)
+        red += shot.pixelColor(x, row) == QColor(255, 0, 0) ? 1 : 0;
+    QVERIFY2(red > shot.width() * 0.9, qPrintable(QString::number(red)));
+    // The upright one a thousandth of a twip inside the right edge fills the
+    // area's last column.
+    int green = 0;
+    for (int y = 0; y < shot.height(); ++y)
+        green += shot.pixelColor(shot.width() - 1, y) == QColor(0, 255, 0) ? 1 : 0;
+    QVERIFY2(green > shot.height() * 0.9, qPrintable(QString::number(green)));
+}
+
+void TestDrawingSurface::fontsHaveCyrillic_data() {
+    QTest::addColumn<QString>("laidOut");
+    QTest::addColumn<QStringList>("acceptable");
+    const QStringList sans{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+    const QStringList mono{QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")};
+    QTest::newRow("MS Sans Serif") << QStringLiteral("MS Sans Serif") << sans;
+    QTest::newRow("Microsoft Sans Serif") << QStringLiteral("Microsoft Sans Serif") << sans;
+    QTest::newRow("Courier New") << QStringLiteral("Courier New") << mono;
+}
+
+void TestDrawingSurface::fontsHaveCyrillic() {
+    QFETCH(QString, laidOut);
+    QFETCH(QStringList, acceptable);
+    const QString used = Fonts::resolvedFamily(laidOut);
+    QVERIFY2(acceptable.contains(used), qPrintable(used));
+    const QFontMetrics metrics{QFont(laidOut)};
+    for (QChar letter : QStringLiteral("ВыходСхемаЛинзаЖщ"))
+        QVERIFY(metrics.inFont(letter));
+}
+
+QTEST_MAIN(TestDrawingSurface)
+#include "tst_drawingsurface.moc"

@@ -1,0 +1,420 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The optics library on its own, without a window: the lens, its focal lengths
+// and the image it forms, checked against textbook problems and against the
+// Gaussian formula written in other forms; and the ray construction it hands
+// the window, checked against the refraction of a thin lens.
+#include "bench.h"
+#include "construction.h"
+#include "lens.h"
+#include "lensmaker.h"
+
+#include <QTest>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr double kCm = Bench::kTwipsPerCm;
+constexpr double kWater = 4.0 / 3.0;
+constexpr double kGlass = 1.5;
+// Radii too large to curve anything: a plane surface.
+constexpr double kPlane = 1e12;
+
+// An object point `d` before the lens, `h` above the axis, in picLeft.
+double objectX(double d) {
+    return Bench::kLensX - d;
+}
+double objectY(double h) {
+    return Bench::kAxisY - h;
+}
+
+// A paraxial ray trace: a ray leaving the object at height h with slope u
+// (height per length, up positive) is refracted at the lens by n2 u2 = n1 u1 -
+// y P. Two rays meet at the image; returns its distance behind the lens and its
+// height.
+struct Traced {
+    double b, height;
+};
+Traced trace(double n1, double n2, double P, double d, double h) {
+    const double slopes[] = {0.0, -h / d}; // parallel to the axis, through the centre
+    double yAt[2], u2[2];
+    for (int i = 0; i < 2; ++i) {
+        yAt[i] = h + slopes[i] * d;
+        u2[i] = (n1 * slopes[i] - yAt[i] * P) / n2;
+    }
+    const double b = (yAt[1] - yAt[0]) / (u2[0] - u2[1]);
+    return {b, yAt[0] + u2[0] * b};
+}
+
+// Height above the axis per twip to the right, of the line through a stroke's
+// end points (y grows downwards on the bench).
+double slopeOf(const Optics::Stroke& s) {
+    return -(s.y2 - s.y1) / (s.x2 - s.x1);
+}
+
+// One frame for both areas: picRigth shifted right by the lens plane.
+double globalX(Optics::Area area, double x) {
+    return area == Optics::Area::Right ? x + Bench::kLensX : x;
+}
+
+// Distance of a point (global frame) from the infinite line through a stroke.
+double offLine(const Optics::Stroke& s, double px, double py) {
+    const double x1 = globalX(s.area, s.x1), x2 = globalX(s.area, s.x2);
+    const double dx = x2 - x1, dy = s.y2 - s.y1;
+    return std::fabs(dx * (py - s.y1) - dy * (px - x1)) / std::hypot(dx, dy);
+}
+
+bool isRay(Optics::Role role) {
+    return role == Optics::Role::CentralRay || role == Optics::Role::ParallelRay ||
+           role == Optics::Role::EdgeRay;
+}
+
+QString describe(const Optics::Stroke& s) {
+    return QStringLiteral("role %1 area %2 (%3, %4) - (%5, %6)")
+        .arg(int(s.role))
+        .arg(int(s.area))
+        .arg(s.x1)
+        .arg(s.y1)
+        .arg(s.x2)
+        .arg(s.y2);
+}
+
+} // namespace
+
+class TestOptics : public QObject {
+    Q_OBJECT
+
+private slots:
+    void textbookImages_data();
+    void textbookImages();
+    void gaussianForms_data();
+    void gaussianForms();
+    void focalPlaneHasNoImage_data();
+    void focalPlaneHasNoImage();
+    void axisAndFarValue();
+    void constructionRefracts_data();
+    void constructionRefracts();
+    void noConstructionOffTheBench_data();
+    void noConstructionOffTheBench();
+};
+
+// Worked problems with the answers a textbook gives, b behind the lens
+// (negative: a virtual image before it) and the magnification Γ.
+void TestOptics::textbookImages_data() {
+    QTest::addColumn<double>("n1");
+    QTest::addColumn<double>("N");
+    QTest::addColumn<double>("n2");
+    QTest::addColumn<double>("leftR");
+    QTest::addColumn<double>("rightR");
+    QTest::addColumn<double>("d");
+    QTest::addColumn<double>("b");
+    QTest::addColumn<double>("gamma");
+
+    // A symmetric glass lens in air of radius R has 1/f = (N - 1) (2 / R): f = R.
+    const double f10 = 10 * kCm;
+    QTest::newRow("f 10, d 30: b 15, real, half size")
+        << 1.0 << kGlass << 1.0 << f10 << -f10 << 30 * kCm << 15 * kCm << -0.5;
+    QTest::newRow("f 10, d 20 = 2f: b 20, same size")
+        << 1.0 << kGlass << 1.0 << f10 << -f10 << 20 * kCm << 20 * kCm << -1.0;
+    QTest::newRow("f 10, d 5: b -10, virtual, twice")
+        << 1.0 << kGlass << 1.0 << f10 << -f10 << 5 * kCm << -10 * kCm << 2.0;
+    QTest::newRow("f -10, d 20: b -6.67, a third")
+        << 1.0 << kGlass << 1.0 << -f10 << f10 << 20 * kCm << -20.0 / 3 * kCm << 1.0 / 3;
+    QTest::newRow("f -10, d 10: b -5, half")
+        << 1.0 << kGlass << 1.0 << -f10 << f10 << 10 * kCm << -5 * kCm << 0.5;
+    // The same lens in water: (1.5 / 1.333 - 1) (2 / 10) = 1 / 40, four times
+    // as long; an object at 2f' is imaged at 2f'.
+    QTest::newRow("f 10 lens under water: f 40, d 80")
+        << kWater << kGlass << kWater << f10 << -f10 << 80 * kCm << 80 * kCm << -1.0;
+    // A glass rod with a convex end of R 2 cm, object 8 cm before it in air:
+    // 1.5 / b = 0.5 / 2 - 1 / 8, b = 12 cm, Γ = -(1 · 12) / (1.5 · 8) = -1.
+    QTest::newRow("glass rod, R 2, d 8: b 12")
+        << 1.0 << kGlass << kGlass << 2 * kCm << -2 * kCm << 8 * kCm << 12 * kCm << -1.0;
+    // A fish 4 cm deep seen from the air stands 3 cm deep, its own size.
+    QTest::newRow("apparent depth under water")
+        << kWater << 1.0 << 1.0 << kPlane << kPlane << 4 * kCm << -3 * kCm << 1.0;
+}
+
+void TestOptics::textbookImages() {
+    QFETCH(double, n1);
+    QFETCH(double, N);
+    QFETCH(double, n2);
+    QFETCH(double, leftR);
+    QFETCH(double, rightR);
+    QFETCH(double, d);
+    QFETCH(double, b);
+    QFETCH(double, gamma);
+    const double h = 500;
+    const Optics::Image image = Optics::imageOf({n1, N, n2, leftR, rightR}, objectX(d), objectY(h));
+    constexpr double kTwips = 0.01, kRatio = 1e-9;
+    QCOMPARE(image.kind, b > 0 ? Optics::ImageKind::Real : Optics::ImageKind::Virtual);
+    QVERIFY2(std::fabs(image.d - d) < kTwips, qPrintable(QString::number(image.d)));
+    QVERIFY2(std::fabs(image.b - b) < kTwips, qPrintable(QString::number(image.b / kCm)));
+    QVERIFY2(std::fabs(image.magnification - gamma) < kRatio,
+             qPrintable(QString::number(image.magnification)));
+    // A real image stands in picRigth b from the lens plane, a virtual one in
+    // picLeft; its height is the object's times Γ.
+    QVERIFY(std::fabs(image.x - (b > 0 ? b : Bench::kLensX + b)) < kTwips);
+    QVERIFY(std::fabs(image.y - objectY(gamma * h)) < kTwips);
+}
+
+// Lenses of every kind, the image checked three ways that share nothing with
+// the library: the vergences n1 / d + n2 / b = P, Newton's x x' = f f' with
+// Γ = -f / x, and a paraxial trace of two rays.
+void TestOptics::gaussianForms_data() {
+    QTest::addColumn<double>("n1");
+    QTest::addColumn<double>("N");
+    QTest::addColumn<double>("n2");
+    QTest::addColumn<double>("leftR");
+    QTest::addColumn<double>("rightR");
+    QTest::addColumn<double>("d");
+
+    const double r = 3000;
+    QTest::newRow("biconvex in air, real") << 1.0 << 1.64 << 1.0 << r << -r << 9000.0;
+    QTest::newRow("biconvex in air, virtual") << 1.0 << 1.64 << 1.0 << r << -r << 1500.0;
+    QTest::newRow("plano-convex, real") << 1.0 << 1.5 << 1.0 << kPlane << -r << 20000.0;
+    QTest::newRow("meniscus, converging") << 1.0 << 1.8 << 1.0 << r << 2 * r << 8000.0;
+    QTest::newRow("biconcave in air") << 1.0 << 1.64 << 1.0 << -r << r << 4000.0;
+    QTest::newRow("air | glass | water, real") << 1.0 << 1.5 << kWater << r << -r << 15000.0;
+    QTest::newRow("water | glass | air, virtual") << kWater << 1.5 << 1.0 << r << -r << 2000.0;
+    QTest::newRow("n1 1.2 | 1.9 | n2 1.7, real")
+        << 1.2 << 1.9 << 1.7 << 2000.0 << -4000.0 << 7000.0;
+    QTest::newRow("biconcave, n1 1.7 | 1.3 | n2 1.1") << 1.7 << 1.3 << 1.1 << -r << r << 5000.0;
+    QTest::newRow("denser lens diverges: 1.9 | 1.2 | 1.9")
+        << 1.9 << 1.2 << 1.9 << r << -r << 6000.0;
+}
+
+void TestOptics::gaussianForms() {
+    QFETCH(double, n1);
+    QFETCH(double, N);
+    QFETCH(double, n2);
+    QFETCH(double, leftR);
+    QFETCH(double, rightR);
+    QFETCH(double, d);
+    const Optics::Lens lens{n1, N, n2, leftR, rightR};
+    const double P = LensMaker::thinLensPower(n1, N, n2, leftR, rightR);
+    constexpr double kRelative = 1e-9;
+    QVERIFY(std::fabs(Optics::power(lens) - P) <= kRelative * std::fabs(P));
+    QCOMPARE(Optics::converges(Optics::power(lens)), P > 0);
+
+    // The focal lengths: where parallel light meets behind (f'), and where a
+    // point sends it out parallel (f), in each medium's own measure.
+    const double f = n1 / P, fBack = n2 / P;
+    const Optics::FocalLengths focal = Optics::focalLengths(lens);
+    QVERIFY(focal.finite);
+    QVERIFY(std::fabs(focal.front - f) <= kRelative * std::fabs(f));
+    QVERIFY(std::fabs(focal.back - fBack) <= kRelative * std::fabs(fBack));
+    // One dioptre is one reciprocal metre: 100 cm of the bench.
+    QVERIFY(std::fabs(Optics::dioptres(P) - P * 100 * kCm) <= kRelative * std::fabs(P * 100 * kCm));
+
+    const double h = 700;
+    const Optics::Image image = Optics::imageOf(lens, objectX(d), objectY(h));
+    const double b = image.b;
+    QVERIFY(image.kind != Optics::ImageKind::None);
+    QVERIFY2(std::fabs(n1 / d + n2 / b - P) <= kRelative * std::fabs(P),
+             qPrintable(QStringLiteral("n1/d + n2/b = %1, P = %2").arg(n1 / d + n2 / b).arg(P)));
+    const double x = d - f, xBack = b - fBack;
+    QVERIFY2(std::fabs(x * xBack - f * fBack) <= 1e-6 * std::fabs(f * fBack),
+             qPrintable(QStringLiteral("x x' = %1, f f' = %2").arg(x * xBack).arg(f * fBack)));
+    QVERIFY2(std::fabs(image.magnification + f / x) < 1e-9,
+             qPrintable(QString::number(image.magnification)));
+
+    const Traced traced = trace(n1, n2, P, d, h);
+    constexpr double kTwips = 0.01;
+    QVERIFY2(std::fabs(traced.b - b) < kTwips,
+             qPrintable(QStringLiteral("traced %1, image %2").arg(traced.b).arg(b)));
+    QVERIFY2(
+        std::fabs(objectY(traced.height) - image.y) < kTwips,
+        qPrintable(QStringLiteral("traced %1, image %2").arg(objectY(traced.height)).arg(image.y)));
+    QCOMPARE(image.kind, b > 0 ? Optics::ImageKind::Real : Optics::ImageKind::Virtual);
+}
+
+// An object in the front focal plane sends its rays out parallel: no image.
+void TestOptics::focalPlaneHasNoImage_data() {
+    QTest::addColumn<double>("n1");
+    QTest::addColumn<double>("n2");
+    QTest::newRow("in air") << 1.0 << 1.0;
+    QTest::newRow("air | water") << 1.0 << kWater;
+    QTest::newRow("water | air") << kWater << 1.0;
+}
+
+void TestOptics::focalPlaneHasNoImage() {
+    QFETCH(double, n1);
+    QFETCH(double, n2);
+    // A plano-convex lens, flat side left, whose power is a power of two so
+    // that the object stands exactly in the plane.
+    const double N = 1.5, r = 2048;
+    const double P = LensMaker::thinLensPower(n1, N, n2, kPlane, -r);
+    const double f = n1 / P;
+    const Optics::Image image = Optics::imageOf({n1, N, n2, kPlane, -r}, objectX(f), objectY(400));
+    QCOMPARE(image.kind, Optics::ImageKind::None);
+}
+
+// On the axis the image stays on it; a lens of no power has infinite focal
+// lengths (the far value stands for them) and is a plane boundary.
+void TestOptics::axisAndFarValue() {
+    const Optics::Lens biconvex{1, 1.64, 1, 3000, -3000};
+    for (double d : {1000.0, 4000.0, 9000.0}) {
+        const Optics::Image onAxis = Optics::imageOf(biconvex, objectX(d), Bench::kAxisY);
+        QCOMPARE(onAxis.y, Bench::kAxisY);
+    }
+
+    // Equal media inside and out: nothing bends.
+    const Optics::Lens none{1.3, 1.3, 1.3, 3000, -3000};
+    QVERIFY(!Optics::hasPower(Optics::power(none)));
+    const Optics::FocalLengths focal = Optics::focalLengths(none);
+    QVERIFY(!focal.finite);
+    QCOMPARE(focal.front, Bench::kFar);
+    QCOMPARE(focal.back, Bench::kFar);
+    QCOMPARE(Optics::dioptres(Optics::power(none)), 0.0);
+    // The far value lies beyond every area.
+    QVERIFY(Bench::kFar > 10 * (Bench::kAreaWidth + Bench::kAreaHeight));
+    const Optics::Image image = Optics::imageOf(none, objectX(3000), objectY(600));
+    QCOMPARE(image.kind, Optics::ImageKind::Virtual);
+    QVERIFY(std::fabs(image.x - objectX(3000)) < 0.01);
+    QVERIFY(std::fabs(image.y - objectY(600)) < 0.01);
+}
+
+// The construction as the library computes it: every solid ray that meets the
+// lens plane leaves it bent by n2 u2 = n1 u1 - h P (slopes from the strokes'
+// end points, P = n2 / f'), and every refracted ray or backward extension runs
+// through the image point.
+void TestOptics::constructionRefracts_data() {
+    QTest::addColumn<double>("n1");
+    QTest::addColumn<double>("n2");
+    QTest::addColumn<double>("fBack"); // signed, negative for a diverging lens
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("y");
+
+    const double f = 2000;
+    struct Medium {
+        const char* name;
+        double n1, n2;
+    };
+    const Medium media[] = {{"air", 1, 1}, {"1 | 1.5", 1, 1.5}, {"1.6 | 1.2", 1.6, 1.2}};
+    struct Place {
+        const char* name;
+        double x, y;
+    };
+    // Beyond and inside the front focal plane; within the aperture, above and
+    // below it, and on the axis.
+    const Place places[] = {
+        {"far, within, above", 1000, 3200}, {"far, within, below", 2500, 4600},
+        {"far, over the top", 1500, 1500},  {"far, under the bottom", 3000, 7000},
+        {"far, on the axis", 2000, 3990},   {"near, within", 6800, 3500},
+        {"near, over the top", 6500, 2000}, {"near, on the axis", 6900, 3990}};
+    for (const Medium& m : media)
+        for (double sign : {1.0, -1.0})
+            for (const Place& p : places)
+                QTest::addRow("%s, %s, %s", m.name, sign > 0 ? "converging" : "diverging", p.name)
+                    << m.n1 << m.n2 << sign * f << p.x << p.y;
+}
+
+void TestOptics::constructionRefracts() {
+    QFETCH(double, n1);
+    QFETCH(double, n2);
+    QFETCH(double, fBack);
+    QFETCH(double, x);
+    QFETCH(double, y);
+    BenchState bench;
+    bench.n1 = n1;
+    bench.n2 = n2;
+    bench.f2 = fBack;
+    bench.f1 = fBack * n1 / n2;
+    bench.IsConverging = fBack > 0 ? kTrue : kFalse;
+    bench.ObjectX = float(x);
+    bench.ObjectY = float(y);
+    bench.ObjectPlaced = kTrue;
+    const double P = n2 / fBack;
+    const Optics::Construction c = Optics::rayDiagram(bench, {}, {});
+    QVERIFY(!c.strokes.empty());
+
+    // Each incident ray ends on the lens plane at the height its refracted
+    // continuation starts from.
+    int bent = 0;
+    for (const Optics::Stroke& out : c.strokes) {
+        if (!(out.refracted && isRay(out.role) && out.area == Optics::Area::Right &&
+              out.pen.style == 0 && out.x1 == 0))
+            continue;
+        const Optics::Stroke* in = nullptr;
+        for (const Optics::Stroke& s : c.strokes)
+            if (!s.refracted && s.role == out.role && s.area == Optics::Area::Left &&
+                s.x2 == Bench::kLensX && std::fabs(s.y2 - out.y1) < 1e-9)
+                in = &s;
+        QVERIFY2(in, qPrintable(QStringLiteral("no incident ray for ") + describe(out)));
+        const double h = Bench::kAxisY - out.y1;
+        const double u1 = slopeOf(*in), u2 = slopeOf(out);
+        const double expected = (n1 * u1 - h * P) / n2;
+        QVERIFY2(
+            std::fabs(u2 - expected) < 1e-9 * (1 + std::fabs(expected)),
+            qPrintable(
+                describe(out) +
+                QStringLiteral(": u2 %1, n2 u2 = n1 u1 - h P gives %2").arg(u2).arg(expected)));
+        ++bent;
+    }
+    QVERIFY(bent >= 2);
+
+    // The image, where Gaussian optics puts it, lies on every refracted ray
+    // and on every backward extension.
+    const double d = Bench::kLensX - x;
+    const double b = 1 / ((P - n1 / d) / n2);
+    const double gamma = -(n1 * b) / (n2 * d);
+    const double imageX = Bench::kLensX + b, imageY = Bench::kAxisY + gamma * (y - Bench::kAxisY);
+    const bool real = b > 0;
+    QVERIFY(std::fabs(globalX(real ? Optics::Area::Right : Optics::Area::Left, c.bench.ImageX) -
+                      imageX) < 0.01);
+    QVERIFY(std::fabs(c.bench.ImageY - imageY) < 0.01);
+    int through = 0;
+    for (const Optics::Stroke& s : c.strokes) {
+        if (!(s.refracted && !s.circle &&
+              (isRay(s.role) || s.role == Optics::Role::BackwardExtension)))
+            continue;
+        QVERIFY2(
+            offLine(s, imageX, imageY) < 0.5,
+            qPrintable(describe(s) +
+                       QStringLiteral(" misses the image by %1").arg(offLine(s, imageX, imageY))));
+        ++through;
+    }
+    // A virtual image stands where backward extensions cross; with equal media
+    // the incident central ray runs on straight through it and counts as one.
+    if (!real) {
+        int extensions = (n1 == n2 && y != Bench::kAxisY) ? 1 : 0;
+        for (const Optics::Stroke& s : c.strokes)
+            extensions += s.role == Optics::Role::BackwardExtension ? 1 : 0;
+        QVERIFY2(extensions >= 2, qPrintable(QString::number(extensions)));
+    }
+    QVERIFY(through >= 2);
+}
+
+void TestOptics::noConstructionOffTheBench_data() {
+    QTest::addColumn<float>("x");
+    QTest::addColumn<float>("y");
+    const float inf = std::numeric_limits<float>::infinity();
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    QTest::newRow("on the lens plane") << float(Bench::kLensX) << 3000.0f;
+    QTest::newRow("on the lens plane, on the axis") << float(Bench::kLensX) << float(Bench::kAxisY);
+    QTest::newRow("right of it") << 7600.0f << 3000.0f;
+    QTest::newRow("far right") << 20000.0f << 5000.0f;
+    QTest::newRow("infinitely far right") << inf << 3000.0f;
+    QTest::newRow("infinitely far left") << -inf << 3000.0f;
+    QTest::newRow("not a number") << nan << 3000.0f;
+    QTest::newRow("height not a number") << 3000.0f << nan;
+}
+
+void TestOptics::noConstructionOffTheBench() {
+    QFETCH(float, x);
+    QFETCH(float, y);
+    BenchState bench;
+    bench.n1 = bench.n2 = 1;
+    bench.f2 = bench.f1 = 2000;
+    bench.IsConverging = kTrue;
+    bench.ObjectX = x;
+    bench.ObjectY = y;
+    bench.ObjectPlaced = kTrue;
+    const Optics::Construction c = Optics::rayDiagram(bench, {}, {});
+    QVERIFY(c.strokes.empty());
+    QCOMPARE(c.bench.ConstructionShown, kFalse);
+}
+
+QTEST_MAIN(TestOptics)
+#include "tst_optics.moc"
