@@ -16,10 +16,7 @@ CommandButton::CommandButton(QWidget* parent, const QString& caption)
 }
 
 void CommandButton::SetPicture(std::function<QImage(double)> source) {
-    m_pictureSource = std::move(source);
-    m_pictureScale = 0;
-    // Its laid-out size, which bounds it to the screen; a tiny drawing.
-    m_pictureLaidOut = m_pictureSource ? m_pictureSource(1).size() : QSize();
+    m_picture.setSource(std::move(source));
     applyPicture();
 }
 
@@ -37,16 +34,12 @@ void CommandButton::showEvent(QShowEvent* event) {
 // screen: before that the factor is the laid-out one, which under an absurd
 // scale or font resolution would ask for a picture of gigabytes.
 void CommandButton::applyPicture() {
-    if (!m_pictureSource || !isVisible())
+    if (!m_picture.isSet() || !isVisible())
         return;
-    const double ratio = devicePixelRatioF();
-    const double scale = ScreenInfo::boundedPictureScale(
-        this, ScreenInfo::of(this).designPixels(1) * ratio, m_pictureLaidOut);
-    if (scale == m_pictureScale)
+    bool drawn = false;
+    const QImage& picture = m_picture.forWidget(this, &drawn);
+    if (!drawn)
         return;
-    m_pictureScale = scale;
-    QImage picture = m_pictureSource(scale);
-    picture.setDevicePixelRatio(ratio);
     QPixmap pixmap = QPixmap::fromImage(picture);
     setIcon(QIcon(pixmap));
     setIconSize(pixmap.deviceIndependentSize().toSize());

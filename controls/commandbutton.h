@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "scaledpicture.h"
 #include "twipgeometry.h"
 
 #include <QImage>
@@ -27,7 +28,5 @@ protected:
 private:
     void applyPicture();
 
-    std::function<QImage(double)> m_pictureSource;
-    double m_pictureScale = 0;
-    QSize m_pictureLaidOut;
+    ScaledPicture m_picture;
 };

@@ -36,7 +36,7 @@ void PictureBox::childEvent(QChildEvent* event) {
 void PictureBox::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     m_layer->setGeometry(rect());
-    m_pictureScale = 0;
+    m_picture.invalidate();
 }
 
 // The focus shows when the keyboard or the program put it here, and when the
@@ -108,10 +108,7 @@ void PictureBox::SetFocusShown(bool shown) {
 }
 
 void PictureBox::SetPicture(std::function<QImage(double)> source) {
-    m_pictureSource = std::move(source);
-    m_pictureScale = 0;
-    // Its laid-out size, which bounds it to the screen; a tiny drawing.
-    m_pictureLaidOut = m_pictureSource ? m_pictureSource(1).size() : QSize();
+    m_picture.setSource(std::move(source));
     update();
 }
 
@@ -152,17 +149,8 @@ void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (!m_transparent)
         painter.fillRect(rect(), toQColor(m_backColor));
-    if (!m_pictureSource)
-        return;
-    const double ratio = devicePixelRatioF();
-    const double scale = ScreenInfo::boundedPictureScale(
-        this, ScreenInfo::of(this).designPixels(1) * ratio, m_pictureLaidOut);
-    if (scale != m_pictureScale) {
-        m_picture = m_pictureSource(scale);
-        m_picture.setDevicePixelRatio(ratio);
-        m_pictureScale = scale;
-    }
-    painter.drawImage(QPointF(0, 0), m_picture);
+    if (m_picture.isSet())
+        painter.drawImage(QPointF(0, 0), m_picture.forWidget(this));
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

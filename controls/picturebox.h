@@ -4,6 +4,7 @@
 #include "figure.h"
 #include "inputcodes.h"
 #include "rgbcolor.h"
+#include "scaledpicture.h"
 #include "textmark.h"
 #include "twipgeometry.h"
 
@@ -91,10 +92,7 @@ private:
     RgbValue m_backColor = RGB(255, 255, 255);
     bool m_border = false;
     bool m_transparent = false;
-    std::function<QImage(double)> m_pictureSource;
-    QImage m_picture; // drawn for m_pictureScale
-    double m_pictureScale = 0;
-    QSize m_pictureLaidOut;
+    ScaledPicture m_picture;
     RgbValue m_foreColor = 0;
     int m_drawWidth = 1;
     int m_drawStyle = 0;
