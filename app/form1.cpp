@@ -6,6 +6,7 @@
 #include "commandbutton.h"
 #include "fonts.h"
 #include "label.h"
+#include "lessonstrip.h"
 #include "linecontrol.h"
 #include "picturebox.h"
 #include "screeninfo.h"
@@ -207,6 +208,15 @@ void Form1::createControls() {
     picTypeMark = makePicture(this, "picTypeMark", 12960, 9960, 465, 45, darkBlue);
     picTypeMark->setFocusPolicy(Qt::NoFocus);
     picTypeMark->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // The lesson strip: the object in motion, the graph, the table's recording.
+    cmdMotion = makeButton(this, "cmdMotion", tr("Движение"), LessonStrip::left(3),
+                           LessonStrip::kTop, LessonStrip::kWidth, LessonStrip::kHeight);
+    cmdGraph = makeButton(this, "cmdGraph", tr("График"), LessonStrip::left(4), LessonStrip::kTop,
+                          LessonStrip::kWidth, LessonStrip::kHeight);
+    cmdRecord = makeButton(this, "cmdRecord", tr("Записать"), LessonStrip::left(5),
+                           LessonStrip::kTop, LessonStrip::kWidth, LessonStrip::kHeight);
+    for (CommandButton* button : {cmdMotion, cmdGraph, cmdRecord})
+        button->SetFont(panel);
 
     // Names a screen reader can tell apart: the caption, the tooltip, or what
     // the control shows.
@@ -264,6 +274,9 @@ void Form1::createControls() {
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
     QWidget::setTabOrder(cmdCxOff, cmdCopy);
     QWidget::setTabOrder(cmdCopy, cmdSave);
+    QWidget::setTabOrder(cmdSave, cmdMotion);
+    QWidget::setTabOrder(cmdMotion, cmdGraph);
+    QWidget::setTabOrder(cmdGraph, cmdRecord);
 }
 
 void Form1::wireEvents() {
@@ -284,13 +297,21 @@ void Form1::wireEvents() {
     sldn2->onChange = [this] { sldn2_Change(); };
     sldR1->onChange = [this] { sldR1_Change(); };
     sldR2->onChange = [this] { sldR2_Change(); };
+    // Any press, drag or key in the left area stops the object's motion first.
     picLeft->onMouseDown = [this](int b, int s, float x, float y) {
+        StopMotion();
         picLeft_MouseDown(b, s, x, y);
     };
     picLeft->onMouseMove = [this](int b, int s, float x, float y) {
+        if (b != 0)
+            StopMotion();
         picLeft_MouseMove(b, s, x, y);
     };
-    picLeft->onKeyDown = [this](int key, int s) { picLeft_KeyDown(key, s); };
+    picLeft->onKeyDown = [this](int key, int s) {
+        StopMotion();
+        picLeft_KeyDown(key, s);
+    };
+    setUpLessonTools();
 
     // The picture of the bench: the shortcuts belong to the window and work
     // wherever the focus is; a key they take never reaches the object's area.

@@ -62,4 +62,5 @@ void Form1::RedrawScheme() {
         DrawRayDiagram();
     }
     ShowReadouts();
+    FollowGraph();
 }
