@@ -9,6 +9,7 @@
 #include <QAreaSeries>
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsEllipseItem>
 #include <QGraphicsSimpleTextItem>
 #include <QLegend>
 #include <QLegendMarker>
@@ -93,6 +94,7 @@ void GraphWindow::buildPlot(Plot* plot, const QString& title, const QString& yTi
                                         : QStringLiteral("chartMagnification"));
     plot->view->setAccessibleName(title);
     plot->view->setRenderHint(QPainter::Antialiasing);
+    plot->view->setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
 
     // The regions lie beneath everything else.
     // Each is named inside the plot, at its top: the textbook's inequality.
@@ -136,6 +138,22 @@ void GraphWindow::buildPlot(Plot* plot, const QString& title, const QString& yTi
     plot->object->setBorderColor(GraphPalette::object());
     plot->object->setMarkerSize(kObjectMarkerSize);
     attach(plot, plot->object);
+    plot->marker = new QGraphicsEllipseItem(-kObjectMarkerSize / 2, -kObjectMarkerSize / 2,
+                                            kObjectMarkerSize, kObjectMarkerSize, plot->chart);
+    plot->marker->setBrush(GraphPalette::object());
+    plot->marker->setPen(QPen(GraphPalette::object()));
+    plot->marker->setZValue(1000);
+    plot->marker->setVisible(false);
+    connect(plot->chart, &QChart::plotAreaChanged, this, [this, plot] { placeMarker(plot); });
+}
+
+void GraphWindow::placeMarker(Plot* plot) {
+    const bool shown =
+        !plot->at.isEmpty() && plot->chart->plotArea().contains(
+                                   plot->chart->mapToPosition(plot->at.front(), plot->object));
+    plot->marker->setVisible(shown);
+    if (shown)
+        plot->marker->setPos(plot->chart->mapToPosition(plot->at.front(), plot->object));
 }
 
 void GraphWindow::setZoom(double zoom) {
@@ -229,6 +247,13 @@ void GraphWindow::showCurves() {
         }
         showRegions(plot, yLimit);
         placeLabels(plot);
+        placeMarker(plot);
+        // The curves, regions and axes change only with the lens: kept as
+        // pixmaps, so the moving point repaints over them cheaply.
+        const QList<QGraphicsItem*> items = plot->chart->childItems();
+        for (QGraphicsItem* item : items)
+            if (item != plot->marker)
+                item->setCacheMode(QGraphicsItem::DeviceCoordinateCache);
     }
 }
 
@@ -270,14 +295,16 @@ void GraphWindow::follow(const Optics::Lens& lens, bool objectShown, double obje
             magnification.append(QPointF(d, at.magnification));
         }
     }
-    if (m_b.object->points() != image)
-        m_b.object->replace(image);
-    if (m_gamma.object->points() != magnification)
-        m_gamma.object->replace(magnification);
+    for (auto [plot, points] : {std::pair{&m_b, image}, std::pair{&m_gamma, magnification}}) {
+        if (plot->at == points)
+            continue;
+        plot->at = points;
+        placeMarker(plot);
+    }
 }
 
 QList<QPointF> GraphWindow::objectPoints() const {
-    return m_b.object->points() + m_gamma.object->points();
+    return m_b.at + m_gamma.at;
 }
 
 QList<QPointF> GraphWindow::imageCurvePoints() const {
@@ -290,6 +317,7 @@ QList<QPointF> GraphWindow::magnificationCurvePoints() const {
 
 QPointF GraphWindow::imagePlotPixel(QPointF value) const {
     const QPointF inChart = m_b.chart->mapToPosition(value, m_b.object);
+    // (the object's series carries the axes of the plot)
     const QPoint inView = m_b.view->mapFromScene(m_b.chart->mapToScene(inChart));
     return QPointF(m_b.view->mapTo(this, inView));
 }

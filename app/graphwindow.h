@@ -12,6 +12,7 @@ class QAbstractSeries;
 class QAreaSeries;
 class QChart;
 class QChartView;
+class QGraphicsEllipseItem;
 class QGraphicsSimpleTextItem;
 class QLineSeries;
 class QScatterSeries;
@@ -59,7 +60,11 @@ private:
         std::vector<QAreaSeries*> regions;
         std::vector<QGraphicsSimpleTextItem*> labels; // the regions' names
         std::vector<double> middles;                  // d at the middle of each
-        QScatterSeries* object = nullptr;
+        QScatterSeries* object = nullptr;             // the legend's entry for the point
+        // The object's point itself: an item of its own over the cached
+        // curves, so that moving it repaints a few pixels only.
+        QGraphicsEllipseItem* marker = nullptr;
+        QList<QPointF> at;
         QScatterSeries* recorded = nullptr;
     };
     void buildPlot(Plot* plot, const QString& title, const QString& yTitle, double yLimit,
@@ -69,6 +74,7 @@ private:
     void showRegions(Plot* plot, double yLimit);
     void showRecorded();
     void placeLabels(Plot* plot);
+    void placeMarker(Plot* plot);
 
     Plot m_b;
     Plot m_gamma;
