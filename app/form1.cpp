@@ -214,6 +214,15 @@ void Form1::createControls() {
     picTypeMark = makePicture(this, "picTypeMark", 12960, 9960, 465, 45, darkBlue);
     picTypeMark->setFocusPolicy(Qt::NoFocus);
     picTypeMark->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // The lesson strip: the object in motion, the graph, the table's recording.
+    cmdMotion = makeButton(this, "cmdMotion", tr("Движение"), LessonStrip::left(3),
+                           LessonStrip::kTop, LessonStrip::kWidth, LessonStrip::kHeight);
+    cmdGraph = makeButton(this, "cmdGraph", tr("График"), LessonStrip::left(4), LessonStrip::kTop,
+                          LessonStrip::kWidth, LessonStrip::kHeight);
+    cmdRecord = makeButton(this, "cmdRecord", tr("Записать"), LessonStrip::left(5),
+                           LessonStrip::kTop, LessonStrip::kWidth, LessonStrip::kHeight);
+    for (CommandButton* button : {cmdMotion, cmdGraph, cmdRecord})
+        button->SetFont(panel);
 
     // Names a screen reader can tell apart: the caption, the tooltip, or what
     // the control shows.
@@ -291,6 +300,9 @@ void Form1::createControls() {
         QWidget::setTabOrder(previous, button);
         previous = button;
     }
+    QWidget::setTabOrder(cmdPalette, cmdMotion);
+    QWidget::setTabOrder(cmdMotion, cmdGraph);
+    QWidget::setTabOrder(cmdGraph, cmdRecord);
 }
 
 void Form1::wireEvents() {
@@ -311,13 +323,21 @@ void Form1::wireEvents() {
     sldn2->onChange = [this] { sldn2_Change(); };
     sldR1->onChange = [this] { sldR1_Change(); };
     sldR2->onChange = [this] { sldR2_Change(); };
+    // Any press, drag or key in the left area stops the object's motion first.
     picLeft->onMouseDown = [this](int b, int s, float x, float y) {
+        StopMotion();
         picLeft_MouseDown(b, s, x, y);
     };
     picLeft->onMouseMove = [this](int b, int s, float x, float y) {
+        if (b != 0)
+            StopMotion();
         picLeft_MouseMove(b, s, x, y);
     };
-    picLeft->onKeyDown = [this](int key, int s) { picLeft_KeyDown(key, s); };
+    picLeft->onKeyDown = [this](int key, int s) {
+        StopMotion();
+        picLeft_KeyDown(key, s);
+    };
+    setUpLessonTools();
 
     // The picture of the bench: the shortcuts belong to the window and work
     // wherever the focus is; a key they take never reaches the object's area.

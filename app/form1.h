@@ -8,6 +8,8 @@
 #include <QWidget>
 
 class CommandButton;
+class GraphWindow;
+class MotionDriver;
 class QAction;
 class Label;
 class LineControl;
@@ -103,6 +105,18 @@ public:
     // The file name written for a name typed in the dialog.
     static QString PictureFileName(const QString& typed, bool svgChosen);
 
+    // The object in motion towards the lens and back, the graph of b and Γ
+    // against d, and the table of measurements (app/lessontools.cpp). The
+    // graph window is made when first opened; FollowGraph ends RedrawScheme.
+    void ToggleMotion();
+    void StopMotion();
+    bool MotionRunning() const;
+    void NextMotionSpeed();
+    void ToggleGraph();
+    void RecordMeasurement();
+    void FollowGraph();
+    GraphWindow* Graph() const { return m_graph; }
+
     // The controls, front to back where they overlap.
     PictureBox* picVexol;
     PictureBox* picLdown;
@@ -171,6 +185,9 @@ public:
     CommandButton* cmdLabels;
     CommandButton* cmdThirdRay;
     CommandButton* cmdPalette;
+    CommandButton* cmdMotion;
+    CommandButton* cmdGraph;
+    CommandButton* cmdRecord;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -180,8 +197,12 @@ private:
     void wireEvents();
     void benchRegion(QRect* band, QRegion* shown) const;
     void writeSvg(QIODevice* device);
+    void setUpLessonTools();
+    GraphWindow* openGraph();
 
     double m_zoom = 1;   // the factor now in force
     int m_zoomSteps = 0; // steps in (positive) or out (negative) from the fit
     QAction* m_leaveFullScreen = nullptr;
+    MotionDriver* m_motion = nullptr;
+    GraphWindow* m_graph = nullptr;
 };

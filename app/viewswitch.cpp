@@ -66,4 +66,5 @@ void Form1::RedrawScheme() {
     }
     ShowReadouts();
     ShowLabelsLayer();
+    FollowGraph();
 }

@@ -73,6 +73,7 @@ void Form1::ApplyZoom() {
             placed->applyGeometry();
         control->update();
     }
+    FollowGraph();
 }
 
 void Form1::ZoomIn() {

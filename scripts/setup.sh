@@ -7,7 +7,7 @@ set -euo pipefail
 quellor_packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    qt6-svg-dev
+    qt6-svg-dev qt6-charts-dev libqt6opengl6-dev
     fonts-liberation2 fonts-dejavu-core fontconfig
     xvfb xdotool imagemagick x11-utils
     desktop-file-utils librsvg2-bin

@@ -355,6 +355,38 @@
         <source>за краем снизу</source>
         <translation>beyond the bottom edge</translation>
     </message>
+    <message>
+        <source>Движение</source>
+        <translation>Motion</translation>
+    </message>
+    <message>
+        <source>График</source>
+        <translation>Graph</translation>
+    </message>
+    <message>
+        <source>Записать</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>%1 см/с</source>
+        <translation>%1 cm/s</translation>
+    </message>
+    <message>
+        <source>Скорость %1</source>
+        <translation>Speed %1</translation>
+    </message>
+    <message>
+        <source>График b(d) и Γ(d) с таблицей измерений (Ctrl+G)</source>
+        <translation>Graph of b(d) and Γ(d) with the table of measurements (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>Записать d, b, Γ в таблицу измерений (Ctrl+R)</source>
+        <translation>Record d, b, Γ in the table of measurements (Ctrl+R)</translation>
+    </message>
+    <message>
+        <source>Предмет движется к линзе и обратно (Ctrl+M); скорость %1, сменить: Ctrl+Shift+M</source>
+        <translation>The object moves towards the lens and back (Ctrl+M); speed %1, change: Ctrl+Shift+M</translation>
+    </message>
 </context>
 <context>
     <name>SafeWrite</name>
@@ -409,6 +441,164 @@
     <message>
         <source>это не обычный файл (устройство, канал или сокет), его нельзя заменить рисунком</source>
         <translation>it is not a regular file (a device, a pipe or a socket) and cannot be replaced by a picture</translation>
+    </message>
+</context>
+<context>
+    <name>GraphWindow</name>
+    <message>
+        <source>Quellor — график b(d) и Γ(d)</source>
+        <translation>Quellor — graph of b(d) and Γ(d)</translation>
+    </message>
+    <message>
+        <source>Расстояние до изображения</source>
+        <translation>Image distance</translation>
+    </message>
+    <message>
+        <source>b, см</source>
+        <translation>b, cm</translation>
+    </message>
+    <message>
+        <source>Увеличение</source>
+        <translation>Magnification</translation>
+    </message>
+    <message>
+        <source>Γ</source>
+        <translation>Γ</translation>
+    </message>
+    <message>
+        <source>d, см</source>
+        <translation>d, cm</translation>
+    </message>
+    <message>
+        <source>d &gt; 2f</source>
+        <translation>d &gt; 2f</translation>
+    </message>
+    <message>
+        <source>f &lt; d &lt; 2f</source>
+        <translation>f &lt; d &lt; 2f</translation>
+    </message>
+    <message>
+        <source>d &lt; f</source>
+        <translation>d &lt; f</translation>
+    </message>
+    <message>
+        <source>мнимое, уменьшенное</source>
+        <translation>virtual, reduced</translation>
+    </message>
+    <message>
+        <source>d = f</source>
+        <translation>d = f</translation>
+    </message>
+    <message>
+        <source>b = f′</source>
+        <translation>b = f′</translation>
+    </message>
+    <message>
+        <source>измерения</source>
+        <translation>measurements</translation>
+    </message>
+    <message>
+        <source>предмет</source>
+        <translation>object</translation>
+    </message>
+    <message>
+        <source>b(d)</source>
+        <translation>b(d)</translation>
+    </message>
+    <message>
+        <source>Γ(d)</source>
+        <translation>Γ(d)</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementTable</name>
+    <message>
+        <source>d, см</source>
+        <translation>d, cm</translation>
+    </message>
+    <message>
+        <source>b, см</source>
+        <translation>b, cm</translation>
+    </message>
+    <message>
+        <source>Γ</source>
+        <translation>Γ</translation>
+    </message>
+    <message>
+        <source>Изображение</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>f, см</source>
+        <translation>f, cm</translation>
+    </message>
+    <message>
+        <source>f′, см</source>
+        <translation>f′, cm</translation>
+    </message>
+    <message>
+        <source>D, дптр</source>
+        <translation>D, dpt</translation>
+    </message>
+    <message>
+        <source>действительное</source>
+        <translation>real</translation>
+    </message>
+    <message>
+        <source>мнимое</source>
+        <translation>virtual</translation>
+    </message>
+    <message>
+        <source>изображения нет</source>
+        <translation>no image</translation>
+    </message>
+    <message>
+        <source>Таблица измерений</source>
+        <translation>Table of measurements</translation>
+    </message>
+    <message>
+        <source>Удалить строку</source>
+        <translation>Delete row</translation>
+    </message>
+    <message>
+        <source>Удалить выбранную строку таблицы (Delete)</source>
+        <translation>Delete the selected row of the table (Delete)</translation>
+    </message>
+    <message>
+        <source>Очистить</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Удалить все строки таблицы</source>
+        <translation>Delete all rows of the table</translation>
+    </message>
+    <message>
+        <source>Сохранить CSV…</source>
+        <translation>Save CSV…</translation>
+    </message>
+    <message>
+        <source>Сохранить таблицу в файл CSV для электронной таблицы</source>
+        <translation>Save the table as a CSV file for a spreadsheet</translation>
+    </message>
+    <message>
+        <source>Сохранить таблицу измерений</source>
+        <translation>Save the table of measurements</translation>
+    </message>
+    <message>
+        <source>измерения.csv</source>
+        <translation>measurements.csv</translation>
+    </message>
+    <message>
+        <source>Таблица CSV (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+    <message>
+        <source>Таблица не сохранена</source>
+        <translation>Table not saved</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл %1: %2</source>
+        <translation>Could not write the file %1: %2</translation>
     </message>
 </context>
 </TS>

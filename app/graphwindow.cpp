@@ -1,0 +1,323 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "graphwindow.h"
+
+#include "bench.h"
+#include "graphpalette.h"
+#include "imagecurve.h"
+#include "measurementtable.h"
+
+#include <QAreaSeries>
+#include <QChart>
+#include <QChartView>
+#include <QGraphicsEllipseItem>
+#include <QGraphicsSimpleTextItem>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QScatterSeries>
+#include <QSplitter>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <cmath>
+
+namespace {
+// The plotted ranges: d over the whole left area, b and Γ far enough to show
+// the curves run off towards their asymptotes.
+constexpr double kDistanceRange = Bench::kAreaWidth / Bench::kTwipsPerCm;
+constexpr double kImageLimit = 30;
+constexpr double kMagnificationLimit = 6;
+constexpr double kBaseFontPoints = 9;
+constexpr double kObjectMarkerSize = 12;
+constexpr double kRecordedMarkerSize = 8;
+constexpr int kCurveWidth = 2;
+constexpr int kLaidOutWidth = 760;
+constexpr int kLaidOutHeight = 900;
+
+bool sameLens(const Optics::Lens& a, const Optics::Lens& b) {
+    return a.n1 == b.n1 && a.N == b.N && a.n2 == b.n2 && a.leftR == b.leftR && a.rightR == b.rightR;
+}
+
+QList<QPointF> pointsOf(const std::vector<QLineSeries*>& branches) {
+    QList<QPointF> points;
+    for (QLineSeries* series : branches)
+        if (series->isVisible())
+            points.append(series->points());
+    return points;
+}
+} // namespace
+
+GraphWindow::GraphWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("graphWindow"));
+    setWindowTitle(tr("Quellor — график b(d) и Γ(d)"));
+    buildPlot(&m_b, tr("Расстояние до изображения"), tr("b, см"), kImageLimit, true);
+    buildPlot(&m_gamma, tr("Увеличение"), tr("Γ"), kMagnificationLimit, false);
+    m_table = new MeasurementTable(this);
+    connect(m_table, &MeasurementTable::rowsChanged, this, [this] { showRecorded(); });
+
+    auto* splitter = new QSplitter(Qt::Vertical, this);
+    splitter->addWidget(m_b.view);
+    splitter->addWidget(m_gamma.view);
+    splitter->addWidget(m_table);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    splitter->setStretchFactor(2, 2);
+    splitter->setSizes({kLaidOutHeight * 2 / 5, kLaidOutHeight * 3 / 10, kLaidOutHeight * 3 / 10});
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(splitter);
+    resize(kLaidOutWidth, kLaidOutHeight);
+    setZoom(1);
+    for (Plot* plot : {&m_b, &m_gamma})
+        placeLabels(plot);
+}
+
+void GraphWindow::attach(Plot* plot, QAbstractSeries* series) {
+    plot->chart->addSeries(series);
+    series->attachAxis(plot->x);
+    series->attachAxis(plot->y);
+}
+
+void GraphWindow::buildPlot(Plot* plot, const QString& title, const QString& yTitle, double yLimit,
+                            bool imagePlot) {
+    plot->chart = new QChart;
+    plot->chart->setTitle(title);
+    plot->chart->legend()->setAlignment(Qt::AlignBottom);
+    plot->x = new QValueAxis;
+    plot->x->setTitleText(tr("d, см"));
+    plot->x->setRange(0, kDistanceRange);
+    plot->y = new QValueAxis;
+    plot->y->setTitleText(yTitle);
+    plot->y->setRange(-yLimit, yLimit);
+    plot->chart->addAxis(plot->x, Qt::AlignBottom);
+    plot->chart->addAxis(plot->y, Qt::AlignLeft);
+    plot->view = new QChartView(plot->chart, this);
+    plot->view->setObjectName(imagePlot ? QStringLiteral("chartImage")
+                                        : QStringLiteral("chartMagnification"));
+    plot->view->setAccessibleName(title);
+    plot->view->setRenderHint(QPainter::Antialiasing);
+    plot->view->setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
+
+    // The regions lie beneath everything else.
+    // Each is named inside the plot, at its top: the textbook's inequality.
+    const QString regionNames[] = {tr("d > 2f"), tr("f < d < 2f"), tr("d < f"),
+                                   tr("мнимое, уменьшенное")};
+    const QColor regionColours[] = {GraphPalette::regionFar(), GraphPalette::regionMiddle(),
+                                    GraphPalette::regionNear(), GraphPalette::regionDiverging()};
+    for (int i = 0; i < 4; ++i) {
+        auto* area = new QAreaSeries(new QLineSeries(this), new QLineSeries(this));
+        area->setName(regionNames[i]);
+        area->setColor(regionColours[i]);
+        area->setBorderColor(Qt::transparent);
+        attach(plot, area);
+        plot->regions.push_back(area);
+        for (auto* marker : plot->chart->legend()->markers(area))
+            marker->setVisible(false);
+        plot->labels.push_back(new QGraphicsSimpleTextItem(regionNames[i], plot->chart));
+        plot->middles.push_back(0);
+    }
+    connect(plot->chart, &QChart::plotAreaChanged, this, [this, plot] { placeLabels(plot); });
+    QPen dashed(GraphPalette::asymptote(), 1, Qt::DashLine);
+    plot->vertical = new QLineSeries;
+    plot->vertical->setPen(dashed);
+    plot->vertical->setName(tr("d = f"));
+    attach(plot, plot->vertical);
+    if (imagePlot) {
+        plot->horizontal = new QLineSeries;
+        plot->horizontal->setPen(dashed);
+        plot->horizontal->setName(tr("b = f′"));
+        attach(plot, plot->horizontal);
+    }
+    plot->recorded = new QScatterSeries;
+    plot->recorded->setName(tr("измерения"));
+    plot->recorded->setColor(GraphPalette::recorded());
+    plot->recorded->setBorderColor(GraphPalette::recorded());
+    plot->recorded->setMarkerSize(kRecordedMarkerSize);
+    attach(plot, plot->recorded);
+    plot->object = new QScatterSeries;
+    plot->object->setName(tr("предмет"));
+    plot->object->setColor(GraphPalette::object());
+    plot->object->setBorderColor(GraphPalette::object());
+    plot->object->setMarkerSize(kObjectMarkerSize);
+    attach(plot, plot->object);
+    plot->marker = new QGraphicsEllipseItem(-kObjectMarkerSize / 2, -kObjectMarkerSize / 2,
+                                            kObjectMarkerSize, kObjectMarkerSize, plot->chart);
+    plot->marker->setBrush(GraphPalette::object());
+    plot->marker->setPen(QPen(GraphPalette::object()));
+    plot->marker->setZValue(1000);
+    plot->marker->setVisible(false);
+    connect(plot->chart, &QChart::plotAreaChanged, this, [this, plot] { placeMarker(plot); });
+}
+
+void GraphWindow::placeMarker(Plot* plot) {
+    const bool shown =
+        !plot->at.isEmpty() && plot->chart->plotArea().contains(
+                                   plot->chart->mapToPosition(plot->at.front(), plot->object));
+    plot->marker->setVisible(shown);
+    if (shown)
+        plot->marker->setPos(plot->chart->mapToPosition(plot->at.front(), plot->object));
+}
+
+void GraphWindow::setZoom(double zoom) {
+    if (zoom == m_zoom || !(zoom > 0))
+        return;
+    m_zoom = zoom;
+    QFont text = font();
+    text.setPointSizeF(kBaseFontPoints * zoom);
+    QFont title = text;
+    title.setBold(true);
+    for (Plot* plot : {&m_b, &m_gamma}) {
+        plot->chart->setTitleFont(title);
+        plot->chart->legend()->setFont(text);
+        for (QGraphicsSimpleTextItem* label : plot->labels)
+            label->setFont(text);
+        for (QValueAxis* axis : {plot->x, plot->y}) {
+            axis->setLabelsFont(text);
+            axis->setTitleFont(text);
+        }
+    }
+    m_table->setFont(text);
+}
+
+void GraphWindow::showRegions(Plot* plot, double yLimit) {
+    const bool converging = Optics::converges(Optics::power(m_lens));
+    const double f = Optics::focalLengths(m_lens).front / Bench::kTwipsPerCm;
+    const bool finite = Optics::focalLengths(m_lens).finite;
+    // The bounds of d > 2f, f < d < 2f, d < f, and the one region of a
+    // diverging lens; a region outside the plotted range is hidden.
+    const double bounds[4][2] = {{2 * f, kDistanceRange}, {f, 2 * f}, {0, f}, {0, kDistanceRange}};
+    for (int i = 0; i < 4; ++i) {
+        const bool wanted = finite && (i == 3 ? !converging : converging);
+        const double from = std::max(0.0, bounds[i][0]);
+        const double to = std::min(kDistanceRange, bounds[i][1]);
+        QAreaSeries* area = plot->regions[std::size_t(i)];
+        const bool shown = wanted && to > from;
+        area->setVisible(shown);
+        plot->labels[std::size_t(i)]->setVisible(shown);
+        plot->middles[std::size_t(i)] = (from + to) / 2;
+        if (!shown)
+            continue;
+        area->upperSeries()->replace({QPointF(from, yLimit), QPointF(to, yLimit)});
+        area->lowerSeries()->replace({QPointF(from, -yLimit), QPointF(to, -yLimit)});
+    }
+}
+
+void GraphWindow::showCurves() {
+    const Optics::ImageCurves curves = Optics::imageCurves(m_lens, Optics::CurveRange{});
+    for (Plot* plot : {&m_b, &m_gamma}) {
+        const bool imagePlot = plot == &m_b;
+        while (plot->branches.size() < curves.branches.size()) {
+            auto* series = new QLineSeries;
+            series->setPen(
+                QPen(imagePlot ? GraphPalette::imageCurve() : GraphPalette::magnificationCurve(),
+                     kCurveWidth));
+            series->setName(imagePlot ? tr("b(d)") : tr("Γ(d)"));
+            attach(plot, series);
+            plot->branches.push_back(series);
+        }
+        for (std::size_t i = 0; i < plot->branches.size(); ++i) {
+            QLineSeries* series = plot->branches[i];
+            const bool used = i < curves.branches.size();
+            series->setVisible(used);
+            QList<QPointF> points;
+            if (used) {
+                points.reserve(qsizetype(curves.branches[i].size()));
+                for (const Optics::CurvePoint& p : curves.branches[i])
+                    points.append(QPointF(p.d, imagePlot ? p.b : p.magnification));
+            }
+            series->replace(points);
+        }
+        // One legend entry for a curve however many branches it has.
+        for (std::size_t i = 0; i < plot->branches.size(); ++i) {
+            const auto markers = plot->chart->legend()->markers(plot->branches[i]);
+            for (auto* marker : markers)
+                marker->setVisible(i == 0);
+        }
+        const double yLimit = imagePlot ? kImageLimit : kMagnificationLimit;
+        const bool vertical = curves.finite && curves.front > 0 && curves.front < kDistanceRange;
+        plot->vertical->setVisible(vertical);
+        plot->vertical->replace(
+            vertical ? QList<QPointF>{QPointF(curves.front, -yLimit), QPointF(curves.front, yLimit)}
+                     : QList<QPointF>{});
+        if (plot->horizontal) {
+            const bool horizontal = curves.finite && std::fabs(curves.back) < kImageLimit;
+            plot->horizontal->setVisible(horizontal);
+            plot->horizontal->replace(
+                horizontal
+                    ? QList<QPointF>{QPointF(0, curves.back), QPointF(kDistanceRange, curves.back)}
+                    : QList<QPointF>{});
+        }
+        showRegions(plot, yLimit);
+        placeLabels(plot);
+        placeMarker(plot);
+        // The curves, regions and axes change only with the lens: kept as
+        // pixmaps, so the moving point repaints over them cheaply.
+        const QList<QGraphicsItem*> items = plot->chart->childItems();
+        for (QGraphicsItem* item : items)
+            if (item != plot->marker)
+                item->setCacheMode(QGraphicsItem::DeviceCoordinateCache);
+    }
+}
+
+void GraphWindow::placeLabels(Plot* plot) {
+    const QRectF area = plot->chart->plotArea();
+    for (std::size_t i = 0; i < plot->labels.size(); ++i) {
+        QGraphicsSimpleTextItem* label = plot->labels[i];
+        const double x = plot->chart->mapToPosition(QPointF(plot->middles[i], 0), plot->object).x();
+        const QRectF box = label->boundingRect();
+        label->setPos(x - box.width() / 2, area.top() + box.height() / 4);
+    }
+}
+
+void GraphWindow::showRecorded() {
+    QList<QPointF> images, magnifications;
+    for (const Measurements::Row& row : m_table->rows()) {
+        if (row.kind == Optics::ImageKind::None)
+            continue;
+        images.append(QPointF(row.d, row.b));
+        magnifications.append(QPointF(row.d, row.magnification));
+    }
+    m_b.recorded->replace(images);
+    m_gamma.recorded->replace(magnifications);
+}
+
+void GraphWindow::follow(const Optics::Lens& lens, bool objectShown, double objectX,
+                         double objectY) {
+    if (!m_curvesShown || !sameLens(lens, m_lens)) {
+        m_lens = lens;
+        m_curvesShown = true;
+        showCurves();
+    }
+    QList<QPointF> image, magnification;
+    if (objectShown) {
+        const Optics::Image at = Optics::imageOf(lens, objectX, objectY);
+        if (at.kind != Optics::ImageKind::None) {
+            const double d = at.d / Bench::kTwipsPerCm;
+            image.append(QPointF(d, at.b / Bench::kTwipsPerCm));
+            magnification.append(QPointF(d, at.magnification));
+        }
+    }
+    for (auto [plot, points] : {std::pair{&m_b, image}, std::pair{&m_gamma, magnification}}) {
+        if (plot->at == points)
+            continue;
+        plot->at = points;
+        placeMarker(plot);
+    }
+}
+
+QList<QPointF> GraphWindow::objectPoints() const {
+    return m_b.at + m_gamma.at;
+}
+
+QList<QPointF> GraphWindow::imageCurvePoints() const {
+    return pointsOf(m_b.branches);
+}
+
+QList<QPointF> GraphWindow::magnificationCurvePoints() const {
+    return pointsOf(m_gamma.branches);
+}
+
+QPointF GraphWindow::imagePlotPixel(QPointF value) const {
+    const QPointF inChart = m_b.chart->mapToPosition(value, m_b.object);
+    // (the object's series carries the axes of the plot)
+    const QPoint inView = m_b.view->mapFromScene(m_b.chart->mapToScene(inChart));
+    return QPointF(m_b.view->mapTo(this, inView));
+}

@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "lens.h"
+#include "measurement.h"
+
+#include <QWidget>
+#include <vector>
+
+class MeasurementTable;
+class QAbstractSeries;
+class QAreaSeries;
+class QChart;
+class QChartView;
+class QGraphicsEllipseItem;
+class QGraphicsSimpleTextItem;
+class QLineSeries;
+class QScatterSeries;
+class QValueAxis;
+
+// The graph window beside the bench: b against d with its asymptotes d = f
+// and b = f′ dashed, Γ against d below it, the regions of object distance
+// tinted and named, the object now on the bench as a marked point, and the
+// table of measurements, whose rows show as points too. It reads the optics
+// model only; the bench tells it what changed.
+class GraphWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit GraphWindow(QWidget* parent = nullptr);
+
+    // The lens and the object as they stand now. The curves are computed anew
+    // only when the lens changed; the object's point moves every time.
+    // `objectShown` is false while the bench shows no object.
+    void follow(const Optics::Lens& lens, bool objectShown, double objectX, double objectY);
+
+    // The main window's zoom, for a projector: the texts scale with it.
+    void setZoom(double zoom);
+
+    MeasurementTable* table() const { return m_table; }
+
+    // Where the object's point stands on each plot, in plot units (d, b) and
+    // (d, Γ); empty while none is shown.
+    QList<QPointF> objectPoints() const;
+    // The plotted curves (d, b) and (d, Γ), for a check against the model.
+    QList<QPointF> imageCurvePoints() const;
+    QList<QPointF> magnificationCurvePoints() const;
+    // The plot area of the b(d) chart and a point of it, in this window's pixels.
+    QPointF imagePlotPixel(QPointF value) const;
+
+private:
+    struct Plot {
+        QChart* chart = nullptr;
+        QChartView* view = nullptr;
+        QValueAxis* x = nullptr;
+        QValueAxis* y = nullptr;
+        std::vector<QLineSeries*> branches;
+        QLineSeries* vertical = nullptr;   // d = f
+        QLineSeries* horizontal = nullptr; // b = f′ (on the b plot only)
+        std::vector<QAreaSeries*> regions;
+        std::vector<QGraphicsSimpleTextItem*> labels; // the regions' names
+        std::vector<double> middles;                  // d at the middle of each
+        QScatterSeries* object = nullptr;             // the legend's entry for the point
+        // The object's point itself: an item of its own over the cached
+        // curves, so that moving it repaints a few pixels only.
+        QGraphicsEllipseItem* marker = nullptr;
+        QList<QPointF> at;
+        QScatterSeries* recorded = nullptr;
+    };
+    void buildPlot(Plot* plot, const QString& title, const QString& yTitle, double yLimit,
+                   bool imagePlot);
+    void attach(Plot* plot, QAbstractSeries* series);
+    void showCurves();
+    void showRegions(Plot* plot, double yLimit);
+    void showRecorded();
+    void placeLabels(Plot* plot);
+    void placeMarker(Plot* plot);
+
+    Plot m_b;
+    Plot m_gamma;
+    MeasurementTable* m_table;
+    Optics::Lens m_lens;
+    bool m_curvesShown = false;
+    double m_zoom = 0;
+};

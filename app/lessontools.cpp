@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The object in motion, the graph of b and Γ against d, and the table of
+// measurements. All three read the optics model; the motion moves the object
+// as a drag does and ends every frame in RedrawScheme, which tells the graph.
+#include "form1.h"
+
+#include "bench.h"
+#include "commandbutton.h"
+#include "graphwindow.h"
+#include "lens.h"
+#include "measurementtable.h"
+#include "motiondriver.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLocale>
+#include <QScreen>
+#include <QShortcut>
+
+namespace {
+// Where the object moves when none was placed: 1000 twips above the axis.
+constexpr float kMotionHeightAboveAxis = 1000;
+
+QString speedText(double speed) {
+    QLocale locale(Form1::tr("ru_RU", "locale of the decimal mark in the read-outs"));
+    return Form1::tr("%1 см/с").arg(locale.toString(speed, 'g', 3));
+}
+} // namespace
+
+void Form1::setUpLessonTools() {
+    m_motion = new MotionDriver(this);
+    m_motion->frontFocal = [this] {
+        const Optics::FocalLengths f = Optics::focalLengths(Optics::lensOf(*this));
+        return f.finite ? f.front : Bench::kFar;
+    };
+    m_motion->place = [this](double x) {
+        // The lens view draws no construction: the motion has nothing to show.
+        if (!SchemeView) {
+            StopMotion();
+            return;
+        }
+        ObjectX = float(x);
+        ObjectPlaced = kTrue;
+        RedrawScheme();
+    };
+
+    cmdMotion->setCheckable(true);
+    cmdMotion->onClick = [this] { ToggleMotion(); };
+    cmdGraph->onClick = [this] { ToggleGraph(); };
+    cmdRecord->onClick = [this] { RecordMeasurement(); };
+    auto shortcut = [this](QKeySequence keys, auto slot) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, slot);
+    };
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_M), [this] { ToggleMotion(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M), [this] { NextMotionSpeed(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_G), [this] { ToggleGraph(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_R), [this] { RecordMeasurement(); });
+
+    // The speeds are also offered on the button's context menu.
+    cmdMotion->setContextMenuPolicy(Qt::ActionsContextMenu);
+    for (int i = 0; i < int(std::size(MotionDriver::kSpeeds)); ++i) {
+        auto* action =
+            new QAction(tr("Скорость %1").arg(speedText(MotionDriver::kSpeeds[i])), cmdMotion);
+        connect(action, &QAction::triggered, this, [this, i] {
+            m_motion->setSpeedIndex(i - 1);
+            NextMotionSpeed();
+        });
+        cmdMotion->addAction(action);
+    }
+    m_motion->setSpeedIndex(m_motion->speedIndex() - 1);
+    NextMotionSpeed();
+
+    cmdGraph->setToolTip(tr("График b(d) и Γ(d) с таблицей измерений (Ctrl+G)"));
+    cmdRecord->setToolTip(tr("Записать d, b, Γ в таблицу измерений (Ctrl+R)"));
+    for (CommandButton* button : {cmdMotion, cmdGraph, cmdRecord})
+        button->setAccessibleName(button->text());
+}
+
+bool Form1::MotionRunning() const {
+    return m_motion->running();
+}
+
+void Form1::NextMotionSpeed() {
+    m_motion->setSpeedIndex(m_motion->speedIndex() + 1);
+    cmdMotion->setToolTip(
+        tr("Предмет движется к линзе и обратно (Ctrl+M); скорость %1, сменить: Ctrl+Shift+M")
+            .arg(speedText(m_motion->speed())));
+    cmdMotion->setAccessibleDescription(cmdMotion->toolTip());
+}
+
+void Form1::ToggleMotion() {
+    if (m_motion->running()) {
+        StopMotion();
+        return;
+    }
+    if (!SchemeView)
+        cmdCx_Click();
+    // The height where the object stands, or above the axis if it stands nowhere.
+    if (!(ObjectPlaced && Optics::objectOnBench(*this)))
+        ObjectY = float(Bench::kAxisY - kMotionHeightAboveAxis);
+    const QScreen* display = screen();
+    m_motion->start(display ? display->refreshRate() : 0);
+    cmdMotion->setChecked(true);
+}
+
+void Form1::StopMotion() {
+    m_motion->stop();
+    cmdMotion->setChecked(false);
+}
+
+GraphWindow* Form1::openGraph() {
+    if (!m_graph) {
+        // The charts are built the first time the graph is asked for.
+        m_graph = new GraphWindow(this);
+        const QRect frame = frameGeometry();
+        const QRect room = screen() ? screen()->availableGeometry() : QRect();
+        QRect placed(
+            frame.right() + 1, frame.top(), m_graph->width(),
+            std::min(m_graph->height(), room.isEmpty() ? m_graph->height() : room.height()));
+        if (!room.isEmpty() && placed.right() > room.right())
+            placed.moveRight(room.right());
+        m_graph->setGeometry(placed);
+    }
+    if (!m_graph->isVisible())
+        m_graph->show();
+    FollowGraph();
+    return m_graph;
+}
+
+void Form1::ToggleGraph() {
+    if (m_graph && m_graph->isVisible()) {
+        m_graph->hide();
+        return;
+    }
+    openGraph()->raise();
+}
+
+void Form1::RecordMeasurement() {
+    if (!(SchemeView && ConstructionShown && Optics::objectOnBench(*this))) {
+        QApplication::beep();
+        return;
+    }
+    GraphWindow* graph = openGraph();
+    graph->table()->addRow(Measurements::measure(Optics::lensOf(*this), ObjectX, ObjectY));
+}
+
+void Form1::FollowGraph() {
+    // Nothing to do while the graph was never opened or is closed; it catches
+    // up when shown again.
+    if (!m_graph || !m_graph->isVisible())
+        return;
+    m_graph->setZoom(m_zoom);
+    m_graph->follow(Optics::lensOf(*this),
+                    SchemeView && ConstructionShown && Optics::objectOnBench(*this), ObjectX,
+                    ObjectY);
+}

@@ -1,0 +1,170 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "measurementtable.h"
+#include "form1.h"
+#include "safewrite.h"
+
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+// The language's decimal mark, as the read-outs take it.
+QLocale tableLocale() {
+    QLocale locale(Form1::tr("ru_RU", "locale of the decimal mark in the read-outs"));
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale;
+}
+
+QStringList headerTexts() {
+    return {MeasurementTable::tr("d, см"),  MeasurementTable::tr("b, см"),
+            MeasurementTable::tr("Γ"),      MeasurementTable::tr("Изображение"),
+            MeasurementTable::tr("f, см"),  MeasurementTable::tr("f′, см"),
+            MeasurementTable::tr("D, дптр")};
+}
+
+QString kindText(Optics::ImageKind kind) {
+    switch (kind) {
+    case Optics::ImageKind::Real:
+        return MeasurementTable::tr("действительное");
+    case Optics::ImageKind::Virtual:
+        return MeasurementTable::tr("мнимое");
+    case Optics::ImageKind::None:
+        break;
+    }
+    return MeasurementTable::tr("изображения нет");
+}
+
+// As the read-outs write numbers: two decimals, a true minus sign.
+QString shown(double value) {
+    const QLocale locale = tableLocale();
+    QString text = locale.toString(value, 'f', 2);
+    if (text.startsWith(locale.negativeSign())) {
+        if (locale.toDouble(text) == 0)
+            text.remove(0, locale.negativeSign().size());
+        else
+            text.replace(0, locale.negativeSign().size(), QStringLiteral("\u2212"));
+    }
+    return text;
+}
+
+constexpr int kColumns = 7;
+} // namespace
+
+MeasurementTable::MeasurementTable(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("measurementTable"));
+    m_table = new QTableWidget(0, kColumns, this);
+    m_table->setObjectName(QStringLiteral("tblMeasurements"));
+    m_table->setHorizontalHeaderLabels(headerTexts());
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_table->setAccessibleName(tr("Таблица измерений"));
+
+    m_delete = new QPushButton(tr("Удалить строку"), this);
+    m_delete->setObjectName(QStringLiteral("cmdDeleteRow"));
+    m_delete->setToolTip(tr("Удалить выбранную строку таблицы (Delete)"));
+    m_delete->setShortcut(QKeySequence::Delete);
+    m_clear = new QPushButton(tr("Очистить"), this);
+    m_clear->setObjectName(QStringLiteral("cmdClearTable"));
+    m_clear->setToolTip(tr("Удалить все строки таблицы"));
+    m_export = new QPushButton(tr("Сохранить CSV…"), this);
+    m_export->setObjectName(QStringLiteral("cmdExportCsv"));
+    m_export->setToolTip(tr("Сохранить таблицу в файл CSV для электронной таблицы"));
+    for (QPushButton* button : {m_delete, m_clear, m_export})
+        button->setAccessibleName(button->text());
+    connect(m_delete, &QPushButton::clicked, this, [this] { deleteSelectedRow(); });
+    connect(m_clear, &QPushButton::clicked, this, [this] { clear(); });
+    connect(m_export, &QPushButton::clicked, this, [this] { exportCsv(); });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_delete);
+    buttons->addWidget(m_clear);
+    buttons->addStretch();
+    buttons->addWidget(m_export);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_table);
+    layout->addLayout(buttons);
+}
+
+void MeasurementTable::showRow(int index) {
+    const Measurements::Row& row = m_rows[std::size_t(index)];
+    const bool image = row.kind != Optics::ImageKind::None;
+    const QString infinity = QStringLiteral("∞");
+    const QStringList cells{shown(row.d),
+                            image ? shown(row.b) : QString(),
+                            image ? shown(row.magnification) : QString(),
+                            kindText(row.kind),
+                            row.finite ? shown(row.front) : infinity,
+                            row.finite ? shown(row.back) : infinity,
+                            shown(row.dioptres)};
+    for (int column = 0; column < kColumns; ++column)
+        m_table->setItem(index, column, new QTableWidgetItem(cells[column]));
+}
+
+void MeasurementTable::addRow(const Measurements::Row& row) {
+    m_rows.push_back(row);
+    const int index = int(m_rows.size()) - 1;
+    m_table->insertRow(index);
+    showRow(index);
+    m_table->scrollToBottom();
+    emit rowsChanged();
+}
+
+void MeasurementTable::deleteSelectedRow() {
+    const int index = m_table->currentRow();
+    if (index < 0 || index >= int(m_rows.size()))
+        return;
+    m_rows.erase(m_rows.begin() + index);
+    m_table->removeRow(index);
+    emit rowsChanged();
+}
+
+void MeasurementTable::clear() {
+    m_rows.clear();
+    m_table->setRowCount(0);
+    emit rowsChanged();
+}
+
+QString MeasurementTable::csvText() const {
+    const QLocale locale = tableLocale();
+    const QString mark = locale.decimalPoint();
+    const Measurements::CsvFormat format =
+        Measurements::csvFormatFor(mark == QStringLiteral(",") ? ',' : '.');
+    std::vector<std::string> header;
+    for (const QString& text : headerTexts())
+        header.push_back(text.toStdString());
+    const std::array<std::string, 3> kinds{kindText(Optics::ImageKind::None).toStdString(),
+                                           kindText(Optics::ImageKind::Real).toStdString(),
+                                           kindText(Optics::ImageKind::Virtual).toStdString()};
+    return QString::fromStdString(
+        Measurements::csvText(header, m_rows, kinds, std::string("∞"), format));
+}
+
+bool MeasurementTable::writeCsv(const QString& path, QString* error) const {
+    // UTF-8 with a byte-order mark, by which spreadsheets tell the encoding.
+    const QByteArray bytes = QByteArrayLiteral("\xEF\xBB\xBF") + csvText().toUtf8();
+    *error = SafeWrite::write(path, bytes);
+    return error->isEmpty();
+}
+
+void MeasurementTable::exportCsv() {
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Сохранить таблицу измерений"), tr("измерения.csv"), tr("Таблица CSV (*.csv)"));
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!writeCsv(path, &error)) {
+        // The reason names the file; shown as plain text, whatever the name holds.
+        QMessageBox box(QMessageBox::Warning, tr("Таблица не сохранена"), error, QMessageBox::Ok,
+                        this);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+    }
+}

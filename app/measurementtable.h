@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "measurement.h"
+
+#include <QString>
+#include <QWidget>
+#include <vector>
+
+class QPushButton;
+class QTableWidget;
+
+// The table of measurements shown with the graph: one row per recording of
+// d, b, Γ, the kind of image and the lens's f, f′ and D, in the language's
+// decimal mark. A row can be deleted, the table emptied, and the whole
+// exported as CSV a spreadsheet in that language opens.
+class MeasurementTable : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit MeasurementTable(QWidget* parent = nullptr);
+
+    void addRow(const Measurements::Row& row);
+    void deleteSelectedRow();
+    void clear();
+    const std::vector<Measurements::Row>& rows() const { return m_rows; }
+
+    // The CSV text of the table in the language shown (without the byte-order
+    // mark the file starts with).
+    QString csvText() const;
+    // Writes the file in full or not at all; false with the reason otherwise.
+    bool writeCsv(const QString& path, QString* error) const;
+    void exportCsv();
+
+signals:
+    void rowsChanged();
+
+private:
+    void showRow(int index);
+
+    std::vector<Measurements::Row> m_rows;
+    QTableWidget* m_table;
+    QPushButton* m_delete;
+    QPushButton* m_clear;
+    QPushButton* m_export;
+};

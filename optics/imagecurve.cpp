@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "imagecurve.h"
+
+#include "bench.h"
+
+#include <cmath>
+
+namespace Optics {
+
+double objectXAt(double dCm) {
+    return Bench::kLensX - dCm * Bench::kTwipsPerCm;
+}
+
+ImageCurves imageCurves(const Lens& lens, const CurveRange& range) {
+    ImageCurves curves;
+    const FocalLengths f = focalLengths(lens);
+    curves.finite = f.finite;
+    curves.front = f.front / Bench::kTwipsPerCm;
+    curves.back = f.back / Bench::kTwipsPerCm;
+
+    std::vector<CurvePoint> branch;
+    auto closeBranch = [&] {
+        if (branch.size() > 1)
+            curves.branches.push_back(branch);
+        branch.clear();
+    };
+    // Every point comes from the model's image of an object on the axis; the
+    // height does not change b or Γ.
+    double previousD = range.dFrom;
+    for (int i = 0; i <= range.samples; ++i) {
+        const double d = range.dFrom + (range.dTo - range.dFrom) * i / range.samples;
+        const Image image = imageOf(lens, objectXAt(d), Bench::kAxisY);
+        const bool crossedFocus =
+            f.finite && (previousD - curves.front) * (d - curves.front) < 0 && i > 0;
+        previousD = d;
+        if (crossedFocus)
+            closeBranch();
+        const double b = image.b / Bench::kTwipsPerCm;
+        if (image.kind == ImageKind::None || !(std::fabs(b) <= range.bLimit) ||
+            !(std::fabs(image.magnification) <= range.magnificationLimit)) {
+            closeBranch();
+            continue;
+        }
+        branch.push_back({d, b, image.magnification});
+    }
+    closeBranch();
+    return curves;
+}
+
+} // namespace Optics

@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "lens.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+// One row of the table of measurements: what the read-outs show for the
+// object now on the bench, in their units (cm, dioptres), and the CSV text a
+// spreadsheet opens.
+namespace Measurements {
+
+struct Row {
+    double d = 0;
+    double b = 0;
+    double magnification = 0;
+    Optics::ImageKind kind = Optics::ImageKind::None;
+    double front = 0; // f, cm
+    double back = 0;  // f', cm
+    double dioptres = 0;
+    bool finite = false; // the focal lengths are finite
+};
+
+// The row for an object at (objectX, objectY) of picLeft before this lens.
+Row measure(const Optics::Lens& lens, double objectX, double objectY);
+
+// How numbers are written: the decimal mark of the language and a field
+// separator that differs from it (a semicolon where the mark is a comma).
+struct CsvFormat {
+    char decimalMark = '.';
+    char separator = ',';
+    int decimals = 2;
+};
+CsvFormat csvFormatFor(char decimalMark);
+
+// The text of a table: the header row, then one line per row, lines ending in
+// CR LF. `kindNames` names None, Real and Virtual; `infinity` stands for an
+// infinite focal length. A row without an image leaves b and Γ empty.
+std::string csvText(const std::vector<std::string>& header, const std::vector<Row>& rows,
+                    const std::array<std::string, 3>& kindNames, const std::string& infinity,
+                    const CsvFormat& format);
+
+} // namespace Measurements

@@ -1,0 +1,309 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The object in motion, the graph of b and Γ against d and the table of
+// measurements, checked against the thin-lens equation worked out here.
+#include "form1.h"
+#include "graphwindow.h"
+#include "imagecurve.h"
+#include "measurement.h"
+#include "measurementtable.h"
+#include "objectmotion.h"
+#include "picturebox.h"
+#include "slider.h"
+#include "testsupport.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
+
+namespace {
+using namespace TestSupport;
+constexpr double kTwipsPerCm = 567;
+constexpr double kLensPlane = 7500;
+
+// The thin lens between two media, from the lens-maker's formula, and the
+// image from f / d + f' / b = 1 (lengths in cm).
+struct Expected {
+    double f, fBack;
+    double b(double d) const { return fBack * d / (d - f); }
+};
+Expected expectedFor(double n1, double N, double n2, double leftR, double rightR) {
+    const double P = (N - n1) / leftR - (N - n2) / rightR; // per twip
+    return {n1 / P / kTwipsPerCm, n2 / P / kTwipsPerCm};
+}
+// A shortcut with Ctrl held, as the keyboard delivers it to the left area of
+// the active window (shortcuts first).
+void ctrlKey(Form1* w, Qt::Key key, const char* text) {
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QTest::simulateEvent(w->picLeft, true, key, Qt::ControlModifier, QString::fromLatin1(text),
+                         false);
+    QTest::simulateEvent(w->picLeft, false, key, Qt::ControlModifier, QString::fromLatin1(text),
+                         false);
+}
+
+Expected expectedFor(const Form1& w) {
+    // The bench's own layout: in the biconvex layout R1 is the left surface.
+    return expectedFor(w.n1, w.N, w.n2, w.R1, w.R2);
+}
+} // namespace
+
+class TestLessonTools : public QObject {
+    Q_OBJECT
+
+private slots:
+    void curvesFollowTheLensEquation_data();
+    void curvesFollowTheLensEquation();
+    void graphPointFollowsDragsAndSliders();
+    void recordedRowAndCsv();
+    void csvText_data();
+    void csvText();
+    void motionStartsAndStops_data();
+    void motionStartsAndStops();
+    void motionCrossesTheFocus_data();
+    void motionCrossesTheFocus();
+};
+
+void TestLessonTools::curvesFollowTheLensEquation_data() {
+    QTest::addColumn<double>("n1");
+    QTest::addColumn<double>("N");
+    QTest::addColumn<double>("n2");
+    QTest::addColumn<double>("leftR");
+    QTest::addColumn<double>("rightR");
+    QTest::newRow("biconvex in air") << 1.0 << 1.5 << 1.0 << 3000.0 << -3000.0;
+    QTest::newRow("biconvex, water behind") << 1.0 << 1.6 << 1.33 << 2500.0 << -4000.0;
+    QTest::newRow("biconcave in air") << 1.0 << 1.5 << 1.0 << -2500.0 << 2500.0;
+    QTest::newRow("biconvex in a denser medium") << 1.8 << 1.5 << 1.8 << 3000.0 << -3000.0;
+}
+
+void TestLessonTools::curvesFollowTheLensEquation() {
+    QFETCH(double, n1);
+    QFETCH(double, N);
+    QFETCH(double, n2);
+    QFETCH(double, leftR);
+    QFETCH(double, rightR);
+    const Expected lens = expectedFor(n1, N, n2, leftR, rightR);
+    const Optics::ImageCurves curves =
+        Optics::imageCurves(Optics::Lens{n1, N, n2, leftR, rightR}, Optics::CurveRange{});
+    QCOMPARE(curves.branches.empty(), false);
+    QVERIFY(std::fabs(curves.front - lens.f) < 1e-9);
+    QVERIFY(std::fabs(curves.back - lens.fBack) < 1e-9);
+    int points = 0;
+    for (const auto& branch : curves.branches) {
+        // No branch joins the two sides of the focal plane.
+        const bool before = branch.front().d < lens.f;
+        for (const Optics::CurvePoint& p : branch) {
+            QCOMPARE(p.d < lens.f, before);
+            const double b = lens.b(p.d);
+            QVERIFY2(
+                std::fabs(p.b - b) <= 1e-9 * std::max(1.0, std::fabs(b)),
+                qPrintable(QStringLiteral("d %1: b %2, expected %3").arg(p.d).arg(p.b).arg(b)));
+            const double gamma = -(n1 * b) / (n2 * p.d);
+            QVERIFY(std::fabs(p.magnification - gamma) <= 1e-9 * std::max(1.0, std::fabs(gamma)));
+            ++points;
+        }
+    }
+    // The curves cover most of the bench, not a few stray points.
+    QVERIFY(points > 300);
+}
+
+void TestLessonTools::graphPointFollowsDragsAndSliders() {
+    auto w = startWindow();
+    clickButton(w.get(), QStringLiteral("cmdCx"));
+    QVERIFY(!w->Graph()); // nothing of the charts before the graph is asked for
+    ctrlKey(w.get(), Qt::Key_G, "g");
+    GraphWindow* graph = w->Graph();
+    QVERIFY(graph && graph->isVisible());
+    QVERIFY(graph->objectPoints().isEmpty()); // no object yet
+
+    for (double x : {2500.0, 4500.0, 6500.0}) {
+        dragAt(w->picLeft, pixelOf(w->picLeft, x, 3000));
+        const Expected lens = expectedFor(*w);
+        const double d = (kLensPlane - w->ObjectX) / kTwipsPerCm;
+        const QList<QPointF> at = graph->objectPoints();
+        QCOMPARE(at.size(), 2);
+        QVERIFY(std::fabs(at[0].x() - d) < 1e-6);
+        QVERIFY(std::fabs(at[0].y() - lens.b(d)) < 1e-6);
+        QVERIFY(std::fabs(at[1].y() - (-(w->n1 * lens.b(d)) / (w->n2 * d))) < 1e-6);
+    }
+
+    // A slider changes the curves at once.
+    w->sldn1->SetValue(20);
+    const Expected lens = expectedFor(*w);
+    const QList<QPointF> curve = graph->imageCurvePoints();
+    QVERIFY(!curve.isEmpty());
+    for (const QPointF& p : curve)
+        QVERIFY(std::fabs(p.y() - lens.b(p.x())) <= 1e-6 * std::max(1.0, std::fabs(p.y())));
+
+    // Closed, the graph keeps its rows and follows again when reopened.
+    graph->close();
+    ctrlKey(w.get(), Qt::Key_G, "g");
+    QVERIFY(graph->isVisible());
+}
+
+void TestLessonTools::recordedRowAndCsv() {
+    auto w = startWindow();
+    clickButton(w.get(), QStringLiteral("cmdCx"));
+    dragAt(w->picLeft, pixelOf(w->picLeft, 3000, 2500));
+    ctrlKey(w.get(), Qt::Key_R, "r");
+    dragAt(w->picLeft, pixelOf(w->picLeft, 6900, 3500));
+    clickButton(w.get(), QStringLiteral("cmdRecord"));
+    MeasurementTable* table = w->Graph()->table();
+    QCOMPARE(int(table->rows().size()), 2);
+
+    const Expected lens = expectedFor(*w);
+    const Measurements::Row& row = table->rows().back();
+    const double d = (kLensPlane - w->ObjectX) / kTwipsPerCm;
+    QVERIFY(std::fabs(row.d - d) < 1e-6);
+    QVERIFY(std::fabs(row.b - lens.b(d)) < 1e-6);
+    QCOMPARE(row.kind, d < lens.f ? Optics::ImageKind::Virtual : Optics::ImageKind::Real);
+    QVERIFY(std::fabs(row.front - lens.f) < 1e-9);
+    QVERIFY(std::fabs(row.dioptres - 100 * w->n1 / lens.f) < 1e-6);
+
+    // The Russian table: decimal commas, semicolons between the fields.
+    const QString text = table->csvText();
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), 4); // header, two rows, the empty rest after the last CR LF
+    QCOMPARE(lines[0], QStringLiteral("d, см;b, см;Γ;Изображение;f, см;f′, см;D, дптр"));
+    QCOMPARE(lines[2].split(QLatin1Char(';')).size(), 7);
+    QCOMPARE(lines[2].section(QLatin1Char(';'), 0, 0),
+             QString::number(d, 'f', 2).replace(QLatin1Char('.'), QLatin1Char(',')));
+    QCOMPARE(lines[2].section(QLatin1Char(';'), 3, 3), QStringLiteral("мнимое"));
+
+    // Written in full, UTF-8 with its byte-order mark.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("измерения.csv"));
+    QString error;
+    QVERIFY(table->writeCsv(path, &error));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8());
+    QVERIFY(!table->writeCsv(dir.filePath(QStringLiteral("нет/такой.csv")), &error));
+
+    // A row deleted, then the table emptied; the graph's points go with them.
+    QSignalSpy changed(table, &MeasurementTable::rowsChanged);
+    auto* grid = table->findChild<QTableWidget*>(QStringLiteral("tblMeasurements"));
+    QVERIFY(grid);
+    grid->selectRow(0);
+    clickButton(table, QStringLiteral("cmdDeleteRow"));
+    QCOMPARE(int(table->rows().size()), 1);
+    QCOMPARE(grid->rowCount(), 1);
+    QVERIFY(std::fabs(table->rows()[0].d - d) < 1e-6); // the later row stays
+    clickButton(table, QStringLiteral("cmdClearTable"));
+    QCOMPARE(int(table->rows().size()), 0);
+    QCOMPARE(changed.count(), 2);
+}
+
+void TestLessonTools::csvText_data() {
+    QTest::addColumn<char>("mark");
+    QTest::addColumn<QString>("header");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("Russian") << ','
+                             << QStringLiteral("d, см|b, см|Γ|Изображение|f, см|f′, см|D, дптр")
+                             << QStringLiteral("d, см;b, см;Γ;Изображение;f, см;f′, см;D, дптр\r\n"
+                                               "8,00;4,00;-0,50;действительное;2,67;2,67;37,50\r\n"
+                                               "2,67;;;изображения нет;2,67;2,67;37,50\r\n");
+    QTest::newRow("English")
+        << '.' << QStringLiteral("d, cm|b, cm|Γ|Image|f, cm|f′, cm|D, dioptres")
+        << QStringLiteral("\"d, cm\",\"b, cm\",Γ,Image,\"f, cm\",\"f′, cm\",\"D, dioptres\"\r\n"
+                          "8.00,4.00,-0.50,real,2.67,2.67,37.50\r\n"
+                          "2.67,,,no image,2.67,2.67,37.50\r\n");
+}
+
+void TestLessonTools::csvText() {
+    QFETCH(char, mark);
+    QFETCH(QString, header);
+    QFETCH(QString, expected);
+    // f = 8/3 cm: d = 8 cm gives b = 4 cm, Γ = -1/2, D = 37.5.
+    Measurements::Row real{8, 4, -0.5, Optics::ImageKind::Real, 8.0 / 3, 8.0 / 3, 37.5, true};
+    Measurements::Row none{8.0 / 3, 0, 0, Optics::ImageKind::None, 8.0 / 3, 8.0 / 3, 37.5, true};
+    std::vector<std::string> fields;
+    for (const QString& field : header.split(QLatin1Char('|')))
+        fields.push_back(field.toStdString());
+    const bool russian = mark == ',';
+    const std::array<std::string, 3> kinds =
+        russian ? std::array<std::string, 3>{"изображения нет", "действительное", "мнимое"}
+                : std::array<std::string, 3>{"no image", "real", "virtual"};
+    const std::string text =
+        Measurements::csvText(fields, {real, none}, kinds, "∞", Measurements::csvFormatFor(mark));
+    QCOMPARE(QString::fromStdString(text), expected);
+}
+
+void TestLessonTools::motionStartsAndStops_data() {
+    QTest::addColumn<QString>("stopBy");
+    QTest::newRow("key") << QStringLiteral("key");
+    QTest::newRow("press") << QStringLiteral("press");
+    QTest::newRow("Ctrl+M again") << QStringLiteral("shortcut");
+}
+
+void TestLessonTools::motionStartsAndStops() {
+    QFETCH(QString, stopBy);
+    auto w = startWindow();
+    ctrlKey(w.get(), Qt::Key_M, "m");
+    QVERIFY(w->MotionRunning());
+    QVERIFY(w->SchemeView); // the motion shows the construction
+    const float startX = w->ObjectX;
+    QTRY_VERIFY_WITH_TIMEOUT(w->ObjectX > startX + 50, 3000); // towards the lens
+    if (stopBy == QLatin1String("key"))
+        QTest::keyClick(w->picLeft, Qt::Key_Space);
+    else if (stopBy == QLatin1String("press"))
+        press(w->picLeft, pixelOf(w->picLeft, 1000, 1000), Qt::RightButton);
+    else
+        ctrlKey(w.get(), Qt::Key_M, "m");
+    QVERIFY(!w->MotionRunning());
+    const float stoppedX = w->ObjectX;
+    QTest::qWait(100);
+    QCOMPARE(w->ObjectX, stoppedX);
+}
+
+void TestLessonTools::motionCrossesTheFocus_data() {
+    QTest::addColumn<double>("n1");
+    QTest::addColumn<double>("n2");
+    QTest::addColumn<double>("radius");
+    QTest::newRow("equal media") << 1.0 << 1.0 << 2650.0;
+    QTest::newRow("water behind") << 1.0 << 1.33 << 3500.0;
+}
+
+void TestLessonTools::motionCrossesTheFocus() {
+    QFETCH(double, n1);
+    QFETCH(double, n2);
+    QFETCH(double, radius);
+    const Optics::Lens model{n1, 1.64, n2, radius, -radius};
+    const Expected lens = expectedFor(n1, 1.64, n2, radius, -radius);
+    const double focusX = kLensPlane - lens.f * kTwipsPerCm;
+    const double frame = 1.0 / 60;
+    const Motion::Path path = Motion::benchPath(lens.f * kTwipsPerCm, 1.0);
+    Motion::State state = Motion::start(path);
+    // Frames as the bench shows them (the object's x is a float there), up to
+    // the turn at the lens.
+    std::vector<float> xs{float(state.x)};
+    while (state.direction > 0) {
+        state = Motion::advance(path, state, frame);
+        xs.push_back(float(state.x));
+    }
+    auto kindAt = [&](float x) { return Optics::imageOf(model, x, 3000).kind; };
+    // Steady speed, 1 cm/s, between halts.
+    QVERIFY(std::fabs((xs[2] - xs[1]) - kTwipsPerCm * frame) < 1e-3);
+    std::size_t at = 0;
+    while (xs[at] < focusX - 0.01)
+        ++at;
+    // It halts at F for a second or more, visibly.
+    std::size_t held = 0;
+    while (xs[at + held] == xs[at])
+        ++held;
+    QVERIFY2(held * frame >= 1.0, qPrintable(QString::number(held)));
+    QVERIFY(std::fabs(xs[at] - focusX) < 0.01);
+    const Optics::ImageKind here = kindAt(xs[at]);
+    // No image at the frame where d = f, or a real one just before and a
+    // virtual one just after.
+    QVERIFY(here == Optics::ImageKind::None ||
+            (kindAt(xs[at - 1]) == Optics::ImageKind::Real &&
+             kindAt(xs[at + held]) == Optics::ImageKind::Virtual));
+    QCOMPARE(kindAt(xs[at - 1]), Optics::ImageKind::Real);
+    QCOMPARE(kindAt(xs[at + held]), Optics::ImageKind::Virtual);
+}
+
+QTEST_MAIN(TestLessonTools)
+#include "tst_lessontools.moc"
