@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "measurementtable.h"
+
 #include "form1.h"
 #include "safewrite.h"
 
