@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QString>
 #include <optional>
 
 // What the program answers before it opens a window: --help and --version,
@@ -14,4 +15,13 @@ public:
     // written to standard output or standard error), or nothing when the
     // window may open.
     static std::optional<int> answer(int argc, char* argv[]);
+
+    // After answer(): the setup file named on the command line, and the PDF
+    // a worksheet is to be written to (empty when none).
+    static QString setupFile() { return s_setupFile; }
+    static QString worksheet() { return s_worksheet; }
+
+private:
+    static QString s_setupFile;
+    static QString s_worksheet;
 };

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "benchstate.h"
+#include "setupfile.h"
 
 #include <QImage>
 #include <QWidget>
@@ -88,6 +89,46 @@ public:
     void SavePicture();
     bool WritePicture(const QString& path);
 
+    // Exact values (optics/sliders.cpp): the parameter takes the value given,
+    // the slider's thumb the nearest step, without running its handler. Radii
+    // are magnitudes in twips of the surface the upper (R1) or lower (R2)
+    // slider shapes.
+    void SetLeftIndex(double index);
+    void SetRightIndex(double index);
+    void SetLensIndex(double index);
+    void SetUpperRadius(double magnitude);
+    void SetLowerRadius(double magnitude);
+
+    // Setup files (app/setupio.cpp): the lesson as prepared, saved and opened.
+    // A file that cannot be read changes nothing and says why in a message box.
+    Setup CurrentSetup() const;
+    void ApplySetup(const Setup& setup);
+    void OpenSetup();
+    bool OpenSetupFile(const QString& path);
+    void SaveSetup();
+    void SaveSetupAs();
+    bool SaveSetupTo(const QString& path);
+    QString SetupPath() const { return m_setupPath; }
+    // The bench changed since it was last opened or saved.
+    void MarkModified();
+    // Whether unsaved changes may go: asks Save / Discard / Cancel.
+    bool MayDiscardChanges();
+    void UpdateTitle(bool modified);
+
+    // The index and radius read-outs take a typed value (app/readoutedit.cpp):
+    // a click or Enter on one opens its editor, Enter takes the value, Escape
+    // cancels. False with a hint when the text is no value in range.
+    void SetUpReadoutEditing();
+    void EditReadout(Label* readout);
+    bool TakeTypedValue(Label* readout, const QString& text, QString* hint);
+
+    // The worksheet (app/worksheet.cpp): printed, or written as PDF.
+    void PrintWorksheet();
+    bool WriteWorksheet(const QString& pdfPath, QString* why);
+
+    // The help window (app/helpwindow.cpp).
+    void ShowHelp();
+
     // The controls, front to back where they overlap.
     PictureBox* picVexol;
     PictureBox* picLdown;
@@ -154,8 +195,15 @@ public:
     CommandButton* cmdCopy;
     CommandButton* cmdSave;
 
+    // The lesson strip: open and save the setup, print the worksheet, help.
+    CommandButton* cmdOpen;
+    CommandButton* cmdSaveSetup;
+    CommandButton* cmdPrint;
+    CommandButton* cmdHelp;
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void createControls();
@@ -166,4 +214,7 @@ private:
     double m_zoom = 1;   // the factor now in force
     int m_zoomSteps = 0; // steps in (positive) or out (negative) from the fit
     QAction* m_leaveFullScreen = nullptr;
+    QString m_setupPath;          // the setup file the bench was last opened from or saved to
+    SetupLayers m_layers;         // the layers as the setup named them
+    bool m_applyingSetup = false; // a setup is being put on the bench: no change to mark
 };

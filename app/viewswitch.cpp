@@ -20,6 +20,7 @@ void Form1::cmdCx_Click() {
     // Nothing is drawn here: the construction appears with the next event that
     // redraws it, and the read-outs show the lens alone until then.
     ShowReadouts();
+    MarkModified();
 }
 
 void Form1::cmdCxOff_Click() {
@@ -62,4 +63,5 @@ void Form1::RedrawScheme() {
         DrawRayDiagram();
     }
     ShowReadouts();
+    MarkModified();
 }
