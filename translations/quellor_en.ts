@@ -451,6 +451,46 @@
         <source>Урок «%1» изменён. Сохранить изменения?</source>
         <translation>The lesson “%1” has changed. Save the changes?</translation>
     </message>
+    <message>
+        <source>n1 = %1</source>
+        <translation>n1 = %1</translation>
+    </message>
+    <message>
+        <source>n2 = %1</source>
+        <translation>n2 = %1</translation>
+    </message>
+    <message>
+        <source>Решение</source>
+        <translation>Solution</translation>
+    </message>
+    <message>
+        <source>Задание: постройте изображение предмета</source>
+        <translation>Task: construct the image of the object</translation>
+    </message>
+    <message>
+        <source>Линза: N = %1, R = %2 (слева), R = %3 (справа); %4   %5</source>
+        <translation>Lens: N = %1, R = %2 (left), R = %3 (right); %4   %5</translation>
+    </message>
+    <message>
+        <source>Сплошные линии — лучи и действительное изображение; штриховые — продолжения лучей и мнимое изображение.</source>
+        <translation>Solid lines: rays and the real image; dashed: rays extended backwards and the virtual image.</translation>
+    </message>
+    <message>
+        <source>Масштаб 1 : 1 (1 см на листе — 1 см скамьи).</source>
+        <translation>Scale 1 : 1 (1 cm on the sheet is 1 cm of the bench).</translation>
+    </message>
+    <message>
+        <source>Рабочий лист</source>
+        <translation>Worksheet</translation>
+    </message>
+    <message>
+        <source>Рабочий лист Quellor</source>
+        <translation>Quellor worksheet</translation>
+    </message>
+    <message>
+        <source>не удалось нарисовать рабочий лист</source>
+        <translation>the worksheet could not be drawn</translation>
+    </message>
 </context>
 <context>
     <name>SetupFile</name>

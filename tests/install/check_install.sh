@@ -71,4 +71,9 @@ check "an unknown option exits 1 with a message" \
     "$(yes_if run 1 --no-such-option && grep -q no-such-option "$prefix/err")"
 check "no display: exit 1 with a message, no abort" \
     "$(yes_if run 1 && grep -q DISPLAY "$prefix/err" && test ! -s "$prefix/out")"
+printf '{"format": "quellor-setup", "version": 1, "lens":' >"$prefix/cut.quellor"
+check "a bad setup without a display: exit 2 naming the file" \
+    "$(yes_if run 2 "$prefix/cut.quellor" && grep -q cut.quellor "$prefix/err")"
+check "a worksheet is written without a display" \
+    "$(yes_if run 0 --worksheet "$prefix/sheet.pdf" && head -c 5 "$prefix/sheet.pdf" | grep -q '%PDF')"
 exit $((failures != 0))
