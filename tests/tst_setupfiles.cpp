@@ -17,6 +17,7 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QTranslator>
 #include <cmath>
@@ -92,6 +93,8 @@ private slots:
     void exactValues_data();
     void exactValues();
     void unsavedChangesAsk();
+    void helpOnF1_data();
+    void helpOnF1();
 
 private:
     QTemporaryDir m_dir;
@@ -295,6 +298,40 @@ void TestSetupFiles::unsavedChangesAsk() {
     said = answerNextMessage(QMessageBox::Discard);
     w->cmdExit_Click();
     QVERIFY(!w->isVisible());
+}
+
+void TestSetupFiles::helpOnF1_data() {
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QString>("keys");  // a word of the keys section
+    QTest::addColumn<QString>("about"); // a word of the About page
+    QTest::newRow("Russian") << false << QStringLiteral("Ctrl+E") << QStringLiteral("GPL-3.0");
+    QTest::newRow("English") << true << QStringLiteral("arrow keys")
+                             << QStringLiteral("Sign convention");
+}
+
+// F1 opens the help from the resources, in the language shown, with an About page
+// that names the version.
+void TestSetupFiles::helpOnF1() {
+    QFETCH(bool, english);
+    QFETCH(QString, keys);
+    QFETCH(QString, about);
+    QTranslator translator;
+    if (english) {
+        QVERIFY(translator.load(QStringLiteral(":/i18n/quellor_en.qm")));
+        QCoreApplication::installTranslator(&translator);
+    }
+    auto w = TestSupport::startWindow();
+    QApplication::setActiveWindow(w.get());
+    QTest::keyClick(w.get(), Qt::Key_F1);
+    auto* help = w->findChild<QTextBrowser*>(QStringLiteral("helpPage"));
+    auto* aboutPage = w->findChild<QTextBrowser*>(QStringLiteral("aboutPage"));
+    QVERIFY(help && aboutPage && help->window()->isVisible());
+    QVERIFY(help->toPlainText().contains(keys));
+    QVERIFY(help->toPlainText().contains(QStringLiteral("f′ = n2/P")));
+    QVERIFY(aboutPage->toPlainText().contains(about));
+    QVERIFY(aboutPage->toPlainText().contains(QStringLiteral("Quellor 1.")));
+    if (english)
+        QCoreApplication::removeTranslator(&translator);
 }
 
 QTEST_MAIN(TestSetupFiles)

@@ -491,6 +491,19 @@
         <source>не удалось нарисовать рабочий лист</source>
         <translation>the worksheet could not be drawn</translation>
     </message>
+    <message>
+        <source>ru</source>
+        <comment>language of the help pages</comment>
+        <translation>en</translation>
+    </message>
+    <message>
+        <source>Справка — Quellor</source>
+        <translation>Help — Quellor</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>About</translation>
+    </message>
 </context>
 <context>
     <name>SetupFile</name>
