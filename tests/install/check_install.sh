@@ -49,6 +49,9 @@ opaque=$(rsvg-convert -w 64 -h 64 "$icon" 2>/dev/null |
 check "icon renders (opaque share ${opaque:-none})" \
     "$(awk -v o="${opaque:-0}" 'BEGIN { if (o > 0.5) print 1 }')"
 
+mime="$prefix/share/mime/packages/quellor.xml"
+check "the .quellor type is registered" \
+    "$(yes_if grep -q 'glob pattern="\*.quellor"' "$mime" && test "$(key MimeType)" = 'application/x-quellor;')"
 metainfo="$prefix/share/metainfo/io.github.quellor.Quellor.metainfo.xml"
 valid_metainfo() { appstreamcli validate --no-net "$1" >&2; }
 check "AppStream metainfo validates" "$(yes_if valid_metainfo "$metainfo")"
