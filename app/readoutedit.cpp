@@ -86,7 +86,7 @@ void Form1::SetUpReadoutEditing() {
             if (auto* label = dynamic_cast<Label*>(readout))
                 EditReadout(label);
         },
-        [this, editor] {
+        [editor] {
             if (!editor->isVisible())
                 return;
             QWidget* readout = static_cast<QWidget*>(editor->property("readout").value<QObject*>());
