@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandline.h"
 
+#include "setupfile.h"
 #include "translations.h"
 
 #include <QCommandLineParser>
@@ -32,6 +33,8 @@ QString CommandLine::s_unusableDisplay;
 QString CommandLine::unusableDisplay() {
     return s_unusableDisplay;
 }
+QString CommandLine::s_setupFile;
+QString CommandLine::s_worksheet;
 
 std::optional<int> CommandLine::answer(int argc, char* argv[]) {
     QCoreApplication core(argc, argv);
@@ -45,6 +48,13 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
         tr("Вексол: оптическая скамья, на которой видно, как линза строит изображение точки."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption worksheet(
+        QStringLiteral("worksheet"),
+        tr("Записать рабочий лист (задание и решение) в PDF-файл и выйти; дисплей не нужен."),
+        tr("OUT.pdf"));
+    parser.addOption(worksheet);
+    parser.addPositionalArgument(tr("ФАЙЛ"), tr("Файл урока (.quellor), открываемый при старте."),
+                                 tr("[ФАЙЛ]"));
     for (const char* name : kToolkitOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -65,12 +75,14 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
                           tr("Список параметров: %1 --help").arg(program) + QLatin1Char('\n'));
         return 1;
     }
-    if (!parser.positionalArguments().isEmpty()) {
+    if (parser.positionalArguments().size() > 1) {
         print(stderr, program + QStringLiteral(": ") +
-                          tr("лишний аргумент: %1").arg(parser.positionalArguments().first()) +
+                          tr("лишний аргумент: %1").arg(parser.positionalArguments().at(1)) +
                           QLatin1Char('\n'));
         return 1;
     }
+    s_setupFile = parser.positionalArguments().value(0);
+    s_worksheet = parser.value(worksheet);
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         print(stdout, parser.helpText());
         return 0;
@@ -80,6 +92,23 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
                           QLatin1Char('\n'));
         return 0;
     }
+    // A setup that cannot be read is reported here when no window will say it.
+    const bool windowless = parser.isSet(worksheet) || !sessionHasDisplay(parser);
+    if (windowless && !s_setupFile.isEmpty()) {
+        const SetupFile::Result read = SetupFile::read(s_setupFile);
+        if (!read.setup) {
+            print(stderr, program + QStringLiteral(": ") + s_setupFile + QStringLiteral(": ") +
+                              read.problem + QLatin1Char('\n'));
+            return 2;
+        }
+    }
+    if (parser.isSet(worksheet) && s_worksheet.isEmpty()) {
+        print(stderr, program + QStringLiteral(": ") + tr("не указан PDF-файл рабочего листа") +
+                          QLatin1Char('\n'));
+        return 1;
+    }
+    if (parser.isSet(worksheet))
+        return std::nullopt; // written offscreen, without a display
     if (!sessionHasDisplay(parser)) {
         print(stderr, program + QStringLiteral(": ") +
                           tr("нужен графический сеанс: не найден дисплей (DISPLAY или "

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QString>
 #include <optional>
 
 // What the program answers before it opens a window: --help and --version,
@@ -25,6 +26,13 @@ public:
     // and ends.
     static constexpr const char* kQuitWhenShown = "quit-when-shown";
 
+    // After answer(): the setup file named on the command line, and the PDF
+    // a worksheet is to be written to (empty when none).
+    static QString setupFile() { return s_setupFile; }
+    static QString worksheet() { return s_worksheet; }
+
 private:
     static QString s_unusableDisplay;
+    static QString s_setupFile;
+    static QString s_worksheet;
 };

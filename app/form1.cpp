@@ -202,9 +202,9 @@ void Form1::createControls() {
     cmdCopy = makeButton(this, "cmdCopy", tr("Копировать"), 12360, 218, 1320, 375);
     cmdCopy->SetFont(panel);
     cmdCopy->setToolTip(tr("Копировать рисунок в буфер обмена (Ctrl+C)"));
-    cmdSave = makeButton(this, "cmdSave", tr("Сохранить…"), 13770, 218, 1320, 375);
+    cmdSave = makeButton(this, "cmdSave", tr("Экспорт…"), 13770, 218, 1320, 375);
     cmdSave->SetFont(panel);
-    cmdSave->setToolTip(tr("Сохранить рисунок в файл PNG или SVG (Ctrl+S)"));
+    cmdSave->setToolTip(tr("Экспортировать рисунок в файл PNG или SVG (Ctrl+E)"));
     // The lens-type buttons name their type and stay pressed while it is chosen.
     cmdSob->setToolTip(tr("Собирающая линза"));
     cmdRas->setToolTip(tr("Рассеивающая линза"));
@@ -303,6 +303,28 @@ void Form1::createControls() {
     QWidget::setTabOrder(cmdPalette, cmdMotion);
     QWidget::setTabOrder(cmdMotion, cmdGraph);
     QWidget::setTabOrder(cmdGraph, cmdRecord);
+    // The lesson strip: the setup file, the worksheet and the help.
+    const auto stripButton = [&](const char* name, const QString& caption, int slot,
+                                 const QString& tip) {
+        CommandButton* button =
+            makeButton(this, name, caption, LessonStrip::left(slot), LessonStrip::kTop,
+                       LessonStrip::kWidth, LessonStrip::kHeight);
+        button->SetFont(panel);
+        button->setToolTip(tip);
+        button->setAccessibleName(tip);
+        return button;
+    };
+    cmdOpen = stripButton("cmdOpen", tr("Открыть…"), 6, tr("Открыть файл урока (Ctrl+O)"));
+    cmdSaveSetup =
+        stripButton("cmdSaveSetup", tr("Сохранить…"), 7,
+                    tr("Сохранить урок в файл (Ctrl+S; под другим именем Ctrl+Shift+S)"));
+    cmdPrint = stripButton("cmdPrint", tr("Печать…"), 8,
+                           tr("Напечатать рабочий лист: задание и решение (Ctrl+P)"));
+    cmdHelp = stripButton("cmdHelp", tr("Справка"), 9, tr("Справка о программе (F1)"));
+    QWidget::setTabOrder(cmdRecord, cmdOpen);
+    QWidget::setTabOrder(cmdOpen, cmdSaveSetup);
+    QWidget::setTabOrder(cmdSaveSetup, cmdPrint);
+    QWidget::setTabOrder(cmdPrint, cmdHelp);
 }
 
 void Form1::wireEvents() {
@@ -345,7 +367,7 @@ void Form1::wireEvents() {
     cmdSave->onClick = [this] { SavePicture(); };
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
             [this] { CopyPicture(); });
-    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this), &QShortcut::activated, this,
             [this] { SavePicture(); });
 
     cmdLabels->onClick = [this] { cmdLabels_Click(); };
@@ -357,4 +379,18 @@ void Form1::wireEvents() {
             [this] { cmdThirdRay_Click(); });
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), this), &QShortcut::activated, this,
             [this] { cmdPalette_Click(); });
+    // The lesson: its setup file, its worksheet, and the help.
+    cmdOpen->onClick = [this] { OpenSetup(); };
+    cmdSaveSetup->onClick = [this] { SaveSetup(); };
+    cmdPrint->onClick = [this] { PrintWorksheet(); };
+    cmdHelp->onClick = [this] { ShowHelp(); };
+    const auto shortcut = [this](const QKeySequence& keys, auto slot) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, slot);
+    };
+    shortcut(QKeySequence::Open, [this] { OpenSetup(); });
+    shortcut(QKeySequence::Save, [this] { SaveSetup(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { SaveSetupAs(); });
+    shortcut(QKeySequence::Print, [this] { PrintWorksheet(); });
+    shortcut(QKeySequence(Qt::Key_F1), [this] { ShowHelp(); });
+    SetUpReadoutEditing();
 }

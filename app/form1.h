@@ -3,6 +3,7 @@
 
 #include "benchstate.h"
 #include "construction.h"
+#include "setupfile.h"
 
 #include <QImage>
 #include <QWidget>
@@ -117,6 +118,46 @@ public:
     void FollowGraph();
     GraphWindow* Graph() const { return m_graph; }
 
+    // Exact values (optics/sliders.cpp): the parameter takes the value given,
+    // the slider's thumb the nearest step, without running its handler. Radii
+    // are magnitudes in twips of the surface the upper (R1) or lower (R2)
+    // slider shapes.
+    void SetLeftIndex(double index);
+    void SetRightIndex(double index);
+    void SetLensIndex(double index);
+    void SetUpperRadius(double magnitude);
+    void SetLowerRadius(double magnitude);
+
+    // Setup files (app/setupio.cpp): the lesson as prepared, saved and opened.
+    // A file that cannot be read changes nothing and says why in a message box.
+    Setup CurrentSetup() const;
+    void ApplySetup(const Setup& setup);
+    void OpenSetup();
+    bool OpenSetupFile(const QString& path);
+    void SaveSetup();
+    void SaveSetupAs();
+    bool SaveSetupTo(const QString& path);
+    QString SetupPath() const { return m_setupPath; }
+    // The bench changed since it was last opened or saved.
+    void MarkModified();
+    // Whether unsaved changes may go: asks Save / Discard / Cancel.
+    bool MayDiscardChanges();
+    void UpdateTitle(bool modified);
+
+    // The index and radius read-outs take a typed value (app/readoutedit.cpp):
+    // a click or Enter on one opens its editor, Enter takes the value, Escape
+    // cancels. False with a hint when the text is no value in range.
+    void SetUpReadoutEditing();
+    void EditReadout(Label* readout);
+    bool TakeTypedValue(Label* readout, const QString& text, QString* hint);
+
+    // The worksheet (app/worksheet.cpp): printed, or written as PDF.
+    void PrintWorksheet();
+    bool WriteWorksheet(const QString& pdfPath, QString* why);
+
+    // The help window (app/helpwindow.cpp).
+    void ShowHelp();
+
     // The controls, front to back where they overlap.
     PictureBox* picVexol;
     PictureBox* picLdown;
@@ -189,8 +230,15 @@ public:
     CommandButton* cmdGraph;
     CommandButton* cmdRecord;
 
+    // The lesson strip: open and save the setup, print the worksheet, help.
+    CommandButton* cmdOpen;
+    CommandButton* cmdSaveSetup;
+    CommandButton* cmdPrint;
+    CommandButton* cmdHelp;
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void createControls();
@@ -205,4 +253,7 @@ private:
     QAction* m_leaveFullScreen = nullptr;
     MotionDriver* m_motion = nullptr;
     GraphWindow* m_graph = nullptr;
+    QString m_setupPath;          // the setup file the bench was last opened from or saved to
+    SetupLayers m_layers;         // the layers as the setup named them
+    bool m_applyingSetup = false; // a setup is being put on the bench: no change to mark
 };

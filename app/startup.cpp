@@ -9,7 +9,9 @@ void Form1::Form_Load() {
 }
 
 void Form1::cmdExit_Click() {
-    // End at once: nothing is asked or saved, and no other handler runs.
+    // Unsaved changes to the lesson are asked about; then it ends at once.
+    if (!MayDiscardChanges())
+        return;
     hide();
     QCoreApplication::exit(0);
 }

@@ -21,6 +21,7 @@ void Form1::cmdCx_Click() {
     // redraws it, and the read-outs show the lens alone until then.
     ShowReadouts();
     ShowLabelsLayer();
+    MarkModified();
 }
 
 void Form1::cmdCxOff_Click() {
@@ -67,4 +68,5 @@ void Form1::RedrawScheme() {
     ShowReadouts();
     ShowLabelsLayer();
     FollowGraph();
+    MarkModified();
 }

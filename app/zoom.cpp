@@ -9,6 +9,7 @@
 #include "bench.h"
 #include "screeninfo.h"
 #include "twipgeometry.h"
+#include "zoomsteps.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -18,8 +19,8 @@
 
 namespace {
 constexpr double kZoomStep = 1.25;
-constexpr int kMostStepsIn = 8;
-constexpr int kMostStepsOut = -6;
+constexpr int kMostStepsIn = ZoomLimits::kIn;
+constexpr int kMostStepsOut = ZoomLimits::kOut;
 } // namespace
 
 void Form1::SetUpZoom() {

@@ -15,6 +15,9 @@
 #include "shape.h"
 #include "slider.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 // Button state of a move with the left button alone held.
 constexpr int kLeftButtonAlone = 1;
@@ -24,6 +27,11 @@ constexpr int kLeftButtonAlone = 1;
 RgbValue tintOf(int level) {
     return RGB(255 - level, 255 - level, 255);
 }
+
+// Two levels of blue a step of the slider, whatever value lies between steps.
+int tintLevelOf(double index) {
+    return int(std::lround((index - 1) * 2 * Bench::kIndexSteps));
+}
 } // namespace
 
 void Form1::sldn1_MouseMove(int button, int, float, float) {
@@ -32,7 +40,14 @@ void Form1::sldn1_MouseMove(int button, int, float, float) {
 }
 
 void Form1::sldn1_Change() {
-    LeftLevel = 2 * sldn1->Value();
+    SetLeftIndex(Bench::indexOf(sldn1->Value()));
+}
+
+// A value typed or read from a setup is taken exactly; the thumb goes to the
+// nearest step without its handler, which would put the step's value back.
+void Form1::SetLeftIndex(double index) {
+    sldn1->SetValue(Bench::indexStepOf(index));
+    LeftLevel = tintLevelOf(index);
     LeftColor = tintOf(LeftLevel);
     // The left medium and the two arrowheads that stand over it.
     picLeft->SetBackColor(LeftColor);
@@ -43,7 +58,7 @@ void Form1::sldn1_Change() {
         picLSob->SetBackColor(picLeft->BackColor());
     else
         shpRsob->SetBackColor(picLeft->BackColor());
-    n1 = Bench::indexOf(sldn1->Value());
+    n1 = index;
     lbln1->SetCaption(readoutText(n1));
     lbln1->SetBackColor(LeftColor);
     ComputeFocalLengths();
@@ -56,7 +71,12 @@ void Form1::sldn2_MouseMove(int button, int, float, float) {
 }
 
 void Form1::sldn2_Change() {
-    RightLevel = 2 * sldn2->Value();
+    SetRightIndex(Bench::indexOf(sldn2->Value()));
+}
+
+void Form1::SetRightIndex(double index) {
+    sldn2->SetValue(Bench::indexStepOf(index));
+    RightLevel = tintLevelOf(index);
     RightColor = tintOf(RightLevel);
     picRigth->SetBackColor(RightColor);
     picRup->SetBackColor(RightColor);
@@ -65,7 +85,7 @@ void Form1::sldn2_Change() {
         picRsob->SetBackColor(picRigth->BackColor());
     else
         shpLsob->SetBackColor(picRigth->BackColor());
-    n2 = Bench::indexOf(sldn2->Value());
+    n2 = index;
     lbln2->SetCaption(readoutText(n2));
     lbln2->SetBackColor(RightColor);
     ComputeFocalLengths();
@@ -78,7 +98,12 @@ void Form1::sldVexol_MouseMove(int button, int, float, float) {
 }
 
 void Form1::sldVexol_Change() {
-    LensColor = tintOf(2 * sldVexol->Value());
+    SetLensIndex(Bench::indexOf(sldVexol->Value()));
+}
+
+void Form1::SetLensIndex(double index) {
+    sldVexol->SetValue(Bench::indexStepOf(index));
+    LensColor = tintOf(tintLevelOf(index));
     // The lens body: the ovals of a biconvex lens, the boxes of a biconcave one.
     if (ConvergingChosen) {
         shpLsob->SetBackColor(LensColor);
@@ -89,7 +114,7 @@ void Form1::sldVexol_Change() {
     }
     shpLsob->SetBorderColor(LensColor);
     shpRsob->SetBorderColor(LensColor);
-    N = Bench::indexOf(sldVexol->Value());
+    N = index;
     lblN->SetCaption(readoutText(N));
     lblN->SetBackColor(LensColor);
     ComputeFocalLengths();
@@ -104,9 +129,15 @@ void Form1::sldR1_MouseMove(int button, int, float, float) {
 }
 
 void Form1::sldR1_Change() {
+    SetUpperRadius(Bench::radiusOf(sldR1->Value(), RadiusBase));
+}
+
+// The radius magnitude of the upper slider's surface, in twips.
+void Form1::SetUpperRadius(double magnitude) {
+    sldR1->SetValue(std::clamp(Bench::radiusStepOf(magnitude, RadiusBase), 0, sldR1->maximum()));
     shpLsob->SetLeft(10 * sldR1->Value());
     shpLsob->SetWidth(1425 - 20 * sldR1->Value());
-    R1 = R1Sign * Bench::radiusOf(sldR1->Value(), RadiusBase);
+    R1 = R1Sign * magnitude;
     ComputeFocalLengths();
     RedrawScheme();
 }
@@ -117,9 +148,14 @@ void Form1::sldR2_MouseMove(int button, int, float, float) {
 }
 
 void Form1::sldR2_Change() {
+    SetLowerRadius(Bench::radiusOf(sldR2->Value(), RadiusBase));
+}
+
+void Form1::SetLowerRadius(double magnitude) {
+    sldR2->SetValue(std::clamp(Bench::radiusStepOf(magnitude, RadiusBase), 0, sldR2->maximum()));
     shpRsob->SetLeft(10 * sldR2->Value() - 720);
     shpRsob->SetWidth(1425 - 20 * sldR2->Value());
-    R2 = R2Sign * Bench::radiusOf(sldR2->Value(), RadiusBase);
+    R2 = R2Sign * magnitude;
     ComputeFocalLengths();
     RedrawScheme();
 }

@@ -16,6 +16,7 @@ quellor_packages=(
     x11-xserver-utils
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     dpkg-dev file rpm lintian rpmlint appstream
+    poppler-utils
 )
 
 missing=()

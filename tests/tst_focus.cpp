@@ -68,7 +68,7 @@ void TestFocus::focusShows() {
     QTest::keyClick(w->windowHandle(), Qt::Key_Tab);
     QVERIFY(!area->hasFocus());
     const QImage without = grabbed(area);
-    for (int i = 0; i < 30 && !area->hasFocus(); ++i)
+    for (int i = 0; i < 60 && !area->hasFocus(); ++i)
         QTest::keyClick(w->windowHandle(), Qt::Key_Tab);
     QVERIFY(area->hasFocus());
     QVERIFY(grabbed(area) != without);

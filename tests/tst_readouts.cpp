@@ -305,7 +305,7 @@ void TestReadouts::lensTypeButtons() {
     QVERIFY(sob->isChecked() && !ras->isChecked() && markedUnder(sob));
 }
 
-// Ctrl+C and Ctrl+S act with the focus on the object's area, and the key never
+// Ctrl+C, Ctrl+E and Ctrl+S act with the focus on the object's area, and the key never
 // reaches it: the area keeps what it shows.
 void TestReadouts::shortcutsBelongToTheWindow() {
     auto w = benchWithObject();
@@ -318,9 +318,16 @@ void TestReadouts::shortcutsBelongToTheWindow() {
                          false);
     QVERIFY(!QApplication::clipboard()->image().isNull());
     const auto dialog = answerNextDialog();
-    QTest::simulateEvent(w->picLeft, true, Qt::Key_S, Qt::ControlModifier, QStringLiteral("s"),
+    QTest::simulateEvent(w->picLeft, true, Qt::Key_E, Qt::ControlModifier, QStringLiteral("e"),
                          false);
     QCOMPARE(*dialog, QStringLiteral("Сохранить рисунок"));
+    // Ctrl+S saves the lesson's setup; a bench never saved asks for a name.
+    QApplication::setActiveWindow(w.get());
+    w->picLeft->setFocus();
+    const auto setupDialog = answerNextDialog();
+    QTest::simulateEvent(w->picLeft, true, Qt::Key_S, Qt::ControlModifier, QStringLiteral("s"),
+                         false);
+    QCOMPARE(*setupDialog, QStringLiteral("Сохранить урок"));
     QVERIFY(hasMarker(w->picLeft));
 }
 

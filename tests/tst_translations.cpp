@@ -121,7 +121,11 @@ void TestTranslations::texts_data() {
         {"cmdCx", "Схема", "Diagram"},
         {"cmdExit", "Выход", "Exit"},
         {"cmdCopy", "Копировать", "Copy"},
-        {"cmdSave", "Сохранить…", "Save…"},
+        {"cmdSave", "Экспорт…", "Export…"},
+        {"cmdOpen", "Открыть…", "Open…"},
+        {"cmdSaveSetup", "Сохранить…", "Save…"},
+        {"cmdPrint", "Печать…", "Print…"},
+        {"cmdHelp", "Справка", "Help"},
         // Numbers take the decimal mark of the language they stand in.
         {"lblFocal", "f = 2,07 см   f′ = 2,07 см", "f = 2.07 cm   f′ = 2.07 cm"},
         {"QtCancel", "Отмена", "Cancel"},

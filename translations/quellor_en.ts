@@ -23,6 +23,30 @@
         <source>не удалось открыть окно: графический сеанс недоступен (%1)</source>
         <translation>cannot open the window: the graphical session is not available (%1)</translation>
     </message>
+    <message>
+        <source>Записать рабочий лист (задание и решение) в PDF-файл и выйти; дисплей не нужен.</source>
+        <translation>Write a worksheet (task and solution) to a PDF file and exit; needs no display.</translation>
+    </message>
+    <message>
+        <source>OUT.pdf</source>
+        <translation>OUT.pdf</translation>
+    </message>
+    <message>
+        <source>ФАЙЛ</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>Файл урока (.quellor), открываемый при старте.</source>
+        <translation>Lesson setup file (.quellor) to open at start.</translation>
+    </message>
+    <message>
+        <source>[ФАЙЛ]</source>
+        <translation>[FILE]</translation>
+    </message>
+    <message>
+        <source>не указан PDF-файл рабочего листа</source>
+        <translation>no PDF file given for the worksheet</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -387,6 +411,169 @@
         <source>Предмет движется к линзе и обратно (Ctrl+M); скорость %1, сменить: Ctrl+Shift+M</source>
         <translation>The object moves towards the lens and back (Ctrl+M); speed %1, change: Ctrl+Shift+M</translation>
     </message>
+    <message>
+        <source>Сохранить рисунок в файл PNG или SVG (Ctrl+S)</source>
+        <translation type="vanished">Save the picture as a PNG or SVG file (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Экспорт…</source>
+        <translation>Export…</translation>
+    </message>
+    <message>
+        <source>Экспортировать рисунок в файл PNG или SVG (Ctrl+E)</source>
+        <translation>Export the picture as a PNG or SVG file (Ctrl+E)</translation>
+    </message>
+    <message>
+        <source>Открыть…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>Открыть файл урока (Ctrl+O)</source>
+        <translation>Open a lesson setup file (Ctrl+O)</translation>
+    </message>
+    <message>
+        <source>Сохранить урок в файл (Ctrl+S; под другим именем Ctrl+Shift+S)</source>
+        <translation>Save the lesson setup to a file (Ctrl+S; under another name Ctrl+Shift+S)</translation>
+    </message>
+    <message>
+        <source>Печать…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Напечатать рабочий лист: задание и решение (Ctrl+P)</source>
+        <translation>Print a worksheet: task and solution (Ctrl+P)</translation>
+    </message>
+    <message>
+        <source>Справка</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Справка о программе (F1)</source>
+        <translation>Help on the program (F1)</translation>
+    </message>
+    <message>
+        <source>Точное значение</source>
+        <translation>Exact value</translation>
+    </message>
+    <message>
+        <source>Щёлкните или нажмите Enter, чтобы ввести точное значение</source>
+        <translation>Click or press Enter to type an exact value</translation>
+    </message>
+    <message>
+        <source>см</source>
+        <translation>cm</translation>
+    </message>
+    <message>
+        <source>Радиус: число сантиметров от %1 до %2, например %3</source>
+        <translation>Radius: a number of centimetres from %1 to %2, for example %3</translation>
+    </message>
+    <message>
+        <source>Показатель преломления: число от %1 до %2, например %3</source>
+        <translation>Refractive index: a number from %1 to %2, for example %3</translation>
+    </message>
+    <message>
+        <source>Урок Quellor (*.quellor)</source>
+        <translation>Quellor lesson (*.quellor)</translation>
+    </message>
+    <message>
+        <source>Открыть урок</source>
+        <translation>Open lesson</translation>
+    </message>
+    <message>
+        <source>Урок не открыт</source>
+        <translation>Lesson not opened</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть файл «%1»:
+%2</source>
+        <translation>Could not open the file “%1”:
+%2</translation>
+    </message>
+    <message>
+        <source>урок.quellor</source>
+        <translation>lesson.quellor</translation>
+    </message>
+    <message>
+        <source>Сохранить урок</source>
+        <translation>Save lesson</translation>
+    </message>
+    <message>
+        <source>Урок не сохранён</source>
+        <translation>Lesson not saved</translation>
+    </message>
+    <message>
+        <source>%1[*] — Quellor</source>
+        <translation>%1[*] — Quellor</translation>
+    </message>
+    <message>
+        <source>Quellor[*]</source>
+        <translation>Quellor[*]</translation>
+    </message>
+    <message>
+        <source>Несохранённые изменения</source>
+        <translation>Unsaved changes</translation>
+    </message>
+    <message>
+        <source>Урок изменён и не сохранён. Сохранить его?</source>
+        <translation>The lesson has changed and is not saved. Save it?</translation>
+    </message>
+    <message>
+        <source>Урок «%1» изменён. Сохранить изменения?</source>
+        <translation>The lesson “%1” has changed. Save the changes?</translation>
+    </message>
+    <message>
+        <source>n1 = %1</source>
+        <translation>n1 = %1</translation>
+    </message>
+    <message>
+        <source>n2 = %1</source>
+        <translation>n2 = %1</translation>
+    </message>
+    <message>
+        <source>Решение</source>
+        <translation>Solution</translation>
+    </message>
+    <message>
+        <source>Задание: постройте изображение предмета</source>
+        <translation>Task: construct the image of the object</translation>
+    </message>
+    <message>
+        <source>Линза: N = %1, R = %2 (слева), R = %3 (справа); %4   %5</source>
+        <translation>Lens: N = %1, R = %2 (left), R = %3 (right); %4   %5</translation>
+    </message>
+    <message>
+        <source>Сплошные линии — лучи и действительное изображение; штриховые — продолжения лучей и мнимое изображение.</source>
+        <translation>Solid lines: rays and the real image; dashed: rays extended backwards and the virtual image.</translation>
+    </message>
+    <message>
+        <source>Масштаб 1 : 1 (1 см на листе — 1 см скамьи).</source>
+        <translation>Scale 1 : 1 (1 cm on the sheet is 1 cm of the bench).</translation>
+    </message>
+    <message>
+        <source>Рабочий лист</source>
+        <translation>Worksheet</translation>
+    </message>
+    <message>
+        <source>Рабочий лист Quellor</source>
+        <translation>Quellor worksheet</translation>
+    </message>
+    <message>
+        <source>не удалось нарисовать рабочий лист</source>
+        <translation>the worksheet could not be drawn</translation>
+    </message>
+    <message>
+        <source>ru</source>
+        <comment>language of the help pages</comment>
+        <translation>en</translation>
+    </message>
+    <message>
+        <source>Справка — Quellor</source>
+        <translation>Help — Quellor</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>About</translation>
+    </message>
 </context>
 <context>
     <name>SafeWrite</name>
@@ -599,6 +786,77 @@
     <message>
         <source>Не удалось записать файл %1: %2</source>
         <translation>Could not write the file %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SetupFile</name>
+    <message>
+        <source>нет поля «%1»</source>
+        <translation>the field “%1” is missing</translation>
+    </message>
+    <message>
+        <source>поле «%1» должно быть объектом</source>
+        <translation>the field “%1” must be an object</translation>
+    </message>
+    <message>
+        <source>поле «%1» должно быть числом</source>
+        <translation>the field “%1” must be a number</translation>
+    </message>
+    <message>
+        <source>значение %1 поля «%2» вне допустимых пределов (от %3 до %4)</source>
+        <translation>the value %1 of the field “%2” is out of range (%3 to %4)</translation>
+    </message>
+    <message>
+        <source>поле «%1» должно быть &quot;%2&quot; или &quot;%3&quot;</source>
+        <translation>the field “%1” must be &quot;%2&quot; or &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>поле «%1» должно быть true или false</source>
+        <translation>the field “%1” must be true or false</translation>
+    </message>
+    <message>
+        <source>файл слишком велик для файла урока (%1 байт, допустимо до %2)</source>
+        <translation>the file is too large for a lesson setup (%1 bytes, at most %2)</translation>
+    </message>
+    <message>
+        <source>файл пуст</source>
+        <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>это не JSON или файл обрезан (%1, байт %2)</source>
+        <translation>not JSON, or the file is cut off (%1, byte %2)</translation>
+    </message>
+    <message>
+        <source>это не файл урока: ожидался объект JSON</source>
+        <translation>not a lesson setup: a JSON object was expected</translation>
+    </message>
+    <message>
+        <source>это не файл урока Quellor: нет &quot;format&quot;: &quot;%1&quot;</source>
+        <translation>not a Quellor lesson setup: no &quot;format&quot;: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>поле «version» должно быть целым числом от 1</source>
+        <translation>the field “version” must be a whole number from 1</translation>
+    </message>
+    <message>
+        <source>файл записан более новой версией программы (формат %1, эта версия читает до %2)</source>
+        <translation>the file was written by a newer version of the program (format %1, this version reads up to %2)</translation>
+    </message>
+    <message>
+        <source>поле «zoom» должно быть целым числом</source>
+        <translation>the field “zoom” must be a whole number</translation>
+    </message>
+    <message>
+        <source>файл не найден</source>
+        <translation>the file does not exist</translation>
+    </message>
+    <message>
+        <source>это не обычный файл</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>файл не читается: %1</source>
+        <translation>the file cannot be read: %1</translation>
     </message>
 </context>
 </TS>

@@ -622,8 +622,21 @@ else
 fi
 rmdir "$full"
 
-# 13. "Выход" ends the program with status 0.
+# 13. "Выход" with the lesson changed asks first; "Отклонить" (the button after
+# "Сохранить") lets it end with status 0.
 click_control "${cmdExit[@]}"
+question=
+for i in $(seq 1 50); do
+    question=$(xdotool search --onlyvisible --name '^Несохранённые изменения$' 2>/dev/null | head -n 1)
+    [ -n "$question" ] && break
+    sleep 0.1
+done
+expect "\"Выход\" with unsaved changes asks about them" "$([ -n "$question" ] && echo 1)"
+if [ -n "$question" ]; then
+    xdotool key --window "$question" Tab
+    sleep 0.2
+    xdotool key --window "$question" space
+fi
 status=
 for i in $(seq 1 100); do
     if ! kill -0 "$app_pid" 2>/dev/null; then

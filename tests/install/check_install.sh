@@ -49,6 +49,9 @@ opaque=$(rsvg-convert -w 64 -h 64 "$icon" 2>/dev/null |
 check "icon renders (opaque share ${opaque:-none})" \
     "$(awk -v o="${opaque:-0}" 'BEGIN { if (o > 0.5) print 1 }')"
 
+mime="$prefix/share/mime/packages/quellor.xml"
+check "the .quellor type is registered" \
+    "$(yes_if grep -q 'glob pattern="\*.quellor"' "$mime" && test "$(key MimeType)" = 'application/x-quellor;')"
 metainfo="$prefix/share/metainfo/io.github.quellor.Quellor.metainfo.xml"
 valid_metainfo() { appstreamcli validate --no-net "$1" >&2; }
 check "AppStream metainfo validates" "$(yes_if valid_metainfo "$metainfo")"
@@ -82,4 +85,9 @@ unusable() { # variable=value
 for setting in DISPLAY=:5999 QT_QPA_PLATFORM=nonsense WAYLAND_DISPLAY=wayland-99; do
     check "$setting unusable: exit 1 with one line of our own" "$(yes_if unusable "$setting")"
 done
+printf '{"format": "quellor-setup", "version": 1, "lens":' >"$prefix/cut.quellor"
+check "a bad setup without a display: exit 2 naming the file" \
+    "$(yes_if run 2 "$prefix/cut.quellor" && grep -q cut.quellor "$prefix/err")"
+check "a worksheet is written without a display" \
+    "$(yes_if run 0 --worksheet "$prefix/sheet.pdf" && head -c 5 "$prefix/sheet.pdf" | grep -q '%PDF')"
 exit $((failures != 0))

@@ -1,0 +1,249 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Reading and writing a setup. The reader trusts nothing: the file may be
+// missing, empty, cut off, not JSON, of a newer version, hold values of the
+// wrong type or out of range, or be megabytes of something else. Each case
+// ends in a problem named in words, and no setup.
+#include "setupfile.h"
+
+#include "bench.h"
+#include "zoomsteps.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
+#include <cmath>
+
+namespace {
+const char* const kFormatName = "quellor-setup";
+
+// Keys of the format, as the README describes them.
+const char* const kFormat = "format";
+const char* const kVersionKey = "version";
+const char* const kLens = "lens";
+const char* const kIndices = "indices";
+const char* const kRadii = "radii";
+const char* const kView = "view";
+const char* const kObject = "object";
+const char* const kZoom = "zoom";
+const char* const kLayers = "layers";
+
+QString key(const char* name) {
+    return QString::fromLatin1(name);
+}
+
+// The left area in centimetres of the bench: where an object can stand.
+double farthestObject() {
+    return Bench::kLensX / Bench::kTwipsPerCm;
+}
+double highestObject() {
+    return Bench::kAxisY / Bench::kTwipsPerCm;
+}
+double lowestObject() {
+    return (Bench::kAxisY - Bench::kAreaHeight) / Bench::kTwipsPerCm;
+}
+
+// Reads the members of one JSON object, remembering the first problem.
+class Reader {
+public:
+    QString problem;
+
+    bool failed() const { return !problem.isEmpty(); }
+
+    QJsonObject object(const QJsonObject& in, const char* name, const QString& where) {
+        const QJsonValue value = in.value(key(name));
+        if (failed())
+            return {};
+        if (value.isUndefined())
+            fail(SetupFile::tr("нет поля «%1»").arg(where));
+        else if (!value.isObject())
+            fail(SetupFile::tr("поле «%1» должно быть объектом").arg(where));
+        return value.toObject();
+    }
+
+    double number(const QJsonObject& in, const char* name, const QString& where, double least,
+                  double greatest) {
+        const QJsonValue value = in.value(key(name));
+        if (failed())
+            return 0;
+        if (value.isUndefined()) {
+            fail(SetupFile::tr("нет поля «%1»").arg(where));
+            return 0;
+        }
+        if (!value.isDouble()) {
+            fail(SetupFile::tr("поле «%1» должно быть числом").arg(where));
+            return 0;
+        }
+        const double x = value.toDouble();
+        if (!std::isfinite(x) || x < least || x > greatest)
+            fail(SetupFile::tr("значение %1 поля «%2» вне допустимых пределов (от %3 до %4)")
+                     .arg(QString::number(x), where, QString::number(least),
+                          QString::number(greatest)));
+        return x;
+    }
+
+    // One of two words.
+    bool choice(const QJsonObject& in, const char* name, const char* yes, const char* no) {
+        const QJsonValue value = in.value(key(name));
+        if (failed())
+            return false;
+        if (value.isUndefined()) {
+            fail(SetupFile::tr("нет поля «%1»").arg(key(name)));
+            return false;
+        }
+        const QString word = value.toString();
+        if (!value.isString() || (word != key(yes) && word != key(no)))
+            fail(SetupFile::tr("поле «%1» должно быть \"%2\" или \"%3\"")
+                     .arg(key(name), key(yes), key(no)));
+        return word == key(yes);
+    }
+
+    bool flag(const QJsonObject& in, const char* name, const QString& where) {
+        const QJsonValue value = in.value(key(name));
+        if (failed() || value.isUndefined())
+            return false;
+        if (!value.isBool())
+            fail(SetupFile::tr("поле «%1» должно быть true или false").arg(where));
+        return value.toBool();
+    }
+
+private:
+    void fail(const QString& why) {
+        if (problem.isEmpty())
+            problem = why;
+    }
+};
+} // namespace
+
+double SetupFile::leastIndex() {
+    return Bench::indexOf(0);
+}
+double SetupFile::greatestIndex() {
+    return Bench::indexOf(Bench::kIndexSteps);
+}
+double SetupFile::leastRadius() {
+    return Bench::radiusOf(0, Bench::kRadiusBase) / Bench::kTwipsPerCm;
+}
+double SetupFile::greatestRadius() {
+    return Bench::radiusOf(Bench::kRadiusSteps, Bench::kRadiusBase) / Bench::kTwipsPerCm;
+}
+
+SetupFile::Result SetupFile::parse(const QByteArray& bytes) {
+    if (bytes.size() > kMostBytes)
+        return {std::nullopt, tr("файл слишком велик для файла урока (%1 байт, допустимо до %2)")
+                                  .arg(bytes.size())
+                                  .arg(kMostBytes)};
+    if (bytes.trimmed().isEmpty())
+        return {std::nullopt, tr("файл пуст")};
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError)
+        return {std::nullopt, tr("это не JSON или файл обрезан (%1, байт %2)")
+                                  .arg(error.errorString())
+                                  .arg(error.offset)};
+    if (!document.isObject())
+        return {std::nullopt, tr("это не файл урока: ожидался объект JSON")};
+    const QJsonObject root = document.object();
+    if (root.value(key(kFormat)).toString() != key(kFormatName))
+        return {std::nullopt,
+                tr("это не файл урока Quellor: нет \"format\": \"%1\"").arg(key(kFormatName))};
+    const QJsonValue version = root.value(key(kVersionKey));
+    if (!version.isDouble() || version.toDouble() != std::floor(version.toDouble()) ||
+        version.toDouble() < 1)
+        return {std::nullopt, tr("поле «version» должно быть целым числом от 1")};
+    if (version.toDouble() > kVersion)
+        return {std::nullopt, tr("файл записан более новой версией программы (формат %1, эта "
+                                 "версия читает до %2)")
+                                  .arg(version.toDouble())
+                                  .arg(kVersion)};
+
+    Reader in;
+    Setup setup;
+    setup.converging = in.choice(root, kLens, "converging", "diverging");
+    const QJsonObject indices = in.object(root, kIndices, key(kIndices));
+    setup.n1 =
+        in.number(indices, "left", QStringLiteral("indices.left"), leastIndex(), greatestIndex());
+    setup.N =
+        in.number(indices, "lens", QStringLiteral("indices.lens"), leastIndex(), greatestIndex());
+    setup.n2 =
+        in.number(indices, "right", QStringLiteral("indices.right"), leastIndex(), greatestIndex());
+    const QJsonObject radii = in.object(root, kRadii, key(kRadii));
+    setup.leftRadius =
+        in.number(radii, "left", QStringLiteral("radii.left"), leastRadius(), greatestRadius());
+    setup.rightRadius =
+        in.number(radii, "right", QStringLiteral("radii.right"), leastRadius(), greatestRadius());
+    setup.scheme = in.choice(root, kView, "scheme", "lens");
+
+    // Optional parts: no object, the fitted zoom, no layers.
+    const QJsonValue object = root.value(key(kObject));
+    if (!in.failed() && !object.isUndefined() && !object.isNull()) {
+        const QJsonObject point = in.object(root, kObject, key(kObject));
+        setup.hasObject = true;
+        // At the lens plane or behind it an object has no construction.
+        const double nearest = 1 / Bench::kTwipsPerCm;
+        setup.objectDistance = in.number(point, "distance", QStringLiteral("object.distance"),
+                                         nearest, farthestObject());
+        setup.objectHeight = in.number(point, "height", QStringLiteral("object.height"),
+                                       lowestObject(), highestObject());
+    }
+    if (!in.failed() && root.contains(key(kZoom))) {
+        const double zoom = in.number(root, kZoom, key(kZoom), ZoomLimits::kOut, ZoomLimits::kIn);
+        if (!in.failed() && zoom != std::floor(zoom))
+            in.problem = tr("поле «zoom» должно быть целым числом");
+        setup.zoomSteps = int(zoom);
+    }
+    if (!in.failed() && root.contains(key(kLayers))) {
+        const QJsonObject layers = in.object(root, kLayers, key(kLayers));
+        setup.layers.labels = in.flag(layers, "labels", QStringLiteral("layers.labels"));
+        setup.layers.thirdRay = in.flag(layers, "thirdRay", QStringLiteral("layers.thirdRay"));
+        setup.layers.safePalette =
+            in.flag(layers, "safePalette", QStringLiteral("layers.safePalette"));
+    }
+    if (in.failed())
+        return {std::nullopt, in.problem};
+    return {setup, QString()};
+}
+
+SetupFile::Result SetupFile::read(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {std::nullopt, tr("файл не найден")};
+    if (!info.isFile())
+        return {std::nullopt, tr("это не обычный файл")};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {std::nullopt, tr("файл не читается: %1").arg(file.errorString())};
+    // One byte more than the limit is enough to know it is too large.
+    const QByteArray bytes = file.read(kMostBytes + 1);
+    if (bytes.size() > kMostBytes || file.size() > kMostBytes)
+        return {std::nullopt, tr("файл слишком велик для файла урока (%1 байт, допустимо до %2)")
+                                  .arg(std::max<qint64>(file.size(), bytes.size()))
+                                  .arg(kMostBytes)};
+    return parse(bytes);
+}
+
+QByteArray SetupFile::write(const Setup& setup) {
+    QJsonObject root;
+    root.insert(key(kFormat), key(kFormatName));
+    root.insert(key(kVersionKey), kVersion);
+    root.insert(key(kLens),
+                setup.converging ? QStringLiteral("converging") : QStringLiteral("diverging"));
+    root.insert(key(kIndices), QJsonObject{{QStringLiteral("left"), setup.n1},
+                                           {QStringLiteral("lens"), setup.N},
+                                           {QStringLiteral("right"), setup.n2}});
+    root.insert(key(kRadii), QJsonObject{{QStringLiteral("left"), setup.leftRadius},
+                                         {QStringLiteral("right"), setup.rightRadius}});
+    root.insert(key(kView), setup.scheme ? QStringLiteral("scheme") : QStringLiteral("lens"));
+    if (setup.hasObject)
+        root.insert(key(kObject), QJsonObject{{QStringLiteral("distance"), setup.objectDistance},
+                                              {QStringLiteral("height"), setup.objectHeight}});
+    else
+        root.insert(key(kObject), QJsonValue::Null);
+    root.insert(key(kZoom), setup.zoomSteps);
+    root.insert(key(kLayers),
+                QJsonObject{{QStringLiteral("labels"), setup.layers.labels},
+                            {QStringLiteral("thirdRay"), setup.layers.thirdRay},
+                            {QStringLiteral("safePalette"), setup.layers.safePalette}});
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}

@@ -1,0 +1,291 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The worksheet: A4 landscape, the bench at true size (a centimetre of the
+// bench is a centimetre on paper). Page 1 is the task: the lens symbol, the
+// axis, the focal marks with their labels and the object, with no number but
+// the lens's own. Page 2 is the solution: the whole construction, the
+// read-outs and the kind of image in words. Lines are black or dark grey for
+// a greyscale printer; what belongs to a virtual image is dashed, not coloured.
+#include "form1.h"
+
+#include "bench.h"
+#include "label.h"
+#include "lens.h"
+#include "picturebox.h"
+#include "readout.h"
+#include "safewrite.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <cmath>
+
+namespace {
+// Painter units: 1/1440 inch on paper. A bench centimetre of 567 twips becomes
+// a paper centimetre of 1440 / 2.54 units.
+constexpr double kUnitsPerInch = 1440;
+constexpr double kPaperUnitsPerCm = kUnitsPerInch / 2.54;
+constexpr double kBenchScale = kPaperUnitsPerCm / Bench::kTwipsPerCm;
+constexpr double kBenchWidth = 2 * Bench::kAreaWidth;
+constexpr double kBenchTop = 1.9 * kPaperUnitsPerCm; // below the heading
+constexpr double kTextGap = 0.6 * kPaperUnitsPerCm;  // bench to the text below
+constexpr double kPoint = kUnitsPerInch / 72;        // one typographic point
+constexpr double kMarkRadius = 60;                   // bench twips
+constexpr double kArrow = 160;                       // arrowhead length, bench twips
+const QColor kInk(0, 0, 0);
+const QColor kGreyInk(70, 70, 70);
+
+QPen pen(const QColor& colour, double points, bool dashed = false) {
+    QPen p(colour, points * kPoint / kBenchScale);
+    p.setCapStyle(Qt::FlatCap);
+    if (dashed)
+        p.setDashPattern({6, 4});
+    return p;
+}
+
+void arrowhead(QPainter& p, QPointF tip, QPointF from) {
+    const QPointF along = tip - from;
+    const double length = std::hypot(along.x(), along.y());
+    if (!(length > 0))
+        return;
+    const QPointF u = along / length * kArrow;
+    const QPointF n(-u.y() / 2.5, u.x() / 2.5);
+    QPainterPath head;
+    head.moveTo(tip);
+    head.lineTo(tip - u + n);
+    head.lineTo(tip - u - n);
+    head.closeSubpath();
+    p.fillPath(head, p.pen().color());
+}
+
+// Everything the two pages share, in bench twips (x from the left edge of the
+// left area, y downwards, the lens plane at 7500, the axis at 3990).
+void drawTask(QPainter& p, Form1& w) {
+    p.setPen(pen(kGreyInk, 0.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(0, 0, kBenchWidth, Bench::kAreaHeight));
+    p.setPen(pen(kInk, 0.75));
+    p.drawLine(QPointF(0, Bench::kAxisY), QPointF(kBenchWidth, Bench::kAxisY));
+
+    // The lens symbol: its arrowheads show what it does, outwards when it
+    // gathers light, inwards when it spreads it.
+    const Optics::Lens lens = Optics::lensOf(w);
+    const double P = Optics::power(lens);
+    const bool converging = Optics::converges(P);
+    const QPointF top(Bench::kLensX, Bench::kConvergingTop);
+    const QPointF bottom(Bench::kLensX, Bench::kConvergingBottom);
+    p.setPen(pen(kInk, 2));
+    p.drawLine(top, bottom);
+    const QPointF up(0, -kArrow);
+    if (converging) {
+        arrowhead(p, top, top - up);
+        arrowhead(p, bottom, bottom + up);
+    } else {
+        arrowhead(p, top - up, top + 0.0 * up);
+        arrowhead(p, bottom + up, bottom);
+    }
+
+    // F and 2F where the bench puts them: a diverging lens has its left marks
+    // at |f'|, its right ones at |f|.
+    const Optics::FocalLengths focal = Optics::focalLengths(lens);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(10 * kPoint / kBenchScale / (kUnitsPerInch / 72) * 1.0);
+    p.setFont(font);
+    if (focal.finite) {
+        const double a1 = std::fabs(converging ? focal.front : focal.back);
+        const double a2 = std::fabs(converging ? focal.back : focal.front);
+        const struct {
+            double x;
+            QString label;
+        } marks[] = {{Bench::kLensX - a1, Form1::tr("F")},
+                     {Bench::kLensX - 2 * a1, Form1::tr("2 F")},
+                     {Bench::kLensX + a2, Form1::tr("F")},
+                     {Bench::kLensX + 2 * a2, Form1::tr("2 F")}};
+        for (const auto& mark : marks) {
+            if (mark.x < 0 || mark.x > kBenchWidth)
+                continue;
+            p.setPen(Qt::NoPen);
+            p.setBrush(kInk);
+            p.drawEllipse(QPointF(mark.x, Bench::kAxisY), kMarkRadius, kMarkRadius);
+            p.setPen(kInk);
+            const QString text = QString(mark.label).remove(QLatin1Char(' '));
+            const double width = p.fontMetrics().horizontalAdvance(text);
+            p.drawText(QPointF(mark.x - width / 2, Bench::kAxisY + 5 * kMarkRadius), text);
+        }
+        p.setBrush(Qt::NoBrush);
+    }
+    // The media, by their indices: the lens's own numbers.
+    p.setPen(kInk);
+    p.drawText(QPointF(200, Bench::kAreaHeight - 200),
+               Form1::tr("n1 = %1").arg(readoutText(w.n1).trimmed()));
+    p.drawText(QPointF(Bench::kLensX + 200, Bench::kAreaHeight - 200),
+               Form1::tr("n2 = %1").arg(readoutText(w.n2).trimmed()));
+
+    // The object: an arrow from the axis to the object point.
+    if (w.ObjectPlaced && Optics::objectOnBench(w)) {
+        const QPointF foot(w.ObjectX, Bench::kAxisY);
+        const QPointF tip(w.ObjectX, w.ObjectY);
+        p.setPen(pen(kInk, 2));
+        p.drawLine(foot, tip);
+        arrowhead(p, tip, foot);
+    }
+}
+
+// The construction as the areas drew it, each area at its place: rays solid
+// black, lines of a virtual image (drawn red on the screen) dashed grey.
+void drawConstruction(QPainter& p, Form1& w) {
+    p.save();
+    p.setClipRect(QRectF(0, 0, kBenchWidth, Bench::kAreaHeight));
+    const struct {
+        const PictureBox* area;
+        double left;
+    } areas[] = {{w.picLeft, 0}, {w.picRigth, Bench::kLensX}};
+    for (const auto& area : areas) {
+        for (const Figure& f : area.area->figures()) {
+            const bool virtualPart = f.colour == RGB(255, 0, 0);
+            const bool dashed = f.drawStyle != 0 || virtualPart;
+            p.setPen(pen(virtualPart ? kGreyInk : kInk, 0.6 * std::max(1, f.drawWidth), dashed));
+            if (!std::isfinite(f.x1) || !std::isfinite(f.y1))
+                continue;
+            if (f.kind == Figure::Kind::Circle) {
+                p.setBrush(f.fillStyle == 0 && !virtualPart ? QBrush(kInk) : QBrush());
+                p.drawEllipse(QPointF(area.left + f.x1, f.y1), f.radius, f.radius);
+                p.setBrush(Qt::NoBrush);
+            } else if (std::isfinite(f.x2) && std::isfinite(f.y2)) {
+                // Far ends are brought in along the line: the clip does the rest.
+                QPointF a(area.left + f.x1, f.y1), b(area.left + f.x2, f.y2);
+                const double far = 4 * kBenchWidth;
+                const double length = std::hypot(b.x() - a.x(), b.y() - a.y());
+                if (length > far)
+                    b = a + (b - a) * (far / length);
+                p.drawLine(a, b);
+            }
+        }
+    }
+    p.restore();
+}
+
+void drawPage(QPainter& p, Form1& w, bool solution, const QSizeF& page) {
+    const double left = (page.width() - kBenchWidth * kBenchScale) / 2;
+    QFont heading(QStringLiteral("Liberation Sans"));
+    heading.setPointSizeF(14);
+    QFont body(QStringLiteral("Liberation Sans"));
+    body.setPointSizeF(11);
+    p.setPen(kInk);
+    p.setFont(heading);
+    p.drawText(QPointF(left, 1.1 * kPaperUnitsPerCm),
+               solution ? Form1::tr("Решение")
+                        : Form1::tr("Задание: постройте изображение предмета"));
+    p.setFont(body);
+    const Optics::Lens lens = Optics::lensOf(w);
+    const QString lensLine =
+        Form1::tr("Линза: N = %1, R = %2 (слева), R = %3 (справа); %4   %5")
+            .arg(readoutText(w.N).trimmed(), w.lblRleft->Caption().mid(4),
+                 w.lblRright->Caption().mid(4), w.lblFocal->Caption(), w.lblPower->Caption());
+    p.drawText(QPointF(left, 1.6 * kPaperUnitsPerCm), lensLine);
+    Q_UNUSED(lens);
+
+    p.save();
+    p.translate(left, kBenchTop);
+    p.scale(kBenchScale, kBenchScale);
+    drawTask(p, w);
+    if (solution)
+        drawConstruction(p, w);
+    p.restore();
+
+    double y = kBenchTop + Bench::kAreaHeight * kBenchScale + kTextGap;
+    const double line = 0.7 * kPaperUnitsPerCm;
+    if (solution) {
+        for (const Label* readout : {w.lblDistances, w.lblImageKind}) {
+            if (!readout->Caption().isEmpty())
+                p.drawText(QPointF(left, y), readout->Caption());
+            y += line;
+        }
+        p.drawText(QPointF(left, y),
+                   Form1::tr("Сплошные линии — лучи и действительное изображение; штриховые — "
+                             "продолжения лучей и мнимое изображение."));
+    } else {
+        p.drawText(QPointF(left, y), Form1::tr("Масштаб 1 : 1 (1 см на листе — 1 см скамьи)."));
+    }
+}
+
+// Paints both pages on a printer or PDF writer of any resolution.
+bool paintWorksheet(QPagedPaintDevice* device, Form1& w) {
+    QPainter p;
+    if (!p.begin(device))
+        return false;
+    const double units = kUnitsPerInch / device->logicalDpiX();
+    p.scale(1 / units, 1 / units);
+    const QSizeF page(device->width() * units, device->height() * units);
+    drawPage(p, w, false, page);
+    device->newPage();
+    drawPage(p, w, true, page);
+    return p.end();
+}
+
+void prepare(QPagedPaintDevice* device) {
+    device->setPageSize(QPageSize(QPageSize::A4));
+    device->setPageOrientation(QPageLayout::Landscape);
+    device->setPageMargins(QMarginsF(0, 0, 0, 0));
+}
+} // namespace
+
+// The worksheet shows the construction for the object on the bench: it is
+// drawn for it, in the scheme view, whatever the window shows now.
+static void drawForWorksheet(Form1& w) {
+    if (w.ObjectPlaced && (!w.SchemeView || !w.ConstructionShown)) {
+        w.SchemeView = kTrue;
+        w.WipeAreas();
+        w.DrawRayDiagram();
+        w.ShowReadouts();
+    }
+}
+
+static void restoreView(Form1& w, bool scheme, bool shown) {
+    if (w.SchemeView && !scheme) {
+        w.SchemeView = kFalse;
+        w.WipeAreas();
+        w.ShowReadouts();
+    } else if (w.SchemeView && !shown) {
+        w.WipeAreas();
+        w.ShowReadouts();
+    }
+}
+
+void Form1::PrintWorksheet() {
+    QPrinter printer(QPrinter::HighResolution);
+    prepare(&printer);
+    printer.setFullPage(true);
+    printer.setDocName(tr("Рабочий лист"));
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const bool scheme = SchemeView, shown = ConstructionShown;
+    drawForWorksheet(*this);
+    paintWorksheet(&printer, *this);
+    restoreView(*this, scheme, shown);
+}
+
+bool Form1::WriteWorksheet(const QString& pdfPath, QString* why) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        prepare(&writer);
+        writer.setResolution(int(kUnitsPerInch));
+        writer.setTitle(tr("Рабочий лист Quellor"));
+        writer.setCreator(QStringLiteral("Quellor"));
+        const bool scheme = SchemeView, shown = ConstructionShown;
+        drawForWorksheet(*this);
+        const bool painted = paintWorksheet(&writer, *this);
+        restoreView(*this, scheme, shown);
+        if (!painted) {
+            *why = tr("не удалось нарисовать рабочий лист");
+            return false;
+        }
+    }
+    *why = SafeWrite::write(pdfPath, buffer.data());
+    return why->isEmpty();
+}

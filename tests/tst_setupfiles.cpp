@@ -1,0 +1,338 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Setup files and exact values: a saved lesson opens as the same bench; a bad
+// file names its problem and changes nothing; a typed index or radius is taken
+// exactly, in Russian and in English.
+#include "form1.h"
+#include "label.h"
+#include "picturebox.h"
+#include "setupfile.h"
+#include "slider.h"
+#include "testsupport.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QTranslator>
+#include <cmath>
+
+Q_DECLARE_METATYPE(Setup)
+
+namespace {
+// A bench as a teacher would prepare it.
+Setup bench(double n1, double N, double n2, double left, double right, bool converging, bool scheme,
+            bool object, double distance, double height, int zoom = 0, SetupLayers layers = {}) {
+    Setup s;
+    s.n1 = n1;
+    s.N = N;
+    s.n2 = n2;
+    s.leftRadius = left;
+    s.rightRadius = right;
+    s.converging = converging;
+    s.scheme = scheme;
+    s.hasObject = object;
+    s.objectDistance = object ? distance : 0;
+    s.objectHeight = object ? height : 0;
+    s.zoomSteps = zoom;
+    s.layers = layers;
+    return s;
+}
+
+// What the bench shows and holds, to compare two windows.
+QStringList shown(Form1& w) {
+    QStringList out;
+    for (Label* l : {w.lbln1, w.lbln2, w.lblN, w.lblRleft, w.lblRright, w.lblFocal, w.lblPower,
+                     w.lblDistances, w.lblImageKind})
+        out << l->Caption();
+    for (Slider* s : {w.sldn1, w.sldn2, w.sldVexol, w.sldR1, w.sldR2})
+        out << QString::number(s->Value());
+    out << QString::number(w.picLeft->figures().size())
+        << QString::number(w.picRigth->figures().size());
+    return out;
+}
+
+// Answers the next message box, keeping its text.
+std::shared_ptr<QString> answerNextMessage(QMessageBox::StandardButton button = QMessageBox::Ok) {
+    auto said = std::make_shared<QString>(QStringLiteral("no message"));
+    QTimer::singleShot(0, [said, button] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            *said = box->text();
+            box->button(button) ? box->button(button)->click() : box->reject();
+        }
+    });
+    return said;
+}
+
+// Types a text key by key, as a keyboard of any layout delivers it.
+void typeText(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+const double kCm = 567; // twips in a centimetre of the bench
+} // namespace
+
+class TestSetupFiles : public QObject {
+    Q_OBJECT
+
+private slots:
+    void roundTrip_data();
+    void roundTrip();
+    void badFiles_data();
+    void badFiles();
+    void exactValues_data();
+    void exactValues();
+    void unsavedChangesAsk();
+    void helpOnF1_data();
+    void helpOnF1();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestSetupFiles::roundTrip_data() {
+    QTest::addColumn<Setup>("setup");
+    const SetupLayers all{true, true, true};
+    QTest::newRow("start") << bench(1, 1.64, 1, 1500 / kCm, 1500 / kCm, true, false, false, 0, 0);
+    QTest::newRow("water left, object at 2F, scheme")
+        << bench(1.33, 1.64, 1, 3, 3, true, true, true, 7.4, 1.5);
+    QTest::newRow("diverging, exact radii, lens view, zoomed, layers")
+        << bench(1.5, 1.9, 1.2, 4.25, 7.125, false, false, true, 10, -2.5, 2, all);
+    QTest::newRow("scheme without object, zoomed out")
+        << bench(2, 1, 1, 8.4, 2.7, false, true, false, 0, 0, -3);
+    QTest::newRow("object below the axis, glass right")
+        << bench(1, 1.5, 1.5, 5, 5, true, true, true, 3.1, -6.9);
+}
+
+// Every field saved and opened gives the same bench in a new window.
+void TestSetupFiles::roundTrip() {
+    QFETCH(Setup, setup);
+    const QString path = m_dir.filePath(QStringLiteral("round.quellor"));
+    auto first = TestSupport::startWindow();
+    first->ApplySetup(setup);
+    QVERIFY(first->SaveSetupTo(path));
+    QVERIFY(first->windowTitle().startsWith(QStringLiteral("round.quellor")));
+    QVERIFY(!first->isWindowModified());
+
+    auto second = TestSupport::startWindow();
+    QVERIFY(second->OpenSetupFile(path));
+    const Setup back = second->CurrentSetup();
+    QCOMPARE(back.converging, setup.converging);
+    QCOMPARE(back.scheme, setup.scheme);
+    QCOMPARE(back.hasObject, setup.hasObject);
+    QCOMPARE(back.zoomSteps, setup.zoomSteps);
+    QCOMPARE(back.layers, setup.layers);
+    for (auto [got, want] : {std::pair{back.n1, setup.n1}, {back.N, setup.N}, {back.n2, setup.n2}})
+        QCOMPARE(got, want); // indices exactly
+    for (auto [got, want] : {std::pair{back.leftRadius, setup.leftRadius},
+                             {back.rightRadius, setup.rightRadius},
+                             {back.objectDistance, setup.objectDistance},
+                             {back.objectHeight, setup.objectHeight}})
+        QVERIFY2(std::fabs(got - want) < 1e-5, qPrintable(QString::number(got - want)));
+    QCOMPARE(shown(*second), shown(*first));
+    QCOMPARE(second->ZoomFactor(), first->ZoomFactor());
+    QVERIFY(!second->isWindowModified());
+    // A change marks the title.
+    second->SetLeftIndex(1.1);
+    QVERIFY(second->isWindowModified());
+}
+
+void TestSetupFiles::badFiles_data() {
+    QTest::addColumn<QByteArray>("bytes"); // empty name of a file: none is written
+    QTest::addColumn<QString>("problem");
+    const QByteArray good = SetupFile::write(bench(1.33, 1.64, 1, 3, 3, true, true, true, 7, 1));
+    auto with = [&](const char* from, const char* to) {
+        QByteArray b = good;
+        b.replace(from, to);
+        return b;
+    };
+    QTest::newRow("missing") << QByteArray("<missing>") << QStringLiteral("не найден");
+    QTest::newRow("empty") << QByteArray() << QStringLiteral("пуст");
+    QTest::newRow("truncated") << good.left(good.size() / 2) << QStringLiteral("обрезан");
+    QTest::newRow("not JSON") << QByteArray("n1 = 1,33\n") << QStringLiteral("не JSON");
+    QTest::newRow("newer version")
+        << with("\"version\": 1", "\"version\": 7") << QStringLiteral("более новой версией");
+    QTest::newRow("wrong type") << with("\"left\": 1.33", "\"left\": \"1.33\"")
+                                << QStringLiteral("«indices.left» должно быть числом");
+    QTest::newRow("NaN") << with("\"left\": 1.33", "\"left\": NaN") << QStringLiteral("не JSON");
+    QTest::newRow("infinite") << with("\"left\": 1.33", "\"left\": 1e999")
+                              << QStringLiteral("не JSON");
+    QTest::newRow("index out of range")
+        << with("\"left\": 1.33", "\"left\": 2.5") << QStringLiteral("вне допустимых пределов");
+    QTest::newRow("object beyond the lens")
+        << with("\"distance\": 7", "\"distance\": -1") << QStringLiteral("object.distance");
+    QTest::newRow("megabytes") << QByteArray(3 * 1024 * 1024, ' ')
+                               << QStringLiteral("слишком велик");
+    QTest::newRow("not a setup") << QByteArray("{\"version\": 1}")
+                                 << QStringLiteral("не файл урока");
+}
+
+// The message names the file and the problem; the bench stays exactly as it was.
+void TestSetupFiles::badFiles() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, problem);
+    QString path = m_dir.filePath(QStringLiteral("bad-%1.quellor").arg(QTest::currentDataTag()));
+    path.replace(QLatin1Char(' '), QLatin1Char('-'));
+    if (bytes != "<missing>") {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    auto w = TestSupport::startWindow();
+    w->ApplySetup(bench(1.2, 1.8, 1.4, 4, 5, false, true, true, 5, 2));
+    w->SetRightIndex(1.45); // a change not saved
+    const QStringList before = shown(*w);
+    const Setup setupBefore = w->CurrentSetup();
+    const QString titleBefore = w->windowTitle();
+    const auto said = answerNextMessage();
+    QVERIFY(!w->OpenSetupFile(path));
+    QVERIFY2(said->contains(QFileInfo(path).fileName()), qPrintable(*said));
+    QVERIFY2(said->contains(problem), qPrintable(*said));
+    QCOMPARE(shown(*w), before);
+    QCOMPARE(w->CurrentSetup(), setupBefore);
+    QCOMPARE(w->windowTitle(), titleBefore);
+    QVERIFY(w->isWindowModified());
+}
+
+void TestSetupFiles::exactValues_data() {
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QString>("readout");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("taken");
+    QTest::addColumn<QString>("shows"); // the read-out's text after, trimmed
+    // Water left of a biconvex lens N = 1,64 of radii 1500 twips: the power is
+    // (1,64 - 1,33)/1500 + (1,64 - 1)/1500 = 0,95/1500 per twip, so f = 1,33 *
+    // 1500/0,95 = 2100 twips = 3,70 cm and f' = 1500/0,95 twips = 2,78 cm.
+    QTest::newRow("ru comma") << false << "lbln1"
+                              << "1,33" << true << "1,33";
+    QTest::newRow("ru point") << false << "lbln1"
+                              << "1.33" << true << "1,33";
+    QTest::newRow("en point") << true << "lbln1"
+                              << "1.33" << true << "1.33";
+    QTest::newRow("en comma") << true << "lbln1"
+                              << "1,33" << true << "1.33";
+    QTest::newRow("ru radius in cm") << false << "lblRleft"
+                                     << "3 см" << true << "R = 3,00 см";
+    QTest::newRow("en radius") << true << "lblRright"
+                               << "4.5" << true << "R = 4.50 cm";
+    QTest::newRow("ru lens index") << false << "lblN"
+                                   << "1,515" << true << "1,515";
+    QTest::newRow("ru text") << false << "lbln2"
+                             << "вода" << false << "1";
+    QTest::newRow("ru out of range") << false << "lbln1"
+                                     << "2,5" << false << "1";
+    QTest::newRow("en below range") << true << "lbln2"
+                                    << "0.9" << false << "1";
+    QTest::newRow("ru radius too small") << false << "lblRleft"
+                                         << "1" << false << "R = 2,65 см";
+}
+
+// Typed through the keyboard into the editor a click on the read-out opens.
+void TestSetupFiles::exactValues() {
+    QFETCH(bool, english);
+    QFETCH(QString, readout);
+    QFETCH(QString, typed);
+    QFETCH(bool, taken);
+    QFETCH(QString, shows);
+    QTranslator translator;
+    if (english) {
+        QVERIFY(translator.load(QStringLiteral(":/i18n/quellor_en.qm")));
+        QCoreApplication::installTranslator(&translator);
+    }
+    auto w = TestSupport::startWindow();
+    auto* label = w->findChild<Label*>(readout);
+    QVERIFY(label);
+    const QString focalBefore = w->lblFocal->Caption();
+    QTest::mouseClick(label, Qt::LeftButton);
+    auto* editor = w->findChild<QLineEdit*>(QStringLiteral("readoutEditor"));
+    QVERIFY(editor && editor->isVisible());
+    editor->selectAll();
+    typeText(editor, typed);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCOMPARE(label->Caption().trimmed(), shows);
+    QCOMPARE(editor->isVisible(), !taken);
+    QCOMPARE(editor->toolTip().isEmpty(), taken); // a refusal gives a hint
+    if (readout == QLatin1String("lbln1") && taken) {
+        QCOMPARE(w->n1, 1.33);
+        QCOMPARE(w->sldn1->Value(), 17); // (1.33 - 1) * 50 = 16.5, the step above
+        QCOMPARE(w->lblFocal->Caption(), english ? QStringLiteral("f = 3.70 cm   f′ = 2.78 cm")
+                                                 : QStringLiteral("f = 3,70 см   f′ = 2,78 см"));
+    }
+    if (!taken)
+        QCOMPARE(w->lblFocal->Caption(), focalBefore);
+    // Escape leaves the editor and changes nothing more.
+    const QString now = w->lblFocal->Caption();
+    QTest::mouseClick(label, Qt::LeftButton);
+    QTest::keyClicks(editor, QStringLiteral("1,9"));
+    QTest::keyClick(editor, Qt::Key_Escape);
+    QVERIFY(!editor->isVisible());
+    QCOMPARE(w->lblFocal->Caption(), now);
+    if (english)
+        QCoreApplication::removeTranslator(&translator);
+}
+
+// Closing with unsaved changes asks: Cancel keeps the window, Discard closes.
+void TestSetupFiles::unsavedChangesAsk() {
+    auto w = TestSupport::startWindow();
+    QVERIFY(!w->isWindowModified());
+    QCOMPARE(w->windowTitle(), QStringLiteral("Quellor"));
+    TestSupport::clickButton(w.get(), QStringLiteral("cmdRas"));
+    QVERIFY(w->isWindowModified());
+    auto said = answerNextMessage(QMessageBox::Cancel);
+    w->cmdExit_Click();
+    QVERIFY2(said->contains(QStringLiteral("не сохранён")), qPrintable(*said));
+    QVERIFY(w->isVisible());
+    said = answerNextMessage(QMessageBox::Cancel);
+    QVERIFY(!w->close()); // the window manager's close asks as well
+    QVERIFY(w->isVisible());
+    said = answerNextMessage(QMessageBox::Discard);
+    w->cmdExit_Click();
+    QVERIFY(!w->isVisible());
+}
+
+void TestSetupFiles::helpOnF1_data() {
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QString>("keys");  // a word of the keys section
+    QTest::addColumn<QString>("about"); // a word of the About page
+    QTest::newRow("Russian") << false << QStringLiteral("Ctrl+E") << QStringLiteral("GPL-3.0");
+    QTest::newRow("English") << true << QStringLiteral("arrow keys")
+                             << QStringLiteral("Sign convention");
+}
+
+// F1 opens the help from the resources, in the language shown, with an About page
+// that names the version.
+void TestSetupFiles::helpOnF1() {
+    QFETCH(bool, english);
+    QFETCH(QString, keys);
+    QFETCH(QString, about);
+    QTranslator translator;
+    if (english) {
+        QVERIFY(translator.load(QStringLiteral(":/i18n/quellor_en.qm")));
+        QCoreApplication::installTranslator(&translator);
+    }
+    auto w = TestSupport::startWindow();
+    QApplication::setActiveWindow(w.get());
+    QTest::keyClick(w.get(), Qt::Key_F1);
+    auto* help = w->findChild<QTextBrowser*>(QStringLiteral("helpPage"));
+    auto* aboutPage = w->findChild<QTextBrowser*>(QStringLiteral("aboutPage"));
+    QVERIFY(help && aboutPage && help->window()->isVisible());
+    QVERIFY(help->toPlainText().contains(keys));
+    QVERIFY(help->toPlainText().contains(QStringLiteral("f′ = n2/P")));
+    QVERIFY(aboutPage->toPlainText().contains(about));
+    QVERIFY(aboutPage->toPlainText().contains(QStringLiteral("Quellor 1.")));
+    if (english)
+        QCoreApplication::removeTranslator(&translator);
+}
+
+QTEST_MAIN(TestSetupFiles)
+#include "tst_setupfiles.moc"

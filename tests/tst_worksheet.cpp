@@ -1,0 +1,155 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The worksheet as a PDF: page 1 the task without construction or image,
+// page 2 the image where the optics puts it, both at true centimetres. Read
+// back with poppler's pdftotext and pdftoppm, as a user's viewer sees it.
+#include "form1.h"
+#include "setupfile.h"
+#include "testsupport.h"
+
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
+
+namespace {
+constexpr double kPointsPerCm = 72 / 2.54;
+
+QString run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return QStringLiteral("<%1 failed>").arg(program);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Centres of the words on a page, in points.
+QList<QPointF> wordCentres(const QString& pdf, int page, const QString& word) {
+    const QString html =
+        run(QStringLiteral("pdftotext"),
+            {QStringLiteral("-bbox"), QStringLiteral("-f"), QString::number(page),
+             QStringLiteral("-l"), QString::number(page), pdf, QStringLiteral("-")});
+    const QRegularExpression re(QStringLiteral(
+        "xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)<"));
+    QList<QPointF> out;
+    for (auto m = re.globalMatch(html); m.hasNext();) {
+        const auto g = m.next();
+        if (g.captured(5) == word)
+            out << QPointF((g.captured(1).toDouble() + g.captured(3).toDouble()) / 2,
+                           (g.captured(2).toDouble() + g.captured(4).toDouble()) / 2);
+    }
+    return out;
+}
+
+QImage pageImage(const QString& pdf, int page, const QString& prefix) {
+    run(QStringLiteral("pdftoppm"),
+        {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-f"), QString::number(page),
+         QStringLiteral("-l"), QString::number(page), QStringLiteral("-singlefile"),
+         QStringLiteral("-png"), pdf, prefix});
+    return QImage(prefix + QStringLiteral(".png"));
+}
+
+// Dark ink within two pixels of a point.
+bool inkNear(const QImage& image, QPointF at) {
+    for (int dx = -2; dx <= 2; ++dx)
+        for (int dy = -2; dy <= 2; ++dy)
+            if (qGray(image.pixel(int(std::lround(at.x())) + dx, int(std::lround(at.y())) + dy)) <
+                128)
+                return true;
+    return false;
+}
+} // namespace
+
+class TestWorksheet : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pages_data();
+    void pages();
+};
+
+void TestWorksheet::pages_data() {
+    QTest::addColumn<double>("n1");
+    QTest::addColumn<double>("distance"); // cm before the lens
+    QTest::addColumn<double>("height");   // cm above the axis
+    QTest::addColumn<bool>("real");
+    QTest::newRow("water, real image") << 1.33 << 7.4 << 1.5 << true;
+    QTest::newRow("air, virtual image") << 1.0 << 1.5 << 1.0 << false;
+}
+
+void TestWorksheet::pages() {
+    QFETCH(double, n1);
+    QFETCH(double, distance);
+    QFETCH(double, height);
+    QFETCH(bool, real);
+    // A biconvex lens N = 1,64 of radii 3 cm, air on the right. Thin lens between
+    // two media: P = (N - n1)/R + (N - n2)/R, f = n1/P, f' = n2/P, and the image
+    // at b = f' d / (d - f), magnified -(n1 b)/(n2 d).
+    const double N = 1.64, n2 = 1, R = 3;
+    const double P = (N - n1) / R + (N - n2) / R;
+    const double f = n1 / P, fb = n2 / P;
+    const double b = fb * distance / (distance - f);
+    const double heightOfImage = -(n1 * b) / (n2 * distance) * height;
+    QCOMPARE(b > 0, real);
+
+    Setup setup;
+    setup.n1 = n1;
+    setup.N = N;
+    setup.n2 = n2;
+    setup.leftRadius = setup.rightRadius = R;
+    setup.scheme = false; // the worksheet draws the construction even from the lens view
+    setup.hasObject = true;
+    setup.objectDistance = distance;
+    setup.objectHeight = height;
+    auto w = TestSupport::startWindow();
+    w->ApplySetup(setup);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
+    QString why;
+    QVERIFY2(w->WriteWorksheet(pdf, &why), qPrintable(why));
+
+    const auto page = [&](int n) {
+        return run(QStringLiteral("pdftotext"),
+                   {QStringLiteral("-f"), QString::number(n), QStringLiteral("-l"),
+                    QString::number(n), pdf, QStringLiteral("-")});
+    };
+    const QString task = page(1), solution = page(2);
+    // The task holds none of the answers; the solution holds them all.
+    for (const char* answer : {"b =", "Γ", "действительное", "мнимое"}) {
+        QVERIFY2(!task.contains(QString::fromUtf8(answer)), qPrintable(task));
+    }
+    QVERIFY2(solution.contains(QStringLiteral("b = %1 см")
+                                   .arg(QString::number(b, 'f', 2)
+                                            .replace(QLatin1Char('.'), QLatin1Char(','))
+                                            .replace(QLatin1Char('-'), QChar(0x2212)))),
+             qPrintable(solution));
+    QVERIFY(solution.contains(real ? QStringLiteral("действительное") : QStringLiteral("мнимое")));
+
+    // True scale: the two F labels stand f + f' apart, within 1 %.
+    const QList<QPointF> marks = wordCentres(pdf, 1, QStringLiteral("F"));
+    QCOMPARE(marks.size(), 2);
+    const double apart = std::fabs(marks[1].x() - marks[0].x());
+    const double expected = (f + fb) * kPointsPerCm;
+    QVERIFY2(std::fabs(apart - expected) < 0.01 * expected,
+             qPrintable(QStringLiteral("%1 pt, expected %2").arg(apart).arg(expected)));
+    const double lensX = std::min(marks[0].x(), marks[1].x()) + f * kPointsPerCm;
+
+    // The axis: the dark row under the point halfway between the left F and the lens.
+    const QImage first = pageImage(pdf, 1, dir.filePath(QStringLiteral("p1")));
+    const QImage second = pageImage(pdf, 2, dir.filePath(QStringLiteral("p2")));
+    QVERIFY(!first.isNull() && !second.isNull());
+    const int probeX = int(lensX - f * kPointsPerCm / 2);
+    int axisY = -1;
+    for (int y = int(marks[0].y()); y > int(marks[0].y()) - 40 && axisY < 0; --y)
+        if (qGray(first.pixel(probeX, y)) < 128)
+            axisY = y;
+    QVERIFY(axisY > 0);
+    const QPointF image(lensX + b * kPointsPerCm, axisY - heightOfImage * kPointsPerCm);
+    QVERIFY2(inkNear(second, image),
+             qPrintable(QStringLiteral("no ink at %1, %2").arg(image.x()).arg(image.y())));
+    QVERIFY2(!inkNear(first, image), "page 1 shows the image");
+}
+
+QTEST_MAIN(TestWorksheet)
+#include "tst_worksheet.moc"
