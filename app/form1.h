@@ -254,6 +254,5 @@ private:
     MotionDriver* m_motion = nullptr;
     GraphWindow* m_graph = nullptr;
     QString m_setupPath;          // the setup file the bench was last opened from or saved to
-    SetupLayers m_layers;         // the layers as the setup named them
     bool m_applyingSetup = false; // a setup is being put on the bench: no change to mark
 };

@@ -2,6 +2,7 @@
 #include "measurementtable.h"
 
 #include "form1.h"
+#include "readout.h"
 #include "safewrite.h"
 
 #include <QFileDialog>
@@ -42,15 +43,7 @@ QString kindText(Optics::ImageKind kind) {
 
 // As the read-outs write numbers: two decimals, a true minus sign.
 QString shown(double value) {
-    const QLocale locale = tableLocale();
-    QString text = locale.toString(value, 'f', 2);
-    if (text.startsWith(locale.negativeSign())) {
-        if (locale.toDouble(text) == 0)
-            text.remove(0, locale.negativeSign().size());
-        else
-            text.replace(0, locale.negativeSign().size(), QStringLiteral("\u2212"));
-    }
-    return text;
+    return readoutNumber(value);
 }
 
 constexpr int kColumns = 7;

@@ -56,7 +56,7 @@ Setup Form1::CurrentSetup() const {
         setup.objectHeight = height;
     }
     setup.zoomSteps = m_zoomSteps;
-    setup.layers = m_layers;
+    setup.layers = {ShowLabels != kFalse, ShowThirdRay != kFalse, SafePalette != kFalse};
     return setup;
 }
 
@@ -73,11 +73,14 @@ void Form1::ApplySetup(const Setup& setup) {
     SetLensIndex(setup.N);
     // The surface drawn on each side: in the biconcave layout the lower
     // slider shapes the left one.
+    // The layers first: the marks take their colours from the palette.
+    ShowLabels = setup.layers.labels ? kTrue : kFalse;
+    ShowThirdRay = setup.layers.thirdRay ? kTrue : kFalse;
+    SafePalette = setup.layers.safePalette ? kTrue : kFalse;
     const double left = setup.leftRadius * Bench::kTwipsPerCm;
     const double right = setup.rightRadius * Bench::kTwipsPerCm;
     SetUpperRadius(setup.converging ? left : right);
     SetLowerRadius(setup.converging ? right : left);
-    m_layers = setup.layers;
     ObjectPlaced = setup.hasObject ? kTrue : kFalse;
     ObjectX =
         setup.hasObject ? float(Bench::kLensX - setup.objectDistance * Bench::kTwipsPerCm) : 0;

@@ -30,6 +30,12 @@ QLocale readoutLocale() {
 }
 
 QString number(double value) {
+    return readoutNumber(value);
+}
+
+} // namespace
+
+QString readoutNumber(double value) {
     const QLocale locale = readoutLocale();
     QString text = locale.toString(value, 'f', 2);
     if (text.startsWith(locale.negativeSign())) {
@@ -40,6 +46,8 @@ QString number(double value) {
     }
     return text;
 }
+
+namespace {
 
 QString centimetres(double twips) {
     return Form1::tr("%1 см").arg(number(twips / Bench::kTwipsPerCm));

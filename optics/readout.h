@@ -9,3 +9,8 @@
 // significant digits, so that 1 + 32/50 shows as 1.64 and not with the binary
 // noise of the double (1.6400000000000001).
 QString readoutText(double value);
+
+// A length, power or magnification as the read-outs write it: two decimals,
+// the decimal mark of the language shown, a true minus sign, none for a value
+// that rounds to zero.
+QString readoutNumber(double value);

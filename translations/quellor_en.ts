@@ -412,10 +412,6 @@
         <translation>The object moves towards the lens and back (Ctrl+M); speed %1, change: Ctrl+Shift+M</translation>
     </message>
     <message>
-        <source>Сохранить рисунок в файл PNG или SVG (Ctrl+S)</source>
-        <translation type="vanished">Save the picture as a PNG or SVG file (Ctrl+S)</translation>
-    </message>
-    <message>
         <source>Экспорт…</source>
         <translation>Export…</translation>
     </message>
