@@ -87,3 +87,9 @@ bool ScreenInfo::toPixelRect(double left, double top, double width, double heigh
     *out = QRect(int(x0), int(y0), std::max(0, int(x1 - x0)), std::max(0, int(y1 - y0)));
     return true;
 }
+
+int ScreenInfo::strokePixels(double designWidth) const {
+    // A width that is whole up to rounding error (2 at factor 1.5) stays whole.
+    constexpr double kWholeSlack = 1e-6;
+    return std::max(1, int(std::ceil(designPixels(designWidth) - kWholeSlack)));
+}

@@ -45,6 +45,10 @@ public:
     // A length given in pixels of the layout as drawn at 96 dpi and factor 1 (a
     // line width, a picture's size), in pixels now.
     double designPixels(double pixels) const { return toPixels(pixels * kTwipsPerDesignPixel); }
+    // A stroke's width in whole pixels now: rounded up, never below one, so a
+    // one-pixel construction line of the layout is two pixels as soon as the
+    // window is enlarged at all (thin lines vanish on a projector).
+    int strokePixels(double designWidth) const;
 
     // A control's box in whole pixels: each edge is rounded on its own, so boxes
     // that touch in twips touch in pixels, and a box of any width or height keeps

@@ -18,10 +18,9 @@ QRectF withMargin(const QRectF& area, double margin) {
 }
 
 // DrawWidth counts pixels of the layout at 96 dpi; the pen scales with the
-// window and the DPI in whole pixels, never thinner than one, so that lines
-// stay crisp and visible at every size.
+// window and the DPI in whole pixels, so that lines stay crisp at every size.
 int penWidth(const Figure& figure, const ScreenInfo& screen) {
-    return std::max(1, int(std::lround(screen.designPixels(std::max(1, figure.drawWidth)))));
+    return screen.strokePixels(std::max(1, figure.drawWidth));
 }
 } // namespace
 

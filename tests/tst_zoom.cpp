@@ -63,6 +63,8 @@ private slots:
     void figuresCoverMarks();
     void lensPlaneLineStays_data();
     void lensPlaneLineStays();
+    void linesThickenWithTheWindow_data();
+    void linesThickenWithTheWindow();
     void axisTooltipWhilePressesPass();
     void controlsStayInWindow_data();
     void controlsStayInWindow();
@@ -179,6 +181,41 @@ void TestZoom::lensPlaneLineStays() {
         grey += pixel == qRgb(128, 128, 128);
     }
     QVERIFY(grey >= 1);
+}
+
+void TestZoom::linesThickenWithTheWindow_data() {
+    QTest::addColumn<double>("wanted");
+    QTest::addColumn<int>("drawWidth");
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("factor 1, construction line") << 1.0 << 1 << 1;
+    QTest::newRow("factor 1, ray") << 1.0 << 2 << 2;
+    // The fit to 1920x1080: a projected line thinner than two pixels vanishes.
+    QTest::newRow("1920x1080, construction line") << 1080.0 / kLaidOutHeight << 1 << 2;
+    QTest::newRow("1920x1080, ray") << 1080.0 / kLaidOutHeight << 2 << 3;
+    QTest::newRow("1920x1080, image line") << 1080.0 / kLaidOutHeight << 4 << 6;
+    QTest::newRow("factor 1.5, ray") << 1.5 << 2 << 3;
+    QTest::newRow("factor 2, construction line") << 2.0 << 1 << 2;
+}
+
+// A horizontal line of the given width, crossed by a column of pixels: its
+// thickness at the window's factor.
+void TestZoom::linesThickenWithTheWindow() {
+    QFETCH(double, wanted);
+    QFETCH(int, drawWidth);
+    QFETCH(int, pixels);
+    auto w = windowOfSize(sizeFor(wanted));
+    QVERIFY(std::abs(w->ZoomFactor() - wanted) < 1e-3);
+    PictureBox* area = w->picLeft;
+    area->Refresh();
+    area->SetDrawWidth(drawWidth);
+    constexpr RgbValue kInk = RGB(255, 0, 0);
+    area->Line(1500, 1500, 6000, 1500, kInk);
+    const QImage image = grabbed(area);
+    const int column = pixelOf(area, 3000, 1500).x();
+    int inked = 0;
+    for (int y = 0; y < image.height(); ++y)
+        inked += image.pixel(column, y) == qRgb(255, 0, 0);
+    QCOMPARE(inked, pixels);
 }
 
 // Resting on the axis strip shows its tooltip; a press there still reaches the
