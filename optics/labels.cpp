@@ -16,6 +16,32 @@ Mark beside(Text text, Area area, double x, double y, bool above, bool left) {
                                 : (left ? Anchor::TopRight : Anchor::TopLeft);
     return {text, area, x + (left ? -kGap : kGap), y + (above ? -kGap : kGap), anchor};
 }
+
+// The words of an image beyond an edge of its area are kept on the drawing,
+// at that edge and reading inwards: they are the one mark that tells real from
+// virtual without colour, so they must show even when the image does not.
+Mark keptOnDrawing(Mark mark) {
+    const bool above = mark.anchor == Anchor::BottomLeft || mark.anchor == Anchor::BottomRight;
+    bool left = mark.anchor == Anchor::TopRight || mark.anchor == Anchor::BottomRight;
+    if (mark.x > Bench::kAreaWidth - kGap) {
+        mark.x = Bench::kAreaWidth - kGap;
+        left = true;
+    } else if (mark.x < kGap) {
+        mark.x = kGap;
+        left = false;
+    }
+    const bool fallsOffTop = above && mark.y < kLine;
+    const bool fallsOffBottom = !above && mark.y > Bench::kAreaHeight - kLine;
+    if (fallsOffTop || fallsOffBottom) {
+        mark.y = fallsOffTop ? kGap : Bench::kAreaHeight - kGap;
+        mark.anchor = fallsOffTop ? (left ? Anchor::TopRight : Anchor::TopLeft)
+                                  : (left ? Anchor::BottomRight : Anchor::BottomLeft);
+    } else {
+        mark.anchor = above ? (left ? Anchor::BottomRight : Anchor::BottomLeft)
+                            : (left ? Anchor::TopRight : Anchor::TopLeft);
+    }
+    return mark;
+}
 } // namespace
 
 std::vector<Mark> labelMarks(const BenchState& bench) {
@@ -64,7 +90,7 @@ std::vector<Mark> labelMarks(const BenchState& bench) {
     Mark kind = beside(image.kind == Optics::ImageKind::Real ? Text::Real : Text::Virtual, area,
                        image.x, image.y, imageAbove, true);
     kind.y += imageAbove ? -kLine : kLine;
-    marks.push_back(kind);
+    marks.push_back(keptOnDrawing(kind));
     return marks;
 }
 

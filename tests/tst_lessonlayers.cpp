@@ -304,6 +304,7 @@ void TestLessonLayers::mends_data() {
     QTest::newRow("an image above the top edge is named so") << 1;
     QTest::newRow("the arrowhead boxes let the rays show") << 2;
     QTest::newRow("a point on the axis stays on it") << 3;
+    QTest::newRow("the words of an image beyond the right edge stay on it") << 4;
 }
 
 void TestLessonLayers::mends() {
@@ -326,6 +327,22 @@ void TestLessonLayers::mends() {
         w->ShowReadouts();
         QVERIFY2(w->lblImageKind->Caption().endsWith(QStringLiteral("за краем сверху")),
                  qPrintable(w->lblImageKind->Caption()));
+        // The words hang down from the top edge, inside the area.
+        const Labels::Mark* words = markOf(Labels::labelMarks(*w), Labels::Text::Real);
+        QVERIFY(words && words->y > 0 && words->y < Labels::kLine);
+        QVERIFY(words->anchor == Labels::Anchor::TopLeft ||
+                words->anchor == Labels::Anchor::TopRight);
+        return;
+    }
+    if (mend == 4) {
+        // d = 1.1 f: the real image at 11 f, far beyond the right edge.
+        const double f = 1 / powerOf(true, 1, 1);
+        drawFor(*w, float(kLens - 1.1 * f), float(kAxis - 500));
+        const Labels::Mark* words = markOf(Labels::labelMarks(*w), Labels::Text::Real);
+        QVERIFY(words && words->area == Labels::Area::Right);
+        QVERIFY(words->x < kLens && words->x > kLens - Labels::kLine);
+        QVERIFY(words->anchor == Labels::Anchor::TopRight ||
+                words->anchor == Labels::Anchor::BottomRight);
         return;
     }
     if (mend == 2) {
