@@ -112,7 +112,10 @@ private:
         // The image as an arrow: its head at the image point.
         if (w().ShowLabels)
             arrowhead(area, Role::ImageLine, imageX, imageY, kAxisY, colour);
-        pen(area).style = 1;
+        // In the textbook figure the real image is solid like the object and
+        // the virtual one dashed, so that a greyscale print keeps them apart.
+        const bool solid = w().ShowLabels && area == Area::Right;
+        pen(area).style = solid ? 0 : 1;
         pen(area).width = 1;
         for (double offset : {0.0, 10.0, -10.0})
             line(area, Role::ImageLine, imageX + offset, imageY, imageX + offset, kAxisY, colour);

@@ -177,6 +177,11 @@ void TestLessonLayers::standardCases() {
     };
     QCOMPARE(headsAt(w->picLeft, w->ObjectX, w->ObjectY), 2);
     QCOMPARE(headsAt(b > 0 ? w->picRigth : w->picLeft, imageX, imageY), 2);
+    // A'B' as textbooks print it: the real image solid, the virtual dashed.
+    for (const Figure& f : (b > 0 ? w->picRigth : w->picLeft)->figures())
+        if (f.kind == Figure::Kind::Line && std::fabs(f.x1 - imageX) < 0.5 &&
+            std::fabs(f.x2 - imageX) < 0.5 && std::fabs(f.y2 - kAxis) < 0.5)
+            QCOMPARE(f.drawStyle, b > 0 ? 0 : 1);
 }
 
 void TestLessonLayers::snapping_data() {

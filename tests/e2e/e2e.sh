@@ -239,6 +239,33 @@ expect_areas_empty() {
     done
 }
 
+# --- colour vision ---------------------------------------------------------
+
+# The colour of one pixel of the current screenshot as a person with
+# deuteranopia or protanopia sees it (Machado, Oliveira and Fernandes 2009,
+# severity 1: a matrix on linear RGB), applied to the whole screenshot.
+machado_deuteranopia="0.367322 0.860646 -0.227968 0.280085 0.672501 0.047413 -0.011820 0.042940 0.968881"
+machado_protanopia="0.152286 1.052583 -0.204868 0.114503 0.786281 0.099216 -0.003882 -0.048116 1.051998"
+seen_as() { # matrix x y: RRGGBB
+    convert "$current" -colorspace RGB -color-matrix "$1" -colorspace sRGB \
+        -format "%[hex:p{$2,$3}]" info: | cut -c1-6
+}
+# CIE76 colour difference of two sRGB colours RRGGBB (D65).
+delta_e() {
+    awk -v a="$1" -v b="$2" '
+        function hex(s,   i, v) { v = 0; for (i = 1; i <= 2; i++) v = v * 16 + index("0123456789ABCDEF", toupper(substr(s, i, 1))) - 1; return v }
+        function lin(c) { c /= 255; return c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ^ 2.4 }
+        function f(t) { return t > 216 / 24389 ? t ^ (1 / 3) : (24389 / 27 * t + 16) / 116 }
+        function lab(s, L,   r, g, bl, x, y, z) {
+            r = lin(hex(substr(s, 1, 2))); g = lin(hex(substr(s, 3, 2))); bl = lin(hex(substr(s, 5, 2)))
+            x = f((0.4124 * r + 0.3576 * g + 0.1805 * bl) / 0.95047)
+            y = f(0.2126 * r + 0.7152 * g + 0.0722 * bl)
+            z = f((0.0193 * r + 0.1192 * g + 0.9505 * bl) / 1.08883)
+            L[1] = 116 * y - 16; L[2] = 500 * (x - y); L[3] = 200 * (y - z)
+        }
+        BEGIN { lab(a, p); lab(b, q); printf "%.0f", sqrt((p[1] - q[1]) ^ 2 + (p[2] - q[2]) ^ 2 + (p[3] - q[3]) ^ 2) }'
+}
+
 # --- input -----------------------------------------------------------------
 
 pointer_to() { xdotool mousemove --window "$wid" "$1" "$2"; }
@@ -518,6 +545,32 @@ drag 330 244 468 300 25
 shot "drag-virtual-image"
 expect_object_dot "drag inside F" 468 300
 expect_image "object inside F" 6900 3690 1171.875
+
+# 8b. Real and virtual apart without colour vision: with the safe palette
+# (Ctrl+K) the real and the virtual image dots, seen through a deuteranopia
+# and a protanopia simulation of the screenshots, differ by a CIE76 distance
+# of at least 40 (pure green and red come to 28 and 66); the palette goes
+# off again for the checks that follow.
+xdotool key ctrl+k
+shot "safe-palette-virtual"
+read -r vx vy kind <<<"$(thin_lens_image 6900 3690 1171.875)"
+vx=$(cell "$vx")
+vy=$(cell "$vy")
+virtual_seen=("$(seen_as "$machado_deuteranopia" "$vx" "$vy")" "$(seen_as "$machado_protanopia" "$vx" "$vy")")
+drag 468 300 308 254 25
+shot "safe-palette-real"
+read -r rx ry kind <<<"$(thin_lens_image 4500 3000 1171.875)"
+rx=$(cell "$rx")
+ry=$(cell "$ry")
+real_seen=("$(seen_as "$machado_deuteranopia" "$rx" "$ry")" "$(seen_as "$machado_protanopia" "$rx" "$ry")")
+for i in 0 1; do
+    name=$([ "$i" = 0 ] && echo deuteranopia || echo protanopia)
+    de=$(delta_e "${real_seen[$i]}" "${virtual_seen[$i]}")
+    expect "safe palette under $name: real ${real_seen[$i]} and virtual ${virtual_seen[$i]} differ by $de" \
+        "$([ "$de" -ge 40 ] && echo 1)"
+done
+xdotool key ctrl+k
+drag 308 254 468 300 25
 
 # 9. A right-button press wipes both areas: they look as before any construction.
 pointer_to 200 450
