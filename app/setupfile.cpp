@@ -191,7 +191,9 @@ SetupFile::Result SetupFile::parse(const QByteArray& bytes) {
         const double zoom = in.number(root, kZoom, key(kZoom), ZoomLimits::kOut, ZoomLimits::kIn);
         if (!in.failed() && zoom != std::floor(zoom))
             in.problem = tr("поле «zoom» должно быть целым числом");
-        setup.zoomSteps = int(zoom);
+        // Only a number within the limits fits an int.
+        if (!in.failed())
+            setup.zoomSteps = int(zoom);
     }
     if (!in.failed() && root.contains(key(kLayers))) {
         const QJsonObject layers = in.object(root, kLayers, key(kLayers));

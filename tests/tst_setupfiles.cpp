@@ -169,6 +169,8 @@ void TestSetupFiles::badFiles_data() {
                               << QStringLiteral("не JSON");
     QTest::newRow("index out of range")
         << with("\"left\": 1.33", "\"left\": 2.5") << QStringLiteral("вне допустимых пределов");
+    QTest::newRow("zoom beyond any int")
+        << with("\"zoom\": 0", "\"zoom\": 3.3e31") << QStringLiteral("вне допустимых пределов");
     QTest::newRow("object beyond the lens")
         << with("\"distance\": 7", "\"distance\": -1") << QStringLiteral("object.distance");
     QTest::newRow("megabytes") << QByteArray(3 * 1024 * 1024, ' ')
