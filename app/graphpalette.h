@@ -3,36 +3,37 @@
 
 #include <QColor>
 
-// Every colour of the graph window, in one place, so that a palette for the
-// whole program can replace them together.
-namespace GraphPalette {
-inline QColor imageCurve() {
-    return QColor(0, 0, 192); // b(d), the blue of the lens symbol
-}
-inline QColor magnificationCurve() {
-    return QColor(160, 0, 120);
-}
-inline QColor asymptote() {
-    return QColor(96, 96, 96);
-}
-inline QColor object() {
-    return QColor(230, 90, 0); // the point of the object now on the bench
-}
-inline QColor recorded() {
-    return QColor(0, 140, 60); // the rows of the table
-}
-// The regions of object distance, lightly tinted: beyond 2F, between F and
-// 2F, inside F; a diverging lens has one region.
-inline QColor regionFar() {
-    return QColor(210, 230, 255, 110);
-}
-inline QColor regionMiddle() {
-    return QColor(255, 235, 200, 110);
-}
-inline QColor regionNear() {
-    return QColor(225, 245, 215, 110);
-}
-inline QColor regionDiverging() {
-    return QColor(235, 225, 250, 110);
-}
-} // namespace GraphPalette
+// Every colour of the graph window, in one place: the classic set and one told
+// apart with a colour-vision deficiency (the Okabe-Ito colours), switched with
+// the bench's palette.
+struct GraphColours {
+    QColor imageCurve;         // b(d)
+    QColor magnificationCurve; // Γ(d)
+    QColor asymptote;
+    QColor object;   // the point of the object now on the bench
+    QColor recorded; // the rows of the table
+    // The regions of object distance, lightly tinted: beyond 2F, between F
+    // and 2F, inside F; a diverging lens has one region.
+    QColor regions[4];
+
+    static const GraphColours& classic() {
+        static const GraphColours colours{QColor(0, 0, 192), // the blue of the lens symbol
+                                          QColor(160, 0, 120),
+                                          QColor(96, 96, 96),
+                                          QColor(230, 90, 0),
+                                          QColor(0, 140, 60),
+                                          {QColor(210, 230, 255, 110), QColor(255, 235, 200, 110),
+                                           QColor(225, 245, 215, 110), QColor(235, 225, 250, 110)}};
+        return colours;
+    }
+    static const GraphColours& safe() {
+        static const GraphColours colours{QColor(0, 114, 178),   // blue
+                                          QColor(204, 121, 167), // reddish purple
+                                          QColor(0, 0, 0),
+                                          QColor(213, 94, 0),  // vermillion
+                                          QColor(0, 158, 115), // bluish green
+                                          {QColor(86, 180, 233, 70), QColor(240, 228, 66, 90),
+                                           QColor(0, 158, 115, 50), QColor(204, 121, 167, 60)}};
+        return colours;
+    }
+};

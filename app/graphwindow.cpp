@@ -2,7 +2,6 @@
 #include "graphwindow.h"
 
 #include "bench.h"
-#include "graphpalette.h"
 #include "imagecurve.h"
 #include "measurementtable.h"
 
@@ -100,12 +99,9 @@ void GraphWindow::buildPlot(Plot* plot, const QString& title, const QString& yTi
     // Each is named inside the plot, at its top: the textbook's inequality.
     const QString regionNames[] = {tr("d > 2f"), tr("f < d < 2f"), tr("d < f"),
                                    tr("мнимое, уменьшенное")};
-    const QColor regionColours[] = {GraphPalette::regionFar(), GraphPalette::regionMiddle(),
-                                    GraphPalette::regionNear(), GraphPalette::regionDiverging()};
     for (int i = 0; i < 4; ++i) {
         auto* area = new QAreaSeries(new QLineSeries(this), new QLineSeries(this));
         area->setName(regionNames[i]);
-        area->setColor(regionColours[i]);
         area->setBorderColor(Qt::transparent);
         attach(plot, area);
         plot->regions.push_back(area);
@@ -115,36 +111,57 @@ void GraphWindow::buildPlot(Plot* plot, const QString& title, const QString& yTi
         plot->middles.push_back(0);
     }
     connect(plot->chart, &QChart::plotAreaChanged, this, [this, plot] { placeLabels(plot); });
-    QPen dashed(GraphPalette::asymptote(), 1, Qt::DashLine);
     plot->vertical = new QLineSeries;
-    plot->vertical->setPen(dashed);
     plot->vertical->setName(tr("d = f"));
     attach(plot, plot->vertical);
     if (imagePlot) {
         plot->horizontal = new QLineSeries;
-        plot->horizontal->setPen(dashed);
         plot->horizontal->setName(tr("b = f′"));
         attach(plot, plot->horizontal);
     }
     plot->recorded = new QScatterSeries;
     plot->recorded->setName(tr("измерения"));
-    plot->recorded->setColor(GraphPalette::recorded());
-    plot->recorded->setBorderColor(GraphPalette::recorded());
     plot->recorded->setMarkerSize(kRecordedMarkerSize);
     attach(plot, plot->recorded);
     plot->object = new QScatterSeries;
     plot->object->setName(tr("предмет"));
-    plot->object->setColor(GraphPalette::object());
-    plot->object->setBorderColor(GraphPalette::object());
     plot->object->setMarkerSize(kObjectMarkerSize);
     attach(plot, plot->object);
     plot->marker = new QGraphicsEllipseItem(-kObjectMarkerSize / 2, -kObjectMarkerSize / 2,
                                             kObjectMarkerSize, kObjectMarkerSize, plot->chart);
-    plot->marker->setBrush(GraphPalette::object());
-    plot->marker->setPen(QPen(GraphPalette::object()));
     plot->marker->setZValue(1000);
     plot->marker->setVisible(false);
     connect(plot->chart, &QChart::plotAreaChanged, this, [this, plot] { placeMarker(plot); });
+    colour(plot);
+}
+
+// Every series and the marker of a plot in the colours now in force.
+void GraphWindow::colour(Plot* plot) {
+    const GraphColours& c = *m_colours;
+    for (std::size_t i = 0; i < plot->regions.size(); ++i)
+        plot->regions[i]->setColor(c.regions[i]);
+    const QPen dashed(c.asymptote, 1, Qt::DashLine);
+    plot->vertical->setPen(dashed);
+    if (plot->horizontal)
+        plot->horizontal->setPen(dashed);
+    const QPen curve(plot == &m_b ? c.imageCurve : c.magnificationCurve, kCurveWidth);
+    for (QLineSeries* series : plot->branches)
+        series->setPen(curve);
+    plot->recorded->setColor(c.recorded);
+    plot->recorded->setBorderColor(c.recorded);
+    plot->object->setColor(c.object);
+    plot->object->setBorderColor(c.object);
+    plot->marker->setBrush(c.object);
+    plot->marker->setPen(QPen(c.object));
+}
+
+void GraphWindow::setSafePalette(bool safe) {
+    const GraphColours* wanted = safe ? &GraphColours::safe() : &GraphColours::classic();
+    if (wanted == m_colours)
+        return;
+    m_colours = wanted;
+    for (Plot* plot : {&m_b, &m_gamma})
+        colour(plot);
 }
 
 void GraphWindow::placeMarker(Plot* plot) {
@@ -206,9 +223,8 @@ void GraphWindow::showCurves() {
         const bool imagePlot = plot == &m_b;
         while (plot->branches.size() < curves.branches.size()) {
             auto* series = new QLineSeries;
-            series->setPen(
-                QPen(imagePlot ? GraphPalette::imageCurve() : GraphPalette::magnificationCurve(),
-                     kCurveWidth));
+            series->setPen(QPen(imagePlot ? m_colours->imageCurve : m_colours->magnificationCurve,
+                                kCurveWidth));
             series->setName(imagePlot ? tr("b(d)") : tr("Γ(d)"));
             attach(plot, series);
             plot->branches.push_back(series);
@@ -320,4 +336,8 @@ QPointF GraphWindow::imagePlotPixel(QPointF value) const {
     // (the object's series carries the axes of the plot)
     const QPoint inView = m_b.view->mapFromScene(m_b.chart->mapToScene(inChart));
     return QPointF(m_b.view->mapTo(this, inView));
+}
+
+QColor GraphWindow::objectColour() const {
+    return m_b.marker->brush().color();
 }

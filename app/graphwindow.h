@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "graphpalette.h"
 #include "lens.h"
 #include "measurement.h"
 
@@ -36,6 +37,11 @@ public:
 
     // The main window's zoom, for a projector: the texts scale with it.
     void setZoom(double zoom);
+    // The bench's palette: the classic colours or those told apart with a
+    // colour-vision deficiency.
+    void setSafePalette(bool safe);
+    // The colour of the object's point now, for a check.
+    QColor objectColour() const;
 
     MeasurementTable* table() const { return m_table; }
 
@@ -75,6 +81,7 @@ private:
     void showRecorded();
     void placeLabels(Plot* plot);
     void placeMarker(Plot* plot);
+    void colour(Plot* plot);
 
     Plot m_b;
     Plot m_gamma;
@@ -82,4 +89,5 @@ private:
     Optics::Lens m_lens;
     bool m_curvesShown = false;
     double m_zoom = 0;
+    const GraphColours* m_colours = &GraphColours::classic();
 };

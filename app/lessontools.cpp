@@ -150,6 +150,7 @@ void Form1::FollowGraph() {
     if (!m_graph || !m_graph->isVisible())
         return;
     m_graph->setZoom(m_zoom);
+    m_graph->setSafePalette(SafePalette);
     m_graph->follow(Optics::lensOf(*this),
                     SchemeView && ConstructionShown && Optics::objectOnBench(*this), ObjectX,
                     ObjectY);

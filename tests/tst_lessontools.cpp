@@ -137,6 +137,12 @@ void TestLessonTools::graphPointFollowsDragsAndSliders() {
     for (const QPointF& p : curve)
         QVERIFY(std::fabs(p.y() - lens.b(p.x())) <= 1e-6 * std::max(1.0, std::fabs(p.y())));
 
+    // The bench's safe palette recolours the graph, and back.
+    ctrlKey(w.get(), Qt::Key_K, "k");
+    QCOMPARE(graph->objectColour(), QColor(213, 94, 0)); // vermillion
+    ctrlKey(w.get(), Qt::Key_K, "k");
+    QCOMPARE(graph->objectColour(), QColor(230, 90, 0));
+
     // Closed, the graph keeps its rows and follows again when reopened.
     graph->close();
     ctrlKey(w.get(), Qt::Key_G, "g");

@@ -572,6 +572,46 @@ done
 xdotool key ctrl+k
 drag 308 254 468 300 25
 
+# 8c. The graph (Ctrl+G) opens beside the bench, and its marked point of the
+# object follows a drag: from d = 600 to d = 3000 twips it moves right. The
+# point is orange E65A00; so is the legend's sample, which stays, so only the
+# pixels that changed count. Keys go to the window under the pointer.
+pointer_to 200 450
+xdotool key ctrl+g
+graph_wid=
+for i in $(seq 1 100); do
+    graph_wid=$(xdotool search --onlyvisible --name 'график' 2>/dev/null | head -n 1)
+    [ -n "$graph_wid" ] && break
+    sleep 0.1
+done
+expect "Ctrl+G opens the graph window" "$([ -n "$graph_wid" ] && echo 1)"
+if [ -n "$graph_wid" ]; then
+    sleep 1.5 # the charts are built and laid out
+    import -window "$graph_wid" "$shots/graph-before.png"
+    drag 468 300 308 254 25
+    sleep 0.5
+    import -window "$graph_wid" "$shots/graph-after.png"
+    current="$shots/graph-after.png"
+    moved=$(for f in before after; do
+        convert "$shots/graph-$f.png" txt:- | awk -v f="$f" 'index(toupper($0), "#E65A00 ") { split($1, p, "[,:]"); print f, p[1], p[2] }'
+    done | awk '
+        { key = $2 " " $3; seen[key] = seen[key] $1 }
+        END {
+            for (k in seen) {
+                split(k, p, " ")
+                if (seen[k] == "before") { bx += p[1]; bn++ }
+                if (seen[k] == "after") { ax += p[1]; an++ }
+            }
+            if (bn && an) printf "%.0f %.0f", bx / bn, ax / an
+        }')
+    read -r from_x to_x <<<"$moved"
+    expect "the graph's point moves right with the drag (x $from_x to $to_x)" \
+        "$([ -n "$to_x" ] && [ "$to_x" -gt $((from_x + 20)) ] && echo 1)"
+    pointer_to 200 450
+    xdotool key ctrl+g
+    sleep 0.3
+fi
+
 # 9. A right-button press wipes both areas: they look as before any construction.
 pointer_to 200 450
 sleep 0.05
