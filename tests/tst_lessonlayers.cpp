@@ -333,7 +333,8 @@ void TestLessonLayers::mends() {
         QVERIFY2(w->lblImageKind->Caption().endsWith(QStringLiteral("за краем сверху")),
                  qPrintable(w->lblImageKind->Caption()));
         // The words hang down from the top edge, inside the area.
-        const Labels::Mark* words = markOf(Labels::labelMarks(*w), Labels::Text::Real);
+        const auto marks = Labels::labelMarks(*w);
+        const Labels::Mark* words = markOf(marks, Labels::Text::Real);
         QVERIFY(words && words->y > 0 && words->y < Labels::kLine);
         QVERIFY(words->anchor == Labels::Anchor::TopLeft ||
                 words->anchor == Labels::Anchor::TopRight);
@@ -343,7 +344,8 @@ void TestLessonLayers::mends() {
         // d = 1.1 f: the real image at 11 f, far beyond the right edge.
         const double f = 1 / powerOf(true, 1, 1);
         drawFor(*w, float(kLens - 1.1 * f), float(kAxis - 500));
-        const Labels::Mark* words = markOf(Labels::labelMarks(*w), Labels::Text::Real);
+        const auto marks = Labels::labelMarks(*w);
+        const Labels::Mark* words = markOf(marks, Labels::Text::Real);
         QVERIFY(words && words->area == Labels::Area::Right);
         QVERIFY(words->x < kLens && words->x > kLens - Labels::kLine);
         QVERIFY(words->anchor == Labels::Anchor::TopRight ||
