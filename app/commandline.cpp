@@ -35,6 +35,7 @@ QString CommandLine::unusableDisplay() {
 }
 QString CommandLine::s_setupFile;
 QString CommandLine::s_worksheet;
+std::optional<quint64> CommandLine::s_taskSeed;
 
 std::optional<int> CommandLine::answer(int argc, char* argv[]) {
     QCoreApplication core(argc, argv);
@@ -53,6 +54,12 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
         tr("Записать рабочий лист (задание и решение) в PDF-файл и выйти; дисплей не нужен."),
         tr("OUT.pdf"));
     parser.addOption(worksheet);
+    const QCommandLineOption tasks(
+        QStringLiteral("tasks"),
+        tr("Открыть серию задач с этим числом (0 … 18446744073709551615): у всех, кто "
+           "назовёт то же число, те же задачи."),
+        tr("SEED"));
+    parser.addOption(tasks);
     parser.addPositionalArgument(tr("ФАЙЛ"), tr("Файл урока (.quellor), открываемый при старте."),
                                  tr("[ФАЙЛ]"));
     for (const char* name : kToolkitOptionsWithValue) {
@@ -83,6 +90,7 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
     }
     s_setupFile = parser.positionalArguments().value(0);
     s_worksheet = parser.value(worksheet);
+    s_taskSeed.reset();
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         print(stdout, parser.helpText());
         return 0;
@@ -91,6 +99,17 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
         print(stdout, program + QLatin1Char(' ') + QCoreApplication::applicationVersion() +
                           QLatin1Char('\n'));
         return 0;
+    }
+    if (parser.isSet(tasks)) {
+        s_taskSeed = SetupFile::seedOf(parser.value(tasks));
+        if (!s_taskSeed) {
+            print(stderr, program + QStringLiteral(": ") +
+                              tr("--tasks: «%1» — не номер серии задач: нужно целое число от 0 до "
+                                 "18446744073709551615")
+                                  .arg(parser.value(tasks)) +
+                              QLatin1Char('\n'));
+            return 1;
+        }
     }
     // A setup that cannot be read is reported here when no window will say it.
     const bool windowless = parser.isSet(worksheet) || !sessionHasDisplay(parser);

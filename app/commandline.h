@@ -30,9 +30,12 @@ public:
     // a worksheet is to be written to (empty when none).
     static QString setupFile() { return s_setupFile; }
     static QString worksheet() { return s_worksheet; }
+    // The seed of a series of tasks to open with (--tasks SEED), if named.
+    static std::optional<quint64> taskSeed() { return s_taskSeed; }
 
 private:
     static QString s_unusableDisplay;
     static QString s_setupFile;
     static QString s_worksheet;
+    static std::optional<quint64> s_taskSeed;
 };

@@ -65,11 +65,15 @@ TextMark::Anchor anchorOf(Labels::Anchor anchor) {
 } // namespace
 
 void Form1::cmdLabels_Click() {
+    if (TaskModeOn())
+        return;
     ShowLabels = toggled(ShowLabels);
     RedrawScheme();
 }
 
 void Form1::cmdThirdRay_Click() {
+    if (TaskModeOn())
+        return;
     ShowThirdRay = toggled(ShowThirdRay);
     RedrawScheme();
 }
