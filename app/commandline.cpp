@@ -2,6 +2,7 @@
 #include "commandline.h"
 
 #include "setupfile.h"
+#include "task.h"
 #include "translations.h"
 
 #include <QCommandLineParser>
@@ -67,6 +68,9 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
+    QCommandLineOption listTasks(QString::fromLatin1(kListTasks));
+    listTasks.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(listTasks);
     QCommandLineOption quitWhenShown(QString::fromLatin1(kQuitWhenShown));
     quitWhenShown.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(quitWhenShown);
@@ -110,6 +114,20 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
                               QLatin1Char('\n'));
             return 1;
         }
+    }
+    if (s_taskSeed && parser.isSet(listTasks)) {
+        for (const Tasks::Task& task : Tasks::series(*s_taskSeed, Tasks::Level::EqualMedia)) {
+            const Optics::Lens lens = Tasks::lensOf(task);
+            QStringList fields{task.kind == Tasks::Kind::FindImage ? QStringLiteral("image")
+                                                                   : QStringLiteral("focus"),
+                               task.converging ? QStringLiteral("converging")
+                                               : QStringLiteral("diverging")};
+            for (const double value : {lens.n1, lens.N, lens.n2, lens.leftR, lens.rightR,
+                                       task.objectX, task.objectY})
+                fields << QString::number(value, 'g', 17);
+            print(stdout, fields.join(QLatin1Char(' ')) + QLatin1Char('\n'));
+        }
+        return 0;
     }
     // A setup that cannot be read is reported here when no window will say it.
     const bool windowless = parser.isSet(worksheet) || !sessionHasDisplay(parser);

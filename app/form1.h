@@ -175,6 +175,7 @@ public:
     void CheckTask(double benchX, double benchY);
     void DrawTask();
     void ShowTaskText();
+    void WordTask();
 
     // The controls, front to back where they overlap.
     PictureBox* picVexol;

@@ -136,8 +136,9 @@ void Form1::blockForTask(bool blocked) {
     cmdNextTask->setEnabled(blocked);
     cmdTask->setChecked(blocked);
     m_leaveFullScreen->setEnabled(isFullScreen() || blocked);
-    for (Label* line : lblTaskLines)
-        line->setVisible(blocked);
+    if (!blocked)
+        for (Label* line : lblTaskLines)
+            line->setVisible(false);
 }
 
 void Form1::EnterTaskMode(std::uint64_t seed, Tasks::Level level) {
@@ -295,6 +296,13 @@ void Form1::DrawTask() {
 void Form1::ShowTaskText() {
     if (!TaskModeOn())
         return;
+    WordTask();
+    // A line without words takes no room over the bench.
+    for (Label* line : lblTaskLines)
+        line->setVisible(!line->Caption().isEmpty());
+}
+
+void Form1::WordTask() {
     const Tasks::Task& task = m_task.tasks.at(std::size_t(m_task.index));
     const bool focusTask = task.kind == Tasks::Kind::FindFocus;
     const bool hideFoci = focusTask && !m_task.checked;
