@@ -122,8 +122,8 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
                                                                    : QStringLiteral("focus"),
                                task.converging ? QStringLiteral("converging")
                                                : QStringLiteral("diverging")};
-            for (const double value : {lens.n1, lens.N, lens.n2, lens.leftR, lens.rightR,
-                                       task.objectX, task.objectY})
+            for (const double value :
+                 {lens.n1, lens.N, lens.n2, lens.leftR, lens.rightR, task.objectX, task.objectY})
                 fields << QString::number(value, 'g', 17);
             print(stdout, fields.join(QLatin1Char(' ')) + QLatin1Char('\n'));
         }

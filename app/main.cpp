@@ -102,8 +102,7 @@ int main(int argc, char* argv[]) {
         QTimer::singleShot(0, &window, [&window, setup] { window.OpenSetupFile(setup); });
     // A series of tasks named on the command line opens over it.
     if (const std::optional<quint64> seed = CommandLine::taskSeed())
-        QTimer::singleShot(0, &window, [&window, seed] {
-            window.EnterTaskMode(*seed, Tasks::Level::EqualMedia);
-        });
+        QTimer::singleShot(
+            0, &window, [&window, seed] { window.EnterTaskMode(*seed, Tasks::Level::EqualMedia); });
     return app.exec();
 }

@@ -218,7 +218,8 @@ SetupFile::Result SetupFile::parse(const QByteArray& bytes) {
                  seed.toDouble() == std::floor(seed.toDouble()))
             value = quint64(seed.toDouble());
         if (!in.failed() && !value)
-            in.problem = tr("поле «tasks.seed» должно быть целым числом от 0 до 18446744073709551615");
+            in.problem =
+                tr("поле «tasks.seed» должно быть целым числом от 0 до 18446744073709551615");
         setup.taskLevel = -1;
         for (int i = 0; i < int(std::size(kTaskLevels)); ++i)
             if (level.isUndefined() || level.toString() == key(kTaskLevels[i])) {

@@ -111,9 +111,8 @@ void Form1::setUpTaskMode() {
     for (const Tasks::Level level :
          {Tasks::Level::EqualMedia, Tasks::Level::TwoMedia, Tasks::Level::Mixed}) {
         auto* action = new QAction(tr("Уровень: %1").arg(levelName(level)), cmdNextTask);
-        connect(action, &QAction::triggered, this, [this, level] {
-            EnterTaskMode(QRandomGenerator::global()->generate64(), level);
-        });
+        connect(action, &QAction::triggered, this,
+                [this, level] { EnterTaskMode(QRandomGenerator::global()->generate64(), level); });
         cmdNextTask->addAction(action);
     }
 }
@@ -259,8 +258,8 @@ void Form1::DrawTask() {
     if (m_task.checked) {
         DrawRayDiagram();
         PictureBox* area = m_task.clickX > Bench::kLensX ? picRigth : picLeft;
-        const double x = m_task.clickX > Bench::kLensX ? m_task.clickX - Bench::kLensX
-                                                       : m_task.clickX;
+        const double x =
+            m_task.clickX > Bench::kLensX ? m_task.clickX - Bench::kLensX : m_task.clickX;
         const double y = m_task.clickY;
         const int width = area->DrawWidth();
         const int style = area->DrawStyle();
@@ -276,11 +275,12 @@ void Form1::DrawTask() {
         area->SetFillStyle(fill);
         return;
     }
-    Optics::Construction shown = Optics::rayDiagram(
-        *this, {picLeft->DrawWidth(), picLeft->DrawStyle(), picLeft->FillStyle(),
-                picLeft->FillColor(), picLeft->ForeColor()},
-        {picRigth->DrawWidth(), picRigth->DrawStyle(), picRigth->FillStyle(),
-         picRigth->FillColor(), picRigth->ForeColor()});
+    Optics::Construction shown =
+        Optics::rayDiagram(*this,
+                           {picLeft->DrawWidth(), picLeft->DrawStyle(), picLeft->FillStyle(),
+                            picLeft->FillColor(), picLeft->ForeColor()},
+                           {picRigth->DrawWidth(), picRigth->DrawStyle(), picRigth->FillStyle(),
+                            picRigth->FillColor(), picRigth->ForeColor()});
     const bool withImage = task.kind == Tasks::Kind::FindFocus;
     std::erase_if(shown.strokes, [withImage](const Optics::Stroke& stroke) {
         using Optics::Role;
@@ -356,7 +356,8 @@ void Form1::WordTask() {
                        : tr("Не засчитано: ваша точка в %1 см от переднего фокуса F (допуск %2 "
                             "см).");
     if (number == count)
-        distance += QLatin1Char(' ') + tr("Серия окончена: %1 из %2.").arg(m_task.counted).arg(count);
+        distance +=
+            QLatin1Char(' ') + tr("Серия окончена: %1 из %2.").arg(m_task.counted).arg(count);
     lblTaskLines[kDistance]->SetCaption(distance.arg(off, tolerance));
     lblTaskLines[kDistance]->SetBackColor(verdict.counted ? kRightBack : kWrongBack);
 
@@ -373,7 +374,7 @@ void Form1::WordTask() {
     const double objectHeight = Bench::kAxisY - task.objectY;
     const double sameWithin = Tasks::kToleranceCm * Bench::kTwipsPerCm;
     const int trueSize = verdict.rule == Tasks::Region::AtTwoF ? 0
-                         : std::fabs(image.magnification) > 1 ? 1
+                         : std::fabs(image.magnification) > 1  ? 1
                                                                : -1;
     const QString truth =
         kindWords(image.kind == Optics::ImageKind::Real, image.magnification > 0, trueSize);

@@ -82,8 +82,7 @@ bool fits(const Task& task) {
             return false;
     const double d = Bench::kLensX - task.objectX;
     const double a = Optics::markDistances(focal).objectSide;
-    if (!inArea(task.objectX, task.objectY) || d < kMargin ||
-        std::fabs(d - a) < kClearOfFocus * a)
+    if (!inArea(task.objectX, task.objectY) || d < kMargin || std::fabs(d - a) < kClearOfFocus * a)
         return false;
     const Optics::Image image = imageOf(task);
     if (image.kind == Optics::ImageKind::None || std::fabs(image.b) < kMargin)
@@ -213,8 +212,7 @@ Verdict judgeImage(const Task& task, double clickX, double clickY) {
     const double size = std::fabs(image.magnification) - 1;
     const int trueSize = std::fabs(size) <= kSameSize ? 0 : signOf(size);
     const double grown = std::fabs(click) - std::fabs(object);
-    verdict.sizeRight =
-        trueSize == 0 ? std::fabs(grown) <= tolerance : signOf(grown) == trueSize;
+    verdict.sizeRight = trueSize == 0 ? std::fabs(grown) <= tolerance : signOf(grown) == trueSize;
     verdict.kindRight = verdict.realRight && verdict.uprightRight && verdict.sizeRight;
     return verdict;
 }

@@ -34,11 +34,11 @@ enum class Kind { FindImage, FindFocus };
 
 // Where the object stands, which settles the image: the regions of the lessons.
 enum class Region {
-    BeyondTwoF,     // converging, d > 2F: real, inverted, reduced
-    AtTwoF,         // converging, d = 2F: real, inverted, of the same size
+    BeyondTwoF,      // converging, d > 2F: real, inverted, reduced
+    AtTwoF,          // converging, d = 2F: real, inverted, of the same size
     BetweenFAndTwoF, // converging, F < d < 2F: real, inverted, enlarged
-    InsideF,        // converging, d < F: virtual, upright, enlarged
-    Diverging,      // diverging, any d: virtual, upright, reduced
+    InsideF,         // converging, d < F: virtual, upright, enlarged
+    Diverging,       // diverging, any d: virtual, upright, reduced
 };
 
 struct Task {
@@ -91,7 +91,7 @@ struct Verdict {
     bool realRight = false;
     bool uprightRight = false;
     bool sizeRight = false;
-    bool kindRight = false; // all three
+    bool kindRight = false;           // all three
     Region rule = Region::BeyondTwoF; // the rule that settles the image
     // Finding the focus: which focus lay nearer to the click.
     bool backFocus = true;
