@@ -347,7 +347,8 @@ void Form1::createControls() {
         Label* line = makeLabel(this, QStringLiteral("lblTask%1").arg(i).toLatin1().constData(),
                                 QString(), kTaskLineLeft, kTaskLineTop + i * kTaskLineHeight,
                                 kTaskLineWidth, kTaskLineHeight, band, true);
-        line->setVisible(false);
+        line->SetVisible(false);
+        line->setAccessibleName(tr("Задача, строка %1").arg(i + 1));
         lblTaskLines.append(line);
     }
 }

@@ -137,7 +137,7 @@ void Form1::blockForTask(bool blocked) {
     m_leaveFullScreen->setEnabled(isFullScreen() || blocked);
     if (!blocked)
         for (Label* line : lblTaskLines)
-            line->setVisible(false);
+            line->SetVisible(false);
 }
 
 void Form1::EnterTaskMode(std::uint64_t seed, Tasks::Level level) {
@@ -165,8 +165,9 @@ void Form1::LeaveTaskMode() {
         return;
     m_task.active = false;
     blockForTask(false);
-    for (QWidget* mark : std::initializer_list<QWidget*>{shpF1, shp2F1, shpF2, shp2F2})
-        mark->setVisible(true);
+    for (TwipGeometry* mark : std::initializer_list<TwipGeometry*>{
+             shpF1, shp2F1, shpF2, shp2F2, lblFleft, lbl2Fleft, lblFright, lbl2Fright})
+        mark->SetVisible(true);
     // The bench as it was: the setup puts back the lens, the media, the view,
     // the layers and the zoom; the exact radii and object point follow.
     const BenchState& was = m_task.savedBench;
@@ -299,17 +300,18 @@ void Form1::ShowTaskText() {
     WordTask();
     // A line without words takes no room over the bench.
     for (Label* line : lblTaskLines)
-        line->setVisible(!line->Caption().isEmpty());
+        line->SetVisible(!line->Caption().isEmpty());
 }
 
 void Form1::WordTask() {
     const Tasks::Task& task = m_task.tasks.at(std::size_t(m_task.index));
     const bool focusTask = task.kind == Tasks::Kind::FindFocus;
     const bool hideFoci = focusTask && !m_task.checked;
-    for (QWidget* mark : std::initializer_list<QWidget*>{shpF1, shp2F1, shpF2, shp2F2})
-        mark->setVisible(!hideFoci);
+    // The marks are TwipGeometry's to show: a zoom places them again.
+    for (TwipGeometry* mark : std::initializer_list<TwipGeometry*>{shpF1, shp2F1, shpF2, shp2F2})
+        mark->SetVisible(!hideFoci);
     for (Label* caption : {lblFleft, lbl2Fleft, lblFright, lbl2Fright})
-        caption->setVisible(!hideFoci);
+        caption->SetVisible(!hideFoci);
     if (hideFoci) {
         lblFocal->SetCaption(QString());
         lblPower->SetCaption(QString());
