@@ -91,7 +91,7 @@ void Form1::ShowLabelsLayer() {
     cmdPalette->setChecked(SafePalette != kFalse);
     // The laid-out captions of the marks give way to the layer's larger names.
     for (Label* caption : {lblFleft, lbl2Fleft, lblFright, lbl2Fright})
-        caption->setVisible(!ShowLabels);
+        caption->SetVisible(!ShowLabels); // kept hidden when a zoom places them again
 
     QVector<TextMark> left;
     QVector<TextMark> right;
