@@ -2,6 +2,7 @@
 #include "commandline.h"
 
 #include "setupfile.h"
+#include "task.h"
 #include "translations.h"
 
 #include <QCommandLineParser>
@@ -35,6 +36,7 @@ QString CommandLine::unusableDisplay() {
 }
 QString CommandLine::s_setupFile;
 QString CommandLine::s_worksheet;
+std::optional<quint64> CommandLine::s_taskSeed;
 
 std::optional<int> CommandLine::answer(int argc, char* argv[]) {
     QCoreApplication core(argc, argv);
@@ -53,6 +55,12 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
         tr("Записать рабочий лист (задание и решение) в PDF-файл и выйти; дисплей не нужен."),
         tr("OUT.pdf"));
     parser.addOption(worksheet);
+    const QCommandLineOption tasks(
+        QStringLiteral("tasks"),
+        tr("Открыть серию задач с этим числом (0 … 18446744073709551615): у всех, кто "
+           "назовёт то же число, те же задачи."),
+        tr("SEED"));
+    parser.addOption(tasks);
     parser.addPositionalArgument(tr("ФАЙЛ"), tr("Файл урока (.quellor), открываемый при старте."),
                                  tr("[ФАЙЛ]"));
     for (const char* name : kToolkitOptionsWithValue) {
@@ -60,6 +68,9 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
+    QCommandLineOption listTasks(QString::fromLatin1(kListTasks));
+    listTasks.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(listTasks);
     QCommandLineOption quitWhenShown(QString::fromLatin1(kQuitWhenShown));
     quitWhenShown.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(quitWhenShown);
@@ -83,6 +94,7 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
     }
     s_setupFile = parser.positionalArguments().value(0);
     s_worksheet = parser.value(worksheet);
+    s_taskSeed.reset();
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         print(stdout, parser.helpText());
         return 0;
@@ -90,6 +102,31 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
     if (parser.isSet(version)) {
         print(stdout, program + QLatin1Char(' ') + QCoreApplication::applicationVersion() +
                           QLatin1Char('\n'));
+        return 0;
+    }
+    if (parser.isSet(tasks)) {
+        s_taskSeed = SetupFile::seedOf(parser.value(tasks));
+        if (!s_taskSeed) {
+            print(stderr, program + QStringLiteral(": ") +
+                              tr("--tasks: «%1» — не номер серии задач: нужно целое число от 0 до "
+                                 "18446744073709551615")
+                                  .arg(parser.value(tasks)) +
+                              QLatin1Char('\n'));
+            return 1;
+        }
+    }
+    if (s_taskSeed && parser.isSet(listTasks)) {
+        for (const Tasks::Task& task : Tasks::series(*s_taskSeed, Tasks::Level::EqualMedia)) {
+            const Optics::Lens lens = Tasks::lensOf(task);
+            QStringList fields{task.kind == Tasks::Kind::FindImage ? QStringLiteral("image")
+                                                                   : QStringLiteral("focus"),
+                               task.converging ? QStringLiteral("converging")
+                                               : QStringLiteral("diverging")};
+            for (const double value :
+                 {lens.n1, lens.N, lens.n2, lens.leftR, lens.rightR, task.objectX, task.objectY})
+                fields << QString::number(value, 'g', 17);
+            print(stdout, fields.join(QLatin1Char(' ')) + QLatin1Char('\n'));
+        }
         return 0;
     }
     // A setup that cannot be read is reported here when no window will say it.

@@ -25,14 +25,21 @@ public:
     // prints its peak resident memory (the VmHWM line of /proc/self/status)
     // and ends.
     static constexpr const char* kQuitWhenShown = "quit-when-shown";
+    // A hidden option for tests: with --tasks, the series is printed, one
+    // task a line (kind, lens type, n1, N, n2, the signed radii of the left
+    // and right surface and the object point, twips), and the program ends.
+    static constexpr const char* kListTasks = "list-tasks";
 
     // After answer(): the setup file named on the command line, and the PDF
     // a worksheet is to be written to (empty when none).
     static QString setupFile() { return s_setupFile; }
     static QString worksheet() { return s_worksheet; }
+    // The seed of a series of tasks to open with (--tasks SEED), if named.
+    static std::optional<quint64> taskSeed() { return s_taskSeed; }
 
 private:
     static QString s_unusableDisplay;
     static QString s_setupFile;
     static QString s_worksheet;
+    static std::optional<quint64> s_taskSeed;
 };

@@ -325,6 +325,32 @@ void Form1::createControls() {
     QWidget::setTabOrder(cmdOpen, cmdSaveSetup);
     QWidget::setTabOrder(cmdSaveSetup, cmdPrint);
     QWidget::setTabOrder(cmdPrint, cmdHelp);
+
+    // The lesson strip: the task mode and the next task of its series.
+    cmdTask = stripButton("cmdTask", tr("Задача"), 10,
+                          tr("Задачи: предскажите изображение или фокус, затем проверьте (Ctrl+T; "
+                             "выход: Esc)"));
+    cmdNextTask = stripButton("cmdNextTask", tr("Дальше"), 11,
+                              tr("Следующая задача (Ctrl+N); уровень: Ctrl+Shift+T или меню "
+                                 "кнопки"));
+    QWidget::setTabOrder(cmdHelp, cmdTask);
+    QWidget::setTabOrder(cmdTask, cmdNextTask);
+    // The task's wording and verdict, in lines over the top of the bench, at
+    // the size of the title band's read-outs (24 pixels at the fit to 1920 x
+    // 1080); the points of a task stay below them (optics/task.h).
+    constexpr float kTaskLineLeft = 150;
+    constexpr float kTaskLineTop = 840;
+    constexpr float kTaskLineWidth = 14940;
+    constexpr float kTaskLineHeight = 285;
+    constexpr int kTaskLines = 5;
+    for (int i = 0; i < kTaskLines; ++i) {
+        Label* line = makeLabel(this, QStringLiteral("lblTask%1").arg(i).toLatin1().constData(),
+                                QString(), kTaskLineLeft, kTaskLineTop + i * kTaskLineHeight,
+                                kTaskLineWidth, kTaskLineHeight, band, true);
+        line->SetVisible(false);
+        line->setAccessibleName(tr("Задача, строка %1").arg(i + 1));
+        lblTaskLines.append(line);
+    }
 }
 
 void Form1::wireEvents() {
@@ -345,20 +371,8 @@ void Form1::wireEvents() {
     sldn2->onChange = [this] { sldn2_Change(); };
     sldR1->onChange = [this] { sldR1_Change(); };
     sldR2->onChange = [this] { sldR2_Change(); };
-    // Any press, drag or key in the left area stops the object's motion first.
-    picLeft->onMouseDown = [this](int b, int s, float x, float y) {
-        StopMotion();
-        picLeft_MouseDown(b, s, x, y);
-    };
-    picLeft->onMouseMove = [this](int b, int s, float x, float y) {
-        if (b != 0)
-            StopMotion();
-        picLeft_MouseMove(b, s, x, y);
-    };
-    picLeft->onKeyDown = [this](int key, int s) {
-        StopMotion();
-        picLeft_KeyDown(key, s);
-    };
+    // Any press, drag or key in the left area stops the object's motion first
+    // (wired below, with the task mode).
     setUpLessonTools();
 
     // The picture of the bench: the shortcuts belong to the window and work
@@ -393,4 +407,35 @@ void Form1::wireEvents() {
     shortcut(QKeySequence::Print, [this] { PrintWorksheet(); });
     shortcut(QKeySequence(Qt::Key_F1), [this] { ShowHelp(); });
     SetUpReadoutEditing();
+
+    // In the task mode a left click in either area is the pupil's answer; the
+    // object cannot be moved.
+    setUpTaskMode();
+    const auto answer = [this](int button, float x, float y, double offset) {
+        if (button == 1)
+            CheckTask(x + offset, y);
+    };
+    picLeft->onMouseDown = [this, answer](int b, int s, float x, float y) {
+        if (TaskModeOn())
+            return answer(b, x, y, 0);
+        StopMotion();
+        picLeft_MouseDown(b, s, x, y);
+    };
+    picLeft->onMouseMove = [this](int b, int s, float x, float y) {
+        if (TaskModeOn())
+            return;
+        if (b != 0)
+            StopMotion();
+        picLeft_MouseMove(b, s, x, y);
+    };
+    picLeft->onKeyDown = [this](int key, int s) {
+        if (TaskModeOn())
+            return;
+        StopMotion();
+        picLeft_KeyDown(key, s);
+    };
+    picRigth->onMouseDown = [this, answer](int b, int, float x, float y) {
+        if (TaskModeOn())
+            answer(b, x, y, Bench::kLensX);
+    };
 }

@@ -4,6 +4,7 @@
 #include "benchstate.h"
 #include "construction.h"
 #include "setupfile.h"
+#include "tasksession.h"
 
 #include <QImage>
 #include <QWidget>
@@ -158,6 +159,24 @@ public:
     // The help window (app/helpwindow.cpp).
     void ShowHelp();
 
+    // Tasks for pupils (app/taskmode.cpp): the program sets a lens and an
+    // object, the pupil clicks where the image (or a focus) will be, and the
+    // construction then shows the truth beside the click. Leaving puts the
+    // bench back as it was. While a task is set the sliders, the lens-type and
+    // view buttons and the object are blocked, so nothing reveals the answer.
+    void ToggleTaskMode();
+    void EnterTaskMode(std::uint64_t seed, Tasks::Level level);
+    void LeaveTaskMode();
+    bool TaskModeOn() const { return m_task.active; }
+    const TaskSession& Task() const { return m_task; }
+    void ShowTask();
+    void NextTask();
+    void NextTaskLevel();
+    void CheckTask(double benchX, double benchY);
+    void DrawTask();
+    void ShowTaskText();
+    void WordTask();
+
     // The controls, front to back where they overlap.
     PictureBox* picVexol;
     PictureBox* picLdown;
@@ -236,6 +255,12 @@ public:
     CommandButton* cmdPrint;
     CommandButton* cmdHelp;
 
+    // The lesson strip: the task mode and the next task; the task's wording
+    // and verdict in lines over the top of the bench.
+    CommandButton* cmdTask;
+    CommandButton* cmdNextTask;
+    QList<Label*> lblTaskLines;
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -247,6 +272,8 @@ private:
     void writeSvg(QIODevice* device);
     void setUpLessonTools();
     GraphWindow* openGraph();
+    void setUpTaskMode();
+    void blockForTask(bool blocked);
 
     double m_zoom = 1;   // the factor now in force
     int m_zoomSteps = 0; // steps in (positive) or out (negative) from the fit
@@ -255,4 +282,5 @@ private:
     GraphWindow* m_graph = nullptr;
     QString m_setupPath;          // the setup file the bench was last opened from or saved to
     bool m_applyingSetup = false; // a setup is being put on the bench: no change to mark
+    TaskSession m_task;
 };

@@ -65,11 +65,15 @@ TextMark::Anchor anchorOf(Labels::Anchor anchor) {
 } // namespace
 
 void Form1::cmdLabels_Click() {
+    if (TaskModeOn())
+        return;
     ShowLabels = toggled(ShowLabels);
     RedrawScheme();
 }
 
 void Form1::cmdThirdRay_Click() {
+    if (TaskModeOn())
+        return;
     ShowThirdRay = toggled(ShowThirdRay);
     RedrawScheme();
 }
@@ -87,7 +91,7 @@ void Form1::ShowLabelsLayer() {
     cmdPalette->setChecked(SafePalette != kFalse);
     // The laid-out captions of the marks give way to the layer's larger names.
     for (Label* caption : {lblFleft, lbl2Fleft, lblFright, lbl2Fright})
-        caption->setVisible(!ShowLabels);
+        caption->SetVisible(!ShowLabels); // kept hidden when a zoom places them again
 
     QVector<TextMark> left;
     QVector<TextMark> right;

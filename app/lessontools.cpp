@@ -89,6 +89,8 @@ void Form1::NextMotionSpeed() {
 }
 
 void Form1::ToggleMotion() {
+    if (TaskModeOn())
+        return;
     if (m_motion->running()) {
         StopMotion();
         return;
@@ -128,6 +130,8 @@ GraphWindow* Form1::openGraph() {
 }
 
 void Form1::ToggleGraph() {
+    if (TaskModeOn())
+        return; // its curves would give a task's answer away
     if (m_graph && m_graph->isVisible()) {
         m_graph->hide();
         return;
@@ -136,7 +140,7 @@ void Form1::ToggleGraph() {
 }
 
 void Form1::RecordMeasurement() {
-    if (!(SchemeView && ConstructionShown && Optics::objectOnBench(*this))) {
+    if (TaskModeOn() || !(SchemeView && ConstructionShown && Optics::objectOnBench(*this))) {
         QApplication::beep();
         return;
     }

@@ -100,5 +100,9 @@ int main(int argc, char* argv[]) {
     // bad one is reported over it; the bench then keeps its start state.
     if (!setup.isEmpty())
         QTimer::singleShot(0, &window, [&window, setup] { window.OpenSetupFile(setup); });
+    // A series of tasks named on the command line opens over it.
+    if (const std::optional<quint64> seed = CommandLine::taskSeed())
+        QTimer::singleShot(
+            0, &window, [&window, seed] { window.EnterTaskMode(*seed, Tasks::Level::EqualMedia); });
     return app.exec();
 }

@@ -119,6 +119,8 @@ void Form1::SetUpReadoutEditing() {
 }
 
 void Form1::EditReadout(Label* readout) {
+    if (TaskModeOn())
+        return; // the lens of a task stays as set
     auto* editor = findChild<QLineEdit*>(QString::fromLatin1(kEditorName));
     const Optics::Lens lens = Optics::lensOf(*this);
     double value = 0;

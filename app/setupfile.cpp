@@ -13,7 +13,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 const char* const kFormatName = "quellor-setup";
@@ -28,6 +30,8 @@ const char* const kView = "view";
 const char* const kObject = "object";
 const char* const kZoom = "zoom";
 const char* const kLayers = "layers";
+const char* const kTasks = "tasks";
+const char* const kTaskLevels[] = {"equal", "two", "mixed"};
 
 QString key(const char* name) {
     return QString::fromLatin1(name);
@@ -202,6 +206,33 @@ SetupFile::Result SetupFile::parse(const QByteArray& bytes) {
         setup.layers.safePalette =
             in.flag(layers, "safePalette", QStringLiteral("layers.safePalette"));
     }
+    // The series of tasks: a seed (a whole number, or its digits as a string
+    // where it exceeds what a JSON number holds exactly) and a level.
+    if (!in.failed() && root.contains(key(kTasks))) {
+        const QJsonObject tasks = in.object(root, kTasks, key(kTasks));
+        const QJsonValue seed = tasks.value(QStringLiteral("seed"));
+        const QJsonValue level = tasks.value(QStringLiteral("level"));
+        constexpr double kExactInteger = 9007199254740992.0; // 2^53
+        std::optional<quint64> value;
+        if (seed.isString())
+            value = seedOf(seed.toString());
+        else if (seed.isDouble() && seed.toDouble() >= 0 && seed.toDouble() <= kExactInteger &&
+                 seed.toDouble() == std::floor(seed.toDouble()))
+            value = quint64(seed.toDouble());
+        if (!in.failed() && !value)
+            in.problem =
+                tr("поле «tasks.seed» должно быть целым числом от 0 до 18446744073709551615");
+        setup.taskLevel = -1;
+        for (int i = 0; i < int(std::size(kTaskLevels)); ++i)
+            if (level.isUndefined() || level.toString() == key(kTaskLevels[i])) {
+                setup.taskLevel = level.isUndefined() ? 0 : i;
+                break;
+            }
+        if (!in.failed() && (setup.taskLevel < 0 || (!level.isUndefined() && !level.isString())))
+            in.problem = tr("поле «tasks.level» должно быть \"equal\", \"two\" или \"mixed\"");
+        setup.hasTasks = true;
+        setup.taskSeed = value.value_or(0);
+    }
     if (in.failed())
         return {std::nullopt, in.problem};
     return {setup, QString()};
@@ -223,6 +254,19 @@ SetupFile::Result SetupFile::read(const QString& path) {
                                   .arg(std::max<qint64>(file.size(), bytes.size()))
                                   .arg(kMostBytes)};
     return parse(bytes);
+}
+
+std::optional<quint64> SetupFile::seedOf(const QString& digits) {
+    if (digits.isEmpty() || digits.size() > 20)
+        return std::nullopt;
+    for (const QChar c : digits)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return std::nullopt;
+    bool ok = false;
+    const quint64 value = digits.toULongLong(&ok);
+    if (!ok)
+        return std::nullopt;
+    return value;
 }
 
 QByteArray SetupFile::write(const Setup& setup) {
@@ -247,5 +291,10 @@ QByteArray SetupFile::write(const Setup& setup) {
                 QJsonObject{{QStringLiteral("labels"), setup.layers.labels},
                             {QStringLiteral("thirdRay"), setup.layers.thirdRay},
                             {QStringLiteral("safePalette"), setup.layers.safePalette}});
+    if (setup.hasTasks)
+        root.insert(key(kTasks),
+                    QJsonObject{{QStringLiteral("seed"), QString::number(setup.taskSeed)},
+                                {QStringLiteral("level"),
+                                 key(kTaskLevels[std::clamp(setup.taskLevel, 0, 2)])}});
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }

@@ -34,6 +34,11 @@ struct Setup {
     double objectHeight = 0;
     int zoomSteps = 0; // steps of the window's zoom from the fit
     SetupLayers layers;
+    // A series of tasks to open with: its seed and level (0 equal media, 1
+    // two media, 2 mixed), when the setup names one.
+    bool hasTasks = false;
+    quint64 taskSeed = 0;
+    int taskLevel = 0;
     bool operator==(const Setup&) const = default;
 };
 
@@ -63,4 +68,7 @@ public:
     static double greatestIndex();
     static double leastRadius();
     static double greatestRadius();
+
+    // A task seed as written: decimal digits of an unsigned 64-bit number.
+    static std::optional<quint64> seedOf(const QString& digits);
 };

@@ -39,6 +39,9 @@ bool objectInArea(double distance, double height) {
 } // namespace
 
 Setup Form1::CurrentSetup() const {
+    // While a task is set the lesson is the bench as it was before.
+    if (TaskModeOn())
+        return m_task.savedSetup;
     Setup setup;
     setup.n1 = n1;
     setup.N = N;
@@ -93,6 +96,14 @@ void Form1::ApplySetup(const Setup& setup) {
     m_zoomSteps = setup.zoomSteps;
     ApplyZoom();
     m_applyingSetup = false;
+    // A setup that names a series of tasks opens it over the bench it holds.
+    if (setup.hasTasks) {
+        EnterTaskMode(setup.taskSeed, Tasks::Level(setup.taskLevel));
+        // Saved again, the setup keeps naming its series.
+        m_task.savedSetup.hasTasks = true;
+        m_task.savedSetup.taskSeed = setup.taskSeed;
+        m_task.savedSetup.taskLevel = setup.taskLevel;
+    }
 }
 
 void Form1::OpenSetup() {
@@ -106,6 +117,8 @@ void Form1::OpenSetup() {
 
 bool Form1::OpenSetupFile(const QString& path) {
     const SetupFile::Result read = SetupFile::read(path);
+    if (read.setup)
+        LeaveTaskMode();
     if (!read.setup) {
         QMessageBox::warning(this, tr("Урок не открыт"),
                              tr("Не удалось открыть файл «%1»:\n%2")
@@ -154,7 +167,8 @@ bool Form1::SaveSetupTo(const QString& path) {
 }
 
 void Form1::MarkModified() {
-    if (m_applyingSetup || isWindowModified())
+    // A task on the bench is no change of the lesson.
+    if (m_applyingSetup || TaskModeOn() || isWindowModified())
         return;
     UpdateTitle(true);
 }

@@ -62,11 +62,14 @@ void Form1::WipeAreas() {
 void Form1::RedrawScheme() {
     if (SchemeView) {
         WipeAreas();
-        if (ObjectPlaced)
+        if (TaskModeOn())
+            DrawTask();
+        else if (ObjectPlaced)
             DrawRayDiagram();
     }
     ShowReadouts();
     ShowLabelsLayer();
+    ShowTaskText();
     FollowGraph();
     MarkModified();
 }

@@ -39,15 +39,18 @@ void Form1::SetUpZoom() {
     m_leaveFullScreen = add({QKeySequence(Qt::Key_Escape)}, [this] {
         if (isFullScreen())
             ToggleFullScreen();
+        else if (TaskModeOn())
+            LeaveTaskMode();
     });
-    // Esc belongs to the left area's keys except in full screen.
+    // Esc belongs to the left area's keys except in full screen and in the
+    // task mode, which it leaves.
     m_leaveFullScreen->setEnabled(false);
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     ApplyZoom();
-    m_leaveFullScreen->setEnabled(isFullScreen());
+    m_leaveFullScreen->setEnabled(isFullScreen() || TaskModeOn());
 }
 
 // The factor that fits the laid-out face into the window, times the steps
@@ -95,5 +98,5 @@ void Form1::ZoomToFit() {
 // Full screen on and off; a maximised window comes back maximised.
 void Form1::ToggleFullScreen() {
     setWindowState(windowState() ^ Qt::WindowFullScreen);
-    m_leaveFullScreen->setEnabled(isFullScreen());
+    m_leaveFullScreen->setEnabled(isFullScreen() || TaskModeOn());
 }

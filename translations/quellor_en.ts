@@ -47,6 +47,18 @@
         <source>не указан PDF-файл рабочего листа</source>
         <translation>no PDF file given for the worksheet</translation>
     </message>
+    <message>
+        <source>Открыть серию задач с этим числом (0 … 18446744073709551615): у всех, кто назовёт то же число, те же задачи.</source>
+        <translation>Open the series of tasks with this number (0 … 18446744073709551615): everyone who gives the same number gets the same tasks.</translation>
+    </message>
+    <message>
+        <source>SEED</source>
+        <translation>SEED</translation>
+    </message>
+    <message>
+        <source>--tasks: «%1» — не номер серии задач: нужно целое число от 0 до 18446744073709551615</source>
+        <translation>--tasks: “%1” is no number of a series of tasks: a whole number from 0 to 18446744073709551615 is needed</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -236,7 +248,7 @@
     </message>
     <message>
         <source>Сохранить рисунок в файл PNG или SVG (Ctrl+S)</source>
-        <translation>Save the picture as a PNG or SVG file (Ctrl+S)</translation>
+        <translation type="vanished">Save the picture as a PNG or SVG file (Ctrl+S)</translation>
     </message>
     <message>
         <source>Отметка выбранного типа линзы</source>
@@ -570,60 +582,117 @@
         <source>О программе</source>
         <translation>About</translation>
     </message>
-</context>
-<context>
-    <name>SafeWrite</name>
     <message>
-        <source>на диске нет места</source>
-        <translation>the disk is full</translation>
+        <source>Задача</source>
+        <translation>Task</translation>
     </message>
     <message>
-        <source>исчерпана дисковая квота</source>
-        <translation>the disk quota is used up</translation>
+        <source>Задачи: предскажите изображение или фокус, затем проверьте (Ctrl+T; выход: Esc)</source>
+        <translation>Tasks: predict the image or the focus, then check it (Ctrl+T; leave: Esc)</translation>
     </message>
     <message>
-        <source>файл слишком велик для этого диска</source>
-        <translation>the file is too large for this disk</translation>
+        <source>Дальше</source>
+        <translation>Next</translation>
     </message>
     <message>
-        <source>нет прав на запись в эту папку</source>
-        <translation>no permission to write in this folder</translation>
+        <source>Следующая задача (Ctrl+N); уровень: Ctrl+Shift+T или меню кнопки</source>
+        <translation>Next task (Ctrl+N); level: Ctrl+Shift+T or the button&apos;s menu</translation>
     </message>
     <message>
-        <source>диск доступен только для чтения</source>
-        <translation>the disk is read-only</translation>
+        <source>одинаковые среды</source>
+        <translation>equal media</translation>
     </message>
     <message>
-        <source>такой папки нет</source>
-        <translation>there is no such folder</translation>
+        <source>две среды</source>
+        <translation>two media</translation>
     </message>
     <message>
-        <source>слишком длинное имя файла</source>
-        <translation>the file name is too long</translation>
+        <source>смешанный уровень</source>
+        <translation>mixed level</translation>
     </message>
     <message>
-        <source>ошибка ввода-вывода (носитель извлечён или повреждён?)</source>
-        <translation>input/output error (was the medium removed, or is it damaged?)</translation>
+        <source>Правило: предмет дальше 2F — изображение действительное, перевёрнутое, уменьшенное, между F′ и 2F′.</source>
+        <translation>Rule: an object beyond 2F gives a real, inverted, reduced image between F′ and 2F′.</translation>
     </message>
     <message>
-        <source>причина неизвестна</source>
-        <translation>reason unknown</translation>
+        <source>Правило: предмет в 2F — изображение действительное, перевёрнутое, равное, в 2F′.</source>
+        <translation>Rule: an object at 2F gives a real, inverted image of the same size at 2F′.</translation>
     </message>
     <message>
-        <source>сообщение системы: %1</source>
-        <translation>the system says: %1</translation>
+        <source>Правило: предмет между F и 2F — изображение действительное, перевёрнутое, увеличенное, дальше 2F′.</source>
+        <translation>Rule: an object between F and 2F gives a real, inverted, enlarged image beyond 2F′.</translation>
     </message>
     <message>
-        <source>Не удалось записать файл «%1»: %2. Прежний файл, если он был, не изменён.</source>
-        <translation>Could not write the file “%1”: %2. The old file, if there was one, is unchanged.</translation>
+        <source>Правило: предмет ближе F — изображение мнимое, прямое, увеличенное, по ту же сторону линзы.</source>
+        <translation>Rule: an object inside F gives a virtual, upright, enlarged image on the same side of the lens.</translation>
     </message>
     <message>
-        <source>это папка, а не файл</source>
-        <translation>it is a folder, not a file</translation>
+        <source>Правило: рассеивающая линза даёт мнимое, прямое, уменьшенное изображение между линзой и фокусом.</source>
+        <translation>Rule: a diverging lens gives a virtual, upright, reduced image between the lens and its focus.</translation>
     </message>
     <message>
-        <source>это не обычный файл (устройство, канал или сокет), его нельзя заменить рисунком</source>
-        <translation>it is not a regular file (a device, a pipe or a socket) and cannot be replaced by a picture</translation>
+        <source>Уровень: %1</source>
+        <translation>Level: %1</translation>
+    </message>
+    <message>
+        <source>Задача %1 из %2: даны точка и её изображение. Щёлкните там, где фокус линзы.</source>
+        <translation>Task %1 of %2: a point and its image are given. Click where the focus of the lens is.</translation>
+    </message>
+    <message>
+        <source>Задача %1 из %2: где будет изображение точки? Щёлкните там (справа — действительное, слева — мнимое).</source>
+        <translation>Task %1 of %2: where will the image of the point be? Click there (right: real, left: virtual).</translation>
+    </message>
+    <message>
+        <source>Серия %1, %2. Засчитано %3 из %4. Дальше: Ctrl+N, уровень: Ctrl+Shift+T, выход: Esc.</source>
+        <translation>Series %1, %2. Counted %3 of %4. Next: Ctrl+N, level: Ctrl+Shift+T, leave: Esc.</translation>
+    </message>
+    <message>
+        <source>Засчитано: ваша точка в %1 см от изображения (допуск %2 см).</source>
+        <translation>Counted: your point is %1 cm from the image (tolerance %2 cm).</translation>
+    </message>
+    <message>
+        <source>Не засчитано: ваша точка в %1 см от изображения (допуск %2 см).</source>
+        <translation>Not counted: your point is %1 cm from the image (tolerance %2 cm).</translation>
+    </message>
+    <message>
+        <source>Засчитано: ваша точка в %1 см от заднего фокуса F′ (допуск %2 см).</source>
+        <translation>Counted: your point is %1 cm from the back focus F′ (tolerance %2 cm).</translation>
+    </message>
+    <message>
+        <source>Не засчитано: ваша точка в %1 см от заднего фокуса F′ (допуск %2 см).</source>
+        <translation>Not counted: your point is %1 cm from the back focus F′ (tolerance %2 cm).</translation>
+    </message>
+    <message>
+        <source>Засчитано: ваша точка в %1 см от переднего фокуса F (допуск %2 см).</source>
+        <translation>Counted: your point is %1 cm from the front focus F (tolerance %2 cm).</translation>
+    </message>
+    <message>
+        <source>Не засчитано: ваша точка в %1 см от переднего фокуса F (допуск %2 см).</source>
+        <translation>Not counted: your point is %1 cm from the front focus F (tolerance %2 cm).</translation>
+    </message>
+    <message>
+        <source>Серия окончена: %1 из %2.</source>
+        <translation>Series done: %1 of %2.</translation>
+    </message>
+    <message>
+        <source>Правило: луч из точки параллельно оси идёт после линзы через изображение и фокус F′; луч через F выходит параллельно оси.</source>
+        <translation>Rule: the ray from the point parallel to the axis goes on through the image and the focus F′; the ray through F leaves parallel to the axis.</translation>
+    </message>
+    <message>
+        <source>Правило: луч из точки параллельно оси выходит так, будто идёт из фокуса F′ перед линзой, и его продолжение проходит через изображение.</source>
+        <translation>Rule: the ray from the point parallel to the axis leaves as if it came from the focus F′ before the lens; traced back, it passes through the image.</translation>
+    </message>
+    <message>
+        <source>Вид верен: %1.</source>
+        <translation>Kind right: %1.</translation>
+    </message>
+    <message>
+        <source>Вид неверен: изображение %1, ваша точка — %2.</source>
+        <translation>Kind wrong: the image is %1, your point %2.</translation>
+    </message>
+    <message>
+        <source>Задача, строка %1</source>
+        <translation>Task, line %1</translation>
     </message>
 </context>
 <context>
@@ -781,7 +850,62 @@
     </message>
     <message>
         <source>Не удалось записать файл %1: %2</source>
-        <translation>Could not write the file %1: %2</translation>
+        <translation type="vanished">Could not write the file %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SafeWrite</name>
+    <message>
+        <source>на диске нет места</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>исчерпана дисковая квота</source>
+        <translation>the disk quota is used up</translation>
+    </message>
+    <message>
+        <source>файл слишком велик для этого диска</source>
+        <translation>the file is too large for this disk</translation>
+    </message>
+    <message>
+        <source>нет прав на запись в эту папку</source>
+        <translation>no permission to write in this folder</translation>
+    </message>
+    <message>
+        <source>диск доступен только для чтения</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>такой папки нет</source>
+        <translation>there is no such folder</translation>
+    </message>
+    <message>
+        <source>слишком длинное имя файла</source>
+        <translation>the file name is too long</translation>
+    </message>
+    <message>
+        <source>ошибка ввода-вывода (носитель извлечён или повреждён?)</source>
+        <translation>input/output error (was the medium removed, or is it damaged?)</translation>
+    </message>
+    <message>
+        <source>причина неизвестна</source>
+        <translation>reason unknown</translation>
+    </message>
+    <message>
+        <source>сообщение системы: %1</source>
+        <translation>the system says: %1</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл «%1»: %2. Прежний файл, если он был, не изменён.</source>
+        <translation>Could not write the file “%1”: %2. The old file, if there was one, is unchanged.</translation>
+    </message>
+    <message>
+        <source>это папка, а не файл</source>
+        <translation>it is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>это не обычный файл (устройство, канал или сокет), его нельзя заменить рисунком</source>
+        <translation>it is not a regular file (a device, a pipe or a socket) and cannot be replaced by a picture</translation>
     </message>
 </context>
 <context>
@@ -853,6 +977,14 @@
     <message>
         <source>файл не читается: %1</source>
         <translation>the file cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>поле «tasks.seed» должно быть целым числом от 0 до 18446744073709551615</source>
+        <translation>the field “tasks.seed” must be a whole number from 0 to 18446744073709551615</translation>
+    </message>
+    <message>
+        <source>поле «tasks.level» должно быть &quot;equal&quot;, &quot;two&quot; или &quot;mixed&quot;</source>
+        <translation>the field “tasks.level” must be &quot;equal&quot;, &quot;two&quot; or &quot;mixed&quot;</translation>
     </message>
 </context>
 </TS>

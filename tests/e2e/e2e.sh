@@ -798,7 +798,7 @@ expect_buttons_on_screen() { # what
 
 # Starts the program on a new server of the given screen, DPI and device
 # pixel ratio, gives its window the size w x h and works out the scale.
-start_scaled() { # geometry dpi dpr w h
+start_scaled() { # geometry dpi dpr w h [program arguments]
     if ! start_xvfb "$1" "$2"; then
         fail "no free X display for $1 at $2 dpi"
         return 1
@@ -806,7 +806,7 @@ start_scaled() { # geometry dpi dpr w h
     printf 'Xft.dpi: %s\n' "$2" | xrdb -merge
     env -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS -u QT_AUTO_SCREEN_SCALE_FACTOR \
         -u QT_ENABLE_HIGHDPI_SCALING -u QT_FONT_DPI -u QT_STYLE_OVERRIDE \
-        QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 "$exe" >"$shots/app.log" 2>&1 &
+        QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 "$exe" "${@:6}" >"$shots/app.log" 2>&1 &
     app_pid=$!
     if ! find_window; then
         fail "no visible window on $1 at $2 dpi"
@@ -860,6 +860,66 @@ if start_scaled 1366x768x24 120 1.25 1366 747; then
     expect_buttons_on_screen "laptop at 125 %"
     expect_colour "laptop: the lens plane shows between the lens pieces" "$GREY" \
         "$(cell "$(sx 7612)")" "$(cell "$(sy 5300)")"
+fi
+stop_program_and_server
+
+# 16. Tasks for pupils on the projector: series 42 as the program lists it;
+#     the point is worked out here from the thin-lens law (P from the two
+#     surfaces, f = n1/P, f' = n2/P, n1/d + n2/b = P) and clicked. The verdict
+#     line turns green for an answer within the tolerance, red for one 2 cm
+#     off; the pupil's point is marked where it was clicked.
+mapfile -t tasks < <("$exe" --tasks 42 --list-tasks)
+expect "tasks: series 42 lists ten tasks" "$([ "${#tasks[@]}" = 10 ] && echo 1)"
+task_point() { # index -> bench x y of the image or of the back focus F'
+    echo "${tasks[$1]}" | awk '{ n1 = $3; N = $4; n2 = $5; P = (N - n1) / $6 + (n2 - N) / $7
+        if ($1 == "focus") { printf "%.3f 3990\n", 7500 + n2 / P; exit }
+        d = 7500 - $8; b = n2 / (P - n1 / d); m = -(n1 * b) / (n2 * d)
+        printf "%.3f %.3f\n", 7500 + b, 3990 + m * ($9 - 3990) }'
+}
+# Window twips of a bench point: picLeft at (120, 810), picRigth beyond it.
+readonly VERDICT_RIGHT=CDFACD VERDICT_WRONG=FFD7D7 PUPIL_MARK=C800C8
+if start_scaled 1920x1080x24 96 1 1920 1080 --tasks 42; then
+    first_image=-1
+    first_focus=-1
+    for i in "${!tasks[@]}"; do
+        case ${tasks[$i]} in
+        image*) [ "$first_image" -lt 0 ] && first_image=$i ;;
+        focus*) [ "$first_focus" -lt 0 ] && first_focus=$i ;;
+        esac
+    done
+    answer() { # index kind-name offset-twips expected-background
+        local x y cx cy
+        read -r x y <<<"$(task_point "$1")"
+        # An offset goes towards the middle of the point's area, so the click
+        # stays on the bench.
+        x=$(awk "BEGIN { a = $x < 7500 ? $x : $x - 7500; print $x + (a > 3750 ? -$3 : $3) }")
+        cx=$(cell "$(sx "120 + $x")")
+        cy=$(cell "$(sy "810 + $y")")
+        xdotool mousemove --window "$wid" "$cx" "$cy" click 1
+        shot "task-$1-$2"
+        # The verdict line, lblTask2, at its right end where no words stand.
+        expect_colour "tasks: task $(($1 + 1)) ($2) judged $4" "$4" \
+            "$(cell "$(sx 14900)")" "$(cell "$(sy "840 + 2.5 * 285")")"
+        # Its ring and cross about the click (the axis strip stands in front).
+        expect_some "tasks: the pupil's point marked at ($cx, $cy)" "$PUPIL_MARK" \
+            $((cx - 12)) $((cy - 12)) 25 25 30
+    }
+    at=0
+    next_until() { while [ "$at" -lt "$1" ]; do xdotool key ctrl+n; at=$((at + 1)); sleep 0.2; done; }
+    for index in $(printf '%s\n' "$first_image" "$first_focus" | sort -n); do
+        [ "$index" -lt 0 ] && continue
+        next_until "$index"
+        if [ "$index" = "$first_image" ]; then kind=image; else kind=focus; fi
+        answer "$index" "$kind" 0 "$VERDICT_RIGHT"
+    done
+    expect "tasks: series 42 holds both kinds" "$([ "$first_image" -ge 0 ] && [ "$first_focus" -ge 0 ] && echo 1)"
+    next_until $((at + 1))
+    answer "$at" "off-by-2cm" 1134 "$VERDICT_WRONG"
+    # Esc leaves the task mode: the lines go, the bench is the start's again.
+    xdotool key Escape
+    shot "tasks-left"
+    expect_colour "tasks: the task's lines gone after Esc" "$WHITE" \
+        "$(cell "$(sx 14900)")" "$(cell "$(sy "840 + 0.5 * 285")")"
 fi
 stop_program_and_server
 

@@ -1,0 +1,420 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Tasks for pupils: every generated task can be solved on the bench, a seed
+// gives the same series, the judge counts a click by its distance from the
+// image or focus worked out here from the thin-lens law, and the task mode
+// blocks what would reveal the answer and puts the bench back on leaving.
+#include "commandbutton.h"
+#include "form1.h"
+#include "label.h"
+#include "lensmaker.h"
+#include "picturebox.h"
+#include "setupfile.h"
+#include "slider.h"
+#include "task.h"
+#include "testsupport.h"
+
+#include <QProcess>
+#include <QTest>
+#include <cmath>
+
+namespace {
+// The bench in the tests' own words: areas 7500 x 8025 twips meeting at the
+// lens plane, the axis at 3990, 567 twips a centimetre.
+constexpr double kLens = 7500;
+constexpr double kAxis = 3990;
+constexpr double kWidth = 7500;
+constexpr double kHeight = 8025;
+constexpr double kCm = 567;
+constexpr double kTolerance = 0.5 * kCm; // the tolerance the README states
+constexpr double kTiny = 1e-6;
+
+// The lens of a task: the biconvex layout has the upper slider's surface on
+// the left, curving about a centre to its right; the biconcave layout trades
+// the surfaces and their signs.
+struct Radii {
+    double left;
+    double right;
+};
+Radii radiiOf(const Tasks::Task& task) {
+    return task.converging ? Radii{task.upperRadius, -task.lowerRadius}
+                           : Radii{-task.lowerRadius, task.upperRadius};
+}
+
+// The image from n1/d + n2/b = P, f = n1/P, f' = n2/P; magnification
+// -(n1 b)/(n2 d); bench x as in picLeft, picRigth beyond 7500.
+struct Expected {
+    double f;
+    double fBack;
+    double b;
+    double m;
+    double x;
+    double y;
+};
+Expected expectedOf(const Tasks::Task& task) {
+    const Radii r = radiiOf(task);
+    const double P = LensMaker::thinLensPower(task.n1, task.N, task.n2, r.left, r.right);
+    const double d = kLens - double(float(task.objectX));
+    const double b = task.n2 / (P - task.n1 / d);
+    const double m = -(task.n1 * b) / (task.n2 * d);
+    return {task.n1 / P, task.n2 / P, b,
+            m,           kLens + b,   kAxis + m * (double(float(task.objectY)) - kAxis)};
+}
+
+// A key as the keyboard delivers it to the left area of the active window
+// (shortcuts first).
+void keyToWindow(Form1* w, Qt::Key key, Qt::KeyboardModifiers modifiers, const char* text) {
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QTest::simulateEvent(w->picLeft, true, key, modifiers, QString::fromLatin1(text), false);
+    QTest::simulateEvent(w->picLeft, false, key, modifiers, QString::fromLatin1(text), false);
+}
+
+bool onScreen(double benchX, double y) {
+    return benchX > 0 && benchX < 2 * kWidth && y > 0 && y < kHeight;
+}
+
+Tasks::Task makeTask(bool converging, double n1, double N, double n2, double upper, double lower,
+                     Tasks::Region region, double distance, double height) {
+    Tasks::Task task;
+    task.converging = converging;
+    task.n1 = n1;
+    task.N = N;
+    task.n2 = n2;
+    task.upperRadius = upper;
+    task.lowerRadius = lower;
+    task.region = region;
+    task.objectX = kLens - distance;
+    task.objectY = kAxis - height;
+    return task;
+}
+
+// Biconvex, N = 1.5 in air, both radii 1500: f = 1500.
+Tasks::Task beyondTwoF() {
+    return makeTask(true, 1, 1.5, 1, 1500, 1500, Tasks::Region::BeyondTwoF, 3750, 1000);
+}
+Tasks::Task atTwoF() {
+    return makeTask(true, 1, 1.5, 1, 1500, 1500, Tasks::Region::AtTwoF, 3000, 800);
+}
+Tasks::Task insideF() {
+    return makeTask(true, 1, 1.5, 1, 1500, 1500, Tasks::Region::InsideF, 750, 700);
+}
+// Water before, air behind: f and f' differ.
+Tasks::Task twoMedia() {
+    return makeTask(true, 1.33, 2.0, 1, 2000, 2000, Tasks::Region::BetweenFAndTwoF, 2400, 900);
+}
+Tasks::Task diverging() {
+    return makeTask(false, 1, 1.5, 1, 1500, 1500, Tasks::Region::Diverging, 3000, 1000);
+}
+} // namespace
+
+Q_DECLARE_METATYPE(Tasks::Task)
+
+class TestTasks : public QObject {
+    Q_OBJECT
+
+private slots:
+    void seriesSolvable_data();
+    void seriesSolvable();
+    void judgeImage_data();
+    void judgeImage();
+    void judgeFocus_data();
+    void judgeFocus();
+    void setupField_data();
+    void setupField();
+    void commandLine_data();
+    void commandLine();
+    void taskModeAnswersAndRestores();
+};
+
+void TestTasks::seriesSolvable_data() {
+    QTest::addColumn<quint64>("seed");
+    QTest::addColumn<int>("level");
+    const quint64 seeds[] = {0, 1, 42, 20260901, 18446744073709551615ULL};
+    for (const quint64 seed : seeds)
+        for (int level = 0; level < 3; ++level)
+            QTest::addRow("seed %llu level %d", static_cast<unsigned long long>(seed), level)
+                << seed << level;
+}
+
+void TestTasks::seriesSolvable() {
+    QFETCH(quint64, seed);
+    QFETCH(int, level);
+    const std::vector<Tasks::Task> tasks = Tasks::series(seed, Tasks::Level(level));
+    const std::vector<Tasks::Task> again = Tasks::series(seed, Tasks::Level(level));
+    QCOMPARE(int(tasks.size()), 10);
+    QCOMPARE(int(again.size()), 10);
+    for (int i = 0; i < 10; ++i) {
+        const Tasks::Task& task = tasks[std::size_t(i)];
+        const Tasks::Task& same = again[std::size_t(i)];
+        QVERIFY(task.kind == same.kind && task.converging == same.converging &&
+                task.n1 == same.n1 && task.N == same.N && task.n2 == same.n2 &&
+                task.upperRadius == same.upperRadius && task.lowerRadius == same.lowerRadius &&
+                task.objectX == same.objectX && task.objectY == same.objectY);
+        if (level == 0)
+            QCOMPARE(task.n1, task.n2);
+        if (level == 1)
+            QVERIFY(task.n1 != task.n2);
+        // Radii the sliders can hold: 1500 twips and steps of 50.
+        for (const double radius : {task.upperRadius, task.lowerRadius})
+            QVERIFY(radius >= 1500 && radius <= 4800 && std::fmod(radius - 1500, 50) == 0);
+        const Expected e = expectedOf(task);
+        const double d = kLens - task.objectX;
+        // The object and the true image on screen, the object clear of F.
+        QVERIFY2(onScreen(task.objectX, task.objectY), qPrintable(QString::number(i)));
+        QVERIFY2(onScreen(e.x, e.y),
+                 qPrintable(QStringLiteral("task %1 image (%2, %3)").arg(i).arg(e.x).arg(e.y)));
+        QVERIFY(std::fabs(d - std::fabs(e.f)) > 0.1 * std::fabs(e.f));
+        // The foci on screen (the focus task asks for them).
+        QVERIFY(onScreen(kLens + e.fBack, kAxis) && onScreen(kLens - e.f, kAxis));
+        // The region is the one the rule names.
+        const double size = std::fabs(e.m);
+        switch (task.region) {
+        case Tasks::Region::BeyondTwoF:
+            QVERIFY(e.b > 0 && size < 1 && d > 2 * e.f);
+            break;
+        case Tasks::Region::AtTwoF:
+            QVERIFY(e.b > 0 && std::fabs(size - 1) < kTiny);
+            break;
+        case Tasks::Region::BetweenFAndTwoF:
+            QVERIFY(e.b > 0 && size > 1 && d > e.f && d < 2 * e.f);
+            break;
+        case Tasks::Region::InsideF:
+            QVERIFY(e.b < 0 && e.m > 1 && d < e.f);
+            break;
+        case Tasks::Region::Diverging:
+            QVERIFY(e.f < 0 && e.b < 0 && e.m > 0 && e.m < 1);
+            break;
+        }
+        QCOMPARE(task.converging, e.f > 0);
+    }
+    // Another seed, another series.
+    const std::vector<Tasks::Task> other = Tasks::series(seed + 1, Tasks::Level(level));
+    bool differs = false;
+    for (int i = 0; i < 10; ++i)
+        differs = differs || other[std::size_t(i)].objectX != tasks[std::size_t(i)].objectX ||
+                  other[std::size_t(i)].upperRadius != tasks[std::size_t(i)].upperRadius;
+    QVERIFY(differs);
+}
+
+void TestTasks::judgeImage_data() {
+    QTest::addColumn<Tasks::Task>("task");
+    QTest::addColumn<double>("dx"); // the click from the true image, twips
+    QTest::addColumn<double>("dy");
+    QTest::addColumn<bool>("mirrored"); // the click's height across the axis
+    QTest::addColumn<bool>("counted");
+    QTest::addColumn<bool>("realRight");
+    QTest::addColumn<bool>("uprightRight");
+    QTest::addColumn<bool>("sizeRight");
+    const double in = kTolerance - 5;
+    const double out = kTolerance + 5;
+    QTest::newRow("at the image") << beyondTwoF() << 0.0 << 0.0 << false << true << true << true
+                                  << true;
+    QTest::newRow("within the tolerance")
+        << beyondTwoF() << in << 0.0 << false << true << true << true << true;
+    QTest::newRow("beyond the tolerance")
+        << beyondTwoF() << out << 0.0 << false << false << true << true << true;
+    QTest::newRow("diagonally beyond")
+        << beyondTwoF() << out / std::sqrt(2.0) << out / std::sqrt(2.0) << false << false << true
+        << true << true;
+    QTest::newRow("far off, kind right")
+        << beyondTwoF() << 3 * kCm << 0.0 << false << false << true << true << true;
+    QTest::newRow("upright instead of inverted")
+        << beyondTwoF() << 0.0 << 0.0 << true << false << true << false << true;
+    QTest::newRow("enlarged instead of reduced")
+        << beyondTwoF() << 0.0 << 800.0 << false << false << true << true << false;
+    QTest::newRow("at 2F, a little taller: the same size")
+        << atTwoF() << 0.0 << 100.0 << false << true << true << true << true;
+    QTest::newRow("at 2F, much taller")
+        << atTwoF() << 0.0 << 1.5 * kTolerance << false << false << true << true << false;
+    QTest::newRow("inside F at the virtual image")
+        << insideF() << 0.0 << 0.0 << false << true << true << true << true;
+    QTest::newRow("two media at the image")
+        << twoMedia() << 0.0 << 0.0 << false << true << true << true << true;
+    QTest::newRow("two media beyond the tolerance")
+        << twoMedia() << 0.0 << -out << false << false << true << true << true;
+    QTest::newRow("diverging at the image")
+        << diverging() << 0.0 << 0.0 << false << true << true << true << true;
+    QTest::newRow("diverging, clicked behind the lens")
+        << diverging() << 3000.0 << 0.0 << false << false << false << true << true;
+}
+
+void TestTasks::judgeImage() {
+    QFETCH(Tasks::Task, task);
+    QFETCH(double, dx);
+    QFETCH(double, dy);
+    QFETCH(bool, mirrored);
+    const Expected e = expectedOf(task);
+    // dy moves the click away from the axis, on the image's side.
+    const double side = e.y > kAxis ? 1 : -1;
+    double y = e.y + side * dy;
+    if (mirrored)
+        y = 2 * kAxis - y;
+    const Tasks::Verdict verdict = Tasks::judgeImage(task, e.x + dx, y);
+    QVERIFY2(std::fabs(verdict.trueX - e.x) < kTiny && std::fabs(verdict.trueY - e.y) < kTiny,
+             qPrintable(QStringLiteral("judge's image (%1, %2), expected (%3, %4)")
+                            .arg(verdict.trueX)
+                            .arg(verdict.trueY)
+                            .arg(e.x)
+                            .arg(e.y)));
+    QCOMPARE_LT(std::fabs(verdict.offCm - std::hypot(dx, y - e.y) / kCm), kTiny);
+    QTEST(verdict.counted, "counted");
+    QTEST(verdict.realRight, "realRight");
+    QTEST(verdict.uprightRight, "uprightRight");
+    QTEST(verdict.sizeRight, "sizeRight");
+    QCOMPARE(verdict.kindRight, verdict.realRight && verdict.uprightRight && verdict.sizeRight);
+    QCOMPARE(int(verdict.rule), int(task.region));
+}
+
+void TestTasks::judgeFocus_data() {
+    QTest::addColumn<Tasks::Task>("task");
+    QTest::addColumn<bool>("back"); // click near F' (else F)
+    QTest::addColumn<double>("dx"); // from that focus, twips
+    QTest::addColumn<double>("dy");
+    QTest::addColumn<bool>("counted");
+    QTest::newRow("at F'") << beyondTwoF() << true << 0.0 << 0.0 << true;
+    QTest::newRow("at F") << beyondTwoF() << false << 0.0 << 0.0 << true;
+    QTest::newRow("near F', within") << beyondTwoF() << true << 0.0 << kTolerance - 5 << true;
+    QTest::newRow("near F', beyond") << beyondTwoF() << true << kTolerance + 5 << 0.0 << false;
+    QTest::newRow("two media at F'") << twoMedia() << true << 0.0 << 0.0 << true;
+    QTest::newRow("two media at F") << twoMedia() << false << 0.0 << 0.0 << true;
+    QTest::newRow("diverging at F' before the lens") << diverging() << true << 0.0 << 0.0 << true;
+    QTest::newRow("diverging beyond") << diverging() << true << 0.0 << -(kTolerance + 5) << false;
+}
+
+void TestTasks::judgeFocus() {
+    QFETCH(Tasks::Task, task);
+    QFETCH(bool, back);
+    QFETCH(double, dx);
+    QFETCH(double, dy);
+    const Expected e = expectedOf(task);
+    // F' lies f' behind the lens plane (before it for a diverging lens, f' < 0),
+    // F lies f before it.
+    const double focus = back ? kLens + e.fBack : kLens - e.f;
+    if (back && !task.converging)
+        QVERIFY(focus < kLens);
+    const Tasks::Verdict verdict = Tasks::judgeFocus(task, focus + dx, kAxis + dy);
+    QTEST(verdict.counted, "counted");
+    QCOMPARE(verdict.backFocus, back);
+    QCOMPARE_LT(std::fabs(verdict.trueX - focus), kTiny);
+    QCOMPARE_LT(std::fabs(verdict.offCm - std::hypot(dx, dy) / kCm), kTiny);
+}
+
+void TestTasks::setupField_data() {
+    QTest::addColumn<QByteArray>("tasks");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<quint64>("seed");
+    QTest::addColumn<int>("level");
+    QTest::newRow("number and level")
+        << QByteArray(R"({"seed": 42, "level": "two"})") << true << quint64(42) << 1;
+    QTest::newRow("digits, largest seed")
+        << QByteArray(R"({"seed": "18446744073709551615", "level": "mixed"})") << true
+        << quint64(18446744073709551615ULL) << 2;
+    QTest::newRow("no level: equal media")
+        << QByteArray(R"({"seed": 7})") << true << quint64(7) << 0;
+    QTest::newRow("negative") << QByteArray(R"({"seed": -1})") << false << quint64(0) << 0;
+    QTest::newRow("fraction") << QByteArray(R"({"seed": 1.5})") << false << quint64(0) << 0;
+    QTest::newRow("not digits") << QByteArray(R"({"seed": "12a"})") << false << quint64(0) << 0;
+    QTest::newRow("too large") << QByteArray(R"({"seed": "18446744073709551616"})") << false
+                               << quint64(0) << 0;
+    QTest::newRow("unknown level")
+        << QByteArray(R"({"seed": 3, "level": "hard"})") << false << quint64(0) << 0;
+    QTest::newRow("no seed") << QByteArray(R"({"level": "two"})") << false << quint64(0) << 0;
+}
+
+void TestTasks::setupField() {
+    QFETCH(QByteArray, tasks);
+    QFETCH(bool, valid);
+    const QByteArray file = R"({"format": "quellor-setup", "version": 1, "lens": "converging",
+        "indices": {"left": 1, "lens": 1.5, "right": 1}, "radii": {"left": 3, "right": 3},
+        "view": "scheme", "object": null, "tasks": )" +
+                            tasks + "}";
+    const SetupFile::Result read = SetupFile::parse(file);
+    QCOMPARE(bool(read.setup), valid);
+    if (!valid)
+        return;
+    QVERIFY(read.setup->hasTasks);
+    QTEST(read.setup->taskSeed, "seed");
+    QTEST(read.setup->taskLevel, "level");
+    // Written and read back, the series stays named.
+    QCOMPARE(SetupFile::parse(SetupFile::write(*read.setup)).setup, read.setup);
+}
+
+void TestTasks::commandLine_data() {
+    QTest::addColumn<QString>("seed");
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("a seed") << QStringLiteral("42") << 0;
+    QTest::newRow("largest") << QStringLiteral("18446744073709551615") << 0;
+    QTest::newRow("too large") << QStringLiteral("18446744073709551616") << 1;
+    QTest::newRow("garbage") << QStringLiteral("4x2") << 1;
+    QTest::newRow("negative") << QStringLiteral("-3") << 1;
+}
+
+void TestTasks::commandLine() {
+    QFETCH(QString, seed);
+    QProcess program;
+    program.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+    program.start(QStringLiteral(QUELLOR_PROGRAM),
+                  {QStringLiteral("--tasks"), seed, QStringLiteral("--list-tasks")});
+    QVERIFY(program.waitForFinished(30000));
+    QTEST(program.exitCode(), "exitCode");
+    if (program.exitCode() == 0) {
+        QCOMPARE(program.readAllStandardOutput().trimmed().split('\n').size(), 10);
+    } else {
+        QVERIFY(program.readAllStandardError().contains("--tasks"));
+        QVERIFY(program.readAllStandardOutput().isEmpty());
+    }
+}
+
+void TestTasks::taskModeAnswersAndRestores() {
+    auto window = TestSupport::startWindow();
+    // A bench of the teacher's: diverging, other media, scheme, an object,
+    // the labels on.
+    TestSupport::clickButton(window.get(), QStringLiteral("cmdRas"));
+    window->sldn1->setValue(10);
+    window->sldR1->setValue(20);
+    TestSupport::clickButton(window.get(), QStringLiteral("cmdCx"));
+    TestSupport::dragAt(window->picLeft, TestSupport::pixelOf(window->picLeft, 4000, 3000));
+    TestSupport::clickButton(window.get(), QStringLiteral("cmdLabels"));
+    const BenchState before = *window;
+    const int sliderBefore = window->sldR1->value();
+
+    keyToWindow(window.get(), Qt::Key_T, Qt::ControlModifier, "t");
+    QVERIFY(window->TaskModeOn());
+    QVERIFY(!window->sldn1->isEnabled() && !window->cmdSob->isEnabled());
+    const Tasks::Task task = window->Task().tasks.front();
+    QCOMPARE(window->ObjectX, float(task.objectX));
+    // The answer clicked where the model puts it: the verdict counts it.
+    const Expected e = expectedOf(task);
+    const double x = task.kind == Tasks::Kind::FindImage ? e.x : kLens + e.fBack;
+    const double y = task.kind == Tasks::Kind::FindImage ? e.y : kAxis;
+    PictureBox* area = x > kLens ? window->picRigth : window->picLeft;
+    QTest::mouseClick(area, Qt::LeftButton, {},
+                      TestSupport::pixelOf(area, x > kLens ? x - kLens : x, y));
+    QVERIFY(window->Task().checked);
+    QVERIFY2(window->Task().verdict.counted, qPrintable(window->lblTaskLines[2]->Caption()));
+    QVERIFY(window->lblTaskLines[2]->Caption().startsWith(QStringLiteral("Засчитано")));
+    // A drag in the left area after it moves nothing and answers nothing.
+    TestSupport::dragAt(window->picLeft, TestSupport::pixelOf(window->picLeft, 1000, 1000));
+    QCOMPARE(window->ObjectX, float(task.objectX));
+    QVERIFY(window->Task().verdict.counted);
+
+    keyToWindow(window.get(), Qt::Key_Escape, Qt::NoModifier, "\x1b");
+    QVERIFY(!window->TaskModeOn());
+    QVERIFY(window->sldn1->isEnabled());
+    QCOMPARE(window->sldR1->value(), sliderBefore);
+    QCOMPARE(window->n1, before.n1);
+    QCOMPARE(window->N, before.N);
+    QCOMPARE(window->n2, before.n2);
+    QCOMPARE(window->R1, before.R1);
+    QCOMPARE(window->R2, before.R2);
+    QCOMPARE(window->ObjectX, before.ObjectX);
+    QCOMPARE(window->ObjectY, before.ObjectY);
+    QCOMPARE(window->ConvergingChosen, before.ConvergingChosen);
+    QCOMPARE(window->SchemeView, before.SchemeView);
+    QCOMPARE(window->ShowLabels, before.ShowLabels);
+    QCOMPARE(window->ShowThirdRay, before.ShowThirdRay);
+    QCOMPARE(window->ImageX, before.ImageX);
+}
+
+QTEST_MAIN(TestTasks)
+#include "tst_tasks.moc"
