@@ -14,6 +14,7 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QScatterSeries>
+#include <QScreen>
 #include <QSplitter>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -63,7 +64,6 @@ GraphWindow::GraphWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     splitter->setSizes({kLaidOutHeight * 2 / 5, kLaidOutHeight * 3 / 10, kLaidOutHeight * 3 / 10});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter);
-    resize(kLaidOutWidth, kLaidOutHeight);
     setZoom(1);
     for (Plot* plot : {&m_b, &m_gamma})
         placeLabels(plot);
@@ -192,6 +192,12 @@ void GraphWindow::setZoom(double zoom) {
         }
     }
     m_table->setFont(text);
+    // The window grows with its texts, as far as its screen has room, so that
+    // the plots keep space for their axes at a projector's zoom.
+    QSize wanted = QSize(kLaidOutWidth, kLaidOutHeight) * zoom;
+    if (const QScreen* display = screen())
+        wanted = wanted.boundedTo(display->availableGeometry().size());
+    resize(wanted);
 }
 
 void GraphWindow::showRegions(Plot* plot, double yLimit) {

@@ -114,6 +114,7 @@ GraphWindow* Form1::openGraph() {
     if (!m_graph) {
         // The charts are built the first time the graph is asked for.
         m_graph = new GraphWindow(this);
+        m_graph->setZoom(m_zoom); // its size, before it is placed
         const QRect frame = frameGeometry();
         const QRect room = screen() ? screen()->availableGeometry() : QRect();
         QRect placed(

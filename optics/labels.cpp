@@ -42,6 +42,80 @@ Mark keptOnDrawing(Mark mark) {
     }
     return mark;
 }
+
+// The box a label takes, estimated without fonts: letters of the names at
+// 12 pt bold are at most about 13 laid-out pixels wide, the words at 10 pt
+// about 7.5, and the longest words ("действительное") have 14 letters.
+struct Box {
+    double left, top, right, bottom;
+    bool meets(const Box& o) const {
+        return left < o.right && o.left < right && top < o.bottom && o.top < bottom;
+    }
+};
+
+constexpr double kNameLetter = 195;
+constexpr double kWordsWidth = 14 * 112;
+constexpr double kNameHeight = 290;
+constexpr double kWordsHeight = 250;
+
+int lettersOf(Text text) {
+    switch (text) {
+    case Text::A:
+    case Text::B:
+    case Text::O:
+    case Text::F:
+        return 1;
+    case Text::TwoFPrime:
+        return 3;
+    default:
+        return 2;
+    }
+}
+
+Box boxOf(const Mark& mark) {
+    const bool words = mark.text == Text::Real || mark.text == Text::Virtual;
+    const double width = words ? kWordsWidth : kNameLetter * lettersOf(mark.text);
+    const double height = words ? kWordsHeight : kNameHeight;
+    const bool left = mark.anchor == Anchor::TopRight || mark.anchor == Anchor::BottomRight;
+    const bool top = mark.anchor == Anchor::TopLeft || mark.anchor == Anchor::TopRight;
+    const double x0 = left ? mark.x - width : mark.x;
+    const double y0 = top ? mark.y : mark.y - height;
+    return {x0, y0, x0 + width, y0 + height};
+}
+
+bool clashes(const Mark& mark, const std::vector<Mark>& placed) {
+    const Box box = boxOf(mark);
+    for (const Mark& other : placed)
+        if (other.area == mark.area && box.meets(boxOf(other)))
+            return true;
+    return false;
+}
+
+// A name that would cover one already placed goes to the other side of its
+// point; if both sides are taken, one line farther from the axis.
+Mark clear(Mark mark, const std::vector<Mark>& placed, double pointX) {
+    if (!clashes(mark, placed))
+        return mark;
+    Mark flipped = mark;
+    const bool left = mark.anchor == Anchor::TopRight || mark.anchor == Anchor::BottomRight;
+    const bool top = mark.anchor == Anchor::TopLeft || mark.anchor == Anchor::TopRight;
+    flipped.x = left ? pointX + kGap : pointX - kGap;
+    flipped.anchor = top ? (left ? Anchor::TopLeft : Anchor::TopRight)
+                         : (left ? Anchor::BottomLeft : Anchor::BottomRight);
+    if (!clashes(flipped, placed))
+        return flipped;
+    mark.y += top ? kLine : -kLine;
+    return mark;
+}
+
+// The words move away from the axis, a line at a time, past any name.
+Mark clearWords(Mark mark, const std::vector<Mark>& placed) {
+    const bool top = mark.anchor == Anchor::TopLeft || mark.anchor == Anchor::TopRight;
+    constexpr int kTries = 3;
+    for (int i = 0; i < kTries && clashes(mark, placed); ++i)
+        mark.y += top ? kLine : -kLine;
+    return mark;
+}
 } // namespace
 
 std::vector<Mark> labelMarks(const BenchState& bench) {
@@ -70,8 +144,8 @@ std::vector<Mark> labelMarks(const BenchState& bench) {
     const double x = bench.ObjectX;
     const double y = bench.ObjectY;
     if (y != axis) {
-        marks.push_back(beside(Text::A, Area::Left, x, y, tipAbove, true));
-        marks.push_back(beside(Text::B, Area::Left, x, axis, !tipAbove, false));
+        marks.push_back(clear(beside(Text::A, Area::Left, x, y, tipAbove, true), marks, x));
+        marks.push_back(clear(beside(Text::B, Area::Left, x, axis, !tipAbove, false), marks, x));
     } else {
         marks.push_back(beside(Text::A, Area::Left, x, y, tipAbove, true));
     }
@@ -83,14 +157,16 @@ std::vector<Mark> labelMarks(const BenchState& bench) {
         return marks;
     const Area area = image.kind == Optics::ImageKind::Real ? Area::Right : Area::Left;
     const bool imageAbove = image.y <= axis;
-    marks.push_back(beside(Text::APrime, area, image.x, image.y, imageAbove, true));
+    marks.push_back(
+        clear(beside(Text::APrime, area, image.x, image.y, imageAbove, true), marks, image.x));
     if (image.y != axis)
-        marks.push_back(beside(Text::BPrime, area, image.x, axis, !imageAbove, false));
+        marks.push_back(
+            clear(beside(Text::BPrime, area, image.x, axis, !imageAbove, false), marks, image.x));
     // The kind in words, one line beyond the tip's name.
     Mark kind = beside(image.kind == Optics::ImageKind::Real ? Text::Real : Text::Virtual, area,
                        image.x, image.y, imageAbove, true);
     kind.y += imageAbove ? -kLine : kLine;
-    marks.push_back(keptOnDrawing(kind));
+    marks.push_back(keptOnDrawing(clearWords(kind, marks)));
     return marks;
 }
 

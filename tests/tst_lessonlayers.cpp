@@ -9,6 +9,7 @@
 #include "picturebox.h"
 #include "shape.h"
 #include "testsupport.h"
+#include "textmark.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -77,6 +78,8 @@ private slots:
     void switches();
     void mends_data();
     void mends();
+    void namesStandApart_data();
+    void namesStandApart();
 };
 
 void TestLessonLayers::standardCases_data() {
@@ -370,6 +373,54 @@ void TestLessonLayers::mends() {
     dragAt(w->picLeft, pixelOf(w->picLeft, 3000, kAxis + 20));
     QCOMPARE(w->ObjectY, float(kAxis));
     QVERIFY(!w->picRigth->figures().isEmpty());
+}
+
+void TestLessonLayers::namesStandApart_data() {
+    QTest::addColumn<bool>("converging");
+    QTest::addColumn<int>("n1Value");
+    QTest::addColumn<double>("multiple"); // of the object-side mark distance
+    QTest::newRow("converging, d = 1.25 f: B beside F") << true << 0 << 1.25;
+    QTest::newRow("converging, d = 2.1 f: B beside 2F") << true << 0 << 2.1;
+    QTest::newRow("diverging, d = f: the image near the lens") << false << 0 << 1.0;
+    QTest::newRow("diverging, d = f / 2") << false << 0 << 0.5;
+    QTest::newRow("diverging, two media, d = f / 2") << false << 20 << 0.5;
+}
+
+// No name on the drawing covers another, as painted: boxes from the font's
+// own metrics at the laid-out size (15 twips a pixel).
+void TestLessonLayers::namesStandApart() {
+    QFETCH(bool, converging);
+    QFETCH(int, n1Value);
+    QFETCH(double, multiple);
+    auto w = benchWith(converging, n1Value, 0);
+    w->ShowLabels = kTrue;
+    const double n1 = 1 + n1Value / 50.0;
+    const double P = powerOf(converging, n1, 1);
+    const double a = converging ? std::fabs(n1 / P) : std::fabs(1 / P);
+    drawFor(*w, float(kLens - multiple * a), float(kAxis - 1000));
+    w->RedrawScheme();
+    QVERIFY(w->picLeft->textMarks().size() >= 5); // O, F, 2F, A, B at least
+    for (PictureBox* area : {w->picLeft, w->picRigth}) {
+        QList<QRectF> boxes;
+        for (const TextMark& mark : area->textMarks()) {
+            QFont font(QStringLiteral("MS Sans Serif"));
+            font.setPointSizeF(mark.points);
+            font.setBold(mark.bold);
+            const QFontMetricsF metrics(font);
+            const QSizeF size(metrics.horizontalAdvance(mark.text) * 15,
+                              (metrics.ascent() + metrics.descent()) * 15);
+            const bool left = mark.anchor == TextMark::Anchor::TopRight ||
+                              mark.anchor == TextMark::Anchor::BottomRight;
+            const bool top = mark.anchor == TextMark::Anchor::TopLeft ||
+                             mark.anchor == TextMark::Anchor::TopRight;
+            const QRectF box(QPointF(left ? mark.x - size.width() : mark.x,
+                                     top ? mark.y : mark.y - size.height()),
+                             size);
+            for (const QRectF& other : boxes)
+                QVERIFY2(!box.intersects(other), qPrintable(mark.text));
+            boxes << box;
+        }
+    }
 }
 
 QTEST_MAIN(TestLessonLayers)
