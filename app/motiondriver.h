@@ -23,7 +23,7 @@ public:
 
     void start(double refreshRate);
     void stop();
-    bool running() const { return m_timer.isActive(); }
+    bool running() const { return m_running; }
 
     // The speeds offered, cm/s, and the one in force.
     static constexpr double kSpeeds[] = {0.5, 1, 2};
@@ -38,13 +38,16 @@ public:
 
 private:
     void frame();
+    void scheduleNext();
 
     QTimer m_timer;
     QElapsedTimer m_clock;
     Motion::State m_state;
     qint64 m_lastNs = 0;
     qint64 m_intervalNs = 0;
+    bool m_running = false;
     int m_speedIndex = 1;
     long m_frames = 0;
+    qint64 m_tick = 0; // the refresh the last frame was due at
     long m_late = 0;
 };

@@ -89,6 +89,20 @@ start_xvfb() {
     return 1
 }
 
+# The id of a visible window whose name matches PATTERN, waiting up to five
+# seconds for it; nothing when none shows.
+window_named() {
+    local i id
+    for i in $(seq 1 50); do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return
+        fi
+        sleep 0.1
+    done
+}
+
 wid=
 find_window() {
     local i
@@ -578,12 +592,7 @@ drag 308 254 468 300 25
 # pixels that changed count. Keys go to the window under the pointer.
 pointer_to 200 450
 xdotool key ctrl+g
-graph_wid=
-for i in $(seq 1 100); do
-    graph_wid=$(xdotool search --onlyvisible --name 'график' 2>/dev/null | head -n 1)
-    [ -n "$graph_wid" ] && break
-    sleep 0.1
-done
+graph_wid=$(window_named 'график')
 expect "Ctrl+G opens the graph window" "$([ -n "$graph_wid" ] && echo 1)"
 if [ -n "$graph_wid" ]; then
     sleep 1.5 # the charts are built and laid out
@@ -718,12 +727,7 @@ rmdir "$full"
 # 13. "Выход" with the lesson changed asks first; "Отклонить" (the button after
 # "Сохранить") lets it end with status 0.
 click_control "${cmdExit[@]}"
-question=
-for i in $(seq 1 50); do
-    question=$(xdotool search --onlyvisible --name '^Несохранённые изменения$' 2>/dev/null | head -n 1)
-    [ -n "$question" ] && break
-    sleep 0.1
-done
+question=$(window_named '^Несохранённые изменения$')
 expect "\"Выход\" with unsaved changes asks about them" "$([ -n "$question" ] && echo 1)"
 if [ -n "$question" ]; then
     xdotool key --window "$question" Tab
