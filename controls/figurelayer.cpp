@@ -7,7 +7,9 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 FigureLayer::FigureLayer(PictureBox* area) : QWidget(area), m_area(area) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -37,13 +39,28 @@ void FigureLayer::paintTexts(QPainter& painter, const ScreenInfo& screen) {
         return;
     painter.save();
     painter.setRenderHint(QPainter::TextAntialiasing);
+    // The names use two or three styles: each font is resolved once a paint.
+    struct Style {
+        double points;
+        bool bold;
+        QFont font;
+        QFontMetricsF metrics;
+    };
+    std::vector<Style> styles;
     for (const TextMark& mark : m_area->textMarks()) {
-        QFont font(QStringLiteral("MS Sans Serif"));
-        font.setPointSizeF(mark.points * screen.zoom());
-        font.setBold(mark.bold);
-        painter.setFont(font);
+        auto style = std::find_if(styles.begin(), styles.end(), [&](const Style& s) {
+            return s.points == mark.points && s.bold == mark.bold;
+        });
+        if (style == styles.end()) {
+            QFont font(QStringLiteral("MS Sans Serif"));
+            font.setPointSizeF(mark.points * screen.zoom());
+            font.setBold(mark.bold);
+            styles.push_back({mark.points, mark.bold, font, QFontMetricsF(font, this)});
+            style = styles.end() - 1;
+        }
+        painter.setFont(style->font);
         painter.setPen(toQColor(mark.colour));
-        const QFontMetricsF metrics(font, this);
+        const QFontMetricsF& metrics = style->metrics;
         const QPointF at = screen.toPixels(QPointF(mark.x, mark.y));
         const bool left = mark.anchor == TextMark::Anchor::TopRight ||
                           mark.anchor == TextMark::Anchor::BottomRight;
