@@ -12,10 +12,10 @@
 #include "picturebox.h"
 
 namespace {
-// The letters at 12 pt bold, the words at 10 pt: at the fit to 1920 x 1080
-// (factor 1.48) about 24 and 20 pixels, cap heights of 17 and 14.
+// The letters at 12 pt bold, the words at 10.5 pt: at the fit to 1920 x 1080
+// (factor 1.48) about 24 and 21 pixels, cap heights of 17 and 15.
 constexpr double kLetterPoints = 12;
-constexpr double kWordPoints = 10;
+constexpr double kWordPoints = 10.5;
 
 Flag toggled(Flag flag) {
     return flag ? kFalse : kTrue;

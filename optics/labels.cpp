@@ -44,8 +44,8 @@ Mark keptOnDrawing(Mark mark) {
 }
 
 // The box a label takes, estimated without fonts: letters of the names at
-// 12 pt bold are at most about 13 laid-out pixels wide, the words at 10 pt
-// about 7.5, and the longest words ("действительное") have 14 letters.
+// 12 pt bold are at most about 13 laid-out pixels wide, the words at 10.5 pt
+// about 7.9, and the longest words ("действительное") have 14 letters.
 struct Box {
     double left, top, right, bottom;
     bool meets(const Box& o) const {
@@ -54,9 +54,9 @@ struct Box {
 };
 
 constexpr double kNameLetter = 195;
-constexpr double kWordsWidth = 14 * 112;
+constexpr double kWordsWidth = 14 * 118;
 constexpr double kNameHeight = 290;
-constexpr double kWordsHeight = 250;
+constexpr double kWordsHeight = 265;
 
 int lettersOf(Text text) {
     switch (text) {
