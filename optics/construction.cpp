@@ -599,28 +599,30 @@ void Builder::virtualImage() {
     markImage(Area::Left, w().ImageX, w().ImageY, m_colours.virtualImage);
 }
 
-Construction rayDiagram(const BenchState& bench, const Pen& left, const Pen& right) {
+namespace {
+// One construction from a fresh builder: the pens in force, one procedure.
+Construction built(const BenchState& bench, const Pen& left, const Pen& right,
+                   void (Builder::*procedure)()) {
     Builder builder(bench, left, right);
-    builder.rayDiagram();
+    (builder.*procedure)();
     return builder.done();
+}
+} // namespace
+
+Construction rayDiagram(const BenchState& bench, const Pen& left, const Pen& right) {
+    return built(bench, left, right, &Builder::rayDiagram);
 }
 
 Construction axialBeam(const BenchState& bench, const Pen& left, const Pen& right) {
-    Builder builder(bench, left, right);
-    builder.axialBeam();
-    return builder.done();
+    return built(bench, left, right, &Builder::axialBeam);
 }
 
 Construction realImageMark(const BenchState& bench, const Pen& left, const Pen& right) {
-    Builder builder(bench, left, right);
-    builder.realImageMark();
-    return builder.done();
+    return built(bench, left, right, &Builder::realImageMark);
 }
 
 Construction virtualImage(const BenchState& bench, const Pen& left, const Pen& right) {
-    Builder builder(bench, left, right);
-    builder.virtualImage();
-    return builder.done();
+    return built(bench, left, right, &Builder::virtualImage);
 }
 
 } // namespace Optics
