@@ -52,7 +52,7 @@ public:
     void ToggleFullScreen();
     double ZoomFactor() const { return m_zoom; }
 
-    // The lesson's layers (app/lessonlayers.cpp), each switched by a button of
+    // The lesson's layers (lesson/lessonlayers.cpp), each switched by a button of
     // the lesson strip and its shortcut: the labels and arrows, the third ray,
     // the colour-blind-safe palette. ShowLabelsLayer puts the names on the
     // drawing while the labels are on.
@@ -61,7 +61,7 @@ public:
     void cmdPalette_Click();
     void ShowLabelsLayer();
 
-    // Bench state, focal lengths and marks, lens type, sliders (optics/).
+    // Bench state, focal lengths and marks, lens type, sliders (parameters/).
     void InitBench();
     double OpticalPower() const;
     void ComputeFocalLengths();
@@ -93,11 +93,11 @@ public:
     void picLeft_MouseMove(int button, int shift, float x, float y);
     void picLeft_KeyDown(int keyCode, int shift);
 
-    // Read-outs of the bench (optics/): the lens's focal lengths and power, the
+    // Read-outs of the bench (parameters/readout.cpp): the lens's focal lengths and power, the
     // object's and image's distances, magnification and kind, the radii.
     void ShowReadouts();
 
-    // The picture of the bench for a worksheet (app/): copied to the clipboard,
+    // The picture of the bench for a worksheet (files/benchpicture.cpp): copied to the clipboard,
     // or written as PNG or SVG. WritePicture reports a failure in a message box
     // and leaves an existing file as it was.
     QImage BenchPicture();
@@ -108,7 +108,7 @@ public:
     static QString PictureFileName(const QString& typed, bool svgChosen);
 
     // The object in motion towards the lens and back, the graph of b and Γ
-    // against d, and the table of measurements (app/lessontools.cpp). The
+    // against d, and the table of measurements (lesson/lessontools.cpp). The
     // graph window is made when first opened; FollowGraph ends RedrawScheme.
     void ToggleMotion();
     void StopMotion();
@@ -119,7 +119,7 @@ public:
     void FollowGraph();
     GraphWindow* Graph() const { return m_graph; }
 
-    // Exact values (optics/sliders.cpp): the parameter takes the value given,
+    // Exact values (parameters/sliders.cpp): the parameter takes the value given,
     // the slider's thumb the nearest step, without running its handler. Radii
     // are magnitudes in twips of the surface the upper (R1) or lower (R2)
     // slider shapes.
@@ -129,7 +129,7 @@ public:
     void SetUpperRadius(double magnitude);
     void SetLowerRadius(double magnitude);
 
-    // Setup files (app/setupio.cpp): the lesson as prepared, saved and opened.
+    // Setup files (files/setupio.cpp): the lesson as prepared, saved and opened.
     // A file that cannot be read changes nothing and says why in a message box.
     Setup CurrentSetup() const;
     void ApplySetup(const Setup& setup);
@@ -145,21 +145,21 @@ public:
     bool MayDiscardChanges();
     void UpdateTitle(bool modified);
 
-    // The index and radius read-outs take a typed value (app/readoutedit.cpp):
+    // The index and radius read-outs take a typed value (parameters/readoutedit.cpp):
     // a click or Enter on one opens its editor, Enter takes the value, Escape
     // cancels. False with a hint when the text is no value in range.
     void SetUpReadoutEditing();
     void EditReadout(Label* readout);
     bool TakeTypedValue(Label* readout, const QString& text, QString* hint);
 
-    // The worksheet (app/worksheet.cpp): printed, or written as PDF.
+    // The worksheet (files/worksheet.cpp): printed, or written as PDF.
     void PrintWorksheet();
     bool WriteWorksheet(const QString& pdfPath, QString* why);
 
-    // The help window (app/helpwindow.cpp).
+    // The help window (shell/helpwindow.cpp).
     void ShowHelp();
 
-    // Tasks for pupils (app/taskmode.cpp): the program sets a lens and an
+    // Tasks for pupils (modes/taskmode.cpp): the program sets a lens and an
     // object, the pupil clicks where the image (or a focus) will be, and the
     // construction then shows the truth beside the click. Leaving puts the
     // bench back as it was. While a task is set the sliders, the lens-type and

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The folders are layers: each may include only the headers of the layers
+# beneath it. The optics library is plain C++ (no Qt, no window); the controls
+# know nothing of the window; the file formats and safe writing know nothing of
+# the window either. A quoted include is looked up by name in the folders a
+# layer may use; an angle include in the optics library must not be Qt's.
+set -u
+top=${1:?source folder}
+cd "$top" || exit 2
+status=0
+
+# layer: folders whose headers it may include
+declare -A may=(
+    [optics]="optics"
+    [controls]="controls"
+    [formats]="files optics"
+    [window]="app parameters rays input modes lesson files shell optics controls"
+)
+window_folders="app parameters rays input modes lesson files shell"
+format_files="files/safewrite.cpp files/safewrite.h files/setupfile.cpp files/setupfile.h files/zoomsteps.h"
+
+check() { # layer file
+    local layer=$1 file=$2 name found dir
+    while IFS= read -r name; do
+        found=
+        for dir in ${may[$layer]}; do
+            [ -f "$dir/$name" ] && found=$dir
+        done
+        if [ -z "$found" ]; then
+            echo "$file includes \"$name\", which is not in its layer's reach (${may[$layer]})"
+            status=1
+        fi
+    done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\)".*/\1/p' "$file")
+}
+
+for file in optics/*; do
+    check optics "$file"
+    if grep -nE '^[[:space:]]*#[[:space:]]*include[[:space:]]*<(Q|qt)' "$file"; then
+        echo "$file includes a Qt header: the optics library is plain C++"
+        status=1
+    fi
+done
+for file in controls/*; do check controls "$file"; done
+for file in $format_files; do check formats "$file"; done
+for dir in $window_folders; do
+    for file in "$dir"/*; do check window "$file"; done
+done
+# No source of the program lies outside its layers.
+for file in *.cpp *.h; do
+    [ -e "$file" ] && { echo "$file lies outside every layer"; status=1; }
+done
+[ $status -eq 0 ] && echo "layers: every include within its layer's reach"
+exit $status
