@@ -3,8 +3,10 @@
 
 #include "artwork.h"
 #include "bench.h"
+#include "benchmode.h"
 #include "commandbutton.h"
 #include "fonts.h"
+#include "graphwindow.h"
 #include "label.h"
 #include "lessonstrip.h"
 #include "linecontrol.h"
@@ -12,11 +14,12 @@
 #include "screeninfo.h"
 #include "shape.h"
 #include "slider.h"
+#include "taskmode.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFont>
 #include <QPalette>
-#include <QShortcut>
 
 namespace {
 // The system colours the window is laid out with.
@@ -78,6 +81,26 @@ CommandButton* makeButton(QWidget* parent, const char* name, const QString& capt
 }
 } // namespace
 
+namespace {
+// The colours and fonts the window is laid out with.
+constexpr RgbValue kGrey = RGB(128, 128, 128);
+constexpr RgbValue kLensBlue = RGB(192, 192, 255);
+constexpr RgbValue kDarkBlue = RGB(0, 0, 192);
+constexpr RgbValue kMarkGrey = RGB(64, 64, 64);
+QFont smallFont() {
+    return uiFont("MS Sans Serif", 8.25);
+}
+QFont panelFont() {
+    return uiFont("MS Sans Serif", 9.75);
+}
+QFont readoutFont() {
+    return uiFont("MS Sans Serif", 13.5);
+}
+QFont bandFont() {
+    return uiFont("MS Sans Serif", 12);
+}
+} // namespace
+
 Form1::Form1(QWidget* parent) : QWidget(parent) {
     Fonts::installSubstitutions();
     setObjectName(QStringLiteral("Form1"));
@@ -86,7 +109,6 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
     createControls();
     wireEvents();
-    SetUpZoom();
     // The client area the layout needs: the size the window has where no window
     // manager maximises it.
     QRect needed;
@@ -95,41 +117,44 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
         resize(needed.size());
 }
 
-void Form1::createControls() {
-    const RgbValue white = windowWhite();
-    const RgbValue grey = RGB(128, 128, 128);
-    const RgbValue lensBlue = RGB(192, 192, 255);
-    const RgbValue darkBlue = RGB(0, 0, 192);
-    const RgbValue markGrey = RGB(64, 64, 64);
-    const QFont small = uiFont("MS Sans Serif", 8.25);
-    const QFont panel = uiFont("MS Sans Serif", 9.75);
-    const QFont readout = uiFont("MS Sans Serif", 13.5);
+Form1::~Form1() = default;
 
+void Form1::createControls() {
+    createBench();
+    createPanel();
+    createReadouts();
+    createLessonStrip();
+    createTaskLines();
+    nameControls();
+    orderTabs();
+}
+
+void Form1::createBench() {
     // The bench. Created back to front, so that overlapping controls stack as
     // they should: the media areas at the back, the lens symbol in front.
-    picLeft = makePicture(this, "picLeft", 120, 810, 7500, 8025, white);
-    picRigth = makePicture(this, "picRigth", 7620, 810, 7500, 8025, white);
+    picLeft = makePicture(this, "picLeft", 120, 810, 7500, 8025, windowWhite());
+    picRigth = makePicture(this, "picRigth", 7620, 810, 7500, 8025, windowWhite());
     picLeft->SetForeColor(windowText());
     picRigth->SetForeColor(windowText());
-    Picture1 = makePicture(this, "Picture1", 7605, 1140, 20, 7695, white);
-    lineSplit = new LineControl(Picture1, 0, 7700, 0, 0, grey, 1);
+    Picture1 = makePicture(this, "Picture1", 7605, 1140, 20, 7695, windowWhite());
+    lineSplit = new LineControl(Picture1, 0, 7700, 0, 0, kGrey, 1);
     lineSplit->setObjectName(QStringLiteral("lineSplit"));
     picLSob = makePicture(this, "picLSob", 6900, 3120, 705, 3435, RGB(255, 255, 255));
-    shpLsob = makeShape(picLSob, "shpLsob", Shape::Kind::Oval, 0, 0, 1425, 3405, lensBlue);
-    picRsob = makePicture(this, "picRsob", 7620, 3120, 705, 3435, white);
-    shpRsob = makeShape(picRsob, "shpRsob", Shape::Kind::Oval, -720, 0, 1425, 3405, lensBlue);
-    Picture3 = makePicture(this, "Picture3", 420, 4800, 14385, 20, grey);
+    shpLsob = makeShape(picLSob, "shpLsob", Shape::Kind::Oval, 0, 0, 1425, 3405, kLensBlue);
+    picRsob = makePicture(this, "picRsob", 7620, 3120, 705, 3435, windowWhite());
+    shpRsob = makeShape(picRsob, "shpRsob", Shape::Kind::Oval, -720, 0, 1425, 3405, kLensBlue);
+    Picture3 = makePicture(this, "Picture3", 420, 4800, 14385, 20, kGrey);
     Picture3->setToolTip(tr("Главная оптическая ось линзы"));
     // The arrowhead boxes are transparent: only their strokes stand over the rays.
-    picLup = makePicture(this, "picLup", 7350, 2880, 255, 255, white);
-    Line1 = new LineControl(picLup, 30, 0, 300, 270, darkBlue, 4);
-    picRup = makePicture(this, "picRup", 7620, 2880, 255, 255, white);
-    Line2 = new LineControl(picRup, 240, 0, -30, 270, darkBlue, 4);
-    picRdown = makePicture(this, "picRdown", 7620, 6540, 255, 255, white);
-    Line4 = new LineControl(picRdown, -30, -30, 240, 240, darkBlue, 4);
-    picLdown = makePicture(this, "picLdown", 7350, 6540, 255, 255, white);
-    Line5 = new LineControl(picLdown, 270, 0, 0, 270, darkBlue, 4);
-    picVexol = makePicture(this, "picVexol", 7583, 3120, 60, 3465, darkBlue);
+    picLup = makePicture(this, "picLup", 7350, 2880, 255, 255, windowWhite());
+    Line1 = new LineControl(picLup, 30, 0, 300, 270, kDarkBlue, 4);
+    picRup = makePicture(this, "picRup", 7620, 2880, 255, 255, windowWhite());
+    Line2 = new LineControl(picRup, 240, 0, -30, 270, kDarkBlue, 4);
+    picRdown = makePicture(this, "picRdown", 7620, 6540, 255, 255, windowWhite());
+    Line4 = new LineControl(picRdown, -30, -30, 240, 240, kDarkBlue, 4);
+    picLdown = makePicture(this, "picLdown", 7350, 6540, 255, 255, windowWhite());
+    Line5 = new LineControl(picLdown, 270, 0, 0, 270, kDarkBlue, 4);
+    picVexol = makePicture(this, "picVexol", 7583, 3120, 60, 3465, kDarkBlue);
     picVexol->SetBorder(true);
     for (PictureBox* box : {picLup, picRup, picRdown, picLdown})
         box->SetTransparent(true);
@@ -145,65 +170,80 @@ void Form1::createControls() {
                        uiFont("MS Sans Serif", 24), true);
 
     // Marks and labels on the axis, inside the media areas.
-    shpF1 = makeShape(picLeft, "shpF1", Shape::Kind::Circle, 5160, 3930, 135, 135, markGrey);
-    shp2F1 = makeShape(picLeft, "shp2F1", Shape::Kind::Circle, 3210, 3930, 135, 135, markGrey);
-    lblFleft = makeLabel(picLeft, "lblFleft", tr("F"), 5190, 4110, 165, 195, small, false);
-    lbl2Fleft = makeLabel(picLeft, "lbl2Fleft", tr("2 F"), 3210, 4110, 225, 225, small, false);
-    lbln1 = makeLabel(picLeft, "lbln1", QString(), 6120, 7590, 1335, 435, readout, true);
-    shpF2 = makeShape(picRigth, "shpF2", Shape::Kind::Circle, 1860, 3930, 135, 135, markGrey);
-    shp2F2 = makeShape(picRigth, "shp2F2", Shape::Kind::Circle, 3420, 3930, 135, 135, markGrey);
-    lblFright = makeLabel(picRigth, "lblFright", tr("F"), 1890, 4110, 165, 195, small, false);
-    lbl2Fright = makeLabel(picRigth, "lbl2Fright", tr("2 F"), 3420, 4110, 225, 225, small, false);
-    lbln2 = makeLabel(picRigth, "lbln2", QString(), 90, 7590, 1335, 435, readout, true);
+    shpF1 = makeShape(picLeft, "shpF1", Shape::Kind::Circle, 5160, 3930, 135, 135, kMarkGrey);
+    shp2F1 = makeShape(picLeft, "shp2F1", Shape::Kind::Circle, 3210, 3930, 135, 135, kMarkGrey);
+    lblFleft = makeLabel(picLeft, "lblFleft", tr("F"), 5190, 4110, 165, 195, smallFont(), false);
+    lbl2Fleft =
+        makeLabel(picLeft, "lbl2Fleft", tr("2 F"), 3210, 4110, 225, 225, smallFont(), false);
+    lbln1 = makeLabel(picLeft, "lbln1", QString(), 6120, 7590, 1335, 435, readoutFont(), true);
+    shpF2 = makeShape(picRigth, "shpF2", Shape::Kind::Circle, 1860, 3930, 135, 135, kMarkGrey);
+    shp2F2 = makeShape(picRigth, "shp2F2", Shape::Kind::Circle, 3420, 3930, 135, 135, kMarkGrey);
+    lblFright = makeLabel(picRigth, "lblFright", tr("F"), 1890, 4110, 165, 195, smallFont(), false);
+    lbl2Fright =
+        makeLabel(picRigth, "lbl2Fright", tr("2 F"), 3420, 4110, 225, 225, smallFont(), false);
+    lbln2 = makeLabel(picRigth, "lbln2", QString(), 90, 7590, 1335, 435, readoutFont(), true);
 
-    // The panel below the bench.
+    // The axis strip, the lens pieces, the lens symbol and the lens-plane strip
+    // lie over the media areas and handle no input: a press on them reaches the
+    // area beneath, so a drag can start on the axis or at the lens.
+    for (PictureBox* overlay :
+         {Picture3, Picture1, picLSob, picRsob, picVexol, picLup, picRup, picLdown, picRdown})
+        overlay->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Form1::createPanel() {
+    // The panelFont() below the bench.
     Label1 = makeLabel(this, "Label1", tr("Радиус кривизны поверхностей линзы:"), 150, 8940, 3885,
                        285, uiFont("Microsoft Sans Serif", 9.75), false);
     sldR1 = makeSlider(this, "sldR1", 66, 150, 9330, 2805, 435);
-    Label2 = makeLabel(this, "Label2", tr("левая"), 3240, 9390, 645, 255, panel, false);
+    Label2 = makeLabel(this, "Label2", tr("левая"), 3240, 9390, 645, 255, panelFont(), false);
     sldR2 = makeSlider(this, "sldR2", 66, 150, 10020, 2805, 435);
-    Label3 = makeLabel(this, "Label3", tr("правая"), 3180, 10050, 765, 315, panel, false);
+    Label3 = makeLabel(this, "Label3", tr("правая"), 3180, 10050, 765, 315, panelFont(), false);
     Label7 = makeLabel(this, "Label7", tr("Показатель преломления среды:"), 4200, 8970, 3435, 225,
-                       panel, false);
+                       panelFont(), false);
     sldn1 = makeSlider(this, "sldn1", 50, 4200, 9330, 3195, 435);
     sldn1->setToolTip(tr("Изменить показатель преломления среды слева"));
     sldn2 = makeSlider(this, "sldn2", 50, 4200, 10020, 3195, 435);
     sldn2->setToolTip(tr("Изменить показатель преломления среды справа"));
     Label4 = makeLabel(this, "Label4", tr("Показатель преломления линзы:"), 7980, 8970, 3285, 285,
-                       panel, false);
-    lblN = makeLabel(this, "lblN", QString(), 7410, 9330, 1335, 435, readout, true);
+                       panelFont(), false);
+    lblN = makeLabel(this, "lblN", QString(), 7410, 9330, 1335, 435, readoutFont(), true);
     sldVexol = makeSlider(this, "sldVexol", 50, 8760, 9330, 3195, 435);
-    Label6 = makeLabel(this, "Label6", tr("Тип линзы:"), 12390, 8970, 1215, 285, panel, false);
+    Label6 =
+        makeLabel(this, "Label6", tr("Тип линзы:"), 12390, 8970, 1215, 285, panelFont(), false);
     cmdSob = makeButton(this, "cmdSob", QString(), 12960, 9270, 465, 675);
     cmdSob->SetPicture([](double scale) { return Artwork::lensButton(true, scale); });
     cmdRas = makeButton(this, "cmdRas", QString(), 13830, 9270, 465, 675);
     cmdRas->SetPicture([](double scale) { return Artwork::lensButton(false, scale); });
     cmdCxOff = makeButton(this, "cmdCxOff", tr("Линза"), 8370, 10020, 1425, 375);
-    cmdCxOff->SetFont(panel);
+    cmdCxOff->SetFont(panelFont());
     cmdCx = makeButton(this, "cmdCx", tr("Схема"), 10350, 10020, 1425, 375);
-    cmdCx->SetFont(panel);
+    cmdCx->SetFont(panelFont());
     cmdExit = makeButton(this, "cmdExit", tr("Выход"), 12900, 10020, 1425, 375);
     cmdExit->SetFont(uiFont("Courier New", 9.75, true));
+}
 
+void Form1::createReadouts() {
     // Read-outs in the free parts of the title band, where they never cover the
     // construction: left of the title the object and its image, right of it the
     // lens. Below each radius label the radius of the slider in that row.
-    const QFont band = uiFont("MS Sans Serif", 12);
-    lblDistances = makeLabel(this, "lblDistances", QString(), 660, 75, 5820, 330, band, false);
-    lblImageKind = makeLabel(this, "lblImageKind", QString(), 660, 435, 5820, 330, band, false);
-    lblFocal = makeLabel(this, "lblFocal", QString(), 9060, 75, 3240, 330, band, false);
-    lblPower = makeLabel(this, "lblPower", QString(), 9060, 435, 3240, 330, band, false);
+    lblDistances =
+        makeLabel(this, "lblDistances", QString(), 660, 75, 5820, 330, bandFont(), false);
+    lblImageKind =
+        makeLabel(this, "lblImageKind", QString(), 660, 435, 5820, 330, bandFont(), false);
+    lblFocal = makeLabel(this, "lblFocal", QString(), 9060, 75, 3240, 330, bandFont(), false);
+    lblPower = makeLabel(this, "lblPower", QString(), 9060, 435, 3240, 330, bandFont(), false);
     // The radii in the panel's size, legible from the back of a classroom
     // (20 pixels at the fit to 1920 x 1080): their boxes grow into the free
     // rows below "левая" and "правая", the second one ending at the lesson strip.
-    lblRleft = makeLabel(this, "lblRleft", QString(), 3180, 9645, 1005, 300, panel, false);
-    lblRright = makeLabel(this, "lblRright", QString(), 3180, 10275, 1005, 225, panel, false);
+    lblRleft = makeLabel(this, "lblRleft", QString(), 3180, 9645, 1005, 300, panelFont(), false);
+    lblRright = makeLabel(this, "lblRright", QString(), 3180, 10275, 1005, 225, panelFont(), false);
     // The picture of the bench for a worksheet, without the keyboard as well.
     cmdCopy = makeButton(this, "cmdCopy", tr("Копировать"), 12360, 218, 1320, 375);
-    cmdCopy->SetFont(panel);
+    cmdCopy->SetFont(panelFont());
     cmdCopy->setToolTip(tr("Копировать рисунок в буфер обмена (Ctrl+C)"));
     cmdSave = makeButton(this, "cmdSave", tr("Экспорт…"), 13770, 218, 1320, 375);
-    cmdSave->SetFont(panel);
+    cmdSave->SetFont(panelFont());
     cmdSave->setToolTip(tr("Экспортировать рисунок в файл PNG или SVG (Ctrl+E)"));
     // The lens-type buttons name their type and stay pressed while it is chosen.
     cmdSob->setToolTip(tr("Собирающая линза"));
@@ -211,9 +251,12 @@ void Form1::createControls() {
     cmdSob->setCheckable(true);
     cmdRas->setCheckable(true);
     // A bar under the chosen one, plainer to see than the pressed look.
-    picTypeMark = makePicture(this, "picTypeMark", 12960, 9960, 465, 45, darkBlue);
+    picTypeMark = makePicture(this, "picTypeMark", 12960, 9960, 465, 45, kDarkBlue);
     picTypeMark->setFocusPolicy(Qt::NoFocus);
     picTypeMark->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Form1::createLessonStrip() {
     // The lesson strip: the object in motion, the graph, the table's recording.
     cmdMotion = makeButton(this, "cmdMotion", tr("Движение"), LessonStrip::left(3),
                            LessonStrip::kTop, LessonStrip::kWidth, LessonStrip::kHeight);
@@ -222,8 +265,72 @@ void Form1::createControls() {
     cmdRecord = makeButton(this, "cmdRecord", tr("Записать"), LessonStrip::left(5),
                            LessonStrip::kTop, LessonStrip::kWidth, LessonStrip::kHeight);
     for (CommandButton* button : {cmdMotion, cmdGraph, cmdRecord})
-        button->SetFont(panel);
+        button->SetFont(panelFont());
 
+    // The lesson strip: the layers of the textbook figure, off at the start.
+    cmdLabels = makeButton(this, "cmdLabels", tr("Подписи"), LessonStrip::left(0),
+                           LessonStrip::kTop, LessonStrip::kWidth, LessonStrip::kHeight);
+    cmdLabels->setToolTip(tr("Стрелки предмета и изображения, названия точек (Ctrl+L)"));
+    cmdThirdRay = makeButton(this, "cmdThirdRay", tr("Третий луч"), LessonStrip::left(1),
+                             LessonStrip::kTop, LessonStrip::kWidth, LessonStrip::kHeight);
+    cmdThirdRay->setToolTip(tr("Луч через передний фокус, параллельный оси после линзы (Ctrl+3)"));
+    cmdPalette = makeButton(this, "cmdPalette", tr("Палитра"), LessonStrip::left(2),
+                            LessonStrip::kTop, LessonStrip::kWidth, LessonStrip::kHeight);
+    cmdPalette->setToolTip(tr("Цвета, различимые при нарушениях цветового зрения (Ctrl+K)"));
+    for (CommandButton* button : {cmdLabels, cmdThirdRay, cmdPalette}) {
+        button->SetFont(panelFont());
+        button->setCheckable(true);
+        button->setAccessibleName(button->text());
+        button->setAccessibleDescription(button->toolTip());
+    }
+    // The lesson strip: the setup file, the worksheet and the help.
+    const auto stripButton = [&](const char* name, const QString& caption, int slot,
+                                 const QString& tip) {
+        CommandButton* button =
+            makeButton(this, name, caption, LessonStrip::left(slot), LessonStrip::kTop,
+                       LessonStrip::kWidth, LessonStrip::kHeight);
+        button->SetFont(panelFont());
+        button->setToolTip(tip);
+        button->setAccessibleName(tip);
+        return button;
+    };
+    cmdOpen = stripButton("cmdOpen", tr("Открыть…"), 6, tr("Открыть файл урока (Ctrl+O)"));
+    cmdSaveSetup =
+        stripButton("cmdSaveSetup", tr("Сохранить…"), 7,
+                    tr("Сохранить урок в файл (Ctrl+S; под другим именем Ctrl+Shift+S)"));
+    cmdPrint = stripButton("cmdPrint", tr("Печать…"), 8,
+                           tr("Напечатать рабочий лист: задание и решение (Ctrl+P)"));
+    cmdHelp = stripButton("cmdHelp", tr("Справка"), 9, tr("Справка о программе (F1)"));
+
+    // The lesson strip: the task mode and the next task of its series.
+    cmdTask = stripButton("cmdTask", tr("Задача"), 10,
+                          tr("Задачи: предскажите изображение или фокус, затем проверьте (Ctrl+T; "
+                             "выход: Esc)"));
+    cmdNextTask = stripButton("cmdNextTask", tr("Дальше"), 11,
+                              tr("Следующая задача (Ctrl+N); уровень: Ctrl+Shift+T или меню "
+                                 "кнопки"));
+}
+
+void Form1::createTaskLines() {
+    // The task's wording and verdict, in lines over the top of the bench, at
+    // the size of the title band's read-outs (24 pixels at the fit to 1920 x
+    // 1080); the points of a task stay below them (optics/task.h).
+    constexpr float kTaskLineLeft = 150;
+    constexpr float kTaskLineTop = 840;
+    constexpr float kTaskLineWidth = 14940;
+    constexpr float kTaskLineHeight = 285;
+    constexpr int kTaskLines = 5;
+    for (int i = 0; i < kTaskLines; ++i) {
+        Label* line = makeLabel(this, QStringLiteral("lblTask%1").arg(i).toLatin1().constData(),
+                                QString(), kTaskLineLeft, kTaskLineTop + i * kTaskLineHeight,
+                                kTaskLineWidth, kTaskLineHeight, bandFont(), true);
+        line->SetVisible(false);
+        line->setAccessibleName(tr("Задача, строка %1").arg(i + 1));
+        m_taskLines.append(line);
+    }
+}
+
+void Form1::nameControls() {
     // Names a screen reader can tell apart: the caption, the tooltip, or what
     // the control shows.
     cmdSob->setAccessibleName(tr("Собирающая линза"));
@@ -263,94 +370,19 @@ void Form1::createControls() {
     lblImageKind->setAccessibleDescription(tr("Вид изображения"));
     lblRleft->setAccessibleDescription(tr("Радиус кривизны поверхности, ряд «левая»"));
     lblRright->setAccessibleDescription(tr("Радиус кривизны поверхности, ряд «правая»"));
+}
 
-    // The axis strip, the lens pieces, the lens symbol and the lens-plane strip
-    // lie over the media areas and handle no input: a press on them reaches the
-    // area beneath, so a drag can start on the axis or at the lens.
-    for (PictureBox* overlay :
-         {Picture3, Picture1, picLSob, picRsob, picVexol, picLup, picRup, picLdown, picRdown})
-        overlay->setAttribute(Qt::WA_TransparentForMouseEvents);
-
-    // Keyboard focus moves through the controls in this order.
-    const QList<QWidget*> tabOrder{picRigth, cmdExit,  Picture1, Picture2, sldR1, sldR2,
-                                   picLSob,  picRsob,  picLeft,  Picture3, sldn1, sldn2,
-                                   sldVexol, cmdSob,   cmdRas,   picVexol, cmdCx, picLup,
-                                   picRup,   picRdown, picLdown, cmdCxOff};
+void Form1::orderTabs() {
+    // Keyboard focus moves through the controls in this order: the bench and
+    // the panel as laid out, then the picture's buttons and the lesson strip.
+    const QList<QWidget*> tabOrder{
+        picRigth,  cmdExit,     Picture1,   Picture2,   sldR1,    sldR2,     picLSob, picRsob,
+        picLeft,   Picture3,    sldn1,      sldn2,      sldVexol, cmdSob,    cmdRas,  picVexol,
+        cmdCx,     picLup,      picRup,     picRdown,   picLdown, cmdCxOff,  cmdCopy, cmdSave,
+        cmdLabels, cmdThirdRay, cmdPalette, cmdMotion,  cmdGraph, cmdRecord, cmdOpen, cmdSaveSetup,
+        cmdPrint,  cmdHelp,     cmdTask,    cmdNextTask};
     for (int i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
-    QWidget::setTabOrder(cmdCxOff, cmdCopy);
-    QWidget::setTabOrder(cmdCopy, cmdSave);
-
-    // The lesson strip: the layers of the textbook figure, off at the start.
-    cmdLabels = makeButton(this, "cmdLabels", tr("Подписи"), LessonStrip::left(0),
-                           LessonStrip::kTop, LessonStrip::kWidth, LessonStrip::kHeight);
-    cmdLabels->setToolTip(tr("Стрелки предмета и изображения, названия точек (Ctrl+L)"));
-    cmdThirdRay = makeButton(this, "cmdThirdRay", tr("Третий луч"), LessonStrip::left(1),
-                             LessonStrip::kTop, LessonStrip::kWidth, LessonStrip::kHeight);
-    cmdThirdRay->setToolTip(tr("Луч через передний фокус, параллельный оси после линзы (Ctrl+3)"));
-    cmdPalette = makeButton(this, "cmdPalette", tr("Палитра"), LessonStrip::left(2),
-                            LessonStrip::kTop, LessonStrip::kWidth, LessonStrip::kHeight);
-    cmdPalette->setToolTip(tr("Цвета, различимые при нарушениях цветового зрения (Ctrl+K)"));
-    QWidget* previous = cmdSave;
-    for (CommandButton* button : {cmdLabels, cmdThirdRay, cmdPalette}) {
-        button->SetFont(panel);
-        button->setCheckable(true);
-        button->setAccessibleName(button->text());
-        button->setAccessibleDescription(button->toolTip());
-        QWidget::setTabOrder(previous, button);
-        previous = button;
-    }
-    QWidget::setTabOrder(cmdPalette, cmdMotion);
-    QWidget::setTabOrder(cmdMotion, cmdGraph);
-    QWidget::setTabOrder(cmdGraph, cmdRecord);
-    // The lesson strip: the setup file, the worksheet and the help.
-    const auto stripButton = [&](const char* name, const QString& caption, int slot,
-                                 const QString& tip) {
-        CommandButton* button =
-            makeButton(this, name, caption, LessonStrip::left(slot), LessonStrip::kTop,
-                       LessonStrip::kWidth, LessonStrip::kHeight);
-        button->SetFont(panel);
-        button->setToolTip(tip);
-        button->setAccessibleName(tip);
-        return button;
-    };
-    cmdOpen = stripButton("cmdOpen", tr("Открыть…"), 6, tr("Открыть файл урока (Ctrl+O)"));
-    cmdSaveSetup =
-        stripButton("cmdSaveSetup", tr("Сохранить…"), 7,
-                    tr("Сохранить урок в файл (Ctrl+S; под другим именем Ctrl+Shift+S)"));
-    cmdPrint = stripButton("cmdPrint", tr("Печать…"), 8,
-                           tr("Напечатать рабочий лист: задание и решение (Ctrl+P)"));
-    cmdHelp = stripButton("cmdHelp", tr("Справка"), 9, tr("Справка о программе (F1)"));
-    QWidget::setTabOrder(cmdRecord, cmdOpen);
-    QWidget::setTabOrder(cmdOpen, cmdSaveSetup);
-    QWidget::setTabOrder(cmdSaveSetup, cmdPrint);
-    QWidget::setTabOrder(cmdPrint, cmdHelp);
-
-    // The lesson strip: the task mode and the next task of its series.
-    cmdTask = stripButton("cmdTask", tr("Задача"), 10,
-                          tr("Задачи: предскажите изображение или фокус, затем проверьте (Ctrl+T; "
-                             "выход: Esc)"));
-    cmdNextTask = stripButton("cmdNextTask", tr("Дальше"), 11,
-                              tr("Следующая задача (Ctrl+N); уровень: Ctrl+Shift+T или меню "
-                                 "кнопки"));
-    QWidget::setTabOrder(cmdHelp, cmdTask);
-    QWidget::setTabOrder(cmdTask, cmdNextTask);
-    // The task's wording and verdict, in lines over the top of the bench, at
-    // the size of the title band's read-outs (24 pixels at the fit to 1920 x
-    // 1080); the points of a task stay below them (optics/task.h).
-    constexpr float kTaskLineLeft = 150;
-    constexpr float kTaskLineTop = 840;
-    constexpr float kTaskLineWidth = 14940;
-    constexpr float kTaskLineHeight = 285;
-    constexpr int kTaskLines = 5;
-    for (int i = 0; i < kTaskLines; ++i) {
-        Label* line = makeLabel(this, QStringLiteral("lblTask%1").arg(i).toLatin1().constData(),
-                                QString(), kTaskLineLeft, kTaskLineTop + i * kTaskLineHeight,
-                                kTaskLineWidth, kTaskLineHeight, band, true);
-        line->SetVisible(false);
-        line->setAccessibleName(tr("Задача, строка %1").arg(i + 1));
-        lblTaskLines.append(line);
-    }
 }
 
 void Form1::wireEvents() {
@@ -371,71 +403,111 @@ void Form1::wireEvents() {
     sldn2->onChange = [this] { sldn2_Change(); };
     sldR1->onChange = [this] { sldR1_Change(); };
     sldR2->onChange = [this] { sldR2_Change(); };
-    // Any press, drag or key in the left area stops the object's motion first
-    // (wired below, with the task mode).
     setUpLessonTools();
-
-    // The picture of the bench: the shortcuts belong to the window and work
-    // wherever the focus is; a key they take never reaches the object's area.
-    cmdCopy->onClick = [this] { CopyPicture(); };
-    cmdSave->onClick = [this] { SavePicture(); };
-    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
-            [this] { CopyPicture(); });
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this), &QShortcut::activated, this,
-            [this] { SavePicture(); });
-
-    cmdLabels->onClick = [this] { cmdLabels_Click(); };
-    cmdThirdRay->onClick = [this] { cmdThirdRay_Click(); };
-    cmdPalette->onClick = [this] { cmdPalette_Click(); };
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this), &QShortcut::activated, this,
-            [this] { cmdLabels_Click(); });
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_3), this), &QShortcut::activated, this,
-            [this] { cmdThirdRay_Click(); });
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), this), &QShortcut::activated, this,
-            [this] { cmdPalette_Click(); });
-    // The lesson: its setup file, its worksheet, and the help.
-    cmdOpen->onClick = [this] { OpenSetup(); };
-    cmdSaveSetup->onClick = [this] { SaveSetup(); };
-    cmdPrint->onClick = [this] { PrintWorksheet(); };
-    cmdHelp->onClick = [this] { ShowHelp(); };
-    const auto shortcut = [this](const QKeySequence& keys, auto slot) {
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, slot);
-    };
-    shortcut(QKeySequence::Open, [this] { OpenSetup(); });
-    shortcut(QKeySequence::Save, [this] { SaveSetup(); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { SaveSetupAs(); });
-    shortcut(QKeySequence::Print, [this] { PrintWorksheet(); });
-    shortcut(QKeySequence(Qt::Key_F1), [this] { ShowHelp(); });
     SetUpReadoutEditing();
 
-    // In the task mode a left click in either area is the pupil's answer; the
-    // object cannot be moved.
-    setUpTaskMode();
-    const auto answer = [this](int button, float x, float y, double offset) {
-        if (button == 1)
-            CheckTask(x + offset, y);
+    // The drawing areas hand their input to the current mode.
+    m_benchMode = std::make_unique<BenchMode>(*this);
+    m_taskMode = std::make_unique<TaskMode>(*this);
+    m_taskMode->setUp();
+    picLeft->onMouseDown = [this](int b, int s, float x, float y) {
+        m_mode->leftPress(b, s, x, y);
     };
-    picLeft->onMouseDown = [this, answer](int b, int s, float x, float y) {
-        if (TaskModeOn())
-            return answer(b, x, y, 0);
-        StopMotion();
-        picLeft_MouseDown(b, s, x, y);
+    picLeft->onMouseMove = [this](int b, int s, float x, float y) { m_mode->leftMove(b, s, x, y); };
+    picLeft->onKeyDown = [this](int key, int s) { m_mode->leftKey(key, s); };
+    picRigth->onMouseDown = [this](int b, int s, float x, float y) {
+        m_mode->rightPress(b, s, x, y);
     };
-    picLeft->onMouseMove = [this](int b, int s, float x, float y) {
-        if (TaskModeOn())
-            return;
-        if (b != 0)
-            StopMotion();
-        picLeft_MouseMove(b, s, x, y);
+    createActions();
+    SetMode(*m_benchMode);
+}
+
+void Form1::createActions() {
+    m_actions = new ActionSet(this);
+    ActionSet& set = *m_actions;
+    // An action with a button: the button triggers it, and is on while it is.
+    const auto withButton = [&set](Action id, CommandButton* button, std::function<void()> slot) {
+        QAction* action = set.define(id, std::move(slot));
+        button->onClick = [action] { action->trigger(); };
+        set.bind(id, button);
     };
-    picLeft->onKeyDown = [this](int key, int s) {
-        if (TaskModeOn())
-            return;
-        StopMotion();
-        picLeft_KeyDown(key, s);
-    };
-    picRigth->onMouseDown = [this, answer](int b, int, float x, float y) {
-        if (TaskModeOn())
-            answer(b, x, y, Bench::kLensX);
-    };
+    withButton(Action::CopyPicture, cmdCopy, [this] { CopyPicture(); });
+    withButton(Action::ExportPicture, cmdSave, [this] { SavePicture(); });
+    withButton(Action::OpenSetup, cmdOpen, [this] { OpenSetup(); });
+    withButton(Action::SaveSetup, cmdSaveSetup, [this] { SaveSetup(); });
+    set.define(Action::SaveSetupAs, [this] { SaveSetupAs(); });
+    withButton(Action::Print, cmdPrint, [this] { PrintWorksheet(); });
+    withButton(Action::Help, cmdHelp, [this] { ShowHelp(); });
+    withButton(Action::Labels, cmdLabels, [this] { cmdLabels_Click(); });
+    withButton(Action::ThirdRay, cmdThirdRay, [this] { cmdThirdRay_Click(); });
+    withButton(Action::Palette, cmdPalette, [this] { cmdPalette_Click(); });
+    withButton(Action::Motion, cmdMotion, [this] { ToggleMotion(); });
+    set.define(Action::MotionSpeed, [this] { NextMotionSpeed(); });
+    withButton(Action::Graph, cmdGraph, [this] { ToggleGraph(); });
+    withButton(Action::Record, cmdRecord, [this] { RecordMeasurement(); });
+    withButton(Action::Task, cmdTask, [this] { m_taskMode->toggle(); });
+    withButton(Action::NextTask, cmdNextTask, [this] { m_taskMode->next(); });
+    set.define(Action::TaskLevel, [this] { m_taskMode->nextLevel(); });
+    set.define(Action::ZoomIn, [this] { ZoomIn(); });
+    set.define(Action::ZoomOut, [this] { ZoomOut(); });
+    set.define(Action::ZoomFit, [this] { ZoomToFit(); });
+    set.define(Action::FullScreen, [this] { ToggleFullScreen(); });
+    set.define(Action::Leave, [this] { leave(); });
+    set.bind(Action::Exit, cmdExit);
+    for (QWidget* control : std::initializer_list<QWidget*>{sldR1, sldR2, sldn1, sldn2, sldVexol})
+        set.bind(Action::Sliders, control);
+    set.bind(Action::LensType, cmdSob);
+    set.bind(Action::LensType, cmdRas);
+    set.bind(Action::Views, cmdCx);
+    set.bind(Action::Views, cmdCxOff);
+}
+
+// Esc leaves what the mode makes of it (a task), then the full screen;
+// elsewhere it is an ordinary key of the left area.
+void Form1::leave() {
+    if (!m_mode->escape() && isFullScreen())
+        ToggleFullScreen();
+}
+
+void Form1::SetMode(Mode& mode) {
+    if (m_mode == &mode)
+        return;
+    if (m_mode)
+        m_mode->leave();
+    m_mode = &mode;
+    m_mode->enter();
+    EnableActions();
+}
+
+bool Form1::TaskModeOn() const {
+    return m_mode == m_taskMode.get();
+}
+
+bool Form1::Allows(Action action) const {
+    return m_mode->allows(action);
+}
+
+void Form1::EnableActions() {
+    m_actions->enable([this](Action action) {
+        return m_mode->allows(action) || (action == Action::Leave && isFullScreen());
+    });
+    // An editor the mode does not allow closes without taking its text.
+    if (!m_mode->allows(Action::EditValues))
+        CloseReadoutEditor();
+}
+
+void Form1::ApplyAtOnce(const std::function<void()>& change) {
+    ++m_applyDepth;
+    change();
+    if (m_applyDepth == 1) {
+        m_applyFlushing = true;
+        ComputeFocalLengths();
+        RedrawScheme();
+        m_applyFlushing = false;
+    }
+    --m_applyDepth;
+}
+
+bool Form1::GraphShown() const {
+    return m_graph && m_graph->isVisible();
 }

@@ -1,16 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "actions.h"
 #include "benchstate.h"
 #include "construction.h"
 #include "setupfile.h"
-#include "tasksession.h"
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
+#include <memory>
 
+class BenchMode;
 class CommandButton;
 class GraphWindow;
+class Mode;
+class TaskMode;
 class MotionDriver;
 class QAction;
 class Label;
@@ -30,6 +35,7 @@ class Form1 : public QWidget, public BenchState {
 
 public:
     explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
 
     // Start-up and shut-down (app/).
     void Form_Load();
@@ -44,7 +50,6 @@ public:
 
     // The whole window scales by one factor (app/zoom.cpp): fitted to the
     // window, zoomed in and out from there, full screen on F11.
-    void SetUpZoom();
     void ApplyZoom();
     void ZoomIn();
     void ZoomOut();
@@ -150,6 +155,8 @@ public:
     // cancels. False with a hint when the text is no value in range.
     void SetUpReadoutEditing();
     void EditReadout(Label* readout);
+    // Closes an open editor without taking its text.
+    void CloseReadoutEditor();
     bool TakeTypedValue(Label* readout, const QString& text, QString* hint);
 
     // The worksheet (files/worksheet.cpp): printed, or written as PDF.
@@ -159,23 +166,27 @@ public:
     // The help window (shell/helpwindow.cpp).
     void ShowHelp();
 
-    // Tasks for pupils (modes/taskmode.cpp): the program sets a lens and an
-    // object, the pupil clicks where the image (or a focus) will be, and the
-    // construction then shows the truth beside the click. Leaving puts the
-    // bench back as it was. While a task is set the sliders, the lens-type and
-    // view buttons and the object are blocked, so nothing reveals the answer.
-    void ToggleTaskMode();
-    void EnterTaskMode(std::uint64_t seed, Tasks::Level level);
-    void LeaveTaskMode();
-    bool TaskModeOn() const { return m_task.active; }
-    const TaskSession& Task() const { return m_task; }
-    void ShowTask();
-    void NextTask();
-    void NextTaskLevel();
-    void CheckTask(double benchX, double benchY);
-    void DrawTask();
-    void ShowTaskText();
-    void WordTask();
+    // The current mode (modes/) decides what the drawing areas' input and each
+    // action mean; the bench's own, or the pupils' tasks. Setting a mode
+    // enables the actions it allows.
+    Mode& CurrentMode() const { return *m_mode; }
+    void SetMode(Mode& mode);
+    BenchMode& NormalMode() const { return *m_benchMode; }
+    TaskMode& TaskSeries() const { return *m_taskMode; }
+    bool TaskModeOn() const;
+    bool Allows(Action action) const;
+    ActionSet& Actions() const { return *m_actions; }
+    void EnableActions();
+
+    // One apply step: the parameters a setup, a task or the bench before a
+    // task sets are all put first, then the focal lengths are computed and the
+    // bench redrawn once. Nested steps join the outer one.
+    void ApplyAtOnce(const std::function<void()>& change);
+    int Redraws() const { return m_redraws; }
+
+    // The task's wording and verdict, lines over the top of the bench.
+    const QList<Label*>& TaskLines() const { return m_taskLines; }
+    bool GraphShown() const;
 
     // The controls, front to back where they overlap.
     PictureBox* picVexol;
@@ -259,28 +270,46 @@ public:
     // and verdict in lines over the top of the bench.
     CommandButton* cmdTask;
     CommandButton* cmdNextTask;
-    QList<Label*> lblTaskLines;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The window built in parts: the bench, the panel, the read-outs, the
+    // lesson strip, the task's lines; names for screen readers, the tab order.
     void createControls();
+    void createBench();
+    void createPanel();
+    void createReadouts();
+    void createLessonStrip();
+    void createTaskLines();
+    void nameControls();
+    void orderTabs();
+    // The handlers wired to the controls; the actions with their keys and the
+    // controls that act for them.
     void wireEvents();
+    void createActions();
     void benchRegion(QRect* band, QRegion* shown) const;
     void writeSvg(QIODevice* device);
     void setUpLessonTools();
     GraphWindow* openGraph();
-    void setUpTaskMode();
-    void blockForTask(bool blocked);
+    void leave();
+    void applyParameters(const Setup& setup);
 
     double m_zoom = 1;   // the factor now in force
     int m_zoomSteps = 0; // steps in (positive) or out (negative) from the fit
-    QAction* m_leaveFullScreen = nullptr;
     MotionDriver* m_motion = nullptr;
     GraphWindow* m_graph = nullptr;
-    QString m_setupPath;          // the setup file the bench was last opened from or saved to
-    bool m_applyingSetup = false; // a setup is being put on the bench: no change to mark
-    TaskSession m_task;
+    QString m_setupPath; // the setup file the bench was last opened from or saved to
+    QList<Label*> m_taskLines;
+    ActionSet* m_actions = nullptr;
+    std::unique_ptr<BenchMode> m_benchMode;
+    std::unique_ptr<TaskMode> m_taskMode;
+    Mode* m_mode = nullptr;
+    // The apply step: how deep, whether it is drawing its one redraw, and how
+    // many redraws the bench has had.
+    int m_applyDepth = 0;
+    bool m_applyFlushing = false;
+    int m_redraws = 0;
 };

@@ -2,6 +2,7 @@
 // Lens view and scheme view.
 #include "form1.h"
 
+#include "mode.h"
 #include "picturebox.h"
 
 void Form1::cmdCx_Click() {
@@ -59,17 +60,18 @@ void Form1::WipeAreas() {
 // type, the object placed or moved, a key, the lens view): in the scheme view
 // the construction is drawn anew; in both views the read-outs follow.
 // Nothing is constructed before the object is placed.
+// Within an apply step the redraw waits for the step's end, and runs once.
 void Form1::RedrawScheme() {
+    if (m_applyDepth > 0 && !m_applyFlushing)
+        return;
+    ++m_redraws;
     if (SchemeView) {
         WipeAreas();
-        if (TaskModeOn())
-            DrawTask();
-        else if (ObjectPlaced)
-            DrawRayDiagram();
+        m_mode->drawConstruction();
     }
     ShowReadouts();
     ShowLabelsLayer();
-    ShowTaskText();
+    m_mode->afterRedraw();
     FollowGraph();
     MarkModified();
 }

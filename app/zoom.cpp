@@ -11,8 +11,6 @@
 #include "twipgeometry.h"
 #include "zoomsteps.h"
 
-#include <QAction>
-#include <QKeySequence>
 #include <QResizeEvent>
 #include <cmath>
 #include <initializer_list>
@@ -23,34 +21,10 @@ constexpr int kMostStepsIn = ZoomLimits::kIn;
 constexpr int kMostStepsOut = ZoomLimits::kOut;
 } // namespace
 
-void Form1::SetUpZoom() {
-    auto add = [this](std::initializer_list<QKeySequence> keys, auto slot) {
-        auto* action = new QAction(this);
-        action->setShortcuts(QList<QKeySequence>(keys));
-        action->setShortcutContext(Qt::WindowShortcut);
-        QObject::connect(action, &QAction::triggered, this, slot);
-        addAction(action);
-        return action;
-    };
-    add({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, [this] { ZoomIn(); });
-    add({QKeySequence::ZoomOut}, [this] { ZoomOut(); });
-    add({QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { ZoomToFit(); });
-    add({QKeySequence(Qt::Key_F11)}, [this] { ToggleFullScreen(); });
-    m_leaveFullScreen = add({QKeySequence(Qt::Key_Escape)}, [this] {
-        if (isFullScreen())
-            ToggleFullScreen();
-        else if (TaskModeOn())
-            LeaveTaskMode();
-    });
-    // Esc belongs to the left area's keys except in full screen and in the
-    // task mode, which it leaves.
-    m_leaveFullScreen->setEnabled(false);
-}
-
 void Form1::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     ApplyZoom();
-    m_leaveFullScreen->setEnabled(isFullScreen() || TaskModeOn());
+    EnableActions(); // Esc leaves the full screen while there is one
 }
 
 // The factor that fits the laid-out face into the window, times the steps
@@ -98,5 +72,5 @@ void Form1::ZoomToFit() {
 // Full screen on and off; a maximised window comes back maximised.
 void Form1::ToggleFullScreen() {
     setWindowState(windowState() ^ Qt::WindowFullScreen);
-    m_leaveFullScreen->setEnabled(isFullScreen() || TaskModeOn());
+    EnableActions();
 }

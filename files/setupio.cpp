@@ -8,6 +8,7 @@
 #include "lens.h"
 #include "safewrite.h"
 #include "setupfile.h"
+#include "taskmode.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -41,7 +42,7 @@ bool objectInArea(double distance, double height) {
 Setup Form1::CurrentSetup() const {
     // While a task is set the lesson is the bench as it was before.
     if (TaskModeOn())
-        return m_task.savedSetup;
+        return TaskSeries().session().savedSetup;
     Setup setup;
     setup.n1 = n1;
     setup.N = N;
@@ -64,9 +65,20 @@ Setup Form1::CurrentSetup() const {
 }
 
 void Form1::ApplySetup(const Setup& setup) {
-    m_applyingSetup = true;
-    // From the lens view with nothing drawn, so no step on the way draws a
-    // construction for the object before it.
+    // Every parameter first, then one recompute and one redraw.
+    ApplyAtOnce([&] { applyParameters(setup); });
+    // A setup that names a series of tasks opens it over the bench it holds.
+    if (setup.hasTasks) {
+        TaskSeries().start(setup.taskSeed, Tasks::Level(setup.taskLevel));
+        // Saved again, the setup keeps naming its series.
+        Setup& saved = TaskSeries().session().savedSetup;
+        saved.hasTasks = true;
+        saved.taskSeed = setup.taskSeed;
+        saved.taskLevel = setup.taskLevel;
+    }
+}
+
+void Form1::applyParameters(const Setup& setup) {
     cmdCxOff_Click();
     ConvergingChosen = setup.converging ? kTrue : kFalse;
     IsConverging = ConvergingChosen;
@@ -88,22 +100,10 @@ void Form1::ApplySetup(const Setup& setup) {
     ObjectX =
         setup.hasObject ? float(Bench::kLensX - setup.objectDistance * Bench::kTwipsPerCm) : 0;
     ObjectY = setup.hasObject ? float(Bench::kAxisY - setup.objectHeight * Bench::kTwipsPerCm) : 0;
-    if (setup.scheme) {
+    if (setup.scheme)
         cmdCx_Click();
-        if (setup.hasObject)
-            RedrawScheme();
-    }
     m_zoomSteps = setup.zoomSteps;
     ApplyZoom();
-    m_applyingSetup = false;
-    // A setup that names a series of tasks opens it over the bench it holds.
-    if (setup.hasTasks) {
-        EnterTaskMode(setup.taskSeed, Tasks::Level(setup.taskLevel));
-        // Saved again, the setup keeps naming its series.
-        m_task.savedSetup.hasTasks = true;
-        m_task.savedSetup.taskSeed = setup.taskSeed;
-        m_task.savedSetup.taskLevel = setup.taskLevel;
-    }
 }
 
 void Form1::OpenSetup() {
@@ -118,7 +118,7 @@ void Form1::OpenSetup() {
 bool Form1::OpenSetupFile(const QString& path) {
     const SetupFile::Result read = SetupFile::read(path);
     if (read.setup)
-        LeaveTaskMode();
+        TaskSeries().stop();
     if (!read.setup) {
         QMessageBox::warning(this, tr("Урок не открыт"),
                              tr("Не удалось открыть файл «%1»:\n%2")
@@ -168,7 +168,7 @@ bool Form1::SaveSetupTo(const QString& path) {
 
 void Form1::MarkModified() {
     // A task on the bench is no change of the lesson.
-    if (m_applyingSetup || TaskModeOn() || isWindowModified())
+    if (m_applyDepth > 0 || TaskModeOn() || isWindowModified())
         return;
     UpdateTitle(true);
 }

@@ -65,14 +65,14 @@ TextMark::Anchor anchorOf(Labels::Anchor anchor) {
 } // namespace
 
 void Form1::cmdLabels_Click() {
-    if (TaskModeOn())
+    if (!Allows(Action::Labels))
         return;
     ShowLabels = toggled(ShowLabels);
     RedrawScheme();
 }
 
 void Form1::cmdThirdRay_Click() {
-    if (TaskModeOn())
+    if (!Allows(Action::ThirdRay))
         return;
     ShowThirdRay = toggled(ShowThirdRay);
     RedrawScheme();

@@ -15,7 +15,6 @@
 #include <QApplication>
 #include <QLocale>
 #include <QScreen>
-#include <QShortcut>
 
 namespace {
 // Where the object moves when none was placed: 1000 twips above the axis.
@@ -45,16 +44,6 @@ void Form1::setUpLessonTools() {
     };
 
     cmdMotion->setCheckable(true);
-    cmdMotion->onClick = [this] { ToggleMotion(); };
-    cmdGraph->onClick = [this] { ToggleGraph(); };
-    cmdRecord->onClick = [this] { RecordMeasurement(); };
-    auto shortcut = [this](QKeySequence keys, auto slot) {
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, slot);
-    };
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_M), [this] { ToggleMotion(); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M), [this] { NextMotionSpeed(); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_G), [this] { ToggleGraph(); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_R), [this] { RecordMeasurement(); });
 
     // The speeds are also offered on the button's context menu.
     cmdMotion->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -89,7 +78,7 @@ void Form1::NextMotionSpeed() {
 }
 
 void Form1::ToggleMotion() {
-    if (TaskModeOn())
+    if (!Allows(Action::Motion))
         return;
     if (m_motion->running()) {
         StopMotion();
@@ -131,17 +120,18 @@ GraphWindow* Form1::openGraph() {
 }
 
 void Form1::ToggleGraph() {
-    if (TaskModeOn())
-        return; // its curves would give a task's answer away
     if (m_graph && m_graph->isVisible()) {
         m_graph->hide();
         return;
     }
+    if (!Allows(Action::Graph))
+        return; // its curves would give a task's answer away
     openGraph()->raise();
 }
 
 void Form1::RecordMeasurement() {
-    if (TaskModeOn() || !(SchemeView && ConstructionShown && Optics::objectOnBench(*this))) {
+    if (!Allows(Action::Record) ||
+        !(SchemeView && ConstructionShown && Optics::objectOnBench(*this))) {
         QApplication::beep();
         return;
     }

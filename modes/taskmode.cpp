@@ -1,25 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Tasks for pupils. The program sets a lens and an object a pupil can
-// construct on paper; the pupil commits to a point (the image, or a focus when
-// the object and its image are given), and the construction then shows the
-// truth beside it with a verdict in words. Generating and judging are plain
-// functions of the optics library (optics/task.h); this file puts a task on
-// the bench, takes the click and words the verdict.
+// Tasks for pupils. Generating and judging are plain functions of the optics
+// library (optics/task.h); this mode puts a task on the bench, takes the click
+// and words the verdict.
+#include "taskmode.h"
+
+#include "benchmode.h"
 #include "form1.h"
 
 #include "bench.h"
 #include "commandbutton.h"
-#include "graphwindow.h"
 #include "label.h"
 #include "lens.h"
 #include "picturebox.h"
 #include "shape.h"
-#include "slider.h"
 
 #include <QAction>
 #include <QLocale>
 #include <QRandomGenerator>
-#include <QShortcut>
 #include <cmath>
 
 namespace {
@@ -39,18 +36,18 @@ constexpr RgbValue kWrongBack = RGB(255, 215, 215);
 enum Line { kWording, kStatus, kDistance, kKind, kRule };
 
 QString centimetres(double cm) {
-    const QLocale locale(Form1::tr("ru_RU", "locale of the decimal mark in the read-outs"));
+    const QLocale locale(TaskMode::tr("ru_RU", "locale of the decimal mark in the read-outs"));
     return locale.toString(cm, 'f', 2);
 }
 
 QString levelName(Tasks::Level level) {
     switch (level) {
     case Tasks::Level::EqualMedia:
-        return Form1::tr("одинаковые среды");
+        return TaskMode::tr("одинаковые среды");
     case Tasks::Level::TwoMedia:
-        return Form1::tr("две среды");
+        return TaskMode::tr("две среды");
     case Tasks::Level::Mixed:
-        return Form1::tr("смешанный уровень");
+        return TaskMode::tr("смешанный уровень");
     }
     return QString();
 }
@@ -58,20 +55,21 @@ QString levelName(Tasks::Level level) {
 QString ruleOf(Tasks::Region region) {
     switch (region) {
     case Tasks::Region::BeyondTwoF:
-        return Form1::tr("Правило: предмет дальше 2F — изображение действительное, перевёрнутое, "
-                         "уменьшенное, между F′ и 2F′.");
+        return TaskMode::tr(
+            "Правило: предмет дальше 2F — изображение действительное, перевёрнутое, "
+            "уменьшенное, между F′ и 2F′.");
     case Tasks::Region::AtTwoF:
-        return Form1::tr("Правило: предмет в 2F — изображение действительное, перевёрнутое, "
-                         "равное, в 2F′.");
+        return TaskMode::tr("Правило: предмет в 2F — изображение действительное, перевёрнутое, "
+                            "равное, в 2F′.");
     case Tasks::Region::BetweenFAndTwoF:
-        return Form1::tr("Правило: предмет между F и 2F — изображение действительное, "
-                         "перевёрнутое, увеличенное, дальше 2F′.");
+        return TaskMode::tr("Правило: предмет между F и 2F — изображение действительное, "
+                            "перевёрнутое, увеличенное, дальше 2F′.");
     case Tasks::Region::InsideF:
-        return Form1::tr("Правило: предмет ближе F — изображение мнимое, прямое, увеличенное, "
-                         "по ту же сторону линзы.");
+        return TaskMode::tr("Правило: предмет ближе F — изображение мнимое, прямое, увеличенное, "
+                            "по ту же сторону линзы.");
     case Tasks::Region::Diverging:
-        return Form1::tr("Правило: рассеивающая линза даёт мнимое, прямое, уменьшенное "
-                         "изображение между линзой и фокусом.");
+        return TaskMode::tr("Правило: рассеивающая линза даёт мнимое, прямое, уменьшенное "
+                            "изображение между линзой и фокусом.");
     }
     return QString();
 }
@@ -79,11 +77,11 @@ QString ruleOf(Tasks::Region region) {
 // The kind a point shows, in words: real right of the lens plane, upright on
 // the object's side of the axis, enlarged farther from it than the object.
 QString kindWords(bool real, bool upright, int size) {
-    return QStringList{real ? Form1::tr("действительное") : Form1::tr("мнимое"),
-                       upright ? Form1::tr("прямое") : Form1::tr("перевёрнутое"),
-                       size == 0  ? Form1::tr("равное")
-                       : size > 0 ? Form1::tr("увеличенное")
-                                  : Form1::tr("уменьшенное")}
+    return QStringList{real ? TaskMode::tr("действительное") : TaskMode::tr("мнимое"),
+                       upright ? TaskMode::tr("прямое") : TaskMode::tr("перевёрнутое"),
+                       size == 0  ? TaskMode::tr("равное")
+                       : size > 0 ? TaskMode::tr("увеличенное")
+                                  : TaskMode::tr("уменьшенное")}
         .join(QStringLiteral(", "));
 }
 
@@ -93,195 +91,208 @@ int sizeOf(double height, double objectHeight, double sameWithin) {
 }
 } // namespace
 
-void Form1::setUpTaskMode() {
-    cmdTask->setCheckable(true);
-    cmdTask->onClick = [this] { ToggleTaskMode(); };
-    cmdNextTask->onClick = [this] { NextTask(); };
-    cmdNextTask->setEnabled(false);
-    const auto shortcut = [this](const QKeySequence& keys, auto slot) {
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, slot);
-    };
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_T), [this] { ToggleTaskMode(); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_N), [this] { NextTask(); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T), [this] { NextTaskLevel(); });
-    // Esc leaves the task mode (app/zoom.cpp): in full screen the full screen
-    // first.
+TaskMode::TaskMode(Form1& window) : Mode(window) {}
+
+void TaskMode::setUp() {
+    Form1& w = window();
+    w.cmdTask->setCheckable(true);
     // The levels on the next-task button's context menu.
-    cmdNextTask->setContextMenuPolicy(Qt::ActionsContextMenu);
+    w.cmdNextTask->setContextMenuPolicy(Qt::ActionsContextMenu);
     for (const Tasks::Level level :
          {Tasks::Level::EqualMedia, Tasks::Level::TwoMedia, Tasks::Level::Mixed}) {
-        auto* action = new QAction(tr("Уровень: %1").arg(levelName(level)), cmdNextTask);
-        connect(action, &QAction::triggered, this,
-                [this, level] { EnterTaskMode(QRandomGenerator::global()->generate64(), level); });
-        cmdNextTask->addAction(action);
+        auto* action = new QAction(tr("Уровень: %1").arg(levelName(level)), w.cmdNextTask);
+        QObject::connect(action, &QAction::triggered, w.cmdNextTask,
+                         [this, level] { start(QRandomGenerator::global()->generate64(), level); });
+        w.cmdNextTask->addAction(action);
+    }
+    m_lines = w.TaskLines();
+}
+
+// In the task mode a left click in either area is the pupil's answer; the
+// object cannot be moved.
+void TaskMode::leftPress(int button, int, float x, float y) {
+    if (button == 1)
+        check(x, y);
+}
+
+void TaskMode::leftMove(int, int, float, float) {}
+
+void TaskMode::leftKey(int, int) {}
+
+void TaskMode::rightPress(int button, int, float x, float y) {
+    if (button == 1)
+        check(x + Bench::kLensX, y);
+}
+
+bool TaskMode::allows(Action action) const {
+    switch (action) {
+    case Action::Task:
+    case Action::NextTask:
+    case Action::TaskLevel:
+    case Action::Leave:
+    case Action::Help:
+    case Action::Palette:
+    case Action::ZoomIn:
+    case Action::ZoomOut:
+    case Action::ZoomFit:
+    case Action::FullScreen:
+    case Action::Exit:
+        return true;
+    default:
+        // Whatever shows the construction (printing, copying, exporting, the
+        // graph, the table, the layers) or changes the task (the parameters,
+        // the views, the editors, a file opened) would spoil it.
+        return false;
     }
 }
 
-void Form1::ToggleTaskMode() {
-    if (TaskModeOn())
-        LeaveTaskMode();
+bool TaskMode::escape() {
+    stop();
+    return true;
+}
+
+void TaskMode::toggle() {
+    if (active())
+        stop();
     else
-        EnterTaskMode(QRandomGenerator::global()->generate64(), m_task.level);
+        start(QRandomGenerator::global()->generate64(), m_session.level);
 }
 
-void Form1::blockForTask(bool blocked) {
-    // Nothing that would show the answer acts while a task is set: the sliders,
-    // the lens type, the views, the layers and the lesson tools are disabled,
-    // and the object cannot be dragged (input/placement.cpp).
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             sldR1, sldR2, sldn1, sldn2, sldVexol, cmdSob, cmdRas, cmdCx, cmdCxOff, cmdLabels,
-             cmdThirdRay, cmdMotion, cmdGraph, cmdRecord})
-        control->setEnabled(!blocked);
-    cmdNextTask->setEnabled(blocked);
-    cmdTask->setChecked(blocked);
-    m_leaveFullScreen->setEnabled(isFullScreen() || blocked);
-    if (!blocked)
-        for (Label* line : lblTaskLines)
-            line->SetVisible(false);
-}
-
-void Form1::EnterTaskMode(std::uint64_t seed, Tasks::Level level) {
-    if (!TaskModeOn()) {
-        StopMotion();
-        m_task.savedSetup = CurrentSetup();
-        m_task.savedBench = *this;
-        m_task.savedModified = isWindowModified();
-        m_task.graphWasShown = m_graph && m_graph->isVisible();
-        if (m_task.graphWasShown)
-            m_graph->hide(); // its curves would give the answer away
+void TaskMode::start(std::uint64_t seed, Tasks::Level level) {
+    Form1& w = window();
+    if (!active()) {
+        w.StopMotion();
+        m_session.savedSetup = w.CurrentSetup();
+        m_session.savedBench = w;
+        m_session.savedModified = w.isWindowModified();
+        m_session.graphWasShown = w.GraphShown();
+        if (m_session.graphWasShown)
+            w.ToggleGraph(); // its curves would give the answer away
+        m_session.active = true;
+        w.SetMode(*this);
     }
-    m_task.active = true;
-    m_task.seed = seed;
-    m_task.level = level;
-    m_task.tasks = Tasks::series(seed, level);
-    m_task.index = 0;
-    m_task.counted = 0;
-    blockForTask(true);
-    ShowTask();
+    m_session.seed = seed;
+    m_session.level = level;
+    m_session.tasks = Tasks::series(seed, level);
+    m_session.index = 0;
+    m_session.counted = 0;
+    w.cmdTask->setChecked(true);
+    show();
 }
 
-void Form1::LeaveTaskMode() {
-    if (!TaskModeOn())
+void TaskMode::stop() {
+    if (!active())
         return;
-    m_task.active = false;
-    blockForTask(false);
-    for (TwipGeometry* mark : std::initializer_list<TwipGeometry*>{
-             shpF1, shp2F1, shpF2, shp2F2, lblFleft, lbl2Fleft, lblFright, lbl2Fright})
+    Form1& w = window();
+    m_session.active = false;
+    w.cmdTask->setChecked(false);
+    for (Label* line : m_lines)
+        line->SetVisible(false);
+    w.SetMode(w.NormalMode());
+    for (TwipGeometry* mark :
+         std::initializer_list<TwipGeometry*>{w.shpF1, w.shp2F1, w.shpF2, w.shp2F2, w.lblFleft,
+                                              w.lbl2Fleft, w.lblFright, w.lbl2Fright})
         mark->SetVisible(true);
     // The bench as it was: the setup puts back the lens, the media, the view,
-    // the layers and the zoom; the exact radii and object point follow.
-    const BenchState& was = m_task.savedBench;
-    Setup before = m_task.savedSetup;
+    // the layers and the zoom; the exact radii and object point follow, all in
+    // one step.
+    const BenchState& was = m_session.savedBench;
+    Setup before = m_session.savedSetup;
     before.hasTasks = false; // the series is being left, not opened again
-    ApplySetup(before);
-    m_applyingSetup = true;
-    SetUpperRadius(std::fabs(was.R1));
-    SetLowerRadius(std::fabs(was.R2));
-    ObjectX = was.ObjectX;
-    ObjectY = was.ObjectY;
-    ObjectPlaced = was.ObjectPlaced;
-    RedrawScheme();
+    w.ApplyAtOnce([&] {
+        w.ApplySetup(before);
+        w.SetUpperRadius(std::fabs(was.R1));
+        w.SetLowerRadius(std::fabs(was.R2));
+        w.ObjectX = was.ObjectX;
+        w.ObjectY = was.ObjectY;
+        w.ObjectPlaced = was.ObjectPlaced;
+    });
     if (!was.ConstructionShown) {
-        WipeAreas();
-        ShowReadouts();
+        w.WipeAreas();
+        w.ShowReadouts();
     }
-    m_applyingSetup = false;
-    UpdateTitle(m_task.savedModified);
-    if (m_task.graphWasShown)
-        ToggleGraph();
+    w.UpdateTitle(m_session.savedModified);
+    if (m_session.graphWasShown)
+        w.ToggleGraph();
 }
 
-void Form1::ShowTask() {
-    const Tasks::Task& task = m_task.tasks.at(std::size_t(m_task.index));
-    m_task.checked = false;
-    m_applyingSetup = true;
-    // As a setup is put on the bench: from the lens view, so that nothing is
-    // drawn on the way, then the lens, the media, the scheme and the object.
-    cmdCxOff_Click();
-    ConvergingChosen = task.converging ? kTrue : kFalse;
-    IsConverging = ConvergingChosen;
-    ShowLabels = kFalse;
-    ShowThirdRay = kTrue; // the check shows all three rays
-    ShapeLens();
-    SetLeftIndex(task.n1);
-    SetRightIndex(task.n2);
-    SetLensIndex(task.N);
-    SetUpperRadius(task.upperRadius);
-    SetLowerRadius(task.lowerRadius);
-    ObjectX = float(task.objectX);
-    ObjectY = float(task.objectY);
-    ObjectPlaced = kTrue;
-    cmdCx_Click();
-    RedrawScheme();
-    m_applyingSetup = false;
+// A task is put on the bench as a setup is: every parameter first, then one
+// recompute and one redraw.
+void TaskMode::show() {
+    Form1& w = window();
+    const Tasks::Task& task = m_session.tasks.at(std::size_t(m_session.index));
+    m_session.checked = false;
+    w.ApplyAtOnce([&] {
+        w.cmdCxOff_Click();
+        w.ConvergingChosen = task.converging ? kTrue : kFalse;
+        w.IsConverging = w.ConvergingChosen;
+        w.ShowLabels = kFalse;
+        w.ShowThirdRay = kTrue; // the check shows all three rays
+        w.ShapeLens();
+        w.SetLeftIndex(task.n1);
+        w.SetRightIndex(task.n2);
+        w.SetLensIndex(task.N);
+        w.SetUpperRadius(task.upperRadius);
+        w.SetLowerRadius(task.lowerRadius);
+        w.ObjectX = float(task.objectX);
+        w.ObjectY = float(task.objectY);
+        w.ObjectPlaced = kTrue;
+        w.cmdCx_Click();
+    });
 }
 
-void Form1::NextTask() {
-    if (!TaskModeOn())
+void TaskMode::next() {
+    if (!active())
         return;
     // After the last task the next series follows from the next seed, so a
     // class that shares a seed keeps sharing the series.
-    if (m_task.index + 1 >= int(m_task.tasks.size())) {
-        EnterTaskMode(m_task.seed + 1, m_task.level);
+    if (m_session.index + 1 >= int(m_session.tasks.size())) {
+        start(m_session.seed + 1, m_session.level);
         return;
     }
-    ++m_task.index;
-    ShowTask();
+    ++m_session.index;
+    show();
 }
 
-void Form1::NextTaskLevel() {
-    const Tasks::Level next = m_task.level == Tasks::Level::EqualMedia ? Tasks::Level::TwoMedia
-                              : m_task.level == Tasks::Level::TwoMedia ? Tasks::Level::Mixed
-                                                                       : Tasks::Level::EqualMedia;
-    EnterTaskMode(TaskModeOn() ? m_task.seed : QRandomGenerator::global()->generate64(), next);
+void TaskMode::nextLevel() {
+    const Tasks::Level next = m_session.level == Tasks::Level::EqualMedia ? Tasks::Level::TwoMedia
+                              : m_session.level == Tasks::Level::TwoMedia
+                                  ? Tasks::Level::Mixed
+                                  : Tasks::Level::EqualMedia;
+    start(active() ? m_session.seed : QRandomGenerator::global()->generate64(), next);
 }
 
-void Form1::CheckTask(double benchX, double benchY) {
-    if (!TaskModeOn() || m_task.checked)
+void TaskMode::check(double benchX, double benchY) {
+    if (!active() || m_session.checked)
         return;
-    const Tasks::Task& task = m_task.tasks.at(std::size_t(m_task.index));
-    m_task.verdict = task.kind == Tasks::Kind::FindImage ? Tasks::judgeImage(task, benchX, benchY)
-                                                         : Tasks::judgeFocus(task, benchX, benchY);
-    m_task.clickX = benchX;
-    m_task.clickY = benchY;
-    m_task.checked = true;
-    if (m_task.verdict.counted)
-        ++m_task.counted;
-    m_applyingSetup = true;
-    RedrawScheme();
-    m_applyingSetup = false;
+    const Tasks::Task& task = m_session.tasks.at(std::size_t(m_session.index));
+    m_session.verdict = task.kind == Tasks::Kind::FindImage
+                            ? Tasks::judgeImage(task, benchX, benchY)
+                            : Tasks::judgeFocus(task, benchX, benchY);
+    m_session.clickX = benchX;
+    m_session.clickY = benchY;
+    m_session.checked = true;
+    if (m_session.verdict.counted)
+        ++m_session.counted;
+    window().RedrawScheme();
 }
 
 // Before the check only what the task gives: the object, and for the focus
 // task its image too. After it the whole construction and the pupil's point.
-void Form1::DrawTask() {
-    const Tasks::Task& task = m_task.tasks.at(std::size_t(m_task.index));
-    if (m_task.checked) {
-        DrawRayDiagram();
-        PictureBox* area = m_task.clickX > Bench::kLensX ? picRigth : picLeft;
-        const double x =
-            m_task.clickX > Bench::kLensX ? m_task.clickX - Bench::kLensX : m_task.clickX;
-        const double y = m_task.clickY;
-        const int width = area->DrawWidth();
-        const int style = area->DrawStyle();
-        const int fill = area->FillStyle();
-        area->SetDrawWidth(kClickWidth);
-        area->SetDrawStyle(0);
-        area->SetFillStyle(1);
-        area->Circle(x, y, kClickRadius, kClickColour);
-        area->Line(x - kClickCross, y, x + kClickCross, y, kClickColour);
-        area->Line(x, y - kClickCross, x, y + kClickCross, kClickColour);
-        area->SetDrawWidth(width);
-        area->SetDrawStyle(style);
-        area->SetFillStyle(fill);
+void TaskMode::drawConstruction() {
+    Form1& w = window();
+    const Tasks::Task& task = m_session.tasks.at(std::size_t(m_session.index));
+    if (m_session.checked) {
+        w.DrawRayDiagram();
+        drawAnswer();
         return;
     }
-    Optics::Construction shown =
-        Optics::rayDiagram(*this,
-                           {picLeft->DrawWidth(), picLeft->DrawStyle(), picLeft->FillStyle(),
-                            picLeft->FillColor(), picLeft->ForeColor()},
-                           {picRigth->DrawWidth(), picRigth->DrawStyle(), picRigth->FillStyle(),
-                            picRigth->FillColor(), picRigth->ForeColor()});
+    Optics::Construction shown = Optics::rayDiagram(
+        w,
+        {w.picLeft->DrawWidth(), w.picLeft->DrawStyle(), w.picLeft->FillStyle(),
+         w.picLeft->FillColor(), w.picLeft->ForeColor()},
+        {w.picRigth->DrawWidth(), w.picRigth->DrawStyle(), w.picRigth->FillStyle(),
+         w.picRigth->FillColor(), w.picRigth->ForeColor()});
     const bool withImage = task.kind == Tasks::Kind::FindFocus;
     std::erase_if(shown.strokes, [withImage](const Optics::Stroke& stroke) {
         using Optics::Role;
@@ -289,36 +300,61 @@ void Form1::DrawTask() {
         const bool image = stroke.role == Role::ImageDot || stroke.role == Role::ImageLine;
         return !(object || (withImage && image));
     });
-    DrawConstruction(shown);
+    w.DrawConstruction(shown);
     // Nothing is constructed yet: the read-outs keep the image to themselves.
-    ConstructionShown = kFalse;
+    w.ConstructionShown = kFalse;
 }
 
-void Form1::ShowTaskText() {
-    if (!TaskModeOn())
-        return;
-    WordTask();
+// The pupil's point: a ring with a cross where the click was.
+void TaskMode::drawAnswer() {
+    Form1& w = window();
+    PictureBox* area = m_session.clickX > Bench::kLensX ? w.picRigth : w.picLeft;
+    const double x =
+        m_session.clickX > Bench::kLensX ? m_session.clickX - Bench::kLensX : m_session.clickX;
+    const double y = m_session.clickY;
+    const int width = area->DrawWidth();
+    const int style = area->DrawStyle();
+    const int fill = area->FillStyle();
+    area->SetDrawWidth(kClickWidth);
+    area->SetDrawStyle(0);
+    area->SetFillStyle(1);
+    area->Circle(x, y, kClickRadius, kClickColour);
+    area->Line(x - kClickCross, y, x + kClickCross, y, kClickColour);
+    area->Line(x, y - kClickCross, x, y + kClickCross, kClickColour);
+    area->SetDrawWidth(width);
+    area->SetDrawStyle(style);
+    area->SetFillStyle(fill);
+}
+
+void TaskMode::afterRedraw() {
+    showText();
+}
+
+void TaskMode::showText() {
+    word();
     // A line without words takes no room over the bench.
-    for (Label* line : lblTaskLines)
+    for (Label* line : m_lines)
         line->SetVisible(!line->Caption().isEmpty());
 }
 
-void Form1::WordTask() {
-    const Tasks::Task& task = m_task.tasks.at(std::size_t(m_task.index));
+void TaskMode::word() {
+    Form1& w = window();
+    const Tasks::Task& task = m_session.tasks.at(std::size_t(m_session.index));
     const bool focusTask = task.kind == Tasks::Kind::FindFocus;
-    const bool hideFoci = focusTask && !m_task.checked;
+    const bool hideFoci = focusTask && !m_session.checked;
     // The marks are TwipGeometry's to show: a zoom places them again.
-    for (TwipGeometry* mark : std::initializer_list<TwipGeometry*>{shpF1, shp2F1, shpF2, shp2F2})
+    for (TwipGeometry* mark :
+         std::initializer_list<TwipGeometry*>{w.shpF1, w.shp2F1, w.shpF2, w.shp2F2})
         mark->SetVisible(!hideFoci);
-    for (Label* caption : {lblFleft, lbl2Fleft, lblFright, lbl2Fright})
+    for (Label* caption : {w.lblFleft, w.lbl2Fleft, w.lblFright, w.lbl2Fright})
         caption->SetVisible(!hideFoci);
     if (hideFoci) {
-        lblFocal->SetCaption(QString());
-        lblPower->SetCaption(QString());
+        w.lblFocal->SetCaption(QString());
+        w.lblPower->SetCaption(QString());
     }
-    const int number = m_task.index + 1;
-    const int count = int(m_task.tasks.size());
-    lblTaskLines[kWording]->SetCaption(
+    const int number = m_session.index + 1;
+    const int count = int(m_session.tasks.size());
+    m_lines[kWording]->SetCaption(
         focusTask ? tr("Задача %1 из %2: даны точка и её изображение. Щёлкните там, где фокус "
                        "линзы.")
                         .arg(number)
@@ -327,19 +363,25 @@ void Form1::WordTask() {
                        "действительное, слева — мнимое).")
                         .arg(number)
                         .arg(count));
-    const int answered = number - (m_task.checked ? 0 : 1);
-    lblTaskLines[kStatus]->SetCaption(
+    const int answered = number - (m_session.checked ? 0 : 1);
+    m_lines[kStatus]->SetCaption(
         tr("Серия %1, %2. Засчитано %3 из %4. Дальше: Ctrl+N, уровень: Ctrl+Shift+T, выход: Esc.")
-            .arg(QString::number(m_task.seed), levelName(m_task.level))
-            .arg(m_task.counted)
+            .arg(QString::number(m_session.seed), levelName(m_session.level))
+            .arg(m_session.counted)
             .arg(answered));
-    for (Label* line : lblTaskLines)
+    for (Label* line : m_lines)
         line->SetBackColor(kWordingBack);
     for (Line line : {kDistance, kKind, kRule})
-        lblTaskLines[line]->SetCaption(QString());
-    if (!m_task.checked)
-        return;
-    const Tasks::Verdict& verdict = m_task.verdict;
+        m_lines[line]->SetCaption(QString());
+    if (m_session.checked)
+        wordVerdict(task);
+}
+
+void TaskMode::wordVerdict(const Tasks::Task& task) {
+    const bool focusTask = task.kind == Tasks::Kind::FindFocus;
+    const int number = m_session.index + 1;
+    const int count = int(m_session.tasks.size());
+    const Tasks::Verdict& verdict = m_session.verdict;
     const QString tolerance = centimetres(Tasks::kToleranceCm);
     const QString off = centimetres(verdict.offCm);
     QString distance;
@@ -359,12 +401,12 @@ void Form1::WordTask() {
                             "см).");
     if (number == count)
         distance +=
-            QLatin1Char(' ') + tr("Серия окончена: %1 из %2.").arg(m_task.counted).arg(count);
-    lblTaskLines[kDistance]->SetCaption(distance.arg(off, tolerance));
-    lblTaskLines[kDistance]->SetBackColor(verdict.counted ? kRightBack : kWrongBack);
+            QLatin1Char(' ') + tr("Серия окончена: %1 из %2.").arg(m_session.counted).arg(count);
+    m_lines[kDistance]->SetCaption(distance.arg(off, tolerance));
+    m_lines[kDistance]->SetBackColor(verdict.counted ? kRightBack : kWrongBack);
 
     if (focusTask) {
-        lblTaskLines[kKind]->SetCaption(
+        m_lines[kKind]->SetCaption(
             task.converging
                 ? tr("Правило: луч из точки параллельно оси идёт после линзы через изображение и "
                      "фокус F′; луч через F выходит параллельно оси.")
@@ -380,13 +422,13 @@ void Form1::WordTask() {
                                                                : -1;
     const QString truth =
         kindWords(image.kind == Optics::ImageKind::Real, image.magnification > 0, trueSize);
-    const double clickHeight = Bench::kAxisY - m_task.clickY;
+    const double clickHeight = Bench::kAxisY - m_session.clickY;
     const QString given =
-        kindWords(m_task.clickX > Bench::kLensX, clickHeight * objectHeight > 0,
+        kindWords(m_session.clickX > Bench::kLensX, clickHeight * objectHeight > 0,
                   sizeOf(clickHeight, objectHeight, trueSize == 0 ? sameWithin : 0));
-    lblTaskLines[kKind]->SetCaption(
+    m_lines[kKind]->SetCaption(
         verdict.kindRight ? tr("Вид верен: %1.").arg(truth)
                           : tr("Вид неверен: изображение %1, ваша точка — %2.").arg(truth, given));
-    lblTaskLines[kKind]->SetBackColor(verdict.kindRight ? kRightBack : kWrongBack);
-    lblTaskLines[kRule]->SetCaption(ruleOf(verdict.rule));
+    m_lines[kKind]->SetBackColor(verdict.kindRight ? kRightBack : kWrongBack);
+    m_lines[kRule]->SetCaption(ruleOf(verdict.rule));
 }

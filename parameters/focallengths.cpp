@@ -14,6 +14,9 @@ double Form1::OpticalPower() const {
 }
 
 void Form1::ComputeFocalLengths() {
+    // Within an apply step the lengths are found once, at its end.
+    if (m_applyDepth > 0 && !m_applyFlushing)
+        return;
     const double P = OpticalPower();
     const Optics::FocalLengths focal = Optics::focalLengths(Optics::lensOf(*this));
     f1 = focal.front;

@@ -96,6 +96,9 @@ void Form1::SetUpReadoutEditing() {
         });
     editor->installEventFilter(keys);
     connect(editor, &QLineEdit::returnPressed, this, [this, editor] {
+        // A closed editor takes nothing, nor does one the mode does not allow.
+        if (!editor->isVisible() || !Allows(Action::EditValues))
+            return;
         auto* readout = dynamic_cast<Label*>(editor->property("readout").value<QObject*>());
         QString hint;
         if (readout && TakeTypedValue(readout, editor->text(), &hint)) {
@@ -119,7 +122,7 @@ void Form1::SetUpReadoutEditing() {
 }
 
 void Form1::EditReadout(Label* readout) {
-    if (TaskModeOn())
+    if (!Allows(Action::EditValues))
         return; // the lens of a task stays as set
     auto* editor = findChild<QLineEdit*>(QString::fromLatin1(kEditorName));
     const Optics::Lens lens = Optics::lensOf(*this);
@@ -190,4 +193,12 @@ bool Form1::TakeTypedValue(Label* readout, const QString& text, QString* hint) {
             SetLowerRadius(twips);
     }
     return true;
+}
+
+void Form1::CloseReadoutEditor() {
+    auto* editor = findChild<QLineEdit*>(QString::fromLatin1(kEditorName));
+    if (editor && editor->isVisible()) {
+        editor->setToolTip(QString());
+        editor->hide();
+    }
 }

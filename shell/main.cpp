@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandline.h"
 #include "form1.h"
+#include "taskmode.h"
 #include "translations.h"
 
 #include <QApplication>
@@ -103,6 +104,6 @@ int main(int argc, char* argv[]) {
     // A series of tasks named on the command line opens over it.
     if (const std::optional<quint64> seed = CommandLine::taskSeed())
         QTimer::singleShot(
-            0, &window, [&window, seed] { window.EnterTaskMode(*seed, Tasks::Level::EqualMedia); });
+            0, &window, [&window, seed] { window.TaskSeries().start(*seed, Tasks::Level::EqualMedia); });
     return app.exec();
 }

@@ -11,8 +11,11 @@
 #include "setupfile.h"
 #include "slider.h"
 #include "task.h"
+#include "taskmode.h"
 #include "testsupport.h"
 
+#include <QAction>
+#include <QLineEdit>
 #include <QProcess>
 #include <QTest>
 #include <cmath>
@@ -124,6 +127,12 @@ private slots:
     void commandLine_data();
     void commandLine();
     void taskModeAnswersAndRestores();
+    void taskModeLocksTheLesson_data();
+    void taskModeLocksTheLesson();
+    void editorClosedByTask();
+    void escapeLeavesTaskBeforeFullScreen();
+    void oneRedrawPerStep_data();
+    void oneRedrawPerStep();
 };
 
 void TestTasks::seriesSolvable_data() {
@@ -381,7 +390,7 @@ void TestTasks::taskModeAnswersAndRestores() {
     keyToWindow(window.get(), Qt::Key_T, Qt::ControlModifier, "t");
     QVERIFY(window->TaskModeOn());
     QVERIFY(!window->sldn1->isEnabled() && !window->cmdSob->isEnabled());
-    const Tasks::Task task = window->Task().tasks.front();
+    const Tasks::Task task = window->TaskSeries().session().tasks.front();
     QCOMPARE(window->ObjectX, float(task.objectX));
     // The answer clicked where the model puts it: the verdict counts it.
     const Expected e = expectedOf(task);
@@ -390,13 +399,14 @@ void TestTasks::taskModeAnswersAndRestores() {
     PictureBox* area = x > kLens ? window->picRigth : window->picLeft;
     QTest::mouseClick(area, Qt::LeftButton, {},
                       TestSupport::pixelOf(area, x > kLens ? x - kLens : x, y));
-    QVERIFY(window->Task().checked);
-    QVERIFY2(window->Task().verdict.counted, qPrintable(window->lblTaskLines[2]->Caption()));
-    QVERIFY(window->lblTaskLines[2]->Caption().startsWith(QStringLiteral("Засчитано")));
+    QVERIFY(window->TaskSeries().session().checked);
+    QVERIFY2(window->TaskSeries().session().verdict.counted,
+             qPrintable(window->TaskLines()[2]->Caption()));
+    QVERIFY(window->TaskLines()[2]->Caption().startsWith(QStringLiteral("Засчитано")));
     // A drag in the left area after it moves nothing and answers nothing.
     TestSupport::dragAt(window->picLeft, TestSupport::pixelOf(window->picLeft, 1000, 1000));
     QCOMPARE(window->ObjectX, float(task.objectX));
-    QVERIFY(window->Task().verdict.counted);
+    QVERIFY(window->TaskSeries().session().verdict.counted);
 
     keyToWindow(window.get(), Qt::Key_Escape, Qt::NoModifier, "\x1b");
     QVERIFY(!window->TaskModeOn());
@@ -414,6 +424,113 @@ void TestTasks::taskModeAnswersAndRestores() {
     QCOMPARE(window->ShowLabels, before.ShowLabels);
     QCOMPARE(window->ShowThirdRay, before.ShowThirdRay);
     QCOMPARE(window->ImageX, before.ImageX);
+}
+
+// What a pupil could use to see the answer or change the task, by its key
+// and by its button on the lesson strip: off while a task is set, on again
+// after it.
+void TestTasks::taskModeLocksTheLesson_data() {
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("print") << QKeySequence(QKeySequence::Print) << "cmdPrint";
+    QTest::newRow("copy") << QKeySequence(QKeySequence::Copy) << "cmdCopy";
+    QTest::newRow("export") << QKeySequence(Qt::CTRL | Qt::Key_E) << "cmdSave";
+    QTest::newRow("save") << QKeySequence(QKeySequence::Save) << "cmdSaveSetup";
+    QTest::newRow("save as") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S) << "";
+    QTest::newRow("open") << QKeySequence(QKeySequence::Open) << "cmdOpen";
+    QTest::newRow("graph") << QKeySequence(Qt::CTRL | Qt::Key_G) << "cmdGraph";
+    QTest::newRow("record") << QKeySequence(Qt::CTRL | Qt::Key_R) << "cmdRecord";
+    QTest::newRow("motion") << QKeySequence(Qt::CTRL | Qt::Key_M) << "cmdMotion";
+    QTest::newRow("labels") << QKeySequence(Qt::CTRL | Qt::Key_L) << "cmdLabels";
+    QTest::newRow("third ray") << QKeySequence(Qt::CTRL | Qt::Key_3) << "cmdThirdRay";
+}
+
+void TestTasks::taskModeLocksTheLesson() {
+    QFETCH(QKeySequence, keys);
+    QFETCH(QString, button);
+    auto window = TestSupport::startWindow();
+    // The shortcut the key would fire, and the control standing at the
+    // button's place on the window.
+    const auto shortcutOn = [&] {
+        for (const QAction* action : window->actions())
+            if (action->shortcuts().contains(keys))
+                return action->isEnabled();
+        qFatal("no action for %s", qPrintable(keys.toString()));
+    };
+    const auto buttonOn = [&] {
+        if (button.isEmpty())
+            return true;
+        const auto* placed = window->findChild<QWidget*>(button);
+        const QPoint centre = placed->mapTo(window.get(), placed->rect().center());
+        QWidget* there = window->childAt(centre);
+        return there == placed && there->isEnabled();
+    };
+    QVERIFY(shortcutOn());
+    QVERIFY(buttonOn());
+    keyToWindow(window.get(), Qt::Key_T, Qt::ControlModifier, "t");
+    QVERIFY(window->TaskModeOn());
+    QVERIFY(!shortcutOn());
+    QVERIFY(button.isEmpty() || !buttonOn());
+    keyToWindow(window.get(), Qt::Key_Escape, Qt::NoModifier, "\x1b");
+    QVERIFY(!window->TaskModeOn());
+    QVERIFY(shortcutOn());
+    QVERIFY(buttonOn());
+}
+
+// An index editor open when the task starts closes without taking its text:
+// the task's lens stays as the task set it.
+void TestTasks::editorClosedByTask() {
+    auto window = TestSupport::startWindow();
+    window->EditReadout(window->lblN);
+    auto* editor = window->findChild<QLineEdit*>(QStringLiteral("readoutEditor"));
+    QVERIFY(editor && editor->isVisible());
+    editor->setText(QStringLiteral("1"));
+    keyToWindow(window.get(), Qt::Key_T, Qt::ControlModifier, "t");
+    QVERIFY(window->TaskModeOn());
+    QVERIFY(!editor->isVisible());
+    const double taskIndex = window->TaskSeries().session().tasks.front().N;
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCOMPARE(window->N, taskIndex);
+    // Nor does it open again while the task is set.
+    window->EditReadout(window->lblN);
+    QVERIFY(!editor->isVisible());
+}
+
+// The task's line says "выход: Esc": in full screen too, Esc leaves the task
+// first, then the full screen.
+void TestTasks::escapeLeavesTaskBeforeFullScreen() {
+    auto window = TestSupport::startWindow();
+    keyToWindow(window.get(), Qt::Key_F11, Qt::NoModifier, "");
+    QVERIFY(window->isFullScreen());
+    keyToWindow(window.get(), Qt::Key_T, Qt::ControlModifier, "t");
+    QVERIFY(window->TaskModeOn());
+    keyToWindow(window.get(), Qt::Key_Escape, Qt::NoModifier, "\x1b");
+    QVERIFY(!window->TaskModeOn());
+    QVERIFY(window->isFullScreen());
+    keyToWindow(window.get(), Qt::Key_Escape, Qt::NoModifier, "\x1b");
+    QVERIFY(!window->isFullScreen());
+}
+
+// Putting a task on the bench, moving to the next one and leaving each set
+// every parameter, then draw the bench once.
+void TestTasks::oneRedrawPerStep_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Ctrl+T") << int(Qt::Key_T) << int(Qt::ControlModifier);
+    QTest::newRow("Ctrl+N") << int(Qt::Key_N) << int(Qt::ControlModifier);
+    QTest::newRow("Ctrl+Shift+T") << int(Qt::Key_T) << int(Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::newRow("Esc") << int(Qt::Key_Escape) << int(Qt::NoModifier);
+}
+
+void TestTasks::oneRedrawPerStep() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    auto window = TestSupport::startWindow();
+    if (key != Qt::Key_T || modifiers != Qt::ControlModifier)
+        keyToWindow(window.get(), Qt::Key_T, Qt::ControlModifier, "t");
+    const int before = window->Redraws();
+    keyToWindow(window.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers), "");
+    QCOMPARE(window->Redraws() - before, 1);
 }
 
 QTEST_MAIN(TestTasks)

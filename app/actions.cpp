@@ -1,0 +1,177 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window's actions and their keys: one table that makes the shortcuts and
+// writes the help's list of keys, so the two never disagree.
+#include "actions.h"
+
+#include <QAction>
+#include <QWidget>
+
+namespace {
+QKeySequence keys(QKeyCombination combination) {
+    return QKeySequence(combination);
+}
+} // namespace
+
+const std::vector<ActionRow>& actionRows() {
+    static const std::vector<ActionRow> rows{
+        {Action::OpenSetup,
+         {QKeySequence::Open},
+         nullptr,
+         QT_TRANSLATE_NOOP("Actions", "открыть файл урока")},
+        {Action::SaveSetup,
+         {QKeySequence::Save},
+         nullptr,
+         QT_TRANSLATE_NOOP("Actions", "сохранить урок")},
+        {Action::SaveSetupAs,
+         {keys(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+         nullptr,
+         QT_TRANSLATE_NOOP("Actions", "сохранить урок под другим именем")},
+        {Action::Print,
+         {QKeySequence::Print},
+         nullptr,
+         QT_TRANSLATE_NOOP("Actions", "напечатать рабочий лист: задание без ответа и решение")},
+        {Action::CopyPicture,
+         {QKeySequence::Copy},
+         nullptr,
+         QT_TRANSLATE_NOOP("Actions", "копировать рисунок скамьи в буфер обмена")},
+        {Action::ExportPicture,
+         {keys(Qt::CTRL | Qt::Key_E)},
+         nullptr,
+         QT_TRANSLATE_NOOP("Actions", "экспортировать рисунок в файл PNG или SVG")},
+        {Action::Labels,
+         {keys(Qt::CTRL | Qt::Key_L)},
+         nullptr,
+         QT_TRANSLATE_NOOP("Actions", "подписи: стрелки предмета и изображения, названия точек")},
+        {Action::ThirdRay,
+         {keys(Qt::CTRL | Qt::Key_3)},
+         nullptr,
+         QT_TRANSLATE_NOOP("Actions",
+                           "третий луч: через передний фокус, после линзы параллельно оси")},
+        {Action::Palette,
+         {keys(Qt::CTRL | Qt::Key_K)},
+         nullptr,
+         QT_TRANSLATE_NOOP("Actions", "палитра, различимая при нарушениях цветового зрения")},
+        {Action::Motion,
+         {keys(Qt::CTRL | Qt::Key_M)},
+         nullptr,
+         QT_TRANSLATE_NOOP("Actions", "предмет движется к линзе и обратно; ещё раз — остановить")},
+        {Action::MotionSpeed,
+         {keys(Qt::CTRL | Qt::SHIFT | Qt::Key_M)},
+         nullptr,
+         QT_TRANSLATE_NOOP("Actions", "сменить скорость движения")},
+        {Action::Graph,
+         {keys(Qt::CTRL | Qt::Key_G)},
+         nullptr,
+         QT_TRANSLATE_NOOP("Actions", "график и таблица измерений: показать или скрыть")},
+        {Action::Record,
+         {keys(Qt::CTRL | Qt::Key_R)},
+         nullptr,
+         QT_TRANSLATE_NOOP("Actions", "записать измерение в таблицу")},
+        {Action::Task,
+         {keys(Qt::CTRL | Qt::Key_T)},
+         nullptr,
+         QT_TRANSLATE_NOOP("Actions", "задачи для учеников: начать или закончить")},
+        {Action::NextTask,
+         {keys(Qt::CTRL | Qt::Key_N)},
+         nullptr,
+         QT_TRANSLATE_NOOP("Actions", "следующая задача")},
+        {Action::TaskLevel,
+         {keys(Qt::CTRL | Qt::SHIFT | Qt::Key_T)},
+         nullptr,
+         QT_TRANSLATE_NOOP("Actions", "уровень задач: одинаковые среды, две среды, смешанный")},
+        {Action::ZoomIn,
+         {QKeySequence::ZoomIn, keys(Qt::CTRL | Qt::Key_Equal)},
+         nullptr,
+         QT_TRANSLATE_NOOP("Actions", "крупнее")},
+        {Action::ZoomOut, {QKeySequence::ZoomOut}, nullptr, QT_TRANSLATE_NOOP("Actions", "мельче")},
+        {Action::ZoomFit,
+         {keys(Qt::CTRL | Qt::Key_0)},
+         nullptr,
+         QT_TRANSLATE_NOOP("Actions", "по размеру окна")},
+        {Action::FullScreen,
+         {keys(QKeyCombination(Qt::Key_F11))},
+         nullptr,
+         QT_TRANSLATE_NOOP("Actions", "во весь экран и обратно")},
+        {Action::Leave,
+         {keys(QKeyCombination(Qt::Key_Escape))},
+         nullptr,
+         QT_TRANSLATE_NOOP("Actions", "выйти из задачи, затем из полноэкранного режима")},
+        {Action::Help,
+         {keys(QKeyCombination(Qt::Key_F1))},
+         nullptr,
+         QT_TRANSLATE_NOOP("Actions", "эта справка")},
+        {std::nullopt,
+         {},
+         QT_TRANSLATE_NOOP("Actions", "стрелки"),
+         QT_TRANSLATE_NOOP("Actions", "сдвинуть предмет (после щелчка в левой области)")},
+        {std::nullopt,
+         {},
+         QT_TRANSLATE_NOOP("Actions", "1 … 5"),
+         QT_TRANSLATE_NOOP("Actions", "предмет в 3F, 2F, 1,5F, F и F/2 (после щелчка в левой "
+                                      "области, вид «Схема»)")},
+        {std::nullopt,
+         {},
+         QT_TRANSLATE_NOOP("Actions", "Shift и перетаскивание"),
+         QT_TRANSLATE_NOOP("Actions", "двигать предмет без притяжения к оси и отметкам")},
+        {std::nullopt,
+         {},
+         QT_TRANSLATE_NOOP("Actions", "Tab, Enter"),
+         QT_TRANSLATE_NOOP("Actions", "на показателе преломления или радиусе — ввести точное "
+                                      "значение; Enter — принять, Esc — отменить")},
+    };
+    return rows;
+}
+
+QString keysOf(const ActionRow& row) {
+    if (row.keysText)
+        return QCoreApplication::translate("Actions", row.keysText);
+    QStringList written;
+    for (const QKeySequence& sequence : row.keys)
+        written << sequence.toString(QKeySequence::NativeText);
+    written.removeAll(QString());
+    written.removeDuplicates();
+    return written.join(QStringLiteral(", "));
+}
+
+ActionSet::ActionSet(QWidget* window) : QObject(window), m_window(window) {}
+
+QAction* ActionSet::define(Action id, std::function<void()> slot) {
+    auto* action = new QAction(m_window);
+    for (const ActionRow& row : actionRows())
+        if (row.action == id)
+            action->setShortcuts(row.keys);
+    // The program's keys act wherever the focus is in any of its windows; Esc
+    // only in the main window, where it leaves a task or the full screen.
+    action->setShortcutContext(id == Action::Leave ? Qt::WindowShortcut : Qt::ApplicationShortcut);
+    QObject::connect(action, &QAction::triggered, action, [slot = std::move(slot)] { slot(); });
+    m_window->addAction(action);
+    m_actions[id] = action;
+    return action;
+}
+
+void ActionSet::bind(Action id, QWidget* control) {
+    m_controls.emplace(id, control);
+}
+
+void ActionSet::enable(const std::function<bool(Action)>& allowed) {
+    for (auto& [id, action] : m_actions) {
+        const bool on = allowed(id);
+        action->setEnabled(on);
+        m_enabled[id] = on;
+    }
+    for (auto& [id, control] : m_controls) {
+        const bool on = allowed(id);
+        control->setEnabled(on);
+        m_enabled[id] = on;
+    }
+}
+
+QAction* ActionSet::action(Action id) const {
+    const auto found = m_actions.find(id);
+    return found == m_actions.end() ? nullptr : found->second;
+}
+
+bool ActionSet::enabled(Action id) const {
+    const auto found = m_enabled.find(id);
+    return found == m_enabled.end() || found->second;
+}

@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QCoreApplication>
+#include <QKeySequence>
+#include <QList>
+#include <QObject>
+#include <functional>
+#include <map>
+#include <optional>
+#include <vector>
+
+class QAction;
+class QWidget;
+
+// Everything a user can ask of the window, by key, button or slider. The
+// current mode says which of them it allows; the rest are off, their
+// shortcuts and their controls alike.
+enum class Action {
+    CopyPicture,
+    ExportPicture,
+    OpenSetup,
+    SaveSetup,
+    SaveSetupAs,
+    Print,
+    Help,
+    Labels,
+    ThirdRay,
+    Palette,
+    Motion,
+    MotionSpeed,
+    Graph,
+    Record,
+    Task,
+    NextTask,
+    TaskLevel,
+    ZoomIn,
+    ZoomOut,
+    ZoomFit,
+    FullScreen,
+    Leave,
+    Exit,
+    // Controls without a shortcut of their own.
+    Views,
+    LensType,
+    Sliders,
+    EditValues,
+    MoveObject,
+};
+
+// One row of the table the shortcuts are made from and the help lists: the
+// keys, and what they do in words. A row without an action only tells of keys
+// an area handles itself (the arrows, 1 to 5).
+struct ActionRow {
+    std::optional<Action> action;
+    QList<QKeySequence> keys;
+    const char* keysText; // for the rows whose keys are no sequence ("1 … 5")
+    const char* what;
+};
+const std::vector<ActionRow>& actionRows();
+
+// The keys of a row as the help and the tooltips write them, in the platform's
+// native form.
+QString keysOf(const ActionRow& row);
+
+// The window's actions: one QAction a row with keys, acting wherever the focus
+// is in the program, and the controls that act for each, enabled together.
+class ActionSet : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(Actions)
+
+public:
+    explicit ActionSet(QWidget* window);
+
+    // What an action does; its shortcuts come from the table.
+    QAction* define(Action id, std::function<void()> slot);
+    // A control that acts for the action, enabled and disabled with it.
+    void bind(Action id, QWidget* control);
+    // Every action and its controls on or off as the predicate says.
+    void enable(const std::function<bool(Action)>& allowed);
+    QAction* action(Action id) const;
+    bool enabled(Action id) const;
+
+private:
+    QWidget* m_window;
+    std::map<Action, QAction*> m_actions;
+    std::multimap<Action, QWidget*> m_controls;
+    std::map<Action, bool> m_enabled;
+};

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "benchmode.h"
+
+#include "form1.h"
+
+void BenchMode::leftPress(int button, int shift, float x, float y) {
+    window().StopMotion();
+    window().picLeft_MouseDown(button, shift, x, y);
+}
+
+void BenchMode::leftMove(int button, int shift, float x, float y) {
+    if (button != 0)
+        window().StopMotion();
+    window().picLeft_MouseMove(button, shift, x, y);
+}
+
+void BenchMode::leftKey(int keyCode, int shift) {
+    window().StopMotion();
+    window().picLeft_KeyDown(keyCode, shift);
+}
+
+void BenchMode::rightPress(int, int, float, float) {
+    // The image side takes no input of its own.
+}
+
+bool BenchMode::allows(Action action) const {
+    // There is no task to move on from.
+    return action != Action::NextTask && action != Action::Leave;
+}
+
+void BenchMode::drawConstruction() {
+    if (window().ObjectPlaced)
+        window().DrawRayDiagram();
+}

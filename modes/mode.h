@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "actions.h"
+
+class Form1;
+
+// What the bench does with what a user does. The window holds one current
+// mode and hands it every press, drag and key of the drawing areas; entering a
+// mode enables exactly the actions it allows, so an action that would make no
+// sense (or give an answer away) is off by construction. A new way of working
+// with the bench, such as a laboratory work, is a new mode.
+class Mode {
+public:
+    explicit Mode(Form1& window) : m_window(window) {}
+    virtual ~Mode() = default;
+    Mode(const Mode&) = delete;
+    Mode& operator=(const Mode&) = delete;
+
+    // The mode takes over the bench, or hands it back.
+    virtual void enter() {}
+    virtual void leave() {}
+
+    // The drawing areas' input: presses, drags and keys in the left area,
+    // presses in the right one. Coordinates are twips of that area.
+    virtual void leftPress(int button, int shift, float x, float y) = 0;
+    virtual void leftMove(int button, int shift, float x, float y) = 0;
+    virtual void leftKey(int keyCode, int shift) = 0;
+    virtual void rightPress(int button, int shift, float x, float y) = 0;
+
+    // Whether an action acts in this mode.
+    virtual bool allows(Action action) const = 0;
+    // What Esc means here: true when the mode took it.
+    virtual bool escape() { return false; }
+
+    // The scheme view's construction, drawn on wiped areas, and what follows a
+    // redraw of the bench.
+    virtual void drawConstruction() = 0;
+    virtual void afterRedraw() {}
+
+protected:
+    Form1& window() const { return m_window; }
+
+private:
+    Form1& m_window;
+};
