@@ -115,6 +115,10 @@ const std::vector<ActionRow>& actionRows() {
          QT_TRANSLATE_NOOP("Actions", "двигать предмет без притяжения к оси и отметкам")},
         {std::nullopt,
          {},
+         QT_TRANSLATE_NOOP("Actions", "Tab, пробел"),
+         QT_TRANSLATE_NOOP("Actions", "перейти к следующему элементу, нажать кнопку")},
+        {std::nullopt,
+         {},
          QT_TRANSLATE_NOOP("Actions", "Tab, Enter"),
          QT_TRANSLATE_NOOP("Actions", "на показателе преломления или радиусе — ввести точное "
                                       "значение; Enter — принять, Esc — отменить")},

@@ -37,7 +37,11 @@ QString key(const char* name) {
     return QString::fromLatin1(name);
 }
 
-// The left area in centimetres of the bench: where an object can stand.
+// The left area in centimetres of the bench: where an object can stand. At
+// the lens plane or behind it an object has no construction.
+double nearestObject() {
+    return 1 / Bench::kTwipsPerCm;
+}
 double farthestObject() {
     return Bench::kLensX / Bench::kTwipsPerCm;
 }
@@ -120,6 +124,11 @@ private:
 };
 } // namespace
 
+bool SetupFile::objectInArea(double distance, double height) {
+    return std::isfinite(distance) && std::isfinite(height) && distance >= nearestObject() &&
+           distance <= farthestObject() && height >= lowestObject() && height <= highestObject();
+}
+
 double SetupFile::leastIndex() {
     return Bench::indexOf(0);
 }
@@ -184,10 +193,8 @@ SetupFile::Result SetupFile::parse(const QByteArray& bytes) {
     if (!in.failed() && !object.isUndefined() && !object.isNull()) {
         const QJsonObject point = in.object(root, kObject, key(kObject));
         setup.hasObject = true;
-        // At the lens plane or behind it an object has no construction.
-        const double nearest = 1 / Bench::kTwipsPerCm;
         setup.objectDistance = in.number(point, "distance", QStringLiteral("object.distance"),
-                                         nearest, farthestObject());
+                                         nearestObject(), farthestObject());
         setup.objectHeight = in.number(point, "height", QStringLiteral("object.height"),
                                        lowestObject(), highestObject());
     }

@@ -68,6 +68,9 @@ public:
     static double greatestIndex();
     static double leastRadius();
     static double greatestRadius();
+    // Whether a setup can name an object there: a point of the left area,
+    // before the lens plane, in centimetres from the lens and the axis.
+    static bool objectInArea(double distance, double height);
 
     // A task seed as written: decimal digits of an unsigned 64-bit number.
     static std::optional<quint64> seedOf(const QString& digits);

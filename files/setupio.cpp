@@ -29,14 +29,6 @@ QString startFolder(const QString& current) {
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
-// An object the setup can name: a finite point of the left area, before the
-// lens plane.
-bool objectInArea(double distance, double height) {
-    return std::isfinite(distance) && std::isfinite(height) && distance >= 1 / Bench::kTwipsPerCm &&
-           distance <= Bench::kLensX / Bench::kTwipsPerCm &&
-           height <= Bench::kAxisY / Bench::kTwipsPerCm &&
-           height >= (Bench::kAxisY - Bench::kAreaHeight) / Bench::kTwipsPerCm;
-}
 } // namespace
 
 Setup Form1::CurrentSetup() const {
@@ -54,7 +46,7 @@ Setup Form1::CurrentSetup() const {
     setup.scheme = SchemeView != kFalse;
     const double distance = (Bench::kLensX - double(ObjectX)) / Bench::kTwipsPerCm;
     const double height = (Bench::kAxisY - double(ObjectY)) / Bench::kTwipsPerCm;
-    setup.hasObject = ObjectPlaced != kFalse && objectInArea(distance, height);
+    setup.hasObject = ObjectPlaced != kFalse && SetupFile::objectInArea(distance, height);
     if (setup.hasObject) {
         setup.objectDistance = distance;
         setup.objectHeight = height;

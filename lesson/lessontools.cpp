@@ -10,10 +10,10 @@
 #include "lens.h"
 #include "measurementtable.h"
 #include "motiondriver.h"
+#include "readout.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QLocale>
 #include <QScreen>
 
 namespace {
@@ -21,8 +21,7 @@ namespace {
 constexpr float kMotionHeightAboveAxis = 1000;
 
 QString speedText(double speed) {
-    QLocale locale(Form1::tr("ru_RU", "locale of the decimal mark in the read-outs"));
-    return Form1::tr("%1 см/с").arg(locale.toString(speed, 'g', 3));
+    return Form1::tr("%1 см/с").arg(Readout::locale().toString(speed, 'g', 3));
 }
 } // namespace
 

@@ -8,20 +8,12 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace {
-// The language's decimal mark, as the read-outs take it.
-QLocale tableLocale() {
-    QLocale locale(Form1::tr("ru_RU", "locale of the decimal mark in the read-outs"));
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale;
-}
-
 QStringList headerTexts() {
     return {MeasurementTable::tr("d, см"),  MeasurementTable::tr("b, см"),
             MeasurementTable::tr("Γ"),      MeasurementTable::tr("Изображение"),
@@ -127,8 +119,7 @@ void MeasurementTable::clear() {
 }
 
 QString MeasurementTable::csvText() const {
-    const QLocale locale = tableLocale();
-    const QString mark = locale.decimalPoint();
+    const QString mark = Readout::locale().decimalPoint();
     const Measurements::CsvFormat format =
         Measurements::csvFormatFor(mark == QStringLiteral(",") ? ',' : '.');
     std::vector<std::string> header;

@@ -12,10 +12,10 @@
 #include "label.h"
 #include "lens.h"
 #include "picturebox.h"
+#include "readout.h"
 #include "shape.h"
 
 #include <QAction>
-#include <QLocale>
 #include <QRandomGenerator>
 #include <cmath>
 
@@ -36,8 +36,7 @@ constexpr RgbValue kWrongBack = RGB(255, 215, 215);
 enum Line { kWording, kStatus, kDistance, kKind, kRule };
 
 QString centimetres(double cm) {
-    const QLocale locale(TaskMode::tr("ru_RU", "locale of the decimal mark in the read-outs"));
-    return locale.toString(cm, 'f', 2);
+    return Readout::number(cm);
 }
 
 QString levelName(Tasks::Level level) {
@@ -74,21 +73,6 @@ QString ruleOf(Tasks::Region region) {
     return QString();
 }
 
-// The kind a point shows, in words: real right of the lens plane, upright on
-// the object's side of the axis, enlarged farther from it than the object.
-QString kindWords(bool real, bool upright, int size) {
-    return QStringList{real ? TaskMode::tr("действительное") : TaskMode::tr("мнимое"),
-                       upright ? TaskMode::tr("прямое") : TaskMode::tr("перевёрнутое"),
-                       size == 0  ? TaskMode::tr("равное")
-                       : size > 0 ? TaskMode::tr("увеличенное")
-                                  : TaskMode::tr("уменьшенное")}
-        .join(QStringLiteral(", "));
-}
-
-int sizeOf(double height, double objectHeight, double sameWithin) {
-    const double grown = std::fabs(height) - std::fabs(objectHeight);
-    return std::fabs(grown) <= sameWithin ? 0 : grown > 0 ? 1 : -1;
-}
 } // namespace
 
 TaskMode::TaskMode(Form1& window) : Mode(window) {}
@@ -415,17 +399,11 @@ void TaskMode::wordVerdict(const Tasks::Task& task) {
         return;
     }
     const Optics::Image image = Tasks::imageOf(task);
-    const double objectHeight = Bench::kAxisY - task.objectY;
-    const double sameWithin = Tasks::kToleranceCm * Bench::kTwipsPerCm;
-    const int trueSize = verdict.rule == Tasks::Region::AtTwoF ? 0
-                         : std::fabs(image.magnification) > 1  ? 1
-                                                               : -1;
     const QString truth =
-        kindWords(image.kind == Optics::ImageKind::Real, image.magnification > 0, trueSize);
-    const double clickHeight = Bench::kAxisY - m_session.clickY;
+        Readout::kindWords(image.kind == Optics::ImageKind::Real, image.magnification > 0,
+                           Optics::sizeOf(image.magnification));
     const QString given =
-        kindWords(m_session.clickX > Bench::kLensX, clickHeight * objectHeight > 0,
-                  sizeOf(clickHeight, objectHeight, trueSize == 0 ? sameWithin : 0));
+        Readout::kindWords(verdict.givenReal, verdict.givenUpright, verdict.givenSize);
     m_lines[kKind]->SetCaption(
         verdict.kindRight ? tr("Вид верен: %1.").arg(truth)
                           : tr("Вид неверен: изображение %1, ваша точка — %2.").arg(truth, given));

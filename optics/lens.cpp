@@ -184,4 +184,11 @@ void snapObject(const Lens& lens, double radius, double* objectX, double* object
         }
 }
 
+Size sizeOf(double magnification) {
+    const double grown = std::fabs(magnification) - 1;
+    if (std::fabs(grown) < kSameSizeWithin)
+        return Size::Same;
+    return grown > 0 ? Size::Enlarged : Size::Reduced;
+}
+
 } // namespace Optics

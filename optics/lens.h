@@ -85,6 +85,13 @@ enum class Edge { None, Left, Right, Top, Bottom };
 // virtual one in picLeft at (7500 + b, y'), with y' - 3990 the magnification
 // times the object's height. Without power the lens is a plane boundary: the
 // image stands n2 / n1 of the distance before it, upright and of equal size.
+// The size of an image against its object, as the kind says it in words: the
+// same size where |Γ| shows as 1,00 at the read-outs' two decimals, so the
+// words always agree with the number beside them.
+enum class Size { Reduced, Same, Enlarged };
+constexpr double kSameSizeWithin = 0.005;
+Size sizeOf(double magnification);
+
 struct Image {
     ImageKind kind = ImageKind::None;
     double d = 0;

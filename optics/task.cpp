@@ -58,13 +58,6 @@ constexpr double kFocusShare = 0.3;
 // fallback, which fits always (a biconvex lens of 1.6 in air, f = 4.2 cm).
 constexpr int kTries = 4000;
 
-// The magnification counts as one within this much.
-constexpr double kSameSize = 1e-6;
-
-int signOf(double v) {
-    return (v > 0) - (v < 0);
-}
-
 bool inArea(double x, double y) {
     return x >= kMargin && x <= Bench::kAreaWidth - kMargin && y >= kTextBandBottom &&
            y <= Bench::kAreaHeight - kMargin;
@@ -203,16 +196,21 @@ Verdict judgeImage(const Task& task, double clickX, double clickY) {
     verdict.offCm = off / Bench::kTwipsPerCm;
     verdict.counted = off <= tolerance;
 
-    verdict.realRight = (clickX > Bench::kLensX) == (image.kind == Optics::ImageKind::Real);
+    verdict.givenReal = clickX > Bench::kLensX;
+    verdict.realRight = verdict.givenReal == (image.kind == Optics::ImageKind::Real);
     // Heights above the axis; the image is upright where it stands on the
     // object's side of it.
     const double object = Bench::kAxisY - task.objectY;
     const double click = Bench::kAxisY - clickY;
-    verdict.uprightRight = (click * object > 0) == (image.magnification > 0);
-    const double size = std::fabs(image.magnification) - 1;
-    const int trueSize = std::fabs(size) <= kSameSize ? 0 : signOf(size);
+    verdict.givenUpright = click * object > 0;
+    verdict.uprightRight = verdict.givenUpright == (image.magnification > 0);
+    const Optics::Size trueSize = Optics::sizeOf(image.magnification);
     const double grown = std::fabs(click) - std::fabs(object);
-    verdict.sizeRight = trueSize == 0 ? std::fabs(grown) <= tolerance : signOf(grown) == trueSize;
+    const bool asTall = trueSize == Optics::Size::Same ? std::fabs(grown) <= tolerance : grown == 0;
+    verdict.givenSize = asTall      ? Optics::Size::Same
+                        : grown > 0 ? Optics::Size::Enlarged
+                                    : Optics::Size::Reduced;
+    verdict.sizeRight = verdict.givenSize == trueSize;
     verdict.kindRight = verdict.realRight && verdict.uprightRight && verdict.sizeRight;
     return verdict;
 }

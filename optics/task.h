@@ -91,6 +91,10 @@ struct Verdict {
     bool realRight = false;
     bool uprightRight = false;
     bool sizeRight = false;
+    // What the click shows, part by part, to be said in words.
+    bool givenReal = false;
+    bool givenUpright = false;
+    Optics::Size givenSize = Optics::Size::Same;
     bool kindRight = false;           // all three
     Region rule = Region::BeyondTwoF; // the rule that settles the image
     // Finding the focus: which focus lay nearer to the click.
@@ -99,7 +103,8 @@ struct Verdict {
 
 // The kind a point shows as an image of the task's object: right of the lens
 // plane real, on the object's side of the axis upright, farther from the axis
-// than the object enlarged (within the tolerance of the same size).
+// than the object enlarged. Where the image is of the same size, a click as
+// tall within the tolerance is the same size too.
 Verdict judgeImage(const Task& task, double clickX, double clickY);
 // The click against the nearer of the two foci.
 Verdict judgeFocus(const Task& task, double clickX, double clickY);

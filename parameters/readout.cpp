@@ -20,39 +20,64 @@
 #include <cmath>
 
 namespace {
-// Read-outs in the language of the texts: a decimal comma in Russian (a point
-// in the English translation), digits 0-9, a true minus sign, two decimals. A
-// value that rounds to zero shows without a sign.
-QLocale readoutLocale() {
-    QLocale locale(Form1::tr("ru_RU", "locale of the decimal mark in the read-outs"));
+// The language shown names its locale: Russian writes a decimal comma, the
+// English translation a point.
+const char* const kLocaleOfTexts = QT_TRANSLATE_NOOP("Readout", "ru_RU");
+} // namespace
+
+QLocale Readout::locale() {
+    QLocale locale(QCoreApplication::translate("Readout", kLocaleOfTexts));
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     return locale;
 }
 
-QString number(double value) {
-    return readoutNumber(value);
-}
-
-} // namespace
-
-QString readoutNumber(double value) {
-    const QLocale locale = readoutLocale();
-    QString text = locale.toString(value, 'f', 2);
-    if (text.startsWith(locale.negativeSign())) {
-        if (locale.toDouble(text) == 0)
-            text.remove(0, locale.negativeSign().size());
+QString Readout::number(double value, int decimals) {
+    const QLocale shown = locale();
+    QString text = shown.toString(value, 'f', decimals);
+    if (text.startsWith(shown.negativeSign())) {
+        if (shown.toDouble(text) == 0)
+            text.remove(0, shown.negativeSign().size());
         else
-            text.replace(0, locale.negativeSign().size(), QStringLiteral("\u2212"));
+            text.replace(0, shown.negativeSign().size(), QStringLiteral("\u2212"));
     }
     return text;
 }
 
-namespace {
-
-QString centimetres(double twips) {
-    return Form1::tr("%1 см").arg(number(twips / Bench::kTwipsPerCm));
+QString Readout::centimetresOf(double cm) {
+    return QCoreApplication::translate("Readout", "%1 см").arg(number(cm));
 }
 
+QString Readout::centimetres(double twips) {
+    return centimetresOf(twips / Bench::kTwipsPerCm);
+}
+
+QString Readout::typed(double value) {
+    // The digits of the C locale, the decimal mark of the language shown.
+    QString digits = QLocale::c().toString(value, 'g', 15);
+    return digits.replace(QLatin1Char('.'), locale().decimalPoint());
+}
+
+QString Readout::kindWords(bool real, bool upright, Optics::Size size) {
+    return QStringList{real ? QCoreApplication::translate("Readout", "действительное")
+                            : QCoreApplication::translate("Readout", "мнимое"),
+                       upright ? QCoreApplication::translate("Readout", "прямое")
+                               : QCoreApplication::translate("Readout", "перевёрнутое"),
+                       size == Optics::Size::Same ? QCoreApplication::translate("Readout", "равное")
+                       : size == Optics::Size::Enlarged
+                           ? QCoreApplication::translate("Readout", "увеличенное")
+                           : QCoreApplication::translate("Readout", "уменьшенное")}
+        .join(QStringLiteral(", "));
+}
+
+QString readoutNumber(double value) {
+    return Readout::number(value);
+}
+
+QString readoutText(double value) {
+    return QStringLiteral("      ") + Readout::typed(value);
+}
+
+namespace {
 // The label shows the text; a screen reader reads it, or what the label is for
 // while it is empty.
 void showText(Label* label, const QString& text) {
@@ -61,14 +86,15 @@ void showText(Label* label, const QString& text) {
     if (label->accessibleName() != name)
         label->setAccessibleName(name);
 }
-} // namespace
 
-QString readoutText(double value) {
-    // The digits of the C locale, the decimal mark of the language shown.
-    QString digits = QLocale::c().toString(value, 'g', 15);
-    digits.replace(QLatin1Char('.'), readoutLocale().decimalPoint());
-    return QStringLiteral("      ") + digits;
+QString centimetres(double twips) {
+    return Readout::centimetres(twips);
 }
+
+QString number(double value) {
+    return Readout::number(value);
+}
+} // namespace
 
 void Form1::ShowReadouts() {
     // The lens: the power as the focal lengths were computed from it, zero where
@@ -108,12 +134,9 @@ void Form1::ShowReadouts() {
              tr("d = %1   b = %2   Γ = %3")
                  .arg(centimetres(image.d), centimetres(image.b), number(image.magnification)));
 
-    const bool real = image.kind == Optics::ImageKind::Real;
-    QStringList kind{real ? tr("действительное") : tr("мнимое"),
-                     image.magnification > 0 ? tr("прямое") : tr("перевёрнутое")};
-    // The size in the words that match the magnification as shown.
-    const double shownSize = std::fabs(std::round(image.magnification * 100) / 100);
-    kind << (shownSize == 1 ? tr("равное") : shownSize > 1 ? tr("увеличенное") : tr("уменьшенное"));
+    QStringList kind{Readout::kindWords(image.kind == Optics::ImageKind::Real,
+                                        image.magnification > 0,
+                                        Optics::sizeOf(image.magnification))};
     // The edge of its area the image lies beyond, as the model tells it.
     switch (image.beyond) {
     case Optics::Edge::None:

@@ -1,16 +1,43 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "lens.h"
+
+#include <QCoreApplication>
+#include <QLocale>
 #include <QString>
 
+// How the program writes its numbers and the kind of an image, wherever it
+// shows them: the read-outs, the task's verdict, the worksheet, the table and
+// the graph. The language shown decides the decimal mark.
+namespace Readout {
+
+// The language's numbers: its decimal mark, digits 0-9, no group separators.
+QLocale locale();
+
+// A length, power or magnification: two decimals (or as many as asked), a
+// true minus sign, none for a value that rounds to zero.
+QString number(double value, int decimals = 2);
+
+// A length of the bench in centimetres, "2,65 см".
+QString centimetres(double twips);
+// A length already in centimetres.
+QString centimetresOf(double cm);
+
+// A value as a user would type it: the shortest decimal form of its 15
+// significant digits, with the language's decimal mark.
+QString typed(double value);
+
+// The kind of an image in words, "действительное, перевёрнутое, уменьшенное".
+QString kindWords(bool real, bool upright, Optics::Size size);
+} // namespace Readout
+
 // The text of an index read-out: six spaces, then the value in its shortest
-// decimal form with the decimal mark of the user's locale and the digits 0-9
-// whatever the locale writes numbers with. The value is first rounded to 15
-// significant digits, so that 1 + 32/50 shows as 1.64 and not with the binary
-// noise of the double (1.6400000000000001).
+// decimal form with the decimal mark of the language shown and the digits
+// 0-9. The value is first rounded to 15 significant digits, so that 1 + 32/50
+// shows as 1.64 and not with the binary noise of the double
+// (1.6400000000000001).
 QString readoutText(double value);
 
-// A length, power or magnification as the read-outs write it: two decimals,
-// the decimal mark of the language shown, a true minus sign, none for a value
-// that rounds to zero.
+// A length, power or magnification as the read-outs write it.
 QString readoutNumber(double value);

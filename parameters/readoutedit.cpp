@@ -11,6 +11,7 @@
 #include "commandbutton.h"
 #include "label.h"
 #include "lens.h"
+#include "readout.h"
 #include "setupfile.h"
 
 #include <QEvent>
@@ -62,16 +63,8 @@ private:
     std::function<void()> m_cancel;
 };
 
-QString decimalMark() {
-    return QLocale(Form1::tr("ru_RU", "locale of the decimal mark in the read-outs"))
-        .decimalPoint();
-}
-
-// The value as a user would type it: the shortest decimal form, the mark of
-// the language shown.
 QString typedForm(double value) {
-    QString text = QLocale::c().toString(value, 'g', 15);
-    return text.replace(QLatin1Char('.'), decimalMark());
+    return Readout::typed(value);
 }
 } // namespace
 
@@ -145,9 +138,7 @@ void Form1::EditReadout(Label* readout) {
     // The radii are numbers with two decimals on the screen; the editor
     // offers them so, the indices as they are.
     const bool radius = readout == lblRleft || readout == lblRright;
-    editor->setText(radius ? QLocale(tr("ru_RU", "locale of the decimal mark in the read-outs"))
-                                 .toString(value, 'f', 2)
-                           : typedForm(value));
+    editor->setText(radius ? Readout::locale().toString(value, 'f', 2) : typedForm(value));
     editor->setToolTip(QString());
     editor->selectAll();
     editor->show();
@@ -168,7 +159,7 @@ bool Form1::TakeTypedValue(Label* readout, const QString& text, QString* hint) {
     const double least = radius ? SetupFile::leastRadius() : SetupFile::leastIndex();
     const double greatest = radius ? SetupFile::greatestRadius() : SetupFile::greatestIndex();
     if (!ok || !std::isfinite(value) || value < least || value > greatest) {
-        const QLocale shown(tr("ru_RU", "locale of the decimal mark in the read-outs"));
+        const QLocale shown = Readout::locale();
         *hint = radius ? tr("Радиус: число сантиметров от %1 до %2, например %3")
                              .arg(shown.toString(least, 'f', 2), shown.toString(greatest, 'f', 2),
                                   shown.toString(3.0, 'f', 1))

@@ -32,6 +32,77 @@ RgbValue tintOf(int level) {
 int tintLevelOf(double index) {
     return int(std::lround((index - 1) * 2 * Bench::kIndexSteps));
 }
+
+// What every index setter ends with: the parameter, its read-out in the tint
+// of what it is the index of, the focal lengths and the bench anew.
+void takeIndex(Form1& w, double& parameter, Label* readout, RgbValue tint, double index) {
+    parameter = index;
+    readout->SetCaption(readoutText(index));
+    readout->SetBackColor(tint);
+    w.ComputeFocalLengths();
+    w.RedrawScheme();
+}
+
+// A medium beside the lens: its slider, tint, area, the two arrowhead boxes
+// over it, the lens piece that shows it (in the biconvex layout, or in the
+// biconcave one), its index and read-out.
+struct Medium {
+    Slider* slider;
+    std::int32_t& level;
+    std::int32_t& colour;
+    PictureBox* area;
+    PictureBox* upperArrowhead;
+    PictureBox* lowerArrowhead;
+    PictureBox* convexPiece;
+    Shape* concavePiece;
+    double& index;
+    Label* readout;
+};
+
+void setMedium(Form1& w, const Medium& medium, double index) {
+    medium.slider->SetValue(Bench::indexStepOf(index));
+    medium.level = tintLevelOf(index);
+    medium.colour = tintOf(medium.level);
+    medium.area->SetBackColor(medium.colour);
+    medium.upperArrowhead->SetBackColor(medium.colour);
+    medium.lowerArrowhead->SetBackColor(medium.colour);
+    if (w.ConvergingChosen)
+        medium.convexPiece->SetBackColor(medium.area->BackColor());
+    else
+        medium.concavePiece->SetBackColor(medium.area->BackColor());
+    takeIndex(w, medium.index, medium.readout, medium.colour, index);
+}
+
+// The caps of the biconvex lens: an oval 1425 twips wide, at 0 in its box on
+// the left and -720 on the right; each step of a radius slider narrows it by
+// 10 twips from either side.
+constexpr float kCapWidth = 1425;
+constexpr float kLeftCapLeft = 0;
+constexpr float kRightCapLeft = -720;
+constexpr float kCapStep = 10;
+
+// A surface the radius slider reshapes: the slider, the cap it narrows, where
+// that cap stands unnarrowed, the signed radius and its sign in this layout.
+struct Surface {
+    Slider* slider;
+    Shape* cap;
+    float capLeft;
+    double& radius;
+    std::int16_t sign;
+};
+
+// A larger radius draws a flatter cap: the oval narrows symmetrically about
+// its centre, which stays where the layout put it.
+void setSurface(Form1& w, const Surface& surface, double magnitude) {
+    surface.slider->SetValue(
+        std::clamp(Bench::radiusStepOf(magnitude, w.RadiusBase), 0, surface.slider->maximum()));
+    const int step = surface.slider->Value();
+    surface.cap->SetLeft(surface.capLeft + kCapStep * step);
+    surface.cap->SetWidth(kCapWidth - 2 * kCapStep * step);
+    surface.radius = surface.sign * magnitude;
+    w.ComputeFocalLengths();
+    w.RedrawScheme();
+}
 } // namespace
 
 void Form1::sldn1_MouseMove(int button, int, float, float) {
@@ -46,23 +117,9 @@ void Form1::sldn1_Change() {
 // A value typed or read from a setup is taken exactly; the thumb goes to the
 // nearest step without its handler, which would put the step's value back.
 void Form1::SetLeftIndex(double index) {
-    sldn1->SetValue(Bench::indexStepOf(index));
-    LeftLevel = tintLevelOf(index);
-    LeftColor = tintOf(LeftLevel);
-    // The left medium and the two arrowheads that stand over it.
-    picLeft->SetBackColor(LeftColor);
-    picLup->SetBackColor(LeftColor);
-    picLdown->SetBackColor(LeftColor);
-    // The lens piece that shows the left medium in the current layout.
-    if (ConvergingChosen)
-        picLSob->SetBackColor(picLeft->BackColor());
-    else
-        shpRsob->SetBackColor(picLeft->BackColor());
-    n1 = index;
-    lbln1->SetCaption(readoutText(n1));
-    lbln1->SetBackColor(LeftColor);
-    ComputeFocalLengths();
-    RedrawScheme();
+    setMedium(*this,
+              {sldn1, LeftLevel, LeftColor, picLeft, picLup, picLdown, picLSob, shpRsob, n1, lbln1},
+              index);
 }
 
 void Form1::sldn2_MouseMove(int button, int, float, float) {
@@ -75,21 +132,10 @@ void Form1::sldn2_Change() {
 }
 
 void Form1::SetRightIndex(double index) {
-    sldn2->SetValue(Bench::indexStepOf(index));
-    RightLevel = tintLevelOf(index);
-    RightColor = tintOf(RightLevel);
-    picRigth->SetBackColor(RightColor);
-    picRup->SetBackColor(RightColor);
-    picRdown->SetBackColor(RightColor);
-    if (ConvergingChosen)
-        picRsob->SetBackColor(picRigth->BackColor());
-    else
-        shpLsob->SetBackColor(picRigth->BackColor());
-    n2 = index;
-    lbln2->SetCaption(readoutText(n2));
-    lbln2->SetBackColor(RightColor);
-    ComputeFocalLengths();
-    RedrawScheme();
+    setMedium(
+        *this,
+        {sldn2, RightLevel, RightColor, picRigth, picRup, picRdown, picRsob, shpLsob, n2, lbln2},
+        index);
 }
 
 void Form1::sldVexol_MouseMove(int button, int, float, float) {
@@ -114,15 +160,9 @@ void Form1::SetLensIndex(double index) {
     }
     shpLsob->SetBorderColor(LensColor);
     shpRsob->SetBorderColor(LensColor);
-    N = index;
-    lblN->SetCaption(readoutText(N));
-    lblN->SetBackColor(LensColor);
-    ComputeFocalLengths();
-    RedrawScheme();
+    takeIndex(*this, N, lblN, LensColor, index);
 }
 
-// A larger radius draws a flatter cap: the oval narrows symmetrically about
-// its centre, which stays where the layout put it.
 void Form1::sldR1_MouseMove(int button, int, float, float) {
     if (button == kLeftButtonAlone)
         sldR1_Change();
@@ -134,12 +174,7 @@ void Form1::sldR1_Change() {
 
 // The radius magnitude of the upper slider's surface, in twips.
 void Form1::SetUpperRadius(double magnitude) {
-    sldR1->SetValue(std::clamp(Bench::radiusStepOf(magnitude, RadiusBase), 0, sldR1->maximum()));
-    shpLsob->SetLeft(10 * sldR1->Value());
-    shpLsob->SetWidth(1425 - 20 * sldR1->Value());
-    R1 = R1Sign * magnitude;
-    ComputeFocalLengths();
-    RedrawScheme();
+    setSurface(*this, {sldR1, shpLsob, kLeftCapLeft, R1, R1Sign}, magnitude);
 }
 
 void Form1::sldR2_MouseMove(int button, int, float, float) {
@@ -152,10 +187,5 @@ void Form1::sldR2_Change() {
 }
 
 void Form1::SetLowerRadius(double magnitude) {
-    sldR2->SetValue(std::clamp(Bench::radiusStepOf(magnitude, RadiusBase), 0, sldR2->maximum()));
-    shpRsob->SetLeft(10 * sldR2->Value() - 720);
-    shpRsob->SetWidth(1425 - 20 * sldR2->Value());
-    R2 = R2Sign * magnitude;
-    ComputeFocalLengths();
-    RedrawScheme();
+    setSurface(*this, {sldR2, shpRsob, kRightCapLeft, R2, R2Sign}, magnitude);
 }

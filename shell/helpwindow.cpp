@@ -4,6 +4,8 @@
 // the program's own resources (no network).
 #include "form1.h"
 
+#include "actions.h"
+
 #include <QDialog>
 #include <QFile>
 #include <QTabWidget>
@@ -11,13 +13,24 @@
 #include <QVBoxLayout>
 
 namespace {
+// Every key of the program, from the table its shortcuts are made from.
+QString keysTable() {
+    QString rows;
+    for (const ActionRow& row : actionRows())
+        rows += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
+                    .arg(keysOf(row).toHtmlEscaped(),
+                         QCoreApplication::translate("Actions", row.what).toHtmlEscaped());
+    return QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\">%1</table>").arg(rows);
+}
+
 QString page(const QString& name) {
     QFile file(QStringLiteral(":/help/%1_%2.html")
                    .arg(name, Form1::tr("ru", "language of the help pages")));
     if (!file.open(QIODevice::ReadOnly))
         return QString();
     return QString::fromUtf8(file.readAll())
-        .replace(QStringLiteral("@VERSION@"), QStringLiteral(QUELLOR_VERSION));
+        .replace(QStringLiteral("@VERSION@"), QStringLiteral(QUELLOR_VERSION))
+        .replace(QStringLiteral("<p>@KEYS@</p>"), keysTable());
 }
 } // namespace
 

@@ -10,6 +10,7 @@
 #include "testsupport.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
@@ -330,6 +331,12 @@ void TestSetupFiles::helpOnF1() {
     QVERIFY(help && aboutPage && help->window()->isVisible());
     QVERIFY(help->toPlainText().contains(keys));
     QVERIFY(help->toPlainText().contains(QStringLiteral("f′ = n2/P")));
+    // Every key the window answers to is listed, and the standard cases' keys.
+    for (const QAction* action : w->actions())
+        for (const QKeySequence& shortcut : action->shortcuts())
+            QVERIFY2(help->toPlainText().contains(shortcut.toString(QKeySequence::NativeText)),
+                     qPrintable(shortcut.toString()));
+    QVERIFY(help->toPlainText().contains(QStringLiteral("1 … 5")));
     QVERIFY(aboutPage->toPlainText().contains(about));
     QVERIFY(aboutPage->toPlainText().contains(QStringLiteral("Quellor 1.")));
     if (english)

@@ -2,6 +2,137 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ru_RU">
 <context>
+    <name>Actions</name>
+    <message>
+        <source>открыть файл урока</source>
+        <translation>open a lesson file</translation>
+    </message>
+    <message>
+        <source>сохранить урок</source>
+        <translation>save the lesson</translation>
+    </message>
+    <message>
+        <source>сохранить урок под другим именем</source>
+        <translation>save the lesson under another name</translation>
+    </message>
+    <message>
+        <source>напечатать рабочий лист: задание без ответа и решение</source>
+        <translation>print a worksheet: the task without the answer, and the solution</translation>
+    </message>
+    <message>
+        <source>копировать рисунок скамьи в буфер обмена</source>
+        <translation>copy the picture of the bench to the clipboard</translation>
+    </message>
+    <message>
+        <source>экспортировать рисунок в файл PNG или SVG</source>
+        <translation>export the picture as a PNG or SVG file</translation>
+    </message>
+    <message>
+        <source>подписи: стрелки предмета и изображения, названия точек</source>
+        <translation>labels: arrows on the object and image, names of the points</translation>
+    </message>
+    <message>
+        <source>третий луч: через передний фокус, после линзы параллельно оси</source>
+        <translation>third ray: through the front focus, parallel to the axis after the lens</translation>
+    </message>
+    <message>
+        <source>палитра, различимая при нарушениях цветового зрения</source>
+        <translation>colours told apart with a colour-vision deficiency</translation>
+    </message>
+    <message>
+        <source>предмет движется к линзе и обратно; ещё раз — остановить</source>
+        <translation>the object moves towards the lens and back; again to stop</translation>
+    </message>
+    <message>
+        <source>сменить скорость движения</source>
+        <translation>change the speed of the motion</translation>
+    </message>
+    <message>
+        <source>график и таблица измерений: показать или скрыть</source>
+        <translation>graph and table of measurements: show or hide</translation>
+    </message>
+    <message>
+        <source>записать измерение в таблицу</source>
+        <translation>record a measurement in the table</translation>
+    </message>
+    <message>
+        <source>задачи для учеников: начать или закончить</source>
+        <translation>tasks for pupils: start or finish</translation>
+    </message>
+    <message>
+        <source>следующая задача</source>
+        <translation>next task</translation>
+    </message>
+    <message>
+        <source>уровень задач: одинаковые среды, две среды, смешанный</source>
+        <translation>task level: equal media, two media, mixed</translation>
+    </message>
+    <message>
+        <source>крупнее</source>
+        <translation>zoom in</translation>
+    </message>
+    <message>
+        <source>мельче</source>
+        <translation>zoom out</translation>
+    </message>
+    <message>
+        <source>по размеру окна</source>
+        <translation>fit the window</translation>
+    </message>
+    <message>
+        <source>во весь экран и обратно</source>
+        <translation>full screen and back</translation>
+    </message>
+    <message>
+        <source>выйти из задачи, затем из полноэкранного режима</source>
+        <translation>leave the task, then the full screen</translation>
+    </message>
+    <message>
+        <source>эта справка</source>
+        <translation>this help</translation>
+    </message>
+    <message>
+        <source>стрелки</source>
+        <translation>arrow keys</translation>
+    </message>
+    <message>
+        <source>сдвинуть предмет (после щелчка в левой области)</source>
+        <translation>move the object (after a click in the left area)</translation>
+    </message>
+    <message>
+        <source>1 … 5</source>
+        <translation>1 … 5</translation>
+    </message>
+    <message>
+        <source>предмет в 3F, 2F, 1,5F, F и F/2 (после щелчка в левой области, вид «Схема»)</source>
+        <translation>the object at 3F, 2F, 1.5F, F and F/2 (after a click in the left area, diagram view)</translation>
+    </message>
+    <message>
+        <source>Shift и перетаскивание</source>
+        <translation>Shift and drag</translation>
+    </message>
+    <message>
+        <source>двигать предмет без притяжения к оси и отметкам</source>
+        <translation>move the object without snapping to the axis and the marks</translation>
+    </message>
+    <message>
+        <source>Tab, Enter</source>
+        <translation>Tab, Enter</translation>
+    </message>
+    <message>
+        <source>на показателе преломления или радиусе — ввести точное значение; Enter — принять, Esc — отменить</source>
+        <translation>on an index or radius: type an exact value; Enter takes it, Esc cancels</translation>
+    </message>
+    <message>
+        <source>Tab, пробел</source>
+        <translation>Tab, Space</translation>
+    </message>
+    <message>
+        <source>перейти к следующему элементу, нажать кнопку</source>
+        <translation>move to the next control, press a button</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Вексол: оптическая скамья, на которой видно, как линза строит изображение точки.</source>
@@ -247,10 +378,6 @@
         <translation>Save…</translation>
     </message>
     <message>
-        <source>Сохранить рисунок в файл PNG или SVG (Ctrl+S)</source>
-        <translation type="vanished">Save the picture as a PNG or SVG file (Ctrl+S)</translation>
-    </message>
-    <message>
         <source>Отметка выбранного типа линзы</source>
         <translation>Mark of the chosen lens type</translation>
     </message>
@@ -277,10 +404,6 @@
     <message>
         <source>Радиус кривизны поверхности, ряд «правая»</source>
         <translation>Radius of curvature of the surface, row “right”</translation>
-    </message>
-    <message>
-        <source>%1 см</source>
-        <translation>%1 cm</translation>
     </message>
     <message>
         <source>Нет предмета</source>
@@ -323,37 +446,12 @@
         <translation>virtual</translation>
     </message>
     <message>
-        <source>прямое</source>
-        <translation>upright</translation>
-    </message>
-    <message>
-        <source>перевёрнутое</source>
-        <translation>inverted</translation>
-    </message>
-    <message>
-        <source>равное</source>
-        <translation>same size</translation>
-    </message>
-    <message>
-        <source>увеличенное</source>
-        <translation>enlarged</translation>
-    </message>
-    <message>
-        <source>уменьшенное</source>
-        <translation>reduced</translation>
-    </message>
-    <message>
         <source>за краем справа</source>
         <translation>beyond the right edge</translation>
     </message>
     <message>
         <source>за краем слева</source>
         <translation>beyond the left edge</translation>
-    </message>
-    <message>
-        <source>ru_RU</source>
-        <comment>locale of the decimal mark in the read-outs</comment>
-        <translation>en_US</translation>
     </message>
     <message>
         <source>Файл «%1» уже есть. Заменить его?</source>
@@ -599,98 +697,6 @@
         <translation>Next task (Ctrl+N); level: Ctrl+Shift+T or the button&apos;s menu</translation>
     </message>
     <message>
-        <source>одинаковые среды</source>
-        <translation>equal media</translation>
-    </message>
-    <message>
-        <source>две среды</source>
-        <translation>two media</translation>
-    </message>
-    <message>
-        <source>смешанный уровень</source>
-        <translation>mixed level</translation>
-    </message>
-    <message>
-        <source>Правило: предмет дальше 2F — изображение действительное, перевёрнутое, уменьшенное, между F′ и 2F′.</source>
-        <translation>Rule: an object beyond 2F gives a real, inverted, reduced image between F′ and 2F′.</translation>
-    </message>
-    <message>
-        <source>Правило: предмет в 2F — изображение действительное, перевёрнутое, равное, в 2F′.</source>
-        <translation>Rule: an object at 2F gives a real, inverted image of the same size at 2F′.</translation>
-    </message>
-    <message>
-        <source>Правило: предмет между F и 2F — изображение действительное, перевёрнутое, увеличенное, дальше 2F′.</source>
-        <translation>Rule: an object between F and 2F gives a real, inverted, enlarged image beyond 2F′.</translation>
-    </message>
-    <message>
-        <source>Правило: предмет ближе F — изображение мнимое, прямое, увеличенное, по ту же сторону линзы.</source>
-        <translation>Rule: an object inside F gives a virtual, upright, enlarged image on the same side of the lens.</translation>
-    </message>
-    <message>
-        <source>Правило: рассеивающая линза даёт мнимое, прямое, уменьшенное изображение между линзой и фокусом.</source>
-        <translation>Rule: a diverging lens gives a virtual, upright, reduced image between the lens and its focus.</translation>
-    </message>
-    <message>
-        <source>Уровень: %1</source>
-        <translation>Level: %1</translation>
-    </message>
-    <message>
-        <source>Задача %1 из %2: даны точка и её изображение. Щёлкните там, где фокус линзы.</source>
-        <translation>Task %1 of %2: a point and its image are given. Click where the focus of the lens is.</translation>
-    </message>
-    <message>
-        <source>Задача %1 из %2: где будет изображение точки? Щёлкните там (справа — действительное, слева — мнимое).</source>
-        <translation>Task %1 of %2: where will the image of the point be? Click there (right: real, left: virtual).</translation>
-    </message>
-    <message>
-        <source>Серия %1, %2. Засчитано %3 из %4. Дальше: Ctrl+N, уровень: Ctrl+Shift+T, выход: Esc.</source>
-        <translation>Series %1, %2. Counted %3 of %4. Next: Ctrl+N, level: Ctrl+Shift+T, leave: Esc.</translation>
-    </message>
-    <message>
-        <source>Засчитано: ваша точка в %1 см от изображения (допуск %2 см).</source>
-        <translation>Counted: your point is %1 cm from the image (tolerance %2 cm).</translation>
-    </message>
-    <message>
-        <source>Не засчитано: ваша точка в %1 см от изображения (допуск %2 см).</source>
-        <translation>Not counted: your point is %1 cm from the image (tolerance %2 cm).</translation>
-    </message>
-    <message>
-        <source>Засчитано: ваша точка в %1 см от заднего фокуса F′ (допуск %2 см).</source>
-        <translation>Counted: your point is %1 cm from the back focus F′ (tolerance %2 cm).</translation>
-    </message>
-    <message>
-        <source>Не засчитано: ваша точка в %1 см от заднего фокуса F′ (допуск %2 см).</source>
-        <translation>Not counted: your point is %1 cm from the back focus F′ (tolerance %2 cm).</translation>
-    </message>
-    <message>
-        <source>Засчитано: ваша точка в %1 см от переднего фокуса F (допуск %2 см).</source>
-        <translation>Counted: your point is %1 cm from the front focus F (tolerance %2 cm).</translation>
-    </message>
-    <message>
-        <source>Не засчитано: ваша точка в %1 см от переднего фокуса F (допуск %2 см).</source>
-        <translation>Not counted: your point is %1 cm from the front focus F (tolerance %2 cm).</translation>
-    </message>
-    <message>
-        <source>Серия окончена: %1 из %2.</source>
-        <translation>Series done: %1 of %2.</translation>
-    </message>
-    <message>
-        <source>Правило: луч из точки параллельно оси идёт после линзы через изображение и фокус F′; луч через F выходит параллельно оси.</source>
-        <translation>Rule: the ray from the point parallel to the axis goes on through the image and the focus F′; the ray through F leaves parallel to the axis.</translation>
-    </message>
-    <message>
-        <source>Правило: луч из точки параллельно оси выходит так, будто идёт из фокуса F′ перед линзой, и его продолжение проходит через изображение.</source>
-        <translation>Rule: the ray from the point parallel to the axis leaves as if it came from the focus F′ before the lens; traced back, it passes through the image.</translation>
-    </message>
-    <message>
-        <source>Вид верен: %1.</source>
-        <translation>Kind right: %1.</translation>
-    </message>
-    <message>
-        <source>Вид неверен: изображение %1, ваша точка — %2.</source>
-        <translation>Kind wrong: the image is %1, your point %2.</translation>
-    </message>
-    <message>
         <source>Задача, строка %1</source>
         <translation>Task, line %1</translation>
     </message>
@@ -848,143 +854,139 @@
         <source>Таблица не сохранена</source>
         <translation>Table not saved</translation>
     </message>
+</context>
+<context>
+    <name>Readout</name>
     <message>
-        <source>Не удалось записать файл %1: %2</source>
-        <translation type="vanished">Could not write the file %1: %2</translation>
+        <source>ru_RU</source>
+        <translation>en_US</translation>
+    </message>
+    <message>
+        <source>%1 см</source>
+        <translation>%1 cm</translation>
+    </message>
+    <message>
+        <source>действительное</source>
+        <translation>real</translation>
+    </message>
+    <message>
+        <source>мнимое</source>
+        <translation>virtual</translation>
+    </message>
+    <message>
+        <source>прямое</source>
+        <translation>upright</translation>
+    </message>
+    <message>
+        <source>перевёрнутое</source>
+        <translation>inverted</translation>
+    </message>
+    <message>
+        <source>равное</source>
+        <translation>same size</translation>
+    </message>
+    <message>
+        <source>увеличенное</source>
+        <translation>enlarged</translation>
+    </message>
+    <message>
+        <source>уменьшенное</source>
+        <translation>reduced</translation>
     </message>
 </context>
 <context>
-    <name>SafeWrite</name>
+    <name>TaskMode</name>
     <message>
-        <source>на диске нет места</source>
-        <translation>the disk is full</translation>
+        <source>одинаковые среды</source>
+        <translation>equal media</translation>
     </message>
     <message>
-        <source>исчерпана дисковая квота</source>
-        <translation>the disk quota is used up</translation>
+        <source>две среды</source>
+        <translation>two media</translation>
     </message>
     <message>
-        <source>файл слишком велик для этого диска</source>
-        <translation>the file is too large for this disk</translation>
+        <source>смешанный уровень</source>
+        <translation>mixed level</translation>
     </message>
     <message>
-        <source>нет прав на запись в эту папку</source>
-        <translation>no permission to write in this folder</translation>
+        <source>Правило: предмет дальше 2F — изображение действительное, перевёрнутое, уменьшенное, между F′ и 2F′.</source>
+        <translation>Rule: an object beyond 2F gives a real, inverted, reduced image between F′ and 2F′.</translation>
     </message>
     <message>
-        <source>диск доступен только для чтения</source>
-        <translation>the disk is read-only</translation>
+        <source>Правило: предмет в 2F — изображение действительное, перевёрнутое, равное, в 2F′.</source>
+        <translation>Rule: an object at 2F gives a real, inverted image of the same size at 2F′.</translation>
     </message>
     <message>
-        <source>такой папки нет</source>
-        <translation>there is no such folder</translation>
+        <source>Правило: предмет между F и 2F — изображение действительное, перевёрнутое, увеличенное, дальше 2F′.</source>
+        <translation>Rule: an object between F and 2F gives a real, inverted, enlarged image beyond 2F′.</translation>
     </message>
     <message>
-        <source>слишком длинное имя файла</source>
-        <translation>the file name is too long</translation>
+        <source>Правило: предмет ближе F — изображение мнимое, прямое, увеличенное, по ту же сторону линзы.</source>
+        <translation>Rule: an object inside F gives a virtual, upright, enlarged image on the same side of the lens.</translation>
     </message>
     <message>
-        <source>ошибка ввода-вывода (носитель извлечён или повреждён?)</source>
-        <translation>input/output error (was the medium removed, or is it damaged?)</translation>
+        <source>Правило: рассеивающая линза даёт мнимое, прямое, уменьшенное изображение между линзой и фокусом.</source>
+        <translation>Rule: a diverging lens gives a virtual, upright, reduced image between the lens and its focus.</translation>
     </message>
     <message>
-        <source>причина неизвестна</source>
-        <translation>reason unknown</translation>
+        <source>Уровень: %1</source>
+        <translation>Level: %1</translation>
     </message>
     <message>
-        <source>сообщение системы: %1</source>
-        <translation>the system says: %1</translation>
+        <source>Задача %1 из %2: даны точка и её изображение. Щёлкните там, где фокус линзы.</source>
+        <translation>Task %1 of %2: a point and its image are given. Click where the focus of the lens is.</translation>
     </message>
     <message>
-        <source>Не удалось записать файл «%1»: %2. Прежний файл, если он был, не изменён.</source>
-        <translation>Could not write the file “%1”: %2. The old file, if there was one, is unchanged.</translation>
+        <source>Задача %1 из %2: где будет изображение точки? Щёлкните там (справа — действительное, слева — мнимое).</source>
+        <translation>Task %1 of %2: where will the image of the point be? Click there (right: real, left: virtual).</translation>
     </message>
     <message>
-        <source>это папка, а не файл</source>
-        <translation>it is a folder, not a file</translation>
+        <source>Серия %1, %2. Засчитано %3 из %4. Дальше: Ctrl+N, уровень: Ctrl+Shift+T, выход: Esc.</source>
+        <translation>Series %1, %2. Counted %3 of %4. Next: Ctrl+N, level: Ctrl+Shift+T, leave: Esc.</translation>
     </message>
     <message>
-        <source>это не обычный файл (устройство, канал или сокет), его нельзя заменить рисунком</source>
-        <translation>it is not a regular file (a device, a pipe or a socket) and cannot be replaced by a picture</translation>
-    </message>
-</context>
-<context>
-    <name>SetupFile</name>
-    <message>
-        <source>нет поля «%1»</source>
-        <translation>the field “%1” is missing</translation>
+        <source>Засчитано: ваша точка в %1 см от изображения (допуск %2 см).</source>
+        <translation>Counted: your point is %1 cm from the image (tolerance %2 cm).</translation>
     </message>
     <message>
-        <source>поле «%1» должно быть объектом</source>
-        <translation>the field “%1” must be an object</translation>
+        <source>Не засчитано: ваша точка в %1 см от изображения (допуск %2 см).</source>
+        <translation>Not counted: your point is %1 cm from the image (tolerance %2 cm).</translation>
     </message>
     <message>
-        <source>поле «%1» должно быть числом</source>
-        <translation>the field “%1” must be a number</translation>
+        <source>Засчитано: ваша точка в %1 см от заднего фокуса F′ (допуск %2 см).</source>
+        <translation>Counted: your point is %1 cm from the back focus F′ (tolerance %2 cm).</translation>
     </message>
     <message>
-        <source>значение %1 поля «%2» вне допустимых пределов (от %3 до %4)</source>
-        <translation>the value %1 of the field “%2” is out of range (%3 to %4)</translation>
+        <source>Не засчитано: ваша точка в %1 см от заднего фокуса F′ (допуск %2 см).</source>
+        <translation>Not counted: your point is %1 cm from the back focus F′ (tolerance %2 cm).</translation>
     </message>
     <message>
-        <source>поле «%1» должно быть &quot;%2&quot; или &quot;%3&quot;</source>
-        <translation>the field “%1” must be &quot;%2&quot; or &quot;%3&quot;</translation>
+        <source>Засчитано: ваша точка в %1 см от переднего фокуса F (допуск %2 см).</source>
+        <translation>Counted: your point is %1 cm from the front focus F (tolerance %2 cm).</translation>
     </message>
     <message>
-        <source>поле «%1» должно быть true или false</source>
-        <translation>the field “%1” must be true or false</translation>
+        <source>Не засчитано: ваша точка в %1 см от переднего фокуса F (допуск %2 см).</source>
+        <translation>Not counted: your point is %1 cm from the front focus F (tolerance %2 cm).</translation>
     </message>
     <message>
-        <source>файл слишком велик для файла урока (%1 байт, допустимо до %2)</source>
-        <translation>the file is too large for a lesson setup (%1 bytes, at most %2)</translation>
+        <source>Серия окончена: %1 из %2.</source>
+        <translation>Series done: %1 of %2.</translation>
     </message>
     <message>
-        <source>файл пуст</source>
-        <translation>the file is empty</translation>
+        <source>Правило: луч из точки параллельно оси идёт после линзы через изображение и фокус F′; луч через F выходит параллельно оси.</source>
+        <translation>Rule: the ray from the point parallel to the axis goes on through the image and the focus F′; the ray through F leaves parallel to the axis.</translation>
     </message>
     <message>
-        <source>это не JSON или файл обрезан (%1, байт %2)</source>
-        <translation>not JSON, or the file is cut off (%1, byte %2)</translation>
+        <source>Правило: луч из точки параллельно оси выходит так, будто идёт из фокуса F′ перед линзой, и его продолжение проходит через изображение.</source>
+        <translation>Rule: the ray from the point parallel to the axis leaves as if it came from the focus F′ before the lens; traced back, it passes through the image.</translation>
     </message>
     <message>
-        <source>это не файл урока: ожидался объект JSON</source>
-        <translation>not a lesson setup: a JSON object was expected</translation>
+        <source>Вид верен: %1.</source>
+        <translation>Kind right: %1.</translation>
     </message>
     <message>
-        <source>это не файл урока Quellor: нет &quot;format&quot;: &quot;%1&quot;</source>
-        <translation>not a Quellor lesson setup: no &quot;format&quot;: &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>поле «version» должно быть целым числом от 1</source>
-        <translation>the field “version” must be a whole number from 1</translation>
-    </message>
-    <message>
-        <source>файл записан более новой версией программы (формат %1, эта версия читает до %2)</source>
-        <translation>the file was written by a newer version of the program (format %1, this version reads up to %2)</translation>
-    </message>
-    <message>
-        <source>поле «zoom» должно быть целым числом</source>
-        <translation>the field “zoom” must be a whole number</translation>
-    </message>
-    <message>
-        <source>файл не найден</source>
-        <translation>the file does not exist</translation>
-    </message>
-    <message>
-        <source>это не обычный файл</source>
-        <translation>not a regular file</translation>
-    </message>
-    <message>
-        <source>файл не читается: %1</source>
-        <translation>the file cannot be read: %1</translation>
-    </message>
-    <message>
-        <source>поле «tasks.seed» должно быть целым числом от 0 до 18446744073709551615</source>
-        <translation>the field “tasks.seed” must be a whole number from 0 to 18446744073709551615</translation>
-    </message>
-    <message>
-        <source>поле «tasks.level» должно быть &quot;equal&quot;, &quot;two&quot; или &quot;mixed&quot;</source>
-        <translation>the field “tasks.level” must be &quot;equal&quot;, &quot;two&quot; or &quot;mixed&quot;</translation>
+        <source>Вид неверен: изображение %1, ваша точка — %2.</source>
+        <translation>Kind wrong: the image is %1, your point %2.</translation>
     </message>
 </context>
 </TS>
