@@ -35,9 +35,9 @@ QString number(double value) {
 
 } // namespace
 
-QString readoutNumber(double value) {
+QString readoutNumber(double value, int decimals) {
     const QLocale locale = readoutLocale();
-    QString text = locale.toString(value, 'f', 2);
+    QString text = locale.toString(value, 'f', decimals);
     if (text.startsWith(locale.negativeSign())) {
         if (locale.toDouble(text) == 0)
             text.remove(0, locale.negativeSign().size());

@@ -10,7 +10,7 @@
 // noise of the double (1.6400000000000001).
 QString readoutText(double value);
 
-// A length, power or magnification as the read-outs write it: two decimals,
-// the decimal mark of the language shown, a true minus sign, none for a value
-// that rounds to zero.
-QString readoutNumber(double value);
+// A length, power or magnification as the read-outs write it: two decimals
+// (or as many as asked), the decimal mark of the language shown, a true minus
+// sign, none for a value that rounds to zero.
+QString readoutNumber(double value, int decimals = 2);
