@@ -252,6 +252,26 @@ void TestLessonTools::shortcutsActFromTheGraph() {
     QVERIFY(!w->MotionRunning());
     key(Qt::Key_G, "g");
     QVERIFY(!graph->isVisible());
+
+    // In a window of its own, for a second screen, the shortcuts still act
+    // there, and the bench takes the whole window again.
+    key(Qt::Key_G, "g");
+    auto* detach = graph->findChild<QPushButton*>(QStringLiteral("cmdDetachGraph"));
+    QVERIFY(detach);
+    clickAt(w.get(), detach->mapTo(w.get(), detach->rect().center()));
+    QVERIFY(graph->isWindow() && graph->isVisible());
+    constexpr double kLaidOutHeight = 729; // pixels at 96 dpi
+    QVERIFY(std::fabs(w->ZoomFactor() - kProjector.height() / kLaidOutHeight) < 1e-3);
+    // (offscreen, a window is made active by hand)
+    QApplication::setActiveWindow(graph);
+    QVERIFY(QTest::qWaitForWindowActive(graph));
+    grid->setFocus();
+    QCOMPARE(QApplication::activeWindow(), graph);
+    QVERIFY(within(QApplication::focusWidget(), graph));
+    key(Qt::Key_M, "m");
+    QVERIFY(w->MotionRunning());
+    key(Qt::Key_M, "m");
+    QVERIFY(!w->MotionRunning());
 }
 
 void TestLessonTools::ticksOnRoundValues_data() {

@@ -702,16 +702,16 @@
         <translation>Quellor — graph of b(d) and Γ(d)</translation>
     </message>
     <message>
-        <source>Расстояние до изображения</source>
-        <translation>Image distance</translation>
+        <source>Расстояние до изображения b(d)</source>
+        <translation>Image distance b(d)</translation>
     </message>
     <message>
         <source>b, см</source>
         <translation>b, cm</translation>
     </message>
     <message>
-        <source>Увеличение</source>
-        <translation>Magnification</translation>
+        <source>Увеличение Γ(d)</source>
+        <translation>Magnification Γ(d)</translation>
     </message>
     <message>
         <source>Γ</source>
@@ -760,6 +760,18 @@
     <message>
         <source>Γ(d)</source>
         <translation>Γ(d)</translation>
+    </message>
+    <message>
+        <source>Отдельное окно</source>
+        <translation>Own window</translation>
+    </message>
+    <message>
+        <source>Вернуть к скамье</source>
+        <translation>Back beside the bench</translation>
+    </message>
+    <message>
+        <source>График в отдельном окне, например на втором экране; нажать снова, чтобы вернуть его к скамье</source>
+        <translation>The graph in a window of its own, for instance on a second screen; press again to bring it back beside the bench</translation>
     </message>
 </context>
 <context>
