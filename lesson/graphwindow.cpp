@@ -42,9 +42,11 @@ constexpr double kMagnificationLimit = 6;
 constexpr double kBaseFontPoints = 9.75;
 // Tick labels show at least this many decimals ("−15,0"), more if the step needs.
 constexpr int kFewestTickDecimals = 1;
-// The room a tick label needs along its axis: across, its own width and half
-// a line's height of gap; up, a line and a half.
-constexpr double kGapLines = 0.5;
+// The room a tick label needs along its axis. Across, the charts give each
+// label the axis's length shared among the marks and one more, less their
+// padding of 4 chart pixels on either side, and shorten a longer one to "…".
+// Up, a line and a half.
+constexpr double kLabelPadding = 4;
 constexpr double kLinesPerVerticalTick = 1.5;
 constexpr double kObjectMarkerSize = 12;
 constexpr double kRecordedMarkerSize = 8;
@@ -252,11 +254,10 @@ void GraphWindow::markAxes(Plot* plot) {
         const double widest =
             std::max(metrics.horizontalAdvance(readoutNumber(axis->min(), kFewestTickDecimals)),
                      metrics.horizontalAdvance(readoutNumber(axis->max(), kFewestTickDecimals)));
-        const double pitch = across ? widest + kGapLines * metrics.height()
-                                    : kLinesPerVerticalTick * metrics.height();
         const double length = across ? area.width() : area.height();
-        const Optics::AxisTicks ticks =
-            Optics::roundTicks(axis->min(), axis->max(), int(length / pitch) + 1);
+        const int most = across ? int(length / (widest + 2 * kLabelPadding)) - 1
+                                : int(length / (kLinesPerVerticalTick * metrics.height())) + 1;
+        const Optics::AxisTicks ticks = Optics::roundTicks(axis->min(), axis->max(), most);
         QStringList labels;
         for (double value : ticks.values)
             labels.append(readoutNumber(value, std::max(kFewestTickDecimals, ticks.decimals)));
