@@ -51,6 +51,9 @@ constexpr double kLinesPerVerticalTick = 1.5;
 constexpr double kObjectMarkerSize = 12;
 constexpr double kRecordedMarkerSize = 8;
 constexpr int kCurveWidth = 2;
+// The regions in the order they are named: d > 2f, f < d < 2f, d < f, and
+// the diverging lens's one.
+constexpr std::size_t kMiddleRegion = 1;
 constexpr int kLaidOutWidth = 760;
 constexpr int kLaidOutHeight = 900;
 
@@ -469,7 +472,10 @@ void GraphWindow::placeLabels(Plot* plot) {
         QGraphicsSimpleTextItem* label = plot->labels[i];
         const double x = plot->chart->mapToPosition(QPointF(plot->middles[i], 0), plot->object).x();
         const QRectF box = label->boundingRect();
-        label->setPos(x - box.width() / 2, area.top() + box.height() / 4);
+        // The middle region, f < d < 2f, is as narrow as d < f beside it: its
+        // name stands a line lower, so the two never run into each other.
+        const double row = i == kMiddleRegion ? 1 : 0;
+        label->setPos(x - box.width() / 2, area.top() + box.height() * (row + 0.25));
     }
 }
 
