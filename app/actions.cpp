@@ -144,9 +144,12 @@ QAction* ActionSet::define(Action id, std::function<void()> slot) {
     for (const ActionRow& row : actionRows())
         if (row.action == id)
             action->setShortcuts(row.keys);
-    // The program's keys act wherever the focus is in any of its windows; Esc
-    // only in the main window, where it leaves a task or the full screen.
-    action->setShortcutContext(id == Action::Leave ? Qt::WindowShortcut : Qt::ApplicationShortcut);
+    // The program's keys act wherever the focus is in any of its windows (a
+    // graph on a second screen too). Esc only in the main window, where it
+    // leaves a task or the full screen; Copy too, so that in a window of its
+    // own the table copies its cells.
+    const bool mainWindowOnly = id == Action::Leave || id == Action::CopyPicture;
+    action->setShortcutContext(mainWindowOnly ? Qt::WindowShortcut : Qt::ApplicationShortcut);
     QObject::connect(action, &QAction::triggered, action, [slot = std::move(slot)] { slot(); });
     m_window->addAction(action);
     m_actions[id] = action;

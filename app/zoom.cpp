@@ -7,6 +7,7 @@
 #include "form1.h"
 
 #include "bench.h"
+#include "graphwindow.h"
 #include "screeninfo.h"
 #include "twipgeometry.h"
 #include "zoomsteps.h"
@@ -29,20 +30,24 @@ void Form1::resizeEvent(QResizeEvent* event) {
 
 // The factor that fits the laid-out face into the window, times the steps
 // zoomed from there. At the laid-out size the factor is exactly 1 and every
-// control stands where the layout puts it, pixel for pixel.
+// control stands where the layout puts it, pixel for pixel. A docked graph
+// takes its laid-out width beside the face at the fit, at the window's right
+// edge and its full height, and the face is centred in the rest.
 void Form1::ApplyZoom() {
+    const ScreenInfo laidOutScale(logicalDpiX());
     QRect laidOut;
-    if (!ScreenInfo(logicalDpiX())
-             .toPixelRect(0, 0, Bench::kLaidOutWidth, Bench::kLaidOutHeight, &laidOut) ||
+    if (!laidOutScale.toPixelRect(0, 0, Bench::kLaidOutWidth, Bench::kLaidOutHeight, &laidOut) ||
         laidOut.isEmpty())
         return;
+    const double beside = m_graph ? laidOutScale.toPixels(m_graph->reservedWidth()) : 0;
     const double fit =
-        std::min(double(width()) / laidOut.width(), double(height()) / laidOut.height());
+        std::min(double(width()) / (laidOut.width() + beside), double(height()) / laidOut.height());
     const double zoom = fit * std::pow(kZoomStep, m_zoomSteps);
     if (!(zoom > 0) || !std::isfinite(zoom))
         return;
     m_zoom = zoom;
-    const QPointF origin(std::round((width() - laidOut.width() * zoom) / 2),
+    const int panel = int(std::lround(beside * fit));
+    const QPointF origin(std::round((width() - panel - laidOut.width() * zoom) / 2),
                          std::round((height() - laidOut.height() * zoom) / 2));
     ScreenInfo::setWindowScale(this, zoom, origin);
     const QList<QWidget*> controls = findChildren<QWidget*>();
@@ -51,6 +56,8 @@ void Form1::ApplyZoom() {
             placed->applyGeometry();
         control->update();
     }
+    if (m_graph)
+        m_graph->fitBeside(QRect(width() - panel, 0, panel, height()), fit);
     FollowGraph();
 }
 

@@ -1,23 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "graphwindow.h"
 
+#include "axisticks.h"
 #include "bench.h"
+#include "graphtitles.h"
 #include "imagecurve.h"
 #include "measurementtable.h"
+#include "readout.h"
+#include "screeninfo.h"
 
 #include <QAreaSeries>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QGraphicsEllipseItem>
 #include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
+#include <QHBoxLayout>
+#include <QHideEvent>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QPushButton>
 #include <QScatterSeries>
 #include <QScreen>
+#include <QShowEvent>
 #include <QSplitter>
 #include <QVBoxLayout>
-#include <QValueAxis>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -26,10 +36,23 @@ namespace {
 constexpr double kDistanceRange = Bench::kAreaWidth / Bench::kTwipsPerCm;
 constexpr double kImageLimit = 30;
 constexpr double kMagnificationLimit = 6;
-constexpr double kBaseFontPoints = 9;
+// The panel's font of the layout: at the fit to 1080 lines the tick labels
+// are some 17 px high.
+constexpr double kBaseFontPoints = 9.75;
+// Tick labels show at least this many decimals ("−15,0"), more if the step needs.
+constexpr int kFewestTickDecimals = 1;
+// The room a tick label needs along its axis. Across, the charts give each
+// label the axis's length shared among the marks and one more, less their
+// padding of 4 chart pixels on either side, and shorten a longer one to "…".
+// Up, a line and a half.
+constexpr double kLabelPadding = 4;
+constexpr double kLinesPerVerticalTick = 1.5;
 constexpr double kObjectMarkerSize = 12;
 constexpr double kRecordedMarkerSize = 8;
 constexpr int kCurveWidth = 2;
+// The regions in the order they are named: d > 2f, f < d < 2f, d < f, and
+// the diverging lens's one.
+constexpr std::size_t kMiddleRegion = 1;
 constexpr int kLaidOutWidth = 760;
 constexpr int kLaidOutHeight = 900;
 
@@ -46,12 +69,26 @@ QList<QPointF> pointsOf(const std::vector<QLineSeries*>& branches) {
 }
 } // namespace
 
-GraphWindow::GraphWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+GraphWindow::GraphWindow(QWidget* host) : QWidget(host), m_host(host) {
     setObjectName(QStringLiteral("graphWindow"));
     setWindowTitle(tr("Quellor — график b(d) и Γ(d)"));
-    buildPlot(&m_b, tr("Расстояние до изображения"), tr("b, см"), kImageLimit, true);
-    buildPlot(&m_gamma, tr("Увеличение"), tr("Γ"), kMagnificationLimit, false);
+    // Docked, it stands over the window's face colour.
+    setAutoFillBackground(true);
+    buildPlot(&m_b, GraphTitles::imageDistancePlot(), GraphTitles::imageDistanceAxis(), kImageLimit,
+              true);
+    buildPlot(&m_gamma, GraphTitles::magnificationPlot(), GraphTitles::magnificationAxis(),
+              kMagnificationLimit, false);
+    // The b plot's legend names the asymptote and the points for both; the
+    // title names the curve.
+    m_gamma.chart->legend()->hide();
     m_table = new MeasurementTable(this);
+    m_detach = new QPushButton(tr("Отдельное окно"), this);
+    m_detach->setObjectName(QStringLiteral("cmdDetachGraph"));
+    m_detach->setCheckable(true);
+    m_detach->setToolTip(tr("График в отдельном окне, например на втором экране; "
+                            "нажать снова, чтобы вернуть его к скамье"));
+    m_detach->setAccessibleName(m_detach->text());
+    connect(m_detach, &QPushButton::toggled, this, [this](bool on) { setDetached(on); });
     connect(m_table, &MeasurementTable::rowsChanged, this, [this] { showRecorded(); });
 
     auto* splitter = new QSplitter(Qt::Vertical, this);
@@ -59,10 +96,15 @@ GraphWindow::GraphWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     splitter->addWidget(m_gamma.view);
     splitter->addWidget(m_table);
     splitter->setStretchFactor(0, 3);
-    splitter->setStretchFactor(1, 2);
+    splitter->setStretchFactor(1, 3);
     splitter->setStretchFactor(2, 2);
-    splitter->setSizes({kLaidOutHeight * 2 / 5, kLaidOutHeight * 3 / 10, kLaidOutHeight * 3 / 10});
+    splitter->setSizes({kLaidOutHeight * 3 / 8, kLaidOutHeight * 3 / 8, kLaidOutHeight * 2 / 8});
+    auto* top = new QHBoxLayout;
+    top->addStretch();
+    top->addWidget(m_detach);
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(top);
     layout->addWidget(splitter);
     setZoom(1);
     for (Plot* plot : {&m_b, &m_gamma})
@@ -80,12 +122,14 @@ void GraphWindow::buildPlot(Plot* plot, const QString& title, const QString& yTi
     plot->chart = new QChart;
     plot->chart->setTitle(title);
     plot->chart->legend()->setAlignment(Qt::AlignBottom);
-    plot->x = new QValueAxis;
-    plot->x->setTitleText(tr("d, см"));
+    plot->x = new QCategoryAxis;
+    plot->x->setTitleText(GraphTitles::objectDistanceAxis());
     plot->x->setRange(0, kDistanceRange);
-    plot->y = new QValueAxis;
+    plot->y = new QCategoryAxis;
     plot->y->setTitleText(yTitle);
     plot->y->setRange(-yLimit, yLimit);
+    for (QCategoryAxis* axis : {plot->x, plot->y})
+        axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     plot->chart->addAxis(plot->x, Qt::AlignBottom);
     plot->chart->addAxis(plot->y, Qt::AlignLeft);
     plot->view = new QChartView(plot->chart, this);
@@ -111,12 +155,16 @@ void GraphWindow::buildPlot(Plot* plot, const QString& title, const QString& yTi
         plot->middles.push_back(0);
     }
     connect(plot->chart, &QChart::plotAreaChanged, this, [this, plot] { placeLabels(plot); });
+    // The marks change the layout they are measured from: after it settles.
+    connect(
+        plot->chart, &QChart::plotAreaChanged, this, [this, plot] { markAxes(plot); },
+        Qt::QueuedConnection);
     plot->vertical = new QLineSeries;
-    plot->vertical->setName(tr("d = f"));
+    plot->vertical->setName(GraphTitles::verticalAsymptote());
     attach(plot, plot->vertical);
     if (imagePlot) {
         plot->horizontal = new QLineSeries;
-        plot->horizontal->setName(tr("b = f′"));
+        plot->horizontal->setName(GraphTitles::horizontalAsymptote());
         attach(plot, plot->horizontal);
     }
     plot->recorded = new QScatterSeries;
@@ -186,18 +234,136 @@ void GraphWindow::setZoom(double zoom) {
         plot->chart->legend()->setFont(text);
         for (QGraphicsSimpleTextItem* label : plot->labels)
             label->setFont(text);
-        for (QValueAxis* axis : {plot->x, plot->y}) {
+        for (QCategoryAxis* axis : {plot->x, plot->y}) {
             axis->setLabelsFont(text);
             axis->setTitleFont(text);
         }
+        markAxes(plot);
     }
     m_table->setFont(text);
-    // The window grows with its texts, as far as its screen has room, so that
-    // the plots keep space for their axes at a projector's zoom.
-    QSize wanted = QSize(kLaidOutWidth, kLaidOutHeight) * zoom;
-    if (const QScreen* display = screen())
-        wanted = wanted.boundedTo(display->availableGeometry().size());
-    resize(wanted);
+    m_detach->setFont(text);
+}
+
+// Marks on round values, as many as the labels leave room for; the axes are
+// left alone while the marks stay the same, so a relayout settles.
+void GraphWindow::markAxes(Plot* plot) {
+    const QRectF area = plot->chart->plotArea();
+    if (area.isEmpty())
+        return;
+    for (QCategoryAxis* axis : {plot->x, plot->y}) {
+        const QFontMetricsF metrics(axis->labelsFont());
+        const bool across = axis == plot->x;
+        const double widest =
+            std::max(metrics.horizontalAdvance(readoutNumber(axis->min(), kFewestTickDecimals)),
+                     metrics.horizontalAdvance(readoutNumber(axis->max(), kFewestTickDecimals)));
+        const double length = across ? area.width() : area.height();
+        const int most = across ? int(length / (widest + 2 * kLabelPadding)) - 1
+                                : int(length / (kLinesPerVerticalTick * metrics.height())) + 1;
+        const Optics::AxisTicks ticks = Optics::roundTicks(axis->min(), axis->max(), most);
+        QStringList labels;
+        for (double value : ticks.values)
+            labels.append(readoutNumber(value, std::max(kFewestTickDecimals, ticks.decimals)));
+        if (labels == axis->categoriesLabels())
+            continue;
+        for (const QString& old : axis->categoriesLabels())
+            axis->remove(old);
+        // The first mark may lie on the axis's start: the categories begin a step before.
+        axis->setStartValue(axis->min() - ticks.step);
+        for (qsizetype i = 0; i < labels.size(); ++i)
+            axis->append(labels[i], ticks.values[std::size_t(i)]);
+    }
+    cacheStill(plot);
+}
+
+QStringList GraphWindow::tickLabels(bool imagePlot, Qt::Orientation orientation) const {
+    const Plot& plot = imagePlot ? m_b : m_gamma;
+    return (orientation == Qt::Horizontal ? plot.x : plot.y)->categoriesLabels();
+}
+
+double GraphWindow::reservedWidth() const {
+    return docked() && !isHidden() ? kDockedWidth : 0;
+}
+
+bool GraphWindow::docked() const {
+    return !isWindow();
+}
+
+void GraphWindow::fitBeside(QRect pixels, double zoom) {
+    setZoom(zoom);
+    if (docked() && !isHidden())
+        setGeometry(pixels);
+}
+
+void GraphWindow::setDetached(bool detached) {
+    if (detached == !docked())
+        return;
+    const bool shown = !isHidden();
+    hide();
+    setParent(m_host, detached ? Qt::Window : Qt::Widget);
+    if (detached) {
+        // Beside the main window, as large as the layout and the screen allow.
+        QSize wanted = QSize(kLaidOutWidth, kLaidOutHeight) * m_zoom;
+        QRect placed(m_host->frameGeometry().topRight() + QPoint(1, 0), wanted);
+        if (const QScreen* display = m_host->screen()) {
+            const QRect room = display->availableGeometry();
+            placed.setSize(wanted.boundedTo(room.size()));
+            if (placed.right() > room.right())
+                placed.moveRight(room.right());
+        }
+        setGeometry(placed);
+    }
+    const QSignalBlocker quiet(m_detach);
+    m_detach->setChecked(detached);
+    m_detach->setText(detached ? tr("Вернуть к скамье") : tr("Отдельное окно"));
+    if (shown)
+        show();
+    emit placementChanged();
+}
+
+// A main window that is neither maximised nor full screen widens by the
+// graph's width, as far as its screen has room, so the bench keeps its size;
+// it narrows again when the graph goes.
+void GraphWindow::growHost(bool grow) {
+    if (m_host->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    if (!grow) {
+        if (m_hostGrownBy > 0)
+            m_host->resize(m_host->width() - m_hostGrownBy, m_host->height());
+        m_hostGrownBy = 0;
+        return;
+    }
+    const QScreen* display = m_host->screen();
+    if (m_hostGrownBy > 0 || !display)
+        return;
+    const QRect room = display->availableGeometry();
+    const QRect frame = m_host->frameGeometry();
+    const double wanted =
+        ScreenInfo(m_host->logicalDpiX(), ScreenInfo::zoomOf(m_host)).toPixels(kDockedWidth);
+    m_hostGrownBy = std::clamp(room.width() - frame.width(), 0, int(std::lround(wanted)));
+    if (m_hostGrownBy == 0)
+        return;
+    m_host->resize(m_host->width() + m_hostGrownBy, m_host->height());
+    const int over = frame.right() + m_hostGrownBy - room.right();
+    if (over > 0)
+        m_host->move(m_host->x() - over, m_host->y());
+}
+
+void GraphWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (event->spontaneous())
+        return;
+    if (docked())
+        growHost(true);
+    emit placementChanged();
+}
+
+void GraphWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    // Only its own hiding, not the main window's.
+    if (event->spontaneous() || !isHidden())
+        return;
+    growHost(false);
+    emit placementChanged();
 }
 
 void GraphWindow::showRegions(Plot* plot, double yLimit) {
@@ -231,7 +397,8 @@ void GraphWindow::showCurves() {
             auto* series = new QLineSeries;
             series->setPen(QPen(imagePlot ? m_colours->imageCurve : m_colours->magnificationCurve,
                                 kCurveWidth));
-            series->setName(imagePlot ? tr("b(d)") : tr("Γ(d)"));
+            series->setName(imagePlot ? GraphTitles::imageDistanceCurve()
+                                      : GraphTitles::magnificationCurve());
             attach(plot, series);
             plot->branches.push_back(series);
         }
@@ -270,12 +437,21 @@ void GraphWindow::showCurves() {
         showRegions(plot, yLimit);
         placeLabels(plot);
         placeMarker(plot);
-        // The curves, regions and axes change only with the lens: kept as
-        // pixmaps, so the moving point repaints over them cheaply.
-        const QList<QGraphicsItem*> items = plot->chart->childItems();
-        for (QGraphicsItem* item : items)
-            if (item != plot->marker)
-                item->setCacheMode(QGraphicsItem::DeviceCoordinateCache);
+        cacheStill(plot);
+    }
+}
+
+// The curves, regions and grid change only with the lens, the fit and the
+// marks: kept as pixmaps, so the moving point repaints over them cheaply. The
+// pixmaps are made anew after each such change. Texts are left out: a cached
+// title laid out anew kept its old, empty picture.
+void GraphWindow::cacheStill(Plot* plot) {
+    const QList<QGraphicsItem*> items = plot->chart->childItems();
+    for (QGraphicsItem* item : items) {
+        if (item == plot->marker || dynamic_cast<QGraphicsTextItem*>(item))
+            continue;
+        item->setCacheMode(QGraphicsItem::NoCache);
+        item->setCacheMode(QGraphicsItem::DeviceCoordinateCache);
     }
 }
 
@@ -285,7 +461,10 @@ void GraphWindow::placeLabels(Plot* plot) {
         QGraphicsSimpleTextItem* label = plot->labels[i];
         const double x = plot->chart->mapToPosition(QPointF(plot->middles[i], 0), plot->object).x();
         const QRectF box = label->boundingRect();
-        label->setPos(x - box.width() / 2, area.top() + box.height() / 4);
+        // The middle region, f < d < 2f, is as narrow as d < f beside it: its
+        // name stands a line lower, so the two never run into each other.
+        const double row = i == kMiddleRegion ? 1 : 0;
+        label->setPos(x - box.width() / 2, area.top() + box.height() * (row + 0.25));
     }
 }
 

@@ -11,24 +11,41 @@
 class MeasurementTable;
 class QAbstractSeries;
 class QAreaSeries;
+class QCategoryAxis;
 class QChart;
 class QChartView;
 class QGraphicsEllipseItem;
 class QGraphicsSimpleTextItem;
 class QLineSeries;
+class QPushButton;
 class QScatterSeries;
-class QValueAxis;
 
-// The graph window beside the bench: b against d with its asymptotes d = f
-// and b = f′ dashed, Γ against d below it, the regions of object distance
-// tinted and named, the object now on the bench as a marked point, and the
-// table of measurements, whose rows show as points too. It reads the optics
-// model only; the bench tells it what changed.
+// The graph beside the bench: b against d with its asymptotes d = f and
+// b = f′ dashed, Γ against d below it, the regions of object distance tinted
+// and named, the object now on the bench as a marked point, and the table of
+// measurements, whose rows show as points too. It reads the optics model only;
+// the bench tells it what changed. It stands in the main window, right of the
+// bench, or in a window of its own for a second screen.
 class GraphWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit GraphWindow(QWidget* parent = nullptr);
+    // The width the docked graph takes beside the laid-out face, in twips of
+    // the face: the fit scales both together.
+    static constexpr double kDockedWidth = 6000;
+
+    // `host` is the main window it docks in.
+    explicit GraphWindow(QWidget* host);
+
+    // The twips the fit leaves for it beside the face: its width while it is
+    // shown in the main window, none while hidden or in a window of its own.
+    double reservedWidth() const;
+    bool docked() const;
+    // Into a window of its own and back into the main window.
+    void setDetached(bool detached);
+    // Where the main window's fit puts it (used while docked), and the fit,
+    // which its texts follow.
+    void fitBeside(QRect pixels, double zoom);
 
     // The lens and the object as they stand now. The curves are computed anew
     // only when the lens changed; the object's point moves every time.
@@ -53,13 +70,23 @@ public:
     QList<QPointF> magnificationCurvePoints() const;
     // The plot area of the b(d) chart and a point of it, in this window's pixels.
     QPointF imagePlotPixel(QPointF value) const;
+    // The texts the axes are marked with, as shown, left to right or bottom to top.
+    QStringList tickLabels(bool imagePlot, Qt::Orientation axis) const;
+
+signals:
+    // Shown, hidden, detached or docked: the main window shares its room anew.
+    void placementChanged();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     struct Plot {
         QChart* chart = nullptr;
         QChartView* view = nullptr;
-        QValueAxis* x = nullptr;
-        QValueAxis* y = nullptr;
+        QCategoryAxis* x = nullptr;
+        QCategoryAxis* y = nullptr;
         std::vector<QLineSeries*> branches;
         QLineSeries* vertical = nullptr;   // d = f
         QLineSeries* horizontal = nullptr; // b = f′ (on the b plot only)
@@ -82,10 +109,16 @@ private:
     void placeLabels(Plot* plot);
     void placeMarker(Plot* plot);
     void colour(Plot* plot);
+    void markAxes(Plot* plot);
+    void cacheStill(Plot* plot);
+    void growHost(bool grow);
 
     Plot m_b;
     Plot m_gamma;
     MeasurementTable* m_table;
+    QWidget* m_host;
+    QPushButton* m_detach;
+    int m_hostGrownBy = 0; // pixels the main window widened to make room
     Optics::Lens m_lens;
     bool m_curvesShown = false;
     double m_zoom = 0;

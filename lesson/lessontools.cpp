@@ -100,19 +100,12 @@ void Form1::StopMotion() {
 
 GraphWindow* Form1::openGraph() {
     if (!m_graph) {
-        // The charts are built the first time the graph is asked for.
+        // The charts are built the first time the graph is asked for; shown,
+        // hidden or moved, it has the window share its room anew.
         m_graph = new GraphWindow(this);
-        m_graph->setZoom(m_zoom); // its size, before it is placed
-        const QRect frame = frameGeometry();
-        const QRect room = screen() ? screen()->availableGeometry() : QRect();
-        QRect placed(
-            frame.right() + 1, frame.top(), m_graph->width(),
-            std::min(m_graph->height(), room.isEmpty() ? m_graph->height() : room.height()));
-        if (!room.isEmpty() && placed.right() > room.right())
-            placed.moveRight(room.right());
-        m_graph->setGeometry(placed);
+        connect(m_graph, &GraphWindow::placementChanged, this, [this] { ApplyZoom(); });
     }
-    if (!m_graph->isVisible())
+    if (m_graph->isHidden())
         m_graph->show();
     FollowGraph();
     return m_graph;
@@ -143,7 +136,6 @@ void Form1::FollowGraph() {
     // up when shown again.
     if (!m_graph || !m_graph->isVisible())
         return;
-    m_graph->setZoom(m_zoom);
     m_graph->setSafePalette(SafePalette);
     m_graph->follow(Optics::lensOf(*this),
                     SchemeView && ConstructionShown && Optics::objectOnBench(*this), ObjectX,

@@ -69,8 +69,8 @@ QString Readout::kindWords(bool real, bool upright, Optics::Size size) {
         .join(QStringLiteral(", "));
 }
 
-QString readoutNumber(double value) {
-    return Readout::number(value);
+QString readoutNumber(double value, int decimals) {
+    return Readout::number(value, decimals);
 }
 
 QString readoutText(double value) {

@@ -40,4 +40,4 @@ QString kindWords(bool real, bool upright, Optics::Size size);
 QString readoutText(double value);
 
 // A length, power or magnification as the read-outs write it.
-QString readoutNumber(double value);
+QString readoutNumber(double value, int decimals = 2);

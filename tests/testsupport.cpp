@@ -54,12 +54,11 @@ void dragSliderTo(QSlider* slider, int value, Qt::MouseButtons held) {
 }
 
 QPoint pixelOf(QWidget* area, double xTwips, double yTwips) {
-    const ScreenInfo screen(area->logicalDpiX());
-    return screen.toPixels(QPointF(xTwips, yTwips)).toPoint();
+    return ScreenInfo::of(area).toPixels(QPointF(xTwips, yTwips)).toPoint();
 }
 
 float twipsOf(QWidget* area, int pixels) {
-    return float(ScreenInfo(area->logicalDpiX()).toTwips(pixels));
+    return float(ScreenInfo::of(area).toTwips(pixels));
 }
 
 void clickButton(QWidget* window, const QString& name) {

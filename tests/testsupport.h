@@ -31,7 +31,7 @@ QRect sliderHandle(QSlider* slider);
 // Drags a slider's thumb with the left button until the slider shows `value`.
 void dragSliderTo(QSlider* slider, int value, Qt::MouseButtons held = Qt::LeftButton);
 
-// A point of a picture area given in twips, in its pixels.
+// A point of a picture area given in twips, in its pixels at the window's zoom now.
 QPoint pixelOf(QWidget* area, double xTwips, double yTwips);
 
 // A point of an area given in pixels, in the twips the area reports for it.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The object in motion, the graph of b and Γ against d and the table of
 // measurements, checked against the thin-lens equation worked out here.
+#include "commandbutton.h"
 #include "form1.h"
 #include "graphwindow.h"
 #include "imagecurve.h"
@@ -11,7 +12,12 @@
 #include "slider.h"
 #include "testsupport.h"
 
+#include <QApplication>
+#include <QCategoryAxis>
+#include <QChartView>
 #include <QFile>
+#include <QFontInfo>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -44,6 +50,34 @@ void ctrlKey(Form1* w, Qt::Key key, const char* text) {
                          false);
 }
 
+// The projector: the window fitted to a 1920 x 1080 screen, the graph shown.
+constexpr QSize kProjector(1920, 1080);
+// Tick labels a pupil reads from the back row at that fit.
+constexpr int kLeastTickPixels = 16;
+const QChar kTrueMinus(0x2212);
+
+std::unique_ptr<Form1> projectorWithGraph() {
+    auto w = startWindow();
+    w->resize(kProjector);
+    QApplication::processEvents();
+    ctrlKey(w.get(), Qt::Key_G, "g");
+    QApplication::processEvents();
+    return w;
+}
+
+// A left click where a user would click: at a point of the window, on
+// whatever widget lies there.
+QWidget* clickAt(QWidget* window, QPoint at) {
+    QWidget* there = window->childAt(at);
+    if (there)
+        QTest::mouseClick(there, Qt::LeftButton, Qt::NoModifier, there->mapFrom(window, at));
+    return there;
+}
+
+bool within(const QWidget* widget, const QWidget* ancestor) {
+    return widget && (widget == ancestor || ancestor->isAncestorOf(widget));
+}
+
 Expected expectedFor(const Form1& w) {
     // The bench's own layout: in the biconvex layout R1 is the left surface.
     return expectedFor(w.n1, w.N, w.n2, w.R1, w.R2);
@@ -57,6 +91,11 @@ private slots:
     void curvesFollowTheLensEquation_data();
     void curvesFollowTheLensEquation();
     void graphPointFollowsDragsAndSliders();
+    void graphLeavesTheBenchClear_data();
+    void graphLeavesTheBenchClear();
+    void shortcutsActFromTheGraph();
+    void ticksOnRoundValues_data();
+    void ticksOnRoundValues();
     void recordedRowAndCsv();
     void csvText_data();
     void csvText();
@@ -147,6 +186,150 @@ void TestLessonTools::graphPointFollowsDragsAndSliders() {
     graph->close();
     ctrlKey(w.get(), Qt::Key_G, "g");
     QVERIFY(graph->isVisible());
+}
+
+void TestLessonTools::graphLeavesTheBenchClear_data() {
+    QTest::addColumn<QString>("control");
+    QTest::newRow("the lens, left half") << QStringLiteral("picLSob");
+    QTest::newRow("the lens, right half") << QStringLiteral("picRsob");
+    QTest::newRow("Записать") << QStringLiteral("cmdRecord");
+    QTest::newRow("the image side") << QStringLiteral("picRigth");
+}
+
+// Beside the bench in the same window: what a user clicks on the bench is
+// still there under the pointer, and the graph is wide enough to read.
+void TestLessonTools::graphLeavesTheBenchClear() {
+    QFETCH(QString, control);
+    auto w = projectorWithGraph();
+    GraphWindow* graph = w->Graph();
+    QVERIFY(graph && graph->isVisible());
+    QCOMPARE(graph->window(), w.get());
+    QVERIFY(w->rect().contains(graph->geometry()));
+    QVERIFY(graph->width() >= kProjector.width() / 4);
+    auto* target = w->findChild<QWidget*>(control);
+    QVERIFY(target);
+    // Its centre, and its far end (for the image side where 2F′ stands): the
+    // bench lies there, and a button is there itself.
+    const QRect box = target->geometry();
+    const bool button = qobject_cast<QPushButton*>(target);
+    for (QPoint at : {box.center(), QPoint(box.right() - 2, box.center().y())}) {
+        QVERIFY(w->rect().contains(at));
+        QWidget* there = w->childAt(at);
+        QVERIFY2(there && !within(there, graph) && (!button || within(there, target)),
+                 qPrintable(QStringLiteral("%1 at (%2, %3)")
+                                .arg(there ? there->objectName() : QStringLiteral("nothing"))
+                                .arg(at.x())
+                                .arg(at.y())));
+    }
+}
+
+// The window's shortcuts act while the graph holds the focus; "Записать"
+// takes a click at its centre.
+void TestLessonTools::shortcutsActFromTheGraph() {
+    auto w = projectorWithGraph();
+    GraphWindow* graph = w->Graph();
+    clickButton(w.get(), QStringLiteral("cmdCx"));
+    dragAt(w->picLeft, pixelOf(w->picLeft, 3000, 2500));
+    clickAt(w.get(), w->cmdRecord->geometry().center());
+    QCOMPARE(int(graph->table()->rows().size()), 1);
+
+    auto* grid = graph->findChild<QTableWidget*>();
+    QVERIFY(grid);
+    const QPoint inGrid = grid->mapTo(w.get(), grid->rect().center());
+    QVERIFY(within(clickAt(w.get(), inGrid), graph));
+    QVERIFY(within(QApplication::focusWidget(), graph));
+    auto key = [](Qt::Key k, const char* text) {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::simulateEvent(focus, true, k, Qt::ControlModifier, QString::fromLatin1(text), false);
+        QTest::simulateEvent(focus, false, k, Qt::ControlModifier, QString::fromLatin1(text),
+                             false);
+    };
+    key(Qt::Key_R, "r");
+    QCOMPARE(int(graph->table()->rows().size()), 2);
+    key(Qt::Key_M, "m");
+    QVERIFY(w->MotionRunning());
+    key(Qt::Key_M, "m");
+    QVERIFY(!w->MotionRunning());
+    key(Qt::Key_G, "g");
+    QVERIFY(!graph->isVisible());
+
+    // In a window of its own, for a second screen, the shortcuts still act
+    // there, and the bench takes the whole window again.
+    key(Qt::Key_G, "g");
+    auto* detach = graph->findChild<QPushButton*>(QStringLiteral("cmdDetachGraph"));
+    QVERIFY(detach);
+    clickAt(w.get(), detach->mapTo(w.get(), detach->rect().center()));
+    QVERIFY(graph->isWindow() && graph->isVisible());
+    constexpr double kLaidOutHeight = 729; // pixels at 96 dpi
+    QVERIFY(std::fabs(w->ZoomFactor() - kProjector.height() / kLaidOutHeight) < 1e-3);
+    // (offscreen, a window is made active by hand)
+    QApplication::setActiveWindow(graph);
+    QVERIFY(QTest::qWaitForWindowActive(graph));
+    grid->setFocus();
+    QCOMPARE(QApplication::activeWindow(), graph);
+    QVERIFY(within(QApplication::focusWidget(), graph));
+    key(Qt::Key_M, "m");
+    QVERIFY(w->MotionRunning());
+    key(Qt::Key_M, "m");
+    QVERIFY(!w->MotionRunning());
+}
+
+void TestLessonTools::ticksOnRoundValues_data() {
+    QTest::addColumn<bool>("imagePlot");
+    QTest::addColumn<Qt::Orientation>("axis");
+    QTest::addColumn<double>("from");
+    QTest::addColumn<double>("to");
+    // d over the left area, 7500 twips; b and Γ over what the plots show.
+    const double areaCm = 7500 / kTwipsPerCm;
+    QTest::newRow("b(d), d") << true << Qt::Horizontal << 0.0 << areaCm;
+    QTest::newRow("b(d), b") << true << Qt::Vertical << -30.0 << 30.0;
+    QTest::newRow("Γ(d), d") << false << Qt::Horizontal << 0.0 << areaCm;
+    QTest::newRow("Γ(d), Γ") << false << Qt::Vertical << -6.0 << 6.0;
+}
+
+// Marks on 1, 2 or 5 times a power of ten, written with a decimal comma and
+// a true minus sign, large enough at the projector's fit.
+void TestLessonTools::ticksOnRoundValues() {
+    QFETCH(bool, imagePlot);
+    QFETCH(Qt::Orientation, axis);
+    QFETCH(double, from);
+    QFETCH(double, to);
+    auto w = projectorWithGraph();
+    const QStringList labels = w->Graph()->tickLabels(imagePlot, axis);
+    QVERIFY2(labels.size() >= 4, qPrintable(labels.join(QLatin1Char(' '))));
+    QList<double> values;
+    for (QString text : labels) {
+        QVERIFY2(!text.contains(QLatin1Char('-')) && !text.contains(QLatin1Char('.')) &&
+                     text.contains(QLatin1Char(',')),
+                 qPrintable(text));
+        const bool negative = text.startsWith(kTrueMinus);
+        text.remove(kTrueMinus).replace(QLatin1Char(','), QLatin1Char('.'));
+        bool ok = false;
+        const double value = text.toDouble(&ok);
+        QVERIFY(ok);
+        values.append(negative ? -value : value);
+    }
+    const double step = values[1] - values[0];
+    const double decade = std::pow(10.0, std::floor(std::log10(step) + 1e-9));
+    const double mantissa = step / decade;
+    QVERIFY2(std::fabs(mantissa - 1) < 1e-9 || std::fabs(mantissa - 2) < 1e-9 ||
+                 std::fabs(mantissa - 5) < 1e-9,
+             qPrintable(QString::number(step)));
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        QVERIFY(std::fabs(values[i] / step - std::round(values[i] / step)) < 1e-6);
+        if (i > 0)
+            QVERIFY(std::fabs(values[i] - values[i - 1] - step) < 1e-6 * step);
+    }
+    // The marks span the axis: no round value is left out at either end.
+    QVERIFY(values.front() - step < from - 1e-9 && values.front() >= from - 1e-9);
+    QVERIFY(values.back() + step > to + 1e-9 && values.back() <= to + 1e-9);
+    // Every axis's labels are legible from the back row.
+    const auto views = w->Graph()->findChildren<QChartView*>();
+    QCOMPARE(views.size(), 2);
+    for (QChartView* view : views)
+        for (QAbstractAxis* shown : view->chart()->axes())
+            QVERIFY2(QFontInfo(shown->labelsFont()).pixelSize() >= kLeastTickPixels,
+                     qPrintable(QString::number(QFontInfo(shown->labelsFont()).pixelSize())));
 }
 
 void TestLessonTools::recordedRowAndCsv() {

@@ -708,26 +708,6 @@
         <translation>Quellor — graph of b(d) and Γ(d)</translation>
     </message>
     <message>
-        <source>Расстояние до изображения</source>
-        <translation>Image distance</translation>
-    </message>
-    <message>
-        <source>b, см</source>
-        <translation>b, cm</translation>
-    </message>
-    <message>
-        <source>Увеличение</source>
-        <translation>Magnification</translation>
-    </message>
-    <message>
-        <source>Γ</source>
-        <translation>Γ</translation>
-    </message>
-    <message>
-        <source>d, см</source>
-        <translation>d, cm</translation>
-    </message>
-    <message>
         <source>d &gt; 2f</source>
         <translation>d &gt; 2f</translation>
     </message>
@@ -744,14 +724,6 @@
         <translation>virtual, reduced</translation>
     </message>
     <message>
-        <source>d = f</source>
-        <translation>d = f</translation>
-    </message>
-    <message>
-        <source>b = f′</source>
-        <translation>b = f′</translation>
-    </message>
-    <message>
         <source>измерения</source>
         <translation>measurements</translation>
     </message>
@@ -760,12 +732,16 @@
         <translation>object</translation>
     </message>
     <message>
-        <source>b(d)</source>
-        <translation>b(d)</translation>
+        <source>Отдельное окно</source>
+        <translation>Own window</translation>
     </message>
     <message>
-        <source>Γ(d)</source>
-        <translation>Γ(d)</translation>
+        <source>Вернуть к скамье</source>
+        <translation>Back beside the bench</translation>
+    </message>
+    <message>
+        <source>График в отдельном окне, например на втором экране; нажать снова, чтобы вернуть его к скамье</source>
+        <translation>The graph in a window of its own, for instance on a second screen; press again to bring it back beside the bench</translation>
     </message>
 </context>
 <context>

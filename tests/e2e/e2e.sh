@@ -586,41 +586,6 @@ done
 xdotool key ctrl+k
 drag 308 254 468 300 25
 
-# 8c. The graph (Ctrl+G) opens beside the bench, and its marked point of the
-# object follows a drag: from d = 600 to d = 3000 twips it moves right. The
-# point is orange E65A00; so is the legend's sample, which stays, so only the
-# pixels that changed count. Keys go to the window under the pointer.
-pointer_to 200 450
-xdotool key ctrl+g
-graph_wid=$(window_named 'график')
-expect "Ctrl+G opens the graph window" "$([ -n "$graph_wid" ] && echo 1)"
-if [ -n "$graph_wid" ]; then
-    sleep 1.5 # the charts are built and laid out
-    import -window "$graph_wid" "$shots/graph-before.png"
-    drag 468 300 308 254 25
-    sleep 0.5
-    import -window "$graph_wid" "$shots/graph-after.png"
-    current="$shots/graph-after.png"
-    moved=$(for f in before after; do
-        convert "$shots/graph-$f.png" txt:- | awk -v f="$f" 'index(toupper($0), "#E65A00 ") { split($1, p, "[,:]"); print f, p[1], p[2] }'
-    done | awk '
-        { key = $2 " " $3; seen[key] = seen[key] $1 }
-        END {
-            for (k in seen) {
-                split(k, p, " ")
-                if (seen[k] == "before") { bx += p[1]; bn++ }
-                if (seen[k] == "after") { ax += p[1]; an++ }
-            }
-            if (bn && an) printf "%.0f %.0f", bx / bn, ax / an
-        }')
-    read -r from_x to_x <<<"$moved"
-    expect "the graph's point moves right with the drag (x $from_x to $to_x)" \
-        "$([ -n "$to_x" ] && [ "$to_x" -gt $((from_x + 20)) ] && echo 1)"
-    pointer_to 200 450
-    xdotool key ctrl+g
-    sleep 0.3
-fi
-
 # 9. A right-button press wipes both areas: they look as before any construction.
 pointer_to 200 450
 sleep 0.05
@@ -853,6 +818,51 @@ if start_scaled 1920x1080x24 96 1 1920 1080; then
     iy=$(sy "810 + $img_y")
     expect_colour "projector: green image ring at ($ix, $iy) for the object ($obj_x, $obj_y)" "$GREEN" \
         "$(cell "$ix + 4")" "$(cell "$iy")" "$(cell "$ix - 4")" "$(cell "$iy")" "$(cell "$ix")" "$(cell "$iy - 4")"
+
+    # 14b. The graph (Ctrl+G) opens inside the main window, right of the
+    #      bench: the fit scales the face and the graph's laid-out 400 pixels
+    #      together, the graph at the window's right edge. It has no window
+    #      of its own; its marked point of the object (orange E65A00) lies
+    #      right of the bench's last column and inside the window, and follows
+    #      a drag on the bench: from d = 600 to d = 3000 twips it moves right.
+    #      The legend's orange sample stays, so only pixels that changed count.
+    xdotool key ctrl+g
+    sleep 1.5
+    expect "projector: the graph has no window of its own" \
+        "$([ -z "$(xdotool search --onlyvisible --name 'график' 2>/dev/null | head -n 1)" ] && echo 1)"
+    zf=$(awk "BEGIN { a = $win_w / (1008 + 400); b = $win_h / 729; printf \"%.6f\", a < b ? a : b }")
+    panel=$(awk "BEGIN { printf \"%d\", 400 * $zf + 0.5 }")
+    ox=$(awk "BEGIN { v = ($win_w - $panel - 1008 * $zf) / 2; printf \"%d\", v < 0 ? -int(-v + 0.5) : int(v + 0.5) }")
+    oy=$(awk "BEGIN { v = ($win_h - 729 * $zf) / 2; printf \"%d\", v < 0 ? -int(-v + 0.5) : int(v + 0.5) }")
+    bench_right=$(cell "$(sx 15120)")
+    drag "$(cell "$(sx "120 + 6900")")" "$(cell "$(sy "810 + 3000")")" \
+        "$(cell "$(sx "120 + 6900")")" "$(cell "$(sy "810 + 3000")")" 2
+    shot "projector-graph-before"
+    before=$current
+    drag "$(cell "$(sx "120 + 6900")")" "$(cell "$(sy "810 + 3000")")" \
+        "$(cell "$(sx "120 + 4500")")" "$(cell "$(sy "810 + 2500")")" 20
+    shot "projector-graph-after"
+    # Orange pixels of each shot that the other has not: "min-x max-x mean-x" each.
+    read -r from_min from_max from_x to_min to_max to_x <<<"$(for f in "$before" "$current"; do
+        convert "$f" txt:- | awk -v f="$f" 'index(toupper($0), "#E65A00 ") { split($1, p, "[,:]"); print f, p[1], p[2] }'
+    done | awk -v b="$before" '
+        { key = $2 " " $3; seen[key] = seen[key] ($1 == b ? "b" : "a") }
+        END {
+            bmin = amin = 1e9; bmax = amax = -1
+            for (k in seen) {
+                split(k, p, " "); x = p[1] + 0
+                if (seen[k] == "b") { bx += x; bn++; if (x < bmin) bmin = x; if (x > bmax) bmax = x }
+                if (seen[k] == "a") { ax += x; an++; if (x < amin) amin = x; if (x > amax) amax = x }
+            }
+            if (bn && an) printf "%d %d %.0f %d %d %.0f", bmin, bmax, bx / bn, amin, amax, ax / an
+        }')"
+    expect "projector: the graph's point lies right of the bench (column $bench_right) in the ${win_w}-wide window: x $from_min..$from_max, then $to_min..$to_max" \
+        "$([ -n "$to_x" ] && [ "$from_min" -gt "$bench_right" ] && [ "$to_min" -gt "$bench_right" ] &&
+            [ "$from_max" -lt "$win_w" ] && [ "$to_max" -lt "$win_w" ] && echo 1)"
+    expect "projector: the graph's point moves right with the drag (x $from_x to $to_x)" \
+        "$([ -n "$to_x" ] && [ "$to_x" -gt $((from_x + 20)) ] && echo 1)"
+    expect_object_dot_scaled "projector with the graph" "$(cell "$(sx "120 + 4500")")" "$(cell "$(sy "810 + 2500")")"
+    xdotool key ctrl+g
 fi
 
 # 15. A 1366x768 laptop at 125 %: the whole window fits, every button shows.
