@@ -73,13 +73,23 @@ TextMark styled(Labels::Text text) {
     return mark;
 }
 
-// Every name's box measured with the font it is painted in on the area.
-Labels::Sizes measuredSizes(const QWidget* area) {
-    Labels::Sizes sizes;
+// Every name's box measured with the font it is painted in on the area; kept
+// while the scale and the language stay, since a drag places the names on
+// every event.
+const Labels::Sizes& measuredSizes(const QWidget* area) {
+    static double scale = 0;
+    static QString words;
+    static Labels::Sizes sizes;
+    const double now = ScreenInfo::of(area).pixelsPerTwip();
+    const QString nowWords = textOf(Labels::Text::Real) + textOf(Labels::Text::Virtual);
+    if (now == scale && nowWords == words)
+        return sizes;
     for (int i = 0; i < Labels::kTextCount; ++i) {
         const QSizeF size = styled(Labels::Text(i)).measuredTwips(area);
         sizes[std::size_t(i)] = {size.width(), size.height()};
     }
+    scale = now;
+    words = nowWords;
     return sizes;
 }
 

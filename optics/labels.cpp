@@ -157,8 +157,23 @@ void ringAround(const Want& want, const Size& size, double gap, std::vector<Cand
 // The first place that covers nothing, ring by ring out to the reach, so that
 // a name stays as near its point as the strokes let it; when every place
 // covers something, the one that covers least.
+// What lies within reach of a point: only these can meet a box placed
+// around it, so each place is checked against a few strokes, not all.
+Obstacles near(const Obstacles& around, const Box& reachable) {
+    Obstacles out;
+    for (const Box& part : around.boxes)
+        if (overlap(part, reachable))
+            out.boxes.push_back(part);
+    for (const Line& line : around.lines)
+        if (crosses(line, reachable))
+            out.lines.push_back(line);
+    return out;
+}
+
 Mark place(const Want& want, const Size& size, double reach, const Obstacles& around,
            std::vector<Box>& placed) {
+    const double w = size.width + reach + kClearance, h = size.height + reach + kClearance;
+    const Obstacles nearby = near(around, {want.x - w, want.y - h, want.x + w, want.y + h});
     Box best{};
     int fewest = std::numeric_limits<int>::max();
     const double step = (reach - kGap) / (kRings - 1);
@@ -166,7 +181,7 @@ Mark place(const Want& want, const Size& size, double reach, const Obstacles& ar
     for (int r = 0; r < kRings && fewest > 0; ++r) {
         ringAround(want, size, kGap + r * step, ring);
         for (const Candidate& place : ring) {
-            const int count = clashes(place.box, around, placed);
+            const int count = clashes(place.box, nearby, placed);
             if (count < fewest) {
                 fewest = count;
                 best = place.box;
