@@ -52,9 +52,7 @@ void FigureLayer::paintTexts(QPainter& painter, const ScreenInfo& screen) {
             return s.points == mark.points && s.bold == mark.bold;
         });
         if (style == styles.end()) {
-            QFont font(QStringLiteral("MS Sans Serif"));
-            font.setPointSizeF(mark.points * screen.zoom());
-            font.setBold(mark.bold);
+            const QFont font = mark.font(screen.zoom());
             styles.push_back({mark.points, mark.bold, font, QFontMetricsF(font, this)});
             style = styles.end() - 1;
         }

@@ -3,7 +3,11 @@
 
 #include "rgbcolor.h"
 
+#include <QFont>
+#include <QSizeF>
 #include <QString>
+
+class QWidget;
 
 // A text painted on a picture area above its figures: a name on the drawing.
 // Its place is in twips of the area; `anchor` says which corner of the text's
@@ -19,4 +23,10 @@ struct TextMark {
     RgbValue colour = 0;
     double points = 12;
     bool bold = false;
+
+    // The font it is painted in at a window's zoom.
+    QFont font(double zoom) const;
+    // Its box at the laid-out size, in twips: the advance and the ascent plus
+    // descent of that font as painted on `area`.
+    QSizeF measuredTwips(const QWidget* area) const;
 };

@@ -10,6 +10,7 @@
 #include "labels.h"
 #include "palette.h"
 #include "picturebox.h"
+#include "screeninfo.h"
 
 namespace {
 // The letters at 12 pt bold, the words at 10.5 pt: at the fit to 1920 x 1080
@@ -62,6 +63,64 @@ TextMark::Anchor anchorOf(Labels::Anchor anchor) {
     }
     return TextMark::Anchor::TopLeft;
 }
+// A name as painted, not yet placed: its text and style.
+TextMark styled(Labels::Text text) {
+    const bool word = text == Labels::Text::Real || text == Labels::Text::Virtual;
+    TextMark mark;
+    mark.text = textOf(text);
+    mark.points = word ? kWordPoints : kLetterPoints;
+    mark.bold = !word;
+    return mark;
+}
+
+// Every name's box measured with the font it is painted in on the area; kept
+// while the scale and the language stay, since a drag places the names on
+// every event.
+const Labels::Sizes& measuredSizes(const QWidget* area) {
+    static double scale = 0;
+    static QString words;
+    static Labels::Sizes sizes;
+    const double now = ScreenInfo::of(area).pixelsPerTwip();
+    const QString nowWords = textOf(Labels::Text::Real) + textOf(Labels::Text::Virtual);
+    if (now == scale && nowWords == words)
+        return sizes;
+    for (int i = 0; i < Labels::kTextCount; ++i) {
+        const QSizeF size = styled(Labels::Text(i)).measuredTwips(area);
+        sizes[std::size_t(i)] = {size.width(), size.height()};
+    }
+    scale = now;
+    words = nowWords;
+    return sizes;
+}
+
+Labels::Box boxOf(const TwipGeometry& part, double dx, double dy) {
+    return {part.Left() - dx, part.Top() - dy, part.Left() + part.Width() - dx,
+            part.Top() + part.Height() - dy};
+}
+
+// What the names keep clear of on an area: every figure drawn on it, the
+// visible controls it holds (the marks, the read-out), and the parts of the
+// window that stand over it (the axis, the lens and its arrowheads).
+Labels::Obstacles obstaclesOn(const PictureBox* area,
+                              std::initializer_list<const TwipGeometry*> over) {
+    Labels::Obstacles obstacles;
+    for (const Figure& f : area->figures()) {
+        const double half = f.drawWidth * ScreenInfo::kTwipsPerDesignPixel / 2;
+        if (f.kind == Figure::Kind::Line) {
+            obstacles.lines.push_back({f.x1, f.y1, f.x2, f.y2, half});
+        } else {
+            const double r = f.radius + half;
+            obstacles.boxes.push_back({f.x1 - r, f.y1 - r, f.x1 + r, f.y1 + r});
+        }
+    }
+    for (const QObject* child : area->children())
+        if (const auto* part = dynamic_cast<const TwipGeometry*>(child); part && part->Visible())
+            obstacles.boxes.push_back(boxOf(*part, 0, 0));
+    for (const TwipGeometry* part : over)
+        if (part->Visible())
+            obstacles.boxes.push_back(boxOf(*part, area->Left(), area->Top()));
+    return obstacles;
+}
 } // namespace
 
 void Form1::cmdLabels_Click() {
@@ -97,15 +156,15 @@ void Form1::ShowLabelsLayer() {
     QVector<TextMark> right;
     if (ShowLabels) {
         const RgbValue colour = Palette::of(*this).label;
-        for (const Labels::Mark& mark : Labels::labelMarks(*this)) {
-            const bool word = mark.text == Labels::Text::Real || mark.text == Labels::Text::Virtual;
-            TextMark text{textOf(mark.text),
-                          float(mark.x),
-                          float(mark.y),
-                          anchorOf(mark.anchor),
-                          colour,
-                          word ? kWordPoints : kLetterPoints,
-                          !word};
+        const std::initializer_list<const TwipGeometry*> lens{Picture3, picVexol, picLup,
+                                                              picRup,   picLdown, picRdown};
+        const Labels::Scene scene{obstaclesOn(picLeft, lens), obstaclesOn(picRigth, lens)};
+        for (const Labels::Mark& mark : Labels::labelMarks(*this, measuredSizes(picLeft), scene)) {
+            TextMark text = styled(mark.text);
+            text.x = float(mark.x);
+            text.y = float(mark.y);
+            text.anchor = anchorOf(mark.anchor);
+            text.colour = colour;
             (mark.area == Labels::Area::Left ? left : right).append(text);
         }
     }

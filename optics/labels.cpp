@@ -4,56 +4,21 @@
 #include "bench.h"
 #include "lens.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace Labels {
 
 namespace {
-// A label off a point by the gap on both axes: `above` and `left` say on which
-// side of the point the box stands.
-Mark beside(Text text, Area area, double x, double y, bool above, bool left) {
-    const Anchor anchor = above ? (left ? Anchor::BottomRight : Anchor::BottomLeft)
-                                : (left ? Anchor::TopRight : Anchor::TopLeft);
-    return {text, area, x + (left ? -kGap : kGap), y + (above ? -kGap : kGap), anchor};
-}
+// The room kept free around a name's box, so that no stroke grazes a letter
+// and no two names read as one (2 laid-out pixels).
+constexpr double kClearance = 30;
 
-// The words of an image beyond an edge of its area are kept on the drawing,
-// at that edge and reading inwards: they are the one mark that tells real from
-// virtual without colour, so they must show even when the image does not.
-Mark keptOnDrawing(Mark mark) {
-    const bool above = mark.anchor == Anchor::BottomLeft || mark.anchor == Anchor::BottomRight;
-    bool left = mark.anchor == Anchor::TopRight || mark.anchor == Anchor::BottomRight;
-    if (mark.x > Bench::kAreaWidth - kGap) {
-        mark.x = Bench::kAreaWidth - kGap;
-        left = true;
-    } else if (mark.x < kGap) {
-        mark.x = kGap;
-        left = false;
-    }
-    const bool fallsOffTop = above && mark.y < kLine;
-    const bool fallsOffBottom = !above && mark.y > Bench::kAreaHeight - kLine;
-    if (fallsOffTop || fallsOffBottom) {
-        mark.y = fallsOffTop ? kGap : Bench::kAreaHeight - kGap;
-        mark.anchor = fallsOffTop ? (left ? Anchor::TopRight : Anchor::TopLeft)
-                                  : (left ? Anchor::BottomRight : Anchor::BottomLeft);
-    } else {
-        mark.anchor = above ? (left ? Anchor::BottomRight : Anchor::BottomLeft)
-                            : (left ? Anchor::TopRight : Anchor::TopLeft);
-    }
-    return mark;
-}
-
-// The box a label takes, estimated without fonts: letters of the names at
-// 12 pt bold are at most about 13 laid-out pixels wide, the words at 10.5 pt
-// about 7.9, and the longest words ("действительное") have 14 letters.
-struct Box {
-    double left, top, right, bottom;
-    bool meets(const Box& o) const {
-        return left < o.right && o.left < right && top < o.bottom && o.top < bottom;
-    }
-};
-
-constexpr double kNameLetter = 195;
+// The size estimates: letters of the names at 12 pt bold are about 12
+// laid-out pixels wide, the words at 10.5 pt about 7.9, and the longest words
+// ("действительное") have 14 letters.
+constexpr double kNameLetter = 180;
 constexpr double kWordsWidth = 14 * 118;
 constexpr double kNameHeight = 290;
 constexpr double kWordsHeight = 265;
@@ -72,54 +37,210 @@ int lettersOf(Text text) {
     }
 }
 
-Box boxOf(const Mark& mark) {
-    const bool words = mark.text == Text::Real || mark.text == Text::Virtual;
-    const double width = words ? kWordsWidth : kNameLetter * lettersOf(mark.text);
-    const double height = words ? kWordsHeight : kNameHeight;
-    const bool left = mark.anchor == Anchor::TopRight || mark.anchor == Anchor::BottomRight;
-    const bool top = mark.anchor == Anchor::TopLeft || mark.anchor == Anchor::TopRight;
-    const double x0 = left ? mark.x - width : mark.x;
-    const double y0 = top ? mark.y : mark.y - height;
-    return {x0, y0, x0 + width, y0 + height};
+bool isWords(Text text) {
+    return text == Text::Real || text == Text::Virtual;
 }
 
-bool clashes(const Mark& mark, const std::vector<Mark>& placed) {
-    const Box box = boxOf(mark);
-    for (const Mark& other : placed)
-        if (other.area == mark.area && box.meets(boxOf(other)))
-            return true;
-    return false;
+// A point to be named, and the side its name tries first.
+struct Want {
+    Text text;
+    Area area;
+    double x;
+    double y;
+    bool above;
+    bool left;
+};
+
+bool inArea(double x, double y) {
+    return x >= 0 && x <= Bench::kAreaWidth && y >= 0 && y <= Bench::kAreaHeight;
 }
 
-// A name that would cover one already placed goes to the other side of its
-// point; if both sides are taken, one line farther from the axis.
-Mark clear(Mark mark, const std::vector<Mark>& placed, double pointX) {
-    if (!clashes(mark, placed))
-        return mark;
-    Mark flipped = mark;
-    const bool left = mark.anchor == Anchor::TopRight || mark.anchor == Anchor::BottomRight;
-    const bool top = mark.anchor == Anchor::TopLeft || mark.anchor == Anchor::TopRight;
-    flipped.x = left ? pointX + kGap : pointX - kGap;
-    flipped.anchor = top ? (left ? Anchor::TopLeft : Anchor::TopRight)
-                         : (left ? Anchor::BottomLeft : Anchor::BottomRight);
-    if (!clashes(flipped, placed))
-        return flipped;
-    mark.y += top ? kLine : -kLine;
-    return mark;
+Box grown(const Box& box, double by) {
+    return {box.left - by, box.top - by, box.right + by, box.bottom + by};
 }
 
-// The words move away from the axis, a line at a time, past any name.
-Mark clearWords(Mark mark, const std::vector<Mark>& placed) {
-    const bool top = mark.anchor == Anchor::TopLeft || mark.anchor == Anchor::TopRight;
-    constexpr int kTries = 3;
-    for (int i = 0; i < kTries && clashes(mark, placed); ++i)
-        mark.y += top ? kLine : -kLine;
-    return mark;
+bool overlap(const Box& a, const Box& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
+
+// Whether a line meets a box: the line clipped to the box's slab in x, then
+// in y (Liang-Barsky), leaves a piece.
+bool crosses(const Line& line, const Box& box) {
+    const Box b = grown(box, line.halfWidth);
+    double t0 = 0, t1 = 1;
+    const double dx = line.x2 - line.x1, dy = line.y2 - line.y1;
+    const auto clip = [&](double p, double q) {
+        if (p == 0)
+            return q >= 0;
+        const double t = q / p;
+        if (p < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        return t0 <= t1;
+    };
+    return clip(-dx, line.x1 - b.left) && clip(dx, b.right - line.x1) &&
+           clip(-dy, line.y1 - b.top) && clip(dy, b.bottom - line.y1);
+}
+
+bool insideArea(const Box& box) {
+    return box.left >= 0 && box.top >= 0 && box.right <= Bench::kAreaWidth &&
+           box.bottom <= Bench::kAreaHeight;
+}
+
+// How many things a box would cover; an edge of the area counts most, since a
+// cut name cannot be read at all.
+int clashes(const Box& box, const Obstacles& around, const std::vector<Box>& placed) {
+    constexpr int kCut = 100;
+    const Box room = grown(box, kClearance);
+    int count = insideArea(box) ? 0 : kCut;
+    for (const Box& other : placed)
+        count += overlap(room, other);
+    for (const Box& part : around.boxes)
+        count += overlap(room, part);
+    for (const Line& line : around.lines)
+        count += crosses(line, room);
+    return count;
+}
+
+// The corner of a box nearest its point, as the mark's anchor and place.
+Mark markOf(Text text, Area area, const Box& box, double x, double y) {
+    const bool left = (box.left + box.right) / 2 < x;
+    const bool above = (box.top + box.bottom) / 2 < y;
+    const Anchor anchor = above ? (left ? Anchor::BottomRight : Anchor::BottomLeft)
+                                : (left ? Anchor::TopRight : Anchor::TopLeft);
+    return {text, area, left ? box.right : box.left, above ? box.bottom : box.top, anchor};
+}
+
+// The places for a box around a point on a ring `gap` away: the nearest edge
+// of the box that far from the point along one axis and no farther along the
+// other. Along each side of the ring, from corner to corner, every few twips
+// (at least the corners, the middle and the quarters between); those nearest
+// to the textbook's place first.
+constexpr int kRings = 13;
+constexpr int kAlongSide = 9;
+constexpr double kSlide = 60; // 4 laid-out pixels
+
+struct Candidate {
+    Box box;
+    double shift; // from the textbook's place
+};
+
+int stopsAlong(double length) {
+    return std::max(kAlongSide, int(std::ceil(length / kSlide)) + 1);
+}
+
+void ringAround(const Want& want, const Size& size, double gap, std::vector<Candidate>& ring) {
+    const double w = size.width, h = size.height;
+    const double firstX = want.left ? want.x - kGap - w : want.x + kGap;
+    const double firstY = want.above ? want.y - kGap - h : want.y + kGap;
+    const auto add = [&](double x0, double y0) {
+        ring.push_back({{x0, y0, x0 + w, y0 + h}, std::hypot(x0 - firstX, y0 - firstY)});
+    };
+    ring.clear();
+    const int across = stopsAlong(w + 2 * gap);
+    for (int i = 0; i < across; ++i) {
+        const double x0 = want.x - gap - w + (w + 2 * gap) * i / (across - 1);
+        add(x0, want.y - gap - h);
+        add(x0, want.y + gap);
+    }
+    const int down = stopsAlong(h + 2 * gap);
+    for (int i = 0; i < down; ++i) {
+        const double y0 = want.y - gap - h + (h + 2 * gap) * i / (down - 1);
+        add(want.x - gap - w, y0);
+        add(want.x + gap, y0);
+    }
+    std::stable_sort(ring.begin(), ring.end(),
+                     [](const Candidate& a, const Candidate& b) { return a.shift < b.shift; });
+}
+
+// The first place that covers nothing, ring by ring out to the reach, so that
+// a name stays as near its point as the strokes let it; when every place
+// covers something, the one that covers least.
+// What lies within reach of a point: only these can meet a box placed
+// around it, so each place is checked against a few strokes, not all.
+Obstacles near(const Obstacles& around, const Box& reachable) {
+    Obstacles out;
+    for (const Box& part : around.boxes)
+        if (overlap(part, reachable))
+            out.boxes.push_back(part);
+    for (const Line& line : around.lines)
+        if (crosses(line, reachable))
+            out.lines.push_back(line);
+    return out;
+}
+
+Mark place(const Want& want, const Size& size, double reach, const Obstacles& around,
+           std::vector<Box>& placed) {
+    const double w = size.width + reach + kClearance, h = size.height + reach + kClearance;
+    const Obstacles nearby = near(around, {want.x - w, want.y - h, want.x + w, want.y + h});
+    Box best{};
+    int fewest = std::numeric_limits<int>::max();
+    const double step = (reach - kGap) / (kRings - 1);
+    std::vector<Candidate> ring;
+    for (int r = 0; r < kRings && fewest > 0; ++r) {
+        ringAround(want, size, kGap + r * step, ring);
+        for (const Candidate& place : ring) {
+            const int count = clashes(place.box, nearby, placed);
+            if (count < fewest) {
+                fewest = count;
+                best = place.box;
+            }
+            if (count == 0)
+                break;
+        }
+    }
+    placed.push_back(best);
+    return markOf(want.text, want.area, best, want.x, want.y);
+}
+
+// The names of one area, placed in turn, each clear of those before it.
+class Placer {
+public:
+    Placer(const Sizes& sizes, const Scene& scene) : m_sizes(sizes), m_scene(scene) {}
+
+    // A name beside its point; none for a point off its area.
+    void name(const Want& want) {
+        if (inArea(want.x, want.y))
+            add(want, kBeside);
+    }
+    // The words beside the image, or at the edge nearest an image off the area.
+    void words(Want want) {
+        const bool off = !inArea(want.x, want.y);
+        want.x = std::clamp(want.x, 0.0, Bench::kAreaWidth);
+        want.y = std::clamp(want.y, 0.0, Bench::kAreaHeight);
+        add(want, off ? kWordsAtEdge : kWordsBeside);
+    }
+    std::vector<Mark> done() { return std::move(m_marks); }
+
+private:
+    void add(const Want& want, double reach) {
+        const bool left = want.area == Area::Left;
+        m_marks.push_back(place(want, m_sizes[std::size_t(want.text)], reach,
+                                left ? m_scene.left : m_scene.right,
+                                left ? m_placedLeft : m_placedRight));
+    }
+
+    const Sizes& m_sizes;
+    const Scene& m_scene;
+    std::vector<Box> m_placedLeft;
+    std::vector<Box> m_placedRight;
+    std::vector<Mark> m_marks;
+};
 } // namespace
 
-std::vector<Mark> labelMarks(const BenchState& bench) {
-    std::vector<Mark> marks;
+Sizes estimatedSizes() {
+    Sizes sizes{};
+    for (int i = 0; i < kTextCount; ++i) {
+        const Text text = Text(i);
+        sizes[std::size_t(i)] = isWords(text) ? Size{kWordsWidth, kWordsHeight}
+                                              : Size{kNameLetter * lettersOf(text), kNameHeight};
+    }
+    return sizes;
+}
+
+std::vector<Mark> labelMarks(const BenchState& bench, const Sizes& sizes, const Scene& scene) {
+    Placer placer(sizes, scene);
     const Optics::Lens lens = Optics::lensOf(bench);
     const Optics::FocalLengths focal = Optics::focalLengths(lens);
     const bool placed = bench.SchemeView && bench.ObjectPlaced && Optics::objectOnBench(bench);
@@ -127,47 +248,37 @@ std::vector<Mark> labelMarks(const BenchState& bench) {
     const bool tipAbove = !placed || bench.ObjectY <= Bench::kAxisY;
     const double axis = Bench::kAxisY;
 
-    marks.push_back(beside(Text::O, Area::Left, Bench::kLensX, axis, !tipAbove, true));
+    placer.name({Text::O, Area::Left, Bench::kLensX, axis, !tipAbove, true});
     if (focal.finite) {
         const Optics::MarkDistances at = Optics::markDistances(focal);
-        marks.push_back(
-            beside(Text::F, Area::Left, Bench::kLensX - at.objectSide, axis, !tipAbove, true));
-        marks.push_back(beside(Text::TwoF, Area::Left, Bench::kLensX - 2 * at.objectSide, axis,
-                               !tipAbove, true));
-        marks.push_back(beside(Text::FPrime, Area::Right, at.imageSide, axis, !tipAbove, true));
-        marks.push_back(
-            beside(Text::TwoFPrime, Area::Right, 2 * at.imageSide, axis, !tipAbove, true));
+        placer.name({Text::F, Area::Left, Bench::kLensX - at.objectSide, axis, !tipAbove, true});
+        placer.name(
+            {Text::TwoF, Area::Left, Bench::kLensX - 2 * at.objectSide, axis, !tipAbove, true});
+        placer.name({Text::FPrime, Area::Right, at.imageSide, axis, !tipAbove, true});
+        placer.name({Text::TwoFPrime, Area::Right, 2 * at.imageSide, axis, !tipAbove, true});
     }
     if (!placed)
-        return marks;
+        return placer.done();
 
     const double x = bench.ObjectX;
     const double y = bench.ObjectY;
-    if (y != axis) {
-        marks.push_back(clear(beside(Text::A, Area::Left, x, y, tipAbove, true), marks, x));
-        marks.push_back(clear(beside(Text::B, Area::Left, x, axis, !tipAbove, false), marks, x));
-    } else {
-        marks.push_back(beside(Text::A, Area::Left, x, y, tipAbove, true));
-    }
+    placer.name({Text::A, Area::Left, x, y, tipAbove, true});
+    if (y != axis)
+        placer.name({Text::B, Area::Left, x, axis, !tipAbove, false});
 
     const Optics::Image image = Optics::imageOf(lens, x, y);
     if (image.kind == Optics::ImageKind::None || !std::isfinite(image.x) ||
         !std::isfinite(image.y) || std::fabs(image.x) > Bench::kFar ||
         std::fabs(image.y) > Bench::kFar)
-        return marks;
+        return placer.done();
     const Area area = image.kind == Optics::ImageKind::Real ? Area::Right : Area::Left;
     const bool imageAbove = image.y <= axis;
-    marks.push_back(
-        clear(beside(Text::APrime, area, image.x, image.y, imageAbove, true), marks, image.x));
+    placer.name({Text::APrime, area, image.x, image.y, imageAbove, true});
     if (image.y != axis)
-        marks.push_back(
-            clear(beside(Text::BPrime, area, image.x, axis, !imageAbove, false), marks, image.x));
-    // The kind in words, one line beyond the tip's name.
-    Mark kind = beside(image.kind == Optics::ImageKind::Real ? Text::Real : Text::Virtual, area,
-                       image.x, image.y, imageAbove, true);
-    kind.y += imageAbove ? -kLine : kLine;
-    marks.push_back(keptOnDrawing(clearWords(kind, marks)));
-    return marks;
+        placer.name({Text::BPrime, area, image.x, axis, !imageAbove, false});
+    const Text kind = image.kind == Optics::ImageKind::Real ? Text::Real : Text::Virtual;
+    placer.words({kind, area, image.x, image.y, imageAbove, true});
+    return placer.done();
 }
 
 } // namespace Labels

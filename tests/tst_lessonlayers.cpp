@@ -6,6 +6,7 @@
 #include "label.h"
 #include "labels.h"
 #include "lens.h"
+#include "objectmotion.h"
 #include "picturebox.h"
 #include "shape.h"
 #include "testsupport.h"
@@ -62,6 +63,80 @@ void dragWith(QWidget* area, QPoint at, Qt::KeyboardModifiers modifiers) {
     QApplication::sendEvent(area, &move);
     QTest::mouseRelease(area, Qt::LeftButton, modifiers, at);
 }
+
+// A name's box as painted, from the font's own metrics at the laid-out size
+// (15 twips a pixel).
+QRectF paintedBox(const TextMark& mark) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(mark.points);
+    font.setBold(mark.bold);
+    const QFontMetricsF metrics(font);
+    const QSizeF size(metrics.horizontalAdvance(mark.text) * 15,
+                      (metrics.ascent() + metrics.descent()) * 15);
+    const bool left =
+        mark.anchor == TextMark::Anchor::TopRight || mark.anchor == TextMark::Anchor::BottomRight;
+    const bool top =
+        mark.anchor == TextMark::Anchor::TopLeft || mark.anchor == TextMark::Anchor::TopRight;
+    return QRectF(
+        QPointF(left ? mark.x - size.width() : mark.x, top ? mark.y : mark.y - size.height()),
+        size);
+}
+
+// A control's box as it shows, in twips of an area (15 twips a pixel).
+QRectF shownOn(const QWidget* control, const QWidget* area) {
+    const QPoint at = control->mapToGlobal(QPoint(0, 0)) - area->mapToGlobal(QPoint(0, 0));
+    return QRectF(QPointF(at) * 15, QSizeF(control->size()) * 15);
+}
+
+// The focal marks on an area: its shapes (which carry no meta-object of their own).
+QList<const Shape*> marksOn(const QWidget* area) {
+    QList<const Shape*> marks;
+    for (const QWidget* child : area->findChildren<QWidget*>())
+        if (const auto* mark = dynamic_cast<const Shape*>(child))
+            marks << mark;
+    return marks;
+}
+
+double cross(QPointF o, QPointF a, QPointF b) {
+    return (a.x() - o.x()) * (b.y() - o.y()) - (a.y() - o.y()) * (b.x() - o.x());
+}
+
+bool segmentsMeet(QPointF a, QPointF b, QPointF c, QPointF d) {
+    const double d1 = cross(c, d, a), d2 = cross(c, d, b), d3 = cross(a, b, c), d4 = cross(a, b, d);
+    return ((d1 > 0) != (d2 > 0)) && ((d3 > 0) != (d4 > 0));
+}
+
+double pointToSegment(QPointF p, QPointF a, QPointF b) {
+    const QPointF ab = b - a;
+    const double length2 = QPointF::dotProduct(ab, ab);
+    const double t =
+        length2 > 0 ? std::clamp(QPointF::dotProduct(p - a, ab) / length2, 0.0, 1.0) : 0.0;
+    const QPointF nearest = a + t * ab;
+    return std::hypot(p.x() - nearest.x(), p.y() - nearest.y());
+}
+
+// How far a stroke from a to b keeps from a box: 0 when it enters it.
+double gapBetween(QPointF a, QPointF b, const QRectF& box) {
+    const QPointF corners[] = {box.topLeft(), box.topRight(), box.bottomRight(), box.bottomLeft()};
+    if (box.contains(a) || box.contains(b))
+        return 0;
+    double gap = std::numeric_limits<double>::max();
+    for (int i = 0; i < 4; ++i) {
+        const QPointF c = corners[i], d = corners[(i + 1) % 4];
+        if (segmentsMeet(a, b, c, d))
+            return 0;
+        gap = std::min(
+            {gap, pointToSegment(c, a, b), pointToSegment(a, c, d), pointToSegment(b, c, d)});
+    }
+    return gap;
+}
+
+// How far a point stands from a box, the larger of the two axes.
+double reachOf(QPointF p, const QRectF& box) {
+    const double dx = std::max({box.left() - p.x(), 0.0, p.x() - box.right()});
+    const double dy = std::max({box.top() - p.y(), 0.0, p.y() - box.bottom()});
+    return std::max(dx, dy);
+}
 } // namespace
 
 class TestLessonLayers : public QObject {
@@ -80,6 +155,8 @@ private slots:
     void mends();
     void namesStandApart_data();
     void namesStandApart();
+    void namesClearOfTheDrawing_data();
+    void namesClearOfTheDrawing();
 };
 
 void TestLessonLayers::standardCases_data() {
@@ -403,22 +480,145 @@ void TestLessonLayers::namesStandApart() {
     for (PictureBox* area : {w->picLeft, w->picRigth}) {
         QList<QRectF> boxes;
         for (const TextMark& mark : area->textMarks()) {
-            QFont font(QStringLiteral("MS Sans Serif"));
-            font.setPointSizeF(mark.points);
-            font.setBold(mark.bold);
-            const QFontMetricsF metrics(font);
-            const QSizeF size(metrics.horizontalAdvance(mark.text) * 15,
-                              (metrics.ascent() + metrics.descent()) * 15);
-            const bool left = mark.anchor == TextMark::Anchor::TopRight ||
-                              mark.anchor == TextMark::Anchor::BottomRight;
-            const bool top = mark.anchor == TextMark::Anchor::TopLeft ||
-                             mark.anchor == TextMark::Anchor::TopRight;
-            const QRectF box(QPointF(left ? mark.x - size.width() : mark.x,
-                                     top ? mark.y : mark.y - size.height()),
-                             size);
+            const QRectF box = paintedBox(mark);
             for (const QRectF& other : boxes)
                 QVERIFY2(!box.intersects(other), qPrintable(mark.text));
             boxes << box;
+        }
+    }
+}
+
+void TestLessonLayers::namesClearOfTheDrawing_data() {
+    QTest::addColumn<bool>("converging");
+    QTest::addColumn<double>("n1");
+    QTest::addColumn<int>("key"); // 1..5, or 0 for the motion's path
+    for (bool converging : {true, false})
+        for (double n1 : {1.0, 1.33})
+            for (int key = 0; key <= 5; ++key)
+                QTest::addRow("%s, n1 = %.2f, %s %d", converging ? "converging" : "diverging", n1,
+                              key ? "key" : "motion", key)
+                    << converging << n1 << key;
+}
+
+// Every name as painted, with the real font, in each standard case and at
+// positions along the motion's path, with every layer on: inside its area,
+// clear of every stroke drawn there (by more than the pen's half width), of
+// the axis, the lens and the other names, and beside its own point: its box
+// within 600 twips (40 laid-out pixels) of it on both axes, the words within
+// one more line of the image tip, or twice that of the point of the edge
+// nearest to an image off the area (a laid-out
+// pixel of tolerance: the marks stand on whole pixels). Each point in sight
+// has its name.
+void TestLessonLayers::namesClearOfTheDrawing() {
+    QFETCH(bool, converging);
+    QFETCH(double, n1);
+    QFETCH(int, key);
+    constexpr double kNear = 600 + 15, kWordsNear = kNear + 330, kWordsAtEdge = 2 * kWordsNear;
+    constexpr double kAreaWidth = 7500, kAreaHeight = 8025;
+    constexpr double kFar = 760000; // an image farther off is not shown
+    auto w = benchWith(converging, 0, 0);
+    w->SetLeftIndex(n1);
+    w->ShowLabels = kTrue;
+    w->ShowThirdRay = kTrue;
+    QTest::keyClick(w->picLeft, Qt::Key(Qt::Key_0 + (key ? key : 1)));
+
+    const double P = powerOf(converging, n1, 1);
+    std::vector<double> places{w->ObjectX};
+    if (key == 0) {
+        // Every half second of two full runs there and back.
+        const Motion::Path path = Motion::benchPath(n1 / P, 1);
+        Motion::State state = Motion::start(path);
+        constexpr double kStep = 0.5, kRun = 60;
+        for (double t = 0; t < kRun; t += kStep) {
+            state = Motion::advance(path, state, kStep);
+            places.push_back(state.x);
+        }
+    }
+    const QRectF room(0, 0, kAreaWidth, kAreaHeight);
+    for (double x : places) {
+        w->ObjectX = float(x);
+        w->RedrawScheme();
+        const double d = kLens - w->ObjectX, h = kAxis - w->ObjectY;
+        const double vergence = P - n1 / d;
+        const double b = 1 / vergence;
+        const bool image = std::fabs(b) < kFar;
+        const double m = image ? -(n1 * b) / d : 0;
+        const QPointF tip(b > 0 ? b : kLens + b, kAxis - h * m);
+        const QString where = QStringLiteral("object at %1").arg(x);
+        for (PictureBox* area : {w->picLeft, w->picRigth}) {
+            const bool left = area == w->picLeft;
+            const bool imageHere = image && (b < 0) == left;
+            // Each name's point, as the model puts it or the bench shows it.
+            QMultiMap<QString, QPointF> points;
+            if (left) {
+                points.insert(QStringLiteral("A"), QPointF(w->ObjectX, w->ObjectY));
+                points.insert(QStringLiteral("B"), QPointF(w->ObjectX, kAxis));
+                points.insert(QStringLiteral("O"), QPointF(kLens, kAxis));
+            }
+            if (imageHere) {
+                points.insert(QStringLiteral("A\u2032"), tip);
+                points.insert(QStringLiteral("B\u2032"), QPointF(tip.x(), kAxis));
+            }
+            for (const Shape* mark : marksOn(area)) {
+                if (!mark->isVisible())
+                    continue;
+                const QRectF shown = shownOn(mark, area);
+                const bool twice = mark->objectName().startsWith(QStringLiteral("shp2"));
+                for (const QString& name : {QStringLiteral("F"), QStringLiteral("F\u2032")})
+                    points.insert(twice ? QStringLiteral("2") + name : name, shown.center());
+            }
+            const QList<QRectF> parts{shownOn(w->Picture3, area), shownOn(w->picVexol, area)};
+            QList<QRectF> boxes;
+            QSet<QString> named;
+            for (const TextMark& mark : area->textMarks()) {
+                const QRectF box = paintedBox(mark);
+                const QString what = where + QStringLiteral(": ") + mark.text;
+                QVERIFY2(room.contains(box), qPrintable(what + QStringLiteral(" cut")));
+                for (const QRectF& other : boxes)
+                    QVERIFY2(!box.intersects(other),
+                             qPrintable(what + QStringLiteral(" on a name")));
+                boxes << box;
+                for (const QRectF& part : parts)
+                    QVERIFY2(!box.intersects(part),
+                             qPrintable(what + QStringLiteral(" on the bench")));
+                for (const Figure& f : area->figures()) {
+                    const double half = f.drawWidth * 15 / 2.0;
+                    const double gap =
+                        f.kind == Figure::Kind::Line
+                            ? gapBetween(QPointF(f.x1, f.y1), QPointF(f.x2, f.y2), box)
+                            : std::max(0.0, reachOf(QPointF(f.x1, f.y1), box) - f.radius);
+                    QVERIFY2(gap > half, qPrintable(what + QStringLiteral(" on a stroke")));
+                }
+                const bool words = !mark.bold;
+                if (words) {
+                    QVERIFY(imageHere);
+                    const QPointF kept(std::clamp(tip.x(), 0.0, kAreaWidth),
+                                       std::clamp(tip.y(), 0.0, kAreaHeight));
+                    QVERIFY2(reachOf(kept, box) <= (kept == tip ? kWordsNear : kWordsAtEdge),
+                             qPrintable(what));
+                    named << QStringLiteral("words");
+                    continue;
+                }
+                bool beside = false;
+                for (const QPointF& p : points.values(mark.text))
+                    beside = beside || reachOf(p, box) <= kNear;
+                QVERIFY2(beside, qPrintable(what + QStringLiteral(" away from its point")));
+                named << mark.text;
+            }
+            // Names for every point in sight: the object's, the image's, O's, and
+            // at least the focal marks that stand on the area.
+            for (auto it = points.cbegin(); it != points.cend(); ++it)
+                if (room.contains(it.value()) && !it.key().contains(QLatin1Char('F')))
+                    QVERIFY2(named.contains(it.key()),
+                             qPrintable(where + QStringLiteral(": no ") + it.key()));
+            int marksInSight = 0, marksNamed = 0;
+            for (const Shape* mark : marksOn(area))
+                marksInSight += mark->isVisible() && room.contains(shownOn(mark, area).center());
+            for (const QString& name : named)
+                marksNamed += name.contains(QLatin1Char('F'));
+            QCOMPARE(marksNamed, marksInSight);
+            if (imageHere)
+                QVERIFY2(named.contains(QStringLiteral("words")), qPrintable(where));
         }
     }
 }
