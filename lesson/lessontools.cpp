@@ -9,6 +9,7 @@
 #include "graphwindow.h"
 #include "lens.h"
 #include "measurementtable.h"
+#include "messages.h"
 #include "motiondriver.h"
 
 #include <QAction>
@@ -111,6 +112,10 @@ void Form1::StopMotion() {
 }
 
 GraphWindow* Form1::openGraph() {
+    // Under a scale at which no window fits the screen the graph is not built:
+    // its charts and table would ask for gigabytes of device pixels.
+    if (!Messages::roomFor(this, tr("Quellor — график b(d) и Γ(d)")))
+        return nullptr;
     if (!m_graph) {
         // The charts are built the first time the graph is asked for.
         m_graph = new GraphWindow(this);
@@ -137,7 +142,8 @@ void Form1::ToggleGraph() {
         m_graph->hide();
         return;
     }
-    openGraph()->raise();
+    if (GraphWindow* graph = openGraph())
+        graph->raise();
 }
 
 void Form1::RecordMeasurement() {
@@ -145,8 +151,8 @@ void Form1::RecordMeasurement() {
         QApplication::beep();
         return;
     }
-    GraphWindow* graph = openGraph();
-    graph->table()->addRow(Measurements::measure(Optics::lensOf(*this), ObjectX, ObjectY));
+    if (GraphWindow* graph = openGraph())
+        graph->table()->addRow(Measurements::measure(Optics::lensOf(*this), ObjectX, ObjectY));
 }
 
 void Form1::FollowGraph() {

@@ -4,6 +4,8 @@
 // the program's own resources (no network).
 #include "form1.h"
 
+#include "messages.h"
+
 #include <QDialog>
 #include <QFile>
 #include <QTabWidget>
@@ -22,6 +24,8 @@ QString page(const QString& name) {
 } // namespace
 
 void Form1::ShowHelp() {
+    if (!Messages::roomFor(this, tr("Справка — Quellor")))
+        return;
     auto* dialog = findChild<QDialog*>(QStringLiteral("helpWindow"));
     if (!dialog) {
         dialog = new QDialog(this);
