@@ -26,12 +26,6 @@ QMessageBox::StandardButton Messages::ask(QWidget* parent, QMessageBox::Icon ico
                                           const QString& title, const QString& text,
                                           QMessageBox::StandardButtons buttons,
                                           QMessageBox::StandardButton defaultButton) {
-    QMessageBox box(icon, title, text, buttons, parent);
-    box.setTextFormat(Qt::PlainText);
-    if (defaultButton != QMessageBox::NoButton)
-        box.setDefaultButton(defaultButton);
-    if (hook())
-        return hook()(box);
     // Where no window fits the screen the message goes to the terminal, and
     // the answer is the one that changes nothing.
     if (!ScreenInfo::roomForWindow(parent)) {
@@ -39,6 +33,12 @@ QMessageBox::StandardButton Messages::ask(QWidget* parent, QMessageBox::Icon ico
         QApplication::beep();
         return escapeAnswer(buttons);
     }
+    QMessageBox box(icon, title, text, buttons, parent);
+    box.setTextFormat(Qt::PlainText);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
+    if (hook())
+        return hook()(box);
     return QMessageBox::StandardButton(box.exec());
 }
 
