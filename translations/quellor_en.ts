@@ -59,6 +59,34 @@
         <source>--tasks: «%1» — не номер серии задач: нужно целое число от 0 до 18446744073709551615</source>
         <translation>--tasks: “%1” is no number of a series of tasks: a whole number from 0 to 18446744073709551615 is needed</translation>
     </message>
+    <message>
+        <source>параметр --%1 указан больше одного раза</source>
+        <translation>the option --%1 is given more than once</translation>
+    </message>
+    <message>
+        <source>параметр -%1 не принимается: по нему читался бы файл, которого программа не проверяет</source>
+        <translation>the option -%1 is not accepted: it would read a file the program does not check</translation>
+    </message>
+    <message>
+        <source>--%1: «%2» — это параметр, а не значение</source>
+        <translation>--%1: “%2” is an option, not a value</translation>
+    </message>
+    <message>
+        <source>пустое имя файла урока</source>
+        <translation>the lesson file name is empty</translation>
+    </message>
+    <message>
+        <source>--worksheet: пустое имя PDF-файла</source>
+        <translation>--worksheet: the PDF file name is empty</translation>
+    </message>
+    <message>
+        <source>--worksheet: имя рабочего листа «%1» должно оканчиваться на .pdf</source>
+        <translation>--worksheet: the worksheet name “%1” must end in .pdf</translation>
+    </message>
+    <message>
+        <source>--worksheet: «%1» — это файл урока, рабочий лист его не заменит</source>
+        <translation>--worksheet: “%1” is the lesson file; the worksheet will not replace it</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -694,6 +722,10 @@
         <source>Задача, строка %1</source>
         <translation>Task, line %1</translation>
     </message>
+    <message>
+        <source>Quellor — график b(d) и Γ(d)</source>
+        <translation>Quellor — graph of b(d) and Γ(d)</translation>
+    </message>
 </context>
 <context>
     <name>GraphWindow</name>
@@ -907,6 +939,18 @@
         <source>это не обычный файл (устройство, канал или сокет), его нельзя заменить рисунком</source>
         <translation>it is not a regular file (a device, a pipe or a socket) and cannot be replaced by a picture</translation>
     </message>
+    <message>
+        <source>файл больше, чем здесь разрешено (предел размера файла на диске или в системе)</source>
+        <translation>the file is larger than allowed here (a file-size limit of the disk or the system)</translation>
+    </message>
+    <message>
+        <source>символические ссылки образуют кольцо, это не обычный файл</source>
+        <translation>the symbolic links form a loop; it is not a regular file</translation>
+    </message>
+    <message>
+        <source>файл защищён от записи</source>
+        <translation>the file is write-protected</translation>
+    </message>
 </context>
 <context>
     <name>SetupFile</name>
@@ -985,6 +1029,51 @@
     <message>
         <source>поле «tasks.level» должно быть &quot;equal&quot;, &quot;two&quot; или &quot;mixed&quot;</source>
         <translation>the field “tasks.level” must be &quot;equal&quot;, &quot;two&quot; or &quot;mixed&quot;</translation>
+    </message>
+    <message>
+        <source>число поля «tasks.seed» от 9007199254740992 не хранится в JSON точно: запишите его строкой цифр в кавычках</source>
+        <translation>a “tasks.seed” number from 9007199254740992 on is not held exactly by JSON: write it as a string of digits in quotes</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>При таком масштабе экрана это окно на нём не помещается.</source>
+        <translation>At this screen scale the window does not fit on the screen.</translation>
+    </message>
+</context>
+<context>
+    <name>SafeRead</name>
+    <message>
+        <source>файл не найден</source>
+        <translation>file not found</translation>
+    </message>
+    <message>
+        <source>символические ссылки на файл образуют кольцо</source>
+        <translation>the symbolic links to the file form a loop</translation>
+    </message>
+    <message>
+        <source>нет прав на чтение этого файла</source>
+        <translation>no permission to read this file</translation>
+    </message>
+    <message>
+        <source>файл не читается: %1</source>
+        <translation>the file cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>это папка, а не файл</source>
+        <translation>it is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>это не обычный файл</source>
+        <translation>it is not a regular file</translation>
+    </message>
+</context>
+<context>
+    <name>SaveName</name>
+    <message>
+        <source>Файл «%1» уже есть. Заменить его?</source>
+        <translation>The file “%1” already exists. Replace it?</translation>
     </message>
 </context>
 </TS>
