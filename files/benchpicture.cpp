@@ -23,6 +23,7 @@
 #include <QRegion>
 #include <QStandardPaths>
 #include <QSvgGenerator>
+#include <algorithm>
 
 namespace {
 // A control's box in the window's pixels, wherever its container stands.
@@ -80,8 +81,11 @@ QImage Form1::BenchPicture() {
     QRect band;
     QRegion shown;
     benchRegion(&band, &shown);
-    // As sharp as the screen shows it, and never larger than the screen.
-    const qreal ratio = ScreenInfo::boundedPictureScale(this, devicePixelRatioF(), band.size());
+    // As sharp as the screen shows it, but no sharper than the screen holds
+    // (an absurd scale factor would ask for gigabytes); never below the
+    // window's own pixels.
+    const qreal ratio =
+        std::max(1.0, ScreenInfo::boundedPictureScale(this, devicePixelRatioF(), band.size()));
     QImage picture(band.size() * ratio, QImage::Format_RGB32);
     picture.setDevicePixelRatio(ratio);
     picture.fill(palette().color(QPalette::Window));

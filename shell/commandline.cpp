@@ -54,7 +54,8 @@ std::optional<QString> refusal(const QCommandLineParser& parser) {
                 .arg(QString::fromLatin1(name));
     for (const char* name : {"worksheet", "tasks"}) {
         const QString value = parser.value(QString::fromLatin1(name));
-        if (value.startsWith(QLatin1Char('-')))
+        // A negative number is a wrong value, said as such below, not an option.
+        if (value.startsWith(QLatin1Char('-')) && !(value.size() > 1 && value.at(1).isDigit()))
             return CommandLine::tr("--%1: «%2» — это параметр, а не значение")
                 .arg(QString::fromLatin1(name), value);
     }
