@@ -13,6 +13,10 @@ namespace {
 // every screen and is hidden instead of being moved there.
 constexpr double kFarAway = 1 << 20;
 
+// The least screen, in its own pixels, on which a window of the program can
+// stand: an 800 x 600 screen at 200 %.
+constexpr QSize kLeastRoom(400, 300);
+
 struct WindowScale {
     double zoom = 1;
     QPointF origin;
@@ -61,6 +65,14 @@ double ScreenInfo::boundedPictureScale(const QWidget* control, double scale, QSi
         return scale;
     const QSizeF device = QSizeF(screen->geometry().size()) * screen->devicePixelRatio();
     return std::min({scale, device.width() / laidOut.width(), device.height() / laidOut.height()});
+}
+
+bool ScreenInfo::roomForWindow(const QWidget* control) {
+    const QScreen* screen = control ? control->screen() : nullptr;
+    if (!screen)
+        return true;
+    const QSize room = screen->availableSize();
+    return room.width() >= kLeastRoom.width() && room.height() >= kLeastRoom.height();
 }
 
 double ScreenInfo::zoomOf(const QWidget* widget) {

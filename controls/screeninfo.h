@@ -31,6 +31,11 @@ public:
     // device pixels: more could never show, and an absurd scale factor or
     // font resolution would otherwise ask for gigabytes.
     static double boundedPictureScale(const QWidget* control, double scale, QSize laidOut);
+    // Whether the control's screen leaves room for another window (a graph, a
+    // dialog, a message) at its scale. Under an absurd scale factor a window's
+    // smallest size would ask for gigabytes of device pixels and fit no
+    // screen: such a window is not built.
+    static bool roomForWindow(const QWidget* control);
 
     double zoom() const { return m_zoom; }
     double pixelsPerTwip() const { return m_pixelsPerTwip; }

@@ -7,8 +7,11 @@
 #include "commandbutton.h"
 #include "fonts.h"
 #include "label.h"
+#include "messages.h"
 #include "picturebox.h"
 #include "safewrite.h"
+#include "savename.h"
+#include "screeninfo.h"
 
 #include <QBuffer>
 #include <QClipboard>
@@ -16,11 +19,11 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QPainter>
 #include <QRegion>
 #include <QStandardPaths>
 #include <QSvgGenerator>
+#include <algorithm>
 
 namespace {
 // A control's box in the window's pixels, wherever its container stands.
@@ -78,8 +81,11 @@ QImage Form1::BenchPicture() {
     QRect band;
     QRegion shown;
     benchRegion(&band, &shown);
-    // As sharp as the screen shows it.
-    const qreal ratio = devicePixelRatioF();
+    // As sharp as the screen shows it, but no sharper than the screen holds
+    // (an absurd scale factor would ask for gigabytes); never below the
+    // window's own pixels.
+    const qreal ratio =
+        std::max(1.0, ScreenInfo::boundedPictureScale(this, devicePixelRatioF(), band.size()));
     QImage picture(band.size() * ratio, QImage::Format_RGB32);
     picture.setDevicePixelRatio(ratio);
     picture.fill(palette().color(QPalette::Window));
@@ -93,6 +99,8 @@ void Form1::CopyPicture() {
 }
 
 void Form1::SavePicture() {
+    if (!Messages::roomFor(this, tr("Сохранить рисунок")))
+        return;
     const QString png = tr("Рисунок PNG (*.png)");
     const QString svg = tr("Рисунок SVG (*.svg)");
     QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
@@ -111,19 +119,13 @@ void Form1::SavePicture() {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return; // cancelled: nothing is written
     const QString chosen = dialog.selectedFiles().first();
-    const QString path = PictureFileName(chosen, dialog.selectedNameFilter() == svg);
     // A name the dialog did not show (a suffix added, trailing spaces or dots
-    // dropped) is asked about here before an existing file is replaced.
-    if (path != chosen && QFileInfo::exists(path)) {
-        QMessageBox ask(QMessageBox::Question, tr("Сохранить рисунок"),
-                        tr("Файл «%1» уже есть. Заменить его?").arg(QDir::toNativeSeparators(path)),
-                        QMessageBox::Yes | QMessageBox::No, this);
-        ask.setTextFormat(Qt::PlainText); // a name is never markup; it wraps after a slash
-        ask.setDefaultButton(QMessageBox::No);
-        if (ask.exec() != QMessageBox::Yes)
-            return;
-    }
-    WritePicture(path);
+    // dropped) is asked about before an existing file is replaced.
+    const QString path =
+        SaveName::confirm(this, tr("Сохранить рисунок"), chosen,
+                          PictureFileName(chosen, dialog.selectedNameFilter() == svg));
+    if (!path.isEmpty())
+        WritePicture(path);
 }
 
 // The name written for the one typed: without trailing spaces and dots, and
@@ -167,10 +169,7 @@ bool Form1::WritePicture(const QString& path) {
     const QString failure = SafeWrite::write(path, content);
     if (failure.isEmpty())
         return true;
-    QMessageBox box(QMessageBox::Warning, tr("Рисунок не сохранён"), failure, QMessageBox::Ok,
-                    this);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    Messages::tell(this, tr("Рисунок не сохранён"), failure);
     return false;
 }
 

@@ -3,9 +3,11 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
+#include <sys/stat.h>
 
 namespace {
 // The system's reason in the user's language where it is a common one; the
@@ -17,7 +19,8 @@ QString reasonFor(int error, const QString& systemText) {
     case EDQUOT:
         return SafeWrite::tr("исчерпана дисковая квота");
     case EFBIG:
-        return SafeWrite::tr("файл слишком велик для этого диска");
+        return SafeWrite::tr(
+            "файл больше, чем здесь разрешено (предел размера файла на диске или в системе)");
     case EACCES:
     case EPERM:
         return SafeWrite::tr("нет прав на запись в эту папку");
@@ -49,6 +52,14 @@ QString SafeWrite::write(const QString& path, const QByteArray& content) {
         return failure(path, target.isDir() ? tr("это папка, а не файл")
                                             : tr("это не обычный файл (устройство, канал или "
                                                  "сокет), его нельзя заменить рисунком"));
+    // A link that leads round in a circle is no file either; written through,
+    // the link would be replaced by a regular file.
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0 && errno == ELOOP)
+        return failure(path, tr("символические ссылки образуют кольцо, это не обычный файл"));
+    // The folder may take a new file while the file itself is kept from writing.
+    if (target.isFile() && !target.isWritable())
+        return failure(path, tr("файл защищён от записи"));
     QSaveFile file(path);
     return writeThrough(file, content);
 }

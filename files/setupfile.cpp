@@ -6,10 +6,9 @@
 #include "setupfile.h"
 
 #include "bench.h"
+#include "saferead.h"
 #include "zoomsteps.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
@@ -219,16 +218,22 @@ SetupFile::Result SetupFile::parse(const QByteArray& bytes) {
         const QJsonObject tasks = in.object(root, kTasks, key(kTasks));
         const QJsonValue seed = tasks.value(QStringLiteral("seed"));
         const QJsonValue level = tasks.value(QStringLiteral("level"));
-        constexpr double kExactInteger = 9007199254740992.0; // 2^53
+        // From 2^53 on a JSON number no longer holds every whole number: 2^53
+        // itself may have been written as 2^53 + 1. Such seeds come as digits.
+        constexpr double kFirstInexact = 9007199254740992.0; // 2^53
         std::optional<quint64> value;
         if (seed.isString())
             value = seedOf(seed.toString());
-        else if (seed.isDouble() && seed.toDouble() >= 0 && seed.toDouble() <= kExactInteger &&
+        else if (seed.isDouble() && seed.toDouble() >= 0 && seed.toDouble() < kFirstInexact &&
                  seed.toDouble() == std::floor(seed.toDouble()))
             value = quint64(seed.toDouble());
         if (!in.failed() && !value)
             in.problem =
-                tr("поле «tasks.seed» должно быть целым числом от 0 до 18446744073709551615");
+                seed.isDouble() && seed.toDouble() >= kFirstInexact
+                    ? tr("число поля «tasks.seed» от 9007199254740992 не хранится в JSON точно: "
+                         "запишите его строкой цифр в кавычках")
+                    : tr("поле «tasks.seed» должно быть целым числом от 0 до "
+                         "18446744073709551615");
         setup.taskLevel = -1;
         for (int i = 0; i < int(std::size(kTaskLevels)); ++i)
             if (level.isUndefined() || level.toString() == key(kTaskLevels[i])) {
@@ -246,21 +251,14 @@ SetupFile::Result SetupFile::parse(const QByteArray& bytes) {
 }
 
 SetupFile::Result SetupFile::read(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return {std::nullopt, tr("файл не найден")};
-    if (!info.isFile())
-        return {std::nullopt, tr("это не обычный файл")};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt, tr("файл не читается: %1").arg(file.errorString())};
-    // One byte more than the limit is enough to know it is too large.
-    const QByteArray bytes = file.read(kMostBytes + 1);
-    if (bytes.size() > kMostBytes || file.size() > kMostBytes)
+    const SafeRead::Result file = SafeRead::read(path, kMostBytes);
+    if (!file.problem.isEmpty())
+        return {std::nullopt, file.problem};
+    if (file.tooLarge)
         return {std::nullopt, tr("файл слишком велик для файла урока (%1 байт, допустимо до %2)")
-                                  .arg(std::max<qint64>(file.size(), bytes.size()))
+                                  .arg(std::max<qint64>(file.size, file.bytes.size()))
                                   .arg(kMostBytes)};
-    return parse(bytes);
+    return parse(file.bytes);
 }
 
 std::optional<quint64> SetupFile::seedOf(const QString& digits) {

@@ -6,7 +6,9 @@
 
 #include "bench.h"
 #include "lens.h"
+#include "messages.h"
 #include "safewrite.h"
+#include "savename.h"
 #include "setupfile.h"
 #include "taskmode.h"
 
@@ -14,7 +16,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QStandardPaths>
 #include <cmath>
 
@@ -99,7 +100,7 @@ void Form1::applyParameters(const Setup& setup) {
 }
 
 void Form1::OpenSetup() {
-    if (!MayDiscardChanges())
+    if (!MayDiscardChanges() || !Messages::roomFor(this, tr("Открыть урок")))
         return;
     const QString path = QFileDialog::getOpenFileName(this, tr("Открыть урок"),
                                                       startFolder(m_setupPath), setupFilter());
@@ -112,9 +113,9 @@ bool Form1::OpenSetupFile(const QString& path) {
     if (read.setup)
         TaskSeries().stop();
     if (!read.setup) {
-        QMessageBox::warning(this, tr("Урок не открыт"),
-                             tr("Не удалось открыть файл «%1»:\n%2")
-                                 .arg(QDir::toNativeSeparators(path), read.problem));
+        Messages::tell(this, tr("Урок не открыт"),
+                       tr("Не удалось открыть файл «%1»:\n%2")
+                           .arg(QDir::toNativeSeparators(path), read.problem));
         return false;
     }
     ApplySetup(*read.setup);
@@ -131,26 +132,25 @@ void Form1::SaveSetup() {
 }
 
 void Form1::SaveSetupAs() {
+    if (!Messages::roomFor(this, tr("Сохранить урок")))
+        return;
     const QString suggested = m_setupPath.isEmpty()
                                   ? QDir(startFolder(m_setupPath)).filePath(tr("урок.quellor"))
                                   : m_setupPath;
-    QString path =
+    const QString typed =
         QFileDialog::getSaveFileName(this, tr("Сохранить урок"), suggested, setupFilter());
-    if (path.isEmpty())
+    if (typed.isEmpty())
         return; // cancelled: nothing is written
-    if (QFileInfo(path).suffix().toLower() != QLatin1String("quellor"))
-        path += QStringLiteral(".quellor");
-    SaveSetupTo(path);
+    const QString path =
+        SaveName::decide(this, tr("Сохранить урок"), typed, QStringLiteral("quellor"));
+    if (!path.isEmpty())
+        SaveSetupTo(path);
 }
 
 bool Form1::SaveSetupTo(const QString& path) {
     const QString failure = SafeWrite::write(path, SetupFile::write(CurrentSetup()));
     if (!failure.isEmpty()) {
-        // The reason names the file; plain text, whatever the name holds.
-        QMessageBox box(QMessageBox::Warning, tr("Урок не сохранён"), failure, QMessageBox::Ok,
-                        this);
-        box.setTextFormat(Qt::PlainText);
-        box.exec();
+        Messages::tell(this, tr("Урок не сохранён"), failure);
         return false;
     }
     m_setupPath = path;
@@ -169,7 +169,8 @@ void Form1::MarkModified() {
 // a bench never saved is the program's name alone until it changes.
 void Form1::UpdateTitle(bool modified) {
     if (!m_setupPath.isEmpty())
-        setWindowTitle(tr("%1[*] — Quellor").arg(QFileInfo(m_setupPath).fileName()));
+        setWindowTitle(
+            tr("%1[*] — Quellor").arg(Messages::titleText(QFileInfo(m_setupPath).fileName())));
     else if (modified)
         setWindowTitle(tr("Quellor[*]"));
     else
@@ -180,15 +181,12 @@ void Form1::UpdateTitle(bool modified) {
 bool Form1::MayDiscardChanges() {
     if (!isWindowModified())
         return true;
-    QMessageBox box(
-        QMessageBox::Warning, tr("Несохранённые изменения"),
+    switch (Messages::ask(
+        this, QMessageBox::Warning, tr("Несохранённые изменения"),
         m_setupPath.isEmpty()
             ? tr("Урок изменён и не сохранён. Сохранить его?")
             : tr("Урок «%1» изменён. Сохранить изменения?").arg(QFileInfo(m_setupPath).fileName()),
-        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
-    box.setObjectName(QStringLiteral("unsavedChanges"));
-    box.setDefaultButton(QMessageBox::Save);
-    switch (box.exec()) {
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save)) {
     case QMessageBox::Save:
         SaveSetup();
         return !isWindowModified(); // a save cancelled or failed keeps the window

@@ -10,6 +10,7 @@
 #include "bench.h"
 #include "label.h"
 #include "lens.h"
+#include "messages.h"
 #include "picturebox.h"
 #include "readout.h"
 #include "safewrite.h"
@@ -255,6 +256,8 @@ static void restoreView(Form1& w, bool scheme, bool shown) {
 }
 
 void Form1::PrintWorksheet() {
+    if (!Messages::roomFor(this, tr("Рабочий лист")))
+        return;
     QPrinter printer(QPrinter::HighResolution);
     prepare(&printer);
     printer.setFullPage(true);

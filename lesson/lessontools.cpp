@@ -9,6 +9,7 @@
 #include "graphwindow.h"
 #include "lens.h"
 #include "measurementtable.h"
+#include "messages.h"
 #include "motiondriver.h"
 #include "readout.h"
 
@@ -99,6 +100,10 @@ void Form1::StopMotion() {
 }
 
 GraphWindow* Form1::openGraph() {
+    // Under a scale at which no window fits the screen the graph is not built:
+    // its charts and table would ask for gigabytes of device pixels.
+    if (!Messages::roomFor(this, tr("Quellor — график b(d) и Γ(d)")))
+        return nullptr;
     if (!m_graph) {
         // The charts are built the first time the graph is asked for; shown,
         // hidden or moved, it has the window share its room anew.
@@ -118,7 +123,8 @@ void Form1::ToggleGraph() {
     }
     if (!Allows(Action::Graph))
         return; // its curves would give a task's answer away
-    openGraph()->raise();
+    if (GraphWindow* graph = openGraph())
+        graph->raise();
 }
 
 void Form1::RecordMeasurement() {
@@ -127,8 +133,8 @@ void Form1::RecordMeasurement() {
         QApplication::beep();
         return;
     }
-    GraphWindow* graph = openGraph();
-    graph->table()->addRow(Measurements::measure(Optics::lensOf(*this), ObjectX, ObjectY));
+    if (GraphWindow* graph = openGraph())
+        graph->table()->addRow(Measurements::measure(Optics::lensOf(*this), ObjectX, ObjectY));
 }
 
 void Form1::FollowGraph() {

@@ -2,13 +2,14 @@
 #include "measurementtable.h"
 
 #include "form1.h"
+#include "messages.h"
 #include "readout.h"
 #include "safewrite.h"
+#include "savename.h"
 
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -140,16 +141,19 @@ bool MeasurementTable::writeCsv(const QString& path, QString* error) const {
 }
 
 void MeasurementTable::exportCsv() {
-    const QString path = QFileDialog::getSaveFileName(
-        this, tr("Сохранить таблицу измерений"), tr("измерения.csv"), tr("Таблица CSV (*.csv)"));
+    const QString title = tr("Сохранить таблицу измерений");
+    if (!Messages::roomFor(this, title))
+        return;
+    const QString typed =
+        QFileDialog::getSaveFileName(this, title, tr("измерения.csv"), tr("Таблица CSV (*.csv)"));
+    if (typed.isEmpty())
+        return;
+    // Spreadsheets know the file by its suffix.
+    const QString path = SaveName::decide(this, title, typed, QStringLiteral("csv"));
     if (path.isEmpty())
         return;
     QString error;
     if (!writeCsv(path, &error)) {
-        // The reason names the file; shown as plain text, whatever the name holds.
-        QMessageBox box(QMessageBox::Warning, tr("Таблица не сохранена"), error, QMessageBox::Ok,
-                        this);
-        box.setTextFormat(Qt::PlainText);
-        box.exec();
+        Messages::tell(this, tr("Таблица не сохранена"), error);
     }
 }

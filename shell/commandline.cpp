@@ -6,7 +6,10 @@
 #include "translations.h"
 
 #include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
 #include <cstdio>
+#include <sys/stat.h>
 
 namespace {
 void print(std::FILE* stream, const QString& text) {
@@ -19,6 +22,59 @@ const char* const kToolkitOptionsWithValue[] = {
     "qwindowicon", "qwindowtitle",       "session",       "display", "geometry",
     "style",       "stylesheet",         "qmljsdebugger"};
 const char* const kToolkitFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+// Of those, the ones that make Qt read a file or load code the program never
+// sees: a style sheet of /dev/zero would grow without end. They are refused.
+const char* const kToolkitFileOptions[] = {"stylesheet", "qwindowicon", "platformpluginpath",
+                                           "plugin"};
+// The status of a command line refused before anything is read or written.
+constexpr int kRefused = 2;
+
+// Whether two names lead to one file (through links or hard links alike).
+bool sameFile(const QString& a, const QString& b) {
+    struct stat first {
+    }, second{};
+    return ::stat(QFile::encodeName(a).constData(), &first) == 0 &&
+           ::stat(QFile::encodeName(b).constData(), &second) == 0 &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+// What is wrong with a command line that parsed, or nothing: an option given
+// twice (which one was meant?), an option Qt would read a file for, a value
+// that is the next option, an empty file name, a worksheet that is no PDF or
+// would be written over the lesson it is drawn from.
+std::optional<QString> refusal(const QCommandLineParser& parser) {
+    const QStringList names = parser.optionNames();
+    for (const QString& name : names)
+        if (names.count(name) > 1)
+            return CommandLine::tr("параметр --%1 указан больше одного раза").arg(name);
+    for (const char* name : kToolkitFileOptions)
+        if (parser.isSet(QString::fromLatin1(name)))
+            return CommandLine::tr("параметр -%1 не принимается: по нему читался бы файл, "
+                                   "которого программа не проверяет")
+                .arg(QString::fromLatin1(name));
+    for (const char* name : {"worksheet", "tasks"}) {
+        const QString value = parser.value(QString::fromLatin1(name));
+        // A negative number is a wrong value, said as such below, not an option.
+        if (value.startsWith(QLatin1Char('-')) && !(value.size() > 1 && value.at(1).isDigit()))
+            return CommandLine::tr("--%1: «%2» — это параметр, а не значение")
+                .arg(QString::fromLatin1(name), value);
+    }
+    const QString worksheet = parser.value(QStringLiteral("worksheet"));
+    const QString setup = parser.positionalArguments().value(0);
+    if (parser.positionalArguments().contains(QString()))
+        return CommandLine::tr("пустое имя файла урока");
+    if (!parser.isSet(QStringLiteral("worksheet")))
+        return std::nullopt;
+    if (worksheet.isEmpty())
+        return CommandLine::tr("--worksheet: пустое имя PDF-файла");
+    if (QFileInfo(worksheet).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
+        return CommandLine::tr("--worksheet: имя рабочего листа «%1» должно оканчиваться на .pdf")
+            .arg(worksheet);
+    if (!setup.isEmpty() && sameFile(worksheet, setup))
+        return CommandLine::tr("--worksheet: «%1» — это файл урока, рабочий лист его не заменит")
+            .arg(worksheet);
+    return std::nullopt;
+}
 
 // A window needs a display server to open on, unless a platform is named.
 bool sessionHasDisplay(const QCommandLineParser& parser) {
@@ -95,6 +151,12 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
     s_setupFile = parser.positionalArguments().value(0);
     s_worksheet = parser.value(worksheet);
     s_taskSeed.reset();
+    if (const std::optional<QString> wrong = refusal(parser)) {
+        s_setupFile.clear();
+        s_worksheet.clear();
+        print(stderr, program + QStringLiteral(": ") + *wrong + QLatin1Char('\n'));
+        return kRefused;
+    }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         print(stdout, parser.helpText());
         return 0;
@@ -138,11 +200,6 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
                               read.problem + QLatin1Char('\n'));
             return 2;
         }
-    }
-    if (parser.isSet(worksheet) && s_worksheet.isEmpty()) {
-        print(stderr, program + QStringLiteral(": ") + tr("не указан PDF-файл рабочего листа") +
-                          QLatin1Char('\n'));
-        return 1;
     }
     if (parser.isSet(worksheet))
         return std::nullopt; // written offscreen, without a display

@@ -5,6 +5,7 @@
 #include "form1.h"
 
 #include "actions.h"
+#include "messages.h"
 
 #include <QDialog>
 #include <QFile>
@@ -35,6 +36,8 @@ QString page(const QString& name) {
 } // namespace
 
 void Form1::ShowHelp() {
+    if (!Messages::roomFor(this, tr("Справка — Quellor")))
+        return;
     auto* dialog = findChild<QDialog*>(QStringLiteral("helpWindow"));
     if (!dialog) {
         dialog = new QDialog(this);

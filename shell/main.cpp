@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QScreen>
 #include <QTimer>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -35,6 +36,10 @@ void holdMessage(QtMsgType type, const QMessageLogContext&, const QString& text)
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Beyond a file-size limit a write fails with EFBIG and is reported like
+    // a full disk, instead of the signal ending the program and the bench
+    // with it.
+    std::signal(SIGXFSZ, SIG_IGN);
     // QApplication cannot start without a display: the options are answered,
     // and a missing display reported, before it is built.
     if (const std::optional<int> exitCode = CommandLine::answer(argc, argv))

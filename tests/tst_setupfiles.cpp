@@ -178,6 +178,11 @@ void TestSetupFiles::badFiles_data() {
                                << QStringLiteral("слишком велик");
     QTest::newRow("not a setup") << QByteArray("{\"version\": 1}")
                                  << QStringLiteral("не файл урока");
+    // 2^53 + 1 reads as the double 2^53: the series named would be another.
+    QTest::newRow("seed a JSON number cannot hold")
+        << with("\"zoom\": 0", "\"tasks\": {\"seed\": 9007199254740993}, \"zoom\": 0")
+        << QStringLiteral("tasks.seed");
+    QTest::newRow("link to itself") << QByteArray("<loop>") << QStringLiteral("кольцо");
 }
 
 // The message names the file and the problem; the bench stays exactly as it was.
@@ -186,7 +191,9 @@ void TestSetupFiles::badFiles() {
     QFETCH(QString, problem);
     QString path = m_dir.filePath(QStringLiteral("bad-%1.quellor").arg(QTest::currentDataTag()));
     path.replace(QLatin1Char(' '), QLatin1Char('-'));
-    if (bytes != "<missing>") {
+    if (bytes == "<loop>") {
+        QVERIFY(QFile::link(path, path));
+    } else if (bytes != "<missing>") {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);

@@ -175,10 +175,6 @@
         <translation>[FILE]</translation>
     </message>
     <message>
-        <source>не указан PDF-файл рабочего листа</source>
-        <translation>no PDF file given for the worksheet</translation>
-    </message>
-    <message>
         <source>Открыть серию задач с этим числом (0 … 18446744073709551615): у всех, кто назовёт то же число, те же задачи.</source>
         <translation>Open the series of tasks with this number (0 … 18446744073709551615): everyone who gives the same number gets the same tasks.</translation>
     </message>
@@ -189,6 +185,34 @@
     <message>
         <source>--tasks: «%1» — не номер серии задач: нужно целое число от 0 до 18446744073709551615</source>
         <translation>--tasks: “%1” is no number of a series of tasks: a whole number from 0 to 18446744073709551615 is needed</translation>
+    </message>
+    <message>
+        <source>параметр --%1 указан больше одного раза</source>
+        <translation>the option --%1 is given more than once</translation>
+    </message>
+    <message>
+        <source>параметр -%1 не принимается: по нему читался бы файл, которого программа не проверяет</source>
+        <translation>the option -%1 is not accepted: it would read a file the program does not check</translation>
+    </message>
+    <message>
+        <source>--%1: «%2» — это параметр, а не значение</source>
+        <translation>--%1: “%2” is an option, not a value</translation>
+    </message>
+    <message>
+        <source>пустое имя файла урока</source>
+        <translation>the lesson file name is empty</translation>
+    </message>
+    <message>
+        <source>--worksheet: пустое имя PDF-файла</source>
+        <translation>--worksheet: the PDF file name is empty</translation>
+    </message>
+    <message>
+        <source>--worksheet: имя рабочего листа «%1» должно оканчиваться на .pdf</source>
+        <translation>--worksheet: the worksheet name “%1” must end in .pdf</translation>
+    </message>
+    <message>
+        <source>--worksheet: «%1» — это файл урока, рабочий лист его не заменит</source>
+        <translation>--worksheet: “%1” is the lesson file; the worksheet will not replace it</translation>
     </message>
 </context>
 <context>
@@ -454,10 +478,6 @@
         <translation>beyond the left edge</translation>
     </message>
     <message>
-        <source>Файл «%1» уже есть. Заменить его?</source>
-        <translation>The file “%1” already exists. Replace it?</translation>
-    </message>
-    <message>
         <source>Подписи</source>
         <translation>Labels</translation>
     </message>
@@ -700,6 +720,10 @@
         <source>Задача, строка %1</source>
         <translation>Task, line %1</translation>
     </message>
+    <message>
+        <source>Quellor — график b(d) и Γ(d)</source>
+        <translation>Quellor — graph of b(d) and Γ(d)</translation>
+    </message>
 </context>
 <context>
     <name>GraphWindow</name>
@@ -832,6 +856,13 @@
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>При таком масштабе экрана это окно на нём не помещается.</source>
+        <translation>At this screen scale the window does not fit on the screen.</translation>
+    </message>
+</context>
+<context>
     <name>Readout</name>
     <message>
         <source>ru_RU</source>
@@ -868,6 +899,13 @@
     <message>
         <source>уменьшенное</source>
         <translation>reduced</translation>
+    </message>
+</context>
+<context>
+    <name>SaveName</name>
+    <message>
+        <source>Файл «%1» уже есть. Заменить его?</source>
+        <translation>The file “%1” already exists. Replace it?</translation>
     </message>
 </context>
 <context>

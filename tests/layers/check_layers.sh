@@ -18,7 +18,7 @@ declare -A may=(
     [window]="app parameters rays input modes lesson files shell optics controls"
 )
 window_folders="app parameters rays input modes lesson files shell"
-format_files="files/safewrite.cpp files/safewrite.h files/setupfile.cpp files/setupfile.h files/zoomsteps.h"
+format_files="files/saferead.cpp files/saferead.h files/safewrite.cpp files/safewrite.h files/setupfile.cpp files/setupfile.h files/zoomsteps.h"
 
 check() { # layer file
     local layer=$1 file=$2 name found dir
