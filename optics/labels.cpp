@@ -129,14 +129,21 @@ std::vector<Mark> labelMarks(const BenchState& bench) {
 
     marks.push_back(beside(Text::O, Area::Left, Bench::kLensX, axis, !tipAbove, true));
     if (focal.finite) {
+        // The names follow the focus: the back focus F′ is where parallel light
+        // meets behind a converging lens, or seems to come from before a
+        // diverging one; the front focus F lies on the other side.
         const Optics::MarkDistances at = Optics::markDistances(focal);
+        const bool backFocusBefore = focal.front < 0;
+        const Text before = backFocusBefore ? Text::FPrime : Text::F;
+        const Text beyond = backFocusBefore ? Text::F : Text::FPrime;
+        const Text twiceBefore = backFocusBefore ? Text::TwoFPrime : Text::TwoF;
+        const Text twiceBeyond = backFocusBefore ? Text::TwoF : Text::TwoFPrime;
         marks.push_back(
-            beside(Text::F, Area::Left, Bench::kLensX - at.objectSide, axis, !tipAbove, true));
-        marks.push_back(beside(Text::TwoF, Area::Left, Bench::kLensX - 2 * at.objectSide, axis,
+            beside(before, Area::Left, Bench::kLensX - at.objectSide, axis, !tipAbove, true));
+        marks.push_back(beside(twiceBefore, Area::Left, Bench::kLensX - 2 * at.objectSide, axis,
                                !tipAbove, true));
-        marks.push_back(beside(Text::FPrime, Area::Right, at.imageSide, axis, !tipAbove, true));
-        marks.push_back(
-            beside(Text::TwoFPrime, Area::Right, 2 * at.imageSide, axis, !tipAbove, true));
+        marks.push_back(beside(beyond, Area::Right, at.imageSide, axis, !tipAbove, true));
+        marks.push_back(beside(twiceBeyond, Area::Right, 2 * at.imageSide, axis, !tipAbove, true));
     }
     if (!placed)
         return marks;

@@ -17,6 +17,7 @@
 #include <QSlider>
 #include <QtTest>
 #include <cmath>
+#include <tuple>
 
 using namespace TestSupport;
 
@@ -118,6 +119,18 @@ void TestLessonLayers::standardCases() {
     QCOMPARE(w->ObjectY, float(kAxis - 1000));
 
     const auto marks = Labels::labelMarks(*w);
+    // The back focus F' stands at |f'|, behind a converging lens and before a
+    // diverging one; the front focus F at |f| on the other side.
+    for (const auto& [name, length, behind] : {std::tuple{Labels::Text::FPrime, fBack, converging},
+                                               std::tuple{Labels::Text::F, f, !converging}}) {
+        const Labels::Mark* focus = markOf(marks, name);
+        QVERIFY(focus);
+        QCOMPARE(focus->area, behind ? Labels::Area::Right : Labels::Area::Left);
+        const double point = focus->x + Labels::kGap;
+        const double fromLens = behind ? point : kLens - point;
+        QVERIFY2(std::fabs(fromLens - std::fabs(length)) < 0.5,
+                 qPrintable(QStringLiteral("%1 against %2").arg(fromLens).arg(length)));
+    }
     const double vergence = P - n1 / d;
     if (converging && key == 4) {
         QCOMPARE(w->lblImageKind->Caption(), kNoImage);
