@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <cmath>
@@ -196,6 +197,10 @@ bool Form1::MayDiscardChanges() {
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
     box.setObjectName(QStringLiteral("unsavedChanges"));
     box.setDefaultButton(QMessageBox::Save);
+    // Russian programs offer "Не сохранять" here; Qt's own word is "Отклонить".
+    box.button(QMessageBox::Discard)->setText(tr("Не сохранять"));
+    box.button(QMessageBox::Save)->setText(tr("Сохранить"));
+    box.button(QMessageBox::Cancel)->setText(tr("Отмена"));
     switch (box.exec()) {
     case QMessageBox::Save:
         SaveSetup();

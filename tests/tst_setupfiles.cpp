@@ -3,6 +3,7 @@
 // file names its problem and changes nothing; a typed index or radius is taken
 // exactly, in Russian and in English.
 #include "form1.h"
+#include "commandbutton.h"
 #include "label.h"
 #include "picturebox.h"
 #include "setupfile.h"
@@ -63,6 +64,8 @@ std::shared_ptr<QString> answerNextMessage(QMessageBox::StandardButton button = 
     QTimer::singleShot(0, [said, button] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             *said = box->text();
+            for (QAbstractButton* offered : box->buttons())
+                *said += QLatin1Char('\n') + offered->text();
             box->button(button) ? box->button(button)->click() : box->reject();
         }
     });
@@ -92,6 +95,8 @@ private slots:
     void badFiles();
     void exactValues_data();
     void exactValues();
+    void readoutsLookEditable_data();
+    void readoutsLookEditable();
     void unsavedChangesAsk();
     void helpOnF1_data();
     void helpOnF1();
@@ -212,40 +217,45 @@ void TestSetupFiles::exactValues_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("taken");
     QTest::addColumn<QString>("shows"); // the read-out's text after, trimmed
+    QTest::addColumn<bool>("scheme");   // in the scheme view, over the object's area
     // Water left of a biconvex lens N = 1,64 of radii 1500 twips: the power is
     // (1,64 - 1,33)/1500 + (1,64 - 1)/1500 = 0,95/1500 per twip, so f = 1,33 *
     // 1500/0,95 = 2100 twips = 3,70 cm and f' = 1500/0,95 twips = 2,78 cm.
     QTest::newRow("ru comma") << false << "lbln1"
-                              << "1,33" << true << "1,33";
+                              << "1,33" << true << "1,33" << true;
     QTest::newRow("ru point") << false << "lbln1"
-                              << "1.33" << true << "1,33";
+                              << "1.33" << true << "1,33" << false;
     QTest::newRow("en point") << true << "lbln1"
-                              << "1.33" << true << "1.33";
+                              << "1.33" << true << "1.33" << false;
     QTest::newRow("en comma") << true << "lbln1"
-                              << "1,33" << true << "1.33";
+                              << "1,33" << true << "1.33" << true;
     QTest::newRow("ru radius in cm") << false << "lblRleft"
-                                     << "3 см" << true << "R = 3,00 см";
+                                     << "3 см" << true << "R = 3,00 см" << true;
     QTest::newRow("en radius") << true << "lblRright"
-                               << "4.5" << true << "R = 4.50 cm";
+                               << "4.5" << true << "R = 4.50 cm" << false;
     QTest::newRow("ru lens index") << false << "lblN"
-                                   << "1,515" << true << "1,515";
+                                   << "1,515" << true << "1,515" << false;
     QTest::newRow("ru text") << false << "lbln2"
-                             << "вода" << false << "1";
+                             << "вода" << false << "1" << false;
     QTest::newRow("ru out of range") << false << "lbln1"
-                                     << "2,5" << false << "1";
+                                     << "2,5" << false << "1" << false;
     QTest::newRow("en below range") << true << "lbln2"
-                                    << "0.9" << false << "1";
+                                    << "0.9" << false << "1" << true;
     QTest::newRow("ru radius too small") << false << "lblRleft"
-                                         << "1" << false << "R = 2,65 см";
+                                         << "1" << false << "R = 2,65 см" << false;
 }
 
-// Typed through the keyboard into the editor a click on the read-out opens.
+// Typed through the keyboard into the editor a click on the read-out opens: the
+// click lands at the read-out's place in the window, whatever lies beneath it
+// (in the scheme the left index lies over the area where a press places the
+// object).
 void TestSetupFiles::exactValues() {
     QFETCH(bool, english);
     QFETCH(QString, readout);
     QFETCH(QString, typed);
     QFETCH(bool, taken);
     QFETCH(QString, shows);
+    QFETCH(bool, scheme);
     QTranslator translator;
     if (english) {
         QVERIFY(translator.load(QStringLiteral(":/i18n/quellor_en.qm")));
@@ -254,8 +264,12 @@ void TestSetupFiles::exactValues() {
     auto w = TestSupport::startWindow();
     auto* label = w->findChild<Label*>(readout);
     QVERIFY(label);
+    if (scheme)
+        TestSupport::clickAt(w.get(), TestSupport::middleOf(w->cmdCx));
+    QCOMPARE(w->picLeft->figures().isEmpty(), true);
     const QString focalBefore = w->lblFocal->Caption();
-    QTest::mouseClick(label, Qt::LeftButton);
+    TestSupport::clickAt(w.get(), TestSupport::middleOf(label));
+    QVERIFY(w->picLeft->figures().isEmpty()); // no object placed under the read-out
     auto* editor = w->findChild<QLineEdit*>(QStringLiteral("readoutEditor"));
     QVERIFY(editor && editor->isVisible());
     editor->selectAll();
@@ -274,13 +288,47 @@ void TestSetupFiles::exactValues() {
         QCOMPARE(w->lblFocal->Caption(), focalBefore);
     // Escape leaves the editor and changes nothing more.
     const QString now = w->lblFocal->Caption();
-    QTest::mouseClick(label, Qt::LeftButton);
+    TestSupport::clickAt(w.get(), TestSupport::middleOf(label));
     QTest::keyClicks(editor, QStringLiteral("1,9"));
     QTest::keyClick(editor, Qt::Key_Escape);
     QVERIFY(!editor->isVisible());
     QCOMPARE(w->lblFocal->Caption(), now);
     if (english)
         QCoreApplication::removeTranslator(&translator);
+}
+
+void TestSetupFiles::readoutsLookEditable_data() {
+    QTest::addColumn<QString>("readout");
+    QTest::addColumn<bool>("scheme");
+    for (const char* name : {"lbln1", "lbln2", "lblN", "lblRleft", "lblRright"}) {
+        QTest::newRow(name) << QString::fromLatin1(name) << false;
+        QTest::newRow(qPrintable(QStringLiteral("%1 scheme").arg(QLatin1String(name))))
+            << QString::fromLatin1(name) << true;
+    }
+}
+
+// What lies under the pointer at a read-out says it takes a value: a text
+// cursor and a tooltip; reached by Tab, its box is framed in the highlight.
+void TestSetupFiles::readoutsLookEditable() {
+    QFETCH(QString, readout);
+    QFETCH(bool, scheme);
+    auto w = TestSupport::startWindow();
+    if (scheme)
+        TestSupport::clickAt(w.get(), TestSupport::middleOf(w->cmdCx));
+    auto* label = w->findChild<Label*>(readout);
+    QVERIFY(label);
+    QWidget* there = w->childAt(TestSupport::middleOf(label));
+    QVERIFY(there);
+    QCOMPARE(there->cursor().shape(), Qt::IBeamCursor);
+    QVERIFY(there->toolTip().contains(QStringLiteral("точное значение")));
+    const QColor highlight = label->palette().color(QPalette::Highlight);
+    QVERIFY(label->grab().toImage().pixelColor(0, 0) != highlight);
+    QApplication::setActiveWindow(w.get());
+    label->setFocus(Qt::TabFocusReason);
+    QVERIFY(label->hasFocus());
+    const QImage framed = label->grab().toImage();
+    QCOMPARE(framed.pixelColor(0, 0), highlight);
+    QCOMPARE(framed.pixelColor(framed.width() - 1, framed.height() - 1), highlight);
 }
 
 // Closing with unsaved changes asks: Cancel keeps the window, Discard closes.
@@ -293,6 +341,7 @@ void TestSetupFiles::unsavedChangesAsk() {
     auto said = answerNextMessage(QMessageBox::Cancel);
     w->cmdExit_Click();
     QVERIFY2(said->contains(QStringLiteral("не сохранён")), qPrintable(*said));
+    QVERIFY2(said->contains(QStringLiteral("Не сохранять")), qPrintable(*said));
     QVERIFY(w->isVisible());
     said = answerNextMessage(QMessageBox::Cancel);
     QVERIFY(!w->close()); // the window manager's close asks as well

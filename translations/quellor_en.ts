@@ -4,6 +4,10 @@
 <context>
     <name>CommandLine</name>
     <message>
+        <source>на скамье нет предмета: рабочему листу нечего строить</source>
+        <translation>no object on the bench: the worksheet has nothing to construct</translation>
+    </message>
+    <message>
         <source>Вексол: оптическая скамья, на которой видно, как линза строит изображение точки.</source>
         <translation>Quellor: an optical bench that shows how a lens forms the image of a point.</translation>
     </message>
@@ -71,7 +75,7 @@
         <translation>Principal optical axis of the lens</translation>
     </message>
     <message>
-        <source>В е к с о л</source>
+        <source>Q u e l l o r</source>
         <translation>Q u e l l o r</translation>
     </message>
     <message>
@@ -340,7 +344,7 @@
     </message>
     <message>
         <source>уменьшенное</source>
-        <translation>reduced</translation>
+        <translation>diminished</translation>
     </message>
     <message>
         <source>за краем справа</source>
@@ -530,6 +534,18 @@
         <translation>The lesson “%1” has changed. Save the changes?</translation>
     </message>
     <message>
+        <source>Не сохранять</source>
+        <translation>Don’t Save</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
         <source>n1 = %1</source>
         <translation>n1 = %1</translation>
     </message>
@@ -612,7 +628,7 @@
     </message>
     <message>
         <source>Правило: предмет дальше 2F — изображение действительное, перевёрнутое, уменьшенное, между F′ и 2F′.</source>
-        <translation>Rule: an object beyond 2F gives a real, inverted, reduced image between F′ and 2F′.</translation>
+        <translation>Rule: an object beyond 2F gives a real, inverted, diminished image between F′ and 2F′.</translation>
     </message>
     <message>
         <source>Правило: предмет в 2F — изображение действительное, перевёрнутое, равное, в 2F′.</source>
@@ -628,7 +644,7 @@
     </message>
     <message>
         <source>Правило: рассеивающая линза даёт мнимое, прямое, уменьшенное изображение между линзой и фокусом.</source>
-        <translation>Rule: a diverging lens gives a virtual, upright, reduced image between the lens and its focus.</translation>
+        <translation>Rule: a diverging lens gives a virtual, upright, diminished image between the lens and its focus.</translation>
     </message>
     <message>
         <source>Уровень: %1</source>
@@ -644,7 +660,7 @@
     </message>
     <message>
         <source>Серия %1, %2. Засчитано %3 из %4. Дальше: Ctrl+N, уровень: Ctrl+Shift+T, выход: Esc.</source>
-        <translation>Series %1, %2. Counted %3 of %4. Next: Ctrl+N, level: Ctrl+Shift+T, leave: Esc.</translation>
+        <translation>Series %1, %2. Correct answers: %3 of %4. Next: Ctrl+N, level: Ctrl+Shift+T, leave: Esc.</translation>
     </message>
     <message>
         <source>Засчитано: ваша точка в %1 см от изображения (допуск %2 см).</source>
@@ -679,16 +695,20 @@
         <translation>Rule: the ray from the point parallel to the axis goes on through the image and the focus F′; the ray through F leaves parallel to the axis.</translation>
     </message>
     <message>
+        <source>Правило: луч из точки параллельно оси идёт после линзы через фокус F′, а его продолжение назад проходит через изображение.</source>
+        <translation>Rule: the ray from the point parallel to the axis goes on through the focus F′; traced back, it passes through the image.</translation>
+    </message>
+    <message>
         <source>Правило: луч из точки параллельно оси выходит так, будто идёт из фокуса F′ перед линзой, и его продолжение проходит через изображение.</source>
         <translation>Rule: the ray from the point parallel to the axis leaves as if it came from the focus F′ before the lens; traced back, it passes through the image.</translation>
     </message>
     <message>
         <source>Вид верен: %1.</source>
-        <translation>Kind right: %1.</translation>
+        <translation>The right kind of image: %1.</translation>
     </message>
     <message>
-        <source>Вид неверен: изображение %1, ваша точка — %2.</source>
-        <translation>Kind wrong: the image is %1, your point %2.</translation>
+        <source>Вид неверен: изображение %1, а по вашей точке оно было бы %2.</source>
+        <translation>The wrong kind of image: it is %1; your point would make it %2.</translation>
     </message>
     <message>
         <source>Задача, строка %1</source>
@@ -735,7 +755,7 @@
     </message>
     <message>
         <source>мнимое, уменьшенное</source>
-        <translation>virtual, reduced</translation>
+        <translation>virtual, diminished</translation>
     </message>
     <message>
         <source>d = f</source>
@@ -910,6 +930,11 @@
 </context>
 <context>
     <name>SetupFile</name>
+    <message>
+        <source>ru_RU</source>
+        <comment>locale of the decimal mark in the messages</comment>
+        <translation>en_US</translation>
+    </message>
     <message>
         <source>нет поля «%1»</source>
         <translation>the field “%1” is missing</translation>
