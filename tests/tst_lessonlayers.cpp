@@ -81,6 +81,8 @@ private slots:
     void mends();
     void namesStandApart_data();
     void namesStandApart();
+    void imageColours_data();
+    void imageColours();
 };
 
 void TestLessonLayers::standardCases_data() {
@@ -434,6 +436,38 @@ void TestLessonLayers::namesStandApart() {
             boxes << box;
         }
     }
+}
+
+void TestLessonLayers::imageColours_data() {
+    QTest::addColumn<bool>("safe");
+    QTest::addColumn<int>("key"); // 1: beyond 2F, a real image; 5: inside F, a virtual one
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("classic real: green") << false << 1 << QColor(0, 255, 0);
+    QTest::newRow("classic virtual: red") << false << 5 << QColor(255, 0, 0);
+    QTest::newRow("safe real: Okabe-Ito blue") << true << 1 << QColor(0, 114, 178);
+    QTest::newRow("safe virtual: Okabe-Ito vermillion") << true << 5 << QColor(213, 94, 0);
+}
+
+// The image dot in the palette's colour for its kind (README: blue for the
+// real image, vermillion for the virtual one with "Палитра").
+void TestLessonLayers::imageColours() {
+    QFETCH(bool, safe);
+    QFETCH(int, key);
+    QFETCH(QColor, colour);
+    auto w = benchWith(true, 0, 0);
+    w->SafePalette = safe ? kTrue : kFalse;
+    QTest::keyClick(w->picLeft, Qt::Key(Qt::Key_0 + key));
+    const PictureBox* area = key == 1 ? w->picRigth : w->picLeft;
+    // The dot at the image point (the object's dot shares the left area).
+    const double imageX = w->ImageX;
+    int dots = 0;
+    for (const Figure& f : area->figures())
+        if (f.kind == Figure::Kind::Circle && std::fabs(f.x1 - imageX) < 1 &&
+            std::fabs(f.y1 - w->ImageY) < 1) {
+            ++dots;
+            QCOMPARE(toQColor(f.colour), colour);
+        }
+    QCOMPARE(dots, 1);
 }
 
 QTEST_MAIN(TestLessonLayers)

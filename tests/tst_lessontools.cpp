@@ -11,7 +11,9 @@
 #include "slider.h"
 #include "testsupport.h"
 
+#include <QChartView>
 #include <QFile>
+#include <QLineSeries>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -136,6 +138,22 @@ void TestLessonTools::graphPointFollowsDragsAndSliders() {
     QVERIFY(!curve.isEmpty());
     for (const QPointF& p : curve)
         QVERIFY(std::fabs(p.y() - lens.b(p.x())) <= 1e-6 * std::max(1.0, std::fabs(p.y())));
+    // Between two media (1,4 before the lens, as typed) the image runs off
+    // towards b = f' = n2/P, not f = n1/P.
+    w->SetLeftIndex(1.4);
+    const Expected media = expectedFor(*w);
+    QVERIFY(std::fabs(media.f - media.fBack) > 0.5);
+    int asymptotes = 0;
+    for (const QChartView* view : graph->findChildren<QChartView*>())
+        for (QAbstractSeries* series : view->chart()->series())
+            if (auto* line = qobject_cast<QLineSeries*>(series);
+                line && line->name() == QStringLiteral("b = f′")) {
+                ++asymptotes;
+                for (const QPointF& p : line->points())
+                    QVERIFY2(std::fabs(p.y() - media.fBack) < 1e-6,
+                             qPrintable(QString::number(p.y())));
+            }
+    QCOMPARE(asymptotes, 1);
 
     // The bench's safe palette recolours the graph, and back.
     ctrlKey(w.get(), Qt::Key_K, "k");
@@ -309,6 +327,19 @@ void TestLessonTools::motionCrossesTheFocus() {
              kindAt(xs[at + held]) == Optics::ImageKind::Virtual));
     QCOMPARE(kindAt(xs[at - 1]), Optics::ImageKind::Real);
     QCOMPARE(kindAt(xs[at + held]), Optics::ImageKind::Virtual);
+    // Before that it halts at 2F as long, where the image is as large as the
+    // object (when 2F lies on the bench after the start).
+    const double twoFocusX = kLensPlane - 2 * lens.f * kTwipsPerCm;
+    if (twoFocusX <= xs.front())
+        return;
+    std::size_t atTwo = 0;
+    while (xs[atTwo] < twoFocusX - 0.01)
+        ++atTwo;
+    std::size_t heldTwo = 0;
+    while (xs[atTwo + heldTwo] == xs[atTwo])
+        ++heldTwo;
+    QVERIFY(std::fabs(xs[atTwo] - twoFocusX) < 0.01);
+    QVERIFY2(heldTwo * frame >= 1.0, qPrintable(QString::number(heldTwo)));
 }
 
 QTEST_MAIN(TestLessonTools)

@@ -2,8 +2,8 @@
 // Setup files and exact values: a saved lesson opens as the same bench; a bad
 // file names its problem and changes nothing; a typed index or radius is taken
 // exactly, in Russian and in English.
-#include "form1.h"
 #include "commandbutton.h"
+#include "form1.h"
 #include "label.h"
 #include "picturebox.h"
 #include "setupfile.h"
@@ -13,6 +13,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -93,6 +96,9 @@ private slots:
     void roundTrip();
     void badFiles_data();
     void badFiles();
+    void fieldLimits_data();
+    void fieldLimits();
+    void shortestNumbers();
     void exactValues_data();
     void exactValues();
     void readoutsLookEditable_data();
@@ -209,6 +215,120 @@ void TestSetupFiles::badFiles() {
     QCOMPARE(w->CurrentSetup(), setupBefore);
     QCOMPARE(w->windowTitle(), titleBefore);
     QVERIFY(w->isWindowModified());
+}
+
+namespace {
+// A valid setup with one field (a path such as "radii.left") set to a value.
+QByteArray withField(const QString& path, const QJsonValue& value) {
+    QJsonObject root = QJsonDocument::fromJson(
+                           SetupFile::write(bench(1.33, 1.64, 1, 3, 3, true, true, true, 7, 1)))
+                           .object();
+    const QStringList keys = path.split(QLatin1Char('.'));
+    if (keys.size() == 1) {
+        root.insert(keys[0], value);
+    } else {
+        QJsonObject inner = root.value(keys[0]).toObject();
+        inner.insert(keys[1], value);
+        root.insert(keys[0], inner);
+    }
+    return QJsonDocument(root).toJson();
+}
+} // namespace
+
+void TestSetupFiles::fieldLimits_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QJsonValue>("value");
+    QTest::addColumn<QString>("problem"); // empty where the setup is taken
+    const QString outside = QStringLiteral("вне допустимых пределов");
+    // The limits the README states: indices 1 to 2, radii 2,65 to 8,47 cm as
+    // the read-outs show them, the object within the left area (from a twip
+    // before the lens to its left edge, 13,23 cm; from 3990 twips above the
+    // axis to 4035 below it), the zoom -6 to 8 steps.
+    const double cm = 567;
+    const struct {
+        const char* field;
+        double least, greatest, step;
+    } numbers[] = {
+        {"indices.left", 1, 2, 0.001},
+        {"indices.lens", 1, 2, 0.001},
+        {"indices.right", 1, 2, 0.001},
+        {"radii.left", 2.645, 8.4749, 0.002},
+        {"radii.right", 2.645, 8.4749, 0.002},
+        {"object.distance", 1 / cm, 7500 / cm, 0.001},
+        {"object.height", -4035 / cm, 3990 / cm, 0.001},
+        {"zoom", -6, 8, 1},
+    };
+    for (const auto& n : numbers) {
+        QTest::addRow("%s least", n.field) << n.field << QJsonValue(n.least) << QString();
+        QTest::addRow("%s greatest", n.field) << n.field << QJsonValue(n.greatest) << QString();
+        QTest::addRow("%s below", n.field) << n.field << QJsonValue(n.least - n.step) << outside;
+        QTest::addRow("%s above", n.field) << n.field << QJsonValue(n.greatest + n.step) << outside;
+    }
+    const QString number = QStringLiteral("должно быть числом");
+    const QString object = QStringLiteral("должно быть объектом");
+    const QString flag = QStringLiteral("должно быть true или false");
+    const struct {
+        const char* field;
+        QString problem;
+    } types[] = {
+        {"lens", QStringLiteral("\"converging\" или \"diverging\"")},
+        {"view", QStringLiteral("\"scheme\" или \"lens\"")},
+        {"indices", object},
+        {"radii", object},
+        {"object", object},
+        {"layers", object},
+        {"indices.left", number},
+        {"indices.lens", number},
+        {"indices.right", number},
+        {"radii.left", number},
+        {"radii.right", number},
+        {"object.distance", number},
+        {"object.height", number},
+        {"zoom", number},
+        {"layers.labels", flag},
+        {"layers.thirdRay", flag},
+        {"layers.safePalette", flag},
+    };
+    for (const auto& t : types)
+        QTest::addRow("%s of a wrong type", t.field)
+            << t.field
+            << QJsonValue(t.field == QLatin1String("object") ? QJsonValue(7)
+                                                             : QJsonValue(QStringLiteral("1")))
+            << t.problem;
+    // The message states the limits the reader applies, as the read-outs show
+    // numbers: the decimal comma, two decimals for a radius.
+    QTest::newRow("radius message")
+        << "radii.left" << QJsonValue(1.5)
+        << QStringLiteral("значение 1,5 поля «radii.left» вне допустимых "
+                          "пределов (от 2,65 до 8,47)");
+}
+
+// Each number is taken at both of its limits and refused just beyond them;
+// each field of a wrong type is refused, naming it.
+void TestSetupFiles::fieldLimits() {
+    QFETCH(QString, field);
+    QFETCH(QJsonValue, value);
+    QFETCH(QString, problem);
+    const SetupFile::Result read = SetupFile::parse(withField(field, value));
+    QCOMPARE(bool(read.setup), problem.isEmpty());
+    QVERIFY2(read.problem.contains(problem), qPrintable(read.problem));
+    if (!problem.isEmpty() && problem != QLatin1String("вне допустимых пределов") &&
+        !field.contains(QLatin1Char('.')) && field != QLatin1String("lens") &&
+        field != QLatin1String("view"))
+        QVERIFY2(read.problem.contains(field), qPrintable(read.problem));
+}
+
+// A value set by a slider step, 1 + 32/50 = 1.6400000000000001, is written as
+// the text a teacher typed, and reads back as the same bench.
+void TestSetupFiles::shortestNumbers() {
+    const Setup slider = bench(1 + 32 / 50.0, 1 + 32 / 50.0, 1, 3, 3, true, true, true, 7.4, 1.5);
+    const QByteArray text = SetupFile::write(slider);
+    QVERIFY2(text.contains("\"lens\": 1.64,"), text.constData());
+    QVERIFY2(!text.contains("1.6400000000000001"), text.constData());
+    const SetupFile::Result read = SetupFile::parse(text);
+    QVERIFY(read.setup);
+    QCOMPARE(read.setup->N, 1.64);
+    QCOMPARE(SetupFile::write(*read.setup), text);
 }
 
 void TestSetupFiles::exactValues_data() {

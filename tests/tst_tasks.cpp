@@ -13,7 +13,9 @@
 #include "task.h"
 #include "testsupport.h"
 
+#include <QApplication>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 #include <cmath>
 
@@ -67,6 +69,26 @@ void keyToWindow(Form1* w, Qt::Key key, Qt::KeyboardModifiers modifiers, const c
     QVERIFY(QTest::qWaitForWindowActive(w));
     QTest::simulateEvent(w->picLeft, true, key, modifiers, QString::fromLatin1(text), false);
     QTest::simulateEvent(w->picLeft, false, key, modifiers, QString::fromLatin1(text), false);
+}
+
+// The standard regions as the README gives them, in multiples of F.
+constexpr double kClearOfF = 0.2; // an object stays this share of F from F
+constexpr double kMargin = 300;   // twips inside the areas' edges
+constexpr double kTwip = 1;
+std::pair<double, double> readmeSpan(Tasks::Region region) {
+    switch (region) {
+    case Tasks::Region::BeyondTwoF:
+        return {2.4, 3};
+    case Tasks::Region::AtTwoF:
+        return {2, 2};
+    case Tasks::Region::BetweenFAndTwoF:
+        return {1.3, 1.7};
+    case Tasks::Region::InsideF:
+        return {0.4, 0.65};
+    case Tasks::Region::Diverging:
+        return {0.5, 3};
+    }
+    return {0, 0};
 }
 
 bool onScreen(double benchX, double y) {
@@ -124,6 +146,7 @@ private slots:
     void commandLine_data();
     void commandLine();
     void taskModeAnswersAndRestores();
+    void verdictWords();
 };
 
 void TestTasks::seriesSolvable_data() {
@@ -163,7 +186,21 @@ void TestTasks::seriesSolvable() {
         QVERIFY2(onScreen(task.objectX, task.objectY), qPrintable(QString::number(i)));
         QVERIFY2(onScreen(e.x, e.y),
                  qPrintable(QStringLiteral("task %1 image (%2, %3)").arg(i).arg(e.x).arg(e.y)));
-        QVERIFY(std::fabs(d - std::fabs(e.f)) > 0.1 * std::fabs(e.f));
+        // The README's regions, in multiples of the object-side mark distance
+        // (|f| before a converging lens, |f'| before a diverging one), at least
+        // a fifth of it from F, and the object and image 300 twips inside
+        // their areas (within a twip: the object is a single-precision place).
+        const double a = task.converging ? e.f : std::fabs(e.fBack);
+        const auto [low, high] = readmeSpan(task.region);
+        QVERIFY2(d >= low * a - kTwip && d <= high * a + kTwip,
+                 qPrintable(QStringLiteral("task %1: d = %2 F").arg(i).arg(d / a)));
+        QVERIFY(std::fabs(d - a) >= kClearOfF * a - kTwip);
+        const double imageInArea = e.b > 0 ? e.b : kLens + e.b;
+        for (const auto& [x, y] :
+             {std::pair{double(task.objectX), double(task.objectY)}, std::pair{imageInArea, e.y}})
+            QVERIFY2(x >= kMargin - kTwip && x <= kWidth - kMargin + kTwip &&
+                         y <= kHeight - kMargin + kTwip,
+                     qPrintable(QStringLiteral("task %1 at (%2, %3)").arg(i).arg(x).arg(y)));
         // The foci on screen (the focus task asks for them).
         QVERIFY(onScreen(kLens + e.fBack, kAxis) && onScreen(kLens - e.f, kAxis));
         // The region is the one the rule names.
@@ -414,6 +451,46 @@ void TestTasks::taskModeAnswersAndRestores() {
     QCOMPARE(window->ShowLabels, before.ShowLabels);
     QCOMPARE(window->ShowThirdRay, before.ShowThirdRay);
     QCOMPARE(window->ImageX, before.ImageX);
+}
+
+// Clicked at the true image, each task of a series says so in Russian words the
+// model settles: the kind (real right of the lens, upright on the object's side
+// of the axis, enlarged or diminished by |magnification|) and the distances
+// with the decimal comma.
+void TestTasks::verdictWords() {
+    auto window = TestSupport::startWindow();
+    QApplication::setActiveWindow(window.get());
+    window->EnterTaskMode(42, Tasks::Level::Mixed);
+    const QRegularExpression distance(
+        QStringLiteral("^Засчитано: ваша точка в \\d+,\\d\\d см от .+ \\(допуск 0,50 см\\)"));
+    int imageTasks = 0;
+    for (int i = 0; i < 10; ++i) {
+        const Tasks::Task task = window->Task().tasks[std::size_t(i)];
+        const Expected e = expectedOf(task);
+        const bool image = task.kind == Tasks::Kind::FindImage;
+        const double x = image ? e.x : kLens + e.fBack;
+        const double y = image ? e.y : kAxis;
+        PictureBox* area = x > kLens ? window->picRigth : window->picLeft;
+        QTest::mouseClick(area, Qt::LeftButton, {},
+                          TestSupport::pixelOf(area, x > kLens ? x - kLens : x, y));
+        const QString said = window->lblTaskLines[2]->Caption();
+        QVERIFY2(distance.match(said).hasMatch(), qPrintable(said));
+        if (image) {
+            ++imageTasks;
+            const double size = std::fabs(e.m);
+            const QString words =
+                QStringList{e.b > 0 ? QStringLiteral("действительное") : QStringLiteral("мнимое"),
+                            e.m > 0 ? QStringLiteral("прямое") : QStringLiteral("перевёрнутое"),
+                            std::fabs(size - 1) < kTiny ? QStringLiteral("равное")
+                            : size > 1                  ? QStringLiteral("увеличенное")
+                                                        : QStringLiteral("уменьшенное")}
+                    .join(QStringLiteral(", "));
+            QCOMPARE(window->lblTaskLines[3]->Caption(),
+                     QStringLiteral("Вид верен: %1.").arg(words));
+        }
+        window->NextTask();
+    }
+    QVERIFY(imageTasks > 0);
 }
 
 QTEST_MAIN(TestTasks)
