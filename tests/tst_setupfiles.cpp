@@ -361,6 +361,9 @@ void TestSetupFiles::exactValues_data() {
                                      << "2,5" << false << "1" << false;
     QTest::newRow("en below range") << true << "lbln2"
                                     << "0.9" << false << "1" << true;
+    QTest::newRow("ru radius at the stated top")
+        << false << "lblRleft"
+        << "8,47" << true << "R = 8,47 см" << false;
     QTest::newRow("ru radius too small") << false << "lblRleft"
                                          << "1" << false << "R = 2,65 см" << false;
 }
