@@ -17,6 +17,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -460,7 +461,17 @@ void TestTasks::taskModeAnswersAndRestores() {
 void TestTasks::verdictWords() {
     auto window = TestSupport::startWindow();
     QApplication::setActiveWindow(window.get());
-    window->EnterTaskMode(42, Tasks::Level::Mixed);
+    // A series that holds a focus task with a virtual image: its rule says the
+    // ray's extension, not the ray, passes through the image.
+    std::uint64_t seed = 0;
+    const auto virtualFocusTask = [](const Tasks::Task& t) {
+        return t.kind == Tasks::Kind::FindFocus && t.region == Tasks::Region::InsideF;
+    };
+    for (std::vector<Tasks::Task> tasks = Tasks::series(seed, Tasks::Level::Mixed);
+         std::none_of(tasks.begin(), tasks.end(), virtualFocusTask);
+         tasks = Tasks::series(++seed, Tasks::Level::Mixed)) {
+    }
+    window->EnterTaskMode(seed, Tasks::Level::Mixed);
     const QRegularExpression distance(
         QStringLiteral("^Засчитано: ваша точка в \\d+,\\d\\d см от .+ \\(допуск 0,50 см\\)"));
     int imageTasks = 0;
@@ -475,6 +486,11 @@ void TestTasks::verdictWords() {
                           TestSupport::pixelOf(area, x > kLens ? x - kLens : x, y));
         const QString said = window->lblTaskLines[2]->Caption();
         QVERIFY2(distance.match(said).hasMatch(), qPrintable(said));
+        if (!image) {
+            const bool throughExtension = task.region == Tasks::Region::InsideF || !task.converging;
+            QCOMPARE(window->lblTaskLines[3]->Caption().contains(QStringLiteral("продолжение")),
+                     throughExtension);
+        }
         if (image) {
             ++imageTasks;
             const double size = std::fabs(e.m);
