@@ -148,6 +148,7 @@ private slots:
     void commandLine();
     void taskModeAnswersAndRestores();
     void verdictWords();
+    void generatorBoundsOverManySeries();
 };
 
 void TestTasks::seriesSolvable_data() {
@@ -507,6 +508,33 @@ void TestTasks::verdictWords() {
         window->NextTask();
     }
     QVERIFY(imageTasks > 0);
+}
+
+// The README's bounds over many series, so that a task near an edge or near F
+// turns up: the region's span, a fifth of F from F, 300 twips inside the areas.
+void TestTasks::generatorBoundsOverManySeries() {
+    constexpr std::uint64_t kSeries = 400;
+    int nearEdge = 0;
+    for (std::uint64_t seed = 0; seed < kSeries; ++seed)
+        for (const Tasks::Task& task : Tasks::series(seed, Tasks::Level::Mixed)) {
+            const Expected e = expectedOf(task);
+            const double d = kLens - double(float(task.objectX));
+            const double a = task.converging ? e.f : std::fabs(e.fBack);
+            const auto [low, high] = readmeSpan(task.region);
+            QVERIFY2(d >= low * a - kTwip && d <= high * a + kTwip,
+                     qPrintable(QStringLiteral("seed %1: d = %2 F").arg(seed).arg(d / a)));
+            QVERIFY(std::fabs(d - a) >= kClearOfF * a - kTwip);
+            const double imageInArea = e.b > 0 ? e.b : kLens + e.b;
+            for (const auto& [x, y] : {std::pair{double(task.objectX), double(task.objectY)},
+                                       std::pair{imageInArea, e.y}}) {
+                QVERIFY2(x >= kMargin - kTwip && x <= kWidth - kMargin + kTwip &&
+                             y <= kHeight - kMargin + kTwip,
+                         qPrintable(QStringLiteral("seed %1 at (%2, %3)").arg(seed).arg(x).arg(y)));
+                nearEdge +=
+                    x < 2 * kMargin || x > kWidth - 2 * kMargin || y > kHeight - 2 * kMargin;
+            }
+        }
+    QVERIFY(nearEdge > 0); // the bound was tried
 }
 
 QTEST_MAIN(TestTasks)
