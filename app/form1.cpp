@@ -166,7 +166,7 @@ void Form1::createBench() {
     Picture2 = makePicture(this, "Picture2", 120, 120, 450, 450,
                            fromQColor(palette().color(QPalette::Button)));
     Picture2->SetPicture([](double scale) { return Artwork::emblem(scale); });
-    Label5 = makeLabel(this, "Label5", tr("В е к с о л"), 6600, 150, 2115, 465,
+    Label5 = makeLabel(this, "Label5", tr("Q u e l l o r"), 6600, 150, 2115, 465,
                        uiFont("MS Sans Serif", 24), true);
 
     // Marks and labels on the axis, inside the media areas.

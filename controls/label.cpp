@@ -3,8 +3,12 @@
 
 #include "screeninfo.h"
 
+#include <QFocusEvent>
 #include <QFontMetricsF>
+#include <QPainter>
 #include <QPalette>
+#include <algorithm>
+#include <cmath>
 
 Label::Label(QWidget* parent, const QString& caption, const QFont& font, bool opaque)
     : QLabel(caption, parent), TwipGeometry(this), m_opaque(opaque), m_laidOutFont(font),
@@ -14,6 +18,45 @@ Label::Label(QWidget* parent, const QString& caption, const QFont& font, bool op
     setAutoFillBackground(m_opaque);
     applyPalette();
     setFont(font);
+}
+
+void Label::SetEditable() {
+    setAttribute(Qt::WA_TransparentForMouseEvents, false);
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::IBeamCursor);
+}
+
+// The frame shows where Tab has brought the keyboard; a click opens the editor
+// at once, and the window gaining the front keeps what was shown.
+void Label::focusInEvent(QFocusEvent* event) {
+    QLabel::focusInEvent(event);
+    if (event->reason() == Qt::MouseFocusReason)
+        m_showsFocus = false;
+    else if (event->reason() != Qt::ActiveWindowFocusReason &&
+             event->reason() != Qt::PopupFocusReason)
+        m_showsFocus = true;
+    update();
+}
+
+void Label::focusOutEvent(QFocusEvent* event) {
+    QLabel::focusOutEvent(event);
+    update();
+}
+
+// The focus frame is drawn as the picture areas draw theirs: the highlight
+// colour, two laid-out pixels thick, inside the box.
+void Label::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!ShowsFocus())
+        return;
+    QPainter painter(this);
+    const int thickness = std::max(1, int(std::lround(ScreenInfo::of(this).designPixels(2))));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(palette().color(QPalette::Highlight));
+    const QRegion frame =
+        QRegion(rect()) - QRegion(rect().adjusted(thickness, thickness, -thickness, -thickness));
+    painter.setClipRegion(frame);
+    painter.drawRect(rect());
 }
 
 void Label::SetBackColor(RgbValue colour) {

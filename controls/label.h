@@ -17,9 +17,16 @@ public:
     void SetCaption(const QString& caption);
     RgbValue BackColor() const { return m_backColor; }
     void SetBackColor(RgbValue colour);
+    // A read-out that takes a typed value: it receives presses (over whatever
+    // lies beneath), shows a text cursor and a frame when the keyboard reaches it.
+    void SetEditable();
+    bool ShowsFocus() const { return hasFocus() && m_showsFocus; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void applyPalette();
@@ -30,4 +37,5 @@ private:
     QHash<QString, double> m_fittedPoints; // caption -> point size that fits
     double m_fittedZoom = 1;               // the window's zoom those sizes are for
     RgbValue m_backColor;
+    bool m_showsFocus = false; // reached by the keyboard, not by a click
 };

@@ -3,6 +3,7 @@
 
 #include "screeninfo.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <cstdio>
 
@@ -35,6 +36,14 @@ QMessageBox::StandardButton Messages::ask(QWidget* parent, QMessageBox::Icon ico
     }
     QMessageBox box(icon, title, text, buttons, parent);
     box.setTextFormat(Qt::PlainText);
+    // The words Russian programs use on these buttons; Qt's own Russian for
+    // Discard is "Отклонить", which reads as refusing the question.
+    if (QAbstractButton* discard = box.button(QMessageBox::Discard))
+        discard->setText(tr("Не сохранять"));
+    if (QAbstractButton* save = box.button(QMessageBox::Save))
+        save->setText(tr("Сохранить"));
+    if (QAbstractButton* cancel = box.button(QMessageBox::Cancel))
+        cancel->setText(tr("Отмена"));
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
     if (hook())

@@ -12,6 +12,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
+#include <QLocale>
 #include <algorithm>
 #include <cmath>
 #include <iterator>
@@ -32,6 +33,9 @@ const char* const kLayers = "layers";
 const char* const kTasks = "tasks";
 const char* const kTaskLevels[] = {"equal", "two", "mixed"};
 
+// The radius read-outs' precision: "R = 2,65 см".
+constexpr int kRadiusDecimals = 2;
+
 QString key(const char* name) {
     return QString::fromLatin1(name);
 }
@@ -49,6 +53,21 @@ double highestObject() {
 }
 double lowestObject() {
     return (Bench::kAxisY - Bench::kAreaHeight) / Bench::kTwipsPerCm;
+}
+
+// A number as the read-outs show it: rounded to `decimals` (all of it for
+// kExact, below), and written with the language's decimal mark.
+double shown(double value, int decimals) {
+    if (decimals < 0 || !std::isfinite(value))
+        return value;
+    const double unit = std::pow(10.0, decimals);
+    return std::round(value * unit) / unit;
+}
+
+QString text(double value, int decimals) {
+    const QLocale language(SetupFile::tr("ru_RU", "locale of the decimal mark in the messages"));
+    return decimals < 0 ? language.toString(value, 'g', 15)
+                        : language.toString(value, 'f', decimals);
 }
 
 // Reads the members of one JSON object, remembering the first problem.
@@ -69,8 +88,12 @@ public:
         return value.toObject();
     }
 
+    // A number within [least, greatest]. With `decimals` >= 0 the limits are
+    // those the read-outs show at that precision: a value that shows within
+    // them is taken (and kept to the exact range), and the message names them
+    // as the read-outs would; otherwise the limits are exact.
     double number(const QJsonObject& in, const char* name, const QString& where, double least,
-                  double greatest) {
+                  double greatest, int decimals = kExact) {
         const QJsonValue value = in.value(key(name));
         if (failed())
             return 0;
@@ -83,12 +106,16 @@ public:
             return 0;
         }
         const double x = value.toDouble();
-        if (!std::isfinite(x) || x < least || x > greatest)
+        const double low = shown(least, decimals), high = shown(greatest, decimals);
+        if (!std::isfinite(x) || shown(x, decimals) < low || shown(x, decimals) > high) {
             fail(SetupFile::tr("значение %1 поля «%2» вне допустимых пределов (от %3 до %4)")
-                     .arg(QString::number(x), where, QString::number(least),
-                          QString::number(greatest)));
-        return x;
+                     .arg(text(x, kExact), where, text(low, decimals), text(high, decimals)));
+            return x;
+        }
+        return std::clamp(x, least, greatest);
     }
+
+    static constexpr int kExact = -1;
 
     // One of two words.
     bool choice(const QJsonObject& in, const char* name, const char* yes, const char* no) {
@@ -141,6 +168,21 @@ double SetupFile::greatestRadius() {
     return Bench::radiusOf(Bench::kRadiusSteps, Bench::kRadiusBase) / Bench::kTwipsPerCm;
 }
 
+double SetupFile::statedLeastRadius() {
+    return shown(leastRadius(), kRadiusDecimals);
+}
+double SetupFile::statedGreatestRadius() {
+    return shown(greatestRadius(), kRadiusDecimals);
+}
+
+bool SetupFile::takeRadius(double cm, double* taken) {
+    const double seen = shown(cm, kRadiusDecimals);
+    if (!std::isfinite(cm) || seen < statedLeastRadius() || seen > statedGreatestRadius())
+        return false;
+    *taken = std::clamp(cm, leastRadius(), greatestRadius());
+    return true;
+}
+
 SetupFile::Result SetupFile::parse(const QByteArray& bytes) {
     if (bytes.size() > kMostBytes)
         return {std::nullopt, tr("файл слишком велик для файла урока (%1 байт, допустимо до %2)")
@@ -181,10 +223,10 @@ SetupFile::Result SetupFile::parse(const QByteArray& bytes) {
     setup.n2 =
         in.number(indices, "right", QStringLiteral("indices.right"), leastIndex(), greatestIndex());
     const QJsonObject radii = in.object(root, kRadii, key(kRadii));
-    setup.leftRadius =
-        in.number(radii, "left", QStringLiteral("radii.left"), leastRadius(), greatestRadius());
-    setup.rightRadius =
-        in.number(radii, "right", QStringLiteral("radii.right"), leastRadius(), greatestRadius());
+    setup.leftRadius = in.number(radii, "left", QStringLiteral("radii.left"), leastRadius(),
+                                 greatestRadius(), kRadiusDecimals);
+    setup.rightRadius = in.number(radii, "right", QStringLiteral("radii.right"), leastRadius(),
+                                  greatestRadius(), kRadiusDecimals);
     setup.scheme = in.choice(root, kView, "scheme", "lens");
 
     // Optional parts: no object, the fitted zoom, no layers.
@@ -274,21 +316,33 @@ std::optional<quint64> SetupFile::seedOf(const QString& digits) {
     return value;
 }
 
+namespace {
+// A value as a teacher set it: 1 + 32/50 is the double 1.6400000000000001, whose
+// 17 digits are binary noise. Fifteen significant digits are all a double holds
+// of a decimal, so the value rounded to them reads back as the same bench, and
+// JSON writes that double as its shortest text, "1.64".
+double shortest(double value) {
+    constexpr int kDecimalDigits = 15;
+    return QByteArray::number(value, 'g', kDecimalDigits).toDouble();
+}
+} // namespace
+
 QByteArray SetupFile::write(const Setup& setup) {
     QJsonObject root;
     root.insert(key(kFormat), key(kFormatName));
     root.insert(key(kVersionKey), kVersion);
     root.insert(key(kLens),
                 setup.converging ? QStringLiteral("converging") : QStringLiteral("diverging"));
-    root.insert(key(kIndices), QJsonObject{{QStringLiteral("left"), setup.n1},
-                                           {QStringLiteral("lens"), setup.N},
-                                           {QStringLiteral("right"), setup.n2}});
-    root.insert(key(kRadii), QJsonObject{{QStringLiteral("left"), setup.leftRadius},
-                                         {QStringLiteral("right"), setup.rightRadius}});
+    root.insert(key(kIndices), QJsonObject{{QStringLiteral("left"), shortest(setup.n1)},
+                                           {QStringLiteral("lens"), shortest(setup.N)},
+                                           {QStringLiteral("right"), shortest(setup.n2)}});
+    root.insert(key(kRadii), QJsonObject{{QStringLiteral("left"), shortest(setup.leftRadius)},
+                                         {QStringLiteral("right"), shortest(setup.rightRadius)}});
     root.insert(key(kView), setup.scheme ? QStringLiteral("scheme") : QStringLiteral("lens"));
     if (setup.hasObject)
-        root.insert(key(kObject), QJsonObject{{QStringLiteral("distance"), setup.objectDistance},
-                                              {QStringLiteral("height"), setup.objectHeight}});
+        root.insert(key(kObject),
+                    QJsonObject{{QStringLiteral("distance"), shortest(setup.objectDistance)},
+                                {QStringLiteral("height"), shortest(setup.objectHeight)}});
     else
         root.insert(key(kObject), QJsonValue::Null);
     root.insert(key(kZoom), setup.zoomSteps);

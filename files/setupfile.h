@@ -71,6 +71,12 @@ public:
     // Whether a setup can name an object there: a point of the left area,
     // before the lens plane, in centimetres from the lens and the axis.
     static bool objectInArea(double distance, double height);
+    // A radius in centimetres as the reader takes it: one that shows within
+    // the stated limits at the read-outs' precision, kept to the sliders' range.
+    static bool takeRadius(double cm, double* taken);
+    // The limits a radius is stated with, at that precision.
+    static double statedLeastRadius();
+    static double statedGreatestRadius();
 
     // A task seed as written: decimal digits of an unsigned 64-bit number.
     static std::optional<quint64> seedOf(const QString& digits);

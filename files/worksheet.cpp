@@ -11,6 +11,7 @@
 #include "label.h"
 #include "lens.h"
 #include "messages.h"
+#include "palette.h"
 #include "picturebox.h"
 #include "readout.h"
 #include "safewrite.h"
@@ -134,9 +135,26 @@ void drawTask(QPainter& p, Form1& w) {
     }
 }
 
+// Whether a figure belongs to a virtual image: the model says the image is
+// virtual, and the figure stands left of the lens in the colour the bench's
+// palette gives a virtual image and the rays' backward extensions.
+bool virtualPartOf(const Figure& f, bool virtualImage, bool leftArea,
+                   const Palette::Construction& colours) {
+    return virtualImage && leftArea &&
+           (f.colour == colours.virtualImage || f.colour == colours.extension);
+}
+
+bool imageIsVirtual(const Form1& w) {
+    return w.ObjectPlaced && Optics::objectOnBench(w) &&
+           Optics::imageOf(Optics::lensOf(w), w.ObjectX, w.ObjectY).kind ==
+               Optics::ImageKind::Virtual;
+}
+
 // The construction as the areas drew it, each area at its place: rays solid
-// black, lines of a virtual image (drawn red on the screen) dashed grey.
+// black, lines of a virtual image dashed grey.
 void drawConstruction(QPainter& p, Form1& w) {
+    const bool virtualImage = imageIsVirtual(w);
+    const Palette::Construction& colours = Palette::of(w);
     p.save();
     p.setClipRect(QRectF(0, 0, kBenchWidth, Bench::kAreaHeight));
     const struct {
@@ -145,7 +163,8 @@ void drawConstruction(QPainter& p, Form1& w) {
     } areas[] = {{w.picLeft, 0}, {w.picRigth, Bench::kLensX}};
     for (const auto& area : areas) {
         for (const Figure& f : area.area->figures()) {
-            const bool virtualPart = f.colour == RGB(255, 0, 0);
+            const bool virtualPart =
+                virtualPartOf(f, virtualImage, area.area == w.picLeft, colours);
             const bool dashed = f.drawStyle != 0 || virtualPart;
             p.setPen(pen(virtualPart ? kGreyInk : kInk, 0.6 * std::max(1, f.drawWidth), dashed));
             if (!std::isfinite(f.x1) || !std::isfinite(f.y1))

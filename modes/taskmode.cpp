@@ -391,9 +391,13 @@ void TaskMode::wordVerdict(const Tasks::Task& task) {
 
     if (focusTask) {
         m_lines[kKind]->SetCaption(
-            task.converging
+            task.converging && task.region != Tasks::Region::InsideF
                 ? tr("Правило: луч из точки параллельно оси идёт после линзы через изображение и "
                      "фокус F′; луч через F выходит параллельно оси.")
+            : task.converging
+                // A virtual image: the rays part after the lens, their extensions meet.
+                ? tr("Правило: луч из точки параллельно оси идёт после линзы через фокус F′, а "
+                     "его продолжение назад проходит через изображение.")
                 : tr("Правило: луч из точки параллельно оси выходит так, будто идёт из фокуса F′ "
                      "перед линзой, и его продолжение проходит через изображение."));
         return;
@@ -406,7 +410,8 @@ void TaskMode::wordVerdict(const Tasks::Task& task) {
         Readout::kindWords(verdict.givenReal, verdict.givenUpright, verdict.givenSize);
     m_lines[kKind]->SetCaption(
         verdict.kindRight ? tr("Вид верен: %1.").arg(truth)
-                          : tr("Вид неверен: изображение %1, ваша точка — %2.").arg(truth, given));
+                          : tr("Вид неверен: изображение %1, а по вашей точке оно было бы %2.")
+                                .arg(truth, given));
     m_lines[kKind]->SetBackColor(verdict.kindRight ? kRightBack : kWrongBack);
     m_lines[kRule]->SetCaption(ruleOf(verdict.rule));
 }

@@ -102,20 +102,19 @@ private:
         }
     }
 
-    // A dot at the image point and three dashed lines 10 twips apart from it to
-    // the axis, which together read as one thick dashed line. Leaves the area
-    // solid and 1 wide.
-    void markImage(Area area, double imageX, double imageY, Colour colour) {
+    // A dot at the image point and three lines 10 twips apart from it to the
+    // axis, which together read as one thick line. Leaves the area solid and 1
+    // wide.
+    void markImage(Area area, double imageX, double imageY, Colour colour, ImageKind kind) {
         // The dot is one colour, filled as it is outlined.
         pen(area).fillColour = colour;
         circle(area, Role::ImageDot, imageX, imageY, 50, colour);
         // The image as an arrow: its head at the image point.
         if (w().ShowLabels)
             arrowhead(area, Role::ImageLine, imageX, imageY, kAxisY, colour);
-        // In the textbook figure the real image is solid like the object and
-        // the virtual one dashed, so that a greyscale print keeps them apart.
-        const bool solid = w().ShowLabels && area == Area::Right;
-        pen(area).style = solid ? 0 : 1;
+        // As textbooks print it, whatever is shown: the real image solid like
+        // the object, the virtual one dashed, so a greyscale print keeps them apart.
+        pen(area).style = kind == ImageKind::Real ? 0 : 1;
         pen(area).width = 1;
         for (double offset : {0.0, 10.0, -10.0})
             line(area, Role::ImageLine, imageX + offset, imageY, imageX + offset, kAxisY, colour);
@@ -551,13 +550,13 @@ void Builder::arrowhead(Area area, Role role, double tipX, double tipY, double f
     pen(area) = kept;
 }
 
-// The real image: a green dot in picRigth with a thick green dashed line to the
+// The real image: a green dot in picRigth with a thick solid green line to the
 // axis.
 void Builder::realImageMark() {
     pen(Area::Right).width = 4;
     pen(Area::Right).fillStyle = 0;
     clampImage(w().ImageX, w().ImageY);
-    markImage(Area::Right, w().ImageX, w().ImageY, m_colours.realImage);
+    markImage(Area::Right, w().ImageX, w().ImageY, m_colours.realImage, ImageKind::Real);
 }
 
 // The virtual image, its red counterpart in picLeft, together with the
@@ -596,7 +595,7 @@ void Builder::virtualImage() {
     pen(Area::Left).width = 4;
     pen(Area::Left).fillStyle = 0;
     clampImage(w().ImageX, w().ImageY);
-    markImage(Area::Left, w().ImageX, w().ImageY, m_colours.virtualImage);
+    markImage(Area::Left, w().ImageX, w().ImageY, m_colours.virtualImage, ImageKind::Virtual);
 }
 
 namespace {

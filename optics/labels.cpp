@@ -250,12 +250,22 @@ std::vector<Mark> labelMarks(const BenchState& bench, const Sizes& sizes, const 
 
     placer.name({Text::O, Area::Left, Bench::kLensX, axis, !tipAbove, true});
     if (focal.finite) {
+        // The names follow the focus: the back focus F′ is where parallel light
+        // meets behind a converging lens, or seems to come from before a
+        // diverging one; the front focus F lies on the other side.
         const Optics::MarkDistances at = Optics::markDistances(focal);
-        placer.name({Text::F, Area::Left, Bench::kLensX - at.objectSide, axis, !tipAbove, true});
+        // A diverging lens has its back focus F′ before it, where parallel
+        // light seems to come from, and its front focus F beyond.
+        const bool backFocusBefore = focal.front < 0;
+        const Text before = backFocusBefore ? Text::FPrime : Text::F;
+        const Text beyond = backFocusBefore ? Text::F : Text::FPrime;
+        const Text twiceBefore = backFocusBefore ? Text::TwoFPrime : Text::TwoF;
+        const Text twiceBeyond = backFocusBefore ? Text::TwoF : Text::TwoFPrime;
+        placer.name({before, Area::Left, Bench::kLensX - at.objectSide, axis, !tipAbove, true});
         placer.name(
-            {Text::TwoF, Area::Left, Bench::kLensX - 2 * at.objectSide, axis, !tipAbove, true});
-        placer.name({Text::FPrime, Area::Right, at.imageSide, axis, !tipAbove, true});
-        placer.name({Text::TwoFPrime, Area::Right, 2 * at.imageSide, axis, !tipAbove, true});
+            {twiceBefore, Area::Left, Bench::kLensX - 2 * at.objectSide, axis, !tipAbove, true});
+        placer.name({beyond, Area::Right, at.imageSide, axis, !tipAbove, true});
+        placer.name({twiceBeyond, Area::Right, 2 * at.imageSide, axis, !tipAbove, true});
     }
     if (!placed)
         return placer.done();

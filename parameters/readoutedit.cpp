@@ -106,7 +106,7 @@ void Form1::SetUpReadoutEditing() {
     });
     QWidget* previous = cmdHelp;
     for (Label* readout : {lblRleft, lblRright, lbln1, lbln2, lblN}) {
-        readout->setFocusPolicy(Qt::StrongFocus);
+        readout->SetEditable();
         readout->installEventFilter(keys);
         readout->setToolTip(tr("Щёлкните или нажмите Enter, чтобы ввести точное значение"));
         QWidget::setTabOrder(previous, readout);
@@ -156,9 +156,13 @@ bool Form1::TakeTypedValue(Label* readout, const QString& text, QString* hint) {
     typed.replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;
     const double value = QLocale::c().toDouble(typed, &ok);
-    const double least = radius ? SetupFile::leastRadius() : SetupFile::leastIndex();
-    const double greatest = radius ? SetupFile::greatestRadius() : SetupFile::greatestIndex();
-    if (!ok || !std::isfinite(value) || value < least || value > greatest) {
+    const double least = radius ? SetupFile::statedLeastRadius() : SetupFile::leastIndex();
+    const double greatest = radius ? SetupFile::statedGreatestRadius() : SetupFile::greatestIndex();
+    // A radius that shows within the stated limits is taken, as a setup's is.
+    double taken = value;
+    const bool within =
+        radius ? SetupFile::takeRadius(value, &taken) : value >= least && value <= greatest;
+    if (!ok || !std::isfinite(value) || !within) {
         const QLocale shown = Readout::locale();
         *hint = radius ? tr("Радиус: число сантиметров от %1 до %2, например %3")
                              .arg(shown.toString(least, 'f', 2), shown.toString(greatest, 'f', 2),
@@ -177,7 +181,7 @@ bool Form1::TakeTypedValue(Label* readout, const QString& text, QString* hint) {
         // The row's surface: in the biconcave layout the lower slider shapes the
         // left one and the upper slider the right one.
         const bool upper = (readout == lblRleft) == (ConvergingChosen != kFalse);
-        const double twips = value * Bench::kTwipsPerCm;
+        const double twips = taken * Bench::kTwipsPerCm;
         if (upper)
             SetUpperRadius(twips);
         else

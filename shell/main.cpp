@@ -76,6 +76,15 @@ int main(int argc, char* argv[]) {
             }
             window.ApplySetup(*read.setup);
         }
+        // A worksheet is the construction of an object's image: without an
+        // object it would set a task with nothing to construct.
+        if (!window.ObjectPlaced) {
+            std::fprintf(
+                stderr, "quellor: %s: %s\n", qPrintable(worksheet),
+                qPrintable(QCoreApplication::translate(
+                    "CommandLine", "на скамье нет предмета: рабочему листу нечего строить")));
+            return 2;
+        }
         QString why;
         if (!window.WriteWorksheet(worksheet, &why)) {
             std::fprintf(stderr, "quellor: %s: %s\n", qPrintable(worksheet), qPrintable(why));

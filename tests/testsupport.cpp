@@ -61,6 +61,18 @@ float twipsOf(QWidget* area, int pixels) {
     return float(ScreenInfo::of(area).toTwips(pixels));
 }
 
+QWidget* clickAt(QWidget* window, QPoint at, Qt::MouseButton button) {
+    QWidget* there = window->childAt(at);
+    if (!there)
+        there = window;
+    QTest::mouseClick(there, button, {}, there->mapFrom(window, at));
+    return there;
+}
+
+QPoint middleOf(const QWidget* control) {
+    return control->mapTo(control->window(), control->rect().center());
+}
+
 void clickButton(QWidget* window, const QString& name) {
     auto* button = window->findChild<QPushButton*>(name);
     if (!button)

@@ -37,6 +37,13 @@ QPoint pixelOf(QWidget* area, double xTwips, double yTwips);
 // A point of an area given in pixels, in the twips the area reports for it.
 float twipsOf(QWidget* area, int pixels);
 
+// A click where a user clicks: at a point of the window (in its pixels),
+// delivered to whatever widget lies there. Returns that widget.
+QWidget* clickAt(QWidget* window, QPoint at, Qt::MouseButton button = Qt::LeftButton);
+
+// The middle of a control, in its window's pixels: where a user aims at it.
+QPoint middleOf(const QWidget* control);
+
 // A click on the button with this object name.
 void clickButton(QWidget* window, const QString& name);
 

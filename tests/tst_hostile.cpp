@@ -109,6 +109,11 @@ QByteArray aLesson() {
     Setup setup;
     setup.N = 1.64;
     setup.leftRadius = setup.rightRadius = 2.65;
+    // An object, so that a worksheet of it has something to construct.
+    setup.scheme = true;
+    setup.hasObject = true;
+    setup.objectDistance = 8;
+    setup.objectHeight = 2;
     return SetupFile::write(setup);
 }
 
@@ -311,7 +316,6 @@ void TestHostile::savedNames() {
 
 void TestHostile::fileSizeLimit_data() {
     QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("worksheet") << QStringList{"--worksheet", "sheet.pdf"};
     QTest::newRow("worksheet of a lesson")
         << QStringList{"--worksheet", "sheet.pdf", "lesson.quellor"};
 }

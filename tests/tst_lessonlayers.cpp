@@ -18,6 +18,7 @@
 #include <QSlider>
 #include <QtTest>
 #include <cmath>
+#include <tuple>
 
 using namespace TestSupport;
 
@@ -157,6 +158,8 @@ private slots:
     void namesStandApart();
     void namesClearOfTheDrawing_data();
     void namesClearOfTheDrawing();
+    void imageColours_data();
+    void imageColours();
 };
 
 void TestLessonLayers::standardCases_data() {
@@ -195,6 +198,18 @@ void TestLessonLayers::standardCases() {
     QCOMPARE(w->ObjectY, float(kAxis - 1000));
 
     const auto marks = Labels::labelMarks(*w);
+    // The back focus F' stands at |f'|, behind a converging lens and before a
+    // diverging one; the front focus F at |f| on the other side.
+    for (const auto& [name, length, behind] : {std::tuple{Labels::Text::FPrime, fBack, converging},
+                                               std::tuple{Labels::Text::F, f, !converging}}) {
+        const Labels::Mark* focus = markOf(marks, name);
+        QVERIFY(focus);
+        QCOMPARE(focus->area, behind ? Labels::Area::Right : Labels::Area::Left);
+        const double point = focus->x + Labels::kGap;
+        const double fromLens = behind ? point : kLens - point;
+        QVERIFY2(std::fabs(fromLens - std::fabs(length)) < 0.5,
+                 qPrintable(QStringLiteral("%1 against %2").arg(fromLens).arg(length)));
+    }
     const double vergence = P - n1 / d;
     if (converging && key == 4) {
         QCOMPARE(w->lblImageKind->Caption(), kNoImage);
@@ -621,6 +636,38 @@ void TestLessonLayers::namesClearOfTheDrawing() {
                 QVERIFY2(named.contains(QStringLiteral("words")), qPrintable(where));
         }
     }
+}
+
+void TestLessonLayers::imageColours_data() {
+    QTest::addColumn<bool>("safe");
+    QTest::addColumn<int>("key"); // 1: beyond 2F, a real image; 5: inside F, a virtual one
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("classic real: green") << false << 1 << QColor(0, 255, 0);
+    QTest::newRow("classic virtual: red") << false << 5 << QColor(255, 0, 0);
+    QTest::newRow("safe real: Okabe-Ito blue") << true << 1 << QColor(0, 114, 178);
+    QTest::newRow("safe virtual: Okabe-Ito vermillion") << true << 5 << QColor(213, 94, 0);
+}
+
+// The image dot in the palette's colour for its kind (README: blue for the
+// real image, vermillion for the virtual one with "Палитра").
+void TestLessonLayers::imageColours() {
+    QFETCH(bool, safe);
+    QFETCH(int, key);
+    QFETCH(QColor, colour);
+    auto w = benchWith(true, 0, 0);
+    w->SafePalette = safe ? kTrue : kFalse;
+    QTest::keyClick(w->picLeft, Qt::Key(Qt::Key_0 + key));
+    const PictureBox* area = key == 1 ? w->picRigth : w->picLeft;
+    // The dot at the image point (the object's dot shares the left area).
+    const double imageX = w->ImageX;
+    int dots = 0;
+    for (const Figure& f : area->figures())
+        if (f.kind == Figure::Kind::Circle && std::fabs(f.x1 - imageX) < 1 &&
+            std::fabs(f.y1 - w->ImageY) < 1) {
+            ++dots;
+            QCOMPARE(toQColor(f.colour), colour);
+        }
+    QCOMPARE(dots, 1);
 }
 
 QTEST_MAIN(TestLessonLayers)

@@ -17,6 +17,7 @@
 #include <QChartView>
 #include <QFile>
 #include <QFontInfo>
+#include <QLineSeries>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -63,15 +64,6 @@ std::unique_ptr<Form1> projectorWithGraph() {
     ctrlKey(w.get(), Qt::Key_G, "g");
     QApplication::processEvents();
     return w;
-}
-
-// A left click where a user would click: at a point of the window, on
-// whatever widget lies there.
-QWidget* clickAt(QWidget* window, QPoint at) {
-    QWidget* there = window->childAt(at);
-    if (there)
-        QTest::mouseClick(there, Qt::LeftButton, Qt::NoModifier, there->mapFrom(window, at));
-    return there;
 }
 
 bool within(const QWidget* widget, const QWidget* ancestor) {
@@ -175,6 +167,22 @@ void TestLessonTools::graphPointFollowsDragsAndSliders() {
     QVERIFY(!curve.isEmpty());
     for (const QPointF& p : curve)
         QVERIFY(std::fabs(p.y() - lens.b(p.x())) <= 1e-6 * std::max(1.0, std::fabs(p.y())));
+    // Between two media (1,4 before the lens, as typed) the image runs off
+    // towards b = f' = n2/P, not f = n1/P.
+    w->SetLeftIndex(1.4);
+    const Expected media = expectedFor(*w);
+    QVERIFY(std::fabs(media.f - media.fBack) > 0.5);
+    int asymptotes = 0;
+    for (const QChartView* view : graph->findChildren<QChartView*>())
+        for (QAbstractSeries* series : view->chart()->series())
+            if (auto* line = qobject_cast<QLineSeries*>(series);
+                line && line->name() == QStringLiteral("b = f′")) {
+                ++asymptotes;
+                for (const QPointF& p : line->points())
+                    QVERIFY2(std::fabs(p.y() - media.fBack) < 1e-6,
+                             qPrintable(QString::number(p.y())));
+            }
+    QCOMPARE(asymptotes, 1);
 
     // The bench's safe palette recolours the graph, and back.
     ctrlKey(w.get(), Qt::Key_K, "k");
@@ -230,13 +238,13 @@ void TestLessonTools::shortcutsActFromTheGraph() {
     GraphWindow* graph = w->Graph();
     clickButton(w.get(), QStringLiteral("cmdCx"));
     dragAt(w->picLeft, pixelOf(w->picLeft, 3000, 2500));
-    clickAt(w.get(), w->cmdRecord->geometry().center());
+    TestSupport::clickAt(w.get(), w->cmdRecord->geometry().center());
     QCOMPARE(int(graph->table()->rows().size()), 1);
 
     auto* grid = graph->findChild<QTableWidget*>();
     QVERIFY(grid);
     const QPoint inGrid = grid->mapTo(w.get(), grid->rect().center());
-    QVERIFY(within(clickAt(w.get(), inGrid), graph));
+    QVERIFY(within(TestSupport::clickAt(w.get(), inGrid), graph));
     QVERIFY(within(QApplication::focusWidget(), graph));
     auto key = [](Qt::Key k, const char* text) {
         QWidget* focus = QApplication::focusWidget();
@@ -258,7 +266,7 @@ void TestLessonTools::shortcutsActFromTheGraph() {
     key(Qt::Key_G, "g");
     auto* detach = graph->findChild<QPushButton*>(QStringLiteral("cmdDetachGraph"));
     QVERIFY(detach);
-    clickAt(w.get(), detach->mapTo(w.get(), detach->rect().center()));
+    TestSupport::clickAt(w.get(), detach->mapTo(w.get(), detach->rect().center()));
     QVERIFY(graph->isWindow() && graph->isVisible());
     constexpr double kLaidOutHeight = 729; // pixels at 96 dpi
     QVERIFY(std::fabs(w->ZoomFactor() - kProjector.height() / kLaidOutHeight) < 1e-3);
@@ -492,6 +500,19 @@ void TestLessonTools::motionCrossesTheFocus() {
              kindAt(xs[at + held]) == Optics::ImageKind::Virtual));
     QCOMPARE(kindAt(xs[at - 1]), Optics::ImageKind::Real);
     QCOMPARE(kindAt(xs[at + held]), Optics::ImageKind::Virtual);
+    // Before that it halts at 2F as long, where the image is as large as the
+    // object (when 2F lies on the bench after the start).
+    const double twoFocusX = kLensPlane - 2 * lens.f * kTwipsPerCm;
+    if (twoFocusX <= xs.front())
+        return;
+    std::size_t atTwo = 0;
+    while (xs[atTwo] < twoFocusX - 0.01)
+        ++atTwo;
+    std::size_t heldTwo = 0;
+    while (xs[atTwo + heldTwo] == xs[atTwo])
+        ++heldTwo;
+    QVERIFY(std::fabs(xs[atTwo] - twoFocusX) < 0.01);
+    QVERIFY2(heldTwo * frame >= 1.0, qPrintable(QString::number(heldTwo)));
 }
 
 QTEST_MAIN(TestLessonTools)

@@ -52,9 +52,12 @@ Figures objectAndCentral(double x, double y) {
 Figures marker(double x, double y) {
     return {C(x, y, 60, kGreen, 3, kGreen)};
 }
+// As textbooks print an image: a real one (green) solid, a virtual one (red) dashed.
 Figures imageMark(double x, double y, RgbValue colour) {
-    return {C(x, y, 50, colour, 4, colour), L(x, y, x, 3990, colour, 1, 1),
-            L(x + 10, y, x + 10, 3990, colour, 1, 1), L(x - 10, y, x - 10, 3990, colour, 1, 1)};
+    const int style = colour == kGreen ? 0 : 1;
+    return {C(x, y, 50, colour, 4, colour), L(x, y, x, 3990, colour, 1, style),
+            L(x + 10, y, x + 10, 3990, colour, 1, style),
+            L(x - 10, y, x - 10, 3990, colour, 1, style)};
 }
 
 // Single precision storage: 0.01 twip, or 1e-6 relative for large values.

@@ -2,6 +2,7 @@
 // Setup files and exact values: a saved lesson opens as the same bench; a bad
 // file names its problem and changes nothing; a typed index or radius is taken
 // exactly, in Russian and in English.
+#include "commandbutton.h"
 #include "form1.h"
 #include "label.h"
 #include "picturebox.h"
@@ -13,6 +14,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -64,6 +68,8 @@ std::shared_ptr<QString> answerNextMessage(QMessageBox::StandardButton button = 
     QTimer::singleShot(0, [said, button] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             *said = box->text();
+            for (QAbstractButton* offered : box->buttons())
+                *said += QLatin1Char('\n') + offered->text();
             box->button(button) ? box->button(button)->click() : box->reject();
         }
     });
@@ -91,8 +97,13 @@ private slots:
     void roundTrip();
     void badFiles_data();
     void badFiles();
+    void fieldLimits_data();
+    void fieldLimits();
+    void shortestNumbers();
     void exactValues_data();
     void exactValues();
+    void readoutsLookEditable_data();
+    void readoutsLookEditable();
     void unsavedChangesAsk();
     void helpOnF1_data();
     void helpOnF1();
@@ -214,46 +225,168 @@ void TestSetupFiles::badFiles() {
     QVERIFY(w->isWindowModified());
 }
 
+namespace {
+// A valid setup with one field (a path such as "radii.left") set to a value.
+QByteArray withField(const QString& path, const QJsonValue& value) {
+    QJsonObject root = QJsonDocument::fromJson(
+                           SetupFile::write(bench(1.33, 1.64, 1, 3, 3, true, true, true, 7, 1)))
+                           .object();
+    const QStringList keys = path.split(QLatin1Char('.'));
+    if (keys.size() == 1) {
+        root.insert(keys[0], value);
+    } else {
+        QJsonObject inner = root.value(keys[0]).toObject();
+        inner.insert(keys[1], value);
+        root.insert(keys[0], inner);
+    }
+    return QJsonDocument(root).toJson();
+}
+} // namespace
+
+void TestSetupFiles::fieldLimits_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QJsonValue>("value");
+    QTest::addColumn<QString>("problem"); // empty where the setup is taken
+    const QString outside = QStringLiteral("вне допустимых пределов");
+    // The limits the README states: indices 1 to 2, radii 2,65 to 8,47 cm as
+    // the read-outs show them, the object within the left area (from a twip
+    // before the lens to its left edge, 13,23 cm; from 3990 twips above the
+    // axis to 4035 below it), the zoom -6 to 8 steps.
+    const double cm = 567;
+    const struct {
+        const char* field;
+        double least, greatest, step;
+    } numbers[] = {
+        {"indices.left", 1, 2, 0.001},
+        {"indices.lens", 1, 2, 0.001},
+        {"indices.right", 1, 2, 0.001},
+        {"radii.left", 2.645, 8.4749, 0.002},
+        {"radii.right", 2.645, 8.4749, 0.002},
+        {"object.distance", 1 / cm, 7500 / cm, 0.001},
+        {"object.height", -4035 / cm, 3990 / cm, 0.001},
+        {"zoom", -6, 8, 1},
+    };
+    for (const auto& n : numbers) {
+        QTest::addRow("%s least", n.field) << n.field << QJsonValue(n.least) << QString();
+        QTest::addRow("%s greatest", n.field) << n.field << QJsonValue(n.greatest) << QString();
+        QTest::addRow("%s below", n.field) << n.field << QJsonValue(n.least - n.step) << outside;
+        QTest::addRow("%s above", n.field) << n.field << QJsonValue(n.greatest + n.step) << outside;
+    }
+    const QString number = QStringLiteral("должно быть числом");
+    const QString object = QStringLiteral("должно быть объектом");
+    const QString flag = QStringLiteral("должно быть true или false");
+    const struct {
+        const char* field;
+        QString problem;
+    } types[] = {
+        {"lens", QStringLiteral("\"converging\" или \"diverging\"")},
+        {"view", QStringLiteral("\"scheme\" или \"lens\"")},
+        {"indices", object},
+        {"radii", object},
+        {"object", object},
+        {"layers", object},
+        {"indices.left", number},
+        {"indices.lens", number},
+        {"indices.right", number},
+        {"radii.left", number},
+        {"radii.right", number},
+        {"object.distance", number},
+        {"object.height", number},
+        {"zoom", number},
+        {"layers.labels", flag},
+        {"layers.thirdRay", flag},
+        {"layers.safePalette", flag},
+    };
+    for (const auto& t : types)
+        QTest::addRow("%s of a wrong type", t.field)
+            << t.field
+            << QJsonValue(t.field == QLatin1String("object") ? QJsonValue(7)
+                                                             : QJsonValue(QStringLiteral("1")))
+            << t.problem;
+    // The message states the limits the reader applies, as the read-outs show
+    // numbers: the decimal comma, two decimals for a radius.
+    QTest::newRow("radius message")
+        << "radii.left" << QJsonValue(1.5)
+        << QStringLiteral("значение 1,5 поля «radii.left» вне допустимых "
+                          "пределов (от 2,65 до 8,47)");
+}
+
+// Each number is taken at both of its limits and refused just beyond them;
+// each field of a wrong type is refused, naming it.
+void TestSetupFiles::fieldLimits() {
+    QFETCH(QString, field);
+    QFETCH(QJsonValue, value);
+    QFETCH(QString, problem);
+    const SetupFile::Result read = SetupFile::parse(withField(field, value));
+    QCOMPARE(bool(read.setup), problem.isEmpty());
+    QVERIFY2(read.problem.contains(problem), qPrintable(read.problem));
+    if (!problem.isEmpty() && problem != QLatin1String("вне допустимых пределов") &&
+        !field.contains(QLatin1Char('.')) && field != QLatin1String("lens") &&
+        field != QLatin1String("view"))
+        QVERIFY2(read.problem.contains(field), qPrintable(read.problem));
+}
+
+// A value set by a slider step, 1 + 32/50 = 1.6400000000000001, is written as
+// the text a teacher typed, and reads back as the same bench.
+void TestSetupFiles::shortestNumbers() {
+    const Setup slider = bench(1 + 32 / 50.0, 1 + 32 / 50.0, 1, 3, 3, true, true, true, 7.4, 1.5);
+    const QByteArray text = SetupFile::write(slider);
+    QVERIFY2(text.contains("\"lens\": 1.64,"), text.constData());
+    QVERIFY2(!text.contains("1.6400000000000001"), text.constData());
+    const SetupFile::Result read = SetupFile::parse(text);
+    QVERIFY(read.setup);
+    QCOMPARE(read.setup->N, 1.64);
+    QCOMPARE(SetupFile::write(*read.setup), text);
+}
+
 void TestSetupFiles::exactValues_data() {
     QTest::addColumn<bool>("english");
     QTest::addColumn<QString>("readout");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("taken");
     QTest::addColumn<QString>("shows"); // the read-out's text after, trimmed
+    QTest::addColumn<bool>("scheme");   // in the scheme view, over the object's area
     // Water left of a biconvex lens N = 1,64 of radii 1500 twips: the power is
     // (1,64 - 1,33)/1500 + (1,64 - 1)/1500 = 0,95/1500 per twip, so f = 1,33 *
     // 1500/0,95 = 2100 twips = 3,70 cm and f' = 1500/0,95 twips = 2,78 cm.
     QTest::newRow("ru comma") << false << "lbln1"
-                              << "1,33" << true << "1,33";
+                              << "1,33" << true << "1,33" << true;
     QTest::newRow("ru point") << false << "lbln1"
-                              << "1.33" << true << "1,33";
+                              << "1.33" << true << "1,33" << false;
     QTest::newRow("en point") << true << "lbln1"
-                              << "1.33" << true << "1.33";
+                              << "1.33" << true << "1.33" << false;
     QTest::newRow("en comma") << true << "lbln1"
-                              << "1,33" << true << "1.33";
+                              << "1,33" << true << "1.33" << true;
     QTest::newRow("ru radius in cm") << false << "lblRleft"
-                                     << "3 см" << true << "R = 3,00 см";
+                                     << "3 см" << true << "R = 3,00 см" << true;
     QTest::newRow("en radius") << true << "lblRright"
-                               << "4.5" << true << "R = 4.50 cm";
+                               << "4.5" << true << "R = 4.50 cm" << false;
     QTest::newRow("ru lens index") << false << "lblN"
-                                   << "1,515" << true << "1,515";
+                                   << "1,515" << true << "1,515" << false;
     QTest::newRow("ru text") << false << "lbln2"
-                             << "вода" << false << "1";
+                             << "вода" << false << "1" << false;
     QTest::newRow("ru out of range") << false << "lbln1"
-                                     << "2,5" << false << "1";
+                                     << "2,5" << false << "1" << false;
     QTest::newRow("en below range") << true << "lbln2"
-                                    << "0.9" << false << "1";
+                                    << "0.9" << false << "1" << true;
+    QTest::newRow("ru radius at the stated top")
+        << false << "lblRleft"
+        << "8,47" << true << "R = 8,47 см" << false;
     QTest::newRow("ru radius too small") << false << "lblRleft"
-                                         << "1" << false << "R = 2,65 см";
+                                         << "1" << false << "R = 2,65 см" << false;
 }
 
-// Typed through the keyboard into the editor a click on the read-out opens.
+// Typed through the keyboard into the editor a click on the read-out opens: the
+// click lands at the read-out's place in the window, whatever lies beneath it
+// (in the scheme the left index lies over the area where a press places the
+// object).
 void TestSetupFiles::exactValues() {
     QFETCH(bool, english);
     QFETCH(QString, readout);
     QFETCH(QString, typed);
     QFETCH(bool, taken);
     QFETCH(QString, shows);
+    QFETCH(bool, scheme);
     QTranslator translator;
     if (english) {
         QVERIFY(translator.load(QStringLiteral(":/i18n/quellor_en.qm")));
@@ -262,8 +395,12 @@ void TestSetupFiles::exactValues() {
     auto w = TestSupport::startWindow();
     auto* label = w->findChild<Label*>(readout);
     QVERIFY(label);
+    if (scheme)
+        TestSupport::clickAt(w.get(), TestSupport::middleOf(w->cmdCx));
+    QCOMPARE(w->picLeft->figures().isEmpty(), true);
     const QString focalBefore = w->lblFocal->Caption();
-    QTest::mouseClick(label, Qt::LeftButton);
+    TestSupport::clickAt(w.get(), TestSupport::middleOf(label));
+    QVERIFY(w->picLeft->figures().isEmpty()); // no object placed under the read-out
     auto* editor = w->findChild<QLineEdit*>(QStringLiteral("readoutEditor"));
     QVERIFY(editor && editor->isVisible());
     editor->selectAll();
@@ -282,13 +419,47 @@ void TestSetupFiles::exactValues() {
         QCOMPARE(w->lblFocal->Caption(), focalBefore);
     // Escape leaves the editor and changes nothing more.
     const QString now = w->lblFocal->Caption();
-    QTest::mouseClick(label, Qt::LeftButton);
+    TestSupport::clickAt(w.get(), TestSupport::middleOf(label));
     QTest::keyClicks(editor, QStringLiteral("1,9"));
     QTest::keyClick(editor, Qt::Key_Escape);
     QVERIFY(!editor->isVisible());
     QCOMPARE(w->lblFocal->Caption(), now);
     if (english)
         QCoreApplication::removeTranslator(&translator);
+}
+
+void TestSetupFiles::readoutsLookEditable_data() {
+    QTest::addColumn<QString>("readout");
+    QTest::addColumn<bool>("scheme");
+    for (const char* name : {"lbln1", "lbln2", "lblN", "lblRleft", "lblRright"}) {
+        QTest::newRow(name) << QString::fromLatin1(name) << false;
+        QTest::newRow(qPrintable(QStringLiteral("%1 scheme").arg(QLatin1String(name))))
+            << QString::fromLatin1(name) << true;
+    }
+}
+
+// What lies under the pointer at a read-out says it takes a value: a text
+// cursor and a tooltip; reached by Tab, its box is framed in the highlight.
+void TestSetupFiles::readoutsLookEditable() {
+    QFETCH(QString, readout);
+    QFETCH(bool, scheme);
+    auto w = TestSupport::startWindow();
+    if (scheme)
+        TestSupport::clickAt(w.get(), TestSupport::middleOf(w->cmdCx));
+    auto* label = w->findChild<Label*>(readout);
+    QVERIFY(label);
+    QWidget* there = w->childAt(TestSupport::middleOf(label));
+    QVERIFY(there);
+    QCOMPARE(there->cursor().shape(), Qt::IBeamCursor);
+    QVERIFY(there->toolTip().contains(QStringLiteral("точное значение")));
+    const QColor highlight = label->palette().color(QPalette::Highlight);
+    QVERIFY(label->grab().toImage().pixelColor(0, 0) != highlight);
+    QApplication::setActiveWindow(w.get());
+    label->setFocus(Qt::TabFocusReason);
+    QVERIFY(label->hasFocus());
+    const QImage framed = label->grab().toImage();
+    QCOMPARE(framed.pixelColor(0, 0), highlight);
+    QCOMPARE(framed.pixelColor(framed.width() - 1, framed.height() - 1), highlight);
 }
 
 // Closing with unsaved changes asks: Cancel keeps the window, Discard closes.
@@ -301,6 +472,7 @@ void TestSetupFiles::unsavedChangesAsk() {
     auto said = answerNextMessage(QMessageBox::Cancel);
     w->cmdExit_Click();
     QVERIFY2(said->contains(QStringLiteral("не сохранён")), qPrintable(*said));
+    QVERIFY2(said->contains(QStringLiteral("Не сохранять")), qPrintable(*said));
     QVERIFY(w->isVisible());
     said = answerNextMessage(QMessageBox::Cancel);
     QVERIFY(!w->close()); // the window manager's close asks as well

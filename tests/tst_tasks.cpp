@@ -15,9 +15,12 @@
 #include "testsupport.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -70,6 +73,26 @@ void keyToWindow(Form1* w, Qt::Key key, Qt::KeyboardModifiers modifiers, const c
     QVERIFY(QTest::qWaitForWindowActive(w));
     QTest::simulateEvent(w->picLeft, true, key, modifiers, QString::fromLatin1(text), false);
     QTest::simulateEvent(w->picLeft, false, key, modifiers, QString::fromLatin1(text), false);
+}
+
+// The standard regions as the README gives them, in multiples of F.
+constexpr double kClearOfF = 0.2; // an object stays this share of F from F
+constexpr double kMargin = 300;   // twips inside the areas' edges
+constexpr double kTwip = 1;
+std::pair<double, double> readmeSpan(Tasks::Region region) {
+    switch (region) {
+    case Tasks::Region::BeyondTwoF:
+        return {2.4, 3};
+    case Tasks::Region::AtTwoF:
+        return {2, 2};
+    case Tasks::Region::BetweenFAndTwoF:
+        return {1.3, 1.7};
+    case Tasks::Region::InsideF:
+        return {0.4, 0.65};
+    case Tasks::Region::Diverging:
+        return {0.5, 3};
+    }
+    return {0, 0};
 }
 
 bool onScreen(double benchX, double y) {
@@ -133,6 +156,8 @@ private slots:
     void escapeLeavesTaskBeforeFullScreen();
     void oneRedrawPerStep_data();
     void oneRedrawPerStep();
+    void verdictWords();
+    void generatorBoundsOverManySeries();
 };
 
 void TestTasks::seriesSolvable_data() {
@@ -172,7 +197,21 @@ void TestTasks::seriesSolvable() {
         QVERIFY2(onScreen(task.objectX, task.objectY), qPrintable(QString::number(i)));
         QVERIFY2(onScreen(e.x, e.y),
                  qPrintable(QStringLiteral("task %1 image (%2, %3)").arg(i).arg(e.x).arg(e.y)));
-        QVERIFY(std::fabs(d - std::fabs(e.f)) > 0.1 * std::fabs(e.f));
+        // The README's regions, in multiples of the object-side mark distance
+        // (|f| before a converging lens, |f'| before a diverging one), at least
+        // a fifth of it from F, and the object and image 300 twips inside
+        // their areas (within a twip: the object is a single-precision place).
+        const double a = task.converging ? e.f : std::fabs(e.fBack);
+        const auto [low, high] = readmeSpan(task.region);
+        QVERIFY2(d >= low * a - kTwip && d <= high * a + kTwip,
+                 qPrintable(QStringLiteral("task %1: d = %2 F").arg(i).arg(d / a)));
+        QVERIFY(std::fabs(d - a) >= kClearOfF * a - kTwip);
+        const double imageInArea = e.b > 0 ? e.b : kLens + e.b;
+        for (const auto& [x, y] :
+             {std::pair{double(task.objectX), double(task.objectY)}, std::pair{imageInArea, e.y}})
+            QVERIFY2(x >= kMargin - kTwip && x <= kWidth - kMargin + kTwip &&
+                         y <= kHeight - kMargin + kTwip,
+                     qPrintable(QStringLiteral("task %1 at (%2, %3)").arg(i).arg(x).arg(y)));
         // The foci on screen (the focus task asks for them).
         QVERIFY(onScreen(kLens + e.fBack, kAxis) && onScreen(kLens - e.f, kAxis));
         // The region is the one the rule names.
@@ -531,6 +570,89 @@ void TestTasks::oneRedrawPerStep() {
     const int before = window->Redraws();
     keyToWindow(window.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers), "");
     QCOMPARE(window->Redraws() - before, 1);
+}
+
+// Clicked at the true image, each task of a series says so in Russian words the
+// model settles: the kind (real right of the lens, upright on the object's side
+// of the axis, enlarged or diminished by |magnification|) and the distances
+// with the decimal comma.
+void TestTasks::verdictWords() {
+    auto window = TestSupport::startWindow();
+    QApplication::setActiveWindow(window.get());
+    // A series that holds a focus task with a virtual image: its rule says the
+    // ray's extension, not the ray, passes through the image.
+    std::uint64_t seed = 0;
+    const auto virtualFocusTask = [](const Tasks::Task& t) {
+        return t.kind == Tasks::Kind::FindFocus && t.region == Tasks::Region::InsideF;
+    };
+    for (std::vector<Tasks::Task> tasks = Tasks::series(seed, Tasks::Level::Mixed);
+         std::none_of(tasks.begin(), tasks.end(), virtualFocusTask);
+         tasks = Tasks::series(++seed, Tasks::Level::Mixed)) {
+    }
+    window->TaskSeries().start(seed, Tasks::Level::Mixed);
+    const QRegularExpression distance(
+        QStringLiteral("^Засчитано: ваша точка в \\d+,\\d\\d см от .+ \\(допуск 0,50 см\\)"));
+    int imageTasks = 0;
+    for (int i = 0; i < 10; ++i) {
+        const Tasks::Task task = window->TaskSeries().session().tasks[std::size_t(i)];
+        const Expected e = expectedOf(task);
+        const bool image = task.kind == Tasks::Kind::FindImage;
+        const double x = image ? e.x : kLens + e.fBack;
+        const double y = image ? e.y : kAxis;
+        PictureBox* area = x > kLens ? window->picRigth : window->picLeft;
+        QTest::mouseClick(area, Qt::LeftButton, {},
+                          TestSupport::pixelOf(area, x > kLens ? x - kLens : x, y));
+        const QString said = window->TaskLines()[2]->Caption();
+        QVERIFY2(distance.match(said).hasMatch(), qPrintable(said));
+        if (!image) {
+            const bool throughExtension = task.region == Tasks::Region::InsideF || !task.converging;
+            QCOMPARE(window->TaskLines()[3]->Caption().contains(QStringLiteral("продолжение")),
+                     throughExtension);
+        }
+        if (image) {
+            ++imageTasks;
+            const double size = std::fabs(e.m);
+            const QString words =
+                QStringList{e.b > 0 ? QStringLiteral("действительное") : QStringLiteral("мнимое"),
+                            e.m > 0 ? QStringLiteral("прямое") : QStringLiteral("перевёрнутое"),
+                            // the same size where Γ shows as 1,00 beside the words
+                            std::fabs(size - 1) < 0.005 ? QStringLiteral("равное")
+                            : size > 1                  ? QStringLiteral("увеличенное")
+                                                        : QStringLiteral("уменьшенное")}
+                    .join(QStringLiteral(", "));
+            QCOMPARE(window->TaskLines()[3]->Caption(),
+                     QStringLiteral("Вид верен: %1.").arg(words));
+        }
+        window->TaskSeries().next();
+    }
+    QVERIFY(imageTasks > 0);
+}
+
+// The README's bounds over many series, so that a task near an edge or near F
+// turns up: the region's span, a fifth of F from F, 300 twips inside the areas.
+void TestTasks::generatorBoundsOverManySeries() {
+    constexpr std::uint64_t kSeries = 400;
+    int nearEdge = 0;
+    for (std::uint64_t seed = 0; seed < kSeries; ++seed)
+        for (const Tasks::Task& task : Tasks::series(seed, Tasks::Level::Mixed)) {
+            const Expected e = expectedOf(task);
+            const double d = kLens - double(float(task.objectX));
+            const double a = task.converging ? e.f : std::fabs(e.fBack);
+            const auto [low, high] = readmeSpan(task.region);
+            QVERIFY2(d >= low * a - kTwip && d <= high * a + kTwip,
+                     qPrintable(QStringLiteral("seed %1: d = %2 F").arg(seed).arg(d / a)));
+            QVERIFY(std::fabs(d - a) >= kClearOfF * a - kTwip);
+            const double imageInArea = e.b > 0 ? e.b : kLens + e.b;
+            for (const auto& [x, y] : {std::pair{double(task.objectX), double(task.objectY)},
+                                       std::pair{imageInArea, e.y}}) {
+                QVERIFY2(x >= kMargin - kTwip && x <= kWidth - kMargin + kTwip &&
+                             y <= kHeight - kMargin + kTwip,
+                         qPrintable(QStringLiteral("seed %1 at (%2, %3)").arg(seed).arg(x).arg(y)));
+                nearEdge +=
+                    x < 2 * kMargin || x > kWidth - 2 * kMargin || y > kHeight - 2 * kMargin;
+            }
+        }
+    QVERIFY(nearEdge > 0); // the bound was tried
 }
 
 QTEST_MAIN(TestTasks)

@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -59,6 +60,38 @@ bool inkNear(const QImage& image, QPointF at) {
                 return true;
     return false;
 }
+// An image line as printed: rows of ink, rows of paper between dashes, and its
+// typical darkness (the median of each row's darkest pixel, so that a ray
+// crossing it does not count). Both ends are left out: the dot and the axis.
+struct ImageLine {
+    int inkRows = 0;
+    int gaps = 0;
+    int darkest = 255;
+};
+constexpr int kEnds = 5;        // pixels left out at each end
+constexpr int kPaperFrom = 200; // a grey level this light is paper
+constexpr int kBlackBelow = 40; // black ink, antialiased
+constexpr int kGreyFrom = 50;   // the grey ink (70) and lighter
+ImageLine imageLine(const QImage& page, int x, int fromY, int toY) {
+    ImageLine line;
+    QList<int> darkness;
+    const int step = toY > fromY ? 1 : -1;
+    for (int y = fromY + step * kEnds; y != toY - step * kEnds; y += step) {
+        int row = 255;
+        for (int dx = -1; dx <= 1; ++dx)
+            row = std::min(row, qGray(page.pixel(x + dx, y)));
+        if (row >= kPaperFrom) {
+            ++line.gaps;
+            continue;
+        }
+        ++line.inkRows;
+        darkness << row;
+    }
+    std::sort(darkness.begin(), darkness.end());
+    if (!darkness.isEmpty())
+        line.darkest = darkness[darkness.size() / 2];
+    return line;
+}
 } // namespace
 
 class TestWorksheet : public QObject {
@@ -74,8 +107,10 @@ void TestWorksheet::pages_data() {
     QTest::addColumn<double>("distance"); // cm before the lens
     QTest::addColumn<double>("height");   // cm above the axis
     QTest::addColumn<bool>("real");
-    QTest::newRow("water, real image") << 1.33 << 7.4 << 1.5 << true;
-    QTest::newRow("air, virtual image") << 1.0 << 1.5 << 1.0 << false;
+    QTest::addColumn<bool>("safePalette"); // "Палитра" on: other colours, the same print
+    QTest::newRow("water, real image") << 1.33 << 7.4 << 1.5 << true << false;
+    QTest::newRow("air, virtual image") << 1.0 << 1.5 << 1.0 << false << false;
+    QTest::newRow("air, virtual image, safe palette") << 1.0 << 1.5 << 1.0 << false << true;
 }
 
 void TestWorksheet::pages() {
@@ -83,6 +118,7 @@ void TestWorksheet::pages() {
     QFETCH(double, distance);
     QFETCH(double, height);
     QFETCH(bool, real);
+    QFETCH(bool, safePalette);
     // A biconvex lens N = 1,64 of radii 3 cm, air on the right. Thin lens between
     // two media: P = (N - n1)/R + (N - n2)/R, f = n1/P, f' = n2/P, and the image
     // at b = f' d / (d - f), magnified -(n1 b)/(n2 d).
@@ -102,6 +138,7 @@ void TestWorksheet::pages() {
     setup.hasObject = true;
     setup.objectDistance = distance;
     setup.objectHeight = height;
+    setup.layers.safePalette = safePalette;
     auto w = TestSupport::startWindow();
     w->ApplySetup(setup);
     QTemporaryDir dir;
@@ -149,6 +186,15 @@ void TestWorksheet::pages() {
     QVERIFY2(inkNear(second, image),
              qPrintable(QStringLiteral("no ink at %1, %2").arg(image.x()).arg(image.y())));
     QVERIFY2(!inkNear(first, image), "page 1 shows the image");
+
+    // The image line, from the axis to the image point: a real one solid
+    // black, a virtual one dashed grey, as the page's legend says.
+    const ImageLine line =
+        imageLine(second, int(std::lround(image.x())), axisY, int(std::lround(image.y())));
+    QVERIFY2(line.inkRows > 20, qPrintable(QString::number(line.inkRows)));
+    QCOMPARE(line.gaps > 0, !real);
+    QVERIFY2(real ? line.darkest < kBlackBelow : line.darkest >= kGreyFrom,
+             qPrintable(QString::number(line.darkest)));
 }
 
 QTEST_MAIN(TestWorksheet)

@@ -226,10 +226,6 @@
         <translation>Principal optical axis of the lens</translation>
     </message>
     <message>
-        <source>В е к с о л</source>
-        <translation>Q u e l l o r</translation>
-    </message>
-    <message>
         <source>F</source>
         <translation>F</translation>
     </message>
@@ -724,6 +720,10 @@
         <source>Quellor — график b(d) и Γ(d)</source>
         <translation>Quellor — graph of b(d) and Γ(d)</translation>
     </message>
+    <message>
+        <source>Q u e l l o r</source>
+        <translation>Q u e l l o r</translation>
+    </message>
 </context>
 <context>
     <name>GraphWindow</name>
@@ -745,7 +745,7 @@
     </message>
     <message>
         <source>мнимое, уменьшенное</source>
-        <translation>virtual, reduced</translation>
+        <translation>virtual, diminished</translation>
     </message>
     <message>
         <source>измерения</source>
@@ -861,6 +861,18 @@
         <source>При таком масштабе экрана это окно на нём не помещается.</source>
         <translation>At this screen scale the window does not fit on the screen.</translation>
     </message>
+    <message>
+        <source>Не сохранять</source>
+        <translation>Don’t Save</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>Readout</name>
@@ -898,7 +910,7 @@
     </message>
     <message>
         <source>уменьшенное</source>
-        <translation>reduced</translation>
+        <translation>diminished</translation>
     </message>
 </context>
 <context>
@@ -924,7 +936,7 @@
     </message>
     <message>
         <source>Правило: предмет дальше 2F — изображение действительное, перевёрнутое, уменьшенное, между F′ и 2F′.</source>
-        <translation>Rule: an object beyond 2F gives a real, inverted, reduced image between F′ and 2F′.</translation>
+        <translation>Rule: an object beyond 2F gives a real, inverted, diminished image between F′ and 2F′.</translation>
     </message>
     <message>
         <source>Правило: предмет в 2F — изображение действительное, перевёрнутое, равное, в 2F′.</source>
@@ -940,7 +952,7 @@
     </message>
     <message>
         <source>Правило: рассеивающая линза даёт мнимое, прямое, уменьшенное изображение между линзой и фокусом.</source>
-        <translation>Rule: a diverging lens gives a virtual, upright, reduced image between the lens and its focus.</translation>
+        <translation>Rule: a diverging lens gives a virtual, upright, diminished image between the lens and its focus.</translation>
     </message>
     <message>
         <source>Уровень: %1</source>
@@ -956,7 +968,7 @@
     </message>
     <message>
         <source>Серия %1, %2. Засчитано %3 из %4. Дальше: Ctrl+N, уровень: Ctrl+Shift+T, выход: Esc.</source>
-        <translation>Series %1, %2. Counted %3 of %4. Next: Ctrl+N, level: Ctrl+Shift+T, leave: Esc.</translation>
+        <translation>Series %1, %2. Correct answers: %3 of %4. Next: Ctrl+N, level: Ctrl+Shift+T, leave: Esc.</translation>
     </message>
     <message>
         <source>Засчитано: ваша точка в %1 см от изображения (допуск %2 см).</source>
@@ -996,11 +1008,15 @@
     </message>
     <message>
         <source>Вид верен: %1.</source>
-        <translation>Kind right: %1.</translation>
+        <translation>The right kind of image: %1.</translation>
     </message>
     <message>
-        <source>Вид неверен: изображение %1, ваша точка — %2.</source>
-        <translation>Kind wrong: the image is %1, your point %2.</translation>
+        <source>Правило: луч из точки параллельно оси идёт после линзы через фокус F′, а его продолжение назад проходит через изображение.</source>
+        <translation>Rule: the ray from the point parallel to the axis goes on through the focus F′; traced back, it passes through the image.</translation>
+    </message>
+    <message>
+        <source>Вид неверен: изображение %1, а по вашей точке оно было бы %2.</source>
+        <translation>The wrong kind of image: it is %1; your point would make it %2.</translation>
     </message>
 </context>
 </TS>

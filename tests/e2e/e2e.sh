@@ -937,6 +937,31 @@ if start_scaled 1920x1080x24 96 1 1920 1080 --tasks 42; then
 fi
 stop_program_and_server
 
+# 17. Water typed into the left index: a mouse click on its read-out (which lies
+#     over the left area in the scheme) opens the editor, in Russian and in
+#     English; 1,33 tints the medium and places no object.
+lbln1_window=(6240 8400 1335 435) # picLeft (120, 810) + the read-out's box
+click_box_scaled() { xdotool mousemove --window "$wid" "$(cell "$(sx "$1 + $3 / 2")")" "$(cell "$(sy "$2 + $4 / 2")")" click 1; }
+for language in ru en; do
+    if LANGUAGE=$language start_scaled 1920x1080x24 96 1 1920 1080; then
+        click_box_scaled "${cmdCx[@]}"
+        medium_x=$(cell "$(sx "120 + 1500")")
+        medium_y=$(cell "$(sy "810 + 1500")")
+        shot "typed-$language-before"
+        expect_colour "typed ($language): the left medium white at n1 = 1" "$WHITE" "$medium_x" "$medium_y"
+        click_box_scaled "${lbln1_window[@]}"
+        sleep 0.3
+        xdotool type --delay 60 "1,33"
+        xdotool key Return
+        shot "typed-$language"
+        expect_not_colour "typed ($language): 1,33 tints the left medium" "$WHITE" "$medium_x" "$medium_y"
+        expect_none "typed ($language): no object placed under the read-out" "$GREEN" \
+            "$(cell "$(sx 120)")" "$(cell "$(sy 810)")" "$(cell "$(calc "$(sx 7620) - $(sx 120)")")" \
+            "$(cell "$(calc "$(sy 8400) - $(sy 810)")")"
+    fi
+    stop_program_and_server
+done
+
 if [ "$failures" -ne 0 ]; then
     log ""
     log "e2e: $failures check(s) failed. Screenshots kept in $shots:"

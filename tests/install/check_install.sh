@@ -88,6 +88,15 @@ done
 printf '{"format": "quellor-setup", "version": 1, "lens":' >"$prefix/cut.quellor"
 check "a bad setup without a display: exit 2 naming the file" \
     "$(yes_if run 2 "$prefix/cut.quellor" && grep -q cut.quellor "$prefix/err")"
+cat >"$prefix/object.quellor" <<'SETUP'
+{"format": "quellor-setup", "version": 1, "lens": "converging",
+ "indices": {"left": 1, "lens": 1.64, "right": 1}, "radii": {"left": 3, "right": 3},
+ "view": "scheme", "object": {"distance": 7.4, "height": 1.5}}
+SETUP
 check "a worksheet is written without a display" \
-    "$(yes_if run 0 --worksheet "$prefix/sheet.pdf" && head -c 5 "$prefix/sheet.pdf" | grep -q '%PDF')"
+    "$(yes_if run 0 --worksheet "$prefix/sheet.pdf" "$prefix/object.quellor" &&
+        head -c 5 "$prefix/sheet.pdf" | grep -q '%PDF')"
+check "a worksheet without an object is refused: exit 2, a message, no file" \
+    "$(yes_if run 2 --worksheet "$prefix/empty.pdf" && test -s "$prefix/err" &&
+        test ! -e "$prefix/empty.pdf")"
 exit $((failures != 0))
