@@ -6,9 +6,9 @@
 #include "benchmode.h"
 #include "commandbutton.h"
 #include "fonts.h"
-#include "graphwindow.h"
 #include "label.h"
 #include "lessonstrip.h"
+#include "lessontools.h"
 #include "linecontrol.h"
 #include "picturebox.h"
 #include "screeninfo.h"
@@ -403,7 +403,7 @@ void Form1::wireEvents() {
     sldn2->onChange = [this] { sldn2_Change(); };
     sldR1->onChange = [this] { sldR1_Change(); };
     sldR2->onChange = [this] { sldR2_Change(); };
-    setUpLessonTools();
+    m_lesson = std::make_unique<LessonTools>(*this);
     SetUpReadoutEditing();
 
     // The drawing areas hand their input to the current mode.
@@ -441,10 +441,10 @@ void Form1::createActions() {
     withButton(Action::Labels, cmdLabels, [this] { cmdLabels_Click(); });
     withButton(Action::ThirdRay, cmdThirdRay, [this] { cmdThirdRay_Click(); });
     withButton(Action::Palette, cmdPalette, [this] { cmdPalette_Click(); });
-    withButton(Action::Motion, cmdMotion, [this] { ToggleMotion(); });
-    set.define(Action::MotionSpeed, [this] { NextMotionSpeed(); });
-    withButton(Action::Graph, cmdGraph, [this] { ToggleGraph(); });
-    withButton(Action::Record, cmdRecord, [this] { RecordMeasurement(); });
+    withButton(Action::Motion, cmdMotion, [this] { m_lesson->toggleMotion(); });
+    set.define(Action::MotionSpeed, [this] { m_lesson->nextMotionSpeed(); });
+    withButton(Action::Graph, cmdGraph, [this] { m_lesson->toggleGraph(); });
+    withButton(Action::Record, cmdRecord, [this] { m_lesson->record(); });
     withButton(Action::Task, cmdTask, [this] { m_taskMode->toggle(); });
     withButton(Action::NextTask, cmdNextTask, [this] { m_taskMode->next(); });
     set.define(Action::TaskLevel, [this] { m_taskMode->nextLevel(); });
@@ -506,8 +506,4 @@ void Form1::ApplyAtOnce(const std::function<void()>& change) {
         m_applyFlushing = false;
     }
     --m_applyDepth;
-}
-
-bool Form1::GraphShown() const {
-    return m_graph && m_graph->isVisible();
 }

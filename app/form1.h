@@ -14,9 +14,9 @@
 class BenchMode;
 class CommandButton;
 class GraphWindow;
+class LessonTools;
 class Mode;
 class TaskMode;
-class MotionDriver;
 class QAction;
 class Label;
 class LineControl;
@@ -112,17 +112,8 @@ public:
     // The file name written for a name typed in the dialog.
     static QString PictureFileName(const QString& typed, bool svgChosen);
 
-    // The object in motion towards the lens and back, the graph of b and Γ
-    // against d, and the table of measurements (lesson/lessontools.cpp). The
-    // graph window is made when first opened; FollowGraph ends RedrawScheme.
-    void ToggleMotion();
-    void StopMotion();
-    bool MotionRunning() const;
-    void NextMotionSpeed();
-    void ToggleGraph();
-    void RecordMeasurement();
-    void FollowGraph();
-    GraphWindow* Graph() const { return m_graph; }
+    // The object in motion, the graph and the table (lesson/lessontools.h).
+    LessonTools& Lesson() const { return *m_lesson; }
 
     // Exact values (parameters/sliders.cpp): the parameter takes the value given,
     // the slider's thumb the nearest step, without running its handler. Radii
@@ -186,7 +177,6 @@ public:
 
     // The task's wording and verdict, lines over the top of the bench.
     const QList<Label*>& TaskLines() const { return m_taskLines; }
-    bool GraphShown() const;
 
     // The controls, front to back where they overlap.
     PictureBox* picVexol;
@@ -292,15 +282,12 @@ private:
     void createActions();
     void benchRegion(QRect* band, QRegion* shown) const;
     void writeSvg(QIODevice* device);
-    void setUpLessonTools();
-    GraphWindow* openGraph();
     void leave();
     void applyParameters(const Setup& setup);
 
     double m_zoom = 1;   // the factor now in force
     int m_zoomSteps = 0; // steps in (positive) or out (negative) from the fit
-    MotionDriver* m_motion = nullptr;
-    GraphWindow* m_graph = nullptr;
+    std::unique_ptr<LessonTools> m_lesson;
     QString m_setupPath; // the setup file the bench was last opened from or saved to
     QList<Label*> m_taskLines;
     ActionSet* m_actions = nullptr;

@@ -2,6 +2,7 @@
 // Lens view and scheme view.
 #include "form1.h"
 
+#include "lessontools.h"
 #include "mode.h"
 #include "picturebox.h"
 
@@ -72,6 +73,6 @@ void Form1::RedrawScheme() {
     ShowReadouts();
     ShowLabelsLayer();
     m_mode->afterRedraw();
-    FollowGraph();
+    m_lesson->follow();
     MarkModified();
 }

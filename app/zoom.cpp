@@ -8,6 +8,7 @@
 
 #include "bench.h"
 #include "graphwindow.h"
+#include "lessontools.h"
 #include "screeninfo.h"
 #include "twipgeometry.h"
 #include "zoomsteps.h"
@@ -39,7 +40,8 @@ void Form1::ApplyZoom() {
     if (!laidOutScale.toPixelRect(0, 0, Bench::kLaidOutWidth, Bench::kLaidOutHeight, &laidOut) ||
         laidOut.isEmpty())
         return;
-    const double beside = m_graph ? laidOutScale.toPixels(m_graph->reservedWidth()) : 0;
+    GraphWindow* graph = m_lesson ? m_lesson->graph() : nullptr;
+    const double beside = graph ? laidOutScale.toPixels(graph->reservedWidth()) : 0;
     const double fit =
         std::min(double(width()) / (laidOut.width() + beside), double(height()) / laidOut.height());
     const double zoom = fit * std::pow(kZoomStep, m_zoomSteps);
@@ -56,9 +58,10 @@ void Form1::ApplyZoom() {
             placed->applyGeometry();
         control->update();
     }
-    if (m_graph)
-        m_graph->fitBeside(QRect(width() - panel, 0, panel, height()), fit);
-    FollowGraph();
+    if (graph)
+        graph->fitBeside(QRect(width() - panel, 0, panel, height()), fit);
+    if (m_lesson)
+        m_lesson->follow();
 }
 
 void Form1::ZoomIn() {

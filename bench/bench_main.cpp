@@ -7,6 +7,7 @@
 // the same event with the window filling a 1920 x 1080 and a 3840 x 2160
 // screen; and start-up to the first paint against a bare window.
 #include "form1.h"
+#include "lessontools.h"
 #include "graphwindow.h"
 #include "picturebox.h"
 #include "slider.h"
@@ -214,10 +215,10 @@ void BM_ObjectDragEvent(benchmark::State& state) {
     window->ShowLabels = layers;
     window->ShowThirdRay = layers;
     window->SafePalette = layers;
-    if (graph && !(window->Graph() && window->Graph()->isVisible()))
-        window->ToggleGraph();
-    if (!graph && window->Graph())
-        window->Graph()->hide();
+    if (graph && !(window->Lesson().graph() && window->Lesson().graph()->isVisible()))
+        window->Lesson().toggleGraph();
+    if (!graph && window->Lesson().graph())
+        window->Lesson().graph()->hide();
     QApplication::processEvents();
     PictureBox* area = window->picLeft;
     const QPoint at(area->width() / 2, area->height() / 3);
@@ -233,8 +234,8 @@ void BM_ObjectDragEvent(benchmark::State& state) {
             QApplication::processEvents();
     }
     sendMouse(area, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
-    if (window->Graph())
-        window->Graph()->hide();
+    if (window->Lesson().graph())
+        window->Lesson().graph()->hide();
     window->ShowLabels = kFalse;
     window->ShowThirdRay = kFalse;
     window->SafePalette = kFalse;

@@ -17,6 +17,7 @@
 #include "safewrite.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
@@ -25,6 +26,11 @@
 #include <cmath>
 
 namespace {
+// The worksheet's texts, in a translation context of their own.
+struct Worksheet {
+    Q_DECLARE_TR_FUNCTIONS(Worksheet)
+};
+
 // Painter units: 1/1440 inch on paper. A bench centimetre of 567 twips becomes
 // a paper centimetre of 1440 / 2.54 units.
 constexpr double kUnitsPerInch = 1440;
@@ -36,6 +42,7 @@ constexpr double kTextGap = 0.6 * kPaperUnitsPerCm;  // bench to the text below
 constexpr double kPoint = kUnitsPerInch / 72;        // one typographic point
 constexpr double kMarkRadius = 60;                   // bench twips
 constexpr double kArrow = 160;                       // arrowhead length, bench twips
+constexpr double kMarkPoints = 10;                   // the marks' names, in points
 const QColor kInk(0, 0, 0);
 const QColor kGreyInk(70, 70, 70);
 
@@ -47,19 +54,15 @@ QPen pen(const QColor& colour, double points, bool dashed = false) {
     return p;
 }
 
-void arrowhead(QPainter& p, QPointF tip, QPointF from) {
-    const QPointF along = tip - from;
-    const double length = std::hypot(along.x(), along.y());
-    if (!(length > 0))
+// The library's arrowhead (the object's and the image's on the screen), as two
+// strokes in the pen in force.
+void arrowhead(QPainter& p, QPointF tip, QPointF from, double length = kArrow) {
+    const Optics::Arrowhead head =
+        Optics::arrowheadAt(tip.x(), tip.y(), from.x(), from.y(), length);
+    if (!head.drawn)
         return;
-    const QPointF u = along / length * kArrow;
-    const QPointF n(-u.y() / 2.5, u.x() / 2.5);
-    QPainterPath head;
-    head.moveTo(tip);
-    head.lineTo(tip - u + n);
-    head.lineTo(tip - u - n);
-    head.closeSubpath();
-    p.fillPath(head, p.pen().color());
+    for (const Optics::Segment& stroke : {head.left, head.right})
+        p.drawLine(QPointF(stroke.x1, stroke.y1), QPointF(stroke.x2, stroke.y2));
 }
 
 // Everything the two pages share, in bench twips (x from the left edge of the
@@ -85,26 +88,28 @@ void drawTask(QPainter& p, Form1& w) {
         arrowhead(p, top, top - up);
         arrowhead(p, bottom, bottom + up);
     } else {
-        arrowhead(p, top - up, top + 0.0 * up);
+        arrowhead(p, top - up, top);
         arrowhead(p, bottom + up, bottom);
     }
 
-    // F and 2F where the bench puts them: a diverging lens has its left marks
-    // at |f'|, its right ones at |f|.
+    // F and 2F where the bench puts them, named as the labels layer names
+    // them: a diverging lens has its back focus F′ before it.
     const Optics::FocalLengths focal = Optics::focalLengths(lens);
     QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSizeF(10 * kPoint / kBenchScale / (kUnitsPerInch / 72) * 1.0);
+    font.setPointSizeF(kMarkPoints * kPoint / kBenchScale / (kUnitsPerInch / 72));
     p.setFont(font);
     if (focal.finite) {
-        const double a1 = std::fabs(converging ? focal.front : focal.back);
-        const double a2 = std::fabs(converging ? focal.back : focal.front);
+        const Optics::MarkDistances at = Optics::markDistances(focal);
+        const bool backBefore = focal.front < 0;
+        const QString before = backBefore ? QStringLiteral("F\u2032") : QStringLiteral("F");
+        const QString beyond = backBefore ? QStringLiteral("F") : QStringLiteral("F\u2032");
         const struct {
             double x;
             QString label;
-        } marks[] = {{Bench::kLensX - a1, Form1::tr("F")},
-                     {Bench::kLensX - 2 * a1, Form1::tr("2 F")},
-                     {Bench::kLensX + a2, Form1::tr("F")},
-                     {Bench::kLensX + 2 * a2, Form1::tr("2 F")}};
+        } marks[] = {{Bench::kLensX - at.objectSide, before},
+                     {Bench::kLensX - 2 * at.objectSide, QStringLiteral("2") + before},
+                     {Bench::kLensX + at.imageSide, beyond},
+                     {Bench::kLensX + 2 * at.imageSide, QStringLiteral("2") + beyond}};
         for (const auto& mark : marks) {
             if (mark.x < 0 || mark.x > kBenchWidth)
                 continue;
@@ -112,7 +117,7 @@ void drawTask(QPainter& p, Form1& w) {
             p.setBrush(kInk);
             p.drawEllipse(QPointF(mark.x, Bench::kAxisY), kMarkRadius, kMarkRadius);
             p.setPen(kInk);
-            const QString text = QString(mark.label).remove(QLatin1Char(' '));
+            const QString& text = mark.label;
             const double width = p.fontMetrics().horizontalAdvance(text);
             p.drawText(QPointF(mark.x - width / 2, Bench::kAxisY + 5 * kMarkRadius), text);
         }
@@ -121,9 +126,9 @@ void drawTask(QPainter& p, Form1& w) {
     // The media, by their indices: the lens's own numbers.
     p.setPen(kInk);
     p.drawText(QPointF(200, Bench::kAreaHeight - 200),
-               Form1::tr("n1 = %1").arg(readoutText(w.n1).trimmed()));
+               Worksheet::tr("n1 = %1").arg(readoutText(w.n1).trimmed()));
     p.drawText(QPointF(Bench::kLensX + 200, Bench::kAreaHeight - 200),
-               Form1::tr("n2 = %1").arg(readoutText(w.n2).trimmed()));
+               Worksheet::tr("n2 = %1").arg(readoutText(w.n2).trimmed()));
 
     // The object: an arrow from the axis to the object point.
     if (w.ObjectPlaced && Optics::objectOnBench(w)) {
@@ -131,7 +136,7 @@ void drawTask(QPainter& p, Form1& w) {
         const QPointF tip(w.ObjectX, w.ObjectY);
         p.setPen(pen(kInk, 2));
         p.drawLine(foot, tip);
-        arrowhead(p, tip, foot);
+        arrowhead(p, tip, foot, Optics::kArrowheadLength);
     }
 }
 
@@ -196,16 +201,14 @@ void drawPage(QPainter& p, Form1& w, bool solution, const QSizeF& page) {
     p.setPen(kInk);
     p.setFont(heading);
     p.drawText(QPointF(left, 1.1 * kPaperUnitsPerCm),
-               solution ? Form1::tr("Решение")
-                        : Form1::tr("Задание: постройте изображение предмета"));
+               solution ? Worksheet::tr("Решение")
+                        : Worksheet::tr("Задание: постройте изображение предмета"));
     p.setFont(body);
-    const Optics::Lens lens = Optics::lensOf(w);
     const QString lensLine =
-        Form1::tr("Линза: N = %1, R = %2 (слева), R = %3 (справа); %4   %5")
+        Worksheet::tr("Линза: N = %1, R = %2 (слева), R = %3 (справа); %4   %5")
             .arg(readoutText(w.N).trimmed(), w.lblRleft->Caption().mid(4),
                  w.lblRright->Caption().mid(4), w.lblFocal->Caption(), w.lblPower->Caption());
     p.drawText(QPointF(left, 1.6 * kPaperUnitsPerCm), lensLine);
-    Q_UNUSED(lens);
 
     p.save();
     p.translate(left, kBenchTop);
@@ -224,10 +227,10 @@ void drawPage(QPainter& p, Form1& w, bool solution, const QSizeF& page) {
             y += line;
         }
         p.drawText(QPointF(left, y),
-                   Form1::tr("Сплошные линии — лучи и действительное изображение; штриховые — "
-                             "продолжения лучей и мнимое изображение."));
+                   Worksheet::tr("Сплошные линии — лучи и действительное изображение; штриховые — "
+                                 "продолжения лучей и мнимое изображение."));
     } else {
-        p.drawText(QPointF(left, y), Form1::tr("Масштаб 1 : 1 (1 см на листе — 1 см скамьи)."));
+        p.drawText(QPointF(left, y), Worksheet::tr("Масштаб 1 : 1 (1 см на листе — 1 см скамьи)."));
     }
 }
 
@@ -275,12 +278,12 @@ static void restoreView(Form1& w, bool scheme, bool shown) {
 }
 
 void Form1::PrintWorksheet() {
-    if (!Messages::roomFor(this, tr("Рабочий лист")))
+    if (!Messages::roomFor(this, Worksheet::tr("Рабочий лист")))
         return;
     QPrinter printer(QPrinter::HighResolution);
     prepare(&printer);
     printer.setFullPage(true);
-    printer.setDocName(tr("Рабочий лист"));
+    printer.setDocName(Worksheet::tr("Рабочий лист"));
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -297,14 +300,14 @@ bool Form1::WriteWorksheet(const QString& pdfPath, QString* why) {
         QPdfWriter writer(&buffer);
         prepare(&writer);
         writer.setResolution(int(kUnitsPerInch));
-        writer.setTitle(tr("Рабочий лист Quellor"));
+        writer.setTitle(Worksheet::tr("Рабочий лист Quellor"));
         writer.setCreator(QStringLiteral("Quellor"));
         const bool scheme = SchemeView, shown = ConstructionShown;
         drawForWorksheet(*this);
         const bool painted = paintWorksheet(&writer, *this);
         restoreView(*this, scheme, shown);
         if (!painted) {
-            *why = tr("не удалось нарисовать рабочий лист");
+            *why = Worksheet::tr("не удалось нарисовать рабочий лист");
             return false;
         }
     }

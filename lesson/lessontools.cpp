@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The object in motion, the graph of b and Γ against d, and the table of
-// measurements. All three read the optics model; the motion moves the object
-// as a drag does and ends every frame in RedrawScheme, which tells the graph.
+// measurements.
+#include "lessontools.h"
+
 #include "form1.h"
 
 #include "bench.h"
@@ -22,128 +23,135 @@ namespace {
 constexpr float kMotionHeightAboveAxis = 1000;
 
 QString speedText(double speed) {
-    return Form1::tr("%1 см/с").arg(Readout::locale().toString(speed, 'g', 3));
+    return LessonTools::tr("%1 см/с").arg(Readout::locale().toString(speed, 'g', 3));
 }
 } // namespace
 
-void Form1::setUpLessonTools() {
-    m_motion = new MotionDriver(this);
+LessonTools::LessonTools(Form1& window) : m_window(window) {
+    m_motion = new MotionDriver(&m_window);
     m_motion->frontFocal = [this] {
-        const Optics::FocalLengths f = Optics::focalLengths(Optics::lensOf(*this));
+        const Optics::FocalLengths f = Optics::focalLengths(Optics::lensOf(m_window));
         return f.finite ? f.front : Bench::kFar;
     };
     m_motion->place = [this](double x) {
         // The lens view draws no construction: the motion has nothing to show.
-        if (!SchemeView) {
-            StopMotion();
+        if (!m_window.SchemeView) {
+            stopMotion();
             return;
         }
-        ObjectX = float(x);
-        ObjectPlaced = kTrue;
-        RedrawScheme();
+        m_window.ObjectX = float(x);
+        m_window.ObjectPlaced = kTrue;
+        m_window.RedrawScheme();
     };
 
-    cmdMotion->setCheckable(true);
+    m_window.cmdMotion->setCheckable(true);
 
     // The speeds are also offered on the button's context menu.
-    cmdMotion->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_window.cmdMotion->setContextMenuPolicy(Qt::ActionsContextMenu);
     for (int i = 0; i < int(std::size(MotionDriver::kSpeeds)); ++i) {
-        auto* action =
-            new QAction(tr("Скорость %1").arg(speedText(MotionDriver::kSpeeds[i])), cmdMotion);
-        connect(action, &QAction::triggered, this, [this, i] {
+        auto* action = new QAction(tr("Скорость %1").arg(speedText(MotionDriver::kSpeeds[i])),
+                                   m_window.cmdMotion);
+        QObject::connect(action, &QAction::triggered, action, [this, i] {
             m_motion->setSpeedIndex(i - 1);
-            NextMotionSpeed();
+            nextMotionSpeed();
         });
-        cmdMotion->addAction(action);
+        m_window.cmdMotion->addAction(action);
     }
     m_motion->setSpeedIndex(m_motion->speedIndex() - 1);
-    NextMotionSpeed();
+    nextMotionSpeed();
 
-    cmdGraph->setToolTip(tr("График b(d) и Γ(d) с таблицей измерений (Ctrl+G)"));
-    cmdRecord->setToolTip(tr("Записать d, b, Γ в таблицу измерений (Ctrl+R)"));
-    for (CommandButton* button : {cmdMotion, cmdGraph, cmdRecord})
+    m_window.cmdGraph->setToolTip(tr("График b(d) и Γ(d) с таблицей измерений (Ctrl+G)"));
+    m_window.cmdRecord->setToolTip(tr("Записать d, b, Γ в таблицу измерений (Ctrl+R)"));
+    for (CommandButton* button : {m_window.cmdMotion, m_window.cmdGraph, m_window.cmdRecord})
         button->setAccessibleName(button->text());
 }
 
-bool Form1::MotionRunning() const {
+bool LessonTools::graphShown() const {
+    return m_graph && m_graph->isVisible();
+}
+
+bool LessonTools::motionRunning() const {
     return m_motion->running();
 }
 
-void Form1::NextMotionSpeed() {
+void LessonTools::nextMotionSpeed() {
     m_motion->setSpeedIndex(m_motion->speedIndex() + 1);
-    cmdMotion->setToolTip(
+    m_window.cmdMotion->setToolTip(
         tr("Предмет движется к линзе и обратно (Ctrl+M); скорость %1, сменить: Ctrl+Shift+M")
             .arg(speedText(m_motion->speed())));
-    cmdMotion->setAccessibleDescription(cmdMotion->toolTip());
+    m_window.cmdMotion->setAccessibleDescription(m_window.cmdMotion->toolTip());
 }
 
-void Form1::ToggleMotion() {
-    if (!Allows(Action::Motion))
+void LessonTools::toggleMotion() {
+    if (!m_window.Allows(Action::Motion))
         return;
     if (m_motion->running()) {
-        StopMotion();
+        stopMotion();
         return;
     }
-    if (!SchemeView)
-        cmdCx_Click();
+    if (!m_window.SchemeView)
+        m_window.cmdCx_Click();
     // The height where the object stands, or above the axis if it stands nowhere.
-    if (!(ObjectPlaced && Optics::objectOnBench(*this)))
-        ObjectY = float(Bench::kAxisY - kMotionHeightAboveAxis);
-    const QScreen* display = screen();
+    if (!(m_window.ObjectPlaced && Optics::objectOnBench(m_window)))
+        m_window.ObjectY = float(Bench::kAxisY - kMotionHeightAboveAxis);
+    const QScreen* display = m_window.screen();
     m_motion->start(display ? display->refreshRate() : 0);
-    cmdMotion->setChecked(true);
+    m_window.cmdMotion->setChecked(true);
 }
 
-void Form1::StopMotion() {
+void LessonTools::stopMotion() {
     m_motion->stop();
-    cmdMotion->setChecked(false);
+    m_window.cmdMotion->setChecked(false);
 }
 
-GraphWindow* Form1::openGraph() {
+GraphWindow* LessonTools::openGraph() {
     // Under a scale at which no window fits the screen the graph is not built:
     // its charts and table would ask for gigabytes of device pixels.
-    if (!Messages::roomFor(this, tr("Quellor — график b(d) и Γ(d)")))
+    if (!Messages::roomFor(&m_window, tr("Quellor — график b(d) и Γ(d)")))
         return nullptr;
     if (!m_graph) {
         // The charts are built the first time the graph is asked for; shown,
         // hidden or moved, it has the window share its room anew.
-        m_graph = new GraphWindow(this);
-        connect(m_graph, &GraphWindow::placementChanged, this, [this] { ApplyZoom(); });
+        m_graph = new GraphWindow(&m_window);
+        QObject::connect(m_graph, &GraphWindow::placementChanged, &m_window,
+                         [this] { m_window.ApplyZoom(); });
     }
     if (m_graph->isHidden())
         m_graph->show();
-    FollowGraph();
+    follow();
     return m_graph;
 }
 
-void Form1::ToggleGraph() {
+void LessonTools::toggleGraph() {
     if (m_graph && m_graph->isVisible()) {
         m_graph->hide();
         return;
     }
-    if (!Allows(Action::Graph))
+    if (!m_window.Allows(Action::Graph))
         return; // its curves would give a task's answer away
     if (GraphWindow* graph = openGraph())
         graph->raise();
 }
 
-void Form1::RecordMeasurement() {
-    if (!Allows(Action::Record) ||
-        !(SchemeView && ConstructionShown && Optics::objectOnBench(*this))) {
+void LessonTools::record() {
+    if (!m_window.Allows(Action::Record) ||
+        !(m_window.SchemeView && m_window.ConstructionShown && Optics::objectOnBench(m_window))) {
         QApplication::beep();
         return;
     }
     if (GraphWindow* graph = openGraph())
-        graph->table()->addRow(Measurements::measure(Optics::lensOf(*this), ObjectX, ObjectY));
+        graph->table()->addRow(
+            Measurements::measure(Optics::lensOf(m_window), m_window.ObjectX, m_window.ObjectY));
 }
 
-void Form1::FollowGraph() {
+void LessonTools::follow() {
     // Nothing to do while the graph was never opened or is closed; it catches
     // up when shown again.
     if (!m_graph || !m_graph->isVisible())
         return;
-    m_graph->setSafePalette(SafePalette);
-    m_graph->follow(Optics::lensOf(*this),
-                    SchemeView && ConstructionShown && Optics::objectOnBench(*this), ObjectX,
-                    ObjectY);
+    m_graph->setSafePalette(m_window.SafePalette);
+    m_graph->follow(Optics::lensOf(m_window),
+                    m_window.SchemeView && m_window.ConstructionShown &&
+                        Optics::objectOnBench(m_window),
+                    m_window.ObjectX, m_window.ObjectY);
 }

@@ -2,20 +2,21 @@
 #include "benchmode.h"
 
 #include "form1.h"
+#include "lessontools.h"
 
 void BenchMode::leftPress(int button, int shift, float x, float y) {
-    window().StopMotion();
+    window().Lesson().stopMotion();
     window().picLeft_MouseDown(button, shift, x, y);
 }
 
 void BenchMode::leftMove(int button, int shift, float x, float y) {
     if (button != 0)
-        window().StopMotion();
+        window().Lesson().stopMotion();
     window().picLeft_MouseMove(button, shift, x, y);
 }
 
 void BenchMode::leftKey(int keyCode, int shift) {
-    window().StopMotion();
+    window().Lesson().stopMotion();
     window().picLeft_KeyDown(keyCode, shift);
 }
 

@@ -11,6 +11,7 @@
 #include "commandbutton.h"
 #include "label.h"
 #include "lens.h"
+#include "lessontools.h"
 #include "picturebox.h"
 #include "readout.h"
 #include "shape.h"
@@ -145,13 +146,13 @@ void TaskMode::toggle() {
 void TaskMode::start(std::uint64_t seed, Tasks::Level level) {
     Form1& w = window();
     if (!active()) {
-        w.StopMotion();
+        w.Lesson().stopMotion();
         m_session.savedSetup = w.CurrentSetup();
         m_session.savedBench = w;
         m_session.savedModified = w.isWindowModified();
-        m_session.graphWasShown = w.GraphShown();
+        m_session.graphWasShown = w.Lesson().graphShown();
         if (m_session.graphWasShown)
-            w.ToggleGraph(); // its curves would give the answer away
+            w.Lesson().toggleGraph(); // its curves would give the answer away
         m_session.active = true;
         w.SetMode(*this);
     }
@@ -197,7 +198,7 @@ void TaskMode::stop() {
     }
     w.UpdateTitle(m_session.savedModified);
     if (m_session.graphWasShown)
-        w.ToggleGraph();
+        w.Lesson().toggleGraph();
 }
 
 // A task is put on the bench as a setup is: every parameter first, then one

@@ -569,7 +569,7 @@ void Builder::virtualImage() {
     const double k = lens.bend;
     // The refracted ray crosses the axis at X0, F2 - CrossShift right of the lens.
     // Formed in 64 bits so that no shift whatever can overflow.
-    const double X0 = double(std::int64_t{7500} - w().CrossShift) + lens.F2;
+    const double X0 = double(static_cast<std::int64_t>(kLensX) - w().CrossShift) + lens.F2;
     // The refracted central ray, traced back, passes through the virtual image.
     // With equal media it is the incident central ray itself, already drawn up to
     // the object point, so its extension starts there; bent by unequal media it

@@ -6,6 +6,7 @@
 // FIFO never hangs the reader, and no window is built that no screen holds.
 #include "commandbutton.h"
 #include "form1.h"
+#include "lessontools.h"
 #include "graphwindow.h"
 #include "messages.h"
 #include "setupfile.h"
@@ -297,9 +298,9 @@ void TestHostile::savedNames() {
     } else if (save == QLatin1String("picture")) {
         w->SavePicture();
     } else {
-        w->ToggleGraph();
-        QVERIFY(w->Graph() && w->Graph()->isVisible());
-        clickOn(w->Graph()->findChild<QPushButton*>(QStringLiteral("cmdExportCsv")));
+        w->Lesson().toggleGraph();
+        QVERIFY(w->Lesson().graph() && w->Lesson().graph()->isVisible());
+        clickOn(w->Lesson().graph()->findChild<QPushButton*>(QStringLiteral("cmdExportCsv")));
     }
     // Asked once, by the dialog (which knows the picture's suffix) or after it.
     QCOMPARE(int(log.shown.size()) + *dialogAsked, present ? 1 : 0);
@@ -422,7 +423,7 @@ void TestHostile::absurdScale() {
     QTest::keyClick(w.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCoreApplication::processEvents();
     QVERIFY2(opened->isEmpty(), qPrintable(*opened));
-    QVERIFY(!w->Graph());
+    QVERIFY(!w->Lesson().graph());
     for (QWidget* window : QApplication::topLevelWidgets())
         QVERIFY2(window == w.get() || !window->isVisible(), qPrintable(window->objectName()));
 }

@@ -5,6 +5,7 @@
 #include "form1.h"
 #include "graphwindow.h"
 #include "imagecurve.h"
+#include "lessontools.h"
 #include "measurement.h"
 #include "measurementtable.h"
 #include "objectmotion.h"
@@ -143,9 +144,9 @@ void TestLessonTools::curvesFollowTheLensEquation() {
 void TestLessonTools::graphPointFollowsDragsAndSliders() {
     auto w = startWindow();
     clickButton(w.get(), QStringLiteral("cmdCx"));
-    QVERIFY(!w->Graph()); // nothing of the charts before the graph is asked for
+    QVERIFY(!w->Lesson().graph()); // nothing of the charts before the graph is asked for
     ctrlKey(w.get(), Qt::Key_G, "g");
-    GraphWindow* graph = w->Graph();
+    GraphWindow* graph = w->Lesson().graph();
     QVERIFY(graph && graph->isVisible());
     QVERIFY(graph->objectPoints().isEmpty()); // no object yet
 
@@ -209,7 +210,7 @@ void TestLessonTools::graphLeavesTheBenchClear_data() {
 void TestLessonTools::graphLeavesTheBenchClear() {
     QFETCH(QString, control);
     auto w = projectorWithGraph();
-    GraphWindow* graph = w->Graph();
+    GraphWindow* graph = w->Lesson().graph();
     QVERIFY(graph && graph->isVisible());
     QCOMPARE(graph->window(), w.get());
     QVERIFY(w->rect().contains(graph->geometry()));
@@ -235,7 +236,7 @@ void TestLessonTools::graphLeavesTheBenchClear() {
 // takes a click at its centre.
 void TestLessonTools::shortcutsActFromTheGraph() {
     auto w = projectorWithGraph();
-    GraphWindow* graph = w->Graph();
+    GraphWindow* graph = w->Lesson().graph();
     clickButton(w.get(), QStringLiteral("cmdCx"));
     dragAt(w->picLeft, pixelOf(w->picLeft, 3000, 2500));
     TestSupport::clickAt(w.get(), w->cmdRecord->geometry().center());
@@ -255,9 +256,9 @@ void TestLessonTools::shortcutsActFromTheGraph() {
     key(Qt::Key_R, "r");
     QCOMPARE(int(graph->table()->rows().size()), 2);
     key(Qt::Key_M, "m");
-    QVERIFY(w->MotionRunning());
+    QVERIFY(w->Lesson().motionRunning());
     key(Qt::Key_M, "m");
-    QVERIFY(!w->MotionRunning());
+    QVERIFY(!w->Lesson().motionRunning());
     key(Qt::Key_G, "g");
     QVERIFY(!graph->isVisible());
 
@@ -277,9 +278,9 @@ void TestLessonTools::shortcutsActFromTheGraph() {
     QCOMPARE(QApplication::activeWindow(), graph);
     QVERIFY(within(QApplication::focusWidget(), graph));
     key(Qt::Key_M, "m");
-    QVERIFY(w->MotionRunning());
+    QVERIFY(w->Lesson().motionRunning());
     key(Qt::Key_M, "m");
-    QVERIFY(!w->MotionRunning());
+    QVERIFY(!w->Lesson().motionRunning());
 }
 
 void TestLessonTools::ticksOnRoundValues_data() {
@@ -303,7 +304,7 @@ void TestLessonTools::ticksOnRoundValues() {
     QFETCH(double, from);
     QFETCH(double, to);
     auto w = projectorWithGraph();
-    const QStringList labels = w->Graph()->tickLabels(imagePlot, axis);
+    const QStringList labels = w->Lesson().graph()->tickLabels(imagePlot, axis);
     QVERIFY2(labels.size() >= 4, qPrintable(labels.join(QLatin1Char(' '))));
     QList<double> values;
     for (QString text : labels) {
@@ -332,7 +333,7 @@ void TestLessonTools::ticksOnRoundValues() {
     QVERIFY(values.front() - step < from - 1e-9 && values.front() >= from - 1e-9);
     QVERIFY(values.back() + step > to + 1e-9 && values.back() <= to + 1e-9);
     // Every axis's labels are legible from the back row.
-    const auto views = w->Graph()->findChildren<QChartView*>();
+    const auto views = w->Lesson().graph()->findChildren<QChartView*>();
     QCOMPARE(views.size(), 2);
     for (QChartView* view : views)
         for (QAbstractAxis* shown : view->chart()->axes())
@@ -347,7 +348,7 @@ void TestLessonTools::recordedRowAndCsv() {
     ctrlKey(w.get(), Qt::Key_R, "r");
     dragAt(w->picLeft, pixelOf(w->picLeft, 6900, 3500));
     clickButton(w.get(), QStringLiteral("cmdRecord"));
-    MeasurementTable* table = w->Graph()->table();
+    MeasurementTable* table = w->Lesson().graph()->table();
     QCOMPARE(int(table->rows().size()), 2);
 
     const Expected lens = expectedFor(*w);
@@ -439,7 +440,7 @@ void TestLessonTools::motionStartsAndStops() {
     QFETCH(QString, stopBy);
     auto w = startWindow();
     ctrlKey(w.get(), Qt::Key_M, "m");
-    QVERIFY(w->MotionRunning());
+    QVERIFY(w->Lesson().motionRunning());
     QVERIFY(w->SchemeView); // the motion shows the construction
     const float startX = w->ObjectX;
     QTRY_VERIFY_WITH_TIMEOUT(w->ObjectX > startX + 50, 3000); // towards the lens
@@ -449,7 +450,7 @@ void TestLessonTools::motionStartsAndStops() {
         press(w->picLeft, pixelOf(w->picLeft, 1000, 1000), Qt::RightButton);
     else
         ctrlKey(w.get(), Qt::Key_M, "m");
-    QVERIFY(!w->MotionRunning());
+    QVERIFY(!w->Lesson().motionRunning());
     const float stoppedX = w->ObjectX;
     QTest::qWait(100);
     QCOMPARE(w->ObjectX, stoppedX);

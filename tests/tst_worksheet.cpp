@@ -163,8 +163,10 @@ void TestWorksheet::pages() {
              qPrintable(solution));
     QVERIFY(solution.contains(real ? QStringLiteral("действительное") : QStringLiteral("мнимое")));
 
-    // True scale: the two F labels stand f + f' apart, within 1 %.
-    const QList<QPointF> marks = wordCentres(pdf, 1, QStringLiteral("F"));
+    // True scale: the front focus F and the back focus F′ stand f + f' apart,
+    // within 1 %.
+    const QList<QPointF> marks =
+        wordCentres(pdf, 1, QStringLiteral("F")) + wordCentres(pdf, 1, QStringLiteral("F\u2032"));
     QCOMPARE(marks.size(), 2);
     const double apart = std::fabs(marks[1].x() - marks[0].x());
     const double expected = (f + fb) * kPointsPerCm;

@@ -518,26 +518,6 @@
         <translation>Record</translation>
     </message>
     <message>
-        <source>%1 см/с</source>
-        <translation>%1 cm/s</translation>
-    </message>
-    <message>
-        <source>Скорость %1</source>
-        <translation>Speed %1</translation>
-    </message>
-    <message>
-        <source>График b(d) и Γ(d) с таблицей измерений (Ctrl+G)</source>
-        <translation>Graph of b(d) and Γ(d) with the table of measurements (Ctrl+G)</translation>
-    </message>
-    <message>
-        <source>Записать d, b, Γ в таблицу измерений (Ctrl+R)</source>
-        <translation>Record d, b, Γ in the table of measurements (Ctrl+R)</translation>
-    </message>
-    <message>
-        <source>Предмет движется к линзе и обратно (Ctrl+M); скорость %1, сменить: Ctrl+Shift+M</source>
-        <translation>The object moves towards the lens and back (Ctrl+M); speed %1, change: Ctrl+Shift+M</translation>
-    </message>
-    <message>
         <source>Экспорт…</source>
         <translation>Export…</translation>
     </message>
@@ -644,46 +624,6 @@
         <translation>The lesson “%1” has changed. Save the changes?</translation>
     </message>
     <message>
-        <source>n1 = %1</source>
-        <translation>n1 = %1</translation>
-    </message>
-    <message>
-        <source>n2 = %1</source>
-        <translation>n2 = %1</translation>
-    </message>
-    <message>
-        <source>Решение</source>
-        <translation>Solution</translation>
-    </message>
-    <message>
-        <source>Задание: постройте изображение предмета</source>
-        <translation>Task: construct the image of the object</translation>
-    </message>
-    <message>
-        <source>Линза: N = %1, R = %2 (слева), R = %3 (справа); %4   %5</source>
-        <translation>Lens: N = %1, R = %2 (left), R = %3 (right); %4   %5</translation>
-    </message>
-    <message>
-        <source>Сплошные линии — лучи и действительное изображение; штриховые — продолжения лучей и мнимое изображение.</source>
-        <translation>Solid lines: rays and the real image; dashed: rays extended backwards and the virtual image.</translation>
-    </message>
-    <message>
-        <source>Масштаб 1 : 1 (1 см на листе — 1 см скамьи).</source>
-        <translation>Scale 1 : 1 (1 cm on the sheet is 1 cm of the bench).</translation>
-    </message>
-    <message>
-        <source>Рабочий лист</source>
-        <translation>Worksheet</translation>
-    </message>
-    <message>
-        <source>Рабочий лист Quellor</source>
-        <translation>Quellor worksheet</translation>
-    </message>
-    <message>
-        <source>не удалось нарисовать рабочий лист</source>
-        <translation>the worksheet could not be drawn</translation>
-    </message>
-    <message>
         <source>ru</source>
         <comment>language of the help pages</comment>
         <translation>en</translation>
@@ -715,10 +655,6 @@
     <message>
         <source>Задача, строка %1</source>
         <translation>Task, line %1</translation>
-    </message>
-    <message>
-        <source>Quellor — график b(d) и Γ(d)</source>
-        <translation>Quellor — graph of b(d) and Γ(d)</translation>
     </message>
     <message>
         <source>Q u e l l o r</source>
@@ -766,6 +702,33 @@
     <message>
         <source>График в отдельном окне, например на втором экране; нажать снова, чтобы вернуть его к скамье</source>
         <translation>The graph in a window of its own, for instance on a second screen; press again to bring it back beside the bench</translation>
+    </message>
+</context>
+<context>
+    <name>LessonTools</name>
+    <message>
+        <source>%1 см/с</source>
+        <translation>%1 cm/s</translation>
+    </message>
+    <message>
+        <source>Скорость %1</source>
+        <translation>Speed %1</translation>
+    </message>
+    <message>
+        <source>График b(d) и Γ(d) с таблицей измерений (Ctrl+G)</source>
+        <translation>Graph of b(d) and Γ(d) with the table of measurements (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>Записать d, b, Γ в таблицу измерений (Ctrl+R)</source>
+        <translation>Record d, b, Γ in the table of measurements (Ctrl+R)</translation>
+    </message>
+    <message>
+        <source>Предмет движется к линзе и обратно (Ctrl+M); скорость %1, сменить: Ctrl+Shift+M</source>
+        <translation>The object moves towards the lens and back (Ctrl+M); speed %1, change: Ctrl+Shift+M</translation>
+    </message>
+    <message>
+        <source>Quellor — график b(d) и Γ(d)</source>
+        <translation>Quellor — graph of b(d) and Γ(d)</translation>
     </message>
 </context>
 <context>
@@ -1017,6 +980,49 @@
     <message>
         <source>Вид неверен: изображение %1, а по вашей точке оно было бы %2.</source>
         <translation>The wrong kind of image: it is %1; your point would make it %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>n1 = %1</source>
+        <translation>n1 = %1</translation>
+    </message>
+    <message>
+        <source>n2 = %1</source>
+        <translation>n2 = %1</translation>
+    </message>
+    <message>
+        <source>Решение</source>
+        <translation>Solution</translation>
+    </message>
+    <message>
+        <source>Задание: постройте изображение предмета</source>
+        <translation>Task: construct the image of the object</translation>
+    </message>
+    <message>
+        <source>Линза: N = %1, R = %2 (слева), R = %3 (справа); %4   %5</source>
+        <translation>Lens: N = %1, R = %2 (left), R = %3 (right); %4   %5</translation>
+    </message>
+    <message>
+        <source>Сплошные линии — лучи и действительное изображение; штриховые — продолжения лучей и мнимое изображение.</source>
+        <translation>Solid lines: rays and the real image; dashed: rays extended backwards and the virtual image.</translation>
+    </message>
+    <message>
+        <source>Масштаб 1 : 1 (1 см на листе — 1 см скамьи).</source>
+        <translation>Scale 1 : 1 (1 cm on the sheet is 1 cm of the bench).</translation>
+    </message>
+    <message>
+        <source>Рабочий лист</source>
+        <translation>Worksheet</translation>
+    </message>
+    <message>
+        <source>Рабочий лист Quellor</source>
+        <translation>Quellor worksheet</translation>
+    </message>
+    <message>
+        <source>не удалось нарисовать рабочий лист</source>
+        <translation>the worksheet could not be drawn</translation>
     </message>
 </context>
 </TS>

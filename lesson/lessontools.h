@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QCoreApplication>
+
+class Form1;
+class GraphWindow;
+class MotionDriver;
+
+// The object in motion, the graph of b and Γ against d beside the bench, and
+// the table of measurements. All three read the optics model; the motion
+// moves the object as a drag does and ends every frame in the window's
+// RedrawScheme, which tells the graph.
+class LessonTools {
+    Q_DECLARE_TR_FUNCTIONS(LessonTools)
+
+public:
+    explicit LessonTools(Form1& window);
+    LessonTools(const LessonTools&) = delete;
+    LessonTools& operator=(const LessonTools&) = delete;
+
+    void toggleMotion();
+    void stopMotion();
+    bool motionRunning() const;
+    void nextMotionSpeed();
+    void toggleGraph();
+    void record();
+    // The graph catches up with the bench; a redraw ends with it.
+    void follow();
+    // The graph, made when first opened; null before.
+    GraphWindow* graph() const { return m_graph; }
+    bool graphShown() const;
+
+private:
+    GraphWindow* openGraph();
+
+    Form1& m_window;
+    MotionDriver* m_motion = nullptr;
+    GraphWindow* m_graph = nullptr;
+};
