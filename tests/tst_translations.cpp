@@ -4,6 +4,9 @@
 // locale needs a process of its own, so the test runs itself once per locale
 // and reads what the window shows.
 #include "form1.h"
+#include "graphtitles.h"
+#include "safewrite.h"
+#include "setupfile.h"
 #include "testsupport.h"
 #include "translations.h"
 
@@ -16,6 +19,7 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextStream>
+#include <QTranslator>
 #include <cstdio>
 
 namespace {
@@ -96,6 +100,8 @@ private slots:
     void texts_data();
     void texts();
     void englishLeavesNoRussian();
+    void englishBeyondTheWindow_data();
+    void englishBeyondTheWindow();
 };
 
 void TestTranslations::texts_data() {
@@ -185,6 +191,31 @@ void TestTranslations::englishLeavesNoRussian() {
     for (auto it = shown.cbegin(); it != shown.cend(); ++it)
         for (const QString& text : {it->caption, it->toolTip, it->accessibleName})
             QVERIFY2(!text.contains(cyrillic), qPrintable(it.key() + QStringLiteral(": ") + text));
+}
+
+// Texts made outside the window's own controls come from the English
+// catalogue too: the setup reader's and the safe write's reasons, the graph's
+// titles (each lives in a library or header of its own).
+void TestTranslations::englishBeyondTheWindow_data() {
+    QTest::addColumn<int>("which");
+    QTest::newRow("a setup file's problem") << 0;
+    QTest::newRow("a failed save's reason") << 1;
+    QTest::newRow("the graph's title") << 2;
+}
+
+void TestTranslations::englishBeyondTheWindow() {
+    QFETCH(int, which);
+    QTranslator english;
+    QVERIFY(english.load(QStringLiteral(":/i18n/quellor_en.qm")));
+    QCoreApplication::installTranslator(&english);
+    const QString text =
+        which == 0   ? SetupFile::parse(QByteArrayLiteral("{}")).problem
+        : which == 1 ? SafeWrite::write(QStringLiteral("/nonexistent/folder/lesson.quellor"), {})
+                     : GraphTitles::imageDistancePlot();
+    QCoreApplication::removeTranslator(&english);
+    QVERIFY(!text.isEmpty());
+    QVERIFY2(!text.contains(QRegularExpression(QStringLiteral("[\\x{0400}-\\x{04FF}]"))),
+             qPrintable(text));
 }
 
 int main(int argc, char* argv[]) {

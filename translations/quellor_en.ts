@@ -703,6 +703,42 @@
         <source>График в отдельном окне, например на втором экране; нажать снова, чтобы вернуть его к скамье</source>
         <translation>The graph in a window of its own, for instance on a second screen; press again to bring it back beside the bench</translation>
     </message>
+    <message>
+        <source>d, см</source>
+        <translation>d, cm</translation>
+    </message>
+    <message>
+        <source>b, см</source>
+        <translation>b, cm</translation>
+    </message>
+    <message>
+        <source>Γ</source>
+        <translation>Γ</translation>
+    </message>
+    <message>
+        <source>Расстояние до изображения b(d)</source>
+        <translation>Image distance b(d)</translation>
+    </message>
+    <message>
+        <source>Увеличение Γ(d)</source>
+        <translation>Magnification Γ(d)</translation>
+    </message>
+    <message>
+        <source>b(d)</source>
+        <translation>b(d)</translation>
+    </message>
+    <message>
+        <source>Γ(d)</source>
+        <translation>Γ(d)</translation>
+    </message>
+    <message>
+        <source>d = f</source>
+        <translation>d = f</translation>
+    </message>
+    <message>
+        <source>b = f′</source>
+        <translation>b = f′</translation>
+    </message>
 </context>
 <context>
     <name>LessonTools</name>
@@ -877,10 +913,176 @@
     </message>
 </context>
 <context>
+    <name>SafeRead</name>
+    <message>
+        <source>файл не найден</source>
+        <translation>the file does not exist</translation>
+    </message>
+    <message>
+        <source>символические ссылки на файл образуют кольцо</source>
+        <translation>the symbolic links to the file form a loop</translation>
+    </message>
+    <message>
+        <source>нет прав на чтение этого файла</source>
+        <translation>no permission to read this file</translation>
+    </message>
+    <message>
+        <source>файл не читается: %1</source>
+        <translation>the file cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>это папка, а не файл</source>
+        <translation>it is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>это не обычный файл</source>
+        <translation>not a regular file</translation>
+    </message>
+</context>
+<context>
+    <name>SafeWrite</name>
+    <message>
+        <source>на диске нет места</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>исчерпана дисковая квота</source>
+        <translation>the disk quota is used up</translation>
+    </message>
+    <message>
+        <source>файл больше, чем здесь разрешено (предел размера файла на диске или в системе)</source>
+        <translation>the file is larger than allowed here (a file-size limit of the disk or the system)</translation>
+    </message>
+    <message>
+        <source>нет прав на запись в эту папку</source>
+        <translation>no permission to write in this folder</translation>
+    </message>
+    <message>
+        <source>диск доступен только для чтения</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>такой папки нет</source>
+        <translation>there is no such folder</translation>
+    </message>
+    <message>
+        <source>слишком длинное имя файла</source>
+        <translation>the file name is too long</translation>
+    </message>
+    <message>
+        <source>ошибка ввода-вывода (носитель извлечён или повреждён?)</source>
+        <translation>input/output error (was the medium removed, or is it damaged?)</translation>
+    </message>
+    <message>
+        <source>причина неизвестна</source>
+        <translation>reason unknown</translation>
+    </message>
+    <message>
+        <source>сообщение системы: %1</source>
+        <translation>the system says: %1</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл «%1»: %2. Прежний файл, если он был, не изменён.</source>
+        <translation>Could not write the file “%1”: %2. The old file, if there was one, is unchanged.</translation>
+    </message>
+    <message>
+        <source>это папка, а не файл</source>
+        <translation>it is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>это не обычный файл (устройство, канал или сокет), его нельзя заменить рисунком</source>
+        <translation>it is not a regular file (a device, a pipe or a socket) and cannot be replaced by a picture</translation>
+    </message>
+    <message>
+        <source>символические ссылки образуют кольцо, это не обычный файл</source>
+        <translation>the symbolic links form a loop; it is not a regular file</translation>
+    </message>
+    <message>
+        <source>файл защищён от записи</source>
+        <translation>the file is write-protected</translation>
+    </message>
+</context>
+<context>
     <name>SaveName</name>
     <message>
         <source>Файл «%1» уже есть. Заменить его?</source>
         <translation>The file “%1” already exists. Replace it?</translation>
+    </message>
+</context>
+<context>
+    <name>SetupFile</name>
+    <message>
+        <source>ru_RU</source>
+        <comment>locale of the decimal mark in the messages</comment>
+        <translation>en_US</translation>
+    </message>
+    <message>
+        <source>нет поля «%1»</source>
+        <translation>the field “%1” is missing</translation>
+    </message>
+    <message>
+        <source>поле «%1» должно быть объектом</source>
+        <translation>the field “%1” must be an object</translation>
+    </message>
+    <message>
+        <source>поле «%1» должно быть числом</source>
+        <translation>the field “%1” must be a number</translation>
+    </message>
+    <message>
+        <source>значение %1 поля «%2» вне допустимых пределов (от %3 до %4)</source>
+        <translation>the value %1 of the field “%2” is out of range (%3 to %4)</translation>
+    </message>
+    <message>
+        <source>поле «%1» должно быть &quot;%2&quot; или &quot;%3&quot;</source>
+        <translation>the field “%1” must be &quot;%2&quot; or &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>поле «%1» должно быть true или false</source>
+        <translation>the field “%1” must be true or false</translation>
+    </message>
+    <message>
+        <source>файл слишком велик для файла урока (%1 байт, допустимо до %2)</source>
+        <translation>the file is too large for a lesson setup (%1 bytes, at most %2)</translation>
+    </message>
+    <message>
+        <source>файл пуст</source>
+        <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>это не JSON или файл обрезан (%1, байт %2)</source>
+        <translation>not JSON, or the file is cut off (%1, byte %2)</translation>
+    </message>
+    <message>
+        <source>это не файл урока: ожидался объект JSON</source>
+        <translation>not a lesson setup: a JSON object was expected</translation>
+    </message>
+    <message>
+        <source>это не файл урока Quellor: нет &quot;format&quot;: &quot;%1&quot;</source>
+        <translation>not a Quellor lesson setup: no &quot;format&quot;: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>поле «version» должно быть целым числом от 1</source>
+        <translation>the field “version” must be a whole number from 1</translation>
+    </message>
+    <message>
+        <source>файл записан более новой версией программы (формат %1, эта версия читает до %2)</source>
+        <translation>the file was written by a newer version of the program (format %1, this version reads up to %2)</translation>
+    </message>
+    <message>
+        <source>поле «zoom» должно быть целым числом</source>
+        <translation>the field “zoom” must be a whole number</translation>
+    </message>
+    <message>
+        <source>число поля «tasks.seed» от 9007199254740992 не хранится в JSON точно: запишите его строкой цифр в кавычках</source>
+        <translation>a “tasks.seed” number from 9007199254740992 on is not held exactly by JSON: write it as a string of digits in quotes</translation>
+    </message>
+    <message>
+        <source>поле «tasks.seed» должно быть целым числом от 0 до 18446744073709551615</source>
+        <translation>the field “tasks.seed” must be a whole number from 0 to 18446744073709551615</translation>
+    </message>
+    <message>
+        <source>поле «tasks.level» должно быть &quot;equal&quot;, &quot;two&quot; или &quot;mixed&quot;</source>
+        <translation>the field “tasks.level” must be &quot;equal&quot;, &quot;two&quot; or &quot;mixed&quot;</translation>
     </message>
 </context>
 <context>
