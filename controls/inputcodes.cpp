@@ -92,4 +92,12 @@ void report(const MouseHandler& handler, int button, const QMouseEvent* event,
     handler(button, shiftCode(event->modifiers()), toSingle(at.x()), toSingle(at.y()));
 }
 
+bool focusFrameAfter(Qt::FocusReason reason, bool shown) {
+    if (reason == Qt::MouseFocusReason)
+        return false;
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+        return shown;
+    return true;
+}
+
 } // namespace InputCodes

@@ -24,4 +24,10 @@ using KeyHandler = std::function<void(int keyCode, int shift)>;
 // Hands a mouse event of `control` to `handler`, if there is one.
 void report(const MouseHandler& handler, int button, const QMouseEvent* event,
             const QWidget* control);
+// Whether a control shows that it holds the focus, after gaining it for this
+// reason: a click puts the focus there without a frame, the keyboard and the
+// program with one; a window coming back to the front, or a popup closing,
+// keeps what was shown.
+bool focusFrameAfter(Qt::FocusReason reason, bool shown);
+
 } // namespace InputCodes

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "label.h"
 
+#include "inputcodes.h"
 #include "screeninfo.h"
 
 #include <QFocusEvent>
@@ -30,11 +31,7 @@ void Label::SetEditable() {
 // at once, and the window gaining the front keeps what was shown.
 void Label::focusInEvent(QFocusEvent* event) {
     QLabel::focusInEvent(event);
-    if (event->reason() == Qt::MouseFocusReason)
-        m_showsFocus = false;
-    else if (event->reason() != Qt::ActiveWindowFocusReason &&
-             event->reason() != Qt::PopupFocusReason)
-        m_showsFocus = true;
+    m_showsFocus = InputCodes::focusFrameAfter(event->reason(), m_showsFocus);
     update();
 }
 

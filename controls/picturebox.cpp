@@ -44,11 +44,7 @@ void PictureBox::resizeEvent(QResizeEvent* event) {
 // window coming back to the front keeps what was shown.
 void PictureBox::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
-    if (event->reason() == Qt::MouseFocusReason)
-        m_showsFocus = false;
-    else if (event->reason() != Qt::ActiveWindowFocusReason &&
-             event->reason() != Qt::PopupFocusReason)
-        m_showsFocus = true;
+    m_showsFocus = InputCodes::focusFrameAfter(event->reason(), m_showsFocus);
     update();
 }
 
