@@ -7,6 +7,7 @@
 #include "commandbutton.h"
 #include "fonts.h"
 #include "label.h"
+#include "lessonfile.h"
 #include "lessonstrip.h"
 #include "lessontools.h"
 #include "linecontrol.h"
@@ -403,6 +404,7 @@ void Form1::wireEvents() {
     sldn2->onChange = [this] { sldn2_Change(); };
     sldR1->onChange = [this] { sldR1_Change(); };
     sldR2->onChange = [this] { sldR2_Change(); };
+    m_file = std::make_unique<LessonFile>(*this);
     m_lesson = std::make_unique<LessonTools>(*this);
     SetUpReadoutEditing();
 
@@ -433,9 +435,9 @@ void Form1::createActions() {
     };
     withButton(Action::CopyPicture, cmdCopy, [this] { CopyPicture(); });
     withButton(Action::ExportPicture, cmdSave, [this] { SavePicture(); });
-    withButton(Action::OpenSetup, cmdOpen, [this] { OpenSetup(); });
-    withButton(Action::SaveSetup, cmdSaveSetup, [this] { SaveSetup(); });
-    set.define(Action::SaveSetupAs, [this] { SaveSetupAs(); });
+    withButton(Action::OpenSetup, cmdOpen, [this] { m_file->open(); });
+    withButton(Action::SaveSetup, cmdSaveSetup, [this] { m_file->save(); });
+    set.define(Action::SaveSetupAs, [this] { m_file->saveAs(); });
     withButton(Action::Print, cmdPrint, [this] { PrintWorksheet(); });
     withButton(Action::Help, cmdHelp, [this] { ShowHelp(); });
     withButton(Action::Labels, cmdLabels, [this] { cmdLabels_Click(); });

@@ -14,6 +14,7 @@
 class BenchMode;
 class CommandButton;
 class GraphWindow;
+class LessonFile;
 class LessonTools;
 class Mode;
 class TaskMode;
@@ -125,21 +126,14 @@ public:
     void SetUpperRadius(double magnitude);
     void SetLowerRadius(double magnitude);
 
-    // Setup files (files/setupio.cpp): the lesson as prepared, saved and opened.
-    // A file that cannot be read changes nothing and says why in a message box.
-    Setup CurrentSetup() const;
-    void ApplySetup(const Setup& setup);
-    void OpenSetup();
-    bool OpenSetupFile(const QString& path);
-    void SaveSetup();
-    void SaveSetupAs();
-    bool SaveSetupTo(const QString& path);
-    QString SetupPath() const { return m_setupPath; }
-    // The bench changed since it was last opened or saved.
+    // The lesson as a setup file (files/lessonfile.h).
+    LessonFile& File() const { return *m_file; }
+    // A change of the bench's own, to be saved: the title shows it.
     void MarkModified();
-    // Whether unsaved changes may go: asks Save / Discard / Cancel.
-    bool MayDiscardChanges();
-    void UpdateTitle(bool modified);
+    // Whether an apply step is putting parameters on the bench.
+    bool Applying() const { return m_applyDepth > 0; }
+    int ZoomSteps() const { return m_zoomSteps; }
+    void SetZoomSteps(int steps) { m_zoomSteps = steps; }
 
     // The index and radius read-outs take a typed value (parameters/readoutedit.cpp):
     // a click or Enter on one opens its editor, Enter takes the value, Escape
@@ -283,12 +277,11 @@ private:
     void benchRegion(QRect* band, QRegion* shown) const;
     void writeSvg(QIODevice* device);
     void leave();
-    void applyParameters(const Setup& setup);
 
     double m_zoom = 1;   // the factor now in force
     int m_zoomSteps = 0; // steps in (positive) or out (negative) from the fit
     std::unique_ptr<LessonTools> m_lesson;
-    QString m_setupPath; // the setup file the bench was last opened from or saved to
+    std::unique_ptr<LessonFile> m_file;
     QList<Label*> m_taskLines;
     ActionSet* m_actions = nullptr;
     std::unique_ptr<BenchMode> m_benchMode;

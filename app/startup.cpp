@@ -2,6 +2,8 @@
 // Start-up and shut-down of the window.
 #include "form1.h"
 
+#include "lessonfile.h"
+
 #include <QCoreApplication>
 
 void Form1::Form_Load() {
@@ -10,7 +12,7 @@ void Form1::Form_Load() {
 
 void Form1::cmdExit_Click() {
     // Unsaved changes to the lesson are asked about; then it ends at once.
-    if (!MayDiscardChanges())
+    if (!m_file->mayDiscardChanges())
         return;
     hide();
     QCoreApplication::exit(0);

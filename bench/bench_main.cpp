@@ -7,8 +7,8 @@
 // the same event with the window filling a 1920 x 1080 and a 3840 x 2160
 // screen; and start-up to the first paint against a bare window.
 #include "form1.h"
-#include "lessontools.h"
 #include "graphwindow.h"
+#include "lessontools.h"
 #include "picturebox.h"
 #include "slider.h"
 

@@ -2,6 +2,8 @@
 // Setup files: the lesson a teacher prepared, as the bench holds it, written to
 // and read from a .quellor file. A file is read and checked whole before the
 // bench is touched, so a bad one changes nothing.
+#include "lessonfile.h"
+
 #include "form1.h"
 
 #include "bench.h"
@@ -21,7 +23,7 @@
 
 namespace {
 QString setupFilter() {
-    return Form1::tr("Урок Quellor (*.quellor)");
+    return LessonFile::tr("Урок Quellor (*.quellor)");
 }
 
 QString startFolder(const QString& current) {
@@ -32,164 +34,172 @@ QString startFolder(const QString& current) {
 
 } // namespace
 
-Setup Form1::CurrentSetup() const {
+LessonFile::LessonFile(Form1& window) : m_window(window) {}
+
+QString LessonFile::path() const {
+    return m_path;
+}
+
+Setup LessonFile::current() const {
     // While a task is set the lesson is the bench as it was before.
-    if (TaskModeOn())
-        return TaskSeries().session().savedSetup;
+    if (m_window.TaskModeOn())
+        return m_window.TaskSeries().session().savedSetup;
     Setup setup;
-    setup.n1 = n1;
-    setup.N = N;
-    setup.n2 = n2;
-    const Optics::Lens lens = Optics::lensOf(*this);
+    setup.n1 = m_window.n1;
+    setup.N = m_window.N;
+    setup.n2 = m_window.n2;
+    const Optics::Lens lens = Optics::lensOf(m_window);
     setup.leftRadius = std::fabs(lens.leftR) / Bench::kTwipsPerCm;
     setup.rightRadius = std::fabs(lens.rightR) / Bench::kTwipsPerCm;
-    setup.converging = ConvergingChosen != kFalse;
-    setup.scheme = SchemeView != kFalse;
-    const double distance = (Bench::kLensX - double(ObjectX)) / Bench::kTwipsPerCm;
-    const double height = (Bench::kAxisY - double(ObjectY)) / Bench::kTwipsPerCm;
-    setup.hasObject = ObjectPlaced != kFalse && SetupFile::objectInArea(distance, height);
+    setup.converging = m_window.ConvergingChosen != kFalse;
+    setup.scheme = m_window.SchemeView != kFalse;
+    const double distance = (Bench::kLensX - double(m_window.ObjectX)) / Bench::kTwipsPerCm;
+    const double height = (Bench::kAxisY - double(m_window.ObjectY)) / Bench::kTwipsPerCm;
+    setup.hasObject = m_window.ObjectPlaced != kFalse && SetupFile::objectInArea(distance, height);
     if (setup.hasObject) {
         setup.objectDistance = distance;
         setup.objectHeight = height;
     }
-    setup.zoomSteps = m_zoomSteps;
-    setup.layers = {ShowLabels != kFalse, ShowThirdRay != kFalse, SafePalette != kFalse};
+    setup.zoomSteps = m_window.ZoomSteps();
+    setup.layers = {m_window.ShowLabels != kFalse, m_window.ShowThirdRay != kFalse,
+                    m_window.SafePalette != kFalse};
     return setup;
 }
 
-void Form1::ApplySetup(const Setup& setup) {
+void LessonFile::apply(const Setup& setup) {
     // Every parameter first, then one recompute and one redraw.
-    ApplyAtOnce([&] { applyParameters(setup); });
+    m_window.ApplyAtOnce([&] { applyParameters(setup); });
     // A setup that names a series of tasks opens it over the bench it holds.
     if (setup.hasTasks) {
-        TaskSeries().start(setup.taskSeed, Tasks::Level(setup.taskLevel));
+        m_window.TaskSeries().start(setup.taskSeed, Tasks::Level(setup.taskLevel));
         // Saved again, the setup keeps naming its series.
-        Setup& saved = TaskSeries().session().savedSetup;
+        Setup& saved = m_window.TaskSeries().session().savedSetup;
         saved.hasTasks = true;
         saved.taskSeed = setup.taskSeed;
         saved.taskLevel = setup.taskLevel;
     }
 }
 
-void Form1::applyParameters(const Setup& setup) {
-    cmdCxOff_Click();
-    ConvergingChosen = setup.converging ? kTrue : kFalse;
-    IsConverging = ConvergingChosen;
-    ShapeLens();
-    SetLeftIndex(setup.n1);
-    SetRightIndex(setup.n2);
-    SetLensIndex(setup.N);
+void LessonFile::applyParameters(const Setup& setup) {
+    m_window.cmdCxOff_Click();
+    m_window.ConvergingChosen = setup.converging ? kTrue : kFalse;
+    m_window.IsConverging = m_window.ConvergingChosen;
+    m_window.ShapeLens();
+    m_window.SetLeftIndex(setup.n1);
+    m_window.SetRightIndex(setup.n2);
+    m_window.SetLensIndex(setup.N);
     // The surface drawn on each side: in the biconcave layout the lower
     // slider shapes the left one.
     // The layers first: the marks take their colours from the palette.
-    ShowLabels = setup.layers.labels ? kTrue : kFalse;
-    ShowThirdRay = setup.layers.thirdRay ? kTrue : kFalse;
-    SafePalette = setup.layers.safePalette ? kTrue : kFalse;
+    m_window.ShowLabels = setup.layers.labels ? kTrue : kFalse;
+    m_window.ShowThirdRay = setup.layers.thirdRay ? kTrue : kFalse;
+    m_window.SafePalette = setup.layers.safePalette ? kTrue : kFalse;
     const double left = setup.leftRadius * Bench::kTwipsPerCm;
     const double right = setup.rightRadius * Bench::kTwipsPerCm;
-    SetUpperRadius(setup.converging ? left : right);
-    SetLowerRadius(setup.converging ? right : left);
-    ObjectPlaced = setup.hasObject ? kTrue : kFalse;
-    ObjectX =
+    m_window.SetUpperRadius(setup.converging ? left : right);
+    m_window.SetLowerRadius(setup.converging ? right : left);
+    m_window.ObjectPlaced = setup.hasObject ? kTrue : kFalse;
+    m_window.ObjectX =
         setup.hasObject ? float(Bench::kLensX - setup.objectDistance * Bench::kTwipsPerCm) : 0;
-    ObjectY = setup.hasObject ? float(Bench::kAxisY - setup.objectHeight * Bench::kTwipsPerCm) : 0;
+    m_window.ObjectY =
+        setup.hasObject ? float(Bench::kAxisY - setup.objectHeight * Bench::kTwipsPerCm) : 0;
     if (setup.scheme)
-        cmdCx_Click();
-    m_zoomSteps = setup.zoomSteps;
-    ApplyZoom();
+        m_window.cmdCx_Click();
+    m_window.SetZoomSteps(setup.zoomSteps);
+    m_window.ApplyZoom();
 }
 
-void Form1::OpenSetup() {
-    if (!MayDiscardChanges() || !Messages::roomFor(this, tr("Открыть урок")))
+void LessonFile::open() {
+    if (!mayDiscardChanges() || !Messages::roomFor(&m_window, LessonFile::tr("Открыть урок")))
         return;
-    const QString path = QFileDialog::getOpenFileName(this, tr("Открыть урок"),
-                                                      startFolder(m_setupPath), setupFilter());
+    const QString path = QFileDialog::getOpenFileName(&m_window, LessonFile::tr("Открыть урок"),
+                                                      startFolder(m_path), setupFilter());
     if (!path.isEmpty())
-        OpenSetupFile(path);
+        openFile(path);
 }
 
-bool Form1::OpenSetupFile(const QString& path) {
+bool LessonFile::openFile(const QString& path) {
     const SetupFile::Result read = SetupFile::read(path);
     if (read.setup)
-        TaskSeries().stop();
+        m_window.TaskSeries().stop();
     if (!read.setup) {
-        Messages::tell(this, tr("Урок не открыт"),
-                       tr("Не удалось открыть файл «%1»:\n%2")
+        Messages::tell(&m_window, LessonFile::tr("Урок не открыт"),
+                       LessonFile::tr("Не удалось открыть файл «%1»:\n%2")
                            .arg(QDir::toNativeSeparators(path), read.problem));
         return false;
     }
-    ApplySetup(*read.setup);
-    m_setupPath = path;
-    UpdateTitle(false);
+    apply(*read.setup);
+    m_path = path;
+    updateTitle(false);
     return true;
 }
 
-void Form1::SaveSetup() {
-    if (m_setupPath.isEmpty())
-        SaveSetupAs();
+void LessonFile::save() {
+    if (m_path.isEmpty())
+        saveAs();
     else
-        SaveSetupTo(m_setupPath);
+        saveTo(m_path);
 }
 
-void Form1::SaveSetupAs() {
-    if (!Messages::roomFor(this, tr("Сохранить урок")))
+void LessonFile::saveAs() {
+    if (!Messages::roomFor(&m_window, LessonFile::tr("Сохранить урок")))
         return;
-    const QString suggested = m_setupPath.isEmpty()
-                                  ? QDir(startFolder(m_setupPath)).filePath(tr("урок.quellor"))
-                                  : m_setupPath;
-    const QString typed =
-        QFileDialog::getSaveFileName(this, tr("Сохранить урок"), suggested, setupFilter());
+    const QString suggested =
+        m_path.isEmpty() ? QDir(startFolder(m_path)).filePath(LessonFile::tr("урок.quellor"))
+                         : m_path;
+    const QString typed = QFileDialog::getSaveFileName(&m_window, LessonFile::tr("Сохранить урок"),
+                                                       suggested, setupFilter());
     if (typed.isEmpty())
         return; // cancelled: nothing is written
-    const QString path =
-        SaveName::decide(this, tr("Сохранить урок"), typed, QStringLiteral("quellor"));
+    const QString path = SaveName::decide(&m_window, LessonFile::tr("Сохранить урок"), typed,
+                                          QStringLiteral("quellor"));
     if (!path.isEmpty())
-        SaveSetupTo(path);
+        saveTo(path);
 }
 
-bool Form1::SaveSetupTo(const QString& path) {
-    const QString failure = SafeWrite::write(path, SetupFile::write(CurrentSetup()));
+bool LessonFile::saveTo(const QString& path) {
+    const QString failure = SafeWrite::write(path, SetupFile::write(current()));
     if (!failure.isEmpty()) {
-        Messages::tell(this, tr("Урок не сохранён"), failure);
+        Messages::tell(&m_window, LessonFile::tr("Урок не сохранён"), failure);
         return false;
     }
-    m_setupPath = path;
-    UpdateTitle(false);
+    m_path = path;
+    updateTitle(false);
     return true;
 }
 
-void Form1::MarkModified() {
+void LessonFile::markModified() {
     // A task on the bench is no change of the lesson.
-    if (m_applyDepth > 0 || TaskModeOn() || isWindowModified())
+    if (m_window.Applying() || m_window.TaskModeOn() || m_window.isWindowModified())
         return;
-    UpdateTitle(true);
+    updateTitle(true);
 }
 
 // The title names the setup file, with a mark while the bench differs from it;
 // a bench never saved is the program's name alone until it changes.
-void Form1::UpdateTitle(bool modified) {
-    if (!m_setupPath.isEmpty())
-        setWindowTitle(
-            tr("%1[*] — Quellor").arg(Messages::titleText(QFileInfo(m_setupPath).fileName())));
+void LessonFile::updateTitle(bool modified) {
+    if (!m_path.isEmpty())
+        m_window.setWindowTitle(LessonFile::tr("%1[*] — Quellor")
+                                    .arg(Messages::titleText(QFileInfo(m_path).fileName())));
     else if (modified)
-        setWindowTitle(tr("Quellor[*]"));
+        m_window.setWindowTitle(LessonFile::tr("Quellor[*]"));
     else
-        setWindowTitle(tr("Quellor"));
-    setWindowModified(modified);
+        m_window.setWindowTitle(LessonFile::tr("Quellor"));
+    m_window.setWindowModified(modified);
 }
 
-bool Form1::MayDiscardChanges() {
-    if (!isWindowModified())
+bool LessonFile::mayDiscardChanges() {
+    if (!m_window.isWindowModified())
         return true;
     switch (Messages::ask(
-        this, QMessageBox::Warning, tr("Несохранённые изменения"),
-        m_setupPath.isEmpty()
-            ? tr("Урок изменён и не сохранён. Сохранить его?")
-            : tr("Урок «%1» изменён. Сохранить изменения?").arg(QFileInfo(m_setupPath).fileName()),
+        &m_window, QMessageBox::Warning, LessonFile::tr("Несохранённые изменения"),
+        m_path.isEmpty() ? LessonFile::tr("Урок изменён и не сохранён. Сохранить его?")
+                         : LessonFile::tr("Урок «%1» изменён. Сохранить изменения?")
+                               .arg(QFileInfo(m_path).fileName()),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save)) {
     case QMessageBox::Save:
-        SaveSetup();
-        return !isWindowModified(); // a save cancelled or failed keeps the window
+        save();
+        return !m_window.isWindowModified(); // a save cancelled or failed keeps the window
     case QMessageBox::Discard:
         return true;
     default:
@@ -198,8 +208,12 @@ bool Form1::MayDiscardChanges() {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    if (MayDiscardChanges())
+    if (m_file->mayDiscardChanges())
         event->accept();
     else
         event->ignore();
+}
+
+void Form1::MarkModified() {
+    m_file->markModified();
 }

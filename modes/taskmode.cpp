@@ -11,6 +11,7 @@
 #include "commandbutton.h"
 #include "label.h"
 #include "lens.h"
+#include "lessonfile.h"
 #include "lessontools.h"
 #include "picturebox.h"
 #include "readout.h"
@@ -147,7 +148,7 @@ void TaskMode::start(std::uint64_t seed, Tasks::Level level) {
     Form1& w = window();
     if (!active()) {
         w.Lesson().stopMotion();
-        m_session.savedSetup = w.CurrentSetup();
+        m_session.savedSetup = w.File().current();
         m_session.savedBench = w;
         m_session.savedModified = w.isWindowModified();
         m_session.graphWasShown = w.Lesson().graphShown();
@@ -185,7 +186,7 @@ void TaskMode::stop() {
     Setup before = m_session.savedSetup;
     before.hasTasks = false; // the series is being left, not opened again
     w.ApplyAtOnce([&] {
-        w.ApplySetup(before);
+        w.File().apply(before);
         w.SetUpperRadius(std::fabs(was.R1));
         w.SetLowerRadius(std::fabs(was.R2));
         w.ObjectX = was.ObjectX;
@@ -196,7 +197,7 @@ void TaskMode::stop() {
         w.WipeAreas();
         w.ShowReadouts();
     }
-    w.UpdateTitle(m_session.savedModified);
+    w.File().updateTitle(m_session.savedModified);
     if (m_session.graphWasShown)
         w.Lesson().toggleGraph();
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandline.h"
 #include "form1.h"
+#include "lessonfile.h"
 #include "taskmode.h"
 #include "translations.h"
 
@@ -74,7 +75,7 @@ int main(int argc, char* argv[]) {
                              qPrintable(read.problem));
                 return 2;
             }
-            window.ApplySetup(*read.setup);
+            window.File().apply(*read.setup);
         }
         // A worksheet is the construction of an object's image: without an
         // object it would set a task with nothing to construct.
@@ -114,10 +115,11 @@ int main(int argc, char* argv[]) {
     // A setup named on the command line opens in the shown window, so that a
     // bad one is reported over it; the bench then keeps its start state.
     if (!setup.isEmpty())
-        QTimer::singleShot(0, &window, [&window, setup] { window.OpenSetupFile(setup); });
+        QTimer::singleShot(0, &window, [&window, setup] { window.File().openFile(setup); });
     // A series of tasks named on the command line opens over it.
     if (const std::optional<quint64> seed = CommandLine::taskSeed())
-        QTimer::singleShot(
-            0, &window, [&window, seed] { window.TaskSeries().start(*seed, Tasks::Level::EqualMedia); });
+        QTimer::singleShot(0, &window, [&window, seed] {
+            window.TaskSeries().start(*seed, Tasks::Level::EqualMedia);
+        });
     return app.exec();
 }

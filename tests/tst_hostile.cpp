@@ -6,8 +6,9 @@
 // FIFO never hangs the reader, and no window is built that no screen holds.
 #include "commandbutton.h"
 #include "form1.h"
-#include "lessontools.h"
 #include "graphwindow.h"
+#include "lessonfile.h"
+#include "lessontools.h"
 #include "messages.h"
 #include "setupfile.h"
 #include "testsupport.h"
@@ -172,20 +173,20 @@ void TestHostile::hostileNames() {
     QString named = QDir::toNativeSeparators(lesson);
     if (where == QLatin1String("open")) {
         named = QDir::toNativeSeparators(missing + QStringLiteral(".quellor"));
-        QVERIFY(!w->OpenSetupFile(named));
+        QVERIFY(!w->File().openFile(named));
     } else if (where == QLatin1String("unsaved")) {
-        QVERIFY(w->OpenSetupFile(lesson));
+        QVERIFY(w->File().openFile(lesson));
         clickOn(w->cmdRas);
         named = name + QStringLiteral(".quellor");
         QVERIFY(!w->close());
     } else if (where == QLatin1String("save")) {
         named = missing + QStringLiteral(".quellor");
-        QVERIFY(!w->SaveSetupTo(named));
+        QVERIFY(!w->File().saveTo(named));
     } else if (where == QLatin1String("picture")) {
         named = missing + QStringLiteral(".png");
         QVERIFY(!w->WritePicture(named));
     } else {
-        QVERIFY(w->OpenSetupFile(lesson));
+        QVERIFY(w->File().openFile(lesson));
         clickOn(w->cmdRas); // modified: the mark joins the title
         QVERIFY(log.shown.empty());
         const QString title = w->windowHandle()->title();
@@ -294,7 +295,7 @@ void TestHostile::savedNames() {
     MessageLog log(answer);
     const auto dialogAsked = typeInNextFileDialog(folder.filePath(typed), answer);
     if (save == QLatin1String("setup")) {
-        w->SaveSetupAs();
+        w->File().saveAs();
     } else if (save == QLatin1String("picture")) {
         w->SavePicture();
     } else {

@@ -5,6 +5,7 @@
 #include "commandbutton.h"
 #include "form1.h"
 #include "label.h"
+#include "lessonfile.h"
 #include "picturebox.h"
 #include "setupfile.h"
 #include "slider.h"
@@ -131,14 +132,14 @@ void TestSetupFiles::roundTrip() {
     QFETCH(Setup, setup);
     const QString path = m_dir.filePath(QStringLiteral("round.quellor"));
     auto first = TestSupport::startWindow();
-    first->ApplySetup(setup);
-    QVERIFY(first->SaveSetupTo(path));
+    first->File().apply(setup);
+    QVERIFY(first->File().saveTo(path));
     QVERIFY(first->windowTitle().startsWith(QStringLiteral("round.quellor")));
     QVERIFY(!first->isWindowModified());
 
     auto second = TestSupport::startWindow();
-    QVERIFY(second->OpenSetupFile(path));
-    const Setup back = second->CurrentSetup();
+    QVERIFY(second->File().openFile(path));
+    const Setup back = second->File().current();
     QCOMPARE(back.converging, setup.converging);
     QCOMPARE(back.scheme, setup.scheme);
     QCOMPARE(back.hasObject, setup.hasObject);
@@ -210,17 +211,17 @@ void TestSetupFiles::badFiles() {
         file.write(bytes);
     }
     auto w = TestSupport::startWindow();
-    w->ApplySetup(bench(1.2, 1.8, 1.4, 4, 5, false, true, true, 5, 2));
+    w->File().apply(bench(1.2, 1.8, 1.4, 4, 5, false, true, true, 5, 2));
     w->SetRightIndex(1.45); // a change not saved
     const QStringList before = shown(*w);
-    const Setup setupBefore = w->CurrentSetup();
+    const Setup setupBefore = w->File().current();
     const QString titleBefore = w->windowTitle();
     const auto said = answerNextMessage();
-    QVERIFY(!w->OpenSetupFile(path));
+    QVERIFY(!w->File().openFile(path));
     QVERIFY2(said->contains(QFileInfo(path).fileName()), qPrintable(*said));
     QVERIFY2(said->contains(problem), qPrintable(*said));
     QCOMPARE(shown(*w), before);
-    QCOMPARE(w->CurrentSetup(), setupBefore);
+    QCOMPARE(w->File().current(), setupBefore);
     QCOMPARE(w->windowTitle(), titleBefore);
     QVERIFY(w->isWindowModified());
 }
@@ -369,9 +370,8 @@ void TestSetupFiles::exactValues_data() {
                                      << "2,5" << false << "1" << false;
     QTest::newRow("en below range") << true << "lbln2"
                                     << "0.9" << false << "1" << true;
-    QTest::newRow("ru radius at the stated top")
-        << false << "lblRleft"
-        << "8,47" << true << "R = 8,47 см" << false;
+    QTest::newRow("ru radius at the stated top") << false << "lblRleft"
+                                                 << "8,47" << true << "R = 8,47 см" << false;
     QTest::newRow("ru radius too small") << false << "lblRleft"
                                          << "1" << false << "R = 2,65 см" << false;
 }

@@ -3,6 +3,7 @@
 // page 2 the image where the optics puts it, both at true centimetres. Read
 // back with poppler's pdftotext and pdftoppm, as a user's viewer sees it.
 #include "form1.h"
+#include "lessonfile.h"
 #include "setupfile.h"
 #include "testsupport.h"
 
@@ -140,7 +141,7 @@ void TestWorksheet::pages() {
     setup.objectHeight = height;
     setup.layers.safePalette = safePalette;
     auto w = TestSupport::startWindow();
-    w->ApplySetup(setup);
+    w->File().apply(setup);
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
     QString why;

@@ -574,56 +574,6 @@
         <translation>Refractive index: a number from %1 to %2, for example %3</translation>
     </message>
     <message>
-        <source>Урок Quellor (*.quellor)</source>
-        <translation>Quellor lesson (*.quellor)</translation>
-    </message>
-    <message>
-        <source>Открыть урок</source>
-        <translation>Open lesson</translation>
-    </message>
-    <message>
-        <source>Урок не открыт</source>
-        <translation>Lesson not opened</translation>
-    </message>
-    <message>
-        <source>Не удалось открыть файл «%1»:
-%2</source>
-        <translation>Could not open the file “%1”:
-%2</translation>
-    </message>
-    <message>
-        <source>урок.quellor</source>
-        <translation>lesson.quellor</translation>
-    </message>
-    <message>
-        <source>Сохранить урок</source>
-        <translation>Save lesson</translation>
-    </message>
-    <message>
-        <source>Урок не сохранён</source>
-        <translation>Lesson not saved</translation>
-    </message>
-    <message>
-        <source>%1[*] — Quellor</source>
-        <translation>%1[*] — Quellor</translation>
-    </message>
-    <message>
-        <source>Quellor[*]</source>
-        <translation>Quellor[*]</translation>
-    </message>
-    <message>
-        <source>Несохранённые изменения</source>
-        <translation>Unsaved changes</translation>
-    </message>
-    <message>
-        <source>Урок изменён и не сохранён. Сохранить его?</source>
-        <translation>The lesson has changed and is not saved. Save it?</translation>
-    </message>
-    <message>
-        <source>Урок «%1» изменён. Сохранить изменения?</source>
-        <translation>The lesson “%1” has changed. Save the changes?</translation>
-    </message>
-    <message>
         <source>ru</source>
         <comment>language of the help pages</comment>
         <translation>en</translation>
@@ -738,6 +688,63 @@
     <message>
         <source>b = f′</source>
         <translation>b = f′</translation>
+    </message>
+</context>
+<context>
+    <name>LessonFile</name>
+    <message>
+        <source>Урок Quellor (*.quellor)</source>
+        <translation>Quellor lesson (*.quellor)</translation>
+    </message>
+    <message>
+        <source>Открыть урок</source>
+        <translation>Open lesson</translation>
+    </message>
+    <message>
+        <source>Урок не открыт</source>
+        <translation>Lesson not opened</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть файл «%1»:
+%2</source>
+        <translation>Could not open the file “%1”:
+%2</translation>
+    </message>
+    <message>
+        <source>Сохранить урок</source>
+        <translation>Save lesson</translation>
+    </message>
+    <message>
+        <source>урок.quellor</source>
+        <translation>lesson.quellor</translation>
+    </message>
+    <message>
+        <source>Урок не сохранён</source>
+        <translation>Lesson not saved</translation>
+    </message>
+    <message>
+        <source>%1[*] — Quellor</source>
+        <translation>%1[*] — Quellor</translation>
+    </message>
+    <message>
+        <source>Quellor[*]</source>
+        <translation>Quellor[*]</translation>
+    </message>
+    <message>
+        <source>Quellor</source>
+        <translation>Quellor</translation>
+    </message>
+    <message>
+        <source>Несохранённые изменения</source>
+        <translation>Unsaved changes</translation>
+    </message>
+    <message>
+        <source>Урок изменён и не сохранён. Сохранить его?</source>
+        <translation>The lesson has changed and is not saved. Save it?</translation>
+    </message>
+    <message>
+        <source>Урок «%1» изменён. Сохранить изменения?</source>
+        <translation>The lesson “%1” has changed. Save the changes?</translation>
     </message>
 </context>
 <context>
