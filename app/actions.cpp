@@ -161,24 +161,8 @@ void ActionSet::bind(Action id, QWidget* control) {
 }
 
 void ActionSet::enable(const std::function<bool(Action)>& allowed) {
-    for (auto& [id, action] : m_actions) {
-        const bool on = allowed(id);
-        action->setEnabled(on);
-        m_enabled[id] = on;
-    }
-    for (auto& [id, control] : m_controls) {
-        const bool on = allowed(id);
-        control->setEnabled(on);
-        m_enabled[id] = on;
-    }
-}
-
-QAction* ActionSet::action(Action id) const {
-    const auto found = m_actions.find(id);
-    return found == m_actions.end() ? nullptr : found->second;
-}
-
-bool ActionSet::enabled(Action id) const {
-    const auto found = m_enabled.find(id);
-    return found == m_enabled.end() || found->second;
+    for (auto& [id, action] : m_actions)
+        action->setEnabled(allowed(id));
+    for (auto& [id, control] : m_controls)
+        control->setEnabled(allowed(id));
 }

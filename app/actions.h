@@ -45,7 +45,6 @@ enum class Action {
     LensType,
     Sliders,
     EditValues,
-    MoveObject,
 };
 
 // One row of the table the shortcuts are made from and the help lists: the
@@ -77,12 +76,9 @@ public:
     void bind(Action id, QWidget* control);
     // Every action and its controls on or off as the predicate says.
     void enable(const std::function<bool(Action)>& allowed);
-    QAction* action(Action id) const;
-    bool enabled(Action id) const;
 
 private:
     QWidget* m_window;
     std::map<Action, QAction*> m_actions;
     std::multimap<Action, QWidget*> m_controls;
-    std::map<Action, bool> m_enabled;
 };

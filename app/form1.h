@@ -160,7 +160,6 @@ public:
     TaskMode& TaskSeries() const { return *m_taskMode; }
     bool TaskModeOn() const;
     bool Allows(Action action) const;
-    ActionSet& Actions() const { return *m_actions; }
     void EnableActions();
 
     // One apply step: the parameters a setup, a task or the bench before a
