@@ -70,6 +70,15 @@ QString text(double value, int decimals) {
                         : language.toString(value, 'f', decimals);
 }
 
+// A value as a teacher set it: 1 + 32/50 is the double 1.6400000000000001, whose
+// 17 digits are binary noise. Fifteen significant digits are all a double holds
+// of a decimal, so the value rounded to them reads back as the same bench, and
+// JSON writes that double as its shortest text, "1.64".
+double shortest(double value) {
+    constexpr int kDecimalDigits = 15;
+    return QByteArray::number(value, 'g', kDecimalDigits).toDouble();
+}
+
 // Reads the members of one JSON object, remembering the first problem.
 class Reader {
 public:
@@ -105,14 +114,20 @@ public:
             fail(SetupFile::tr("поле «%1» должно быть числом").arg(where));
             return 0;
         }
-        const double x = value.toDouble();
-        const double low = shown(least, decimals), high = shown(greatest, decimals);
+        // The value as the file will be written again, so that what is read
+        // is what a save writes back.
+        const double x = shortest(value.toDouble());
+        // The limits rounded alike, so that a value at a limit, written and
+        // read again, is still within it.
+        const double low = shown(shortest(least), decimals);
+        const double high = shown(shortest(greatest), decimals);
         if (!std::isfinite(x) || shown(x, decimals) < low || shown(x, decimals) > high) {
             fail(SetupFile::tr("значение %1 поля «%2» вне допустимых пределов (от %3 до %4)")
                      .arg(text(x, kExact), where, text(low, decimals), text(high, decimals)));
             return x;
         }
-        return std::clamp(x, least, greatest);
+        // A value taken as shown is kept to the range the sliders have.
+        return decimals == kExact ? x : std::clamp(x, least, greatest);
     }
 
     static constexpr int kExact = -1;
@@ -315,17 +330,6 @@ std::optional<quint64> SetupFile::seedOf(const QString& digits) {
         return std::nullopt;
     return value;
 }
-
-namespace {
-// A value as a teacher set it: 1 + 32/50 is the double 1.6400000000000001, whose
-// 17 digits are binary noise. Fifteen significant digits are all a double holds
-// of a decimal, so the value rounded to them reads back as the same bench, and
-// JSON writes that double as its shortest text, "1.64".
-double shortest(double value) {
-    constexpr int kDecimalDigits = 15;
-    return QByteArray::number(value, 'g', kDecimalDigits).toDouble();
-}
-} // namespace
 
 QByteArray SetupFile::write(const Setup& setup) {
     QJsonObject root;

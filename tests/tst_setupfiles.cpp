@@ -338,6 +338,15 @@ void TestSetupFiles::shortestNumbers() {
     QVERIFY(read.setup);
     QCOMPARE(read.setup->N, 1.64);
     QCOMPARE(SetupFile::write(*read.setup), text);
+    // A value typed with more digits than a double holds is read as it will
+    // be written: saved again, the setup is the same setup.
+    QByteArray long_ = text;
+    long_.replace("\"lens\": 1.64,", "\"lens\": 1.4444444444444444444444444444464,");
+    const SetupFile::Result first = SetupFile::parse(long_);
+    QVERIFY(first.setup);
+    const SetupFile::Result again = SetupFile::parse(SetupFile::write(*first.setup));
+    QVERIFY(again.setup);
+    QCOMPARE(*again.setup, *first.setup);
 }
 
 void TestSetupFiles::exactValues_data() {
