@@ -436,8 +436,10 @@ void TestTasks::taskModeAnswersAndRestores() {
     const double x = task.kind == Tasks::Kind::FindImage ? e.x : kLens + e.fBack;
     const double y = task.kind == Tasks::Kind::FindImage ? e.y : kAxis;
     PictureBox* area = x > kLens ? window->picRigth : window->picLeft;
-    QTest::mouseClick(area, Qt::LeftButton, {},
-                      TestSupport::pixelOf(area, x > kLens ? x - kLens : x, y));
+    // Delivered to whatever lies at that point of the window, as a pupil's click.
+    TestSupport::clickAt(
+        window.get(),
+        area->mapTo(window.get(), TestSupport::pixelOf(area, x > kLens ? x - kLens : x, y)));
     QVERIFY(window->TaskSeries().session().checked);
     QVERIFY2(window->TaskSeries().session().verdict.counted,
              qPrintable(window->TaskLines()[2]->Caption()));
@@ -600,8 +602,10 @@ void TestTasks::verdictWords() {
         const double x = image ? e.x : kLens + e.fBack;
         const double y = image ? e.y : kAxis;
         PictureBox* area = x > kLens ? window->picRigth : window->picLeft;
-        QTest::mouseClick(area, Qt::LeftButton, {},
-                          TestSupport::pixelOf(area, x > kLens ? x - kLens : x, y));
+        // Delivered to whatever lies at that point of the window, as a pupil's click.
+        TestSupport::clickAt(
+            window.get(),
+            area->mapTo(window.get(), TestSupport::pixelOf(area, x > kLens ? x - kLens : x, y)));
         const QString said = window->TaskLines()[2]->Caption();
         QVERIFY2(distance.match(said).hasMatch(), qPrintable(said));
         if (!image) {
