@@ -32,14 +32,10 @@ void FigureLayer::paintEvent(QPaintEvent*) {
         paintFocus(painter, thickness);
 }
 
-// Names on the drawing: antialiased text (only the lines stay aliased), its
-// box's corner at the mark's place.
-void FigureLayer::paintTexts(QPainter& painter, const ScreenInfo& screen) {
-    if (m_area->textMarks().isEmpty())
-        return;
-    painter.save();
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    // The names use two or three styles: each font is resolved once a paint.
+// The names use two or three styles: each font is resolved once a pass.
+template <typename Use>
+void FigureLayer::placeTexts(const QVector<TextMark>& marks, const ScreenInfo& screen,
+                             Use use) const {
     struct Style {
         double points;
         bool bold;
@@ -47,7 +43,7 @@ void FigureLayer::paintTexts(QPainter& painter, const ScreenInfo& screen) {
         QFontMetricsF metrics;
     };
     std::vector<Style> styles;
-    for (const TextMark& mark : m_area->textMarks()) {
+    for (const TextMark& mark : marks) {
         auto style = std::find_if(styles.begin(), styles.end(), [&](const Style& s) {
             return s.points == mark.points && s.bold == mark.bold;
         });
@@ -56,8 +52,6 @@ void FigureLayer::paintTexts(QPainter& painter, const ScreenInfo& screen) {
             styles.push_back({mark.points, mark.bold, font, QFontMetricsF(font, this)});
             style = styles.end() - 1;
         }
-        painter.setFont(style->font);
-        painter.setPen(toQColor(mark.colour));
         const QFontMetricsF& metrics = style->metrics;
         const QPointF at = screen.toPixels(QPointF(mark.x, mark.y));
         const bool left = mark.anchor == TextMark::Anchor::TopRight ||
@@ -66,8 +60,36 @@ void FigureLayer::paintTexts(QPainter& painter, const ScreenInfo& screen) {
             mark.anchor == TextMark::Anchor::TopLeft || mark.anchor == TextMark::Anchor::TopRight;
         const double x = left ? at.x() - metrics.horizontalAdvance(mark.text) : at.x();
         const double baseline = top ? at.y() + metrics.ascent() : at.y() - metrics.descent();
-        painter.drawText(QPointF(x, baseline), mark.text);
+        use(mark, style->font, metrics, QPointF(x, baseline));
     }
+}
+
+QRegion FigureLayer::textRegion(const QVector<TextMark>& marks) const {
+    QRegion region;
+    placeTexts(marks, ScreenInfo::of(m_area),
+               [&](const TextMark& mark, const QFont&, const QFontMetricsF& metrics, QPointF at) {
+                   // Glyphs may overhang their advance; antialiasing adds a pixel.
+                   const double margin = 2.0 + metrics.height() / 4;
+                   const QRectF box(at.x(), at.y() - metrics.ascent(),
+                                    metrics.horizontalAdvance(mark.text), metrics.height());
+                   region += box.adjusted(-margin, -margin, margin, margin).toAlignedRect();
+               });
+    return region;
+}
+
+// Names on the drawing: antialiased text (only the lines stay aliased), its
+// box's corner at the mark's place.
+void FigureLayer::paintTexts(QPainter& painter, const ScreenInfo& screen) {
+    if (m_area->textMarks().isEmpty())
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    placeTexts(m_area->textMarks(), screen,
+               [&](const TextMark& mark, const QFont& font, const QFontMetricsF&, QPointF at) {
+                   painter.setFont(font);
+                   painter.setPen(toQColor(mark.colour));
+                   painter.drawText(at, mark.text);
+               });
     painter.restore();
 }
 

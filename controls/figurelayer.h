@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "textmark.h"
+
+#include <QRegion>
+#include <QVector>
 #include <QWidget>
 
 class PictureBox;
@@ -13,10 +17,16 @@ class FigureLayer : public QWidget {
 public:
     explicit FigureLayer(PictureBox* area);
 
+    // Where these names are painted, with a margin for the antialiased edges.
+    QRegion textRegion(const QVector<TextMark>& marks) const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Calls `use` with each name, its font, and where its baseline starts.
+    template <typename Use>
+    void placeTexts(const QVector<TextMark>& marks, const ScreenInfo& screen, Use use) const;
     void paintTexts(QPainter& painter, const ScreenInfo& screen);
     void paintBorder(QPainter& painter, int thickness);
     void paintFocus(QPainter& painter, int thickness);

@@ -2,6 +2,7 @@
 #include "picturebox.h"
 
 #include "figurelayer.h"
+#include "figureregion.h"
 #include "inputcodes.h"
 #include "screeninfo.h"
 #include "single.h"
@@ -21,10 +22,20 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent), TwipGeometry(this) {
 
 // Whatever the area is given to hold goes beneath its figures.
 void PictureBox::SetTextMarks(const QVector<TextMark>& marks) {
-    if (marks.isEmpty() && m_textMarks.isEmpty())
+    if (marks == m_textMarks)
         return;
+    // Only the names that moved or changed are painted again, where they were
+    // and where they are.
+    QVector<TextMark> changed;
+    for (const TextMark& mark : m_textMarks)
+        if (!marks.contains(mark))
+            changed.append(mark);
+    for (const TextMark& mark : marks)
+        if (!m_textMarks.contains(mark))
+            changed.append(mark);
     m_textMarks = marks;
-    m_layer->update();
+    if (isVisible())
+        m_layer->update(m_layer->textRegion(changed));
 }
 
 void PictureBox::childEvent(QChildEvent* event) {
@@ -131,12 +142,33 @@ void PictureBox::record(Figure figure) {
     figure.fillStyle = m_fillStyle;
     figure.fillColour = m_fillColor;
     m_figures.append(figure);
-    update();
+    updateFigure(figure);
 }
 
+// A wipe repaints only where the figures were: under a drag most of the area
+// holds nothing that changes.
 void PictureBox::Refresh() {
+    if (isVisible()) {
+        const ScreenInfo screen = ScreenInfo::of(this);
+        const QRectF area(rect());
+        QRegion gone;
+        for (const Figure& figure : std::as_const(m_figures))
+            gone += figureRegion(figure, screen, area);
+        updateUnderLayer(gone);
+    }
     m_figures.clear();
-    update();
+}
+
+// The layer is transparent: painting it again there paints the area and the
+// captions it holds beneath it first. Marking the area instead would let an
+// opaque caption be painted over the strokes.
+void PictureBox::updateUnderLayer(const QRegion& region) {
+    m_layer->update(region);
+}
+
+void PictureBox::updateFigure(const Figure& figure) {
+    if (isVisible())
+        updateUnderLayer(figureRegion(figure, ScreenInfo::of(this), QRectF(rect())));
 }
 
 // The background and the picture; the figures, border and focus frame are

@@ -86,7 +86,9 @@ protected:
 
 private:
     void addLine(double x1, double y1, double x2, double y2, RgbValue colour);
-    void record(Figure figure); // with the drawing state now in force
+    void record(Figure figure);
+    void updateFigure(const Figure& figure); // paints again where it lies
+    void updateUnderLayer(const QRegion& region);
     bool showOverlayToolTip(QHelpEvent* help);
 
     RgbValue m_backColor = RGB(255, 255, 255);

@@ -24,6 +24,8 @@ struct TextMark {
     double points = 12;
     bool bold = false;
 
+    bool operator==(const TextMark&) const = default;
+
     // The font it is painted in at a window's zoom.
     QFont font(double zoom) const;
     // Its box at the laid-out size, in twips: the advance and the ascent plus

@@ -132,6 +132,53 @@ double gapBetween(QPointF a, QPointF b, const QRectF& box) {
     return gap;
 }
 
+// Whether one picture has a pixel of this colour within two pixels of a place.
+bool nearby(const QImage& in, int x, int y, QRgb colour) {
+    constexpr int kReach = 2;
+    for (int dy = -kReach; dy <= kReach; ++dy)
+        for (int dx = -kReach; dx <= kReach; ++dx)
+            if (in.valid(x + dx, y + dy) && in.pixel(x + dx, y + dy) == colour)
+                return true;
+    return false;
+}
+
+// The window system asks for a repaint at its own pace: the paints a change
+// asked for are done once a few of its frames have gone by.
+void settle() {
+    constexpr int kFramesMs = 60;
+    QTest::qWait(kFramesMs);
+}
+
+// The first place where one picture shows a stroke the other has not, or
+// (-1, -1). A line drawn again under another clip may step a pixel sooner or
+// later, and a mark's smoothed edge may lie over or under a line it touches,
+// as any partial repaint may draw them: such a pixel has its colour within two
+// pixels in the other picture, or stands alone. A stroke left behind or
+// missing is a run of pixels with neither.
+QPoint traceBetween(const QImage& shown, const QImage& fresh) {
+    QImage odd(shown.size(), QImage::Format_Mono);
+    odd.fill(0);
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) {
+            const QRgb a = shown.pixel(x, y), b = fresh.pixel(x, y);
+            if (a != b && (!nearby(fresh, x, y, a) || !nearby(shown, x, y, b)))
+                odd.setPixel(x, y, 1);
+        }
+    constexpr int kRun = 3; // pixels of a stroke within two of each other
+    for (int y = 0; y < odd.height(); ++y)
+        for (int x = 0; x < odd.width(); ++x) {
+            if (odd.pixelIndex(x, y) == 0)
+                continue;
+            int around = 0;
+            for (int dy = -2; dy <= 2; ++dy)
+                for (int dx = -2; dx <= 2; ++dx)
+                    around += odd.valid(x + dx, y + dy) && odd.pixelIndex(x + dx, y + dy) == 1;
+            if (around >= kRun)
+                return {x, y};
+        }
+    return {-1, -1};
+}
+
 // How far a point stands from a box, the larger of the two axes.
 double reachOf(QPointF p, const QRectF& box) {
     const double dx = std::max({box.left() - p.x(), 0.0, p.x() - box.right()});
@@ -160,6 +207,8 @@ private slots:
     void namesClearOfTheDrawing();
     void imageColours_data();
     void imageColours();
+    void dragLeavesNoTrace_data();
+    void dragLeavesNoTrace();
 };
 
 void TestLessonLayers::standardCases_data() {
@@ -668,6 +717,58 @@ void TestLessonLayers::imageColours() {
             QCOMPARE(toQColor(f.colour), colour);
         }
     QCOMPARE(dots, 1);
+}
+
+void TestLessonLayers::dragLeavesNoTrace_data() {
+    QTest::addColumn<bool>("converging");
+    QTest::addColumn<bool>("layers");
+    QTest::addColumn<QSize>("window");
+    QTest::newRow("converging, every layer, laid out") << true << true << QSize();
+    QTest::newRow("diverging, every layer, laid out") << false << true << QSize();
+    QTest::newRow("converging, layers off, 1366x768") << true << false << QSize(1366, 768);
+    QTest::newRow("converging, every layer, 1920x1080") << true << true << QSize(1920, 1080);
+}
+
+// A drag repaints only where the construction and the names were and are: what
+// the screen shows after each move must be what it shows once the whole window
+// is painted anew, or a ray, a name or an arrowhead was left behind.
+// The path crosses F, where the image leaps from one side to the other.
+void TestLessonLayers::dragLeavesNoTrace() {
+    QFETCH(bool, converging);
+    QFETCH(bool, layers);
+    QFETCH(QSize, window);
+    auto w = startWindow();
+    if (window.isValid()) {
+        w->resize(window);
+        QApplication::processEvents();
+    }
+    clickButton(w.get(), converging ? QStringLiteral("cmdSob") : QStringLiteral("cmdRas"));
+    if (layers)
+        for (const char* button : {"cmdLabels", "cmdThirdRay", "cmdPalette"})
+            clickButton(w.get(), QString::fromLatin1(button));
+    clickButton(w.get(), QStringLiteral("cmdCx"));
+    PictureBox* area = w->picLeft;
+    const double f = std::fabs(w->f1);
+    const QPoint start = pixelOf(area, kLens - 2.6 * f, kAxis - 900);
+    press(area, start);
+    for (double d : {2.6, 2.0, 1.4, 1.05, 0.95, 0.6, 0.3, 1.7, 3.4}) {
+        moveHolding(area, pixelOf(area, kLens - d * f, kAxis - 900 + 120 * d));
+        settle();
+        const QImage shown = w->screen()->grabWindow(w->winId()).toImage();
+        const QImage whole = w->grab().toImage().convertToFormat(shown.format());
+        for (const QWidget* part : {w->picLeft, w->picRigth}) {
+            const QRect box(part->mapTo(w.get(), QPoint(0, 0)), part->size());
+            const QPoint trace = traceBetween(shown.copy(box), whole.copy(box));
+            QVERIFY2(
+                trace.x() < 0,
+                qPrintable(QStringLiteral("a trace at (%1, %2) of %3 after the move to d = %4 F")
+                               .arg(trace.x())
+                               .arg(trace.y())
+                               .arg(part->objectName())
+                               .arg(d)));
+        }
+    }
+    release(area, start);
 }
 
 QTEST_MAIN(TestLessonLayers)

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The object dragged from outside the process, as a user drags it: the real
+# program under Xvfb at 1920x1080, every lesson layer on and the graph beside
+# the bench, xdotool moving the held mouse in the left medium a few pixels at a
+# time. Prints the program's processor time per move event (user + system,
+# from /proc/PID/stat), so the window system's flush of what a move repaints
+# is counted too.
+#
+# Usage: bench/drag_outside.sh QUELLOR_EXECUTABLE [MOVES] [SHOT.png]
+set -euo pipefail
+exe=${1:?path of the quellor executable}
+moves=${2:-2000}
+shot=${3:-}
+display=:79
+Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $app $xvfb 2>/dev/null || true' EXIT
+export DISPLAY=$display
+sleep 1
+LC_ALL=ru_RU.UTF-8 "$exe" >/dev/null 2>&1 &
+app=$!
+window=
+for _ in $(seq 1 100); do
+    window=$(xdotool search --pid "$app" --onlyvisible 2>/dev/null | head -1) && [ -n "$window" ] && break
+    sleep 0.1
+done
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$window")"
+# The left medium lies in the left part of the bench, whatever the fit.
+x=$((X + WIDTH * 12 / 100))
+y=$((Y + HEIGHT * 35 / 100))
+xdotool mousemove "$x" "$y" click 1
+xdotool key ctrl+l key ctrl+3 key ctrl+k key ctrl+g
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$window")"
+x=$((X + WIDTH * 10 / 100))
+ticks() { awk '{ print $14 + $15 }' "/proc/$app/stat"; }
+steps=()
+for i in $(seq 1 "$moves"); do
+    steps+=(mousemove "$((x + (i % 2) * 6))" "$y" sleep 0.004)
+done
+xdotool mousemove "$x" "$y" mousedown 1
+sleep 0.5
+before=$(ticks)
+start=$(date +%s.%N)
+xdotool "${steps[@]}"
+sleep 0.3
+after=$(ticks)
+end=$(date +%s.%N)
+xdotool mouseup 1
+[ -n "$shot" ] && import -window root "$shot"
+hz=$(getconf CLK_TCK)
+awk -v t=$((after - before)) -v hz="$hz" -v n="$moves" -v s="$start" -v e="$end" 'BEGIN {
+    printf "%d moves in %.1f s: %.3f ms of processor time a move\n", n, e - s, 1000 * t / hz / n }'

@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "figure.h"
+#include "screeninfo.h"
+
+#include <QRectF>
+#include <QRegion>
+
+// The pixels a figure may touch on an area: what must be painted again when it
+// appears or goes. Under a drag only these strips are repainted, not the whole
+// area. A line is covered by short boxes along its length, so that a slanting
+// ray marks a strip, not its whole bounding box.
+QRegion figureRegion(const Figure& figure, const ScreenInfo& screen, const QRectF& pixelArea);
