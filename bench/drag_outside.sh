@@ -27,14 +27,22 @@ for _ in $(seq 1 100); do
 done
 sleep 1
 eval "$(xdotool getwindowgeometry --shell "$window")"
-# The left medium lies in the left part of the bench, whatever the fit.
-x=$((X + WIDTH * 12 / 100))
-y=$((Y + HEIGHT * 35 / 100))
-xdotool mousemove "$x" "$y" click 1
+# Every layer on and the graph open, the window fitted to the screen with the
+# graph docked beside the bench; then the scheme view's button ("Схема", at
+# 52 % and 90 % of the fitted window) and the object placed in the left medium.
+# (Without a window manager the keys go to the window under the pointer.)
+xdotool mousemove $((X + 500)) $((Y + 20)) click 1
 xdotool key ctrl+l key ctrl+3 key ctrl+k key ctrl+g
-sleep 1
+sleep 0.5
+xdotool windowmove "$window" 0 0 windowsize "$window" 1920 1080
+sleep 1.5
 eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool mousemove $((X + WIDTH * 523 / 1000)) $((Y + HEIGHT * 898 / 1000)) click 1
+sleep 0.3
 x=$((X + WIDTH * 10 / 100))
+y=$((Y + HEIGHT * 40 / 100))
+xdotool mousemove "$x" "$y" click 1
+sleep 0.3
 ticks() { awk '{ print $14 + $15 }' "/proc/$app/stat"; }
 steps=()
 for i in $(seq 1 "$moves"); do

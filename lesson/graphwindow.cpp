@@ -132,6 +132,18 @@ void GraphWindow::buildPlot(Plot* plot, const QString& title, const QString& yTi
         axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     plot->chart->addAxis(plot->x, Qt::AlignBottom);
     plot->chart->addAxis(plot->y, Qt::AlignLeft);
+    // Hairline grids, one device pixel as the theme's width 1 is at DPR 1: a
+    // grid line with a pen of some width finds its bounding box by stroking its
+    // outline, and the view asks for every grid line's box each time the
+    // moving point is repainted.
+    for (QCategoryAxis* axis : {plot->x, plot->y}) {
+        QPen grid = axis->gridLinePen();
+        grid.setWidth(0);
+        axis->setGridLinePen(grid);
+        QPen minor = axis->minorGridLinePen();
+        minor.setWidth(0);
+        axis->setMinorGridLinePen(minor);
+    }
     plot->view = new QChartView(plot->chart, this);
     plot->view->setObjectName(imagePlot ? QStringLiteral("chartImage")
                                         : QStringLiteral("chartMagnification"));
