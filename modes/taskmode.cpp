@@ -192,6 +192,8 @@ void TaskMode::stop() {
     const BenchState& was = m_session.savedBench;
     Setup before = m_session.savedSetup;
     before.hasTasks = false; // the series is being left, not opened again
+    // The letters chosen during the task are the teacher's, not the task's.
+    before.notation = w.ChosenNotation();
     w.ApplyAtOnce([&] {
         w.File().apply(before);
         w.SetUpperRadius(std::fabs(was.R1));

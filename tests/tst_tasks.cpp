@@ -706,6 +706,11 @@ void TestTasks::ruleInNotation() {
         window->TaskSeries().next();
     }
     QVERIFY(checked > 0);
+    // Leaving the task puts its bench back, and keeps the letters chosen.
+    const QString letters = window->cmdNotation->text();
+    keyToWindow(window.get(), Qt::Key_Escape, Qt::NoModifier, "\x1b");
+    QVERIFY(!window->TaskModeOn());
+    QCOMPARE(window->cmdNotation->text(), letters);
     QCoreApplication::removeTranslator(&translator);
 }
 
