@@ -443,10 +443,11 @@ void TestOptics::schoolProblems_data() {
         << kGlass << 1.0 << 10.0 << 6.0 << 10.0 << -15.0 << 2.5 << 10.0;
     QTest::newRow("diverging: F -10 см, d 20 см, f -6,67 см")
         << kGlass << 1.0 << -10.0 << 20.0 << -10.0 << -20.0 / 3 << 1.0 / 3 << -10.0;
-    QTest::newRow("glass 1,5 in water: F 39,1 см, about four times longer")
-        << kGlass << kWaterBook << 10.0 << 60.0 << none << none << none << none;
-    QTest::newRow("air lens in water: diverging, F -20,2 см")
-        << 1.0 << kWaterBook << 10.0 << 30.0 << none << none << none << none;
+    // The same glass lens as the first row, F 10 см in air.
+    QTest::newRow("glass 1,5 in water: F 39,12 см, about four times longer")
+        << kGlass << kWaterBook << 10.0 << 60.0 << 39.12 << none << none << none;
+    QTest::newRow("air lens in water: diverging, F -20,15 см")
+        << 1.0 << kWaterBook << 10.0 << 30.0 << -20.15 << none << none << none;
     QTest::newRow("N 2,0, R 2,65 см in water: D 38,02 дптр")
         << 2.0 << kWaterBook << 2.65 << 10.0 << none << none << none << 38.02;
 }
