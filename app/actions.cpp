@@ -79,6 +79,11 @@ const std::vector<ActionRow>& actionRows() {
          {keys(Qt::CTRL | Qt::SHIFT | Qt::Key_T)},
          nullptr,
          QT_TRANSLATE_NOOP("Actions", "уровень задач: одинаковые среды, две среды, смешанный")},
+        {Action::Notation,
+         {keys(Qt::CTRL | Qt::SHIFT | Qt::Key_N)},
+         nullptr,
+         QT_TRANSLATE_NOOP("Actions", "обозначения: российский учебник (d, f, F), английский "
+                                      "(u, v, f), со знаками (d, b, f)")},
         {Action::ZoomIn,
          {QKeySequence::ZoomIn, keys(Qt::CTRL | Qt::Key_Equal)},
          nullptr,

@@ -220,6 +220,9 @@ void Form1::createPanel() {
     cmdCxOff->SetFont(panelFont());
     cmdCx = makeButton(this, "cmdCx", tr("Схема"), 10350, 10020, 1425, 375);
     cmdCx->SetFont(panelFont());
+    // The notation between the views and "Выход", its letters as caption.
+    cmdNotation = makeButton(this, "cmdNotation", QString(), 11835, 10020, 1005, 375);
+    cmdNotation->SetFont(panelFont());
     cmdExit = makeButton(this, "cmdExit", tr("Выход"), 12900, 10020, 1425, 375);
     cmdExit->SetFont(uiFont("Courier New", 9.75, true));
 }
@@ -377,11 +380,12 @@ void Form1::orderTabs() {
     // Keyboard focus moves through the controls in this order: the bench and
     // the panel as laid out, then the picture's buttons and the lesson strip.
     const QList<QWidget*> tabOrder{
-        picRigth,  cmdExit,     Picture1,   Picture2,   sldR1,    sldR2,     picLSob, picRsob,
-        picLeft,   Picture3,    sldn1,      sldn2,      sldVexol, cmdSob,    cmdRas,  picVexol,
-        cmdCx,     picLup,      picRup,     picRdown,   picLdown, cmdCxOff,  cmdCopy, cmdSave,
-        cmdLabels, cmdThirdRay, cmdPalette, cmdMotion,  cmdGraph, cmdRecord, cmdOpen, cmdSaveSetup,
-        cmdPrint,  cmdHelp,     cmdTask,    cmdNextTask};
+        picRigth,    cmdExit,    Picture1, Picture2,     sldR1,       sldR2,      picLSob,
+        picRsob,     picLeft,    Picture3, sldn1,        sldn2,       sldVexol,   cmdSob,
+        cmdRas,      picVexol,   cmdCx,    picLup,       picRup,      picRdown,   picLdown,
+        cmdCxOff,    cmdCopy,    cmdSave,  cmdLabels,    cmdThirdRay, cmdPalette, cmdMotion,
+        cmdGraph,    cmdRecord,  cmdOpen,  cmdSaveSetup, cmdPrint,    cmdHelp,    cmdTask,
+        cmdNextTask, cmdNotation};
     for (int i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
@@ -450,6 +454,7 @@ void Form1::createActions() {
     withButton(Action::Task, cmdTask, [this] { m_taskMode->toggle(); });
     withButton(Action::NextTask, cmdNextTask, [this] { m_taskMode->next(); });
     set.define(Action::TaskLevel, [this] { m_taskMode->nextLevel(); });
+    withButton(Action::Notation, cmdNotation, [this] { NextNotation(); });
     set.define(Action::ZoomIn, [this] { ZoomIn(); });
     set.define(Action::ZoomOut, [this] { ZoomOut(); });
     set.define(Action::ZoomFit, [this] { ZoomToFit(); });

@@ -4,6 +4,7 @@
 #include "actions.h"
 #include "benchstate.h"
 #include "construction.h"
+#include "notationchoice.h"
 #include "setupfile.h"
 
 #include <QImage>
@@ -102,6 +103,16 @@ public:
     // Read-outs of the bench (parameters/readout.cpp): the lens's focal lengths and power, the
     // object's and image's distances, magnification and kind, the radii.
     void ShowReadouts();
+
+    // The letters every distance, focal length, magnification and power is
+    // shown in (parameters/notationchoice.cpp): the teacher's choice, kept in
+    // the setup, or none to follow the language. Setting one shows it at once.
+    Optics::Notation CurrentNotation() const;
+    std::optional<Optics::Notation> ChosenNotation() const;
+    void SetNotation(std::optional<Optics::Notation> notation);
+    void NextNotation();
+    // The control's caption and tooltip for the notation now shown.
+    void ShowNotation();
 
     // The picture of the bench for a worksheet (files/benchpicture.cpp): copied to the clipboard,
     // or written as PNG or SVG. WritePicture reports a failure in a message box
@@ -253,6 +264,8 @@ public:
     // and verdict in lines over the top of the bench.
     CommandButton* cmdTask;
     CommandButton* cmdNextTask;
+    // The notation, its letters as caption; a click steps to the next one.
+    CommandButton* cmdNotation;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -286,6 +299,7 @@ private:
     std::unique_ptr<BenchMode> m_benchMode;
     std::unique_ptr<TaskMode> m_taskMode;
     Mode* m_mode = nullptr;
+    NotationChoice m_notation;
     // The apply step: how deep, whether it is drawing its one redraw, and how
     // many redraws the bench has had.
     int m_applyDepth = 0;

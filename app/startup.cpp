@@ -8,6 +8,7 @@
 
 void Form1::Form_Load() {
     InitBench();
+    ShowNotation();
 }
 
 void Form1::cmdExit_Click() {

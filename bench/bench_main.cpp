@@ -245,6 +245,20 @@ void BM_ObjectDragEvent(benchmark::State& state) {
     resizeWindow(kLaidOut);
 }
 
+// The read-outs alone for an object on the bench, written in one notation (0
+// the Russian school's, 1 the UK's, 2 signed): what a drag pays for the
+// letters and for the school's power against the signed one.
+void BM_ReadoutsOnly(benchmark::State& state) {
+    window->SetNotation(Optics::Notation(state.range(0)));
+    PictureBox* area = window->picLeft;
+    const QPoint at(area->width() / 2, area->height() / 3);
+    sendMouse(area, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(area, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+    for (auto _ : state)
+        window->ShowReadouts();
+    window->SetNotation(std::nullopt);
+}
+
 // From creating a window to the end of its first paint, inside a running
 // application: the program's window (created, loaded, shown) against a bare
 // QWidget of the same size. Process start and QApplication are not included.
@@ -484,6 +498,8 @@ int main(int argc, char** argv) {
                   ->Args({3, 1})
                   ->Args({0, 0})
                   ->Args({2, 0}));
+    configure(
+        benchmark::RegisterBenchmark("ReadoutsOnly", BM_ReadoutsOnly)->Arg(0)->Arg(1)->Arg(2));
     configure(benchmark::RegisterBenchmark("StartupToFirstPaint", BM_StartupToFirstPaint)
                   ->Arg(1008)
                   ->Arg(1920)

@@ -31,6 +31,7 @@ const char* const kObject = "object";
 const char* const kZoom = "zoom";
 const char* const kLayers = "layers";
 const char* const kTasks = "tasks";
+const char* const kNotation = "notation";
 const char* const kTaskLevels[] = {"equal", "two", "mixed"};
 
 // The radius read-outs' precision: "R = 2,65 см".
@@ -302,6 +303,16 @@ SetupFile::Result SetupFile::parse(const QByteArray& bytes) {
         setup.hasTasks = true;
         setup.taskSeed = value.value_or(0);
     }
+    // The notation: one of the names the writer uses, or none at all.
+    if (!in.failed() && root.contains(key(kNotation))) {
+        const QJsonValue notation = root.value(key(kNotation));
+        setup.notation = Optics::notationKeyed(notation.toString().toStdString());
+        if (!notation.isString() || !setup.notation)
+            in.problem = tr("поле «notation» должно быть \"%1\", \"%2\" или \"%3\"")
+                             .arg(key(Optics::keyOf(Optics::Notation::RussianSchool)),
+                                  key(Optics::keyOf(Optics::Notation::UkSchool)),
+                                  key(Optics::keyOf(Optics::Notation::SignedGaussian)));
+    }
     if (in.failed())
         return {std::nullopt, in.problem};
     return {setup, QString()};
@@ -359,5 +370,7 @@ QByteArray SetupFile::write(const Setup& setup) {
                     QJsonObject{{QStringLiteral("seed"), QString::number(setup.taskSeed)},
                                 {QStringLiteral("level"),
                                  key(kTaskLevels[std::clamp(setup.taskLevel, 0, 2)])}});
+    if (setup.notation)
+        root.insert(key(kNotation), key(Optics::keyOf(*setup.notation)));
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }

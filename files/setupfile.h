@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "notation.h"
+
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QString>
@@ -39,6 +41,8 @@ struct Setup {
     bool hasTasks = false;
     quint64 taskSeed = 0;
     int taskLevel = 0;
+    // The letters the lesson is shown in; none to follow the language.
+    std::optional<Optics::Notation> notation;
     bool operator==(const Setup&) const = default;
 };
 

@@ -63,6 +63,7 @@ Setup LessonFile::current() const {
     setup.zoomSteps = m_window.ZoomSteps();
     setup.layers = {m_window.ShowLabels != kFalse, m_window.ShowThirdRay != kFalse,
                     m_window.SafePalette != kFalse};
+    setup.notation = m_window.ChosenNotation();
     return setup;
 }
 
@@ -107,6 +108,7 @@ void LessonFile::applyParameters(const Setup& setup) {
         m_window.cmdCx_Click();
     m_window.SetZoomSteps(setup.zoomSteps);
     m_window.ApplyZoom();
+    m_window.SetNotation(setup.notation);
 }
 
 void LessonFile::open() {

@@ -2,37 +2,56 @@
 #pragma once
 
 #include "graphwindow.h"
+#include "notation.h"
+#include "readout.h"
 
 #include <QString>
 
-// The names the graph gives its plots and axes, in one place: the letters a
-// textbook uses for the distances may change here alone.
+// The names the graph gives its plots and axes, in one place, in the letters
+// of the notation shown: "f(d)" in the Russian school's, "v(u)" in the UK's,
+// "b(d)" with signs.
 namespace GraphTitles {
-inline QString objectDistanceAxis() {
-    return GraphWindow::tr("d, см");
+inline QString objectLetter(Optics::Notation n) {
+    return Readout::letter(Optics::lettersOf(n).objectDistance);
 }
-inline QString imageDistanceAxis() {
-    return GraphWindow::tr("b, см");
+inline QString imageLetter(Optics::Notation n) {
+    return Readout::letter(Optics::lettersOf(n).imageDistance);
 }
-inline QString magnificationAxis() {
-    return GraphWindow::tr("Γ");
+inline QString magnificationLetter(Optics::Notation n) {
+    return Readout::letter(Optics::lettersOf(n).magnification);
 }
-inline QString imageDistancePlot() {
-    return GraphWindow::tr("Расстояние до изображения b(d)");
+inline QString objectDistanceAxis(Optics::Notation n) {
+    return Readout::lengthTitle(Optics::lettersOf(n).objectDistance);
 }
-inline QString magnificationPlot() {
-    return GraphWindow::tr("Увеличение Γ(d)");
+inline QString imageDistanceAxis(Optics::Notation n) {
+    return Readout::lengthTitle(Optics::lettersOf(n).imageDistance);
 }
-inline QString imageDistanceCurve() {
-    return GraphWindow::tr("b(d)");
+inline QString magnificationAxis(Optics::Notation n) {
+    return magnificationLetter(n);
 }
-inline QString magnificationCurve() {
-    return GraphWindow::tr("Γ(d)");
+inline QString imageDistanceCurve(Optics::Notation n) {
+    return QStringLiteral("%1(%2)").arg(imageLetter(n), objectLetter(n));
 }
-inline QString verticalAsymptote() {
-    return GraphWindow::tr("d = f");
+inline QString magnificationCurve(Optics::Notation n) {
+    return QStringLiteral("%1(%2)").arg(magnificationLetter(n), objectLetter(n));
 }
-inline QString horizontalAsymptote() {
-    return GraphWindow::tr("b = f′");
+inline QString imageDistancePlot(Optics::Notation n) {
+    return GraphWindow::tr("Расстояние до изображения %1").arg(imageDistanceCurve(n));
+}
+inline QString magnificationPlot(Optics::Notation n) {
+    return GraphWindow::tr("Увеличение %1").arg(magnificationCurve(n));
+}
+inline QString windowTitle(Optics::Notation n) {
+    return GraphWindow::tr("Quellor — график %1 и %2")
+        .arg(imageDistanceCurve(n), magnificationCurve(n));
+}
+// The object in the front focal plane; the image as far as the back focus.
+inline QString verticalAsymptote(Optics::Notation n) {
+    return QStringLiteral("%1 = %2").arg(objectLetter(n),
+                                         Readout::letter(Optics::lettersOf(n).focalLength));
+}
+inline QString horizontalAsymptote(Optics::Notation n) {
+    return QStringLiteral("%1 = %2").arg(imageLetter(n),
+                                         Readout::letter(Optics::lettersOf(n).backFocalLength));
 }
 } // namespace GraphTitles

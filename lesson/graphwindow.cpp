@@ -71,13 +71,10 @@ QList<QPointF> pointsOf(const std::vector<QLineSeries*>& branches) {
 
 GraphWindow::GraphWindow(QWidget* host) : QWidget(host), m_host(host) {
     setObjectName(QStringLiteral("graphWindow"));
-    setWindowTitle(tr("Quellor — график b(d) и Γ(d)"));
     // Docked, it stands over the window's face colour.
     setAutoFillBackground(true);
-    buildPlot(&m_b, GraphTitles::imageDistancePlot(), GraphTitles::imageDistanceAxis(), kImageLimit,
-              true);
-    buildPlot(&m_gamma, GraphTitles::magnificationPlot(), GraphTitles::magnificationAxis(),
-              kMagnificationLimit, false);
+    buildPlot(&m_b, kImageLimit, true);
+    buildPlot(&m_gamma, kMagnificationLimit, false);
     // The b plot's legend names the asymptote and the points for both; the
     // title names the curve.
     m_gamma.chart->legend()->hide();
@@ -107,8 +104,7 @@ GraphWindow::GraphWindow(QWidget* host) : QWidget(host), m_host(host) {
     layout->addLayout(top);
     layout->addWidget(splitter);
     setZoom(1);
-    for (Plot* plot : {&m_b, &m_gamma})
-        placeLabels(plot);
+    setNotation(Optics::Notation::SignedGaussian);
 }
 
 void GraphWindow::attach(Plot* plot, QAbstractSeries* series) {
@@ -117,16 +113,12 @@ void GraphWindow::attach(Plot* plot, QAbstractSeries* series) {
     series->attachAxis(plot->y);
 }
 
-void GraphWindow::buildPlot(Plot* plot, const QString& title, const QString& yTitle, double yLimit,
-                            bool imagePlot) {
+void GraphWindow::buildPlot(Plot* plot, double yLimit, bool imagePlot) {
     plot->chart = new QChart;
-    plot->chart->setTitle(title);
     plot->chart->legend()->setAlignment(Qt::AlignBottom);
     plot->x = new QCategoryAxis;
-    plot->x->setTitleText(GraphTitles::objectDistanceAxis());
     plot->x->setRange(0, kDistanceRange);
     plot->y = new QCategoryAxis;
-    plot->y->setTitleText(yTitle);
     plot->y->setRange(-yLimit, yLimit);
     for (QCategoryAxis* axis : {plot->x, plot->y})
         axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
@@ -147,23 +139,19 @@ void GraphWindow::buildPlot(Plot* plot, const QString& title, const QString& yTi
     plot->view = new QChartView(plot->chart, this);
     plot->view->setObjectName(imagePlot ? QStringLiteral("chartImage")
                                         : QStringLiteral("chartMagnification"));
-    plot->view->setAccessibleName(title);
     plot->view->setRenderHint(QPainter::Antialiasing);
     plot->view->setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
 
     // The regions lie beneath everything else.
     // Each is named inside the plot, at its top: the textbook's inequality.
-    const QString regionNames[] = {tr("d > 2f"), tr("f < d < 2f"), tr("d < f"),
-                                   tr("мнимое, уменьшенное")};
     for (int i = 0; i < 4; ++i) {
         auto* area = new QAreaSeries(new QLineSeries(this), new QLineSeries(this));
-        area->setName(regionNames[i]);
         area->setBorderColor(Qt::transparent);
         attach(plot, area);
         plot->regions.push_back(area);
         for (auto* marker : plot->chart->legend()->markers(area))
             marker->setVisible(false);
-        plot->labels.push_back(new QGraphicsSimpleTextItem(regionNames[i], plot->chart));
+        plot->labels.push_back(new QGraphicsSimpleTextItem(plot->chart));
         plot->middles.push_back(0);
     }
     connect(plot->chart, &QChart::plotAreaChanged, this, [this, plot] { placeLabels(plot); });
@@ -172,11 +160,9 @@ void GraphWindow::buildPlot(Plot* plot, const QString& title, const QString& yTi
         plot->chart, &QChart::plotAreaChanged, this, [this, plot] { markAxes(plot); },
         Qt::QueuedConnection);
     plot->vertical = new QLineSeries;
-    plot->vertical->setName(GraphTitles::verticalAsymptote());
     attach(plot, plot->vertical);
     if (imagePlot) {
         plot->horizontal = new QLineSeries;
-        plot->horizontal->setName(GraphTitles::horizontalAsymptote());
         attach(plot, plot->horizontal);
     }
     plot->recorded = new QScatterSeries;
@@ -213,6 +199,53 @@ void GraphWindow::colour(Plot* plot) {
     plot->object->setBorderColor(c.object);
     plot->marker->setBrush(c.object);
     plot->marker->setPen(QPen(c.object));
+}
+
+Optics::Notation GraphWindow::notation() const {
+    return m_notation.value_or(Optics::Notation::SignedGaussian);
+}
+
+void GraphWindow::setNotation(Optics::Notation notation) {
+    if (m_notation == notation)
+        return;
+    const bool resigned = !m_notation || Optics::lettersOf(*m_notation).unsignedMagnification !=
+                                             Optics::lettersOf(notation).unsignedMagnification;
+    m_notation = notation;
+    setWindowTitle(GraphTitles::windowTitle(notation));
+    m_b.chart->setTitle(GraphTitles::imageDistancePlot(notation));
+    m_gamma.chart->setTitle(GraphTitles::magnificationPlot(notation));
+    m_b.y->setTitleText(GraphTitles::imageDistanceAxis(notation));
+    m_gamma.y->setTitleText(GraphTitles::magnificationAxis(notation));
+    const QString regionNames[] = {Readout::region(notation, Optics::ObjectRegion::BeyondTwoF),
+                                   Readout::region(notation, Optics::ObjectRegion::BetweenFAndTwoF),
+                                   Readout::region(notation, Optics::ObjectRegion::InsideF),
+                                   tr("мнимое, уменьшенное")};
+    for (Plot* plot : {&m_b, &m_gamma}) {
+        const bool imagePlot = plot == &m_b;
+        plot->view->setAccessibleName(plot->chart->title());
+        plot->x->setTitleText(GraphTitles::objectDistanceAxis(notation));
+        for (std::size_t i = 0; i < plot->regions.size(); ++i) {
+            plot->regions[i]->setName(regionNames[i]);
+            plot->labels[i]->setText(regionNames[i]);
+        }
+        plot->vertical->setName(GraphTitles::verticalAsymptote(notation));
+        if (plot->horizontal)
+            plot->horizontal->setName(GraphTitles::horizontalAsymptote(notation));
+        for (QLineSeries* series : plot->branches)
+            series->setName(imagePlot ? GraphTitles::imageDistanceCurve(notation)
+                                      : GraphTitles::magnificationCurve(notation));
+        placeLabels(plot);
+    }
+    m_table->setNotation(notation);
+    // The magnification plotted signed or as its size alone, from 0 up.
+    if (!resigned)
+        return;
+    const bool sizeAlone = Optics::lettersOf(notation).unsignedMagnification;
+    m_gamma.y->setRange(sizeAlone ? 0 : -kMagnificationLimit, kMagnificationLimit);
+    markAxes(&m_gamma);
+    if (m_curvesShown)
+        showCurves();
+    showRecorded();
 }
 
 void GraphWindow::setSafePalette(bool safe) {
@@ -409,8 +442,8 @@ void GraphWindow::showCurves() {
             auto* series = new QLineSeries;
             series->setPen(QPen(imagePlot ? m_colours->imageCurve : m_colours->magnificationCurve,
                                 kCurveWidth));
-            series->setName(imagePlot ? GraphTitles::imageDistanceCurve()
-                                      : GraphTitles::magnificationCurve());
+            series->setName(imagePlot ? GraphTitles::imageDistanceCurve(notation())
+                                      : GraphTitles::magnificationCurve(notation()));
             attach(plot, series);
             plot->branches.push_back(series);
         }
@@ -422,7 +455,9 @@ void GraphWindow::showCurves() {
             if (used) {
                 points.reserve(qsizetype(curves.branches[i].size()));
                 for (const Optics::CurvePoint& p : curves.branches[i])
-                    points.append(QPointF(p.d, imagePlot ? p.b : p.magnification));
+                    points.append(QPointF(
+                        p.d,
+                        imagePlot ? p.b : Optics::magnificationIn(notation(), p.magnification)));
             }
             series->replace(points);
         }
@@ -486,7 +521,8 @@ void GraphWindow::showRecorded() {
         if (row.kind == Optics::ImageKind::None)
             continue;
         images.append(QPointF(row.d, row.b));
-        magnifications.append(QPointF(row.d, row.magnification));
+        magnifications.append(
+            QPointF(row.d, Optics::magnificationIn(notation(), row.magnification)));
     }
     m_b.recorded->replace(images);
     m_gamma.recorded->replace(magnifications);
@@ -505,7 +541,7 @@ void GraphWindow::follow(const Optics::Lens& lens, bool objectShown, double obje
         if (at.kind != Optics::ImageKind::None) {
             const double d = at.d / Bench::kTwipsPerCm;
             image.append(QPointF(d, at.b / Bench::kTwipsPerCm));
-            magnification.append(QPointF(d, at.magnification));
+            magnification.append(QPointF(d, Optics::magnificationIn(notation(), at.magnification)));
         }
     }
     for (auto [plot, points] : {std::pair{&m_b, image}, std::pair{&m_gamma, magnification}}) {

@@ -4,8 +4,10 @@
 #include "graphpalette.h"
 #include "lens.h"
 #include "measurement.h"
+#include "notation.h"
 
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 class MeasurementTable;
@@ -57,6 +59,9 @@ public:
     // The bench's palette: the classic colours or those told apart with a
     // colour-vision deficiency.
     void setSafePalette(bool safe);
+    // The letters of the titles, the axes, the regions and the table.
+    void setNotation(Optics::Notation notation);
+    Optics::Notation notation() const;
     // The colour of the object's point now, for a check.
     QColor objectColour() const;
 
@@ -100,8 +105,7 @@ private:
         QList<QPointF> at;
         QScatterSeries* recorded = nullptr;
     };
-    void buildPlot(Plot* plot, const QString& title, const QString& yTitle, double yLimit,
-                   bool imagePlot);
+    void buildPlot(Plot* plot, double yLimit, bool imagePlot);
     void attach(Plot* plot, QAbstractSeries* series);
     void showCurves();
     void showRegions(Plot* plot, double yLimit);
@@ -123,4 +127,5 @@ private:
     bool m_curvesShown = false;
     double m_zoom = 0;
     const GraphColours* m_colours = &GraphColours::classic();
+    std::optional<Optics::Notation> m_notation; // none until first told
 };

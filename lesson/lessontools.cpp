@@ -7,6 +7,7 @@
 
 #include "bench.h"
 #include "commandbutton.h"
+#include "graphtitles.h"
 #include "graphwindow.h"
 #include "lens.h"
 #include "measurementtable.h"
@@ -60,10 +61,19 @@ LessonTools::LessonTools(Form1& window) : m_window(window) {
     m_motion->setSpeedIndex(m_motion->speedIndex() - 1);
     nextMotionSpeed();
 
-    m_window.cmdGraph->setToolTip(tr("График b(d) и Γ(d) с таблицей измерений (Ctrl+G)"));
-    m_window.cmdRecord->setToolTip(tr("Записать d, b, Γ в таблицу измерений (Ctrl+R)"));
     for (CommandButton* button : {m_window.cmdMotion, m_window.cmdGraph, m_window.cmdRecord})
         button->setAccessibleName(button->text());
+}
+
+void LessonTools::nameTools(Optics::Notation notation) {
+    const Optics::Letters& l = Optics::lettersOf(notation);
+    m_window.cmdGraph->setToolTip(tr("График %1 и %2 с таблицей измерений (Ctrl+G)")
+                                      .arg(GraphTitles::imageDistanceCurve(notation),
+                                           GraphTitles::magnificationCurve(notation)));
+    m_window.cmdRecord->setToolTip(tr("Записать %1, %2, %3 в таблицу измерений (Ctrl+R)")
+                                       .arg(Readout::letter(l.objectDistance),
+                                            Readout::letter(l.imageDistance),
+                                            Readout::letter(l.magnification)));
 }
 
 bool LessonTools::graphShown() const {
@@ -107,7 +117,7 @@ void LessonTools::stopMotion() {
 GraphWindow* LessonTools::openGraph() {
     // Under a scale at which no window fits the screen the graph is not built:
     // its charts and table would ask for gigabytes of device pixels.
-    if (!Messages::roomFor(&m_window, tr("Quellor — график b(d) и Γ(d)")))
+    if (!Messages::roomFor(&m_window, GraphTitles::windowTitle(m_window.CurrentNotation())))
         return nullptr;
     if (!m_graph) {
         // The charts are built the first time the graph is asked for; shown,
@@ -150,6 +160,7 @@ void LessonTools::follow() {
     if (!m_graph || !m_graph->isVisible())
         return;
     m_graph->setSafePalette(m_window.SafePalette);
+    m_graph->setNotation(m_window.CurrentNotation());
     m_graph->follow(Optics::lensOf(m_window),
                     m_window.SchemeView && m_window.ConstructionShown &&
                         Optics::objectOnBench(m_window),

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "notation.h"
+
 #include <QCoreApplication>
 
 class Form1;
@@ -30,6 +32,8 @@ public:
     // The graph, made when first opened; null before.
     GraphWindow* graph() const { return m_graph; }
     bool graphShown() const;
+    // The buttons' tooltips in the notation's letters.
+    void nameTools(Optics::Notation notation);
 
 private:
     GraphWindow* openGraph();

@@ -15,11 +15,14 @@
 #include <QVBoxLayout>
 
 namespace {
-QStringList headerTexts() {
-    return {MeasurementTable::tr("d, см"),  MeasurementTable::tr("b, см"),
-            MeasurementTable::tr("Γ"),      MeasurementTable::tr("Изображение"),
-            MeasurementTable::tr("f, см"),  MeasurementTable::tr("f′, см"),
-            MeasurementTable::tr("D, дптр")};
+// The columns in the notation's letters: "d, см", "f, см", "Γ", …, "F, см",
+// "F′, см", "D, дптр" in the Russian school's.
+QStringList headerTexts(Optics::Notation notation) {
+    const Optics::Letters& l = Optics::lettersOf(notation);
+    return {Readout::lengthTitle(l.objectDistance), Readout::lengthTitle(l.imageDistance),
+            Readout::letter(l.magnification),       MeasurementTable::tr("Изображение"),
+            Readout::lengthTitle(l.focalLength),    Readout::lengthTitle(l.backFocalLength),
+            Readout::powerTitle(notation)};
 }
 
 QString kindText(Optics::ImageKind kind) {
@@ -46,7 +49,7 @@ MeasurementTable::MeasurementTable(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("measurementTable"));
     m_table = new QTableWidget(0, kColumns, this);
     m_table->setObjectName(QStringLiteral("tblMeasurements"));
-    m_table->setHorizontalHeaderLabels(headerTexts());
+    m_table->setHorizontalHeaderLabels(headerTexts(m_notation));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -80,8 +83,24 @@ MeasurementTable::MeasurementTable(QWidget* parent) : QWidget(parent) {
     layout->addLayout(buttons);
 }
 
+Measurements::Row MeasurementTable::shownRow(const Measurements::Row& row) const {
+    Measurements::Row shown = row;
+    shown.magnification = Optics::magnificationIn(m_notation, row.magnification);
+    shown.dioptres = Optics::powerIn(m_notation, row.lens);
+    return shown;
+}
+
+void MeasurementTable::setNotation(Optics::Notation notation) {
+    if (notation == m_notation)
+        return;
+    m_notation = notation;
+    m_table->setHorizontalHeaderLabels(headerTexts(m_notation));
+    for (int i = 0; i < int(m_rows.size()); ++i)
+        showRow(i);
+}
+
 void MeasurementTable::showRow(int index) {
-    const Measurements::Row& row = m_rows[std::size_t(index)];
+    const Measurements::Row row = shownRow(m_rows[std::size_t(index)]);
     const bool image = row.kind != Optics::ImageKind::None;
     const QString infinity = QStringLiteral("∞");
     const QStringList cells{shown(row.d),
@@ -124,13 +143,16 @@ QString MeasurementTable::csvText() const {
     const Measurements::CsvFormat format =
         Measurements::csvFormatFor(mark == QStringLiteral(",") ? ',' : '.');
     std::vector<std::string> header;
-    for (const QString& text : headerTexts())
+    for (const QString& text : headerTexts(m_notation))
         header.push_back(text.toStdString());
+    std::vector<Measurements::Row> rows;
+    for (const Measurements::Row& row : m_rows)
+        rows.push_back(shownRow(row));
     const std::array<std::string, 3> kinds{kindText(Optics::ImageKind::None).toStdString(),
                                            kindText(Optics::ImageKind::Real).toStdString(),
                                            kindText(Optics::ImageKind::Virtual).toStdString()};
     return QString::fromStdString(
-        Measurements::csvText(header, m_rows, kinds, std::string("∞"), format));
+        Measurements::csvText(header, rows, kinds, std::string("∞"), format));
 }
 
 bool MeasurementTable::writeCsv(const QString& path, QString* error) const {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "measurement.h"
+#include "notation.h"
 
 #include <QString>
 #include <QWidget>
@@ -20,6 +21,9 @@ class MeasurementTable : public QWidget {
 public:
     explicit MeasurementTable(QWidget* parent = nullptr);
 
+    // The letters of the header and the magnification and power of every row
+    // follow the notation.
+    void setNotation(Optics::Notation notation);
     void addRow(const Measurements::Row& row);
     void deleteSelectedRow();
     void clear();
@@ -38,7 +42,11 @@ signals:
 private:
     void showRow(int index);
 
+    // A row as the notation shows it: the magnification and the power its own.
+    Measurements::Row shownRow(const Measurements::Row& row) const;
+
     std::vector<Measurements::Row> m_rows;
+    Optics::Notation m_notation = Optics::Notation::SignedGaussian;
     QTableWidget* m_table;
     QPushButton* m_delete;
     QPushButton* m_clear;

@@ -53,21 +53,27 @@ QString levelName(Tasks::Level level) {
     return QString();
 }
 
-QString ruleOf(Tasks::Region region) {
+// The rule of the region the object stands in, the region written as the
+// notation shown writes it ("F < d < 2F").
+QString ruleOf(Tasks::Region region, Optics::Notation notation) {
+    const auto where = [notation](Optics::ObjectRegion r) { return Readout::region(notation, r); };
     switch (region) {
     case Tasks::Region::BeyondTwoF:
-        return TaskMode::tr(
-            "Правило: предмет дальше 2F — изображение действительное, перевёрнутое, "
-            "уменьшенное, между F′ и 2F′.");
+        return TaskMode::tr("Правило: %1 — изображение действительное, перевёрнутое, "
+                            "уменьшенное, между F′ и 2F′.")
+            .arg(where(Optics::ObjectRegion::BeyondTwoF));
     case Tasks::Region::AtTwoF:
-        return TaskMode::tr("Правило: предмет в 2F — изображение действительное, перевёрнутое, "
-                            "равное, в 2F′.");
+        return TaskMode::tr("Правило: %1 — изображение действительное, перевёрнутое, равное, "
+                            "в 2F′.")
+            .arg(where(Optics::ObjectRegion::AtTwoF));
     case Tasks::Region::BetweenFAndTwoF:
-        return TaskMode::tr("Правило: предмет между F и 2F — изображение действительное, "
-                            "перевёрнутое, увеличенное, дальше 2F′.");
+        return TaskMode::tr("Правило: %1 — изображение действительное, перевёрнутое, "
+                            "увеличенное, дальше 2F′.")
+            .arg(where(Optics::ObjectRegion::BetweenFAndTwoF));
     case Tasks::Region::InsideF:
-        return TaskMode::tr("Правило: предмет ближе F — изображение мнимое, прямое, увеличенное, "
-                            "по ту же сторону линзы.");
+        return TaskMode::tr("Правило: %1 — изображение мнимое, прямое, увеличенное, по ту же "
+                            "сторону линзы.")
+            .arg(where(Optics::ObjectRegion::InsideF));
     case Tasks::Region::Diverging:
         return TaskMode::tr("Правило: рассеивающая линза даёт мнимое, прямое, уменьшенное "
                             "изображение между линзой и фокусом.");
@@ -118,6 +124,7 @@ bool TaskMode::allows(Action action) const {
     case Action::Leave:
     case Action::Help:
     case Action::Palette:
+    case Action::Notation:
     case Action::ZoomIn:
     case Action::ZoomOut:
     case Action::ZoomFit:
@@ -185,6 +192,8 @@ void TaskMode::stop() {
     const BenchState& was = m_session.savedBench;
     Setup before = m_session.savedSetup;
     before.hasTasks = false; // the series is being left, not opened again
+    // The letters chosen during the task are the teacher's, not the task's.
+    before.notation = w.ChosenNotation();
     w.ApplyAtOnce([&] {
         w.File().apply(before);
         w.SetUpperRadius(std::fabs(was.R1));
@@ -415,5 +424,5 @@ void TaskMode::wordVerdict(const Tasks::Task& task) {
                           : tr("Вид неверен: изображение %1, а по вашей точке оно было бы %2.")
                                 .arg(truth, given));
     m_lines[kKind]->SetBackColor(verdict.kindRight ? kRightBack : kWrongBack);
-    m_lines[kRule]->SetCaption(ruleOf(verdict.rule));
+    m_lines[kRule]->SetCaption(ruleOf(verdict.rule, window().CurrentNotation()));
 }

@@ -23,6 +23,7 @@ Row measure(const Optics::Lens& lens, double objectX, double objectY) {
     row.front = f.front / Bench::kTwipsPerCm;
     row.back = f.back / Bench::kTwipsPerCm;
     row.dioptres = Optics::dioptres(Optics::power(lens));
+    row.lens = lens;
     return row;
 }
 

@@ -21,6 +21,7 @@ struct Row {
     double back = 0;  // f', cm
     double dioptres = 0;
     bool finite = false; // the focal lengths are finite
+    Optics::Lens lens;   // the lens measured, for its power in any notation
 };
 
 // The row for an object at (objectX, objectY) of picLeft before this lens.

@@ -69,6 +69,110 @@ QString Readout::kindWords(bool real, bool upright, Optics::Size size) {
         .join(QStringLiteral(", "));
 }
 
+Optics::Notation Readout::languageNotation() {
+    return locale().language() == QLocale::Russian ? Optics::Notation::RussianSchool
+                                                   : Optics::Notation::UkSchool;
+}
+
+QString Readout::letter(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+QString Readout::notationName(Optics::Notation notation) {
+    switch (notation) {
+    case Optics::Notation::UkSchool:
+        return QCoreApplication::translate("Readout", "английский учебник");
+    case Optics::Notation::SignedGaussian:
+        return QCoreApplication::translate("Readout", "со знаками (Гаусс)");
+    case Optics::Notation::RussianSchool:
+        break;
+    }
+    return QCoreApplication::translate("Readout", "российский учебник");
+}
+
+QString Readout::notationLetters(Optics::Notation notation) {
+    const Optics::Letters& l = Optics::lettersOf(notation);
+    return QStringList{letter(l.objectDistance), letter(l.imageDistance), letter(l.focalLength)}
+        .join(QStringLiteral(", "));
+}
+
+namespace {
+// "F = 10,00 см": a letter and its value.
+QString named(const char* letter, const QString& value) {
+    return Readout::letter(letter) + QStringLiteral(" = ") + value;
+}
+const QString kApart = QStringLiteral("   ");
+} // namespace
+
+QString Readout::focalLengths(Optics::Notation notation, const Optics::Lens& lens) {
+    const Optics::Letters& l = Optics::lettersOf(notation);
+    const Optics::FocalLengths focal = Optics::focalLengths(lens);
+    const QString infinity = QStringLiteral("∞");
+    const QString front = focal.finite ? centimetres(focal.front) : infinity;
+    const QString back = focal.finite ? centimetres(focal.back) : infinity;
+    // In one medium the two are equal: a school book names one focal length.
+    if (l.oneFocalLengthInOneMedium && Optics::oneMedium(lens))
+        return named(l.focalLength, front);
+    return named(l.focalLength, front) + kApart + named(l.backFocalLength, back);
+}
+
+QString Readout::power(Optics::Notation notation, const Optics::Lens& lens) {
+    return QCoreApplication::translate("Readout", "%1 = %2 дптр")
+        .arg(letter(Optics::lettersOf(notation).power), number(Optics::powerIn(notation, lens)));
+}
+
+QString Readout::powerFormula(Optics::Notation notation, const Optics::Lens& lens) {
+    const Optics::Letters& l = Optics::lettersOf(notation);
+    const QString P = letter(l.power), F = letter(l.focalLength), F2 = letter(l.backFocalLength);
+    switch (Optics::powerFormula(notation, lens)) {
+    case Optics::PowerFormula::OneOverF:
+        return QCoreApplication::translate(
+                   "Readout", "%1 = 1/%2 = (N/n − 1)(1/R₁ + 1/R₂): линза в одной среде n, "
+                              "%2 в метрах")
+            .arg(P, F);
+    case Optics::PowerFormula::FrontAndBack:
+        return QCoreApplication::translate(
+                   "Readout",
+                   "%1 = n₁/%2 = n₂/%3: среды по сторонам линзы разные, %2 и %3 в метрах")
+            .arg(P, F, F2);
+    case Optics::PowerFormula::Vergence:
+        break;
+    }
+    return QCoreApplication::translate(
+               "Readout", "%1 = n₁/%2 = n₂/%3 = (N − n₁)/R₁ − (N − n₂)/R₂: оптическая сила со "
+                          "знаком, %2 и %3 в метрах")
+        .arg(P, F, F2);
+}
+
+QString Readout::magnification(Optics::Notation notation, double value) {
+    return number(Optics::magnificationIn(notation, value));
+}
+
+QString Readout::objectDistance(Optics::Notation notation, const Optics::Image& image) {
+    return named(Optics::lettersOf(notation).objectDistance, centimetres(image.d));
+}
+
+QString Readout::distances(Optics::Notation notation, const Optics::Image& image) {
+    const Optics::Letters& l = Optics::lettersOf(notation);
+    return QStringList{objectDistance(notation, image),
+                       named(l.imageDistance, centimetres(image.b)),
+                       named(l.magnification, magnification(notation, image.magnification))}
+        .join(kApart);
+}
+
+QString Readout::lengthTitle(const char* letterUtf8) {
+    return QCoreApplication::translate("Readout", "%1, см").arg(letter(letterUtf8));
+}
+
+QString Readout::powerTitle(Optics::Notation notation) {
+    return QCoreApplication::translate("Readout", "%1, дптр")
+        .arg(letter(Optics::lettersOf(notation).power));
+}
+
+QString Readout::region(Optics::Notation notation, Optics::ObjectRegion where) {
+    return QString::fromStdString(Optics::regionText(notation, where));
+}
+
 QString readoutNumber(double value, int decimals) {
     return Readout::number(value, decimals);
 }
@@ -91,22 +195,18 @@ QString centimetres(double twips) {
     return Readout::centimetres(twips);
 }
 
-QString number(double value) {
-    return Readout::number(value);
-}
 } // namespace
 
 void Form1::ShowReadouts() {
     // The lens: the power as the focal lengths were computed from it, zero where
     // they are taken as infinite.
     const Optics::Lens lens = Optics::lensOf(*this);
-    const Optics::FocalLengths focal = Optics::focalLengths(lens);
-    if (!focal.finite)
-        showText(lblFocal, tr("f = ∞   f′ = ∞"));
-    else
-        showText(lblFocal,
-                 tr("f = %1   f′ = %2").arg(centimetres(focal.front), centimetres(focal.back)));
-    showText(lblPower, tr("D = %1 дптр").arg(number(Optics::dioptres(Optics::power(lens)))));
+    const Optics::Notation notation = CurrentNotation();
+    showText(lblFocal, Readout::focalLengths(notation, lens));
+    showText(lblPower, Readout::power(notation, lens));
+    const QString formula = Readout::powerFormula(notation, lens);
+    if (lblPower->toolTip() != formula)
+        lblPower->setToolTip(formula);
 
     // The radius of the surface drawn on each side, beside the row of the panel
     // whose slider reshapes it.
@@ -126,13 +226,11 @@ void Form1::ShowReadouts() {
     }
     const Optics::Image image = Optics::imageOf(lens, ObjectX, ObjectY);
     if (image.kind == Optics::ImageKind::None) {
-        showText(lblDistances, tr("d = %1").arg(centimetres(image.d)));
+        showText(lblDistances, Readout::objectDistance(notation, image));
         showText(lblImageKind, tr("изображения нет: предмет в фокальной плоскости"));
         return;
     }
-    showText(lblDistances,
-             tr("d = %1   b = %2   Γ = %3")
-                 .arg(centimetres(image.d), centimetres(image.b), number(image.magnification)));
+    showText(lblDistances, Readout::distances(notation, image));
 
     QStringList kind{Readout::kindWords(image.kind == Optics::ImageKind::Real,
                                         image.magnification > 0,

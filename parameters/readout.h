@@ -2,6 +2,7 @@
 #pragma once
 
 #include "lens.h"
+#include "notation.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -30,6 +31,34 @@ QString typed(double value);
 
 // The kind of an image in words, "действительное, перевёрнутое, уменьшенное".
 QString kindWords(bool real, bool upright, Optics::Size size);
+
+// The notation the pupils of the language shown learn from: the Russian
+// school's in Russian, the UK school's in English.
+Optics::Notation languageNotation();
+// A letter of a notation as text.
+QString letter(const char* utf8);
+// Its name in words with its letters, for a control and its tooltip.
+QString notationName(Optics::Notation notation);
+QString notationLetters(Optics::Notation notation);
+
+// The focal lengths in the notation's letters: "F = 10,00 см" in one medium
+// where the notation names one, otherwise the front and the back one.
+QString focalLengths(Optics::Notation notation, const Optics::Lens& lens);
+// "D = 38,02 дптр", the power as the notation defines it, and the formula it
+// is computed by, in words for the read-out's tooltip.
+QString power(Optics::Notation notation, const Optics::Lens& lens);
+QString powerFormula(Optics::Notation notation, const Optics::Lens& lens);
+// "d = 15,00 см   f = 30,00 см   Γ = 2,00"; the object's distance alone
+// where there is no image.
+QString distances(Optics::Notation notation, const Optics::Image& image);
+QString objectDistance(Optics::Notation notation, const Optics::Image& image);
+// The magnification as the notation writes it.
+QString magnification(Optics::Notation notation, double magnification);
+// A column or axis title of a length, "d, см", and of the power, "D, дптр".
+QString lengthTitle(const char* letter);
+QString powerTitle(Optics::Notation notation);
+// Where the object stands, "F < d < 2F".
+QString region(Optics::Notation notation, Optics::ObjectRegion region);
 } // namespace Readout
 
 // The text of an index read-out: six spaces, then the value in its shortest

@@ -6,6 +6,7 @@
 
 #include "actions.h"
 #include "messages.h"
+#include "readout.h"
 
 #include <QDialog>
 #include <QFile>
@@ -24,14 +25,62 @@ QString keysTable() {
     return QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\">%1</table>").arg(rows);
 }
 
-QString page(const QString& name) {
+QString letterOf(const char* utf8) {
+    return Readout::letter(utf8).toHtmlEscaped();
+}
+
+// What the read-outs above the bench show, in the notation's letters.
+QString readoutsText(Optics::Notation notation) {
+    const Optics::Letters& l = Optics::lettersOf(notation);
+    return Form1::tr("Над скамьёй — расстояния %1 и %2, увеличение %3, вид изображения, фокусное "
+                     "расстояние %4 (в двух средах %4 и %5) и оптическая сила %6.")
+        .arg(letterOf(l.objectDistance), letterOf(l.imageDistance), letterOf(l.magnification),
+             letterOf(l.focalLength), letterOf(l.backFocalLength), letterOf(l.power));
+}
+
+// The lens formula, the magnification and the power as the notation writes them.
+QString opticsText(Optics::Notation notation) {
+    const Optics::Letters& l = Optics::lettersOf(notation);
+    const QString d = letterOf(l.objectDistance), f = letterOf(l.imageDistance),
+                  F = letterOf(l.focalLength), F2 = letterOf(l.backFocalLength),
+                  G = letterOf(l.magnification), D = letterOf(l.power);
+    QStringList text;
+    text << Form1::tr("Обозначения: %1. Расстояние от предмета до линзы — %2, от линзы до "
+                      "изображения — %3 (меньше нуля у мнимого изображения), фокусное расстояние — "
+                      "%4 (меньше нуля у рассеивающей линзы).")
+                .arg(Readout::notationName(notation).toHtmlEscaped(), d, f, F);
+    if (l.powerDefinition == Optics::PowerDefinition::ReciprocalFocalLength)
+        text << Form1::tr("В одной среде формула линзы 1/%3 = 1/%1 + 1/%2, оптическая сила %4 = "
+                          "1/%3 в диоптриях (%3 в метрах), для линзы в среде n %4 = (N/n − 1)(1/R₁ "
+                          "+ 1/R₂).")
+                    .arg(d, f, F, D);
+    if (l.unsignedMagnification)
+        text << Form1::tr("Увеличение %1 = |%2|/%3 — во сколько раз изображение больше предмета; "
+                          "прямое оно или перевёрнутое, сказано словами.")
+                    .arg(G, f, d);
+    else
+        text << Form1::tr("Увеличение %1 = −(n1·%2)/(n2·%3) со знаком: больше нуля — изображение "
+                          "прямое, меньше — перевёрнутое.")
+                    .arg(G, f, d);
+    text << Form1::tr("Среды по сторонам линзы могут быть разными (например, вода слева и воздух "
+                      "справа). Тогда у линзы два фокусных расстояния: переднее %1 = n1/P и заднее "
+                      "%2 = n2/P, где P — оптическая сила, и изображение находится из n1/%3 + "
+                      "n2/%4 = P, то есть %1/%3 + %2/%4 = 1; оптическая сила %5 = n1/%1 = n2/%2. "
+                      "В одной среде %1 = %2.")
+                .arg(F, F2, d, f, D);
+    return text.join(QLatin1Char(' '));
+}
+
+QString page(const QString& name, Optics::Notation notation) {
     QFile file(QStringLiteral(":/help/%1_%2.html")
                    .arg(name, Form1::tr("ru", "language of the help pages")));
     if (!file.open(QIODevice::ReadOnly))
         return QString();
     return QString::fromUtf8(file.readAll())
         .replace(QStringLiteral("@VERSION@"), QStringLiteral(QUELLOR_VERSION))
-        .replace(QStringLiteral("<p>@KEYS@</p>"), keysTable());
+        .replace(QStringLiteral("<p>@KEYS@</p>"), keysTable())
+        .replace(QStringLiteral("@READOUTS@"), readoutsText(notation))
+        .replace(QStringLiteral("@OPTICS@"), opticsText(notation));
 }
 } // namespace
 
@@ -49,13 +98,16 @@ void Form1::ShowHelp() {
             auto* text = new QTextBrowser(tabs);
             text->setObjectName(name + QStringLiteral("Page"));
             text->setOpenLinks(false);
-            text->setHtml(page(name));
+            text->setHtml(page(name, CurrentNotation()));
             tabs->addTab(text, title);
         }
         auto* layout = new QVBoxLayout(dialog);
         layout->addWidget(tabs);
         dialog->resize(720, 640);
     }
+    // The letters of the notation shown now.
+    for (auto* text : dialog->findChildren<QTextBrowser*>())
+        text->setHtml(page(text->objectName().chopped(4), CurrentNotation()));
     dialog->show();
     dialog->raise();
     dialog->activateWindow();

@@ -8,6 +8,7 @@
 #include "lessontools.h"
 #include "measurement.h"
 #include "measurementtable.h"
+#include "notation.h"
 #include "objectmotion.h"
 #include "picturebox.h"
 #include "slider.h"
@@ -18,12 +19,14 @@
 #include <QChartView>
 #include <QFile>
 #include <QFontInfo>
+#include <QGraphicsSimpleTextItem>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <cmath>
 
 namespace {
@@ -92,6 +95,8 @@ private slots:
     void recordedRowAndCsv();
     void csvText_data();
     void csvText();
+    void notationTitles_data();
+    void notationTitles();
     void motionStartsAndStops_data();
     void motionStartsAndStops();
     void motionCrossesTheFocus_data();
@@ -143,6 +148,8 @@ void TestLessonTools::curvesFollowTheLensEquation() {
 
 void TestLessonTools::graphPointFollowsDragsAndSliders() {
     auto w = startWindow();
+    // The signed notation: Γ plotted with its sign, the asymptote b = f′.
+    w->SetNotation(Optics::Notation::SignedGaussian);
     clickButton(w.get(), QStringLiteral("cmdCx"));
     QVERIFY(!w->Lesson().graph()); // nothing of the charts before the graph is asked for
     ctrlKey(w.get(), Qt::Key_G, "g");
@@ -293,7 +300,8 @@ void TestLessonTools::ticksOnRoundValues_data() {
     QTest::newRow("b(d), d") << true << Qt::Horizontal << 0.0 << areaCm;
     QTest::newRow("b(d), b") << true << Qt::Vertical << -30.0 << 30.0;
     QTest::newRow("Γ(d), d") << false << Qt::Horizontal << 0.0 << areaCm;
-    QTest::newRow("Γ(d), Γ") << false << Qt::Vertical << -6.0 << 6.0;
+    // The school notation the window starts in plots the size |Γ|, from 0.
+    QTest::newRow("Γ(d), |Γ|") << false << Qt::Vertical << 0.0 << 6.0;
 }
 
 // Marks on 1, 2 or 5 times a power of ten, written with a decimal comma and
@@ -343,6 +351,7 @@ void TestLessonTools::ticksOnRoundValues() {
 
 void TestLessonTools::recordedRowAndCsv() {
     auto w = startWindow();
+    w->SetNotation(Optics::Notation::SignedGaussian);
     clickButton(w.get(), QStringLiteral("cmdCx"));
     dragAt(w->picLeft, pixelOf(w->picLeft, 3000, 2500));
     ctrlKey(w.get(), Qt::Key_R, "r");
@@ -415,8 +424,9 @@ void TestLessonTools::csvText() {
     QFETCH(QString, header);
     QFETCH(QString, expected);
     // f = 8/3 cm: d = 8 cm gives b = 4 cm, Γ = -1/2, D = 37.5.
-    Measurements::Row real{8, 4, -0.5, Optics::ImageKind::Real, 8.0 / 3, 8.0 / 3, 37.5, true};
-    Measurements::Row none{8.0 / 3, 0, 0, Optics::ImageKind::None, 8.0 / 3, 8.0 / 3, 37.5, true};
+    Measurements::Row real{8, 4, -0.5, Optics::ImageKind::Real, 8.0 / 3, 8.0 / 3, 37.5, true, {}};
+    Measurements::Row none{8.0 / 3, 0,    0, Optics::ImageKind::None, 8.0 / 3, 8.0 / 3,
+                           37.5,    true, {}};
     std::vector<std::string> fields;
     for (const QString& field : header.split(QLatin1Char('|')))
         fields.push_back(field.toStdString());
@@ -427,6 +437,85 @@ void TestLessonTools::csvText() {
     const std::string text =
         Measurements::csvText(fields, {real, none}, kinds, "∞", Measurements::csvFormatFor(mark));
     QCOMPARE(QString::fromStdString(text), expected);
+}
+
+// The graph's titles, its regions and the table's CSV header in each
+// notation and language, and the magnification of a real image recorded:
+// its size alone in the school notations, negative with signs.
+void TestLessonTools::notationTitles_data() {
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<int>("notation"); // -1: as the language has it
+    QTest::addColumn<QString>("header");
+    QTest::addColumn<QStringList>("axes"); // object, image, magnification
+    QTest::addColumn<QString>("middleRegion");
+    QTest::addColumn<bool>("signedGamma");
+    const int kRussian = int(Optics::Notation::RussianSchool);
+    const int kUk = int(Optics::Notation::UkSchool);
+    const int kSigned = int(Optics::Notation::SignedGaussian);
+    QTest::newRow("Russian, default")
+        << false << -1 << "d, см;f, см;Γ;Изображение;F, см;F′, см;D, дптр"
+        << QStringList{"d, см", "f, см", "Γ"} << "F < d < 2F" << false;
+    QTest::newRow("Russian, UK") << false << kUk << "u, см;v, см;m;Изображение;f, см;f′, см;P, дптр"
+                                 << QStringList{"u, см", "v, см", "m"} << "f < u < 2f" << false;
+    QTest::newRow("Russian, signed")
+        << false << kSigned << "d, см;b, см;Γ;Изображение;f, см;f′, см;D, дптр"
+        << QStringList{"d, см", "b, см", "Γ"} << "f < d < 2f" << true;
+    QTest::newRow("English, default")
+        << true << -1 << "\"u, cm\",\"v, cm\",m,Image,\"f, cm\",\"f′, cm\",\"P, dpt\""
+        << QStringList{"u, cm", "v, cm", "m"} << "f < u < 2f" << false;
+    QTest::newRow("English, Russian")
+        << true << kRussian << "\"d, cm\",\"f, cm\",Γ,Image,\"F, cm\",\"F′, cm\",\"D, dpt\""
+        << QStringList{"d, cm", "f, cm", "Γ"} << "F < d < 2F" << false;
+    QTest::newRow("English, signed")
+        << true << kSigned << "\"d, cm\",\"b, cm\",Γ,Image,\"f, cm\",\"f′, cm\",\"D, dpt\""
+        << QStringList{"d, cm", "b, cm", "Γ"} << "f < d < 2f" << true;
+}
+
+void TestLessonTools::notationTitles() {
+    QFETCH(bool, english);
+    QFETCH(int, notation);
+    QFETCH(QString, header);
+    QFETCH(QStringList, axes);
+    QFETCH(QString, middleRegion);
+    QFETCH(bool, signedGamma);
+    QTranslator translator;
+    if (english) {
+        QVERIFY(translator.load(QStringLiteral(":/i18n/quellor_en.qm")));
+        QCoreApplication::installTranslator(&translator);
+    }
+    auto w = startWindow();
+    if (notation >= 0)
+        w->SetNotation(Optics::Notation(notation));
+    clickButton(w.get(), QStringLiteral("cmdCx"));
+    // Far beyond 2F: a real, inverted image.
+    dragAt(w->picLeft, pixelOf(w->picLeft, 2000, 3000));
+    ctrlKey(w.get(), Qt::Key_R, "r");
+    GraphWindow* graph = w->Lesson().graph();
+    QVERIFY(graph);
+    const QString csv = graph->table()->csvText();
+    QCOMPARE(csv.section(QStringLiteral("\r\n"), 0, 0), header);
+    const QChar separator = english ? QLatin1Char(',') : QLatin1Char(';');
+    const QString gamma = csv.section(QStringLiteral("\r\n"), 1, 1).section(separator, 2, 2);
+    QCOMPARE(gamma.startsWith(QLatin1Char('-')), signedGamma);
+
+    QStringList titles, regions;
+    for (const QChartView* view : graph->findChildren<QChartView*>()) {
+        for (const QAbstractAxis* axis : view->chart()->axes())
+            titles << axis->titleText();
+        // The regions' names as they stand in the plot.
+        for (QGraphicsItem* item : view->chart()->childItems())
+            if (auto* text = dynamic_cast<QGraphicsSimpleTextItem*>(item);
+                text && text->isVisible())
+                regions << text->text();
+    }
+    for (const QString& axis : axes)
+        QVERIFY2(titles.contains(axis), qPrintable(titles.join(QLatin1Char('|'))));
+    QVERIFY2(regions.contains(middleRegion), qPrintable(regions.join(QLatin1Char('|'))));
+    // The magnification plotted as the table writes it.
+    const QList<QPointF> at = graph->objectPoints();
+    QCOMPARE(at.size(), 2);
+    QCOMPARE(at[1].y() < 0, signedGamma);
+    QCoreApplication::removeTranslator(&translator);
 }
 
 void TestLessonTools::motionStartsAndStops_data() {

@@ -7,6 +7,7 @@
 #include "construction.h"
 #include "lens.h"
 #include "lensmaker.h"
+#include "notation.h"
 
 #include <QTest>
 #include <cmath>
@@ -96,6 +97,10 @@ private slots:
     void constructionRefracts();
     void noConstructionOffTheBench_data();
     void noConstructionOffTheBench();
+    void schoolProblems_data();
+    void schoolProblems();
+    void powerByNotation_data();
+    void powerByNotation();
 };
 
 // Worked problems with the answers a textbook gives, b behind the lens
@@ -414,6 +419,114 @@ void TestOptics::noConstructionOffTheBench() {
     const Optics::Construction c = Optics::rayDiagram(bench, {}, {});
     QVERIFY(c.strokes.empty());
     QCOMPARE(c.bench.ConstructionShown, kFalse);
+}
+
+// Problems as a school problem book sets them: a symmetric lens of index N in
+// a medium n, radii R, the object d before it (cm). The answers come from the
+// book's own formulas, 1/F = (N/n - 1)(2/R), 1/F = 1/d + 1/f, Γ = |f|/d,
+// D = 1/F with F in metres; where the book prints an answer, it is checked too
+// (NaN where it prints none).
+void TestOptics::schoolProblems_data() {
+    QTest::addColumn<double>("N");
+    QTest::addColumn<double>("n");
+    QTest::addColumn<double>("R");
+    QTest::addColumn<double>("d");
+    QTest::addColumn<double>("printedF");
+    QTest::addColumn<double>("printedImage");
+    QTest::addColumn<double>("printedGamma");
+    QTest::addColumn<double>("printedD");
+    const double none = std::numeric_limits<double>::quiet_NaN();
+    const double kWaterBook = 1.33;
+    QTest::newRow("F 10 см, d 15 см: f 30 см, Γ 2")
+        << kGlass << 1.0 << 10.0 << 15.0 << 10.0 << 30.0 << 2.0 << 10.0;
+    QTest::newRow("magnifier: F 10 см, d 6 см, f -15 см, Γ 2,5")
+        << kGlass << 1.0 << 10.0 << 6.0 << 10.0 << -15.0 << 2.5 << 10.0;
+    QTest::newRow("diverging: F -10 см, d 20 см, f -6,67 см")
+        << kGlass << 1.0 << -10.0 << 20.0 << -10.0 << -20.0 / 3 << 1.0 / 3 << -10.0;
+    // The same glass lens as the first row, F 10 см in air.
+    QTest::newRow("glass 1,5 in water: F 39,12 см, about four times longer")
+        << kGlass << kWaterBook << 10.0 << 60.0 << 39.12 << none << none << none;
+    QTest::newRow("air lens in water: diverging, F -20,15 см")
+        << 1.0 << kWaterBook << 10.0 << 30.0 << -20.15 << none << none << none;
+    QTest::newRow("N 2,0, R 2,65 см in water: D 38,02 дптр")
+        << 2.0 << kWaterBook << 2.65 << 10.0 << none << none << none << 38.02;
+}
+
+void TestOptics::schoolProblems() {
+    QFETCH(double, N);
+    QFETCH(double, n);
+    QFETCH(double, R);
+    QFETCH(double, d);
+    QFETCH(double, printedF);
+    QFETCH(double, printedImage);
+    QFETCH(double, printedGamma);
+    QFETCH(double, printedD);
+    const double F = 1 / ((N / n - 1) * (2 / R));
+    const double f = 1 / (1 / F - 1 / d);
+    const double gamma = std::fabs(f) / d;
+    const double D = 100 / F;
+    // The book prints two decimals at most.
+    constexpr double kPrinted = 0.005, kCmWithin = 1e-9, kRatio = 1e-9;
+    const auto printed = [&](double given, double computed) {
+        return std::isnan(given) || std::fabs(given - computed) < kPrinted;
+    };
+    QVERIFY(printed(printedF, F) && printed(printedImage, f) && printed(printedGamma, gamma) &&
+            printed(printedD, D));
+
+    const Optics::Lens lens{n, N, n, R * kCm, -R * kCm};
+    const Optics::Notation school = Optics::Notation::RussianSchool;
+    const Optics::FocalLengths focal = Optics::focalLengths(lens);
+    QVERIFY2(std::fabs(focal.front / kCm - F) < kCmWithin,
+             qPrintable(QString::number(focal.front / kCm)));
+    QVERIFY(std::fabs(focal.back / kCm - F) < kCmWithin);
+    QCOMPARE(Optics::converges(Optics::power(lens)), F > 0);
+    QVERIFY2(std::fabs(Optics::powerIn(school, lens) - D) < kRatio * std::fabs(D),
+             qPrintable(QString::number(Optics::powerIn(school, lens))));
+    QCOMPARE(Optics::powerFormula(school, lens), Optics::PowerFormula::OneOverF);
+    const Optics::Image image = Optics::imageOf(lens, objectX(d * kCm), objectY(500));
+    QVERIFY2(std::fabs(image.b / kCm - f) < kCmWithin, qPrintable(QString::number(image.b / kCm)));
+    QVERIFY(std::fabs(Optics::magnificationIn(school, image.magnification) - gamma) < kRatio);
+    // The kind in words goes with the sign the school drops: a real image is
+    // inverted, a virtual one upright.
+    QCOMPARE(image.magnification > 0, f < 0);
+}
+
+// The power each notation shows, in dioptres: the school's 1/F in one medium,
+// the vergence n1/F = n2/F′ between two, the signed notation's vergence always.
+void TestOptics::powerByNotation_data() {
+    QTest::addColumn<Optics::Notation>("notation");
+    QTest::addColumn<double>("n1");
+    QTest::addColumn<double>("n2");
+    QTest::addColumn<bool>("reciprocalF");
+    const double kWaterBook = 1.33;
+    for (const auto& [name, notation] : {std::pair{"Russian", Optics::Notation::RussianSchool},
+                                         std::pair{"UK", Optics::Notation::UkSchool},
+                                         std::pair{"signed", Optics::Notation::SignedGaussian}}) {
+        const bool school = notation != Optics::Notation::SignedGaussian;
+        QTest::addRow("%s, water both sides", name)
+            << notation << kWaterBook << kWaterBook << school;
+        QTest::addRow("%s, air | water", name) << notation << 1.0 << kWaterBook << false;
+    }
+}
+
+void TestOptics::powerByNotation() {
+    QFETCH(Optics::Notation, notation);
+    QFETCH(double, n1);
+    QFETCH(double, n2);
+    QFETCH(bool, reciprocalF);
+    const double N = 2.0, R = 2.65;
+    const double vergence = 100 * LensMaker::thinLensPower(n1, N, n2, R, -R);
+    // F = n1 / P before the lens, so 1/F = P / n1 in one medium.
+    const double expected = reciprocalF ? vergence / n1 : vergence;
+    const Optics::Lens lens{n1, N, n2, R * kCm, -R * kCm};
+    constexpr double kDioptres = 1e-9;
+    QVERIFY2(std::fabs(Optics::powerIn(notation, lens) - expected) < kDioptres,
+             qPrintable(QString::number(Optics::powerIn(notation, lens))));
+    const Optics::PowerFormula formula = Optics::powerFormula(notation, lens);
+    QCOMPARE(formula == Optics::PowerFormula::OneOverF, reciprocalF);
+    // A front and a back focal length of their own: n1/F = n2/F′ names the power.
+    const Optics::FocalLengths focal = Optics::focalLengths(lens);
+    QVERIFY(std::fabs(n1 / focal.front - n2 / focal.back) < 1e-12);
 }
 
 QTEST_MAIN(TestOptics)

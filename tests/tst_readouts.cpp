@@ -3,9 +3,11 @@
 // the object and its image checked against the optics worked out here, the
 // digits in every locale, the lens-type buttons, and the picture of the bench
 // on the clipboard and in PNG and SVG files.
+#include "commandbutton.h"
 #include "form1.h"
 #include "label.h"
 #include "lensmaker.h"
+#include "notation.h"
 #include "picturebox.h"
 #include "testsupport.h"
 
@@ -24,6 +26,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <QXmlStreamReader>
 #include <cmath>
 #include <memory>
@@ -97,6 +100,9 @@ class TestReadouts : public QObject {
 private slots:
     void benchStates_data();
     void benchStates();
+    void notations_data();
+    void notations();
+    void notationControl();
     void digitsInEveryLocale_data();
     void digitsInEveryLocale();
     void lensTypeButtons();
@@ -183,6 +189,8 @@ void TestReadouts::benchStates() {
     QFETCH(QString, kind);
 
     auto w = startWindow();
+    // The signed notation: f and f′ from the vergence, b and Γ with their signs.
+    w->SetNotation(Optics::Notation::SignedGaussian);
     clickButton(w.get(), converging ? QStringLiteral("cmdSob") : QStringLiteral("cmdRas"));
     dragSliderTo(slider(w.get(), "sldn1"), n1Value);
     dragSliderTo(slider(w.get(), "sldn2"), n2Value);
@@ -255,6 +263,126 @@ void TestReadouts::benchStates() {
     QCOMPARE(kind.startsWith(QStringLiteral("действительное")), b > 0);
     QCOMPARE(kind.contains(QStringLiteral("прямое")), magnification > 0);
     QCOMPARE(kind.contains(QStringLiteral("за краем")), std::fabs(b) > 7500);
+}
+
+// The read-outs in each notation and language, for a lens of N = 2.0 with
+// R = 2.65 cm in water (the problem book's D = 38.02 dioptres) and for the same
+// lens between air and water. The numbers come from the book's formulas: in
+// one medium 1/F = (N/n - 1)(2/R), 1/F = 1/d + 1/f, Γ = f/d; between two media
+// P = (N - n1)/R + (N - n2)/R, F = n1/P, F′ = n2/P, n1/d + n2/f = P.
+void TestReadouts::notations_data() {
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<int>("notation"); // -1: as the language has it
+    QTest::addColumn<bool>("twoMedia");
+    QTest::addColumn<QStringList>("letters"); // d, f, F, F′, Γ, D
+    QTest::addColumn<bool>("signedGamma");
+    QTest::addColumn<bool>("oneFocal");   // one focal length named in one medium
+    QTest::addColumn<bool>("vergence");   // the power is n/F, not 1/F
+    QTest::addColumn<QString>("formula"); // what the power's tooltip shows
+    const QStringList russian{"d", "f", "F", "F′", "Γ", "D"};
+    const QStringList uk{"u", "v", "f", "f′", "m", "P"};
+    const QStringList gauss{"d", "b", "f", "f′", "Γ", "D"};
+    const int kRussian = int(Optics::Notation::RussianSchool);
+    const int kUk = int(Optics::Notation::UkSchool);
+    const int kSigned = int(Optics::Notation::SignedGaussian);
+    QTest::newRow("Russian, default: d f F, D = 1/F")
+        << false << -1 << false << russian << false << true << false << "D = 1/F";
+    QTest::newRow("Russian, two media: F and F′")
+        << false << -1 << true << russian << false << true << true << "D = n₁/F = n₂/F′";
+    QTest::newRow("Russian, UK notation")
+        << false << kUk << false << uk << false << true << false << "P = 1/f";
+    QTest::newRow("Russian, signed")
+        << false << kSigned << false << gauss << true << false << true << "D = n₁/f = n₂/f′";
+    QTest::newRow("English, default: u v f, P = 1/f")
+        << true << -1 << false << uk << false << true << false << "P = 1/f";
+    QTest::newRow("English, two media: f and f′")
+        << true << -1 << true << uk << false << true << true << "P = n₁/f = n₂/f′";
+    QTest::newRow("English, Russian notation")
+        << true << kRussian << false << russian << false << true << false << "D = 1/F";
+    QTest::newRow("English, signed")
+        << true << kSigned << false << gauss << true << false << true << "D = n₁/f = n₂/f′";
+}
+
+void TestReadouts::notations() {
+    QFETCH(bool, english);
+    QFETCH(int, notation);
+    QFETCH(bool, twoMedia);
+    QFETCH(QStringList, letters);
+    QFETCH(bool, signedGamma);
+    QFETCH(bool, oneFocal);
+    QFETCH(bool, vergence);
+    QFETCH(QString, formula);
+    QTranslator translator;
+    if (english) {
+        QVERIFY(translator.load(QStringLiteral(":/i18n/quellor_en.qm")));
+        QCoreApplication::installTranslator(&translator);
+    }
+    const auto number = [english](double v) {
+        QString text = QString::number(v, 'f', 2).replace(QLatin1Char('-'), QChar(0x2212));
+        return english ? text : text.replace(QLatin1Char('.'), QLatin1Char(','));
+    };
+    const auto length = [&](double cm) {
+        return number(cm) + (english ? QStringLiteral(" cm") : QStringLiteral(" см"));
+    };
+    const double n1 = twoMedia ? 1.0 : 1.33, n2 = 1.33, N = 2.0, R = 2.65;
+    auto w = startWindow();
+    if (notation >= 0)
+        w->SetNotation(Optics::Notation(notation));
+    w->ApplyAtOnce([&] {
+        w->SetLeftIndex(n1);
+        w->SetRightIndex(n2);
+        w->SetLensIndex(N);
+        w->SetUpperRadius(R * kTwipsPerCm);
+        w->SetLowerRadius(R * kTwipsPerCm);
+    });
+    clickButton(w.get(), QStringLiteral("cmdCx"));
+    dragAt(w->picLeft, pixelOf(w->picLeft, 7500 - 4000, 3000));
+    const double d = (7500 - w->ObjectX) / kTwipsPerCm;
+
+    const double P = (N - n1) / R + (N - n2) / R; // per cm
+    const double F = n1 / P, F2 = n2 / P;
+    const double f = n2 / (P - n1 / d);
+    const double gamma = -(n1 * f) / (n2 * d);
+    const double D = vergence ? 100 * P : 100 / F;
+    if (!twoMedia && !vergence)
+        QVERIFY(std::fabs(D - 38.02) < 0.005); // the problem book's answer
+    const QString focal = oneFocal && !twoMedia ? letters[2] + " = " + length(F)
+                                                : letters[2] + " = " + length(F) + "   " +
+                                                      letters[3] + " = " + length(F2);
+    QCOMPARE(w->lblFocal->Caption(), focal);
+    QCOMPARE(w->lblPower->Caption(),
+             letters[5] + " = " + number(D) + (english ? QStringLiteral(" dpt") : " дптр"));
+    QVERIFY2(w->lblPower->toolTip().startsWith(formula), qPrintable(w->lblPower->toolTip()));
+    QCOMPARE(w->lblDistances->Caption(),
+             QStringList({letters[0] + " = " + length(d), letters[1] + " = " + length(f),
+                          letters[4] + " = " + number(signedGamma ? gamma : std::fabs(gamma))})
+                 .join(QStringLiteral("   ")));
+    // Letters that fit the boxes they stand in.
+    for (Label* readout : {w->lblFocal, w->lblPower, w->lblDistances, w->lblImageKind})
+        QVERIFY2(QFontMetricsF(readout->font()).horizontalAdvance(readout->Caption()) <=
+                     readout->width(),
+                 qPrintable(readout->objectName()));
+    QCoreApplication::removeTranslator(&translator);
+}
+
+// The notation's control, clicked where it stands between "Схема" and
+// "Выход", steps Russian school → UK → signed → Russian, and the read-outs
+// follow at once; Ctrl+Shift+N does the same.
+void TestReadouts::notationControl() {
+    auto w = benchWithObject();
+    QApplication::setActiveWindow(w.get());
+    const QPoint between = (middleOf(w->cmdCx) + middleOf(w->cmdExit)) / 2;
+    const QStringList expected{"u = ", "d = ", "d = "};
+    const QStringList image{"v = ", "b = ", "f = "};
+    for (int i = 0; i < 3; ++i) {
+        clickAt(w.get(), between);
+        QVERIFY2(w->lblDistances->Caption().startsWith(expected[i]) &&
+                     w->lblDistances->Caption().contains(QStringLiteral("   ") + image[i]),
+                 qPrintable(w->lblDistances->Caption()));
+    }
+    QTest::keyClick(w.get(), Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY2(w->lblDistances->Caption().contains(QStringLiteral("   v = ")),
+             qPrintable(w->lblDistances->Caption()));
 }
 
 void TestReadouts::digitsInEveryLocale_data() {

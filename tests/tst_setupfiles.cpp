@@ -125,6 +125,11 @@ void TestSetupFiles::roundTrip_data() {
         << bench(2, 1, 1, 8.4, 2.7, false, true, false, 0, 0, -3);
     QTest::newRow("object below the axis, glass right")
         << bench(1, 1.5, 1.5, 5, 5, true, true, true, 3.1, -6.9);
+    for (Optics::Notation notation : Optics::kNotations) {
+        Setup chosen = bench(1, 1.5, 1, 5, 5, true, true, true, 7.4, 1.5);
+        chosen.notation = notation;
+        QTest::addRow("notation %s", Optics::keyOf(notation)) << chosen;
+    }
 }
 
 // Every field saved and opened gives the same bench in a new window.
@@ -145,6 +150,10 @@ void TestSetupFiles::roundTrip() {
     QCOMPARE(back.hasObject, setup.hasObject);
     QCOMPARE(back.zoomSteps, setup.zoomSteps);
     QCOMPARE(back.layers, setup.layers);
+    // The notation chosen comes back; a setup without one reads in the
+    // language's own, the Russian school's here.
+    QCOMPARE(back.notation, setup.notation);
+    QCOMPARE(second->CurrentNotation(), setup.notation.value_or(Optics::Notation::RussianSchool));
     for (auto [got, want] : {std::pair{back.n1, setup.n1}, {back.N, setup.N}, {back.n2, setup.n2}})
         QCOMPARE(got, want); // indices exactly
     for (auto [got, want] : {std::pair{back.leftRadius, setup.leftRadius},
@@ -304,6 +313,14 @@ void TestSetupFiles::fieldLimits_data() {
             << QJsonValue(t.field == QLatin1String("object") ? QJsonValue(7)
                                                              : QJsonValue(QStringLiteral("1")))
             << t.problem;
+    // The notation is one of three words.
+    const QString notations = QStringLiteral("\"russian\", \"uk\" или \"signed\"");
+    QTest::newRow("notation uk") << "notation" << QJsonValue(QStringLiteral("uk")) << QString();
+    QTest::newRow("notation unknown")
+        << "notation" << QJsonValue(QStringLiteral("german")) << notations;
+    QTest::newRow("notation of another case")
+        << "notation" << QJsonValue(QStringLiteral("Russian")) << notations;
+    QTest::newRow("notation a number") << "notation" << QJsonValue(1) << notations;
     // The message states the limits the reader applies, as the read-outs show
     // numbers: the decimal comma, two decimals for a radius.
     QTest::newRow("radius message")
@@ -422,7 +439,7 @@ void TestSetupFiles::exactValues() {
         QCOMPARE(w->n1, 1.33);
         QCOMPARE(w->sldn1->Value(), 17); // (1.33 - 1) * 50 = 16.5, the step above
         QCOMPARE(w->lblFocal->Caption(), english ? QStringLiteral("f = 3.70 cm   f′ = 2.78 cm")
-                                                 : QStringLiteral("f = 3,70 см   f′ = 2,78 см"));
+                                                 : QStringLiteral("F = 3,70 см   F′ = 2,78 см"));
     }
     if (!taken)
         QCOMPARE(w->lblFocal->Caption(), focalBefore);
@@ -495,9 +512,14 @@ void TestSetupFiles::helpOnF1_data() {
     QTest::addColumn<bool>("english");
     QTest::addColumn<QString>("keys");  // a word of the keys section
     QTest::addColumn<QString>("about"); // a word of the About page
-    QTest::newRow("Russian") << false << QStringLiteral("Ctrl+E") << QStringLiteral("GPL-3.0");
+    // The lens formula and the back focal length in the letters of the
+    // language's notation.
+    QTest::addColumn<QStringList>("formulas");
+    QTest::newRow("Russian") << false << QStringLiteral("Ctrl+E") << QStringLiteral("GPL-3.0")
+                             << QStringList{"1/F = 1/d + 1/f", "F′ = n2/P", "Γ = |f|/d", "D = 1/F"};
     QTest::newRow("English") << true << QStringLiteral("arrow keys")
-                             << QStringLiteral("Sign convention");
+                             << QStringLiteral("Sign convention")
+                             << QStringList{"1/f = 1/u + 1/v", "f′ = n2/P", "m = |v|/u", "P = 1/f"};
 }
 
 // F1 opens the help from the resources, in the language shown, with an About page
@@ -506,6 +528,7 @@ void TestSetupFiles::helpOnF1() {
     QFETCH(bool, english);
     QFETCH(QString, keys);
     QFETCH(QString, about);
+    QFETCH(QStringList, formulas);
     QTranslator translator;
     if (english) {
         QVERIFY(translator.load(QStringLiteral(":/i18n/quellor_en.qm")));
@@ -518,6 +541,12 @@ void TestSetupFiles::helpOnF1() {
     auto* aboutPage = w->findChild<QTextBrowser*>(QStringLiteral("aboutPage"));
     QVERIFY(help && aboutPage && help->window()->isVisible());
     QVERIFY(help->toPlainText().contains(keys));
+    for (const QString& formula : formulas)
+        QVERIFY2(help->toPlainText().contains(formula), qPrintable(formula));
+    // In the signed notation the help writes the signed forms.
+    w->SetNotation(Optics::Notation::SignedGaussian);
+    QTest::keyClick(w.get(), Qt::Key_F1);
+    QVERIFY(help->toPlainText().contains(QStringLiteral("n1/d + n2/b = P")));
     QVERIFY(help->toPlainText().contains(QStringLiteral("f′ = n2/P")));
     // Every key the window answers to is listed, and the standard cases' keys.
     for (const QAction* action : w->actions())

@@ -20,6 +20,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTranslator>
 #include <algorithm>
 #include <cmath>
 
@@ -157,6 +158,8 @@ private slots:
     void oneRedrawPerStep_data();
     void oneRedrawPerStep();
     void verdictWords();
+    void ruleInNotation_data();
+    void ruleInNotation();
     void generatorBoundsOverManySeries();
 };
 
@@ -630,6 +633,85 @@ void TestTasks::verdictWords() {
         window->TaskSeries().next();
     }
     QVERIFY(imageTasks > 0);
+}
+
+// The verdict's rule names the object's region as the notation shown writes
+// it, in each notation and language: "d > 2F" in the Russian school's, "u > 2f"
+// in the UK's, "d > 2f" with signs.
+void TestTasks::ruleInNotation_data() {
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<int>("presses"); // of Ctrl+Shift+N during the task
+    QTest::addColumn<QString>("d");
+    QTest::addColumn<QString>("F");
+    QTest::addColumn<QString>("rule"); // the rule's first word
+    QTest::newRow("Russian, default") << false << 0 << "d"
+                                      << "F"
+                                      << "Правило: ";
+    QTest::newRow("Russian, UK") << false << 1 << "u"
+                                 << "f"
+                                 << "Правило: ";
+    QTest::newRow("Russian, signed") << false << 2 << "d"
+                                     << "f"
+                                     << "Правило: ";
+    QTest::newRow("English, default") << true << 0 << "u"
+                                      << "f"
+                                      << "Rule: ";
+    QTest::newRow("English, signed") << true << 1 << "d"
+                                     << "f"
+                                     << "Rule: ";
+    QTest::newRow("English, Russian") << true << 2 << "d"
+                                      << "F"
+                                      << "Rule: ";
+}
+
+// The notation changes while a task is set, and the rule follows it.
+void TestTasks::ruleInNotation() {
+    QFETCH(bool, english);
+    QFETCH(int, presses);
+    QFETCH(QString, d);
+    QFETCH(QString, F);
+    QFETCH(QString, rule);
+    QTranslator translator;
+    if (english) {
+        QVERIFY(translator.load(QStringLiteral(":/i18n/quellor_en.qm")));
+        QCoreApplication::installTranslator(&translator);
+    }
+    auto window = TestSupport::startWindow();
+    QApplication::setActiveWindow(window.get());
+    window->TaskSeries().start(1, Tasks::Level::EqualMedia);
+    for (int i = 0; i < presses; ++i)
+        keyToWindow(window.get(), Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier, "N");
+    int checked = 0;
+    for (int i = 0; i < 10; ++i) {
+        const Tasks::Task task = window->TaskSeries().session().tasks[std::size_t(i)];
+        const Expected e = expectedOf(task);
+        const double x = task.kind == Tasks::Kind::FindImage ? e.x : kLens + e.fBack;
+        const double y = task.kind == Tasks::Kind::FindImage ? e.y : kAxis;
+        PictureBox* area = x > kLens ? window->picRigth : window->picLeft;
+        TestSupport::clickAt(
+            window.get(),
+            area->mapTo(window.get(), TestSupport::pixelOf(area, x > kLens ? x - kLens : x, y)));
+        // The object's distance against the focal length, from the task's own numbers.
+        const double distance = kLens - task.objectX;
+        const QString where = !task.converging || task.kind != Tasks::Kind::FindImage ? QString()
+                              : std::fabs(distance - 2 * e.f) < 0.5 ? d + " = 2" + F
+                              : distance > 2 * e.f                  ? d + " > 2" + F
+                              : distance > e.f                      ? F + " < " + d + " < 2" + F
+                                                                    : d + " < " + F;
+        if (!where.isEmpty()) {
+            QCOMPARE(window->TaskLines()[4]->Caption().left(rule.size() + where.size()),
+                     rule + where);
+            ++checked;
+        }
+        window->TaskSeries().next();
+    }
+    QVERIFY(checked > 0);
+    // Leaving the task puts its bench back, and keeps the letters chosen.
+    const QString letters = window->cmdNotation->text();
+    keyToWindow(window.get(), Qt::Key_Escape, Qt::NoModifier, "\x1b");
+    QVERIFY(!window->TaskModeOn());
+    QCOMPARE(window->cmdNotation->text(), letters);
+    QCoreApplication::removeTranslator(&translator);
 }
 
 // The README's bounds over many series, so that a task near an edge or near F

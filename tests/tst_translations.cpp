@@ -133,7 +133,8 @@ void TestTranslations::texts_data() {
         {"cmdPrint", "Печать…", "Print…"},
         {"cmdHelp", "Справка", "Help"},
         // Numbers take the decimal mark of the language they stand in.
-        {"lblFocal", "f = 2,07 см   f′ = 2,07 см", "f = 2.07 cm   f′ = 2.07 cm"},
+        // One focal length in one medium, in each language's school letters.
+        {"lblFocal", "F = 2,07 см", "f = 2.07 cm"},
         {"QtCancel", "Отмена", "Cancel"},
     };
     const Text toolTips[] = {
@@ -211,7 +212,7 @@ void TestTranslations::englishBeyondTheWindow() {
     const QString text =
         which == 0   ? SetupFile::parse(QByteArrayLiteral("{}")).problem
         : which == 1 ? SafeWrite::write(QStringLiteral("/nonexistent/folder/lesson.quellor"), {})
-                     : GraphTitles::imageDistancePlot();
+                     : GraphTitles::imageDistancePlot(Optics::Notation::UkSchool);
     QCoreApplication::removeTranslator(&english);
     QVERIFY(!text.isEmpty());
     QVERIFY2(!text.contains(QRegularExpression(QStringLiteral("[\\x{0400}-\\x{04FF}]"))),

@@ -153,11 +153,12 @@ void TestWorksheet::pages() {
                     QString::number(n), pdf, QStringLiteral("-")});
     };
     const QString task = page(1), solution = page(2);
-    // The task holds none of the answers; the solution holds them all.
-    for (const char* answer : {"b =", "Γ", "действительное", "мнимое"}) {
+    // The task holds none of the answers; the solution holds them all, the
+    // image distance f in the Russian school's letters.
+    for (const char* answer : {"f =", "Γ", "действительное", "мнимое"}) {
         QVERIFY2(!task.contains(QString::fromUtf8(answer)), qPrintable(task));
     }
-    QVERIFY2(solution.contains(QStringLiteral("b = %1 см")
+    QVERIFY2(solution.contains(QStringLiteral("f = %1 см")
                                    .arg(QString::number(b, 'f', 2)
                                             .replace(QLatin1Char('.'), QLatin1Char(','))
                                             .replace(QLatin1Char('-'), QChar(0x2212)))),
@@ -166,8 +167,14 @@ void TestWorksheet::pages() {
 
     // True scale: the front focus F and the back focus F′ stand f + f' apart,
     // within 1 %.
-    const QList<QPointF> marks =
-        wordCentres(pdf, 1, QStringLiteral("F")) + wordCentres(pdf, 1, QStringLiteral("F\u2032"));
+    // The marks on the bench, below the lens line, which names the focal
+    // lengths F and F′ too.
+    const double belowTheLensLine = 1.9 * kPointsPerCm;
+    QList<QPointF> marks;
+    for (const QPointF& word :
+         wordCentres(pdf, 1, QStringLiteral("F")) + wordCentres(pdf, 1, QStringLiteral("F\u2032")))
+        if (word.y() > belowTheLensLine)
+            marks << word;
     QCOMPARE(marks.size(), 2);
     const double apart = std::fabs(marks[1].x() - marks[0].x());
     const double expected = (f + fb) * kPointsPerCm;

@@ -131,6 +131,10 @@
         <source>перейти к следующему элементу, нажать кнопку</source>
         <translation>move to the next control, press a button</translation>
     </message>
+    <message>
+        <source>обозначения: российский учебник (d, f, F), английский (u, v, f), со знаками (d, b, f)</source>
+        <translation>notation: Russian school (d, f, F), UK school (u, v, f), signed (d, b, f)</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -431,15 +435,15 @@
     </message>
     <message>
         <source>f = ∞   f′ = ∞</source>
-        <translation>f = ∞   f′ = ∞</translation>
+        <translation type="vanished">f = ∞   f′ = ∞</translation>
     </message>
     <message>
         <source>f = %1   f′ = %2</source>
-        <translation>f = %1   f′ = %2</translation>
+        <translation type="vanished">f = %1   f′ = %2</translation>
     </message>
     <message>
         <source>D = %1 дптр</source>
-        <translation>D = %1 dpt</translation>
+        <translation type="vanished">D = %1 dpt</translation>
     </message>
     <message>
         <source>R = %1</source>
@@ -447,7 +451,7 @@
     </message>
     <message>
         <source>d = %1</source>
-        <translation>d = %1</translation>
+        <translation type="vanished">d = %1</translation>
     </message>
     <message>
         <source>изображения нет: предмет в фокальной плоскости</source>
@@ -455,7 +459,7 @@
     </message>
     <message>
         <source>d = %1   b = %2   Γ = %3</source>
-        <translation>d = %1   b = %2   Γ = %3</translation>
+        <translation type="vanished">d = %1   b = %2   Γ = %3</translation>
     </message>
     <message>
         <source>действительное</source>
@@ -610,24 +614,52 @@
         <source>Q u e l l o r</source>
         <translation>Q u e l l o r</translation>
     </message>
+    <message>
+        <source>Обозначения: %1 (%2). Сменить: Ctrl+Shift+N</source>
+        <translation>Notation: %1 (%2). Change: Ctrl+Shift+N</translation>
+    </message>
+    <message>
+        <source>Над скамьёй — расстояния %1 и %2, увеличение %3, вид изображения, фокусное расстояние %4 (в двух средах %4 и %5) и оптическая сила %6.</source>
+        <translation>Above the bench: the distances %1 and %2, the magnification %3, the kind of image, the focal length %4 (with two media %4 and %5) and the power %6.</translation>
+    </message>
+    <message>
+        <source>Обозначения: %1. Расстояние от предмета до линзы — %2, от линзы до изображения — %3 (меньше нуля у мнимого изображения), фокусное расстояние — %4 (меньше нуля у рассеивающей линзы).</source>
+        <translation>Notation: %1. The object distance is %2, the image distance %3 (negative for a virtual image), the focal length %4 (negative for a diverging lens).</translation>
+    </message>
+    <message>
+        <source>В одной среде формула линзы 1/%3 = 1/%1 + 1/%2, оптическая сила %4 = 1/%3 в диоптриях (%3 в метрах), для линзы в среде n %4 = (N/n − 1)(1/R₁ + 1/R₂).</source>
+        <translation>In one medium the lens formula is 1/%3 = 1/%1 + 1/%2 and the power %4 = 1/%3 in dioptres (%3 in metres); for a lens in a medium n, %4 = (N/n − 1)(1/R₁ + 1/R₂).</translation>
+    </message>
+    <message>
+        <source>Увеличение %1 = |%2|/%3 — во сколько раз изображение больше предмета; прямое оно или перевёрнутое, сказано словами.</source>
+        <translation>The magnification %1 = |%2|/%3 is how many times the image is larger than the object; upright or inverted is said in words.</translation>
+    </message>
+    <message>
+        <source>Увеличение %1 = −(n1·%2)/(n2·%3) со знаком: больше нуля — изображение прямое, меньше — перевёрнутое.</source>
+        <translation>The magnification %1 = −(n1·%2)/(n2·%3) carries a sign: positive for an upright image, negative for an inverted one.</translation>
+    </message>
+    <message>
+        <source>Среды по сторонам линзы могут быть разными (например, вода слева и воздух справа). Тогда у линзы два фокусных расстояния: переднее %1 = n1/P и заднее %2 = n2/P, где P — оптическая сила, и изображение находится из n1/%3 + n2/%4 = P, то есть %1/%3 + %2/%4 = 1; оптическая сила %5 = n1/%1 = n2/%2. В одной среде %1 = %2.</source>
+        <translation>The media on the two sides may differ (water on the left, air on the right). The lens then has two focal lengths: the front one %1 = n1/P and the back one %2 = n2/P, P being its power, and the image follows from n1/%3 + n2/%4 = P, that is %1/%3 + %2/%4 = 1; the power is %5 = n1/%1 = n2/%2. In one medium %1 = %2.</translation>
+    </message>
 </context>
 <context>
     <name>GraphWindow</name>
     <message>
         <source>Quellor — график b(d) и Γ(d)</source>
-        <translation>Quellor — graph of b(d) and Γ(d)</translation>
+        <translation type="vanished">Quellor — graph of b(d) and Γ(d)</translation>
     </message>
     <message>
         <source>d &gt; 2f</source>
-        <translation>d &gt; 2f</translation>
+        <translation type="vanished">d &gt; 2f</translation>
     </message>
     <message>
         <source>f &lt; d &lt; 2f</source>
-        <translation>f &lt; d &lt; 2f</translation>
+        <translation type="vanished">f &lt; d &lt; 2f</translation>
     </message>
     <message>
         <source>d &lt; f</source>
-        <translation>d &lt; f</translation>
+        <translation type="vanished">d &lt; f</translation>
     </message>
     <message>
         <source>мнимое, уменьшенное</source>
@@ -655,39 +687,51 @@
     </message>
     <message>
         <source>d, см</source>
-        <translation>d, cm</translation>
+        <translation type="vanished">d, cm</translation>
     </message>
     <message>
         <source>b, см</source>
-        <translation>b, cm</translation>
+        <translation type="vanished">b, cm</translation>
     </message>
     <message>
         <source>Γ</source>
-        <translation>Γ</translation>
+        <translation type="vanished">Γ</translation>
     </message>
     <message>
         <source>Расстояние до изображения b(d)</source>
-        <translation>Image distance b(d)</translation>
+        <translation type="vanished">Image distance b(d)</translation>
     </message>
     <message>
         <source>Увеличение Γ(d)</source>
-        <translation>Magnification Γ(d)</translation>
+        <translation type="vanished">Magnification Γ(d)</translation>
     </message>
     <message>
         <source>b(d)</source>
-        <translation>b(d)</translation>
+        <translation type="vanished">b(d)</translation>
     </message>
     <message>
         <source>Γ(d)</source>
-        <translation>Γ(d)</translation>
+        <translation type="vanished">Γ(d)</translation>
     </message>
     <message>
         <source>d = f</source>
-        <translation>d = f</translation>
+        <translation type="vanished">d = f</translation>
     </message>
     <message>
         <source>b = f′</source>
-        <translation>b = f′</translation>
+        <translation type="vanished">b = f′</translation>
+    </message>
+    <message>
+        <source>Расстояние до изображения %1</source>
+        <translation>Image distance %1</translation>
+    </message>
+    <message>
+        <source>Увеличение %1</source>
+        <translation>Magnification %1</translation>
+    </message>
+    <message>
+        <source>Quellor — график %1 и %2</source>
+        <translation>Quellor — graph of %1 and %2</translation>
     </message>
 </context>
 <context>
@@ -759,11 +803,11 @@
     </message>
     <message>
         <source>График b(d) и Γ(d) с таблицей измерений (Ctrl+G)</source>
-        <translation>Graph of b(d) and Γ(d) with the table of measurements (Ctrl+G)</translation>
+        <translation type="vanished">Graph of b(d) and Γ(d) with the table of measurements (Ctrl+G)</translation>
     </message>
     <message>
         <source>Записать d, b, Γ в таблицу измерений (Ctrl+R)</source>
-        <translation>Record d, b, Γ in the table of measurements (Ctrl+R)</translation>
+        <translation type="vanished">Record d, b, Γ in the table of measurements (Ctrl+R)</translation>
     </message>
     <message>
         <source>Предмет движется к линзе и обратно (Ctrl+M); скорость %1, сменить: Ctrl+Shift+M</source>
@@ -771,22 +815,30 @@
     </message>
     <message>
         <source>Quellor — график b(d) и Γ(d)</source>
-        <translation>Quellor — graph of b(d) and Γ(d)</translation>
+        <translation type="vanished">Quellor — graph of b(d) and Γ(d)</translation>
+    </message>
+    <message>
+        <source>График %1 и %2 с таблицей измерений (Ctrl+G)</source>
+        <translation>Graph of %1 and %2 with the table of measurements (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>Записать %1, %2, %3 в таблицу измерений (Ctrl+R)</source>
+        <translation>Record %1, %2, %3 in the table of measurements (Ctrl+R)</translation>
     </message>
 </context>
 <context>
     <name>MeasurementTable</name>
     <message>
         <source>d, см</source>
-        <translation>d, cm</translation>
+        <translation type="vanished">d, cm</translation>
     </message>
     <message>
         <source>b, см</source>
-        <translation>b, cm</translation>
+        <translation type="vanished">b, cm</translation>
     </message>
     <message>
         <source>Γ</source>
-        <translation>Γ</translation>
+        <translation type="vanished">Γ</translation>
     </message>
     <message>
         <source>Изображение</source>
@@ -794,15 +846,15 @@
     </message>
     <message>
         <source>f, см</source>
-        <translation>f, cm</translation>
+        <translation type="vanished">f, cm</translation>
     </message>
     <message>
         <source>f′, см</source>
-        <translation>f′, cm</translation>
+        <translation type="vanished">f′, cm</translation>
     </message>
     <message>
         <source>D, дптр</source>
-        <translation>D, dpt</translation>
+        <translation type="vanished">D, dpt</translation>
     </message>
     <message>
         <source>действительное</source>
@@ -917,6 +969,42 @@
     <message>
         <source>уменьшенное</source>
         <translation>diminished</translation>
+    </message>
+    <message>
+        <source>английский учебник</source>
+        <translation>UK school</translation>
+    </message>
+    <message>
+        <source>со знаками (Гаусс)</source>
+        <translation>signed (Gaussian)</translation>
+    </message>
+    <message>
+        <source>российский учебник</source>
+        <translation>Russian school</translation>
+    </message>
+    <message>
+        <source>%1 = %2 дптр</source>
+        <translation>%1 = %2 dpt</translation>
+    </message>
+    <message>
+        <source>%1 = 1/%2 = (N/n − 1)(1/R₁ + 1/R₂): линза в одной среде n, %2 в метрах</source>
+        <translation>%1 = 1/%2 = (N/n − 1)(1/R₁ + 1/R₂): the lens in one medium n, %2 in metres</translation>
+    </message>
+    <message>
+        <source>%1 = n₁/%2 = n₂/%3: среды по сторонам линзы разные, %2 и %3 в метрах</source>
+        <translation>%1 = n₁/%2 = n₂/%3: different media on the two sides, %2 and %3 in metres</translation>
+    </message>
+    <message>
+        <source>%1 = n₁/%2 = n₂/%3 = (N − n₁)/R₁ − (N − n₂)/R₂: оптическая сила со знаком, %2 и %3 в метрах</source>
+        <translation>%1 = n₁/%2 = n₂/%3 = (N − n₁)/R₁ − (N − n₂)/R₂: the signed power, %2 and %3 in metres</translation>
+    </message>
+    <message>
+        <source>%1, см</source>
+        <translation>%1, cm</translation>
+    </message>
+    <message>
+        <source>%1, дптр</source>
+        <translation>%1, dpt</translation>
     </message>
 </context>
 <context>
@@ -1091,6 +1179,10 @@
         <source>поле «tasks.level» должно быть &quot;equal&quot;, &quot;two&quot; или &quot;mixed&quot;</source>
         <translation>the field “tasks.level” must be &quot;equal&quot;, &quot;two&quot; or &quot;mixed&quot;</translation>
     </message>
+    <message>
+        <source>поле «notation» должно быть &quot;%1&quot;, &quot;%2&quot; или &quot;%3&quot;</source>
+        <translation>the field “notation” must be &quot;%1&quot;, &quot;%2&quot; or &quot;%3&quot;</translation>
+    </message>
 </context>
 <context>
     <name>TaskMode</name>
@@ -1108,19 +1200,19 @@
     </message>
     <message>
         <source>Правило: предмет дальше 2F — изображение действительное, перевёрнутое, уменьшенное, между F′ и 2F′.</source>
-        <translation>Rule: an object beyond 2F gives a real, inverted, diminished image between F′ and 2F′.</translation>
+        <translation type="vanished">Rule: an object beyond 2F gives a real, inverted, diminished image between F′ and 2F′.</translation>
     </message>
     <message>
         <source>Правило: предмет в 2F — изображение действительное, перевёрнутое, равное, в 2F′.</source>
-        <translation>Rule: an object at 2F gives a real, inverted image of the same size at 2F′.</translation>
+        <translation type="vanished">Rule: an object at 2F gives a real, inverted image of the same size at 2F′.</translation>
     </message>
     <message>
         <source>Правило: предмет между F и 2F — изображение действительное, перевёрнутое, увеличенное, дальше 2F′.</source>
-        <translation>Rule: an object between F and 2F gives a real, inverted, enlarged image beyond 2F′.</translation>
+        <translation type="vanished">Rule: an object between F and 2F gives a real, inverted, enlarged image beyond 2F′.</translation>
     </message>
     <message>
         <source>Правило: предмет ближе F — изображение мнимое, прямое, увеличенное, по ту же сторону линзы.</source>
-        <translation>Rule: an object inside F gives a virtual, upright, enlarged image on the same side of the lens.</translation>
+        <translation type="vanished">Rule: an object inside F gives a virtual, upright, enlarged image on the same side of the lens.</translation>
     </message>
     <message>
         <source>Правило: рассеивающая линза даёт мнимое, прямое, уменьшенное изображение между линзой и фокусом.</source>
@@ -1189,6 +1281,22 @@
     <message>
         <source>Вид неверен: изображение %1, а по вашей точке оно было бы %2.</source>
         <translation>The wrong kind of image: it is %1; your point would make it %2.</translation>
+    </message>
+    <message>
+        <source>Правило: %1 — изображение действительное, перевёрнутое, уменьшенное, между F′ и 2F′.</source>
+        <translation>Rule: %1 gives a real, inverted, diminished image between F′ and 2F′.</translation>
+    </message>
+    <message>
+        <source>Правило: %1 — изображение действительное, перевёрнутое, равное, в 2F′.</source>
+        <translation>Rule: %1 gives a real, inverted image of the same size at 2F′.</translation>
+    </message>
+    <message>
+        <source>Правило: %1 — изображение действительное, перевёрнутое, увеличенное, дальше 2F′.</source>
+        <translation>Rule: %1 gives a real, inverted, enlarged image beyond 2F′.</translation>
+    </message>
+    <message>
+        <source>Правило: %1 — изображение мнимое, прямое, увеличенное, по ту же сторону линзы.</source>
+        <translation>Rule: %1 gives a virtual, upright, enlarged image on the same side of the lens.</translation>
     </message>
 </context>
 <context>
