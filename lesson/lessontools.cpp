@@ -140,8 +140,8 @@ void LessonTools::record() {
         return;
     }
     if (GraphWindow* graph = openGraph())
-        graph->table()->addRow(
-            Measurements::measure(Optics::lensOf(m_window), m_window.ObjectX, m_window.ObjectY));
+        graph->table()->addRow(Measurements::measure(Optics::lensOf(m_window), m_window.ObjectX,
+                                                     m_window.ObjectY, m_window.CurrentScale()));
 }
 
 void LessonTools::follow() {
@@ -150,7 +150,7 @@ void LessonTools::follow() {
     if (!m_graph || !m_graph->isVisible())
         return;
     m_graph->setSafePalette(m_window.SafePalette);
-    m_graph->follow(Optics::lensOf(m_window),
+    m_graph->follow(Optics::lensOf(m_window), m_window.CurrentScale(),
                     m_window.SchemeView && m_window.ConstructionShown &&
                         Optics::objectOnBench(m_window),
                     m_window.ObjectX, m_window.ObjectY);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "lens.h"
+#include "scale.h"
 
 #include <array>
 #include <string>
@@ -23,8 +24,9 @@ struct Row {
     bool finite = false; // the focal lengths are finite
 };
 
-// The row for an object at (objectX, objectY) of picLeft before this lens.
-Row measure(const Optics::Lens& lens, double objectX, double objectY);
+// The row for an object at (objectX, objectY) of picLeft before this lens,
+// its lengths and power the real ones at the bench's scale.
+Row measure(const Optics::Lens& lens, double objectX, double objectY, Optics::Scale scale);
 
 // How numbers are written: the decimal mark of the language and a field
 // separator that differs from it (a semicolon where the mark is a comma).

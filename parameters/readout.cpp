@@ -47,8 +47,16 @@ QString Readout::centimetresOf(double cm) {
     return QCoreApplication::translate("Readout", "%1 см").arg(number(cm));
 }
 
-QString Readout::centimetres(double twips) {
-    return centimetresOf(twips / Bench::kTwipsPerCm);
+QString Readout::centimetres(double twips, Optics::Scale scale) {
+    return centimetresOf(scale.realCm(twips));
+}
+
+double Readout::dioptres(double power, Optics::Scale scale) {
+    return scale.dioptres(power);
+}
+
+QString Readout::scaleText(Optics::Scale scale) {
+    return QCoreApplication::translate("Readout", "Масштаб 1 : %1").arg(scale.factor());
 }
 
 QString Readout::typed(double value) {
@@ -87,10 +95,6 @@ void showText(Label* label, const QString& text) {
         label->setAccessibleName(name);
 }
 
-QString centimetres(double twips) {
-    return Readout::centimetres(twips);
-}
-
 QString number(double value) {
     return Readout::number(value);
 }
@@ -100,13 +104,16 @@ void Form1::ShowReadouts() {
     // The lens: the power as the focal lengths were computed from it, zero where
     // they are taken as infinite.
     const Optics::Lens lens = Optics::lensOf(*this);
+    const Optics::Scale scale = CurrentScale();
+    const auto centimetres = [scale](double twips) { return Readout::centimetres(twips, scale); };
     const Optics::FocalLengths focal = Optics::focalLengths(lens);
     if (!focal.finite)
         showText(lblFocal, tr("f = ∞   f′ = ∞"));
     else
         showText(lblFocal,
                  tr("f = %1   f′ = %2").arg(centimetres(focal.front), centimetres(focal.back)));
-    showText(lblPower, tr("D = %1 дптр").arg(number(Optics::dioptres(Optics::power(lens)))));
+    showText(lblPower,
+             tr("D = %1 дптр").arg(number(Readout::dioptres(Optics::power(lens), scale))));
 
     // The radius of the surface drawn on each side, beside the row of the panel
     // whose slider reshapes it.

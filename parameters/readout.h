@@ -2,6 +2,7 @@
 #pragma once
 
 #include "lens.h"
+#include "scale.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -12,15 +13,23 @@
 // the graph. The language shown decides the decimal mark.
 namespace Readout {
 
+// Lengths are shown to hundredths of a centimetre.
+constexpr int kLengthDecimals = 2;
+
 // The language's numbers: its decimal mark, digits 0-9, no group separators.
 QLocale locale();
 
 // A length, power or magnification: two decimals (or as many as asked), a
 // true minus sign, none for a value that rounds to zero.
-QString number(double value, int decimals = 2);
+QString number(double value, int decimals = kLengthDecimals);
 
-// A length of the bench in centimetres, "2,65 см".
-QString centimetres(double twips);
+// A length of the bench as the real length it stands for at this scale, in
+// centimetres, "2,65 см": the one conversion of every length shown.
+QString centimetres(double twips, Optics::Scale scale);
+// A power of the bench in real dioptres at this scale.
+double dioptres(double power, Optics::Scale scale);
+// The scale in words, "Масштаб 1 : 5".
+QString scaleText(Optics::Scale scale);
 // A length already in centimetres.
 QString centimetresOf(double cm);
 

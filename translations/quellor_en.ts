@@ -120,16 +120,31 @@
         <translation>Tab, Enter</translation>
     </message>
     <message>
-        <source>на показателе преломления или радиусе — ввести точное значение; Enter — принять, Esc — отменить</source>
-        <translation>on an index or radius: type an exact value; Enter takes it, Esc cancels</translation>
-    </message>
-    <message>
         <source>Tab, пробел</source>
         <translation>Tab, Space</translation>
     </message>
     <message>
         <source>перейти к следующему элементу, нажать кнопку</source>
         <translation>move to the next control, press a button</translation>
+    </message>
+    <message>
+        <source>масштаб 1 : 1, 1 : 2, 1 : 5, 1 : 10: сантиметр скамьи изображает 1, 2, 5 или 10 см</source>
+        <translation>scale 1 : 1, 1 : 2, 1 : 5, 1 : 10: a centimetre of the bench stands for 1, 2, 5 or 10 cm</translation>
+    </message>
+    <message>
+        <source>на показателе преломления, радиусе или фокусном расстоянии — ввести точное значение; Enter — принять, Esc — отменить</source>
+        <translation>on a refractive index, radius or focal length: type an exact value; Enter takes it, Esc cancels</translation>
+    </message>
+</context>
+<context>
+    <name>BenchScale</name>
+    <message>
+        <source>1 : %1</source>
+        <translation>1 : %1</translation>
+    </message>
+    <message>
+        <source>%1: 1 см скамьи изображает %2 см (щелчок или Ctrl+Shift+D — следующий; все — в меню кнопки)</source>
+        <translation>%1: 1 cm of the bench stands for %2 cm (a click or Ctrl+Shift+D: the next; all on the button&apos;s menu)</translation>
     </message>
 </context>
 <context>
@@ -610,6 +625,26 @@
         <source>Q u e l l o r</source>
         <translation>Q u e l l o r</translation>
     </message>
+    <message>
+        <source>от %1 до %2</source>
+        <translation>from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Щёлкните или нажмите Enter, чтобы ввести фокусное расстояние: обе поверхности получат равные радиусы, показатели преломления останутся (при разных средах — переднее фокусное расстояние)</source>
+        <translation>Click or press Enter to type a focal length: both surfaces get equal radii, the refractive indices stay (with different media, the front focal length)</translation>
+    </message>
+    <message>
+        <source>При этих показателях преломления линза не преломляет лучи: фокусное расстояние бесконечно</source>
+        <translation>With these refractive indices the lens does not refract: the focal length is infinite</translation>
+    </message>
+    <message>
+        <source>Фокусное расстояние при этих показателях преломления: %1 см</source>
+        <translation>Focal length with these refractive indices: %1 cm</translation>
+    </message>
+    <message>
+        <source> или </source>
+        <translation> or </translation>
+    </message>
 </context>
 <context>
     <name>GraphWindow</name>
@@ -918,6 +953,10 @@
         <source>уменьшенное</source>
         <translation>diminished</translation>
     </message>
+    <message>
+        <source>Масштаб 1 : %1</source>
+        <translation>Scale 1 : %1</translation>
+    </message>
 </context>
 <context>
     <name>SafeRead</name>
@@ -1091,6 +1130,14 @@
         <source>поле «tasks.level» должно быть &quot;equal&quot;, &quot;two&quot; или &quot;mixed&quot;</source>
         <translation>the field “tasks.level” must be &quot;equal&quot;, &quot;two&quot; or &quot;mixed&quot;</translation>
     </message>
+    <message>
+        <source>%1 или %2</source>
+        <translation>%1 or %2</translation>
+    </message>
+    <message>
+        <source>поле «scale» должно быть одним из чисел %1 (масштаб 1 : K)</source>
+        <translation>the field “scale” must be one of %1 (scale 1 : K)</translation>
+    </message>
 </context>
 <context>
     <name>TaskMode</name>
@@ -1218,10 +1265,6 @@
         <translation>Solid lines: rays and the real image; dashed: rays extended backwards and the virtual image.</translation>
     </message>
     <message>
-        <source>Масштаб 1 : 1 (1 см на листе — 1 см скамьи).</source>
-        <translation>Scale 1 : 1 (1 cm on the sheet is 1 cm of the bench).</translation>
-    </message>
-    <message>
         <source>Рабочий лист</source>
         <translation>Worksheet</translation>
     </message>
@@ -1232,6 +1275,10 @@
     <message>
         <source>не удалось нарисовать рабочий лист</source>
         <translation>the worksheet could not be drawn</translation>
+    </message>
+    <message>
+        <source>%1 (1 см на листе — %2 см).</source>
+        <translation>%1 (1 cm on the sheet is %2 cm).</translation>
     </message>
 </context>
 </TS>
