@@ -6,10 +6,15 @@
 #include "bench.h"
 #include "commandbutton.h"
 #include "form1.h"
+#include "graphwindow.h"
 #include "label.h"
 #include "lens.h"
 #include "lessonfile.h"
+#include "lessontools.h"
+#include "measurementtable.h"
+#include "picturebox.h"
 #include "setupfile.h"
+#include "taskmode.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -159,6 +164,7 @@ void TestScale::schoolProblem() {
     // Object and image both stand within the areas of the bench.
     const Optics::Image image = Optics::imageOf(Optics::lensOf(*w), w->ObjectX, w->ObjectY);
     QVERIFY(image.d < Bench::kLensX && image.b < Bench::kAreaWidth);
+
     chooseScale(*w, 1);
     QVERIFY2(w->lblPower->Caption().contains(shown(5 * 100 / F) + QStringLiteral(" дптр")),
              qPrintable(w->lblPower->Caption()));
@@ -169,6 +175,39 @@ void TestScale::schoolProblem() {
     QVERIFY(saved && saved->scale == read.setup->scale);
     QCOMPARE_LT(std::fabs(saved->leftRadius - read.setup->leftRadius), 1e-9);
     QCOMPARE_LT(std::fabs(saved->objectDistance - d), 1e-4);
+
+    // The graph's point and axis, and the table's row, in real centimetres.
+    w->Lesson().toggleGraph();
+    GraphWindow* graph = w->Lesson().graph();
+    QVERIFY(graph && graph->isVisible());
+    const QList<QPointF> at = graph->objectPoints();
+    QVERIFY(!at.isEmpty() && std::fabs(at[0].x() - d) < 1e-3 && std::fabs(at[0].y() - f) < 1e-3);
+    const QStringList ticks = graph->tickLabels(true, Qt::Horizontal);
+    QVERIFY2(!ticks.isEmpty() &&
+                 QString(ticks.last()).replace(QLatin1Char(','), QLatin1Char('.')).toDouble() >
+                     5 * 10,
+             qPrintable(ticks.join(' ')));
+    w->Lesson().record();
+    const QString csv = graph->table()->csvText();
+    QVERIFY2(csv.contains(QStringLiteral("%1;%2;").arg(shown(d), shown(f))), qPrintable(csv));
+
+    // A radius typed is real too: 30 cm is 6 cm of the bench, within its sliders.
+    TestSupport::clickAt(w.get(), TestSupport::middleOf(w->lblRleft));
+    auto* editor = w->findChild<QLineEdit*>(QStringLiteral("readoutEditor"));
+    QVERIFY(editor && editor->isVisible());
+    editor->selectAll();
+    typeText(editor, QStringLiteral("30"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCOMPARE(w->lblRleft->Caption(), QStringLiteral("R = 30,00 см"));
+
+    // A task's verdict states the judge's tolerance, half a centimetre of the
+    // bench, in real centimetres.
+    w->TaskSeries().start(1, Tasks::Level::EqualMedia);
+    TestSupport::clickAt(w.get(), TestSupport::middleOf(w->picRigth));
+    const QString verdict = w->TaskLines()[2]->Caption();
+    QVERIFY2(verdict.contains(QStringLiteral("(допуск %1 см)").arg(shown(5 * 0.5))),
+             qPrintable(verdict));
+    w->TaskSeries().stop();
 }
 
 void TestScale::scaleInFiles_data() {
