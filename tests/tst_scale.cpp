@@ -34,9 +34,10 @@ QString shown(double cm) {
     return text.replace(QLatin1Char('-'), QChar(0x2212));
 }
 
-// The radius two equal surfaces need for a focal length F in a medium n.
-double radiusFor(double F, double n, double N) {
-    return 2 * (N - n) * std::fabs(F) / n;
+// The radius two equal surfaces need for a front focal length F = n1 / P,
+// P = (N - n1)/R + (N - n2)/R.
+double radiusFor(double F, double n1, double n2, double N) {
+    return (2 * N - n1 - n2) * std::fabs(F) / n1;
 }
 
 // Text typed key by key, Cyrillic and the minus sign too.
@@ -81,17 +82,22 @@ private slots:
 
 void TestScale::typedFocalLength_data() {
     QTest::addColumn<int>("k");
-    QTest::addColumn<double>("n"); // the medium on both sides
+    QTest::addColumn<double>("n");  // the medium before the lens
+    QTest::addColumn<double>("n2"); // and behind it
     QTest::addColumn<double>("N");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<double>("F"); // what the typed text means, real cm; NaN: refused
-    QTest::newRow("1 : 1, glass in air") << 1 << 1.0 << 1.5 << "3" << 3.0;
-    QTest::newRow("1 : 2, glass in air, its unit typed") << 2 << 1.0 << 1.5 << "12,5 см" << 12.5;
-    QTest::newRow("1 : 5, school lens F = 10 cm") << 5 << 1.0 << 2.0 << "10" << 10.0;
+    QTest::newRow("1 : 1, glass in air") << 1 << 1.0 << 1.0 << 1.5 << "3" << 3.0;
+    QTest::newRow("1 : 2, glass in air, its unit typed")
+        << 2 << 1.0 << 1.0 << 1.5 << "12,5 см" << 12.5;
+    QTest::newRow("1 : 5, school lens F = 10 cm") << 5 << 1.0 << 1.0 << 2.0 << "10" << 10.0;
     // A negative F: the biconvex lens turns biconcave.
-    QTest::newRow("1 : 10, diverging in water") << 10 << 1.33 << 2.0 << "\u221250" << -50.0;
-    QTest::newRow("1 : 2, too long for these indices") << 2 << 1.0 << 1.5 << "100" << qQNaN();
-    QTest::newRow("1 : 1, lens of the medium's index") << 1 << 1.5 << 1.5 << "5" << qQNaN();
+    QTest::newRow("1 : 10, diverging in water") << 10 << 1.33 << 1.33 << 2.0 << "\u221250" << -50.0;
+    // Water before the lens, air behind: the typed F is the front focal length.
+    QTest::newRow("1 : 2, two media") << 2 << 1.33 << 1.0 << 1.6 << "10" << 10.0;
+    QTest::newRow("1 : 2, too long for these indices")
+        << 2 << 1.0 << 1.0 << 1.5 << "100" << qQNaN();
+    QTest::newRow("1 : 1, lens of the medium's index") << 1 << 1.5 << 1.5 << 1.5 << "5" << qQNaN();
 }
 
 // A click at the focal-length read-out opens its editor; the typed F sets both
@@ -99,12 +105,13 @@ void TestScale::typedFocalLength_data() {
 void TestScale::typedFocalLength() {
     QFETCH(int, k);
     QFETCH(double, n);
+    QFETCH(double, n2);
     QFETCH(double, N);
     QFETCH(QString, typed);
     QFETCH(double, F);
     auto w = TestSupport::startWindow();
     w->SetLeftIndex(n);
-    w->SetRightIndex(n);
+    w->SetRightIndex(n2);
     w->SetLensIndex(N);
     chooseScale(*w, k);
     QCOMPARE(w->cmdScale->text(), QStringLiteral("1 : %1").arg(k));
@@ -120,10 +127,11 @@ void TestScale::typedFocalLength() {
         QVERIFY(editor->isVisible());
         QCOMPARE(w->lblFocal->Caption(), before);
         // The ranges of F the sliders' radii give, converging and diverging.
-        const double least = radiusFor(1, n, N) > 0 ? k * kLeastRadiusCm / radiusFor(1, n, N) : 0;
-        const double most = radiusFor(1, n, N) > 0 ? k * kGreatestRadiusCm / radiusFor(1, n, N) : 0;
+        const double perCm = radiusFor(1, n, n2, N); // radius for each cm of F
+        const double least = k * kLeastRadiusCm / perCm;
+        const double most = k * kGreatestRadiusCm / perCm;
         const QString hint = editor->toolTip();
-        if (N == n) {
+        if (2 * N == n + n2) { // a lens with no power
             QVERIFY2(hint.contains(QStringLiteral("бесконечно")), qPrintable(hint));
         } else {
             QVERIFY2(hint.contains(QStringLiteral("от %1 до %2").arg(shown(least), shown(most))),
@@ -134,7 +142,7 @@ void TestScale::typedFocalLength() {
         return;
     }
     QVERIFY(!editor->isVisible());
-    const QString radius = QStringLiteral("R = %1 см").arg(shown(radiusFor(F, n, N)));
+    const QString radius = QStringLiteral("R = %1 см").arg(shown(radiusFor(F, n, n2, N)));
     QCOMPARE(w->lblRleft->Caption(), radius);
     QCOMPARE(w->lblRright->Caption(), radius);
     QVERIFY2(w->lblFocal->Caption().contains(shown(F) + QStringLiteral(" см")),
