@@ -3,6 +3,7 @@
 
 #include "commandbutton.h"
 #include "form1.h"
+#include "lessontools.h"
 #include "readout.h"
 
 #include <QAction>
@@ -28,7 +29,8 @@ void BenchScale::next() {
 void BenchScale::set(Optics::Scale scale) {
     m_scale = scale;
     showChoice();
-    // The same drawing read anew: its lengths and power in real units.
+    // The same drawing read anew: its lengths, speeds and power in real units.
+    m_window.Lesson().showSpeeds();
     m_window.RedrawScheme();
 }
 

@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTest>
 #include <cmath>
 
@@ -173,7 +174,16 @@ void TestScale::schoolProblem() {
     const Optics::Image image = Optics::imageOf(Optics::lensOf(*w), w->ObjectX, w->ObjectY);
     QVERIFY(image.d < Bench::kLensX && image.b < Bench::kAreaWidth);
 
+    const QString fast = w->cmdMotion->toolTip();
     chooseScale(*w, 1);
+    // The object's speed on the motion button is real too: five times the
+    // bench's own at 1 : 5.
+    const QRegularExpression speed(QStringLiteral("(\\d+(,\\d+)?) см/с"));
+    const auto speedIn = [&](const QString& tip) {
+        return speed.match(tip).captured(1).replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+    };
+    QCOMPARE_GT(speedIn(w->cmdMotion->toolTip()), 0.0);
+    QCOMPARE(speedIn(fast), 5 * speedIn(w->cmdMotion->toolTip()));
     QVERIFY2(w->lblPower->Caption().contains(shown(5 * 100 / F) + QStringLiteral(" дптр")),
              qPrintable(w->lblPower->Caption()));
     // Saved, the setup keeps its scale and real lengths.
