@@ -59,6 +59,11 @@ const std::vector<ActionRow>& actionRows() {
          {keys(Qt::CTRL | Qt::SHIFT | Qt::Key_M)},
          nullptr,
          QT_TRANSLATE_NOOP("Actions", "сменить скорость движения")},
+        {Action::Scale,
+         {keys(Qt::CTRL | Qt::SHIFT | Qt::Key_D)},
+         nullptr,
+         QT_TRANSLATE_NOOP("Actions", "масштаб 1 : 1, 1 : 2, 1 : 5, 1 : 10: сантиметр скамьи "
+                                      "изображает 1, 2, 5 или 10 см")},
         {Action::Graph,
          {keys(Qt::CTRL | Qt::Key_G)},
          nullptr,
@@ -125,8 +130,9 @@ const std::vector<ActionRow>& actionRows() {
         {std::nullopt,
          {},
          QT_TRANSLATE_NOOP("Actions", "Tab, Enter"),
-         QT_TRANSLATE_NOOP("Actions", "на показателе преломления или радиусе — ввести точное "
-                                      "значение; Enter — принять, Esc — отменить")},
+         QT_TRANSLATE_NOOP("Actions", "на показателе преломления, радиусе или фокусном "
+                                      "расстоянии — ввести точное значение; Enter — принять, "
+                                      "Esc — отменить")},
     };
     return rows;
 }

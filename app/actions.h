@@ -29,6 +29,7 @@ enum class Action {
     Palette,
     Motion,
     MotionSpeed,
+    Scale,
     Graph,
     Record,
     Task,

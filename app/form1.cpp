@@ -4,6 +4,7 @@
 #include "artwork.h"
 #include "bench.h"
 #include "benchmode.h"
+#include "benchscale.h"
 #include "commandbutton.h"
 #include "fonts.h"
 #include "label.h"
@@ -225,6 +226,9 @@ void Form1::createPanel() {
     cmdNotation->SetFont(panelFont());
     cmdExit = makeButton(this, "cmdExit", tr("Выход"), 12900, 10020, 1425, 375);
     cmdExit->SetFont(uiFont("Courier New", 9.75, true));
+    // The scale, in the gap between the right medium's slider and the views.
+    cmdScale = makeButton(this, "cmdScale", QString(), 7455, 10020, 855, 375);
+    cmdScale->SetFont(panelFont());
 }
 
 void Form1::createReadouts() {
@@ -380,12 +384,12 @@ void Form1::orderTabs() {
     // Keyboard focus moves through the controls in this order: the bench and
     // the panel as laid out, then the picture's buttons and the lesson strip.
     const QList<QWidget*> tabOrder{
-        picRigth,    cmdExit,    Picture1, Picture2,     sldR1,       sldR2,      picLSob,
-        picRsob,     picLeft,    Picture3, sldn1,        sldn2,       sldVexol,   cmdSob,
-        cmdRas,      picVexol,   cmdCx,    picLup,       picRup,      picRdown,   picLdown,
-        cmdCxOff,    cmdCopy,    cmdSave,  cmdLabels,    cmdThirdRay, cmdPalette, cmdMotion,
-        cmdGraph,    cmdRecord,  cmdOpen,  cmdSaveSetup, cmdPrint,    cmdHelp,    cmdTask,
-        cmdNextTask, cmdNotation};
+        picRigth,  cmdExit,     Picture1,   Picture2, sldR1,        sldR2,       picLSob,
+        picRsob,   picLeft,     Picture3,   sldn1,    sldn2,        sldVexol,    cmdSob,
+        cmdRas,    picVexol,    cmdCx,      cmdScale, picLup,       picRup,      picRdown,
+        picLdown,  cmdCxOff,    cmdCopy,    cmdSave,  cmdLabels,    cmdThirdRay, cmdPalette,
+        cmdMotion, cmdGraph,    cmdRecord,  cmdOpen,  cmdSaveSetup, cmdPrint,    cmdHelp,
+        cmdTask,   cmdNextTask, cmdNotation};
     for (int i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
@@ -410,6 +414,7 @@ void Form1::wireEvents() {
     sldR2->onChange = [this] { sldR2_Change(); };
     m_file = std::make_unique<LessonFile>(*this);
     m_lesson = std::make_unique<LessonTools>(*this);
+    m_scale = std::make_unique<BenchScale>(*this, cmdScale);
     SetUpReadoutEditing();
 
     // The drawing areas hand their input to the current mode.
@@ -448,6 +453,7 @@ void Form1::createActions() {
     withButton(Action::ThirdRay, cmdThirdRay, [this] { cmdThirdRay_Click(); });
     withButton(Action::Palette, cmdPalette, [this] { cmdPalette_Click(); });
     withButton(Action::Motion, cmdMotion, [this] { m_lesson->toggleMotion(); });
+    withButton(Action::Scale, cmdScale, [this] { m_scale->next(); });
     set.define(Action::MotionSpeed, [this] { m_lesson->nextMotionSpeed(); });
     withButton(Action::Graph, cmdGraph, [this] { m_lesson->toggleGraph(); });
     withButton(Action::Record, cmdRecord, [this] { m_lesson->record(); });
@@ -484,6 +490,11 @@ void Form1::SetMode(Mode& mode) {
     m_mode = &mode;
     m_mode->enter();
     EnableActions();
+}
+
+Optics::Scale Form1::CurrentScale() const {
+    // Until the choice exists (the controls being made) the bench is 1 : 1.
+    return m_scale ? m_scale->now() : Optics::Scale();
 }
 
 bool Form1::TaskModeOn() const {

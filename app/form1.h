@@ -5,6 +5,7 @@
 #include "benchstate.h"
 #include "construction.h"
 #include "notationchoice.h"
+#include "scale.h"
 #include "setupfile.h"
 
 #include <QImage>
@@ -13,6 +14,7 @@
 #include <memory>
 
 class BenchMode;
+class BenchScale;
 class CommandButton;
 class GraphWindow;
 class LessonFile;
@@ -137,6 +139,11 @@ public:
     void SetUpperRadius(double magnitude);
     void SetLowerRadius(double magnitude);
 
+    // The scale the bench is read in (parameters/benchscale.h): every length
+    // shown, typed or saved is the real one it stands for.
+    BenchScale& ScaleChoice() const { return *m_scale; }
+    Optics::Scale CurrentScale() const;
+
     // The lesson as a setup file (files/lessonfile.h).
     LessonFile& File() const { return *m_file; }
     // A change of the bench's own, to be saved: the title shows it.
@@ -154,6 +161,9 @@ public:
     // Closes an open editor without taking its text.
     void CloseReadoutEditor();
     bool TakeTypedValue(Label* readout, const QString& text, QString* hint);
+    // A typed front focal length in real centimetres: both radii made equal to
+    // give it, or false with the range these indices allow.
+    bool TakeFocalLength(double cm, QString* hint);
 
     // The worksheet (files/worksheet.cpp): printed, or written as PDF.
     void PrintWorksheet();
@@ -235,6 +245,7 @@ public:
     CommandButton* cmdCxOff;
     CommandButton* cmdCx;
     CommandButton* cmdExit;
+    CommandButton* cmdScale;
 
     // Read-outs in the title band and beside the radius sliders, and the two
     // buttons that copy and save the picture of the bench.
@@ -294,6 +305,7 @@ private:
     int m_zoomSteps = 0; // steps in (positive) or out (negative) from the fit
     std::unique_ptr<LessonTools> m_lesson;
     std::unique_ptr<LessonFile> m_file;
+    std::unique_ptr<BenchScale> m_scale;
     QList<Label*> m_taskLines;
     ActionSet* m_actions = nullptr;
     std::unique_ptr<BenchMode> m_benchMode;

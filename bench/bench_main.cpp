@@ -4,8 +4,9 @@
 // repainted with the whole construction, at device pixel ratio 1 and 2; the
 // same repaint with nothing drawn (the floor no construction can beat); and
 // the ray construction on its own for one object point of each construction;
-// the same event with the window filling a 1920 x 1080 and a 3840 x 2160
-// screen; and start-up to the first paint against a bare window.
+// the same event at the scale 1 : 5; the same event with the window filling a 1920 x 1080 and a
+// 3840 x 2160 screen; and start-up to the first paint against a bare window.
+#include "benchscale.h"
 #include "form1.h"
 #include "graphwindow.h"
 #include "lessontools.h"
@@ -128,6 +129,14 @@ void BM_SliderDragEvent(benchmark::State& state) {
     dragLeftMediumSlider(state, int(state.range(0)), 5);
     state.counters["figures"] =
         double(window->picLeft->figures().size() + window->picRigth->figures().size());
+}
+
+// The same drag with the bench read at 1 : 5: every read-out converted to real
+// lengths on each event.
+void BM_SliderDragEventAtScale(benchmark::State& state) {
+    window->ScaleChoice().set(*Optics::Scale::of(5));
+    dragLeftMediumSlider(state, 1, 5);
+    window->ScaleChoice().set(Optics::Scale());
 }
 
 // The two halves of that event, to tell where its time goes: the handler
@@ -482,6 +491,7 @@ int main(int argc, char** argv) {
                                                BM_DrawRayDiagram, c));
     configure(benchmark::RegisterBenchmark("WipeOnly", BM_WipeOnly));
     configure(benchmark::RegisterBenchmark("SliderDragEvent", BM_SliderDragEvent)->Arg(1)->Arg(2));
+    configure(benchmark::RegisterBenchmark("SliderDragEventAtScale", BM_SliderDragEventAtScale));
     configure(benchmark::RegisterBenchmark("RepaintFloor", BM_RepaintFloor)->Arg(1)->Arg(2));
     configure(benchmark::RegisterBenchmark("SliderHandlerOnly", BM_SliderHandlerOnly));
     configure(benchmark::RegisterBenchmark("RepaintConstruction", BM_RepaintConstruction)

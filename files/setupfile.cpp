@@ -13,6 +13,7 @@
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QLocale>
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 #include <iterator>
@@ -32,6 +33,7 @@ const char* const kZoom = "zoom";
 const char* const kLayers = "layers";
 const char* const kTasks = "tasks";
 const char* const kNotation = "notation";
+const char* const kScale = "scale";
 const char* const kTaskLevels[] = {"equal", "two", "mixed"};
 
 // The radius read-outs' precision: "R = 2,65 см".
@@ -41,19 +43,29 @@ QString key(const char* name) {
     return QString::fromLatin1(name);
 }
 
-// The left area in centimetres of the bench: where an object can stand. At
-// the lens plane or behind it an object has no construction.
-double nearestObject() {
-    return 1 / Bench::kTwipsPerCm;
+// The left area in real centimetres: where an object can stand. At the lens
+// plane or behind it an object has no construction.
+double nearestObject(Optics::Scale scale) {
+    return scale.realCm(1);
 }
-double farthestObject() {
-    return Bench::kLensX / Bench::kTwipsPerCm;
+double farthestObject(Optics::Scale scale) {
+    return scale.realCm(Bench::kLensX);
 }
-double highestObject() {
-    return Bench::kAxisY / Bench::kTwipsPerCm;
+double highestObject(Optics::Scale scale) {
+    return scale.realCm(Bench::kAxisY);
 }
-double lowestObject() {
-    return (Bench::kAxisY - Bench::kAreaHeight) / Bench::kTwipsPerCm;
+double lowestObject(Optics::Scale scale) {
+    return scale.realCm(Bench::kAxisY - Bench::kAreaHeight);
+}
+
+// The scales as the message lists them: "1, 2, 5 или 10".
+QString scaleChoices() {
+    QStringList first;
+    for (std::size_t i = 0; i + 1 < Optics::Scale::kChoices.size(); ++i)
+        first << QString::number(Optics::Scale::kChoices[i]);
+    return SetupFile::tr("%1 или %2")
+        .arg(first.join(QStringLiteral(", ")))
+        .arg(Optics::Scale::kChoices.back());
 }
 
 // A number as the read-outs show it: rounded to `decimals` (all of it for
@@ -166,9 +178,10 @@ private:
 };
 } // namespace
 
-bool SetupFile::objectInArea(double distance, double height) {
-    return std::isfinite(distance) && std::isfinite(height) && distance >= nearestObject() &&
-           distance <= farthestObject() && height >= lowestObject() && height <= highestObject();
+bool SetupFile::objectInArea(double distance, double height, Optics::Scale scale) {
+    return std::isfinite(distance) && std::isfinite(height) && distance >= nearestObject(scale) &&
+           distance <= farthestObject(scale) && height >= lowestObject(scale) &&
+           height <= highestObject(scale);
 }
 
 double SetupFile::leastIndex() {
@@ -177,25 +190,25 @@ double SetupFile::leastIndex() {
 double SetupFile::greatestIndex() {
     return Bench::indexOf(Bench::kIndexSteps);
 }
-double SetupFile::leastRadius() {
-    return Bench::radiusOf(0, Bench::kRadiusBase) / Bench::kTwipsPerCm;
+double SetupFile::leastRadius(Optics::Scale scale) {
+    return scale.realCm(Bench::radiusOf(0, Bench::kRadiusBase));
 }
-double SetupFile::greatestRadius() {
-    return Bench::radiusOf(Bench::kRadiusSteps, Bench::kRadiusBase) / Bench::kTwipsPerCm;
-}
-
-double SetupFile::statedLeastRadius() {
-    return shown(leastRadius(), kRadiusDecimals);
-}
-double SetupFile::statedGreatestRadius() {
-    return shown(greatestRadius(), kRadiusDecimals);
+double SetupFile::greatestRadius(Optics::Scale scale) {
+    return scale.realCm(Bench::radiusOf(Bench::kRadiusSteps, Bench::kRadiusBase));
 }
 
-bool SetupFile::takeRadius(double cm, double* taken) {
+double SetupFile::statedLeastRadius(Optics::Scale scale) {
+    return shown(leastRadius(scale), kRadiusDecimals);
+}
+double SetupFile::statedGreatestRadius(Optics::Scale scale) {
+    return shown(greatestRadius(scale), kRadiusDecimals);
+}
+
+bool SetupFile::takeRadius(double cm, Optics::Scale scale, double* taken) {
     const double seen = shown(cm, kRadiusDecimals);
-    if (!std::isfinite(cm) || seen < statedLeastRadius() || seen > statedGreatestRadius())
+    if (!std::isfinite(cm) || seen < statedLeastRadius(scale) || seen > statedGreatestRadius(scale))
         return false;
-    *taken = std::clamp(cm, leastRadius(), greatestRadius());
+    *taken = std::clamp(cm, leastRadius(scale), greatestRadius(scale));
     return true;
 }
 
@@ -230,6 +243,17 @@ SetupFile::Result SetupFile::parse(const QByteArray& bytes) {
 
     Reader in;
     Setup setup;
+    // The scale first: the lengths below are real ones at it, and so are
+    // their limits. A file without one is at 1 : 1.
+    if (root.contains(key(kScale))) {
+        const QJsonValue scale = root.value(key(kScale));
+        const std::optional<Optics::Scale> chosen =
+            scale.isDouble() ? Optics::Scale::of(scale.toDouble()) : std::nullopt;
+        if (!chosen)
+            return {std::nullopt, tr("поле «scale» должно быть одним из чисел %1 (масштаб 1 : K)")
+                                      .arg(scaleChoices())};
+        setup.scale = *chosen;
+    }
     setup.converging = in.choice(root, kLens, "converging", "diverging");
     const QJsonObject indices = in.object(root, kIndices, key(kIndices));
     setup.n1 =
@@ -239,10 +263,12 @@ SetupFile::Result SetupFile::parse(const QByteArray& bytes) {
     setup.n2 =
         in.number(indices, "right", QStringLiteral("indices.right"), leastIndex(), greatestIndex());
     const QJsonObject radii = in.object(root, kRadii, key(kRadii));
-    setup.leftRadius = in.number(radii, "left", QStringLiteral("radii.left"), leastRadius(),
-                                 greatestRadius(), kRadiusDecimals);
-    setup.rightRadius = in.number(radii, "right", QStringLiteral("radii.right"), leastRadius(),
-                                  greatestRadius(), kRadiusDecimals);
+    setup.leftRadius =
+        in.number(radii, "left", QStringLiteral("radii.left"), leastRadius(setup.scale),
+                  greatestRadius(setup.scale), kRadiusDecimals);
+    setup.rightRadius =
+        in.number(radii, "right", QStringLiteral("radii.right"), leastRadius(setup.scale),
+                  greatestRadius(setup.scale), kRadiusDecimals);
     setup.scheme = in.choice(root, kView, "scheme", "lens");
 
     // Optional parts: no object, the fitted zoom, no layers.
@@ -251,9 +277,9 @@ SetupFile::Result SetupFile::parse(const QByteArray& bytes) {
         const QJsonObject point = in.object(root, kObject, key(kObject));
         setup.hasObject = true;
         setup.objectDistance = in.number(point, "distance", QStringLiteral("object.distance"),
-                                         nearestObject(), farthestObject());
+                                         nearestObject(setup.scale), farthestObject(setup.scale));
         setup.objectHeight = in.number(point, "height", QStringLiteral("object.height"),
-                                       lowestObject(), highestObject());
+                                       lowestObject(setup.scale), highestObject(setup.scale));
     }
     if (!in.failed() && root.contains(key(kZoom))) {
         const double zoom = in.number(root, kZoom, key(kZoom), ZoomLimits::kOut, ZoomLimits::kIn);
@@ -346,6 +372,7 @@ QByteArray SetupFile::write(const Setup& setup) {
     QJsonObject root;
     root.insert(key(kFormat), key(kFormatName));
     root.insert(key(kVersionKey), kVersion);
+    root.insert(key(kScale), setup.scale.factor());
     root.insert(key(kLens),
                 setup.converging ? QStringLiteral("converging") : QStringLiteral("diverging"));
     root.insert(key(kIndices), QJsonObject{{QStringLiteral("left"), shortest(setup.n1)},

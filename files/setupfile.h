@@ -2,6 +2,7 @@
 #pragma once
 
 #include "notation.h"
+#include "scale.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -18,8 +19,11 @@ struct SetupLayers {
 };
 
 // A lesson as a teacher prepares it: everything that makes the bench what it
-// is, in the units a teacher reads (indices, centimetres of the bench).
+// is, in the units a teacher reads (indices, real centimetres at its scale).
 struct Setup {
+    // A centimetre of the bench stands for `scale` real ones; the radii and
+    // the object below are real lengths.
+    Optics::Scale scale;
     double n1 = 1; // medium left of the lens
     double N = 1;  // the lens
     double n2 = 1; // medium right of the lens
@@ -67,20 +71,21 @@ public:
     static QByteArray write(const Setup& setup);
 
     // The ranges a valid setup keeps to: those of the sliders and of the left
-    // area.
+    // area, lengths in real centimetres at the scale.
     static double leastIndex();
     static double greatestIndex();
-    static double leastRadius();
-    static double greatestRadius();
+    static double leastRadius(Optics::Scale scale);
+    static double greatestRadius(Optics::Scale scale);
     // Whether a setup can name an object there: a point of the left area,
-    // before the lens plane, in centimetres from the lens and the axis.
-    static bool objectInArea(double distance, double height);
-    // A radius in centimetres as the reader takes it: one that shows within
-    // the stated limits at the read-outs' precision, kept to the sliders' range.
-    static bool takeRadius(double cm, double* taken);
+    // before the lens plane, in real centimetres from the lens and the axis.
+    static bool objectInArea(double distance, double height, Optics::Scale scale);
+    // A radius in real centimetres as the reader takes it: one that shows
+    // within the stated limits at the read-outs' precision, kept to the
+    // sliders' range.
+    static bool takeRadius(double cm, Optics::Scale scale, double* taken);
     // The limits a radius is stated with, at that precision.
-    static double statedLeastRadius();
-    static double statedGreatestRadius();
+    static double statedLeastRadius(Optics::Scale scale);
+    static double statedGreatestRadius(Optics::Scale scale);
 
     // A task seed as written: decimal digits of an unsigned 64-bit number.
     static std::optional<quint64> seedOf(const QString& digits);

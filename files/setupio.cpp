@@ -7,6 +7,7 @@
 #include "form1.h"
 
 #include "bench.h"
+#include "benchscale.h"
 #include "lens.h"
 #include "messages.h"
 #include "safewrite.h"
@@ -45,17 +46,20 @@ Setup LessonFile::current() const {
     if (m_window.TaskModeOn())
         return m_window.TaskSeries().session().savedSetup;
     Setup setup;
+    const Optics::Scale scale = m_window.CurrentScale();
+    setup.scale = scale;
     setup.n1 = m_window.n1;
     setup.N = m_window.N;
     setup.n2 = m_window.n2;
     const Optics::Lens lens = Optics::lensOf(m_window);
-    setup.leftRadius = std::fabs(lens.leftR) / Bench::kTwipsPerCm;
-    setup.rightRadius = std::fabs(lens.rightR) / Bench::kTwipsPerCm;
+    setup.leftRadius = scale.realCm(std::fabs(lens.leftR));
+    setup.rightRadius = scale.realCm(std::fabs(lens.rightR));
     setup.converging = m_window.ConvergingChosen != kFalse;
     setup.scheme = m_window.SchemeView != kFalse;
-    const double distance = (Bench::kLensX - double(m_window.ObjectX)) / Bench::kTwipsPerCm;
-    const double height = (Bench::kAxisY - double(m_window.ObjectY)) / Bench::kTwipsPerCm;
-    setup.hasObject = m_window.ObjectPlaced != kFalse && SetupFile::objectInArea(distance, height);
+    const double distance = scale.realCm(Bench::kLensX - double(m_window.ObjectX));
+    const double height = scale.realCm(Bench::kAxisY - double(m_window.ObjectY));
+    setup.hasObject =
+        m_window.ObjectPlaced != kFalse && SetupFile::objectInArea(distance, height, scale);
     if (setup.hasObject) {
         setup.objectDistance = distance;
         setup.objectHeight = height;
@@ -95,15 +99,17 @@ void LessonFile::applyParameters(const Setup& setup) {
     m_window.ShowLabels = setup.layers.labels ? kTrue : kFalse;
     m_window.ShowThirdRay = setup.layers.thirdRay ? kTrue : kFalse;
     m_window.SafePalette = setup.layers.safePalette ? kTrue : kFalse;
-    const double left = setup.leftRadius * Bench::kTwipsPerCm;
-    const double right = setup.rightRadius * Bench::kTwipsPerCm;
+    // The file's real lengths, drawn at its scale.
+    m_window.ScaleChoice().set(setup.scale);
+    const double left = setup.scale.twips(setup.leftRadius);
+    const double right = setup.scale.twips(setup.rightRadius);
     m_window.SetUpperRadius(setup.converging ? left : right);
     m_window.SetLowerRadius(setup.converging ? right : left);
     m_window.ObjectPlaced = setup.hasObject ? kTrue : kFalse;
     m_window.ObjectX =
-        setup.hasObject ? float(Bench::kLensX - setup.objectDistance * Bench::kTwipsPerCm) : 0;
+        setup.hasObject ? float(Bench::kLensX - setup.scale.twips(setup.objectDistance)) : 0;
     m_window.ObjectY =
-        setup.hasObject ? float(Bench::kAxisY - setup.objectHeight * Bench::kTwipsPerCm) : 0;
+        setup.hasObject ? float(Bench::kAxisY - setup.scale.twips(setup.objectHeight)) : 0;
     if (setup.scheme)
         m_window.cmdCx_Click();
     m_window.SetZoomSteps(setup.zoomSteps);

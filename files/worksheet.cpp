@@ -230,7 +230,12 @@ void drawPage(QPainter& p, Form1& w, bool solution, const QSizeF& page) {
                    Worksheet::tr("Сплошные линии — лучи и действительное изображение; штриховые — "
                                  "продолжения лучей и мнимое изображение."));
     } else {
-        p.drawText(QPointF(left, y), Worksheet::tr("Масштаб 1 : 1 (1 см на листе — 1 см скамьи)."));
+        // The bench is printed at its own size: a centimetre on the sheet is a
+        // centimetre of the bench, which stands for K real ones.
+        const Optics::Scale scale = w.CurrentScale();
+        p.drawText(QPointF(left, y), Worksheet::tr("%1 (1 см на листе — %2 см).")
+                                         .arg(Readout::scaleText(scale))
+                                         .arg(scale.factor()));
     }
 }
 

@@ -413,15 +413,16 @@ void GraphWindow::hideEvent(QHideEvent* event) {
 
 void GraphWindow::showRegions(Plot* plot, double yLimit) {
     const bool converging = Optics::converges(Optics::power(m_lens));
-    const double f = Optics::focalLengths(m_lens).front / Bench::kTwipsPerCm;
+    const double f = m_scale.realCm(Optics::focalLengths(m_lens).front);
     const bool finite = Optics::focalLengths(m_lens).finite;
     // The bounds of d > 2f, f < d < 2f, d < f, and the one region of a
     // diverging lens; a region outside the plotted range is hidden.
-    const double bounds[4][2] = {{2 * f, kDistanceRange}, {f, 2 * f}, {0, f}, {0, kDistanceRange}};
+    const double range = distanceRange();
+    const double bounds[4][2] = {{2 * f, range}, {f, 2 * f}, {0, f}, {0, range}};
     for (int i = 0; i < 4; ++i) {
         const bool wanted = finite && (i == 3 ? !converging : converging);
         const double from = std::max(0.0, bounds[i][0]);
-        const double to = std::min(kDistanceRange, bounds[i][1]);
+        const double to = std::min(range, bounds[i][1]);
         QAreaSeries* area = plot->regions[std::size_t(i)];
         const bool shown = wanted && to > from;
         area->setVisible(shown);
@@ -454,10 +455,12 @@ void GraphWindow::showCurves() {
             QList<QPointF> points;
             if (used) {
                 points.reserve(qsizetype(curves.branches[i].size()));
+                // The curves are sampled on the bench; the axes are real.
                 for (const Optics::CurvePoint& p : curves.branches[i])
-                    points.append(QPointF(
-                        p.d,
-                        imagePlot ? p.b : Optics::magnificationIn(notation(), p.magnification)));
+                    points.append(
+                        QPointF(m_scale.realOfBenchCm(p.d),
+                                imagePlot ? m_scale.realOfBenchCm(p.b)
+                                          : Optics::magnificationIn(notation(), p.magnification)));
             }
             series->replace(points);
         }
@@ -467,19 +470,20 @@ void GraphWindow::showCurves() {
             for (auto* marker : markers)
                 marker->setVisible(i == 0);
         }
-        const double yLimit = imagePlot ? kImageLimit : kMagnificationLimit;
-        const bool vertical = curves.finite && curves.front > 0 && curves.front < kDistanceRange;
+        const double yLimit = imagePlot ? imageLimit() : kMagnificationLimit;
+        const double front = m_scale.realOfBenchCm(curves.front);
+        const double back = m_scale.realOfBenchCm(curves.back);
+        const bool vertical = curves.finite && front > 0 && front < distanceRange();
         plot->vertical->setVisible(vertical);
         plot->vertical->replace(
-            vertical ? QList<QPointF>{QPointF(curves.front, -yLimit), QPointF(curves.front, yLimit)}
+            vertical ? QList<QPointF>{QPointF(front, -yLimit), QPointF(front, yLimit)}
                      : QList<QPointF>{});
         if (plot->horizontal) {
-            const bool horizontal = curves.finite && std::fabs(curves.back) < kImageLimit;
+            const bool horizontal = curves.finite && std::fabs(back) < imageLimit();
             plot->horizontal->setVisible(horizontal);
             plot->horizontal->replace(
-                horizontal
-                    ? QList<QPointF>{QPointF(0, curves.back), QPointF(kDistanceRange, curves.back)}
-                    : QList<QPointF>{});
+                horizontal ? QList<QPointF>{QPointF(0, back), QPointF(distanceRange(), back)}
+                           : QList<QPointF>{});
         }
         showRegions(plot, yLimit);
         placeLabels(plot);
@@ -528,8 +532,27 @@ void GraphWindow::showRecorded() {
     m_gamma.recorded->replace(magnifications);
 }
 
-void GraphWindow::follow(const Optics::Lens& lens, bool objectShown, double objectX,
-                         double objectY) {
+double GraphWindow::distanceRange() const {
+    return m_scale.realOfBenchCm(kDistanceRange);
+}
+
+double GraphWindow::imageLimit() const {
+    return m_scale.realOfBenchCm(kImageLimit);
+}
+
+void GraphWindow::follow(const Optics::Lens& lens, Optics::Scale scale, bool objectShown,
+                         double objectX, double objectY) {
+    if (scale != m_scale) {
+        // The same curves on axes K times as long.
+        m_scale = scale;
+        m_curvesShown = false;
+        for (Plot* plot : {&m_b, &m_gamma}) {
+            plot->x->setRange(0, distanceRange());
+            if (plot == &m_b)
+                plot->y->setRange(-imageLimit(), imageLimit());
+            markAxes(plot);
+        }
+    }
     if (!m_curvesShown || !sameLens(lens, m_lens)) {
         m_lens = lens;
         m_curvesShown = true;
@@ -539,8 +562,8 @@ void GraphWindow::follow(const Optics::Lens& lens, bool objectShown, double obje
     if (objectShown) {
         const Optics::Image at = Optics::imageOf(lens, objectX, objectY);
         if (at.kind != Optics::ImageKind::None) {
-            const double d = at.d / Bench::kTwipsPerCm;
-            image.append(QPointF(d, at.b / Bench::kTwipsPerCm));
+            const double d = scale.realCm(at.d);
+            image.append(QPointF(d, scale.realCm(at.b)));
             magnification.append(QPointF(d, Optics::magnificationIn(notation(), at.magnification)));
         }
     }

@@ -52,7 +52,9 @@ public:
     // The lens and the object as they stand now. The curves are computed anew
     // only when the lens changed; the object's point moves every time.
     // `objectShown` is false while the bench shows no object.
-    void follow(const Optics::Lens& lens, bool objectShown, double objectX, double objectY);
+    // Its lengths are real ones at the bench's scale.
+    void follow(const Optics::Lens& lens, Optics::Scale scale, bool objectShown, double objectX,
+                double objectY);
 
     // The main window's zoom, for a projector: the texts scale with it.
     void setZoom(double zoom);
@@ -124,6 +126,10 @@ private:
     QPushButton* m_detach;
     int m_hostGrownBy = 0; // pixels the main window widened to make room
     Optics::Lens m_lens;
+    Optics::Scale m_scale;
+    // The plotted range of d and of b, real centimetres at the scale.
+    double distanceRange() const;
+    double imageLimit() const;
     bool m_curvesShown = false;
     double m_zoom = 0;
     const GraphColours* m_colours = &GraphColours::classic();

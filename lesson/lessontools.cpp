@@ -50,8 +50,7 @@ LessonTools::LessonTools(Form1& window) : m_window(window) {
     // The speeds are also offered on the button's context menu.
     m_window.cmdMotion->setContextMenuPolicy(Qt::ActionsContextMenu);
     for (int i = 0; i < int(std::size(MotionDriver::kSpeeds)); ++i) {
-        auto* action = new QAction(tr("Скорость %1").arg(speedText(MotionDriver::kSpeeds[i])),
-                                   m_window.cmdMotion);
+        auto* action = new QAction(m_window.cmdMotion);
         QObject::connect(action, &QAction::triggered, action, [this, i] {
             m_motion->setSpeedIndex(i - 1);
             nextMotionSpeed();
@@ -86,10 +85,21 @@ bool LessonTools::motionRunning() const {
 
 void LessonTools::nextMotionSpeed() {
     m_motion->setSpeedIndex(m_motion->speedIndex() + 1);
+    showSpeeds();
+}
+
+void LessonTools::showSpeeds() {
+    // The object moves so many centimetres of the bench a second: real ones
+    // at the bench's scale.
+    const Optics::Scale scale = m_window.CurrentScale();
     m_window.cmdMotion->setToolTip(
         tr("Предмет движется к линзе и обратно (Ctrl+M); скорость %1, сменить: Ctrl+Shift+M")
-            .arg(speedText(m_motion->speed())));
+            .arg(speedText(scale.realOfBenchCm(m_motion->speed()))));
     m_window.cmdMotion->setAccessibleDescription(m_window.cmdMotion->toolTip());
+    const QList<QAction*> speeds = m_window.cmdMotion->actions();
+    for (int i = 0; i < int(speeds.size()) && i < int(std::size(MotionDriver::kSpeeds)); ++i)
+        speeds[i]->setText(
+            tr("Скорость %1").arg(speedText(scale.realOfBenchCm(MotionDriver::kSpeeds[i]))));
 }
 
 void LessonTools::toggleMotion() {
@@ -150,8 +160,8 @@ void LessonTools::record() {
         return;
     }
     if (GraphWindow* graph = openGraph())
-        graph->table()->addRow(
-            Measurements::measure(Optics::lensOf(m_window), m_window.ObjectX, m_window.ObjectY));
+        graph->table()->addRow(Measurements::measure(Optics::lensOf(m_window), m_window.ObjectX,
+                                                     m_window.ObjectY, m_window.CurrentScale()));
 }
 
 void LessonTools::follow() {
@@ -161,7 +171,7 @@ void LessonTools::follow() {
         return;
     m_graph->setSafePalette(m_window.SafePalette);
     m_graph->setNotation(m_window.CurrentNotation());
-    m_graph->follow(Optics::lensOf(m_window),
+    m_graph->follow(Optics::lensOf(m_window), m_window.CurrentScale(),
                     m_window.SchemeView && m_window.ConstructionShown &&
                         Optics::objectOnBench(m_window),
                     m_window.ObjectX, m_window.ObjectY);

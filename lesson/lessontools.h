@@ -25,6 +25,8 @@ public:
     void stopMotion();
     bool motionRunning() const;
     void nextMotionSpeed();
+    // The speeds on the motion button's tooltip and menu, real at the scale.
+    void showSpeeds();
     void toggleGraph();
     void record();
     // The graph catches up with the bench; a redraw ends with it.

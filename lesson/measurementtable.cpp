@@ -86,7 +86,7 @@ MeasurementTable::MeasurementTable(QWidget* parent) : QWidget(parent) {
 Measurements::Row MeasurementTable::shownRow(const Measurements::Row& row) const {
     Measurements::Row shown = row;
     shown.magnification = Optics::magnificationIn(m_notation, row.magnification);
-    shown.dioptres = Optics::powerIn(m_notation, row.lens);
+    shown.dioptres = Optics::realDioptres(Optics::powerIn(m_notation, row.lens), row.scale);
     return shown;
 }
 

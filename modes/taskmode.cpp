@@ -377,8 +377,10 @@ void TaskMode::wordVerdict(const Tasks::Task& task) {
     const int number = m_session.index + 1;
     const int count = int(m_session.tasks.size());
     const Tasks::Verdict& verdict = m_session.verdict;
-    const QString tolerance = centimetres(Tasks::kToleranceCm);
-    const QString off = centimetres(verdict.offCm);
+    // The judge measures on the bench; the pupil reads real centimetres.
+    const Optics::Scale scale = window().CurrentScale();
+    const QString tolerance = centimetres(scale.realOfBenchCm(Tasks::kToleranceCm));
+    const QString off = centimetres(scale.realOfBenchCm(verdict.offCm));
     QString distance;
     if (!focusTask)
         distance = verdict.counted

@@ -53,6 +53,24 @@ double dioptres(double P) {
     return hasPower(P) ? P * Bench::kDioptresPerReciprocalTwip : 0.0;
 }
 
+Lens equalRadii(double n1, double N, double n2, double radius, bool biconvex) {
+    // Biconvex: the left surface curves about a centre to its right, the right
+    // one about a centre to its left; biconcave the other way round.
+    const double left = biconvex ? radius : -radius;
+    return {n1, N, n2, left, -left};
+}
+
+std::optional<double> equalRadiusFor(double front, double n1, double N, double n2, bool biconvex) {
+    constexpr double kUnit = 1;
+    const FocalLengths unit = focalLengths(equalRadii(n1, N, n2, kUnit, biconvex));
+    if (!unit.finite || !std::isfinite(front))
+        return std::nullopt;
+    const double radius = kUnit * front / unit.front;
+    if (!(radius > 0) || !std::isfinite(radius))
+        return std::nullopt;
+    return radius;
+}
+
 ThinLens thinLens(double f2, double n1, double n2, bool converging) {
     const double bend = (n1 > 0 && n2 > 0 && std::isfinite(n1 / n2)) ? n1 / n2 : 1;
     const double F2 = f2 * signOf(f2);

@@ -3,6 +3,8 @@
 
 #include "benchstate.h"
 
+#include <optional>
+
 // The thin lens between two media and the Gaussian image it forms: plain data
 // and free functions, the one place the bench's optics is computed. Lengths are
 // twips, powers reciprocal twips, light runs from left to right.
@@ -51,6 +53,15 @@ FocalLengths focalLengths(const Lens& lens);
 
 // The power in dioptres, zero where the lens has none.
 double dioptres(double P);
+
+// A lens whose two surfaces have the same radius magnitude, biconvex or
+// biconcave, between these media.
+Lens equalRadii(double n1, double N, double n2, double radius, bool biconvex);
+// The radius magnitude both surfaces of such a lens need for the front focal
+// length `front` (signed): none where no radius gives it, because the lens of
+// that shape has no power between these media or bends the other way. The
+// focal length grows in proportion to the radius.
+std::optional<double> equalRadiusFor(double front, double n1, double N, double n2, bool biconvex);
 
 // The lens as the construction measures it: F2 = |f'| is where rays parallel
 // to the axis meet (or seem to come from, for a diverging lens), F1 = |f| the

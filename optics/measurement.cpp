@@ -1,29 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "measurement.h"
 
-#include "bench.h"
-
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
 namespace Measurements {
 
-Row measure(const Optics::Lens& lens, double objectX, double objectY) {
+Row measure(const Optics::Lens& lens, double objectX, double objectY, Optics::Scale scale) {
     const Optics::Image image = Optics::imageOf(lens, objectX, objectY);
     const Optics::FocalLengths f = Optics::focalLengths(lens);
     Row row;
-    row.d = image.d / Bench::kTwipsPerCm;
+    row.d = scale.realCm(image.d);
     row.kind = image.kind;
     if (image.kind != Optics::ImageKind::None) {
-        row.b = image.b / Bench::kTwipsPerCm;
+        row.b = scale.realCm(image.b);
         row.magnification = image.magnification;
     }
     row.finite = f.finite;
-    row.front = f.front / Bench::kTwipsPerCm;
-    row.back = f.back / Bench::kTwipsPerCm;
-    row.dioptres = Optics::dioptres(Optics::power(lens));
+    row.front = scale.realCm(f.front);
+    row.back = scale.realCm(f.back);
+    row.dioptres = scale.dioptres(Optics::power(lens));
     row.lens = lens;
+    row.scale = scale;
     return row;
 }
 

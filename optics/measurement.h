@@ -2,6 +2,7 @@
 #pragma once
 
 #include "lens.h"
+#include "scale.h"
 
 #include <array>
 #include <string>
@@ -22,10 +23,12 @@ struct Row {
     double dioptres = 0;
     bool finite = false; // the focal lengths are finite
     Optics::Lens lens;   // the lens measured, for its power in any notation
+    Optics::Scale scale; // the bench's scale then
 };
 
-// The row for an object at (objectX, objectY) of picLeft before this lens.
-Row measure(const Optics::Lens& lens, double objectX, double objectY);
+// The row for an object at (objectX, objectY) of picLeft before this lens,
+// its lengths and power the real ones at the bench's scale.
+Row measure(const Optics::Lens& lens, double objectX, double objectY, Optics::Scale scale);
 
 // How numbers are written: the decimal mark of the language and a field
 // separator that differs from it (a semicolon where the mark is a comma).

@@ -47,8 +47,16 @@ QString Readout::centimetresOf(double cm) {
     return QCoreApplication::translate("Readout", "%1 см").arg(number(cm));
 }
 
-QString Readout::centimetres(double twips) {
-    return centimetresOf(twips / Bench::kTwipsPerCm);
+QString Readout::centimetres(double twips, Optics::Scale scale) {
+    return centimetresOf(scale.realCm(twips));
+}
+
+double Readout::dioptres(double power, Optics::Scale scale) {
+    return scale.dioptres(power);
+}
+
+QString Readout::scaleText(Optics::Scale scale) {
+    return QCoreApplication::translate("Readout", "Масштаб 1 : %1").arg(scale.factor());
 }
 
 QString Readout::typed(double value) {
@@ -104,21 +112,23 @@ QString named(const char* letter, const QString& value) {
 const QString kApart = QStringLiteral("   ");
 } // namespace
 
-QString Readout::focalLengths(Optics::Notation notation, const Optics::Lens& lens) {
+QString Readout::focalLengths(Optics::Notation notation, const Optics::Lens& lens,
+                              Optics::Scale scale) {
     const Optics::Letters& l = Optics::lettersOf(notation);
     const Optics::FocalLengths focal = Optics::focalLengths(lens);
     const QString infinity = QStringLiteral("∞");
-    const QString front = focal.finite ? centimetres(focal.front) : infinity;
-    const QString back = focal.finite ? centimetres(focal.back) : infinity;
+    const QString front = focal.finite ? centimetres(focal.front, scale) : infinity;
+    const QString back = focal.finite ? centimetres(focal.back, scale) : infinity;
     // In one medium the two are equal: a school book names one focal length.
     if (l.oneFocalLengthInOneMedium && Optics::oneMedium(lens))
         return named(l.focalLength, front);
     return named(l.focalLength, front) + kApart + named(l.backFocalLength, back);
 }
 
-QString Readout::power(Optics::Notation notation, const Optics::Lens& lens) {
+QString Readout::power(Optics::Notation notation, const Optics::Lens& lens, Optics::Scale scale) {
     return QCoreApplication::translate("Readout", "%1 = %2 дптр")
-        .arg(letter(Optics::lettersOf(notation).power), number(Optics::powerIn(notation, lens)));
+        .arg(letter(Optics::lettersOf(notation).power),
+             number(Optics::realDioptres(Optics::powerIn(notation, lens), scale)));
 }
 
 QString Readout::powerFormula(Optics::Notation notation, const Optics::Lens& lens) {
@@ -148,14 +158,16 @@ QString Readout::magnification(Optics::Notation notation, double value) {
     return number(Optics::magnificationIn(notation, value));
 }
 
-QString Readout::objectDistance(Optics::Notation notation, const Optics::Image& image) {
-    return named(Optics::lettersOf(notation).objectDistance, centimetres(image.d));
+QString Readout::objectDistance(Optics::Notation notation, const Optics::Image& image,
+                                Optics::Scale scale) {
+    return named(Optics::lettersOf(notation).objectDistance, centimetres(image.d, scale));
 }
 
-QString Readout::distances(Optics::Notation notation, const Optics::Image& image) {
+QString Readout::distances(Optics::Notation notation, const Optics::Image& image,
+                           Optics::Scale scale) {
     const Optics::Letters& l = Optics::lettersOf(notation);
-    return QStringList{objectDistance(notation, image),
-                       named(l.imageDistance, centimetres(image.b)),
+    return QStringList{objectDistance(notation, image, scale),
+                       named(l.imageDistance, centimetres(image.b, scale)),
                        named(l.magnification, magnification(notation, image.magnification))}
         .join(kApart);
 }
@@ -191,10 +203,6 @@ void showText(Label* label, const QString& text) {
         label->setAccessibleName(name);
 }
 
-QString centimetres(double twips) {
-    return Readout::centimetres(twips);
-}
-
 } // namespace
 
 void Form1::ShowReadouts() {
@@ -202,8 +210,10 @@ void Form1::ShowReadouts() {
     // they are taken as infinite.
     const Optics::Lens lens = Optics::lensOf(*this);
     const Optics::Notation notation = CurrentNotation();
-    showText(lblFocal, Readout::focalLengths(notation, lens));
-    showText(lblPower, Readout::power(notation, lens));
+    const Optics::Scale scale = CurrentScale();
+    const auto centimetres = [scale](double twips) { return Readout::centimetres(twips, scale); };
+    showText(lblFocal, Readout::focalLengths(notation, lens, scale));
+    showText(lblPower, Readout::power(notation, lens, scale));
     const QString formula = Readout::powerFormula(notation, lens);
     if (lblPower->toolTip() != formula)
         lblPower->setToolTip(formula);
@@ -226,11 +236,11 @@ void Form1::ShowReadouts() {
     }
     const Optics::Image image = Optics::imageOf(lens, ObjectX, ObjectY);
     if (image.kind == Optics::ImageKind::None) {
-        showText(lblDistances, Readout::objectDistance(notation, image));
+        showText(lblDistances, Readout::objectDistance(notation, image, scale));
         showText(lblImageKind, tr("изображения нет: предмет в фокальной плоскости"));
         return;
     }
-    showText(lblDistances, Readout::distances(notation, image));
+    showText(lblDistances, Readout::distances(notation, image, scale));
 
     QStringList kind{Readout::kindWords(image.kind == Optics::ImageKind::Real,
                                         image.magnification > 0,

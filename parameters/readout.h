@@ -3,6 +3,7 @@
 
 #include "lens.h"
 #include "notation.h"
+#include "scale.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -13,15 +14,23 @@
 // the graph. The language shown decides the decimal mark.
 namespace Readout {
 
+// Lengths are shown to hundredths of a centimetre.
+constexpr int kLengthDecimals = 2;
+
 // The language's numbers: its decimal mark, digits 0-9, no group separators.
 QLocale locale();
 
 // A length, power or magnification: two decimals (or as many as asked), a
 // true minus sign, none for a value that rounds to zero.
-QString number(double value, int decimals = 2);
+QString number(double value, int decimals = kLengthDecimals);
 
-// A length of the bench in centimetres, "2,65 см".
-QString centimetres(double twips);
+// A length of the bench as the real length it stands for at this scale, in
+// centimetres, "2,65 см": the one conversion of every length shown.
+QString centimetres(double twips, Optics::Scale scale);
+// A power of the bench in real dioptres at this scale.
+double dioptres(double power, Optics::Scale scale);
+// The scale in words, "Масштаб 1 : 5".
+QString scaleText(Optics::Scale scale);
 // A length already in centimetres.
 QString centimetresOf(double cm);
 
@@ -43,15 +52,15 @@ QString notationLetters(Optics::Notation notation);
 
 // The focal lengths in the notation's letters: "F = 10,00 см" in one medium
 // where the notation names one, otherwise the front and the back one.
-QString focalLengths(Optics::Notation notation, const Optics::Lens& lens);
+QString focalLengths(Optics::Notation notation, const Optics::Lens& lens, Optics::Scale scale);
 // "D = 38,02 дптр", the power as the notation defines it, and the formula it
 // is computed by, in words for the read-out's tooltip.
-QString power(Optics::Notation notation, const Optics::Lens& lens);
+QString power(Optics::Notation notation, const Optics::Lens& lens, Optics::Scale scale);
 QString powerFormula(Optics::Notation notation, const Optics::Lens& lens);
 // "d = 15,00 см   f = 30,00 см   Γ = 2,00"; the object's distance alone
 // where there is no image.
-QString distances(Optics::Notation notation, const Optics::Image& image);
-QString objectDistance(Optics::Notation notation, const Optics::Image& image);
+QString distances(Optics::Notation notation, const Optics::Image& image, Optics::Scale scale);
+QString objectDistance(Optics::Notation notation, const Optics::Image& image, Optics::Scale scale);
 // The magnification as the notation writes it.
 QString magnification(Optics::Notation notation, double magnification);
 // A column or axis title of a length, "d, см", and of the power, "D, дптр".

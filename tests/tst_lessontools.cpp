@@ -424,9 +424,10 @@ void TestLessonTools::csvText() {
     QFETCH(QString, header);
     QFETCH(QString, expected);
     // f = 8/3 cm: d = 8 cm gives b = 4 cm, Γ = -1/2, D = 37.5.
-    Measurements::Row real{8, 4, -0.5, Optics::ImageKind::Real, 8.0 / 3, 8.0 / 3, 37.5, true, {}};
-    Measurements::Row none{8.0 / 3, 0,    0, Optics::ImageKind::None, 8.0 / 3, 8.0 / 3,
-                           37.5,    true, {}};
+    Measurements::Row real{8,    4,  -0.5, Optics::ImageKind::Real, 8.0 / 3, 8.0 / 3, 37.5,
+                           true, {}, {}};
+    Measurements::Row none{8.0 / 3, 0,  0, Optics::ImageKind::None, 8.0 / 3, 8.0 / 3, 37.5,
+                           true,    {}, {}};
     std::vector<std::string> fields;
     for (const QString& field : header.split(QLatin1Char('|')))
         fields.push_back(field.toStdString());

@@ -109,9 +109,16 @@ void TestWorksheet::pages_data() {
     QTest::addColumn<double>("height");   // cm above the axis
     QTest::addColumn<bool>("real");
     QTest::addColumn<bool>("safePalette"); // "Палитра" on: other colours, the same print
-    QTest::newRow("water, real image") << 1.33 << 7.4 << 1.5 << true << false;
-    QTest::newRow("air, virtual image") << 1.0 << 1.5 << 1.0 << false << false;
-    QTest::newRow("air, virtual image, safe palette") << 1.0 << 1.5 << 1.0 << false << true;
+    QTest::addColumn<double>("N");
+    QTest::addColumn<double>("R"); // both radii, cm
+    QTest::addColumn<int>("k");    // the scale 1 : k: lengths above are real, k times the sheet's
+    QTest::newRow("water, real image") << 1.33 << 7.4 << 1.5 << true << false << 1.64 << 3.0 << 1;
+    QTest::newRow("air, virtual image") << 1.0 << 1.5 << 1.0 << false << false << 1.64 << 3.0 << 1;
+    QTest::newRow("air, virtual image, safe palette")
+        << 1.0 << 1.5 << 1.0 << false << true << 1.64 << 3.0 << 1;
+    // The school problem F = 10 см, d = 15 см at 1 : 5.
+    QTest::newRow("1 : 5, F = 10, d = 15")
+        << 1.0 << 15.0 << 5.0 << true << false << 2.0 << 20.0 << 5;
 }
 
 void TestWorksheet::pages() {
@@ -120,10 +127,13 @@ void TestWorksheet::pages() {
     QFETCH(double, height);
     QFETCH(bool, real);
     QFETCH(bool, safePalette);
-    // A biconvex lens N = 1,64 of radii 3 cm, air on the right. Thin lens between
-    // two media: P = (N - n1)/R + (N - n2)/R, f = n1/P, f' = n2/P, and the image
-    // at b = f' d / (d - f), magnified -(n1 b)/(n2 d).
-    const double N = 1.64, n2 = 1, R = 3;
+    QFETCH(double, N);
+    QFETCH(double, R);
+    QFETCH(int, k);
+    // A biconvex lens, air on the right. Thin lens between two media: P = (N -
+    // n1)/R + (N - n2)/R, f = n1/P, f' = n2/P, and the image at b = f' d / (d -
+    // f), magnified -(n1 b)/(n2 d); real lengths, k times those on the sheet.
+    const double n2 = 1;
     const double P = (N - n1) / R + (N - n2) / R;
     const double f = n1 / P, fb = n2 / P;
     const double b = fb * distance / (distance - f);
@@ -140,6 +150,7 @@ void TestWorksheet::pages() {
     setup.objectDistance = distance;
     setup.objectHeight = height;
     setup.layers.safePalette = safePalette;
+    setup.scale = *Optics::Scale::of(k);
     auto w = TestSupport::startWindow();
     w->File().apply(setup);
     QTemporaryDir dir;
@@ -164,6 +175,7 @@ void TestWorksheet::pages() {
                                             .replace(QLatin1Char('-'), QChar(0x2212)))),
              qPrintable(solution));
     QVERIFY(solution.contains(real ? QStringLiteral("действительное") : QStringLiteral("мнимое")));
+    QVERIFY2(task.contains(QStringLiteral("Масштаб 1 : %1").arg(k)), qPrintable(task));
 
     // True scale: the front focus F and the back focus F′ stand f + f' apart,
     // within 1 %.
@@ -177,22 +189,22 @@ void TestWorksheet::pages() {
             marks << word;
     QCOMPARE(marks.size(), 2);
     const double apart = std::fabs(marks[1].x() - marks[0].x());
-    const double expected = (f + fb) * kPointsPerCm;
+    const double expected = (f + fb) / k * kPointsPerCm;
     QVERIFY2(std::fabs(apart - expected) < 0.01 * expected,
              qPrintable(QStringLiteral("%1 pt, expected %2").arg(apart).arg(expected)));
-    const double lensX = std::min(marks[0].x(), marks[1].x()) + f * kPointsPerCm;
+    const double lensX = std::min(marks[0].x(), marks[1].x()) + f / k * kPointsPerCm;
 
     // The axis: the dark row under the point halfway between the left F and the lens.
     const QImage first = pageImage(pdf, 1, dir.filePath(QStringLiteral("p1")));
     const QImage second = pageImage(pdf, 2, dir.filePath(QStringLiteral("p2")));
     QVERIFY(!first.isNull() && !second.isNull());
-    const int probeX = int(lensX - f * kPointsPerCm / 2);
+    const int probeX = int(lensX - f / k * kPointsPerCm / 2);
     int axisY = -1;
     for (int y = int(marks[0].y()); y > int(marks[0].y()) - 40 && axisY < 0; --y)
         if (qGray(first.pixel(probeX, y)) < 128)
             axisY = y;
     QVERIFY(axisY > 0);
-    const QPointF image(lensX + b * kPointsPerCm, axisY - heightOfImage * kPointsPerCm);
+    const QPointF image(lensX + b / k * kPointsPerCm, axisY - heightOfImage / k * kPointsPerCm);
     QVERIFY2(inkNear(second, image),
              qPrintable(QStringLiteral("no ink at %1, %2").arg(image.x()).arg(image.y())));
     QVERIFY2(!inkNear(first, image), "page 1 shows the image");

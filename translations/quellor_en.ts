@@ -120,10 +120,6 @@
         <translation>Tab, Enter</translation>
     </message>
     <message>
-        <source>на показателе преломления или радиусе — ввести точное значение; Enter — принять, Esc — отменить</source>
-        <translation>on an index or radius: type an exact value; Enter takes it, Esc cancels</translation>
-    </message>
-    <message>
         <source>Tab, пробел</source>
         <translation>Tab, Space</translation>
     </message>
@@ -132,8 +128,27 @@
         <translation>move to the next control, press a button</translation>
     </message>
     <message>
+        <source>масштаб 1 : 1, 1 : 2, 1 : 5, 1 : 10: сантиметр скамьи изображает 1, 2, 5 или 10 см</source>
+        <translation>scale 1 : 1, 1 : 2, 1 : 5, 1 : 10: a centimetre of the bench stands for 1, 2, 5 or 10 cm</translation>
+    </message>
+    <message>
+        <source>на показателе преломления, радиусе или фокусном расстоянии — ввести точное значение; Enter — принять, Esc — отменить</source>
+        <translation>on a refractive index, radius or focal length: type an exact value; Enter takes it, Esc cancels</translation>
+    </message>
+    <message>
         <source>обозначения: российский учебник (d, f, F), английский (u, v, f), со знаками (d, b, f)</source>
         <translation>notation: Russian school (d, f, F), UK school (u, v, f), signed (d, b, f)</translation>
+    </message>
+</context>
+<context>
+    <name>BenchScale</name>
+    <message>
+        <source>1 : %1</source>
+        <translation>1 : %1</translation>
+    </message>
+    <message>
+        <source>%1: 1 см скамьи изображает %2 см (щелчок или Ctrl+Shift+D — следующий; все — в меню кнопки)</source>
+        <translation>%1: 1 cm of the bench stands for %2 cm (a click or Ctrl+Shift+D: the next; all on the button&apos;s menu)</translation>
     </message>
 </context>
 <context>
@@ -639,6 +654,26 @@
         <translation>The magnification %1 = −(n1·%2)/(n2·%3) carries a sign: positive for an upright image, negative for an inverted one.</translation>
     </message>
     <message>
+        <source>от %1 до %2</source>
+        <translation>from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Щёлкните или нажмите Enter, чтобы ввести фокусное расстояние: обе поверхности получат равные радиусы, показатели преломления останутся (при разных средах — переднее фокусное расстояние)</source>
+        <translation>Click or press Enter to type a focal length: both surfaces get equal radii, the refractive indices stay (with different media, the front focal length)</translation>
+    </message>
+    <message>
+        <source>При этих показателях преломления линза не преломляет лучи: фокусное расстояние бесконечно</source>
+        <translation>With these refractive indices the lens does not refract: the focal length is infinite</translation>
+    </message>
+    <message>
+        <source>Фокусное расстояние при этих показателях преломления: %1 см</source>
+        <translation>Focal length with these refractive indices: %1 cm</translation>
+    </message>
+    <message>
+        <source> или </source>
+        <translation> or </translation>
+    </message>
+    <message>
         <source>Среды по сторонам линзы могут быть разными (например, вода слева и воздух справа). Тогда у линзы два фокусных расстояния: переднее %1 = n1/P и заднее %2 = n2/P, где P — оптическая сила, и изображение находится из n1/%3 + n2/%4 = P, то есть %1/%3 + %2/%4 = 1; оптическая сила %5 = n1/%1 = n2/%2. В одной среде %1 = %2.</source>
         <translation>The media on the two sides may differ (water on the left, air on the right). The lens then has two focal lengths: the front one %1 = n1/P and the back one %2 = n2/P, P being its power, and the image follows from n1/%3 + n2/%4 = P, that is %1/%3 + %2/%4 = 1; the power is %5 = n1/%1 = n2/%2. In one medium %1 = %2.</translation>
     </message>
@@ -1003,6 +1038,10 @@
         <translation>%1, cm</translation>
     </message>
     <message>
+        <source>Масштаб 1 : %1</source>
+        <translation>Scale 1 : %1</translation>
+    </message>
+    <message>
         <source>%1, дптр</source>
         <translation>%1, dpt</translation>
     </message>
@@ -1180,6 +1219,14 @@
         <translation>the field “tasks.level” must be &quot;equal&quot;, &quot;two&quot; or &quot;mixed&quot;</translation>
     </message>
     <message>
+        <source>%1 или %2</source>
+        <translation>%1 or %2</translation>
+    </message>
+    <message>
+        <source>поле «scale» должно быть одним из чисел %1 (масштаб 1 : K)</source>
+        <translation>the field “scale” must be one of %1 (scale 1 : K)</translation>
+    </message>
+    <message>
         <source>поле «notation» должно быть &quot;%1&quot;, &quot;%2&quot; или &quot;%3&quot;</source>
         <translation>the field “notation” must be &quot;%1&quot;, &quot;%2&quot; or &quot;%3&quot;</translation>
     </message>
@@ -1326,10 +1373,6 @@
         <translation>Solid lines: rays and the real image; dashed: rays extended backwards and the virtual image.</translation>
     </message>
     <message>
-        <source>Масштаб 1 : 1 (1 см на листе — 1 см скамьи).</source>
-        <translation>Scale 1 : 1 (1 cm on the sheet is 1 cm of the bench).</translation>
-    </message>
-    <message>
         <source>Рабочий лист</source>
         <translation>Worksheet</translation>
     </message>
@@ -1340,6 +1383,10 @@
     <message>
         <source>не удалось нарисовать рабочий лист</source>
         <translation>the worksheet could not be drawn</translation>
+    </message>
+    <message>
+        <source>%1 (1 см на листе — %2 см).</source>
+        <translation>%1 (1 cm on the sheet is %2 cm).</translation>
     </message>
 </context>
 </TS>

@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!within(index, SetupFile::leastIndex(), SetupFile::greatestIndex()))
             fault("accepted an index out of range");
     for (double radius : {s.leftRadius, s.rightRadius})
-        if (!within(radius, SetupFile::leastRadius(), SetupFile::greatestRadius()))
+        if (!within(radius, SetupFile::leastRadius(s.scale), SetupFile::greatestRadius(s.scale)))
             fault("accepted a radius out of range");
     const SetupFile::Result again = SetupFile::parse(SetupFile::write(s));
     if (!again.setup || !(*again.setup == s))
