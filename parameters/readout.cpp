@@ -57,6 +57,12 @@ QString Readout::typed(double value) {
     return digits.replace(QLatin1Char('.'), locale().decimalPoint());
 }
 
+QString Readout::answerNumbers(const Optics::Image& image, const Optics::FocalLengths& focal) {
+    return QCoreApplication::translate("Readout", "d = %1   b = %2   f = %3   f′ = %4   Γ = %5")
+        .arg(centimetres(image.d), centimetres(image.b), centimetres(focal.front),
+             centimetres(focal.back), number(image.magnification));
+}
+
 QString Readout::kindWords(bool real, bool upright, Optics::Size size) {
     return QStringList{real ? QCoreApplication::translate("Readout", "действительное")
                             : QCoreApplication::translate("Readout", "мнимое"),

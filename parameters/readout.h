@@ -28,6 +28,11 @@ QString centimetresOf(double cm);
 // significant digits, with the language's decimal mark.
 QString typed(double value);
 
+// The numbers of an answer in the read-outs' letters and format: the object's
+// and the image's distances, the front and back focal lengths and the
+// magnification, "d = 7,40 см   b = 12,33 см   f = 4,63 см   f′ = 4,63 см   Γ = −1,67".
+QString answerNumbers(const Optics::Image& image, const Optics::FocalLengths& focal);
+
 // The kind of an image in words, "действительное, перевёрнутое, уменьшенное".
 QString kindWords(bool real, bool upright, Optics::Size size);
 } // namespace Readout

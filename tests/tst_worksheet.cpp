@@ -7,6 +7,7 @@
 #include "setupfile.h"
 #include "testsupport.h"
 
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
@@ -93,6 +94,15 @@ ImageLine imageLine(const QImage& page, int x, int fromY, int toY) {
         line.darkest = darkness[darkness.size() / 2];
     return line;
 }
+// A page's text names the object AB, its image A′B′ and the optical centre O.
+// Names standing close on paper may run together in the extracted text ("B F"
+// as "BF"), so the Latin letters are counted: no other text of a page has
+// them.
+bool namesTheFigure(const QString& text) {
+    const auto count = [&](const char* name) { return text.count(QString::fromUtf8(name)); };
+    return count("A\u2032") >= 1 && count("B\u2032") >= 1 && count("A") > count("A\u2032") &&
+           count("B") > count("B\u2032") && count("O") >= 1;
+}
 } // namespace
 
 class TestWorksheet : public QObject {
@@ -101,6 +111,8 @@ class TestWorksheet : public QObject {
 private slots:
     void pages_data();
     void pages();
+    void variants_data();
+    void variants();
 };
 
 void TestWorksheet::pages_data() {
@@ -163,6 +175,8 @@ void TestWorksheet::pages() {
                                             .replace(QLatin1Char('-'), QChar(0x2212)))),
              qPrintable(solution));
     QVERIFY(solution.contains(real ? QStringLiteral("действительное") : QStringLiteral("мнимое")));
+    // The textbook figure: the points named as the labels layer names them.
+    QVERIFY2(namesTheFigure(solution), qPrintable(solution));
 
     // True scale: the front focus F and the back focus F′ stand f + f' apart,
     // within 1 %.
@@ -189,6 +203,15 @@ void TestWorksheet::pages() {
     QVERIFY2(inkNear(second, image),
              qPrintable(QStringLiteral("no ink at %1, %2").arg(image.x()).arg(image.y())));
     QVERIFY2(!inkNear(first, image), "page 1 shows the image");
+    // The third ray: from the object through the front focus F, or for an
+    // object inside F along the line from F through it, up to the lens.
+    // Halfway from the nearer of the two to the lens it stands at height
+    // h (x + f) / (f - d), x from the lens.
+    const double along = -std::min(distance, f) / 2;
+    const QPointF thirdRay(lensX + along * kPointsPerCm,
+                           axisY - height * (along + f) / (f - distance) * kPointsPerCm);
+    QVERIFY2(inkNear(second, thirdRay),
+             qPrintable(QStringLiteral("no ray at %1, %2").arg(thirdRay.x()).arg(thirdRay.y())));
 
     // The image line, from the axis to the image point: a real one solid
     // black, a virtual one dashed grey, as the page's legend says.
@@ -198,6 +221,90 @@ void TestWorksheet::pages() {
     QCOMPARE(line.gaps > 0, !real);
     QVERIFY2(real ? line.darkest < kBlackBelow : line.darkest >= kGreyFrom,
              qPrintable(QString::number(line.darkest)));
+}
+
+// Variants for a class from the command line: the same seed gives the same
+// file byte for byte, another seed another; each variant's pages name it, its
+// series and hold the line for the pupil's name; the key's numbers obey the
+// thin-lens law f/d + f'/b = 1 with the magnification -(f b)/(f' d), and its
+// figures name their points.
+void TestWorksheet::variants_data() {
+    QTest::addColumn<int>("variants");
+    QTest::addColumn<int>("perSheet");
+    QTest::addColumn<QString>("level");
+    QTest::addColumn<double>("tolerance"); // the law, from numbers printed to 0.01 cm
+    QTest::newRow("three variants of two, equal media")
+        << 3 << 2 << QStringLiteral("equal") << 0.02;
+    QTest::newRow("two variants of four, two media") << 2 << 4 << QStringLiteral("two") << 0.02;
+}
+
+void TestWorksheet::variants() {
+    QFETCH(int, variants);
+    QFETCH(int, perSheet);
+    QFETCH(QString, level);
+    QFETCH(double, tolerance);
+    QTemporaryDir dir;
+    const auto sheets = [&](const QString& seed, const QString& name) {
+        const QString pdf = dir.filePath(name);
+        QProcess program;
+        program.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+        program.start(QStringLiteral(QUELLOR_PROGRAM),
+                      {QStringLiteral("--worksheet"), pdf, QStringLiteral("--tasks"), seed,
+                       QStringLiteral("--variants"), QString::number(variants),
+                       QStringLiteral("--per-sheet"), QString::number(perSheet),
+                       QStringLiteral("--level"), level});
+        program.waitForFinished(120000);
+        QFile file(pdf);
+        file.open(QIODevice::ReadOnly);
+        return std::make_pair(pdf, file.readAll());
+    };
+    const auto [pdf, bytes] = sheets(QStringLiteral("7"), QStringLiteral("a.pdf"));
+    QVERIFY(bytes.startsWith("%PDF"));
+    QCOMPARE(sheets(QStringLiteral("7"), QStringLiteral("b.pdf")).second, bytes);
+    QVERIFY(sheets(QStringLiteral("8"), QStringLiteral("c.pdf")).second != bytes);
+
+    const QStringList pages =
+        run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).split(QLatin1Char('\f'));
+    const int sheetPages = variants * perSheet;
+    QVERIFY2(pages.size() >= 2 * sheetPages, qPrintable(QString::number(pages.size())));
+    QStringList lensesOf(variants);
+    for (int page = 0; page < sheetPages; ++page) {
+        const int variant = page / perSheet + 1;
+        const QString& text = pages[page];
+        QVERIFY2(text.contains(QStringLiteral("Вариант %1.").arg(variant)), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("Фамилия, имя, класс")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("Серия %1").arg(7 + variant - 1)), qPrintable(text));
+        QVERIFY2(!text.contains(QStringLiteral("Γ")), qPrintable(text));
+        const QRegularExpressionMatch lens =
+            QRegularExpression(QStringLiteral("Линза:[^\\n]*")).match(text);
+        lensesOf[variant - 1] += lens.captured(0) + QLatin1Char('\n');
+    }
+    for (int v = 1; v < variants; ++v)
+        QVERIFY2(lensesOf[v] != lensesOf[0], qPrintable(lensesOf[v]));
+
+    const QRegularExpression numbers(QStringLiteral(
+        "d = ([−0-9,]+) см\\s+b = ([−0-9,]+) см\\s+f = ([−0-9,]+) см\\s+f′ = ([−0-9,]+) "
+        "см\\s+Γ = ([−0-9,]+)"));
+    const auto value = [](QString text) {
+        return text.replace(QLatin1Char(','), QLatin1Char('.'))
+            .replace(QChar(0x2212), QLatin1Char('-'))
+            .toDouble();
+    };
+    for (int page = sheetPages; page < 2 * sheetPages; ++page) {
+        const QString& text = pages[page];
+        const int variant = (page - sheetPages) / perSheet + 1;
+        QVERIFY2(text.contains(QStringLiteral("Ответы. Вариант %1.").arg(variant)),
+                 qPrintable(text));
+        const QRegularExpressionMatch m = numbers.match(text);
+        QVERIFY2(m.hasMatch(), qPrintable(text));
+        const double d = value(m.captured(1)), b = value(m.captured(2)), f = value(m.captured(3)),
+                     fBack = value(m.captured(4)), gamma = value(m.captured(5));
+        QVERIFY2(std::fabs(f / d + fBack / b - 1) < tolerance, qPrintable(m.captured(0)));
+        QVERIFY2(std::fabs(gamma + f * b / (fBack * d)) <
+                     tolerance * std::max(1.0, std::fabs(gamma)),
+                 qPrintable(m.captured(0)));
+        QVERIFY2(namesTheFigure(text), qPrintable(text));
+    }
 }
 
 QTEST_MAIN(TestWorksheet)
