@@ -29,7 +29,7 @@ const std::vector<ActionRow>& actionRows() {
         {Action::Print,
          {QKeySequence::Print},
          nullptr,
-         QT_TRANSLATE_NOOP("Actions", "напечатать рабочий лист: задание без ответа и решение")},
+         QT_TRANSLATE_NOOP("Actions", "рабочие листы: по скамье или варианты с ответами")},
         {Action::CopyPicture,
          {QKeySequence::Copy},
          nullptr,

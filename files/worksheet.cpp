@@ -12,6 +12,7 @@
 #include "form1.h"
 
 #include "bench.h"
+#include "classsetdialog.h"
 #include "label.h"
 #include "lens.h"
 #include "messages.h"
@@ -19,16 +20,20 @@
 #include "picturebox.h"
 #include "readout.h"
 #include "safewrite.h"
+#include "savename.h"
 #include "textmark.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <algorithm>
 #include <cmath>
 
@@ -458,9 +463,36 @@ bool fillWorksheet(Worksheets::Pages& pages, Form1& w) {
 }
 } // namespace
 
+// Ctrl+P: the bench's own worksheet or variants for a class, printed or
+// saved as PDF.
 void Form1::PrintWorksheet() {
     if (!Messages::roomFor(this, Worksheet::tr("Рабочий лист")))
         return;
+    ClassSetDialog choice(*this);
+    if (choice.exec() != QDialog::Accepted)
+        return;
+    const bool variants = choice.variantsChosen();
+    const ClassSet set = choice.classSet();
+    if (choice.toPdf()) {
+        const QString title = Worksheet::tr("Сохранить рабочие листы");
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        const QString typed = QFileDialog::getSaveFileName(
+            this, title, QDir(folder).filePath(Worksheet::tr("рабочий лист.pdf")),
+            Worksheet::tr("Документ PDF (*.pdf)"));
+        const QString path = typed.isEmpty()
+                                 ? QString()
+                                 : SaveName::decide(this, title, typed, QStringLiteral("pdf"));
+        if (path.isEmpty())
+            return; // cancelled: nothing is written
+        QString why;
+        if (!(variants ? set.write(*this, path, &why) : WriteWorksheet(path, &why)))
+            Messages::tell(this, Worksheet::tr("Рабочие листы не сохранены"), why);
+        return;
+    }
+    if (variants) {
+        set.print(*this);
+        return;
+    }
     QPrinter printer(QPrinter::HighResolution);
     prepare(&printer);
     printer.setFullPage(true);

@@ -2,17 +2,23 @@
 // The worksheet as a PDF: page 1 the task without construction or image,
 // page 2 the image where the optics puts it, both at true centimetres. Read
 // back with poppler's pdftotext and pdftoppm, as a user's viewer sees it.
+#include "classset.h"
 #include "form1.h"
 #include "lessonfile.h"
 #include "setupfile.h"
 #include "testsupport.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QFileDialog>
 #include <QImage>
+#include <QLabel>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -103,6 +109,20 @@ bool namesTheFigure(const QString& text) {
     return count("A\u2032") >= 1 && count("B\u2032") >= 1 && count("A") > count("A\u2032") &&
            count("B") > count("B\u2032") && count("O") >= 1;
 }
+// A click at the middle of a control, delivered to whatever lies at that
+// point of its window, as a user's click.
+void clickOn(QWidget* control) {
+    QWidget* window = control->window();
+    TestSupport::clickAt(window, control->mapTo(window, control->rect().center()));
+}
+
+// A control of a dialog by the words a user reads on it or beside it.
+template <typename Control> Control* shown(QWidget* dialog, const QString& words) {
+    for (auto* control : dialog->findChildren<Control*>())
+        if (control->text() == words && control->isVisible())
+            return control;
+    return nullptr;
+}
 } // namespace
 
 class TestWorksheet : public QObject {
@@ -113,6 +133,8 @@ private slots:
     void pages();
     void variants_data();
     void variants();
+    void variantsFromCtrlP_data();
+    void variantsFromCtrlP();
 };
 
 void TestWorksheet::pages_data() {
@@ -305,6 +327,61 @@ void TestWorksheet::variants() {
                  qPrintable(m.captured(0)));
         QVERIFY2(namesTheFigure(text), qPrintable(text));
     }
+}
+
+// Ctrl+P in the window: the dialog's choices, made with the mouse and the
+// keyboard, give the variants asked for, saved as PDF; the series offered is
+// one a teacher can dictate.
+void TestWorksheet::variantsFromCtrlP_data() {
+    QTest::addColumn<int>("variants");
+    QTest::addColumn<int>("perSheet");
+    QTest::newRow("two variants of three") << 2 << ClassSet::kDefaultTasks;
+}
+
+void TestWorksheet::variantsFromCtrlP() {
+    QFETCH(int, variants);
+    QFETCH(int, perSheet);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("класс.pdf"));
+    auto window = TestSupport::startWindow();
+    bool chosen = false, named = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+            files->selectFile(pdf);
+            named = true;
+            QMetaObject::invokeMethod(files, "accept");
+        } else if (modal && !chosen) {
+            chosen = true;
+            const QLabel* label = shown<QLabel>(modal, QStringLiteral("Вариантов:"));
+            QVERIFY(label && label->buddy());
+            clickOn(label->buddy());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(QApplication::focusWidget(), QString::number(variants));
+            QPushButton* save = shown<QPushButton>(modal, QStringLiteral("Сохранить PDF…"));
+            QVERIFY(save);
+            clickOn(save);
+        }
+    });
+    poll.start(20);
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
+    poll.stop();
+    QVERIFY(chosen && named);
+
+    const QStringList pages =
+        run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).split(QLatin1Char('\f'));
+    QVERIFY2(pages.size() >= 2 * variants * perSheet, qPrintable(pages.join(QLatin1Char('|'))));
+    QVERIFY(pages[(variants - 1) * perSheet].contains(QStringLiteral("Вариант %1.").arg(variants)));
+    QVERIFY(pages[variants * perSheet].contains(QStringLiteral("Ответы. Вариант 1.")));
+    const QRegularExpressionMatch series =
+        QRegularExpression(QStringLiteral("Серия ([0-9]+),")).match(pages[0]);
+    QVERIFY(series.hasMatch());
+    QVERIFY2(series.captured(1).size() <= 6, qPrintable(series.captured(1)));
+    // The bench is as it was.
+    QVERIFY(!window->ObjectPlaced);
 }
 
 QTEST_MAIN(TestWorksheet)

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>напечатать рабочий лист: задание без ответа и решение</source>
-        <translation>print a worksheet: the task without the answer, and the solution</translation>
+        <translation type="vanished">print a worksheet: the task without the answer, and the solution</translation>
     </message>
     <message>
         <source>копировать рисунок скамьи в буфер обмена</source>
@@ -131,6 +131,10 @@
         <source>перейти к следующему элементу, нажать кнопку</source>
         <translation>move to the next control, press a button</translation>
     </message>
+    <message>
+        <source>рабочие листы: по скамье или варианты с ответами</source>
+        <translation>worksheets: of the bench, or variants with answers</translation>
+    </message>
 </context>
 <context>
     <name>CheckResults</name>
@@ -228,6 +232,49 @@
     <message>
         <source>Варианты и ответы</source>
         <translation>Variants and answers</translation>
+    </message>
+</context>
+<context>
+    <name>ClassSetDialog</name>
+    <message>
+        <source>Рабочие листы</source>
+        <translation>Worksheets</translation>
+    </message>
+    <message>
+        <source>Лист по скамье: задание и решение</source>
+        <translation>Worksheet of the bench: task and solution</translation>
+    </message>
+    <message>
+        <source>Варианты задач для класса и ответы</source>
+        <translation>Variants of tasks for a class, with answers</translation>
+    </message>
+    <message>
+        <source>Серия:</source>
+        <translation>Series:</translation>
+    </message>
+    <message>
+        <source>Вариантов:</source>
+        <translation>Variants:</translation>
+    </message>
+    <message>
+        <source>Задач в варианте:</source>
+        <translation>Tasks in a variant:</translation>
+    </message>
+    <message>
+        <source>Уровень:</source>
+        <translation>Level:</translation>
+    </message>
+    <message>
+        <source>Печать…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Сохранить PDF…</source>
+        <translation>Save PDF…</translation>
+    </message>
+    <message>
+        <source>«%1» — не номер серии: нужно целое число от 0 до 18446744073709551615</source>
+        <translation>“%1” is no series number: a whole number from 0 to 18446744073709551615 is needed</translation>
     </message>
 </context>
 <context>
@@ -1429,6 +1476,22 @@
     <message>
         <source>Линза: N = %1, R = %2 (слева), R = %3 (справа)</source>
         <translation>Lens: N = %1, R = %2 (left), R = %3 (right)</translation>
+    </message>
+    <message>
+        <source>Сохранить рабочие листы</source>
+        <translation>Save the worksheets</translation>
+    </message>
+    <message>
+        <source>рабочий лист.pdf</source>
+        <translation>worksheet.pdf</translation>
+    </message>
+    <message>
+        <source>Документ PDF (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Рабочие листы не сохранены</source>
+        <translation>The worksheets were not saved</translation>
     </message>
 </context>
 </TS>
