@@ -34,6 +34,7 @@ enum class Action {
     Task,
     NextTask,
     TaskLevel,
+    Results,
     ZoomIn,
     ZoomOut,
     ZoomFit,

@@ -450,6 +450,7 @@ void Form1::createActions() {
     withButton(Action::Task, cmdTask, [this] { m_taskMode->toggle(); });
     withButton(Action::NextTask, cmdNextTask, [this] { m_taskMode->next(); });
     set.define(Action::TaskLevel, [this] { m_taskMode->nextLevel(); });
+    set.define(Action::Results, [this] { m_taskMode->showResults(); });
     set.define(Action::ZoomIn, [this] { ZoomIn(); });
     set.define(Action::ZoomOut, [this] { ZoomOut(); });
     set.define(Action::ZoomFit, [this] { ZoomToFit(); });

@@ -7,6 +7,15 @@ namespace {
 constexpr double kMillisecondsPerSecond = 1000;
 }
 
+void ResultSheet::setName(const QString& name) {
+    // A name corrected letter by letter follows on the answers it names.
+    const std::string before = m_name.toStdString();
+    m_name = name;
+    for (Tasks::Answer& answer : m_answers)
+        if (answer.name.empty() || answer.name == before)
+            answer.name = name.toStdString();
+}
+
 QString ResultSheet::record(std::uint64_t series, Tasks::Level level, int task, double clickX,
                             double clickY, int scoreBefore) {
     const double seconds =

@@ -11,7 +11,9 @@
 // each took, and added to a results file as they are given when one is named.
 class ResultSheet {
 public:
-    void setName(const QString& name) { m_name = name; }
+    // The name, which also names the answers given without one or under the
+    // name it replaces.
+    void setName(const QString& name);
     QString name() const { return m_name; }
     void setFile(const QString& path) { m_file = path; }
     QString file() const { return m_file; }

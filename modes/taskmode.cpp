@@ -16,6 +16,7 @@
 #include "messages.h"
 #include "picturebox.h"
 #include "readout.h"
+#include "resultsheetdialog.h"
 #include "shape.h"
 
 #include <QAction>
@@ -97,6 +98,10 @@ void TaskMode::setUp() {
                          [this, level] { start(freshSeed(), level); });
         w.cmdNextTask->addAction(action);
     }
+    // And the result sheet, for the mouse.
+    auto* results = new QAction(tr("Результаты…"), w.cmdNextTask);
+    QObject::connect(results, &QAction::triggered, w.cmdNextTask, [this] { showResults(); });
+    w.cmdNextTask->addAction(results);
     m_lines = w.TaskLines();
 }
 
@@ -121,6 +126,7 @@ bool TaskMode::allows(Action action) const {
     case Action::Task:
     case Action::NextTask:
     case Action::TaskLevel:
+    case Action::Results:
     case Action::Leave:
     case Action::Help:
     case Action::Palette:
@@ -235,6 +241,11 @@ void TaskMode::nextLevel() {
                                   ? Tasks::Level::Mixed
                                   : Tasks::Level::EqualMedia;
     start(active() ? m_session.seed : freshSeed(), next);
+}
+
+void TaskMode::showResults() {
+    ResultSheetDialog sheet(&window(), m_results);
+    sheet.exec();
 }
 
 void TaskMode::check(double benchX, double benchY) {

@@ -42,6 +42,8 @@ public:
     void stop();
     void next();
     void nextLevel();
+    // The result sheet of the answers given in this window.
+    void showResults();
     // The pupil's answer, in bench twips (the left area's, continued right).
     void check(double benchX, double benchY);
 

@@ -14,13 +14,18 @@
 #include "taskmode.h"
 #include "testsupport.h"
 
+#include "resultsfile.h"
 #include <QAction>
 #include <QApplication>
+#include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -162,6 +167,8 @@ private slots:
     void shortSeedOffered();
     void resultsRejudged_data();
     void resultsRejudged();
+    void resultSheetSaved_data();
+    void resultSheetSaved();
 };
 
 void TestTasks::seriesSolvable_data() {
@@ -769,6 +776,85 @@ void TestTasks::resultsRejudged() {
     QCOMPARE(match.captured(1).contains(QLatin1Char('!')), !said.isEmpty());
     if (!said.isEmpty())
         QVERIFY2(out.contains(said), qPrintable(out));
+}
+
+// The result sheet (Ctrl+Shift+R): the name typed there names the answers
+// given, and "Сохранить CSV…" writes them as a results file the program reads
+// back, each verdict as the pupil saw it.
+void TestTasks::resultSheetSaved_data() {
+    QTest::addColumn<int>("answers");
+    QTest::newRow("two answers, the first right") << 2;
+}
+
+void TestTasks::resultSheetSaved() {
+    QFETCH(int, answers);
+    QTemporaryDir dir;
+    const QString csv = dir.filePath(QStringLiteral("sheet.csv"));
+    const QString name = QStringLiteral("Petrov Ilya 9B"); // typed key by key
+    auto window = TestSupport::startWindow();
+    window->TaskSeries().start(77, Tasks::Level::EqualMedia);
+    std::vector<bool> seen;
+    for (int i = 0; i < answers; ++i) {
+        // The first at the true point, the others at the far corner of the left area.
+        const Tasks::Task task = window->TaskSeries().session().tasks.at(std::size_t(i));
+        const Expected e = expectedOf(task);
+        const double x = i > 0                                 ? kMargin
+                         : task.kind == Tasks::Kind::FindImage ? e.x
+                                                               : kLens + e.fBack;
+        const double y = i > 0                                 ? kHeight - kMargin
+                         : task.kind == Tasks::Kind::FindImage ? e.y
+                                                               : kAxis;
+        PictureBox* area = x > kLens ? window->picRigth : window->picLeft;
+        TestSupport::clickAt(
+            window.get(),
+            area->mapTo(window.get(), TestSupport::pixelOf(area, x > kLens ? x - kLens : x, y)));
+        seen.push_back(window->TaskSeries().session().verdict.counted);
+        keyToWindow(window.get(), Qt::Key_N, Qt::ControlModifier, "n");
+    }
+    bool typed = false, named = false;
+    // The file dialog opens within the sheet's click: a timer of its own.
+    QTimer files;
+    QObject::connect(&files, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            dialog->selectFile(csv);
+            named = true;
+            QMetaObject::invokeMethod(dialog, "accept");
+        }
+    });
+    QTimer sheet;
+    QObject::connect(&sheet, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || typed)
+            return;
+        typed = true;
+        for (QLabel* label : modal->findChildren<QLabel*>())
+            if (label->text() == QStringLiteral("Фамилия, имя, класс:") && label->buddy()) {
+                QWidget* field = label->buddy();
+                // The keys go where the click landed.
+                QWidget* clicked =
+                    TestSupport::clickAt(modal, field->mapTo(modal, field->rect().center()));
+                QTest::keyClicks(clicked, name);
+            }
+        for (QPushButton* button : modal->findChildren<QPushButton*>())
+            if (button->text() == QStringLiteral("Сохранить CSV…"))
+                TestSupport::clickAt(modal, button->mapTo(modal, button->rect().center()));
+        QMetaObject::invokeMethod(modal, "reject");
+    });
+    files.start(20);
+    sheet.start(20);
+    keyToWindow(window.get(), Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier, "r");
+    files.stop();
+    sheet.stop();
+    QVERIFY(typed && named);
+    const ResultsFile::Result read = ResultsFile::read(csv);
+    QVERIFY2(read.problem.isEmpty(), qPrintable(read.problem));
+    QCOMPARE(int(read.answers.size()), answers);
+    for (int i = 0; i < answers; ++i) {
+        QCOMPARE(QString::fromStdString(read.answers[std::size_t(i)].name), name);
+        QCOMPARE(read.answers[std::size_t(i)].task, i);
+        QCOMPARE(read.answers[std::size_t(i)].counted, bool(seen[std::size_t(i)]));
+    }
+    QVERIFY(seen.front());
 }
 
 QTEST_MAIN(TestTasks)

@@ -110,10 +110,10 @@ bool namesTheFigure(const QString& text) {
            count("B") > count("B\u2032") && count("O") >= 1;
 }
 // A click at the middle of a control, delivered to whatever lies at that
-// point of its window, as a user's click.
-void clickOn(QWidget* control) {
+// point of its window, as a user's click; what it landed on.
+QWidget* clickOn(QWidget* control) {
     QWidget* window = control->window();
-    TestSupport::clickAt(window, control->mapTo(window, control->rect().center()));
+    return TestSupport::clickAt(window, control->mapTo(window, control->rect().center()));
 }
 
 // A control of a dialog by the words a user reads on it or beside it.
@@ -356,9 +356,9 @@ void TestWorksheet::variantsFromCtrlP() {
             chosen = true;
             const QLabel* label = shown<QLabel>(modal, QStringLiteral("Вариантов:"));
             QVERIFY(label && label->buddy());
-            clickOn(label->buddy());
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClicks(QApplication::focusWidget(), QString::number(variants));
+            QWidget* clicked = clickOn(label->buddy()); // the keys go where it landed
+            QTest::keyClick(clicked, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(clicked, QString::number(variants));
             QPushButton* save = shown<QPushButton>(modal, QStringLiteral("Сохранить PDF…"));
             QVERIFY(save);
             clickOn(save);

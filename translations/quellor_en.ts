@@ -135,6 +135,10 @@
         <source>рабочие листы: по скамье или варианты с ответами</source>
         <translation>worksheets: of the bench, or variants with answers</translation>
     </message>
+    <message>
+        <source>результаты задач: имя, ответы, сохранить CSV или PDF</source>
+        <translation>task results: name, answers, save as CSV or PDF</translation>
+    </message>
 </context>
 <context>
     <name>CheckResults</name>
@@ -1133,6 +1137,89 @@
     </message>
 </context>
 <context>
+    <name>ResultSheetDialog</name>
+    <message>
+        <source>Результаты</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>Фамилия, имя, класс:</source>
+        <translation>Surname, name, class:</translation>
+    </message>
+    <message>
+        <source>Серия</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>Задача</source>
+        <translation>Task</translation>
+    </message>
+    <message>
+        <source>От верной точки</source>
+        <translation>From the true point</translation>
+    </message>
+    <message>
+        <source>Вердикт</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Время, с</source>
+        <translation>Time, s</translation>
+    </message>
+    <message>
+        <source>Сохранить CSV…</source>
+        <translation>Save CSV…</translation>
+    </message>
+    <message>
+        <source>Сохранить PDF…</source>
+        <translation>Save PDF…</translation>
+    </message>
+    <message>
+        <source>засчитано</source>
+        <translation>counted</translation>
+    </message>
+    <message>
+        <source>не засчитано</source>
+        <translation>not counted</translation>
+    </message>
+    <message>
+        <source>Засчитано %1 из %2</source>
+        <translation>Counted: %1 of %2</translation>
+    </message>
+    <message>
+        <source>Сохранить результаты</source>
+        <translation>Save the results</translation>
+    </message>
+    <message>
+        <source>результаты.csv</source>
+        <translation>results.csv</translation>
+    </message>
+    <message>
+        <source>Таблица CSV (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+    <message>
+        <source>Результаты не сохранены</source>
+        <translation>The results were not saved</translation>
+    </message>
+    <message>
+        <source>результаты.pdf</source>
+        <translation>results.pdf</translation>
+    </message>
+    <message>
+        <source>Документ PDF (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Результаты: %1</source>
+        <translation>Results: %1</translation>
+    </message>
+    <message>
+        <source>без имени</source>
+        <translation>no name</translation>
+    </message>
+</context>
+<context>
     <name>ResultsFile</name>
     <message>
         <source>файл слишком велик для файла результатов</source>
@@ -1429,6 +1516,10 @@
     <message>
         <source>Результаты</source>
         <translation>Results</translation>
+    </message>
+    <message>
+        <source>Результаты…</source>
+        <translation>Results…</translation>
     </message>
 </context>
 <context>
