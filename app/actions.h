@@ -36,6 +36,7 @@ enum class Action {
     NextTask,
     TaskLevel,
     Notation,
+    Results,
     ZoomIn,
     ZoomOut,
     ZoomFit,

@@ -461,6 +461,7 @@ void Form1::createActions() {
     withButton(Action::NextTask, cmdNextTask, [this] { m_taskMode->next(); });
     set.define(Action::TaskLevel, [this] { m_taskMode->nextLevel(); });
     withButton(Action::Notation, cmdNotation, [this] { NextNotation(); });
+    set.define(Action::Results, [this] { m_taskMode->showResults(); });
     set.define(Action::ZoomIn, [this] { ZoomIn(); });
     set.define(Action::ZoomOut, [this] { ZoomOut(); });
     set.define(Action::ZoomFit, [this] { ZoomToFit(); });

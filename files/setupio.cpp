@@ -44,7 +44,7 @@ QString LessonFile::path() const {
 Setup LessonFile::current() const {
     // While a task is set the lesson is the bench as it was before.
     if (m_window.TaskModeOn())
-        return m_window.TaskSeries().session().savedSetup;
+        return m_window.TaskSeries().session().before.setup;
     Setup setup;
     const Optics::Scale scale = m_window.CurrentScale();
     setup.scale = scale;
@@ -78,7 +78,7 @@ void LessonFile::apply(const Setup& setup) {
     if (setup.hasTasks) {
         m_window.TaskSeries().start(setup.taskSeed, Tasks::Level(setup.taskLevel));
         // Saved again, the setup keeps naming its series.
-        Setup& saved = m_window.TaskSeries().session().savedSetup;
+        Setup& saved = m_window.TaskSeries().session().before.setup;
         saved.hasTasks = true;
         saved.taskSeed = setup.taskSeed;
         saved.taskLevel = setup.taskLevel;

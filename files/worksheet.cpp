@@ -2,12 +2,17 @@
 // The worksheet: A4 landscape, the bench at true size (a centimetre of the
 // bench is a centimetre on paper). Page 1 is the task: the lens symbol, the
 // axis, the focal marks with their labels and the object, with no number but
-// the lens's own. Page 2 is the solution: the whole construction, the
-// read-outs and the kind of image in words. Lines are black or dark grey for
-// a greyscale printer; what belongs to a virtual image is dashed, not coloured.
+// the lens's own. Page 2 is the solution, the textbook figure: the names of
+// the points, the object and the image as arrows, all three characteristic
+// rays, the read-outs and the kind of image in words. Lines are black or dark
+// grey for a greyscale printer; what belongs to a virtual image is dashed, not
+// coloured.
+#include "worksheet.h"
+
 #include "form1.h"
 
 #include "bench.h"
+#include "classsetdialog.h"
 #include "label.h"
 #include "lens.h"
 #include "messages.h"
@@ -15,14 +20,21 @@
 #include "picturebox.h"
 #include "readout.h"
 #include "safewrite.h"
+#include "savename.h"
+#include "textmark.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStandardPaths>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -37,12 +49,13 @@ constexpr double kUnitsPerInch = 1440;
 constexpr double kPaperUnitsPerCm = kUnitsPerInch / 2.54;
 constexpr double kBenchScale = kPaperUnitsPerCm / Bench::kTwipsPerCm;
 constexpr double kBenchWidth = 2 * Bench::kAreaWidth;
-constexpr double kBenchTop = 1.9 * kPaperUnitsPerCm; // below the heading
-constexpr double kTextGap = 0.6 * kPaperUnitsPerCm;  // bench to the text below
-constexpr double kPoint = kUnitsPerInch / 72;        // one typographic point
-constexpr double kMarkRadius = 60;                   // bench twips
-constexpr double kArrow = 160;                       // arrowhead length, bench twips
-constexpr double kMarkPoints = 10;                   // the marks' names, in points
+constexpr double kHeadingTop = 1.1 * kPaperUnitsPerCm; // the heading's baseline
+constexpr double kBenchTop = 1.9 * kPaperUnitsPerCm;   // below the heading, at least
+constexpr double kTextGap = 0.6 * kPaperUnitsPerCm;    // bench to the text below
+constexpr double kPoint = kUnitsPerInch / 72;          // one typographic point
+constexpr double kMarkRadius = 60;                     // bench twips
+constexpr double kArrow = 160;                         // arrowhead length, bench twips
+constexpr double kMarkPoints = 10;                     // the marks' names, in points
 const QColor kInk(0, 0, 0);
 const QColor kGreyInk(70, 70, 70);
 
@@ -67,18 +80,25 @@ void arrowhead(QPainter& p, QPointF tip, QPointF from, double length = kArrow) {
 
 // Everything the two pages share, in bench twips (x from the left edge of the
 // left area, y downwards, the lens plane at 7500, the axis at 3990).
-void drawTask(QPainter& p, Form1& w) {
-    p.setPen(pen(kGreyInk, 0.5));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(0, 0, kBenchWidth, Bench::kAreaHeight));
-    p.setPen(pen(kInk, 0.75));
-    p.drawLine(QPointF(0, Bench::kAxisY), QPointF(kBenchWidth, Bench::kAxisY));
+// The bench's own parts, in bench twips (x from the left edge of the left
+// area, y downwards, the lens plane at 7500, the axis at 3990): the frame, the
+// axis, the lens symbol, and with `marks` the focal marks, named unless the
+// labels layer names them.
+struct Parts {
+    bool marks = true;
+    bool markNames = true;
+};
 
-    // The lens symbol: its arrowheads show what it does, outwards when it
-    // gathers light, inwards when it spreads it.
-    const Optics::Lens lens = Optics::lensOf(w);
-    const double P = Optics::power(lens);
-    const bool converging = Optics::converges(P);
+QFont benchFont(double points, bool bold = false) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(points * kPoint / kBenchScale / (kUnitsPerInch / 72));
+    font.setBold(bold);
+    return font;
+}
+
+void drawLensSymbol(QPainter& p, bool converging) {
+    // Its arrowheads show what it does, outwards when it gathers light,
+    // inwards when it spreads it.
     const QPointF top(Bench::kLensX, Bench::kConvergingTop);
     const QPointF bottom(Bench::kLensX, Bench::kConvergingBottom);
     p.setPen(pen(kInk, 2));
@@ -91,39 +111,66 @@ void drawTask(QPainter& p, Form1& w) {
         arrowhead(p, top - up, top);
         arrowhead(p, bottom + up, bottom);
     }
+}
 
+void drawMarks(QPainter& p, const Optics::FocalLengths& focal, bool named) {
+    if (!focal.finite)
+        return;
     // F and 2F where the bench puts them, named as the labels layer names
     // them: a diverging lens has its back focus F′ before it.
-    const Optics::FocalLengths focal = Optics::focalLengths(lens);
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSizeF(kMarkPoints * kPoint / kBenchScale / (kUnitsPerInch / 72));
-    p.setFont(font);
-    if (focal.finite) {
-        const Optics::MarkDistances at = Optics::markDistances(focal);
-        const bool backBefore = focal.front < 0;
-        const QString before = backBefore ? QStringLiteral("F\u2032") : QStringLiteral("F");
-        const QString beyond = backBefore ? QStringLiteral("F") : QStringLiteral("F\u2032");
-        const struct {
-            double x;
-            QString label;
-        } marks[] = {{Bench::kLensX - at.objectSide, before},
-                     {Bench::kLensX - 2 * at.objectSide, QStringLiteral("2") + before},
-                     {Bench::kLensX + at.imageSide, beyond},
-                     {Bench::kLensX + 2 * at.imageSide, QStringLiteral("2") + beyond}};
-        for (const auto& mark : marks) {
-            if (mark.x < 0 || mark.x > kBenchWidth)
-                continue;
-            p.setPen(Qt::NoPen);
-            p.setBrush(kInk);
-            p.drawEllipse(QPointF(mark.x, Bench::kAxisY), kMarkRadius, kMarkRadius);
-            p.setPen(kInk);
-            const QString& text = mark.label;
-            const double width = p.fontMetrics().horizontalAdvance(text);
-            p.drawText(QPointF(mark.x - width / 2, Bench::kAxisY + 5 * kMarkRadius), text);
-        }
-        p.setBrush(Qt::NoBrush);
+    p.setFont(benchFont(kMarkPoints));
+    const Optics::MarkDistances at = Optics::markDistances(focal);
+    const bool backBefore = focal.front < 0;
+    const QString before = backBefore ? QStringLiteral("F\u2032") : QStringLiteral("F");
+    const QString beyond = backBefore ? QStringLiteral("F") : QStringLiteral("F\u2032");
+    const struct {
+        double x;
+        QString label;
+    } marks[] = {{Bench::kLensX - at.objectSide, before},
+                 {Bench::kLensX - 2 * at.objectSide, QStringLiteral("2") + before},
+                 {Bench::kLensX + at.imageSide, beyond},
+                 {Bench::kLensX + 2 * at.imageSide, QStringLiteral("2") + beyond}};
+    for (const auto& mark : marks) {
+        if (mark.x < 0 || mark.x > kBenchWidth)
+            continue;
+        p.setPen(Qt::NoPen);
+        p.setBrush(kInk);
+        p.drawEllipse(QPointF(mark.x, Bench::kAxisY), kMarkRadius, kMarkRadius);
+        if (!named)
+            continue;
+        p.setPen(kInk);
+        const double width = p.fontMetrics().horizontalAdvance(mark.label);
+        p.drawText(QPointF(mark.x - width / 2, Bench::kAxisY + 5 * kMarkRadius), mark.label);
     }
+    p.setBrush(Qt::NoBrush);
+}
+
+// An arrow standing on the axis at x with its tip at (x, y): the object, or an
+// image given in a task.
+void drawArrow(QPainter& p, double x, double y, const QPen& with) {
+    const QPointF foot(x, Bench::kAxisY);
+    const QPointF tip(x, y);
+    p.setPen(with);
+    p.drawLine(foot, tip);
+    QPen solid = with;
+    solid.setStyle(Qt::SolidLine);
+    p.setPen(solid);
+    arrowhead(p, tip, foot, Optics::kArrowheadLength);
+}
+
+void drawTask(QPainter& p, Form1& w, const Parts& parts) {
+    p.setPen(pen(kGreyInk, 0.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(0, 0, kBenchWidth, Bench::kAreaHeight));
+    p.setPen(pen(kInk, 0.75));
+    p.drawLine(QPointF(0, Bench::kAxisY), QPointF(kBenchWidth, Bench::kAxisY));
+
+    const Optics::Lens lens = Optics::lensOf(w);
+    drawLensSymbol(p, Optics::converges(Optics::power(lens)));
+    if (parts.marks)
+        drawMarks(p, Optics::focalLengths(lens), parts.markNames);
     // The media, by their indices: the lens's own numbers.
+    p.setFont(benchFont(kMarkPoints));
     p.setPen(kInk);
     p.drawText(QPointF(200, Bench::kAreaHeight - 200),
                Worksheet::tr("n1 = %1").arg(readoutText(w.n1).trimmed()));
@@ -131,13 +178,19 @@ void drawTask(QPainter& p, Form1& w) {
                Worksheet::tr("n2 = %1").arg(readoutText(w.n2).trimmed()));
 
     // The object: an arrow from the axis to the object point.
-    if (w.ObjectPlaced && Optics::objectOnBench(w)) {
-        const QPointF foot(w.ObjectX, Bench::kAxisY);
-        const QPointF tip(w.ObjectX, w.ObjectY);
-        p.setPen(pen(kInk, 2));
-        p.drawLine(foot, tip);
-        arrowhead(p, tip, foot, Optics::kArrowheadLength);
-    }
+    if (w.ObjectPlaced && Optics::objectOnBench(w))
+        drawArrow(p, w.ObjectX, w.ObjectY, pen(kInk, 2));
+}
+
+// Given with the object in a task of finding a focus: its image, real solid,
+// virtual dashed.
+void drawGivenImage(QPainter& p, const Form1& w) {
+    const Optics::Image image = Optics::imageOf(Optics::lensOf(w), w.ObjectX, w.ObjectY);
+    if (image.kind == Optics::ImageKind::None)
+        return;
+    const bool real = image.kind == Optics::ImageKind::Real;
+    drawArrow(p, real ? Bench::kLensX + image.x : image.x, image.y,
+              pen(real ? kInk : kGreyInk, 2, !real));
 }
 
 // Whether a figure belongs to a virtual image: the model says the image is
@@ -154,7 +207,6 @@ bool imageIsVirtual(const Form1& w) {
            Optics::imageOf(Optics::lensOf(w), w.ObjectX, w.ObjectY).kind ==
                Optics::ImageKind::Virtual;
 }
-
 // The construction as the areas drew it, each area at its place: rays solid
 // black, lines of a virtual image dashed grey.
 void drawConstruction(QPainter& p, Form1& w) {
@@ -192,7 +244,34 @@ void drawConstruction(QPainter& p, Form1& w) {
     p.restore();
 }
 
-void drawPage(QPainter& p, Form1& w, bool solution, const QSizeF& page) {
+// The names the labels layer placed on each area, in black: where the screen
+// shows them, clear of every stroke, at the size they are laid out in.
+void drawNames(QPainter& p, const Form1& w) {
+    const struct {
+        const PictureBox* area;
+        double left;
+    } areas[] = {{w.picLeft, 0}, {w.picRigth, Bench::kLensX}};
+    p.setPen(kInk);
+    for (const auto& area : areas) {
+        for (const TextMark& mark : area.area->textMarks()) {
+            p.setFont(benchFont(mark.points, mark.bold));
+            const QFontMetricsF metrics = p.fontMetrics();
+            const double width = metrics.horizontalAdvance(mark.text);
+            const bool right = mark.anchor == TextMark::Anchor::TopRight ||
+                               mark.anchor == TextMark::Anchor::BottomRight;
+            const bool bottom = mark.anchor == TextMark::Anchor::BottomLeft ||
+                                mark.anchor == TextMark::Anchor::BottomRight;
+            const double x = area.left + mark.x - (right ? width : 0);
+            const double baseline = bottom ? mark.y - metrics.descent() : mark.y + metrics.ascent();
+            p.drawText(QPointF(x, baseline), mark.text);
+        }
+    }
+}
+
+// Painter units to the page: the top line's heading, then the bench at true
+// size, then the lines below it.
+void drawPage(QPainter& p, Form1& w, const Worksheets::Page& content, const QSizeF& page) {
+    using Worksheets::Shows;
     const double left = (page.width() - kBenchWidth * kBenchScale) / 2;
     QFont heading(QStringLiteral("Liberation Sans"));
     heading.setPointSizeF(14);
@@ -200,91 +279,229 @@ void drawPage(QPainter& p, Form1& w, bool solution, const QSizeF& page) {
     body.setPointSizeF(11);
     p.setPen(kInk);
     p.setFont(heading);
-    p.drawText(QPointF(left, 1.1 * kPaperUnitsPerCm),
-               solution ? Worksheet::tr("Решение")
-                        : Worksheet::tr("Задание: постройте изображение предмета"));
+    const double line = 0.5 * kPaperUnitsPerCm;
+    double y = kHeadingTop;
+    p.drawText(QPointF(left, y), content.title);
     p.setFont(body);
-    const QString lensLine =
-        Worksheet::tr("Линза: N = %1, R = %2 (слева), R = %3 (справа); %4   %5")
-            .arg(readoutText(w.N).trimmed(), w.lblRleft->Caption().mid(4),
-                 w.lblRright->Caption().mid(4), w.lblFocal->Caption(), w.lblPower->Caption());
-    p.drawText(QPointF(left, 1.6 * kPaperUnitsPerCm), lensLine);
+    for (const QString& text : content.above)
+        p.drawText(QPointF(left, y += line), text);
+    const double benchTop = std::max(kBenchTop, y + kTextGap);
 
     p.save();
-    p.translate(left, kBenchTop);
+    p.translate(left, benchTop);
     p.scale(kBenchScale, kBenchScale);
-    drawTask(p, w);
-    if (solution)
+    const bool solution = content.shows == Shows::Solution;
+    drawTask(p, w, {content.shows != Shows::FocusTask, !solution});
+    if (content.shows == Shows::FocusTask)
+        drawGivenImage(p, w);
+    if (solution) {
         drawConstruction(p, w);
+        drawNames(p, w);
+    }
     p.restore();
 
-    double y = kBenchTop + Bench::kAreaHeight * kBenchScale + kTextGap;
-    const double line = 0.7 * kPaperUnitsPerCm;
-    if (solution) {
-        for (const Label* readout : {w.lblDistances, w.lblImageKind}) {
-            if (!readout->Caption().isEmpty())
-                p.drawText(QPointF(left, y), readout->Caption());
-            y += line;
-        }
-        p.drawText(QPointF(left, y),
-                   Worksheet::tr("Сплошные линии — лучи и действительное изображение; штриховые — "
-                                 "продолжения лучей и мнимое изображение."));
-    } else {
-        // The bench is printed at its own size: a centimetre on the sheet is a
-        // centimetre of the bench, which stands for K real ones.
-        const Optics::Scale scale = w.CurrentScale();
-        p.drawText(QPointF(left, y), Worksheet::tr("%1 (1 см на листе — %2 см).")
-                                         .arg(Readout::scaleText(scale))
-                                         .arg(scale.factor()));
+    y = benchTop + Bench::kAreaHeight * kBenchScale + kTextGap;
+    p.setFont(body);
+    for (const QString& text : content.below) {
+        if (!text.isEmpty())
+            p.drawText(QPointF(left, y), text);
+        y += line;
     }
 }
 
-// Paints both pages on a printer or PDF writer of any resolution.
-bool paintWorksheet(QPagedPaintDevice* device, Form1& w) {
-    QPainter p;
-    if (!p.begin(device))
-        return false;
-    const double units = kUnitsPerInch / device->logicalDpiX();
-    p.scale(1 / units, 1 / units);
-    const QSizeF page(device->width() * units, device->height() * units);
-    drawPage(p, w, false, page);
-    device->newPage();
-    drawPage(p, w, true, page);
-    return p.end();
-}
+// While a page is drawn, the bench is drawn as the textbook figure in the
+// scheme view, whatever the window shows; the window's own view and layers
+// come back after.
+class PaperFigure {
+public:
+    explicit PaperFigure(Form1& w)
+        : m_w(w), m_scheme(w.SchemeView), m_shown(w.ConstructionShown), m_labels(w.ShowLabels),
+          m_thirdRay(w.ShowThirdRay) {
+        if (!w.ObjectPlaced)
+            return;
+        w.SchemeView = kTrue;
+        w.ShowLabels = kTrue;
+        w.ShowThirdRay = kTrue;
+        redraw();
+    }
+    ~PaperFigure() {
+        if (!m_w.ObjectPlaced)
+            return;
+        m_w.SchemeView = m_scheme;
+        m_w.ShowLabels = m_labels;
+        m_w.ShowThirdRay = m_thirdRay;
+        if (m_scheme && m_shown) {
+            redraw();
+            return;
+        }
+        m_w.WipeAreas();
+        m_w.ShowReadouts();
+        m_w.ShowLabelsLayer();
+    }
+    PaperFigure(const PaperFigure&) = delete;
+    PaperFigure& operator=(const PaperFigure&) = delete;
+
+private:
+    void redraw() {
+        m_w.WipeAreas();
+        m_w.DrawRayDiagram();
+        m_w.ShowReadouts();
+        m_w.ShowLabelsLayer();
+    }
+    Form1& m_w;
+    Flag m_scheme, m_shown, m_labels, m_thirdRay;
+};
 
 void prepare(QPagedPaintDevice* device) {
     device->setPageSize(QPageSize(QPageSize::A4));
     device->setPageOrientation(QPageLayout::Landscape);
     device->setPageMargins(QMarginsF(0, 0, 0, 0));
 }
+
+// The same bench or series makes the same file: the writer's clock, its one
+// entry that changes from run to run, is blanked to spaces of its length, so
+// that every offset the file's table gives stays right.
+void withoutClock(QByteArray& pdf) {
+    const QByteArray key("/CreationDate (");
+    const qsizetype at = pdf.indexOf(key);
+    const qsizetype end = at < 0 ? -1 : pdf.indexOf(')', at);
+    if (end < 0)
+        return;
+    pdf.replace(at, end + 1 - at, QByteArray(end + 1 - at, ' '));
+}
+
+bool paint(Form1& w, QPagedPaintDevice* device, const Worksheets::Filler& fill) {
+    QPainter p;
+    if (!p.begin(device))
+        return false;
+    Worksheets::Pages pages(w, p, *device);
+    const bool filled = fill(pages);
+    return p.end() && filled;
+}
 } // namespace
 
-// The worksheet shows the construction for the object on the bench: it is
-// drawn for it, in the scheme view, whatever the window shows now.
-static void drawForWorksheet(Form1& w) {
-    if (w.ObjectPlaced && (!w.SchemeView || !w.ConstructionShown)) {
-        w.SchemeView = kTrue;
-        w.WipeAreas();
-        w.DrawRayDiagram();
-        w.ShowReadouts();
+namespace Worksheets {
+
+Pages::Pages(Form1& window, QPainter& painter, QPagedPaintDevice& device)
+    : m_window(window), m_painter(painter), m_device(device) {}
+
+bool Pages::add(const Page& page) {
+    if (m_count++ > 0 && !m_device.newPage())
+        return false;
+    const double units = kUnitsPerInch / m_device.logicalDpiX();
+    m_painter.save();
+    m_painter.scale(1 / units, 1 / units);
+    const QSizeF size(m_device.width() * units, m_device.height() * units);
+    if (page.shows == Shows::Solution) {
+        const PaperFigure figure(m_window);
+        drawPage(m_painter, m_window, page, size);
+    } else {
+        drawPage(m_painter, m_window, page, size);
     }
+    m_painter.restore();
+    return true;
 }
 
-static void restoreView(Form1& w, bool scheme, bool shown) {
-    if (w.SchemeView && !scheme) {
-        w.SchemeView = kFalse;
-        w.WipeAreas();
-        w.ShowReadouts();
-    } else if (w.SchemeView && !shown) {
-        w.WipeAreas();
-        w.ShowReadouts();
+bool writePdf(Form1& window, const QString& path, const QString& title, const Filler& fill,
+              QString* why) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        prepare(&writer);
+        writer.setResolution(int(kUnitsPerInch));
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("Quellor"));
+        if (!paint(window, &writer, fill)) {
+            *why = Worksheet::tr("не удалось нарисовать рабочий лист");
+            return false;
+        }
     }
+    QByteArray pdf = buffer.data();
+    withoutClock(pdf);
+    *why = SafeWrite::write(path, pdf);
+    return why->isEmpty();
 }
 
+bool print(Form1& window, QPagedPaintDevice* device, const Filler& fill) {
+    return paint(window, device, fill);
+}
+
+QString lensLine(const Form1& w, bool withFocus) {
+    const QString lens = Worksheet::tr("Линза: N = %1, R = %2 (слева), R = %3 (справа)")
+                             .arg(readoutText(w.N).trimmed(), w.lblRleft->Caption().mid(4),
+                                  w.lblRright->Caption().mid(4));
+    if (!withFocus)
+        return lens;
+    return lens + QStringLiteral("; ") + w.lblFocal->Caption() + QStringLiteral("   ") +
+           w.lblPower->Caption();
+}
+
+// The bench is printed at its own size: a centimetre on the sheet is a
+// centimetre of the bench, which stands for K real ones.
+QString scaleLine(const Form1& w) {
+    const Optics::Scale scale = w.CurrentScale();
+    return Worksheet::tr("%1 (1 см на листе — %2 см).")
+        .arg(Readout::scaleText(scale))
+        .arg(scale.factor());
+}
+
+} // namespace Worksheets
+
+namespace {
+// The single worksheet of the bench: the task, then its solution.
+bool fillWorksheet(Worksheets::Pages& pages, Form1& w) {
+    using Worksheets::Shows;
+    const QString lens = Worksheets::lensLine(w, true);
+    Worksheets::Page task{Shows::Task,
+                          Worksheet::tr("Задание: постройте изображение предмета"),
+                          {lens},
+                          {Worksheets::scaleLine(w)}};
+    if (!pages.add(task))
+        return false;
+    // The read-outs of the solution are those of the construction drawn.
+    const PaperFigure figure(w);
+    Worksheets::Page solution{
+        Shows::Solution,
+        Worksheet::tr("Решение"),
+        {lens},
+        {w.lblDistances->Caption(), w.lblImageKind->Caption(),
+         Worksheet::tr("Сплошные линии — лучи и действительное изображение; штриховые — "
+                       "продолжения лучей и мнимое изображение.")}};
+    return pages.add(solution);
+}
+} // namespace
+
+// Ctrl+P: the bench's own worksheet or variants for a class, printed or
+// saved as PDF.
 void Form1::PrintWorksheet() {
     if (!Messages::roomFor(this, Worksheet::tr("Рабочий лист")))
         return;
+    ClassSetDialog choice(*this);
+    if (choice.exec() != QDialog::Accepted)
+        return;
+    const bool variants = choice.variantsChosen();
+    const ClassSet set = choice.classSet();
+    if (choice.toPdf()) {
+        const QString title = Worksheet::tr("Сохранить рабочие листы");
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        const QString typed = QFileDialog::getSaveFileName(
+            this, title, QDir(folder).filePath(Worksheet::tr("рабочий лист.pdf")),
+            Worksheet::tr("Документ PDF (*.pdf)"));
+        const QString path = typed.isEmpty()
+                                 ? QString()
+                                 : SaveName::decide(this, title, typed, QStringLiteral("pdf"));
+        if (path.isEmpty())
+            return; // cancelled: nothing is written
+        QString why;
+        if (!(variants ? set.write(*this, path, &why) : WriteWorksheet(path, &why)))
+            Messages::tell(this, Worksheet::tr("Рабочие листы не сохранены"), why);
+        return;
+    }
+    if (variants) {
+        set.print(*this);
+        return;
+    }
     QPrinter printer(QPrinter::HighResolution);
     prepare(&printer);
     printer.setFullPage(true);
@@ -292,30 +509,12 @@ void Form1::PrintWorksheet() {
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const bool scheme = SchemeView, shown = ConstructionShown;
-    drawForWorksheet(*this);
-    paintWorksheet(&printer, *this);
-    restoreView(*this, scheme, shown);
+    Worksheets::print(*this, &printer,
+                      [this](Worksheets::Pages& pages) { return fillWorksheet(pages, *this); });
 }
 
 bool Form1::WriteWorksheet(const QString& pdfPath, QString* why) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        prepare(&writer);
-        writer.setResolution(int(kUnitsPerInch));
-        writer.setTitle(Worksheet::tr("Рабочий лист Quellor"));
-        writer.setCreator(QStringLiteral("Quellor"));
-        const bool scheme = SchemeView, shown = ConstructionShown;
-        drawForWorksheet(*this);
-        const bool painted = paintWorksheet(&writer, *this);
-        restoreView(*this, scheme, shown);
-        if (!painted) {
-            *why = Worksheet::tr("не удалось нарисовать рабочий лист");
-            return false;
-        }
-    }
-    *why = SafeWrite::write(pdfPath, buffer.data());
-    return why->isEmpty();
+    return Worksheets::writePdf(
+        *this, pdfPath, Worksheet::tr("Рабочий лист Quellor"),
+        [this](Worksheets::Pages& pages) { return fillWorksheet(pages, *this); }, why);
 }

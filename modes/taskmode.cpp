@@ -13,8 +13,10 @@
 #include "lens.h"
 #include "lessonfile.h"
 #include "lessontools.h"
+#include "messages.h"
 #include "picturebox.h"
 #include "readout.h"
+#include "resultsheetdialog.h"
 #include "shape.h"
 
 #include <QAction>
@@ -41,16 +43,9 @@ QString centimetres(double cm) {
     return Readout::number(cm);
 }
 
-QString levelName(Tasks::Level level) {
-    switch (level) {
-    case Tasks::Level::EqualMedia:
-        return TaskMode::tr("одинаковые среды");
-    case Tasks::Level::TwoMedia:
-        return TaskMode::tr("две среды");
-    case Tasks::Level::Mixed:
-        return TaskMode::tr("смешанный уровень");
-    }
-    return QString();
+// A series a teacher can dictate to the class.
+std::uint64_t freshSeed() {
+    return Tasks::shortSeed(QRandomGenerator::global()->generate64());
 }
 
 // The rule of the region the object stands in, the region written as the
@@ -85,6 +80,18 @@ QString ruleOf(Tasks::Region region, Optics::Notation notation) {
 
 TaskMode::TaskMode(Form1& window) : Mode(window) {}
 
+QString TaskMode::levelName(Tasks::Level level) {
+    switch (level) {
+    case Tasks::Level::EqualMedia:
+        return tr("одинаковые среды");
+    case Tasks::Level::TwoMedia:
+        return tr("две среды");
+    case Tasks::Level::Mixed:
+        return tr("смешанный уровень");
+    }
+    return QString();
+}
+
 void TaskMode::setUp() {
     Form1& w = window();
     w.cmdTask->setCheckable(true);
@@ -94,9 +101,13 @@ void TaskMode::setUp() {
          {Tasks::Level::EqualMedia, Tasks::Level::TwoMedia, Tasks::Level::Mixed}) {
         auto* action = new QAction(tr("Уровень: %1").arg(levelName(level)), w.cmdNextTask);
         QObject::connect(action, &QAction::triggered, w.cmdNextTask,
-                         [this, level] { start(QRandomGenerator::global()->generate64(), level); });
+                         [this, level] { start(freshSeed(), level); });
         w.cmdNextTask->addAction(action);
     }
+    // And the result sheet, for the mouse.
+    auto* results = new QAction(tr("Результаты…"), w.cmdNextTask);
+    QObject::connect(results, &QAction::triggered, w.cmdNextTask, [this] { showResults(); });
+    w.cmdNextTask->addAction(results);
     m_lines = w.TaskLines();
 }
 
@@ -121,6 +132,7 @@ bool TaskMode::allows(Action action) const {
     case Action::Task:
     case Action::NextTask:
     case Action::TaskLevel:
+    case Action::Results:
     case Action::Leave:
     case Action::Help:
     case Action::Palette:
@@ -148,16 +160,14 @@ void TaskMode::toggle() {
     if (active())
         stop();
     else
-        start(QRandomGenerator::global()->generate64(), m_session.level);
+        start(freshSeed(), m_session.level);
 }
 
 void TaskMode::start(std::uint64_t seed, Tasks::Level level) {
     Form1& w = window();
     if (!active()) {
         w.Lesson().stopMotion();
-        m_session.savedSetup = w.File().current();
-        m_session.savedBench = w;
-        m_session.savedModified = w.isWindowModified();
+        m_session.before = BenchSnapshot::of(w);
         m_session.graphWasShown = w.Lesson().graphShown();
         if (m_session.graphWasShown)
             w.Lesson().toggleGraph(); // its curves would give the answer away
@@ -186,27 +196,7 @@ void TaskMode::stop() {
          std::initializer_list<TwipGeometry*>{w.shpF1, w.shp2F1, w.shpF2, w.shp2F2, w.lblFleft,
                                               w.lbl2Fleft, w.lblFright, w.lbl2Fright})
         mark->SetVisible(true);
-    // The bench as it was: the setup puts back the lens, the media, the view,
-    // the layers and the zoom; the exact radii and object point follow, all in
-    // one step.
-    const BenchState& was = m_session.savedBench;
-    Setup before = m_session.savedSetup;
-    before.hasTasks = false; // the series is being left, not opened again
-    // The letters chosen during the task are the teacher's, not the task's.
-    before.notation = w.ChosenNotation();
-    w.ApplyAtOnce([&] {
-        w.File().apply(before);
-        w.SetUpperRadius(std::fabs(was.R1));
-        w.SetLowerRadius(std::fabs(was.R2));
-        w.ObjectX = was.ObjectX;
-        w.ObjectY = was.ObjectY;
-        w.ObjectPlaced = was.ObjectPlaced;
-    });
-    if (!was.ConstructionShown) {
-        w.WipeAreas();
-        w.ShowReadouts();
-    }
-    w.File().updateTitle(m_session.savedModified);
+    m_session.before.restore(w);
     if (m_session.graphWasShown)
         w.Lesson().toggleGraph();
 }
@@ -214,9 +204,12 @@ void TaskMode::stop() {
 // A task is put on the bench as a setup is: every parameter first, then one
 // recompute and one redraw.
 void TaskMode::show() {
-    Form1& w = window();
-    const Tasks::Task& task = m_session.tasks.at(std::size_t(m_session.index));
     m_session.checked = false;
+    putOnBench(window(), m_session.tasks.at(std::size_t(m_session.index)));
+    m_results.taskShown();
+}
+
+void TaskMode::putOnBench(Form1& w, const Tasks::Task& task) {
     w.ApplyAtOnce([&] {
         w.cmdCxOff_Click();
         w.ConvergingChosen = task.converging ? kTrue : kFalse;
@@ -254,22 +247,29 @@ void TaskMode::nextLevel() {
                               : m_session.level == Tasks::Level::TwoMedia
                                   ? Tasks::Level::Mixed
                                   : Tasks::Level::EqualMedia;
-    start(active() ? m_session.seed : QRandomGenerator::global()->generate64(), next);
+    start(active() ? m_session.seed : freshSeed(), next);
+}
+
+void TaskMode::showResults() {
+    ResultSheetDialog sheet(&window(), m_results);
+    sheet.exec();
 }
 
 void TaskMode::check(double benchX, double benchY) {
     if (!active() || m_session.checked)
         return;
     const Tasks::Task& task = m_session.tasks.at(std::size_t(m_session.index));
-    m_session.verdict = task.kind == Tasks::Kind::FindImage
-                            ? Tasks::judgeImage(task, benchX, benchY)
-                            : Tasks::judgeFocus(task, benchX, benchY);
+    m_session.verdict = Tasks::judge(task, benchX, benchY);
     m_session.clickX = benchX;
     m_session.clickY = benchY;
     m_session.checked = true;
+    const QString unsaved = m_results.record(m_session.seed, m_session.level, m_session.index,
+                                             benchX, benchY, m_session.counted);
     if (m_session.verdict.counted)
         ++m_session.counted;
     window().RedrawScheme();
+    if (!unsaved.isEmpty())
+        Messages::tell(&window(), tr("Результаты"), unsaved);
 }
 
 // Before the check only what the task gives: the object, and for the focus

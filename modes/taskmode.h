@@ -2,6 +2,7 @@
 #pragma once
 
 #include "mode.h"
+#include "resultsheet.h"
 #include "tasksession.h"
 
 #include <QCoreApplication>
@@ -41,11 +42,22 @@ public:
     void stop();
     void next();
     void nextLevel();
+    // The result sheet of the answers given in this window.
+    void showResults();
     // The pupil's answer, in bench twips (the left area's, continued right).
     void check(double benchX, double benchY);
 
+    // A task put on the bench in one apply step, as the series shows it.
+    static void putOnBench(Form1& window, const Tasks::Task& task);
+    // The level's name, as the status line and the worksheets say it.
+    static QString levelName(Tasks::Level level);
+
     bool active() const { return m_session.active; }
     const TaskSession& session() const { return m_session; }
+    // The answers given in this window, and the file they go to.
+    ResultSheet& results() { return m_results; }
+    const ResultSheet& results() const { return m_results; }
+
     // A setup saved during a task is the lesson as it was before, naming the
     // series it opened, if any.
     TaskSession& session() { return m_session; }
@@ -58,5 +70,6 @@ private:
     void drawAnswer();
 
     TaskSession m_session;
+    ResultSheet m_results;
     QList<Label*> m_lines;
 };

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "benchstate.h"
-#include "setupfile.h"
+#include "benchsnapshot.h"
 #include "task.h"
 
 #include <cstdint>
@@ -22,8 +21,6 @@ struct TaskSession {
     double clickX = 0; // the pupil's point, bench twips
     double clickY = 0;
     // The bench before the task mode.
-    Setup savedSetup;
-    BenchState savedBench;
-    bool savedModified = false;
+    BenchSnapshot before;
     bool graphWasShown = false;
 };

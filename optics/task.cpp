@@ -169,6 +169,10 @@ std::vector<Task> series(std::uint64_t seed, Level level, int count) {
     return tasks;
 }
 
+std::uint64_t shortSeed(std::uint64_t entropy) {
+    return entropy % kShortSeeds;
+}
+
 Optics::Image imageOf(const Task& task) {
     return Optics::imageOf(lensOf(task), float(task.objectX), float(task.objectY));
 }
@@ -228,6 +232,11 @@ Verdict judgeFocus(const Task& task, double clickX, double clickY) {
     verdict.counted = off <= kToleranceCm * Bench::kTwipsPerCm;
     verdict.kindRight = verdict.counted;
     return verdict;
+}
+
+Verdict judge(const Task& task, double clickX, double clickY) {
+    return task.kind == Kind::FindImage ? judgeImage(task, clickX, clickY)
+                                        : judgeFocus(task, clickX, clickY);
 }
 
 } // namespace Tasks

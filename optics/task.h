@@ -65,6 +65,11 @@ Optics::Lens lensOf(const Task& task);
 constexpr int kSeriesLength = 10;
 std::vector<Task> series(std::uint64_t seed, Level level, int count = kSeriesLength);
 
+// A series a teacher can dictate, up to six digits, from any 64 bits of
+// chance; any other number still names a series.
+constexpr std::uint64_t kShortSeeds = 1000000;
+std::uint64_t shortSeed(std::uint64_t entropy);
+
 // Where points of a task may stand: inside the areas, this far from their
 // edges, and below the band at the top of the bench where the task is worded.
 constexpr double kMargin = 300;
@@ -108,5 +113,7 @@ struct Verdict {
 Verdict judgeImage(const Task& task, double clickX, double clickY);
 // The click against the nearer of the two foci.
 Verdict judgeFocus(const Task& task, double clickX, double clickY);
+// The judge the task's kind asks for.
+Verdict judge(const Task& task, double clickX, double clickY);
 
 } // namespace Tasks

@@ -172,6 +172,11 @@ QString Readout::distances(Optics::Notation notation, const Optics::Image& image
         .join(kApart);
 }
 
+QString Readout::answerNumbers(Optics::Notation notation, const Optics::Lens& lens,
+                               const Optics::Image& image, Optics::Scale scale) {
+    return distances(notation, image, scale) + kApart + focalLengths(notation, lens, scale);
+}
+
 QString Readout::lengthTitle(const char* letterUtf8) {
     return QCoreApplication::translate("Readout", "%1, см").arg(letter(letterUtf8));
 }

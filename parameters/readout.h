@@ -38,6 +38,12 @@ QString centimetresOf(double cm);
 // significant digits, with the language's decimal mark.
 QString typed(double value);
 
+// The numbers of an answer as the read-outs write them, in the notation's
+// letters and real lengths: the distances and the magnification, then the
+// focal lengths, "d = 7,40 см   f = 12,33 см   Γ = 1,67   F = 4,63 см".
+QString answerNumbers(Optics::Notation notation, const Optics::Lens& lens,
+                      const Optics::Image& image, Optics::Scale scale);
+
 // The kind of an image in words, "действительное, перевёрнутое, уменьшенное".
 QString kindWords(bool real, bool upright, Optics::Size size);
 

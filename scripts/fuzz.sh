@@ -12,7 +12,7 @@ source scripts/setup.sh
 seconds=${1:-600}
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUELLOR_FUZZ=ON \
     -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-cmake --build build-fuzz --target fuzz_handlers fuzz_setup -j "$(nproc)"
+cmake --build build-fuzz --target fuzz_handlers fuzz_setup fuzz_results -j "$(nproc)"
 mkdir -p build-fuzz/corpus build-fuzz/setup-corpus build-fuzz/artifacts
 cp -n tests/fuzz/setup-corpus/* build-fuzz/setup-corpus/
 export ASAN_OPTIONS=abort_on_error=1

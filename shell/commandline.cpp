@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandline.h"
 
+#include "checkresults.h"
+#include "classset.h"
+#include "resultsfile.h"
 #include "setupfile.h"
 #include "task.h"
 #include "translations.h"
@@ -38,6 +41,63 @@ bool sameFile(const QString& a, const QString& b) {
            first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
+// The level named on the command line, or nothing for a wrong name.
+const char* const kLevelNames[] = {"equal", "two", "mixed"};
+std::optional<Tasks::Level> levelNamed(const QString& name) {
+    for (int i = 0; i < int(std::size(kLevelNames)); ++i)
+        if (name == QLatin1String(kLevelNames[i]))
+            return Tasks::Level(i);
+    return std::nullopt;
+}
+
+// A whole number from `low` to `high` written in plain digits, or nothing.
+std::optional<int> countOf(const QString& text, int low, int high) {
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < low || value > high || text != QString::number(value))
+        return std::nullopt;
+    return value;
+}
+
+// Variants and tasks a sheet belong to a worksheet of a series; the level to a
+// series.
+std::optional<QString> classSetRefusal(const QCommandLineParser& parser) {
+    const bool sheets =
+        parser.isSet(QStringLiteral("worksheet")) && parser.isSet(QStringLiteral("tasks"));
+    for (const char* name : {"variants", "per-sheet"})
+        if (parser.isSet(QString::fromLatin1(name)) && !sheets)
+            return CommandLine::tr("--%1 относится к вариантам: нужны --worksheet и --tasks")
+                .arg(QString::fromLatin1(name));
+    if (parser.isSet(QStringLiteral("results")) &&
+        (!parser.isSet(QStringLiteral("tasks")) || parser.isSet(QStringLiteral("worksheet"))))
+        return CommandLine::tr("--results записывает ответы серии задач на экране: нужен --tasks "
+                               "без --worksheet");
+    if (parser.isSet(QStringLiteral("results")) &&
+        parser.value(QStringLiteral("results")).isEmpty())
+        return CommandLine::tr("--results: пустое имя файла");
+    if (parser.isSet(QStringLiteral("check-results")) &&
+        (parser.positionalArguments().isEmpty() || parser.optionNames().size() > 1))
+        return CommandLine::tr("--check-results: нужны только имена файлов результатов");
+    if (parser.isSet(QStringLiteral("level")) && !parser.isSet(QStringLiteral("tasks")))
+        return CommandLine::tr("--level относится к серии задач: нужен --tasks");
+    if (parser.isSet(QStringLiteral("variants")) &&
+        !countOf(parser.value(QStringLiteral("variants")), 1, ClassSet::kMostVariants))
+        return CommandLine::tr("--variants: «%1» — нужно целое число от 1 до %2")
+            .arg(parser.value(QStringLiteral("variants")))
+            .arg(ClassSet::kMostVariants);
+    if (parser.isSet(QStringLiteral("per-sheet")) &&
+        !countOf(parser.value(QStringLiteral("per-sheet")), ClassSet::kFewestTasks,
+                 ClassSet::kMostTasks))
+        return CommandLine::tr("--per-sheet: «%1» — нужно целое число от %2 до %3")
+            .arg(parser.value(QStringLiteral("per-sheet")))
+            .arg(ClassSet::kFewestTasks)
+            .arg(ClassSet::kMostTasks);
+    if (parser.isSet(QStringLiteral("level")) && !levelNamed(parser.value(QStringLiteral("level"))))
+        return CommandLine::tr("--level: «%1» — уровень задач: equal, two или mixed")
+            .arg(parser.value(QStringLiteral("level")));
+    return std::nullopt;
+}
+
 // What is wrong with a command line that parsed, or nothing: an option given
 // twice (which one was meant?), an option Qt would read a file for, a value
 // that is the next option, an empty file name, a worksheet that is no PDF or
@@ -52,13 +112,15 @@ std::optional<QString> refusal(const QCommandLineParser& parser) {
             return CommandLine::tr("параметр -%1 не принимается: по нему читался бы файл, "
                                    "которого программа не проверяет")
                 .arg(QString::fromLatin1(name));
-    for (const char* name : {"worksheet", "tasks"}) {
+    for (const char* name : {"worksheet", "tasks", "variants", "per-sheet", "level", "results"}) {
         const QString value = parser.value(QString::fromLatin1(name));
         // A negative number is a wrong value, said as such below, not an option.
         if (value.startsWith(QLatin1Char('-')) && !(value.size() > 1 && value.at(1).isDigit()))
             return CommandLine::tr("--%1: «%2» — это параметр, а не значение")
                 .arg(QString::fromLatin1(name), value);
     }
+    if (const std::optional<QString> wrong = classSetRefusal(parser))
+        return wrong;
     const QString worksheet = parser.value(QStringLiteral("worksheet"));
     const QString setup = parser.positionalArguments().value(0);
     if (parser.positionalArguments().contains(QString()))
@@ -93,6 +155,10 @@ QString CommandLine::unusableDisplay() {
 QString CommandLine::s_setupFile;
 QString CommandLine::s_worksheet;
 std::optional<quint64> CommandLine::s_taskSeed;
+Tasks::Level CommandLine::s_taskLevel = Tasks::Level::EqualMedia;
+int CommandLine::s_variants = 1;
+int CommandLine::s_tasksPerSheet = ClassSet::kDefaultTasks;
+QString CommandLine::s_resultsFile;
 
 std::optional<int> CommandLine::answer(int argc, char* argv[]) {
     QCoreApplication core(argc, argv);
@@ -117,6 +183,32 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
            "назовёт то же число, те же задачи."),
         tr("SEED"));
     parser.addOption(tasks);
+    const QCommandLineOption level(
+        QStringLiteral("level"),
+        tr("Уровень серии задач: equal — одинаковые среды, two — две среды, mixed — смешанный."),
+        tr("LEVEL"));
+    parser.addOption(level);
+    const QCommandLineOption variants(
+        QStringLiteral("variants"),
+        tr("С --worksheet и --tasks: столько вариантов (1 … %1), за ними ответы.")
+            .arg(ClassSet::kMostVariants),
+        tr("N"));
+    parser.addOption(variants);
+    const QCommandLineOption perSheet(QStringLiteral("per-sheet"),
+                                      tr("С --worksheet и --tasks: задач в варианте (%1 … %2).")
+                                          .arg(ClassSet::kFewestTasks)
+                                          .arg(ClassSet::kMostTasks),
+                                      tr("N"));
+    parser.addOption(perSheet);
+    const QCommandLineOption results(
+        QStringLiteral("results"),
+        tr("С --tasks: добавлять каждый ответ в этот файл (CSV) по мере ответов."), tr("FILE"));
+    parser.addOption(results);
+    const QCommandLineOption checkResults(
+        QStringLiteral("check-results"),
+        tr("Проверить файлы результатов, названные аргументами: каждый ответ судится заново по "
+           "номеру серии; напечатать таблицу класса и выйти."));
+    parser.addOption(checkResults);
     parser.addPositionalArgument(tr("ФАЙЛ"), tr("Файл урока (.quellor), открываемый при старте."),
                                  tr("[ФАЙЛ]"));
     for (const char* name : kToolkitOptionsWithValue) {
@@ -142,7 +234,7 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
                           tr("Список параметров: %1 --help").arg(program) + QLatin1Char('\n'));
         return 1;
     }
-    if (parser.positionalArguments().size() > 1) {
+    if (parser.positionalArguments().size() > 1 && !parser.isSet(checkResults)) {
         print(stderr, program + QStringLiteral(": ") +
                           tr("лишний аргумент: %1").arg(parser.positionalArguments().at(1)) +
                           QLatin1Char('\n'));
@@ -151,6 +243,15 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
     s_setupFile = parser.positionalArguments().value(0);
     s_worksheet = parser.value(worksheet);
     s_taskSeed.reset();
+    s_resultsFile = parser.value(results);
+    s_taskLevel = levelNamed(parser.value(level)).value_or(Tasks::Level::EqualMedia);
+    s_variants = parser.isSet(variants)
+                     ? countOf(parser.value(variants), 1, ClassSet::kMostVariants).value_or(1)
+                     : 1;
+    s_tasksPerSheet = parser.isSet(perSheet) ? countOf(parser.value(perSheet),
+                                                       ClassSet::kFewestTasks, ClassSet::kMostTasks)
+                                                   .value_or(ClassSet::kDefaultTasks)
+                                             : ClassSet::kDefaultTasks;
     if (const std::optional<QString> wrong = refusal(parser)) {
         s_setupFile.clear();
         s_worksheet.clear();
@@ -161,6 +262,8 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
         print(stdout, parser.helpText());
         return 0;
     }
+    if (parser.isSet(checkResults))
+        return CheckResults::run(parser.positionalArguments());
     if (parser.isSet(version)) {
         print(stdout, program + QLatin1Char(' ') + QCoreApplication::applicationVersion() +
                           QLatin1Char('\n'));
@@ -178,7 +281,7 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
         }
     }
     if (s_taskSeed && parser.isSet(listTasks)) {
-        for (const Tasks::Task& task : Tasks::series(*s_taskSeed, Tasks::Level::EqualMedia)) {
+        for (const Tasks::Task& task : Tasks::series(*s_taskSeed, s_taskLevel)) {
             const Optics::Lens lens = Tasks::lensOf(task);
             QStringList fields{task.kind == Tasks::Kind::FindImage ? QStringLiteral("image")
                                                                    : QStringLiteral("focus"),
@@ -190,6 +293,15 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
             print(stdout, fields.join(QLatin1Char(' ')) + QLatin1Char('\n'));
         }
         return 0;
+    }
+    // A results file that cannot be read is left alone, before a pupil answers.
+    if (!s_resultsFile.isEmpty() && QFileInfo::exists(s_resultsFile)) {
+        const ResultsFile::Result read = ResultsFile::read(s_resultsFile);
+        if (!read.problem.isEmpty()) {
+            print(stderr, program + QStringLiteral(": ") + s_resultsFile + QStringLiteral(": ") +
+                              read.problem + QLatin1Char('\n'));
+            return kRefused;
+        }
     }
     // A setup that cannot be read is reported here when no window will say it.
     const bool windowless = parser.isSet(worksheet) || !sessionHasDisplay(parser);

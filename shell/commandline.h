@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "task.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <optional>
@@ -36,10 +38,21 @@ public:
     static QString worksheet() { return s_worksheet; }
     // The seed of a series of tasks to open with (--tasks SEED), if named.
     static std::optional<quint64> taskSeed() { return s_taskSeed; }
+    // The level of that series (--level), and for a worksheet of it the
+    // variants (--variants) and the tasks on each (--per-sheet).
+    static Tasks::Level taskLevel() { return s_taskLevel; }
+    static int variants() { return s_variants; }
+    static int tasksPerSheet() { return s_tasksPerSheet; }
+    // The results file each answer of that series is added to (--results).
+    static QString resultsFile() { return s_resultsFile; }
 
 private:
     static QString s_unusableDisplay;
     static QString s_setupFile;
     static QString s_worksheet;
     static std::optional<quint64> s_taskSeed;
+    static Tasks::Level s_taskLevel;
+    static int s_variants;
+    static int s_tasksPerSheet;
+    static QString s_resultsFile;
 };

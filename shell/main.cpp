@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "classset.h"
 #include "commandline.h"
 #include "form1.h"
 #include "lessonfile.h"
@@ -7,6 +8,8 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QHashFunctions>
+#include <QInputDialog>
 #include <QScreen>
 #include <QTimer>
 #include <csignal>
@@ -41,6 +44,9 @@ int main(int argc, char* argv[]) {
     // a full disk, instead of the signal ending the program and the bench
     // with it.
     std::signal(SIGXFSZ, SIG_IGN);
+    // The same bench or series writes the same PDF: Qt's hashes, whose order
+    // decides the order the file lists its fonts in, take a fixed seed.
+    QHashSeed::setDeterministicGlobalSeed();
     // QApplication cannot start without a display: the options are answered,
     // and a missing display reported, before it is built.
     if (const std::optional<int> exitCode = CommandLine::answer(argc, argv))
@@ -76,6 +82,20 @@ int main(int argc, char* argv[]) {
                 return 2;
             }
             window.File().apply(*read.setup);
+        }
+        // A series named with it: the variants of that series and their key.
+        if (const std::optional<quint64> seed = CommandLine::taskSeed()) {
+            ClassSet set;
+            set.seed = *seed;
+            set.variants = CommandLine::variants();
+            set.tasksPerSheet = CommandLine::tasksPerSheet();
+            set.level = CommandLine::taskLevel();
+            QString why;
+            if (!set.write(window, worksheet, &why)) {
+                std::fprintf(stderr, "quellor: %s: %s\n", qPrintable(worksheet), qPrintable(why));
+                return 1;
+            }
+            return 0;
         }
         // A worksheet is the construction of an object's image: without an
         // object it would set a task with nothing to construct.
@@ -116,10 +136,19 @@ int main(int argc, char* argv[]) {
     // bad one is reported over it; the bench then keeps its start state.
     if (!setup.isEmpty())
         QTimer::singleShot(0, &window, [&window, setup] { window.File().openFile(setup); });
-    // A series of tasks named on the command line opens over it.
+    // A series of tasks named on the command line opens over it; with a
+    // results file, the pupil names themself first.
     if (const std::optional<quint64> seed = CommandLine::taskSeed())
         QTimer::singleShot(0, &window, [&window, seed] {
-            window.TaskSeries().start(*seed, Tasks::Level::EqualMedia);
+            const QString results = CommandLine::resultsFile();
+            if (!results.isEmpty()) {
+                window.TaskSeries().results().setFile(results);
+                window.TaskSeries().results().setName(
+                    QInputDialog::getText(&window, TaskMode::tr("Результаты"),
+                                          TaskMode::tr("Фамилия, имя, класс:"))
+                        .simplified());
+            }
+            window.TaskSeries().start(*seed, CommandLine::taskLevel());
         });
     return app.exec();
 }

@@ -221,6 +221,12 @@ void TestHostile::refusedCommandLines_data() {
     row("style sheet, long form", {"--stylesheet=style.css"}, "-stylesheet");
     row("window icon", {"-qwindowicon", "style.css"}, "-qwindowicon");
     row("plugin folder", {"-platformpluginpath", "."}, "-platformpluginpath");
+    row("forty-one variants", {"--worksheet", "a.pdf", "--tasks", "7", "--variants", "41"},
+        "--variants");
+    row("variants without a series", {"--worksheet", "a.pdf", "--variants", "3"}, "--variants");
+    row("an unknown level", {"--tasks", "7", "--level", "hard"}, "--level");
+    row("results into a lesson file", {"--tasks", "7", "--results", "lesson.quellor"},
+        "lesson.quellor");
 }
 
 // Each refused command line ends with status 2 and one line that names the

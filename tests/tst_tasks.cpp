@@ -14,13 +14,19 @@
 #include "taskmode.h"
 #include "testsupport.h"
 
+#include "resultsfile.h"
 #include <QAction>
 #include <QApplication>
+#include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -161,6 +167,11 @@ private slots:
     void ruleInNotation_data();
     void ruleInNotation();
     void generatorBoundsOverManySeries();
+    void shortSeedOffered();
+    void resultsRejudged_data();
+    void resultsRejudged();
+    void resultSheetSaved_data();
+    void resultSheetSaved();
 };
 
 void TestTasks::seriesSolvable_data() {
@@ -739,6 +750,193 @@ void TestTasks::generatorBoundsOverManySeries() {
             }
         }
     QVERIFY(nearEdge > 0); // the bound was tried
+}
+
+// A series started from the window is one a teacher can dictate: six digits
+// at most, and the status line says it.
+void TestTasks::shortSeedOffered() {
+    auto window = TestSupport::startWindow();
+    for (int start = 0; start < 5; ++start) {
+        keyToWindow(window.get(), Qt::Key_T, Qt::ControlModifier, "t");
+        QVERIFY(window->TaskModeOn());
+        const std::uint64_t seed = window->TaskSeries().session().seed;
+        QVERIFY2(seed < 1000000, qPrintable(QString::number(seed)));
+        QVERIFY(window->TaskLines()[1]->Caption().contains(
+            QStringLiteral("Серия %1,").arg(QString::number(seed))));
+        keyToWindow(window.get(), Qt::Key_Escape, Qt::NoModifier, "\x1b");
+    }
+}
+
+// A series answered in the window, each answer added to a results file as it
+// is given, then checked by the program from the seeds alone: the score it
+// finds is the one the pupil saw, and a verdict or a score edited in the file
+// is named; a file that is no results file is refused with status 2.
+void TestTasks::resultsRejudged_data() {
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("as recorded") << QString() << 0 << QString();
+    QTest::newRow("a verdict edited")
+        << QStringLiteral("verdict") << 0 << QStringLiteral("вердикт");
+    QTest::newRow("the score edited") << QStringLiteral("score") << 0 << QStringLiteral("счёт");
+    QTest::newRow("garbage") << QStringLiteral("garbage") << 2 << QStringLiteral("results.csv");
+}
+
+void TestTasks::resultsRejudged() {
+    QFETCH(QString, edit);
+    QFETCH(int, status);
+    QFETCH(QString, said);
+    const QString name = QStringLiteral("Иванова Мария 8А");
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("results.csv"));
+    auto window = TestSupport::startWindow();
+    window->TaskSeries().results().setFile(file);
+    window->TaskSeries().results().setName(name);
+    window->TaskSeries().start(4711, Tasks::Level::EqualMedia);
+    // Right, wrong by two centimetres, right.
+    for (const bool right : {true, false, true}) {
+        const Tasks::Task task = window->TaskSeries().session().tasks.at(
+            std::size_t(window->TaskSeries().session().index));
+        const Expected e = expectedOf(task);
+        const double x = task.kind == Tasks::Kind::FindImage ? e.x : kLens + e.fBack;
+        double y = task.kind == Tasks::Kind::FindImage ? e.y : kAxis;
+        if (!right)
+            y += y < kHeight / 2 ? 2 * kCm : -2 * kCm;
+        PictureBox* area = x > kLens ? window->picRigth : window->picLeft;
+        TestSupport::clickAt(
+            window.get(),
+            area->mapTo(window.get(), TestSupport::pixelOf(area, x > kLens ? x - kLens : x, y)));
+        QVERIFY(window->TaskSeries().session().checked);
+        QCOMPARE(window->TaskSeries().session().verdict.counted, right);
+        keyToWindow(window.get(), Qt::Key_N, Qt::ControlModifier, "n");
+    }
+    QCOMPARE(window->TaskSeries().session().counted, 2);
+
+    QFile recorded(file);
+    QVERIFY(recorded.open(QIODevice::ReadOnly));
+    QList<QByteArray> lines = recorded.readAll().split('\n');
+    recorded.close();
+    QCOMPARE(lines.size(), 5); // the header, three answers, the end
+    const int kVerdict = 9, kScore = 10;
+    if (edit == QLatin1String("verdict")) {
+        QList<QByteArray> fields = lines[2].split(',');
+        QCOMPARE(fields[kVerdict], QByteArray("no"));
+        fields[kVerdict] = "yes";
+        lines[2] = fields.join(',');
+    } else if (edit == QLatin1String("score")) {
+        QList<QByteArray> fields = lines[3].split(',');
+        QCOMPARE(fields[kScore], QByteArray("2"));
+        fields[kScore] = "3";
+        lines[3] = fields.join(',');
+    } else if (edit == QLatin1String("garbage")) {
+        lines = {QByteArray("\x7f"
+                            "ELF garbage\x01\x02")};
+    }
+    QVERIFY(recorded.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    recorded.write(lines.join('\n'));
+    recorded.close();
+
+    QProcess program;
+    program.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+    program.start(QStringLiteral(QUELLOR_PROGRAM), {QStringLiteral("--check-results"), file});
+    QVERIFY(program.waitForFinished(30000));
+    const QString out = QString::fromUtf8(program.readAllStandardOutput());
+    const QString err = QString::fromUtf8(program.readAllStandardError());
+    QCOMPARE(program.exitCode(), status);
+    if (status != 0) {
+        QVERIFY2(err.contains(said), qPrintable(err));
+        return;
+    }
+    // The row: the name, the series, the score judged again, each task's verdict.
+    const QRegularExpression row(
+        QStringLiteral("^%1\\s+4711\\s+equal\\s+2 из 3\\s+(1\\+!? 2−!? 3\\+!?)$")
+            .arg(QRegularExpression::escape(name)),
+        QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch match = row.match(out);
+    QVERIFY2(match.hasMatch(), qPrintable(out));
+    // A task whose record the judging does not give is marked.
+    QCOMPARE(match.captured(1).contains(QLatin1Char('!')), !said.isEmpty());
+    if (!said.isEmpty())
+        QVERIFY2(out.contains(said), qPrintable(out));
+}
+
+// The result sheet (Ctrl+Shift+R): the name typed there names the answers
+// given, and "Сохранить CSV…" writes them as a results file the program reads
+// back, each verdict as the pupil saw it.
+void TestTasks::resultSheetSaved_data() {
+    QTest::addColumn<int>("answers");
+    QTest::newRow("two answers, the first right") << 2;
+}
+
+void TestTasks::resultSheetSaved() {
+    QFETCH(int, answers);
+    QTemporaryDir dir;
+    const QString csv = dir.filePath(QStringLiteral("sheet.csv"));
+    const QString name = QStringLiteral("Petrov Ilya 9B"); // typed key by key
+    auto window = TestSupport::startWindow();
+    window->TaskSeries().start(77, Tasks::Level::EqualMedia);
+    std::vector<bool> seen;
+    for (int i = 0; i < answers; ++i) {
+        // The first at the true point, the others at the far corner of the left area.
+        const Tasks::Task task = window->TaskSeries().session().tasks.at(std::size_t(i));
+        const Expected e = expectedOf(task);
+        const double x = i > 0                                 ? kMargin
+                         : task.kind == Tasks::Kind::FindImage ? e.x
+                                                               : kLens + e.fBack;
+        const double y = i > 0                                 ? kHeight - kMargin
+                         : task.kind == Tasks::Kind::FindImage ? e.y
+                                                               : kAxis;
+        PictureBox* area = x > kLens ? window->picRigth : window->picLeft;
+        TestSupport::clickAt(
+            window.get(),
+            area->mapTo(window.get(), TestSupport::pixelOf(area, x > kLens ? x - kLens : x, y)));
+        seen.push_back(window->TaskSeries().session().verdict.counted);
+        keyToWindow(window.get(), Qt::Key_N, Qt::ControlModifier, "n");
+    }
+    bool typed = false, named = false;
+    // The file dialog opens within the sheet's click: a timer of its own.
+    QTimer files;
+    QObject::connect(&files, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            dialog->selectFile(csv);
+            named = true;
+            QMetaObject::invokeMethod(dialog, "accept");
+        }
+    });
+    QTimer sheet;
+    QObject::connect(&sheet, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || typed)
+            return;
+        typed = true;
+        for (QLabel* label : modal->findChildren<QLabel*>())
+            if (label->text() == QStringLiteral("Фамилия, имя, класс:") && label->buddy()) {
+                QWidget* field = label->buddy();
+                // The keys go where the click landed.
+                QWidget* clicked =
+                    TestSupport::clickAt(modal, field->mapTo(modal, field->rect().center()));
+                QTest::keyClicks(clicked, name);
+            }
+        for (QPushButton* button : modal->findChildren<QPushButton*>())
+            if (button->text() == QStringLiteral("Сохранить CSV…"))
+                TestSupport::clickAt(modal, button->mapTo(modal, button->rect().center()));
+        QMetaObject::invokeMethod(modal, "reject");
+    });
+    files.start(20);
+    sheet.start(20);
+    keyToWindow(window.get(), Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier, "r");
+    files.stop();
+    sheet.stop();
+    QVERIFY(typed && named);
+    const ResultsFile::Result read = ResultsFile::read(csv);
+    QVERIFY2(read.problem.isEmpty(), qPrintable(read.problem));
+    QCOMPARE(int(read.answers.size()), answers);
+    for (int i = 0; i < answers; ++i) {
+        QCOMPARE(QString::fromStdString(read.answers[std::size_t(i)].name), name);
+        QCOMPARE(read.answers[std::size_t(i)].task, i);
+        QCOMPARE(read.answers[std::size_t(i)].counted, bool(seen[std::size_t(i)]));
+    }
+    QVERIFY(seen.front());
 }
 
 QTEST_MAIN(TestTasks)

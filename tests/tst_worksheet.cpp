@@ -2,16 +2,24 @@
 // The worksheet as a PDF: page 1 the task without construction or image,
 // page 2 the image where the optics puts it, both at true centimetres. Read
 // back with poppler's pdftotext and pdftoppm, as a user's viewer sees it.
+#include "classset.h"
 #include "form1.h"
 #include "lessonfile.h"
 #include "setupfile.h"
 #include "testsupport.h"
 
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -93,6 +101,29 @@ ImageLine imageLine(const QImage& page, int x, int fromY, int toY) {
         line.darkest = darkness[darkness.size() / 2];
     return line;
 }
+// A page's text names the object AB, its image A′B′ and the optical centre O.
+// Names standing close on paper may run together in the extracted text ("B F"
+// as "BF"), so the Latin letters are counted: no other text of a page has
+// them.
+bool namesTheFigure(const QString& text) {
+    const auto count = [&](const char* name) { return text.count(QString::fromUtf8(name)); };
+    return count("A\u2032") >= 1 && count("B\u2032") >= 1 && count("A") > count("A\u2032") &&
+           count("B") > count("B\u2032") && count("O") >= 1;
+}
+// A click at the middle of a control, delivered to whatever lies at that
+// point of its window, as a user's click; what it landed on.
+QWidget* clickOn(QWidget* control) {
+    QWidget* window = control->window();
+    return TestSupport::clickAt(window, control->mapTo(window, control->rect().center()));
+}
+
+// A control of a dialog by the words a user reads on it or beside it.
+template <typename Control> Control* shown(QWidget* dialog, const QString& words) {
+    for (auto* control : dialog->findChildren<Control*>())
+        if (control->text() == words && control->isVisible())
+            return control;
+    return nullptr;
+}
 } // namespace
 
 class TestWorksheet : public QObject {
@@ -101,6 +132,10 @@ class TestWorksheet : public QObject {
 private slots:
     void pages_data();
     void pages();
+    void variants_data();
+    void variants();
+    void variantsFromCtrlP_data();
+    void variantsFromCtrlP();
 };
 
 void TestWorksheet::pages_data() {
@@ -176,6 +211,8 @@ void TestWorksheet::pages() {
              qPrintable(solution));
     QVERIFY(solution.contains(real ? QStringLiteral("действительное") : QStringLiteral("мнимое")));
     QVERIFY2(task.contains(QStringLiteral("Масштаб 1 : %1").arg(k)), qPrintable(task));
+    // The textbook figure: the points named as the labels layer names them.
+    QVERIFY2(namesTheFigure(solution), qPrintable(solution));
 
     // True scale: the front focus F and the back focus F′ stand f + f' apart,
     // within 1 %.
@@ -208,6 +245,15 @@ void TestWorksheet::pages() {
     QVERIFY2(inkNear(second, image),
              qPrintable(QStringLiteral("no ink at %1, %2").arg(image.x()).arg(image.y())));
     QVERIFY2(!inkNear(first, image), "page 1 shows the image");
+    // The third ray: from the object through the front focus F, or for an
+    // object inside F along the line from F through it, up to the lens.
+    // Halfway from the nearer of the two to the lens it stands at height
+    // h (x + f) / (f - d), x from the lens.
+    const double along = -std::min(distance, f) / 2;
+    const QPointF thirdRay(lensX + along / k * kPointsPerCm,
+                           axisY - height * (along + f) / (f - distance) / k * kPointsPerCm);
+    QVERIFY2(inkNear(second, thirdRay),
+             qPrintable(QStringLiteral("no ray at %1, %2").arg(thirdRay.x()).arg(thirdRay.y())));
 
     // The image line, from the axis to the image point: a real one solid
     // black, a virtual one dashed grey, as the page's legend says.
@@ -217,6 +263,152 @@ void TestWorksheet::pages() {
     QCOMPARE(line.gaps > 0, !real);
     QVERIFY2(real ? line.darkest < kBlackBelow : line.darkest >= kGreyFrom,
              qPrintable(QString::number(line.darkest)));
+}
+
+// Variants for a class from the command line: the same seed gives the same
+// file byte for byte, another seed another; each variant's pages name it, its
+// series and hold the line for the pupil's name; the key's numbers obey the
+// thin-lens law f/d + f'/b = 1 with the magnification -(f b)/(f' d), and its
+// figures name their points.
+void TestWorksheet::variants_data() {
+    QTest::addColumn<int>("variants");
+    QTest::addColumn<int>("perSheet");
+    QTest::addColumn<QString>("level");
+    QTest::addColumn<double>("tolerance"); // the law, from numbers printed to 0.01 cm
+    QTest::newRow("three variants of two, equal media")
+        << 3 << 2 << QStringLiteral("equal") << 0.02;
+    QTest::newRow("two variants of four, two media") << 2 << 4 << QStringLiteral("two") << 0.02;
+}
+
+void TestWorksheet::variants() {
+    QFETCH(int, variants);
+    QFETCH(int, perSheet);
+    QFETCH(QString, level);
+    QFETCH(double, tolerance);
+    QTemporaryDir dir;
+    const auto sheets = [&](const QString& seed, const QString& name) {
+        const QString pdf = dir.filePath(name);
+        QProcess program;
+        program.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+        program.start(QStringLiteral(QUELLOR_PROGRAM),
+                      {QStringLiteral("--worksheet"), pdf, QStringLiteral("--tasks"), seed,
+                       QStringLiteral("--variants"), QString::number(variants),
+                       QStringLiteral("--per-sheet"), QString::number(perSheet),
+                       QStringLiteral("--level"), level});
+        program.waitForFinished(120000);
+        QFile file(pdf);
+        file.open(QIODevice::ReadOnly);
+        return std::make_pair(pdf, file.readAll());
+    };
+    const auto [pdf, bytes] = sheets(QStringLiteral("7"), QStringLiteral("a.pdf"));
+    QVERIFY(bytes.startsWith("%PDF"));
+    QCOMPARE(sheets(QStringLiteral("7"), QStringLiteral("b.pdf")).second, bytes);
+    QVERIFY(sheets(QStringLiteral("8"), QStringLiteral("c.pdf")).second != bytes);
+
+    const QStringList pages =
+        run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).split(QLatin1Char('\f'));
+    const int sheetPages = variants * perSheet;
+    QVERIFY2(pages.size() >= 2 * sheetPages, qPrintable(QString::number(pages.size())));
+    QStringList lensesOf(variants);
+    for (int page = 0; page < sheetPages; ++page) {
+        const int variant = page / perSheet + 1;
+        const QString& text = pages[page];
+        QVERIFY2(text.contains(QStringLiteral("Вариант %1.").arg(variant)), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("Фамилия, имя, класс")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("Серия %1").arg(7 + variant - 1)), qPrintable(text));
+        QVERIFY2(!text.contains(QStringLiteral("Γ")), qPrintable(text));
+        const QRegularExpressionMatch lens =
+            QRegularExpression(QStringLiteral("Линза:[^\\n]*")).match(text);
+        lensesOf[variant - 1] += lens.captured(0) + QLatin1Char('\n');
+    }
+    for (int v = 1; v < variants; ++v)
+        QVERIFY2(lensesOf[v] != lensesOf[0], qPrintable(lensesOf[v]));
+
+    // The key in the Russian school's letters: d, f (the image's distance), Γ
+    // unsigned, F, and F′ where the media differ.
+    const QRegularExpression numbers(
+        QStringLiteral("d = ([−0-9,]+) см\\s+f = ([−0-9,]+) см\\s+Γ = ([−0-9,]+)\\s+F = "
+                       "([−0-9,]+) см(?:\\s+F′ = ([−0-9,]+) см)?"));
+    const auto value = [](QString text) {
+        return text.replace(QLatin1Char(','), QLatin1Char('.'))
+            .replace(QChar(0x2212), QLatin1Char('-'))
+            .toDouble();
+    };
+    for (int page = sheetPages; page < 2 * sheetPages; ++page) {
+        const QString& text = pages[page];
+        const int variant = (page - sheetPages) / perSheet + 1;
+        QVERIFY2(text.contains(QStringLiteral("Ответы. Вариант %1.").arg(variant)),
+                 qPrintable(text));
+        const QRegularExpressionMatch m = numbers.match(text);
+        QVERIFY2(m.hasMatch(), qPrintable(text));
+        const double d = value(m.captured(1)), b = value(m.captured(2)),
+                     gamma = value(m.captured(3)), f = value(m.captured(4)),
+                     fBack = m.captured(5).isEmpty() ? f : value(m.captured(5));
+        QVERIFY2(std::fabs(f / d + fBack / b - 1) < tolerance, qPrintable(m.captured(0)));
+        QVERIFY2(std::fabs(gamma - std::fabs(f * b / (fBack * d))) <
+                     tolerance * std::max(1.0, std::fabs(gamma)),
+                 qPrintable(m.captured(0)));
+        QVERIFY2(namesTheFigure(text), qPrintable(text));
+    }
+}
+
+// Ctrl+P in the window: the dialog's choices, made with the mouse and the
+// keyboard, give the variants asked for, saved as PDF; the series offered is
+// one a teacher can dictate.
+void TestWorksheet::variantsFromCtrlP_data() {
+    QTest::addColumn<int>("variants");
+    QTest::addColumn<int>("perSheet");
+    QTest::newRow("two variants of three") << 2 << ClassSet::kDefaultTasks;
+}
+
+void TestWorksheet::variantsFromCtrlP() {
+    QFETCH(int, variants);
+    QFETCH(int, perSheet);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("класс.pdf"));
+    auto window = TestSupport::startWindow();
+    bool chosen = false, named = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+            // The name typed into the dialog's name field, as a user types it
+            // (selecting a file races with the dialog filling in its default).
+            auto* edit = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(edit);
+            edit->setText(pdf);
+            named = true;
+            QMetaObject::invokeMethod(files, "accept");
+        } else if (modal && !chosen) {
+            chosen = true;
+            const QLabel* label = shown<QLabel>(modal, QStringLiteral("Вариантов:"));
+            QVERIFY(label && label->buddy());
+            QWidget* clicked = clickOn(label->buddy()); // the keys go where it landed
+            QTest::keyClick(clicked, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(clicked, QString::number(variants));
+            QPushButton* save = shown<QPushButton>(modal, QStringLiteral("Сохранить PDF…"));
+            QVERIFY(save);
+            clickOn(save);
+        }
+    });
+    poll.start(20);
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
+    poll.stop();
+    QVERIFY(chosen && named);
+
+    const QStringList pages =
+        run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).split(QLatin1Char('\f'));
+    QVERIFY2(pages.size() >= 2 * variants * perSheet, qPrintable(pages.join(QLatin1Char('|'))));
+    QVERIFY(pages[(variants - 1) * perSheet].contains(QStringLiteral("Вариант %1.").arg(variants)));
+    QVERIFY(pages[variants * perSheet].contains(QStringLiteral("Ответы. Вариант 1.")));
+    const QRegularExpressionMatch series =
+        QRegularExpression(QStringLiteral("Серия ([0-9]+),")).match(pages[0]);
+    QVERIFY(series.hasMatch());
+    QVERIFY2(series.captured(1).size() <= 6, qPrintable(series.captured(1)));
+    // The bench is as it was.
+    QVERIFY(!window->ObjectPlaced);
 }
 
 QTEST_MAIN(TestWorksheet)

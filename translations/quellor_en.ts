@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>напечатать рабочий лист: задание без ответа и решение</source>
-        <translation>print a worksheet: the task without the answer, and the solution</translation>
+        <translation type="vanished">print a worksheet: the task without the answer, and the solution</translation>
     </message>
     <message>
         <source>копировать рисунок скамьи в буфер обмена</source>
@@ -139,6 +139,14 @@
         <source>обозначения: российский учебник (d, f, F), английский (u, v, f), со знаками (d, b, f)</source>
         <translation>notation: Russian school (d, f, F), UK school (u, v, f), signed (d, b, f)</translation>
     </message>
+    <message>
+        <source>рабочие листы: по скамье или варианты с ответами</source>
+        <translation>worksheets: of the bench, or variants with answers</translation>
+    </message>
+    <message>
+        <source>результаты задач: имя, ответы, сохранить CSV или PDF</source>
+        <translation>task results: name, answers, save as CSV or PDF</translation>
+    </message>
 </context>
 <context>
     <name>BenchScale</name>
@@ -147,8 +155,157 @@
         <translation>1 : %1</translation>
     </message>
     <message>
+        <source>рабочие листы: по скамье или варианты с ответами</source>
+        <translation type="vanished">worksheets: of the bench, or variants with answers</translation>
+    </message>
+    <message>
+        <source>результаты задач: имя, ответы, сохранить CSV или PDF</source>
+        <translation type="vanished">task results: name, answers, save as CSV or PDF</translation>
+    </message>
+    <message>
         <source>%1: 1 см скамьи изображает %2 см (щелчок или Ctrl+Shift+D — следующий; все — в меню кнопки)</source>
         <translation>%1: 1 cm of the bench stands for %2 cm (a click or Ctrl+Shift+D: the next; all on the button&apos;s menu)</translation>
+    </message>
+</context>
+<context>
+    <name>CheckResults</name>
+    <message>
+        <source>записана не та верная точка</source>
+        <translation>the true point recorded is not the one judged</translation>
+    </message>
+    <message>
+        <source>записано не то расстояние</source>
+        <translation>the distance recorded is not the one judged</translation>
+    </message>
+    <message>
+        <source>записан не тот вердикт</source>
+        <translation>the verdict recorded is not the one judged</translation>
+    </message>
+    <message>
+        <source>записан не тот счёт</source>
+        <translation>the score recorded is not the one judged</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, строка %2 (%3, серия %4, задача %5): %6</source>
+        <translation>%1, line %2 (%3, series %4, task %5): %6</translation>
+    </message>
+    <message>
+        <source>без имени</source>
+        <translation>no name</translation>
+    </message>
+    <message>
+        <source>Имя</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Серия</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>Уровень</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Счёт</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Задачи (+ засчитано, − нет, ! запись изменена)</source>
+        <translation>Tasks (+ counted, − not, ! record changed)</translation>
+    </message>
+    <message>
+        <source>%1 из %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>Не сходится с проверкой:</source>
+        <translation>Not what the judging gives:</translation>
+    </message>
+</context>
+<context>
+    <name>ClassSet</name>
+    <message>
+        <source>Фамилия, имя, класс: ________________________________________</source>
+        <translation>Surname, name, class: ________________________________________</translation>
+    </message>
+    <message>
+        <source>Серия %1, %2</source>
+        <translation>Series %1, %2</translation>
+    </message>
+    <message>
+        <source>Даны предмет AB и его изображение A′B′. Постройте ход лучей и найдите фокусы линзы F и F′.</source>
+        <translation>The object AB and its image A′B′ are given. Draw the rays and find the foci F and F′ of the lens.</translation>
+    </message>
+    <message>
+        <source>Постройте изображение A′B′ предмета AB тремя лучами и опишите его.</source>
+        <translation>Construct the image A′B′ of the object AB with three rays and describe it.</translation>
+    </message>
+    <message>
+        <source>Вариант %1. Задача %2 из %3</source>
+        <translation>Variant %1. Task %2 of %3</translation>
+    </message>
+    <message>
+        <source>Масштаб 1 : 1 (1 см на листе — 1 см скамьи).</source>
+        <translation type="vanished">Scale 1 : 1 (1 cm on the sheet is 1 cm of the bench).</translation>
+    </message>
+    <message>
+        <source>Ответы. Вариант %1. Задача %2 из %3</source>
+        <translation>Answers. Variant %1. Task %2 of %3</translation>
+    </message>
+    <message>
+        <source>Варианты и ответы Quellor, серия %1</source>
+        <translation>Quellor variants and answers, series %1</translation>
+    </message>
+    <message>
+        <source>Варианты и ответы</source>
+        <translation>Variants and answers</translation>
+    </message>
+</context>
+<context>
+    <name>ClassSetDialog</name>
+    <message>
+        <source>Рабочие листы</source>
+        <translation>Worksheets</translation>
+    </message>
+    <message>
+        <source>Лист по скамье: задание и решение</source>
+        <translation>Worksheet of the bench: task and solution</translation>
+    </message>
+    <message>
+        <source>Варианты задач для класса и ответы</source>
+        <translation>Variants of tasks for a class, with answers</translation>
+    </message>
+    <message>
+        <source>Серия:</source>
+        <translation>Series:</translation>
+    </message>
+    <message>
+        <source>Вариантов:</source>
+        <translation>Variants:</translation>
+    </message>
+    <message>
+        <source>Задач в варианте:</source>
+        <translation>Tasks in a variant:</translation>
+    </message>
+    <message>
+        <source>Уровень:</source>
+        <translation>Level:</translation>
+    </message>
+    <message>
+        <source>Печать…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Сохранить PDF…</source>
+        <translation>Save PDF…</translation>
+    </message>
+    <message>
+        <source>«%1» — не номер серии: нужно целое число от 0 до 18446744073709551615</source>
+        <translation>“%1” is no series number: a whole number from 0 to 18446744073709551615 is needed</translation>
     </message>
 </context>
 <context>
@@ -232,6 +389,70 @@
     <message>
         <source>--worksheet: «%1» — это файл урока, рабочий лист его не заменит</source>
         <translation>--worksheet: “%1” is the lesson file; the worksheet will not replace it</translation>
+    </message>
+    <message>
+        <source>--%1 относится к вариантам: нужны --worksheet и --tasks</source>
+        <translation>--%1 belongs to variants: --worksheet and --tasks are needed</translation>
+    </message>
+    <message>
+        <source>--results записывает ответы серии задач на экране: нужен --tasks без --worksheet</source>
+        <translation>--results records the answers of a series on screen: --tasks without --worksheet is needed</translation>
+    </message>
+    <message>
+        <source>--results: пустое имя файла</source>
+        <translation>--results: the file name is empty</translation>
+    </message>
+    <message>
+        <source>--check-results: нужны только имена файлов результатов</source>
+        <translation>--check-results: only names of results files are wanted</translation>
+    </message>
+    <message>
+        <source>--level относится к серии задач: нужен --tasks</source>
+        <translation>--level belongs to a series of tasks: --tasks is needed</translation>
+    </message>
+    <message>
+        <source>--variants: «%1» — нужно целое число от 1 до %2</source>
+        <translation>--variants: “%1”: a whole number from 1 to %2 is needed</translation>
+    </message>
+    <message>
+        <source>--per-sheet: «%1» — нужно целое число от %2 до %3</source>
+        <translation>--per-sheet: “%1”: a whole number from %2 to %3 is needed</translation>
+    </message>
+    <message>
+        <source>--level: «%1» — уровень задач: equal, two или mixed</source>
+        <translation>--level: “%1”: the level of tasks is equal, two or mixed</translation>
+    </message>
+    <message>
+        <source>Уровень серии задач: equal — одинаковые среды, two — две среды, mixed — смешанный.</source>
+        <translation>Level of the series: equal — equal media, two — two media, mixed — mixed.</translation>
+    </message>
+    <message>
+        <source>LEVEL</source>
+        <translation>LEVEL</translation>
+    </message>
+    <message>
+        <source>С --worksheet и --tasks: столько вариантов (1 … %1), за ними ответы.</source>
+        <translation>With --worksheet and --tasks: this many variants (1 … %1), then the answers.</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>С --worksheet и --tasks: задач в варианте (%1 … %2).</source>
+        <translation>With --worksheet and --tasks: tasks in a variant (%1 … %2).</translation>
+    </message>
+    <message>
+        <source>С --tasks: добавлять каждый ответ в этот файл (CSV) по мере ответов.</source>
+        <translation>With --tasks: add each answer to this file (CSV) as it is given.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>Проверить файлы результатов, названные аргументами: каждый ответ судится заново по номеру серии; напечатать таблицу класса и выйти.</source>
+        <translation>Check the results files named as arguments: every answer is judged again from its series; print the class table and exit.</translation>
     </message>
 </context>
 <context>
@@ -1042,8 +1263,118 @@
         <translation>Scale 1 : %1</translation>
     </message>
     <message>
+        <source>d = %1   b = %2   f = %3   f′ = %4   Γ = %5</source>
+        <translation type="vanished">d = %1   b = %2   f = %3   f′ = %4   Γ = %5</translation>
+    </message>
+    <message>
         <source>%1, дптр</source>
         <translation>%1, dpt</translation>
+    </message>
+</context>
+<context>
+    <name>ResultSheetDialog</name>
+    <message>
+        <source>Результаты</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>Фамилия, имя, класс:</source>
+        <translation>Surname, name, class:</translation>
+    </message>
+    <message>
+        <source>Серия</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>Задача</source>
+        <translation>Task</translation>
+    </message>
+    <message>
+        <source>От верной точки</source>
+        <translation>From the true point</translation>
+    </message>
+    <message>
+        <source>Вердикт</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Время, с</source>
+        <translation>Time, s</translation>
+    </message>
+    <message>
+        <source>Сохранить CSV…</source>
+        <translation>Save CSV…</translation>
+    </message>
+    <message>
+        <source>Сохранить PDF…</source>
+        <translation>Save PDF…</translation>
+    </message>
+    <message>
+        <source>засчитано</source>
+        <translation>counted</translation>
+    </message>
+    <message>
+        <source>не засчитано</source>
+        <translation>not counted</translation>
+    </message>
+    <message>
+        <source>Засчитано %1 из %2</source>
+        <translation>Counted: %1 of %2</translation>
+    </message>
+    <message>
+        <source>Сохранить результаты</source>
+        <translation>Save the results</translation>
+    </message>
+    <message>
+        <source>результаты.csv</source>
+        <translation>results.csv</translation>
+    </message>
+    <message>
+        <source>Таблица CSV (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+    <message>
+        <source>Результаты не сохранены</source>
+        <translation>The results were not saved</translation>
+    </message>
+    <message>
+        <source>результаты.pdf</source>
+        <translation>results.pdf</translation>
+    </message>
+    <message>
+        <source>Документ PDF (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Результаты: %1</source>
+        <translation>Results: %1</translation>
+    </message>
+    <message>
+        <source>без имени</source>
+        <translation>no name</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsFile</name>
+    <message>
+        <source>файл слишком велик для файла результатов</source>
+        <translation>the file is too large for a results file</translation>
+    </message>
+    <message>
+        <source>это не текст UTF-8</source>
+        <translation>not UTF-8 text</translation>
+    </message>
+    <message>
+        <source>первая строка — не заголовок файла результатов Quellor</source>
+        <translation>the first line is not the header of a Quellor results file</translation>
+    </message>
+    <message>
+        <source>строка %1: нужно %2 полей через запятую</source>
+        <translation>line %1: %2 fields separated by commas are needed</translation>
+    </message>
+    <message>
+        <source>строка %1: неверное поле «%2»</source>
+        <translation>line %1: the field “%2” is wrong</translation>
     </message>
 </context>
 <context>
@@ -1342,6 +1673,14 @@
         <translation>Rule: %1 gives a real, inverted, enlarged image beyond 2F′.</translation>
     </message>
     <message>
+        <source>Результаты</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>Результаты…</source>
+        <translation>Results…</translation>
+    </message>
+    <message>
         <source>Правило: %1 — изображение мнимое, прямое, увеличенное, по ту же сторону линзы.</source>
         <translation>Rule: %1 gives a virtual, upright, enlarged image on the same side of the lens.</translation>
     </message>
@@ -1366,7 +1705,7 @@
     </message>
     <message>
         <source>Линза: N = %1, R = %2 (слева), R = %3 (справа); %4   %5</source>
-        <translation>Lens: N = %1, R = %2 (left), R = %3 (right); %4   %5</translation>
+        <translation type="vanished">Lens: N = %1, R = %2 (left), R = %3 (right); %4   %5</translation>
     </message>
     <message>
         <source>Сплошные линии — лучи и действительное изображение; штриховые — продолжения лучей и мнимое изображение.</source>
@@ -1383,6 +1722,26 @@
     <message>
         <source>не удалось нарисовать рабочий лист</source>
         <translation>the worksheet could not be drawn</translation>
+    </message>
+    <message>
+        <source>Линза: N = %1, R = %2 (слева), R = %3 (справа)</source>
+        <translation>Lens: N = %1, R = %2 (left), R = %3 (right)</translation>
+    </message>
+    <message>
+        <source>Сохранить рабочие листы</source>
+        <translation>Save the worksheets</translation>
+    </message>
+    <message>
+        <source>рабочий лист.pdf</source>
+        <translation>worksheet.pdf</translation>
+    </message>
+    <message>
+        <source>Документ PDF (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Рабочие листы не сохранены</source>
+        <translation>The worksheets were not saved</translation>
     </message>
     <message>
         <source>%1 (1 см на листе — %2 см).</source>

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "task.h"
+
+#include <QCoreApplication>
+#include <QString>
+#include <cstdint>
+
+class Form1;
+
+// Worksheets for a class: variants of a written check, each from a series of
+// the same generator as the tasks on screen, then the answer key. Variant k
+// holds the first tasks of series seed + k - 1 (the series the task mode moves
+// on to after the seed's), so a pupil can check a variant on screen with its
+// series' number. The same numbers give the same document.
+struct ClassSet {
+    Q_DECLARE_TR_FUNCTIONS(ClassSet)
+
+public:
+    static constexpr int kMostVariants = 40;
+    static constexpr int kFewestTasks = 2;
+    static constexpr int kMostTasks = 4;
+    static constexpr int kDefaultTasks = 3;
+
+    std::uint64_t seed = 0;
+    int variants = 1;
+    int tasksPerSheet = kDefaultTasks;
+    Tasks::Level level = Tasks::Level::EqualMedia;
+
+    // The series of variant k, from 1.
+    std::uint64_t seriesOf(int variant) const;
+    // Within the limits above.
+    bool valid() const;
+
+    // Written as PDF through the safe path; the bench is put back as it was.
+    bool write(Form1& window, const QString& path, QString* why) const;
+    // Printed after the print dialog.
+    void print(Form1& window) const;
+};

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "taskrecord.h"
+
+#include <cmath>
+#include <map>
+#include <tuple>
+
+namespace Tasks {
+
+namespace {
+// A recorded number written with a few decimals is the same number within
+// this much: a centimetre to 0.01, twips to 0.1.
+constexpr double kCmWritten = 0.006;
+constexpr double kTwipsWritten = 0.06;
+
+bool near(double a, double b, double within) {
+    return std::fabs(a - b) <= within;
+}
+} // namespace
+
+Answer answered(const std::string& name, std::uint64_t series, Level level, int task, double clickX,
+                double clickY, double seconds, int scoreBefore) {
+    Answer answer;
+    answer.name = name;
+    answer.series = series;
+    answer.level = level;
+    answer.task = task;
+    answer.clickX = clickX;
+    answer.clickY = clickY;
+    answer.seconds = seconds;
+    const std::vector<Task> tasks = Tasks::series(series, level, task + 1);
+    const Verdict verdict = judge(tasks.back(), clickX, clickY);
+    answer.trueX = verdict.trueX;
+    answer.trueY = verdict.trueY;
+    answer.offCm = verdict.offCm;
+    answer.counted = verdict.counted;
+    answer.score = scoreBefore + (verdict.counted ? 1 : 0);
+    return answer;
+}
+
+std::vector<Rejudged> rejudge(const std::vector<Answer>& recorded) {
+    // The last task and the score of each run, by name, series and level.
+    using Run = std::tuple<std::string, std::uint64_t, Level>;
+    struct Progress {
+        int task = -1;
+        int score = 0;
+    };
+    std::map<Run, Progress> runs;
+    std::vector<Rejudged> out;
+    for (const Answer& given : recorded) {
+        Progress& run = runs[{given.name, given.series, given.level}];
+        if (given.task <= run.task)
+            run = Progress{};
+        Rejudged again;
+        again.answer = answered(given.name, given.series, given.level, given.task, given.clickX,
+                                given.clickY, given.seconds, run.score);
+        run = {given.task, again.answer.score};
+        const Answer& truth = again.answer;
+        if (!near(given.trueX, truth.trueX, kTwipsWritten) ||
+            !near(given.trueY, truth.trueY, kTwipsWritten))
+            again.tampered = Tampered::Point;
+        else if (!near(given.offCm, truth.offCm, kCmWritten))
+            again.tampered = Tampered::Distance;
+        else if (given.counted != truth.counted)
+            again.tampered = Tampered::Verdict;
+        else if (given.score != truth.score)
+            again.tampered = Tampered::Score;
+        out.push_back(again);
+    }
+    return out;
+}
+
+} // namespace Tasks
