@@ -15,6 +15,7 @@ class BenchMode;
 class CommandButton;
 class GraphWindow;
 class LessonFile;
+class LabMode;
 class LessonTools;
 class Mode;
 class TaskMode;
@@ -158,6 +159,7 @@ public:
     void SetMode(Mode& mode);
     BenchMode& NormalMode() const { return *m_benchMode; }
     TaskMode& TaskSeries() const { return *m_taskMode; }
+    LabMode& Laboratory() const { return *m_labMode; }
     bool TaskModeOn() const;
     bool Allows(Action action) const;
     void EnableActions();
@@ -253,6 +255,8 @@ public:
     // and verdict in lines over the top of the bench.
     CommandButton* cmdTask;
     CommandButton* cmdNextTask;
+    // The lesson strip: the laboratory work.
+    CommandButton* cmdLab;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -285,6 +289,7 @@ private:
     ActionSet* m_actions = nullptr;
     std::unique_ptr<BenchMode> m_benchMode;
     std::unique_ptr<TaskMode> m_taskMode;
+    std::unique_ptr<LabMode> m_labMode;
     Mode* m_mode = nullptr;
     // The apply step: how deep, whether it is drawing its one redraw, and how
     // many redraws the bench has had.

@@ -63,6 +63,9 @@ std::optional<QString> refusal(const QCommandLineParser& parser) {
     const QString setup = parser.positionalArguments().value(0);
     if (parser.positionalArguments().contains(QString()))
         return CommandLine::tr("пустое имя файла урока");
+    // A pupil either solves tasks or does the laboratory work, not both at once.
+    if (parser.isSet(QStringLiteral("lab")) && parser.isSet(QStringLiteral("tasks")))
+        return CommandLine::tr("--lab и --tasks не открываются вместе");
     if (!parser.isSet(QStringLiteral("worksheet")))
         return std::nullopt;
     if (worksheet.isEmpty())
@@ -93,6 +96,7 @@ QString CommandLine::unusableDisplay() {
 QString CommandLine::s_setupFile;
 QString CommandLine::s_worksheet;
 std::optional<quint64> CommandLine::s_taskSeed;
+bool CommandLine::s_lab = false;
 
 std::optional<int> CommandLine::answer(int argc, char* argv[]) {
     QCoreApplication core(argc, argv);
@@ -117,6 +121,10 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
            "назовёт то же число, те же задачи."),
         tr("SEED"));
     parser.addOption(tasks);
+    const QCommandLineOption lab(
+        QStringLiteral("lab"),
+        tr("Открыть лабораторную работу: экран, линейка и таблица (с ФАЙЛОМ — на его скамье)."));
+    parser.addOption(lab);
     parser.addPositionalArgument(tr("ФАЙЛ"), tr("Файл урока (.quellor), открываемый при старте."),
                                  tr("[ФАЙЛ]"));
     for (const char* name : kToolkitOptionsWithValue) {
@@ -151,6 +159,7 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
     s_setupFile = parser.positionalArguments().value(0);
     s_worksheet = parser.value(worksheet);
     s_taskSeed.reset();
+    s_lab = parser.isSet(lab);
     if (const std::optional<QString> wrong = refusal(parser)) {
         s_setupFile.clear();
         s_worksheet.clear();

@@ -36,10 +36,13 @@ public:
     static QString worksheet() { return s_worksheet; }
     // The seed of a series of tasks to open with (--tasks SEED), if named.
     static std::optional<quint64> taskSeed() { return s_taskSeed; }
+    // Whether the laboratory work opens with the window (--lab).
+    static bool lab() { return s_lab; }
 
 private:
     static QString s_unusableDisplay;
     static QString s_setupFile;
     static QString s_worksheet;
     static std::optional<quint64> s_taskSeed;
+    static bool s_lab;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandline.h"
 #include "form1.h"
+#include "labmode.h"
 #include "lessonfile.h"
 #include "taskmode.h"
 #include "translations.h"
@@ -121,5 +122,8 @@ int main(int argc, char* argv[]) {
         QTimer::singleShot(0, &window, [&window, seed] {
             window.TaskSeries().start(*seed, Tasks::Level::EqualMedia);
         });
+    // The laboratory work opens over it, on the setup's bench if one was named.
+    if (CommandLine::lab())
+        QTimer::singleShot(0, &window, [&window] { window.Laboratory().start(); });
     return app.exec();
 }

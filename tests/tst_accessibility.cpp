@@ -53,7 +53,7 @@ void TestAccessibility::inputControlsAreDistinct() {
             inputs.append(child);
     inputs.append(w->findChild<QWidget*>(QStringLiteral("picLeft")));
     inputs.append(w->findChild<QWidget*>(QStringLiteral("picRigth")));
-    QCOMPARE(inputs.size(), 26); // five sliders, nineteen buttons, two areas
+    QCOMPARE(inputs.size(), 27); // five sliders, twenty buttons, two areas
     QHash<QString, QString> owner;
     for (QWidget* input : inputs) {
         const QString name = accessibleName(input);

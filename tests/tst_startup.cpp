@@ -123,7 +123,7 @@ void TestStartup::startControls() {
     int withTooltip = 0;
     for (QWidget* child : w->findChildren<QWidget*>())
         withTooltip += child->toolTip().isEmpty() ? 0 : 1;
-    QCOMPARE(withTooltip, 24);
+    QCOMPARE(withTooltip, 25);
     QCOMPARE(w->Picture3->toolTip(), QStringLiteral("Главная оптическая ось линзы"));
 }
 
