@@ -4,6 +4,7 @@
 #include "laboratory.h"
 #include "screeninfo.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <cmath>
 
@@ -25,7 +26,24 @@ LabRuler::LabRuler(QWidget* parent, double lensX)
 }
 
 void LabRuler::paintEvent(QPaintEvent*) {
-    QPainter p(this);
+    const qreal ratio = devicePixelRatioF();
+    if (m_drawn.size() != size() * ratio || m_drawn.devicePixelRatio() != ratio) {
+        m_drawn = QPixmap(size() * ratio);
+        m_drawn.setDevicePixelRatio(ratio);
+        QPainter drawing(&m_drawn);
+        drawing.setFont(font());
+        draw(drawing);
+    }
+    QPainter(this).drawPixmap(0, 0, m_drawn);
+}
+
+void LabRuler::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange)
+        m_drawn = QPixmap();
+    QWidget::changeEvent(event);
+}
+
+void LabRuler::draw(QPainter& p) {
     p.fillRect(rect(), kWood);
     const ScreenInfo screen = ScreenInfo::of(this);
     const double lens = screen.toPixels(m_lensX);
@@ -38,7 +56,7 @@ void LabRuler::paintEvent(QPaintEvent*) {
     p.setPen(pen);
     p.drawLine(QPointF(0, 0.5), QPointF(width(), 0.5));
     const int most = int(std::ceil(std::max(lens, width() - lens) / perDivision));
-    const QFontMetricsF metrics(font());
+    const QFontMetricsF metrics(p.fontMetrics());
     for (int i = 0; i <= most; ++i) {
         const double length = i % kDivisionsPerCm == 0     ? kCentimetreTick
                               : i % kDivisionsPerHalf == 0 ? kHalfTick

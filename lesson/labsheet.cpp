@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "labsheet.h"
 
+#include <QEvent>
 #include <QPainter>
 
 namespace {
@@ -25,15 +26,33 @@ void LabSheet::setLines(const QList<QStringList>& lines) {
     if (lines == m_lines)
         return;
     m_lines = lines;
+    m_drawn = QPixmap();
     update();
 }
 
+void LabSheet::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange)
+        m_drawn = QPixmap();
+    QWidget::changeEvent(event);
+}
+
 void LabSheet::paintEvent(QPaintEvent*) {
-    QPainter p(this);
+    const qreal ratio = devicePixelRatioF();
+    if (m_drawn.size() != size() * ratio || m_drawn.devicePixelRatio() != ratio) {
+        m_drawn = QPixmap(size() * ratio);
+        m_drawn.setDevicePixelRatio(ratio);
+        QPainter drawing(&m_drawn);
+        drawing.setFont(font());
+        draw(drawing);
+    }
+    QPainter(this).drawPixmap(0, 0, m_drawn);
+}
+
+void LabSheet::draw(QPainter& p) {
     p.fillRect(rect(), kPaper);
     p.setPen(kInk);
     // The lines share the height evenly, as laid out.
-    const QFontMetricsF metrics(font());
+    const QFontMetricsF metrics(p.fontMetrics());
     const double line = m_lines.isEmpty() ? 0 : double(height()) / kLines;
     double y = (line + metrics.ascent() - metrics.descent()) / 2;
     for (const QStringList& cells : m_lines) {

@@ -4,11 +4,14 @@
 #include "twipgeometry.h"
 
 #include <QList>
+#include <QPixmap>
 #include <QStringList>
 #include <QWidget>
 
 // The table of the laboratory work over the top of the bench: lines of text,
 // a line of several cells set out in columns.
+class QPainter;
+
 class LabSheet : public QWidget, public TwipGeometry {
 public:
     // The lines the sheet has room for.
@@ -21,7 +24,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void draw(QPainter& p);
+
     QList<QStringList> m_lines;
+    // The text as last drawn, painted again while the bench beneath changes.
+    QPixmap m_drawn;
 };
