@@ -337,8 +337,10 @@ void LabMode::showSheet() {
     const Lab::Result result = Lab::evaluate(m_session.rows);
     const QStringList computation = LabTexts::computation(result);
     if (!computation.isEmpty()) {
-        lines << QStringList{computation.front() + QStringLiteral(". ") + LabTexts::answer(result)};
-        lines << QStringList{computation.mid(1).join(QStringLiteral("; "))};
+        // The answer and the power first; the error's parts below. The
+        // formula for F is in the report.
+        lines << QStringList{LabTexts::answer(result) + QStringLiteral(";   ") + computation.back()};
+        lines << QStringList{computation.at(1)};
     }
     m_sheet->setLines(lines);
 }

@@ -65,6 +65,22 @@ int darkestMiddle(QWidget* inset) {
     return darkest;
 }
 
+// The widest run of touched pixels (any shade off white) across a row below
+// the face's middle: a picture spread by the blur is wider than a sharp one.
+int spreadWidth(QWidget* inset) {
+    const QImage image = inset->grab().toImage().convertToFormat(QImage::Format_Grayscale8);
+    constexpr int kWhite = 250;
+    int widest = 0;
+    for (int y = image.height() / 2; y < image.height() * 7 / 8; ++y) {
+        const uchar* row = image.constScanLine(y);
+        int touched = 0;
+        for (int x = image.width() / 10; x < image.width() * 9 / 10; ++x)
+            touched += row[x] < kWhite ? 1 : 0;
+        widest = std::max(widest, touched);
+    }
+    return widest;
+}
+
 // A press and a drag of the left button at points of the window, delivered
 // to whatever lies there.
 void dragAt(QWidget* window, QPoint from, QPoint to) {
@@ -190,6 +206,7 @@ void TestLabMode::sharpestByEye() {
     const double off = 0.5 * kCm;
     int edges[3] = {};
     int darkest[3] = {};
+    int widths[3] = {};
     const double places[3] = {b - off, b, b + off};
     for (int i = 0; i < 3; ++i) {
         dragAt(w.get(), windowPoint(*w, Bench::kLensX + 4000, axis),
@@ -198,6 +215,7 @@ void TestLabMode::sharpestByEye() {
                  qPrintable(QString::number(w->Laboratory().session().screen)));
         edges[i] = steepestEdge(&w->Laboratory().inset());
         darkest[i] = darkestMiddle(&w->Laboratory().inset());
+        widths[i] = spreadWidth(&w->Laboratory().inset());
     }
     if (!real) {
         // No picture: the face's middle stays light wherever the screen stands.
@@ -209,6 +227,8 @@ void TestLabMode::sharpestByEye() {
              qPrintable(QStringLiteral("%1 %2 %3").arg(edges[0]).arg(edges[1]).arg(edges[2])));
     QVERIFY(edges[1] > 128);
     QVERIFY2(darkest[1] < 64, qPrintable(QString::number(darkest[1])));
+    QVERIFY2(widths[0] > widths[1] && widths[2] > widths[1],
+             qPrintable(QStringLiteral("%1 %2 %3").arg(widths[0]).arg(widths[1]).arg(widths[2])));
 }
 
 // Five rows as a pupil takes them (the screen at the sharpest place, read to

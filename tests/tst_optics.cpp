@@ -103,6 +103,8 @@ private slots:
     void sharpestScreen();
     void labFocalLength_data();
     void labFocalLength();
+    void labRecord_data();
+    void labRecord();
 };
 
 // Worked problems with the answers a textbook gives, b behind the lens
@@ -498,6 +500,10 @@ void TestOptics::sharpestScreen() {
     QVERIFY(std::fabs(sharp.brightness - 1) < 1e-6);
     QVERIFY2(std::fabs(sharp.scale - traced.height / h) < 1e-9,
              qPrintable(QString::number(sharp.scale)));
+    // Halfway to the image the cone's axis, from the lens's centre to the
+    // image point, stands at half the image's height.
+    const Lab::ScreenPicture halfway = Lab::onScreen(lens, objectX(d), objectY(h), s / 2, line);
+    QVERIFY(std::fabs(halfway.scale - traced.height / h / 2) < 1e-9);
     const double division = Lab::benchTwips(Lab::kDivisionCm);
     for (const double off : {-division, division}) {
         const Lab::ScreenPicture blurred =
@@ -548,6 +554,33 @@ void TestOptics::labFocalLength() {
     QVERIFY(std::fabs(r.error - (spread + instrument)) < kCmTolerance);
     QVERIFY(std::fabs(r.relative - (spread + instrument) / mean) < kCmTolerance);
     QVERIFY(std::fabs(r.dioptres - dioptres) < kDioptreTolerance);
+}
+
+// A row as recorded: d and f read to the millimetre, the image found only with
+// the screen within a division of where the lens law puts it (f = 3 cm, d =
+// 9,03 cm: b = 1 / (1/3 − 1/9,03) = 4,498 cm), and the region of d.
+void TestOptics::labRecord_data() {
+    QTest::addColumn<double>("offCm");
+    QTest::addColumn<double>("f");
+    QTest::addColumn<bool>("found");
+    QTest::newRow("at the image") << 0.0 << 4.5 << true;
+    QTest::newRow("half a division beyond") << 0.05 << 4.5 << true;
+    QTest::newRow("a division and a half beyond") << 0.15 << 4.6 << false;
+    QTest::newRow("two divisions nearer") << -0.2 << 4.3 << false;
+}
+
+void TestOptics::labRecord() {
+    QFETCH(double, offCm);
+    QFETCH(double, f);
+    QFETCH(bool, found);
+    const Optics::Lens lens{1, kGlass, 1, 3 * kCm, -3 * kCm};
+    const double d = 9.03;
+    const double b = 1 / (1 / 3.0 - 1 / d);
+    const Lab::Row row = Lab::record(lens, objectX(d * kCm), (b + offCm) * kCm);
+    QVERIFY(std::fabs(row.d - 9.0) < 1e-9);
+    QVERIFY2(std::fabs(row.f - f) < 1e-9, qPrintable(QString::number(row.f)));
+    QCOMPARE(row.found, found);
+    QCOMPARE(row.region, Lab::Region::BeyondTwoF);
 }
 
 QTEST_MAIN(TestOptics)
