@@ -23,10 +23,11 @@ constexpr double kUnitsPerCm = kUnitsPerInch / 2.54;
 constexpr double kMargin = 2 * kUnitsPerCm;
 constexpr double kTitlePoints = 14;
 constexpr double kBodyPoints = 11;
+constexpr double kTablePoints = 10;
 constexpr double kLineSpacing = 1.5; // of the body font's size
 // The table's columns as shares of the text width: number, d, f, F, what the
 // screen showed.
-constexpr double kColumns[] = {0, 0.06, 0.17, 0.28, 0.40};
+constexpr double kColumns[] = {0, 0.05, 0.13, 0.21, 0.30};
 // A page holds this many rows of the table; the rest are summed in a line.
 constexpr int kRowsOnPage = 20;
 
@@ -35,19 +36,18 @@ public:
     Page(QPainter& painter, double width) : p(painter), m_width(width) {}
 
     void title(const QString& text) {
-        font(kTitlePoints, true);
-        text_(text);
-        m_y += gap();
+        paragraph(text, true, kTitlePoints);
+        m_y += gap() / 2;
     }
-    void paragraph(const QString& text, bool bold = false) {
-        font(kBodyPoints, bold);
+    void paragraph(const QString& text, bool bold = false, double points = kBodyPoints) {
+        font(points, bold);
         const QRectF box(kMargin, m_y, m_width, kUnitsPerInch * 4);
         const QRectF used = p.boundingRect(box, Qt::TextWordWrap, text);
         p.drawText(box, Qt::TextWordWrap, text);
         m_y += used.height() + gap() / 2;
     }
     void row(const QStringList& cells, bool bold = false) {
-        font(kBodyPoints, bold);
+        font(kTablePoints, bold);
         m_y += gap();
         for (int i = 0; i < cells.size() && i < int(std::size(kColumns)); ++i)
             p.drawText(QPointF(kMargin + kColumns[i] * m_width, m_y), cells[i]);
@@ -62,10 +62,6 @@ private:
         f.setBold(bold);
         p.setFont(f);
         m_points = points;
-    }
-    void text_(const QString& text) {
-        m_y += gap();
-        p.drawText(QPointF(kMargin, m_y), text);
     }
     double gap() const { return m_points * kLineSpacing * kUnitsPerInch / 72; }
 
