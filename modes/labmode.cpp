@@ -25,6 +25,7 @@
 #include "savename.h"
 #include "shape.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFileDialog>
 #include <algorithm>
@@ -87,6 +88,18 @@ LabMode::LabMode(Form1& window) : Mode(window) {}
 void LabMode::setUp() {
     Form1& w = window();
     w.cmdLab->setCheckable(true);
+    // The teacher's controls on the button's context menu, beside their keys.
+    w.cmdLab->setContextMenuPolicy(Qt::ActionsContextMenu);
+    const auto item = [&](const QString& text, void (LabMode::*what)()) {
+        auto* action = new QAction(text, w.cmdLab);
+        QObject::connect(action, &QAction::triggered, w.cmdLab, [this, what] {
+            if (active())
+                (this->*what)();
+        });
+        w.cmdLab->addAction(action);
+    };
+    item(tr("Показать или скрыть построение (учителю), Ctrl+Shift+B"), &LabMode::reveal);
+    item(tr("Сохранить отчёт или таблицу…, Ctrl+Shift+R"), &LabMode::save);
     const QFont text(QStringLiteral("MS Sans Serif"), int(kTextPoints));
     m_sheet = new LabSheet(&w);
     m_sheet->setObjectName(QStringLiteral("labSheet"));
@@ -236,6 +249,8 @@ void LabMode::reveal() {
 }
 
 void LabMode::moveObject(double x) {
+    if (!std::isfinite(x))
+        return;
     Form1& w = window();
     w.ObjectX = float(std::clamp(x, kKeepClear, Bench::kLensX - kKeepClear));
     w.ObjectY = float(Bench::kAxisY - kObjectHeight);
@@ -339,7 +354,8 @@ void LabMode::showSheet() {
     if (!computation.isEmpty()) {
         // The answer and the power first; the error's parts below. The
         // formula for F is in the report.
-        lines << QStringList{LabTexts::answer(result) + QStringLiteral(";   ") + computation.back()};
+        lines << QStringList{LabTexts::answer(result) + QStringLiteral(";   ") +
+                             computation.back()};
         lines << QStringList{computation.at(1)};
     }
     m_sheet->setLines(lines);

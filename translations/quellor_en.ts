@@ -760,6 +760,14 @@
         <source>Работа не сохранена</source>
         <translation>Work not saved</translation>
     </message>
+    <message>
+        <source>Показать или скрыть построение (учителю), Ctrl+Shift+B</source>
+        <translation>Show or hide the construction (for the teacher), Ctrl+Shift+B</translation>
+    </message>
+    <message>
+        <source>Сохранить отчёт или таблицу…, Ctrl+Shift+R</source>
+        <translation>Save the report or the table…, Ctrl+Shift+R</translation>
+    </message>
 </context>
 <context>
     <name>LabReport</name>

@@ -1007,8 +1007,10 @@ for language in ru en; do
                 fi
             done
         }
-        search "$(lab_px 600)" "$(lab_px 6600)" 12
-        search $((best_px - 14)) $((best_px + 14)) 1
+        # A sweep across the area, then closer about the best, then pixel by pixel.
+        search "$(lab_px 600)" "$(lab_px 6600)" 20
+        search $((best_px - 20)) $((best_px + 20)) 4
+        search $((best_px - 3)) $((best_px + 3)) 1
         pointer_to "$best_px" "$axis_py"
         sleep 0.1
         xdotool mouseup 1
