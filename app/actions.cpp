@@ -71,7 +71,8 @@ const std::vector<ActionRow>& actionRows() {
         {Action::Record,
          {keys(Qt::CTRL | Qt::Key_R)},
          nullptr,
-         QT_TRANSLATE_NOOP("Actions", "записать измерение в таблицу")},
+         QT_TRANSLATE_NOOP(
+             "Actions", "записать измерение в таблицу (в лабораторной работе — d и f по линейке)")},
         {Action::Task,
          {keys(Qt::CTRL | Qt::Key_T)},
          nullptr,
@@ -93,6 +94,21 @@ const std::vector<ActionRow>& actionRows() {
          {keys(Qt::CTRL | Qt::SHIFT | Qt::Key_R)},
          nullptr,
          QT_TRANSLATE_NOOP("Actions", "результаты задач: имя, ответы, сохранить CSV или PDF")},
+        {Action::Lab,
+         {keys(Qt::CTRL | Qt::Key_B)},
+         nullptr,
+         QT_TRANSLATE_NOOP("Actions", "лабораторная работа: экран, линейка и таблица; ещё раз — "
+                                      "закончить")},
+        {Action::LabReveal,
+         {keys(Qt::CTRL | Qt::SHIFT | Qt::Key_B)},
+         nullptr,
+         QT_TRANSLATE_NOOP("Actions", "лабораторная работа: показать или скрыть построение и "
+                                      "значения (для учителя)")},
+        {Action::LabSave,
+         {keys(Qt::CTRL | Qt::SHIFT | Qt::Key_L)},
+         nullptr,
+         QT_TRANSLATE_NOOP("Actions", "лабораторная работа: сохранить отчёт (PDF) или таблицу "
+                                      "(CSV)")},
         {Action::ZoomIn,
          {QKeySequence::ZoomIn, keys(Qt::CTRL | Qt::Key_Equal)},
          nullptr,
@@ -109,7 +125,8 @@ const std::vector<ActionRow>& actionRows() {
         {Action::Leave,
          {keys(QKeyCombination(Qt::Key_Escape))},
          nullptr,
-         QT_TRANSLATE_NOOP("Actions", "выйти из задачи, затем из полноэкранного режима")},
+         QT_TRANSLATE_NOOP(
+             "Actions", "выйти из задачи или лабораторной работы, затем из полноэкранного режима")},
         {Action::Help,
          {keys(QKeyCombination(Qt::Key_F1))},
          nullptr,
@@ -117,7 +134,9 @@ const std::vector<ActionRow>& actionRows() {
         {std::nullopt,
          {},
          QT_TRANSLATE_NOOP("Actions", "стрелки"),
-         QT_TRANSLATE_NOOP("Actions", "сдвинуть предмет (после щелчка в левой области)")},
+         QT_TRANSLATE_NOOP("Actions", "сдвинуть предмет (после щелчка в левой области); в "
+                                      "лабораторной работе — предмет или экран на деление, с "
+                                      "Shift на сантиметр")},
         {std::nullopt,
          {},
          QT_TRANSLATE_NOOP("Actions", "1 … 5"),

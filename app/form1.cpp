@@ -8,6 +8,7 @@
 #include "commandbutton.h"
 #include "fonts.h"
 #include "label.h"
+#include "labmode.h"
 #include "lessonfile.h"
 #include "lessonstrip.h"
 #include "lessontools.h"
@@ -296,7 +297,7 @@ void Form1::createLessonStrip() {
                                  const QString& tip) {
         CommandButton* button =
             makeButton(this, name, caption, LessonStrip::left(slot), LessonStrip::kTop,
-                       LessonStrip::kWidth, LessonStrip::kHeight);
+                       LessonStrip::width(slot), LessonStrip::kHeight);
         button->SetFont(panelFont());
         button->setToolTip(tip);
         button->setAccessibleName(tip);
@@ -317,6 +318,10 @@ void Form1::createLessonStrip() {
     cmdNextTask = stripButton("cmdNextTask", tr("Дальше"), 11,
                               tr("Следующая задача (Ctrl+N); уровень: Ctrl+Shift+T или меню "
                                  "кнопки"));
+    // The lesson strip: the laboratory work.
+    cmdLab = stripButton("cmdLab", tr("Опыт"), 12,
+                         tr("Лабораторная работа: поймайте изображение на экран и измерьте "
+                            "фокусное расстояние (Ctrl+B; выход: Esc)"));
 }
 
 void Form1::createTaskLines() {
@@ -384,12 +389,12 @@ void Form1::orderTabs() {
     // Keyboard focus moves through the controls in this order: the bench and
     // the panel as laid out, then the picture's buttons and the lesson strip.
     const QList<QWidget*> tabOrder{
-        picRigth,  cmdExit,     Picture1,   Picture2, sldR1,        sldR2,       picLSob,
-        picRsob,   picLeft,     Picture3,   sldn1,    sldn2,        sldVexol,    cmdSob,
-        cmdRas,    picVexol,    cmdCx,      cmdScale, picLup,       picRup,      picRdown,
-        picLdown,  cmdCxOff,    cmdCopy,    cmdSave,  cmdLabels,    cmdThirdRay, cmdPalette,
-        cmdMotion, cmdGraph,    cmdRecord,  cmdOpen,  cmdSaveSetup, cmdPrint,    cmdHelp,
-        cmdTask,   cmdNextTask, cmdNotation};
+        picRigth,  cmdExit,     Picture1,  Picture2,   sldR1,        sldR2,       picLSob,
+        picRsob,   picLeft,     Picture3,  sldn1,      sldn2,        sldVexol,    cmdSob,
+        cmdRas,    picVexol,    cmdCx,     cmdScale,   picLup,       picRup,      picRdown,
+        picLdown,  cmdCxOff,    cmdCopy,   cmdSave,    cmdLabels,    cmdThirdRay, cmdPalette,
+        cmdMotion, cmdGraph,    cmdRecord, cmdOpen,    cmdSaveSetup, cmdPrint,    cmdHelp,
+        cmdTask,   cmdNextTask, cmdLab,    cmdNotation};
     for (int i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
@@ -421,6 +426,8 @@ void Form1::wireEvents() {
     m_benchMode = std::make_unique<BenchMode>(*this);
     m_taskMode = std::make_unique<TaskMode>(*this);
     m_taskMode->setUp();
+    m_labMode = std::make_unique<LabMode>(*this);
+    m_labMode->setUp();
     picLeft->onMouseDown = [this](int b, int s, float x, float y) {
         m_mode->leftPress(b, s, x, y);
     };
@@ -429,6 +436,10 @@ void Form1::wireEvents() {
     picRigth->onMouseDown = [this](int b, int s, float x, float y) {
         m_mode->rightPress(b, s, x, y);
     };
+    picRigth->onMouseMove = [this](int b, int s, float x, float y) {
+        m_mode->rightMove(b, s, x, y);
+    };
+    picRigth->onKeyDown = [this](int key, int s) { m_mode->rightKey(key, s); };
     createActions();
     SetMode(*m_benchMode);
 }
@@ -456,12 +467,18 @@ void Form1::createActions() {
     withButton(Action::Scale, cmdScale, [this] { m_scale->next(); });
     set.define(Action::MotionSpeed, [this] { m_lesson->nextMotionSpeed(); });
     withButton(Action::Graph, cmdGraph, [this] { m_lesson->toggleGraph(); });
-    withButton(Action::Record, cmdRecord, [this] { m_lesson->record(); });
+    withButton(Action::Record, cmdRecord, [this] {
+        if (!m_mode->record())
+            m_lesson->record();
+    });
     withButton(Action::Task, cmdTask, [this] { m_taskMode->toggle(); });
     withButton(Action::NextTask, cmdNextTask, [this] { m_taskMode->next(); });
     set.define(Action::TaskLevel, [this] { m_taskMode->nextLevel(); });
     withButton(Action::Notation, cmdNotation, [this] { NextNotation(); });
     set.define(Action::Results, [this] { m_taskMode->showResults(); });
+    withButton(Action::Lab, cmdLab, [this] { m_labMode->toggle(); });
+    set.define(Action::LabReveal, [this] { m_labMode->reveal(); });
+    set.define(Action::LabSave, [this] { m_labMode->save(); });
     set.define(Action::ZoomIn, [this] { ZoomIn(); });
     set.define(Action::ZoomOut, [this] { ZoomOut(); });
     set.define(Action::ZoomFit, [this] { ZoomToFit(); });

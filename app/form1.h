@@ -18,6 +18,7 @@ class BenchScale;
 class CommandButton;
 class GraphWindow;
 class LessonFile;
+class LabMode;
 class LessonTools;
 class Mode;
 class TaskMode;
@@ -179,6 +180,7 @@ public:
     void SetMode(Mode& mode);
     BenchMode& NormalMode() const { return *m_benchMode; }
     TaskMode& TaskSeries() const { return *m_taskMode; }
+    LabMode& Laboratory() const { return *m_labMode; }
     bool TaskModeOn() const;
     bool Allows(Action action) const;
     void EnableActions();
@@ -277,6 +279,8 @@ public:
     CommandButton* cmdNextTask;
     // The notation, its letters as caption; a click steps to the next one.
     CommandButton* cmdNotation;
+    // The lesson strip: the laboratory work.
+    CommandButton* cmdLab;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -310,6 +314,7 @@ private:
     ActionSet* m_actions = nullptr;
     std::unique_ptr<BenchMode> m_benchMode;
     std::unique_ptr<TaskMode> m_taskMode;
+    std::unique_ptr<LabMode> m_labMode;
     Mode* m_mode = nullptr;
     NotationChoice m_notation;
     // The apply step: how deep, whether it is drawing its one redraw, and how

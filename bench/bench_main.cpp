@@ -9,6 +9,8 @@
 #include "benchscale.h"
 #include "form1.h"
 #include "graphwindow.h"
+#include "labinset.h"
+#include "labmode.h"
 #include "lessontools.h"
 #include "picturebox.h"
 #include "slider.h"
@@ -16,6 +18,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cstdint>
 #include <cstdio>
@@ -268,6 +271,28 @@ void BM_ReadoutsOnly(benchmark::State& state) {
     window->SetNotation(std::nullopt);
 }
 
+// One drag event of the laboratory work at 1920 x 1080: the screen dragged in
+// picRigth (argument 0) or the object in picLeft (1), both areas and the
+// screen's face repainted, and every pending paint flushed.
+void BM_LabDragEvent(benchmark::State& state) {
+    resizeWindow(QSize(1920, 1080));
+    chooseLens(true);
+    window->Laboratory().start();
+    QApplication::processEvents();
+    PictureBox* area = state.range(0) == 0 ? window->picRigth : window->picLeft;
+    const QPoint at(area->width() / 3, area->height() / 2);
+    sendMouse(area, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+    int step = 0;
+    for (auto _ : state) {
+        const QPoint to = at + QPoint((step++ % 2) * 6, 0);
+        sendMouse(area, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+        QApplication::processEvents(); // paints what the event marked, as on the screen
+    }
+    sendMouse(area, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+    window->Laboratory().stop();
+    resizeWindow(kLaidOut);
+}
+
 // From creating a window to the end of its first paint, inside a running
 // application: the program's window (created, loaded, shown) against a bare
 // QWidget of the same size. Process start and QApplication are not included.
@@ -443,6 +468,16 @@ void printTable(const TableReporter& reporter) {
                     "%.3f; ratio %.2f  %s (<= 1.5)\n",
                     plainMs, areasMs, floorMs, overFloor, verdict(both, overFloor <= 1.5));
     }
+    {
+        const Timing screen = at("LabDragEvent/0");
+        const Timing object = at("LabDragEvent/1");
+        std::printf("\nThe laboratory work at 1920x1080, one drag event with the screen's face "
+                    "repainted (median of 5, ms of processor time, wall clock in brackets):\n");
+        std::printf(
+            "  screen %8.3f (%7.3f)   object %8.3f (%7.3f)   %s (<= 1 ms)\n", screen.cpu / 1000.0,
+            screen.wall / 1000.0, object.cpu / 1000.0, object.wall / 1000.0,
+            verdict(screen.cpu > 0 && object.cpu > 0, std::max(screen.cpu, object.cpu) <= 1000.0));
+    }
     std::printf("\nStart-up to the end of the first paint, in a running application (median of 5,\n"
                 "ms of wall clock):\n");
     std::printf("  %-10s %12s %12s %8s\n", "size", "Quellor", "bare QWidget", "ratio");
@@ -510,6 +545,7 @@ int main(int argc, char** argv) {
                   ->Args({2, 0}));
     configure(
         benchmark::RegisterBenchmark("ReadoutsOnly", BM_ReadoutsOnly)->Arg(0)->Arg(1)->Arg(2));
+    configure(benchmark::RegisterBenchmark("LabDragEvent", BM_LabDragEvent)->Arg(0)->Arg(1));
     configure(benchmark::RegisterBenchmark("StartupToFirstPaint", BM_StartupToFirstPaint)
                   ->Arg(1008)
                   ->Arg(1920)

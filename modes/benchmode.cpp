@@ -25,8 +25,9 @@ void BenchMode::rightPress(int, int, float, float) {
 }
 
 bool BenchMode::allows(Action action) const {
-    // There is no task to move on from.
-    return action != Action::NextTask && action != Action::Leave;
+    // There is no task to move on from, and no laboratory work to show or save.
+    return action != Action::NextTask && action != Action::Leave && action != Action::LabReveal &&
+           action != Action::LabSave;
 }
 
 void BenchMode::drawConstruction() {

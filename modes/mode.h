@@ -27,11 +27,17 @@ public:
     virtual void leftMove(int button, int shift, float x, float y) = 0;
     virtual void leftKey(int keyCode, int shift) = 0;
     virtual void rightPress(int button, int shift, float x, float y) = 0;
+    // Drags and keys of the right area mean nothing unless a mode says so.
+    virtual void rightMove(int, int, float, float) {}
+    virtual void rightKey(int, int) {}
 
     // Whether an action acts in this mode.
     virtual bool allows(Action action) const = 0;
     // What Esc means here: true when the mode took it.
     virtual bool escape() { return false; }
+    // What "Записать" means here: true when the mode took it, else the table
+    // of measurements records the bench.
+    virtual bool record() { return false; }
 
     // The scheme view's construction, drawn on wiped areas, and what follows a
     // redraw of the bench.

@@ -125,6 +125,9 @@ std::optional<QString> refusal(const QCommandLineParser& parser) {
     const QString setup = parser.positionalArguments().value(0);
     if (parser.positionalArguments().contains(QString()))
         return CommandLine::tr("пустое имя файла урока");
+    // A pupil either solves tasks or does the laboratory work, not both at once.
+    if (parser.isSet(QStringLiteral("lab")) && parser.isSet(QStringLiteral("tasks")))
+        return CommandLine::tr("--lab и --tasks не открываются вместе");
     if (!parser.isSet(QStringLiteral("worksheet")))
         return std::nullopt;
     if (worksheet.isEmpty())
@@ -159,6 +162,7 @@ Tasks::Level CommandLine::s_taskLevel = Tasks::Level::EqualMedia;
 int CommandLine::s_variants = 1;
 int CommandLine::s_tasksPerSheet = ClassSet::kDefaultTasks;
 QString CommandLine::s_resultsFile;
+bool CommandLine::s_lab = false;
 
 std::optional<int> CommandLine::answer(int argc, char* argv[]) {
     QCoreApplication core(argc, argv);
@@ -209,6 +213,10 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
         tr("Проверить файлы результатов, названные аргументами: каждый ответ судится заново по "
            "номеру серии; напечатать таблицу класса и выйти."));
     parser.addOption(checkResults);
+    const QCommandLineOption lab(
+        QStringLiteral("lab"),
+        tr("Открыть лабораторную работу: экран, линейка и таблица (с ФАЙЛОМ — на его скамье)."));
+    parser.addOption(lab);
     parser.addPositionalArgument(tr("ФАЙЛ"), tr("Файл урока (.quellor), открываемый при старте."),
                                  tr("[ФАЙЛ]"));
     for (const char* name : kToolkitOptionsWithValue) {
@@ -252,6 +260,7 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
                                                        ClassSet::kFewestTasks, ClassSet::kMostTasks)
                                                    .value_or(ClassSet::kDefaultTasks)
                                              : ClassSet::kDefaultTasks;
+    s_lab = parser.isSet(lab);
     if (const std::optional<QString> wrong = refusal(parser)) {
         s_setupFile.clear();
         s_worksheet.clear();

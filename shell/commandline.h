@@ -45,6 +45,8 @@ public:
     static int tasksPerSheet() { return s_tasksPerSheet; }
     // The results file each answer of that series is added to (--results).
     static QString resultsFile() { return s_resultsFile; }
+    // Whether the laboratory work opens with the window (--lab).
+    static bool lab() { return s_lab; }
 
 private:
     static QString s_unusableDisplay;
@@ -55,4 +57,5 @@ private:
     static int s_variants;
     static int s_tasksPerSheet;
     static QString s_resultsFile;
+    static bool s_lab;
 };

@@ -2,6 +2,7 @@
 #include "classset.h"
 #include "commandline.h"
 #include "form1.h"
+#include "labmode.h"
 #include "lessonfile.h"
 #include "taskmode.h"
 #include "translations.h"
@@ -150,5 +151,8 @@ int main(int argc, char* argv[]) {
             }
             window.TaskSeries().start(*seed, CommandLine::taskLevel());
         });
+    // The laboratory work opens over it, on the setup's bench if one was named.
+    if (CommandLine::lab())
+        QTimer::singleShot(0, &window, [&window] { window.Laboratory().start(); });
     return app.exec();
 }

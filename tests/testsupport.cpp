@@ -7,6 +7,8 @@
 #include "slider.h"
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSlider>
@@ -140,6 +142,15 @@ QString describe(const Figure& f) {
         .arg(f.colour)
         .arg(f.drawWidth)
         .arg(f.drawStyle);
+}
+
+void acceptFileName(QFileDialog* dialog, const QString& path) {
+    auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (edit)
+        edit->setText(path);
+    else
+        dialog->selectFile(path);
+    QMetaObject::invokeMethod(dialog, "accept");
 }
 
 } // namespace TestSupport

@@ -11,6 +11,7 @@
 
 class Form1;
 class PictureBox;
+class QFileDialog;
 class QSlider;
 class QWidget;
 
@@ -66,5 +67,10 @@ QVector<Figure> circlesOf(const QVector<Figure>& figures);
 
 // A readable description of a figure for failure messages.
 QString describe(const Figure& figure);
+
+// A file's name typed into a file dialog's name field, as a user types it, and
+// the dialog accepted. (Selecting a file races with the dialog filling in its
+// default name while it loads its folder.)
+void acceptFileName(QFileDialog* dialog, const QString& path);
 
 } // namespace TestSupport

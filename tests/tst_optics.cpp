@@ -5,6 +5,7 @@
 // the window, checked against the refraction of a thin lens.
 #include "bench.h"
 #include "construction.h"
+#include "laboratory.h"
 #include "lens.h"
 #include "lensmaker.h"
 #include "notation.h"
@@ -101,6 +102,14 @@ private slots:
     void schoolProblems();
     void powerByNotation_data();
     void powerByNotation();
+    void blurCircle_data();
+    void blurCircle();
+    void sharpestScreen_data();
+    void sharpestScreen();
+    void labFocalLength_data();
+    void labFocalLength();
+    void labRecord_data();
+    void labRecord();
 };
 
 // Worked problems with the answers a textbook gives, b behind the lens
@@ -527,6 +536,164 @@ void TestOptics::powerByNotation() {
     // A front and a back focal length of their own: n1/F = n2/F′ names the power.
     const Optics::FocalLengths focal = Optics::focalLengths(lens);
     QVERIFY(std::fabs(n1 / focal.front - n2 / focal.back) < 1e-12);
+}
+
+// The screen catches a cone of light from the aperture (diameter A) to the
+// image point: by similar triangles its section at s is A·|s − b| / |b| wide.
+// Zero at the image, growing by A / |b| per unit either side.
+void TestOptics::blurCircle_data() {
+    QTest::addColumn<double>("b");
+    QTest::addColumn<double>("s");
+    QTest::addColumn<double>("diameter");
+    const double A = Bench::kConvergingBottom - Bench::kConvergingTop;
+    QTest::newRow("at the image: a point") << 3000.0 << 3000.0 << 0.0;
+    QTest::newRow("a tenth beyond") << 3000.0 << 3300.0 << A / 10;
+    QTest::newRow("a tenth nearer") << 3000.0 << 2700.0 << A / 10;
+    QTest::newRow("twice as far: the aperture again") << 3000.0 << 6000.0 << A;
+    QTest::newRow("at the lens: the aperture") << 3000.0 << 0.0 << A;
+    QTest::newRow("virtual image 2000 before: only spreads") << -2000.0 << 1000.0 << A * 1.5;
+}
+
+void TestOptics::blurCircle() {
+    QFETCH(double, b);
+    QFETCH(double, s);
+    QFETCH(double, diameter);
+    const double A = Lab::aperture();
+    constexpr double kTwips = 1e-9;
+    QVERIFY2(std::fabs(Lab::blurDiameter(A, b, s) - diameter) < kTwips,
+             qPrintable(QString::number(Lab::blurDiameter(A, b, s))));
+    // Linear on each side: a step of 100 twips adds A · 100 / |b|.
+    const double side = s >= b ? 1 : -1;
+    QVERIFY(std::fabs(Lab::blurDiameter(A, b, s + side * 100) - diameter - A * 100 / std::fabs(b)) <
+            kTwips);
+}
+
+// The sharpest place for the screen is the image the ray trace finds, with
+// equal and unequal media; a screen there shows the object inverted at the
+// lens law's magnification, sharp and at full brightness, and a division
+// either side blurs it. A virtual image is caught nowhere.
+void TestOptics::sharpestScreen_data() {
+    QTest::addColumn<double>("n1");
+    QTest::addColumn<double>("N");
+    QTest::addColumn<double>("n2");
+    QTest::addColumn<double>("R");
+    QTest::addColumn<double>("d");
+    QTest::addColumn<bool>("real");
+    QTest::newRow("air, f 3 cm, d 9 cm") << 1.0 << kGlass << 1.0 << 3 * kCm << 9 * kCm << true;
+    QTest::newRow("air, f 3 cm, d 4 cm") << 1.0 << kGlass << 1.0 << 3 * kCm << 4 * kCm << true;
+    QTest::newRow("air | glass | water") << 1.0 << 1.8 << kWater << 4 * kCm << 8 * kCm << true;
+    QTest::newRow("water | glass | air") << kWater << 1.8 << 1.0 << 4 * kCm << 8 * kCm << true;
+    QTest::newRow("inside F: virtual") << 1.0 << kGlass << 1.0 << 3 * kCm << 2 * kCm << false;
+}
+
+void TestOptics::sharpestScreen() {
+    QFETCH(double, n1);
+    QFETCH(double, N);
+    QFETCH(double, n2);
+    QFETCH(double, R);
+    QFETCH(double, d);
+    QFETCH(bool, real);
+    const Optics::Lens lens{n1, N, n2, R, -R};
+    const double P = LensMaker::thinLensPower(n1, N, n2, R, -R);
+    const double h = 450;
+    const Traced traced = trace(n1, n2, P, d, h);
+    double s = 0;
+    QCOMPARE(Lab::sharpestScreen(lens, objectX(d), &s), real);
+    const double line = 45;
+    if (!real) {
+        const Lab::ScreenPicture anywhere = Lab::onScreen(lens, objectX(d), objectY(h), 3000, line);
+        QVERIFY(!anywhere.caught);
+        QVERIFY(anywhere.brightness < 0.1); // a faint blur
+        return;
+    }
+    QVERIFY2(std::fabs(s - traced.b) < 0.01, qPrintable(QString::number(s / kCm)));
+    const Lab::ScreenPicture sharp = Lab::onScreen(lens, objectX(d), objectY(h), s, line);
+    QVERIFY(sharp.caught);
+    QVERIFY(sharp.blur < 1e-6);
+    QVERIFY(std::fabs(sharp.brightness - 1) < 1e-6);
+    QVERIFY2(std::fabs(sharp.scale - traced.height / h) < 1e-9,
+             qPrintable(QString::number(sharp.scale)));
+    // Halfway to the image the cone's axis, from the lens's centre to the
+    // image point, stands at half the image's height.
+    const Lab::ScreenPicture halfway = Lab::onScreen(lens, objectX(d), objectY(h), s / 2, line);
+    QVERIFY(std::fabs(halfway.scale - traced.height / h / 2) < 1e-9);
+    const double division = Lab::benchTwips(Lab::kDivisionCm);
+    for (const double off : {-division, division}) {
+        const Lab::ScreenPicture blurred =
+            Lab::onScreen(lens, objectX(d), objectY(h), s + off, line);
+        QVERIFY(blurred.blur > 0 && blurred.brightness < sharp.brightness);
+    }
+}
+
+// The focal length from rows a pupil recorded, worked by hand: F = d·f/(d + f)
+// a row, the mean, ΔF_сл the mean deviation, ΔF_и the mean of F²(Δd/d² + Δf/f²)
+// with Δ = 0,05 см, ΔF their sum, ε = ΔF / F and D = 100 / F dioptres. A row
+// without an image counts for nothing.
+void TestOptics::labFocalLength_data() {
+    QTest::addColumn<QList<double>>("ds");
+    QTest::addColumn<QList<double>>("fs");
+    QTest::addColumn<double>("mean");
+    QTest::addColumn<double>("spread");
+    QTest::addColumn<double>("instrument");
+    QTest::addColumn<double>("dioptres");
+    QTest::newRow("F 10: 30|15, 20|20, 15|30")
+        << QList<double>{30, 20, 15} << QList<double>{15, 20, 30} << 10.0 << 0.0 << 0.0268519
+        << 10.0;
+    // 4,0; 67/16,7 = 4,01198; 64,8/16,1 = 4,02484.
+    QTest::newRow("F 4: 12|6, 10|6,7, 8|8,1")
+        << QList<double>{12, 10, 8} << QList<double>{6, 6.7, 8.1} << 4.0122736 << 0.0083808
+        << 0.0262516 << 24.923525;
+}
+
+void TestOptics::labFocalLength() {
+    QFETCH(QList<double>, ds);
+    QFETCH(QList<double>, fs);
+    QFETCH(double, mean);
+    QFETCH(double, spread);
+    QFETCH(double, instrument);
+    QFETCH(double, dioptres);
+    std::vector<Lab::Row> rows;
+    for (int i = 0; i < ds.size(); ++i)
+        rows.push_back({ds[i], fs[i], true, Lab::Region::BeyondTwoF, Optics::Size::Same});
+    rows.push_back({5, 5, false, Lab::Region::InsideF, Optics::Size::Same}); // nothing caught
+    const Lab::Result r = Lab::evaluate(rows);
+    constexpr double kCmTolerance = 1e-6, kDioptreTolerance = 1e-5;
+    QCOMPARE(r.rows, int(ds.size()));
+    QVERIFY2(std::fabs(r.mean - mean) < kCmTolerance, qPrintable(QString::number(r.mean, 'g', 9)));
+    QVERIFY2(std::fabs(r.spread - spread) < kCmTolerance,
+             qPrintable(QString::number(r.spread, 'g', 9)));
+    QVERIFY2(std::fabs(r.instrument - instrument) < kCmTolerance,
+             qPrintable(QString::number(r.instrument, 'g', 9)));
+    QVERIFY(std::fabs(r.error - (spread + instrument)) < kCmTolerance);
+    QVERIFY(std::fabs(r.relative - (spread + instrument) / mean) < kCmTolerance);
+    QVERIFY(std::fabs(r.dioptres - dioptres) < kDioptreTolerance);
+}
+
+// A row as recorded: d and f read to the millimetre, the image found only with
+// the screen within a division of where the lens law puts it (f = 3 cm, d =
+// 9,03 cm: b = 1 / (1/3 − 1/9,03) = 4,498 cm), and the region of d.
+void TestOptics::labRecord_data() {
+    QTest::addColumn<double>("offCm");
+    QTest::addColumn<double>("f");
+    QTest::addColumn<bool>("found");
+    QTest::newRow("at the image") << 0.0 << 4.5 << true;
+    QTest::newRow("half a division beyond") << 0.05 << 4.5 << true;
+    QTest::newRow("a division and a half beyond") << 0.15 << 4.6 << false;
+    QTest::newRow("two divisions nearer") << -0.2 << 4.3 << false;
+}
+
+void TestOptics::labRecord() {
+    QFETCH(double, offCm);
+    QFETCH(double, f);
+    QFETCH(bool, found);
+    const Optics::Lens lens{1, kGlass, 1, 3 * kCm, -3 * kCm};
+    const double d = 9.03;
+    const double b = 1 / (1 / 3.0 - 1 / d);
+    const Lab::Row row = Lab::record(lens, objectX(d * kCm), (b + offCm) * kCm);
+    QVERIFY(std::fabs(row.d - 9.0) < 1e-9);
+    QVERIFY2(std::fabs(row.f - f) < 1e-9, qPrintable(QString::number(row.f)));
+    QCOMPARE(row.found, found);
+    QCOMPARE(row.region, Lab::Region::BeyondTwoF);
 }
 
 QTEST_MAIN(TestOptics)

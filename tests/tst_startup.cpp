@@ -124,7 +124,7 @@ void TestStartup::startControls() {
     int withTooltip = 0;
     for (QWidget* child : w->findChildren<QWidget*>())
         withTooltip += child->toolTip().isEmpty() ? 0 : 1;
-    QCOMPARE(withTooltip, 28);
+    QCOMPARE(withTooltip, 29);
     QCOMPARE(w->Picture3->toolTip(), QStringLiteral("Главная оптическая ось линзы"));
 }
 

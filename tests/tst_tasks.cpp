@@ -25,8 +25,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTranslator>
 #include <QTimer>
+#include <QTranslator>
 #include <algorithm>
 #include <cmath>
 
@@ -898,9 +898,8 @@ void TestTasks::resultSheetSaved() {
     QTimer files;
     QObject::connect(&files, &QTimer::timeout, [&] {
         if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-            dialog->selectFile(csv);
             named = true;
-            QMetaObject::invokeMethod(dialog, "accept");
+            TestSupport::acceptFileName(dialog, csv);
         }
     });
     QTimer sheet;

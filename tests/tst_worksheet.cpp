@@ -13,7 +13,6 @@
 #include <QFileDialog>
 #include <QImage>
 #include <QLabel>
-#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -372,13 +371,8 @@ void TestWorksheet::variantsFromCtrlP() {
     QObject::connect(&poll, &QTimer::timeout, [&] {
         QWidget* modal = QApplication::activeModalWidget();
         if (auto* files = qobject_cast<QFileDialog*>(modal)) {
-            // The name typed into the dialog's name field, as a user types it
-            // (selecting a file races with the dialog filling in its default).
-            auto* edit = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            QVERIFY(edit);
-            edit->setText(pdf);
             named = true;
-            QMetaObject::invokeMethod(files, "accept");
+            TestSupport::acceptFileName(files, pdf);
         } else if (modal && !chosen) {
             chosen = true;
             const QLabel* label = shown<QLabel>(modal, QStringLiteral("Вариантов:"));

@@ -52,10 +52,6 @@
         <translation>graph and table of measurements: show or hide</translation>
     </message>
     <message>
-        <source>записать измерение в таблицу</source>
-        <translation>record a measurement in the table</translation>
-    </message>
-    <message>
         <source>задачи для учеников: начать или закончить</source>
         <translation>tasks for pupils: start or finish</translation>
     </message>
@@ -84,20 +80,12 @@
         <translation>full screen and back</translation>
     </message>
     <message>
-        <source>выйти из задачи, затем из полноэкранного режима</source>
-        <translation>leave the task, then the full screen</translation>
-    </message>
-    <message>
         <source>эта справка</source>
         <translation>this help</translation>
     </message>
     <message>
         <source>стрелки</source>
         <translation>arrow keys</translation>
-    </message>
-    <message>
-        <source>сдвинуть предмет (после щелчка в левой области)</source>
-        <translation>move the object (after a click in the left area)</translation>
     </message>
     <message>
         <source>1 … 5</source>
@@ -146,6 +134,30 @@
     <message>
         <source>результаты задач: имя, ответы, сохранить CSV или PDF</source>
         <translation>task results: name, answers, save as CSV or PDF</translation>
+    </message>
+    <message>
+        <source>записать измерение в таблицу (в лабораторной работе — d и f по линейке)</source>
+        <translation>record a measurement in the table (in the laboratory work: d and f off the ruler)</translation>
+    </message>
+    <message>
+        <source>лабораторная работа: экран, линейка и таблица; ещё раз — закончить</source>
+        <translation>laboratory work: screen, ruler and table; again to finish</translation>
+    </message>
+    <message>
+        <source>лабораторная работа: показать или скрыть построение и значения (для учителя)</source>
+        <translation>laboratory work: show or hide the construction and the values (for the teacher)</translation>
+    </message>
+    <message>
+        <source>лабораторная работа: сохранить отчёт (PDF) или таблицу (CSV)</source>
+        <translation>laboratory work: save the report (PDF) or the table (CSV)</translation>
+    </message>
+    <message>
+        <source>выйти из задачи или лабораторной работы, затем из полноэкранного режима</source>
+        <translation>leave the task or the laboratory work, then the full screen</translation>
+    </message>
+    <message>
+        <source>сдвинуть предмет (после щелчка в левой области); в лабораторной работе — предмет или экран на деление, с Shift на сантиметр</source>
+        <translation>move the object (after a click in the left area); in the laboratory work the object or the screen by a division, with Shift by a centimetre</translation>
     </message>
 </context>
 <context>
@@ -304,6 +316,30 @@
         <translation>Save PDF…</translation>
     </message>
     <message>
+        <source>записать измерение в таблицу (в лабораторной работе — d и f по линейке)</source>
+        <translation type="vanished">record a measurement in the table (in the laboratory work: d and f off the ruler)</translation>
+    </message>
+    <message>
+        <source>лабораторная работа: экран, линейка и таблица; ещё раз — закончить</source>
+        <translation type="vanished">laboratory work: screen, ruler and table; again to finish</translation>
+    </message>
+    <message>
+        <source>лабораторная работа: показать или скрыть построение и значения (для учителя)</source>
+        <translation type="vanished">laboratory work: show or hide the construction and the values (for the teacher)</translation>
+    </message>
+    <message>
+        <source>лабораторная работа: сохранить отчёт (PDF) или таблицу (CSV)</source>
+        <translation type="vanished">laboratory work: save the report (PDF) or the table (CSV)</translation>
+    </message>
+    <message>
+        <source>выйти из задачи или лабораторной работы, затем из полноэкранного режима</source>
+        <translation type="vanished">leave the task or the laboratory work, then the full screen</translation>
+    </message>
+    <message>
+        <source>сдвинуть предмет (после щелчка в левой области); в лабораторной работе — предмет или экран на деление, с Shift на сантиметр</source>
+        <translation type="vanished">move the object (after a click in the left area); in the laboratory work the object or the screen by a division, with Shift by a centimetre</translation>
+    </message>
+    <message>
         <source>«%1» — не номер серии: нужно целое число от 0 до 18446744073709551615</source>
         <translation>“%1” is no series number: a whole number from 0 to 18446744073709551615 is needed</translation>
     </message>
@@ -449,6 +485,14 @@
     <message>
         <source>FILE</source>
         <translation>FILE</translation>
+    </message>
+    <message>
+        <source>--lab и --tasks не открываются вместе</source>
+        <translation>--lab and --tasks do not open together</translation>
+    </message>
+    <message>
+        <source>Открыть лабораторную работу: экран, линейка и таблица (с ФАЙЛОМ — на его скамье).</source>
+        <translation>Open the laboratory work: screen, ruler and table (with FILE, on its bench).</translation>
     </message>
     <message>
         <source>Проверить файлы результатов, названные аргументами: каждый ответ судится заново по номеру серии; напечатать таблицу класса и выйти.</source>
@@ -895,6 +939,14 @@
         <translation> or </translation>
     </message>
     <message>
+        <source>Опыт</source>
+        <translation>Lab</translation>
+    </message>
+    <message>
+        <source>Лабораторная работа: поймайте изображение на экран и измерьте фокусное расстояние (Ctrl+B; выход: Esc)</source>
+        <translation>Laboratory work: catch the image on the screen and measure the focal length (Ctrl+B; leave: Esc)</translation>
+    </message>
+    <message>
         <source>Среды по сторонам линзы могут быть разными (например, вода слева и воздух справа). Тогда у линзы два фокусных расстояния: переднее %1 = n1/P и заднее %2 = n2/P, где P — оптическая сила, и изображение находится из n1/%3 + n2/%4 = P, то есть %1/%3 + %2/%4 = 1; оптическая сила %5 = n1/%1 = n2/%2. В одной среде %1 = %2.</source>
         <translation>The media on the two sides may differ (water on the left, air on the right). The lens then has two focal lengths: the front one %1 = n1/P and the back one %2 = n2/P, P being its power, and the image follows from n1/%3 + n2/%4 = P, that is %1/%3 + %2/%4 = 1; the power is %5 = n1/%1 = n2/%2. In one medium %1 = %2.</translation>
     </message>
@@ -988,6 +1040,155 @@
     <message>
         <source>Quellor — график %1 и %2</source>
         <translation>Quellor — graph of %1 and %2</translation>
+    </message>
+</context>
+<context>
+    <name>LabMode</name>
+    <message>
+        <source>Таблица лабораторной работы</source>
+        <translation>Table of the laboratory work</translation>
+    </message>
+    <message>
+        <source>Линейка, см от линзы</source>
+        <translation>Ruler, cm from the lens</translation>
+    </message>
+    <message>
+        <source>Экран: вид спереди</source>
+        <translation>Screen, seen face-on</translation>
+    </message>
+    <message>
+        <source>Изображения на экране нет: лучи после линзы расходятся</source>
+        <translation>No image on the screen: the rays spread out after the lens</translation>
+    </message>
+    <message>
+        <source>Лабораторная работа. Двигайте экран (справа) до резкого изображения, предмет — слева; Ctrl+R — записать, Esc — выйти.</source>
+        <translation>Laboratory work. Move the screen (right) until the image is sharp, the object on the left; Ctrl+R records, Esc leaves.</translation>
+    </message>
+    <message>
+        <source>Сохранить лабораторную работу</source>
+        <translation>Save the laboratory work</translation>
+    </message>
+    <message>
+        <source>Отчёт PDF (*.pdf)</source>
+        <translation>PDF report (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Таблица CSV (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+    <message>
+        <source>лабораторная.pdf</source>
+        <translation>laboratory.pdf</translation>
+    </message>
+    <message>
+        <source>Работа не сохранена</source>
+        <translation>Work not saved</translation>
+    </message>
+    <message>
+        <source>Показать или скрыть построение (учителю), Ctrl+Shift+B</source>
+        <translation>Show or hide the construction (for the teacher), Ctrl+Shift+B</translation>
+    </message>
+    <message>
+        <source>Сохранить отчёт или таблицу…, Ctrl+Shift+R</source>
+        <translation type="vanished">Save the report or the table…, Ctrl+Shift+R</translation>
+    </message>
+    <message>
+        <source>Сохранить отчёт или таблицу…, Ctrl+Shift+L</source>
+        <translation>Save the report or the table…, Ctrl+Shift+L</translation>
+    </message>
+</context>
+<context>
+    <name>LabReport</name>
+    <message>
+        <source>Отчёт о лабораторной работе</source>
+        <translation>Report of the laboratory work</translation>
+    </message>
+    <message>
+        <source>не удалось нарисовать отчёт</source>
+        <translation>the report could not be drawn</translation>
+    </message>
+    <message>
+        <source>Лабораторная работа «Определение фокусного расстояния и оптической силы собирающей линзы»</source>
+        <translation>Laboratory work “Measuring the focal length and the optical power of a converging lens”</translation>
+    </message>
+    <message>
+        <source>Цель: определить фокусное расстояние %1 и оптическую силу D собирающей линзы.</source>
+        <translation>Aim: to measure the focal length %1 and the optical power D of a converging lens.</translation>
+    </message>
+    <message>
+        <source>Оборудование: собирающая линза, предмет (свеча), экран, линейка с миллиметровыми делениями.</source>
+        <translation>Equipment: a converging lens, an object (a candle), a screen, a ruler with millimetre divisions.</translation>
+    </message>
+    <message>
+        <source>и ещё строк: %1</source>
+        <translation>and %1 more rows</translation>
+    </message>
+    <message>
+        <source>Вычисления</source>
+        <translation>Computation</translation>
+    </message>
+    <message>
+        <source>Нет ни одной строки с резким изображением: фокусное расстояние не вычислено.</source>
+        <translation>No row holds a sharp image: the focal length is not computed.</translation>
+    </message>
+    <message>
+        <source>Получение изображений</source>
+        <translation>Forming images</translation>
+    </message>
+</context>
+<context>
+    <name>LabWords</name>
+    <message>
+        <source>см</source>
+        <translation>cm</translation>
+    </message>
+    <message>
+        <source>№</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>изображение на экране</source>
+        <translation>image on the screen</translation>
+    </message>
+    <message>
+        <source>предмет дальше 2%1</source>
+        <translation>object beyond 2%1</translation>
+    </message>
+    <message>
+        <source>предмет между %1 и 2%1</source>
+        <translation>object between %1 and 2%1</translation>
+    </message>
+    <message>
+        <source>предмет ближе %1</source>
+        <translation>object inside %1</translation>
+    </message>
+    <message>
+        <source>резкого изображения нет</source>
+        <translation>no sharp image</translation>
+    </message>
+    <message>
+        <source>%1 = %2·%3 / (%2 + %3) в каждой строке; %1ср = %4%5 (строк с изображением: %6)</source>
+        <translation>%1 = %2·%3 / (%2 + %3) in each row; mean %1 = %4%5 (rows with an image: %6)</translation>
+    </message>
+    <message>
+        <source>Δ%1сл = %2%5 (среднее |%1i − %1ср|), Δ%1и = %3%5 (половина деления: %4%5), Δ%1 = %6%5, ε = %7 %</source>
+        <translation>Δ%1 random = %2%5 (mean |%1i − mean %1|), Δ%1 instrument = %3%5 (half a division: %4%5), Δ%1 = %6%5, ε = %7 %</translation>
+    </message>
+    <message>
+        <source>D = 1/%1 = %2 дптр</source>
+        <translation>D = 1/%1 = %2 dpt</translation>
+    </message>
+    <message>
+        <source>Ответ: %1 = (%2 ± %3) %4</source>
+        <translation>Answer: %1 = (%2 ± %3) %4</translation>
+    </message>
+    <message>
+        <source>не получено</source>
+        <translation>not formed</translation>
+    </message>
+    <message>
+        <source>не исследовано</source>
+        <translation>not tried</translation>
     </message>
 </context>
 <context>

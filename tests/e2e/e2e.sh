@@ -962,6 +962,82 @@ for language in ru en; do
     stop_program_and_server
 done
 
+# 18. The laboratory work on the projector, in Russian and in English: the
+#     screen is dragged along the axis until the picture on its face (the
+#     inset at window twips 7800 6900 3300 1900) has the steepest edges, as a
+#     pupil judges sharpness; there it stands where the lens law puts the
+#     image, within a ruler's division (1 mm, 56.7 twips). The start lens has
+#     F = 1171.875 twips, the object stands 2.5 F before it: b = 1 / (1/F - 1/d).
+#     "Записать" (Ctrl+R) puts the row and the answer in the table; Esc leaves.
+readonly LAB_ROOM=3C3C46
+lab_face=(8300 7200 2300 1300) # the middle of the screen's face, window twips
+lab_px() { cell "$(sx "7620 + $1")"; }
+# The steepest step between neighbouring pixels along the face's rows, 0-255.
+lab_steepness() {
+    local x y w h
+    x=$(cell "$(sx "${lab_face[0]}")")
+    y=$(cell "$(sy "${lab_face[1]}")")
+    w=$(cell "$(calc "$(sx "${lab_face[0]} + ${lab_face[2]}") - $x")")
+    h=$(cell "$(calc "$(sy "${lab_face[1]} + ${lab_face[3]}") - $y")")
+    import -window "$wid" "$shots/.lab.png" 2>/dev/null
+    convert "$shots/.lab.png" -crop "${w}x${h}+${x}+${y}" +repage -colorspace Gray \
+        \( +clone -roll +1+0 \) -compose difference -composite -crop +1+0 +repage \
+        -format "%[fx:round(maxima * 255)]" info:
+}
+for language in ru en; do
+    if LANGUAGE=$language start_scaled 1920x1080x24 96 1 1920 1080 --lab; then
+        axis_py=$(cell "$(sy "810 + 3990")")
+        shot "lab-$language-start"
+        expect_colour "lab ($language): the screen's face is shown" "$LAB_ROOM" \
+            "$(cell "$(sx 7830)")" "$(cell "$(sy 7850)")"
+        pointer_to "$(lab_px 3000)" "$axis_py"
+        sleep 0.05
+        xdotool mousedown 1
+        best=-1
+        best_px=0
+        search() { # from-pixel to-pixel step
+            local px e
+            for px in $(seq "$1" "$3" "$2"); do
+                pointer_to "$px" "$axis_py"
+                sleep 0.08
+                e=$(lab_steepness)
+                if [ "${e:-0}" -gt "$best" ]; then
+                    best=$e
+                    best_px=$px
+                fi
+            done
+        }
+        # A sweep across the area, then closer about the best, then pixel by pixel.
+        search "$(lab_px 600)" "$(lab_px 6600)" 20
+        search $((best_px - 20)) $((best_px + 20)) 4
+        search $((best_px - 3)) $((best_px + 3)) 1
+        pointer_to "$best_px" "$axis_py"
+        sleep 0.1
+        xdotool mouseup 1
+        found=$(calc "$(tx "$best_px + 0.5") - 7620")
+        read -r lab_b <<<"$(awk 'BEGIN { F = 1171.875; d = 2.5 * F; printf "%.3f", 1 / (1 / F - 1 / d) }')"
+        expect "lab ($language): the sharpest picture (edge $best) with the screen at $found twips, the image at $lab_b" \
+            "$(awk "BEGIN { d = $found - $lab_b; print (d < 0 ? -d : d) <= 56.7 ? 1 : 0 }")"
+        row_box=("$(cell "$(sx 900)")" "$(cell "$(sy "840 + 2 * 285")")" \
+            "$(cell "$(calc "$(sx 5300) - $(sx 900)")")" "$(cell "$(calc "$(sy 285) - $(sy 0)")")")
+        answer_box=("$(cell "$(sx 300)")" "$(cell "$(sy "840 + 7 * 285")")" \
+            "$(cell "$(calc "$(sx 14000) - $(sx 300)")")" "$(cell "$(calc "$(sy 285) - $(sy 0)")")")
+        shot "lab-$language-sharp"
+        row_before=$(count_dark "${row_box[@]}")
+        xdotool key ctrl+r
+        shot "lab-$language-recorded"
+        expect "lab ($language): Ctrl+R writes the first row (dark pixels $row_before, then $(count_dark "${row_box[@]}"))" \
+            "$([ "$row_before" -eq 0 ] && [ "$(count_dark "${row_box[@]}")" -gt 30 ] && echo 1)"
+        expect "lab ($language): a row with an image gives the answer line" \
+            "$([ "$(count_dark "${answer_box[@]}")" -gt 30 ] && echo 1)"
+        xdotool key Escape
+        shot "lab-$language-left"
+        expect_not_colour "lab ($language): Esc takes the screen's face away" "$LAB_ROOM" \
+            "$(cell "$(sx 7830)")" "$(cell "$(sy 7850)")"
+    fi
+    stop_program_and_server
+done
+
 if [ "$failures" -ne 0 ]; then
     log ""
     log "e2e: $failures check(s) failed. Screenshots kept in $shots:"

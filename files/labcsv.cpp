@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The laboratory table as CSV: the header and one line per row, then the
+// computation and the answer, each in a line of its own. The field separator
+// differs from the language's decimal mark.
+#include "labexport.h"
+
+#include "labtexts.h"
+#include "measurement.h"
+#include "readout.h"
+
+#include <QStringList>
+
+namespace {
+QString field(QString text, QChar separator) {
+    // A field holding the separator, a quote or a line break is quoted.
+    if (text.contains(separator) || text.contains(QLatin1Char('"')) ||
+        text.contains(QLatin1Char('\n'))) {
+        text.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+        text = QLatin1Char('"') + text + QLatin1Char('"');
+    }
+    return text;
+}
+
+QString line(const QStringList& cells, QChar separator) {
+    QStringList fields;
+    for (const QString& cell : cells)
+        fields << field(cell, separator);
+    return fields.join(separator) + QStringLiteral("\r\n");
+}
+} // namespace
+
+QByteArray LabExport::csv(const std::vector<Lab::Row>& rows) {
+    const bool comma = Readout::locale().decimalPoint() == QStringLiteral(",");
+    const QChar separator = QLatin1Char(Measurements::csvFormatFor(comma ? ',' : '.').separator);
+    QString text = line(LabTexts::header(), separator);
+    int number = 0;
+    for (const Lab::Row& row : rows)
+        text += line(LabTexts::cells(++number, row), separator);
+    const Lab::Result result = Lab::evaluate(rows);
+    for (const QString& computed : LabTexts::computation(result))
+        text += line({computed}, separator);
+    if (result.rows > 0)
+        text += line({LabTexts::answer(result)}, separator);
+    // UTF-8 with a byte-order mark, by which spreadsheets tell the encoding.
+    return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
+}

@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "labinset.h"
+
+#include "lens.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+const QColor kRoom(60, 60, 70);    // the dark room around the screen
+const QColor kFace(255, 255, 255); // the screen
+const QColor kLight(25, 25, 25);   // the picture: the flame's light, at full strength black ink
+// A sharp picture is drawn with lines this wide, in twips of the screen.
+constexpr double kSharpLine = 45;
+// The spread is painted as nested strokes, the widest faintest: a disc's
+// blur across a line, in steps.
+constexpr int kBlurSteps = 4;
+constexpr double kFaceMargin = 0.03; // of the inset's height
+} // namespace
+
+LabInset::LabInset(QWidget* parent) : QWidget(parent), TwipGeometry(this) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void LabInset::show(const Lab::ScreenPicture& picture, double objectHeight, double screenHalf) {
+    m_picture = picture;
+    m_objectHeight = objectHeight;
+    m_screenHalf = screenHalf;
+    update();
+}
+
+void LabInset::setNote(const QString& note) {
+    if (note == m_note)
+        return;
+    m_note = note;
+    update();
+}
+
+void LabInset::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), kRoom);
+    const double margin = kFaceMargin * height();
+    const QRectF face(margin, margin, width() - 2 * margin, height() - 2 * margin);
+    p.fillRect(face, kFace);
+    p.setClipRect(face);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    // Screen twips to pixels: the screen's height fills the face.
+    const double perTwip = face.height() / (2 * m_screenHalf);
+    const QPointF foot(face.center());
+    const QPointF tip = foot - QPointF(0, m_picture.scale * m_objectHeight * perTwip);
+    QPainterPath figure(foot);
+    figure.lineTo(tip);
+    const Optics::Arrowhead head =
+        Optics::arrowheadAt(tip.x(), tip.y(), foot.x(), foot.y(),
+                            Optics::kArrowheadLength * std::fabs(m_picture.scale) * perTwip);
+    if (head.drawn) {
+        figure.moveTo(head.left.x2, head.left.y2);
+        figure.lineTo(tip);
+        figure.lineTo(head.right.x2, head.right.y2);
+    }
+    // A line of the sharp picture spreads by the disc's diameter and keeps its
+    // light: the nested strokes add up to the brightness at the middle.
+    const double sharp = std::max(1.0, kSharpLine * perTwip);
+    const double spread = m_picture.blur * perTwip;
+    const double brightness = std::clamp(m_picture.brightness, 0.0, 1.0);
+    const double each = 1 - std::pow(1 - brightness, 1.0 / kBlurSteps);
+    QColor ink = kLight;
+    ink.setAlphaF(float(each));
+    for (int step = 0; step < kBlurSteps; ++step) {
+        const double width = sharp + spread * (kBlurSteps - step) / kBlurSteps;
+        // Only the narrowest stroke needs smooth edges: the wider ones lie
+        // within the blur, where a pixel's step in the edge cannot be seen,
+        // and without antialiasing they cost a fraction to fill.
+        p.setRenderHint(QPainter::Antialiasing, step + 1 == kBlurSteps);
+        QPen pen(ink, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        p.strokePath(figure, pen);
+    }
+    if (!m_note.isEmpty()) {
+        p.setClipping(false);
+        p.setPen(Qt::black);
+        p.drawText(face.adjusted(margin, margin, -margin, -margin),
+                   Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, m_note);
+    }
+}

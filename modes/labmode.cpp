@@ -1,0 +1,406 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The laboratory work on the lens. The physics (the circle of confusion, the
+// readings, the focal length and its error) is the optics library's
+// (optics/laboratory.h); this mode places the object and the screen, shows
+// the screen's face and the table, and records the rows.
+#include "labmode.h"
+
+#include "benchmode.h"
+#include "form1.h"
+
+#include "bench.h"
+#include "benchscale.h"
+#include "commandbutton.h"
+#include "label.h"
+#include "labexport.h"
+#include "labinset.h"
+#include "labruler.h"
+#include "labsheet.h"
+#include "labtexts.h"
+#include "lens.h"
+#include "lessontools.h"
+#include "messages.h"
+#include "palette.h"
+#include "picturebox.h"
+#include "safewrite.h"
+#include "savename.h"
+#include "shape.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// The object: an arrow (a candle's flame) standing on the axis, this tall.
+constexpr double kObjectHeight = 450;
+constexpr int kObjectWidth = 3;
+// The screen: a white board reaching this far either side of the axis, drawn
+// edge-on, and its stand down to the ruler.
+constexpr double kScreenHalf = 700;
+constexpr int kScreenWidth = 5;
+constexpr RgbValue kScreenColour = RGB(90, 90, 90);
+constexpr RgbValue kStandColour = RGB(150, 150, 150);
+// Neither the object nor the screen comes nearer the lens or an edge than this.
+constexpr double kKeepClear = 60;
+// Where the screen stands when the work begins, behind the lens.
+constexpr double kStartScreen = 3000;
+// Where the object stands when none is placed: this many focal lengths before the lens.
+constexpr double kStartObjectInFocalLengths = 2.5;
+
+// Window twips: the table over the top of the bench, the ruler below the
+// lens, the screen's face in the right area's lower corner.
+constexpr float kSheetLeft = 150;
+constexpr float kSheetTop = 840;
+constexpr float kSheetWidth = 14820;
+constexpr float kSheetLine = 285;
+constexpr int kSheetLines = LabSheet::kLines;
+constexpr int kRowsShown = 5;
+constexpr float kBenchLeft = 120;
+constexpr float kBenchTop = 810;
+constexpr float kRulerTop = kBenchTop + 5450;
+constexpr float kRulerHeight = 600;
+constexpr float kInsetLeft = 7800;
+constexpr float kInsetTop = 6900;
+constexpr float kInsetWidth = 3300;
+constexpr float kInsetHeight = 1900;
+constexpr double kTextPoints = 12;
+constexpr double kRulerPoints = 11;
+
+// The keys: arrows move by a division, with Shift by a centimetre.
+constexpr int kKeyLeft = 37;
+constexpr int kKeyRight = 39;
+constexpr int kShiftHeld = 1;
+constexpr int kLeftButton = 1;
+constexpr double kCmPerShiftStep = 1;
+
+double keyStep(int shift) {
+    return Lab::benchTwips(shift & kShiftHeld ? kCmPerShiftStep : Lab::kDivisionCm);
+}
+
+int direction(int keyCode) {
+    return keyCode == kKeyRight ? 1 : keyCode == kKeyLeft ? -1 : 0;
+}
+} // namespace
+
+LabMode::LabMode(Form1& window) : Mode(window) {}
+
+void LabMode::setUp() {
+    Form1& w = window();
+    w.cmdLab->setCheckable(true);
+    // The teacher's controls on the button's context menu, beside their keys.
+    w.cmdLab->setContextMenuPolicy(Qt::ActionsContextMenu);
+    const auto item = [&](const QString& text, void (LabMode::*what)()) {
+        auto* action = new QAction(text, w.cmdLab);
+        QObject::connect(action, &QAction::triggered, w.cmdLab, [this, what] {
+            if (active())
+                (this->*what)();
+        });
+        w.cmdLab->addAction(action);
+    };
+    item(tr("Показать или скрыть построение (учителю), Ctrl+Shift+B"), &LabMode::reveal);
+    item(tr("Сохранить отчёт или таблицу…, Ctrl+Shift+L"), &LabMode::save);
+    const QFont text(QStringLiteral("MS Sans Serif"), int(kTextPoints));
+    m_sheet = new LabSheet(&w);
+    m_sheet->setObjectName(QStringLiteral("labSheet"));
+    m_sheet->setAccessibleName(tr("Таблица лабораторной работы"));
+    m_sheet->Place(kSheetLeft, kSheetTop, kSheetWidth, kSheetLine * kSheetLines);
+    m_sheet->SetFont(text);
+    m_ruler = new LabRuler(&w, Bench::kLensX);
+    m_ruler->setObjectName(QStringLiteral("labRuler"));
+    m_ruler->setAccessibleName(tr("Линейка, см от линзы"));
+    m_ruler->Place(kBenchLeft, kRulerTop, float(2 * Bench::kAreaWidth), kRulerHeight);
+    m_ruler->SetFont(QFont(QStringLiteral("MS Sans Serif"), int(kRulerPoints)));
+    m_inset = new LabInset(&w);
+    m_inset->setObjectName(QStringLiteral("labInset"));
+    m_inset->setAccessibleName(tr("Экран: вид спереди"));
+    m_inset->Place(kInsetLeft, kInsetTop, kInsetWidth, kInsetHeight);
+    m_inset->SetFont(text);
+    for (TwipGeometry* part : std::initializer_list<TwipGeometry*>{m_sheet, m_ruler, m_inset})
+        part->SetVisible(false);
+    m_session.screen = kStartScreen;
+}
+
+// A press or drag in the left area stands the object there; in the right
+// area it moves the screen. Only the distance along the axis counts.
+void LabMode::leftPress(int button, int, float x, float) {
+    if (button == kLeftButton)
+        moveObject(x);
+}
+
+void LabMode::leftMove(int button, int shift, float x, float y) {
+    leftPress(button, shift, x, y);
+}
+
+void LabMode::leftKey(int keyCode, int shift) {
+    if (direction(keyCode) != 0)
+        moveObject(window().ObjectX + direction(keyCode) * keyStep(shift));
+}
+
+void LabMode::rightPress(int button, int, float x, float) {
+    if (button == kLeftButton)
+        moveScreen(x);
+}
+
+void LabMode::rightMove(int button, int shift, float x, float y) {
+    rightPress(button, shift, x, y);
+}
+
+void LabMode::rightKey(int keyCode, int shift) {
+    if (direction(keyCode) != 0)
+        moveScreen(m_session.screen + direction(keyCode) * keyStep(shift));
+}
+
+bool LabMode::allows(Action action) const {
+    switch (action) {
+    case Action::Lab:
+    case Action::LabReveal:
+    case Action::LabSave:
+    case Action::Record:
+    case Action::Leave:
+    case Action::Help:
+    case Action::Palette:
+    case Action::ZoomIn:
+    case Action::ZoomOut:
+    case Action::ZoomFit:
+    case Action::FullScreen:
+    case Action::Exit:
+        return true;
+    default:
+        // The lens stays as the teacher set it while it is measured; the
+        // graph, the layers, the pictures and the worksheet would show the
+        // image's place.
+        return false;
+    }
+}
+
+bool LabMode::escape() {
+    stop();
+    return true;
+}
+
+void LabMode::toggle() {
+    if (active())
+        stop();
+    else
+        start();
+}
+
+void LabMode::start() {
+    Form1& w = window();
+    if (active())
+        return;
+    w.Lesson().stopMotion();
+    m_session.savedX = w.ObjectX;
+    m_session.savedY = w.ObjectY;
+    m_session.savedPlaced = w.ObjectPlaced;
+    m_session.savedScheme = w.SchemeView;
+    // The work is done at 1 : 1: the ruler is the bench's own, read to its
+    // millimetre, like the one on the laboratory table.
+    m_session.savedScale = w.CurrentScale();
+    w.ScaleChoice().set(Optics::Scale{});
+    m_session.graphWasShown = w.Lesson().graphShown();
+    if (m_session.graphWasShown)
+        w.Lesson().toggleGraph(); // its curve would give the image's place
+    m_session.active = true;
+    m_session.revealed = false;
+    w.SetMode(*this);
+    w.cmdLab->setChecked(true);
+    for (TwipGeometry* part : std::initializer_list<TwipGeometry*>{m_sheet, m_ruler, m_inset})
+        part->SetVisible(true);
+    const Optics::FocalLengths focal = Optics::focalLengths(Optics::lensOf(w));
+    double x = w.ObjectX;
+    if (!w.ObjectPlaced || !Optics::objectOnBench(w))
+        x = Bench::kLensX - kStartObjectInFocalLengths * std::fabs(focal.front);
+    w.ApplyAtOnce([&] {
+        if (!w.SchemeView)
+            w.cmdCx_Click();
+        w.ObjectX = float(std::clamp(x, kKeepClear, Bench::kLensX - kKeepClear));
+        w.ObjectY = float(Bench::kAxisY - kObjectHeight);
+        w.ObjectPlaced = kTrue;
+    });
+}
+
+void LabMode::stop() {
+    if (!active())
+        return;
+    Form1& w = window();
+    m_session.active = false;
+    w.cmdLab->setChecked(false);
+    for (TwipGeometry* part : std::initializer_list<TwipGeometry*>{m_sheet, m_ruler, m_inset})
+        part->SetVisible(false);
+    for (TwipGeometry* mark :
+         std::initializer_list<TwipGeometry*>{w.shpF1, w.shp2F1, w.shpF2, w.shp2F2, w.lblFleft,
+                                              w.lbl2Fleft, w.lblFright, w.lbl2Fright})
+        mark->SetVisible(true);
+    w.SetMode(w.NormalMode());
+    w.ApplyAtOnce([&] {
+        w.ObjectX = m_session.savedX;
+        w.ObjectY = m_session.savedY;
+        w.ObjectPlaced = m_session.savedPlaced;
+        if (!m_session.savedScheme && w.SchemeView)
+            w.cmdCxOff_Click();
+        w.ScaleChoice().set(m_session.savedScale);
+    });
+    if (m_session.graphWasShown)
+        w.Lesson().toggleGraph();
+}
+
+void LabMode::reveal() {
+    if (!active())
+        return;
+    m_session.revealed = !m_session.revealed;
+    window().RedrawScheme();
+}
+
+void LabMode::moveObject(double x) {
+    if (!std::isfinite(x))
+        return;
+    Form1& w = window();
+    w.ObjectX = float(std::clamp(x, kKeepClear, Bench::kLensX - kKeepClear));
+    w.ObjectY = float(Bench::kAxisY - kObjectHeight);
+    w.ObjectPlaced = kTrue;
+    w.RedrawScheme();
+}
+
+void LabMode::moveScreen(double distance) {
+    if (!std::isfinite(distance))
+        return;
+    m_session.screen = std::clamp(distance, kKeepClear, Bench::kAreaWidth - kKeepClear);
+    window().RedrawScheme();
+}
+
+bool LabMode::record() {
+    Form1& w = window();
+    if (!active() || !Optics::objectOnBench(w)) {
+        QApplication::beep();
+        return true;
+    }
+    m_session.rows.push_back(Lab::record(Optics::lensOf(w), w.ObjectX, m_session.screen));
+    showSheet();
+    return true;
+}
+
+// The object and the screen; the whole construction once the teacher shows it.
+void LabMode::drawConstruction() {
+    Form1& w = window();
+    if (m_session.revealed)
+        w.DrawRayDiagram();
+    drawBench();
+}
+
+void LabMode::drawBench() {
+    Form1& w = window();
+    const Palette::Construction& colours = Palette::of(w);
+    PictureBox* left = w.picLeft;
+    PictureBox* right = w.picRigth;
+    const int width = left->DrawWidth();
+    left->SetDrawWidth(kObjectWidth);
+    const double x = w.ObjectX;
+    const double tip = w.ObjectY;
+    left->Line(x, Bench::kAxisY, x, tip, colours.object);
+    const Optics::Arrowhead head = Optics::arrowheadAt(x, tip, x, Bench::kAxisY);
+    if (head.drawn)
+        for (const Optics::Segment& s : {head.left, head.right})
+            left->Line(s.x1, s.y1, s.x2, s.y2, colours.object);
+    left->SetDrawWidth(1);
+    const double standFoot = kRulerTop - kBenchTop;
+    left->Line(x, Bench::kAxisY, x, standFoot, kStandColour);
+    left->SetDrawWidth(width);
+
+    const int rightWidth = right->DrawWidth();
+    const double s = m_session.screen;
+    right->SetDrawWidth(1);
+    right->Line(s, Bench::kAxisY + kScreenHalf, s, standFoot, kStandColour);
+    right->SetDrawWidth(kScreenWidth);
+    right->Line(s, Bench::kAxisY - kScreenHalf, s, Bench::kAxisY + kScreenHalf, kScreenColour);
+    right->SetDrawWidth(rightWidth);
+}
+
+void LabMode::afterRedraw() {
+    Form1& w = window();
+    const bool shown = m_session.revealed;
+    for (TwipGeometry* mark :
+         std::initializer_list<TwipGeometry*>{w.shpF1, w.shp2F1, w.shpF2, w.shp2F2, w.lblFleft,
+                                              w.lbl2Fleft, w.lblFright, w.lbl2Fright})
+        mark->SetVisible(shown);
+    if (!shown) {
+        // What the pupil is to measure stays off the read-outs.
+        for (Label* readout : {w.lblFocal, w.lblPower, w.lblDistances, w.lblImageKind})
+            readout->SetCaption(QString());
+    }
+    showScreen();
+    showSheet();
+}
+
+void LabMode::showScreen() {
+    Form1& w = window();
+    constexpr double kSharpLine = 45; // twips: a line of the sharp picture
+    const Lab::ScreenPicture picture =
+        Lab::onScreen(Optics::lensOf(w), w.ObjectX, w.ObjectY, m_session.screen, kSharpLine);
+    m_inset->show(picture, kObjectHeight, kScreenHalf);
+    m_inset->setNote(picture.caught ? QString()
+                                    : tr("Изображения на экране нет: лучи после линзы расходятся"));
+}
+
+void LabMode::showSheet() {
+    QList<QStringList> lines;
+    lines << QStringList{
+        tr("Лабораторная работа. Двигайте экран (справа) до резкого изображения, предмет — слева; "
+           "Ctrl+R — записать, Esc — выйти.")};
+    lines << LabTexts::header();
+    const int count = int(m_session.rows.size());
+    for (int i = std::max(0, count - kRowsShown); i < count; ++i)
+        lines << LabTexts::cells(i + 1, m_session.rows[std::size_t(i)]);
+    while (lines.size() < 2 + kRowsShown)
+        lines << QStringList{QString()};
+    const Lab::Result result = Lab::evaluate(m_session.rows);
+    const QStringList computation = LabTexts::computation(result);
+    if (!computation.isEmpty()) {
+        // The answer and the power first; the error's parts below. The
+        // formula for F is in the report.
+        lines << QStringList{LabTexts::answer(result) + QStringLiteral(";   ") +
+                             computation.back()};
+        lines << QStringList{computation.at(1)};
+    }
+    m_sheet->setLines(lines);
+}
+
+bool LabMode::writeCsv(const QString& path, QString* why) const {
+    *why = SafeWrite::write(path, LabExport::csv(m_session.rows));
+    return why->isEmpty();
+}
+
+bool LabMode::writeReport(const QString& path, QString* why) const {
+    QByteArray pdf;
+    if (!LabExport::report(m_session.rows, &pdf, why))
+        return false;
+    *why = SafeWrite::write(path, pdf);
+    return why->isEmpty();
+}
+
+void LabMode::save() {
+    Form1& w = window();
+    const QString title = tr("Сохранить лабораторную работу");
+    if (!Messages::roomFor(&w, title))
+        return;
+    const QString pdfFilter = tr("Отчёт PDF (*.pdf)");
+    const QString csvFilter = tr("Таблица CSV (*.csv)");
+    QString chosen = pdfFilter;
+    const QString typed = QFileDialog::getSaveFileName(
+        &w, title, tr("лабораторная.pdf"), pdfFilter + QStringLiteral(";;") + csvFilter, &chosen);
+    if (typed.isEmpty())
+        return;
+    // The suffix typed decides the format, else the filter chosen.
+    const bool csv =
+        typed.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive) ||
+        (chosen == csvFilter && !typed.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive));
+    const QString path =
+        SaveName::decide(&w, title, typed, csv ? QStringLiteral("csv") : QStringLiteral("pdf"));
+    if (path.isEmpty())
+        return;
+    QString why;
+    if (!(csv ? writeCsv(path, &why) : writeReport(path, &why)))
+        Messages::tell(&w, tr("Работа не сохранена"), why);
+}

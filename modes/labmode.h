@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "labsession.h"
+#include "mode.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+class LabInset;
+class LabRuler;
+class LabSheet;
+
+// The laboratory work: the object stands on the axis, a screen behind the
+// lens catches its image, a ruler gives the distances, and "Записать" records
+// d and f as read. The construction and the image's numbers stay hidden until
+// the teacher shows them. The mode allows only its own actions, help, the
+// palette and the zoom; Esc leaves it and the bench is as it was.
+class LabMode : public Mode {
+    Q_DECLARE_TR_FUNCTIONS(LabMode)
+
+public:
+    explicit LabMode(Form1& window);
+
+    // The screen's inset, the ruler and the table, hidden until the mode starts.
+    void setUp();
+
+    void leftPress(int button, int shift, float x, float y) override;
+    void leftMove(int button, int shift, float x, float y) override;
+    void leftKey(int keyCode, int shift) override;
+    void rightPress(int button, int shift, float x, float y) override;
+    void rightMove(int button, int shift, float x, float y) override;
+    void rightKey(int keyCode, int shift) override;
+    bool allows(Action action) const override;
+    bool escape() override;
+    bool record() override;
+    void drawConstruction() override;
+    void afterRedraw() override;
+
+    void toggle();
+    void start();
+    void stop();
+    // The teacher shows or hides the construction and the read-outs.
+    void reveal();
+    // The object's place (left area twips) and the screen's distance behind
+    // the lens, each kept on the bench.
+    void moveObject(double x);
+    void moveScreen(double distance);
+
+    bool active() const { return m_session.active; }
+    const LabSession& session() const { return m_session; }
+    LabInset& inset() const { return *m_inset; }
+
+    // The table as CSV, and the report as a one-page PDF, written through the
+    // safe path; false with the reason otherwise.
+    bool writeCsv(const QString& path, QString* why) const;
+    bool writeReport(const QString& path, QString* why) const;
+    // Asks for a file and writes the table or the report, as its suffix says.
+    void save();
+
+private:
+    void drawBench();
+    void showSheet();
+    void showScreen();
+
+    LabSession m_session;
+    LabInset* m_inset = nullptr;
+    LabRuler* m_ruler = nullptr;
+    LabSheet* m_sheet = nullptr;
+};

@@ -1,0 +1,294 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The laboratory work as a pupil does it: the mode entered from the lesson
+// strip, the screen dragged until the picture on its face is sharpest, the
+// rows recorded, and the report read back from the PDF. Every expected number
+// is worked out here from the thin-lens law, 1/F = 1/d + 1/f.
+#include "bench.h"
+#include "commandbutton.h"
+#include "form1.h"
+#include "label.h"
+#include "labinset.h"
+#include "labmode.h"
+#include "lens.h"
+#include "lensmaker.h"
+#include "picturebox.h"
+#include "shape.h"
+#include "testsupport.h"
+
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
+
+Q_DECLARE_METATYPE(Action)
+
+namespace {
+constexpr double kCm = Bench::kTwipsPerCm;
+
+// The focal length of the bench's lens in air, from the lens-maker's formula
+// over the radii of its two surfaces.
+double focalLength(const Form1& w) {
+    const Optics::Lens lens = Optics::lensOf(w);
+    return 1 / LensMaker::thinLensPower(1, lens.N, 1, lens.leftR, lens.rightR);
+}
+
+// The image distance for an object d before a lens of focal length F.
+double imageDistance(double F, double d) {
+    return 1 / (1 / F - 1 / d);
+}
+
+// The steepest step between neighbouring pixels across the inset's rows, in
+// grey levels: a sharp picture has steep edges, a blurred one soft ones.
+int steepestEdge(QWidget* inset) {
+    const QImage image = inset->grab().toImage().convertToFormat(QImage::Format_Grayscale8);
+    int steepest = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const uchar* row = image.constScanLine(y);
+        // The face only: the dark room around it is no edge of the picture.
+        for (int x = image.width() / 10; x + 1 < image.width() * 9 / 10; ++x)
+            steepest = std::max(steepest, std::abs(int(row[x + 1]) - int(row[x])));
+    }
+    return steepest;
+}
+
+// The darkest grey below the face's middle, where an inverted picture stands
+// (the inset's words stand above).
+int darkestMiddle(QWidget* inset) {
+    const QImage image = inset->grab().toImage().convertToFormat(QImage::Format_Grayscale8);
+    int darkest = 255;
+    for (int y = image.height() / 2; y < image.height() * 7 / 8; ++y)
+        for (int x = image.width() / 4; x < image.width() * 3 / 4; ++x)
+            darkest = std::min(darkest, int(image.pixelColor(x, y).value()));
+    return darkest;
+}
+
+// The widest run of touched pixels (any shade off white) across a row below
+// the face's middle: a picture spread by the blur is wider than a sharp one.
+int spreadWidth(QWidget* inset) {
+    const QImage image = inset->grab().toImage().convertToFormat(QImage::Format_Grayscale8);
+    constexpr int kWhite = 250;
+    int widest = 0;
+    for (int y = image.height() / 2; y < image.height() * 7 / 8; ++y) {
+        const uchar* row = image.constScanLine(y);
+        int touched = 0;
+        for (int x = image.width() / 10; x < image.width() * 9 / 10; ++x)
+            touched += row[x] < kWhite ? 1 : 0;
+        widest = std::max(widest, touched);
+    }
+    return widest;
+}
+
+// A press and a drag of the left button at points of the window, delivered
+// to whatever lies there.
+void dragAt(QWidget* window, QPoint from, QPoint to) {
+    QWidget* there = window->childAt(from);
+    QVERIFY(there);
+    TestSupport::press(there, there->mapFrom(window, from));
+    TestSupport::moveHolding(there, there->mapFrom(window, to));
+    TestSupport::release(there, there->mapFrom(window, to));
+}
+
+// A point of the window over a bench point (left-area twips, the right area
+// beyond the lens plane).
+QPoint windowPoint(Form1& w, double benchX, double benchY) {
+    PictureBox* area = benchX < Bench::kLensX ? w.picLeft : w.picRigth;
+    const double x = benchX < Bench::kLensX ? benchX : benchX - Bench::kLensX;
+    return area->mapTo(&w, TestSupport::pixelOf(area, x, benchY));
+}
+
+// A key as the keyboard delivers it to the left area of the active window
+// (shortcuts first).
+void keyToWindow(Form1* w, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QTest::simulateEvent(w->picLeft, true, key, modifiers, QString(), false);
+    QTest::simulateEvent(w->picLeft, false, key, modifiers, QString(), false);
+}
+
+QString pdfText(const QString& pdf) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return QStringLiteral("<pdftotext failed>");
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+} // namespace
+
+class TestLabMode : public QObject {
+    Q_OBJECT
+
+private slots:
+    void modeRules_data();
+    void modeRules();
+    void sharpestByEye_data();
+    void sharpestByEye();
+    void report();
+};
+
+// What the lab allows, entered by a click on its button in the lesson strip:
+// its own keys, "Записать", help and the zoom; not the lens's parameters, the
+// graph, the tasks or anything that draws the construction. The pupil sees
+// no image read-out and no focus until the teacher shows them; Esc leaves,
+// the object back where it was.
+void TestLabMode::modeRules_data() {
+    QTest::addColumn<Action>("action");
+    QTest::addColumn<bool>("inLab");
+    QTest::addColumn<bool>("onBench");
+    QTest::newRow("record") << Action::Record << true << true;
+    QTest::newRow("teacher shows") << Action::LabReveal << true << false;
+    QTest::newRow("save the work") << Action::LabSave << true << false;
+    QTest::newRow("leave") << Action::Leave << true << false;
+    QTest::newRow("sliders") << Action::Sliders << false << true;
+    QTest::newRow("graph") << Action::Graph << false << true;
+    QTest::newRow("tasks") << Action::Task << false << true;
+    QTest::newRow("worksheet") << Action::Print << false << true;
+}
+
+void TestLabMode::modeRules() {
+    QFETCH(Action, action);
+    QFETCH(bool, inLab);
+    QFETCH(bool, onBench);
+    auto w = TestSupport::startWindow();
+    w->cmdCx_Click();
+    w->ObjectX = 5000;
+    w->ObjectY = 3000;
+    w->ObjectPlaced = kTrue;
+    w->RedrawScheme();
+    QCOMPARE(w->Allows(action), onBench);
+    QCOMPARE(TestSupport::clickAt(w.get(), TestSupport::middleOf(w->cmdLab)), w->cmdLab);
+    QVERIFY(w->Laboratory().active());
+    QCOMPARE(w->Allows(action), inLab);
+    // Hidden from the pupil: the image's numbers, the focal length, the marks.
+    QVERIFY(w->lblDistances->Caption().isEmpty() && w->lblFocal->Caption().isEmpty());
+    QVERIFY(!w->shpF2->isVisible());
+    // The tasks stay shut.
+    keyToWindow(w.get(), Qt::Key_T, Qt::ControlModifier);
+    QVERIFY(!w->TaskModeOn() && w->Laboratory().active());
+    keyToWindow(w.get(), Qt::Key_B, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(!w->lblFocal->Caption().isEmpty() && w->shpF2->isVisible());
+    keyToWindow(w.get(), Qt::Key_Escape);
+    QVERIFY(!w->Laboratory().active());
+    QCOMPARE(w->Allows(action), onBench);
+    QCOMPARE(w->ObjectX, 5000.0f);
+    QCOMPARE(w->ObjectY, 3000.0f);
+}
+
+// The pupil drags the screen to where the lens law puts the image, looking at
+// the screen's face: the picture's edges are steepest there, softer a few
+// millimetres either side. An object inside F gives only a faint blur.
+void TestLabMode::sharpestByEye_data() {
+    QTest::addColumn<double>("dInFocalLengths");
+    QTest::addColumn<bool>("real");
+    QTest::newRow("beyond 2F") << 2.5 << true;
+    QTest::newRow("between F and 2F") << 1.6 << true;
+    QTest::newRow("inside F") << 0.6 << false;
+}
+
+void TestLabMode::sharpestByEye() {
+    QFETCH(double, dInFocalLengths);
+    QFETCH(bool, real);
+    auto w = TestSupport::startWindow();
+    keyToWindow(w.get(), Qt::Key_B, Qt::ControlModifier);
+    QVERIFY(w->Laboratory().active());
+    const double F = focalLength(*w);
+    const double d = dInFocalLengths * F;
+    // The object stood there by a drag in the left area.
+    const double axis = Bench::kAxisY;
+    dragAt(w.get(), windowPoint(*w, Bench::kLensX - 1000, axis),
+           windowPoint(*w, Bench::kLensX - d, axis));
+    QVERIFY2(std::fabs((Bench::kLensX - w->ObjectX) - d) < 16,
+             qPrintable(QString::number(w->ObjectX)));
+    const double b = real ? imageDistance(F, Bench::kLensX - w->ObjectX) : 3 * F;
+    const double off = 0.5 * kCm;
+    int edges[3] = {};
+    int darkest[3] = {};
+    int widths[3] = {};
+    const double places[3] = {b - off, b, b + off};
+    for (int i = 0; i < 3; ++i) {
+        dragAt(w.get(), windowPoint(*w, Bench::kLensX + 4000, axis),
+               windowPoint(*w, Bench::kLensX + places[i], axis));
+        QVERIFY2(std::fabs(w->Laboratory().session().screen - places[i]) < 16,
+                 qPrintable(QString::number(w->Laboratory().session().screen)));
+        edges[i] = steepestEdge(&w->Laboratory().inset());
+        darkest[i] = darkestMiddle(&w->Laboratory().inset());
+        widths[i] = spreadWidth(&w->Laboratory().inset());
+    }
+    if (!real) {
+        // No picture: the face's middle stays light wherever the screen stands.
+        for (const int grey : darkest)
+            QVERIFY2(grey > 200, qPrintable(QString::number(grey)));
+        return;
+    }
+    QVERIFY2(edges[1] > edges[0] && edges[1] > edges[2],
+             qPrintable(QStringLiteral("%1 %2 %3").arg(edges[0]).arg(edges[1]).arg(edges[2])));
+    QVERIFY(edges[1] > 128);
+    QVERIFY2(darkest[1] < 64, qPrintable(QString::number(darkest[1])));
+    QVERIFY2(widths[0] > widths[1] && widths[2] > widths[1],
+             qPrintable(QStringLiteral("%1 %2 %3").arg(widths[0]).arg(widths[1]).arg(widths[2])));
+}
+
+// Five rows as a pupil takes them (the screen at the sharpest place, read to
+// the millimetre) give F within its error of the lens's own; the report,
+// read back from the PDF, holds the title, the table's rows and the answer
+// as worked out here, and the CSV the same rows.
+void TestLabMode::report() {
+    auto w = TestSupport::startWindow();
+    w->Laboratory().start();
+    LabMode& lab = w->Laboratory();
+    const double F = focalLength(*w) / kCm;
+    const double dsInF[] = {3.0, 2.4, 2.0, 1.7, 1.4};
+    double sum = 0;
+    std::vector<double> focal;
+    for (const double k : dsInF) {
+        lab.moveObject(Bench::kLensX - k * F * kCm);
+        const double d = std::round((Bench::kLensX - w->ObjectX) / kCm * 10) / 10;
+        const double b = imageDistance(F, (Bench::kLensX - w->ObjectX) / kCm);
+        lab.moveScreen(b * kCm);
+        keyToWindow(w.get(), Qt::Key_R, Qt::ControlModifier);
+        const double f = std::round(b * 10) / 10;
+        focal.push_back(d * f / (d + f));
+        sum += focal.back();
+    }
+    QCOMPARE(int(lab.session().rows.size()), 5);
+    const double mean = sum / 5;
+    double spread = 0, instrument = 0;
+    for (std::size_t i = 0; i < 5; ++i) {
+        spread += std::fabs(focal[i] - mean) / 5;
+        const double d = lab.session().rows[i].d, f = lab.session().rows[i].f;
+        instrument += focal[i] * focal[i] * (0.05 / (d * d) + 0.05 / (f * f)) / 5;
+    }
+    const double error = spread + instrument;
+    QVERIFY2(std::fabs(mean - F) <= error,
+             qPrintable(QStringLiteral("F %1, measured %2 ± %3").arg(F).arg(mean).arg(error)));
+
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("work.pdf"));
+    QString why;
+    QVERIFY2(lab.writeReport(pdf, &why), qPrintable(why));
+    const QString text = pdfText(pdf).simplified();
+    const auto cm = [](double v) { return QString::number(v, 'f', 2).replace(u'.', u','); };
+    for (const QString& expected :
+         {QStringLiteral("Определение фокусного расстояния"), QStringLiteral("Цель:"),
+          QStringLiteral("Оборудование:"),
+          QStringLiteral("Ответ: F = (%1 ± %2) см").arg(cm(mean), cm(error)),
+          QStringLiteral("предмет между F и 2F: действительное, перевёрнутое, увеличенное")})
+        QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral("\n") + text));
+    for (std::size_t i = 0; i < 5; ++i)
+        QVERIFY2(text.contains(cm(focal[i])), qPrintable(cm(focal[i])));
+
+    const QString csv = dir.filePath(QStringLiteral("work.csv"));
+    QVERIFY2(lab.writeCsv(csv, &why), qPrintable(why));
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"));
+    // The header, five rows, three lines of computation, the answer.
+    QCOMPARE(lines.size() - 1, 10);
+    QVERIFY(lines[1].startsWith(QStringLiteral("1;")));
+}
+
+QTEST_MAIN(TestLabMode)
+#include "tst_labmode.moc"
