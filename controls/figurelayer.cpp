@@ -6,6 +6,7 @@
 #include "surfacepainter.h"
 
 #include <QFontMetricsF>
+#include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -17,13 +18,13 @@ FigureLayer::FigureLayer(PictureBox* area) : QWidget(area), m_area(area) {
     setGeometry(area->rect());
 }
 
-void FigureLayer::paintEvent(QPaintEvent*) {
+void FigureLayer::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const ScreenInfo screen = ScreenInfo::of(m_area);
     SurfacePainter surface(&painter, screen, QRectF(rect()));
     for (const Figure& figure : m_area->figures())
         surface.draw(figure);
-    paintTexts(painter, screen);
+    paintTexts(painter, screen, event->region());
     // Frames are whole pixels, one laid-out pixel thick, and stay inside the box.
     const int thickness = std::max(1, int(std::lround(screen.designPixels(1))));
     if (m_area->Border())
@@ -64,32 +65,44 @@ void FigureLayer::placeTexts(const QVector<TextMark>& marks, const ScreenInfo& s
     }
 }
 
+// A name's box with a margin: glyphs may overhang their advance, and
+// antialiasing adds a pixel.
+QRect FigureLayer::textBox(const QRectF& box, const QFontMetricsF& metrics) {
+    const double margin = 2.0 + metrics.height() / 4;
+    return box.adjusted(-margin, -margin, margin, margin).toAlignedRect();
+}
+
 QRegion FigureLayer::textRegion(const QVector<TextMark>& marks) const {
     QRegion region;
     placeTexts(marks, ScreenInfo::of(m_area),
                [&](const TextMark& mark, const QFont&, const QFontMetricsF& metrics, QPointF at) {
-                   // Glyphs may overhang their advance; antialiasing adds a pixel.
-                   const double margin = 2.0 + metrics.height() / 4;
                    const QRectF box(at.x(), at.y() - metrics.ascent(),
                                     metrics.horizontalAdvance(mark.text), metrics.height());
-                   region += box.adjusted(-margin, -margin, margin, margin).toAlignedRect();
+                   region += textBox(box, metrics);
                });
     return region;
 }
 
 // Names on the drawing: antialiased text (only the lines stay aliased), its
 // box's corner at the mark's place.
-void FigureLayer::paintTexts(QPainter& painter, const ScreenInfo& screen) {
+void FigureLayer::paintTexts(QPainter& painter, const ScreenInfo& screen, const QRegion& exposed) {
     if (m_area->textMarks().isEmpty())
         return;
     painter.save();
     painter.setRenderHint(QPainter::TextAntialiasing);
-    placeTexts(m_area->textMarks(), screen,
-               [&](const TextMark& mark, const QFont& font, const QFontMetricsF&, QPointF at) {
-                   painter.setFont(font);
-                   painter.setPen(toQColor(mark.colour));
-                   painter.drawText(at, mark.text);
-               });
+    // Under a drag only a few strips are painted again: a name wholly outside
+    // them is not laid out and drawn for nothing.
+    placeTexts(
+        m_area->textMarks(), screen,
+        [&](const TextMark& mark, const QFont& font, const QFontMetricsF& metrics, QPointF at) {
+            const QRectF box(at.x(), at.y() - metrics.ascent(),
+                             metrics.horizontalAdvance(mark.text), metrics.height());
+            if (!exposed.intersects(textBox(box, metrics)))
+                return;
+            painter.setFont(font);
+            painter.setPen(toQColor(mark.colour));
+            painter.drawText(at, mark.text);
+        });
     painter.restore();
 }
 

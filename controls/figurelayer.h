@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class PictureBox;
+class QFontMetricsF;
 class ScreenInfo;
 
 // The top layer of a picture area: the figures drawn on it, over the marks,
@@ -27,7 +28,8 @@ private:
     // Calls `use` with each name, its font, and where its baseline starts.
     template <typename Use>
     void placeTexts(const QVector<TextMark>& marks, const ScreenInfo& screen, Use use) const;
-    void paintTexts(QPainter& painter, const ScreenInfo& screen);
+    void paintTexts(QPainter& painter, const ScreenInfo& screen, const QRegion& exposed);
+    static QRect textBox(const QRectF& box, const QFontMetricsF& metrics);
     void paintBorder(QPainter& painter, int thickness);
     void paintFocus(QPainter& painter, int thickness);
 
