@@ -13,11 +13,6 @@ constexpr double kColumns[] = {0.01, 0.06, 0.16, 0.26, 0.36};
 constexpr double kLeft = 0.01;
 } // namespace
 
-// The lines the sheet is laid out for.
-namespace {
-constexpr int kLines = LabSheet::kLines;
-} // namespace
-
 LabSheet::LabSheet(QWidget* parent) : QWidget(parent), TwipGeometry(this) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
@@ -53,7 +48,7 @@ void LabSheet::draw(QPainter& p) {
     p.setPen(kInk);
     // The lines share the height evenly, as laid out.
     const QFontMetricsF metrics(p.fontMetrics());
-    const double line = m_lines.isEmpty() ? 0 : double(height()) / kLines;
+    const double line = m_lines.isEmpty() ? 0 : double(height()) / LabSheet::kLines;
     double y = (line + metrics.ascent() - metrics.descent()) / 2;
     for (const QStringList& cells : m_lines) {
         if (cells.size() == 1) {

@@ -199,7 +199,6 @@ void LabMode::start() {
     // The work is done at 1 : 1: the ruler is the bench's own, read to its
     // millimetre, like the one on the laboratory table.
     m_session.savedScale = w.CurrentScale();
-    w.ScaleChoice().set(Optics::Scale{});
     m_session.graphWasShown = w.Lesson().graphShown();
     if (m_session.graphWasShown)
         w.Lesson().toggleGraph(); // its curve would give the image's place
@@ -214,6 +213,7 @@ void LabMode::start() {
     if (!w.ObjectPlaced || !Optics::objectOnBench(w))
         x = Bench::kLensX - kStartObjectInFocalLengths * std::fabs(focal.front);
     w.ApplyAtOnce([&] {
+        w.ScaleChoice().set(Optics::Scale{});
         if (!w.SchemeView)
             w.cmdCx_Click();
         w.ObjectX = float(std::clamp(x, kKeepClear, Bench::kLensX - kKeepClear));
