@@ -173,7 +173,7 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
-        tr("Вексол: оптическая скамья, на которой видно, как линза строит изображение точки."));
+        tr("Quellor: оптическая скамья, на которой видно, как линза строит изображение точки."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption worksheet(

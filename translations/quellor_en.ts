@@ -347,7 +347,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Вексол: оптическая скамья, на которой видно, как линза строит изображение точки.</source>
+        <source>Quellor: оптическая скамья, на которой видно, как линза строит изображение точки.</source>
         <translation>Quellor: an optical bench that shows how a lens forms the image of a point.</translation>
     </message>
     <message>
