@@ -10,12 +10,18 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
-#include <vector>
+
+namespace {
+// The few names of a figure in their styles and zooms; a window that has been
+// zoomed through every step still keeps only this many.
+constexpr std::size_t kLaidTextsKept = 64;
+} // namespace
 
 FigureLayer::FigureLayer(PictureBox* area) : QWidget(area), m_area(area) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     setGeometry(area->rect());
+    m_laid.reserve(kLaidTextsKept);
 }
 
 void FigureLayer::paintEvent(QPaintEvent* event) {
@@ -33,52 +39,64 @@ void FigureLayer::paintEvent(QPaintEvent* event) {
         paintFocus(painter, thickness);
 }
 
-// The names use two or three styles: each font is resolved once a pass.
+const FigureLayer::LaidText& FigureLayer::laidOut(const TextMark& mark,
+                                                  const ScreenInfo& screen) const {
+    const double zoom = screen.zoom();
+    const int dpi = logicalDpiY();
+    for (const LaidText& laid : m_laid)
+        if (laid.points == mark.points && laid.bold == mark.bold && laid.zoom == zoom &&
+            laid.dpi == dpi && laid.text == mark.text)
+            return laid;
+    if (m_laid.size() >= kLaidTextsKept)
+        m_laid.clear();
+    const QFont font = mark.font(zoom);
+    const QFontMetricsF metrics(font, this);
+    LaidText laid{mark.text,
+                  mark.points,
+                  mark.bold,
+                  zoom,
+                  dpi,
+                  font,
+                  QStaticText(mark.text),
+                  metrics.horizontalAdvance(mark.text),
+                  metrics.ascent(),
+                  metrics.descent(),
+                  metrics.height()};
+    laid.glyphs.setTextFormat(Qt::PlainText);
+    laid.glyphs.prepare(QTransform(), font);
+    return m_laid.emplace_back(std::move(laid));
+}
+
 template <typename Use>
 void FigureLayer::placeTexts(const QVector<TextMark>& marks, const ScreenInfo& screen,
                              Use use) const {
-    struct Style {
-        double points;
-        bool bold;
-        QFont font;
-        QFontMetricsF metrics;
-    };
-    std::vector<Style> styles;
     for (const TextMark& mark : marks) {
-        auto style = std::find_if(styles.begin(), styles.end(), [&](const Style& s) {
-            return s.points == mark.points && s.bold == mark.bold;
-        });
-        if (style == styles.end()) {
-            const QFont font = mark.font(screen.zoom());
-            styles.push_back({mark.points, mark.bold, font, QFontMetricsF(font, this)});
-            style = styles.end() - 1;
-        }
-        const QFontMetricsF& metrics = style->metrics;
+        const LaidText& laid = laidOut(mark, screen);
         const QPointF at = screen.toPixels(QPointF(mark.x, mark.y));
         const bool left = mark.anchor == TextMark::Anchor::TopRight ||
                           mark.anchor == TextMark::Anchor::BottomRight;
         const bool top =
             mark.anchor == TextMark::Anchor::TopLeft || mark.anchor == TextMark::Anchor::TopRight;
-        const double x = left ? at.x() - metrics.horizontalAdvance(mark.text) : at.x();
-        const double baseline = top ? at.y() + metrics.ascent() : at.y() - metrics.descent();
-        use(mark, style->font, metrics, QPointF(x, baseline));
+        const double x = left ? at.x() - laid.advance : at.x();
+        const double baseline = top ? at.y() + laid.ascent : at.y() - laid.descent;
+        use(mark, laid, QPointF(x, baseline - laid.ascent));
     }
 }
 
 // A name's box with a margin: glyphs may overhang their advance, and
 // antialiasing adds a pixel.
-QRect FigureLayer::textBox(const QRectF& box, const QFontMetricsF& metrics) {
-    const double margin = 2.0 + metrics.height() / 4;
-    return box.adjusted(-margin, -margin, margin, margin).toAlignedRect();
+QRect FigureLayer::textBox(QPointF topLeft, const LaidText& text) {
+    const double margin = 2.0 + text.height / 4;
+    return QRectF(topLeft, QSizeF(text.advance, text.height))
+        .adjusted(-margin, -margin, margin, margin)
+        .toAlignedRect();
 }
 
 QRegion FigureLayer::textRegion(const QVector<TextMark>& marks) const {
     QRegion region;
     placeTexts(marks, ScreenInfo::of(m_area),
-               [&](const TextMark& mark, const QFont&, const QFontMetricsF& metrics, QPointF at) {
-                   const QRectF box(at.x(), at.y() - metrics.ascent(),
-                                    metrics.horizontalAdvance(mark.text), metrics.height());
-                   region += textBox(box, metrics);
+               [&](const TextMark&, const LaidText& laid, QPointF topLeft) {
+                   region += textBox(topLeft, laid);
                });
     return region;
 }
@@ -91,18 +109,15 @@ void FigureLayer::paintTexts(QPainter& painter, const ScreenInfo& screen, const 
     painter.save();
     painter.setRenderHint(QPainter::TextAntialiasing);
     // Under a drag only a few strips are painted again: a name wholly outside
-    // them is not laid out and drawn for nothing.
-    placeTexts(
-        m_area->textMarks(), screen,
-        [&](const TextMark& mark, const QFont& font, const QFontMetricsF& metrics, QPointF at) {
-            const QRectF box(at.x(), at.y() - metrics.ascent(),
-                             metrics.horizontalAdvance(mark.text), metrics.height());
-            if (!exposed.intersects(textBox(box, metrics)))
-                return;
-            painter.setFont(font);
-            painter.setPen(toQColor(mark.colour));
-            painter.drawText(at, mark.text);
-        });
+    // them is not drawn for nothing.
+    placeTexts(m_area->textMarks(), screen,
+               [&](const TextMark& mark, const LaidText& laid, QPointF topLeft) {
+                   if (!exposed.intersects(textBox(topLeft, laid)))
+                       return;
+                   painter.setFont(laid.font);
+                   painter.setPen(toQColor(mark.colour));
+                   painter.drawStaticText(topLeft, laid.glyphs);
+               });
     painter.restore();
 }
 

@@ -3,12 +3,14 @@
 
 #include "textmark.h"
 
+#include <QFont>
 #include <QRegion>
+#include <QStaticText>
 #include <QVector>
 #include <QWidget>
+#include <vector>
 
 class PictureBox;
-class QFontMetricsF;
 class ScreenInfo;
 
 // The top layer of a picture area: the figures drawn on it, over the marks,
@@ -25,13 +27,30 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // Calls `use` with each name, its font, and where its baseline starts.
+    // A name shaped once in its font at the window's zoom, then measured and
+    // drawn as often as a drag asks: shaping is most of what a name costs.
+    struct LaidText {
+        QString text;
+        double points = 0;
+        bool bold = false;
+        double zoom = 0;
+        int dpi = 0;
+        QFont font;
+        QStaticText glyphs;
+        double advance = 0;
+        double ascent = 0;
+        double descent = 0;
+        double height = 0;
+    };
+    const LaidText& laidOut(const TextMark& mark, const ScreenInfo& screen) const;
+    // Calls `use` with each name, its layout, and the top left of its box.
     template <typename Use>
     void placeTexts(const QVector<TextMark>& marks, const ScreenInfo& screen, Use use) const;
     void paintTexts(QPainter& painter, const ScreenInfo& screen, const QRegion& exposed);
-    static QRect textBox(const QRectF& box, const QFontMetricsF& metrics);
+    static QRect textBox(QPointF topLeft, const LaidText& text);
     void paintBorder(QPainter& painter, int thickness);
     void paintFocus(QPainter& painter, int thickness);
 
     PictureBox* m_area;
+    mutable std::vector<LaidText> m_laid;
 };

@@ -4,6 +4,7 @@
 #include "rgbcolor.h"
 #include "twipgeometry.h"
 
+#include <QPixmap>
 #include <QWidget>
 
 // A shape control: an oval filling its box, or a circle of the box's smaller
@@ -23,7 +24,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void drawFace(QPainter& painter) const;
+
     Kind m_kind;
+    // The antialiased outline drawn once for the size and colours: a mark
+    // that a ray's repaint crosses is only copied again.
+    QPixmap m_face;
+    double m_outline = 0;
     RgbValue m_backColor = RGB(255, 255, 255);
     RgbValue m_borderColor = 0;
 };

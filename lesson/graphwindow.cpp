@@ -5,6 +5,7 @@
 #include "bench.h"
 #include "graphtitles.h"
 #include "imagecurve.h"
+#include "markerdot.h"
 #include "measurementtable.h"
 #include "readout.h"
 #include "screeninfo.h"
@@ -124,10 +125,10 @@ void GraphWindow::buildPlot(Plot* plot, double yLimit, bool imagePlot) {
         axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     plot->chart->addAxis(plot->x, Qt::AlignBottom);
     plot->chart->addAxis(plot->y, Qt::AlignLeft);
-    // Hairline grids, one device pixel as the theme's width 1 is at DPR 1: a
-    // grid line with a pen of some width finds its bounding box by stroking its
-    // outline, and the view asks for every grid line's box each time the
-    // moving point is repainted.
+    // Hairline grids, axes and ticks, one device pixel as the theme's width 1
+    // is at DPR 1: a line with a pen of some width finds its bounding box by
+    // stroking its outline, and the view asks for every line's box each time
+    // the moving point is repainted.
     for (QCategoryAxis* axis : {plot->x, plot->y}) {
         QPen grid = axis->gridLinePen();
         grid.setWidth(0);
@@ -135,6 +136,9 @@ void GraphWindow::buildPlot(Plot* plot, double yLimit, bool imagePlot) {
         QPen minor = axis->minorGridLinePen();
         minor.setWidth(0);
         axis->setMinorGridLinePen(minor);
+        QPen line = axis->linePen();
+        line.setWidth(0);
+        axis->setLinePen(line);
     }
     plot->view = new QChartView(plot->chart, this);
     plot->view->setObjectName(imagePlot ? QStringLiteral("chartImage")
@@ -173,8 +177,7 @@ void GraphWindow::buildPlot(Plot* plot, double yLimit, bool imagePlot) {
     plot->object->setName(tr("предмет"));
     plot->object->setMarkerSize(kObjectMarkerSize);
     attach(plot, plot->object);
-    plot->marker = new QGraphicsEllipseItem(-kObjectMarkerSize / 2, -kObjectMarkerSize / 2,
-                                            kObjectMarkerSize, kObjectMarkerSize, plot->chart);
+    plot->marker = new MarkerDot(kObjectMarkerSize, plot->chart);
     plot->marker->setZValue(1000);
     plot->marker->setVisible(false);
     connect(plot->chart, &QChart::plotAreaChanged, this, [this, plot] { placeMarker(plot); });

@@ -67,6 +67,10 @@ bool overlap(const Box& a, const Box& b) {
 // in y (Liang-Barsky), leaves a piece.
 bool crosses(const Line& line, const Box& box) {
     const Box b = grown(box, line.halfWidth);
+    // Most strokes pass well away from a box: their own box tells at once.
+    if (std::max(line.x1, line.x2) < b.left || std::min(line.x1, line.x2) > b.right ||
+        std::max(line.y1, line.y2) < b.top || std::min(line.y1, line.y2) > b.bottom)
+        return false;
     double t0 = 0, t1 = 1;
     const double dx = line.x2 - line.x1, dy = line.y2 - line.y1;
     const auto clip = [&](double p, double q) {
@@ -89,8 +93,9 @@ bool insideArea(const Box& box) {
 }
 
 // How many things a box would cover; an edge of the area counts most, since a
-// cut name cannot be read at all.
-int clashes(const Box& box, const Obstacles& around, const std::vector<Box>& placed) {
+// cut name cannot be read at all. The count stops at `enough`: a place that
+// covers as much as the best one so far is not taken anyway.
+int clashes(const Box& box, const Obstacles& around, const std::vector<Box>& placed, int enough) {
     constexpr int kCut = 100;
     const Box room = grown(box, kClearance);
     int count = insideArea(box) ? 0 : kCut;
@@ -98,8 +103,11 @@ int clashes(const Box& box, const Obstacles& around, const std::vector<Box>& pla
         count += overlap(room, other);
     for (const Box& part : around.boxes)
         count += overlap(room, part);
-    for (const Line& line : around.lines)
+    for (const Line& line : around.lines) {
+        if (count >= enough)
+            break;
         count += crosses(line, room);
+    }
     return count;
 }
 
@@ -123,7 +131,8 @@ constexpr double kSlide = 60; // 4 laid-out pixels
 
 struct Candidate {
     Box box;
-    double shift; // from the textbook's place
+    double shift; // from the textbook's place, squared
+    int order;    // as generated, which decides between equal shifts
 };
 
 int stopsAlong(double length) {
@@ -135,7 +144,8 @@ void ringAround(const Want& want, const Size& size, double gap, std::vector<Cand
     const double firstX = want.left ? want.x - kGap - w : want.x + kGap;
     const double firstY = want.above ? want.y - kGap - h : want.y + kGap;
     const auto add = [&](double x0, double y0) {
-        ring.push_back({{x0, y0, x0 + w, y0 + h}, std::hypot(x0 - firstX, y0 - firstY)});
+        const double dx = x0 - firstX, dy = y0 - firstY;
+        ring.push_back({{x0, y0, x0 + w, y0 + h}, dx * dx + dy * dy, int(ring.size())});
     };
     ring.clear();
     const int across = stopsAlong(w + 2 * gap);
@@ -150,8 +160,9 @@ void ringAround(const Want& want, const Size& size, double gap, std::vector<Cand
         add(want.x - gap - w, y0);
         add(want.x + gap, y0);
     }
-    std::stable_sort(ring.begin(), ring.end(),
-                     [](const Candidate& a, const Candidate& b) { return a.shift < b.shift; });
+    std::sort(ring.begin(), ring.end(), [](const Candidate& a, const Candidate& b) {
+        return a.shift < b.shift || (a.shift == b.shift && a.order < b.order);
+    });
 }
 
 // The first place that covers nothing, ring by ring out to the reach, so that
@@ -181,7 +192,7 @@ Mark place(const Want& want, const Size& size, double reach, const Obstacles& ar
     for (int r = 0; r < kRings && fewest > 0; ++r) {
         ringAround(want, size, kGap + r * step, ring);
         for (const Candidate& place : ring) {
-            const int count = clashes(place.box, nearby, placed);
+            const int count = clashes(place.box, nearby, placed, fewest);
             if (count < fewest) {
                 fewest = count;
                 best = place.box;

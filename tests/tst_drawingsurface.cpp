@@ -45,6 +45,8 @@ private slots:
     void farLinesDrawExactly();
     void fontsHaveCyrillic_data();
     void fontsHaveCyrillic();
+    void shapesShowTheirNewColours_data();
+    void shapesShowTheirNewColours();
 
 private:
     std::unique_ptr<Form1> w;
@@ -217,6 +219,42 @@ void TestDrawingSurface::fontsHaveCyrillic() {
     const QFontMetrics metrics{QFont(laidOut)};
     for (QChar letter : QStringLiteral("ВыходСхемаЛинзаЖщ"))
         QVERIFY(metrics.inFont(letter));
+}
+
+void TestDrawingSurface::shapesShowTheirNewColours_data() {
+    QTest::addColumn<bool>("fill");
+    QTest::addColumn<QPoint>("pixel"); // in a 40 x 40 circle
+    QTest::newRow("fill, seen at the centre") << true << QPoint(20, 20);
+    QTest::newRow("outline, seen at the top") << false << QPoint(20, 0);
+}
+
+// A mark painted once and then given another colour (the lens turned from
+// converging to diverging) shows the new colour, not the old face.
+void TestDrawingSurface::shapesShowTheirNewColours() {
+    QFETCH(bool, fill);
+    QFETCH(QPoint, pixel);
+    QWidget host;
+    host.resize(60, 60);
+    Shape mark(Shape::Kind::Circle, &host);
+    mark.setGeometry(10, 10, 40, 40);
+    mark.SetBackColor(RGB(0, 0, 255));
+    mark.SetBorderColor(RGB(0, 0, 255));
+    host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&host));
+    // Antialiasing may lighten the outline's pixel a little.
+    constexpr int kTolerance = 16;
+    const auto shows = [&](QColor colour) {
+        const QColor seen = mark.grab().toImage().pixelColor(pixel);
+        return std::abs(seen.red() - colour.red()) <= kTolerance &&
+               std::abs(seen.green() - colour.green()) <= kTolerance &&
+               std::abs(seen.blue() - colour.blue()) <= kTolerance;
+    };
+    QVERIFY(shows(QColor(0, 0, 255)));
+    if (fill)
+        mark.SetBackColor(RGB(255, 0, 0));
+    else
+        mark.SetBorderColor(RGB(255, 0, 0));
+    QVERIFY(shows(QColor(255, 0, 0)));
 }
 
 QTEST_MAIN(TestDrawingSurface)
