@@ -76,9 +76,6 @@ GraphWindow::GraphWindow(QWidget* host) : QWidget(host), m_host(host) {
     setAutoFillBackground(true);
     buildPlot(&m_b, kImageLimit, true);
     buildPlot(&m_gamma, kMagnificationLimit, false);
-    // The b plot's legend names the asymptote and the points for both; the
-    // title names the curve.
-    m_gamma.chart->legend()->hide();
     m_table = new MeasurementTable(this);
     m_detach = new QPushButton(tr("Отдельное окно"), this);
     m_detach->setObjectName(QStringLiteral("cmdDetachGraph"));
@@ -182,6 +179,7 @@ void GraphWindow::buildPlot(Plot* plot, double yLimit, bool imagePlot) {
     plot->marker->setVisible(false);
     connect(plot->chart, &QChart::plotAreaChanged, this, [this, plot] { placeMarker(plot); });
     colour(plot);
+    keyEntries(plot);
 }
 
 // Every series and the marker of a plot in the colours now in force.
@@ -267,6 +265,24 @@ void GraphWindow::placeMarker(Plot* plot) {
     plot->marker->setVisible(shown);
     if (shown)
         plot->marker->setPos(plot->chart->mapToPosition(plot->at.front(), plot->object));
+}
+
+// The key is shared between the plots, so that each legend fits the width of
+// a laptop's panel: the b plot names its curve (one entry however many
+// branches it has) and the asymptotes, the Γ plot the points on both.
+void GraphWindow::keyEntries(Plot* plot) {
+    const bool imagePlot = plot == &m_b;
+    const auto show = [plot](QAbstractSeries* series, bool shown) {
+        if (series)
+            for (auto* marker : plot->chart->legend()->markers(series))
+                marker->setVisible(shown && series->isVisible());
+    };
+    for (std::size_t i = 0; i < plot->branches.size(); ++i)
+        show(plot->branches[i], imagePlot && i == 0);
+    show(plot->vertical, imagePlot);
+    show(plot->horizontal, imagePlot);
+    show(plot->object, !imagePlot);
+    show(plot->recorded, !imagePlot);
 }
 
 void GraphWindow::setZoom(double zoom) {
@@ -467,12 +483,6 @@ void GraphWindow::showCurves() {
             }
             series->replace(points);
         }
-        // One legend entry for a curve however many branches it has.
-        for (std::size_t i = 0; i < plot->branches.size(); ++i) {
-            const auto markers = plot->chart->legend()->markers(plot->branches[i]);
-            for (auto* marker : markers)
-                marker->setVisible(i == 0);
-        }
         const double yLimit = imagePlot ? imageLimit() : kMagnificationLimit;
         const double front = m_scale.realOfBenchCm(curves.front);
         const double back = m_scale.realOfBenchCm(curves.back);
@@ -488,6 +498,7 @@ void GraphWindow::showCurves() {
                 horizontal ? QList<QPointF>{QPointF(0, back), QPointF(distanceRange(), back)}
                            : QList<QPointF>{});
         }
+        keyEntries(plot);
         showRegions(plot, yLimit);
         placeLabels(plot);
         placeMarker(plot);

@@ -34,7 +34,7 @@ class GraphWindow : public QWidget {
 public:
     // The width the docked graph takes beside the laid-out face, in twips of
     // the face: the fit scales both together.
-    static constexpr double kDockedWidth = 6000;
+    static constexpr double kDockedWidth = 6450;
 
     // `host` is the main window it docks in.
     explicit GraphWindow(QWidget* host);
@@ -114,6 +114,7 @@ private:
     void showRecorded();
     void placeLabels(Plot* plot);
     void placeMarker(Plot* plot);
+    void keyEntries(Plot* plot);
     void colour(Plot* plot);
     void markAxes(Plot* plot);
     void cacheStill(Plot* plot);

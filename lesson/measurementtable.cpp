@@ -43,6 +43,9 @@ QString shown(double value) {
 }
 
 constexpr int kColumns = 7;
+// The numbers' columns are as wide as their texts; the kind in words takes
+// what is left.
+constexpr int kKindColumn = 3;
 } // namespace
 
 MeasurementTable::MeasurementTable(QWidget* parent) : QWidget(parent) {
@@ -53,7 +56,11 @@ MeasurementTable::MeasurementTable(QWidget* parent) : QWidget(parent) {
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setSectionResizeMode(kKindColumn, QHeaderView::Stretch);
+    // A row is picked by a click on it; its number would take the room the
+    // kind's word needs on a laptop.
+    m_table->verticalHeader()->hide();
     m_table->setAccessibleName(tr("Таблица измерений"));
 
     m_delete = new QPushButton(tr("Удалить строку"), this);

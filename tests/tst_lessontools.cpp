@@ -20,9 +20,12 @@
 #include <QFile>
 #include <QFontInfo>
 #include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
+#include <QHeaderView>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -90,6 +93,8 @@ private slots:
     void graphLeavesTheBenchClear_data();
     void graphLeavesTheBenchClear();
     void shortcutsActFromTheGraph();
+    void graphTextsStandWhole_data();
+    void graphTextsStandWhole();
     void ticksOnRoundValues_data();
     void ticksOnRoundValues();
     void recordedRowAndCsv();
@@ -237,6 +242,69 @@ void TestLessonTools::graphLeavesTheBenchClear() {
                                 .arg(at.x())
                                 .arg(at.y())));
     }
+}
+
+void TestLessonTools::graphTextsStandWhole_data() {
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QSize>("screen");
+    QTest::newRow("Russian, projector") << false << kProjector;
+    QTest::newRow("Russian, laptop") << false << QSize(1366, 768);
+    QTest::newRow("English, laptop") << true << QSize(1366, 768);
+}
+
+// Beside the bench, every text of the graph reads whole: no title, tick or
+// legend entry shortened to "…" (the legend writes "..."), and the table's headers and words (the
+// longest kind, "действительное") within their columns.
+void TestLessonTools::graphTextsStandWhole() {
+    QFETCH(bool, english);
+    QFETCH(QSize, screen);
+    QTranslator translator;
+    if (english) {
+        QVERIFY(translator.load(QStringLiteral(":/i18n/quellor_en.qm")));
+        QCoreApplication::installTranslator(&translator);
+    }
+    auto w = startWindow();
+    w->resize(screen);
+    QApplication::processEvents();
+    ctrlKey(w.get(), Qt::Key_G, "g");
+    clickButton(w.get(), QStringLiteral("cmdCx"));
+    dragAt(w->picLeft, pixelOf(w->picLeft, 2000, 3000)); // real
+    ctrlKey(w.get(), Qt::Key_R, "r");
+    dragAt(w->picLeft, pixelOf(w->picLeft, 7000, 3000)); // virtual
+    ctrlKey(w.get(), Qt::Key_R, "r");
+    GraphWindow* graph = w->Lesson().graph();
+    QVERIFY(graph);
+    QTest::qWait(50); // the axes' marks settle after the layout
+
+    for (const QChartView* view : graph->findChildren<QChartView*>())
+        for (const QGraphicsItem* item : view->scene()->items())
+            if (const auto* text = dynamic_cast<const QGraphicsTextItem*>(item);
+                text && text->isVisible())
+                QVERIFY2(!text->toPlainText().contains(QChar(0x2026)) &&
+                             !text->toPlainText().contains(QStringLiteral("...")),
+                         qPrintable(text->toPlainText()));
+
+    auto* grid = graph->findChild<QTableWidget*>();
+    QVERIFY(grid);
+    QCOMPARE(grid->rowCount(), 2);
+    // A cell's text stands inside the focus frame's margin and a pixel, on
+    // either side; a header's inside the header's margin.
+    const QStyle* style = grid->style();
+    const int cellMargin =
+        2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1);
+    const int headerMargin = 2 * style->pixelMetric(QStyle::PM_HeaderMargin, nullptr, grid);
+    const QFontMetrics header = grid->horizontalHeader()->fontMetrics();
+    const QFontMetrics cells = grid->fontMetrics();
+    for (int column = 0; column < grid->columnCount(); ++column) {
+        const int room = grid->columnWidth(column);
+        const QString title = grid->horizontalHeaderItem(column)->text();
+        QVERIFY2(header.horizontalAdvance(title) + headerMargin <= room, qPrintable(title));
+        for (int row = 0; row < grid->rowCount(); ++row) {
+            const QString text = grid->item(row, column)->text();
+            QVERIFY2(cells.horizontalAdvance(text) + cellMargin <= room, qPrintable(text));
+        }
+    }
+    QCoreApplication::removeTranslator(&translator);
 }
 
 // The window's shortcuts act while the graph holds the focus; "Записать"
