@@ -56,6 +56,11 @@ void Label::paintEvent(QPaintEvent* event) {
     painter.drawRect(rect());
 }
 
+void Label::SetFocusShown(bool shown) {
+    m_focusHidden = !shown;
+    update();
+}
+
 void Label::SetBackColor(RgbValue colour) {
     m_backColor = colour;
     applyPalette();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "focusframe.h"
 #include "rgbcolor.h"
 #include "twipgeometry.h"
 
@@ -9,7 +10,7 @@
 
 // A label: a caption in its box, on an opaque background or transparent over
 // whatever lies behind it.
-class Label : public QLabel, public TwipGeometry {
+class Label : public QLabel, public TwipGeometry, public FocusFrame {
 public:
     Label(QWidget* parent, const QString& caption, const QFont& font, bool opaque);
 
@@ -20,7 +21,8 @@ public:
     // A read-out that takes a typed value: it receives presses (over whatever
     // lies beneath), shows a text cursor and a frame when the keyboard reaches it.
     void SetEditable();
-    bool ShowsFocus() const { return hasFocus() && m_showsFocus; }
+    bool ShowsFocus() const { return hasFocus() && m_showsFocus && !m_focusHidden; }
+    void SetFocusShown(bool shown) override;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -38,4 +40,5 @@ private:
     double m_fittedZoom = 1;               // the window's zoom those sizes are for
     RgbValue m_backColor;
     bool m_showsFocus = false; // reached by the keyboard, not by a click
+    bool m_focusHidden = false;
 };

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "figure.h"
+#include "focusframe.h"
 #include "inputcodes.h"
 #include "rgbcolor.h"
 #include "scaledpicture.h"
@@ -23,7 +24,7 @@ class QHelpEvent;
 // whenever the window system asks; it is painted over the marks and labels the
 // area holds. An area under a control that takes no input (the axis strip)
 // shows that control's tooltip.
-class PictureBox : public QWidget, public TwipGeometry {
+class PictureBox : public QWidget, public TwipGeometry, public FocusFrame {
 public:
     explicit PictureBox(QWidget* parent = nullptr);
 
@@ -39,7 +40,7 @@ public:
     bool ShowsFocus() const { return hasFocus() && m_showsFocus && !m_focusHidden; }
     // Hides the focus frame (a picture of the window is being drawn) or lets
     // it show again as before.
-    void SetFocusShown(bool shown);
+    void SetFocusShown(bool shown) override;
     void SetBorder(bool border);
     // The picture, drawn by `source` for a scale (device pixels a laid-out
     // pixel), so that it stays sharp at every size of the window.

@@ -60,7 +60,7 @@ namespace {
 class FocusFrameHidden {
 public:
     explicit FocusFrameHidden(QWidget* window)
-        : m_box(dynamic_cast<PictureBox*>(window->focusWidget())) {
+        : m_box(dynamic_cast<FocusFrame*>(window->focusWidget())) {
         if (m_box)
             m_box->SetFocusShown(false);
     }
@@ -72,7 +72,7 @@ public:
     FocusFrameHidden& operator=(const FocusFrameHidden&) = delete;
 
 private:
-    PictureBox* m_box;
+    FocusFrame* m_box;
 };
 } // namespace
 

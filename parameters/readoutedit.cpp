@@ -111,6 +111,16 @@ bool withinShown(double cm, const FocalRange& range, Optics::Scale scale) {
     return range.finite && typed >= std::min(a, b) && typed <= std::max(a, b);
 }
 
+// The editor closes and its read-out takes the keyboard back as it had it:
+// framed when Tab and Enter opened the editor, unframed after a click.
+void closeEditor(QLineEdit* editor) {
+    auto* readout = dynamic_cast<Label*>(editor->property("readout").value<QObject*>());
+    editor->hide();
+    if (readout)
+        readout->setFocus(editor->property("framed").toBool() ? Qt::OtherFocusReason
+                                                              : Qt::MouseFocusReason);
+}
+
 QString rangeText(const FocalRange& range, Optics::Scale scale) {
     const double a = scale.realCm(range.atLeast);
     const double b = scale.realCm(range.atGreatest);
@@ -131,12 +141,8 @@ void Form1::SetUpReadoutEditing() {
                 EditReadout(label);
         },
         [editor] {
-            if (!editor->isVisible())
-                return;
-            QWidget* readout = static_cast<QWidget*>(editor->property("readout").value<QObject*>());
-            editor->hide();
-            if (readout)
-                readout->setFocus(Qt::OtherFocusReason);
+            if (editor->isVisible())
+                closeEditor(editor);
         });
     editor->installEventFilter(keys);
     connect(editor, &QLineEdit::returnPressed, this, [this, editor] {
@@ -147,8 +153,7 @@ void Form1::SetUpReadoutEditing() {
         QString hint;
         if (readout && TakeTypedValue(readout, editor->text(), &hint)) {
             editor->setToolTip(QString());
-            editor->hide();
-            readout->setFocus(Qt::OtherFocusReason);
+            closeEditor(editor);
             return;
         }
         // Refused: the editor stays with the text, and says what it takes.
@@ -191,6 +196,7 @@ void Form1::EditReadout(Label* readout) {
     else
         return;
     editor->setProperty("readout", QVariant::fromValue<QObject*>(readout));
+    editor->setProperty("framed", readout->ShowsFocus());
     editor->setFont(readout->font());
     editor->setGeometry(QRect(readout->mapTo(this, QPoint(0, 0)), readout->size()));
     // The lengths are numbers with two decimals on the screen; the editor

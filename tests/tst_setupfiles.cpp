@@ -419,6 +419,7 @@ void TestSetupFiles::exactValues() {
         QCoreApplication::installTranslator(&translator);
     }
     auto w = TestSupport::startWindow();
+    QApplication::setActiveWindow(w.get());
     auto* label = w->findChild<Label*>(readout);
     QVERIFY(label);
     if (scheme)
@@ -435,6 +436,11 @@ void TestSetupFiles::exactValues() {
     QCOMPARE(label->Caption().trimmed(), shows);
     QCOMPARE(editor->isVisible(), !taken);
     QCOMPARE(editor->toolTip().isEmpty(), taken); // a refusal gives a hint
+    if (taken) { // opened by a click, it gives the keyboard back unframed
+        QVERIFY(label->hasFocus());
+        QVERIFY(label->grab().toImage().pixelColor(0, 0) !=
+                label->palette().color(QPalette::Highlight));
+    }
     if (readout == QLatin1String("lbln1") && taken) {
         QCOMPARE(w->n1, 1.33);
         QCOMPARE(w->sldn1->Value(), 17); // (1.33 - 1) * 50 = 16.5, the step above
@@ -486,6 +492,20 @@ void TestSetupFiles::readoutsLookEditable() {
     const QImage framed = label->grab().toImage();
     QCOMPARE(framed.pixelColor(0, 0), highlight);
     QCOMPARE(framed.pixelColor(framed.width() - 1, framed.height() - 1), highlight);
+    // Enter opens the editor and Return closes it: the frame is back, as the
+    // keyboard is; a picture of the bench made now leaves the frame out.
+    QTest::keyClick(label, Qt::Key_Return);
+    auto* editor = w->findChild<QLineEdit*>(QStringLiteral("readoutEditor"));
+    QVERIFY(editor && editor->isVisible());
+    QTest::keyClick(editor, Qt::Key_Return);
+    QVERIFY(!editor->isVisible() && label->hasFocus());
+    QCOMPARE(label->grab().toImage().pixelColor(0, 0), highlight);
+    const QImage picture = w->BenchPicture().convertToFormat(QImage::Format_RGB32);
+    int highlighted = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            highlighted += picture.pixelColor(x, y) == highlight;
+    QCOMPARE(highlighted, 0);
 }
 
 // Closing with unsaved changes asks: Cancel keeps the window, Discard closes.
