@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "labsheet.h"
 
-#include <QEvent>
 #include <QPainter>
 
 namespace {
@@ -13,7 +12,7 @@ constexpr double kColumns[] = {0.01, 0.06, 0.16, 0.26, 0.36};
 constexpr double kLeft = 0.01;
 } // namespace
 
-LabSheet::LabSheet(QWidget* parent) : QWidget(parent), TwipGeometry(this) {
+LabSheet::LabSheet(QWidget* parent) : CachedSurface(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
@@ -21,26 +20,7 @@ void LabSheet::setLines(const QList<QStringList>& lines) {
     if (lines == m_lines)
         return;
     m_lines = lines;
-    m_drawn = QPixmap();
-    update();
-}
-
-void LabSheet::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::FontChange)
-        m_drawn = QPixmap();
-    QWidget::changeEvent(event);
-}
-
-void LabSheet::paintEvent(QPaintEvent*) {
-    const qreal ratio = devicePixelRatioF();
-    if (m_drawn.size() != size() * ratio || m_drawn.devicePixelRatio() != ratio) {
-        m_drawn = QPixmap(size() * ratio);
-        m_drawn.setDevicePixelRatio(ratio);
-        QPainter drawing(&m_drawn);
-        drawing.setFont(font());
-        draw(drawing);
-    }
-    QPainter(this).drawPixmap(0, 0, m_drawn);
+    redraw();
 }
 
 void LabSheet::draw(QPainter& p) {

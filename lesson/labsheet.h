@@ -1,18 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "twipgeometry.h"
+#include "cachedsurface.h"
 
 #include <QList>
-#include <QPixmap>
 #include <QStringList>
-#include <QWidget>
 
 // The table of the laboratory work over the top of the bench: lines of text,
 // a line of several cells set out in columns.
-class QPainter;
-
-class LabSheet : public QWidget, public TwipGeometry {
+class LabSheet : public CachedSurface {
 public:
     // The lines the sheet has room for.
     static constexpr int kLines = 9;
@@ -23,13 +19,8 @@ public:
     const QList<QStringList>& lines() const { return m_lines; }
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    void draw(QPainter& p) override;
 
 private:
-    void draw(QPainter& p);
-
     QList<QStringList> m_lines;
-    // The text as last drawn, painted again while the bench beneath changes.
-    QPixmap m_drawn;
 };
