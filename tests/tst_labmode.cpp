@@ -9,18 +9,22 @@
 #include "label.h"
 #include "labinset.h"
 #include "labmode.h"
+#include "labsheet.h"
 #include "lens.h"
 #include "lensmaker.h"
+#include "messages.h"
 #include "picturebox.h"
 #include "shape.h"
 #include "testsupport.h"
 
 #include <QFile>
 #include <QImage>
+#include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <cmath>
 
 Q_DECLARE_METATYPE(Action)
@@ -108,6 +112,34 @@ void keyToWindow(Form1* w, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::No
     QTest::simulateEvent(w->picLeft, false, key, modifiers, QString(), false);
 }
 
+// The middle of a line of the laboratory's table, in the window's pixels.
+QPoint sheetLine(Form1& w, int line) {
+    auto* sheet = w.findChild<QWidget*>(QStringLiteral("labSheet"));
+    return sheet->mapTo(
+        &w, QPoint(sheet->width() / 2, (2 * line + 1) * sheet->height() / (2 * LabSheet::kLines)));
+}
+
+// A right click at a window point, then a click on the item of the menu that
+// opens there whose text begins with `item`.
+void menuItemAt(Form1& w, QPoint at, const QString& item) {
+    bool chosen = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu || chosen)
+            return;
+        for (QAction* action : menu->actions())
+            if (action->text().startsWith(item)) {
+                chosen = true;
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+                return;
+            }
+    });
+    poll.start(10);
+    TestSupport::clickAt(&w, at, Qt::RightButton);
+    QVERIFY2(chosen, qPrintable(item));
+}
+
 QString pdfText(const QString& pdf) {
     QProcess process;
     process.start(QStringLiteral("pdftotext"),
@@ -127,6 +159,8 @@ private slots:
     void sharpestByEye_data();
     void sharpestByEye();
     void report();
+    void deleteRows_data();
+    void deleteRows();
 };
 
 // What the lab allows, entered by a click on its button in the lesson strip:
@@ -288,6 +322,83 @@ void TestLabMode::report() {
     // The header, five rows, three lines of computation, the answer.
     QCOMPARE(lines.size() - 1, 10);
     QVERIFY(lines[1].startsWith(QStringLiteral("1;")));
+}
+
+// A row recorded by mistake comes out of the table with the mouse: a click
+// on its line and Delete, or the line's context menu; the whole table is
+// cleared from the same menu after a question. The rows left, and the answer
+// worked out here from them, are what the table shows.
+void TestLabMode::deleteRows_data() {
+    QTest::addColumn<int>("line");    // of the table clicked: 0 the title, 2 the first row
+    QTest::addColumn<QString>("how"); // "Delete", or the menu item chosen
+    QTest::addColumn<bool>("agree");  // the answer to the question, where one is asked
+    QTest::addColumn<QList<int>>("left");
+    QTest::newRow("second row, Delete") << 3 << "Delete" << true << QList<int>{0, 2};
+    QTest::newRow("last row, from its menu") << 4 << "Удалить строку" << true << QList<int>{0, 1};
+    QTest::newRow("the title, Delete: nothing") << 0 << "Delete" << true << QList<int>{0, 1, 2};
+    QTest::newRow("clear, agreed") << 2 << "Очистить таблицу" << true << QList<int>{};
+    QTest::newRow("clear, refused") << 2 << "Очистить таблицу" << false << QList<int>{0, 1, 2};
+}
+
+void TestLabMode::deleteRows() {
+    QFETCH(int, line);
+    QFETCH(QString, how);
+    QFETCH(bool, agree);
+    QFETCH(QList<int>, left);
+    auto w = TestSupport::startWindow();
+    w->Laboratory().start();
+    LabMode& lab = w->Laboratory();
+    const double F = focalLength(*w) / kCm;
+    // Three rows with the screen where the lens law puts the image, read to
+    // the millimetre: d and f as a pupil writes them down.
+    QList<double> ds, fs;
+    for (const double k : {3.0, 2.0, 1.5}) {
+        lab.moveObject(Bench::kLensX - k * F * kCm);
+        const double d = (Bench::kLensX - w->ObjectX) / kCm;
+        const double b = imageDistance(F, d);
+        lab.moveScreen(b * kCm);
+        keyToWindow(w.get(), Qt::Key_R, Qt::ControlModifier);
+        ds << std::round(d * 10) / 10;
+        fs << std::round(b * 10) / 10;
+    }
+    QCOMPARE(int(lab.session().rows.size()), 3);
+    int asked = 0;
+    Messages::setHook([&](QMessageBox&) {
+        ++asked;
+        return agree ? QMessageBox::Yes : QMessageBox::No;
+    });
+    const QPoint at = sheetLine(*w, line);
+    if (how == QStringLiteral("Delete")) {
+        QCOMPARE(TestSupport::clickAt(w.get(), at)->objectName(), QStringLiteral("labSheet"));
+        keyToWindow(w.get(), Qt::Key_Delete);
+    } else {
+        menuItemAt(*w, at, how);
+    }
+    Messages::setHook({});
+    QCOMPARE(asked, how.startsWith(QStringLiteral("Очистить")) ? 1 : 0);
+    const std::vector<Lab::Row>& rows = lab.session().rows;
+    QCOMPARE(int(rows.size()), int(left.size()));
+    double sum = 0;
+    for (int i = 0; i < left.size(); ++i) {
+        QVERIFY(std::fabs(rows[std::size_t(i)].d - ds[left[i]]) < 1e-9);
+        QVERIFY(std::fabs(rows[std::size_t(i)].f - fs[left[i]]) < 1e-9);
+        sum += ds[left[i]] * fs[left[i]] / (ds[left[i]] + fs[left[i]]);
+    }
+    // The table shows the rows left, numbered anew, and the answer from them.
+    QString shown;
+    const auto* sheet = dynamic_cast<LabSheet*>(w->findChild<QWidget*>(QStringLiteral("labSheet")));
+    QVERIFY(sheet);
+    for (const QStringList& cells : sheet->lines())
+        shown += cells.join(QLatin1Char('|')) + QLatin1Char('\n');
+    QCOMPARE(shown.contains(QStringLiteral("\n%1|").arg(left.size() + 1)), false);
+    if (left.isEmpty()) {
+        QVERIFY2(!shown.contains(QStringLiteral("Ответ")), qPrintable(shown));
+        return;
+    }
+    QVERIFY(shown.contains(QStringLiteral("\n%1|").arg(left.size())));
+    const QString mean = QString::number(sum / left.size(), 'f', 2).replace(u'.', u',');
+    QVERIFY2(shown.contains(QStringLiteral("Ответ: F = (%1 ± ").arg(mean)),
+             qPrintable(mean + QStringLiteral("\n") + shown));
 }
 
 QTEST_MAIN(TestLabMode)
