@@ -9,8 +9,8 @@ const QColor kPaper(255, 255, 225);
 const QColor kInk(0, 0, 0);
 const QColor kSelected(190, 215, 255); // the selected row's band
 // Where the cells of a row begin, as shares of the width: number, d, f, F,
-// what the screen showed.
-constexpr double kColumns[] = {0.01, 0.06, 0.16, 0.26, 0.36};
+// F′ (between two media), what the screen showed.
+constexpr double kColumns[] = {0.01, 0.06, 0.16, 0.26, 0.36, 0.46};
 constexpr double kLeft = 0.01;
 } // namespace
 

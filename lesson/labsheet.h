@@ -14,7 +14,7 @@
 class LabSheet : public CachedSurface {
 public:
     // The lines the sheet has room for.
-    static constexpr int kLines = 9;
+    static constexpr int kLines = 10;
     static constexpr int kNoRow = -1;
 
     explicit LabSheet(QWidget* parent);

@@ -387,35 +387,36 @@ void LabMode::showSheet() {
     lines << QStringList{
         tr("Лабораторная работа. Двигайте экран (справа) до резкого изображения, предмет — слева; "
            "Ctrl+R — записать, Esc — выйти.")};
-    lines << LabTexts::header();
+    const bool twoMedia = Lab::twoMedia(m_session.rows);
+    lines << LabTexts::header(twoMedia);
     const int count = int(m_session.rows.size());
     rowOfLine << LabSheet::kNoRow << LabSheet::kNoRow;
     for (int i = std::max(0, count - kRowsShown); i < count; ++i) {
-        lines << LabTexts::cells(i + 1, m_session.rows[std::size_t(i)]);
+        lines << LabTexts::cells(i + 1, m_session.rows[std::size_t(i)], twoMedia);
         rowOfLine << i;
     }
     while (lines.size() < 2 + kRowsShown)
         lines << QStringList{QString()};
-    const Lab::Result result = Lab::evaluate(m_session.rows);
+    const Lab::Result result = Lab::evaluate(m_session.rows, window().CurrentNotation());
     const QStringList computation = LabTexts::computation(result);
     if (!computation.isEmpty()) {
-        // The answer and the power first; the error's parts below. The
-        // formula for F is in the report.
+        // The answer and the power first; the formula used with the means,
+        // and the error's parts below.
         lines << QStringList{LabTexts::answer(result) + QStringLiteral(";   ") +
                              computation.back()};
-        lines << QStringList{computation.at(1)};
+        lines << QStringList{computation.at(0)} << QStringList{computation.at(1)};
     }
     m_sheet->setLines(lines, rowOfLine);
 }
 
 bool LabMode::writeCsv(const QString& path, QString* why) const {
-    *why = SafeWrite::write(path, LabExport::csv(m_session.rows));
+    *why = SafeWrite::write(path, LabExport::csv(m_session.rows, window().CurrentNotation()));
     return why->isEmpty();
 }
 
 bool LabMode::writeReport(const QString& path, QString* why) const {
     QByteArray pdf;
-    if (!LabExport::report(m_session.rows, &pdf, why))
+    if (!LabExport::report(m_session.rows, window().CurrentNotation(), &pdf, why))
         return false;
     *why = SafeWrite::write(path, pdf);
     return why->isEmpty();
