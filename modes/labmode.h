@@ -37,6 +37,7 @@ public:
     bool record() override;
     void drawConstruction() override;
     void afterRedraw() override;
+    bool showsLens() const override { return m_session.revealed; }
 
     void toggle();
     void start();
