@@ -109,6 +109,12 @@ const std::vector<ActionRow>& actionRows() {
          nullptr,
          QT_TRANSLATE_NOOP("Actions", "лабораторная работа: сохранить отчёт (PDF) или таблицу "
                                       "(CSV)")},
+        {Action::LabDeleteRow,
+         {keys(QKeyCombination(Qt::Key_Delete))},
+         nullptr,
+         QT_TRANSLATE_NOOP("Actions",
+                           "лабораторная работа: удалить строку таблицы, выбранную "
+                           "щелчком (правый щелчок — меню строки и «Очистить таблицу»)")},
         {Action::ZoomIn,
          {QKeySequence::ZoomIn, keys(Qt::CTRL | Qt::Key_Equal)},
          nullptr,

@@ -40,6 +40,7 @@ enum class Action {
     Lab,
     LabReveal,
     LabSave,
+    LabDeleteRow,
     ZoomIn,
     ZoomOut,
     ZoomFit,

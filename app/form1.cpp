@@ -479,6 +479,7 @@ void Form1::createActions() {
     withButton(Action::Lab, cmdLab, [this] { m_labMode->toggle(); });
     set.define(Action::LabReveal, [this] { m_labMode->reveal(); });
     set.define(Action::LabSave, [this] { m_labMode->save(); });
+    set.define(Action::LabDeleteRow, [this] { m_labMode->deleteSelectedRow(); });
     set.define(Action::ZoomIn, [this] { ZoomIn(); });
     set.define(Action::ZoomOut, [this] { ZoomOut(); });
     set.define(Action::ZoomFit, [this] { ZoomToFit(); });

@@ -7,18 +7,30 @@
 # from /proc/PID/stat), so the window system's flush of what a move repaints
 # is counted too.
 #
-# Usage: bench/drag_outside.sh QUELLOR_EXECUTABLE [MOVES] [SHOT.png]
+# With --lab (the screen dragged) or --lab-object (the object dragged) the
+# program starts in the laboratory work instead, fitted to 1920x1080, and the
+# held mouse moves along the axis in the right or the left area: each move
+# repaints the bench and the screen's face.
+#
+# Usage: bench/drag_outside.sh [--lab | --lab-object] QUELLOR_EXECUTABLE [MOVES] [SHOT.png]
 set -euo pipefail
+lab=
+case ${1:-} in
+--lab | --lab-object)
+    lab=$1
+    shift
+    ;;
+esac
 exe=${1:?path of the quellor executable}
 moves=${2:-2000}
 shot=${3:-}
-display=:79
+display=${DRAG_DISPLAY:-:79} # another display where :79 is taken
 Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $app $xvfb 2>/dev/null || true' EXIT
 export DISPLAY=$display
 sleep 1
-LC_ALL=ru_RU.UTF-8 "$exe" >/dev/null 2>&1 &
+LC_ALL=ru_RU.UTF-8 "$exe" ${lab:+--lab} >/dev/null 2>&1 &
 app=$!
 window=
 for _ in $(seq 1 100); do
@@ -27,22 +39,35 @@ for _ in $(seq 1 100); do
 done
 sleep 1
 eval "$(xdotool getwindowgeometry --shell "$window")"
-# Every layer on and the graph open, the window fitted to the screen with the
-# graph docked beside the bench; then the scheme view's button ("Схема", at
-# 52 % and 90 % of the fitted window) and the object placed in the left medium.
-# (Without a window manager the keys go to the window under the pointer.)
-xdotool mousemove $((X + 500)) $((Y + 20)) click 1
-xdotool key ctrl+l key ctrl+3 key ctrl+k key ctrl+g
-sleep 0.5
-xdotool windowmove "$window" 0 0 windowsize "$window" 1920 1080
-sleep 1.5
-eval "$(xdotool getwindowgeometry --shell "$window")"
-xdotool mousemove $((X + WIDTH * 523 / 1000)) $((Y + HEIGHT * 898 / 1000)) click 1
-sleep 0.3
-x=$((X + WIDTH * 10 / 100))
-y=$((Y + HEIGHT * 40 / 100))
-xdotool mousemove "$x" "$y" click 1
-sleep 0.3
+if [ -n "$lab" ]; then
+    xdotool windowmove "$window" 0 0 windowsize "$window" 1920 1080
+    sleep 1.5
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    # The laid-out face (1008x729 logical pixels) fitted and centred; the axis
+    # at window twips 4800, the screen a third into the right area (window
+    # twips 7620 + 2500), the object a third into the left one (120 + 5000).
+    fit=$(awk -v w="$WIDTH" -v h="$HEIGHT" 'BEGIN { f = w / 1008; if (h / 729 < f) f = h / 729; print f }')
+    along=$([ "$lab" = --lab ] && echo 10120 || echo 5120)
+    x=$(awk -v f="$fit" -v w="$WIDTH" -v X="$X" -v t="$along" 'BEGIN { printf "%d", X + (w - 1008 * f) / 2 + t * f / 15 }')
+    y=$(awk -v f="$fit" -v h="$HEIGHT" -v Y="$Y" 'BEGIN { printf "%d", Y + (h - 729 * f) / 2 + 4800 * f / 15 }')
+else
+    # Every layer on and the graph open, the window fitted to the screen with the
+    # graph docked beside the bench; then the scheme view's button ("Схема", at
+    # 52 % and 90 % of the fitted window) and the object placed in the left medium.
+    # (Without a window manager the keys go to the window under the pointer.)
+    xdotool mousemove $((X + 500)) $((Y + 20)) click 1
+    xdotool key ctrl+l key ctrl+3 key ctrl+k key ctrl+g
+    sleep 0.5
+    xdotool windowmove "$window" 0 0 windowsize "$window" 1920 1080
+    sleep 1.5
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    xdotool mousemove $((X + WIDTH * 523 / 1000)) $((Y + HEIGHT * 898 / 1000)) click 1
+    sleep 0.3
+    x=$((X + WIDTH * 10 / 100))
+    y=$((Y + HEIGHT * 40 / 100))
+    xdotool mousemove "$x" "$y" click 1
+    sleep 0.3
+fi
 ticks() { awk '{ print $14 + $15 }' "/proc/$app/stat"; }
 steps=()
 for i in $(seq 1 "$moves"); do

@@ -29,14 +29,15 @@ QString line(const QStringList& cells, QChar separator) {
 }
 } // namespace
 
-QByteArray LabExport::csv(const std::vector<Lab::Row>& rows) {
+QByteArray LabExport::csv(const std::vector<Lab::Row>& rows, Optics::Notation notation) {
     const bool comma = Readout::locale().decimalPoint() == QStringLiteral(",");
     const QChar separator = QLatin1Char(Measurements::csvFormatFor(comma ? ',' : '.').separator);
-    QString text = line(LabTexts::header(), separator);
+    const bool twoMedia = Lab::twoMedia(rows);
+    QString text = line(LabTexts::header(twoMedia), separator);
     int number = 0;
     for (const Lab::Row& row : rows)
-        text += line(LabTexts::cells(++number, row), separator);
-    const Lab::Result result = Lab::evaluate(rows);
+        text += line(LabTexts::cells(++number, row, twoMedia), separator);
+    const Lab::Result result = Lab::evaluate(rows, notation);
     for (const QString& computed : LabTexts::computation(result))
         text += line({computed}, separator);
     if (result.rows > 0)

@@ -12,7 +12,9 @@
 // work as PDF (files/labreport.cpp). Both are made whole in memory, for the
 // safe write path.
 namespace LabExport {
-QByteArray csv(const std::vector<Lab::Row>& rows);
+// The power is written as `notation` defines it.
+QByteArray csv(const std::vector<Lab::Row>& rows, Optics::Notation notation);
 // False with the reason when the page could not be drawn.
-bool report(const std::vector<Lab::Row>& rows, QByteArray* pdf, QString* why);
+bool report(const std::vector<Lab::Row>& rows, Optics::Notation notation, QByteArray* pdf,
+            QString* why);
 } // namespace LabExport

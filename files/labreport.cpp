@@ -25,9 +25,9 @@ constexpr double kTitlePoints = 14;
 constexpr double kBodyPoints = 11;
 constexpr double kTablePoints = 10;
 constexpr double kLineSpacing = 1.5; // of the body font's size
-// The table's columns as shares of the text width: number, d, f, F, what the
-// screen showed.
-constexpr double kColumns[] = {0, 0.05, 0.13, 0.21, 0.30};
+// The table's columns as shares of the text width: number, d, f, F, F′ (between
+// two media), what the screen showed.
+constexpr double kColumns[] = {0, 0.05, 0.13, 0.21, 0.30, 0.39};
 // A page holds this many rows of the table; the rest are summed in a line.
 constexpr int kRowsOnPage = 20;
 
@@ -72,7 +72,8 @@ private:
 };
 } // namespace
 
-bool LabExport::report(const std::vector<Lab::Row>& rows, QByteArray* pdf, QString* why) {
+bool LabExport::report(const std::vector<Lab::Row>& rows, Optics::Notation notation,
+                       QByteArray* pdf, QString* why) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
@@ -95,14 +96,15 @@ bool LabExport::report(const std::vector<Lab::Row>& rows, QByteArray* pdf, QStri
                            .arg(LabTexts::focalLetter()));
         page.paragraph(LabReport::tr("Оборудование: собирающая линза, предмет (свеча), экран, "
                                      "линейка с миллиметровыми делениями."));
-        page.row(LabTexts::header(), true);
+        const bool twoMedia = Lab::twoMedia(rows);
+        page.row(LabTexts::header(twoMedia), true);
         const int count = int(rows.size());
         for (int i = 0; i < count && i < kRowsOnPage; ++i)
-            page.row(LabTexts::cells(i + 1, rows[std::size_t(i)]));
+            page.row(LabTexts::cells(i + 1, rows[std::size_t(i)], twoMedia));
         if (count > kRowsOnPage)
             page.row({QString(), LabReport::tr("и ещё строк: %1").arg(count - kRowsOnPage)});
         page.space();
-        const Lab::Result result = Lab::evaluate(rows);
+        const Lab::Result result = Lab::evaluate(rows, notation);
         page.paragraph(LabReport::tr("Вычисления"), true);
         const QStringList computation = LabTexts::computation(result);
         if (computation.isEmpty())

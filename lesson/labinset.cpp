@@ -18,6 +18,10 @@ constexpr double kSharpLine = 45;
 // blur across a line, in steps.
 constexpr int kBlurSteps = 4;
 constexpr double kFaceMargin = 0.03; // of the inset's height
+// A spread picture is drawn with this many device pixels across its spread,
+// and never coarser than a quarter of the device's pixels.
+constexpr double kPixelsPerSpread = 12;
+constexpr double kCoarsest = 0.25;
 } // namespace
 
 LabInset::LabInset(QWidget* parent) : QWidget(parent), TwipGeometry(this) {
@@ -26,9 +30,15 @@ LabInset::LabInset(QWidget* parent) : QWidget(parent), TwipGeometry(this) {
 }
 
 void LabInset::show(const Lab::ScreenPicture& picture, double objectHeight, double screenHalf) {
+    const Lab::ScreenPicture& was = m_picture;
+    if (picture.caught == was.caught && picture.blur == was.blur && picture.scale == was.scale &&
+        picture.brightness == was.brightness && objectHeight == m_objectHeight &&
+        screenHalf == m_screenHalf)
+        return; // nothing on the face changes
     m_picture = picture;
     m_objectHeight = objectHeight;
     m_screenHalf = screenHalf;
+    m_faceStale = true;
     update();
 }
 
@@ -39,18 +49,55 @@ void LabInset::setNote(const QString& note) {
     update();
 }
 
+QRect LabInset::face() const {
+    const int margin = int(std::lround(kFaceMargin * height()));
+    return rect().adjusted(margin, margin, -margin, -margin);
+}
+
 void LabInset::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), kRoom);
-    const double margin = kFaceMargin * height();
-    const QRectF face(margin, margin, width() - 2 * margin, height() - 2 * margin);
-    p.fillRect(face, kFace);
-    p.setClipRect(face);
-    p.setRenderHint(QPainter::Antialiasing);
+    const QRect screen = face();
+    if (screen.isEmpty())
+        return;
+    // A face drawn coarser than the device (a wide blur) is spread smoothly
+    // over it; one drawn at the device's pixels is copied as it is.
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(screen, faceImage(screen.size()));
+    if (!m_note.isEmpty()) {
+        const int margin = screen.left();
+        p.setPen(Qt::black);
+        p.drawText(screen.adjusted(margin, margin, -margin, -margin),
+                   Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, m_note);
+    }
+}
 
+const QImage& LabInset::faceImage(QSize face) {
+    if (m_faceStale || m_face.isNull() || m_faceFor != face || m_faceRatio != devicePixelRatioF()) {
+        m_face = drawFace(face);
+        m_faceFor = face;
+        m_faceRatio = devicePixelRatioF();
+        m_faceStale = false;
+    }
+    return m_face;
+}
+
+QImage LabInset::drawFace(QSize face) const {
+    const qreal ratio = devicePixelRatioF();
     // Screen twips to pixels: the screen's height fills the face.
     const double perTwip = face.height() / (2 * m_screenHalf);
-    const QPointF foot(face.center());
+    const double spread = m_picture.blur * perTwip;
+    // A picture spread over many pixels holds no detail finer than a share
+    // of its spread: it is drawn that much coarser, which the wide strokes'
+    // filling, nearly all of a repaint, pays for by area.
+    const double detail = std::clamp(kPixelsPerSpread / (spread * ratio), kCoarsest, 1.0);
+    QImage image((QSizeF(face) * ratio * detail).toSize().expandedTo(QSize(1, 1)),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.fill(kFace);
+    QPainter p(&image);
+    p.scale(ratio * detail, ratio * detail);
+
+    const QPointF foot(face.width() / 2.0, face.height() / 2.0);
     const QPointF tip = foot - QPointF(0, m_picture.scale * m_objectHeight * perTwip);
     QPainterPath figure(foot);
     figure.lineTo(tip);
@@ -65,7 +112,6 @@ void LabInset::paintEvent(QPaintEvent*) {
     // A line of the sharp picture spreads by the disc's diameter and keeps its
     // light: the nested strokes add up to the brightness at the middle.
     const double sharp = std::max(1.0, kSharpLine * perTwip);
-    const double spread = m_picture.blur * perTwip;
     const double brightness = std::clamp(m_picture.brightness, 0.0, 1.0);
     const double each = 1 - std::pow(1 - brightness, 1.0 / kBlurSteps);
     QColor ink = kLight;
@@ -79,10 +125,5 @@ void LabInset::paintEvent(QPaintEvent*) {
         QPen pen(ink, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
         p.strokePath(figure, pen);
     }
-    if (!m_note.isEmpty()) {
-        p.setClipping(false);
-        p.setPen(Qt::black);
-        p.drawText(face.adjusted(margin, margin, -margin, -margin),
-                   Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, m_note);
-    }
+    return image;
 }

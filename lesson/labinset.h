@@ -4,6 +4,7 @@
 #include "laboratory.h"
 #include "twipgeometry.h"
 
+#include <QImage>
 #include <QString>
 #include <QWidget>
 
@@ -24,8 +25,18 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QRect face() const;
+    // The face with the picture on it, drawn again only when the picture or
+    // the face's size has changed since.
+    const QImage& faceImage(QSize face);
+    QImage drawFace(QSize face) const;
+
     Lab::ScreenPicture m_picture;
     double m_objectHeight = 0;
     double m_screenHalf = 1;
     QString m_note;
+    QImage m_face;
+    QSize m_faceFor;
+    qreal m_faceRatio = 0;
+    bool m_faceStale = true;
 };

@@ -4,7 +4,6 @@
 #include "laboratory.h"
 #include "screeninfo.h"
 
-#include <QEvent>
 #include <QPainter>
 #include <cmath>
 
@@ -20,27 +19,8 @@ constexpr int kDivisionsPerCm = 10;
 constexpr int kDivisionsPerHalf = 5;
 } // namespace
 
-LabRuler::LabRuler(QWidget* parent, double lensX)
-    : QWidget(parent), TwipGeometry(this), m_lensX(lensX) {
+LabRuler::LabRuler(QWidget* parent, double lensX) : CachedSurface(parent), m_lensX(lensX) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
-void LabRuler::paintEvent(QPaintEvent*) {
-    const qreal ratio = devicePixelRatioF();
-    if (m_drawn.size() != size() * ratio || m_drawn.devicePixelRatio() != ratio) {
-        m_drawn = QPixmap(size() * ratio);
-        m_drawn.setDevicePixelRatio(ratio);
-        QPainter drawing(&m_drawn);
-        drawing.setFont(font());
-        draw(drawing);
-    }
-    QPainter(this).drawPixmap(0, 0, m_drawn);
-}
-
-void LabRuler::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::FontChange)
-        m_drawn = QPixmap();
-    QWidget::changeEvent(event);
 }
 
 void LabRuler::draw(QPainter& p) {

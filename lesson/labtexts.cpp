@@ -32,14 +32,21 @@ QString LabTexts::focalLetter() {
     return QStringLiteral("F");
 }
 
+QString LabTexts::backFocalLetter() {
+    return QStringLiteral("F′");
+}
+
 QString LabTexts::unit() {
     return LabWords::tr("см");
 }
 
-QStringList LabTexts::header() {
+QStringList LabTexts::header(bool twoMedia) {
     const QString withUnit = QStringLiteral("%1, ") + unit();
-    return {LabWords::tr("№"), withUnit.arg(objectLetter()), withUnit.arg(imageLetter()),
-            withUnit.arg(focalLetter()), LabWords::tr("изображение на экране")};
+    QStringList cells{LabWords::tr("№"), withUnit.arg(objectLetter()), withUnit.arg(imageLetter()),
+                      withUnit.arg(focalLetter())};
+    if (twoMedia)
+        cells << withUnit.arg(backFocalLetter());
+    return cells << LabWords::tr("изображение на экране");
 }
 
 QString LabTexts::regionWords(Lab::Region region) {
@@ -54,39 +61,89 @@ QString LabTexts::regionWords(Lab::Region region) {
     return QString();
 }
 
-QStringList LabTexts::cells(int number, const Lab::Row& row) {
+QStringList LabTexts::cells(int number, const Lab::Row& row, bool twoMedia) {
     const QString seen = row.found ? Readout::kindWords(true, false, row.size)
                                    : LabWords::tr("резкого изображения нет");
-    return {QString::number(number), length(row.d, kReadDecimals), length(row.f, kReadDecimals),
-            row.found ? length(Lab::focalOf(row.d, row.f), kComputedDecimals) : QStringLiteral("—"),
-            seen + QStringLiteral(" (") + regionWords(row.region) + QLatin1Char(')')};
+    const auto computed = [&](double cm) {
+        return row.found ? length(cm, kComputedDecimals) : QStringLiteral("—");
+    };
+    QStringList cells{QString::number(number), length(row.d, kReadDecimals),
+                      length(row.f, kReadDecimals),
+                      computed(Lab::focalOf(row.d, row.f, row.n1, row.n2))};
+    if (twoMedia)
+        cells << computed(Lab::backFocalOf(row.d, row.f, row.n1, row.n2));
+    return cells << seen + QStringLiteral(" (") + regionWords(row.region) + QLatin1Char(')');
 }
+
+namespace {
+// "F = d·f / (d + f)", or between two media the lens law solved for F and F′.
+QString formulaOf(const Lab::Result& r) {
+    const QString F = LabTexts::focalLetter(), d = LabTexts::objectLetter(),
+                  f = LabTexts::imageLetter();
+    if (!r.twoMedia)
+        return QStringLiteral("%1 = %2·%3 / (%2 + %3)").arg(F, d, f);
+    return QStringLiteral("%1 = n1·%2·%3 / (n1·%3 + n2·%2), %4 = (n2/n1)·%1 (n1 = %5, n2 = %6)")
+        .arg(F, d, f, LabTexts::backFocalLetter(), Readout::typed(r.n1), Readout::typed(r.n2));
+}
+
+QString powerOf(const Lab::Result& r) {
+    const QString F = LabTexts::focalLetter();
+    const QString value = length(r.dioptres, kPercentDecimals);
+    switch (r.formula) {
+    case Optics::PowerFormula::OneOverF:
+        return LabWords::tr("D = 1/%1 = %2 дптр").arg(F, value);
+    case Optics::PowerFormula::FrontAndBack:
+        return LabWords::tr("D = n1/%1 = n2/%2 = %3 дптр")
+            .arg(F, LabTexts::backFocalLetter(), value);
+    case Optics::PowerFormula::Vergence:
+        break;
+    }
+    return LabWords::tr("D = n1/%1 = %2 дптр").arg(F, value);
+}
+
+// "F = (4,01 ± 0,03) см"
+QString withError(const QString& letter, const Lab::Estimate& e) {
+    return QStringLiteral("%1 = (%2 ± %3) %4")
+        .arg(letter, length(e.mean, kComputedDecimals), length(e.error, kComputedDecimals),
+             LabTexts::unit());
+}
+} // namespace
 
 QStringList LabTexts::computation(const Lab::Result& r) {
     if (r.rows == 0)
         return {};
     const QString F = focalLetter();
     const QString cm = QLatin1Char(' ') + unit();
-    return {LabWords::tr(
-                "%1 = %2·%3 / (%2 + %3) в каждой строке; %1ср = %4%5 (строк с изображением: %6)")
-                .arg(F, objectLetter(), imageLetter(), length(r.mean, kComputedDecimals), cm)
-                .arg(r.rows),
-            LabWords::tr("Δ%1сл = %2%5 (среднее |%1i − %1ср|), Δ%1и = %3%5 (половина деления: "
-                         "%4%5), Δ%1 = %6%5, ε = %7 %")
-                .arg(F, length(r.spread, kComputedDecimals),
-                     length(r.instrument, kComputedDecimals),
-                     length(Lab::kDivisionCm / 2, kComputedDecimals), cm,
-                     length(r.error, kComputedDecimals),
-                     length(r.relative * kPercent, kPercentDecimals)),
-            LabWords::tr("D = 1/%1 = %2 дптр").arg(F, length(r.dioptres, kPercentDecimals))};
+    const auto meanOf = [&](const QString& letter, double value) {
+        return LabWords::tr("%1ср = %2").arg(letter, length(value, kComputedDecimals) + cm);
+    };
+    QString means = meanOf(F, r.front.mean);
+    if (r.twoMedia)
+        means += QStringLiteral(", ") + meanOf(backFocalLetter(), r.back.mean);
+    means = LabWords::tr("%1 в каждой строке; %2 (строк с изображением: %3)")
+                .arg(formulaOf(r), means)
+                .arg(r.rows);
+    QString errors =
+        LabWords::tr("Δ%1сл = %2%5 (среднее |%1i − %1ср|), Δ%1и = %3%5 (половина деления: "
+                     "%4%5), Δ%1 = %6%5, ε = %7 %")
+            .arg(F, length(r.front.spread, kComputedDecimals),
+                 length(r.front.instrument, kComputedDecimals),
+                 length(Lab::kDivisionCm / 2, kComputedDecimals), cm,
+                 length(r.front.error, kComputedDecimals),
+                 length(r.front.relative * kPercent, kPercentDecimals));
+    if (r.twoMedia)
+        errors += QStringLiteral("; Δ%1 = %2%3")
+                      .arg(backFocalLetter(), length(r.back.error, kComputedDecimals), cm);
+    return {means, errors, powerOf(r)};
 }
 
 QString LabTexts::answer(const Lab::Result& r) {
     if (r.rows == 0)
         return QString();
-    return LabWords::tr("Ответ: %1 = (%2 ± %3) %4")
-        .arg(focalLetter(), length(r.mean, kComputedDecimals), length(r.error, kComputedDecimals),
-             unit());
+    QString text = withError(focalLetter(), r.front);
+    if (r.twoMedia)
+        text += QStringLiteral(", ") + withError(backFocalLetter(), r.back);
+    return LabWords::tr("Ответ: %1").arg(text);
 }
 
 QStringList LabTexts::regionsFound(const std::vector<Lab::Row>& rows) {

@@ -18,17 +18,20 @@ namespace LabTexts {
 QString objectLetter();
 QString imageLetter();
 QString focalLetter();
+QString backFocalLetter();
 // A length in shown centimetres with the unit's name: "см".
 QString unit();
 
-// The header and the cells of one row: number, d, f, F, what the screen showed.
-QStringList header();
-QStringList cells(int number, const Lab::Row& row);
+// The header and the cells of one row: number, d, f, F, F′ where the table
+// holds rows between two media, what the screen showed.
+QStringList header(bool twoMedia);
+QStringList cells(int number, const Lab::Row& row, bool twoMedia);
 // The region of the object in words ("дальше 2F").
 QString regionWords(Lab::Region region);
 
-// The computation in lines, and the answer "F = (… ± …) см"; empty while no
-// row holds an image.
+// The computation in lines: the formula used with the means, the errors, the
+// power; and the answer "F = (… ± …) см" (and F′ between two media). Empty
+// while no row holds an image.
 QStringList computation(const Lab::Result& result);
 QString answer(const Lab::Result& result);
 

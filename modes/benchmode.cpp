@@ -27,7 +27,7 @@ void BenchMode::rightPress(int, int, float, float) {
 bool BenchMode::allows(Action action) const {
     // There is no task to move on from, and no laboratory work to show or save.
     return action != Action::NextTask && action != Action::Leave && action != Action::LabReveal &&
-           action != Action::LabSave;
+           action != Action::LabSave && action != Action::LabDeleteRow;
 }
 
 void BenchMode::drawConstruction() {

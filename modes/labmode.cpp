@@ -29,6 +29,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
+#include <QMenu>
 #include <algorithm>
 #include <cmath>
 
@@ -107,6 +108,7 @@ void LabMode::setUp() {
     m_sheet->setAccessibleName(tr("Таблица лабораторной работы"));
     m_sheet->Place(kSheetLeft, kSheetTop, kSheetWidth, kSheetLine * kSheetLines);
     m_sheet->SetFont(text);
+    m_sheet->onMenu = [this](QPoint global) { showTableMenu(global); };
     m_ruler = new LabRuler(&w, Bench::kLensX);
     m_ruler->setObjectName(QStringLiteral("labRuler"));
     m_ruler->setAccessibleName(tr("Линейка, см от линзы"));
@@ -157,6 +159,7 @@ bool LabMode::allows(Action action) const {
     case Action::Lab:
     case Action::LabReveal:
     case Action::LabSave:
+    case Action::LabDeleteRow:
     case Action::Record:
     case Action::Leave:
     case Action::Help:
@@ -282,6 +285,40 @@ bool LabMode::record() {
     return true;
 }
 
+void LabMode::deleteSelectedRow() {
+    const int row = m_sheet->selectedRow();
+    if (!active() || row < 0 || row >= int(m_session.rows.size())) {
+        QApplication::beep();
+        return;
+    }
+    m_session.rows.erase(m_session.rows.begin() + row);
+    m_sheet->select(LabSheet::kNoRow);
+    showSheet();
+}
+
+void LabMode::clearTable() {
+    if (!active() || m_session.rows.empty())
+        return;
+    const QMessageBox::StandardButton answer =
+        Messages::ask(&window(), QMessageBox::Question, tr("Очистить таблицу"),
+                      tr("Удалить все строки таблицы (%1)?").arg(m_session.rows.size()),
+                      QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return;
+    m_session.rows.clear();
+    m_sheet->select(LabSheet::kNoRow);
+    showSheet();
+}
+
+void LabMode::showTableMenu(QPoint global) {
+    QMenu menu(&window());
+    QAction* remove = menu.addAction(tr("Удалить строку"), [this] { deleteSelectedRow(); });
+    remove->setEnabled(m_sheet->selectedRow() != LabSheet::kNoRow);
+    QAction* clear = menu.addAction(tr("Очистить таблицу…"), [this] { clearTable(); });
+    clear->setEnabled(!m_session.rows.empty());
+    menu.exec(global);
+}
+
 // The object and the screen; the whole construction once the teacher shows it.
 void LabMode::drawConstruction() {
     Form1& w = window();
@@ -346,35 +383,40 @@ void LabMode::showScreen() {
 
 void LabMode::showSheet() {
     QList<QStringList> lines;
+    QList<int> rowOfLine;
     lines << QStringList{
         tr("Лабораторная работа. Двигайте экран (справа) до резкого изображения, предмет — слева; "
            "Ctrl+R — записать, Esc — выйти.")};
-    lines << LabTexts::header();
+    const bool twoMedia = Lab::twoMedia(m_session.rows);
+    lines << LabTexts::header(twoMedia);
     const int count = int(m_session.rows.size());
-    for (int i = std::max(0, count - kRowsShown); i < count; ++i)
-        lines << LabTexts::cells(i + 1, m_session.rows[std::size_t(i)]);
+    rowOfLine << LabSheet::kNoRow << LabSheet::kNoRow;
+    for (int i = std::max(0, count - kRowsShown); i < count; ++i) {
+        lines << LabTexts::cells(i + 1, m_session.rows[std::size_t(i)], twoMedia);
+        rowOfLine << i;
+    }
     while (lines.size() < 2 + kRowsShown)
         lines << QStringList{QString()};
-    const Lab::Result result = Lab::evaluate(m_session.rows);
+    const Lab::Result result = Lab::evaluate(m_session.rows, window().CurrentNotation());
     const QStringList computation = LabTexts::computation(result);
     if (!computation.isEmpty()) {
-        // The answer and the power first; the error's parts below. The
-        // formula for F is in the report.
+        // The answer and the power first; the formula used with the means,
+        // and the error's parts below.
         lines << QStringList{LabTexts::answer(result) + QStringLiteral(";   ") +
                              computation.back()};
-        lines << QStringList{computation.at(1)};
+        lines << QStringList{computation.at(0)} << QStringList{computation.at(1)};
     }
-    m_sheet->setLines(lines);
+    m_sheet->setLines(lines, rowOfLine);
 }
 
 bool LabMode::writeCsv(const QString& path, QString* why) const {
-    *why = SafeWrite::write(path, LabExport::csv(m_session.rows));
+    *why = SafeWrite::write(path, LabExport::csv(m_session.rows, window().CurrentNotation()));
     return why->isEmpty();
 }
 
 bool LabMode::writeReport(const QString& path, QString* why) const {
     QByteArray pdf;
-    if (!LabExport::report(m_session.rows, &pdf, why))
+    if (!LabExport::report(m_session.rows, window().CurrentNotation(), &pdf, why))
         return false;
     *why = SafeWrite::write(path, pdf);
     return why->isEmpty();

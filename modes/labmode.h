@@ -5,6 +5,7 @@
 #include "mode.h"
 
 #include <QCoreApplication>
+#include <QPoint>
 #include <QString>
 
 class LabInset;
@@ -36,6 +37,7 @@ public:
     bool record() override;
     void drawConstruction() override;
     void afterRedraw() override;
+    bool showsLens() const override { return m_session.revealed; }
 
     void toggle();
     void start();
@@ -46,6 +48,11 @@ public:
     // the lens, each kept on the bench.
     void moveObject(double x);
     void moveScreen(double distance);
+    // A row recorded by mistake removed (the one selected in the table, by
+    // its context menu or the Delete key), or the whole table cleared after
+    // a question; the mean, the error and the answer follow.
+    void deleteSelectedRow();
+    void clearTable();
 
     bool active() const { return m_session.active; }
     const LabSession& session() const { return m_session; }
@@ -62,6 +69,7 @@ private:
     void drawBench();
     void showSheet();
     void showScreen();
+    void showTableMenu(QPoint global);
 
     LabSession m_session;
     LabInset* m_inset = nullptr;

@@ -43,6 +43,9 @@ public:
     // redraw of the bench.
     virtual void drawConstruction() = 0;
     virtual void afterRedraw() {}
+    // Whether the read-outs show the lens's focal length and power: not while
+    // they are what the pupils measure.
+    virtual bool showsLens() const { return true; }
 
 protected:
     Form1& window() const { return m_window; }

@@ -73,37 +73,85 @@ Row record(const Optics::Lens& lens, double objectX, double screenDistance) {
     row.found = image.kind == Optics::ImageKind::Real &&
                 std::fabs(screenDistance - image.b) <= benchTwips(kDivisionCm);
     row.size = Optics::sizeOf(image.magnification);
+    row.n1 = lens.n1;
+    row.n2 = lens.n2;
     return row;
 }
 
-double focalOf(double d, double f) {
-    return d * f / (d + f);
+double focalOf(double d, double f, double n1, double n2) {
+    return d * f * n1 / (n1 * f + n2 * d);
 }
 
-Result evaluate(const std::vector<Row>& rows, double division) {
-    Result result;
-    const double half = division / 2;
-    double sum = 0;
+double backFocalOf(double d, double f, double n1, double n2) {
+    return n2 / n1 * focalOf(d, f, n1, n2);
+}
+
+bool twoMedia(const Row& row) {
+    return !Optics::oneMedium(Optics::Lens{row.n1, 1, row.n2, 0, 0});
+}
+
+bool twoMedia(const std::vector<Row>& rows) {
     for (const Row& row : rows)
-        if (row.found && row.d > 0 && row.f > 0) {
-            sum += focalOf(row.d, row.f);
+        if (twoMedia(row))
+            return true;
+    return false;
+}
+
+namespace {
+bool counts(const Row& row) {
+    return row.found && row.d > 0 && row.f > 0 && row.n1 > 0 && row.n2 > 0;
+}
+
+// The mean of one focal length over the rows, its spread, and the instrument
+// error of each row carried through the lens law: ∂F/∂d = F²/d² and
+// ∂F/∂f = (n2/n1)·F²/f²; F′ is (n2/n1)·F and carries the same factor.
+template <typename Focal>
+Estimate estimate(const std::vector<Row>& rows, int count, double half, Focal focal) {
+    Estimate e;
+    for (const Row& row : rows)
+        if (counts(row))
+            e.mean += focal(row, 1.0) / count;
+    for (const Row& row : rows)
+        if (counts(row)) {
+            const double F = focalOf(row.d, row.f, row.n1, row.n2);
+            const double ratio = row.n2 / row.n1;
+            const double dF = F * F * (half / (row.d * row.d) + ratio * half / (row.f * row.f));
+            e.spread += std::fabs(focal(row, 1.0) - e.mean) / count;
+            e.instrument += focal(row, dF / F) / count;
+        }
+    e.error = e.spread + e.instrument;
+    e.relative = e.error / e.mean;
+    return e;
+}
+} // namespace
+
+Result evaluate(const std::vector<Row>& rows, Optics::Notation notation, double division) {
+    Result result;
+    for (const Row& row : rows)
+        if (counts(row)) {
+            if (result.rows == 0) {
+                result.n1 = row.n1;
+                result.n2 = row.n2;
+            }
             ++result.rows;
+            result.twoMedia = result.twoMedia || twoMedia(row);
         }
     if (result.rows == 0)
         return result;
-    result.mean = sum / result.rows;
-    for (const Row& row : rows)
-        if (row.found && row.d > 0 && row.f > 0) {
-            const double F = focalOf(row.d, row.f);
-            result.spread += std::fabs(F - result.mean);
-            result.instrument += F * F * (half / (row.d * row.d) + half / (row.f * row.f));
-        }
-    result.spread /= result.rows;
-    result.instrument /= result.rows;
-    result.error = result.spread + result.instrument;
-    result.relative = result.error / result.mean;
+    const double half = division / 2;
+    // `share` scales the row's focal length: 1 for the value itself, ΔF/F for
+    // its instrument error.
+    result.front = estimate(rows, result.rows, half, [](const Row& row, double share) {
+        return share * focalOf(row.d, row.f, row.n1, row.n2);
+    });
+    result.back = estimate(rows, result.rows, half, [](const Row& row, double share) {
+        return share * backFocalOf(row.d, row.f, row.n1, row.n2);
+    });
+    const Optics::Lens media{result.n1, 1, result.twoMedia ? result.n2 : result.n1, 0, 0};
+    result.formula = Optics::powerFormula(notation, media);
     constexpr double kCmPerMetre = 100;
-    result.dioptres = kCmPerMetre / result.mean;
+    const double over = result.formula == Optics::PowerFormula::OneOverF ? 1 : result.n1;
+    result.dioptres = over * kCmPerMetre / result.front.mean;
     return result;
 }
 

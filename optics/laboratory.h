@@ -2,6 +2,7 @@
 #pragma once
 
 #include "lens.h"
+#include "notation.h"
 
 #include <vector>
 
@@ -57,33 +58,55 @@ Region regionOf(double d, double focalLength);
 
 // One row of the work as recorded: d and f as read (shown cm), whether the
 // screen held a sharp image (within a division of it), the region the object
-// stood in and the kind of image the screen showed.
+// stood in, the kind of image the screen showed, and the indices of the media
+// before and behind the lens.
 struct Row {
     double d = 0;
     double f = 0;
     bool found = false;
     Region region = Region::BeyondTwoF;
     Optics::Size size = Optics::Size::Same;
+    double n1 = 1;
+    double n2 = 1;
 };
 // The row for the object at objectX and the screen at screenDistance.
 Row record(const Optics::Lens& lens, double objectX, double screenDistance);
 
-// F of one row, from 1/F = 1/d + 1/f.
-double focalOf(double d, double f);
+// F of one row from the lens law F/d + F′/f = 1 with F′/F = n2/n1:
+// F = d·f·n1 / (n1·f + n2·d), in one medium d·f / (d + f); and F′ = (n2/n1)·F.
+double focalOf(double d, double f, double n1 = 1, double n2 = 1);
+double backFocalOf(double d, double f, double n1 = 1, double n2 = 1);
+// Whether the row was taken between two different media.
+bool twoMedia(const Row& row);
+bool twoMedia(const std::vector<Row>& rows);
 
-// The focal length from the rows in which an image was found: the mean, the
-// spread ΔF_сл = mean |F_i − F_mean|, the instrument part ΔF_и, the mean over
-// the rows of F_i²(Δd/d_i² + Δf/f_i²) with Δd = Δf = half a division, their
-// sum ΔF, ε = ΔF / F_mean, and the power D = 1/F in dioptres (F in metres).
-struct Result {
-    int rows = 0;
+// A focal length from the rows: the mean, the spread ΔF_сл = mean |F_i − F_mean|,
+// the instrument part ΔF_и, the mean over the rows of |∂F/∂d|·Δd + |∂F/∂f|·Δf
+// with Δd = Δf = half a division, their sum ΔF, and ε = ΔF / F_mean.
+struct Estimate {
     double mean = 0;
     double spread = 0;
     double instrument = 0;
     double error = 0;
     double relative = 0;
+};
+
+// The focal lengths from the rows in which an image was found: F, and F′
+// behind the lens (the same as F in one medium), and the power as the
+// notation defines it, in dioptres (F in metres): D = 1/F in one medium in a
+// school notation, otherwise n1/F = n2/F′.
+struct Result {
+    int rows = 0;
+    Estimate front;
+    Estimate back;
+    bool twoMedia = false;
+    double n1 = 1;
+    double n2 = 1;
+    Optics::PowerFormula formula = Optics::PowerFormula::OneOverF;
     double dioptres = 0;
 };
-Result evaluate(const std::vector<Row>& rows, double division = kDivisionCm);
+Result evaluate(const std::vector<Row>& rows,
+                Optics::Notation notation = Optics::Notation::RussianSchool,
+                double division = kDivisionCm);
 
 } // namespace Lab

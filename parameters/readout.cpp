@@ -14,6 +14,7 @@
 #include "form1.h"
 #include "label.h"
 #include "lens.h"
+#include "mode.h"
 #include "picturebox.h"
 
 #include <QLocale>
@@ -217,8 +218,9 @@ void Form1::ShowReadouts() {
     const Optics::Notation notation = CurrentNotation();
     const Optics::Scale scale = CurrentScale();
     const auto centimetres = [scale](double twips) { return Readout::centimetres(twips, scale); };
-    showText(lblFocal, Readout::focalLengths(notation, lens, scale));
-    showText(lblPower, Readout::power(notation, lens, scale));
+    const bool lensShown = m_mode->showsLens();
+    showText(lblFocal, lensShown ? Readout::focalLengths(notation, lens, scale) : QString());
+    showText(lblPower, lensShown ? Readout::power(notation, lens, scale) : QString());
     const QString formula = Readout::powerFormula(notation, lens);
     if (lblPower->toolTip() != formula)
         lblPower->setToolTip(formula);

@@ -9,19 +9,24 @@
 #include "label.h"
 #include "labinset.h"
 #include "labmode.h"
+#include "labsheet.h"
 #include "lens.h"
 #include "lensmaker.h"
+#include "messages.h"
 #include "picturebox.h"
 #include "shape.h"
 #include "testsupport.h"
 
 #include <QFile>
 #include <QImage>
+#include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <cmath>
+#include <numeric>
 
 Q_DECLARE_METATYPE(Action)
 
@@ -108,6 +113,34 @@ void keyToWindow(Form1* w, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::No
     QTest::simulateEvent(w->picLeft, false, key, modifiers, QString(), false);
 }
 
+// The middle of a line of the laboratory's table, in the window's pixels.
+QPoint sheetLine(Form1& w, int line) {
+    auto* sheet = w.findChild<QWidget*>(QStringLiteral("labSheet"));
+    return sheet->mapTo(
+        &w, QPoint(sheet->width() / 2, (2 * line + 1) * sheet->height() / (2 * LabSheet::kLines)));
+}
+
+// A right click at a window point, then a click on the item of the menu that
+// opens there whose text begins with `item`.
+void menuItemAt(Form1& w, QPoint at, const QString& item) {
+    bool chosen = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu || chosen)
+            return;
+        for (QAction* action : menu->actions())
+            if (action->text().startsWith(item)) {
+                chosen = true;
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+                return;
+            }
+    });
+    poll.start(10);
+    TestSupport::clickAt(&w, at, Qt::RightButton);
+    QVERIFY2(chosen, qPrintable(item));
+}
+
 QString pdfText(const QString& pdf) {
     QProcess process;
     process.start(QStringLiteral("pdftotext"),
@@ -126,7 +159,10 @@ private slots:
     void modeRules();
     void sharpestByEye_data();
     void sharpestByEye();
+    void report_data();
     void report();
+    void deleteRows_data();
+    void deleteRows();
 };
 
 // What the lab allows, entered by a click on its button in the lesson strip:
@@ -232,62 +268,184 @@ void TestLabMode::sharpestByEye() {
 }
 
 // Five rows as a pupil takes them (the screen at the sharpest place, read to
-// the millimetre) give F within its error of the lens's own; the report,
-// read back from the PDF, holds the title, the table's rows and the answer
-// as worked out here, and the CSV the same rows.
+// the millimetre) give F within its error of the lens's own, in air and with
+// water before the lens. Each row's F and F′ are worked out here from the lens
+// law F/d + F′/f = 1 with F′ = F·n2/n1, the instrument error by differencing F
+// over half a division. The table on the screen, the report read back from
+// the PDF and the CSV state the formula used and the answer as worked out
+// here.
+void TestLabMode::report_data() {
+    QTest::addColumn<double>("n1");
+    QTest::addColumn<double>("n2");
+    QTest::addColumn<QString>("formula");
+    QTest::newRow("air") << 1.0 << 1.0 << "F = d·f / (d + f) в каждой строке";
+    QTest::newRow("water before the lens")
+        << 1.33 << 1.0 << "F = n1·d·f / (n1·f + n2·d), F′ = (n2/n1)·F (n1 = 1,33, n2 = 1)";
+}
+
 void TestLabMode::report() {
+    QFETCH(double, n1);
+    QFETCH(double, n2);
+    QFETCH(QString, formula);
     auto w = TestSupport::startWindow();
+    w->SetLeftIndex(n1);
+    w->SetRightIndex(n2);
     w->Laboratory().start();
     LabMode& lab = w->Laboratory();
-    const double F = focalLength(*w) / kCm;
+    const Optics::Lens lens = Optics::lensOf(*w);
+    const double power = LensMaker::thinLensPower(n1, lens.N, n2, lens.leftR, lens.rightR);
+    const double F = n1 / power / kCm, back = n2 / power / kCm;
+    const double k = n2 / n1;
+    const auto law = [k](double d, double f) { return 1 / (1 / d + k / f); };
+    constexpr double kHalf = 0.05;
     const double dsInF[] = {3.0, 2.4, 2.0, 1.7, 1.4};
-    double sum = 0;
-    std::vector<double> focal;
-    for (const double k : dsInF) {
-        lab.moveObject(Bench::kLensX - k * F * kCm);
-        const double d = std::round((Bench::kLensX - w->ObjectX) / kCm * 10) / 10;
-        const double b = imageDistance(F, (Bench::kLensX - w->ObjectX) / kCm);
-        lab.moveScreen(b * kCm);
+    QList<double> Fs, backs, instruments;
+    for (const double inF : dsInF) {
+        lab.moveObject(Bench::kLensX - inF * F * kCm);
+        const double exactD = (Bench::kLensX - w->ObjectX) / kCm;
+        const double image = back * exactD / (exactD - F);
+        lab.moveScreen(image * kCm);
         keyToWindow(w.get(), Qt::Key_R, Qt::ControlModifier);
-        const double f = std::round(b * 10) / 10;
-        focal.push_back(d * f / (d + f));
-        sum += focal.back();
+        const double d = std::round(exactD * 10) / 10, f = std::round(image * 10) / 10;
+        Fs << law(d, f);
+        backs << f * (1 - Fs.back() / d);
+        instruments << (std::fabs(law(d + kHalf, f) - law(d - kHalf, f)) +
+                        std::fabs(law(d, f + kHalf) - law(d, f - kHalf))) /
+                           2;
     }
     QCOMPARE(int(lab.session().rows.size()), 5);
-    const double mean = sum / 5;
-    double spread = 0, instrument = 0;
-    for (std::size_t i = 0; i < 5; ++i) {
-        spread += std::fabs(focal[i] - mean) / 5;
-        const double d = lab.session().rows[i].d, f = lab.session().rows[i].f;
-        instrument += focal[i] * focal[i] * (0.05 / (d * d) + 0.05 / (f * f)) / 5;
-    }
-    const double error = spread + instrument;
-    QVERIFY2(std::fabs(mean - F) <= error,
-             qPrintable(QStringLiteral("F %1, measured %2 ± %3").arg(F).arg(mean).arg(error)));
+    const auto mean = [](const QList<double>& v) {
+        return std::accumulate(v.begin(), v.end(), 0.0) / v.size();
+    };
+    const auto error = [&mean](const QList<double>& v, const QList<double>& instrument) {
+        double spread = 0;
+        for (const double x : v)
+            spread += std::fabs(x - mean(v)) / v.size();
+        return spread + mean(instrument);
+    };
+    QList<double> backInstruments;
+    for (const double dF : instruments)
+        backInstruments << k * dF;
+    const double meanF = mean(Fs), errorF = error(Fs, instruments);
+    QVERIFY2(std::fabs(meanF - F) <= errorF,
+             qPrintable(QStringLiteral("F %1, measured %2 ± %3").arg(F).arg(meanF).arg(errorF)));
+    const auto cm = [](double v) { return QString::number(v, 'f', 2).replace(u'.', u','); };
+    QString answer = QStringLiteral("Ответ: F = (%1 ± %2) см").arg(cm(meanF), cm(errorF));
+    if (n1 != n2)
+        answer += QStringLiteral(", F′ = (%1 ± %2) см")
+                      .arg(cm(mean(backs)), cm(error(backs, backInstruments)));
+
+    QString shown;
+    for (const QStringList& cells :
+         dynamic_cast<LabSheet*>(w->findChild<QWidget*>(QStringLiteral("labSheet")))->lines())
+        shown += cells.join(QLatin1Char(' ')) + QLatin1Char('\n');
+    for (const QString& expected : {formula, answer})
+        QVERIFY2(shown.contains(expected), qPrintable(expected + QStringLiteral("\n") + shown));
 
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("work.pdf"));
     QString why;
     QVERIFY2(lab.writeReport(pdf, &why), qPrintable(why));
     const QString text = pdfText(pdf).simplified();
-    const auto cm = [](double v) { return QString::number(v, 'f', 2).replace(u'.', u','); };
     for (const QString& expected :
          {QStringLiteral("Определение фокусного расстояния"), QStringLiteral("Цель:"),
-          QStringLiteral("Оборудование:"),
-          QStringLiteral("Ответ: F = (%1 ± %2) см").arg(cm(mean), cm(error)),
+          QStringLiteral("Оборудование:"), formula, answer,
           QStringLiteral("предмет между F и 2F: действительное, перевёрнутое, увеличенное")})
         QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral("\n") + text));
-    for (std::size_t i = 0; i < 5; ++i)
-        QVERIFY2(text.contains(cm(focal[i])), qPrintable(cm(focal[i])));
+    for (int i = 0; i < 5; ++i) {
+        QVERIFY2(text.contains(cm(Fs[i])), qPrintable(cm(Fs[i])));
+        if (n1 != n2)
+            QVERIFY2(text.contains(cm(backs[i])), qPrintable(cm(backs[i])));
+    }
 
     const QString csv = dir.filePath(QStringLiteral("work.csv"));
     QVERIFY2(lab.writeCsv(csv, &why), qPrintable(why));
     QFile file(csv);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"));
+    const QString table = QString::fromUtf8(file.readAll());
+    const QStringList lines = table.split(QStringLiteral("\r\n"));
     // The header, five rows, three lines of computation, the answer.
     QCOMPARE(lines.size() - 1, 10);
     QVERIFY(lines[1].startsWith(QStringLiteral("1;")));
+    for (const QString& expected : {formula, answer})
+        QVERIFY2(table.contains(expected), qPrintable(expected));
+}
+
+// A row recorded by mistake comes out of the table with the mouse: a click
+// on its line and Delete, or the line's context menu; the whole table is
+// cleared from the same menu after a question. The rows left, and the answer
+// worked out here from them, are what the table shows.
+void TestLabMode::deleteRows_data() {
+    QTest::addColumn<int>("line");    // of the table clicked: 0 the title, 2 the first row
+    QTest::addColumn<QString>("how"); // "Delete", or the menu item chosen
+    QTest::addColumn<bool>("agree");  // the answer to the question, where one is asked
+    QTest::addColumn<QList<int>>("left");
+    QTest::newRow("second row, Delete") << 3 << "Delete" << true << QList<int>{0, 2};
+    QTest::newRow("last row, from its menu") << 4 << "Удалить строку" << true << QList<int>{0, 1};
+    QTest::newRow("the title, Delete: nothing") << 0 << "Delete" << true << QList<int>{0, 1, 2};
+    QTest::newRow("clear, agreed") << 2 << "Очистить таблицу" << true << QList<int>{};
+    QTest::newRow("clear, refused") << 2 << "Очистить таблицу" << false << QList<int>{0, 1, 2};
+}
+
+void TestLabMode::deleteRows() {
+    QFETCH(int, line);
+    QFETCH(QString, how);
+    QFETCH(bool, agree);
+    QFETCH(QList<int>, left);
+    auto w = TestSupport::startWindow();
+    w->Laboratory().start();
+    LabMode& lab = w->Laboratory();
+    const double F = focalLength(*w) / kCm;
+    // Three rows with the screen where the lens law puts the image, read to
+    // the millimetre: d and f as a pupil writes them down.
+    QList<double> ds, fs;
+    for (const double k : {3.0, 2.0, 1.5}) {
+        lab.moveObject(Bench::kLensX - k * F * kCm);
+        const double d = (Bench::kLensX - w->ObjectX) / kCm;
+        const double b = imageDistance(F, d);
+        lab.moveScreen(b * kCm);
+        keyToWindow(w.get(), Qt::Key_R, Qt::ControlModifier);
+        ds << std::round(d * 10) / 10;
+        fs << std::round(b * 10) / 10;
+    }
+    QCOMPARE(int(lab.session().rows.size()), 3);
+    int asked = 0;
+    Messages::setHook([&](QMessageBox&) {
+        ++asked;
+        return agree ? QMessageBox::Yes : QMessageBox::No;
+    });
+    const QPoint at = sheetLine(*w, line);
+    if (how == QStringLiteral("Delete")) {
+        QCOMPARE(TestSupport::clickAt(w.get(), at)->objectName(), QStringLiteral("labSheet"));
+        keyToWindow(w.get(), Qt::Key_Delete);
+    } else {
+        menuItemAt(*w, at, how);
+    }
+    Messages::setHook({});
+    QCOMPARE(asked, how.startsWith(QStringLiteral("Очистить")) ? 1 : 0);
+    const std::vector<Lab::Row>& rows = lab.session().rows;
+    QCOMPARE(int(rows.size()), int(left.size()));
+    double sum = 0;
+    for (int i = 0; i < left.size(); ++i) {
+        QVERIFY(std::fabs(rows[std::size_t(i)].d - ds[left[i]]) < 1e-9);
+        QVERIFY(std::fabs(rows[std::size_t(i)].f - fs[left[i]]) < 1e-9);
+        sum += ds[left[i]] * fs[left[i]] / (ds[left[i]] + fs[left[i]]);
+    }
+    // The table shows the rows left, numbered anew, and the answer from them.
+    QString shown;
+    const auto* sheet = dynamic_cast<LabSheet*>(w->findChild<QWidget*>(QStringLiteral("labSheet")));
+    QVERIFY(sheet);
+    for (const QStringList& cells : sheet->lines())
+        shown += cells.join(QLatin1Char('|')) + QLatin1Char('\n');
+    QCOMPARE(shown.contains(QStringLiteral("\n%1|").arg(left.size() + 1)), false);
+    if (left.isEmpty()) {
+        QVERIFY2(!shown.contains(QStringLiteral("Ответ")), qPrintable(shown));
+        return;
+    }
+    QVERIFY(shown.contains(QStringLiteral("\n%1|").arg(left.size())));
+    const QString mean = QString::number(sum / left.size(), 'f', 2).replace(u'.', u',');
+    QVERIFY2(shown.contains(QStringLiteral("Ответ: F = (%1 ± ").arg(mean)),
+             qPrintable(mean + QStringLiteral("\n") + shown));
 }
 
 QTEST_MAIN(TestLabMode)

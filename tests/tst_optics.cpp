@@ -13,6 +13,7 @@
 #include <QTest>
 #include <cmath>
 #include <limits>
+#include <numeric>
 
 namespace {
 
@@ -108,6 +109,8 @@ private slots:
     void sharpestScreen();
     void labFocalLength_data();
     void labFocalLength();
+    void labTwoMedia_data();
+    void labTwoMedia();
     void labRecord_data();
     void labRecord();
 };
@@ -659,14 +662,90 @@ void TestOptics::labFocalLength() {
     const Lab::Result r = Lab::evaluate(rows);
     constexpr double kCmTolerance = 1e-6, kDioptreTolerance = 1e-5;
     QCOMPARE(r.rows, int(ds.size()));
-    QVERIFY2(std::fabs(r.mean - mean) < kCmTolerance, qPrintable(QString::number(r.mean, 'g', 9)));
-    QVERIFY2(std::fabs(r.spread - spread) < kCmTolerance,
-             qPrintable(QString::number(r.spread, 'g', 9)));
-    QVERIFY2(std::fabs(r.instrument - instrument) < kCmTolerance,
-             qPrintable(QString::number(r.instrument, 'g', 9)));
-    QVERIFY(std::fabs(r.error - (spread + instrument)) < kCmTolerance);
-    QVERIFY(std::fabs(r.relative - (spread + instrument) / mean) < kCmTolerance);
+    const Lab::Estimate& e = r.front;
+    QVERIFY2(std::fabs(e.mean - mean) < kCmTolerance, qPrintable(QString::number(e.mean, 'g', 9)));
+    QVERIFY2(std::fabs(e.spread - spread) < kCmTolerance,
+             qPrintable(QString::number(e.spread, 'g', 9)));
+    QVERIFY2(std::fabs(e.instrument - instrument) < kCmTolerance,
+             qPrintable(QString::number(e.instrument, 'g', 9)));
+    QVERIFY(std::fabs(e.error - (spread + instrument)) < kCmTolerance);
+    QVERIFY(std::fabs(e.relative - (spread + instrument) / mean) < kCmTolerance);
     QVERIFY(std::fabs(r.dioptres - dioptres) < kDioptreTolerance);
+    // In one medium F′ is F.
+    QVERIFY(!r.twoMedia && std::fabs(r.back.mean - mean) < kCmTolerance);
+}
+
+// Rows taken between media n1 and n2: the screen where the lens law
+// F/d + F′/f = 1 (F′ = F·n2/n1) puts the image, f read to the millimetre.
+// Each row's F and F′ are worked out here from the law, F = 1/(1/d + (n2/n1)/f)
+// and F′ = f·(1 − F/d), the instrument error by differencing F over half a
+// division of d and of f; the power is n1/F between two media and in the
+// signed notation, 1/F in one medium in the school's.
+void TestOptics::labTwoMedia_data() {
+    QTest::addColumn<double>("n1");
+    QTest::addColumn<double>("n2");
+    QTest::addColumn<double>("trueF"); // cm, before the lens
+    QTest::addColumn<Optics::Notation>("notation");
+    QTest::addColumn<double>("dioptres");
+    QTest::newRow("water before, air behind")
+        << 1.33 << 1.0 << 10.0 << Optics::Notation::RussianSchool << 13.3;
+    QTest::newRow("air before, water behind")
+        << 1.0 << 1.33 << 6.0 << Optics::Notation::RussianSchool << 100 / 6.0;
+    QTest::newRow("water both sides, school's 1/F")
+        << 1.33 << 1.33 << 8.0 << Optics::Notation::RussianSchool << 12.5;
+    QTest::newRow("water both sides, vergence n/F")
+        << 1.33 << 1.33 << 8.0 << Optics::Notation::SignedGaussian << 16.625;
+}
+
+void TestOptics::labTwoMedia() {
+    QFETCH(double, n1);
+    QFETCH(double, n2);
+    QFETCH(double, trueF);
+    QFETCH(Optics::Notation, notation);
+    QFETCH(double, dioptres);
+    const double k = n2 / n1;
+    const auto law = [k](double d, double f) { return 1 / (1 / d + k / f); };
+    constexpr double kHalf = Lab::kDivisionCm / 2;
+    std::vector<Lab::Row> rows;
+    QList<double> Fs, backs, instruments;
+    for (const double inF : {3.1, 2.2, 1.6, 1.3}) {
+        const double d = std::round(inF * trueF * 10) / 10;
+        const double image = k * trueF * d / (d - trueF);
+        const double f = std::round(image * 10) / 10;
+        rows.push_back({d, f, true, Lab::Region::BeyondTwoF, Optics::Size::Same, n1, n2});
+        Fs << law(d, f);
+        backs << f * (1 - Fs.back() / d);
+        instruments << (std::fabs(law(d + kHalf, f) - law(d - kHalf, f)) +
+                        std::fabs(law(d, f + kHalf) - law(d, f - kHalf))) /
+                           2;
+    }
+    const auto mean = [](const QList<double>& v) {
+        return std::accumulate(v.begin(), v.end(), 0.0) / v.size();
+    };
+    const auto spread = [&mean](const QList<double>& v) {
+        double s = 0;
+        for (const double x : v)
+            s += std::fabs(x - mean(v)) / v.size();
+        return s;
+    };
+    const Lab::Result r = Lab::evaluate(rows, notation);
+    // Differencing is exact to the curvature's share over a twentieth of a
+    // centimetre, far below a hundredth of a millimetre.
+    constexpr double kCmTolerance = 1e-5, kDioptreTolerance = 1e-2;
+    QCOMPARE(r.twoMedia, n1 != n2);
+    QVERIFY2(std::fabs(r.front.mean - mean(Fs)) < kCmTolerance,
+             qPrintable(QString::number(r.front.mean, 'g', 9)));
+    QVERIFY(std::fabs(r.back.mean - mean(backs)) < kCmTolerance);
+    QVERIFY(std::fabs(r.front.spread - spread(Fs)) < kCmTolerance);
+    QVERIFY(std::fabs(r.back.spread - spread(backs)) < kCmTolerance);
+    QVERIFY2(std::fabs(r.front.instrument - mean(instruments)) < kCmTolerance,
+             qPrintable(QStringLiteral("%1 %2").arg(r.front.instrument).arg(mean(instruments))));
+    QVERIFY(std::fabs(r.back.instrument - k * mean(instruments)) < kCmTolerance);
+    QVERIFY2(std::fabs(r.dioptres - dioptres) < kDioptreTolerance,
+             qPrintable(QString::number(r.dioptres)));
+    // Read to the millimetre, the rows give the lens's F within their error.
+    QVERIFY(std::fabs(r.front.mean - trueF) <= r.front.error);
+    QVERIFY(std::fabs(r.back.mean - k * trueF) <= r.back.error);
 }
 
 // A row as recorded: d and f read to the millimetre, the image found only with

@@ -535,11 +535,17 @@ void TestSetupFiles::helpOnF1_data() {
     // The lens formula and the back focal length in the letters of the
     // language's notation.
     QTest::addColumn<QStringList>("formulas");
+    // The laboratory work: entered, a row deleted, the formula between two media.
+    QTest::addColumn<QStringList>("lab");
     QTest::newRow("Russian") << false << QStringLiteral("Ctrl+E") << QStringLiteral("GPL-3.0")
-                             << QStringList{"1/F = 1/d + 1/f", "F′ = n2/P", "Γ = |f|/d", "D = 1/F"};
+                             << QStringList{"1/F = 1/d + 1/f", "F′ = n2/P", "Γ = |f|/d", "D = 1/F"}
+                             << QStringList{"«Опыт» (Ctrl+B)", "quellor --lab", "Удалить строку",
+                                            "F = n1·d·f/(n1·f + n2·d)"};
     QTest::newRow("English") << true << QStringLiteral("arrow keys")
                              << QStringLiteral("Sign convention")
-                             << QStringList{"1/f = 1/u + 1/v", "f′ = n2/P", "m = |v|/u", "P = 1/f"};
+                             << QStringList{"1/f = 1/u + 1/v", "f′ = n2/P", "m = |v|/u", "P = 1/f"}
+                             << QStringList{"\"Lab\" (Ctrl+B)", "quellor --lab", "Delete row",
+                                            "F = n1·d·f/(n1·f + n2·d)"};
 }
 
 // F1 opens the help from the resources, in the language shown, with an About page
@@ -549,6 +555,7 @@ void TestSetupFiles::helpOnF1() {
     QFETCH(QString, keys);
     QFETCH(QString, about);
     QFETCH(QStringList, formulas);
+    QFETCH(QStringList, lab);
     QTranslator translator;
     if (english) {
         QVERIFY(translator.load(QStringLiteral(":/i18n/quellor_en.qm")));
@@ -561,7 +568,7 @@ void TestSetupFiles::helpOnF1() {
     auto* aboutPage = w->findChild<QTextBrowser*>(QStringLiteral("aboutPage"));
     QVERIFY(help && aboutPage && help->window()->isVisible());
     QVERIFY(help->toPlainText().contains(keys));
-    for (const QString& formula : formulas)
+    for (const QString& formula : formulas + lab)
         QVERIFY2(help->toPlainText().contains(formula), qPrintable(formula));
     // In the signed notation the help writes the signed forms.
     w->SetNotation(Optics::Notation::SignedGaussian);

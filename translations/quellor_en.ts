@@ -159,6 +159,10 @@
         <source>сдвинуть предмет (после щелчка в левой области); в лабораторной работе — предмет или экран на деление, с Shift на сантиметр</source>
         <translation>move the object (after a click in the left area); in the laboratory work the object or the screen by a division, with Shift by a centimetre</translation>
     </message>
+    <message>
+        <source>лабораторная работа: удалить строку таблицы, выбранную щелчком (правый щелчок — меню строки и «Очистить таблицу»)</source>
+        <translation>laboratory work: delete the row of the table selected by a click (a right click: the row's menu and “Clear the table”)</translation>
+    </message>
 </context>
 <context>
     <name>BenchScale</name>
@@ -1096,6 +1100,22 @@
         <source>Сохранить отчёт или таблицу…, Ctrl+Shift+L</source>
         <translation>Save the report or the table…, Ctrl+Shift+L</translation>
     </message>
+    <message>
+        <source>Очистить таблицу</source>
+        <translation>Clear the table</translation>
+    </message>
+    <message>
+        <source>Удалить все строки таблицы (%1)?</source>
+        <translation>Delete all rows of the table (%1)?</translation>
+    </message>
+    <message>
+        <source>Удалить строку</source>
+        <translation>Delete row</translation>
+    </message>
+    <message>
+        <source>Очистить таблицу…</source>
+        <translation>Clear the table…</translation>
+    </message>
 </context>
 <context>
     <name>LabReport</name>
@@ -1168,7 +1188,7 @@
     </message>
     <message>
         <source>%1 = %2·%3 / (%2 + %3) в каждой строке; %1ср = %4%5 (строк с изображением: %6)</source>
-        <translation>%1 = %2·%3 / (%2 + %3) in each row; mean %1 = %4%5 (rows with an image: %6)</translation>
+        <translation type="vanished">%1 = %2·%3 / (%2 + %3) in each row; mean %1 = %4%5 (rows with an image: %6)</translation>
     </message>
     <message>
         <source>Δ%1сл = %2%5 (среднее |%1i − %1ср|), Δ%1и = %3%5 (половина деления: %4%5), Δ%1 = %6%5, ε = %7 %</source>
@@ -1180,7 +1200,7 @@
     </message>
     <message>
         <source>Ответ: %1 = (%2 ± %3) %4</source>
-        <translation>Answer: %1 = (%2 ± %3) %4</translation>
+        <translation type="vanished">Answer: %1 = (%2 ± %3) %4</translation>
     </message>
     <message>
         <source>не получено</source>
@@ -1189,6 +1209,26 @@
     <message>
         <source>не исследовано</source>
         <translation>not tried</translation>
+    </message>
+    <message>
+        <source>D = n1/%1 = n2/%2 = %3 дптр</source>
+        <translation>D = n1/%1 = n2/%2 = %3 dpt</translation>
+    </message>
+    <message>
+        <source>D = n1/%1 = %2 дптр</source>
+        <translation>D = n1/%1 = %2 dpt</translation>
+    </message>
+    <message>
+        <source>Ответ: %1</source>
+        <translation>Answer: %1</translation>
+    </message>
+    <message>
+        <source>%1ср = %2</source>
+        <translation>mean %1 = %2</translation>
+    </message>
+    <message>
+        <source>%1 в каждой строке; %2 (строк с изображением: %3)</source>
+        <translation>%1 in each row; %2 (rows with an image: %3)</translation>
     </message>
 </context>
 <context>
