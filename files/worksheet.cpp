@@ -19,11 +19,11 @@
 #include "palette.h"
 #include "picturebox.h"
 #include "readout.h"
+#include "reproduciblepdf.h"
 #include "safewrite.h"
 #include "savename.h"
 #include "textmark.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -358,18 +358,6 @@ void prepare(QPagedPaintDevice* device) {
     device->setPageMargins(QMarginsF(0, 0, 0, 0));
 }
 
-// The same bench or series makes the same file: the writer's clock, its one
-// entry that changes from run to run, is blanked to spaces of its length, so
-// that every offset the file's table gives stays right.
-void withoutClock(QByteArray& pdf) {
-    const QByteArray key("/CreationDate (");
-    const qsizetype at = pdf.indexOf(key);
-    const qsizetype end = at < 0 ? -1 : pdf.indexOf(')', at);
-    if (end < 0)
-        return;
-    pdf.replace(at, end + 1 - at, QByteArray(end + 1 - at, ' '));
-}
-
 bool paint(Form1& w, QPagedPaintDevice* device, const Worksheets::Filler& fill) {
     QPainter p;
     if (!p.begin(device))
@@ -404,22 +392,16 @@ bool Pages::add(const Page& page) {
 
 bool writePdf(Form1& window, const QString& path, const QString& title, const Filler& fill,
               QString* why) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
+    const std::optional<QByteArray> pdf = ReproduciblePdf::make(title, [&](QPdfWriter& writer) {
         prepare(&writer);
         writer.setResolution(int(kUnitsPerInch));
-        writer.setTitle(title);
-        writer.setCreator(QStringLiteral("Quellor"));
-        if (!paint(window, &writer, fill)) {
-            *why = Worksheet::tr("не удалось нарисовать рабочий лист");
-            return false;
-        }
+        return paint(window, &writer, fill);
+    });
+    if (!pdf) {
+        *why = Worksheet::tr("не удалось нарисовать рабочий лист");
+        return false;
     }
-    QByteArray pdf = buffer.data();
-    withoutClock(pdf);
-    *why = SafeWrite::write(path, pdf);
+    *why = SafeWrite::write(path, *pdf);
     return why->isEmpty();
 }
 
@@ -473,7 +455,8 @@ bool fillWorksheet(Worksheets::Pages& pages, Form1& w) {
 } // namespace
 
 // Ctrl+P: the bench's own worksheet or variants for a class, printed or
-// saved as PDF.
+// saved as PDF. A file named in the print dialog is saved as any PDF is: the
+// name decided in the one place, the document written through the safe path.
 void Form1::PrintWorksheet() {
     if (!Messages::roomFor(this, Worksheet::tr("Рабочий лист")))
         return;
@@ -482,12 +465,8 @@ void Form1::PrintWorksheet() {
         return;
     const bool variants = choice.variantsChosen();
     const ClassSet set = choice.classSet();
-    if (choice.toPdf()) {
-        const QString title = Worksheet::tr("Сохранить рабочие листы");
-        const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        const QString typed = QFileDialog::getSaveFileName(
-            this, title, QDir(folder).filePath(Worksheet::tr("рабочий лист.pdf")),
-            Worksheet::tr("Документ PDF (*.pdf)"));
+    const QString title = Worksheet::tr("Сохранить рабочие листы");
+    const auto save = [&](const QString& typed) {
         const QString path = typed.isEmpty()
                                  ? QString()
                                  : SaveName::decide(this, title, typed, QStringLiteral("pdf"));
@@ -496,21 +475,29 @@ void Form1::PrintWorksheet() {
         QString why;
         if (!(variants ? set.write(*this, path, &why) : WriteWorksheet(path, &why)))
             Messages::tell(this, Worksheet::tr("Рабочие листы не сохранены"), why);
-        return;
-    }
-    if (variants) {
-        set.print(*this);
+    };
+    if (choice.toPdf()) {
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        save(QFileDialog::getSaveFileName(this, title,
+                                          QDir(folder).filePath(Worksheet::tr("рабочий лист.pdf")),
+                                          Worksheet::tr("Документ PDF (*.pdf)")));
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
     prepare(&printer);
     printer.setFullPage(true);
-    printer.setDocName(Worksheet::tr("Рабочий лист"));
+    printer.setDocName(variants ? Worksheet::tr("Варианты и ответы")
+                                : Worksheet::tr("Рабочий лист"));
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    Worksheets::print(*this, &printer,
-                      [this](Worksheets::Pages& pages) { return fillWorksheet(pages, *this); });
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        save(printer.outputFileName());
+        return;
+    }
+    Worksheets::print(*this, &printer, [&](Worksheets::Pages& pages) {
+        return variants ? set.fill(pages, *this) : fillWorksheet(pages, *this);
+    });
 }
 
 bool Form1::WriteWorksheet(const QString& pdfPath, QString* why) {
