@@ -56,6 +56,7 @@ constexpr double kPoint = kUnitsPerInch / 72;          // one typographic point
 constexpr double kMarkRadius = 60;                     // bench twips
 constexpr double kArrow = 160;                         // arrowhead length, bench twips
 constexpr double kMarkPoints = 10;                     // the marks' names, in points
+constexpr double kNameGap = 200;                       // a name to its arrow, bench twips
 const QColor kInk(0, 0, 0);
 const QColor kGreyInk(70, 70, 70);
 
@@ -82,8 +83,8 @@ void arrowhead(QPainter& p, QPointF tip, QPointF from, double length = kArrow) {
 // left area, y downwards, the lens plane at 7500, the axis at 3990).
 // The bench's own parts, in bench twips (x from the left edge of the left
 // area, y downwards, the lens plane at 7500, the axis at 3990): the frame, the
-// axis, the lens symbol, and with `marks` the focal marks, named unless the
-// labels layer names them.
+// axis, the lens symbol, and with `marks` the focal marks; the marks and the
+// object named unless the labels layer names them.
 struct Parts {
     bool marks = true;
     bool markNames = true;
@@ -146,8 +147,11 @@ void drawMarks(QPainter& p, const Optics::FocalLengths& focal, bool named) {
 }
 
 // An arrow standing on the axis at x with its tip at (x, y): the object, or an
-// image given in a task.
-void drawArrow(QPainter& p, double x, double y, const QPen& with) {
+// image given in a task. Its points are named as the wording names them (AB,
+// A′B′), left of the arrow: the tip at its height, the foot under the axis,
+// where the marks' names stand.
+void drawArrow(QPainter& p, double x, double y, const QPen& with, const QString& tipName,
+               const QString& footName) {
     const QPointF foot(x, Bench::kAxisY);
     const QPointF tip(x, y);
     p.setPen(with);
@@ -156,6 +160,14 @@ void drawArrow(QPainter& p, double x, double y, const QPen& with) {
     solid.setStyle(Qt::SolidLine);
     p.setPen(solid);
     arrowhead(p, tip, foot, Optics::kArrowheadLength);
+    p.setFont(benchFont(kMarkPoints));
+    p.setPen(kInk);
+    const QFontMetricsF metrics = p.fontMetrics();
+    p.drawText(QPointF(x - kNameGap - metrics.horizontalAdvance(tipName), y + metrics.ascent() / 2),
+               tipName);
+    p.drawText(QPointF(x - kNameGap - metrics.horizontalAdvance(footName),
+                       Bench::kAxisY + 5 * kMarkRadius),
+               footName);
 }
 
 void drawTask(QPainter& p, Form1& w, const Parts& parts) {
@@ -179,7 +191,9 @@ void drawTask(QPainter& p, Form1& w, const Parts& parts) {
 
     // The object: an arrow from the axis to the object point.
     if (w.ObjectPlaced && Optics::objectOnBench(w))
-        drawArrow(p, w.ObjectX, w.ObjectY, pen(kInk, 2));
+        drawArrow(p, w.ObjectX, w.ObjectY, pen(kInk, 2),
+                  parts.markNames ? QStringLiteral("A") : QString(),
+                  parts.markNames ? QStringLiteral("B") : QString());
 }
 
 // Given with the object in a task of finding a focus: its image, real solid,
@@ -190,7 +204,8 @@ void drawGivenImage(QPainter& p, const Form1& w) {
         return;
     const bool real = image.kind == Optics::ImageKind::Real;
     drawArrow(p, real ? Bench::kLensX + image.x : image.x, image.y,
-              pen(real ? kInk : kGreyInk, 2, !real));
+              pen(real ? kInk : kGreyInk, 2, !real), QStringLiteral("A\u2032"),
+              QStringLiteral("B\u2032"));
 }
 
 // Whether a figure belongs to a virtual image: the model says the image is

@@ -324,6 +324,13 @@ void TestWorksheet::variants() {
         QVERIFY2(text.contains(QStringLiteral("Фамилия, имя, класс")), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("Серия %1").arg(7 + variant - 1)), qPrintable(text));
         QVERIFY2(!text.contains(QStringLiteral("Γ")), qPrintable(text));
+        // The figure names the points the wording names: AB, and A′B′ when given.
+        const bool imageGiven = text.contains(QStringLiteral("Даны предмет AB"));
+        for (const QString& name : {QStringLiteral("A"), QStringLiteral("B"),
+                                    QStringLiteral("A\u2032"), QStringLiteral("B\u2032")})
+            QVERIFY2(wordCentres(pdf, page + 1, name).size() ==
+                         (name.size() == 1 || imageGiven ? 1 : 0),
+                     qPrintable(name + QLatin1Char(' ') + text));
         const QRegularExpressionMatch lens =
             QRegularExpression(QStringLiteral("Линза:[^\\n]*")).match(text);
         lensesOf[variant - 1] += lens.captured(0) + QLatin1Char('\n');
