@@ -21,6 +21,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -34,6 +35,7 @@ constexpr double kMargin = 1440;
 constexpr double kTextPoints = 10;
 constexpr double kLineSpacing = 1.5;
 constexpr double kColumnGap = 240; // a sixth of an inch between columns
+constexpr int kRowsInView = Tasks::kSeriesLength;
 
 // A title, the header, rows: each column as wide as its widest text.
 class SheetPage {
@@ -117,7 +119,9 @@ ResultSheetDialog::ResultSheetDialog(QWidget* parent, ResultSheet& sheet, Optics
     layout->addWidget(m_table);
     m_score = new QLabel(this);
     layout->addWidget(m_score);
+    layout->addWidget(new QLabel(pointsNote(), this));
     fill();
+    fitTable();
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* csv = buttons->addButton(tr("Сохранить CSV…"), QDialogButtonBox::ActionRole);
     QPushButton* pdf = buttons->addButton(tr("Сохранить PDF…"), QDialogButtonBox::ActionRole);
@@ -133,6 +137,10 @@ ResultSheetDialog::ResultSheetDialog(QWidget* parent, ResultSheet& sheet, Optics
 QStringList ResultSheetDialog::headers() const {
     return {tr("Серия"),           tr("Задача"),  tr("Ваша точка"), tr("Верная точка"),
             tr("От верной точки"), tr("Вердикт"), tr("Время, с")};
+}
+
+QString ResultSheetDialog::pointsNote() {
+    return tr("Точки — в сантиметрах от центра линзы O: вправо и вверх со знаком плюс.");
 }
 
 // A point of the bench from the lens's centre O, right and up positive.
@@ -161,6 +169,18 @@ void ResultSheetDialog::fill() {
             m_table->setItem(row, column, new QTableWidgetItem(texts[column]));
     }
     m_score->setText(summary());
+}
+
+// Every column in view, and a whole series' answers without scrolling.
+void ResultSheetDialog::fitTable() {
+    m_table->resizeColumnsToContents();
+    const int frame = 2 * m_table->frameWidth();
+    const int rows = std::clamp(m_table->rowCount(), 1, kRowsInView);
+    m_table->setMinimumSize(m_table->verticalHeader()->sizeHint().width() +
+                                m_table->horizontalHeader()->length() +
+                                m_table->verticalScrollBar()->sizeHint().width() + frame,
+                            m_table->horizontalHeader()->sizeHint().height() +
+                                rows * m_table->verticalHeader()->defaultSectionSize() + frame);
 }
 
 QString ResultSheetDialog::summary() const {
@@ -210,6 +230,7 @@ void ResultSheetDialog::savePdf() {
                               .arg(m_sheet.name().isEmpty() ? tr("без имени") : m_sheet.name()),
                           true);
             drawn = drawn && page.line(summary());
+            drawn = drawn && page.line(pointsNote());
             page.space();
             drawn = drawn && page.table(headers(), rows);
             return p.end() && drawn;

@@ -26,9 +26,11 @@ public:
 
 private:
     QStringList headers() const;
+    static QString pointsNote();
     QStringList cells(const Tasks::Answer& answer) const;
     QString point(double x, double y) const;
     void fill();
+    void fitTable();
     void saveCsv();
     void savePdf();
     QString summary() const;

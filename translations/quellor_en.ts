@@ -1574,6 +1574,10 @@
         <source>не удалось нарисовать страницу</source>
         <translation>the page could not be drawn</translation>
     </message>
+    <message>
+        <source>Точки — в сантиметрах от центра линзы O: вправо и вверх со знаком плюс.</source>
+        <translation>Points in centimetres from the lens centre O: right and up positive.</translation>
+    </message>
 </context>
 <context>
     <name>ResultsFile</name>
