@@ -314,7 +314,7 @@ void Form1::createLessonStrip() {
     // The lesson strip: the task mode and the next task of its series.
     cmdTask = stripButton("cmdTask", tr("Задача"), 10,
                           tr("Задачи: предскажите изображение или фокус, затем проверьте (Ctrl+T; "
-                             "выход: Esc)"));
+                             "выход: Esc; имя и результаты — в меню кнопки)"));
     cmdNextTask = stripButton("cmdNextTask", tr("Дальше"), 11,
                               tr("Следующая задача (Ctrl+N); уровень: Ctrl+Shift+T или меню "
                                  "кнопки"));

@@ -13,9 +13,6 @@
 #include "taskmode.h"
 #include "worksheet.h"
 
-#include <QPrintDialog>
-#include <QPrinter>
-
 namespace {
 using Worksheets::Page;
 using Worksheets::Shows;
@@ -61,23 +58,6 @@ Page keyPage(const ClassSet& set, int variant, int number, const Form1& w) {
                                 Optics::sizeOf(image.magnification))}};
 }
 
-// The variants, then the key; the bench is put back as it was after.
-bool fill(const ClassSet& set, Worksheets::Pages& pages, Form1& w) {
-    const BenchSnapshot before = BenchSnapshot::of(w);
-    bool painted = true;
-    for (const bool key : {false, true})
-        for (int variant = 1; variant <= set.variants && painted; ++variant) {
-            const std::vector<Tasks::Task> tasks =
-                Tasks::series(set.seriesOf(variant), set.level, set.tasksPerSheet);
-            for (int i = 0; i < int(tasks.size()) && painted; ++i) {
-                TaskMode::putOnBench(w, tasks[std::size_t(i)]);
-                painted = pages.add(key ? keyPage(set, variant, i + 1, w)
-                                        : taskPage(set, variant, i + 1, tasks[std::size_t(i)], w));
-            }
-        }
-    before.restore(w);
-    return painted;
-}
 } // namespace
 
 std::uint64_t ClassSet::seriesOf(int variant) const {
@@ -89,22 +69,26 @@ bool ClassSet::valid() const {
            tasksPerSheet <= kMostTasks;
 }
 
+bool ClassSet::fill(Worksheets::Pages& pages, Form1& w) const {
+    const BenchSnapshot before = BenchSnapshot::of(w);
+    bool painted = true;
+    for (const bool key : {false, true})
+        for (int variant = 1; variant <= variants && painted; ++variant) {
+            const std::vector<Tasks::Task> tasks =
+                Tasks::series(seriesOf(variant), level, tasksPerSheet);
+            for (int i = 0; i < int(tasks.size()) && painted; ++i) {
+                TaskMode::putOnBench(w, tasks[std::size_t(i)]);
+                painted =
+                    pages.add(key ? keyPage(*this, variant, i + 1, w)
+                                  : taskPage(*this, variant, i + 1, tasks[std::size_t(i)], w));
+            }
+        }
+    before.restore(w);
+    return painted;
+}
+
 bool ClassSet::write(Form1& window, const QString& path, QString* why) const {
     return Worksheets::writePdf(
         window, path, tr("Варианты и ответы Quellor, серия %1").arg(QString::number(seed)),
-        [&](Worksheets::Pages& pages) { return fill(*this, pages, window); }, why);
-}
-
-void ClassSet::print(Form1& window) const {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    printer.setFullPage(true);
-    printer.setDocName(tr("Варианты и ответы"));
-    QPrintDialog dialog(&printer, &window);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    Worksheets::print(window, &printer,
-                      [&](Worksheets::Pages& pages) { return fill(*this, pages, window); });
+        [&](Worksheets::Pages& pages) { return fill(pages, window); }, why);
 }

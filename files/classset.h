@@ -8,6 +8,9 @@
 #include <cstdint>
 
 class Form1;
+namespace Worksheets {
+class Pages;
+}
 
 // Worksheets for a class: variants of a written check, each from a series of
 // the same generator as the tasks on screen, then the answer key. Variant k
@@ -33,8 +36,8 @@ public:
     // Within the limits above.
     bool valid() const;
 
-    // Written as PDF through the safe path; the bench is put back as it was.
+    // The variants, then the key, on pages; the bench is put back as it was.
+    bool fill(Worksheets::Pages& pages, Form1& window) const;
+    // Written as PDF through the safe path.
     bool write(Form1& window, const QString& path, QString* why) const;
-    // Printed after the print dialog.
-    void print(Form1& window) const;
 };

@@ -6,8 +6,8 @@
 #include "labexport.h"
 
 #include "labtexts.h"
+#include "reproduciblepdf.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QPainter>
 #include <QPdfWriter>
@@ -74,20 +74,13 @@ private:
 
 bool LabExport::report(const std::vector<Lab::Row>& rows, Optics::Notation notation,
                        QByteArray* pdf, QString* why) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
+    const auto draw = [&](QPdfWriter& writer) {
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         writer.setResolution(kUnitsPerInch);
-        writer.setTitle(LabReport::tr("Отчёт о лабораторной работе"));
-        writer.setCreator(QStringLiteral("Quellor"));
         QPainter p;
-        if (!p.begin(&writer)) {
-            *why = LabReport::tr("не удалось нарисовать отчёт");
+        if (!p.begin(&writer))
             return false;
-        }
         Page page(p, writer.width() - 2 * kMargin);
         page.title(LabReport::tr("Лабораторная работа «Определение фокусного расстояния и "
                                  "оптической силы собирающей линзы»"));
@@ -117,11 +110,14 @@ bool LabExport::report(const std::vector<Lab::Row>& rows, Optics::Notation notat
         page.paragraph(LabReport::tr("Получение изображений"), true);
         for (const QString& line : LabTexts::regionsFound(rows))
             page.paragraph(line);
-        if (!p.end()) {
-            *why = LabReport::tr("не удалось нарисовать отчёт");
-            return false;
-        }
+        return p.end();
+    };
+    const std::optional<QByteArray> made =
+        ReproduciblePdf::make(LabReport::tr("Отчёт о лабораторной работе"), draw);
+    if (!made) {
+        *why = LabReport::tr("не удалось нарисовать отчёт");
+        return false;
     }
-    *pdf = buffer.data();
+    *pdf = *made;
     return true;
 }

@@ -19,11 +19,11 @@
 #include "palette.h"
 #include "picturebox.h"
 #include "readout.h"
+#include "reproduciblepdf.h"
 #include "safewrite.h"
 #include "savename.h"
 #include "textmark.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -56,6 +56,7 @@ constexpr double kPoint = kUnitsPerInch / 72;          // one typographic point
 constexpr double kMarkRadius = 60;                     // bench twips
 constexpr double kArrow = 160;                         // arrowhead length, bench twips
 constexpr double kMarkPoints = 10;                     // the marks' names, in points
+constexpr double kNameGap = 200;                       // a name to its arrow, bench twips
 const QColor kInk(0, 0, 0);
 const QColor kGreyInk(70, 70, 70);
 
@@ -82,8 +83,8 @@ void arrowhead(QPainter& p, QPointF tip, QPointF from, double length = kArrow) {
 // left area, y downwards, the lens plane at 7500, the axis at 3990).
 // The bench's own parts, in bench twips (x from the left edge of the left
 // area, y downwards, the lens plane at 7500, the axis at 3990): the frame, the
-// axis, the lens symbol, and with `marks` the focal marks, named unless the
-// labels layer names them.
+// axis, the lens symbol, and with `marks` the focal marks; the marks and the
+// object named unless the labels layer names them.
 struct Parts {
     bool marks = true;
     bool markNames = true;
@@ -146,8 +147,11 @@ void drawMarks(QPainter& p, const Optics::FocalLengths& focal, bool named) {
 }
 
 // An arrow standing on the axis at x with its tip at (x, y): the object, or an
-// image given in a task.
-void drawArrow(QPainter& p, double x, double y, const QPen& with) {
+// image given in a task. Its points are named as the wording names them (AB,
+// A′B′), left of the arrow: the tip at its height, the foot under the axis,
+// where the marks' names stand.
+void drawArrow(QPainter& p, double x, double y, const QPen& with, const QString& tipName,
+               const QString& footName) {
     const QPointF foot(x, Bench::kAxisY);
     const QPointF tip(x, y);
     p.setPen(with);
@@ -156,6 +160,14 @@ void drawArrow(QPainter& p, double x, double y, const QPen& with) {
     solid.setStyle(Qt::SolidLine);
     p.setPen(solid);
     arrowhead(p, tip, foot, Optics::kArrowheadLength);
+    p.setFont(benchFont(kMarkPoints));
+    p.setPen(kInk);
+    const QFontMetricsF metrics = p.fontMetrics();
+    p.drawText(QPointF(x - kNameGap - metrics.horizontalAdvance(tipName), y + metrics.ascent() / 2),
+               tipName);
+    p.drawText(QPointF(x - kNameGap - metrics.horizontalAdvance(footName),
+                       Bench::kAxisY + 5 * kMarkRadius),
+               footName);
 }
 
 void drawTask(QPainter& p, Form1& w, const Parts& parts) {
@@ -179,7 +191,9 @@ void drawTask(QPainter& p, Form1& w, const Parts& parts) {
 
     // The object: an arrow from the axis to the object point.
     if (w.ObjectPlaced && Optics::objectOnBench(w))
-        drawArrow(p, w.ObjectX, w.ObjectY, pen(kInk, 2));
+        drawArrow(p, w.ObjectX, w.ObjectY, pen(kInk, 2),
+                  parts.markNames ? QStringLiteral("A") : QString(),
+                  parts.markNames ? QStringLiteral("B") : QString());
 }
 
 // Given with the object in a task of finding a focus: its image, real solid,
@@ -190,7 +204,8 @@ void drawGivenImage(QPainter& p, const Form1& w) {
         return;
     const bool real = image.kind == Optics::ImageKind::Real;
     drawArrow(p, real ? Bench::kLensX + image.x : image.x, image.y,
-              pen(real ? kInk : kGreyInk, 2, !real));
+              pen(real ? kInk : kGreyInk, 2, !real), QStringLiteral("A\u2032"),
+              QStringLiteral("B\u2032"));
 }
 
 // Whether a figure belongs to a virtual image: the model says the image is
@@ -358,18 +373,6 @@ void prepare(QPagedPaintDevice* device) {
     device->setPageMargins(QMarginsF(0, 0, 0, 0));
 }
 
-// The same bench or series makes the same file: the writer's clock, its one
-// entry that changes from run to run, is blanked to spaces of its length, so
-// that every offset the file's table gives stays right.
-void withoutClock(QByteArray& pdf) {
-    const QByteArray key("/CreationDate (");
-    const qsizetype at = pdf.indexOf(key);
-    const qsizetype end = at < 0 ? -1 : pdf.indexOf(')', at);
-    if (end < 0)
-        return;
-    pdf.replace(at, end + 1 - at, QByteArray(end + 1 - at, ' '));
-}
-
 bool paint(Form1& w, QPagedPaintDevice* device, const Worksheets::Filler& fill) {
     QPainter p;
     if (!p.begin(device))
@@ -404,22 +407,16 @@ bool Pages::add(const Page& page) {
 
 bool writePdf(Form1& window, const QString& path, const QString& title, const Filler& fill,
               QString* why) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
+    const std::optional<QByteArray> pdf = ReproduciblePdf::make(title, [&](QPdfWriter& writer) {
         prepare(&writer);
         writer.setResolution(int(kUnitsPerInch));
-        writer.setTitle(title);
-        writer.setCreator(QStringLiteral("Quellor"));
-        if (!paint(window, &writer, fill)) {
-            *why = Worksheet::tr("не удалось нарисовать рабочий лист");
-            return false;
-        }
+        return paint(window, &writer, fill);
+    });
+    if (!pdf) {
+        *why = Worksheet::tr("не удалось нарисовать рабочий лист");
+        return false;
     }
-    QByteArray pdf = buffer.data();
-    withoutClock(pdf);
-    *why = SafeWrite::write(path, pdf);
+    *why = SafeWrite::write(path, *pdf);
     return why->isEmpty();
 }
 
@@ -473,7 +470,8 @@ bool fillWorksheet(Worksheets::Pages& pages, Form1& w) {
 } // namespace
 
 // Ctrl+P: the bench's own worksheet or variants for a class, printed or
-// saved as PDF.
+// saved as PDF. A file named in the print dialog is saved as any PDF is: the
+// name decided in the one place, the document written through the safe path.
 void Form1::PrintWorksheet() {
     if (!Messages::roomFor(this, Worksheet::tr("Рабочий лист")))
         return;
@@ -482,12 +480,8 @@ void Form1::PrintWorksheet() {
         return;
     const bool variants = choice.variantsChosen();
     const ClassSet set = choice.classSet();
-    if (choice.toPdf()) {
-        const QString title = Worksheet::tr("Сохранить рабочие листы");
-        const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        const QString typed = QFileDialog::getSaveFileName(
-            this, title, QDir(folder).filePath(Worksheet::tr("рабочий лист.pdf")),
-            Worksheet::tr("Документ PDF (*.pdf)"));
+    const QString title = Worksheet::tr("Сохранить рабочие листы");
+    const auto save = [&](const QString& typed) {
         const QString path = typed.isEmpty()
                                  ? QString()
                                  : SaveName::decide(this, title, typed, QStringLiteral("pdf"));
@@ -496,21 +490,29 @@ void Form1::PrintWorksheet() {
         QString why;
         if (!(variants ? set.write(*this, path, &why) : WriteWorksheet(path, &why)))
             Messages::tell(this, Worksheet::tr("Рабочие листы не сохранены"), why);
-        return;
-    }
-    if (variants) {
-        set.print(*this);
+    };
+    if (choice.toPdf()) {
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        save(QFileDialog::getSaveFileName(this, title,
+                                          QDir(folder).filePath(Worksheet::tr("рабочий лист.pdf")),
+                                          Worksheet::tr("Документ PDF (*.pdf)")));
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
     prepare(&printer);
     printer.setFullPage(true);
-    printer.setDocName(Worksheet::tr("Рабочий лист"));
+    printer.setDocName(variants ? Worksheet::tr("Варианты и ответы")
+                                : Worksheet::tr("Рабочий лист"));
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    Worksheets::print(*this, &printer,
-                      [this](Worksheets::Pages& pages) { return fillWorksheet(pages, *this); });
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        save(printer.outputFileName());
+        return;
+    }
+    Worksheets::print(*this, &printer, [&](Worksheets::Pages& pages) {
+        return variants ? set.fill(pages, *this) : fillWorksheet(pages, *this);
+    });
 }
 
 bool Form1::WriteWorksheet(const QString& pdfPath, QString* why) {

@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "resultsheetdialog.h"
 
+#include "bench.h"
 #include "messages.h"
 #include "readout.h"
+#include "reproduciblepdf.h"
 #include "resultsfile.h"
 #include "resultsheet.h"
 #include "safewrite.h"
 #include "savename.h"
 #include "taskmode.h"
 
-#include <QBuffer>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -20,19 +21,91 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
-enum Column { kSeries, kTask, kOff, kVerdict, kSeconds, kColumns };
-constexpr int kPdfResolution = 1440; // painter units an inch
-constexpr double kLine = 360;        // a quarter of an inch between lines
+enum Column { kSeries, kTask, kClicked, kTrue, kOff, kVerdict, kSeconds, kColumns };
+// The PDF page, A4 upright: painter units of 1/1440 inch, an inch of margin.
+constexpr int kPdfResolution = 1440;
 constexpr double kMargin = 1440;
+constexpr double kTextPoints = 10;
+constexpr double kLineSpacing = 1.5;
+constexpr double kColumnGap = 240; // a sixth of an inch between columns
+constexpr int kRowsInView = Tasks::kSeriesLength;
+
+// A title, the header, rows: each column as wide as its widest text.
+class SheetPage {
+public:
+    SheetPage(QPainter& painter, QPagedPaintDevice& device) : m_p(painter), m_device(device) {
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setPointSizeF(kTextPoints);
+        m_p.setFont(font);
+        m_line = m_p.fontMetrics().height() * kLineSpacing;
+        m_y = kMargin;
+    }
+    bool line(const QString& text, bool bold = false) {
+        if (!room())
+            return false;
+        setBold(bold);
+        m_p.drawText(QPointF(kMargin, m_y), text);
+        m_y += m_line;
+        return true;
+    }
+    void space() { m_y += m_line; }
+    bool table(const QStringList& header, const QList<QStringList>& rows) {
+        QList<double> widths(header.size(), 0);
+        setBold(true);
+        for (int c = 0; c < header.size(); ++c)
+            widths[c] = m_p.fontMetrics().horizontalAdvance(header[c]);
+        setBold(false);
+        for (const QStringList& row : rows)
+            for (int c = 0; c < row.size() && c < widths.size(); ++c)
+                widths[c] =
+                    std::max(widths[c], double(m_p.fontMetrics().horizontalAdvance(row[c])));
+        bool drawn = row(header, widths, true);
+        for (const QStringList& cells : rows)
+            drawn = drawn && row(cells, widths, false);
+        return drawn;
+    }
+
+private:
+    bool room() {
+        if (m_y <= m_device.height() - kMargin)
+            return true;
+        m_y = kMargin;
+        return m_device.newPage();
+    }
+    void setBold(bool bold) {
+        QFont font = m_p.font();
+        font.setBold(bold);
+        m_p.setFont(font);
+    }
+    bool row(const QStringList& cells, const QList<double>& widths, bool bold) {
+        if (!room())
+            return false;
+        setBold(bold);
+        double x = kMargin;
+        for (int c = 0; c < cells.size() && c < widths.size(); ++c) {
+            m_p.drawText(QPointF(x, m_y), cells[c]);
+            x += widths[c] + kColumnGap;
+        }
+        m_y += m_line;
+        return true;
+    }
+
+    QPainter& m_p;
+    QPagedPaintDevice& m_device;
+    double m_line = 0;
+    double m_y = 0;
+};
 } // namespace
 
-ResultSheetDialog::ResultSheetDialog(QWidget* parent, ResultSheet& sheet)
-    : QDialog(parent), m_sheet(sheet) {
+ResultSheetDialog::ResultSheetDialog(QWidget* parent, ResultSheet& sheet, Optics::Scale scale)
+    : QDialog(parent), m_sheet(sheet), m_scale(scale) {
     setWindowTitle(tr("Результаты"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
@@ -40,12 +113,15 @@ ResultSheetDialog::ResultSheetDialog(QWidget* parent, ResultSheet& sheet)
     form->addRow(tr("Фамилия, имя, класс:"), m_name);
     layout->addLayout(form);
     m_table = new QTableWidget(0, kColumns, this);
-    m_table->setHorizontalHeaderLabels(
-        {tr("Серия"), tr("Задача"), tr("От верной точки"), tr("Вердикт"), tr("Время, с")});
+    m_table->setHorizontalHeaderLabels(headers());
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     layout->addWidget(m_table);
+    m_score = new QLabel(this);
+    layout->addWidget(m_score);
+    layout->addWidget(new QLabel(pointsNote(), this));
     fill();
+    fitTable();
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* csv = buttons->addButton(tr("Сохранить CSV…"), QDialogButtonBox::ActionRole);
     QPushButton* pdf = buttons->addButton(tr("Сохранить PDF…"), QDialogButtonBox::ActionRole);
@@ -58,17 +134,53 @@ ResultSheetDialog::ResultSheetDialog(QWidget* parent, ResultSheet& sheet)
     layout->addWidget(buttons);
 }
 
+QStringList ResultSheetDialog::headers() const {
+    return {tr("Серия"),           tr("Задача"),  tr("Ваша точка"), tr("Верная точка"),
+            tr("От верной точки"), tr("Вердикт"), tr("Время, с")};
+}
+
+QString ResultSheetDialog::pointsNote() {
+    return tr("Точки — в сантиметрах от центра линзы O: вправо и вверх со знаком плюс.");
+}
+
+// A point of the bench from the lens's centre O, right and up positive.
+QString ResultSheetDialog::point(double x, double y) const {
+    return tr("%1; %2 см")
+        .arg(Readout::number(m_scale.realCm(x - Bench::kLensX)),
+             Readout::number(m_scale.realCm(Bench::kAxisY - y)));
+}
+
+QStringList ResultSheetDialog::cells(const Tasks::Answer& a) const {
+    return {QString::number(a.series),
+            QString::number(a.task + 1),
+            point(a.clickX, a.clickY),
+            point(a.trueX, a.trueY),
+            Readout::centimetresOf(m_scale.realOfBenchCm(a.offCm)),
+            a.counted ? tr("засчитано") : tr("не засчитано"),
+            Readout::number(a.seconds, 1)};
+}
+
 void ResultSheetDialog::fill() {
     const std::vector<Tasks::Answer>& answers = m_sheet.answers();
     m_table->setRowCount(int(answers.size()));
     for (int row = 0; row < int(answers.size()); ++row) {
-        const Tasks::Answer& a = answers[std::size_t(row)];
-        const QStringList cells{
-            QString::number(a.series), QString::number(a.task + 1), Readout::centimetresOf(a.offCm),
-            a.counted ? tr("засчитано") : tr("не засчитано"), Readout::number(a.seconds, 1)};
+        const QStringList texts = cells(answers[std::size_t(row)]);
         for (int column = 0; column < kColumns; ++column)
-            m_table->setItem(row, column, new QTableWidgetItem(cells[column]));
+            m_table->setItem(row, column, new QTableWidgetItem(texts[column]));
     }
+    m_score->setText(summary());
+}
+
+// Every column in view, and a whole series' answers without scrolling.
+void ResultSheetDialog::fitTable() {
+    m_table->resizeColumnsToContents();
+    const int frame = 2 * m_table->frameWidth();
+    const int rows = std::clamp(m_table->rowCount(), 1, kRowsInView);
+    m_table->setMinimumSize(m_table->verticalHeader()->sizeHint().width() +
+                                m_table->horizontalHeader()->length() +
+                                m_table->verticalScrollBar()->sizeHint().width() + frame,
+                            m_table->horizontalHeader()->sizeHint().height() +
+                                rows * m_table->verticalHeader()->defaultSectionSize() + frame);
 }
 
 QString ResultSheetDialog::summary() const {
@@ -101,38 +213,30 @@ void ResultSheetDialog::savePdf() {
         typed.isEmpty() ? QString() : SaveName::decide(this, title, typed, QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setResolution(kPdfResolution);
-        writer.setTitle(tr("Результаты"));
-        QPainter p(&writer);
-        QFont font(QStringLiteral("Liberation Sans"));
-        font.setPointSizeF(11);
-        p.setFont(font);
-        double y = kMargin;
-        const auto line = [&](const QString& text) {
-            if (y > writer.height() - kMargin) {
-                writer.newPage();
-                y = kMargin;
-            }
-            p.drawText(QPointF(kMargin, y), text);
-            y += kLine;
-        };
-        line(tr("Результаты: %1").arg(m_sheet.name().isEmpty() ? tr("без имени") : m_sheet.name()));
-        line(summary());
-        y += kLine;
-        for (int row = 0; row < m_table->rowCount(); ++row) {
-            QStringList cells;
-            for (int column = 0; column < kColumns; ++column)
-                cells << m_table->horizontalHeaderItem(column)->text() + QStringLiteral(": ") +
-                             m_table->item(row, column)->text();
-            line(cells.join(QStringLiteral("   ")));
-        }
-    }
-    const QString failure = SafeWrite::write(path, buffer.data());
+    QList<QStringList> rows;
+    for (const Tasks::Answer& a : m_sheet.answers())
+        rows << cells(a);
+    const std::optional<QByteArray> pdf =
+        ReproduciblePdf::make(tr("Результаты"), [&](QPdfWriter& writer) {
+            writer.setPageSize(QPageSize(QPageSize::A4));
+            writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+            writer.setResolution(kPdfResolution);
+            QPainter p;
+            if (!p.begin(&writer))
+                return false;
+            SheetPage page(p, writer);
+            bool drawn =
+                page.line(tr("Результаты: %1")
+                              .arg(m_sheet.name().isEmpty() ? tr("без имени") : m_sheet.name()),
+                          true);
+            drawn = drawn && page.line(summary());
+            drawn = drawn && page.line(pointsNote());
+            page.space();
+            drawn = drawn && page.table(headers(), rows);
+            return p.end() && drawn;
+        });
+    const QString failure =
+        pdf ? SafeWrite::write(path, *pdf) : tr("не удалось нарисовать страницу");
     if (!failure.isEmpty())
         Messages::tell(this, tr("Результаты не сохранены"), failure);
 }

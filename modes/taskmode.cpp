@@ -21,6 +21,7 @@
 
 #include <QAction>
 #include <QRandomGenerator>
+#include <QTimer>
 #include <cmath>
 
 namespace {
@@ -104,10 +105,14 @@ void TaskMode::setUp() {
                          [this, level] { start(freshSeed(), level); });
         w.cmdNextTask->addAction(action);
     }
-    // And the result sheet, for the mouse.
-    auto* results = new QAction(tr("Результаты…"), w.cmdNextTask);
-    QObject::connect(results, &QAction::triggered, w.cmdNextTask, [this] { showResults(); });
-    w.cmdNextTask->addAction(results);
+    // And the result sheet, for the mouse: on the task button too, which a
+    // pupil can reach before a series to type a name.
+    for (QWidget* button : std::initializer_list<QWidget*>{w.cmdNextTask, w.cmdTask}) {
+        auto* results = new QAction(tr("Результаты…"), button);
+        QObject::connect(results, &QAction::triggered, button, [this] { showResults(); });
+        button->setContextMenuPolicy(Qt::ActionsContextMenu);
+        button->addAction(results);
+    }
     m_lines = w.TaskLines();
 }
 
@@ -251,7 +256,7 @@ void TaskMode::nextLevel() {
 }
 
 void TaskMode::showResults() {
-    ResultSheetDialog sheet(&window(), m_results);
+    ResultSheetDialog sheet(&window(), m_results, window().CurrentScale());
     sheet.exec();
 }
 
@@ -270,6 +275,10 @@ void TaskMode::check(double benchX, double benchY) {
     window().RedrawScheme();
     if (!unsaved.isEmpty())
         Messages::tell(&window(), tr("Результаты"), unsaved);
+    // The last answer ends the series: its sheet follows once the click is
+    // done with, over the bench as the series left it.
+    if (m_session.index + 1 == int(m_session.tasks.size()))
+        QTimer::singleShot(0, &window(), [this] { showResults(); });
 }
 
 // Before the check only what the task gives: the object, and for the focus

@@ -17,12 +17,16 @@
 #include "resultsfile.h"
 #include <QAction>
 #include <QApplication>
+#include <QDateTime>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -172,6 +176,8 @@ private slots:
     void resultsRejudged();
     void resultSheetSaved_data();
     void resultSheetSaved();
+    void seriesEndsWithSheet_data();
+    void seriesEndsWithSheet();
 };
 
 void TestTasks::seriesSolvable_data() {
@@ -693,6 +699,14 @@ void TestTasks::ruleInNotation() {
     for (int i = 0; i < presses; ++i)
         keyToWindow(window.get(), Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier, "N");
     int checked = 0;
+    // The last answer ends the series and opens its result sheet: closed.
+    bool closed = false;
+    QTimer sheet;
+    QObject::connect(&sheet, &QTimer::timeout, [&closed] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            closed = QMetaObject::invokeMethod(modal, "reject");
+    });
+    sheet.start(20);
     for (int i = 0; i < 10; ++i) {
         const Tasks::Task task = window->TaskSeries().session().tasks[std::size_t(i)];
         const Expected e = expectedOf(task);
@@ -717,6 +731,7 @@ void TestTasks::ruleInNotation() {
         window->TaskSeries().next();
     }
     QVERIFY(checked > 0);
+    QTRY_VERIFY(closed);
     // Leaving the task puts its bench back, and keeps the letters chosen.
     const QString letters = window->cmdNotation->text();
     keyToWindow(window.get(), Qt::Key_Escape, Qt::NoModifier, "\x1b");
@@ -936,6 +951,207 @@ void TestTasks::resultSheetSaved() {
         QCOMPARE(read.answers[std::size_t(i)].counted, bool(seen[std::size_t(i)]));
     }
     QVERIFY(seen.front());
+}
+
+// A series in the window from first to last, as a pupil works it with the
+// mouse: the name typed first, on the sheet the task button's menu opens; the
+// answers clicked; the sheet opens once by itself when the last answer ends
+// the series (never before, never for a series only moved through), shows
+// every answer's points and distance as worked out here, saves the same PDF
+// twice, and closing it leaves the bench where the series left it.
+void TestTasks::seriesEndsWithSheet_data() {
+    QTest::addColumn<bool>("answered");
+    QTest::addColumn<int>("sheets"); // opened by themselves
+    QTest::addColumn<int>("k");      // the scale 1 : k, real centimetres shown
+    QTest::newRow("every task answered, the second 2 cm off") << true << 1 << 1;
+    QTest::newRow("every task answered at 1 : 5") << true << 1 << 5;
+    QTest::newRow("moved through without an answer") << false << 0 << 1;
+}
+
+void TestTasks::seriesEndsWithSheet() {
+    QFETCH(bool, answered);
+    QFETCH(int, sheets);
+    QFETCH(int, k);
+    constexpr double kPixelCm = 0.1; // a click lands within a pixel of its point
+    constexpr double kShownCm = 0.01;
+    constexpr double kOffCm = 2;
+    const QString name = QStringLiteral("Sidorova Anna 8V"); // typed key by key
+    QTemporaryDir dir;
+    const QStringList pdfs{dir.filePath(QStringLiteral("a.pdf")),
+                           dir.filePath(QStringLiteral("b.pdf"))};
+    auto window = TestSupport::startWindow();
+    for (int i = 0; i < 4 && window->cmdScale->text() != QStringLiteral("1 : %1").arg(k); ++i)
+        TestSupport::clickAt(window.get(), TestSupport::middleOf(window->cmdScale));
+    QCOMPARE(window->cmdScale->text(), QStringLiteral("1 : %1").arg(k));
+
+    // The sheet's controls by the words a user reads.
+    const auto button = [](QWidget* sheet, const QString& words) -> QWidget* {
+        for (QPushButton* b : sheet->findChildren<QPushButton*>())
+            if (b->text() == words)
+                return b;
+        return nullptr;
+    };
+    const auto press = [](QWidget* control) {
+        QWidget* top = control->window();
+        return TestSupport::clickAt(top, control->mapTo(top, control->rect().center()));
+    };
+    bool named = false;
+    int opened = 0, filed = 0;
+    QStringList rows; // each row's cells, joined by tabs
+    QString nameShown;
+    QTimer menus, files, sheet;
+    QObject::connect(&menus, &QTimer::timeout, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+            for (QAction* action : menu->actions())
+                if (action->text() == QStringLiteral("Результаты…"))
+                    QTest::mouseClick(menu, Qt::LeftButton, {},
+                                      menu->actionGeometry(action).center());
+    });
+    QObject::connect(&files, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget()))
+            TestSupport::acceptFileName(dialog, pdfs.value(filed++));
+    });
+    QObject::connect(&sheet, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        auto* table = modal ? modal->findChild<QTableWidget*>() : nullptr;
+        if (!table || qobject_cast<QFileDialog*>(modal))
+            return;
+        if (!named) {
+            // Before the series: the name, typed where the click on its field landed.
+            named = true;
+            for (QLabel* label : modal->findChildren<QLabel*>())
+                if (label->text() == QStringLiteral("Фамилия, имя, класс:") && label->buddy())
+                    QTest::keyClicks(press(label->buddy()), name);
+        } else {
+            ++opened;
+            nameShown = modal->findChild<QLineEdit*>()->text();
+            for (int row = 0; row < table->rowCount(); ++row) {
+                QStringList cells;
+                for (int column = 0; column < table->columnCount(); ++column)
+                    cells << table->item(row, column)->text();
+                rows << cells.join(QLatin1Char('\t'));
+            }
+            press(button(modal, QStringLiteral("Сохранить PDF…")));
+            // The second save a clock second later: the same page, the same bytes.
+            const int second = QTime::currentTime().second();
+            while (QTime::currentTime().second() == second)
+                QTest::qWait(50);
+            press(button(modal, QStringLiteral("Сохранить PDF…")));
+        }
+        auto* box = modal->findChild<QDialogButtonBox*>();
+        press(box->button(QDialogButtonBox::Close));
+    });
+    menus.start(20);
+    files.start(20);
+    sheet.start(20);
+
+    // The task button's menu, opened with the right button where it stands.
+    QTest::mouseClick(window->windowHandle(), Qt::RightButton, {},
+                      TestSupport::middleOf(window->cmdTask));
+    QVERIFY(named);
+    TestSupport::clickAt(window.get(), TestSupport::middleOf(window->cmdTask));
+    QVERIFY(window->TaskModeOn());
+    const TaskSession& session = window->TaskSeries().session();
+    const int count = int(session.tasks.size());
+    struct Point {
+        double x, y;
+    };
+    std::vector<Point> clicked, truth;
+    for (int i = 0; i < count; ++i) {
+        QCOMPARE(session.index, i);
+        const Tasks::Task task = session.tasks.at(std::size_t(i));
+        const Expected e = expectedOf(task);
+        const Point right =
+            task.kind == Tasks::Kind::FindImage ? Point{e.x, e.y} : Point{kLens + e.fBack, kAxis};
+        Point at = right;
+        if (i == 1) // towards the axis, two centimetres
+            at.y += at.y < kAxis ? kOffCm * kCm : -kOffCm * kCm;
+        if (answered) {
+            PictureBox* area = at.x > kLens ? window->picRigth : window->picLeft;
+            TestSupport::clickAt(
+                window.get(),
+                area->mapTo(window.get(),
+                            TestSupport::pixelOf(area, at.x > kLens ? at.x - kLens : at.x, at.y)));
+            QVERIFY(session.checked);
+            clicked.push_back(at);
+            truth.push_back(right);
+        }
+        QTest::qWait(30);
+        if (i + 1 < count) {
+            QCOMPARE(opened, 0); // not within the series
+            keyToWindow(window.get(), Qt::Key_N, Qt::ControlModifier, "n");
+        }
+    }
+    if (!answered) // on to the next series, still without a sheet
+        keyToWindow(window.get(), Qt::Key_N, Qt::ControlModifier, "n");
+    QTRY_COMPARE(opened, sheets);
+    QTest::qWait(200);
+    QCOMPARE(opened, sheets); // once
+    menus.stop();
+    files.stop();
+    sheet.stop();
+    if (!answered)
+        return;
+
+    // Closed: the bench is as the series left it, its last verdict shown.
+    QVERIFY(window->TaskModeOn());
+    QCOMPARE(session.index, count - 1);
+    QVERIFY(session.checked);
+    QCOMPARE(window->ObjectX, float(session.tasks.back().objectX));
+    QVERIFY2(window->TaskLines()[2]->Caption().contains(QStringLiteral("Серия окончена")),
+             qPrintable(window->TaskLines()[2]->Caption()));
+
+    // The sheet: the name, then per answer the task, the point clicked, the
+    // true point (centimetres from O, right and up) and their distance.
+    QCOMPARE(nameShown, name);
+    QCOMPARE(rows.size(), count);
+    const auto numbers = [](const QString& text) {
+        QList<double> out;
+        static const QRegularExpression number(QStringLiteral("[−-]?[0-9]+(?:,[0-9]+)?"));
+        for (auto m = number.globalMatch(text); m.hasNext();)
+            out << m.next()
+                       .captured(0)
+                       .replace(QStringLiteral("−"), QStringLiteral("-"))
+                       .replace(QLatin1Char(','), QLatin1Char('.'))
+                       .toDouble();
+        return out;
+    };
+    for (int i = 0; i < count; ++i) {
+        const QStringList cells = rows[i].split(QLatin1Char('\t'));
+        QCOMPARE(cells.size(), 7);
+        QCOMPARE(cells[0], QString::number(session.seed));
+        QCOMPARE(cells[1], QString::number(i + 1));
+        const Point c = clicked[std::size_t(i)], t = truth[std::size_t(i)];
+        const QList<double> shownClick = numbers(cells[2]), shownTrue = numbers(cells[3]);
+        QCOMPARE(shownClick.size(), 2);
+        QCOMPARE(shownTrue.size(), 2);
+        const double real = k / kCm; // real centimetres a twip of the bench
+        QVERIFY2(std::fabs(shownClick[0] - (c.x - kLens) * real) < k * kPixelCm,
+                 qPrintable(rows[i]));
+        QVERIFY2(std::fabs(shownClick[1] - (kAxis - c.y) * real) < k * kPixelCm,
+                 qPrintable(rows[i]));
+        QVERIFY2(std::fabs(shownTrue[0] - (t.x - kLens) * real) < kShownCm, qPrintable(rows[i]));
+        QVERIFY2(std::fabs(shownTrue[1] - (kAxis - t.y) * real) < kShownCm, qPrintable(rows[i]));
+        const double off = std::hypot(c.x - t.x, c.y - t.y) * real;
+        QVERIFY2(std::fabs(numbers(cells[4]).value(0) - off) < k * kPixelCm, qPrintable(rows[i]));
+        QCOMPARE(cells[5], i == 1 ? QStringLiteral("не засчитано") : QStringLiteral("засчитано"));
+    }
+
+    // Its PDF: the same answers, the same bytes; no clock in it.
+    QCOMPARE(filed, 2);
+    QFile a(pdfs[0]), b(pdfs[1]);
+    QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    const QByteArray bytes = a.readAll();
+    QVERIFY(bytes.startsWith("%PDF"));
+    QVERIFY(bytes == b.readAll());
+    QVERIFY(!bytes.contains("/CreationDate (D:"));
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {pdfs[0], QStringLiteral("-")});
+    QVERIFY(text.waitForFinished(30000));
+    const QString page = QString::fromUtf8(text.readAllStandardOutput());
+    QVERIFY2(page.contains(name) &&
+                 page.contains(QStringLiteral("Засчитано %1 из %2").arg(count - 1).arg(count)),
+             qPrintable(page));
 }
 
 QTEST_MAIN(TestTasks)

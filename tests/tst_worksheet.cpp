@@ -5,14 +5,20 @@
 #include "classset.h"
 #include "form1.h"
 #include "lessonfile.h"
+#include "messages.h"
 #include "setupfile.h"
 #include "testsupport.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -135,6 +141,8 @@ private slots:
     void variants();
     void variantsFromCtrlP_data();
     void variantsFromCtrlP();
+    void printToFile_data();
+    void printToFile();
 };
 
 void TestWorksheet::pages_data() {
@@ -316,6 +324,13 @@ void TestWorksheet::variants() {
         QVERIFY2(text.contains(QStringLiteral("Фамилия, имя, класс")), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("Серия %1").arg(7 + variant - 1)), qPrintable(text));
         QVERIFY2(!text.contains(QStringLiteral("Γ")), qPrintable(text));
+        // The figure names the points the wording names: AB, and A′B′ when given.
+        const bool imageGiven = text.contains(QStringLiteral("Даны предмет AB"));
+        for (const QString& name : {QStringLiteral("A"), QStringLiteral("B"),
+                                    QStringLiteral("A\u2032"), QStringLiteral("B\u2032")})
+            QVERIFY2(wordCentres(pdf, page + 1, name).size() ==
+                         (name.size() == 1 || imageGiven ? 1 : 0),
+                     qPrintable(name + QLatin1Char(' ') + text));
         const QRegularExpressionMatch lens =
             QRegularExpression(QStringLiteral("Линза:[^\\n]*")).match(text);
         lensesOf[variant - 1] += lens.captured(0) + QLatin1Char('\n');
@@ -403,6 +418,93 @@ void TestWorksheet::variantsFromCtrlP() {
     QVERIFY2(series.captured(1).size() <= 6, qPrintable(series.captured(1)));
     // The bench is as it was.
     QVERIFY(!window->ObjectPlaced);
+}
+
+// Ctrl+P, "Печать…", and the print dialog's file printer: the name typed there
+// is saved as every PDF the program writes, the suffix added where it is
+// missing, a file of the final name asked about, and a place that cannot take
+// the sheets said, with nothing written.
+void TestWorksheet::printToFile_data() {
+    QTest::addColumn<QString>("typed");    // key by key in the print dialog, in a fresh folder
+    QTest::addColumn<QString>("blocking"); // a folder made there first, if any
+    QTest::addColumn<QString>("written");  // the file that then holds the sheets; empty: none
+    QTest::addColumn<QStringList>("said"); // the titles of the messages, in order
+    QTest::newRow("a name without its suffix")
+        << QStringLiteral("sheet") << QString() << QStringLiteral("sheet.pdf") << QStringList();
+    QTest::newRow("the suffixed name taken by a folder")
+        << QStringLiteral("sheet") << QStringLiteral("sheet.pdf") << QString()
+        << QStringList{QStringLiteral("Сохранить рабочие листы"),
+                       QStringLiteral("Рабочие листы не сохранены")};
+}
+
+void TestWorksheet::printToFile() {
+    QFETCH(QString, typed);
+    QFETCH(QString, blocking);
+    QFETCH(QString, written);
+    QFETCH(QStringList, said);
+    QTemporaryDir dir;
+    if (!blocking.isEmpty())
+        QVERIFY(QDir(dir.path()).mkdir(blocking));
+    auto window = TestSupport::startWindow();
+    QStringList told;
+    Messages::setHook([&](QMessageBox& box) {
+        told << box.windowTitle();
+        return box.standardButtons().testFlag(QMessageBox::Yes) ? QMessageBox::Yes
+                                                                : QMessageBox::Ok;
+    });
+    bool chosen = false, printed = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            // The printers' list is open: the file printer is its last entry.
+            QTest::keyClick(popup, Qt::Key_End);
+            QTest::keyClick(popup, Qt::Key_Return);
+        } else if (QComboBox* printers =
+                       modal ? modal->findChild<QComboBox*>(QStringLiteral("printers")) : nullptr) {
+            // The print dialog.
+            QWidget* print = modal;
+            auto* file = print->findChild<QLineEdit*>(QStringLiteral("filename"));
+            QVERIFY(file);
+            if (!file->isVisible() || !file->isEnabled()) {
+                clickOn(printers);
+                return;
+            }
+            QWidget* clicked = clickOn(file); // the keys go where it landed
+            QTest::keyClick(clicked, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(clicked, dir.filePath(typed));
+            auto* buttons = print->findChild<QDialogButtonBox*>();
+            QVERIFY(buttons);
+            for (QAbstractButton* button : buttons->buttons())
+                if (buttons->buttonRole(button) == QDialogButtonBox::AcceptRole) {
+                    printed = true;
+                    clickOn(button);
+                    return;
+                }
+        } else if (modal && !chosen) {
+            chosen = true;
+            QPushButton* print = shown<QPushButton>(modal, QStringLiteral("Печать…"));
+            QVERIFY(print);
+            clickOn(print);
+        }
+    });
+    poll.start(20);
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
+    poll.stop();
+    Messages::setHook(nullptr);
+    QVERIFY(chosen && printed);
+    QCOMPARE(told, said);
+    // Nothing under the name as typed, unless it is the name written.
+    QCOMPARE(QFileInfo(dir.filePath(typed)).isFile(), typed == written);
+    if (written.isEmpty())
+        return;
+    QFile file(dir.filePath(written));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.read(4) == "%PDF");
+    const QString text = run(QStringLiteral("pdftotext"), {file.fileName(), QStringLiteral("-")});
+    QVERIFY2(text.contains(QStringLiteral("Вариант 1.")), qPrintable(text));
 }
 
 QTEST_MAIN(TestWorksheet)

@@ -161,7 +161,7 @@
     </message>
     <message>
         <source>лабораторная работа: удалить строку таблицы, выбранную щелчком (правый щелчок — меню строки и «Очистить таблицу»)</source>
-        <translation>laboratory work: delete the row of the table selected by a click (a right click: the row's menu and “Clear the table”)</translation>
+        <translation>laboratory work: delete the row of the table selected by a click (a right click: the row&apos;s menu and “Clear the table”)</translation>
     </message>
 </context>
 <context>
@@ -278,7 +278,7 @@
     </message>
     <message>
         <source>Варианты и ответы</source>
-        <translation>Variants and answers</translation>
+        <translation type="vanished">Variants and answers</translation>
     </message>
 </context>
 <context>
@@ -880,7 +880,7 @@
     </message>
     <message>
         <source>Задачи: предскажите изображение или фокус, затем проверьте (Ctrl+T; выход: Esc)</source>
-        <translation>Tasks: predict the image or the focus, then check it (Ctrl+T; leave: Esc)</translation>
+        <translation type="vanished">Tasks: predict the image or the focus, then check it (Ctrl+T; leave: Esc)</translation>
     </message>
     <message>
         <source>Дальше</source>
@@ -953,6 +953,10 @@
     <message>
         <source>Среды по сторонам линзы могут быть разными (например, вода слева и воздух справа). Тогда у линзы два фокусных расстояния: переднее %1 = n1/P и заднее %2 = n2/P, где P — оптическая сила, и изображение находится из n1/%3 + n2/%4 = P, то есть %1/%3 + %2/%4 = 1; оптическая сила %5 = n1/%1 = n2/%2. В одной среде %1 = %2.</source>
         <translation>The media on the two sides may differ (water on the left, air on the right). The lens then has two focal lengths: the front one %1 = n1/P and the back one %2 = n2/P, P being its power, and the image follows from n1/%3 + n2/%4 = P, that is %1/%3 + %2/%4 = 1; the power is %5 = n1/%1 = n2/%2. In one medium %1 = %2.</translation>
+    </message>
+    <message>
+        <source>Задачи: предскажите изображение или фокус, затем проверьте (Ctrl+T; выход: Esc; имя и результаты — в меню кнопки)</source>
+        <translation>Tasks: predict the image or the focus, then check it (Ctrl+T; leave: Esc; name and results on the button&apos;s menu)</translation>
     </message>
 </context>
 <context>
@@ -1594,6 +1598,26 @@
         <source>без имени</source>
         <translation>no name</translation>
     </message>
+    <message>
+        <source>Ваша точка</source>
+        <translation>Your point</translation>
+    </message>
+    <message>
+        <source>Верная точка</source>
+        <translation>True point</translation>
+    </message>
+    <message>
+        <source>%1; %2 см</source>
+        <translation>%1; %2 cm</translation>
+    </message>
+    <message>
+        <source>не удалось нарисовать страницу</source>
+        <translation>the page could not be drawn</translation>
+    </message>
+    <message>
+        <source>Точки — в сантиметрах от центра линзы O: вправо и вверх со знаком плюс.</source>
+        <translation>Points in centimetres from the lens centre O: right and up positive.</translation>
+    </message>
 </context>
 <context>
     <name>ResultsFile</name>
@@ -1987,6 +2011,10 @@
     <message>
         <source>%1 (1 см на листе — %2 см).</source>
         <translation>%1 (1 cm on the sheet is %2 cm).</translation>
+    </message>
+    <message>
+        <source>Варианты и ответы</source>
+        <translation>Variants and answers</translation>
     </message>
 </context>
 </TS>

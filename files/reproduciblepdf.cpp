@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "reproduciblepdf.h"
+
+#include <QBuffer>
+#include <QPdfWriter>
+
+namespace {
+// The clock is blanked to spaces of its length, so that every offset the
+// file's table gives stays right.
+void withoutClock(QByteArray& pdf) {
+    const QByteArray key("/CreationDate (");
+    const qsizetype at = pdf.indexOf(key);
+    const qsizetype end = at < 0 ? -1 : pdf.indexOf(')', at);
+    if (end < 0)
+        return;
+    pdf.replace(at, end + 1 - at, QByteArray(end + 1 - at, ' '));
+}
+} // namespace
+
+namespace ReproduciblePdf {
+
+std::optional<QByteArray> make(const QString& title, const std::function<bool(QPdfWriter&)>& draw) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("Quellor"));
+        if (!draw(writer))
+            return std::nullopt;
+    }
+    QByteArray pdf = buffer.data();
+    withoutClock(pdf);
+    return pdf;
+}
+
+} // namespace ReproduciblePdf
