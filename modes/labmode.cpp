@@ -32,6 +32,7 @@
 #include <QMenu>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace {
 // The object: an arrow (a candle's flame) standing on the axis, this tall.
@@ -92,16 +93,16 @@ void LabMode::setUp() {
     w.cmdLab->setCheckable(true);
     // The teacher's controls on the button's context menu, beside their keys.
     w.cmdLab->setContextMenuPolicy(Qt::ActionsContextMenu);
-    const auto item = [&](const QString& text, void (LabMode::*what)()) {
+    const auto item = [&](const QString& text, std::function<void()> what) {
         auto* action = new QAction(text, w.cmdLab);
         QObject::connect(action, &QAction::triggered, w.cmdLab, [this, what] {
             if (active())
-                (this->*what)();
+                what();
         });
         w.cmdLab->addAction(action);
     };
-    item(tr("Показать или скрыть построение (учителю), Ctrl+Shift+B"), &LabMode::reveal);
-    item(tr("Сохранить отчёт или таблицу…, Ctrl+Shift+L"), &LabMode::save);
+    item(tr("Показать или скрыть построение (учителю), Ctrl+Shift+B"), [this] { reveal(); });
+    item(tr("Сохранить отчёт или таблицу…, Ctrl+Shift+L"), [this] { save(); });
     const QFont text(QStringLiteral("MS Sans Serif"), int(kTextPoints));
     m_sheet = new LabSheet(&w);
     m_sheet->setObjectName(QStringLiteral("labSheet"));
@@ -223,6 +224,31 @@ void LabMode::start() {
         w.ObjectY = float(Bench::kAxisY - kObjectHeight);
         w.ObjectPlaced = kTrue;
     });
+    if (!keepRowsOfThisLens())
+        stop();
+}
+
+// Rows measured with another lens (the work left, the lens changed, the work
+// taken up again) would give a mean of two lenses: they are saved or let go
+// before the table is begun anew, or the work is not taken up.
+bool LabMode::keepRowsOfThisLens() {
+    const Optics::Lens lens = Optics::lensOf(window());
+    const Optics::Lens& was = m_session.rowsLens;
+    if (m_session.rows.empty() || (lens.n1 == was.n1 && lens.N == was.N && lens.n2 == was.n2 &&
+                                   lens.leftR == was.leftR && lens.rightR == was.rightR))
+        return true;
+    const QMessageBox::StandardButton answer = Messages::ask(
+        &window(), QMessageBox::Question, tr("Лабораторная работа"),
+        tr("Строки таблицы (%1) измерены с другой линзой: среднее по ним и по новым было бы "
+           "неверным. Сохранить их, прежде чем начать таблицу заново?")
+            .arg(m_session.rows.size()),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Cancel || (answer == QMessageBox::Save && !save()))
+        return false;
+    m_session.rows.clear();
+    m_sheet->select(LabSheet::kNoRow);
+    showSheet();
+    return true;
 }
 
 void LabMode::stop() {
@@ -280,6 +306,8 @@ bool LabMode::record() {
         QApplication::beep();
         return true;
     }
+    if (m_session.rows.empty())
+        m_session.rowsLens = Optics::lensOf(w);
     m_session.rows.push_back(Lab::record(Optics::lensOf(w), w.ObjectX, m_session.screen));
     showSheet();
     return true;
@@ -422,18 +450,18 @@ bool LabMode::writeReport(const QString& path, QString* why) const {
     return why->isEmpty();
 }
 
-void LabMode::save() {
+bool LabMode::save() {
     Form1& w = window();
     const QString title = tr("Сохранить лабораторную работу");
     if (!Messages::roomFor(&w, title))
-        return;
+        return false;
     const QString pdfFilter = tr("Отчёт PDF (*.pdf)");
     const QString csvFilter = tr("Таблица CSV (*.csv)");
     QString chosen = pdfFilter;
     const QString typed = QFileDialog::getSaveFileName(
         &w, title, tr("лабораторная.pdf"), pdfFilter + QStringLiteral(";;") + csvFilter, &chosen);
     if (typed.isEmpty())
-        return;
+        return false;
     // The suffix typed decides the format, else the filter chosen.
     const bool csv =
         typed.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive) ||
@@ -441,8 +469,11 @@ void LabMode::save() {
     const QString path =
         SaveName::decide(&w, title, typed, csv ? QStringLiteral("csv") : QStringLiteral("pdf"));
     if (path.isEmpty())
-        return;
+        return false;
     QString why;
-    if (!(csv ? writeCsv(path, &why) : writeReport(path, &why)))
+    if (!(csv ? writeCsv(path, &why) : writeReport(path, &why))) {
         Messages::tell(&w, tr("Работа не сохранена"), why);
+        return false;
+    }
+    return true;
 }

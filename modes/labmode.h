@@ -62,14 +62,16 @@ public:
     // safe path; false with the reason otherwise.
     bool writeCsv(const QString& path, QString* why) const;
     bool writeReport(const QString& path, QString* why) const;
-    // Asks for a file and writes the table or the report, as its suffix says.
-    void save();
+    // Asks for a file and writes the table or the report, as its suffix says;
+    // whether it was written.
+    bool save();
 
 private:
     void drawBench();
     void showSheet();
     void showScreen();
     void showTableMenu(QPoint global);
+    bool keepRowsOfThisLens();
 
     LabSession m_session;
     LabInset* m_inset = nullptr;

@@ -3,6 +3,7 @@
 
 #include "benchstate.h"
 #include "laboratory.h"
+#include "lens.h"
 #include "scale.h"
 
 #include <vector>
@@ -15,6 +16,7 @@ struct LabSession {
     bool revealed = false;
     double screen = 0; // twips behind the lens
     std::vector<Lab::Row> rows;
+    Optics::Lens rowsLens; // the lens the rows were measured with
     float savedX = 0;
     float savedY = 0;
     Flag savedPlaced = 0;

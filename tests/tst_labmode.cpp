@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -163,6 +164,8 @@ private slots:
     void report();
     void deleteRows_data();
     void deleteRows();
+    void rowsOfAnotherLens_data();
+    void rowsOfAnotherLens();
 };
 
 // What the lab allows, entered by a click on its button in the lesson strip:
@@ -446,6 +449,47 @@ void TestLabMode::deleteRows() {
     const QString mean = QString::number(sum / left.size(), 'f', 2).replace(u'.', u',');
     QVERIFY2(shown.contains(QStringLiteral("Ответ: F = (%1 ± ").arg(mean)),
              qPrintable(mean + QStringLiteral("\n") + shown));
+}
+
+void TestLabMode::rowsOfAnotherLens_data() {
+    QTest::addColumn<bool>("changeLens");
+    QTest::addColumn<int>("answer"); // to the question, where one is asked
+    QTest::addColumn<bool>("inLab");
+    QTest::addColumn<int>("rowsLeft");
+    QTest::newRow("same lens: no question, rows kept")
+        << false << int(QMessageBox::Discard) << true << 2;
+    QTest::newRow("another lens, not saved: a new table")
+        << true << int(QMessageBox::Discard) << true << 0;
+    QTest::newRow("another lens, cancelled: not taken up")
+        << true << int(QMessageBox::Cancel) << false << 2;
+}
+
+// Rows measured with one lens are not averaged with another's: the work taken
+// up again after the lens changed asks before it begins the table anew.
+void TestLabMode::rowsOfAnotherLens() {
+    QFETCH(bool, changeLens);
+    QFETCH(int, answer);
+    QFETCH(bool, inLab);
+    QFETCH(int, rowsLeft);
+    auto w = TestSupport::startWindow();
+    LabMode& lab = w->Laboratory();
+    lab.start();
+    keyToWindow(w.get(), Qt::Key_R, Qt::ControlModifier);
+    keyToWindow(w.get(), Qt::Key_R, Qt::ControlModifier);
+    keyToWindow(w.get(), Qt::Key_Escape);
+    QVERIFY(!lab.active());
+    if (changeLens)
+        TestSupport::dragSliderTo(w->findChild<QSlider*>(QStringLiteral("sldn2")), 17); // water
+    int asked = 0;
+    Messages::setHook([&](QMessageBox&) {
+        ++asked;
+        return QMessageBox::StandardButton(answer);
+    });
+    lab.start();
+    Messages::setHook({});
+    QCOMPARE(asked, changeLens ? 1 : 0);
+    QCOMPARE(lab.active(), inLab);
+    QCOMPARE(int(lab.session().rows.size()), rowsLeft);
 }
 
 QTEST_MAIN(TestLabMode)

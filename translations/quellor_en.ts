@@ -1120,6 +1120,14 @@
         <source>Очистить таблицу…</source>
         <translation>Clear the table…</translation>
     </message>
+    <message>
+        <source>Лабораторная работа</source>
+        <translation>Laboratory work</translation>
+    </message>
+    <message>
+        <source>Строки таблицы (%1) измерены с другой линзой: среднее по ним и по новым было бы неверным. Сохранить их, прежде чем начать таблицу заново?</source>
+        <translation>The rows of the table (%1) were measured with another lens: a mean of them and new ones would be wrong. Save them before the table is begun anew?</translation>
+    </message>
 </context>
 <context>
     <name>LabReport</name>
