@@ -74,13 +74,7 @@ private:
 
 bool LabExport::report(const std::vector<Lab::Row>& rows, Optics::Notation notation,
                        QByteArray* pdf, QString* why) {
-    const auto draw = [&](QPdfWriter& writer) {
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setResolution(kUnitsPerInch);
-        QPainter p;
-        if (!p.begin(&writer))
-            return false;
+    const auto draw = [&](QPainter& p, QPdfWriter& writer) {
         Page page(p, writer.width() - 2 * kMargin);
         page.title(LabReport::tr("Лабораторная работа «Определение фокусного расстояния и "
                                  "оптической силы собирающей линзы»"));
@@ -110,10 +104,10 @@ bool LabExport::report(const std::vector<Lab::Row>& rows, Optics::Notation notat
         page.paragraph(LabReport::tr("Получение изображений"), true);
         for (const QString& line : LabTexts::regionsFound(rows))
             page.paragraph(line);
-        return p.end();
+        return true;
     };
     const std::optional<QByteArray> made =
-        ReproduciblePdf::make(LabReport::tr("Отчёт о лабораторной работе"), draw);
+        ReproduciblePdf::onePage(LabReport::tr("Отчёт о лабораторной работе"), kUnitsPerInch, draw);
     if (!made) {
         *why = LabReport::tr("не удалось нарисовать отчёт");
         return false;

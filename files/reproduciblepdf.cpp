@@ -2,6 +2,7 @@
 #include "reproduciblepdf.h"
 
 #include <QBuffer>
+#include <QPainter>
 #include <QPdfWriter>
 
 namespace {
@@ -32,6 +33,20 @@ std::optional<QByteArray> make(const QString& title, const std::function<bool(QP
     QByteArray pdf = buffer.data();
     withoutClock(pdf);
     return pdf;
+}
+
+std::optional<QByteArray> onePage(const QString& title, int dotsPerInch,
+                                  const std::function<bool(QPainter&, QPdfWriter&)>& draw) {
+    return make(title, [&](QPdfWriter& writer) {
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setResolution(dotsPerInch);
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return false;
+        const bool drawn = draw(painter, writer);
+        return painter.end() && drawn;
+    });
 }
 
 } // namespace ReproduciblePdf

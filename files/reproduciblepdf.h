@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 
+class QPainter;
 class QPdfWriter;
 
 // A PDF made whole in memory so that the same drawing gives the same bytes:
@@ -17,5 +18,9 @@ namespace ReproduciblePdf {
 
 // The document `draw` paints on a writer named `title`; nothing when it fails.
 std::optional<QByteArray> make(const QString& title, const std::function<bool(QPdfWriter&)>& draw);
+// One A4 page, upright and without margins, at `dotsPerInch`: `draw` paints
+// it with a painter already begun on the writer.
+std::optional<QByteArray> onePage(const QString& title, int dotsPerInch,
+                                  const std::function<bool(QPainter&, QPdfWriter&)>& draw);
 
 } // namespace ReproduciblePdf

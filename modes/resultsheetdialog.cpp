@@ -216,14 +216,8 @@ void ResultSheetDialog::savePdf() {
     QList<QStringList> rows;
     for (const Tasks::Answer& a : m_sheet.answers())
         rows << cells(a);
-    const std::optional<QByteArray> pdf =
-        ReproduciblePdf::make(tr("Результаты"), [&](QPdfWriter& writer) {
-            writer.setPageSize(QPageSize(QPageSize::A4));
-            writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-            writer.setResolution(kPdfResolution);
-            QPainter p;
-            if (!p.begin(&writer))
-                return false;
+    const std::optional<QByteArray> pdf = ReproduciblePdf::onePage(
+        tr("Результаты"), kPdfResolution, [&](QPainter& p, QPdfWriter& writer) {
             SheetPage page(p, writer);
             bool drawn =
                 page.line(tr("Результаты: %1")
@@ -233,7 +227,7 @@ void ResultSheetDialog::savePdf() {
             drawn = drawn && page.line(pointsNote());
             page.space();
             drawn = drawn && page.table(headers(), rows);
-            return p.end() && drawn;
+            return drawn;
         });
     const QString failure =
         pdf ? SafeWrite::write(path, *pdf) : tr("не удалось нарисовать страницу");
