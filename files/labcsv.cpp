@@ -33,15 +33,15 @@ QByteArray LabExport::csv(const std::vector<Lab::Row>& rows, Optics::Notation no
     const bool comma = Readout::locale().decimalPoint() == QStringLiteral(",");
     const QChar separator = QLatin1Char(Measurements::csvFormatFor(comma ? ',' : '.').separator);
     const bool twoMedia = Lab::twoMedia(rows);
-    QString text = line(LabTexts::header(twoMedia), separator);
+    QString text = line(LabTexts::header(notation, twoMedia), separator);
     int number = 0;
     for (const Lab::Row& row : rows)
-        text += line(LabTexts::cells(++number, row, twoMedia), separator);
+        text += line(LabTexts::cells(notation, ++number, row, twoMedia), separator);
     const Lab::Result result = Lab::evaluate(rows, notation);
-    for (const QString& computed : LabTexts::computation(result))
+    for (const QString& computed : LabTexts::computation(notation, result))
         text += line({computed}, separator);
     if (result.rows > 0)
-        text += line({LabTexts::answer(result)}, separator);
+        text += line({LabTexts::answer(notation, result)}, separator);
     // UTF-8 with a byte-order mark, by which spreadsheets tell the encoding.
     return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
 }

@@ -79,30 +79,30 @@ bool LabExport::report(const std::vector<Lab::Row>& rows, Optics::Notation notat
         page.title(LabReport::tr("Лабораторная работа «Определение фокусного расстояния и "
                                  "оптической силы собирающей линзы»"));
         page.paragraph(LabReport::tr("Цель: определить фокусное расстояние %1 и оптическую силу "
-                                     "D собирающей линзы.")
-                           .arg(LabTexts::focalLetter()));
+                                     "%2 собирающей линзы.")
+                           .arg(LabTexts::focalLetter(notation), LabTexts::powerLetter(notation)));
         page.paragraph(LabReport::tr("Оборудование: собирающая линза, предмет (свеча), экран, "
                                      "линейка с миллиметровыми делениями."));
         const bool twoMedia = Lab::twoMedia(rows);
-        page.row(LabTexts::header(twoMedia), true);
+        page.row(LabTexts::header(notation, twoMedia), true);
         const int count = int(rows.size());
         for (int i = 0; i < count && i < kRowsOnPage; ++i)
-            page.row(LabTexts::cells(i + 1, rows[std::size_t(i)], twoMedia));
+            page.row(LabTexts::cells(notation, i + 1, rows[std::size_t(i)], twoMedia));
         if (count > kRowsOnPage)
             page.row({QString(), LabReport::tr("и ещё строк: %1").arg(count - kRowsOnPage)});
         page.space();
         const Lab::Result result = Lab::evaluate(rows, notation);
         page.paragraph(LabReport::tr("Вычисления"), true);
-        const QStringList computation = LabTexts::computation(result);
+        const QStringList computation = LabTexts::computation(notation, result);
         if (computation.isEmpty())
             page.paragraph(LabReport::tr("Нет ни одной строки с резким изображением: фокусное "
                                          "расстояние не вычислено."));
         for (const QString& line : computation)
             page.paragraph(line);
         if (result.rows > 0)
-            page.paragraph(LabTexts::answer(result), true);
+            page.paragraph(LabTexts::answer(notation, result), true);
         page.paragraph(LabReport::tr("Получение изображений"), true);
-        for (const QString& line : LabTexts::regionsFound(rows))
+        for (const QString& line : LabTexts::regionsFound(notation, rows))
             page.paragraph(line);
         return true;
     };

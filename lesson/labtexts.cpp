@@ -20,48 +20,54 @@ QString length(double cm, int decimals) {
 }
 } // namespace
 
-QString LabTexts::objectLetter() {
-    return QStringLiteral("d");
+QString LabTexts::objectLetter(Optics::Notation notation) {
+    return Readout::letter(Optics::lettersOf(notation).objectDistance);
 }
 
-QString LabTexts::imageLetter() {
-    return QStringLiteral("f");
+QString LabTexts::imageLetter(Optics::Notation notation) {
+    return Readout::letter(Optics::lettersOf(notation).imageDistance);
 }
 
-QString LabTexts::focalLetter() {
-    return QStringLiteral("F");
+QString LabTexts::focalLetter(Optics::Notation notation) {
+    return Readout::letter(Optics::lettersOf(notation).focalLength);
 }
 
-QString LabTexts::backFocalLetter() {
-    return QStringLiteral("F′");
+QString LabTexts::backFocalLetter(Optics::Notation notation) {
+    return Readout::letter(Optics::lettersOf(notation).backFocalLength);
+}
+
+QString LabTexts::powerLetter(Optics::Notation notation) {
+    return Readout::letter(Optics::lettersOf(notation).power);
 }
 
 QString LabTexts::unit() {
     return LabWords::tr("см");
 }
 
-QStringList LabTexts::header(bool twoMedia) {
+QStringList LabTexts::header(Optics::Notation notation, bool twoMedia) {
     const QString withUnit = QStringLiteral("%1, ") + unit();
-    QStringList cells{LabWords::tr("№"), withUnit.arg(objectLetter()), withUnit.arg(imageLetter()),
-                      withUnit.arg(focalLetter())};
+    QStringList cells{LabWords::tr("№"), withUnit.arg(objectLetter(notation)),
+                      withUnit.arg(imageLetter(notation)), withUnit.arg(focalLetter(notation))};
     if (twoMedia)
-        cells << withUnit.arg(backFocalLetter());
+        cells << withUnit.arg(backFocalLetter(notation));
     return cells << LabWords::tr("изображение на экране");
 }
 
-QString LabTexts::regionWords(Lab::Region region) {
+QString LabTexts::regionWords(Optics::Notation notation, Lab::Region region) {
+    const QString F = focalLetter(notation);
     switch (region) {
     case Lab::Region::BeyondTwoF:
-        return LabWords::tr("предмет дальше 2%1").arg(focalLetter());
+        return LabWords::tr("предмет дальше 2%1").arg(F);
     case Lab::Region::BetweenFAndTwoF:
-        return LabWords::tr("предмет между %1 и 2%1").arg(focalLetter());
+        return LabWords::tr("предмет между %1 и 2%1").arg(F);
     case Lab::Region::InsideF:
-        return LabWords::tr("предмет ближе %1").arg(focalLetter());
+        return LabWords::tr("предмет ближе %1").arg(F);
     }
     return QString();
 }
 
-QStringList LabTexts::cells(int number, const Lab::Row& row, bool twoMedia) {
+QStringList LabTexts::cells(Optics::Notation notation, int number, const Lab::Row& row,
+                            bool twoMedia) {
     const QString seen = row.found ? Readout::kindWords(true, false, row.size)
                                    : LabWords::tr("резкого изображения нет");
     const auto computed = [&](double cm) {
@@ -72,33 +78,34 @@ QStringList LabTexts::cells(int number, const Lab::Row& row, bool twoMedia) {
                       computed(Lab::focalOf(row.d, row.f, row.n1, row.n2))};
     if (twoMedia)
         cells << computed(Lab::backFocalOf(row.d, row.f, row.n1, row.n2));
-    return cells << seen + QStringLiteral(" (") + regionWords(row.region) + QLatin1Char(')');
+    return cells << seen + QStringLiteral(" (") + regionWords(notation, row.region) +
+                        QLatin1Char(')');
 }
 
 namespace {
 // "F = d·f / (d + f)", or between two media the lens law solved for F and F′.
-QString formulaOf(const Lab::Result& r) {
-    const QString F = LabTexts::focalLetter(), d = LabTexts::objectLetter(),
-                  f = LabTexts::imageLetter();
+QString formulaOf(Optics::Notation n, const Lab::Result& r) {
+    const QString F = LabTexts::focalLetter(n), d = LabTexts::objectLetter(n),
+                  f = LabTexts::imageLetter(n);
     if (!r.twoMedia)
         return QStringLiteral("%1 = %2·%3 / (%2 + %3)").arg(F, d, f);
     return QStringLiteral("%1 = n1·%2·%3 / (n1·%3 + n2·%2), %4 = (n2/n1)·%1 (n1 = %5, n2 = %6)")
-        .arg(F, d, f, LabTexts::backFocalLetter(), Readout::typed(r.n1), Readout::typed(r.n2));
+        .arg(F, d, f, LabTexts::backFocalLetter(n), Readout::typed(r.n1), Readout::typed(r.n2));
 }
 
-QString powerOf(const Lab::Result& r) {
-    const QString F = LabTexts::focalLetter();
+QString powerOf(Optics::Notation n, const Lab::Result& r) {
+    const QString D = LabTexts::powerLetter(n), F = LabTexts::focalLetter(n);
     const QString value = length(r.dioptres, kPercentDecimals);
     switch (r.formula) {
     case Optics::PowerFormula::OneOverF:
-        return LabWords::tr("D = 1/%1 = %2 дптр").arg(F, value);
+        return LabWords::tr("%1 = 1/%2 = %3 дптр").arg(D, F, value);
     case Optics::PowerFormula::FrontAndBack:
-        return LabWords::tr("D = n1/%1 = n2/%2 = %3 дптр")
-            .arg(F, LabTexts::backFocalLetter(), value);
+        return LabWords::tr("%1 = n1/%2 = n2/%3 = %4 дптр")
+            .arg(D, F, LabTexts::backFocalLetter(n), value);
     case Optics::PowerFormula::Vergence:
         break;
     }
-    return LabWords::tr("D = n1/%1 = %2 дптр").arg(F, value);
+    return LabWords::tr("%1 = n1/%2 = %3 дптр").arg(D, F, value);
 }
 
 // "F = (4,01 ± 0,03) см"
@@ -109,19 +116,19 @@ QString withError(const QString& letter, const Lab::Estimate& e) {
 }
 } // namespace
 
-QStringList LabTexts::computation(const Lab::Result& r) {
+QStringList LabTexts::computation(Optics::Notation notation, const Lab::Result& r) {
     if (r.rows == 0)
         return {};
-    const QString F = focalLetter();
+    const QString F = focalLetter(notation);
     const QString cm = QLatin1Char(' ') + unit();
     const auto meanOf = [&](const QString& letter, double value) {
         return LabWords::tr("%1ср = %2").arg(letter, length(value, kComputedDecimals) + cm);
     };
     QString means = meanOf(F, r.front.mean);
     if (r.twoMedia)
-        means += QStringLiteral(", ") + meanOf(backFocalLetter(), r.back.mean);
+        means += QStringLiteral(", ") + meanOf(backFocalLetter(notation), r.back.mean);
     means = LabWords::tr("%1 в каждой строке; %2 (строк с изображением: %3)")
-                .arg(formulaOf(r), means)
+                .arg(formulaOf(notation, r), means)
                 .arg(r.rows);
     QString errors =
         LabWords::tr("Δ%1сл = %2%5 (среднее |%1i − %1ср|), Δ%1и = %3%5 (половина деления: "
@@ -133,20 +140,20 @@ QStringList LabTexts::computation(const Lab::Result& r) {
                  length(r.front.relative * kPercent, kPercentDecimals));
     if (r.twoMedia)
         errors += QStringLiteral("; Δ%1 = %2%3")
-                      .arg(backFocalLetter(), length(r.back.error, kComputedDecimals), cm);
-    return {means, errors, powerOf(r)};
+                      .arg(backFocalLetter(notation), length(r.back.error, kComputedDecimals), cm);
+    return {means, errors, powerOf(notation, r)};
 }
 
-QString LabTexts::answer(const Lab::Result& r) {
+QString LabTexts::answer(Optics::Notation notation, const Lab::Result& r) {
     if (r.rows == 0)
         return QString();
-    QString text = withError(focalLetter(), r.front);
+    QString text = withError(focalLetter(notation), r.front);
     if (r.twoMedia)
-        text += QStringLiteral(", ") + withError(backFocalLetter(), r.back);
+        text += QStringLiteral(", ") + withError(backFocalLetter(notation), r.back);
     return LabWords::tr("Ответ: %1").arg(text);
 }
 
-QStringList LabTexts::regionsFound(const std::vector<Lab::Row>& rows) {
+QStringList LabTexts::regionsFound(Optics::Notation notation, const std::vector<Lab::Row>& rows) {
     QStringList lines;
     for (const Lab::Region region :
          {Lab::Region::BeyondTwoF, Lab::Region::BetweenFAndTwoF, Lab::Region::InsideF}) {
@@ -156,7 +163,7 @@ QStringList LabTexts::regionsFound(const std::vector<Lab::Row>& rows) {
                 seen << (row.found ? Readout::kindWords(true, false, row.size)
                                    : LabWords::tr("не получено"));
         seen.removeDuplicates();
-        lines << regionWords(region) + QStringLiteral(": ") +
+        lines << regionWords(notation, region) + QStringLiteral(": ") +
                      (seen.isEmpty() ? LabWords::tr("не исследовано")
                                      : seen.join(QStringLiteral("; ")));
     }

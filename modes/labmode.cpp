@@ -415,22 +415,23 @@ void LabMode::showSheet() {
     lines << QStringList{
         tr("Лабораторная работа. Двигайте экран (справа) до резкого изображения, предмет — слева; "
            "Ctrl+R — записать, Esc — выйти.")};
+    const Optics::Notation notation = window().CurrentNotation();
     const bool twoMedia = Lab::twoMedia(m_session.rows);
-    lines << LabTexts::header(twoMedia);
+    lines << LabTexts::header(notation, twoMedia);
     const int count = int(m_session.rows.size());
     rowOfLine << LabSheet::kNoRow << LabSheet::kNoRow;
     for (int i = std::max(0, count - kRowsShown); i < count; ++i) {
-        lines << LabTexts::cells(i + 1, m_session.rows[std::size_t(i)], twoMedia);
+        lines << LabTexts::cells(notation, i + 1, m_session.rows[std::size_t(i)], twoMedia);
         rowOfLine << i;
     }
     while (lines.size() < 2 + kRowsShown)
         lines << QStringList{QString()};
-    const Lab::Result result = Lab::evaluate(m_session.rows, window().CurrentNotation());
-    const QStringList computation = LabTexts::computation(result);
+    const Lab::Result result = Lab::evaluate(m_session.rows, notation);
+    const QStringList computation = LabTexts::computation(notation, result);
     if (!computation.isEmpty()) {
         // The answer and the power first; the formula used with the means,
         // and the error's parts below.
-        lines << QStringList{LabTexts::answer(result) + QStringLiteral(";   ") +
+        lines << QStringList{LabTexts::answer(notation, result) + QStringLiteral(";   ") +
                              computation.back()};
         lines << QStringList{computation.at(0)} << QStringList{computation.at(1)};
     }

@@ -13,6 +13,7 @@
 #include "lens.h"
 #include "lensmaker.h"
 #include "messages.h"
+#include "notation.h"
 #include "picturebox.h"
 #include "shape.h"
 #include "testsupport.h"
@@ -281,16 +282,27 @@ void TestLabMode::report_data() {
     QTest::addColumn<double>("n1");
     QTest::addColumn<double>("n2");
     QTest::addColumn<QString>("formula");
-    QTest::newRow("air") << 1.0 << 1.0 << "F = d·f / (d + f) в каждой строке";
+    QTest::addColumn<int>("notation");
+    QTest::addColumn<QStringList>("letters"); // the focal lengths' and the power's
+    const int russian = int(Optics::Notation::RussianSchool);
+    QTest::newRow("air") << 1.0 << 1.0 << "F = d·f / (d + f) в каждой строке" << russian
+                         << QStringList{"F", "F′", "D"};
     QTest::newRow("water before the lens")
-        << 1.33 << 1.0 << "F = n1·d·f / (n1·f + n2·d), F′ = (n2/n1)·F (n1 = 1,33, n2 = 1)";
+        << 1.33 << 1.0 << "F = n1·d·f / (n1·f + n2·d), F′ = (n2/n1)·F (n1 = 1,33, n2 = 1)"
+        << russian << QStringList{"F", "F′", "D"};
+    QTest::newRow("air, the UK school's letters")
+        << 1.0 << 1.0 << "f = u·v / (u + v) в каждой строке" << int(Optics::Notation::UkSchool)
+        << QStringList{"f", "f′", "P"};
 }
 
 void TestLabMode::report() {
     QFETCH(double, n1);
     QFETCH(double, n2);
     QFETCH(QString, formula);
+    QFETCH(int, notation);
+    QFETCH(QStringList, letters);
     auto w = TestSupport::startWindow();
+    w->SetNotation(Optics::Notation(notation));
     w->SetLeftIndex(n1);
     w->SetRightIndex(n2);
     w->Laboratory().start();
@@ -333,10 +345,11 @@ void TestLabMode::report() {
     QVERIFY2(std::fabs(meanF - F) <= errorF,
              qPrintable(QStringLiteral("F %1, measured %2 ± %3").arg(F).arg(meanF).arg(errorF)));
     const auto cm = [](double v) { return QString::number(v, 'f', 2).replace(u'.', u','); };
-    QString answer = QStringLiteral("Ответ: F = (%1 ± %2) см").arg(cm(meanF), cm(errorF));
+    QString answer =
+        QStringLiteral("Ответ: %1 = (%2 ± %3) см").arg(letters[0], cm(meanF), cm(errorF));
     if (n1 != n2)
-        answer += QStringLiteral(", F′ = (%1 ± %2) см")
-                      .arg(cm(mean(backs)), cm(error(backs, backInstruments)));
+        answer += QStringLiteral(", %1 = (%2 ± %3) см")
+                      .arg(letters[1], cm(mean(backs)), cm(error(backs, backInstruments)));
 
     QString shown;
     for (const QStringList& cells :
@@ -353,7 +366,9 @@ void TestLabMode::report() {
     for (const QString& expected :
          {QStringLiteral("Определение фокусного расстояния"), QStringLiteral("Цель:"),
           QStringLiteral("Оборудование:"), formula, answer,
-          QStringLiteral("предмет между F и 2F: действительное, перевёрнутое, увеличенное")})
+          QStringLiteral("предмет между %1 и 2%1: действительное, перевёрнутое, увеличенное")
+              .arg(letters[0]),
+          QStringLiteral("оптическую силу %1").arg(letters[2])})
         QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral("\n") + text));
     for (int i = 0; i < 5; ++i) {
         QVERIFY2(text.contains(cm(Fs[i])), qPrintable(cm(Fs[i])));

@@ -1145,7 +1145,7 @@
     </message>
     <message>
         <source>Цель: определить фокусное расстояние %1 и оптическую силу D собирающей линзы.</source>
-        <translation>Aim: to measure the focal length %1 and the optical power D of a converging lens.</translation>
+        <translation type="vanished">Aim: to measure the focal length %1 and the optical power D of a converging lens.</translation>
     </message>
     <message>
         <source>Оборудование: собирающая линза, предмет (свеча), экран, линейка с миллиметровыми делениями.</source>
@@ -1166,6 +1166,10 @@
     <message>
         <source>Получение изображений</source>
         <translation>Forming images</translation>
+    </message>
+    <message>
+        <source>Цель: определить фокусное расстояние %1 и оптическую силу %2 собирающей линзы.</source>
+        <translation>Aim: to measure the focal length %1 and the optical power %2 of a converging lens.</translation>
     </message>
 </context>
 <context>
@@ -1208,7 +1212,7 @@
     </message>
     <message>
         <source>D = 1/%1 = %2 дптр</source>
-        <translation>D = 1/%1 = %2 dpt</translation>
+        <translation type="vanished">D = 1/%1 = %2 dpt</translation>
     </message>
     <message>
         <source>Ответ: %1 = (%2 ± %3) %4</source>
@@ -1224,11 +1228,11 @@
     </message>
     <message>
         <source>D = n1/%1 = n2/%2 = %3 дптр</source>
-        <translation>D = n1/%1 = n2/%2 = %3 dpt</translation>
+        <translation type="vanished">D = n1/%1 = n2/%2 = %3 dpt</translation>
     </message>
     <message>
         <source>D = n1/%1 = %2 дптр</source>
-        <translation>D = n1/%1 = %2 dpt</translation>
+        <translation type="vanished">D = n1/%1 = %2 dpt</translation>
     </message>
     <message>
         <source>Ответ: %1</source>
@@ -1241,6 +1245,18 @@
     <message>
         <source>%1 в каждой строке; %2 (строк с изображением: %3)</source>
         <translation>%1 in each row; %2 (rows with an image: %3)</translation>
+    </message>
+    <message>
+        <source>%1 = 1/%2 = %3 дптр</source>
+        <translation>%1 = 1/%2 = %3 dpt</translation>
+    </message>
+    <message>
+        <source>%1 = n1/%2 = n2/%3 = %4 дптр</source>
+        <translation>%1 = n1/%2 = n2/%3 = %4 dpt</translation>
+    </message>
+    <message>
+        <source>%1 = n1/%2 = %3 дптр</source>
+        <translation>%1 = n1/%2 = %3 dpt</translation>
     </message>
 </context>
 <context>
