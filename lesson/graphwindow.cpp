@@ -22,6 +22,7 @@
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QPainter>
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QScreen>
@@ -56,6 +57,8 @@ constexpr int kCurveWidth = 2;
 constexpr std::size_t kMiddleRegion = 1;
 constexpr int kLaidOutWidth = 760;
 constexpr int kLaidOutHeight = 900;
+// The regions' names stand over the curves, beneath the object's point.
+constexpr double kRegionNameZ = 100;
 
 bool sameLens(const Optics::Lens& a, const Optics::Lens& b) {
     return a.n1 == b.n1 && a.N == b.N && a.n2 == b.n2 && a.leftR == b.leftR && a.rightR == b.rightR;
@@ -68,6 +71,19 @@ QList<QPointF> pointsOf(const std::vector<QLineSeries*>& branches) {
             points.append(series->points());
     return points;
 }
+
+// A region's name on a light ground: where its band is narrow the name runs
+// over the asymptote and the curve, and stays legible above them.
+class RegionName : public QGraphicsSimpleTextItem {
+public:
+    using QGraphicsSimpleTextItem::QGraphicsSimpleTextItem;
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option,
+               QWidget* widget) override {
+        constexpr int kGroundAlpha = 190;
+        painter->fillRect(boundingRect(), QColor(255, 255, 255, kGroundAlpha));
+        QGraphicsSimpleTextItem::paint(painter, option, widget);
+    }
+};
 } // namespace
 
 GraphWindow::GraphWindow(QWidget* host) : QWidget(host), m_host(host) {
@@ -152,7 +168,8 @@ void GraphWindow::buildPlot(Plot* plot, double yLimit, bool imagePlot) {
         plot->regions.push_back(area);
         for (auto* marker : plot->chart->legend()->markers(area))
             marker->setVisible(false);
-        plot->labels.push_back(new QGraphicsSimpleTextItem(plot->chart));
+        plot->labels.push_back(new RegionName(plot->chart));
+        plot->labels.back()->setZValue(kRegionNameZ);
         plot->middles.push_back(0);
     }
     connect(plot->chart, &QChart::plotAreaChanged, this, [this, plot] { placeLabels(plot); });
