@@ -183,11 +183,20 @@ void ResultSheetDialog::fitTable() {
                                 rows * m_table->verticalHeader()->defaultSectionSize() + frame);
 }
 
+// The score and the level of the series, as the worksheets name it.
 QString ResultSheetDialog::summary() const {
     int counted = 0;
-    for (const Tasks::Answer& a : m_sheet.answers())
+    QStringList levels;
+    for (const Tasks::Answer& a : m_sheet.answers()) {
         counted += a.counted ? 1 : 0;
-    return tr("Засчитано %1 из %2").arg(counted).arg(m_sheet.answers().size());
+        const QString level = TaskMode::levelName(a.level);
+        if (!levels.contains(level))
+            levels << level;
+    }
+    QString text = tr("Засчитано %1 из %2").arg(counted).arg(m_sheet.answers().size());
+    if (!levels.isEmpty())
+        text += QStringLiteral(" (") + levels.join(QStringLiteral(", ")) + QLatin1Char(')');
+    return text;
 }
 
 void ResultSheetDialog::saveCsv() {
