@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSlider>
@@ -68,6 +69,14 @@ QWidget* clickAt(QWidget* window, QPoint at, Qt::MouseButton button) {
     if (!there)
         there = window;
     QTest::mouseClick(there, button, {}, there->mapFrom(window, at));
+    return there;
+}
+
+QWidget* clickMenuItem(const QMenu* menu, QAction* action) {
+    const QPoint global = menu->mapToGlobal(menu->actionGeometry(action).center());
+    QWidget* there = QApplication::widgetAt(global);
+    if (there)
+        QTest::mouseClick(there, Qt::LeftButton, {}, there->mapFromGlobal(global));
     return there;
 }
 

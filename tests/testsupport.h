@@ -10,6 +10,8 @@
 #include <memory>
 
 class Form1;
+class QAction;
+class QMenu;
 class PictureBox;
 class QFileDialog;
 class QSlider;
@@ -41,6 +43,10 @@ float twipsOf(QWidget* area, int pixels);
 // A click where a user clicks: at a point of the window (in its pixels),
 // delivered to whatever widget lies there. Returns that widget.
 QWidget* clickAt(QWidget* window, QPoint at, Qt::MouseButton button = Qt::LeftButton);
+// A click on the item of an open menu, delivered at its place on the screen to
+// whatever window and widget lie there (the menu itself, unless something
+// covers it); the widget clicked, or nullptr where nothing lies.
+QWidget* clickMenuItem(const QMenu* menu, QAction* action);
 
 // The middle of a control, in its window's pixels: where a user aims at it.
 QPoint middleOf(const QWidget* control);

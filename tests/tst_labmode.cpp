@@ -125,16 +125,19 @@ QPoint sheetLine(Form1& w, int line) {
 // A right click at a window point, then a click on the item of the menu that
 // opens there whose text begins with `item`.
 void menuItemAt(Form1& w, QPoint at, const QString& item) {
-    bool chosen = false;
+    bool tried = false, chosen = false;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu || chosen)
+        if (!menu || tried)
             return;
         for (QAction* action : menu->actions())
             if (action->text().startsWith(item)) {
-                chosen = true;
-                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+                tried = true;
+                TestSupport::clickMenuItem(menu, action);
+                // A chosen item closes its menu; one the click missed stays open.
+                chosen = !menu->isVisible();
+                menu->close();
                 return;
             }
     });
