@@ -162,20 +162,12 @@ bool LabMode::allows(Action action) const {
     case Action::LabSave:
     case Action::LabDeleteRow:
     case Action::Record:
-    case Action::Leave:
-    case Action::Help:
-    case Action::Palette:
-    case Action::ZoomIn:
-    case Action::ZoomOut:
-    case Action::ZoomFit:
-    case Action::FullScreen:
-    case Action::Exit:
         return true;
     default:
         // The lens stays as the teacher set it while it is measured; the
         // graph, the layers, the pictures and the worksheet would show the
         // image's place.
-        return false;
+        return allowedInEveryMode(action);
     }
 }
 

@@ -49,6 +49,23 @@ public:
 
 protected:
     Form1& window() const { return m_window; }
+    // What every mode that holds the bench to itself still allows: leaving it,
+    // help, the palette, the zoom and the screen, and the program's exit.
+    static bool allowedInEveryMode(Action action) {
+        switch (action) {
+        case Action::Leave:
+        case Action::Help:
+        case Action::Palette:
+        case Action::ZoomIn:
+        case Action::ZoomOut:
+        case Action::ZoomFit:
+        case Action::FullScreen:
+        case Action::Exit:
+            return true;
+        default:
+            return false;
+        }
+    }
 
 private:
     Form1& m_window;

@@ -138,21 +138,13 @@ bool TaskMode::allows(Action action) const {
     case Action::NextTask:
     case Action::TaskLevel:
     case Action::Results:
-    case Action::Leave:
-    case Action::Help:
-    case Action::Palette:
     case Action::Notation:
-    case Action::ZoomIn:
-    case Action::ZoomOut:
-    case Action::ZoomFit:
-    case Action::FullScreen:
-    case Action::Exit:
         return true;
     default:
         // Whatever shows the construction (printing, copying, exporting, the
         // graph, the table, the layers) or changes the task (the parameters,
         // the views, the editors, a file opened) would spoil it.
-        return false;
+        return allowedInEveryMode(action);
     }
 }
 

@@ -189,6 +189,8 @@ void TestLabMode::modeRules_data() {
     QTest::newRow("graph") << Action::Graph << false << true;
     QTest::newRow("tasks") << Action::Task << false << true;
     QTest::newRow("worksheet") << Action::Print << false << true;
+    QTest::newRow("help") << Action::Help << true << true;
+    QTest::newRow("zoom to fit") << Action::ZoomFit << true << true;
 }
 
 void TestLabMode::modeRules() {
