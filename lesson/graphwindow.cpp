@@ -60,10 +60,6 @@ constexpr int kLaidOutHeight = 900;
 // The regions' names stand over the curves, beneath the object's point.
 constexpr double kRegionNameZ = 100;
 
-bool sameLens(const Optics::Lens& a, const Optics::Lens& b) {
-    return a.n1 == b.n1 && a.N == b.N && a.n2 == b.n2 && a.leftR == b.leftR && a.rightR == b.rightR;
-}
-
 QList<QPointF> pointsOf(const std::vector<QLineSeries*>& branches) {
     QList<QPointF> points;
     for (QLineSeries* series : branches)
@@ -584,7 +580,7 @@ void GraphWindow::follow(const Optics::Lens& lens, Optics::Scale scale, bool obj
             markAxes(plot);
         }
     }
-    if (!m_curvesShown || !sameLens(lens, m_lens)) {
+    if (!m_curvesShown || lens != m_lens) {
         m_lens = lens;
         m_curvesShown = true;
         showCurves();

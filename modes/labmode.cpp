@@ -224,10 +224,7 @@ void LabMode::start() {
 // taken up again) would give a mean of two lenses: they are saved or let go
 // before the table is begun anew, or the work is not taken up.
 bool LabMode::keepRowsOfThisLens() {
-    const Optics::Lens lens = Optics::lensOf(window());
-    const Optics::Lens& was = m_session.rowsLens;
-    if (m_session.rows.empty() || (lens.n1 == was.n1 && lens.N == was.N && lens.n2 == was.n2 &&
-                                   lens.leftR == was.leftR && lens.rightR == was.rightR))
+    if (m_session.rows.empty() || Optics::lensOf(window()) == m_session.rowsLens)
         return true;
     const QMessageBox::StandardButton answer = Messages::ask(
         &window(), QMessageBox::Question, tr("Лабораторная работа"),

@@ -19,6 +19,8 @@ struct Lens {
     double n2 = 1;
     double leftR = 0;
     double rightR = 0;
+
+    bool operator==(const Lens&) const = default;
 };
 
 // The lens the bench holds. In the biconcave layout the radius sliders trade
