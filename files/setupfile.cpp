@@ -139,8 +139,14 @@ public:
                      .arg(text(x, kExact), where, text(low, decimals), text(high, decimals)));
             return x;
         }
-        // A value taken as shown is kept to the range the sliders have.
-        return decimals == kExact ? x : std::clamp(x, least, greatest);
+        if (decimals == kExact)
+            return x;
+        // A value taken as shown is kept to the range the sliders have, as the
+        // text a save writes: a limit's own double has more digits than the
+        // file keeps, and would read back as another value.
+        const double kept = std::clamp(x, least, greatest);
+        const double written = shortest(kept);
+        return written >= least && written <= greatest ? written : kept;
     }
 
     static constexpr int kExact = -1;

@@ -330,7 +330,7 @@ void TestSetupFiles::fieldLimits_data() {
 }
 
 // Each number is taken at both of its limits and refused just beyond them;
-// each field of a wrong type is refused, naming it.
+// each field of a wrong type is refused, naming it; what is taken reads back.
 void TestSetupFiles::fieldLimits() {
     QFETCH(QString, field);
     QFETCH(QJsonValue, value);
@@ -342,6 +342,11 @@ void TestSetupFiles::fieldLimits() {
         !field.contains(QLatin1Char('.')) && field != QLatin1String("lens") &&
         field != QLatin1String("view"))
         QVERIFY2(read.problem.contains(field), qPrintable(read.problem));
+    // What is taken is written and read back as the same setup.
+    if (read.setup) {
+        const SetupFile::Result again = SetupFile::parse(SetupFile::write(*read.setup));
+        QVERIFY(again.setup && *again.setup == *read.setup);
+    }
 }
 
 // A value set by a slider step, 1 + 32/50 = 1.6400000000000001, is written as
