@@ -44,12 +44,14 @@ double elementPower(const Element& element, double before, double after) {
         element.kind);
 }
 
+double acting(const System& system, std::size_t element);
+
 // A ray from the plane z in the medium before the first element, carried
 // through every element up to `last` and left at its plane, bent by it.
 Ray traceTo(const System& system, double z, Ray ray, std::size_t last) {
     for (std::size_t i = 0; i <= last; ++i) {
         const double at = system.elements[i].z;
-        ray = refract(transfer(ray, system.media[i], at - z), power(system, i));
+        ray = refract(transfer(ray, system.media[i], at - z), acting(system, i));
         z = at;
     }
     return ray;
@@ -88,10 +90,17 @@ double indexAfter(const System& system, std::size_t element) {
 }
 
 double power(const System& system, std::size_t element) {
-    const double P = elementPower(system.elements[element], indexBefore(system, element),
-                                  indexAfter(system, element));
+    return elementPower(system.elements[element], indexBefore(system, element),
+                        indexAfter(system, element));
+}
+
+namespace {
+// The power rays are bent by: none below the least that counts.
+double acting(const System& system, std::size_t element) {
+    const double P = power(system, element);
     return std::fabs(P) >= kNoPower ? P : 0.0;
 }
+} // namespace
 
 namespace {
 // The cardinal points from two rays leaving the last of `count` elements: one
@@ -120,7 +129,7 @@ Focus cardinal(double zFirst, double zLast, double nBefore, double nAfter, Ray a
 
 Focus focusOf(const System& system, std::size_t element) {
     const double z = system.elements[element].z;
-    const double P = power(system, element);
+    const double P = acting(system, element);
     const Ray a = refract({1, 0}, P);
     const Ray b = refract({0, 1}, P);
     return cardinal(z, z, indexBefore(system, element), indexAfter(system, element), a, b);
@@ -195,7 +204,7 @@ ConstructedRay traced(const System& system, Which which, Point start, double u, 
             drawn.pieces.push_back(
                 {hit, {images[i - 1].z, transfer(ray, system.media[i], images[i - 1].z - z).y},
                  Part::Extension});
-        ray = refract(ray, power(system, i));
+        ray = refract(ray, acting(system, i));
         at = hit;
     }
     const double n = system.media.back();

@@ -66,10 +66,9 @@ double indexAfter(const System& system, std::size_t element);
 constexpr double kNoPower = 5.67e-4;
 
 // The power of one element, P = (N − n)/R1 − (N − n')/R2 between its media,
-// and of the whole system (the reduced slope a ray of unit height parallel to
-// the axis leaves with, negated). Zero below kNoPower.
+// as its surfaces give it: below kNoPower its sign still tells which way it
+// would bend light, while the focus and the images take it as none.
 double power(const System& system, std::size_t element);
-double systemPower(const System& system);
 
 // Focal lengths and cardinal points. f = n/P before, f' = n'/P after, signed
 // (negative for a diverging element or system); F and F' stand f before the

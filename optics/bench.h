@@ -34,6 +34,21 @@ constexpr double kSmallestPower = 0.000001;
 constexpr double kTwipsPerCm = 567;
 constexpr double kDioptresPerReciprocalTwip = kTwipsPerCm * 100;
 
+// The bench in the optical system's frame (axial.h): z in centimetres from
+// the lens plane, light running right, heights in centimetres above the axis.
+inline double cmOf(double twips) {
+    return twips / kTwipsPerCm;
+}
+inline double twipsOf(double cm) {
+    return cm * kTwipsPerCm;
+}
+inline double zOf(double x) {
+    return cmOf(x - kLensX);
+}
+inline double heightOf(double y) {
+    return cmOf(kAxisY - y);
+}
+
 // The lens aperture: rays within it are refracted by the lens itself, rays to
 // an object beyond it are constructed through its edge. The converging lens's
 // edges lie 1340 twips from the axis, the diverging lens's 1440.

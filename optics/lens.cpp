@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lens.h"
 
+#include "axial.h"
 #include "bench.h"
 
 #include <cmath>
@@ -26,6 +27,16 @@ Edge edgeBeyond(double x, double y) {
         return Edge::Right;
     return Edge::None;
 }
+// The lens as the optical system it is: at z = 0 between its media, the object
+// point in the system's centimetres.
+Axial::System systemOf(const Lens& lens, double objectX = Bench::kLensX,
+                       double objectY = Bench::kAxisY) {
+    Axial::System system;
+    system.media = {lens.n1, lens.n2};
+    system.elements = {{0, Axial::ThinLens{lens.N, Bench::cmOf(lens.leftR), Bench::cmOf(lens.rightR)}}};
+    system.object = {Bench::zOf(objectX), Bench::heightOf(objectY)};
+    return system;
+}
 } // namespace
 
 Lens lensOf(const BenchState& bench) {
@@ -35,18 +46,19 @@ Lens lensOf(const BenchState& bench) {
 }
 
 double power(const Lens& lens) {
-    return (lens.N - lens.n1) / lens.leftR - (lens.N - lens.n2) / lens.rightR;
+    return Bench::cmOf(Axial::power(systemOf(lens), 0));
 }
 
 bool hasPower(double P) {
-    return std::fabs(P) >= Bench::kSmallestPower;
+    return std::fabs(Bench::twipsOf(P)) >= Axial::kNoPower;
 }
 
 FocalLengths focalLengths(const Lens& lens) {
-    const double P = power(lens);
-    if (!hasPower(P))
+    const Axial::Focus focus = Axial::focusOf(systemOf(lens), 0);
+    if (!focus.finite)
         return {Bench::kFar, Bench::kFar, 0, false};
-    return {lens.n1 / P, lens.n2 / P, (lens.n2 - lens.n1) / P, true};
+    return {Bench::twipsOf(focus.front), Bench::twipsOf(focus.back),
+            Bench::twipsOf(focus.nodalShift), true};
 }
 
 double dioptres(double P) {
@@ -93,21 +105,17 @@ bool imageDistance(const ThinLens& lens, double d, double* b) {
 Image imageOf(const Lens& lens, double objectX, double objectY) {
     Image image;
     image.d = Bench::kLensX - objectX;
-    const double P = power(lens);
+    const Axial::System system = systemOf(lens, objectX, objectY);
     const FocalLengths f = focalLengths(lens);
-    if (!hasPower(P)) {
-        image.b = -(lens.n2 / lens.n1) * image.d;
-        image.magnification = 1;
-    } else if (converges(P) && float(objectX) == float(Bench::kLensX - f.front)) {
-        // The object point is held in single precision: one that stands in the
-        // front focal plane as far as that precision tells is in it.
+    // The object point is held in single precision: one that stands in the
+    // front focal plane as far as that precision tells is in it.
+    if (f.finite && converges(power(lens)) && float(objectX) == float(Bench::kLensX - f.front))
         return image;
-    } else if (!imageDistance(thinLens(f.back, lens.n1, lens.n2, converges(P)), image.d,
-                              &image.b)) {
+    const Axial::Image formed = Axial::imageOf(system);
+    if (formed.kind == Axial::ImageKind::None)
         return image; // in the front focal plane: no image
-    } else {
-        image.magnification = -(lens.n1 * image.b) / (lens.n2 * image.d);
-    }
+    image.b = Bench::twipsOf(formed.distance);
+    image.magnification = formed.magnification;
     const bool real = image.b > 0;
     image.kind = real ? ImageKind::Real : ImageKind::Virtual;
     image.x = real ? image.b : Bench::kLensX + image.b;
