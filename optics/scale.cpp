@@ -2,7 +2,6 @@
 #include "scale.h"
 
 #include "bench.h"
-#include "lens.h"
 
 #include <algorithm>
 
@@ -27,10 +26,6 @@ double Scale::realCm(double twips) const {
 
 double Scale::twips(double realCm) const {
     return realCm * Bench::kTwipsPerCm / m_k;
-}
-
-double Scale::dioptres(double power) const {
-    return Optics::dioptres(power) / m_k;
 }
 
 } // namespace Optics

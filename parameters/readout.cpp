@@ -52,10 +52,6 @@ QString Readout::centimetres(double twips, Optics::Scale scale) {
     return centimetresOf(scale.realCm(twips));
 }
 
-double Readout::dioptres(double power, Optics::Scale scale) {
-    return scale.dioptres(power);
-}
-
 QString Readout::scaleText(Optics::Scale scale) {
     return QCoreApplication::translate("Readout", "Масштаб 1 : %1").arg(scale.factor());
 }
