@@ -11,6 +11,7 @@
 #include "bench.h"
 #include "benchscale.h"
 #include "commandbutton.h"
+#include "inputcodes.h"
 #include "label.h"
 #include "labexport.h"
 #include "labinset.h"
@@ -71,8 +72,8 @@ constexpr double kTextPoints = 12;
 constexpr double kRulerPoints = 11;
 
 // The keys: arrows move by a division, with Shift by a centimetre.
-constexpr int kKeyLeft = 37;
-constexpr int kKeyRight = 39;
+using InputCodes::kKeyLeft;
+using InputCodes::kKeyRight;
 constexpr int kShiftHeld = 1;
 constexpr int kLeftButton = 1;
 constexpr double kCmPerShiftStep = 1;
