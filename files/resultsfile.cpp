@@ -15,7 +15,7 @@ namespace {
 const char kHeader[] =
     "name,series,level,task,click_x,click_y,true_x,true_y,off_cm,counted,score,seconds";
 constexpr int kFields = 12;
-const char* const kLevels[] = {"equal", "two", "mixed"};
+const auto& kLevels = Tasks::kLevelKeys;
 constexpr int kLongestName = 200;
 // Clicks land on the bench's two areas; anything far beyond is no click.
 constexpr double kFarthest = 100000;
