@@ -64,6 +64,10 @@ bool oneMedium(const Lens& lens) {
     return std::fabs(lens.n1 - lens.n2) <= kSameIndexWithin;
 }
 
+bool oneFocalLength(Notation notation, const Lens& lens) {
+    return lettersOf(notation).oneFocalLengthInOneMedium && oneMedium(lens);
+}
+
 PowerFormula powerFormula(Notation notation, const Lens& lens) {
     if (lettersOf(notation).powerDefinition == PowerDefinition::Vergence)
         return PowerFormula::Vergence;

@@ -60,6 +60,11 @@ Notation nextNotation(Notation notation);
 // The lens stands in one medium: the same index on both sides.
 bool oneMedium(const Lens& lens);
 
+// The notation names a single focal length F for this lens (a school book's,
+// in one medium): the figure's foci are F and 2F on both sides, and F′ is
+// named only where the two focal lengths differ.
+bool oneFocalLength(Notation notation, const Lens& lens);
+
 // The formula the shown power is computed by.
 enum class PowerFormula {
     OneOverF,     // D = 1/F, one medium

@@ -121,7 +121,7 @@ QString Readout::focalLengths(Optics::Notation notation, const Optics::Lens& len
     const QString front = focal.finite ? centimetres(focal.front, scale) : infinity;
     const QString back = focal.finite ? centimetres(focal.back, scale) : infinity;
     // In one medium the two are equal: a school book names one focal length.
-    if (l.oneFocalLengthInOneMedium && Optics::oneMedium(lens))
+    if (Optics::oneFocalLength(notation, lens))
         return named(l.focalLength, front);
     return named(l.focalLength, front) + kApart + named(l.backFocalLength, back);
 }

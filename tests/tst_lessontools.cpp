@@ -518,26 +518,30 @@ void TestLessonTools::notationTitles_data() {
     QTest::addColumn<QStringList>("axes"); // object, image, magnification
     QTest::addColumn<QString>("middleRegion");
     QTest::addColumn<bool>("signedGamma");
+    QTest::addColumn<QStringList>("asymptotes"); // of the image, in one medium and two
+    const QStringList schoolRussian{"f = F", "f = F′"}, school{"v = f", "v = f′"},
+        withSigns{"b = f′", "b = f′"};
     const int kRussian = int(Optics::Notation::RussianSchool);
     const int kUk = int(Optics::Notation::UkSchool);
     const int kSigned = int(Optics::Notation::SignedGaussian);
     QTest::newRow("Russian, default")
         << false << -1 << "d, см;f, см;Γ;Изображение;F, см;F′, см;D, дптр"
-        << QStringList{"d, см", "f, см", "Γ"} << "F < d < 2F" << false;
+        << QStringList{"d, см", "f, см", "Γ"} << "F < d < 2F" << false << schoolRussian;
     QTest::newRow("Russian, UK") << false << kUk << "u, см;v, см;m;Изображение;f, см;f′, см;P, дптр"
-                                 << QStringList{"u, см", "v, см", "m"} << "f < u < 2f" << false;
+                                 << QStringList{"u, см", "v, см", "m"} << "f < u < 2f" << false
+                                 << school;
     QTest::newRow("Russian, signed")
         << false << kSigned << "d, см;b, см;Γ;Изображение;f, см;f′, см;D, дптр"
-        << QStringList{"d, см", "b, см", "Γ"} << "f < d < 2f" << true;
+        << QStringList{"d, см", "b, см", "Γ"} << "f < d < 2f" << true << withSigns;
     QTest::newRow("English, default")
         << true << -1 << "\"u, cm\",\"v, cm\",m,Image,\"f, cm\",\"f′, cm\",\"P, dpt\""
-        << QStringList{"u, cm", "v, cm", "m"} << "f < u < 2f" << false;
+        << QStringList{"u, cm", "v, cm", "m"} << "f < u < 2f" << false << school;
     QTest::newRow("English, Russian")
         << true << kRussian << "\"d, cm\",\"f, cm\",Γ,Image,\"F, cm\",\"F′, cm\",\"D, dpt\""
-        << QStringList{"d, cm", "f, cm", "Γ"} << "F < d < 2F" << false;
+        << QStringList{"d, cm", "f, cm", "Γ"} << "F < d < 2F" << false << schoolRussian;
     QTest::newRow("English, signed")
         << true << kSigned << "\"d, cm\",\"b, cm\",Γ,Image,\"f, cm\",\"f′, cm\",\"D, dpt\""
-        << QStringList{"d, cm", "b, cm", "Γ"} << "f < d < 2f" << true;
+        << QStringList{"d, cm", "b, cm", "Γ"} << "f < d < 2f" << true << withSigns;
 }
 
 void TestLessonTools::notationTitles() {
@@ -547,6 +551,7 @@ void TestLessonTools::notationTitles() {
     QFETCH(QStringList, axes);
     QFETCH(QString, middleRegion);
     QFETCH(bool, signedGamma);
+    QFETCH(QStringList, asymptotes);
     QTranslator translator;
     if (english) {
         QVERIFY(translator.load(QStringLiteral(":/i18n/quellor_en.qm")));
@@ -584,6 +589,15 @@ void TestLessonTools::notationTitles() {
     const QList<QPointF> at = graph->objectPoints();
     QCOMPARE(at.size(), 2);
     QCOMPARE(at[1].y() < 0, signedGamma);
+    // The key names the image's asymptote as the figure names the focus.
+    for (const QString& asymptote : asymptotes) {
+        QStringList names;
+        for (const QChartView* view : graph->findChildren<QChartView*>())
+            for (const QAbstractSeries* series : view->chart()->series())
+                names << series->name();
+        QVERIFY2(names.contains(asymptote), qPrintable(names.join(QLatin1Char('|'))));
+        w->SetRightIndex(1.33);
+    }
     QCoreApplication::removeTranslator(&translator);
 }
 
