@@ -1248,15 +1248,15 @@
     </message>
     <message>
         <source>%1 = 1/%2 = %3 дптр</source>
-        <translation>%1 = 1/%2 = %3 dpt</translation>
+        <translation>%1 = 1/%2 = %3 D</translation>
     </message>
     <message>
         <source>%1 = n1/%2 = n2/%3 = %4 дптр</source>
-        <translation>%1 = n1/%2 = n2/%3 = %4 dpt</translation>
+        <translation type="vanished">%1 = n1/%2 = n2/%3 = %4 dpt</translation>
     </message>
     <message>
         <source>%1 = n1/%2 = %3 дптр</source>
-        <translation>%1 = n1/%2 = %3 dpt</translation>
+        <translation>%1 = n1/%2 = %3 D</translation>
     </message>
 </context>
 <context>
@@ -1509,7 +1509,7 @@
     </message>
     <message>
         <source>%1 = %2 дптр</source>
-        <translation>%1 = %2 dpt</translation>
+        <translation>%1 = %2 D</translation>
     </message>
     <message>
         <source>%1 = 1/%2 = (N/n − 1)(1/R₁ + 1/R₂): линза в одной среде n, %2 в метрах</source>
@@ -1517,7 +1517,7 @@
     </message>
     <message>
         <source>%1 = n₁/%2 = n₂/%3: среды по сторонам линзы разные, %2 и %3 в метрах</source>
-        <translation>%1 = n₁/%2 = n₂/%3: different media on the two sides, %2 and %3 in metres</translation>
+        <translation type="vanished">%1 = n₁/%2 = n₂/%3: different media on the two sides, %2 and %3 in metres</translation>
     </message>
     <message>
         <source>%1 = n₁/%2 = n₂/%3 = (N − n₁)/R₁ − (N − n₂)/R₂: оптическая сила со знаком, %2 и %3 в метрах</source>
@@ -1537,7 +1537,11 @@
     </message>
     <message>
         <source>%1, дптр</source>
-        <translation>%1, dpt</translation>
+        <translation>%1, D</translation>
+    </message>
+    <message>
+        <source>%1 = 1/%2: среды по сторонам линзы разные, %2 — фокусное расстояние перед линзой (в среде n₁), %3 = (n₂/n₁)·%2, %2 в метрах</source>
+        <translation>%1 = 1/%2: different media on the two sides, %2 the focal length before the lens (in medium n₁), %3 = (n₂/n₁)·%2, %2 in metres</translation>
     </message>
 </context>
 <context>
