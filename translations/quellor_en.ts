@@ -958,6 +958,22 @@
         <source>Задачи: предскажите изображение или фокус, затем проверьте (Ctrl+T; выход: Esc; имя и результаты — в меню кнопки)</source>
         <translation>Tasks: predict the image or the focus, then check it (Ctrl+T; leave: Esc; name and results on the button&apos;s menu)</translation>
     </message>
+    <message>
+        <source>Щёлкните или нажмите Enter, чтобы ввести расстояние до предмета и его высоту h</source>
+        <translation>Click or press Enter to type the object&apos;s distance and its height h</translation>
+    </message>
+    <message>
+        <source>Предмет: %1 = расстояние до линзы в сантиметрах, больше 0 и до %2, h = высота от %3 до %4, например «%1 = 15 h = 2»</source>
+        <translation>Object: %1 = its distance from the lens in centimetres, above 0 and up to %2; h = its height from %3 to %4; for example “%1 = 15 h = 2”</translation>
+    </message>
+    <message>
+        <source>%1 = %2 см не даёт ни один показатель преломления линзы N: выберите другой масштаб</source>
+        <translation>No lens index N gives %1 = %2 cm: choose another scale</translation>
+    </message>
+    <message>
+        <source>%1 = %2 см даёт показатель преломления линзы N %3</source>
+        <translation>%1 = %2 cm is given by a lens index N %3</translation>
+    </message>
 </context>
 <context>
     <name>GraphWindow</name>
