@@ -217,8 +217,14 @@ Obstacles near(const Obstacles& around, const Box& reachable) {
     return out;
 }
 
-Mark place(const Want& want, const Size& size, double reach, double farther,
-           const std::vector<Point>& others, const Obstacles& around, std::vector<Box>& placed) {
+struct Placed {
+    Box box;
+    int clashes = 0;
+};
+
+Placed place(const Want& want, const Size& size, double reach, double farther,
+             const std::vector<Point>& others, const Obstacles& around,
+             const std::vector<Box>& placed) {
     const double most = std::max(reach, farther);
     const double w = size.width + most + kClearance, h = size.height + most + kClearance;
     const Obstacles nearby = near(around, {want.x - w, want.y - h, want.x + w, want.y + h});
@@ -245,8 +251,7 @@ Mark place(const Want& want, const Size& size, double reach, double farther,
             }
         }
     }
-    placed.push_back(best);
-    return markOf(want.text, want.area, best, want.x, want.y);
+    return {best, fewest};
 }
 
 // The names of both areas, gathered first and then placed in turn, each clear
@@ -278,20 +283,40 @@ public:
             const bool left = want.area == Area::Left;
             // The other named points of the area; one within a gap of this
             // point (B on F, say, or B′ beside B with the object at the lens)
-            // shows as the same place and cannot be told from it by place. O is
-            // neither: the lens itself shows its centre, and leaves its name no
-            // other side when the object comes close. The words,
-            // as long as a row of names, need only stand nearer the image's
-            // tip than the object's.
+            // shows as the same place and cannot be told from it by place.
+            // The words, as long as a row of names, need only stand nearer the
+            // image's tip than the object's.
             std::vector<Point> others;
             for (const Wanted& other : m_wants)
-                if (other.named && other.want.area == want.area && want.text != Text::O &&
-                    other.want.text != Text::O && (wanted.named || other.want.text == Text::A) &&
+                if (other.named && other.want.area == want.area &&
+                    (wanted.named || other.want.text == Text::A) &&
                     std::hypot(other.want.x - want.x, other.want.y - want.y) > kOnePlace)
                     others.push_back({other.want.x, other.want.y});
-            marks.push_back(place(want, m_sizes[std::size_t(want.text)], wanted.reach,
-                                  wanted.farther, others, left ? m_scene.left : m_scene.right,
-                                  left ? placedLeft : placedRight));
+            const Size& size = m_sizes[std::size_t(want.text)];
+            Placed at = place(want, size, wanted.reach, wanted.farther, others,
+                              left ? m_scene.left : m_scene.right, left ? placedLeft : placedRight);
+            Area area = want.area;
+            // O, crowded out before the lens (the object close to it), stands
+            // behind it: the same point, at the right area's left edge.
+            if (want.text == Text::O && at.clashes > 0) {
+                Want behind = want;
+                behind.area = Area::Right;
+                behind.x = 0;
+                behind.left = false;
+                std::vector<Point> otherwise;
+                for (const Wanted& other : m_wants)
+                    if (other.named && other.want.area == Area::Right)
+                        otherwise.push_back({other.want.x, other.want.y});
+                const Placed there =
+                    place(behind, size, wanted.reach, 0, otherwise, m_scene.right, placedRight);
+                if (there.clashes < at.clashes) {
+                    at = there;
+                    area = Area::Right;
+                }
+            }
+            (area == Area::Left ? placedLeft : placedRight).push_back(at.box);
+            const double x = area == want.area ? want.x : 0;
+            marks.push_back(markOf(want.text, area, at.box, x, want.y));
         }
         return marks;
     }

@@ -625,6 +625,7 @@ void TestLessonLayers::namesClearOfTheDrawing() {
         const QPointF tip(b > 0 ? b : kLens + b, kAxis - h * m);
         const QString where = QStringLiteral("object at %1").arg(x);
         bool primed = false; // a focus named F′: only where the two focal lengths differ
+        int centres = 0;     // names O
         for (PictureBox* area : {w->picLeft, w->picRigth}) {
             const bool left = area == w->picLeft;
             const bool imageHere = image && (b < 0) == left;
@@ -633,8 +634,9 @@ void TestLessonLayers::namesClearOfTheDrawing() {
             if (left) {
                 points.insert(QStringLiteral("A"), QPointF(w->ObjectX, w->ObjectY));
                 points.insert(QStringLiteral("B"), QPointF(w->ObjectX, kAxis));
-                points.insert(QStringLiteral("O"), QPointF(kLens, kAxis));
             }
+            // O, the lens's centre, named on either side of it.
+            points.insert(QStringLiteral("O"), QPointF(left ? kLens : 0, kAxis));
             if (imageHere) {
                 points.insert(QStringLiteral("A\u2032"), tip);
                 points.insert(QStringLiteral("B\u2032"), QPointF(tip.x(), kAxis));
@@ -696,20 +698,22 @@ void TestLessonLayers::namesClearOfTheDrawing() {
                 for (const QPointF& p : points.values(mark.text))
                     beside = beside || reachOf(p, box) <= kNear * crowded;
                 QVERIFY2(beside, qPrintable(what + QStringLiteral(" away from its point")));
-                // Nearer its own point than any other named one (O, at the lens,
-                // excepted), unless the two show as one place (16 laid-out pixels).
+                // Nearer its own point than any other named one, unless the two
+                // show as one place (16 laid-out pixels).
                 const QPointF own = points.value(mark.text);
-                for (auto it = points.cbegin(); it != points.cend() && mark.text != "O"; ++it)
-                    if (QLineF(own, it.value()).length() > 240 && it.key() != "O")
+                for (auto it = points.cbegin(); it != points.cend(); ++it)
+                    if (QLineF(own, it.value()).length() > 240)
                         QVERIFY2(distanceTo(own, box) < distanceTo(it.value(), box),
                                  qPrintable(what + QStringLiteral(" nearer ") + it.key()));
                 named << mark.text;
                 primed = primed || mark.text.endsWith(QStringLiteral("F\u2032"));
+                centres += mark.text == "O";
             }
             // Names for every point in sight: the object's, the image's, O's, and
             // at least the focal marks that stand on the area.
             for (auto it = points.cbegin(); it != points.cend(); ++it)
-                if (room.contains(it.value()) && !it.key().contains(QLatin1Char('F')))
+                if (room.contains(it.value()) && !it.key().contains(QLatin1Char('F')) &&
+                    it.key() != "O")
                     QVERIFY2(named.contains(it.key()),
                              qPrintable(where + QStringLiteral(": no ") + it.key()));
             int marksInSight = 0, marksNamed = 0;
@@ -722,6 +726,7 @@ void TestLessonLayers::namesClearOfTheDrawing() {
                 QVERIFY2(named.contains(QStringLiteral("words")), qPrintable(where));
         }
         QCOMPARE(primed, n1 != 1.0);
+        QCOMPARE(centres, 1);
     }
 }
 
