@@ -663,7 +663,6 @@ void TestLessonLayers::namesClearOfTheDrawing() {
                 for (const QRectF& part : parts)
                     QVERIFY2(!box.intersects(part),
                              qPrintable(what + QStringLiteral(" on the bench")));
-                // The extensions meet at a virtual image: its names may stand on one.
                 const bool atVirtualImage = left && imageHere &&
                                             (!mark.bold || mark.text.startsWith(QLatin1Char('A')) ||
                                              mark.text.startsWith(QLatin1Char('B')));
@@ -752,12 +751,9 @@ void TestLessonLayers::namesInsideTheEdges() {
         w->ObjectY = float(image ? kAxis - height : t);
         for (const Labels::Mark& mark : Labels::labelMarks(*w, sizes)) {
             const Labels::Size size = sizes[std::size_t(mark.text)];
-            const bool right = mark.anchor == Labels::Anchor::TopRight ||
-                               mark.anchor == Labels::Anchor::BottomRight;
-            const bool top =
-                mark.anchor == Labels::Anchor::TopLeft || mark.anchor == Labels::Anchor::TopRight;
-            const QRectF box(right ? mark.x - size.width : mark.x,
-                             top ? mark.y : mark.y - size.height, size.width, size.height);
+            const int corner = int(mark.anchor); // top left, top right, bottom left, bottom right
+            const QRectF box(corner % 2 ? mark.x - size.width : mark.x,
+                             corner < 2 ? mark.y : mark.y - size.height, size.width, size.height);
             QVERIFY2(QRectF(0, 0, kWidth, kHeight).contains(box),
                      qPrintable(QStringLiteral("%1 at %2").arg(int(mark.text)).arg(t)));
         }
