@@ -98,10 +98,8 @@ QString powerOf(Optics::Notation n, const Lab::Result& r) {
     const QString value = length(r.dioptres, kPercentDecimals);
     switch (r.formula) {
     case Optics::PowerFormula::OneOverF:
+    case Optics::PowerFormula::OneOverFrontF:
         return LabWords::tr("%1 = 1/%2 = %3 дптр").arg(D, F, value);
-    case Optics::PowerFormula::FrontAndBack:
-        return LabWords::tr("%1 = n1/%2 = n2/%3 = %4 дптр")
-            .arg(D, F, LabTexts::backFocalLetter(n), value);
     case Optics::PowerFormula::Vergence:
         break;
     }

@@ -107,7 +107,7 @@ Labels::Obstacles obstaclesOn(const PictureBox* area,
     for (const Figure& f : area->figures()) {
         const double half = f.drawWidth * ScreenInfo::kTwipsPerDesignPixel / 2;
         if (f.kind == Figure::Kind::Line) {
-            obstacles.lines.push_back({f.x1, f.y1, f.x2, f.y2, half});
+            obstacles.lines.push_back({f.x1, f.y1, f.x2, f.y2, half, f.drawStyle != 0});
         } else {
             const double r = f.radius + half;
             obstacles.boxes.push_back({f.x1 - r, f.y1 - r, f.x1 + r, f.y1 + r});
@@ -159,7 +159,8 @@ void Form1::ShowLabelsLayer() {
         const std::initializer_list<const TwipGeometry*> lens{Picture3, picVexol, picLup,
                                                               picRup,   picLdown, picRdown};
         const Labels::Scene scene{obstaclesOn(picLeft, lens), obstaclesOn(picRigth, lens)};
-        for (const Labels::Mark& mark : Labels::labelMarks(*this, measuredSizes(picLeft), scene)) {
+        for (const Labels::Mark& mark :
+             Labels::labelMarks(*this, measuredSizes(picLeft), scene, CurrentNotation())) {
             TextMark text = styled(mark.text);
             text.x = float(mark.x);
             text.y = float(mark.y);

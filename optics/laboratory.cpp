@@ -150,7 +150,7 @@ Result evaluate(const std::vector<Row>& rows, Optics::Notation notation, double 
     const Optics::Lens media{result.n1, 1, result.twoMedia ? result.n2 : result.n1, 0, 0};
     result.formula = Optics::powerFormula(notation, media);
     constexpr double kCmPerMetre = 100;
-    const double over = result.formula == Optics::PowerFormula::OneOverF ? 1 : result.n1;
+    const double over = result.formula == Optics::PowerFormula::Vergence ? result.n1 : 1;
     result.dioptres = over * kCmPerMetre / result.front.mean;
     return result;
 }

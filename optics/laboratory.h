@@ -93,8 +93,8 @@ struct Estimate {
 
 // The focal lengths from the rows in which an image was found: F, and F′
 // behind the lens (the same as F in one medium), and the power as the
-// notation defines it, in dioptres (F in metres): D = 1/F in one medium in a
-// school notation, otherwise n1/F = n2/F′.
+// notation defines it, in dioptres (F in metres): D = 1/F in a school
+// notation (F before the lens between two media), n1/F = n2/F′ with signs.
 struct Result {
     int rows = 0;
     Estimate front;

@@ -20,7 +20,6 @@ Row measure(const Optics::Lens& lens, double objectX, double objectY, Optics::Sc
     row.finite = f.finite;
     row.front = scale.realCm(f.front);
     row.back = scale.realCm(f.back);
-    row.dioptres = scale.dioptres(Optics::power(lens));
     row.lens = lens;
     row.scale = scale;
     return row;

@@ -29,8 +29,4 @@ double Scale::twips(double realCm) const {
     return realCm * Bench::kTwipsPerCm / m_k;
 }
 
-double Scale::dioptres(double power) const {
-    return Optics::dioptres(power) / m_k;
-}
-
 } // namespace Optics

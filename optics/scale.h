@@ -27,9 +27,6 @@ public:
     double twips(double realCm) const;
     // Centimetres of the bench (as the drawing is measured) as real ones.
     double realOfBenchCm(double benchCm) const { return benchCm * m_k; }
-    // A power in reciprocal twips of the bench in real dioptres: K times
-    // longer focal lengths, a K times weaker lens.
-    double dioptres(double power) const;
 
     bool operator==(const Scale&) const = default;
 
@@ -39,7 +36,7 @@ private:
 };
 
 // A power in dioptres of the bench (its centimetres taken as real) in real
-// dioptres at this scale.
+// dioptres at this scale: K times longer focal lengths, a K times weaker lens.
 inline double realDioptres(double benchDioptres, Scale scale) {
     return benchDioptres / scale.factor();
 }

@@ -27,8 +27,6 @@ QString number(double value, int decimals = kLengthDecimals);
 // A length of the bench as the real length it stands for at this scale, in
 // centimetres, "2,65 см": the one conversion of every length shown.
 QString centimetres(double twips, Optics::Scale scale);
-// A power of the bench in real dioptres at this scale.
-double dioptres(double power, Optics::Scale scale);
 // The scale in words, "Масштаб 1 : 5".
 QString scaleText(Optics::Scale scale);
 // A length already in centimetres.

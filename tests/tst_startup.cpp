@@ -119,12 +119,12 @@ void TestStartup::startControls() {
     QCOMPARE(w->shp2F2->BackColor(), RGB(128, 128, 128));
     // Tooltips only where the layout gives them, on the lens-type buttons and on
     // the buttons that copy and save the picture, on the lesson strip's buttons,
-    // on the scale's and the notation's buttons, on the six read-outs that take
-    // a typed value, and on the power read-out, which names its formula.
+    // on the scale's and the notation's buttons, on the seven read-outs that
+    // take a typed value, and on the power read-out, which names its formula.
     int withTooltip = 0;
     for (QWidget* child : w->findChildren<QWidget*>())
         withTooltip += child->toolTip().isEmpty() ? 0 : 1;
-    QCOMPARE(withTooltip, 29);
+    QCOMPARE(withTooltip, 30);
     QCOMPARE(w->Picture3->toolTip(), QStringLiteral("Главная оптическая ось линзы"));
 }
 

@@ -958,6 +958,22 @@
         <source>Задачи: предскажите изображение или фокус, затем проверьте (Ctrl+T; выход: Esc; имя и результаты — в меню кнопки)</source>
         <translation>Tasks: predict the image or the focus, then check it (Ctrl+T; leave: Esc; name and results on the button&apos;s menu)</translation>
     </message>
+    <message>
+        <source>Щёлкните или нажмите Enter, чтобы ввести расстояние до предмета и его высоту h</source>
+        <translation>Click or press Enter to type the object&apos;s distance and its height h</translation>
+    </message>
+    <message>
+        <source>Предмет: %1 = расстояние до линзы в сантиметрах, больше 0 и до %2, h = высота от %3 до %4, например «%1 = 15 h = 2»</source>
+        <translation>Object: %1 = its distance from the lens in centimetres, above 0 and up to %2; h = its height from %3 to %4; for example “%1 = 15 h = 2”</translation>
+    </message>
+    <message>
+        <source>%1 = %2 см не даёт ни один показатель преломления линзы N: выберите другой масштаб</source>
+        <translation>No lens index N gives %1 = %2 cm: choose another scale</translation>
+    </message>
+    <message>
+        <source>%1 = %2 см даёт показатель преломления линзы N %3</source>
+        <translation>%1 = %2 cm is given by a lens index N %3</translation>
+    </message>
 </context>
 <context>
     <name>GraphWindow</name>
@@ -1248,15 +1264,15 @@
     </message>
     <message>
         <source>%1 = 1/%2 = %3 дптр</source>
-        <translation>%1 = 1/%2 = %3 dpt</translation>
+        <translation>%1 = 1/%2 = %3 D</translation>
     </message>
     <message>
         <source>%1 = n1/%2 = n2/%3 = %4 дптр</source>
-        <translation>%1 = n1/%2 = n2/%3 = %4 dpt</translation>
+        <translation type="vanished">%1 = n1/%2 = n2/%3 = %4 dpt</translation>
     </message>
     <message>
         <source>%1 = n1/%2 = %3 дптр</source>
-        <translation>%1 = n1/%2 = %3 dpt</translation>
+        <translation>%1 = n1/%2 = %3 D</translation>
     </message>
 </context>
 <context>
@@ -1509,7 +1525,7 @@
     </message>
     <message>
         <source>%1 = %2 дптр</source>
-        <translation>%1 = %2 dpt</translation>
+        <translation>%1 = %2 D</translation>
     </message>
     <message>
         <source>%1 = 1/%2 = (N/n − 1)(1/R₁ + 1/R₂): линза в одной среде n, %2 в метрах</source>
@@ -1517,7 +1533,7 @@
     </message>
     <message>
         <source>%1 = n₁/%2 = n₂/%3: среды по сторонам линзы разные, %2 и %3 в метрах</source>
-        <translation>%1 = n₁/%2 = n₂/%3: different media on the two sides, %2 and %3 in metres</translation>
+        <translation type="vanished">%1 = n₁/%2 = n₂/%3: different media on the two sides, %2 and %3 in metres</translation>
     </message>
     <message>
         <source>%1 = n₁/%2 = n₂/%3 = (N − n₁)/R₁ − (N − n₂)/R₂: оптическая сила со знаком, %2 и %3 в метрах</source>
@@ -1537,7 +1553,11 @@
     </message>
     <message>
         <source>%1, дптр</source>
-        <translation>%1, dpt</translation>
+        <translation>%1, D</translation>
+    </message>
+    <message>
+        <source>%1 = 1/%2: среды по сторонам линзы разные, %2 — фокусное расстояние перед линзой (в среде n₁), %3 = (n₂/n₁)·%2, %2 в метрах</source>
+        <translation>%1 = 1/%2: different media on the two sides, %2 the focal length before the lens (in medium n₁), %3 = (n₂/n₁)·%2, %2 in metres</translation>
     </message>
 </context>
 <context>
