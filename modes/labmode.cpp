@@ -188,7 +188,7 @@ bool LabMode::escape() {
 }
 
 void LabMode::toggle() {
-    if (active() && !m_session.pupil)
+    if (active())
         stop();
     else
         start();
@@ -256,7 +256,7 @@ bool LabMode::keepRowsOfThisLens() {
 }
 
 void LabMode::stop() {
-    if (!active() || m_session.pupil)
+    if (!active())
         return;
     Form1& w = window();
     m_session.active = false;
@@ -280,7 +280,7 @@ void LabMode::stop() {
 }
 
 void LabMode::reveal() {
-    if (!active() || m_session.pupil)
+    if (!active())
         return;
     m_session.revealed = !m_session.revealed;
     window().RedrawScheme();
