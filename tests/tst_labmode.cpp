@@ -4,6 +4,7 @@
 // rows recorded, and the report read back from the PDF. Every expected number
 // is worked out here from the thin-lens law, 1/F = 1/d + 1/f.
 #include "bench.h"
+#include "benchscale.h"
 #include "commandbutton.h"
 #include "form1.h"
 #include "label.h"
@@ -170,6 +171,14 @@ private slots:
     void deleteRows();
     void rowsOfAnotherLens_data();
     void rowsOfAnotherLens();
+    void onlyTheTable_data();
+    void onlyTheTable();
+    void pupilsLab_data();
+    void pupilsLab();
+    void wholePicture_data();
+    void wholePicture();
+    void everyRow_data();
+    void everyRow();
 };
 
 // What the lab allows, entered by a click on its button in the lesson strip:
@@ -333,7 +342,11 @@ void TestLabMode::report() {
                         std::fabs(law(d, f + kHalf) - law(d, f - kHalf))) /
                            2;
     }
-    QCOMPARE(int(lab.session().rows.size()), 5);
+    // A sixth row in F < d < 2F with the screen a centimetre off: no image,
+    // which does not unsay the image the other rows there caught.
+    lab.moveScreen(lab.session().screen + kCm);
+    keyToWindow(w.get(), Qt::Key_R, Qt::ControlModifier);
+    QCOMPARE(int(lab.session().rows.size()), 6);
     const auto mean = [](const QList<double>& v) {
         return std::accumulate(v.begin(), v.end(), 0.0) / v.size();
     };
@@ -360,16 +373,26 @@ void TestLabMode::report() {
     for (const QStringList& cells :
          dynamic_cast<LabSheet*>(w->findChild<QWidget*>(QStringLiteral("labSheet")))->lines())
         shown += cells.join(QLatin1Char(' ')) + QLatin1Char('\n');
-    for (const QString& expected : {formula, answer})
+    // ε as the school works it, from the answer's rounded ΔF and F (both in
+    // hundredths here).
+    QVERIFY(errorF >= 0.005 && errorF < 0.095);
+    const QString epsilon = QStringLiteral("ε = %1 %").arg(
+        QString::number(std::round(errorF * 100) / std::round(meanF * 100) * 100, 'f', 1)
+            .replace(u'.', u','));
+    for (const QString& expected : {formula, answer, epsilon})
         QVERIFY2(shown.contains(expected), qPrintable(expected + QStringLiteral("\n") + shown));
 
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("work.pdf"));
     QString why;
+    lab.setAuthor(QStringLiteral(" Ёлкина-Щукина\tАнна  Мария, 8 «Б» (гр. 2) "));
     QVERIFY2(lab.writeReport(pdf, &why), qPrintable(why));
     const QString text = pdfText(pdf).simplified();
+    QVERIFY2(!text.contains(QStringLiteral("не получено")), qPrintable(text));
     for (const QString& expected :
-         {QStringLiteral("Определение фокусного расстояния"), QStringLiteral("Цель:"),
+         {QStringLiteral("Ёлкина-Щукина Анна Мария, 8 «Б» (гр. 2) Дата: ") +
+              QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")),
+          QStringLiteral("Определение фокусного расстояния"), QStringLiteral("Цель:"),
           QStringLiteral("Оборудование:"), formula, answer,
           QStringLiteral("предмет между %1 и 2%1: действительное, перевёрнутое, увеличенное")
               .arg(letters[0]),
@@ -387,8 +410,8 @@ void TestLabMode::report() {
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QString table = QString::fromUtf8(file.readAll());
     const QStringList lines = table.split(QStringLiteral("\r\n"));
-    // The header, five rows, three lines of computation, the answer.
-    QCOMPARE(lines.size() - 1, 10);
+    // The header, six rows, three lines of computation, the answer.
+    QCOMPARE(lines.size() - 1, 11);
     QVERIFY(lines[1].startsWith(QStringLiteral("1;")));
     for (const QString& expected : {formula, answer})
         QVERIFY2(table.contains(expected), qPrintable(expected));
@@ -510,6 +533,127 @@ void TestLabMode::rowsOfAnotherLens() {
     QCOMPARE(asked, changeLens ? 1 : 0);
     QCOMPARE(lab.active(), inLab);
     QCOMPARE(int(lab.session().rows.size()), rowsLeft);
+}
+
+// Entered with every layer on at 1 : 5, the bench shows a laboratory table:
+// no names, no radius or index to work F from, the ruler at 1 : 1. In the
+// teacher's view the construction has the bench, the table steps aside.
+void TestLabMode::onlyTheTable_data() {
+    QTest::addColumn<QString>("what");
+    for (const char* what : {"names", "radius", "index", "scale", "teacher"})
+        QTest::newRow(what) << what;
+}
+
+void TestLabMode::onlyTheTable() {
+    QFETCH(QString, what);
+    auto w = TestSupport::startWindow();
+    w->cmdCx_Click();
+    TestSupport::clickAt(w.get(), windowPoint(*w, 3000, Bench::kAxisY - 500));
+    for (const Qt::Key key : {Qt::Key_L, Qt::Key_3, Qt::Key_K, Qt::Key_G})
+        keyToWindow(w.get(), key, Qt::ControlModifier);
+    w->ScaleChoice().set(*Optics::Scale::of(5));
+    QVERIFY(!w->picLeft->textMarks().isEmpty());
+    keyToWindow(w.get(), Qt::Key_B, Qt::ControlModifier);
+    QVERIFY(w->Laboratory().active());
+    const QPoint sheet = windowPoint(*w, 2000, 1500);
+    if (what == "names")
+        QVERIFY(w->picLeft->textMarks().isEmpty() && w->picRigth->textMarks().isEmpty());
+    if (what == "radius" || what == "index") {
+        Label* readout = what == "radius" ? w->lblRleft : w->lblN;
+        QVERIFY(!readout->isVisible() && w->childAt(TestSupport::middleOf(readout)) != readout);
+    }
+    if (what == "scale")
+        QCOMPARE(w->CurrentScale(), Optics::Scale{});
+    if (what == "teacher") {
+        QCOMPARE(w->childAt(sheet)->objectName(), QStringLiteral("labSheet"));
+        keyToWindow(w.get(), Qt::Key_B, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(w->childAt(sheet), w->picLeft);
+    }
+}
+
+// A pupil's lab (quellor --lab) gives F away by no key or menu: the reveal,
+// Esc and Ctrl+B leave it on, the foci and the focal length hidden; Esc
+// still leaves full screen.
+void TestLabMode::pupilsLab_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Ctrl+Shift+B") << int(Qt::Key_B) << int(Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::newRow("Esc") << int(Qt::Key_Escape) << int(Qt::NoModifier);
+    QTest::newRow("Ctrl+B") << int(Qt::Key_B) << int(Qt::ControlModifier);
+}
+
+void TestLabMode::pupilsLab() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    auto w = TestSupport::startWindow();
+    w->Laboratory().startForPupil();
+    w->ToggleFullScreen();
+    keyToWindow(w.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(w->isFullScreen(), key != Qt::Key_Escape); // Esc leaves only the full screen
+    QVERIFY(w->Laboratory().active() && !w->Allows(Action::LabReveal) && !w->Allows(Action::Lab));
+    QVERIFY(w->lblFocal->Caption().isEmpty() && !w->shpF2->isVisible());
+    for (const QAction* item : w->cmdLab->actions())
+        QVERIFY2(!item->isVisible() || !item->text().contains(QStringLiteral("учителю")),
+                 qPrintable(item->text()));
+}
+
+// The picture on the screen's face, magnified Γ = 2 and 5 at 1,5F and 1,25F,
+// lies wholly on the face: its dark pixels stop short of the face's edge and
+// widen into the arrowhead near the tip (at least twice the shaft).
+void TestLabMode::wholePicture_data() {
+    QTest::addColumn<double>("dInFocalLengths");
+    QTest::newRow("1,5F") << 1.5;
+    QTest::newRow("1,25F") << 1.25;
+}
+
+void TestLabMode::wholePicture() {
+    QFETCH(double, dInFocalLengths);
+    auto w = TestSupport::startWindow();
+    w->Laboratory().start();
+    const double F = focalLength(*w);
+    w->Laboratory().moveObject(Bench::kLensX - dInFocalLengths * F);
+    w->Laboratory().moveScreen(imageDistance(F, Bench::kLensX - w->ObjectX));
+    const QImage face = w->Laboratory().inset().grab().toImage().convertToFormat(
+        QImage::Format_Grayscale8);
+    const int margin = int(std::lround(0.03 * face.height()));
+    QList<int> widths; // dark pixels of each row of the face, top to bottom
+    for (int y = margin; y < face.height() - margin; ++y) {
+        int dark = 0;
+        for (int x = margin; x < face.width() - margin; ++x)
+            dark += face.constScanLine(y)[x] < 128 ? 1 : 0;
+        widths << dark;
+    }
+    const auto dark = [](int width) { return width > 0; };
+    const int first = int(std::find_if(widths.begin(), widths.end(), dark) - widths.begin());
+    const int last = int(std::find_if(widths.rbegin(), widths.rend(), dark).base() - widths.begin()) - 1;
+    QVERIFY2(last < widths.size() - 2, "the picture runs off the face");
+    const int shaft = *std::min_element(widths.begin() + first, widths.begin() + last);
+    const int head = *std::max_element(widths.begin() + (first + 3 * last) / 4, widths.begin() + last);
+    QVERIFY2(head >= 2 * shaft, qPrintable(QStringLiteral("%1 %2").arg(shaft).arg(head)));
+}
+
+// Every recorded row can be seen in the table: past five, a scroll bar beside
+// the rows, clicked at its top, brings row 1 back.
+void TestLabMode::everyRow_data() {
+    QTest::addColumn<int>("rows");
+    QTest::newRow("five: all in view") << 5;
+    QTest::newRow("seven: row 1 by the bar") << 7;
+}
+
+void TestLabMode::everyRow() {
+    QFETCH(int, rows);
+    auto w = TestSupport::startWindow();
+    w->Laboratory().start();
+    for (int i = 0; i < rows; ++i)
+        keyToWindow(w.get(), Qt::Key_R, Qt::ControlModifier);
+    const auto* sheet = dynamic_cast<LabSheet*>(w->findChild<QWidget*>(QStringLiteral("labSheet")));
+    QCOMPARE(sheet->lines()[6].value(0), QString::number(rows));
+    const QPoint bar = sheet->mapTo(w.get(), QPoint(sheet->width() - 3, sheet->height() * 2 / 10 + 3));
+    QWidget* there = w->childAt(bar);
+    QCOMPARE(there->objectName(), rows > 5 ? QStringLiteral("labSheetScroll") : QStringLiteral("labSheet"));
+    for (int i = 5; i < rows; ++i)
+        TestSupport::clickAt(w.get(), bar);
+    QCOMPARE(sheet->lines()[2].value(0), QStringLiteral("1"));
 }
 
 QTEST_MAIN(TestLabMode)

@@ -107,6 +107,8 @@ private slots:
     void blurCircle();
     void sharpestScreen_data();
     void sharpestScreen();
+    void labWritten_data();
+    void labWritten();
     void labFocalLength_data();
     void labFocalLength();
     void labTwoMedia_data();
@@ -673,6 +675,29 @@ void TestOptics::labFocalLength() {
     QVERIFY(std::fabs(r.dioptres - dioptres) < kDioptreTolerance);
     // In one medium F′ is F.
     QVERIFY(!r.twoMedia && std::fabs(r.back.mean - mean) < kCmTolerance);
+}
+
+// The answer as a school writes it: ΔF to one significant figure, F to that
+// place, ε from the two written numbers (0,03 / 2,06, not 0,0345 / 2,0634).
+void TestOptics::labWritten_data() {
+    QTest::addColumn<double>("mean");
+    QTest::addColumn<double>("error");
+    QTest::addColumn<QList<double>>("written"); // F, ΔF, ε in %, decimals
+    QTest::newRow("hundredths") << 2.0634 << 0.0345 << QList<double>{2.06, 0.03, 100 * 0.03 / 2.06, 2};
+    QTest::newRow("0,096 is 0,1") << 12.345 << 0.096 << QList<double>{12.3, 0.1, 100 * 0.1 / 12.3, 1};
+    QTest::newRow("whole centimetres") << 12.6 << 1.4 << QList<double>{13, 1, 100 / 13.0, 0};
+}
+
+void TestOptics::labWritten() {
+    QFETCH(double, mean);
+    QFETCH(double, error);
+    QFETCH(QList<double>, written);
+    const Lab::Written w = Lab::written({mean, 0, 0, error, error / mean});
+    constexpr double kTolerance = 1e-9;
+    QVERIFY2(std::fabs(w.mean - written[0]) < kTolerance && std::fabs(w.error - written[1]) < kTolerance,
+             qPrintable(QStringLiteral("%1 ± %2").arg(w.mean).arg(w.error)));
+    QVERIFY2(std::fabs(100 * w.relative - written[2]) < kTolerance, qPrintable(QString::number(w.relative)));
+    QCOMPARE(w.decimals, int(written[3]));
 }
 
 // Rows taken between media n1 and n2: the screen where the lens law
