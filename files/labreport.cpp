@@ -81,10 +81,10 @@ bool LabExport::report(const std::vector<Lab::Row>& rows, Optics::Notation notat
                                  "оптической силы собирающей линзы»"));
         // A name not given leaves a line to write it on by hand.
         const QString who = author.simplified();
-        page.paragraph(LabReport::tr("Выполнил(а) (фамилия, имя, класс): %1    Дата: %2")
-                           .arg(who.isEmpty() ? QStringLiteral("________________________________")
-                                              : who,
-                                Readout::locale().toString(date, QLocale::ShortFormat)));
+        page.paragraph(
+            LabReport::tr("Выполнил(а) (фамилия, имя, класс): %1    Дата: %2")
+                .arg(who.isEmpty() ? QStringLiteral("________________________________") : who,
+                     Readout::locale().toString(date, QLocale::ShortFormat)));
         page.paragraph(LabReport::tr("Цель: определить фокусное расстояние %1 и оптическую силу "
                                      "%2 собирающей линзы.")
                            .arg(LabTexts::focalLetter(notation), LabTexts::powerLetter(notation)));

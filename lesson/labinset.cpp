@@ -89,8 +89,8 @@ QImage LabInset::drawFace(QSize face) const {
     // Screen twips to pixels: the screen's height fills the face, or, for a
     // picture taller than the screen's half (magnified, or spread wide), the
     // whole picture does: its tip with the arrowhead and its blur.
-    const double picture =
-        kPictureRoom * (std::fabs(m_picture.scale) * m_objectHeight + (m_picture.blur + kSharpLine) / 2);
+    const double picture = kPictureRoom * (std::fabs(m_picture.scale) * m_objectHeight +
+                                           (m_picture.blur + kSharpLine) / 2);
     const double shown = std::isfinite(picture) ? std::max(m_screenHalf, picture) : m_screenHalf;
     const double perTwip = face.height() / (2 * shown);
     const double spread = m_picture.blur * perTwip;

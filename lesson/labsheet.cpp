@@ -19,7 +19,8 @@ constexpr double kLeft = 0.01;
 constexpr double kBarWidth = 0.8;
 } // namespace
 
-LabSheet::LabSheet(QWidget* parent) : CachedSurface(parent), m_bar(new QScrollBar(Qt::Vertical, this)) {
+LabSheet::LabSheet(QWidget* parent)
+    : CachedSurface(parent), m_bar(new QScrollBar(Qt::Vertical, this)) {
     m_bar->setObjectName(QStringLiteral("labSheetScroll"));
     m_bar->hide();
     QObject::connect(m_bar, &QScrollBar::valueChanged, this, [this] { compose(); });

@@ -175,7 +175,7 @@ QStringList LabTexts::regionsFound(Optics::Notation notation, const std::vector<
                     seen << Readout::kindWords(true, false, row.size);
             }
         seen.removeDuplicates();
-        const QString found = !tried          ? LabWords::tr("не исследовано")
+        const QString found = !tried           ? LabWords::tr("не исследовано")
                               : seen.isEmpty() ? LabWords::tr("не получено")
                                                : seen.join(QStringLiteral("; "));
         lines << regionWords(notation, region) + QStringLiteral(": ") + found;

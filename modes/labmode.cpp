@@ -491,9 +491,8 @@ bool LabMode::save() {
     // The report names who did the work; asked once, offered again after.
     if (!csv) {
         bool given = false;
-        const QString author =
-            QInputDialog::getText(&w, title, tr("Фамилия, имя, класс:"), QLineEdit::Normal,
-                                  m_session.author, &given);
+        const QString author = QInputDialog::getText(&w, title, tr("Фамилия, имя, класс:"),
+                                                     QLineEdit::Normal, m_session.author, &given);
         if (!given)
             return false;
         setAuthor(author);
