@@ -95,7 +95,11 @@ QString formulaOf(Optics::Notation n, const Lab::Result& r) {
 
 QString powerOf(Optics::Notation n, const Lab::Result& r) {
     const QString D = LabTexts::powerLetter(n), F = LabTexts::focalLetter(n);
-    const QString value = length(r.dioptres, kPercentDecimals);
+    // From F as the answer writes it, so that D = 1/F holds for the numbers shown.
+    const Lab::Written written = Lab::written(r.front);
+    const double dioptres =
+        written.mean != 0 ? r.dioptres * r.front.mean / written.mean : r.dioptres;
+    const QString value = length(dioptres, kPercentDecimals);
     switch (r.formula) {
     case Optics::PowerFormula::OneOverF:
         return LabWords::tr("%1 = 1/%2 = %3 дптр").arg(D, F, value);

@@ -431,8 +431,8 @@ void LabMode::showScreen() {
 void LabMode::showSheet() {
     const QString title =
         m_session.pupil
-            ? tr("Лабораторная работа. Двигайте экран (справа) до резкого изображения, предмет — "
-                 "слева; Ctrl+R — записать, Ctrl+Shift+L — сохранить отчёт.")
+            ? tr("Двигайте экран (справа) до резкого изображения, предмет — слева; Ctrl+R — "
+                 "записать, Ctrl+Shift+L — сохранить отчёт.")
             : tr("Лабораторная работа. Двигайте экран (справа) до резкого изображения, предмет — "
                  "слева; Ctrl+R — записать, Esc — выйти.");
     const Optics::Notation notation = window().CurrentNotation();

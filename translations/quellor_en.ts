@@ -1133,8 +1133,8 @@
         <translation>Rows of the table</translation>
     </message>
     <message>
-        <source>Лабораторная работа. Двигайте экран (справа) до резкого изображения, предмет — слева; Ctrl+R — записать, Ctrl+Shift+L — сохранить отчёт.</source>
-        <translation>Laboratory work. Move the screen (right) until the image is sharp, the object on the left; Ctrl+R records, Ctrl+Shift+L saves the report.</translation>
+        <source>Двигайте экран (справа) до резкого изображения, предмет — слева; Ctrl+R — записать, Ctrl+Shift+L — сохранить отчёт.</source>
+        <translation>Move the screen (right) until the image is sharp, the object on the left; Ctrl+R records, Ctrl+Shift+L saves the report.</translation>
     </message>
     <message>
         <source>Фамилия, имя, класс:</source>
