@@ -1033,9 +1033,9 @@ for language in ru en; do
             "$([ "$(count_dark "${answer_box[@]}")" -gt 30 ] && echo 1)"
         # A pupil's lab is neither revealed (the face would step aside for the
         # construction) nor left for the bench with its foci.
-        xdotool key ctrl+shift+b Escape ctrl+b
+        xdotool key ctrl+b ctrl+shift+b Escape
         shot "lab-$language-kept"
-        expect_colour "lab ($language): Ctrl+Shift+B, Esc and Ctrl+B leave the pupil's lab as it was" \
+        expect_colour "lab ($language): Ctrl+B, Ctrl+Shift+B and Esc leave the pupil's lab as it was" \
             "$LAB_ROOM" "$(cell "$(sx 7830)")" "$(cell "$(sy 7850)")"
     fi
     stop_program_and_server
