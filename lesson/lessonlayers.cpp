@@ -8,6 +8,7 @@
 #include "commandbutton.h"
 #include "label.h"
 #include "labels.h"
+#include "mode.h"
 #include "palette.h"
 #include "picturebox.h"
 #include "screeninfo.h"
@@ -149,12 +150,13 @@ void Form1::ShowLabelsLayer() {
     cmdThirdRay->setChecked(ShowThirdRay != kFalse);
     cmdPalette->setChecked(SafePalette != kFalse);
     // The laid-out captions of the marks give way to the layer's larger names.
+    const bool names = ShowLabels && m_mode->showsLayers();
     for (Label* caption : {lblFleft, lbl2Fleft, lblFright, lbl2Fright})
-        caption->SetVisible(!ShowLabels); // kept hidden when a zoom places them again
+        caption->SetVisible(!names); // kept hidden when a zoom places them again
 
     QVector<TextMark> left;
     QVector<TextMark> right;
-    if (ShowLabels) {
+    if (names) {
         const RgbValue colour = Palette::of(*this).label;
         const std::initializer_list<const TwipGeometry*> lens{Picture3, picVexol, picLup,
                                                               picRup,   picLdown, picRdown};

@@ -3,6 +3,7 @@
 
 #include "bench.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace Lab {
@@ -124,6 +125,27 @@ Estimate estimate(const std::vector<Row>& rows, int count, double half, Focal fo
     return e;
 }
 } // namespace
+
+Written written(const Estimate& e) {
+    Written w;
+    // Without an error to round to (none, or not a number), the place of
+    // the computed lengths: hundredths of a centimetre.
+    constexpr int kWithoutError = 2;
+    int place = kWithoutError;
+    double error = 0;
+    if (e.error > 0 && std::isfinite(e.error)) {
+        place = -int(std::floor(std::log10(e.error)));
+        error = std::round(e.error * std::pow(10.0, place)) / std::pow(10.0, place);
+        // 0,096 rounds up to 0,1: one significant figure a place higher.
+        place = -int(std::floor(std::log10(error) + 1e-9));
+    }
+    const double unit = std::pow(10.0, place);
+    w.error = error;
+    w.mean = std::round(e.mean * unit) / unit;
+    w.relative = w.mean != 0 ? w.error / std::fabs(w.mean) : 0;
+    w.decimals = std::max(0, place);
+    return w;
+}
 
 Result evaluate(const std::vector<Row>& rows, Optics::Notation notation, double division) {
     Result result;

@@ -151,8 +151,9 @@ int main(int argc, char* argv[]) {
             }
             window.TaskSeries().start(*seed, CommandLine::taskLevel());
         });
-    // The laboratory work opens over it, on the setup's bench if one was named.
+    // The laboratory work opens over it, on the setup's bench if one was named,
+    // as the pupil's: it stays on, and the teacher's reveal is not in it.
     if (CommandLine::lab())
-        QTimer::singleShot(0, &window, [&window] { window.Laboratory().start(); });
+        QTimer::singleShot(0, &window, [&window] { window.Laboratory().startForPupil(); });
     return app.exec();
 }

@@ -107,6 +107,8 @@ private slots:
     void blurCircle();
     void sharpestScreen_data();
     void sharpestScreen();
+    void labWritten_data();
+    void labWritten();
     void labFocalLength_data();
     void labFocalLength();
     void labTwoMedia_data();
@@ -678,6 +680,26 @@ void TestOptics::labFocalLength() {
     QVERIFY(std::fabs(r.dioptres - dioptres) < kDioptreTolerance);
     // In one medium F′ is F.
     QVERIFY(!r.twoMedia && std::fabs(r.back.mean - mean) < kCmTolerance);
+}
+
+// The answer as a school writes it: ΔF to one significant figure, F to that
+// place, ε from the two written numbers. Given F, ΔF; written F, ΔF, ε in %, decimals.
+void TestOptics::labWritten_data() {
+    QTest::addColumn<QList<double>>("given");
+    QTest::addColumn<QList<double>>("written");
+    QTest::newRow("0,096 is 0,1") << QList<double>{12.345, 0.096}
+                                  << QList<double>{12.3, 0.1, 10 / 12.3, 1};
+    QTest::newRow("whole centimetres")
+        << QList<double>{12.6, 1.4} << QList<double>{13, 1, 100 / 13.0, 0};
+}
+
+void TestOptics::labWritten() {
+    QFETCH(QList<double>, given);
+    QFETCH(QList<double>, written);
+    const Lab::Written w = Lab::written({given[0], 0, 0, given[1], given[1] / given[0]});
+    const QList<double> got{w.mean, w.error, 100 * w.relative, double(w.decimals)};
+    for (int i = 0; i < 4; ++i)
+        QVERIFY2(std::fabs(got[i] - written[i]) < 1e-9, qPrintable(QString::number(got[i])));
 }
 
 // Rows taken between media n1 and n2: the screen where the lens law

@@ -1144,6 +1144,18 @@
         <source>Строки таблицы (%1) измерены с другой линзой: среднее по ним и по новым было бы неверным. Сохранить их, прежде чем начать таблицу заново?</source>
         <translation>The rows of the table (%1) were measured with another lens: a mean of them and new ones would be wrong. Save them before the table is begun anew?</translation>
     </message>
+    <message>
+        <source>Строки таблицы</source>
+        <translation>Rows of the table</translation>
+    </message>
+    <message>
+        <source>Двигайте экран (справа) до резкого изображения, предмет — слева; Ctrl+R — записать, Ctrl+Shift+L — сохранить отчёт.</source>
+        <translation>Move the screen (right) until the image is sharp, the object on the left; Ctrl+R records, Ctrl+Shift+L saves the report.</translation>
+    </message>
+    <message>
+        <source>Фамилия, имя, класс:</source>
+        <translation>Surname, name, class:</translation>
+    </message>
 </context>
 <context>
     <name>LabReport</name>
@@ -1186,6 +1198,10 @@
     <message>
         <source>Цель: определить фокусное расстояние %1 и оптическую силу %2 собирающей линзы.</source>
         <translation>Aim: to measure the focal length %1 and the optical power %2 of a converging lens.</translation>
+    </message>
+    <message>
+        <source>Выполнил(а) (фамилия, имя, класс): %1    Дата: %2</source>
+        <translation>Done by (surname, name, class): %1    Date: %2</translation>
     </message>
 </context>
 <context>
