@@ -262,7 +262,19 @@
     </message>
     <message>
         <source>Вариант %1. Задача %2 из %3</source>
-        <translation>Variant %1. Task %2 of %3</translation>
+        <translation type="vanished">Variant %1. Task %2 of %3</translation>
+    </message>
+    <message>
+        <source>Вариант %1. %2</source>
+        <translation>Variant %1. %2</translation>
+    </message>
+    <message>
+        <source>Задача %1 из %2</source>
+        <translation>Task %1 of %2</translation>
+    </message>
+    <message>
+        <source>Ответы</source>
+        <translation>Answers</translation>
     </message>
     <message>
         <source>Масштаб 1 : 1 (1 см на листе — 1 см скамьи).</source>
@@ -1976,6 +1988,10 @@
 </context>
 <context>
     <name>Worksheet</name>
+    <message>
+        <source>Среда слева n1 = %1, справа n2 = %2.</source>
+        <translation>Medium on the left n1 = %1, on the right n2 = %2.</translation>
+    </message>
     <message>
         <source>n1 = %1</source>
         <translation>n1 = %1</translation>
