@@ -4,6 +4,7 @@
 #include "checkresults.h"
 #include "classset.h"
 #include "resultsfile.h"
+#include "saferead.h"
 #include "setupfile.h"
 #include "task.h"
 #include "translations.h"
@@ -39,6 +40,21 @@ bool sameFile(const QString& a, const QString& b) {
     return ::stat(QFile::encodeName(a).constData(), &first) == 0 &&
            ::stat(QFile::encodeName(b).constData(), &second) == 0 &&
            first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+// What a worksheet would replace: the file its name leads to through links,
+// whether it is there yet or not.
+QString realFileOf(const QString& name) {
+    const QFileInfo named(name);
+    if (named.exists())
+        return named.canonicalFilePath();
+    return named.isSymLink() ? named.symLinkTarget() : name;
+}
+
+// Whether a file there is a PDF by its first bytes (every PDF begins so).
+bool holdsPdf(const QString& name) {
+    const SafeRead::Result head = SafeRead::read(name, 5);
+    return head.problem.isEmpty() && head.bytes.startsWith("%PDF-");
 }
 
 // The level named on the command line, or nothing for a wrong name.
@@ -137,6 +153,16 @@ std::optional<QString> refusal(const QCommandLineParser& parser) {
             .arg(worksheet);
     if (!setup.isEmpty() && sameFile(worksheet, setup))
         return CommandLine::tr("--worksheet: «%1» — это файл урока, рабочий лист его не заменит")
+            .arg(worksheet);
+    // A link named .pdf may lead to a lesson: the file written is the one
+    // it leads to, and nobody is asked before it is replaced.
+    const QString real = realFileOf(worksheet);
+    if (QFileInfo(real).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
+        return CommandLine::tr("--worksheet: «%1» ведёт к файлу «%2», а не к PDF-файлу; рабочий "
+                               "лист его не заменит")
+            .arg(worksheet, real);
+    if (QFileInfo::exists(worksheet) && !holdsPdf(worksheet))
+        return CommandLine::tr("--worksheet: «%1» — не PDF-файл; рабочий лист его не заменит")
             .arg(worksheet);
     return std::nullopt;
 }

@@ -211,6 +211,16 @@ void TestHostile::refusedCommandLines_data() {
         "файл урока");
     row("worksheet through a link to the lesson", {"--worksheet", "link.pdf", "lesson.pdf"},
         "файл урока");
+    // Nobody is asked before the worksheet is written: what its name leads to
+    // is checked, and a file there that is no PDF is kept.
+    row("variants through a link to the lesson", {"--worksheet", "to-lesson.pdf", "--tasks", "5"},
+        "lesson.quellor");
+    row("variants over a lesson named .pdf", {"--worksheet", "lesson.pdf", "--tasks", "5"},
+        "не PDF");
+    row("variants through a link to a lesson named .pdf",
+        {"--worksheet", "link.pdf", "--tasks", "5"}, "не PDF");
+    row("worksheet through a dangling link", {"--worksheet", "dangling.pdf", "lesson.quellor"},
+        "notes.txt");
     row("an option as the worksheet", {"--worksheet", "--tasks"}, "--tasks");
     row("an option as the seed", {"--tasks", "--worksheet"}, "--worksheet");
     row("worksheet twice", {"--worksheet", "a.pdf", "--worksheet", "b.pdf"}, "--worksheet");
@@ -239,6 +249,10 @@ void TestHostile::refusedCommandLines() {
     QVERIFY(writeBytes(folder.filePath(QStringLiteral("lesson.quellor")), aLesson()));
     QVERIFY(writeBytes(folder.filePath(QStringLiteral("lesson.pdf")), aLesson()));
     QVERIFY(QFile::link(QStringLiteral("lesson.pdf"), folder.filePath(QStringLiteral("link.pdf"))));
+    QVERIFY(QFile::link(QStringLiteral("lesson.quellor"),
+                        folder.filePath(QStringLiteral("to-lesson.pdf"))));
+    QVERIFY(
+        QFile::link(QStringLiteral("notes.txt"), folder.filePath(QStringLiteral("dangling.pdf"))));
     QVERIFY(writeBytes(folder.filePath(QStringLiteral("style.css")), "* { color: red }"));
     const QMap<QString, QByteArray> before = contentsOf(folder.path());
     QProcess program;

@@ -443,6 +443,14 @@
         <translation>--worksheet: “%1” is the lesson file; the worksheet will not replace it</translation>
     </message>
     <message>
+        <source>--worksheet: «%1» ведёт к файлу «%2», а не к PDF-файлу; рабочий лист его не заменит</source>
+        <translation>--worksheet: “%1” leads to the file “%2”, not to a PDF file; the worksheet will not replace it</translation>
+    </message>
+    <message>
+        <source>--worksheet: «%1» — не PDF-файл; рабочий лист его не заменит</source>
+        <translation>--worksheet: “%1” is not a PDF file; the worksheet will not replace it</translation>
+    </message>
+    <message>
         <source>--%1 относится к вариантам: нужны --worksheet и --tasks</source>
         <translation>--%1 belongs to variants: --worksheet and --tasks are needed</translation>
     </message>
