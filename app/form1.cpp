@@ -7,6 +7,7 @@
 #include "benchscale.h"
 #include "commandbutton.h"
 #include "fonts.h"
+#include "inputcodes.h"
 #include "label.h"
 #include "labmode.h"
 #include "lessonfile.h"
@@ -485,6 +486,11 @@ void Form1::createActions() {
     set.define(Action::ZoomFit, [this] { ZoomToFit(); });
     set.define(Action::FullScreen, [this] { ToggleFullScreen(); });
     set.define(Action::Leave, [this] { leave(); });
+    // Keys 1 to 5 set the standard cases wherever the focus is in the window,
+    // as the left area's own keys.
+    set.defineEach(Action::StandardCase, [this](int which) {
+        m_mode->leftKey(InputCodes::keyCode(Qt::Key_1 + which), 0);
+    });
     set.bind(Action::Exit, cmdExit);
     for (QWidget* control : std::initializer_list<QWidget*>{sldR1, sldR2, sldn1, sldn2, sldVexol})
         set.bind(Action::Sliders, control);

@@ -193,6 +193,8 @@ class TestLessonLayers : public QObject {
 private slots:
     void standardCases_data();
     void standardCases();
+    void standardCasesWhereverTheFocus_data();
+    void standardCasesWhereverTheFocus();
     void snapping_data();
     void snapping();
     void arrowheads_data();
@@ -222,6 +224,37 @@ void TestLessonLayers::standardCases_data() {
                 QTest::addRow("%s, %s media, key %d", converging ? "converging" : "diverging",
                               media ? "unequal" : "equal", key)
                     << converging << (media ? 20 : 0) << 0 << key;
+}
+
+void TestLessonLayers::standardCasesWhereverTheFocus_data() {
+    QTest::addColumn<QString>("focus"); // the control holding the focus
+    QTest::addColumn<int>("key");
+    QTest::addColumn<double>("multiple"); // of F before the lens
+    QTest::newRow("a slider, key 2") << "sldn1" << 2 << 2.0;
+    QTest::newRow("the view's button, key 5") << "cmdCx" << 5 << 0.5;
+    QTest::newRow("the right area, key 1") << "picRigth" << 1 << 3.0;
+    QTest::newRow("the left area, key 4") << "picLeft" << 4 << 1.0;
+}
+
+// A teacher presses 2 wherever the focus happens to be in the window (on the
+// button just clicked, a slider): the object goes to 2F, not only after a
+// click in the left area.
+void TestLessonLayers::standardCasesWhereverTheFocus() {
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(double, multiple);
+    auto w = benchWith(true, 0, 0);
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    auto* holder = w->findChild<QWidget*>(focus);
+    QVERIFY(holder);
+    holder->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), holder);
+    QTest::keyClick(w->windowHandle(), Qt::Key(Qt::Key_0 + key));
+    QVERIFY(w->ObjectPlaced);
+    const double f = 1 / powerOf(true, 1, 1);
+    QVERIFY2(std::fabs(w->ObjectX - (kLens - multiple * f)) < kPlace,
+             qPrintable(QString::number((kLens - w->ObjectX) / f)));
 }
 
 // Each key puts the object at its multiple of the object-side mark distance,

@@ -92,8 +92,8 @@
         <translation>1 … 5</translation>
     </message>
     <message>
-        <source>предмет в 3F, 2F, 1,5F, F и F/2 (после щелчка в левой области, вид «Схема»)</source>
-        <translation>the object at 3F, 2F, 1.5F, F and F/2 (after a click in the left area, diagram view)</translation>
+        <source>предмет в 3F, 2F, 1,5F, F и F/2 (вид «Схема»)</source>
+        <translation>the object at 3F, 2F, 1.5F, F and F/2 (diagram view)</translation>
     </message>
     <message>
         <source>Shift и перетаскивание</source>
