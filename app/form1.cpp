@@ -227,7 +227,8 @@ void Form1::createPanel() {
     cmdNotation = makeButton(this, "cmdNotation", QString(), 11835, 10020, 1005, 375);
     cmdNotation->SetFont(panelFont());
     cmdExit = makeButton(this, "cmdExit", tr("Выход"), 12900, 10020, 1425, 375);
-    cmdExit->SetFont(uiFont("Courier New", 9.75, true));
+    // In the panel's face, bold: a typewriter face would set it apart.
+    cmdExit->SetFont(uiFont("MS Sans Serif", 9.75, true));
     // The scale, in the gap between the right medium's slider and the views.
     cmdScale = makeButton(this, "cmdScale", QString(), 7455, 10020, 855, 375);
     cmdScale->SetFont(panelFont());
