@@ -274,26 +274,30 @@ void TestHostile::savedNames_data() {
     QTest::addColumn<QString>("save");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("written");
-    QTest::addColumn<bool>("present"); // a file of the written name is there before
-    QTest::addColumn<bool>("replace"); // the answer to the question
+    QTest::addColumn<bool>("present");  // a file of the written name is there before
+    QTest::addColumn<bool>("replace");  // the answer to the question
+    QTest::addColumn<bool>("dangling"); // what is there is a link to nothing
     QTest::newRow("lesson, kept") << "setup"
                                   << "lesson1"
-                                  << "lesson1.quellor" << true << false;
+                                  << "lesson1.quellor" << true << false << false;
     QTest::newRow("lesson, replaced") << "setup"
                                       << "lesson1"
-                                      << "lesson1.quellor" << true << true;
+                                      << "lesson1.quellor" << true << true << false;
     QTest::newRow("lesson, new") << "setup"
                                  << "lesson2"
-                                 << "lesson2.quellor" << false << false;
+                                 << "lesson2.quellor" << false << false << false;
     QTest::newRow("table, kept") << "csv"
                                  << "измерения"
-                                 << "измерения.csv" << true << false;
+                                 << "измерения.csv" << true << false << false;
     QTest::newRow("table, new") << "csv"
                                 << "таблица"
-                                << "таблица.csv" << false << false;
+                                << "таблица.csv" << false << false << false;
     QTest::newRow("picture, kept") << "picture"
                                    << "quellor"
-                                   << "quellor.png" << true << false;
+                                   << "quellor.png" << true << false << false;
+    QTest::newRow("lesson, a dangling link kept") << "setup"
+                                                  << "lesson3"
+                                                  << "lesson3.quellor" << true << false << true;
 }
 
 // A name typed without its suffix: the file written under the final name is
@@ -304,11 +308,14 @@ void TestHostile::savedNames() {
     QFETCH(QString, written);
     QFETCH(bool, present);
     QFETCH(bool, replace);
+    QFETCH(bool, dangling);
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QString target = folder.filePath(written);
     const QByteArray old("a lesson prepared before");
-    if (present)
+    if (present && dangling)
+        QVERIFY(QFile::link(folder.filePath(QStringLiteral("gone")), target));
+    else if (present)
         QVERIFY(writeBytes(target, old));
     auto w = TestSupport::startWindow();
     const QMessageBox::StandardButton answer = replace ? QMessageBox::Yes : QMessageBox::No;
@@ -331,8 +338,13 @@ void TestHostile::savedNames() {
                  qPrintable(log.shown.front().text));
     }
     const bool kept = present && !replace;
-    QCOMPARE(bytesOf(target) == old, kept);
-    QCOMPARE(QFileInfo::exists(target), true);
+    if (dangling) {
+        QCOMPARE(QFileInfo(target).isSymLink(), kept);
+        QCOMPARE(QFileInfo::exists(target), !kept);
+    } else {
+        QCOMPARE(bytesOf(target) == old, kept);
+        QCOMPARE(QFileInfo::exists(target), true);
+    }
     QVERIFY(!QFileInfo::exists(folder.filePath(typed)));
 }
 
