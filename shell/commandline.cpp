@@ -183,6 +183,7 @@ QString CommandLine::unusableDisplay() {
 }
 QString CommandLine::s_setupFile;
 QString CommandLine::s_worksheet;
+QString CommandLine::s_docsPicture;
 std::optional<quint64> CommandLine::s_taskSeed;
 Tasks::Level CommandLine::s_taskLevel = Tasks::Level::EqualMedia;
 int CommandLine::s_variants = 1;
@@ -253,6 +254,10 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
     QCommandLineOption listTasks(QString::fromLatin1(kListTasks));
     listTasks.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(listTasks);
+    QCommandLineOption docsPicture(QString::fromLatin1(kDocsPicture), QString(),
+                                   QStringLiteral("OUT.png"));
+    docsPicture.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(docsPicture);
     QCommandLineOption quitWhenShown(QString::fromLatin1(kQuitWhenShown));
     quitWhenShown.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(quitWhenShown);
@@ -276,6 +281,7 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
     }
     s_setupFile = parser.positionalArguments().value(0);
     s_worksheet = parser.value(worksheet);
+    s_docsPicture = parser.value(docsPicture);
     s_taskSeed.reset();
     s_resultsFile = parser.value(results);
     s_taskLevel = levelNamed(parser.value(level)).value_or(Tasks::Level::EqualMedia);
@@ -339,7 +345,8 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
         }
     }
     // A setup that cannot be read is reported here when no window will say it.
-    const bool windowless = parser.isSet(worksheet) || !sessionHasDisplay(parser);
+    const bool windowless =
+        parser.isSet(worksheet) || parser.isSet(docsPicture) || !sessionHasDisplay(parser);
     if (windowless && !s_setupFile.isEmpty()) {
         const SetupFile::Result read = SetupFile::read(s_setupFile);
         if (!read.setup) {
@@ -348,7 +355,7 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
             return 2;
         }
     }
-    if (parser.isSet(worksheet))
+    if (parser.isSet(worksheet) || parser.isSet(docsPicture))
         return std::nullopt; // written offscreen, without a display
     if (!sessionHasDisplay(parser)) {
         print(stderr, program + QStringLiteral(": ") +
