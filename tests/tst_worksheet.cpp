@@ -404,7 +404,11 @@ void TestWorksheet::variants() {
                          tolerance * std::max(1.0, std::fabs(gamma)),
                      qPrintable(m.captured(0)));
         }
+        // Every figure of the key frames its image whole, with its names.
         QVERIFY2(namesTheFigure(text), qPrintable(text));
+        for (const QString& name : {QStringLiteral("A\u2032"), QStringLiteral("B\u2032")})
+            QVERIFY2(count(text, name) >= count(text, QStringLiteral("Ответы. Вариант ")),
+                     qPrintable(name + QLatin1Char(' ') + text));
     }
     QCOMPARE(answers, variants * perSheet);
 }
