@@ -318,6 +318,11 @@ void TestWorksheet::variants() {
     const auto count = [](const QString& text, const QString& what) {
         return int(text.count(what));
     };
+    const auto value = [](QString text) {
+        return text.replace(QLatin1Char(','), QLatin1Char('.'))
+            .replace(QChar(0x2212), QLatin1Char('-'))
+            .toDouble();
+    };
     // The variants' pages, then the key's. Tasks share pages: fewer pages
     // than tasks (a page a task before).
     int sheetPages = 0;
@@ -354,23 +359,18 @@ void TestWorksheet::variants() {
         QList<double> printed;
         for (auto m = QRegularExpression(QStringLiteral("F = ([−0-9,]+) см")).globalMatch(text);
              m.hasNext();)
-            printed << std::fabs(m.next()
-                                     .captured(1)
-                                     .replace(QLatin1Char(','), QLatin1Char('.'))
-                                     .replace(QChar(0x2212), QLatin1Char('-'))
-                                     .toDouble());
-        int measured = 0;
+            printed << std::fabs(value(m.next().captured(1)));
+        bool measured = false;
         for (const QPointF& front : wordCentres(pdf, page + 1, QStringLiteral("F")))
-            for (const QPointF& back : wordCentres(pdf, page + 1, QStringLiteral("F\u2032"))) {
-                if (std::fabs(front.y() - back.y()) > 1)
-                    continue;
-                const double apart = std::fabs(front.x() - back.x()) / kPointsPerCm;
-                ++measured;
-                QVERIFY2(std::any_of(printed.begin(), printed.end(),
-                                     [&](double f) { return std::fabs(apart - 2 * f) < 0.05; }),
-                         qPrintable(QString::number(apart)));
-            }
-        QVERIFY(measured >= 1);
+            for (const QPointF& back : wordCentres(pdf, page + 1, QStringLiteral("F\u2032")))
+                if (std::fabs(front.y() - back.y()) < 1) {
+                    const double apart = std::fabs(front.x() - back.x()) / kPointsPerCm / 2;
+                    measured = true;
+                    QVERIFY2(std::any_of(printed.begin(), printed.end(),
+                                         [&](double f) { return std::fabs(apart - f) < 0.03; }),
+                             qPrintable(QString::number(apart)));
+                }
+        QVERIFY(measured);
     }
     QCOMPARE(tasksSeen, variants * perSheet);
     for (int v = 1; v < variants; ++v)
@@ -381,11 +381,6 @@ void TestWorksheet::variants() {
     const QRegularExpression numbers(
         QStringLiteral("d = ([−0-9,]+) см\\s+f = ([−0-9,]+) см\\s+Γ = ([−0-9,]+)\\s+F\\s=\\s"
                        "([−0-9,]+) см(?:\\s+F′\\s=\\s([−0-9,]+)\\sсм)?"));
-    const auto value = [](QString text) {
-        return text.replace(QLatin1Char(','), QLatin1Char('.'))
-            .replace(QChar(0x2212), QLatin1Char('-'))
-            .toDouble();
-    };
     int answers = 0;
     for (int page = sheetPages; page < pages.size(); ++page) {
         const QString& text = pages[page];
