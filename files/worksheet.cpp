@@ -90,10 +90,10 @@ void arrowhead(QPainter& p, QPointF tip, QPointF from, double length = kArrow) {
 struct Parts {
     bool marks = true;
     bool markNames = true;
-    // The part of the bench shown, framed; the whole bench names its media
-    // in its lower corners.
+    // The part of the bench shown, framed. The whole bench names its media
+    // in its lower corners; a cropped part leaves them to its lines.
     QRectF frame{0, 0, kBenchWidth, Bench::kAreaHeight};
-    bool mediaNamed = true;
+    bool whole = true;
     double lensHalf = kLensHalf;
 };
 
@@ -189,7 +189,7 @@ void drawTask(QPainter& p, Form1& w, const Parts& parts) {
     drawLensSymbol(p, Optics::converges(Optics::power(lens)), parts.lensHalf);
     if (parts.marks)
         drawMarks(p, Optics::focalLengths(lens), parts.markNames, parts.frame);
-    if (parts.mediaNamed) {
+    if (parts.whole) {
         // The media, by their indices: the lens's own numbers.
         p.setFont(benchFont(kMarkPoints));
         p.setPen(kInk);
@@ -270,15 +270,14 @@ void drawConstruction(QPainter& p, Form1& w, const QRectF& frame) {
 }
 
 // The names the labels layer placed on each area, in black: where the screen
-// shows them, clear of every stroke, at the size they are laid out in.
+// shows them, clear of every stroke, at the size they are laid out in. Within
+// a cropped figure's frame, if one is given, whole or not at all.
 void drawNames(QPainter& p, const Form1& w, const QRectF& frame) {
     const struct {
         const PictureBox* area;
         double left;
     } areas[] = {{w.picLeft, 0}, {w.picRigth, Bench::kLensX}};
     p.setPen(kInk);
-    p.save();
-    p.setClipRect(frame);
     for (const auto& area : areas) {
         for (const TextMark& mark : area.area->textMarks()) {
             p.setFont(benchFont(mark.points, mark.bold));
@@ -291,12 +290,12 @@ void drawNames(QPainter& p, const Form1& w, const QRectF& frame) {
             const double x = area.left + mark.x - (right ? width : 0);
             const double baseline = bottom ? mark.y - metrics.descent() : mark.y + metrics.ascent();
             // A name the frame would cut is left to the lines beside it.
-            if (!frame.contains(QRectF(x, baseline - metrics.ascent(), width, metrics.height())))
+            if (!frame.isNull() &&
+                !frame.contains(QRectF(x, baseline - metrics.ascent(), width, metrics.height())))
                 continue;
             p.drawText(QPointF(x, baseline), mark.text);
         }
     }
-    p.restore();
 }
 
 // The figure of a page or a piece, in bench twips: the task's parts, the
@@ -311,7 +310,7 @@ void drawFigure(QPainter& p, Form1& w, Worksheets::Shows shows, Parts parts) {
         drawGivenImage(p, w);
     if (solution) {
         drawConstruction(p, w, parts.frame);
-        drawNames(p, w, parts.frame);
+        drawNames(p, w, parts.whole ? QRectF() : parts.frame);
     }
 }
 
@@ -333,7 +332,7 @@ Parts cropOf(const Form1& w, Worksheets::Shows shows) {
     const double imageUp = imaged ? std::fabs(Bench::kAxisY - image.y) : 0;
     const double names = 0.6 * Bench::kTwipsPerCm; // a name beside an arrow or under the axis
     Parts parts;
-    parts.mediaNamed = false;
+    parts.whole = false;
     parts.lensHalf = outTo(std::max({objectUp, imageUp, 2 * halfCm}) + names, halfCm);
     const double half = parts.lensHalf + Bench::kTwipsPerCm / 8;
     const Optics::FocalLengths focal = Optics::focalLengths(lens);
