@@ -42,19 +42,32 @@ bool sameFile(const QString& a, const QString& b) {
            first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
-// What a worksheet would replace: the file its name leads to through links,
-// whether it is there yet or not.
-QString realFileOf(const QString& name) {
+// A file the command line names is written without asking anyone. What its
+// name leads to through links is what is replaced, whether it is there yet or
+// not: its name must end in the type's suffix too, and a file there must be
+// of the type already (by its first bytes), so that a lesson behind a link
+// named .pdf is kept.
+std::optional<QString> replacedUnasked(const char* option, const QString& name, const char* suffix,
+                                       const QByteArray& magic) {
+    const QString type = QString::fromLatin1(suffix);
+    const QString what = QString::fromLatin1(option);
+    const auto endsRight = [&](const QString& file) {
+        return QFileInfo(file).suffix().compare(type, Qt::CaseInsensitive) == 0;
+    };
+    if (!endsRight(name))
+        return CommandLine::tr("--%1: имя «%2» должно оканчиваться на .%3").arg(what, name, type);
     const QFileInfo named(name);
-    if (named.exists())
-        return named.canonicalFilePath();
-    return named.isSymLink() ? named.symLinkTarget() : name;
-}
-
-// Whether a file there is a PDF by its first bytes (every PDF begins so).
-bool holdsPdf(const QString& name) {
-    const SafeRead::Result head = SafeRead::read(name, 5);
-    return head.problem.isEmpty() && head.bytes.startsWith("%PDF-");
+    const QString real = named.exists()      ? named.canonicalFilePath()
+                         : named.isSymLink() ? named.symLinkTarget()
+                                             : name;
+    if (!endsRight(real))
+        return CommandLine::tr("--%1: «%2» ведёт к файлу «%3», а не к %4-файлу; он не будет "
+                               "заменён")
+            .arg(what, name, real, type.toUpper());
+    if (named.exists() && !SafeRead::read(name, magic.size()).bytes.startsWith(magic))
+        return CommandLine::tr("--%1: «%2» — не %3-файл; он не будет заменён")
+            .arg(what, name, type.toUpper());
+    return std::nullopt;
 }
 
 // The level named on the command line, or nothing for a wrong name.
@@ -144,6 +157,12 @@ std::optional<QString> refusal(const QCommandLineParser& parser) {
     // A pupil either solves tasks or does the laboratory work, not both at once.
     if (parser.isSet(QStringLiteral("lab")) && parser.isSet(QStringLiteral("tasks")))
         return CommandLine::tr("--lab и --tasks не открываются вместе");
+    if (parser.isSet(QString::fromLatin1(CommandLine::kDocsPicture)))
+        if (auto wrong =
+                replacedUnasked(CommandLine::kDocsPicture,
+                                parser.value(QString::fromLatin1(CommandLine::kDocsPicture)), "png",
+                                "\x89PNG\r\n\x1a\n"))
+            return wrong;
     if (!parser.isSet(QStringLiteral("worksheet")))
         return std::nullopt;
     if (worksheet.isEmpty())
@@ -154,17 +173,7 @@ std::optional<QString> refusal(const QCommandLineParser& parser) {
     if (!setup.isEmpty() && sameFile(worksheet, setup))
         return CommandLine::tr("--worksheet: «%1» — это файл урока, рабочий лист его не заменит")
             .arg(worksheet);
-    // A link named .pdf may lead to a lesson: the file written is the one
-    // it leads to, and nobody is asked before it is replaced.
-    const QString real = realFileOf(worksheet);
-    if (QFileInfo(real).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
-        return CommandLine::tr("--worksheet: «%1» ведёт к файлу «%2», а не к PDF-файлу; рабочий "
-                               "лист его не заменит")
-            .arg(worksheet, real);
-    if (QFileInfo::exists(worksheet) && !holdsPdf(worksheet))
-        return CommandLine::tr("--worksheet: «%1» — не PDF-файл; рабочий лист его не заменит")
-            .arg(worksheet);
-    return std::nullopt;
+    return replacedUnasked("worksheet", worksheet, "pdf", "%PDF-");
 }
 
 // A window needs a display server to open on, unless a platform is named.

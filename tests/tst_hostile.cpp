@@ -221,6 +221,8 @@ void TestHostile::refusedCommandLines_data() {
         {"--worksheet", "link.pdf", "--tasks", "5"}, "не PDF");
     row("worksheet through a dangling link", {"--worksheet", "dangling.pdf", "lesson.quellor"},
         "notes.txt");
+    row("documentation's picture over a lesson", {"--docs-picture", "lesson.quellor"}, ".png");
+    row("documentation's picture through a link", {"--docs-picture", "lesson.png"}, "lesson.pdf");
     row("an option as the worksheet", {"--worksheet", "--tasks"}, "--tasks");
     row("an option as the seed", {"--tasks", "--worksheet"}, "--worksheet");
     row("worksheet twice", {"--worksheet", "a.pdf", "--worksheet", "b.pdf"}, "--worksheet");
@@ -253,6 +255,8 @@ void TestHostile::refusedCommandLines() {
                         folder.filePath(QStringLiteral("to-lesson.pdf"))));
     QVERIFY(
         QFile::link(QStringLiteral("notes.txt"), folder.filePath(QStringLiteral("dangling.pdf"))));
+    QVERIFY(
+        QFile::link(QStringLiteral("lesson.pdf"), folder.filePath(QStringLiteral("lesson.png"))));
     QVERIFY(writeBytes(folder.filePath(QStringLiteral("style.css")), "* { color: red }"));
     const QMap<QString, QByteArray> before = contentsOf(folder.path());
     QProcess program;

@@ -443,12 +443,16 @@
         <translation>--worksheet: “%1” is the lesson file; the worksheet will not replace it</translation>
     </message>
     <message>
-        <source>--worksheet: «%1» ведёт к файлу «%2», а не к PDF-файлу; рабочий лист его не заменит</source>
-        <translation>--worksheet: “%1” leads to the file “%2”, not to a PDF file; the worksheet will not replace it</translation>
+        <source>--%1: имя «%2» должно оканчиваться на .%3</source>
+        <translation>--%1: the name “%2” must end in .%3</translation>
     </message>
     <message>
-        <source>--worksheet: «%1» — не PDF-файл; рабочий лист его не заменит</source>
-        <translation>--worksheet: “%1” is not a PDF file; the worksheet will not replace it</translation>
+        <source>--%1: «%2» ведёт к файлу «%3», а не к %4-файлу; он не будет заменён</source>
+        <translation>--%1: “%2” leads to the file “%3”, not to a %4 file; it will not be replaced</translation>
+    </message>
+    <message>
+        <source>--%1: «%2» — не %3-файл; он не будет заменён</source>
+        <translation>--%1: “%2” is not a %3 file; it will not be replaced</translation>
     </message>
     <message>
         <source>--%1 относится к вариантам: нужны --worksheet и --tasks</source>
