@@ -462,10 +462,10 @@ bool Pages::nextPage() {
 // Pieces share a page: the bench cropped at true size, its lines beside it
 // where the page leaves a column wide enough to read them, else above it.
 namespace {
-constexpr double kSheetMargin = 0.8 * kPaperUnitsPerCm;
+constexpr double kSheetMargin = 0.7 * kPaperUnitsPerCm;
 constexpr double kPieceGap = 0.3 * kPaperUnitsPerCm;
 constexpr double kColumnGap = 0.5 * kPaperUnitsPerCm;
-constexpr double kNarrowestColumn = 7.0 * kPaperUnitsPerCm;
+constexpr double kNarrowestColumn = 5.5 * kPaperUnitsPerCm;
 
 QFont sheetFont(double points, bool bold = false) {
     QFont font(QStringLiteral("Liberation Sans"));

@@ -357,7 +357,8 @@ void TestWorksheet::variants() {
         if (level != QLatin1String("equal"))
             continue;
         QList<double> printed;
-        for (auto m = QRegularExpression(QStringLiteral("F = ([−0-9,]+) см")).globalMatch(text);
+        for (auto m = QRegularExpression(QStringLiteral("F = ([−0-9,]+) см"))
+                          .globalMatch(text.simplified());
              m.hasNext();)
             printed << std::fabs(value(m.next().captured(1)));
         bool measured = false;
