@@ -243,7 +243,13 @@ void TestLessonLayers::standardCases() {
     auto w = benchWith(converging, n1Value, n2Value);
     w->ShowLabels = kTrue;
     w->ShowThirdRay = kTrue;
-    QTest::keyClick(w->picLeft, Qt::Key(Qt::Key_0 + key));
+    // Wherever the focus is in the window: the left area, a slider, the
+    // button just clicked.
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    const char* holder = key % 3 == 0 ? "picLeft" : key % 3 == 1 ? "sldn1" : "cmdCx";
+    w->findChild<QWidget*>(QString::fromLatin1(holder))->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w->windowHandle(), Qt::Key(Qt::Key_0 + key));
 
     const double n1 = 1 + n1Value / 50.0, n2 = 1 + n2Value / 50.0;
     const double P = powerOf(converging, n1, n2);

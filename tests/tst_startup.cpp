@@ -14,6 +14,7 @@
 #include "testsupport.h"
 
 #include <QElapsedTimer>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
 #include <QLocale>
@@ -47,6 +48,8 @@ private slots:
     void startWindowPixels();
     void exitHidesTheWindow();
     void captionsFitTheirBoxes();
+    void buttonFaces_data();
+    void buttonFaces();
 
 private:
     std::unique_ptr<Form1> w;
@@ -302,6 +305,20 @@ void TestStartup::exitHidesTheWindow() {
     QCOMPARE(QCoreApplication::exec(), 0);
     QVERIFY(guard.isActive());
     QVERIFY(!w->isVisible());
+}
+
+void TestStartup::buttonFaces_data() {
+    QTest::addColumn<QString>("button");
+    for (const char* name : {"cmdExit", "cmdCxOff", "cmdNotation"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+// The panel's buttons in one proportional face, "Выход" and "Exit" among them.
+void TestStartup::buttonFaces() {
+    QFETCH(QString, button);
+    const QFontInfo face(w->findChild<QPushButton*>(button)->font());
+    QVERIFY2(!face.fixedPitch(), qPrintable(face.family()));
+    QCOMPARE(face.family(), QFontInfo(w->findChild<QPushButton*>("cmdCx")->font()).family());
 }
 
 void TestStartup::captionsFitTheirBoxes() {

@@ -92,8 +92,8 @@
         <translation>1 … 5</translation>
     </message>
     <message>
-        <source>предмет в 3F, 2F, 1,5F, F и F/2 (после щелчка в левой области, вид «Схема»)</source>
-        <translation>the object at 3F, 2F, 1.5F, F and F/2 (after a click in the left area, diagram view)</translation>
+        <source>предмет в 3F, 2F, 1,5F, F и F/2 (вид «Схема»)</source>
+        <translation>the object at 3F, 2F, 1.5F, F and F/2 (diagram view)</translation>
     </message>
     <message>
         <source>Shift и перетаскивание</source>
@@ -262,7 +262,19 @@
     </message>
     <message>
         <source>Вариант %1. Задача %2 из %3</source>
-        <translation>Variant %1. Task %2 of %3</translation>
+        <translation type="vanished">Variant %1. Task %2 of %3</translation>
+    </message>
+    <message>
+        <source>Вариант %1. %2</source>
+        <translation>Variant %1. %2</translation>
+    </message>
+    <message>
+        <source>Задача %1 из %2</source>
+        <translation>Task %1 of %2</translation>
+    </message>
+    <message>
+        <source>Ответы</source>
+        <translation>Answers</translation>
     </message>
     <message>
         <source>Масштаб 1 : 1 (1 см на листе — 1 см скамьи).</source>
@@ -429,6 +441,18 @@
     <message>
         <source>--worksheet: «%1» — это файл урока, рабочий лист его не заменит</source>
         <translation>--worksheet: “%1” is the lesson file; the worksheet will not replace it</translation>
+    </message>
+    <message>
+        <source>--%1: имя «%2» должно оканчиваться на .%3</source>
+        <translation>--%1: the name “%2” must end in .%3</translation>
+    </message>
+    <message>
+        <source>--%1: «%2» ведёт к файлу «%3», а не к %4-файлу; он не будет заменён</source>
+        <translation>--%1: “%2” leads to the file “%3”, not to a %4 file; it will not be replaced</translation>
+    </message>
+    <message>
+        <source>--%1: «%2» — не %3-файл; он не будет заменён</source>
+        <translation>--%1: “%2” is not a %3 file; it will not be replaced</translation>
     </message>
     <message>
         <source>--%1 относится к вариантам: нужны --worksheet и --tasks</source>
@@ -2012,6 +2036,10 @@
 </context>
 <context>
     <name>Worksheet</name>
+    <message>
+        <source>Среда слева n1 = %1, справа n2 = %2.</source>
+        <translation>Medium on the left n1 = %1, on the right n2 = %2.</translation>
+    </message>
     <message>
         <source>n1 = %1</source>
         <translation>n1 = %1</translation>
