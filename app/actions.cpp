@@ -143,11 +143,12 @@ const std::vector<ActionRow>& actionRows() {
          QT_TRANSLATE_NOOP("Actions", "сдвинуть предмет (после щелчка в левой области); в "
                                       "лабораторной работе — предмет или экран на деление, с "
                                       "Shift на сантиметр")},
-        {std::nullopt,
-         {},
+        {Action::StandardCase,
+         {keys(QKeyCombination(Qt::Key_1)), keys(QKeyCombination(Qt::Key_2)),
+          keys(QKeyCombination(Qt::Key_3)), keys(QKeyCombination(Qt::Key_4)),
+          keys(QKeyCombination(Qt::Key_5))},
          QT_TRANSLATE_NOOP("Actions", "1 … 5"),
-         QT_TRANSLATE_NOOP("Actions", "предмет в 3F, 2F, 1,5F, F и F/2 (после щелчка в левой "
-                                      "области, вид «Схема»)")},
+         QT_TRANSLATE_NOOP("Actions", "предмет в 3F, 2F, 1,5F, F и F/2 (вид «Схема»)")},
         {std::nullopt,
          {},
          QT_TRANSLATE_NOOP("Actions", "Shift и перетаскивание"),
@@ -192,8 +193,23 @@ QAction* ActionSet::define(Action id, std::function<void()> slot) {
     action->setShortcutContext(mainWindowOnly ? Qt::WindowShortcut : Qt::ApplicationShortcut);
     QObject::connect(action, &QAction::triggered, action, [slot = std::move(slot)] { slot(); });
     m_window->addAction(action);
-    m_actions[id] = action;
+    m_actions.emplace(id, action);
     return action;
+}
+
+void ActionSet::defineEach(Action id, const std::function<void(int)>& slot) {
+    for (const ActionRow& row : actionRows()) {
+        if (row.action != id)
+            continue;
+        for (int i = 0; i < int(row.keys.size()); ++i) {
+            auto* action = new QAction(m_window);
+            action->setShortcut(row.keys[i]);
+            action->setShortcutContext(Qt::WindowShortcut);
+            QObject::connect(action, &QAction::triggered, action, [slot, i] { slot(i); });
+            m_window->addAction(action);
+            m_actions.emplace(id, action);
+        }
+    }
 }
 
 void ActionSet::bind(Action id, QWidget* control) {

@@ -46,6 +46,7 @@ enum class Action {
     ZoomFit,
     FullScreen,
     Leave,
+    StandardCase,
     Exit,
     // Controls without a shortcut of their own.
     Views,
@@ -56,7 +57,7 @@ enum class Action {
 
 // One row of the table the shortcuts are made from and the help lists: the
 // keys, and what they do in words. A row without an action only tells of keys
-// an area handles itself (the arrows, 1 to 5).
+// an area handles itself (the arrows).
 struct ActionRow {
     std::optional<Action> action;
     QList<QKeySequence> keys;
@@ -79,6 +80,10 @@ public:
 
     // What an action does; its shortcuts come from the table.
     QAction* define(Action id, std::function<void()> slot);
+    // An action whose keys each do their own part (1 to 5): the slot is told
+    // which key of the row, from 0. They act in the main window only, where
+    // an editor that takes digits keeps them.
+    void defineEach(Action id, const std::function<void(int)>& slot);
     // A control that acts for the action, enabled and disabled with it.
     void bind(Action id, QWidget* control);
     // Every action and its controls on or off as the predicate says.
@@ -86,6 +91,6 @@ public:
 
 private:
     QWidget* m_window;
-    std::map<Action, QAction*> m_actions;
+    std::multimap<Action, QAction*> m_actions;
     std::multimap<Action, QWidget*> m_controls;
 };

@@ -7,6 +7,7 @@
 #include "benchscale.h"
 #include "commandbutton.h"
 #include "fonts.h"
+#include "inputcodes.h"
 #include "label.h"
 #include "labmode.h"
 #include "lessonfile.h"
@@ -226,7 +227,8 @@ void Form1::createPanel() {
     cmdNotation = makeButton(this, "cmdNotation", QString(), 11835, 10020, 1005, 375);
     cmdNotation->SetFont(panelFont());
     cmdExit = makeButton(this, "cmdExit", tr("Выход"), 12900, 10020, 1425, 375);
-    cmdExit->SetFont(uiFont("Courier New", 9.75, true));
+    // In the panel's face, bold: a typewriter face would set it apart.
+    cmdExit->SetFont(uiFont("MS Sans Serif", 9.75, true));
     // The scale, in the gap between the right medium's slider and the views.
     cmdScale = makeButton(this, "cmdScale", QString(), 7455, 10020, 855, 375);
     cmdScale->SetFont(panelFont());
@@ -485,6 +487,11 @@ void Form1::createActions() {
     set.define(Action::ZoomFit, [this] { ZoomToFit(); });
     set.define(Action::FullScreen, [this] { ToggleFullScreen(); });
     set.define(Action::Leave, [this] { leave(); });
+    // Keys 1 to 5 set the standard cases wherever the focus is in the window,
+    // as the left area's own keys.
+    set.defineEach(Action::StandardCase, [this](int which) {
+        m_mode->leftKey(InputCodes::keyCode(Qt::Key_1 + which), 0);
+    });
     set.bind(Action::Exit, cmdExit);
     for (QWidget* control : std::initializer_list<QWidget*>{sldR1, sldR2, sldn1, sldn2, sldVexol})
         set.bind(Action::Sliders, control);

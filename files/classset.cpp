@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The class set: every task of every variant is put on the bench as the task
 // mode shows it and drawn from there, so the sheets, the key and the screen
-// agree. A page a task, at true size: a pupil measures on it with a ruler.
+// agree. At true size, a pupil measures on it with a ruler; each figure
+// cropped to what its construction needs, so that tasks share a page.
 #include "classset.h"
 
 #include "benchsnapshot.h"
@@ -14,7 +15,7 @@
 #include "worksheet.h"
 
 namespace {
-using Worksheets::Page;
+using Worksheets::Piece;
 using Worksheets::Shows;
 
 QString nameLine() {
@@ -33,27 +34,32 @@ QString wording(const Tasks::Task& task) {
                               "его.");
 }
 
-Page taskPage(const ClassSet& set, int variant, int number, const Tasks::Task& task,
-              const Form1& w) {
-    const bool focusTask = task.kind == Tasks::Kind::FindFocus;
-    return {
-        focusTask ? Shows::FocusTask : Shows::Task,
-        ClassSet::tr("Вариант %1. Задача %2 из %3").arg(variant).arg(number).arg(set.tasksPerSheet),
-        {nameLine(), seriesLine(set.seriesOf(variant), set.level), wording(task),
-         Worksheets::lensLine(w, !focusTask)},
-        {Worksheets::scaleLine(w)}};
+// A variant's sheet: its series and the pupil's name, on every page of it.
+QStringList variantHeading(const ClassSet& set, int variant, const Form1& w) {
+    return {ClassSet::tr("Вариант %1. %2")
+                .arg(variant)
+                .arg(seriesLine(set.seriesOf(variant), set.level)),
+            nameLine(), Worksheets::scaleLine(w)};
 }
 
-Page keyPage(const ClassSet& set, int variant, int number, const Form1& w) {
+Piece taskPiece(const ClassSet& set, int number, const Tasks::Task& task, const Form1& w) {
+    const bool focusTask = task.kind == Tasks::Kind::FindFocus;
+    return {focusTask ? Shows::FocusTask : Shows::Task,
+            {ClassSet::tr("Задача %1 из %2").arg(number).arg(set.tasksPerSheet), wording(task),
+             Worksheets::lensLine(w, !focusTask), Worksheets::mediaLine(w)}};
+}
+
+Piece keyPiece(const ClassSet& set, int variant, int number, const Form1& w) {
     const Optics::Lens lens = Optics::lensOf(w);
     const Optics::Image image = Optics::imageOf(lens, w.ObjectX, w.ObjectY);
     return {Shows::Solution,
-            ClassSet::tr("Ответы. Вариант %1. Задача %2 из %3")
-                .arg(variant)
-                .arg(number)
-                .arg(set.tasksPerSheet),
-            {seriesLine(set.seriesOf(variant), set.level), Worksheets::lensLine(w, true)},
-            {Readout::answerNumbers(w.CurrentNotation(), lens, image, w.CurrentScale()),
+            {ClassSet::tr("Ответы. Вариант %1. Задача %2 из %3")
+                 .arg(variant)
+                 .arg(number)
+                 .arg(set.tasksPerSheet),
+             seriesLine(set.seriesOf(variant), set.level), Worksheets::lensLine(w, true),
+             Worksheets::mediaLine(w),
+             Readout::answerNumbers(w.CurrentNotation(), lens, image, w.CurrentScale()),
              Readout::kindWords(image.kind == Optics::ImageKind::Real, image.magnification > 0,
                                 Optics::sizeOf(image.magnification))}};
 }
@@ -72,17 +78,22 @@ bool ClassSet::valid() const {
 bool ClassSet::fill(Worksheets::Pages& pages, Form1& w) const {
     const BenchSnapshot before = BenchSnapshot::of(w);
     bool painted = true;
-    for (const bool key : {false, true})
+    // Each variant on sheets of its own, to hand out; the key runs on.
+    for (const bool key : {false, true}) {
+        if (key)
+            painted = pages.beginSheet({tr("Ответы"), Worksheets::scaleLine(w)});
         for (int variant = 1; variant <= variants && painted; ++variant) {
             const std::vector<Tasks::Task> tasks =
                 Tasks::series(seriesOf(variant), level, tasksPerSheet);
+            if (!key)
+                painted = pages.beginSheet(variantHeading(*this, variant, w));
             for (int i = 0; i < int(tasks.size()) && painted; ++i) {
                 TaskMode::putOnBench(w, tasks[std::size_t(i)]);
-                painted =
-                    pages.add(key ? keyPage(*this, variant, i + 1, w)
-                                  : taskPage(*this, variant, i + 1, tasks[std::size_t(i)], w));
+                painted = pages.addPiece(key ? keyPiece(*this, variant, i + 1, w)
+                                             : taskPiece(*this, i + 1, tasks[std::size_t(i)], w));
             }
         }
+    }
     before.restore(w);
     return painted;
 }

@@ -4,6 +4,7 @@
 #include "laboratory.h"
 
 #include <QByteArray>
+#include <QDate>
 #include <QString>
 #include <vector>
 
@@ -14,7 +15,9 @@
 namespace LabExport {
 // The power is written as `notation` defines it.
 QByteArray csv(const std::vector<Lab::Row>& rows, Optics::Notation notation);
-// False with the reason when the page could not be drawn.
-bool report(const std::vector<Lab::Row>& rows, Optics::Notation notation, QByteArray* pdf,
-            QString* why);
+// Under the title, who did the work (name and class, blank lines to write them
+// on where none was given) and the date. False with the reason when the page
+// could not be drawn.
+bool report(const std::vector<Lab::Row>& rows, Optics::Notation notation, const QString& author,
+            QDate date, QByteArray* pdf, QString* why);
 } // namespace LabExport

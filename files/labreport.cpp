@@ -6,6 +6,7 @@
 #include "labexport.h"
 
 #include "labtexts.h"
+#include "readout.h"
 #include "reproduciblepdf.h"
 
 #include <QCoreApplication>
@@ -73,11 +74,17 @@ private:
 } // namespace
 
 bool LabExport::report(const std::vector<Lab::Row>& rows, Optics::Notation notation,
-                       QByteArray* pdf, QString* why) {
+                       const QString& author, QDate date, QByteArray* pdf, QString* why) {
     const auto draw = [&](QPainter& p, QPdfWriter& writer) {
         Page page(p, writer.width() - 2 * kMargin);
         page.title(LabReport::tr("Лабораторная работа «Определение фокусного расстояния и "
                                  "оптической силы собирающей линзы»"));
+        // A name not given leaves a line to write it on by hand.
+        const QString who = author.simplified();
+        page.paragraph(
+            LabReport::tr("Выполнил(а) (фамилия, имя, класс): %1    Дата: %2")
+                .arg(who.isEmpty() ? QStringLiteral("________________________________") : who,
+                     Readout::locale().toString(date, QLocale::ShortFormat)));
         page.paragraph(LabReport::tr("Цель: определить фокусное расстояние %1 и оптическую силу "
                                      "%2 собирающей линзы.")
                            .arg(LabTexts::focalLetter(notation), LabTexts::powerLetter(notation)));

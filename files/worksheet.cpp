@@ -22,6 +22,7 @@
 #include "reproduciblepdf.h"
 #include "safewrite.h"
 #include "savename.h"
+#include "task.h"
 #include "textmark.h"
 
 #include <QCoreApplication>
@@ -57,6 +58,7 @@ constexpr double kMarkRadius = 60;                     // bench twips
 constexpr double kArrow = 160;                         // arrowhead length, bench twips
 constexpr double kMarkPoints = 10;                     // the marks' names, in points
 constexpr double kNameGap = 200;                       // a name to its arrow, bench twips
+constexpr double kLensHalf = Bench::kAxisY - Bench::kConvergingTop; // the symbol's, bench twips
 const QColor kInk(0, 0, 0);
 const QColor kGreyInk(70, 70, 70);
 
@@ -88,6 +90,11 @@ void arrowhead(QPainter& p, QPointF tip, QPointF from, double length = kArrow) {
 struct Parts {
     bool marks = true;
     bool markNames = true;
+    // The part of the bench shown, framed. The whole bench names its media
+    // in its lower corners; a cropped part leaves them to its lines.
+    QRectF frame{0, 0, kBenchWidth, Bench::kAreaHeight};
+    bool whole = true;
+    double lensHalf = kLensHalf;
 };
 
 QFont benchFont(double points, bool bold = false) {
@@ -97,11 +104,11 @@ QFont benchFont(double points, bool bold = false) {
     return font;
 }
 
-void drawLensSymbol(QPainter& p, bool converging) {
+void drawLensSymbol(QPainter& p, bool converging, double half) {
     // Its arrowheads show what it does, outwards when it gathers light,
     // inwards when it spreads it.
-    const QPointF top(Bench::kLensX, Bench::kConvergingTop);
-    const QPointF bottom(Bench::kLensX, Bench::kConvergingBottom);
+    const QPointF top(Bench::kLensX, Bench::kAxisY - half);
+    const QPointF bottom(Bench::kLensX, Bench::kAxisY + half);
     p.setPen(pen(kInk, 2));
     p.drawLine(top, bottom);
     const QPointF up(0, -kArrow);
@@ -114,7 +121,7 @@ void drawLensSymbol(QPainter& p, bool converging) {
     }
 }
 
-void drawMarks(QPainter& p, const Optics::FocalLengths& focal, bool named) {
+void drawMarks(QPainter& p, const Optics::FocalLengths& focal, bool named, const QRectF& frame) {
     if (!focal.finite)
         return;
     // F and 2F where the bench puts them, named as the labels layer names
@@ -132,7 +139,7 @@ void drawMarks(QPainter& p, const Optics::FocalLengths& focal, bool named) {
                  {Bench::kLensX + at.imageSide, beyond},
                  {Bench::kLensX + 2 * at.imageSide, QStringLiteral("2") + beyond}};
     for (const auto& mark : marks) {
-        if (mark.x < 0 || mark.x > kBenchWidth)
+        if (mark.x < frame.left() || mark.x > frame.right())
             continue;
         p.setPen(Qt::NoPen);
         p.setBrush(kInk);
@@ -173,21 +180,24 @@ void drawArrow(QPainter& p, double x, double y, const QPen& with, const QString&
 void drawTask(QPainter& p, Form1& w, const Parts& parts) {
     p.setPen(pen(kGreyInk, 0.5));
     p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(0, 0, kBenchWidth, Bench::kAreaHeight));
+    p.drawRect(parts.frame);
     p.setPen(pen(kInk, 0.75));
-    p.drawLine(QPointF(0, Bench::kAxisY), QPointF(kBenchWidth, Bench::kAxisY));
+    p.drawLine(QPointF(parts.frame.left(), Bench::kAxisY),
+               QPointF(parts.frame.right(), Bench::kAxisY));
 
     const Optics::Lens lens = Optics::lensOf(w);
-    drawLensSymbol(p, Optics::converges(Optics::power(lens)));
+    drawLensSymbol(p, Optics::converges(Optics::power(lens)), parts.lensHalf);
     if (parts.marks)
-        drawMarks(p, Optics::focalLengths(lens), parts.markNames);
-    // The media, by their indices: the lens's own numbers.
-    p.setFont(benchFont(kMarkPoints));
-    p.setPen(kInk);
-    p.drawText(QPointF(200, Bench::kAreaHeight - 200),
-               Worksheet::tr("n1 = %1").arg(readoutText(w.n1).trimmed()));
-    p.drawText(QPointF(Bench::kLensX + 200, Bench::kAreaHeight - 200),
-               Worksheet::tr("n2 = %1").arg(readoutText(w.n2).trimmed()));
+        drawMarks(p, Optics::focalLengths(lens), parts.markNames, parts.frame);
+    if (parts.whole) {
+        // The media, by their indices: the lens's own numbers.
+        p.setFont(benchFont(kMarkPoints));
+        p.setPen(kInk);
+        p.drawText(QPointF(200, Bench::kAreaHeight - 200),
+                   Worksheet::tr("n1 = %1").arg(readoutText(w.n1).trimmed()));
+        p.drawText(QPointF(Bench::kLensX + 200, Bench::kAreaHeight - 200),
+                   Worksheet::tr("n2 = %1").arg(readoutText(w.n2).trimmed()));
+    }
 
     // The object: an arrow from the axis to the object point.
     if (w.ObjectPlaced && Optics::objectOnBench(w))
@@ -224,11 +234,11 @@ bool imageIsVirtual(const Form1& w) {
 }
 // The construction as the areas drew it, each area at its place: rays solid
 // black, lines of a virtual image dashed grey.
-void drawConstruction(QPainter& p, Form1& w) {
+void drawConstruction(QPainter& p, Form1& w, const QRectF& frame) {
     const bool virtualImage = imageIsVirtual(w);
     const Palette::Construction& colours = Palette::of(w);
     p.save();
-    p.setClipRect(QRectF(0, 0, kBenchWidth, Bench::kAreaHeight));
+    p.setClipRect(frame);
     const struct {
         const PictureBox* area;
         double left;
@@ -260,8 +270,9 @@ void drawConstruction(QPainter& p, Form1& w) {
 }
 
 // The names the labels layer placed on each area, in black: where the screen
-// shows them, clear of every stroke, at the size they are laid out in.
-void drawNames(QPainter& p, const Form1& w) {
+// shows them, clear of every stroke, at the size they are laid out in. Within
+// a cropped figure's frame, if one is given, whole or not at all.
+void drawNames(QPainter& p, const Form1& w, const QRectF& frame) {
     const struct {
         const PictureBox* area;
         double left;
@@ -278,15 +289,77 @@ void drawNames(QPainter& p, const Form1& w) {
                                 mark.anchor == TextMark::Anchor::BottomRight;
             const double x = area.left + mark.x - (right ? width : 0);
             const double baseline = bottom ? mark.y - metrics.descent() : mark.y + metrics.ascent();
+            // A name the frame would cut is left to the lines beside it.
+            if (!frame.isNull() &&
+                !frame.contains(QRectF(x, baseline - metrics.ascent(), width, metrics.height())))
+                continue;
             p.drawText(QPointF(x, baseline), mark.text);
         }
     }
 }
 
+// The figure of a page or a piece, in bench twips: the task's parts, the
+// given image, or the textbook figure of the solution, within the frame.
+void drawFigure(QPainter& p, Form1& w, Worksheets::Shows shows, Parts parts) {
+    using Worksheets::Shows;
+    const bool solution = shows == Shows::Solution;
+    parts.marks = shows != Shows::FocusTask;
+    parts.markNames = !solution;
+    drawTask(p, w, parts);
+    if (shows == Shows::FocusTask)
+        drawGivenImage(p, w);
+    if (solution) {
+        drawConstruction(p, w, parts.frame);
+        drawNames(p, w, parts.whole ? QRectF() : parts.frame);
+    }
+}
+
+// What a piece's construction needs of the bench, in bench twips: the frame
+// and the lens symbol's half height. Up and down: the object and the image
+// with room for their names, the lens a little taller, taken to the next half
+// centimetre, so that neither tells more of the image than the tolerance of
+// a click. Along the axis, for the image sought: the object, the marks and
+// the image, to the next centimetre beyond them; for a focus sought the
+// object, the image and the longest focal length a task has, so that the
+// edges say nothing of where a focus lies.
+Parts cropOf(const Form1& w, Worksheets::Shows shows) {
+    const double halfCm = Bench::kTwipsPerCm / 2;
+    const auto outTo = [](double twips, double grain) { return grain * std::ceil(twips / grain); };
+    const Optics::Lens lens = Optics::lensOf(w);
+    const Optics::Image image = Optics::imageOf(lens, w.ObjectX, w.ObjectY);
+    const bool imaged = image.kind != Optics::ImageKind::None;
+    const double objectUp = std::fabs(Bench::kAxisY - w.ObjectY);
+    const double imageUp = imaged ? std::fabs(Bench::kAxisY - image.y) : 0;
+    const double names = 0.6 * Bench::kTwipsPerCm; // a name beside an arrow or under the axis
+    Parts parts;
+    parts.whole = false;
+    parts.lensHalf = outTo(std::max({objectUp, imageUp, 2 * halfCm}) + names, halfCm);
+    const double half = parts.lensHalf + Bench::kTwipsPerCm / 8;
+    const Optics::FocalLengths focal = Optics::focalLengths(lens);
+    double before = Bench::kLensX - w.ObjectX;
+    double beyond = 0;
+    if (shows == Worksheets::Shows::FocusTask || !focal.finite) {
+        before = std::max(before, Tasks::kLongestFocal);
+        beyond = Tasks::kLongestFocal;
+    } else {
+        const Optics::MarkDistances at = Optics::markDistances(focal);
+        before = std::max(before, 2 * at.objectSide);
+        beyond = 2 * at.imageSide;
+    }
+    if (imaged && image.kind == Optics::ImageKind::Real)
+        beyond = std::max(beyond, image.x);
+    else if (imaged)
+        before = std::max(before, Bench::kLensX - image.x);
+    const double left = std::max(0.0, Bench::kLensX - outTo(before, Bench::kTwipsPerCm) - names);
+    const double right =
+        std::min(kBenchWidth, Bench::kLensX + outTo(beyond, Bench::kTwipsPerCm) + names);
+    parts.frame = QRectF(QPointF(left, Bench::kAxisY - half), QPointF(right, Bench::kAxisY + half));
+    return parts;
+}
+
 // Painter units to the page: the top line's heading, then the bench at true
 // size, then the lines below it.
 void drawPage(QPainter& p, Form1& w, const Worksheets::Page& content, const QSizeF& page) {
-    using Worksheets::Shows;
     const double left = (page.width() - kBenchWidth * kBenchScale) / 2;
     QFont heading(QStringLiteral("Liberation Sans"));
     heading.setPointSizeF(14);
@@ -305,14 +378,7 @@ void drawPage(QPainter& p, Form1& w, const Worksheets::Page& content, const QSiz
     p.save();
     p.translate(left, benchTop);
     p.scale(kBenchScale, kBenchScale);
-    const bool solution = content.shows == Shows::Solution;
-    drawTask(p, w, {content.shows != Shows::FocusTask, !solution});
-    if (content.shows == Shows::FocusTask)
-        drawGivenImage(p, w);
-    if (solution) {
-        drawConstruction(p, w);
-        drawNames(p, w);
-    }
+    drawFigure(p, w, content.shows, {});
     p.restore();
 
     y = benchTop + Bench::kAreaHeight * kBenchScale + kTextGap;
@@ -388,6 +454,104 @@ namespace Worksheets {
 Pages::Pages(Form1& window, QPainter& painter, QPagedPaintDevice& device)
     : m_window(window), m_painter(painter), m_device(device) {}
 
+bool Pages::nextPage() {
+    m_onPage = 0;
+    return m_count++ == 0 || m_device.newPage();
+}
+
+// Pieces share a page: the bench cropped at true size, its lines beside it
+// where the page leaves a column wide enough to read them, else above it.
+namespace {
+constexpr double kSheetMargin = 0.7 * kPaperUnitsPerCm;
+constexpr double kPieceGap = 0.3 * kPaperUnitsPerCm;
+constexpr double kColumnGap = 0.5 * kPaperUnitsPerCm;
+constexpr double kNarrowestColumn = 5.5 * kPaperUnitsPerCm;
+
+QFont sheetFont(double points, bool bold = false) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+// Lines set in a column of this width, each wrapped at its words; the height
+// they take, and with `draw` drawn from (x, y).
+double setLines(QPainter& p, const QStringList& lines, double x, double y, double width,
+                bool draw) {
+    const double top = y;
+    for (int i = 0; i < lines.size(); ++i) {
+        p.setFont(sheetFont(11, i == 0));
+        const QRectF box = p.fontMetrics().boundingRect(QRectF(x, y, width, 1e6).toRect(),
+                                                        Qt::TextWordWrap, lines[i]);
+        if (draw)
+            p.drawText(QRectF(x, y, width, box.height()), Qt::TextWordWrap, lines[i]);
+        y += box.height() + 0.1 * kPaperUnitsPerCm;
+    }
+    return y - top;
+}
+} // namespace
+
+bool Pages::beginSheet(const QStringList& heading) {
+    m_heading = heading;
+    m_onPage = 0;
+    return true;
+}
+
+bool Pages::addPiece(const Piece& piece) {
+    const double units = kUnitsPerInch / m_device.logicalDpiX();
+    const QSizeF page(m_device.width() * units, m_device.height() * units);
+    const double width = page.width() - 2 * kSheetMargin;
+    m_painter.save();
+    m_painter.scale(1 / units, 1 / units);
+    const auto placed = [&] {
+        const Parts crop = cropOf(m_window, piece.shows);
+        const QRectF frame = crop.frame;
+        const QSizeF figure = frame.size() * kBenchScale;
+        // The lines beside the figure where a column is left for them, else
+        // above it.
+        const bool beside = width - figure.width() - kColumnGap >= kNarrowestColumn;
+        const double column = beside ? width - figure.width() - kColumnGap : width;
+        const double text = setLines(m_painter, piece.lines, 0, 0, column, false);
+        const double textGap = 0.2 * kPaperUnitsPerCm;
+        const double height =
+            beside ? std::max(text, figure.height()) : text + textGap + figure.height();
+        if (m_onPage == 0 || m_y + height > page.height() - kSheetMargin) {
+            if (!nextPage())
+                return false;
+            m_painter.setPen(kInk);
+            double y = kSheetMargin;
+            for (int i = 0; i < m_heading.size(); ++i) {
+                m_painter.setFont(sheetFont(i == 0 ? 14 : 11));
+                y += m_painter.fontMetrics().height();
+                m_painter.drawText(QPointF(kSheetMargin, y), m_heading[i]);
+            }
+            m_y = y + kPieceGap;
+        }
+        m_painter.setPen(kInk);
+        const double textX = beside ? kSheetMargin + figure.width() + kColumnGap : kSheetMargin;
+        setLines(m_painter, piece.lines, textX, m_y, column, true);
+        const double figureTop = beside ? m_y : m_y + text + textGap;
+        m_painter.save();
+        m_painter.translate(kSheetMargin, figureTop);
+        m_painter.scale(kBenchScale, kBenchScale);
+        m_painter.translate(-frame.topLeft());
+        drawFigure(m_painter, m_window, piece.shows, crop);
+        m_painter.restore();
+        m_y += height + kPieceGap;
+        ++m_onPage;
+        return true;
+    };
+    bool done = false;
+    if (piece.shows == Shows::Solution) {
+        const PaperFigure solution(m_window);
+        done = placed();
+    } else {
+        done = placed();
+    }
+    m_painter.restore();
+    return done;
+}
+
 bool Pages::add(const Page& page) {
     if (m_count++ > 0 && !m_device.newPage())
         return false;
@@ -432,6 +596,11 @@ QString lensLine(const Form1& w, bool withFocus) {
         return lens;
     return lens + QStringLiteral("; ") + w.lblFocal->Caption() + QStringLiteral("   ") +
            w.lblPower->Caption();
+}
+
+QString mediaLine(const Form1& w) {
+    return Worksheet::tr("Среда слева n1 = %1, справа n2 = %2.")
+        .arg(readoutText(w.n1).trimmed(), readoutText(w.n2).trimmed());
 }
 
 // The bench is printed at its own size: a centimetre on the sheet is a

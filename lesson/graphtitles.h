@@ -50,8 +50,11 @@ inline QString verticalAsymptote(Optics::Notation n) {
     return QStringLiteral("%1 = %2").arg(objectLetter(n),
                                          Readout::letter(Optics::lettersOf(n).focalLength));
 }
-inline QString horizontalAsymptote(Optics::Notation n) {
-    return QStringLiteral("%1 = %2").arg(imageLetter(n),
-                                         Readout::letter(Optics::lettersOf(n).backFocalLength));
+// In one medium a school book has one focal length: f = F, as the figure names it.
+inline QString horizontalAsymptote(Optics::Notation n, const Optics::Lens& lens) {
+    const Optics::Letters& l = Optics::lettersOf(n);
+    return QStringLiteral("%1 = %2").arg(
+        imageLetter(n),
+        Readout::letter(Optics::oneFocalLength(n, lens) ? l.focalLength : l.backFocalLength));
 }
 } // namespace GraphTitles

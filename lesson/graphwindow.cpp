@@ -244,7 +244,7 @@ void GraphWindow::setNotation(Optics::Notation notation) {
         }
         plot->vertical->setName(GraphTitles::verticalAsymptote(notation));
         if (plot->horizontal)
-            plot->horizontal->setName(GraphTitles::horizontalAsymptote(notation));
+            plot->horizontal->setName(GraphTitles::horizontalAsymptote(notation, m_lens));
         for (QLineSeries* series : plot->branches)
             series->setName(imagePlot ? GraphTitles::imageDistanceCurve(notation)
                                       : GraphTitles::magnificationCurve(notation));
@@ -584,6 +584,10 @@ void GraphWindow::follow(const Optics::Lens& lens, Optics::Scale scale, bool obj
         m_lens = lens;
         m_curvesShown = true;
         showCurves();
+        // One medium or two: the image's asymptote is named f = F or f = F′.
+        const QString asymptote = GraphTitles::horizontalAsymptote(notation(), lens);
+        if (m_b.horizontal->name() != asymptote)
+            m_b.horizontal->setName(asymptote);
     }
     QList<QPointF> image, magnification;
     if (objectShown) {

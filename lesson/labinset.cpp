@@ -18,6 +18,8 @@ constexpr double kSharpLine = 45;
 // blur across a line, in steps.
 constexpr int kBlurSteps = 4;
 constexpr double kFaceMargin = 0.03; // of the inset's height
+// A picture that outgrows the screen's half is shown with this much room.
+constexpr double kPictureRoom = 1.05;
 // A spread picture is drawn with this many device pixels across its spread,
 // and never coarser than a quarter of the device's pixels.
 constexpr double kPixelsPerSpread = 12;
@@ -84,8 +86,13 @@ const QImage& LabInset::faceImage(QSize face) {
 
 QImage LabInset::drawFace(QSize face) const {
     const qreal ratio = devicePixelRatioF();
-    // Screen twips to pixels: the screen's height fills the face.
-    const double perTwip = face.height() / (2 * m_screenHalf);
+    // Screen twips to pixels: the screen's height fills the face, or, for a
+    // picture taller than the screen's half (magnified, or spread wide), the
+    // whole picture does: its tip with the arrowhead and its blur.
+    const double picture = kPictureRoom * (std::fabs(m_picture.scale) * m_objectHeight +
+                                           (m_picture.blur + kSharpLine) / 2);
+    const double shown = std::isfinite(picture) ? std::max(m_screenHalf, picture) : m_screenHalf;
+    const double perTwip = face.height() / (2 * shown);
     const double spread = m_picture.blur * perTwip;
     // A picture spread over many pixels holds no detail finer than a share
     // of its spread: it is drawn that much coarser, which the wide strokes'

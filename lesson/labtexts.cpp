@@ -95,24 +95,27 @@ QString formulaOf(Optics::Notation n, const Lab::Result& r) {
 
 QString powerOf(Optics::Notation n, const Lab::Result& r) {
     const QString D = LabTexts::powerLetter(n), F = LabTexts::focalLetter(n);
-    const QString value = length(r.dioptres, kPercentDecimals);
+    // From F as the answer writes it, so that D = 1/F holds for the numbers shown.
+    const Lab::Written written = Lab::written(r.front);
+    const double dioptres =
+        written.mean != 0 ? r.dioptres * r.front.mean / written.mean : r.dioptres;
+    const QString value = length(dioptres, kPercentDecimals);
     switch (r.formula) {
     case Optics::PowerFormula::OneOverF:
+    case Optics::PowerFormula::OneOverFrontF:
         return LabWords::tr("%1 = 1/%2 = %3 дптр").arg(D, F, value);
-    case Optics::PowerFormula::FrontAndBack:
-        return LabWords::tr("%1 = n1/%2 = n2/%3 = %4 дптр")
-            .arg(D, F, LabTexts::backFocalLetter(n), value);
     case Optics::PowerFormula::Vergence:
         break;
     }
     return LabWords::tr("%1 = n1/%2 = %3 дптр").arg(D, F, value);
 }
 
-// "F = (4,01 ± 0,03) см"
+// "F = (4,01 ± 0,03) см": the error to one significant figure, the mean to
+// its place.
 QString withError(const QString& letter, const Lab::Estimate& e) {
+    const Lab::Written w = Lab::written(e);
     return QStringLiteral("%1 = (%2 ± %3) %4")
-        .arg(letter, length(e.mean, kComputedDecimals), length(e.error, kComputedDecimals),
-             LabTexts::unit());
+        .arg(letter, length(w.mean, w.decimals), length(w.error, w.decimals), LabTexts::unit());
 }
 } // namespace
 
@@ -130,17 +133,22 @@ QStringList LabTexts::computation(Optics::Notation notation, const Lab::Result& 
     means = LabWords::tr("%1 в каждой строке; %2 (строк с изображением: %3)")
                 .arg(formulaOf(notation, r), means)
                 .arg(r.rows);
+    // The error's parts keep a figure more than the error they add up to,
+    // which is rounded as the answer writes it; ε is worked from the answer.
+    const Lab::Written front = Lab::written(r.front);
+    const int parts = front.decimals + 1;
     QString errors =
         LabWords::tr("Δ%1сл = %2%5 (среднее |%1i − %1ср|), Δ%1и = %3%5 (половина деления: "
                      "%4%5), Δ%1 = %6%5, ε = %7 %")
-            .arg(F, length(r.front.spread, kComputedDecimals),
-                 length(r.front.instrument, kComputedDecimals),
+            .arg(F, length(r.front.spread, parts), length(r.front.instrument, parts),
                  length(Lab::kDivisionCm / 2, kComputedDecimals), cm,
-                 length(r.front.error, kComputedDecimals),
-                 length(r.front.relative * kPercent, kPercentDecimals));
-    if (r.twoMedia)
+                 length(front.error, front.decimals),
+                 length(front.relative * kPercent, kPercentDecimals));
+    if (r.twoMedia) {
+        const Lab::Written back = Lab::written(r.back);
         errors += QStringLiteral("; Δ%1 = %2%3")
-                      .arg(backFocalLetter(notation), length(r.back.error, kComputedDecimals), cm);
+                      .arg(backFocalLetter(notation), length(back.error, back.decimals), cm);
+    }
     return {means, errors, powerOf(notation, r)};
 }
 
@@ -157,15 +165,22 @@ QStringList LabTexts::regionsFound(Optics::Notation notation, const std::vector<
     QStringList lines;
     for (const Lab::Region region :
          {Lab::Region::BeyondTwoF, Lab::Region::BetweenFAndTwoF, Lab::Region::InsideF}) {
+        // An image caught in a region says what the lens gives there; a row
+        // of the same region where the screen stood off it does not unsay it.
+        // "Не получено" only where no row caught one.
         QStringList seen;
+        bool tried = false;
         for (const Lab::Row& row : rows)
-            if (row.region == region)
-                seen << (row.found ? Readout::kindWords(true, false, row.size)
-                                   : LabWords::tr("не получено"));
+            if (row.region == region) {
+                tried = true;
+                if (row.found)
+                    seen << Readout::kindWords(true, false, row.size);
+            }
         seen.removeDuplicates();
-        lines << regionWords(notation, region) + QStringLiteral(": ") +
-                     (seen.isEmpty() ? LabWords::tr("не исследовано")
-                                     : seen.join(QStringLiteral("; ")));
+        const QString found = !tried           ? LabWords::tr("не исследовано")
+                              : seen.isEmpty() ? LabWords::tr("не получено")
+                                               : seen.join(QStringLiteral("; "));
+        lines << regionWords(notation, region) + QStringLiteral(": ") + found;
     }
     return lines;
 }

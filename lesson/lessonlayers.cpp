@@ -8,6 +8,7 @@
 #include "commandbutton.h"
 #include "label.h"
 #include "labels.h"
+#include "mode.h"
 #include "palette.h"
 #include "picturebox.h"
 #include "screeninfo.h"
@@ -107,7 +108,7 @@ Labels::Obstacles obstaclesOn(const PictureBox* area,
     for (const Figure& f : area->figures()) {
         const double half = f.drawWidth * ScreenInfo::kTwipsPerDesignPixel / 2;
         if (f.kind == Figure::Kind::Line) {
-            obstacles.lines.push_back({f.x1, f.y1, f.x2, f.y2, half});
+            obstacles.lines.push_back({f.x1, f.y1, f.x2, f.y2, half, f.drawStyle != 0});
         } else {
             const double r = f.radius + half;
             obstacles.boxes.push_back({f.x1 - r, f.y1 - r, f.x1 + r, f.y1 + r});
@@ -149,17 +150,19 @@ void Form1::ShowLabelsLayer() {
     cmdThirdRay->setChecked(ShowThirdRay != kFalse);
     cmdPalette->setChecked(SafePalette != kFalse);
     // The laid-out captions of the marks give way to the layer's larger names.
+    const bool names = ShowLabels && m_mode->showsLayers();
     for (Label* caption : {lblFleft, lbl2Fleft, lblFright, lbl2Fright})
-        caption->SetVisible(!ShowLabels); // kept hidden when a zoom places them again
+        caption->SetVisible(!names); // kept hidden when a zoom places them again
 
     QVector<TextMark> left;
     QVector<TextMark> right;
-    if (ShowLabels) {
+    if (names) {
         const RgbValue colour = Palette::of(*this).label;
         const std::initializer_list<const TwipGeometry*> lens{Picture3, picVexol, picLup,
                                                               picRup,   picLdown, picRdown};
         const Labels::Scene scene{obstaclesOn(picLeft, lens), obstaclesOn(picRigth, lens)};
-        for (const Labels::Mark& mark : Labels::labelMarks(*this, measuredSizes(picLeft), scene)) {
+        for (const Labels::Mark& mark :
+             Labels::labelMarks(*this, measuredSizes(picLeft), scene, CurrentNotation())) {
             TextMark text = styled(mark.text);
             text.x = float(mark.x);
             text.y = float(mark.y);

@@ -26,10 +26,12 @@
 #include "safewrite.h"
 #include "savename.h"
 #include "shape.h"
+#include "slider.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMenu>
 #include <algorithm>
 #include <cmath>
@@ -101,13 +103,16 @@ void LabMode::setUp() {
                 what();
         });
         w.cmdLab->addAction(action);
+        return action;
     };
-    item(tr("Показать или скрыть построение (учителю), Ctrl+Shift+B"), [this] { reveal(); });
+    m_revealItem =
+        item(tr("Показать или скрыть построение (учителю), Ctrl+Shift+B"), [this] { reveal(); });
     item(tr("Сохранить отчёт или таблицу…, Ctrl+Shift+L"), [this] { save(); });
     const QFont text(QStringLiteral("MS Sans Serif"), int(kTextPoints));
     m_sheet = new LabSheet(&w);
     m_sheet->setObjectName(QStringLiteral("labSheet"));
     m_sheet->setAccessibleName(tr("Таблица лабораторной работы"));
+    m_sheet->setRowsName(tr("Строки таблицы"));
     m_sheet->Place(kSheetLeft, kSheetTop, kSheetWidth, kSheetLine * kSheetLines);
     m_sheet->SetFont(text);
     m_sheet->onMenu = [this](QPoint global) { showTableMenu(global); };
@@ -160,6 +165,9 @@ bool LabMode::allows(Action action) const {
     switch (action) {
     case Action::Lab:
     case Action::LabReveal:
+        // A pupil's work is neither left for the bench nor revealed: the
+        // bench's marks and read-outs would give F away.
+        return !m_session.pupil;
     case Action::LabSave:
     case Action::LabDeleteRow:
     case Action::Record:
@@ -172,7 +180,10 @@ bool LabMode::allows(Action action) const {
     }
 }
 
+// Esc ends the work, except a pupil's: there it only leaves full screen.
 bool LabMode::escape() {
+    if (m_session.pupil)
+        return false;
     stop();
     return true;
 }
@@ -182,6 +193,12 @@ void LabMode::toggle() {
         stop();
     else
         start();
+}
+
+void LabMode::startForPupil() {
+    m_session.pupil = true;
+    m_revealItem->setVisible(false);
+    start();
 }
 
 void LabMode::start() {
@@ -203,8 +220,6 @@ void LabMode::start() {
     m_session.revealed = false;
     w.SetMode(*this);
     w.cmdLab->setChecked(true);
-    for (TwipGeometry* part : std::initializer_list<TwipGeometry*>{m_sheet, m_ruler, m_inset})
-        part->SetVisible(true);
     const Optics::FocalLengths focal = Optics::focalLengths(Optics::lensOf(w));
     double x = w.ObjectX;
     if (!w.ObjectPlaced || !Optics::objectOnBench(w))
@@ -249,10 +264,9 @@ void LabMode::stop() {
     w.cmdLab->setChecked(false);
     for (TwipGeometry* part : std::initializer_list<TwipGeometry*>{m_sheet, m_ruler, m_inset})
         part->SetVisible(false);
-    for (TwipGeometry* mark :
-         std::initializer_list<TwipGeometry*>{w.shpF1, w.shp2F1, w.shpF2, w.shp2F2, w.lblFleft,
-                                              w.lbl2Fleft, w.lblFright, w.lbl2Fright})
-        mark->SetVisible(true);
+    m_session.revealed = true; // the furniture goes, the bench's own parts come back
+    showFurniture();
+    m_session.revealed = false;
     w.SetMode(w.NormalMode());
     w.ApplyAtOnce([&] {
         w.ObjectX = m_session.savedX;
@@ -373,13 +387,29 @@ void LabMode::drawBench() {
     right->SetDrawWidth(rightWidth);
 }
 
+// What stands on the bench: while the pupils measure, only a laboratory
+// table's furniture (the object, the lens, the screen, the ruler, the table of
+// readings and the screen's face), none of the lens's parameters or foci; in
+// the teacher's view the construction over the whole bench, and the furniture
+// it would run under out of its way.
+void LabMode::showFurniture() {
+    Form1& w = window();
+    const bool shown = m_session.revealed;
+    for (TwipGeometry* part : std::initializer_list<TwipGeometry*>{m_sheet, m_ruler, m_inset})
+        part->SetVisible(m_session.active && !shown);
+    for (TwipGeometry* mark : std::initializer_list<TwipGeometry*>{
+             w.shpF1, w.shp2F1, w.shpF2, w.shp2F2, w.Label1, w.sldR1, w.Label2, w.sldR2, w.Label3,
+             w.lblRleft, w.lblRright, w.Label4, w.lblN, w.sldVexol})
+        mark->SetVisible(shown);
+    // The marks' captions where the names layer does not name the marks.
+    for (Label* caption : {w.lblFleft, w.lbl2Fleft, w.lblFright, w.lbl2Fright})
+        caption->SetVisible(shown && !(w.ShowLabels && showsLayers()));
+}
+
 void LabMode::afterRedraw() {
     Form1& w = window();
     const bool shown = m_session.revealed;
-    for (TwipGeometry* mark :
-         std::initializer_list<TwipGeometry*>{w.shpF1, w.shp2F1, w.shpF2, w.shp2F2, w.lblFleft,
-                                              w.lbl2Fleft, w.lblFright, w.lbl2Fright})
-        mark->SetVisible(shown);
+    showFurniture();
     if (!shown) {
         // What the pupil is to measure stays off the read-outs.
         for (Label* readout : {w.lblFocal, w.lblPower, w.lblDistances, w.lblImageKind})
@@ -400,32 +430,29 @@ void LabMode::showScreen() {
 }
 
 void LabMode::showSheet() {
-    QList<QStringList> lines;
-    QList<int> rowOfLine;
-    lines << QStringList{
-        tr("Лабораторная работа. Двигайте экран (справа) до резкого изображения, предмет — слева; "
-           "Ctrl+R — записать, Esc — выйти.")};
+    const QString title =
+        m_session.pupil
+            ? tr("Двигайте экран (справа) до резкого изображения, предмет — слева; Ctrl+R — "
+                 "записать, Ctrl+Shift+L — сохранить отчёт.")
+            : tr("Лабораторная работа. Двигайте экран (справа) до резкого изображения, предмет — "
+                 "слева; Ctrl+R — записать, Esc — выйти.");
     const Optics::Notation notation = window().CurrentNotation();
     const bool twoMedia = Lab::twoMedia(m_session.rows);
-    lines << LabTexts::header(notation, twoMedia);
-    const int count = int(m_session.rows.size());
-    rowOfLine << LabSheet::kNoRow << LabSheet::kNoRow;
-    for (int i = std::max(0, count - kRowsShown); i < count; ++i) {
-        lines << LabTexts::cells(notation, i + 1, m_session.rows[std::size_t(i)], twoMedia);
-        rowOfLine << i;
-    }
-    while (lines.size() < 2 + kRowsShown)
-        lines << QStringList{QString()};
+    QList<QStringList> rows;
+    for (std::size_t i = 0; i < m_session.rows.size(); ++i)
+        rows << LabTexts::cells(notation, int(i) + 1, m_session.rows[i], twoMedia);
+    QList<QStringList> below;
     const Lab::Result result = Lab::evaluate(m_session.rows, notation);
     const QStringList computation = LabTexts::computation(notation, result);
     if (!computation.isEmpty()) {
         // The answer and the power first; the formula used with the means,
         // and the error's parts below.
-        lines << QStringList{LabTexts::answer(notation, result) + QStringLiteral(";   ") +
+        below << QStringList{LabTexts::answer(notation, result) + QStringLiteral(";   ") +
                              computation.back()};
-        lines << QStringList{computation.at(0)} << QStringList{computation.at(1)};
+        below << QStringList{computation.at(0)} << QStringList{computation.at(1)};
     }
-    m_sheet->setLines(lines, rowOfLine);
+    m_sheet->setTable({QStringList{title}, LabTexts::header(notation, twoMedia)}, rows, kRowsShown,
+                      below);
 }
 
 bool LabMode::writeCsv(const QString& path, QString* why) const {
@@ -435,7 +462,8 @@ bool LabMode::writeCsv(const QString& path, QString* why) const {
 
 bool LabMode::writeReport(const QString& path, QString* why) const {
     QByteArray pdf;
-    if (!LabExport::report(m_session.rows, window().CurrentNotation(), &pdf, why))
+    if (!LabExport::report(m_session.rows, window().CurrentNotation(), m_session.author,
+                           QDate::currentDate(), &pdf, why))
         return false;
     *why = SafeWrite::write(path, pdf);
     return why->isEmpty();
@@ -461,6 +489,15 @@ bool LabMode::save() {
         SaveName::decide(&w, title, typed, csv ? QStringLiteral("csv") : QStringLiteral("pdf"));
     if (path.isEmpty())
         return false;
+    // The report names who did the work; asked once, offered again after.
+    if (!csv) {
+        bool given = false;
+        const QString author = QInputDialog::getText(&w, title, tr("Фамилия, имя, класс:"),
+                                                     QLineEdit::Normal, m_session.author, &given);
+        if (!given)
+            return false;
+        setAuthor(author);
+    }
     QString why;
     if (!(csv ? writeCsv(path, &why) : writeReport(path, &why))) {
         Messages::tell(&w, tr("Работа не сохранена"), why);

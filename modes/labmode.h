@@ -11,6 +11,7 @@
 class LabInset;
 class LabRuler;
 class LabSheet;
+class QAction;
 
 // The laboratory work: the object stands on the axis, a screen behind the
 // lens catches its image, a ruler gives the distances, and "Записать" records
@@ -38,9 +39,13 @@ public:
     void drawConstruction() override;
     void afterRedraw() override;
     bool showsLens() const override { return m_session.revealed; }
+    bool showsLayers() const override { return m_session.revealed; }
 
     void toggle();
     void start();
+    // The work as a pupil's program opens it: it stays on until the program
+    // ends, and the teacher's reveal is not there.
+    void startForPupil();
     void stop();
     // The teacher shows or hides the construction and the read-outs.
     void reveal();
@@ -62,12 +67,15 @@ public:
     // safe path; false with the reason otherwise.
     bool writeCsv(const QString& path, QString* why) const;
     bool writeReport(const QString& path, QString* why) const;
+    // Who did the work, for the report's first line: name and class.
+    void setAuthor(const QString& author) { m_session.author = author.simplified(); }
     // Asks for a file and writes the table or the report, as its suffix says;
     // whether it was written.
     bool save();
 
 private:
     void drawBench();
+    void showFurniture();
     void showSheet();
     void showScreen();
     void showTableMenu(QPoint global);
@@ -77,4 +85,5 @@ private:
     LabInset* m_inset = nullptr;
     LabRuler* m_ruler = nullptr;
     LabSheet* m_sheet = nullptr;
+    QAction* m_revealItem = nullptr;
 };

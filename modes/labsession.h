@@ -6,6 +6,8 @@
 #include "lens.h"
 #include "scale.h"
 
+#include <QString>
+
 #include <vector>
 
 // The state of the laboratory work: where the screen stands, whether the
@@ -14,6 +16,11 @@
 struct LabSession {
     bool active = false;
     bool revealed = false;
+    // A pupil's laboratory (the program started for the work alone): neither
+    // left for the bench nor revealed, since both would show the foci.
+    bool pupil = false;
+    // Who did the work, as the report names them: name and class.
+    QString author;
     double screen = 0; // twips behind the lens
     std::vector<Lab::Row> rows;
     Optics::Lens rowsLens; // the lens the rows were measured with

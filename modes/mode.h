@@ -46,6 +46,9 @@ public:
     // Whether the read-outs show the lens's focal length and power: not while
     // they are what the pupils measure.
     virtual bool showsLens() const { return true; }
+    // Whether the lesson's layers (the names of the points) go on the bench:
+    // not where they would name the foci the pupils are to find.
+    virtual bool showsLayers() const { return true; }
 
 protected:
     Form1& window() const { return m_window; }

@@ -14,6 +14,12 @@ namespace {
 // The room kept free around a name's box, so that no stroke grazes a letter
 // and no two names read as one (2 laid-out pixels).
 constexpr double kClearance = 30;
+// Where the rays crowd a point (the tip of a small virtual image, where the
+// extensions meet), the room a name keeps may shrink to this (half a laid-out
+// pixel) before it stands nearer another point than its own.
+constexpr double kTightClearance = 8;
+constexpr double kPixel = 15;
+constexpr double kOnePlace = 2 * kGap;
 
 // The size estimates: letters of the names at 12 pt bold are about 12
 // laid-out pixels wide, the words at 10.5 pt about 7.9, and the longest words
@@ -49,6 +55,11 @@ struct Want {
     double y;
     bool above;
     bool left;
+};
+
+struct Point {
+    double x;
+    double y;
 };
 
 bool inArea(double x, double y) {
@@ -92,21 +103,46 @@ bool insideArea(const Box& box) {
            box.bottom <= Bench::kAreaHeight;
 }
 
+// How far a point stands from a box, straight: zero inside it.
+double distance(const Point& p, const Box& box) {
+    const double dx = std::max({box.left - p.x, 0.0, p.x - box.right});
+    const double dy = std::max({box.top - p.y, 0.0, p.y - box.bottom});
+    return std::hypot(dx, dy);
+}
+
 // How many things a box would cover; an edge of the area counts most, since a
-// cut name cannot be read at all. The count stops at `enough`: a place that
-// covers as much as the best one so far is not taken anyway.
-int clashes(const Box& box, const Obstacles& around, const std::vector<Box>& placed, int enough) {
+// cut name cannot be read at all, then a place nearer another named point than
+// its own, where the name would read as that point's. The count stops at
+// `enough`: a place that covers as much as the best one so far is not taken
+// anyway.
+int clashes(const Box& box, double clearance, const Point& own, bool crowded,
+            const std::vector<Point>& others, const Obstacles& around,
+            const std::vector<Box>& placed, int enough) {
     constexpr int kCut = 100;
-    const Box room = grown(box, kClearance);
+    constexpr int kMisread = 4;
+    constexpr int kOverSolid = 5;
+    constexpr int kOverDashed = 1;
+    const Box room = grown(box, clearance);
     int count = insideArea(box) ? 0 : kCut;
+    // A pixel's margin, so that the marks' whole pixels cannot tip the balance.
+    const double mine = distance(own, box) + kPixel;
+    for (const Point& other : others)
+        if (distance(other, box) <= mine)
+            count += kMisread;
     for (const Box& other : placed)
-        count += overlap(room, other);
+        count += overlap(room, other) ? kOverSolid : 0;
     for (const Box& part : around.boxes)
-        count += overlap(room, part);
+        count += overlap(room, part) ? kOverSolid : 0;
+    // A name over a dashed extension still reads; over a solid ray less so,
+    // unless the ray passes through the crowded point it names.
     for (const Line& line : around.lines) {
         if (count >= enough)
             break;
-        count += crosses(line, room);
+        if (crosses(line, room))
+            count += line.dashed || (crowded && crosses(line, {own.x - kPixel, own.y - kPixel,
+                                                               own.x + kPixel, own.y + kPixel}))
+                         ? kOverDashed
+                         : kOverSolid;
     }
     return count;
 }
@@ -181,62 +217,120 @@ Obstacles near(const Obstacles& around, const Box& reachable) {
     return out;
 }
 
-Mark place(const Want& want, const Size& size, double reach, const Obstacles& around,
-           std::vector<Box>& placed) {
-    const double w = size.width + reach + kClearance, h = size.height + reach + kClearance;
+struct Placed {
+    Box box;
+    int clashes = 0;
+};
+
+Placed place(const Want& want, const Size& size, double reach, double farther,
+             const std::vector<Point>& others, const Obstacles& around,
+             const std::vector<Box>& placed) {
+    const double most = std::max(reach, farther);
+    const double w = size.width + most + kClearance, h = size.height + most + kClearance;
     const Obstacles nearby = near(around, {want.x - w, want.y - h, want.x + w, want.y + h});
     Box best{};
     int fewest = std::numeric_limits<int>::max();
-    const double step = (reach - kGap) / (kRings - 1);
     std::vector<Candidate> ring;
-    for (int r = 0; r < kRings && fewest > 0; ++r) {
-        ringAround(want, size, kGap + r * step, ring);
-        for (const Candidate& place : ring) {
-            const int count = clashes(place.box, nearby, placed, fewest);
-            if (count < fewest) {
-                fewest = count;
-                best = place.box;
+    // Full room within reach, then the tight room, then (where a name may) the
+    // tight room farther out.
+    const std::pair<double, double> passes[] = {
+        {kClearance, reach}, {kTightClearance, reach}, {kTightClearance, farther}};
+    for (const auto& [clearance, out] : passes) {
+        const double step = (out - kGap) / (kRings - 1);
+        for (int r = 0; r < kRings && fewest > 0 && out >= kGap; ++r) {
+            ringAround(want, size, kGap + r * step, ring);
+            for (const Candidate& place : ring) {
+                const int count = clashes(place.box, clearance, {want.x, want.y}, farther > 0,
+                                          others, nearby, placed, fewest);
+                if (count < fewest) {
+                    fewest = count;
+                    best = place.box;
+                }
+                if (count == 0)
+                    break;
             }
-            if (count == 0)
-                break;
         }
     }
-    placed.push_back(best);
-    return markOf(want.text, want.area, best, want.x, want.y);
+    return {best, fewest};
 }
 
-// The names of one area, placed in turn, each clear of those before it.
+// The names of both areas, gathered first and then placed in turn, each clear
+// of those before it and nearer its own point than any other named point of
+// its area, those named after it among them.
 class Placer {
 public:
     Placer(const Sizes& sizes, const Scene& scene) : m_sizes(sizes), m_scene(scene) {}
 
-    // A name beside its point; none for a point off its area.
-    void name(const Want& want) {
+    // A name beside its point; none for a point off its area. `crowded`: the
+    // point is a virtual image's, where the rays and their extensions meet,
+    // and its name may stand farther off rather than nearer another point.
+    void name(const Want& want, bool crowded = false) {
         if (inArea(want.x, want.y))
-            add(want, kBeside);
+            m_wants.push_back({want, kBeside, crowded ? kCrowdedBeside : 0.0, true});
     }
     // The words beside the image, or at the edge nearest an image off the area.
     void words(Want want) {
         const bool off = !inArea(want.x, want.y);
         want.x = std::clamp(want.x, 0.0, Bench::kAreaWidth);
         want.y = std::clamp(want.y, 0.0, Bench::kAreaHeight);
-        add(want, off ? kWordsAtEdge : kWordsBeside);
+        m_wants.push_back({want, off ? kWordsAtEdge : kWordsBeside, 0.0, false});
     }
-    std::vector<Mark> done() { return std::move(m_marks); }
+    std::vector<Mark> done() {
+        std::vector<Box> placedLeft, placedRight;
+        std::vector<Mark> marks;
+        for (const Wanted& wanted : m_wants) {
+            const Want& want = wanted.want;
+            const bool left = want.area == Area::Left;
+            // The other named points of the area; one within a gap of this
+            // point (B on F, say, or B′ beside B with the object at the lens)
+            // shows as the same place and cannot be told from it by place.
+            // The words, as long as a row of names, need only stand nearer the
+            // image's tip than the object's.
+            std::vector<Point> others;
+            for (const Wanted& other : m_wants)
+                if (other.named && other.want.area == want.area &&
+                    (wanted.named || other.want.text == Text::A) &&
+                    std::hypot(other.want.x - want.x, other.want.y - want.y) > kOnePlace)
+                    others.push_back({other.want.x, other.want.y});
+            const Size& size = m_sizes[std::size_t(want.text)];
+            Placed at = place(want, size, wanted.reach, wanted.farther, others,
+                              left ? m_scene.left : m_scene.right, left ? placedLeft : placedRight);
+            Area area = want.area;
+            // O, crowded out before the lens (the object close to it), stands
+            // behind it: the same point, at the right area's left edge.
+            if (want.text == Text::O && at.clashes > 0) {
+                Want behind = want;
+                behind.area = Area::Right;
+                behind.x = 0;
+                behind.left = false;
+                std::vector<Point> otherwise;
+                for (const Wanted& other : m_wants)
+                    if (other.named && other.want.area == Area::Right)
+                        otherwise.push_back({other.want.x, other.want.y});
+                const Placed there =
+                    place(behind, size, wanted.reach, 0, otherwise, m_scene.right, placedRight);
+                if (there.clashes < at.clashes) {
+                    at = there;
+                    area = Area::Right;
+                }
+            }
+            (area == Area::Left ? placedLeft : placedRight).push_back(at.box);
+            const double x = area == want.area ? want.x : 0;
+            marks.push_back(markOf(want.text, area, at.box, x, want.y));
+        }
+        return marks;
+    }
 
 private:
-    void add(const Want& want, double reach) {
-        const bool left = want.area == Area::Left;
-        m_marks.push_back(place(want, m_sizes[std::size_t(want.text)], reach,
-                                left ? m_scene.left : m_scene.right,
-                                left ? m_placedLeft : m_placedRight));
-    }
-
+    struct Wanted {
+        Want want;
+        double reach;
+        double farther; // the reach where the near room is crowded, or none
+        bool named;     // a point's name, not the words
+    };
     const Sizes& m_sizes;
     const Scene& m_scene;
-    std::vector<Box> m_placedLeft;
-    std::vector<Box> m_placedRight;
-    std::vector<Mark> m_marks;
+    std::vector<Wanted> m_wants;
 };
 } // namespace
 
@@ -250,7 +344,8 @@ Sizes estimatedSizes() {
     return sizes;
 }
 
-std::vector<Mark> labelMarks(const BenchState& bench, const Sizes& sizes, const Scene& scene) {
+std::vector<Mark> labelMarks(const BenchState& bench, const Sizes& sizes, const Scene& scene,
+                             Optics::Notation notation) {
     Placer placer(sizes, scene);
     const Optics::Lens lens = Optics::lensOf(bench);
     const Optics::FocalLengths focal = Optics::focalLengths(lens);
@@ -268,10 +363,13 @@ std::vector<Mark> labelMarks(const BenchState& bench, const Sizes& sizes, const 
         // A diverging lens has its back focus F′ before it, where parallel
         // light seems to come from, and its front focus F beyond.
         const bool backFocusBefore = focal.front < 0;
-        const Text before = backFocusBefore ? Text::FPrime : Text::F;
-        const Text beyond = backFocusBefore ? Text::F : Text::FPrime;
-        const Text twiceBefore = backFocusBefore ? Text::TwoFPrime : Text::TwoF;
-        const Text twiceBeyond = backFocusBefore ? Text::TwoF : Text::TwoFPrime;
+        // One focal length, one name: F and 2F on both sides.
+        const bool primed = !Optics::oneFocalLength(notation, lens);
+        const auto back = [primed](Text unprimed, Text prime) { return primed ? prime : unprimed; };
+        const Text before = backFocusBefore ? back(Text::F, Text::FPrime) : Text::F;
+        const Text beyond = backFocusBefore ? Text::F : back(Text::F, Text::FPrime);
+        const Text twiceBefore = backFocusBefore ? back(Text::TwoF, Text::TwoFPrime) : Text::TwoF;
+        const Text twiceBeyond = backFocusBefore ? Text::TwoF : back(Text::TwoF, Text::TwoFPrime);
         placer.name({before, Area::Left, Bench::kLensX - at.objectSide, axis, !tipAbove, true});
         placer.name(
             {twiceBefore, Area::Left, Bench::kLensX - 2 * at.objectSide, axis, !tipAbove, true});
@@ -294,9 +392,10 @@ std::vector<Mark> labelMarks(const BenchState& bench, const Sizes& sizes, const 
         return placer.done();
     const Area area = image.kind == Optics::ImageKind::Real ? Area::Right : Area::Left;
     const bool imageAbove = image.y <= axis;
-    placer.name({Text::APrime, area, image.x, image.y, imageAbove, true});
+    const bool crowded = image.kind == Optics::ImageKind::Virtual;
+    placer.name({Text::APrime, area, image.x, image.y, imageAbove, true}, crowded);
     if (image.y != axis)
-        placer.name({Text::BPrime, area, image.x, axis, !imageAbove, false});
+        placer.name({Text::BPrime, area, image.x, axis, !imageAbove, false}, crowded);
     const Text kind = image.kind == Optics::ImageKind::Real ? Text::Real : Text::Virtual;
     placer.words({kind, area, image.x, image.y, imageAbove, true});
     return placer.done();

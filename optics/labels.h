@@ -2,6 +2,7 @@
 #pragma once
 
 #include "benchstate.h"
+#include "notation.h"
 
 #include <array>
 #include <vector>
@@ -47,6 +48,9 @@ constexpr double kLine = 330;
 // where the rays and their extensions crowd, do they need all of it. The
 // words may stand one line farther, past the tip's name.
 constexpr double kBeside = 600;
+// The names of a virtual image, where the rays and their extensions meet, may
+// stand half as far again rather than nearer another point than their own.
+constexpr double kCrowdedBeside = 1.5 * kBeside;
 constexpr double kWordsBeside = kBeside + kLine;
 // The words of an image off the area stand inside the edge nearest to it, no
 // farther than this from the point of the edge nearest to the image: the rays
@@ -73,13 +77,15 @@ struct Box {
     double bottom = 0;
 };
 
-// A straight stroke drawn on an area, with half its pen's width.
+// A straight stroke drawn on an area, with half its pen's width; dashed for a
+// backward extension, which meets the others at a virtual image.
 struct Line {
     double x1 = 0;
     double y1 = 0;
     double x2 = 0;
     double y2 = 0;
     double halfWidth = 0;
+    bool dashed = false;
 };
 
 // What the names keep clear of on one area.
@@ -97,7 +103,9 @@ struct Scene {
 // view (the image only where there is one). A name whose point lies off its
 // area is left out; the words of an image off the area stand at the edge
 // nearest to it, since they alone tell real from virtual without colour.
+// A notation with one focal length in one medium names both foci F and 2F.
 std::vector<Mark> labelMarks(const BenchState& bench, const Sizes& sizes = estimatedSizes(),
-                             const Scene& scene = {});
+                             const Scene& scene = {},
+                             Optics::Notation notation = Optics::Notation::SignedGaussian);
 
 } // namespace Labels

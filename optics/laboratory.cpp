@@ -3,6 +3,7 @@
 
 #include "bench.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace Lab {
@@ -125,6 +126,27 @@ Estimate estimate(const std::vector<Row>& rows, int count, double half, Focal fo
 }
 } // namespace
 
+Written written(const Estimate& e) {
+    Written w;
+    // Without an error to round to (none, or not a number), the place of
+    // the computed lengths: hundredths of a centimetre.
+    constexpr int kWithoutError = 2;
+    int place = kWithoutError;
+    double error = 0;
+    if (e.error > 0 && std::isfinite(e.error)) {
+        place = -int(std::floor(std::log10(e.error)));
+        error = std::round(e.error * std::pow(10.0, place)) / std::pow(10.0, place);
+        // 0,096 rounds up to 0,1: one significant figure a place higher.
+        place = -int(std::floor(std::log10(error) + 1e-9));
+    }
+    const double unit = std::pow(10.0, place);
+    w.error = error;
+    w.mean = std::round(e.mean * unit) / unit;
+    w.relative = w.mean != 0 ? w.error / std::fabs(w.mean) : 0;
+    w.decimals = std::max(0, place);
+    return w;
+}
+
 Result evaluate(const std::vector<Row>& rows, Optics::Notation notation, double division) {
     Result result;
     for (const Row& row : rows)
@@ -150,7 +172,7 @@ Result evaluate(const std::vector<Row>& rows, Optics::Notation notation, double 
     const Optics::Lens media{result.n1, 1, result.twoMedia ? result.n2 : result.n1, 0, 0};
     result.formula = Optics::powerFormula(notation, media);
     constexpr double kCmPerMetre = 100;
-    const double over = result.formula == Optics::PowerFormula::OneOverF ? 1 : result.n1;
+    const double over = result.formula == Optics::PowerFormula::Vergence ? result.n1 : 1;
     result.dioptres = over * kCmPerMetre / result.front.mean;
     return result;
 }

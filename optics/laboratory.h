@@ -91,10 +91,22 @@ struct Estimate {
     double relative = 0;
 };
 
+// An estimate as the school writes it down: ΔF rounded to one significant
+// figure, F to the same decimal place, and ε worked from those two rounded
+// numbers (0,03 / 2,06 = 1,5 %), so the answer and ε agree. `decimals` is the
+// place both are written to (2 for hundredths of a centimetre, never below 0).
+struct Written {
+    double mean = 0;
+    double error = 0;
+    double relative = 0;
+    int decimals = 0;
+};
+Written written(const Estimate& estimate);
+
 // The focal lengths from the rows in which an image was found: F, and F′
 // behind the lens (the same as F in one medium), and the power as the
-// notation defines it, in dioptres (F in metres): D = 1/F in one medium in a
-// school notation, otherwise n1/F = n2/F′.
+// notation defines it, in dioptres (F in metres): D = 1/F in a school
+// notation (F before the lens between two media), n1/F = n2/F′ with signs.
 struct Result {
     int rows = 0;
     Estimate front;

@@ -20,7 +20,6 @@ Row measure(const Optics::Lens& lens, double objectX, double objectY, Optics::Sc
     row.finite = f.finite;
     row.front = scale.realCm(f.front);
     row.back = scale.realCm(f.back);
-    row.dioptres = Optics::realDioptres(Optics::dioptres(Optics::power(lens)), scale);
     row.lens = lens;
     row.scale = scale;
     return row;

@@ -18,16 +18,17 @@ struct Row {
     double b = 0;
     double magnification = 0;
     Optics::ImageKind kind = Optics::ImageKind::None;
-    double front = 0; // f, cm
-    double back = 0;  // f', cm
-    double dioptres = 0;
+    double front = 0;    // f, cm
+    double back = 0;     // f', cm
+    double dioptres = 0; // as the notation shown defines it, filled where shown
     bool finite = false; // the focal lengths are finite
     Optics::Lens lens;   // the lens measured, for its power in any notation
     Optics::Scale scale; // the bench's scale then
 };
 
 // The row for an object at (objectX, objectY) of picLeft before this lens,
-// its lengths and power the real ones at the bench's scale.
+// its lengths the real ones at the bench's scale; the power is the notation's
+// (`Optics::powerIn`), taken from `lens` where the row is shown.
 Row measure(const Optics::Lens& lens, double objectX, double objectY, Optics::Scale scale);
 
 // How numbers are written: the decimal mark of the language and a field

@@ -64,18 +64,23 @@ bool oneMedium(const Lens& lens) {
     return std::fabs(lens.n1 - lens.n2) <= kSameIndexWithin;
 }
 
+bool oneFocalLength(Notation notation, const Lens& lens) {
+    return lettersOf(notation).oneFocalLengthInOneMedium && oneMedium(lens);
+}
+
 PowerFormula powerFormula(Notation notation, const Lens& lens) {
     if (lettersOf(notation).powerDefinition == PowerDefinition::Vergence)
         return PowerFormula::Vergence;
-    return oneMedium(lens) ? PowerFormula::OneOverF : PowerFormula::FrontAndBack;
+    return oneMedium(lens) ? PowerFormula::OneOverF : PowerFormula::OneOverFrontF;
 }
 
 double powerIn(Notation notation, const Lens& lens) {
     const double vergence = dioptres(power(lens));
-    // In one medium n the vergence is n/F: the school's 1/F is n times smaller.
-    if (powerFormula(notation, lens) == PowerFormula::OneOverF)
-        return vergence / lens.n1;
-    return vergence;
+    // The vergence is n1/F: the school's 1/F is n1 times smaller, in one medium
+    // and, with F the front focal length, between two.
+    if (powerFormula(notation, lens) == PowerFormula::Vergence)
+        return vergence;
+    return vergence / lens.n1;
 }
 
 double magnificationIn(Notation notation, double magnification) {

@@ -30,7 +30,8 @@ constexpr Notation kNotations[] = {Notation::RussianSchool, Notation::UkSchool,
 // What a power in dioptres means.
 enum class PowerDefinition {
     // The school's D = 1/F: in one medium n, (N/n − 1)(1/R1 + 1/R2) = P/n;
-    // between two media no single 1/F exists and the power is n1/F = n2/F′.
+    // between two media 1/F of the front focal length F = n1/P, the F the
+    // read-outs show, so that D follows the media without a jump.
     ReciprocalFocalLength,
     // The vergence P = n1/f = n2/f′ = (N − n1)/R1 − (N − n2)/R2.
     Vergence,
@@ -60,11 +61,16 @@ Notation nextNotation(Notation notation);
 // The lens stands in one medium: the same index on both sides.
 bool oneMedium(const Lens& lens);
 
+// The notation names a single focal length F for this lens (a school book's,
+// in one medium): the figure's foci are F and 2F on both sides, and F′ is
+// named only where the two focal lengths differ.
+bool oneFocalLength(Notation notation, const Lens& lens);
+
 // The formula the shown power is computed by.
 enum class PowerFormula {
-    OneOverF,     // D = 1/F, one medium
-    FrontAndBack, // n1/F = n2/F′, two media in a school notation
-    Vergence,     // n1/f = n2/f′, the signed notation
+    OneOverF,      // D = 1/F, one medium
+    OneOverFrontF, // D = 1/F of the front focal length, two media in a school notation
+    Vergence,      // n1/f = n2/f′, the signed notation
 };
 PowerFormula powerFormula(Notation notation, const Lens& lens);
 

@@ -37,7 +37,6 @@ private:
 
 // A power in dioptres of the bench (its centimetres taken as real) in real
 // dioptres at this scale: K times longer focal lengths, a K times weaker lens.
-// The one conversion of every power shown.
 inline double realDioptres(double benchDioptres, Scale scale) {
     return benchDioptres / scale.factor();
 }

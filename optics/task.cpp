@@ -19,7 +19,6 @@ constexpr int kLensIndexCount = int(sizeof kLensIndices / sizeof kLensIndices[0]
 // Focal lengths short enough that 3 F of the object fits its area, long enough
 // to construct at the scale of the bench (1.8 to 4.2 cm).
 constexpr double kShortestFocal = 1000;
-constexpr double kLongestFocal = 2400;
 
 // The object's height above the axis, whole tens of twips.
 constexpr double kLowestObject = 600;
@@ -57,6 +56,19 @@ constexpr double kFocusShare = 0.3;
 // A series looks this many times for a task that fits before it takes the
 // fallback, which fits always (a biconvex lens of 1.6 in air, f = 4.2 cm).
 constexpr int kTries = 4000;
+
+// A radius as the sheets and the read-outs print it, in whole hundredths of
+// a centimetre: the slider step's radius taken to the nearest one, so that
+// the focal length and the power a pupil computes from the printed radii are
+// those of the key.
+// Within the sliders' range of radii.
+double printable(double radius) {
+    const auto hundredths = [](double twips) { return twips / Bench::kTwipsPerCm * 100; };
+    const double shortest = std::ceil(hundredths(Bench::radiusOf(0, Bench::kRadiusBase)));
+    const double longest =
+        std::floor(hundredths(Bench::radiusOf(Bench::kRadiusSteps, Bench::kRadiusBase)));
+    return std::clamp(std::round(hundredths(radius)), shortest, longest) / 100 * Bench::kTwipsPerCm;
+}
 
 bool inArea(double x, double y) {
     return x >= kMargin && x <= Bench::kAreaWidth - kMargin && y >= kTextBandBottom &&
@@ -99,8 +111,10 @@ Task draw(Random& random, Level level) {
         task.n1 = task.n2 = kMedia[random.below(kEqualMediaCount)];
     }
     task.N = kLensIndices[random.below(kLensIndexCount)];
-    task.upperRadius = Bench::radiusOf(random.below(Bench::kRadiusSteps + 1), Bench::kRadiusBase);
-    task.lowerRadius = Bench::radiusOf(random.below(Bench::kRadiusSteps + 1), Bench::kRadiusBase);
+    task.upperRadius =
+        printable(Bench::radiusOf(random.below(Bench::kRadiusSteps + 1), Bench::kRadiusBase));
+    task.lowerRadius =
+        printable(Bench::radiusOf(random.below(Bench::kRadiusSteps + 1), Bench::kRadiusBase));
     const Span span = spanOf(task.region);
     const double multiple = random.between(span.low, span.high);
     const double height =
@@ -119,9 +133,9 @@ Task fallback(Kind kind) {
     Task task;
     task.kind = kind;
     task.N = 1.6;
-    task.upperRadius = task.lowerRadius = 2850; // f = 2850 / (2 * 0.6) = 2375
+    task.upperRadius = task.lowerRadius = printable(2850); // 5,03 cm: f = R / (2 * 0.6)
     task.region = Region::BetweenFAndTwoF;
-    task.objectX = std::round(Bench::kLensX - 1.5 * 2375);
+    task.objectX = std::round(Bench::kLensX - 1.5 * task.upperRadius / 1.2);
     task.objectY = Bench::kAxisY - kLowestObject;
     return task;
 }

@@ -52,7 +52,8 @@ struct Task {
     double n2 = 1;          // medium right of the lens
     // Radius magnitudes, twips, of the surfaces the upper and lower radius
     // sliders shape (the left and right surface of a biconvex lens, the right
-    // and left one of a biconcave lens): slider steps exactly.
+    // and left one of a biconcave lens): whole hundredths of a centimetre,
+    // as printed, each within a quarter of a slider step.
     double upperRadius = 0;
     double lowerRadius = 0;
     Region region = Region::BeyondTwoF;
@@ -72,6 +73,9 @@ std::vector<Task> series(std::uint64_t seed, Level level, int count = kSeriesLen
 // chance; any other number still names a series.
 constexpr std::uint64_t kShortSeeds = 1000000;
 std::uint64_t shortSeed(std::uint64_t entropy);
+
+// The longest focal length a task has, either side, in twips (4.2 cm).
+constexpr double kLongestFocal = 2400;
 
 // Where points of a task may stand: inside the areas, this far from their
 // edges, and below the band at the top of the bench where the task is worded.

@@ -117,7 +117,7 @@ QString Readout::focalLengths(Optics::Notation notation, const Optics::Lens& len
     const QString front = focal.finite ? centimetres(focal.front, scale) : infinity;
     const QString back = focal.finite ? centimetres(focal.back, scale) : infinity;
     // In one medium the two are equal: a school book names one focal length.
-    if (l.oneFocalLengthInOneMedium && Optics::oneMedium(lens))
+    if (Optics::oneFocalLength(notation, lens))
         return named(l.focalLength, front);
     return named(l.focalLength, front) + kApart + named(l.backFocalLength, back);
 }
@@ -137,10 +137,10 @@ QString Readout::powerFormula(Optics::Notation notation, const Optics::Lens& len
                    "Readout", "%1 = 1/%2 = (N/n − 1)(1/R₁ + 1/R₂): линза в одной среде n, "
                               "%2 в метрах")
             .arg(P, F);
-    case Optics::PowerFormula::FrontAndBack:
+    case Optics::PowerFormula::OneOverFrontF:
         return QCoreApplication::translate(
-                   "Readout",
-                   "%1 = n₁/%2 = n₂/%3: среды по сторонам линзы разные, %2 и %3 в метрах")
+                   "Readout", "%1 = 1/%2: среды по сторонам линзы разные, %2 — фокусное "
+                              "расстояние перед линзой (в среде n₁), %3 = (n₂/n₁)·%2, %2 в метрах")
             .arg(P, F, F2);
     case Optics::PowerFormula::Vergence:
         break;

@@ -11,7 +11,12 @@
 // A focal length typed is the front one, F = n1 / P (with equal media the only
 // one): both surfaces take the radius that gives it, the indices stay. The
 // lens turns biconvex or biconcave where only the other shape bends the way
-// asked (a diverging lens typed as a negative F).
+// asked (a diverging lens typed as a negative F). One the radii cannot give at
+// this index is refused with the lens indices that give it: the index is the
+// teacher's choice of glass, not changed unasked.
+//
+// The distances read-out takes the object's distance d and its height h, as a
+// problem states them ("d = 15", "d = 15 h = 2", or a number alone for d).
 #include "form1.h"
 
 #include "bench.h"
@@ -25,6 +30,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QToolTip>
 #include <algorithm>
@@ -121,6 +127,77 @@ void closeEditor(QLineEdit* editor) {
                                                               : Qt::MouseFocusReason);
 }
 
+// The lens indices, within those a lens may have, at which a lens of equal
+// radii of this shape within the sliders' radii has the front focal length
+// `front` (twips): for radii R, P = ±(2N − n1 − n2)/R = n1/F, so N runs
+// linearly with R between its values at the two ends. Empty where none does.
+QString indicesFor(const Form1& w, double front, bool biconvex) {
+    const double sign = biconvex ? 1 : -1;
+    const auto indexAt = [&](double radius) {
+        return (w.n1 + w.n2 + sign * w.n1 * radius / front) / 2;
+    };
+    const double a = indexAt(Bench::radiusOf(0, w.RadiusBase));
+    const double b = indexAt(Bench::radiusOf(Bench::kRadiusSteps, w.RadiusBase));
+    // The ends as typed: rounded inwards, so that each one shown gives it.
+    constexpr double kHundredths = 100;
+    const double least =
+        std::ceil(std::max(std::min(a, b), SetupFile::leastIndex()) * kHundredths) / kHundredths;
+    const double most =
+        std::floor(std::min(std::max(a, b), SetupFile::greatestIndex()) * kHundredths) /
+        kHundredths;
+    if (!std::isfinite(least) || !std::isfinite(most) || least > most)
+        return QString();
+    const QLocale shown = Readout::locale();
+    return least == most ? shown.toString(least, 'f', 2)
+                         : Form1::tr("от %1 до %2")
+                               .arg(shown.toString(least, 'f', 2), shown.toString(most, 'f', 2));
+}
+
+// The object's distance and height as typed into the distances read-out, in
+// real centimetres: pairs "letter = number" of the distance's letter and h,
+// or a number alone for the distance. Anything else leaves both unset.
+struct ObjectTyped {
+    std::optional<double> distance;
+    std::optional<double> height;
+    bool understood = false;
+};
+
+ObjectTyped objectTyped(QString text, const QString& distanceLetter) {
+    for (const QString& unit : {Form1::tr("см"), QStringLiteral("cm")})
+        text.replace(unit, QStringLiteral(" "));
+    text.replace(QChar(0x2212), QLatin1Char('-'));
+    text.replace(QLatin1Char(','), QLatin1Char('.'));
+    text.replace(QLatin1Char(';'), QLatin1Char(' '));
+    const QString number = QStringLiteral("([-+]?(?:\\d+(?:\\.\\d*)?|\\.\\d+))");
+    ObjectTyped typed;
+    const QRegularExpression alone(QStringLiteral("^\\s*") + number + QStringLiteral("\\s*$"));
+    if (const auto match = alone.match(text); match.hasMatch()) {
+        typed.distance = QLocale::c().toDouble(match.captured(1));
+        typed.understood = true;
+        return typed;
+    }
+    const QRegularExpression pair(QStringLiteral("\\s*(\\w+)\\s*=\\s*") + number +
+                                  QStringLiteral("\\s*"));
+    qsizetype at = 0;
+    while (at < text.size()) {
+        const auto match = pair.match(text, at, QRegularExpression::NormalMatch,
+                                      QRegularExpression::AnchorAtOffsetMatchOption);
+        if (!match.hasMatch())
+            return {};
+        const QString letter = match.captured(1);
+        const bool distance = letter == distanceLetter;
+        if (!distance && letter != QLatin1String("h"))
+            return {};
+        std::optional<double>& slot = distance ? typed.distance : typed.height;
+        if (slot)
+            return {}; // named twice
+        slot = QLocale::c().toDouble(match.captured(2));
+        at = match.capturedEnd(0);
+    }
+    typed.understood = typed.distance || typed.height;
+    return typed;
+}
+
 QString rangeText(const FocalRange& range, Optics::Scale scale) {
     const double a = scale.realCm(range.atLeast);
     const double b = scale.realCm(range.atGreatest);
@@ -161,7 +238,7 @@ void Form1::SetUpReadoutEditing() {
         QToolTip::showText(editor->mapToGlobal(QPoint(0, editor->height())), hint, editor);
     });
     QWidget* previous = cmdHelp;
-    for (Label* readout : {lblRleft, lblRright, lbln1, lbln2, lblN, lblFocal}) {
+    for (Label* readout : {lblRleft, lblRright, lbln1, lbln2, lblN, lblFocal, lblDistances}) {
         readout->SetEditable();
         readout->installEventFilter(keys);
         readout->setToolTip(tr("Щёлкните или нажмите Enter, чтобы ввести точное значение"));
@@ -171,6 +248,8 @@ void Form1::SetUpReadoutEditing() {
     lblFocal->setToolTip(tr("Щёлкните или нажмите Enter, чтобы ввести фокусное расстояние: обе "
                             "поверхности получат равные радиусы, показатели преломления "
                             "останутся (при разных средах — переднее фокусное расстояние)"));
+    lblDistances->setToolTip(tr("Щёлкните или нажмите Enter, чтобы ввести расстояние до "
+                                "предмета и его высоту h"));
 }
 
 void Form1::EditReadout(Label* readout) {
@@ -193,7 +272,7 @@ void Form1::EditReadout(Label* readout) {
         value = scale.realCm(std::fabs(lens.rightR));
     else if (readout == lblFocal)
         value = scale.realCm(focal.front);
-    else
+    else if (readout != lblDistances || !SchemeView)
         return;
     editor->setProperty("readout", QVariant::fromValue<QObject*>(readout));
     editor->setProperty("framed", readout->ShowsFocus());
@@ -204,9 +283,21 @@ void Form1::EditReadout(Label* readout) {
     // they are.
     const bool length = readout == lblRleft || readout == lblRright || readout == lblFocal;
     const bool none = readout == lblFocal && !focal.finite;
-    editor->setText(none     ? QString()
-                    : length ? Readout::locale().toString(value, 'f', Readout::kLengthDecimals)
-                             : typedForm(value));
+    if (readout == lblDistances) {
+        // The object as it stands, in the letters typed back.
+        const QString shown = QStringLiteral("%1 = %2   h = %3");
+        const bool placed = ObjectPlaced && Optics::objectOnBench(*this);
+        editor->setText(
+            placed ? shown.arg(Readout::letter(Optics::lettersOf(CurrentNotation()).objectDistance),
+                               Readout::locale().toString(scale.realCm(Bench::kLensX - ObjectX),
+                                                          'f', Readout::kLengthDecimals),
+                               Readout::locale().toString(scale.realCm(Bench::kAxisY - ObjectY),
+                                                          'f', Readout::kLengthDecimals))
+                   : QString());
+    } else
+        editor->setText(none     ? QString()
+                        : length ? Readout::locale().toString(value, 'f', Readout::kLengthDecimals)
+                                 : typedForm(value));
     editor->setToolTip(QString());
     editor->selectAll();
     editor->show();
@@ -215,6 +306,35 @@ void Form1::EditReadout(Label* readout) {
 }
 
 bool Form1::TakeTypedValue(Label* readout, const QString& text, QString* hint) {
+    if (readout == lblDistances) {
+        const Optics::Scale scale = CurrentScale();
+        const QString letter = Readout::letter(Optics::lettersOf(CurrentNotation()).objectDistance);
+        const ObjectTyped typed = objectTyped(text, letter);
+        // The object stands before the lens, within the left area.
+        const double farthest = scale.realCm(Bench::kLensX);
+        const double highest = scale.realCm(Bench::kAxisY);
+        const double lowest = scale.realCm(Bench::kAxisY - Bench::kAreaHeight);
+        const bool placed = ObjectPlaced && Optics::objectOnBench(*this);
+        const double d = typed.distance.value_or(scale.realCm(Bench::kLensX - ObjectX));
+        // Never placed, the object stands 1000 twips above the axis, as keys 1 to 5 put it.
+        constexpr double kFirstHeight = 1000;
+        const double h =
+            typed.height.value_or(scale.realCm(placed ? Bench::kAxisY - ObjectY : kFirstHeight));
+        if (!typed.understood || (!typed.distance && !placed) || !(d > 0) || d > farthest ||
+            !(h >= lowest) || h > highest) {
+            const QLocale shown = Readout::locale();
+            *hint = tr("Предмет: %1 = расстояние до линзы в сантиметрах, больше 0 и до %2, "
+                       "h = высота от %3 до %4, например «%1 = 15 h = 2»")
+                        .arg(letter, shown.toString(farthest, 'f', 2),
+                             shown.toString(lowest, 'f', 2), shown.toString(highest, 'f', 2));
+            return false;
+        }
+        ObjectX = float(Bench::kLensX - scale.twips(d));
+        ObjectY = float(Bench::kAxisY - scale.twips(h));
+        ObjectPlaced = kTrue;
+        RedrawScheme();
+        return true;
+    }
     const bool radius = readout == lblRleft || readout == lblRright;
     const bool focal = readout == lblFocal;
     QString typed = text.trimmed();
@@ -304,6 +424,22 @@ bool Form1::TakeFocalLength(double cm, QString* hint) {
                      "расстояние бесконечно")
                 : tr("Фокусное расстояние при этих показателях преломления: %1 см")
                       .arg(reachable.join(tr(" или ")));
+    // The lens indices that give it, the shape chosen first.
+    if (std::isfinite(cm) && cm != 0) {
+        QStringList indices;
+        for (const FocalRange& range : ranges)
+            if (const QString at = indicesFor(*this, scale.twips(cm), range.biconvex);
+                !at.isEmpty() && !indices.contains(at))
+                indices << at;
+        const QString F = Readout::letter(Optics::lettersOf(CurrentNotation()).focalLength);
+        *hint +=
+            QStringLiteral(". ") +
+            (indices.isEmpty() ? tr("%1 = %2 см не даёт ни один показатель преломления линзы N: "
+                                    "выберите другой масштаб")
+                                     .arg(F, Readout::number(cm))
+                               : tr("%1 = %2 см даёт показатель преломления линзы N %3")
+                                     .arg(F, Readout::number(cm), indices.join(tr(" или "))));
+    }
     return false;
 }
 

@@ -4,6 +4,7 @@
 #include "checkresults.h"
 #include "classset.h"
 #include "resultsfile.h"
+#include "saferead.h"
 #include "setupfile.h"
 #include "task.h"
 #include "translations.h"
@@ -39,6 +40,34 @@ bool sameFile(const QString& a, const QString& b) {
     return ::stat(QFile::encodeName(a).constData(), &first) == 0 &&
            ::stat(QFile::encodeName(b).constData(), &second) == 0 &&
            first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+// A file the command line names is written without asking anyone. What its
+// name leads to through links is what is replaced, whether it is there yet or
+// not: its name must end in the type's suffix too, and a file there must be
+// of the type already (by its first bytes), so that a lesson behind a link
+// named .pdf is kept.
+std::optional<QString> replacedUnasked(const char* option, const QString& name, const char* suffix,
+                                       const QByteArray& magic) {
+    const QString type = QString::fromLatin1(suffix);
+    const QString what = QString::fromLatin1(option);
+    const auto endsRight = [&](const QString& file) {
+        return QFileInfo(file).suffix().compare(type, Qt::CaseInsensitive) == 0;
+    };
+    if (!endsRight(name))
+        return CommandLine::tr("--%1: имя «%2» должно оканчиваться на .%3").arg(what, name, type);
+    const QFileInfo named(name);
+    const QString real = named.exists()      ? named.canonicalFilePath()
+                         : named.isSymLink() ? named.symLinkTarget()
+                                             : name;
+    if (!endsRight(real))
+        return CommandLine::tr("--%1: «%2» ведёт к файлу «%3», а не к %4-файлу; он не будет "
+                               "заменён")
+            .arg(what, name, real, type.toUpper());
+    if (named.exists() && !SafeRead::read(name, magic.size()).bytes.startsWith(magic))
+        return CommandLine::tr("--%1: «%2» — не %3-файл; он не будет заменён")
+            .arg(what, name, type.toUpper());
+    return std::nullopt;
 }
 
 // The level named on the command line, or nothing for a wrong name.
@@ -127,6 +156,12 @@ std::optional<QString> refusal(const QCommandLineParser& parser) {
     // A pupil either solves tasks or does the laboratory work, not both at once.
     if (parser.isSet(QStringLiteral("lab")) && parser.isSet(QStringLiteral("tasks")))
         return CommandLine::tr("--lab и --tasks не открываются вместе");
+    if (parser.isSet(QString::fromLatin1(CommandLine::kDocsPicture)))
+        if (auto wrong =
+                replacedUnasked(CommandLine::kDocsPicture,
+                                parser.value(QString::fromLatin1(CommandLine::kDocsPicture)), "png",
+                                "\x89PNG\r\n\x1a\n"))
+            return wrong;
     if (!parser.isSet(QStringLiteral("worksheet")))
         return std::nullopt;
     if (worksheet.isEmpty())
@@ -137,7 +172,7 @@ std::optional<QString> refusal(const QCommandLineParser& parser) {
     if (!setup.isEmpty() && sameFile(worksheet, setup))
         return CommandLine::tr("--worksheet: «%1» — это файл урока, рабочий лист его не заменит")
             .arg(worksheet);
-    return std::nullopt;
+    return replacedUnasked("worksheet", worksheet, "pdf", "%PDF-");
 }
 
 // A window needs a display server to open on, unless a platform is named.
@@ -156,6 +191,7 @@ QString CommandLine::unusableDisplay() {
 }
 QString CommandLine::s_setupFile;
 QString CommandLine::s_worksheet;
+QString CommandLine::s_docsPicture;
 std::optional<quint64> CommandLine::s_taskSeed;
 Tasks::Level CommandLine::s_taskLevel = Tasks::Level::EqualMedia;
 int CommandLine::s_variants = 1;
@@ -226,6 +262,10 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
     QCommandLineOption listTasks(QString::fromLatin1(kListTasks));
     listTasks.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(listTasks);
+    QCommandLineOption docsPicture(QString::fromLatin1(kDocsPicture), QString(),
+                                   QStringLiteral("OUT.png"));
+    docsPicture.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(docsPicture);
     QCommandLineOption quitWhenShown(QString::fromLatin1(kQuitWhenShown));
     quitWhenShown.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(quitWhenShown);
@@ -249,6 +289,7 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
     }
     s_setupFile = parser.positionalArguments().value(0);
     s_worksheet = parser.value(worksheet);
+    s_docsPicture = parser.value(docsPicture);
     s_taskSeed.reset();
     s_resultsFile = parser.value(results);
     s_taskLevel = levelNamed(parser.value(level)).value_or(Tasks::Level::EqualMedia);
@@ -312,7 +353,8 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
         }
     }
     // A setup that cannot be read is reported here when no window will say it.
-    const bool windowless = parser.isSet(worksheet) || !sessionHasDisplay(parser);
+    const bool windowless =
+        parser.isSet(worksheet) || parser.isSet(docsPicture) || !sessionHasDisplay(parser);
     if (windowless && !s_setupFile.isEmpty()) {
         const SetupFile::Result read = SetupFile::read(s_setupFile);
         if (!read.setup) {
@@ -321,7 +363,7 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
             return 2;
         }
     }
-    if (parser.isSet(worksheet))
+    if (parser.isSet(worksheet) || parser.isSet(docsPicture))
         return std::nullopt; // written offscreen, without a display
     if (!sessionHasDisplay(parser)) {
         print(stderr, program + QStringLiteral(": ") +

@@ -31,11 +31,15 @@ public:
     // task a line (kind, lens type, n1, N, n2, the signed radii of the left
     // and right surface and the object point, twips), and the program ends.
     static constexpr const char* kListTasks = "list-tasks";
+    // A hidden option for the documentation: with a setup, the window's
+    // picture is written to this PNG file and the program ends.
+    static constexpr const char* kDocsPicture = "docs-picture";
 
     // After answer(): the setup file named on the command line, and the PDF
     // a worksheet is to be written to (empty when none).
     static QString setupFile() { return s_setupFile; }
     static QString worksheet() { return s_worksheet; }
+    static QString docsPicture() { return s_docsPicture; }
     // The seed of a series of tasks to open with (--tasks SEED), if named.
     static std::optional<quint64> taskSeed() { return s_taskSeed; }
     // The level of that series (--level), and for a worksheet of it the
@@ -52,6 +56,7 @@ private:
     static QString s_unusableDisplay;
     static QString s_setupFile;
     static QString s_worksheet;
+    static QString s_docsPicture;
     static std::optional<quint64> s_taskSeed;
     static Tasks::Level s_taskLevel;
     static int s_variants;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "classset.h"
 #include "commandline.h"
+#include "docspicture.h"
 #include "form1.h"
 #include "labmode.h"
 #include "lessonfile.h"
@@ -54,7 +55,8 @@ int main(int argc, char* argv[]) {
         return *exitCode;
     // A worksheet is drawn offscreen: it needs no display and shows no window.
     const QString worksheet = CommandLine::worksheet();
-    if (!worksheet.isEmpty())
+    const QString docsPicture = CommandLine::docsPicture();
+    if (!worksheet.isEmpty() || !docsPicture.isEmpty())
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const QtMessageHandler before = qInstallMessageHandler(holdMessage);
     QApplication app(argc, argv);
@@ -73,6 +75,15 @@ int main(int argc, char* argv[]) {
     Form1 window;
     window.Form_Load();
     const QString setup = CommandLine::setupFile();
+    if (!docsPicture.isEmpty()) {
+        // The setup was checked before.
+        if (const SetupFile::Result read = SetupFile::read(setup); read.setup)
+            window.File().apply(*read.setup);
+        const QString why = DocsPicture::write(window, docsPicture);
+        if (!why.isEmpty())
+            std::fprintf(stderr, "quellor: %s\n", qPrintable(why));
+        return why.isEmpty() ? 0 : 1;
+    }
     if (!worksheet.isEmpty()) {
         // The file was checked before; it is read again here, whole.
         if (!setup.isEmpty()) {
@@ -151,8 +162,9 @@ int main(int argc, char* argv[]) {
             }
             window.TaskSeries().start(*seed, CommandLine::taskLevel());
         });
-    // The laboratory work opens over it, on the setup's bench if one was named.
+    // The laboratory work opens over it, on the setup's bench if one was named,
+    // as the pupil's: it stays on, and the teacher's reveal is not in it.
     if (CommandLine::lab())
-        QTimer::singleShot(0, &window, [&window] { window.Laboratory().start(); });
+        QTimer::singleShot(0, &window, [&window] { window.Laboratory().startForPupil(); });
     return app.exec();
 }

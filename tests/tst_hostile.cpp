@@ -211,6 +211,18 @@ void TestHostile::refusedCommandLines_data() {
         "файл урока");
     row("worksheet through a link to the lesson", {"--worksheet", "link.pdf", "lesson.pdf"},
         "файл урока");
+    // Nobody is asked before the worksheet is written: what its name leads to
+    // is checked, and a file there that is no PDF is kept.
+    row("variants through a link to the lesson", {"--worksheet", "to-lesson.pdf", "--tasks", "5"},
+        "lesson.quellor");
+    row("variants over a lesson named .pdf", {"--worksheet", "lesson.pdf", "--tasks", "5"},
+        "не PDF");
+    row("variants through a link to a lesson named .pdf",
+        {"--worksheet", "link.pdf", "--tasks", "5"}, "не PDF");
+    row("worksheet through a dangling link", {"--worksheet", "dangling.pdf", "lesson.quellor"},
+        "notes.txt");
+    row("documentation's picture over a lesson", {"--docs-picture", "lesson.quellor"}, ".png");
+    row("documentation's picture through a link", {"--docs-picture", "lesson.png"}, "lesson.pdf");
     row("an option as the worksheet", {"--worksheet", "--tasks"}, "--tasks");
     row("an option as the seed", {"--tasks", "--worksheet"}, "--worksheet");
     row("worksheet twice", {"--worksheet", "a.pdf", "--worksheet", "b.pdf"}, "--worksheet");
@@ -239,6 +251,12 @@ void TestHostile::refusedCommandLines() {
     QVERIFY(writeBytes(folder.filePath(QStringLiteral("lesson.quellor")), aLesson()));
     QVERIFY(writeBytes(folder.filePath(QStringLiteral("lesson.pdf")), aLesson()));
     QVERIFY(QFile::link(QStringLiteral("lesson.pdf"), folder.filePath(QStringLiteral("link.pdf"))));
+    QVERIFY(QFile::link(QStringLiteral("lesson.quellor"),
+                        folder.filePath(QStringLiteral("to-lesson.pdf"))));
+    QVERIFY(
+        QFile::link(QStringLiteral("notes.txt"), folder.filePath(QStringLiteral("dangling.pdf"))));
+    QVERIFY(
+        QFile::link(QStringLiteral("lesson.pdf"), folder.filePath(QStringLiteral("lesson.png"))));
     QVERIFY(writeBytes(folder.filePath(QStringLiteral("style.css")), "* { color: red }"));
     const QMap<QString, QByteArray> before = contentsOf(folder.path());
     QProcess program;
@@ -260,26 +278,30 @@ void TestHostile::savedNames_data() {
     QTest::addColumn<QString>("save");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("written");
-    QTest::addColumn<bool>("present"); // a file of the written name is there before
-    QTest::addColumn<bool>("replace"); // the answer to the question
+    QTest::addColumn<bool>("present");  // a file of the written name is there before
+    QTest::addColumn<bool>("replace");  // the answer to the question
+    QTest::addColumn<bool>("dangling"); // what is there is a link to nothing
     QTest::newRow("lesson, kept") << "setup"
                                   << "lesson1"
-                                  << "lesson1.quellor" << true << false;
+                                  << "lesson1.quellor" << true << false << false;
     QTest::newRow("lesson, replaced") << "setup"
                                       << "lesson1"
-                                      << "lesson1.quellor" << true << true;
+                                      << "lesson1.quellor" << true << true << false;
     QTest::newRow("lesson, new") << "setup"
                                  << "lesson2"
-                                 << "lesson2.quellor" << false << false;
+                                 << "lesson2.quellor" << false << false << false;
     QTest::newRow("table, kept") << "csv"
                                  << "измерения"
-                                 << "измерения.csv" << true << false;
+                                 << "измерения.csv" << true << false << false;
     QTest::newRow("table, new") << "csv"
                                 << "таблица"
-                                << "таблица.csv" << false << false;
+                                << "таблица.csv" << false << false << false;
     QTest::newRow("picture, kept") << "picture"
                                    << "quellor"
-                                   << "quellor.png" << true << false;
+                                   << "quellor.png" << true << false << false;
+    QTest::newRow("lesson, a dangling link kept") << "setup"
+                                                  << "lesson3"
+                                                  << "lesson3.quellor" << true << false << true;
 }
 
 // A name typed without its suffix: the file written under the final name is
@@ -290,11 +312,14 @@ void TestHostile::savedNames() {
     QFETCH(QString, written);
     QFETCH(bool, present);
     QFETCH(bool, replace);
+    QFETCH(bool, dangling);
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QString target = folder.filePath(written);
     const QByteArray old("a lesson prepared before");
-    if (present)
+    if (present && dangling)
+        QVERIFY(QFile::link(folder.filePath(QStringLiteral("gone")), target));
+    else if (present)
         QVERIFY(writeBytes(target, old));
     auto w = TestSupport::startWindow();
     const QMessageBox::StandardButton answer = replace ? QMessageBox::Yes : QMessageBox::No;
@@ -317,8 +342,13 @@ void TestHostile::savedNames() {
                  qPrintable(log.shown.front().text));
     }
     const bool kept = present && !replace;
-    QCOMPARE(bytesOf(target) == old, kept);
-    QCOMPARE(QFileInfo::exists(target), true);
+    if (dangling) {
+        QCOMPARE(QFileInfo(target).isSymLink(), kept);
+        QCOMPARE(QFileInfo::exists(target), !kept);
+    } else {
+        QCOMPARE(bytesOf(target) == old, kept);
+        QCOMPARE(QFileInfo::exists(target), true);
+    }
     QVERIFY(!QFileInfo::exists(folder.filePath(typed)));
 }
 

@@ -4,6 +4,7 @@
 // rows recorded, and the report read back from the PDF. Every expected number
 // is worked out here from the thin-lens law, 1/F = 1/d + 1/f.
 #include "bench.h"
+#include "benchscale.h"
 #include "commandbutton.h"
 #include "form1.h"
 #include "label.h"
@@ -61,12 +62,12 @@ int steepestEdge(QWidget* inset) {
     return steepest;
 }
 
-// The darkest grey below the face's middle, where an inverted picture stands
-// (the inset's words stand above).
-int darkestMiddle(QWidget* inset) {
+// The darkest grey between two heights of the inset (shares of it): below
+// the face's middle stands an inverted picture (the inset's words above).
+int darkestMiddle(QWidget* inset, double from = 0.5, double to = 0.875) {
     const QImage image = inset->grab().toImage().convertToFormat(QImage::Format_Grayscale8);
     int darkest = 255;
-    for (int y = image.height() / 2; y < image.height() * 7 / 8; ++y)
+    for (int y = int(image.height() * from); y < image.height() * to; ++y)
         for (int x = image.width() / 4; x < image.width() * 3 / 4; ++x)
             darkest = std::min(darkest, int(image.pixelColor(x, y).value()));
     return darkest;
@@ -170,13 +171,16 @@ private slots:
     void deleteRows();
     void rowsOfAnotherLens_data();
     void rowsOfAnotherLens();
+    void pupilsLab_data();
+    void pupilsLab();
 };
 
 // What the lab allows, entered by a click on its button in the lesson strip:
 // its own keys, "Записать", help and the zoom; not the lens's parameters, the
-// graph, the tasks or anything that draws the construction. The pupil sees
-// no image read-out and no focus until the teacher shows them; Esc leaves,
-// the object back where it was.
+// graph, the tasks or anything that draws the construction. Entered with the
+// layers on at 1 : 5, it works at 1 : 1 and the pupil sees no image read-out,
+// focus, name, radius or index until the teacher shows them, the construction
+// then where the table stood; Esc leaves, the object back where it was.
 void TestLabMode::modeRules_data() {
     QTest::addColumn<Action>("action");
     QTest::addColumn<bool>("inLab");
@@ -202,19 +206,28 @@ void TestLabMode::modeRules() {
     w->ObjectX = 5000;
     w->ObjectY = 3000;
     w->ObjectPlaced = kTrue;
-    w->RedrawScheme();
+    for (const Qt::Key key : {Qt::Key_L, Qt::Key_3, Qt::Key_K}) // every layer on, at 1 : 5
+        keyToWindow(w.get(), key, Qt::ControlModifier);
+    w->ScaleChoice().set(*Optics::Scale::of(5));
     QCOMPARE(w->Allows(action), onBench);
     QCOMPARE(TestSupport::clickAt(w.get(), TestSupport::middleOf(w->cmdLab)), w->cmdLab);
     QVERIFY(w->Laboratory().active());
     QCOMPARE(w->Allows(action), inLab);
-    // Hidden from the pupil: the image's numbers, the focal length, the marks.
+    QCOMPARE(w->CurrentScale(), Optics::Scale{});
+    // Hidden from the pupil: the image's numbers, the focal length, the marks,
+    // the names, the radii and the index F would follow from.
     QVERIFY(w->lblDistances->Caption().isEmpty() && w->lblFocal->Caption().isEmpty());
-    QVERIFY(!w->shpF2->isVisible());
+    QVERIFY(!w->shpF2->isVisible() && w->picLeft->textMarks().isEmpty());
+    for (Label* readout : {w->lblRleft, w->lblN})
+        QVERIFY(w->childAt(TestSupport::middleOf(readout)) != readout);
+    const QPoint table = windowPoint(*w, 2000, 1500);
+    QCOMPARE(w->childAt(table)->objectName(), QStringLiteral("labSheet"));
     // The tasks stay shut.
     keyToWindow(w.get(), Qt::Key_T, Qt::ControlModifier);
     QVERIFY(!w->TaskModeOn() && w->Laboratory().active());
     keyToWindow(w.get(), Qt::Key_B, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY(!w->lblFocal->Caption().isEmpty() && w->shpF2->isVisible());
+    QCOMPARE(w->childAt(table), w->picLeft); // the construction over the table's place
     keyToWindow(w.get(), Qt::Key_Escape);
     QVERIFY(!w->Laboratory().active());
     QCOMPARE(w->Allows(action), onBench);
@@ -252,6 +265,7 @@ void TestLabMode::sharpestByEye() {
     int edges[3] = {};
     int darkest[3] = {};
     int widths[3] = {};
+    int edge[3] = {}; // the face's last rows: light unless the picture runs off it
     const double places[3] = {b - off, b, b + off};
     for (int i = 0; i < 3; ++i) {
         dragAt(w.get(), windowPoint(*w, Bench::kLensX + 4000, axis),
@@ -261,6 +275,7 @@ void TestLabMode::sharpestByEye() {
         edges[i] = steepestEdge(&w->Laboratory().inset());
         darkest[i] = darkestMiddle(&w->Laboratory().inset());
         widths[i] = spreadWidth(&w->Laboratory().inset());
+        edge[i] = darkestMiddle(&w->Laboratory().inset(), 0.955, 0.965);
     }
     if (!real) {
         // No picture: the face's middle stays light wherever the screen stands.
@@ -272,6 +287,7 @@ void TestLabMode::sharpestByEye() {
              qPrintable(QStringLiteral("%1 %2 %3").arg(edges[0]).arg(edges[1]).arg(edges[2])));
     QVERIFY(edges[1] > 128);
     QVERIFY2(darkest[1] < 64, qPrintable(QString::number(darkest[1])));
+    QVERIFY2(edge[1] > 200, qPrintable(QString::number(edge[1]))); // magnified Γ = 1,67: whole
     QVERIFY2(widths[0] > widths[1] && widths[2] > widths[1],
              qPrintable(QStringLiteral("%1 %2 %3").arg(widths[0]).arg(widths[1]).arg(widths[2])));
 }
@@ -333,7 +349,11 @@ void TestLabMode::report() {
                         std::fabs(law(d, f + kHalf) - law(d, f - kHalf))) /
                            2;
     }
-    QCOMPARE(int(lab.session().rows.size()), 5);
+    // A sixth row in F < d < 2F with the screen a centimetre off: no image,
+    // which does not unsay the image the other rows there caught.
+    lab.moveScreen(lab.session().screen + kCm);
+    keyToWindow(w.get(), Qt::Key_R, Qt::ControlModifier);
+    QCOMPARE(int(lab.session().rows.size()), 6);
     const auto mean = [](const QList<double>& v) {
         return std::accumulate(v.begin(), v.end(), 0.0) / v.size();
     };
@@ -357,19 +377,35 @@ void TestLabMode::report() {
                       .arg(letters[1], cm(mean(backs)), cm(error(backs, backInstruments)));
 
     QString shown;
-    for (const QStringList& cells :
-         dynamic_cast<LabSheet*>(w->findChild<QWidget*>(QStringLiteral("labSheet")))->lines())
+    const auto* sheet = dynamic_cast<LabSheet*>(w->findChild<QWidget*>(QStringLiteral("labSheet")));
+    for (const QStringList& cells : sheet->lines())
         shown += cells.join(QLatin1Char(' ')) + QLatin1Char('\n');
-    for (const QString& expected : {formula, answer})
+    // ε as the school works it, from the answer's rounded ΔF and F (both in
+    // hundredths here).
+    QVERIFY(errorF >= 0.005 && errorF < 0.095);
+    const QString epsilon =
+        QStringLiteral("ε = %1 %")
+            .arg(QString::number(std::round(errorF * 100) / std::round(meanF * 100) * 100, 'f', 1)
+                     .replace(u'.', u','));
+    for (const QString& expected : {formula, answer, epsilon})
         QVERIFY2(shown.contains(expected), qPrintable(expected + QStringLiteral("\n") + shown));
+    // Six rows, five in view: row 1 is back by a click on the bar's top.
+    const QPoint bar = sheet->mapTo(
+        w.get(), QPoint(sheet->width() - 2, sheet->height() * 2 / LabSheet::kLines + 2));
+    QCOMPARE(TestSupport::clickAt(w.get(), bar)->objectName(), QStringLiteral("labSheetScroll"));
+    QCOMPARE(sheet->lines()[2].value(0), QStringLiteral("1"));
 
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("work.pdf"));
     QString why;
+    lab.setAuthor(QStringLiteral(" Ёлкина-Щукина\tАнна  Мария, 8 «Б» (гр. 2) "));
     QVERIFY2(lab.writeReport(pdf, &why), qPrintable(why));
     const QString text = pdfText(pdf).simplified();
+    QVERIFY2(!text.contains(QStringLiteral("не получено")), qPrintable(text));
     for (const QString& expected :
-         {QStringLiteral("Определение фокусного расстояния"), QStringLiteral("Цель:"),
+         {QStringLiteral("Ёлкина-Щукина Анна Мария, 8 «Б» (гр. 2) Дата: ") +
+              QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")),
+          QStringLiteral("Определение фокусного расстояния"), QStringLiteral("Цель:"),
           QStringLiteral("Оборудование:"), formula, answer,
           QStringLiteral("предмет между %1 и 2%1: действительное, перевёрнутое, увеличенное")
               .arg(letters[0]),
@@ -387,8 +423,8 @@ void TestLabMode::report() {
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QString table = QString::fromUtf8(file.readAll());
     const QStringList lines = table.split(QStringLiteral("\r\n"));
-    // The header, five rows, three lines of computation, the answer.
-    QCOMPARE(lines.size() - 1, 10);
+    // The header, six rows, three lines of computation, the answer.
+    QCOMPARE(lines.size() - 1, 11);
     QVERIFY(lines[1].startsWith(QStringLiteral("1;")));
     for (const QString& expected : {formula, answer})
         QVERIFY2(table.contains(expected), qPrintable(expected));
@@ -510,6 +546,31 @@ void TestLabMode::rowsOfAnotherLens() {
     QCOMPARE(asked, changeLens ? 1 : 0);
     QCOMPARE(lab.active(), inLab);
     QCOMPARE(int(lab.session().rows.size()), rowsLeft);
+}
+
+// A pupil's lab (quellor --lab) gives F away by no key or menu: the reveal,
+// Esc and Ctrl+B leave it on, the foci and the focal length hidden; Esc
+// still leaves full screen.
+void TestLabMode::pupilsLab_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Ctrl+Shift+B") << int(Qt::Key_B) << int(Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::newRow("Esc") << int(Qt::Key_Escape) << int(Qt::NoModifier);
+    QTest::newRow("Ctrl+B") << int(Qt::Key_B) << int(Qt::ControlModifier);
+}
+
+void TestLabMode::pupilsLab() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    auto w = TestSupport::startWindow();
+    w->Laboratory().startForPupil();
+    w->ToggleFullScreen();
+    keyToWindow(w.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(w->isFullScreen(), key != Qt::Key_Escape); // Esc leaves only the full screen
+    QVERIFY(w->Laboratory().active() && !w->Allows(Action::LabReveal) && !w->Allows(Action::Lab));
+    QVERIFY(w->lblFocal->Caption().isEmpty() && !w->shpF2->isVisible());
+    for (const QAction* item : w->cmdLab->actions()) // no reveal on the button's menu
+        QVERIFY(!item->isVisible() || !item->text().contains(QStringLiteral("учителю")));
 }
 
 QTEST_MAIN(TestLabMode)

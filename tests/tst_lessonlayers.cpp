@@ -179,6 +179,12 @@ QPoint traceBetween(const QImage& shown, const QImage& fresh) {
     return {-1, -1};
 }
 
+// How far a point stands from a box, straight.
+double distanceTo(QPointF p, const QRectF& box) {
+    return std::hypot(std::max({box.left() - p.x(), 0.0, p.x() - box.right()}),
+                      std::max({box.top() - p.y(), 0.0, p.y() - box.bottom()}));
+}
+
 // How far a point stands from a box, the larger of the two axes.
 double reachOf(QPointF p, const QRectF& box) {
     const double dx = std::max({box.left() - p.x(), 0.0, p.x() - box.right()});
@@ -205,6 +211,8 @@ private slots:
     void namesStandApart();
     void namesClearOfTheDrawing_data();
     void namesClearOfTheDrawing();
+    void namesInsideTheEdges_data();
+    void namesInsideTheEdges();
     void imageColours_data();
     void imageColours();
     void dragLeavesNoTrace_data();
@@ -235,7 +243,13 @@ void TestLessonLayers::standardCases() {
     auto w = benchWith(converging, n1Value, n2Value);
     w->ShowLabels = kTrue;
     w->ShowThirdRay = kTrue;
-    QTest::keyClick(w->picLeft, Qt::Key(Qt::Key_0 + key));
+    // Wherever the focus is in the window: the left area, a slider, the
+    // button just clicked.
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    const char* holder = key % 3 == 0 ? "picLeft" : key % 3 == 1 ? "sldn1" : "cmdCx";
+    w->findChild<QWidget*>(QString::fromLatin1(holder))->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w->windowHandle(), Qt::Key(Qt::Key_0 + key));
 
     const double n1 = 1 + n1Value / 50.0, n2 = 1 + n2Value / 50.0;
     const double P = powerOf(converging, n1, n2);
@@ -254,9 +268,10 @@ void TestLessonLayers::standardCases() {
         const Labels::Mark* focus = markOf(marks, name);
         QVERIFY(focus);
         QCOMPARE(focus->area, behind ? Labels::Area::Right : Labels::Area::Left);
+        // At the textbook's place, or a step aside to stand nearer its point.
         const double point = focus->x + Labels::kGap;
         const double fromLens = behind ? point : kLens - point;
-        QVERIFY2(std::fabs(fromLens - std::fabs(length)) < 0.5,
+        QVERIFY2(std::fabs(fromLens - std::fabs(length)) <= Labels::kGap,
                  qPrintable(QStringLiteral("%1 against %2").arg(fromLens).arg(length)));
     }
     const double vergence = P - n1 / d;
@@ -272,13 +287,19 @@ void TestLessonLayers::standardCases() {
     const double imageY = kAxis - 1000 * m;
     QCOMPARE(w->lblImageKind->Caption().startsWith(b > 0 ? "действительное" : "мнимое"), true);
 
-    // The name A' beside the image tip, on the side away from the axis.
+    // The name A' beside the image tip, on the side away from the axis; by a
+    // virtual image near the object, wherever it stands nearer its tip than A.
     const Labels::Mark* tip = markOf(marks, Labels::Text::APrime);
     QVERIFY(tip);
     QCOMPARE(tip->area, b > 0 ? Labels::Area::Right : Labels::Area::Left);
-    QVERIFY(std::fabs(tip->x - (imageX - Labels::kGap)) < 0.5);
-    QVERIFY(std::fabs(std::fabs(tip->y - imageY) - Labels::kGap) < 0.5);
-    QVERIFY((tip->y < imageY) == (imageY < kAxis));
+    const double toImage = std::hypot(tip->x - imageX, tip->y - imageY);
+    if (b < 0) {
+        QVERIFY(toImage < std::hypot(tip->x - w->ObjectX, tip->y - w->ObjectY));
+    } else {
+        QVERIFY(std::fabs(tip->x - (imageX - Labels::kGap)) < 0.5);
+        QVERIFY(std::fabs(std::fabs(tip->y - imageY) - Labels::kGap) < 0.5);
+        QVERIFY((tip->y < imageY) == (imageY < kAxis));
+    }
     const Labels::Mark* object = markOf(marks, Labels::Text::A);
     QVERIFY(object && std::fabs(object->x - (w->ObjectX - Labels::kGap)) < 0.5);
 
@@ -609,6 +630,8 @@ void TestLessonLayers::namesClearOfTheDrawing() {
         const double m = image ? -(n1 * b) / d : 0;
         const QPointF tip(b > 0 ? b : kLens + b, kAxis - h * m);
         const QString where = QStringLiteral("object at %1").arg(x);
+        bool primed = false; // a focus named F′: only where the two focal lengths differ
+        int centres = 0;     // names O
         for (PictureBox* area : {w->picLeft, w->picRigth}) {
             const bool left = area == w->picLeft;
             const bool imageHere = image && (b < 0) == left;
@@ -617,8 +640,9 @@ void TestLessonLayers::namesClearOfTheDrawing() {
             if (left) {
                 points.insert(QStringLiteral("A"), QPointF(w->ObjectX, w->ObjectY));
                 points.insert(QStringLiteral("B"), QPointF(w->ObjectX, kAxis));
-                points.insert(QStringLiteral("O"), QPointF(kLens, kAxis));
             }
+            // O, the lens's centre, named on either side of it.
+            points.insert(QStringLiteral("O"), QPointF(left ? kLens : 0, kAxis));
             if (imageHere) {
                 points.insert(QStringLiteral("A\u2032"), tip);
                 points.insert(QStringLiteral("B\u2032"), QPointF(tip.x(), kAxis));
@@ -645,7 +669,15 @@ void TestLessonLayers::namesClearOfTheDrawing() {
                 for (const QRectF& part : parts)
                     QVERIFY2(!box.intersects(part),
                              qPrintable(what + QStringLiteral(" on the bench")));
+                const bool atVirtualImage = left && imageHere &&
+                                            (!mark.bold || mark.text.startsWith(QLatin1Char('A')) ||
+                                             mark.text.startsWith(QLatin1Char('B')));
                 for (const Figure& f : area->figures()) {
+                    // The extensions, and the rays through it, meet at a virtual
+                    // image's tip: its names may stand on them.
+                    const QPointF a(f.x1, f.y1), b(f.x2, f.y2);
+                    if (atVirtualImage && (f.drawStyle != 0 || pointToSegment(tip, a, b) < 15))
+                        continue;
                     const double half = f.drawWidth * 15 / 2.0;
                     const double gap =
                         f.kind == Figure::Kind::Line
@@ -660,19 +692,33 @@ void TestLessonLayers::namesClearOfTheDrawing() {
                                        std::clamp(tip.y(), 0.0, kAreaHeight));
                     QVERIFY2(reachOf(kept, box) <= (kept == tip ? kWordsNear : kWordsAtEdge),
                              qPrintable(what));
+                    if (left && key) // along the motion's path the rays may crowd it off
+                        QVERIFY2(distanceTo(kept, box) < distanceTo(points.value("A"), box),
+                                 qPrintable(what + QStringLiteral(" nearer A")));
                     named << QStringLiteral("words");
                     continue;
                 }
                 bool beside = false;
+                const double crowded = atVirtualImage ? 1.5 : 1;
                 for (const QPointF& p : points.values(mark.text))
-                    beside = beside || reachOf(p, box) <= kNear;
+                    beside = beside || reachOf(p, box) <= kNear * crowded;
                 QVERIFY2(beside, qPrintable(what + QStringLiteral(" away from its point")));
+                // Nearer its own point than any other named one, unless the two
+                // show as one place (16 laid-out pixels).
+                const QPointF own = points.value(mark.text);
+                for (auto it = points.cbegin(); it != points.cend(); ++it)
+                    if (QLineF(own, it.value()).length() > 240)
+                        QVERIFY2(distanceTo(own, box) < distanceTo(it.value(), box),
+                                 qPrintable(what + QStringLiteral(" nearer ") + it.key()));
                 named << mark.text;
+                primed = primed || mark.text.endsWith(QStringLiteral("F\u2032"));
+                centres += mark.text == "O";
             }
             // Names for every point in sight: the object's, the image's, O's, and
             // at least the focal marks that stand on the area.
             for (auto it = points.cbegin(); it != points.cend(); ++it)
-                if (room.contains(it.value()) && !it.key().contains(QLatin1Char('F')))
+                if (room.contains(it.value()) && !it.key().contains(QLatin1Char('F')) &&
+                    it.key() != "O")
                     QVERIFY2(named.contains(it.key()),
                              qPrintable(where + QStringLiteral(": no ") + it.key()));
             int marksInSight = 0, marksNamed = 0;
@@ -683,6 +729,39 @@ void TestLessonLayers::namesClearOfTheDrawing() {
             QCOMPARE(marksNamed, marksInSight);
             if (imageHere)
                 QVERIFY2(named.contains(QStringLiteral("words")), qPrintable(where));
+        }
+        QCOMPARE(primed, n1 != 1.0);
+        QCOMPARE(centres, 1);
+    }
+}
+
+void TestLessonLayers::namesInsideTheEdges_data() {
+    QTest::addColumn<bool>("image"); // the image's corner, or the object's
+    QTest::newRow("the object in the top left corner") << false;
+    QTest::newRow("a real image in the bottom right corner") << true;
+}
+
+// Every name inside its area where its first place would cross an edge by a
+// pixel or two: the point swept towards the corner five twips at a time.
+void TestLessonLayers::namesInsideTheEdges() {
+    QFETCH(bool, image);
+    constexpr double kWidth = 7500, kHeight = 8025;
+    auto w = benchWith(true, 0, 0);
+    w->ObjectPlaced = kTrue;
+    const double f = 1 / powerOf(true, 1, 1);
+    const Labels::Sizes sizes = Labels::estimatedSizes();
+    for (double t = 5; t <= 600; t += 5) {
+        // The lens law backwards: the object whose image tip stands at the corner.
+        const double b = kWidth - t, d = b * f / (b - f), height = (kHeight - t - kAxis) * d / b;
+        w->ObjectX = float(image ? kLens - d : t);
+        w->ObjectY = float(image ? kAxis - height : t);
+        for (const Labels::Mark& mark : Labels::labelMarks(*w, sizes)) {
+            const Labels::Size size = sizes[std::size_t(mark.text)];
+            const int corner = int(mark.anchor); // top left, top right, bottom left, bottom right
+            const QRectF box(corner % 2 ? mark.x - size.width : mark.x,
+                             corner < 2 ? mark.y : mark.y - size.height, size.width, size.height);
+            QVERIFY2(QRectF(0, 0, kWidth, kHeight).contains(box),
+                     qPrintable(QStringLiteral("%1 at %2").arg(int(mark.text)).arg(t)));
         }
     }
 }

@@ -435,7 +435,6 @@ void TestLessonTools::recordedRowAndCsv() {
     QVERIFY(std::fabs(row.b - lens.b(d)) < 1e-6);
     QCOMPARE(row.kind, d < lens.f ? Optics::ImageKind::Virtual : Optics::ImageKind::Real);
     QVERIFY(std::fabs(row.front - lens.f) < 1e-9);
-    QVERIFY(std::fabs(row.dioptres - 100 * w->n1 / lens.f) < 1e-6);
 
     // The Russian table: decimal commas, semicolons between the fields.
     const QString text = table->csvText();
@@ -443,6 +442,9 @@ void TestLessonTools::recordedRowAndCsv() {
     QCOMPARE(lines.size(), 4); // header, two rows, the empty rest after the last CR LF
     QCOMPARE(lines[0], QStringLiteral("d, см;b, см;Γ;Изображение;f, см;f′, см;D, дптр"));
     QCOMPARE(lines[2].split(QLatin1Char(';')).size(), 7);
+    QCOMPARE(
+        lines[2].section(QLatin1Char(';'), 6),
+        QString::number(100 * w->n1 / lens.f, 'f', 2).replace(QLatin1Char('.'), QLatin1Char(',')));
     QCOMPARE(lines[2].section(QLatin1Char(';'), 0, 0),
              QString::number(d, 'f', 2).replace(QLatin1Char('.'), QLatin1Char(',')));
     QCOMPARE(lines[2].section(QLatin1Char(';'), 3, 3), QStringLiteral("мнимое"));
@@ -518,26 +520,30 @@ void TestLessonTools::notationTitles_data() {
     QTest::addColumn<QStringList>("axes"); // object, image, magnification
     QTest::addColumn<QString>("middleRegion");
     QTest::addColumn<bool>("signedGamma");
+    QTest::addColumn<QStringList>("asymptotes"); // of the image, in one medium and two
+    const QStringList schoolRussian{"f = F", "f = F′"}, school{"v = f", "v = f′"},
+        withSigns{"b = f′", "b = f′"};
     const int kRussian = int(Optics::Notation::RussianSchool);
     const int kUk = int(Optics::Notation::UkSchool);
     const int kSigned = int(Optics::Notation::SignedGaussian);
     QTest::newRow("Russian, default")
         << false << -1 << "d, см;f, см;Γ;Изображение;F, см;F′, см;D, дптр"
-        << QStringList{"d, см", "f, см", "Γ"} << "F < d < 2F" << false;
+        << QStringList{"d, см", "f, см", "Γ"} << "F < d < 2F" << false << schoolRussian;
     QTest::newRow("Russian, UK") << false << kUk << "u, см;v, см;m;Изображение;f, см;f′, см;P, дптр"
-                                 << QStringList{"u, см", "v, см", "m"} << "f < u < 2f" << false;
+                                 << QStringList{"u, см", "v, см", "m"} << "f < u < 2f" << false
+                                 << school;
     QTest::newRow("Russian, signed")
         << false << kSigned << "d, см;b, см;Γ;Изображение;f, см;f′, см;D, дптр"
-        << QStringList{"d, см", "b, см", "Γ"} << "f < d < 2f" << true;
+        << QStringList{"d, см", "b, см", "Γ"} << "f < d < 2f" << true << withSigns;
     QTest::newRow("English, default")
-        << true << -1 << "\"u, cm\",\"v, cm\",m,Image,\"f, cm\",\"f′, cm\",\"P, dpt\""
-        << QStringList{"u, cm", "v, cm", "m"} << "f < u < 2f" << false;
+        << true << -1 << "\"u, cm\",\"v, cm\",m,Image,\"f, cm\",\"f′, cm\",\"P, D\""
+        << QStringList{"u, cm", "v, cm", "m"} << "f < u < 2f" << false << school;
     QTest::newRow("English, Russian")
-        << true << kRussian << "\"d, cm\",\"f, cm\",Γ,Image,\"F, cm\",\"F′, cm\",\"D, dpt\""
-        << QStringList{"d, cm", "f, cm", "Γ"} << "F < d < 2F" << false;
+        << true << kRussian << "\"d, cm\",\"f, cm\",Γ,Image,\"F, cm\",\"F′, cm\",\"D, D\""
+        << QStringList{"d, cm", "f, cm", "Γ"} << "F < d < 2F" << false << schoolRussian;
     QTest::newRow("English, signed")
-        << true << kSigned << "\"d, cm\",\"b, cm\",Γ,Image,\"f, cm\",\"f′, cm\",\"D, dpt\""
-        << QStringList{"d, cm", "b, cm", "Γ"} << "f < d < 2f" << true;
+        << true << kSigned << "\"d, cm\",\"b, cm\",Γ,Image,\"f, cm\",\"f′, cm\",\"D, D\""
+        << QStringList{"d, cm", "b, cm", "Γ"} << "f < d < 2f" << true << withSigns;
 }
 
 void TestLessonTools::notationTitles() {
@@ -547,6 +553,7 @@ void TestLessonTools::notationTitles() {
     QFETCH(QStringList, axes);
     QFETCH(QString, middleRegion);
     QFETCH(bool, signedGamma);
+    QFETCH(QStringList, asymptotes);
     QTranslator translator;
     if (english) {
         QVERIFY(translator.load(QStringLiteral(":/i18n/quellor_en.qm")));
@@ -584,6 +591,15 @@ void TestLessonTools::notationTitles() {
     const QList<QPointF> at = graph->objectPoints();
     QCOMPARE(at.size(), 2);
     QCOMPARE(at[1].y() < 0, signedGamma);
+    // The key names the image's asymptote as the figure names the focus.
+    for (const QString& asymptote : asymptotes) {
+        QStringList names;
+        for (const QChartView* view : graph->findChildren<QChartView*>())
+            for (const QAbstractSeries* series : view->chart()->series())
+                names << series->name();
+        QVERIFY2(names.contains(asymptote), qPrintable(names.join(QLatin1Char('|'))));
+        w->SetRightIndex(1.33);
+    }
     QCoreApplication::removeTranslator(&translator);
 }
 

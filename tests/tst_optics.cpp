@@ -107,6 +107,8 @@ private slots:
     void blurCircle();
     void sharpestScreen_data();
     void sharpestScreen();
+    void labWritten_data();
+    void labWritten();
     void labFocalLength_data();
     void labFocalLength();
     void labTwoMedia_data();
@@ -503,8 +505,9 @@ void TestOptics::schoolProblems() {
     QCOMPARE(image.magnification > 0, f < 0);
 }
 
-// The power each notation shows, in dioptres: the school's 1/F in one medium,
-// the vergence n1/F = n2/F′ between two, the signed notation's vergence always.
+// The power each notation shows, in dioptres: the school's 1/F (the front F
+// between two media), the signed notation's vergence; a hundredth of index
+// on one side moves either by a little, never by a jump.
 void TestOptics::powerByNotation_data() {
     QTest::addColumn<Optics::Notation>("notation");
     QTest::addColumn<double>("n1");
@@ -518,6 +521,7 @@ void TestOptics::powerByNotation_data() {
         QTest::addRow("%s, water both sides", name)
             << notation << kWaterBook << kWaterBook << school;
         QTest::addRow("%s, air | water", name) << notation << 1.0 << kWaterBook << false;
+        QTest::addRow("%s, water | air", name) << notation << kWaterBook << 1.0 << false;
     }
 }
 
@@ -529,7 +533,8 @@ void TestOptics::powerByNotation() {
     const double N = 2.0, R = 2.65;
     const double vergence = 100 * LensMaker::thinLensPower(n1, N, n2, R, -R);
     // F = n1 / P before the lens, so 1/F = P / n1 in one medium.
-    const double expected = reciprocalF ? vergence / n1 : vergence;
+    const bool school = notation != Optics::Notation::SignedGaussian;
+    const double expected = school ? vergence / n1 : vergence;
     const Optics::Lens lens{n1, N, n2, R * kCm, -R * kCm};
     constexpr double kDioptres = 1e-9;
     QVERIFY2(std::fabs(Optics::powerIn(notation, lens) - expected) < kDioptres,
@@ -539,6 +544,8 @@ void TestOptics::powerByNotation() {
     // A front and a back focal length of their own: n1/F = n2/F′ names the power.
     const Optics::FocalLengths focal = Optics::focalLengths(lens);
     QVERIFY(std::fabs(n1 / focal.front - n2 / focal.back) < 1e-12);
+    const Optics::Lens nearby{n1, N, n2 + 0.01, R * kCm, -R * kCm};
+    QCOMPARE_LT(std::fabs(Optics::powerIn(notation, nearby) / expected - 1), 0.02);
 }
 
 // The screen catches a cone of light from the aperture (diameter A) to the
@@ -675,12 +682,32 @@ void TestOptics::labFocalLength() {
     QVERIFY(!r.twoMedia && std::fabs(r.back.mean - mean) < kCmTolerance);
 }
 
+// The answer as a school writes it: ΔF to one significant figure, F to that
+// place, ε from the two written numbers. Given F, ΔF; written F, ΔF, ε in %, decimals.
+void TestOptics::labWritten_data() {
+    QTest::addColumn<QList<double>>("given");
+    QTest::addColumn<QList<double>>("written");
+    QTest::newRow("0,096 is 0,1") << QList<double>{12.345, 0.096}
+                                  << QList<double>{12.3, 0.1, 10 / 12.3, 1};
+    QTest::newRow("whole centimetres")
+        << QList<double>{12.6, 1.4} << QList<double>{13, 1, 100 / 13.0, 0};
+}
+
+void TestOptics::labWritten() {
+    QFETCH(QList<double>, given);
+    QFETCH(QList<double>, written);
+    const Lab::Written w = Lab::written({given[0], 0, 0, given[1], given[1] / given[0]});
+    const QList<double> got{w.mean, w.error, 100 * w.relative, double(w.decimals)};
+    for (int i = 0; i < 4; ++i)
+        QVERIFY2(std::fabs(got[i] - written[i]) < 1e-9, qPrintable(QString::number(got[i])));
+}
+
 // Rows taken between media n1 and n2: the screen where the lens law
 // F/d + F′/f = 1 (F′ = F·n2/n1) puts the image, f read to the millimetre.
 // Each row's F and F′ are worked out here from the law, F = 1/(1/d + (n2/n1)/f)
 // and F′ = f·(1 − F/d), the instrument error by differencing F over half a
-// division of d and of f; the power is n1/F between two media and in the
-// signed notation, 1/F in one medium in the school's.
+// division of d and of f; the power is 1/F of the front focal length in the
+// school's notation, n1/F in the signed one.
 void TestOptics::labTwoMedia_data() {
     QTest::addColumn<double>("n1");
     QTest::addColumn<double>("n2");
@@ -688,7 +715,7 @@ void TestOptics::labTwoMedia_data() {
     QTest::addColumn<Optics::Notation>("notation");
     QTest::addColumn<double>("dioptres");
     QTest::newRow("water before, air behind")
-        << 1.33 << 1.0 << 10.0 << Optics::Notation::RussianSchool << 13.3;
+        << 1.33 << 1.0 << 10.0 << Optics::Notation::RussianSchool << 10.0;
     QTest::newRow("air before, water behind")
         << 1.0 << 1.33 << 6.0 << Optics::Notation::RussianSchool << 100 / 6.0;
     QTest::newRow("water both sides, school's 1/F")

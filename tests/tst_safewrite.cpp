@@ -4,6 +4,7 @@
 // device fails after a given number of bytes: a save file that accepts no more,
 // or the process's file size limit, which makes the kernel refuse the write
 // as a full disk does. Targets that are not regular files are refused.
+#include "saferead.h"
 #include "safewrite.h"
 
 #include <QDir>
@@ -178,7 +179,9 @@ void TestSafeWrite::notARegularFile_data() {
     }
 }
 
-// Refused with a message; the node stays what it was, no file appears.
+// Refused with a message; the node stays what it was, no file appears. The
+// reader refuses it too, with no bytes, at once (a FIFO without a writer and
+// the null device would read as an empty file).
 void TestSafeWrite::notARegularFile() {
     QFETCH(QString, kind);
     QFETCH(bool, throughLink);
@@ -219,6 +222,9 @@ void TestSafeWrite::notARegularFile() {
     QCOMPARE(entries(folder), present);
     if (throughLink)
         QVERIFY(QFileInfo(target).isSymLink());
+
+    const SafeRead::Result read = SafeRead::read(target, 100);
+    QVERIFY2(!read.problem.isEmpty() && read.bytes.isEmpty(), qPrintable(read.problem));
 }
 
 QTEST_GUILESS_MAIN(TestSafeWrite)

@@ -77,6 +77,7 @@ private slots:
     void typedFocalLength_data();
     void typedFocalLength();
     void schoolProblem();
+    void schoolProblemTyped();
     void scaleInFiles_data();
     void scaleInFiles();
 };
@@ -151,6 +152,37 @@ void TestScale::typedFocalLength() {
     // The lens's own front focal length, from the bench in twips.
     const double front = Optics::focalLengths(Optics::lensOf(*w)).front / Bench::kTwipsPerCm * k;
     QVERIFY2(std::fabs(front - F) < 1e-9 * std::fabs(F), qPrintable(QString::number(front)));
+}
+
+// The same problem typed into the read-outs, each clicked where it stands.
+// F = 10 cm is out of the radii's reach at the start lens's 1,64: the hint
+// names the indices N = 1 + R/(2F) of the radii that reach it, to whole
+// hundredths inside; with N = 2 typed, F and then "d = 15 h = 2" are taken.
+void TestScale::schoolProblemTyped() {
+    auto w = TestSupport::startWindow();
+    chooseScale(*w, 5);
+    TestSupport::clickAt(w.get(), TestSupport::middleOf(w->cmdCx));
+    auto* editor = w->findChild<QLineEdit*>(QStringLiteral("readoutEditor"));
+    const auto type = [&](Label* readout, const QString& text) {
+        TestSupport::clickAt(w.get(), TestSupport::middleOf(readout));
+        editor->selectAll();
+        typeText(editor, text);
+        QTest::keyClick(editor, Qt::Key_Return);
+        return !editor->isVisible();
+    };
+    QVERIFY(!type(w->lblFocal, QStringLiteral("10")));
+    const double least = std::ceil((1 + 5 * kLeastRadiusCm / 20) * 100) / 100;
+    const QString indices = QStringLiteral("N от %1 до %2").arg(shown(least), shown(2));
+    QVERIFY2(editor->toolTip().contains(indices), qPrintable(editor->toolTip()));
+    QTest::keyClick(editor, Qt::Key_Escape);
+    QVERIFY(type(w->lblN, QStringLiteral("2")) && type(w->lblFocal, QStringLiteral("10")));
+    QVERIFY(!type(w->lblDistances, QStringLiteral("d = 0")));
+    QVERIFY(type(w->lblDistances, QStringLiteral("d = 15 h = 2")));
+    const QString shownNow = w->lblDistances->Caption();
+    QVERIFY2(shownNow.contains(QStringLiteral("f = 30,00 см")) &&
+                 shownNow.contains(QStringLiteral("Γ = 2,00")),
+             qPrintable(shownNow));
+    QCOMPARE(w->ObjectY, float(3990 - 2 / 5.0 * 567));
 }
 
 // "F = 10 см, d = 15 см: найдите f" at 1 : 5, from a setup file: the image

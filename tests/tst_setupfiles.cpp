@@ -582,9 +582,13 @@ void TestSetupFiles::helpOnF1() {
     QVERIFY(help->toPlainText().contains(QStringLiteral("f′ = n2/P")));
     // Every key the window answers to is listed, and the standard cases' keys.
     for (const QAction* action : w->actions())
-        for (const QKeySequence& shortcut : action->shortcuts())
-            QVERIFY2(help->toPlainText().contains(shortcut.toString(QKeySequence::NativeText)),
-                     qPrintable(shortcut.toString()));
+        for (const QKeySequence& shortcut : action->shortcuts()) {
+            const QString written = shortcut.toString(QKeySequence::NativeText);
+            const bool standardCase = written.size() == 1 && written >= QLatin1String("1") &&
+                                      written <= QLatin1String("5");
+            QVERIFY2(help->toPlainText().contains(standardCase ? QStringLiteral("1 … 5") : written),
+                     qPrintable(written));
+        }
     QVERIFY(help->toPlainText().contains(QStringLiteral("1 … 5")));
     QVERIFY(aboutPage->toPlainText().contains(about));
     QVERIFY(aboutPage->toPlainText().contains(QStringLiteral("Quellor 1.")));

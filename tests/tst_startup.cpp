@@ -14,6 +14,7 @@
 #include "testsupport.h"
 
 #include <QElapsedTimer>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
 #include <QLocale>
@@ -47,6 +48,8 @@ private slots:
     void startWindowPixels();
     void exitHidesTheWindow();
     void captionsFitTheirBoxes();
+    void buttonFaces_data();
+    void buttonFaces();
 
 private:
     std::unique_ptr<Form1> w;
@@ -119,12 +122,12 @@ void TestStartup::startControls() {
     QCOMPARE(w->shp2F2->BackColor(), RGB(128, 128, 128));
     // Tooltips only where the layout gives them, on the lens-type buttons and on
     // the buttons that copy and save the picture, on the lesson strip's buttons,
-    // on the scale's and the notation's buttons, on the six read-outs that take
-    // a typed value, and on the power read-out, which names its formula.
+    // on the scale's and the notation's buttons, on the seven read-outs that
+    // take a typed value, and on the power read-out, which names its formula.
     int withTooltip = 0;
     for (QWidget* child : w->findChildren<QWidget*>())
         withTooltip += child->toolTip().isEmpty() ? 0 : 1;
-    QCOMPARE(withTooltip, 29);
+    QCOMPARE(withTooltip, 30);
     QCOMPARE(w->Picture3->toolTip(), QStringLiteral("Главная оптическая ось линзы"));
 }
 
@@ -302,6 +305,20 @@ void TestStartup::exitHidesTheWindow() {
     QCOMPARE(QCoreApplication::exec(), 0);
     QVERIFY(guard.isActive());
     QVERIFY(!w->isVisible());
+}
+
+void TestStartup::buttonFaces_data() {
+    QTest::addColumn<QString>("button");
+    for (const char* name : {"cmdExit", "cmdCxOff", "cmdNotation"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+// The panel's buttons in one proportional face, "Выход" and "Exit" among them.
+void TestStartup::buttonFaces() {
+    QFETCH(QString, button);
+    const QFontInfo face(w->findChild<QPushButton*>(button)->font());
+    QVERIFY2(!face.fixedPitch(), qPrintable(face.family()));
+    QCOMPARE(face.family(), QFontInfo(w->findChild<QPushButton*>("cmdCx")->font()).family());
 }
 
 void TestStartup::captionsFitTheirBoxes() {

@@ -208,10 +208,21 @@ void TestTasks::seriesSolvable() {
             QCOMPARE(task.n1, task.n2);
         if (level == 1)
             QVERIFY(task.n1 != task.n2);
-        // Radii the sliders can hold: 1500 twips and steps of 50.
+        // Radii within the sliders' range, and the key's power the one a
+        // pupil works out from the radii printed to 0.01 cm (one part in 1e9,
+        // where the nearest slider steps would differ by some in 1e3).
         for (const double radius : {task.upperRadius, task.lowerRadius})
-            QVERIFY(radius >= 1500 && radius <= 4800 && std::fmod(radius - 1500, 50) == 0);
+            QVERIFY(radius >= 1500 && radius <= 4800);
         const Expected e = expectedOf(task);
+        const auto printed = [](double twips) { return std::round(twips / kCm * 100) / 100 * kCm; };
+        const Radii r = radiiOf(task);
+        const double fromPrinted =
+            task.n1 /
+            LensMaker::thinLensPower(task.n1, task.N, task.n2, printed(r.left), printed(r.right));
+        QVERIFY2(
+            std::fabs(fromPrinted / e.f - 1) < 1e-9,
+            qPrintable(
+                QStringLiteral("task %1: F %2 from print, %3").arg(i).arg(fromPrinted).arg(e.f)));
         const double d = kLens - task.objectX;
         // The object and the true image on screen, the object clear of F.
         QVERIFY2(onScreen(task.objectX, task.objectY), qPrintable(QString::number(i)));

@@ -310,60 +310,103 @@ void TestWorksheet::variants() {
     const auto [pdf, bytes] = sheets(QStringLiteral("7"), QStringLiteral("a.pdf"));
     QVERIFY(bytes.startsWith("%PDF"));
     QCOMPARE(sheets(QStringLiteral("7"), QStringLiteral("b.pdf")).second, bytes);
-    QVERIFY(sheets(QStringLiteral("8"), QStringLiteral("c.pdf")).second != bytes);
+    // Another seed another file; a PDF already there is written over.
+    QVERIFY(sheets(QStringLiteral("8"), QStringLiteral("b.pdf")).second != bytes);
 
     const QStringList pages =
         run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).split(QLatin1Char('\f'));
-    const int sheetPages = variants * perSheet;
-    QVERIFY2(pages.size() >= 2 * sheetPages, qPrintable(QString::number(pages.size())));
+    const auto count = [](const QString& text, const QString& what) {
+        return int(text.count(what));
+    };
+    const auto value = [](QString text) {
+        return text.replace(QLatin1Char(','), QLatin1Char('.'))
+            .replace(QChar(0x2212), QLatin1Char('-'))
+            .toDouble();
+    };
+    // The variants' pages, then the key's. Tasks share pages: fewer pages
+    // than tasks (a page a task before).
+    int sheetPages = 0;
+    while (sheetPages < pages.size() && !pages[sheetPages].contains(QStringLiteral("Ответы")))
+        ++sheetPages;
+    QVERIFY2(sheetPages < variants * perSheet, qPrintable(QString::number(sheetPages)));
     QStringList lensesOf(variants);
+    int tasksSeen = 0;
     for (int page = 0; page < sheetPages; ++page) {
-        const int variant = page / perSheet + 1;
         const QString& text = pages[page];
-        QVERIFY2(text.contains(QStringLiteral("Вариант %1.").arg(variant)), qPrintable(text));
+        const QRegularExpressionMatch heading =
+            QRegularExpression(QStringLiteral("Вариант ([0-9]+)\\.")).match(text);
+        QVERIFY2(heading.hasMatch(), qPrintable(text));
+        const int variant = heading.captured(1).toInt();
         QVERIFY2(text.contains(QStringLiteral("Фамилия, имя, класс")), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("Серия %1").arg(7 + variant - 1)), qPrintable(text));
         QVERIFY2(!text.contains(QStringLiteral("Γ")), qPrintable(text));
-        // The figure names the points the wording names: AB, and A′B′ when given.
-        const bool imageGiven = text.contains(QStringLiteral("Даны предмет AB"));
+        // Each figure names the points its wording names: AB, and A′B′ when given.
+        const int tasks = count(text, QStringLiteral("Задача "));
+        const int imagesGiven = count(text, QStringLiteral("Даны предмет AB"));
+        tasksSeen += tasks;
         for (const QString& name : {QStringLiteral("A"), QStringLiteral("B"),
                                     QStringLiteral("A\u2032"), QStringLiteral("B\u2032")})
             QVERIFY2(wordCentres(pdf, page + 1, name).size() ==
-                         (name.size() == 1 || imageGiven ? 1 : 0),
+                         (name.size() == 1 ? tasks : imagesGiven),
                      qPrintable(name + QLatin1Char(' ') + text));
-        const QRegularExpressionMatch lens =
-            QRegularExpression(QStringLiteral("Линза:[^\\n]*")).match(text);
-        lensesOf[variant - 1] += lens.captured(0) + QLatin1Char('\n');
+        for (auto m = QRegularExpression(QStringLiteral("Линза:[^\\n]*")).globalMatch(text);
+             m.hasNext();)
+            lensesOf[variant - 1] += m.next().captured(0) + QLatin1Char('\n');
+        // At true size: F and F′ stand |F| + |F′| apart on paper, as the
+        // lens line prints them (equal media: twice F).
+        if (level != QLatin1String("equal"))
+            continue;
+        QList<double> printed;
+        for (auto m = QRegularExpression(QStringLiteral("F = ([−0-9,]+) см"))
+                          .globalMatch(text.simplified());
+             m.hasNext();)
+            printed << std::fabs(value(m.next().captured(1)));
+        bool measured = false;
+        for (const QPointF& front : wordCentres(pdf, page + 1, QStringLiteral("F")))
+            for (const QPointF& back : wordCentres(pdf, page + 1, QStringLiteral("F\u2032")))
+                if (std::fabs(front.y() - back.y()) < 1) {
+                    const double apart = std::fabs(front.x() - back.x()) / kPointsPerCm / 2;
+                    measured = true;
+                    QVERIFY2(std::any_of(printed.begin(), printed.end(),
+                                         [&](double f) { return std::fabs(apart - f) < 0.03; }),
+                             qPrintable(QString::number(apart)));
+                }
+        QVERIFY(measured);
     }
+    QCOMPARE(tasksSeen, variants * perSheet);
     for (int v = 1; v < variants; ++v)
         QVERIFY2(lensesOf[v] != lensesOf[0], qPrintable(lensesOf[v]));
 
     // The key in the Russian school's letters: d, f (the image's distance), Γ
     // unsigned, F, and F′ where the media differ.
     const QRegularExpression numbers(
-        QStringLiteral("d = ([−0-9,]+) см\\s+f = ([−0-9,]+) см\\s+Γ = ([−0-9,]+)\\s+F = "
-                       "([−0-9,]+) см(?:\\s+F′ = ([−0-9,]+) см)?"));
-    const auto value = [](QString text) {
-        return text.replace(QLatin1Char(','), QLatin1Char('.'))
-            .replace(QChar(0x2212), QLatin1Char('-'))
-            .toDouble();
-    };
-    for (int page = sheetPages; page < 2 * sheetPages; ++page) {
+        QStringLiteral("d = ([−0-9,]+) см\\s+f = ([−0-9,]+) см\\s+Γ = ([−0-9,]+)\\s+F\\s=\\s"
+                       "([−0-9,]+) см(?:\\s+F′\\s=\\s([−0-9,]+)\\sсм)?"));
+    int answers = 0;
+    for (int page = sheetPages; page < pages.size(); ++page) {
         const QString& text = pages[page];
-        const int variant = (page - sheetPages) / perSheet + 1;
-        QVERIFY2(text.contains(QStringLiteral("Ответы. Вариант %1.").arg(variant)),
-                 qPrintable(text));
-        const QRegularExpressionMatch m = numbers.match(text);
-        QVERIFY2(m.hasMatch(), qPrintable(text));
-        const double d = value(m.captured(1)), b = value(m.captured(2)),
-                     gamma = value(m.captured(3)), f = value(m.captured(4)),
-                     fBack = m.captured(5).isEmpty() ? f : value(m.captured(5));
-        QVERIFY2(std::fabs(f / d + fBack / b - 1) < tolerance, qPrintable(m.captured(0)));
-        QVERIFY2(std::fabs(gamma - std::fabs(f * b / (fBack * d))) <
-                     tolerance * std::max(1.0, std::fabs(gamma)),
-                 qPrintable(m.captured(0)));
+        if (text.trimmed().isEmpty())
+            continue;
+        QCOMPARE(count(text, QStringLiteral("Ответы. Вариант ")),
+                 count(text, QStringLiteral("Γ = ")));
+        // Lines wrap in the column beside a figure.
+        for (auto it = numbers.globalMatch(text.simplified()); it.hasNext(); ++answers) {
+            const QRegularExpressionMatch m = it.next();
+            const double d = value(m.captured(1)), b = value(m.captured(2)),
+                         gamma = value(m.captured(3)), f = value(m.captured(4)),
+                         fBack = m.captured(5).isEmpty() ? f : value(m.captured(5));
+            QVERIFY2(std::fabs(f / d + fBack / b - 1) < tolerance, qPrintable(m.captured(0)));
+            QVERIFY2(std::fabs(gamma - std::fabs(f * b / (fBack * d))) <
+                         tolerance * std::max(1.0, std::fabs(gamma)),
+                     qPrintable(m.captured(0)));
+        }
+        // Every figure of the key frames its image whole, with its names.
         QVERIFY2(namesTheFigure(text), qPrintable(text));
+        for (const QString& name : {QStringLiteral("A\u2032"), QStringLiteral("B\u2032")})
+            QVERIFY2(count(text, name) >= count(text, QStringLiteral("Ответы. Вариант ")),
+                     qPrintable(name + QLatin1Char(' ') + text));
     }
+    QCOMPARE(answers, variants * perSheet);
 }
 
 // Ctrl+P in the window: the dialog's choices, made with the mouse and the
@@ -409,9 +452,10 @@ void TestWorksheet::variantsFromCtrlP() {
 
     const QStringList pages =
         run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).split(QLatin1Char('\f'));
-    QVERIFY2(pages.size() >= 2 * variants * perSheet, qPrintable(pages.join(QLatin1Char('|'))));
-    QVERIFY(pages[(variants - 1) * perSheet].contains(QStringLiteral("Вариант %1.").arg(variants)));
-    QVERIFY(pages[variants * perSheet].contains(QStringLiteral("Ответы. Вариант 1.")));
+    const QString all = pages.join(QLatin1Char('|'));
+    QVERIFY2(all.count(QStringLiteral("Задача ")) == 2 * variants * perSheet, qPrintable(all));
+    QVERIFY2(all.contains(QStringLiteral("Вариант %1.").arg(variants)), qPrintable(all));
+    QVERIFY2(all.contains(QStringLiteral("Ответы. Вариант 1.")), qPrintable(all));
     const QRegularExpressionMatch series =
         QRegularExpression(QStringLiteral("Серия ([0-9]+),")).match(pages[0]);
     QVERIFY(series.hasMatch());

@@ -92,8 +92,8 @@
         <translation>1 … 5</translation>
     </message>
     <message>
-        <source>предмет в 3F, 2F, 1,5F, F и F/2 (после щелчка в левой области, вид «Схема»)</source>
-        <translation>the object at 3F, 2F, 1.5F, F and F/2 (after a click in the left area, diagram view)</translation>
+        <source>предмет в 3F, 2F, 1,5F, F и F/2 (вид «Схема»)</source>
+        <translation>the object at 3F, 2F, 1.5F, F and F/2 (diagram view)</translation>
     </message>
     <message>
         <source>Shift и перетаскивание</source>
@@ -262,7 +262,19 @@
     </message>
     <message>
         <source>Вариант %1. Задача %2 из %3</source>
-        <translation>Variant %1. Task %2 of %3</translation>
+        <translation type="vanished">Variant %1. Task %2 of %3</translation>
+    </message>
+    <message>
+        <source>Вариант %1. %2</source>
+        <translation>Variant %1. %2</translation>
+    </message>
+    <message>
+        <source>Задача %1 из %2</source>
+        <translation>Task %1 of %2</translation>
+    </message>
+    <message>
+        <source>Ответы</source>
+        <translation>Answers</translation>
     </message>
     <message>
         <source>Масштаб 1 : 1 (1 см на листе — 1 см скамьи).</source>
@@ -429,6 +441,18 @@
     <message>
         <source>--worksheet: «%1» — это файл урока, рабочий лист его не заменит</source>
         <translation>--worksheet: “%1” is the lesson file; the worksheet will not replace it</translation>
+    </message>
+    <message>
+        <source>--%1: имя «%2» должно оканчиваться на .%3</source>
+        <translation>--%1: the name “%2” must end in .%3</translation>
+    </message>
+    <message>
+        <source>--%1: «%2» ведёт к файлу «%3», а не к %4-файлу; он не будет заменён</source>
+        <translation>--%1: “%2” leads to the file “%3”, not to a %4 file; it will not be replaced</translation>
+    </message>
+    <message>
+        <source>--%1: «%2» — не %3-файл; он не будет заменён</source>
+        <translation>--%1: “%2” is not a %3 file; it will not be replaced</translation>
     </message>
     <message>
         <source>--%1 относится к вариантам: нужны --worksheet и --tasks</source>
@@ -958,6 +982,22 @@
         <source>Задачи: предскажите изображение или фокус, затем проверьте (Ctrl+T; выход: Esc; имя и результаты — в меню кнопки)</source>
         <translation>Tasks: predict the image or the focus, then check it (Ctrl+T; leave: Esc; name and results on the button&apos;s menu)</translation>
     </message>
+    <message>
+        <source>Щёлкните или нажмите Enter, чтобы ввести расстояние до предмета и его высоту h</source>
+        <translation>Click or press Enter to type the object&apos;s distance and its height h</translation>
+    </message>
+    <message>
+        <source>Предмет: %1 = расстояние до линзы в сантиметрах, больше 0 и до %2, h = высота от %3 до %4, например «%1 = 15 h = 2»</source>
+        <translation>Object: %1 = its distance from the lens in centimetres, above 0 and up to %2; h = its height from %3 to %4; for example “%1 = 15 h = 2”</translation>
+    </message>
+    <message>
+        <source>%1 = %2 см не даёт ни один показатель преломления линзы N: выберите другой масштаб</source>
+        <translation>No lens index N gives %1 = %2 cm: choose another scale</translation>
+    </message>
+    <message>
+        <source>%1 = %2 см даёт показатель преломления линзы N %3</source>
+        <translation>%1 = %2 cm is given by a lens index N %3</translation>
+    </message>
 </context>
 <context>
     <name>GraphWindow</name>
@@ -1128,6 +1168,18 @@
         <source>Строки таблицы (%1) измерены с другой линзой: среднее по ним и по новым было бы неверным. Сохранить их, прежде чем начать таблицу заново?</source>
         <translation>The rows of the table (%1) were measured with another lens: a mean of them and new ones would be wrong. Save them before the table is begun anew?</translation>
     </message>
+    <message>
+        <source>Строки таблицы</source>
+        <translation>Rows of the table</translation>
+    </message>
+    <message>
+        <source>Двигайте экран (справа) до резкого изображения, предмет — слева; Ctrl+R — записать, Ctrl+Shift+L — сохранить отчёт.</source>
+        <translation>Move the screen (right) until the image is sharp, the object on the left; Ctrl+R records, Ctrl+Shift+L saves the report.</translation>
+    </message>
+    <message>
+        <source>Фамилия, имя, класс:</source>
+        <translation>Surname, name, class:</translation>
+    </message>
 </context>
 <context>
     <name>LabReport</name>
@@ -1170,6 +1222,10 @@
     <message>
         <source>Цель: определить фокусное расстояние %1 и оптическую силу %2 собирающей линзы.</source>
         <translation>Aim: to measure the focal length %1 and the optical power %2 of a converging lens.</translation>
+    </message>
+    <message>
+        <source>Выполнил(а) (фамилия, имя, класс): %1    Дата: %2</source>
+        <translation>Done by (surname, name, class): %1    Date: %2</translation>
     </message>
 </context>
 <context>
@@ -1248,15 +1304,15 @@
     </message>
     <message>
         <source>%1 = 1/%2 = %3 дптр</source>
-        <translation>%1 = 1/%2 = %3 dpt</translation>
+        <translation>%1 = 1/%2 = %3 D</translation>
     </message>
     <message>
         <source>%1 = n1/%2 = n2/%3 = %4 дптр</source>
-        <translation>%1 = n1/%2 = n2/%3 = %4 dpt</translation>
+        <translation type="vanished">%1 = n1/%2 = n2/%3 = %4 dpt</translation>
     </message>
     <message>
         <source>%1 = n1/%2 = %3 дптр</source>
-        <translation>%1 = n1/%2 = %3 dpt</translation>
+        <translation>%1 = n1/%2 = %3 D</translation>
     </message>
 </context>
 <context>
@@ -1509,7 +1565,7 @@
     </message>
     <message>
         <source>%1 = %2 дптр</source>
-        <translation>%1 = %2 dpt</translation>
+        <translation>%1 = %2 D</translation>
     </message>
     <message>
         <source>%1 = 1/%2 = (N/n − 1)(1/R₁ + 1/R₂): линза в одной среде n, %2 в метрах</source>
@@ -1517,7 +1573,7 @@
     </message>
     <message>
         <source>%1 = n₁/%2 = n₂/%3: среды по сторонам линзы разные, %2 и %3 в метрах</source>
-        <translation>%1 = n₁/%2 = n₂/%3: different media on the two sides, %2 and %3 in metres</translation>
+        <translation type="vanished">%1 = n₁/%2 = n₂/%3: different media on the two sides, %2 and %3 in metres</translation>
     </message>
     <message>
         <source>%1 = n₁/%2 = n₂/%3 = (N − n₁)/R₁ − (N − n₂)/R₂: оптическая сила со знаком, %2 и %3 в метрах</source>
@@ -1537,7 +1593,11 @@
     </message>
     <message>
         <source>%1, дптр</source>
-        <translation>%1, dpt</translation>
+        <translation>%1, D</translation>
+    </message>
+    <message>
+        <source>%1 = 1/%2: среды по сторонам линзы разные, %2 — фокусное расстояние перед линзой (в среде n₁), %3 = (n₂/n₁)·%2, %2 в метрах</source>
+        <translation>%1 = 1/%2: different media on the two sides, %2 the focal length before the lens (in medium n₁), %3 = (n₂/n₁)·%2, %2 in metres</translation>
     </message>
 </context>
 <context>
@@ -1976,6 +2036,10 @@
 </context>
 <context>
     <name>Worksheet</name>
+    <message>
+        <source>Среда слева n1 = %1, справа n2 = %2.</source>
+        <translation>Medium on the left n1 = %1, on the right n2 = %2.</translation>
+    </message>
     <message>
         <source>n1 = %1</source>
         <translation>n1 = %1</translation>
