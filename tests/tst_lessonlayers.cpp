@@ -4,7 +4,7 @@
 // ray and the arrowheads, the switches, and the defects they mend.
 #include "form1.h"
 #include "label.h"
-#include "labels.h"
+#include "figurelabels.h"
 #include "lens.h"
 #include "objectmotion.h"
 #include "picturebox.h"

@@ -4,7 +4,7 @@
 // Gaussian formula written in other forms; and the ray construction it hands
 // the window, checked against the refraction of a thin lens.
 #include "bench.h"
-#include "construction.h"
+#include "raydiagram.h"
 #include "laboratory.h"
 #include "lens.h"
 #include "lensmaker.h"

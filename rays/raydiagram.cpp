@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "construction.h"
+#include "raydiagram.h"
 
 #include "bench.h"
 #include "lens.h"

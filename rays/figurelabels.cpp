@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "labels.h"
+#include "figurelabels.h"
 
 #include "bench.h"
 #include "lens.h"
