@@ -3,6 +3,7 @@
 #include "form1.h"
 
 #include "bench.h"
+#include "benchlens.h"
 #include "inputcodes.h"
 #include "lens.h"
 #include "picturebox.h"

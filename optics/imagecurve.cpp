@@ -7,9 +7,12 @@
 
 namespace Optics {
 
+namespace {
+// The bench's object point d centimetres before the lens, on the axis.
 double objectXAt(double dCm) {
     return Bench::kLensX - dCm * Bench::kTwipsPerCm;
 }
+} // namespace
 
 ImageCurves imageCurves(const Lens& lens, const CurveRange& range) {
     ImageCurves curves;

@@ -39,12 +39,6 @@ Axial::System systemOf(const Lens& lens, double objectX = Bench::kLensX,
 }
 } // namespace
 
-Lens lensOf(const BenchState& bench) {
-    const bool biconcaveLayout = bench.R1Sign < 0;
-    return {bench.n1, bench.N, bench.n2, biconcaveLayout ? -bench.R2 : bench.R1,
-            biconcaveLayout ? -bench.R1 : bench.R2};
-}
-
 double power(const Lens& lens) {
     return Bench::cmOf(Axial::power(systemOf(lens), 0));
 }
@@ -89,10 +83,6 @@ ThinLens thinLens(double f2, double n1, double n2, bool converging) {
     return {bend * F2, F2, bend, converging};
 }
 
-ThinLens thinLens(const BenchState& bench) {
-    return thinLens(bench.f2, bench.n1, bench.n2, bench.IsConverging != kFalse);
-}
-
 bool imageDistance(const ThinLens& lens, double d, double* b) {
     const double distance =
         lens.converging ? lens.F2 * d / (d - lens.F1) : -lens.F2 * d / (d + lens.F1);
@@ -122,11 +112,6 @@ Image imageOf(const Lens& lens, double objectX, double objectY) {
     image.y = Bench::kAxisY + image.magnification * (objectY - Bench::kAxisY);
     image.beyond = edgeBeyond(image.x, image.y);
     return image;
-}
-
-bool objectOnBench(const BenchState& bench) {
-    return bench.ObjectPlaced && bench.ObjectX < Bench::kLensX && std::isfinite(bench.ObjectX) &&
-           std::isfinite(bench.ObjectY);
 }
 
 MarkDistances markDistances(const FocalLengths& focal) {

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "benchstate.h"
-
 #include <optional>
 
 // The thin lens between two media and the Gaussian image it forms: plain data
@@ -22,11 +20,6 @@ struct Lens {
 
     bool operator==(const Lens&) const = default;
 };
-
-// The lens the bench holds. In the biconcave layout the radius sliders trade
-// rows, so that each reshapes the surface on its side: R2 then belongs to the
-// left surface and R1 to the right one, each with the sign its side needs.
-Lens lensOf(const BenchState& bench);
 
 // P = (N - n1) / R_left - (N - n2) / R_right.
 double power(const Lens& lens);
@@ -80,7 +73,6 @@ struct ThinLens {
 };
 // From the back focal length the bench holds (f2) and the two media.
 ThinLens thinLens(double f2, double n1, double n2, bool converging);
-ThinLens thinLens(const BenchState& bench);
 
 // Image distance of an object d before the lens, from f / d + f' / b = 1:
 // b = f' d / (d - f), negative for a virtual image (left of the lens). False
@@ -115,10 +107,6 @@ struct Image {
     Edge beyond = Edge::None;
 };
 Image imageOf(const Lens& lens, double objectX, double objectY);
-
-// Whether the object point is one the construction draws for: placed, left of
-// the lens plane, at a finite place.
-bool objectOnBench(const BenchState& bench);
 
 } // namespace Optics
 
