@@ -4,13 +4,13 @@
 #include "form1.h"
 #include "labmode.h"
 #include "lessonfile.h"
+#include "resultsheetdialog.h"
 #include "taskmode.h"
 #include "translations.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QHashFunctions>
-#include <QInputDialog>
 #include <QScreen>
 #include <QTimer>
 #include <csignal>
@@ -144,10 +144,7 @@ int main(int argc, char* argv[]) {
             const QString results = CommandLine::resultsFile();
             if (!results.isEmpty()) {
                 window.TaskSeries().results().setFile(results);
-                window.TaskSeries().results().setName(
-                    QInputDialog::getText(&window, TaskMode::tr("Результаты"),
-                                          TaskMode::tr("Фамилия, имя, класс:"))
-                        .simplified());
+                window.TaskSeries().results().setName(ResultSheetDialog::askName(&window));
             }
             window.TaskSeries().start(*seed, CommandLine::taskLevel());
         });
