@@ -252,16 +252,11 @@ QByteArray ResultsFile::header() {
 }
 
 QByteArray ResultsFile::line(const Tasks::Answer& a) {
-    const QList<QByteArray> fields{quoted(asText(a.name)),
-                                   QByteArray::number(a.series),
-                                   kLevels[int(a.level)],
-                                   QByteArray::number(a.task + 1),
-                                   fixed(a.clickX, 1),
-                                   fixed(a.clickY, 1),
-                                   fixed(a.offCm, 2),
-                                   a.counted ? "yes" : "no",
-                                   QByteArray::number(a.score),
-                                   fixed(a.seconds, 1)};
+    const QList<QByteArray> fields{quoted(asText(a.name)),      QByteArray::number(a.series),
+                                   kLevels[int(a.level)],       QByteArray::number(a.task + 1),
+                                   fixed(a.clickX, 1),          fixed(a.clickY, 1),
+                                   fixed(a.offCm, 2),           a.counted ? "yes" : "no",
+                                   QByteArray::number(a.score), fixed(a.seconds, 1)};
     return fields.join(',') + '\n';
 }
 
@@ -291,7 +286,10 @@ ResultsFile::Result ResultsFile::parse(const QByteArray& bytes) {
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     if (!lines.isEmpty() && lines.first() == QLatin1String(kOldHeader))
-        return {{}, {}, {}, tr("файл записан прежней версией Quellor, с верными точками; начните новый файл")};
+        return {{},
+                {},
+                {},
+                tr("файл записан прежней версией Quellor, с верными точками; начните новый файл")};
     if (lines.isEmpty() || lines.first() != QLatin1String(kHeader))
         return {{}, {}, {}, tr("первая строка — не заголовок файла результатов Quellor")};
     Result result;
@@ -303,7 +301,8 @@ ResultsFile::Result ResultsFile::parse(const QByteArray& bytes) {
         }
         const std::optional<QStringList> fields = fieldsOf(lines[i]);
         if (!fields || fields->size() != kFields)
-            return {{}, {}, {}, tr("строка %1: нужно %2 полей через запятую").arg(i + 1).arg(kFields)};
+            return {
+                {}, {}, {}, tr("строка %1: нужно %2 полей через запятую").arg(i + 1).arg(kFields)};
         QString wrong;
         const std::optional<Tasks::Answer> answer = answerOf(*fields, &wrong);
         if (!answer)
@@ -331,8 +330,7 @@ std::vector<Tasks::Rejudged> ResultsFile::judge(const Result& read) {
     int runs = 0;
     for (std::size_t p = 0; p + 1 < starts.size(); ++p) {
         const std::vector<Tasks::Answer> part(read.answers.begin() + std::ptrdiff_t(starts[p]),
-                                              read.answers.begin() +
-                                                  std::ptrdiff_t(starts[p + 1]));
+                                              read.answers.begin() + std::ptrdiff_t(starts[p + 1]));
         int most = -1;
         for (Tasks::Rejudged judged : Tasks::rejudge(part)) {
             most = std::max(most, judged.run);
@@ -346,16 +344,16 @@ std::vector<Tasks::Rejudged> ResultsFile::judge(const Result& read) {
 
 QString ResultsFile::cannotTake(const QString& path) {
     const QByteArray name = QFile::encodeName(path);
-    struct stat link {}, target{};
+    struct stat link {
+    }, target{};
     if (::lstat(name.constData(), &link) == 0) {
         if (::stat(name.constData(), &target) != 0)
             return SafeWrite::failure(path, errno == ELOOP
                                                 ? tr("символические ссылки образуют кольцо")
                                                 : tr("ссылка ведёт к файлу, которого нет"));
         if (!S_ISREG(target.st_mode))
-            return SafeWrite::failure(path, S_ISDIR(target.st_mode)
-                                                ? tr("это папка, а не файл")
-                                                : tr("это не обычный файл"));
+            return SafeWrite::failure(path, S_ISDIR(target.st_mode) ? tr("это папка, а не файл")
+                                                                    : tr("это не обычный файл"));
         // No write bit at all: kept from writing on purpose, even from root.
         if ((target.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
             ::access(name.constData(), W_OK) != 0)
@@ -400,8 +398,9 @@ QString ResultsFile::append(const QString& path, std::vector<Tasks::Answer>& ans
             return SafeWrite::failure(path, file.problem);
         const Result read = parse(file.bytes);
         if (!read.problem.isEmpty() || file.tooLarge)
-            return SafeWrite::failure(
-                path, file.tooLarge ? tr("файл слишком велик для файла результатов") : read.problem);
+            return SafeWrite::failure(path, file.tooLarge
+                                                ? tr("файл слишком велик для файла результатов")
+                                                : read.problem);
         before = file.bytes; // kept byte for byte
         if (!before.endsWith('\n'))
             before += '\n';

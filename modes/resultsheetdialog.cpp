@@ -153,9 +153,9 @@ QString ResultSheetDialog::askName(QWidget* parent) {
     QString name;
     for (;;) {
         bool given = false;
-        name = QInputDialog::getText(parent, tr("Результаты"), label, QLineEdit::Normal, name,
-                                     &given)
-                   .simplified();
+        name =
+            QInputDialog::getText(parent, tr("Результаты"), label, QLineEdit::Normal, name, &given)
+                .simplified();
         if (!given)
             return QString();
         const QString problem = ResultsFile::nameProblem(name);

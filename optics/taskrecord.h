@@ -26,7 +26,7 @@ struct Answer {
     double trueY = 0;
     double offCm = 0;
     bool counted = false;
-    int score = 0; // counted answers of this run of the series in its file, this one with them
+    int score = 0;      // counted answers of this run of the series in its file, this one with them
     double seconds = 0; // from the task shown to the click
 };
 

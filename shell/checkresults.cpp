@@ -70,7 +70,7 @@ QString CheckResults::visible(const QString& text) {
     QString out;
     for (const char32_t c : text.toUcs4()) {
         const QString hex = QString::number(uint(c), 16).toUpper();
-        out += shown(c)     ? QString::fromUcs4(&c, 1)
+        out += shown(c)    ? QString::fromUcs4(&c, 1)
                : c < 0x100 ? QStringLiteral("\\x") + hex.rightJustified(2, QLatin1Char('0'))
                            : QStringLiteral("\\u") + hex.rightJustified(4, QLatin1Char('0'));
     }

@@ -233,8 +233,7 @@ void TestHostile::refusedCommandLines_data() {
     row("results through a link to nowhere", {"--tasks", "7", "--results", "dangling.csv"},
         "ссылка");
     row("results through a link loop", {"--tasks", "7", "--results", "loop.csv"}, "кольцо");
-    row("results in a read-only file", {"--tasks", "7", "--results", "readonly.csv"},
-        "защищён");
+    row("results in a read-only file", {"--tasks", "7", "--results", "readonly.csv"}, "защищён");
 }
 
 // Each refused command line ends with status 2 and one line that names the
@@ -248,7 +247,8 @@ void TestHostile::refusedCommandLines() {
     QVERIFY(writeBytes(folder.filePath(QStringLiteral("lesson.pdf")), aLesson()));
     QVERIFY(QFile::link(QStringLiteral("lesson.pdf"), folder.filePath(QStringLiteral("link.pdf"))));
     QVERIFY(writeBytes(folder.filePath(QStringLiteral("style.css")), "* { color: red }"));
-    QVERIFY(QFile::link(QStringLiteral("nowhere.csv"), folder.filePath(QStringLiteral("dangling.csv"))));
+    QVERIFY(QFile::link(QStringLiteral("nowhere.csv"),
+                        folder.filePath(QStringLiteral("dangling.csv"))));
     QVERIFY(QFile::link(QStringLiteral("loop.csv"), folder.filePath(QStringLiteral("loop.csv"))));
     const QString readOnly = folder.filePath(QStringLiteral("readonly.csv"));
     QVERIFY(writeBytes(readOnly, ResultsFile::header()));

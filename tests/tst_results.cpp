@@ -43,8 +43,7 @@ const char kWriterName[] = "QUELLOR_TEST_NAME";
 const char kWriterStart[] = "QUELLOR_TEST_START";
 
 // A click on a task's true point, or 3 cm beside it (past any tolerance).
-Tasks::Answer answer(const std::string& name, int task, bool right,
-                     std::uint64_t seed = kSeed) {
+Tasks::Answer answer(const std::string& name, int task, bool right, std::uint64_t seed = kSeed) {
     const Tasks::Task t = Tasks::series(seed, kLevel).at(std::size_t(task));
     const Tasks::Verdict truth = Tasks::judge(t, 0, 0);
     return Tasks::answered(name, seed, kLevel, task, truth.trueX,
@@ -276,7 +275,8 @@ void TestResults::fullFileSaysSo() {
 // its own; an answer added to the joined file counts on from its last part.
 void TestResults::joinedFilesRead() {
     QTemporaryDir dir;
-    const QString a = dir.filePath(QStringLiteral("a.csv")), b = dir.filePath(QStringLiteral("b.csv"));
+    const QString a = dir.filePath(QStringLiteral("a.csv")),
+                  b = dir.filePath(QStringLiteral("b.csv"));
     for (int task = 0; task < 4; ++task) {
         std::vector<Tasks::Answer> one{answer("Сидорова", task, task != 1)};
         QVERIFY(ResultsFile::append(task < 2 ? a : b, one).isEmpty());
@@ -299,7 +299,7 @@ void TestResults::joinedFilesRead() {
 void TestResults::rowPerPupilAndSeries() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("class.csv"));
-    std::vector<Tasks::Answer> lines{answer("Аня", 0, true),         answer("Боря", 0, false),
+    std::vector<Tasks::Answer> lines{answer("Аня", 0, true), answer("Боря", 0, false),
                                      answer("Аня", 1, true, kSeed + 1), answer("Аня", 1, true),
                                      answer("Боря", 1, true)};
     QVERIFY(writeBytes(path, ResultsFile::write(lines)));
@@ -307,13 +307,15 @@ void TestResults::rowPerPupilAndSeries() {
     QVERIFY2(c.disagreeing == 0, qPrintable(c.table));
     const QStringList rows = c.table.split(QLatin1Char('\n')).mid(1, 3);
     QCOMPARE(rows.size(), 3);
-    QVERIFY2(rows[0].startsWith(QStringLiteral("Аня")) && rows[0].contains(QStringLiteral("4711")) &&
+    QVERIFY2(rows[0].startsWith(QStringLiteral("Аня")) &&
+                 rows[0].contains(QStringLiteral("4711")) &&
                  rows[0].endsWith(QStringLiteral("1+ 2+")),
              qPrintable(c.table));
-    QVERIFY2(rows[1].startsWith(QStringLiteral("Боря")) && rows[1].endsWith(QStringLiteral("1− 2+")),
+    QVERIFY2(rows[1].startsWith(QStringLiteral("Боря")) &&
+                 rows[1].endsWith(QStringLiteral("1− 2+")),
              qPrintable(c.table));
-    QVERIFY2(rows[2].startsWith(QStringLiteral("Аня")) && rows[2].contains(QStringLiteral("4712")) &&
-                 rows[2].endsWith(QStringLiteral("2+")),
+    QVERIFY2(rows[2].startsWith(QStringLiteral("Аня")) &&
+                 rows[2].contains(QStringLiteral("4712")) && rows[2].endsWith(QStringLiteral("2+")),
              qPrintable(c.table));
 }
 
