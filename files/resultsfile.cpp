@@ -219,8 +219,8 @@ QString lockOf(const QString& path) {
 
 QString ResultsFile::nameProblem(const QString& name) {
     const QString invisibles =
-        tr("в имени не может быть управляющих и невидимых знаков (перевод строки, табуляция, "
-           "мягкий перенос, знаки направления письма, пробел нулевой ширины)");
+        tr("В имени не может быть управляющих и невидимых знаков (перевод строки, табуляция, "
+           "мягкий перенос, знаки направления письма, пробел нулевой ширины).");
     std::vector<char32_t> points;
     for (int i = 0; i < name.size(); ++i) {
         const QChar c = name.at(i);
@@ -234,7 +234,7 @@ QString ResultsFile::nameProblem(const QString& name) {
         }
     }
     if (int(points.size()) > kLongestName)
-        return tr("имя длиннее %1 знаков").arg(kLongestName);
+        return tr("Имя длиннее %1 знаков.").arg(kLongestName);
     for (std::size_t i = 0; i < points.size(); ++i) {
         if (!invisible(points[i]))
             continue;

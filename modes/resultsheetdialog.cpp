@@ -37,6 +37,8 @@ constexpr double kTextPoints = 10;
 constexpr double kLineSpacing = 1.5;
 constexpr double kColumnGap = 240; // a sixth of an inch between columns
 constexpr int kRowsInView = Tasks::kSeriesLength;
+// The name prompt's words wrap at about this many characters.
+constexpr int kLabelChars = 50;
 
 // A title, the header, rows: each column as wide as its widest text.
 class SheetPage {
@@ -149,19 +151,23 @@ ResultSheetDialog::ResultSheetDialog(QWidget* parent, ResultSheet& sheet, Optics
 }
 
 QString ResultSheetDialog::askName(QWidget* parent) {
-    QString label = tr("Фамилия, имя, класс:");
-    QString name;
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(tr("Результаты"));
+    dialog.setLabelText(tr("Фамилия, имя, класс:"));
+    // What is not allowed is said above the field in lines of a readable
+    // width, not in one line wider than a laptop's screen.
+    if (auto* label = dialog.findChild<QLabel*>()) {
+        label->setWordWrap(true);
+        label->setMinimumWidth(label->fontMetrics().averageCharWidth() * kLabelChars);
+    }
     for (;;) {
-        bool given = false;
-        name =
-            QInputDialog::getText(parent, tr("Результаты"), label, QLineEdit::Normal, name, &given)
-                .simplified();
-        if (!given)
+        if (dialog.exec() != QDialog::Accepted)
             return QString();
+        const QString name = dialog.textValue().simplified();
         const QString problem = ResultsFile::nameProblem(name);
         if (problem.isEmpty())
             return name;
-        label = problem + QLatin1Char('\n') + tr("Фамилия, имя, класс:");
+        dialog.setLabelText(problem + QLatin1Char('\n') + tr("Фамилия, имя, класс:"));
     }
 }
 

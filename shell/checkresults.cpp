@@ -146,7 +146,9 @@ int CheckResults::run(const QStringList& files) {
                          std::fflush(stdout) == 0 && !std::ferror(stdout);
     if (!written)
         unreadable << tr("таблица не выведена: %1")
-                          .arg(QString::fromLocal8Bit(std::strerror(errno ? errno : EIO)));
+                          .arg(errno == ENOSPC
+                                   ? tr("на диске нет места")
+                                   : QString::fromLocal8Bit(std::strerror(errno ? errno : EIO)));
     for (const QString& problem : unreadable)
         std::fputs(
             (QStringLiteral("quellor: ") + problem + QLatin1Char('\n')).toLocal8Bit().constData(),

@@ -245,6 +245,10 @@
         <source>таблица не выведена: %1</source>
         <translation>the table was not written out: %1</translation>
     </message>
+    <message>
+        <source>на диске нет места</source>
+        <translation>the disk is full</translation>
+    </message>
 </context>
 <context>
     <name>ClassSet</name>
@@ -1674,12 +1678,12 @@
         <translation>line %1: the field “%2” is wrong</translation>
     </message>
     <message>
-        <source>в имени не может быть управляющих и невидимых знаков (перевод строки, табуляция, мягкий перенос, знаки направления письма, пробел нулевой ширины)</source>
-        <translation>a name cannot hold control or invisible characters (a line break, a tab, a soft hyphen, direction marks, a zero-width space)</translation>
+        <source>В имени не может быть управляющих и невидимых знаков (перевод строки, табуляция, мягкий перенос, знаки направления письма, пробел нулевой ширины).</source>
+        <translation>A name cannot hold control or invisible characters (a line break, a tab, a soft hyphen, direction marks, a zero-width space).</translation>
     </message>
     <message>
-        <source>имя длиннее %1 знаков</source>
-        <translation>the name is longer than %1 characters</translation>
+        <source>Имя длиннее %1 знаков.</source>
+        <translation>The name is longer than %1 characters.</translation>
     </message>
     <message>
         <source>файл записан прежней версией Quellor, с верными точками; начните новый файл</source>
