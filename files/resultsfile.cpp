@@ -184,6 +184,10 @@ std::optional<Tasks::Answer> answerOf(const QStringList& f, QString* wrong) {
     return a;
 }
 
+bool sameRun(const Tasks::Answer& a, const Tasks::Answer& b) {
+    return a.name == b.name && a.series == b.series && a.level == b.level;
+}
+
 // The scores as the checker finds them: counted within each run.
 void scoreAsJudged(std::vector<Tasks::Answer>& answers, std::size_t from = 0) {
     const std::vector<Tasks::Rejudged> judged = Tasks::rejudge(answers);
@@ -269,15 +273,23 @@ QByteArray ResultsFile::write(const std::vector<Tasks::Answer>& answers) {
     return out;
 }
 
+namespace {
+ResultsFile::Result refused(const QString& why) {
+    ResultsFile::Result result;
+    result.problem = why;
+    return result;
+}
+} // namespace
+
 ResultsFile::Result ResultsFile::parse(const QByteArray& bytes) {
     if (bytes.size() > kMostBytes)
-        return {{}, {}, {}, tr("файл слишком велик для файла результатов")};
+        return refused(tr("файл слишком велик для файла результатов"));
     QString text;
     {
         auto decoder = QStringDecoder(QStringDecoder::Utf8);
         text = decoder(bytes);
         if (decoder.hasError())
-            return {{}, {}, {}, tr("это не текст UTF-8")};
+            return refused(tr("это не текст UTF-8"));
     }
     QStringList lines = text.split(QLatin1Char('\n'));
     for (QString& l : lines)
@@ -286,12 +298,10 @@ ResultsFile::Result ResultsFile::parse(const QByteArray& bytes) {
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     if (!lines.isEmpty() && lines.first() == QLatin1String(kOldHeader))
-        return {{},
-                {},
-                {},
-                tr("файл записан прежней версией Quellor, с верными точками; начните новый файл")};
+        return refused(
+            tr("файл записан прежней версией Quellor, с верными точками; начните новый файл"));
     if (lines.isEmpty() || lines.first() != QLatin1String(kHeader))
-        return {{}, {}, {}, tr("первая строка — не заголовок файла результатов Quellor")};
+        return refused(tr("первая строка — не заголовок файла результатов Quellor"));
     Result result;
     for (int i = 1; i < lines.size(); ++i) {
         // Files joined one after another: each header begins a part.
@@ -301,12 +311,11 @@ ResultsFile::Result ResultsFile::parse(const QByteArray& bytes) {
         }
         const std::optional<QStringList> fields = fieldsOf(lines[i]);
         if (!fields || fields->size() != kFields)
-            return {
-                {}, {}, {}, tr("строка %1: нужно %2 полей через запятую").arg(i + 1).arg(kFields)};
+            return refused(tr("строка %1: нужно %2 полей через запятую").arg(i + 1).arg(kFields));
         QString wrong;
         const std::optional<Tasks::Answer> answer = answerOf(*fields, &wrong);
         if (!answer)
-            return {{}, {}, {}, tr("строка %1: неверное поле «%2»").arg(i + 1).arg(wrong)};
+            return refused(tr("строка %1: неверное поле «%2»").arg(i + 1).arg(wrong));
         result.answers.push_back(*answer);
         result.lines.push_back(i + 1);
     }
@@ -316,9 +325,9 @@ ResultsFile::Result ResultsFile::parse(const QByteArray& bytes) {
 ResultsFile::Result ResultsFile::read(const QString& path) {
     const SafeRead::Result file = SafeRead::read(path, kMostBytes);
     if (!file.problem.isEmpty())
-        return {{}, {}, {}, file.problem};
+        return refused(file.problem);
     if (file.tooLarge)
-        return {{}, {}, {}, tr("файл слишком велик для файла результатов")};
+        return refused(tr("файл слишком велик для файла результатов"));
     return parse(file.bytes);
 }
 
@@ -378,9 +387,9 @@ QString ResultsFile::append(const QString& path, std::vector<Tasks::Answer>& ans
     for (const Tasks::Answer& answer : answers)
         if (!parse(header() + line(answer)).problem.isEmpty())
             return SafeWrite::failure(path, tr("ответ не подходит для файла результатов"));
-    const QString refused = cannotTake(path);
-    if (!refused.isEmpty())
-        return refused;
+    const QString unable = cannotTake(path);
+    if (!unable.isEmpty())
+        return unable;
     // One program at a time reads, adds and replaces the file: two at once
     // would each write the file without the other's answer.
     QLockFile lock(lockOf(path));
@@ -404,9 +413,13 @@ QString ResultsFile::append(const QString& path, std::vector<Tasks::Answer>& ans
         before = file.bytes; // kept byte for byte
         if (!before.endsWith('\n'))
             before += '\n';
-        // The scores count on from the last part's lines, as the check will.
+        // The scores count on from the last part's lines of the same pupil,
+        // series and level, as the check will (the others cannot change them).
         const std::size_t from = read.parts.empty() ? 0 : read.parts.back();
-        run.assign(read.answers.begin() + std::ptrdiff_t(from), read.answers.end());
+        for (std::size_t i = from; i < read.answers.size(); ++i)
+            if (std::any_of(answers.begin(), answers.end(),
+                            [&](const Tasks::Answer& a) { return sameRun(a, read.answers[i]); }))
+                run.push_back(read.answers[i]);
     }
     const std::size_t first = run.size();
     run.insert(run.end(), answers.begin(), answers.end());
