@@ -211,7 +211,8 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
     const QCommandLineOption checkResults(
         QStringLiteral("check-results"),
         tr("Проверить файлы результатов, названные аргументами: каждый ответ судится заново по "
-           "номеру серии; напечатать таблицу класса и выйти."));
+           "номеру серии; напечатать таблицу класса и выйти. Статус 0 — все строки сходятся, 1 — "
+           "какая-то не сходится, 2 — файл не прочитан."));
     parser.addOption(checkResults);
     const QCommandLineOption lab(
         QStringLiteral("lab"),

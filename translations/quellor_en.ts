@@ -507,8 +507,8 @@
         <translation>Open the laboratory work: screen, ruler and table (with FILE, on its bench).</translation>
     </message>
     <message>
-        <source>Проверить файлы результатов, названные аргументами: каждый ответ судится заново по номеру серии; напечатать таблицу класса и выйти.</source>
-        <translation>Check the results files named as arguments: every answer is judged again from its series; print the class table and exit.</translation>
+        <source>Проверить файлы результатов, названные аргументами: каждый ответ судится заново по номеру серии; напечатать таблицу класса и выйти. Статус 0 — все строки сходятся, 1 — какая-то не сходится, 2 — файл не прочитан.</source>
+        <translation>Check the results files named as arguments: every answer is judged again from its series; print the class table and exit. Status 0: every line agrees, 1: some line does not, 2: a file was not read.</translation>
     </message>
 </context>
 <context>
