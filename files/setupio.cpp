@@ -217,7 +217,7 @@ bool LessonFile::mayDiscardChanges() {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    if (m_file->mayDiscardChanges())
+    if (m_taskMode->mayQuit() && m_file->mayDiscardChanges())
         event->accept();
     else
         event->ignore();
