@@ -33,7 +33,8 @@ Axial::System systemOf(const Lens& lens, double objectX = Bench::kLensX,
                        double objectY = Bench::kAxisY) {
     Axial::System system;
     system.media = {lens.n1, lens.n2};
-    system.elements = {{0, Axial::ThinLens{lens.N, Bench::cmOf(lens.leftR), Bench::cmOf(lens.rightR)}}};
+    system.elements = {
+        {0, Axial::ThinLens{lens.N, Bench::cmOf(lens.leftR), Bench::cmOf(lens.rightR)}}};
     system.object = {Bench::zOf(objectX), Bench::heightOf(objectY)};
     return system;
 }

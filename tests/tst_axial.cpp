@@ -13,7 +13,9 @@
 namespace {
 using namespace Optics::Axial;
 
-struct M { double a, b, c, d; };
+struct M {
+    double a, b, c, d;
+};
 M operator*(const M& p, const M& q) {
     return {p.a * q.a + p.b * q.c, p.a * q.b + p.b * q.d, p.c * q.a + p.d * q.c,
             p.c * q.b + p.d * q.d};
