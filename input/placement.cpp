@@ -3,6 +3,7 @@
 #include "form1.h"
 
 #include "bench.h"
+#include "benchgeometry.h"
 #include "benchlens.h"
 #include "inputcodes.h"
 #include "lens.h"
