@@ -26,16 +26,20 @@ Edge edgeBeyond(double x, double y) {
         return Edge::Right;
     return Edge::None;
 }
-// The lens as the optical system it is: at z = 0 between its media, the object
-// point in the system's centimetres.
-Axial::System systemOf(const Lens& lens, double objectX = Bench::kLensX,
-                       double objectY = Bench::kAxisY) {
+} // namespace
+
+Axial::System systemOf(const Lens& lens, double objectX, double objectY) {
     Axial::System system;
     system.media = {lens.n1, lens.n2};
     system.elements = {
         {0, Axial::ThinLens{lens.N, Bench::cmOf(lens.leftR), Bench::cmOf(lens.rightR)}}};
     system.object = {Bench::zOf(objectX), Bench::heightOf(objectY)};
     return system;
+}
+
+namespace {
+Axial::System systemOf(const Lens& lens) {
+    return systemOf(lens, Bench::kLensX, Bench::kAxisY);
 }
 } // namespace
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "axial.h"
+
 #include <optional>
 
 // The thin lens between two media and the Gaussian image it forms: plain data
@@ -20,6 +22,10 @@ struct Lens {
 
     bool operator==(const Lens&) const = default;
 };
+
+// The lens as the optical system it is: at z = 0 between its media, the
+// object point (x, y of picLeft) in the system's centimetres.
+Axial::System systemOf(const Lens& lens, double objectX, double objectY);
 
 // P = (N - n1) / R_left - (N - n2) / R_right.
 double power(const Lens& lens);
