@@ -56,6 +56,7 @@ struct System {
 
 // Whether the system is one the answers below are defined for: media one more
 // than the elements, every index at least 1 and finite, the elements in order.
+// For any other the focus is not finite, there are no images and no rays.
 bool valid(const System& system);
 
 double indexBefore(const System& system, std::size_t element);
@@ -67,7 +68,8 @@ constexpr double kNoPower = 5.67e-4;
 
 // The power of one element, P = (N − n)/R1 − (N − n')/R2 between its media,
 // as its surfaces give it: below kNoPower its sign still tells which way it
-// would bend light, while the focus and the images take it as none.
+// would bend light, while the focus and the images take it as none. Zero for
+// an element the system does not have.
 double power(const System& system, std::size_t element);
 
 // Focal lengths and cardinal points. f = n/P before, f' = n'/P after, signed
