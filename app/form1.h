@@ -3,7 +3,7 @@
 
 #include "actions.h"
 #include "benchstate.h"
-#include "construction.h"
+#include "raydiagram.h"
 #include "notationchoice.h"
 #include "scale.h"
 #include "setupfile.h"

@@ -68,13 +68,13 @@ int keyCode(int qtKey) {
     case Qt::Key_Home:
         return 36;
     case Qt::Key_Left:
-        return 37;
+        return kKeyLeft;
     case Qt::Key_Up:
-        return 38;
+        return kKeyUp;
     case Qt::Key_Right:
-        return 39;
+        return kKeyRight;
     case Qt::Key_Down:
-        return 40;
+        return kKeyDown;
     case Qt::Key_Insert:
         return 45;
     case Qt::Key_Delete:

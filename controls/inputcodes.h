@@ -11,6 +11,13 @@ class QWidget;
 // 2 right, 4 middle (summed for the buttons held), shift 1 Shift, 2 Ctrl, 4 Alt,
 // and key codes of the classic desktop key set (37 to 40 for the arrow keys).
 namespace InputCodes {
+// The key codes the handlers compare with.
+constexpr int kKeyLeft = 37;
+constexpr int kKeyUp = 38;
+constexpr int kKeyRight = 39;
+constexpr int kKeyDown = 40;
+constexpr int kKeyDigitOne = 49;
+
 int buttonCode(Qt::MouseButtons buttons);
 int shiftCode(Qt::KeyboardModifiers modifiers);
 int keyCode(int qtKey);

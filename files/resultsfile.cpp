@@ -27,7 +27,7 @@ const char kHeader[] = "name,series,level,task,click_x,click_y,off_cm,counted,sc
 const char kOldHeader[] =
     "name,series,level,task,click_x,click_y,true_x,true_y,off_cm,counted,score,seconds";
 constexpr int kFields = 10;
-const char* const kLevels[] = {"equal", "two", "mixed"};
+const auto& kLevels = Tasks::kLevelKeys;
 // Clicks land on the bench's two areas; anything far beyond is no click.
 constexpr double kFarthest = 100000;
 constexpr double kLongestSeconds = 1e7;

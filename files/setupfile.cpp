@@ -7,6 +7,7 @@
 
 #include "bench.h"
 #include "saferead.h"
+#include "task.h"
 #include "zoomsteps.h"
 
 #include <QJsonDocument>
@@ -34,7 +35,7 @@ const char* const kLayers = "layers";
 const char* const kTasks = "tasks";
 const char* const kNotation = "notation";
 const char* const kScale = "scale";
-const char* const kTaskLevels[] = {"equal", "two", "mixed"};
+const auto& kTaskLevels = Tasks::kLevelKeys;
 
 // The radius read-outs' precision: "R = 2,65 см".
 constexpr int kRadiusDecimals = 2;

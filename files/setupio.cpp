@@ -7,6 +7,7 @@
 #include "form1.h"
 
 #include "bench.h"
+#include "benchlens.h"
 #include "benchscale.h"
 #include "lens.h"
 #include "messages.h"

@@ -12,6 +12,8 @@
 #include "form1.h"
 
 #include "bench.h"
+#include "benchgeometry.h"
+#include "benchlens.h"
 #include "classsetdialog.h"
 #include "label.h"
 #include "lens.h"

@@ -3,16 +3,18 @@
 #include "form1.h"
 
 #include "bench.h"
+#include "benchgeometry.h"
+#include "benchlens.h"
+#include "inputcodes.h"
 #include "lens.h"
 #include "picturebox.h"
 #include "screeninfo.h"
 
 namespace {
-// Key codes of the arrow keys.
-constexpr int kKeyLeft = 37;
-constexpr int kKeyUp = 38;
-constexpr int kKeyRight = 39;
-constexpr int kKeyDown = 40;
+using InputCodes::kKeyDown;
+using InputCodes::kKeyLeft;
+using InputCodes::kKeyRight;
+using InputCodes::kKeyUp;
 
 // One press of an arrow key moves the object point this many twips.
 constexpr int kKeyStep = 50;
@@ -24,7 +26,7 @@ constexpr float kFirstKeyX = 3750;
 constexpr float kFirstKeyY = 2990;
 
 // Keys 1 to 5 set the standard cases.
-constexpr int kKeyFirstCase = 49;
+constexpr int kKeyFirstCase = InputCodes::kKeyDigitOne;
 constexpr int kCases = 5;
 
 // The shift state of Shift held, and of Ctrl (whose digits are shortcuts).

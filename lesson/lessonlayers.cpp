@@ -7,7 +7,7 @@
 
 #include "commandbutton.h"
 #include "label.h"
-#include "labels.h"
+#include "figurelabels.h"
 #include "mode.h"
 #include "palette.h"
 #include "picturebox.h"

@@ -9,8 +9,11 @@
 #include "form1.h"
 
 #include "bench.h"
+#include "benchgeometry.h"
+#include "benchlens.h"
 #include "benchscale.h"
 #include "commandbutton.h"
+#include "inputcodes.h"
 #include "label.h"
 #include "labexport.h"
 #include "labinset.h"
@@ -73,8 +76,8 @@ constexpr double kTextPoints = 12;
 constexpr double kRulerPoints = 11;
 
 // The keys: arrows move by a division, with Shift by a centimetre.
-constexpr int kKeyLeft = 37;
-constexpr int kKeyRight = 39;
+using InputCodes::kKeyLeft;
+using InputCodes::kKeyRight;
 constexpr int kShiftHeld = 1;
 constexpr int kLeftButton = 1;
 constexpr double kCmPerShiftStep = 1;

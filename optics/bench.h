@@ -25,14 +25,25 @@ constexpr double kLaidOutHeight = 10935;
 // image point before it is drawn.
 constexpr double kFar = 760000;
 
-// A power smaller than this (reciprocal twips) counts as none: the focal
-// lengths are then taken as infinite.
-constexpr double kSmallestPower = 0.000001;
-
 // One centimetre of the bench, so that a power in reciprocal twips is this
 // times 100 in dioptres.
 constexpr double kTwipsPerCm = 567;
 constexpr double kDioptresPerReciprocalTwip = kTwipsPerCm * 100;
+
+// The bench in the optical system's frame (axial.h): z in centimetres from
+// the lens plane, light running right, heights in centimetres above the axis.
+inline double cmOf(double twips) {
+    return twips / kTwipsPerCm;
+}
+inline double twipsOf(double cm) {
+    return cm * kTwipsPerCm;
+}
+inline double zOf(double x) {
+    return cmOf(x - kLensX);
+}
+inline double heightOf(double y) {
+    return cmOf(kAxisY - y);
+}
 
 // The lens aperture: rays within it are refracted by the lens itself, rays to
 // an object beyond it are constructed through its edge. The converging lens's

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lens.h"
 
+#include "axial.h"
 #include "bench.h"
 
 #include <cmath>
-#include <initializer_list>
 
 namespace Optics {
 
@@ -28,25 +28,35 @@ Edge edgeBeyond(double x, double y) {
 }
 } // namespace
 
-Lens lensOf(const BenchState& bench) {
-    const bool biconcaveLayout = bench.R1Sign < 0;
-    return {bench.n1, bench.N, bench.n2, biconcaveLayout ? -bench.R2 : bench.R1,
-            biconcaveLayout ? -bench.R1 : bench.R2};
+Axial::System systemOf(const Lens& lens, double objectX, double objectY) {
+    Axial::System system;
+    system.media = {lens.n1, lens.n2};
+    system.elements = {
+        {0, Axial::ThinLens{lens.N, Bench::cmOf(lens.leftR), Bench::cmOf(lens.rightR)}}};
+    system.object = {Bench::zOf(objectX), Bench::heightOf(objectY)};
+    return system;
 }
 
+namespace {
+Axial::System systemOf(const Lens& lens) {
+    return systemOf(lens, Bench::kLensX, Bench::kAxisY);
+}
+} // namespace
+
 double power(const Lens& lens) {
-    return (lens.N - lens.n1) / lens.leftR - (lens.N - lens.n2) / lens.rightR;
+    return Bench::cmOf(Axial::power(systemOf(lens), 0));
 }
 
 bool hasPower(double P) {
-    return std::fabs(P) >= Bench::kSmallestPower;
+    return std::fabs(Bench::twipsOf(P)) >= Axial::kNoPower;
 }
 
 FocalLengths focalLengths(const Lens& lens) {
-    const double P = power(lens);
-    if (!hasPower(P))
+    const Axial::Focus focus = Axial::focusOf(systemOf(lens), 0);
+    if (!focus.finite)
         return {Bench::kFar, Bench::kFar, 0, false};
-    return {lens.n1 / P, lens.n2 / P, (lens.n2 - lens.n1) / P, true};
+    return {Bench::twipsOf(focus.front), Bench::twipsOf(focus.back),
+            Bench::twipsOf(focus.nodalShift), true};
 }
 
 double dioptres(double P) {
@@ -77,10 +87,6 @@ ThinLens thinLens(double f2, double n1, double n2, bool converging) {
     return {bend * F2, F2, bend, converging};
 }
 
-ThinLens thinLens(const BenchState& bench) {
-    return thinLens(bench.f2, bench.n1, bench.n2, bench.IsConverging != kFalse);
-}
-
 bool imageDistance(const ThinLens& lens, double d, double* b) {
     const double distance =
         lens.converging ? lens.F2 * d / (d - lens.F1) : -lens.F2 * d / (d + lens.F1);
@@ -93,21 +99,17 @@ bool imageDistance(const ThinLens& lens, double d, double* b) {
 Image imageOf(const Lens& lens, double objectX, double objectY) {
     Image image;
     image.d = Bench::kLensX - objectX;
-    const double P = power(lens);
+    const Axial::System system = systemOf(lens, objectX, objectY);
     const FocalLengths f = focalLengths(lens);
-    if (!hasPower(P)) {
-        image.b = -(lens.n2 / lens.n1) * image.d;
-        image.magnification = 1;
-    } else if (converges(P) && float(objectX) == float(Bench::kLensX - f.front)) {
-        // The object point is held in single precision: one that stands in the
-        // front focal plane as far as that precision tells is in it.
+    // The object point is held in single precision: one that stands in the
+    // front focal plane as far as that precision tells is in it.
+    if (f.finite && converges(power(lens)) && float(objectX) == float(Bench::kLensX - f.front))
         return image;
-    } else if (!imageDistance(thinLens(f.back, lens.n1, lens.n2, converges(P)), image.d,
-                              &image.b)) {
+    const Axial::Image formed = Axial::imageOf(system);
+    if (formed.kind == Axial::ImageKind::None)
         return image; // in the front focal plane: no image
-    } else {
-        image.magnification = -(lens.n1 * image.b) / (lens.n2 * image.d);
-    }
+    image.b = Bench::twipsOf(formed.distance);
+    image.magnification = formed.magnification;
     const bool real = image.b > 0;
     image.kind = real ? ImageKind::Real : ImageKind::Virtual;
     image.x = real ? image.b : Bench::kLensX + image.b;
@@ -116,90 +118,11 @@ Image imageOf(const Lens& lens, double objectX, double objectY) {
     return image;
 }
 
-bool objectOnBench(const BenchState& bench) {
-    return bench.ObjectPlaced && bench.ObjectX < Bench::kLensX && std::isfinite(bench.ObjectX) &&
-           std::isfinite(bench.ObjectY);
-}
-
 MarkDistances markDistances(const FocalLengths& focal) {
     const bool diverging = focal.front < 0;
     const double front = std::fabs(focal.front);
     const double back = std::fabs(focal.back);
     return diverging ? MarkDistances{back, front} : MarkDistances{front, back};
-}
-
-FocalRay focalRay(const Lens& lens, double objectX, double objectY) {
-    FocalRay ray;
-    const double P = power(lens);
-    const double height = objectY - Bench::kAxisY; // downwards positive
-    const double d = Bench::kLensX - objectX;
-    if (!hasPower(P) || height == 0 || !(d > 0) || !std::isfinite(height))
-        return ray;
-    const double f = focalLengths(lens).front; // signed: behind the lens when diverging
-    if (converges(P) && float(objectX) == float(Bench::kLensX - f))
-        return ray;
-    // The line through the object point and (7500 - f, axis) meets the lens plane
-    // at -height * f / (d - f) from the axis.
-    ray.lensY = Bench::kAxisY - height * f / (d - f);
-    ray.slopeBefore = (ray.lensY - objectY) / d;
-    ray.slopeAfter = 0;
-    ray.toLens = {objectX, objectY, Bench::kLensX, ray.lensY};
-    ray.leaving = {Bench::kLensX, ray.lensY, Bench::kLensX + Bench::kAreaWidth, ray.lensY};
-    const double top = converges(P) ? Bench::kConvergingTop : Bench::kDivergingTop;
-    const double bottom = converges(P) ? Bench::kConvergingBottom : Bench::kDivergingBottom;
-    ray.withinAperture = ray.lensY >= top && ray.lensY <= bottom;
-    // A virtual image stands on the backward extension: the image's height is
-    // the ray's height at the lens, m = f / (f - d) for any media.
-    const Image image = imageOf(lens, objectX, objectY);
-    if (image.kind == ImageKind::Virtual) {
-        ray.hasExtension = true;
-        ray.extension = {Bench::kLensX, ray.lensY, image.x, ray.lensY};
-    }
-    ray.drawn = std::isfinite(ray.lensY);
-    return ray;
-}
-
-Arrowhead arrowheadAt(double tipX, double tipY, double fromX, double fromY, double length,
-                      double halfAngle) {
-    Arrowhead head;
-    const double dx = fromX - tipX;
-    const double dy = fromY - tipY;
-    const double run = std::hypot(dx, dy);
-    if (!(run > 0) || !std::isfinite(run))
-        return head;
-    // Unit vector from the tip back along the line, turned by +-halfAngle.
-    const double ux = dx / run, uy = dy / run;
-    const double c = std::cos(halfAngle), s = std::sin(halfAngle);
-    head.left = {tipX, tipY, tipX + length * (ux * c - uy * s), tipY + length * (ux * s + uy * c)};
-    head.right = {tipX, tipY, tipX + length * (ux * c + uy * s),
-                  tipY + length * (-ux * s + uy * c)};
-    head.drawn = true;
-    return head;
-}
-
-bool standardCase(const Lens& lens, int caseNumber, double* objectX, double* objectY) {
-    static constexpr double kMultiples[] = {3, 2, 1.5, 1, 0.5};
-    constexpr int kCases = int(sizeof kMultiples / sizeof kMultiples[0]);
-    if (caseNumber < 1 || caseNumber > kCases)
-        return false;
-    const double a = markDistances(focalLengths(lens)).objectSide;
-    *objectX = Bench::kLensX - kMultiples[caseNumber - 1] * a;
-    *objectY = Bench::kAxisY - kStandardCaseHeight;
-    return true;
-}
-
-void snapObject(const Lens& lens, double radius, double* objectX, double* objectY) {
-    if (std::fabs(*objectY - Bench::kAxisY) <= radius)
-        *objectY = Bench::kAxisY;
-    const FocalLengths focal = focalLengths(lens);
-    if (!focal.finite)
-        return;
-    const double a = markDistances(focal).objectSide;
-    for (const double mark : {Bench::kLensX - a, Bench::kLensX - 2 * a})
-        if (std::fabs(*objectX - mark) <= radius) {
-            *objectX = mark;
-            return;
-        }
 }
 
 Size sizeOf(double magnification) {

@@ -2,7 +2,6 @@
 #include "scale.h"
 
 #include "bench.h"
-#include "lens.h"
 
 #include <algorithm>
 

@@ -30,6 +30,9 @@ private:
 };
 
 enum class Level { EqualMedia, TwoMedia, Mixed };
+// The levels as setup files, results files and the command line name them,
+// in the order of Level.
+inline constexpr const char* kLevelKeys[] = {"equal", "two", "mixed"};
 enum class Kind { FindImage, FindFocus };
 
 // Where the object stands, which settles the image: the regions of the lessons.

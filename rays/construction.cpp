@@ -3,7 +3,7 @@
 // the strokes for the bench's lens and object point (optics/construction.h),
 // and these procedures draw them on the two areas with the pens they carry,
 // leaving each area with the drawing state the construction ends in.
-#include "construction.h"
+#include "raydiagram.h"
 
 #include "form1.h"
 #include "picturebox.h"

@@ -25,8 +25,7 @@ struct Row {
 };
 
 const char* levelKey(Tasks::Level level) {
-    const char* const keys[] = {"equal", "two", "mixed"};
-    return keys[int(level)];
+    return Tasks::kLevelKeys[int(level)];
 }
 
 QString whatChanged(Tasks::Tampered tampered) {

@@ -71,10 +71,9 @@ std::optional<QString> replacedUnasked(const char* option, const QString& name, 
 }
 
 // The level named on the command line, or nothing for a wrong name.
-const char* const kLevelNames[] = {"equal", "two", "mixed"};
 std::optional<Tasks::Level> levelNamed(const QString& name) {
-    for (int i = 0; i < int(std::size(kLevelNames)); ++i)
-        if (name == QLatin1String(kLevelNames[i]))
+    for (int i = 0; i < int(std::size(Tasks::kLevelKeys)); ++i)
+        if (name == QLatin1String(Tasks::kLevelKeys[i]))
             return Tasks::Level(i);
     return std::nullopt;
 }

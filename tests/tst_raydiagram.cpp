@@ -2,7 +2,7 @@
 // The ray construction figure by figure: what is drawn in both areas, in which
 // order and with which pen, and the work values left behind, for a converging
 // and a diverging lens, off the axis and on it, and for the image marks alone.
-#include "construction.h"
+#include "raydiagram.h"
 #include "form1.h"
 #include "picturebox.h"
 #include "testsupport.h"

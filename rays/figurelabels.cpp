@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "labels.h"
+#include "figurelabels.h"
 
 #include "bench.h"
+#include "benchlens.h"
 #include "lens.h"
 
 #include <algorithm>

@@ -1,0 +1,264 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "axial.h"
+
+#include <cmath>
+#include <type_traits>
+
+namespace Optics::Axial {
+
+namespace {
+
+// Reduced slopes (and relative distances) this small count as none.
+constexpr double kParallel = 1e-12;
+
+// A paraxial ray at a plane: its height and its reduced slope n·u.
+struct Ray {
+    double y = 0;
+    double nu = 0;
+};
+
+// Runs a ray a length `run` through a medium of index n.
+Ray transfer(Ray ray, double n, double run) {
+    ray.y += ray.nu / n * run;
+    return ray;
+}
+
+// Bends it at an element of power P: n'u' = n u − y P.
+Ray refract(Ray ray, double P) {
+    ray.nu -= ray.y * P;
+    return ray;
+}
+
+double surfaceTerm(double from, double into, double radius) {
+    // A plane surface (infinite radius) adds nothing.
+    return std::isinf(radius) ? 0.0 : (into - from) / radius;
+}
+
+double elementPower(const Element& element, double before, double after) {
+    return std::visit(
+        [&](const auto& kind) {
+            using T = std::decay_t<decltype(kind)>;
+            static_assert(std::is_same_v<T, ThinLens>);
+            return surfaceTerm(before, kind.N, kind.R1) + surfaceTerm(kind.N, after, kind.R2);
+        },
+        element.kind);
+}
+
+double acting(const System& system, std::size_t element);
+
+// A ray from the plane z in the medium before the first element, carried
+// through every element up to `last` and left at its plane, bent by it.
+Ray traceTo(const System& system, double z, Ray ray, std::size_t last) {
+    for (std::size_t i = 0; i <= last; ++i) {
+        const double at = system.elements[i].z;
+        ray = refract(transfer(ray, system.media[i], at - z), acting(system, i));
+        z = at;
+    }
+    return ray;
+}
+
+// The plane z where a ray leaving element `at` crosses the axis (infinite
+// where it leaves parallel to it).
+double crossing(const System& system, std::size_t at, Ray leaving) {
+    const double run = -leaving.y * indexAfter(system, at) / leaving.nu;
+    return system.elements[at].z + run;
+}
+
+} // namespace
+
+bool valid(const System& system) {
+    if (system.media.size() != system.elements.size() + 1)
+        return false;
+    for (const double n : system.media)
+        if (!(n >= 1) || !std::isfinite(n))
+            return false;
+    for (std::size_t i = 0; i < system.elements.size(); ++i) {
+        if (!std::isfinite(system.elements[i].z))
+            return false;
+        if (i > 0 && system.elements[i].z < system.elements[i - 1].z)
+            return false;
+    }
+    return std::isfinite(system.object.z) && std::isfinite(system.object.height);
+}
+
+double indexBefore(const System& system, std::size_t element) {
+    return system.media[element];
+}
+
+double indexAfter(const System& system, std::size_t element) {
+    return system.media[element + 1];
+}
+
+double power(const System& system, std::size_t element) {
+    if (element >= system.elements.size() || element + 1 >= system.media.size())
+        return 0;
+    return elementPower(system.elements[element], indexBefore(system, element),
+                        indexAfter(system, element));
+}
+
+namespace {
+// The power rays are bent by: none below the least that counts.
+double acting(const System& system, std::size_t element) {
+    const double P = power(system, element);
+    return std::fabs(P) >= kNoPower ? P : 0.0;
+}
+} // namespace
+
+namespace {
+// The cardinal points from two rays leaving the last of `count` elements: one
+// that entered at unit height parallel to the axis (a), one that entered
+// through the first plane on the axis with unit reduced slope (b).
+Focus cardinal(double zFirst, double zLast, double nBefore, double nAfter, Ray a, Ray b) {
+    Focus focus;
+    focus.power = -a.nu;
+    if (std::fabs(focus.power) < kNoPower)
+        return focus;
+    const double P = focus.power;
+    focus.finite = true;
+    focus.front = nBefore / P;
+    focus.back = nAfter / P;
+    // Ray a crosses the axis at F'. A mix of the two that leaves parallel
+    // (b.nu of a, −a.nu of b) entered at height b.nu with slope −a.nu / n:
+    // it came from F.
+    focus.backPoint = zLast - a.y * nAfter / a.nu;
+    focus.frontPoint = zFirst - nBefore * b.nu / P;
+    focus.frontPrincipal = focus.frontPoint + focus.front;
+    focus.backPrincipal = focus.backPoint - focus.back;
+    focus.nodalShift = (nAfter - nBefore) / P;
+    return focus;
+}
+} // namespace
+
+Focus focusOf(const System& system, std::size_t element) {
+    if (!valid(system) || element >= system.elements.size())
+        return {};
+    const double z = system.elements[element].z;
+    const double P = acting(system, element);
+    const Ray a = refract({1, 0}, P);
+    const Ray b = refract({0, 1}, P);
+    return cardinal(z, z, indexBefore(system, element), indexAfter(system, element), a, b);
+}
+
+Focus systemFocus(const System& system) {
+    if (!valid(system) || system.elements.empty())
+        return {};
+    const std::size_t last = system.elements.size() - 1;
+    const double zFirst = system.elements.front().z;
+    const Ray a = traceTo(system, zFirst, {1, 0}, last);
+    const Ray b = traceTo(system, zFirst, {0, 1}, last);
+    return cardinal(zFirst, system.elements[last].z, system.media.front(), system.media.back(), a,
+                    b);
+}
+
+std::vector<Image> imagesOf(const System& system) {
+    std::vector<Image> images;
+    if (!valid(system))
+        return images;
+    // Two rays from the object: one from its foot, which crosses the axis
+    // again where the image stands, and one from a tip of unit height parallel
+    // to the axis, whose height there is the magnification.
+    const Ray foot{0, 1};
+    const Ray tip{1, 0};
+    double objectZ = system.object.z;
+    for (std::size_t k = 0; k < system.elements.size(); ++k) {
+        Image image;
+        const double zk = system.elements[k].z;
+        image.objectDistance = zk - objectZ;
+        const Ray m = traceTo(system, system.object.z, foot, k);
+        const double z = crossing(system, k, m);
+        // A ray leaving with a reduced slope below 1e-12 would reach the
+        // axis a million kilometres on: the object stands in a focal plane.
+        if (std::fabs(m.nu) > kParallel && std::isfinite(z)) {
+            const Ray c = traceTo(system, system.object.z, tip, k);
+            image.z = z;
+            image.distance = z - zk;
+            image.magnification = transfer(c, indexAfter(system, k), image.distance).y;
+            image.height = image.magnification * system.object.height;
+            image.kind = image.distance > 0 ? ImageKind::Real : ImageKind::Virtual;
+            objectZ = z;
+        } else {
+            image.distance = kInfinite;
+            objectZ = -kInfinite;
+        }
+        images.push_back(image);
+    }
+    return images;
+}
+
+Image imageOf(const System& system) {
+    const std::vector<Image> images = imagesOf(system);
+    return images.empty() ? Image{} : images.back();
+}
+
+namespace {
+// A ray from `start` with slope u (dy/dz) in the first medium, drawn through
+// every element to zTo, with a forward extension to each virtual object it
+// heads for and a backward one to a virtual final image.
+ConstructedRay traced(const System& system, Which which, Point start, double u, double zTo,
+                      const std::vector<Image>& images) {
+    ConstructedRay drawn{which, {}};
+    Ray ray{start.height, u * system.media.front()};
+    Point at = start;
+    for (std::size_t i = 0; i < system.elements.size(); ++i) {
+        const double z = system.elements[i].z;
+        ray = transfer(ray, system.media[i], z - at.z);
+        const Point hit{z, ray.y};
+        drawn.pieces.push_back({at, hit, Part::Ray});
+        // The image of the elements before stands behind this one: the light
+        // heads for it but meets this element first.
+        if (i > 0 && images[i - 1].kind != ImageKind::None && images[i - 1].z > z)
+            drawn.pieces.push_back(
+                {hit,
+                 {images[i - 1].z, transfer(ray, system.media[i], images[i - 1].z - z).y},
+                 Part::Extension});
+        ray = refract(ray, acting(system, i));
+        at = hit;
+    }
+    const double n = system.media.back();
+    drawn.pieces.push_back({at, {zTo, transfer(ray, n, zTo - at.z).y}, Part::Ray});
+    const Image& last = images.back();
+    if (last.kind == ImageKind::Virtual)
+        drawn.pieces.push_back({at, {last.z, transfer(ray, n, last.z - at.z).y}, Part::Extension});
+    return drawn;
+}
+} // namespace
+
+std::vector<ConstructedRay> construction(const System& system, double zTo, double edgeHeight) {
+    std::vector<ConstructedRay> rays;
+    if (!valid(system) || system.elements.empty())
+        return rays;
+    const std::vector<Image> images = imagesOf(system);
+    const Object& object = system.object;
+    const double z1 = system.elements.front().z;
+    const double d = z1 - object.z;
+    if (!(d > 0))
+        return rays;
+    const Focus focus = focusOf(system, 0);
+    const Point tip{object.z, object.height};
+    if (object.height != 0) {
+        rays.push_back(traced(system, Which::Parallel, tip, 0, zTo, images));
+        rays.push_back(traced(system, Which::Central, tip, -object.height / d, zTo, images));
+        // Through the front focal point: none for an object in that plane,
+        // whose line to the focus runs along it.
+        if (focus.finite && std::fabs(focus.frontPoint - object.z) > kParallel * std::fabs(d))
+            rays.push_back(traced(system, Which::Focal, tip,
+                                  -object.height / (focus.frontPoint - object.z), zTo, images));
+        return rays;
+    }
+    // A point on the axis: a ray to the edge, and the secondary axis parallel
+    // to it through the centre, which meets the back focal plane where every
+    // ray of that slope does.
+    const double u = edgeHeight / d;
+    rays.push_back(traced(system, Which::Edge, tip, u, zTo, images));
+    if (focus.finite) {
+        const double n = indexBefore(system, 0), n2 = indexAfter(system, 0);
+        const Point centre{z1, 0};
+        const Point onPlane{focus.backPoint, u * n / n2 * focus.back};
+        rays.push_back({Which::SecondaryAxis,
+                        {{centre, onPlane, Part::ConstructionLine},
+                         {{focus.backPoint, 0}, onPlane, Part::ConstructionLine}}});
+    }
+    return rays;
+}
+
+} // namespace Optics::Axial

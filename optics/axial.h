@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstddef>
+#include <limits>
+#include <variant>
+#include <vector>
+
+// An optical system of thin elements along one axis, in physical units:
+// positions z and heights in centimetres, light running towards growing z,
+// heights positive above the axis, powers in reciprocal centimetres (a
+// dioptre is 1/100 of one). Paraxial optics: a ray is its height y at a plane
+// and its reduced slope n·u; an element at height y turns it by
+// n'u' = n u − y P, and between elements it runs straight.
+//
+// The system is plain data; every answer is a free function of it, computed
+// by tracing rays, never from the closed formulas of one lens, so that two
+// lenses (or more) need nothing new.
+namespace Optics::Axial {
+
+constexpr double kInfinite = std::numeric_limits<double>::infinity();
+
+// A thin lens of index N: two spherical surfaces, each radius signed, positive
+// when its centre of curvature lies towards growing z (a plane surface has an
+// infinite radius). R1 meets the medium before the lens, R2 the one after it.
+struct ThinLens {
+    double N = 1.5;
+    double R1 = kInfinite;
+    double R2 = kInfinite;
+    bool operator==(const ThinLens&) const = default;
+};
+
+// What stands at a place on the axis. A further kind (a mirror, which sends
+// the light back) is another alternative here and in `power`; the lens and
+// every other answer stay as they are.
+using Kind = std::variant<ThinLens>;
+
+struct Element {
+    double z = 0;
+    Kind kind;
+};
+
+// The object: the foot of an arrow on the axis at z, its tip `height` above.
+struct Object {
+    double z = 0;
+    double height = 0;
+};
+
+// The elements in order along the axis and the medium of every gap:
+// media[i] is the index before element i, media.back() the one after the last.
+struct System {
+    std::vector<Element> elements;
+    std::vector<double> media{1.0};
+    Object object;
+};
+
+// Whether the system is one the answers below are defined for: media one more
+// than the elements, every index at least 1 and finite, the elements in order.
+// For any other the focus is not finite, there are no images and no rays.
+bool valid(const System& system);
+
+double indexBefore(const System& system, std::size_t element);
+double indexAfter(const System& system, std::size_t element);
+
+// Powers weaker than this (0.06 dioptres: focal lengths beyond 17 m) count as
+// none: the element is then a plane boundary between its media.
+constexpr double kNoPower = 5.67e-4;
+
+// The power of one element, P = (N − n)/R1 − (N − n')/R2 between its media,
+// as its surfaces give it: below kNoPower its sign still tells which way it
+// would bend light, while the focus and the images take it as none. Zero for
+// an element the system does not have.
+double power(const System& system, std::size_t element);
+
+// Focal lengths and cardinal points. f = n/P before, f' = n'/P after, signed
+// (negative for a diverging element or system); F and F' stand f before the
+// front principal plane H and f' behind the back one H'. For a thin element
+// H = H' = its plane. Without power (finite false) the lengths are infinite.
+struct Focus {
+    bool finite = false;
+    double power = 0;
+    double front = kInfinite;  // f
+    double back = kInfinite;   // f'
+    double frontPrincipal = 0; // z of H
+    double backPrincipal = 0;  // z of H'
+    double frontPoint = 0;     // z of F
+    double backPoint = 0;      // z of F'
+    // The nodal points stand (n' − n)/P behind the principal planes.
+    double nodalShift = 0;
+};
+Focus focusOf(const System& system, std::size_t element);
+Focus systemFocus(const System& system);
+
+// Real where the light leaving the element that forms it converges to it (it
+// lies after that element), virtual where it only seems to come from it, none
+// where the rays leave parallel (the object in the front focal plane).
+enum class ImageKind { None, Real, Virtual };
+
+// The image after one element of the system, of the object through every
+// element up to and including it. `distance` is b, measured from that element
+// along the light; `objectDistance` d is how far before that element its own
+// object stands (the previous image: negative for a virtual object behind it).
+// `magnification` is the lateral one from the system's object, height over
+// height, positive for an upright image. Where an image is none (at infinity)
+// its distance is infinite, and so is the next element's object distance.
+struct Image {
+    ImageKind kind = ImageKind::None;
+    double z = 0;
+    double height = 0;
+    double magnification = 0;
+    double distance = 0;
+    double objectDistance = 0;
+};
+
+// The image after each element in turn; back() is the system's image.
+std::vector<Image> imagesOf(const System& system);
+Image imageOf(const System& system);
+
+// A ray of the construction as a polyline of pieces: the ray as light travels
+// it, its extension traced back to a virtual image or forward to a virtual
+// object, and construction lines (focal planes, secondary axes).
+enum class Part { Ray, Extension, ConstructionLine };
+struct Point {
+    double z = 0;
+    double height = 0;
+};
+struct Piece {
+    Point from;
+    Point to;
+    Part part = Part::Ray;
+};
+// Which ray of the textbook the pieces draw: the first element's three
+// characteristic rays from the object's tip, the edge ray and the secondary
+// axis that find the image of a point on the axis.
+enum class Which { Parallel, Central, Focal, Edge, SecondaryAxis };
+struct ConstructedRay {
+    Which which = Which::Parallel;
+    std::vector<Piece> pieces;
+};
+
+// The construction of the image of the object's tip, from the object to the
+// plane `zTo`: each characteristic ray of the first element traced on through the others,
+// with the extensions that find a virtual image. An object on the axis is
+// found with an edge ray to `edgeHeight` on the first element and the
+// secondary axis parallel to it. The focal ray of an object in the front focal
+// plane runs along that plane and is left out; an object not before the
+// first element has no construction.
+std::vector<ConstructedRay> construction(const System& system, double zTo, double edgeHeight);
+
+} // namespace Optics::Axial
