@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "resultsfile.h"
 
+#include "resultsline.h"
 #include "saferead.h"
 #include "safewrite.h"
 
@@ -12,24 +13,12 @@
 #include <optional>
 
 namespace {
-const char kHeader[] =
-    "name,series,level,task,click_x,click_y,true_x,true_y,off_cm,counted,score,seconds";
 constexpr int kFields = 12;
 const auto& kLevels = Tasks::kLevelKeys;
 constexpr int kLongestName = 200;
 // Clicks land on the bench's two areas; anything far beyond is no click.
 constexpr double kFarthest = 100000;
 constexpr double kLongestSeconds = 1e7;
-
-QByteArray quoted(const std::string& text) {
-    QByteArray out = QByteArray::fromStdString(text);
-    out.replace('"', "\"\"");
-    return '"' + out + '"';
-}
-
-QByteArray fixed(double value, int decimals) {
-    return QByteArray::number(value, 'f', decimals);
-}
 
 // One line's fields: commas split them except within quotes, where a doubled
 // quote is a quote. Nothing when the quoting is broken.
@@ -148,23 +137,11 @@ std::optional<Tasks::Answer> answerOf(const QStringList& f, QString* wrong) {
 } // namespace
 
 QByteArray ResultsFile::header() {
-    return QByteArray(kHeader) + '\n';
+    return QByteArray::fromStdString(Tasks::resultsHeader());
 }
 
 QByteArray ResultsFile::line(const Tasks::Answer& a) {
-    const QList<QByteArray> fields{quoted(a.name),
-                                   QByteArray::number(a.series),
-                                   kLevels[int(a.level)],
-                                   QByteArray::number(a.task + 1),
-                                   fixed(a.clickX, 1),
-                                   fixed(a.clickY, 1),
-                                   fixed(a.trueX, 1),
-                                   fixed(a.trueY, 1),
-                                   fixed(a.offCm, 2),
-                                   a.counted ? "yes" : "no",
-                                   QByteArray::number(a.score),
-                                   fixed(a.seconds, 1)};
-    return fields.join(',') + '\n';
+    return QByteArray::fromStdString(Tasks::resultsLine(a));
 }
 
 QByteArray ResultsFile::write(const std::vector<Tasks::Answer>& answers) {
@@ -190,7 +167,7 @@ ResultsFile::Result ResultsFile::parse(const QByteArray& bytes) {
             l.chop(1);
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
-    if (lines.isEmpty() || lines.first() != QLatin1String(kHeader))
+    if (lines.isEmpty() || lines.first() + QLatin1Char('\n') != QString::fromStdString(Tasks::resultsHeader()))
         return {{}, tr("первая строка — не заголовок файла результатов Quellor")};
     Result result;
     for (int i = 1; i < lines.size(); ++i) {

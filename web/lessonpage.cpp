@@ -1,0 +1,442 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "lessonpage.h"
+
+#include "axial.h"
+#include "bench.h"
+#include "lens.h"
+#include "resultsline.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <utility>
+
+namespace WebLesson {
+
+namespace {
+// The desktop's start: both media air, the lens's slider at step 32 (N = 1,64),
+// both surfaces at the smallest radius.
+constexpr int kStartIndexStep = 32;
+// An arrow key moves the object this many twips; the first press finds it in
+// the middle of the left area, 1000 twips above the axis.
+constexpr double kKeyStep = 50;
+constexpr double kFirstKeyX = 3750;
+constexpr double kFirstKeyY = 2990;
+constexpr double kSmallestRadius = Bench::kRadiusBase;
+constexpr double kLargestRadius = Bench::kRadiusBase + Bench::kRadiusStep * Bench::kRadiusSteps;
+
+class Json {
+public:
+    Json& key(const char* name) {
+        comma();
+        m_text += '"';
+        m_text += name;
+        m_text += "\":";
+        m_fresh = true;
+        return *this;
+    }
+    Json& number(double value) {
+        comma();
+        if (!std::isfinite(value)) {
+            m_text += "null";
+        } else {
+            char buffer[32];
+            std::snprintf(buffer, sizeof buffer, "%.17g", value);
+            m_text += buffer;
+        }
+        return *this;
+    }
+    Json& flag(bool value) {
+        comma();
+        m_text += value ? "true" : "false";
+        return *this;
+    }
+    Json& text(const std::string& value) {
+        comma();
+        m_text += jsonString(value);
+        return *this;
+    }
+    Json& open(char bracket) {
+        comma();
+        m_text += bracket;
+        m_fresh = true;
+        return *this;
+    }
+    Json& close(char bracket) {
+        m_text += bracket;
+        m_fresh = false;
+        return *this;
+    }
+    // A value already written as JSON.
+    Json& raw(const std::string& json) {
+        comma();
+        m_text += json;
+        return *this;
+    }
+    std::string str() const { return m_text; }
+
+private:
+    void comma() {
+        if (!m_fresh && !m_text.empty())
+            m_text += ',';
+        m_fresh = false;
+    }
+    std::string m_text;
+    bool m_fresh = true;
+};
+
+// The lens and the object as the optical system the construction is traced in.
+Optics::Axial::System systemOf(const Optics::Lens& lens, double objectX, double objectY) {
+    Optics::Axial::System system;
+    system.media = {lens.n1, lens.n2};
+    system.elements = {{0, Optics::Axial::ThinLens{lens.N, Bench::cmOf(lens.leftR),
+                                                   Bench::cmOf(lens.rightR)}}};
+    system.object = {Bench::zOf(objectX), Bench::heightOf(objectY)};
+    return system;
+}
+
+double xOf(double z) {
+    return Bench::kLensX + Bench::twipsOf(z);
+}
+double yOf(double height) {
+    return Bench::kAxisY - Bench::twipsOf(height);
+}
+} // namespace
+
+std::string jsonString(const std::string& text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20) {
+            char buffer[8];
+            std::snprintf(buffer, sizeof buffer, "\\u%04x", byte);
+            out += buffer;
+        } else {
+            out += c;
+        }
+    }
+    return out + '"';
+}
+
+Page::Page() {
+    m_bench.n1 = 1;
+    m_bench.n2 = 1;
+    m_bench.N = Bench::indexOf(kStartIndexStep);
+    m_bench.ConvergingChosen = kTrue;
+    m_bench.SchemeView = kFalse;
+    m_upper = m_lower = kSmallestRadius;
+    setConverging(true);
+}
+
+void Page::setIndex(int which, double index) {
+    if (!std::isfinite(index))
+        return;
+    index = std::clamp(index, 1.0, 2.0);
+    (which == 0 ? m_bench.n1 : which == 1 ? m_bench.N : m_bench.n2) = index;
+    setConverging(m_bench.ConvergingChosen != kFalse);
+}
+
+void Page::setRadius(int which, double realCm) {
+    if (!std::isfinite(realCm))
+        return;
+    (which == 0 ? m_upper : m_lower) =
+        std::clamp(m_scale.twips(realCm), kSmallestRadius, kLargestRadius);
+    setConverging(m_bench.ConvergingChosen != kFalse);
+}
+
+void Page::setRadiusStep(int which, int step) {
+    step = std::clamp(step, 0, Bench::kRadiusSteps);
+    (which == 0 ? m_upper : m_lower) = Bench::radiusOf(step, Bench::kRadiusBase);
+    setConverging(m_bench.ConvergingChosen != kFalse);
+}
+
+// The radii take the signs of the chosen layout: the upper slider shapes the
+// left surface of a biconvex lens and the right one of a biconcave lens.
+void Page::setConverging(bool converging) {
+    m_bench.ConvergingChosen = converging ? kTrue : kFalse;
+    m_bench.R1Sign = converging ? 1 : -1;
+    m_bench.R2Sign = converging ? -1 : 1;
+    m_bench.R1 = m_bench.R1Sign * m_upper;
+    m_bench.R2 = m_bench.R2Sign * m_lower;
+    const Optics::FocalLengths focal = Optics::focalLengths(Optics::lensOf(m_bench));
+    m_bench.f1 = focal.front;
+    m_bench.f2 = focal.back;
+    m_bench.IsConverging = Optics::converges(Optics::power(Optics::lensOf(m_bench))) ? kTrue : kFalse;
+}
+
+void Page::setScheme(bool scheme) {
+    m_bench.SchemeView = scheme ? kTrue : kFalse;
+}
+
+void Page::place(double x, double y, double snapTwips) {
+    if (!std::isfinite(x) || !std::isfinite(y) || m_tasks.on)
+        return;
+    if (snapTwips > 0)
+        Optics::snapObject(Optics::lensOf(m_bench), snapTwips, &x, &y);
+    m_bench.ObjectX = float(x);
+    m_bench.ObjectY = float(y);
+    m_bench.ObjectPlaced = kTrue;
+}
+
+void Page::key(int code) {
+    if (m_tasks.on || !m_bench.SchemeView)
+        return;
+    double x = 0, y = 0;
+    if (code >= '1' && code <= '5' &&
+        Optics::standardCase(Optics::lensOf(m_bench), code - '0', &x, &y)) {
+        m_bench.ObjectX = float(x);
+        m_bench.ObjectY = float(y);
+        m_bench.ObjectPlaced = kTrue;
+        return;
+    }
+    if (code < 37 || code > 40)
+        return;
+    if (!m_bench.ObjectPlaced) {
+        m_bench.ObjectX = float(kFirstKeyX);
+        m_bench.ObjectY = float(kFirstKeyY);
+        m_bench.ObjectPlaced = kTrue;
+    }
+    const double dx = code == 37 ? -kKeyStep : code == 39 ? kKeyStep : 0;
+    const double dy = code == 38 ? -kKeyStep : code == 40 ? kKeyStep : 0;
+    m_bench.ObjectX = float(m_bench.ObjectX + dx);
+    m_bench.ObjectY = float(m_bench.ObjectY + dy);
+}
+
+bool Page::setScale(int k) {
+    const std::optional<Optics::Scale> scale = Optics::Scale::of(k);
+    if (scale)
+        m_scale = *scale;
+    return bool(scale);
+}
+
+void Page::setNotation(Optics::Notation notation) {
+    m_notation = notation;
+}
+
+void Page::setLayer(Layer layer, bool on) {
+    const Flag flag = on ? kTrue : kFalse;
+    (layer == Layer::Names      ? m_bench.ShowLabels
+     : layer == Layer::ThirdRay ? m_bench.ShowThirdRay
+                                : m_bench.SafePalette) = flag;
+}
+
+std::string Page::view() const {
+    const Optics::Lens lens = Optics::lensOf(m_bench);
+    const Optics::FocalLengths focal = Optics::focalLengths(lens);
+    const Optics::Letters& letters = Optics::lettersOf(m_notation);
+    const auto real = [this](double twips) { return m_scale.realCm(twips); };
+    const bool checked = m_tasks.on && m_tasks.checked;
+    const bool focusTask =
+        m_tasks.on && m_tasks.tasks[std::size_t(m_tasks.index)].kind == Tasks::Kind::FindFocus;
+
+    Json j;
+    j.open('{');
+    j.key("scheme").flag(m_bench.SchemeView != kFalse);
+    j.key("n").open('[').number(m_bench.n1).number(m_bench.N).number(m_bench.n2).close(']');
+    j.key("radius").open('[').number(real(m_upper)).number(real(m_lower)).close(']');
+    j.key("radiusStep")
+        .open('[')
+        .number(Bench::radiusStepOf(m_upper, Bench::kRadiusBase))
+        .number(Bench::radiusStepOf(m_lower, Bench::kRadiusBase))
+        .close(']');
+    j.key("converging").flag(m_bench.ConvergingChosen != kFalse);
+    j.key("acting").flag(m_bench.IsConverging != kFalse);
+    j.key("leftR").number(lens.leftR);
+    j.key("rightR").number(lens.rightR);
+    j.key("scale").number(m_scale.factor());
+    j.key("notation").number(int(m_notation));
+    j.key("letters").open('{');
+    j.key("d").text(letters.objectDistance).key("b").text(letters.imageDistance);
+    j.key("f").text(letters.focalLength).key("f2").text(letters.backFocalLength);
+    j.key("gamma").text(letters.magnification).key("power").text(letters.power);
+    j.close('}');
+    j.key("layers")
+        .open('[')
+        .flag(m_bench.ShowLabels != kFalse)
+        .flag(m_bench.ShowThirdRay != kFalse)
+        .flag(m_bench.SafePalette != kFalse)
+        .close(']');
+
+    // The lens: focal lengths and power as the notation names them, real at
+    // the scale; hidden while a focus is what the pupil is to find.
+    const bool lensShown = !(focusTask && !checked);
+    j.key("lensShown").flag(lensShown);
+    j.key("finite").flag(focal.finite);
+    j.key("oneFocal").flag(Optics::oneFocalLength(m_notation, lens));
+    j.key("front").number(real(focal.front)).key("back").number(real(focal.back));
+    j.key("power").number(Optics::realDioptres(Optics::powerIn(m_notation, lens), m_scale));
+    const Optics::MarkDistances marks = Optics::markDistances(focal);
+    j.key("marks").open('[').number(marks.objectSide).number(marks.imageSide).close(']');
+
+    const bool placed = m_bench.ObjectPlaced != kFalse;
+    j.key("object").open('{').key("placed").flag(placed);
+    j.key("x").number(m_bench.ObjectX).key("y").number(m_bench.ObjectY).close('}');
+
+    // The image and the construction while the scheme shows an object on the
+    // bench; in a task, the rays only once it is answered.
+    const bool onBench = m_bench.SchemeView && Optics::objectOnBench(m_bench);
+    if (onBench) {
+        const Optics::Image image = Optics::imageOf(lens, m_bench.ObjectX, m_bench.ObjectY);
+        j.key("image").open('{');
+        j.key("kind").number(int(image.kind));
+        j.key("shown").flag(!m_tasks.on || checked || focusTask);
+        // A real image stands in the right area's own frame: the bench's x is
+        // the lens plane's and the image's.
+        j.key("bx").number(image.kind == Optics::ImageKind::Real ? Bench::kLensX + image.x : image.x);
+        j.key("by").number(image.y);
+        j.key("d").number(real(image.d)).key("b").number(real(image.b));
+        j.key("gamma").number(Optics::magnificationIn(m_notation, image.magnification));
+        j.key("upright").flag(image.magnification > 0);
+        j.key("size").number(int(Optics::sizeOf(image.magnification)));
+        j.key("beyond").number(int(image.beyond));
+        j.close('}');
+
+        j.key("rays").open('[');
+        if (!m_tasks.on || checked) {
+            const double apertureTop = m_bench.IsConverging ? Bench::kConvergingTop
+                                                            : Bench::kDivergingTop;
+            const auto rays = Optics::Axial::construction(
+                systemOf(lens, m_bench.ObjectX, m_bench.ObjectY),
+                Bench::zOf(Bench::kLensX + Bench::kAreaWidth), Bench::heightOf(apertureTop));
+            for (const Optics::Axial::ConstructedRay& ray : rays) {
+                if (ray.which == Optics::Axial::Which::Focal && !m_bench.ShowThirdRay)
+                    continue;
+                j.open('{').key("which").number(int(ray.which)).key("pieces").open('[');
+                for (const Optics::Axial::Piece& piece : ray.pieces)
+                    j.open('[')
+                        .number(xOf(piece.from.z))
+                        .number(yOf(piece.from.height))
+                        .number(xOf(piece.to.z))
+                        .number(yOf(piece.to.height))
+                        .number(int(piece.part))
+                        .close(']');
+                j.close(']').close('}');
+            }
+        }
+        j.close(']');
+    }
+    if (m_tasks.on)
+        j.key("task").raw(taskJson());
+    j.close('}');
+    return j.str();
+}
+
+std::string Page::taskJson() const {
+    const Tasks::Task& task = m_tasks.tasks[std::size_t(m_tasks.index)];
+    const Tasks::Verdict& v = m_tasks.verdict;
+    Json j;
+    j.open('{');
+    j.key("seed").text(std::to_string(m_tasks.seed));
+    j.key("level").number(int(m_tasks.level));
+    j.key("index").number(m_tasks.index).key("count").number(int(m_tasks.tasks.size()));
+    j.key("kind").number(int(task.kind));
+    j.key("checked").flag(m_tasks.checked);
+    j.key("counted").number(m_tasks.counted);
+    j.key("tolerance").number(m_scale.realOfBenchCm(Tasks::kToleranceCm));
+    if (m_tasks.checked) {
+        const Optics::Image image = Tasks::imageOf(task);
+        j.key("click").open('[').number(m_tasks.clickX).number(m_tasks.clickY).close(']');
+        j.key("off").number(m_scale.realOfBenchCm(v.offCm));
+        j.key("right").flag(v.counted);
+        j.key("backFocus").flag(v.backFocus);
+        j.key("kindRight").flag(v.kindRight);
+        j.key("given")
+            .open('[')
+            .flag(v.givenReal)
+            .flag(v.givenUpright)
+            .number(int(v.givenSize))
+            .close(']');
+        j.key("truth")
+            .open('[')
+            .flag(image.kind == Optics::ImageKind::Real)
+            .flag(image.magnification > 0)
+            .number(int(Optics::sizeOf(image.magnification)))
+            .close(']');
+        j.key("rule").number(int(v.rule));
+        j.key("converging").flag(task.converging);
+        j.key("region").number(int(task.region));
+        // The rule's words in the notation's letters, from the library.
+        const Optics::ObjectRegion regions[] = {
+            Optics::ObjectRegion::BeyondTwoF, Optics::ObjectRegion::AtTwoF,
+            Optics::ObjectRegion::BetweenFAndTwoF, Optics::ObjectRegion::InsideF,
+            Optics::ObjectRegion::InsideF};
+        j.key("regionText").text(Optics::regionText(m_notation, regions[int(v.rule)]));
+    }
+    j.close('}');
+    return j.str();
+}
+
+void Page::startTasks(std::uint64_t seed, Tasks::Level level, const std::string& name) {
+    if (!m_tasks.on)
+        m_before = {m_bench, m_upper, m_lower};
+    // The answers of every series of the sitting go into the one results file.
+    std::vector<Tasks::Answer> answers = std::move(m_tasks.answers);
+    m_tasks = {};
+    m_tasks.answers = std::move(answers);
+    m_tasks.on = true;
+    m_tasks.seed = seed;
+    m_tasks.level = level;
+    m_tasks.name = name;
+    m_tasks.tasks = Tasks::series(seed, level);
+    placeTask();
+}
+
+// The task's lens and object on the bench, in the scheme view.
+void Page::placeTask() {
+    const Tasks::Task& task = m_tasks.tasks[std::size_t(m_tasks.index)];
+    m_bench.n1 = task.n1;
+    m_bench.N = task.N;
+    m_bench.n2 = task.n2;
+    m_upper = task.upperRadius;
+    m_lower = task.lowerRadius;
+    setConverging(task.converging);
+    m_bench.SchemeView = kTrue;
+    m_bench.ObjectX = float(task.objectX);
+    m_bench.ObjectY = float(task.objectY);
+    m_bench.ObjectPlaced = kTrue;
+    m_tasks.checked = false;
+}
+
+bool Page::answer(double x, double y, double seconds) {
+    if (!m_tasks.on || m_tasks.checked || !std::isfinite(x) || !std::isfinite(y))
+        return false;
+    const Tasks::Task& task = m_tasks.tasks[std::size_t(m_tasks.index)];
+    m_tasks.verdict = Tasks::judge(task, x, y);
+    const Tasks::Answer given =
+        Tasks::answered(m_tasks.name, m_tasks.seed, m_tasks.level, m_tasks.index, x, y,
+                        std::isfinite(seconds) && seconds >= 0 ? seconds : 0, m_tasks.counted);
+    m_tasks.answers.push_back(given);
+    m_tasks.counted += given.counted ? 1 : 0;
+    m_tasks.clickX = x;
+    m_tasks.clickY = y;
+    m_tasks.checked = true;
+    return true;
+}
+
+bool Page::nextTask() {
+    if (!m_tasks.on || m_tasks.index + 1 >= int(m_tasks.tasks.size()))
+        return false;
+    ++m_tasks.index;
+    placeTask();
+    return true;
+}
+
+void Page::stopTasks() {
+    const std::vector<Tasks::Answer> answers = m_tasks.answers;
+    if (m_tasks.on) {
+        m_bench = m_before.bench;
+        m_upper = m_before.upper;
+        m_lower = m_before.lower;
+    }
+    m_tasks = {};
+    m_tasks.answers = answers;
+}
+
+std::string Page::resultsFile() const {
+    return Tasks::resultsText(m_tasks.answers);
+}
+
+} // namespace WebLesson
