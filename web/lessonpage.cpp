@@ -266,10 +266,12 @@ std::string Page::view() const {
     j.key("lensShown").flag(lensShown);
     j.key("finite").flag(focal.finite);
     j.key("oneFocal").flag(Optics::oneFocalLength(m_notation, lens));
-    j.key("front").number(real(focal.front)).key("back").number(real(focal.back));
-    j.key("power").number(Optics::realDioptres(Optics::powerIn(m_notation, lens), m_scale));
-    const Optics::MarkDistances marks = Optics::markDistances(focal);
-    j.key("marks").open('[').number(marks.objectSide).number(marks.imageSide).close(']');
+    if (lensShown) {
+        j.key("front").number(real(focal.front)).key("back").number(real(focal.back));
+        j.key("power").number(Optics::realDioptres(Optics::powerIn(m_notation, lens), m_scale));
+        const Optics::MarkDistances marks = Optics::markDistances(focal);
+        j.key("marks").open('[').number(marks.objectSide).number(marks.imageSide).close(']');
+    }
 
     const bool placed = m_bench.ObjectPlaced != kFalse;
     j.key("object").open('{').key("placed").flag(placed);
@@ -280,18 +282,23 @@ std::string Page::view() const {
     const bool onBench = m_bench.SchemeView && Optics::objectOnBench(m_bench);
     if (onBench) {
         const Optics::Image image = Optics::imageOf(lens, m_bench.ObjectX, m_bench.ObjectY);
+        // Where the pupil is to find the image, the page is not told it.
+        const bool told = !m_tasks.on || checked || focusTask;
         j.key("image").open('{');
-        j.key("kind").number(int(image.kind));
-        j.key("shown").flag(!m_tasks.on || checked || focusTask);
-        // A real image stands in the right area's own frame: the bench's x is
-        // the lens plane's and the image's.
-        j.key("bx").number(image.kind == Optics::ImageKind::Real ? Bench::kLensX + image.x : image.x);
-        j.key("by").number(image.y);
-        j.key("d").number(real(image.d)).key("b").number(real(image.b));
-        j.key("gamma").number(Optics::magnificationIn(m_notation, image.magnification));
-        j.key("upright").flag(image.magnification > 0);
-        j.key("size").number(int(Optics::sizeOf(image.magnification)));
-        j.key("beyond").number(int(image.beyond));
+        j.key("kind").number(told ? int(image.kind) : 0);
+        j.key("shown").flag(told);
+        if (told) {
+            // A real image stands in the right area's own frame: the bench's
+            // x runs on from the lens plane.
+            j.key("bx").number(image.kind == Optics::ImageKind::Real ? Bench::kLensX + image.x
+                                                                      : image.x);
+            j.key("by").number(image.y);
+            j.key("d").number(real(image.d)).key("b").number(real(image.b));
+            j.key("gamma").number(Optics::magnificationIn(m_notation, image.magnification));
+            j.key("upright").flag(image.magnification > 0);
+            j.key("size").number(int(Optics::sizeOf(image.magnification)));
+            j.key("beyond").number(int(image.beyond));
+        }
         j.close('}');
 
         j.key("rays").open('[');

@@ -15,6 +15,7 @@ export async function launch() {
     executablePath,
     headless: true,
     acceptDownloads: true,
+    hasTouch: true,
     args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
       '--disable-background-networking', '--disable-component-update', '--disable-sync'],
   });
