@@ -325,6 +325,7 @@ std::string Page::view() const {
         }
         j.close(']');
     }
+    j.key("answers").number(double(m_tasks.answers.size()));
     if (m_tasks.on)
         j.key("task").raw(taskJson());
     j.close('}');

@@ -214,7 +214,7 @@ function start(M) {
     const task = v.task;
     $('taskLines').hidden = !task;
     $('cmdNext').disabled = !task || !task.checked || task.index + 1 >= task.count;
-    $('cmdResults').disabled = q.results().split('\n').length <= 2;
+    $('cmdResults').disabled = v.answers === 0;
     for (const id of ['sldn1', 'sldN', 'sldn2', 'sldR1', 'sldR2', 'edn1', 'edN', 'edn2', 'edR1', 'edR2',
       'cmdSob', 'cmdRas', 'cmdLensView', 'cmdScheme', 'cmdOpen', 'cmdSave', 'cmdThird', 'cmdLabels'])
       $(id).disabled = !!task;
@@ -498,6 +498,7 @@ function start(M) {
   new ResizeObserver(() => draw()).observe(canvas);
   show();
   document.body.dataset.ready = '1';
+  performance.mark('quellor-ready');
   window.quellor = { q, view: () => v };
 }
 
