@@ -17,11 +17,22 @@ std::string quoted(const std::string& text) {
     return out + '"';
 }
 
-// Fixed decimals in the C locale's digits, as every reader of the file expects.
+// Fixed decimals with a decimal point whatever the process's locale: a
+// desktop started in Russian has printf write a decimal comma. printf groups
+// no thousands here, so whatever stands between the digits is the mark.
 std::string fixed(double value, int decimals) {
-    char buffer[64];
+    char buffer[400];
     std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-    return buffer;
+    std::string out;
+    bool marked = false;
+    for (const char* c = buffer; *c; ++c) {
+        if ((*c >= '0' && *c <= '9') || *c == '-' || *c == 'n' || *c == 'a' || *c == 'i' ||
+            *c == 'f')
+            out += *c;
+        else if (!marked)
+            out += '.', marked = true;
+    }
+    return out;
 }
 } // namespace
 
