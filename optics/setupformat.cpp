@@ -414,15 +414,10 @@ private:
 
 // ---- writing: JSON indented by four spaces, keys in order ----
 
-// The shortest digits that read back as the same double, with a point.
-std::string numberText(double value) {
-    char buffer[64] = "0";
-    for (int digits = 1; digits <= 17; ++digits) {
-        std::snprintf(buffer, sizeof buffer, "%.*g", digits, value);
-        if (std::strtod(buffer, nullptr) == value)
-            break;
-    }
-    std::string text = buffer;
+// A number as JSON has always been written here: a whole number below 2^53
+// as its digits; any other in the shortest digits that read back as the same
+// double, fixed or with an exponent, whichever is shorter ("1e-04", "14.5").
+std::string withPoint(std::string text) {
     const char* mark = std::localeconv()->decimal_point;
     if (mark && std::strcmp(mark, ".") != 0) {
         const std::size_t at = text.find(mark);
@@ -430,6 +425,44 @@ std::string numberText(double value) {
             text.replace(at, std::strlen(mark), ".");
     }
     return text;
+}
+
+std::string numberText(double value) {
+    if (!std::isfinite(value))
+        return "null";
+    char buffer[400] = "0";
+    constexpr double kWholeBelow = 9007199254740992.0; // 2^53
+    if (value == std::floor(value) && std::fabs(value) < kWholeBelow) {
+        std::snprintf(buffer, sizeof buffer, "%.0f", value);
+        return buffer;
+    }
+    int digits = 1;
+    for (; digits < 17; ++digits) {
+        std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, value);
+        if (std::strtod(buffer, nullptr) == value)
+            break;
+    }
+    std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, value);
+    const std::string exponent = withPoint(buffer);
+    // The same digits written out in full: "d.ddde±pp" as a fixed number.
+    const std::size_t e = exponent.find('e');
+    const bool negative = exponent[0] == '-';
+    std::string figures;
+    for (std::size_t i = negative ? 1 : 0; i < e; ++i)
+        if (exponent[i] != '.')
+            figures += exponent[i];
+    const int power = std::atoi(exponent.c_str() + e + 1);
+    const int count = int(figures.size());
+    std::string fixed;
+    if (power >= count - 1)
+        fixed = figures + std::string(std::size_t(power - (count - 1)), '0');
+    else if (power >= 0)
+        fixed = figures.substr(0, std::size_t(power + 1)) + "." + figures.substr(std::size_t(power + 1));
+    else
+        fixed = "0." + std::string(std::size_t(-power - 1), '0') + figures;
+    if (negative)
+        fixed = "-" + fixed;
+    return exponent.size() < fixed.size() ? exponent : fixed;
 }
 
 std::string quoted(const std::string& text) {
@@ -569,6 +602,7 @@ Result parse(std::string_view bytes) {
             scale->type == Value::Type::Number ? Optics::Scale::of(scale->number) : std::nullopt;
         if (!chosen) {
             failure.problem = Problem::BadScale;
+            failure.field = "scale";
             return result;
         }
         setup.scale = *chosen;

@@ -6,9 +6,11 @@
 #include "form1.h"
 #include "label.h"
 #include "picturebox.h"
+#include "setupfile.h"
 #include "testsupport.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -22,6 +24,7 @@ class TestWebParity : public QObject {
 private slots:
     void sameAsPage_data();
     void sameAsPage();
+    void setupThroughPage();
 };
 
 void TestWebParity::sameAsPage_data() {
@@ -69,6 +72,27 @@ void TestWebParity::sameAsPage() {
              qPrintable(QStringLiteral("%1 against %2")
                             .arg(w->ImageY)
                             .arg(row[QStringLiteral("imageY")].toDouble())));
+}
+
+// A setup the page opened and saved again reads as the setup it opened.
+void TestWebParity::setupThroughPage() {
+    const QString folder = QFileInfo(qEnvironmentVariable("QUELLOR_WEB_CASES")).path();
+    const SetupFile::Result given = SetupFile::read(folder + QStringLiteral("/awkward.quellor"));
+    const SetupFile::Result saved = SetupFile::read(folder + QStringLiteral("/page-saved.quellor"));
+    if (!given.setup && !saved.setup && qEnvironmentVariableIsEmpty("QUELLOR_WEB_CASES"))
+        QSKIP("no setup from the page (the browser test did not run)");
+    QVERIFY2(given.setup, qPrintable(given.problem));
+    QVERIFY2(saved.setup, qPrintable(saved.problem));
+    QCOMPARE(saved.setup->taskSeed, 18446744073709551615ull);
+    // The object's place passes through the bench's single-precision point,
+    // on the desktop as on the page: within a millionth of the scale's cm.
+    Setup expected = *given.setup;
+    const double within = 1e-6 * expected.scale.factor() * 10;
+    QVERIFY(std::fabs(saved.setup->objectDistance - expected.objectDistance) < within);
+    QVERIFY(std::fabs(saved.setup->objectHeight - expected.objectHeight) < within);
+    expected.objectDistance = saved.setup->objectDistance;
+    expected.objectHeight = saved.setup->objectHeight;
+    QCOMPARE(*saved.setup, expected);
 }
 
 QTEST_MAIN(TestWebParity)

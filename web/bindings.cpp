@@ -51,9 +51,27 @@ EMSCRIPTEN_KEEPALIVE void q_key(int code) {
 EMSCRIPTEN_KEEPALIVE int q_setScale(int k) {
     return page().setScale(k) ? 1 : 0;
 }
+// A notation 0..2 chosen, or -1 to follow the language's.
 EMSCRIPTEN_KEEPALIVE void q_setNotation(int notation) {
     if (notation >= 0 && notation < 3)
         page().setNotation(Optics::kNotations[notation]);
+    else
+        page().setNotation(std::nullopt);
+}
+EMSCRIPTEN_KEEPALIVE void q_setLanguageNotation(int notation) {
+    if (notation >= 0 && notation < 3)
+        page().setLanguageNotation(Optics::kNotations[notation]);
+}
+EMSCRIPTEN_KEEPALIVE const char* q_writeSetup() {
+    return kept(page().setupText());
+}
+// The setup's text opened: "" when it was, else its problem as JSON.
+EMSCRIPTEN_KEEPALIVE const char* q_readSetup(const char* text) {
+    const SetupFormat::Failure failure = page().openSetup(text);
+    if (failure.problem == SetupFormat::Problem::None)
+        return kept("");
+    return kept("{\"problem\":" + std::to_string(int(failure.problem)) +
+                ",\"field\":" + WebLesson::jsonString(failure.field) + "}");
 }
 EMSCRIPTEN_KEEPALIVE void q_setLayer(int layer, int on) {
     if (layer >= 0 && layer < 3)

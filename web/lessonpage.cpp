@@ -212,8 +212,83 @@ bool Page::setScale(int k) {
     return bool(scale);
 }
 
-void Page::setNotation(Optics::Notation notation) {
-    m_notation = notation;
+void Page::setNotation(std::optional<Optics::Notation> notation) {
+    m_chosenNotation = notation;
+}
+
+void Page::setLanguageNotation(Optics::Notation notation) {
+    m_languageNotation = notation;
+}
+
+SetupFormat::Setup Page::setup() const {
+    // While a series runs the lesson is the bench as it was before it.
+    const BenchState& bench = m_tasks.on ? m_before.bench : m_bench;
+    const double upper = m_tasks.on ? m_before.upper : m_upper;
+    const double lower = m_tasks.on ? m_before.lower : m_lower;
+    const bool converging = bench.ConvergingChosen != kFalse;
+    SetupFormat::Setup setup;
+    setup.scale = m_scale;
+    setup.n1 = bench.n1;
+    setup.N = bench.N;
+    setup.n2 = bench.n2;
+    // The upper slider shapes the left surface of a biconvex lens, the right
+    // one of a biconcave lens.
+    setup.leftRadius = m_scale.realCm(converging ? upper : lower);
+    setup.rightRadius = m_scale.realCm(converging ? lower : upper);
+    setup.converging = converging;
+    setup.scheme = bench.SchemeView != kFalse;
+    const double distance = m_scale.realCm(Bench::kLensX - double(bench.ObjectX));
+    const double height = m_scale.realCm(Bench::kAxisY - double(bench.ObjectY));
+    setup.hasObject =
+        bench.ObjectPlaced != kFalse && SetupFormat::objectInArea(distance, height, m_scale);
+    if (setup.hasObject) {
+        setup.objectDistance = distance;
+        setup.objectHeight = height;
+    }
+    setup.zoomSteps = m_zoomSteps;
+    setup.layers = {m_bench.ShowLabels != kFalse, m_bench.ShowThirdRay != kFalse,
+                    m_bench.SafePalette != kFalse};
+    if (m_tasks.on) {
+        setup.hasTasks = true;
+        setup.taskSeed = m_tasks.seed;
+        setup.taskLevel = int(m_tasks.level);
+    } else if (m_offeredTasks) {
+        setup.hasTasks = true;
+        setup.taskSeed = m_offeredSeed;
+        setup.taskLevel = m_offeredLevel;
+    }
+    setup.notation = m_chosenNotation;
+    return setup;
+}
+
+SetupFormat::Failure Page::openSetup(std::string_view text) {
+    const SetupFormat::Result read = SetupFormat::parse(text);
+    if (!read.setup)
+        return read.failure;
+    const SetupFormat::Setup& s = *read.setup;
+    stopTasks();
+    m_scale = s.scale;
+    m_bench.n1 = s.n1;
+    m_bench.N = s.N;
+    m_bench.n2 = s.n2;
+    const double left = s.scale.twips(s.leftRadius);
+    const double right = s.scale.twips(s.rightRadius);
+    m_upper = s.converging ? left : right;
+    m_lower = s.converging ? right : left;
+    setConverging(s.converging);
+    m_bench.SchemeView = s.scheme ? kTrue : kFalse;
+    m_bench.ObjectPlaced = s.hasObject ? kTrue : kFalse;
+    m_bench.ObjectX = s.hasObject ? float(Bench::kLensX - s.scale.twips(s.objectDistance)) : 0;
+    m_bench.ObjectY = s.hasObject ? float(Bench::kAxisY - s.scale.twips(s.objectHeight)) : 0;
+    m_bench.ShowLabels = s.layers.labels ? kTrue : kFalse;
+    m_bench.ShowThirdRay = s.layers.thirdRay ? kTrue : kFalse;
+    m_bench.SafePalette = s.layers.safePalette ? kTrue : kFalse;
+    m_zoomSteps = s.zoomSteps;
+    m_chosenNotation = s.notation;
+    m_offeredTasks = s.hasTasks;
+    m_offeredSeed = s.taskSeed;
+    m_offeredLevel = s.taskLevel;
+    return {};
 }
 
 void Page::setLayer(Layer layer, bool on) {
@@ -224,9 +299,10 @@ void Page::setLayer(Layer layer, bool on) {
 }
 
 std::string Page::view() const {
+    const Optics::Notation shown = notation();
     const Optics::Lens lens = Optics::lensOf(m_bench);
     const Optics::FocalLengths focal = Optics::focalLengths(lens);
-    const Optics::Letters& letters = Optics::lettersOf(m_notation);
+    const Optics::Letters& letters = Optics::lettersOf(shown);
     const auto real = [this](double twips) { return m_scale.realCm(twips); };
     const bool checked = m_tasks.on && m_tasks.checked;
     const bool focusTask =
@@ -247,7 +323,16 @@ std::string Page::view() const {
     j.key("leftR").number(lens.leftR);
     j.key("rightR").number(lens.rightR);
     j.key("scale").number(m_scale.factor());
-    j.key("notation").number(int(m_notation));
+    j.key("notation").number(int(shown));
+    j.key("notationChosen").flag(bool(m_chosenNotation));
+    if (m_offeredTasks)
+        j.key("offered")
+            .open('{')
+            .key("seed")
+            .text(std::to_string(m_offeredSeed))
+            .key("level")
+            .number(m_offeredLevel)
+            .close('}');
     j.key("letters").open('{');
     j.key("d").text(letters.objectDistance).key("b").text(letters.imageDistance);
     j.key("f").text(letters.focalLength).key("f2").text(letters.backFocalLength);
@@ -265,10 +350,10 @@ std::string Page::view() const {
     const bool lensShown = !(focusTask && !checked);
     j.key("lensShown").flag(lensShown);
     j.key("finite").flag(focal.finite);
-    j.key("oneFocal").flag(Optics::oneFocalLength(m_notation, lens));
+    j.key("oneFocal").flag(Optics::oneFocalLength(shown, lens));
     if (lensShown) {
         j.key("front").number(real(focal.front)).key("back").number(real(focal.back));
-        j.key("power").number(Optics::realDioptres(Optics::powerIn(m_notation, lens), m_scale));
+        j.key("power").number(Optics::realDioptres(Optics::powerIn(shown, lens), m_scale));
         const Optics::MarkDistances marks = Optics::markDistances(focal);
         j.key("marks").open('[').number(marks.objectSide).number(marks.imageSide).close(']');
     }
@@ -294,7 +379,7 @@ std::string Page::view() const {
                                                                       : image.x);
             j.key("by").number(image.y);
             j.key("d").number(real(image.d)).key("b").number(real(image.b));
-            j.key("gamma").number(Optics::magnificationIn(m_notation, image.magnification));
+            j.key("gamma").number(Optics::magnificationIn(shown, image.magnification));
             j.key("upright").flag(image.magnification > 0);
             j.key("size").number(int(Optics::sizeOf(image.magnification)));
             j.key("beyond").number(int(image.beyond));
@@ -371,7 +456,7 @@ std::string Page::taskJson() const {
             Optics::ObjectRegion::BeyondTwoF, Optics::ObjectRegion::AtTwoF,
             Optics::ObjectRegion::BetweenFAndTwoF, Optics::ObjectRegion::InsideF,
             Optics::ObjectRegion::InsideF};
-        j.key("regionText").text(Optics::regionText(m_notation, regions[int(v.rule)]));
+        j.key("regionText").text(Optics::regionText(notation(), regions[int(v.rule)]));
     }
     j.close('}');
     return j.str();

@@ -4,10 +4,13 @@
 #include "benchstate.h"
 #include "notation.h"
 #include "scale.h"
+#include "setupformat.h"
 #include "task.h"
 #include "taskrecord.h"
 
 #include <cstdint>
+#include <optional>
+#include <string_view>
 #include <string>
 #include <vector>
 
@@ -41,7 +44,9 @@ public:
     // 37 left, 38 up, 39 right, 40 down.
     void key(int code);
     bool setScale(int k);
-    void setNotation(Optics::Notation notation);
+    // The notation the teacher chose, or none to follow the language's.
+    void setNotation(std::optional<Optics::Notation> notation);
+    void setLanguageNotation(Optics::Notation notation);
     void setLayer(Layer layer, bool on);
 
     std::string view() const;
@@ -57,6 +62,13 @@ public:
     // The answers given, as a results file the desktop re-judges.
     std::string resultsFile() const;
 
+    // Setup files: the lesson as a setup (the bench before a series, and the
+    // series, while one runs), and a setup's text opened onto the bench. A
+    // setup naming a series leaves it to the page to ask for the pupil's name.
+    SetupFormat::Setup setup() const;
+    std::string setupText() const { return SetupFormat::write(setup()); }
+    SetupFormat::Failure openSetup(std::string_view text);
+
     const BenchState& bench() const { return m_bench; }
 
 private:
@@ -67,7 +79,14 @@ private:
     double m_upper = 0; // radius magnitudes, twips, of the upper and lower slider's surface
     double m_lower = 0;
     Optics::Scale m_scale;
-    Optics::Notation m_notation = Optics::Notation::RussianSchool;
+    std::optional<Optics::Notation> m_chosenNotation;
+    Optics::Notation m_languageNotation = Optics::Notation::RussianSchool;
+    Optics::Notation notation() const { return m_chosenNotation.value_or(m_languageNotation); }
+    int m_zoomSteps = 0; // a setup's zoom, kept for the desktop
+    // The series an opened setup names, offered to the pupil.
+    bool m_offeredTasks = false;
+    unsigned long long m_offeredSeed = 0;
+    int m_offeredLevel = 0;
 
     struct TaskRun {
         bool on = false;

@@ -42,6 +42,8 @@ const TEXTS = {
     badIndex: 'Показатель преломления: число от 1 до 2, например 1,33',
     badRadius: 'Радиус: число в сантиметрах, например 3,5',
     resultsName: 'результаты.csv', setupName: 'урок.quellor', badSetup: 'Файл урока не открыт: %1',
+    byLanguage: 'по языку',
+    setupProblems: { notSetup: 'это не файл урока Quellor', newer: 'файл записан более новой версией программы', field: 'неверное или недостающее поле «%1»' },
   },
   en: {
     radii: 'Radii of curvature of the lens surfaces:', left: 'left', right: 'right',
@@ -80,6 +82,8 @@ const TEXTS = {
     badIndex: 'Refractive index: a number from 1 to 2, for example 1.33',
     badRadius: 'Radius: a number of centimetres, for example 3.5',
     resultsName: 'results.csv', setupName: 'lesson.quellor', badSetup: 'The lesson file was not opened: %1',
+    byLanguage: 'by language',
+    setupProblems: { notSetup: 'this is not a Quellor lesson file', newer: 'the file was written by a newer version of the program', field: 'the field “%1” is wrong or missing' },
   },
 };
 
@@ -142,6 +146,7 @@ function start(M) {
     key: M.cwrap('q_key', null, ['number']),
     setScale: M.cwrap('q_setScale', 'number', ['number']),
     setNotation: M.cwrap('q_setNotation', null, ['number']),
+    setLanguageNotation: M.cwrap('q_setLanguageNotation', null, ['number']),
     setLayer: M.cwrap('q_setLayer', null, ['number', 'number']),
     view: M.cwrap('q_view', 'string', []),
     startTasks: M.cwrap('q_startTasks', 'number', ['string', 'number', 'string']),
@@ -160,10 +165,11 @@ function start(M) {
   document.documentElement.lang = lang;
   for (const el of document.querySelectorAll('[data-t]')) el.textContent = T[el.dataset.t];
   canvas.setAttribute('aria-label', T.bench);
+  $('selNotation').add(new Option(T.byLanguage, '-1'));
   T.notations.forEach((name, i) => $('selNotation').add(new Option(name, String(i))));
   T.levels.forEach((name, i) => $('selLevel').add(new Option(name, String(i))));
   // The notation of the language: a Russian textbook's letters, or a UK one's.
-  q.setNotation(lang === 'ru' ? 0 : 1);
+  q.setLanguageNotation(lang === 'ru' ? 0 : 1);
 
   // ---- read-outs and controls from the state ----
   function show() {
@@ -204,7 +210,7 @@ function start(M) {
     $('cmdScheme').setAttribute('aria-pressed', String(v.scheme));
     $('cmdScale').textContent = fill(T.scale, v.scale);
     $('cmdScale').title = fill(T.scaleName, v.scale);
-    $('selNotation').value = String(v.notation);
+    $('selNotation').value = v.notationChosen ? String(v.notation) : '-1';
     ['cmdLabels', 'cmdThird', 'cmdPalette'].forEach((id, i) => $(id).setAttribute('aria-pressed', String(v.layers[i])));
     showTask();
     draw();
@@ -472,9 +478,20 @@ function start(M) {
     const file = $('fileOpen').files[0];
     $('fileOpen').value = '';
     if (!file) return;
-    const problem = q.readSetup(await file.text());
-    if (problem) alert(fill(T.badSetup, problem));
+    const answer = q.readSetup(await file.text());
+    if (answer) {
+      // The format's problem in the page's words: which field, or what the file is not.
+      const { problem, field } = JSON.parse(answer);
+      const P = T.setupProblems;
+      alert(fill(T.badSetup, problem <= 6 ? P.notSetup : problem === 7 ? P.newer : fill(P.field, field)));
+    }
     show();
+    // A setup naming a series offers it: the pupil types a name and starts.
+    if (!answer && v.offered) {
+      $('edSeed').value = v.offered.seed;
+      $('selLevel').value = String(v.offered.level);
+      $('taskDialog').showModal();
+    }
   };
 
   // ---- tasks ----

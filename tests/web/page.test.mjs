@@ -195,3 +195,47 @@ test('the table of cases, written for the desktop to compare', async () => {
   writeFileSync(join(out, 'page-cases.json'), JSON.stringify(rows, null, 1));
   await page.close();
 });
+
+// Setup files: one the desktop wrote opened; an awkward one (scale 1 : 5, a
+// seed beyond 2^53 as digits, a notation, an object below the axis) opened
+// and saved again for tst_webparity to read both; a broken one refused with
+// its field named.
+test('setup files opened and saved, a broken one refused', async () => {
+  const page = await open(context, file);
+  const openFile = async (path) => {
+    const [chooser] = await Promise.all([page.waitForEvent('filechooser'), page.locator('#cmdOpen').click()]);
+    await chooser.setFiles(path);
+  };
+  await openFile(join(process.env.QUELLOR_SOURCE, 'docs/images/graph.quellor'));
+  await page.waitForFunction(() => window.quellor.view().object.placed);
+  let v = await view(page);
+  assert.equal(v.object.x, Math.fround(7500 - 1.4 * 567));
+  assert.deepEqual(v.layers, [true, true, false]);
+  assert.equal(v.scheme, true);
+
+  const awkward = join(out, 'awkward.quellor');
+  writeFileSync(awkward, JSON.stringify({
+    format: 'quellor-setup', version: 1, scale: 5, lens: 'diverging',
+    indices: { left: 1.33, lens: 1.5, right: 1.02 }, radii: { left: 14.5, right: 20 },
+    view: 'scheme', object: { distance: 31.25, height: -4.4 }, zoom: -3,
+    layers: { labels: false, thirdRay: true, safePalette: true },
+    tasks: { seed: '18446744073709551615', level: 'mixed' }, notation: 'signed', ignored: ['Ш', { x: null }],
+  }));
+  await openFile(awkward);
+  await page.waitForSelector('#taskDialog[open]');
+  await page.locator('#taskDialog button[value=cancel]').click();
+  v = await view(page);
+  assert.equal(v.scale, 5);
+  assert.equal(v.notation, 2);
+  assert.equal(v.n[0], 1.33);
+  const [download] = await Promise.all([page.waitForEvent('download'), page.locator('#cmdSave').click()]);
+  await download.saveAs(join(out, 'page-saved.quellor'));
+
+  const broken = join(out, 'broken.quellor');
+  writeFileSync(broken, readFileSync(awkward, 'utf8').replace('"right":1.02', '"right":"1,02"'));
+  const said = new Promise((resolve) => page.once('dialog', async (d) => { resolve(d.message()); await d.dismiss(); }));
+  await openFile(broken);
+  assert.match(await said, /«indices\.right»/);
+  assert.equal((await view(page)).n[2], 1.02, 'the bench kept as it was');
+  await page.close();
+});
