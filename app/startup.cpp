@@ -3,6 +3,7 @@
 #include "form1.h"
 
 #include "lessonfile.h"
+#include "taskmode.h"
 
 #include <QCoreApplication>
 
@@ -12,8 +13,9 @@ void Form1::Form_Load() {
 }
 
 void Form1::cmdExit_Click() {
-    // Unsaved changes to the lesson are asked about; then it ends at once.
-    if (!m_file->mayDiscardChanges())
+    // Answers not in their results file and unsaved changes to the lesson are
+    // asked about; then it ends at once.
+    if (!m_taskMode->mayQuit() || !m_file->mayDiscardChanges())
         return;
     hide();
     QCoreApplication::exit(0);

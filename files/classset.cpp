@@ -5,6 +5,7 @@
 // cropped to what its construction needs, so that tasks share a page.
 #include "classset.h"
 
+#include "benchlens.h"
 #include "benchsnapshot.h"
 #include "form1.h"
 #include "label.h"

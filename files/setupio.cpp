@@ -7,6 +7,7 @@
 #include "form1.h"
 
 #include "bench.h"
+#include "benchlens.h"
 #include "benchscale.h"
 #include "lens.h"
 #include "messages.h"
@@ -216,7 +217,7 @@ bool LessonFile::mayDiscardChanges() {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    if (m_file->mayDiscardChanges())
+    if (m_taskMode->mayQuit() && m_file->mayDiscardChanges())
         event->accept();
     else
         event->ignore();

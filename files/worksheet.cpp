@@ -12,10 +12,13 @@
 #include "form1.h"
 
 #include "bench.h"
+#include "benchgeometry.h"
+#include "benchlens.h"
 #include "classsetdialog.h"
 #include "label.h"
 #include "lens.h"
 #include "messages.h"
+#include "notation.h"
 #include "palette.h"
 #include "picturebox.h"
 #include "readout.h"
@@ -121,16 +124,19 @@ void drawLensSymbol(QPainter& p, bool converging, double half) {
     }
 }
 
-void drawMarks(QPainter& p, const Optics::FocalLengths& focal, bool named, const QRectF& frame) {
+void drawMarks(QPainter& p, const Optics::FocalLengths& focal, bool primed, bool named,
+               const QRectF& frame) {
     if (!focal.finite)
         return;
     // F and 2F where the bench puts them, named as the labels layer names
-    // them: a diverging lens has its back focus F′ before it.
+    // them: a diverging lens has its back focus F′ before it, and with one
+    // focal length both foci are F.
     p.setFont(benchFont(kMarkPoints));
     const Optics::MarkDistances at = Optics::markDistances(focal);
     const bool backBefore = focal.front < 0;
-    const QString before = backBefore ? QStringLiteral("F\u2032") : QStringLiteral("F");
-    const QString beyond = backBefore ? QStringLiteral("F") : QStringLiteral("F\u2032");
+    const QString back = primed ? QStringLiteral("F\u2032") : QStringLiteral("F");
+    const QString before = backBefore ? back : QStringLiteral("F");
+    const QString beyond = backBefore ? QStringLiteral("F") : back;
     const struct {
         double x;
         QString label;
@@ -188,7 +194,8 @@ void drawTask(QPainter& p, Form1& w, const Parts& parts) {
     const Optics::Lens lens = Optics::lensOf(w);
     drawLensSymbol(p, Optics::converges(Optics::power(lens)), parts.lensHalf);
     if (parts.marks)
-        drawMarks(p, Optics::focalLengths(lens), parts.markNames, parts.frame);
+        drawMarks(p, Optics::focalLengths(lens),
+                  !Optics::oneFocalLength(w.CurrentNotation(), lens), parts.markNames, parts.frame);
     if (parts.whole) {
         // The media, by their indices: the lens's own numbers.
         p.setFont(benchFont(kMarkPoints));

@@ -3,6 +3,8 @@
 #include "form1.h"
 
 #include "bench.h"
+#include "benchgeometry.h"
+#include "benchlens.h"
 #include "inputcodes.h"
 #include "lens.h"
 #include "picturebox.h"

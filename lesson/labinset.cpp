@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "labinset.h"
 
+#include "benchgeometry.h"
 #include "lens.h"
 
 #include <QPainter>

@@ -6,6 +6,7 @@
 #include "form1.h"
 
 #include "bench.h"
+#include "benchlens.h"
 #include "commandbutton.h"
 #include "graphtitles.h"
 #include "graphwindow.h"

@@ -9,6 +9,8 @@
 #include "form1.h"
 
 #include "bench.h"
+#include "benchgeometry.h"
+#include "benchlens.h"
 #include "benchscale.h"
 #include "commandbutton.h"
 #include "inputcodes.h"

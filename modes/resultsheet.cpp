@@ -3,17 +3,20 @@
 
 #include "resultsfile.h"
 
+#include <algorithm>
+
 namespace {
 constexpr double kMillisecondsPerSecond = 1000;
 }
 
 void ResultSheet::setName(const QString& name) {
-    // A name corrected letter by letter follows on the answers it names.
+    // A name corrected letter by letter follows on the answers it names,
+    // as long as the file has not taken them.
     const std::string before = m_name.toStdString();
     m_name = name;
-    for (Tasks::Answer& answer : m_answers)
-        if (answer.name.empty() || answer.name == before)
-            answer.name = name.toStdString();
+    for (std::size_t i = m_written; i < m_answers.size(); ++i)
+        if (m_answers[i].name.empty() || m_answers[i].name == before)
+            m_answers[i].name = name.toStdString();
 }
 
 QString ResultSheet::record(std::uint64_t series, Tasks::Level level, int task, double clickX,
@@ -22,7 +25,23 @@ QString ResultSheet::record(std::uint64_t series, Tasks::Level level, int task, 
         m_clock.isValid() ? double(m_clock.elapsed()) / kMillisecondsPerSecond : 0;
     m_answers.push_back(Tasks::answered(m_name.toStdString(), series, level, task, clickX, clickY,
                                         seconds, scoreBefore));
-    if (m_file.isEmpty())
+    return flush();
+}
+
+QString ResultSheet::flush() {
+    if (m_file.isEmpty() || m_written == m_answers.size())
         return QString();
-    return ResultsFile::append(m_file, m_answers.back());
+    std::vector<Tasks::Answer> waiting(m_answers.begin() + std::ptrdiff_t(m_written),
+                                       m_answers.end());
+    const QString failure = ResultsFile::append(m_file, waiting);
+    if (!failure.isEmpty())
+        return failure;
+    // The scores as the file now gives them.
+    std::copy(waiting.begin(), waiting.end(), m_answers.begin() + std::ptrdiff_t(m_written));
+    m_written = m_answers.size();
+    return QString();
+}
+
+int ResultSheet::unwritten() const {
+    return m_file.isEmpty() ? 0 : int(m_answers.size() - m_written);
 }

@@ -16,6 +16,7 @@
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -36,6 +37,8 @@ constexpr double kTextPoints = 10;
 constexpr double kLineSpacing = 1.5;
 constexpr double kColumnGap = 240; // a sixth of an inch between columns
 constexpr int kRowsInView = Tasks::kSeriesLength;
+// The name prompt's words wrap at about this many characters.
+constexpr int kLabelChars = 50;
 
 // A title, the header, rows: each column as wide as its widest text.
 class SheetPage {
@@ -111,6 +114,13 @@ ResultSheetDialog::ResultSheetDialog(QWidget* parent, ResultSheet& sheet, Optics
     auto* form = new QFormLayout;
     m_name = new QLineEdit(sheet.name(), this);
     form->addRow(tr("Фамилия, имя, класс:"), m_name);
+    // A name the results file would not take is said at once and not used.
+    m_nameProblem = new QLabel(this);
+    m_nameProblem->setTextFormat(Qt::PlainText);
+    m_nameProblem->setWordWrap(true);
+    m_nameProblem->setStyleSheet(QStringLiteral("color: #b00000"));
+    m_nameProblem->hide();
+    form->addRow(m_nameProblem);
     layout->addLayout(form);
     m_table = new QTableWidget(0, kColumns, this);
     m_table->setHorizontalHeaderLabels(headers());
@@ -129,9 +139,36 @@ ResultSheetDialog::ResultSheetDialog(QWidget* parent, ResultSheet& sheet, Optics
     connect(pdf, &QPushButton::clicked, this, [this] { savePdf(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     // The name typed names the answers given without one, and those to come.
-    connect(m_name, &QLineEdit::textChanged, this,
-            [this](const QString& name) { m_sheet.setName(name.simplified()); });
+    connect(m_name, &QLineEdit::textChanged, this, [this](const QString& typed) {
+        const QString name = typed.simplified();
+        const QString problem = ResultsFile::nameProblem(name);
+        m_nameProblem->setText(problem);
+        m_nameProblem->setVisible(!problem.isEmpty());
+        if (problem.isEmpty())
+            m_sheet.setName(name);
+    });
     layout->addWidget(buttons);
+}
+
+QString ResultSheetDialog::askName(QWidget* parent) {
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(tr("Результаты"));
+    dialog.setLabelText(tr("Фамилия, имя, класс:"));
+    // What is not allowed is said above the field in lines of a readable
+    // width, not in one line wider than a laptop's screen.
+    if (auto* label = dialog.findChild<QLabel*>()) {
+        label->setWordWrap(true);
+        label->setMinimumWidth(label->fontMetrics().averageCharWidth() * kLabelChars);
+    }
+    for (;;) {
+        if (dialog.exec() != QDialog::Accepted)
+            return QString();
+        const QString name = dialog.textValue().simplified();
+        const QString problem = ResultsFile::nameProblem(name);
+        if (problem.isEmpty())
+            return name;
+        dialog.setLabelText(problem + QLatin1Char('\n') + tr("Фамилия, имя, класс:"));
+    }
 }
 
 QStringList ResultSheetDialog::headers() const {
@@ -208,7 +245,12 @@ void ResultSheetDialog::saveCsv() {
         typed.isEmpty() ? QString() : SaveName::decide(this, title, typed, QStringLiteral("csv"));
     if (path.isEmpty())
         return;
-    const QString failure = SafeWrite::write(path, ResultsFile::write(m_sheet.answers()));
+    // Never a file its own reader would refuse.
+    const QByteArray csv = ResultsFile::write(m_sheet.answers());
+    const QString failure =
+        csv.size() > ResultsFile::kMostBytes
+            ? SafeWrite::failure(path, tr("ответов больше, чем вмещает файл результатов"))
+            : SafeWrite::write(path, csv);
     if (!failure.isEmpty())
         Messages::tell(this, tr("Результаты не сохранены"), failure);
 }

@@ -24,6 +24,11 @@ class ResultSheetDialog : public QDialog {
 public:
     ResultSheetDialog(QWidget* parent, ResultSheet& sheet, Optics::Scale scale);
 
+    // The pupil's name asked for before a series, until it is one a results
+    // file takes (what is not allowed said over the field); empty if none
+    // is given.
+    static QString askName(QWidget* parent);
+
 private:
     QStringList headers() const;
     static QString pointsNote();
@@ -38,6 +43,7 @@ private:
     ResultSheet& m_sheet;
     Optics::Scale m_scale;
     QLineEdit* m_name;
+    QLabel* m_nameProblem;
     QLabel* m_score;
     QTableWidget* m_table;
 };

@@ -252,6 +252,28 @@ void TaskMode::showResults() {
     sheet.exec();
 }
 
+bool TaskMode::mayQuit() {
+    for (;;) {
+        if (m_results.unwritten() == 0)
+            return true;
+        const int waiting = m_results.unwritten();
+        const QString failure = m_results.flush();
+        if (failure.isEmpty())
+            return true;
+        const QMessageBox::StandardButton answer = Messages::ask(
+            &window(), QMessageBox::Warning, tr("Ответы не записаны"),
+            tr("Ответов, не записанных в файл результатов: %1.\n%2\n\nПри выходе они будут "
+               "потеряны.")
+                .arg(waiting)
+                .arg(failure),
+            QMessageBox::Retry | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Retry);
+        if (answer == QMessageBox::Discard)
+            return true;
+        if (answer != QMessageBox::Retry)
+            return false;
+    }
+}
+
 void TaskMode::check(double benchX, double benchY) {
     if (!active() || m_session.checked)
         return;
@@ -266,7 +288,10 @@ void TaskMode::check(double benchX, double benchY) {
         ++m_session.counted;
     window().RedrawScheme();
     if (!unsaved.isEmpty())
-        Messages::tell(&window(), tr("Результаты"), unsaved);
+        Messages::tell(&window(), tr("Результаты"),
+                       unsaved + QLatin1Char(' ') +
+                           tr("Ответ сохранён в программе и будет добавлен в файл вместе со "
+                              "следующим; при выходе программа спросит о нём."));
     // The last answer ends the series: its sheet follows once the click is
     // done with, over the bench as the series left it.
     if (m_session.index + 1 == int(m_session.tasks.size()))

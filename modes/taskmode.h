@@ -44,6 +44,9 @@ public:
     void nextLevel();
     // The result sheet of the answers given in this window.
     void showResults();
+    // Whether the program may end: answers the results file has not taken
+    // are tried again, and if it still cannot take them the pupil is asked.
+    bool mayQuit();
     // The pupil's answer, in bench twips (the left area's, continued right).
     void check(double benchX, double benchY);
 

@@ -202,7 +202,8 @@ ConstructedRay traced(const System& system, Which which, Point start, double u, 
         // heads for it but meets this element first.
         if (i > 0 && images[i - 1].kind != ImageKind::None && images[i - 1].z > z)
             drawn.pieces.push_back(
-                {hit, {images[i - 1].z, transfer(ray, system.media[i], images[i - 1].z - z).y},
+                {hit,
+                 {images[i - 1].z, transfer(ray, system.media[i], images[i - 1].z - z).y},
                  Part::Extension});
         ray = refract(ray, acting(system, i));
         at = hit;

@@ -77,8 +77,8 @@ double power(const System& system, std::size_t element);
 struct Focus {
     bool finite = false;
     double power = 0;
-    double front = kInfinite; // f
-    double back = kInfinite;  // f'
+    double front = kInfinite;  // f
+    double back = kInfinite;   // f'
     double frontPrincipal = 0; // z of H
     double backPrincipal = 0;  // z of H'
     double frontPoint = 0;     // z of F

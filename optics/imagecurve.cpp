@@ -7,10 +7,6 @@
 
 namespace Optics {
 
-double objectXAt(double dCm) {
-    return Bench::kLensX - dCm * Bench::kTwipsPerCm;
-}
-
 ImageCurves imageCurves(const Lens& lens, const CurveRange& range) {
     ImageCurves curves;
     const FocalLengths f = focalLengths(lens);
@@ -24,19 +20,21 @@ ImageCurves imageCurves(const Lens& lens, const CurveRange& range) {
             curves.branches.push_back(branch);
         branch.clear();
     };
-    // Every point comes from the model's image of an object on the axis; the
-    // height does not change b or Γ.
+    // Every point comes from the optical system's image of an object on the
+    // axis, d centimetres before the lens; the height does not change b or Γ.
+    Axial::System system = systemOf(lens, Bench::kLensX, Bench::kAxisY);
     double previousD = range.dFrom;
     for (int i = 0; i <= range.samples; ++i) {
         const double d = range.dFrom + (range.dTo - range.dFrom) * i / range.samples;
-        const Image image = imageOf(lens, objectXAt(d), Bench::kAxisY);
+        system.object.z = -d;
+        const Axial::Image image = Axial::imageOf(system);
         const bool crossedFocus =
             f.finite && (previousD - curves.front) * (d - curves.front) < 0 && i > 0;
         previousD = d;
         if (crossedFocus)
             closeBranch();
-        const double b = image.b / Bench::kTwipsPerCm;
-        if (image.kind == ImageKind::None || !(std::fabs(b) <= range.bLimit) ||
+        const double b = image.distance;
+        if (image.kind == Axial::ImageKind::None || !(std::fabs(b) <= range.bLimit) ||
             !(std::fabs(image.magnification) <= range.magnificationLimit)) {
             closeBranch();
             continue;

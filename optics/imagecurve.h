@@ -38,7 +38,4 @@ struct CurveRange {
 
 ImageCurves imageCurves(const Lens& lens, const CurveRange& range);
 
-// The x of picLeft that stands d centimetres before the lens.
-double objectXAt(double dCm);
-
 } // namespace Optics

@@ -5,7 +5,6 @@
 #include "bench.h"
 
 #include <cmath>
-#include <initializer_list>
 
 namespace Optics {
 
@@ -27,23 +26,22 @@ Edge edgeBeyond(double x, double y) {
         return Edge::Right;
     return Edge::None;
 }
-// The lens as the optical system it is: at z = 0 between its media, the object
-// point in the system's centimetres.
-Axial::System systemOf(const Lens& lens, double objectX = Bench::kLensX,
-                       double objectY = Bench::kAxisY) {
+} // namespace
+
+Axial::System systemOf(const Lens& lens, double objectX, double objectY) {
     Axial::System system;
     system.media = {lens.n1, lens.n2};
-    system.elements = {{0, Axial::ThinLens{lens.N, Bench::cmOf(lens.leftR), Bench::cmOf(lens.rightR)}}};
+    system.elements = {
+        {0, Axial::ThinLens{lens.N, Bench::cmOf(lens.leftR), Bench::cmOf(lens.rightR)}}};
     system.object = {Bench::zOf(objectX), Bench::heightOf(objectY)};
     return system;
 }
-} // namespace
 
-Lens lensOf(const BenchState& bench) {
-    const bool biconcaveLayout = bench.R1Sign < 0;
-    return {bench.n1, bench.N, bench.n2, biconcaveLayout ? -bench.R2 : bench.R1,
-            biconcaveLayout ? -bench.R1 : bench.R2};
+namespace {
+Axial::System systemOf(const Lens& lens) {
+    return systemOf(lens, Bench::kLensX, Bench::kAxisY);
 }
+} // namespace
 
 double power(const Lens& lens) {
     return Bench::cmOf(Axial::power(systemOf(lens), 0));
@@ -89,10 +87,6 @@ ThinLens thinLens(double f2, double n1, double n2, bool converging) {
     return {bend * F2, F2, bend, converging};
 }
 
-ThinLens thinLens(const BenchState& bench) {
-    return thinLens(bench.f2, bench.n1, bench.n2, bench.IsConverging != kFalse);
-}
-
 bool imageDistance(const ThinLens& lens, double d, double* b) {
     const double distance =
         lens.converging ? lens.F2 * d / (d - lens.F1) : -lens.F2 * d / (d + lens.F1);
@@ -124,90 +118,11 @@ Image imageOf(const Lens& lens, double objectX, double objectY) {
     return image;
 }
 
-bool objectOnBench(const BenchState& bench) {
-    return bench.ObjectPlaced && bench.ObjectX < Bench::kLensX && std::isfinite(bench.ObjectX) &&
-           std::isfinite(bench.ObjectY);
-}
-
 MarkDistances markDistances(const FocalLengths& focal) {
     const bool diverging = focal.front < 0;
     const double front = std::fabs(focal.front);
     const double back = std::fabs(focal.back);
     return diverging ? MarkDistances{back, front} : MarkDistances{front, back};
-}
-
-FocalRay focalRay(const Lens& lens, double objectX, double objectY) {
-    FocalRay ray;
-    const double P = power(lens);
-    const double height = objectY - Bench::kAxisY; // downwards positive
-    const double d = Bench::kLensX - objectX;
-    if (!hasPower(P) || height == 0 || !(d > 0) || !std::isfinite(height))
-        return ray;
-    const double f = focalLengths(lens).front; // signed: behind the lens when diverging
-    if (converges(P) && float(objectX) == float(Bench::kLensX - f))
-        return ray;
-    // The line through the object point and (7500 - f, axis) meets the lens plane
-    // at -height * f / (d - f) from the axis.
-    ray.lensY = Bench::kAxisY - height * f / (d - f);
-    ray.slopeBefore = (ray.lensY - objectY) / d;
-    ray.slopeAfter = 0;
-    ray.toLens = {objectX, objectY, Bench::kLensX, ray.lensY};
-    ray.leaving = {Bench::kLensX, ray.lensY, Bench::kLensX + Bench::kAreaWidth, ray.lensY};
-    const double top = converges(P) ? Bench::kConvergingTop : Bench::kDivergingTop;
-    const double bottom = converges(P) ? Bench::kConvergingBottom : Bench::kDivergingBottom;
-    ray.withinAperture = ray.lensY >= top && ray.lensY <= bottom;
-    // A virtual image stands on the backward extension: the image's height is
-    // the ray's height at the lens, m = f / (f - d) for any media.
-    const Image image = imageOf(lens, objectX, objectY);
-    if (image.kind == ImageKind::Virtual) {
-        ray.hasExtension = true;
-        ray.extension = {Bench::kLensX, ray.lensY, image.x, ray.lensY};
-    }
-    ray.drawn = std::isfinite(ray.lensY);
-    return ray;
-}
-
-Arrowhead arrowheadAt(double tipX, double tipY, double fromX, double fromY, double length,
-                      double halfAngle) {
-    Arrowhead head;
-    const double dx = fromX - tipX;
-    const double dy = fromY - tipY;
-    const double run = std::hypot(dx, dy);
-    if (!(run > 0) || !std::isfinite(run))
-        return head;
-    // Unit vector from the tip back along the line, turned by +-halfAngle.
-    const double ux = dx / run, uy = dy / run;
-    const double c = std::cos(halfAngle), s = std::sin(halfAngle);
-    head.left = {tipX, tipY, tipX + length * (ux * c - uy * s), tipY + length * (ux * s + uy * c)};
-    head.right = {tipX, tipY, tipX + length * (ux * c + uy * s),
-                  tipY + length * (-ux * s + uy * c)};
-    head.drawn = true;
-    return head;
-}
-
-bool standardCase(const Lens& lens, int caseNumber, double* objectX, double* objectY) {
-    static constexpr double kMultiples[] = {3, 2, 1.5, 1, 0.5};
-    constexpr int kCases = int(sizeof kMultiples / sizeof kMultiples[0]);
-    if (caseNumber < 1 || caseNumber > kCases)
-        return false;
-    const double a = markDistances(focalLengths(lens)).objectSide;
-    *objectX = Bench::kLensX - kMultiples[caseNumber - 1] * a;
-    *objectY = Bench::kAxisY - kStandardCaseHeight;
-    return true;
-}
-
-void snapObject(const Lens& lens, double radius, double* objectX, double* objectY) {
-    if (std::fabs(*objectY - Bench::kAxisY) <= radius)
-        *objectY = Bench::kAxisY;
-    const FocalLengths focal = focalLengths(lens);
-    if (!focal.finite)
-        return;
-    const double a = markDistances(focal).objectSide;
-    for (const double mark : {Bench::kLensX - a, Bench::kLensX - 2 * a})
-        if (std::fabs(*objectX - mark) <= radius) {
-            *objectX = mark;
-            return;
-        }
 }
 
 Size sizeOf(double magnification) {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "benchstate.h"
+#include "axial.h"
 
 #include <optional>
 
@@ -23,10 +23,9 @@ struct Lens {
     bool operator==(const Lens&) const = default;
 };
 
-// The lens the bench holds. In the biconcave layout the radius sliders trade
-// rows, so that each reshapes the surface on its side: R2 then belongs to the
-// left surface and R1 to the right one, each with the sign its side needs.
-Lens lensOf(const BenchState& bench);
+// The lens as the optical system it is: at z = 0 between its media, the
+// object point (x, y of picLeft) in the system's centimetres.
+Axial::System systemOf(const Lens& lens, double objectX, double objectY);
 
 // P = (N - n1) / R_left - (N - n2) / R_right.
 double power(const Lens& lens);
@@ -80,7 +79,6 @@ struct ThinLens {
 };
 // From the back focal length the bench holds (f2) and the two media.
 ThinLens thinLens(double f2, double n1, double n2, bool converging);
-ThinLens thinLens(const BenchState& bench);
 
 // Image distance of an object d before the lens, from f / d + f' / b = 1:
 // b = f' d / (d - f), negative for a virtual image (left of the lens). False
@@ -116,10 +114,6 @@ struct Image {
 };
 Image imageOf(const Lens& lens, double objectX, double objectY);
 
-// Whether the object point is one the construction draws for: placed, left of
-// the lens plane, at a finite place.
-bool objectOnBench(const BenchState& bench);
-
 } // namespace Optics
 
 namespace Optics {
@@ -134,66 +128,5 @@ struct MarkDistances {
     double imageSide = 0;
 };
 MarkDistances markDistances(const FocalLengths& focal);
-
-// A straight piece of a ray in bench twips: x as in picLeft (the lens plane at
-// 7500, picRigth's x + 7500 beyond it), y downwards, the axis at 3990.
-struct Segment {
-    double x1 = 0;
-    double y1 = 0;
-    double x2 = 0;
-    double y2 = 0;
-};
-
-// The third characteristic ray of an object point: the ray through the front
-// focal point (a converging lens: before the lens; a diverging lens: aimed at
-// it behind the lens). At the lens plane, height h above the axis, the ray's
-// slope goes from u to u' with n2 u' = n1 u - h P, and for this ray n1 u = h P
-// exactly, so it leaves parallel to the axis. `toLens` runs from the object
-// point to the lens plane (where it meets it at lensY), `leaving` from there to
-// the right edge of picRigth. Where the image is virtual, `extension` is the
-// leaving ray traced back from the lens plane to the image (hasExtension).
-// Slopes are dy/dx in these twips. No ray (drawn false) for a point on the
-// axis, for a lens without power, and for an object in the front focal plane
-// of a converging lens, whose line to the focus runs along that plane.
-struct FocalRay {
-    bool drawn = false;
-    Segment toLens;
-    Segment leaving;
-    bool hasExtension = false;
-    Segment extension;
-    double lensY = 0;
-    double slopeBefore = 0;
-    double slopeAfter = 0;
-    bool withinAperture = false; // meets the lens plane between the aperture's edges
-};
-FocalRay focalRay(const Lens& lens, double objectX, double objectY);
-
-// An arrowhead at the tip of a line that arrives from (fromX, fromY): two
-// strokes from the tip back along the line, each `length` twips long and
-// `halfAngle` radians off it. None (drawn false) for a line of no length.
-struct Arrowhead {
-    bool drawn = false;
-    Segment left;
-    Segment right;
-};
-// The arrowhead of the object and image arrows at their laid-out size:
-// 16 laid-out pixels long, 25 degrees off the line.
-constexpr double kArrowheadLength = 240;
-constexpr double kArrowheadHalfAngle = 0.4363323129985824;
-Arrowhead arrowheadAt(double tipX, double tipY, double fromX, double fromY,
-                      double length = kArrowheadLength, double halfAngle = kArrowheadHalfAngle);
-
-// The five standard cases of the lessons: the object 3, 2, 1.5, 1 and 0.5 times
-// the object-side mark distance before the lens (|f| for a converging lens, the
-// front focal length itself), its point 1000 twips above the axis. False for a
-// case number outside 1..5.
-constexpr double kStandardCaseHeight = 1000;
-bool standardCase(const Lens& lens, int caseNumber, double* objectX, double* objectY);
-
-// An object point near a place that matters snaps onto it, each coordinate on
-// its own: y onto the axis, x onto the object-side F and 2F marks, each within
-// `radius` twips. The F mark is the front focal plane itself, so an object
-// snapped there has no image.
-void snapObject(const Lens& lens, double radius, double* objectX, double* objectY);
 
 } // namespace Optics

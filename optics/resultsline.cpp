@@ -2,11 +2,19 @@
 #include "resultsline.h"
 
 #include <cstdio>
+#include <cstring>
 #include <iterator>
 
 namespace Tasks {
 
 namespace {
+// A name as the spreadsheet is to show it: never as a formula.
+std::string asText(const std::string& name) {
+    if (!name.empty() && (std::strchr(kFormulaStarts, name.front()) || name.front() == kTextMark))
+        return kTextMark + name;
+    return name;
+}
+
 std::string quoted(const std::string& text) {
     std::string out = "\"";
     for (const char c : text) {
@@ -37,20 +45,18 @@ std::string fixed(double value, int decimals) {
 } // namespace
 
 std::string resultsHeader() {
-    return "name,series,level,task,click_x,click_y,true_x,true_y,off_cm,counted,score,seconds\n";
+    return std::string(kResultsHeader) + '\n';
 }
 
 std::string resultsLine(const Answer& a) {
     const int level = int(a.level);
     const std::string fields[] = {
-        quoted(a.name),
+        quoted(asText(a.name)),
         std::to_string(a.series),
         level >= 0 && level < int(std::size(kLevelKeys)) ? kLevelKeys[level] : "",
         std::to_string(a.task + 1),
         fixed(a.clickX, 1),
         fixed(a.clickY, 1),
-        fixed(a.trueX, 1),
-        fixed(a.trueY, 1),
         fixed(a.offCm, 2),
         a.counted ? "yes" : "no",
         std::to_string(a.score),
@@ -61,9 +67,17 @@ std::string resultsLine(const Answer& a) {
     return line + '\n';
 }
 
+void scoreAsJudged(std::vector<Answer>& answers, std::size_t from) {
+    const std::vector<Rejudged> judged = rejudge(answers);
+    for (std::size_t i = from; i < answers.size(); ++i)
+        answers[i].score = judged[i].answer.score;
+}
+
 std::string resultsText(const std::vector<Answer>& answers) {
+    std::vector<Answer> scored = answers;
+    scoreAsJudged(scored);
     std::string out = resultsHeader();
-    for (const Answer& answer : answers)
+    for (const Answer& answer : scored)
         out += resultsLine(answer);
     return out;
 }

@@ -8,10 +8,8 @@
 namespace Tasks {
 
 namespace {
-// A recorded number written with a few decimals is the same number within
-// this much: a centimetre to 0.01, twips to 0.1.
+// A recorded distance written to 0.01 cm is the same distance within this much.
 constexpr double kCmWritten = 0.006;
-constexpr double kTwipsWritten = 0.06;
 
 bool near(double a, double b, double within) {
     return std::fabs(a - b) <= within;
@@ -44,22 +42,23 @@ std::vector<Rejudged> rejudge(const std::vector<Answer>& recorded) {
     struct Progress {
         int task = -1;
         int score = 0;
+        int run = -1;
     };
     std::map<Run, Progress> runs;
     std::vector<Rejudged> out;
+    int begun = 0;
     for (const Answer& given : recorded) {
         Progress& run = runs[{given.name, given.series, given.level}];
-        if (given.task <= run.task)
-            run = Progress{};
+        if (given.task <= run.task || run.run < 0)
+            run = Progress{-1, 0, begun++};
         Rejudged again;
         again.answer = answered(given.name, given.series, given.level, given.task, given.clickX,
                                 given.clickY, given.seconds, run.score);
-        run = {given.task, again.answer.score};
+        again.run = run.run;
+        run.task = given.task;
+        run.score = again.answer.score;
         const Answer& truth = again.answer;
-        if (!near(given.trueX, truth.trueX, kTwipsWritten) ||
-            !near(given.trueY, truth.trueY, kTwipsWritten))
-            again.tampered = Tampered::Point;
-        else if (!near(given.offCm, truth.offCm, kCmWritten))
+        if (!near(given.offCm, truth.offCm, kCmWritten))
             again.tampered = Tampered::Distance;
         else if (given.counted != truth.counted)
             again.tampered = Tampered::Verdict;

@@ -11,6 +11,8 @@
 // judged again: a task is wholly given by its series and level, so the true
 // point, the distance, the verdict and the score follow from the click alone,
 // and a record whose words say otherwise was changed after it was written.
+// The true point is worked out, never taken from a record: a record that
+// carried it would let a click be moved onto it unseen.
 namespace Tasks {
 
 struct Answer {
@@ -20,11 +22,11 @@ struct Answer {
     int task = 0;      // from 0, within the series
     double clickX = 0; // the point clicked, bench twips
     double clickY = 0;
-    double trueX = 0; // the true point, as judged then
+    double trueX = 0; // the true point, as judged (not kept in a results file)
     double trueY = 0;
     double offCm = 0;
     bool counted = false;
-    int score = 0;      // counted answers of this run of the series, this one with them
+    int score = 0;      // counted answers of this run of the series in its file, this one with them
     double seconds = 0; // from the task shown to the click
 };
 
@@ -33,7 +35,7 @@ Answer answered(const std::string& name, std::uint64_t series, Level level, int 
                 double clickY, double seconds, int scoreBefore);
 
 // Where a recorded answer and its judging again part.
-enum class Tampered { None, Point, Distance, Verdict, Score };
+enum class Tampered { None, Distance, Verdict, Score };
 
 // The answers as re-judged, in the order given: a run of a series is the
 // answers of one name to one series and level, its tasks in rising order; a
@@ -41,6 +43,7 @@ enum class Tampered { None, Point, Distance, Verdict, Score };
 struct Rejudged {
     Answer answer; // re-judged, its score counted anew
     Tampered tampered = Tampered::None;
+    int run = 0; // the run it belongs to, numbered from 0 in the order runs begin
 };
 std::vector<Rejudged> rejudge(const std::vector<Answer>& recorded);
 

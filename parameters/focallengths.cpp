@@ -4,6 +4,7 @@
 #include "form1.h"
 
 #include "bench.h"
+#include "benchlens.h"
 #include "label.h"
 #include "lens.h"
 #include "palette.h"

@@ -10,6 +10,7 @@
 #include "readout.h"
 
 #include "bench.h"
+#include "benchlens.h"
 #include "commandbutton.h"
 #include "form1.h"
 #include "label.h"

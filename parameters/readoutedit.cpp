@@ -20,6 +20,7 @@
 #include "form1.h"
 
 #include "bench.h"
+#include "benchlens.h"
 #include "commandbutton.h"
 #include "label.h"
 #include "lens.h"

@@ -9,6 +9,7 @@
 #include "form1.h"
 
 #include "bench.h"
+#include "benchgeometry.h"
 #include "label.h"
 #include "picturebox.h"
 #include "readout.h"

@@ -2,6 +2,7 @@
 #include "figurelabels.h"
 
 #include "bench.h"
+#include "benchlens.h"
 #include "lens.h"
 
 #include <algorithm>

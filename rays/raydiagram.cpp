@@ -2,6 +2,8 @@
 #include "raydiagram.h"
 
 #include "bench.h"
+#include "benchgeometry.h"
+#include "benchlens.h"
 #include "lens.h"
 #include "palette.h"
 

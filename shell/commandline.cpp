@@ -246,7 +246,8 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
     const QCommandLineOption checkResults(
         QStringLiteral("check-results"),
         tr("Проверить файлы результатов, названные аргументами: каждый ответ судится заново по "
-           "номеру серии; напечатать таблицу класса и выйти."));
+           "номеру серии; напечатать таблицу класса и выйти. Статус 0 — все строки сходятся, 1 — "
+           "какая-то не сходится, 2 — файл не прочитан."));
     parser.addOption(checkResults);
     const QCommandLineOption lab(
         QStringLiteral("lab"),
@@ -343,12 +344,14 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
         }
         return 0;
     }
-    // A results file that cannot be read is left alone, before a pupil answers.
-    if (!s_resultsFile.isEmpty() && QFileInfo::exists(s_resultsFile)) {
-        const ResultsFile::Result read = ResultsFile::read(s_resultsFile);
-        if (!read.problem.isEmpty()) {
-            print(stderr, program + QStringLiteral(": ") + s_resultsFile + QStringLiteral(": ") +
-                              read.problem + QLatin1Char('\n'));
+    // A results file that cannot take answers is said before a pupil gives
+    // one, not after a series whose answers would stay in memory; one that
+    // cannot be read is left alone.
+    if (!s_resultsFile.isEmpty()) {
+        const QString refused = ResultsFile::cannotTake(s_resultsFile);
+        if (!refused.isEmpty()) {
+            print(stderr, program + QStringLiteral(": ") + CheckResults::visible(refused) +
+                              QLatin1Char('\n'));
             return kRefused;
         }
     }

@@ -5,13 +5,13 @@
 #include "form1.h"
 #include "labmode.h"
 #include "lessonfile.h"
+#include "resultsheetdialog.h"
 #include "taskmode.h"
 #include "translations.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QHashFunctions>
-#include <QInputDialog>
 #include <QScreen>
 #include <QTimer>
 #include <csignal>
@@ -155,10 +155,7 @@ int main(int argc, char* argv[]) {
             const QString results = CommandLine::resultsFile();
             if (!results.isEmpty()) {
                 window.TaskSeries().results().setFile(results);
-                window.TaskSeries().results().setName(
-                    QInputDialog::getText(&window, TaskMode::tr("Результаты"),
-                                          TaskMode::tr("Фамилия, имя, класс:"))
-                        .simplified());
+                window.TaskSeries().results().setName(ResultSheetDialog::askName(&window));
             }
             window.TaskSeries().start(*seed, CommandLine::taskLevel());
         });

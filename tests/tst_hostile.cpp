@@ -10,6 +10,7 @@
 #include "lessonfile.h"
 #include "lessontools.h"
 #include "messages.h"
+#include "resultsfile.h"
 #include "setupfile.h"
 #include "testsupport.h"
 
@@ -239,6 +240,12 @@ void TestHostile::refusedCommandLines_data() {
     row("an unknown level", {"--tasks", "7", "--level", "hard"}, "--level");
     row("results into a lesson file", {"--tasks", "7", "--results", "lesson.quellor"},
         "lesson.quellor");
+    // A results file that could not take an answer is said before the first.
+    row("results in a missing folder", {"--tasks", "7", "--results", "none/r.csv"}, "папки нет");
+    row("results through a link to nowhere", {"--tasks", "7", "--results", "dangling.csv"},
+        "ссылка");
+    row("results through a link loop", {"--tasks", "7", "--results", "loop.csv"}, "кольцо");
+    row("results in a read-only file", {"--tasks", "7", "--results", "readonly.csv"}, "защищён");
 }
 
 // Each refused command line ends with status 2 and one line that names the
@@ -258,6 +265,12 @@ void TestHostile::refusedCommandLines() {
     QVERIFY(
         QFile::link(QStringLiteral("lesson.pdf"), folder.filePath(QStringLiteral("lesson.png"))));
     QVERIFY(writeBytes(folder.filePath(QStringLiteral("style.css")), "* { color: red }"));
+    QVERIFY(QFile::link(QStringLiteral("nowhere.csv"),
+                        folder.filePath(QStringLiteral("dangling.csv"))));
+    QVERIFY(QFile::link(QStringLiteral("loop.csv"), folder.filePath(QStringLiteral("loop.csv"))));
+    const QString readOnly = folder.filePath(QStringLiteral("readonly.csv"));
+    QVERIFY(writeBytes(readOnly, ResultsFile::header()));
+    QVERIFY(QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
     const QMap<QString, QByteArray> before = contentsOf(folder.path());
     QProcess program;
     program.setWorkingDirectory(folder.path());

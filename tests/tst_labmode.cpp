@@ -4,6 +4,7 @@
 // rows recorded, and the report read back from the PDF. Every expected number
 // is worked out here from the thin-lens law, 1/F = 1/d + 1/f.
 #include "bench.h"
+#include "benchlens.h"
 #include "benchscale.h"
 #include "commandbutton.h"
 #include "form1.h"

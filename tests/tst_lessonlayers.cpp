@@ -2,6 +2,8 @@
 // The lesson's layers: the standard cases set with keys 1 to 5, the point
 // snapping onto the axis and the marks, the names on the drawing, the third
 // ray and the arrowheads, the switches, and the defects they mend.
+#include "benchgeometry.h"
+#include "benchlens.h"
 #include "form1.h"
 #include "label.h"
 #include "figurelabels.h"

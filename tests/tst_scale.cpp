@@ -4,6 +4,7 @@
 // written here, in real centimetres: the lens maker's 1/F = (N/n - 1)(2/R)
 // for two equal radii in one medium, and 1/F = 1/d + 1/f.
 #include "bench.h"
+#include "benchlens.h"
 #include "commandbutton.h"
 #include "form1.h"
 #include "graphwindow.h"

@@ -796,25 +796,34 @@ void TestTasks::shortSeedOffered() {
 // A series answered in the window, each answer added to a results file as it
 // is given, then checked by the program from the seeds alone: the score it
 // finds is the one the pupil saw, and a verdict or a score edited in the file
-// is named; a file that is no results file is refused with status 2.
+// is named, with status 1 (a file name's terminal codes shown, not obeyed); a
+// file that is no results file, or a table not written, gives status 2.
 void TestTasks::resultsRejudged_data() {
     QTest::addColumn<QString>("edit");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("said");
-    QTest::newRow("as recorded") << QString() << 0 << QString();
-    QTest::newRow("a verdict edited")
-        << QStringLiteral("verdict") << 0 << QStringLiteral("вердикт");
-    QTest::newRow("the score edited") << QStringLiteral("score") << 0 << QStringLiteral("счёт");
-    QTest::newRow("garbage") << QStringLiteral("garbage") << 2 << QStringLiteral("results.csv");
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("out"); // where standard output goes, if not read
+    const QString csv = QStringLiteral("results.csv");
+    QTest::newRow("as recorded") << QString() << 0 << QString() << csv << QString();
+    QTest::newRow("a verdict edited") << "verdict" << 1 << "вердикт" << csv << QString();
+    QTest::newRow("the score edited") << "score" << 1 << "счёт" << csv << QString();
+    QTest::newRow("garbage") << "garbage" << 2 << csv << csv << QString();
+    QTest::newRow("the table to a full disk")
+        << QString() << 2 << "таблица не выведена" << csv << "/dev/full";
+    QTest::newRow("terminal codes in the file name") << "score" << 1 << "x\\x1B[2J\\x0AИванова"
+                                                     << "x\x1b[2J\nИванова.csv" << QString();
 }
 
 void TestTasks::resultsRejudged() {
     QFETCH(QString, edit);
     QFETCH(int, status);
     QFETCH(QString, said);
+    QFETCH(QString, fileName);
+    QFETCH(QString, out);
     const QString name = QStringLiteral("Иванова Мария 8А");
     QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("results.csv"));
+    const QString file = dir.filePath(fileName);
     auto window = TestSupport::startWindow();
     window->TaskSeries().results().setFile(file);
     window->TaskSeries().results().setName(name);
@@ -843,7 +852,7 @@ void TestTasks::resultsRejudged() {
     QList<QByteArray> lines = recorded.readAll().split('\n');
     recorded.close();
     QCOMPARE(lines.size(), 5); // the header, three answers, the end
-    const int kVerdict = 9, kScore = 10;
+    const int kVerdict = 7, kScore = 8;
     if (edit == QLatin1String("verdict")) {
         QList<QByteArray> fields = lines[2].split(',');
         QCOMPARE(fields[kVerdict], QByteArray("no"));
@@ -864,12 +873,15 @@ void TestTasks::resultsRejudged() {
 
     QProcess program;
     program.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+    if (!out.isEmpty())
+        program.setStandardOutputFile(out);
     program.start(QStringLiteral(QUELLOR_PROGRAM), {QStringLiteral("--check-results"), file});
     QVERIFY(program.waitForFinished(30000));
-    const QString out = QString::fromUtf8(program.readAllStandardOutput());
+    out = QString::fromUtf8(program.readAllStandardOutput());
     const QString err = QString::fromUtf8(program.readAllStandardError());
     QCOMPARE(program.exitCode(), status);
-    if (status != 0) {
+    QVERIFY2(!out.contains(QChar(0x1b)) && !err.contains(QChar(0x1b)), qPrintable(out + err));
+    if (status == 2) {
         QVERIFY2(err.contains(said), qPrintable(err));
         return;
     }

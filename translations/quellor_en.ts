@@ -187,7 +187,7 @@
     <name>CheckResults</name>
     <message>
         <source>записана не та верная точка</source>
-        <translation>the true point recorded is not the one judged</translation>
+        <translation type="vanished">the true point recorded is not the one judged</translation>
     </message>
     <message>
         <source>записано не то расстояние</source>
@@ -240,6 +240,14 @@
     <message>
         <source>Не сходится с проверкой:</source>
         <translation>Not what the judging gives:</translation>
+    </message>
+    <message>
+        <source>таблица не выведена: %1</source>
+        <translation>the table was not written out: %1</translation>
+    </message>
+    <message>
+        <source>на диске нет места</source>
+        <translation>the disk is full</translation>
     </message>
 </context>
 <context>
@@ -523,8 +531,8 @@
         <translation>Open the laboratory work: screen, ruler and table (with FILE, on its bench).</translation>
     </message>
     <message>
-        <source>Проверить файлы результатов, названные аргументами: каждый ответ судится заново по номеру серии; напечатать таблицу класса и выйти.</source>
-        <translation>Check the results files named as arguments: every answer is judged again from its series; print the class table and exit.</translation>
+        <source>Проверить файлы результатов, названные аргументами: каждый ответ судится заново по номеру серии; напечатать таблицу класса и выйти. Статус 0 — все строки сходятся, 1 — какая-то не сходится, 2 — файл не прочитан.</source>
+        <translation>Check the results files named as arguments: every answer is judged again from its series; print the class table and exit. Status 0: every line agrees, 1: some line does not, 2: a file was not read.</translation>
     </message>
 </context>
 <context>
@@ -1702,6 +1710,10 @@
         <source>Точки — в сантиметрах от центра линзы O: вправо и вверх со знаком плюс.</source>
         <translation>Points in centimetres from the lens centre O: right and up positive.</translation>
     </message>
+    <message>
+        <source>ответов больше, чем вмещает файл результатов</source>
+        <translation>more answers than a results file holds</translation>
+    </message>
 </context>
 <context>
     <name>ResultsFile</name>
@@ -1724,6 +1736,62 @@
     <message>
         <source>строка %1: неверное поле «%2»</source>
         <translation>line %1: the field “%2” is wrong</translation>
+    </message>
+    <message>
+        <source>В имени не может быть управляющих и невидимых знаков (перевод строки, табуляция, мягкий перенос, знаки направления письма, пробел нулевой ширины).</source>
+        <translation>A name cannot hold control or invisible characters (a line break, a tab, a soft hyphen, direction marks, a zero-width space).</translation>
+    </message>
+    <message>
+        <source>Имя длиннее %1 знаков.</source>
+        <translation>The name is longer than %1 characters.</translation>
+    </message>
+    <message>
+        <source>файл записан прежней версией Quellor, с верными точками; начните новый файл</source>
+        <translation>the file was written by an earlier Quellor, with the true points; start a new file</translation>
+    </message>
+    <message>
+        <source>символические ссылки образуют кольцо</source>
+        <translation>the symbolic links go round in a circle</translation>
+    </message>
+    <message>
+        <source>ссылка ведёт к файлу, которого нет</source>
+        <translation>the link leads to a file that does not exist</translation>
+    </message>
+    <message>
+        <source>это папка, а не файл</source>
+        <translation>it is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>это не обычный файл</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>файл защищён от записи</source>
+        <translation>the file is write-protected</translation>
+    </message>
+    <message>
+        <source>такой папки нет</source>
+        <translation>there is no such folder</translation>
+    </message>
+    <message>
+        <source>нет прав на запись в эту папку</source>
+        <translation>no permission to write in this folder</translation>
+    </message>
+    <message>
+        <source>ответ не подходит для файла результатов</source>
+        <translation>the answer does not fit a results file</translation>
+    </message>
+    <message>
+        <source>файл занят другой программой</source>
+        <translation>another program holds the file</translation>
+    </message>
+    <message>
+        <source>причина неизвестна</source>
+        <translation>reason unknown</translation>
+    </message>
+    <message>
+        <source>файл результатов полон (%1 МиБ): начните новый файл</source>
+        <translation>the results file is full (%1 MiB): start a new file</translation>
     </message>
 </context>
 <context>
@@ -2032,6 +2100,24 @@
     <message>
         <source>Правило: %1 — изображение мнимое, прямое, увеличенное, по ту же сторону линзы.</source>
         <translation>Rule: %1 gives a virtual, upright, enlarged image on the same side of the lens.</translation>
+    </message>
+    <message>
+        <source>Ответы не записаны</source>
+        <translation>Answers not written</translation>
+    </message>
+    <message>
+        <source>Ответов, не записанных в файл результатов: %1.
+%2
+
+При выходе они будут потеряны.</source>
+        <translation>Answers not written to the results file: %1.
+%2
+
+They will be lost on exit.</translation>
+    </message>
+    <message>
+        <source>Ответ сохранён в программе и будет добавлен в файл вместе со следующим; при выходе программа спросит о нём.</source>
+        <translation>The answer is kept in the program and will be added to the file with the next one; on exit the program will ask about it.</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 
 #include "axial.h"
 #include "bench.h"
+#include "benchgeometry.h"
 #include "lens.h"
 #include "resultsline.h"
 
@@ -85,14 +86,11 @@ private:
     bool m_fresh = true;
 };
 
-// The lens and the object as the optical system the construction is traced in.
-Optics::Axial::System systemOf(const Optics::Lens& lens, double objectX, double objectY) {
-    Optics::Axial::System system;
-    system.media = {lens.n1, lens.n2};
-    system.elements = {{0, Optics::Axial::ThinLens{lens.N, Bench::cmOf(lens.leftR),
-                                                   Bench::cmOf(lens.rightR)}}};
-    system.object = {Bench::zOf(objectX), Bench::heightOf(objectY)};
-    return system;
+// The object point where the construction draws for it: placed, before the
+// lens plane, at a finite place.
+bool onBench(const BenchSetting& bench) {
+    return bench.placed && bench.objectX < Bench::kLensX && std::isfinite(bench.objectX) &&
+           std::isfinite(bench.objectY);
 }
 
 double xOf(double z) {
@@ -102,6 +100,11 @@ double yOf(double height) {
     return Bench::kAxisY - Bench::twipsOf(height);
 }
 } // namespace
+
+Optics::Lens lensOf(const BenchSetting& bench) {
+    return {bench.n1, bench.N, bench.n2, bench.converging ? bench.upper : -bench.lower,
+            bench.converging ? -bench.lower : bench.upper};
+}
 
 std::string jsonString(const std::string& text) {
     std::string out = "\"";
@@ -125,10 +128,9 @@ Page::Page() {
     m_bench.n1 = 1;
     m_bench.n2 = 1;
     m_bench.N = Bench::indexOf(kStartIndexStep);
-    m_bench.ConvergingChosen = kTrue;
-    m_bench.SchemeView = kFalse;
-    m_upper = m_lower = kSmallestRadius;
-    setConverging(true);
+    m_bench.converging = true;
+    m_bench.scheme = false;
+    m_bench.upper = m_bench.lower = kSmallestRadius;
 }
 
 void Page::setIndex(int which, double index) {
@@ -136,73 +138,61 @@ void Page::setIndex(int which, double index) {
         return;
     index = std::clamp(index, 1.0, 2.0);
     (which == 0 ? m_bench.n1 : which == 1 ? m_bench.N : m_bench.n2) = index;
-    setConverging(m_bench.ConvergingChosen != kFalse);
 }
 
 void Page::setRadius(int which, double realCm) {
     if (!std::isfinite(realCm))
         return;
-    (which == 0 ? m_upper : m_lower) =
+    (which == 0 ? m_bench.upper : m_bench.lower) =
         std::clamp(m_scale.twips(realCm), kSmallestRadius, kLargestRadius);
-    setConverging(m_bench.ConvergingChosen != kFalse);
 }
 
 void Page::setRadiusStep(int which, int step) {
     step = std::clamp(step, 0, Bench::kRadiusSteps);
-    (which == 0 ? m_upper : m_lower) = Bench::radiusOf(step, Bench::kRadiusBase);
-    setConverging(m_bench.ConvergingChosen != kFalse);
+    (which == 0 ? m_bench.upper : m_bench.lower) = Bench::radiusOf(step, Bench::kRadiusBase);
 }
 
-// The radii take the signs of the chosen layout: the upper slider shapes the
-// left surface of a biconvex lens and the right one of a biconcave lens.
+// The radii take the signs of the chosen layout (lensOf).
 void Page::setConverging(bool converging) {
-    m_bench.ConvergingChosen = converging ? kTrue : kFalse;
-    m_bench.R1Sign = converging ? 1 : -1;
-    m_bench.R2Sign = converging ? -1 : 1;
-    m_bench.R1 = m_bench.R1Sign * m_upper;
-    m_bench.R2 = m_bench.R2Sign * m_lower;
-    const Optics::FocalLengths focal = Optics::focalLengths(Optics::lensOf(m_bench));
-    m_bench.f1 = focal.front;
-    m_bench.f2 = focal.back;
-    m_bench.IsConverging = Optics::converges(Optics::power(Optics::lensOf(m_bench))) ? kTrue : kFalse;
+    m_bench.converging = converging;
 }
 
 void Page::setScheme(bool scheme) {
-    m_bench.SchemeView = scheme ? kTrue : kFalse;
+    m_bench.scheme = scheme;
 }
 
 void Page::place(double x, double y, double snapTwips) {
     if (!std::isfinite(x) || !std::isfinite(y) || m_tasks.on)
         return;
     if (snapTwips > 0)
-        Optics::snapObject(Optics::lensOf(m_bench), snapTwips, &x, &y);
-    m_bench.ObjectX = float(x);
-    m_bench.ObjectY = float(y);
-    m_bench.ObjectPlaced = kTrue;
+        Optics::snapObject(lensOf(m_bench), snapTwips, &x, &y);
+    m_bench.objectX = float(x);
+    m_bench.objectY = float(y);
+    m_bench.placed = true;
 }
 
 void Page::key(int code) {
-    if (m_tasks.on || !m_bench.SchemeView)
+    if (m_tasks.on || !m_bench.scheme)
         return;
     double x = 0, y = 0;
     if (code >= '1' && code <= '5' &&
-        Optics::standardCase(Optics::lensOf(m_bench), code - '0', &x, &y)) {
-        m_bench.ObjectX = float(x);
-        m_bench.ObjectY = float(y);
-        m_bench.ObjectPlaced = kTrue;
+        Optics::standardCase(lensOf(m_bench), code - '0', &x, &y)) {
+        m_bench.objectX = float(x);
+        m_bench.objectY = float(y);
+        m_bench.placed = true;
         return;
     }
     if (code < 37 || code > 40)
         return;
-    if (!m_bench.ObjectPlaced) {
-        m_bench.ObjectX = float(kFirstKeyX);
-        m_bench.ObjectY = float(kFirstKeyY);
-        m_bench.ObjectPlaced = kTrue;
+    if (!m_bench.placed) {
+        m_bench.objectX = float(kFirstKeyX);
+        m_bench.objectY = float(kFirstKeyY);
+        m_bench.placed = true;
     }
     const double dx = code == 37 ? -kKeyStep : code == 39 ? kKeyStep : 0;
     const double dy = code == 38 ? -kKeyStep : code == 40 ? kKeyStep : 0;
-    m_bench.ObjectX = float(m_bench.ObjectX + dx);
-    m_bench.ObjectY = float(m_bench.ObjectY + dy);
+    m_bench.objectX = float(m_bench.objectX + dx);
+    m_bench.objectY = float(m_bench.objectY + dy);
 }
 
 bool Page::setScale(int k) {
@@ -222,10 +212,10 @@ void Page::setLanguageNotation(Optics::Notation notation) {
 
 SetupFormat::Setup Page::setup() const {
     // While a series runs the lesson is the bench as it was before it.
-    const BenchState& bench = m_tasks.on ? m_before.bench : m_bench;
-    const double upper = m_tasks.on ? m_before.upper : m_upper;
-    const double lower = m_tasks.on ? m_before.lower : m_lower;
-    const bool converging = bench.ConvergingChosen != kFalse;
+    const BenchSetting& bench = m_tasks.on ? m_before : m_bench;
+    const double upper = bench.upper;
+    const double lower = bench.lower;
+    const bool converging = bench.converging;
     SetupFormat::Setup setup;
     setup.scale = m_scale;
     setup.n1 = bench.n1;
@@ -236,18 +226,18 @@ SetupFormat::Setup Page::setup() const {
     setup.leftRadius = m_scale.realCm(converging ? upper : lower);
     setup.rightRadius = m_scale.realCm(converging ? lower : upper);
     setup.converging = converging;
-    setup.scheme = bench.SchemeView != kFalse;
-    const double distance = m_scale.realCm(Bench::kLensX - double(bench.ObjectX));
-    const double height = m_scale.realCm(Bench::kAxisY - double(bench.ObjectY));
+    setup.scheme = bench.scheme;
+    const double distance = m_scale.realCm(Bench::kLensX - double(bench.objectX));
+    const double height = m_scale.realCm(Bench::kAxisY - double(bench.objectY));
     setup.hasObject =
-        bench.ObjectPlaced != kFalse && SetupFormat::objectInArea(distance, height, m_scale);
+        bench.placed && SetupFormat::objectInArea(distance, height, m_scale);
     if (setup.hasObject) {
         setup.objectDistance = distance;
         setup.objectHeight = height;
     }
     setup.zoomSteps = m_zoomSteps;
-    setup.layers = {m_bench.ShowLabels != kFalse, m_bench.ShowThirdRay != kFalse,
-                    m_bench.SafePalette != kFalse};
+    setup.layers = {m_bench.labels, m_bench.thirdRay,
+                    m_bench.safePalette};
     if (m_tasks.on) {
         setup.hasTasks = true;
         setup.taskSeed = m_tasks.seed;
@@ -273,16 +263,16 @@ SetupFormat::Failure Page::openSetup(std::string_view text) {
     m_bench.n2 = s.n2;
     const double left = s.scale.twips(s.leftRadius);
     const double right = s.scale.twips(s.rightRadius);
-    m_upper = s.converging ? left : right;
-    m_lower = s.converging ? right : left;
+    m_bench.upper = s.converging ? left : right;
+    m_bench.lower = s.converging ? right : left;
     setConverging(s.converging);
-    m_bench.SchemeView = s.scheme ? kTrue : kFalse;
-    m_bench.ObjectPlaced = s.hasObject ? kTrue : kFalse;
-    m_bench.ObjectX = s.hasObject ? float(Bench::kLensX - s.scale.twips(s.objectDistance)) : 0;
-    m_bench.ObjectY = s.hasObject ? float(Bench::kAxisY - s.scale.twips(s.objectHeight)) : 0;
-    m_bench.ShowLabels = s.layers.labels ? kTrue : kFalse;
-    m_bench.ShowThirdRay = s.layers.thirdRay ? kTrue : kFalse;
-    m_bench.SafePalette = s.layers.safePalette ? kTrue : kFalse;
+    m_bench.scheme = s.scheme;
+    m_bench.placed = s.hasObject;
+    m_bench.objectX = s.hasObject ? float(Bench::kLensX - s.scale.twips(s.objectDistance)) : 0;
+    m_bench.objectY = s.hasObject ? float(Bench::kAxisY - s.scale.twips(s.objectHeight)) : 0;
+    m_bench.labels = s.layers.labels;
+    m_bench.thirdRay = s.layers.thirdRay;
+    m_bench.safePalette = s.layers.safePalette;
     m_zoomSteps = s.zoomSteps;
     m_chosenNotation = s.notation;
     m_offeredTasks = s.hasTasks;
@@ -292,15 +282,15 @@ SetupFormat::Failure Page::openSetup(std::string_view text) {
 }
 
 void Page::setLayer(Layer layer, bool on) {
-    const Flag flag = on ? kTrue : kFalse;
-    (layer == Layer::Names      ? m_bench.ShowLabels
-     : layer == Layer::ThirdRay ? m_bench.ShowThirdRay
-                                : m_bench.SafePalette) = flag;
+    const bool flag = on;
+    (layer == Layer::Names      ? m_bench.labels
+     : layer == Layer::ThirdRay ? m_bench.thirdRay
+                                : m_bench.safePalette) = flag;
 }
 
 std::string Page::view() const {
     const Optics::Notation shown = notation();
-    const Optics::Lens lens = Optics::lensOf(m_bench);
+    const Optics::Lens lens = lensOf(m_bench);
     const Optics::FocalLengths focal = Optics::focalLengths(lens);
     const Optics::Letters& letters = Optics::lettersOf(shown);
     const auto real = [this](double twips) { return m_scale.realCm(twips); };
@@ -310,16 +300,17 @@ std::string Page::view() const {
 
     Json j;
     j.open('{');
-    j.key("scheme").flag(m_bench.SchemeView != kFalse);
+    j.key("scheme").flag(m_bench.scheme);
     j.key("n").open('[').number(m_bench.n1).number(m_bench.N).number(m_bench.n2).close(']');
-    j.key("radius").open('[').number(real(m_upper)).number(real(m_lower)).close(']');
+    j.key("radius").open('[').number(real(m_bench.upper)).number(real(m_bench.lower)).close(']');
     j.key("radiusStep")
         .open('[')
-        .number(Bench::radiusStepOf(m_upper, Bench::kRadiusBase))
-        .number(Bench::radiusStepOf(m_lower, Bench::kRadiusBase))
+        .number(Bench::radiusStepOf(m_bench.upper, Bench::kRadiusBase))
+        .number(Bench::radiusStepOf(m_bench.lower, Bench::kRadiusBase))
         .close(']');
-    j.key("converging").flag(m_bench.ConvergingChosen != kFalse);
-    j.key("acting").flag(m_bench.IsConverging != kFalse);
+    j.key("converging").flag(m_bench.converging);
+    const bool acting = Optics::converges(Optics::power(lens));
+    j.key("acting").flag(acting);
     j.key("leftR").number(lens.leftR);
     j.key("rightR").number(lens.rightR);
     j.key("scale").number(m_scale.factor());
@@ -340,9 +331,9 @@ std::string Page::view() const {
     j.close('}');
     j.key("layers")
         .open('[')
-        .flag(m_bench.ShowLabels != kFalse)
-        .flag(m_bench.ShowThirdRay != kFalse)
-        .flag(m_bench.SafePalette != kFalse)
+        .flag(m_bench.labels)
+        .flag(m_bench.thirdRay)
+        .flag(m_bench.safePalette)
         .close(']');
 
     // The lens: focal lengths and power as the notation names them, real at
@@ -358,15 +349,15 @@ std::string Page::view() const {
         j.key("marks").open('[').number(marks.objectSide).number(marks.imageSide).close(']');
     }
 
-    const bool placed = m_bench.ObjectPlaced != kFalse;
+    const bool placed = m_bench.placed;
     j.key("object").open('{').key("placed").flag(placed);
-    j.key("x").number(m_bench.ObjectX).key("y").number(m_bench.ObjectY).close('}');
+    j.key("x").number(m_bench.objectX).key("y").number(m_bench.objectY).close('}');
 
     // The image and the construction while the scheme shows an object on the
     // bench; in a task, the rays only once it is answered.
-    const bool onBench = m_bench.SchemeView && Optics::objectOnBench(m_bench);
-    if (onBench) {
-        const Optics::Image image = Optics::imageOf(lens, m_bench.ObjectX, m_bench.ObjectY);
+    const bool objectShown = m_bench.scheme && onBench(m_bench);
+    if (objectShown) {
+        const Optics::Image image = Optics::imageOf(lens, m_bench.objectX, m_bench.objectY);
         // Where the pupil is to find the image, the page is not told it.
         const bool told = !m_tasks.on || checked || focusTask;
         j.key("image").open('{');
@@ -388,13 +379,13 @@ std::string Page::view() const {
 
         j.key("rays").open('[');
         if (!m_tasks.on || checked) {
-            const double apertureTop = m_bench.IsConverging ? Bench::kConvergingTop
+            const double apertureTop = acting ? Bench::kConvergingTop
                                                             : Bench::kDivergingTop;
             const auto rays = Optics::Axial::construction(
-                systemOf(lens, m_bench.ObjectX, m_bench.ObjectY),
+                Optics::systemOf(lens, m_bench.objectX, m_bench.objectY),
                 Bench::zOf(Bench::kLensX + Bench::kAreaWidth), Bench::heightOf(apertureTop));
             for (const Optics::Axial::ConstructedRay& ray : rays) {
-                if (ray.which == Optics::Axial::Which::Focal && !m_bench.ShowThirdRay)
+                if (ray.which == Optics::Axial::Which::Focal && !m_bench.thirdRay)
                     continue;
                 j.open('{').key("which").number(int(ray.which)).key("pieces").open('[');
                 for (const Optics::Axial::Piece& piece : ray.pieces)
@@ -464,7 +455,7 @@ std::string Page::taskJson() const {
 
 void Page::startTasks(std::uint64_t seed, Tasks::Level level, const std::string& name) {
     if (!m_tasks.on)
-        m_before = {m_bench, m_upper, m_lower};
+        m_before = m_bench;
     // The answers of every series of the sitting go into the one results file.
     std::vector<Tasks::Answer> answers = std::move(m_tasks.answers);
     m_tasks = {};
@@ -483,13 +474,13 @@ void Page::placeTask() {
     m_bench.n1 = task.n1;
     m_bench.N = task.N;
     m_bench.n2 = task.n2;
-    m_upper = task.upperRadius;
-    m_lower = task.lowerRadius;
+    m_bench.upper = task.upperRadius;
+    m_bench.lower = task.lowerRadius;
     setConverging(task.converging);
-    m_bench.SchemeView = kTrue;
-    m_bench.ObjectX = float(task.objectX);
-    m_bench.ObjectY = float(task.objectY);
-    m_bench.ObjectPlaced = kTrue;
+    m_bench.scheme = true;
+    m_bench.objectX = float(task.objectX);
+    m_bench.objectY = float(task.objectY);
+    m_bench.placed = true;
     m_tasks.checked = false;
 }
 
@@ -520,9 +511,7 @@ bool Page::nextTask() {
 void Page::stopTasks() {
     const std::vector<Tasks::Answer> answers = m_tasks.answers;
     if (m_tasks.on) {
-        m_bench = m_before.bench;
-        m_upper = m_before.upper;
-        m_lower = m_before.lower;
+        m_bench = m_before;
     }
     m_tasks = {};
     m_tasks.answers = answers;

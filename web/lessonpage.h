@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "benchstate.h"
+#include "lens.h"
 #include "notation.h"
 #include "scale.h"
 #include "setupformat.h"
@@ -23,6 +23,29 @@
 namespace WebLesson {
 
 enum class Layer { Names, ThirdRay, SafePalette };
+
+// The bench as the page holds it: the media and the lens, the object, the
+// view and the layers.
+struct BenchSetting {
+    double n1 = 1;
+    double N = 1;
+    double n2 = 1;
+    // Radius magnitudes, twips, of the surfaces the upper and lower radius
+    // sliders shape: the left and right surface of a biconvex lens, the right
+    // and left one of a biconcave lens.
+    double upper = 0;
+    double lower = 0;
+    bool converging = true; // the lens type chosen
+    bool scheme = false;
+    bool placed = false;
+    float objectX = 0; // the bench's single-precision point, as the desktop's
+    float objectY = 0;
+    bool labels = false;
+    bool thirdRay = false;
+    bool safePalette = false;
+};
+// The lens with its surfaces' signs for the chosen type.
+Optics::Lens lensOf(const BenchSetting& bench);
 
 class Page {
 public:
@@ -69,15 +92,13 @@ public:
     std::string setupText() const { return SetupFormat::write(setup()); }
     SetupFormat::Failure openSetup(std::string_view text);
 
-    const BenchState& bench() const { return m_bench; }
+    const BenchSetting& bench() const { return m_bench; }
 
 private:
     void placeTask();
     std::string taskJson() const;
 
-    BenchState m_bench{};
-    double m_upper = 0; // radius magnitudes, twips, of the upper and lower slider's surface
-    double m_lower = 0;
+    BenchSetting m_bench;
     Optics::Scale m_scale;
     std::optional<Optics::Notation> m_chosenNotation;
     Optics::Notation m_languageNotation = Optics::Notation::RussianSchool;
@@ -103,11 +124,7 @@ private:
         std::vector<Tasks::Answer> answers;
     } m_tasks;
     // The bench as it stood before a series, put back after it.
-    struct Before {
-        BenchState bench;
-        double upper = 0;
-        double lower = 0;
-    } m_before;
+    BenchSetting m_before;
 };
 
 // JSON's text for a string: quoted, with quotes, backslashes and control

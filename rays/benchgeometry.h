@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "lens.h"
+
+// Places of the construction and of the object on the bench, in its twips:
+// the third ray's pieces, the arrowheads, the standard cases and the snap.
+namespace Optics {
+
+// A straight piece of a ray in bench twips: x as in picLeft (the lens plane at
+// 7500, picRigth's x + 7500 beyond it), y downwards, the axis at 3990.
+struct Segment {
+    double x1 = 0;
+    double y1 = 0;
+    double x2 = 0;
+    double y2 = 0;
+};
+
+// The third characteristic ray of an object point: the ray through the front
+// focal point (a converging lens: before the lens; a diverging lens: aimed at
+// it behind the lens). At the lens plane, height h above the axis, the ray's
+// slope goes from u to u' with n2 u' = n1 u - h P, and for this ray n1 u = h P
+// exactly, so it leaves parallel to the axis. `toLens` runs from the object
+// point to the lens plane (where it meets it at lensY), `leaving` from there to
+// the right edge of picRigth. Where the image is virtual, `extension` is the
+// leaving ray traced back from the lens plane to the image (hasExtension).
+// Slopes are dy/dx in these twips. No ray (drawn false) for a point on the
+// axis, for a lens without power, and for an object in the front focal plane
+// of a converging lens, whose line to the focus runs along that plane.
+struct FocalRay {
+    bool drawn = false;
+    Segment toLens;
+    Segment leaving;
+    bool hasExtension = false;
+    Segment extension;
+    double lensY = 0;
+    double slopeBefore = 0;
+    double slopeAfter = 0;
+    bool withinAperture = false; // meets the lens plane between the aperture's edges
+};
+FocalRay focalRay(const Lens& lens, double objectX, double objectY);
+
+// An arrowhead at the tip of a line that arrives from (fromX, fromY): two
+// strokes from the tip back along the line, each `length` twips long and
+// `halfAngle` radians off it. None (drawn false) for a line of no length.
+struct Arrowhead {
+    bool drawn = false;
+    Segment left;
+    Segment right;
+};
+// The arrowhead of the object and image arrows at their laid-out size:
+// 16 laid-out pixels long, 25 degrees off the line.
+constexpr double kArrowheadLength = 240;
+constexpr double kArrowheadHalfAngle = 0.4363323129985824;
+Arrowhead arrowheadAt(double tipX, double tipY, double fromX, double fromY,
+                      double length = kArrowheadLength, double halfAngle = kArrowheadHalfAngle);
+
+// The five standard cases of the lessons: the object 3, 2, 1.5, 1 and 0.5 times
+// the object-side mark distance before the lens (|f| for a converging lens, the
+// front focal length itself), its point 1000 twips above the axis. False for a
+// case number outside 1..5.
+constexpr double kStandardCaseHeight = 1000;
+bool standardCase(const Lens& lens, int caseNumber, double* objectX, double* objectY);
+
+// An object point near a place that matters snaps onto it, each coordinate on
+// its own: y onto the axis, x onto the object-side F and 2F marks, each within
+// `radius` twips. The F mark is the front focal plane itself, so an object
+// snapped there has no image.
+void snapObject(const Lens& lens, double radius, double* objectX, double* objectY);
+
+} // namespace Optics

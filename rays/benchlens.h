@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "benchstate.h"
+#include "lens.h"
+
+// The lens and the object point as the window's state holds them: the one
+// place the bench's members (its slider layout, its flags) are read as optics.
+namespace Optics {
+
+// The lens the bench holds. In the biconcave layout the radius sliders trade
+// rows, so that each reshapes the surface on its side: R2 then belongs to the
+// left surface and R1 to the right one, each with the sign its side needs.
+Lens lensOf(const BenchState& bench);
+
+// The lens as the construction measures it, from the back focal length the
+// bench holds (f2), the two media and whether the lens acts as converging.
+ThinLens thinLens(const BenchState& bench);
+
+// Whether the object point is one the construction draws for: placed, left of
+// the lens plane, at a finite place.
+bool objectOnBench(const BenchState& bench);
+
+} // namespace Optics
