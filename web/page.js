@@ -41,6 +41,8 @@ const TEXTS = {
       'Правило: луч из точки параллельно оси выходит так, будто идёт из фокуса F′ перед линзой, и его продолжение проходит через изображение.'],
     badIndex: 'Показатель преломления: число от 1 до 2, например 1,33',
     badRadius: 'Радиус: число в сантиметрах, например 3,5',
+    badName: 'В имени не может быть управляющих и невидимых знаков (перевод строки, табуляция, мягкий перенос, знаки направления письма, пробел нулевой ширины).',
+    longName: 'Имя длиннее 200 знаков.',
     resultsName: 'результаты.csv', setupName: 'урок.quellor', badSetup: 'Файл урока не открыт: %1',
     byLanguage: 'по языку',
     setupProblems: { notSetup: 'это не файл урока Quellor', newer: 'файл записан более новой версией программы', field: 'неверное или недостающее поле «%1»' },
@@ -81,6 +83,8 @@ const TEXTS = {
       'Rule: the ray from the point parallel to the axis leaves as if it came from the focus F′ before the lens; traced back, it passes through the image.'],
     badIndex: 'Refractive index: a number from 1 to 2, for example 1.33',
     badRadius: 'Radius: a number of centimetres, for example 3.5',
+    badName: 'A name cannot hold control or invisible characters (line breaks, tabs, soft hyphens, direction marks, zero-width spaces).',
+    longName: 'The name is longer than 200 characters.',
     resultsName: 'results.csv', setupName: 'lesson.quellor', badSetup: 'The lesson file was not opened: %1',
     byLanguage: 'by language',
     setupProblems: { notSetup: 'this is not a Quellor lesson file', newer: 'the file was written by a newer version of the program', field: 'the field “%1” is wrong or missing' },
@@ -499,8 +503,28 @@ function start(M) {
     if (v.task) { q.stopTasks(); show(); return; }
     $('taskDialog').showModal();
   };
+  // The results file's rule for a name, as the desktop's check reads it: at
+  // most 200 characters, none of them invisible or a control, but for the
+  // joiner between two visible ones (an emoji of several).
+  function nameProblem(name) {
+    const points = [...name];
+    if (points.length > 200) return T.longName;
+    const invisible = (c) => /[\p{Cc}\p{Cf}\p{Zl}\p{Zp}]|[\uD800-\uDFFF]/u.test(c);
+    const visible = (c) => c !== undefined && !invisible(c) && !/\p{Zs}/u.test(c);
+    for (let i = 0; i < points.length; ++i) {
+      if (!invisible(points[i])) continue;
+      if (!(points[i] === '\u200D' && visible(points[i - 1]) && visible(points[i + 1]))) return T.badName;
+    }
+    return '';
+  }
+  $('edName').addEventListener('input', () => $('edName').setCustomValidity(''));
   $('taskForm').addEventListener('submit', (event) => {
     if (event.submitter && event.submitter.value !== 'start') return;
+    const problem = nameProblem($('edName').value);
+    $('edName').setAttribute('aria-invalid', String(!!problem));
+    $('edName').title = problem;
+    if (problem) { event.preventDefault(); $('edName').setCustomValidity(problem); $('edName').reportValidity(); return; }
+    $('edName').setCustomValidity('');
     const seed = $('edSeed').value.trim();
     const okSeed = /^\d{1,20}$/.test(seed);
     $('edSeed').setAttribute('aria-invalid', String(!okSeed));

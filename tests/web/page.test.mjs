@@ -130,7 +130,13 @@ function imagePoint(v) {
 test('a task answered by touch, its results file re-judged by the desktop', async () => {
   const page = await open(context, file, { width: 360, height: 640, touch: true });
   await page.locator('#cmdTask').click();
-  await page.locator('#edName').fill('Анна "Ш", 7Б');
+  // A name the desktop's check would refuse is refused here.
+  await page.locator('#edName').fill('Анна\u200bШ');
+  await page.locator('#edSeed').fill('424242');
+  await page.locator('#cmdStart').click();
+  assert.equal(await page.locator('#edName').getAttribute('aria-invalid'), 'true');
+  assert.equal((await view(page)).task, undefined);
+  await page.locator('#edName').fill('=Анна "Ш", 7Б');
   await page.locator('#edSeed').fill('424242');
   await page.locator('#cmdStart').click();
   let answered = 0;
@@ -158,7 +164,8 @@ test('a task answered by touch, its results file re-judged by the desktop', asyn
   assert.equal(csv.split('\n').filter(Boolean).length, 1 + answered);
   const table = execFileSync(quellor, ['--check-results', saved], { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } }).toString();
   writeFileSync(join(out, 'check-results.txt'), table);
-  assert.match(table, /Анна "Ш", 7Б/);
+  assert.match(table, /=Анна "Ш", 7Б/);
+  assert.match(csv, /^"'=Анна ""Ш"", 7Б",424242,/m, 'kept from being a formula');
   assert.match(table, /424242/);
   assert.doesNotMatch(table, /не совпада|does not match|tamper/i);
   await page.close();
