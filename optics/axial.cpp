@@ -90,6 +90,8 @@ double indexAfter(const System& system, std::size_t element) {
 }
 
 double power(const System& system, std::size_t element) {
+    if (element >= system.elements.size() || element + 1 >= system.media.size())
+        return 0;
     return elementPower(system.elements[element], indexBefore(system, element),
                         indexAfter(system, element));
 }
@@ -128,6 +130,8 @@ Focus cardinal(double zFirst, double zLast, double nBefore, double nAfter, Ray a
 } // namespace
 
 Focus focusOf(const System& system, std::size_t element) {
+    if (!valid(system) || element >= system.elements.size())
+        return {};
     const double z = system.elements[element].z;
     const double P = acting(system, element);
     const Ray a = refract({1, 0}, P);
@@ -136,7 +140,7 @@ Focus focusOf(const System& system, std::size_t element) {
 }
 
 Focus systemFocus(const System& system) {
-    if (system.elements.empty())
+    if (!valid(system) || system.elements.empty())
         return {};
     const std::size_t last = system.elements.size() - 1;
     const double zFirst = system.elements.front().z;
@@ -148,6 +152,8 @@ Focus systemFocus(const System& system) {
 
 std::vector<Image> imagesOf(const System& system) {
     std::vector<Image> images;
+    if (!valid(system))
+        return images;
     // Two rays from the object: one from its foot, which crosses the axis
     // again where the image stands, and one from a tip of unit height parallel
     // to the axis, whose height there is the magnification.

@@ -56,6 +56,7 @@ struct System {
 
 // Whether the system is one the answers below are defined for: media one more
 // than the elements, every index at least 1 and finite, the elements in order.
+// For any other the focus is not finite, there are no images and no rays.
 bool valid(const System& system);
 
 double indexBefore(const System& system, std::size_t element);
@@ -67,7 +68,8 @@ constexpr double kNoPower = 5.67e-4;
 
 // The power of one element, P = (N − n)/R1 − (N − n')/R2 between its media,
 // as its surfaces give it: below kNoPower its sign still tells which way it
-// would bend light, while the focus and the images take it as none.
+// would bend light, while the focus and the images take it as none. Zero for
+// an element the system does not have.
 double power(const System& system, std::size_t element);
 
 // Focal lengths and cardinal points. f = n/P before, f' = n'/P after, signed
@@ -99,7 +101,8 @@ enum class ImageKind { None, Real, Virtual };
 // along the light; `objectDistance` d is how far before that element its own
 // object stands (the previous image: negative for a virtual object behind it).
 // `magnification` is the lateral one from the system's object, height over
-// height, positive for an upright image.
+// height, positive for an upright image. Where an image is none (at infinity)
+// its distance is infinite, and so is the next element's object distance.
 struct Image {
     ImageKind kind = ImageKind::None;
     double z = 0;
@@ -135,12 +138,13 @@ struct ConstructedRay {
     std::vector<Piece> pieces;
 };
 
-// The construction of the image of the object's tip from `zFrom` to `zTo`:
-// each characteristic ray of the first element traced on through the others,
+// The construction of the image of the object's tip, from the object to the
+// plane `zTo`: each characteristic ray of the first element traced on through the others,
 // with the extensions that find a virtual image. An object on the axis is
 // found with an edge ray to `edgeHeight` on the first element and the
-// secondary axis parallel to it. A ray that meets no element (along the
-// focal plane) is left out.
+// secondary axis parallel to it. The focal ray of an object in the front focal
+// plane runs along that plane and is left out; an object not before the
+// first element has no construction.
 std::vector<ConstructedRay> construction(const System& system, double zTo, double edgeHeight);
 
 } // namespace Optics::Axial

@@ -25,10 +25,6 @@ constexpr double kLaidOutHeight = 10935;
 // image point before it is drawn.
 constexpr double kFar = 760000;
 
-// A power smaller than this (reciprocal twips) counts as none: the focal
-// lengths are then taken as infinite.
-constexpr double kSmallestPower = 0.000001;
-
 // One centimetre of the bench, so that a power in reciprocal twips is this
 // times 100 in dioptres.
 constexpr double kTwipsPerCm = 567;

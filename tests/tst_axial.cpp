@@ -153,7 +153,10 @@ void TestAxial::edgeRayMeetsSecondaryAxis() {
 void TestAxial::invalid() {
     // Elements out of order, a medium missing, an index below 1, no object.
     QVERIFY(!valid(sys({1, 1, 1}, {lens(10, 1.5, 20, -20), lens(0, 1.5, 20, -20)}, {-30, 1})));
-    QVERIFY(!valid(sys({1}, {lens(0, 1.5, 20, -20)}, {-30, 1})));
+    const System missing = sys({1}, {lens(0, 1.5, 20, -20)}, {-30, 1});
+    QVERIFY(!valid(missing) && imagesOf(missing).empty() && !systemFocus(missing).finite);
+    QVERIFY(!focusOf(missing, 0).finite);
+    QVERIFY(!focusOf(sys({1, 1}, {lens(0, 1.5, 20, -20)}, {-30, 1}), 7).finite);
     QVERIFY(!valid(sys({1, 0.5}, {lens(0, 1.5, 20, -20)}, {-30, 1})));
     QVERIFY(!valid(sys({1, 1}, {lens(0, 1.5, 20, -20)}, {-kInfinite, 1})));
 }

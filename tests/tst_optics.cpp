@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The optics library on its own, without a window: the lens, its focal lengths
-// and the image it forms, checked against textbook problems and against the
-// Gaussian formula written in other forms; and the ray construction it hands
-// the window, checked against the refraction of a thin lens.
+// The bench's lens without a window: its focal lengths and the image it forms,
+// checked against textbook problems and against the Gaussian formula written
+// in other forms; and the ray construction the window draws from it, checked
+// against the refraction of a thin lens.
 #include "bench.h"
 #include "raydiagram.h"
 #include "laboratory.h"
