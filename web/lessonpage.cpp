@@ -143,8 +143,13 @@ void Page::setIndex(int which, double index) {
 void Page::setRadius(int which, double realCm) {
     if (!std::isfinite(realCm))
         return;
+    // As a setup file takes it: within the sliders' range as the read-outs
+    // show it, else refused.
+    double taken = 0;
+    if (!SetupFormat::takeRadius(realCm, m_scale, &taken))
+        return;
     (which == 0 ? m_bench.upper : m_bench.lower) =
-        std::clamp(m_scale.twips(realCm), kSmallestRadius, kLargestRadius);
+        std::clamp(m_scale.twips(taken), kSmallestRadius, kLargestRadius);
 }
 
 void Page::setRadiusStep(int which, int step) {
@@ -303,6 +308,11 @@ std::string Page::view() const {
     j.key("scheme").flag(m_bench.scheme);
     j.key("n").open('[').number(m_bench.n1).number(m_bench.N).number(m_bench.n2).close(']');
     j.key("radius").open('[').number(real(m_bench.upper)).number(real(m_bench.lower)).close(']');
+    j.key("radiusRange")
+        .open('[')
+        .number(SetupFormat::statedLeastRadius(m_scale))
+        .number(SetupFormat::statedGreatestRadius(m_scale))
+        .close(']');
     j.key("radiusStep")
         .open('[')
         .number(Bench::radiusStepOf(m_bench.upper, Bench::kRadiusBase))

@@ -40,7 +40,7 @@ const TEXTS = {
       'Правило: луч из точки параллельно оси идёт после линзы через фокус F′, а его продолжение назад проходит через изображение.',
       'Правило: луч из точки параллельно оси выходит так, будто идёт из фокуса F′ перед линзой, и его продолжение проходит через изображение.'],
     badIndex: 'Показатель преломления: число от 1 до 2, например 1,33',
-    badRadius: 'Радиус: число в сантиметрах, например 3,5',
+    badRadius: 'Радиус: число сантиметров в пределах ползунка (при масштабе 1 : 1 от 2,65 до 8,47)',
     badName: 'В имени не может быть управляющих и невидимых знаков (перевод строки, табуляция, мягкий перенос, знаки направления письма, пробел нулевой ширины).',
     longName: 'Имя длиннее 200 знаков.',
     resultsName: 'результаты.csv', setupName: 'урок.quellor', badSetup: 'Файл урока не открыт: %1',
@@ -82,7 +82,7 @@ const TEXTS = {
       'Rule: the ray from the point parallel to the axis goes on through the focus F′; traced back, it passes through the image.',
       'Rule: the ray from the point parallel to the axis leaves as if it came from the focus F′ before the lens; traced back, it passes through the image.'],
     badIndex: 'Refractive index: a number from 1 to 2, for example 1.33',
-    badRadius: 'Radius: a number of centimetres, for example 3.5',
+    badRadius: 'Radius: a number of centimetres within the slider’s range (2.65 to 8.47 at 1 : 1)',
     badName: 'A name cannot hold control or invisible characters (line breaks, tabs, soft hyphens, direction marks, zero-width spaces).',
     longName: 'The name is longer than 200 characters.',
     resultsName: 'results.csv', setupName: 'lesson.quellor', badSetup: 'The lesson file was not opened: %1',
@@ -458,7 +458,7 @@ function start(M) {
   for (const [e, i] of [['edn1', 0], ['edN', 1], ['edn2', 2]])
     typed(e, (x) => q.setIndex(i, x), (x) => x >= 1 && x <= 2, T.badIndex);
   for (const [e, i] of [['edR1', 0], ['edR2', 1]])
-    typed(e, (x) => q.setRadius(i, x), (x) => x > 0, T.badRadius);
+    typed(e, (x) => q.setRadius(i, x), (x) => { const r = Math.round(x * 100) / 100; return r >= v.radiusRange[0] && r <= v.radiusRange[1]; }, T.badRadius);
   $('cmdSob').onclick = () => { q.setConverging(1); show(); };
   $('cmdRas').onclick = () => { q.setConverging(0); show(); };
   $('cmdLensView').onclick = () => { q.setScheme(0); show(); };
