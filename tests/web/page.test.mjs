@@ -121,6 +121,11 @@ for (const [key, multiple] of cases)
       assert.ok(Math.abs(Math.abs(shown[1]) - Math.abs(b)) <= 0.02 * Math.max(1, Math.abs(b) / F), `v ${shown[1]} vs ${b}`);
       assert.match(await text(page, '#lblKind'), multiple > 1 ? /^real, inverted/ : /^virtual, upright, enlarged/);
     }
+    // The arrows move the object 50 twips a press.
+    const before = (await view(page)).object;
+    for (const arrow of ['ArrowRight', 'ArrowRight', 'ArrowUp']) await page.keyboard.press(arrow);
+    const after = (await view(page)).object;
+    assert.deepEqual([after.x - before.x, after.y - before.y], [100, -50]);
     await page.close();
   });
 
