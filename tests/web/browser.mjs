@@ -32,11 +32,13 @@ export async function open(context, file, { width = 1280, height = 800, locale =
     Object.defineProperty(navigator, 'languages', { get: () => [l] });
   }, locale);
   if (touch) await client.send('Emulation.setTouchEmulationEnabled', { enabled: true, maxTouchPoints: 5 });
-  const errors = [];
+  const errors = [], requests = [];
+  page.on('request', (r) => requests.push(r.url()));
   page.on('pageerror', (e) => errors.push(String(e)));
   page.on('console', (m) => { if (m.type() === 'error') errors.push(m.text()); });
   await page.goto(pathToFileURL(file).href);
   await page.waitForSelector('body[data-ready="1"]', { timeout: 10000 });
   page.quellorErrors = errors;
+  page.quellorRequests = requests;
   return page;
 }

@@ -58,6 +58,9 @@ test('a mouse drag places the object, snapping onto 2F', async () => {
   assert.equal(Math.abs(gamma), 1);
   assert.match(await text(page, '#lblKind'), /действительное, перевёрнутое, равное/);
   assert.deepEqual(page.quellorErrors, []);
+  // One file, nothing fetched: the page itself is the only request.
+  assert.deepEqual(page.quellorRequests.filter((u) => !u.startsWith('file://')), []);
+  assert.equal(new Set(page.quellorRequests).size, 1);
   await page.close();
 });
 
