@@ -531,6 +531,9 @@ function start(M) {
     if (!okSeed || !q.startTasks(seed, Number($('selLevel').value), $('edName').value)) { event.preventDefault(); return; }
     taskShownAt = performance.now();
     show();
+    // The task's words and the bench in view, once the dialog has given the
+    // focus back to the button that opened it.
+    setTimeout(() => { canvas.focus({ preventScroll: true }); window.scrollTo(0, 0); }, 0);
   });
   $('cmdNext').onclick = () => { if (q.nextTask()) { taskShownAt = performance.now(); show(); } };
 
