@@ -15,14 +15,10 @@
 namespace WebLesson {
 
 namespace {
-// The desktop's start: both media air, the lens's slider at step 32 (N = 1,64),
-// both surfaces at the smallest radius.
-constexpr int kStartIndexStep = 32;
-// An arrow key moves the object this many twips; the first press finds it in
-// the middle of the left area, 1000 twips above the axis.
-constexpr double kKeyStep = 50;
-constexpr double kFirstKeyX = 3750;
-constexpr double kFirstKeyY = 2990;
+using Bench::kFirstKeyX;
+using Bench::kFirstKeyY;
+using Bench::kKeyStep;
+using Bench::kStartIndexStep;
 constexpr double kSmallestRadius = Bench::kRadiusBase;
 constexpr double kLargestRadius = Bench::kRadiusBase + Bench::kRadiusStep * Bench::kRadiusSteps;
 
@@ -190,12 +186,12 @@ void Page::key(int code) {
     if (code < 37 || code > 40)
         return;
     if (!m_bench.placed) {
-        m_bench.objectX = float(kFirstKeyX);
-        m_bench.objectY = float(kFirstKeyY);
+        m_bench.objectX = kFirstKeyX;
+        m_bench.objectY = kFirstKeyY;
         m_bench.placed = true;
     }
-    const double dx = code == 37 ? -kKeyStep : code == 39 ? kKeyStep : 0;
-    const double dy = code == 38 ? -kKeyStep : code == 40 ? kKeyStep : 0;
+    const int dx = code == 37 ? -kKeyStep : code == 39 ? kKeyStep : 0;
+    const int dy = code == 38 ? -kKeyStep : code == 40 ? kKeyStep : 0;
     m_bench.objectX = float(m_bench.objectX + dx);
     m_bench.objectY = float(m_bench.objectY + dy);
 }
