@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "resultsfile.h"
 
+#include "resultsline.h"
 #include "saferead.h"
 #include "safewrite.h"
 
@@ -22,7 +23,7 @@
 #include <unistd.h>
 
 namespace {
-const char kHeader[] = "name,series,level,task,click_x,click_y,off_cm,counted,score,seconds";
+const char* const kHeader = Tasks::kResultsHeader;
 // The layout of the first files, which carried the true point.
 const char kOldHeader[] =
     "name,series,level,task,click_x,click_y,true_x,true_y,off_cm,counted,score,seconds";
@@ -37,10 +38,9 @@ constexpr int kLockWaitMs = 20000;
 constexpr int kLockRetryMs = 5;
 
 constexpr char32_t kJoiner = 0x200D;
-// What a spreadsheet takes as the start of a formula; a name starting so is
-// written after an apostrophe, which the spreadsheet shows as text.
-constexpr char kFormulaStarts[] = "=+-@";
-constexpr char kTextMark = '\'';
+// The apostrophe a name that a spreadsheet would take for a formula is
+// written after (resultsline.h).
+constexpr char kTextMark = Tasks::kTextMark;
 
 // Code points that show nothing or act on the text around them.
 bool invisible(char32_t c) {
@@ -57,24 +57,6 @@ bool invisible(char32_t c) {
 
 bool visible(char32_t c) {
     return !invisible(c) && QChar::category(c) != QChar::Separator_Space;
-}
-
-// A name as the spreadsheet is to show it: never as a formula.
-QByteArray asText(const std::string& name) {
-    QByteArray out = QByteArray::fromStdString(name);
-    if (!out.isEmpty() && (std::strchr(kFormulaStarts, out.front()) || out.front() == kTextMark))
-        out.prepend(kTextMark);
-    return out;
-}
-
-QByteArray quoted(const QByteArray& text) {
-    QByteArray out = text;
-    out.replace('"', "\"\"");
-    return '"' + out + '"';
-}
-
-QByteArray fixed(double value, int decimals) {
-    return QByteArray::number(value, 'f', decimals);
 }
 
 // One line's fields: commas split them except within quotes, where a doubled
@@ -188,12 +170,7 @@ bool sameRun(const Tasks::Answer& a, const Tasks::Answer& b) {
     return a.name == b.name && a.series == b.series && a.level == b.level;
 }
 
-// The scores as the checker finds them: counted within each run.
-void scoreAsJudged(std::vector<Tasks::Answer>& answers, std::size_t from = 0) {
-    const std::vector<Tasks::Rejudged> judged = Tasks::rejudge(answers);
-    for (std::size_t i = from; i < answers.size(); ++i)
-        answers[i].score = judged[i].answer.score;
-}
+using Tasks::scoreAsJudged;
 
 // The lock taken as soon as it is free: tried again every few milliseconds
 // (a wait that doubled each time would let a class of thirty starve one).
@@ -252,25 +229,15 @@ QString ResultsFile::nameProblem(const QString& name) {
 }
 
 QByteArray ResultsFile::header() {
-    return QByteArray(kHeader) + '\n';
+    return QByteArray::fromStdString(Tasks::resultsHeader());
 }
 
 QByteArray ResultsFile::line(const Tasks::Answer& a) {
-    const QList<QByteArray> fields{quoted(asText(a.name)),      QByteArray::number(a.series),
-                                   kLevels[int(a.level)],       QByteArray::number(a.task + 1),
-                                   fixed(a.clickX, 1),          fixed(a.clickY, 1),
-                                   fixed(a.offCm, 2),           a.counted ? "yes" : "no",
-                                   QByteArray::number(a.score), fixed(a.seconds, 1)};
-    return fields.join(',') + '\n';
+    return QByteArray::fromStdString(Tasks::resultsLine(a));
 }
 
 QByteArray ResultsFile::write(const std::vector<Tasks::Answer>& answers) {
-    std::vector<Tasks::Answer> scored = answers;
-    scoreAsJudged(scored);
-    QByteArray out = header();
-    for (const Tasks::Answer& answer : scored)
-        out += line(answer);
-    return out;
+    return QByteArray::fromStdString(Tasks::resultsText(answers));
 }
 
 namespace {

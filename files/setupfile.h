@@ -3,52 +3,17 @@
 
 #include "notation.h"
 #include "scale.h"
+#include "setupformat.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QString>
 #include <optional>
 
-// The layers of the textbook picture a setup names. They are read and kept, so
-// that a setup passes through this version unchanged; a new setup holds none.
-struct SetupLayers {
-    bool labels = false;
-    bool thirdRay = false;
-    bool safePalette = false;
-    bool operator==(const SetupLayers&) const = default;
-};
-
-// A lesson as a teacher prepares it: everything that makes the bench what it
-// is, in the units a teacher reads (indices, real centimetres at its scale).
-struct Setup {
-    // A centimetre of the bench stands for `scale` real ones; the radii and
-    // the object below are real lengths.
-    Optics::Scale scale;
-    double n1 = 1; // medium left of the lens
-    double N = 1;  // the lens
-    double n2 = 1; // medium right of the lens
-    // Radius magnitudes of the surface drawn left and right of the lens plane,
-    // in centimetres; their signs follow the lens type.
-    double leftRadius = 0;
-    double rightRadius = 0;
-    bool converging = true;
-    bool scheme = false;
-    // The object point: its distance before the lens and its height above the
-    // axis, in centimetres.
-    bool hasObject = false;
-    double objectDistance = 0;
-    double objectHeight = 0;
-    int zoomSteps = 0; // steps of the window's zoom from the fit
-    SetupLayers layers;
-    // A series of tasks to open with: its seed and level (0 equal media, 1
-    // two media, 2 mixed), when the setup names one.
-    bool hasTasks = false;
-    quint64 taskSeed = 0;
-    int taskLevel = 0;
-    // The letters the lesson is shown in; none to follow the language.
-    std::optional<Optics::Notation> notation;
-    bool operator==(const Setup&) const = default;
-};
+// The layers of the textbook picture and the lesson a setup names, as the
+// Qt-free format (optics/setupformat.h) holds them.
+using SetupLayers = SetupFormat::Layers;
+using Setup = SetupFormat::Setup;
 
 // The setup file: JSON with a format name and version (README, "Setup files").
 // Reading checks everything before anything is used: a setup comes back only
@@ -57,9 +22,9 @@ class SetupFile {
     Q_DECLARE_TR_FUNCTIONS(SetupFile)
 
 public:
-    static constexpr int kVersion = 1;
+    static constexpr int kVersion = SetupFormat::kVersion;
     // A setup is a few hundred bytes; anything much larger is not one.
-    static constexpr qint64 kMostBytes = 64 * 1024;
+    static constexpr qint64 kMostBytes = qint64(SetupFormat::kMostBytes);
 
     struct Result {
         std::optional<Setup> setup;

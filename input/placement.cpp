@@ -16,14 +16,10 @@ using InputCodes::kKeyLeft;
 using InputCodes::kKeyRight;
 using InputCodes::kKeyUp;
 
-// One press of an arrow key moves the object point this many twips.
-constexpr int kKeyStep = 50;
-
-// Where the arrow keys find the point before it was ever placed: in the middle
-// of the left area, 1000 twips above the axis. At the start values that object
-// lies beyond 2F and its real, smaller, inverted image shows on the right.
-constexpr float kFirstKeyX = 3750;
-constexpr float kFirstKeyY = 2990;
+// The arrow keys' step and where they find a point never placed (bench.h).
+using Bench::kFirstKeyX;
+using Bench::kFirstKeyY;
+using Bench::kKeyStep;
 
 // Keys 1 to 5 set the standard cases.
 constexpr int kKeyFirstCase = InputCodes::kKeyDigitOne;

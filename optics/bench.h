@@ -79,4 +79,15 @@ inline int radiusStepOf(double radius, int base) {
     return int(std::lround((radius - base) / kRadiusStep));
 }
 
+// The object moved by keys: an arrow moves it this many twips; before it was
+// ever placed, the first press finds it in the middle of the left area, 1000
+// twips above the axis (at the start values its image is real, smaller and
+// inverted). The desktop and the browser page move it alike.
+constexpr int kKeyStep = 50;
+constexpr float kFirstKeyX = 3750;
+constexpr float kFirstKeyY = 2990;
+
+// The lens's index slider as the bench starts: N = 1,64.
+constexpr int kStartIndexStep = 32;
+
 } // namespace Bench

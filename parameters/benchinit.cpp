@@ -12,7 +12,7 @@
 void Form1::InitBench() {
     ConvergingChosen = kTrue;
     RadiusBase = Bench::kRadiusBase;
-    sldVexol->SetValue(32);
+    sldVexol->SetValue(Bench::kStartIndexStep);
     lbln1->SetBackColor(picLeft->BackColor());
     lbln2->SetBackColor(picRigth->BackColor());
     lblN->SetBackColor(shpLsob->BackColor());
@@ -27,7 +27,7 @@ void Form1::InitBench() {
     shpRsob->SetBorderColor(LensColor);
     n1 = 1;
     n2 = 1;
-    N = Bench::indexOf(32);
+    N = Bench::indexOf(Bench::kStartIndexStep);
     R1Sign = +1;
     R2Sign = -1;
     R1 = R1Sign * RadiusBase;

@@ -21,7 +21,7 @@ export CXXFLAGS="$CXXFLAGS $CPPFLAGS"
 # A fresh configuration, so that the flags are the ones above. Build type None
 # adds no optimisation flags of its own: dpkg-buildflags chooses them.
 rm -rf "$dir"
-cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=OFF >/dev/null
+cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=OFF -DQUELLOR_WEB=ON >/dev/null
 cmake --build "$dir" -j "$(nproc)"
 (cd "$dir" && cpack -G DEB >/dev/null && cpack -G RPM >/dev/null)
 

@@ -17,9 +17,14 @@ quellor_packages=(
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     dpkg-dev file rpm lintian rpmlint appstream
     poppler-utils
+    emscripten chromium
 )
 
 missing=()
+# Node.js and npm for the browser page's test: Debian's, unless a Node.js
+# (whose package may carry npm itself) is there already.
+command -v node >/dev/null || missing+=(nodejs)
+command -v npm >/dev/null || missing+=(npm)
 for package in "${quellor_packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
         missing+=("$package")

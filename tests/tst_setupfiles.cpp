@@ -101,6 +101,8 @@ private slots:
     void fieldLimits_data();
     void fieldLimits();
     void shortestNumbers();
+    void numbersAsJsonWrites_data();
+    void numbersAsJsonWrites();
     void exactValues_data();
     void exactValues();
     void readoutsLookEditable_data();
@@ -369,6 +371,28 @@ void TestSetupFiles::shortestNumbers() {
     const SetupFile::Result again = SetupFile::parse(SetupFile::write(*first.setup));
     QVERIFY(again.setup);
     QCOMPARE(*again.setup, *first.setup);
+}
+
+// The writer (Qt-free, shared with the browser page) writes each number as
+// Qt's JSON writer does: whole numbers as digits, others fixed or with an
+// exponent, whichever is shorter, fixed where the two are as long.
+void TestSetupFiles::numbersAsJsonWrites_data() {
+    QTest::addColumn<double>("height");
+    for (const double v : {0.001, -0.002, 0.0001, 0.0015, 20.0, -4.39999965553351, 1234567.5,
+                           1e16, 3e17, -2.74731725287362e17, 1.64})
+        QTest::addRow("%.17g", v) << v;
+}
+
+void TestSetupFiles::numbersAsJsonWrites() {
+    QFETCH(double, height);
+    Setup setup = bench(1, 1.5, 1, 3, 3, true, true, true, 7.4, 0);
+    setup.objectHeight = height;
+    const QByteArray written = SetupFile::write(setup);
+    const QByteArray qt =
+        QJsonDocument(QJsonObject{{QStringLiteral("h"), SetupFormat::shortest(height)}})
+            .toJson(QJsonDocument::Compact);
+    const QByteArray number = qt.mid(5, qt.size() - 6); // {"h":…}
+    QVERIFY2(written.contains("\"height\": " + number + "\n"), written.constData());
 }
 
 void TestSetupFiles::exactValues_data() {

@@ -55,6 +55,10 @@ check "the .quellor type is registered" \
 metainfo="$prefix/share/metainfo/io.github.quellor.Quellor.metainfo.xml"
 valid_metainfo() { appstreamcli validate --no-net "$1" >&2; }
 check "AppStream metainfo validates" "$(yes_if valid_metainfo "$metainfo")"
+# The browser page, where the build made one.
+if [ -f "$build/web/quellor.html" ]; then
+    check "the browser page installed" "$(yes_if cmp -s "$build/web/quellor.html" "$prefix/share/quellor/quellor.html")"
+fi
 check "manual page installed" "$(yes_if gzip -t "$prefix/share/man/man1/quellor.1.gz")"
 check "copyright and changelog in share/doc/quellor" \
     "$(yes_if test -f "$prefix/share/doc/quellor/copyright" -a -f "$prefix/share/doc/quellor/changelog.gz")"

@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "notation.h"
+#include "scale.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The setup file (".quellor"), read and written without Qt, so that the
+// desktop and the browser page keep one format: JSON with a format name and
+// version. Reading checks everything before anything is used: a setup comes
+// back only when the whole file is valid, otherwise the first problem, named
+// by kind and field, for each program to word in its language.
+namespace SetupFormat {
+
+// The layers of the textbook picture a setup names.
+struct Layers {
+    bool labels = false;
+    bool thirdRay = false;
+    bool safePalette = false;
+    bool operator==(const Layers&) const = default;
+};
+
+// A lesson as a teacher prepares it, in the units a teacher reads (indices,
+// real centimetres at its scale).
+struct Setup {
+    Optics::Scale scale;
+    double n1 = 1; // medium left of the lens
+    double N = 1;  // the lens
+    double n2 = 1; // medium right of the lens
+    // Radius magnitudes of the surfaces drawn left and right of the lens
+    // plane, in centimetres; their signs follow the lens type.
+    double leftRadius = 0;
+    double rightRadius = 0;
+    bool converging = true;
+    bool scheme = false;
+    // The object point: its distance before the lens and its height above
+    // the axis, in centimetres.
+    bool hasObject = false;
+    double objectDistance = 0;
+    double objectHeight = 0;
+    int zoomSteps = 0; // steps of the window's zoom from the fit
+    Layers layers;
+    // A series of tasks to open with: its seed and level (0 equal media, 1
+    // two media, 2 mixed), when the setup names one.
+    bool hasTasks = false;
+    unsigned long long taskSeed = 0; // 64 bits, the type Qt writes as quint64
+    int taskLevel = 0;
+    // The letters the lesson is shown in; none to follow the language.
+    std::optional<Optics::Notation> notation;
+    bool operator==(const Setup&) const = default;
+};
+
+constexpr int kVersion = 1;
+// A setup is a few hundred bytes; anything much larger is not one.
+constexpr std::size_t kMostBytes = 64 * 1024;
+// How far the window's face zooms from the fit, in steps of 1.25.
+constexpr int kZoomIn = 8;
+constexpr int kZoomOut = -6;
+// The radius read-outs' precision: "R = 2,65 см".
+constexpr int kRadiusDecimals = 2;
+// A limit compared exactly, not as a read-out shows it.
+constexpr int kExact = -1;
+
+enum class Problem {
+    None,
+    TooLarge,      // size: the file's bytes
+    Empty,
+    NotJson,       // offset: where the text stops being JSON
+    NotAnObject,
+    NotQuellor,
+    BadVersion,
+    NewerVersion,  // value: the file's version
+    BadScale,
+    Missing,       // field
+    NotObject,     // field
+    NotNumber,     // field
+    OutOfRange,    // field, value, least, greatest, decimals
+    NotChoice,     // field, yes, no
+    NotFlag,       // field
+    ZoomNotWhole,
+    SeedInexact,
+    BadSeed,
+    BadLevel,
+    BadNotation,
+};
+
+struct Failure {
+    Problem problem = Problem::None;
+    std::string field;
+    std::string yes; // the two words a choice allows
+    std::string no;
+    double value = 0;
+    double least = 0;
+    double greatest = 0;
+    int decimals = kExact;
+    std::size_t size = 0;
+    std::size_t offset = 0;
+};
+
+struct Result {
+    std::optional<Setup> setup;
+    Failure failure; // Problem::None when setup holds a value
+};
+
+Result parse(std::string_view bytes);
+// The setup as JSON text, indented, its keys in order; ends in a new line.
+std::string write(const Setup& setup);
+
+// The ranges a valid setup keeps to: those of the sliders and of the bench
+// before the lens, lengths in real centimetres at the scale.
+double leastIndex();
+double greatestIndex();
+double leastRadius(Optics::Scale scale);
+double greatestRadius(Optics::Scale scale);
+bool objectInArea(double distance, double height, Optics::Scale scale);
+// A radius in real centimetres as the reader takes it: one that shows within
+// the stated limits at the read-outs' precision, kept to the sliders' range.
+bool takeRadius(double cm, Optics::Scale scale, double* taken);
+double statedLeastRadius(Optics::Scale scale);
+double statedGreatestRadius(Optics::Scale scale);
+// A task seed as written: decimal digits of an unsigned 64-bit number.
+std::optional<std::uint64_t> seedOf(std::string_view digits);
+
+// A value as a teacher set it, to the 15 significant digits a double holds of
+// a decimal (1 + 32/50 is 1.6400000000000001; this is 1.64).
+double shortest(double value);
+// A value rounded to `decimals` as the read-outs show it (kExact: as it is).
+double shown(double value, int decimals);
+
+} // namespace SetupFormat

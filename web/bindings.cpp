@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page's door into the lesson: plain C functions the page's script calls
+// through the WebAssembly module, one page of state behind them. Texts go out
+// as UTF-8 JSON that stays valid until the next call returning text.
+#include "lessonpage.h"
+
+#include <emscripten/emscripten.h>
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+WebLesson::Page& page() {
+    static WebLesson::Page thePage;
+    return thePage;
+}
+
+const char* kept(std::string text) {
+    static std::string last;
+    last = std::move(text);
+    return last.c_str();
+}
+} // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void q_reset() {
+    page() = WebLesson::Page();
+}
+EMSCRIPTEN_KEEPALIVE void q_setIndex(int which, double index) {
+    page().setIndex(which, index);
+}
+EMSCRIPTEN_KEEPALIVE void q_setRadius(int which, double realCm) {
+    page().setRadius(which, realCm);
+}
+EMSCRIPTEN_KEEPALIVE void q_setRadiusStep(int which, int step) {
+    page().setRadiusStep(which, step);
+}
+EMSCRIPTEN_KEEPALIVE void q_setConverging(int converging) {
+    page().setConverging(converging != 0);
+}
+EMSCRIPTEN_KEEPALIVE void q_setScheme(int scheme) {
+    page().setScheme(scheme != 0);
+}
+EMSCRIPTEN_KEEPALIVE void q_place(double x, double y, double snapTwips) {
+    page().place(x, y, snapTwips);
+}
+EMSCRIPTEN_KEEPALIVE void q_key(int code) {
+    page().key(code);
+}
+EMSCRIPTEN_KEEPALIVE int q_setScale(int k) {
+    return page().setScale(k) ? 1 : 0;
+}
+// A notation 0..2 chosen, or -1 to follow the language's.
+EMSCRIPTEN_KEEPALIVE void q_setNotation(int notation) {
+    if (notation >= 0 && notation < 3)
+        page().setNotation(Optics::kNotations[notation]);
+    else
+        page().setNotation(std::nullopt);
+}
+EMSCRIPTEN_KEEPALIVE void q_setLanguageNotation(int notation) {
+    if (notation >= 0 && notation < 3)
+        page().setLanguageNotation(Optics::kNotations[notation]);
+}
+EMSCRIPTEN_KEEPALIVE const char* q_writeSetup() {
+    return kept(page().setupText());
+}
+// The setup's text opened: "" when it was, else its problem as JSON.
+EMSCRIPTEN_KEEPALIVE const char* q_readSetup(const char* text) {
+    const SetupFormat::Failure failure = page().openSetup(text);
+    if (failure.problem == SetupFormat::Problem::None)
+        return kept("");
+    return kept("{\"problem\":" + std::to_string(int(failure.problem)) +
+                ",\"field\":" + WebLesson::jsonString(failure.field) + "}");
+}
+EMSCRIPTEN_KEEPALIVE void q_setLayer(int layer, int on) {
+    if (layer >= 0 && layer < 3)
+        page().setLayer(WebLesson::Layer(layer), on != 0);
+}
+EMSCRIPTEN_KEEPALIVE const char* q_view() {
+    return kept(page().view());
+}
+// The seed as decimal text: a series number may exceed what a double holds.
+EMSCRIPTEN_KEEPALIVE int q_startTasks(const char* seed, int level, const char* name) {
+    char* end = nullptr;
+    const unsigned long long value = std::strtoull(seed, &end, 10);
+    if (!*seed || *end || level < 0 || level > 2)
+        return 0;
+    page().startTasks(value, Tasks::Level(level), name);
+    return 1;
+}
+EMSCRIPTEN_KEEPALIVE int q_answer(double x, double y, double seconds) {
+    return page().answer(x, y, seconds) ? 1 : 0;
+}
+EMSCRIPTEN_KEEPALIVE int q_nextTask() {
+    return page().nextTask() ? 1 : 0;
+}
+EMSCRIPTEN_KEEPALIVE void q_stopTasks() {
+    page().stopTasks();
+}
+EMSCRIPTEN_KEEPALIVE const char* q_results() {
+    return kept(page().resultsFile());
+}
+}
