@@ -31,15 +31,18 @@ struct Value {
     bool boolean = false;
     double number = 0;
     std::string string;
-    std::vector<std::pair<std::string, Value>> members; // an object's, in the file's order
+    // An object's members in the file's order, names and values side by
+    // side (a pair would need the value's type whole before it is).
+    std::vector<std::string> keys;
+    std::vector<Value> members;
     std::vector<Value> items;
 
     // A member by name, the last of that name; nullptr where there is none.
     const Value* member(const char* name) const {
         const Value* found = nullptr;
-        for (const auto& [key, value] : members)
-            if (key == name)
-                found = &value;
+        for (std::size_t i = 0; i < keys.size(); ++i)
+            if (keys[i] == name)
+                found = &members[i];
         return found;
     }
 };
@@ -129,7 +132,8 @@ private:
             Value member;
             if (!value(&member, depth + 1))
                 return false;
-            out->members.emplace_back(std::move(key), std::move(member));
+            out->keys.push_back(std::move(key));
+            out->members.push_back(std::move(member));
             space();
             if (peek() == ',') {
                 ++m_at;

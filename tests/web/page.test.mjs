@@ -154,6 +154,8 @@ test('a task answered by touch, its results file re-judged by the desktop', asyn
   await page.locator('#edName').fill('=Анна "Ш", 7Б');
   await page.locator('#edSeed').fill('424242');
   await page.locator('#cmdStart').click();
+  // The page brings the bench into view a moment after the start: tap after it.
+  await page.evaluate(() => new Promise((done) => setTimeout(done, 0)));
   let answered = 0;
   for (let task = 0; task < 3; ++task) {
     const v = await view(page);
