@@ -17,4 +17,4 @@ if [ -n "$missing" ]; then
 fi
 mkdir -p "$out"
 cd "$here"
-QUELLOR_SOURCE=$(cd "$here/../.." && pwd) QUELLOR_PAGE=$page QUELLOR_BIN=$quellor QUELLOR_OUT=$out exec node --test --test-reporter=spec page.test.mjs
+QUELLOR_SOURCE=$(cd "$here/../.." && pwd) QUELLOR_PAGE=$page QUELLOR_BIN=$quellor QUELLOR_OUT=$out exec node --test page.test.mjs
