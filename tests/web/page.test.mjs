@@ -224,6 +224,63 @@ test('the table of cases, written for the desktop to compare', async () => {
 // seed beyond 2^53 as digits, a notation, an object below the axis) opened
 // and saved again for tst_webparity to read both; a broken one refused with
 // its field named.
+// The desktop's texts as its catalogue holds them: each context's Russian
+// sources with their English translations.
+function catalogue() {
+  const ts = readFileSync(join(process.env.QUELLOR_SOURCE, 'translations/quellor_en.ts'), 'utf8');
+  const xml = (t) => t.replace(/&lt;/g, '<').replace(/&gt;/g, '>').replace(/&quot;/g, '"').replace(/&apos;/g, "'").replace(/&amp;/g, '&');
+  const texts = {};
+  for (const [, name, body] of ts.matchAll(/<context>\s*<name>([^<]*)<\/name>([\s\S]*?)<\/context>/g))
+    texts[name] = [...body.matchAll(/<source>([^<]*)<\/source>\s*<translation>([^<]*)<\/translation>/g)].map(([, ru, en]) => [xml(ru), xml(en)]);
+  return texts;
+}
+// A text as a pattern: %1, %2 … stand for whatever was filled in.
+const pattern = (text) => new RegExp('^' + text.replace(/[.*+?^${}()|[\]\\]/g, '\\$&').replace(/%\d/g, '(.+?)') + '$');
+
+// What the Russian page shows is a text of the desktop's, and the English page
+// shows that text's translation: buttons, captions, read-outs' units and
+// kinds of image, a task's wording, verdict and rule.
+test('the page speaks the desktop\'s words in Russian and English', async () => {
+  const texts = catalogue();
+  const shown = {};
+  for (const locale of ['ru-RU', 'en-GB']) {
+    const page = await open(context, file, { locale });
+    await page.locator('#cmdScheme').click();
+    await page.locator('#bench').focus();
+    await page.keyboard.press('1');
+    const got = shown[locale] = [];
+    const say = async (where, context, id) => got.push([where, context, await text(page, id)]);
+    await say('a button', 'Form1', '#cmdScheme');
+    await say('a caption', 'Form1', '#groupRadii legend');
+    await say('a focal length', 'Readout', '#lblFocal');
+    for (const word of (await text(page, '#lblKind')).split(', ')) got.push(['a kind of image', 'Readout', word]);
+    await page.locator('#cmdTask').click();
+    await say('the name\'s label', 'ResultSheetDialog', '#taskForm label span >> nth=0');
+    await page.locator('#edName').focus();
+    await page.keyboard.insertText('😀'.repeat(200)); // typed: characters, not UTF-16 units, count
+    assert.equal([...await page.locator('#edName').inputValue()].length, 200, 'the name typed whole');
+    await page.locator('#edSeed').fill('7');
+    await page.locator('#cmdStart').click();
+    await page.evaluate(() => new Promise((done) => setTimeout(done, 0)));
+    const v = await view(page);
+    assert.equal(v.task.index, 0, 'a name of 200 emoji starts the series');
+    const p = await at(page, 7500 + 100, 3990 + 100);
+    await page.mouse.click(p.x, p.y);
+    await say('a task', 'TaskMode', '#taskWording');
+    await say('a verdict', 'TaskMode', '#taskDistance');
+    await say('a rule', 'TaskMode', v.task.kind === 1 ? '#taskKind' : '#taskRule');
+    await page.close();
+  }
+  shown['ru-RU'].forEach(([where, context, russian], i) => {
+    // A read-out's tail: "F = 2,07 см" shows the unit's text "%1 см".
+    const tail = (t) => (where === 'a focal length' ? t.split(' = ').pop() : t);
+    const found = texts[context].find(([ru]) => pattern(ru).test(tail(russian)));
+    assert.ok(found, `${where}: "${russian}" is no text of the desktop's ${context}`);
+    const english = shown['en-GB'][i][2];
+    assert.match(tail(english), pattern(found[1]), `${where} in English`);
+  });
+});
+
 test('setup files opened and saved, a broken one refused', async () => {
   const page = await open(context, file);
   const openFile = async (path) => {
