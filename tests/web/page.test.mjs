@@ -217,6 +217,16 @@ test('the table of cases, written for the desktop to compare', async () => {
     }
   assert.equal(rows.length, 20);
   writeFileSync(join(out, 'page-cases.json'), JSON.stringify(rows, null, 1));
+  // The object's colour as drawn in the classic palette and the safe one.
+  const colours = {};
+  for (const name of ['classic', 'safe']) {
+    if (name === 'safe') await page.locator('#cmdPalette').click();
+    colours[name] = await page.evaluate(() => {
+      const c = document.getElementById('bench'), o = window.quellor.view().object, k = c.width / 15000;
+      return [...c.getContext('2d').getImageData(Math.round(o.x * k), Math.round(o.y * k), 1, 1).data.slice(0, 3)];
+    });
+  }
+  writeFileSync(join(out, 'page-colours.json'), JSON.stringify(colours));
   await page.close();
 });
 
