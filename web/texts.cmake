@@ -40,6 +40,8 @@ function(json_string out text)
     string(REPLACE "\"" "\\\"" text "${text}")
     string(REPLACE "\n" "\\n" text "${text}")
     string(REPLACE "\t" "\\t" text "${text}")
+    # "<" written as an escape: no text can close the page's script early.
+    string(REPLACE "<" "\\u003c" text "${text}")
     set(${out} "\"${text}\"" PARENT_SCOPE)
 endfunction()
 

@@ -234,6 +234,29 @@ test('the table of cases, written for the desktop to compare', async () => {
 // seed beyond 2^53 as digits, a notation, an object below the axis) opened
 // and saved again for tst_webparity to read both; a broken one refused with
 // its field named.
+// The build's step from the catalogue to the page's words, over awkward
+// texts: quotes, backslashes, a line break, XML's escapes, a closing script
+// tag; an untranslated text stops the build.
+test("the page's words read back as the catalogue holds them", () => {
+  const ru = ['«"Ш"»\\n', 'a\nb', '</script>&<'], en = ['“"Sh"” \\', "it's\nb", '</script>&amp;'];
+  const list = join(out, 'awkward-texts.h'), ts = join(out, 'awkward.ts'), js = join(out, 'awkward-texts.js');
+  const c = (t) => t.replace(/\\/g, '\\\\').replace(/"/g, '\\"').replace(/\n/g, '\\n');
+  const x = (t) => t.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;').replace(/"/g, '&quot;').replace(/'/g, '&apos;');
+  writeFileSync(list, ru.map((t, i) => `    {"k.${i}", "C", QT_TRANSLATE_NOOP("C", "${c(t)}")},`).join('\n') + '\n');
+  const catalogue = (done) => '<TS>\n<context>\n    <name>C</name>\n' + ru.map((t, i) => `    <message>\n        <source>${x(t)}</source>\n` +
+    `        <translation${done || i < 2 ? '' : ' type="unfinished"'}>${x(en[i])}</translation>\n    </message>\n`).join('') + '</context>\n</TS>\n';
+  const step = () => execFileSync('cmake', [`-DLIST=${list}`, `-DTS=${ts}`, `-DOUT=${js}`, '-P', join(process.env.QUELLOR_SOURCE, 'web/texts.cmake')], { stdio: 'pipe' });
+  writeFileSync(ts, catalogue(true));
+  step();
+  const made = readFileSync(js, 'utf8');
+  assert.doesNotMatch(made, /<\/script/i);
+  const TEXTS = new Function(made + '; return TEXTS;')();
+  assert.deepEqual(Object.values(TEXTS.ru), ru);
+  assert.deepEqual(Object.values(TEXTS.en), en);
+  writeFileSync(ts, catalogue(false));
+  assert.throws(step, /not translated/);
+});
+
 // The desktop's texts as its catalogue holds them: each context's Russian
 // sources with their English translations.
 function catalogue() {
