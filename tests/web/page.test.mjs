@@ -218,14 +218,13 @@ test('the table of cases, written for the desktop to compare', async () => {
   assert.equal(rows.length, 20);
   writeFileSync(join(out, 'page-cases.json'), JSON.stringify(rows, null, 1));
   // The object's colour as drawn in the classic palette and the safe one.
-  const colours = {};
-  for (const name of ['classic', 'safe']) {
-    if (name === 'safe') await page.locator('#cmdPalette').click();
-    colours[name] = await page.evaluate(() => {
-      const c = document.getElementById('bench'), o = window.quellor.view().object, k = c.width / 15000;
-      return [...c.getContext('2d').getImageData(Math.round(o.x * k), Math.round(o.y * k), 1, 1).data.slice(0, 3)];
-    });
-  }
+  const colours = {}, drawn = () => page.evaluate(() => {
+    const c = document.getElementById('bench'), o = window.quellor.view().object, k = c.width / 15000;
+    return [...c.getContext('2d').getImageData(Math.round(o.x * k), Math.round(o.y * k), 1, 1).data.slice(0, 3)];
+  });
+  colours.classic = await drawn();
+  await page.locator('#cmdPalette').click();
+  colours.safe = await drawn();
   writeFileSync(join(out, 'page-colours.json'), JSON.stringify(colours));
   await page.close();
 });
@@ -283,9 +282,8 @@ test('the page speaks the desktop\'s words in Russian and English', async () => 
     await page.keyboard.press('1');
     const got = shown[locale] = [];
     const say = async (where, context, id) => got.push([where, context, await text(page, id)]);
-    await say('a button', 'Form1', '#cmdScheme');
-    await say('a caption', 'Form1', '#groupRadii legend');
-    await say('a focal length', 'Readout', '#lblFocal');
+    for (const [where, ctx, id] of [['a button', 'Form1', '#cmdScheme'], ['a caption', 'Form1', '#groupRadii legend'],
+      ['a focal length', 'Readout', '#lblFocal']]) await say(where, ctx, id);
     for (const word of (await text(page, '#lblKind')).split(', ')) got.push(['a kind of image', 'Readout', word]);
     await page.locator('#cmdTask').click();
     await say('the name\'s label', 'ResultSheetDialog', '#taskForm label span >> nth=0');
