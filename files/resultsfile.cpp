@@ -37,27 +37,9 @@ constexpr double kLongestSeconds = 1e7;
 constexpr int kLockWaitMs = 20000;
 constexpr int kLockRetryMs = 5;
 
-constexpr char32_t kJoiner = 0x200D;
 // The apostrophe a name that a spreadsheet would take for a formula is
 // written after (resultsline.h).
 constexpr char kTextMark = Tasks::kTextMark;
-
-// Code points that show nothing or act on the text around them.
-bool invisible(char32_t c) {
-    switch (QChar::category(c)) {
-    case QChar::Other_Control:
-    case QChar::Other_Format:
-    case QChar::Separator_Line:
-    case QChar::Separator_Paragraph:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool visible(char32_t c) {
-    return !invisible(c) && QChar::category(c) != QChar::Separator_Space;
-}
 
 // One line's fields: commas split them except within quotes, where a doubled
 // quote is a quote. Nothing when the quoting is broken.
@@ -199,33 +181,21 @@ QString lockOf(const QString& path) {
 } // namespace
 
 QString ResultsFile::nameProblem(const QString& name) {
-    const QString invisibles =
-        tr("В имени не может быть управляющих и невидимых знаков (перевод строки, табуляция, "
-           "мягкий перенос, знаки направления письма, пробел нулевой ширины).");
-    std::vector<char32_t> points;
-    for (int i = 0; i < name.size(); ++i) {
-        const QChar c = name.at(i);
-        if (c.isHighSurrogate() && i + 1 < name.size() && name.at(i + 1).isLowSurrogate()) {
-            points.push_back(QChar::surrogateToUcs4(c, name.at(i + 1)));
-            ++i;
-        } else if (c.isSurrogate()) {
-            return invisibles; // half a character: no text at all
-        } else {
-            points.push_back(c.unicode());
-        }
-    }
-    if (int(points.size()) > kLongestName)
+    // A lone surrogate would reach UTF-8 as a replacement character: it is
+    // half a character, no text at all.
+    const PupilName::Problem problem = QStringView(name).isValidUtf16()
+                                           ? PupilName::problem(name.toStdString())
+                                           : PupilName::Problem::Invisible;
+    switch (problem) {
+    case PupilName::Problem::None:
+        return QString();
+    case PupilName::Problem::TooLong:
         return tr("Имя длиннее %1 знаков.").arg(kLongestName);
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        if (!invisible(points[i]))
-            continue;
-        // The joiner of an emoji made of several: between two visible ones.
-        const bool joins = points[i] == kJoiner && i > 0 && i + 1 < points.size() &&
-                           visible(points[i - 1]) && visible(points[i + 1]);
-        if (!joins)
-            return invisibles;
+    case PupilName::Problem::Invisible:
+        break;
     }
-    return QString();
+    return tr("В имени не может быть управляющих и невидимых знаков (перевод строки, табуляция, "
+              "мягкий перенос, знаки направления письма, пробел нулевой ширины).");
 }
 
 QByteArray ResultsFile::header() {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "pupilname.h"
 #include "taskrecord.h"
 
 #include <QByteArray>
@@ -25,14 +26,11 @@ public:
     // A class's answers over a week are some thousands of lines of 100 bytes.
     static constexpr qint64 kMostBytes = 4 * 1024 * 1024;
     // Characters (not UTF-16 units) in a name.
-    static constexpr int kLongestName = 200;
+    static constexpr int kLongestName = PupilName::kLongest;
 
-    // Why a name cannot stand in a results file, in words for the pupil
-    // typing it, or empty when it can. Refused: more than kLongestName
-    // characters, control characters, and the invisible ones that would make
-    // two names look alike (a soft hyphen, direction marks, a zero-width
-    // space); a zero-width joiner only between two visible characters, as in
-    // an emoji made of several.
+    // Why a name cannot stand in a results file (PupilName's rule, which the
+    // browser page shares), in words for the pupil typing it, or empty when
+    // it can.
     static QString nameProblem(const QString& name);
 
     struct Result {

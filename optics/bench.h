@@ -20,6 +20,8 @@ constexpr double kAreaHeight = 8025;
 // the whole window scales from it.
 constexpr double kLaidOutWidth = 15120;
 constexpr double kLaidOutHeight = 10935;
+// The pixel the face was laid out in (96 dpi), as the window's ScreenInfo takes it.
+constexpr double kTwipsPerLaidOutPixel = 15;
 
 // Far beyond every area: stands for an infinite focal length, and bounds the
 // image point before it is drawn.

@@ -67,6 +67,8 @@ class TestResults : public QObject {
 private slots:
     void namesRoundTrip_data();
     void namesRoundTrip();
+    void nameRuleFollowsUnicode_data();
+    void nameRuleFollowsUnicode();
     void scoreFollowsTheFile_data();
     void scoreFollowsTheFile();
     void manyWritersLoseNothing();
@@ -83,14 +85,16 @@ void TestResults::namesRoundTrip_data() {
         "Иванова Мария 8А",   "О'Нил, \"Петя\"", "=HYPERLINK(\"http://x\")",
         "+cmd|' /C calc'!A0", "@SUM(1+1)",       "-2+3",
         "'t Hooft",           "Маша 😀",          "Семья 👨‍👩‍👧"};
-    const QStringList refused{"Ива\u00ADнов", "Иванов\u200E", "Ива\u200Bнов", "Иванов\u200D",
-                              "Иван\nов",     "Иван\tов",     "Иван\u2028ов"};
+    const QStringList refused{"Ива\u00ADнов", "Иванов\u200E", "Ива\u200Bнов",
+                              "Иванов\u200D", "Иван\nов",     "Иван\tов",
+                              "Иван\u2028ов", "Ива\uFEFFнов", "\u200D😀"};
     for (const QString& name : taken)
         QTest::newRow(qPrintable(name)) << name << true;
     for (const QString& name : refused)
         QTest::newRow(qPrintable(CheckResults::visible(name))) << name << false;
     QTest::newRow("200 emoji") << QStringLiteral("😀").repeated(200) << true;
     QTest::newRow("201 letters") << QStringLiteral("я").repeated(201) << false;
+    QTest::newRow("no-break space") << QStringLiteral("Мария\u00A0Иванова") << true;
 }
 
 void TestResults::namesRoundTrip() {
@@ -109,6 +113,48 @@ void TestResults::namesRoundTrip() {
     for (const QByteArray& line : bytesOf(path).split('\n').mid(1, 2))
         QVERIFY2(!QByteArray("=+-@").contains(line.at(1)), line.constData());
     QCOMPARE(rowsOf(path).size(), 1);
+}
+
+// The rule's own table of invisible characters against Qt's Unicode data, every
+// code point of a category: alone between letters refused exactly when it is
+// a control, format or separator character, and a joiner taken only between
+// two characters that show.
+void TestResults::nameRuleFollowsUnicode_data() {
+    QTest::addColumn<int>("category");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("control") << int(QChar::Other_Control) << true;
+    QTest::newRow("format") << int(QChar::Other_Format) << true;
+    QTest::newRow("line separator") << int(QChar::Separator_Line) << true;
+    QTest::newRow("paragraph separator") << int(QChar::Separator_Paragraph) << true;
+    QTest::newRow("space") << int(QChar::Separator_Space) << false;
+    QTest::newRow("letter") << int(QChar::Letter_Other) << false;
+    QTest::newRow("mark") << int(QChar::Mark_NonSpacing) << false;
+    QTest::newRow("symbol") << int(QChar::Symbol_Other) << false;
+}
+
+void TestResults::nameRuleFollowsUnicode() {
+    QFETCH(int, category);
+    QFETCH(bool, refused);
+    int seen = 0;
+    for (char32_t c = 0; c <= 0x10FFFF; ++c) {
+        if (QChar::category(c) != QChar::Category(category) || (c >= 0xD800 && c <= 0xDFFF))
+            continue;
+        ++seen;
+        // Built by hand: Qt's UTF-32 decoding would drop a byte-order mark.
+        const QChar units[] = {QChar(QChar::highSurrogate(c)), QChar(QChar::lowSurrogate(c))};
+        const QString one = c < 0x10000 ? QString(QChar(char16_t(c))) : QString(units, 2);
+        const QString name = QStringLiteral("a") + one + QStringLiteral("b");
+        // The joiner between two letters is the one format character taken.
+        QVERIFY2(ResultsFile::nameProblem(name).isEmpty() == (!refused || c == 0x200D),
+                 qPrintable(QString::number(c, 16)));
+        const QString joined = one + QChar(0x200D) + QStringLiteral("b");
+        const bool shows = !refused && category != QChar::Separator_Space;
+        QVERIFY2(ResultsFile::nameProblem(joined).isEmpty() == shows,
+                 qPrintable(QString::number(c, 16)));
+    }
+    QVERIFY(seen > 0);
+    const QString half = QString::fromUtf16(u"a\xD800") + QStringLiteral("z"); // half a character
+    QVERIFY(!ResultsFile::nameProblem(half).isEmpty());
 }
 
 // Mishaps of the window never make an honest answer look forged: a corrected

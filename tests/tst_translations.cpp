@@ -10,6 +10,8 @@
 #include "testsupport.h"
 #include "translations.h"
 
+#include "../web/pagetexts.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFontMetrics>
@@ -102,6 +104,8 @@ private slots:
     void englishLeavesNoRussian();
     void englishBeyondTheWindow_data();
     void englishBeyondTheWindow();
+    void pageTexts_data();
+    void pageTexts();
 };
 
 void TestTranslations::texts_data() {
@@ -215,6 +219,27 @@ void TestTranslations::englishBeyondTheWindow() {
                      : GraphTitles::imageDistancePlot(Optics::Notation::UkSchool);
     QCoreApplication::removeTranslator(&english);
     QVERIFY(!text.isEmpty());
+    QVERIFY2(!text.contains(QRegularExpression(QStringLiteral("[\\x{0400}-\\x{04FF}]"))),
+             qPrintable(text));
+}
+
+// Every text the browser page shows is one the English catalogue translates
+// (the build puts the translation into the page), the page's own ones too.
+void TestTranslations::pageTexts_data() {
+    QTest::addColumn<QString>("context");
+    QTest::addColumn<QString>("source");
+    for (const PageText& text : kPageTexts)
+        QTest::newRow(text.key) << QString::fromLatin1(text.context)
+                                << QString::fromUtf8(text.source);
+}
+
+void TestTranslations::pageTexts() {
+    QFETCH(QString, context);
+    QFETCH(QString, source);
+    QTranslator english;
+    QVERIFY(english.load(QStringLiteral(":/i18n/quellor_en.qm")));
+    const QString text = english.translate(qPrintable(context), source.toUtf8().constData());
+    QVERIFY2(!text.isEmpty(), "not in the catalogue");
     QVERIFY2(!text.contains(QRegularExpression(QStringLiteral("[\\x{0400}-\\x{04FF}]"))),
              qPrintable(text));
 }

@@ -5,6 +5,7 @@
 // same clicks and keys, and compared with what the window shows.
 #include "form1.h"
 #include "label.h"
+#include "palette.h"
 #include "picturebox.h"
 #include "setupfile.h"
 #include "testsupport.h"
@@ -25,6 +26,7 @@ private slots:
     void sameAsPage_data();
     void sameAsPage();
     void setupThroughPage();
+    void coloursAsDesktop();
 };
 
 void TestWebParity::sameAsPage_data() {
@@ -75,6 +77,22 @@ void TestWebParity::sameAsPage() {
 }
 
 // A setup the page opened and saved again reads as the setup it opened.
+// The object's colour the page drew in each palette is the desktop's.
+void TestWebParity::coloursAsDesktop() {
+    QFile file(QFileInfo(qEnvironmentVariable("QUELLOR_WEB_CASES")).path() +
+               QStringLiteral("/page-colours.json"));
+    if (!file.open(QIODevice::ReadOnly))
+        QSKIP("no colours from the page (the browser test did not run)");
+    const QJsonObject drawn = QJsonDocument::fromJson(file.readAll()).object();
+    const std::pair<const char*, const Palette::Construction*> palettes[] = {
+        {"classic", &Palette::classic()}, {"safe", &Palette::safe()}};
+    for (const auto& [name, palette] : palettes) {
+        const QJsonArray rgb = drawn[QLatin1String(name)].toArray();
+        const std::int32_t packed = palette->object; // red + 256 green + 65536 blue
+        QCOMPARE(rgb[0].toInt() + 256 * rgb[1].toInt() + 65536 * rgb[2].toInt(), packed);
+    }
+}
+
 void TestWebParity::setupThroughPage() {
     const QString folder = QFileInfo(qEnvironmentVariable("QUELLOR_WEB_CASES")).path();
     const SetupFile::Result given = SetupFile::read(folder + QStringLiteral("/awkward.quellor"));

@@ -2121,6 +2121,37 @@ They will be lost on exit.</translation>
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Начать</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Оптическая скамья: перетащите предмет, клавиши 1–5 — стандартные случаи, стрелки двигают предмет</source>
+        <translation>Optical bench: drag the object; keys 1–5 set the standard cases, the arrows move the object</translation>
+    </message>
+    <message>
+        <source>Серия %1, %2. Засчитано %3 из %4. Дальше: кнопка «Дальше», выход: Esc.</source>
+        <translation>Series %1, %2. Correct answers: %3 of %4. Next: the “Next” button, leave: Esc.</translation>
+    </message>
+    <message>
+        <source>по языку</source>
+        <translation>by language</translation>
+    </message>
+    <message>
+        <source>это не файл урока Quellor</source>
+        <translation>not a Quellor lesson setup</translation>
+    </message>
+    <message>
+        <source>файл записан более новой версией программы</source>
+        <translation>the file was written by a newer version of the program</translation>
+    </message>
+    <message>
+        <source>неверное или недостающее поле «%1»</source>
+        <translation>the field “%1” is wrong or missing</translation>
+    </message>
+</context>
+<context>
     <name>Worksheet</name>
     <message>
         <source>Среда слева n1 = %1, справа n2 = %2.</source>

@@ -3,6 +3,7 @@
 // through the WebAssembly module, one page of state behind them. Texts go out
 // as UTF-8 JSON that stays valid until the next call returning text.
 #include "lessonpage.h"
+#include "pupilname.h"
 
 #include <emscripten/emscripten.h>
 
@@ -81,10 +82,12 @@ EMSCRIPTEN_KEEPALIVE const char* q_view() {
     return kept(page().view());
 }
 // The seed as decimal text: a series number may exceed what a double holds.
+// A name the results file would refuse starts nothing.
 EMSCRIPTEN_KEEPALIVE int q_startTasks(const char* seed, int level, const char* name) {
     char* end = nullptr;
     const unsigned long long value = std::strtoull(seed, &end, 10);
-    if (!*seed || *end || level < 0 || level > 2)
+    if (!*seed || *end || level < 0 || level > 2 ||
+        PupilName::problem(name) != PupilName::Problem::None)
         return 0;
     page().startTasks(value, Tasks::Level(level), name);
     return 1;
@@ -97,6 +100,14 @@ EMSCRIPTEN_KEEPALIVE int q_nextTask() {
 }
 EMSCRIPTEN_KEEPALIVE void q_stopTasks() {
     page().stopTasks();
+}
+// Why a pupil's name cannot stand in a results file: 0 it can, 1 too long,
+// 2 a control or invisible character (PupilName::Problem).
+EMSCRIPTEN_KEEPALIVE int q_nameProblem(const char* name) {
+    return int(PupilName::problem(name));
+}
+EMSCRIPTEN_KEEPALIVE const char* q_frame() {
+    return kept(WebLesson::frame());
 }
 EMSCRIPTEN_KEEPALIVE const char* q_results() {
     return kept(page().resultsFile());

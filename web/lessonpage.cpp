@@ -5,6 +5,8 @@
 #include "bench.h"
 #include "benchgeometry.h"
 #include "lens.h"
+#include "palette.h"
+#include "pupilname.h"
 #include "resultsline.h"
 
 #include <algorithm>
@@ -525,6 +527,53 @@ void Page::stopTasks() {
 
 std::string Page::resultsFile() const {
     return Tasks::resultsText(m_tasks.answers);
+}
+
+namespace {
+// A packed colour (red + 256 green + 65536 blue) as CSS writes it.
+std::string css(std::int32_t packed) {
+    char buffer[8];
+    std::snprintf(buffer, sizeof buffer, "#%02x%02x%02x", unsigned(packed & 0xFF),
+                  unsigned((packed >> 8) & 0xFF), unsigned((packed >> 16) & 0xFF));
+    return buffer;
+}
+
+void colours(Json& json, const Palette::Construction& c) {
+    json.open('{');
+    const std::pair<const char*, std::int32_t> named[] = {
+        {"ray", c.ray},
+        {"object", c.object},
+        {"realImage", c.realImage},
+        {"virtualImage", c.virtualImage},
+        {"extension", c.extension},
+        {"constructionLine", c.constructionLine},
+        {"convergingMark", c.convergingMark},
+        {"convergingMark2F", c.convergingMark2F},
+        {"divergingMark", c.divergingMark},
+        {"divergingMark2F", c.divergingMark2F},
+        {"label", c.label},
+    };
+    for (const auto& [name, packed] : named)
+        json.key(name).text(css(packed));
+    json.close('}');
+}
+} // namespace
+
+std::string frame() {
+    Json json;
+    json.open('{');
+    json.key("lensX").number(Bench::kLensX);
+    json.key("axisY").number(Bench::kAxisY);
+    json.key("width").number(2 * Bench::kAreaWidth);
+    json.key("height").number(Bench::kAreaHeight);
+    json.key("twipsPerPixel").number(Bench::kTwipsPerLaidOutPixel);
+    json.key("longestName").number(PupilName::kLongest);
+    json.key("palettes").open('[');
+    colours(json, Palette::classic());
+    colours(json, Palette::safe());
+    json.close(']');
+    json.close('}');
+    return json.str();
 }
 
 } // namespace WebLesson

@@ -127,6 +127,12 @@ private:
     BenchSetting m_before;
 };
 
+// The bench's frame and the construction's colours, as the desktop lays them
+// out, for the page's drawing: the lens plane, the axis and the two areas in
+// twips, the twips of a laid-out pixel, the longest name of a pupil, and the
+// classic and the colour-vision-safe palettes as CSS colours.
+std::string frame();
+
 // JSON's text for a string: quoted, with quotes, backslashes and control
 // characters escaped.
 std::string jsonString(const std::string& text);

@@ -4,106 +4,21 @@
 // lesson compiled to WebAssembly (web/lessonpage.*), asked through q_* calls.
 'use strict';
 
-const TEXTS = {
-  ru: {
-    radii: 'Радиус кривизны поверхностей линзы:', left: 'левая', right: 'правая',
-    medium: 'Показатель преломления среды:', lensIndex: 'Показатель преломления линзы:',
-    type: 'Тип линзы:', lens: 'Линза', scheme: 'Схема', labels: 'Подписи', third: 'Третий луч',
-    palette: 'Палитра', task: 'Задача', next: 'Дальше', results: 'Результаты…',
-    open: 'Открыть…', save: 'Сохранить…',
-    pupil: 'Имя ученика:', seed: 'Серия:', level: 'Уровень:', start: 'Начать', cancel: 'Отмена',
-    levels: ['одинаковые среды', 'две среды', 'смешанный уровень'],
-    notations: ['российский учебник', 'английский учебник', 'со знаками (Гаусс)'],
-    cm: '%1 см', dioptres: '%1 = %2 дптр', scale: '1 : %1', scaleName: 'Масштаб 1 : %1',
-    real: 'действительное', virtual: 'мнимое', upright: 'прямое', inverted: 'перевёрнутое',
-    sizes: ['уменьшенное', 'равное', 'увеличенное'],
-    beyond: ['', 'за краем слева', 'за краем справа', 'за краем сверху', 'за краем снизу'],
-    noImage: 'изображения нет: предмет в фокальной плоскости',
-    bench: 'Оптическая скамья: перетащите предмет, клавиши 1–5 — стандартные случаи, стрелки двигают предмет',
-    findImage: 'Задача %1 из %2: где будет изображение точки? Щёлкните там (справа — действительное, слева — мнимое).',
-    findFocus: 'Задача %1 из %2: даны точка и её изображение. Щёлкните там, где фокус линзы.',
-    status: 'Серия %1, %2. Засчитано %3 из %4. Дальше: кнопка «Дальше», выход: Esc.',
-    imageYes: 'Засчитано: ваша точка в %1 см от изображения (допуск %2 см).',
-    imageNo: 'Не засчитано: ваша точка в %1 см от изображения (допуск %2 см).',
-    backYes: 'Засчитано: ваша точка в %1 см от заднего фокуса F′ (допуск %2 см).',
-    backNo: 'Не засчитано: ваша точка в %1 см от заднего фокуса F′ (допуск %2 см).',
-    frontYes: 'Засчитано: ваша точка в %1 см от переднего фокуса F (допуск %2 см).',
-    frontNo: 'Не засчитано: ваша точка в %1 см от переднего фокуса F (допуск %2 см).',
-    done: 'Серия окончена: %1 из %2.',
-    kindRight: 'Вид верен: %1.', kindWrong: 'Вид неверен: изображение %1, а по вашей точке оно было бы %2.',
-    rules: ['Правило: %1 — изображение действительное, перевёрнутое, уменьшенное, между F′ и 2F′.',
-      'Правило: %1 — изображение действительное, перевёрнутое, равное, в 2F′.',
-      'Правило: %1 — изображение действительное, перевёрнутое, увеличенное, дальше 2F′.',
-      'Правило: %1 — изображение мнимое, прямое, увеличенное, по ту же сторону линзы.',
-      'Правило: рассеивающая линза даёт мнимое, прямое, уменьшенное изображение между линзой и фокусом.'],
-    focusRules: ['Правило: луч из точки параллельно оси идёт после линзы через изображение и фокус F′; луч через F выходит параллельно оси.',
-      'Правило: луч из точки параллельно оси идёт после линзы через фокус F′, а его продолжение назад проходит через изображение.',
-      'Правило: луч из точки параллельно оси выходит так, будто идёт из фокуса F′ перед линзой, и его продолжение проходит через изображение.'],
-    badIndex: 'Показатель преломления: число от 1 до 2, например 1,33',
-    badRadius: 'Радиус: число сантиметров в пределах ползунка (при масштабе 1 : 1 от 2,65 до 8,47)',
-    badName: 'В имени не может быть управляющих и невидимых знаков (перевод строки, табуляция, мягкий перенос, знаки направления письма, пробел нулевой ширины).',
-    longName: 'Имя длиннее 200 знаков.',
-    resultsName: 'результаты.csv', setupName: 'урок.quellor', badSetup: 'Файл урока не открыт: %1',
-    byLanguage: 'по языку',
-    setupProblems: { notSetup: 'это не файл урока Quellor', newer: 'файл записан более новой версией программы', field: 'неверное или недостающее поле «%1»' },
-  },
-  en: {
-    radii: 'Radii of curvature of the lens surfaces:', left: 'left', right: 'right',
-    medium: 'Refractive index of the medium:', lensIndex: 'Refractive index of the lens:',
-    type: 'Lens type:', lens: 'Lens', scheme: 'Diagram', labels: 'Labels', third: 'Third ray',
-    palette: 'Palette', task: 'Task', next: 'Next', results: 'Results…',
-    open: 'Open…', save: 'Save…',
-    pupil: 'Pupil’s name:', seed: 'Series:', level: 'Level:', start: 'Start', cancel: 'Cancel',
-    levels: ['equal media', 'two media', 'mixed level'],
-    notations: ['Russian school', 'UK school', 'signed (Gaussian)'],
-    cm: '%1 cm', dioptres: '%1 = %2 D', scale: '1 : %1', scaleName: 'Scale 1 : %1',
-    real: 'real', virtual: 'virtual', upright: 'upright', inverted: 'inverted',
-    sizes: ['diminished', 'same size', 'enlarged'],
-    beyond: ['', 'beyond the left edge', 'beyond the right edge', 'beyond the top edge', 'beyond the bottom edge'],
-    noImage: 'no image: the object is in the focal plane',
-    bench: 'Optical bench: drag the object; keys 1–5 set the standard cases, the arrows move the object',
-    findImage: 'Task %1 of %2: where will the image of the point be? Click there (right: real, left: virtual).',
-    findFocus: 'Task %1 of %2: a point and its image are given. Click where the focus of the lens is.',
-    status: 'Series %1, %2. Counted %3 of %4. Next: the “Next” button, leave: Esc.',
-    imageYes: 'Counted: your point is %1 cm from the image (tolerance %2 cm).',
-    imageNo: 'Not counted: your point is %1 cm from the image (tolerance %2 cm).',
-    backYes: 'Counted: your point is %1 cm from the back focus F′ (tolerance %2 cm).',
-    backNo: 'Not counted: your point is %1 cm from the back focus F′ (tolerance %2 cm).',
-    frontYes: 'Counted: your point is %1 cm from the front focus F (tolerance %2 cm).',
-    frontNo: 'Not counted: your point is %1 cm from the front focus F (tolerance %2 cm).',
-    done: 'Series done: %1 of %2.',
-    kindRight: 'The right kind of image: %1.', kindWrong: 'The wrong kind of image: it is %1; your point would make it %2.',
-    rules: ['Rule: %1 gives a real, inverted, diminished image between F′ and 2F′.',
-      'Rule: %1 gives a real, inverted image of the same size at 2F′.',
-      'Rule: %1 gives a real, inverted, enlarged image beyond 2F′.',
-      'Rule: %1 gives a virtual, upright, enlarged image on the same side of the lens.',
-      'Rule: a diverging lens gives a virtual, upright, diminished image between the lens and its focus.'],
-    focusRules: ['Rule: the ray from the point parallel to the axis goes on through the image and the focus F′; the ray through F leaves parallel to the axis.',
-      'Rule: the ray from the point parallel to the axis goes on through the focus F′; traced back, it passes through the image.',
-      'Rule: the ray from the point parallel to the axis leaves as if it came from the focus F′ before the lens; traced back, it passes through the image.'],
-    badIndex: 'Refractive index: a number from 1 to 2, for example 1.33',
-    badRadius: 'Radius: a number of centimetres within the slider’s range (2.65 to 8.47 at 1 : 1)',
-    badName: 'A name cannot hold control or invisible characters (line breaks, tabs, soft hyphens, direction marks, zero-width spaces).',
-    longName: 'The name is longer than 200 characters.',
-    resultsName: 'results.csv', setupName: 'lesson.quellor', badSetup: 'The lesson file was not opened: %1',
-    byLanguage: 'by language',
-    setupProblems: { notSetup: 'this is not a Quellor lesson file', newer: 'the file was written by a newer version of the program', field: 'the field “%1” is wrong or missing' },
-  },
-};
+// The page's words, in Russian and English: the desktop's own texts and their
+// translations, put here by the build (web/pagetexts.h, web/texts.cmake).
+/*QUELLOR-TEXTS*/
+// Keys ending in .0, .1, … are lists.
+function nested(flat) {
+  const out = {};
+  for (const [key, text] of Object.entries(flat)) {
+    const [name, index] = key.split('.');
+    if (index === undefined) out[name] = text;
+    else (out[name] = out[name] || [])[Number(index)] = text;
+  }
+  return out;
+}
 
-// The bench's frame, as the lesson gives its places: twips, two areas of
-// 7500 × 8025 meeting at the lens plane, the axis at 3990.
-const LENS_X = 7500, AXIS_Y = 3990, WIDTH = 15000, HEIGHT = 8025;
-const TWIPS_PER_LAID_OUT_PIXEL = 15;
 const SNAP_PIXELS = 4;
-// The construction's colours, classic and told apart with a colour-vision
-// deficiency (Okabe–Ito), as the desktop draws them.
-const PALETTES = [
-  { ray: '#000', object: '#00ff00', real: '#00ff00', virtual: '#ff0000', extension: '#ff0000',
-    line: '#808080', convF: '#000', conv2F: '#808080', divF: '#ff0000', div2F: '#ff8080' },
-  { ray: '#000', object: '#0072b2', real: '#0072b2', virtual: '#d55e00', extension: '#d55e00',
-    line: '#009e73', convF: '#000', conv2F: '#808080', divF: '#d55e00', div2F: '#e69f00' },
-];
 const LENS_BLUE = '#0000c0', CLICK = '#c800c8';
 
 function pickLanguage() {
@@ -117,7 +32,7 @@ function pickLanguage() {
 }
 
 const lang = pickLanguage();
-const T = TEXTS[lang];
+const T = nested(TEXTS[lang]);
 const $ = (id) => document.getElementById(id);
 const fill = (text, ...values) => values.reduce((t, v, i) => t.split('%' + (i + 1)).join(String(v)), text);
 
@@ -158,9 +73,16 @@ function start(M) {
     nextTask: M.cwrap('q_nextTask', 'number', []),
     stopTasks: M.cwrap('q_stopTasks', null, []),
     results: M.cwrap('q_results', 'string', []),
+    nameProblem: M.cwrap('q_nameProblem', 'number', ['string']),
     readSetup: M.cwrap('q_readSetup', 'string', ['string']),
     writeSetup: M.cwrap('q_writeSetup', 'string', []),
   };
+  // The bench's frame and the construction's colours, as the desktop lays
+  // them out: twips, two areas meeting at the lens plane, the axis across.
+  const frame = JSON.parse(M.cwrap('q_frame', 'string', [])());
+  const { lensX: LENS_X, axisY: AXIS_Y, width: WIDTH, height: HEIGHT } = frame;
+  const TWIPS_PER_LAID_OUT_PIXEL = frame.twipsPerPixel;
+  const PALETTES = frame.palettes;
   const canvas = $('bench');
   const ctx = canvas.getContext('2d');
   let v = JSON.parse(q.view());
@@ -351,11 +273,12 @@ function start(M) {
     // focal length is named) behind it.
     if (v.finite && v.lensShown) {
       const [a, b] = v.marks;
-      const F = v.acting ? pal.convF : pal.divF, F2 = v.acting ? pal.conv2F : pal.div2F;
+      const F = v.acting ? pal.convergingMark : pal.divergingMark;
+      const F2 = v.acting ? pal.convergingMark2F : pal.divergingMark2F;
       const back = v.oneFocal ? 'F' : 'F′';
       for (const [x, c, t] of [[LENS_X - a, F, 'F'], [LENS_X - 2 * a, F2, '2 F'], [LENS_X + b, F, back], [LENS_X + 2 * b, F2, '2 ' + back]]) {
         dot(x, AXIS_Y, c, 70);
-        if (x >= 0 && x <= WIDTH) label(t, x, AXIS_Y + 110, '#000', 150);
+        if (x >= 0 && x <= WIDTH) label(t, x, AXIS_Y + 110, pal.label, 150);
       }
     }
     label(shownTyped(v.n[0]), LENS_X - 900, HEIGHT - 450, '#000', 260);
@@ -365,23 +288,23 @@ function start(M) {
     for (const ray of v.rays) for (const [x1, y1, x2, y2, part] of ray.pieces) {
       if (part === 0) line(x1, y1, x2, y2, pal.ray, 1);
       else if (part === 1) line(x1, y1, x2, y2, pal.extension, 1, [4, 3]);
-      else line(x1, y1, x2, y2, pal.line, 1, [2, 3]);
+      else line(x1, y1, x2, y2, pal.constructionLine, 1, [2, 3]);
     }
     line(o.x, AXIS_Y, o.x, o.y, pal.object, 2);
     dot(o.x, o.y, pal.object);
     const hasImage = img.kind !== 0 && img.shown;
-    const imageColour = img.kind === 1 ? pal.real : pal.virtual;
+    const imageColour = img.kind === 1 ? pal.realImage : pal.virtualImage;
     if (hasImage) {
       line(img.bx, AXIS_Y, img.bx, img.by, imageColour, 2);
       dot(img.bx, img.by, imageColour);
     }
     if (names) {
-      label('A', o.x - 120, o.y - 330, '#000', 220);
-      label('B', o.x, AXIS_Y + 110, '#000', 220);
-      label('O', LENS_X + 150, AXIS_Y + 110, '#000', 220, 'left');
+      label('A', o.x - 120, o.y - 330, pal.label, 220);
+      label('B', o.x, AXIS_Y + 110, pal.label, 220);
+      label('O', LENS_X + 150, AXIS_Y + 110, pal.label, 220, 'left');
       if (hasImage) {
-        label('A′', img.bx + 150, img.by + (img.by > AXIS_Y ? 60 : -330), '#000', 220, 'left');
-        label('B′', img.bx, AXIS_Y + (img.by > AXIS_Y ? -330 : 110), '#000', 220);
+        label('A′', img.bx + 150, img.by + (img.by > AXIS_Y ? 60 : -330), pal.label, 220, 'left');
+        label('B′', img.bx, AXIS_Y + (img.by > AXIS_Y ? -330 : 110), pal.label, 220);
       }
     }
     const task = v.task;
@@ -448,17 +371,19 @@ function start(M) {
       const value = typedNumber(el.value);
       const good = Number.isFinite(value) && ok(value);
       el.setAttribute('aria-invalid', String(!good));
-      el.title = good ? '' : message;
+      el.title = good ? '' : message();
       if (good) take(value);
       show();
     };
     el.addEventListener('keydown', (event) => { if (event.key === 'Enter') { commit(); el.blur(); } });
     el.addEventListener('change', commit);
   }
+  // The hints in the read-out editors' words: the range and an example.
   for (const [e, i] of [['edn1', 0], ['edN', 1], ['edn2', 2]])
-    typed(e, (x) => q.setIndex(i, x), (x) => x >= 1 && x <= 2, T.badIndex);
+    typed(e, (x) => q.setIndex(i, x), (x) => x >= 1 && x <= 2, () => fill(T.badIndex, shownTyped(1), shownTyped(2), shownTyped(1.33)));
   for (const [e, i] of [['edR1', 0], ['edR2', 1]])
-    typed(e, (x) => q.setRadius(i, x), (x) => { const r = Math.round(x * 100) / 100; return r >= v.radiusRange[0] && r <= v.radiusRange[1]; }, T.badRadius);
+    typed(e, (x) => q.setRadius(i, x), (x) => { const r = Math.round(x * 100) / 100; return r >= v.radiusRange[0] && r <= v.radiusRange[1]; },
+      () => fill(T.badRadius, number(v.radiusRange[0]), number(v.radiusRange[1]), number(3, 1)));
   $('cmdSob').onclick = () => { q.setConverging(1); show(); };
   $('cmdRas').onclick = () => { q.setConverging(0); show(); };
   $('cmdLensView').onclick = () => { q.setScheme(0); show(); };
@@ -486,8 +411,8 @@ function start(M) {
     if (answer) {
       // The format's problem in the page's words: which field, or what the file is not.
       const { problem, field } = JSON.parse(answer);
-      const P = T.setupProblems;
-      alert(fill(T.badSetup, problem <= 6 ? P.notSetup : problem === 7 ? P.newer : fill(P.field, field)));
+      const [notSetup, newer, wrongField] = T.setupProblems;
+      alert(fill(T.badSetup, file.name, problem <= 6 ? notSetup : problem === 7 ? newer : fill(wrongField, field)));
     }
     show();
     // A setup naming a series offers it: the pupil types a name and starts.
@@ -503,20 +428,8 @@ function start(M) {
     if (v.task) { q.stopTasks(); show(); return; }
     $('taskDialog').showModal();
   };
-  // The results file's rule for a name, as the desktop's check reads it: at
-  // most 200 characters, none of them invisible or a control, but for the
-  // joiner between two visible ones (an emoji of several).
-  function nameProblem(name) {
-    const points = [...name];
-    if (points.length > 200) return T.longName;
-    const invisible = (c) => /[\p{Cc}\p{Cf}\p{Zl}\p{Zp}]|[\uD800-\uDFFF]/u.test(c);
-    const visible = (c) => c !== undefined && !invisible(c) && !/\p{Zs}/u.test(c);
-    for (let i = 0; i < points.length; ++i) {
-      if (!invisible(points[i])) continue;
-      if (!(points[i] === '\u200D' && visible(points[i - 1]) && visible(points[i + 1]))) return T.badName;
-    }
-    return '';
-  }
+  // The results file's rule for a name, the desktop's own (PupilName).
+  const nameProblem = (name) => ['', fill(T.longName, frame.longestName), T.badName][q.nameProblem(name)];
   $('edName').addEventListener('input', () => $('edName').setCustomValidity(''));
   $('taskForm').addEventListener('submit', (event) => {
     if (event.submitter && event.submitter.value !== 'start') return;

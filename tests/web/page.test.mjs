@@ -217,6 +217,15 @@ test('the table of cases, written for the desktop to compare', async () => {
     }
   assert.equal(rows.length, 20);
   writeFileSync(join(out, 'page-cases.json'), JSON.stringify(rows, null, 1));
+  // The object's colour as drawn in the classic palette and the safe one.
+  const colours = {}, drawn = () => page.evaluate(() => {
+    const c = document.getElementById('bench'), o = window.quellor.view().object, k = c.width / 15000;
+    return [...c.getContext('2d').getImageData(Math.round(o.x * k), Math.round(o.y * k), 1, 1).data.slice(0, 3)];
+  });
+  colours.classic = await drawn();
+  await page.locator('#cmdPalette').click();
+  colours.safe = await drawn();
+  writeFileSync(join(out, 'page-colours.json'), JSON.stringify(colours));
   await page.close();
 });
 
@@ -224,6 +233,85 @@ test('the table of cases, written for the desktop to compare', async () => {
 // seed beyond 2^53 as digits, a notation, an object below the axis) opened
 // and saved again for tst_webparity to read both; a broken one refused with
 // its field named.
+// The build's step from the catalogue to the page's words, over awkward
+// texts: quotes, backslashes, a line break, XML's escapes, a closing script
+// tag; an untranslated text stops the build.
+test("the page's words read back as the catalogue holds them", () => {
+  const ru = ['«"Ш"»\\n', 'a\nb', '</script>&<'], en = ['“"Sh"” \\', "it's\nb", '</script>&amp;'];
+  const list = join(out, 'awkward-texts.h'), ts = join(out, 'awkward.ts'), js = join(out, 'awkward-texts.js');
+  const c = (t) => t.replace(/\\/g, '\\\\').replace(/"/g, '\\"').replace(/\n/g, '\\n');
+  const x = (t) => t.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;').replace(/"/g, '&quot;').replace(/'/g, '&apos;');
+  writeFileSync(list, ru.map((t, i) => `    {"k.${i}", "C", QT_TRANSLATE_NOOP("C", "${c(t)}")},`).join('\n') + '\n');
+  const catalogue = (done) => '<TS>\n<context>\n    <name>C</name>\n' + ru.map((t, i) => `    <message>\n        <source>${x(t)}</source>\n` +
+    `        <translation${done || i < 2 ? '' : ' type="unfinished"'}>${x(en[i])}</translation>\n    </message>\n`).join('') + '</context>\n</TS>\n';
+  const step = () => execFileSync('cmake', [`-DLIST=${list}`, `-DTS=${ts}`, `-DOUT=${js}`, '-P', join(process.env.QUELLOR_SOURCE, 'web/texts.cmake')], { stdio: 'pipe' });
+  writeFileSync(ts, catalogue(true));
+  step();
+  const made = readFileSync(js, 'utf8');
+  assert.doesNotMatch(made, /<\/script/i);
+  const TEXTS = new Function(made + '; return TEXTS;')();
+  assert.deepEqual(Object.values(TEXTS.ru), ru);
+  assert.deepEqual(Object.values(TEXTS.en), en);
+  writeFileSync(ts, catalogue(false));
+  assert.throws(step, /not\s+translated/);
+});
+
+// The desktop's texts as its catalogue holds them: each context's Russian
+// sources with their English translations.
+function catalogue() {
+  const ts = readFileSync(join(process.env.QUELLOR_SOURCE, 'translations/quellor_en.ts'), 'utf8');
+  const xml = (t) => t.replace(/&lt;/g, '<').replace(/&gt;/g, '>').replace(/&quot;/g, '"').replace(/&apos;/g, "'").replace(/&amp;/g, '&');
+  const texts = {};
+  for (const [, name, body] of ts.matchAll(/<context>\s*<name>([^<]*)<\/name>([\s\S]*?)<\/context>/g))
+    texts[name] = [...body.matchAll(/<source>([^<]*)<\/source>\s*<translation>([^<]*)<\/translation>/g)].map(([, ru, en]) => [xml(ru), xml(en)]);
+  return texts;
+}
+// A text as a pattern: %1, %2 … stand for whatever was filled in.
+const pattern = (text) => new RegExp('^' + text.replace(/[.*+?^${}()|[\]\\]/g, '\\$&').replace(/%\d/g, '(.+?)') + '$');
+
+// What the Russian page shows is a text of the desktop's, and the English page
+// shows that text's translation: buttons, captions, read-outs' units and
+// kinds of image, a task's wording, verdict and rule.
+test('the page speaks the desktop\'s words in Russian and English', async () => {
+  const texts = catalogue();
+  const shown = {};
+  for (const locale of ['ru-RU', 'en-GB']) {
+    const page = await open(context, file, { locale });
+    await page.locator('#cmdScheme').click();
+    await page.locator('#bench').focus();
+    await page.keyboard.press('1');
+    const got = shown[locale] = [];
+    const say = async (where, context, id) => got.push([where, context, await text(page, id)]);
+    for (const [where, ctx, id] of [['a button', 'Form1', '#cmdScheme'], ['a caption', 'Form1', '#groupRadii legend'],
+      ['a focal length', 'Readout', '#lblFocal']]) await say(where, ctx, id);
+    for (const word of (await text(page, '#lblKind')).split(', ')) got.push(['a kind of image', 'Readout', word]);
+    await page.locator('#cmdTask').click();
+    await say('the name\'s label', 'ResultSheetDialog', '#taskForm label span >> nth=0');
+    await page.locator('#edName').focus();
+    await page.keyboard.insertText('😀'.repeat(200)); // typed: characters, not UTF-16 units, count
+    assert.equal([...await page.locator('#edName').inputValue()].length, 200, 'the name typed whole');
+    await page.locator('#edSeed').fill('7');
+    await page.locator('#cmdStart').click();
+    await page.evaluate(() => new Promise((done) => setTimeout(done, 0)));
+    const v = await view(page);
+    assert.equal(v.task.index, 0, 'a name of 200 emoji starts the series');
+    const p = await at(page, 7500 + 100, 3990 + 100);
+    await page.mouse.click(p.x, p.y);
+    await say('a task', 'TaskMode', '#taskWording');
+    await say('a verdict', 'TaskMode', '#taskDistance');
+    await say('a rule', 'TaskMode', v.task.kind === 1 ? '#taskKind' : '#taskRule');
+    await page.close();
+  }
+  shown['ru-RU'].forEach(([where, context, russian], i) => {
+    // A read-out's tail: "F = 2,07 см" shows the unit's text "%1 см".
+    const tail = (t) => (where === 'a focal length' ? t.split(' = ').pop() : t);
+    const found = texts[context].find(([ru]) => pattern(ru).test(tail(russian)));
+    assert.ok(found, `${where}: "${russian}" is no text of the desktop's ${context}`);
+    const english = shown['en-GB'][i][2];
+    assert.match(tail(english), pattern(found[1]), `${where} in English`);
+  });
+});
+
 test('setup files opened and saved, a broken one refused', async () => {
   const page = await open(context, file);
   const openFile = async (path) => {
