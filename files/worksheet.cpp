@@ -346,8 +346,8 @@ Parts cropOf(const Form1& w, Worksheets::Shows shows) {
     double before = Bench::kLensX - w.ObjectX;
     double beyond = 0;
     if (shows == Worksheets::Shows::FocusTask || !focal.finite) {
-        before = std::max(before, Tasks::kLongestFocal);
-        beyond = Tasks::kLongestFocal;
+        before = std::max(before, Bench::twipsOf(Tasks::kLongestFocal));
+        beyond = Bench::twipsOf(Tasks::kLongestFocal);
     } else {
         const Optics::MarkDistances at = Optics::markDistances(focal);
         before = std::max(before, 2 * at.objectSide);

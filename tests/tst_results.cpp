@@ -32,10 +32,11 @@ const char kWriter[] = "QUELLOR_TEST_APPEND"; // this program started as one wri
 
 // A click on a task's true point, or 3 cm (past the tolerance) below it.
 Tasks::Answer answer(const std::string& name, int task, bool right, std::uint64_t seed = kSeed) {
-    const Tasks::Verdict truth =
-        Tasks::judge(Tasks::series(seed, kLevel).at(std::size_t(task)), 0, 0);
-    return Tasks::answered(name, seed, kLevel, task, truth.trueX,
-                           truth.trueY + (right ? 0 : 3 * 567.0), 1.5, 0);
+    // Judged at the bench's top left corner: the true point is the nearer focus.
+    const Tasks::Verdict truth = Tasks::judge(Tasks::series(seed, kLevel).at(std::size_t(task)),
+                                              -7500 / 567.0, 3990 / 567.0);
+    return Tasks::answered(name, seed, kLevel, task, truth.trueZ,
+                           truth.trueHeight - (right ? 0 : 3.0), 1.5, 0);
 }
 QString appendOne(const QString& path, const Tasks::Answer& a) {
     std::vector<Tasks::Answer> one{a};
@@ -145,7 +146,7 @@ void TestResults::scoreFollowsTheFile() {
             QVERIFY(writeBytes(path, kept.join('\n')));
         }
         const Tasks::Answer a = answer(std::string(), task, right[task]);
-        QCOMPARE(sheet.record(kSeed, kLevel, task, a.clickX, a.clickY, counted).isEmpty(),
+        QCOMPARE(sheet.record(kSeed, kLevel, task, a.clickZ, a.clickHeight, counted).isEmpty(),
                  !refused);
         QCOMPARE(sheet.unwritten(), refused ? 1 : 0);
     }
