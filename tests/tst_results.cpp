@@ -68,6 +68,8 @@ class TestResults : public QObject {
 private slots:
     void namesRoundTrip_data();
     void namesRoundTrip();
+    void clicksAsFirstWritten_data();
+    void clicksAsFirstWritten();
     void scoreFollowsTheFile_data();
     void scoreFollowsTheFile();
     void manyWritersLoseNothing();
@@ -110,6 +112,50 @@ void TestResults::namesRoundTrip() {
     for (const QByteArray& line : bytesOf(path).split('\n').mid(1, 2))
         QVERIFY2(!QByteArray("=+-@").contains(line.at(1)), line.constData());
     QCOMPARE(rowsOf(path).size(), 1);
+}
+
+// Lines as the last release wrote them: the click read as the point of the
+// bench it was (click_x twips from the left edge of the left area, the lens
+// plane at 7500, click_y downwards, the axis at 3990, 567 twips a cm), the
+// line judged again without a disagreement and written back byte for byte.
+void TestResults::clicksAsFirstWritten_data() {
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("y");
+    QTest::newRow("on the front focus") << QByteArray("\"Аня\",123,two,1,5774.9,3990.0,0.00,yes,1,12.2")
+                                        << 5774.9 << 3990.0;
+    QTest::newRow("beside the image")
+        << QByteArray("\"Аня\",123,two,2,6712.0,3291.9,2.14,no,0,12.2") << 6712.0 << 3291.9;
+    QTest::newRow("before the left edge, above the top")
+        << QByteArray("\"'=Петя\",123,two,3,-120.5,-33.3,11.67,no,0,12.2") << -120.5 << -33.3;
+    QTest::newRow("the far corner")
+        << QByteArray("\"O\"\"Neil\",42,equal,1,14999.9,8024.9,7.92,no,0,12.2") << 14999.9
+        << 8024.9;
+    QTest::newRow("at the lens's centre")
+        << QByteArray("\"\",42,equal,6,7500.0,3990.0,3.25,no,0,12.2") << 7500.0 << 3990.0;
+    QTest::newRow("a tenth before the lens")
+        << QByteArray("\"''x\",999999,mixed,8,7499.9,3990.1,5.50,no,0,12.2") << 7499.9 << 3990.1;
+    QTest::newRow("the largest series")
+        << QByteArray("\"Маша 😀\",18446744073709551615,mixed,10,0.0,0.1,12.59,no,0,12.2") << 0.0
+        << 0.1;
+}
+
+void TestResults::clicksAsFirstWritten() {
+    QFETCH(QByteArray, line);
+    QFETCH(double, x);
+    QFETCH(double, y);
+    constexpr double kCm = 567;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("release.csv"));
+    const QByteArray file = ResultsFile::header() + line + '\n';
+    QVERIFY(writeBytes(path, file));
+    const ResultsFile::Result read = ResultsFile::read(path);
+    QVERIFY2(read.problem.isEmpty(), qPrintable(read.problem));
+    QCOMPARE(read.answers.size(), std::size_t(1));
+    QCOMPARE_LT(std::fabs(read.answers[0].clickZ - (x - 7500) / kCm), 1e-12);
+    QCOMPARE_LT(std::fabs(read.answers[0].clickHeight - (3990 - y) / kCm), 1e-12);
+    QCOMPARE(int(ResultsFile::judge(read).at(0).tampered), int(Tasks::Tampered::None));
+    QCOMPARE(ResultsFile::write(read.answers), file);
 }
 
 // Mishaps of the window never make an honest answer look forged: a corrected

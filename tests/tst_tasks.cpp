@@ -168,6 +168,8 @@ class TestTasks : public QObject {
 private slots:
     void seriesSolvable_data();
     void seriesSolvable();
+    void seriesAsReleased_data();
+    void seriesAsReleased();
     void judgeImage_data();
     void judgeImage();
     void judgeFocus_data();
@@ -289,6 +291,56 @@ void TestTasks::seriesSolvable() {
         differs = differs || other[std::size_t(i)].z != tasks[std::size_t(i)].z ||
                   other[std::size_t(i)].upperRadius != tasks[std::size_t(i)].upperRadius;
     QVERIFY(differs);
+}
+
+// Tasks of series the last release drew, as it put them on the bench: a seed
+// names the same tasks, so that answers given then are judged again alike.
+// The radii in hundredths of a cm as printed, the object at bench twips.
+void TestTasks::seriesAsReleased_data() {
+    QTest::addColumn<quint64>("seed");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("task"); // kind converging n1 N n2 upper lower region
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("y");
+    QTest::newRow("123 two, 1") << quint64(123) << 1 << 0 << "1 1 1 2 1.33 485 547 0" << 2875.0
+                                << 3250.0;
+    QTest::newRow("123 two, 3") << quint64(123) << 1 << 2 << "1 1 1.47 2 1 282 608 3" << 6306.0
+                                << 3150.0;
+    QTest::newRow("42 equal, 1, at 2F") << quint64(42) << 0 << 0 << "0 1 1 2 1 767 714 1"
+                                        << 3306.7421875 << 2990.0;
+    QTest::newRow("0 equal, 5, at 2F") << quint64(0) << 0 << 4 << "0 1 1 2 1 529 767 1"
+                                       << 3949.748779296875 << 3020.0;
+    QTest::newRow("999999 mixed, 8") << quint64(999999) << 2 << 7 << "0 1 1.47 2 1 282 547 1"
+                                     << 3003.8671875 << 3380.0;
+    QTest::newRow("largest mixed, 10, diverging")
+        << quint64(18446744073709551615ULL) << 2 << 9 << "0 0 1 1.8 1.47 265 309 4" << 4599.0
+        << 3340.0;
+}
+
+void TestTasks::seriesAsReleased() {
+    QFETCH(quint64, seed);
+    QFETCH(int, level);
+    QFETCH(int, index);
+    QFETCH(QString, task);
+    QFETCH(double, x);
+    QFETCH(double, y);
+    const Tasks::Task t = Tasks::series(seed, Tasks::Level(level)).at(std::size_t(index));
+    const QString got = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8")
+                            .arg(int(t.kind))
+                            .arg(int(t.converging))
+                            .arg(t.n1)
+                            .arg(t.N)
+                            .arg(t.n2)
+                            .arg(t.upperRadius * 100)
+                            .arg(t.lowerRadius * 100)
+                            .arg(int(t.region));
+    QCOMPARE(got, task);
+    // The object where the bench held it, single-precision exact.
+    QCOMPARE(float(objectXOf(t)), float(x));
+    QCOMPARE(float(objectYOf(t)), float(y));
+    QCOMPARE_LT(std::fabs(objectXOf(t) - x), 1e-9);
+    QCOMPARE_LT(std::fabs(objectYOf(t) - y), 1e-9);
 }
 
 void TestTasks::judgeImage_data() {
