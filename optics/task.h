@@ -81,7 +81,7 @@ std::uint64_t shortSeed(std::uint64_t entropy);
 
 // The longest focal length a task has, either side, in cm. The object and
 // its image stand within 12.7 cm of the lens plane and at least 0.53 cm from
-// it, from 4.39 cm above the axis to 6.58 cm below it: the field the bench
+// it, from 4.39 cm above the axis to 6.59 cm below it: the field the bench
 // shows them in, clear of the lines that word the task.
 constexpr double kLongestFocal = 4.2328;
 

@@ -639,6 +639,8 @@ void TestOptics::sharpestScreen() {
     for (const double off : {-division, division}) {
         const Lab::ScreenPicture blurred = onScreen(s + off);
         QVERIFY(blurred.blur > 0 && blurred.brightness < sharp.brightness);
+        // The cone from the whole aperture: A·|off|/b wide.
+        QCOMPARE_LT(std::fabs(blurred.blur - aperture * std::fabs(off) / s), 1e-9);
     }
 }
 

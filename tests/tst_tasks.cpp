@@ -533,6 +533,7 @@ void TestTasks::taskModeAnswersAndRestores() {
     QVERIFY(!window->sldn1->isEnabled() && !window->cmdSob->isEnabled());
     const Tasks::Task task = window->TaskSeries().session().tasks.front();
     QCOMPARE(window->ObjectX, float(objectXOf(task)));
+    QCOMPARE(window->ObjectY, float(objectYOf(task)));
     // The answer clicked where the model puts it: the verdict counts it.
     const Expected e = expectedOf(task);
     const double x = task.kind == Tasks::Kind::FindImage ? e.x : kLens + e.fBack;
