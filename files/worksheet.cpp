@@ -194,8 +194,8 @@ void drawTask(QPainter& p, Form1& w, const Parts& parts) {
     const Optics::Lens lens = Optics::lensOf(w);
     drawLensSymbol(p, Optics::converges(Optics::power(lens)), parts.lensHalf);
     if (parts.marks)
-        drawMarks(p, Optics::focalLengths(lens),
-                  !Optics::oneFocalLength(w.CurrentNotation(), lens), parts.markNames, parts.frame);
+        drawMarks(p, Optics::focalLengths(lens), !Optics::oneFocalLength(w.CurrentNotation(), lens),
+                  parts.markNames, parts.frame);
     if (parts.whole) {
         // The media, by their indices: the lens's own numbers.
         p.setFont(benchFont(kMarkPoints));

@@ -37,7 +37,7 @@ struct ClickColumns {
 };
 ClickColumns clickColumns(double z, double height);
 struct ClickPoint {
-    double z = 0; // cm from the lens plane along the axis
+    double z = 0;      // cm from the lens plane along the axis
     double height = 0; // cm above the axis
 };
 ClickPoint clickPoint(const ClickColumns& columns);

@@ -43,8 +43,8 @@ inline double heightOf(double y) {
 
 // A task on the grid, as the generator draws and tries it.
 struct Drawn {
-    Task task;          // its kind, lens type, media and region
-    double upper = 0;   // radii, whole hundredths of a centimetre
+    Task task;        // its kind, lens type, media and region
+    double upper = 0; // radii, whole hundredths of a centimetre
     double lower = 0;
     double objectX = 0; // the object point on the grid, single-precision exact
     double objectY = 0;
@@ -102,8 +102,8 @@ constexpr int kTries = 4000;
 // A radius as the sheets and the read-outs print it, in whole hundredths of
 // a centimetre: the slider step's radius taken to the nearest one, so that
 // the focal length and the power a pupil computes from the printed radii are
-// those of the key.
-// Within the sliders' range of radii. The number of hundredths.
+// those of the key, within the sliders' range of radii: the number of
+// hundredths.
 double printable(double radius) {
     const auto hundredths = [](double grid) { return grid / Grid::kPerCm * 100; };
     const double shortest = std::ceil(hundredths(Grid::radiusOf(0)));
@@ -115,8 +115,8 @@ double onGrid(double hundredths) {
 }
 
 bool inField(double x, double y) {
-    return x >= Grid::kMargin && x <= Grid::kWidth - Grid::kMargin &&
-           y >= Grid::kTextBandBottom && y <= Grid::kHeight - Grid::kMargin;
+    return x >= Grid::kMargin && x <= Grid::kWidth - Grid::kMargin && y >= Grid::kTextBandBottom &&
+           y <= Grid::kHeight - Grid::kMargin;
 }
 
 // The drawn task as the optical system, built from the grid as the series
@@ -192,9 +192,7 @@ Drawn draw(Random& random, Level level) {
     const Optics::Axial::Focus focus = Optics::Axial::focusOf(systemOf(drawn), 0);
     const double front = focus.front * Grid::kPerCm;
     const double back = focus.back * Grid::kPerCm;
-    const double a = !focus.finite    ? 0
-                     : front < 0      ? std::fabs(back)
-                                      : std::fabs(front);
+    const double a = !focus.finite ? 0 : front < 0 ? std::fabs(back) : std::fabs(front);
     // At 2F the object stands exactly there, as the bench holds it; elsewhere
     // at whole units of the grid.
     drawn.objectX = task.region == Region::AtTwoF ? double(float(Grid::kLensX - 2 * a))
@@ -338,8 +336,7 @@ Verdict judgeFocus(const Task& task, double z, double height) {
 }
 
 Verdict judge(const Task& task, double z, double height) {
-    return task.kind == Kind::FindImage ? judgeImage(task, z, height)
-                                        : judgeFocus(task, z, height);
+    return task.kind == Kind::FindImage ? judgeImage(task, z, height) : judgeFocus(task, z, height);
 }
 
 } // namespace Tasks

@@ -19,10 +19,10 @@ struct Answer {
     std::string name; // the pupil, as typed (may be empty)
     std::uint64_t series = 0;
     Level level = Level::EqualMedia;
-    int task = 0;      // from 0, within the series
-    double clickZ = 0; // the point clicked, cm: along the axis from the lens plane
+    int task = 0;           // from 0, within the series
+    double clickZ = 0;      // the point clicked, cm: along the axis from the lens plane
     double clickHeight = 0; // and above the axis
-    double trueZ = 0;  // the true point, cm, as judged (not kept in a results file)
+    double trueZ = 0;       // the true point, cm, as judged (not kept in a results file)
     double trueHeight = 0;
     double offCm = 0;
     bool counted = false;

@@ -4,11 +4,11 @@
 // in other forms; and the ray construction the window draws from it, checked
 // against the refraction of a thin lens.
 #include "bench.h"
-#include "raydiagram.h"
 #include "laboratory.h"
 #include "lens.h"
 #include "lensmaker.h"
 #include "notation.h"
+#include "raydiagram.h"
 
 #include <QTest>
 #include <cmath>

@@ -122,8 +122,8 @@ void TestResults::clicksAsFirstWritten_data() {
     QTest::addColumn<QByteArray>("line");
     QTest::addColumn<double>("x");
     QTest::addColumn<double>("y");
-    QTest::newRow("on the front focus") << QByteArray("\"Аня\",123,two,1,5774.9,3990.0,0.00,yes,1,12.2")
-                                        << 5774.9 << 3990.0;
+    QTest::newRow("on the front focus")
+        << QByteArray("\"Аня\",123,two,1,5774.9,3990.0,0.00,yes,1,12.2") << 5774.9 << 3990.0;
     QTest::newRow("beside the image")
         << QByteArray("\"Аня\",123,two,2,6712.0,3291.9,2.14,no,0,12.2") << 6712.0 << 3291.9;
     QTest::newRow("before the left edge, above the top")

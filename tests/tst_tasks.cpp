@@ -307,15 +307,14 @@ void TestTasks::seriesAsReleased_data() {
                                 << 3250.0;
     QTest::newRow("123 two, 3") << quint64(123) << 1 << 2 << "1 1 1.47 2 1 282 608 3" << 6306.0
                                 << 3150.0;
-    QTest::newRow("42 equal, 1, at 2F") << quint64(42) << 0 << 0 << "0 1 1 2 1 767 714 1"
-                                        << 3306.7421875 << 2990.0;
-    QTest::newRow("0 equal, 5, at 2F") << quint64(0) << 0 << 4 << "0 1 1 2 1 529 767 1"
-                                       << 3949.748779296875 << 3020.0;
-    QTest::newRow("999999 mixed, 8") << quint64(999999) << 2 << 7 << "0 1 1.47 2 1 282 547 1"
-                                     << 3003.8671875 << 3380.0;
-    QTest::newRow("largest mixed, 10, diverging")
-        << quint64(18446744073709551615ULL) << 2 << 9 << "0 0 1 1.8 1.47 265 309 4" << 4599.0
-        << 3340.0;
+    QTest::newRow("42 equal, 1, at 2F")
+        << quint64(42) << 0 << 0 << "0 1 1 2 1 767 714 1" << 3306.7421875 << 2990.0;
+    QTest::newRow("0 equal, 5, at 2F")
+        << quint64(0) << 0 << 4 << "0 1 1 2 1 529 767 1" << 3949.748779296875 << 3020.0;
+    QTest::newRow("999999 mixed, 8")
+        << quint64(999999) << 2 << 7 << "0 1 1.47 2 1 282 547 1" << 3003.8671875 << 3380.0;
+    QTest::newRow("largest mixed, 10, diverging") << quint64(18446744073709551615ULL) << 2 << 9
+                                                  << "0 0 1 1.8 1.47 265 309 4" << 4599.0 << 3340.0;
 }
 
 void TestTasks::seriesAsReleased() {
@@ -838,8 +837,8 @@ void TestTasks::generatorBoundsOverManySeries() {
                      qPrintable(QStringLiteral("seed %1: d = %2 F").arg(seed).arg(d / a)));
             QVERIFY(std::fabs(d - a) >= kClearOfF * a - kTwip);
             const double imageInArea = e.b > 0 ? e.b : kLens + e.b;
-            for (const auto& [x, y] : {std::pair{objectXOf(task), objectYOf(task)},
-                                       std::pair{imageInArea, e.y}}) {
+            for (const auto& [x, y] :
+                 {std::pair{objectXOf(task), objectYOf(task)}, std::pair{imageInArea, e.y}}) {
                 QVERIFY2(x >= kMargin - kTwip && x <= kWidth - kMargin + kTwip &&
                              y <= kHeight - kMargin + kTwip,
                          qPrintable(QStringLiteral("seed %1 at (%2, %3)").arg(seed).arg(x).arg(y)));

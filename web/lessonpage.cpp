@@ -497,9 +497,9 @@ bool Page::answer(double x, double y, double seconds) {
     const Tasks::Task& task = m_tasks.tasks[std::size_t(m_tasks.index)];
     const TaskPoints::Point click = TaskPoints::pointOf(x, y);
     m_tasks.verdict = Tasks::judge(task, click.z, click.height);
-    const Tasks::Answer given =
-        Tasks::answered(m_tasks.name, m_tasks.seed, m_tasks.level, m_tasks.index, click.z, click.height,
-                        std::isfinite(seconds) && seconds >= 0 ? seconds : 0, m_tasks.counted);
+    const Tasks::Answer given = Tasks::answered(
+        m_tasks.name, m_tasks.seed, m_tasks.level, m_tasks.index, click.z, click.height,
+        std::isfinite(seconds) && seconds >= 0 ? seconds : 0, m_tasks.counted);
     m_tasks.answers.push_back(given);
     m_tasks.counted += given.counted ? 1 : 0;
     m_tasks.clickX = x;
