@@ -93,6 +93,7 @@ std::optional<int> wholeIn(const QString& text, int low, int high) {
 // An answer from its fields, or the first field that is wrong.
 std::optional<Tasks::Answer> answerOf(const QStringList& f, QString* wrong) {
     Tasks::Answer a;
+    Tasks::ClickColumns click;
     *wrong = QStringLiteral("name");
     QString name = f[0];
     if (name.startsWith(QLatin1Char(kTextMark)))
@@ -119,8 +120,8 @@ std::optional<Tasks::Answer> answerOf(const QStringList& f, QString* wrong) {
         const char* name;
         double* value;
         double low, high;
-    } numbers[] = {{"click_x", &a.clickX, -kFarthest, kFarthest},
-                   {"click_y", &a.clickY, -kFarthest, kFarthest},
+    } numbers[] = {{"click_x", &click.x, -kFarthest, kFarthest},
+                   {"click_y", &click.y, -kFarthest, kFarthest},
                    {"off_cm", &a.offCm, 0, kFarthest},
                    {"seconds", &a.seconds, 0, kLongestSeconds}};
     const int at[] = {4, 5, 6, 9};
@@ -131,6 +132,9 @@ std::optional<Tasks::Answer> answerOf(const QStringList& f, QString* wrong) {
             return std::nullopt;
         *numbers[i].value = *v;
     }
+    const Tasks::ClickPoint point = Tasks::clickPoint(click);
+    a.clickZ = point.z;
+    a.clickHeight = point.height;
     *wrong = QStringLiteral("task");
     const std::optional<int> task = wholeIn(f[3], 1, Tasks::kSeriesLength);
     if (!task)

@@ -194,8 +194,8 @@ void drawTask(QPainter& p, Form1& w, const Parts& parts) {
     const Optics::Lens lens = Optics::lensOf(w);
     drawLensSymbol(p, Optics::converges(Optics::power(lens)), parts.lensHalf);
     if (parts.marks)
-        drawMarks(p, Optics::focalLengths(lens),
-                  !Optics::oneFocalLength(w.CurrentNotation(), lens), parts.markNames, parts.frame);
+        drawMarks(p, Optics::focalLengths(lens), !Optics::oneFocalLength(w.CurrentNotation(), lens),
+                  parts.markNames, parts.frame);
     if (parts.whole) {
         // The media, by their indices: the lens's own numbers.
         p.setFont(benchFont(kMarkPoints));
@@ -346,8 +346,8 @@ Parts cropOf(const Form1& w, Worksheets::Shows shows) {
     double before = Bench::kLensX - w.ObjectX;
     double beyond = 0;
     if (shows == Worksheets::Shows::FocusTask || !focal.finite) {
-        before = std::max(before, Tasks::kLongestFocal);
-        beyond = Tasks::kLongestFocal;
+        before = std::max(before, Bench::twipsOf(Tasks::kLongestFocal));
+        beyond = Bench::twipsOf(Tasks::kLongestFocal);
     } else {
         const Optics::MarkDistances at = Optics::markDistances(focal);
         before = std::max(before, 2 * at.objectSide);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "labruler.h"
 
+#include "bench.h"
 #include "laboratory.h"
 #include "screeninfo.h"
 
@@ -27,7 +28,7 @@ void LabRuler::draw(QPainter& p) {
     p.fillRect(rect(), kWood);
     const ScreenInfo screen = ScreenInfo::of(this);
     const double lens = screen.toPixels(m_lensX);
-    const double perDivision = screen.toPixels(Lab::benchTwips(Lab::kDivisionCm));
+    const double perDivision = screen.toPixels(Bench::twipsOf(Lab::benchCm(Lab::kDivisionCm)));
     if (!(perDivision > 0))
         return;
     // Ticks at least a pixel wide; a pen of the window's stroke width.

@@ -83,7 +83,7 @@ constexpr int kLeftButton = 1;
 constexpr double kCmPerShiftStep = 1;
 
 double keyStep(int shift) {
-    return Lab::benchTwips(shift & kShiftHeld ? kCmPerShiftStep : Lab::kDivisionCm);
+    return Bench::twipsOf(Lab::benchCm(shift & kShiftHeld ? kCmPerShiftStep : Lab::kDivisionCm));
 }
 
 int direction(int keyCode) {
@@ -314,7 +314,8 @@ bool LabMode::record() {
     }
     if (m_session.rows.empty())
         m_session.rowsLens = Optics::lensOf(w);
-    m_session.rows.push_back(Lab::record(Optics::lensOf(w), w.ObjectX, m_session.screen));
+    m_session.rows.push_back(
+        Lab::record(Optics::lensOf(w), Bench::zOf(w.ObjectX), Bench::cmOf(m_session.screen)));
     showSheet();
     return true;
 }
@@ -424,8 +425,12 @@ void LabMode::afterRedraw() {
 void LabMode::showScreen() {
     Form1& w = window();
     constexpr double kSharpLine = 45; // twips: a line of the sharp picture
-    const Lab::ScreenPicture picture =
-        Lab::onScreen(Optics::lensOf(w), w.ObjectX, w.ObjectY, m_session.screen, kSharpLine);
+    // The light passes the converging lens between its edges.
+    const double aperture = Bench::kConvergingBottom - Bench::kConvergingTop;
+    Lab::ScreenPicture picture = Lab::onScreen(
+        Optics::lensOf(w), Bench::zOf(w.ObjectX), Bench::heightOf(w.ObjectY),
+        Bench::cmOf(m_session.screen), Bench::cmOf(kSharpLine), Bench::cmOf(aperture));
+    picture.blur = Bench::twipsOf(picture.blur); // the face is drawn in the bench's twips
     m_inset->show(picture, kObjectHeight, kScreenHalf);
     m_inset->setNote(picture.caught ? QString()
                                     : tr("Изображения на экране нет: лучи после линзы расходятся"));

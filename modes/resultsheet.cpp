@@ -19,12 +19,12 @@ void ResultSheet::setName(const QString& name) {
             m_answers[i].name = name.toStdString();
 }
 
-QString ResultSheet::record(std::uint64_t series, Tasks::Level level, int task, double clickX,
-                            double clickY, int scoreBefore) {
+QString ResultSheet::record(std::uint64_t series, Tasks::Level level, int task, double clickZ,
+                            double clickHeight, int scoreBefore) {
     const double seconds =
         m_clock.isValid() ? double(m_clock.elapsed()) / kMillisecondsPerSecond : 0;
-    m_answers.push_back(Tasks::answered(m_name.toStdString(), series, level, task, clickX, clickY,
-                                        seconds, scoreBefore));
+    m_answers.push_back(Tasks::answered(m_name.toStdString(), series, level, task, clickZ,
+                                        clickHeight, seconds, scoreBefore));
     return flush();
 }
 

@@ -25,8 +25,9 @@ public:
     void taskShown() { m_clock.start(); }
     // The answer to the task shown, judged and kept, and added to the file
     // with any that waited; empty, or why the file could not take them.
-    QString record(std::uint64_t series, Tasks::Level level, int task, double clickX, double clickY,
-                   int scoreBefore);
+    // The click in cm: along the axis from the lens plane, above the axis.
+    QString record(std::uint64_t series, Tasks::Level level, int task, double clickZ,
+                   double clickHeight, int scoreBefore);
     // The answers that wait for the file, added now; empty, or why not.
     QString flush();
     // How many answers the file has not taken yet.

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "resultsheetdialog.h"
 
-#include "bench.h"
 #include "messages.h"
 #include "readout.h"
 #include "reproduciblepdf.h"
@@ -180,18 +179,19 @@ QString ResultSheetDialog::pointsNote() {
     return tr("Точки — в сантиметрах от центра линзы O: вправо и вверх со знаком плюс.");
 }
 
-// A point of the bench from the lens's centre O, right and up positive.
-QString ResultSheetDialog::point(double x, double y) const {
+// A point of the bench from the lens's centre O, right and up positive, in
+// the bench's cm.
+QString ResultSheetDialog::point(double z, double height) const {
     return tr("%1; %2 см")
-        .arg(Readout::number(m_scale.realCm(x - Bench::kLensX)),
-             Readout::number(m_scale.realCm(Bench::kAxisY - y)));
+        .arg(Readout::number(m_scale.realOfBenchCm(z)),
+             Readout::number(m_scale.realOfBenchCm(height)));
 }
 
 QStringList ResultSheetDialog::cells(const Tasks::Answer& a) const {
     return {QString::number(a.series),
             QString::number(a.task + 1),
-            point(a.clickX, a.clickY),
-            point(a.trueX, a.trueY),
+            point(a.clickZ, a.clickHeight),
+            point(a.trueZ, a.trueHeight),
             Readout::centimetresOf(m_scale.realOfBenchCm(a.offCm)),
             a.counted ? tr("засчитано") : tr("не засчитано"),
             Readout::number(a.seconds, 1)};

@@ -33,7 +33,7 @@ private:
     QStringList headers() const;
     static QString pointsNote();
     QStringList cells(const Tasks::Answer& answer) const;
-    QString point(double x, double y) const;
+    QString point(double z, double height) const;
     void fill();
     void fitTable();
     void saveCsv();

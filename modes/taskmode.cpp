@@ -18,6 +18,7 @@
 #include "readout.h"
 #include "resultsheetdialog.h"
 #include "shape.h"
+#include "taskpoints.h"
 
 #include <QAction>
 #include <QRandomGenerator>
@@ -217,10 +218,10 @@ void TaskMode::putOnBench(Form1& w, const Tasks::Task& task) {
         w.SetLeftIndex(task.n1);
         w.SetRightIndex(task.n2);
         w.SetLensIndex(task.N);
-        w.SetUpperRadius(task.upperRadius);
-        w.SetLowerRadius(task.lowerRadius);
-        w.ObjectX = float(task.objectX);
-        w.ObjectY = float(task.objectY);
+        w.SetUpperRadius(TaskPoints::twipsOf(task.upperRadius));
+        w.SetLowerRadius(TaskPoints::twipsOf(task.lowerRadius));
+        w.ObjectX = float(TaskPoints::xOf(task.z));
+        w.ObjectY = float(TaskPoints::yOf(task.height));
         w.ObjectPlaced = kTrue;
         w.cmdCx_Click();
     });
@@ -278,12 +279,13 @@ void TaskMode::check(double benchX, double benchY) {
     if (!active() || m_session.checked)
         return;
     const Tasks::Task& task = m_session.tasks.at(std::size_t(m_session.index));
-    m_session.verdict = Tasks::judge(task, benchX, benchY);
+    const TaskPoints::Point click = TaskPoints::pointOf(benchX, benchY);
+    m_session.verdict = Tasks::judge(task, click.z, click.height);
     m_session.clickX = benchX;
     m_session.clickY = benchY;
     m_session.checked = true;
     const QString unsaved = m_results.record(m_session.seed, m_session.level, m_session.index,
-                                             benchX, benchY, m_session.counted);
+                                             click.z, click.height, m_session.counted);
     if (m_session.verdict.counted)
         ++m_session.counted;
     window().RedrawScheme();
@@ -441,9 +443,9 @@ void TaskMode::wordVerdict(const Tasks::Task& task) {
                      "перед линзой, и его продолжение проходит через изображение."));
         return;
     }
-    const Optics::Image image = Tasks::imageOf(task);
+    const Optics::Axial::Image image = Tasks::imageOf(task);
     const QString truth =
-        Readout::kindWords(image.kind == Optics::ImageKind::Real, image.magnification > 0,
+        Readout::kindWords(image.kind == Optics::Axial::ImageKind::Real, image.magnification > 0,
                            Optics::sizeOf(image.magnification));
     const QString given =
         Readout::kindWords(verdict.givenReal, verdict.givenUpright, verdict.givenSize);

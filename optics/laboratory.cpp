@@ -1,27 +1,43 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "laboratory.h"
 
-#include "bench.h"
-
 #include <algorithm>
 #include <cmath>
 
 namespace Lab {
 
-double shownCm(double twips) {
-    return twips / Bench::kTwipsPerCm * kShownCmPerBenchCm;
+namespace {
+// The lens's image of the object at (z, height): its distance b behind the
+// lens (negative before it) in cm, and what it is; and the lens's front focal
+// length in cm. Lens in twips until it speaks cm.
+constexpr double kLensUnitsPerCm = 567;
+constexpr double kLensPlane = 7500;
+constexpr double kLensAxis = 3990;
+struct Formed {
+    Optics::ImageKind kind = Optics::ImageKind::None;
+    double b = 0;
+    double magnification = 0;
+};
+Formed imageAt(const Optics::Lens& lens, double z, double height) {
+    const Optics::Image image = Optics::imageOf(lens, kLensPlane + z * kLensUnitsPerCm,
+                                                kLensAxis - height * kLensUnitsPerCm);
+    return {image.kind, image.b / kLensUnitsPerCm, image.magnification};
+}
+double frontFocal(const Optics::Lens& lens) {
+    return Optics::focalLengths(lens).front / kLensUnitsPerCm;
+}
+} // namespace
+
+double shownCm(double benchCm) {
+    return benchCm * kShownCmPerBenchCm;
 }
 
-double benchTwips(double cm) {
-    return cm / kShownCmPerBenchCm * Bench::kTwipsPerCm;
+double benchCm(double shownCm) {
+    return shownCm / kShownCmPerBenchCm;
 }
 
 double reading(double cm, double division) {
     return std::round(cm / division) * division;
-}
-
-double aperture() {
-    return Bench::kConvergingBottom - Bench::kConvergingTop;
 }
 
 double blurDiameter(double aperture, double imageDistance, double screenDistance) {
@@ -30,25 +46,25 @@ double blurDiameter(double aperture, double imageDistance, double screenDistance
     return aperture * std::fabs(screenDistance - imageDistance) / std::fabs(imageDistance);
 }
 
-ScreenPicture onScreen(const Optics::Lens& lens, double objectX, double objectY,
-                       double screenDistance, double lineWidth) {
+ScreenPicture onScreen(const Optics::Lens& lens, double z, double height, double screenDistance,
+                       double lineWidth, double aperture) {
     ScreenPicture picture;
-    const Optics::Image image = Optics::imageOf(lens, objectX, objectY);
+    const Formed image = imageAt(lens, z, height);
     if (image.kind == Optics::ImageKind::None) {
         // The object in the front focal plane: a parallel beam lights a patch
         // as wide as the aperture and forms nothing.
-        picture.blur = aperture();
+        picture.blur = aperture;
     } else {
         picture.caught = image.kind == Optics::ImageKind::Real;
-        picture.blur = blurDiameter(aperture(), image.b, screenDistance);
+        picture.blur = blurDiameter(aperture, image.b, screenDistance);
         picture.scale = image.magnification * screenDistance / image.b;
     }
     picture.brightness = lineWidth > 0 ? lineWidth / (lineWidth + picture.blur) : 0;
     return picture;
 }
 
-bool sharpestScreen(const Optics::Lens& lens, double objectX, double* screenDistance) {
-    const Optics::Image image = Optics::imageOf(lens, objectX, Bench::kAxisY);
+bool sharpestScreen(const Optics::Lens& lens, double z, double* screenDistance) {
+    const Formed image = imageAt(lens, z, 0);
     if (image.kind != Optics::ImageKind::Real)
         return false;
     *screenDistance = image.b;
@@ -63,16 +79,15 @@ Region regionOf(double d, double focalLength) {
     return Region::InsideF;
 }
 
-Row record(const Optics::Lens& lens, double objectX, double screenDistance) {
+Row record(const Optics::Lens& lens, double z, double screenDistance) {
     Row row;
-    row.d = reading(shownCm(Bench::kLensX - objectX));
+    row.d = reading(shownCm(-z));
     row.f = reading(shownCm(screenDistance));
-    const Optics::Image image = Optics::imageOf(lens, objectX, Bench::kAxisY);
-    const Optics::FocalLengths focal = Optics::focalLengths(lens);
-    row.region = regionOf(Bench::kLensX - objectX, std::fabs(focal.front));
+    const Formed image = imageAt(lens, z, 0);
+    row.region = regionOf(-z, std::fabs(frontFocal(lens)));
     // Sharp as far as the ruler tells: the screen within a division of the image.
     row.found = image.kind == Optics::ImageKind::Real &&
-                std::fabs(screenDistance - image.b) <= benchTwips(kDivisionCm);
+                std::fabs(screenDistance - image.b) <= benchCm(kDivisionCm);
     row.size = Optics::sizeOf(image.magnification);
     row.n1 = lens.n1;
     row.n2 = lens.n2;

@@ -9,22 +9,20 @@
 // The laboratory work on the lens: a screen behind the lens catches the image,
 // a ruler gives the object's and the screen's distances to its division, and
 // the focal length follows from the rows with its error. Lengths of the bench
-// are twips; what a pupil reads and records is in shown centimetres.
+// are centimetres along the axis from the lens plane (z, negative before it)
+// and above it; what a pupil reads and records is in shown centimetres.
 namespace Lab {
 
 // The one conversion of every length the work shows or records: a bench
 // centimetre stands for this many real ones.
 constexpr double kShownCmPerBenchCm = 1;
-double shownCm(double twips);
-double benchTwips(double shownCm);
+double shownCm(double benchCm);
+double benchCm(double shownCm);
 
 // The ruler along the axis: one division is a millimetre, a reading is taken
 // to the nearest division, and the instrument error is half of one.
 constexpr double kDivisionCm = 0.1;
 double reading(double cm, double division = kDivisionCm);
-
-// The aperture the light passes: the converging lens's height between its edges.
-double aperture();
 
 // The circle of confusion: the cone of light from the aperture (diameter A)
 // to the image point at b meets a screen at s in a disc of diameter
@@ -34,23 +32,25 @@ double aperture();
 double blurDiameter(double aperture, double imageDistance, double screenDistance);
 
 // What a screen standing s behind the lens shows of an object point at
-// (objectX, objectY) of the left area. The disc's centre lies on the line from
+// (z, height) before it, through the aperture the lens lets light through
+// (its height between its edges). The disc's centre lies on the line from
 // the aperture's centre to the image point, so the picture's height is the
 // object's times `scale` (negative: inverted). `brightness` is the share of a
 // sharp line of width `lineWidth` left when it spreads over the disc: dimmer
-// as it spreads. `caught` only where the image is real.
+// as it spreads. `caught` only where the image is real. Lengths in cm.
 struct ScreenPicture {
     bool caught = false;
     double blur = 0;
     double scale = 0;
     double brightness = 0;
 };
-ScreenPicture onScreen(const Optics::Lens& lens, double objectX, double objectY,
-                       double screenDistance, double lineWidth);
+ScreenPicture onScreen(const Optics::Lens& lens, double z, double height, double screenDistance,
+                       double lineWidth, double aperture);
 
-// Where the screen shows the picture sharpest: the lens law's real image
-// distance. False when the image is virtual or there is none.
-bool sharpestScreen(const Optics::Lens& lens, double objectX, double* screenDistance);
+// Where the screen shows the picture sharpest for an object at z on the axis:
+// the lens law's real image distance. False when the image is virtual or
+// there is none.
+bool sharpestScreen(const Optics::Lens& lens, double z, double* screenDistance);
 
 // The regions of the object's distance in the grade 8 work.
 enum class Region { BeyondTwoF, BetweenFAndTwoF, InsideF };
@@ -69,8 +69,9 @@ struct Row {
     double n1 = 1;
     double n2 = 1;
 };
-// The row for the object at objectX and the screen at screenDistance.
-Row record(const Optics::Lens& lens, double objectX, double screenDistance);
+// The row for the object at z on the axis and the screen screenDistance
+// behind the lens, both in cm.
+Row record(const Optics::Lens& lens, double z, double screenDistance);
 
 // F of one row from the lens law F/d + F′/f = 1 with F′/F = n2/n1:
 // F = d·f·n1 / (n1·f + n2·d), in one medium d·f / (d + f); and F′ = (n2/n1)·F.

@@ -44,19 +44,34 @@ std::string fixed(double value, int decimals) {
 }
 } // namespace
 
+namespace {
+constexpr double kColumnsPerCm = 567;
+constexpr double kLensColumn = 7500;
+constexpr double kAxisColumn = 3990;
+} // namespace
+
+ClickColumns clickColumns(double z, double height) {
+    return {kLensColumn + z * kColumnsPerCm, kAxisColumn - height * kColumnsPerCm};
+}
+
+ClickPoint clickPoint(const ClickColumns& columns) {
+    return {(columns.x - kLensColumn) / kColumnsPerCm, (kAxisColumn - columns.y) / kColumnsPerCm};
+}
+
 std::string resultsHeader() {
     return std::string(kResultsHeader) + '\n';
 }
 
 std::string resultsLine(const Answer& a) {
     const int level = int(a.level);
+    const ClickColumns click = clickColumns(a.clickZ, a.clickHeight);
     const std::string fields[] = {
         quoted(asText(a.name)),
         std::to_string(a.series),
         level >= 0 && level < int(std::size(kLevelKeys)) ? kLevelKeys[level] : "",
         std::to_string(a.task + 1),
-        fixed(a.clickX, 1),
-        fixed(a.clickY, 1),
+        fixed(click.x, 1),
+        fixed(click.y, 1),
         fixed(a.offCm, 2),
         a.counted ? "yes" : "no",
         std::to_string(a.score),

@@ -26,6 +26,22 @@ std::string resultsLine(const Answer& answer);
 // The whole file, the scores as the check counts them within each run.
 std::string resultsText(const std::vector<Answer>& answers);
 
+// The click as the file's columns click_x and click_y hold it. The columns
+// keep the frame the format was first written in, so that every file written
+// before reads and is judged again unchanged: 567 to a centimetre, click_x
+// from a point 7500 before the lens plane, click_y downwards from a line 3990
+// above the axis. Every reader and writer of the columns converts here.
+struct ClickColumns {
+    double x = 0;
+    double y = 0;
+};
+ClickColumns clickColumns(double z, double height);
+struct ClickPoint {
+    double z = 0;      // cm from the lens plane along the axis
+    double height = 0; // cm above the axis
+};
+ClickPoint clickPoint(const ClickColumns& columns);
+
 // The scores of answers from `from` on as the check finds them.
 void scoreAsJudged(std::vector<Answer>& answers, std::size_t from = 0);
 

@@ -1,14 +1,55 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "task.h"
 
-#include "bench.h"
-
 #include <algorithm>
 #include <cmath>
 
 namespace Tasks {
 
 namespace {
+// The generator draws on the grid the series were first drawn on: the bench
+// as laid out, 567 units to the centimetre, the lens plane at 7500, heights
+// counted downwards from the axis at 3990, the fields 7500 x 8025 either side
+// of the lens plane, the radius sliders' 1500 + 50 k (k up to 66). A seed
+// must keep naming the very series its pupils answered (their results files
+// are judged again from it, the browser page and the worksheets share it),
+// so every rounding, threshold and choice below stays in these units, in the
+// same order of operations; only the task it hands out speaks centimetres.
+namespace Grid {
+constexpr double kPerCm = 567;
+constexpr double kLensX = 7500;
+constexpr double kAxisY = 3990;
+constexpr double kWidth = 7500;
+constexpr double kHeight = 8025;
+constexpr int kRadiusSteps = 66;
+inline double radiusOf(int step) {
+    return 50.0 * step + 1500;
+}
+// Inside the fields, this far from their edges, and below the band at the
+// top of the bench where the task is worded.
+constexpr double kMargin = 300;
+constexpr double kTextBandBottom = 1500;
+constexpr double kLongestFocal = 2400;
+static_assert(kLongestFocal / kPerCm - Tasks::kLongestFocal < 1e-5 &&
+              Tasks::kLongestFocal - kLongestFocal / kPerCm < 1e-5);
+
+inline double zOf(double x) {
+    return (x - kLensX) / kPerCm;
+}
+inline double heightOf(double y) {
+    return (kAxisY - y) / kPerCm;
+}
+} // namespace Grid
+
+// A task on the grid, as the generator draws and tries it.
+struct Drawn {
+    Task task;        // its kind, lens type, media and region
+    double upper = 0; // radii, whole hundredths of a centimetre
+    double lower = 0;
+    double objectX = 0; // the object point on the grid, single-precision exact
+    double objectY = 0;
+};
+
 // The media of the tasks: air, water, glycerine; the lens from 1.6 to 2.0.
 constexpr double kMedia[] = {1.0, 1.33, 1.47};
 constexpr int kMediaCount = int(sizeof kMedia / sizeof kMedia[0]);
@@ -19,6 +60,7 @@ constexpr int kLensIndexCount = int(sizeof kLensIndices / sizeof kLensIndices[0]
 // Focal lengths short enough that 3 F of the object fits its area, long enough
 // to construct at the scale of the bench (1.8 to 4.2 cm).
 constexpr double kShortestFocal = 1000;
+using Grid::kLongestFocal;
 
 // The object's height above the axis, whole tens of twips.
 constexpr double kLowestObject = 600;
@@ -60,43 +102,73 @@ constexpr int kTries = 4000;
 // A radius as the sheets and the read-outs print it, in whole hundredths of
 // a centimetre: the slider step's radius taken to the nearest one, so that
 // the focal length and the power a pupil computes from the printed radii are
-// those of the key.
-// Within the sliders' range of radii.
+// those of the key, within the sliders' range of radii: the number of
+// hundredths.
 double printable(double radius) {
-    const auto hundredths = [](double twips) { return twips / Bench::kTwipsPerCm * 100; };
-    const double shortest = std::ceil(hundredths(Bench::radiusOf(0, Bench::kRadiusBase)));
-    const double longest =
-        std::floor(hundredths(Bench::radiusOf(Bench::kRadiusSteps, Bench::kRadiusBase)));
-    return std::clamp(std::round(hundredths(radius)), shortest, longest) / 100 * Bench::kTwipsPerCm;
+    const auto hundredths = [](double grid) { return grid / Grid::kPerCm * 100; };
+    const double shortest = std::ceil(hundredths(Grid::radiusOf(0)));
+    const double longest = std::floor(hundredths(Grid::radiusOf(Grid::kRadiusSteps)));
+    return std::clamp(std::round(hundredths(radius)), shortest, longest);
+}
+double onGrid(double hundredths) {
+    return hundredths / 100 * Grid::kPerCm;
 }
 
-bool inArea(double x, double y) {
-    return x >= kMargin && x <= Bench::kAreaWidth - kMargin && y >= kTextBandBottom &&
-           y <= Bench::kAreaHeight - kMargin;
+bool inField(double x, double y) {
+    return x >= Grid::kMargin && x <= Grid::kWidth - Grid::kMargin && y >= Grid::kTextBandBottom &&
+           y <= Grid::kHeight - Grid::kMargin;
+}
+
+// The drawn task as the optical system, built from the grid as the series
+// were first tried.
+Optics::Axial::System systemOf(const Drawn& drawn) {
+    Optics::Axial::System system = systemOf(drawn.task);
+    auto& lens = std::get<Optics::Axial::ThinLens>(system.elements.front().kind);
+    const double upper = onGrid(drawn.upper) / Grid::kPerCm;
+    const double lower = onGrid(drawn.lower) / Grid::kPerCm;
+    lens.R1 = drawn.task.converging ? upper : -lower;
+    lens.R2 = drawn.task.converging ? -lower : upper;
+    system.object = {Grid::zOf(drawn.objectX), Grid::heightOf(drawn.objectY)};
+    return system;
 }
 
 // Whether a task can be solved on the bench: its focal lengths in range, the
-// object and its image inside the areas and clear of the lens plane and of F.
-bool fits(const Task& task) {
-    const Optics::Lens lens = lensOf(task);
-    const Optics::FocalLengths focal = Optics::focalLengths(lens);
-    if (!focal.finite || Optics::converges(Optics::power(lens)) != task.converging)
+// object and its image inside the field and clear of the lens plane and of F.
+bool fits(const Drawn& drawn) {
+    const Optics::Axial::System system = systemOf(drawn);
+    const Optics::Axial::Focus focus = Optics::Axial::focusOf(system, 0);
+    if (!focus.finite || !(Optics::Axial::power(system, 0) < 0) != drawn.task.converging)
         return false;
-    for (const double f : {focal.front, focal.back})
+    const double front = focus.front * Grid::kPerCm;
+    const double back = focus.back * Grid::kPerCm;
+    for (const double f : {front, back})
         if (std::fabs(f) < kShortestFocal || std::fabs(f) > kLongestFocal)
             return false;
-    const double d = Bench::kLensX - task.objectX;
-    const double a = Optics::markDistances(focal).objectSide;
-    if (!inArea(task.objectX, task.objectY) || d < kMargin || std::fabs(d - a) < kClearOfFocus * a)
+    const double d = Grid::kLensX - drawn.objectX;
+    // The distance of the marks F and 2F before the lens: |f| for a
+    // converging lens, |f'| for a diverging one.
+    const double a = front < 0 ? std::fabs(back) : std::fabs(front);
+    if (!inField(drawn.objectX, drawn.objectY) || d < Grid::kMargin ||
+        std::fabs(d - a) < kClearOfFocus * a)
         return false;
-    const Optics::Image image = imageOf(task);
-    if (image.kind == Optics::ImageKind::None || std::fabs(image.b) < kMargin)
+    // An object in the front focal plane, as far as single precision tells,
+    // has no image.
+    if (drawn.task.converging && float(drawn.objectX) == float(Grid::kLensX - front))
         return false;
-    return inArea(image.x, image.y);
+    const Optics::Axial::Image image = Optics::Axial::imageOf(system);
+    if (image.kind == Optics::Axial::ImageKind::None)
+        return false;
+    const double b = image.distance * Grid::kPerCm;
+    if (std::fabs(b) < Grid::kMargin)
+        return false;
+    const double x = b > 0 ? b : Grid::kLensX + b;
+    const double y = Grid::kAxisY + image.magnification * (drawn.objectY - Grid::kAxisY);
+    return inField(x, y);
 }
 
-Task draw(Random& random, Level level) {
-    Task task;
+Drawn draw(Random& random, Level level) {
+    Drawn drawn;
+    Task& task = drawn.task;
     task.kind = random.between(0, 1) < kFocusShare ? Kind::FindFocus : Kind::FindImage;
     task.region = Region(random.below(kRegions));
     task.converging = task.region != Region::Diverging;
@@ -111,32 +183,43 @@ Task draw(Random& random, Level level) {
         task.n1 = task.n2 = kMedia[random.below(kEqualMediaCount)];
     }
     task.N = kLensIndices[random.below(kLensIndexCount)];
-    task.upperRadius =
-        printable(Bench::radiusOf(random.below(Bench::kRadiusSteps + 1), Bench::kRadiusBase));
-    task.lowerRadius =
-        printable(Bench::radiusOf(random.below(Bench::kRadiusSteps + 1), Bench::kRadiusBase));
+    drawn.upper = printable(Grid::radiusOf(random.below(Grid::kRadiusSteps + 1)));
+    drawn.lower = printable(Grid::radiusOf(random.below(Grid::kRadiusSteps + 1)));
     const Span span = spanOf(task.region);
     const double multiple = random.between(span.low, span.high);
     const double height =
         kHeightGrain * std::round(random.between(kLowestObject, kHighestObject) / kHeightGrain);
-    const Optics::FocalLengths focal = Optics::focalLengths(lensOf(task));
-    const double a = Optics::markDistances(focal).objectSide;
+    const Optics::Axial::Focus focus = Optics::Axial::focusOf(systemOf(drawn), 0);
+    const double front = focus.front * Grid::kPerCm;
+    const double back = focus.back * Grid::kPerCm;
+    const double a = !focus.finite ? 0 : front < 0 ? std::fabs(back) : std::fabs(front);
     // At 2F the object stands exactly there, as the bench holds it; elsewhere
-    // at whole twips.
-    task.objectX = task.region == Region::AtTwoF ? double(float(Bench::kLensX - 2 * a))
-                                                 : std::round(Bench::kLensX - multiple * a);
-    task.objectY = Bench::kAxisY - height;
-    return task;
+    // at whole units of the grid.
+    drawn.objectX = task.region == Region::AtTwoF ? double(float(Grid::kLensX - 2 * a))
+                                                  : std::round(Grid::kLensX - multiple * a);
+    drawn.objectY = Grid::kAxisY - height;
+    return drawn;
 }
 
-Task fallback(Kind kind) {
-    Task task;
-    task.kind = kind;
-    task.N = 1.6;
-    task.upperRadius = task.lowerRadius = printable(2850); // 5,03 cm: f = R / (2 * 0.6)
-    task.region = Region::BetweenFAndTwoF;
-    task.objectX = std::round(Bench::kLensX - 1.5 * task.upperRadius / 1.2);
-    task.objectY = Bench::kAxisY - kLowestObject;
+Drawn fallback(Kind kind) {
+    Drawn drawn;
+    drawn.task.kind = kind;
+    drawn.task.N = 1.6;
+    drawn.upper = drawn.lower = printable(2850); // 5,03 cm: f = R / (2 * 0.6)
+    drawn.task.region = Region::BetweenFAndTwoF;
+    drawn.objectX = std::round(Grid::kLensX - 1.5 * onGrid(drawn.upper) / 1.2);
+    drawn.objectY = Grid::kAxisY - kLowestObject;
+    return drawn;
+}
+
+// The task in centimetres: the radii as printed, the object where the grid
+// put it.
+Task handedOut(const Drawn& drawn) {
+    Task task = drawn.task;
+    task.upperRadius = drawn.upper / 100;
+    task.lowerRadius = drawn.lower / 100;
+    task.z = Grid::zOf(drawn.objectX);
+    task.height = Grid::heightOf(drawn.objectY);
     return task;
 }
 } // namespace
@@ -163,22 +246,35 @@ Optics::Lens lensOf(const Task& task) {
     // The biconvex layout: the upper slider shapes the left surface (centre to
     // its right), the lower one the right surface. The biconcave layout trades
     // them and the signs.
+    // Lens in twips until it speaks cm.
+    const double upper = task.upperRadius * Grid::kPerCm;
+    const double lower = task.lowerRadius * Grid::kPerCm;
     if (task.converging)
-        return {task.n1, task.N, task.n2, task.upperRadius, -task.lowerRadius};
-    return {task.n1, task.N, task.n2, -task.lowerRadius, task.upperRadius};
+        return {task.n1, task.N, task.n2, upper, -lower};
+    return {task.n1, task.N, task.n2, -lower, upper};
+}
+
+Optics::Axial::System systemOf(const Task& task) {
+    Optics::Axial::System system;
+    system.media = {task.n1, task.n2};
+    const double left = task.converging ? task.upperRadius : -task.lowerRadius;
+    const double right = task.converging ? -task.lowerRadius : task.upperRadius;
+    system.elements = {{0, Optics::Axial::ThinLens{task.N, left, right}}};
+    system.object = {task.z, task.height};
+    return system;
 }
 
 std::vector<Task> series(std::uint64_t seed, Level level, int count) {
     Random random(seed);
     std::vector<Task> tasks;
     for (int i = 0; i < count; ++i) {
-        Task found;
+        Drawn found;
         bool fitted = false;
         for (int attempt = 0; attempt < kTries && !fitted; ++attempt) {
             found = draw(random, level);
             fitted = fits(found);
         }
-        tasks.push_back(fitted ? found : fallback(found.kind));
+        tasks.push_back(handedOut(fitted ? found : fallback(found.task.kind)));
     }
     return tasks;
 }
@@ -187,44 +283,36 @@ std::uint64_t shortSeed(std::uint64_t entropy) {
     return entropy % kShortSeeds;
 }
 
-Optics::Image imageOf(const Task& task) {
-    return Optics::imageOf(lensOf(task), float(task.objectX), float(task.objectY));
+Optics::Axial::Image imageOf(const Task& task) {
+    return Optics::Axial::imageOf(systemOf(task));
 }
 
-double imageBenchX(const Optics::Image& image) {
-    return image.kind == Optics::ImageKind::Real ? Bench::kLensX + image.x : image.x;
+double backFocus(const Task& task) {
+    return Optics::Axial::focusOf(systemOf(task), 0).backPoint;
 }
 
-double backFocusX(const Task& task) {
-    return Bench::kLensX + Optics::focalLengths(lensOf(task)).back;
+double frontFocus(const Task& task) {
+    return Optics::Axial::focusOf(systemOf(task), 0).frontPoint;
 }
 
-double frontFocusX(const Task& task) {
-    return Bench::kLensX - Optics::focalLengths(lensOf(task)).front;
-}
-
-Verdict judgeImage(const Task& task, double clickX, double clickY) {
+Verdict judgeImage(const Task& task, double z, double height) {
     Verdict verdict;
-    const Optics::Image image = imageOf(task);
+    const Optics::Axial::Image image = imageOf(task);
     verdict.rule = task.region;
-    verdict.trueX = imageBenchX(image);
-    verdict.trueY = image.y;
-    const double off = std::hypot(clickX - verdict.trueX, clickY - verdict.trueY);
-    const double tolerance = kToleranceCm * Bench::kTwipsPerCm;
-    verdict.offCm = off / Bench::kTwipsPerCm;
-    verdict.counted = off <= tolerance;
+    verdict.trueZ = image.z;
+    verdict.trueHeight = image.height;
+    verdict.offCm = std::hypot(z - image.z, height - image.height);
+    verdict.counted = verdict.offCm <= kToleranceCm;
 
-    verdict.givenReal = clickX > Bench::kLensX;
-    verdict.realRight = verdict.givenReal == (image.kind == Optics::ImageKind::Real);
-    // Heights above the axis; the image is upright where it stands on the
-    // object's side of it.
-    const double object = Bench::kAxisY - task.objectY;
-    const double click = Bench::kAxisY - clickY;
-    verdict.givenUpright = click * object > 0;
+    verdict.givenReal = z > 0;
+    verdict.realRight = verdict.givenReal == (image.kind == Optics::Axial::ImageKind::Real);
+    // The image is upright where it stands on the object's side of the axis.
+    verdict.givenUpright = height * task.height > 0;
     verdict.uprightRight = verdict.givenUpright == (image.magnification > 0);
     const Optics::Size trueSize = Optics::sizeOf(image.magnification);
-    const double grown = std::fabs(click) - std::fabs(object);
-    const bool asTall = trueSize == Optics::Size::Same ? std::fabs(grown) <= tolerance : grown == 0;
+    const double grown = std::fabs(height) - std::fabs(task.height);
+    const bool asTall =
+        trueSize == Optics::Size::Same ? std::fabs(grown) <= kToleranceCm : grown == 0;
     verdict.givenSize = asTall      ? Optics::Size::Same
                         : grown > 0 ? Optics::Size::Enlarged
                                     : Optics::Size::Reduced;
@@ -233,24 +321,22 @@ Verdict judgeImage(const Task& task, double clickX, double clickY) {
     return verdict;
 }
 
-Verdict judgeFocus(const Task& task, double clickX, double clickY) {
+Verdict judgeFocus(const Task& task, double z, double height) {
     Verdict verdict;
     verdict.rule = task.region;
-    const double back = std::hypot(clickX - backFocusX(task), clickY - Bench::kAxisY);
-    const double front = std::hypot(clickX - frontFocusX(task), clickY - Bench::kAxisY);
+    const double back = std::hypot(z - backFocus(task), height);
+    const double front = std::hypot(z - frontFocus(task), height);
     verdict.backFocus = back <= front;
-    verdict.trueX = verdict.backFocus ? backFocusX(task) : frontFocusX(task);
-    verdict.trueY = Bench::kAxisY;
-    const double off = std::min(back, front);
-    verdict.offCm = off / Bench::kTwipsPerCm;
-    verdict.counted = off <= kToleranceCm * Bench::kTwipsPerCm;
+    verdict.trueZ = verdict.backFocus ? backFocus(task) : frontFocus(task);
+    verdict.trueHeight = 0;
+    verdict.offCm = std::min(back, front);
+    verdict.counted = verdict.offCm <= kToleranceCm;
     verdict.kindRight = verdict.counted;
     return verdict;
 }
 
-Verdict judge(const Task& task, double clickX, double clickY) {
-    return task.kind == Kind::FindImage ? judgeImage(task, clickX, clickY)
-                                        : judgeFocus(task, clickX, clickY);
+Verdict judge(const Task& task, double z, double height) {
+    return task.kind == Kind::FindImage ? judgeImage(task, z, height) : judgeFocus(task, z, height);
 }
 
 } // namespace Tasks

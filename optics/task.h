@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "axial.h"
 #include "lens.h"
 
 #include <cstdint>
@@ -9,9 +10,9 @@
 // Tasks for pupils: a lens and an object the program chooses so that the
 // image can be constructed on paper, and the judge of a pupil's answer. Two
 // kinds: find the image of the object, and, given the object and its image,
-// find a focus. Everything is read from the lens model; positions are bench
-// twips with x as in picLeft (the lens plane at 7500, picRigth's x + 7500
-// beyond it), y downwards, the axis at 3990.
+// find a focus. Everything is read from the optical system: lengths in
+// centimetres, z along the axis from the lens plane (negative before it, the
+// light running towards growing z), heights above the axis.
 namespace Tasks {
 
 // A small generator of its own, so that a seed gives the same series with
@@ -50,19 +51,23 @@ struct Task {
     double n1 = 1;          // medium left of the lens
     double N = 1;           // the lens
     double n2 = 1;          // medium right of the lens
-    // Radius magnitudes, twips, of the surfaces the upper and lower radius
+    // Radius magnitudes, cm, of the surfaces the upper and lower radius
     // sliders shape (the left and right surface of a biconvex lens, the right
-    // and left one of a biconcave lens): whole hundredths of a centimetre,
-    // as printed, each within a quarter of a slider step.
+    // and left one of a biconcave lens): whole hundredths, as printed, each
+    // within a quarter of a slider step.
     double upperRadius = 0;
     double lowerRadius = 0;
     Region region = Region::BeyondTwoF;
-    double objectX = 0; // the object point, picLeft twips, single-precision exact
-    double objectY = 0;
+    // The object point: z cm from the lens plane (negative, before it), its
+    // height cm above the axis.
+    double z = 0;
+    double height = 0;
 };
 
-// The lens of a task as the model takes it.
+// The lens of a task as the bench takes it, and the task as the optical
+// system: the lens at z = 0 between its media, the object before it.
 Optics::Lens lensOf(const Task& task);
+Optics::Axial::System systemOf(const Task& task);
 
 // A series of `count` tasks from a seed: the same seed and level give the same
 // series everywhere.
@@ -74,31 +79,28 @@ std::vector<Task> series(std::uint64_t seed, Level level, int count = kSeriesLen
 constexpr std::uint64_t kShortSeeds = 1000000;
 std::uint64_t shortSeed(std::uint64_t entropy);
 
-// The longest focal length a task has, either side, in twips (4.2 cm).
-constexpr double kLongestFocal = 2400;
-
-// Where points of a task may stand: inside the areas, this far from their
-// edges, and below the band at the top of the bench where the task is worded.
-constexpr double kMargin = 300;
-constexpr double kTextBandBottom = 1500;
+// The longest focal length a task has, either side, in cm. The object and
+// its image stand within 12.7 cm of the lens plane and at least 0.53 cm from
+// it, from 4.39 cm above the axis to 6.59 cm below it: the field the bench
+// shows them in, clear of the lines that word the task.
+constexpr double kLongestFocal = 4.2328;
 
 // A click counts within this distance of the true point.
 constexpr double kToleranceCm = 0.5;
 
-// The true answers from the model: the image point, and the foci, in bench
-// twips. The back focus F' is where rays parallel to the axis meet behind a
-// converging lens (or seem to come from before a diverging one); the front
-// focus F is the point whose rays leave parallel to the axis.
-Optics::Image imageOf(const Task& task);
-double imageBenchX(const Optics::Image& image);
-double backFocusX(const Task& task);
-double frontFocusX(const Task& task);
+// The true answers from the optical system: the image of the object's tip,
+// and the foci as z in cm. The back focus F' is where rays parallel to the
+// axis meet behind a converging lens (or seem to come from before a diverging
+// one); the front focus F is the point whose rays leave parallel to the axis.
+Optics::Axial::Image imageOf(const Task& task);
+double backFocus(const Task& task);
+double frontFocus(const Task& task);
 
 struct Verdict {
     double offCm = 0;     // distance of the click from the true point
     bool counted = false; // within the tolerance
-    double trueX = 0;     // the true point, bench twips
-    double trueY = 0;
+    double trueZ = 0;     // the true point, cm
+    double trueHeight = 0;
     // Finding the image: the kind the click shows, each part on its own.
     bool realRight = false;
     bool uprightRight = false;
@@ -113,14 +115,15 @@ struct Verdict {
     bool backFocus = true;
 };
 
-// The kind a point shows as an image of the task's object: right of the lens
-// plane real, on the object's side of the axis upright, farther from the axis
-// than the object enlarged. Where the image is of the same size, a click as
-// tall within the tolerance is the same size too.
-Verdict judgeImage(const Task& task, double clickX, double clickY);
+// The click is the point (z, height) in cm. The kind it shows as an image of
+// the task's object: behind the lens plane real, on the object's side of the
+// axis upright, farther from the axis than the object enlarged. Where the
+// image is of the same size, a click as tall within the tolerance is the same
+// size too.
+Verdict judgeImage(const Task& task, double z, double height);
 // The click against the nearer of the two foci.
-Verdict judgeFocus(const Task& task, double clickX, double clickY);
+Verdict judgeFocus(const Task& task, double z, double height);
 // The judge the task's kind asks for.
-Verdict judge(const Task& task, double clickX, double clickY);
+Verdict judge(const Task& task, double z, double height);
 
 } // namespace Tasks

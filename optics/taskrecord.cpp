@@ -16,20 +16,20 @@ bool near(double a, double b, double within) {
 }
 } // namespace
 
-Answer answered(const std::string& name, std::uint64_t series, Level level, int task, double clickX,
-                double clickY, double seconds, int scoreBefore) {
+Answer answered(const std::string& name, std::uint64_t series, Level level, int task, double clickZ,
+                double clickHeight, double seconds, int scoreBefore) {
     Answer answer;
     answer.name = name;
     answer.series = series;
     answer.level = level;
     answer.task = task;
-    answer.clickX = clickX;
-    answer.clickY = clickY;
+    answer.clickZ = clickZ;
+    answer.clickHeight = clickHeight;
     answer.seconds = seconds;
     const std::vector<Task> tasks = Tasks::series(series, level, task + 1);
-    const Verdict verdict = judge(tasks.back(), clickX, clickY);
-    answer.trueX = verdict.trueX;
-    answer.trueY = verdict.trueY;
+    const Verdict verdict = judge(tasks.back(), clickZ, clickHeight);
+    answer.trueZ = verdict.trueZ;
+    answer.trueHeight = verdict.trueHeight;
     answer.offCm = verdict.offCm;
     answer.counted = verdict.counted;
     answer.score = scoreBefore + (verdict.counted ? 1 : 0);
@@ -52,8 +52,8 @@ std::vector<Rejudged> rejudge(const std::vector<Answer>& recorded) {
         if (given.task <= run.task || run.run < 0)
             run = Progress{-1, 0, begun++};
         Rejudged again;
-        again.answer = answered(given.name, given.series, given.level, given.task, given.clickX,
-                                given.clickY, given.seconds, run.score);
+        again.answer = answered(given.name, given.series, given.level, given.task, given.clickZ,
+                                given.clickHeight, given.seconds, run.score);
         again.run = run.run;
         run.task = given.task;
         run.score = again.answer.score;

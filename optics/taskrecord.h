@@ -19,11 +19,11 @@ struct Answer {
     std::string name; // the pupil, as typed (may be empty)
     std::uint64_t series = 0;
     Level level = Level::EqualMedia;
-    int task = 0;      // from 0, within the series
-    double clickX = 0; // the point clicked, bench twips
-    double clickY = 0;
-    double trueX = 0; // the true point, as judged (not kept in a results file)
-    double trueY = 0;
+    int task = 0;           // from 0, within the series
+    double clickZ = 0;      // the point clicked, cm: along the axis from the lens plane
+    double clickHeight = 0; // and above the axis
+    double trueZ = 0;       // the true point, cm, as judged (not kept in a results file)
+    double trueHeight = 0;
     double offCm = 0;
     bool counted = false;
     int score = 0;      // counted answers of this run of the series in its file, this one with them
@@ -31,8 +31,8 @@ struct Answer {
 };
 
 // The answer to task `task` of a series, judged; `scoreBefore` counted before it.
-Answer answered(const std::string& name, std::uint64_t series, Level level, int task, double clickX,
-                double clickY, double seconds, int scoreBefore);
+Answer answered(const std::string& name, std::uint64_t series, Level level, int task, double clickZ,
+                double clickHeight, double seconds, int scoreBefore);
 
 // Where a recorded answer and its judging again part.
 enum class Tampered { None, Distance, Verdict, Score };

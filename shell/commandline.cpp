@@ -7,6 +7,7 @@
 #include "saferead.h"
 #include "setupfile.h"
 #include "task.h"
+#include "taskpoints.h"
 #include "translations.h"
 
 #include <QCommandLineParser>
@@ -332,13 +333,17 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
     }
     if (s_taskSeed && parser.isSet(listTasks)) {
         for (const Tasks::Task& task : Tasks::series(*s_taskSeed, s_taskLevel)) {
+            // The lens and the object as the bench holds them, in its twips.
+            // Lens in twips until it speaks cm.
             const Optics::Lens lens = Tasks::lensOf(task);
+            const double objectX = float(TaskPoints::xOf(task.z));
+            const double objectY = float(TaskPoints::yOf(task.height));
             QStringList fields{task.kind == Tasks::Kind::FindImage ? QStringLiteral("image")
                                                                    : QStringLiteral("focus"),
                                task.converging ? QStringLiteral("converging")
                                                : QStringLiteral("diverging")};
             for (const double value :
-                 {lens.n1, lens.N, lens.n2, lens.leftR, lens.rightR, task.objectX, task.objectY})
+                 {lens.n1, lens.N, lens.n2, lens.leftR, lens.rightR, objectX, objectY})
                 fields << QString::number(value, 'g', 17);
             print(stdout, fields.join(QLatin1Char(' ')) + QLatin1Char('\n'));
         }

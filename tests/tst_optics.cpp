@@ -4,11 +4,11 @@
 // in other forms; and the ray construction the window draws from it, checked
 // against the refraction of a thin lens.
 #include "bench.h"
-#include "raydiagram.h"
 #include "laboratory.h"
 #include "lens.h"
 #include "lensmaker.h"
 #include "notation.h"
+#include "raydiagram.h"
 
 #include <QTest>
 #include <cmath>
@@ -568,7 +568,7 @@ void TestOptics::blurCircle() {
     QFETCH(double, b);
     QFETCH(double, s);
     QFETCH(double, diameter);
-    const double A = Lab::aperture();
+    const double A = Bench::kConvergingBottom - Bench::kConvergingTop;
     constexpr double kTwips = 1e-9;
     QVERIFY2(std::fabs(Lab::blurDiameter(A, b, s) - diameter) < kTwips,
              qPrintable(QString::number(Lab::blurDiameter(A, b, s))));
@@ -607,31 +607,40 @@ void TestOptics::sharpestScreen() {
     const double P = LensMaker::thinLensPower(n1, N, n2, R, -R);
     const double h = 450;
     const Traced traced = trace(n1, n2, P, d, h);
+    // The laboratory measures in cm from the lens plane and the axis.
+    const double z = -d / kCm;
+    const double height = h / kCm;
+    const double aperture = (Bench::kConvergingBottom - Bench::kConvergingTop) / kCm;
     double s = 0;
-    QCOMPARE(Lab::sharpestScreen(lens, objectX(d), &s), real);
+    QCOMPARE(Lab::sharpestScreen(lens, z, &s), real);
+    s *= kCm;
     const double line = 45;
+    const auto onScreen = [&](double screen) {
+        return Lab::onScreen(lens, z, height, screen / kCm, line / kCm, aperture);
+    };
     if (!real) {
-        const Lab::ScreenPicture anywhere = Lab::onScreen(lens, objectX(d), objectY(h), 3000, line);
+        const Lab::ScreenPicture anywhere = onScreen(3000);
         QVERIFY(!anywhere.caught);
         QVERIFY(anywhere.brightness < 0.1); // a faint blur
         return;
     }
     QVERIFY2(std::fabs(s - traced.b) < 0.01, qPrintable(QString::number(s / kCm)));
-    const Lab::ScreenPicture sharp = Lab::onScreen(lens, objectX(d), objectY(h), s, line);
+    const Lab::ScreenPicture sharp = onScreen(s);
     QVERIFY(sharp.caught);
-    QVERIFY(sharp.blur < 1e-6);
+    QVERIFY(sharp.blur * kCm < 1e-6);
     QVERIFY(std::fabs(sharp.brightness - 1) < 1e-6);
     QVERIFY2(std::fabs(sharp.scale - traced.height / h) < 1e-9,
              qPrintable(QString::number(sharp.scale)));
     // Halfway to the image the cone's axis, from the lens's centre to the
     // image point, stands at half the image's height.
-    const Lab::ScreenPicture halfway = Lab::onScreen(lens, objectX(d), objectY(h), s / 2, line);
+    const Lab::ScreenPicture halfway = onScreen(s / 2);
     QVERIFY(std::fabs(halfway.scale - traced.height / h / 2) < 1e-9);
-    const double division = Lab::benchTwips(Lab::kDivisionCm);
+    const double division = Lab::benchCm(Lab::kDivisionCm) * kCm;
     for (const double off : {-division, division}) {
-        const Lab::ScreenPicture blurred =
-            Lab::onScreen(lens, objectX(d), objectY(h), s + off, line);
+        const Lab::ScreenPicture blurred = onScreen(s + off);
         QVERIFY(blurred.blur > 0 && blurred.brightness < sharp.brightness);
+        // The cone from the whole aperture: A·|off|/b wide.
+        QCOMPARE_LT(std::fabs(blurred.blur - aperture * std::fabs(off) / s), 1e-9);
     }
 }
 
@@ -795,7 +804,7 @@ void TestOptics::labRecord() {
     const Optics::Lens lens{1, kGlass, 1, 3 * kCm, -3 * kCm};
     const double d = 9.03;
     const double b = 1 / (1 / 3.0 - 1 / d);
-    const Lab::Row row = Lab::record(lens, objectX(d * kCm), (b + offCm) * kCm);
+    const Lab::Row row = Lab::record(lens, -d, b + offCm); // cm from the lens plane
     QVERIFY(std::fabs(row.d - 9.0) < 1e-9);
     QVERIFY2(std::fabs(row.f - f) < 1e-9, qPrintable(QString::number(row.f)));
     QCOMPARE(row.found, found);

@@ -32,10 +32,11 @@ const char kWriter[] = "QUELLOR_TEST_APPEND"; // this program started as one wri
 
 // A click on a task's true point, or 3 cm (past the tolerance) below it.
 Tasks::Answer answer(const std::string& name, int task, bool right, std::uint64_t seed = kSeed) {
-    const Tasks::Verdict truth =
-        Tasks::judge(Tasks::series(seed, kLevel).at(std::size_t(task)), 0, 0);
-    return Tasks::answered(name, seed, kLevel, task, truth.trueX,
-                           truth.trueY + (right ? 0 : 3 * 567.0), 1.5, 0);
+    // Judged at the bench's top left corner: the true point is the nearer focus.
+    const Tasks::Verdict truth = Tasks::judge(Tasks::series(seed, kLevel).at(std::size_t(task)),
+                                              -7500 / 567.0, 3990 / 567.0);
+    return Tasks::answered(name, seed, kLevel, task, truth.trueZ,
+                           truth.trueHeight - (right ? 0 : 3.0), 1.5, 0);
 }
 QString appendOne(const QString& path, const Tasks::Answer& a) {
     std::vector<Tasks::Answer> one{a};
@@ -69,6 +70,8 @@ private slots:
     void namesRoundTrip();
     void nameRuleFollowsUnicode_data();
     void nameRuleFollowsUnicode();
+    void clicksAsFirstWritten_data();
+    void clicksAsFirstWritten();
     void scoreFollowsTheFile_data();
     void scoreFollowsTheFile();
     void manyWritersLoseNothing();
@@ -157,6 +160,50 @@ void TestResults::nameRuleFollowsUnicode() {
     QVERIFY(!ResultsFile::nameProblem(half).isEmpty());
 }
 
+// Lines as the last release wrote them: the click read as the point of the
+// bench it was (click_x twips from the left edge of the left area, the lens
+// plane at 7500, click_y downwards, the axis at 3990, 567 twips a cm), the
+// line judged again without a disagreement and written back byte for byte.
+void TestResults::clicksAsFirstWritten_data() {
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("y");
+    QTest::newRow("on the front focus")
+        << QByteArray("\"Аня\",123,two,1,5774.9,3990.0,0.00,yes,1,12.2") << 5774.9 << 3990.0;
+    QTest::newRow("beside the image")
+        << QByteArray("\"Аня\",123,two,2,6712.0,3291.9,2.14,no,0,12.2") << 6712.0 << 3291.9;
+    QTest::newRow("before the left edge, above the top")
+        << QByteArray("\"'=Петя\",123,two,3,-120.5,-33.3,11.67,no,0,12.2") << -120.5 << -33.3;
+    QTest::newRow("the far corner")
+        << QByteArray("\"O\"\"Neil\",42,equal,1,14999.9,8024.9,7.92,no,0,12.2") << 14999.9
+        << 8024.9;
+    QTest::newRow("at the lens's centre")
+        << QByteArray("\"\",42,equal,6,7500.0,3990.0,3.25,no,0,12.2") << 7500.0 << 3990.0;
+    QTest::newRow("a tenth before the lens")
+        << QByteArray("\"''x\",999999,mixed,8,7499.9,3990.1,5.50,no,0,12.2") << 7499.9 << 3990.1;
+    QTest::newRow("the largest series")
+        << QByteArray("\"Маша 😀\",18446744073709551615,mixed,10,0.0,0.1,12.59,no,0,12.2") << 0.0
+        << 0.1;
+}
+
+void TestResults::clicksAsFirstWritten() {
+    QFETCH(QByteArray, line);
+    QFETCH(double, x);
+    QFETCH(double, y);
+    constexpr double kCm = 567;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("release.csv"));
+    const QByteArray file = ResultsFile::header() + line + '\n';
+    QVERIFY(writeBytes(path, file));
+    const ResultsFile::Result read = ResultsFile::read(path);
+    QVERIFY2(read.problem.isEmpty(), qPrintable(read.problem));
+    QCOMPARE(read.answers.size(), std::size_t(1));
+    QCOMPARE_LT(std::fabs(read.answers[0].clickZ - (x - 7500) / kCm), 1e-12);
+    QCOMPARE_LT(std::fabs(read.answers[0].clickHeight - (3990 - y) / kCm), 1e-12);
+    QCOMPARE(int(ResultsFile::judge(read).at(0).tampered), int(Tasks::Tampered::None));
+    QCOMPARE(ResultsFile::write(read.answers), file);
+}
+
 // Mishaps of the window never make an honest answer look forged: a corrected
 // name starts a row, an answer the file refused follows with the next, a
 // lost line is not counted on.
@@ -191,7 +238,7 @@ void TestResults::scoreFollowsTheFile() {
             QVERIFY(writeBytes(path, kept.join('\n')));
         }
         const Tasks::Answer a = answer(std::string(), task, right[task]);
-        QCOMPARE(sheet.record(kSeed, kLevel, task, a.clickX, a.clickY, counted).isEmpty(),
+        QCOMPARE(sheet.record(kSeed, kLevel, task, a.clickZ, a.clickHeight, counted).isEmpty(),
                  !refused);
         QCOMPARE(sheet.unwritten(), refused ? 1 : 0);
     }

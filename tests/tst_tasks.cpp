@@ -45,6 +45,21 @@ constexpr double kCm = 567;
 constexpr double kTolerance = 0.5 * kCm; // the tolerance the README states
 constexpr double kTiny = 1e-6;
 
+// A task's points and radii in the bench's twips: the task gives them in cm
+// from the lens plane and the axis.
+double objectXOf(const Tasks::Task& task) {
+    return kLens + task.z * kCm;
+}
+double objectYOf(const Tasks::Task& task) {
+    return kAxis - task.height * kCm;
+}
+// The judge takes the click in cm.
+Tasks::Verdict judgeAt(const Tasks::Task& task, double x, double y, bool image) {
+    const double z = (x - kLens) / kCm;
+    const double height = (kAxis - y) / kCm;
+    return image ? Tasks::judgeImage(task, z, height) : Tasks::judgeFocus(task, z, height);
+}
+
 // The lens of a task: the biconvex layout has the upper slider's surface on
 // the left, curving about a centre to its right; the biconcave layout trades
 // the surfaces and their signs.
@@ -53,8 +68,9 @@ struct Radii {
     double right;
 };
 Radii radiiOf(const Tasks::Task& task) {
-    return task.converging ? Radii{task.upperRadius, -task.lowerRadius}
-                           : Radii{-task.lowerRadius, task.upperRadius};
+    const double upper = task.upperRadius * kCm;
+    const double lower = task.lowerRadius * kCm;
+    return task.converging ? Radii{upper, -lower} : Radii{-lower, upper};
 }
 
 // The image from n1/d + n2/b = P, f = n1/P, f' = n2/P; magnification
@@ -70,11 +86,11 @@ struct Expected {
 Expected expectedOf(const Tasks::Task& task) {
     const Radii r = radiiOf(task);
     const double P = LensMaker::thinLensPower(task.n1, task.N, task.n2, r.left, r.right);
-    const double d = kLens - double(float(task.objectX));
+    const double d = kLens - double(float(objectXOf(task)));
     const double b = task.n2 / (P - task.n1 / d);
     const double m = -(task.n1 * b) / (task.n2 * d);
     return {task.n1 / P, task.n2 / P, b,
-            m,           kLens + b,   kAxis + m * (double(float(task.objectY)) - kAxis)};
+            m,           kLens + b,   kAxis + m * (double(float(objectYOf(task))) - kAxis)};
 }
 
 // A key as the keyboard delivers it to the left area of the active window
@@ -117,11 +133,11 @@ Tasks::Task makeTask(bool converging, double n1, double N, double n2, double upp
     task.n1 = n1;
     task.N = N;
     task.n2 = n2;
-    task.upperRadius = upper;
-    task.lowerRadius = lower;
+    task.upperRadius = upper / kCm;
+    task.lowerRadius = lower / kCm;
     task.region = region;
-    task.objectX = kLens - distance;
-    task.objectY = kAxis - height;
+    task.z = -distance / kCm;
+    task.height = height / kCm;
     return task;
 }
 
@@ -152,6 +168,8 @@ class TestTasks : public QObject {
 private slots:
     void seriesSolvable_data();
     void seriesSolvable();
+    void seriesAsReleased_data();
+    void seriesAsReleased();
     void judgeImage_data();
     void judgeImage();
     void judgeFocus_data();
@@ -203,7 +221,7 @@ void TestTasks::seriesSolvable() {
         QVERIFY(task.kind == same.kind && task.converging == same.converging &&
                 task.n1 == same.n1 && task.N == same.N && task.n2 == same.n2 &&
                 task.upperRadius == same.upperRadius && task.lowerRadius == same.lowerRadius &&
-                task.objectX == same.objectX && task.objectY == same.objectY);
+                task.z == same.z && task.height == same.height);
         if (level == 0)
             QCOMPARE(task.n1, task.n2);
         if (level == 1)
@@ -212,7 +230,7 @@ void TestTasks::seriesSolvable() {
         // pupil works out from the radii printed to 0.01 cm (one part in 1e9,
         // where the nearest slider steps would differ by some in 1e3).
         for (const double radius : {task.upperRadius, task.lowerRadius})
-            QVERIFY(radius >= 1500 && radius <= 4800);
+            QVERIFY(radius * kCm >= 1500 && radius * kCm <= 4800);
         const Expected e = expectedOf(task);
         const auto printed = [](double twips) { return std::round(twips / kCm * 100) / 100 * kCm; };
         const Radii r = radiiOf(task);
@@ -223,9 +241,9 @@ void TestTasks::seriesSolvable() {
             std::fabs(fromPrinted / e.f - 1) < 1e-9,
             qPrintable(
                 QStringLiteral("task %1: F %2 from print, %3").arg(i).arg(fromPrinted).arg(e.f)));
-        const double d = kLens - task.objectX;
+        const double d = kLens - objectXOf(task);
         // The object and the true image on screen, the object clear of F.
-        QVERIFY2(onScreen(task.objectX, task.objectY), qPrintable(QString::number(i)));
+        QVERIFY2(onScreen(objectXOf(task), objectYOf(task)), qPrintable(QString::number(i)));
         QVERIFY2(onScreen(e.x, e.y),
                  qPrintable(QStringLiteral("task %1 image (%2, %3)").arg(i).arg(e.x).arg(e.y)));
         // The README's regions, in multiples of the object-side mark distance
@@ -239,7 +257,7 @@ void TestTasks::seriesSolvable() {
         QVERIFY(std::fabs(d - a) >= kClearOfF * a - kTwip);
         const double imageInArea = e.b > 0 ? e.b : kLens + e.b;
         for (const auto& [x, y] :
-             {std::pair{double(task.objectX), double(task.objectY)}, std::pair{imageInArea, e.y}})
+             {std::pair{objectXOf(task), objectYOf(task)}, std::pair{imageInArea, e.y}})
             QVERIFY2(x >= kMargin - kTwip && x <= kWidth - kMargin + kTwip &&
                          y <= kHeight - kMargin + kTwip,
                      qPrintable(QStringLiteral("task %1 at (%2, %3)").arg(i).arg(x).arg(y)));
@@ -270,9 +288,58 @@ void TestTasks::seriesSolvable() {
     const std::vector<Tasks::Task> other = Tasks::series(seed + 1, Tasks::Level(level));
     bool differs = false;
     for (int i = 0; i < 10; ++i)
-        differs = differs || other[std::size_t(i)].objectX != tasks[std::size_t(i)].objectX ||
+        differs = differs || other[std::size_t(i)].z != tasks[std::size_t(i)].z ||
                   other[std::size_t(i)].upperRadius != tasks[std::size_t(i)].upperRadius;
     QVERIFY(differs);
+}
+
+// Tasks of series the last release drew, as it put them on the bench: a seed
+// names the same tasks, so that answers given then are judged again alike.
+// The radii in hundredths of a cm as printed, the object at bench twips.
+void TestTasks::seriesAsReleased_data() {
+    QTest::addColumn<quint64>("seed");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("task"); // kind converging n1 N n2 upper lower region
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("y");
+    QTest::newRow("123 two, 1") << quint64(123) << 1 << 0 << "1 1 1 2 1.33 485 547 0" << 2875.0
+                                << 3250.0;
+    QTest::newRow("123 two, 3") << quint64(123) << 1 << 2 << "1 1 1.47 2 1 282 608 3" << 6306.0
+                                << 3150.0;
+    QTest::newRow("42 equal, 1, at 2F")
+        << quint64(42) << 0 << 0 << "0 1 1 2 1 767 714 1" << 3306.7421875 << 2990.0;
+    QTest::newRow("0 equal, 5, at 2F")
+        << quint64(0) << 0 << 4 << "0 1 1 2 1 529 767 1" << 3949.748779296875 << 3020.0;
+    QTest::newRow("999999 mixed, 8")
+        << quint64(999999) << 2 << 7 << "0 1 1.47 2 1 282 547 1" << 3003.8671875 << 3380.0;
+    QTest::newRow("largest mixed, 10, diverging") << quint64(18446744073709551615ULL) << 2 << 9
+                                                  << "0 0 1 1.8 1.47 265 309 4" << 4599.0 << 3340.0;
+}
+
+void TestTasks::seriesAsReleased() {
+    QFETCH(quint64, seed);
+    QFETCH(int, level);
+    QFETCH(int, index);
+    QFETCH(QString, task);
+    QFETCH(double, x);
+    QFETCH(double, y);
+    const Tasks::Task t = Tasks::series(seed, Tasks::Level(level)).at(std::size_t(index));
+    const QString got = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8")
+                            .arg(int(t.kind))
+                            .arg(int(t.converging))
+                            .arg(t.n1)
+                            .arg(t.N)
+                            .arg(t.n2)
+                            .arg(t.upperRadius * 100)
+                            .arg(t.lowerRadius * 100)
+                            .arg(int(t.region));
+    QCOMPARE(got, task);
+    // The object where the bench held it, single-precision exact.
+    QCOMPARE(float(objectXOf(t)), float(x));
+    QCOMPARE(float(objectYOf(t)), float(y));
+    QCOMPARE_LT(std::fabs(objectXOf(t) - x), 1e-9);
+    QCOMPARE_LT(std::fabs(objectYOf(t) - y), 1e-9);
 }
 
 void TestTasks::judgeImage_data() {
@@ -328,11 +395,13 @@ void TestTasks::judgeImage() {
     double y = e.y + side * dy;
     if (mirrored)
         y = 2 * kAxis - y;
-    const Tasks::Verdict verdict = Tasks::judgeImage(task, e.x + dx, y);
-    QVERIFY2(std::fabs(verdict.trueX - e.x) < kTiny && std::fabs(verdict.trueY - e.y) < kTiny,
+    const Tasks::Verdict verdict = judgeAt(task, e.x + dx, y, true);
+    const double trueX = kLens + verdict.trueZ * kCm;
+    const double trueY = kAxis - verdict.trueHeight * kCm;
+    QVERIFY2(std::fabs(trueX - e.x) < kTiny && std::fabs(trueY - e.y) < kTiny,
              qPrintable(QStringLiteral("judge's image (%1, %2), expected (%3, %4)")
-                            .arg(verdict.trueX)
-                            .arg(verdict.trueY)
+                            .arg(trueX)
+                            .arg(trueY)
                             .arg(e.x)
                             .arg(e.y)));
     QCOMPARE_LT(std::fabs(verdict.offCm - std::hypot(dx, y - e.y) / kCm), kTiny);
@@ -371,10 +440,11 @@ void TestTasks::judgeFocus() {
     const double focus = back ? kLens + e.fBack : kLens - e.f;
     if (back && !task.converging)
         QVERIFY(focus < kLens);
-    const Tasks::Verdict verdict = Tasks::judgeFocus(task, focus + dx, kAxis + dy);
+    const Tasks::Verdict verdict = judgeAt(task, focus + dx, kAxis + dy, false);
     QTEST(verdict.counted, "counted");
     QCOMPARE(verdict.backFocus, back);
-    QCOMPARE_LT(std::fabs(verdict.trueX - focus), kTiny);
+    QCOMPARE_LT(std::fabs(kLens + verdict.trueZ * kCm - focus), kTiny);
+    QCOMPARE(verdict.trueHeight, 0.0);
     QCOMPARE_LT(std::fabs(verdict.offCm - std::hypot(dx, dy) / kCm), kTiny);
 }
 
@@ -461,7 +531,8 @@ void TestTasks::taskModeAnswersAndRestores() {
     QVERIFY(window->TaskModeOn());
     QVERIFY(!window->sldn1->isEnabled() && !window->cmdSob->isEnabled());
     const Tasks::Task task = window->TaskSeries().session().tasks.front();
-    QCOMPARE(window->ObjectX, float(task.objectX));
+    QCOMPARE(window->ObjectX, float(objectXOf(task)));
+    QCOMPARE(window->ObjectY, float(objectYOf(task)));
     // The answer clicked where the model puts it: the verdict counts it.
     const Expected e = expectedOf(task);
     const double x = task.kind == Tasks::Kind::FindImage ? e.x : kLens + e.fBack;
@@ -477,7 +548,7 @@ void TestTasks::taskModeAnswersAndRestores() {
     QVERIFY(window->TaskLines()[2]->Caption().startsWith(QStringLiteral("Засчитано")));
     // A drag in the left area after it moves nothing and answers nothing.
     TestSupport::dragAt(window->picLeft, TestSupport::pixelOf(window->picLeft, 1000, 1000));
-    QCOMPARE(window->ObjectX, float(task.objectX));
+    QCOMPARE(window->ObjectX, float(objectXOf(task)));
     QVERIFY(window->TaskSeries().session().verdict.counted);
 
     keyToWindow(window.get(), Qt::Key_Escape, Qt::NoModifier, "\x1b");
@@ -728,7 +799,7 @@ void TestTasks::ruleInNotation() {
             window.get(),
             area->mapTo(window.get(), TestSupport::pixelOf(area, x > kLens ? x - kLens : x, y)));
         // The object's distance against the focal length, from the task's own numbers.
-        const double distance = kLens - task.objectX;
+        const double distance = kLens - objectXOf(task);
         const QString where = !task.converging || task.kind != Tasks::Kind::FindImage ? QString()
                               : std::fabs(distance - 2 * e.f) < 0.5 ? d + " = 2" + F
                               : distance > 2 * e.f                  ? d + " > 2" + F
@@ -759,15 +830,15 @@ void TestTasks::generatorBoundsOverManySeries() {
     for (std::uint64_t seed = 0; seed < kSeries; ++seed)
         for (const Tasks::Task& task : Tasks::series(seed, Tasks::Level::Mixed)) {
             const Expected e = expectedOf(task);
-            const double d = kLens - double(float(task.objectX));
+            const double d = kLens - double(float(objectXOf(task)));
             const double a = task.converging ? e.f : std::fabs(e.fBack);
             const auto [low, high] = readmeSpan(task.region);
             QVERIFY2(d >= low * a - kTwip && d <= high * a + kTwip,
                      qPrintable(QStringLiteral("seed %1: d = %2 F").arg(seed).arg(d / a)));
             QVERIFY(std::fabs(d - a) >= kClearOfF * a - kTwip);
             const double imageInArea = e.b > 0 ? e.b : kLens + e.b;
-            for (const auto& [x, y] : {std::pair{double(task.objectX), double(task.objectY)},
-                                       std::pair{imageInArea, e.y}}) {
+            for (const auto& [x, y] :
+                 {std::pair{objectXOf(task), objectYOf(task)}, std::pair{imageInArea, e.y}}) {
                 QVERIFY2(x >= kMargin - kTwip && x <= kWidth - kMargin + kTwip &&
                              y <= kHeight - kMargin + kTwip,
                          qPrintable(QStringLiteral("seed %1 at (%2, %3)").arg(seed).arg(x).arg(y)));
@@ -1121,7 +1192,7 @@ void TestTasks::seriesEndsWithSheet() {
     QVERIFY(window->TaskModeOn());
     QCOMPARE(session.index, count - 1);
     QVERIFY(session.checked);
-    QCOMPARE(window->ObjectX, float(session.tasks.back().objectX));
+    QCOMPARE(window->ObjectX, float(objectXOf(session.tasks.back())));
     QVERIFY2(window->TaskLines()[2]->Caption().contains(QStringLiteral("Серия окончена")),
              qPrintable(window->TaskLines()[2]->Caption()));
 

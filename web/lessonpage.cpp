@@ -8,6 +8,7 @@
 #include "palette.h"
 #include "pupilname.h"
 #include "resultsline.h"
+#include "taskpoints.h"
 
 #include <algorithm>
 #include <cmath>
@@ -429,7 +430,7 @@ std::string Page::taskJson() const {
     j.key("counted").number(m_tasks.counted);
     j.key("tolerance").number(m_scale.realOfBenchCm(Tasks::kToleranceCm));
     if (m_tasks.checked) {
-        const Optics::Image image = Tasks::imageOf(task);
+        const Optics::Axial::Image image = Tasks::imageOf(task);
         j.key("click").open('[').number(m_tasks.clickX).number(m_tasks.clickY).close(']');
         j.key("off").number(m_scale.realOfBenchCm(v.offCm));
         j.key("right").flag(v.counted);
@@ -443,7 +444,7 @@ std::string Page::taskJson() const {
             .close(']');
         j.key("truth")
             .open('[')
-            .flag(image.kind == Optics::ImageKind::Real)
+            .flag(image.kind == Optics::Axial::ImageKind::Real)
             .flag(image.magnification > 0)
             .number(int(Optics::sizeOf(image.magnification)))
             .close(']');
@@ -482,12 +483,12 @@ void Page::placeTask() {
     m_bench.n1 = task.n1;
     m_bench.N = task.N;
     m_bench.n2 = task.n2;
-    m_bench.upper = task.upperRadius;
-    m_bench.lower = task.lowerRadius;
+    m_bench.upper = TaskPoints::twipsOf(task.upperRadius);
+    m_bench.lower = TaskPoints::twipsOf(task.lowerRadius);
     setConverging(task.converging);
     m_bench.scheme = true;
-    m_bench.objectX = float(task.objectX);
-    m_bench.objectY = float(task.objectY);
+    m_bench.objectX = float(TaskPoints::xOf(task.z));
+    m_bench.objectY = float(TaskPoints::yOf(task.height));
     m_bench.placed = true;
     m_tasks.checked = false;
 }
@@ -496,10 +497,11 @@ bool Page::answer(double x, double y, double seconds) {
     if (!m_tasks.on || m_tasks.checked || !std::isfinite(x) || !std::isfinite(y))
         return false;
     const Tasks::Task& task = m_tasks.tasks[std::size_t(m_tasks.index)];
-    m_tasks.verdict = Tasks::judge(task, x, y);
-    const Tasks::Answer given =
-        Tasks::answered(m_tasks.name, m_tasks.seed, m_tasks.level, m_tasks.index, x, y,
-                        std::isfinite(seconds) && seconds >= 0 ? seconds : 0, m_tasks.counted);
+    const TaskPoints::Point click = TaskPoints::pointOf(x, y);
+    m_tasks.verdict = Tasks::judge(task, click.z, click.height);
+    const Tasks::Answer given = Tasks::answered(
+        m_tasks.name, m_tasks.seed, m_tasks.level, m_tasks.index, click.z, click.height,
+        std::isfinite(seconds) && seconds >= 0 ? seconds : 0, m_tasks.counted);
     m_tasks.answers.push_back(given);
     m_tasks.counted += given.counted ? 1 : 0;
     m_tasks.clickX = x;
