@@ -2,10 +2,12 @@
 // The browser page and the desktop show one lesson: the table of cases the
 // page's own test recorded in Chromium (read-outs as shown, the object and
 // the image point of its construction) set up again on the window with the
-// same clicks and keys, and compared with what the window shows.
+// same clicks and keys, and compared with what the window shows, the
+// construction's lines among it.
 #include "form1.h"
 #include "label.h"
 #include "picturebox.h"
+#include "raydiagram.h"
 #include "setupfile.h"
 #include "testsupport.h"
 
@@ -15,8 +17,76 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QtTest>
+#include <algorithm>
+#include <cmath>
 
 using namespace TestSupport;
+
+namespace {
+// A line of a construction along the whole bench (twips, picRigth's x on from
+// 7500, y down) and what it is, numbered as the page numbers its pieces.
+enum Kind { Ray, Extension, ConstructionLine, NoLine };
+struct Drawn {
+    double x1, y1, x2, y2;
+    Kind kind;
+};
+
+Kind kindOf(Optics::Role role) {
+    switch (role) {
+    case Optics::Role::CentralRay:
+    case Optics::Role::ParallelRay:
+    case Optics::Role::EdgeRay:
+    case Optics::Role::FocalRay:
+        return Ray;
+    case Optics::Role::BackwardExtension:
+        return Extension;
+    case Optics::Role::FocalPlane:
+    case Optics::Role::SecondaryAxis:
+        return ConstructionLine;
+    default:
+        return NoLine;
+    }
+}
+
+// Two lines are one where the first, as far as it crosses the bench, lies on
+// the second: both ends of that stretch within a thirtieth of a pixel of it.
+constexpr double kWithinTwips = 0.5;
+bool along(const Drawn& a, const Drawn& b) {
+    const double dx = a.x2 - a.x1, dy = a.y2 - a.y1;
+    if (dx == 0 && dy == 0)
+        return false;
+    double t0 = -1e300, t1 = 1e300;
+    const auto clip = [&](double p, double from, double least, double most) {
+        if (p == 0)
+            return from >= least && from <= most;
+        const double u = (least - from) / p, v = (most - from) / p;
+        t0 = std::max(t0, std::min(u, v));
+        t1 = std::min(t1, std::max(u, v));
+        return t0 <= t1;
+    };
+    if (!clip(dx, a.x1, 0, 15000) || !clip(dy, a.y1, 0, 8025))
+        return false;
+    const double bx = b.x2 - b.x1, by = b.y2 - b.y1, length = std::hypot(bx, by);
+    for (const double t : {t0, t1}) {
+        const double px = a.x1 + t * dx - b.x1, py = a.y1 + t * dy - b.y1;
+        if (!(std::fabs(px * by - py * bx) / length < kWithinTwips))
+            return false;
+    }
+    return true;
+}
+bool alongAny(const Drawn& line, const QVector<Drawn>& others, Kind kind) {
+    return std::any_of(others.begin(), others.end(),
+                       [&](const Drawn& o) { return o.kind == kind && along(line, o); });
+}
+QString described(const Drawn& d) {
+    return QStringLiteral("kind %1 (%2, %3)-(%4, %5)")
+        .arg(int(d.kind))
+        .arg(d.x1)
+        .arg(d.y1)
+        .arg(d.x2)
+        .arg(d.y2);
+}
+} // namespace
 
 class TestWebParity : public QObject {
     Q_OBJECT
@@ -58,6 +128,30 @@ void TestWebParity::sameAsPage() {
     QCOMPARE(w->lblImageKind->Caption(), row[QStringLiteral("kind")].toString());
     QCOMPARE(double(w->ObjectX), row[QStringLiteral("objectX")].toDouble());
     QCOMPARE(double(w->ObjectY), row[QStringLiteral("objectY")].toDouble());
+    // The construction itself: every line the window draws lies on a piece
+    // the page drew, of the same kind, and every piece of the page's on a line
+    // of the window's; a backward extension along a ray the window draws
+    // anyway (the central ray, unbent) may be left to that ray.
+    QVector<Drawn> window, page;
+    for (const Optics::Stroke& s : Optics::rayDiagram(*w, {}, {}).strokes) {
+        const double shift = s.area == Optics::Area::Right ? 7500 : 0;
+        if (!s.circle && kindOf(s.role) != NoLine)
+            window.push_back({s.x1 + shift, s.y1, s.x2 + shift, s.y2, kindOf(s.role)});
+    }
+    for (const QJsonValue& ray : row[QStringLiteral("rays")].toArray())
+        for (const QJsonValue& value : ray[QStringLiteral("pieces")].toArray()) {
+            const QJsonArray p = value.toArray();
+            page.push_back({p[0].toDouble(), p[1].toDouble(), p[2].toDouble(), p[3].toDouble(),
+                            Kind(p[4].toInt())});
+        }
+    QVERIFY(!page.isEmpty() && !window.isEmpty());
+    for (const Drawn& line : window)
+        QVERIFY2(alongAny(line, page, line.kind), qPrintable(described(line)));
+    for (const Drawn& piece : page)
+        QVERIFY2(alongAny(piece, window, piece.kind) ||
+                     (piece.kind == Extension && alongAny(piece, window, Ray)),
+                 qPrintable(described(piece)));
+
     // The image point where the two constructions put it: the window's in
     // the frame of the area it stands in, the page's along the whole bench.
     const QJsonValue imageX = row[QStringLiteral("imageX")];
@@ -65,7 +159,6 @@ void TestWebParity::sameAsPage() {
         return;
     const bool real = w->lblImageKind->Caption().startsWith(QStringLiteral("действительное"));
     const double x = real ? 7500 + w->ImageX : w->ImageX;
-    constexpr double kWithinTwips = 0.5;
     QVERIFY2(std::fabs(x - imageX.toDouble()) < kWithinTwips,
              qPrintable(QStringLiteral("%1 against %2").arg(x).arg(imageX.toDouble())));
     QVERIFY2(std::fabs(w->ImageY - row[QStringLiteral("imageY")].toDouble()) < kWithinTwips,
