@@ -284,7 +284,7 @@ void TestLessonLayers::standardCases() {
         QVERIFY(!markOf(marks, Labels::Text::APrime));
         const auto strokes = Optics::rayDiagram(*w, {}, {}).strokes;
         QVERIFY(std::none_of(strokes.begin(), strokes.end(), [](const Optics::Stroke& s) {
-            return s.role == Optics::Role::FocalRay;
+            return s.role == Optics::Role::FocalRay || s.role == Optics::Role::ImageDot;
         }));
         return;
     }
