@@ -19,6 +19,7 @@
 #include <QtTest>
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 using namespace TestSupport;
 
@@ -30,61 +31,40 @@ struct Drawn {
     double x1, y1, x2, y2;
     Kind kind;
 };
-
-Kind kindOf(Optics::Role role) {
-    switch (role) {
-    case Optics::Role::CentralRay:
-    case Optics::Role::ParallelRay:
-    case Optics::Role::EdgeRay:
-    case Optics::Role::FocalRay:
+Kind kindOf(Optics::Role r) {
+    using R = Optics::Role;
+    if (r == R::CentralRay || r == R::ParallelRay || r == R::EdgeRay || r == R::FocalRay)
         return Ray;
-    case Optics::Role::BackwardExtension:
-        return Extension;
-    case Optics::Role::FocalPlane:
-    case Optics::Role::SecondaryAxis:
+    if (r == R::FocalPlane || r == R::SecondaryAxis)
         return ConstructionLine;
-    default:
-        return NoLine;
-    }
+    return r == R::BackwardExtension ? Extension : NoLine;
 }
 
-// Two lines are one where the first, as far as it crosses the bench, lies on
-// the second: both ends of that stretch within a thirtieth of a pixel of it.
+// A line lies on another of the same kind where, as far as it crosses the
+// bench, both ends of that stretch are within a thirtieth of a pixel of it.
 constexpr double kWithinTwips = 0.5;
-bool along(const Drawn& a, const Drawn& b) {
+bool alongAny(const Drawn& a, const QVector<Drawn>& others, Kind kind) {
     const double dx = a.x2 - a.x1, dy = a.y2 - a.y1;
-    if (dx == 0 && dy == 0)
-        return false;
     double t0 = -1e300, t1 = 1e300;
-    const auto clip = [&](double p, double from, double least, double most) {
-        if (p == 0)
-            return from >= least && from <= most;
-        const double u = (least - from) / p, v = (most - from) / p;
-        t0 = std::max(t0, std::min(u, v));
-        t1 = std::min(t1, std::max(u, v));
-        return t0 <= t1;
-    };
-    if (!clip(dx, a.x1, 0, 15000) || !clip(dy, a.y1, 0, 8025))
-        return false;
-    const double bx = b.x2 - b.x1, by = b.y2 - b.y1, length = std::hypot(bx, by);
-    for (const double t : {t0, t1}) {
-        const double px = a.x1 + t * dx - b.x1, py = a.y1 + t * dy - b.y1;
-        if (!(std::fabs(px * by - py * bx) / length < kWithinTwips))
+    for (const auto& [p, from, most] : {std::tuple{dx, a.x1, 15000.0}, {dy, a.y1, 8025.0}}) {
+        if (p == 0 && (from < 0 || from > most))
             return false;
+        if (p != 0) {
+            t0 = std::max(t0, std::min(-from / p, (most - from) / p));
+            t1 = std::min(t1, std::max(-from / p, (most - from) / p));
+        }
     }
-    return true;
-}
-bool alongAny(const Drawn& line, const QVector<Drawn>& others, Kind kind) {
-    return std::any_of(others.begin(), others.end(),
-                       [&](const Drawn& o) { return o.kind == kind && along(line, o); });
+    return t0 <= t1 && std::any_of(others.begin(), others.end(), [&](const Drawn& b) {
+               const double bx = b.x2 - b.x1, by = b.y2 - b.y1;
+               const auto off = [&](double t) {
+                   return std::fabs((a.x1 + t * dx - b.x1) * by - (a.y1 + t * dy - b.y1) * bx) /
+                          std::hypot(bx, by);
+               };
+               return b.kind == kind && off(t0) < kWithinTwips && off(t1) < kWithinTwips;
+           });
 }
 QString described(const Drawn& d) {
-    return QStringLiteral("kind %1 (%2, %3)-(%4, %5)")
-        .arg(int(d.kind))
-        .arg(d.x1)
-        .arg(d.y1)
-        .arg(d.x2)
-        .arg(d.y2);
+    return QString::asprintf("kind %d (%g, %g)-(%g, %g)", d.kind, d.x1, d.y1, d.x2, d.y2);
 }
 } // namespace
 
