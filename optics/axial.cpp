@@ -236,14 +236,13 @@ ConstructedRay secondaryAxis(const System& system, const Focus& focus, double u,
     const double n = indexBefore(system, 0), n2 = indexAfter(system, 0);
     const Point centre{z1, 0};
     const Point onPlane{focus.backPoint, u * n / n2 * (focus.backPoint - z1)};
-    ConstructedRay axis{Which::SecondaryAxis,
-                        {{centre, onPlane, Part::ConstructionLine},
-                         {{focus.backPoint, 0}, onPlane, Part::ConstructionLine},
-                         {{system.object.z, u * (system.object.z - z1)}, centre,
-                          Part::ConstructionLine}}};
+    ConstructedRay axis{
+        Which::SecondaryAxis,
+        {{centre, onPlane, Part::ConstructionLine},
+         {{focus.backPoint, 0}, onPlane, Part::ConstructionLine},
+         {{system.object.z, u * (system.object.z - z1)}, centre, Part::ConstructionLine}}};
     if (focus.backPoint < z1)
-        axis.pieces.push_back(
-            {centre, {zTo, u * n / n2 * (zTo - z1)}, Part::ConstructionLine});
+        axis.pieces.push_back({centre, {zTo, u * n / n2 * (zTo - z1)}, Part::ConstructionLine});
     return axis;
 }
 } // namespace

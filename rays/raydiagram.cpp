@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "raydiagram.h"
 
+#include "axial.h"
 #include "bench.h"
 #include "benchgeometry.h"
-#include "axial.h"
 #include "benchlens.h"
 #include "lens.h"
 #include "palette.h"
@@ -87,20 +87,14 @@ struct Model {
         return none;
     }
     // A ray as it comes to the lens, and as it leaves it.
-    Line incoming(Axial::Which which, int side = 0) const {
-        return piece(ray(which, side), 0);
-    }
-    Line leaving(Axial::Which which, int side = 0) const {
-        return piece(ray(which, side), 1);
-    }
+    Line incoming(Axial::Which which, int side = 0) const { return piece(ray(which, side), 0); }
+    Line leaving(Axial::Which which, int side = 0) const { return piece(ray(which, side), 1); }
     // The secondary axis: as it leaves the centre (towards the focal plane,
     // or back to it), the focal plane's place, and the line as it comes in.
     Line secondaryLeaving(int side) const {
         return piece(ray(Axial::Which::SecondaryAxis, side), 0);
     }
-    double focalPlaneX() const {
-        return piece(ray(Axial::Which::SecondaryAxis), 1).x1;
-    }
+    double focalPlaneX() const { return piece(ray(Axial::Which::SecondaryAxis), 1).x1; }
     Line secondaryIncoming(int side) const {
         return piece(ray(Axial::Which::SecondaryAxis, side), 2);
     }
@@ -381,8 +375,7 @@ void Builder::rayDiagram() {
     // Central ray: through the optical centre (7500, 3990), where the change of
     // medium bends it (n2 u2 = n1 u1); with equal media it goes straight on. On
     // the axis it runs along it.
-    const Line central =
-        side == 0 ? Line{x, kAxisY, kLensX, kAxisY} : m.incoming(Which::Central);
+    const Line central = side == 0 ? Line{x, kAxisY, kLensX, kAxisY} : m.incoming(Which::Central);
     line(Area::Left, Role::CentralRay, central.x1, central.y1, central.x2, central.y2);
     pen(Area::Right).width = 2;
     pen(Area::Right).foreColour = m_colours.ray;
@@ -528,8 +521,7 @@ void Builder::axialBeam() {
     };
     auto acrossRight = [&](int side) {
         const Line out = m.leaving(Which::Edge, side);
-        refracted(Area::Right, Role::EdgeRay, 0, out.y1, kAreaWidth,
-                  yAt(out, kLensX + kAreaWidth));
+        refracted(Area::Right, Role::EdgeRay, 0, out.y1, kAreaWidth, yAt(out, kLensX + kAreaWidth));
     };
 
     if (!converging) {

@@ -113,10 +113,17 @@ void TestAxial::againstMatrices() {
     }
     // The construction: every ray passes the real image, every backward
     // extension ends on the virtual one, every forward one on a virtual object.
-    // A secondary axis meets the back focal plane of the first element where
-    // the edge ray before it leaves that element.
+    // A secondary axis comes in parallel to the edge ray before it and meets
+    // the back focal plane of the first element where that ray leaves it.
+    System first = system;
+    first.elements.resize(1), first.media.resize(2);
+    const M m1 = matrixOf(first, system.elements.front().z);
+    const auto slope = [](const Piece& p) {
+        return (p.to.height - p.from.height) / (p.to.z - p.from.z);
+    };
     const Image image = images.back();
-    const std::vector<ConstructedRay> rays = construction(system, system.elements.back().z + 400, 1);
+    const std::vector<ConstructedRay> rays =
+        construction(system, system.elements.back().z + 400, 1);
     const bool beyond = std::fabs(system.object.height) > 1 || system.object.height == 0;
     QCOMPARE(std::count_if(rays.begin(), rays.end(),
                            [](const ConstructedRay& r) { return r.which == Which::Edge; }),
@@ -128,9 +135,11 @@ void TestAxial::againstMatrices() {
         QCOMPARE(rays[r - 1].which, Which::Edge);
         const Piece& out = rays[r - 1].pieces[1];
         const Point at = ray.pieces[0].to;
-        QVERIFY(near(at.z, focusOf(system, 0).backPoint));
+        QVERIFY(near(at.z, system.elements.front().z - m1.a / m1.c));
+        QVERIFY(near(slope(ray.pieces[2]), slope(rays[r - 1].pieces[0])));
         QVERIFY(near(at.height, out.from.height + (out.to.height - out.from.height) *
-                                                      (at.z - out.from.z) / (out.to.z - out.from.z)));
+                                                      (at.z - out.from.z) /
+                                                      (out.to.z - out.from.z)));
     }
     for (const ConstructedRay& ray : rays) {
         if (ray.which == Which::SecondaryAxis || system.object.height == 0)
