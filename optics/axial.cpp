@@ -223,6 +223,30 @@ ConstructedRay traced(const System& system, Which which, Point start, double u, 
 }
 } // namespace
 
+namespace {
+// The secondary axis of the first element parallel to a ray of slope u that
+// meets it: the line through its centre, bent by the media alone (n'u' = n u),
+// meets the back focal plane where the ray, refracted, does. Pieces: the
+// leaving line from the centre to that plane (back along it where the plane
+// lies before the element), the plane from the axis to the meeting point,
+// the line as it comes in from the object's plane, and for a focal plane
+// before the element the leaving line on to zTo.
+ConstructedRay secondaryAxis(const System& system, const Focus& focus, double u, double zTo) {
+    const double z1 = system.elements.front().z;
+    const double n = indexBefore(system, 0), n2 = indexAfter(system, 0);
+    const Point centre{z1, 0};
+    const Point onPlane{focus.backPoint, u * n / n2 * (focus.backPoint - z1)};
+    ConstructedRay axis{
+        Which::SecondaryAxis,
+        {{centre, onPlane, Part::ConstructionLine},
+         {{focus.backPoint, 0}, onPlane, Part::ConstructionLine},
+         {{system.object.z, u * (system.object.z - z1)}, centre, Part::ConstructionLine}}};
+    if (focus.backPoint < z1)
+        axis.pieces.push_back({centre, {zTo, u * n / n2 * (zTo - z1)}, Part::ConstructionLine});
+    return axis;
+}
+} // namespace
+
 std::vector<ConstructedRay> construction(const System& system, double zTo, double edgeHeight) {
     std::vector<ConstructedRay> rays;
     if (!valid(system) || system.elements.empty())
@@ -235,9 +259,23 @@ std::vector<ConstructedRay> construction(const System& system, double zTo, doubl
         return rays;
     const Focus focus = focusOf(system, 0);
     const Point tip{object.z, object.height};
+    // A ray to the edge at `height` and, where the element has a focus, the
+    // secondary axis parallel to it.
+    const auto edgeRay = [&](double height) {
+        const double u = (height - object.height) / d;
+        rays.push_back(traced(system, Which::Edge, tip, u, zTo, images));
+        if (focus.finite)
+            rays.push_back(secondaryAxis(system, focus, u, zTo));
+    };
     if (object.height != 0) {
-        rays.push_back(traced(system, Which::Parallel, tip, 0, zTo, images));
+        // A point beyond the aperture sends no ray parallel to the axis
+        // through it: the ray to the edge on its side takes that ray's place.
+        const bool beyond = edgeHeight > 0 && std::fabs(object.height) > edgeHeight;
+        if (!beyond)
+            rays.push_back(traced(system, Which::Parallel, tip, 0, zTo, images));
         rays.push_back(traced(system, Which::Central, tip, -object.height / d, zTo, images));
+        if (beyond)
+            edgeRay(std::copysign(edgeHeight, object.height));
         // Through the front focal point: none for an object in that plane,
         // whose line to the focus runs along it.
         if (focus.finite && std::fabs(focus.frontPoint - object.z) > kParallel * std::fabs(d))
@@ -245,19 +283,11 @@ std::vector<ConstructedRay> construction(const System& system, double zTo, doubl
                                   -object.height / (focus.frontPoint - object.z), zTo, images));
         return rays;
     }
-    // A point on the axis: a ray to the edge, and the secondary axis parallel
-    // to it through the centre, which meets the back focal plane where every
-    // ray of that slope does.
-    const double u = edgeHeight / d;
-    rays.push_back(traced(system, Which::Edge, tip, u, zTo, images));
-    if (focus.finite) {
-        const double n = indexBefore(system, 0), n2 = indexAfter(system, 0);
-        const Point centre{z1, 0};
-        const Point onPlane{focus.backPoint, u * n / n2 * focus.back};
-        rays.push_back({Which::SecondaryAxis,
-                        {{centre, onPlane, Part::ConstructionLine},
-                         {{focus.backPoint, 0}, onPlane, Part::ConstructionLine}}});
-    }
+    // A point on the axis: rays to both edges, and the secondary axes parallel
+    // to them through the centre, which meet the back focal plane where every
+    // ray of their slope does.
+    edgeRay(edgeHeight);
+    edgeRay(-edgeHeight);
     return rays;
 }
 

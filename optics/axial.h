@@ -140,11 +140,14 @@ struct ConstructedRay {
 
 // The construction of the image of the object's tip, from the object to the
 // plane `zTo`: each characteristic ray of the first element traced on through the others,
-// with the extensions that find a virtual image. An object on the axis is
-// found with an edge ray to `edgeHeight` on the first element and the
-// secondary axis parallel to it. The focal ray of an object in the front focal
-// plane runs along that plane and is left out; an object not before the
-// first element has no construction.
+// with the extensions that find a virtual image. `edgeHeight` is the first
+// element's aperture, from the axis to its edges: a tip beyond it is found
+// with the ray to the edge on its side, in place of the ray parallel to the
+// axis, and the secondary axis parallel to that ray; an object on the axis
+// with the rays to both edges (the upper first) and their secondary axes.
+// The focal ray of an object in the front focal plane runs along that plane
+// and is left out; an object not before the first element has no
+// construction.
 std::vector<ConstructedRay> construction(const System& system, double zTo, double edgeHeight);
 
 } // namespace Optics::Axial

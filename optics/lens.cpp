@@ -9,10 +9,6 @@
 namespace Optics {
 
 namespace {
-int signOf(double v) {
-    return (v > 0) - (v < 0);
-}
-
 Edge edgeBeyond(double x, double y) {
     if (x < 0)
         return Edge::Left;
@@ -79,21 +75,6 @@ std::optional<double> equalRadiusFor(double front, double n1, double N, double n
     if (!(radius > 0) || !std::isfinite(radius))
         return std::nullopt;
     return radius;
-}
-
-ThinLens thinLens(double f2, double n1, double n2, bool converging) {
-    const double bend = (n1 > 0 && n2 > 0 && std::isfinite(n1 / n2)) ? n1 / n2 : 1;
-    const double F2 = f2 * signOf(f2);
-    return {bend * F2, F2, bend, converging};
-}
-
-bool imageDistance(const ThinLens& lens, double d, double* b) {
-    const double distance =
-        lens.converging ? lens.F2 * d / (d - lens.F1) : -lens.F2 * d / (d + lens.F1);
-    if (!std::isfinite(distance))
-        return false;
-    *b = distance;
-    return true;
 }
 
 Image imageOf(const Lens& lens, double objectX, double objectY) {

@@ -64,27 +64,6 @@ Lens equalRadii(double n1, double N, double n2, double radius, bool biconvex);
 // focal length grows in proportion to the radius.
 std::optional<double> equalRadiusFor(double front, double n1, double N, double n2, bool biconvex);
 
-// The lens as the construction measures it: F2 = |f'| is where rays parallel
-// to the axis meet (or seem to come from, for a diverging lens), F1 = |f| the
-// object distance whose rays leave parallel. A ray through the optical centre
-// is bent by the media alone, n2 u2 = n1 u1, so its slope grows by bend =
-// n1 / n2. F1 is taken as bend * F2, which is |f| itself for every finite focal
-// length and keeps the construction consistent where the far value stands for
-// an infinite one.
-struct ThinLens {
-    double F1 = 0;
-    double F2 = 0;
-    double bend = 1;
-    bool converging = true;
-};
-// From the back focal length the bench holds (f2) and the two media.
-ThinLens thinLens(double f2, double n1, double n2, bool converging);
-
-// Image distance of an object d before the lens, from f / d + f' / b = 1:
-// b = f' d / (d - f), negative for a virtual image (left of the lens). False
-// when the object stands in the front focal plane: the rays leave parallel.
-bool imageDistance(const ThinLens& lens, double d, double* b);
-
 enum class ImageKind { None, Real, Virtual };
 
 // Which edge of its area a point lies beyond, if any.

@@ -8,37 +8,6 @@
 
 namespace Optics {
 
-FocalRay focalRay(const Lens& lens, double objectX, double objectY) {
-    FocalRay ray;
-    const double P = power(lens);
-    const double height = objectY - Bench::kAxisY; // downwards positive
-    const double d = Bench::kLensX - objectX;
-    if (!hasPower(P) || height == 0 || !(d > 0) || !std::isfinite(height))
-        return ray;
-    const double f = focalLengths(lens).front; // signed: behind the lens when diverging
-    if (converges(P) && float(objectX) == float(Bench::kLensX - f))
-        return ray;
-    // The line through the object point and (7500 - f, axis) meets the lens plane
-    // at -height * f / (d - f) from the axis.
-    ray.lensY = Bench::kAxisY - height * f / (d - f);
-    ray.slopeBefore = (ray.lensY - objectY) / d;
-    ray.slopeAfter = 0;
-    ray.toLens = {objectX, objectY, Bench::kLensX, ray.lensY};
-    ray.leaving = {Bench::kLensX, ray.lensY, Bench::kLensX + Bench::kAreaWidth, ray.lensY};
-    const double top = converges(P) ? Bench::kConvergingTop : Bench::kDivergingTop;
-    const double bottom = converges(P) ? Bench::kConvergingBottom : Bench::kDivergingBottom;
-    ray.withinAperture = ray.lensY >= top && ray.lensY <= bottom;
-    // A virtual image stands on the backward extension: the image's height is
-    // the ray's height at the lens, m = f / (f - d) for any media.
-    const Image image = imageOf(lens, objectX, objectY);
-    if (image.kind == ImageKind::Virtual) {
-        ray.hasExtension = true;
-        ray.extension = {Bench::kLensX, ray.lensY, image.x, ray.lensY};
-    }
-    ray.drawn = std::isfinite(ray.lensY);
-    return ray;
-}
-
 Arrowhead arrowheadAt(double tipX, double tipY, double fromX, double fromY, double length,
                       double halfAngle) {
     Arrowhead head;

@@ -4,7 +4,7 @@
 #include "lens.h"
 
 // Places of the construction and of the object on the bench, in its twips:
-// the third ray's pieces, the arrowheads, the standard cases and the snap.
+// the arrowheads, the standard cases and the snap.
 namespace Optics {
 
 // A straight piece of a ray in bench twips: x as in picLeft (the lens plane at
@@ -15,30 +15,6 @@ struct Segment {
     double x2 = 0;
     double y2 = 0;
 };
-
-// The third characteristic ray of an object point: the ray through the front
-// focal point (a converging lens: before the lens; a diverging lens: aimed at
-// it behind the lens). At the lens plane, height h above the axis, the ray's
-// slope goes from u to u' with n2 u' = n1 u - h P, and for this ray n1 u = h P
-// exactly, so it leaves parallel to the axis. `toLens` runs from the object
-// point to the lens plane (where it meets it at lensY), `leaving` from there to
-// the right edge of picRigth. Where the image is virtual, `extension` is the
-// leaving ray traced back from the lens plane to the image (hasExtension).
-// Slopes are dy/dx in these twips. No ray (drawn false) for a point on the
-// axis, for a lens without power, and for an object in the front focal plane
-// of a converging lens, whose line to the focus runs along that plane.
-struct FocalRay {
-    bool drawn = false;
-    Segment toLens;
-    Segment leaving;
-    bool hasExtension = false;
-    Segment extension;
-    double lensY = 0;
-    double slopeBefore = 0;
-    double slopeAfter = 0;
-    bool withinAperture = false; // meets the lens plane between the aperture's edges
-};
-FocalRay focalRay(const Lens& lens, double objectX, double objectY);
 
 // An arrowhead at the tip of a line that arrives from (fromX, fromY): two
 // strokes from the tip back along the line, each `length` twips long and

@@ -13,8 +13,15 @@ Lens lensOf(const BenchState& bench) {
             biconcaveLayout ? -bench.R1 : bench.R2};
 }
 
-ThinLens thinLens(const BenchState& bench) {
-    return thinLens(bench.f2, bench.n1, bench.n2, bench.IsConverging != kFalse);
+Axial::System constructionSystem(const BenchState& bench) {
+    // A plano lens one index above the medium before it: P = 1 / R1.
+    const double P =
+        (bench.IsConverging != kFalse ? 1 : -1) * bench.n2 / Bench::cmOf(std::fabs(bench.f2));
+    Axial::System system;
+    system.media = {bench.n1, bench.n2};
+    system.elements = {{0, Axial::ThinLens{bench.n1 + 1, 1 / P, Axial::kInfinite}}};
+    system.object = {Bench::zOf(bench.ObjectX), Bench::heightOf(bench.ObjectY)};
+    return system;
 }
 
 bool objectOnBench(const BenchState& bench) {

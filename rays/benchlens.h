@@ -13,9 +13,11 @@ namespace Optics {
 // left surface and R1 to the right one, each with the sign its side needs.
 Lens lensOf(const BenchState& bench);
 
-// The lens as the construction measures it, from the back focal length the
-// bench holds (f2), the two media and whether the lens acts as converging.
-ThinLens thinLens(const BenchState& bench);
+// The bench as the optical system the construction draws: its lens at z = 0
+// between the two media with the power the bench holds (n2 / f2, the sign as
+// it acts, so that the far value stands for a focus beyond every area), the
+// object point in centimetres.
+Axial::System constructionSystem(const BenchState& bench);
 
 // Whether the object point is one the construction draws for: placed, left of
 // the lens plane, at a finite place.

@@ -74,6 +74,11 @@ void TestAxial::againstMatrices_data() {
         QTest::addRow("conv+conv water sep=%g", sep)
             << sys({1, kWater, 1.2}, {lens(0, 1.6, 25, -25), lens(sep, 1.5, 40, -15)}, {-18, 1});
     }
+    // On the axis, and beyond the aperture below it, through one lens and two.
+    QTest::addRow("axis diverging") << sys({1, kWater}, {lens(0, 1.5, -20, 20)}, {-30, 0});
+    QTest::addRow("axis pair") << sys({1, 1, 1}, {lens(0, 1.5, 20, -20), lens(30, 1.5, -40, 40)},
+                                      {-50, 0});
+    QTest::addRow("below inside f") << sys({1.2, 1}, {lens(0, 1.6, 20, -20)}, {-8, -4});
     QTest::addRow("three") << sys(
         {1, 1, 1, 1}, {lens(0, 1.5, 20, -20), lens(30, 1.5, -40, 40), lens(45, 1.5, 15, -60)},
         {-70, 3});
@@ -108,8 +113,37 @@ void TestAxial::againstMatrices() {
     }
     // The construction: every ray passes the real image, every backward
     // extension ends on the virtual one, every forward one on a virtual object.
+    // A secondary axis comes in parallel to the edge ray before it and meets
+    // the back focal plane of the first element where that ray leaves it.
+    System first = system;
+    first.elements.resize(1), first.media.resize(2);
+    const M m1 = matrixOf(first, system.elements.front().z);
+    const auto slope = [](const Piece& p) {
+        return (p.to.height - p.from.height) / (p.to.z - p.from.z);
+    };
     const Image image = images.back();
-    for (const ConstructedRay& ray : construction(system, system.elements.back().z + 400, 1)) {
+    const std::vector<ConstructedRay> rays =
+        construction(system, system.elements.back().z + 400, 1);
+    const bool beyond = std::fabs(system.object.height) > 1 || system.object.height == 0;
+    QCOMPARE(std::count_if(rays.begin(), rays.end(),
+                           [](const ConstructedRay& r) { return r.which == Which::Edge; }),
+             beyond ? (system.object.height == 0 ? 2 : 1) : 0);
+    for (std::size_t r = 0; r < rays.size(); ++r) {
+        const ConstructedRay& ray = rays[r];
+        if (ray.which != Which::SecondaryAxis)
+            continue;
+        QCOMPARE(rays[r - 1].which, Which::Edge);
+        const Piece& out = rays[r - 1].pieces[1];
+        const Point at = ray.pieces[0].to;
+        QVERIFY(near(at.z, system.elements.front().z - m1.a / m1.c));
+        QVERIFY(near(slope(ray.pieces[2]), slope(rays[r - 1].pieces[0])));
+        QVERIFY(near(at.height, out.from.height + (out.to.height - out.from.height) *
+                                                      (at.z - out.from.z) /
+                                                      (out.to.z - out.from.z)));
+    }
+    for (const ConstructedRay& ray : rays) {
+        if (ray.which == Which::SecondaryAxis || system.object.height == 0)
+            continue;
         for (const Piece& p : ray.pieces)
             QVERIFY(p.part != Part::Extension ||
                     std::any_of(images.begin(), images.end(), [&](const Image& i) {
@@ -130,7 +164,7 @@ void TestAxial::objectAtFocus() {
     const std::vector<Image> images = imagesOf(s);
     QVERIFY(images[0].kind == ImageKind::None && images[1].kind == ImageKind::Real);
     QVERIFY(near(images[1].distance, 30) && near(images[1].magnification, -1.5));
-    QCOMPARE(construction(s, 200, 1).size(), std::size_t(2));
+    QCOMPARE(construction(s, 200, 5).size(), std::size_t(2));
     // Placed at the focal point as computed (R = 9.1 leaves a slope of 1e-16).
     System at = sys({1, 1}, {lens(0, 1.5, 9.1, -9.1)}, {0, 1});
     at.object.z = focusOf(at, 0).frontPoint;
@@ -142,7 +176,8 @@ void TestAxial::edgeRayMeetsSecondaryAxis() {
     // secondary axis parallel to it meet in the back focal plane.
     const System s = sys({1, kWater}, {lens(0, 1.6, 15, -25)}, {-35, 0});
     const std::vector<ConstructedRay> rays = construction(s, 300, 2);
-    QCOMPARE(rays.size(), std::size_t(2));
+    QCOMPARE(rays.size(), std::size_t(4));
+    QCOMPARE(rays[2].pieces.front().to.height, -2.0);
     const double zF = -matrixOf(s, 0).a / matrixOf(s, 0).c;
     const Piece& out = rays[0].pieces.back();
     QVERIFY(near(rays[1].pieces[0].to.z, zF));

@@ -10,6 +10,7 @@
 #include "lens.h"
 #include "objectmotion.h"
 #include "picturebox.h"
+#include "raydiagram.h"
 #include "shape.h"
 #include "testsupport.h"
 #include "textmark.h"
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QtTest>
+#include <algorithm>
 #include <cmath>
 #include <tuple>
 
@@ -280,7 +282,10 @@ void TestLessonLayers::standardCases() {
     if (converging && key == 4) {
         QCOMPARE(w->lblImageKind->Caption(), kNoImage);
         QVERIFY(!markOf(marks, Labels::Text::APrime));
-        QVERIFY(!Optics::focalRay(Optics::lensOf(*w), w->ObjectX, w->ObjectY).drawn);
+        const auto strokes = Optics::rayDiagram(*w, {}, {}).strokes;
+        QVERIFY(std::none_of(strokes.begin(), strokes.end(), [](const Optics::Stroke& s) {
+            return s.role == Optics::Role::FocalRay || s.role == Optics::Role::ImageDot;
+        }));
         return;
     }
     const double b = n2 / vergence;
@@ -307,17 +312,30 @@ void TestLessonLayers::standardCases() {
 
     // The third ray: at the lens plane n2 u' = n1 u - h P with u' = 0, and the
     // ray after the lens (or its extension back) passes through the image.
-    const Optics::FocalRay ray = Optics::focalRay(Optics::lensOf(*w), w->ObjectX, w->ObjectY);
-    QVERIFY(ray.drawn);
-    const double h = kAxis - ray.lensY; // height above the axis
-    const double u = -ray.slopeBefore;  // upwards per twip to the right
-    const double uAfter = -ray.slopeAfter;
+    const auto strokes = Optics::rayDiagram(*w, {}, {}).strokes;
+    const auto third = [&](Optics::Area area) {
+        return std::find_if(strokes.begin(), strokes.end(), [&](const Optics::Stroke& s) {
+            return s.role == Optics::Role::FocalRay && s.area == area;
+        });
+    };
+    const auto toLens = third(Optics::Area::Left), leaving = third(Optics::Area::Right);
+    QVERIFY(toLens != strokes.end() && leaving != strokes.end());
+    const double lensY = toLens->y2;
+    const double h = kAxis - lensY; // height above the axis
+    const double u = -(toLens->y2 - toLens->y1) / (toLens->x2 - toLens->x1); // upwards per twip
+    const double uAfter = -(leaving->y2 - leaving->y1) / (leaving->x2 - leaving->x1);
     QVERIFY2(std::fabs(n2 * uAfter - (n1 * u - h * P)) < 1e-9, qPrintable(QString::number(u)));
-    QVERIFY(std::fabs(ray.toLens.x1 - w->ObjectX) < kPlace);
-    QVERIFY(std::fabs(ray.lensY - imageY) < 0.5);
-    QCOMPARE(ray.hasExtension, b < 0);
+    QVERIFY(std::fabs(toLens->x1 - w->ObjectX) < kPlace);
+    QVERIFY(std::fabs(lensY - imageY) < 0.5);
+    // Its extension back, level from the lens plane to the virtual image.
+    const auto extension =
+        std::find_if(strokes.begin(), strokes.end(), [&](const Optics::Stroke& s) {
+            return s.role == Optics::Role::BackwardExtension && s.x1 == kLens &&
+                   std::fabs(s.y1 - lensY) < 1e-6 && std::fabs(s.y2 - lensY) < 1e-6;
+        });
+    QCOMPARE(extension != strokes.end(), b < 0);
     if (b < 0)
-        QVERIFY(std::fabs(ray.extension.x2 - imageX) < 0.5);
+        QVERIFY(std::fabs(extension->x2 - imageX) < 0.5);
 
     // As drawn: the third ray from the object point to the lens plane at the
     // image's height, then level across picRigth; two arrowhead strokes end at

@@ -34,7 +34,7 @@ struct Lens {
     bool convergingLayout;     // the biconvex (else the biconcave) lens of the buttons
 };
 
-constexpr RgbValue kBlack = 0, kGreen = 65280, kRed = 255;
+constexpr RgbValue kBlack = 0, kGreen = 65280, kRed = 255, kGrey = 8421504;
 
 // The bench as the sliders and the lens-type buttons would leave it.
 void apply(Form1& w, const Lens& lens) {
@@ -238,6 +238,22 @@ void TestRaySweep::gaussianOpticsAnyMedia() {
                   where(*w) + " off " + TestSupport::describe(out));
         }
         CHECK(rays >= 2, where(*w));
+
+        // A secondary axis before the lens runs through the centre parallel to
+        // an edge ray as it arrives (converging) or as it leaves, n2 u2 = n1 u1,
+        // traced back (diverging).
+        for (const Figure& axis : w->picLeft->figures()) {
+            if (axis.colour != kGrey || axis.x1 != 7500 || axis.y1 != 3990)
+                continue;
+            bool parallel = false;
+            for (const Figure& in : w->picLeft->figures())
+                if (isSolidRay(in) && in.x2 == 7500 && in.y2 != 3990) {
+                    const double bend = o.P > 0 ? 1 : o.n1 / o.n2;
+                    const Slope a = slopeOf(axis), u = slopeOf(in);
+                    parallel |= std::fabs(a.u - bend * u.u) <= a.error + bend * u.error + 1e-9;
+                }
+            CHECK(parallel, where(*w) + " secondary axis " + TestSupport::describe(axis));
+        }
 
         // The red backward extensions meet at the virtual image. The one of an edge
         // ray crosses the axis at a whole twip, which moves it by up to half a twip

@@ -2,11 +2,13 @@
 // The browser page and the desktop show one lesson: the table of cases the
 // page's own test recorded in Chromium (read-outs as shown, the object and
 // the image point of its construction) set up again on the window with the
-// same clicks and keys, and compared with what the window shows.
+// same clicks and keys, and compared with what the window shows, the
+// construction's lines among it.
 #include "form1.h"
 #include "label.h"
 #include "palette.h"
 #include "picturebox.h"
+#include "raydiagram.h"
 #include "setupfile.h"
 #include "testsupport.h"
 
@@ -16,8 +18,56 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QtTest>
+#include <algorithm>
+#include <cmath>
+#include <tuple>
 
 using namespace TestSupport;
+
+namespace {
+// A line of a construction along the whole bench (twips, picRigth's x on from
+// 7500, y down) and what it is, numbered as the page numbers its pieces.
+enum Kind { Ray, Extension, ConstructionLine, NoLine };
+struct Drawn {
+    double x1, y1, x2, y2;
+    Kind kind;
+};
+Kind kindOf(Optics::Role r) {
+    using R = Optics::Role;
+    if (r == R::CentralRay || r == R::ParallelRay || r == R::EdgeRay || r == R::FocalRay)
+        return Ray;
+    if (r == R::FocalPlane || r == R::SecondaryAxis)
+        return ConstructionLine;
+    return r == R::BackwardExtension ? Extension : NoLine;
+}
+
+// A line lies on another of the same kind where, as far as it crosses the
+// bench, both ends of that stretch are within a thirtieth of a pixel of it.
+constexpr double kWithinTwips = 0.5;
+bool alongAny(const Drawn& a, const QVector<Drawn>& others, Kind kind) {
+    const double dx = a.x2 - a.x1, dy = a.y2 - a.y1;
+    double t0 = -1e300, t1 = 1e300;
+    for (const auto& [p, from, most] : {std::tuple{dx, a.x1, 15000.0}, {dy, a.y1, 8025.0}}) {
+        if (p == 0 && (from < 0 || from > most))
+            return false;
+        if (p != 0) {
+            t0 = std::max(t0, std::min(-from / p, (most - from) / p));
+            t1 = std::min(t1, std::max(-from / p, (most - from) / p));
+        }
+    }
+    return t0 <= t1 && std::any_of(others.begin(), others.end(), [&](const Drawn& b) {
+               const double bx = b.x2 - b.x1, by = b.y2 - b.y1;
+               const auto off = [&](double t) {
+                   return std::fabs((a.x1 + t * dx - b.x1) * by - (a.y1 + t * dy - b.y1) * bx) /
+                          std::hypot(bx, by);
+               };
+               return b.kind == kind && off(t0) < kWithinTwips && off(t1) < kWithinTwips;
+           });
+}
+QString described(const Drawn& d) {
+    return QString::asprintf("kind %d (%g, %g)-(%g, %g)", d.kind, d.x1, d.y1, d.x2, d.y2);
+}
+} // namespace
 
 class TestWebParity : public QObject {
     Q_OBJECT
@@ -60,6 +110,30 @@ void TestWebParity::sameAsPage() {
     QCOMPARE(w->lblImageKind->Caption(), row[QStringLiteral("kind")].toString());
     QCOMPARE(double(w->ObjectX), row[QStringLiteral("objectX")].toDouble());
     QCOMPARE(double(w->ObjectY), row[QStringLiteral("objectY")].toDouble());
+    // The construction itself: every line the window draws lies on a piece
+    // the page drew, of the same kind, and every piece of the page's on a line
+    // of the window's; a backward extension along a ray the window draws
+    // anyway (the central ray, unbent) may be left to that ray.
+    QVector<Drawn> window, page;
+    for (const Optics::Stroke& s : Optics::rayDiagram(*w, {}, {}).strokes) {
+        const double shift = s.area == Optics::Area::Right ? 7500 : 0;
+        if (!s.circle && kindOf(s.role) != NoLine)
+            window.push_back({s.x1 + shift, s.y1, s.x2 + shift, s.y2, kindOf(s.role)});
+    }
+    for (const QJsonValue& ray : row[QStringLiteral("rays")].toArray())
+        for (const QJsonValue& value : ray[QStringLiteral("pieces")].toArray()) {
+            const QJsonArray p = value.toArray();
+            page.push_back({p[0].toDouble(), p[1].toDouble(), p[2].toDouble(), p[3].toDouble(),
+                            Kind(p[4].toInt())});
+        }
+    QVERIFY(!page.isEmpty() && !window.isEmpty());
+    for (const Drawn& line : window)
+        QVERIFY2(alongAny(line, page, line.kind), qPrintable(described(line)));
+    for (const Drawn& piece : page)
+        QVERIFY2(alongAny(piece, window, piece.kind) ||
+                     (piece.kind == Extension && alongAny(piece, window, Ray)),
+                 qPrintable(described(piece)));
+
     // The image point where the two constructions put it: the window's in
     // the frame of the area it stands in, the page's along the whole bench.
     const QJsonValue imageX = row[QStringLiteral("imageX")];
@@ -67,7 +141,6 @@ void TestWebParity::sameAsPage() {
         return;
     const bool real = w->lblImageKind->Caption().startsWith(QStringLiteral("действительное"));
     const double x = real ? 7500 + w->ImageX : w->ImageX;
-    constexpr double kWithinTwips = 0.5;
     QVERIFY2(std::fabs(x - imageX.toDouble()) < kWithinTwips,
              qPrintable(QStringLiteral("%1 against %2").arg(x).arg(imageX.toDouble())));
     QVERIFY2(std::fabs(w->ImageY - row[QStringLiteral("imageY")].toDouble()) < kWithinTwips,

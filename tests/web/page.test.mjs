@@ -210,8 +210,9 @@ test('the table of cases, written for the desktop to compare', async () => {
           distances: await text(page, '#lblDistances'), kind: await text(page, '#lblKind'),
           objectX: v.object.x, objectY: v.object.y,
           imageX: v.image.kind ? v.image.bx : null, imageY: v.image.kind ? v.image.by : null,
-          // Where the construction's first ray (parallel to the axis) leaves the lens plane.
-          rays: v.rays.length,
+          // The construction as the page's C++ hands it to the script: each
+          // ray's pieces in the bench's twips, with their kind.
+          rays: v.rays,
         });
       }
     }
