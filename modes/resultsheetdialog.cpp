@@ -2,6 +2,7 @@
 #include "resultsheetdialog.h"
 
 #include "bench.h"
+#include "benchoptics.h"
 #include "messages.h"
 #include "readout.h"
 #include "reproduciblepdf.h"
@@ -183,8 +184,8 @@ QString ResultSheetDialog::pointsNote() {
 // A point of the bench from the lens's centre O, right and up positive.
 QString ResultSheetDialog::point(double x, double y) const {
     return tr("%1; %2 см")
-        .arg(Readout::number(m_scale.realCm(x - Bench::kLensX)),
-             Readout::number(m_scale.realCm(Bench::kAxisY - y)));
+        .arg(Readout::number(Bench::realCm(m_scale, x - Bench::kLensX)),
+             Readout::number(Bench::realCm(m_scale, Bench::kAxisY - y)));
 }
 
 QStringList ResultSheetDialog::cells(const Tasks::Answer& a) const {

@@ -441,7 +441,7 @@ void TaskMode::wordVerdict(const Tasks::Task& task) {
                      "перед линзой, и его продолжение проходит через изображение."));
         return;
     }
-    const Optics::Image image = Tasks::imageOf(task);
+    const Optics::Axial::Image image = Tasks::imageOf(task);
     const QString truth =
         Readout::kindWords(image.kind == Optics::ImageKind::Real, image.magnification > 0,
                            Optics::sizeOf(image.magnification));

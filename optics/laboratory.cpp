@@ -1,12 +1,50 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "laboratory.h"
 
-#include "bench.h"
-
 #include <algorithm>
 #include <cmath>
 
 namespace Lab {
+
+namespace {
+// The bench as laid out, in twips, until the lab speaks cm.
+namespace Bench {
+constexpr double kTwipsPerCm = 567;
+constexpr double kLensX = 7500;
+constexpr double kAxisY = 3990;
+constexpr double kConvergingTop = 2650;
+constexpr double kConvergingBottom = 5330;
+} // namespace Bench
+
+// The lens's front focal length in twips (infinite without power).
+double frontTwips(const Optics::Lens& lens) {
+    return Optics::focalLengths(lens).front * Bench::kTwipsPerCm;
+}
+
+// The image of an object point of picLeft, its distance b in twips; none for
+// a point in the front focal plane as far as single precision tells.
+struct BenchImage {
+    Optics::ImageKind kind = Optics::ImageKind::None;
+    double b = 0;
+    double magnification = 0;
+};
+BenchImage imageOf(const Optics::Lens& lens, double objectX, double objectY) {
+    BenchImage image;
+    const Optics::FocalLengths f = Optics::focalLengths(lens);
+    if (f.finite && Optics::converges(Optics::power(lens)) &&
+        float(objectX) == float(Bench::kLensX - f.front * Bench::kTwipsPerCm))
+        return image;
+    const Optics::Axial::Image formed =
+        Optics::imageOf(lens, {(objectX - Bench::kLensX) / Bench::kTwipsPerCm,
+                               (Bench::kAxisY - objectY) / Bench::kTwipsPerCm});
+    if (formed.kind == Optics::ImageKind::None)
+        return image;
+    image.b = formed.distance * Bench::kTwipsPerCm;
+    image.magnification = formed.magnification;
+    image.kind = image.b > 0 ? Optics::ImageKind::Real : Optics::ImageKind::Virtual;
+    return image;
+}
+} // namespace
 
 double shownCm(double twips) {
     return twips / Bench::kTwipsPerCm * kShownCmPerBenchCm;
@@ -33,7 +71,7 @@ double blurDiameter(double aperture, double imageDistance, double screenDistance
 ScreenPicture onScreen(const Optics::Lens& lens, double objectX, double objectY,
                        double screenDistance, double lineWidth) {
     ScreenPicture picture;
-    const Optics::Image image = Optics::imageOf(lens, objectX, objectY);
+    const BenchImage image = imageOf(lens, objectX, objectY);
     if (image.kind == Optics::ImageKind::None) {
         // The object in the front focal plane: a parallel beam lights a patch
         // as wide as the aperture and forms nothing.
@@ -48,7 +86,7 @@ ScreenPicture onScreen(const Optics::Lens& lens, double objectX, double objectY,
 }
 
 bool sharpestScreen(const Optics::Lens& lens, double objectX, double* screenDistance) {
-    const Optics::Image image = Optics::imageOf(lens, objectX, Bench::kAxisY);
+    const BenchImage image = imageOf(lens, objectX, Bench::kAxisY);
     if (image.kind != Optics::ImageKind::Real)
         return false;
     *screenDistance = image.b;
@@ -67,9 +105,8 @@ Row record(const Optics::Lens& lens, double objectX, double screenDistance) {
     Row row;
     row.d = reading(shownCm(Bench::kLensX - objectX));
     row.f = reading(shownCm(screenDistance));
-    const Optics::Image image = Optics::imageOf(lens, objectX, Bench::kAxisY);
-    const Optics::FocalLengths focal = Optics::focalLengths(lens);
-    row.region = regionOf(Bench::kLensX - objectX, std::fabs(focal.front));
+    const BenchImage image = imageOf(lens, objectX, Bench::kAxisY);
+    row.region = regionOf(Bench::kLensX - objectX, std::fabs(frontTwips(lens)));
     // Sharp as far as the ruler tells: the screen within a division of the image.
     row.found = image.kind == Optics::ImageKind::Real &&
                 std::fabs(screenDistance - image.b) <= benchTwips(kDivisionCm);

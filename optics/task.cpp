@@ -1,14 +1,72 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "task.h"
 
-#include "bench.h"
-
 #include <algorithm>
 #include <cmath>
 
 namespace Tasks {
 
 namespace {
+// The bench as laid out, in twips, until tasks speak cm.
+namespace Bench {
+constexpr double kTwipsPerCm = 567;
+constexpr double kLensX = 7500;
+constexpr double kAxisY = 3990;
+constexpr double kAreaWidth = 7500;
+constexpr double kAreaHeight = 8025;
+constexpr double kFar = 760000;
+constexpr int kRadiusStep = 50;
+constexpr int kRadiusSteps = 66;
+constexpr int kRadiusBase = 1500;
+double radiusOf(int value, int base) {
+    return kRadiusStep * value + base;
+}
+} // namespace Bench
+
+// The task's lens with its focal lengths and image in twips, as the bench
+// holds them, until tasks speak cm.
+Optics::FocalLengths focalTwips(const Optics::Lens& lens) {
+    const Optics::FocalLengths f = Optics::focalLengths(lens);
+    if (!f.finite)
+        return {Bench::kFar, Bench::kFar, 0, false};
+    return {f.front * Bench::kTwipsPerCm, f.back * Bench::kTwipsPerCm,
+            f.nodalShift * Bench::kTwipsPerCm, true};
+}
+
+struct BenchImage {
+    Optics::ImageKind kind = Optics::ImageKind::None;
+    double b = 0;
+    double magnification = 0;
+    double x = 0;
+    double y = 0;
+};
+BenchImage benchImageOf(const Task& task) {
+    const Optics::Lens lens = lensOf(task);
+    const double objectX = float(task.objectX);
+    const double objectY = float(task.objectY);
+    BenchImage image;
+    const Optics::FocalLengths f = focalTwips(lens);
+    if (f.finite && Optics::converges(Optics::power(lens)) &&
+        float(objectX) == float(Bench::kLensX - f.front))
+        return image;
+    const Optics::Axial::Image formed =
+        Optics::imageOf(lens, {(objectX - Bench::kLensX) / Bench::kTwipsPerCm,
+                               (Bench::kAxisY - objectY) / Bench::kTwipsPerCm});
+    if (formed.kind == Optics::ImageKind::None)
+        return image;
+    image.b = formed.distance * Bench::kTwipsPerCm;
+    image.magnification = formed.magnification;
+    const bool real = image.b > 0;
+    image.kind = real ? Optics::ImageKind::Real : Optics::ImageKind::Virtual;
+    image.x = real ? image.b : Bench::kLensX + image.b;
+    image.y = Bench::kAxisY + image.magnification * (objectY - Bench::kAxisY);
+    return image;
+}
+
+double imageBenchX(const BenchImage& image) {
+    return image.kind == Optics::ImageKind::Real ? Bench::kLensX + image.x : image.x;
+}
+
 // The media of the tasks: air, water, glycerine; the lens from 1.6 to 2.0.
 constexpr double kMedia[] = {1.0, 1.33, 1.47};
 constexpr int kMediaCount = int(sizeof kMedia / sizeof kMedia[0]);
@@ -79,7 +137,7 @@ bool inArea(double x, double y) {
 // object and its image inside the areas and clear of the lens plane and of F.
 bool fits(const Task& task) {
     const Optics::Lens lens = lensOf(task);
-    const Optics::FocalLengths focal = Optics::focalLengths(lens);
+    const Optics::FocalLengths focal = focalTwips(lens);
     if (!focal.finite || Optics::converges(Optics::power(lens)) != task.converging)
         return false;
     for (const double f : {focal.front, focal.back})
@@ -89,7 +147,7 @@ bool fits(const Task& task) {
     const double a = Optics::markDistances(focal).objectSide;
     if (!inArea(task.objectX, task.objectY) || d < kMargin || std::fabs(d - a) < kClearOfFocus * a)
         return false;
-    const Optics::Image image = imageOf(task);
+    const BenchImage image = benchImageOf(task);
     if (image.kind == Optics::ImageKind::None || std::fabs(image.b) < kMargin)
         return false;
     return inArea(image.x, image.y);
@@ -119,7 +177,7 @@ Task draw(Random& random, Level level) {
     const double multiple = random.between(span.low, span.high);
     const double height =
         kHeightGrain * std::round(random.between(kLowestObject, kHighestObject) / kHeightGrain);
-    const Optics::FocalLengths focal = Optics::focalLengths(lensOf(task));
+    const Optics::FocalLengths focal = focalTwips(lensOf(task));
     const double a = Optics::markDistances(focal).objectSide;
     // At 2F the object stands exactly there, as the bench holds it; elsewhere
     // at whole twips.
@@ -163,9 +221,12 @@ Optics::Lens lensOf(const Task& task) {
     // The biconvex layout: the upper slider shapes the left surface (centre to
     // its right), the lower one the right surface. The biconcave layout trades
     // them and the signs.
+    // Radii in centimetres, the task's twips converted until tasks speak cm.
+    const double upper = task.upperRadius / Bench::kTwipsPerCm;
+    const double lower = task.lowerRadius / Bench::kTwipsPerCm;
     if (task.converging)
-        return {task.n1, task.N, task.n2, task.upperRadius, -task.lowerRadius};
-    return {task.n1, task.N, task.n2, -task.lowerRadius, task.upperRadius};
+        return {task.n1, task.N, task.n2, upper, -lower};
+    return {task.n1, task.N, task.n2, -lower, upper};
 }
 
 std::vector<Task> series(std::uint64_t seed, Level level, int count) {
@@ -187,25 +248,26 @@ std::uint64_t shortSeed(std::uint64_t entropy) {
     return entropy % kShortSeeds;
 }
 
-Optics::Image imageOf(const Task& task) {
-    return Optics::imageOf(lensOf(task), float(task.objectX), float(task.objectY));
-}
-
-double imageBenchX(const Optics::Image& image) {
-    return image.kind == Optics::ImageKind::Real ? Bench::kLensX + image.x : image.x;
+Optics::Axial::Image imageOf(const Task& task) {
+    const BenchImage image = benchImageOf(task);
+    Optics::Axial::Image formed;
+    formed.kind = image.kind;
+    formed.magnification = image.magnification;
+    formed.distance = image.b / Bench::kTwipsPerCm;
+    return formed;
 }
 
 double backFocusX(const Task& task) {
-    return Bench::kLensX + Optics::focalLengths(lensOf(task)).back;
+    return Bench::kLensX + focalTwips(lensOf(task)).back;
 }
 
 double frontFocusX(const Task& task) {
-    return Bench::kLensX - Optics::focalLengths(lensOf(task)).front;
+    return Bench::kLensX - focalTwips(lensOf(task)).front;
 }
 
 Verdict judgeImage(const Task& task, double clickX, double clickY) {
     Verdict verdict;
-    const Optics::Image image = imageOf(task);
+    const BenchImage image = benchImageOf(task);
     verdict.rule = task.region;
     verdict.trueX = imageBenchX(image);
     verdict.trueY = image.y;

@@ -89,8 +89,7 @@ constexpr double kToleranceCm = 0.5;
 // twips. The back focus F' is where rays parallel to the axis meet behind a
 // converging lens (or seem to come from before a diverging one); the front
 // focus F is the point whose rays leave parallel to the axis.
-Optics::Image imageOf(const Task& task);
-double imageBenchX(const Optics::Image& image);
+Optics::Axial::Image imageOf(const Task& task);
 double backFocusX(const Task& task);
 double frontFocusX(const Task& task);
 

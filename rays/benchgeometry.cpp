@@ -2,6 +2,7 @@
 #include "benchgeometry.h"
 
 #include "bench.h"
+#include "benchoptics.h"
 
 #include <cmath>
 #include <initializer_list>
@@ -15,7 +16,7 @@ FocalRay focalRay(const Lens& lens, double objectX, double objectY) {
     const double d = Bench::kLensX - objectX;
     if (!hasPower(P) || height == 0 || !(d > 0) || !std::isfinite(height))
         return ray;
-    const double f = focalLengths(lens).front; // signed: behind the lens when diverging
+    const double f = Bench::focalLengths(lens).front; // signed: behind the lens when diverging
     if (converges(P) && float(objectX) == float(Bench::kLensX - f))
         return ray;
     // The line through the object point and (7500 - f, axis) meets the lens plane
@@ -30,7 +31,7 @@ FocalRay focalRay(const Lens& lens, double objectX, double objectY) {
     ray.withinAperture = ray.lensY >= top && ray.lensY <= bottom;
     // A virtual image stands on the backward extension: the image's height is
     // the ray's height at the lens, m = f / (f - d) for any media.
-    const Image image = imageOf(lens, objectX, objectY);
+    const Bench::Image image = Bench::imageOf(lens, objectX, objectY);
     if (image.kind == ImageKind::Virtual) {
         ray.hasExtension = true;
         ray.extension = {Bench::kLensX, ray.lensY, image.x, ray.lensY};
@@ -62,7 +63,7 @@ bool standardCase(const Lens& lens, int caseNumber, double* objectX, double* obj
     constexpr int kCases = int(sizeof kMultiples / sizeof kMultiples[0]);
     if (caseNumber < 1 || caseNumber > kCases)
         return false;
-    const double a = markDistances(focalLengths(lens)).objectSide;
+    const double a = markDistances(Bench::focalLengths(lens)).objectSide;
     *objectX = Bench::kLensX - kMultiples[caseNumber - 1] * a;
     *objectY = Bench::kAxisY - kStandardCaseHeight;
     return true;
@@ -71,7 +72,7 @@ bool standardCase(const Lens& lens, int caseNumber, double* objectX, double* obj
 void snapObject(const Lens& lens, double radius, double* objectX, double* objectY) {
     if (std::fabs(*objectY - Bench::kAxisY) <= radius)
         *objectY = Bench::kAxisY;
-    const FocalLengths focal = focalLengths(lens);
+    const FocalLengths focal = Bench::focalLengths(lens);
     if (!focal.finite)
         return;
     const double a = markDistances(focal).objectSide;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandline.h"
 
+#include "benchoptics.h"
 #include "checkresults.h"
 #include "classset.h"
 #include "resultsfile.h"
@@ -337,8 +338,11 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
                                                                    : QStringLiteral("focus"),
                                task.converging ? QStringLiteral("converging")
                                                : QStringLiteral("diverging")};
+            // The radii as the task holds them, in the bench's twips.
+            const double left = task.converging ? task.upperRadius : -task.lowerRadius;
+            const double right = task.converging ? -task.lowerRadius : task.upperRadius;
             for (const double value :
-                 {lens.n1, lens.N, lens.n2, lens.leftR, lens.rightR, task.objectX, task.objectY})
+                 {lens.n1, lens.N, lens.n2, left, right, task.objectX, task.objectY})
                 fields << QString::number(value, 'g', 17);
             print(stdout, fields.join(QLatin1Char(' ')) + QLatin1Char('\n'));
         }
@@ -359,7 +363,7 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
     const bool windowless =
         parser.isSet(worksheet) || parser.isSet(docsPicture) || !sessionHasDisplay(parser);
     if (windowless && !s_setupFile.isEmpty()) {
-        const SetupFile::Result read = SetupFile::read(s_setupFile);
+        const SetupFile::Result read = SetupFile::read(s_setupFile, Bench::setupRanges());
         if (!read.setup) {
             print(stderr, program + QStringLiteral(": ") + s_setupFile + QStringLiteral(": ") +
                               read.problem + QLatin1Char('\n'));

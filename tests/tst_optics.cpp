@@ -4,11 +4,12 @@
 // in other forms; and the ray construction the window draws from it, checked
 // against the refraction of a thin lens.
 #include "bench.h"
-#include "raydiagram.h"
+#include "benchoptics.h"
 #include "laboratory.h"
 #include "lens.h"
 #include "lensmaker.h"
 #include "notation.h"
+#include "raydiagram.h"
 
 #include <QTest>
 #include <cmath>
@@ -164,7 +165,8 @@ void TestOptics::textbookImages() {
     QFETCH(double, b);
     QFETCH(double, gamma);
     const double h = 500;
-    const Optics::Image image = Optics::imageOf({n1, N, n2, leftR, rightR}, objectX(d), objectY(h));
+    const Bench::Image image =
+        Bench::imageOf(Bench::lensOf(n1, N, n2, leftR, rightR), objectX(d), objectY(h));
     constexpr double kTwips = 0.01, kRatio = 1e-9;
     QCOMPARE(image.kind, b > 0 ? Optics::ImageKind::Real : Optics::ImageKind::Virtual);
     QVERIFY2(std::fabs(image.d - d) < kTwips, qPrintable(QString::number(image.d)));
@@ -210,24 +212,26 @@ void TestOptics::gaussianForms() {
     QFETCH(double, leftR);
     QFETCH(double, rightR);
     QFETCH(double, d);
-    const Optics::Lens lens{n1, N, n2, leftR, rightR};
+    const Optics::Lens lens = Bench::lensOf(n1, N, n2, leftR, rightR);
     const double P = LensMaker::thinLensPower(n1, N, n2, leftR, rightR);
     constexpr double kRelative = 1e-9;
-    QVERIFY(std::fabs(Optics::power(lens) - P) <= kRelative * std::fabs(P));
+    // The power per centimetre, P per twip of the bench.
+    QVERIFY(std::fabs(Optics::power(lens) - P * kCm) <= kRelative * std::fabs(P * kCm));
     QCOMPARE(Optics::converges(Optics::power(lens)), P > 0);
 
     // The focal lengths: where parallel light meets behind (f'), and where a
     // point sends it out parallel (f), in each medium's own measure.
     const double f = n1 / P, fBack = n2 / P;
-    const Optics::FocalLengths focal = Optics::focalLengths(lens);
+    const Optics::FocalLengths focal = Bench::focalLengths(lens);
     QVERIFY(focal.finite);
     QVERIFY(std::fabs(focal.front - f) <= kRelative * std::fabs(f));
     QVERIFY(std::fabs(focal.back - fBack) <= kRelative * std::fabs(fBack));
     // One dioptre is one reciprocal metre: 100 cm of the bench.
-    QVERIFY(std::fabs(Optics::dioptres(P) - P * 100 * kCm) <= kRelative * std::fabs(P * 100 * kCm));
+    QVERIFY(std::fabs(Optics::dioptres(P * kCm) - P * 100 * kCm) <=
+            kRelative * std::fabs(P * 100 * kCm));
 
     const double h = 700;
-    const Optics::Image image = Optics::imageOf(lens, objectX(d), objectY(h));
+    const Bench::Image image = Bench::imageOf(lens, objectX(d), objectY(h));
     const double b = image.b;
     QVERIFY(image.kind != Optics::ImageKind::None);
     QVERIFY2(std::fabs(n1 / d + n2 / b - P) <= kRelative * std::fabs(P),
@@ -265,30 +269,31 @@ void TestOptics::focalPlaneHasNoImage() {
     const double N = 1.5, r = 2048;
     const double P = LensMaker::thinLensPower(n1, N, n2, kPlane, -r);
     const double f = n1 / P;
-    const Optics::Image image = Optics::imageOf({n1, N, n2, kPlane, -r}, objectX(f), objectY(400));
+    const Bench::Image image =
+        Bench::imageOf(Bench::lensOf(n1, N, n2, kPlane, -r), objectX(f), objectY(400));
     QCOMPARE(image.kind, Optics::ImageKind::None);
 }
 
 // On the axis the image stays on it; a lens of no power has infinite focal
 // lengths (the far value stands for them) and is a plane boundary.
 void TestOptics::axisAndFarValue() {
-    const Optics::Lens biconvex{1, 1.64, 1, 3000, -3000};
+    const Optics::Lens biconvex = Bench::lensOf(1, 1.64, 1, 3000, -3000);
     for (double d : {1000.0, 4000.0, 9000.0}) {
-        const Optics::Image onAxis = Optics::imageOf(biconvex, objectX(d), Bench::kAxisY);
+        const Bench::Image onAxis = Bench::imageOf(biconvex, objectX(d), Bench::kAxisY);
         QCOMPARE(onAxis.y, Bench::kAxisY);
     }
 
     // Equal media inside and out: nothing bends.
-    const Optics::Lens none{1.3, 1.3, 1.3, 3000, -3000};
+    const Optics::Lens none = Bench::lensOf(1.3, 1.3, 1.3, 3000, -3000);
     QVERIFY(!Optics::hasPower(Optics::power(none)));
-    const Optics::FocalLengths focal = Optics::focalLengths(none);
+    const Optics::FocalLengths focal = Bench::focalLengths(none);
     QVERIFY(!focal.finite);
     QCOMPARE(focal.front, Bench::kFar);
     QCOMPARE(focal.back, Bench::kFar);
     QCOMPARE(Optics::dioptres(Optics::power(none)), 0.0);
     // The far value lies beyond every area.
     QVERIFY(Bench::kFar > 10 * (Bench::kAreaWidth + Bench::kAreaHeight));
-    const Optics::Image image = Optics::imageOf(none, objectX(3000), objectY(600));
+    const Bench::Image image = Bench::imageOf(none, objectX(3000), objectY(600));
     QCOMPARE(image.kind, Optics::ImageKind::Virtual);
     QVERIFY(std::fabs(image.x - objectX(3000)) < 0.01);
     QVERIFY(std::fabs(image.y - objectY(600)) < 0.01);
@@ -487,9 +492,9 @@ void TestOptics::schoolProblems() {
     QVERIFY(printed(printedF, F) && printed(printedImage, f) && printed(printedGamma, gamma) &&
             printed(printedD, D));
 
-    const Optics::Lens lens{n, N, n, R * kCm, -R * kCm};
+    const Optics::Lens lens = Bench::lensOf(n, N, n, R * kCm, -R * kCm);
     const Optics::Notation school = Optics::Notation::RussianSchool;
-    const Optics::FocalLengths focal = Optics::focalLengths(lens);
+    const Optics::FocalLengths focal = Bench::focalLengths(lens);
     QVERIFY2(std::fabs(focal.front / kCm - F) < kCmWithin,
              qPrintable(QString::number(focal.front / kCm)));
     QVERIFY(std::fabs(focal.back / kCm - F) < kCmWithin);
@@ -497,7 +502,7 @@ void TestOptics::schoolProblems() {
     QVERIFY2(std::fabs(Optics::powerIn(school, lens) - D) < kRatio * std::fabs(D),
              qPrintable(QString::number(Optics::powerIn(school, lens))));
     QCOMPARE(Optics::powerFormula(school, lens), Optics::PowerFormula::OneOverF);
-    const Optics::Image image = Optics::imageOf(lens, objectX(d * kCm), objectY(500));
+    const Bench::Image image = Bench::imageOf(lens, objectX(d * kCm), objectY(500));
     QVERIFY2(std::fabs(image.b / kCm - f) < kCmWithin, qPrintable(QString::number(image.b / kCm)));
     QVERIFY(std::fabs(Optics::magnificationIn(school, image.magnification) - gamma) < kRatio);
     // The kind in words goes with the sign the school drops: a real image is
@@ -535,16 +540,16 @@ void TestOptics::powerByNotation() {
     // F = n1 / P before the lens, so 1/F = P / n1 in one medium.
     const bool school = notation != Optics::Notation::SignedGaussian;
     const double expected = school ? vergence / n1 : vergence;
-    const Optics::Lens lens{n1, N, n2, R * kCm, -R * kCm};
+    const Optics::Lens lens = Bench::lensOf(n1, N, n2, R * kCm, -R * kCm);
     constexpr double kDioptres = 1e-9;
     QVERIFY2(std::fabs(Optics::powerIn(notation, lens) - expected) < kDioptres,
              qPrintable(QString::number(Optics::powerIn(notation, lens))));
     const Optics::PowerFormula formula = Optics::powerFormula(notation, lens);
     QCOMPARE(formula == Optics::PowerFormula::OneOverF, reciprocalF);
     // A front and a back focal length of their own: n1/F = n2/F′ names the power.
-    const Optics::FocalLengths focal = Optics::focalLengths(lens);
+    const Optics::FocalLengths focal = Bench::focalLengths(lens);
     QVERIFY(std::fabs(n1 / focal.front - n2 / focal.back) < 1e-12);
-    const Optics::Lens nearby{n1, N, n2 + 0.01, R * kCm, -R * kCm};
+    const Optics::Lens nearby = Bench::lensOf(n1, N, n2 + 0.01, R * kCm, -R * kCm);
     QCOMPARE_LT(std::fabs(Optics::powerIn(notation, nearby) / expected - 1), 0.02);
 }
 
@@ -603,7 +608,7 @@ void TestOptics::sharpestScreen() {
     QFETCH(double, R);
     QFETCH(double, d);
     QFETCH(bool, real);
-    const Optics::Lens lens{n1, N, n2, R, -R};
+    const Optics::Lens lens = Bench::lensOf(n1, N, n2, R, -R);
     const double P = LensMaker::thinLensPower(n1, N, n2, R, -R);
     const double h = 450;
     const Traced traced = trace(n1, n2, P, d, h);
@@ -792,7 +797,7 @@ void TestOptics::labRecord() {
     QFETCH(double, offCm);
     QFETCH(double, f);
     QFETCH(bool, found);
-    const Optics::Lens lens{1, kGlass, 1, 3 * kCm, -3 * kCm};
+    const Optics::Lens lens = Bench::lensOf(1, kGlass, 1, 3 * kCm, -3 * kCm);
     const double d = 9.03;
     const double b = 1 / (1 / 3.0 - 1 / d);
     const Lab::Row row = Lab::record(lens, objectX(d * kCm), (b + offCm) * kCm);

@@ -2,6 +2,7 @@
 // Setup files and exact values: a saved lesson opens as the same bench; a bad
 // file names its problem and changes nothing; a typed index or radius is taken
 // exactly, in Russian and in English.
+#include "benchoptics.h"
 #include "commandbutton.h"
 #include "form1.h"
 #include "label.h"
@@ -337,7 +338,7 @@ void TestSetupFiles::fieldLimits() {
     QFETCH(QString, field);
     QFETCH(QJsonValue, value);
     QFETCH(QString, problem);
-    const SetupFile::Result read = SetupFile::parse(withField(field, value));
+    const SetupFile::Result read = SetupFile::parse(withField(field, value), Bench::setupRanges());
     QCOMPARE(bool(read.setup), problem.isEmpty());
     QVERIFY2(read.problem.contains(problem), qPrintable(read.problem));
     if (!problem.isEmpty() && problem != QLatin1String("вне допустимых пределов") &&
@@ -346,7 +347,8 @@ void TestSetupFiles::fieldLimits() {
         QVERIFY2(read.problem.contains(field), qPrintable(read.problem));
     // What is taken is written and read back as the same setup.
     if (read.setup) {
-        const SetupFile::Result again = SetupFile::parse(SetupFile::write(*read.setup));
+        const SetupFile::Result again =
+            SetupFile::parse(SetupFile::write(*read.setup), Bench::setupRanges());
         QVERIFY(again.setup && *again.setup == *read.setup);
     }
 }
@@ -358,7 +360,7 @@ void TestSetupFiles::shortestNumbers() {
     const QByteArray text = SetupFile::write(slider);
     QVERIFY2(text.contains("\"lens\": 1.64,"), text.constData());
     QVERIFY2(!text.contains("1.6400000000000001"), text.constData());
-    const SetupFile::Result read = SetupFile::parse(text);
+    const SetupFile::Result read = SetupFile::parse(text, Bench::setupRanges());
     QVERIFY(read.setup);
     QCOMPARE(read.setup->N, 1.64);
     QCOMPARE(SetupFile::write(*read.setup), text);
@@ -366,9 +368,10 @@ void TestSetupFiles::shortestNumbers() {
     // be written: saved again, the setup is the same setup.
     QByteArray long_ = text;
     long_.replace("\"lens\": 1.64,", "\"lens\": 1.4444444444444444444444444444464,");
-    const SetupFile::Result first = SetupFile::parse(long_);
+    const SetupFile::Result first = SetupFile::parse(long_, Bench::setupRanges());
     QVERIFY(first.setup);
-    const SetupFile::Result again = SetupFile::parse(SetupFile::write(*first.setup));
+    const SetupFile::Result again =
+        SetupFile::parse(SetupFile::write(*first.setup), Bench::setupRanges());
     QVERIFY(again.setup);
     QCOMPARE(*again.setup, *first.setup);
 }
@@ -378,8 +381,8 @@ void TestSetupFiles::shortestNumbers() {
 // exponent, whichever is shorter, fixed where the two are as long.
 void TestSetupFiles::numbersAsJsonWrites_data() {
     QTest::addColumn<double>("height");
-    for (const double v : {0.001, -0.002, 0.0001, 0.0015, 20.0, -4.39999965553351, 1234567.5,
-                           1e16, 3e17, -2.74731725287362e17, 1.64})
+    for (const double v : {0.001, -0.002, 0.0001, 0.0015, 20.0, -4.39999965553351, 1234567.5, 1e16,
+                           3e17, -2.74731725287362e17, 1.64})
         QTest::addRow("%.17g", v) << v;
 }
 

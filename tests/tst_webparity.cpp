@@ -3,6 +3,7 @@
 // page's own test recorded in Chromium (read-outs as shown, the object and
 // the image point of its construction) set up again on the window with the
 // same clicks and keys, and compared with what the window shows.
+#include "benchoptics.h"
 #include "form1.h"
 #include "label.h"
 #include "picturebox.h"
@@ -77,8 +78,10 @@ void TestWebParity::sameAsPage() {
 // A setup the page opened and saved again reads as the setup it opened.
 void TestWebParity::setupThroughPage() {
     const QString folder = QFileInfo(qEnvironmentVariable("QUELLOR_WEB_CASES")).path();
-    const SetupFile::Result given = SetupFile::read(folder + QStringLiteral("/awkward.quellor"));
-    const SetupFile::Result saved = SetupFile::read(folder + QStringLiteral("/page-saved.quellor"));
+    const SetupFile::Result given =
+        SetupFile::read(folder + QStringLiteral("/awkward.quellor"), Bench::setupRanges());
+    const SetupFile::Result saved =
+        SetupFile::read(folder + QStringLiteral("/page-saved.quellor"), Bench::setupRanges());
     if (!given.setup && !saved.setup && qEnvironmentVariableIsEmpty("QUELLOR_WEB_CASES"))
         QSKIP("no setup from the page (the browser test did not run)");
     QVERIFY2(given.setup, qPrintable(given.problem));

@@ -46,7 +46,7 @@ done
 # twips, picture area, pen, colour, window coordinate or the window's state,
 # except those still in the bench's frame, listed here until they move to
 # the window or take the optical system's units; the list only shrinks.
-bench_frame="bench.h laboratory.h lens.h measurement.h objectmotion.h scale.h task.h taskrecord.h"
+bench_frame="laboratory.h task.h taskrecord.h"
 for file in optics/*.h; do
     case " $bench_frame " in *" ${file#optics/} "*) continue ;; esac
     if grep -nE '[Tt]wips?\b|BenchState|benchstate\.h|picLeft|picRigth|\bPen\b|[Cc]olou?rs?\b|\b[Aa]rea\b' "$file"; then
