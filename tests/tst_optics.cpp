@@ -4,11 +4,14 @@
 // in other forms; and the ray construction the window draws from it, checked
 // against the refraction of a thin lens.
 #include "bench.h"
+#include "benchlens.h"
 #include "benchoptics.h"
 #include "laboratory.h"
 #include "lens.h"
 #include "lensmaker.h"
+#include "measurement.h"
 #include "notation.h"
+#include "objectmotion.h"
 #include "raydiagram.h"
 
 #include <QTest>
@@ -116,6 +119,12 @@ private slots:
     void labTwoMedia();
     void labRecord_data();
     void labRecord();
+    void centimetres_data();
+    void centimetres();
+    void motionInCentimetres_data();
+    void motionInCentimetres();
+    void benchFrame_data();
+    void benchFrame();
 };
 
 // Worked problems with the answers a textbook gives, b behind the lens
@@ -805,6 +814,133 @@ void TestOptics::labRecord() {
     QVERIFY2(std::fabs(row.f - f) < 1e-9, qPrintable(QString::number(row.f)));
     QCOMPARE(row.found, found);
     QCOMPARE(row.region, Lab::Region::BeyondTwoF);
+}
+
+// The lens as a school book states it, in centimetres: the power from the
+// lens-maker's formula worked here, a hundred dioptres per reciprocal cm, f =
+// n1/P and f' = n2/P, the image from the vergences n1/d + n2/b = P, and the
+// measured row at 1 : K, every length K times the bench's.
+void TestOptics::centimetres_data() {
+    QTest::addColumn<double>("n1");
+    QTest::addColumn<double>("N");
+    QTest::addColumn<double>("n2");
+    QTest::addColumn<double>("R");
+    QTest::addColumn<double>("d");
+    QTest::addColumn<int>("K");
+    QTest::newRow("biconvex R 10 cm in air, 1 : 1") << 1.0 << 1.5 << 1.0 << 10.0 << 30.0 << 1;
+    QTest::newRow("biconcave in water, 1 : 2") << 1.33 << 1.6 << 1.33 << -8.0 << 12.0 << 2;
+    QTest::newRow("air | glass | water, virtual, 1 : 5") << 1.0 << 1.5 << kWater << 5.0 << 4.0 << 5;
+    QTest::newRow("denser medium diverges, 1 : 10") << 1.8 << 1.5 << 1.8 << 4.0 << 9.0 << 10;
+    QTest::newRow("no power, 1 : 2") << 1.3 << 1.3 << 1.3 << 4.0 << 6.0 << 2;
+}
+
+void TestOptics::centimetres() {
+    QFETCH(double, n1);
+    QFETCH(double, N);
+    QFETCH(double, n2);
+    QFETCH(double, R);
+    QFETCH(double, d);
+    QFETCH(int, K);
+    const Optics::Lens lens{n1, N, n2, R, -R};
+    const double P = LensMaker::thinLensPower(n1, N, n2, R, -R);
+    constexpr double kRelative = 1e-12, kHeight = 1.5;
+    QVERIFY(std::fabs(Optics::power(lens) - P) <= kRelative * std::fabs(P));
+    QVERIFY(std::fabs(Optics::dioptres(Optics::power(lens)) - 100 * P) <= 1e-9);
+    const Optics::FocalLengths focal = Optics::focalLengths(lens);
+    const Optics::Axial::Image image = Optics::imageOf(lens, {-d, kHeight});
+    const Optics::Scale scale = *Optics::Scale::of(K);
+    const Measurements::Row row = Measurements::measure(lens, -d, kHeight, scale);
+    QCOMPARE(row.d, d * K);
+    QCOMPARE(row.kind, image.kind);
+    if (P == 0) {
+        // A plane boundary: infinite focal lengths, the image n2/n1 of d before it.
+        QVERIFY(!focal.finite && std::isinf(focal.front) && std::isinf(focal.back));
+        QVERIFY(!row.finite);
+        QVERIFY(std::fabs(image.distance + n2 / n1 * d) < 1e-12);
+        return;
+    }
+    QVERIFY(focal.finite);
+    QVERIFY(std::fabs(focal.front - n1 / P) <= 1e-9 * std::fabs(n1 / P));
+    QVERIFY(std::fabs(focal.back - n2 / P) <= 1e-9 * std::fabs(n2 / P));
+    const double b = image.distance;
+    QCOMPARE(image.kind, b > 0 ? Optics::ImageKind::Real : Optics::ImageKind::Virtual);
+    QVERIFY2(std::fabs(n1 / d + n2 / b - P) <= 1e-9 * std::fabs(P), qPrintable(QString::number(b)));
+    QVERIFY(std::fabs(image.magnification + n1 * b / (n2 * d)) < 1e-9);
+    QVERIFY(std::fabs(row.b - b * K) <= 1e-9 * std::fabs(b * K));
+    QVERIFY(std::fabs(row.front - K * n1 / P) <= 1e-9 * std::fabs(K * n1 / P));
+    // The radius both surfaces need for this front focal length is R again.
+    const std::optional<double> radius = Optics::equalRadiusFor(focal.front, n1, N, n2, R > 0);
+    QVERIFY(radius && std::fabs(*radius - std::fabs(R)) < 1e-9);
+}
+
+// The object moving between two places along the axis, in centimetres at a
+// speed in cm/s: it halts at F and 2F of a converging lens where they lie on
+// its way, at nothing for a diverging lens or none, and turns at both ends.
+void TestOptics::motionInCentimetres_data() {
+    QTest::addColumn<double>("front");
+    QTest::addColumn<QList<double>>("marks");
+    const double inf = std::numeric_limits<double>::infinity();
+    QTest::newRow("F and 2F on the way") << 3.0 << QList<double>{-6.0, -3.0};
+    QTest::newRow("2F beyond the far end") << 7.0 << QList<double>{-7.0};
+    QTest::newRow("F and 2F inside the near end") << 0.2 << QList<double>{};
+    QTest::newRow("diverging") << -4.0 << QList<double>{};
+    QTest::newRow("no power") << inf << QList<double>{};
+}
+
+void TestOptics::motionInCentimetres() {
+    QFETCH(double, front);
+    QFETCH(QList<double>, marks);
+    const double far = -12, near = -0.5, speed = 2, frame = 1.0 / 64;
+    const Motion::Path path = Motion::pathBetween(far, near, front, speed);
+    Motion::State state = Motion::start(path);
+    QCOMPARE(state.z, far);
+    QList<double> halted;
+    double nearest = far;
+    for (int i = 0; i < 2000 && state.direction > 0; ++i) {
+        const Motion::State next = Motion::advance(path, state, frame);
+        // Steady: never farther in a frame than the speed carries it.
+        QVERIFY(std::fabs(next.z - state.z) <= speed * frame + 1e-12);
+        if (next.pauseLeft > 0 && state.pauseLeft == 0)
+            halted << next.z;
+        nearest = std::max(nearest, next.z);
+        state = next;
+    }
+    QCOMPARE(halted, marks);
+    // It turned at the near end, within a frame's way of it, never beyond.
+    QCOMPARE(state.direction, -1);
+    QVERIFY(nearest <= near && nearest >= near - speed * frame);
+}
+
+// The bench holds the object's place in single precision: at the front focal
+// plane as far as that tells, the read-outs and the table show no image, and
+// the motion halts exactly there. The motion runs from 150 twips inside the
+// left area to half a centimetre before the lens plane.
+void TestOptics::benchFrame_data() {
+    QTest::addColumn<double>("n1");
+    QTest::addColumn<double>("n2");
+    QTest::addColumn<double>("R");
+    QTest::newRow("in air") << 1.0 << 1.0 << 3000.0;
+    QTest::newRow("air | water") << 1.0 << kWater << 2650.0;
+    QTest::newRow("water | air") << kWater << 1.0 << 4100.0;
+}
+
+void TestOptics::benchFrame() {
+    QFETCH(double, n1);
+    QFETCH(double, n2);
+    QFETCH(double, R);
+    const Optics::Lens lens = Bench::lensOf(n1, 1.64, n2, R, -R);
+    const double focusX = float(Bench::kLensX - Bench::focalLengths(lens).front);
+    QCOMPARE(Bench::imageOf(lens, focusX, 3000).kind, Optics::ImageKind::None);
+    const Measurements::Row row = Bench::measure(lens, focusX, 3000, Optics::Scale{});
+    QCOMPARE(row.kind, Optics::ImageKind::None);
+    QCOMPARE(row.b, 0.0);
+    const Motion::Path path = Bench::motionPath(Optics::focalLengths(lens).front, 1);
+    QVERIFY(std::fabs(Bench::xOf(path.farZ) - 150) < 1e-9);
+    QVERIFY(std::fabs(Bench::xOf(path.nearZ) - (Bench::kLensX - kCm / 2)) < 1e-9);
+    bool haltsAtFocus = false;
+    for (const double z : path.marks)
+        haltsAtFocus = haltsAtFocus || float(Bench::xOf(z)) == float(focusX);
+    QVERIFY(haltsAtFocus);
 }
 
 QTEST_MAIN(TestOptics)

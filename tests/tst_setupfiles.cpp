@@ -95,6 +95,8 @@ class TestSetupFiles : public QObject {
     Q_OBJECT
 
 private slots:
+    void rangesFromTheCaller_data();
+    void rangesFromTheCaller();
     void roundTrip_data();
     void roundTrip();
     void badFiles_data();
@@ -621,6 +623,47 @@ void TestSetupFiles::helpOnF1() {
     QVERIFY(aboutPage->toPlainText().contains(QStringLiteral("Quellor 1.")));
     if (english)
         QCoreApplication::removeTranslator(&translator);
+}
+
+// The format keeps to the bench its caller describes, in the bench's own
+// centimetres: at 1 : 2 a radius of 6 cm is 3 cm of the bench, an object
+// 8 cm away stands 4 cm before the lens. The same file is taken where the
+// ranges hold it and refused, naming the field, where they do not.
+void TestSetupFiles::rangesFromTheCaller_data() {
+    QTest::addColumn<double>("leastRadius");
+    QTest::addColumn<double>("greatestRadius");
+    QTest::addColumn<double>("farthest");
+    QTest::addColumn<QString>("field");
+    const SetupFormat::Ranges bench = Bench::setupRanges();
+    QTest::newRow("the bench's own")
+        << bench.leastRadius << bench.greatestRadius << bench.farthestObject << QString();
+    QTest::newRow("radius below the least") << 3.1 << 5.0 << 13.0 << QStringLiteral("radii.left");
+    QTest::newRow("radius above the greatest")
+        << 0.5 << 2.9 << 13.0 << QStringLiteral("radii.left");
+    QTest::newRow("radius at the greatest") << 0.5 << 3.0 << 13.0 << QString();
+    QTest::newRow("object beyond the farthest")
+        << 0.5 << 5.0 << 3.9 << QStringLiteral("object.distance");
+    QTest::newRow("object at the farthest") << 0.5 << 5.0 << 4.0 << QString();
+}
+
+void TestSetupFiles::rangesFromTheCaller() {
+    QFETCH(double, leastRadius);
+    QFETCH(double, greatestRadius);
+    QFETCH(double, farthest);
+    QFETCH(QString, field);
+    SetupFormat::Ranges ranges = Bench::setupRanges();
+    ranges.leastRadius = leastRadius;
+    ranges.greatestRadius = greatestRadius;
+    ranges.farthestObject = farthest;
+    const std::string text =
+        R"({"format": "quellor-setup", "version": 1, "scale": 2, "lens": "converging",
+            "indices": {"left": 1, "lens": 1.64, "right": 1}, "radii": {"left": 6, "right": 6},
+            "view": "scheme", "object": {"distance": 8, "height": 1}})";
+    const SetupFormat::Result read = SetupFormat::parse(text, ranges);
+    QCOMPARE(QString::fromStdString(read.failure.field), field);
+    QCOMPARE(bool(read.setup), field.isEmpty());
+    if (read.setup)
+        QCOMPARE(read.setup->objectDistance, 8.0);
 }
 
 QTEST_MAIN(TestSetupFiles)
