@@ -41,8 +41,8 @@ inline bool converges(double P) {
 }
 
 // The focal lengths: the front one f = n1 / P before the lens, the back one
-// f' = n2 / P behind it, both signed (negative for a diverging lens), and the
-// infinite where the lens has no power. The nodal points stand
+// f' = n2 / P behind it, both signed (negative for a diverging lens), and
+// both infinite where the lens has no power. The nodal points stand
 // (n2 - n1) / P behind the principal plane; with equal media they are the
 // optical centre.
 struct FocalLengths {
