@@ -6,6 +6,7 @@
 #include "classset.h"
 
 #include "benchlens.h"
+#include "benchoptics.h"
 #include "benchsnapshot.h"
 #include "form1.h"
 #include "label.h"
@@ -52,7 +53,7 @@ Piece taskPiece(const ClassSet& set, int number, const Tasks::Task& task, const 
 
 Piece keyPiece(const ClassSet& set, int variant, int number, const Form1& w) {
     const Optics::Lens lens = Optics::lensOf(w);
-    const Optics::Image image = Optics::imageOf(lens, w.ObjectX, w.ObjectY);
+    const Bench::Image image = Bench::imageOf(lens, w.ObjectX, w.ObjectY);
     return {Shows::Solution,
             {ClassSet::tr("Ответы. Вариант %1. Задача %2 из %3")
                  .arg(variant)

@@ -92,8 +92,9 @@ QString worded(const SetupFormat::Failure& f) {
     case Problem::ZoomNotWhole:
         return SetupFile::tr("поле «zoom» должно быть целым числом");
     case Problem::SeedInexact:
-        return SetupFile::tr("число поля «tasks.seed» от 9007199254740992 не хранится в JSON точно: "
-                             "запишите его строкой цифр в кавычках");
+        return SetupFile::tr(
+            "число поля «tasks.seed» от 9007199254740992 не хранится в JSON точно: "
+            "запишите его строкой цифр в кавычках");
     case Problem::BadSeed:
         return SetupFile::tr("поле «tasks.seed» должно быть целым числом от 0 до "
                              "18446744073709551615");
@@ -109,32 +110,27 @@ QString worded(const SetupFormat::Failure& f) {
 }
 } // namespace
 
-bool SetupFile::objectInArea(double distance, double height, Optics::Scale scale) {
-    return SetupFormat::objectInArea(distance, height, scale);
+bool SetupFile::objectInArea(double distance, double height, Optics::Scale scale,
+                             const Ranges& ranges) {
+    return SetupFormat::objectInArea(distance, height, scale, ranges);
 }
-double SetupFile::leastIndex() {
-    return SetupFormat::leastIndex();
+double SetupFile::leastRadius(Optics::Scale scale, const Ranges& ranges) {
+    return SetupFormat::leastRadius(scale, ranges);
 }
-double SetupFile::greatestIndex() {
-    return SetupFormat::greatestIndex();
+double SetupFile::greatestRadius(Optics::Scale scale, const Ranges& ranges) {
+    return SetupFormat::greatestRadius(scale, ranges);
 }
-double SetupFile::leastRadius(Optics::Scale scale) {
-    return SetupFormat::leastRadius(scale);
+double SetupFile::statedLeastRadius(Optics::Scale scale, const Ranges& ranges) {
+    return SetupFormat::statedLeastRadius(scale, ranges);
 }
-double SetupFile::greatestRadius(Optics::Scale scale) {
-    return SetupFormat::greatestRadius(scale);
+double SetupFile::statedGreatestRadius(Optics::Scale scale, const Ranges& ranges) {
+    return SetupFormat::statedGreatestRadius(scale, ranges);
 }
-double SetupFile::statedLeastRadius(Optics::Scale scale) {
-    return SetupFormat::statedLeastRadius(scale);
-}
-double SetupFile::statedGreatestRadius(Optics::Scale scale) {
-    return SetupFormat::statedGreatestRadius(scale);
-}
-bool SetupFile::takeRadius(double cm, Optics::Scale scale, double* taken) {
-    return SetupFormat::takeRadius(cm, scale, taken);
+bool SetupFile::takeRadius(double cm, Optics::Scale scale, const Ranges& ranges, double* taken) {
+    return SetupFormat::takeRadius(cm, scale, ranges, taken);
 }
 
-SetupFile::Result SetupFile::parse(const QByteArray& bytes) {
+SetupFile::Result SetupFile::parse(const QByteArray& bytes, const Ranges& ranges) {
     if (bytes.size() > kMostBytes)
         return {std::nullopt, tooLarge(bytes.size())};
     if (bytes.trimmed().isEmpty())
@@ -148,13 +144,13 @@ SetupFile::Result SetupFile::parse(const QByteArray& bytes) {
                                   .arg(error.errorString())
                                   .arg(error.offset)};
     const SetupFormat::Result read =
-        SetupFormat::parse(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+        SetupFormat::parse(std::string_view(bytes.constData(), std::size_t(bytes.size())), ranges);
     if (!read.setup)
         return {std::nullopt, worded(read.failure)};
     return {read.setup, QString()};
 }
 
-SetupFile::Result SetupFile::read(const QString& path) {
+SetupFile::Result SetupFile::read(const QString& path, const Ranges& ranges) {
     const SafeRead::Result file = SafeRead::read(path, kMostBytes);
     if (!file.problem.isEmpty())
         return {std::nullopt, file.problem};
@@ -162,7 +158,7 @@ SetupFile::Result SetupFile::read(const QString& path) {
         return {std::nullopt, tr("файл слишком велик для файла урока (%1 байт, допустимо до %2)")
                                   .arg(std::max<qint64>(file.size, file.bytes.size()))
                                   .arg(kMostBytes)};
-    return parse(file.bytes);
+    return parse(file.bytes, ranges);
 }
 
 std::optional<quint64> SetupFile::seedOf(const QString& digits) {

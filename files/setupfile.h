@@ -31,26 +31,27 @@ public:
         QString problem; // empty when setup holds a value
     };
 
-    static Result parse(const QByteArray& bytes);
-    static Result read(const QString& path);
+    // `ranges`: the bench the setup is for (Bench::setupRanges()).
+    using Ranges = SetupFormat::Ranges;
+    static Result parse(const QByteArray& bytes, const Ranges& ranges);
+    static Result read(const QString& path, const Ranges& ranges);
     static QByteArray write(const Setup& setup);
 
     // The ranges a valid setup keeps to: those of the sliders and of the left
     // area, lengths in real centimetres at the scale.
-    static double leastIndex();
-    static double greatestIndex();
-    static double leastRadius(Optics::Scale scale);
-    static double greatestRadius(Optics::Scale scale);
+    static double leastRadius(Optics::Scale scale, const Ranges& ranges);
+    static double greatestRadius(Optics::Scale scale, const Ranges& ranges);
     // Whether a setup can name an object there: a point of the left area,
     // before the lens plane, in real centimetres from the lens and the axis.
-    static bool objectInArea(double distance, double height, Optics::Scale scale);
+    static bool objectInArea(double distance, double height, Optics::Scale scale,
+                             const Ranges& ranges);
     // A radius in real centimetres as the reader takes it: one that shows
     // within the stated limits at the read-outs' precision, kept to the
     // sliders' range.
-    static bool takeRadius(double cm, Optics::Scale scale, double* taken);
+    static bool takeRadius(double cm, Optics::Scale scale, const Ranges& ranges, double* taken);
     // The limits a radius is stated with, at that precision.
-    static double statedLeastRadius(Optics::Scale scale);
-    static double statedGreatestRadius(Optics::Scale scale);
+    static double statedLeastRadius(Optics::Scale scale, const Ranges& ranges);
+    static double statedGreatestRadius(Optics::Scale scale, const Ranges& ranges);
 
     // A task seed as written: decimal digits of an unsigned 64-bit number.
     static std::optional<quint64> seedOf(const QString& digits);

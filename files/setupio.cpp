@@ -8,6 +8,7 @@
 
 #include "bench.h"
 #include "benchlens.h"
+#include "benchoptics.h"
 #include "benchscale.h"
 #include "lens.h"
 #include "messages.h"
@@ -53,14 +54,14 @@ Setup LessonFile::current() const {
     setup.N = m_window.N;
     setup.n2 = m_window.n2;
     const Optics::Lens lens = Optics::lensOf(m_window);
-    setup.leftRadius = scale.realCm(std::fabs(lens.leftR));
-    setup.rightRadius = scale.realCm(std::fabs(lens.rightR));
+    setup.leftRadius = scale.realOfBenchCm(std::fabs(lens.leftR));
+    setup.rightRadius = scale.realOfBenchCm(std::fabs(lens.rightR));
     setup.converging = m_window.ConvergingChosen != kFalse;
     setup.scheme = m_window.SchemeView != kFalse;
-    const double distance = scale.realCm(Bench::kLensX - double(m_window.ObjectX));
-    const double height = scale.realCm(Bench::kAxisY - double(m_window.ObjectY));
-    setup.hasObject =
-        m_window.ObjectPlaced != kFalse && SetupFile::objectInArea(distance, height, scale);
+    const double distance = Bench::realCm(scale, Bench::kLensX - double(m_window.ObjectX));
+    const double height = Bench::realCm(scale, Bench::kAxisY - double(m_window.ObjectY));
+    setup.hasObject = m_window.ObjectPlaced != kFalse &&
+                      SetupFile::objectInArea(distance, height, scale, Bench::setupRanges());
     if (setup.hasObject) {
         setup.objectDistance = distance;
         setup.objectHeight = height;
@@ -102,15 +103,18 @@ void LessonFile::applyParameters(const Setup& setup) {
     m_window.SafePalette = setup.layers.safePalette ? kTrue : kFalse;
     // The file's real lengths, drawn at its scale.
     m_window.ScaleChoice().set(setup.scale);
-    const double left = setup.scale.twips(setup.leftRadius);
-    const double right = setup.scale.twips(setup.rightRadius);
+    const double left = Bench::twipsOfReal(setup.scale, setup.leftRadius);
+    const double right = Bench::twipsOfReal(setup.scale, setup.rightRadius);
     m_window.SetUpperRadius(setup.converging ? left : right);
     m_window.SetLowerRadius(setup.converging ? right : left);
     m_window.ObjectPlaced = setup.hasObject ? kTrue : kFalse;
     m_window.ObjectX =
-        setup.hasObject ? float(Bench::kLensX - setup.scale.twips(setup.objectDistance)) : 0;
+        setup.hasObject
+            ? float(Bench::kLensX - Bench::twipsOfReal(setup.scale, setup.objectDistance))
+            : 0;
     m_window.ObjectY =
-        setup.hasObject ? float(Bench::kAxisY - setup.scale.twips(setup.objectHeight)) : 0;
+        setup.hasObject ? float(Bench::kAxisY - Bench::twipsOfReal(setup.scale, setup.objectHeight))
+                        : 0;
     if (setup.scheme)
         m_window.cmdCx_Click();
     m_window.SetZoomSteps(setup.zoomSteps);
@@ -128,7 +132,7 @@ void LessonFile::open() {
 }
 
 bool LessonFile::openFile(const QString& path) {
-    const SetupFile::Result read = SetupFile::read(path);
+    const SetupFile::Result read = SetupFile::read(path, Bench::setupRanges());
     if (read.setup)
         m_window.TaskSeries().stop();
     if (!read.setup) {

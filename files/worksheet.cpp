@@ -14,6 +14,7 @@
 #include "bench.h"
 #include "benchgeometry.h"
 #include "benchlens.h"
+#include "benchoptics.h"
 #include "classsetdialog.h"
 #include "label.h"
 #include "lens.h"
@@ -194,7 +195,7 @@ void drawTask(QPainter& p, Form1& w, const Parts& parts) {
     const Optics::Lens lens = Optics::lensOf(w);
     drawLensSymbol(p, Optics::converges(Optics::power(lens)), parts.lensHalf);
     if (parts.marks)
-        drawMarks(p, Optics::focalLengths(lens), !Optics::oneFocalLength(w.CurrentNotation(), lens),
+        drawMarks(p, Bench::focalLengths(lens), !Optics::oneFocalLength(w.CurrentNotation(), lens),
                   parts.markNames, parts.frame);
     if (parts.whole) {
         // The media, by their indices: the lens's own numbers.
@@ -216,7 +217,7 @@ void drawTask(QPainter& p, Form1& w, const Parts& parts) {
 // Given with the object in a task of finding a focus: its image, real solid,
 // virtual dashed.
 void drawGivenImage(QPainter& p, const Form1& w) {
-    const Optics::Image image = Optics::imageOf(Optics::lensOf(w), w.ObjectX, w.ObjectY);
+    const Bench::Image image = Bench::imageOf(Optics::lensOf(w), w.ObjectX, w.ObjectY);
     if (image.kind == Optics::ImageKind::None)
         return;
     const bool real = image.kind == Optics::ImageKind::Real;
@@ -236,7 +237,7 @@ bool virtualPartOf(const Figure& f, bool virtualImage, bool leftArea,
 
 bool imageIsVirtual(const Form1& w) {
     return w.ObjectPlaced && Optics::objectOnBench(w) &&
-           Optics::imageOf(Optics::lensOf(w), w.ObjectX, w.ObjectY).kind ==
+           Bench::imageOf(Optics::lensOf(w), w.ObjectX, w.ObjectY).kind ==
                Optics::ImageKind::Virtual;
 }
 // The construction as the areas drew it, each area at its place: rays solid
@@ -333,7 +334,7 @@ Parts cropOf(const Form1& w, Worksheets::Shows shows) {
     const double halfCm = Bench::kTwipsPerCm / 2;
     const auto outTo = [](double twips, double grain) { return grain * std::ceil(twips / grain); };
     const Optics::Lens lens = Optics::lensOf(w);
-    const Optics::Image image = Optics::imageOf(lens, w.ObjectX, w.ObjectY);
+    const Bench::Image image = Bench::imageOf(lens, w.ObjectX, w.ObjectY);
     const bool imaged = image.kind != Optics::ImageKind::None;
     const double objectUp = std::fabs(Bench::kAxisY - w.ObjectY);
     const double imageUp = imaged ? std::fabs(Bench::kAxisY - image.y) : 0;
@@ -342,7 +343,7 @@ Parts cropOf(const Form1& w, Worksheets::Shows shows) {
     parts.whole = false;
     parts.lensHalf = outTo(std::max({objectUp, imageUp, 2 * halfCm}) + names, halfCm);
     const double half = parts.lensHalf + Bench::kTwipsPerCm / 8;
-    const Optics::FocalLengths focal = Optics::focalLengths(lens);
+    const Optics::FocalLengths focal = Bench::focalLengths(lens);
     double before = Bench::kLensX - w.ObjectX;
     double beyond = 0;
     if (shows == Worksheets::Shows::FocusTask || !focal.finite) {

@@ -3,6 +3,7 @@
 
 #include "axisticks.h"
 #include "bench.h"
+#include "benchoptics.h"
 #include "graphtitles.h"
 #include "imagecurve.h"
 #include "markerdot.h"
@@ -445,8 +446,9 @@ void GraphWindow::hideEvent(QHideEvent* event) {
 
 void GraphWindow::showRegions(Plot* plot, double yLimit) {
     const bool converging = Optics::converges(Optics::power(m_lens));
-    const double f = m_scale.realCm(Optics::focalLengths(m_lens).front);
-    const bool finite = Optics::focalLengths(m_lens).finite;
+    const Optics::FocalLengths focal = Optics::focalLengths(m_lens);
+    const double f = m_scale.realOfBenchCm(focal.front);
+    const bool finite = focal.finite;
     // The bounds of d > 2f, f < d < 2f, d < f, and the one region of a
     // diverging lens; a region outside the plotted range is hidden.
     const double range = distanceRange();
@@ -591,10 +593,10 @@ void GraphWindow::follow(const Optics::Lens& lens, Optics::Scale scale, bool obj
     }
     QList<QPointF> image, magnification;
     if (objectShown) {
-        const Optics::Image at = Optics::imageOf(lens, objectX, objectY);
+        const Bench::Image at = Bench::imageOf(lens, objectX, objectY);
         if (at.kind != Optics::ImageKind::None) {
-            const double d = scale.realCm(at.d);
-            image.append(QPointF(d, scale.realCm(at.b)));
+            const double d = Bench::realCm(scale, at.d);
+            image.append(QPointF(d, Bench::realCm(scale, at.b)));
             magnification.append(QPointF(d, Optics::magnificationIn(notation(), at.magnification)));
         }
     }

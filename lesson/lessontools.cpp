@@ -7,6 +7,7 @@
 
 #include "bench.h"
 #include "benchlens.h"
+#include "benchoptics.h"
 #include "commandbutton.h"
 #include "graphtitles.h"
 #include "graphwindow.h"
@@ -32,8 +33,8 @@ QString speedText(double speed) {
 LessonTools::LessonTools(Form1& window) : m_window(window) {
     m_motion = new MotionDriver(&m_window);
     m_motion->frontFocal = [this] {
-        const Optics::FocalLengths f = Optics::focalLengths(Optics::lensOf(m_window));
-        return f.finite ? f.front : Bench::kFar;
+        // In centimetres, infinite without power: no marks to halt at.
+        return Optics::focalLengths(Optics::lensOf(m_window)).front;
     };
     m_motion->place = [this](double x) {
         // The lens view draws no construction: the motion has nothing to show.
@@ -161,8 +162,8 @@ void LessonTools::record() {
         return;
     }
     if (GraphWindow* graph = openGraph())
-        graph->table()->addRow(Measurements::measure(Optics::lensOf(m_window), m_window.ObjectX,
-                                                     m_window.ObjectY, m_window.CurrentScale()));
+        graph->table()->addRow(Bench::measure(Optics::lensOf(m_window), m_window.ObjectX,
+                                              m_window.ObjectY, m_window.CurrentScale()));
 }
 
 void LessonTools::follow() {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "motiondriver.h"
 
+#include "benchlens.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -27,13 +29,13 @@ void MotionDriver::start(double refreshRate) {
     if (!(refreshRate > 0) || !std::isfinite(refreshRate))
         refreshRate = kFallbackRefreshRate;
     m_intervalNs = qint64(kNanosecondsPerSecond / refreshRate);
-    m_state = Motion::start(Motion::benchPath(frontFocal(), speed()));
+    m_state = Motion::start(Bench::motionPath(frontFocal(), speed()));
     m_frames = 0;
     m_tick = 0;
     m_late = 0;
     m_clock.start();
     m_lastNs = 0;
-    place(m_state.x);
+    place(Bench::xOf(m_state.z));
     m_running = true;
     scheduleNext();
 }
@@ -66,8 +68,8 @@ void MotionDriver::frame() {
     m_lastNs = now;
     ++m_frames;
     // The lens may change while the object moves: the marks follow it.
-    m_state = Motion::advance(Motion::benchPath(frontFocal(), speed()), m_state, seconds);
-    place(m_state.x);
+    m_state = Motion::advance(Bench::motionPath(frontFocal(), speed()), m_state, seconds);
+    place(Bench::xOf(m_state.z));
     // A frame so late that its successor's deadline has passed too is let
     // go: the next one is due at the next deadline still ahead.
     ++m_tick;

@@ -18,7 +18,7 @@ class MotionDriver : public QObject {
 public:
     explicit MotionDriver(QObject* parent = nullptr);
 
-    std::function<double()> frontFocal;
+    std::function<double()> frontFocal; // cm
     std::function<void(double x)> place;
 
     void start(double refreshRate);

@@ -11,6 +11,7 @@
 #include "bench.h"
 #include "benchgeometry.h"
 #include "benchlens.h"
+#include "benchoptics.h"
 #include "benchscale.h"
 #include "commandbutton.h"
 #include "inputcodes.h"
@@ -222,7 +223,7 @@ void LabMode::start() {
     m_session.revealed = false;
     w.SetMode(*this);
     w.cmdLab->setChecked(true);
-    const Optics::FocalLengths focal = Optics::focalLengths(Optics::lensOf(w));
+    const Optics::FocalLengths focal = Bench::focalLengths(Optics::lensOf(w));
     double x = w.ObjectX;
     if (!w.ObjectPlaced || !Optics::objectOnBench(w))
         x = Bench::kLensX - kStartObjectInFocalLengths * std::fabs(focal.front);

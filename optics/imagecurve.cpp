@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "imagecurve.h"
 
-#include "bench.h"
-
 #include <cmath>
 
 namespace Optics {
@@ -11,8 +9,8 @@ ImageCurves imageCurves(const Lens& lens, const CurveRange& range) {
     ImageCurves curves;
     const FocalLengths f = focalLengths(lens);
     curves.finite = f.finite;
-    curves.front = f.front / Bench::kTwipsPerCm;
-    curves.back = f.back / Bench::kTwipsPerCm;
+    curves.front = f.front;
+    curves.back = f.back;
 
     std::vector<CurvePoint> branch;
     auto closeBranch = [&] {
@@ -22,7 +20,7 @@ ImageCurves imageCurves(const Lens& lens, const CurveRange& range) {
     };
     // Every point comes from the optical system's image of an object on the
     // axis, d centimetres before the lens; the height does not change b or Γ.
-    Axial::System system = systemOf(lens, Bench::kLensX, Bench::kAxisY);
+    Axial::System system = systemOf(lens);
     double previousD = range.dFrom;
     for (int i = 0; i <= range.samples; ++i) {
         const double d = range.dFrom + (range.dTo - range.dFrom) * i / range.samples;

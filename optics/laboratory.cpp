@@ -9,22 +9,18 @@ namespace Lab {
 namespace {
 // The lens's image of the object at (z, height): its distance b behind the
 // lens (negative before it) in cm, and what it is; and the lens's front focal
-// length in cm. Lens in twips until it speaks cm.
-constexpr double kLensUnitsPerCm = 567;
-constexpr double kLensPlane = 7500;
-constexpr double kLensAxis = 3990;
+// length in cm (infinite where the lens has no power).
 struct Formed {
     Optics::ImageKind kind = Optics::ImageKind::None;
     double b = 0;
     double magnification = 0;
 };
 Formed imageAt(const Optics::Lens& lens, double z, double height) {
-    const Optics::Image image = Optics::imageOf(lens, kLensPlane + z * kLensUnitsPerCm,
-                                                kLensAxis - height * kLensUnitsPerCm);
-    return {image.kind, image.b / kLensUnitsPerCm, image.magnification};
+    const Optics::Axial::Image image = Optics::imageOf(lens, {z, height});
+    return {image.kind, image.distance, image.magnification};
 }
 double frontFocal(const Optics::Lens& lens) {
-    return Optics::focalLengths(lens).front / kLensUnitsPerCm;
+    return Optics::focalLengths(lens).front;
 }
 } // namespace
 

@@ -2,61 +2,37 @@
 #include "lens.h"
 
 #include "axial.h"
-#include "bench.h"
 
 #include <cmath>
 
 namespace Optics {
 
-namespace {
-Edge edgeBeyond(double x, double y) {
-    if (x < 0)
-        return Edge::Left;
-    if (x > Bench::kAreaWidth)
-        return Edge::Right;
-    if (y < 0)
-        return Edge::Top;
-    if (y > Bench::kAreaHeight)
-        return Edge::Bottom;
-    if (!(std::isfinite(x) && std::isfinite(y)))
-        return Edge::Right;
-    return Edge::None;
-}
-} // namespace
-
-Axial::System systemOf(const Lens& lens, double objectX, double objectY) {
+Axial::System systemOf(const Lens& lens, Axial::Object object) {
     Axial::System system;
     system.media = {lens.n1, lens.n2};
-    system.elements = {
-        {0, Axial::ThinLens{lens.N, Bench::cmOf(lens.leftR), Bench::cmOf(lens.rightR)}}};
-    system.object = {Bench::zOf(objectX), Bench::heightOf(objectY)};
+    system.elements = {{0, Axial::ThinLens{lens.N, lens.leftR, lens.rightR}}};
+    system.object = object;
     return system;
 }
 
-namespace {
-Axial::System systemOf(const Lens& lens) {
-    return systemOf(lens, Bench::kLensX, Bench::kAxisY);
-}
-} // namespace
-
 double power(const Lens& lens) {
-    return Bench::cmOf(Axial::power(systemOf(lens), 0));
+    return Axial::power(systemOf(lens), 0);
 }
 
 bool hasPower(double P) {
-    return std::fabs(Bench::twipsOf(P)) >= Axial::kNoPower;
+    return std::fabs(P) >= Axial::kNoPower;
 }
 
 FocalLengths focalLengths(const Lens& lens) {
     const Axial::Focus focus = Axial::focusOf(systemOf(lens), 0);
     if (!focus.finite)
-        return {Bench::kFar, Bench::kFar, 0, false};
-    return {Bench::twipsOf(focus.front), Bench::twipsOf(focus.back),
-            Bench::twipsOf(focus.nodalShift), true};
+        return {Axial::kInfinite, Axial::kInfinite, 0, false};
+    return {focus.front, focus.back, focus.nodalShift, true};
 }
 
 double dioptres(double P) {
-    return hasPower(P) ? P * Bench::kDioptresPerReciprocalTwip : 0.0;
+    constexpr double kCmPerMetre = 100;
+    return hasPower(P) ? P * kCmPerMetre : 0.0;
 }
 
 Lens equalRadii(double n1, double N, double n2, double radius, bool biconvex) {
@@ -77,26 +53,8 @@ std::optional<double> equalRadiusFor(double front, double n1, double N, double n
     return radius;
 }
 
-Image imageOf(const Lens& lens, double objectX, double objectY) {
-    Image image;
-    image.d = Bench::kLensX - objectX;
-    const Axial::System system = systemOf(lens, objectX, objectY);
-    const FocalLengths f = focalLengths(lens);
-    // The object point is held in single precision: one that stands in the
-    // front focal plane as far as that precision tells is in it.
-    if (f.finite && converges(power(lens)) && float(objectX) == float(Bench::kLensX - f.front))
-        return image;
-    const Axial::Image formed = Axial::imageOf(system);
-    if (formed.kind == Axial::ImageKind::None)
-        return image; // in the front focal plane: no image
-    image.b = Bench::twipsOf(formed.distance);
-    image.magnification = formed.magnification;
-    const bool real = image.b > 0;
-    image.kind = real ? ImageKind::Real : ImageKind::Virtual;
-    image.x = real ? image.b : Bench::kLensX + image.b;
-    image.y = Bench::kAxisY + image.magnification * (objectY - Bench::kAxisY);
-    image.beyond = edgeBeyond(image.x, image.y);
-    return image;
+Axial::Image imageOf(const Lens& lens, Axial::Object object) {
+    return Axial::imageOf(systemOf(lens, object));
 }
 
 MarkDistances markDistances(const FocalLengths& focal) {

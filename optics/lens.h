@@ -7,7 +7,8 @@
 
 // The thin lens between two media and the Gaussian image it forms: plain data
 // and free functions, the one place the bench's optics is computed. Lengths are
-// twips, powers reciprocal twips, light runs from left to right.
+// centimetres, powers reciprocal centimetres (as in axial.h), light runs from
+// left to right.
 namespace Optics {
 
 // Two spherical surfaces between media n1 | N | n2. Each radius is signed,
@@ -23,9 +24,9 @@ struct Lens {
     bool operator==(const Lens&) const = default;
 };
 
-// The lens as the optical system it is: at z = 0 between its media, the
-// object point (x, y of picLeft) in the system's centimetres.
-Axial::System systemOf(const Lens& lens, double objectX, double objectY);
+// The lens as the optical system it is: at z = 0 between its media, with the
+// object given (z negative before the lens, height above the axis).
+Axial::System systemOf(const Lens& lens, Axial::Object object = {});
 
 // P = (N - n1) / R_left - (N - n2) / R_right.
 double power(const Lens& lens);
@@ -40,8 +41,8 @@ inline bool converges(double P) {
 }
 
 // The focal lengths: the front one f = n1 / P before the lens, the back one
-// f' = n2 / P behind it, both signed (negative for a diverging lens), and the
-// far value for both where the lens has no power. The nodal points stand
+// f' = n2 / P behind it, both signed (negative for a diverging lens), and
+// both infinite where the lens has no power. The nodal points stand
 // (n2 - n1) / P behind the principal plane; with equal media they are the
 // optical centre.
 struct FocalLengths {
@@ -52,29 +53,22 @@ struct FocalLengths {
 };
 FocalLengths focalLengths(const Lens& lens);
 
-// The power in dioptres, zero where the lens has none.
+// The power in dioptres (a hundred times the reciprocal centimetres), zero
+// where the lens has none.
 double dioptres(double P);
 
-// A lens whose two surfaces have the same radius magnitude, biconvex or
+// A lens whose two surfaces have the same radius magnitude (cm), biconvex or
 // biconcave, between these media.
 Lens equalRadii(double n1, double N, double n2, double radius, bool biconvex);
-// The radius magnitude both surfaces of such a lens need for the front focal
-// length `front` (signed): none where no radius gives it, because the lens of
+// The radius magnitude (cm) both surfaces of such a lens need for the front
+// focal length `front` (cm, signed): none where no radius gives it, because the lens of
 // that shape has no power between these media or bends the other way. The
 // focal length grows in proportion to the radius.
 std::optional<double> equalRadiusFor(double front, double n1, double N, double n2, bool biconvex);
 
-enum class ImageKind { None, Real, Virtual };
+// The image's kind is the optical system's: real, virtual or none.
+using ImageKind = Axial::ImageKind;
 
-// Which edge of its area a point lies beyond, if any.
-enum class Edge { None, Left, Right, Top, Bottom };
-
-// The Gaussian image of an object point (x, y) of picLeft. `d` is its distance
-// before the lens, `b` the image's behind it, `magnification` -(n1 b) / (n2 d)
-// (upright when positive). A real image stands in picRigth at (b, y'), a
-// virtual one in picLeft at (7500 + b, y'), with y' - 3990 the magnification
-// times the object's height. Without power the lens is a plane boundary: the
-// image stands n2 / n1 of the distance before it, upright and of equal size.
 // The size of an image against its object, as the kind says it in words: the
 // same size where |Γ| shows as 1,00 at the read-outs' two decimals, so the
 // words always agree with the number beside them.
@@ -82,16 +76,12 @@ enum class Size { Reduced, Same, Enlarged };
 constexpr double kSameSizeWithin = 0.005;
 Size sizeOf(double magnification);
 
-struct Image {
-    ImageKind kind = ImageKind::None;
-    double d = 0;
-    double b = 0;
-    double magnification = 0;
-    double x = 0;
-    double y = 0;
-    Edge beyond = Edge::None;
-};
-Image imageOf(const Lens& lens, double objectX, double objectY);
+// The Gaussian image of the object: its distance b behind the lens (negative
+// for a virtual image, before it), its height and the magnification
+// -(n1 b) / (n2 d), upright when positive. Without power the lens is a plane
+// boundary: the image stands n2 / n1 of the distance before it, upright and of
+// equal size. None where the object stands in the front focal plane.
+Axial::Image imageOf(const Lens& lens, Axial::Object object);
 
 } // namespace Optics
 

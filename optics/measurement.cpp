@@ -7,19 +7,19 @@
 
 namespace Measurements {
 
-Row measure(const Optics::Lens& lens, double objectX, double objectY, Optics::Scale scale) {
-    const Optics::Image image = Optics::imageOf(lens, objectX, objectY);
+Row measure(const Optics::Lens& lens, double z, double height, Optics::Scale scale) {
+    const Optics::Axial::Image image = Optics::imageOf(lens, {z, height});
     const Optics::FocalLengths f = Optics::focalLengths(lens);
     Row row;
-    row.d = scale.realCm(image.d);
+    row.d = scale.realOfBenchCm(-z);
     row.kind = image.kind;
     if (image.kind != Optics::ImageKind::None) {
-        row.b = scale.realCm(image.b);
+        row.b = scale.realOfBenchCm(image.distance);
         row.magnification = image.magnification;
     }
     row.finite = f.finite;
-    row.front = scale.realCm(f.front);
-    row.back = scale.realCm(f.back);
+    row.front = scale.realOfBenchCm(f.front);
+    row.back = scale.realOfBenchCm(f.back);
     row.lens = lens;
     row.scale = scale;
     return row;

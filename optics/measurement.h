@@ -26,10 +26,11 @@ struct Row {
     Optics::Scale scale; // the bench's scale then
 };
 
-// The row for an object at (objectX, objectY) of picLeft before this lens,
-// its lengths the real ones at the bench's scale; the power is the notation's
-// (`Optics::powerIn`), taken from `lens` where the row is shown.
-Row measure(const Optics::Lens& lens, double objectX, double objectY, Optics::Scale scale);
+// The row for an object at z (cm, before the lens at z = 0), its tip `height`
+// cm above the axis, its lengths the real ones at the bench's scale; the power
+// is the notation's (`Optics::powerIn`), taken from `lens` where the row is
+// shown. Without power the focal lengths are infinite.
+Row measure(const Optics::Lens& lens, double z, double height, Optics::Scale scale);
 
 // How numbers are written: the decimal mark of the language and a field
 // separator that differs from it (a semicolon where the mark is a comma).

@@ -1,34 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "objectmotion.h"
 
-#include "bench.h"
-
 #include <algorithm>
 #include <cmath>
 
 namespace Motion {
 
 namespace {
-// The turning points: 150 twips inside the left edge, half a centimetre
-// before the lens plane.
-constexpr double kLeftMargin = 150;
-constexpr double kNearestDistance = Bench::kTwipsPerCm / 2;
 constexpr double kPauseSeconds = 1.2;
 // A mark closer than this to where the object is counts as reached.
 constexpr double kReached = 1e-9;
 } // namespace
 
-Path benchPath(double frontFocal, double speedCm) {
+Path pathBetween(double farZ, double nearZ, double frontFocal, double speedCm) {
     Path path;
-    path.leftX = kLeftMargin;
-    path.nearX = Bench::kLensX - kNearestDistance;
-    path.speed = speedCm * Bench::kTwipsPerCm;
+    path.farZ = farZ;
+    path.nearZ = nearZ;
+    path.speed = speedCm;
     path.pause = kPauseSeconds;
     if (frontFocal > 0 && std::isfinite(frontFocal)) {
         for (double distance : {frontFocal, 2 * frontFocal}) {
-            const double x = Bench::kLensX - distance;
-            if (x > path.leftX && x < path.nearX)
-                path.marks.push_back(x);
+            const double z = -distance;
+            if (z > path.farZ && z < path.nearZ)
+                path.marks.push_back(z);
         }
     }
     return path;
@@ -36,12 +30,12 @@ Path benchPath(double frontFocal, double speedCm) {
 
 State start(const Path& path) {
     State state;
-    state.x = path.leftX;
+    state.z = path.farZ;
     return state;
 }
 
 State advance(const Path& path, State state, double seconds) {
-    if (!(path.speed > 0) || !(seconds > 0) || !(path.nearX > path.leftX))
+    if (!(path.speed > 0) || !(seconds > 0) || !(path.nearZ > path.farZ))
         return state;
     while (seconds > 0) {
         if (state.pauseLeft > 0) {
@@ -51,23 +45,23 @@ State advance(const Path& path, State state, double seconds) {
             continue;
         }
         // The next stop ahead: a mark not just halted at, or the end.
-        double stop = state.direction > 0 ? path.nearX : path.leftX;
+        double stop = state.direction > 0 ? path.nearZ : path.farZ;
         bool atMark = false;
         for (double mark : path.marks) {
-            const double ahead = (mark - state.x) * state.direction;
-            const double toStop = (stop - state.x) * state.direction;
+            const double ahead = (mark - state.z) * state.direction;
+            const double toStop = (stop - state.z) * state.direction;
             if (mark != state.heldAt && ahead > -kReached && ahead < toStop) {
                 stop = mark;
                 atMark = true;
             }
         }
-        const double distance = std::fabs(stop - state.x);
+        const double distance = std::fabs(stop - state.z);
         const double reach = path.speed * seconds;
         if (reach < distance) {
-            state.x += state.direction * reach;
+            state.z += state.direction * reach;
             return state;
         }
-        state.x = stop;
+        state.z = stop;
         seconds -= distance / path.speed;
         if (atMark) {
             state.pauseLeft = path.pause;

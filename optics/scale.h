@@ -5,8 +5,8 @@
 #include <optional>
 
 // The scale of the bench, "1 : K": a centimetre of the bench stands for K real
-// centimetres, so that school lenses (F = 10-20 cm) fit the areas. The drawing
-// stays in twips of the bench; every length a user reads or types is real.
+// centimetres, so that school lenses (F = 10-20 cm) fit the bench. The optics
+// works in centimetres of the bench; every length a user reads or types is real.
 namespace Optics {
 
 class Scale {
@@ -22,11 +22,10 @@ public:
     // The next of the choices, after the last the first again.
     Scale next() const;
 
-    // A length of the bench in twips as a real length in centimetres, and back.
-    double realCm(double twips) const;
-    double twips(double realCm) const;
-    // Centimetres of the bench (as the drawing is measured) as real ones.
+    // Centimetres of the bench (as the drawing is measured) as real ones, and
+    // back.
     double realOfBenchCm(double benchCm) const { return benchCm * m_k; }
+    double benchCm(double realCm) const { return realCm / m_k; }
 
     bool operator==(const Scale&) const = default;
 

@@ -5,7 +5,6 @@
 // problem, and no setup.
 #include "setupformat.h"
 
-#include "bench.h"
 #include "task.h"
 
 #include <algorithm>
@@ -261,14 +260,26 @@ private:
                 return false;
             const char e = m_text[m_at++];
             switch (e) {
-            case '"': case '\\': case '/':
+            case '"':
+            case '\\':
+            case '/':
                 *out += e;
                 break;
-            case 'b': *out += '\b'; break;
-            case 'f': *out += '\f'; break;
-            case 'n': *out += '\n'; break;
-            case 'r': *out += '\r'; break;
-            case 't': *out += '\t'; break;
+            case 'b':
+                *out += '\b';
+                break;
+            case 'f':
+                *out += '\f';
+                break;
+            case 'n':
+                *out += '\n';
+                break;
+            case 'r':
+                *out += '\r';
+                break;
+            case 't':
+                *out += '\t';
+                break;
             case 'u': {
                 unsigned code = 0;
                 if (!unit(&code))
@@ -301,19 +312,18 @@ private:
 const char* const kFormatName = "quellor-setup";
 const auto& kTaskLevels = Tasks::kLevelKeys;
 
-// The left area in real centimetres: where an object can stand. At the lens
-// plane or behind it an object has no construction.
-double nearestObject(Optics::Scale scale) {
-    return scale.realCm(1);
+// Where an object can stand, in real centimetres at the scale.
+double nearestObject(Optics::Scale scale, const Ranges& ranges) {
+    return scale.realOfBenchCm(ranges.nearestObject);
 }
-double farthestObject(Optics::Scale scale) {
-    return scale.realCm(Bench::kLensX);
+double farthestObject(Optics::Scale scale, const Ranges& ranges) {
+    return scale.realOfBenchCm(ranges.farthestObject);
 }
-double highestObject(Optics::Scale scale) {
-    return scale.realCm(Bench::kAxisY);
+double highestObject(Optics::Scale scale, const Ranges& ranges) {
+    return scale.realOfBenchCm(ranges.highestObject);
 }
-double lowestObject(Optics::Scale scale) {
-    return scale.realCm(Bench::kAxisY - Bench::kAreaHeight);
+double lowestObject(Optics::Scale scale, const Ranges& ranges) {
+    return scale.realOfBenchCm(ranges.lowestObject);
 }
 
 // Reads the members of one JSON object, remembering the first problem.
@@ -461,7 +471,8 @@ std::string numberText(double value) {
     if (power >= count - 1)
         fixed = figures + std::string(std::size_t(power - (count - 1)), '0');
     else if (power >= 0)
-        fixed = figures.substr(0, std::size_t(power + 1)) + "." + figures.substr(std::size_t(power + 1));
+        fixed = figures.substr(0, std::size_t(power + 1)) + "." +
+                figures.substr(std::size_t(power + 1));
     else
         fixed = "0." + std::string(std::size_t(-power - 1), '0') + figures;
     if (negative)
@@ -507,36 +518,31 @@ double shown(double value, int decimals) {
     return std::round(value * unit) / unit;
 }
 
-bool objectInArea(double distance, double height, Optics::Scale scale) {
-    return std::isfinite(distance) && std::isfinite(height) && distance >= nearestObject(scale) &&
-           distance <= farthestObject(scale) && height >= lowestObject(scale) &&
-           height <= highestObject(scale);
+bool objectInArea(double distance, double height, Optics::Scale scale, const Ranges& ranges) {
+    return std::isfinite(distance) && std::isfinite(height) &&
+           distance >= nearestObject(scale, ranges) && distance <= farthestObject(scale, ranges) &&
+           height >= lowestObject(scale, ranges) && height <= highestObject(scale, ranges);
 }
 
-double leastIndex() {
-    return Bench::indexOf(0);
+double leastRadius(Optics::Scale scale, const Ranges& ranges) {
+    return scale.realOfBenchCm(ranges.leastRadius);
 }
-double greatestIndex() {
-    return Bench::indexOf(Bench::kIndexSteps);
+double greatestRadius(Optics::Scale scale, const Ranges& ranges) {
+    return scale.realOfBenchCm(ranges.greatestRadius);
 }
-double leastRadius(Optics::Scale scale) {
-    return scale.realCm(Bench::radiusOf(0, Bench::kRadiusBase));
+double statedLeastRadius(Optics::Scale scale, const Ranges& ranges) {
+    return shown(leastRadius(scale, ranges), kRadiusDecimals);
 }
-double greatestRadius(Optics::Scale scale) {
-    return scale.realCm(Bench::radiusOf(Bench::kRadiusSteps, Bench::kRadiusBase));
-}
-double statedLeastRadius(Optics::Scale scale) {
-    return shown(leastRadius(scale), kRadiusDecimals);
-}
-double statedGreatestRadius(Optics::Scale scale) {
-    return shown(greatestRadius(scale), kRadiusDecimals);
+double statedGreatestRadius(Optics::Scale scale, const Ranges& ranges) {
+    return shown(greatestRadius(scale, ranges), kRadiusDecimals);
 }
 
-bool takeRadius(double cm, Optics::Scale scale, double* taken) {
+bool takeRadius(double cm, Optics::Scale scale, const Ranges& ranges, double* taken) {
     const double seen = shown(cm, kRadiusDecimals);
-    if (!std::isfinite(cm) || seen < statedLeastRadius(scale) || seen > statedGreatestRadius(scale))
+    if (!std::isfinite(cm) || seen < statedLeastRadius(scale, ranges) ||
+        seen > statedGreatestRadius(scale, ranges))
         return false;
-    *taken = std::clamp(cm, leastRadius(scale), greatestRadius(scale));
+    *taken = std::clamp(cm, leastRadius(scale, ranges), greatestRadius(scale, ranges));
     return true;
 }
 
@@ -555,7 +561,7 @@ std::optional<std::uint64_t> seedOf(std::string_view digits) {
     return value;
 }
 
-Result parse(std::string_view bytes) {
+Result parse(std::string_view bytes, const Ranges& ranges) {
     Result result;
     Failure& failure = result.failure;
     if (bytes.size() > kMostBytes) {
@@ -613,14 +619,15 @@ Result parse(std::string_view bytes) {
     }
     setup.converging = in.choice(root, "lens", "converging", "diverging");
     const Value& indices = *in.object(root, "indices", "indices");
-    setup.n1 = in.number(indices, "left", "indices.left", leastIndex(), greatestIndex());
-    setup.N = in.number(indices, "lens", "indices.lens", leastIndex(), greatestIndex());
-    setup.n2 = in.number(indices, "right", "indices.right", leastIndex(), greatestIndex());
+    setup.n1 = in.number(indices, "left", "indices.left", ranges.leastIndex, ranges.greatestIndex);
+    setup.N = in.number(indices, "lens", "indices.lens", ranges.leastIndex, ranges.greatestIndex);
+    setup.n2 =
+        in.number(indices, "right", "indices.right", ranges.leastIndex, ranges.greatestIndex);
     const Value& radii = *in.object(root, "radii", "radii");
-    setup.leftRadius = in.number(radii, "left", "radii.left", leastRadius(setup.scale),
-                                 greatestRadius(setup.scale), kRadiusDecimals);
-    setup.rightRadius = in.number(radii, "right", "radii.right", leastRadius(setup.scale),
-                                  greatestRadius(setup.scale), kRadiusDecimals);
+    setup.leftRadius = in.number(radii, "left", "radii.left", leastRadius(setup.scale, ranges),
+                                 greatestRadius(setup.scale, ranges), kRadiusDecimals);
+    setup.rightRadius = in.number(radii, "right", "radii.right", leastRadius(setup.scale, ranges),
+                                  greatestRadius(setup.scale, ranges), kRadiusDecimals);
     setup.scheme = in.choice(root, "view", "scheme", "lens");
 
     // Optional parts: no object, the fitted zoom, no layers.
@@ -628,10 +635,12 @@ Result parse(std::string_view bytes) {
     if (!in.failed() && object && object->type != Value::Type::Null) {
         const Value& point = *in.object(root, "object", "object");
         setup.hasObject = true;
-        setup.objectDistance = in.number(point, "distance", "object.distance",
-                                         nearestObject(setup.scale), farthestObject(setup.scale));
-        setup.objectHeight = in.number(point, "height", "object.height",
-                                       lowestObject(setup.scale), highestObject(setup.scale));
+        setup.objectDistance =
+            in.number(point, "distance", "object.distance", nearestObject(setup.scale, ranges),
+                      farthestObject(setup.scale, ranges));
+        setup.objectHeight =
+            in.number(point, "height", "object.height", lowestObject(setup.scale, ranges),
+                      highestObject(setup.scale, ranges));
     }
     if (!in.failed() && root.member("zoom")) {
         const double zoom = in.number(root, "zoom", "zoom", kZoomOut, kZoomIn);
@@ -663,7 +672,7 @@ Result parse(std::string_view bytes) {
             value = std::uint64_t(seed->number);
         if (!in.failed() && !value)
             in.fail(isNumber && seed->number >= kFirstInexact ? Problem::SeedInexact
-                                                               : Problem::BadSeed,
+                                                              : Problem::BadSeed,
                     "tasks.seed");
         setup.taskLevel = -1;
         const std::string levelWord =
@@ -673,8 +682,7 @@ Result parse(std::string_view bytes) {
                 setup.taskLevel = level ? i : 0;
                 break;
             }
-        if (!in.failed() &&
-            (setup.taskLevel < 0 || (level && level->type != Value::Type::String)))
+        if (!in.failed() && (setup.taskLevel < 0 || (level && level->type != Value::Type::String)))
             in.fail(Problem::BadLevel, "tasks.level");
         setup.hasTasks = true;
         setup.taskSeed = value.value_or(0);
@@ -706,8 +714,8 @@ std::string write(const Setup& setup) {
     root["lens"] = quoted(setup.converging ? "converging" : "diverging");
     root["indices"] = objectText(
         {{"left", number(setup.n1)}, {"lens", number(setup.N)}, {"right", number(setup.n2)}}, 1);
-    root["radii"] = objectText(
-        {{"left", number(setup.leftRadius)}, {"right", number(setup.rightRadius)}}, 1);
+    root["radii"] =
+        objectText({{"left", number(setup.leftRadius)}, {"right", number(setup.rightRadius)}}, 1);
     root["view"] = quoted(setup.scheme ? "scheme" : "lens");
     root["object"] = setup.hasObject ? objectText({{"distance", number(setup.objectDistance)},
                                                    {"height", number(setup.objectHeight)}},
@@ -719,10 +727,10 @@ std::string write(const Setup& setup) {
                                  {"safePalette", flag(setup.layers.safePalette)}},
                                 1);
     if (setup.hasTasks)
-        root["tasks"] = objectText(
-            {{"seed", quoted(std::to_string(setup.taskSeed))},
-             {"level", quoted(kTaskLevels[std::clamp(setup.taskLevel, 0, 2)])}},
-            1);
+        root["tasks"] =
+            objectText({{"seed", quoted(std::to_string(setup.taskSeed))},
+                        {"level", quoted(kTaskLevels[std::clamp(setup.taskLevel, 0, 2)])}},
+                       1);
     if (setup.notation)
         root["notation"] = quoted(Optics::keyOf(*setup.notation));
     return objectText(root, 0) + "\n";

@@ -68,20 +68,20 @@ constexpr int kExact = -1;
 
 enum class Problem {
     None,
-    TooLarge,      // size: the file's bytes
+    TooLarge, // size: the file's bytes
     Empty,
-    NotJson,       // offset: where the text stops being JSON
+    NotJson, // offset: where the text stops being JSON
     NotAnObject,
     NotQuellor,
     BadVersion,
-    NewerVersion,  // value: the file's version
+    NewerVersion, // value: the file's version
     BadScale,
-    Missing,       // field
-    NotObject,     // field
-    NotNumber,     // field
-    OutOfRange,    // field, value, least, greatest, decimals
-    NotChoice,     // field, yes, no
-    NotFlag,       // field
+    Missing,    // field
+    NotObject,  // field
+    NotNumber,  // field
+    OutOfRange, // field, value, least, greatest, decimals
+    NotChoice,  // field, yes, no
+    NotFlag,    // field
     ZoomNotWhole,
     SeedInexact,
     BadSeed,
@@ -107,22 +107,33 @@ struct Result {
     Failure failure; // Problem::None when setup holds a value
 };
 
-Result parse(std::string_view bytes);
+// The bench a setup is for, in its own centimetres (the scale makes them
+// real): how far before the lens and how high above the axis (below it,
+// negative) an object may stand, the radii and the indices the sliders reach.
+struct Ranges {
+    double nearestObject = 0;
+    double farthestObject = 0;
+    double lowestObject = 0;
+    double highestObject = 0;
+    double leastRadius = 0;
+    double greatestRadius = 0;
+    double leastIndex = 1;
+    double greatestIndex = 1;
+};
+
+Result parse(std::string_view bytes, const Ranges& ranges);
 // The setup as JSON text, indented, its keys in order; ends in a new line.
 std::string write(const Setup& setup);
 
-// The ranges a valid setup keeps to: those of the sliders and of the bench
-// before the lens, lengths in real centimetres at the scale.
-double leastIndex();
-double greatestIndex();
-double leastRadius(Optics::Scale scale);
-double greatestRadius(Optics::Scale scale);
-bool objectInArea(double distance, double height, Optics::Scale scale);
+// The ranges a valid setup keeps to, lengths in real centimetres at the scale.
+double leastRadius(Optics::Scale scale, const Ranges& ranges);
+double greatestRadius(Optics::Scale scale, const Ranges& ranges);
+bool objectInArea(double distance, double height, Optics::Scale scale, const Ranges& ranges);
 // A radius in real centimetres as the reader takes it: one that shows within
 // the stated limits at the read-outs' precision, kept to the sliders' range.
-bool takeRadius(double cm, Optics::Scale scale, double* taken);
-double statedLeastRadius(Optics::Scale scale);
-double statedGreatestRadius(Optics::Scale scale);
+bool takeRadius(double cm, Optics::Scale scale, const Ranges& ranges, double* taken);
+double statedLeastRadius(Optics::Scale scale, const Ranges& ranges);
+double statedGreatestRadius(Optics::Scale scale, const Ranges& ranges);
 // A task seed as written: decimal digits of an unsigned 64-bit number.
 std::optional<std::uint64_t> seedOf(std::string_view digits);
 

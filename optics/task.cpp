@@ -246,9 +246,8 @@ Optics::Lens lensOf(const Task& task) {
     // The biconvex layout: the upper slider shapes the left surface (centre to
     // its right), the lower one the right surface. The biconcave layout trades
     // them and the signs.
-    // Lens in twips until it speaks cm.
-    const double upper = task.upperRadius * Grid::kPerCm;
-    const double lower = task.lowerRadius * Grid::kPerCm;
+    const double upper = task.upperRadius;
+    const double lower = task.lowerRadius;
     if (task.converging)
         return {task.n1, task.N, task.n2, upper, -lower};
     return {task.n1, task.N, task.n2, -lower, upper};

@@ -5,6 +5,7 @@
 
 #include "bench.h"
 #include "benchlens.h"
+#include "benchoptics.h"
 #include "label.h"
 #include "lens.h"
 #include "palette.h"
@@ -19,7 +20,7 @@ void Form1::ComputeFocalLengths() {
     if (m_applyDepth > 0 && !m_applyFlushing)
         return;
     const double P = OpticalPower();
-    const Optics::FocalLengths focal = Optics::focalLengths(Optics::lensOf(*this));
+    const Optics::FocalLengths focal = Bench::focalLengths(Optics::lensOf(*this));
     f1 = focal.front;
     f2 = focal.back;
     // The colour follows the sign of the power, not the threshold for none.

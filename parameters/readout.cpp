@@ -11,6 +11,7 @@
 
 #include "bench.h"
 #include "benchlens.h"
+#include "benchoptics.h"
 #include "commandbutton.h"
 #include "form1.h"
 #include "label.h"
@@ -50,7 +51,7 @@ QString Readout::centimetresOf(double cm) {
 }
 
 QString Readout::centimetres(double twips, Optics::Scale scale) {
-    return centimetresOf(scale.realCm(twips));
+    return centimetresOf(Bench::realCm(scale, twips));
 }
 
 QString Readout::scaleText(Optics::Scale scale) {
@@ -113,7 +114,7 @@ const QString kApart = QStringLiteral("   ");
 QString Readout::focalLengths(Optics::Notation notation, const Optics::Lens& lens,
                               Optics::Scale scale) {
     const Optics::Letters& l = Optics::lettersOf(notation);
-    const Optics::FocalLengths focal = Optics::focalLengths(lens);
+    const Optics::FocalLengths focal = Bench::focalLengths(lens);
     const QString infinity = QStringLiteral("∞");
     const QString front = focal.finite ? centimetres(focal.front, scale) : infinity;
     const QString back = focal.finite ? centimetres(focal.back, scale) : infinity;
@@ -156,12 +157,12 @@ QString Readout::magnification(Optics::Notation notation, double value) {
     return number(Optics::magnificationIn(notation, value));
 }
 
-QString Readout::objectDistance(Optics::Notation notation, const Optics::Image& image,
+QString Readout::objectDistance(Optics::Notation notation, const Bench::Image& image,
                                 Optics::Scale scale) {
     return named(Optics::lettersOf(notation).objectDistance, centimetres(image.d, scale));
 }
 
-QString Readout::distances(Optics::Notation notation, const Optics::Image& image,
+QString Readout::distances(Optics::Notation notation, const Bench::Image& image,
                            Optics::Scale scale) {
     const Optics::Letters& l = Optics::lettersOf(notation);
     return QStringList{objectDistance(notation, image, scale),
@@ -171,7 +172,7 @@ QString Readout::distances(Optics::Notation notation, const Optics::Image& image
 }
 
 QString Readout::answerNumbers(Optics::Notation notation, const Optics::Lens& lens,
-                               const Optics::Image& image, Optics::Scale scale) {
+                               const Bench::Image& image, Optics::Scale scale) {
     return distances(notation, image, scale) + kApart + focalLengths(notation, lens, scale);
 }
 
@@ -214,7 +215,6 @@ void Form1::ShowReadouts() {
     const Optics::Lens lens = Optics::lensOf(*this);
     const Optics::Notation notation = CurrentNotation();
     const Optics::Scale scale = CurrentScale();
-    const auto centimetres = [scale](double twips) { return Readout::centimetres(twips, scale); };
     const bool lensShown = m_mode->showsLens();
     showText(lblFocal, lensShown ? Readout::focalLengths(notation, lens, scale) : QString());
     showText(lblPower, lensShown ? Readout::power(notation, lens, scale) : QString());
@@ -224,8 +224,10 @@ void Form1::ShowReadouts() {
 
     // The radius of the surface drawn on each side, beside the row of the panel
     // whose slider reshapes it.
-    showText(lblRleft, tr("R = %1").arg(centimetres(std::fabs(lens.leftR))));
-    showText(lblRright, tr("R = %1").arg(centimetres(std::fabs(lens.rightR))));
+    showText(lblRleft,
+             tr("R = %1").arg(Readout::centimetresOf(scale.realOfBenchCm(std::fabs(lens.leftR)))));
+    showText(lblRright,
+             tr("R = %1").arg(Readout::centimetresOf(scale.realOfBenchCm(std::fabs(lens.rightR)))));
 
     // The chosen lens type shows as a pressed button with a bar beneath.
     cmdSob->setChecked(ConvergingChosen != kFalse);
@@ -238,7 +240,7 @@ void Form1::ShowReadouts() {
         showText(lblImageKind, QString());
         return;
     }
-    const Optics::Image image = Optics::imageOf(lens, ObjectX, ObjectY);
+    const Bench::Image image = Bench::imageOf(lens, ObjectX, ObjectY);
     if (image.kind == Optics::ImageKind::None) {
         showText(lblDistances, Readout::objectDistance(notation, image, scale));
         showText(lblImageKind, tr("изображения нет: предмет в фокальной плоскости"));
@@ -251,18 +253,18 @@ void Form1::ShowReadouts() {
                                         Optics::sizeOf(image.magnification))};
     // The edge of its area the image lies beyond, as the model tells it.
     switch (image.beyond) {
-    case Optics::Edge::None:
+    case Bench::Edge::None:
         break;
-    case Optics::Edge::Left:
+    case Bench::Edge::Left:
         kind << tr("за краем слева");
         break;
-    case Optics::Edge::Right:
+    case Bench::Edge::Right:
         kind << tr("за краем справа");
         break;
-    case Optics::Edge::Top:
+    case Bench::Edge::Top:
         kind << tr("за краем сверху");
         break;
-    case Optics::Edge::Bottom:
+    case Bench::Edge::Bottom:
         kind << tr("за краем снизу");
         break;
     }

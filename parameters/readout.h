@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "benchoptics.h"
 #include "lens.h"
 #include "notation.h"
 #include "scale.h"
@@ -40,7 +41,7 @@ QString typed(double value);
 // letters and real lengths: the distances and the magnification, then the
 // focal lengths, "d = 7,40 см   f = 12,33 см   Γ = 1,67   F = 4,63 см".
 QString answerNumbers(Optics::Notation notation, const Optics::Lens& lens,
-                      const Optics::Image& image, Optics::Scale scale);
+                      const Bench::Image& image, Optics::Scale scale);
 
 // The kind of an image in words, "действительное, перевёрнутое, уменьшенное".
 QString kindWords(bool real, bool upright, Optics::Size size);
@@ -63,8 +64,8 @@ QString power(Optics::Notation notation, const Optics::Lens& lens, Optics::Scale
 QString powerFormula(Optics::Notation notation, const Optics::Lens& lens);
 // "d = 15,00 см   f = 30,00 см   Γ = 2,00"; the object's distance alone
 // where there is no image.
-QString distances(Optics::Notation notation, const Optics::Image& image, Optics::Scale scale);
-QString objectDistance(Optics::Notation notation, const Optics::Image& image, Optics::Scale scale);
+QString distances(Optics::Notation notation, const Bench::Image& image, Optics::Scale scale);
+QString objectDistance(Optics::Notation notation, const Bench::Image& image, Optics::Scale scale);
 // The magnification as the notation writes it.
 QString magnification(Optics::Notation notation, double magnification);
 // A column or axis title of a length, "d, см", and of the power, "D, дптр".

@@ -21,6 +21,7 @@
 
 #include "bench.h"
 #include "benchlens.h"
+#include "benchoptics.h"
 #include "commandbutton.h"
 #include "label.h"
 #include "lens.h"
@@ -102,7 +103,8 @@ struct FocalRange {
 
 FocalRange focalRange(const Form1& w, bool biconvex) {
     const auto front = [&](double radius) {
-        return Optics::focalLengths(Optics::equalRadii(w.n1, w.N, w.n2, radius, biconvex));
+        return Bench::focalLengths(
+            Optics::equalRadii(w.n1, w.N, w.n2, Bench::cmOf(radius), biconvex));
     };
     const Optics::FocalLengths least = front(Bench::radiusOf(0, w.RadiusBase));
     const Optics::FocalLengths greatest = front(Bench::radiusOf(Bench::kRadiusSteps, w.RadiusBase));
@@ -112,8 +114,8 @@ FocalRange focalRange(const Form1& w, bool biconvex) {
 // Whether a typed focal length, in real centimetres, lies within a range as
 // the read-outs show its ends.
 bool withinShown(double cm, const FocalRange& range, Optics::Scale scale) {
-    const double a = asShown(scale.realCm(range.atLeast));
-    const double b = asShown(scale.realCm(range.atGreatest));
+    const double a = asShown(Bench::realCm(scale, range.atLeast));
+    const double b = asShown(Bench::realCm(scale, range.atGreatest));
     const double typed = asShown(cm);
     return range.finite && typed >= std::min(a, b) && typed <= std::max(a, b);
 }
@@ -142,9 +144,10 @@ QString indicesFor(const Form1& w, double front, bool biconvex) {
     // The ends as typed: rounded inwards, so that each one shown gives it.
     constexpr double kHundredths = 100;
     const double least =
-        std::ceil(std::max(std::min(a, b), SetupFile::leastIndex()) * kHundredths) / kHundredths;
+        std::ceil(std::max(std::min(a, b), Bench::setupRanges().leastIndex) * kHundredths) /
+        kHundredths;
     const double most =
-        std::floor(std::min(std::max(a, b), SetupFile::greatestIndex()) * kHundredths) /
+        std::floor(std::min(std::max(a, b), Bench::setupRanges().greatestIndex) * kHundredths) /
         kHundredths;
     if (!std::isfinite(least) || !std::isfinite(most) || least > most)
         return QString();
@@ -200,8 +203,8 @@ ObjectTyped objectTyped(QString text, const QString& distanceLetter) {
 }
 
 QString rangeText(const FocalRange& range, Optics::Scale scale) {
-    const double a = scale.realCm(range.atLeast);
-    const double b = scale.realCm(range.atGreatest);
+    const double a = Bench::realCm(scale, range.atLeast);
+    const double b = Bench::realCm(scale, range.atGreatest);
     return Form1::tr("от %1 до %2")
         .arg(Readout::number(std::min(a, b)), Readout::number(std::max(a, b)));
 }
@@ -259,7 +262,7 @@ void Form1::EditReadout(Label* readout) {
     auto* editor = findChild<QLineEdit*>(QString::fromLatin1(kEditorName));
     const Optics::Lens lens = Optics::lensOf(*this);
     const Optics::Scale scale = CurrentScale();
-    const Optics::FocalLengths focal = Optics::focalLengths(lens);
+    const Optics::FocalLengths focal = Bench::focalLengths(lens);
     double value = 0;
     if (readout == lbln1)
         value = n1;
@@ -268,11 +271,11 @@ void Form1::EditReadout(Label* readout) {
     else if (readout == lblN)
         value = N;
     else if (readout == lblRleft)
-        value = scale.realCm(std::fabs(lens.leftR));
+        value = scale.realOfBenchCm(std::fabs(lens.leftR));
     else if (readout == lblRright)
-        value = scale.realCm(std::fabs(lens.rightR));
+        value = scale.realOfBenchCm(std::fabs(lens.rightR));
     else if (readout == lblFocal)
-        value = scale.realCm(focal.front);
+        value = Bench::realCm(scale, focal.front);
     else if (readout != lblDistances || !SchemeView)
         return;
     editor->setProperty("readout", QVariant::fromValue<QObject*>(readout));
@@ -289,11 +292,12 @@ void Form1::EditReadout(Label* readout) {
         const QString shown = QStringLiteral("%1 = %2   h = %3");
         const bool placed = ObjectPlaced && Optics::objectOnBench(*this);
         editor->setText(
-            placed ? shown.arg(Readout::letter(Optics::lettersOf(CurrentNotation()).objectDistance),
-                               Readout::locale().toString(scale.realCm(Bench::kLensX - ObjectX),
-                                                          'f', Readout::kLengthDecimals),
-                               Readout::locale().toString(scale.realCm(Bench::kAxisY - ObjectY),
-                                                          'f', Readout::kLengthDecimals))
+            placed ? shown.arg(
+                         Readout::letter(Optics::lettersOf(CurrentNotation()).objectDistance),
+                         Readout::locale().toString(Bench::realCm(scale, Bench::kLensX - ObjectX),
+                                                    'f', Readout::kLengthDecimals),
+                         Readout::locale().toString(Bench::realCm(scale, Bench::kAxisY - ObjectY),
+                                                    'f', Readout::kLengthDecimals))
                    : QString());
     } else
         editor->setText(none     ? QString()
@@ -312,15 +316,15 @@ bool Form1::TakeTypedValue(Label* readout, const QString& text, QString* hint) {
         const QString letter = Readout::letter(Optics::lettersOf(CurrentNotation()).objectDistance);
         const ObjectTyped typed = objectTyped(text, letter);
         // The object stands before the lens, within the left area.
-        const double farthest = scale.realCm(Bench::kLensX);
-        const double highest = scale.realCm(Bench::kAxisY);
-        const double lowest = scale.realCm(Bench::kAxisY - Bench::kAreaHeight);
+        const double farthest = Bench::realCm(scale, Bench::kLensX);
+        const double highest = Bench::realCm(scale, Bench::kAxisY);
+        const double lowest = Bench::realCm(scale, Bench::kAxisY - Bench::kAreaHeight);
         const bool placed = ObjectPlaced && Optics::objectOnBench(*this);
-        const double d = typed.distance.value_or(scale.realCm(Bench::kLensX - ObjectX));
+        const double d = typed.distance.value_or(Bench::realCm(scale, Bench::kLensX - ObjectX));
         // Never placed, the object stands 1000 twips above the axis, as keys 1 to 5 put it.
         constexpr double kFirstHeight = 1000;
-        const double h =
-            typed.height.value_or(scale.realCm(placed ? Bench::kAxisY - ObjectY : kFirstHeight));
+        const double h = typed.height.value_or(
+            Bench::realCm(scale, placed ? Bench::kAxisY - ObjectY : kFirstHeight));
         if (!typed.understood || (!typed.distance && !placed) || !(d > 0) || d > farthest ||
             !(h >= lowest) || h > highest) {
             const QLocale shown = Readout::locale();
@@ -330,8 +334,8 @@ bool Form1::TakeTypedValue(Label* readout, const QString& text, QString* hint) {
                              shown.toString(lowest, 'f', 2), shown.toString(highest, 'f', 2));
             return false;
         }
-        ObjectX = float(Bench::kLensX - scale.twips(d));
-        ObjectY = float(Bench::kAxisY - scale.twips(h));
+        ObjectX = float(Bench::kLensX - Bench::twipsOfReal(scale, d));
+        ObjectY = float(Bench::kAxisY - Bench::twipsOfReal(scale, h));
         ObjectPlaced = kTrue;
         RedrawScheme();
         return true;
@@ -351,13 +355,14 @@ bool Form1::TakeTypedValue(Label* readout, const QString& text, QString* hint) {
     const Optics::Scale scale = CurrentScale();
     if (focal)
         return TakeFocalLength(ok ? value : std::nan(""), hint);
-    const double least = radius ? SetupFile::statedLeastRadius(scale) : SetupFile::leastIndex();
-    const double greatest =
-        radius ? SetupFile::statedGreatestRadius(scale) : SetupFile::greatestIndex();
+    const double least = radius ? SetupFile::statedLeastRadius(scale, Bench::setupRanges())
+                                : Bench::setupRanges().leastIndex;
+    const double greatest = radius ? SetupFile::statedGreatestRadius(scale, Bench::setupRanges())
+                                   : Bench::setupRanges().greatestIndex;
     // A radius that shows within the stated limits is taken, as a setup's is.
     double taken = value;
-    const bool within =
-        radius ? SetupFile::takeRadius(value, scale, &taken) : value >= least && value <= greatest;
+    const bool within = radius ? SetupFile::takeRadius(value, scale, Bench::setupRanges(), &taken)
+                               : value >= least && value <= greatest;
     if (!ok || !std::isfinite(value) || !within) {
         const QLocale shown = Readout::locale();
         *hint = radius ? tr("Радиус: число сантиметров от %1 до %2, например %3")
@@ -377,7 +382,7 @@ bool Form1::TakeTypedValue(Label* readout, const QString& text, QString* hint) {
         // The row's surface: in the biconcave layout the lower slider shapes the
         // left one and the upper slider the right one.
         const bool upper = (readout == lblRleft) == (ConvergingChosen != kFalse);
-        const double twips = scale.twips(taken);
+        const double twips = Bench::twipsOfReal(scale, taken);
         if (upper)
             SetUpperRadius(twips);
         else
@@ -394,12 +399,12 @@ bool Form1::TakeFocalLength(double cm, QString* hint) {
     for (const FocalRange& range : ranges) {
         if (!std::isfinite(cm) || !withinShown(cm, range, scale))
             continue;
-        const std::optional<double> radius =
-            Optics::equalRadiusFor(scale.twips(cm), n1, N, n2, range.biconvex);
+        const std::optional<double> radius = Optics::equalRadiusFor(
+            Bench::cmOf(Bench::twipsOfReal(scale, cm)), n1, N, n2, range.biconvex);
         if (!radius)
             continue;
         // A value at an end of the range as shown is kept to the sliders' radii.
-        const double magnitude = std::clamp(*radius, Bench::radiusOf(0, RadiusBase),
+        const double magnitude = std::clamp(Bench::twipsOf(*radius), Bench::radiusOf(0, RadiusBase),
                                             Bench::radiusOf(Bench::kRadiusSteps, RadiusBase));
         ApplyAtOnce([&] {
             if (range.biconvex != chosen) {
@@ -429,7 +434,7 @@ bool Form1::TakeFocalLength(double cm, QString* hint) {
     if (std::isfinite(cm) && cm != 0) {
         QStringList indices;
         for (const FocalRange& range : ranges)
-            if (const QString at = indicesFor(*this, scale.twips(cm), range.biconvex);
+            if (const QString at = indicesFor(*this, Bench::twipsOfReal(scale, cm), range.biconvex);
                 !at.isEmpty() && !indices.contains(at))
                 indices << at;
         const QString F = Readout::letter(Optics::lettersOf(CurrentNotation()).focalLength);

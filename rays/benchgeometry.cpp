@@ -2,6 +2,7 @@
 #include "benchgeometry.h"
 
 #include "bench.h"
+#include "benchoptics.h"
 
 #include <cmath>
 #include <initializer_list>
@@ -31,7 +32,7 @@ bool standardCase(const Lens& lens, int caseNumber, double* objectX, double* obj
     constexpr int kCases = int(sizeof kMultiples / sizeof kMultiples[0]);
     if (caseNumber < 1 || caseNumber > kCases)
         return false;
-    const double a = markDistances(focalLengths(lens)).objectSide;
+    const double a = markDistances(Bench::focalLengths(lens)).objectSide;
     *objectX = Bench::kLensX - kMultiples[caseNumber - 1] * a;
     *objectY = Bench::kAxisY - kStandardCaseHeight;
     return true;
@@ -40,7 +41,7 @@ bool standardCase(const Lens& lens, int caseNumber, double* objectX, double* obj
 void snapObject(const Lens& lens, double radius, double* objectX, double* objectY) {
     if (std::fabs(*objectY - Bench::kAxisY) <= radius)
         *objectY = Bench::kAxisY;
-    const FocalLengths focal = focalLengths(lens);
+    const FocalLengths focal = Bench::focalLengths(lens);
     if (!focal.finite)
         return;
     const double a = markDistances(focal).objectSide;

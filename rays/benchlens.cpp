@@ -2,6 +2,7 @@
 #include "benchlens.h"
 
 #include "bench.h"
+#include "benchoptics.h"
 
 #include <cmath>
 
@@ -9,8 +10,8 @@ namespace Optics {
 
 Lens lensOf(const BenchState& bench) {
     const bool biconcaveLayout = bench.R1Sign < 0;
-    return {bench.n1, bench.N, bench.n2, biconcaveLayout ? -bench.R2 : bench.R1,
-            biconcaveLayout ? -bench.R1 : bench.R2};
+    return Bench::lensOf(bench.n1, bench.N, bench.n2, biconcaveLayout ? -bench.R2 : bench.R1,
+                         biconcaveLayout ? -bench.R1 : bench.R2);
 }
 
 Axial::System constructionSystem(const BenchState& bench) {
@@ -30,3 +31,27 @@ bool objectOnBench(const BenchState& bench) {
 }
 
 } // namespace Optics
+
+namespace Bench {
+
+namespace {
+constexpr double kMotionMargin = 150;
+constexpr double kMotionNearest = 0.5;
+} // namespace
+
+Motion::Path motionPath(double frontFocal, double speedCm) {
+    return Motion::pathBetween(zOf(kMotionMargin), -kMotionNearest, frontFocal, speedCm);
+}
+
+Measurements::Row measure(const Optics::Lens& lens, double objectX, double objectY,
+                          Optics::Scale scale) {
+    Measurements::Row row = Measurements::measure(lens, zOf(objectX), heightOf(objectY), scale);
+    if (imageOf(lens, objectX, objectY).kind == Optics::ImageKind::None) {
+        row.kind = Optics::ImageKind::None;
+        row.b = 0;
+        row.magnification = 0;
+    }
+    return row;
+}
+
+} // namespace Bench

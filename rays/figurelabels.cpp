@@ -3,6 +3,7 @@
 
 #include "bench.h"
 #include "benchlens.h"
+#include "benchoptics.h"
 #include "lens.h"
 
 #include <algorithm>
@@ -349,7 +350,7 @@ std::vector<Mark> labelMarks(const BenchState& bench, const Sizes& sizes, const 
                              Optics::Notation notation) {
     Placer placer(sizes, scene);
     const Optics::Lens lens = Optics::lensOf(bench);
-    const Optics::FocalLengths focal = Optics::focalLengths(lens);
+    const Optics::FocalLengths focal = Bench::focalLengths(lens);
     const bool placed = bench.SchemeView && bench.ObjectPlaced && Optics::objectOnBench(bench);
     // The object's tip above the axis (or on it) puts the axis labels below.
     const bool tipAbove = !placed || bench.ObjectY <= Bench::kAxisY;
@@ -386,7 +387,7 @@ std::vector<Mark> labelMarks(const BenchState& bench, const Sizes& sizes, const 
     if (y != axis)
         placer.name({Text::B, Area::Left, x, axis, !tipAbove, false});
 
-    const Optics::Image image = Optics::imageOf(lens, x, y);
+    const Bench::Image image = Bench::imageOf(lens, x, y);
     if (image.kind == Optics::ImageKind::None || !std::isfinite(image.x) ||
         !std::isfinite(image.y) || std::fabs(image.x) > Bench::kFar ||
         std::fabs(image.y) > Bench::kFar)

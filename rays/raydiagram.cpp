@@ -5,6 +5,7 @@
 #include "bench.h"
 #include "benchgeometry.h"
 #include "benchlens.h"
+#include "benchoptics.h"
 #include "lens.h"
 #include "palette.h"
 
@@ -225,7 +226,7 @@ int signOf(double v) {
 // front focal plane as the model places that plane (the point is held in
 // single precision, so the plane is met where the mark puts it).
 bool formsImage(const BenchState& bench) {
-    return imageOf(lensOf(bench), bench.ObjectX, bench.ObjectY).kind != ImageKind::None;
+    return Bench::imageOf(lensOf(bench), bench.ObjectX, bench.ObjectY).kind != ImageKind::None;
 }
 } // namespace
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandline.h"
 
+#include "benchoptics.h"
 #include "checkresults.h"
 #include "classset.h"
 #include "resultsfile.h"
@@ -334,7 +335,6 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
     if (s_taskSeed && parser.isSet(listTasks)) {
         for (const Tasks::Task& task : Tasks::series(*s_taskSeed, s_taskLevel)) {
             // The lens and the object as the bench holds them, in its twips.
-            // Lens in twips until it speaks cm.
             const Optics::Lens lens = Tasks::lensOf(task);
             const double objectX = float(TaskPoints::xOf(task.z));
             const double objectY = float(TaskPoints::yOf(task.height));
@@ -343,7 +343,8 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
                                task.converging ? QStringLiteral("converging")
                                                : QStringLiteral("diverging")};
             for (const double value :
-                 {lens.n1, lens.N, lens.n2, lens.leftR, lens.rightR, objectX, objectY})
+                 {lens.n1, lens.N, lens.n2, TaskPoints::twipsOf(lens.leftR),
+                  TaskPoints::twipsOf(lens.rightR), objectX, objectY})
                 fields << QString::number(value, 'g', 17);
             print(stdout, fields.join(QLatin1Char(' ')) + QLatin1Char('\n'));
         }
@@ -364,7 +365,7 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
     const bool windowless =
         parser.isSet(worksheet) || parser.isSet(docsPicture) || !sessionHasDisplay(parser);
     if (windowless && !s_setupFile.isEmpty()) {
-        const SetupFile::Result read = SetupFile::read(s_setupFile);
+        const SetupFile::Result read = SetupFile::read(s_setupFile, Bench::setupRanges());
         if (!read.setup) {
             print(stderr, program + QStringLiteral(": ") + s_setupFile + QStringLiteral(": ") +
                               read.problem + QLatin1Char('\n'));

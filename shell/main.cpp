@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "benchoptics.h"
 #include "classset.h"
 #include "commandline.h"
 #include "docspicture.h"
@@ -77,7 +78,7 @@ int main(int argc, char* argv[]) {
     const QString setup = CommandLine::setupFile();
     if (!docsPicture.isEmpty()) {
         // The setup was checked before.
-        if (const SetupFile::Result read = SetupFile::read(setup); read.setup)
+        if (const SetupFile::Result read = SetupFile::read(setup, Bench::setupRanges()); read.setup)
             window.File().apply(*read.setup);
         const QString why = DocsPicture::write(window, docsPicture);
         if (!why.isEmpty())
@@ -87,7 +88,7 @@ int main(int argc, char* argv[]) {
     if (!worksheet.isEmpty()) {
         // The file was checked before; it is read again here, whole.
         if (!setup.isEmpty()) {
-            const SetupFile::Result read = SetupFile::read(setup);
+            const SetupFile::Result read = SetupFile::read(setup, Bench::setupRanges());
             if (!read.setup) {
                 std::fprintf(stderr, "quellor: %s: %s\n", qPrintable(setup),
                              qPrintable(read.problem));

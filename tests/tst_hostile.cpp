@@ -4,6 +4,7 @@
 // replaces a file under a name the dialog did not show, a refused command
 // line writes nothing, a file-size limit is reported, a file swapped for a
 // FIFO never hangs the reader, and no window is built that no screen holds.
+#include "benchoptics.h"
 #include "commandbutton.h"
 #include "form1.h"
 #include "graphwindow.h"
@@ -426,7 +427,7 @@ void TestHostile::fifoSwap() {
     std::thread reader([reads, done, path, seconds] {
         const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
         while (std::chrono::steady_clock::now() < end) {
-            SetupFile::read(path);
+            SetupFile::read(path, Bench::setupRanges());
             ++*reads;
         }
         *done = true;

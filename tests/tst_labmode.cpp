@@ -5,6 +5,7 @@
 // is worked out here from the thin-lens law, 1/F = 1/d + 1/f.
 #include "bench.h"
 #include "benchlens.h"
+#include "benchoptics.h"
 #include "benchscale.h"
 #include "commandbutton.h"
 #include "form1.h"
@@ -41,7 +42,8 @@ constexpr double kCm = Bench::kTwipsPerCm;
 // over the radii of its two surfaces.
 double focalLength(const Form1& w) {
     const Optics::Lens lens = Optics::lensOf(w);
-    return 1 / LensMaker::thinLensPower(1, lens.N, 1, lens.leftR, lens.rightR);
+    return 1 / LensMaker::thinLensPower(1, lens.N, 1, Bench::leftRadiusOf(lens),
+                                        Bench::rightRadiusOf(lens));
 }
 
 // The image distance for an object d before a lens of focal length F.
@@ -330,8 +332,9 @@ void TestLabMode::report() {
     w->Laboratory().start();
     LabMode& lab = w->Laboratory();
     const Optics::Lens lens = Optics::lensOf(*w);
+    // The lens's radii in centimetres: its power per centimetre.
     const double power = LensMaker::thinLensPower(n1, lens.N, n2, lens.leftR, lens.rightR);
-    const double F = n1 / power / kCm, back = n2 / power / kCm;
+    const double F = n1 / power, back = n2 / power;
     const double k = n2 / n1;
     const auto law = [k](double d, double f) { return 1 / (1 / d + k / f); };
     constexpr double kHalf = 0.05;

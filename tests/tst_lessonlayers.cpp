@@ -4,9 +4,9 @@
 // ray and the arrowheads, the switches, and the defects they mend.
 #include "benchgeometry.h"
 #include "benchlens.h"
+#include "figurelabels.h"
 #include "form1.h"
 #include "label.h"
-#include "figurelabels.h"
 #include "lens.h"
 #include "objectmotion.h"
 #include "picturebox.h"
@@ -631,12 +631,13 @@ void TestLessonLayers::namesClearOfTheDrawing() {
     std::vector<double> places{w->ObjectX};
     if (key == 0) {
         // Every half second of two full runs there and back.
-        const Motion::Path path = Motion::benchPath(n1 / P, 1);
+        // The power per twip: the front focal length in centimetres.
+        const Motion::Path path = Bench::motionPath(n1 / P / Bench::kTwipsPerCm, 1);
         Motion::State state = Motion::start(path);
         constexpr double kStep = 0.5, kRun = 60;
         for (double t = 0; t < kRun; t += kStep) {
             state = Motion::advance(path, state, kStep);
-            places.push_back(state.x);
+            places.push_back(Bench::xOf(state.z));
         }
     }
     const QRectF room(0, 0, kAreaWidth, kAreaHeight);

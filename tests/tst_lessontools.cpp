@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The object in motion, the graph of b and Γ against d and the table of
 // measurements, checked against the thin-lens equation worked out here.
+#include "benchlens.h"
 #include "commandbutton.h"
 #include "form1.h"
 #include "graphwindow.h"
@@ -128,7 +129,7 @@ void TestLessonTools::curvesFollowTheLensEquation() {
     QFETCH(double, rightR);
     const Expected lens = expectedFor(n1, N, n2, leftR, rightR);
     const Optics::ImageCurves curves =
-        Optics::imageCurves(Optics::Lens{n1, N, n2, leftR, rightR}, Optics::CurveRange{});
+        Optics::imageCurves(Bench::lensOf(n1, N, n2, leftR, rightR), Optics::CurveRange{});
     QCOMPARE(curves.branches.empty(), false);
     QVERIFY(std::fabs(curves.front - lens.f) < 1e-9);
     QVERIFY(std::fabs(curves.back - lens.fBack) < 1e-9);
@@ -642,20 +643,20 @@ void TestLessonTools::motionCrossesTheFocus() {
     QFETCH(double, n1);
     QFETCH(double, n2);
     QFETCH(double, radius);
-    const Optics::Lens model{n1, 1.64, n2, radius, -radius};
+    const Optics::Lens model = Bench::lensOf(n1, 1.64, n2, radius, -radius);
     const Expected lens = expectedFor(n1, 1.64, n2, radius, -radius);
     const double focusX = kLensPlane - lens.f * kTwipsPerCm;
     const double frame = 1.0 / 60;
-    const Motion::Path path = Motion::benchPath(lens.f * kTwipsPerCm, 1.0);
+    const Motion::Path path = Bench::motionPath(lens.f, 1.0);
     Motion::State state = Motion::start(path);
     // Frames as the bench shows them (the object's x is a float there), up to
     // the turn at the lens.
-    std::vector<float> xs{float(state.x)};
+    std::vector<float> xs{float(Bench::xOf(state.z))};
     while (state.direction > 0) {
         state = Motion::advance(path, state, frame);
-        xs.push_back(float(state.x));
+        xs.push_back(float(Bench::xOf(state.z)));
     }
-    auto kindAt = [&](float x) { return Optics::imageOf(model, x, 3000).kind; };
+    auto kindAt = [&](float x) { return Bench::imageOf(model, x, 3000).kind; };
     // Steady speed, 1 cm/s, between halts.
     QVERIFY(std::fabs((xs[2] - xs[1]) - kTwipsPerCm * frame) < 1e-3);
     std::size_t at = 0;

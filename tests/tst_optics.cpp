@@ -4,10 +4,14 @@
 // in other forms; and the ray construction the window draws from it, checked
 // against the refraction of a thin lens.
 #include "bench.h"
+#include "benchlens.h"
+#include "benchoptics.h"
 #include "laboratory.h"
 #include "lens.h"
 #include "lensmaker.h"
+#include "measurement.h"
 #include "notation.h"
+#include "objectmotion.h"
 #include "raydiagram.h"
 
 #include <QTest>
@@ -115,6 +119,12 @@ private slots:
     void labTwoMedia();
     void labRecord_data();
     void labRecord();
+    void centimetres_data();
+    void centimetres();
+    void motionInCentimetres_data();
+    void motionInCentimetres();
+    void benchFrame_data();
+    void benchFrame();
 };
 
 // Worked problems with the answers a textbook gives, b behind the lens
@@ -164,7 +174,8 @@ void TestOptics::textbookImages() {
     QFETCH(double, b);
     QFETCH(double, gamma);
     const double h = 500;
-    const Optics::Image image = Optics::imageOf({n1, N, n2, leftR, rightR}, objectX(d), objectY(h));
+    const Bench::Image image =
+        Bench::imageOf(Bench::lensOf(n1, N, n2, leftR, rightR), objectX(d), objectY(h));
     constexpr double kTwips = 0.01, kRatio = 1e-9;
     QCOMPARE(image.kind, b > 0 ? Optics::ImageKind::Real : Optics::ImageKind::Virtual);
     QVERIFY2(std::fabs(image.d - d) < kTwips, qPrintable(QString::number(image.d)));
@@ -210,24 +221,26 @@ void TestOptics::gaussianForms() {
     QFETCH(double, leftR);
     QFETCH(double, rightR);
     QFETCH(double, d);
-    const Optics::Lens lens{n1, N, n2, leftR, rightR};
+    const Optics::Lens lens = Bench::lensOf(n1, N, n2, leftR, rightR);
     const double P = LensMaker::thinLensPower(n1, N, n2, leftR, rightR);
     constexpr double kRelative = 1e-9;
-    QVERIFY(std::fabs(Optics::power(lens) - P) <= kRelative * std::fabs(P));
+    // The power per centimetre, P per twip of the bench.
+    QVERIFY(std::fabs(Optics::power(lens) - P * kCm) <= kRelative * std::fabs(P * kCm));
     QCOMPARE(Optics::converges(Optics::power(lens)), P > 0);
 
     // The focal lengths: where parallel light meets behind (f'), and where a
     // point sends it out parallel (f), in each medium's own measure.
     const double f = n1 / P, fBack = n2 / P;
-    const Optics::FocalLengths focal = Optics::focalLengths(lens);
+    const Optics::FocalLengths focal = Bench::focalLengths(lens);
     QVERIFY(focal.finite);
     QVERIFY(std::fabs(focal.front - f) <= kRelative * std::fabs(f));
     QVERIFY(std::fabs(focal.back - fBack) <= kRelative * std::fabs(fBack));
     // One dioptre is one reciprocal metre: 100 cm of the bench.
-    QVERIFY(std::fabs(Optics::dioptres(P) - P * 100 * kCm) <= kRelative * std::fabs(P * 100 * kCm));
+    QVERIFY(std::fabs(Optics::dioptres(P * kCm) - P * 100 * kCm) <=
+            kRelative * std::fabs(P * 100 * kCm));
 
     const double h = 700;
-    const Optics::Image image = Optics::imageOf(lens, objectX(d), objectY(h));
+    const Bench::Image image = Bench::imageOf(lens, objectX(d), objectY(h));
     const double b = image.b;
     QVERIFY(image.kind != Optics::ImageKind::None);
     QVERIFY2(std::fabs(n1 / d + n2 / b - P) <= kRelative * std::fabs(P),
@@ -265,30 +278,31 @@ void TestOptics::focalPlaneHasNoImage() {
     const double N = 1.5, r = 2048;
     const double P = LensMaker::thinLensPower(n1, N, n2, kPlane, -r);
     const double f = n1 / P;
-    const Optics::Image image = Optics::imageOf({n1, N, n2, kPlane, -r}, objectX(f), objectY(400));
+    const Bench::Image image =
+        Bench::imageOf(Bench::lensOf(n1, N, n2, kPlane, -r), objectX(f), objectY(400));
     QCOMPARE(image.kind, Optics::ImageKind::None);
 }
 
 // On the axis the image stays on it; a lens of no power has infinite focal
 // lengths (the far value stands for them) and is a plane boundary.
 void TestOptics::axisAndFarValue() {
-    const Optics::Lens biconvex{1, 1.64, 1, 3000, -3000};
+    const Optics::Lens biconvex = Bench::lensOf(1, 1.64, 1, 3000, -3000);
     for (double d : {1000.0, 4000.0, 9000.0}) {
-        const Optics::Image onAxis = Optics::imageOf(biconvex, objectX(d), Bench::kAxisY);
+        const Bench::Image onAxis = Bench::imageOf(biconvex, objectX(d), Bench::kAxisY);
         QCOMPARE(onAxis.y, Bench::kAxisY);
     }
 
     // Equal media inside and out: nothing bends.
-    const Optics::Lens none{1.3, 1.3, 1.3, 3000, -3000};
+    const Optics::Lens none = Bench::lensOf(1.3, 1.3, 1.3, 3000, -3000);
     QVERIFY(!Optics::hasPower(Optics::power(none)));
-    const Optics::FocalLengths focal = Optics::focalLengths(none);
+    const Optics::FocalLengths focal = Bench::focalLengths(none);
     QVERIFY(!focal.finite);
     QCOMPARE(focal.front, Bench::kFar);
     QCOMPARE(focal.back, Bench::kFar);
     QCOMPARE(Optics::dioptres(Optics::power(none)), 0.0);
     // The far value lies beyond every area.
     QVERIFY(Bench::kFar > 10 * (Bench::kAreaWidth + Bench::kAreaHeight));
-    const Optics::Image image = Optics::imageOf(none, objectX(3000), objectY(600));
+    const Bench::Image image = Bench::imageOf(none, objectX(3000), objectY(600));
     QCOMPARE(image.kind, Optics::ImageKind::Virtual);
     QVERIFY(std::fabs(image.x - objectX(3000)) < 0.01);
     QVERIFY(std::fabs(image.y - objectY(600)) < 0.01);
@@ -487,9 +501,9 @@ void TestOptics::schoolProblems() {
     QVERIFY(printed(printedF, F) && printed(printedImage, f) && printed(printedGamma, gamma) &&
             printed(printedD, D));
 
-    const Optics::Lens lens{n, N, n, R * kCm, -R * kCm};
+    const Optics::Lens lens = Bench::lensOf(n, N, n, R * kCm, -R * kCm);
     const Optics::Notation school = Optics::Notation::RussianSchool;
-    const Optics::FocalLengths focal = Optics::focalLengths(lens);
+    const Optics::FocalLengths focal = Bench::focalLengths(lens);
     QVERIFY2(std::fabs(focal.front / kCm - F) < kCmWithin,
              qPrintable(QString::number(focal.front / kCm)));
     QVERIFY(std::fabs(focal.back / kCm - F) < kCmWithin);
@@ -497,7 +511,7 @@ void TestOptics::schoolProblems() {
     QVERIFY2(std::fabs(Optics::powerIn(school, lens) - D) < kRatio * std::fabs(D),
              qPrintable(QString::number(Optics::powerIn(school, lens))));
     QCOMPARE(Optics::powerFormula(school, lens), Optics::PowerFormula::OneOverF);
-    const Optics::Image image = Optics::imageOf(lens, objectX(d * kCm), objectY(500));
+    const Bench::Image image = Bench::imageOf(lens, objectX(d * kCm), objectY(500));
     QVERIFY2(std::fabs(image.b / kCm - f) < kCmWithin, qPrintable(QString::number(image.b / kCm)));
     QVERIFY(std::fabs(Optics::magnificationIn(school, image.magnification) - gamma) < kRatio);
     // The kind in words goes with the sign the school drops: a real image is
@@ -535,16 +549,16 @@ void TestOptics::powerByNotation() {
     // F = n1 / P before the lens, so 1/F = P / n1 in one medium.
     const bool school = notation != Optics::Notation::SignedGaussian;
     const double expected = school ? vergence / n1 : vergence;
-    const Optics::Lens lens{n1, N, n2, R * kCm, -R * kCm};
+    const Optics::Lens lens = Bench::lensOf(n1, N, n2, R * kCm, -R * kCm);
     constexpr double kDioptres = 1e-9;
     QVERIFY2(std::fabs(Optics::powerIn(notation, lens) - expected) < kDioptres,
              qPrintable(QString::number(Optics::powerIn(notation, lens))));
     const Optics::PowerFormula formula = Optics::powerFormula(notation, lens);
     QCOMPARE(formula == Optics::PowerFormula::OneOverF, reciprocalF);
     // A front and a back focal length of their own: n1/F = n2/F′ names the power.
-    const Optics::FocalLengths focal = Optics::focalLengths(lens);
+    const Optics::FocalLengths focal = Bench::focalLengths(lens);
     QVERIFY(std::fabs(n1 / focal.front - n2 / focal.back) < 1e-12);
-    const Optics::Lens nearby{n1, N, n2 + 0.01, R * kCm, -R * kCm};
+    const Optics::Lens nearby = Bench::lensOf(n1, N, n2 + 0.01, R * kCm, -R * kCm);
     QCOMPARE_LT(std::fabs(Optics::powerIn(notation, nearby) / expected - 1), 0.02);
 }
 
@@ -603,7 +617,7 @@ void TestOptics::sharpestScreen() {
     QFETCH(double, R);
     QFETCH(double, d);
     QFETCH(bool, real);
-    const Optics::Lens lens{n1, N, n2, R, -R};
+    const Optics::Lens lens = Bench::lensOf(n1, N, n2, R, -R);
     const double P = LensMaker::thinLensPower(n1, N, n2, R, -R);
     const double h = 450;
     const Traced traced = trace(n1, n2, P, d, h);
@@ -801,7 +815,7 @@ void TestOptics::labRecord() {
     QFETCH(double, offCm);
     QFETCH(double, f);
     QFETCH(bool, found);
-    const Optics::Lens lens{1, kGlass, 1, 3 * kCm, -3 * kCm};
+    const Optics::Lens lens = Bench::lensOf(1, kGlass, 1, 3 * kCm, -3 * kCm);
     const double d = 9.03;
     const double b = 1 / (1 / 3.0 - 1 / d);
     const Lab::Row row = Lab::record(lens, -d, b + offCm); // cm from the lens plane
@@ -809,6 +823,133 @@ void TestOptics::labRecord() {
     QVERIFY2(std::fabs(row.f - f) < 1e-9, qPrintable(QString::number(row.f)));
     QCOMPARE(row.found, found);
     QCOMPARE(row.region, Lab::Region::BeyondTwoF);
+}
+
+// The lens as a school book states it, in centimetres: the power from the
+// lens-maker's formula worked here, a hundred dioptres per reciprocal cm, f =
+// n1/P and f' = n2/P, the image from the vergences n1/d + n2/b = P, and the
+// measured row at 1 : K, every length K times the bench's.
+void TestOptics::centimetres_data() {
+    QTest::addColumn<double>("n1");
+    QTest::addColumn<double>("N");
+    QTest::addColumn<double>("n2");
+    QTest::addColumn<double>("R");
+    QTest::addColumn<double>("d");
+    QTest::addColumn<int>("K");
+    QTest::newRow("biconvex R 10 cm in air, 1 : 1") << 1.0 << 1.5 << 1.0 << 10.0 << 30.0 << 1;
+    QTest::newRow("biconcave in water, 1 : 2") << 1.33 << 1.6 << 1.33 << -8.0 << 12.0 << 2;
+    QTest::newRow("air | glass | water, virtual, 1 : 5") << 1.0 << 1.5 << kWater << 5.0 << 4.0 << 5;
+    QTest::newRow("denser medium diverges, 1 : 10") << 1.8 << 1.5 << 1.8 << 4.0 << 9.0 << 10;
+    QTest::newRow("no power, 1 : 2") << 1.3 << 1.3 << 1.3 << 4.0 << 6.0 << 2;
+}
+
+void TestOptics::centimetres() {
+    QFETCH(double, n1);
+    QFETCH(double, N);
+    QFETCH(double, n2);
+    QFETCH(double, R);
+    QFETCH(double, d);
+    QFETCH(int, K);
+    const Optics::Lens lens{n1, N, n2, R, -R};
+    const double P = LensMaker::thinLensPower(n1, N, n2, R, -R);
+    constexpr double kRelative = 1e-12, kHeight = 1.5;
+    QVERIFY(std::fabs(Optics::power(lens) - P) <= kRelative * std::fabs(P));
+    QVERIFY(std::fabs(Optics::dioptres(Optics::power(lens)) - 100 * P) <= 1e-9);
+    const Optics::FocalLengths focal = Optics::focalLengths(lens);
+    const Optics::Axial::Image image = Optics::imageOf(lens, {-d, kHeight});
+    const Optics::Scale scale = *Optics::Scale::of(K);
+    const Measurements::Row row = Measurements::measure(lens, -d, kHeight, scale);
+    QCOMPARE(row.d, d * K);
+    QCOMPARE(row.kind, image.kind);
+    if (P == 0) {
+        // A plane boundary: infinite focal lengths, the image n2/n1 of d before it.
+        QVERIFY(!focal.finite && std::isinf(focal.front) && std::isinf(focal.back));
+        QVERIFY(!row.finite);
+        QVERIFY(std::fabs(image.distance + n2 / n1 * d) < 1e-12);
+        return;
+    }
+    QVERIFY(focal.finite);
+    QVERIFY(std::fabs(focal.front - n1 / P) <= 1e-9 * std::fabs(n1 / P));
+    QVERIFY(std::fabs(focal.back - n2 / P) <= 1e-9 * std::fabs(n2 / P));
+    const double b = image.distance;
+    QCOMPARE(image.kind, b > 0 ? Optics::ImageKind::Real : Optics::ImageKind::Virtual);
+    QVERIFY2(std::fabs(n1 / d + n2 / b - P) <= 1e-9 * std::fabs(P), qPrintable(QString::number(b)));
+    QVERIFY(std::fabs(image.magnification + n1 * b / (n2 * d)) < 1e-9);
+    QVERIFY(std::fabs(row.b - b * K) <= 1e-9 * std::fabs(b * K));
+    QVERIFY(std::fabs(row.front - K * n1 / P) <= 1e-9 * std::fabs(K * n1 / P));
+    // The radius both surfaces need for this front focal length is R again.
+    const std::optional<double> radius = Optics::equalRadiusFor(focal.front, n1, N, n2, R > 0);
+    QVERIFY(radius && std::fabs(*radius - std::fabs(R)) < 1e-9);
+}
+
+// The object moving between two places along the axis, in centimetres at a
+// speed in cm/s: it halts at F and 2F of a converging lens where they lie on
+// its way, at nothing for a diverging lens or none, and turns at both ends.
+void TestOptics::motionInCentimetres_data() {
+    QTest::addColumn<double>("front");
+    QTest::addColumn<QList<double>>("marks");
+    const double inf = std::numeric_limits<double>::infinity();
+    QTest::newRow("F and 2F on the way") << 3.0 << QList<double>{-6.0, -3.0};
+    QTest::newRow("2F beyond the far end") << 7.0 << QList<double>{-7.0};
+    QTest::newRow("F and 2F inside the near end") << 0.2 << QList<double>{};
+    QTest::newRow("diverging") << -4.0 << QList<double>{};
+    QTest::newRow("no power") << inf << QList<double>{};
+}
+
+void TestOptics::motionInCentimetres() {
+    QFETCH(double, front);
+    QFETCH(QList<double>, marks);
+    const double far = -12, near = -0.5, speed = 2, frame = 1.0 / 64;
+    const Motion::Path path = Motion::pathBetween(far, near, front, speed);
+    Motion::State state = Motion::start(path);
+    QCOMPARE(state.z, far);
+    QList<double> halted;
+    double nearest = far;
+    for (int i = 0; i < 2000 && state.direction > 0; ++i) {
+        const Motion::State next = Motion::advance(path, state, frame);
+        // Steady: never farther in a frame than the speed carries it.
+        QVERIFY(std::fabs(next.z - state.z) <= speed * frame + 1e-12);
+        if (next.pauseLeft > 0 && state.pauseLeft == 0)
+            halted << next.z;
+        nearest = std::max(nearest, next.z);
+        state = next;
+    }
+    QCOMPARE(halted, marks);
+    // It turned at the near end, within a frame's way of it, never beyond.
+    QCOMPARE(state.direction, -1);
+    QVERIFY(nearest <= near && nearest >= near - speed * frame);
+}
+
+// The bench holds the object's place in single precision: at the front focal
+// plane as far as that tells, the read-outs and the table show no image, and
+// the motion halts exactly there. The motion runs from 150 twips inside the
+// left area to half a centimetre before the lens plane.
+void TestOptics::benchFrame_data() {
+    QTest::addColumn<double>("n1");
+    QTest::addColumn<double>("n2");
+    QTest::addColumn<double>("R");
+    QTest::newRow("in air") << 1.0 << 1.0 << 3000.0;
+    QTest::newRow("air | water") << 1.0 << kWater << 2650.0;
+    QTest::newRow("water | air") << kWater << 1.0 << 4100.0;
+}
+
+void TestOptics::benchFrame() {
+    QFETCH(double, n1);
+    QFETCH(double, n2);
+    QFETCH(double, R);
+    const Optics::Lens lens = Bench::lensOf(n1, 1.64, n2, R, -R);
+    const double focusX = float(Bench::kLensX - Bench::focalLengths(lens).front);
+    QCOMPARE(Bench::imageOf(lens, focusX, 3000).kind, Optics::ImageKind::None);
+    const Measurements::Row row = Bench::measure(lens, focusX, 3000, Optics::Scale{});
+    QCOMPARE(row.kind, Optics::ImageKind::None);
+    QCOMPARE(row.b, 0.0);
+    const Motion::Path path = Bench::motionPath(Optics::focalLengths(lens).front, 1);
+    QVERIFY(std::fabs(Bench::xOf(path.farZ) - 150) < 1e-9);
+    QVERIFY(std::fabs(Bench::xOf(path.nearZ) - (Bench::kLensX - kCm / 2)) < 1e-9);
+    bool haltsAtFocus = false;
+    for (const double z : path.marks)
+        haltsAtFocus = haltsAtFocus || float(Bench::xOf(z)) == float(focusX);
+    QVERIFY(haltsAtFocus);
 }
 
 QTEST_MAIN(TestOptics)

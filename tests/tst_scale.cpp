@@ -5,6 +5,7 @@
 // for two equal radii in one medium, and 1/F = 1/d + 1/f.
 #include "bench.h"
 #include "benchlens.h"
+#include "benchoptics.h"
 #include "commandbutton.h"
 #include "form1.h"
 #include "graphwindow.h"
@@ -151,7 +152,7 @@ void TestScale::typedFocalLength() {
     QVERIFY2(w->lblFocal->Caption().contains(shown(F) + QStringLiteral(" см")),
              qPrintable(w->lblFocal->Caption()));
     // The lens's own front focal length, from the bench in twips.
-    const double front = Optics::focalLengths(Optics::lensOf(*w)).front / Bench::kTwipsPerCm * k;
+    const double front = Optics::focalLengths(Optics::lensOf(*w)).front * k;
     QVERIFY2(std::fabs(front - F) < 1e-9 * std::fabs(F), qPrintable(QString::number(front)));
 }
 
@@ -192,7 +193,8 @@ void TestScale::schoolProblemTyped() {
 void TestScale::schoolProblem() {
     const double F = 10, d = 15, f = 1 / (1 / F - 1 / d);
     QCOMPARE(f, 30.0);
-    const SetupFile::Result read = SetupFile::parse(setupText("\"scale\": 5,", 20));
+    const SetupFile::Result read =
+        SetupFile::parse(setupText("\"scale\": 5,", 20), Bench::setupRanges());
     QVERIFY2(read.setup, qPrintable(read.problem));
     auto w = TestSupport::startWindow();
     w->File().apply(*read.setup);
@@ -204,7 +206,7 @@ void TestScale::schoolProblem() {
     QVERIFY2(w->lblPower->Caption().contains(shown(100 / F) + QStringLiteral(" дптр")),
              qPrintable(w->lblPower->Caption()));
     // Object and image both stand within the areas of the bench.
-    const Optics::Image image = Optics::imageOf(Optics::lensOf(*w), w->ObjectX, w->ObjectY);
+    const Bench::Image image = Bench::imageOf(Optics::lensOf(*w), w->ObjectX, w->ObjectY);
     QVERIFY(image.d < Bench::kLensX && image.b < Bench::kAreaWidth);
 
     const QString fast = w->cmdMotion->toolTip();
@@ -222,7 +224,7 @@ void TestScale::schoolProblem() {
     // Saved, the setup keeps its scale and real lengths.
     chooseScale(*w, 5);
     const std::optional<Setup> saved =
-        SetupFile::parse(SetupFile::write(w->File().current())).setup;
+        SetupFile::parse(SetupFile::write(w->File().current()), Bench::setupRanges()).setup;
     QVERIFY(saved && saved->scale == read.setup->scale);
     QCOMPARE_LT(std::fabs(saved->leftRadius - read.setup->leftRadius), 1e-9);
     QCOMPARE_LT(std::fabs(saved->objectDistance - d), 1e-4);
@@ -286,7 +288,7 @@ void TestScale::scaleInFiles() {
     QFETCH(QByteArray, bytes);
     QFETCH(int, k);
     QFETCH(QString, problem);
-    const SetupFile::Result read = SetupFile::parse(bytes);
+    const SetupFile::Result read = SetupFile::parse(bytes, Bench::setupRanges());
     if (!problem.isEmpty()) {
         QVERIFY(!read.setup);
         QVERIFY2(read.problem.contains(problem), qPrintable(read.problem));
@@ -297,7 +299,7 @@ void TestScale::scaleInFiles() {
     // The radii as written: real centimetres, drawn K times smaller.
     auto w = TestSupport::startWindow();
     w->File().apply(*read.setup);
-    const double drawn = std::fabs(Optics::lensOf(*w).leftR) / Bench::kTwipsPerCm;
+    const double drawn = std::fabs(Optics::lensOf(*w).leftR); // cm of the bench
     QCOMPARE_LT(std::fabs(drawn * k - read.setup->leftRadius), 1e-9);
 }
 

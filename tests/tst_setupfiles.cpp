@@ -2,6 +2,7 @@
 // Setup files and exact values: a saved lesson opens as the same bench; a bad
 // file names its problem and changes nothing; a typed index or radius is taken
 // exactly, in Russian and in English.
+#include "benchoptics.h"
 #include "commandbutton.h"
 #include "form1.h"
 #include "label.h"
@@ -94,6 +95,8 @@ class TestSetupFiles : public QObject {
     Q_OBJECT
 
 private slots:
+    void rangesFromTheCaller_data();
+    void rangesFromTheCaller();
     void roundTrip_data();
     void roundTrip();
     void badFiles_data();
@@ -337,7 +340,7 @@ void TestSetupFiles::fieldLimits() {
     QFETCH(QString, field);
     QFETCH(QJsonValue, value);
     QFETCH(QString, problem);
-    const SetupFile::Result read = SetupFile::parse(withField(field, value));
+    const SetupFile::Result read = SetupFile::parse(withField(field, value), Bench::setupRanges());
     QCOMPARE(bool(read.setup), problem.isEmpty());
     QVERIFY2(read.problem.contains(problem), qPrintable(read.problem));
     if (!problem.isEmpty() && problem != QLatin1String("вне допустимых пределов") &&
@@ -346,7 +349,8 @@ void TestSetupFiles::fieldLimits() {
         QVERIFY2(read.problem.contains(field), qPrintable(read.problem));
     // What is taken is written and read back as the same setup.
     if (read.setup) {
-        const SetupFile::Result again = SetupFile::parse(SetupFile::write(*read.setup));
+        const SetupFile::Result again =
+            SetupFile::parse(SetupFile::write(*read.setup), Bench::setupRanges());
         QVERIFY(again.setup && *again.setup == *read.setup);
     }
 }
@@ -358,7 +362,7 @@ void TestSetupFiles::shortestNumbers() {
     const QByteArray text = SetupFile::write(slider);
     QVERIFY2(text.contains("\"lens\": 1.64,"), text.constData());
     QVERIFY2(!text.contains("1.6400000000000001"), text.constData());
-    const SetupFile::Result read = SetupFile::parse(text);
+    const SetupFile::Result read = SetupFile::parse(text, Bench::setupRanges());
     QVERIFY(read.setup);
     QCOMPARE(read.setup->N, 1.64);
     QCOMPARE(SetupFile::write(*read.setup), text);
@@ -366,9 +370,10 @@ void TestSetupFiles::shortestNumbers() {
     // be written: saved again, the setup is the same setup.
     QByteArray long_ = text;
     long_.replace("\"lens\": 1.64,", "\"lens\": 1.4444444444444444444444444444464,");
-    const SetupFile::Result first = SetupFile::parse(long_);
+    const SetupFile::Result first = SetupFile::parse(long_, Bench::setupRanges());
     QVERIFY(first.setup);
-    const SetupFile::Result again = SetupFile::parse(SetupFile::write(*first.setup));
+    const SetupFile::Result again =
+        SetupFile::parse(SetupFile::write(*first.setup), Bench::setupRanges());
     QVERIFY(again.setup);
     QCOMPARE(*again.setup, *first.setup);
 }
@@ -378,8 +383,8 @@ void TestSetupFiles::shortestNumbers() {
 // exponent, whichever is shorter, fixed where the two are as long.
 void TestSetupFiles::numbersAsJsonWrites_data() {
     QTest::addColumn<double>("height");
-    for (const double v : {0.001, -0.002, 0.0001, 0.0015, 20.0, -4.39999965553351, 1234567.5,
-                           1e16, 3e17, -2.74731725287362e17, 1.64})
+    for (const double v : {0.001, -0.002, 0.0001, 0.0015, 20.0, -4.39999965553351, 1234567.5, 1e16,
+                           3e17, -2.74731725287362e17, 1.64})
         QTest::addRow("%.17g", v) << v;
 }
 
@@ -618,6 +623,47 @@ void TestSetupFiles::helpOnF1() {
     QVERIFY(aboutPage->toPlainText().contains(QStringLiteral("Quellor 1.")));
     if (english)
         QCoreApplication::removeTranslator(&translator);
+}
+
+// The format keeps to the bench its caller describes, in the bench's own
+// centimetres: at 1 : 2 a radius of 6 cm is 3 cm of the bench, an object
+// 8 cm away stands 4 cm before the lens. The same file is taken where the
+// ranges hold it and refused, naming the field, where they do not.
+void TestSetupFiles::rangesFromTheCaller_data() {
+    QTest::addColumn<double>("leastRadius");
+    QTest::addColumn<double>("greatestRadius");
+    QTest::addColumn<double>("farthest");
+    QTest::addColumn<QString>("field");
+    const SetupFormat::Ranges bench = Bench::setupRanges();
+    QTest::newRow("the bench's own")
+        << bench.leastRadius << bench.greatestRadius << bench.farthestObject << QString();
+    QTest::newRow("radius below the least") << 3.1 << 5.0 << 13.0 << QStringLiteral("radii.left");
+    QTest::newRow("radius above the greatest")
+        << 0.5 << 2.9 << 13.0 << QStringLiteral("radii.left");
+    QTest::newRow("radius at the greatest") << 0.5 << 3.0 << 13.0 << QString();
+    QTest::newRow("object beyond the farthest")
+        << 0.5 << 5.0 << 3.9 << QStringLiteral("object.distance");
+    QTest::newRow("object at the farthest") << 0.5 << 5.0 << 4.0 << QString();
+}
+
+void TestSetupFiles::rangesFromTheCaller() {
+    QFETCH(double, leastRadius);
+    QFETCH(double, greatestRadius);
+    QFETCH(double, farthest);
+    QFETCH(QString, field);
+    SetupFormat::Ranges ranges = Bench::setupRanges();
+    ranges.leastRadius = leastRadius;
+    ranges.greatestRadius = greatestRadius;
+    ranges.farthestObject = farthest;
+    const std::string text =
+        R"({"format": "quellor-setup", "version": 1, "scale": 2, "lens": "converging",
+            "indices": {"left": 1, "lens": 1.64, "right": 1}, "radii": {"left": 6, "right": 6},
+            "view": "scheme", "object": {"distance": 8, "height": 1}})";
+    const SetupFormat::Result read = SetupFormat::parse(text, ranges);
+    QCOMPARE(QString::fromStdString(read.failure.field), field);
+    QCOMPARE(bool(read.setup), field.isEmpty());
+    if (read.setup)
+        QCOMPARE(read.setup->objectDistance, 8.0);
 }
 
 QTEST_MAIN(TestSetupFiles)

@@ -3,6 +3,7 @@
 // gives the same series, the judge counts a click by its distance from the
 // image or focus worked out here from the thin-lens law, and the task mode
 // blocks what would reveal the answer and puts the bench back on leaving.
+#include "benchoptics.h"
 #include "commandbutton.h"
 #include "form1.h"
 #include "label.h"
@@ -477,7 +478,7 @@ void TestTasks::setupField() {
         "indices": {"left": 1, "lens": 1.5, "right": 1}, "radii": {"left": 3, "right": 3},
         "view": "scheme", "object": null, "tasks": )" +
                             tasks + "}";
-    const SetupFile::Result read = SetupFile::parse(file);
+    const SetupFile::Result read = SetupFile::parse(file, Bench::setupRanges());
     QCOMPARE(bool(read.setup), valid);
     if (!valid)
         return;
@@ -485,7 +486,8 @@ void TestTasks::setupField() {
     QTEST(read.setup->taskSeed, "seed");
     QTEST(read.setup->taskLevel, "level");
     // Written and read back, the series stays named.
-    QCOMPARE(SetupFile::parse(SetupFile::write(*read.setup)).setup, read.setup);
+    QCOMPARE(SetupFile::parse(SetupFile::write(*read.setup), Bench::setupRanges()).setup,
+             read.setup);
 }
 
 void TestTasks::commandLine_data() {

@@ -3,6 +3,7 @@
 // locale, the Russian it is written in under any other, C included. Each
 // locale needs a process of its own, so the test runs itself once per locale
 // and reads what the window shows.
+#include "benchoptics.h"
 #include "form1.h"
 #include "graphtitles.h"
 #include "safewrite.h"
@@ -214,7 +215,7 @@ void TestTranslations::englishBeyondTheWindow() {
     QVERIFY(english.load(QStringLiteral(":/i18n/quellor_en.qm")));
     QCoreApplication::installTranslator(&english);
     const QString text =
-        which == 0   ? SetupFile::parse(QByteArrayLiteral("{}")).problem
+        which == 0   ? SetupFile::parse(QByteArrayLiteral("{}"), Bench::setupRanges()).problem
         : which == 1 ? SafeWrite::write(QStringLiteral("/nonexistent/folder/lesson.quellor"), {})
                      : GraphTitles::imageDistancePlot(Optics::Notation::UkSchool);
     QCoreApplication::removeTranslator(&english);

@@ -4,6 +4,7 @@
 // the image point of its construction) set up again on the window with the
 // same clicks and keys, and compared with what the window shows, the
 // construction's lines among it.
+#include "benchoptics.h"
 #include "form1.h"
 #include "label.h"
 #include "palette.h"
@@ -149,7 +150,6 @@ void TestWebParity::sameAsPage() {
                             .arg(row[QStringLiteral("imageY")].toDouble())));
 }
 
-// A setup the page opened and saved again reads as the setup it opened.
 // The object's colour the page drew in each palette is the desktop's.
 void TestWebParity::coloursAsDesktop() {
     QFile file(QFileInfo(qEnvironmentVariable("QUELLOR_WEB_CASES")).path() +
@@ -166,10 +166,13 @@ void TestWebParity::coloursAsDesktop() {
     }
 }
 
+// A setup the page opened and saved again reads as the setup it opened.
 void TestWebParity::setupThroughPage() {
     const QString folder = QFileInfo(qEnvironmentVariable("QUELLOR_WEB_CASES")).path();
-    const SetupFile::Result given = SetupFile::read(folder + QStringLiteral("/awkward.quellor"));
-    const SetupFile::Result saved = SetupFile::read(folder + QStringLiteral("/page-saved.quellor"));
+    const SetupFile::Result given =
+        SetupFile::read(folder + QStringLiteral("/awkward.quellor"), Bench::setupRanges());
+    const SetupFile::Result saved =
+        SetupFile::read(folder + QStringLiteral("/page-saved.quellor"), Bench::setupRanges());
     if (!given.setup && !saved.setup && qEnvironmentVariableIsEmpty("QUELLOR_WEB_CASES"))
         QSKIP("no setup from the page (the browser test did not run)");
     QVERIFY2(given.setup, qPrintable(given.problem));

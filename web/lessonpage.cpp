@@ -4,6 +4,7 @@
 #include "axial.h"
 #include "bench.h"
 #include "benchgeometry.h"
+#include "benchoptics.h"
 #include "lens.h"
 #include "palette.h"
 #include "pupilname.h"
@@ -92,17 +93,18 @@ bool onBench(const BenchSetting& bench) {
            std::isfinite(bench.objectY);
 }
 
-double xOf(double z) {
-    return Bench::kLensX + Bench::twipsOf(z);
+// The radius of the surface on each side, signed, in twips: in the biconcave
+// layout the lower slider shapes the left surface.
+double leftRadiusOf(const BenchSetting& bench) {
+    return bench.converging ? bench.upper : -bench.lower;
 }
-double yOf(double height) {
-    return Bench::kAxisY - Bench::twipsOf(height);
+double rightRadiusOf(const BenchSetting& bench) {
+    return bench.converging ? -bench.lower : bench.upper;
 }
 } // namespace
 
 Optics::Lens lensOf(const BenchSetting& bench) {
-    return {bench.n1, bench.N, bench.n2, bench.converging ? bench.upper : -bench.lower,
-            bench.converging ? -bench.lower : bench.upper};
+    return Bench::lensOf(bench.n1, bench.N, bench.n2, leftRadiusOf(bench), rightRadiusOf(bench));
 }
 
 std::string jsonString(const std::string& text) {
@@ -145,10 +147,10 @@ void Page::setRadius(int which, double realCm) {
     // As a setup file takes it: within the sliders' range as the read-outs
     // show it, else refused.
     double taken = 0;
-    if (!SetupFormat::takeRadius(realCm, m_scale, &taken))
+    if (!SetupFormat::takeRadius(realCm, m_scale, Bench::setupRanges(), &taken))
         return;
     (which == 0 ? m_bench.upper : m_bench.lower) =
-        std::clamp(m_scale.twips(taken), kSmallestRadius, kLargestRadius);
+        std::clamp(Bench::twipsOfReal(m_scale, taken), kSmallestRadius, kLargestRadius);
 }
 
 void Page::setRadiusStep(int which, int step) {
@@ -179,8 +181,7 @@ void Page::key(int code) {
     if (m_tasks.on || !m_bench.scheme)
         return;
     double x = 0, y = 0;
-    if (code >= '1' && code <= '5' &&
-        Optics::standardCase(lensOf(m_bench), code - '0', &x, &y)) {
+    if (code >= '1' && code <= '5' && Optics::standardCase(lensOf(m_bench), code - '0', &x, &y)) {
         m_bench.objectX = float(x);
         m_bench.objectY = float(y);
         m_bench.placed = true;
@@ -227,21 +228,20 @@ SetupFormat::Setup Page::setup() const {
     setup.n2 = bench.n2;
     // The upper slider shapes the left surface of a biconvex lens, the right
     // one of a biconcave lens.
-    setup.leftRadius = m_scale.realCm(converging ? upper : lower);
-    setup.rightRadius = m_scale.realCm(converging ? lower : upper);
+    setup.leftRadius = Bench::realCm(m_scale, converging ? upper : lower);
+    setup.rightRadius = Bench::realCm(m_scale, converging ? lower : upper);
     setup.converging = converging;
     setup.scheme = bench.scheme;
-    const double distance = m_scale.realCm(Bench::kLensX - double(bench.objectX));
-    const double height = m_scale.realCm(Bench::kAxisY - double(bench.objectY));
+    const double distance = Bench::realCm(m_scale, Bench::kLensX - double(bench.objectX));
+    const double height = Bench::realCm(m_scale, Bench::kAxisY - double(bench.objectY));
     setup.hasObject =
-        bench.placed && SetupFormat::objectInArea(distance, height, m_scale);
+        bench.placed && SetupFormat::objectInArea(distance, height, m_scale, Bench::setupRanges());
     if (setup.hasObject) {
         setup.objectDistance = distance;
         setup.objectHeight = height;
     }
     setup.zoomSteps = m_zoomSteps;
-    setup.layers = {m_bench.labels, m_bench.thirdRay,
-                    m_bench.safePalette};
+    setup.layers = {m_bench.labels, m_bench.thirdRay, m_bench.safePalette};
     if (m_tasks.on) {
         setup.hasTasks = true;
         setup.taskSeed = m_tasks.seed;
@@ -256,7 +256,7 @@ SetupFormat::Setup Page::setup() const {
 }
 
 SetupFormat::Failure Page::openSetup(std::string_view text) {
-    const SetupFormat::Result read = SetupFormat::parse(text);
+    const SetupFormat::Result read = SetupFormat::parse(text, Bench::setupRanges());
     if (!read.setup)
         return read.failure;
     const SetupFormat::Setup& s = *read.setup;
@@ -265,15 +265,17 @@ SetupFormat::Failure Page::openSetup(std::string_view text) {
     m_bench.n1 = s.n1;
     m_bench.N = s.N;
     m_bench.n2 = s.n2;
-    const double left = s.scale.twips(s.leftRadius);
-    const double right = s.scale.twips(s.rightRadius);
+    const double left = Bench::twipsOfReal(s.scale, s.leftRadius);
+    const double right = Bench::twipsOfReal(s.scale, s.rightRadius);
     m_bench.upper = s.converging ? left : right;
     m_bench.lower = s.converging ? right : left;
     setConverging(s.converging);
     m_bench.scheme = s.scheme;
     m_bench.placed = s.hasObject;
-    m_bench.objectX = s.hasObject ? float(Bench::kLensX - s.scale.twips(s.objectDistance)) : 0;
-    m_bench.objectY = s.hasObject ? float(Bench::kAxisY - s.scale.twips(s.objectHeight)) : 0;
+    m_bench.objectX =
+        s.hasObject ? float(Bench::kLensX - Bench::twipsOfReal(s.scale, s.objectDistance)) : 0;
+    m_bench.objectY =
+        s.hasObject ? float(Bench::kAxisY - Bench::twipsOfReal(s.scale, s.objectHeight)) : 0;
     m_bench.labels = s.layers.labels;
     m_bench.thirdRay = s.layers.thirdRay;
     m_bench.safePalette = s.layers.safePalette;
@@ -295,9 +297,9 @@ void Page::setLayer(Layer layer, bool on) {
 std::string Page::view() const {
     const Optics::Notation shown = notation();
     const Optics::Lens lens = lensOf(m_bench);
-    const Optics::FocalLengths focal = Optics::focalLengths(lens);
+    const Optics::FocalLengths focal = Bench::focalLengths(lens);
     const Optics::Letters& letters = Optics::lettersOf(shown);
-    const auto real = [this](double twips) { return m_scale.realCm(twips); };
+    const auto real = [this](double twips) { return Bench::realCm(m_scale, twips); };
     const bool checked = m_tasks.on && m_tasks.checked;
     const bool focusTask =
         m_tasks.on && m_tasks.tasks[std::size_t(m_tasks.index)].kind == Tasks::Kind::FindFocus;
@@ -309,8 +311,8 @@ std::string Page::view() const {
     j.key("radius").open('[').number(real(m_bench.upper)).number(real(m_bench.lower)).close(']');
     j.key("radiusRange")
         .open('[')
-        .number(SetupFormat::statedLeastRadius(m_scale))
-        .number(SetupFormat::statedGreatestRadius(m_scale))
+        .number(SetupFormat::statedLeastRadius(m_scale, Bench::setupRanges()))
+        .number(SetupFormat::statedGreatestRadius(m_scale, Bench::setupRanges()))
         .close(']');
     j.key("radiusStep")
         .open('[')
@@ -320,8 +322,8 @@ std::string Page::view() const {
     j.key("converging").flag(m_bench.converging);
     const bool acting = Optics::converges(Optics::power(lens));
     j.key("acting").flag(acting);
-    j.key("leftR").number(lens.leftR);
-    j.key("rightR").number(lens.rightR);
+    j.key("leftR").number(leftRadiusOf(m_bench));
+    j.key("rightR").number(rightRadiusOf(m_bench));
     j.key("scale").number(m_scale.factor());
     j.key("notation").number(int(shown));
     j.key("notationChosen").flag(bool(m_chosenNotation));
@@ -366,7 +368,7 @@ std::string Page::view() const {
     // bench; in a task, the rays only once it is answered.
     const bool objectShown = m_bench.scheme && onBench(m_bench);
     if (objectShown) {
-        const Optics::Image image = Optics::imageOf(lens, m_bench.objectX, m_bench.objectY);
+        const Bench::Image image = Bench::imageOf(lens, m_bench.objectX, m_bench.objectY);
         // Where the pupil is to find the image, the page is not told it.
         const bool told = !m_tasks.on || checked || focusTask;
         j.key("image").open('{');
@@ -376,7 +378,7 @@ std::string Page::view() const {
             // A real image stands in the right area's own frame: the bench's
             // x runs on from the lens plane.
             j.key("bx").number(image.kind == Optics::ImageKind::Real ? Bench::kLensX + image.x
-                                                                      : image.x);
+                                                                     : image.x);
             j.key("by").number(image.y);
             j.key("d").number(real(image.d)).key("b").number(real(image.b));
             j.key("gamma").number(Optics::magnificationIn(shown, image.magnification));
@@ -388,10 +390,9 @@ std::string Page::view() const {
 
         j.key("rays").open('[');
         if (!m_tasks.on || checked) {
-            const double apertureTop = acting ? Bench::kConvergingTop
-                                                            : Bench::kDivergingTop;
+            const double apertureTop = acting ? Bench::kConvergingTop : Bench::kDivergingTop;
             const auto rays = Optics::Axial::construction(
-                Optics::systemOf(lens, m_bench.objectX, m_bench.objectY),
+                Optics::systemOf(lens, Bench::objectAt(m_bench.objectX, m_bench.objectY)),
                 Bench::zOf(Bench::kLensX + Bench::kAreaWidth), Bench::heightOf(apertureTop));
             for (const Optics::Axial::ConstructedRay& ray : rays) {
                 if (ray.which == Optics::Axial::Which::Focal && !m_bench.thirdRay)
@@ -399,10 +400,10 @@ std::string Page::view() const {
                 j.open('{').key("which").number(int(ray.which)).key("pieces").open('[');
                 for (const Optics::Axial::Piece& piece : ray.pieces)
                     j.open('[')
-                        .number(xOf(piece.from.z))
-                        .number(yOf(piece.from.height))
-                        .number(xOf(piece.to.z))
-                        .number(yOf(piece.to.height))
+                        .number(Bench::xOf(piece.from.z))
+                        .number(Bench::yOf(piece.from.height))
+                        .number(Bench::xOf(piece.to.z))
+                        .number(Bench::yOf(piece.to.height))
                         .number(int(piece.part))
                         .close(']');
                 j.close(']').close('}');

@@ -5,7 +5,9 @@
 
 // The optical bench as laid out, in twips (1/1440 inch, 15 to a pixel at the
 // laid-out size), y growing downwards. Every place of the construction and every
-// read-out is measured from these.
+// read-out is measured from these. The window's: the optics library speaks
+// centimetres along its axis, and the frames meet here (zOf, heightOf and back).
+// Plain C++, so that the browser page lays out the same bench.
 namespace Bench {
 
 // The two media areas, picLeft and picRigth, each 7500 x 8025, touch at the lens
@@ -45,6 +47,13 @@ inline double zOf(double x) {
 }
 inline double heightOf(double y) {
     return cmOf(kAxisY - y);
+}
+// And back: the place on the bench of a z and a height.
+inline double xOf(double z) {
+    return kLensX + twipsOf(z);
+}
+inline double yOf(double height) {
+    return kAxisY - twipsOf(height);
 }
 
 // The lens aperture: rays within it are refracted by the lens itself, rays to
