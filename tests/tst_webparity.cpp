@@ -138,6 +138,9 @@ void TestWebParity::sameAsPage() {
     // The image point where the two constructions put it: the window's in
     // the frame of the area it stands in, the page's along the whole bench.
     const QJsonValue imageX = row[QStringLiteral("imageX")];
+    // Without an image (the object in the focal plane) no extension leads to one.
+    for (const Drawn& piece : page)
+        QVERIFY2(!imageX.isNull() || piece.kind != Extension, qPrintable(described(piece)));
     if (imageX.isNull())
         return;
     const bool real = w->lblImageKind->Caption().startsWith(QStringLiteral("действительное"));

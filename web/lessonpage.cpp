@@ -394,18 +394,23 @@ std::string Page::view() const {
             const auto rays = Optics::Axial::construction(
                 Optics::systemOf(lens, Bench::objectAt(m_bench.objectX, m_bench.objectY)),
                 Bench::zOf(Bench::kLensX + Bench::kAreaWidth), Bench::heightOf(apertureTop));
+            // An object in the front focal plane as far as the bench holds it
+            // sends its rays on parallel: no image, so no extension to one,
+            // however far the last bit of the arithmetic would put it.
+            const bool formed = image.kind != Optics::ImageKind::None;
             for (const Optics::Axial::ConstructedRay& ray : rays) {
                 if (ray.which == Optics::Axial::Which::Focal && !m_bench.thirdRay)
                     continue;
                 j.open('{').key("which").number(int(ray.which)).key("pieces").open('[');
                 for (const Optics::Axial::Piece& piece : ray.pieces)
-                    j.open('[')
-                        .number(Bench::xOf(piece.from.z))
-                        .number(Bench::yOf(piece.from.height))
-                        .number(Bench::xOf(piece.to.z))
-                        .number(Bench::yOf(piece.to.height))
-                        .number(int(piece.part))
-                        .close(']');
+                    if (formed || piece.part != Optics::Axial::Part::Extension)
+                        j.open('[')
+                            .number(Bench::xOf(piece.from.z))
+                            .number(Bench::yOf(piece.from.height))
+                            .number(Bench::xOf(piece.to.z))
+                            .number(Bench::yOf(piece.to.height))
+                            .number(int(piece.part))
+                            .close(']');
                 j.close(']').close('}');
             }
         }
