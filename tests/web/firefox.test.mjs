@@ -6,8 +6,7 @@
 // standard case are compared with the table the Chromium test wrote.
 import { test, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { existsSync, mkdtempSync, readFileSync } from 'node:fs';
-import { tmpdir } from 'node:os';
+import { existsSync, readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import puppeteer from 'puppeteer-core';
@@ -15,18 +14,18 @@ import puppeteer from 'puppeteer-core';
 const file = process.env.QUELLOR_PAGE;
 const out = process.env.QUELLOR_OUT || '.';
 const TW = 15000;
-const browsers = [];
-after(async () => { for (const b of browsers) await b.close(); });
+const browsers = new Map();
+after(async () => { for (const b of browsers.values()) await b.close(); });
 
-// The language is Firefox's own preference, as a user sets it: one browser a language.
-async function launch(locale) {
-  const browser = await puppeteer.launch({
-    browser: 'firefox', executablePath: process.env.QUELLOR_FIREFOX || '/usr/bin/firefox-esr', headless: true,
-    userDataDir: mkdtempSync(join(tmpdir(), 'quellor-firefox-')),
-    extraPrefsFirefox: { 'intl.accept_languages': `${locale}, ${locale.split('-')[0]}`, 'network.proxy.type': 0 },
-  });
-  browsers.push(browser);
-  return browser;
+// The language is Firefox's own preference, as a user sets it: one browser
+// (in a fresh profile of its own) a language.
+async function firefox(locale) {
+  if (!browsers.has(locale))
+    browsers.set(locale, await puppeteer.launch({
+      browser: 'firefox', executablePath: process.env.QUELLOR_FIREFOX || '/usr/bin/firefox-esr', headless: true,
+      extraPrefsFirefox: { 'intl.accept_languages': `${locale}, ${locale.split('-')[0]}` },
+    }));
+  return browsers.get(locale);
 }
 
 async function open(browser, width, height) {
@@ -67,8 +66,7 @@ const chromiumRow = existsSync(casesFile)
 for (const locale of ['ru-RU', 'en-GB'])
   for (const [width, height] of [[360, 640], [1920, 1080]])
     test(`Firefox, ${locale}, ${width}×${height}`, async () => {
-      const browser = browsers.find((b) => b.quellorLocale === locale) || Object.assign(await launch(locale), { quellorLocale: locale });
-      const { page, errors, requests } = await open(browser, width, height);
+      const { page, errors, requests } = await open(await firefox(locale), width, height);
       assert.equal(await page.evaluate(() => document.documentElement.lang), locale.slice(0, 2));
       assert.equal(await page.evaluate(() => innerWidth), width);
       await page.click('#cmdScheme');
