@@ -30,7 +30,7 @@ async function firefox(locale) {
 
 async function open(browser, width, height) {
   const page = await browser.newPage();
-  await page.setViewport({ width, height });
+  await page.setViewport({ width, height, hasTouch: width < 600 });
   const errors = [], requests = [];
   page.on('pageerror', (e) => errors.push(String(e)));
   page.on('console', (m) => { if (m.type() === 'error') errors.push(m.text()); });
@@ -86,12 +86,14 @@ for (const locale of ['ru-RU', 'en-GB'])
             assert.equal(same(await text(page, id)), same(chromiumRow[key]), `${id} as in Chromium`);
       } else assert.notEqual(process.env.QUELLOR_WEB_REQUIRED, '1', `${casesFile} missing: the Chromium test writes it`);
 
-      // A drag with the mouse's pointer events, off the snapping marks.
+      // A drag off the snapping marks: a finger on the phone, the mouse on the projector.
       const from = await at(page, 2000, 2000), to = await at(page, 4000, 3000);
-      await page.mouse.move(from.x, from.y);
-      await page.mouse.down();
-      for (let i = 1; i <= 4; ++i) await page.mouse.move(from.x + ((to.x - from.x) * i) / 4, from.y + ((to.y - from.y) * i) / 4);
-      await page.mouse.up();
+      const pointer = width < 600
+        ? { down: (x, y) => page.touchscreen.touchStart(x, y), move: (x, y) => page.touchscreen.touchMove(x, y), up: () => page.touchscreen.touchEnd() }
+        : { down: async (x, y) => { await page.mouse.move(x, y); await page.mouse.down(); }, move: (x, y) => page.mouse.move(x, y), up: () => page.mouse.up() };
+      await pointer.down(from.x, from.y);
+      for (let i = 1; i <= 4; ++i) await pointer.move(from.x + ((to.x - from.x) * i) / 4, from.y + ((to.y - from.y) * i) / 4);
+      await pointer.up();
       const o = (await view(page)).object;
       const twipsPerPixel = TW / (await (await page.$('#bench')).boundingBox()).width;
       assert.ok(Math.abs(o.x - 4000) <= twipsPerPixel && Math.abs(o.y - 3000) <= twipsPerPixel, `object at ${o.x}, ${o.y}`);
