@@ -8,6 +8,7 @@
 #include "form1.h"
 
 #include "bench.h"
+#include "benchoptics.h"
 #include "commandbutton.h"
 #include "label.h"
 #include "lens.h"
@@ -18,7 +19,6 @@
 #include "readout.h"
 #include "resultsheetdialog.h"
 #include "shape.h"
-#include "taskpoints.h"
 
 #include <QAction>
 #include <QRandomGenerator>
@@ -218,10 +218,10 @@ void TaskMode::putOnBench(Form1& w, const Tasks::Task& task) {
         w.SetLeftIndex(task.n1);
         w.SetRightIndex(task.n2);
         w.SetLensIndex(task.N);
-        w.SetUpperRadius(TaskPoints::twipsOf(task.upperRadius));
-        w.SetLowerRadius(TaskPoints::twipsOf(task.lowerRadius));
-        w.ObjectX = float(TaskPoints::xOf(task.z));
-        w.ObjectY = float(TaskPoints::yOf(task.height));
+        w.SetUpperRadius(Bench::twipsOf(task.upperRadius));
+        w.SetLowerRadius(Bench::twipsOf(task.lowerRadius));
+        w.ObjectX = float(Bench::xOf(task.z));
+        w.ObjectY = float(Bench::yOf(task.height));
         w.ObjectPlaced = kTrue;
         w.cmdCx_Click();
     });
@@ -279,7 +279,7 @@ void TaskMode::check(double benchX, double benchY) {
     if (!active() || m_session.checked)
         return;
     const Tasks::Task& task = m_session.tasks.at(std::size_t(m_session.index));
-    const TaskPoints::Point click = TaskPoints::pointOf(benchX, benchY);
+    const Optics::Axial::Object click = Bench::objectAt(benchX, benchY);
     m_session.verdict = Tasks::judge(task, click.z, click.height);
     m_session.clickX = benchX;
     m_session.clickY = benchY;

@@ -8,7 +8,6 @@
 #include "saferead.h"
 #include "setupfile.h"
 #include "task.h"
-#include "taskpoints.h"
 #include "translations.h"
 
 #include <QCommandLineParser>
@@ -336,15 +335,15 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
         for (const Tasks::Task& task : Tasks::series(*s_taskSeed, s_taskLevel)) {
             // The lens and the object as the bench holds them, in its twips.
             const Optics::Lens lens = Tasks::lensOf(task);
-            const double objectX = float(TaskPoints::xOf(task.z));
-            const double objectY = float(TaskPoints::yOf(task.height));
+            const double objectX = float(Bench::xOf(task.z));
+            const double objectY = float(Bench::yOf(task.height));
             QStringList fields{task.kind == Tasks::Kind::FindImage ? QStringLiteral("image")
                                                                    : QStringLiteral("focus"),
                                task.converging ? QStringLiteral("converging")
                                                : QStringLiteral("diverging")};
             for (const double value :
-                 {lens.n1, lens.N, lens.n2, TaskPoints::twipsOf(lens.leftR),
-                  TaskPoints::twipsOf(lens.rightR), objectX, objectY})
+                 {lens.n1, lens.N, lens.n2, Bench::twipsOf(lens.leftR),
+                  Bench::twipsOf(lens.rightR), objectX, objectY})
                 fields << QString::number(value, 'g', 17);
             print(stdout, fields.join(QLatin1Char(' ')) + QLatin1Char('\n'));
         }

@@ -9,7 +9,6 @@
 #include "palette.h"
 #include "pupilname.h"
 #include "resultsline.h"
-#include "taskpoints.h"
 
 #include <algorithm>
 #include <cmath>
@@ -489,12 +488,12 @@ void Page::placeTask() {
     m_bench.n1 = task.n1;
     m_bench.N = task.N;
     m_bench.n2 = task.n2;
-    m_bench.upper = TaskPoints::twipsOf(task.upperRadius);
-    m_bench.lower = TaskPoints::twipsOf(task.lowerRadius);
+    m_bench.upper = Bench::twipsOf(task.upperRadius);
+    m_bench.lower = Bench::twipsOf(task.lowerRadius);
     setConverging(task.converging);
     m_bench.scheme = true;
-    m_bench.objectX = float(TaskPoints::xOf(task.z));
-    m_bench.objectY = float(TaskPoints::yOf(task.height));
+    m_bench.objectX = float(Bench::xOf(task.z));
+    m_bench.objectY = float(Bench::yOf(task.height));
     m_bench.placed = true;
     m_tasks.checked = false;
 }
@@ -503,7 +502,7 @@ bool Page::answer(double x, double y, double seconds) {
     if (!m_tasks.on || m_tasks.checked || !std::isfinite(x) || !std::isfinite(y))
         return false;
     const Tasks::Task& task = m_tasks.tasks[std::size_t(m_tasks.index)];
-    const TaskPoints::Point click = TaskPoints::pointOf(x, y);
+    const Optics::Axial::Object click = Bench::objectAt(x, y);
     m_tasks.verdict = Tasks::judge(task, click.z, click.height);
     const Tasks::Answer given = Tasks::answered(
         m_tasks.name, m_tasks.seed, m_tasks.level, m_tasks.index, click.z, click.height,
