@@ -185,15 +185,27 @@ void TestSetupFiles::badFiles_data() {
     };
     QTest::newRow("missing") << QByteArray("<missing>") << QStringLiteral("не найден");
     QTest::newRow("empty") << QByteArray() << QStringLiteral("пуст");
-    QTest::newRow("truncated") << good.left(good.size() / 2) << QStringLiteral("обрезан");
-    QTest::newRow("not JSON") << QByteArray("n1 = 1,33\n") << QStringLiteral("не JSON");
+    QTest::newRow("truncated") << good.left(good.size() / 2)
+                               << QStringLiteral("обрезан (текст кончается внутри JSON, байт");
+    QTest::newRow("not JSON") << QByteArray("n1 = 1,33\n")
+                              << QStringLiteral("(недопустимое значение, байт 0)");
+    QTest::newRow("no colon") << QByteArray("{\"format\" \"quellor-setup\"}")
+                              << QStringLiteral("(ожидалось «:» после имени поля, байт 10)");
+    QTest::newRow("no comma") << QByteArray("[1 2]")
+                              << QStringLiteral("(ожидалась запятая или закрывающая скобка, байт 3)");
+    QTest::newRow("no name") << QByteArray("{1:2}") << QStringLiteral("(ожидалось имя поля в кавычках, байт 1)");
+    QTest::newRow("control in a string")
+        << QByteArray("{\"format\":\"a\x01\"}")
+        << QStringLiteral("(недопустимый знак или экранирование в строке, байт 12)");
+    QTest::newRow("nested deep") << QByteArray(300, '[') << QStringLiteral("(слишком глубокая вложенность, байт 257)");
+    QTest::newRow("trailing") << good + "x" << QStringLiteral("(лишний текст после JSON, байт");
     QTest::newRow("newer version")
         << with("\"version\": 1", "\"version\": 7") << QStringLiteral("более новой версией");
     QTest::newRow("wrong type") << with("\"left\": 1.33", "\"left\": \"1.33\"")
                                 << QStringLiteral("«indices.left» должно быть числом");
-    QTest::newRow("NaN") << with("\"left\": 1.33", "\"left\": NaN") << QStringLiteral("не JSON");
+    QTest::newRow("NaN") << with("\"left\": 1.33", "\"left\": NaN") << QStringLiteral("недопустимое значение");
     QTest::newRow("infinite") << with("\"left\": 1.33", "\"left\": 1e999")
-                              << QStringLiteral("не JSON");
+                              << QStringLiteral("недопустимое значение");
     QTest::newRow("index out of range")
         << with("\"left\": 1.33", "\"left\": 2.5") << QStringLiteral("вне допустимых пределов");
     QTest::newRow("zoom beyond any int")

@@ -18,6 +18,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTranslator>
 #include <QtTest>
 #include <algorithm>
 #include <cmath>
@@ -77,6 +78,8 @@ private slots:
     void sameAsPage_data();
     void sameAsPage();
     void setupThroughPage();
+    void refusalAsDesktop_data();
+    void refusalAsDesktop();
     void coloursAsDesktop();
 };
 
@@ -190,6 +193,39 @@ void TestWebParity::setupThroughPage() {
     expected.objectDistance = saved.setup->objectDistance;
     expected.objectHeight = saved.setup->objectHeight;
     QCOMPARE(*saved.setup, expected);
+}
+
+
+// Each broken setup the page refused, it refused for the reason the desktop
+// gives for the same file, in Russian and in English.
+void TestWebParity::refusalAsDesktop_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QJsonObject>("said");
+    const QString folder = QFileInfo(qEnvironmentVariable("QUELLOR_WEB_CASES")).path();
+    QFile file(folder + QStringLiteral("/page-refusals.json"));
+    if (!file.open(QIODevice::ReadOnly))
+        QSKIP("no refusals from the page (the browser test did not run)");
+    for (const QJsonValue& value : QJsonDocument::fromJson(file.readAll()).array()) {
+        const QString name = value[QStringLiteral("file")].toString();
+        QTest::addRow("%s", qPrintable(name)) << folder + QLatin1Char('/') + name << value.toObject();
+    }
+}
+
+void TestWebParity::refusalAsDesktop() {
+    QFETCH(QString, path);
+    QFETCH(QJsonObject, said);
+    const auto desktop = [&] {
+        const SetupFile::Result read = SetupFile::read(path, Bench::setupRanges());
+        return QCoreApplication::translate("LessonFile", "Не удалось открыть файл «%1»:\n%2")
+            .arg(QFileInfo(path).fileName(), read.setup ? QStringLiteral("(opened)") : read.problem);
+    };
+    QCOMPARE(said[QStringLiteral("ru")].toString(), desktop());
+    QTranslator english;
+    QVERIFY(english.load(QStringLiteral(":/i18n/quellor_en.qm")));
+    QCoreApplication::installTranslator(&english);
+    const QString inEnglish = desktop();
+    QCoreApplication::removeTranslator(&english);
+    QCOMPARE(said[QStringLiteral("en")].toString(), inEnglish);
 }
 
 QTEST_MAIN(TestWebParity)

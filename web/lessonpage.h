@@ -133,6 +133,12 @@ private:
 // classic and the colour-vision-safe palettes as CSS colours.
 std::string frame();
 
+// Why a setup was refused, as data for the page to word as the desktop does:
+// the kind of problem and of JSON error (SetupFormat's numbers), the field,
+// the numbers in the format's digits ("." the mark), and what the words name
+// besides: the largest size, the version read, the scales and notations.
+std::string refusal(const SetupFormat::Failure& failure);
+
 // JSON's text for a string: quoted, with quotes, backslashes and control
 // characters escaped.
 std::string jsonString(const std::string& text);
