@@ -195,37 +195,35 @@ void TestWebParity::setupThroughPage() {
     QCOMPARE(*saved.setup, expected);
 }
 
-
-// Each broken setup the page refused, it refused for the reason the desktop
-// gives for the same file, in Russian and in English.
+// Each broken setup the page refused, it refused with the desktop's reason
+// for the same file, in Russian and in English.
 void TestWebParity::refusalAsDesktop_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QJsonObject>("said");
-    const QString folder = QFileInfo(qEnvironmentVariable("QUELLOR_WEB_CASES")).path();
-    QFile file(folder + QStringLiteral("/page-refusals.json"));
+    const QDir folder = QFileInfo(qEnvironmentVariable("QUELLOR_WEB_CASES")).dir();
+    QFile file(folder.filePath(QStringLiteral("page-refusals.json")));
     if (!file.open(QIODevice::ReadOnly))
         QSKIP("no refusals from the page (the browser test did not run)");
-    for (const QJsonValue& value : QJsonDocument::fromJson(file.readAll()).array()) {
-        const QString name = value[QStringLiteral("file")].toString();
-        QTest::addRow("%s", qPrintable(name)) << folder + QLatin1Char('/') + name << value.toObject();
-    }
+    for (const QJsonValue& row : QJsonDocument::fromJson(file.readAll()).array())
+        QTest::addRow("%s", qPrintable(row[QStringLiteral("file")].toString()))
+            << folder.filePath(row[QStringLiteral("file")].toString()) << row.toObject();
 }
 
 void TestWebParity::refusalAsDesktop() {
     QFETCH(QString, path);
     QFETCH(QJsonObject, said);
-    const auto desktop = [&] {
-        const SetupFile::Result read = SetupFile::read(path, Bench::setupRanges());
-        return QCoreApplication::translate("LessonFile", "Не удалось открыть файл «%1»:\n%2")
-            .arg(QFileInfo(path).fileName(), read.setup ? QStringLiteral("(opened)") : read.problem);
-    };
-    QCOMPARE(said[QStringLiteral("ru")].toString(), desktop());
     QTranslator english;
     QVERIFY(english.load(QStringLiteral(":/i18n/quellor_en.qm")));
-    QCoreApplication::installTranslator(&english);
-    const QString inEnglish = desktop();
+    for (const QString& language : {QStringLiteral("ru"), QStringLiteral("en")}) {
+        if (language == QLatin1String("en"))
+            QCoreApplication::installTranslator(&english);
+        const SetupFile::Result read = SetupFile::read(path, Bench::setupRanges());
+        const QString desktop =
+            QCoreApplication::translate("LessonFile", "Не удалось открыть файл «%1»:\n%2")
+                .arg(QFileInfo(path).fileName(), read.problem);
+        QCOMPARE(said[language].toString(), desktop);
+    }
     QCoreApplication::removeTranslator(&english);
-    QCOMPARE(said[QStringLiteral("en")].toString(), inEnglish);
 }
 
 QTEST_MAIN(TestWebParity)

@@ -577,7 +577,8 @@ std::string refusal(const SetupFormat::Failure& f) {
     j.key("greatest").text(statedNumber(f.greatest, f.decimals));
     j.key("size").number(double(f.size)).key("offset").number(double(f.offset));
     j.key("format").text(SetupFormat::kFormatName);
-    j.key("most").number(double(SetupFormat::kMostBytes)).key("version").number(SetupFormat::kVersion);
+    j.key("most").number(double(SetupFormat::kMostBytes));
+    j.key("version").number(SetupFormat::kVersion);
     j.key("scales").open('[');
     for (const int k : Optics::Scale::kChoices)
         j.number(k);

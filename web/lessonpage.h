@@ -10,8 +10,8 @@
 
 #include <cstdint>
 #include <optional>
-#include <string_view>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The single-lens lesson as the browser page holds it: the bench's state and
