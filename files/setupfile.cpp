@@ -6,8 +6,6 @@
 
 #include "saferead.h"
 
-#include <QJsonDocument>
-#include <QJsonParseError>
 #include <QLocale>
 #include <QStringList>
 #include <algorithm>
@@ -28,11 +26,38 @@ QString scaleChoices() {
 }
 
 // A number as the messages write it: to `decimals` (all of it for kExact),
-// with the language's decimal mark.
+// with the language's decimal mark; the digits are the format's, which the
+// browser page states too.
 QString text(double value, int decimals) {
     const QLocale language(SetupFile::tr("ru_RU", "locale of the decimal mark in the messages"));
-    return decimals < 0 ? language.toString(value, 'g', 15)
-                        : language.toString(value, 'f', decimals);
+    return QString::fromStdString(SetupFormat::statedNumber(value, decimals))
+        .replace(QLatin1Char('.'), language.decimalPoint());
+}
+
+// What is wrong where the text stops being JSON.
+QString syntax(SetupFormat::Syntax why) {
+    using SetupFormat::Syntax;
+    switch (why) {
+    case Syntax::None:
+        break;
+    case Syntax::Cut:
+        return SetupFile::tr("текст кончается внутри JSON");
+    case Syntax::NoName:
+        return SetupFile::tr("ожидалось имя поля в кавычках");
+    case Syntax::NoColon:
+        return SetupFile::tr("ожидалось «:» после имени поля");
+    case Syntax::NoSeparator:
+        return SetupFile::tr("ожидалась запятая или закрывающая скобка");
+    case Syntax::BadValue:
+        return SetupFile::tr("недопустимое значение");
+    case Syntax::BadString:
+        return SetupFile::tr("недопустимый знак или экранирование в строке");
+    case Syntax::TooDeep:
+        return SetupFile::tr("слишком глубокая вложенность");
+    case Syntax::Trailing:
+        return SetupFile::tr("лишний текст после JSON");
+    }
+    return QString();
 }
 
 QString tooLarge(qint64 size) {
@@ -51,25 +76,21 @@ QString worded(const SetupFormat::Failure& f) {
         return tooLarge(qint64(f.size));
     case Problem::Empty:
         return SetupFile::tr("файл пуст");
-    case Problem::NotJson: {
-        // Only where Qt's reader took the text and this one did not.
-        QJsonParseError error;
-        error.error = QJsonParseError::IllegalValue;
+    case Problem::NotJson:
         return SetupFile::tr("это не JSON или файл обрезан (%1, байт %2)")
-            .arg(error.errorString())
+            .arg(syntax(f.syntax))
             .arg(f.offset);
-    }
     case Problem::NotAnObject:
         return SetupFile::tr("это не файл урока: ожидался объект JSON");
     case Problem::NotQuellor:
         return SetupFile::tr("это не файл урока Quellor: нет \"format\": \"%1\"")
-            .arg(QStringLiteral("quellor-setup"));
+            .arg(QLatin1String(SetupFormat::kFormatName));
     case Problem::BadVersion:
         return SetupFile::tr("поле «version» должно быть целым числом от 1");
     case Problem::NewerVersion:
         return SetupFile::tr("файл записан более новой версией программы (формат %1, эта "
                              "версия читает до %2)")
-            .arg(f.value)
+            .arg(text(f.value, SetupFormat::kExact))
             .arg(SetupFormat::kVersion);
     case Problem::BadScale:
         return SetupFile::tr("поле «scale» должно быть одним из чисел %1 (масштаб 1 : K)")
@@ -131,18 +152,8 @@ bool SetupFile::takeRadius(double cm, Optics::Scale scale, const Ranges& ranges,
 }
 
 SetupFile::Result SetupFile::parse(const QByteArray& bytes, const Ranges& ranges) {
-    if (bytes.size() > kMostBytes)
-        return {std::nullopt, tooLarge(bytes.size())};
-    if (bytes.trimmed().isEmpty())
-        return {std::nullopt, tr("файл пуст")};
-    // Qt's reader names where the text stops being JSON, as the messages
-    // always have; the format's reader then checks everything else.
-    QJsonParseError error;
-    QJsonDocument::fromJson(bytes, &error);
-    if (error.error != QJsonParseError::NoError)
-        return {std::nullopt, tr("это не JSON или файл обрезан (%1, байт %2)")
-                                  .arg(error.errorString())
-                                  .arg(error.offset)};
+    // The format's reader checks everything, and says where and why a text
+    // is no JSON in words the browser page shares.
     const SetupFormat::Result read =
         SetupFormat::parse(std::string_view(bytes.constData(), std::size_t(bytes.size())), ranges);
     if (!read.setup)

@@ -67,9 +67,10 @@ public:
         if (!value(out, 0))
             return false;
         space();
-        return m_at == m_text.size();
+        return m_at == m_text.size() || fail(Syntax::Trailing);
     }
     std::size_t offset() const { return m_at; }
+    Syntax syntax() const { return m_syntax; }
 
 private:
     static constexpr int kDeepest = 256;
@@ -80,16 +81,26 @@ private:
         while (more() && (peek() == ' ' || peek() == '\t' || peek() == '\n' || peek() == '\r'))
             ++m_at;
     }
+    // Whatever was wanted, a text that ends there was cut off.
+    bool fail(Syntax why) {
+        m_syntax = more() ? why : Syntax::Cut;
+        return false;
+    }
     bool word(std::string_view w) {
-        if (m_text.substr(m_at, w.size()) != w)
-            return false;
-        m_at += w.size();
-        return true;
+        const std::string_view rest = m_text.substr(m_at);
+        if (rest.substr(0, w.size()) == w) {
+            m_at += w.size();
+            return true;
+        }
+        // "tru" at the end is "true" cut off.
+        if (rest.size() < w.size() && w.substr(0, rest.size()) == rest)
+            m_at = m_text.size();
+        return fail(Syntax::BadValue);
     }
 
     bool value(Value* out, int depth) {
         if (depth > kDeepest)
-            return false;
+            return fail(Syntax::TooDeep);
         switch (peek()) {
         case '{':
             return object(out, depth);
@@ -121,11 +132,13 @@ private:
         for (;;) {
             space();
             std::string key;
-            if (peek() != '"' || !string(&key))
+            if (peek() != '"')
+                return fail(Syntax::NoName);
+            if (!string(&key))
                 return false;
             space();
             if (peek() != ':')
-                return false;
+                return fail(Syntax::NoColon);
             ++m_at;
             space();
             Value member;
@@ -139,7 +152,7 @@ private:
                 continue;
             }
             if (peek() != '}')
-                return false;
+                return fail(Syntax::NoSeparator);
             ++m_at;
             return true;
         }
@@ -163,7 +176,7 @@ private:
                 continue;
             }
             if (peek() != ']')
-                return false;
+                return fail(Syntax::NoSeparator);
             ++m_at;
             return true;
         }
@@ -181,11 +194,11 @@ private:
             while (digit(peek()))
                 ++m_at;
         else
-            return false;
+            return fail(Syntax::BadValue);
         if (peek() == '.') {
             ++m_at;
             if (!digit(peek()))
-                return false;
+                return fail(Syntax::BadValue);
             while (digit(peek()))
                 ++m_at;
         }
@@ -194,12 +207,17 @@ private:
             if (peek() == '+' || peek() == '-')
                 ++m_at;
             if (!digit(peek()))
-                return false;
+                return fail(Syntax::BadValue);
             while (digit(peek()))
                 ++m_at;
         }
         out->type = Value::Type::Number;
         out->number = numberOf(std::string(m_text.substr(start, m_at - start)));
+        // 1e999 is JSON's grammar but no number a double holds.
+        if (!std::isfinite(out->number)) {
+            m_at = start;
+            return fail(Syntax::BadValue);
+        }
         return true;
     }
 
@@ -213,8 +231,10 @@ private:
         return -1;
     }
     bool unit(unsigned* code) {
-        if (m_at + 4 > m_text.size())
+        if (m_at + 4 > m_text.size()) {
+            m_at = m_text.size();
             return false;
+        }
         *code = 0;
         for (int i = 0; i < 4; ++i) {
             const int h = hex(m_text[m_at++]);
@@ -247,17 +267,18 @@ private:
     bool string(std::string* out) {
         ++m_at;
         while (more()) {
-            const char c = m_text[m_at++];
+            const char c = m_text[m_at];
+            if (static_cast<unsigned char>(c) < 0x20)
+                return fail(Syntax::BadString);
+            ++m_at;
             if (c == '"')
                 return true;
-            if (static_cast<unsigned char>(c) < 0x20)
-                return false;
             if (c != '\\') {
                 *out += c;
                 continue;
             }
             if (!more())
-                return false;
+                return fail(Syntax::BadString);
             const char e = m_text[m_at++];
             switch (e) {
             case '"':
@@ -283,33 +304,33 @@ private:
             case 'u': {
                 unsigned code = 0;
                 if (!unit(&code))
-                    return false;
+                    return fail(Syntax::BadString);
                 // A surrogate pair names one character beyond the first plane.
                 if (code >= 0xD800 && code < 0xDC00) {
                     unsigned low = 0;
                     if (!word("\\u") || !unit(&low) || low < 0xDC00 || low >= 0xE000)
-                        return false;
+                        return fail(Syntax::BadString);
                     code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
                 } else if (code >= 0xDC00 && code < 0xE000) {
-                    return false;
+                    return fail(Syntax::BadString);
                 }
                 utf8(code, out);
                 break;
             }
             default:
-                return false;
+                return fail(Syntax::BadString);
             }
         }
-        return false;
+        return fail(Syntax::BadString);
     }
 
     std::string_view m_text;
     std::size_t m_at = 0;
+    Syntax m_syntax = Syntax::None;
 };
 
 // ---- the setup's fields ----
 
-const char* const kFormatName = "quellor-setup";
 const auto& kTaskLevels = Tasks::kLevelKeys;
 
 // Where an object can stand, in real centimetres at the scale.
@@ -511,6 +532,15 @@ double shortest(double value) {
     return std::strtod(buffer, nullptr);
 }
 
+std::string statedNumber(double value, int decimals) {
+    char text[400];
+    if (decimals < 0)
+        std::snprintf(text, sizeof text, "%.15g", value);
+    else
+        std::snprintf(text, sizeof text, "%.*f", std::min(decimals, 20), value);
+    return withPoint(text);
+}
+
 double shown(double value, int decimals) {
     if (decimals < 0 || !std::isfinite(value))
         return value;
@@ -580,6 +610,7 @@ Result parse(std::string_view bytes, const Ranges& ranges) {
     if (!parser.document(&root)) {
         failure.problem = Problem::NotJson;
         failure.offset = parser.offset();
+        failure.syntax = parser.syntax();
         return result;
     }
     if (root.type != Value::Type::Object) {

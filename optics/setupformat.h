@@ -55,6 +55,8 @@ struct Setup {
     bool operator==(const Setup&) const = default;
 };
 
+// The name a setup file gives its format, and the version it writes.
+inline constexpr char kFormatName[] = "quellor-setup";
 constexpr int kVersion = 1;
 // A setup is a few hundred bytes; anything much larger is not one.
 constexpr std::size_t kMostBytes = 64 * 1024;
@@ -89,6 +91,19 @@ enum class Problem {
     BadNotation,
 };
 
+// Where a text stops being JSON, what is wrong there.
+enum class Syntax {
+    None,
+    Cut,         // the text ends inside the JSON
+    NoName,      // an object's member without a quoted name
+    NoColon,     // a name without ":" after it
+    NoSeparator, // neither "," nor the closing bracket after a member or item
+    BadValue,    // no value JSON knows: a word, a number broken off
+    BadString,   // a control character or a broken escape in a string
+    TooDeep,     // nested deeper than any setup is
+    Trailing,    // more text after the JSON
+};
+
 struct Failure {
     Problem problem = Problem::None;
     std::string field;
@@ -100,6 +115,7 @@ struct Failure {
     int decimals = kExact;
     std::size_t size = 0;
     std::size_t offset = 0;
+    Syntax syntax = Syntax::None; // NotJson: what is wrong at offset
 };
 
 struct Result {
@@ -140,6 +156,10 @@ std::optional<std::uint64_t> seedOf(std::string_view digits);
 // A value as a teacher set it, to the 15 significant digits a double holds of
 // a decimal (1 + 32/50 is 1.6400000000000001; this is 1.64).
 double shortest(double value);
+// A number as a refusal states it: to `decimals`, or to the 15 significant
+// digits a double holds (kExact), "." the decimal mark, no group separators;
+// each program puts its language's mark in.
+std::string statedNumber(double value, int decimals);
 // A value rounded to `decimals` as the read-outs show it (kExact: as it is).
 double shown(double value, int decimals);
 

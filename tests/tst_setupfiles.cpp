@@ -185,15 +185,30 @@ void TestSetupFiles::badFiles_data() {
     };
     QTest::newRow("missing") << QByteArray("<missing>") << QStringLiteral("не найден");
     QTest::newRow("empty") << QByteArray() << QStringLiteral("пуст");
-    QTest::newRow("truncated") << good.left(good.size() / 2) << QStringLiteral("обрезан");
-    QTest::newRow("not JSON") << QByteArray("n1 = 1,33\n") << QStringLiteral("не JSON");
+    const auto json = [](const char* why, int at) {
+        return QStringLiteral("(%1, байт %2)").arg(QString::fromUtf8(why)).arg(at);
+    };
+    QTest::newRow("truncated") << good.left(300) << json("текст кончается внутри JSON", 300);
+    QTest::newRow("cut in a word")
+        << QByteArray("{\"a\":tr") << json("текст кончается внутри JSON", 7);
+    QTest::newRow("not JSON") << QByteArray("n1 = 1,33\n") << json("недопустимое значение", 0);
+    QTest::newRow("no colon") << QByteArray("{\"a\" 1}")
+                              << json("ожидалось «:» после имени поля", 5);
+    QTest::newRow("no comma") << QByteArray("[1 2]")
+                              << json("ожидалась запятая или закрывающая скобка", 3);
+    QTest::newRow("no name") << QByteArray("{1:2}") << json("ожидалось имя поля в кавычках", 1);
+    QTest::newRow("control") << QByteArray("[\"a\x01\"]")
+                             << json("недопустимый знак или экранирование в строке", 3);
+    QTest::newRow("deep") << QByteArray(300, '[') << json("слишком глубокая вложенность", 257);
+    QTest::newRow("trailing") << good + "x" << json("лишний текст после JSON", int(good.size()));
     QTest::newRow("newer version")
         << with("\"version\": 1", "\"version\": 7") << QStringLiteral("более новой версией");
     QTest::newRow("wrong type") << with("\"left\": 1.33", "\"left\": \"1.33\"")
                                 << QStringLiteral("«indices.left» должно быть числом");
-    QTest::newRow("NaN") << with("\"left\": 1.33", "\"left\": NaN") << QStringLiteral("не JSON");
+    QTest::newRow("NaN") << with("\"left\": 1.33", "\"left\": NaN")
+                         << QStringLiteral("недопустимое значение");
     QTest::newRow("infinite") << with("\"left\": 1.33", "\"left\": 1e999")
-                              << QStringLiteral("не JSON");
+                              << QStringLiteral("недопустимое значение");
     QTest::newRow("index out of range")
         << with("\"left\": 1.33", "\"left\": 2.5") << QStringLiteral("вне допустимых пределов");
     QTest::newRow("zoom beyond any int")

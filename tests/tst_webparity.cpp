@@ -18,6 +18,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTranslator>
 #include <QtTest>
 #include <algorithm>
 #include <cmath>
@@ -77,6 +78,8 @@ private slots:
     void sameAsPage_data();
     void sameAsPage();
     void setupThroughPage();
+    void refusalAsDesktop_data();
+    void refusalAsDesktop();
     void coloursAsDesktop();
 };
 
@@ -190,6 +193,37 @@ void TestWebParity::setupThroughPage() {
     expected.objectDistance = saved.setup->objectDistance;
     expected.objectHeight = saved.setup->objectHeight;
     QCOMPARE(*saved.setup, expected);
+}
+
+// Each broken setup the page refused, it refused with the desktop's reason
+// for the same file, in Russian and in English.
+void TestWebParity::refusalAsDesktop_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QJsonObject>("said");
+    const QDir folder = QFileInfo(qEnvironmentVariable("QUELLOR_WEB_CASES")).dir();
+    QFile file(folder.filePath(QStringLiteral("page-refusals.json")));
+    if (!file.open(QIODevice::ReadOnly))
+        QSKIP("no refusals from the page (the browser test did not run)");
+    for (const QJsonValue& row : QJsonDocument::fromJson(file.readAll()).array())
+        QTest::addRow("%s", qPrintable(row[QStringLiteral("file")].toString()))
+            << folder.filePath(row[QStringLiteral("file")].toString()) << row.toObject();
+}
+
+void TestWebParity::refusalAsDesktop() {
+    QFETCH(QString, path);
+    QFETCH(QJsonObject, said);
+    QTranslator english;
+    QVERIFY(english.load(QStringLiteral(":/i18n/quellor_en.qm")));
+    for (const QString& language : {QStringLiteral("ru"), QStringLiteral("en")}) {
+        if (language == QLatin1String("en"))
+            QCoreApplication::installTranslator(&english);
+        const SetupFile::Result read = SetupFile::read(path, Bench::setupRanges());
+        const QString desktop =
+            QCoreApplication::translate("LessonFile", "Не удалось открыть файл «%1»:\n%2")
+                .arg(QFileInfo(path).fileName(), read.problem);
+        QCOMPARE(said[language].toString(), desktop);
+    }
+    QCoreApplication::removeTranslator(&english);
 }
 
 QTEST_MAIN(TestWebParity)

@@ -1978,6 +1978,38 @@
         <source>поле «notation» должно быть &quot;%1&quot;, &quot;%2&quot; или &quot;%3&quot;</source>
         <translation>the field “notation” must be &quot;%1&quot;, &quot;%2&quot; or &quot;%3&quot;</translation>
     </message>
+    <message>
+        <source>текст кончается внутри JSON</source>
+        <translation>the text ends inside the JSON</translation>
+    </message>
+    <message>
+        <source>ожидалось имя поля в кавычках</source>
+        <translation>a field name in quotes was expected</translation>
+    </message>
+    <message>
+        <source>ожидалось «:» после имени поля</source>
+        <translation>“:” was expected after a field name</translation>
+    </message>
+    <message>
+        <source>ожидалась запятая или закрывающая скобка</source>
+        <translation>a comma or a closing bracket was expected</translation>
+    </message>
+    <message>
+        <source>недопустимое значение</source>
+        <translation>an invalid value</translation>
+    </message>
+    <message>
+        <source>недопустимый знак или экранирование в строке</source>
+        <translation>an invalid character or escape in a string</translation>
+    </message>
+    <message>
+        <source>слишком глубокая вложенность</source>
+        <translation>nested too deeply</translation>
+    </message>
+    <message>
+        <source>лишний текст после JSON</source>
+        <translation>more text after the JSON</translation>
+    </message>
 </context>
 <context>
     <name>TaskMode</name>
@@ -2137,18 +2169,6 @@ They will be lost on exit.</translation>
     <message>
         <source>по языку</source>
         <translation>by language</translation>
-    </message>
-    <message>
-        <source>это не файл урока Quellor</source>
-        <translation>not a Quellor lesson setup</translation>
-    </message>
-    <message>
-        <source>файл записан более новой версией программы</source>
-        <translation>the file was written by a newer version of the program</translation>
-    </message>
-    <message>
-        <source>неверное или недостающее поле «%1»</source>
-        <translation>the field “%1” is wrong or missing</translation>
     </message>
 </context>
 <context>

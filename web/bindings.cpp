@@ -71,8 +71,7 @@ EMSCRIPTEN_KEEPALIVE const char* q_readSetup(const char* text) {
     const SetupFormat::Failure failure = page().openSetup(text);
     if (failure.problem == SetupFormat::Problem::None)
         return kept("");
-    return kept("{\"problem\":" + std::to_string(int(failure.problem)) +
-                ",\"field\":" + WebLesson::jsonString(failure.field) + "}");
+    return kept(WebLesson::refusal(failure));
 }
 EMSCRIPTEN_KEEPALIVE void q_setLayer(int layer, int on) {
     if (layer >= 0 && layer < 3)

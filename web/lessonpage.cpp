@@ -566,6 +566,27 @@ void colours(Json& json, const Palette::Construction& c) {
 }
 } // namespace
 
+std::string refusal(const SetupFormat::Failure& f) {
+    using SetupFormat::statedNumber;
+    Json j;
+    j.open('{').key("problem").number(int(f.problem)).key("syntax").number(int(f.syntax));
+    j.key("field").text(f.field).key("yes").text(f.yes).key("no").text(f.no);
+    j.key("value").text(statedNumber(f.value, SetupFormat::kExact));
+    j.key("least").text(statedNumber(f.least, f.decimals));
+    j.key("greatest").text(statedNumber(f.greatest, f.decimals));
+    j.key("size").number(double(f.size)).key("offset").number(double(f.offset));
+    j.key("format").text(SetupFormat::kFormatName);
+    j.key("most").number(double(SetupFormat::kMostBytes));
+    j.key("version").number(SetupFormat::kVersion);
+    j.key("scales").open('[');
+    for (const int k : Optics::Scale::kChoices)
+        j.number(k);
+    j.close(']').key("notations").open('[');
+    for (const Optics::Notation n : Optics::kNotations)
+        j.text(Optics::keyOf(n));
+    return j.close(']').close('}').str();
+}
+
 std::string frame() {
     Json json;
     json.open('{');

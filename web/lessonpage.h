@@ -10,8 +10,8 @@
 
 #include <cstdint>
 #include <optional>
-#include <string_view>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The single-lens lesson as the browser page holds it: the bench's state and
@@ -132,6 +132,12 @@ private:
 // twips, the twips of a laid-out pixel, the longest name of a pupil, and the
 // classic and the colour-vision-safe palettes as CSS colours.
 std::string frame();
+
+// Why a setup was refused, as data for the page to word as the desktop does:
+// the kind of problem and of JSON error (SetupFormat's numbers), the field,
+// the numbers in the format's digits ("." the mark), and what the words name
+// besides: the largest size, the version read, the scales and notations.
+std::string refusal(const SetupFormat::Failure& failure);
 
 // JSON's text for a string: quoted, with quotes, backslashes and control
 // characters escaped.

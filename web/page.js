@@ -393,6 +393,19 @@ function start(M) {
   ['cmdLabels', 'cmdThird', 'cmdPalette'].forEach((id, i) => { $(id).onclick = () => { q.setLayer(i, v.layers[i] ? 0 : 1); show(); }; });
 
   // ---- files: a blob the browser saves, a file the pupil picks ----
+  // Why a setup was refused, in the desktop's words: the reader's problem
+  // (SetupFormat::Problem, and Syntax where the text is no JSON) with what it
+  // names, numbers in the reader's digits and this language's decimal mark.
+  function refusal(f) {
+    const mark = (digits) => (lang === 'ru' ? digits.replace('.', ',') : digits);
+    const scales = fill(T.scaleChoices, f.scales.slice(0, -1).join(', '), f.scales[f.scales.length - 1]);
+    const names = {
+      1: [f.size, f.most], 3: [T.jsonProblems[f.syntax], f.offset], 5: [f.format], 7: [mark(f.value), f.version],
+      8: [scales], 12: [mark(f.value), f.field, mark(f.least), mark(f.greatest)], 13: [f.field, f.yes, f.no], 19: f.notations,
+    };
+    return fill(T.refusals[f.problem], ...(names[f.problem] || [f.field]));
+  }
+
   function download(text, name, type) {
     const a = document.createElement('a');
     a.href = URL.createObjectURL(new Blob([text], { type }));
@@ -408,12 +421,7 @@ function start(M) {
     $('fileOpen').value = '';
     if (!file) return;
     const answer = q.readSetup(await file.text());
-    if (answer) {
-      // The format's problem in the page's words: which field, or what the file is not.
-      const { problem, field } = JSON.parse(answer);
-      const [notSetup, newer, wrongField] = T.setupProblems;
-      alert(fill(T.badSetup, file.name, problem <= 6 ? notSetup : problem === 7 ? newer : fill(wrongField, field)));
-    }
+    if (answer) alert(fill(T.badSetup, file.name, refusal(JSON.parse(answer))));
     show();
     // A setup naming a series offers it: the pupil types a name and starts.
     if (!answer && v.offered) {

@@ -352,3 +352,29 @@ test('setup files opened and saved, a broken one refused', async () => {
   assert.equal((await view(page)).n[2], 1.02, 'the bench kept as it was');
   await page.close();
 });
+
+// A broken setup of each kind, refused in Russian and English (tst_webparity: as the desktop does).
+test('a broken setup refused for the reason the desktop gives', async () => {
+  const good = readFileSync(join(out, 'awkward.quellor'), 'utf8');
+  const edited = (edit) => { const s = JSON.parse(good); edit(s); return JSON.stringify(s); };
+  const rows = { empty: ' \n\t', cut: good.slice(0, 90), trailing: good + ' x', word: '{"format":tru}', colon: '{"format" "x"}',
+    comma: '[1 2]', control: '{"format":"a\u0001"}', deep: '['.repeat(300), array: '[1]', large: good + ' '.repeat(70000),
+    other: edited((s) => { s.format = 'other'; }), newer: edited((s) => { s.version = 12; }), version: edited((s) => { s.version = 0.5; }),
+    scale: edited((s) => { s.scale = 3; }), missing: edited((s) => { delete s.indices.right; }), object: edited((s) => { s.radii = 4; }),
+    number: edited((s) => { s.indices.right = '1,02'; }), radius: edited((s) => { s.radii.left = 0.001; }), far: edited((s) => { s.object.distance = 12345.678; }),
+    index: edited((s) => { s.indices.lens = 2.75; }), choice: edited((s) => { s.lens = 'flat'; }), flag: edited((s) => { s.layers.labels = 1; }),
+    zoom: edited((s) => { s.zoom = 1.5; }), inexact: edited((s) => { s.tasks.seed = 2 ** 60; }), seed: edited((s) => { s.tasks.seed = '-1'; }),
+    level: edited((s) => { s.tasks.level = 'hard'; }), notation: edited((s) => { s.notation = 'x'; }) };
+  const said = Object.entries(rows).map(([name, text]) => { writeFileSync(join(out, `refused-${name}.quellor`), text); return { file: `refused-${name}.quellor` }; });
+  for (const [locale, key] of [['ru-RU', 'ru'], ['en-GB', 'en']]) {
+    const page = await open(context, file, { locale });
+    for (const row of said) {
+      const message = new Promise((resolve) => page.once('dialog', async (d) => { resolve(d.message()); await d.dismiss(); }));
+      const [chooser] = await Promise.all([page.waitForEvent('filechooser'), page.locator('#cmdOpen').click()]);
+      await chooser.setFiles(join(out, row.file));
+      row[key] = await message;
+    }
+    await page.close();
+  }
+  writeFileSync(join(out, 'page-refusals.json'), JSON.stringify(said));
+});
