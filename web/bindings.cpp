@@ -7,8 +7,10 @@
 
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 namespace {
 WebLesson::Page& page() {
@@ -66,11 +68,16 @@ EMSCRIPTEN_KEEPALIVE void q_setLanguageNotation(int notation) {
 EMSCRIPTEN_KEEPALIVE const char* q_writeSetup() {
     return kept(page().setupText());
 }
-// The setup's text opened: "" when it was, else its problem as JSON.
-EMSCRIPTEN_KEEPALIVE const char* q_readSetup(const char* text) {
-    const SetupFormat::Failure failure = page().openSetup(text);
+// A setup file opened from its bytes as they are (at most one past the
+// largest a setup may be) and the file's whole size: "" when it opened, else
+// its problem as JSON, as the desktop finds it in the same bytes.
+EMSCRIPTEN_KEEPALIVE const char* q_readSetup(const char* bytes, int length, double size) {
+    SetupFormat::Failure failure =
+        page().openSetup(std::string_view(bytes, std::size_t(std::max(length, 0))));
     if (failure.problem == SetupFormat::Problem::None)
         return kept("");
+    if (failure.problem == SetupFormat::Problem::TooLarge && size > double(failure.size))
+        failure.size = std::size_t(size);
     return kept(WebLesson::refusal(failure));
 }
 EMSCRIPTEN_KEEPALIVE void q_setLayer(int layer, int on) {

@@ -596,6 +596,7 @@ std::string frame() {
     json.key("height").number(Bench::kAreaHeight);
     json.key("twipsPerPixel").number(Bench::kTwipsPerLaidOutPixel);
     json.key("longestName").number(PupilName::kLongest);
+    json.key("setupBytes").number(double(SetupFormat::kMostBytes));
     json.key("palettes").open('[');
     colours(json, Palette::classic());
     colours(json, Palette::safe());

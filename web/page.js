@@ -74,7 +74,7 @@ function start(M) {
     stopTasks: M.cwrap('q_stopTasks', null, []),
     results: M.cwrap('q_results', 'string', []),
     nameProblem: M.cwrap('q_nameProblem', 'number', ['string']),
-    readSetup: M.cwrap('q_readSetup', 'string', ['string']),
+    readSetup: M.cwrap('q_readSetup', 'string', ['array', 'number', 'number']),
     writeSetup: M.cwrap('q_writeSetup', 'string', []),
   };
   // The bench's frame and the construction's colours, as the desktop lays
@@ -420,7 +420,10 @@ function start(M) {
     const file = $('fileOpen').files[0];
     $('fileOpen').value = '';
     if (!file) return;
-    const answer = q.readSetup(await file.text());
+    // The bytes as they are, as the desktop reads them: no mark or invalid
+    // sequence smoothed over by a text decoder.
+    const bytes = new Uint8Array(await file.slice(0, frame.setupBytes + 1).arrayBuffer());
+    const answer = q.readSetup(bytes, bytes.length, file.size);
     if (answer) alert(fill(T.badSetup, file.name, refusal(JSON.parse(answer))));
     show();
     // A setup naming a series offers it: the pupil types a name and starts.

@@ -230,10 +230,6 @@ test('the table of cases, written for the desktop to compare', async () => {
   await page.close();
 });
 
-// Setup files: one the desktop wrote opened; an awkward one (scale 1 : 5, a
-// seed beyond 2^53 as digits, a notation, an object below the axis) opened
-// and saved again for tst_webparity to read both; a broken one refused with
-// its field named.
 // The build's step from the catalogue to the page's words, over awkward
 // texts: quotes, backslashes, a line break, XML's escapes, a closing script
 // tag; an untranslated text stops the build.
@@ -313,6 +309,10 @@ test('the page speaks the desktop\'s words in Russian and English', async () => 
   });
 });
 
+// Setup files: one the desktop wrote opened; an awkward one (scale 1 : 5, a
+// seed beyond 2^53 as digits, a notation, an object below the axis) opened
+// and saved again for tst_webparity to read both; a broken one refused with
+// its field named.
 test('setup files opened and saved, a broken one refused', async () => {
   const page = await open(context, file);
   const openFile = async (path) => {
@@ -364,7 +364,9 @@ test('a broken setup refused for the reason the desktop gives', async () => {
     number: edited((s) => { s.indices.right = '1,02'; }), radius: edited((s) => { s.radii.left = 0.001; }), far: edited((s) => { s.object.distance = 12345.678; }),
     index: edited((s) => { s.indices.lens = 2.75; }), choice: edited((s) => { s.lens = 'flat'; }), flag: edited((s) => { s.layers.labels = 1; }),
     zoom: edited((s) => { s.zoom = 1.5; }), inexact: edited((s) => { s.tasks.seed = 2 ** 60; }), seed: edited((s) => { s.tasks.seed = '-1'; }),
-    level: edited((s) => { s.tasks.level = 'hard'; }), notation: edited((s) => { s.notation = 'x'; }) };
+    level: edited((s) => { s.tasks.level = 'hard'; }), notation: edited((s) => { s.notation = 'x'; }),
+    // The bytes as they are: a byte-order mark, a zero byte, a byte no UTF-8 has.
+    bom: '\uFEFF' + good, zero: good.replace('"format"', '"for\u0000mat"'), notUtf8: Buffer.concat([Buffer.from(good.slice(0, 20)), Buffer.from([0xff]), Buffer.from(good.slice(20))]) };
   const said = Object.entries(rows).map(([name, text]) => { writeFileSync(join(out, `refused-${name}.quellor`), text); return { file: `refused-${name}.quellor` }; });
   for (const [locale, key] of [['ru-RU', 'ru'], ['en-GB', 'en']]) {
     const page = await open(context, file, { locale });
