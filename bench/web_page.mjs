@@ -18,10 +18,15 @@ const context = await launch();
 const paints = [], ready = [];
 for (let i = 0; i < 5; ++i) {
   const page = await open(context, file, { width: 1920, height: 1080 });
-  paints.push(await page.evaluate(() => {
-    const fcp = performance.getEntriesByName('first-contentful-paint')[0];
-    return fcp ? fcp.startTime : NaN;
-  }));
+  // The entry is recorded once the frame is presented, which may come after
+  // the page says it is ready: wait for it (buffered), a second at most.
+  paints.push(await page.evaluate(() => new Promise((resolve) => {
+    new PerformanceObserver((list) => {
+      const fcp = list.getEntriesByName('first-contentful-paint')[0];
+      if (fcp) resolve(fcp.startTime);
+    }).observe({ type: 'paint', buffered: true });
+    setTimeout(() => resolve(NaN), 1000);
+  })));
   ready.push(await page.evaluate(() => performance.getEntriesByName('quellor-ready')[0].startTime));
   await page.close();
 }
