@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "keycodes.h"
+
 #include <Qt>
 #include <functional>
 
@@ -9,15 +11,8 @@ class QWidget;
 
 // Mouse buttons, shift state and keys as the handlers see them: buttons 1 left,
 // 2 right, 4 middle (summed for the buttons held), shift 1 Shift, 2 Ctrl, 4 Alt,
-// and key codes of the classic desktop key set (37 to 40 for the arrow keys).
+// and key codes of the classic desktop key set (keycodes.h).
 namespace InputCodes {
-// The key codes the handlers compare with.
-constexpr int kKeyLeft = 37;
-constexpr int kKeyUp = 38;
-constexpr int kKeyRight = 39;
-constexpr int kKeyDown = 40;
-constexpr int kKeyDigitOne = 49;
-
 int buttonCode(Qt::MouseButtons buttons);
 int shiftCode(Qt::KeyboardModifiers modifiers);
 int keyCode(int qtKey);

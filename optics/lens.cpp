@@ -35,11 +35,14 @@ double dioptres(double P) {
     return hasPower(P) ? P * kCmPerMetre : 0.0;
 }
 
+Lens shapedLens(double n1, double N, double n2, double first, double second, bool biconvex) {
+    if (biconvex)
+        return {n1, N, n2, first, -second};
+    return {n1, N, n2, -second, first};
+}
+
 Lens equalRadii(double n1, double N, double n2, double radius, bool biconvex) {
-    // Biconvex: the left surface curves about a centre to its right, the right
-    // one about a centre to its left; biconcave the other way round.
-    const double left = biconvex ? radius : -radius;
-    return {n1, N, n2, left, -left};
+    return shapedLens(n1, N, n2, radius, radius, biconvex);
 }
 
 std::optional<double> equalRadiusFor(double front, double n1, double N, double n2, bool biconvex) {

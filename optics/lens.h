@@ -57,8 +57,14 @@ FocalLengths focalLengths(const Lens& lens);
 // where the lens has none.
 double dioptres(double P);
 
-// A lens whose two surfaces have the same radius magnitude (cm), biconvex or
-// biconcave, between these media.
+// A biconvex or biconcave lens between these media from the radius
+// magnitudes (cm) of its two surfaces as the lens is shaped on the bench: the
+// first is the left surface of a biconvex lens and the right surface of a
+// biconcave one, the second the other surface. A biconvex lens's left surface
+// curves about a centre to its right, its right one about a centre to its
+// left; a biconcave lens's the other way round.
+Lens shapedLens(double n1, double N, double n2, double first, double second, bool biconvex);
+// Such a lens whose two surfaces have the same radius magnitude.
 Lens equalRadii(double n1, double N, double n2, double radius, bool biconvex);
 // The radius magnitude (cm) both surfaces of such a lens need for the front
 // focal length `front` (cm, signed): none where no radius gives it, because the lens of

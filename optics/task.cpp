@@ -243,24 +243,14 @@ double Random::between(double low, double high) {
 }
 
 Optics::Lens lensOf(const Task& task) {
-    // The biconvex layout: the upper slider shapes the left surface (centre to
-    // its right), the lower one the right surface. The biconcave layout trades
-    // them and the signs.
-    const double upper = task.upperRadius;
-    const double lower = task.lowerRadius;
-    if (task.converging)
-        return {task.n1, task.N, task.n2, upper, -lower};
-    return {task.n1, task.N, task.n2, -lower, upper};
+    // The upper slider shapes the left surface of a biconvex lens, the right
+    // one of a biconcave lens.
+    return Optics::shapedLens(task.n1, task.N, task.n2, task.upperRadius, task.lowerRadius,
+                              task.converging);
 }
 
 Optics::Axial::System systemOf(const Task& task) {
-    Optics::Axial::System system;
-    system.media = {task.n1, task.n2};
-    const double left = task.converging ? task.upperRadius : -task.lowerRadius;
-    const double right = task.converging ? -task.lowerRadius : task.upperRadius;
-    system.elements = {{0, Optics::Axial::ThinLens{task.N, left, right}}};
-    system.object = {task.z, task.height};
-    return system;
+    return Optics::systemOf(lensOf(task), {task.z, task.height});
 }
 
 std::vector<Task> series(std::uint64_t seed, Level level, int count) {

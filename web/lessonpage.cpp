@@ -5,6 +5,7 @@
 #include "bench.h"
 #include "benchgeometry.h"
 #include "benchoptics.h"
+#include "keycodes.h"
 #include "lens.h"
 #include "palette.h"
 #include "pupilname.h"
@@ -22,6 +23,11 @@ using Bench::kFirstKeyX;
 using Bench::kFirstKeyY;
 using Bench::kKeyStep;
 using Bench::kStartIndexStep;
+using InputCodes::kKeyDigitOne;
+using InputCodes::kKeyDown;
+using InputCodes::kKeyLeft;
+using InputCodes::kKeyRight;
+using InputCodes::kKeyUp;
 constexpr double kSmallestRadius = Bench::kRadiusBase;
 constexpr double kLargestRadius = Bench::kRadiusBase + Bench::kRadiusStep * Bench::kRadiusSteps;
 
@@ -91,19 +97,11 @@ bool onBench(const BenchSetting& bench) {
     return bench.placed && bench.objectX < Bench::kLensX && std::isfinite(bench.objectX) &&
            std::isfinite(bench.objectY);
 }
-
-// The radius of the surface on each side, signed, in twips: in the biconcave
-// layout the lower slider shapes the left surface.
-double leftRadiusOf(const BenchSetting& bench) {
-    return bench.converging ? bench.upper : -bench.lower;
-}
-double rightRadiusOf(const BenchSetting& bench) {
-    return bench.converging ? -bench.lower : bench.upper;
-}
 } // namespace
 
 Optics::Lens lensOf(const BenchSetting& bench) {
-    return Bench::lensOf(bench.n1, bench.N, bench.n2, leftRadiusOf(bench), rightRadiusOf(bench));
+    return Optics::shapedLens(bench.n1, bench.N, bench.n2, Bench::cmOf(bench.upper),
+                              Bench::cmOf(bench.lower), bench.converging);
 }
 
 std::string jsonString(const std::string& text) {
@@ -180,21 +178,22 @@ void Page::key(int code) {
     if (m_tasks.on || !m_bench.scheme)
         return;
     double x = 0, y = 0;
-    if (code >= '1' && code <= '5' && Optics::standardCase(lensOf(m_bench), code - '0', &x, &y)) {
+    const int digit = code - kKeyDigitOne + 1;
+    if (digit >= 1 && digit <= 5 && Optics::standardCase(lensOf(m_bench), digit, &x, &y)) {
         m_bench.objectX = float(x);
         m_bench.objectY = float(y);
         m_bench.placed = true;
         return;
     }
-    if (code < 37 || code > 40)
+    if (code != kKeyLeft && code != kKeyUp && code != kKeyRight && code != kKeyDown)
         return;
     if (!m_bench.placed) {
         m_bench.objectX = kFirstKeyX;
         m_bench.objectY = kFirstKeyY;
         m_bench.placed = true;
     }
-    const int dx = code == 37 ? -kKeyStep : code == 39 ? kKeyStep : 0;
-    const int dy = code == 38 ? -kKeyStep : code == 40 ? kKeyStep : 0;
+    const int dx = code == kKeyLeft ? -kKeyStep : code == kKeyRight ? kKeyStep : 0;
+    const int dy = code == kKeyUp ? -kKeyStep : code == kKeyDown ? kKeyStep : 0;
     m_bench.objectX = float(m_bench.objectX + dx);
     m_bench.objectY = float(m_bench.objectY + dy);
 }
@@ -321,8 +320,8 @@ std::string Page::view() const {
     j.key("converging").flag(m_bench.converging);
     const bool acting = Optics::converges(Optics::power(lens));
     j.key("acting").flag(acting);
-    j.key("leftR").number(leftRadiusOf(m_bench));
-    j.key("rightR").number(rightRadiusOf(m_bench));
+    j.key("leftR").number(Bench::leftRadiusOf(lens));
+    j.key("rightR").number(Bench::rightRadiusOf(lens));
     j.key("scale").number(m_scale.factor());
     j.key("notation").number(int(shown));
     j.key("notationChosen").flag(bool(m_chosenNotation));
@@ -597,6 +596,11 @@ std::string frame() {
     json.key("twipsPerPixel").number(Bench::kTwipsPerLaidOutPixel);
     json.key("longestName").number(PupilName::kLongest);
     json.key("setupBytes").number(double(SetupFormat::kMostBytes));
+    // The key codes the lesson takes: the arrows, and the digit 1 (2 to 5 follow).
+    json.key("keys").open('{');
+    json.key("left").number(kKeyLeft).key("up").number(kKeyUp);
+    json.key("right").number(kKeyRight).key("down").number(kKeyDown);
+    json.key("digitOne").number(kKeyDigitOne).close('}');
     json.key("palettes").open('[');
     colours(json, Palette::classic());
     colours(json, Palette::safe());

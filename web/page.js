@@ -351,8 +351,9 @@ function start(M) {
     if (t && (t.tagName === 'INPUT' || t.tagName === 'SELECT' || t.tagName === 'TEXTAREA')) return;
     if (event.ctrlKey || event.altKey || event.metaKey) return;
     if (event.key === 'Escape' && v.task) { q.stopTasks(); show(); return; }
-    const arrows = { ArrowLeft: 37, ArrowUp: 38, ArrowRight: 39, ArrowDown: 40 };
-    const code = event.key >= '1' && event.key <= '5' && event.key.length === 1 ? event.key.charCodeAt(0) : arrows[event.key];
+    const keys = frame.keys;
+    const arrows = { ArrowLeft: keys.left, ArrowUp: keys.up, ArrowRight: keys.right, ArrowDown: keys.down };
+    const code = event.key >= '1' && event.key <= '5' && event.key.length === 1 ? keys.digitOne + Number(event.key) - 1 : arrows[event.key];
     if (!code) return;
     event.preventDefault();
     q.key(code);

@@ -16,7 +16,7 @@ declare -A may=(
     [controls]="controls"
     [formats]="files optics"
     [window]="app parameters rays input modes lesson files shell optics controls"
-    [web]="web optics rays"
+    [web]="web optics rays controls"
 )
 window_folders="app parameters rays input modes lesson files shell"
 format_files="files/saferead.cpp files/saferead.h files/safewrite.cpp files/safewrite.h files/setupfile.cpp files/setupfile.h files/zoomsteps.h"
@@ -52,8 +52,8 @@ for file in optics/*.h; do
 done
 for file in controls/*; do check controls "$file"; done
 for file in $format_files; do check formats "$file"; done
-# The browser page's C++ sees the optics library and the bench's geometry of
-# the rays (standard cases, snapping); it is compiled to WebAssembly without
+# The browser page's C++ sees the optics library, the bench's geometry of
+# the rays (standard cases, snapping) and the key codes; it is compiled to WebAssembly without
 # Qt or the window, so any other include fails to build there.
 for file in web/*.h web/*.cpp; do
     check web "$file"
