@@ -68,10 +68,6 @@ class TestResults : public QObject {
 private slots:
     void namesRoundTrip_data();
     void namesRoundTrip();
-    void nameRuleFollowsUnicode_data();
-    void nameRuleFollowsUnicode();
-    void clicksAsFirstWritten_data();
-    void clicksAsFirstWritten();
     void scoreFollowsTheFile_data();
     void scoreFollowsTheFile();
     void manyWritersLoseNothing();
@@ -116,92 +112,6 @@ void TestResults::namesRoundTrip() {
     for (const QByteArray& line : bytesOf(path).split('\n').mid(1, 2))
         QVERIFY2(!QByteArray("=+-@").contains(line.at(1)), line.constData());
     QCOMPARE(rowsOf(path).size(), 1);
-}
-
-// The rule's own table of invisible characters against Qt's Unicode data, every
-// code point of a category: alone between letters refused exactly when it is
-// a control, format or separator character, and a joiner taken only between
-// two characters that show.
-void TestResults::nameRuleFollowsUnicode_data() {
-    QTest::addColumn<int>("category");
-    QTest::addColumn<bool>("refused");
-    QTest::newRow("control") << int(QChar::Other_Control) << true;
-    QTest::newRow("format") << int(QChar::Other_Format) << true;
-    QTest::newRow("line separator") << int(QChar::Separator_Line) << true;
-    QTest::newRow("paragraph separator") << int(QChar::Separator_Paragraph) << true;
-    QTest::newRow("space") << int(QChar::Separator_Space) << false;
-    QTest::newRow("letter") << int(QChar::Letter_Other) << false;
-    QTest::newRow("mark") << int(QChar::Mark_NonSpacing) << false;
-    QTest::newRow("symbol") << int(QChar::Symbol_Other) << false;
-}
-
-void TestResults::nameRuleFollowsUnicode() {
-    QFETCH(int, category);
-    QFETCH(bool, refused);
-    int seen = 0;
-    for (char32_t c = 0; c <= 0x10FFFF; ++c) {
-        if (QChar::category(c) != QChar::Category(category) || (c >= 0xD800 && c <= 0xDFFF))
-            continue;
-        ++seen;
-        // Built by hand: Qt's UTF-32 decoding would drop a byte-order mark.
-        const QChar units[] = {QChar(QChar::highSurrogate(c)), QChar(QChar::lowSurrogate(c))};
-        const QString one = c < 0x10000 ? QString(QChar(char16_t(c))) : QString(units, 2);
-        const QString name = QStringLiteral("a") + one + QStringLiteral("b");
-        // The joiner between two letters is the one format character taken.
-        QVERIFY2(ResultsFile::nameProblem(name).isEmpty() == (!refused || c == 0x200D),
-                 qPrintable(QString::number(c, 16)));
-        const QString joined = one + QChar(0x200D) + QStringLiteral("b");
-        const bool shows = !refused && category != QChar::Separator_Space;
-        QVERIFY2(ResultsFile::nameProblem(joined).isEmpty() == shows,
-                 qPrintable(QString::number(c, 16)));
-    }
-    QVERIFY(seen > 0);
-    const QString half = QString::fromUtf16(u"a\xD800") + QStringLiteral("z"); // half a character
-    QVERIFY(!ResultsFile::nameProblem(half).isEmpty());
-}
-
-// Lines as the last release wrote them: the click read as the point of the
-// bench it was (click_x twips from the left edge of the left area, the lens
-// plane at 7500, click_y downwards, the axis at 3990, 567 twips a cm), the
-// line judged again without a disagreement and written back byte for byte.
-void TestResults::clicksAsFirstWritten_data() {
-    QTest::addColumn<QByteArray>("line");
-    QTest::addColumn<double>("x");
-    QTest::addColumn<double>("y");
-    QTest::newRow("on the front focus")
-        << QByteArray("\"Аня\",123,two,1,5774.9,3990.0,0.00,yes,1,12.2") << 5774.9 << 3990.0;
-    QTest::newRow("beside the image")
-        << QByteArray("\"Аня\",123,two,2,6712.0,3291.9,2.14,no,0,12.2") << 6712.0 << 3291.9;
-    QTest::newRow("before the left edge, above the top")
-        << QByteArray("\"'=Петя\",123,two,3,-120.5,-33.3,11.67,no,0,12.2") << -120.5 << -33.3;
-    QTest::newRow("the far corner")
-        << QByteArray("\"O\"\"Neil\",42,equal,1,14999.9,8024.9,7.92,no,0,12.2") << 14999.9
-        << 8024.9;
-    QTest::newRow("at the lens's centre")
-        << QByteArray("\"\",42,equal,6,7500.0,3990.0,3.25,no,0,12.2") << 7500.0 << 3990.0;
-    QTest::newRow("a tenth before the lens")
-        << QByteArray("\"''x\",999999,mixed,8,7499.9,3990.1,5.50,no,0,12.2") << 7499.9 << 3990.1;
-    QTest::newRow("the largest series")
-        << QByteArray("\"Маша 😀\",18446744073709551615,mixed,10,0.0,0.1,12.59,no,0,12.2") << 0.0
-        << 0.1;
-}
-
-void TestResults::clicksAsFirstWritten() {
-    QFETCH(QByteArray, line);
-    QFETCH(double, x);
-    QFETCH(double, y);
-    constexpr double kCm = 567;
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("release.csv"));
-    const QByteArray file = ResultsFile::header() + line + '\n';
-    QVERIFY(writeBytes(path, file));
-    const ResultsFile::Result read = ResultsFile::read(path);
-    QVERIFY2(read.problem.isEmpty(), qPrintable(read.problem));
-    QCOMPARE(read.answers.size(), std::size_t(1));
-    QCOMPARE_LT(std::fabs(read.answers[0].clickZ - (x - 7500) / kCm), 1e-12);
-    QCOMPARE_LT(std::fabs(read.answers[0].clickHeight - (3990 - y) / kCm), 1e-12);
-    QCOMPARE(int(ResultsFile::judge(read).at(0).tampered), int(Tasks::Tampered::None));
-    QCOMPARE(ResultsFile::write(read.answers), file);
 }
 
 // Mishaps of the window never make an honest answer look forged: a corrected
