@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Tasks for pupils: every generated task can be solved on the bench, a seed
-// gives the same series, the judge counts a click by its distance from the
-// image or focus worked out here from the thin-lens law, and the task mode
-// blocks what would reveal the answer and puts the bench back on leaving.
+// Tasks for pupils in the window: a click at the image or focus worked out
+// here from the thin-lens law is judged in the words and notation shown, and
+// the task mode blocks what would reveal the answer and puts the bench back on
+// leaving. The generator and the judge alone: logic/tst_taskresults.cpp.
 #include "benchoptics.h"
 #include "commandbutton.h"
 #include "form1.h"
