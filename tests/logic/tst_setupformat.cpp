@@ -47,6 +47,8 @@ private slots:
     void shortestNumbers();
     void numbersAsJsonWrites_data();
     void numbersAsJsonWrites();
+    void scaleRoundTrip_data();
+    void scaleRoundTrip();
 };
 
 namespace {
@@ -248,6 +250,40 @@ void TestSetupFormat::rangesFromTheCaller() {
     QCOMPARE(bool(read.setup), field.isEmpty());
     if (read.setup)
         QCOMPARE(read.setup->objectDistance, 8.0);
+}
+
+// A lesson at 1 : K keeps its real centimetres: written and read back it is
+// the same setup at the same scale; a scale that is no choice is refused by
+// the field's name, whatever else the file holds.
+void TestSetupFormat::scaleRoundTrip_data() {
+    QTest::addColumn<QByteArray>("k"); // as the file writes it
+    QTest::addColumn<bool>("taken");
+    for (const char* k : {"1", "2", "5", "10"})
+        QTest::addRow("1 : %s", k) << QByteArray(k) << true;
+    for (const char* k : {"3", "0", "-5", "2.5", "1e308", "\"5\"", "null"})
+        QTest::addRow("1 : %s refused", k) << QByteArray(k) << false;
+}
+
+void TestSetupFormat::scaleRoundTrip() {
+    QFETCH(QByteArray, k);
+    QFETCH(bool, taken);
+    const double K = taken ? k.toDouble() : 1;
+    // A school lens of radii 3 K, the object 7 K before it and K high: real cm.
+    Setup setup = bench(1, 1.5, 1, 3 * K, 3 * K, true, true, true, 7 * K, K);
+    setup.scale = *Optics::Scale::of(K);
+    QByteArray text = SetupFile::write(setup);
+    if (!taken) {
+        QVERIFY(text.contains("\"scale\": 1,"));
+        text.replace("\"scale\": 1,", "\"scale\": " + k + ",");
+    }
+    const SetupFile::Result read = SetupFile::parse(text, Bench::setupRanges());
+    QCOMPARE(bool(read.setup), taken);
+    QVERIFY2(taken || read.problem.contains(QStringLiteral("«scale»")), qPrintable(read.problem));
+    if (!taken)
+        return;
+    QCOMPARE(*read.setup, setup);
+    QCOMPARE(read.setup->scale.factor(), int(K));
+    QCOMPARE(SetupFile::write(*read.setup), text);
 }
 
 QTEST_MAIN(TestSetupFormat)
