@@ -7,7 +7,7 @@
 #include "commandbutton.h"
 #include "form1.h"
 #include "label.h"
-#include "lensmaker.h"
+#include "logic/taskpoints.h"
 #include "picturebox.h"
 #include "setupfile.h"
 #include "slider.h"
@@ -36,54 +36,7 @@
 #include <cmath>
 
 namespace {
-// The bench in the tests' own words: areas 7500 x 8025 twips meeting at the
-// lens plane, the axis at 3990, 567 twips a centimetre.
-constexpr double kLens = 7500;
-constexpr double kAxis = 3990;
-constexpr double kHeight = 8025;
-constexpr double kCm = 567;
-
-// A task's points and radii in the bench's twips: the task gives them in cm
-// from the lens plane and the axis.
-double objectXOf(const Tasks::Task& task) {
-    return kLens + task.z * kCm;
-}
-double objectYOf(const Tasks::Task& task) {
-    return kAxis - task.height * kCm;
-}
-
-// The lens of a task: the biconvex layout has the upper slider's surface on
-// the left, curving about a centre to its right; the biconcave layout trades
-// the surfaces and their signs.
-struct Radii {
-    double left;
-    double right;
-};
-Radii radiiOf(const Tasks::Task& task) {
-    const double upper = task.upperRadius * kCm;
-    const double lower = task.lowerRadius * kCm;
-    return task.converging ? Radii{upper, -lower} : Radii{-lower, upper};
-}
-
-// The image from n1/d + n2/b = P, f = n1/P, f' = n2/P; magnification
-// -(n1 b)/(n2 d); bench x as in picLeft, picRigth beyond 7500.
-struct Expected {
-    double f;
-    double fBack;
-    double b;
-    double m;
-    double x;
-    double y;
-};
-Expected expectedOf(const Tasks::Task& task) {
-    const Radii r = radiiOf(task);
-    const double P = LensMaker::thinLensPower(task.n1, task.N, task.n2, r.left, r.right);
-    const double d = kLens - double(float(objectXOf(task)));
-    const double b = task.n2 / (P - task.n1 / d);
-    const double m = -(task.n1 * b) / (task.n2 * d);
-    return {task.n1 / P, task.n2 / P, b,
-            m,           kLens + b,   kAxis + m * (double(float(objectYOf(task))) - kAxis)};
-}
+using namespace TaskPoints;
 
 // A key as the keyboard delivers it to the left area of the active window
 // (shortcuts first).

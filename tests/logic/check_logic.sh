@@ -17,10 +17,8 @@ reach="optics files/resultsfile.h files/saferead.h files/safewrite.h files/setup
        files/zoomsteps.h rays/bench.h rays/benchoptics.h tests/lensmaker.h tests/logic"
 window_qt='Qt6?(Gui|Widgets|Charts|Svg|PrintSupport|OpenGL)'
 
-while [ $# -ge 2 ]; do
-    source=$1 program=$2
-    shift 2
-    programs=$((programs + 1))
+includes() { # source
+    local source=$1 name found place
     while IFS= read -r name; do
         found=
         [[ $name == *.moc ]] && found=moc # the test's own meta-object code
@@ -40,6 +38,17 @@ while [ $# -ge 2 ]; do
         echo "$source includes a header of a window's Qt module"
         status=1
     fi
+}
+
+# The tests' own headers, then each program's source and its program.
+for header in tests/logic/*.h; do
+    [ -e "$header" ] && includes "$header"
+done
+while [ $# -ge 2 ]; do
+    source=$1 program=$2
+    shift 2
+    programs=$((programs + 1))
+    includes "$source"
     if ! needed=$(readelf -d "$program" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p') ||
         [ -z "$needed" ]; then
         echo "$program cannot be read"
