@@ -13,7 +13,7 @@ status=0
 programs=0
 
 # Where a quoted include may be found: a folder, or a header by its path.
-reach="optics files/resultsfile.h files/saferead.h files/safewrite.h files/setupfile.h
+reach="optics files/checkresults.h files/resultsfile.h files/saferead.h files/safewrite.h files/setupfile.h
        files/zoomsteps.h rays/bench.h rays/benchoptics.h tests/lensmaker.h tests/logic"
 window_qt='Qt6?(Gui|Widgets|Charts|Svg|PrintSupport|OpenGL)'
 

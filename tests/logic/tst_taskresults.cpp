@@ -5,14 +5,19 @@
 // series is named in a setup file; a results file reads back the clicks it
 // holds, names its pupils by one rule and is judged again from the seeds alone.
 #include "benchoptics.h"
+#include "checkresults.h"
 #include "resultsfile.h"
 #include "setupfile.h"
 #include "taskpoints.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <cmath>
+#include <memory>
 
 namespace {
 using namespace TaskPoints;
@@ -82,6 +87,37 @@ Tasks::Task twoMedia() {
 Tasks::Task diverging() {
     return makeTask(false, 1, 1.5, 1, 1500, 1500, Tasks::Region::Diverging, 3000, 1000);
 }
+constexpr std::uint64_t kSeed = 4711;
+constexpr Tasks::Level kLevel = Tasks::Level::EqualMedia;
+constexpr int kWriters = 30;
+const char kWriter[] = "QUELLOR_TEST_APPEND"; // this program started as one writer of many
+
+// A click on a task's true point, or 3 cm (past the tolerance) below it.
+Tasks::Answer answer(const std::string& name, int task, bool right, std::uint64_t seed = kSeed) {
+    // Judged at the bench's top left corner: the true point is the nearer focus.
+    const Tasks::Verdict truth = Tasks::judge(Tasks::series(seed, kLevel).at(std::size_t(task)),
+                                              -7500 / 567.0, 3990 / 567.0);
+    return Tasks::answered(name, seed, kLevel, task, truth.trueZ,
+                           truth.trueHeight - (right ? 0 : 3.0), 1.5, 0);
+}
+QString appendOne(const QString& path, const Tasks::Answer& a) {
+    std::vector<Tasks::Answer> one{a};
+    return ResultsFile::append(path, one);
+}
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+// The check's rows below its header; a line it disagrees with, or a file it
+// cannot read, adds a row of its own.
+QStringList rowsOf(const QString& path) {
+    QStringList unreadable;
+    int disagreeing = 0;
+    const QString table = CheckResults::table({path}, &unreadable, &disagreeing);
+    const QString rows = table.section(QStringLiteral("\n\n"), 0, 0);
+    return unreadable + QStringList(disagreeing, QStringLiteral("!")) +
+           rows.split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(1);
+}
 // A file of exactly these bytes.
 bool writeBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
@@ -110,6 +146,10 @@ private slots:
     void nameRuleFollowsUnicode();
     void clicksAsFirstWritten_data();
     void clicksAsFirstWritten();
+    void namesRoundTrip_data();
+    void namesRoundTrip();
+    void manyWritersLoseNothing();
+    void fullAndJoinedFiles();
     void rejudgedAsEdited_data();
     void rejudgedAsEdited();
 };
@@ -518,6 +558,103 @@ void TestTaskResults::clicksAsFirstWritten() {
     QCOMPARE(ResultsFile::write(read.answers), file);
 }
 
+// A name the rule takes is read back as typed after a second answer too, no
+// field starting as a spreadsheet formula; a name it refuses is never written.
+void TestTaskResults::namesRoundTrip_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("taken");
+    const QStringList taken{
+        "Иванова Мария 8А",   "О'Нил, \"Петя\"", "=HYPERLINK(\"http://x\")",
+        "+cmd|' /C calc'!A0", "@SUM(1+1)",       "-2+3",
+        "'t Hooft",           "Маша 😀",          "Семья 👨‍👩‍👧"};
+    const QStringList refused{"Ива\u00ADнов", "Иванов\u200E", "Ива\u200Bнов",
+                              "Иванов\u200D", "Иван\nов",     "Иван\tов",
+                              "Иван\u2028ов", "Ива\uFEFFнов", "\u200D😀"};
+    for (const QString& name : taken)
+        QTest::newRow(qPrintable(name)) << name << true;
+    for (const QString& name : refused)
+        QTest::newRow(qPrintable(CheckResults::visible(name))) << name << false;
+    QTest::newRow("200 emoji") << QStringLiteral("😀").repeated(200) << true;
+    QTest::newRow("201 letters") << QStringLiteral("я").repeated(201) << false;
+    QTest::newRow("no-break space") << QStringLiteral("Мария\u00A0Иванова") << true;
+}
+
+void TestTaskResults::namesRoundTrip() {
+    QFETCH(QString, name);
+    QFETCH(bool, taken);
+    QCOMPARE(ResultsFile::nameProblem(name).isEmpty(), taken);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("class.csv"));
+    for (int task = 0; task < 2; ++task)
+        QCOMPARE(appendOne(path, answer(name.toStdString(), task, task == 0)).isEmpty(), taken);
+    QCOMPARE(QFile::exists(path), taken);
+    if (!taken)
+        return;
+    for (const Tasks::Answer& a : ResultsFile::read(path).answers)
+        QCOMPARE(QString::fromStdString(a.name), name);
+    for (const QByteArray& line : bytesOf(path).split('\n').mid(1, 2))
+        QVERIFY2(!QByteArray("=+-@").contains(line.at(1)), line.constData());
+    QCOMPARE(rowsOf(path).size(), 1);
+}
+
+// Thirty programs add three answers each to one file at the same moment:
+// every line is there and agrees with the check, a row for each.
+void TestTaskResults::manyWritersLoseNothing() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("class.csv"));
+    const QString start = QString::number(QDateTime::currentMSecsSinceEpoch() + 1500);
+    std::vector<std::unique_ptr<QProcess>> writers;
+    for (int i = 0; i < kWriters; ++i) {
+        writers.push_back(std::make_unique<QProcess>());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QString::fromLatin1(kWriter),
+                   path + QLatin1Char('\t') + start + QStringLiteral("\tУченик %1").arg(i));
+        writers.back()->setProcessEnvironment(env);
+        writers.back()->start(QCoreApplication::applicationFilePath(), {});
+    }
+    for (auto& writer : writers) {
+        QVERIFY(writer->waitForFinished(60000));
+        QVERIFY2(writer->exitCode() == 0, writer->readAllStandardError().constData());
+    }
+    QCOMPARE(int(ResultsFile::read(path).answers.size()), 3 * kWriters);
+    QCOMPARE(rowsOf(path).size(), kWriters);
+}
+
+// A file a line short of the reader's limit refuses the line, saying so, and
+// still reads. Joined files read as parts, each counted on its own, an answer
+// added counting on from the last; two pupils interleaved, one in two series,
+// make a row for each pupil and series.
+void TestTaskResults::fullAndJoinedFiles() {
+    QTemporaryDir dir;
+    const QString full = dir.filePath(QStringLiteral("full.csv"));
+    const QByteArray line = ResultsFile::line(answer("Иванов", 0, true));
+    QByteArray bytes = ResultsFile::header();
+    bytes += line.repeated(int((ResultsFile::kMostBytes - bytes.size()) / line.size()));
+    QVERIFY(writeBytes(full, bytes) && bytes.size() + line.size() > ResultsFile::kMostBytes);
+    const QString said = appendOne(full, answer("Иванов", 0, true));
+    QVERIFY2(said.contains(QStringLiteral("полон")), qPrintable(said));
+    QVERIFY(bytesOf(full) == bytes && ResultsFile::read(full).problem.isEmpty());
+
+    const QString a = dir.filePath(QStringLiteral("a")), b = dir.filePath(QStringLiteral("b"));
+    for (int task = 0; task < 4; ++task)
+        QVERIFY(appendOne(task < 2 ? a : b, answer("Сидорова", task, task != 1)).isEmpty());
+    QVERIFY(writeBytes(dir.filePath(QStringLiteral("ab")), bytesOf(a) + bytesOf(b)));
+    QVERIFY(appendOne(dir.filePath(QStringLiteral("ab")), answer("Сидорова", 4, true)).isEmpty());
+    QCOMPARE(rowsOf(dir.filePath(QStringLiteral("ab"))).size(), 2);
+
+    const QString mixed = dir.filePath(QStringLiteral("mixed"));
+    QVERIFY(
+        writeBytes(mixed, ResultsFile::write({answer("Аня", 0, true), answer("Боря", 0, false),
+                                              answer("Аня", 1, true, kSeed + 1),
+                                              answer("Аня", 1, true), answer("Боря", 1, true)})));
+    const QStringList rows = rowsOf(mixed);
+    QCOMPARE(rows.size(), 3);
+    const QStringList expected{"^Аня +4711 .* 1\\+ 2\\+$", "^Боря +4711 .* 1− 2\\+$",
+                               "^Аня +4712 .* 2\\+$"};
+    for (int i = 0; i < 3; ++i)
+        QVERIFY2(QRegularExpression(expected[i]).match(rows[i]).hasMatch(), qPrintable(rows[i]));
+}
+
 // A pupil's file as a spreadsheet or an editor may leave it, read and judged
 // again from the seed alone: each answer's finding (N as recorded, D distance,
 // V verdict, S score edited), or the reason a file is refused.
@@ -543,15 +680,10 @@ void TestTaskResults::rejudgedAsEdited() {
     QFETCH(QString, edit);
     QFETCH(QString, found);
     QFETCH(QString, refused);
-    // Right, 2 cm below the true point, right; a name a spreadsheet must not split.
+    // Right, wrong, right; a name a spreadsheet must not split.
     std::vector<Tasks::Answer> answers;
-    for (int task = 0; task < 5; ++task) {
-        const Tasks::Task t = Tasks::series(4711, Tasks::Level::EqualMedia).at(std::size_t(task));
-        const Tasks::Verdict truth = Tasks::judge(t, -7500 / kCm, 3990 / kCm);
-        answers.push_back(Tasks::answered("О'Нил, \"Петя\"", 4711, Tasks::Level::EqualMedia, task,
-                                          truth.trueZ, truth.trueHeight - (task == 1 ? 2 : 0),
-                                          1.5, 0));
-    }
+    for (int task = 0; task < 5; ++task)
+        answers.push_back(answer("О'Нил, \"Петя\"", task, task != 1));
     QByteArray bytes = ResultsFile::write({answers.begin(), answers.begin() + 3});
     QList<QByteArray> lines = bytes.split('\n');
     // The field `i` of line `n`, counted from the line's end (the name may hold commas).
@@ -595,5 +727,21 @@ void TestTaskResults::rejudgedAsEdited() {
     QCOMPARE(QString::fromStdString(read.answers.back().name), QStringLiteral("О'Нил, \"Петя\""));
 }
 
-QTEST_MAIN(TestTaskResults)
+int main(int argc, char* argv[]) {
+    // One writer of many: from the moment given, three answers as they come.
+    if (qEnvironmentVariableIsSet(kWriter)) {
+        QCoreApplication core(argc, argv);
+        const QStringList job = qEnvironmentVariable(kWriter).split(QLatin1Char('\t'));
+        while (QDateTime::currentMSecsSinceEpoch() < job[1].toLongLong())
+            QThread::msleep(1);
+        for (int task = 0; task < 3; ++task)
+            if (!appendOne(job[0], answer(job[2].toStdString(), task, task != 1)).isEmpty())
+                return 1;
+        return 0;
+    }
+    QCoreApplication app(argc, argv);
+    TestTaskResults test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_taskresults.moc"
