@@ -849,9 +849,9 @@ void TestLens::regionsInNotation_data() {
     QTest::addColumn<Optics::Notation>("notation");
     QTest::addColumn<QStringList>("regions"); // beyond 2F, at 2F, between, at F, inside F
     QTest::addColumn<double>("shownOfMinusHalf");
-    QTest::newRow("Russian school") << Optics::Notation::RussianSchool
-                                    << QStringList{"d > 2F", "d = 2F", "F < d < 2F", "d = F", "d < F"}
-                                    << 0.5;
+    QTest::newRow("Russian school")
+        << Optics::Notation::RussianSchool
+        << QStringList{"d > 2F", "d = 2F", "F < d < 2F", "d = F", "d < F"} << 0.5;
     QTest::newRow("UK school") << Optics::Notation::UkSchool
                                << QStringList{"u > 2f", "u = 2f", "f < u < 2f", "u = f", "u < f"}
                                << 0.5;

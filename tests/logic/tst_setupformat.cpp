@@ -9,6 +9,7 @@
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QTest>
+#include <QTranslator>
 #include <cmath>
 
 Q_DECLARE_METATYPE(Setup)
@@ -49,6 +50,8 @@ private slots:
     void numbersAsJsonWrites();
     void scaleRoundTrip_data();
     void scaleRoundTrip();
+    void problemsInBothLanguages_data();
+    void problemsInBothLanguages();
 };
 
 namespace {
@@ -284,6 +287,49 @@ void TestSetupFormat::scaleRoundTrip() {
     QCOMPARE(*read.setup, setup);
     QCOMPARE(read.setup->scale.factor(), int(K));
     QCOMPARE(SetupFile::write(*read.setup), text);
+}
+
+// A teacher's file refused in the language shown: the notations and scales
+// it may name, and a number with that language's decimal mark.
+void TestSetupFormat::problemsInBothLanguages_data() {
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QJsonValue>("value");
+    QTest::addColumn<QString>("problem");
+    const QJsonValue german(QStringLiteral("german"));
+    QTest::newRow("ru notation")
+        << false << "notation" << german
+        << "поле «notation» должно быть \"russian\", \"uk\" или \"signed\"";
+    QTest::newRow("en notation")
+        << true << "notation" << german
+        << "the field “notation” must be \"russian\", \"uk\" or \"signed\"";
+    QTest::newRow("ru scale")
+        << false << "scale" << QJsonValue(3)
+        << "поле «scale» должно быть одним из чисел 1, 2, 5 или 10 (масштаб 1 : K)";
+    QTest::newRow("en scale") << true << "scale" << QJsonValue(3)
+                              << "the field “scale” must be one of 1, 2, 5 or 10 (scale 1 : K)";
+    QTest::newRow("ru radius")
+        << false << "radii.left" << QJsonValue(1.5)
+        << "значение 1,5 поля «radii.left» вне допустимых пределов (от 2,65 до 8,47)";
+    QTest::newRow("en radius")
+        << true << "radii.left" << QJsonValue(1.5)
+        << "the value 1.5 of the field “radii.left” is out of range (2.65 to 8.47)";
+}
+
+void TestSetupFormat::problemsInBothLanguages() {
+    QFETCH(bool, english);
+    QFETCH(QString, field);
+    QFETCH(QJsonValue, value);
+    QFETCH(QString, problem);
+    QTranslator translator;
+    if (english) {
+        QVERIFY(translator.load(QStringLiteral(QUELLOR_EN_QM)));
+        QCoreApplication::installTranslator(&translator);
+    }
+    const SetupFile::Result read = SetupFile::parse(withField(field, value), Bench::setupRanges());
+    QCoreApplication::removeTranslator(&translator);
+    QVERIFY(!read.setup);
+    QVERIFY2(read.problem.contains(problem), qPrintable(read.problem));
 }
 
 QTEST_MAIN(TestSetupFormat)

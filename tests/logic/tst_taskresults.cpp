@@ -662,18 +662,24 @@ void TestTaskResults::rejudgedAsEdited_data() {
     QTest::addColumn<QString>("edit");
     QTest::addColumn<QString>("found"); // a letter an answer
     QTest::addColumn<QString>("refused");
-    QTest::newRow("as written") << "" << "NNN" << "";
-    QTest::newRow("CR LF line ends") << "crlf" << "NNN" << "";
-    QTest::newRow("no newline at the end") << "unended" << "NNN" << "";
-    QTest::newRow("a byte-order mark") << "bom" << "NNN" << "";
-    QTest::newRow("two files joined") << "joined" << "NNNNN" << "";
-    QTest::newRow("a distance edited") << "off" << "DNN" << "";
-    QTest::newRow("a verdict edited") << "counted" << "NVN" << "";
-    QTest::newRow("a score edited") << "score" << "NNS" << "";
-    QTest::newRow("a field cut off") << "cut" << "" << "строка 3: нужно 10 полей";
-    QTest::newRow("a quote left open") << "quote" << "" << "строка 2: нужно 10 полей";
-    QTest::newRow("a byte no UTF-8 has") << "byte" << "" << "это не текст UTF-8";
-    QTest::newRow("the first files' layout") << "old" << "" << "прежней версией";
+    const struct {
+        const char *row, *edit, *found, *refused;
+    } rows[] = {
+        {"as written", "", "NNN", ""},
+        {"CR LF line ends", "crlf", "NNN", ""},
+        {"no newline at the end", "unended", "NNN", ""},
+        {"a byte-order mark", "bom", "NNN", ""},
+        {"two files joined", "joined", "NNNNN", ""},
+        {"a distance edited", "off", "DNN", ""},
+        {"a verdict edited", "counted", "NVN", ""},
+        {"a score edited", "score", "NNS", ""},
+        {"a field cut off", "cut", "", "строка 3: нужно 10 полей"},
+        {"a quote left open", "quote", "", "строка 2: нужно 10 полей"},
+        {"a byte no UTF-8 has", "byte", "", "это не текст UTF-8"},
+        {"the first files' layout", "old", "", "прежней версией"},
+    };
+    for (const auto& r : rows)
+        QTest::newRow(r.row) << QString(r.edit) << QString(r.found) << QString::fromUtf8(r.refused);
 }
 
 void TestTaskResults::rejudgedAsEdited() {
@@ -686,8 +692,9 @@ void TestTaskResults::rejudgedAsEdited() {
         answers.push_back(answer("О'Нил, \"Петя\"", task, task != 1));
     QByteArray bytes = ResultsFile::write({answers.begin(), answers.begin() + 3});
     QList<QByteArray> lines = bytes.split('\n');
-    // The field `i` of line `n`, counted from the line's end (the name may hold commas).
-    const auto setField = [&lines](int n, int fromEnd, const QByteArray& was, const QByteArray& to) {
+    // Field `fromEnd` of line `n`, counted from the line's end (the name may hold commas).
+    const auto setField = [&lines](int n, int fromEnd, const QByteArray& was,
+                                   const QByteArray& to) {
         QList<QByteArray> f = lines[n].split(',');
         QCOMPARE(f[f.size() - fromEnd], was);
         f[f.size() - fromEnd] = to;
@@ -706,7 +713,8 @@ void TestTaskResults::rejudgedAsEdited() {
     else if (edit == "byte")
         lines[3][2] = '\xff';
     else if (edit == "old")
-        lines[0] = "name,series,level,task,click_x,click_y,true_x,true_y,off_cm,counted,score,seconds";
+        lines[0] =
+            "name,series,level,task,click_x,click_y,true_x,true_y,off_cm,counted,score,seconds";
     bytes = lines.join(edit == "crlf" ? "\r\n" : "\n");
     if (edit == "unended")
         bytes.chop(1);
