@@ -33,8 +33,6 @@ Setup bench(double n1, double N, double n2, double left, double right, bool conv
     s.layers = layers;
     return s;
 }
-
-const double kCm = 567; // twips in a centimetre of the bench
 } // namespace
 
 class TestSetupFormat : public QObject {
