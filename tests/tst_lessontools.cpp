@@ -88,8 +88,6 @@ class TestLessonTools : public QObject {
     Q_OBJECT
 
 private slots:
-    void curvesFollowTheLensEquation_data();
-    void curvesFollowTheLensEquation();
     void graphPointFollowsDragsAndSliders();
     void graphLeavesTheBenchClear_data();
     void graphLeavesTheBenchClear();
@@ -99,8 +97,6 @@ private slots:
     void ticksOnRoundValues_data();
     void ticksOnRoundValues();
     void recordedRowAndCsv();
-    void csvText_data();
-    void csvText();
     void notationTitles_data();
     void notationTitles();
     void motionStartsAndStops_data();
@@ -108,49 +104,6 @@ private slots:
     void motionCrossesTheFocus_data();
     void motionCrossesTheFocus();
 };
-
-void TestLessonTools::curvesFollowTheLensEquation_data() {
-    QTest::addColumn<double>("n1");
-    QTest::addColumn<double>("N");
-    QTest::addColumn<double>("n2");
-    QTest::addColumn<double>("leftR");
-    QTest::addColumn<double>("rightR");
-    QTest::newRow("biconvex in air") << 1.0 << 1.5 << 1.0 << 3000.0 << -3000.0;
-    QTest::newRow("biconvex, water behind") << 1.0 << 1.6 << 1.33 << 2500.0 << -4000.0;
-    QTest::newRow("biconcave in air") << 1.0 << 1.5 << 1.0 << -2500.0 << 2500.0;
-    QTest::newRow("biconvex in a denser medium") << 1.8 << 1.5 << 1.8 << 3000.0 << -3000.0;
-}
-
-void TestLessonTools::curvesFollowTheLensEquation() {
-    QFETCH(double, n1);
-    QFETCH(double, N);
-    QFETCH(double, n2);
-    QFETCH(double, leftR);
-    QFETCH(double, rightR);
-    const Expected lens = expectedFor(n1, N, n2, leftR, rightR);
-    const Optics::ImageCurves curves =
-        Optics::imageCurves(Bench::lensOf(n1, N, n2, leftR, rightR), Optics::CurveRange{});
-    QCOMPARE(curves.branches.empty(), false);
-    QVERIFY(std::fabs(curves.front - lens.f) < 1e-9);
-    QVERIFY(std::fabs(curves.back - lens.fBack) < 1e-9);
-    int points = 0;
-    for (const auto& branch : curves.branches) {
-        // No branch joins the two sides of the focal plane.
-        const bool before = branch.front().d < lens.f;
-        for (const Optics::CurvePoint& p : branch) {
-            QCOMPARE(p.d < lens.f, before);
-            const double b = lens.b(p.d);
-            QVERIFY2(
-                std::fabs(p.b - b) <= 1e-9 * std::max(1.0, std::fabs(b)),
-                qPrintable(QStringLiteral("d %1: b %2, expected %3").arg(p.d).arg(p.b).arg(b)));
-            const double gamma = -(n1 * b) / (n2 * p.d);
-            QVERIFY(std::fabs(p.magnification - gamma) <= 1e-9 * std::max(1.0, std::fabs(gamma)));
-            ++points;
-        }
-    }
-    // The curves cover most of the bench, not a few stray points.
-    QVERIFY(points > 300);
-}
 
 void TestLessonTools::graphPointFollowsDragsAndSliders() {
     auto w = startWindow();
@@ -472,43 +425,6 @@ void TestLessonTools::recordedRowAndCsv() {
     clickButton(table, QStringLiteral("cmdClearTable"));
     QCOMPARE(int(table->rows().size()), 0);
     QCOMPARE(changed.count(), 2);
-}
-
-void TestLessonTools::csvText_data() {
-    QTest::addColumn<char>("mark");
-    QTest::addColumn<QString>("header");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("Russian") << ','
-                             << QStringLiteral("d, см|b, см|Γ|Изображение|f, см|f′, см|D, дптр")
-                             << QStringLiteral("d, см;b, см;Γ;Изображение;f, см;f′, см;D, дптр\r\n"
-                                               "8,00;4,00;-0,50;действительное;2,67;2,67;37,50\r\n"
-                                               "2,67;;;изображения нет;2,67;2,67;37,50\r\n");
-    QTest::newRow("English")
-        << '.' << QStringLiteral("d, cm|b, cm|Γ|Image|f, cm|f′, cm|D, dioptres")
-        << QStringLiteral("\"d, cm\",\"b, cm\",Γ,Image,\"f, cm\",\"f′, cm\",\"D, dioptres\"\r\n"
-                          "8.00,4.00,-0.50,real,2.67,2.67,37.50\r\n"
-                          "2.67,,,no image,2.67,2.67,37.50\r\n");
-}
-
-void TestLessonTools::csvText() {
-    QFETCH(char, mark);
-    QFETCH(QString, header);
-    QFETCH(QString, expected);
-    // f = 8/3 cm: d = 8 cm gives b = 4 cm, Γ = -1/2, D = 37.5.
-    Measurements::Row real{8,    4,  -0.5, Optics::ImageKind::Real, 8.0 / 3, 8.0 / 3, 37.5,
-                           true, {}, {}};
-    Measurements::Row none{8.0 / 3, 0,  0, Optics::ImageKind::None, 8.0 / 3, 8.0 / 3, 37.5,
-                           true,    {}, {}};
-    std::vector<std::string> fields;
-    for (const QString& field : header.split(QLatin1Char('|')))
-        fields.push_back(field.toStdString());
-    const bool russian = mark == ',';
-    const std::array<std::string, 3> kinds =
-        russian ? std::array<std::string, 3>{"изображения нет", "действительное", "мнимое"}
-                : std::array<std::string, 3>{"no image", "real", "virtual"};
-    const std::string text =
-        Measurements::csvText(fields, {real, none}, kinds, "∞", Measurements::csvFormatFor(mark));
-    QCOMPARE(QString::fromStdString(text), expected);
 }
 
 // The graph's titles, its regions and the table's CSV header in each

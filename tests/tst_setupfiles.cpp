@@ -95,17 +95,10 @@ class TestSetupFiles : public QObject {
     Q_OBJECT
 
 private slots:
-    void rangesFromTheCaller_data();
-    void rangesFromTheCaller();
     void roundTrip_data();
     void roundTrip();
     void badFiles_data();
     void badFiles();
-    void fieldLimits_data();
-    void fieldLimits();
-    void shortestNumbers();
-    void numbersAsJsonWrites_data();
-    void numbersAsJsonWrites();
     void exactValues_data();
     void exactValues();
     void readoutsLookEditable_data();
@@ -253,166 +246,6 @@ void TestSetupFiles::badFiles() {
     QCOMPARE(w->File().current(), setupBefore);
     QCOMPARE(w->windowTitle(), titleBefore);
     QVERIFY(w->isWindowModified());
-}
-
-namespace {
-// A valid setup with one field (a path such as "radii.left") set to a value.
-QByteArray withField(const QString& path, const QJsonValue& value) {
-    QJsonObject root = QJsonDocument::fromJson(
-                           SetupFile::write(bench(1.33, 1.64, 1, 3, 3, true, true, true, 7, 1)))
-                           .object();
-    const QStringList keys = path.split(QLatin1Char('.'));
-    if (keys.size() == 1) {
-        root.insert(keys[0], value);
-    } else {
-        QJsonObject inner = root.value(keys[0]).toObject();
-        inner.insert(keys[1], value);
-        root.insert(keys[0], inner);
-    }
-    return QJsonDocument(root).toJson();
-}
-} // namespace
-
-void TestSetupFiles::fieldLimits_data() {
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QJsonValue>("value");
-    QTest::addColumn<QString>("problem"); // empty where the setup is taken
-    const QString outside = QStringLiteral("вне допустимых пределов");
-    // The limits the README states: indices 1 to 2, radii 2,65 to 8,47 cm as
-    // the read-outs show them, the object within the left area (from a twip
-    // before the lens to its left edge, 13,23 cm; from 3990 twips above the
-    // axis to 4035 below it), the zoom -6 to 8 steps.
-    const double cm = 567;
-    const struct {
-        const char* field;
-        double least, greatest, step;
-    } numbers[] = {
-        {"indices.left", 1, 2, 0.001},
-        {"indices.lens", 1, 2, 0.001},
-        {"indices.right", 1, 2, 0.001},
-        {"radii.left", 2.645, 8.4749, 0.002},
-        {"radii.right", 2.645, 8.4749, 0.002},
-        {"object.distance", 1 / cm, 7500 / cm, 0.001},
-        {"object.height", -4035 / cm, 3990 / cm, 0.001},
-        {"zoom", -6, 8, 1},
-    };
-    for (const auto& n : numbers) {
-        QTest::addRow("%s least", n.field) << n.field << QJsonValue(n.least) << QString();
-        QTest::addRow("%s greatest", n.field) << n.field << QJsonValue(n.greatest) << QString();
-        QTest::addRow("%s below", n.field) << n.field << QJsonValue(n.least - n.step) << outside;
-        QTest::addRow("%s above", n.field) << n.field << QJsonValue(n.greatest + n.step) << outside;
-    }
-    const QString number = QStringLiteral("должно быть числом");
-    const QString object = QStringLiteral("должно быть объектом");
-    const QString flag = QStringLiteral("должно быть true или false");
-    const struct {
-        const char* field;
-        QString problem;
-    } types[] = {
-        {"lens", QStringLiteral("\"converging\" или \"diverging\"")},
-        {"view", QStringLiteral("\"scheme\" или \"lens\"")},
-        {"indices", object},
-        {"radii", object},
-        {"object", object},
-        {"layers", object},
-        {"indices.left", number},
-        {"indices.lens", number},
-        {"indices.right", number},
-        {"radii.left", number},
-        {"radii.right", number},
-        {"object.distance", number},
-        {"object.height", number},
-        {"zoom", number},
-        {"layers.labels", flag},
-        {"layers.thirdRay", flag},
-        {"layers.safePalette", flag},
-    };
-    for (const auto& t : types)
-        QTest::addRow("%s of a wrong type", t.field)
-            << t.field
-            << QJsonValue(t.field == QLatin1String("object") ? QJsonValue(7)
-                                                             : QJsonValue(QStringLiteral("1")))
-            << t.problem;
-    // The notation is one of three words.
-    const QString notations = QStringLiteral("\"russian\", \"uk\" или \"signed\"");
-    QTest::newRow("notation uk") << "notation" << QJsonValue(QStringLiteral("uk")) << QString();
-    QTest::newRow("notation unknown")
-        << "notation" << QJsonValue(QStringLiteral("german")) << notations;
-    QTest::newRow("notation of another case")
-        << "notation" << QJsonValue(QStringLiteral("Russian")) << notations;
-    QTest::newRow("notation a number") << "notation" << QJsonValue(1) << notations;
-    // The message states the limits the reader applies, as the read-outs show
-    // numbers: the decimal comma, two decimals for a radius.
-    QTest::newRow("radius message")
-        << "radii.left" << QJsonValue(1.5)
-        << QStringLiteral("значение 1,5 поля «radii.left» вне допустимых "
-                          "пределов (от 2,65 до 8,47)");
-}
-
-// Each number is taken at both of its limits and refused just beyond them;
-// each field of a wrong type is refused, naming it; what is taken reads back.
-void TestSetupFiles::fieldLimits() {
-    QFETCH(QString, field);
-    QFETCH(QJsonValue, value);
-    QFETCH(QString, problem);
-    const SetupFile::Result read = SetupFile::parse(withField(field, value), Bench::setupRanges());
-    QCOMPARE(bool(read.setup), problem.isEmpty());
-    QVERIFY2(read.problem.contains(problem), qPrintable(read.problem));
-    if (!problem.isEmpty() && problem != QLatin1String("вне допустимых пределов") &&
-        !field.contains(QLatin1Char('.')) && field != QLatin1String("lens") &&
-        field != QLatin1String("view"))
-        QVERIFY2(read.problem.contains(field), qPrintable(read.problem));
-    // What is taken is written and read back as the same setup.
-    if (read.setup) {
-        const SetupFile::Result again =
-            SetupFile::parse(SetupFile::write(*read.setup), Bench::setupRanges());
-        QVERIFY(again.setup && *again.setup == *read.setup);
-    }
-}
-
-// A value set by a slider step, 1 + 32/50 = 1.6400000000000001, is written as
-// the text a teacher typed, and reads back as the same bench.
-void TestSetupFiles::shortestNumbers() {
-    const Setup slider = bench(1 + 32 / 50.0, 1 + 32 / 50.0, 1, 3, 3, true, true, true, 7.4, 1.5);
-    const QByteArray text = SetupFile::write(slider);
-    QVERIFY2(text.contains("\"lens\": 1.64,"), text.constData());
-    QVERIFY2(!text.contains("1.6400000000000001"), text.constData());
-    const SetupFile::Result read = SetupFile::parse(text, Bench::setupRanges());
-    QVERIFY(read.setup);
-    QCOMPARE(read.setup->N, 1.64);
-    QCOMPARE(SetupFile::write(*read.setup), text);
-    // A value typed with more digits than a double holds is read as it will
-    // be written: saved again, the setup is the same setup.
-    QByteArray long_ = text;
-    long_.replace("\"lens\": 1.64,", "\"lens\": 1.4444444444444444444444444444464,");
-    const SetupFile::Result first = SetupFile::parse(long_, Bench::setupRanges());
-    QVERIFY(first.setup);
-    const SetupFile::Result again =
-        SetupFile::parse(SetupFile::write(*first.setup), Bench::setupRanges());
-    QVERIFY(again.setup);
-    QCOMPARE(*again.setup, *first.setup);
-}
-
-// The writer (Qt-free, shared with the browser page) writes each number as
-// Qt's JSON writer does: whole numbers as digits, others fixed or with an
-// exponent, whichever is shorter, fixed where the two are as long.
-void TestSetupFiles::numbersAsJsonWrites_data() {
-    QTest::addColumn<double>("height");
-    for (const double v : {0.001, -0.002, 0.0001, 0.0015, 20.0, -4.39999965553351, 1234567.5, 1e16,
-                           3e17, -2.74731725287362e17, 1.64})
-        QTest::addRow("%.17g", v) << v;
-}
-
-void TestSetupFiles::numbersAsJsonWrites() {
-    QFETCH(double, height);
-    Setup setup = bench(1, 1.5, 1, 3, 3, true, true, true, 7.4, 0);
-    setup.objectHeight = height;
-    const QByteArray written = SetupFile::write(setup);
-    const QByteArray qt =
-        QJsonDocument(QJsonObject{{QStringLiteral("h"), SetupFormat::shortest(height)}})
-            .toJson(QJsonDocument::Compact);
-    const QByteArray number = qt.mid(5, qt.size() - 6); // {"h":…}
-    QVERIFY2(written.contains("\"height\": " + number + "\n"), written.constData());
 }
 
 void TestSetupFiles::exactValues_data() {
@@ -638,47 +471,6 @@ void TestSetupFiles::helpOnF1() {
     QVERIFY(aboutPage->toPlainText().contains(QStringLiteral("Quellor 1.")));
     if (english)
         QCoreApplication::removeTranslator(&translator);
-}
-
-// The format keeps to the bench its caller describes, in the bench's own
-// centimetres: at 1 : 2 a radius of 6 cm is 3 cm of the bench, an object
-// 8 cm away stands 4 cm before the lens. The same file is taken where the
-// ranges hold it and refused, naming the field, where they do not.
-void TestSetupFiles::rangesFromTheCaller_data() {
-    QTest::addColumn<double>("leastRadius");
-    QTest::addColumn<double>("greatestRadius");
-    QTest::addColumn<double>("farthest");
-    QTest::addColumn<QString>("field");
-    const SetupFormat::Ranges bench = Bench::setupRanges();
-    QTest::newRow("the bench's own")
-        << bench.leastRadius << bench.greatestRadius << bench.farthestObject << QString();
-    QTest::newRow("radius below the least") << 3.1 << 5.0 << 13.0 << QStringLiteral("radii.left");
-    QTest::newRow("radius above the greatest")
-        << 0.5 << 2.9 << 13.0 << QStringLiteral("radii.left");
-    QTest::newRow("radius at the greatest") << 0.5 << 3.0 << 13.0 << QString();
-    QTest::newRow("object beyond the farthest")
-        << 0.5 << 5.0 << 3.9 << QStringLiteral("object.distance");
-    QTest::newRow("object at the farthest") << 0.5 << 5.0 << 4.0 << QString();
-}
-
-void TestSetupFiles::rangesFromTheCaller() {
-    QFETCH(double, leastRadius);
-    QFETCH(double, greatestRadius);
-    QFETCH(double, farthest);
-    QFETCH(QString, field);
-    SetupFormat::Ranges ranges = Bench::setupRanges();
-    ranges.leastRadius = leastRadius;
-    ranges.greatestRadius = greatestRadius;
-    ranges.farthestObject = farthest;
-    const std::string text =
-        R"({"format": "quellor-setup", "version": 1, "scale": 2, "lens": "converging",
-            "indices": {"left": 1, "lens": 1.64, "right": 1}, "radii": {"left": 6, "right": 6},
-            "view": "scheme", "object": {"distance": 8, "height": 1}})";
-    const SetupFormat::Result read = SetupFormat::parse(text, ranges);
-    QCOMPARE(QString::fromStdString(read.failure.field), field);
-    QCOMPARE(bool(read.setup), field.isEmpty());
-    if (read.setup)
-        QCOMPARE(read.setup->objectDistance, 8.0);
 }
 
 QTEST_MAIN(TestSetupFiles)

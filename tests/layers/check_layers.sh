@@ -19,7 +19,8 @@ declare -A may=(
     [web]="web optics rays controls"
 )
 window_folders="app parameters rays input modes lesson files shell"
-format_files="files/saferead.cpp files/saferead.h files/safewrite.cpp files/safewrite.h files/setupfile.cpp files/setupfile.h files/zoomsteps.h"
+format_files="files/saferead.cpp files/saferead.h files/safewrite.cpp files/safewrite.h files/setupfile.cpp files/setupfile.h files/zoomsteps.h
+              files/resultsfile.cpp files/resultsfile.h files/checkresults.cpp files/checkresults.h"
 
 check() { # layer file
     local layer=$1 file=$2 name found dir
