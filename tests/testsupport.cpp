@@ -22,23 +22,36 @@
 namespace TestSupport {
 
 namespace {
-// The one control of the window with this name, of the kind the member holds.
-template <typename T> void find(const QWidget& window, const char* name, T*& control) {
+// The one control of the window with this name, of the kind the member holds;
+// what is wrong otherwise.
+template <typename T>
+void find(const QWidget& window, const char* name, T*& control, QStringList* problems) {
     const QList<QWidget*> named = window.findChildren<QWidget*>(QString::fromLatin1(name));
-    if (named.size() != 1)
-        qFatal("%s: %lld controls named %s", qPrintable(window.objectName()),
-               static_cast<long long>(named.size()), name);
+    if (named.size() != 1) {
+        problems->append(named.isEmpty()
+                             ? QStringLiteral("no control named %1").arg(name)
+                             : QStringLiteral("%1 controls named %2").arg(named.size()).arg(name));
+        return;
+    }
     control = dynamic_cast<T*>(named.front());
     if (!control)
-        qFatal("%s: %s is a %s", qPrintable(window.objectName()), name,
-               named.front()->metaObject()->className());
+        problems->append(
+            QStringLiteral("%1 is a %2").arg(name, named.front()->metaObject()->className()));
 }
 } // namespace
 
 Controls controlsOf(const QWidget& window) {
+    QStringList problems;
+    const Controls found = findControls(window, &problems);
+    if (!problems.isEmpty())
+        qFatal("%s: %s", qPrintable(window.objectName()), qPrintable(problems.join("; ")));
+    return found;
+}
+
+Controls findControls(const QWidget& window, QStringList* problems) {
     Controls c{};
     // The member's name is the object's name.
-#define QUELLOR_FIND(name) find(window, #name, c.name)
+#define QUELLOR_FIND(name) find(window, #name, c.name, problems)
     QUELLOR_FIND(picVexol);
     QUELLOR_FIND(picLdown);
     QUELLOR_FIND(picRdown);
@@ -185,7 +198,12 @@ void clickButton(QWidget* window, const QString& name) {
     auto* button = window->findChild<QPushButton*>(name);
     if (!button)
         qFatal("button %s not found", qPrintable(name));
-    QTest::mouseClick(button, Qt::LeftButton);
+    // Pressed at its middle, as a user aims: a button hidden or covered there
+    // cannot be pressed.
+    const QPoint at = button->mapTo(window, button->rect().center());
+    if (window->childAt(at) != button)
+        qFatal("button %s is not where a user can press it", qPrintable(name));
+    clickAt(window, at);
 }
 
 void dragAt(QWidget* area, QPoint pixels) {

@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <memory>
 
@@ -110,6 +111,9 @@ struct Controls {
     CommandButton* cmdLab;
 };
 Controls controlsOf(const QWidget& window);
+// The controls found, and a line for each name missing, doubled or on a
+// control of another kind.
+Controls findControls(const QWidget& window, QStringList* problems);
 
 // A window as the program starts it: created, loaded, shown.
 std::unique_ptr<Form1> startWindow();
@@ -143,7 +147,7 @@ QWidget* clickMenuItem(const QMenu* menu, QAction* action);
 // The middle of a control, in its window's pixels: where a user aims at it.
 QPoint middleOf(const QWidget* control);
 
-// A click on the button with this object name.
+// A click on the button with this object name, at its middle in the window.
 void clickButton(QWidget* window, const QString& name);
 
 // A drag in an area as short as a user's: press, one move holding the left

@@ -84,7 +84,7 @@ void TestFocus::startFocusShows() {
     QTRY_VERIFY(ui.picRigth->hasFocus());
     const QRgb highlight = w->palette().color(QPalette::Highlight).rgb();
     QTRY_COMPARE(grabbed(ui.picRigth).pixel(0, 100), highlight);
-    QTest::mouseClick(ui.picRigth, Qt::LeftButton, Qt::NoModifier, QPoint(200, 100));
+    TestSupport::clickAt(w.get(), ui.picRigth->mapTo(w.get(), QPoint(200, 100)));
     QVERIFY(ui.picRigth->hasFocus());
     QVERIFY(grabbed(ui.picRigth).pixel(0, 100) != highlight);
 }

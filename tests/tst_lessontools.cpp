@@ -177,7 +177,7 @@ void TestLessonTools::graphPointFollowsDragsAndSliders() {
     }
 
     // A slider changes the curves at once.
-    ui.sldn1->SetValue(20);
+    dragSliderTo(ui.sldn1, 20);
     const Expected lens = expectedFor(*w);
     const QList<QPointF> curve = graph->imageCurvePoints();
     QVERIFY(!curve.isEmpty());

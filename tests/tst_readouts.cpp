@@ -215,7 +215,7 @@ void TestReadouts::benchStates() {
         y = w->ObjectY;
     }
     if (wiped)
-        QTest::mouseClick(ui.picLeft, Qt::RightButton, {}, pixelOf(ui.picLeft, x, y));
+        clickAt(w.get(), ui.picLeft->mapTo(w.get(), pixelOf(ui.picLeft, x, y)), Qt::RightButton);
 
     // The lens, in media n1 | N | n2.
     const double n1 = 1 + n1Value / 50.0, n2 = 1 + n2Value / 50.0, N = 1 + lensValue / 50.0;

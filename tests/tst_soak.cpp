@@ -91,7 +91,7 @@ void TestSoak::longSession() {
                            : 100000;
     auto w = TestSupport::startWindow();
     const auto ui = TestSupport::controlsOf(*w);
-    QTest::mouseClick(ui.cmdCx, Qt::LeftButton);
+    TestSupport::clickAt(w.get(), TestSupport::middleOf(ui.cmdCx));
     QVERIFY(w->SchemeView);
     PaintCounter rightPaints;
     ui.picRigth->installEventFilter(&rightPaints);
@@ -151,9 +151,10 @@ void TestSoak::longSession() {
             Slider* slider = sliders[(random >> 8) % 5];
             TestSupport::dragSliderTo(slider, int((random >> 4) % quint32(slider->maximum() + 1)));
         } else if (pick < 45) {
-            QTest::mouseClick(pick % 2 ? ui.cmdRas : ui.cmdSob, Qt::LeftButton);
+            TestSupport::clickAt(w.get(), TestSupport::middleOf(pick % 2 ? ui.cmdRas : ui.cmdSob));
         } else if (pick < 55) {
-            QTest::mouseClick(w->SchemeView ? ui.cmdCxOff : ui.cmdCx, Qt::LeftButton);
+            TestSupport::clickAt(w.get(),
+                                 TestSupport::middleOf(w->SchemeView ? ui.cmdCxOff : ui.cmdCx));
         } else if (pick < 60) {
             TestSupport::press(ui.picLeft, QPoint(100, 100), Qt::RightButton);
             TestSupport::release(ui.picLeft, QPoint(100, 100), Qt::RightButton);
@@ -163,7 +164,7 @@ void TestSoak::longSession() {
             for (int key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down})
                 QTest::keyClick(ui.picLeft, Qt::Key(key));
         } else if (!w->SchemeView) {
-            QTest::mouseClick(ui.cmdCx, Qt::LeftButton);
+            TestSupport::clickAt(w.get(), TestSupport::middleOf(ui.cmdCx));
         }
         QCoreApplication::processEvents();
         ++strokeIndex;

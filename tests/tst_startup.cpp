@@ -50,6 +50,8 @@ private slots:
     void captionsFitTheirBoxes();
     void buttonFaces_data();
     void buttonFaces();
+    void controlsByName_data();
+    void controlsByName();
 
 private:
     std::unique_ptr<Form1> w;
@@ -334,6 +336,37 @@ void TestStartup::captionsFitTheirBoxes() {
         const int needed = QFontMetrics(button->font()).horizontalAdvance(button->text());
         QVERIFY2(needed < button->width(), qPrintable(button->objectName()));
     }
+}
+
+void TestStartup::controlsByName_data() {
+    QTest::addColumn<QStringList>("renames"); // name, new name, …
+    QTest::addColumn<QString>("strayChild");
+    QTest::addColumn<QStringList>("problems");
+    QTest::newRow("as built") << QStringList() << QString() << QStringList();
+    QTest::newRow("a name gone") << QStringList{"cmdLab", ""} << QString()
+                                 << QStringList{"no control named cmdLab"};
+    QTest::newRow("a second widget of a name")
+        << QStringList() << "cmdCx" << QStringList{"2 controls named cmdCx"};
+    QTest::newRow("a label under the name of a picture")
+        << QStringList{"picTypeMark", "spare", "lblFocal", "picTypeMark"} << QString()
+        << QStringList{"no control named lblFocal", "picTypeMark is a QLabel"};
+}
+
+// The tests reach the controls by their names: every name is found once, on a
+// control of its kind, and any other case is named rather than taken.
+void TestStartup::controlsByName() {
+    QFETCH(QStringList, renames);
+    QFETCH(QString, strayChild);
+    QFETCH(QStringList, problems);
+    for (int i = 0; i + 1 < renames.size(); i += 2)
+        w->findChild<QWidget*>(renames[i])->setObjectName(renames[i + 1]);
+    if (!strayChild.isEmpty())
+        (new QWidget(ui.picLeft))->setObjectName(strayChild);
+    QStringList found;
+    const TestSupport::Controls controls = TestSupport::findControls(*w, &found);
+    QCOMPARE(found, problems);
+    if (problems.isEmpty())
+        QCOMPARE(controls.picTypeMark, ui.picTypeMark);
 }
 
 QTEST_MAIN(TestStartup)

@@ -523,8 +523,8 @@ void TestTasks::taskModeAnswersAndRestores() {
     // A bench of the teacher's: diverging, other media, scheme, an object,
     // the labels on.
     TestSupport::clickButton(window.get(), QStringLiteral("cmdRas"));
-    ui.sldn1->setValue(10);
-    ui.sldR1->setValue(20);
+    TestSupport::dragSliderTo(ui.sldn1, 10);
+    TestSupport::dragSliderTo(ui.sldR1, 20);
     TestSupport::clickButton(window.get(), QStringLiteral("cmdCx"));
     TestSupport::dragAt(ui.picLeft, TestSupport::pixelOf(ui.picLeft, 4000, 3000));
     TestSupport::clickButton(window.get(), QStringLiteral("cmdLabels"));
