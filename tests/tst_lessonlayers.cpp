@@ -471,7 +471,7 @@ void TestLessonLayers::switches() {
         return flag == 0 ? w->ShowLabels : flag == 1 ? w->ShowThirdRay : w->SafePalette;
     };
     QCOMPARE(state(), kFalse);
-    QTest::mouseClick(control, Qt::LeftButton);
+    clickAt(w.get(), middleOf(control));
     QCOMPARE(state(), kTrue);
     QVERIFY(control->isChecked());
     press();
@@ -631,7 +631,9 @@ void TestLessonLayers::namesClearOfTheDrawing() {
     w->SetLeftIndex(n1);
     w->ShowLabels = kTrue;
     w->ShowThirdRay = kTrue;
-    QTest::keyClick(ui.picLeft, Qt::Key(Qt::Key_0 + (key ? key : 1)));
+    // A click gives the object's area the keyboard; the key then places the object.
+    clickAt(w.get(), ui.picLeft->mapTo(w.get(), pixelOf(ui.picLeft, 1500, 3000)));
+    QTest::keyClick(w->windowHandle(), Qt::Key(Qt::Key_0 + (key ? key : 1)));
 
     const double P = powerOf(converging, n1, 1);
     std::vector<double> places{w->ObjectX};
@@ -812,7 +814,8 @@ void TestLessonLayers::imageColours() {
     auto w = benchWith(true, 0, 0);
     const auto ui = TestSupport::controlsOf(*w);
     w->SafePalette = safe ? kTrue : kFalse;
-    QTest::keyClick(ui.picLeft, Qt::Key(Qt::Key_0 + key));
+    clickAt(w.get(), ui.picLeft->mapTo(w.get(), pixelOf(ui.picLeft, 1500, 3000)));
+    QTest::keyClick(w->windowHandle(), Qt::Key(Qt::Key_0 + key));
     const PictureBox* area = key == 1 ? ui.picRigth : ui.picLeft;
     // The dot at the image point (the object's dot shares the left area).
     const double imageX = w->ImageX;

@@ -621,13 +621,15 @@ void TestLessonTools::motionStartsAndStops() {
     QFETCH(QString, stopBy);
     auto w = startWindow();
     const auto ui = TestSupport::controlsOf(*w);
+    // The object placed with a click, which gives its area the keyboard.
+    clickAt(w.get(), ui.picLeft->mapTo(w.get(), pixelOf(ui.picLeft, 1500, 3000)));
     ctrlKey(w.get(), Qt::Key_M, "m");
     QVERIFY(w->Lesson().motionRunning());
     QVERIFY(w->SchemeView); // the motion shows the construction
     const float startX = w->ObjectX;
     QTRY_VERIFY_WITH_TIMEOUT(w->ObjectX > startX + 50, 3000); // towards the lens
     if (stopBy == QLatin1String("key"))
-        QTest::keyClick(ui.picLeft, Qt::Key_Space);
+        QTest::keyClick(w->windowHandle(), Qt::Key_Space);
     else if (stopBy == QLatin1String("press"))
         press(ui.picLeft, pixelOf(ui.picLeft, 1000, 1000), Qt::RightButton);
     else

@@ -139,7 +139,7 @@ void TestPlacement::otherButtonsPlaceNothing() {
         TestSupport::release(area, QPoint(140, 120), pressed);
 
     // A left press and release without a move in between places the point.
-    QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, QPoint(50, 60));
+    TestSupport::clickAt(w.get(), area->mapTo(w.get(), QPoint(50, 60)));
     QCOMPARE(w->ObjectX, twipsOf(ui.picLeft, 50));
     QCOMPARE(w->ObjectY, twipsOf(ui.picLeft, 60));
 }

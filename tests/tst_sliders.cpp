@@ -337,7 +337,7 @@ void TestSliders::everyChangeActsOnce() {
         QTest::keyClick(w->windowHandle(), key);
     } else if (how == QLatin1String("click")) {
         const QPoint beside(control->width() - 4, TestSupport::sliderHandle(control).center().y());
-        QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, beside);
+        TestSupport::clickAt(w.get(), control->mapTo(w.get(), beside));
     } else {
         const QPoint at = TestSupport::sliderHandle(control).center();
         QWheelEvent wheel(at, control->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton,
