@@ -194,6 +194,17 @@ public:
     // The task's wording and verdict, lines over the top of the bench.
     const QList<Label*>& TaskLines() const { return m_taskLines; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Classes that still reach the controls by name.
+    friend class LabMode;            // until it uses the bench view
+    friend class LessonTools;        // until it uses the bench view
+    friend class TaskMode;           // until it uses the bench view
+    friend struct WorksheetControls; // until the worksheet uses the bench view
+
     // The controls, front to back where they overlap.
     PictureBox* picVexol;
     PictureBox* picLdown;
@@ -282,11 +293,6 @@ public:
     // The lesson strip: the laboratory work.
     CommandButton* cmdLab;
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
     // The window built in parts: the bench, the panel, the read-outs, the
     // lesson strip, the task's lines; names for screen readers, the tab order.
     void createControls();

@@ -14,6 +14,7 @@
 #include "lessontools.h"
 #include "picturebox.h"
 #include "slider.h"
+#include "testsupport.h"
 
 #include <QApplication>
 #include <QImage>
@@ -30,6 +31,8 @@
 namespace {
 
 Form1* window = nullptr;
+// Its controls, found by their names once the window is built.
+TestSupport::Controls ui{};
 
 // One object point for each construction the driver can take.
 struct ConstructionCase {
@@ -55,8 +58,8 @@ void chooseLens(bool converging) {
 }
 
 void wipeBoth() {
-    window->picLeft->Refresh();
-    window->picRigth->Refresh();
+    ui.picLeft->Refresh();
+    ui.picRigth->Refresh();
 }
 
 // The backing store a window paints into, at a device pixel ratio.
@@ -68,8 +71,8 @@ struct Canvas {
 };
 
 void repaint(Canvas& left, Canvas& right) {
-    window->picLeft->render(&left.image);
-    window->picRigth->render(&right.image);
+    ui.picLeft->render(&left.image);
+    ui.picRigth->render(&right.image);
 }
 
 void sendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button,
@@ -86,7 +89,7 @@ void BM_DrawRayDiagram(benchmark::State& state, ConstructionCase c) {
     for (auto _ : state) {
         wipeBoth();
         window->DrawRayDiagram();
-        benchmark::DoNotOptimize(window->picRigth->figures().size());
+        benchmark::DoNotOptimize(ui.picRigth->figures().size());
     }
     wipeBoth();
 }
@@ -103,7 +106,7 @@ QPoint pressOnLeftMediumSlider() {
     chooseLens(true);
     window->ObjectX = 4500;
     window->ObjectY = 3000;
-    Slider* slider = window->sldn1;
+    Slider* slider = ui.sldn1;
     slider->SetValue(10);
     const QPoint grip = slider->thumbRect().center();
     sendMouse(slider, QEvent::MouseButtonPress, grip, Qt::LeftButton, Qt::LeftButton);
@@ -115,10 +118,10 @@ QPoint pressOnLeftMediumSlider() {
 // the slider, so every event changes n1), each event runs the whole handler
 // chain and then both areas are painted as the window system would ask.
 void dragLeftMediumSlider(benchmark::State& state, int ratio, int stepPixels) {
-    Slider* slider = window->sldn1;
+    Slider* slider = ui.sldn1;
     const QPoint grip = pressOnLeftMediumSlider();
-    Canvas left(window->picLeft, ratio);
-    Canvas right(window->picRigth, ratio);
+    Canvas left(ui.picLeft, ratio);
+    Canvas right(ui.picRigth, ratio);
     int step = 0;
     for (auto _ : state) {
         const QPoint to = grip + QPoint((step++ % 2) * stepPixels, 0);
@@ -131,7 +134,7 @@ void dragLeftMediumSlider(benchmark::State& state, int ratio, int stepPixels) {
 void BM_SliderDragEvent(benchmark::State& state) {
     dragLeftMediumSlider(state, int(state.range(0)), 5);
     state.counters["figures"] =
-        double(window->picLeft->figures().size() + window->picRigth->figures().size());
+        double(ui.picLeft->figures().size() + ui.picRigth->figures().size());
 }
 
 // The same drag with the bench read at 1 : 5: every read-out converted to real
@@ -146,7 +149,7 @@ void BM_SliderDragEventAtScale(benchmark::State& state) {
 // chain alone (the areas are not painted), and the repaint of the areas with
 // the construction on them.
 void BM_SliderHandlerOnly(benchmark::State& state) {
-    Slider* slider = window->sldn1;
+    Slider* slider = ui.sldn1;
     const QPoint grip = pressOnLeftMediumSlider();
     int step = 0;
     for (auto _ : state) {
@@ -163,8 +166,8 @@ void BM_RepaintConstruction(benchmark::State& state) {
     window->ObjectY = 3000;
     wipeBoth();
     window->DrawRayDiagram();
-    Canvas left(window->picLeft, ratio);
-    Canvas right(window->picRigth, ratio);
+    Canvas left(ui.picLeft, ratio);
+    Canvas right(ui.picRigth, ratio);
     for (auto _ : state)
         repaint(left, right);
 }
@@ -173,8 +176,8 @@ void BM_RepaintConstruction(benchmark::State& state) {
 void BM_RepaintFloor(benchmark::State& state) {
     const int ratio = int(state.range(0));
     wipeBoth();
-    Canvas left(window->picLeft, ratio);
-    Canvas right(window->picRigth, ratio);
+    Canvas left(ui.picLeft, ratio);
+    Canvas right(ui.picRigth, ratio);
     for (auto _ : state)
         repaint(left, right);
 }
@@ -204,8 +207,8 @@ void BM_ZoomedDragEvent(benchmark::State& state) {
 void BM_ZoomedFloor(benchmark::State& state) {
     resizeWindow(screenOf(state.range(0)));
     wipeBoth();
-    Canvas left(window->picLeft, 1);
-    Canvas right(window->picRigth, 1);
+    Canvas left(ui.picLeft, 1);
+    Canvas right(ui.picRigth, 1);
     for (auto _ : state)
         repaint(left, right);
     resizeWindow(kLaidOut);
@@ -232,11 +235,11 @@ void BM_ObjectDragEvent(benchmark::State& state) {
     if (!graph && window->Lesson().graph())
         window->Lesson().graph()->hide();
     QApplication::processEvents();
-    PictureBox* area = window->picLeft;
+    PictureBox* area = ui.picLeft;
     const QPoint at(area->width() / 2, area->height() / 3);
     sendMouse(area, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
-    Canvas left(window->picLeft, 1);
-    Canvas right(window->picRigth, 1);
+    Canvas left(ui.picLeft, 1);
+    Canvas right(ui.picRigth, 1);
     int step = 0;
     for (auto _ : state) {
         const QPoint to = at + QPoint((step++ % 2) * 6, 0);
@@ -262,7 +265,7 @@ void BM_ObjectDragEvent(benchmark::State& state) {
 // letters and for the school's power against the signed one.
 void BM_ReadoutsOnly(benchmark::State& state) {
     window->SetNotation(Optics::Notation(state.range(0)));
-    PictureBox* area = window->picLeft;
+    PictureBox* area = ui.picLeft;
     const QPoint at(area->width() / 2, area->height() / 3);
     sendMouse(area, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
     sendMouse(area, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
@@ -279,7 +282,7 @@ void BM_LabDragEvent(benchmark::State& state) {
     chooseLens(true);
     window->Laboratory().start();
     QApplication::processEvents();
-    PictureBox* area = state.range(0) == 0 ? window->picRigth : window->picLeft;
+    PictureBox* area = state.range(0) == 0 ? ui.picRigth : ui.picLeft;
     const QPoint at(area->width() / 3, area->height() / 2);
     sendMouse(area, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
     int step = 0;
@@ -507,6 +510,7 @@ int main(int argc, char** argv) {
 
     auto form = std::make_unique<Form1>();
     window = form.get();
+    ui = TestSupport::controlsOf(*window);
     window->Form_Load();
     window->show();
     window->cmdCx_Click();

@@ -42,6 +42,22 @@
 #include <algorithm>
 #include <cmath>
 
+// The window's controls the sheets read, until they draw from the bench view.
+struct WorksheetControls {
+    explicit WorksheetControls(const Form1& w)
+        : picLeft(w.picLeft), picRigth(w.picRigth), lblRleft(w.lblRleft), lblRright(w.lblRright),
+          lblFocal(w.lblFocal), lblPower(w.lblPower), lblDistances(w.lblDistances),
+          lblImageKind(w.lblImageKind) {}
+    const PictureBox* picLeft;
+    const PictureBox* picRigth;
+    const Label* lblRleft;
+    const Label* lblRright;
+    const Label* lblFocal;
+    const Label* lblPower;
+    const Label* lblDistances;
+    const Label* lblImageKind;
+};
+
 namespace {
 // The worksheet's texts, in a translation context of their own.
 struct Worksheet {
@@ -250,11 +266,11 @@ void drawConstruction(QPainter& p, Form1& w, const QRectF& frame) {
     const struct {
         const PictureBox* area;
         double left;
-    } areas[] = {{w.picLeft, 0}, {w.picRigth, Bench::kLensX}};
+    } areas[] = {{WorksheetControls(w).picLeft, 0}, {WorksheetControls(w).picRigth, Bench::kLensX}};
     for (const auto& area : areas) {
         for (const Figure& f : area.area->figures()) {
             const bool virtualPart =
-                virtualPartOf(f, virtualImage, area.area == w.picLeft, colours);
+                virtualPartOf(f, virtualImage, area.area == WorksheetControls(w).picLeft, colours);
             const bool dashed = f.drawStyle != 0 || virtualPart;
             p.setPen(pen(virtualPart ? kGreyInk : kInk, 0.6 * std::max(1, f.drawWidth), dashed));
             if (!std::isfinite(f.x1) || !std::isfinite(f.y1))
@@ -284,7 +300,7 @@ void drawNames(QPainter& p, const Form1& w, const QRectF& frame) {
     const struct {
         const PictureBox* area;
         double left;
-    } areas[] = {{w.picLeft, 0}, {w.picRigth, Bench::kLensX}};
+    } areas[] = {{WorksheetControls(w).picLeft, 0}, {WorksheetControls(w).picRigth, Bench::kLensX}};
     p.setPen(kInk);
     for (const auto& area : areas) {
         for (const TextMark& mark : area.area->textMarks()) {
@@ -597,13 +613,14 @@ bool print(Form1& window, QPagedPaintDevice* device, const Filler& fill) {
 }
 
 QString lensLine(const Form1& w, bool withFocus) {
-    const QString lens = Worksheet::tr("Линза: N = %1, R = %2 (слева), R = %3 (справа)")
-                             .arg(readoutText(w.N).trimmed(), w.lblRleft->Caption().mid(4),
-                                  w.lblRright->Caption().mid(4));
+    const QString lens =
+        Worksheet::tr("Линза: N = %1, R = %2 (слева), R = %3 (справа)")
+            .arg(readoutText(w.N).trimmed(), WorksheetControls(w).lblRleft->Caption().mid(4),
+                 WorksheetControls(w).lblRright->Caption().mid(4));
     if (!withFocus)
         return lens;
-    return lens + QStringLiteral("; ") + w.lblFocal->Caption() + QStringLiteral("   ") +
-           w.lblPower->Caption();
+    return lens + QStringLiteral("; ") + WorksheetControls(w).lblFocal->Caption() +
+           QStringLiteral("   ") + WorksheetControls(w).lblPower->Caption();
 }
 
 QString mediaLine(const Form1& w) {
@@ -639,7 +656,7 @@ bool fillWorksheet(Worksheets::Pages& pages, Form1& w) {
         Shows::Solution,
         Worksheet::tr("Решение"),
         {lens},
-        {w.lblDistances->Caption(), w.lblImageKind->Caption(),
+        {WorksheetControls(w).lblDistances->Caption(), WorksheetControls(w).lblImageKind->Caption(),
          Worksheet::tr("Сплошные линии — лучи и действительное изображение; штриховые — "
                        "продолжения лучей и мнимое изображение.")}};
     return pages.add(solution);

@@ -6,18 +6,114 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <memory>
 
+class CommandButton;
 class Form1;
+class Label;
+class LineControl;
 class QAction;
 class QMenu;
 class PictureBox;
 class QFileDialog;
 class QSlider;
+class Shape;
+class Slider;
 class QWidget;
 
 namespace TestSupport {
+
+// The window's controls by their object names, the names they have in the
+// window's layout, found once per call: a name missing, doubled or on a control
+// of another kind stops the program with that name. Tests read and press the
+// controls through these, as the window keeps its own pointers private.
+struct Controls {
+    PictureBox* picVexol;
+    PictureBox* picLdown;
+    PictureBox* picRdown;
+    PictureBox* picRup;
+    PictureBox* picLup;
+    PictureBox* Picture3;
+    PictureBox* picRsob;
+    PictureBox* picLSob;
+    PictureBox* Picture1;
+    PictureBox* picRigth;
+    PictureBox* picLeft;
+    PictureBox* Picture2;
+
+    Shape* shpLsob;
+    Shape* shpRsob;
+    Shape* shpF1;
+    Shape* shp2F1;
+    Shape* shpF2;
+    Shape* shp2F2;
+
+    LineControl* lineSplit;
+    LineControl* Line1;
+    LineControl* Line2;
+    LineControl* Line4;
+    LineControl* Line5;
+
+    Label* Label5;
+    Label* lblFleft;
+    Label* lbl2Fleft;
+    Label* lbln1;
+    Label* lblFright;
+    Label* lbl2Fright;
+    Label* lbln2;
+    Label* Label1;
+    Label* Label2;
+    Label* Label3;
+    Label* Label7;
+    Label* Label4;
+    Label* lblN;
+    Label* Label6;
+
+    Slider* sldR1;
+    Slider* sldR2;
+    Slider* sldn1;
+    Slider* sldn2;
+    Slider* sldVexol;
+
+    CommandButton* cmdSob;
+    CommandButton* cmdRas;
+    CommandButton* cmdCxOff;
+    CommandButton* cmdCx;
+    CommandButton* cmdExit;
+    CommandButton* cmdScale;
+
+    Label* lblDistances;
+    Label* lblImageKind;
+    Label* lblFocal;
+    Label* lblPower;
+    Label* lblRleft;
+    Label* lblRright;
+    PictureBox* picTypeMark;
+    CommandButton* cmdCopy;
+    CommandButton* cmdSave;
+    CommandButton* cmdLabels;
+    CommandButton* cmdThirdRay;
+    CommandButton* cmdPalette;
+    CommandButton* cmdMotion;
+    CommandButton* cmdGraph;
+    CommandButton* cmdRecord;
+
+    CommandButton* cmdOpen;
+    CommandButton* cmdSaveSetup;
+    CommandButton* cmdPrint;
+    CommandButton* cmdHelp;
+
+    CommandButton* cmdTask;
+    CommandButton* cmdNextTask;
+    CommandButton* cmdNotation;
+    CommandButton* cmdLab;
+};
+Controls controlsOf(const QWidget& window);
+// The controls found, and a line for each name missing, doubled or on a
+// control of another kind.
+Controls findControls(const QWidget& window, QStringList* problems);
 
 // A window as the program starts it: created, loaded, shown.
 std::unique_ptr<Form1> startWindow();
@@ -51,7 +147,7 @@ QWidget* clickMenuItem(const QMenu* menu, QAction* action);
 // The middle of a control, in its window's pixels: where a user aims at it.
 QPoint middleOf(const QWidget* control);
 
-// A click on the button with this object name.
+// A click on the button with this object name, at its middle in the window.
 void clickButton(QWidget* window, const QString& name);
 
 // A drag in an area as short as a user's: press, one move holding the left

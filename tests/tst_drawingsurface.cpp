@@ -50,10 +50,12 @@ private slots:
 
 private:
     std::unique_ptr<Form1> w;
+    TestSupport::Controls ui{};
 };
 
 void TestDrawingSurface::init() {
     w = TestSupport::startWindow();
+    ui = TestSupport::controlsOf(*w);
 }
 
 void TestDrawingSurface::cleanup() {
@@ -121,13 +123,13 @@ void TestDrawingSurface::farFiguresReachThePainterFinite() {
     QFETCH(double, x2);
     QFETCH(double, y2);
     QFETCH(bool, drawn);
-    w->picLeft->SetForeColor(255);
+    ui.picLeft->SetForeColor(255);
     for (int style : {0, 1}) {
-        w->picLeft->Refresh();
-        w->picLeft->SetDrawStyle(style);
-        w->picLeft->Line(x1, y1, x2, y2);
-        const Figure figure = w->picLeft->figures().constLast();
-        const QRectF area(w->picLeft->rect());
+        ui.picLeft->Refresh();
+        ui.picLeft->SetDrawStyle(style);
+        ui.picLeft->Line(x1, y1, x2, y2);
+        const Figure figure = ui.picLeft->figures().constLast();
+        const QRectF area(ui.picLeft->rect());
         double dashOffset = -1;
         const auto line = SurfacePainter::lineOnDevice(figure, ScreenInfo(96), area, &dashOffset);
         QCOMPARE(bool(line), drawn);
@@ -140,7 +142,7 @@ void TestDrawingSurface::farFiguresReachThePainterFinite() {
         // where it crosses the area and nothing where it does not.
         QElapsedTimer clock;
         clock.start();
-        const QImage shot = w->picLeft->grab().toImage();
+        const QImage shot = ui.picLeft->grab().toImage();
         QVERIFY2(clock.elapsed() < kQuickPaintMs, qPrintable(QString::number(clock.elapsed())));
         int red = 0;
         for (int y = 0; y < shot.height(); ++y)
@@ -151,7 +153,7 @@ void TestDrawingSurface::farFiguresReachThePainterFinite() {
 }
 
 void TestDrawingSurface::refreshWipesAndDrawingState() {
-    PictureBox* area = w->picRigth;
+    PictureBox* area = ui.picRigth;
     QCOMPARE(area->DrawWidth(), 1);
     QCOMPARE(area->DrawStyle(), 0);
     QCOMPARE(area->FillStyle(), 1);
@@ -183,11 +185,11 @@ void TestDrawingSurface::refreshWipesAndDrawingState() {
 void TestDrawingSurface::farLinesDrawExactly() {
     // A line from far off the area to far off the other side lands where the
     // geometry says, whole and solid.
-    w->picLeft->SetForeColor(255);
-    w->picLeft->SetDrawWidth(1);
-    w->picLeft->Line(-1e9, 3000, 1e9, 3000);
-    w->picLeft->Line(7500 - 1e-3, -1e12, 7500 - 1e-3, 1e12, 65280); // at the right edge
-    const QImage shot = w->picLeft->grab().toImage();
+    ui.picLeft->SetForeColor(255);
+    ui.picLeft->SetDrawWidth(1);
+    ui.picLeft->Line(-1e9, 3000, 1e9, 3000);
+    ui.picLeft->Line(7500 - 1e-3, -1e12, 7500 - 1e-3, 1e12, 65280); // at the right edge
+    const QImage shot = ui.picLeft->grab().toImage();
     const int row = ScreenInfo(96).toPixels(QPointF(0, 3000)).toPoint().y();
     int red = 0;
     for (int x = 0; x < shot.width(); ++x)

@@ -79,13 +79,14 @@ void TestFocus::focusShows() {
 // focus without the frame.
 void TestFocus::startFocusShows() {
     auto w = startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
-    QTRY_VERIFY(w->picRigth->hasFocus());
+    QTRY_VERIFY(ui.picRigth->hasFocus());
     const QRgb highlight = w->palette().color(QPalette::Highlight).rgb();
-    QTRY_COMPARE(grabbed(w->picRigth).pixel(0, 100), highlight);
-    QTest::mouseClick(w->picRigth, Qt::LeftButton, Qt::NoModifier, QPoint(200, 100));
-    QVERIFY(w->picRigth->hasFocus());
-    QVERIFY(grabbed(w->picRigth).pixel(0, 100) != highlight);
+    QTRY_COMPARE(grabbed(ui.picRigth).pixel(0, 100), highlight);
+    TestSupport::clickAt(w.get(), ui.picRigth->mapTo(w.get(), QPoint(200, 100)));
+    QVERIFY(ui.picRigth->hasFocus());
+    QVERIFY(grabbed(ui.picRigth).pixel(0, 100) != highlight);
 }
 
 QTEST_MAIN(TestFocus)

@@ -60,11 +60,12 @@ private slots:
 
 void TestHiDpi::windowScalesAsAWhole() {
     auto w = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     QCOMPARE(w->devicePixelRatioF(), 2.0);
     // The layout stays in device-independent pixels: 15 twips each.
-    QCOMPARE(w->picLeft->geometry(), QRect(8, 54, 500, 535));
-    QCOMPARE(w->picRigth->geometry(), QRect(508, 54, 500, 535));
-    const QImage area = grabArea(w->picLeft);
+    QCOMPARE(ui.picLeft->geometry(), QRect(8, 54, 500, 535));
+    QCOMPARE(ui.picRigth->geometry(), QRect(508, 54, 500, 535));
+    const QImage area = grabArea(ui.picLeft);
     QCOMPARE(area.size(), QSize(1000, 1070));
     const QImage whole = w->grab().toImage();
     QCOMPARE(whole.size(), w->size() * 2);
@@ -105,7 +106,8 @@ void TestHiDpi::linesStayCrisp() {
     QFETCH(double, offset);
     QFETCH(int, devicePixels);
     auto w = TestSupport::startWindow();
-    PictureBox* area = w->picLeft;
+    const auto ui = TestSupport::controlsOf(*w);
+    PictureBox* area = ui.picLeft;
     area->Refresh();
     area->SetDrawWidth(drawWidth);
     area->SetDrawStyle(drawStyle);
@@ -130,7 +132,8 @@ void TestHiDpi::linesStayCrisp() {
 // A slanted ray is stepped, not smoothed: only ink and background appear.
 void TestHiDpi::slantedLinesHaveNoGreyEdges() {
     auto w = TestSupport::startWindow();
-    PictureBox* area = w->picLeft;
+    const auto ui = TestSupport::controlsOf(*w);
+    PictureBox* area = ui.picLeft;
     area->Refresh();
     for (int style : {0, 1}) {
         for (int width : {1, 2}) {

@@ -171,6 +171,7 @@ void TestHostile::hostileNames() {
     const QString missing = top.filePath(name + QStringLiteral(" missing/") + name);
     QVERIFY(writeBytes(lesson, aLesson()));
     auto w = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     MessageLog log(QMessageBox::Cancel);
     QString named = QDir::toNativeSeparators(lesson);
     if (where == QLatin1String("open")) {
@@ -178,7 +179,7 @@ void TestHostile::hostileNames() {
         QVERIFY(!w->File().openFile(named));
     } else if (where == QLatin1String("unsaved")) {
         QVERIFY(w->File().openFile(lesson));
-        clickOn(w->cmdRas);
+        clickOn(ui.cmdRas);
         named = name + QStringLiteral(".quellor");
         QVERIFY(!w->close());
     } else if (where == QLatin1String("save")) {
@@ -189,7 +190,7 @@ void TestHostile::hostileNames() {
         QVERIFY(!w->WritePicture(named));
     } else {
         QVERIFY(w->File().openFile(lesson));
-        clickOn(w->cmdRas); // modified: the mark joins the title
+        clickOn(ui.cmdRas); // modified: the mark joins the title
         QVERIFY(log.shown.empty());
         const QString title = w->windowHandle()->title();
         QVERIFY2(title.startsWith(name + QStringLiteral(".quellor")), qPrintable(title));

@@ -24,7 +24,8 @@ constexpr RgbValue kGrey = RGB(128, 128, 128);
 // A figure no construction draws, to tell whether an area has been wiped.
 // Tops of picLup, picLdown, picRup, picRdown.
 QVector<float> arrowTops(Form1* w) {
-    return {w->picLup->Top(), w->picLdown->Top(), w->picRup->Top(), w->picRdown->Top()};
+    const auto ui = TestSupport::controlsOf(*w);
+    return {ui.picLup->Top(), ui.picLdown->Top(), ui.picRup->Top(), ui.picRdown->Top()};
 }
 const QVector<float> kOutwards{6320, 3135, 6320, 3135};
 const QVector<float> kInwards{2880, 6540, 2880, 6540};
@@ -79,20 +80,21 @@ void TestInteraction::viewSwitch() {
     QFETCH(bool, scheme);
     QFETCH(QVector<float>, tops);
     auto w = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     for (const QString& name : clicks)
         clickButton(w.get(), name);
 
     QCOMPARE(w->SchemeView, scheme ? kTrue : kFalse);
     QCOMPARE(arrowTops(w.get()), tops);
-    QCOMPARE(w->picVexol->Visible(), scheme);
-    for (PictureBox* arrow : {w->picLup, w->picRup, w->picLdown, w->picRdown})
+    QCOMPARE(ui.picVexol->Visible(), scheme);
+    for (PictureBox* arrow : {ui.picLup, ui.picRup, ui.picLdown, ui.picRdown})
         QCOMPARE(arrow->Visible(), scheme);
-    QCOMPARE(w->picLSob->Visible(), !scheme);
-    QCOMPARE(w->picRsob->Visible(), !scheme);
-    QCOMPARE(w->picLup->Left(), 7350.0f);
-    QCOMPARE(w->picLdown->Left(), 7350.0f);
-    QCOMPARE(w->picRup->Left(), 7620.0f);
-    QCOMPARE(w->picRdown->Left(), 7620.0f);
+    QCOMPARE(ui.picLSob->Visible(), !scheme);
+    QCOMPARE(ui.picRsob->Visible(), !scheme);
+    QCOMPARE(ui.picLup->Left(), 7350.0f);
+    QCOMPARE(ui.picLdown->Left(), 7350.0f);
+    QCOMPARE(ui.picRup->Left(), 7620.0f);
+    QCOMPARE(ui.picRdown->Left(), 7620.0f);
 }
 
 void TestInteraction::viewButtonsAndFigures_data() {
@@ -112,19 +114,20 @@ void TestInteraction::viewButtonsAndFigures() {
     QFETCH(QString, button);
     QFETCH(bool, wipes);
     auto w = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     if (fromScheme) {
         clickButton(w.get(), QStringLiteral("cmdCx"));
-        dragAt(w->picLeft, QPoint(300, 200));
+        dragAt(ui.picLeft, QPoint(300, 200));
     }
     putMarkers(w.get());
-    const auto left = w->picLeft->figures().size();
-    const auto right = w->picRigth->figures().size();
+    const auto left = ui.picLeft->figures().size();
+    const auto right = ui.picRigth->figures().size();
     const double f2 = w->f2;
 
     clickButton(w.get(), button);
 
-    QCOMPARE(w->picLeft->figures().size(), wipes ? 0 : left);
-    QCOMPARE(w->picRigth->figures().size(), wipes ? 0 : right);
+    QCOMPARE(ui.picLeft->figures().size(), wipes ? 0 : left);
+    QCOMPARE(ui.picRigth->figures().size(), wipes ? 0 : right);
     QCOMPARE(w->ObjectX, fromScheme ? 4500.0f : 0.0f);
     QCOMPARE(w->f2, f2);
 }
@@ -133,16 +136,17 @@ void TestInteraction::viewButtonsAndFigures() {
 // after it the areas hold no figures until the next redraw.
 void TestInteraction::noRaysAfterEnteringSchemeView() {
     auto w = TestSupport::startWindow();
-    dragAt(w->picLeft, QPoint(300, 200));
-    TestSupport::dragSliderTo(w->sldn1, 5);
+    const auto ui = TestSupport::controlsOf(*w);
+    dragAt(ui.picLeft, QPoint(300, 200));
+    TestSupport::dragSliderTo(ui.sldn1, 5);
     clickButton(w.get(), QStringLiteral("cmdRas"));
-    QVERIFY(w->picLeft->figures().isEmpty());
+    QVERIFY(ui.picLeft->figures().isEmpty());
     clickButton(w.get(), QStringLiteral("cmdCx"));
-    QVERIFY(w->picLeft->figures().isEmpty());
-    QVERIFY(w->picRigth->figures().isEmpty());
+    QVERIFY(ui.picLeft->figures().isEmpty());
+    QVERIFY(ui.picRigth->figures().isEmpty());
     // The next redraw draws the construction for the point placed earlier.
-    TestSupport::dragSliderTo(w->sldn1, 6);
-    QVERIFY(!w->picLeft->figures().isEmpty());
+    TestSupport::dragSliderTo(ui.sldn1, 6);
+    QVERIFY(!ui.picLeft->figures().isEmpty());
     QCOMPARE(w->ObjectX, 4500.0f);
 }
 
@@ -183,14 +187,15 @@ void TestInteraction::buttonsBuildTheLens() {
     QFETCH(bool, reshapeFirst);
     const bool converging = clicks.last() == QLatin1String("cmdSob");
     auto w = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     if (reshapeFirst) {
-        TestSupport::dragSliderTo(w->sldR1, 30);
-        TestSupport::dragSliderTo(w->sldR2, 66);
-        TestSupport::dragSliderTo(w->sldn1, 10);
-        QCOMPARE(w->shpRsob->Width(), 105.0f);
+        TestSupport::dragSliderTo(ui.sldR1, 30);
+        TestSupport::dragSliderTo(ui.sldR2, 66);
+        TestSupport::dragSliderTo(ui.sldn1, 10);
+        QCOMPARE(ui.shpRsob->Width(), 105.0f);
     }
-    const RgbValue left = w->picLeft->BackColor();
-    const RgbValue right = w->picRigth->BackColor();
+    const RgbValue left = ui.picLeft->BackColor();
+    const RgbValue right = ui.picRigth->BackColor();
 
     for (const QString& name : clicks)
         clickButton(w.get(), name);
@@ -198,34 +203,34 @@ void TestInteraction::buttonsBuildTheLens() {
     QCOMPARE(w->ConvergingChosen, converging ? kTrue : kFalse);
     QCOMPARE(w->R1, converging ? 1500.0 : -1500.0);
     QCOMPARE(w->R2, converging ? -1500.0 : 1500.0);
-    QCOMPARE(w->sldR1->value(), 0);
-    QCOMPARE(w->sldR2->value(), 0);
-    QCOMPARE(w->sldn1->value(), reshapeFirst ? 10 : 0); // index sliders keep theirs
+    QCOMPARE(ui.sldR1->value(), 0);
+    QCOMPARE(ui.sldR2->value(), 0);
+    QCOMPARE(ui.sldn1->value(), reshapeFirst ? 10 : 0); // index sliders keep theirs
 
     // The boxes: biconvex has picLSob left of the lens plane, biconcave right.
-    QCOMPARE(w->picLSob->Left(), converging ? 6900.0f : 7620.0f);
-    QCOMPARE(w->picRsob->Left(), converging ? 7620.0f : 6900.0f);
+    QCOMPARE(ui.picLSob->Left(), converging ? 6900.0f : 7620.0f);
+    QCOMPARE(ui.picRsob->Left(), converging ? 7620.0f : 6900.0f);
     QCOMPARE(w->LSobBoxX, converging ? 6900 : 7620);
-    QCOMPARE(w->picLSob->Width(), 705.0f);
-    QCOMPARE(w->picRsob->Width(), 705.0f);
-    QCOMPARE(w->shpLsob->Left(), 0.0f);
-    QCOMPARE(w->shpRsob->Left(), -720.0f);
-    QCOMPARE(w->shpLsob->Width(), 1425.0f);
-    QCOMPARE(w->shpRsob->Width(), 1425.0f);
+    QCOMPARE(ui.picLSob->Width(), 705.0f);
+    QCOMPARE(ui.picRsob->Width(), 705.0f);
+    QCOMPARE(ui.shpLsob->Left(), 0.0f);
+    QCOMPARE(ui.shpRsob->Left(), -720.0f);
+    QCOMPARE(ui.shpLsob->Width(), 1425.0f);
+    QCOMPARE(ui.shpRsob->Width(), 1425.0f);
 
     // Lens-coloured caps on the media, or media caps in a lens-coloured slab;
     // the outlines keep the lens colour in both.
-    QCOMPARE(w->shpLsob->BackColor(), converging ? kStartLens : right);
-    QCOMPARE(w->shpRsob->BackColor(), converging ? kStartLens : left);
-    QCOMPARE(w->picLSob->BackColor(), converging ? left : kStartLens);
-    QCOMPARE(w->picRsob->BackColor(), converging ? right : kStartLens);
-    QCOMPARE(w->shpLsob->BorderColor(), kStartLens);
-    QCOMPARE(w->shpRsob->BorderColor(), kStartLens);
+    QCOMPARE(ui.shpLsob->BackColor(), converging ? kStartLens : right);
+    QCOMPARE(ui.shpRsob->BackColor(), converging ? kStartLens : left);
+    QCOMPARE(ui.picLSob->BackColor(), converging ? left : kStartLens);
+    QCOMPARE(ui.picRsob->BackColor(), converging ? right : kStartLens);
+    QCOMPARE(ui.shpLsob->BorderColor(), kStartLens);
+    QCOMPARE(ui.shpRsob->BorderColor(), kStartLens);
 
     // The slider beside "левая" shapes the surface left of the lens plane.
-    QCOMPARE(w->sldR1->Top(), converging ? 9330.0f : 10020.0f);
-    QCOMPARE(w->sldR2->Top(), converging ? 10020.0f : 9330.0f);
-    QCOMPARE(w->sldR1->Left(), 150.0f);
+    QCOMPARE(ui.sldR1->Top(), converging ? 9330.0f : 10020.0f);
+    QCOMPARE(ui.sldR2->Top(), converging ? 10020.0f : 9330.0f);
+    QCOMPARE(ui.sldR1->Left(), 150.0f);
 
     // Focal lengths and marks from the sign of the power.
     const double P = LensMaker::thinLensPower(w->n1, 1.64, 1, w->R1, w->R2);
@@ -233,23 +238,23 @@ void TestInteraction::buttonsBuildTheLens() {
     QVERIFY2(std::abs(w->f2 - 1 / P) < 1e-9, qPrintable(QString::number(w->f2)));
     if (!reshapeFirst) {
         QCOMPARE(std::abs(w->f1), 1171.875);
-        QCOMPARE(w->shpF1->Left(), 6260.625f);
-        QCOMPARE(w->shp2F2->Left(), 2276.25f);
+        QCOMPARE(ui.shpF1->Left(), 6260.625f);
+        QCOMPARE(ui.shp2F2->Left(), 2276.25f);
     }
     QCOMPARE(w->IsConverging, converging ? kTrue : kFalse);
-    QCOMPARE(w->shpF1->BackColor(), converging ? 0 : kRed);
-    QCOMPARE(w->shpF2->BorderColor(), converging ? 0 : kRed);
-    QCOMPARE(w->shp2F1->BackColor(), converging ? kGrey : kLightRed);
+    QCOMPARE(ui.shpF1->BackColor(), converging ? 0 : kRed);
+    QCOMPARE(ui.shpF2->BorderColor(), converging ? 0 : kRed);
+    QCOMPARE(ui.shp2F1->BackColor(), converging ? kGrey : kLightRed);
 
     // In the lens view neither the arrowheads nor the areas are touched.
     QCOMPARE(arrowTops(w.get()), kInwards);
-    QVERIFY(!w->picLup->Visible());
+    QVERIFY(!ui.picLup->Visible());
 
     // The radius sliders work from their new rows.
-    TestSupport::dragSliderTo(w->sldR1, 66);
+    TestSupport::dragSliderTo(ui.sldR1, 66);
     QCOMPARE(w->R1, converging ? 4800.0 : -4800.0);
-    QCOMPARE(w->shpLsob->Left(), 660.0f);
-    QCOMPARE(w->shpLsob->Width(), 105.0f);
+    QCOMPARE(ui.shpLsob->Left(), 660.0f);
+    QCOMPARE(ui.shpLsob->Width(), 105.0f);
 }
 
 // The drawing follows the button, the marks and the arrowheads the power. A
@@ -257,38 +262,39 @@ void TestInteraction::buttonsBuildTheLens() {
 // thinner than its media (N = 1, n1 = n2 = 1.5) the biconcave lens converges.
 void TestInteraction::drawingFollowsButtonNotPower() {
     auto w = TestSupport::startWindow();
-    TestSupport::dragSliderTo(w->sldn1, 50);
+    const auto ui = TestSupport::controlsOf(*w);
+    TestSupport::dragSliderTo(ui.sldn1, 50);
     QCOMPARE(w->IsConverging, kTrue); // one dense medium alone does not flip it
-    TestSupport::dragSliderTo(w->sldn2, 50);
+    TestSupport::dragSliderTo(ui.sldn2, 50);
     QCOMPARE(w->IsConverging, kFalse);
     QVERIFY(std::abs(w->f1 - -3000 / 0.72) < 1e-6);
-    QCOMPARE(w->shpF1->BackColor(), kRed);
-    QCOMPARE(w->shp2F2->BorderColor(), kLightRed);
-    QCOMPARE(w->shpLsob->BackColor(), kStartLens); // still biconvex
-    QCOMPARE(w->picLSob->BackColor(), RGB(155, 155, 255));
-    QCOMPARE(w->picRsob->BackColor(), RGB(155, 155, 255));
+    QCOMPARE(ui.shpF1->BackColor(), kRed);
+    QCOMPARE(ui.shp2F2->BorderColor(), kLightRed);
+    QCOMPARE(ui.shpLsob->BackColor(), kStartLens); // still biconvex
+    QCOMPARE(ui.picLSob->BackColor(), RGB(155, 155, 255));
+    QCOMPARE(ui.picRsob->BackColor(), RGB(155, 155, 255));
     clickButton(w.get(), QStringLiteral("cmdCx"));
     QCOMPARE(arrowTops(w.get()), kInwards);
-    dragAt(w->picLeft, QPoint(300, 200));
-    QVERIFY(!w->picLeft->figures().isEmpty());
-    TestSupport::dragSliderTo(w->sldn2, 0); // the power turns positive in the scheme view
+    dragAt(ui.picLeft, QPoint(300, 200));
+    QVERIFY(!ui.picLeft->figures().isEmpty());
+    TestSupport::dragSliderTo(ui.sldn2, 0); // the power turns positive in the scheme view
     QCOMPARE(arrowTops(w.get()), kOutwards);
     clickButton(w.get(), QStringLiteral("cmdCxOff"));
 
-    TestSupport::dragSliderTo(w->sldn1, 25);
-    TestSupport::dragSliderTo(w->sldn2, 25);
-    TestSupport::dragSliderTo(w->sldVexol, 0);
+    TestSupport::dragSliderTo(ui.sldn1, 25);
+    TestSupport::dragSliderTo(ui.sldn2, 25);
+    TestSupport::dragSliderTo(ui.sldVexol, 0);
     clickButton(w.get(), QStringLiteral("cmdSob"));
     QCOMPARE(w->IsConverging, kFalse);
-    QCOMPARE(w->shpF1->BackColor(), kRed);
-    QCOMPARE(w->picLSob->Left(), 6900.0f);
-    QCOMPARE(w->shpLsob->BackColor(), w->LensColor);
+    QCOMPARE(ui.shpF1->BackColor(), kRed);
+    QCOMPARE(ui.picLSob->Left(), 6900.0f);
+    QCOMPARE(ui.shpLsob->BackColor(), w->LensColor);
 
     clickButton(w.get(), QStringLiteral("cmdRas"));
     QCOMPARE(w->IsConverging, kTrue);
-    QCOMPARE(w->shpF1->BackColor(), 0);
-    QCOMPARE(w->picLSob->Left(), 7620.0f);
-    QCOMPARE(w->picLSob->BackColor(), w->LensColor);
+    QCOMPARE(ui.shpF1->BackColor(), 0);
+    QCOMPARE(ui.picLSob->Left(), 7620.0f);
+    QCOMPARE(ui.picLSob->BackColor(), w->LensColor);
     QVERIFY(w->f1 > 0 && w->f1 < 760000);
 }
 
@@ -312,21 +318,22 @@ void TestInteraction::schemeViewTurnsArrowsAndRedraws() {
     QFETCH(QString, second);
     QFETCH(QVector<float>, tops);
     auto w = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     clickButton(w.get(), first);
     clickButton(w.get(), QStringLiteral("cmdCx"));
-    dragAt(w->picLeft, QPoint(300, 100));
+    dragAt(ui.picLeft, QPoint(300, 100));
     putMarkers(w.get());
 
     clickButton(w.get(), second);
 
     QCOMPARE(arrowTops(w.get()), tops);
-    QVERIFY(w->picVexol->Visible() && w->picLup->Visible() && w->picRdown->Visible());
-    QVERIFY(!hasMarker(w->picLeft));
-    QVERIFY(!hasMarker(w->picRigth));
-    QVERIFY(!w->picLeft->figures().isEmpty());
-    QVERIFY(!w->picRigth->figures().isEmpty());
-    QVERIFY(!w->picLSob->Visible());
-    QCOMPARE(w->picLSob->Left(), second == QLatin1String("cmdSob") ? 6900.0f : 7620.0f);
+    QVERIFY(ui.picVexol->Visible() && ui.picLup->Visible() && ui.picRdown->Visible());
+    QVERIFY(!hasMarker(ui.picLeft));
+    QVERIFY(!hasMarker(ui.picRigth));
+    QVERIFY(!ui.picLeft->figures().isEmpty());
+    QVERIFY(!ui.picRigth->figures().isEmpty());
+    QVERIFY(!ui.picLSob->Visible());
+    QCOMPARE(ui.picLSob->Left(), second == QLatin1String("cmdSob") ? 6900.0f : 7620.0f);
 }
 
 QTEST_MAIN(TestInteraction)

@@ -105,7 +105,8 @@ void dragAt(QWidget* window, QPoint from, QPoint to) {
 // A point of the window over a bench point (left-area twips, the right area
 // beyond the lens plane).
 QPoint windowPoint(Form1& w, double benchX, double benchY) {
-    PictureBox* area = benchX < Bench::kLensX ? w.picLeft : w.picRigth;
+    const auto ui = TestSupport::controlsOf(w);
+    PictureBox* area = benchX < Bench::kLensX ? ui.picLeft : ui.picRigth;
     const double x = benchX < Bench::kLensX ? benchX : benchX - Bench::kLensX;
     return area->mapTo(&w, TestSupport::pixelOf(area, x, benchY));
 }
@@ -113,10 +114,11 @@ QPoint windowPoint(Form1& w, double benchX, double benchY) {
 // A key as the keyboard delivers it to the left area of the active window
 // (shortcuts first).
 void keyToWindow(Form1* w, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    const auto ui = TestSupport::controlsOf(*w);
     w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w));
-    QTest::simulateEvent(w->picLeft, true, key, modifiers, QString(), false);
-    QTest::simulateEvent(w->picLeft, false, key, modifiers, QString(), false);
+    QTest::simulateEvent(ui.picLeft, true, key, modifiers, QString(), false);
+    QTest::simulateEvent(ui.picLeft, false, key, modifiers, QString(), false);
 }
 
 // The middle of a line of the laboratory's table, in the window's pixels.
@@ -205,6 +207,7 @@ void TestLabMode::modeRules() {
     QFETCH(bool, inLab);
     QFETCH(bool, onBench);
     auto w = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     w->cmdCx_Click();
     w->ObjectX = 5000;
     w->ObjectY = 3000;
@@ -213,15 +216,15 @@ void TestLabMode::modeRules() {
         keyToWindow(w.get(), key, Qt::ControlModifier);
     w->ScaleChoice().set(*Optics::Scale::of(5));
     QCOMPARE(w->Allows(action), onBench);
-    QCOMPARE(TestSupport::clickAt(w.get(), TestSupport::middleOf(w->cmdLab)), w->cmdLab);
+    QCOMPARE(TestSupport::clickAt(w.get(), TestSupport::middleOf(ui.cmdLab)), ui.cmdLab);
     QVERIFY(w->Laboratory().active());
     QCOMPARE(w->Allows(action), inLab);
     QCOMPARE(w->CurrentScale(), Optics::Scale{});
     // Hidden from the pupil: the image's numbers, the focal length, the marks,
     // the names, the radii and the index F would follow from.
-    QVERIFY(w->lblDistances->Caption().isEmpty() && w->lblFocal->Caption().isEmpty());
-    QVERIFY(!w->shpF2->isVisible() && w->picLeft->textMarks().isEmpty());
-    for (Label* readout : {w->lblRleft, w->lblN})
+    QVERIFY(ui.lblDistances->Caption().isEmpty() && ui.lblFocal->Caption().isEmpty());
+    QVERIFY(!ui.shpF2->isVisible() && ui.picLeft->textMarks().isEmpty());
+    for (Label* readout : {ui.lblRleft, ui.lblN})
         QVERIFY(w->childAt(TestSupport::middleOf(readout)) != readout);
     const QPoint table = windowPoint(*w, 2000, 1500);
     QCOMPARE(w->childAt(table)->objectName(), QStringLiteral("labSheet"));
@@ -229,8 +232,8 @@ void TestLabMode::modeRules() {
     keyToWindow(w.get(), Qt::Key_T, Qt::ControlModifier);
     QVERIFY(!w->TaskModeOn() && w->Laboratory().active());
     keyToWindow(w.get(), Qt::Key_B, Qt::ControlModifier | Qt::ShiftModifier);
-    QVERIFY(!w->lblFocal->Caption().isEmpty() && w->shpF2->isVisible());
-    QCOMPARE(w->childAt(table), w->picLeft); // the construction over the table's place
+    QVERIFY(!ui.lblFocal->Caption().isEmpty() && ui.shpF2->isVisible());
+    QCOMPARE(w->childAt(table), ui.picLeft); // the construction over the table's place
     keyToWindow(w.get(), Qt::Key_Escape);
     QVERIFY(!w->Laboratory().active());
     QCOMPARE(w->Allows(action), onBench);
@@ -567,13 +570,14 @@ void TestLabMode::pupilsLab() {
     QFETCH(int, key);
     QFETCH(int, modifiers);
     auto w = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     w->Laboratory().startForPupil();
     w->ToggleFullScreen();
     keyToWindow(w.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(w->isFullScreen(), key != Qt::Key_Escape); // Esc leaves only the full screen
     QVERIFY(w->Laboratory().active() && !w->Allows(Action::LabReveal) && !w->Allows(Action::Lab));
-    QVERIFY(w->lblFocal->Caption().isEmpty() && !w->shpF2->isVisible());
-    for (const QAction* item : w->cmdLab->actions()) // no reveal on the button's menu
+    QVERIFY(ui.lblFocal->Caption().isEmpty() && !ui.shpF2->isVisible());
+    for (const QAction* item : ui.cmdLab->actions()) // no reveal on the button's menu
         QVERIFY(!item->isVisible() || !item->text().contains(QStringLiteral("учителю")));
 }
 

@@ -245,6 +245,7 @@ void TestLessonLayers::standardCases() {
     QFETCH(int, n2Value);
     QFETCH(int, key);
     auto w = benchWith(converging, n1Value, n2Value);
+    const auto ui = TestSupport::controlsOf(*w);
     w->ShowLabels = kTrue;
     w->ShowThirdRay = kTrue;
     // Wherever the focus is in the window: the left area, a slider, the
@@ -280,7 +281,7 @@ void TestLessonLayers::standardCases() {
     }
     const double vergence = P - n1 / d;
     if (converging && key == 4) {
-        QCOMPARE(w->lblImageKind->Caption(), kNoImage);
+        QCOMPARE(ui.lblImageKind->Caption(), kNoImage);
         QVERIFY(!markOf(marks, Labels::Text::APrime));
         const auto strokes = Optics::rayDiagram(*w, {}, {}).strokes;
         QVERIFY(std::none_of(strokes.begin(), strokes.end(), [](const Optics::Stroke& s) {
@@ -292,7 +293,7 @@ void TestLessonLayers::standardCases() {
     const double m = -(n1 * b) / (n2 * d);
     const double imageX = b > 0 ? b : kLens + b;
     const double imageY = kAxis - 1000 * m;
-    QCOMPARE(w->lblImageKind->Caption().startsWith(b > 0 ? "действительное" : "мнимое"), true);
+    QCOMPARE(ui.lblImageKind->Caption().startsWith(b > 0 ? "действительное" : "мнимое"), true);
 
     // The name A' beside the image tip, on the side away from the axis; by a
     // virtual image near the object, wherever it stands nearer its tip than A.
@@ -348,8 +349,8 @@ void TestLessonLayers::standardCases() {
                 return true;
         return false;
     };
-    QVERIFY(drawnLine(w->picLeft, w->ObjectX, w->ObjectY, kLens, imageY));
-    QVERIFY(drawnLine(w->picRigth, 0, imageY, kLens, imageY));
+    QVERIFY(drawnLine(ui.picLeft, w->ObjectX, w->ObjectY, kLens, imageY));
+    QVERIFY(drawnLine(ui.picRigth, 0, imageY, kLens, imageY));
     // An arrowhead stroke is short: a fifth of a centimetre or so, never 300 twips.
     constexpr double kHeadAtMost = 300;
     const auto headsAt = [](const PictureBox* area, double x, double y) {
@@ -360,10 +361,10 @@ void TestLessonLayers::standardCases() {
                        std::hypot(f.x2 - f.x1, f.y2 - f.y1) < kHeadAtMost;
         return strokes;
     };
-    QCOMPARE(headsAt(w->picLeft, w->ObjectX, w->ObjectY), 2);
-    QCOMPARE(headsAt(b > 0 ? w->picRigth : w->picLeft, imageX, imageY), 2);
+    QCOMPARE(headsAt(ui.picLeft, w->ObjectX, w->ObjectY), 2);
+    QCOMPARE(headsAt(b > 0 ? ui.picRigth : ui.picLeft, imageX, imageY), 2);
     // A'B' as textbooks print it: the real image solid, the virtual dashed.
-    for (const Figure& f : (b > 0 ? w->picRigth : w->picLeft)->figures())
+    for (const Figure& f : (b > 0 ? ui.picRigth : ui.picLeft)->figures())
         if (f.kind == Figure::Kind::Line && std::fabs(f.x1 - imageX) < 0.5 &&
             std::fabs(f.x2 - imageX) < 0.5 && std::fabs(f.y2 - kAxis) < 0.5)
             QCOMPARE(f.drawStyle, b > 0 ? 0 : 1);
@@ -390,19 +391,20 @@ void TestLessonLayers::snapping() {
     QFETCH(bool, shift);
     QFETCH(bool, snaps);
     auto w = benchWith(true, 0, 0);
+    const auto ui = TestSupport::controlsOf(*w);
     const double f = 1 / powerOf(true, 1, 1);
     const double placeX = target == 0 ? 3000 : kLens - target * f;
     const double placeY = target == 0 ? kAxis : 3000;
     const double offset = offsetPixels * 15; // twips at the laid-out size
     const QPoint at =
-        pixelOf(w->picLeft, placeX + (target ? offset : 0), placeY + (target ? 0 : offset));
-    dragWith(w->picLeft, at, shift ? Qt::ShiftModifier : Qt::NoModifier);
+        pixelOf(ui.picLeft, placeX + (target ? offset : 0), placeY + (target ? 0 : offset));
+    dragWith(ui.picLeft, at, shift ? Qt::ShiftModifier : Qt::NoModifier);
     if (target == 0) {
         QCOMPARE(w->ObjectY == float(kAxis), snaps);
         return;
     }
     QCOMPARE(w->ObjectX == float(placeX), snaps);
-    QCOMPARE(w->lblImageKind->Caption() == kNoImage, snaps && target == 1);
+    QCOMPARE(ui.lblImageKind->Caption() == kNoImage, snaps && target == 1);
 }
 
 void TestLessonLayers::arrowheads_data() {
@@ -453,12 +455,13 @@ void TestLessonLayers::switches() {
     QFETCH(QKeySequence, shortcut);
     QFETCH(int, flag);
     auto w = startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     QApplication::setActiveWindow(w.get());
-    w->picLeft->setFocus();
+    ui.picLeft->setFocus();
     // The key with Ctrl held, as the keyboard delivers it (shortcuts first).
     const auto press = [&] {
         const QKeyCombination key = shortcut[0];
-        QTest::simulateEvent(w->picLeft, true, int(key.key()), key.keyboardModifiers(), QString(),
+        QTest::simulateEvent(ui.picLeft, true, int(key.key()), key.keyboardModifiers(), QString(),
                              false);
     };
     auto* control = w->findChild<QPushButton*>(button);
@@ -468,7 +471,7 @@ void TestLessonLayers::switches() {
         return flag == 0 ? w->ShowLabels : flag == 1 ? w->ShowThirdRay : w->SafePalette;
     };
     QCOMPARE(state(), kFalse);
-    QTest::mouseClick(control, Qt::LeftButton);
+    clickAt(w.get(), middleOf(control));
     QCOMPARE(state(), kTrue);
     QVERIFY(control->isChecked());
     press();
@@ -477,14 +480,14 @@ void TestLessonLayers::switches() {
     if (flag == 0) {
         // The names stand on the areas only while the layer is on.
         press();
-        QVERIFY(!w->picLeft->textMarks().isEmpty());
-        QVERIFY(!w->lblFleft->isVisible());
+        QVERIFY(!ui.picLeft->textMarks().isEmpty());
+        QVERIFY(!ui.lblFleft->isVisible());
     }
     if (flag == 2) {
         press();
-        QVERIFY(w->shpF1->BackColor() == 0); // F of a converging lens stays black
+        QVERIFY(ui.shpF1->BackColor() == 0); // F of a converging lens stays black
         clickButton(w.get(), QStringLiteral("cmdRas"));
-        QCOMPARE(w->shpF1->BackColor(), RGB(213, 94, 0)); // vermillion, not pure red
+        QCOMPARE(ui.shpF1->BackColor(), RGB(213, 94, 0)); // vermillion, not pure red
     }
 }
 
@@ -500,10 +503,11 @@ void TestLessonLayers::mends_data() {
 void TestLessonLayers::mends() {
     QFETCH(int, mend);
     auto w = benchWith(true, 0, 0);
+    const auto ui = TestSupport::controlsOf(*w);
     if (mend == 0) {
         dragSliderTo(sliderNamed(w.get(), "sldn1"), 5);
-        QVERIFY(w->picLeft->figures().isEmpty());
-        QVERIFY(w->lblDistances->Caption().isEmpty());
+        QVERIFY(ui.picLeft->figures().isEmpty());
+        QVERIFY(ui.lblDistances->Caption().isEmpty());
         return;
     }
     if (mend == 1) {
@@ -515,8 +519,8 @@ void TestLessonLayers::mends() {
         const double y = kAxis + 2500; // image 5000 above the axis: y < 0
         drawFor(*w, float(kLens - d), float(y));
         w->ShowReadouts();
-        QVERIFY2(w->lblImageKind->Caption().endsWith(QStringLiteral("за краем сверху")),
-                 qPrintable(w->lblImageKind->Caption()));
+        QVERIFY2(ui.lblImageKind->Caption().endsWith(QStringLiteral("за краем сверху")),
+                 qPrintable(ui.lblImageKind->Caption()));
         // The words hang down from the top edge, inside the area.
         const auto marks = Labels::labelMarks(*w);
         const Labels::Mark* words = markOf(marks, Labels::Text::Real);
@@ -539,22 +543,22 @@ void TestLessonLayers::mends() {
     }
     if (mend == 2) {
         // A line across the box of the upper arrowhead, beside its stroke.
-        const QRect box(w->picLup->mapTo(w.get(), QPoint(0, 0)), w->picLup->size());
+        const QRect box(ui.picLup->mapTo(w.get(), QPoint(0, 0)), ui.picLup->size());
         // The stroke runs from the top left to the bottom right: the bottom left
         // corner of the box is free of it.
         const int row = box.bottom() - 3;
-        const double rowY = (row - w->picLeft->y()) * 15.0;
-        w->picLeft->SetDrawWidth(3);
-        w->picLeft->Line(0, rowY, 7500, rowY, RGB(0, 0, 0));
+        const double rowY = (row - ui.picLeft->y()) * 15.0;
+        ui.picLeft->SetDrawWidth(3);
+        ui.picLeft->Line(0, rowY, 7500, rowY, RGB(0, 0, 0));
         const QImage shot = w->grab().toImage();
         QCOMPARE(shot.pixelColor(box.left() + 2, row), QColor(0, 0, 0));
         return;
     }
     // On the axis: the point snapped onto it draws the axial beam (lines on
     // the axis in the right area reach the image), and the numbers read so.
-    dragAt(w->picLeft, pixelOf(w->picLeft, 3000, kAxis + 20));
+    dragAt(ui.picLeft, pixelOf(ui.picLeft, 3000, kAxis + 20));
     QCOMPARE(w->ObjectY, float(kAxis));
-    QVERIFY(!w->picRigth->figures().isEmpty());
+    QVERIFY(!ui.picRigth->figures().isEmpty());
 }
 
 void TestLessonLayers::namesStandApart_data() {
@@ -575,14 +579,15 @@ void TestLessonLayers::namesStandApart() {
     QFETCH(int, n1Value);
     QFETCH(double, multiple);
     auto w = benchWith(converging, n1Value, 0);
+    const auto ui = TestSupport::controlsOf(*w);
     w->ShowLabels = kTrue;
     const double n1 = 1 + n1Value / 50.0;
     const double P = powerOf(converging, n1, 1);
     const double a = converging ? std::fabs(n1 / P) : std::fabs(1 / P);
     drawFor(*w, float(kLens - multiple * a), float(kAxis - 1000));
     w->RedrawScheme();
-    QVERIFY(w->picLeft->textMarks().size() >= 5); // O, F, 2F, A, B at least
-    for (PictureBox* area : {w->picLeft, w->picRigth}) {
+    QVERIFY(ui.picLeft->textMarks().size() >= 5); // O, F, 2F, A, B at least
+    for (PictureBox* area : {ui.picLeft, ui.picRigth}) {
         QList<QRectF> boxes;
         for (const TextMark& mark : area->textMarks()) {
             const QRectF box = paintedBox(mark);
@@ -622,10 +627,13 @@ void TestLessonLayers::namesClearOfTheDrawing() {
     constexpr double kAreaWidth = 7500, kAreaHeight = 8025;
     constexpr double kFar = 760000; // an image farther off is not shown
     auto w = benchWith(converging, 0, 0);
+    const auto ui = TestSupport::controlsOf(*w);
     w->SetLeftIndex(n1);
     w->ShowLabels = kTrue;
     w->ShowThirdRay = kTrue;
-    QTest::keyClick(w->picLeft, Qt::Key(Qt::Key_0 + (key ? key : 1)));
+    // A click gives the object's area the keyboard; the key then places the object.
+    clickAt(w.get(), ui.picLeft->mapTo(w.get(), pixelOf(ui.picLeft, 1500, 3000)));
+    QTest::keyClick(w->windowHandle(), Qt::Key(Qt::Key_0 + (key ? key : 1)));
 
     const double P = powerOf(converging, n1, 1);
     std::vector<double> places{w->ObjectX};
@@ -653,8 +661,8 @@ void TestLessonLayers::namesClearOfTheDrawing() {
         const QString where = QStringLiteral("object at %1").arg(x);
         bool primed = false; // a focus named F′: only where the two focal lengths differ
         int centres = 0;     // names O
-        for (PictureBox* area : {w->picLeft, w->picRigth}) {
-            const bool left = area == w->picLeft;
+        for (PictureBox* area : {ui.picLeft, ui.picRigth}) {
+            const bool left = area == ui.picLeft;
             const bool imageHere = image && (b < 0) == left;
             // Each name's point, as the model puts it or the bench shows it.
             QMultiMap<QString, QPointF> points;
@@ -676,7 +684,7 @@ void TestLessonLayers::namesClearOfTheDrawing() {
                 for (const QString& name : {QStringLiteral("F"), QStringLiteral("F\u2032")})
                     points.insert(twice ? QStringLiteral("2") + name : name, shown.center());
             }
-            const QList<QRectF> parts{shownOn(w->Picture3, area), shownOn(w->picVexol, area)};
+            const QList<QRectF> parts{shownOn(ui.Picture3, area), shownOn(ui.picVexol, area)};
             QList<QRectF> boxes;
             QSet<QString> named;
             for (const TextMark& mark : area->textMarks()) {
@@ -804,9 +812,11 @@ void TestLessonLayers::imageColours() {
     QFETCH(int, key);
     QFETCH(QColor, colour);
     auto w = benchWith(true, 0, 0);
+    const auto ui = TestSupport::controlsOf(*w);
     w->SafePalette = safe ? kTrue : kFalse;
-    QTest::keyClick(w->picLeft, Qt::Key(Qt::Key_0 + key));
-    const PictureBox* area = key == 1 ? w->picRigth : w->picLeft;
+    clickAt(w.get(), ui.picLeft->mapTo(w.get(), pixelOf(ui.picLeft, 1500, 3000)));
+    QTest::keyClick(w->windowHandle(), Qt::Key(Qt::Key_0 + key));
+    const PictureBox* area = key == 1 ? ui.picRigth : ui.picLeft;
     // The dot at the image point (the object's dot shares the left area).
     const double imageX = w->ImageX;
     int dots = 0;
@@ -838,6 +848,7 @@ void TestLessonLayers::dragLeavesNoTrace() {
     QFETCH(bool, layers);
     QFETCH(QSize, window);
     auto w = startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     if (window.isValid()) {
         w->resize(window);
         QApplication::processEvents();
@@ -847,7 +858,7 @@ void TestLessonLayers::dragLeavesNoTrace() {
         for (const char* button : {"cmdLabels", "cmdThirdRay", "cmdPalette"})
             clickButton(w.get(), QString::fromLatin1(button));
     clickButton(w.get(), QStringLiteral("cmdCx"));
-    PictureBox* area = w->picLeft;
+    PictureBox* area = ui.picLeft;
     const double f = std::fabs(w->f1);
     const QPoint start = pixelOf(area, kLens - 2.6 * f, kAxis - 900);
     press(area, start);
@@ -856,7 +867,7 @@ void TestLessonLayers::dragLeavesNoTrace() {
         settle();
         const QImage shown = w->screen()->grabWindow(w->winId()).toImage();
         const QImage whole = w->grab().toImage().convertToFormat(shown.format());
-        for (const QWidget* part : {w->picLeft, w->picRigth}) {
+        for (const QWidget* part : {ui.picLeft, ui.picRigth}) {
             const QRect box(part->mapTo(w.get(), QPoint(0, 0)), part->size());
             const QPoint trace = traceBetween(shown.copy(box), whole.copy(box));
             QVERIFY2(

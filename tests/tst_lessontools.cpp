@@ -51,11 +51,12 @@ Expected expectedFor(double n1, double N, double n2, double leftR, double rightR
 // A shortcut with Ctrl held, as the keyboard delivers it to the left area of
 // the active window (shortcuts first).
 void ctrlKey(Form1* w, Qt::Key key, const char* text) {
+    const auto ui = TestSupport::controlsOf(*w);
     w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w));
-    QTest::simulateEvent(w->picLeft, true, key, Qt::ControlModifier, QString::fromLatin1(text),
+    QTest::simulateEvent(ui.picLeft, true, key, Qt::ControlModifier, QString::fromLatin1(text),
                          false);
-    QTest::simulateEvent(w->picLeft, false, key, Qt::ControlModifier, QString::fromLatin1(text),
+    QTest::simulateEvent(ui.picLeft, false, key, Qt::ControlModifier, QString::fromLatin1(text),
                          false);
 }
 
@@ -107,6 +108,7 @@ private slots:
 
 void TestLessonTools::graphPointFollowsDragsAndSliders() {
     auto w = startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     // The signed notation: Γ plotted with its sign, the asymptote b = f′.
     w->SetNotation(Optics::Notation::SignedGaussian);
     clickButton(w.get(), QStringLiteral("cmdCx"));
@@ -117,7 +119,7 @@ void TestLessonTools::graphPointFollowsDragsAndSliders() {
     QVERIFY(graph->objectPoints().isEmpty()); // no object yet
 
     for (double x : {2500.0, 4500.0, 6500.0}) {
-        dragAt(w->picLeft, pixelOf(w->picLeft, x, 3000));
+        dragAt(ui.picLeft, pixelOf(ui.picLeft, x, 3000));
         const Expected lens = expectedFor(*w);
         const double d = (kLensPlane - w->ObjectX) / kTwipsPerCm;
         const QList<QPointF> at = graph->objectPoints();
@@ -128,7 +130,7 @@ void TestLessonTools::graphPointFollowsDragsAndSliders() {
     }
 
     // A slider changes the curves at once.
-    w->sldn1->SetValue(20);
+    dragSliderTo(ui.sldn1, 20);
     const Expected lens = expectedFor(*w);
     const QList<QPointF> curve = graph->imageCurvePoints();
     QVERIFY(!curve.isEmpty());
@@ -218,13 +220,14 @@ void TestLessonTools::graphTextsStandWhole() {
         QCoreApplication::installTranslator(&translator);
     }
     auto w = startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     w->resize(screen);
     QApplication::processEvents();
     ctrlKey(w.get(), Qt::Key_G, "g");
     clickButton(w.get(), QStringLiteral("cmdCx"));
-    dragAt(w->picLeft, pixelOf(w->picLeft, 2000, 3000)); // real
+    dragAt(ui.picLeft, pixelOf(ui.picLeft, 2000, 3000)); // real
     ctrlKey(w.get(), Qt::Key_R, "r");
-    dragAt(w->picLeft, pixelOf(w->picLeft, 7000, 3000)); // virtual
+    dragAt(ui.picLeft, pixelOf(ui.picLeft, 7000, 3000)); // virtual
     ctrlKey(w.get(), Qt::Key_R, "r");
     GraphWindow* graph = w->Lesson().graph();
     QVERIFY(graph);
@@ -265,10 +268,11 @@ void TestLessonTools::graphTextsStandWhole() {
 // takes a click at its centre.
 void TestLessonTools::shortcutsActFromTheGraph() {
     auto w = projectorWithGraph();
+    const auto ui = TestSupport::controlsOf(*w);
     GraphWindow* graph = w->Lesson().graph();
     clickButton(w.get(), QStringLiteral("cmdCx"));
-    dragAt(w->picLeft, pixelOf(w->picLeft, 3000, 2500));
-    TestSupport::clickAt(w.get(), w->cmdRecord->geometry().center());
+    dragAt(ui.picLeft, pixelOf(ui.picLeft, 3000, 2500));
+    TestSupport::clickAt(w.get(), ui.cmdRecord->geometry().center());
     QCOMPARE(int(graph->table()->rows().size()), 1);
 
     auto* grid = graph->findChild<QTableWidget*>();
@@ -373,11 +377,12 @@ void TestLessonTools::ticksOnRoundValues() {
 
 void TestLessonTools::recordedRowAndCsv() {
     auto w = startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     w->SetNotation(Optics::Notation::SignedGaussian);
     clickButton(w.get(), QStringLiteral("cmdCx"));
-    dragAt(w->picLeft, pixelOf(w->picLeft, 3000, 2500));
+    dragAt(ui.picLeft, pixelOf(ui.picLeft, 3000, 2500));
     ctrlKey(w.get(), Qt::Key_R, "r");
-    dragAt(w->picLeft, pixelOf(w->picLeft, 6900, 3500));
+    dragAt(ui.picLeft, pixelOf(ui.picLeft, 6900, 3500));
     clickButton(w.get(), QStringLiteral("cmdRecord"));
     MeasurementTable* table = w->Lesson().graph()->table();
     QCOMPARE(int(table->rows().size()), 2);
@@ -477,11 +482,12 @@ void TestLessonTools::notationTitles() {
         QCoreApplication::installTranslator(&translator);
     }
     auto w = startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     if (notation >= 0)
         w->SetNotation(Optics::Notation(notation));
     clickButton(w.get(), QStringLiteral("cmdCx"));
     // Far beyond 2F: a real, inverted image.
-    dragAt(w->picLeft, pixelOf(w->picLeft, 2000, 3000));
+    dragAt(ui.picLeft, pixelOf(ui.picLeft, 2000, 3000));
     ctrlKey(w.get(), Qt::Key_R, "r");
     GraphWindow* graph = w->Lesson().graph();
     QVERIFY(graph);
@@ -530,15 +536,18 @@ void TestLessonTools::motionStartsAndStops_data() {
 void TestLessonTools::motionStartsAndStops() {
     QFETCH(QString, stopBy);
     auto w = startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
+    // The object placed with a click, which gives its area the keyboard.
+    clickAt(w.get(), ui.picLeft->mapTo(w.get(), pixelOf(ui.picLeft, 1500, 3000)));
     ctrlKey(w.get(), Qt::Key_M, "m");
     QVERIFY(w->Lesson().motionRunning());
     QVERIFY(w->SchemeView); // the motion shows the construction
     const float startX = w->ObjectX;
     QTRY_VERIFY_WITH_TIMEOUT(w->ObjectX > startX + 50, 3000); // towards the lens
     if (stopBy == QLatin1String("key"))
-        QTest::keyClick(w->picLeft, Qt::Key_Space);
+        QTest::keyClick(w->windowHandle(), Qt::Key_Space);
     else if (stopBy == QLatin1String("press"))
-        press(w->picLeft, pixelOf(w->picLeft, 1000, 1000), Qt::RightButton);
+        press(ui.picLeft, pixelOf(ui.picLeft, 1000, 1000), Qt::RightButton);
     else
         ctrlKey(w.get(), Qt::Key_M, "m");
     QVERIFY(!w->Lesson().motionRunning());

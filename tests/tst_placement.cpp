@@ -17,10 +17,11 @@ namespace {
 using namespace TestSupport;
 
 PictureBox* leftArea(Form1* w) {
+    const auto ui = TestSupport::controlsOf(*w);
     auto* area = w->findChild<QWidget*>(QStringLiteral("picLeft"));
-    if (area != w->picLeft)
+    if (area != ui.picLeft)
         qFatal("picLeft not found by name");
-    return w->picLeft;
+    return ui.picLeft;
 }
 
 // A key press as the platform delivers it: to the window, which hands it to
@@ -74,6 +75,7 @@ void TestPlacement::dragStoresPointerAsDelivered() {
     QFETCH(QPoint, to);
     QFETCH(Qt::KeyboardModifiers, modifiers);
     auto w = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     if (scheme)
         clickButton(w.get(), "cmdCx");
     PictureBox* area = leftArea(w.get());
@@ -84,17 +86,17 @@ void TestPlacement::dragStoresPointerAsDelivered() {
                      Qt::LeftButton, modifiers);
     QApplication::sendEvent(area, &move);
 
-    QCOMPARE(w->ObjectX, twipsOf(w->picLeft, to.x()));
-    QCOMPARE(w->ObjectY, twipsOf(w->picLeft, to.y()));
-    QVERIFY(!hasMarker(w->picLeft));
-    QVERIFY(!hasMarker(w->picRigth));
+    QCOMPARE(w->ObjectX, twipsOf(ui.picLeft, to.x()));
+    QCOMPARE(w->ObjectY, twipsOf(ui.picLeft, to.y()));
+    QVERIFY(!hasMarker(ui.picLeft));
+    QVERIFY(!hasMarker(ui.picRigth));
     const bool drawn = scheme && w->ObjectX < 7500;
-    QCOMPARE(!w->picLeft->figures().isEmpty(), drawn);
-    QCOMPARE(!w->picRigth->figures().isEmpty(), drawn);
+    QCOMPARE(!ui.picLeft->figures().isEmpty(), drawn);
+    QCOMPARE(!ui.picRigth->figures().isEmpty(), drawn);
 
     // The release places nothing further.
     TestSupport::release(area, to);
-    QCOMPARE(w->ObjectX, twipsOf(w->picLeft, to.x()));
+    QCOMPARE(w->ObjectX, twipsOf(ui.picLeft, to.x()));
 }
 
 void TestPlacement::otherButtonsPlaceNothing_data() {
@@ -116,6 +118,7 @@ void TestPlacement::otherButtonsPlaceNothing() {
     QFETCH(Qt::MouseButton, pressed);
     QFETCH(Qt::MouseButtons, held);
     auto w = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     clickButton(w.get(), "cmdCx");
     PictureBox* area = leftArea(w.get());
     TestSupport::press(area, QPoint(300, 200));
@@ -128,17 +131,17 @@ void TestPlacement::otherButtonsPlaceNothing() {
     for (int x = 100; x <= 140; x += 10)
         TestSupport::moveHolding(area, QPoint(x, 120), held);
     // A right press wipes; nothing else does.
-    QCOMPARE(hasMarker(w->picLeft), pressed != Qt::RightButton);
-    QCOMPARE(w->ObjectX, twipsOf(w->picLeft, 310));
-    QCOMPARE(w->ObjectY, twipsOf(w->picLeft, 210));
-    QCOMPARE(hasMarker(w->picRigth), pressed != Qt::RightButton);
+    QCOMPARE(hasMarker(ui.picLeft), pressed != Qt::RightButton);
+    QCOMPARE(w->ObjectX, twipsOf(ui.picLeft, 310));
+    QCOMPARE(w->ObjectY, twipsOf(ui.picLeft, 210));
+    QCOMPARE(hasMarker(ui.picRigth), pressed != Qt::RightButton);
     if (pressed != Qt::NoButton)
         TestSupport::release(area, QPoint(140, 120), pressed);
 
     // A left press and release without a move in between places the point.
-    QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, QPoint(50, 60));
-    QCOMPARE(w->ObjectX, twipsOf(w->picLeft, 50));
-    QCOMPARE(w->ObjectY, twipsOf(w->picLeft, 60));
+    TestSupport::clickAt(w.get(), area->mapTo(w.get(), QPoint(50, 60)));
+    QCOMPARE(w->ObjectX, twipsOf(ui.picLeft, 50));
+    QCOMPARE(w->ObjectY, twipsOf(ui.picLeft, 60));
 }
 
 void TestPlacement::pressWipesOnlyWithRightButton_data() {
@@ -163,18 +166,19 @@ void TestPlacement::leftPressPlaces_data() {
 void TestPlacement::leftPressPlaces() {
     QFETCH(bool, scheme);
     auto w = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     if (scheme)
         clickButton(w.get(), "cmdCx");
     putMarkers(w.get());
 
     TestSupport::press(leftArea(w.get()), QPoint(120, 90));
 
-    QCOMPARE(w->ObjectX, twipsOf(w->picLeft, 120));
-    QCOMPARE(w->ObjectY, twipsOf(w->picLeft, 90));
-    QVERIFY(!hasMarker(w->picLeft) && !hasMarker(w->picRigth));
+    QCOMPARE(w->ObjectX, twipsOf(ui.picLeft, 120));
+    QCOMPARE(w->ObjectY, twipsOf(ui.picLeft, 90));
+    QVERIFY(!hasMarker(ui.picLeft) && !hasMarker(ui.picRigth));
     // The object dot, green, centred on the press.
     bool dot = false;
-    for (const Figure& f : circlesOf(w->picLeft->figures()))
+    for (const Figure& f : circlesOf(ui.picLeft->figures()))
         dot = dot || (f.colour == RGB(0, 255, 0) && f.x1 == w->ObjectX && f.y1 == w->ObjectY);
     QCOMPARE(dot, scheme);
     TestSupport::release(leftArea(w.get()), QPoint(120, 90));
@@ -186,21 +190,22 @@ void TestPlacement::pressWipesOnlyWithRightButton() {
     QFETCH(Qt::MouseButton, button);
     QFETCH(bool, wipes);
     auto w = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     if (scheme)
         clickButton(w.get(), "cmdCx");
     PictureBox* area = leftArea(w.get());
     dragAt(area, QPoint(300, 200));
     putMarkers(w.get());
-    const int leftBefore = int(w->picLeft->figures().size());
-    const int rightBefore = int(w->picRigth->figures().size());
+    const int leftBefore = int(ui.picLeft->figures().size());
+    const int rightBefore = int(ui.picRigth->figures().size());
 
     TestSupport::press(area, QPoint(120, 90), button);
     TestSupport::release(area, QPoint(120, 90), button);
 
     QCOMPARE(w->ObjectX, 4500.0f);
     QCOMPARE(w->ObjectY, 3000.0f);
-    QCOMPARE(int(w->picLeft->figures().size()), wipes ? 0 : leftBefore);
-    QCOMPARE(int(w->picRigth->figures().size()), wipes ? 0 : rightBefore);
+    QCOMPARE(int(ui.picLeft->figures().size()), wipes ? 0 : leftBefore);
+    QCOMPARE(int(ui.picRigth->figures().size()), wipes ? 0 : rightBefore);
 }
 
 // A drag given to the window, as the platform gives it: the press picks the
@@ -209,6 +214,7 @@ void TestPlacement::pressWipesOnlyWithRightButton() {
 // areas stay empty; back on the left the construction returns.
 void TestPlacement::dragThroughWindowFollowsGrab() {
     auto w = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     clickButton(w.get(), "cmdCx");
     PictureBox* area = leftArea(w.get());
     QWindow* window = w->windowHandle();
@@ -219,25 +225,25 @@ void TestPlacement::dragThroughWindowFollowsGrab() {
     QTest::mouseMove(window, inWindow(300, 200));
     QCOMPARE(w->ObjectX, 4500.0f);
     QCOMPARE(w->ObjectY, 3000.0f);
-    QVERIFY(!w->picLeft->figures().isEmpty());
+    QVERIFY(!ui.picLeft->figures().isEmpty());
 
     for (int x : {499, 500, 560, 640}) {
         QTest::mouseMove(window, inWindow(x, 200));
-        QCOMPARE(w->ObjectX, twipsOf(w->picLeft, x));
-        QCOMPARE(w->picLeft->figures().isEmpty(), x >= 500);
-        QCOMPARE(w->picRigth->figures().isEmpty(), x >= 500);
+        QCOMPARE(w->ObjectX, twipsOf(ui.picLeft, x));
+        QCOMPARE(ui.picLeft->figures().isEmpty(), x >= 500);
+        QCOMPARE(ui.picRigth->figures().isEmpty(), x >= 500);
     }
     // Back in, clear of the marks the point snaps to (F stands at pixel 422).
     QTest::mouseMove(window, inWindow(440, 250));
-    QCOMPARE(w->ObjectX, twipsOf(w->picLeft, 440));
-    QCOMPARE(w->ObjectY, twipsOf(w->picLeft, 250));
-    QVERIFY(!w->picLeft->figures().isEmpty());
-    QVERIFY(!w->picRigth->figures().isEmpty());
+    QCOMPARE(w->ObjectX, twipsOf(ui.picLeft, 440));
+    QCOMPARE(w->ObjectY, twipsOf(ui.picLeft, 250));
+    QVERIFY(!ui.picLeft->figures().isEmpty());
+    QVERIFY(!ui.picRigth->figures().isEmpty());
     QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, inWindow(440, 250));
 
     // After the release a move over the area is no drag.
     QTest::mouseMove(window, inWindow(100, 100));
-    QCOMPARE(w->ObjectX, twipsOf(w->picLeft, 440));
+    QCOMPARE(w->ObjectX, twipsOf(ui.picLeft, 440));
 }
 
 void TestPlacement::arrowKeysMoveByFifty_data() {
@@ -271,13 +277,14 @@ void TestPlacement::arrowKeysMoveByFifty() {
     QFETCH(float, dx);
     QFETCH(float, dy);
     auto w = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     if (scheme)
         clickButton(w.get(), "cmdCx");
     PictureBox* area = leftArea(w.get());
     dragAt(area, QPoint(300, 200));
     QCOMPARE(w->focusWidget(), static_cast<QWidget*>(area));
     putMarkers(w.get());
-    const QString distances = w->lblDistances->Caption();
+    const QString distances = ui.lblDistances->Caption();
 
     pressKey(w.get(), key, false, modifiers);
 
@@ -285,13 +292,13 @@ void TestPlacement::arrowKeysMoveByFifty() {
     QCOMPARE(w->ObjectY, 3000.0f + dy);
     // The read-outs follow the point: the distances change with d, and stand as
     // a fresh refresh would write them.
-    const QString shown = w->lblDistances->Caption();
+    const QString shown = ui.lblDistances->Caption();
     QCOMPARE(shown != distances, scheme && dx != 0);
     w->ShowReadouts();
-    QCOMPARE(shown, w->lblDistances->Caption());
-    QCOMPARE(hasMarker(w->picLeft), !scheme);
-    QCOMPARE(hasMarker(w->picRigth), !scheme);
-    QCOMPARE(w->picLeft->figures().isEmpty(), false);
+    QCOMPARE(shown, ui.lblDistances->Caption());
+    QCOMPARE(hasMarker(ui.picLeft), !scheme);
+    QCOMPARE(hasMarker(ui.picRigth), !scheme);
+    QCOMPARE(ui.picLeft->figures().isEmpty(), false);
 }
 
 // Before the point was ever placed, the first arrow key puts it in the middle
@@ -302,14 +309,15 @@ void TestPlacement::arrowKeysMoveByFifty() {
 // picLeft.
 void TestPlacement::heldArrowKeyFollowsRepeats() {
     auto w = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     clickButton(w.get(), "cmdCx");
     // Focus by keyboard navigation, not by a click, so that nothing is placed.
-    w->picLeft->setFocus(Qt::TabFocusReason);
+    ui.picLeft->setFocus(Qt::TabFocusReason);
     pressKey(w.get(), Qt::Key_Right);
     QCOMPARE(w->ObjectX, 3800.0f);
     QCOMPARE(w->ObjectY, 2990.0f);
-    QVERIFY(!w->picLeft->figures().isEmpty());
-    QVERIFY(!w->picRigth->figures().isEmpty()); // a real image beyond the lens
+    QVERIFY(!ui.picLeft->figures().isEmpty());
+    QVERIFY(!ui.picRigth->figures().isEmpty()); // a real image beyond the lens
 
     pressKey(w.get(), Qt::Key_Down);
     for (int i = 0; i < 9; ++i)
@@ -320,10 +328,10 @@ void TestPlacement::heldArrowKeyFollowsRepeats() {
         pressKey(w.get(), Qt::Key_Left, i > 0);
     QCOMPARE(w->ObjectX, 3600.0f);
 
-    w->sldn1->setFocus(Qt::TabFocusReason);
+    ui.sldn1->setFocus(Qt::TabFocusReason);
     pressKey(w.get(), Qt::Key_Right);
     QCOMPARE(w->ObjectX, 3600.0f);
-    QCOMPARE(w->sldn1->value(), 1);
+    QCOMPARE(ui.sldn1->value(), 1);
 }
 
 QTEST_MAIN(TestPlacement)

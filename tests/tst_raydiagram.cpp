@@ -2,9 +2,9 @@
 // The ray construction figure by figure: what is drawn in both areas, in which
 // order and with which pen, and the work values left behind, for a converging
 // and a diverging lens, off the axis and on it, and for the image marks alone.
-#include "raydiagram.h"
 #include "form1.h"
 #include "picturebox.h"
+#include "raydiagram.h"
 #include "testsupport.h"
 
 #include <QTest>
@@ -325,12 +325,13 @@ void TestRayDiagram::construction() {
     QFETCH(QVector<double>, expected);
 
     auto w = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     setLens(*w, converging, f);
     plant(*w);
     drawFor(*w, x, y);
 
-    const QString diff = mismatch("picLeft", w->picLeft->figures(), left) +
-                         mismatch("picRigth", w->picRigth->figures(), right);
+    const QString diff = mismatch("picLeft", ui.picLeft->figures(), left) +
+                         mismatch("picRigth", ui.picRigth->figures(), right);
     QVERIFY2(diff.isEmpty(), qPrintable(diff));
     const QVector<double> got = members(*w);
     for (int i = 0; i < got.size(); ++i) {
@@ -345,6 +346,7 @@ void TestRayDiagram::construction() {
 // image dot is one colour, filled as it is outlined.
 void TestRayDiagram::drawingStateCarriesOver() {
     auto w = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     setLens(*w, true, 2000);
     const auto first = [&](PictureBox* area, Figure::Kind kind) {
         for (const Figure& f : area->figures())
@@ -353,25 +355,25 @@ void TestRayDiagram::drawingStateCarriesOver() {
         return Figure{};
     };
     drawFor(*w, 4500, 3000);
-    QCOMPARE(first(w->picLeft, Figure::Kind::Line).drawWidth, 2);
+    QCOMPARE(first(ui.picLeft, Figure::Kind::Line).drawWidth, 2);
     drawFor(*w, 4500, 3000);
-    QCOMPARE(first(w->picLeft, Figure::Kind::Line).drawWidth, 2);
+    QCOMPARE(first(ui.picLeft, Figure::Kind::Line).drawWidth, 2);
     drawFor(*w, 5500, 3490);
     drawFor(*w, 4500, 3000);
-    QCOMPARE(first(w->picLeft, Figure::Kind::Line).drawWidth, 2);
-    QCOMPARE(first(w->picRigth, Figure::Kind::Circle).fillColour, kGreen);
+    QCOMPARE(first(ui.picLeft, Figure::Kind::Line).drawWidth, 2);
+    QCOMPARE(first(ui.picRigth, Figure::Kind::Circle).fillColour, kGreen);
     drawFor(*w, 6500, 3490);
-    QCOMPARE(first(w->picLeft, Figure::Kind::Circle).colour, kRed);
-    QCOMPARE(first(w->picLeft, Figure::Kind::Circle).fillColour, kRed);
+    QCOMPARE(first(ui.picLeft, Figure::Kind::Circle).colour, kRed);
+    QCOMPARE(first(ui.picLeft, Figure::Kind::Circle).fillColour, kRed);
     // The marks leave both areas solid, 1 wide (picLeft 3 after the marker).
-    QCOMPARE(w->picRigth->DrawWidth(), 2);
-    QCOMPARE(w->picLeft->DrawWidth(), 3);
+    QCOMPARE(ui.picRigth->DrawWidth(), 2);
+    QCOMPARE(ui.picLeft->DrawWidth(), 3);
     w->ImageX = 6000, w->ImageY = 2010;
-    w->picRigth->SetDrawStyle(1);
+    ui.picRigth->SetDrawStyle(1);
     w->MarkRealImage();
-    QCOMPARE(w->picRigth->DrawWidth(), 1);
-    QCOMPARE(w->picRigth->DrawStyle(), 0);
-    QCOMPARE(w->picRigth->FillStyle(), 0);
+    QCOMPARE(ui.picRigth->DrawWidth(), 1);
+    QCOMPARE(ui.picRigth->DrawStyle(), 0);
+    QCOMPARE(ui.picRigth->FillStyle(), 0);
 }
 
 // No construction at or right of the lens plane, or for a point that is nowhere.
@@ -393,10 +395,11 @@ void TestRayDiagram::guard() {
     QFETCH(float, y);
     for (const bool converging : {true, false}) {
         auto w = TestSupport::startWindow();
+        const auto ui = TestSupport::controlsOf(*w);
         setLens(*w, converging, 2000);
         plant(*w);
         drawFor(*w, x, y);
-        QVERIFY(w->picLeft->figures().isEmpty() && w->picRigth->figures().isEmpty());
+        QVERIFY(ui.picLeft->figures().isEmpty() && ui.picRigth->figures().isEmpty());
         QCOMPARE(members(*w), kPlanted);
     }
 }
@@ -420,12 +423,13 @@ void TestRayDiagram::realMarkClamps() {
     QFETCH(double, outX);
     QFETCH(double, outY);
     auto w = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     w->ImageX = inX, w->ImageY = inY;
     w->MarkRealImage();
     QCOMPARE(w->ImageX, outX);
     QCOMPARE(w->ImageY, outY);
     const QString diff =
-        mismatch("picRigth", w->picRigth->figures(), imageMark(outX, outY, kGreen));
+        mismatch("picRigth", ui.picRigth->figures(), imageMark(outX, outY, kGreen));
     QVERIFY2(diff.isEmpty(), qPrintable(diff));
 }
 
@@ -435,6 +439,7 @@ void TestRayDiagram::virtualMarkClampsAndExtremeShift() {
     for (const int shift :
          {std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()}) {
         auto w = TestSupport::startWindow();
+        const auto ui = TestSupport::controlsOf(*w);
         setLens(*w, true, 2000);
         w->ObjectX = 6500, w->ObjectY = 2000;
         w->LensHitY = 2650, w->RaySlope = 1.32, w->CrossShift = shift;
@@ -442,7 +447,7 @@ void TestRayDiagram::virtualMarkClampsAndExtremeShift() {
         w->DrawVirtualImage();
         QCOMPARE(w->ImageX, -760000.0);
         QCOMPARE(w->ImageY, 760000.0);
-        const Figure extension = w->picLeft->figures().value(1);
+        const Figure extension = ui.picLeft->figures().value(1);
         QVERIFY2(near(3990 - 1.32 * (7500.0 - shift + 2000), extension.y2),
                  qPrintable(TestSupport::describe(extension)));
     }

@@ -152,6 +152,7 @@ private slots:
 void TestRaySweep::gaussianOpticsAnyMedia() {
     QRandomGenerator random(20240611);
     auto w = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     int real = 0, virtualConverging = 0, diverging = 0;
     for (int trial = 0; trial < 4000; ++trial) {
         Lens lens{int(random.bounded(51)), int(random.bounded(51)), int(random.bounded(51)),
@@ -167,8 +168,8 @@ void TestRaySweep::gaussianOpticsAnyMedia() {
               where(*w));
         // A diverging lens sends parallel light on as if from |f2| in front of it.
         const double leftF = o.P > 0 ? o.f1 : -o.f2, rightF = o.P > 0 ? o.f2 : -o.f1;
-        CHECK(std::fabs(double(w->shpF1->Left()) + 67.5 - (7500 - leftF)) <= 0.01 + 1e-6 * leftF &&
-                  std::fabs(double(w->shpF2->Left()) + 67.5 - rightF) <= 0.01 + 1e-6 * rightF,
+        CHECK(std::fabs(double(ui.shpF1->Left()) + 67.5 - (7500 - leftF)) <= 0.01 + 1e-6 * leftF &&
+                  std::fabs(double(ui.shpF2->Left()) + 67.5 - rightF) <= 0.01 + 1e-6 * rightF,
               where(*w));
 
         const float x = float(-3000 + random.bounded(10400.0));
@@ -183,15 +184,15 @@ void TestRaySweep::gaussianOpticsAnyMedia() {
         drawFor(*w, x, y);
 
         // The object dot ends every run.
-        const Figure& last = w->picLeft->figures().last();
+        const Figure& last = ui.picLeft->figures().last();
         CHECK(last.kind == Figure::Kind::Circle && last.colour == kGreen && last.radius == 60 &&
                   last.x1 == x && last.y1 == y,
               where(*w));
 
         // Kind: real only for a converging lens with the object beyond |f1|.
         const bool realWanted = o.P > 0 && d > o.f1;
-        const QVector<Figure> realDots = dots(w->picRigth, kGreen, 50);
-        const QVector<Figure> virtualDots = dots(w->picLeft, kRed, 50);
+        const QVector<Figure> realDots = dots(ui.picRigth, kGreen, 50);
+        const QVector<Figure> virtualDots = dots(ui.picLeft, kRed, 50);
         CHECK(realDots.size() == (realWanted ? 1 : 0) && virtualDots.size() == (realWanted ? 0 : 1),
               where(*w));
         const Figure& dot = realWanted ? realDots[0] : virtualDots[0];
@@ -218,11 +219,11 @@ void TestRaySweep::gaussianOpticsAnyMedia() {
         // Each ray leaving the lens plane in picRigth, with the ray that arrived
         // there in picLeft: the refraction law at height h, and the image on it.
         int rays = 0;
-        for (const Figure& out : w->picRigth->figures()) {
+        for (const Figure& out : ui.picRigth->figures()) {
             if (!isSolidRay(out) || out.x1 != 0)
                 continue;
             const Figure* in = nullptr;
-            for (const Figure& f : w->picLeft->figures())
+            for (const Figure& f : ui.picLeft->figures())
                 if (isSolidRay(f) && f.x2 == 7500 && std::fabs(f.y2 - out.y1) < 1e-3)
                     in = &f;
             CHECK(in, where(*w) + " nothing arrives for " + TestSupport::describe(out));
@@ -242,11 +243,11 @@ void TestRaySweep::gaussianOpticsAnyMedia() {
         // A secondary axis before the lens runs through the centre parallel to
         // an edge ray as it arrives (converging) or as it leaves, n2 u2 = n1 u1,
         // traced back (diverging).
-        for (const Figure& axis : w->picLeft->figures()) {
+        for (const Figure& axis : ui.picLeft->figures()) {
             if (axis.colour != kGrey || axis.x1 != 7500 || axis.y1 != 3990)
                 continue;
             bool parallel = false;
-            for (const Figure& in : w->picLeft->figures())
+            for (const Figure& in : ui.picLeft->figures())
                 if (isSolidRay(in) && in.x2 == 7500 && in.y2 != 3990) {
                     const double bend = o.P > 0 ? 1 : o.n1 / o.n2;
                     const Slope a = slopeOf(axis), u = slopeOf(in);
@@ -258,7 +259,7 @@ void TestRaySweep::gaussianOpticsAnyMedia() {
         // The red backward extensions meet at the virtual image. The one of an edge
         // ray crosses the axis at a whole twip, which moves it by up to half a twip
         // there, magnified at the image by its distance over the crossing's.
-        for (const Figure& f : w->picLeft->figures()) {
+        for (const Figure& f : ui.picLeft->figures()) {
             if (f.kind != Figure::Kind::Line || f.colour != kRed || f.x1 == f.x2)
                 continue;
             double rounding = 0;
@@ -368,23 +369,24 @@ void TestRaySweep::issueCases() {
     QFETCH(bool, outwards);
 
     auto w = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     TestSupport::clickButton(w.get(), button);
-    TestSupport::dragSliderTo(w->sldn1, sliders[0]);
-    TestSupport::dragSliderTo(w->sldVexol, sliders[1]);
-    TestSupport::dragSliderTo(w->sldn2, sliders[2]);
+    TestSupport::dragSliderTo(ui.sldn1, sliders[0]);
+    TestSupport::dragSliderTo(ui.sldVexol, sliders[1]);
+    TestSupport::dragSliderTo(ui.sldn2, sliders[2]);
     TestSupport::dragSliderTo(sliderBeside(w.get(), QStringLiteral("левая")), sliders[3]);
     TestSupport::clickButton(w.get(), QStringLiteral("cmdCx"));
     drawFor(*w, x, y);
 
-    QCOMPARE(w->picLup->Top(), outwards ? 6320.f : 2880.f);
-    QVERIFY2(std::fabs(double(w->shpF1->Left()) + 67.5 - (7500 - leftF)) < 0.01 &&
-                 std::fabs(double(w->shpF2->Left()) + 67.5 - rightF) < 0.01,
+    QCOMPARE(ui.picLup->Top(), outwards ? 6320.f : 2880.f);
+    QVERIFY2(std::fabs(double(ui.shpF1->Left()) + 67.5 - (7500 - leftF)) < 0.01 &&
+                 std::fabs(double(ui.shpF2->Left()) + 67.5 - rightF) < 0.01,
              qPrintable(where(*w)));
-    const QVector<Figure> realDots = dots(w->picRigth, kGreen, 50);
-    const QVector<Figure> virtualDots = dots(w->picLeft, kRed, 50);
+    const QVector<Figure> realDots = dots(ui.picRigth, kGreen, 50);
+    const QVector<Figure> virtualDots = dots(ui.picLeft, kRed, 50);
     QCOMPARE(realDots.size(), kind == QLatin1String("real") ? 1 : 0);
     QCOMPARE(virtualDots.size(), kind == QLatin1String("virtual") ? 1 : 0);
-    QCOMPARE(dots(w->picLeft, kGreen, 60).size(), 1); // the object dot, on every run
+    QCOMPARE(dots(ui.picLeft, kGreen, 60).size(), 1); // the object dot, on every run
     if (kind != QLatin1String("none")) {
         const Figure& dot = kind == QLatin1String("real") ? realDots[0] : virtualDots[0];
         const double tolerance = 0.01 + 1e-6 * std::fabs(imageX);
@@ -399,7 +401,8 @@ void TestRaySweep::issueCases() {
 // inside the area, and the image point stays finite and clamped.
 void TestRaySweep::sweepStaysDrawable() {
     auto w = TestSupport::startWindow();
-    const ScreenInfo screen(w->picLeft->logicalDpiX());
+    const auto ui = TestSupport::controlsOf(*w);
+    const ScreenInfo screen(ui.picLeft->logicalDpiX());
     const float inf = std::numeric_limits<float>::infinity();
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float big = std::numeric_limits<float>::max();
@@ -422,7 +425,7 @@ void TestRaySweep::sweepStaysDrawable() {
     for (const Lens& lens : lenses) {
         apply(*w, lens);
         const double F2 = std::fabs(w->f2);
-        const double T = 7365.0 - double(w->shpF2->Left());
+        const double T = 7365.0 - double(ui.shpF2->Left());
         QVector<float> xs{-inf, -big,   -1e7f,   -760000,        -5000, 0,    3000,
                           7000, 7490.f, 7499.5f, lastBeforeLens, 7500,  9000, nan};
         xs << float(7500 - F2) << float(T) << float(T) + 0.5f; // focal plane, threshold, band
@@ -431,7 +434,7 @@ void TestRaySweep::sweepStaysDrawable() {
                 drawFor(*w, x, y);
                 ++runs;
                 const bool reachable = std::fabs(x) <= 2e5f && std::fabs(y) <= 2e5f;
-                for (PictureBox* area : {w->picLeft, w->picRigth}) {
+                for (PictureBox* area : {ui.picLeft, ui.picRigth}) {
                     const QRectF rect(area->rect());
                     for (const Figure& f : area->figures()) {
                         const auto what = [&] {

@@ -54,15 +54,17 @@ QSlider* slider(Form1* w, const char* name) {
 // The picture covers the title band from the top of the read-outs and both
 // areas, from the left edge of the left one to the far corner of the right one.
 QRect pictureBox(Form1* w) {
-    const QPoint topLeft(w->picLeft->mapTo(w, QPoint(0, 0)).x(),
-                         w->lblDistances->mapTo(w, QPoint(0, 0)).y());
+    const auto ui = TestSupport::controlsOf(*w);
+    const QPoint topLeft(ui.picLeft->mapTo(w, QPoint(0, 0)).x(),
+                         ui.lblDistances->mapTo(w, QPoint(0, 0)).y());
     const QPoint farCorner =
-        w->picRigth->mapTo(w, QPoint(w->picRigth->width(), w->picRigth->height()));
+        ui.picRigth->mapTo(w, QPoint(ui.picRigth->width(), ui.picRigth->height()));
     return QRect(topLeft, farCorner - QPoint(1, 1));
 }
 // Where a point of picLeft (twips) lands in the picture.
 QPoint inPicture(Form1* w, double x, double y) {
-    return w->picLeft->mapTo(w, pixelOf(w->picLeft, x, y)) - pictureBox(w).topLeft();
+    const auto ui = TestSupport::controlsOf(*w);
+    return ui.picLeft->mapTo(w, pixelOf(ui.picLeft, x, y)) - pictureBox(w).topLeft();
 }
 
 constexpr double kObjectX = 4500; // the object of the picture tests: d = 3000
@@ -71,8 +73,9 @@ constexpr double kObjectY = 3000;
 // The scheme view with the object placed by a drag.
 std::unique_ptr<Form1> benchWithObject() {
     auto w = startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     clickButton(w.get(), QStringLiteral("cmdCx"));
-    dragAt(w->picLeft, pixelOf(w->picLeft, kObjectX, kObjectY));
+    dragAt(ui.picLeft, pixelOf(ui.picLeft, kObjectX, kObjectY));
     return w;
 }
 
@@ -189,6 +192,7 @@ void TestReadouts::benchStates() {
     QFETCH(QString, kind);
 
     auto w = startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     // The signed notation: f and f′ from the vergence, b and Γ with their signs.
     w->SetNotation(Optics::Notation::SignedGaussian);
     clickButton(w.get(), converging ? QStringLiteral("cmdSob") : QStringLiteral("cmdRas"));
@@ -199,7 +203,7 @@ void TestReadouts::benchStates() {
     dragSliderTo(slider(w.get(), "sldR2"), r2Value);
     if (scheme) {
         clickButton(w.get(), QStringLiteral("cmdCx"));
-        dragAt(w->picLeft, pixelOf(w->picLeft, x, y));
+        dragAt(ui.picLeft, pixelOf(ui.picLeft, x, y));
         if (kind.startsWith(QStringLiteral("изображения нет"))) {
             // Exactly in the focal plane, whatever twips a pixel is: the point is
             // set, and the click on the lens type draws the bench anew.
@@ -211,7 +215,7 @@ void TestReadouts::benchStates() {
         y = w->ObjectY;
     }
     if (wiped)
-        QTest::mouseClick(w->picLeft, Qt::RightButton, {}, pixelOf(w->picLeft, x, y));
+        clickAt(w.get(), ui.picLeft->mapTo(w.get(), pixelOf(ui.picLeft, x, y)), Qt::RightButton);
 
     // The lens, in media n1 | N | n2.
     const double n1 = 1 + n1Value / 50.0, n2 = 1 + n2Value / 50.0, N = 1 + lensValue / 50.0;
@@ -223,28 +227,28 @@ void TestReadouts::benchStates() {
     const double R1 = converging ? rLeft : -rLeft, R2 = converging ? -rRight : rRight;
     const double power = LensMaker::thinLensPower(n1, N, n2, R1, R2);
     if (power == 0) {
-        QCOMPARE(w->lblFocal->Caption(), QStringLiteral("f = ∞   f′ = ∞"));
-        QCOMPARE(w->lblPower->Caption(), QStringLiteral("D = 0,00 дптр"));
+        QCOMPARE(ui.lblFocal->Caption(), QStringLiteral("f = ∞   f′ = ∞"));
+        QCOMPARE(ui.lblPower->Caption(), QStringLiteral("D = 0,00 дптр"));
     } else {
-        QCOMPARE(w->lblFocal->Caption(),
+        QCOMPARE(ui.lblFocal->Caption(),
                  QStringLiteral("f = %1   f′ = %2").arg(cm(n1 / power), cm(n2 / power)));
         // Dioptres: per metre, 56700 twips.
-        QCOMPARE(w->lblPower->Caption(),
+        QCOMPARE(ui.lblPower->Caption(),
                  QStringLiteral("D = %1 дптр").arg(shown(power * kTwipsPerCm * 100)));
     }
     // The radius beside each row, of the slider standing in it.
-    QCOMPARE(w->lblRleft->Caption(), QStringLiteral("R = ") + cm(rLeft));
-    QCOMPARE(w->lblRright->Caption(), QStringLiteral("R = ") + cm(rRight));
+    QCOMPARE(ui.lblRleft->Caption(), QStringLiteral("R = ") + cm(rLeft));
+    QCOMPARE(ui.lblRright->Caption(), QStringLiteral("R = ") + cm(rRight));
 
-    QCOMPARE(w->lblImageKind->Caption(), kind);
+    QCOMPARE(ui.lblImageKind->Caption(), kind);
     // Every read-out fits its box on one line, nothing cut off.
     for (Label* readout :
-         {w->lblFocal, w->lblPower, w->lblDistances, w->lblImageKind, w->lblRleft, w->lblRright})
+         {ui.lblFocal, ui.lblPower, ui.lblDistances, ui.lblImageKind, ui.lblRleft, ui.lblRright})
         QVERIFY2(QFontMetricsF(readout->font()).horizontalAdvance(readout->Caption()) <=
                      readout->width(),
                  qPrintable(readout->objectName()));
     if (kind.isEmpty()) {
-        QCOMPARE(w->lblDistances->Caption(), QString());
+        QCOMPARE(ui.lblDistances->Caption(), QString());
         return;
     }
     // The object: vergences add, n1/d + n2/b = P (Gaussian thin lens between
@@ -252,12 +256,12 @@ void TestReadouts::benchStates() {
     const double d = 7500 - x;
     if (kind.startsWith(QStringLiteral("изображения нет"))) {
         QCOMPARE(d, n1 / power); // the row stands exactly in the focal plane
-        QCOMPARE(w->lblDistances->Caption(), QStringLiteral("d = ") + cm(d));
+        QCOMPARE(ui.lblDistances->Caption(), QStringLiteral("d = ") + cm(d));
         return;
     }
     const double b = n2 / (power - n1 / d);
     const double magnification = power == 0 ? 1.0 : (n1 / power) / (n1 / power - d);
-    QCOMPARE(w->lblDistances->Caption(),
+    QCOMPARE(ui.lblDistances->Caption(),
              QStringLiteral("d = %1   b = %2   Γ = %3").arg(cm(d), cm(b), shown(magnification)));
     // The words agree with the numbers.
     QCOMPARE(kind.startsWith(QStringLiteral("действительное")), b > 0);
@@ -326,6 +330,7 @@ void TestReadouts::notations() {
     };
     const double n1 = twoMedia ? 1.0 : 1.33, n2 = 1.33, N = 2.0, R = 2.65;
     auto w = startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     if (notation >= 0)
         w->SetNotation(Optics::Notation(notation));
     w->ApplyAtOnce([&] {
@@ -336,7 +341,7 @@ void TestReadouts::notations() {
         w->SetLowerRadius(R * kTwipsPerCm);
     });
     clickButton(w.get(), QStringLiteral("cmdCx"));
-    dragAt(w->picLeft, pixelOf(w->picLeft, 7500 - 4000, 3000));
+    dragAt(ui.picLeft, pixelOf(ui.picLeft, 7500 - 4000, 3000));
     const double d = (7500 - w->ObjectX) / kTwipsPerCm;
 
     const double P = (N - n1) / R + (N - n2) / R; // per cm
@@ -349,16 +354,16 @@ void TestReadouts::notations() {
     const QString focal = oneFocal && !twoMedia ? letters[2] + " = " + length(F)
                                                 : letters[2] + " = " + length(F) + "   " +
                                                       letters[3] + " = " + length(F2);
-    QCOMPARE(w->lblFocal->Caption(), focal);
-    QCOMPARE(w->lblPower->Caption(),
+    QCOMPARE(ui.lblFocal->Caption(), focal);
+    QCOMPARE(ui.lblPower->Caption(),
              letters[5] + " = " + number(D) + (english ? QStringLiteral(" D") : " дптр"));
-    QVERIFY2(w->lblPower->toolTip().startsWith(formula), qPrintable(w->lblPower->toolTip()));
-    QCOMPARE(w->lblDistances->Caption(),
+    QVERIFY2(ui.lblPower->toolTip().startsWith(formula), qPrintable(ui.lblPower->toolTip()));
+    QCOMPARE(ui.lblDistances->Caption(),
              QStringList({letters[0] + " = " + length(d), letters[1] + " = " + length(f),
                           letters[4] + " = " + number(signedGamma ? gamma : std::fabs(gamma))})
                  .join(QStringLiteral("   ")));
     // Letters that fit the boxes they stand in.
-    for (Label* readout : {w->lblFocal, w->lblPower, w->lblDistances, w->lblImageKind})
+    for (Label* readout : {ui.lblFocal, ui.lblPower, ui.lblDistances, ui.lblImageKind})
         QVERIFY2(QFontMetricsF(readout->font()).horizontalAdvance(readout->Caption()) <=
                      readout->width(),
                  qPrintable(readout->objectName()));
@@ -370,19 +375,20 @@ void TestReadouts::notations() {
 // follow at once; Ctrl+Shift+N does the same.
 void TestReadouts::notationControl() {
     auto w = benchWithObject();
+    const auto ui = TestSupport::controlsOf(*w);
     QApplication::setActiveWindow(w.get());
-    const QPoint between = (middleOf(w->cmdCx) + middleOf(w->cmdExit)) / 2;
+    const QPoint between = (middleOf(ui.cmdCx) + middleOf(ui.cmdExit)) / 2;
     const QStringList expected{"u = ", "d = ", "d = "};
     const QStringList image{"v = ", "b = ", "f = "};
     for (int i = 0; i < 3; ++i) {
         clickAt(w.get(), between);
-        QVERIFY2(w->lblDistances->Caption().startsWith(expected[i]) &&
-                     w->lblDistances->Caption().contains(QStringLiteral("   ") + image[i]),
-                 qPrintable(w->lblDistances->Caption()));
+        QVERIFY2(ui.lblDistances->Caption().startsWith(expected[i]) &&
+                     ui.lblDistances->Caption().contains(QStringLiteral("   ") + image[i]),
+                 qPrintable(ui.lblDistances->Caption()));
     }
     QTest::keyClick(w.get(), Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
-    QVERIFY2(w->lblDistances->Caption().contains(QStringLiteral("   v = ")),
-             qPrintable(w->lblDistances->Caption()));
+    QVERIFY2(ui.lblDistances->Caption().contains(QStringLiteral("   v = ")),
+             qPrintable(ui.lblDistances->Caption()));
 }
 
 void TestReadouts::digitsInEveryLocale_data() {
@@ -398,30 +404,32 @@ void TestReadouts::digitsInEveryLocale() {
     const QLocale before;
     QLocale::setDefault(locale);
     auto w = benchWithObject();
+    const auto ui = TestSupport::controlsOf(*w);
     QLocale::setDefault(before);
     // The index read-outs take the decimal mark of the language shown, as the
     // other read-outs do: one rule in one window.
-    QCOMPARE(w->lblN->Caption(), QStringLiteral("      1,64"));
-    for (Label* readout : {w->lbln1, w->lbln2, w->lblN, w->lblFocal, w->lblPower, w->lblDistances,
-                           w->lblImageKind, w->lblRleft, w->lblRright}) {
+    QCOMPARE(ui.lblN->Caption(), QStringLiteral("      1,64"));
+    for (Label* readout : {ui.lbln1, ui.lbln2, ui.lblN, ui.lblFocal, ui.lblPower, ui.lblDistances,
+                           ui.lblImageKind, ui.lblRleft, ui.lblRright}) {
         QVERIFY(!readout->Caption().trimmed().isEmpty());
         for (QChar c : readout->Caption())
             QVERIFY2(!c.isDigit() || (c >= u'0' && c <= u'9'),
                      qPrintable(readout->objectName() + ": " + readout->Caption()));
     }
-    QCOMPARE(w->lblPower->Caption(), QStringLiteral("D = 48,38 дптр"));
+    QCOMPARE(ui.lblPower->Caption(), QStringLiteral("D = 48,38 дптр"));
 }
 
 void TestReadouts::lensTypeButtons() {
     auto w = startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     auto* sob = w->findChild<QAbstractButton*>(QStringLiteral("cmdSob"));
     auto* ras = w->findChild<QAbstractButton*>(QStringLiteral("cmdRas"));
     QCOMPARE(sob->toolTip(), QStringLiteral("Собирающая линза"));
     QCOMPARE(ras->toolTip(), QStringLiteral("Рассеивающая линза"));
     // The chosen type: the pressed button, a bar right beneath it.
-    const auto markedUnder = [&w](QAbstractButton* button) {
-        const QRect bar = w->picTypeMark->geometry();
-        return w->picTypeMark->isVisible() && bar.left() == button->geometry().left() &&
+    const auto markedUnder = [&ui](QAbstractButton* button) {
+        const QRect bar = ui.picTypeMark->geometry();
+        return ui.picTypeMark->isVisible() && bar.left() == button->geometry().left() &&
                bar.top() >= button->geometry().bottom();
     };
     QVERIFY(sob->isChecked() && !ras->isChecked() && markedUnder(sob));
@@ -437,26 +445,27 @@ void TestReadouts::lensTypeButtons() {
 // reaches it: the area keeps what it shows.
 void TestReadouts::shortcutsBelongToTheWindow() {
     auto w = benchWithObject();
+    const auto ui = TestSupport::controlsOf(*w);
     QApplication::setActiveWindow(w.get());
-    w->picLeft->setFocus();
+    ui.picLeft->setFocus();
     QApplication::clipboard()->clear();
     putMarkers(w.get());
     // The key with Ctrl held, as the keyboard delivers it (shortcuts first).
-    QTest::simulateEvent(w->picLeft, true, Qt::Key_C, Qt::ControlModifier, QStringLiteral("c"),
+    QTest::simulateEvent(ui.picLeft, true, Qt::Key_C, Qt::ControlModifier, QStringLiteral("c"),
                          false);
     QVERIFY(!QApplication::clipboard()->image().isNull());
     const auto dialog = answerNextDialog();
-    QTest::simulateEvent(w->picLeft, true, Qt::Key_E, Qt::ControlModifier, QStringLiteral("e"),
+    QTest::simulateEvent(ui.picLeft, true, Qt::Key_E, Qt::ControlModifier, QStringLiteral("e"),
                          false);
     QCOMPARE(*dialog, QStringLiteral("Сохранить рисунок"));
     // Ctrl+S saves the lesson's setup; a bench never saved asks for a name.
     QApplication::setActiveWindow(w.get());
-    w->picLeft->setFocus();
+    ui.picLeft->setFocus();
     const auto setupDialog = answerNextDialog();
-    QTest::simulateEvent(w->picLeft, true, Qt::Key_S, Qt::ControlModifier, QStringLiteral("s"),
+    QTest::simulateEvent(ui.picLeft, true, Qt::Key_S, Qt::ControlModifier, QStringLiteral("s"),
                          false);
     QCOMPARE(*setupDialog, QStringLiteral("Сохранить урок"));
-    QVERIFY(hasMarker(w->picLeft));
+    QVERIFY(hasMarker(ui.picLeft));
 }
 
 void TestReadouts::clipboardImage() {
@@ -495,6 +504,7 @@ void TestReadouts::pngFile() {
 
 void TestReadouts::svgFile() {
     auto w = benchWithObject();
+    const auto ui = TestSupport::controlsOf(*w);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("bench.svg"));
     QVERIFY(w->WritePicture(path));
@@ -523,11 +533,11 @@ void TestReadouts::svgFile() {
     QVERIFY2(lines >= 6, qPrintable(QString::number(lines))); // the object and its rays
     // Text comes in runs of one script each.
     const QString text = texts.join(QString());
-    QVERIFY2(text.contains(w->lblDistances->Caption()), qPrintable(text));
-    QVERIFY2(text.contains(w->lblImageKind->Caption()), qPrintable(text));
+    QVERIFY2(text.contains(ui.lblDistances->Caption()), qPrintable(text));
+    QVERIFY2(text.contains(ui.lblImageKind->Caption()), qPrintable(text));
     // Text in the family the window draws with, not the one it was laid out for.
     QVERIFY(!fonts.contains(QStringLiteral("MS Sans Serif")));
-    QVERIFY(fonts.contains(QFontInfo(w->lblDistances->font()).family()));
+    QVERIFY(fonts.contains(QFontInfo(ui.lblDistances->font()).family()));
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"bench.svg"});
 }
 

@@ -119,6 +119,7 @@ void TestResults::windowSaysAndAsks() {
     QVERIFY(writeBytes(path, ResultsFile::header()));
     QFile::setPermissions(path, QFileDevice::ReadOwner);
     auto w = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     w->TaskSeries().results().setFile(path);
     {
         ResultSheet& results = w->TaskSeries().results();
@@ -142,13 +143,13 @@ void TestResults::windowSaysAndAsks() {
         asked << box.text();
         return box.standardButtons() & QMessageBox::Cancel ? QMessageBox::Cancel : QMessageBox::Ok;
     });
-    TestSupport::clickAt(w.get(), w->picLeft->mapTo(w.get(), QPoint(5, 5)));
-    TestSupport::clickAt(w.get(), TestSupport::middleOf(w->cmdExit));
+    TestSupport::clickAt(w.get(), ui.picLeft->mapTo(w.get(), QPoint(5, 5)));
+    TestSupport::clickAt(w.get(), TestSupport::middleOf(ui.cmdExit));
     QCOMPARE(asked.size(), 2); // the answer not written, then the question
     QVERIFY2(asked.last().contains(QStringLiteral("не записанных")), qPrintable(asked.last()));
     QVERIFY(w->isVisible());
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    TestSupport::clickAt(w.get(), TestSupport::middleOf(w->cmdExit));
+    TestSupport::clickAt(w.get(), TestSupport::middleOf(ui.cmdExit));
     Messages::setHook({});
     QVERIFY(asked.size() == 2 && !w->isVisible());
     QCOMPARE(int(ResultsFile::read(path).answers.size()), 1);

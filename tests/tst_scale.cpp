@@ -56,8 +56,9 @@ void typeText(QWidget* widget, const QString& text) {
 // The scale a user chooses: clicks at the place of the scale's button, each
 // delivered to whatever lies there, until it shows 1 : K.
 void chooseScale(Form1& w, int k) {
-    for (int i = 0; i < 4 && w.cmdScale->text() != QStringLiteral("1 : %1").arg(k); ++i)
-        TestSupport::clickAt(&w, TestSupport::middleOf(w.cmdScale));
+    const auto ui = TestSupport::controlsOf(w);
+    for (int i = 0; i < 4 && ui.cmdScale->text() != QStringLiteral("1 : %1").arg(k); ++i)
+        TestSupport::clickAt(&w, TestSupport::middleOf(ui.cmdScale));
 }
 
 QByteArray setupText(const char* scale, double radius, double distance = 15) {
@@ -114,13 +115,14 @@ void TestScale::typedFocalLength() {
     QFETCH(QString, typed);
     QFETCH(double, F);
     auto w = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     w->SetLeftIndex(n);
     w->SetRightIndex(n2);
     w->SetLensIndex(N);
     chooseScale(*w, k);
-    QCOMPARE(w->cmdScale->text(), QStringLiteral("1 : %1").arg(k));
-    const QString before = w->lblFocal->Caption();
-    TestSupport::clickAt(w.get(), TestSupport::middleOf(w->lblFocal));
+    QCOMPARE(ui.cmdScale->text(), QStringLiteral("1 : %1").arg(k));
+    const QString before = ui.lblFocal->Caption();
+    TestSupport::clickAt(w.get(), TestSupport::middleOf(ui.lblFocal));
     auto* editor = w->findChild<QLineEdit*>(QStringLiteral("readoutEditor"));
     QVERIFY(editor && editor->isVisible());
     editor->selectAll();
@@ -129,7 +131,7 @@ void TestScale::typedFocalLength() {
 
     if (std::isnan(F)) {
         QVERIFY(editor->isVisible());
-        QCOMPARE(w->lblFocal->Caption(), before);
+        QCOMPARE(ui.lblFocal->Caption(), before);
         // The ranges of F the sliders' radii give, converging and diverging.
         const double perCm = radiusFor(1, n, n2, N); // radius for each cm of F
         const double least = k * kLeastRadiusCm / perCm;
@@ -147,10 +149,10 @@ void TestScale::typedFocalLength() {
     }
     QVERIFY(!editor->isVisible());
     const QString radius = QStringLiteral("R = %1 см").arg(shown(radiusFor(F, n, n2, N)));
-    QCOMPARE(w->lblRleft->Caption(), radius);
-    QCOMPARE(w->lblRright->Caption(), radius);
-    QVERIFY2(w->lblFocal->Caption().contains(shown(F) + QStringLiteral(" см")),
-             qPrintable(w->lblFocal->Caption()));
+    QCOMPARE(ui.lblRleft->Caption(), radius);
+    QCOMPARE(ui.lblRright->Caption(), radius);
+    QVERIFY2(ui.lblFocal->Caption().contains(shown(F) + QStringLiteral(" см")),
+             qPrintable(ui.lblFocal->Caption()));
     // The lens's own front focal length, from the bench in twips.
     const double front = Optics::focalLengths(Optics::lensOf(*w)).front * k;
     QVERIFY2(std::fabs(front - F) < 1e-9 * std::fabs(F), qPrintable(QString::number(front)));
@@ -162,8 +164,9 @@ void TestScale::typedFocalLength() {
 // hundredths inside; with N = 2 typed, F and then "d = 15 h = 2" are taken.
 void TestScale::schoolProblemTyped() {
     auto w = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     chooseScale(*w, 5);
-    TestSupport::clickAt(w.get(), TestSupport::middleOf(w->cmdCx));
+    TestSupport::clickAt(w.get(), TestSupport::middleOf(ui.cmdCx));
     auto* editor = w->findChild<QLineEdit*>(QStringLiteral("readoutEditor"));
     const auto type = [&](Label* readout, const QString& text) {
         TestSupport::clickAt(w.get(), TestSupport::middleOf(readout));
@@ -172,15 +175,15 @@ void TestScale::schoolProblemTyped() {
         QTest::keyClick(editor, Qt::Key_Return);
         return !editor->isVisible();
     };
-    QVERIFY(!type(w->lblFocal, QStringLiteral("10")));
+    QVERIFY(!type(ui.lblFocal, QStringLiteral("10")));
     const double least = std::ceil((1 + 5 * kLeastRadiusCm / 20) * 100) / 100;
     const QString indices = QStringLiteral("N от %1 до %2").arg(shown(least), shown(2));
     QVERIFY2(editor->toolTip().contains(indices), qPrintable(editor->toolTip()));
     QTest::keyClick(editor, Qt::Key_Escape);
-    QVERIFY(type(w->lblN, QStringLiteral("2")) && type(w->lblFocal, QStringLiteral("10")));
-    QVERIFY(!type(w->lblDistances, QStringLiteral("d = 0")));
-    QVERIFY(type(w->lblDistances, QStringLiteral("d = 15 h = 2")));
-    const QString shownNow = w->lblDistances->Caption();
+    QVERIFY(type(ui.lblN, QStringLiteral("2")) && type(ui.lblFocal, QStringLiteral("10")));
+    QVERIFY(!type(ui.lblDistances, QStringLiteral("d = 0")));
+    QVERIFY(type(ui.lblDistances, QStringLiteral("d = 15 h = 2")));
+    const QString shownNow = ui.lblDistances->Caption();
     QVERIFY2(shownNow.contains(QStringLiteral("f = 30,00 см")) &&
                  shownNow.contains(QStringLiteral("Γ = 2,00")),
              qPrintable(shownNow));
@@ -197,19 +200,20 @@ void TestScale::schoolProblem() {
         SetupFile::parse(setupText("\"scale\": 5,", 20), Bench::setupRanges());
     QVERIFY2(read.setup, qPrintable(read.problem));
     auto w = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     w->File().apply(*read.setup);
-    QCOMPARE(w->cmdScale->text(), QStringLiteral("1 : 5"));
-    const QString distances = w->lblDistances->Caption();
+    QCOMPARE(ui.cmdScale->text(), QStringLiteral("1 : 5"));
+    const QString distances = ui.lblDistances->Caption();
     for (double cm : {d, f})
         QVERIFY2(distances.contains(shown(cm) + QStringLiteral(" см")), qPrintable(distances));
     QVERIFY2(distances.contains(shown(f / d)), qPrintable(distances));
-    QVERIFY2(w->lblPower->Caption().contains(shown(100 / F) + QStringLiteral(" дптр")),
-             qPrintable(w->lblPower->Caption()));
+    QVERIFY2(ui.lblPower->Caption().contains(shown(100 / F) + QStringLiteral(" дптр")),
+             qPrintable(ui.lblPower->Caption()));
     // Object and image both stand within the areas of the bench.
     const Bench::Image image = Bench::imageOf(Optics::lensOf(*w), w->ObjectX, w->ObjectY);
     QVERIFY(image.d < Bench::kLensX && image.b < Bench::kAreaWidth);
 
-    const QString fast = w->cmdMotion->toolTip();
+    const QString fast = ui.cmdMotion->toolTip();
     chooseScale(*w, 1);
     // The object's speed on the motion button is real too: five times the
     // bench's own at 1 : 5.
@@ -217,10 +221,10 @@ void TestScale::schoolProblem() {
     const auto speedIn = [&](const QString& tip) {
         return speed.match(tip).captured(1).replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
     };
-    QCOMPARE_GT(speedIn(w->cmdMotion->toolTip()), 0.0);
-    QCOMPARE(speedIn(fast), 5 * speedIn(w->cmdMotion->toolTip()));
-    QVERIFY2(w->lblPower->Caption().contains(shown(5 * 100 / F) + QStringLiteral(" дптр")),
-             qPrintable(w->lblPower->Caption()));
+    QCOMPARE_GT(speedIn(ui.cmdMotion->toolTip()), 0.0);
+    QCOMPARE(speedIn(fast), 5 * speedIn(ui.cmdMotion->toolTip()));
+    QVERIFY2(ui.lblPower->Caption().contains(shown(5 * 100 / F) + QStringLiteral(" дптр")),
+             qPrintable(ui.lblPower->Caption()));
     // Saved, the setup keeps its scale and real lengths.
     chooseScale(*w, 5);
     const std::optional<Setup> saved =
@@ -245,18 +249,18 @@ void TestScale::schoolProblem() {
     QVERIFY2(csv.contains(QStringLiteral("%1;%2;").arg(shown(d), shown(f))), qPrintable(csv));
 
     // A radius typed is real too: 30 cm is 6 cm of the bench, within its sliders.
-    TestSupport::clickAt(w.get(), TestSupport::middleOf(w->lblRleft));
+    TestSupport::clickAt(w.get(), TestSupport::middleOf(ui.lblRleft));
     auto* editor = w->findChild<QLineEdit*>(QStringLiteral("readoutEditor"));
     QVERIFY(editor && editor->isVisible());
     editor->selectAll();
     typeText(editor, QStringLiteral("30"));
     QTest::keyClick(editor, Qt::Key_Return);
-    QCOMPARE(w->lblRleft->Caption(), QStringLiteral("R = 30,00 см"));
+    QCOMPARE(ui.lblRleft->Caption(), QStringLiteral("R = 30,00 см"));
 
     // A task's verdict states the judge's tolerance, half a centimetre of the
     // bench, in real centimetres.
     w->TaskSeries().start(1, Tasks::Level::EqualMedia);
-    TestSupport::clickAt(w.get(), TestSupport::middleOf(w->picRigth));
+    TestSupport::clickAt(w.get(), TestSupport::middleOf(ui.picRigth));
     const QString verdict = w->TaskLines()[2]->Caption();
     QVERIFY2(verdict.contains(QStringLiteral("(допуск %1 см)").arg(shown(5 * 0.5))),
              qPrintable(verdict));

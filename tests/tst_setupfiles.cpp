@@ -53,14 +53,15 @@ Setup bench(double n1, double N, double n2, double left, double right, bool conv
 
 // What the bench shows and holds, to compare two windows.
 QStringList shown(Form1& w) {
+    const auto ui = TestSupport::controlsOf(w);
     QStringList out;
-    for (Label* l : {w.lbln1, w.lbln2, w.lblN, w.lblRleft, w.lblRright, w.lblFocal, w.lblPower,
-                     w.lblDistances, w.lblImageKind})
+    for (Label* l : {ui.lbln1, ui.lbln2, ui.lblN, ui.lblRleft, ui.lblRright, ui.lblFocal,
+                     ui.lblPower, ui.lblDistances, ui.lblImageKind})
         out << l->Caption();
-    for (Slider* s : {w.sldn1, w.sldn2, w.sldVexol, w.sldR1, w.sldR2})
+    for (Slider* s : {ui.sldn1, ui.sldn2, ui.sldVexol, ui.sldR1, ui.sldR2})
         out << QString::number(s->Value());
-    out << QString::number(w.picLeft->figures().size())
-        << QString::number(w.picRigth->figures().size());
+    out << QString::number(ui.picLeft->figures().size())
+        << QString::number(ui.picRigth->figures().size());
     return out;
 }
 
@@ -301,15 +302,16 @@ void TestSetupFiles::exactValues() {
         QCoreApplication::installTranslator(&translator);
     }
     auto w = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     QApplication::setActiveWindow(w.get());
     auto* label = w->findChild<Label*>(readout);
     QVERIFY(label);
     if (scheme)
-        TestSupport::clickAt(w.get(), TestSupport::middleOf(w->cmdCx));
-    QCOMPARE(w->picLeft->figures().isEmpty(), true);
-    const QString focalBefore = w->lblFocal->Caption();
+        TestSupport::clickAt(w.get(), TestSupport::middleOf(ui.cmdCx));
+    QCOMPARE(ui.picLeft->figures().isEmpty(), true);
+    const QString focalBefore = ui.lblFocal->Caption();
     TestSupport::clickAt(w.get(), TestSupport::middleOf(label));
-    QVERIFY(w->picLeft->figures().isEmpty()); // no object placed under the read-out
+    QVERIFY(ui.picLeft->figures().isEmpty()); // no object placed under the read-out
     auto* editor = w->findChild<QLineEdit*>(QStringLiteral("readoutEditor"));
     QVERIFY(editor && editor->isVisible());
     editor->selectAll();
@@ -325,19 +327,19 @@ void TestSetupFiles::exactValues() {
     }
     if (readout == QLatin1String("lbln1") && taken) {
         QCOMPARE(w->n1, 1.33);
-        QCOMPARE(w->sldn1->Value(), 17); // (1.33 - 1) * 50 = 16.5, the step above
-        QCOMPARE(w->lblFocal->Caption(), english ? QStringLiteral("f = 3.70 cm   f′ = 2.78 cm")
+        QCOMPARE(ui.sldn1->Value(), 17); // (1.33 - 1) * 50 = 16.5, the step above
+        QCOMPARE(ui.lblFocal->Caption(), english ? QStringLiteral("f = 3.70 cm   f′ = 2.78 cm")
                                                  : QStringLiteral("F = 3,70 см   F′ = 2,78 см"));
     }
     if (!taken)
-        QCOMPARE(w->lblFocal->Caption(), focalBefore);
+        QCOMPARE(ui.lblFocal->Caption(), focalBefore);
     // Escape leaves the editor and changes nothing more.
-    const QString now = w->lblFocal->Caption();
+    const QString now = ui.lblFocal->Caption();
     TestSupport::clickAt(w.get(), TestSupport::middleOf(label));
     QTest::keyClicks(editor, QStringLiteral("1,9"));
     QTest::keyClick(editor, Qt::Key_Escape);
     QVERIFY(!editor->isVisible());
-    QCOMPARE(w->lblFocal->Caption(), now);
+    QCOMPARE(ui.lblFocal->Caption(), now);
     if (english)
         QCoreApplication::removeTranslator(&translator);
 }
@@ -358,8 +360,9 @@ void TestSetupFiles::readoutsLookEditable() {
     QFETCH(QString, readout);
     QFETCH(bool, scheme);
     auto w = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     if (scheme)
-        TestSupport::clickAt(w.get(), TestSupport::middleOf(w->cmdCx));
+        TestSupport::clickAt(w.get(), TestSupport::middleOf(ui.cmdCx));
     auto* label = w->findChild<Label*>(readout);
     QVERIFY(label);
     QWidget* there = w->childAt(TestSupport::middleOf(label));

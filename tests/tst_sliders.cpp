@@ -33,13 +33,14 @@ QSlider* sliderNamed(Form1* w, const QString& name) {
 }
 // The bench values a slider may change, to show that it changed none.
 QStringList benchOf(Form1* w) {
+    const auto ui = TestSupport::controlsOf(*w);
     QStringList out;
     for (double v : {w->n1, w->n2, w->N, w->R1, w->R2, w->f1, w->f2,
-                     double(w->picLeft->BackColor()), double(w->picRigth->BackColor()),
-                     double(w->shpLsob->BackColor()), double(w->picLSob->BackColor()),
-                     double(w->shpLsob->Width()), double(w->shpRsob->Width())})
+                     double(ui.picLeft->BackColor()), double(ui.picRigth->BackColor()),
+                     double(ui.shpLsob->BackColor()), double(ui.picLSob->BackColor()),
+                     double(ui.shpLsob->Width()), double(ui.shpRsob->Width())})
         out << QString::number(v, 'g', 17);
-    return out << w->lbln1->Caption() << w->lbln2->Caption() << w->lblN->Caption();
+    return out << ui.lbln1->Caption() << ui.lbln2->Caption() << ui.lblN->Caption();
 }
 
 // The parameter a slider sets, as the bench holds it, and as the slider's
@@ -113,6 +114,7 @@ void TestSliders::indexSliders() {
     QFETCH(double, f1);
     QFETCH(double, f2);
     auto w = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
 
     TestSupport::dragSliderTo(sliderNamed(w.get(), slider), value);
 
@@ -127,39 +129,39 @@ void TestSliders::indexSliders() {
         QCOMPARE(w->LeftLevel, 2 * value);
         QCOMPARE(w->LeftColor, tint);
         for (RgbValue colour :
-             {w->picLeft->BackColor(), w->picLup->BackColor(), w->picLdown->BackColor(),
-              w->lbln1->BackColor(), w->picLSob->BackColor()})
+             {ui.picLeft->BackColor(), ui.picLup->BackColor(), ui.picLdown->BackColor(),
+              ui.lbln1->BackColor(), ui.picLSob->BackColor()})
             QCOMPARE(colour, tint);
-        QCOMPARE(w->lbln1->Caption(), caption);
-        QCOMPARE(w->picRigth->BackColor(), w->picRsob->BackColor());
-        QCOMPARE(w->shpRsob->BackColor(), kStartLens);
+        QCOMPARE(ui.lbln1->Caption(), caption);
+        QCOMPARE(ui.picRigth->BackColor(), ui.picRsob->BackColor());
+        QCOMPARE(ui.shpRsob->BackColor(), kStartLens);
     } else if (slider == QLatin1String("sldn2")) {
         QCOMPARE(w->n2, 1 + value / 50.0);
         QCOMPARE(w->RightLevel, 2 * value);
         QCOMPARE(w->RightColor, tint);
         for (RgbValue colour :
-             {w->picRigth->BackColor(), w->picRup->BackColor(), w->picRdown->BackColor(),
-              w->lbln2->BackColor(), w->picRsob->BackColor()})
+             {ui.picRigth->BackColor(), ui.picRup->BackColor(), ui.picRdown->BackColor(),
+              ui.lbln2->BackColor(), ui.picRsob->BackColor()})
             QCOMPARE(colour, tint);
-        QCOMPARE(w->lbln2->Caption(), caption);
-        QCOMPARE(w->shpLsob->BackColor(), kStartLens);
+        QCOMPARE(ui.lbln2->Caption(), caption);
+        QCOMPARE(ui.shpLsob->BackColor(), kStartLens);
     } else {
         QCOMPARE(w->N, 1 + value / 50.0);
         QCOMPARE(w->LensColor, tint);
         for (RgbValue colour :
-             {w->shpLsob->BackColor(), w->shpRsob->BackColor(), w->shpLsob->BorderColor(),
-              w->shpRsob->BorderColor(), w->lblN->BackColor()})
+             {ui.shpLsob->BackColor(), ui.shpRsob->BackColor(), ui.shpLsob->BorderColor(),
+              ui.shpRsob->BorderColor(), ui.lblN->BackColor()})
             QCOMPARE(colour, tint);
-        QCOMPARE(w->lblN->Caption(), caption);
+        QCOMPARE(ui.lblN->Caption(), caption);
         // The boxes of a biconvex lens keep the media colours.
-        QCOMPARE(w->picLSob->BackColor(), w->picLeft->BackColor());
+        QCOMPARE(ui.picLSob->BackColor(), ui.picLeft->BackColor());
     }
     // A mark is in sight while it stands within its area: F at |f|, 2F at 2|f|
     // from the lens plane. An infinite focal length takes all four away.
     const struct {
         Shape* mark;
         double distance;
-    } marks[] = {{w->shpF1, f1}, {w->shp2F1, 2 * f1}, {w->shpF2, f2}, {w->shp2F2, 2 * f2}};
+    } marks[] = {{ui.shpF1, f1}, {ui.shp2F1, 2 * f1}, {ui.shpF2, f2}, {ui.shp2F2, 2 * f2}};
     for (const auto& [mark, distance] : marks) {
         auto* area = mark->parentWidget();
         const bool inSight = mark->isVisible() && mark->geometry().intersects(area->rect());
@@ -202,6 +204,7 @@ void TestSliders::radiusSliders() {
     QFETCH(float, ovalWidth);
     QFETCH(double, f);
     auto w = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     if (diverging)
         clickButton(w.get(), "cmdRas");
 
@@ -210,42 +213,43 @@ void TestSliders::radiusSliders() {
     QCOMPARE(w->R1, R1);
     QCOMPARE(w->R2, R2);
     QVERIFY2(near(w->f2, f), qPrintable(QString::number(w->f2, 'g', 17)));
-    Shape* oval = slider == QLatin1String("sldR1") ? w->shpLsob : w->shpRsob;
-    Shape* other = slider == QLatin1String("sldR1") ? w->shpRsob : w->shpLsob;
+    Shape* oval = slider == QLatin1String("sldR1") ? ui.shpLsob : ui.shpRsob;
+    Shape* other = slider == QLatin1String("sldR1") ? ui.shpRsob : ui.shpLsob;
     QCOMPARE(oval->Left(), ovalLeft);
     QCOMPARE(oval->Width(), ovalWidth);
     QCOMPARE(oval->Height(), 3405.0f);
     // The centre stays where it was: 712.5 into a box at 0, or 7.5 before a box at -720.
-    QCOMPARE(oval->Left() + oval->Width() / 2, oval == w->shpLsob ? 712.5f : -7.5f);
+    QCOMPARE(oval->Left() + oval->Width() / 2, oval == ui.shpLsob ? 712.5f : -7.5f);
     QCOMPARE(other->Width(), 1425.0f);
-    QCOMPARE(w->picLSob->Width(), 705.0f);
-    QCOMPARE(w->picRsob->Width(), 705.0f);
+    QCOMPARE(ui.picLSob->Width(), 705.0f);
+    QCOMPARE(ui.picRsob->Width(), 705.0f);
 }
 
 // In the biconcave layout the media show in the ovals and the lens in the
 // boxes; each slider recolours the piece that shows its medium or the lens.
 void TestSliders::divergingLayoutTintsTheSwappedPieces() {
     auto w = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     clickButton(w.get(), "cmdRas");
 
-    TestSupport::dragSliderTo(w->sldn1, 25);
-    QCOMPARE(w->shpRsob->BackColor(), RGB(205, 205, 255)); // left of the lens plane now
-    QCOMPARE(w->picLSob->BackColor(), kStartLens);
-    QCOMPARE(w->picRsob->BackColor(), kStartLens);
-    QCOMPARE(w->shpLsob->BackColor(), kWhite);
+    TestSupport::dragSliderTo(ui.sldn1, 25);
+    QCOMPARE(ui.shpRsob->BackColor(), RGB(205, 205, 255)); // left of the lens plane now
+    QCOMPARE(ui.picLSob->BackColor(), kStartLens);
+    QCOMPARE(ui.picRsob->BackColor(), kStartLens);
+    QCOMPARE(ui.shpLsob->BackColor(), kWhite);
 
-    TestSupport::dragSliderTo(w->sldn2, 10);
-    QCOMPARE(w->shpLsob->BackColor(), RGB(235, 235, 255));
-    QCOMPARE(w->picLSob->BackColor(), kStartLens);
+    TestSupport::dragSliderTo(ui.sldn2, 10);
+    QCOMPARE(ui.shpLsob->BackColor(), RGB(235, 235, 255));
+    QCOMPARE(ui.picLSob->BackColor(), kStartLens);
 
-    TestSupport::dragSliderTo(w->sldVexol, 40);
-    QCOMPARE(w->picLSob->BackColor(), RGB(175, 175, 255));
-    QCOMPARE(w->picRsob->BackColor(), RGB(175, 175, 255));
-    QCOMPARE(w->shpLsob->BorderColor(), RGB(175, 175, 255));
-    QCOMPARE(w->shpRsob->BorderColor(), RGB(175, 175, 255));
-    QCOMPARE(w->shpRsob->BackColor(), RGB(205, 205, 255));
-    QCOMPARE(w->shpLsob->BackColor(), RGB(235, 235, 255));
-    QCOMPARE(w->lblN->BackColor(), RGB(175, 175, 255));
+    TestSupport::dragSliderTo(ui.sldVexol, 40);
+    QCOMPARE(ui.picLSob->BackColor(), RGB(175, 175, 255));
+    QCOMPARE(ui.picRsob->BackColor(), RGB(175, 175, 255));
+    QCOMPARE(ui.shpLsob->BorderColor(), RGB(175, 175, 255));
+    QCOMPARE(ui.shpRsob->BorderColor(), RGB(175, 175, 255));
+    QCOMPARE(ui.shpRsob->BackColor(), RGB(205, 205, 255));
+    QCOMPARE(ui.shpLsob->BackColor(), RGB(235, 235, 255));
+    QCOMPARE(ui.lblN->BackColor(), RGB(175, 175, 255));
     QCOMPARE(w->IsConverging, kFalse);
 }
 
@@ -254,6 +258,7 @@ void TestSliders::divergingLayoutTintsTheSwappedPieces() {
 // After every move the bench shows the value the thumb shows then.
 void TestSliders::parameterFollowsThumbOnEveryMove() {
     auto w = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     QWindow* window = w->windowHandle();
     QSlider* slider = sliderNamed(w.get(), QStringLiteral("sldn1"));
     const QPoint start = slider->mapTo(w.get(), TestSupport::sliderHandle(slider).center());
@@ -266,7 +271,7 @@ void TestSliders::parameterFollowsThumbOnEveryMove() {
         QTest::mouseMove(window, start + QPoint(dx, dx / 10));
         QCOMPARE(w->n1, 1 + slider->value() / 50.0);
         QCOMPARE(w->LeftColor, RGB(255 - 2 * slider->value(), 255 - 2 * slider->value(), 255));
-        QCOMPARE(w->lbln1->Caption(), readoutText(w->n1));
+        QCOMPARE(ui.lbln1->Caption(), readoutText(w->n1));
         changes += slider->value() != previous;
         previous = slider->value();
     }
@@ -279,7 +284,7 @@ void TestSliders::parameterFollowsThumbOnEveryMove() {
     QCOMPARE(slider->value(), 0);
     QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, start);
     QCOMPARE(w->n1, 1.0);
-    QCOMPARE(w->picLeft->BackColor(), kWhite);
+    QCOMPARE(ui.picLeft->BackColor(), kWhite);
 }
 
 void TestSliders::everyChangeActsOnce_data() {
@@ -332,7 +337,7 @@ void TestSliders::everyChangeActsOnce() {
         QTest::keyClick(w->windowHandle(), key);
     } else if (how == QLatin1String("click")) {
         const QPoint beside(control->width() - 4, TestSupport::sliderHandle(control).center().y());
-        QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, beside);
+        TestSupport::clickAt(w.get(), control->mapTo(w.get(), beside));
     } else {
         const QPoint at = TestSupport::sliderHandle(control).center();
         QWheelEvent wheel(at, control->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton,
@@ -404,20 +409,21 @@ void TestSliders::redrawOnlyInSchemeView() {
     QFETCH(QString, slider);
     QFETCH(bool, scheme);
     auto w = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     if (scheme)
         clickButton(w.get(), "cmdCx");
-    w->picLeft->Line(0, 0, 100, 100, kMarker);
-    w->picRigth->Line(0, 0, 100, 100, kMarker);
+    ui.picLeft->Line(0, 0, 100, 100, kMarker);
+    ui.picRigth->Line(0, 0, 100, 100, kMarker);
 
     TestSupport::dragSliderTo(sliderNamed(w.get(), slider), 7);
 
-    QCOMPARE(hasMarker(w->picLeft), !scheme);
-    QCOMPARE(hasMarker(w->picRigth), !scheme);
+    QCOMPARE(hasMarker(ui.picLeft), !scheme);
+    QCOMPARE(hasMarker(ui.picRigth), !scheme);
     // The point was never placed: no construction for (0, 0), no numbers.
     if (scheme) {
-        QVERIFY(w->picLeft->figures().isEmpty());
-        QVERIFY(w->picRigth->figures().isEmpty());
-        QVERIFY(w->lblDistances->Caption().isEmpty());
+        QVERIFY(ui.picLeft->figures().isEmpty());
+        QVERIFY(ui.picRigth->figures().isEmpty());
+        QVERIFY(ui.lblDistances->Caption().isEmpty());
     }
 }
 

@@ -90,12 +90,13 @@ void TestSoak::longSession() {
                            ? qEnvironmentVariableIntValue("QUELLOR_SOAK_EVENTS")
                            : 100000;
     auto w = TestSupport::startWindow();
-    QTest::mouseClick(w->cmdCx, Qt::LeftButton);
+    const auto ui = TestSupport::controlsOf(*w);
+    TestSupport::clickAt(w.get(), TestSupport::middleOf(ui.cmdCx));
     QVERIFY(w->SchemeView);
     PaintCounter rightPaints;
-    w->picRigth->installEventFilter(&rightPaints);
+    ui.picRigth->installEventFilter(&rightPaints);
 
-    Slider* const sliders[] = {w->sldn1, w->sldn2, w->sldVexol, w->sldR1, w->sldR2};
+    Slider* const sliders[] = {ui.sldn1, ui.sldn2, ui.sldVexol, ui.sldR1, ui.sldR2};
     const QVector<QVector<QPoint>> strokes = dragStrokes();
     int pathEvents = 0;
     for (const auto& stroke : strokes)
@@ -109,22 +110,22 @@ void TestSoak::longSession() {
 
     while (done < events) {
         const QVector<QPoint>& stroke = strokes[strokeIndex % strokes.size()];
-        TestSupport::press(w->picLeft, stroke.first());
+        TestSupport::press(ui.picLeft, stroke.first());
         for (const QPoint& at : stroke) {
-            TestSupport::moveHolding(w->picLeft, at);
+            TestSupport::moveHolding(ui.picLeft, at);
             ++done;
-            const auto left = w->picLeft->figures().size();
-            const auto right = w->picRigth->figures().size();
+            const auto left = ui.picLeft->figures().size();
+            const auto right = ui.picRigth->figures().size();
             if (!w->SchemeView) {
                 // A drag in the lens view wipes and draws nothing.
                 QCOMPARE(left + right, qsizetype(0));
             } else {
                 // What the areas hold must be exactly one construction: the
                 // same as a fresh wipe and redraw of the point gives.
-                w->picLeft->Refresh();
-                w->picRigth->Refresh();
+                ui.picLeft->Refresh();
+                ui.picRigth->Refresh();
                 w->DrawRayDiagram();
-                if (w->picLeft->figures().size() != left || w->picRigth->figures().size() != right)
+                if (ui.picLeft->figures().size() != left || ui.picRigth->figures().size() != right)
                     QFAIL(qPrintable(QStringLiteral("after event %1 at (%2, %3): %4 + %5 figures, "
                                                     "one construction is %6 + %7")
                                          .arg(done)
@@ -132,8 +133,8 @@ void TestSoak::longSession() {
                                          .arg(at.y())
                                          .arg(left)
                                          .arg(right)
-                                         .arg(w->picLeft->figures().size())
-                                         .arg(w->picRigth->figures().size())));
+                                         .arg(ui.picLeft->figures().size())
+                                         .arg(ui.picRigth->figures().size())));
                 largestConstruction = std::max(largestConstruction, int(left + right));
             }
             if (done % 4 == 0)
@@ -141,7 +142,7 @@ void TestSoak::longSession() {
             if (done >= events)
                 break;
         }
-        TestSupport::release(w->picLeft, stroke.last());
+        TestSupport::release(ui.picLeft, stroke.last());
 
         // Between strokes, something else the user does.
         random = random * 1103515245u + 12345u;
@@ -150,19 +151,20 @@ void TestSoak::longSession() {
             Slider* slider = sliders[(random >> 8) % 5];
             TestSupport::dragSliderTo(slider, int((random >> 4) % quint32(slider->maximum() + 1)));
         } else if (pick < 45) {
-            QTest::mouseClick(pick % 2 ? w->cmdRas : w->cmdSob, Qt::LeftButton);
+            TestSupport::clickAt(w.get(), TestSupport::middleOf(pick % 2 ? ui.cmdRas : ui.cmdSob));
         } else if (pick < 55) {
-            QTest::mouseClick(w->SchemeView ? w->cmdCxOff : w->cmdCx, Qt::LeftButton);
+            TestSupport::clickAt(w.get(),
+                                 TestSupport::middleOf(w->SchemeView ? ui.cmdCxOff : ui.cmdCx));
         } else if (pick < 60) {
-            TestSupport::press(w->picLeft, QPoint(100, 100), Qt::RightButton);
-            TestSupport::release(w->picLeft, QPoint(100, 100), Qt::RightButton);
-            QCOMPARE(w->picLeft->figures().size() + w->picRigth->figures().size(), qsizetype(0));
+            TestSupport::press(ui.picLeft, QPoint(100, 100), Qt::RightButton);
+            TestSupport::release(ui.picLeft, QPoint(100, 100), Qt::RightButton);
+            QCOMPARE(ui.picLeft->figures().size() + ui.picRigth->figures().size(), qsizetype(0));
         } else if (pick < 70) {
-            w->picLeft->setFocus();
+            ui.picLeft->setFocus();
             for (int key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down})
-                QTest::keyClick(w->picLeft, Qt::Key(key));
+                QTest::keyClick(ui.picLeft, Qt::Key(key));
         } else if (!w->SchemeView) {
-            QTest::mouseClick(w->cmdCx, Qt::LeftButton);
+            TestSupport::clickAt(w.get(), TestSupport::middleOf(ui.cmdCx));
         }
         QCoreApplication::processEvents();
         ++strokeIndex;

@@ -50,13 +50,17 @@ private slots:
     void captionsFitTheirBoxes();
     void buttonFaces_data();
     void buttonFaces();
+    void controlsByName_data();
+    void controlsByName();
 
 private:
     std::unique_ptr<Form1> w;
+    TestSupport::Controls ui{};
 };
 
 void TestStartup::init() {
     w = TestSupport::startWindow();
+    ui = TestSupport::controlsOf(*w);
 }
 
 void TestStartup::cleanup() {
@@ -99,27 +103,27 @@ void TestStartup::startMembers() {
 
 void TestStartup::startControls() {
     QCOMPARE(w->windowTitle(), QStringLiteral("Quellor"));
-    QCOMPARE(w->sldVexol->Value(), 32);
-    for (Slider* s : {w->sldn1, w->sldn2, w->sldR1, w->sldR2})
+    QCOMPARE(ui.sldVexol->Value(), 32);
+    for (Slider* s : {ui.sldn1, ui.sldn2, ui.sldR1, ui.sldR2})
         QCOMPARE(s->Value(), 0);
-    QCOMPARE(w->sldR1->maximum(), 66);
-    QCOMPARE(w->sldn1->maximum(), 50);
+    QCOMPARE(ui.sldR1->maximum(), 66);
+    QCOMPARE(ui.sldn1->maximum(), 50);
     // Lens view: the lens pieces shown, the symbol and its arrowheads hidden.
-    for (PictureBox* hidden : {w->picVexol, w->picLup, w->picRup, w->picLdown, w->picRdown}) {
+    for (PictureBox* hidden : {ui.picVexol, ui.picLup, ui.picRup, ui.picLdown, ui.picRdown}) {
         QVERIFY(!hidden->Visible());
         QVERIFY(!hidden->isVisible());
     }
-    QVERIFY(w->picLSob->isVisible());
-    QVERIFY(w->picRsob->isVisible());
+    QVERIFY(ui.picLSob->isVisible());
+    QVERIFY(ui.picRsob->isVisible());
     // Read-outs on the colour of what they stand for.
-    QCOMPARE(w->lbln1->BackColor(), w->picLeft->BackColor());
-    QCOMPARE(w->lbln2->BackColor(), w->picRigth->BackColor());
-    QCOMPARE(w->lblN->BackColor(), RGB(192, 192, 255));
-    QCOMPARE(w->shpLsob->BorderColor(), RGB(192, 192, 255));
-    QCOMPARE(w->shpRsob->BorderColor(), RGB(192, 192, 255));
+    QCOMPARE(ui.lbln1->BackColor(), ui.picLeft->BackColor());
+    QCOMPARE(ui.lbln2->BackColor(), ui.picRigth->BackColor());
+    QCOMPARE(ui.lblN->BackColor(), RGB(192, 192, 255));
+    QCOMPARE(ui.shpLsob->BorderColor(), RGB(192, 192, 255));
+    QCOMPARE(ui.shpRsob->BorderColor(), RGB(192, 192, 255));
     // Marks: black F, grey 2F for a positive power.
-    QCOMPARE(w->shpF1->BackColor(), 0);
-    QCOMPARE(w->shp2F2->BackColor(), RGB(128, 128, 128));
+    QCOMPARE(ui.shpF1->BackColor(), 0);
+    QCOMPARE(ui.shp2F2->BackColor(), RGB(128, 128, 128));
     // Tooltips only where the layout gives them, on the lens-type buttons and on
     // the buttons that copy and save the picture, on the lesson strip's buttons,
     // on the scale's and the notation's buttons, on the seven read-outs that
@@ -128,7 +132,7 @@ void TestStartup::startControls() {
     for (QWidget* child : w->findChildren<QWidget*>())
         withTooltip += child->toolTip().isEmpty() ? 0 : 1;
     QCOMPARE(withTooltip, 30);
-    QCOMPARE(w->Picture3->toolTip(), QStringLiteral("Главная оптическая ось линзы"));
+    QCOMPARE(ui.Picture3->toolTip(), QStringLiteral("Главная оптическая ось линзы"));
 }
 
 void TestStartup::focalLengths_data() {
@@ -183,11 +187,11 @@ void TestStartup::focalLengths() {
     QCOMPARE(w->IsConverging, converging ? kTrue : kFalse);
     const RgbValue f = converging ? 0 : 255;
     const RgbValue f2mark = converging ? RGB(128, 128, 128) : RGB(255, 128, 128);
-    for (Shape* mark : {w->shpF1, w->shpF2}) {
+    for (Shape* mark : {ui.shpF1, ui.shpF2}) {
         QCOMPARE(mark->BackColor(), f);
         QCOMPARE(mark->BorderColor(), f);
     }
-    for (Shape* mark : {w->shp2F1, w->shp2F2}) {
+    for (Shape* mark : {ui.shp2F1, ui.shp2F2}) {
         QCOMPARE(mark->BackColor(), f2mark);
         QCOMPARE(mark->BorderColor(), f2mark);
     }
@@ -227,18 +231,18 @@ void TestStartup::markPlaces() {
     w->f1 = f1;
     w->f2 = f2;
     w->PlaceFocalMarks();
-    QCOMPARE(w->shpF1->Left(), leftF);
-    QCOMPARE(w->shp2F1->Left(), left2F);
-    QCOMPARE(w->shpF2->Left(), rightF);
-    QCOMPARE(w->shp2F2->Left(), right2F);
+    QCOMPARE(ui.shpF1->Left(), leftF);
+    QCOMPARE(ui.shp2F1->Left(), left2F);
+    QCOMPARE(ui.shpF2->Left(), rightF);
+    QCOMPARE(ui.shp2F2->Left(), right2F);
     // Captions line up with the left edges of their marks.
-    QCOMPARE(w->lblFleft->Left(), leftF);
-    QCOMPARE(w->lbl2Fleft->Left(), left2F);
-    QCOMPARE(w->lblFright->Left(), rightF);
-    QCOMPARE(w->lbl2Fright->Left(), right2F);
+    QCOMPARE(ui.lblFleft->Left(), leftF);
+    QCOMPARE(ui.lbl2Fleft->Left(), left2F);
+    QCOMPARE(ui.lblFright->Left(), rightF);
+    QCOMPARE(ui.lbl2Fright->Left(), right2F);
     for (QWidget* control :
-         std::initializer_list<QWidget*>{w->shpF1, w->shp2F1, w->shpF2, w->shp2F2, w->lblFleft,
-                                         w->lbl2Fleft, w->lblFright, w->lbl2Fright}) {
+         std::initializer_list<QWidget*>{ui.shpF1, ui.shp2F1, ui.shpF2, ui.shp2F2, ui.lblFleft,
+                                         ui.lbl2Fleft, ui.lblFright, ui.lbl2Fright}) {
         const bool seen =
             control->isVisible() && control->geometry().intersects(control->parentWidget()->rect());
         QCOMPARE(seen, inView);
@@ -246,8 +250,8 @@ void TestStartup::markPlaces() {
     // Back to a finite focus: the marks come back into view.
     w->f1 = w->f2 = 1171.875;
     w->PlaceFocalMarks();
-    QVERIFY(w->shp2F2->isVisible());
-    QVERIFY(w->lbl2Fleft->isVisible());
+    QVERIFY(ui.shp2F2->isVisible());
+    QVERIFY(ui.lbl2Fleft->isVisible());
 }
 
 void TestStartup::readout_data() {
@@ -332,6 +336,37 @@ void TestStartup::captionsFitTheirBoxes() {
         const int needed = QFontMetrics(button->font()).horizontalAdvance(button->text());
         QVERIFY2(needed < button->width(), qPrintable(button->objectName()));
     }
+}
+
+void TestStartup::controlsByName_data() {
+    QTest::addColumn<QStringList>("renames"); // name, new name, …
+    QTest::addColumn<QString>("strayChild");
+    QTest::addColumn<QStringList>("problems");
+    QTest::newRow("as built") << QStringList() << QString() << QStringList();
+    QTest::newRow("a name gone") << QStringList{"cmdLab", ""} << QString()
+                                 << QStringList{"no control named cmdLab"};
+    QTest::newRow("a second widget of a name")
+        << QStringList() << "cmdCx" << QStringList{"2 controls named cmdCx"};
+    QTest::newRow("a label under the name of a picture")
+        << QStringList{"picTypeMark", "spare", "lblFocal", "picTypeMark"} << QString()
+        << QStringList{"no control named lblFocal", "picTypeMark is a QLabel"};
+}
+
+// The tests reach the controls by their names: every name is found once, on a
+// control of its kind, and any other case is named rather than taken.
+void TestStartup::controlsByName() {
+    QFETCH(QStringList, renames);
+    QFETCH(QString, strayChild);
+    QFETCH(QStringList, problems);
+    for (int i = 0; i + 1 < renames.size(); i += 2)
+        w->findChild<QWidget*>(renames[i])->setObjectName(renames[i + 1]);
+    if (!strayChild.isEmpty())
+        (new QWidget(ui.picLeft))->setObjectName(strayChild);
+    QStringList found;
+    const TestSupport::Controls controls = TestSupport::findControls(*w, &found);
+    QCOMPARE(found, problems);
+    if (problems.isEmpty())
+        QCOMPARE(controls.picTypeMark, ui.picTypeMark);
 }
 
 QTEST_MAIN(TestStartup)

@@ -41,10 +41,11 @@ using namespace TaskPoints;
 // A key as the keyboard delivers it to the left area of the active window
 // (shortcuts first).
 void keyToWindow(Form1* w, Qt::Key key, Qt::KeyboardModifiers modifiers, const char* text) {
+    const auto ui = TestSupport::controlsOf(*w);
     w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w));
-    QTest::simulateEvent(w->picLeft, true, key, modifiers, QString::fromLatin1(text), false);
-    QTest::simulateEvent(w->picLeft, false, key, modifiers, QString::fromLatin1(text), false);
+    QTest::simulateEvent(ui.picLeft, true, key, modifiers, QString::fromLatin1(text), false);
+    QTest::simulateEvent(ui.picLeft, false, key, modifiers, QString::fromLatin1(text), false);
 }
 
 constexpr double kMargin = 300; // twips inside the areas' edges
@@ -105,20 +106,21 @@ void TestTasks::commandLine() {
 
 void TestTasks::taskModeAnswersAndRestores() {
     auto window = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*window);
     // A bench of the teacher's: diverging, other media, scheme, an object,
     // the labels on.
     TestSupport::clickButton(window.get(), QStringLiteral("cmdRas"));
-    window->sldn1->setValue(10);
-    window->sldR1->setValue(20);
+    TestSupport::dragSliderTo(ui.sldn1, 10);
+    TestSupport::dragSliderTo(ui.sldR1, 20);
     TestSupport::clickButton(window.get(), QStringLiteral("cmdCx"));
-    TestSupport::dragAt(window->picLeft, TestSupport::pixelOf(window->picLeft, 4000, 3000));
+    TestSupport::dragAt(ui.picLeft, TestSupport::pixelOf(ui.picLeft, 4000, 3000));
     TestSupport::clickButton(window.get(), QStringLiteral("cmdLabels"));
     const BenchState before = *window;
-    const int sliderBefore = window->sldR1->value();
+    const int sliderBefore = ui.sldR1->value();
 
     keyToWindow(window.get(), Qt::Key_T, Qt::ControlModifier, "t");
     QVERIFY(window->TaskModeOn());
-    QVERIFY(!window->sldn1->isEnabled() && !window->cmdSob->isEnabled());
+    QVERIFY(!ui.sldn1->isEnabled() && !ui.cmdSob->isEnabled());
     const Tasks::Task task = window->TaskSeries().session().tasks.front();
     QCOMPARE(window->ObjectX, float(objectXOf(task)));
     QCOMPARE(window->ObjectY, float(objectYOf(task)));
@@ -126,7 +128,7 @@ void TestTasks::taskModeAnswersAndRestores() {
     const Expected e = expectedOf(task);
     const double x = task.kind == Tasks::Kind::FindImage ? e.x : kLens + e.fBack;
     const double y = task.kind == Tasks::Kind::FindImage ? e.y : kAxis;
-    PictureBox* area = x > kLens ? window->picRigth : window->picLeft;
+    PictureBox* area = x > kLens ? ui.picRigth : ui.picLeft;
     // Delivered to whatever lies at that point of the window, as a pupil's click.
     TestSupport::clickAt(
         window.get(),
@@ -136,14 +138,14 @@ void TestTasks::taskModeAnswersAndRestores() {
              qPrintable(window->TaskLines()[2]->Caption()));
     QVERIFY(window->TaskLines()[2]->Caption().startsWith(QStringLiteral("Засчитано")));
     // A drag in the left area after it moves nothing and answers nothing.
-    TestSupport::dragAt(window->picLeft, TestSupport::pixelOf(window->picLeft, 1000, 1000));
+    TestSupport::dragAt(ui.picLeft, TestSupport::pixelOf(ui.picLeft, 1000, 1000));
     QCOMPARE(window->ObjectX, float(objectXOf(task)));
     QVERIFY(window->TaskSeries().session().verdict.counted);
 
     keyToWindow(window.get(), Qt::Key_Escape, Qt::NoModifier, "\x1b");
     QVERIFY(!window->TaskModeOn());
-    QVERIFY(window->sldn1->isEnabled());
-    QCOMPARE(window->sldR1->value(), sliderBefore);
+    QVERIFY(ui.sldn1->isEnabled());
+    QCOMPARE(ui.sldR1->value(), sliderBefore);
     QCOMPARE(window->n1, before.n1);
     QCOMPARE(window->N, before.N);
     QCOMPARE(window->n2, before.n2);
@@ -213,7 +215,8 @@ void TestTasks::taskModeLocksTheLesson() {
 // the task's lens stays as the task set it.
 void TestTasks::editorClosedByTask() {
     auto window = TestSupport::startWindow();
-    window->EditReadout(window->lblN);
+    const auto ui = TestSupport::controlsOf(*window);
+    window->EditReadout(ui.lblN);
     auto* editor = window->findChild<QLineEdit*>(QStringLiteral("readoutEditor"));
     QVERIFY(editor && editor->isVisible());
     editor->setText(QStringLiteral("1"));
@@ -224,7 +227,7 @@ void TestTasks::editorClosedByTask() {
     QTest::keyClick(editor, Qt::Key_Return);
     QCOMPARE(window->N, taskIndex);
     // Nor does it open again while the task is set.
-    window->EditReadout(window->lblN);
+    window->EditReadout(ui.lblN);
     QVERIFY(!editor->isVisible());
 }
 
@@ -271,6 +274,7 @@ void TestTasks::oneRedrawPerStep() {
 // with the decimal comma.
 void TestTasks::verdictWords() {
     auto window = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*window);
     QApplication::setActiveWindow(window.get());
     // A series that holds a focus task with a virtual image: its rule says the
     // ray's extension, not the ray, passes through the image.
@@ -292,7 +296,7 @@ void TestTasks::verdictWords() {
         const bool image = task.kind == Tasks::Kind::FindImage;
         const double x = image ? e.x : kLens + e.fBack;
         const double y = image ? e.y : kAxis;
-        PictureBox* area = x > kLens ? window->picRigth : window->picLeft;
+        PictureBox* area = x > kLens ? ui.picRigth : ui.picLeft;
         // Delivered to whatever lies at that point of the window, as a pupil's click.
         TestSupport::clickAt(
             window.get(),
@@ -365,6 +369,7 @@ void TestTasks::ruleInNotation() {
         QCoreApplication::installTranslator(&translator);
     }
     auto window = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*window);
     QApplication::setActiveWindow(window.get());
     window->TaskSeries().start(1, Tasks::Level::EqualMedia);
     for (int i = 0; i < presses; ++i)
@@ -383,7 +388,7 @@ void TestTasks::ruleInNotation() {
         const Expected e = expectedOf(task);
         const double x = task.kind == Tasks::Kind::FindImage ? e.x : kLens + e.fBack;
         const double y = task.kind == Tasks::Kind::FindImage ? e.y : kAxis;
-        PictureBox* area = x > kLens ? window->picRigth : window->picLeft;
+        PictureBox* area = x > kLens ? ui.picRigth : ui.picLeft;
         TestSupport::clickAt(
             window.get(),
             area->mapTo(window.get(), TestSupport::pixelOf(area, x > kLens ? x - kLens : x, y)));
@@ -404,10 +409,10 @@ void TestTasks::ruleInNotation() {
     QVERIFY(checked > 0);
     QTRY_VERIFY(closed);
     // Leaving the task puts its bench back, and keeps the letters chosen.
-    const QString letters = window->cmdNotation->text();
+    const QString letters = ui.cmdNotation->text();
     keyToWindow(window.get(), Qt::Key_Escape, Qt::NoModifier, "\x1b");
     QVERIFY(!window->TaskModeOn());
-    QCOMPARE(window->cmdNotation->text(), letters);
+    QCOMPARE(ui.cmdNotation->text(), letters);
     QCoreApplication::removeTranslator(&translator);
 }
 
@@ -458,6 +463,7 @@ void TestTasks::resultsRejudged() {
     QTemporaryDir dir;
     const QString file = dir.filePath(fileName);
     auto window = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*window);
     window->TaskSeries().results().setFile(file);
     window->TaskSeries().results().setName(name);
     window->TaskSeries().start(4711, Tasks::Level::EqualMedia);
@@ -470,7 +476,7 @@ void TestTasks::resultsRejudged() {
         double y = task.kind == Tasks::Kind::FindImage ? e.y : kAxis;
         if (!right)
             y += y < kHeight / 2 ? 2 * kCm : -2 * kCm;
-        PictureBox* area = x > kLens ? window->picRigth : window->picLeft;
+        PictureBox* area = x > kLens ? ui.picRigth : ui.picLeft;
         TestSupport::clickAt(
             window.get(),
             area->mapTo(window.get(), TestSupport::pixelOf(area, x > kLens ? x - kLens : x, y)));
@@ -545,6 +551,7 @@ void TestTasks::resultSheetSaved() {
     const QString csv = dir.filePath(QStringLiteral("sheet.csv"));
     const QString name = QStringLiteral("Petrov Ilya 9B"); // typed key by key
     auto window = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*window);
     window->TaskSeries().start(77, Tasks::Level::EqualMedia);
     std::vector<bool> seen;
     for (int i = 0; i < answers; ++i) {
@@ -557,7 +564,7 @@ void TestTasks::resultSheetSaved() {
         const double y = i > 0                                 ? kHeight - kMargin
                          : task.kind == Tasks::Kind::FindImage ? e.y
                                                                : kAxis;
-        PictureBox* area = x > kLens ? window->picRigth : window->picLeft;
+        PictureBox* area = x > kLens ? ui.picRigth : ui.picLeft;
         TestSupport::clickAt(
             window.get(),
             area->mapTo(window.get(), TestSupport::pixelOf(area, x > kLens ? x - kLens : x, y)));
@@ -636,9 +643,10 @@ void TestTasks::seriesEndsWithSheet() {
     const QStringList pdfs{dir.filePath(QStringLiteral("a.pdf")),
                            dir.filePath(QStringLiteral("b.pdf"))};
     auto window = TestSupport::startWindow();
-    for (int i = 0; i < 4 && window->cmdScale->text() != QStringLiteral("1 : %1").arg(k); ++i)
-        TestSupport::clickAt(window.get(), TestSupport::middleOf(window->cmdScale));
-    QCOMPARE(window->cmdScale->text(), QStringLiteral("1 : %1").arg(k));
+    const auto ui = TestSupport::controlsOf(*window);
+    for (int i = 0; i < 4 && ui.cmdScale->text() != QStringLiteral("1 : %1").arg(k); ++i)
+        TestSupport::clickAt(window.get(), TestSupport::middleOf(ui.cmdScale));
+    QCOMPARE(ui.cmdScale->text(), QStringLiteral("1 : %1").arg(k));
 
     // The sheet's controls by the words a user reads.
     const auto button = [](QWidget* sheet, const QString& words) -> QWidget* {
@@ -704,9 +712,9 @@ void TestTasks::seriesEndsWithSheet() {
 
     // The task button's menu, opened with the right button where it stands.
     QTest::mouseClick(window->windowHandle(), Qt::RightButton, {},
-                      TestSupport::middleOf(window->cmdTask));
+                      TestSupport::middleOf(ui.cmdTask));
     QVERIFY(named);
-    TestSupport::clickAt(window.get(), TestSupport::middleOf(window->cmdTask));
+    TestSupport::clickAt(window.get(), TestSupport::middleOf(ui.cmdTask));
     QVERIFY(window->TaskModeOn());
     const TaskSession& session = window->TaskSeries().session();
     const int count = int(session.tasks.size());
@@ -724,7 +732,7 @@ void TestTasks::seriesEndsWithSheet() {
         if (i == 1) // towards the axis, two centimetres
             at.y += at.y < kAxis ? kOffCm * kCm : -kOffCm * kCm;
         if (answered) {
-            PictureBox* area = at.x > kLens ? window->picRigth : window->picLeft;
+            PictureBox* area = at.x > kLens ? ui.picRigth : ui.picLeft;
             TestSupport::clickAt(
                 window.get(),
                 area->mapTo(window.get(),

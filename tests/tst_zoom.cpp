@@ -102,13 +102,14 @@ void TestZoom::pressLandsOnTwips() {
     QFETCH(float, x);
     QFETCH(float, y);
     auto w = windowOfSize(window);
+    const auto ui = TestSupport::controlsOf(*w);
     QVERIFY(std::abs(w->ZoomFactor() - factor) < 1e-9);
     clickButton(w.get(), "cmdCx");
 
     // The area stands where the scaled, centred layout puts it, to the pixel;
     // its twips count from its own corner.
     const QPointF corner = windowPixel(window, factor, kLeftAreaX, kAreaTop);
-    const QPoint placed = w->picLeft->mapTo(w.get(), QPoint(0, 0));
+    const QPoint placed = ui.picLeft->mapTo(w.get(), QPoint(0, 0));
     QVERIFY(std::abs(placed.x() - corner.x()) <= 0.5 && std::abs(placed.y() - corner.y()) <= 0.5);
     const QPoint pixel =
         placed + QPoint(int(std::floor(x * factor / 15)), int(std::floor(y * factor / 15)));
@@ -126,11 +127,12 @@ void TestZoom::pressLandsOnTwips() {
     drawFor(*reference, x, y);
     drawFor(*reference, x, y);
     drawFor(*w, x, y);
-    for (auto area : {&Form1::picLeft, &Form1::picRigth}) {
+    const Controls scaledUi = controlsOf(*w), laidOutUi = controlsOf(*reference);
+    for (auto area : {&Controls::picLeft, &Controls::picRigth}) {
         QStringList scaled, laidOut;
-        for (const Figure& f : ((*w).*area)->figures())
+        for (const Figure& f : (scaledUi.*area)->figures())
             scaled << describe(f);
-        for (const Figure& f : ((*reference).*area)->figures())
+        for (const Figure& f : (laidOutUi.*area)->figures())
             laidOut << describe(f);
         QCOMPARE(scaled, laidOut);
     }
@@ -140,16 +142,17 @@ void TestZoom::pressLandsOnTwips() {
 // their own green over the grey 2F marks (f = n / P, P = 2 * 0.64 / 1500).
 void TestZoom::figuresCoverMarks() {
     auto w = startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     clickButton(w.get(), "cmdCx");
     const double f = 1500 / (2 * 0.64);
     drawFor(*w, float(7500 - 2 * f), 3990);
 
-    const QImage left = grabbed(w->picLeft);
-    const QPoint object = pixelOf(w->picLeft, 7500 - 2 * f, 3990);
+    const QImage left = grabbed(ui.picLeft);
+    const QPoint object = pixelOf(ui.picLeft, 7500 - 2 * f, 3990);
     QCOMPARE(left.pixel(object), kGreen);
     // The image dot is a green ring four pixels wide around a black centre.
-    const QImage right = grabbed(w->picRigth);
-    const QPoint ring = pixelOf(w->picRigth, 2 * f, 3990) + QPoint(0, -3);
+    const QImage right = grabbed(ui.picRigth);
+    const QPoint ring = pixelOf(ui.picRigth, 2 * f, 3990) + QPoint(0, -3);
     QCOMPARE(right.pixel(ring), kGreen);
 }
 
@@ -204,8 +207,9 @@ void TestZoom::linesThickenWithTheWindow() {
     QFETCH(int, drawWidth);
     QFETCH(int, pixels);
     auto w = windowOfSize(sizeFor(wanted));
+    const auto ui = TestSupport::controlsOf(*w);
     QVERIFY(std::abs(w->ZoomFactor() - wanted) < 1e-3);
-    PictureBox* area = w->picLeft;
+    PictureBox* area = ui.picLeft;
     area->Refresh();
     area->SetDrawWidth(drawWidth);
     constexpr RgbValue kInk = RGB(255, 0, 0);
@@ -222,23 +226,24 @@ void TestZoom::linesThickenWithTheWindow() {
 // left area and places the point on the axis.
 void TestZoom::axisTooltipWhilePressesPass() {
     auto w = startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
     clickButton(w.get(), "cmdCx");
-    const QPoint onAxis = pixelOf(w->picLeft, 3000, 3995);
-    QHelpEvent help(QEvent::ToolTip, onAxis, w->picLeft->mapToGlobal(onAxis));
-    QApplication::sendEvent(w->picLeft, &help);
+    const QPoint onAxis = pixelOf(ui.picLeft, 3000, 3995);
+    QHelpEvent help(QEvent::ToolTip, onAxis, ui.picLeft->mapToGlobal(onAxis));
+    QApplication::sendEvent(ui.picLeft, &help);
     QTRY_VERIFY(QToolTip::isVisible());
     QCOMPARE(QToolTip::text(), QStringLiteral("Главная оптическая ось линзы"));
     QToolTip::hideText();
     QTRY_VERIFY(!QToolTip::isVisible());
 
-    const QPoint offAxis = pixelOf(w->picLeft, 3000, 2000);
-    QHelpEvent elsewhere(QEvent::ToolTip, offAxis, w->picLeft->mapToGlobal(offAxis));
-    QApplication::sendEvent(w->picLeft, &elsewhere);
+    const QPoint offAxis = pixelOf(ui.picLeft, 3000, 2000);
+    QHelpEvent elsewhere(QEvent::ToolTip, offAxis, ui.picLeft->mapToGlobal(offAxis));
+    QApplication::sendEvent(ui.picLeft, &elsewhere);
     QTest::qWait(50);
     QVERIFY(!QToolTip::isVisible());
 
-    const QPoint inWindow = w->picLeft->mapTo(w.get(), onAxis);
+    const QPoint inWindow = ui.picLeft->mapTo(w.get(), onAxis);
     QTest::mousePress(w->windowHandle(), Qt::LeftButton, Qt::NoModifier, inWindow);
     QTest::mouseRelease(w->windowHandle(), Qt::LeftButton, Qt::NoModifier, inWindow);
     QVERIFY(std::abs(w->ObjectY - 3995) <= 15);

@@ -11,6 +11,7 @@
 #include "form1.h"
 #include "picturebox.h"
 #include "slider.h"
+#include "testsupport.h"
 
 #include <QApplication>
 #include <QImage>
@@ -165,13 +166,15 @@ private:
 };
 
 Form1* window = nullptr;
+// Its controls, found by their names once the window is built.
+TestSupport::Controls ui{};
 BenchState startState;
 
 // What the areas hold never grows past one construction.
 constexpr qsizetype kMostFigures = 64;
 
 void checkAreas() {
-    for (PictureBox* area : {window->picLeft, window->picRigth}) {
+    for (PictureBox* area : {ui.picLeft, ui.picRigth}) {
         if (area->figures().size() > kMostFigures) {
             std::fprintf(stderr, "%s holds %lld figures\n", qPrintable(area->objectName()),
                          static_cast<long long>(area->figures().size()));
@@ -188,7 +191,7 @@ void rasterise() {
     static QImage images[2][2];
     for (int ratio : {1, 2}) {
         for (int side = 0; side < 2; ++side) {
-            PictureBox* area = side == 0 ? window->picLeft : window->picRigth;
+            PictureBox* area = side == 0 ? ui.picLeft : ui.picRigth;
             QImage& image = images[ratio - 1][side];
             if (image.size() != area->size() * ratio) {
                 image = QImage(area->size() * ratio, QImage::Format_RGB32);
@@ -202,14 +205,14 @@ void rasterise() {
 // Back to the start as far as the window allows without being rebuilt, so
 // that an input replays alike in a fresh process.
 void resetWindow() {
-    for (Slider* slider : {window->sldn1, window->sldn2, window->sldR1, window->sldR2})
+    for (Slider* slider : {ui.sldn1, ui.sldn2, ui.sldR1, ui.sldR2})
         slider->SetValue(0);
     window->sldn1_MouseMove(1, 0, 0, 0);
     window->sldn2_MouseMove(1, 0, 0, 0);
     window->cmdSob_Click();
     window->cmdCxOff_Click();
     static_cast<BenchState&>(*window) = startState;
-    window->sldVexol->SetValue(32);
+    ui.sldVexol->SetValue(32);
     window->ComputeFocalLengths();
 }
 
@@ -259,8 +262,7 @@ void sendMouse(QWidget* widget, QEvent::Type type, QPointF at, Qt::MouseButton b
 }
 
 void runOperation(FuzzedDataProvider& data) {
-    Slider* const sliders[] = {window->sldn1, window->sldn2, window->sldVexol, window->sldR1,
-                               window->sldR2};
+    Slider* const sliders[] = {ui.sldn1, ui.sldn2, ui.sldVexol, ui.sldR1, ui.sldR2};
     using Handler = void (Form1::*)(int, int, float, float);
     static const Handler kSliderHandlers[] = {&Form1::sldn1_MouseMove, &Form1::sldn2_MouseMove,
                                               &Form1::sldVexol_MouseMove, &Form1::sldR1_MouseMove,
@@ -327,10 +329,10 @@ void runOperation(FuzzedDataProvider& data) {
                          data.ConsumeFloatingPointInRange<double>(-1e12, 1e12));
         if (data.ConsumeBool()) {
             const Qt::MouseButton button = data.ConsumeBool() ? Qt::LeftButton : Qt::RightButton;
-            sendMouse(window->picLeft, QEvent::MouseButtonPress, at, button, button);
-            sendMouse(window->picLeft, QEvent::MouseButtonRelease, at, button, Qt::NoButton);
+            sendMouse(ui.picLeft, QEvent::MouseButtonPress, at, button, button);
+            sendMouse(ui.picLeft, QEvent::MouseButtonRelease, at, button, Qt::NoButton);
         } else {
-            sendMouse(window->picLeft, QEvent::MouseMove, at, Qt::NoButton,
+            sendMouse(ui.picLeft, QEvent::MouseMove, at, Qt::NoButton,
                       Qt::MouseButtons::fromInt(data.ConsumeIntegralInRange(0, 7)));
         }
         break;
@@ -339,7 +341,7 @@ void runOperation(FuzzedDataProvider& data) {
         static const int kKeys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,     Qt::Key_Down,
                                     Qt::Key_A,    Qt::Key_Space, Qt::Key_Escape, Qt::Key_F1};
         QKeyEvent press(QEvent::KeyPress, data.PickValueInArray(kKeys), Qt::NoModifier);
-        QApplication::sendEvent(window->picLeft, &press);
+        QApplication::sendEvent(ui.picLeft, &press);
         break;
     }
     case 11:
@@ -358,6 +360,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     static char* argv[] = {name, nullptr};
     new QApplication(argc, argv);
     window = new Form1;
+    ui = TestSupport::controlsOf(*window);
     window->Form_Load();
     window->resize(1008, 697);
     window->show();
