@@ -117,16 +117,6 @@ public:
     // The control's caption and tooltip for the notation now shown.
     void ShowNotation();
 
-    // The picture of the bench for a worksheet (files/benchpicture.cpp): copied to the clipboard,
-    // or written as PNG or SVG. WritePicture reports a failure in a message box
-    // and leaves an existing file as it was.
-    QImage BenchPicture();
-    void CopyPicture();
-    void SavePicture();
-    bool WritePicture(const QString& path);
-    // The file name written for a name typed in the dialog.
-    static QString PictureFileName(const QString& typed, bool svgChosen);
-
     // The object in motion, the graph and the table (lesson/lessontools.h).
     LessonTools& Lesson() const { return *m_lesson; }
 
@@ -165,10 +155,6 @@ public:
     // A typed front focal length in real centimetres: both radii made equal to
     // give it, or false with the range these indices allow.
     bool TakeFocalLength(double cm, QString* hint);
-
-    // The worksheet (files/worksheet.cpp): printed, or written as PDF.
-    void PrintWorksheet();
-    bool WriteWorksheet(const QString& pdfPath, QString* why);
 
     // The help window (shell/helpwindow.cpp).
     void ShowHelp();
@@ -301,8 +287,6 @@ private:
     // controls that act for them.
     void wireEvents();
     void createActions();
-    void benchRegion(QRect* band, QRegion* shown) const;
-    void writeSvg(QIODevice* device);
     void leave();
 
     double m_zoom = 1;   // the factor now in force

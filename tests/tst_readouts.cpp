@@ -9,6 +9,7 @@
 #include "lensmaker.h"
 #include "notation.h"
 #include "picturebox.h"
+#include "pictureexport.h"
 #include "testsupport.h"
 
 #include <QAbstractButton>
@@ -472,7 +473,7 @@ void TestReadouts::pngFile() {
     auto w = benchWithObject();
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("bench.png"));
-    QVERIFY(w->WritePicture(path));
+    QVERIFY(PictureExport::write(&*w, path));
     const QImage image(path);
     QCOMPARE(image.size(), pictureBox(w.get()).size());
     QCOMPARE(image.pixelColor(inPicture(w.get(), kObjectX, kObjectY)), QColor(0, 255, 0));
@@ -497,7 +498,7 @@ void TestReadouts::svgFile() {
     auto w = benchWithObject();
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("bench.svg"));
-    QVERIFY(w->WritePicture(path));
+    QVERIFY(PictureExport::write(&*w, path));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QXmlStreamReader svg(&file);
@@ -548,7 +549,7 @@ void TestReadouts::failedSave() {
     const QString path = where.startsWith(u'/') ? where : folder.filePath(where);
     auto w = benchWithObject();
     const auto said = answerNextDialog();
-    QVERIFY(!w->WritePicture(path));
+    QVERIFY(!PictureExport::write(&*w, path));
     QVERIFY2(said->contains(QDir::toNativeSeparators(path)), qPrintable(*said));
     QVERIFY(!QFileInfo::exists(path));
     QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
@@ -577,7 +578,9 @@ void TestReadouts::pictureFileName() {
     QFETCH(QString, typed);
     QFETCH(bool, svgChosen);
     QFETCH(QString, written);
-    QCOMPARE(Form1::PictureFileName(typed, svgChosen), written);
+    QCOMPARE(PictureExport::fileName(typed, svgChosen ? QStringLiteral("svg")
+                                                      : QStringLiteral("png")),
+             written);
 }
 
 QTEST_MAIN(TestReadouts)
