@@ -191,7 +191,7 @@ QImage PictureExport::benchPicture(QWidget* window) {
 namespace {
 // The whole file is made in memory and then written in one safe step: a
 // failure leaves the old file as it was and no partial one.
-bool write(QWidget* window, const Export::Model& model, const QString& path) {
+bool writeTold(QWidget* window, const Export::Model& model, const QString& path) {
     const QString failure = Export::chosen(Action::ExportPicture, {}, path)->write(model, path);
     if (failure.isEmpty())
         return true;
@@ -237,13 +237,13 @@ void PictureExport::save(QWidget* window, const Export::Model& model) {
         fileName(chosen,
                  Export::chosen(Action::ExportPicture, dialog.selectedNameFilter(), {})->suffix()));
     if (!path.isEmpty())
-        write(window, model, path);
+        writeTold(window, model, path);
 }
 
 bool PictureExport::write(QWidget* window, const QString& path) {
     Export::Model model;
     model.bench.window = window;
-    return write(window, model, path);
+    return writeTold(window, model, path);
 }
 
 // "dots..png", as a dialog makes of "dots.", is "dots.png".
