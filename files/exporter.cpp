@@ -12,8 +12,8 @@ QString Exporter::filter() const {
 
 QString Exporter::write(const Model& model, const QString& path) const {
     const Bytes made = bytes(model);
-    if (!made.bytes)
-        return made.why; // nothing made: nothing touched on disk
+    if (!made.bytes) // nothing made: nothing touched on disk
+        return made.aboutFile ? SafeWrite::failure(path, made.why) : made.why;
     return SafeWrite::write(path, *made.bytes);
 }
 

@@ -54,10 +54,13 @@ struct Model {
     QString pupil;                      // their name, for the results' page
 };
 
-// The bytes, or the reason there are none.
+// The bytes, or the reason there are none; a reason that concerns the file
+// (too large for its reader) is told with the file's name, as the safe path
+// tells its own.
 struct Bytes {
     std::optional<QByteArray> bytes;
     QString why;
+    bool aboutFile = false;
 };
 
 class Exporter {

@@ -15,7 +15,7 @@ struct ResultsCsv final : Export::Exporter {
         QByteArray csv = ResultsFile::write(model.answers);
         if (csv.size() > ResultsFile::kMostBytes)
             return {std::nullopt,
-                    Export::Texts::tr("ответов больше, чем вмещает файл результатов")};
+                    Export::Texts::tr("ответов больше, чем вмещает файл результатов"), true};
         return {csv, {}};
     }
 };

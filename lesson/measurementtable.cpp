@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "measurementtable.h"
 
+#include "exporters.h"
 #include "form1.h"
 #include "messages.h"
 #include "readout.h"
@@ -145,27 +146,31 @@ void MeasurementTable::clear() {
     emit rowsChanged();
 }
 
-QString MeasurementTable::csvText() const {
-    const QString mark = Readout::locale().decimalPoint();
-    const Measurements::CsvFormat format =
-        Measurements::csvFormatFor(mark == QStringLiteral(",") ? ',' : '.');
-    std::vector<std::string> header;
+Export::Table MeasurementTable::exportTable() const {
+    Export::Table table;
+    table.decimalMark = Readout::locale().decimalPoint() == QStringLiteral(",") ? ',' : '.';
     for (const QString& text : headerTexts(m_notation))
-        header.push_back(text.toStdString());
-    std::vector<Measurements::Row> rows;
+        table.header.push_back(text.toStdString());
     for (const Measurements::Row& row : m_rows)
-        rows.push_back(shownRow(row));
-    const std::array<std::string, 3> kinds{kindText(Optics::ImageKind::None).toStdString(),
-                                           kindText(Optics::ImageKind::Real).toStdString(),
-                                           kindText(Optics::ImageKind::Virtual).toStdString()};
-    return QString::fromStdString(
-        Measurements::csvText(header, rows, kinds, std::string("∞"), format));
+        table.rows.push_back(shownRow(row));
+    table.kinds = {kindText(Optics::ImageKind::None).toStdString(),
+                   kindText(Optics::ImageKind::Real).toStdString(),
+                   kindText(Optics::ImageKind::Virtual).toStdString()};
+    return table;
+}
+
+QString MeasurementTable::csvText() const {
+    const Export::Table table = exportTable();
+    return QString::fromStdString(Measurements::csvText(table.header, table.rows, table.kinds,
+                                                        std::string("∞"),
+                                                        Measurements::csvFormatFor(
+                                                            table.decimalMark)));
 }
 
 bool MeasurementTable::writeCsv(const QString& path, QString* error) const {
-    // UTF-8 with a byte-order mark, by which spreadsheets tell the encoding.
-    const QByteArray bytes = QByteArrayLiteral("\xEF\xBB\xBF") + csvText().toUtf8();
-    *error = SafeWrite::write(path, bytes);
+    Export::Model model;
+    model.table = exportTable();
+    *error = Exporters::tableCsv().write(model, path);
     return error->isEmpty();
 }
 

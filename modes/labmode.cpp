@@ -16,6 +16,8 @@
 #include "commandbutton.h"
 #include "inputcodes.h"
 #include "label.h"
+#include "exporter.h"
+#include "exporters.h"
 #include "labexport.h"
 #include "labinset.h"
 #include "labruler.h"
@@ -463,17 +465,26 @@ void LabMode::showSheet() {
                       below);
 }
 
+namespace {
+// The work as its exporters take it: the rows, who did it, today.
+Export::Model exportModel(const LabSession& session, Optics::Notation notation) {
+    Export::Model model;
+    model.bench.notation = notation;
+    model.labRows = session.rows;
+    model.labAuthor = session.author;
+    model.date = QDate::currentDate();
+    return model;
+}
+} // namespace
+
 bool LabMode::writeCsv(const QString& path, QString* why) const {
-    *why = SafeWrite::write(path, LabExport::csv(m_session.rows, window().CurrentNotation()));
+    *why = Exporters::labCsv().write(exportModel(m_session, window().CurrentNotation()), path);
     return why->isEmpty();
 }
 
 bool LabMode::writeReport(const QString& path, QString* why) const {
-    QByteArray pdf;
-    if (!LabExport::report(m_session.rows, window().CurrentNotation(), m_session.author,
-                           QDate::currentDate(), &pdf, why))
-        return false;
-    *why = SafeWrite::write(path, pdf);
+    *why = Exporters::labReportPdf().write(exportModel(m_session, window().CurrentNotation()),
+                                           path);
     return why->isEmpty();
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "resultsheetdialog.h"
 
+#include "exporter.h"
+#include "exporters.h"
 #include "messages.h"
 #include "readout.h"
 #include "reproduciblepdf.h"
@@ -246,11 +248,9 @@ void ResultSheetDialog::saveCsv() {
     if (path.isEmpty())
         return;
     // Never a file its own reader would refuse.
-    const QByteArray csv = ResultsFile::write(m_sheet.answers());
-    const QString failure =
-        csv.size() > ResultsFile::kMostBytes
-            ? SafeWrite::failure(path, tr("ответов больше, чем вмещает файл результатов"))
-            : SafeWrite::write(path, csv);
+    Export::Model model;
+    model.answers = m_sheet.answers();
+    const QString failure = Exporters::resultsCsv().write(model, path);
     if (!failure.isEmpty())
         Messages::tell(this, tr("Результаты не сохранены"), failure);
 }
