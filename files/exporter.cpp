@@ -19,9 +19,9 @@ QString Exporter::write(const Model& model, const QString& path) const {
 
 const std::vector<const Exporter*>& all() {
     static const std::vector<const Exporter*> list{
-        &Exporters::picturePng(),   &Exporters::pictureSvg(), &Exporters::worksheetPdf(),
-        &Exporters::classSetPdf(),  &Exporters::labReportPdf(), &Exporters::labCsv(),
-        &Exporters::tableCsv(),     &Exporters::resultsCsv(),
+        &Exporters::picturePng(),  &Exporters::pictureSvg(),   &Exporters::worksheetPdf(),
+        &Exporters::classSetPdf(), &Exporters::labReportPdf(), &Exporters::labCsv(),
+        &Exporters::tableCsv(),    &Exporters::resultsCsv(),
     };
     return list;
 }

@@ -136,8 +136,7 @@ struct Png final : Export::Exporter {
         QByteArray content;
         QBuffer buffer(&content);
         buffer.open(QIODevice::WriteOnly);
-        PictureExport::benchPicture(const_cast<QWidget*>(model.bench.window))
-            .save(&buffer, "PNG");
+        PictureExport::benchPicture(const_cast<QWidget*>(model.bench.window)).save(&buffer, "PNG");
         return {content, {}};
     }
 };
@@ -222,11 +221,10 @@ void PictureExport::save(QWidget* window, const Export::Model& model) {
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(formats.front()->suffix());
     dialog.selectFile(QStringLiteral("quellor.") + formats.front()->suffix());
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                     [&dialog](const QString& filter) {
-                         dialog.setDefaultSuffix(
-                             Export::chosen(Action::ExportPicture, filter, {})->suffix());
-                     });
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+            dialog.setDefaultSuffix(Export::chosen(Action::ExportPicture, filter, {})->suffix());
+        });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return; // cancelled: nothing is written
     const QString chosen = dialog.selectedFiles().first();

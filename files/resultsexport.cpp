@@ -14,8 +14,8 @@ struct ResultsCsv final : Export::Exporter {
     Export::Bytes bytes(const Export::Model& model) const override {
         QByteArray csv = ResultsFile::write(model.answers);
         if (csv.size() > ResultsFile::kMostBytes)
-            return {std::nullopt,
-                    Export::Texts::tr("ответов больше, чем вмещает файл результатов"), true};
+            return {std::nullopt, Export::Texts::tr("ответов больше, чем вмещает файл результатов"),
+                    true};
         return {csv, {}};
     }
 };

@@ -29,12 +29,13 @@ struct WorksheetPdf final : Export::Exporter {
     Action action() const override { return Action::Print; }
     Export::Bytes bytes(const Export::Model& model) const override {
         if (!model.bench.bench.ObjectPlaced)
-            return {std::nullopt, QCoreApplication::translate(
-                                      "CommandLine",
-                                      "на скамье нет предмета: рабочему листу нечего строить")};
+            return {std::nullopt,
+                    QCoreApplication::translate(
+                        "CommandLine", "на скамье нет предмета: рабочему листу нечего строить")};
         const std::optional<QByteArray> pdf = Worksheets::pdf(
-            model.bench, Worksheets::worksheetTitle(),
-            [&](Worksheets::Pages& pages) { return Worksheets::fillWorksheet(pages, model.bench); });
+            model.bench, Worksheets::worksheetTitle(), [&](Worksheets::Pages& pages) {
+                return Worksheets::fillWorksheet(pages, model.bench);
+            });
         if (!pdf)
             return {std::nullopt, WorksheetTexts::tr("не удалось нарисовать рабочий лист")};
         return {*pdf, {}};
@@ -86,8 +87,7 @@ void WorksheetExport::print(QWidget* window, const Export::Model& given) {
     const QString title = Texts::tr("Сохранить рабочие листы");
     const auto save = [&](const QString& typed) {
         const QString path =
-            typed.isEmpty() ? QString()
-                            : SaveName::decide(window, title, typed, format.suffix());
+            typed.isEmpty() ? QString() : SaveName::decide(window, title, typed, format.suffix());
         if (path.isEmpty())
             return; // cancelled: nothing is written
         const QString why = format.write(model, path);
