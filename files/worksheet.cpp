@@ -284,9 +284,8 @@ Drawn textbookFigure(const Worksheets::Model& model, const BenchState& bench, bo
         drawn.bench = construction.bench;
     }
     if (drawn.bench.ShowLabels && model.layersShown)
-        drawn.names =
-            placeFigureNames(model.window, drawn.bench, model.notation, drawn.left, drawn.right,
-                             ownBench);
+        drawn.names = placeFigureNames(model.window, drawn.bench, model.notation, drawn.left,
+                                       drawn.right, ownBench);
     return drawn;
 }
 
@@ -357,8 +356,8 @@ void drawNames(QPainter& p, const FigureNames& names, const QRectF& frame) {
 
 // The figure of a page or a piece, in bench twips: the task's parts, the
 // given image, or the textbook figure of the solution, within the frame.
-void drawFigure(QPainter& p, const Worksheets::Model& model, const BenchState& bench,
-                bool ownBench, Worksheets::Shows shows, Parts parts) {
+void drawFigure(QPainter& p, const Worksheets::Model& model, const BenchState& bench, bool ownBench,
+                Worksheets::Shows shows, Parts parts) {
     using Worksheets::Shows;
     const bool solution = shows == Shows::Solution;
     parts.marks = shows != Shows::FocusTask;
@@ -607,9 +606,9 @@ QString lensLine(const Model& model, const BenchState& w, bool withFocus) {
     const auto radius = [&](double r) {
         return Readout::centimetresOf(model.scale.realOfBenchCm(std::fabs(r)));
     };
-    const QString line = Worksheet::tr("Линза: N = %1, R = %2 (слева), R = %3 (справа)")
-                             .arg(readoutText(w.N).trimmed(), radius(lens.leftR),
-                                  radius(lens.rightR));
+    const QString line =
+        Worksheet::tr("Линза: N = %1, R = %2 (слева), R = %3 (справа)")
+            .arg(readoutText(w.N).trimmed(), radius(lens.leftR), radius(lens.rightR));
     if (!withFocus)
         return line;
     const QString focal =
@@ -642,8 +641,8 @@ bool fillWorksheet(Pages& pages, const Model& model) {
                     {scaleLine(model.scale)}};
     if (!pages.add(task))
         return false;
-    const Readout::ImageTexts shown =
-        Readout::imageTexts(model.notation, textbookFigure(model, model.bench, false).bench, model.scale);
+    const Readout::ImageTexts shown = Readout::imageTexts(
+        model.notation, textbookFigure(model, model.bench, false).bench, model.scale);
     const Page solution{
         Shows::Solution,
         Worksheet::tr("Решение"),
@@ -652,6 +651,10 @@ bool fillWorksheet(Pages& pages, const Model& model) {
          Worksheet::tr("Сплошные линии — лучи и действительное изображение; штриховые — "
                        "продолжения лучей и мнимое изображение.")}};
     return pages.add(solution);
+}
+
+FigureNames solutionNames(const Model& model, const BenchState& bench, bool ownBench) {
+    return textbookFigure(model, bench, ownBench).names;
 }
 
 QString worksheetTitle() {

@@ -2,12 +2,13 @@
 #pragma once
 
 #include "benchstate.h"
+#include "figurenames.h"
 #include "notation.h"
 #include "scale.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <QByteArray>
 #include <functional>
 #include <optional>
 
@@ -98,6 +99,10 @@ void prepare(QPagedPaintDevice* device);
 bool fillWorksheet(Pages& pages, const Model& model);
 // Its title, the PDF's.
 QString worksheetTitle();
+// The names on a solution's figure of `bench`: placed around its construction
+// on the window's areas as they stand, or with `ownBench` around the marks
+// and lens as this bench puts them (a class set's task).
+FigureNames solutionNames(const Model& model, const BenchState& bench, bool ownBench);
 
 // The lens as a line of text: its index and radii, and with `withFocus` its
 // focal lengths and power (not in a task of finding the focus).

@@ -36,6 +36,8 @@ private slots:
     void leavesTheBench();
     void taskBenchAsTaskMode_data();
     void taskBenchAsTaskMode();
+    void taskNamesAsShown_data();
+    void taskNamesAsShown();
     void resultsRoundTrip_data();
     void resultsRoundTrip();
     void chosenFormat_data();
@@ -121,6 +123,34 @@ void TestExporters::taskBenchAsTaskMode() {
         drawn.ConstructionShown = shown.ConstructionShown;
         QVERIFY(benchOf(drawn) == benchOf(shown));
     }
+}
+
+void TestExporters::taskNamesAsShown_data() {
+    QTest::addColumn<quint64>("seed");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("task");
+    for (int task = 0; task < 3; ++task) {
+        QTest::addRow("series 777, two media, task %d", task) << 777ULL << 1 << task;
+        QTest::addRow("series 12346, equal media, task %d", task) << 12346ULL << 0 << task;
+        QTest::addRow("series 43, mixed, task %d", task) << 43ULL << 2 << task;
+    }
+}
+
+// A key's names stand where the window names the task's figure when the task
+// is on it: clear of the task's marks, not of those of the lens on the bench.
+void TestExporters::taskNamesAsShown() {
+    QFETCH(quint64, seed);
+    QFETCH(int, level);
+    QFETCH(int, task);
+    auto w = TestSupport::startWindow(); // the bench's own lens, not the task's
+    const Tasks::Task shown = Tasks::series(seed, Tasks::Level(level), 3).at(std::size_t(task));
+    const Export::Model model = WindowExport::modelOf(*w);
+    const FigureNames names =
+        Worksheets::solutionNames(model.bench, ClassSet::benchOf(*w, shown), true);
+    TaskMode::putOnBench(*w, shown);
+    w->cmdLabels_Click();
+    QCOMPARE(names.left, w->findChild<PictureBox*>(QStringLiteral("picLeft"))->textMarks());
+    QCOMPARE(names.right, w->findChild<PictureBox*>(QStringLiteral("picRigth"))->textMarks());
 }
 
 void TestExporters::resultsRoundTrip_data() {
