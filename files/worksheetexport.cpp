@@ -16,7 +16,7 @@
 #include <QStandardPaths>
 
 namespace {
-struct WorksheetTexts {
+struct Worksheet {
     Q_DECLARE_TR_FUNCTIONS(Worksheet)
 };
 
@@ -37,7 +37,7 @@ struct WorksheetPdf final : Export::Exporter {
                 return Worksheets::fillWorksheet(pages, model.bench);
             });
         if (!pdf)
-            return {std::nullopt, WorksheetTexts::tr("не удалось нарисовать рабочий лист")};
+            return {std::nullopt, Worksheet::tr("не удалось нарисовать рабочий лист")};
         return {*pdf, {}};
     }
 };
@@ -54,7 +54,7 @@ struct ClassSetPdf final : Export::Exporter {
                 return model.classSet.fill(pages, model.bench);
             });
         if (!pdf)
-            return {std::nullopt, WorksheetTexts::tr("не удалось нарисовать рабочий лист")};
+            return {std::nullopt, Worksheet::tr("не удалось нарисовать рабочий лист")};
         return {*pdf, {}};
     }
 };
@@ -73,8 +73,7 @@ const Export::Exporter& Exporters::classSetPdf() {
 // A file named in the print dialog is saved as any PDF is: the name decided
 // in the one place, the document written through the safe path.
 void WorksheetExport::print(QWidget* window, const Export::Model& given) {
-    using Texts = WorksheetTexts;
-    if (!Messages::roomFor(window, Texts::tr("Рабочий лист")))
+    if (!Messages::roomFor(window, Worksheet::tr("Рабочий лист")))
         return;
     ClassSetDialog choice(window, given.bench.bench.ObjectPlaced != kFalse);
     if (choice.exec() != QDialog::Accepted)
@@ -84,7 +83,7 @@ void WorksheetExport::print(QWidget* window, const Export::Model& given) {
     model.classSet = choice.classSet();
     const Export::Exporter& format =
         variants ? Exporters::classSetPdf() : Exporters::worksheetPdf();
-    const QString title = Texts::tr("Сохранить рабочие листы");
+    const QString title = Worksheet::tr("Сохранить рабочие листы");
     const auto save = [&](const QString& typed) {
         const QString path =
             typed.isEmpty() ? QString() : SaveName::decide(window, title, typed, format.suffix());
@@ -92,19 +91,20 @@ void WorksheetExport::print(QWidget* window, const Export::Model& given) {
             return; // cancelled: nothing is written
         const QString why = format.write(model, path);
         if (!why.isEmpty())
-            Messages::tell(window, Texts::tr("Рабочие листы не сохранены"), why);
+            Messages::tell(window, Worksheet::tr("Рабочие листы не сохранены"), why);
     };
     if (choice.toPdf()) {
         const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         save(QFileDialog::getSaveFileName(window, title,
-                                          QDir(folder).filePath(Texts::tr("рабочий лист.pdf")),
-                                          Texts::tr("Документ PDF (*.pdf)")));
+                                          QDir(folder).filePath(Worksheet::tr("рабочий лист.pdf")),
+                                          Worksheet::tr("Документ PDF (*.pdf)")));
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
     Worksheets::prepare(&printer);
     printer.setFullPage(true);
-    printer.setDocName(variants ? Texts::tr("Варианты и ответы") : Texts::tr("Рабочий лист"));
+    printer.setDocName(variants ? Worksheet::tr("Варианты и ответы")
+                                : Worksheet::tr("Рабочий лист"));
     QPrintDialog dialog(&printer, window);
     if (dialog.exec() != QDialog::Accepted)
         return;
