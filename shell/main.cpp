@@ -2,7 +2,7 @@
 #include "benchoptics.h"
 #include "commandline.h"
 #include "docspicture.h"
-#include "exporters.h"
+#include "exporter.h"
 #include "form1.h"
 #include "labmode.h"
 #include "lessonfile.h"
@@ -108,8 +108,7 @@ int main(int argc, char* argv[]) {
             model.classSet.tasksPerSheet = CommandLine::tasksPerSheet();
             model.classSet.level = CommandLine::taskLevel();
         }
-        const Export::Exporter& format =
-            seed ? Exporters::classSetPdf() : Exporters::worksheetPdf();
+        const Export::Exporter& format = CommandLine::exporter();
         const QString why = format.write(model, worksheet);
         if (!why.isEmpty()) {
             std::fprintf(stderr, "quellor: %s: %s\n", qPrintable(worksheet), qPrintable(why));
