@@ -46,10 +46,10 @@ const Exporter* chosen(Action action, const QString& filter, const QString& type
     if (offered.empty())
         return nullptr;
     for (const Exporter* format : offered)
-        if (!filter.isEmpty() && format->filter() == filter)
+        if (typed.endsWith(QLatin1Char('.') + format->suffix(), Qt::CaseInsensitive))
             return format;
     for (const Exporter* format : offered)
-        if (typed.endsWith(QLatin1Char('.') + format->suffix(), Qt::CaseInsensitive))
+        if (!filter.isEmpty() && format->filter() == filter)
             return format;
     return offered.front();
 }

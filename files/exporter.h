@@ -91,8 +91,8 @@ const std::vector<const Exporter*>& all();
 std::vector<const Exporter*> forAction(Action action);
 // The one named by the command line's key, or none.
 const Exporter* byKey(const QString& key);
-// Among those of an action, the one whose filter was chosen, or whose suffix
-// the name typed ends in (either case); the first otherwise.
+// Among those of an action, the one whose suffix the name typed ends in
+// (either case), else the one whose filter was chosen; the first otherwise.
 const Exporter* chosen(Action action, const QString& filter, const QString& typed);
 
 } // namespace Export

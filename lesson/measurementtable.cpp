@@ -161,10 +161,9 @@ Export::Table MeasurementTable::exportTable() const {
 
 QString MeasurementTable::csvText() const {
     const Export::Table table = exportTable();
-    return QString::fromStdString(Measurements::csvText(table.header, table.rows, table.kinds,
-                                                        std::string("∞"),
-                                                        Measurements::csvFormatFor(
-                                                            table.decimalMark)));
+    return QString::fromStdString(
+        Measurements::csvText(table.header, table.rows, table.kinds, std::string("∞"),
+                              Measurements::csvFormatFor(table.decimalMark)));
 }
 
 bool MeasurementTable::writeCsv(const QString& path, QString* error) const {
@@ -178,12 +177,12 @@ void MeasurementTable::exportCsv() {
     const QString title = tr("Сохранить таблицу измерений");
     if (!Messages::roomFor(this, title))
         return;
-    const QString typed =
-        QFileDialog::getSaveFileName(this, title, tr("измерения.csv"), tr("Таблица CSV (*.csv)"));
+    const QString typed = QFileDialog::getSaveFileName(this, title, tr("измерения.csv"),
+                                                       Exporters::tableCsv().filter());
     if (typed.isEmpty())
         return;
     // Spreadsheets know the file by its suffix.
-    const QString path = SaveName::decide(this, title, typed, QStringLiteral("csv"));
+    const QString path = SaveName::decide(this, title, typed, Exporters::tableCsv().suffix());
     if (path.isEmpty())
         return;
     QString error;

@@ -14,10 +14,10 @@
 #include "benchoptics.h"
 #include "benchscale.h"
 #include "commandbutton.h"
-#include "inputcodes.h"
-#include "label.h"
 #include "exporter.h"
 #include "exporters.h"
+#include "inputcodes.h"
+#include "label.h"
 #include "labexport.h"
 #include "labinset.h"
 #include "labruler.h"
@@ -483,8 +483,8 @@ bool LabMode::writeCsv(const QString& path, QString* why) const {
 }
 
 bool LabMode::writeReport(const QString& path, QString* why) const {
-    *why = Exporters::labReportPdf().write(exportModel(m_session, window().CurrentNotation()),
-                                           path);
+    *why =
+        Exporters::labReportPdf().write(exportModel(m_session, window().CurrentNotation()), path);
     return why->isEmpty();
 }
 
@@ -493,19 +493,19 @@ bool LabMode::save() {
     const QString title = tr("Сохранить лабораторную работу");
     if (!Messages::roomFor(&w, title))
         return false;
-    const QString pdfFilter = tr("Отчёт PDF (*.pdf)");
-    const QString csvFilter = tr("Таблица CSV (*.csv)");
-    QString chosen = pdfFilter;
-    const QString typed = QFileDialog::getSaveFileName(
-        &w, title, tr("лабораторная.pdf"), pdfFilter + QStringLiteral(";;") + csvFilter, &chosen);
+    // The formats the laboratory's list offers: the report first.
+    QStringList filters;
+    for (const Export::Exporter* format : Export::forAction(Action::LabSave))
+        filters << format->filter();
+    QString chosen = filters.front();
+    const QString typed = QFileDialog::getSaveFileName(&w, title, tr("лабораторная.pdf"),
+                                                       filters.join(QStringLiteral(";;")), &chosen);
     if (typed.isEmpty())
         return false;
     // The suffix typed decides the format, else the filter chosen.
-    const bool csv =
-        typed.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive) ||
-        (chosen == csvFilter && !typed.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive));
-    const QString path =
-        SaveName::decide(&w, title, typed, csv ? QStringLiteral("csv") : QStringLiteral("pdf"));
+    const Export::Exporter* format = Export::chosen(Action::LabSave, chosen, typed);
+    const bool csv = format == &Exporters::labCsv();
+    const QString path = SaveName::decide(&w, title, typed, format->suffix());
     if (path.isEmpty())
         return false;
     // The report names who did the work; asked once, offered again after.

@@ -242,9 +242,10 @@ void ResultSheetDialog::saveCsv() {
     const QString title = tr("Сохранить результаты");
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString typed = QFileDialog::getSaveFileName(
-        this, title, QDir(folder).filePath(tr("результаты.csv")), tr("Таблица CSV (*.csv)"));
+        this, title, QDir(folder).filePath(tr("результаты.csv")), Exporters::resultsCsv().filter());
     const QString path =
-        typed.isEmpty() ? QString() : SaveName::decide(this, title, typed, QStringLiteral("csv"));
+        typed.isEmpty() ? QString()
+                        : SaveName::decide(this, title, typed, Exporters::resultsCsv().suffix());
     if (path.isEmpty())
         return;
     // Never a file its own reader would refuse.

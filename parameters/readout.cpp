@@ -246,8 +246,9 @@ Readout::ImageTexts Readout::imageTexts(Optics::Notation notation, const BenchSt
         return {};
     const Bench::Image image = Bench::imageOf(Optics::lensOf(bench), bench.ObjectX, bench.ObjectY);
     if (image.kind == Optics::ImageKind::None)
-        return {Readout::objectDistance(notation, image, scale),
-                QCoreApplication::translate("Form1", "изображения нет: предмет в фокальной плоскости")};
+        return {
+            Readout::objectDistance(notation, image, scale),
+            QCoreApplication::translate("Form1", "изображения нет: предмет в фокальной плоскости")};
     QStringList kind{Readout::kindWords(image.kind == Optics::ImageKind::Real,
                                         image.magnification > 0,
                                         Optics::sizeOf(image.magnification))};

@@ -198,8 +198,11 @@ void TestExporters::chosenFormat_data() {
                                               << "svg";
     QTest::newRow("unknown suffix: the first") << picture << QString() << "a.svgz"
                                                << "png";
-    QTest::newRow("lab's CSV filter") << lab << Exporters::labCsv().filter() << "r.pdf"
+    QTest::newRow("lab's CSV filter") << lab << Exporters::labCsv().filter() << "r"
                                       << "csv";
+    QTest::newRow("typed .PDF over the CSV filter")
+        << lab << Exporters::labCsv().filter() << "r.PDF"
+        << "pdf";
     QTest::newRow("lab, typed csv") << lab << QString() << "лаб.csv"
                                     << "csv";
     QTest::newRow("lab, nothing said") << lab << QString() << "лаб"

@@ -1140,14 +1140,6 @@
         <translation>Save the laboratory work</translation>
     </message>
     <message>
-        <source>Отчёт PDF (*.pdf)</source>
-        <translation>PDF report (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Таблица CSV (*.csv)</source>
-        <translation>CSV table (*.csv)</translation>
-    </message>
-    <message>
         <source>лабораторная.pdf</source>
         <translation>laboratory.pdf</translation>
     </message>
@@ -1509,10 +1501,6 @@
         <translation>measurements.csv</translation>
     </message>
     <message>
-        <source>Таблица CSV (*.csv)</source>
-        <translation>CSV table (*.csv)</translation>
-    </message>
-    <message>
         <source>Таблица не сохранена</source>
         <translation>Table not saved</translation>
     </message>
@@ -1695,10 +1683,6 @@
     <message>
         <source>результаты.csv</source>
         <translation>results.csv</translation>
-    </message>
-    <message>
-        <source>Таблица CSV (*.csv)</source>
-        <translation>CSV table (*.csv)</translation>
     </message>
     <message>
         <source>Результаты не сохранены</source>
