@@ -18,7 +18,8 @@ class QWidget;
 // names. Nothing is shown or changed; a page draws the same names the screen
 // would. With `ownLayout` the marks and the lens symbol stand as the scheme
 // view of this bench would show them (a figure of another bench than the
-// window's); else as the window shows them now.
+// window's); else as the window shows them now. Without a window (or its
+// areas) the names keep clear of the figures alone, at their estimated sizes.
 struct FigureNames {
     QVector<TextMark> left;
     QVector<TextMark> right;

@@ -141,6 +141,8 @@ Labels::Obstacles obstaclesOn(const PictureBox* area, const QVector<Figure>& fig
         }
     }
     bool visible = false;
+    if (!area) // no window: the strokes alone
+        return obstacles;
     for (const QObject* child : area->children())
         if (const auto* part = dynamic_cast<const TwipGeometry*>(child);
             part && !givingWay.contains(child)) {
@@ -161,13 +163,11 @@ FigureNames placeFigureNames(const QWidget* window, const BenchState& bench,
                              Optics::Notation notation, const QVector<Figure>& leftFigures,
                              const QVector<Figure>& rightFigures, bool ownLayout) {
     const auto part = [window](const char* name) {
-        return window->findChild<const QWidget*>(QString::fromLatin1(name));
+        return window ? window->findChild<const QWidget*>(QString::fromLatin1(name)) : nullptr;
     };
     const auto* left = dynamic_cast<const PictureBox*>(part("picLeft"));
     const auto* right = dynamic_cast<const PictureBox*>(part("picRigth"));
     FigureNames names;
-    if (!left || !right)
-        return names;
     QList<const TwipGeometry*> lens;
     for (const char* name : {"Picture3", "picVexol", "picLup", "picRup", "picLdown", "picRdown"})
         if (const auto* over = dynamic_cast<const TwipGeometry*>(part(name)))
@@ -178,7 +178,7 @@ FigureNames placeFigureNames(const QWidget* window, const BenchState& bench,
     // The marks where the bench's focal lengths put them, the lens symbol of
     // the scheme view with its arrowheads as its power turns them.
     QList<Placed> placed;
-    if (ownLayout) {
+    if (ownLayout && left && right) {
         const auto* f1 = dynamic_cast<const TwipGeometry*>(part("shpF1"));
         const auto* f2 = dynamic_cast<const TwipGeometry*>(part("shpF2"));
         if (f1 && f2) {
@@ -210,7 +210,8 @@ FigureNames placeFigureNames(const QWidget* window, const BenchState& bench,
     const Labels::Scene scene{obstaclesOn(left, leftFigures, lens, captions, placed),
                               obstaclesOn(right, rightFigures, lens, captions, placed)};
     for (const Labels::Mark& mark :
-         Labels::labelMarks(bench, measuredSizes(left), scene, notation)) {
+         Labels::labelMarks(bench, left ? measuredSizes(left) : Labels::estimatedSizes(), scene,
+                            notation)) {
         TextMark text = styled(mark.text);
         text.x = float(mark.x);
         text.y = float(mark.y);
