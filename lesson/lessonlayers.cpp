@@ -101,9 +101,6 @@ Labels::Box boxOf(const TwipGeometry& part, double dx, double dy) {
             part.Top() + part.Height() - dy};
 }
 
-// What the names keep clear of on an area: every figure drawn on it, the
-// visible controls it holds (the marks, the read-out), and the parts of the
-// window that stand over it (the axis, the lens and its arrowheads).
 // A part where it stands for the figure's bench, where that is not where the
 // window shows it now.
 struct Placed {
@@ -126,6 +123,9 @@ Labels::Box boxOf(const TwipGeometry& part, const QList<Placed>& placed, double 
     return box;
 }
 
+// What the names keep clear of on an area: every figure drawn on it, the
+// visible controls it holds (the marks, the read-out), and the parts of the
+// window that stand over it (the axis, the lens and its arrowheads).
 Labels::Obstacles obstaclesOn(const PictureBox* area, const QVector<Figure>& figures,
                               const QList<const TwipGeometry*>& over,
                               const QList<const QObject*>& givingWay,
@@ -140,9 +140,9 @@ Labels::Obstacles obstaclesOn(const PictureBox* area, const QVector<Figure>& fig
             obstacles.boxes.push_back({f.x1 - r, f.y1 - r, f.x1 + r, f.y1 + r});
         }
     }
-    bool visible = false;
     if (!area) // no window: the strokes alone
         return obstacles;
+    bool visible = false;
     for (const QObject* child : area->children())
         if (const auto* part = dynamic_cast<const TwipGeometry*>(child);
             part && !givingWay.contains(child)) {
@@ -184,9 +184,9 @@ FigureNames placeFigureNames(const QWidget* window, const BenchState& bench,
         if (f1 && f2) {
             const BenchLayout::MarkLefts at =
                 BenchLayout::markLefts(bench.f1, bench.f2, f1->Width(), f2->Width());
-            const auto mark = [&](const char* name, float left) {
+            const auto mark = [&](const char* name, float x) {
                 if (const auto* shape = dynamic_cast<const TwipGeometry*>(part(name)))
-                    placed.append({part(name), left, shape->Top(), shape->Visible()});
+                    placed.append({part(name), x, shape->Top(), shape->Visible()});
             };
             mark("shpF1", at.f1);
             mark("shp2F1", at.twoF1);
