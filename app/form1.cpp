@@ -15,10 +15,13 @@
 #include "lessontools.h"
 #include "linecontrol.h"
 #include "picturebox.h"
+#include "pictureexport.h"
 #include "screeninfo.h"
 #include "shape.h"
 #include "slider.h"
 #include "taskmode.h"
+#include "windowexport.h"
+#include "worksheetexport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -455,12 +458,14 @@ void Form1::createActions() {
         button->onClick = [action] { action->trigger(); };
         set.bind(id, button);
     };
-    withButton(Action::CopyPicture, cmdCopy, [this] { CopyPicture(); });
-    withButton(Action::ExportPicture, cmdSave, [this] { SavePicture(); });
+    withButton(Action::CopyPicture, cmdCopy, [this] { PictureExport::copy(this); });
+    withButton(Action::ExportPicture, cmdSave,
+               [this] { PictureExport::save(this, WindowExport::modelOf(*this)); });
     withButton(Action::OpenSetup, cmdOpen, [this] { m_file->open(); });
     withButton(Action::SaveSetup, cmdSaveSetup, [this] { m_file->save(); });
     set.define(Action::SaveSetupAs, [this] { m_file->saveAs(); });
-    withButton(Action::Print, cmdPrint, [this] { PrintWorksheet(); });
+    withButton(Action::Print, cmdPrint,
+               [this] { WorksheetExport::print(this, WindowExport::modelOf(*this)); });
     withButton(Action::Help, cmdHelp, [this] { ShowHelp(); });
     withButton(Action::Labels, cmdLabels, [this] { cmdLabels_Click(); });
     withButton(Action::ThirdRay, cmdThirdRay, [this] { cmdThirdRay_Click(); });

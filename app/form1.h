@@ -117,16 +117,6 @@ public:
     // The control's caption and tooltip for the notation now shown.
     void ShowNotation();
 
-    // The picture of the bench for a worksheet (files/benchpicture.cpp): copied to the clipboard,
-    // or written as PNG or SVG. WritePicture reports a failure in a message box
-    // and leaves an existing file as it was.
-    QImage BenchPicture();
-    void CopyPicture();
-    void SavePicture();
-    bool WritePicture(const QString& path);
-    // The file name written for a name typed in the dialog.
-    static QString PictureFileName(const QString& typed, bool svgChosen);
-
     // The object in motion, the graph and the table (lesson/lessontools.h).
     LessonTools& Lesson() const { return *m_lesson; }
 
@@ -166,10 +156,6 @@ public:
     // give it, or false with the range these indices allow.
     bool TakeFocalLength(double cm, QString* hint);
 
-    // The worksheet (files/worksheet.cpp): printed, or written as PDF.
-    void PrintWorksheet();
-    bool WriteWorksheet(const QString& pdfPath, QString* why);
-
     // The help window (shell/helpwindow.cpp).
     void ShowHelp();
 
@@ -203,7 +189,6 @@ private:
     friend class LabMode;            // until it uses the bench view
     friend class LessonTools;        // until it uses the bench view
     friend class TaskMode;           // until it uses the bench view
-    friend struct WorksheetControls; // until the worksheet uses the bench view
 
     // The controls, front to back where they overlap.
     PictureBox* picVexol;
@@ -307,8 +292,6 @@ private:
     // controls that act for them.
     void wireEvents();
     void createActions();
-    void benchRegion(QRect* band, QRegion* shown) const;
-    void writeSvg(QIODevice* device);
     void leave();
 
     double m_zoom = 1;   // the factor now in force

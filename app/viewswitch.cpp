@@ -2,6 +2,7 @@
 // Lens view and scheme view.
 #include "form1.h"
 
+#include "benchlayout.h"
 #include "lessontools.h"
 #include "mode.h"
 #include "picturebox.h"
@@ -44,10 +45,11 @@ void Form1::cmdCxOff_Click() {
 // end and a V on the lower end point outwards (converging symbol), the other way
 // round inwards (diverging symbol).
 void Form1::PlaceArrowheads(bool outwards) {
-    picLup->SetTop(outwards ? 6320 : 2880);
-    picLdown->SetTop(outwards ? 3135 : 6540);
-    picRup->SetTop(outwards ? 6320 : 2880);
-    picRdown->SetTop(outwards ? 3135 : 6540);
+    const BenchLayout::ArrowheadTops tops = BenchLayout::arrowheadTops(outwards);
+    picLup->SetTop(tops.upper);
+    picLdown->SetTop(tops.lower);
+    picRup->SetTop(tops.upper);
+    picRdown->SetTop(tops.lower);
 }
 
 // The areas keep nothing drawn on them: a Refresh takes every figure off.

@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The class set: every task of every variant is put on the bench as the task
-// mode shows it and drawn from there, so the sheets, the key and the screen
+// The class set: every task of every variant is drawn from a bench set as the
+// task mode sets the window's for it, so the sheets, the key and the screen
 // agree. At true size, a pupil measures on it with a ruler; each figure
 // cropped to what its construction needs, so that tasks share a page.
 #include "classset.h"
 
+#include "bench.h"
 #include "benchlens.h"
 #include "benchoptics.h"
-#include "benchsnapshot.h"
-#include "form1.h"
-#include "label.h"
 #include "lens.h"
-#include "messages.h"
 #include "readout.h"
 #include "taskmode.h"
 #include "worksheet.h"
@@ -37,21 +34,24 @@ QString wording(const Tasks::Task& task) {
 }
 
 // A variant's sheet: its series and the pupil's name, on every page of it.
-QStringList variantHeading(const ClassSet& set, int variant, const Form1& w) {
+QStringList variantHeading(const ClassSet& set, int variant, const Worksheets::Model& model) {
     return {ClassSet::tr("Вариант %1. %2")
                 .arg(variant)
                 .arg(seriesLine(set.seriesOf(variant), set.level)),
-            nameLine(), Worksheets::scaleLine(w)};
+            nameLine(), Worksheets::scaleLine(model.scale)};
 }
 
-Piece taskPiece(const ClassSet& set, int number, const Tasks::Task& task, const Form1& w) {
+Piece taskPiece(const ClassSet& set, int number, const Tasks::Task& task,
+                const Worksheets::Model& model, const BenchState& w) {
     const bool focusTask = task.kind == Tasks::Kind::FindFocus;
     return {focusTask ? Shows::FocusTask : Shows::Task,
             {ClassSet::tr("Задача %1 из %2").arg(number).arg(set.tasksPerSheet), wording(task),
-             Worksheets::lensLine(w, !focusTask), Worksheets::mediaLine(w)}};
+             Worksheets::lensLine(model, w, !focusTask), Worksheets::mediaLine(w)},
+            w};
 }
 
-Piece keyPiece(const ClassSet& set, int variant, int number, const Form1& w) {
+Piece keyPiece(const ClassSet& set, int variant, int number, const Worksheets::Model& model,
+               const BenchState& w) {
     const Optics::Lens lens = Optics::lensOf(w);
     const Bench::Image image = Bench::imageOf(lens, w.ObjectX, w.ObjectY);
     return {Shows::Solution,
@@ -59,11 +59,12 @@ Piece keyPiece(const ClassSet& set, int variant, int number, const Form1& w) {
                  .arg(variant)
                  .arg(number)
                  .arg(set.tasksPerSheet),
-             seriesLine(set.seriesOf(variant), set.level), Worksheets::lensLine(w, true),
+             seriesLine(set.seriesOf(variant), set.level), Worksheets::lensLine(model, w, true),
              Worksheets::mediaLine(w),
-             Readout::answerNumbers(w.CurrentNotation(), lens, image, w.CurrentScale()),
+             Readout::answerNumbers(model.notation, lens, image, model.scale),
              Readout::kindWords(image.kind == Optics::ImageKind::Real, image.magnification > 0,
-                                Optics::sizeOf(image.magnification))}};
+                                Optics::sizeOf(image.magnification))},
+            w};
 }
 
 } // namespace
@@ -77,31 +78,60 @@ bool ClassSet::valid() const {
            tasksPerSheet <= kMostTasks;
 }
 
-bool ClassSet::fill(Worksheets::Pages& pages, Form1& w) const {
-    const BenchSnapshot before = BenchSnapshot::of(w);
+// As TaskMode::putOnBench leaves the window's bench: the type chosen and the
+// surfaces' signs of its layout, the indices and radii as given, the focal
+// lengths and the sign of the power found from them.
+BenchState ClassSet::benchOf(const BenchState& base, const Tasks::Task& task) {
+    BenchState w = base;
+    w.ConvergingChosen = task.converging ? kTrue : kFalse;
+    w.R1Sign = task.converging ? +1 : -1;
+    w.R2Sign = task.converging ? -1 : +1;
+    w.n1 = task.n1;
+    w.n2 = task.n2;
+    w.N = task.N;
+    w.R1 = w.R1Sign * Bench::twipsOf(task.upperRadius);
+    w.R2 = w.R2Sign * Bench::twipsOf(task.lowerRadius);
+    w.ObjectX = float(Bench::xOf(task.z));
+    w.ObjectY = float(Bench::yOf(task.height));
+    w.ObjectPlaced = kTrue;
+    w.ShowLabels = kFalse;
+    w.ShowThirdRay = kTrue;
+    w.SchemeView = kTrue;
+    const Optics::Lens lens = Optics::lensOf(w);
+    const Optics::FocalLengths focal = Bench::focalLengths(lens);
+    w.f1 = focal.front;
+    w.f2 = focal.back;
+    w.IsConverging = Optics::converges(Optics::power(lens)) ? kTrue : kFalse;
+    return w;
+}
+
+bool ClassSet::fill(Worksheets::Pages& pages, const Worksheets::Model& model) const {
     bool painted = true;
     // Each variant on sheets of its own, to hand out; the key runs on.
     for (const bool key : {false, true}) {
         if (key)
-            painted = pages.beginSheet({tr("Ответы"), Worksheets::scaleLine(w)});
+            painted = pages.beginSheet({tr("Ответы"), Worksheets::scaleLine(model.scale)});
         for (int variant = 1; variant <= variants && painted; ++variant) {
             const std::vector<Tasks::Task> tasks =
                 Tasks::series(seriesOf(variant), level, tasksPerSheet);
             if (!key)
-                painted = pages.beginSheet(variantHeading(*this, variant, w));
+                painted = pages.beginSheet(variantHeading(*this, variant, model));
             for (int i = 0; i < int(tasks.size()) && painted; ++i) {
-                TaskMode::putOnBench(w, tasks[std::size_t(i)]);
-                painted = pages.addPiece(key ? keyPiece(*this, variant, i + 1, w)
-                                             : taskPiece(*this, i + 1, tasks[std::size_t(i)], w));
+                const Tasks::Task& task = tasks[std::size_t(i)];
+                const BenchState bench = benchOf(model.bench, task);
+                painted = pages.addPiece(key ? keyPiece(*this, variant, i + 1, model, bench)
+                                             : taskPiece(*this, i + 1, task, model, bench));
             }
         }
     }
-    before.restore(w);
     return painted;
 }
 
-bool ClassSet::write(Form1& window, const QString& path, QString* why) const {
+QString ClassSet::title() const {
+    return tr("Варианты и ответы Quellor, серия %1").arg(QString::number(seed));
+}
+
+bool ClassSet::write(const Worksheets::Model& model, const QString& path, QString* why) const {
     return Worksheets::writePdf(
-        window, path, tr("Варианты и ответы Quellor, серия %1").arg(QString::number(seed)),
-        [&](Worksheets::Pages& pages) { return fill(pages, window); }, why);
+        model, path, title(), [&](Worksheets::Pages& pages) { return fill(pages, model); }, why);
 }

@@ -7,10 +7,12 @@
 #include <QString>
 #include <cstdint>
 
-class Form1;
+#include "benchstate.h"
+
 namespace Worksheets {
 class Pages;
-}
+struct Model;
+} // namespace Worksheets
 
 // Worksheets for a class: variants of a written check, each from a series of
 // the same generator as the tasks on screen, then the answer key. Variant k
@@ -36,8 +38,16 @@ public:
     // Within the limits above.
     bool valid() const;
 
-    // The variants, then the key, on pages; the bench is put back as it was.
-    bool fill(Worksheets::Pages& pages, Form1& window) const;
+    // The variants, then the key, on pages: each task on a bench of its own,
+    // made from the model's as the task mode would set it; the model is not
+    // changed.
+    bool fill(Worksheets::Pages& pages, const Worksheets::Model& model) const;
     // Written as PDF through the safe path.
-    bool write(Form1& window, const QString& path, QString* why) const;
+    bool write(const Worksheets::Model& model, const QString& path, QString* why) const;
+    // The document's title.
+    QString title() const;
+
+    // The bench of a task: the model's, with the task's lens, media and
+    // object, in the scheme view without the names, with all three rays.
+    static BenchState benchOf(const BenchState& base, const Tasks::Task& task);
 };

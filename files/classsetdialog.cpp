@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "classsetdialog.h"
 
-#include "form1.h"
 #include "messages.h"
 #include "safewrite.h"
 #include "savename.h"
@@ -27,13 +26,13 @@ namespace {
 const char kDigits[] = "[0-9]{1,20}";
 } // namespace
 
-ClassSetDialog::ClassSetDialog(Form1& window) : QDialog(&window) {
+ClassSetDialog::ClassSetDialog(QWidget* window, bool objectPlaced) : QDialog(window) {
     setWindowTitle(tr("Рабочие листы"));
     auto* layout = new QVBoxLayout(this);
     m_bench = new QRadioButton(tr("Лист по скамье: задание и решение"), this);
     m_variants = new QRadioButton(tr("Варианты задач для класса и ответы"), this);
     // The bench's own sheet constructs the object on it: none, no sheet.
-    m_bench->setEnabled(window.ObjectPlaced != kFalse);
+    m_bench->setEnabled(objectPlaced);
     (m_bench->isEnabled() ? m_bench : m_variants)->setChecked(true);
     layout->addWidget(m_bench);
     layout->addWidget(m_variants);

@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QDialog>
 
-class Form1;
 class QComboBox;
 class QLineEdit;
 class QRadioButton;
@@ -20,7 +19,9 @@ class ClassSetDialog : public QDialog {
     Q_DECLARE_TR_FUNCTIONS(ClassSetDialog)
 
 public:
-    explicit ClassSetDialog(Form1& window);
+    // `objectPlaced`: the bench has an object, so its own worksheet can be
+    // made.
+    ClassSetDialog(QWidget* window, bool objectPlaced);
 
     // The variants rather than the bench's own worksheet.
     bool variantsChosen() const;

@@ -4,6 +4,8 @@
 // differs from the language's decimal mark.
 #include "labexport.h"
 
+#include "exporter.h"
+#include "exporters.h"
 #include "labtexts.h"
 #include "measurement.h"
 #include "readout.h"
@@ -44,4 +46,22 @@ QByteArray LabExport::csv(const std::vector<Lab::Row>& rows, Optics::Notation no
         text += line({LabTexts::answer(notation, result)}, separator);
     // UTF-8 with a byte-order mark, by which spreadsheets tell the encoding.
     return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
+}
+
+namespace {
+// The laboratory's table, computation and answer, as the mode shows them.
+struct LabCsv final : Export::Exporter {
+    QString name() const override { return Export::Texts::tr("Таблица CSV"); }
+    QString suffix() const override { return QStringLiteral("csv"); }
+    QString key() const override { return QStringLiteral("lab-csv"); }
+    Action action() const override { return Action::LabSave; }
+    Export::Bytes bytes(const Export::Model& model) const override {
+        return {LabExport::csv(model.labRows, model.bench.notation), {}};
+    }
+};
+} // namespace
+
+const Export::Exporter& Exporters::labCsv() {
+    static const LabCsv csv;
+    return csv;
 }

@@ -5,6 +5,8 @@
 // greyscale printer.
 #include "labexport.h"
 
+#include "exporter.h"
+#include "exporters.h"
 #include "labtexts.h"
 #include "readout.h"
 #include "reproduciblepdf.h"
@@ -121,4 +123,27 @@ bool LabExport::report(const std::vector<Lab::Row>& rows, Optics::Notation notat
     }
     *pdf = *made;
     return true;
+}
+
+namespace {
+// The one-page report, under the name of who did the work.
+struct LabReportPdf final : Export::Exporter {
+    QString name() const override { return Export::Texts::tr("Отчёт PDF"); }
+    QString suffix() const override { return QStringLiteral("pdf"); }
+    QString key() const override { return QStringLiteral("lab-report"); }
+    Action action() const override { return Action::LabSave; }
+    Export::Bytes bytes(const Export::Model& model) const override {
+        QByteArray pdf;
+        QString why;
+        if (!LabExport::report(model.labRows, model.bench.notation, model.labAuthor, model.date,
+                               &pdf, &why))
+            return {std::nullopt, why};
+        return {pdf, {}};
+    }
+};
+} // namespace
+
+const Export::Exporter& Exporters::labReportPdf() {
+    static const LabReportPdf report;
+    return report;
 }

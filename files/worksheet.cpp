@@ -9,54 +9,30 @@
 // coloured.
 #include "worksheet.h"
 
-#include "form1.h"
-
 #include "bench.h"
 #include "benchgeometry.h"
 #include "benchlens.h"
 #include "benchoptics.h"
-#include "classsetdialog.h"
-#include "label.h"
+#include "figurenames.h"
 #include "lens.h"
-#include "messages.h"
 #include "notation.h"
 #include "palette.h"
 #include "picturebox.h"
+#include "raydiagram.h"
 #include "readout.h"
 #include "reproduciblepdf.h"
 #include "safewrite.h"
-#include "savename.h"
+#include "single.h"
 #include "task.h"
 #include "textmark.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileDialog>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QStandardPaths>
 #include <algorithm>
 #include <cmath>
-
-// The window's controls the sheets read, until they draw from the bench view.
-struct WorksheetControls {
-    explicit WorksheetControls(const Form1& w)
-        : picLeft(w.picLeft), picRigth(w.picRigth), lblRleft(w.lblRleft), lblRright(w.lblRright),
-          lblFocal(w.lblFocal), lblPower(w.lblPower), lblDistances(w.lblDistances),
-          lblImageKind(w.lblImageKind) {}
-    const PictureBox* picLeft;
-    const PictureBox* picRigth;
-    const Label* lblRleft;
-    const Label* lblRright;
-    const Label* lblFocal;
-    const Label* lblPower;
-    const Label* lblDistances;
-    const Label* lblImageKind;
-};
 
 namespace {
 // The worksheet's texts, in a translation context of their own.
@@ -200,7 +176,8 @@ void drawArrow(QPainter& p, double x, double y, const QPen& with, const QString&
                footName);
 }
 
-void drawTask(QPainter& p, Form1& w, const Parts& parts) {
+void drawTask(QPainter& p, const Worksheets::Model& model, const BenchState& w,
+              const Parts& parts) {
     p.setPen(pen(kGreyInk, 0.5));
     p.setBrush(Qt::NoBrush);
     p.drawRect(parts.frame);
@@ -211,7 +188,7 @@ void drawTask(QPainter& p, Form1& w, const Parts& parts) {
     const Optics::Lens lens = Optics::lensOf(w);
     drawLensSymbol(p, Optics::converges(Optics::power(lens)), parts.lensHalf);
     if (parts.marks)
-        drawMarks(p, Bench::focalLengths(lens), !Optics::oneFocalLength(w.CurrentNotation(), lens),
+        drawMarks(p, Bench::focalLengths(lens), !Optics::oneFocalLength(model.notation, lens),
                   parts.markNames, parts.frame);
     if (parts.whole) {
         // The media, by their indices: the lens's own numbers.
@@ -232,7 +209,7 @@ void drawTask(QPainter& p, Form1& w, const Parts& parts) {
 
 // Given with the object in a task of finding a focus: its image, real solid,
 // virtual dashed.
-void drawGivenImage(QPainter& p, const Form1& w) {
+void drawGivenImage(QPainter& p, const BenchState& w) {
     const Bench::Image image = Bench::imageOf(Optics::lensOf(w), w.ObjectX, w.ObjectY);
     if (image.kind == Optics::ImageKind::None)
         return;
@@ -251,26 +228,81 @@ bool virtualPartOf(const Figure& f, bool virtualImage, bool leftArea,
            (f.colour == colours.virtualImage || f.colour == colours.extension);
 }
 
-bool imageIsVirtual(const Form1& w) {
+bool imageIsVirtual(const BenchState& w) {
     return w.ObjectPlaced && Optics::objectOnBench(w) &&
            Bench::imageOf(Optics::lensOf(w), w.ObjectX, w.ObjectY).kind ==
                Optics::ImageKind::Virtual;
 }
-// The construction as the areas drew it, each area at its place: rays solid
-// black, lines of a virtual image dashed grey.
-void drawConstruction(QPainter& p, Form1& w, const QRectF& frame) {
-    const bool virtualImage = imageIsVirtual(w);
-    const Palette::Construction& colours = Palette::of(w);
+// The textbook figure of the bench: the construction as the areas would hold
+// it, each figure as an area records it (single precision, with the pen in
+// force), and the names placed around it.
+struct Drawn {
+    BenchState bench; // as the construction leaves it
+    QVector<Figure> left;
+    QVector<Figure> right;
+    FigureNames names;
+};
+
+Optics::Pen penOf(const QWidget* window, const char* area) {
+    const auto* box =
+        window ? window->findChild<const PictureBox*>(QString::fromLatin1(area)) : nullptr;
+    if (!box)
+        return {};
+    return {box->DrawWidth(), box->DrawStyle(), box->FillStyle(), box->FillColor(),
+            box->ForeColor()};
+}
+
+// In the scheme view with the names and all three rays, whatever the window
+// shows: a page's solution is always the whole figure. The window is only
+// read; `ownBench`: the bench is not the window's (a task of a class set), so
+// the names keep clear of its marks and lens where they would stand.
+Drawn textbookFigure(const Worksheets::Model& model, const BenchState& bench, bool ownBench) {
+    Drawn drawn;
+    drawn.bench = bench;
+    if (bench.ObjectPlaced) {
+        drawn.bench.SchemeView = kTrue;
+        drawn.bench.ShowLabels = kTrue;
+        drawn.bench.ShowThirdRay = kTrue;
+        drawn.bench.ConstructionShown = kFalse;
+        const Optics::Construction construction = Optics::rayDiagram(
+            drawn.bench, penOf(model.window, "picLeft"), penOf(model.window, "picRigth"));
+        for (const Optics::Stroke& s : construction.strokes) {
+            Figure f;
+            f.kind = s.circle ? Figure::Kind::Circle : Figure::Kind::Line;
+            f.x1 = toSingle(s.x1);
+            f.y1 = toSingle(s.y1);
+            f.x2 = s.circle ? f.x1 : toSingle(s.x2);
+            f.y2 = s.circle ? f.y1 : toSingle(s.y2);
+            f.radius = s.circle ? toSingle(s.radius) : 0;
+            f.colour = s.colour;
+            f.drawWidth = s.pen.width;
+            f.drawStyle = s.pen.style;
+            f.fillStyle = s.pen.fillStyle;
+            f.fillColour = s.pen.fillColour;
+            (s.area == Optics::Area::Left ? drawn.left : drawn.right).append(f);
+        }
+        drawn.bench = construction.bench;
+    }
+    if (drawn.bench.ShowLabels && model.layersShown)
+        drawn.names = placeFigureNames(model.window, drawn.bench, model.notation, drawn.left,
+                                       drawn.right, ownBench);
+    return drawn;
+}
+
+// The construction, each area at its place: rays solid black, lines of a
+// virtual image dashed grey.
+void drawConstruction(QPainter& p, const Drawn& drawn, const QRectF& frame) {
+    const bool virtualImage = imageIsVirtual(drawn.bench);
+    const Palette::Construction& colours = Palette::of(drawn.bench);
     p.save();
     p.setClipRect(frame);
     const struct {
-        const PictureBox* area;
+        const QVector<Figure>& figures;
         double left;
-    } areas[] = {{WorksheetControls(w).picLeft, 0}, {WorksheetControls(w).picRigth, Bench::kLensX}};
+    } areas[] = {{drawn.left, 0}, {drawn.right, Bench::kLensX}};
     for (const auto& area : areas) {
-        for (const Figure& f : area.area->figures()) {
-            const bool virtualPart =
-                virtualPartOf(f, virtualImage, area.area == WorksheetControls(w).picLeft, colours);
+        for (const Figure& f : area.figures) {
+            const bool virtualPart = virtualPartOf(f, virtualImage, area.left == 0, colours);
             const bool dashed = f.drawStyle != 0 || virtualPart;
             p.setPen(pen(virtualPart ? kGreyInk : kInk, 0.6 * std::max(1, f.drawWidth), dashed));
             if (!std::isfinite(f.x1) || !std::isfinite(f.y1))
@@ -296,14 +328,14 @@ void drawConstruction(QPainter& p, Form1& w, const QRectF& frame) {
 // The names the labels layer placed on each area, in black: where the screen
 // shows them, clear of every stroke, at the size they are laid out in. Within
 // a cropped figure's frame, if one is given, whole or not at all.
-void drawNames(QPainter& p, const Form1& w, const QRectF& frame) {
+void drawNames(QPainter& p, const FigureNames& names, const QRectF& frame) {
     const struct {
-        const PictureBox* area;
+        const QVector<TextMark>& marks;
         double left;
-    } areas[] = {{WorksheetControls(w).picLeft, 0}, {WorksheetControls(w).picRigth, Bench::kLensX}};
+    } areas[] = {{names.left, 0}, {names.right, Bench::kLensX}};
     p.setPen(kInk);
     for (const auto& area : areas) {
-        for (const TextMark& mark : area.area->textMarks()) {
+        for (const TextMark& mark : area.marks) {
             p.setFont(benchFont(mark.points, mark.bold));
             const QFontMetricsF metrics = p.fontMetrics();
             const double width = metrics.horizontalAdvance(mark.text);
@@ -324,18 +356,22 @@ void drawNames(QPainter& p, const Form1& w, const QRectF& frame) {
 
 // The figure of a page or a piece, in bench twips: the task's parts, the
 // given image, or the textbook figure of the solution, within the frame.
-void drawFigure(QPainter& p, Form1& w, Worksheets::Shows shows, Parts parts) {
+void drawFigure(QPainter& p, const Worksheets::Model& model, const BenchState& bench, bool ownBench,
+                Worksheets::Shows shows, Parts parts) {
     using Worksheets::Shows;
     const bool solution = shows == Shows::Solution;
     parts.marks = shows != Shows::FocusTask;
     parts.markNames = !solution;
-    drawTask(p, w, parts);
-    if (shows == Shows::FocusTask)
-        drawGivenImage(p, w);
-    if (solution) {
-        drawConstruction(p, w, parts.frame);
-        drawNames(p, w, parts.whole ? QRectF() : parts.frame);
+    if (!solution) {
+        drawTask(p, model, bench, parts);
+        if (shows == Shows::FocusTask)
+            drawGivenImage(p, bench);
+        return;
     }
+    const Drawn drawn = textbookFigure(model, bench, ownBench);
+    drawTask(p, model, drawn.bench, parts);
+    drawConstruction(p, drawn, parts.frame);
+    drawNames(p, drawn.names, parts.whole ? QRectF() : parts.frame);
 }
 
 // What a piece's construction needs of the bench, in bench twips: the frame
@@ -346,7 +382,7 @@ void drawFigure(QPainter& p, Form1& w, Worksheets::Shows shows, Parts parts) {
 // the image, to the next centimetre beyond them; for a focus sought the
 // object, the image and the longest focal length a task has, so that the
 // edges say nothing of where a focus lies.
-Parts cropOf(const Form1& w, Worksheets::Shows shows) {
+Parts cropOf(const BenchState& w, Worksheets::Shows shows) {
     const double halfCm = Bench::kTwipsPerCm / 2;
     const auto outTo = [](double twips, double grain) { return grain * std::ceil(twips / grain); };
     const Optics::Lens lens = Optics::lensOf(w);
@@ -383,7 +419,8 @@ Parts cropOf(const Form1& w, Worksheets::Shows shows) {
 
 // Painter units to the page: the top line's heading, then the bench at true
 // size, then the lines below it.
-void drawPage(QPainter& p, Form1& w, const Worksheets::Page& content, const QSizeF& page) {
+void drawPage(QPainter& p, const Worksheets::Model& model, const Worksheets::Page& content,
+              const QSizeF& page) {
     const double left = (page.width() - kBenchWidth * kBenchScale) / 2;
     QFont heading(QStringLiteral("Liberation Sans"));
     heading.setPointSizeF(14);
@@ -402,7 +439,7 @@ void drawPage(QPainter& p, Form1& w, const Worksheets::Page& content, const QSiz
     p.save();
     p.translate(left, benchTop);
     p.scale(kBenchScale, kBenchScale);
-    drawFigure(p, w, content.shows, {});
+    drawFigure(p, model, model.bench, false, content.shows, {});
     p.restore();
 
     y = benchTop + Bench::kAreaHeight * kBenchScale + kTextGap;
@@ -414,60 +451,12 @@ void drawPage(QPainter& p, Form1& w, const Worksheets::Page& content, const QSiz
     }
 }
 
-// While a page is drawn, the bench is drawn as the textbook figure in the
-// scheme view, whatever the window shows; the window's own view and layers
-// come back after.
-class PaperFigure {
-public:
-    explicit PaperFigure(Form1& w)
-        : m_w(w), m_scheme(w.SchemeView), m_shown(w.ConstructionShown), m_labels(w.ShowLabels),
-          m_thirdRay(w.ShowThirdRay) {
-        if (!w.ObjectPlaced)
-            return;
-        w.SchemeView = kTrue;
-        w.ShowLabels = kTrue;
-        w.ShowThirdRay = kTrue;
-        redraw();
-    }
-    ~PaperFigure() {
-        if (!m_w.ObjectPlaced)
-            return;
-        m_w.SchemeView = m_scheme;
-        m_w.ShowLabels = m_labels;
-        m_w.ShowThirdRay = m_thirdRay;
-        if (m_scheme && m_shown) {
-            redraw();
-            return;
-        }
-        m_w.WipeAreas();
-        m_w.ShowReadouts();
-        m_w.ShowLabelsLayer();
-    }
-    PaperFigure(const PaperFigure&) = delete;
-    PaperFigure& operator=(const PaperFigure&) = delete;
-
-private:
-    void redraw() {
-        m_w.WipeAreas();
-        m_w.DrawRayDiagram();
-        m_w.ShowReadouts();
-        m_w.ShowLabelsLayer();
-    }
-    Form1& m_w;
-    Flag m_scheme, m_shown, m_labels, m_thirdRay;
-};
-
-void prepare(QPagedPaintDevice* device) {
-    device->setPageSize(QPageSize(QPageSize::A4));
-    device->setPageOrientation(QPageLayout::Landscape);
-    device->setPageMargins(QMarginsF(0, 0, 0, 0));
-}
-
-bool paint(Form1& w, QPagedPaintDevice* device, const Worksheets::Filler& fill) {
+bool paint(const Worksheets::Model& model, QPagedPaintDevice* device,
+           const Worksheets::Filler& fill) {
     QPainter p;
     if (!p.begin(device))
         return false;
-    Worksheets::Pages pages(w, p, *device);
+    Worksheets::Pages pages(model, p, *device);
     const bool filled = fill(pages);
     return p.end() && filled;
 }
@@ -475,8 +464,14 @@ bool paint(Form1& w, QPagedPaintDevice* device, const Worksheets::Filler& fill) 
 
 namespace Worksheets {
 
-Pages::Pages(Form1& window, QPainter& painter, QPagedPaintDevice& device)
-    : m_window(window), m_painter(painter), m_device(device) {}
+void prepare(QPagedPaintDevice* device) {
+    device->setPageSize(QPageSize(QPageSize::A4));
+    device->setPageOrientation(QPageLayout::Landscape);
+    device->setPageMargins(QMarginsF(0, 0, 0, 0));
+}
+
+Pages::Pages(const Model& model, QPainter& painter, QPagedPaintDevice& device)
+    : m_model(model), m_painter(painter), m_device(device) {}
 
 bool Pages::nextPage() {
     m_onPage = 0;
@@ -528,7 +523,7 @@ bool Pages::addPiece(const Piece& piece) {
     m_painter.save();
     m_painter.scale(1 / units, 1 / units);
     const auto placed = [&] {
-        const Parts crop = cropOf(m_window, piece.shows);
+        const Parts crop = cropOf(piece.bench, piece.shows);
         const QRectF frame = crop.frame;
         const QSizeF figure = frame.size() * kBenchScale;
         // The lines beside the figure where a column is left for them, else
@@ -559,19 +554,13 @@ bool Pages::addPiece(const Piece& piece) {
         m_painter.translate(kSheetMargin, figureTop);
         m_painter.scale(kBenchScale, kBenchScale);
         m_painter.translate(-frame.topLeft());
-        drawFigure(m_painter, m_window, piece.shows, crop);
+        drawFigure(m_painter, m_model, piece.bench, true, piece.shows, crop);
         m_painter.restore();
         m_y += height + kPieceGap;
         ++m_onPage;
         return true;
     };
-    bool done = false;
-    if (piece.shows == Shows::Solution) {
-        const PaperFigure solution(m_window);
-        done = placed();
-    } else {
-        done = placed();
-    }
+    const bool done = placed();
     m_painter.restore();
     return done;
 }
@@ -583,134 +572,93 @@ bool Pages::add(const Page& page) {
     m_painter.save();
     m_painter.scale(1 / units, 1 / units);
     const QSizeF size(m_device.width() * units, m_device.height() * units);
-    if (page.shows == Shows::Solution) {
-        const PaperFigure figure(m_window);
-        drawPage(m_painter, m_window, page, size);
-    } else {
-        drawPage(m_painter, m_window, page, size);
-    }
+    drawPage(m_painter, m_model, page, size);
     m_painter.restore();
     return true;
 }
 
-bool writePdf(Form1& window, const QString& path, const QString& title, const Filler& fill,
-              QString* why) {
-    const std::optional<QByteArray> pdf = ReproduciblePdf::make(title, [&](QPdfWriter& writer) {
+std::optional<QByteArray> pdf(const Model& model, const QString& title, const Filler& fill) {
+    return ReproduciblePdf::make(title, [&](QPdfWriter& writer) {
         prepare(&writer);
         writer.setResolution(int(kUnitsPerInch));
-        return paint(window, &writer, fill);
+        return paint(model, &writer, fill);
     });
-    if (!pdf) {
+}
+
+bool writePdf(const Model& model, const QString& path, const QString& title, const Filler& fill,
+              QString* why) {
+    const std::optional<QByteArray> document = pdf(model, title, fill);
+    if (!document) {
         *why = Worksheet::tr("не удалось нарисовать рабочий лист");
         return false;
     }
-    *why = SafeWrite::write(path, *pdf);
+    *why = SafeWrite::write(path, *document);
     return why->isEmpty();
 }
 
-bool print(Form1& window, QPagedPaintDevice* device, const Filler& fill) {
-    return paint(window, device, fill);
+bool print(const Model& model, QPagedPaintDevice* device, const Filler& fill) {
+    return paint(model, device, fill);
 }
 
-QString lensLine(const Form1& w, bool withFocus) {
-    const QString lens =
+// The lens's read-outs as the window writes them for this bench.
+QString lensLine(const Model& model, const BenchState& w, bool withFocus) {
+    const Optics::Lens lens = Optics::lensOf(w);
+    const auto radius = [&](double r) {
+        return Readout::centimetresOf(model.scale.realOfBenchCm(std::fabs(r)));
+    };
+    const QString line =
         Worksheet::tr("Линза: N = %1, R = %2 (слева), R = %3 (справа)")
-            .arg(readoutText(w.N).trimmed(), WorksheetControls(w).lblRleft->Caption().mid(4),
-                 WorksheetControls(w).lblRright->Caption().mid(4));
+            .arg(readoutText(w.N).trimmed(), radius(lens.leftR), radius(lens.rightR));
     if (!withFocus)
-        return lens;
-    return lens + QStringLiteral("; ") + WorksheetControls(w).lblFocal->Caption() +
-           QStringLiteral("   ") + WorksheetControls(w).lblPower->Caption();
+        return line;
+    const QString focal =
+        model.lensShown ? Readout::focalLengths(model.notation, lens, model.scale) : QString();
+    const QString power =
+        model.lensShown ? Readout::power(model.notation, lens, model.scale) : QString();
+    return line + QStringLiteral("; ") + focal + QStringLiteral("   ") + power;
 }
 
-QString mediaLine(const Form1& w) {
+QString mediaLine(const BenchState& w) {
     return Worksheet::tr("Среда слева n1 = %1, справа n2 = %2.")
         .arg(readoutText(w.n1).trimmed(), readoutText(w.n2).trimmed());
 }
 
 // The bench is printed at its own size: a centimetre on the sheet is a
 // centimetre of the bench, which stands for K real ones.
-QString scaleLine(const Form1& w) {
-    const Optics::Scale scale = w.CurrentScale();
+QString scaleLine(Optics::Scale scale) {
     return Worksheet::tr("%1 (1 см на листе — %2 см).")
         .arg(Readout::scaleText(scale))
         .arg(scale.factor());
 }
 
-} // namespace Worksheets
-
-namespace {
-// The single worksheet of the bench: the task, then its solution.
-bool fillWorksheet(Worksheets::Pages& pages, Form1& w) {
-    using Worksheets::Shows;
-    const QString lens = Worksheets::lensLine(w, true);
-    Worksheets::Page task{Shows::Task,
-                          Worksheet::tr("Задание: постройте изображение предмета"),
-                          {lens},
-                          {Worksheets::scaleLine(w)}};
+// The single worksheet of the bench: the task, then its solution, whose
+// read-outs are those of the construction drawn.
+bool fillWorksheet(Pages& pages, const Model& model) {
+    const QString lens = lensLine(model, model.bench, true);
+    const Page task{Shows::Task,
+                    Worksheet::tr("Задание: постройте изображение предмета"),
+                    {lens},
+                    {scaleLine(model.scale)}};
     if (!pages.add(task))
         return false;
-    // The read-outs of the solution are those of the construction drawn.
-    const PaperFigure figure(w);
-    Worksheets::Page solution{
+    const Readout::ImageTexts shown = Readout::imageTexts(
+        model.notation, textbookFigure(model, model.bench, false).bench, model.scale);
+    const Page solution{
         Shows::Solution,
         Worksheet::tr("Решение"),
         {lens},
-        {WorksheetControls(w).lblDistances->Caption(), WorksheetControls(w).lblImageKind->Caption(),
+        {shown.distances, shown.kind,
          Worksheet::tr("Сплошные линии — лучи и действительное изображение; штриховые — "
                        "продолжения лучей и мнимое изображение.")}};
     return pages.add(solution);
 }
-} // namespace
 
-// Ctrl+P: the bench's own worksheet or variants for a class, printed or
-// saved as PDF. A file named in the print dialog is saved as any PDF is: the
-// name decided in the one place, the document written through the safe path.
-void Form1::PrintWorksheet() {
-    if (!Messages::roomFor(this, Worksheet::tr("Рабочий лист")))
-        return;
-    ClassSetDialog choice(*this);
-    if (choice.exec() != QDialog::Accepted)
-        return;
-    const bool variants = choice.variantsChosen();
-    const ClassSet set = choice.classSet();
-    const QString title = Worksheet::tr("Сохранить рабочие листы");
-    const auto save = [&](const QString& typed) {
-        const QString path = typed.isEmpty()
-                                 ? QString()
-                                 : SaveName::decide(this, title, typed, QStringLiteral("pdf"));
-        if (path.isEmpty())
-            return; // cancelled: nothing is written
-        QString why;
-        if (!(variants ? set.write(*this, path, &why) : WriteWorksheet(path, &why)))
-            Messages::tell(this, Worksheet::tr("Рабочие листы не сохранены"), why);
-    };
-    if (choice.toPdf()) {
-        const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        save(QFileDialog::getSaveFileName(this, title,
-                                          QDir(folder).filePath(Worksheet::tr("рабочий лист.pdf")),
-                                          Worksheet::tr("Документ PDF (*.pdf)")));
-        return;
-    }
-    QPrinter printer(QPrinter::HighResolution);
-    prepare(&printer);
-    printer.setFullPage(true);
-    printer.setDocName(variants ? Worksheet::tr("Варианты и ответы")
-                                : Worksheet::tr("Рабочий лист"));
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
-        save(printer.outputFileName());
-        return;
-    }
-    Worksheets::print(*this, &printer, [&](Worksheets::Pages& pages) {
-        return variants ? set.fill(pages, *this) : fillWorksheet(pages, *this);
-    });
+FigureNames solutionNames(const Model& model, const BenchState& bench, bool ownBench) {
+    return textbookFigure(model, bench, ownBench).names;
 }
 
-bool Form1::WriteWorksheet(const QString& pdfPath, QString* why) {
-    return Worksheets::writePdf(
-        *this, pdfPath, Worksheet::tr("Рабочий лист Quellor"),
-        [this](Worksheets::Pages& pages) { return fillWorksheet(pages, *this); }, why);
+QString worksheetTitle() {
+    return Worksheet::tr("Рабочий лист Quellor");
 }
+
+} // namespace Worksheets

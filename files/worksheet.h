@@ -1,13 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "benchstate.h"
+#include "figurenames.h"
+#include "notation.h"
+#include "scale.h"
+
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
-class Form1;
 class QPagedPaintDevice;
 class QPainter;
+class QWidget;
 
 // Pages of worksheets: A4 landscape, the bench at true size (a centimetre of
 // the bench is a centimetre on paper), in greyscale. A page holds the bench as
@@ -19,6 +26,19 @@ namespace Worksheets {
 // solution, the textbook figure (names, arrows, three rays, and the aperture
 // rays where the object lies beyond the aperture).
 enum class Shows { Task, FocusTask, Solution };
+
+// What the pages are drawn from: the bench's state as a plain value, how its
+// lengths are written, and the window whose areas the names of the textbook
+// figure make room on (their parts and the size names are measured at, read
+// only). Without a window the names are placed with estimated sizes.
+struct Model {
+    BenchState bench;
+    Optics::Notation notation = Optics::Notation::SignedGaussian;
+    Optics::Scale scale;
+    bool lensShown = true;   // the mode shows the lens's focal lengths and power
+    bool layersShown = true; // the mode shows the textbook layers (the names)
+    const QWidget* window = nullptr;
+};
 
 struct Page {
     Shows shows = Shows::Task;
@@ -33,6 +53,7 @@ struct Page {
 struct Piece {
     Shows shows = Shows::Task;
     QStringList lines;
+    BenchState bench; // the task's bench, drawn in the model's notation and scale
 };
 
 class Pages;
@@ -42,19 +63,19 @@ using Filler = std::function<bool(Pages&)>;
 // Paints pages one after another on a printer or a PDF writer.
 class Pages {
 public:
-    Pages(Form1& window, QPainter& painter, QPagedPaintDevice& device);
-    // The page drawn from the bench as it stands now.
+    Pages(const Model& model, QPainter& painter, QPagedPaintDevice& device);
+    // The page drawn from the model's bench.
     bool add(const Page& page);
     // A sheet begins on a new page with its heading (the first line larger);
     // a page it runs on to repeats the heading.
     bool beginSheet(const QStringList& heading);
-    // The piece drawn from the bench as it stands now, below the last one of
-    // the sheet, or on a new page of it where this one is full.
+    // The piece drawn from its own bench, below the last one of the sheet, or
+    // on a new page of it where this one is full.
     bool addPiece(const Piece& piece);
 
 private:
     bool nextPage();
-    Form1& m_window;
+    const Model& m_model;
     QPainter& m_painter;
     QPagedPaintDevice& m_device;
     int m_count = 0;
@@ -65,17 +86,30 @@ private:
 
 // The document made whole in memory and written through the safe path; false
 // with the reason in `why` when it could not be drawn or written.
-bool writePdf(Form1& window, const QString& path, const QString& title, const Filler& fill,
+bool writePdf(const Model& model, const QString& path, const QString& title, const Filler& fill,
               QString* why);
+// The same document made whole in memory; nothing when it could not be drawn.
+std::optional<QByteArray> pdf(const Model& model, const QString& title, const Filler& fill);
 // The document on a printer the print dialog set up.
-bool print(Form1& window, QPagedPaintDevice* device, const Filler& fill);
+bool print(const Model& model, QPagedPaintDevice* device, const Filler& fill);
+// Prepares a printer or PDF writer for the pages: A4 landscape, no margins.
+void prepare(QPagedPaintDevice* device);
+
+// The bench's own worksheet: the task, then its solution.
+bool fillWorksheet(Pages& pages, const Model& model);
+// Its title, the PDF's.
+QString worksheetTitle();
+// The names on a solution's figure of `bench`: placed around its construction
+// on the window's areas as they stand, or with `ownBench` around the marks
+// and lens as this bench puts them (a class set's task).
+FigureNames solutionNames(const Model& model, const BenchState& bench, bool ownBench);
 
 // The lens as a line of text: its index and radii, and with `withFocus` its
 // focal lengths and power (not in a task of finding the focus).
-QString lensLine(const Form1& window, bool withFocus);
+QString lensLine(const Model& model, const BenchState& bench, bool withFocus);
 // "Масштаб 1 : 5 (1 см на листе — 5 см).", for a page with the bench at its size.
-QString scaleLine(const Form1& window);
+QString scaleLine(Optics::Scale scale);
 // The media on both sides, for a figure too small to name them on.
-QString mediaLine(const Form1& window);
+QString mediaLine(const BenchState& bench);
 
 } // namespace Worksheets

@@ -5,9 +5,11 @@
 // of the bench and ends in RedrawScheme.
 #include "form1.h"
 
+#include "benchlayout.h"
 #include "commandbutton.h"
 #include "label.h"
 #include "figurelabels.h"
+#include "figurenames.h"
 #include "mode.h"
 #include "palette.h"
 #include "picturebox.h"
@@ -99,13 +101,37 @@ Labels::Box boxOf(const TwipGeometry& part, double dx, double dy) {
             part.Top() + part.Height() - dy};
 }
 
+// A part where it stands for the figure's bench, where that is not where the
+// window shows it now.
+struct Placed {
+    const QObject* part = nullptr;
+    float left = 0;
+    float top = 0;
+    bool visible = true;
+};
+
+Labels::Box boxOf(const TwipGeometry& part, const QList<Placed>& placed, double dx, double dy,
+                  bool* visible) {
+    *visible = part.Visible();
+    Labels::Box box = boxOf(part, dx, dy);
+    for (const Placed& p : placed)
+        if (p.part == dynamic_cast<const QObject*>(&part)) {
+            *visible = p.visible;
+            box = {p.left - dx, p.top - dy, p.left + part.Width() - dx,
+                   p.top + part.Height() - dy};
+        }
+    return box;
+}
+
 // What the names keep clear of on an area: every figure drawn on it, the
 // visible controls it holds (the marks, the read-out), and the parts of the
 // window that stand over it (the axis, the lens and its arrowheads).
-Labels::Obstacles obstaclesOn(const PictureBox* area,
-                              std::initializer_list<const TwipGeometry*> over) {
+Labels::Obstacles obstaclesOn(const PictureBox* area, const QVector<Figure>& figures,
+                              const QList<const TwipGeometry*>& over,
+                              const QList<const QObject*>& givingWay,
+                              const QList<Placed>& placed) {
     Labels::Obstacles obstacles;
-    for (const Figure& f : area->figures()) {
+    for (const Figure& f : figures) {
         const double half = f.drawWidth * ScreenInfo::kTwipsPerDesignPixel / 2;
         if (f.kind == Figure::Kind::Line) {
             obstacles.lines.push_back({f.x1, f.y1, f.x2, f.y2, half, f.drawStyle != 0});
@@ -114,15 +140,87 @@ Labels::Obstacles obstaclesOn(const PictureBox* area,
             obstacles.boxes.push_back({f.x1 - r, f.y1 - r, f.x1 + r, f.y1 + r});
         }
     }
+    if (!area) // no window: the strokes alone
+        return obstacles;
+    bool visible = false;
     for (const QObject* child : area->children())
-        if (const auto* part = dynamic_cast<const TwipGeometry*>(child); part && part->Visible())
-            obstacles.boxes.push_back(boxOf(*part, 0, 0));
-    for (const TwipGeometry* part : over)
-        if (part->Visible())
-            obstacles.boxes.push_back(boxOf(*part, area->Left(), area->Top()));
+        if (const auto* part = dynamic_cast<const TwipGeometry*>(child);
+            part && !givingWay.contains(child)) {
+            const Labels::Box box = boxOf(*part, placed, 0, 0, &visible);
+            if (visible)
+                obstacles.boxes.push_back(box);
+        }
+    for (const TwipGeometry* part : over) {
+        const Labels::Box box = boxOf(*part, placed, area->Left(), area->Top(), &visible);
+        if (visible)
+            obstacles.boxes.push_back(box);
+    }
     return obstacles;
 }
 } // namespace
+
+FigureNames placeFigureNames(const QWidget* window, const BenchState& bench,
+                             Optics::Notation notation, const QVector<Figure>& leftFigures,
+                             const QVector<Figure>& rightFigures, bool ownLayout) {
+    const auto part = [window](const char* name) {
+        return window ? window->findChild<const QWidget*>(QString::fromLatin1(name)) : nullptr;
+    };
+    const auto* left = dynamic_cast<const PictureBox*>(part("picLeft"));
+    const auto* right = dynamic_cast<const PictureBox*>(part("picRigth"));
+    FigureNames names;
+    QList<const TwipGeometry*> lens;
+    for (const char* name : {"Picture3", "picVexol", "picLup", "picRup", "picLdown", "picRdown"})
+        if (const auto* over = dynamic_cast<const TwipGeometry*>(part(name)))
+            lens.append(over);
+    QList<const QObject*> captions;
+    for (const char* name : {"lblFleft", "lbl2Fleft", "lblFright", "lbl2Fright"})
+        captions.append(part(name));
+    // The marks where the bench's focal lengths put them, the lens symbol of
+    // the scheme view with its arrowheads as its power turns them.
+    QList<Placed> placed;
+    if (ownLayout && left && right) {
+        const auto* f1 = dynamic_cast<const TwipGeometry*>(part("shpF1"));
+        const auto* f2 = dynamic_cast<const TwipGeometry*>(part("shpF2"));
+        if (f1 && f2) {
+            const BenchLayout::MarkLefts at =
+                BenchLayout::markLefts(bench.f1, bench.f2, f1->Width(), f2->Width());
+            const auto mark = [&](const char* name, float x) {
+                if (const auto* shape = dynamic_cast<const TwipGeometry*>(part(name)))
+                    placed.append({part(name), x, shape->Top(), shape->Visible()});
+            };
+            mark("shpF1", at.f1);
+            mark("shp2F1", at.twoF1);
+            mark("shpF2", at.f2);
+            mark("shp2F2", at.twoF2);
+        }
+        const BenchLayout::ArrowheadTops tops =
+            BenchLayout::arrowheadTops(bench.IsConverging != kFalse);
+        for (const TwipGeometry* over : lens) {
+            const auto* object = dynamic_cast<const QObject*>(over);
+            const QString name = object->objectName();
+            const bool upper = name == QLatin1String("picLup") || name == QLatin1String("picRup");
+            const bool lower =
+                name == QLatin1String("picLdown") || name == QLatin1String("picRdown");
+            if (upper || lower || name == QLatin1String("picVexol"))
+                placed.append({object, over->Left(),
+                               upper ? tops.upper : lower ? tops.lower : over->Top(), true});
+        }
+    }
+    const RgbValue colour = Palette::of(bench).label;
+    const Labels::Scene scene{obstaclesOn(left, leftFigures, lens, captions, placed),
+                              obstaclesOn(right, rightFigures, lens, captions, placed)};
+    for (const Labels::Mark& mark :
+         Labels::labelMarks(bench, left ? measuredSizes(left) : Labels::estimatedSizes(), scene,
+                            notation)) {
+        TextMark text = styled(mark.text);
+        text.x = float(mark.x);
+        text.y = float(mark.y);
+        text.anchor = anchorOf(mark.anchor);
+        text.colour = colour;
+        (mark.area == Labels::Area::Left ? names.left : names.right).append(text);
+    }
+    return names;
+}
 
 void Form1::cmdLabels_Click() {
     if (!Allows(Action::Labels))
@@ -154,23 +252,10 @@ void Form1::ShowLabelsLayer() {
     for (Label* caption : {lblFleft, lbl2Fleft, lblFright, lbl2Fright})
         caption->SetVisible(!names); // kept hidden when a zoom places them again
 
-    QVector<TextMark> left;
-    QVector<TextMark> right;
-    if (names) {
-        const RgbValue colour = Palette::of(*this).label;
-        const std::initializer_list<const TwipGeometry*> lens{Picture3, picVexol, picLup,
-                                                              picRup,   picLdown, picRdown};
-        const Labels::Scene scene{obstaclesOn(picLeft, lens), obstaclesOn(picRigth, lens)};
-        for (const Labels::Mark& mark :
-             Labels::labelMarks(*this, measuredSizes(picLeft), scene, CurrentNotation())) {
-            TextMark text = styled(mark.text);
-            text.x = float(mark.x);
-            text.y = float(mark.y);
-            text.anchor = anchorOf(mark.anchor);
-            text.colour = colour;
-            (mark.area == Labels::Area::Left ? left : right).append(text);
-        }
-    }
-    picLeft->SetTextMarks(left);
-    picRigth->SetTextMarks(right);
+    FigureNames placed;
+    if (names)
+        placed = placeFigureNames(this, *this, CurrentNotation(), picLeft->figures(),
+                                  picRigth->figures(), false);
+    picLeft->SetTextMarks(placed.left);
+    picRigth->SetTextMarks(placed.right);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "measurementtable.h"
 
+#include "exporters.h"
 #include "form1.h"
 #include "messages.h"
 #include "readout.h"
@@ -145,27 +146,30 @@ void MeasurementTable::clear() {
     emit rowsChanged();
 }
 
-QString MeasurementTable::csvText() const {
-    const QString mark = Readout::locale().decimalPoint();
-    const Measurements::CsvFormat format =
-        Measurements::csvFormatFor(mark == QStringLiteral(",") ? ',' : '.');
-    std::vector<std::string> header;
+Export::Table MeasurementTable::exportTable() const {
+    Export::Table table;
+    table.decimalMark = Readout::locale().decimalPoint() == QStringLiteral(",") ? ',' : '.';
     for (const QString& text : headerTexts(m_notation))
-        header.push_back(text.toStdString());
-    std::vector<Measurements::Row> rows;
+        table.header.push_back(text.toStdString());
     for (const Measurements::Row& row : m_rows)
-        rows.push_back(shownRow(row));
-    const std::array<std::string, 3> kinds{kindText(Optics::ImageKind::None).toStdString(),
-                                           kindText(Optics::ImageKind::Real).toStdString(),
-                                           kindText(Optics::ImageKind::Virtual).toStdString()};
+        table.rows.push_back(shownRow(row));
+    table.kinds = {kindText(Optics::ImageKind::None).toStdString(),
+                   kindText(Optics::ImageKind::Real).toStdString(),
+                   kindText(Optics::ImageKind::Virtual).toStdString()};
+    return table;
+}
+
+QString MeasurementTable::csvText() const {
+    const Export::Table table = exportTable();
     return QString::fromStdString(
-        Measurements::csvText(header, rows, kinds, std::string("∞"), format));
+        Measurements::csvText(table.header, table.rows, table.kinds, std::string("∞"),
+                              Measurements::csvFormatFor(table.decimalMark)));
 }
 
 bool MeasurementTable::writeCsv(const QString& path, QString* error) const {
-    // UTF-8 with a byte-order mark, by which spreadsheets tell the encoding.
-    const QByteArray bytes = QByteArrayLiteral("\xEF\xBB\xBF") + csvText().toUtf8();
-    *error = SafeWrite::write(path, bytes);
+    Export::Model model;
+    model.table = exportTable();
+    *error = Exporters::tableCsv().write(model, path);
     return error->isEmpty();
 }
 
@@ -173,12 +177,12 @@ void MeasurementTable::exportCsv() {
     const QString title = tr("Сохранить таблицу измерений");
     if (!Messages::roomFor(this, title))
         return;
-    const QString typed =
-        QFileDialog::getSaveFileName(this, title, tr("измерения.csv"), tr("Таблица CSV (*.csv)"));
+    const QString typed = QFileDialog::getSaveFileName(this, title, tr("измерения.csv"),
+                                                       Exporters::tableCsv().filter());
     if (typed.isEmpty())
         return;
     // Spreadsheets know the file by its suffix.
-    const QString path = SaveName::decide(this, title, typed, QStringLiteral("csv"));
+    const QString path = SaveName::decide(this, title, typed, Exporters::tableCsv().suffix());
     if (path.isEmpty())
         return;
     QString error;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "exporter.h"
 #include "measurement.h"
 #include "notation.h"
 
@@ -29,6 +30,8 @@ public:
     void clear();
     const std::vector<Measurements::Row>& rows() const { return m_rows; }
 
+    // The table as its exporter takes it: the columns and rows as shown.
+    Export::Table exportTable() const;
     // The CSV text of the table in the language shown (without the byte-order
     // mark the file starts with).
     QString csvText() const;

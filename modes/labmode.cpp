@@ -14,6 +14,8 @@
 #include "benchoptics.h"
 #include "benchscale.h"
 #include "commandbutton.h"
+#include "exporter.h"
+#include "exporters.h"
 #include "inputcodes.h"
 #include "label.h"
 #include "labexport.h"
@@ -463,17 +465,26 @@ void LabMode::showSheet() {
                       below);
 }
 
+namespace {
+// The work as its exporters take it: the rows, who did it, today.
+Export::Model exportModel(const LabSession& session, Optics::Notation notation) {
+    Export::Model model;
+    model.bench.notation = notation;
+    model.labRows = session.rows;
+    model.labAuthor = session.author;
+    model.date = QDate::currentDate();
+    return model;
+}
+} // namespace
+
 bool LabMode::writeCsv(const QString& path, QString* why) const {
-    *why = SafeWrite::write(path, LabExport::csv(m_session.rows, window().CurrentNotation()));
+    *why = Exporters::labCsv().write(exportModel(m_session, window().CurrentNotation()), path);
     return why->isEmpty();
 }
 
 bool LabMode::writeReport(const QString& path, QString* why) const {
-    QByteArray pdf;
-    if (!LabExport::report(m_session.rows, window().CurrentNotation(), m_session.author,
-                           QDate::currentDate(), &pdf, why))
-        return false;
-    *why = SafeWrite::write(path, pdf);
+    *why =
+        Exporters::labReportPdf().write(exportModel(m_session, window().CurrentNotation()), path);
     return why->isEmpty();
 }
 
@@ -482,19 +493,19 @@ bool LabMode::save() {
     const QString title = tr("Сохранить лабораторную работу");
     if (!Messages::roomFor(&w, title))
         return false;
-    const QString pdfFilter = tr("Отчёт PDF (*.pdf)");
-    const QString csvFilter = tr("Таблица CSV (*.csv)");
-    QString chosen = pdfFilter;
-    const QString typed = QFileDialog::getSaveFileName(
-        &w, title, tr("лабораторная.pdf"), pdfFilter + QStringLiteral(";;") + csvFilter, &chosen);
+    // The formats the laboratory's list offers: the report first.
+    QStringList filters;
+    for (const Export::Exporter* format : Export::forAction(Action::LabSave))
+        filters << format->filter();
+    QString chosen = filters.front();
+    const QString typed = QFileDialog::getSaveFileName(&w, title, tr("лабораторная.pdf"),
+                                                       filters.join(QStringLiteral(";;")), &chosen);
     if (typed.isEmpty())
         return false;
     // The suffix typed decides the format, else the filter chosen.
-    const bool csv =
-        typed.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive) ||
-        (chosen == csvFilter && !typed.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive));
-    const QString path =
-        SaveName::decide(&w, title, typed, csv ? QStringLiteral("csv") : QStringLiteral("pdf"));
+    const Export::Exporter* format = Export::chosen(Action::LabSave, chosen, typed);
+    const bool csv = format == &Exporters::labCsv();
+    const QString path = SaveName::decide(&w, title, typed, format->suffix());
     if (path.isEmpty())
         return false;
     // The report names who did the work; asked once, offered again after.

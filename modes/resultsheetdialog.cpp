@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "resultsheetdialog.h"
 
+#include "exporter.h"
+#include "exporters.h"
 #include "messages.h"
 #include "readout.h"
 #include "reproduciblepdf.h"
@@ -240,17 +242,16 @@ void ResultSheetDialog::saveCsv() {
     const QString title = tr("Сохранить результаты");
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString typed = QFileDialog::getSaveFileName(
-        this, title, QDir(folder).filePath(tr("результаты.csv")), tr("Таблица CSV (*.csv)"));
+        this, title, QDir(folder).filePath(tr("результаты.csv")), Exporters::resultsCsv().filter());
     const QString path =
-        typed.isEmpty() ? QString() : SaveName::decide(this, title, typed, QStringLiteral("csv"));
+        typed.isEmpty() ? QString()
+                        : SaveName::decide(this, title, typed, Exporters::resultsCsv().suffix());
     if (path.isEmpty())
         return;
     // Never a file its own reader would refuse.
-    const QByteArray csv = ResultsFile::write(m_sheet.answers());
-    const QString failure =
-        csv.size() > ResultsFile::kMostBytes
-            ? SafeWrite::failure(path, tr("ответов больше, чем вмещает файл результатов"))
-            : SafeWrite::write(path, csv);
+    Export::Model model;
+    model.answers = m_sheet.answers();
+    const QString failure = Exporters::resultsCsv().write(model, path);
     if (!failure.isEmpty())
         Messages::tell(this, tr("Результаты не сохранены"), failure);
 }

@@ -4,6 +4,7 @@
 #include "form1.h"
 
 #include "bench.h"
+#include "benchlayout.h"
 #include "benchlens.h"
 #include "benchoptics.h"
 #include "label.h"
@@ -49,14 +50,12 @@ void Form1::PlaceFocalMarks() {
     // parallel rays on as if from a point |f2| before it, and its front focus lies
     // |f1| behind it; so its left marks stand at |f2|, its right ones at |f1|.
     // With equal media the two lengths are the same.
-    const Optics::MarkDistances at = Optics::markDistances({f1, f2, 0, true});
-    const double a1 = at.objectSide; // left of the lens
-    const double a2 = at.imageSide;  // right of the lens
-    shpF1->SetLeft(
-        float((Bench::kLensX - double(shpF1->Width()) - a1) + double(shpF1->Width()) / 2));
-    shpF2->SetLeft(float(a2 - double(shpF2->Width()) / 2));
-    shp2F1->SetLeft(float(double(shpF1->Left()) - a1));
-    shp2F2->SetLeft(float(double(shpF2->Left()) + a2));
+    const BenchLayout::MarkLefts at =
+        BenchLayout::markLefts(f1, f2, shpF1->Width(), shpF2->Width());
+    shpF1->SetLeft(at.f1);
+    shpF2->SetLeft(at.f2);
+    shp2F1->SetLeft(at.twoF1);
+    shp2F2->SetLeft(at.twoF2);
     lblFleft->SetLeft(shpF1->Left());
     lbl2Fleft->SetLeft(shp2F1->Left());
     lblFright->SetLeft(shpF2->Left());

@@ -234,20 +234,21 @@ void Form1::ShowReadouts() {
     cmdRas->setChecked(ConvergingChosen == kFalse);
     picTypeMark->SetLeft(ConvergingChosen != kFalse ? cmdSob->Left() : cmdRas->Left());
 
-    // The object and its image, while the construction stands on the bench.
-    if (!(SchemeView && ConstructionShown && Optics::objectOnBench(*this))) {
-        showText(lblDistances, QString());
-        showText(lblImageKind, QString());
-        return;
-    }
-    const Bench::Image image = Bench::imageOf(lens, ObjectX, ObjectY);
-    if (image.kind == Optics::ImageKind::None) {
-        showText(lblDistances, Readout::objectDistance(notation, image, scale));
-        showText(lblImageKind, tr("изображения нет: предмет в фокальной плоскости"));
-        return;
-    }
-    showText(lblDistances, Readout::distances(notation, image, scale));
+    const Readout::ImageTexts image = Readout::imageTexts(notation, *this, scale);
+    showText(lblDistances, image.distances);
+    showText(lblImageKind, image.kind);
+}
 
+// The window's words (their translations are the window's).
+Readout::ImageTexts Readout::imageTexts(Optics::Notation notation, const BenchState& bench,
+                                        Optics::Scale scale) {
+    if (!(bench.SchemeView && bench.ConstructionShown && Optics::objectOnBench(bench)))
+        return {};
+    const Bench::Image image = Bench::imageOf(Optics::lensOf(bench), bench.ObjectX, bench.ObjectY);
+    if (image.kind == Optics::ImageKind::None)
+        return {
+            Readout::objectDistance(notation, image, scale),
+            QCoreApplication::translate("Form1", "изображения нет: предмет в фокальной плоскости")};
     QStringList kind{Readout::kindWords(image.kind == Optics::ImageKind::Real,
                                         image.magnification > 0,
                                         Optics::sizeOf(image.magnification))};
@@ -256,17 +257,17 @@ void Form1::ShowReadouts() {
     case Bench::Edge::None:
         break;
     case Bench::Edge::Left:
-        kind << tr("за краем слева");
+        kind << QCoreApplication::translate("Form1", "за краем слева");
         break;
     case Bench::Edge::Right:
-        kind << tr("за краем справа");
+        kind << QCoreApplication::translate("Form1", "за краем справа");
         break;
     case Bench::Edge::Top:
-        kind << tr("за краем сверху");
+        kind << QCoreApplication::translate("Form1", "за краем сверху");
         break;
     case Bench::Edge::Bottom:
-        kind << tr("за краем снизу");
+        kind << QCoreApplication::translate("Form1", "за краем снизу");
         break;
     }
-    showText(lblImageKind, kind.join(QStringLiteral(", ")));
+    return {Readout::distances(notation, image, scale), kind.join(QStringLiteral(", "))};
 }

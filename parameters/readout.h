@@ -2,6 +2,7 @@
 #pragma once
 
 #include "benchoptics.h"
+#include "benchstate.h"
 #include "lens.h"
 #include "notation.h"
 #include "scale.h"
@@ -66,6 +67,14 @@ QString powerFormula(Optics::Notation notation, const Optics::Lens& lens);
 // where there is no image.
 QString distances(Optics::Notation notation, const Bench::Image& image, Optics::Scale scale);
 QString objectDistance(Optics::Notation notation, const Bench::Image& image, Optics::Scale scale);
+// The read-outs of the object and its image while the construction stands on
+// the bench (both empty otherwise): the distances, and the kind of image in
+// words with the edge of its area it lies beyond.
+struct ImageTexts {
+    QString distances;
+    QString kind;
+};
+ImageTexts imageTexts(Optics::Notation notation, const BenchState& bench, Optics::Scale scale);
 // The magnification as the notation writes it.
 QString magnification(Optics::Notation notation, double magnification);
 // A column or axis title of a length, "d, см", and of the power, "D, дптр".

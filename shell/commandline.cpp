@@ -4,6 +4,7 @@
 #include "benchoptics.h"
 #include "checkresults.h"
 #include "classset.h"
+#include "exporter.h"
 #include "resultsfile.h"
 #include "saferead.h"
 #include "setupfile.h"
@@ -167,7 +168,8 @@ std::optional<QString> refusal(const QCommandLineParser& parser) {
         return std::nullopt;
     if (worksheet.isEmpty())
         return CommandLine::tr("--worksheet: пустое имя PDF-файла");
-    if (QFileInfo(worksheet).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
+    const QString suffix = CommandLine::exporter().suffix();
+    if (QFileInfo(worksheet).suffix().compare(suffix, Qt::CaseInsensitive) != 0)
         return CommandLine::tr("--worksheet: имя рабочего листа «%1» должно оканчиваться на .pdf")
             .arg(worksheet);
     if (!setup.isEmpty() && sameFile(worksheet, setup))
@@ -175,6 +177,15 @@ std::optional<QString> refusal(const QCommandLineParser& parser) {
             .arg(worksheet);
     return replacedUnasked("worksheet", worksheet, "pdf", "%PDF-");
 }
+} // namespace
+
+// The variants of a series and their key with --tasks, else the bench's own
+// worksheet: the formats of the exporters' list the command line writes.
+const Export::Exporter& CommandLine::exporter() {
+    return *Export::byKey(s_taskSeed ? QStringLiteral("class-set") : QStringLiteral("worksheet"));
+}
+
+namespace {
 
 // A window needs a display server to open on, unless a platform is named.
 bool sessionHasDisplay(const QCommandLineParser& parser) {
@@ -341,9 +352,8 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
                                                                    : QStringLiteral("focus"),
                                task.converging ? QStringLiteral("converging")
                                                : QStringLiteral("diverging")};
-            for (const double value :
-                 {lens.n1, lens.N, lens.n2, Bench::twipsOf(lens.leftR),
-                  Bench::twipsOf(lens.rightR), objectX, objectY})
+            for (const double value : {lens.n1, lens.N, lens.n2, Bench::twipsOf(lens.leftR),
+                                       Bench::twipsOf(lens.rightR), objectX, objectY})
                 fields << QString::number(value, 'g', 17);
             print(stdout, fields.join(QLatin1Char(' ')) + QLatin1Char('\n'));
         }

@@ -3,6 +3,10 @@
 
 #include "task.h"
 
+namespace Export {
+class Exporter;
+}
+
 #include <QCoreApplication>
 #include <QString>
 #include <optional>
@@ -39,6 +43,8 @@ public:
     // a worksheet is to be written to (empty when none).
     static QString setupFile() { return s_setupFile; }
     static QString worksheet() { return s_worksheet; }
+    // The exporter that writes it.
+    static const Export::Exporter& exporter();
     static QString docsPicture() { return s_docsPicture; }
     // The seed of a series of tasks to open with (--tasks SEED), if named.
     static std::optional<quint64> taskSeed() { return s_taskSeed; }

@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "benchoptics.h"
-#include "classset.h"
 #include "commandline.h"
 #include "docspicture.h"
+#include "exporter.h"
 #include "form1.h"
 #include "labmode.h"
 #include "lessonfile.h"
 #include "resultsheetdialog.h"
 #include "taskmode.h"
 #include "translations.h"
+#include "windowexport.h"
 
 #include <QApplication>
 #include <QFile>
@@ -96,33 +97,24 @@ int main(int argc, char* argv[]) {
             }
             window.File().apply(*read.setup);
         }
-        // A series named with it: the variants of that series and their key.
-        if (const std::optional<quint64> seed = CommandLine::taskSeed()) {
-            ClassSet set;
-            set.seed = *seed;
-            set.variants = CommandLine::variants();
-            set.tasksPerSheet = CommandLine::tasksPerSheet();
-            set.level = CommandLine::taskLevel();
-            QString why;
-            if (!set.write(window, worksheet, &why)) {
-                std::fprintf(stderr, "quellor: %s: %s\n", qPrintable(worksheet), qPrintable(why));
-                return 1;
-            }
-            return 0;
+        // A series named with it: the variants of that series and their key;
+        // else the bench's own worksheet. Either is drawn from the bench's
+        // model; the window is only read.
+        Export::Model model = WindowExport::modelOf(window);
+        const std::optional<quint64> seed = CommandLine::taskSeed();
+        if (seed) {
+            model.classSet.seed = *seed;
+            model.classSet.variants = CommandLine::variants();
+            model.classSet.tasksPerSheet = CommandLine::tasksPerSheet();
+            model.classSet.level = CommandLine::taskLevel();
         }
-        // A worksheet is the construction of an object's image: without an
-        // object it would set a task with nothing to construct.
-        if (!window.ObjectPlaced) {
-            std::fprintf(
-                stderr, "quellor: %s: %s\n", qPrintable(worksheet),
-                qPrintable(QCoreApplication::translate(
-                    "CommandLine", "на скамье нет предмета: рабочему листу нечего строить")));
-            return 2;
-        }
-        QString why;
-        if (!window.WriteWorksheet(worksheet, &why)) {
+        const Export::Exporter& format = CommandLine::exporter();
+        const QString why = format.write(model, worksheet);
+        if (!why.isEmpty()) {
             std::fprintf(stderr, "quellor: %s: %s\n", qPrintable(worksheet), qPrintable(why));
-            return 1;
+            // A worksheet is the construction of an object's image: without
+            // an object it would set a task with nothing to construct.
+            return !seed && !window.ObjectPlaced ? 2 : 1;
         }
         return 0;
     }

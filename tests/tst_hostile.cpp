@@ -11,9 +11,11 @@
 #include "lessonfile.h"
 #include "lessontools.h"
 #include "messages.h"
+#include "pictureexport.h"
 #include "resultsfile.h"
 #include "setupfile.h"
 #include "testsupport.h"
+#include "windowexport.h"
 
 #include <QApplication>
 #include <QDir>
@@ -187,7 +189,7 @@ void TestHostile::hostileNames() {
         QVERIFY(!w->File().saveTo(named));
     } else if (where == QLatin1String("picture")) {
         named = missing + QStringLiteral(".png");
-        QVERIFY(!w->WritePicture(named));
+        QVERIFY(!PictureExport::write(&*w, named));
     } else {
         QVERIFY(w->File().openFile(lesson));
         clickOn(ui.cmdRas); // modified: the mark joins the title
@@ -343,7 +345,7 @@ void TestHostile::savedNames() {
     if (save == QLatin1String("setup")) {
         w->File().saveAs();
     } else if (save == QLatin1String("picture")) {
-        w->SavePicture();
+        PictureExport::save(&*w, WindowExport::modelOf(*w));
     } else {
         w->Lesson().toggleGraph();
         QVERIFY(w->Lesson().graph() && w->Lesson().graph()->isVisible());

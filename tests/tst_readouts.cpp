@@ -9,6 +9,7 @@
 #include "lensmaker.h"
 #include "notation.h"
 #include "picturebox.h"
+#include "pictureexport.h"
 #include "testsupport.h"
 
 #include <QAbstractButton>
@@ -481,7 +482,7 @@ void TestReadouts::pngFile() {
     auto w = benchWithObject();
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("bench.png"));
-    QVERIFY(w->WritePicture(path));
+    QVERIFY(PictureExport::write(&*w, path));
     const QImage image(path);
     QCOMPARE(image.size(), pictureBox(w.get()).size());
     QCOMPARE(image.pixelColor(inPicture(w.get(), kObjectX, kObjectY)), QColor(0, 255, 0));
@@ -507,7 +508,7 @@ void TestReadouts::svgFile() {
     const auto ui = TestSupport::controlsOf(*w);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("bench.svg"));
-    QVERIFY(w->WritePicture(path));
+    QVERIFY(PictureExport::write(&*w, path));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QXmlStreamReader svg(&file);
@@ -558,7 +559,7 @@ void TestReadouts::failedSave() {
     const QString path = where.startsWith(u'/') ? where : folder.filePath(where);
     auto w = benchWithObject();
     const auto said = answerNextDialog();
-    QVERIFY(!w->WritePicture(path));
+    QVERIFY(!PictureExport::write(&*w, path));
     QVERIFY2(said->contains(QDir::toNativeSeparators(path)), qPrintable(*said));
     QVERIFY(!QFileInfo::exists(path));
     QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
@@ -587,7 +588,9 @@ void TestReadouts::pictureFileName() {
     QFETCH(QString, typed);
     QFETCH(bool, svgChosen);
     QFETCH(QString, written);
-    QCOMPARE(Form1::PictureFileName(typed, svgChosen), written);
+    QCOMPARE(PictureExport::fileName(typed, svgChosen ? QStringLiteral("svg")
+                                                      : QStringLiteral("png")),
+             written);
 }
 
 QTEST_MAIN(TestReadouts)

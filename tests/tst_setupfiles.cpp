@@ -8,6 +8,7 @@
 #include "label.h"
 #include "lessonfile.h"
 #include "picturebox.h"
+#include "pictureexport.h"
 #include "setupfile.h"
 #include "slider.h"
 #include "testsupport.h"
@@ -385,7 +386,8 @@ void TestSetupFiles::readoutsLookEditable() {
     QTest::keyClick(editor, Qt::Key_Return);
     QVERIFY(!editor->isVisible() && label->hasFocus());
     QCOMPARE(label->grab().toImage().pixelColor(0, 0), highlight);
-    const QImage picture = w->BenchPicture().convertToFormat(QImage::Format_RGB32);
+    const QImage picture =
+        PictureExport::benchPicture(&*w).convertToFormat(QImage::Format_RGB32);
     int highlighted = 0;
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)

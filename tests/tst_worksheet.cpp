@@ -3,11 +3,13 @@
 // page 2 the image where the optics puts it, both at true centimetres. Read
 // back with poppler's pdftotext and pdftoppm, as a user's viewer sees it.
 #include "classset.h"
+#include "exporters.h"
 #include "form1.h"
 #include "lessonfile.h"
 #include "messages.h"
 #include "setupfile.h"
 #include "testsupport.h"
+#include "windowexport.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -197,8 +199,8 @@ void TestWorksheet::pages() {
     w->File().apply(setup);
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
-    QString why;
-    QVERIFY2(w->WriteWorksheet(pdf, &why), qPrintable(why));
+    const QString why = Exporters::worksheetPdf().write(WindowExport::modelOf(*w), pdf);
+    QVERIFY2(why.isEmpty(), qPrintable(why));
 
     const auto page = [&](int n) {
         return run(QStringLiteral("pdftotext"),

@@ -534,6 +534,37 @@
         <source>Проверить файлы результатов, названные аргументами: каждый ответ судится заново по номеру серии; напечатать таблицу класса и выйти. Статус 0 — все строки сходятся, 1 — какая-то не сходится, 2 — файл не прочитан.</source>
         <translation>Check the results files named as arguments: every answer is judged again from its series; print the class table and exit. Status 0: every line agrees, 1: some line does not, 2: a file was not read.</translation>
     </message>
+    <message>
+        <source>на скамье нет предмета: рабочему листу нечего строить</source>
+        <translation>there is no object on the bench: the worksheet has nothing to construct</translation>
+    </message>
+</context>
+<context>
+    <name>Export</name>
+    <message>
+        <source>Таблица CSV</source>
+        <translation>CSV table</translation>
+    </message>
+    <message>
+        <source>Отчёт PDF</source>
+        <translation>PDF report</translation>
+    </message>
+    <message>
+        <source>Рисунок PNG</source>
+        <translation>PNG picture</translation>
+    </message>
+    <message>
+        <source>Рисунок SVG</source>
+        <translation>SVG picture</translation>
+    </message>
+    <message>
+        <source>ответов больше, чем вмещает файл результатов</source>
+        <translation>more answers than a results file holds</translation>
+    </message>
+    <message>
+        <source>Документ PDF</source>
+        <translation>PDF document</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -688,22 +719,6 @@
     <message>
         <source>Штрих стрелки обозначения линзы</source>
         <translation>Stroke of a lens symbol arrowhead</translation>
-    </message>
-    <message>
-        <source>Рисунок PNG (*.png)</source>
-        <translation>PNG picture (*.png)</translation>
-    </message>
-    <message>
-        <source>Рисунок SVG (*.svg)</source>
-        <translation>SVG picture (*.svg)</translation>
-    </message>
-    <message>
-        <source>Сохранить рисунок</source>
-        <translation>Save picture</translation>
-    </message>
-    <message>
-        <source>Рисунок не сохранён</source>
-        <translation>Picture not saved</translation>
     </message>
     <message>
         <source>Копировать</source>
@@ -1125,14 +1140,6 @@
         <translation>Save the laboratory work</translation>
     </message>
     <message>
-        <source>Отчёт PDF (*.pdf)</source>
-        <translation>PDF report (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Таблица CSV (*.csv)</source>
-        <translation>CSV table (*.csv)</translation>
-    </message>
-    <message>
         <source>лабораторная.pdf</source>
         <translation>laboratory.pdf</translation>
     </message>
@@ -1494,10 +1501,6 @@
         <translation>measurements.csv</translation>
     </message>
     <message>
-        <source>Таблица CSV (*.csv)</source>
-        <translation>CSV table (*.csv)</translation>
-    </message>
-    <message>
         <source>Таблица не сохранена</source>
         <translation>Table not saved</translation>
     </message>
@@ -1519,6 +1522,21 @@
     <message>
         <source>Отмена</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>PictureExport</name>
+    <message>
+        <source>нет окна, чей рисунок записать</source>
+        <translation>no window to take the picture from</translation>
+    </message>
+    <message>
+        <source>Рисунок не сохранён</source>
+        <translation>Picture not saved</translation>
+    </message>
+    <message>
+        <source>Сохранить рисунок</source>
+        <translation>Save picture</translation>
     </message>
 </context>
 <context>
@@ -1667,10 +1685,6 @@
         <translation>results.csv</translation>
     </message>
     <message>
-        <source>Таблица CSV (*.csv)</source>
-        <translation>CSV table (*.csv)</translation>
-    </message>
-    <message>
         <source>Результаты не сохранены</source>
         <translation>The results were not saved</translation>
     </message>
@@ -1709,10 +1723,6 @@
     <message>
         <source>Точки — в сантиметрах от центра линзы O: вправо и вверх со знаком плюс.</source>
         <translation>Points in centimetres from the lens centre O: right and up positive.</translation>
-    </message>
-    <message>
-        <source>ответов больше, чем вмещает файл результатов</source>
-        <translation>more answers than a results file holds</translation>
     </message>
 </context>
 <context>
