@@ -19,6 +19,7 @@
 #include <QImage>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
@@ -47,6 +48,8 @@ private slots:
     void fontsHaveCyrillic();
     void shapesShowTheirNewColours_data();
     void shapesShowTheirNewColours();
+    void dragsLeaveWhatAFullPaintShows_data();
+    void dragsLeaveWhatAFullPaintShows();
 
 private:
     std::unique_ptr<Form1> w;
@@ -255,6 +258,96 @@ void TestDrawingSurface::shapesShowTheirNewColours() {
     else
         mark.SetBorderColor(RGB(255, 0, 0));
     QVERIFY(shows(QColor(255, 0, 0)));
+}
+
+void TestDrawingSurface::dragsLeaveWhatAFullPaintShows_data() {
+    QTest::addColumn<QSize>("window");        // resized to this, or as laid out when empty
+    QTest::addColumn<QStringList>("lesson");  // the lesson's buttons pressed first
+    QTest::addColumn<QVector<QPointF>>("path"); // the held pointer, twips of the left medium
+    const QStringList layers{"cmdLabels", "cmdThirdRay", "cmdPalette"};
+    // From beyond 2F in to F and across it: the image runs out to the right
+    // edge, then turns virtual and appears in the left medium.
+    const QVector<QPointF> across{{3000, 3000}, {3600, 2900}, {4300, 3100}, {4900, 3200},
+                                  {5250, 3300}, {6000, 3400}, {6600, 3600}};
+    // Far above the axis and back near it: steep rays over both media.
+    const QVector<QPointF> steep{{2000, 600}, {2600, 300}, {5200, 900}, {4400, 3700}, {1200, 3950}};
+    // A hand's small moves: a pixel or two at a time up and along, so each
+    // stroke's new place overlaps its old one.
+    QVector<QPointF> small;
+    for (int i = 0; i < 12; ++i)
+        small.append(QPointF(3000 + 25 * i, 3000 - 20 * i));
+    const QSize laidOut, fullHd(1920, 1080), ultraHd(3840, 2160);
+    QTest::newRow("plain, small moves") << laidOut << QStringList() << small;
+    QTest::newRow("1920x1080, whole lesson, small moves") << fullHd << layers << small;
+    QTest::newRow("3840x2160, whole lesson, small moves") << ultraHd << layers << small;
+    QTest::newRow("plain, across F") << laidOut << QStringList() << across;
+    QTest::newRow("whole lesson, across F") << laidOut << layers << across;
+    QTest::newRow("whole lesson, steep") << laidOut << layers << steep;
+    QTest::newRow("1920x1080, whole lesson, across F") << fullHd << layers << across;
+    QTest::newRow("3840x2160, names, steep") << ultraHd << QStringList{"cmdLabels"} << steep;
+}
+
+// What a drag leaves on the screen, painted piece by piece where the figures,
+// names and marks were and are, is what painting the whole window anew shows:
+// a region too small would leave a stroke's edge or a name behind.
+void TestDrawingSurface::dragsLeaveWhatAFullPaintShows() {
+    QFETCH(QSize, window);
+    QFETCH(QStringList, lesson);
+    QFETCH(QVector<QPointF>, path);
+    if (!window.isEmpty())
+        w->resize(window);
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    for (const QString& name : QStringList{"cmdCx"} + lesson) {
+        auto* button = w->findChild<QWidget*>(name);
+        QVERIFY2(button, qPrintable(name));
+        TestSupport::clickAt(w.get(), TestSupport::middleOf(button));
+    }
+    auto* left = w->findChild<QWidget*>(QStringLiteral("picLeft"));
+    auto* right = w->findChild<QWidget*>(QStringLiteral("picRigth"));
+    QVERIFY(left && right);
+    QApplication::processEvents();
+    // The pointer held down where a user presses, then moved; each move is
+    // painted before the next, as on a screen.
+    const QPoint first = left->mapTo(w.get(), TestSupport::pixelOf(left, path[0].x(), path[0].y()));
+    QWidget* held = w->childAt(first);
+    QVERIFY(held);
+    TestSupport::press(held, held->mapFrom(w.get(), first));
+    QApplication::processEvents();
+    for (const QPointF& twips : path) {
+        const QPoint at = left->mapTo(w.get(), TestSupport::pixelOf(left, twips.x(), twips.y()));
+        TestSupport::moveHolding(held, held->mapFrom(w.get(), at));
+        QApplication::processEvents();
+    }
+    TestSupport::release(held, held->mapFrom(w.get(), first));
+    QApplication::processEvents();
+    // Both media with the lens between them, as the window holds them now
+    // against the same rectangle painted whole.
+    const QRect bench = QRect(left->mapTo(w.get(), QPoint()), left->size())
+                            .united(QRect(right->mapTo(w.get(), QPoint()), right->size()));
+    const auto onScreen = [&] {
+        return w->screen()
+            ->grabWindow(w->winId(), bench.x(), bench.y(), bench.width(), bench.height())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage shown = onScreen();
+    // Every control asked to paint itself whole: the window's own update
+    // leaves its opaque children as they stand.
+    for (QWidget* control : w->findChildren<QWidget*>())
+        control->update();
+    QApplication::processEvents();
+    const QImage whole = onScreen();
+    QCOMPARE(shown.size(), whole.size());
+    int differ = 0;
+    QPoint firstDiffering;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            if (shown.pixel(x, y) != whole.pixel(x, y) && differ++ == 0)
+                firstDiffering = QPoint(x, y);
+    QVERIFY2(differ == 0, qPrintable(QStringLiteral("%1 pixels differ, the first at (%2, %3)")
+                                         .arg(differ)
+                                         .arg(firstDiffering.x())
+                                         .arg(firstDiffering.y())));
 }
 
 QTEST_MAIN(TestDrawingSurface)
