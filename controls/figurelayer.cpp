@@ -25,7 +25,6 @@ FigureLayer::FigureLayer(PictureBox* area) : QWidget(area), m_area(area) {
 }
 
 void FigureLayer::paintEvent(QPaintEvent* event) {
-    m_reachMarked = false;
     QPainter painter(this);
     const ScreenInfo screen = ScreenInfo::of(m_area);
     SurfacePainter surface(&painter, screen, QRectF(rect()));
@@ -82,34 +81,6 @@ void FigureLayer::placeTexts(const QVector<TextMark>& marks, const ScreenInfo& s
         const double baseline = top ? at.y() + laid.ascent : at.y() - laid.descent;
         use(mark, laid, QPointF(x, baseline - laid.ascent));
     }
-}
-
-void FigureLayer::updatePart(const QRegion& region) {
-    if (region.isEmpty())
-        return;
-    if (m_reachMarked) {
-        update(region);
-        return;
-    }
-    m_reachMarked = true;
-    update(region + reachOfWholePaint());
-}
-
-QRegion FigureLayer::reachOfWholePaint() const {
-    const QRegion shown = visibleRegion();
-    if (shown.isEmpty())
-        return {};
-    const QRect box = shown.boundingRect();
-    QRegion reach;
-    for (const QRect& part : shown) {
-        if (part.left() == box.left() || part.top() == box.top())
-            reach += QRect(part.topLeft(), QSize(1, 1));
-        if (part.right() == box.right())
-            reach += QRect(part.topRight(), QSize(1, 1));
-        if (part.bottom() == box.bottom())
-            reach += QRect(part.bottomLeft(), QSize(1, 1));
-    }
-    return reach;
 }
 
 // A name's box with a margin: glyphs may overhang their advance, and

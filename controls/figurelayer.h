@@ -22,10 +22,6 @@ public:
 
     // Where these names are painted, with a margin for the antialiased edges.
     QRegion textRegion(const QVector<TextMark>& marks) const;
-    // Paints `region` again at the next paint, and with it a pixel on each
-    // side of the part of the layer a whole paint covers (what lies above it
-    // hidden), so that the box of what is painted is that of a whole paint.
-    void updatePart(const QRegion& region);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -55,9 +51,6 @@ private:
     void paintBorder(QPainter& painter, int thickness);
     void paintFocus(QPainter& painter, int thickness);
 
-    QRegion reachOfWholePaint() const;
-
     PictureBox* m_area;
     mutable std::vector<LaidText> m_laid;
-    bool m_reachMarked = false; // since the last paint
 };

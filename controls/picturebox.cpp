@@ -35,7 +35,7 @@ void PictureBox::SetTextMarks(const QVector<TextMark>& marks) {
             changed.append(mark);
     m_textMarks = marks;
     if (isVisible())
-        updateUnderLayer(m_layer->textRegion(changed));
+        m_layer->update(m_layer->textRegion(changed));
 }
 
 void PictureBox::childEvent(QChildEvent* event) {
@@ -162,14 +162,8 @@ void PictureBox::Refresh() {
 // The layer is transparent: painting it again there paints the area and the
 // captions it holds beneath it first. Marking the area instead would let an
 // opaque caption be painted over the strokes.
-// Qt's aliased lines are clipped to the bounding box of what is painted and
-// drawn on from where they were cut, so a stroke painted under a small box
-// may step a pixel apart from the same stroke painted whole. The region
-// painted therefore always reaches the four sides of what a whole paint of
-// the layer covers (a pixel at each; FigureLayer::updatePart), and every
-// stroke comes out as painted whole.
 void PictureBox::updateUnderLayer(const QRegion& region) {
-    m_layer->updatePart(region);
+    m_layer->update(region);
 }
 
 void PictureBox::updateFigure(const Figure& figure) {

@@ -338,16 +338,37 @@ void TestDrawingSurface::dragsLeaveWhatAFullPaintShows() {
     QApplication::processEvents();
     const QImage whole = onScreen();
     QCOMPARE(shown.size(), whole.size());
-    int differ = 0;
+    // Qt clips an aliased line to the box of the region it paints and draws it
+    // on from the cut, so a stroke repainted under a small region may step a
+    // pixel apart from the same stroke painted whole: such a pixel has its
+    // colours as neighbours in both pictures. A few of them are allowed;
+    // anything else left behind or missing is not.
+    constexpr int kSteps = 32;
+    const auto near = [](const QImage& image, int x, int y, QRgb colour) {
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (image.rect().contains(x + dx, y + dy) && image.pixel(x + dx, y + dy) == colour)
+                    return true;
+        return false;
+    };
+    int steps = 0, differ = 0;
     QPoint firstDiffering;
     for (int y = 0; y < shown.height(); ++y)
-        for (int x = 0; x < shown.width(); ++x)
-            if (shown.pixel(x, y) != whole.pixel(x, y) && differ++ == 0)
+        for (int x = 0; x < shown.width(); ++x) {
+            const QRgb now = shown.pixel(x, y), anew = whole.pixel(x, y);
+            if (now == anew)
+                continue;
+            if (near(whole, x, y, now) && near(shown, x, y, anew))
+                ++steps;
+            else if (differ++ == 0)
                 firstDiffering = QPoint(x, y);
-    QVERIFY2(differ == 0, qPrintable(QStringLiteral("%1 pixels differ, the first at (%2, %3)")
-                                         .arg(differ)
-                                         .arg(firstDiffering.x())
-                                         .arg(firstDiffering.y())));
+        }
+    QVERIFY2(differ == 0 && steps <= kSteps,
+             qPrintable(QStringLiteral("%1 pixels differ, the first at (%2, %3); %4 steps")
+                            .arg(differ)
+                            .arg(firstDiffering.x())
+                            .arg(firstDiffering.y())
+                            .arg(steps)));
 }
 
 QTEST_MAIN(TestDrawingSurface)
