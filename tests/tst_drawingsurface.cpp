@@ -19,6 +19,7 @@
 #include <QImage>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
@@ -47,6 +48,8 @@ private slots:
     void fontsHaveCyrillic();
     void shapesShowTheirNewColours_data();
     void shapesShowTheirNewColours();
+    void dragsLeaveWhatAFullPaintShows_data();
+    void dragsLeaveWhatAFullPaintShows();
 
 private:
     std::unique_ptr<Form1> w;
@@ -257,6 +260,83 @@ void TestDrawingSurface::shapesShowTheirNewColours() {
     else
         mark.SetBorderColor(RGB(255, 0, 0));
     QVERIFY(shows(QColor(255, 0, 0)));
+}
+
+void TestDrawingSurface::dragsLeaveWhatAFullPaintShows_data() {
+    QTest::addColumn<QSize>("window");          // resized to this, or as laid out when empty
+    QTest::addColumn<QStringList>("lesson");    // the lesson's buttons pressed first
+    QTest::addColumn<QVector<QPointF>>("path"); // the held pointer, twips of the left medium
+    const QStringList all{"cmdLabels", "cmdThirdRay", "cmdPalette"};
+    // From beyond 2F across F (the image runs off the right edge, then turns
+    // virtual in the left medium), and a hand's moves of a pixel or two.
+    const QVector<QPointF> across{
+        {3000, 3000}, {4300, 3100}, {5250, 3300}, {6600, 3600}, {2600, 300}};
+    QVector<QPointF> small;
+    for (int i = 0; i < 12; ++i)
+        small.append(QPointF(3000 + 25 * i, 3000 - 20 * i));
+    QTest::newRow("plain, small moves") << QSize() << QStringList() << small;
+    QTest::newRow("1920x1080, whole lesson, small") << QSize(1920, 1080) << all << small;
+    QTest::newRow("3840x2160, whole lesson, small") << QSize(3840, 2160) << all << small;
+    QTest::newRow("whole lesson, across F") << QSize() << all << across;
+    QTest::newRow("3840x2160, names, across F") << QSize(3840, 2160) << all.mid(0, 1) << across;
+}
+
+// What a drag leaves on the bench, painted only where figures and names were
+// and are, is what painting every control whole shows: a region too small
+// leaves a stroke's edge or a name behind. Qt clips an aliased line to the box
+// of the region it paints and draws on from the cut, so a stroke may step a
+// pixel apart (its colours neighbours in both pictures): a few such are allowed.
+void TestDrawingSurface::dragsLeaveWhatAFullPaintShows() {
+    QFETCH(QSize, window);
+    QFETCH(QStringList, lesson);
+    QFETCH(QVector<QPointF>, path);
+    if (!window.isEmpty())
+        w->resize(window);
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    for (const QString& name : QStringList{"cmdCx"} + lesson)
+        TestSupport::clickAt(w.get(), TestSupport::middleOf(w->findChild<QWidget*>(name)));
+    auto* left = w->findChild<QWidget*>(QStringLiteral("picLeft"));
+    const auto at = [&](QPointF t) {
+        return left->mapTo(w.get(), TestSupport::pixelOf(left, t.x(), t.y()));
+    };
+    QWidget* held = w->childAt(at(path[0])); // each move painted before the next
+    TestSupport::press(held, held->mapFrom(w.get(), at(path[0])));
+    for (const QPointF& twips : path) {
+        QApplication::processEvents();
+        TestSupport::moveHolding(held, held->mapFrom(w.get(), at(twips)));
+    }
+    TestSupport::release(held, held->mapFrom(w.get(), at(path.last())));
+    QApplication::processEvents();
+    auto* right = w->findChild<QWidget*>(QStringLiteral("picRigth"));
+    const QRect bench = QRect(left->mapTo(w.get(), QPoint()), left->size())
+                            .united(QRect(right->mapTo(w.get(), QPoint()), right->size()));
+    const auto onScreen = [&] {
+        return w->screen()
+            ->grabWindow(w->winId(), bench.x(), bench.y(), bench.width(), bench.height())
+            .toImage();
+    };
+    const QImage shown = onScreen();
+    for (QWidget* control : w->findChildren<QWidget*>()) // the window's own update skips them
+        control->update();
+    QApplication::processEvents();
+    const QImage whole = onScreen();
+    const auto near = [](const QImage& image, int x, int y, QRgb colour) {
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (image.rect().contains(x + dx, y + dy) && image.pixel(x + dx, y + dy) == colour)
+                    return true;
+        return false;
+    };
+    constexpr int kSteps = 32;
+    int steps = 0, differ = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            if (shown.pixel(x, y) != whole.pixel(x, y))
+                ++(near(whole, x, y, shown.pixel(x, y)) && near(shown, x, y, whole.pixel(x, y))
+                       ? steps
+                       : differ);
+    QVERIFY2(differ == 0 && steps <= kSteps,
+             qPrintable(QStringLiteral("%1 pixels differ, %2 steps").arg(differ).arg(steps)));
 }
 
 QTEST_MAIN(TestDrawingSurface)
