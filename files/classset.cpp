@@ -54,16 +54,17 @@ Piece taskPiece(const ClassSet& set, int number, const Tasks::Task& task, const 
 Piece keyPiece(const ClassSet& set, int variant, int number, const Form1& w) {
     const Optics::Lens lens = Optics::lensOf(w);
     const Bench::Image image = Bench::imageOf(lens, w.ObjectX, w.ObjectY);
-    return {Shows::Solution,
-            {ClassSet::tr("Ответы. Вариант %1. Задача %2 из %3")
-                 .arg(variant)
-                 .arg(number)
-                 .arg(set.tasksPerSheet),
-             seriesLine(set.seriesOf(variant), set.level), Worksheets::lensLine(w, true),
-             Worksheets::mediaLine(w),
-             Readout::answerNumbers(w.CurrentNotation(), lens, image, w.CurrentScale()),
-             Readout::kindWords(image.kind == Optics::ImageKind::Real, image.magnification > 0,
-                                Optics::sizeOf(image.magnification))}};
+    return {
+        Shows::Solution,
+        {ClassSet::tr("Ответы. Вариант %1. Задача %2 из %3")
+             .arg(variant)
+             .arg(number)
+             .arg(set.tasksPerSheet),
+         seriesLine(set.seriesOf(variant), set.level), Worksheets::lensLine(w, true),
+         Worksheets::mediaLine(w),
+         Readout::answerNumbers(w.view().CurrentNotation(), lens, image, w.view().CurrentScale()),
+         Readout::kindWords(image.kind == Optics::ImageKind::Real, image.magnification > 0,
+                            Optics::sizeOf(image.magnification))}};
 }
 
 } // namespace
@@ -78,7 +79,7 @@ bool ClassSet::valid() const {
 }
 
 bool ClassSet::fill(Worksheets::Pages& pages, Form1& w) const {
-    const BenchSnapshot before = BenchSnapshot::of(w);
+    const BenchSnapshot before = w.view().Snapshot();
     bool painted = true;
     // Each variant on sheets of its own, to hand out; the key runs on.
     for (const bool key : {false, true}) {
@@ -90,13 +91,13 @@ bool ClassSet::fill(Worksheets::Pages& pages, Form1& w) const {
             if (!key)
                 painted = pages.beginSheet(variantHeading(*this, variant, w));
             for (int i = 0; i < int(tasks.size()) && painted; ++i) {
-                TaskMode::putOnBench(w, tasks[std::size_t(i)]);
+                TaskMode::putOnBench(w.view(), tasks[std::size_t(i)]);
                 painted = pages.addPiece(key ? keyPiece(*this, variant, i + 1, w)
                                              : taskPiece(*this, i + 1, tasks[std::size_t(i)], w));
             }
         }
     }
-    before.restore(w);
+    w.view().Restore(before);
     return painted;
 }
 

@@ -195,8 +195,9 @@ void drawTask(QPainter& p, Form1& w, const Parts& parts) {
     const Optics::Lens lens = Optics::lensOf(w);
     drawLensSymbol(p, Optics::converges(Optics::power(lens)), parts.lensHalf);
     if (parts.marks)
-        drawMarks(p, Bench::focalLengths(lens), !Optics::oneFocalLength(w.CurrentNotation(), lens),
-                  parts.markNames, parts.frame);
+        drawMarks(p, Bench::focalLengths(lens),
+                  !Optics::oneFocalLength(w.view().CurrentNotation(), lens), parts.markNames,
+                  parts.frame);
     if (parts.whole) {
         // The media, by their indices: the lens's own numbers.
         p.setFont(benchFont(kMarkPoints));
@@ -614,7 +615,7 @@ QString mediaLine(const Form1& w) {
 // The bench is printed at its own size: a centimetre on the sheet is a
 // centimetre of the bench, which stands for K real ones.
 QString scaleLine(const Form1& w) {
-    const Optics::Scale scale = w.CurrentScale();
+    const Optics::Scale scale = w.view().CurrentScale();
     return Worksheet::tr("%1 (1 см на листе — %2 см).")
         .arg(Readout::scaleText(scale))
         .arg(scale.factor());

@@ -175,20 +175,20 @@ void TestHostile::hostileNames() {
     QString named = QDir::toNativeSeparators(lesson);
     if (where == QLatin1String("open")) {
         named = QDir::toNativeSeparators(missing + QStringLiteral(".quellor"));
-        QVERIFY(!w->File().openFile(named));
+        QVERIFY(!w->view().File().openFile(named));
     } else if (where == QLatin1String("unsaved")) {
-        QVERIFY(w->File().openFile(lesson));
+        QVERIFY(w->view().File().openFile(lesson));
         clickOn(w->cmdRas);
         named = name + QStringLiteral(".quellor");
         QVERIFY(!w->close());
     } else if (where == QLatin1String("save")) {
         named = missing + QStringLiteral(".quellor");
-        QVERIFY(!w->File().saveTo(named));
+        QVERIFY(!w->view().File().saveTo(named));
     } else if (where == QLatin1String("picture")) {
         named = missing + QStringLiteral(".png");
         QVERIFY(!w->WritePicture(named));
     } else {
-        QVERIFY(w->File().openFile(lesson));
+        QVERIFY(w->view().File().openFile(lesson));
         clickOn(w->cmdRas); // modified: the mark joins the title
         QVERIFY(log.shown.empty());
         const QString title = w->windowHandle()->title();
@@ -340,13 +340,14 @@ void TestHostile::savedNames() {
     MessageLog log(answer);
     const auto dialogAsked = typeInNextFileDialog(folder.filePath(typed), answer);
     if (save == QLatin1String("setup")) {
-        w->File().saveAs();
+        w->view().File().saveAs();
     } else if (save == QLatin1String("picture")) {
         w->SavePicture();
     } else {
-        w->Lesson().toggleGraph();
-        QVERIFY(w->Lesson().graph() && w->Lesson().graph()->isVisible());
-        clickOn(w->Lesson().graph()->findChild<QPushButton*>(QStringLiteral("cmdExportCsv")));
+        w->view().Lesson().toggleGraph();
+        QVERIFY(w->view().Lesson().graph() && w->view().Lesson().graph()->isVisible());
+        clickOn(
+            w->view().Lesson().graph()->findChild<QPushButton*>(QStringLiteral("cmdExportCsv")));
     }
     // Asked once, by the dialog (which knows the picture's suffix) or after it.
     QCOMPARE(int(log.shown.size()) + *dialogAsked, present ? 1 : 0);
@@ -474,7 +475,7 @@ void TestHostile::absurdScale() {
     QTest::keyClick(w.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCoreApplication::processEvents();
     QVERIFY2(opened->isEmpty(), qPrintable(*opened));
-    QVERIFY(!w->Lesson().graph());
+    QVERIFY(!w->view().Lesson().graph());
     for (QWidget* window : QApplication::topLevelWidgets())
         QVERIFY2(window == w.get() || !window->isVisible(), qPrintable(window->objectName()));
 }

@@ -211,12 +211,12 @@ void TestLabMode::modeRules() {
     w->ObjectPlaced = kTrue;
     for (const Qt::Key key : {Qt::Key_L, Qt::Key_3, Qt::Key_K}) // every layer on, at 1 : 5
         keyToWindow(w.get(), key, Qt::ControlModifier);
-    w->ScaleChoice().set(*Optics::Scale::of(5));
-    QCOMPARE(w->Allows(action), onBench);
+    w->view().ScaleChoice().set(*Optics::Scale::of(5));
+    QCOMPARE(w->view().Allows(action), onBench);
     QCOMPARE(TestSupport::clickAt(w.get(), TestSupport::middleOf(w->cmdLab)), w->cmdLab);
-    QVERIFY(w->Laboratory().active());
-    QCOMPARE(w->Allows(action), inLab);
-    QCOMPARE(w->CurrentScale(), Optics::Scale{});
+    QVERIFY(w->view().Laboratory().active());
+    QCOMPARE(w->view().Allows(action), inLab);
+    QCOMPARE(w->view().CurrentScale(), Optics::Scale{});
     // Hidden from the pupil: the image's numbers, the focal length, the marks,
     // the names, the radii and the index F would follow from.
     QVERIFY(w->lblDistances->Caption().isEmpty() && w->lblFocal->Caption().isEmpty());
@@ -227,13 +227,13 @@ void TestLabMode::modeRules() {
     QCOMPARE(w->childAt(table)->objectName(), QStringLiteral("labSheet"));
     // The tasks stay shut.
     keyToWindow(w.get(), Qt::Key_T, Qt::ControlModifier);
-    QVERIFY(!w->TaskModeOn() && w->Laboratory().active());
+    QVERIFY(!w->view().TaskModeOn() && w->view().Laboratory().active());
     keyToWindow(w.get(), Qt::Key_B, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY(!w->lblFocal->Caption().isEmpty() && w->shpF2->isVisible());
     QCOMPARE(w->childAt(table), w->picLeft); // the construction over the table's place
     keyToWindow(w.get(), Qt::Key_Escape);
-    QVERIFY(!w->Laboratory().active());
-    QCOMPARE(w->Allows(action), onBench);
+    QVERIFY(!w->view().Laboratory().active());
+    QCOMPARE(w->view().Allows(action), onBench);
     QCOMPARE(w->ObjectX, 5000.0f);
     QCOMPARE(w->ObjectY, 3000.0f);
 }
@@ -254,7 +254,7 @@ void TestLabMode::sharpestByEye() {
     QFETCH(bool, real);
     auto w = TestSupport::startWindow();
     keyToWindow(w.get(), Qt::Key_B, Qt::ControlModifier);
-    QVERIFY(w->Laboratory().active());
+    QVERIFY(w->view().Laboratory().active());
     const double F = focalLength(*w);
     const double d = dInFocalLengths * F;
     // The object stood there by a drag in the left area.
@@ -273,12 +273,12 @@ void TestLabMode::sharpestByEye() {
     for (int i = 0; i < 3; ++i) {
         dragAt(w.get(), windowPoint(*w, Bench::kLensX + 4000, axis),
                windowPoint(*w, Bench::kLensX + places[i], axis));
-        QVERIFY2(std::fabs(w->Laboratory().session().screen - places[i]) < 16,
-                 qPrintable(QString::number(w->Laboratory().session().screen)));
-        edges[i] = steepestEdge(&w->Laboratory().inset());
-        darkest[i] = darkestMiddle(&w->Laboratory().inset());
-        widths[i] = spreadWidth(&w->Laboratory().inset());
-        edge[i] = darkestMiddle(&w->Laboratory().inset(), 0.955, 0.965);
+        QVERIFY2(std::fabs(w->view().Laboratory().session().screen - places[i]) < 16,
+                 qPrintable(QString::number(w->view().Laboratory().session().screen)));
+        edges[i] = steepestEdge(&w->view().Laboratory().inset());
+        darkest[i] = darkestMiddle(&w->view().Laboratory().inset());
+        widths[i] = spreadWidth(&w->view().Laboratory().inset());
+        edge[i] = darkestMiddle(&w->view().Laboratory().inset(), 0.955, 0.965);
     }
     if (!real) {
         // No picture: the face's middle stays light wherever the screen stands.
@@ -326,11 +326,11 @@ void TestLabMode::report() {
     QFETCH(int, notation);
     QFETCH(QStringList, letters);
     auto w = TestSupport::startWindow();
-    w->SetNotation(Optics::Notation(notation));
-    w->SetLeftIndex(n1);
-    w->SetRightIndex(n2);
-    w->Laboratory().start();
-    LabMode& lab = w->Laboratory();
+    w->view().SetNotation(Optics::Notation(notation));
+    w->view().SetLeftIndex(n1);
+    w->view().SetRightIndex(n2);
+    w->view().Laboratory().start();
+    LabMode& lab = w->view().Laboratory();
     const Optics::Lens lens = Optics::lensOf(*w);
     // The lens's radii in centimetres: its power per centimetre.
     const double power = LensMaker::thinLensPower(n1, lens.N, n2, lens.leftR, lens.rightR);
@@ -456,8 +456,8 @@ void TestLabMode::deleteRows() {
     QFETCH(bool, agree);
     QFETCH(QList<int>, left);
     auto w = TestSupport::startWindow();
-    w->Laboratory().start();
-    LabMode& lab = w->Laboratory();
+    w->view().Laboratory().start();
+    LabMode& lab = w->view().Laboratory();
     const double F = focalLength(*w) / kCm;
     // Three rows with the screen where the lens law puts the image, read to
     // the millimetre: d and f as a pupil writes them down.
@@ -532,7 +532,7 @@ void TestLabMode::rowsOfAnotherLens() {
     QFETCH(bool, inLab);
     QFETCH(int, rowsLeft);
     auto w = TestSupport::startWindow();
-    LabMode& lab = w->Laboratory();
+    LabMode& lab = w->view().Laboratory();
     lab.start();
     keyToWindow(w.get(), Qt::Key_R, Qt::ControlModifier);
     keyToWindow(w.get(), Qt::Key_R, Qt::ControlModifier);
@@ -567,11 +567,12 @@ void TestLabMode::pupilsLab() {
     QFETCH(int, key);
     QFETCH(int, modifiers);
     auto w = TestSupport::startWindow();
-    w->Laboratory().startForPupil();
-    w->ToggleFullScreen();
+    w->view().Laboratory().startForPupil();
+    w->view().ToggleFullScreen();
     keyToWindow(w.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(w->isFullScreen(), key != Qt::Key_Escape); // Esc leaves only the full screen
-    QVERIFY(w->Laboratory().active() && !w->Allows(Action::LabReveal) && !w->Allows(Action::Lab));
+    QVERIFY(w->view().Laboratory().active() && !w->view().Allows(Action::LabReveal) &&
+            !w->view().Allows(Action::Lab));
     QVERIFY(w->lblFocal->Caption().isEmpty() && !w->shpF2->isVisible());
     for (const QAction* item : w->cmdLab->actions()) // no reveal on the button's menu
         QVERIFY(!item->isVisible() || !item->text().contains(QStringLiteral("учителю")));

@@ -622,7 +622,7 @@ void TestLessonLayers::namesClearOfTheDrawing() {
     constexpr double kAreaWidth = 7500, kAreaHeight = 8025;
     constexpr double kFar = 760000; // an image farther off is not shown
     auto w = benchWith(converging, 0, 0);
-    w->SetLeftIndex(n1);
+    w->view().SetLeftIndex(n1);
     w->ShowLabels = kTrue;
     w->ShowThirdRay = kTrue;
     QTest::keyClick(w->picLeft, Qt::Key(Qt::Key_0 + (key ? key : 1)));

@@ -155,11 +155,11 @@ void TestLessonTools::curvesFollowTheLensEquation() {
 void TestLessonTools::graphPointFollowsDragsAndSliders() {
     auto w = startWindow();
     // The signed notation: Γ plotted with its sign, the asymptote b = f′.
-    w->SetNotation(Optics::Notation::SignedGaussian);
+    w->view().SetNotation(Optics::Notation::SignedGaussian);
     clickButton(w.get(), QStringLiteral("cmdCx"));
-    QVERIFY(!w->Lesson().graph()); // nothing of the charts before the graph is asked for
+    QVERIFY(!w->view().Lesson().graph()); // nothing of the charts before the graph is asked for
     ctrlKey(w.get(), Qt::Key_G, "g");
-    GraphWindow* graph = w->Lesson().graph();
+    GraphWindow* graph = w->view().Lesson().graph();
     QVERIFY(graph && graph->isVisible());
     QVERIFY(graph->objectPoints().isEmpty()); // no object yet
 
@@ -183,7 +183,7 @@ void TestLessonTools::graphPointFollowsDragsAndSliders() {
         QVERIFY(std::fabs(p.y() - lens.b(p.x())) <= 1e-6 * std::max(1.0, std::fabs(p.y())));
     // Between two media (1,4 before the lens, as typed) the image runs off
     // towards b = f' = n2/P, not f = n1/P.
-    w->SetLeftIndex(1.4);
+    w->view().SetLeftIndex(1.4);
     const Expected media = expectedFor(*w);
     QVERIFY(std::fabs(media.f - media.fBack) > 0.5);
     int asymptotes = 0;
@@ -223,7 +223,7 @@ void TestLessonTools::graphLeavesTheBenchClear_data() {
 void TestLessonTools::graphLeavesTheBenchClear() {
     QFETCH(QString, control);
     auto w = projectorWithGraph();
-    GraphWindow* graph = w->Lesson().graph();
+    GraphWindow* graph = w->view().Lesson().graph();
     QVERIFY(graph && graph->isVisible());
     QCOMPARE(graph->window(), w.get());
     QVERIFY(w->rect().contains(graph->geometry()));
@@ -273,7 +273,7 @@ void TestLessonTools::graphTextsStandWhole() {
     ctrlKey(w.get(), Qt::Key_R, "r");
     dragAt(w->picLeft, pixelOf(w->picLeft, 7000, 3000)); // virtual
     ctrlKey(w.get(), Qt::Key_R, "r");
-    GraphWindow* graph = w->Lesson().graph();
+    GraphWindow* graph = w->view().Lesson().graph();
     QVERIFY(graph);
     QTest::qWait(50); // the axes' marks settle after the layout
 
@@ -312,7 +312,7 @@ void TestLessonTools::graphTextsStandWhole() {
 // takes a click at its centre.
 void TestLessonTools::shortcutsActFromTheGraph() {
     auto w = projectorWithGraph();
-    GraphWindow* graph = w->Lesson().graph();
+    GraphWindow* graph = w->view().Lesson().graph();
     clickButton(w.get(), QStringLiteral("cmdCx"));
     dragAt(w->picLeft, pixelOf(w->picLeft, 3000, 2500));
     TestSupport::clickAt(w.get(), w->cmdRecord->geometry().center());
@@ -332,9 +332,9 @@ void TestLessonTools::shortcutsActFromTheGraph() {
     key(Qt::Key_R, "r");
     QCOMPARE(int(graph->table()->rows().size()), 2);
     key(Qt::Key_M, "m");
-    QVERIFY(w->Lesson().motionRunning());
+    QVERIFY(w->view().Lesson().motionRunning());
     key(Qt::Key_M, "m");
-    QVERIFY(!w->Lesson().motionRunning());
+    QVERIFY(!w->view().Lesson().motionRunning());
     key(Qt::Key_G, "g");
     QVERIFY(!graph->isVisible());
 
@@ -346,7 +346,7 @@ void TestLessonTools::shortcutsActFromTheGraph() {
     TestSupport::clickAt(w.get(), detach->mapTo(w.get(), detach->rect().center()));
     QVERIFY(graph->isWindow() && graph->isVisible());
     constexpr double kLaidOutHeight = 729; // pixels at 96 dpi
-    QVERIFY(std::fabs(w->ZoomFactor() - kProjector.height() / kLaidOutHeight) < 1e-3);
+    QVERIFY(std::fabs(w->view().ZoomFactor() - kProjector.height() / kLaidOutHeight) < 1e-3);
     // (offscreen, a window is made active by hand)
     QApplication::setActiveWindow(graph);
     QVERIFY(QTest::qWaitForWindowActive(graph));
@@ -354,9 +354,9 @@ void TestLessonTools::shortcutsActFromTheGraph() {
     QCOMPARE(QApplication::activeWindow(), graph);
     QVERIFY(within(QApplication::focusWidget(), graph));
     key(Qt::Key_M, "m");
-    QVERIFY(w->Lesson().motionRunning());
+    QVERIFY(w->view().Lesson().motionRunning());
     key(Qt::Key_M, "m");
-    QVERIFY(!w->Lesson().motionRunning());
+    QVERIFY(!w->view().Lesson().motionRunning());
 }
 
 void TestLessonTools::ticksOnRoundValues_data() {
@@ -381,7 +381,7 @@ void TestLessonTools::ticksOnRoundValues() {
     QFETCH(double, from);
     QFETCH(double, to);
     auto w = projectorWithGraph();
-    const QStringList labels = w->Lesson().graph()->tickLabels(imagePlot, axis);
+    const QStringList labels = w->view().Lesson().graph()->tickLabels(imagePlot, axis);
     QVERIFY2(labels.size() >= 4, qPrintable(labels.join(QLatin1Char(' '))));
     QList<double> values;
     for (QString text : labels) {
@@ -410,7 +410,7 @@ void TestLessonTools::ticksOnRoundValues() {
     QVERIFY(values.front() - step < from - 1e-9 && values.front() >= from - 1e-9);
     QVERIFY(values.back() + step > to + 1e-9 && values.back() <= to + 1e-9);
     // Every axis's labels are legible from the back row.
-    const auto views = w->Lesson().graph()->findChildren<QChartView*>();
+    const auto views = w->view().Lesson().graph()->findChildren<QChartView*>();
     QCOMPARE(views.size(), 2);
     for (QChartView* view : views)
         for (QAbstractAxis* shown : view->chart()->axes())
@@ -420,13 +420,13 @@ void TestLessonTools::ticksOnRoundValues() {
 
 void TestLessonTools::recordedRowAndCsv() {
     auto w = startWindow();
-    w->SetNotation(Optics::Notation::SignedGaussian);
+    w->view().SetNotation(Optics::Notation::SignedGaussian);
     clickButton(w.get(), QStringLiteral("cmdCx"));
     dragAt(w->picLeft, pixelOf(w->picLeft, 3000, 2500));
     ctrlKey(w.get(), Qt::Key_R, "r");
     dragAt(w->picLeft, pixelOf(w->picLeft, 6900, 3500));
     clickButton(w.get(), QStringLiteral("cmdRecord"));
-    MeasurementTable* table = w->Lesson().graph()->table();
+    MeasurementTable* table = w->view().Lesson().graph()->table();
     QCOMPARE(int(table->rows().size()), 2);
 
     const Expected lens = expectedFor(*w);
@@ -562,12 +562,12 @@ void TestLessonTools::notationTitles() {
     }
     auto w = startWindow();
     if (notation >= 0)
-        w->SetNotation(Optics::Notation(notation));
+        w->view().SetNotation(Optics::Notation(notation));
     clickButton(w.get(), QStringLiteral("cmdCx"));
     // Far beyond 2F: a real, inverted image.
     dragAt(w->picLeft, pixelOf(w->picLeft, 2000, 3000));
     ctrlKey(w.get(), Qt::Key_R, "r");
-    GraphWindow* graph = w->Lesson().graph();
+    GraphWindow* graph = w->view().Lesson().graph();
     QVERIFY(graph);
     const QString csv = graph->table()->csvText();
     QCOMPARE(csv.section(QStringLiteral("\r\n"), 0, 0), header);
@@ -599,7 +599,7 @@ void TestLessonTools::notationTitles() {
             for (const QAbstractSeries* series : view->chart()->series())
                 names << series->name();
         QVERIFY2(names.contains(asymptote), qPrintable(names.join(QLatin1Char('|'))));
-        w->SetRightIndex(1.33);
+        w->view().SetRightIndex(1.33);
     }
     QCoreApplication::removeTranslator(&translator);
 }
@@ -615,7 +615,7 @@ void TestLessonTools::motionStartsAndStops() {
     QFETCH(QString, stopBy);
     auto w = startWindow();
     ctrlKey(w.get(), Qt::Key_M, "m");
-    QVERIFY(w->Lesson().motionRunning());
+    QVERIFY(w->view().Lesson().motionRunning());
     QVERIFY(w->SchemeView); // the motion shows the construction
     const float startX = w->ObjectX;
     QTRY_VERIFY_WITH_TIMEOUT(w->ObjectX > startX + 50, 3000); // towards the lens
@@ -625,7 +625,7 @@ void TestLessonTools::motionStartsAndStops() {
         press(w->picLeft, pixelOf(w->picLeft, 1000, 1000), Qt::RightButton);
     else
         ctrlKey(w.get(), Qt::Key_M, "m");
-    QVERIFY(!w->Lesson().motionRunning());
+    QVERIFY(!w->view().Lesson().motionRunning());
     const float stoppedX = w->ObjectX;
     QTest::qWait(100);
     QCOMPARE(w->ObjectX, stoppedX);

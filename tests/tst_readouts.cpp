@@ -190,7 +190,7 @@ void TestReadouts::benchStates() {
 
     auto w = startWindow();
     // The signed notation: f and f′ from the vergence, b and Γ with their signs.
-    w->SetNotation(Optics::Notation::SignedGaussian);
+    w->view().SetNotation(Optics::Notation::SignedGaussian);
     clickButton(w.get(), converging ? QStringLiteral("cmdSob") : QStringLiteral("cmdRas"));
     dragSliderTo(slider(w.get(), "sldn1"), n1Value);
     dragSliderTo(slider(w.get(), "sldn2"), n2Value);
@@ -327,13 +327,13 @@ void TestReadouts::notations() {
     const double n1 = twoMedia ? 1.0 : 1.33, n2 = 1.33, N = 2.0, R = 2.65;
     auto w = startWindow();
     if (notation >= 0)
-        w->SetNotation(Optics::Notation(notation));
-    w->ApplyAtOnce([&] {
-        w->SetLeftIndex(n1);
-        w->SetRightIndex(n2);
-        w->SetLensIndex(N);
-        w->SetUpperRadius(R * kTwipsPerCm);
-        w->SetLowerRadius(R * kTwipsPerCm);
+        w->view().SetNotation(Optics::Notation(notation));
+    w->view().ApplyAtOnce([&] {
+        w->view().SetLeftIndex(n1);
+        w->view().SetRightIndex(n2);
+        w->view().SetLensIndex(N);
+        w->view().SetUpperRadius(R * kTwipsPerCm);
+        w->view().SetLowerRadius(R * kTwipsPerCm);
     });
     clickButton(w.get(), QStringLiteral("cmdCx"));
     dragAt(w->picLeft, pixelOf(w->picLeft, 7500 - 4000, 3000));

@@ -316,9 +316,9 @@ void TestResults::windowSaysAndAsks() {
     QVERIFY(writeBytes(path, ResultsFile::header()));
     QFile::setPermissions(path, QFileDevice::ReadOwner);
     auto w = TestSupport::startWindow();
-    w->TaskSeries().results().setFile(path);
+    w->view().TaskSeries().results().setFile(path);
     {
-        ResultSheet& results = w->TaskSeries().results();
+        ResultSheet& results = w->view().TaskSeries().results();
         results.setName(QStringLiteral("Ivan"));
         ResultSheetDialog sheet(w.get(), results, Optics::Scale());
         sheet.show();
@@ -333,7 +333,7 @@ void TestResults::windowSaysAndAsks() {
             said += label->isVisible() ? label->text() : QString();
         QVERIFY2(said.contains(QStringLiteral("невидимых")), qPrintable(said));
     }
-    w->TaskSeries().start(kSeed, kLevel);
+    w->view().TaskSeries().start(kSeed, kLevel);
     QStringList asked;
     Messages::setHook([&](QMessageBox& box) {
         asked << box.text();

@@ -530,9 +530,9 @@ void TestTasks::taskModeAnswersAndRestores() {
     const int sliderBefore = window->sldR1->value();
 
     keyToWindow(window.get(), Qt::Key_T, Qt::ControlModifier, "t");
-    QVERIFY(window->TaskModeOn());
+    QVERIFY(window->view().TaskModeOn());
     QVERIFY(!window->sldn1->isEnabled() && !window->cmdSob->isEnabled());
-    const Tasks::Task task = window->TaskSeries().session().tasks.front();
+    const Tasks::Task task = window->view().TaskSeries().session().tasks.front();
     QCOMPARE(window->ObjectX, float(objectXOf(task)));
     QCOMPARE(window->ObjectY, float(objectYOf(task)));
     // The answer clicked where the model puts it: the verdict counts it.
@@ -544,17 +544,17 @@ void TestTasks::taskModeAnswersAndRestores() {
     TestSupport::clickAt(
         window.get(),
         area->mapTo(window.get(), TestSupport::pixelOf(area, x > kLens ? x - kLens : x, y)));
-    QVERIFY(window->TaskSeries().session().checked);
-    QVERIFY2(window->TaskSeries().session().verdict.counted,
-             qPrintable(window->TaskLines()[2]->Caption()));
-    QVERIFY(window->TaskLines()[2]->Caption().startsWith(QStringLiteral("Засчитано")));
+    QVERIFY(window->view().TaskSeries().session().checked);
+    QVERIFY2(window->view().TaskSeries().session().verdict.counted,
+             qPrintable(window->view().TaskLines()[2]->Caption()));
+    QVERIFY(window->view().TaskLines()[2]->Caption().startsWith(QStringLiteral("Засчитано")));
     // A drag in the left area after it moves nothing and answers nothing.
     TestSupport::dragAt(window->picLeft, TestSupport::pixelOf(window->picLeft, 1000, 1000));
     QCOMPARE(window->ObjectX, float(objectXOf(task)));
-    QVERIFY(window->TaskSeries().session().verdict.counted);
+    QVERIFY(window->view().TaskSeries().session().verdict.counted);
 
     keyToWindow(window.get(), Qt::Key_Escape, Qt::NoModifier, "\x1b");
-    QVERIFY(!window->TaskModeOn());
+    QVERIFY(!window->view().TaskModeOn());
     QVERIFY(window->sldn1->isEnabled());
     QCOMPARE(window->sldR1->value(), sliderBefore);
     QCOMPARE(window->n1, before.n1);
@@ -613,11 +613,11 @@ void TestTasks::taskModeLocksTheLesson() {
     QVERIFY(shortcutOn());
     QVERIFY(buttonOn());
     keyToWindow(window.get(), Qt::Key_T, Qt::ControlModifier, "t");
-    QVERIFY(window->TaskModeOn());
+    QVERIFY(window->view().TaskModeOn());
     QVERIFY(!shortcutOn());
     QVERIFY(button.isEmpty() || !buttonOn());
     keyToWindow(window.get(), Qt::Key_Escape, Qt::NoModifier, "\x1b");
-    QVERIFY(!window->TaskModeOn());
+    QVERIFY(!window->view().TaskModeOn());
     QVERIFY(shortcutOn());
     QVERIFY(buttonOn());
 }
@@ -626,18 +626,18 @@ void TestTasks::taskModeLocksTheLesson() {
 // the task's lens stays as the task set it.
 void TestTasks::editorClosedByTask() {
     auto window = TestSupport::startWindow();
-    window->EditReadout(window->lblN);
+    TestSupport::clickAt(window.get(), TestSupport::middleOf(window->lblN));
     auto* editor = window->findChild<QLineEdit*>(QStringLiteral("readoutEditor"));
     QVERIFY(editor && editor->isVisible());
     editor->setText(QStringLiteral("1"));
     keyToWindow(window.get(), Qt::Key_T, Qt::ControlModifier, "t");
-    QVERIFY(window->TaskModeOn());
+    QVERIFY(window->view().TaskModeOn());
     QVERIFY(!editor->isVisible());
-    const double taskIndex = window->TaskSeries().session().tasks.front().N;
+    const double taskIndex = window->view().TaskSeries().session().tasks.front().N;
     QTest::keyClick(editor, Qt::Key_Return);
     QCOMPARE(window->N, taskIndex);
     // Nor does it open again while the task is set.
-    window->EditReadout(window->lblN);
+    TestSupport::clickAt(window.get(), TestSupport::middleOf(window->lblN));
     QVERIFY(!editor->isVisible());
 }
 
@@ -648,9 +648,9 @@ void TestTasks::escapeLeavesTaskBeforeFullScreen() {
     keyToWindow(window.get(), Qt::Key_F11, Qt::NoModifier, "");
     QVERIFY(window->isFullScreen());
     keyToWindow(window.get(), Qt::Key_T, Qt::ControlModifier, "t");
-    QVERIFY(window->TaskModeOn());
+    QVERIFY(window->view().TaskModeOn());
     keyToWindow(window.get(), Qt::Key_Escape, Qt::NoModifier, "\x1b");
-    QVERIFY(!window->TaskModeOn());
+    QVERIFY(!window->view().TaskModeOn());
     QVERIFY(window->isFullScreen());
     keyToWindow(window.get(), Qt::Key_Escape, Qt::NoModifier, "\x1b");
     QVERIFY(!window->isFullScreen());
@@ -673,9 +673,9 @@ void TestTasks::oneRedrawPerStep() {
     auto window = TestSupport::startWindow();
     if (key != Qt::Key_T || modifiers != Qt::ControlModifier)
         keyToWindow(window.get(), Qt::Key_T, Qt::ControlModifier, "t");
-    const int before = window->Redraws();
+    const int before = window->view().Redraws();
     keyToWindow(window.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers), "");
-    QCOMPARE(window->Redraws() - before, 1);
+    QCOMPARE(window->view().Redraws() - before, 1);
 }
 
 // Clicked at the true image, each task of a series says so in Russian words the
@@ -695,12 +695,12 @@ void TestTasks::verdictWords() {
          std::none_of(tasks.begin(), tasks.end(), virtualFocusTask);
          tasks = Tasks::series(++seed, Tasks::Level::Mixed)) {
     }
-    window->TaskSeries().start(seed, Tasks::Level::Mixed);
+    window->view().TaskSeries().start(seed, Tasks::Level::Mixed);
     const QRegularExpression distance(
         QStringLiteral("^Засчитано: ваша точка в \\d+,\\d\\d см от .+ \\(допуск 0,50 см\\)"));
     int imageTasks = 0;
     for (int i = 0; i < 10; ++i) {
-        const Tasks::Task task = window->TaskSeries().session().tasks[std::size_t(i)];
+        const Tasks::Task task = window->view().TaskSeries().session().tasks[std::size_t(i)];
         const Expected e = expectedOf(task);
         const bool image = task.kind == Tasks::Kind::FindImage;
         const double x = image ? e.x : kLens + e.fBack;
@@ -710,12 +710,13 @@ void TestTasks::verdictWords() {
         TestSupport::clickAt(
             window.get(),
             area->mapTo(window.get(), TestSupport::pixelOf(area, x > kLens ? x - kLens : x, y)));
-        const QString said = window->TaskLines()[2]->Caption();
+        const QString said = window->view().TaskLines()[2]->Caption();
         QVERIFY2(distance.match(said).hasMatch(), qPrintable(said));
         if (!image) {
             const bool throughExtension = task.region == Tasks::Region::InsideF || !task.converging;
-            QCOMPARE(window->TaskLines()[3]->Caption().contains(QStringLiteral("продолжение")),
-                     throughExtension);
+            QCOMPARE(
+                window->view().TaskLines()[3]->Caption().contains(QStringLiteral("продолжение")),
+                throughExtension);
         }
         if (image) {
             ++imageTasks;
@@ -728,10 +729,10 @@ void TestTasks::verdictWords() {
                             : size > 1                  ? QStringLiteral("увеличенное")
                                                         : QStringLiteral("уменьшенное")}
                     .join(QStringLiteral(", "));
-            QCOMPARE(window->TaskLines()[3]->Caption(),
+            QCOMPARE(window->view().TaskLines()[3]->Caption(),
                      QStringLiteral("Вид верен: %1.").arg(words));
         }
-        window->TaskSeries().next();
+        window->view().TaskSeries().next();
     }
     QVERIFY(imageTasks > 0);
 }
@@ -779,7 +780,7 @@ void TestTasks::ruleInNotation() {
     }
     auto window = TestSupport::startWindow();
     QApplication::setActiveWindow(window.get());
-    window->TaskSeries().start(1, Tasks::Level::EqualMedia);
+    window->view().TaskSeries().start(1, Tasks::Level::EqualMedia);
     for (int i = 0; i < presses; ++i)
         keyToWindow(window.get(), Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier, "N");
     int checked = 0;
@@ -792,7 +793,7 @@ void TestTasks::ruleInNotation() {
     });
     sheet.start(20);
     for (int i = 0; i < 10; ++i) {
-        const Tasks::Task task = window->TaskSeries().session().tasks[std::size_t(i)];
+        const Tasks::Task task = window->view().TaskSeries().session().tasks[std::size_t(i)];
         const Expected e = expectedOf(task);
         const double x = task.kind == Tasks::Kind::FindImage ? e.x : kLens + e.fBack;
         const double y = task.kind == Tasks::Kind::FindImage ? e.y : kAxis;
@@ -808,18 +809,18 @@ void TestTasks::ruleInNotation() {
                               : distance > e.f                      ? F + " < " + d + " < 2" + F
                                                                     : d + " < " + F;
         if (!where.isEmpty()) {
-            QCOMPARE(window->TaskLines()[4]->Caption().left(rule.size() + where.size()),
+            QCOMPARE(window->view().TaskLines()[4]->Caption().left(rule.size() + where.size()),
                      rule + where);
             ++checked;
         }
-        window->TaskSeries().next();
+        window->view().TaskSeries().next();
     }
     QVERIFY(checked > 0);
     QTRY_VERIFY(closed);
     // Leaving the task puts its bench back, and keeps the letters chosen.
     const QString letters = window->cmdNotation->text();
     keyToWindow(window.get(), Qt::Key_Escape, Qt::NoModifier, "\x1b");
-    QVERIFY(!window->TaskModeOn());
+    QVERIFY(!window->view().TaskModeOn());
     QCOMPARE(window->cmdNotation->text(), letters);
     QCoreApplication::removeTranslator(&translator);
 }
@@ -857,10 +858,10 @@ void TestTasks::shortSeedOffered() {
     auto window = TestSupport::startWindow();
     for (int start = 0; start < 5; ++start) {
         keyToWindow(window.get(), Qt::Key_T, Qt::ControlModifier, "t");
-        QVERIFY(window->TaskModeOn());
-        const std::uint64_t seed = window->TaskSeries().session().seed;
+        QVERIFY(window->view().TaskModeOn());
+        const std::uint64_t seed = window->view().TaskSeries().session().seed;
         QVERIFY2(seed < 1000000, qPrintable(QString::number(seed)));
-        QVERIFY(window->TaskLines()[1]->Caption().contains(
+        QVERIFY(window->view().TaskLines()[1]->Caption().contains(
             QStringLiteral("Серия %1,").arg(QString::number(seed))));
         keyToWindow(window.get(), Qt::Key_Escape, Qt::NoModifier, "\x1b");
     }
@@ -898,13 +899,13 @@ void TestTasks::resultsRejudged() {
     QTemporaryDir dir;
     const QString file = dir.filePath(fileName);
     auto window = TestSupport::startWindow();
-    window->TaskSeries().results().setFile(file);
-    window->TaskSeries().results().setName(name);
-    window->TaskSeries().start(4711, Tasks::Level::EqualMedia);
+    window->view().TaskSeries().results().setFile(file);
+    window->view().TaskSeries().results().setName(name);
+    window->view().TaskSeries().start(4711, Tasks::Level::EqualMedia);
     // Right, wrong by two centimetres, right.
     for (const bool right : {true, false, true}) {
-        const Tasks::Task task = window->TaskSeries().session().tasks.at(
-            std::size_t(window->TaskSeries().session().index));
+        const Tasks::Task task = window->view().TaskSeries().session().tasks.at(
+            std::size_t(window->view().TaskSeries().session().index));
         const Expected e = expectedOf(task);
         const double x = task.kind == Tasks::Kind::FindImage ? e.x : kLens + e.fBack;
         double y = task.kind == Tasks::Kind::FindImage ? e.y : kAxis;
@@ -914,11 +915,11 @@ void TestTasks::resultsRejudged() {
         TestSupport::clickAt(
             window.get(),
             area->mapTo(window.get(), TestSupport::pixelOf(area, x > kLens ? x - kLens : x, y)));
-        QVERIFY(window->TaskSeries().session().checked);
-        QCOMPARE(window->TaskSeries().session().verdict.counted, right);
+        QVERIFY(window->view().TaskSeries().session().checked);
+        QCOMPARE(window->view().TaskSeries().session().verdict.counted, right);
         keyToWindow(window.get(), Qt::Key_N, Qt::ControlModifier, "n");
     }
-    QCOMPARE(window->TaskSeries().session().counted, 2);
+    QCOMPARE(window->view().TaskSeries().session().counted, 2);
 
     QFile recorded(file);
     QVERIFY(recorded.open(QIODevice::ReadOnly));
@@ -985,11 +986,11 @@ void TestTasks::resultSheetSaved() {
     const QString csv = dir.filePath(QStringLiteral("sheet.csv"));
     const QString name = QStringLiteral("Petrov Ilya 9B"); // typed key by key
     auto window = TestSupport::startWindow();
-    window->TaskSeries().start(77, Tasks::Level::EqualMedia);
+    window->view().TaskSeries().start(77, Tasks::Level::EqualMedia);
     std::vector<bool> seen;
     for (int i = 0; i < answers; ++i) {
         // The first at the true point, the others at the far corner of the left area.
-        const Tasks::Task task = window->TaskSeries().session().tasks.at(std::size_t(i));
+        const Tasks::Task task = window->view().TaskSeries().session().tasks.at(std::size_t(i));
         const Expected e = expectedOf(task);
         const double x = i > 0                                 ? kMargin
                          : task.kind == Tasks::Kind::FindImage ? e.x
@@ -1001,7 +1002,7 @@ void TestTasks::resultSheetSaved() {
         TestSupport::clickAt(
             window.get(),
             area->mapTo(window.get(), TestSupport::pixelOf(area, x > kLens ? x - kLens : x, y)));
-        seen.push_back(window->TaskSeries().session().verdict.counted);
+        seen.push_back(window->view().TaskSeries().session().verdict.counted);
         keyToWindow(window.get(), Qt::Key_N, Qt::ControlModifier, "n");
     }
     bool typed = false, named = false;
@@ -1147,8 +1148,8 @@ void TestTasks::seriesEndsWithSheet() {
                       TestSupport::middleOf(window->cmdTask));
     QVERIFY(named);
     TestSupport::clickAt(window.get(), TestSupport::middleOf(window->cmdTask));
-    QVERIFY(window->TaskModeOn());
-    const TaskSession& session = window->TaskSeries().session();
+    QVERIFY(window->view().TaskModeOn());
+    const TaskSession& session = window->view().TaskSeries().session();
     const int count = int(session.tasks.size());
     struct Point {
         double x, y;
@@ -1191,12 +1192,12 @@ void TestTasks::seriesEndsWithSheet() {
         return;
 
     // Closed: the bench is as the series left it, its last verdict shown.
-    QVERIFY(window->TaskModeOn());
+    QVERIFY(window->view().TaskModeOn());
     QCOMPARE(session.index, count - 1);
     QVERIFY(session.checked);
     QCOMPARE(window->ObjectX, float(objectXOf(session.tasks.back())));
-    QVERIFY2(window->TaskLines()[2]->Caption().contains(QStringLiteral("Серия окончена")),
-             qPrintable(window->TaskLines()[2]->Caption()));
+    QVERIFY2(window->view().TaskLines()[2]->Caption().contains(QStringLiteral("Серия окончена")),
+             qPrintable(window->view().TaskLines()[2]->Caption()));
 
     // The sheet: the name, then per answer the task, the point clicked, the
     // true point (centimetres from O, right and up) and their distance.

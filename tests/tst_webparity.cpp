@@ -104,7 +104,7 @@ void TestWebParity::sameAsPage() {
     auto w = startWindow();
     const bool converging = row[QStringLiteral("converging")].toBool();
     clickButton(w.get(), converging ? QStringLiteral("cmdSob") : QStringLiteral("cmdRas"));
-    w->SetRightIndex(row[QStringLiteral("n2")].toDouble());
+    w->view().SetRightIndex(row[QStringLiteral("n2")].toDouble());
     clickButton(w.get(), QStringLiteral("cmdCx"));
     QTest::keyClick(w->picLeft, Qt::Key(Qt::Key_0 + row[QStringLiteral("key")].toInt()));
 
