@@ -93,11 +93,9 @@ public:
     // object's and image's distances, magnification and kind, the radii.
     void ShowReadouts();
 
-    // The picture of the bench for a worksheet (files/benchpicture.cpp): copied to the clipboard,
-    // or written as PNG or SVG. WritePicture reports a failure in a message box
-    // and leaves an existing file as it was.
+    // The picture of the bench for a worksheet (files/benchpicture.cpp), written as PNG or
+    // SVG. WritePicture reports a failure in a message box and leaves an existing file as it was.
     QImage BenchPicture();
-    void CopyPicture();
     void SavePicture();
     bool WritePicture(const QString& path);
     // The file name written for a name typed in the dialog.
@@ -299,6 +297,8 @@ private:
     // The worksheet printed (files/worksheet.cpp); the help window (shell/helpwindow.h).
     void PrintWorksheet();
     void ShowHelp();
+    // The picture of the bench copied to the clipboard (files/benchpicture.cpp).
+    void CopyPicture();
     // The actions the current mode allows on, the rest off.
     void EnableActions();
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "measurementtable.h"
 
-#include "form1.h"
 #include "messages.h"
 #include "readout.h"
 #include "safewrite.h"
