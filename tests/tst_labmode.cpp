@@ -15,12 +15,14 @@
 #include "labsheet.h"
 #include "lens.h"
 #include "lensmaker.h"
+#include "lessonfile.h"
 #include "messages.h"
 #include "notation.h"
 #include "picturebox.h"
 #include "shape.h"
 #include "testsupport.h"
 
+#include <QAbstractButton>
 #include <QFile>
 #include <QImage>
 #include <QMenu>
@@ -176,6 +178,8 @@ private slots:
     void rowsOfAnotherLens();
     void pupilsLab_data();
     void pupilsLab();
+    void hiddenFromPupil_data();
+    void hiddenFromPupil();
 };
 
 // What the lab allows, entered by a click on its button in the lesson strip:
@@ -576,6 +580,54 @@ void TestLabMode::pupilsLab() {
     QVERIFY(w->lblFocal->Caption().isEmpty() && !w->shpF2->isVisible());
     for (const QAction* item : w->cmdLab->actions()) // no reveal on the button's menu
         QVERIFY(!item->isVisible() || !item->text().contains(QStringLiteral("учителю")));
+}
+
+// Each part of the bench F would follow from, found by its name: hidden (or
+// its read-out blank) while the pupils measure, back when the teacher shows
+// the construction, and back after Esc with the bench as it was before the
+// work: its scale, its view and the title's mark of unsaved changes.
+void TestLabMode::hiddenFromPupil_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("readout"); // its text is blanked, not the control hidden
+    for (const char* mark : {"shpF1", "shp2F1", "shpF2", "shp2F2", "lblFleft", "lbl2Fleft",
+                             "lblFright", "lbl2Fright", "sldR1", "sldR2", "sldVexol", "lblRleft",
+                             "lblRright", "lblN", "Label1", "Label2", "Label3", "Label4"})
+        QTest::newRow(mark) << QString::fromLatin1(mark) << false;
+    for (const char* readout : {"lblFocal", "lblPower", "lblDistances", "lblImageKind"})
+        QTest::newRow(readout) << QString::fromLatin1(readout) << true;
+}
+
+void TestLabMode::hiddenFromPupil() {
+    QFETCH(QString, name);
+    QFETCH(bool, readout);
+    auto w = TestSupport::startWindow();
+    auto* part = w->findChild<QWidget*>(name);
+    auto* lab = w->findChild<QWidget*>(QStringLiteral("cmdLab"));
+    auto* task = w->findChild<QAbstractButton*>(QStringLiteral("cmdTask"));
+    QVERIFY(part && lab && task);
+    const auto shown = [&] {
+        auto* label = dynamic_cast<Label*>(part);
+        return readout ? !label->Caption().isEmpty() : part->isVisible();
+    };
+    w->cmdCx_Click();
+    w->view().PlaceObject(5000, 3000);
+    w->view().ScaleChoice().set(*Optics::Scale::of(5));
+    w->RedrawScheme();
+    w->view().File().updateTitle(false); // as saved
+    QVERIFY(shown());
+    QCOMPARE(TestSupport::clickAt(w.get(), TestSupport::middleOf(lab)), lab);
+    QVERIFY(!shown());
+    QVERIFY(qobject_cast<QAbstractButton*>(lab)->isChecked() && !task->isChecked());
+    dragAt(w.get(), windowPoint(*w, 4000, Bench::kAxisY), windowPoint(*w, 3000, Bench::kAxisY));
+    QVERIFY(!shown());
+    keyToWindow(w.get(), Qt::Key_B, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(shown());
+    keyToWindow(w.get(), Qt::Key_Escape);
+    QVERIFY(shown() && !qobject_cast<QAbstractButton*>(lab)->isChecked());
+    QCOMPARE(w->view().CurrentScale(), *Optics::Scale::of(5));
+    QVERIFY(w->SchemeView);
+    QVERIFY(!w->isWindowModified());
+    QCOMPARE(w->ObjectX, 5000.0f);
 }
 
 QTEST_MAIN(TestLabMode)

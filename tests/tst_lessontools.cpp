@@ -15,6 +15,7 @@
 #include "slider.h"
 #include "testsupport.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCategoryAxis>
 #include <QChartView>
@@ -617,6 +618,15 @@ void TestLessonTools::motionStartsAndStops() {
     ctrlKey(w.get(), Qt::Key_M, "m");
     QVERIFY(w->view().Lesson().motionRunning());
     QVERIFY(w->SchemeView); // the motion shows the construction
+    // The button shows it on, and tells its speed to screen readers as its
+    // tooltip does, the next speed too.
+    auto* button = w->findChild<QAbstractButton*>(QStringLiteral("cmdMotion"));
+    QVERIFY(button && button->isChecked());
+    const QString tip = button->toolTip();
+    QCOMPARE(button->accessibleDescription(), tip);
+    w->view().Lesson().nextMotionSpeed();
+    QVERIFY(button->toolTip() != tip);
+    QCOMPARE(button->accessibleDescription(), button->toolTip());
     const float startX = w->ObjectX;
     QTRY_VERIFY_WITH_TIMEOUT(w->ObjectX > startX + 50, 3000); // towards the lens
     if (stopBy == QLatin1String("key"))
@@ -625,7 +635,7 @@ void TestLessonTools::motionStartsAndStops() {
         press(w->picLeft, pixelOf(w->picLeft, 1000, 1000), Qt::RightButton);
     else
         ctrlKey(w.get(), Qt::Key_M, "m");
-    QVERIFY(!w->view().Lesson().motionRunning());
+    QVERIFY(!w->view().Lesson().motionRunning() && !button->isChecked());
     const float stoppedX = w->ObjectX;
     QTest::qWait(100);
     QCOMPARE(w->ObjectX, stoppedX);
