@@ -167,6 +167,8 @@ class TestTasks : public QObject {
     Q_OBJECT
 
 private slots:
+    void fociHiddenInFocusTask_data();
+    void fociHiddenInFocusTask();
     void seriesSolvable_data();
     void seriesSolvable();
     void seriesAsReleased_data();
@@ -1255,4 +1257,39 @@ void TestTasks::seriesEndsWithSheet() {
 }
 
 QTEST_MAIN(TestTasks)
+// A focus task keeps every part that shows F to itself, found by its name:
+// the marks, their captions, the focal length and the power; the answer
+// brings them back, and so does leaving the series.
+void TestTasks::fociHiddenInFocusTask_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("readout"); // its text is blanked, not the control hidden
+    for (const char* mark :
+         {"shpF1", "shp2F1", "shpF2", "shp2F2", "lblFleft", "lbl2Fleft", "lblFright", "lbl2Fright"})
+        QTest::newRow(mark) << QString::fromLatin1(mark) << false;
+    for (const char* readout : {"lblFocal", "lblPower"})
+        QTest::newRow(readout) << QString::fromLatin1(readout) << true;
+}
+
+void TestTasks::fociHiddenInFocusTask() {
+    QFETCH(QString, name);
+    QFETCH(bool, readout);
+    auto window = TestSupport::startWindow();
+    QWidget* part = window->findChild<QWidget*>(name);
+    QVERIFY(part);
+    const auto shown = [&] {
+        return readout ? !dynamic_cast<Label*>(part)->Caption().isEmpty() : part->isVisible();
+    };
+    TaskMode& series = window->view().TaskSeries();
+    series.start(1, Tasks::Level::EqualMedia);
+    while (series.session().tasks[std::size_t(series.session().index)].kind !=
+           Tasks::Kind::FindFocus)
+        series.next();
+    QVERIFY(!shown());
+    series.check(kLens / 2, kAxis);
+    QVERIFY(shown());
+    series.next();
+    series.stop();
+    QVERIFY(shown());
+}
+
 #include "tst_tasks.moc"
