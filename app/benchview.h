@@ -37,7 +37,7 @@ public:
     // What the bench holds now, read only: every change goes through a call below.
     virtual const BenchState& State() const = 0;
     // The window itself, for the dialogs a mode or a file opens over it and its title.
-    virtual QWidget& Window() const = 0;
+    virtual QWidget& Window() = 0;
 
     // The letters every quantity is shown in: the one in force, and the
     // teacher's choice (none: the language's). Setting one shows it at once.

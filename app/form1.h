@@ -203,7 +203,7 @@ private:
     // The bench view (app/benchview.cpp): what the modes, the lesson tools
     // and the setup files may read and do, each call in the window's terms.
     const BenchState& State() const override { return *this; }
-    QWidget& Window() const override { return const_cast<Form1&>(*this); }
+    QWidget& Window() override { return *this; }
     Optics::Notation CurrentNotation() const override;
     std::optional<Optics::Notation> ChosenNotation() const override;
     void SetNotation(std::optional<Optics::Notation> notation) override;
