@@ -53,7 +53,6 @@ public:
 
     // The modes: the bench's own, the tasks, the laboratory. Setting a mode
     // enables the actions it allows.
-    virtual Mode& CurrentMode() const = 0;
     virtual BenchMode& NormalMode() const = 0;
     virtual TaskMode& TaskSeries() const = 0;
     virtual LabMode& Laboratory() const = 0;

@@ -211,7 +211,6 @@ private:
     BenchScale& ScaleChoice() const override { return *m_scale; }
     LessonFile& File() const override { return *m_file; }
     LessonTools& Lesson() const override { return *m_lesson; }
-    Mode& CurrentMode() const override { return *m_mode; }
     BenchMode& NormalMode() const override { return *m_benchMode; }
     TaskMode& TaskSeries() const override { return *m_taskMode; }
     LabMode& Laboratory() const override { return *m_labMode; }
