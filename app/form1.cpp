@@ -278,8 +278,12 @@ void Form1::createLessonStrip() {
                           LessonStrip::kWidth, LessonStrip::kHeight);
     cmdRecord = makeButton(this, "cmdRecord", tr("Записать"), LessonStrip::left(5),
                            LessonStrip::kTop, LessonStrip::kWidth, LessonStrip::kHeight);
-    for (CommandButton* button : {cmdMotion, cmdGraph, cmdRecord})
+    for (CommandButton* button : {cmdMotion, cmdGraph, cmdRecord}) {
         button->SetFont(panelFont());
+        button->setAccessibleName(button->text());
+    }
+    // The motion, the task mode and the laboratory show whether they are on.
+    cmdMotion->setCheckable(true);
 
     // The lesson strip: the layers of the textbook figure, off at the start.
     cmdLabels = makeButton(this, "cmdLabels", tr("Подписи"), LessonStrip::left(0),
@@ -327,6 +331,8 @@ void Form1::createLessonStrip() {
     cmdLab = stripButton("cmdLab", tr("Опыт"), 12,
                          tr("Лабораторная работа: поймайте изображение на экран и измерьте "
                             "фокусное расстояние (Ctrl+B; выход: Esc)"));
+    for (CommandButton* button : {cmdTask, cmdLab})
+        button->setCheckable(true);
 }
 
 void Form1::createTaskLines() {
@@ -422,16 +428,16 @@ void Form1::wireEvents() {
     sldn2->onChange = [this] { sldn2_Change(); };
     sldR1->onChange = [this] { sldR1_Change(); };
     sldR2->onChange = [this] { sldR2_Change(); };
-    m_file = std::make_unique<LessonFile>(*this);
-    m_lesson = std::make_unique<LessonTools>(*this);
+    m_file = std::make_unique<LessonFile>(view());
+    m_lesson = std::make_unique<LessonTools>(view());
     m_scale = std::make_unique<BenchScale>(*this, cmdScale);
     SetUpReadoutEditing();
 
     // The drawing areas hand their input to the current mode.
-    m_benchMode = std::make_unique<BenchMode>(*this);
-    m_taskMode = std::make_unique<TaskMode>(*this);
+    m_benchMode = std::make_unique<BenchMode>(view());
+    m_taskMode = std::make_unique<TaskMode>(view());
     m_taskMode->setUp();
-    m_labMode = std::make_unique<LabMode>(*this);
+    m_labMode = std::make_unique<LabMode>(view());
     m_labMode->setUp();
     picLeft->onMouseDown = [this](int b, int s, float x, float y) {
         m_mode->leftPress(b, s, x, y);

@@ -3,12 +3,12 @@
 
 #include "actions.h"
 #include "benchstate.h"
-#include "raydiagram.h"
+#include "benchview.h"
 #include "notationchoice.h"
+#include "raydiagram.h"
 #include "scale.h"
 #include "setupfile.h"
 
-#include <QImage>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -23,24 +23,34 @@ class LessonTools;
 class Mode;
 class TaskMode;
 class QAction;
+namespace Export {
+struct Model;
+}
+class Form1;
+namespace WindowExport {
+Export::Model modelOf(Form1& window);
+}
 class Label;
 class LineControl;
 class PictureBox;
 class Shape;
 class Slider;
-class QIODevice;
-class QRegion;
 
 // The one window of the program: the optical bench above, the parameter panel
 // below. Its handlers and argument-less procedures hold all the behaviour and
 // share the bench state, which the window carries as its own members. The
 // member functions are defined beside the subsystem they belong to.
-class Form1 : public QWidget, public BenchState {
+class Form1 : public QWidget, public BenchState, private BenchView {
     Q_OBJECT
 
 public:
     explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;
+
+    // The bench as everything beyond the window works it: the modes, the
+    // lesson tools, the setup files, the shell (app/benchview.h).
+    BenchView& view() { return *this; }
+    const BenchView& view() const { return *this; }
 
     // Start-up and shut-down (app/).
     void Form_Load();
@@ -52,24 +62,6 @@ public:
     void PlaceArrowheads(bool outwards);
     void WipeAreas();
     void RedrawScheme();
-
-    // The whole window scales by one factor (app/zoom.cpp): fitted to the
-    // window, zoomed in and out from there, full screen on F11.
-    void ApplyZoom();
-    void ZoomIn();
-    void ZoomOut();
-    void ZoomToFit();
-    void ToggleFullScreen();
-    double ZoomFactor() const { return m_zoom; }
-
-    // The lesson's layers (lesson/lessonlayers.cpp), each switched by a button of
-    // the lesson strip and its shortcut: the labels and arrows, the third ray,
-    // the colour-blind-safe palette. ShowLabelsLayer puts the names on the
-    // drawing while the labels are on.
-    void cmdLabels_Click();
-    void cmdThirdRay_Click();
-    void cmdPalette_Click();
-    void ShowLabelsLayer();
 
     // Bench state, focal lengths and marks, lens type, sliders (parameters/).
     void InitBench();
@@ -95,8 +87,6 @@ public:
     void MarkRealImage();
     void DrawVirtualImage();
     void DrawAxialBeam();
-    // Draws a construction's strokes and takes its work values.
-    void DrawConstruction(const Optics::Construction& construction);
 
     // Object placement (input/).
     void picLeft_MouseDown(int button, int shift, float x, float y);
@@ -107,88 +97,13 @@ public:
     // object's and image's distances, magnification and kind, the radii.
     void ShowReadouts();
 
-    // The letters every distance, focal length, magnification and power is
-    // shown in (parameters/notationchoice.cpp): the teacher's choice, kept in
-    // the setup, or none to follow the language. Setting one shows it at once.
-    Optics::Notation CurrentNotation() const;
-    std::optional<Optics::Notation> ChosenNotation() const;
-    void SetNotation(std::optional<Optics::Notation> notation);
-    void NextNotation();
-    // The control's caption and tooltip for the notation now shown.
-    void ShowNotation();
-
-    // The object in motion, the graph and the table (lesson/lessontools.h).
-    LessonTools& Lesson() const { return *m_lesson; }
-
-    // Exact values (parameters/sliders.cpp): the parameter takes the value given,
-    // the slider's thumb the nearest step, without running its handler. Radii
-    // are magnitudes in twips of the surface the upper (R1) or lower (R2)
-    // slider shapes.
-    void SetLeftIndex(double index);
-    void SetRightIndex(double index);
-    void SetLensIndex(double index);
-    void SetUpperRadius(double magnitude);
-    void SetLowerRadius(double magnitude);
-
-    // The scale the bench is read in (parameters/benchscale.h): every length
-    // shown, typed or saved is the real one it stands for.
-    BenchScale& ScaleChoice() const { return *m_scale; }
-    Optics::Scale CurrentScale() const;
-
-    // The lesson as a setup file (files/lessonfile.h).
-    LessonFile& File() const { return *m_file; }
-    // A change of the bench's own, to be saved: the title shows it.
-    void MarkModified();
-    // Whether an apply step is putting parameters on the bench.
-    bool Applying() const { return m_applyDepth > 0; }
-    int ZoomSteps() const { return m_zoomSteps; }
-    void SetZoomSteps(int steps) { m_zoomSteps = steps; }
-
-    // The index and radius read-outs take a typed value (parameters/readoutedit.cpp):
-    // a click or Enter on one opens its editor, Enter takes the value, Escape
-    // cancels. False with a hint when the text is no value in range.
-    void SetUpReadoutEditing();
-    void EditReadout(Label* readout);
-    // Closes an open editor without taking its text.
-    void CloseReadoutEditor();
-    bool TakeTypedValue(Label* readout, const QString& text, QString* hint);
-    // A typed front focal length in real centimetres: both radii made equal to
-    // give it, or false with the range these indices allow.
-    bool TakeFocalLength(double cm, QString* hint);
-
-    // The help window (shell/helpwindow.cpp).
-    void ShowHelp();
-
-    // The current mode (modes/) decides what the drawing areas' input and each
-    // action mean; the bench's own, or the pupils' tasks. Setting a mode
-    // enables the actions it allows.
-    Mode& CurrentMode() const { return *m_mode; }
-    void SetMode(Mode& mode);
-    BenchMode& NormalMode() const { return *m_benchMode; }
-    TaskMode& TaskSeries() const { return *m_taskMode; }
-    LabMode& Laboratory() const { return *m_labMode; }
-    bool TaskModeOn() const;
-    bool Allows(Action action) const;
-    void EnableActions();
-
-    // One apply step: the parameters a setup, a task or the bench before a
-    // task sets are all put first, then the focal lengths are computed and the
-    // bench redrawn once. Nested steps join the outer one.
-    void ApplyAtOnce(const std::function<void()>& change);
-    int Redraws() const { return m_redraws; }
-
-    // The task's wording and verdict, lines over the top of the bench.
-    const QList<Label*>& TaskLines() const { return m_taskLines; }
-
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Classes that still reach the controls by name.
-    friend class LabMode;            // until it uses the bench view
-    friend class LessonTools;        // until it uses the bench view
-    friend class TaskMode;           // until it uses the bench view
+    // The model an export takes, read from the bench as it stands (app/windowexport.cpp).
+    friend Export::Model WindowExport::modelOf(Form1& window);
 
     // The controls, front to back where they overlap.
     PictureBox* picVexol;
@@ -277,6 +192,106 @@ private:
     CommandButton* cmdNotation;
     // The lesson strip: the laboratory work.
     CommandButton* cmdLab;
+
+    // The bench view (app/benchview.cpp): what the modes, the lesson tools
+    // and the setup files may read and do, each call in the window's terms.
+    const BenchState& State() const override { return *this; }
+    QWidget& Window() override { return *this; }
+    Optics::Notation CurrentNotation() const override;
+    std::optional<Optics::Notation> ChosenNotation() const override;
+    void SetNotation(std::optional<Optics::Notation> notation) override;
+    Optics::Scale CurrentScale() const override;
+    BenchScale& ScaleChoice() const override { return *m_scale; }
+    LessonFile& File() const override { return *m_file; }
+    LessonTools& Lesson() const override { return *m_lesson; }
+    BenchMode& NormalMode() const override { return *m_benchMode; }
+    TaskMode& TaskSeries() const override { return *m_taskMode; }
+    LabMode& Laboratory() const override { return *m_labMode; }
+    void SetMode(Mode& mode) override;
+    bool TaskModeOn() const override;
+    bool Allows(Action action) const override;
+    void ApplyAtOnce(const std::function<void()>& change) override;
+    bool Applying() const override { return m_applyDepth > 0; }
+    int Redraws() const override { return m_redraws; }
+    void SetLeftIndex(double index) override;
+    void SetRightIndex(double index) override;
+    void SetLensIndex(double index) override;
+    void SetUpperRadius(double magnitude) override;
+    void SetLowerRadius(double magnitude) override;
+    void ChooseLens(bool converging) override;
+    void SetLayers(bool names, bool thirdRay, bool safePalette) override;
+    void PlaceObject(float x, float y) override;
+    void RemoveObject() override;
+    void PlaceByPress(int b, int s, float x, float y) override { picLeft_MouseDown(b, s, x, y); }
+    void PlaceByDrag(int b, int s, float x, float y) override { picLeft_MouseMove(b, s, x, y); }
+    void PlaceByKey(int keyCode, int shift) override { picLeft_KeyDown(keyCode, shift); }
+    void ShowScheme(bool scheme) override;
+    void Redraw() override { RedrawScheme(); }
+    BenchSnapshot Snapshot() const override;
+    void Restore(const BenchSnapshot& snapshot) override;
+    void DrawRays() override { DrawRayDiagram(); }
+    Optics::Construction Rays() const override;
+    void DrawGiven(const Optics::Construction& construction, bool constructed) override;
+    PictureBox& LeftArea() const override { return *picLeft; }
+    PictureBox& RightArea() const override { return *picRigth; }
+    void ShowFocalMarks(bool shown) override;
+    void ShowMarkCaptions(bool shown) override;
+    void ShowLensControls(bool shown) override;
+    void BlankLensReadouts() override;
+    void BlankImageReadouts() override;
+    void AddMenuItem(Action action, QAction* item) override;
+    void SetChecked(Action action, bool checked) override;
+    void SetToolTip(Action action, const QString& tip, bool describe) override;
+    const QList<Label*>& TaskLines() const override { return m_taskLines; }
+    double ZoomFactor() const override { return m_zoom; }
+    int ZoomSteps() const override { return m_zoomSteps; }
+    void SetZoomSteps(int steps) override { m_zoomSteps = steps; }
+    void ApplyZoom() override;
+    void ToggleFullScreen() override;
+    // The button that acts for an action of a mode or a lesson tool.
+    CommandButton* buttonFor(Action action) const;
+
+    // The whole window scales by one factor (app/zoom.cpp): fitted to the
+    // window, zoomed in and out from there, full screen on F11.
+    void ZoomIn();
+    void ZoomOut();
+    void ZoomToFit();
+
+    // The lesson's layers, each switched by a button of the lesson strip and
+    // its shortcut: the labels and arrows, the third ray, the
+    // colour-blind-safe palette (app/layerswitch.cpp).
+    void cmdLabels_Click();
+    void cmdThirdRay_Click();
+    void cmdPalette_Click();
+    // The names layer on the drawing while the labels are on.
+    void ShowLabelsLayer();
+    // Draws a construction's strokes and takes its work values.
+    void DrawConstruction(const Optics::Construction& construction);
+
+    // The notation (parameters/notationchoice.cpp): the next one, and the
+    // control's caption and tooltip for the one now shown.
+    void NextNotation();
+    void ShowNotation();
+
+    // A change of the bench's own, to be saved: the title shows it.
+    void MarkModified();
+
+    // The index and radius read-outs take a typed value (parameters/readoutedit.cpp):
+    // a click or Enter on one opens its editor, Enter takes the value, Escape
+    // cancels. False with a hint when the text is no value in range.
+    void SetUpReadoutEditing();
+    void EditReadout(Label* readout);
+    // Closes an open editor without taking its text.
+    void CloseReadoutEditor();
+    bool TakeTypedValue(Label* readout, const QString& text, QString* hint);
+    // A typed front focal length in real centimetres: both radii made equal to
+    // give it, or false with the range these indices allow.
+    bool TakeFocalLength(double cm, QString* hint);
+
+    // The help window (shell/helpwindow.h).
+    void ShowHelp();
+    // The actions the current mode allows on, the rest off.
+    void EnableActions();
 
     // The window built in parts: the bench, the panel, the read-outs, the
     // lesson strip, the task's lines; names for screen readers, the tab order.

@@ -13,7 +13,7 @@ Export::Model WindowExport::modelOf(Form1& w) {
     // The focal read-outs as shown: a mode may keep them from a pupil.
     const auto* focal = w.findChild<const Label*>(QStringLiteral("lblFocal"));
     model.bench.lensShown = focal && !focal->Caption().isEmpty();
-    model.bench.layersShown = w.CurrentMode().showsLayers();
+    model.bench.layersShown = w.m_mode->showsLayers();
     model.bench.window = &w;
     model.date = QDate::currentDate();
     return model;

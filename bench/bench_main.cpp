@@ -141,9 +141,9 @@ void BM_SliderDragEvent(benchmark::State& state) {
 // The same drag with the bench read at 1 : 5: every read-out converted to real
 // lengths on each event.
 void BM_SliderDragEventAtScale(benchmark::State& state) {
-    window->ScaleChoice().set(*Optics::Scale::of(5));
+    window->view().ScaleChoice().set(*Optics::Scale::of(5));
     dragLeftMediumSlider(state, 1, 5);
-    window->ScaleChoice().set(Optics::Scale());
+    window->view().ScaleChoice().set(Optics::Scale());
 }
 
 // The two halves of that event, to tell where its time goes: the handler
@@ -201,7 +201,7 @@ void BM_ZoomedDragEvent(benchmark::State& state) {
     resizeWindow(screenOf(state.range(0)));
     // Eight pixels is more than one step of the slider at either size.
     dragLeftMediumSlider(state, 1, 8);
-    state.counters["zoom"] = window->ZoomFactor();
+    state.counters["zoom"] = window->view().ZoomFactor();
     resizeWindow(kLaidOut);
 }
 
@@ -255,10 +255,10 @@ void BM_ObjectDragEvent(benchmark::State& state) {
     window->SafePalette = layers;
     if (lensView)
         window->cmdCxOff_Click();
-    if (graph && !(window->Lesson().graph() && window->Lesson().graph()->isVisible()))
-        window->Lesson().toggleGraph();
-    if (!graph && window->Lesson().graph())
-        window->Lesson().graph()->hide();
+    if (graph && !(window->view().Lesson().graph() && window->view().Lesson().graph()->isVisible()))
+        window->view().Lesson().toggleGraph();
+    if (!graph && window->view().Lesson().graph())
+        window->view().Lesson().graph()->hide();
     QApplication::processEvents();
     PictureBox* area = ui.picLeft;
     const QPoint at(area->width() / 2, area->height() / 3);
@@ -283,8 +283,8 @@ void BM_ObjectDragEvent(benchmark::State& state) {
     }
     countPercentiles(state, std::move(events));
     sendMouse(area, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
-    if (window->Lesson().graph())
-        window->Lesson().graph()->hide();
+    if (window->view().Lesson().graph())
+        window->view().Lesson().graph()->hide();
     if (lensView)
         window->cmdCx_Click();
     window->ShowLabels = kFalse;
@@ -297,14 +297,14 @@ void BM_ObjectDragEvent(benchmark::State& state) {
 // the Russian school's, 1 the UK's, 2 signed): what a drag pays for the
 // letters and for the school's power against the signed one.
 void BM_ReadoutsOnly(benchmark::State& state) {
-    window->SetNotation(Optics::Notation(state.range(0)));
+    window->view().SetNotation(Optics::Notation(state.range(0)));
     PictureBox* area = ui.picLeft;
     const QPoint at(area->width() / 2, area->height() / 3);
     sendMouse(area, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
     sendMouse(area, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
     for (auto _ : state)
         window->ShowReadouts();
-    window->SetNotation(std::nullopt);
+    window->view().SetNotation(std::nullopt);
 }
 
 // One drag event of the laboratory work at 1920 x 1080: the screen dragged in
@@ -313,7 +313,7 @@ void BM_ReadoutsOnly(benchmark::State& state) {
 void BM_LabDragEvent(benchmark::State& state) {
     resizeWindow(QSize(1920, 1080));
     chooseLens(true);
-    window->Laboratory().start();
+    window->view().Laboratory().start();
     QApplication::processEvents();
     PictureBox* area = state.range(0) == 0 ? ui.picRigth : ui.picLeft;
     const QPoint at(area->width() / 3, area->height() / 2);
@@ -325,7 +325,7 @@ void BM_LabDragEvent(benchmark::State& state) {
         QApplication::processEvents(); // paints what the event marked, as on the screen
     }
     sendMouse(area, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
-    window->Laboratory().stop();
+    window->view().Laboratory().stop();
     resizeWindow(kLaidOut);
 }
 

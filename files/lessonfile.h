@@ -6,7 +6,7 @@
 #include <QCoreApplication>
 #include <QString>
 
-class Form1;
+class BenchView;
 
 // The lesson as a setup file: what the bench holds, put on it from a file and
 // saved to one, with the title's mark of unsaved changes and the question
@@ -16,7 +16,7 @@ class LessonFile {
     Q_DECLARE_TR_FUNCTIONS(LessonFile)
 
 public:
-    explicit LessonFile(Form1& window);
+    explicit LessonFile(BenchView& view);
     LessonFile(const LessonFile&) = delete;
     LessonFile& operator=(const LessonFile&) = delete;
 
@@ -42,6 +42,6 @@ public:
 private:
     void applyParameters(const Setup& setup);
 
-    Form1& m_window;
+    BenchView& m_view;
     QString m_path;
 };

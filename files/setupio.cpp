@@ -4,12 +4,13 @@
 // bench is touched, so a bad one changes nothing.
 #include "lessonfile.h"
 
-#include "form1.h"
+#include "benchview.h"
 
 #include "bench.h"
 #include "benchlens.h"
 #include "benchoptics.h"
 #include "benchscale.h"
+#include "benchstate.h"
 #include "lens.h"
 #include "messages.h"
 #include "safewrite.h"
@@ -17,7 +18,6 @@
 #include "setupfile.h"
 #include "taskmode.h"
 
-#include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -37,7 +37,7 @@ QString startFolder(const QString& current) {
 
 } // namespace
 
-LessonFile::LessonFile(Form1& window) : m_window(window) {}
+LessonFile::LessonFile(BenchView& view) : m_view(view) {}
 
 QString LessonFile::path() const {
     return m_path;
@@ -45,42 +45,43 @@ QString LessonFile::path() const {
 
 Setup LessonFile::current() const {
     // While a task is set the lesson is the bench as it was before.
-    if (m_window.TaskModeOn())
-        return m_window.TaskSeries().session().before.setup;
+    if (m_view.TaskModeOn())
+        return m_view.TaskSeries().session().before.setup;
+    const BenchState& bench = m_view.State();
     Setup setup;
-    const Optics::Scale scale = m_window.CurrentScale();
+    const Optics::Scale scale = m_view.CurrentScale();
     setup.scale = scale;
-    setup.n1 = m_window.n1;
-    setup.N = m_window.N;
-    setup.n2 = m_window.n2;
-    const Optics::Lens lens = Optics::lensOf(m_window);
+    setup.n1 = bench.n1;
+    setup.N = bench.N;
+    setup.n2 = bench.n2;
+    const Optics::Lens lens = Optics::lensOf(bench);
     setup.leftRadius = scale.realOfBenchCm(std::fabs(lens.leftR));
     setup.rightRadius = scale.realOfBenchCm(std::fabs(lens.rightR));
-    setup.converging = m_window.ConvergingChosen != kFalse;
-    setup.scheme = m_window.SchemeView != kFalse;
-    const double distance = Bench::realCm(scale, Bench::kLensX - double(m_window.ObjectX));
-    const double height = Bench::realCm(scale, Bench::kAxisY - double(m_window.ObjectY));
-    setup.hasObject = m_window.ObjectPlaced != kFalse &&
+    setup.converging = bench.ConvergingChosen != kFalse;
+    setup.scheme = bench.SchemeView != kFalse;
+    const double distance = Bench::realCm(scale, Bench::kLensX - double(bench.ObjectX));
+    const double height = Bench::realCm(scale, Bench::kAxisY - double(bench.ObjectY));
+    setup.hasObject = bench.ObjectPlaced != kFalse &&
                       SetupFile::objectInArea(distance, height, scale, Bench::setupRanges());
     if (setup.hasObject) {
         setup.objectDistance = distance;
         setup.objectHeight = height;
     }
-    setup.zoomSteps = m_window.ZoomSteps();
-    setup.layers = {m_window.ShowLabels != kFalse, m_window.ShowThirdRay != kFalse,
-                    m_window.SafePalette != kFalse};
-    setup.notation = m_window.ChosenNotation();
+    setup.zoomSteps = m_view.ZoomSteps();
+    setup.layers = {bench.ShowLabels != kFalse, bench.ShowThirdRay != kFalse,
+                    bench.SafePalette != kFalse};
+    setup.notation = m_view.ChosenNotation();
     return setup;
 }
 
 void LessonFile::apply(const Setup& setup) {
     // Every parameter first, then one recompute and one redraw.
-    m_window.ApplyAtOnce([&] { applyParameters(setup); });
+    m_view.ApplyAtOnce([&] { applyParameters(setup); });
     // A setup that names a series of tasks opens it over the bench it holds.
     if (setup.hasTasks) {
-        m_window.TaskSeries().start(setup.taskSeed, Tasks::Level(setup.taskLevel));
+        m_view.TaskSeries().start(setup.taskSeed, Tasks::Level(setup.taskLevel));
         // Saved again, the setup keeps naming its series.
-        Setup& saved = m_window.TaskSeries().session().before.setup;
+        Setup& saved = m_view.TaskSeries().session().before.setup;
         saved.hasTasks = true;
         saved.taskSeed = setup.taskSeed;
         saved.taskLevel = setup.taskLevel;
@@ -88,45 +89,39 @@ void LessonFile::apply(const Setup& setup) {
 }
 
 void LessonFile::applyParameters(const Setup& setup) {
-    m_window.cmdCxOff_Click();
-    m_window.ConvergingChosen = setup.converging ? kTrue : kFalse;
-    m_window.IsConverging = m_window.ConvergingChosen;
-    m_window.ShapeLens();
-    m_window.SetLeftIndex(setup.n1);
-    m_window.SetRightIndex(setup.n2);
-    m_window.SetLensIndex(setup.N);
-    // The surface drawn on each side: in the biconcave layout the lower
-    // slider shapes the left one.
+    m_view.ShowScheme(false);
+    m_view.ChooseLens(setup.converging);
+    m_view.SetLeftIndex(setup.n1);
+    m_view.SetRightIndex(setup.n2);
+    m_view.SetLensIndex(setup.N);
     // The layers first: the marks take their colours from the palette.
-    m_window.ShowLabels = setup.layers.labels ? kTrue : kFalse;
-    m_window.ShowThirdRay = setup.layers.thirdRay ? kTrue : kFalse;
-    m_window.SafePalette = setup.layers.safePalette ? kTrue : kFalse;
-    // The file's real lengths, drawn at its scale.
-    m_window.ScaleChoice().set(setup.scale);
+    m_view.SetLayers(setup.layers.labels, setup.layers.thirdRay, setup.layers.safePalette);
+    // The file's real lengths, drawn at its scale. The surface drawn on each
+    // side: in the biconcave layout the lower slider shapes the left one.
+    m_view.ScaleChoice().set(setup.scale);
     const double left = Bench::twipsOfReal(setup.scale, setup.leftRadius);
     const double right = Bench::twipsOfReal(setup.scale, setup.rightRadius);
-    m_window.SetUpperRadius(setup.converging ? left : right);
-    m_window.SetLowerRadius(setup.converging ? right : left);
-    m_window.ObjectPlaced = setup.hasObject ? kTrue : kFalse;
-    m_window.ObjectX =
-        setup.hasObject
-            ? float(Bench::kLensX - Bench::twipsOfReal(setup.scale, setup.objectDistance))
-            : 0;
-    m_window.ObjectY =
-        setup.hasObject ? float(Bench::kAxisY - Bench::twipsOfReal(setup.scale, setup.objectHeight))
-                        : 0;
+    m_view.SetUpperRadius(setup.converging ? left : right);
+    m_view.SetLowerRadius(setup.converging ? right : left);
+    if (setup.hasObject)
+        m_view.PlaceObject(
+            float(Bench::kLensX - Bench::twipsOfReal(setup.scale, setup.objectDistance)),
+            float(Bench::kAxisY - Bench::twipsOfReal(setup.scale, setup.objectHeight)));
+    else
+        m_view.RemoveObject();
     if (setup.scheme)
-        m_window.cmdCx_Click();
-    m_window.SetZoomSteps(setup.zoomSteps);
-    m_window.ApplyZoom();
-    m_window.SetNotation(setup.notation);
+        m_view.ShowScheme(true);
+    m_view.SetZoomSteps(setup.zoomSteps);
+    m_view.ApplyZoom();
+    m_view.SetNotation(setup.notation);
 }
 
 void LessonFile::open() {
-    if (!mayDiscardChanges() || !Messages::roomFor(&m_window, LessonFile::tr("Открыть урок")))
+    if (!mayDiscardChanges() ||
+        !Messages::roomFor(&m_view.Window(), LessonFile::tr("Открыть урок")))
         return;
-    const QString path = QFileDialog::getOpenFileName(&m_window, LessonFile::tr("Открыть урок"),
-                                                      startFolder(m_path), setupFilter());
+    const QString path = QFileDialog::getOpenFileName(
+        &m_view.Window(), LessonFile::tr("Открыть урок"), startFolder(m_path), setupFilter());
     if (!path.isEmpty())
         openFile(path);
 }
@@ -134,9 +129,9 @@ void LessonFile::open() {
 bool LessonFile::openFile(const QString& path) {
     const SetupFile::Result read = SetupFile::read(path, Bench::setupRanges());
     if (read.setup)
-        m_window.TaskSeries().stop();
+        m_view.TaskSeries().stop();
     if (!read.setup) {
-        Messages::tell(&m_window, LessonFile::tr("Урок не открыт"),
+        Messages::tell(&m_view.Window(), LessonFile::tr("Урок не открыт"),
                        LessonFile::tr("Не удалось открыть файл «%1»:\n%2")
                            .arg(QDir::toNativeSeparators(path), read.problem));
         return false;
@@ -155,16 +150,16 @@ void LessonFile::save() {
 }
 
 void LessonFile::saveAs() {
-    if (!Messages::roomFor(&m_window, LessonFile::tr("Сохранить урок")))
+    if (!Messages::roomFor(&m_view.Window(), LessonFile::tr("Сохранить урок")))
         return;
     const QString suggested =
         m_path.isEmpty() ? QDir(startFolder(m_path)).filePath(LessonFile::tr("урок.quellor"))
                          : m_path;
-    const QString typed = QFileDialog::getSaveFileName(&m_window, LessonFile::tr("Сохранить урок"),
-                                                       suggested, setupFilter());
+    const QString typed = QFileDialog::getSaveFileName(
+        &m_view.Window(), LessonFile::tr("Сохранить урок"), suggested, setupFilter());
     if (typed.isEmpty())
         return; // cancelled: nothing is written
-    const QString path = SaveName::decide(&m_window, LessonFile::tr("Сохранить урок"), typed,
+    const QString path = SaveName::decide(&m_view.Window(), LessonFile::tr("Сохранить урок"), typed,
                                           QStringLiteral("quellor"));
     if (!path.isEmpty())
         saveTo(path);
@@ -173,7 +168,7 @@ void LessonFile::saveAs() {
 bool LessonFile::saveTo(const QString& path) {
     const QString failure = SafeWrite::write(path, SetupFile::write(current()));
     if (!failure.isEmpty()) {
-        Messages::tell(&m_window, LessonFile::tr("Урок не сохранён"), failure);
+        Messages::tell(&m_view.Window(), LessonFile::tr("Урок не сохранён"), failure);
         return false;
     }
     m_path = path;
@@ -183,7 +178,7 @@ bool LessonFile::saveTo(const QString& path) {
 
 void LessonFile::markModified() {
     // A task on the bench is no change of the lesson.
-    if (m_window.Applying() || m_window.TaskModeOn() || m_window.isWindowModified())
+    if (m_view.Applying() || m_view.TaskModeOn() || m_view.Window().isWindowModified())
         return;
     updateTitle(true);
 }
@@ -192,41 +187,30 @@ void LessonFile::markModified() {
 // a bench never saved is the program's name alone until it changes.
 void LessonFile::updateTitle(bool modified) {
     if (!m_path.isEmpty())
-        m_window.setWindowTitle(LessonFile::tr("%1[*] — Quellor")
-                                    .arg(Messages::titleText(QFileInfo(m_path).fileName())));
+        m_view.Window().setWindowTitle(LessonFile::tr("%1[*] — Quellor")
+                                           .arg(Messages::titleText(QFileInfo(m_path).fileName())));
     else if (modified)
-        m_window.setWindowTitle(LessonFile::tr("Quellor[*]"));
+        m_view.Window().setWindowTitle(LessonFile::tr("Quellor[*]"));
     else
-        m_window.setWindowTitle(LessonFile::tr("Quellor"));
-    m_window.setWindowModified(modified);
+        m_view.Window().setWindowTitle(LessonFile::tr("Quellor"));
+    m_view.Window().setWindowModified(modified);
 }
 
 bool LessonFile::mayDiscardChanges() {
-    if (!m_window.isWindowModified())
+    if (!m_view.Window().isWindowModified())
         return true;
     switch (Messages::ask(
-        &m_window, QMessageBox::Warning, LessonFile::tr("Несохранённые изменения"),
+        &m_view.Window(), QMessageBox::Warning, LessonFile::tr("Несохранённые изменения"),
         m_path.isEmpty() ? LessonFile::tr("Урок изменён и не сохранён. Сохранить его?")
                          : LessonFile::tr("Урок «%1» изменён. Сохранить изменения?")
                                .arg(QFileInfo(m_path).fileName()),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save)) {
     case QMessageBox::Save:
         save();
-        return !m_window.isWindowModified(); // a save cancelled or failed keeps the window
+        return !m_view.Window().isWindowModified(); // a save cancelled or failed keeps the window
     case QMessageBox::Discard:
         return true;
     default:
         return false;
     }
-}
-
-void Form1::closeEvent(QCloseEvent* event) {
-    if (m_taskMode->mayQuit() && m_file->mayDiscardChanges())
-        event->accept();
-    else
-        event->ignore();
-}
-
-void Form1::MarkModified() {
-    m_file->markModified();
 }

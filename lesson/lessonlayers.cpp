@@ -1,29 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The layers of the textbook figure, switched on for a lesson: the names of
-// the points with the object and image drawn as arrows, the third ray, and a
-// palette told apart with a colour-vision deficiency. Each switch is a change
-// of the bench and ends in RedrawScheme.
-#include "form1.h"
+// The names layer of the textbook figure: the points named on the two areas
+// where they keep clear of the construction and of what stands over it.
+#include "figurenames.h"
 
 #include "benchlayout.h"
-#include "commandbutton.h"
-#include "label.h"
 #include "figurelabels.h"
-#include "figurenames.h"
-#include "mode.h"
 #include "palette.h"
 #include "picturebox.h"
 #include "screeninfo.h"
+
+#include <QCoreApplication>
 
 namespace {
 // The letters at 12 pt bold, the words at 10.5 pt: at the fit to 1920 x 1080
 // (factor 1.48) about 24 and 21 pixels, cap heights of 17 and 15.
 constexpr double kLetterPoints = 12;
 constexpr double kWordPoints = 10.5;
-
-Flag toggled(Flag flag) {
-    return flag ? kFalse : kTrue;
-}
 
 QString textOf(Labels::Text text) {
     switch (text) {
@@ -46,9 +38,9 @@ QString textOf(Labels::Text text) {
     case Labels::Text::TwoFPrime:
         return QStringLiteral("2F\u2032");
     case Labels::Text::Real:
-        return Form1::tr("действительное");
+        return QCoreApplication::translate("Form1", "действительное");
     case Labels::Text::Virtual:
-        return Form1::tr("мнимое");
+        return QCoreApplication::translate("Form1", "мнимое");
     }
     return QString();
 }
@@ -220,42 +212,4 @@ FigureNames placeFigureNames(const QWidget* window, const BenchState& bench,
         (mark.area == Labels::Area::Left ? names.left : names.right).append(text);
     }
     return names;
-}
-
-void Form1::cmdLabels_Click() {
-    if (!Allows(Action::Labels))
-        return;
-    ShowLabels = toggled(ShowLabels);
-    RedrawScheme();
-}
-
-void Form1::cmdThirdRay_Click() {
-    if (!Allows(Action::ThirdRay))
-        return;
-    ShowThirdRay = toggled(ShowThirdRay);
-    RedrawScheme();
-}
-
-void Form1::cmdPalette_Click() {
-    SafePalette = toggled(SafePalette);
-    // The marks take the palette's colours.
-    ComputeFocalLengths();
-    RedrawScheme();
-}
-
-void Form1::ShowLabelsLayer() {
-    cmdLabels->setChecked(ShowLabels != kFalse);
-    cmdThirdRay->setChecked(ShowThirdRay != kFalse);
-    cmdPalette->setChecked(SafePalette != kFalse);
-    // The laid-out captions of the marks give way to the layer's larger names.
-    const bool names = ShowLabels && m_mode->showsLayers();
-    for (Label* caption : {lblFleft, lbl2Fleft, lblFright, lbl2Fright})
-        caption->SetVisible(!names); // kept hidden when a zoom places them again
-
-    FigureNames placed;
-    if (names)
-        placed = placeFigureNames(this, *this, CurrentNotation(), picLeft->figures(),
-                                  picRigth->figures(), false);
-    picLeft->SetTextMarks(placed.left);
-    picRigth->SetTextMarks(placed.right);
 }

@@ -3,12 +3,11 @@
 // measurements.
 #include "lessontools.h"
 
-#include "form1.h"
+#include "benchview.h"
 
 #include "bench.h"
 #include "benchlens.h"
 #include "benchoptics.h"
-#include "commandbutton.h"
 #include "graphtitles.h"
 #include "graphwindow.h"
 #include "lens.h"
@@ -30,51 +29,48 @@ QString speedText(double speed) {
 }
 } // namespace
 
-LessonTools::LessonTools(Form1& window) : m_window(window) {
-    m_motion = new MotionDriver(&m_window);
+LessonTools::LessonTools(BenchView& view) : m_view(view) {
+    m_motion = new MotionDriver(&m_view.Window());
     m_motion->frontFocal = [this] {
         // In centimetres, infinite without power: no marks to halt at.
-        return Optics::focalLengths(Optics::lensOf(m_window)).front;
+        return Optics::focalLengths(Optics::lensOf(m_view.State())).front;
     };
     m_motion->place = [this](double x) {
         // The lens view draws no construction: the motion has nothing to show.
-        if (!m_window.SchemeView) {
+        if (!m_view.State().SchemeView) {
             stopMotion();
             return;
         }
-        m_window.ObjectX = float(x);
-        m_window.ObjectPlaced = kTrue;
-        m_window.RedrawScheme();
+        m_view.PlaceObject(float(x), m_view.State().ObjectY);
+        m_view.Redraw();
     };
 
-    m_window.cmdMotion->setCheckable(true);
-
     // The speeds are also offered on the button's context menu.
-    m_window.cmdMotion->setContextMenuPolicy(Qt::ActionsContextMenu);
     for (int i = 0; i < int(std::size(MotionDriver::kSpeeds)); ++i) {
-        auto* action = new QAction(m_window.cmdMotion);
+        auto* action = new QAction();
         QObject::connect(action, &QAction::triggered, action, [this, i] {
             m_motion->setSpeedIndex(i - 1);
             nextMotionSpeed();
         });
-        m_window.cmdMotion->addAction(action);
+        m_view.AddMenuItem(Action::Motion, action);
+        m_speeds << action;
     }
     m_motion->setSpeedIndex(m_motion->speedIndex() - 1);
     nextMotionSpeed();
-
-    for (CommandButton* button : {m_window.cmdMotion, m_window.cmdGraph, m_window.cmdRecord})
-        button->setAccessibleName(button->text());
 }
 
 void LessonTools::nameTools(Optics::Notation notation) {
     const Optics::Letters& l = Optics::lettersOf(notation);
-    m_window.cmdGraph->setToolTip(tr("График %1 и %2 с таблицей измерений (Ctrl+G)")
-                                      .arg(GraphTitles::imageDistanceCurve(notation),
-                                           GraphTitles::magnificationCurve(notation)));
-    m_window.cmdRecord->setToolTip(tr("Записать %1, %2, %3 в таблицу измерений (Ctrl+R)")
-                                       .arg(Readout::letter(l.objectDistance),
-                                            Readout::letter(l.imageDistance),
-                                            Readout::letter(l.magnification)));
+    m_view.SetToolTip(Action::Graph,
+                      tr("График %1 и %2 с таблицей измерений (Ctrl+G)")
+                          .arg(GraphTitles::imageDistanceCurve(notation),
+                               GraphTitles::magnificationCurve(notation)),
+                      false);
+    m_view.SetToolTip(Action::Record,
+                      tr("Записать %1, %2, %3 в таблицу измерений (Ctrl+R)")
+                          .arg(Readout::letter(l.objectDistance), Readout::letter(l.imageDistance),
+                               Readout::letter(l.magnification)),
+                      false);
 }
 
 bool LessonTools::graphShown() const {
@@ -93,50 +89,52 @@ void LessonTools::nextMotionSpeed() {
 void LessonTools::showSpeeds() {
     // The object moves so many centimetres of the bench a second: real ones
     // at the bench's scale.
-    const Optics::Scale scale = m_window.CurrentScale();
-    m_window.cmdMotion->setToolTip(
+    const Optics::Scale scale = m_view.CurrentScale();
+    m_view.SetToolTip(
+        Action::Motion,
         tr("Предмет движется к линзе и обратно (Ctrl+M); скорость %1, сменить: Ctrl+Shift+M")
-            .arg(speedText(scale.realOfBenchCm(m_motion->speed()))));
-    m_window.cmdMotion->setAccessibleDescription(m_window.cmdMotion->toolTip());
-    const QList<QAction*> speeds = m_window.cmdMotion->actions();
+            .arg(speedText(scale.realOfBenchCm(m_motion->speed()))),
+        true);
+    const QList<QAction*>& speeds = m_speeds;
     for (int i = 0; i < int(speeds.size()) && i < int(std::size(MotionDriver::kSpeeds)); ++i)
         speeds[i]->setText(
             tr("Скорость %1").arg(speedText(scale.realOfBenchCm(MotionDriver::kSpeeds[i]))));
 }
 
 void LessonTools::toggleMotion() {
-    if (!m_window.Allows(Action::Motion))
+    if (!m_view.Allows(Action::Motion))
         return;
     if (m_motion->running()) {
         stopMotion();
         return;
     }
-    if (!m_window.SchemeView)
-        m_window.cmdCx_Click();
-    // The height where the object stands, or above the axis if it stands nowhere.
-    if (!(m_window.ObjectPlaced && Optics::objectOnBench(m_window)))
-        m_window.ObjectY = float(Bench::kAxisY - kMotionHeightAboveAxis);
-    const QScreen* display = m_window.screen();
+    if (!m_view.State().SchemeView)
+        m_view.ShowScheme(true);
+    // The height where the object stands, or above the axis if it stands
+    // nowhere; the motion's start places it along the axis at once.
+    if (!(m_view.State().ObjectPlaced && Optics::objectOnBench(m_view.State())))
+        m_view.PlaceObject(m_view.State().ObjectX, float(Bench::kAxisY - kMotionHeightAboveAxis));
+    const QScreen* display = m_view.Window().screen();
     m_motion->start(display ? display->refreshRate() : 0);
-    m_window.cmdMotion->setChecked(true);
+    m_view.SetChecked(Action::Motion, true);
 }
 
 void LessonTools::stopMotion() {
     m_motion->stop();
-    m_window.cmdMotion->setChecked(false);
+    m_view.SetChecked(Action::Motion, false);
 }
 
 GraphWindow* LessonTools::openGraph() {
     // Under a scale at which no window fits the screen the graph is not built:
     // its charts and table would ask for gigabytes of device pixels.
-    if (!Messages::roomFor(&m_window, GraphTitles::windowTitle(m_window.CurrentNotation())))
+    if (!Messages::roomFor(&m_view.Window(), GraphTitles::windowTitle(m_view.CurrentNotation())))
         return nullptr;
     if (!m_graph) {
         // The charts are built the first time the graph is asked for; shown,
         // hidden or moved, it has the window share its room anew.
-        m_graph = new GraphWindow(&m_window);
-        QObject::connect(m_graph, &GraphWindow::placementChanged, &m_window,
-                         [this] { m_window.ApplyZoom(); });
+        m_graph = new GraphWindow(&m_view.Window());
+        QObject::connect(m_graph, &GraphWindow::placementChanged, &m_view.Window(),
+                         [this] { m_view.ApplyZoom(); });
     }
     if (m_graph->isHidden())
         m_graph->show();
@@ -149,21 +147,22 @@ void LessonTools::toggleGraph() {
         m_graph->hide();
         return;
     }
-    if (!m_window.Allows(Action::Graph))
+    if (!m_view.Allows(Action::Graph))
         return; // its curves would give a task's answer away
     if (GraphWindow* graph = openGraph())
         graph->raise();
 }
 
 void LessonTools::record() {
-    if (!m_window.Allows(Action::Record) ||
-        !(m_window.SchemeView && m_window.ConstructionShown && Optics::objectOnBench(m_window))) {
+    const BenchState& bench = m_view.State();
+    if (!m_view.Allows(Action::Record) ||
+        !(bench.SchemeView && bench.ConstructionShown && Optics::objectOnBench(bench))) {
         QApplication::beep();
         return;
     }
     if (GraphWindow* graph = openGraph())
-        graph->table()->addRow(Bench::measure(Optics::lensOf(m_window), m_window.ObjectX,
-                                              m_window.ObjectY, m_window.CurrentScale()));
+        graph->table()->addRow(Bench::measure(Optics::lensOf(bench), bench.ObjectX, bench.ObjectY,
+                                              m_view.CurrentScale()));
 }
 
 void LessonTools::follow() {
@@ -171,10 +170,10 @@ void LessonTools::follow() {
     // up when shown again.
     if (!m_graph || !m_graph->isVisible())
         return;
-    m_graph->setSafePalette(m_window.SafePalette);
-    m_graph->setNotation(m_window.CurrentNotation());
-    m_graph->follow(Optics::lensOf(m_window), m_window.CurrentScale(),
-                    m_window.SchemeView && m_window.ConstructionShown &&
-                        Optics::objectOnBench(m_window),
-                    m_window.ObjectX, m_window.ObjectY);
+    const BenchState& bench = m_view.State();
+    m_graph->setSafePalette(bench.SafePalette);
+    m_graph->setNotation(m_view.CurrentNotation());
+    m_graph->follow(Optics::lensOf(bench), m_view.CurrentScale(),
+                    bench.SchemeView && bench.ConstructionShown && Optics::objectOnBench(bench),
+                    bench.ObjectX, bench.ObjectY);
 }

@@ -4,8 +4,10 @@
 #include "notation.h"
 
 #include <QCoreApplication>
+#include <QList>
 
-class Form1;
+class BenchView;
+class QAction;
 class GraphWindow;
 class MotionDriver;
 
@@ -17,7 +19,7 @@ class LessonTools {
     Q_DECLARE_TR_FUNCTIONS(LessonTools)
 
 public:
-    explicit LessonTools(Form1& window);
+    explicit LessonTools(BenchView& view);
     LessonTools(const LessonTools&) = delete;
     LessonTools& operator=(const LessonTools&) = delete;
 
@@ -40,7 +42,8 @@ public:
 private:
     GraphWindow* openGraph();
 
-    Form1& m_window;
+    BenchView& m_view;
+    QList<QAction*> m_speeds; // the speeds on the motion button's menu
     MotionDriver* m_motion = nullptr;
     GraphWindow* m_graph = nullptr;
 };

@@ -2,7 +2,6 @@
 #include "measurementtable.h"
 
 #include "exporters.h"
-#include "form1.h"
 #include "messages.h"
 #include "readout.h"
 #include "safewrite.h"

@@ -1,23 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "benchmode.h"
 
-#include "form1.h"
+#include "benchview.h"
 #include "lessontools.h"
 
 void BenchMode::leftPress(int button, int shift, float x, float y) {
-    window().Lesson().stopMotion();
-    window().picLeft_MouseDown(button, shift, x, y);
+    view().Lesson().stopMotion();
+    view().PlaceByPress(button, shift, x, y);
 }
 
 void BenchMode::leftMove(int button, int shift, float x, float y) {
     if (button != 0)
-        window().Lesson().stopMotion();
-    window().picLeft_MouseMove(button, shift, x, y);
+        view().Lesson().stopMotion();
+    view().PlaceByDrag(button, shift, x, y);
 }
 
 void BenchMode::leftKey(int keyCode, int shift) {
-    window().Lesson().stopMotion();
-    window().picLeft_KeyDown(keyCode, shift);
+    view().Lesson().stopMotion();
+    view().PlaceByKey(keyCode, shift);
 }
 
 void BenchMode::rightPress(int, int, float, float) {
@@ -31,6 +31,6 @@ bool BenchMode::allows(Action action) const {
 }
 
 void BenchMode::drawConstruction() {
-    if (window().ObjectPlaced)
-        window().DrawRayDiagram();
+    if (view().State().ObjectPlaced)
+        view().DrawRays();
 }

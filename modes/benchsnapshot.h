@@ -4,18 +4,14 @@
 #include "benchstate.h"
 #include "setupfile.h"
 
-class Form1;
-
 // The bench as it stood before something borrowed it (a series of tasks, the
-// worksheets of a class drawn on it), to be put back whole: the setup brings
-// back the lens, the media, the view, the layers and the zoom; the exact radii
-// and the object point follow, all in one step, and the title's mark of
-// unsaved changes is as it was.
+// laboratory work, the worksheets of a class drawn on it), to be put back
+// whole through the bench view (BenchView::Snapshot, BenchView::Restore): the
+// setup brings back the lens, the media, the view, the layers, the scale and
+// the zoom; the exact radii and the object point follow, all in one step, and
+// the title's mark of unsaved changes is as it was.
 struct BenchSnapshot {
     Setup setup;
     BenchState bench;
     bool modified = false;
-
-    static BenchSnapshot of(const Form1& window);
-    void restore(Form1& window) const;
 };

@@ -6,14 +6,13 @@
 #include "labmode.h"
 
 #include "benchmode.h"
-#include "form1.h"
+#include "benchview.h"
 
 #include "bench.h"
 #include "benchgeometry.h"
 #include "benchlens.h"
 #include "benchoptics.h"
 #include "benchscale.h"
-#include "commandbutton.h"
 #include "exporter.h"
 #include "exporters.h"
 #include "inputcodes.h"
@@ -30,8 +29,6 @@
 #include "picturebox.h"
 #include "safewrite.h"
 #include "savename.h"
-#include "shape.h"
-#include "slider.h"
 
 #include <QAction>
 #include <QApplication>
@@ -94,20 +91,18 @@ int direction(int keyCode) {
 }
 } // namespace
 
-LabMode::LabMode(Form1& window) : Mode(window) {}
+LabMode::LabMode(BenchView& view) : Mode(view) {}
 
 void LabMode::setUp() {
-    Form1& w = window();
-    w.cmdLab->setCheckable(true);
+    QWidget& w = view().Window();
     // The teacher's controls on the button's context menu, beside their keys.
-    w.cmdLab->setContextMenuPolicy(Qt::ActionsContextMenu);
     const auto item = [&](const QString& text, std::function<void()> what) {
-        auto* action = new QAction(text, w.cmdLab);
-        QObject::connect(action, &QAction::triggered, w.cmdLab, [this, what] {
+        auto* action = new QAction(text);
+        QObject::connect(action, &QAction::triggered, action, [this, what] {
             if (active())
                 what();
         });
-        w.cmdLab->addAction(action);
+        view().AddMenuItem(Action::Lab, action);
         return action;
     };
     m_revealItem =
@@ -149,7 +144,7 @@ void LabMode::leftMove(int button, int shift, float x, float y) {
 
 void LabMode::leftKey(int keyCode, int shift) {
     if (direction(keyCode) != 0)
-        moveObject(window().ObjectX + direction(keyCode) * keyStep(shift));
+        moveObject(view().State().ObjectX + direction(keyCode) * keyStep(shift));
 }
 
 void LabMode::rightPress(int button, int, float x, float) {
@@ -207,35 +202,32 @@ void LabMode::startForPupil() {
 }
 
 void LabMode::start() {
-    Form1& w = window();
+    BenchView& w = view();
     if (active())
         return;
     w.Lesson().stopMotion();
-    m_session.savedX = w.ObjectX;
-    m_session.savedY = w.ObjectY;
-    m_session.savedPlaced = w.ObjectPlaced;
-    m_session.savedScheme = w.SchemeView;
-    // The work is done at 1 : 1: the ruler is the bench's own, read to its
-    // millimetre, like the one on the laboratory table.
-    m_session.savedScale = w.CurrentScale();
+    // Put back whole on leaving, as after a series of tasks.
+    m_session.before = w.Snapshot();
     m_session.graphWasShown = w.Lesson().graphShown();
     if (m_session.graphWasShown)
         w.Lesson().toggleGraph(); // its curve would give the image's place
     m_session.active = true;
     m_session.revealed = false;
     w.SetMode(*this);
-    w.cmdLab->setChecked(true);
-    const Optics::FocalLengths focal = Bench::focalLengths(Optics::lensOf(w));
-    double x = w.ObjectX;
-    if (!w.ObjectPlaced || !Optics::objectOnBench(w))
+    w.SetChecked(Action::Lab, true);
+    const BenchState& bench = w.State();
+    const Optics::FocalLengths focal = Bench::focalLengths(Optics::lensOf(bench));
+    double x = bench.ObjectX;
+    if (!bench.ObjectPlaced || !Optics::objectOnBench(bench))
         x = Bench::kLensX - kStartObjectInFocalLengths * std::fabs(focal.front);
     w.ApplyAtOnce([&] {
+        // The work is done at 1 : 1: the ruler is the bench's own, read to
+        // its millimetre, like the one on the laboratory table.
         w.ScaleChoice().set(Optics::Scale{});
-        if (!w.SchemeView)
-            w.cmdCx_Click();
-        w.ObjectX = float(std::clamp(x, kKeepClear, Bench::kLensX - kKeepClear));
-        w.ObjectY = float(Bench::kAxisY - kObjectHeight);
-        w.ObjectPlaced = kTrue;
+        if (!bench.SchemeView)
+            w.ShowScheme(true);
+        w.PlaceObject(float(std::clamp(x, kKeepClear, Bench::kLensX - kKeepClear)),
+                      float(Bench::kAxisY - kObjectHeight));
     });
     if (!keepRowsOfThisLens())
         stop();
@@ -245,10 +237,10 @@ void LabMode::start() {
 // taken up again) would give a mean of two lenses: they are saved or let go
 // before the table is begun anew, or the work is not taken up.
 bool LabMode::keepRowsOfThisLens() {
-    if (m_session.rows.empty() || Optics::lensOf(window()) == m_session.rowsLens)
+    if (m_session.rows.empty() || Optics::lensOf(view().State()) == m_session.rowsLens)
         return true;
     const QMessageBox::StandardButton answer = Messages::ask(
-        &window(), QMessageBox::Question, tr("Лабораторная работа"),
+        &view().Window(), QMessageBox::Question, tr("Лабораторная работа"),
         tr("Строки таблицы (%1) измерены с другой линзой: среднее по ним и по новым было бы "
            "неверным. Сохранить их, прежде чем начать таблицу заново?")
             .arg(m_session.rows.size()),
@@ -264,23 +256,16 @@ bool LabMode::keepRowsOfThisLens() {
 void LabMode::stop() {
     if (!active())
         return;
-    Form1& w = window();
+    BenchView& w = view();
     m_session.active = false;
-    w.cmdLab->setChecked(false);
+    w.SetChecked(Action::Lab, false);
     for (TwipGeometry* part : std::initializer_list<TwipGeometry*>{m_sheet, m_ruler, m_inset})
         part->SetVisible(false);
     m_session.revealed = true; // the furniture goes, the bench's own parts come back
     showFurniture();
     m_session.revealed = false;
     w.SetMode(w.NormalMode());
-    w.ApplyAtOnce([&] {
-        w.ObjectX = m_session.savedX;
-        w.ObjectY = m_session.savedY;
-        w.ObjectPlaced = m_session.savedPlaced;
-        if (!m_session.savedScheme && w.SchemeView)
-            w.cmdCxOff_Click();
-        w.ScaleChoice().set(m_session.savedScale);
-    });
+    w.Restore(m_session.before);
     if (m_session.graphWasShown)
         w.Lesson().toggleGraph();
 }
@@ -289,28 +274,27 @@ void LabMode::reveal() {
     if (!active())
         return;
     m_session.revealed = !m_session.revealed;
-    window().RedrawScheme();
+    view().Redraw();
 }
 
 void LabMode::moveObject(double x) {
     if (!std::isfinite(x))
         return;
-    Form1& w = window();
-    w.ObjectX = float(std::clamp(x, kKeepClear, Bench::kLensX - kKeepClear));
-    w.ObjectY = float(Bench::kAxisY - kObjectHeight);
-    w.ObjectPlaced = kTrue;
-    w.RedrawScheme();
+    BenchView& w = view();
+    w.PlaceObject(float(std::clamp(x, kKeepClear, Bench::kLensX - kKeepClear)),
+                  float(Bench::kAxisY - kObjectHeight));
+    w.Redraw();
 }
 
 void LabMode::moveScreen(double distance) {
     if (!std::isfinite(distance))
         return;
     m_session.screen = std::clamp(distance, kKeepClear, Bench::kAreaWidth - kKeepClear);
-    window().RedrawScheme();
+    view().Redraw();
 }
 
 bool LabMode::record() {
-    Form1& w = window();
+    const BenchState& w = view().State();
     if (!active() || !Optics::objectOnBench(w)) {
         QApplication::beep();
         return true;
@@ -338,7 +322,7 @@ void LabMode::clearTable() {
     if (!active() || m_session.rows.empty())
         return;
     const QMessageBox::StandardButton answer =
-        Messages::ask(&window(), QMessageBox::Question, tr("Очистить таблицу"),
+        Messages::ask(&view().Window(), QMessageBox::Question, tr("Очистить таблицу"),
                       tr("Удалить все строки таблицы (%1)?").arg(m_session.rows.size()),
                       QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
@@ -349,7 +333,7 @@ void LabMode::clearTable() {
 }
 
 void LabMode::showTableMenu(QPoint global) {
-    QMenu menu(&window());
+    QMenu menu(&view().Window());
     QAction* remove = menu.addAction(tr("Удалить строку"), [this] { deleteSelectedRow(); });
     remove->setEnabled(m_sheet->selectedRow() != LabSheet::kNoRow);
     QAction* clear = menu.addAction(tr("Очистить таблицу…"), [this] { clearTable(); });
@@ -359,17 +343,16 @@ void LabMode::showTableMenu(QPoint global) {
 
 // The object and the screen; the whole construction once the teacher shows it.
 void LabMode::drawConstruction() {
-    Form1& w = window();
     if (m_session.revealed)
-        w.DrawRayDiagram();
+        view().DrawRays();
     drawBench();
 }
 
 void LabMode::drawBench() {
-    Form1& w = window();
+    const BenchState& w = view().State();
     const Palette::Construction& colours = Palette::of(w);
-    PictureBox* left = w.picLeft;
-    PictureBox* right = w.picRigth;
+    PictureBox* left = &view().LeftArea();
+    PictureBox* right = &view().RightArea();
     const int width = left->DrawWidth();
     left->SetDrawWidth(kObjectWidth);
     const double x = w.ObjectX;
@@ -399,34 +382,30 @@ void LabMode::drawBench() {
 // the teacher's view the construction over the whole bench, and the furniture
 // it would run under out of its way.
 void LabMode::showFurniture() {
-    Form1& w = window();
+    BenchView& w = view();
     const bool shown = m_session.revealed;
     for (TwipGeometry* part : std::initializer_list<TwipGeometry*>{m_sheet, m_ruler, m_inset})
         part->SetVisible(m_session.active && !shown);
-    for (TwipGeometry* mark : std::initializer_list<TwipGeometry*>{
-             w.shpF1, w.shp2F1, w.shpF2, w.shp2F2, w.Label1, w.sldR1, w.Label2, w.sldR2, w.Label3,
-             w.lblRleft, w.lblRright, w.Label4, w.lblN, w.sldVexol})
-        mark->SetVisible(shown);
+    w.ShowFocalMarks(shown);
+    w.ShowLensControls(shown);
     // The marks' captions where the names layer does not name the marks.
-    for (Label* caption : {w.lblFleft, w.lbl2Fleft, w.lblFright, w.lbl2Fright})
-        caption->SetVisible(shown && !(w.ShowLabels && showsLayers()));
+    w.ShowMarkCaptions(shown && !(w.State().ShowLabels && showsLayers()));
 }
 
 void LabMode::afterRedraw() {
-    Form1& w = window();
     const bool shown = m_session.revealed;
     showFurniture();
     if (!shown) {
         // What the pupil is to measure stays off the read-outs.
-        for (Label* readout : {w.lblFocal, w.lblPower, w.lblDistances, w.lblImageKind})
-            readout->SetCaption(QString());
+        view().BlankLensReadouts();
+        view().BlankImageReadouts();
     }
     showScreen();
     showSheet();
 }
 
 void LabMode::showScreen() {
-    Form1& w = window();
+    const BenchState& w = view().State();
     constexpr double kSharpLine = 45; // twips: a line of the sharp picture
     // The light passes the converging lens between its edges.
     const double aperture = Bench::kConvergingBottom - Bench::kConvergingTop;
@@ -446,7 +425,7 @@ void LabMode::showSheet() {
                  "записать, Ctrl+Shift+L — сохранить отчёт.")
             : tr("Лабораторная работа. Двигайте экран (справа) до резкого изображения, предмет — "
                  "слева; Ctrl+R — записать, Esc — выйти.");
-    const Optics::Notation notation = window().CurrentNotation();
+    const Optics::Notation notation = view().CurrentNotation();
     const bool twoMedia = Lab::twoMedia(m_session.rows);
     QList<QStringList> rows;
     for (std::size_t i = 0; i < m_session.rows.size(); ++i)
@@ -478,18 +457,18 @@ Export::Model exportModel(const LabSession& session, Optics::Notation notation) 
 } // namespace
 
 bool LabMode::writeCsv(const QString& path, QString* why) const {
-    *why = Exporters::labCsv().write(exportModel(m_session, window().CurrentNotation()), path);
+    *why = Exporters::labCsv().write(exportModel(m_session, view().CurrentNotation()), path);
     return why->isEmpty();
 }
 
 bool LabMode::writeReport(const QString& path, QString* why) const {
     *why =
-        Exporters::labReportPdf().write(exportModel(m_session, window().CurrentNotation()), path);
+        Exporters::labReportPdf().write(exportModel(m_session, view().CurrentNotation()), path);
     return why->isEmpty();
 }
 
 bool LabMode::save() {
-    Form1& w = window();
+    QWidget& w = view().Window();
     const QString title = tr("Сохранить лабораторную работу");
     if (!Messages::roomFor(&w, title))
         return false;

@@ -22,7 +22,7 @@ class LabMode : public Mode {
     Q_DECLARE_TR_FUNCTIONS(LabMode)
 
 public:
-    explicit LabMode(Form1& window);
+    explicit LabMode(BenchView& view);
 
     // The screen's inset, the ruler and the table, hidden until the mode starts.
     void setUp();

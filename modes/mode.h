@@ -3,7 +3,7 @@
 
 #include "actions.h"
 
-class Form1;
+class BenchView;
 
 // What the bench does with what a user does. The window holds one current
 // mode and hands it every press, drag and key of the drawing areas; entering a
@@ -12,7 +12,7 @@ class Form1;
 // with the bench, such as a laboratory work, is a new mode.
 class Mode {
 public:
-    explicit Mode(Form1& window) : m_window(window) {}
+    explicit Mode(BenchView& view) : m_view(view) {}
     virtual ~Mode() = default;
     Mode(const Mode&) = delete;
     Mode& operator=(const Mode&) = delete;
@@ -51,7 +51,8 @@ public:
     virtual bool showsLayers() const { return true; }
 
 protected:
-    Form1& window() const { return m_window; }
+    // The bench the mode works, through its view.
+    BenchView& view() const { return m_view; }
     // What every mode that holds the bench to itself still allows: leaving it,
     // help, the palette, the zoom and the screen, and the program's exit.
     static bool allowedInEveryMode(Action action) {
@@ -71,5 +72,5 @@ protected:
     }
 
 private:
-    Form1& m_window;
+    BenchView& m_view;
 };

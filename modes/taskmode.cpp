@@ -5,11 +5,10 @@
 #include "taskmode.h"
 
 #include "benchmode.h"
-#include "form1.h"
+#include "benchview.h"
 
 #include "bench.h"
 #include "benchoptics.h"
-#include "commandbutton.h"
 #include "label.h"
 #include "lens.h"
 #include "lessonfile.h"
@@ -18,7 +17,6 @@
 #include "picturebox.h"
 #include "readout.h"
 #include "resultsheetdialog.h"
-#include "shape.h"
 
 #include <QAction>
 #include <QRandomGenerator>
@@ -80,7 +78,7 @@ QString ruleOf(Tasks::Region region, Optics::Notation notation) {
 
 } // namespace
 
-TaskMode::TaskMode(Form1& window) : Mode(window) {}
+TaskMode::TaskMode(BenchView& view) : Mode(view) {}
 
 QString TaskMode::levelName(Tasks::Level level) {
     switch (level) {
@@ -95,26 +93,23 @@ QString TaskMode::levelName(Tasks::Level level) {
 }
 
 void TaskMode::setUp() {
-    Form1& w = window();
-    w.cmdTask->setCheckable(true);
+    BenchView& v = view();
     // The levels on the next-task button's context menu.
-    w.cmdNextTask->setContextMenuPolicy(Qt::ActionsContextMenu);
     for (const Tasks::Level level :
          {Tasks::Level::EqualMedia, Tasks::Level::TwoMedia, Tasks::Level::Mixed}) {
-        auto* action = new QAction(tr("Уровень: %1").arg(levelName(level)), w.cmdNextTask);
-        QObject::connect(action, &QAction::triggered, w.cmdNextTask,
+        auto* action = new QAction(tr("Уровень: %1").arg(levelName(level)));
+        QObject::connect(action, &QAction::triggered, action,
                          [this, level] { start(freshSeed(), level); });
-        w.cmdNextTask->addAction(action);
+        v.AddMenuItem(Action::NextTask, action);
     }
     // And the result sheet, for the mouse: on the task button too, which a
     // pupil can reach before a series to type a name.
-    for (QWidget* button : std::initializer_list<QWidget*>{w.cmdNextTask, w.cmdTask}) {
-        auto* results = new QAction(tr("Результаты…"), button);
-        QObject::connect(results, &QAction::triggered, button, [this] { showResults(); });
-        button->setContextMenuPolicy(Qt::ActionsContextMenu);
-        button->addAction(results);
+    for (const Action button : {Action::NextTask, Action::Task}) {
+        auto* results = new QAction(tr("Результаты…"));
+        QObject::connect(results, &QAction::triggered, results, [this] { showResults(); });
+        v.AddMenuItem(button, results);
     }
-    m_lines = w.TaskLines();
+    m_lines = v.TaskLines();
 }
 
 // In the task mode a left click in either area is the pupil's answer; the
@@ -162,10 +157,10 @@ void TaskMode::toggle() {
 }
 
 void TaskMode::start(std::uint64_t seed, Tasks::Level level) {
-    Form1& w = window();
+    BenchView& w = view();
     if (!active()) {
         w.Lesson().stopMotion();
-        m_session.before = BenchSnapshot::of(w);
+        m_session.before = w.Snapshot();
         m_session.graphWasShown = w.Lesson().graphShown();
         if (m_session.graphWasShown)
             w.Lesson().toggleGraph(); // its curves would give the answer away
@@ -177,24 +172,22 @@ void TaskMode::start(std::uint64_t seed, Tasks::Level level) {
     m_session.tasks = Tasks::series(seed, level);
     m_session.index = 0;
     m_session.counted = 0;
-    w.cmdTask->setChecked(true);
+    w.SetChecked(Action::Task, true);
     show();
 }
 
 void TaskMode::stop() {
     if (!active())
         return;
-    Form1& w = window();
+    BenchView& w = view();
     m_session.active = false;
-    w.cmdTask->setChecked(false);
+    w.SetChecked(Action::Task, false);
     for (Label* line : m_lines)
         line->SetVisible(false);
     w.SetMode(w.NormalMode());
-    for (TwipGeometry* mark :
-         std::initializer_list<TwipGeometry*>{w.shpF1, w.shp2F1, w.shpF2, w.shp2F2, w.lblFleft,
-                                              w.lbl2Fleft, w.lblFright, w.lbl2Fright})
-        mark->SetVisible(true);
-    m_session.before.restore(w);
+    w.ShowFocalMarks(true);
+    w.ShowMarkCaptions(true);
+    w.Restore(m_session.before);
     if (m_session.graphWasShown)
         w.Lesson().toggleGraph();
 }
@@ -203,27 +196,23 @@ void TaskMode::stop() {
 // recompute and one redraw.
 void TaskMode::show() {
     m_session.checked = false;
-    putOnBench(window(), m_session.tasks.at(std::size_t(m_session.index)));
+    putOnBench(view(), m_session.tasks.at(std::size_t(m_session.index)));
     m_results.taskShown();
 }
 
-void TaskMode::putOnBench(Form1& w, const Tasks::Task& task) {
+void TaskMode::putOnBench(BenchView& w, const Tasks::Task& task) {
     w.ApplyAtOnce([&] {
-        w.cmdCxOff_Click();
-        w.ConvergingChosen = task.converging ? kTrue : kFalse;
-        w.IsConverging = w.ConvergingChosen;
-        w.ShowLabels = kFalse;
-        w.ShowThirdRay = kTrue; // the check shows all three rays
-        w.ShapeLens();
+        w.ShowScheme(false);
+        // No names; the check shows all three rays.
+        w.SetLayers(false, true, w.State().SafePalette != kFalse);
+        w.ChooseLens(task.converging);
         w.SetLeftIndex(task.n1);
         w.SetRightIndex(task.n2);
         w.SetLensIndex(task.N);
         w.SetUpperRadius(Bench::twipsOf(task.upperRadius));
         w.SetLowerRadius(Bench::twipsOf(task.lowerRadius));
-        w.ObjectX = float(Bench::xOf(task.z));
-        w.ObjectY = float(Bench::yOf(task.height));
-        w.ObjectPlaced = kTrue;
-        w.cmdCx_Click();
+        w.PlaceObject(float(Bench::xOf(task.z)), float(Bench::yOf(task.height)));
+        w.ShowScheme(true);
     });
 }
 
@@ -249,7 +238,7 @@ void TaskMode::nextLevel() {
 }
 
 void TaskMode::showResults() {
-    ResultSheetDialog sheet(&window(), m_results, window().CurrentScale());
+    ResultSheetDialog sheet(&view().Window(), m_results, view().CurrentScale());
     sheet.exec();
 }
 
@@ -262,7 +251,7 @@ bool TaskMode::mayQuit() {
         if (failure.isEmpty())
             return true;
         const QMessageBox::StandardButton answer = Messages::ask(
-            &window(), QMessageBox::Warning, tr("Ответы не записаны"),
+            &view().Window(), QMessageBox::Warning, tr("Ответы не записаны"),
             tr("Ответов, не записанных в файл результатов: %1.\n%2\n\nПри выходе они будут "
                "потеряны.")
                 .arg(waiting)
@@ -288,34 +277,29 @@ void TaskMode::check(double benchX, double benchY) {
                                              click.z, click.height, m_session.counted);
     if (m_session.verdict.counted)
         ++m_session.counted;
-    window().RedrawScheme();
+    view().Redraw();
     if (!unsaved.isEmpty())
-        Messages::tell(&window(), tr("Результаты"),
+        Messages::tell(&view().Window(), tr("Результаты"),
                        unsaved + QLatin1Char(' ') +
                            tr("Ответ сохранён в программе и будет добавлен в файл вместе со "
                               "следующим; при выходе программа спросит о нём."));
     // The last answer ends the series: its sheet follows once the click is
     // done with, over the bench as the series left it.
     if (m_session.index + 1 == int(m_session.tasks.size()))
-        QTimer::singleShot(0, &window(), [this] { showResults(); });
+        QTimer::singleShot(0, &view().Window(), [this] { showResults(); });
 }
 
 // Before the check only what the task gives: the object, and for the focus
 // task its image too. After it the whole construction and the pupil's point.
 void TaskMode::drawConstruction() {
-    Form1& w = window();
+    BenchView& w = view();
     const Tasks::Task& task = m_session.tasks.at(std::size_t(m_session.index));
     if (m_session.checked) {
-        w.DrawRayDiagram();
+        w.DrawRays();
         drawAnswer();
         return;
     }
-    Optics::Construction shown = Optics::rayDiagram(
-        w,
-        {w.picLeft->DrawWidth(), w.picLeft->DrawStyle(), w.picLeft->FillStyle(),
-         w.picLeft->FillColor(), w.picLeft->ForeColor()},
-        {w.picRigth->DrawWidth(), w.picRigth->DrawStyle(), w.picRigth->FillStyle(),
-         w.picRigth->FillColor(), w.picRigth->ForeColor()});
+    Optics::Construction shown = w.Rays();
     const bool withImage = task.kind == Tasks::Kind::FindFocus;
     std::erase_if(shown.strokes, [withImage](const Optics::Stroke& stroke) {
         using Optics::Role;
@@ -323,15 +307,14 @@ void TaskMode::drawConstruction() {
         const bool image = stroke.role == Role::ImageDot || stroke.role == Role::ImageLine;
         return !(object || (withImage && image));
     });
-    w.DrawConstruction(shown);
     // Nothing is constructed yet: the read-outs keep the image to themselves.
-    w.ConstructionShown = kFalse;
+    w.DrawGiven(shown, false);
 }
 
 // The pupil's point: a ring with a cross where the click was.
 void TaskMode::drawAnswer() {
-    Form1& w = window();
-    PictureBox* area = m_session.clickX > Bench::kLensX ? w.picRigth : w.picLeft;
+    BenchView& w = view();
+    PictureBox* area = m_session.clickX > Bench::kLensX ? &w.RightArea() : &w.LeftArea();
     const double x =
         m_session.clickX > Bench::kLensX ? m_session.clickX - Bench::kLensX : m_session.clickX;
     const double y = m_session.clickY;
@@ -361,20 +344,14 @@ void TaskMode::showText() {
 }
 
 void TaskMode::word() {
-    Form1& w = window();
+    BenchView& w = view();
     const Tasks::Task& task = m_session.tasks.at(std::size_t(m_session.index));
     const bool focusTask = task.kind == Tasks::Kind::FindFocus;
     const bool hideFoci = focusTask && !m_session.checked;
-    // The marks are TwipGeometry's to show: a zoom places them again.
-    for (TwipGeometry* mark :
-         std::initializer_list<TwipGeometry*>{w.shpF1, w.shp2F1, w.shpF2, w.shp2F2})
-        mark->SetVisible(!hideFoci);
-    for (Label* caption : {w.lblFleft, w.lbl2Fleft, w.lblFright, w.lbl2Fright})
-        caption->SetVisible(!hideFoci);
-    if (hideFoci) {
-        w.lblFocal->SetCaption(QString());
-        w.lblPower->SetCaption(QString());
-    }
+    w.ShowFocalMarks(!hideFoci);
+    w.ShowMarkCaptions(!hideFoci);
+    if (hideFoci)
+        w.BlankLensReadouts();
     const int number = m_session.index + 1;
     const int count = int(m_session.tasks.size());
     m_lines[kWording]->SetCaption(
@@ -406,7 +383,7 @@ void TaskMode::wordVerdict(const Tasks::Task& task) {
     const int count = int(m_session.tasks.size());
     const Tasks::Verdict& verdict = m_session.verdict;
     // The judge measures on the bench; the pupil reads real centimetres.
-    const Optics::Scale scale = window().CurrentScale();
+    const Optics::Scale scale = view().CurrentScale();
     const QString tolerance = centimetres(scale.realOfBenchCm(Tasks::kToleranceCm));
     const QString off = centimetres(scale.realOfBenchCm(verdict.offCm));
     QString distance;
@@ -454,5 +431,5 @@ void TaskMode::wordVerdict(const Tasks::Task& task) {
                           : tr("Вид неверен: изображение %1, а по вашей точке оно было бы %2.")
                                 .arg(truth, given));
     m_lines[kKind]->SetBackColor(verdict.kindRight ? kRightBack : kWrongBack);
-    m_lines[kRule]->SetCaption(ruleOf(verdict.rule, window().CurrentNotation()));
+    m_lines[kRule]->SetCaption(ruleOf(verdict.rule, view().CurrentNotation()));
 }

@@ -21,7 +21,7 @@ class TaskMode : public Mode {
     Q_DECLARE_TR_FUNCTIONS(TaskMode)
 
 public:
-    explicit TaskMode(Form1& window);
+    explicit TaskMode(BenchView& view);
 
     // The task's buttons, shortcuts and lines over the bench.
     void setUp();
@@ -51,7 +51,7 @@ public:
     void check(double benchX, double benchY);
 
     // A task put on the bench in one apply step, as the series shows it.
-    static void putOnBench(Form1& window, const Tasks::Task& task);
+    static void putOnBench(BenchView& view, const Tasks::Task& task);
     // The level's name, as the status line and the worksheets say it.
     static QString levelName(Tasks::Level level);
 

@@ -30,7 +30,7 @@ void BenchScale::set(Optics::Scale scale) {
     m_scale = scale;
     showChoice();
     // The same drawing read anew: its lengths, speeds and power in real units.
-    m_window.Lesson().showSpeeds();
+    m_window.view().Lesson().showSpeeds();
     m_window.RedrawScheme();
 }
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "docspicture.h"
 
+#include "benchview.h"
 #include "focusframe.h"
-#include "form1.h"
 #include "lessontools.h"
 #include "safewrite.h"
 
@@ -10,13 +10,15 @@
 #include <QBuffer>
 #include <QImage>
 #include <QPixmap>
+#include <QWidget>
 
 namespace DocsPicture {
 
-QString write(Form1& window, const QString& png) {
+QString write(BenchView& bench, const QString& png) {
+    QWidget& window = bench.Window();
     window.resize(kSize);
     window.show();
-    window.Lesson().toggleGraph();
+    bench.Lesson().toggleGraph();
     // No focus frame: it tells where the keyboard is, not what the bench shows.
     for (QWidget* control : window.findChildren<QWidget*>())
         if (auto* frame = dynamic_cast<FocusFrame*>(control))

@@ -4,7 +4,7 @@
 #include <QSize>
 #include <QString>
 
-class Form1;
+class BenchView;
 
 // The documentation's pictures, made by the program itself from a setup, so
 // that they show the window as it is (its name, its letters, its graph) and
@@ -17,6 +17,6 @@ inline constexpr QSize kSize{1152, 648};
 
 // The window at that size with the setup applied and the graph beside the
 // bench, written as PNG through the safe path; an empty text, or why not.
-QString write(Form1& window, const QString& png);
+QString write(BenchView& bench, const QString& png);
 
 } // namespace DocsPicture

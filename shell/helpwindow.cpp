@@ -2,7 +2,7 @@
 // The help window: what the window shows, the mouse and the keys, the standard
 // cases and the optics, and an About page, in the language of the texts, from
 // the program's own resources (no network).
-#include "form1.h"
+#include "helpwindow.h"
 
 #include "actions.h"
 #include "messages.h"
@@ -32,8 +32,10 @@ QString letterOf(const char* utf8) {
 // What the read-outs above the bench show, in the notation's letters.
 QString readoutsText(Optics::Notation notation) {
     const Optics::Letters& l = Optics::lettersOf(notation);
-    return Form1::tr("Над скамьёй — расстояния %1 и %2, увеличение %3, вид изображения, фокусное "
-                     "расстояние %4 (в двух средах %4 и %5) и оптическая сила %6.")
+    return QCoreApplication::translate(
+               "Form1",
+               "Над скамьёй — расстояния %1 и %2, увеличение %3, вид изображения, фокусное "
+               "расстояние %4 (в двух средах %4 и %5) и оптическая сила %6.")
         .arg(letterOf(l.objectDistance), letterOf(l.imageDistance), letterOf(l.magnification),
              letterOf(l.focalLength), letterOf(l.backFocalLength), letterOf(l.power));
 }
@@ -45,35 +47,46 @@ QString opticsText(Optics::Notation notation) {
                   F = letterOf(l.focalLength), F2 = letterOf(l.backFocalLength),
                   G = letterOf(l.magnification), D = letterOf(l.power);
     QStringList text;
-    text << Form1::tr("Обозначения: %1. Расстояние от предмета до линзы — %2, от линзы до "
-                      "изображения — %3 (меньше нуля у мнимого изображения), фокусное расстояние — "
-                      "%4 (меньше нуля у рассеивающей линзы).")
+    text << QCoreApplication::translate(
+                "Form1",
+                "Обозначения: %1. Расстояние от предмета до линзы — %2, от линзы до "
+                "изображения — %3 (меньше нуля у мнимого изображения), фокусное расстояние — "
+                "%4 (меньше нуля у рассеивающей линзы).")
                 .arg(Readout::notationName(notation).toHtmlEscaped(), d, f, F);
     if (l.powerDefinition == Optics::PowerDefinition::ReciprocalFocalLength)
-        text << Form1::tr("В одной среде формула линзы 1/%3 = 1/%1 + 1/%2, оптическая сила %4 = "
-                          "1/%3 в диоптриях (%3 в метрах), для линзы в среде n %4 = (N/n − 1)(1/R₁ "
-                          "+ 1/R₂).")
+        text << QCoreApplication::translate(
+                    "Form1",
+                    "В одной среде формула линзы 1/%3 = 1/%1 + 1/%2, оптическая сила %4 = "
+                    "1/%3 в диоптриях (%3 в метрах), для линзы в среде n %4 = (N/n − 1)(1/R₁ "
+                    "+ 1/R₂).")
                     .arg(d, f, F, D);
     if (l.unsignedMagnification)
-        text << Form1::tr("Увеличение %1 = |%2|/%3 — во сколько раз изображение больше предмета; "
-                          "прямое оно или перевёрнутое, сказано словами.")
+        text << QCoreApplication::translate(
+                    "Form1",
+                    "Увеличение %1 = |%2|/%3 — во сколько раз изображение больше предмета; "
+                    "прямое оно или перевёрнутое, сказано словами.")
                     .arg(G, f, d);
     else
-        text << Form1::tr("Увеличение %1 = −(n1·%2)/(n2·%3) со знаком: больше нуля — изображение "
-                          "прямое, меньше — перевёрнутое.")
+        text << QCoreApplication::translate(
+                    "Form1",
+                    "Увеличение %1 = −(n1·%2)/(n2·%3) со знаком: больше нуля — изображение "
+                    "прямое, меньше — перевёрнутое.")
                     .arg(G, f, d);
-    text << Form1::tr("Среды по сторонам линзы могут быть разными (например, вода слева и воздух "
-                      "справа). Тогда у линзы два фокусных расстояния: переднее %1 = n1/P и заднее "
-                      "%2 = n2/P, где P — оптическая сила, и изображение находится из n1/%3 + "
-                      "n2/%4 = P, то есть %1/%3 + %2/%4 = 1; оптическая сила %5 = n1/%1 = n2/%2. "
-                      "В одной среде %1 = %2.")
+    text << QCoreApplication::translate(
+                "Form1",
+                "Среды по сторонам линзы могут быть разными (например, вода слева и воздух "
+                "справа). Тогда у линзы два фокусных расстояния: переднее %1 = n1/P и заднее "
+                "%2 = n2/P, где P — оптическая сила, и изображение находится из n1/%3 + "
+                "n2/%4 = P, то есть %1/%3 + %2/%4 = 1; оптическая сила %5 = n1/%1 = n2/%2. "
+                "В одной среде %1 = %2.")
                 .arg(F, F2, d, f, D);
     return text.join(QLatin1Char(' '));
 }
 
 QString page(const QString& name, Optics::Notation notation) {
-    QFile file(QStringLiteral(":/help/%1_%2.html")
-                   .arg(name, Form1::tr("ru", "language of the help pages")));
+    QFile file(
+        QStringLiteral(":/help/%1_%2.html")
+            .arg(name, QCoreApplication::translate("Form1", "ru", "language of the help pages")));
     if (!file.open(QIODevice::ReadOnly))
         return QString();
     return QString::fromUtf8(file.readAll())
@@ -84,21 +97,22 @@ QString page(const QString& name, Optics::Notation notation) {
 }
 } // namespace
 
-void Form1::ShowHelp() {
-    if (!Messages::roomFor(this, tr("Справка — Quellor")))
+void HelpWindow::show(QWidget& window, Optics::Notation notation) {
+    if (!Messages::roomFor(&window, QCoreApplication::translate("Form1", "Справка — Quellor")))
         return;
-    auto* dialog = findChild<QDialog*>(QStringLiteral("helpWindow"));
+    auto* dialog = window.findChild<QDialog*>(QStringLiteral("helpWindow"));
     if (!dialog) {
-        dialog = new QDialog(this);
+        dialog = new QDialog(&window);
         dialog->setObjectName(QStringLiteral("helpWindow"));
-        dialog->setWindowTitle(tr("Справка — Quellor"));
+        dialog->setWindowTitle(QCoreApplication::translate("Form1", "Справка — Quellor"));
         auto* tabs = new QTabWidget(dialog);
-        for (const auto& [name, title] : {std::pair{QStringLiteral("help"), tr("Справка")},
-                                          {QStringLiteral("about"), tr("О программе")}}) {
+        for (const auto& [name, title] :
+             {std::pair{QStringLiteral("help"), QCoreApplication::translate("Form1", "Справка")},
+              {QStringLiteral("about"), QCoreApplication::translate("Form1", "О программе")}}) {
             auto* text = new QTextBrowser(tabs);
             text->setObjectName(name + QStringLiteral("Page"));
             text->setOpenLinks(false);
-            text->setHtml(page(name, CurrentNotation()));
+            text->setHtml(page(name, notation));
             tabs->addTab(text, title);
         }
         auto* layout = new QVBoxLayout(dialog);
@@ -107,7 +121,7 @@ void Form1::ShowHelp() {
     }
     // The letters of the notation shown now.
     for (auto* text : dialog->findChildren<QTextBrowser*>())
-        text->setHtml(page(text->objectName().chopped(4), CurrentNotation()));
+        text->setHtml(page(text->objectName().chopped(4), notation));
     dialog->show();
     dialog->raise();
     dialog->activateWindow();

@@ -80,8 +80,8 @@ int main(int argc, char* argv[]) {
     if (!docsPicture.isEmpty()) {
         // The setup was checked before.
         if (const SetupFile::Result read = SetupFile::read(setup, Bench::setupRanges()); read.setup)
-            window.File().apply(*read.setup);
-        const QString why = DocsPicture::write(window, docsPicture);
+            window.view().File().apply(*read.setup);
+        const QString why = DocsPicture::write(window.view(), docsPicture);
         if (!why.isEmpty())
             std::fprintf(stderr, "quellor: %s\n", qPrintable(why));
         return why.isEmpty() ? 0 : 1;
@@ -95,7 +95,7 @@ int main(int argc, char* argv[]) {
                              qPrintable(read.problem));
                 return 2;
             }
-            window.File().apply(*read.setup);
+            window.view().File().apply(*read.setup);
         }
         // A series named with it: the variants of that series and their key;
         // else the bench's own worksheet. Either is drawn from the bench's
@@ -140,21 +140,21 @@ int main(int argc, char* argv[]) {
     // A setup named on the command line opens in the shown window, so that a
     // bad one is reported over it; the bench then keeps its start state.
     if (!setup.isEmpty())
-        QTimer::singleShot(0, &window, [&window, setup] { window.File().openFile(setup); });
+        QTimer::singleShot(0, &window, [&window, setup] { window.view().File().openFile(setup); });
     // A series of tasks named on the command line opens over it; with a
     // results file, the pupil names themself first.
     if (const std::optional<quint64> seed = CommandLine::taskSeed())
         QTimer::singleShot(0, &window, [&window, seed] {
             const QString results = CommandLine::resultsFile();
             if (!results.isEmpty()) {
-                window.TaskSeries().results().setFile(results);
-                window.TaskSeries().results().setName(ResultSheetDialog::askName(&window));
+                window.view().TaskSeries().results().setFile(results);
+                window.view().TaskSeries().results().setName(ResultSheetDialog::askName(&window));
             }
-            window.TaskSeries().start(*seed, CommandLine::taskLevel());
+            window.view().TaskSeries().start(*seed, CommandLine::taskLevel());
         });
     // The laboratory work opens over it, on the setup's bench if one was named,
     // as the pupil's: it stays on, and the teacher's reveal is not in it.
     if (CommandLine::lab())
-        QTimer::singleShot(0, &window, [&window] { window.Laboratory().startForPupil(); });
+        QTimer::singleShot(0, &window, [&window] { window.view().Laboratory().startForPupil(); });
     return app.exec();
 }

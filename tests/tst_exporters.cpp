@@ -81,9 +81,9 @@ void TestExporters::leavesTheBench() {
     setup.objectDistance = distance;
     setup.objectHeight = 0.8;
     setup.layers.labels = false;
-    w->File().apply(setup);
+    w->view().File().apply(setup);
     const auto before = benchOf(*w);
-    const int redraws = w->Redraws();
+    const int redraws = w->view().Redraws();
     const auto* left = w->findChild<const PictureBox*>(QStringLiteral("picLeft"));
     const QVector<Figure> figures = left->figures();
     const QVector<TextMark> names = left->textMarks();
@@ -101,7 +101,7 @@ void TestExporters::leavesTheBench() {
     if (made.bytes)
         QVERIFY(made.bytes->startsWith(magic));
     QVERIFY(benchOf(*w) == before);
-    QCOMPARE(w->Redraws(), redraws);
+    QCOMPARE(w->view().Redraws(), redraws);
     QCOMPARE(left->figures().size(), figures.size());
     QCOMPARE(left->textMarks(), names);
 }
@@ -122,7 +122,7 @@ void TestExporters::taskBenchAsTaskMode() {
     auto w = TestSupport::startWindow();
     for (const Tasks::Task& task : Tasks::series(seed, Tasks::Level(level), ClassSet::kMostTasks)) {
         BenchState drawn = ClassSet::benchOf(*w, task);
-        TaskMode::putOnBench(*w, task);
+        TaskMode::putOnBench(w->view(), task);
         const BenchState& shown = *w;
         // What a drawing leaves (the image point, a construction standing)
         // is the construction's, not the task's.
@@ -155,8 +155,8 @@ void TestExporters::taskNamesAsShown() {
     const Export::Model model = WindowExport::modelOf(*w);
     const FigureNames names =
         Worksheets::solutionNames(model.bench, ClassSet::benchOf(*w, shown), true);
-    TaskMode::putOnBench(*w, shown);
-    w->cmdLabels_Click();
+    TaskMode::putOnBench(w->view(), shown);
+    TestSupport::clickButton(w.get(), QStringLiteral("cmdLabels"));
     QCOMPARE(names.left, w->findChild<PictureBox*>(QStringLiteral("picLeft"))->textMarks());
     QCOMPARE(names.right, w->findChild<PictureBox*>(QStringLiteral("picRigth"))->textMarks());
 }

@@ -178,20 +178,20 @@ void TestHostile::hostileNames() {
     QString named = QDir::toNativeSeparators(lesson);
     if (where == QLatin1String("open")) {
         named = QDir::toNativeSeparators(missing + QStringLiteral(".quellor"));
-        QVERIFY(!w->File().openFile(named));
+        QVERIFY(!w->view().File().openFile(named));
     } else if (where == QLatin1String("unsaved")) {
-        QVERIFY(w->File().openFile(lesson));
+        QVERIFY(w->view().File().openFile(lesson));
         clickOn(ui.cmdRas);
         named = name + QStringLiteral(".quellor");
         QVERIFY(!w->close());
     } else if (where == QLatin1String("save")) {
         named = missing + QStringLiteral(".quellor");
-        QVERIFY(!w->File().saveTo(named));
+        QVERIFY(!w->view().File().saveTo(named));
     } else if (where == QLatin1String("picture")) {
         named = missing + QStringLiteral(".png");
         QVERIFY(!PictureExport::write(&*w, named));
     } else {
-        QVERIFY(w->File().openFile(lesson));
+        QVERIFY(w->view().File().openFile(lesson));
         clickOn(ui.cmdRas); // modified: the mark joins the title
         QVERIFY(log.shown.empty());
         const QString title = w->windowHandle()->title();
@@ -343,13 +343,14 @@ void TestHostile::savedNames() {
     MessageLog log(answer);
     const auto dialogAsked = typeInNextFileDialog(folder.filePath(typed), answer);
     if (save == QLatin1String("setup")) {
-        w->File().saveAs();
+        w->view().File().saveAs();
     } else if (save == QLatin1String("picture")) {
         PictureExport::save(&*w, WindowExport::modelOf(*w));
     } else {
-        w->Lesson().toggleGraph();
-        QVERIFY(w->Lesson().graph() && w->Lesson().graph()->isVisible());
-        clickOn(w->Lesson().graph()->findChild<QPushButton*>(QStringLiteral("cmdExportCsv")));
+        w->view().Lesson().toggleGraph();
+        QVERIFY(w->view().Lesson().graph() && w->view().Lesson().graph()->isVisible());
+        clickOn(
+            w->view().Lesson().graph()->findChild<QPushButton*>(QStringLiteral("cmdExportCsv")));
     }
     // Asked once, by the dialog (which knows the picture's suffix) or after it.
     QCOMPARE(int(log.shown.size()) + *dialogAsked, present ? 1 : 0);
@@ -477,7 +478,7 @@ void TestHostile::absurdScale() {
     QTest::keyClick(w.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCoreApplication::processEvents();
     QVERIFY2(opened->isEmpty(), qPrintable(*opened));
-    QVERIFY(!w->Lesson().graph());
+    QVERIFY(!w->view().Lesson().graph());
     for (QWidget* window : QApplication::topLevelWidgets())
         QVERIFY2(window == w.get() || !window->isVisible(), qPrintable(window->objectName()));
 }

@@ -15,12 +15,14 @@
 #include "labsheet.h"
 #include "lens.h"
 #include "lensmaker.h"
+#include "lessonfile.h"
 #include "messages.h"
 #include "notation.h"
 #include "picturebox.h"
 #include "shape.h"
 #include "testsupport.h"
 
+#include <QAbstractButton>
 #include <QFile>
 #include <QImage>
 #include <QMenu>
@@ -178,6 +180,8 @@ private slots:
     void rowsOfAnotherLens();
     void pupilsLab_data();
     void pupilsLab();
+    void hiddenFromPupil_data();
+    void hiddenFromPupil();
 };
 
 // What the lab allows, entered by a click on its button in the lesson strip:
@@ -214,12 +218,12 @@ void TestLabMode::modeRules() {
     w->ObjectPlaced = kTrue;
     for (const Qt::Key key : {Qt::Key_L, Qt::Key_3, Qt::Key_K}) // every layer on, at 1 : 5
         keyToWindow(w.get(), key, Qt::ControlModifier);
-    w->ScaleChoice().set(*Optics::Scale::of(5));
-    QCOMPARE(w->Allows(action), onBench);
+    w->view().ScaleChoice().set(*Optics::Scale::of(5));
+    QCOMPARE(w->view().Allows(action), onBench);
     QCOMPARE(TestSupport::clickAt(w.get(), TestSupport::middleOf(ui.cmdLab)), ui.cmdLab);
-    QVERIFY(w->Laboratory().active());
-    QCOMPARE(w->Allows(action), inLab);
-    QCOMPARE(w->CurrentScale(), Optics::Scale{});
+    QVERIFY(w->view().Laboratory().active());
+    QCOMPARE(w->view().Allows(action), inLab);
+    QCOMPARE(w->view().CurrentScale(), Optics::Scale{});
     // Hidden from the pupil: the image's numbers, the focal length, the marks,
     // the names, the radii and the index F would follow from.
     QVERIFY(ui.lblDistances->Caption().isEmpty() && ui.lblFocal->Caption().isEmpty());
@@ -230,13 +234,13 @@ void TestLabMode::modeRules() {
     QCOMPARE(w->childAt(table)->objectName(), QStringLiteral("labSheet"));
     // The tasks stay shut.
     keyToWindow(w.get(), Qt::Key_T, Qt::ControlModifier);
-    QVERIFY(!w->TaskModeOn() && w->Laboratory().active());
+    QVERIFY(!w->view().TaskModeOn() && w->view().Laboratory().active());
     keyToWindow(w.get(), Qt::Key_B, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY(!ui.lblFocal->Caption().isEmpty() && ui.shpF2->isVisible());
     QCOMPARE(w->childAt(table), ui.picLeft); // the construction over the table's place
     keyToWindow(w.get(), Qt::Key_Escape);
-    QVERIFY(!w->Laboratory().active());
-    QCOMPARE(w->Allows(action), onBench);
+    QVERIFY(!w->view().Laboratory().active());
+    QCOMPARE(w->view().Allows(action), onBench);
     QCOMPARE(w->ObjectX, 5000.0f);
     QCOMPARE(w->ObjectY, 3000.0f);
 }
@@ -257,7 +261,7 @@ void TestLabMode::sharpestByEye() {
     QFETCH(bool, real);
     auto w = TestSupport::startWindow();
     keyToWindow(w.get(), Qt::Key_B, Qt::ControlModifier);
-    QVERIFY(w->Laboratory().active());
+    QVERIFY(w->view().Laboratory().active());
     const double F = focalLength(*w);
     const double d = dInFocalLengths * F;
     // The object stood there by a drag in the left area.
@@ -276,12 +280,12 @@ void TestLabMode::sharpestByEye() {
     for (int i = 0; i < 3; ++i) {
         dragAt(w.get(), windowPoint(*w, Bench::kLensX + 4000, axis),
                windowPoint(*w, Bench::kLensX + places[i], axis));
-        QVERIFY2(std::fabs(w->Laboratory().session().screen - places[i]) < 16,
-                 qPrintable(QString::number(w->Laboratory().session().screen)));
-        edges[i] = steepestEdge(&w->Laboratory().inset());
-        darkest[i] = darkestMiddle(&w->Laboratory().inset());
-        widths[i] = spreadWidth(&w->Laboratory().inset());
-        edge[i] = darkestMiddle(&w->Laboratory().inset(), 0.955, 0.965);
+        QVERIFY2(std::fabs(w->view().Laboratory().session().screen - places[i]) < 16,
+                 qPrintable(QString::number(w->view().Laboratory().session().screen)));
+        edges[i] = steepestEdge(&w->view().Laboratory().inset());
+        darkest[i] = darkestMiddle(&w->view().Laboratory().inset());
+        widths[i] = spreadWidth(&w->view().Laboratory().inset());
+        edge[i] = darkestMiddle(&w->view().Laboratory().inset(), 0.955, 0.965);
     }
     if (!real) {
         // No picture: the face's middle stays light wherever the screen stands.
@@ -329,11 +333,11 @@ void TestLabMode::report() {
     QFETCH(int, notation);
     QFETCH(QStringList, letters);
     auto w = TestSupport::startWindow();
-    w->SetNotation(Optics::Notation(notation));
-    w->SetLeftIndex(n1);
-    w->SetRightIndex(n2);
-    w->Laboratory().start();
-    LabMode& lab = w->Laboratory();
+    w->view().SetNotation(Optics::Notation(notation));
+    w->view().SetLeftIndex(n1);
+    w->view().SetRightIndex(n2);
+    w->view().Laboratory().start();
+    LabMode& lab = w->view().Laboratory();
     const Optics::Lens lens = Optics::lensOf(*w);
     // The lens's radii in centimetres: its power per centimetre.
     const double power = LensMaker::thinLensPower(n1, lens.N, n2, lens.leftR, lens.rightR);
@@ -459,8 +463,8 @@ void TestLabMode::deleteRows() {
     QFETCH(bool, agree);
     QFETCH(QList<int>, left);
     auto w = TestSupport::startWindow();
-    w->Laboratory().start();
-    LabMode& lab = w->Laboratory();
+    w->view().Laboratory().start();
+    LabMode& lab = w->view().Laboratory();
     const double F = focalLength(*w) / kCm;
     // Three rows with the screen where the lens law puts the image, read to
     // the millimetre: d and f as a pupil writes them down.
@@ -535,7 +539,7 @@ void TestLabMode::rowsOfAnotherLens() {
     QFETCH(bool, inLab);
     QFETCH(int, rowsLeft);
     auto w = TestSupport::startWindow();
-    LabMode& lab = w->Laboratory();
+    LabMode& lab = w->view().Laboratory();
     lab.start();
     keyToWindow(w.get(), Qt::Key_R, Qt::ControlModifier);
     keyToWindow(w.get(), Qt::Key_R, Qt::ControlModifier);
@@ -571,14 +575,62 @@ void TestLabMode::pupilsLab() {
     QFETCH(int, modifiers);
     auto w = TestSupport::startWindow();
     const auto ui = TestSupport::controlsOf(*w);
-    w->Laboratory().startForPupil();
-    w->ToggleFullScreen();
+    w->view().Laboratory().startForPupil();
+    w->view().ToggleFullScreen();
     keyToWindow(w.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(w->isFullScreen(), key != Qt::Key_Escape); // Esc leaves only the full screen
-    QVERIFY(w->Laboratory().active() && !w->Allows(Action::LabReveal) && !w->Allows(Action::Lab));
+    QVERIFY(w->view().Laboratory().active() && !w->view().Allows(Action::LabReveal) && !w->view().Allows(Action::Lab));
     QVERIFY(ui.lblFocal->Caption().isEmpty() && !ui.shpF2->isVisible());
     for (const QAction* item : ui.cmdLab->actions()) // no reveal on the button's menu
         QVERIFY(!item->isVisible() || !item->text().contains(QStringLiteral("учителю")));
+}
+
+// Each part of the bench F would follow from, found by its name: hidden (or
+// its read-out blank) while the pupils measure, back when the teacher shows
+// the construction, and back after Esc with the bench as it was before the
+// work: its scale, its view and the title's mark of unsaved changes.
+void TestLabMode::hiddenFromPupil_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("readout"); // its text is blanked, not the control hidden
+    for (const char* mark : {"shpF1", "shp2F1", "shpF2", "shp2F2", "lblFleft", "lbl2Fleft",
+                             "lblFright", "lbl2Fright", "sldR1", "sldR2", "sldVexol", "lblRleft",
+                             "lblRright", "lblN", "Label1", "Label2", "Label3", "Label4"})
+        QTest::newRow(mark) << QString::fromLatin1(mark) << false;
+    for (const char* readout : {"lblFocal", "lblPower", "lblDistances", "lblImageKind"})
+        QTest::newRow(readout) << QString::fromLatin1(readout) << true;
+}
+
+void TestLabMode::hiddenFromPupil() {
+    QFETCH(QString, name);
+    QFETCH(bool, readout);
+    auto w = TestSupport::startWindow();
+    auto* part = w->findChild<QWidget*>(name);
+    auto* lab = w->findChild<QWidget*>(QStringLiteral("cmdLab"));
+    auto* task = w->findChild<QAbstractButton*>(QStringLiteral("cmdTask"));
+    QVERIFY(part && lab && task);
+    const auto shown = [&] {
+        auto* label = dynamic_cast<Label*>(part);
+        return readout ? !label->Caption().isEmpty() : part->isVisible();
+    };
+    w->cmdCx_Click();
+    w->view().PlaceObject(5000, 3000);
+    w->view().ScaleChoice().set(*Optics::Scale::of(5));
+    w->RedrawScheme();
+    w->view().File().updateTitle(false); // as saved
+    QVERIFY(shown());
+    QCOMPARE(TestSupport::clickAt(w.get(), TestSupport::middleOf(lab)), lab);
+    QVERIFY(!shown());
+    QVERIFY(qobject_cast<QAbstractButton*>(lab)->isChecked() && !task->isChecked());
+    dragAt(w.get(), windowPoint(*w, 4000, Bench::kAxisY), windowPoint(*w, 3000, Bench::kAxisY));
+    QVERIFY(!shown());
+    keyToWindow(w.get(), Qt::Key_B, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(shown());
+    keyToWindow(w.get(), Qt::Key_Escape);
+    QVERIFY(shown() && !qobject_cast<QAbstractButton*>(lab)->isChecked());
+    QCOMPARE(w->view().CurrentScale(), *Optics::Scale::of(5));
+    QVERIFY(w->SchemeView);
+    QVERIFY(!w->isWindowModified());
+    QCOMPARE(w->ObjectX, 5000.0f);
 }
 
 QTEST_MAIN(TestLabMode)

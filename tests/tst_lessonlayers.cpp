@@ -628,7 +628,7 @@ void TestLessonLayers::namesClearOfTheDrawing() {
     constexpr double kFar = 760000; // an image farther off is not shown
     auto w = benchWith(converging, 0, 0);
     const auto ui = TestSupport::controlsOf(*w);
-    w->SetLeftIndex(n1);
+    w->view().SetLeftIndex(n1);
     w->ShowLabels = kTrue;
     w->ShowThirdRay = kTrue;
     // A click gives the object's area the keyboard; the key then places the object.

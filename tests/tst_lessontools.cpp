@@ -15,6 +15,7 @@
 #include "slider.h"
 #include "testsupport.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCategoryAxis>
 #include <QChartView>
@@ -110,11 +111,11 @@ void TestLessonTools::graphPointFollowsDragsAndSliders() {
     auto w = startWindow();
     const auto ui = TestSupport::controlsOf(*w);
     // The signed notation: Γ plotted with its sign, the asymptote b = f′.
-    w->SetNotation(Optics::Notation::SignedGaussian);
+    w->view().SetNotation(Optics::Notation::SignedGaussian);
     clickButton(w.get(), QStringLiteral("cmdCx"));
-    QVERIFY(!w->Lesson().graph()); // nothing of the charts before the graph is asked for
+    QVERIFY(!w->view().Lesson().graph()); // nothing of the charts before the graph is asked for
     ctrlKey(w.get(), Qt::Key_G, "g");
-    GraphWindow* graph = w->Lesson().graph();
+    GraphWindow* graph = w->view().Lesson().graph();
     QVERIFY(graph && graph->isVisible());
     QVERIFY(graph->objectPoints().isEmpty()); // no object yet
 
@@ -138,7 +139,7 @@ void TestLessonTools::graphPointFollowsDragsAndSliders() {
         QVERIFY(std::fabs(p.y() - lens.b(p.x())) <= 1e-6 * std::max(1.0, std::fabs(p.y())));
     // Between two media (1,4 before the lens, as typed) the image runs off
     // towards b = f' = n2/P, not f = n1/P.
-    w->SetLeftIndex(1.4);
+    w->view().SetLeftIndex(1.4);
     const Expected media = expectedFor(*w);
     QVERIFY(std::fabs(media.f - media.fBack) > 0.5);
     int asymptotes = 0;
@@ -178,7 +179,7 @@ void TestLessonTools::graphLeavesTheBenchClear_data() {
 void TestLessonTools::graphLeavesTheBenchClear() {
     QFETCH(QString, control);
     auto w = projectorWithGraph();
-    GraphWindow* graph = w->Lesson().graph();
+    GraphWindow* graph = w->view().Lesson().graph();
     QVERIFY(graph && graph->isVisible());
     QCOMPARE(graph->window(), w.get());
     QVERIFY(w->rect().contains(graph->geometry()));
@@ -229,7 +230,7 @@ void TestLessonTools::graphTextsStandWhole() {
     ctrlKey(w.get(), Qt::Key_R, "r");
     dragAt(ui.picLeft, pixelOf(ui.picLeft, 7000, 3000)); // virtual
     ctrlKey(w.get(), Qt::Key_R, "r");
-    GraphWindow* graph = w->Lesson().graph();
+    GraphWindow* graph = w->view().Lesson().graph();
     QVERIFY(graph);
     QTest::qWait(50); // the axes' marks settle after the layout
 
@@ -269,7 +270,7 @@ void TestLessonTools::graphTextsStandWhole() {
 void TestLessonTools::shortcutsActFromTheGraph() {
     auto w = projectorWithGraph();
     const auto ui = TestSupport::controlsOf(*w);
-    GraphWindow* graph = w->Lesson().graph();
+    GraphWindow* graph = w->view().Lesson().graph();
     clickButton(w.get(), QStringLiteral("cmdCx"));
     dragAt(ui.picLeft, pixelOf(ui.picLeft, 3000, 2500));
     TestSupport::clickAt(w.get(), ui.cmdRecord->geometry().center());
@@ -289,9 +290,9 @@ void TestLessonTools::shortcutsActFromTheGraph() {
     key(Qt::Key_R, "r");
     QCOMPARE(int(graph->table()->rows().size()), 2);
     key(Qt::Key_M, "m");
-    QVERIFY(w->Lesson().motionRunning());
+    QVERIFY(w->view().Lesson().motionRunning());
     key(Qt::Key_M, "m");
-    QVERIFY(!w->Lesson().motionRunning());
+    QVERIFY(!w->view().Lesson().motionRunning());
     key(Qt::Key_G, "g");
     QVERIFY(!graph->isVisible());
 
@@ -303,7 +304,7 @@ void TestLessonTools::shortcutsActFromTheGraph() {
     TestSupport::clickAt(w.get(), detach->mapTo(w.get(), detach->rect().center()));
     QVERIFY(graph->isWindow() && graph->isVisible());
     constexpr double kLaidOutHeight = 729; // pixels at 96 dpi
-    QVERIFY(std::fabs(w->ZoomFactor() - kProjector.height() / kLaidOutHeight) < 1e-3);
+    QVERIFY(std::fabs(w->view().ZoomFactor() - kProjector.height() / kLaidOutHeight) < 1e-3);
     // (offscreen, a window is made active by hand)
     QApplication::setActiveWindow(graph);
     QVERIFY(QTest::qWaitForWindowActive(graph));
@@ -311,9 +312,9 @@ void TestLessonTools::shortcutsActFromTheGraph() {
     QCOMPARE(QApplication::activeWindow(), graph);
     QVERIFY(within(QApplication::focusWidget(), graph));
     key(Qt::Key_M, "m");
-    QVERIFY(w->Lesson().motionRunning());
+    QVERIFY(w->view().Lesson().motionRunning());
     key(Qt::Key_M, "m");
-    QVERIFY(!w->Lesson().motionRunning());
+    QVERIFY(!w->view().Lesson().motionRunning());
 }
 
 void TestLessonTools::ticksOnRoundValues_data() {
@@ -338,7 +339,7 @@ void TestLessonTools::ticksOnRoundValues() {
     QFETCH(double, from);
     QFETCH(double, to);
     auto w = projectorWithGraph();
-    const QStringList labels = w->Lesson().graph()->tickLabels(imagePlot, axis);
+    const QStringList labels = w->view().Lesson().graph()->tickLabels(imagePlot, axis);
     QVERIFY2(labels.size() >= 4, qPrintable(labels.join(QLatin1Char(' '))));
     QList<double> values;
     for (QString text : labels) {
@@ -367,7 +368,7 @@ void TestLessonTools::ticksOnRoundValues() {
     QVERIFY(values.front() - step < from - 1e-9 && values.front() >= from - 1e-9);
     QVERIFY(values.back() + step > to + 1e-9 && values.back() <= to + 1e-9);
     // Every axis's labels are legible from the back row.
-    const auto views = w->Lesson().graph()->findChildren<QChartView*>();
+    const auto views = w->view().Lesson().graph()->findChildren<QChartView*>();
     QCOMPARE(views.size(), 2);
     for (QChartView* view : views)
         for (QAbstractAxis* shown : view->chart()->axes())
@@ -378,13 +379,13 @@ void TestLessonTools::ticksOnRoundValues() {
 void TestLessonTools::recordedRowAndCsv() {
     auto w = startWindow();
     const auto ui = TestSupport::controlsOf(*w);
-    w->SetNotation(Optics::Notation::SignedGaussian);
+    w->view().SetNotation(Optics::Notation::SignedGaussian);
     clickButton(w.get(), QStringLiteral("cmdCx"));
     dragAt(ui.picLeft, pixelOf(ui.picLeft, 3000, 2500));
     ctrlKey(w.get(), Qt::Key_R, "r");
     dragAt(ui.picLeft, pixelOf(ui.picLeft, 6900, 3500));
     clickButton(w.get(), QStringLiteral("cmdRecord"));
-    MeasurementTable* table = w->Lesson().graph()->table();
+    MeasurementTable* table = w->view().Lesson().graph()->table();
     QCOMPARE(int(table->rows().size()), 2);
 
     const Expected lens = expectedFor(*w);
@@ -484,12 +485,12 @@ void TestLessonTools::notationTitles() {
     auto w = startWindow();
     const auto ui = TestSupport::controlsOf(*w);
     if (notation >= 0)
-        w->SetNotation(Optics::Notation(notation));
+        w->view().SetNotation(Optics::Notation(notation));
     clickButton(w.get(), QStringLiteral("cmdCx"));
     // Far beyond 2F: a real, inverted image.
     dragAt(ui.picLeft, pixelOf(ui.picLeft, 2000, 3000));
     ctrlKey(w.get(), Qt::Key_R, "r");
-    GraphWindow* graph = w->Lesson().graph();
+    GraphWindow* graph = w->view().Lesson().graph();
     QVERIFY(graph);
     const QString csv = graph->table()->csvText();
     QCOMPARE(csv.section(QStringLiteral("\r\n"), 0, 0), header);
@@ -521,7 +522,7 @@ void TestLessonTools::notationTitles() {
             for (const QAbstractSeries* series : view->chart()->series())
                 names << series->name();
         QVERIFY2(names.contains(asymptote), qPrintable(names.join(QLatin1Char('|'))));
-        w->SetRightIndex(1.33);
+        w->view().SetRightIndex(1.33);
     }
     QCoreApplication::removeTranslator(&translator);
 }
@@ -540,8 +541,17 @@ void TestLessonTools::motionStartsAndStops() {
     // The object placed with a click, which gives its area the keyboard.
     clickAt(w.get(), ui.picLeft->mapTo(w.get(), pixelOf(ui.picLeft, 1500, 3000)));
     ctrlKey(w.get(), Qt::Key_M, "m");
-    QVERIFY(w->Lesson().motionRunning());
+    QVERIFY(w->view().Lesson().motionRunning());
     QVERIFY(w->SchemeView); // the motion shows the construction
+    // The button shows it on, and tells its speed to screen readers as its
+    // tooltip does, the next speed too.
+    auto* button = w->findChild<QAbstractButton*>(QStringLiteral("cmdMotion"));
+    QVERIFY(button && button->isChecked());
+    const QString tip = button->toolTip();
+    QCOMPARE(button->accessibleDescription(), tip);
+    w->view().Lesson().nextMotionSpeed();
+    QVERIFY(button->toolTip() != tip);
+    QCOMPARE(button->accessibleDescription(), button->toolTip());
     const float startX = w->ObjectX;
     QTRY_VERIFY_WITH_TIMEOUT(w->ObjectX > startX + 50, 3000); // towards the lens
     if (stopBy == QLatin1String("key"))
@@ -550,7 +560,7 @@ void TestLessonTools::motionStartsAndStops() {
         press(ui.picLeft, pixelOf(ui.picLeft, 1000, 1000), Qt::RightButton);
     else
         ctrlKey(w.get(), Qt::Key_M, "m");
-    QVERIFY(!w->Lesson().motionRunning());
+    QVERIFY(!w->view().Lesson().motionRunning() && !button->isChecked());
     const float stoppedX = w->ObjectX;
     QTest::qWait(100);
     QCOMPARE(w->ObjectX, stoppedX);

@@ -195,7 +195,7 @@ void TestReadouts::benchStates() {
     auto w = startWindow();
     const auto ui = TestSupport::controlsOf(*w);
     // The signed notation: f and f′ from the vergence, b and Γ with their signs.
-    w->SetNotation(Optics::Notation::SignedGaussian);
+    w->view().SetNotation(Optics::Notation::SignedGaussian);
     clickButton(w.get(), converging ? QStringLiteral("cmdSob") : QStringLiteral("cmdRas"));
     dragSliderTo(slider(w.get(), "sldn1"), n1Value);
     dragSliderTo(slider(w.get(), "sldn2"), n2Value);
@@ -333,13 +333,13 @@ void TestReadouts::notations() {
     auto w = startWindow();
     const auto ui = TestSupport::controlsOf(*w);
     if (notation >= 0)
-        w->SetNotation(Optics::Notation(notation));
-    w->ApplyAtOnce([&] {
-        w->SetLeftIndex(n1);
-        w->SetRightIndex(n2);
-        w->SetLensIndex(N);
-        w->SetUpperRadius(R * kTwipsPerCm);
-        w->SetLowerRadius(R * kTwipsPerCm);
+        w->view().SetNotation(Optics::Notation(notation));
+    w->view().ApplyAtOnce([&] {
+        w->view().SetLeftIndex(n1);
+        w->view().SetRightIndex(n2);
+        w->view().SetLensIndex(N);
+        w->view().SetUpperRadius(R * kTwipsPerCm);
+        w->view().SetLowerRadius(R * kTwipsPerCm);
     });
     clickButton(w.get(), QStringLiteral("cmdCx"));
     dragAt(ui.picLeft, pixelOf(ui.picLeft, 7500 - 4000, 3000));

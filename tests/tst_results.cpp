@@ -120,9 +120,9 @@ void TestResults::windowSaysAndAsks() {
     QFile::setPermissions(path, QFileDevice::ReadOwner);
     auto w = TestSupport::startWindow();
     const auto ui = TestSupport::controlsOf(*w);
-    w->TaskSeries().results().setFile(path);
+    w->view().TaskSeries().results().setFile(path);
     {
-        ResultSheet& results = w->TaskSeries().results();
+        ResultSheet& results = w->view().TaskSeries().results();
         results.setName(QStringLiteral("Ivan"));
         ResultSheetDialog sheet(w.get(), results, Optics::Scale());
         sheet.show();
@@ -137,7 +137,7 @@ void TestResults::windowSaysAndAsks() {
             said += label->isVisible() ? label->text() : QString();
         QVERIFY2(said.contains(QStringLiteral("невидимых")), qPrintable(said));
     }
-    w->TaskSeries().start(kSeed, kLevel);
+    w->view().TaskSeries().start(kSeed, kLevel);
     QStringList asked;
     Messages::setHook([&](QMessageBox& box) {
         asked << box.text();

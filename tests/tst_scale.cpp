@@ -116,9 +116,9 @@ void TestScale::typedFocalLength() {
     QFETCH(double, F);
     auto w = TestSupport::startWindow();
     const auto ui = TestSupport::controlsOf(*w);
-    w->SetLeftIndex(n);
-    w->SetRightIndex(n2);
-    w->SetLensIndex(N);
+    w->view().SetLeftIndex(n);
+    w->view().SetRightIndex(n2);
+    w->view().SetLensIndex(N);
     chooseScale(*w, k);
     QCOMPARE(ui.cmdScale->text(), QStringLiteral("1 : %1").arg(k));
     const QString before = ui.lblFocal->Caption();
@@ -201,7 +201,7 @@ void TestScale::schoolProblem() {
     QVERIFY2(read.setup, qPrintable(read.problem));
     auto w = TestSupport::startWindow();
     const auto ui = TestSupport::controlsOf(*w);
-    w->File().apply(*read.setup);
+    w->view().File().apply(*read.setup);
     QCOMPARE(ui.cmdScale->text(), QStringLiteral("1 : 5"));
     const QString distances = ui.lblDistances->Caption();
     for (double cm : {d, f})
@@ -228,14 +228,14 @@ void TestScale::schoolProblem() {
     // Saved, the setup keeps its scale and real lengths.
     chooseScale(*w, 5);
     const std::optional<Setup> saved =
-        SetupFile::parse(SetupFile::write(w->File().current()), Bench::setupRanges()).setup;
+        SetupFile::parse(SetupFile::write(w->view().File().current()), Bench::setupRanges()).setup;
     QVERIFY(saved && saved->scale == read.setup->scale);
     QCOMPARE_LT(std::fabs(saved->leftRadius - read.setup->leftRadius), 1e-9);
     QCOMPARE_LT(std::fabs(saved->objectDistance - d), 1e-4);
 
     // The graph's point and axis, and the table's row, in real centimetres.
-    w->Lesson().toggleGraph();
-    GraphWindow* graph = w->Lesson().graph();
+    w->view().Lesson().toggleGraph();
+    GraphWindow* graph = w->view().Lesson().graph();
     QVERIFY(graph && graph->isVisible());
     const QList<QPointF> at = graph->objectPoints();
     QVERIFY(!at.isEmpty() && std::fabs(at[0].x() - d) < 1e-3 && std::fabs(at[0].y() - f) < 1e-3);
@@ -244,7 +244,7 @@ void TestScale::schoolProblem() {
                  QString(ticks.last()).replace(QLatin1Char(','), QLatin1Char('.')).toDouble() >
                      5 * 10,
              qPrintable(ticks.join(' ')));
-    w->Lesson().record();
+    w->view().Lesson().record();
     const QString csv = graph->table()->csvText();
     QVERIFY2(csv.contains(QStringLiteral("%1;%2;").arg(shown(d), shown(f))), qPrintable(csv));
 
@@ -259,12 +259,12 @@ void TestScale::schoolProblem() {
 
     // A task's verdict states the judge's tolerance, half a centimetre of the
     // bench, in real centimetres.
-    w->TaskSeries().start(1, Tasks::Level::EqualMedia);
+    w->view().TaskSeries().start(1, Tasks::Level::EqualMedia);
     TestSupport::clickAt(w.get(), TestSupport::middleOf(ui.picRigth));
-    const QString verdict = w->TaskLines()[2]->Caption();
+    const QString verdict = w->view().TaskLines()[2]->Caption();
     QVERIFY2(verdict.contains(QStringLiteral("(допуск %1 см)").arg(shown(5 * 0.5))),
              qPrintable(verdict));
-    w->TaskSeries().stop();
+    w->view().TaskSeries().stop();
 }
 
 void TestScale::scaleInFiles_data() {
@@ -302,7 +302,7 @@ void TestScale::scaleInFiles() {
     QCOMPARE(read.setup->scale.factor(), k);
     // The radii as written: real centimetres, drawn K times smaller.
     auto w = TestSupport::startWindow();
-    w->File().apply(*read.setup);
+    w->view().File().apply(*read.setup);
     const double drawn = std::fabs(Optics::lensOf(*w).leftR); // cm of the bench
     QCOMPARE_LT(std::fabs(drawn * k - read.setup->leftRadius), 1e-9);
 }

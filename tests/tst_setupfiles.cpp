@@ -137,14 +137,14 @@ void TestSetupFiles::roundTrip() {
     QFETCH(Setup, setup);
     const QString path = m_dir.filePath(QStringLiteral("round.quellor"));
     auto first = TestSupport::startWindow();
-    first->File().apply(setup);
-    QVERIFY(first->File().saveTo(path));
+    first->view().File().apply(setup);
+    QVERIFY(first->view().File().saveTo(path));
     QVERIFY(first->windowTitle().startsWith(QStringLiteral("round.quellor")));
     QVERIFY(!first->isWindowModified());
 
     auto second = TestSupport::startWindow();
-    QVERIFY(second->File().openFile(path));
-    const Setup back = second->File().current();
+    QVERIFY(second->view().File().openFile(path));
+    const Setup back = second->view().File().current();
     QCOMPARE(back.converging, setup.converging);
     QCOMPARE(back.scheme, setup.scheme);
     QCOMPARE(back.hasObject, setup.hasObject);
@@ -153,7 +153,8 @@ void TestSetupFiles::roundTrip() {
     // The notation chosen comes back; a setup without one reads in the
     // language's own, the Russian school's here.
     QCOMPARE(back.notation, setup.notation);
-    QCOMPARE(second->CurrentNotation(), setup.notation.value_or(Optics::Notation::RussianSchool));
+    QCOMPARE(second->view().CurrentNotation(),
+             setup.notation.value_or(Optics::Notation::RussianSchool));
     for (auto [got, want] : {std::pair{back.n1, setup.n1}, {back.N, setup.N}, {back.n2, setup.n2}})
         QCOMPARE(got, want); // indices exactly
     for (auto [got, want] : {std::pair{back.leftRadius, setup.leftRadius},
@@ -162,10 +163,10 @@ void TestSetupFiles::roundTrip() {
                              {back.objectHeight, setup.objectHeight}})
         QVERIFY2(std::fabs(got - want) < 1e-5, qPrintable(QString::number(got - want)));
     QCOMPARE(shown(*second), shown(*first));
-    QCOMPARE(second->ZoomFactor(), first->ZoomFactor());
+    QCOMPARE(second->view().ZoomFactor(), first->view().ZoomFactor());
     QVERIFY(!second->isWindowModified());
     // A change marks the title.
-    second->SetLeftIndex(1.1);
+    second->view().SetLeftIndex(1.1);
     QVERIFY(second->isWindowModified());
 }
 
@@ -235,17 +236,17 @@ void TestSetupFiles::badFiles() {
         file.write(bytes);
     }
     auto w = TestSupport::startWindow();
-    w->File().apply(bench(1.2, 1.8, 1.4, 4, 5, false, true, true, 5, 2));
-    w->SetRightIndex(1.45); // a change not saved
+    w->view().File().apply(bench(1.2, 1.8, 1.4, 4, 5, false, true, true, 5, 2));
+    w->view().SetRightIndex(1.45); // a change not saved
     const QStringList before = shown(*w);
-    const Setup setupBefore = w->File().current();
+    const Setup setupBefore = w->view().File().current();
     const QString titleBefore = w->windowTitle();
     const auto said = answerNextMessage();
-    QVERIFY(!w->File().openFile(path));
+    QVERIFY(!w->view().File().openFile(path));
     QVERIFY2(said->contains(QFileInfo(path).fileName()), qPrintable(*said));
     QVERIFY2(said->contains(problem), qPrintable(*said));
     QCOMPARE(shown(*w), before);
-    QCOMPARE(w->File().current(), setupBefore);
+    QCOMPARE(w->view().File().current(), setupBefore);
     QCOMPARE(w->windowTitle(), titleBefore);
     QVERIFY(w->isWindowModified());
 }
@@ -458,7 +459,7 @@ void TestSetupFiles::helpOnF1() {
     for (const QString& formula : formulas + lab)
         QVERIFY2(help->toPlainText().contains(formula), qPrintable(formula));
     // In the signed notation the help writes the signed forms.
-    w->SetNotation(Optics::Notation::SignedGaussian);
+    w->view().SetNotation(Optics::Notation::SignedGaussian);
     QTest::keyClick(w.get(), Qt::Key_F1);
     QVERIFY(help->toPlainText().contains(QStringLiteral("n1/d + n2/b = P")));
     QVERIFY(help->toPlainText().contains(QStringLiteral("f′ = n2/P")));

@@ -76,6 +76,8 @@ private slots:
     void resultSheetSaved();
     void seriesEndsWithSheet_data();
     void seriesEndsWithSheet();
+    void fociHiddenInFocusTask_data();
+    void fociHiddenInFocusTask();
 };
 
 void TestTasks::commandLine_data() {
@@ -119,9 +121,9 @@ void TestTasks::taskModeAnswersAndRestores() {
     const int sliderBefore = ui.sldR1->value();
 
     keyToWindow(window.get(), Qt::Key_T, Qt::ControlModifier, "t");
-    QVERIFY(window->TaskModeOn());
+    QVERIFY(window->view().TaskModeOn());
     QVERIFY(!ui.sldn1->isEnabled() && !ui.cmdSob->isEnabled());
-    const Tasks::Task task = window->TaskSeries().session().tasks.front();
+    const Tasks::Task task = window->view().TaskSeries().session().tasks.front();
     QCOMPARE(window->ObjectX, float(objectXOf(task)));
     QCOMPARE(window->ObjectY, float(objectYOf(task)));
     // The answer clicked where the model puts it: the verdict counts it.
@@ -133,17 +135,17 @@ void TestTasks::taskModeAnswersAndRestores() {
     TestSupport::clickAt(
         window.get(),
         area->mapTo(window.get(), TestSupport::pixelOf(area, x > kLens ? x - kLens : x, y)));
-    QVERIFY(window->TaskSeries().session().checked);
-    QVERIFY2(window->TaskSeries().session().verdict.counted,
-             qPrintable(window->TaskLines()[2]->Caption()));
-    QVERIFY(window->TaskLines()[2]->Caption().startsWith(QStringLiteral("Засчитано")));
+    QVERIFY(window->view().TaskSeries().session().checked);
+    QVERIFY2(window->view().TaskSeries().session().verdict.counted,
+             qPrintable(window->view().TaskLines()[2]->Caption()));
+    QVERIFY(window->view().TaskLines()[2]->Caption().startsWith(QStringLiteral("Засчитано")));
     // A drag in the left area after it moves nothing and answers nothing.
     TestSupport::dragAt(ui.picLeft, TestSupport::pixelOf(ui.picLeft, 1000, 1000));
     QCOMPARE(window->ObjectX, float(objectXOf(task)));
-    QVERIFY(window->TaskSeries().session().verdict.counted);
+    QVERIFY(window->view().TaskSeries().session().verdict.counted);
 
     keyToWindow(window.get(), Qt::Key_Escape, Qt::NoModifier, "\x1b");
-    QVERIFY(!window->TaskModeOn());
+    QVERIFY(!window->view().TaskModeOn());
     QVERIFY(ui.sldn1->isEnabled());
     QCOMPARE(ui.sldR1->value(), sliderBefore);
     QCOMPARE(window->n1, before.n1);
@@ -202,11 +204,11 @@ void TestTasks::taskModeLocksTheLesson() {
     QVERIFY(shortcutOn());
     QVERIFY(buttonOn());
     keyToWindow(window.get(), Qt::Key_T, Qt::ControlModifier, "t");
-    QVERIFY(window->TaskModeOn());
+    QVERIFY(window->view().TaskModeOn());
     QVERIFY(!shortcutOn());
     QVERIFY(button.isEmpty() || !buttonOn());
     keyToWindow(window.get(), Qt::Key_Escape, Qt::NoModifier, "\x1b");
-    QVERIFY(!window->TaskModeOn());
+    QVERIFY(!window->view().TaskModeOn());
     QVERIFY(shortcutOn());
     QVERIFY(buttonOn());
 }
@@ -216,18 +218,18 @@ void TestTasks::taskModeLocksTheLesson() {
 void TestTasks::editorClosedByTask() {
     auto window = TestSupport::startWindow();
     const auto ui = TestSupport::controlsOf(*window);
-    window->EditReadout(ui.lblN);
+    TestSupport::clickAt(window.get(), TestSupport::middleOf(ui.lblN));
     auto* editor = window->findChild<QLineEdit*>(QStringLiteral("readoutEditor"));
     QVERIFY(editor && editor->isVisible());
     editor->setText(QStringLiteral("1"));
     keyToWindow(window.get(), Qt::Key_T, Qt::ControlModifier, "t");
-    QVERIFY(window->TaskModeOn());
+    QVERIFY(window->view().TaskModeOn());
     QVERIFY(!editor->isVisible());
-    const double taskIndex = window->TaskSeries().session().tasks.front().N;
+    const double taskIndex = window->view().TaskSeries().session().tasks.front().N;
     QTest::keyClick(editor, Qt::Key_Return);
     QCOMPARE(window->N, taskIndex);
     // Nor does it open again while the task is set.
-    window->EditReadout(ui.lblN);
+    TestSupport::clickAt(window.get(), TestSupport::middleOf(ui.lblN));
     QVERIFY(!editor->isVisible());
 }
 
@@ -238,9 +240,9 @@ void TestTasks::escapeLeavesTaskBeforeFullScreen() {
     keyToWindow(window.get(), Qt::Key_F11, Qt::NoModifier, "");
     QVERIFY(window->isFullScreen());
     keyToWindow(window.get(), Qt::Key_T, Qt::ControlModifier, "t");
-    QVERIFY(window->TaskModeOn());
+    QVERIFY(window->view().TaskModeOn());
     keyToWindow(window.get(), Qt::Key_Escape, Qt::NoModifier, "\x1b");
-    QVERIFY(!window->TaskModeOn());
+    QVERIFY(!window->view().TaskModeOn());
     QVERIFY(window->isFullScreen());
     keyToWindow(window.get(), Qt::Key_Escape, Qt::NoModifier, "\x1b");
     QVERIFY(!window->isFullScreen());
@@ -263,9 +265,9 @@ void TestTasks::oneRedrawPerStep() {
     auto window = TestSupport::startWindow();
     if (key != Qt::Key_T || modifiers != Qt::ControlModifier)
         keyToWindow(window.get(), Qt::Key_T, Qt::ControlModifier, "t");
-    const int before = window->Redraws();
+    const int before = window->view().Redraws();
     keyToWindow(window.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers), "");
-    QCOMPARE(window->Redraws() - before, 1);
+    QCOMPARE(window->view().Redraws() - before, 1);
 }
 
 // Clicked at the true image, each task of a series says so in Russian words the
@@ -286,12 +288,12 @@ void TestTasks::verdictWords() {
          std::none_of(tasks.begin(), tasks.end(), virtualFocusTask);
          tasks = Tasks::series(++seed, Tasks::Level::Mixed)) {
     }
-    window->TaskSeries().start(seed, Tasks::Level::Mixed);
+    window->view().TaskSeries().start(seed, Tasks::Level::Mixed);
     const QRegularExpression distance(
         QStringLiteral("^Засчитано: ваша точка в \\d+,\\d\\d см от .+ \\(допуск 0,50 см\\)"));
     int imageTasks = 0;
     for (int i = 0; i < 10; ++i) {
-        const Tasks::Task task = window->TaskSeries().session().tasks[std::size_t(i)];
+        const Tasks::Task task = window->view().TaskSeries().session().tasks[std::size_t(i)];
         const Expected e = expectedOf(task);
         const bool image = task.kind == Tasks::Kind::FindImage;
         const double x = image ? e.x : kLens + e.fBack;
@@ -301,12 +303,13 @@ void TestTasks::verdictWords() {
         TestSupport::clickAt(
             window.get(),
             area->mapTo(window.get(), TestSupport::pixelOf(area, x > kLens ? x - kLens : x, y)));
-        const QString said = window->TaskLines()[2]->Caption();
+        const QString said = window->view().TaskLines()[2]->Caption();
         QVERIFY2(distance.match(said).hasMatch(), qPrintable(said));
         if (!image) {
             const bool throughExtension = task.region == Tasks::Region::InsideF || !task.converging;
-            QCOMPARE(window->TaskLines()[3]->Caption().contains(QStringLiteral("продолжение")),
-                     throughExtension);
+            QCOMPARE(
+                window->view().TaskLines()[3]->Caption().contains(QStringLiteral("продолжение")),
+                throughExtension);
         }
         if (image) {
             ++imageTasks;
@@ -319,10 +322,10 @@ void TestTasks::verdictWords() {
                             : size > 1                  ? QStringLiteral("увеличенное")
                                                         : QStringLiteral("уменьшенное")}
                     .join(QStringLiteral(", "));
-            QCOMPARE(window->TaskLines()[3]->Caption(),
+            QCOMPARE(window->view().TaskLines()[3]->Caption(),
                      QStringLiteral("Вид верен: %1.").arg(words));
         }
-        window->TaskSeries().next();
+        window->view().TaskSeries().next();
     }
     QVERIFY(imageTasks > 0);
 }
@@ -371,7 +374,7 @@ void TestTasks::ruleInNotation() {
     auto window = TestSupport::startWindow();
     const auto ui = TestSupport::controlsOf(*window);
     QApplication::setActiveWindow(window.get());
-    window->TaskSeries().start(1, Tasks::Level::EqualMedia);
+    window->view().TaskSeries().start(1, Tasks::Level::EqualMedia);
     for (int i = 0; i < presses; ++i)
         keyToWindow(window.get(), Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier, "N");
     int checked = 0;
@@ -384,7 +387,7 @@ void TestTasks::ruleInNotation() {
     });
     sheet.start(20);
     for (int i = 0; i < 10; ++i) {
-        const Tasks::Task task = window->TaskSeries().session().tasks[std::size_t(i)];
+        const Tasks::Task task = window->view().TaskSeries().session().tasks[std::size_t(i)];
         const Expected e = expectedOf(task);
         const double x = task.kind == Tasks::Kind::FindImage ? e.x : kLens + e.fBack;
         const double y = task.kind == Tasks::Kind::FindImage ? e.y : kAxis;
@@ -400,18 +403,18 @@ void TestTasks::ruleInNotation() {
                               : distance > e.f                      ? F + " < " + d + " < 2" + F
                                                                     : d + " < " + F;
         if (!where.isEmpty()) {
-            QCOMPARE(window->TaskLines()[4]->Caption().left(rule.size() + where.size()),
+            QCOMPARE(window->view().TaskLines()[4]->Caption().left(rule.size() + where.size()),
                      rule + where);
             ++checked;
         }
-        window->TaskSeries().next();
+        window->view().TaskSeries().next();
     }
     QVERIFY(checked > 0);
     QTRY_VERIFY(closed);
     // Leaving the task puts its bench back, and keeps the letters chosen.
     const QString letters = ui.cmdNotation->text();
     keyToWindow(window.get(), Qt::Key_Escape, Qt::NoModifier, "\x1b");
-    QVERIFY(!window->TaskModeOn());
+    QVERIFY(!window->view().TaskModeOn());
     QCOMPARE(ui.cmdNotation->text(), letters);
     QCoreApplication::removeTranslator(&translator);
 }
@@ -422,10 +425,10 @@ void TestTasks::shortSeedOffered() {
     auto window = TestSupport::startWindow();
     for (int start = 0; start < 5; ++start) {
         keyToWindow(window.get(), Qt::Key_T, Qt::ControlModifier, "t");
-        QVERIFY(window->TaskModeOn());
-        const std::uint64_t seed = window->TaskSeries().session().seed;
+        QVERIFY(window->view().TaskModeOn());
+        const std::uint64_t seed = window->view().TaskSeries().session().seed;
         QVERIFY2(seed < 1000000, qPrintable(QString::number(seed)));
-        QVERIFY(window->TaskLines()[1]->Caption().contains(
+        QVERIFY(window->view().TaskLines()[1]->Caption().contains(
             QStringLiteral("Серия %1,").arg(QString::number(seed))));
         keyToWindow(window.get(), Qt::Key_Escape, Qt::NoModifier, "\x1b");
     }
@@ -464,13 +467,13 @@ void TestTasks::resultsRejudged() {
     const QString file = dir.filePath(fileName);
     auto window = TestSupport::startWindow();
     const auto ui = TestSupport::controlsOf(*window);
-    window->TaskSeries().results().setFile(file);
-    window->TaskSeries().results().setName(name);
-    window->TaskSeries().start(4711, Tasks::Level::EqualMedia);
+    window->view().TaskSeries().results().setFile(file);
+    window->view().TaskSeries().results().setName(name);
+    window->view().TaskSeries().start(4711, Tasks::Level::EqualMedia);
     // Right, wrong by two centimetres, right.
     for (const bool right : {true, false, true}) {
-        const Tasks::Task task = window->TaskSeries().session().tasks.at(
-            std::size_t(window->TaskSeries().session().index));
+        const Tasks::Task task = window->view().TaskSeries().session().tasks.at(
+            std::size_t(window->view().TaskSeries().session().index));
         const Expected e = expectedOf(task);
         const double x = task.kind == Tasks::Kind::FindImage ? e.x : kLens + e.fBack;
         double y = task.kind == Tasks::Kind::FindImage ? e.y : kAxis;
@@ -480,11 +483,11 @@ void TestTasks::resultsRejudged() {
         TestSupport::clickAt(
             window.get(),
             area->mapTo(window.get(), TestSupport::pixelOf(area, x > kLens ? x - kLens : x, y)));
-        QVERIFY(window->TaskSeries().session().checked);
-        QCOMPARE(window->TaskSeries().session().verdict.counted, right);
+        QVERIFY(window->view().TaskSeries().session().checked);
+        QCOMPARE(window->view().TaskSeries().session().verdict.counted, right);
         keyToWindow(window.get(), Qt::Key_N, Qt::ControlModifier, "n");
     }
-    QCOMPARE(window->TaskSeries().session().counted, 2);
+    QCOMPARE(window->view().TaskSeries().session().counted, 2);
 
     QFile recorded(file);
     QVERIFY(recorded.open(QIODevice::ReadOnly));
@@ -552,11 +555,11 @@ void TestTasks::resultSheetSaved() {
     const QString name = QStringLiteral("Petrov Ilya 9B"); // typed key by key
     auto window = TestSupport::startWindow();
     const auto ui = TestSupport::controlsOf(*window);
-    window->TaskSeries().start(77, Tasks::Level::EqualMedia);
+    window->view().TaskSeries().start(77, Tasks::Level::EqualMedia);
     std::vector<bool> seen;
     for (int i = 0; i < answers; ++i) {
         // The first at the true point, the others at the far corner of the left area.
-        const Tasks::Task task = window->TaskSeries().session().tasks.at(std::size_t(i));
+        const Tasks::Task task = window->view().TaskSeries().session().tasks.at(std::size_t(i));
         const Expected e = expectedOf(task);
         const double x = i > 0                                 ? kMargin
                          : task.kind == Tasks::Kind::FindImage ? e.x
@@ -568,7 +571,7 @@ void TestTasks::resultSheetSaved() {
         TestSupport::clickAt(
             window.get(),
             area->mapTo(window.get(), TestSupport::pixelOf(area, x > kLens ? x - kLens : x, y)));
-        seen.push_back(window->TaskSeries().session().verdict.counted);
+        seen.push_back(window->view().TaskSeries().session().verdict.counted);
         keyToWindow(window.get(), Qt::Key_N, Qt::ControlModifier, "n");
     }
     bool typed = false, named = false;
@@ -715,8 +718,8 @@ void TestTasks::seriesEndsWithSheet() {
                       TestSupport::middleOf(ui.cmdTask));
     QVERIFY(named);
     TestSupport::clickAt(window.get(), TestSupport::middleOf(ui.cmdTask));
-    QVERIFY(window->TaskModeOn());
-    const TaskSession& session = window->TaskSeries().session();
+    QVERIFY(window->view().TaskModeOn());
+    const TaskSession& session = window->view().TaskSeries().session();
     const int count = int(session.tasks.size());
     struct Point {
         double x, y;
@@ -759,12 +762,12 @@ void TestTasks::seriesEndsWithSheet() {
         return;
 
     // Closed: the bench is as the series left it, its last verdict shown.
-    QVERIFY(window->TaskModeOn());
+    QVERIFY(window->view().TaskModeOn());
     QCOMPARE(session.index, count - 1);
     QVERIFY(session.checked);
     QCOMPARE(window->ObjectX, float(objectXOf(session.tasks.back())));
-    QVERIFY2(window->TaskLines()[2]->Caption().contains(QStringLiteral("Серия окончена")),
-             qPrintable(window->TaskLines()[2]->Caption()));
+    QVERIFY2(window->view().TaskLines()[2]->Caption().contains(QStringLiteral("Серия окончена")),
+             qPrintable(window->view().TaskLines()[2]->Caption()));
 
     // The sheet: the name, then per answer the task, the point clicked, the
     // true point (centimetres from O, right and up) and their distance.
@@ -822,4 +825,39 @@ void TestTasks::seriesEndsWithSheet() {
 }
 
 QTEST_MAIN(TestTasks)
+// A focus task keeps every part that shows F to itself, found by its name:
+// the marks, their captions, the focal length and the power; the answer
+// brings them back, and so does leaving the series.
+void TestTasks::fociHiddenInFocusTask_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("readout"); // its text is blanked, not the control hidden
+    for (const char* mark :
+         {"shpF1", "shp2F1", "shpF2", "shp2F2", "lblFleft", "lbl2Fleft", "lblFright", "lbl2Fright"})
+        QTest::newRow(mark) << QString::fromLatin1(mark) << false;
+    for (const char* readout : {"lblFocal", "lblPower"})
+        QTest::newRow(readout) << QString::fromLatin1(readout) << true;
+}
+
+void TestTasks::fociHiddenInFocusTask() {
+    QFETCH(QString, name);
+    QFETCH(bool, readout);
+    auto window = TestSupport::startWindow();
+    QWidget* part = window->findChild<QWidget*>(name);
+    QVERIFY(part);
+    const auto shown = [&] {
+        return readout ? !dynamic_cast<Label*>(part)->Caption().isEmpty() : part->isVisible();
+    };
+    TaskMode& series = window->view().TaskSeries();
+    series.start(1, Tasks::Level::EqualMedia);
+    while (series.session().tasks[std::size_t(series.session().index)].kind !=
+           Tasks::Kind::FindFocus)
+        series.next();
+    QVERIFY(!shown());
+    series.check(kLens / 2, kAxis);
+    QVERIFY(shown());
+    series.next();
+    series.stop();
+    QVERIFY(shown());
+}
+
 #include "tst_tasks.moc"

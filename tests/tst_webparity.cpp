@@ -105,7 +105,7 @@ void TestWebParity::sameAsPage() {
     const auto ui = TestSupport::controlsOf(*w);
     const bool converging = row[QStringLiteral("converging")].toBool();
     clickButton(w.get(), converging ? QStringLiteral("cmdSob") : QStringLiteral("cmdRas"));
-    w->SetRightIndex(row[QStringLiteral("n2")].toDouble());
+    w->view().SetRightIndex(row[QStringLiteral("n2")].toDouble());
     clickButton(w.get(), QStringLiteral("cmdCx"));
     // A click gives the object's area the keyboard; the key then places the object.
     clickAt(w.get(), ui.picLeft->mapTo(w.get(), pixelOf(ui.picLeft, 1500, 3000)));

@@ -196,7 +196,7 @@ void TestWorksheet::pages() {
     setup.layers.safePalette = safePalette;
     setup.scale = *Optics::Scale::of(k);
     auto w = TestSupport::startWindow();
-    w->File().apply(setup);
+    w->view().File().apply(setup);
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
     const QString why = Exporters::worksheetPdf().write(WindowExport::modelOf(*w), pdf);

@@ -103,7 +103,7 @@ void TestZoom::pressLandsOnTwips() {
     QFETCH(float, y);
     auto w = windowOfSize(window);
     const auto ui = TestSupport::controlsOf(*w);
-    QVERIFY(std::abs(w->ZoomFactor() - factor) < 1e-9);
+    QVERIFY(std::abs(w->view().ZoomFactor() - factor) < 1e-9);
     clickButton(w.get(), "cmdCx");
 
     // The area stands where the scaled, centred layout puts it, to the pixel;
@@ -170,7 +170,7 @@ void TestZoom::lensPlaneLineStays() {
     QFETCH(double, wanted);
     const QSize size = sizeFor(wanted);
     auto w = windowOfSize(size);
-    const double factor = w->ZoomFactor();
+    const double factor = w->view().ZoomFactor();
     QVERIFY(std::abs(factor - wanted) < 1e-3);
     const QImage image = grabbed(w.get());
 
@@ -208,7 +208,7 @@ void TestZoom::linesThickenWithTheWindow() {
     QFETCH(int, pixels);
     auto w = windowOfSize(sizeFor(wanted));
     const auto ui = TestSupport::controlsOf(*w);
-    QVERIFY(std::abs(w->ZoomFactor() - wanted) < 1e-3);
+    QVERIFY(std::abs(w->view().ZoomFactor() - wanted) < 1e-3);
     PictureBox* area = ui.picLeft;
     area->Refresh();
     area->SetDrawWidth(drawWidth);
@@ -281,18 +281,18 @@ void TestZoom::zoomAndFullScreenKeys() {
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
     QWindow* window = w->windowHandle();
     QTest::keyClick(window, Qt::Key_Plus, Qt::ControlModifier);
-    QCOMPARE(w->ZoomFactor(), 1.25);
+    QCOMPARE(w->view().ZoomFactor(), 1.25);
     QTest::keyClick(window, Qt::Key_Minus, Qt::ControlModifier);
     QTest::keyClick(window, Qt::Key_Minus, Qt::ControlModifier);
-    QCOMPARE(w->ZoomFactor(), 0.8);
+    QCOMPARE(w->view().ZoomFactor(), 0.8);
     QTest::keyClick(window, Qt::Key_0, Qt::ControlModifier);
-    QCOMPARE(w->ZoomFactor(), 1.0);
+    QCOMPARE(w->view().ZoomFactor(), 1.0);
     // Eight steps in at most, about six times the fit: the lens fills the
     // screen and no further.
     for (int i = 0; i < 10; ++i)
         QTest::keyClick(window, Qt::Key_Plus, Qt::ControlModifier);
-    QVERIFY2(std::fabs(w->ZoomFactor() - std::pow(1.25, 8)) < 1e-9,
-             qPrintable(QString::number(w->ZoomFactor())));
+    QVERIFY2(std::fabs(w->view().ZoomFactor() - std::pow(1.25, 8)) < 1e-9,
+             qPrintable(QString::number(w->view().ZoomFactor())));
     QTest::keyClick(window, Qt::Key_0, Qt::ControlModifier);
 
     QTest::keyClick(window, Qt::Key_F11);

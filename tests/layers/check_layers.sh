@@ -66,6 +66,24 @@ done
 for dir in $window_folders; do
     for file in "$dir"/*; do check window "$file"; done
 done
+# The window's header is the window's own: its parts (app/, parameters/,
+# rays/, input/) and main include it; the modes, the lesson tools, the files
+# and the rest of the shell work the bench through its view (app/benchview.h).
+form1_users="app/* parameters/* rays/* input/* shell/main.cpp"
+for dir in $window_folders; do
+    for file in "$dir"/*; do
+        grep -qE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"form1\.h"' "$file" || continue
+        allowed=
+        for pattern in $form1_users; do
+            # shellcheck disable=SC2053 # the pattern is a glob on purpose
+            [[ $file == $pattern ]] && allowed=yes
+        done
+        if [ -z "$allowed" ]; then
+            echo "$file includes \"form1.h\": beyond the window, the bench is worked through app/benchview.h"
+            status=1
+        fi
+    done
+done
 # No source of the program lies outside its layers.
 for file in *.cpp *.h; do
     [ -e "$file" ] && { echo "$file lies outside every layer"; status=1; }
