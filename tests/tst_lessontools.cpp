@@ -7,6 +7,7 @@
 #include "graphwindow.h"
 #include "imagecurve.h"
 #include "lessontools.h"
+#include "logic/fixtures.h"
 #include "measurement.h"
 #include "measurementtable.h"
 #include "notation.h"
@@ -35,20 +36,12 @@
 #include <cmath>
 
 namespace {
+using Fixtures::Expected;
+using Fixtures::expectedFor;
 using namespace TestSupport;
 constexpr double kTwipsPerCm = 567;
 constexpr double kLensPlane = 7500;
 
-// The thin lens between two media, from the lens-maker's formula, and the
-// image from f / d + f' / b = 1 (lengths in cm).
-struct Expected {
-    double f, fBack;
-    double b(double d) const { return fBack * d / (d - f); }
-};
-Expected expectedFor(double n1, double N, double n2, double leftR, double rightR) {
-    const double P = (N - n1) / leftR - (N - n2) / rightR; // per twip
-    return {n1 / P / kTwipsPerCm, n2 / P / kTwipsPerCm};
-}
 // A shortcut with Ctrl held, as the keyboard delivers it to the left area of
 // the active window (shortcuts first).
 void ctrlKey(Form1* w, Qt::Key key, const char* text) {

@@ -5,6 +5,7 @@
 #include "checkresults.h"
 #include "commandbutton.h"
 #include "form1.h"
+#include "logic/fixtures.h"
 #include "messages.h"
 #include "picturebox.h"
 #include "resultsfile.h"
@@ -25,6 +26,9 @@
 #include <QThread>
 
 namespace {
+using Fixtures::bytesOf;
+using Fixtures::rowsOf;
+using Fixtures::writeBytes;
 constexpr std::uint64_t kSeed = 4711;
 constexpr Tasks::Level kLevel = Tasks::Level::EqualMedia;
 
@@ -35,24 +39,6 @@ Tasks::Answer answer(const std::string& name, int task, bool right, std::uint64_
                                               -7500 / 567.0, 3990 / 567.0);
     return Tasks::answered(name, seed, kLevel, task, truth.trueZ,
                            truth.trueHeight - (right ? 0 : 3.0), 1.5, 0);
-}
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-bool writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-// The check's rows below its header; a line it disagrees with, or a file it
-// cannot read, adds a row of its own.
-QStringList rowsOf(const QString& path) {
-    QStringList unreadable;
-    int disagreeing = 0;
-    const QString table = CheckResults::table({path}, &unreadable, &disagreeing);
-    const QString rows = table.section(QStringLiteral("\n\n"), 0, 0);
-    return unreadable + QStringList(disagreeing, QStringLiteral("!")) +
-           rows.split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(1);
 }
 } // namespace
 

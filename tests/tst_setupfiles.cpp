@@ -7,6 +7,7 @@
 #include "form1.h"
 #include "label.h"
 #include "lessonfile.h"
+#include "logic/fixtures.h"
 #include "picturebox.h"
 #include "pictureexport.h"
 #include "setupfile.h"
@@ -33,24 +34,7 @@
 Q_DECLARE_METATYPE(Setup)
 
 namespace {
-// A bench as a teacher would prepare it.
-Setup bench(double n1, double N, double n2, double left, double right, bool converging, bool scheme,
-            bool object, double distance, double height, int zoom = 0, SetupLayers layers = {}) {
-    Setup s;
-    s.n1 = n1;
-    s.N = N;
-    s.n2 = n2;
-    s.leftRadius = left;
-    s.rightRadius = right;
-    s.converging = converging;
-    s.scheme = scheme;
-    s.hasObject = object;
-    s.objectDistance = object ? distance : 0;
-    s.objectHeight = object ? height : 0;
-    s.zoomSteps = zoom;
-    s.layers = layers;
-    return s;
-}
+using Fixtures::bench;
 
 // What the bench shows and holds, to compare two windows.
 QStringList shown(Form1& w) {
@@ -387,8 +371,7 @@ void TestSetupFiles::readoutsLookEditable() {
     QTest::keyClick(editor, Qt::Key_Return);
     QVERIFY(!editor->isVisible() && label->hasFocus());
     QCOMPARE(label->grab().toImage().pixelColor(0, 0), highlight);
-    const QImage picture =
-        PictureExport::benchPicture(&*w).convertToFormat(QImage::Format_RGB32);
+    const QImage picture = PictureExport::benchPicture(&*w).convertToFormat(QImage::Format_RGB32);
     int highlighted = 0;
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)

@@ -6,6 +6,7 @@
 // notation writes them.
 #include "bench.h"
 #include "benchoptics.h"
+#include "fixtures.h"
 #include "imagecurve.h"
 #include "laboratory.h"
 #include "lens.h"
@@ -22,6 +23,8 @@
 #include <numeric>
 
 namespace {
+using Fixtures::Expected;
+using Fixtures::expectedFor;
 
 constexpr double kCm = Bench::kTwipsPerCm;
 constexpr double kWater = 4.0 / 3.0;
@@ -55,18 +58,6 @@ Traced trace(double n1, double n2, double P, double d, double h) {
     return {b, yAt[0] + u2[0] * b};
 }
 
-constexpr double kTwipsPerCm = 567;
-
-// The thin lens between two media, from the lens-maker's formula, and the
-// image from f / d + f' / b = 1 (lengths in cm).
-struct Expected {
-    double f, fBack;
-    double b(double d) const { return fBack * d / (d - f); }
-};
-Expected expectedFor(double n1, double N, double n2, double leftR, double rightR) {
-    const double P = (N - n1) / leftR - (N - n2) / rightR; // per twip
-    return {n1 / P / kTwipsPerCm, n2 / P / kTwipsPerCm};
-}
 } // namespace
 
 class TestLens : public QObject {

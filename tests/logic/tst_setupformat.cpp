@@ -3,6 +3,7 @@
 // refused by name, numbers written as a teacher typed them and as Qt's JSON
 // writer writes them, the ranges the caller gives.
 #include "benchoptics.h"
+#include "fixtures.h"
 #include "setupfile.h"
 
 #include <QJsonDocument>
@@ -15,24 +16,7 @@
 Q_DECLARE_METATYPE(Setup)
 
 namespace {
-// A bench as a teacher would prepare it.
-Setup bench(double n1, double N, double n2, double left, double right, bool converging, bool scheme,
-            bool object, double distance, double height, int zoom = 0, SetupLayers layers = {}) {
-    Setup s;
-    s.n1 = n1;
-    s.N = N;
-    s.n2 = n2;
-    s.leftRadius = left;
-    s.rightRadius = right;
-    s.converging = converging;
-    s.scheme = scheme;
-    s.hasObject = object;
-    s.objectDistance = object ? distance : 0;
-    s.objectHeight = object ? height : 0;
-    s.zoomSteps = zoom;
-    s.layers = layers;
-    return s;
-}
+using Fixtures::bench;
 } // namespace
 
 class TestSetupFormat : public QObject {

@@ -6,6 +6,7 @@
 // holds, names its pupils by one rule and is judged again from the seeds alone.
 #include "benchoptics.h"
 #include "checkresults.h"
+#include "fixtures.h"
 #include "resultsfile.h"
 #include "setupfile.h"
 #include "taskpoints.h"
@@ -20,6 +21,9 @@
 #include <memory>
 
 namespace {
+using Fixtures::bytesOf;
+using Fixtures::rowsOf;
+using Fixtures::writeBytes;
 using namespace TaskPoints;
 constexpr double kTolerance = 0.5 * kCm; // the tolerance the README states
 constexpr double kTiny = 1e-6;
@@ -103,25 +107,6 @@ Tasks::Answer answer(const std::string& name, int task, bool right, std::uint64_
 QString appendOne(const QString& path, const Tasks::Answer& a) {
     std::vector<Tasks::Answer> one{a};
     return ResultsFile::append(path, one);
-}
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-// The check's rows below its header; a line it disagrees with, or a file it
-// cannot read, adds a row of its own.
-QStringList rowsOf(const QString& path) {
-    QStringList unreadable;
-    int disagreeing = 0;
-    const QString table = CheckResults::table({path}, &unreadable, &disagreeing);
-    const QString rows = table.section(QStringLiteral("\n\n"), 0, 0);
-    return unreadable + QStringList(disagreeing, QStringLiteral("!")) +
-           rows.split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(1);
-}
-// A file of exactly these bytes.
-bool writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 } // namespace
 
