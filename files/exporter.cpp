@@ -21,7 +21,7 @@ const std::vector<const Exporter*>& all() {
     static const std::vector<const Exporter*> list{
         &Exporters::picturePng(),  &Exporters::pictureSvg(),   &Exporters::worksheetPdf(),
         &Exporters::classSetPdf(), &Exporters::labReportPdf(), &Exporters::labCsv(),
-        &Exporters::tableCsv(),    &Exporters::resultsCsv(),
+        &Exporters::tableCsv(),    &Exporters::resultsCsv(),   &Exporters::resultsPdf(),
     };
     return list;
 }

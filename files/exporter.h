@@ -50,8 +50,10 @@ struct Model {
     std::vector<Lab::Row> labRows;
     QString labAuthor;
     QDate date;
-    std::vector<Tasks::Answer> answers; // the pupil's, for the results file
-    QString pupil;                      // their name, for the results' page
+    // The pupil's answers, for the results file and page; their points are
+    // the bench's cm, shown in the real cm of bench.scale.
+    std::vector<Tasks::Answer> answers;
+    QString pupil; // their name, for the results' page
 };
 
 // The bytes, or the reason there are none; a reason that concerns the file

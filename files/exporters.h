@@ -16,4 +16,5 @@ const Export::Exporter& labReportPdf(); // files/labreport.cpp
 const Export::Exporter& labCsv();       // files/labcsv.cpp
 const Export::Exporter& tableCsv();     // files/tablecsv.cpp
 const Export::Exporter& resultsCsv();   // files/resultsexport.cpp
+const Export::Exporter& resultsPdf();   // files/resultspage.cpp
 } // namespace Exporters

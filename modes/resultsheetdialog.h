@@ -2,22 +2,24 @@
 #pragma once
 
 #include "scale.h"
-#include "taskrecord.h"
 
 #include <QCoreApplication>
 #include <QDialog>
-#include <QStringList>
 
 class ResultSheet;
+namespace Export {
+class Exporter;
+struct Model;
+} // namespace Export
 class QLabel;
 class QLineEdit;
 class QTableWidget;
 
 // The result sheet: the pupil's name, every answer given (series, task, the
 // point clicked, the true point, the distance between them, the verdict, the
-// time), the score, and saving it as CSV (the results file, which
-// --check-results reads) or as a PDF page. Points and distances are the real
-// centimetres of the scale the tasks were shown at.
+// time), the score, and saving it in each format of the results (the results
+// file, which --check-results reads, and the PDF page). Points and distances
+// are the real centimetres of the scale the tasks were shown at.
 class ResultSheetDialog : public QDialog {
     Q_DECLARE_TR_FUNCTIONS(ResultSheetDialog)
 
@@ -30,15 +32,10 @@ public:
     static QString askName(QWidget* parent);
 
 private:
-    QStringList headers() const;
-    static QString pointsNote();
-    QStringList cells(const Tasks::Answer& answer) const;
-    QString point(double z, double height) const;
     void fill();
     void fitTable();
-    void saveCsv();
-    void savePdf();
-    QString summary() const;
+    Export::Model model() const;
+    void save(const Export::Exporter& format);
 
     ResultSheet& m_sheet;
     Optics::Scale m_scale;

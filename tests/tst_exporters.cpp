@@ -14,6 +14,8 @@
 #include "testsupport.h"
 #include "windowexport.h"
 
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <tuple>
@@ -40,6 +42,8 @@ private slots:
     void taskNamesAsShown();
     void resultsRoundTrip_data();
     void resultsRoundTrip();
+    void resultsPage_data();
+    void resultsPage();
     void chosenFormat_data();
     void chosenFormat();
 };
@@ -193,6 +197,53 @@ void TestExporters::resultsRoundTrip() {
     }
 }
 
+void TestExporters::resultsPage_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("answers"); // every third a click 3 cm off the true point
+    QTest::addColumn<int>("scale");
+    QTest::addColumn<QString>("shown"); // the name as the page gives it
+    QTest::addColumn<int>("pages");
+    QTest::newRow("awkward name, six series")
+        << QStringLiteral("Д'Арк-Пётр «Ёж» <b>&amp; %1, 7Б") << 60 << 5
+        << QStringLiteral("Д'Арк-Пётр «Ёж» <b>&amp; %1, 7Б") << 2;
+    QTest::newRow("no name, one answer") << QString() << 1 << 1 << QStringLiteral("без имени") << 1;
+}
+
+// The PDF a reader opens: the name, the score counted here and every answer
+// however many pages they take, their distances at the tasks' scale.
+void TestExporters::resultsPage() {
+    QFETCH(QString, name);
+    QFETCH(int, answers);
+    QFETCH(int, scale);
+    QFETCH(QString, shown);
+    QFETCH(int, pages);
+    Export::Model model;
+    model.pupil = name;
+    model.bench.scale = *Optics::Scale::of(scale);
+    for (int i = 0; i < answers; ++i) {
+        const Tasks::Verdict truth = Tasks::judge(
+            Tasks::series(500 + i / 10, Tasks::Level::EqualMedia).at(std::size_t(i % 10)), -13, 7);
+        model.answers.push_back(Tasks::answered(name.toStdString(), 500 + i / 10,
+                                                Tasks::Level::EqualMedia, i % 10, truth.trueZ,
+                                                truth.trueHeight - (i % 3 ? 0 : 3.0), 2.0, 0));
+    }
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("итоги.pdf"));
+    QCOMPARE(Exporters::resultsPdf().write(model, pdf), QString());
+    QProcess reader;
+    reader.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    QVERIFY(reader.waitForFinished());
+    const QString text = QString::fromUtf8(reader.readAllStandardOutput());
+    const int wrong = (answers + 2) / 3;
+    QVERIFY2(text.contains(QStringLiteral("Результаты: ") + shown), qPrintable(text));
+    QVERIFY(text.contains(
+        QStringLiteral("Засчитано %1 из %2 (одинаковые среды)").arg(answers - wrong).arg(answers)));
+    QCOMPARE(int(text.count(QStringLiteral("не засчитано"))), wrong);
+    const QRegularExpression off(QStringLiteral("(^|\\s)%1,00 см").arg(3 * scale));
+    QCOMPARE(int(text.count(off)), wrong);
+    QCOMPARE(text.count(QLatin1Char('\f')), pages);
+}
+
 void TestExporters::chosenFormat_data() {
     QTest::addColumn<int>("action");
     QTest::addColumn<QString>("filter");
@@ -215,6 +266,8 @@ void TestExporters::chosenFormat_data() {
                                     << "csv";
     QTest::newRow("lab, nothing said") << lab << QString() << "лаб"
                                        << "pdf";
+    QTest::newRow("results, typed .PDF") << int(Action::Results) << QString() << "итоги.PDF"
+                                         << "pdf";
 }
 
 // The dialogs' filters and the suffix typed pick the format from the list.

@@ -1638,43 +1638,43 @@
     </message>
     <message>
         <source>Серия</source>
-        <translation>Series</translation>
+        <translation type="vanished">Series</translation>
     </message>
     <message>
         <source>Задача</source>
-        <translation>Task</translation>
+        <translation type="vanished">Task</translation>
     </message>
     <message>
         <source>От верной точки</source>
-        <translation>From the true point</translation>
+        <translation type="vanished">From the true point</translation>
     </message>
     <message>
         <source>Вердикт</source>
-        <translation>Verdict</translation>
+        <translation type="vanished">Verdict</translation>
     </message>
     <message>
         <source>Время, с</source>
-        <translation>Time, s</translation>
+        <translation type="vanished">Time, s</translation>
     </message>
     <message>
         <source>Сохранить CSV…</source>
-        <translation>Save CSV…</translation>
+        <translation type="vanished">Save CSV…</translation>
     </message>
     <message>
         <source>Сохранить PDF…</source>
-        <translation>Save PDF…</translation>
+        <translation type="vanished">Save PDF…</translation>
     </message>
     <message>
         <source>засчитано</source>
-        <translation>counted</translation>
+        <translation type="vanished">counted</translation>
     </message>
     <message>
         <source>не засчитано</source>
-        <translation>not counted</translation>
+        <translation type="vanished">not counted</translation>
     </message>
     <message>
         <source>Засчитано %1 из %2</source>
-        <translation>Counted: %1 of %2</translation>
+        <translation type="vanished">Counted: %1 of %2</translation>
     </message>
     <message>
         <source>Сохранить результаты</source>
@@ -1690,39 +1690,47 @@
     </message>
     <message>
         <source>результаты.pdf</source>
-        <translation>results.pdf</translation>
+        <translation type="vanished">results.pdf</translation>
     </message>
     <message>
         <source>Документ PDF (*.pdf)</source>
-        <translation>PDF document (*.pdf)</translation>
+        <translation type="vanished">PDF document (*.pdf)</translation>
     </message>
     <message>
         <source>Результаты: %1</source>
-        <translation>Results: %1</translation>
+        <translation type="vanished">Results: %1</translation>
     </message>
     <message>
         <source>без имени</source>
-        <translation>no name</translation>
+        <translation type="vanished">no name</translation>
     </message>
     <message>
         <source>Ваша точка</source>
-        <translation>Your point</translation>
+        <translation type="vanished">Your point</translation>
     </message>
     <message>
         <source>Верная точка</source>
-        <translation>True point</translation>
+        <translation type="vanished">True point</translation>
     </message>
     <message>
         <source>%1; %2 см</source>
-        <translation>%1; %2 cm</translation>
+        <translation type="vanished">%1; %2 cm</translation>
     </message>
     <message>
         <source>не удалось нарисовать страницу</source>
-        <translation>the page could not be drawn</translation>
+        <translation type="vanished">the page could not be drawn</translation>
     </message>
     <message>
         <source>Точки — в сантиметрах от центра линзы O: вправо и вверх со знаком плюс.</source>
-        <translation>Points in centimetres from the lens centre O: right and up positive.</translation>
+        <translation type="vanished">Points in centimetres from the lens centre O: right and up positive.</translation>
+    </message>
+    <message>
+        <source>Сохранить %1…</source>
+        <translation>Save %1…</translation>
+    </message>
+    <message>
+        <source>результаты.%1</source>
+        <translation>results.%1</translation>
     </message>
 </context>
 <context>
@@ -1802,6 +1810,73 @@
     <message>
         <source>файл результатов полон (%1 МиБ): начните новый файл</source>
         <translation>the results file is full (%1 MiB): start a new file</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsPage</name>
+    <message>
+        <source>%1; %2 см</source>
+        <translation>%1; %2 cm</translation>
+    </message>
+    <message>
+        <source>без имени</source>
+        <translation>no name</translation>
+    </message>
+    <message>
+        <source>Результаты</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>Результаты: %1</source>
+        <translation>Results: %1</translation>
+    </message>
+    <message>
+        <source>не удалось нарисовать страницу</source>
+        <translation>the page could not be drawn</translation>
+    </message>
+    <message>
+        <source>Серия</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>Задача</source>
+        <translation>Task</translation>
+    </message>
+    <message>
+        <source>Ваша точка</source>
+        <translation>Your point</translation>
+    </message>
+    <message>
+        <source>Верная точка</source>
+        <translation>True point</translation>
+    </message>
+    <message>
+        <source>От верной точки</source>
+        <translation>From the true point</translation>
+    </message>
+    <message>
+        <source>Вердикт</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Время, с</source>
+        <translation>Time, s</translation>
+    </message>
+    <message>
+        <source>Точки — в сантиметрах от центра линзы O: вправо и вверх со знаком плюс.</source>
+        <translation>Points in centimetres from the lens centre O: right and up positive.</translation>
+    </message>
+    <message>
+        <source>засчитано</source>
+        <translation>counted</translation>
+    </message>
+    <message>
+        <source>не засчитано</source>
+        <translation>not counted</translation>
+    </message>
+    <message>
+        <source>Засчитано %1 из %2</source>
+        <translation>Counted: %1 of %2</translation>
     </message>
 </context>
 <context>
