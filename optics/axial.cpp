@@ -257,8 +257,9 @@ double angularMagnification(const System& system) {
 ThinLens lensOfPower(double P, double before, double after) {
     if (!(std::fabs(P) >= kNoPower) || !std::isfinite(P))
         return {};
-    // With R2 = −R1 the power is (2N − n − n')/R1.
-    const double N = std::max(1.5, (before + after) / 2 + 0.25);
+    // With R2 = −R1 the power is (2N − n − n')/R1: glass as dense as the
+    // media on average would bend nothing at any radius.
+    const double N = std::fabs(3 - before - after) > 0.2 ? 1.5 : 1.8;
     const double R = (2 * N - before - after) / P;
     return {N, R, -R};
 }

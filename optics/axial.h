@@ -149,10 +149,11 @@ double apparentAngle(const System& system, double eyeZ);
 // two converging lenses does). Zero for a system with power or no elements.
 double angularMagnification(const System& system);
 
-// A lens of crown glass (N = 1.5) with equal radii between these media that
-// has the power P: biconvex for P > 0, biconcave for P < 0, plane below
-// kNoPower. Where no such lens bends light as asked (the media denser than
-// the glass), the glass is made denser than both.
+// A lens with equal radii between these media that has the power P: of
+// crown glass (N = 1.5), biconvex for P > 0 and biconcave for P < 0 in air
+// (the other way round in media denser than the glass); of a flint of 1.8
+// where crown would bend nothing, the media as dense as it on average. Plane
+// below kNoPower.
 ThinLens lensOfPower(double P, double before, double after);
 
 // A ray of the construction as a polyline of pieces: the ray as light travels

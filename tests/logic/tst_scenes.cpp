@@ -83,6 +83,8 @@ private slots:
         QTest::addRow("+2 D far -50") << farPoint(hyperope) << -50.0 << 1e-9;
         QTest::addRow("+2 D contact") << correction(hyperope, 0) << 0.02 << 1e-12;
         QTest::addRow("+2 D at 12 mm") << correction(hyperope) << 1 / 23.8 - 1 / 48.8 << 1e-12;
+        QTest::addRow("+5 D: near behind") << correction(eyeWithError(0.05), 0) << 0.05 << 1e-12;
+        QTest::addRow("normal sees stars") << double(look(Eye{}, kInfinite).landing == Landing::OnRetina) << 1.0 << 0.0;
         QTest::addRow("worn: far inf") << 1 / farPoint(myope, Spectacles{correction(myope)}) << 0.0 << 1e-12;
         QTest::addRow("worn: near 25") << nearPoint(hyperope, Spectacles{correction(hyperope)}) << 25.0 << 1e-9;
         // Distant light (0.01 rad): the retina's image f·w, inverted.
@@ -98,6 +100,8 @@ private slots:
         QTest::addRow("Kepler 100/5") << telescopeGain(kepler()) << -20.0 << 1e-9;
         QTest::addRow("Galilean 50/-5") << telescopeGain(galilean()) << 10.0 << 1e-9;
         QTest::addRow("Kepler first image") << Axial::imagesOfDistant(telescopeSystem(kepler()), 0.01)[0].height << -1.0 << 1e-9;
+        QTest::addRow("not afocal") << Axial::angularMagnification(twoLenses(20, 10, 20, {})) << 0.0 << 0.0;
+        QTest::addRow("glass in dense media") << Axial::power({{{0, Axial::lensOfPower(0.05, 1.5, 1.5)}}, {1.5, 1.5}, {}}, 0) << 0.05 << 1e-12;
         QTest::addRow("camera screen") << screenDistance(camera()).value_or(0) << 1500 / 295.0 << 1e-9;
         QTest::addRow("camera image") << imageHeightOnScreen(camera()).value_or(0) << -850 / 295.0 << 1e-9;
         QTest::addRow("projector slide") << projector().objectDistance << 300 / 29.0 << 1e-9;
