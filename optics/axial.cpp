@@ -203,8 +203,7 @@ std::vector<Image> imagesOfDistant(const System& system, double angle) {
     // comes down at −angle, one of its rays through the first element's
     // centre.
     const double z1 = system.elements.front().z;
-    return imagesFrom(system, z1, {1, 0}, {0, -angle * system.media.front()}, -kInfinite, 0,
-                      true);
+    return imagesFrom(system, z1, {1, 0}, {0, -angle * system.media.front()}, -kInfinite, 0, true);
 }
 
 double ownMagnification(const std::vector<Image>& images, std::size_t k) {

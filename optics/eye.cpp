@@ -97,8 +97,8 @@ Sight look(const Eye& eye, double distance, const std::optional<Spectacles>& spe
     // at its strongest: behind it.
     const double slack = kFlat * most;
     sight.landing = needed < eye.relaxedPower - slack ? Landing::BeforeRetina
-                    : needed > most + slack         ? Landing::BehindRetina
-                                                    : Landing::OnRetina;
+                    : needed > most + slack           ? Landing::BehindRetina
+                                                      : Landing::OnRetina;
     const double out = V + sight.power;
     sight.image = std::fabs(out) < kFlat ? kInfinite : kEyeMedium / out;
     sight.defocus = sight.landing == Landing::OnRetina ? 0.0 : sight.image - eye.retina;

@@ -22,9 +22,9 @@ using Axial::kInfinite;
 // a lens whose glass is the eye's medium itself (the back surface bends
 // nothing), so accommodation is that surface curving more.
 constexpr double kEyeMedium = 1.336;
-constexpr double kEyeRadius = 0.573;                                 // cm
-constexpr double kRelaxedEyePower = (kEyeMedium - 1) / kEyeRadius;   // 1/cm
-constexpr double kNormalRetina = kEyeMedium / kRelaxedEyePower;      // cm
+constexpr double kEyeRadius = 0.573;                               // cm
+constexpr double kRelaxedEyePower = (kEyeMedium - 1) / kEyeRadius; // 1/cm
+constexpr double kNormalRetina = kEyeMedium / kRelaxedEyePower;    // cm
 // The near point of the normal eye, the distance of best vision against which
 // every magnifier and microscope is rated.
 constexpr double kNearPoint = 25; // cm
@@ -72,9 +72,9 @@ Axial::System eyeSystem(double P, Axial::Object object,
 // when it accommodates as well as it can (kInfinite: a distant point).
 enum class Landing { OnRetina, BeforeRetina, BehindRetina };
 struct Sight {
-    double power = 0;          // the eye's, within its range, 1/cm
-    double image = kInfinite;  // cm behind the eye's lens (negative: virtual)
-    double defocus = 0;        // image − retina: negative before the retina
+    double power = 0;         // the eye's, within its range, 1/cm
+    double image = kInfinite; // cm behind the eye's lens (negative: virtual)
+    double defocus = 0;       // image − retina: negative before the retina
     Landing landing = Landing::OnRetina;
 };
 Sight look(const Eye& eye, double distance, const std::optional<Spectacles>& spectacles = {});

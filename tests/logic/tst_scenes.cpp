@@ -17,8 +17,12 @@ struct M {
         return {a * q.a + b * q.c, a * q.b + b * q.d, c * q.a + d * q.c, c * q.b + d * q.d};
     }
 };
-M gap(double t, double n = 1) { return {1, t / n, 0, 1}; }
-M lens(double P) { return {1, 0, -P, 1}; }
+M gap(double t, double n = 1) {
+    return {1, t / n, 0, 1};
+}
+M lens(double P) {
+    return {1, 0, -P, 1};
+}
 // Two lenses in air, object plane to the second lens: the image stands
 // t = −b/d behind it, of lateral magnification a + t·c.
 M pair(double F1, double F2, double sep, double d) {
@@ -42,7 +46,10 @@ private slots:
         QTest::addRow("first at infinity") << 20.0 << -8.0 << 30.0 << 20.0;
     }
     void lensPairs() {
-        QFETCH(double, F1); QFETCH(double, F2); QFETCH(double, sep); QFETCH(double, d);
+        QFETCH(double, F1);
+        QFETCH(double, F2);
+        QFETCH(double, sep);
+        QFETCH(double, d);
         const auto images = Axial::imagesOf(twoLenses(F1, F2, sep, {-d, 2}));
         const M m = pair(F1, F2, sep, d);
         const double first = 1 / (1 / F1 - 1 / d), t = -m.b / m.d;
@@ -56,11 +63,14 @@ private slots:
         QCOMPARE(images[1].kind, t > 0 ? Axial::ImageKind::Real : Axial::ImageKind::Virtual);
         QVERIFY(std::fabs(images[1].z - sep - t) < 1e-9 * std::max(1.0, std::fabs(t)));
         QVERIFY(std::fabs(images[1].height - 2 * (m.a + t * m.c)) < 1e-9);
-        const double g1 = Axial::ownMagnification(images, 0), g2 = Axial::ownMagnification(images, 1);
+        const double g1 = Axial::ownMagnification(images, 0),
+                     g2 = Axial::ownMagnification(images, 1);
         if (std::isfinite(first))
-            QVERIFY(std::fabs(g1 * g2 - (m.a + t * m.c)) < 1e-9 && std::fabs(g1 + first / d) < 1e-9);
+            QVERIFY(std::fabs(g1 * g2 - (m.a + t * m.c)) < 1e-9 &&
+                    std::fabs(g1 + first / d) < 1e-9);
         if (sep == 0) // in contact: D = D1 + D2
-            QVERIFY(std::fabs(Axial::systemFocus(twoLenses(F1, F2, 0, {})).power - 1 / F1 - 1 / F2) < 1e-12);
+            QVERIFY(std::fabs(Axial::systemFocus(twoLenses(F1, F2, 0, {})).power - 1 / F1 -
+                              1 / F2) < 1e-12);
     }
 
     // Each read-out against the textbook's figure, within a tolerance.
@@ -84,9 +94,12 @@ private slots:
         QTest::addRow("+2 D contact") << correction(hyperope, 0) << 0.02 << 1e-12;
         QTest::addRow("+2 D at 12 mm") << correction(hyperope) << 1 / 23.8 - 1 / 48.8 << 1e-12;
         QTest::addRow("+5 D: near behind") << correction(eyeWithError(0.05), 0) << 0.05 << 1e-12;
-        QTest::addRow("normal sees stars") << double(look(Eye{}, kInfinite).landing == Landing::OnRetina) << 1.0 << 0.0;
-        QTest::addRow("worn: far inf") << 1 / farPoint(myope, Spectacles{correction(myope)}) << 0.0 << 1e-12;
-        QTest::addRow("worn: near 25") << nearPoint(hyperope, Spectacles{correction(hyperope)}) << 25.0 << 1e-9;
+        QTest::addRow("normal sees stars")
+            << double(look(Eye{}, kInfinite).landing == Landing::OnRetina) << 1.0 << 0.0;
+        QTest::addRow("worn: far inf")
+            << 1 / farPoint(myope, Spectacles{correction(myope)}) << 0.0 << 1e-12;
+        QTest::addRow("worn: near 25")
+            << nearPoint(hyperope, Spectacles{correction(hyperope)}) << 25.0 << 1e-9;
         // Distant light (0.01 rad): the retina's image f·w, inverted.
         const auto onRetina = Axial::imagesOfDistant(eyeSystem(kRelaxedEyePower, {}), 0.01);
         QTest::addRow("distant on retina") << onRetina[0].z << kNormalRetina << 1e-9;
@@ -99,17 +112,27 @@ private slots:
         QTest::addRow("intermediate at F2") << intermediateImage({}).z << 18.9 - 2.5 << 1e-9;
         QTest::addRow("Kepler 100/5") << telescopeGain(kepler()) << -20.0 << 1e-9;
         QTest::addRow("Galilean 50/-5") << telescopeGain(galilean()) << 10.0 << 1e-9;
-        QTest::addRow("Kepler first image") << Axial::imagesOfDistant(telescopeSystem(kepler()), 0.01)[0].height << -1.0 << 1e-9;
-        QTest::addRow("not afocal") << Axial::angularMagnification(twoLenses(20, 10, 20, {})) << 0.0 << 0.0;
-        QTest::addRow("glass in dense media") << Axial::power({{{0, Axial::lensOfPower(0.05, 1.5, 1.5)}}, {1.5, 1.5}, {}}, 0) << 0.05 << 1e-12;
-        QTest::addRow("camera screen") << screenDistance(camera()).value_or(0) << 1500 / 295.0 << 1e-9;
-        QTest::addRow("camera image") << imageHeightOnScreen(camera()).value_or(0) << -850 / 295.0 << 1e-9;
+        QTest::addRow("Kepler first image")
+            << Axial::imagesOfDistant(telescopeSystem(kepler()), 0.01)[0].height << -1.0 << 1e-9;
+        QTest::addRow("not afocal")
+            << Axial::angularMagnification(twoLenses(20, 10, 20, {})) << 0.0 << 0.0;
+        QTest::addRow("glass in dense media")
+            << Axial::power({{{0, Axial::lensOfPower(0.05, 1.5, 1.5)}}, {1.5, 1.5}, {}}, 0) << 0.05
+            << 1e-12;
+        QTest::addRow("camera screen")
+            << screenDistance(camera()).value_or(0) << 1500 / 295.0 << 1e-9;
+        QTest::addRow("camera image")
+            << imageHeightOnScreen(camera()).value_or(0) << -850 / 295.0 << 1e-9;
         QTest::addRow("projector slide") << projector().objectDistance << 300 / 29.0 << 1e-9;
-        QTest::addRow("projector image") << imageHeightOnScreen(projector()).value_or(0) << -2.4 * 29 << 1e-9;
-        QTest::addRow("no screen image") << double(screenDistance({5, 4, 1}).has_value()) << 0.0 << 0.0;
+        QTest::addRow("projector image")
+            << imageHeightOnScreen(projector()).value_or(0) << -2.4 * 29 << 1e-9;
+        QTest::addRow("no screen image")
+            << double(screenDistance({5, 4, 1}).has_value()) << 0.0 << 0.0;
     }
     void figures() {
-        QFETCH(double, got); QFETCH(double, want); QFETCH(double, within);
+        QFETCH(double, got);
+        QFETCH(double, want);
+        QFETCH(double, within);
         QVERIFY2(std::fabs(got - want) <= within, qPrintable(QString::number(got, 'g', 12)));
     }
 
@@ -133,12 +156,16 @@ private slots:
         QTest::addRow("too strong glasses") << 0.0 << 0.03 << 1e9 << int(Landing::BeforeRetina);
     }
     void eye() {
-        QFETCH(double, error); QFETCH(double, glasses); QFETCH(double, d); QFETCH(int, landing);
+        QFETCH(double, error);
+        QFETCH(double, glasses);
+        QFETCH(double, d);
+        QFETCH(int, landing);
         const Eye e = eyeWithError(error);
         const auto worn = glasses != 0 ? std::optional(Spectacles{glasses}) : std::nullopt;
         const Sight sight = look(e, d, worn);
         QCOMPARE(int(sight.landing), landing);
-        const M m = lens(sight.power) * gap(worn ? 1.2 : 0) * lens(glasses) * gap(d - (worn ? 1.2 : 0));
+        const M m =
+            lens(sight.power) * gap(worn ? 1.2 : 0) * lens(glasses) * gap(d - (worn ? 1.2 : 0));
         const double image = -m.b / m.d * kEyeMedium; // behind the eye, in its medium
         QVERIFY(std::fabs(image - sight.image) < 1e-6);
         QCOMPARE(std::fabs(image - e.retina) < 1e-6, landing == int(Landing::OnRetina));
