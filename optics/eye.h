@@ -69,7 +69,10 @@ Axial::System eyeSystem(double P, Axial::Object object,
                         const std::optional<Spectacles>& spectacles = {});
 
 // Where the eye's image of a point on the axis `distance` cm before it lands
-// when it accommodates as well as it can (kInfinite: a distant point).
+// when it accommodates as well as it can (kInfinite: a distant point). A
+// point between the spectacles and the eye sends its light past them. Where
+// the eye at its strongest still leaves the light parallel or diverging, the
+// image is infinite or negative: far behind the retina either way.
 enum class Landing { OnRetina, BeforeRetina, BehindRetina };
 struct Sight {
     double power = 0;         // the eye's, within its range, 1/cm
