@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "axial.h"
 
+#include <algorithm>
 #include <cmath>
 #include <type_traits>
 
@@ -150,30 +151,30 @@ Focus systemFocus(const System& system) {
                     b);
 }
 
-std::vector<Image> imagesOf(const System& system) {
+namespace {
+// The image after each element from two rays starting at the plane zStart:
+// `foot`, from the object's point on the axis, crosses the axis again where
+// the image stands; `tip`, from the object's tip, has there the image's
+// height (per unit of the object's height for a near object). A distant
+// object gives its heights as they are and no magnification.
+std::vector<Image> imagesFrom(const System& system, double zStart, Ray foot, Ray tip,
+                              double objectZ, double height, bool distant) {
     std::vector<Image> images;
-    if (!valid(system))
-        return images;
-    // Two rays from the object: one from its foot, which crosses the axis
-    // again where the image stands, and one from a tip of unit height parallel
-    // to the axis, whose height there is the magnification.
-    const Ray foot{0, 1};
-    const Ray tip{1, 0};
-    double objectZ = system.object.z;
     for (std::size_t k = 0; k < system.elements.size(); ++k) {
         Image image;
         const double zk = system.elements[k].z;
         image.objectDistance = zk - objectZ;
-        const Ray m = traceTo(system, system.object.z, foot, k);
+        const Ray m = traceTo(system, zStart, foot, k);
         const double z = crossing(system, k, m);
         // A ray leaving with a reduced slope below 1e-12 would reach the
         // axis a million kilometres on: the object stands in a focal plane.
         if (std::fabs(m.nu) > kParallel && std::isfinite(z)) {
-            const Ray c = traceTo(system, system.object.z, tip, k);
+            const Ray c = traceTo(system, zStart, tip, k);
             image.z = z;
             image.distance = z - zk;
-            image.magnification = transfer(c, indexAfter(system, k), image.distance).y;
-            image.height = image.magnification * system.object.height;
+            const double y = transfer(c, indexAfter(system, k), image.distance).y;
+            image.magnification = distant ? 0.0 : y;
+            image.height = distant ? y : y * height;
             image.kind = image.distance > 0 ? ImageKind::Real : ImageKind::Virtual;
             objectZ = z;
         } else {
@@ -183,6 +184,83 @@ std::vector<Image> imagesOf(const System& system) {
         images.push_back(image);
     }
     return images;
+}
+} // namespace
+
+std::vector<Image> imagesOf(const System& system) {
+    if (!valid(system))
+        return {};
+    // From the object's foot with unit slope, and from a tip of unit height
+    // parallel to the axis.
+    return imagesFrom(system, system.object.z, {0, 1}, {1, 0}, system.object.z,
+                      system.object.height, false);
+}
+
+std::vector<Image> imagesOfDistant(const System& system, double angle) {
+    if (!valid(system) || system.elements.empty() || !std::isfinite(angle))
+        return {};
+    // The point on the axis sends light parallel to it; the tip's pencil
+    // comes down at −angle, one of its rays through the first element's
+    // centre.
+    const double z1 = system.elements.front().z;
+    return imagesFrom(system, z1, {1, 0}, {0, -angle * system.media.front()}, -kInfinite, 0, true);
+}
+
+double ownMagnification(const std::vector<Image>& images, std::size_t k) {
+    const double none = std::numeric_limits<double>::quiet_NaN();
+    if (k >= images.size() || images[k].kind == ImageKind::None)
+        return none;
+    if (k == 0)
+        return images[0].magnification;
+    const Image& before = images[k - 1];
+    if (before.kind == ImageKind::None || before.magnification == 0)
+        return none;
+    return images[k].magnification / before.magnification;
+}
+
+double apparentAngle(const System& system, double eyeZ) {
+    const double none = std::numeric_limits<double>::quiet_NaN();
+    if (!valid(system) || !std::isfinite(eyeZ))
+        return none;
+    // Every ray from the tip is the one parallel to the axis plus some of the
+    // one from the foot (rays add): find the mix that meets the axis at the
+    // eye, and read its slope there.
+    const Object& object = system.object;
+    const double n0 = system.media.front();
+    Ray a{object.height, 0}, b{0, n0};
+    double z = object.z;
+    if (!system.elements.empty()) {
+        const std::size_t last = system.elements.size() - 1;
+        a = traceTo(system, z, a, last);
+        b = traceTo(system, z, b, last);
+        z = system.elements[last].z;
+    }
+    const double n = system.media.back();
+    const double ya = transfer(a, n, eyeZ - z).y, yb = transfer(b, n, eyeZ - z).y;
+    if (std::fabs(yb) <= kParallel * std::max(1.0, std::fabs(ya)))
+        return none;
+    const double mix = -ya / yb;
+    // The eye looks back along the ray: one rising towards it comes from below.
+    return -(a.nu + mix * b.nu) / n;
+}
+
+double angularMagnification(const System& system) {
+    if (!valid(system) || system.elements.empty() || systemFocus(system).finite)
+        return 0;
+    const std::size_t last = system.elements.size() - 1;
+    const double n0 = system.media.front(), n = system.media.back();
+    const Ray out = traceTo(system, system.elements.front().z, {0, n0}, last);
+    return out.nu / n;
+}
+
+ThinLens lensOfPower(double P, double before, double after) {
+    if (!(std::fabs(P) >= kNoPower) || !std::isfinite(P))
+        return {};
+    // With R2 = −R1 the power is (2N − n − n')/R1: glass as dense as the
+    // media on average would bend nothing at any radius.
+    const double N = std::fabs(3 - before - after) > 0.2 ? 1.5 : 1.8;
+    const double R = (2 * N - before - after) / P;
+    return {N, R, -R};
 }
 
 Image imageOf(const System& system) {

@@ -116,6 +116,46 @@ struct Image {
 std::vector<Image> imagesOf(const System& system);
 Image imageOf(const System& system);
 
+// An object at infinity, as a star or a distant landscape: parallel light
+// entering at the angle `angle` (radians, paraxial) under which its tip is
+// seen from before the first element, positive above the axis, so that its
+// rays come in with the slope −angle. The images after each element as
+// imagesOf gives them, of the point on the axis at infinity and of the tip:
+// `height` is the image's for this angle, `magnification` none (0: the
+// object has no height), the first element's objectDistance infinite. The
+// system's own object is not used. A system whose first image is at infinity
+// (parallel in, parallel out) is afocal: see angularMagnification.
+std::vector<Image> imagesOfDistant(const System& system, double angle);
+
+// The lateral magnification of element k alone, its image against its own
+// object (the image before it, or the system's object for the first), so
+// that the system's is the product of these. Not a number where either of
+// the two images is at infinity.
+double ownMagnification(const std::vector<Image>& images, std::size_t k);
+
+// The angle under which an eye on the axis at `eyeZ` (behind the last
+// element, in the last medium) sees the final image of the object's tip:
+// that of the ray from the tip which passes through the eye, positive above
+// the axis, as the tip is seen without the system (height over distance).
+// It holds for an image at infinity too, whose rays leave parallel, and for a
+// system without elements. Not a number where the eye stands in the image's
+// own plane or the system is not valid.
+double apparentAngle(const System& system, double eyeZ);
+
+// An afocal system (elements whose joint power is none, so that parallel
+// light leaves parallel) magnifies angles: the angle of the light leaving
+// against that of the light entering, the same for every parallel pencil,
+// signed (negative where it turns the view upside down, as a telescope with
+// two converging lenses does). Zero for a system with power or no elements.
+double angularMagnification(const System& system);
+
+// A lens with equal radii between these media that has the power P: of
+// crown glass (N = 1.5), biconvex for P > 0 and biconcave for P < 0 in air
+// (the other way round in media denser than the glass); of a flint of 1.8
+// where crown would bend nothing, the media as dense as it on average. Plane
+// below kNoPower.
+ThinLens lensOfPower(double P, double before, double after);
+
 // A ray of the construction as a polyline of pieces: the ray as light travels
 // it, its extension traced back to a virtual image or forward to a virtual
 // object, and construction lines (focal planes, secondary axes).
