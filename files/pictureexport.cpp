@@ -41,9 +41,7 @@ QByteArray withInstalledFonts(QByteArray svg) {
     }
     return svg;
 }
-} // namespace
 
-namespace {
 QWidget* part(const QWidget* window, const char* name) {
     return window->findChild<QWidget*>(QString::fromLatin1(name));
 }
@@ -61,9 +59,7 @@ void benchRegion(const QWidget* window, QRect* band, QRegion* shown) {
         if (const QWidget* p = part(window, name))
             *shown -= boxInWindow(window, p);
 }
-} // namespace
 
-namespace {
 // A picture of the window shows the bench, not where the keyboard is: the
 // focus frame of the area holding the focus is hidden while it is drawn.
 class FocusFrameHidden {
@@ -83,9 +79,7 @@ public:
 private:
     FocusFrame* m_box;
 };
-} // namespace
 
-namespace {
 // The picture in real lines and text. Qt's SVG writer keeps no clipping, so a
 // control is drawn whole even where its box cuts it on the screen: the boxes
 // whose contents reach past them (the halves of the lens, the strokes of the
@@ -126,18 +120,27 @@ void writeSvg(QWidget* window, QIODevice* device) {
     window->render(&painter, QPoint(0, 0), shown - areas, flags);
 }
 
+// The picture of the window's bench drawn into memory by `draw`, or why
+// there is none.
+template <typename Draw> Export::Bytes pictureBytes(const Export::Model& model, Draw draw) {
+    if (!model.bench.window)
+        return {std::nullopt, PictureExport::Texts::tr("нет окна, чей рисунок записать")};
+    QByteArray content;
+    QBuffer buffer(&content);
+    buffer.open(QIODevice::WriteOnly);
+    draw(const_cast<QWidget*>(model.bench.window), &buffer);
+    buffer.close();
+    return {content, {}};
+}
+
 struct Png final : Export::Exporter {
     QString name() const override { return Export::Texts::tr("Рисунок PNG"); }
     QString suffix() const override { return QStringLiteral("png"); }
     Action action() const override { return Action::ExportPicture; }
     Export::Bytes bytes(const Export::Model& model) const override {
-        if (!model.bench.window)
-            return {std::nullopt, PictureExport::Texts::tr("нет окна, чей рисунок записать")};
-        QByteArray content;
-        QBuffer buffer(&content);
-        buffer.open(QIODevice::WriteOnly);
-        PictureExport::benchPicture(const_cast<QWidget*>(model.bench.window)).save(&buffer, "PNG");
-        return {content, {}};
+        return pictureBytes(model, [](QWidget* window, QIODevice* device) {
+            PictureExport::benchPicture(window).save(device, "PNG");
+        });
     }
 };
 
@@ -146,14 +149,10 @@ struct Svg final : Export::Exporter {
     QString suffix() const override { return QStringLiteral("svg"); }
     Action action() const override { return Action::ExportPicture; }
     Export::Bytes bytes(const Export::Model& model) const override {
-        if (!model.bench.window)
-            return {std::nullopt, PictureExport::Texts::tr("нет окна, чей рисунок записать")};
-        QByteArray content;
-        QBuffer buffer(&content);
-        buffer.open(QIODevice::WriteOnly);
-        writeSvg(const_cast<QWidget*>(model.bench.window), &buffer);
-        buffer.close();
-        return {withInstalledFonts(content), {}};
+        Export::Bytes made = pictureBytes(model, writeSvg);
+        if (made.bytes)
+            made.bytes = withInstalledFonts(*made.bytes);
+        return made;
     }
 };
 } // namespace
