@@ -97,7 +97,7 @@ void WorksheetExport::print(QWidget* window, const Export::Model& given) {
         const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         save(QFileDialog::getSaveFileName(window, title,
                                           QDir(folder).filePath(Worksheet::tr("рабочий лист.pdf")),
-                                          Worksheet::tr("Документ PDF (*.pdf)")));
+                                          format.filter()));
         return;
     }
     QPrinter printer(QPrinter::HighResolution);

@@ -2312,7 +2312,7 @@ They will be lost on exit.</translation>
     </message>
     <message>
         <source>Документ PDF (*.pdf)</source>
-        <translation>PDF document (*.pdf)</translation>
+        <translation type="vanished">PDF document (*.pdf)</translation>
     </message>
     <message>
         <source>Рабочие листы не сохранены</source>
