@@ -14,6 +14,7 @@
 #include <memory>
 
 class BenchMode;
+struct FigureParts;
 class BenchScale;
 class CommandButton;
 class GraphWindow;
@@ -263,8 +264,10 @@ private:
     void cmdLabels_Click();
     void cmdThirdRay_Click();
     void cmdPalette_Click();
-    // The names layer on the drawing while the labels are on.
+    // The names layer on the drawing while the labels are on, and the parts
+    // the names keep clear of.
     void ShowLabelsLayer();
+    FigureParts figureParts() const;
     // Draws a construction's strokes and takes its work values.
     void DrawConstruction(const Optics::Construction& construction);
 

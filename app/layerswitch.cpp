@@ -7,8 +7,10 @@
 
 #include "commandbutton.h"
 #include "figurenames.h"
+#include "label.h"
 #include "mode.h"
 #include "picturebox.h"
+#include "shape.h"
 
 namespace {
 Flag toggled(Flag flag) {
@@ -47,8 +49,28 @@ void Form1::ShowLabelsLayer() {
 
     FigureNames placed;
     if (names)
-        placed = placeFigureNames(this, *this, CurrentNotation(), picLeft->figures(),
+        placed = placeFigureNames(figureParts(), *this, CurrentNotation(), picLeft->figures(),
                                   picRigth->figures(), false);
     picLeft->SetTextMarks(placed.left);
     picRigth->SetTextMarks(placed.right);
+}
+
+// Handed over as they are: a drag places the names on every event.
+FigureParts Form1::figureParts() const {
+    FigureParts parts;
+    parts.left = picLeft;
+    parts.right = picRigth;
+    parts.lensBody = Picture3;
+    parts.lensSymbol = picVexol;
+    parts.upperHeads[0] = picLup;
+    parts.upperHeads[1] = picRup;
+    parts.lowerHeads[0] = picLdown;
+    parts.lowerHeads[1] = picRdown;
+    const Shape* marks[] = {shpF1, shp2F1, shpF2, shp2F2};
+    const Label* captions[] = {lblFleft, lbl2Fleft, lblFright, lbl2Fright};
+    for (int i = 0; i < 4; ++i) {
+        parts.marks[i] = marks[i];
+        parts.captions[i] = captions[i];
+    }
+    return parts;
 }

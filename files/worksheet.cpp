@@ -284,8 +284,8 @@ Drawn textbookFigure(const Worksheets::Model& model, const BenchState& bench, bo
         drawn.bench = construction.bench;
     }
     if (drawn.bench.ShowLabels && model.layersShown)
-        drawn.names = placeFigureNames(model.window, drawn.bench, model.notation, drawn.left,
-                                       drawn.right, ownBench);
+        drawn.names = placeFigureNames(FigureParts::of(model.window), drawn.bench, model.notation,
+                                       drawn.left, drawn.right, ownBench);
     return drawn;
 }
 

@@ -8,10 +8,13 @@
 
 #include <QVector>
 
+class PictureBox;
+class QObject;
 class QWidget;
+class TwipGeometry;
 
 // The names of the textbook figure for a bench, placed as the window places
-// them on its two areas (found by their names in `window`): clear of the
+// them on its two areas (the window's `parts`): clear of the
 // figures given (the construction drawn, or one about to be drawn), of the
 // parts the areas hold and the lens over them as they stand, at the size the
 // names are measured at there. The marks' laid-out captions give way to the
@@ -24,6 +27,24 @@ struct FigureNames {
     QVector<TextMark> left;
     QVector<TextMark> right;
 };
-FigureNames placeFigureNames(const QWidget* window, const BenchState& bench,
+
+// The window's parts the names keep clear of or give way to: the two areas,
+// the lens and its arrowheads that stand over them, the focal marks and their
+// laid-out captions. The window hands over its own; a page finds them by name.
+struct FigureParts {
+    const PictureBox* left = nullptr;
+    const PictureBox* right = nullptr;
+    const TwipGeometry* lensBody = nullptr;   // Picture3, the lens drawn from its surfaces
+    const TwipGeometry* lensSymbol = nullptr; // picVexol, the scheme view's line
+    const TwipGeometry* upperHeads[2] = {};   // picLup, picRup
+    const TwipGeometry* lowerHeads[2] = {};   // picLdown, picRdown
+    const TwipGeometry* marks[4] = {};        // shpF1, shp2F1, shpF2, shp2F2
+    const QObject* captions[4] = {};          // lblFleft, lbl2Fleft, lblFright, lbl2Fright
+
+    // Found in `window` by their names; none without a window.
+    static FigureParts of(const QWidget* window);
+};
+
+FigureNames placeFigureNames(const FigureParts& parts, const BenchState& bench,
                              Optics::Notation notation, const QVector<Figure>& left,
                              const QVector<Figure>& right, bool ownLayout);

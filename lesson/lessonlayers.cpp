@@ -10,6 +10,7 @@
 #include "screeninfo.h"
 
 #include <QCoreApplication>
+#include <iterator>
 
 namespace {
 // The letters at 12 pt bold, the words at 10.5 pt: at the fit to 1920 x 1080
@@ -109,8 +110,7 @@ Labels::Box boxOf(const TwipGeometry& part, const QList<Placed>& placed, double 
     for (const Placed& p : placed)
         if (p.part == dynamic_cast<const QObject*>(&part)) {
             *visible = p.visible;
-            box = {p.left - dx, p.top - dy, p.left + part.Width() - dx,
-                   p.top + part.Height() - dy};
+            box = {p.left - dx, p.top - dy, p.left + part.Width() - dx, p.top + part.Height() - dy};
         }
     return box;
 }
@@ -120,8 +120,7 @@ Labels::Box boxOf(const TwipGeometry& part, const QList<Placed>& placed, double 
 // window that stand over it (the axis, the lens and its arrowheads).
 Labels::Obstacles obstaclesOn(const PictureBox* area, const QVector<Figure>& figures,
                               const QList<const TwipGeometry*>& over,
-                              const QList<const QObject*>& givingWay,
-                              const QList<Placed>& placed) {
+                              const QList<const QObject*>& givingWay, const QList<Placed>& placed) {
     Labels::Obstacles obstacles;
     for (const Figure& f : figures) {
         const double half = f.drawWidth * ScreenInfo::kTwipsPerDesignPixel / 2;
@@ -151,59 +150,77 @@ Labels::Obstacles obstaclesOn(const PictureBox* area, const QVector<Figure>& fig
 }
 } // namespace
 
-FigureNames placeFigureNames(const QWidget* window, const BenchState& bench,
+FigureParts FigureParts::of(const QWidget* window) {
+    FigureParts parts;
+    if (!window)
+        return parts;
+    const auto part = [window](const char* name) {
+        return window->findChild<const QWidget*>(QString::fromLatin1(name));
+    };
+    const auto geometry = [&](const char* name) {
+        return dynamic_cast<const TwipGeometry*>(part(name));
+    };
+    parts.left = dynamic_cast<const PictureBox*>(part("picLeft"));
+    parts.right = dynamic_cast<const PictureBox*>(part("picRigth"));
+    parts.lensBody = geometry("Picture3");
+    parts.lensSymbol = geometry("picVexol");
+    parts.upperHeads[0] = geometry("picLup");
+    parts.upperHeads[1] = geometry("picRup");
+    parts.lowerHeads[0] = geometry("picLdown");
+    parts.lowerHeads[1] = geometry("picRdown");
+    const char* const marks[] = {"shpF1", "shp2F1", "shpF2", "shp2F2"};
+    const char* const captions[] = {"lblFleft", "lbl2Fleft", "lblFright", "lbl2Fright"};
+    for (int i = 0; i < 4; ++i) {
+        parts.marks[i] = geometry(marks[i]);
+        parts.captions[i] = part(captions[i]);
+    }
+    return parts;
+}
+
+FigureNames placeFigureNames(const FigureParts& parts, const BenchState& bench,
                              Optics::Notation notation, const QVector<Figure>& leftFigures,
                              const QVector<Figure>& rightFigures, bool ownLayout) {
-    const auto part = [window](const char* name) {
-        return window ? window->findChild<const QWidget*>(QString::fromLatin1(name)) : nullptr;
-    };
-    const auto* left = dynamic_cast<const PictureBox*>(part("picLeft"));
-    const auto* right = dynamic_cast<const PictureBox*>(part("picRigth"));
+    const PictureBox* left = parts.left;
+    const PictureBox* right = parts.right;
     FigureNames names;
     QList<const TwipGeometry*> lens;
-    for (const char* name : {"Picture3", "picVexol", "picLup", "picRup", "picLdown", "picRdown"})
-        if (const auto* over = dynamic_cast<const TwipGeometry*>(part(name)))
+    for (const TwipGeometry* over : {parts.lensBody, parts.lensSymbol, parts.upperHeads[0],
+                                     parts.upperHeads[1], parts.lowerHeads[0], parts.lowerHeads[1]})
+        if (over)
             lens.append(over);
-    QList<const QObject*> captions;
-    for (const char* name : {"lblFleft", "lbl2Fleft", "lblFright", "lbl2Fright"})
-        captions.append(part(name));
+    const QList<const QObject*> captions(std::begin(parts.captions), std::end(parts.captions));
     // The marks where the bench's focal lengths put them, the lens symbol of
     // the scheme view with its arrowheads as its power turns them.
     QList<Placed> placed;
     if (ownLayout && left && right) {
-        const auto* f1 = dynamic_cast<const TwipGeometry*>(part("shpF1"));
-        const auto* f2 = dynamic_cast<const TwipGeometry*>(part("shpF2"));
+        const TwipGeometry* f1 = parts.marks[0];
+        const TwipGeometry* f2 = parts.marks[2];
         if (f1 && f2) {
             const BenchLayout::MarkLefts at =
                 BenchLayout::markLefts(bench.f1, bench.f2, f1->Width(), f2->Width());
-            const auto mark = [&](const char* name, float x) {
-                if (const auto* shape = dynamic_cast<const TwipGeometry*>(part(name)))
-                    placed.append({part(name), x, shape->Top(), shape->Visible()});
-            };
-            mark("shpF1", at.f1);
-            mark("shp2F1", at.twoF1);
-            mark("shpF2", at.f2);
-            mark("shp2F2", at.twoF2);
+            const float lefts[] = {at.f1, at.twoF1, at.f2, at.twoF2};
+            for (int i = 0; i < 4; ++i)
+                if (const TwipGeometry* shape = parts.marks[i])
+                    placed.append({dynamic_cast<const QObject*>(shape), lefts[i], shape->Top(),
+                                   shape->Visible()});
         }
         const BenchLayout::ArrowheadTops tops =
             BenchLayout::arrowheadTops(bench.IsConverging != kFalse);
-        for (const TwipGeometry* over : lens) {
-            const auto* object = dynamic_cast<const QObject*>(over);
-            const QString name = object->objectName();
-            const bool upper = name == QLatin1String("picLup") || name == QLatin1String("picRup");
-            const bool lower =
-                name == QLatin1String("picLdown") || name == QLatin1String("picRdown");
-            if (upper || lower || name == QLatin1String("picVexol"))
-                placed.append({object, over->Left(),
-                               upper ? tops.upper : lower ? tops.lower : over->Top(), true});
-        }
+        const auto stand = [&](const TwipGeometry* over, float top) {
+            if (over)
+                placed.append({dynamic_cast<const QObject*>(over), over->Left(), top, true});
+        };
+        stand(parts.lensSymbol, parts.lensSymbol ? parts.lensSymbol->Top() : 0);
+        for (const TwipGeometry* head : parts.upperHeads)
+            stand(head, tops.upper);
+        for (const TwipGeometry* head : parts.lowerHeads)
+            stand(head, tops.lower);
     }
     const RgbValue colour = Palette::of(bench).label;
     const Labels::Scene scene{obstaclesOn(left, leftFigures, lens, captions, placed),
                               obstaclesOn(right, rightFigures, lens, captions, placed)};
-    for (const Labels::Mark& mark :
-         Labels::labelMarks(bench, left ? measuredSizes(left) : Labels::estimatedSizes(), scene,
-                            notation)) {
+    for (const Labels::Mark& mark : Labels::labelMarks(
+             bench, left ? measuredSizes(left) : Labels::estimatedSizes(), scene, notation)) {
         TextMark text = styled(mark.text);
         text.x = float(mark.x);
         text.y = float(mark.y);
