@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "benchstate.h"
+#include "raydiagram.h"
+#include "secondlens.h"
+
+#include <vector>
+
+// The bench with a second lens as the scheme view draws it: the optical
+// system's construction turned into strokes of the two areas (picLeft before
+// the first lens, picRigth behind it, twips, y downwards), and where the
+// second lens, its foci and the images stand. Plain data, so that a test
+// reads it without a window.
+namespace Optics {
+
+// A point of the figure in the area it stands in; not shown where it lies at
+// infinity (an image of parallel light).
+struct DiagramPoint {
+    Area area = Area::Right;
+    double x = 0;
+    double y = 0;
+    bool shown = false;
+};
+
+struct SystemDiagram {
+    // The construction, in drawing order, from the pens the areas hold.
+    Construction rays;
+    // The second lens: its plane (picRigth x), the ends of its line, whether
+    // it acts as converging (its arrowheads), its foci before and behind it
+    // (the far value where it has no power).
+    double lensX = 0;
+    double lensTop = 0;
+    double lensBottom = 0;
+    bool converging = true;
+    double frontFocusX = 0;
+    double backFocusX = 0;
+    // The system in centimetres and its images after each lens (the library's).
+    Axial::System system;
+    std::vector<Axial::Image> images;
+    // The object's tip, the first image's and the final image's tips, and
+    // their feet on the axis.
+    DiagramPoint object, objectFoot;
+    DiagramPoint firstImage, firstImageFoot;
+    DiagramPoint finalImage, finalImageFoot;
+};
+
+// The two-lens bench's figure: the bench's lens and object with the second
+// lens behind it. No strokes without an object on the bench.
+SystemDiagram systemDiagram(const BenchState& bench, const SecondLens& second, const Pen& left,
+                            const Pen& right);
+
+} // namespace Optics
