@@ -56,6 +56,8 @@ private slots:
     void objectAtFocus();
     void edgeRayMeetsSecondaryAxis();
     void invalid();
+    void stages_data();
+    void stages();
 };
 
 void TestAxial::againstMatrices_data() {
@@ -194,6 +196,92 @@ void TestAxial::invalid() {
     QVERIFY(!focusOf(sys({1, 1}, {lens(0, 1.5, 20, -20)}, {-30, 1}), 7).finite);
     QVERIFY(!valid(sys({1, 0.5}, {lens(0, 1.5, 20, -20)}, {-30, 1})));
     QVERIFY(!valid(sys({1, 1}, {lens(0, 1.5, 20, -20)}, {-kInfinite, 1})));
+}
+
+void TestAxial::stages_data() {
+    QTest::addColumn<System>("system");
+    QTest::addColumn<double>("edge");
+    const auto pair = [](double R1, double z2, double R2, Object o, std::vector<double> media) {
+        return sys(std::move(media), {lens(0, 1.5, R1, -R1), lens(z2, 1.5, R2, -R2)}, o);
+    };
+    const std::vector<double> air{1, 1, 1};
+    // f1 = 2, b1 = 6: A1B1 real before the second lens.
+    QTest::addRow("real before") << pair(2, 10, 2.5, {-3, 0.5}, air) << 1.5;
+    // b1 = 60 behind a second lens at 20: converging light into it.
+    QTest::addRow("beyond, converging") << pair(20, 20, 10, {-30, 2}, air) << 5.0;
+    QTest::addRow("beyond, diverging") << pair(20, 20, -10, {-30, 2}, air) << 5.0;
+    QTest::addRow("first virtual") << pair(-20, 15, 10, {-30, 2}, air) << 5.0;
+    QTest::addRow("first at infinity") << pair(20, 25, 30, {-20, 2}, air) << 5.0;
+    QTest::addRow("axis, first at infinity") << pair(20, 25, 30, {-20, 0}, air) << 5.0;
+    QTest::addRow("final at infinity") << pair(10, 30, 10, {-20, 1}, air) << 5.0;
+    QTest::addRow("in contact") << pair(20, 0, -30, {-50, 2}, air) << 5.0;
+    QTest::addRow("no power, water") << pair(20, 20, kInfinite, {-30, 2}, {1, kWater, 1}) << 5.0;
+    QTest::addRow("media") << sys({1, kWater, 1.2}, {lens(0, 1.6, 25, -25), lens(30, 1.5, 40, -15)},
+                                  {-18, 1})
+                           << 5.0;
+    QTest::addRow("beyond aperture") << pair(20, 60, 10, {-40, 3}, air) << 1.0;
+    QTest::addRow("axis") << pair(20, 60, 10, {-40, 0}, air) << 1.0;
+}
+
+void TestAxial::stages() {
+    // Each stage as the textbook draws it: its rays come in through its own
+    // object's tip and leave through its image's (parallel for one at
+    // infinity), both found here with matrices; light (a ray, not an
+    // extension) only between the stage's object or element before and the
+    // next element.
+    QFETCH(System, system);
+    QFETCH(double, edge);
+    const double zTo = system.elements.back().z + 50;
+    const auto heightAt = [](const Piece& p, double z) {
+        return p.from.height + (p.to.height - p.from.height) * (z - p.from.z) / (p.to.z - p.from.z);
+    };
+    const auto passes = [&](const Piece& p, Point at) {
+        return std::fabs(p.to.z - p.from.z) > 1e-12 &&
+               std::fabs(heightAt(p, at.z) - at.height) < 1e-7 * std::max(1.0, std::fabs(at.height));
+    };
+    Point object{system.object.z, system.object.height};
+    bool objectFinite = true;
+    const std::vector<double> edges{edge};
+    for (std::size_t k = 0; k < system.elements.size(); ++k) {
+        System cut = system;
+        cut.elements.resize(k + 1), cut.media.resize(k + 2);
+        const M m = matrixOf(cut, system.object.z);
+        const bool finite = std::fabs(m.d) > 1e-12;
+        const double s = -m.b / m.d;
+        const Point image{system.elements[k].z + s, (m.a + s * m.c) * system.object.height};
+        const double zFrom = k == 0 ? object.z : system.elements[k - 1].z;
+        const double zNext = k + 1 < system.elements.size() ? system.elements[k + 1].z : zTo;
+        const auto rays = stageConstruction(system, k, zTo, edges);
+        int drawn = 0;
+        double slope = kInfinite;
+        for (const ConstructedRay& ray : rays) {
+            if (ray.which == Which::SecondaryAxis)
+                continue;
+            ++drawn;
+            const QByteArray where = QByteArray::number(qulonglong(k)) + " " +
+                                     QByteArray::number(int(ray.which));
+            QVERIFY2(!objectFinite || passes(ray.pieces.front(), object), where);
+            const Piece& last = ray.pieces.back();
+            if (finite) {
+                QVERIFY2(passes(last, image), where);
+                QCOMPARE(last.part, s < 0 || (image.z > zNext && k + 1 < system.elements.size())
+                                        ? Part::Extension
+                                        : Part::Ray);
+            } else {
+                const double u = (last.to.height - last.from.height) / (last.to.z - last.from.z);
+                QVERIFY2(std::isinf(slope) || std::fabs(u - slope) < 1e-9, where);
+                slope = u;
+            }
+            for (const Piece& p : ray.pieces)
+                QVERIFY2(p.part != Part::Ray ||
+                             (std::min(p.from.z, p.to.z) >= zFrom - 1e-9 &&
+                              std::max(p.from.z, p.to.z) <= zNext + 1e-9),
+                         where);
+        }
+        QVERIFY(drawn >= 2);
+        object = image;
+        objectFinite = finite;
+    }
 }
 
 QTEST_APPLESS_MAIN(TestAxial)
