@@ -215,7 +215,7 @@ void TestAxial::stages_data() {
     QTest::addRow("axis, first at infinity") << pair(20, 25, 30, {-20, 0}, air) << 5.0;
     QTest::addRow("final at infinity") << pair(10, 30, 10, {-20, 1}, air) << 5.0;
     QTest::addRow("in contact") << pair(20, 0, -30, {-50, 2}, air) << 5.0;
-    QTest::addRow("no power, water") << pair(20, 20, kInfinite, {-30, 2}, {1, kWater, 1}) << 5.0;
+    QTest::addRow("no power, water") << pair(20, 20, kInfinite, {-45, 2}, {1, kWater, 1}) << 5.0;
     QTest::addRow("media") << sys({1, kWater, 1.2}, {lens(0, 1.6, 25, -25), lens(30, 1.5, 40, -15)},
                                   {-18, 1})
                            << 5.0;
@@ -252,6 +252,17 @@ void TestAxial::stages() {
         const double zFrom = k == 0 ? object.z : system.elements[k - 1].z;
         const double zNext = k + 1 < system.elements.size() ? system.elements[k + 1].z : zTo;
         const auto rays = stageConstruction(system, k, zTo, edges);
+        // The element's own foci, from its matrix alone; where the light of
+        // the stage runs, and the tips it only seems to reach.
+        System alone = sys({system.media[k], system.media[k + 1]}, {system.elements[k]}, {});
+        const M e = matrixOf(alone, system.elements[k].z);
+        const double zk = system.elements[k].z;
+        const bool last = k + 1 == system.elements.size();
+        const bool objectLit = k == 0 || (object.z >= zFrom && object.z <= zk);
+        const bool imageLit = image.z >= zk && (last || image.z <= zNext);
+        const auto at = [](const Point& p, const Point& q) {
+            return std::fabs(p.z - q.z) < 1e-9 && std::fabs(p.height - q.height) < 1e-7;
+        };
         int drawn = 0;
         double slope = kInfinite;
         for (const ConstructedRay& ray : rays) {
@@ -272,11 +283,32 @@ void TestAxial::stages() {
                 QVERIFY2(std::isinf(slope) || std::fabs(u - slope) < 1e-9, where);
                 slope = u;
             }
-            for (const Piece& p : ray.pieces)
+            if (objectFinite && std::fabs(e.c) > 1e-12) {
+                const Piece& in = ray.pieces.front();
+                const double y = std::fabs(heightAt(in, zk));
+                if (ray.which == Which::Central)
+                    QVERIFY2(y < 1e-9, where);
+                if (ray.which == Which::Focal)
+                    QVERIFY2(passes(in, {zk + e.d / e.c, 0}), where);
+                if (ray.which == Which::Parallel)
+                    QVERIFY2(passes(last, {zk - 1 / e.c, 0}), where);
+                if (ray.which == Which::Edge)
+                    QVERIFY2(std::fabs(y - edge) < 1e-9 &&
+                                 heightAt(in, zk) * object.height >= 0,
+                             where);
+            }
+            for (const Piece& p : ray.pieces) {
+                for (const Point& from : {p.from, p.to}) {
+                    if (objectFinite && at(from, object))
+                        QVERIFY2(p.part == (objectLit ? Part::Ray : Part::Extension), where);
+                    if (finite && at(from, image))
+                        QVERIFY2(p.part == (imageLit ? Part::Ray : Part::Extension), where);
+                }
                 QVERIFY2(p.part != Part::Ray ||
                              (std::min(p.from.z, p.to.z) >= zFrom - 1e-9 &&
                               std::max(p.from.z, p.to.z) <= zNext + 1e-9),
                          where);
+            }
         }
         QVERIFY(drawn >= 2);
         object = image;
