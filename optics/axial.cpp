@@ -421,8 +421,17 @@ std::vector<Aim> aimsFrom(const System& system, std::size_t k, Point tip, double
     return aims;
 }
 
-// The rays of stage k as they meet element k. An object at infinity sends
-// the previous stage's rays on, parallel, across the gap.
+// Whether stage k carries the previous stage's rays on instead of drawing its
+// own: for an object at infinity (the light between is parallel) and for a
+// point on the axis, whose own rays to the element's edges would come from
+// far outside the light the element before lets through.
+bool continues(const std::vector<Image>& images, std::size_t k) {
+    return k > 0 && (images[k - 1].kind == ImageKind::None || images[k - 1].height == 0);
+}
+
+// The rays of stage k as they meet element k; a continued stage's are the
+// previous stage's, run across the gap, each with the secondary axis parallel
+// to it for a point on the axis (for parallel light one axis serves all).
 std::vector<Aim> stageAims(const System& system, const std::vector<Image>& images, std::size_t k,
                            std::span<const double> edges) {
     if (k == 0) {
@@ -432,7 +441,7 @@ std::vector<Aim> stageAims(const System& system, const std::vector<Image>& image
         return aimsFrom(system, 0, {object.z, object.height}, edgeOf(edges, 0));
     }
     const Image& before = images[k - 1];
-    if (before.kind != ImageKind::None)
+    if (!continues(images, k))
         return aimsFrom(system, k, {before.z, before.height}, edgeOf(edges, k));
     std::vector<Aim> aims = stageAims(system, images, k - 1, edges);
     const double P = acting(system, k - 1);
@@ -440,7 +449,8 @@ std::vector<Aim> stageAims(const System& system, const std::vector<Image>& image
     for (Aim& aim : aims) {
         aim.nu -= aim.y * P;
         aim.y += aim.nu / indexAfter(system, k - 1) * gap;
-        aim.withAxis = false;
+        aim.withAxis = before.kind != ImageKind::None && focusOf(system, k).finite &&
+                       std::fabs(aim.nu) > kParallel;
     }
     return aims;
 }
@@ -468,12 +478,14 @@ std::vector<ConstructedRay> stageConstruction(const System& system, std::size_t 
     const Image& image = images[k];
     // The stage's own object: the system's for the first element, else the
     // image before (none when it stands at infinity).
+    const bool continued = continues(images, k);
     const bool atInfinity = k > 0 && images[k - 1].kind == ImageKind::None;
     const Point tip = k == 0 ? Point{system.object.z, system.object.height}
                              : Point{images[k - 1].z, images[k - 1].height};
     // Incoming light starts at a real object before the element, else at the
     // element before (an object beyond this one, or a virtual one).
-    const double zStart = k == 0 || (tip.z >= zFrom && tip.z <= zk) ? tip.z : zFrom;
+    const double zStart =
+        !continued && (k == 0 || (tip.z >= zFrom && tip.z <= zk)) ? tip.z : zFrom;
 
     // The secondary axis parallel to incoming light of slope u: through the
     // centre, bent by the media alone, it meets the back focal plane where
@@ -497,7 +509,7 @@ std::vector<ConstructedRay> stageConstruction(const System& system, std::size_t 
         const Point hit{zk, aim.y};
         const double u = aim.nu / n;
         const auto before = [&](double z) { return Point{z, aim.y + u * (z - zk)}; };
-        if (!atInfinity) {
+        if (!continued) {
             if (zStart == tip.z) {
                 add(ray, tip, hit, Part::Ray);
             } else if (tip.z > zk) {

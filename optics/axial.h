@@ -203,7 +203,8 @@ std::vector<ConstructedRay> construction(const System& system, double zTo, doubl
 // run to `zTo`, extended back to a virtual image. An object at infinity (the
 // light before element k parallel) is the previous stage's rays continued
 // through element k to its back focal plane, found with the secondary axis
-// parallel to that light. `edgeHeights` are the elements' apertures in turn
+// parallel to that light; a point on the axis after the first element, the
+// previous stage's cone continued, each ray with its secondary axis. `edgeHeights` are the elements' apertures in turn
 // (the last one given for any element after it): a tip beyond its element's
 // is found with the edge ray and the secondary axis, an object on the axis
 // with both edges, as in `construction`. The ray through the front focus is
