@@ -175,6 +175,7 @@ public:
             return;
         const Area area = tip.area;
         pen(area).width = final ? 4 : 2;
+        pen(area).style = 0;
         pen(area).fillStyle = 0;
         pen(area).fillColour = colour;
         circle(area, Role::ImageDot, tip.x, tip.y, final ? 50 : 35, colour);
@@ -238,6 +239,7 @@ SystemDiagram systemDiagram(const BenchState& bench, const SecondLens& second, c
     d.rays.strokes.reserve(64);
     // The object: a line from its tip to the axis, as wide as the rays.
     b.pen(Area::Left).width = 2;
+    b.pen(Area::Left).style = 0;
     b.line(Area::Left, Role::Object, d.object.x, d.object.y, d.object.x, Bench::kAxisY,
            colours.object);
     if (labels)
@@ -268,6 +270,7 @@ SystemDiagram systemDiagram(const BenchState& bench, const SecondLens& second, c
     b.image(d.finalImage, real ? colours.realImage : colours.virtualImage, !real, true, labels);
     // The object marker last, over the rays: a filled dot.
     b.pen(Area::Left).width = 3;
+    b.pen(Area::Left).style = 0;
     b.pen(Area::Left).fillStyle = 0;
     b.pen(Area::Left).fillColour = colours.object;
     b.circle(Area::Left, Role::ObjectDot, d.object.x, d.object.y, 60, colours.object);
