@@ -484,8 +484,7 @@ std::vector<ConstructedRay> stageConstruction(const System& system, std::size_t 
                              : Point{images[k - 1].z, images[k - 1].height};
     // Incoming light starts at a real object before the element, else at the
     // element before (an object beyond this one, or a virtual one).
-    const double zStart =
-        !continued && (k == 0 || (tip.z >= zFrom && tip.z <= zk)) ? tip.z : zFrom;
+    const double zStart = !continued && (k == 0 || (tip.z >= zFrom && tip.z <= zk)) ? tip.z : zFrom;
 
     // The secondary axis parallel to incoming light of slope u: through the
     // centre, bent by the media alone, it meets the back focal plane where
@@ -538,8 +537,7 @@ std::vector<ConstructedRay> stageConstruction(const System& system, std::size_t 
         if (aim.withAxis)
             secondaryAxis(u);
     }
-    if (atInfinity && !aims.empty() && focus.finite &&
-        std::fabs(aims.front().nu) > kParallel)
+    if (atInfinity && !aims.empty() && focus.finite && std::fabs(aims.front().nu) > kParallel)
         secondaryAxis(aims.front().nu / n);
     return rays;
 }

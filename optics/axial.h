@@ -204,12 +204,12 @@ std::vector<ConstructedRay> construction(const System& system, double zTo, doubl
 // light before element k parallel) is the previous stage's rays continued
 // through element k to its back focal plane, found with the secondary axis
 // parallel to that light; a point on the axis after the first element, the
-// previous stage's cone continued, each ray with its secondary axis. `edgeHeights` are the elements' apertures in turn
-// (the last one given for any element after it): a tip beyond its element's
-// is found with the edge ray and the secondary axis, an object on the axis
-// with both edges, as in `construction`. The ray through the front focus is
-// left out for an object in that plane. Nothing for an element the system
-// lacks, nor for a first element that does not stand behind the object.
+// previous stage's cone continued, each ray with its secondary axis. `edgeHeights` are the
+// elements' apertures in turn (the last one given for any element after it): a tip beyond its
+// element's is found with the edge ray and the secondary axis, an object on the axis with both
+// edges, as in `construction`. The ray through the front focus is left out for an object in that
+// plane. Nothing for an element the system lacks, nor for a first element that does not stand
+// behind the object.
 std::vector<ConstructedRay> stageConstruction(const System& system, std::size_t k, double zTo,
                                               std::span<const double> edgeHeights);
 

@@ -46,11 +46,16 @@ DiagramPoint focusPoint(const Axial::Focus& focus, bool back) {
 
 Role roleOf(Axial::Which which) {
     switch (which) {
-    case Axial::Which::Parallel: return Role::ParallelRay;
-    case Axial::Which::Central: return Role::CentralRay;
-    case Axial::Which::Focal: return Role::FocalRay;
-    case Axial::Which::Edge: return Role::EdgeRay;
-    case Axial::Which::SecondaryAxis: return Role::SecondaryAxis;
+    case Axial::Which::Parallel:
+        return Role::ParallelRay;
+    case Axial::Which::Central:
+        return Role::CentralRay;
+    case Axial::Which::Focal:
+        return Role::FocalRay;
+    case Axial::Which::Edge:
+        return Role::EdgeRay;
+    case Axial::Which::SecondaryAxis:
+        return Role::SecondaryAxis;
     }
     return Role::ParallelRay;
 }
