@@ -370,3 +370,176 @@ std::vector<ConstructedRay> construction(const System& system, double zTo, doubl
 }
 
 } // namespace Optics::Axial
+
+namespace Optics::Axial {
+
+namespace {
+// A ray of a stage as it meets its element: its height there, its reduced
+// slope coming in, and whether the secondary axis parallel to it is drawn.
+struct Aim {
+    Which which = Which::Parallel;
+    double y = 0;
+    double nu = 0;
+    bool withAxis = false;
+};
+
+double edgeOf(std::span<const double> edges, std::size_t k) {
+    return edges.empty() ? 0.0 : edges[std::min(k, edges.size() - 1)];
+}
+
+// Element k's standard rays from its own object's tip: parallel to the axis
+// (or to the edge, for a tip beyond it), through the centre, through the
+// front focus; to both edges for a point on the axis.
+std::vector<Aim> aimsFrom(const System& system, std::size_t k, Point tip, double edge) {
+    std::vector<Aim> aims;
+    const double zk = system.elements[k].z;
+    const double n = indexBefore(system, k);
+    const double d = zk - tip.z;
+    // An object in the element's own plane is its own image: no ray to aim.
+    if (!(std::fabs(d) > kParallel * std::max(1.0, std::fabs(zk))))
+        return aims;
+    const Focus focus = focusOf(system, k);
+    const auto through = [&](Which which, double y, bool axis) {
+        aims.push_back({which, y, n * (y - tip.height) / d, axis});
+    };
+    if (tip.height == 0) {
+        if (edge > 0) {
+            through(Which::Edge, edge, focus.finite);
+            through(Which::Edge, -edge, focus.finite);
+        }
+        return aims;
+    }
+    const bool beyond = edge > 0 && std::fabs(tip.height) > edge;
+    if (!beyond)
+        aims.push_back({Which::Parallel, tip.height, 0, false});
+    through(Which::Central, 0, false);
+    if (beyond)
+        through(Which::Edge, std::copysign(edge, tip.height), focus.finite);
+    const double toFocus = focus.frontPoint - tip.z;
+    if (focus.finite && std::fabs(toFocus) > kParallel * std::fabs(d))
+        through(Which::Focal, tip.height * (focus.frontPoint - zk) / toFocus, false);
+    return aims;
+}
+
+// Whether stage k carries the previous stage's rays on instead of drawing its
+// own: for an object at infinity (the light between is parallel) and for a
+// point on the axis, whose own rays to the element's edges would come from
+// far outside the light the element before lets through.
+bool continues(const std::vector<Image>& images, std::size_t k) {
+    return k > 0 && (images[k - 1].kind == ImageKind::None || images[k - 1].height == 0);
+}
+
+// The rays of stage k as they meet element k; a continued stage's are the
+// previous stage's, run across the gap, each with the secondary axis parallel
+// to it for a point on the axis (for parallel light one axis serves all).
+std::vector<Aim> stageAims(const System& system, const std::vector<Image>& images, std::size_t k,
+                           std::span<const double> edges) {
+    if (k == 0) {
+        const Object& object = system.object;
+        if (!(system.elements.front().z - object.z > 0))
+            return {};
+        return aimsFrom(system, 0, {object.z, object.height}, edgeOf(edges, 0));
+    }
+    const Image& before = images[k - 1];
+    if (!continues(images, k))
+        return aimsFrom(system, k, {before.z, before.height}, edgeOf(edges, k));
+    std::vector<Aim> aims = stageAims(system, images, k - 1, edges);
+    const double P = acting(system, k - 1);
+    const double gap = system.elements[k].z - system.elements[k - 1].z;
+    for (Aim& aim : aims) {
+        aim.nu -= aim.y * P;
+        aim.y += aim.nu / indexAfter(system, k - 1) * gap;
+        aim.withAxis = before.kind != ImageKind::None && focusOf(system, k).finite &&
+                       std::fabs(aim.nu) > kParallel;
+    }
+    return aims;
+}
+
+void add(ConstructedRay& ray, Point from, Point to, Part part) {
+    if (from.z != to.z || from.height != to.height)
+        ray.pieces.push_back({from, to, part});
+}
+} // namespace
+
+std::vector<ConstructedRay> stageConstruction(const System& system, std::size_t k, double zTo,
+                                              std::span<const double> edgeHeights) {
+    std::vector<ConstructedRay> rays;
+    if (!valid(system) || k >= system.elements.size())
+        return rays;
+    const std::vector<Image> images = imagesOf(system);
+    const std::vector<Aim> aims = stageAims(system, images, k, edgeHeights);
+    const bool last = k + 1 == system.elements.size();
+    const double zk = system.elements[k].z;
+    const double zFrom = k == 0 ? system.object.z : system.elements[k - 1].z;
+    const double zEnd = last ? zTo : system.elements[k + 1].z;
+    const double n = indexBefore(system, k), n2 = indexAfter(system, k);
+    const double P = acting(system, k);
+    const Focus focus = focusOf(system, k);
+    const Image& image = images[k];
+    // The stage's own object: the system's for the first element, else the
+    // image before (none when it stands at infinity).
+    const bool continued = continues(images, k);
+    const bool atInfinity = k > 0 && images[k - 1].kind == ImageKind::None;
+    const Point tip = k == 0 ? Point{system.object.z, system.object.height}
+                             : Point{images[k - 1].z, images[k - 1].height};
+    // Incoming light starts at a real object before the element, else at the
+    // element before (an object beyond this one, or a virtual one).
+    const double zStart = !continued && (k == 0 || (tip.z >= zFrom && tip.z <= zk)) ? tip.z : zFrom;
+
+    // The secondary axis parallel to incoming light of slope u: through the
+    // centre, bent by the media alone, it meets the back focal plane where
+    // every ray of that slope does.
+    const auto secondaryAxis = [&](double u) {
+        const Point centre{zk, 0};
+        const double zF = focus.backPoint;
+        const Point onPlane{zF, u * n / n2 * (zF - zk)};
+        ConstructedRay axis{Which::SecondaryAxis, {}};
+        add(axis, {zStart, u * (zStart - zk)}, centre, Part::ConstructionLine);
+        add(axis, centre, onPlane, Part::ConstructionLine);
+        add(axis, {zF, 0}, onPlane, Part::ConstructionLine);
+        if (zF < zk)
+            add(axis, centre, {zEnd, u * n / n2 * (zEnd - zk)}, Part::ConstructionLine);
+        rays.push_back(std::move(axis));
+    };
+
+    rays.reserve(aims.size() + 3);
+    for (const Aim& aim : aims) {
+        ConstructedRay ray{aim.which, {}};
+        const Point hit{zk, aim.y};
+        const double u = aim.nu / n;
+        const auto before = [&](double z) { return Point{z, aim.y + u * (z - zk)}; };
+        if (!continued) {
+            if (zStart == tip.z) {
+                add(ray, tip, hit, Part::Ray);
+            } else if (tip.z > zk) {
+                // Converging light heads for an object beyond the element.
+                add(ray, before(zStart), hit, Part::Ray);
+                add(ray, hit, tip, Part::Extension);
+            } else {
+                // Light seems to come from a virtual object before the
+                // element before.
+                add(ray, tip, before(zStart), Part::Extension);
+                add(ray, before(zStart), hit, Part::Ray);
+            }
+        }
+        const double u2 = (aim.nu - aim.y * P) / n2;
+        const auto after = [&](double z) { return Point{z, aim.y + u2 * (z - zk)}; };
+        if (image.kind == ImageKind::Real && image.z <= zEnd && !last) {
+            add(ray, hit, after(image.z), Part::Ray);
+        } else {
+            add(ray, hit, after(zEnd), Part::Ray);
+            if (image.kind == ImageKind::Real && !last)
+                add(ray, after(zEnd), after(image.z), Part::Extension);
+            if (image.kind == ImageKind::Virtual)
+                add(ray, hit, after(image.z), Part::Extension);
+        }
+        rays.push_back(std::move(ray));
+        if (aim.withAxis)
+            secondaryAxis(u);
+    }
+    if (atInfinity && !aims.empty() && focus.finite && std::fabs(aims.front().nu) > kParallel)
+        secondaryAxis(aims.front().nu / n);
+    return rays;
+}
+
+} // namespace Optics::Axial

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <limits>
+#include <span>
 #include <variant>
 #include <vector>
 
@@ -189,5 +190,27 @@ struct ConstructedRay {
 // and is left out; an object not before the first element has no
 // construction.
 std::vector<ConstructedRay> construction(const System& system, double zTo, double edgeHeight);
+
+// The construction as textbooks draw a system stage by stage: element k's
+// standard rays for its own object, the image the elements before it form
+// (the system's object for the first). Incoming, each ray is a ray where the
+// light runs (from its own object where that is a real one before the
+// element, else from the element before) and an extension where it only
+// seems to come from its object (a virtual image before that element) or
+// heads for it (an image beyond element k: converging light, a virtual
+// object). Leaving, it runs to the next element's plane, stopping at a real
+// image before it and extended forward to one beyond it; the last element's
+// run to `zTo`, extended back to a virtual image. An object at infinity (the
+// light before element k parallel) is the previous stage's rays continued
+// through element k to its back focal plane, found with the secondary axis
+// parallel to that light; a point on the axis after the first element, the
+// previous stage's cone continued, each ray with its secondary axis. `edgeHeights` are the
+// elements' apertures in turn (the last one given for any element after it): a tip beyond its
+// element's is found with the edge ray and the secondary axis, an object on the axis with both
+// edges, as in `construction`. The ray through the front focus is left out for an object in that
+// plane. Nothing for an element the system lacks, nor for a first element that does not stand
+// behind the object.
+std::vector<ConstructedRay> stageConstruction(const System& system, std::size_t k, double zTo,
+                                              std::span<const double> edgeHeights);
 
 } // namespace Optics::Axial

@@ -20,8 +20,8 @@ struct SecondLens {
     bool operator==(const SecondLens&) const = default;
 };
 
-// Where the second lens may stand behind the first: in contact up to the far
-// end of the bench's right area.
+// Where the second lens may stand behind the first: in contact up to 13 cm
+// behind it, as far as the bench reaches.
 constexpr double kNearestSecondLens = 0;
 constexpr double kFarthestSecondLens = 13;
 

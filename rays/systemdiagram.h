@@ -43,10 +43,20 @@ struct SystemDiagram {
     DiagramPoint object, objectFoot;
     DiagramPoint firstImage, firstImageFoot;
     DiagramPoint finalImage, finalImageFoot;
+    // Where the names of the axis go: the foci of the first lens (F1 before,
+    // F1' behind) and of the second, and the second lens's centre O2; not
+    // shown for a lens without power.
+    DiagramPoint firstFront, firstBack;
+    DiagramPoint secondFront, secondBack;
+    DiagramPoint secondCentre;
 };
 
-// The two-lens bench's figure: the bench's lens and object with the second
-// lens behind it. No strokes without an object on the bench.
+// The two-lens bench's figure as textbooks draw it, stage by stage: the
+// object, the first lens's standard rays to its image A1B1, drawn as an
+// intermediate image, then the second lens's standard rays for A1B1 as its
+// object, to the final image A2B2. The strokes have the roles, colours and
+// pens of the single-lens construction (rayDiagram). No strokes without an
+// object on the bench.
 SystemDiagram systemDiagram(const BenchState& bench, const SecondLens& second, const Pen& left,
                             const Pen& right);
 

@@ -41,6 +41,9 @@ Element lens(double z, double N, double R1, double R2) {
     return {z, ThinLens{N, R1, R2}};
 }
 constexpr double kWater = 4.0 / 3.0;
+System pair(double R1, double z2, double R2, Object o, std::vector<double> media = {1, 1, 1}) {
+    return sys(std::move(media), {lens(0, 1.5, R1, -R1), lens(z2, 1.5, R2, -R2)}, o);
+}
 bool near(double got, double want) { // 1e-9 relative to the length or 1 cm
     return std::fabs(got - want) <= 1e-9 * std::max(1.0, std::fabs(want));
 }
@@ -56,6 +59,8 @@ private slots:
     void objectAtFocus();
     void edgeRayMeetsSecondaryAxis();
     void invalid();
+    void stages_data();
+    void stages();
 };
 
 void TestAxial::againstMatrices_data() {
@@ -194,6 +199,82 @@ void TestAxial::invalid() {
     QVERIFY(!focusOf(sys({1, 1}, {lens(0, 1.5, 20, -20)}, {-30, 1}), 7).finite);
     QVERIFY(!valid(sys({1, 0.5}, {lens(0, 1.5, 20, -20)}, {-30, 1})));
     QVERIFY(!valid(sys({1, 1}, {lens(0, 1.5, 20, -20)}, {-kInfinite, 1})));
+}
+
+void TestAxial::stages_data() {
+    QTest::addColumn<System>("system");
+    QTest::addColumn<double>("edge");
+    QTest::addRow("real before") << pair(2, 10, 2.5, {-3, 0.5}) << 1.5;
+    QTest::addRow("beyond, converging") << pair(20, 20, 10, {-30, 2}) << 5.0;
+    QTest::addRow("first virtual") << pair(-20, 15, 10, {-30, 2}) << 5.0;
+    QTest::addRow("first at infinity") << pair(20, 25, 30, {-20, 2}) << 5.0;
+    QTest::addRow("final at infinity") << pair(10, 30, 10, {-20, 1}) << 5.0;
+    QTest::addRow("in contact") << pair(20, 0, -30, {-50, 2}) << 5.0;
+    QTest::addRow("no power, water") << pair(20, 20, kInfinite, {-45, 2}, {1, kWater, 1}) << 5.0;
+    QTest::addRow("media") << pair(25, 30, 40, {-18, 1}, {1, kWater, 1.2}) << 5.0;
+    QTest::addRow("beyond aperture") << pair(20, 60, 10, {-40, 3}) << 1.0;
+    QTest::addRow("axis") << pair(20, 60, 10, {-40, 0}) << 1.0;
+}
+
+void TestAxial::stages() {
+    // Each stage's rays come in through its object's tip and leave through its image's (parallel
+    // for one at infinity), found with matrices; a piece ending at a tip the light does not reach
+    // is an extension. A point on the axis after the first element carries the cone on.
+    QFETCH(System, system);
+    QFETCH(double, edge);
+    const auto heightAt = [](const Piece& p, double z) {
+        return p.from.height + (p.to.height - p.from.height) * (z - p.from.z) / (p.to.z - p.from.z);
+    };
+    const auto passes = [&](const Piece& p, Point a) {
+        return std::fabs(p.to.z - p.from.z) > 1e-12 &&
+               std::fabs(heightAt(p, a.z) - a.height) < 1e-7;
+    };
+    const auto at = [](auto a, auto b) {
+        return std::hypot(a.z - b.z, a.height - b.height) < 1e-7;
+    };
+    Point object{system.object.z, system.object.height};
+    bool objectFinite = true;
+    for (std::size_t k = 0; k < system.elements.size(); ++k) {
+        System cut = system;
+        cut.elements.resize(k + 1), cut.media.resize(k + 2);
+        const M m = matrixOf(cut, system.object.z);
+        const bool finite = std::fabs(m.d) > 1e-12;
+        const double s = -m.b / m.d, zk = system.elements[k].z;
+        const Point image{zk + s, (m.a + s * m.c) * system.object.height};
+        const M e = // the element alone, for its own front focus
+            matrixOf(sys({system.media[k], system.media[k + 1]}, {system.elements[k]}, {}), zk);
+        const bool objectLit = k == 0 || (object.z >= system.elements[k - 1].z && object.z <= zk);
+        const bool imageLit = image.z >= zk && (k + 1 == system.elements.size() ||
+                                                image.z <= system.elements[k + 1].z);
+        const bool own = objectFinite && (k == 0 || object.height != 0);
+        double slope = kInfinite;
+        const std::vector<ConstructedRay> rays =
+            stageConstruction(system, k, system.elements.back().z + 50, {&edge, 1});
+        QVERIFY(rays.size() >= 2);
+        for (const ConstructedRay& ray : rays) {
+            if (ray.which == Which::SecondaryAxis)
+                continue;
+            const Piece &in = ray.pieces.front(), &out = ray.pieces.back();
+            QVERIFY(own ? passes(in, object) : std::fabs(in.from.z - zk) < 1e-9);
+            const double u = (out.to.height - out.from.height) / (out.to.z - out.from.z);
+            QVERIFY(finite ? passes(out, image) : std::isinf(slope) || std::fabs(u - slope) < 1e-9);
+            slope = u;
+            QVERIFY(!finite || at(out.to, image) || (imageLit && out.part == Part::Ray));
+            const double y = heightAt(in, zk);
+            QVERIFY(!own || ray.which != Which::Focal || passes(in, {zk + e.d / e.c, 0}));
+            QVERIFY(!own || ray.which != Which::Edge ||
+                    (std::fabs(std::fabs(y) - edge) < 1e-9 && y * object.height >= 0));
+            for (const Piece& p : ray.pieces)
+                for (const Point& end : {p.from, p.to}) {
+                    if (objectFinite && at(end, object))
+                        QVERIFY(p.part == (objectLit ? Part::Ray : Part::Extension));
+                    if (finite && at(end, image))
+                        QVERIFY(p.part == (imageLit ? Part::Ray : Part::Extension));
+                }
+        }
+        object = image;
+        objectFinite = finite;
+    }
 }
 
 QTEST_APPLESS_MAIN(TestAxial)

@@ -5,6 +5,7 @@
 #include "form1.h"
 #include "picturebox.h"
 #include "raydiagram.h"
+#include "systemdiagram.h"
 #include "testsupport.h"
 
 #include <QTest>
@@ -127,6 +128,8 @@ private slots:
     void virtualMarkClampsAndExtremeShift();
     void crossShiftRounding_data();
     void crossShiftRounding();
+    void twoLenses_data();
+    void twoLenses();
 };
 
 void TestRayDiagram::construction_data() {
@@ -470,6 +473,70 @@ void TestRayDiagram::crossShiftRounding() {
     QFETCH(double, value);
     QFETCH(int, rounded);
     QCOMPARE(Optics::roundToInt32(value), rounded);
+}
+
+void TestRayDiagram::twoLenses_data() {
+    // F1' (cm), n1, n2, object z, h; lens 2 at d, radii ±R of 1.5 glass, medium after; third ray.
+    QTest::addColumn<QVector<double>>("v");
+    const auto row = [](const char* name, QVector<double> v) { QTest::newRow(name) << v; };
+    row("A1B1 before lens 2", {2, 1, 1, -6, 1, 8, 3, 1, 1});
+    row("beyond, diverging", {5, 1, 1, -9.7, 1, 5, -4, 1, 0});
+    row("first virtual", {-5, 1, 1, -8, 1.4, 5, 3, 1, 1});
+    row("first at infinity", {5, 1, 1, -5, 1.4, 6, 5, 1, 0});
+    row("final at infinity", {4, 1, 1, -8, 0.9, 11, 3, 1, 1});
+    row("in contact", {5, 1, 1, -9, 1, 0, -8, 1, 1});
+    row("media", {4, 1.33, 1.2, -10, -1, 7, 4, 1.5, 1});
+    row("A1B1 beyond the aperture", {5, 1, 1, -7, 1.2, 6, 3, 1, 1});
+    row("far final", {4, 1, 1, -8, 0.9, 10.999, 3, 1, 1});
+}
+
+void TestRayDiagram::twoLenses() {
+    // Each image by hand, n'/s' = n/s + P and m = n s'/(n' s): its dot there (green where the light
+    // meets, red where lines only seem to), rays through it, pens as the single-lens figure's; no
+    // ray parallel to the axis comes to a lens beyond its aperture.
+    QFETCH(QVector<double>, v);
+    using Optics::Role;
+    const double f1 = v[0], n1 = v[1], n2 = v[2], z = v[3], h = v[4], d = v[5], R = v[6];
+    BenchState b;
+    b.n1 = n1, b.n2 = n2, b.f2 = f1 * 567, b.IsConverging = f1 > 0 ? kTrue : kFalse;
+    b.ObjectX = float(7500 + z * 567), b.ObjectY = float(3990 - h * 567), b.ObjectPlaced = kTrue;
+    b.ShowLabels = kTrue, b.ShowThirdRay = v[8] ? kTrue : kFalse;
+    const double P2 = (1.5 - n2) / R + (1.5 - v[7]) / R;
+    const double v1 = n1 / z + n2 / f1, z1 = n2 / v1, h1 = h * n1 * z1 / (n2 * z);
+    const bool first = std::fabs(v1) > 1e-9;
+    const double v2 = first ? n2 / (z1 - d) + P2 : 0, z2 = d + v[7] / v2;
+    const double h2 = first ? h1 * n2 * (z2 - d) / (v[7] * (z1 - d)) : n1 * h / z / P2;
+    const Optics::SystemDiagram fig = Optics::systemDiagram(b, {d, {1.5, R, -R}, v[7]}, {}, {});
+    const Optics::Construction single = Optics::rayDiagram(b, {}, {});
+    const auto through = [&](double zc, double hc, bool lit) {
+        const double x = zc * 567 + (zc < 0) * 7500, y = 3990 - hc * 567;
+        int lines = 0, dots = 0;
+        for (const Optics::Stroke& st : fig.rays.strokes) {
+            dots += (st.area == Optics::Area::Left) == (zc < 0) && st.role == Role::ImageDot &&
+                    std::hypot(st.x1 - x, st.y1 - y) < 0.5 && st.colour == (lit ? kGreen : kRed);
+            lines += (st.area == Optics::Area::Left) == (zc < 0) && st.role != Role::ImageLine &&
+                     st.role != Role::Object && st.x1 != st.x2 &&
+                     std::fabs(st.y1 + (st.y2 - st.y1) * (x - st.x1) / (st.x2 - st.x1) - y) < 1;
+        }
+        return lines >= 2 && dots == 1;
+    };
+    QVERIFY(!first || through(z1, h1, z1 > 0 && z1 <= d));
+    QCOMPARE(fig.finalImage.shown, std::fabs(v2) > 1e-9 || !first);
+    QVERIFY(!fig.finalImage.shown || std::fabs(z2) > 30 || through(z2, h2, z2 > d));
+    bool focal = false;
+    for (const Optics::Stroke& st : fig.rays.strokes) {
+        focal = focal || st.role == Role::FocalRay;
+        const bool left = st.area == Optics::Area::Left;
+        if (st.role == Role::ParallelRay && st.y1 == st.y2 && st.x2 == (left ? 7500 : d * 567))
+            QVERIFY(std::fabs(st.y1 - 3990) <= ((left ? f1 : P2) > 0 ? 1340 : 1440));
+        for (double c : {st.x1, st.y1, st.x2, st.y2})
+            QVERIFY(std::isfinite(c) && std::fabs(c) <= 760000 + 7500);
+        for (const Optics::Stroke& one : single.strokes)
+            if (one.role == st.role && st.role != Role::ImageDot && st.role != Role::ImageLine)
+                QVERIFY(one.colour == st.colour && one.pen.width == st.pen.width &&
+                        one.pen.style == st.pen.style && one.radius == st.radius);
+    }
+    QCOMPARE(focal, v[8] != 0);
 }
 
 QTEST_MAIN(TestRayDiagram)
