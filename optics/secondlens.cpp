@@ -38,9 +38,13 @@ std::optional<LensShape> shapeOf(const Axial::ThinLens& lens) {
 
 std::optional<Axial::ThinLens> lensOfFocalLength(double front, double N, double between,
                                                  double after) {
-    // R1 = R, R2 = −R: P = (N − n)/R + (N − n′)/R = n/f.
-    const double R = (2 * N - between - after) * front / between;
-    if (!std::isfinite(R) || R == 0 || !std::isfinite(front) || front == 0)
+    // R1 = R, R2 = −R: P = (N − n)/R + (N − n′)/R = n/f. Glass as dense as
+    // the media on average, to the rounding of the indices, bends nothing.
+    const double bend = 2 * N - between - after;
+    constexpr double kRounding = 1e-12;
+    const double R = bend * front / between;
+    if (!(std::fabs(bend) > kRounding * (2 * N + between + after)) || !std::isfinite(R) || R == 0 ||
+        !std::isfinite(front) || front == 0)
         return std::nullopt;
     return Axial::ThinLens{N, R, -R};
 }
