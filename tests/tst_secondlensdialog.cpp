@@ -103,6 +103,10 @@ void TestSecondLensDialog::typed_data() {
     QTest::newRow("1:5, diverging, far end")
         << 5 << 1.0 << QStringList{is(kDistance, "65"), is(kFocal, "−50 см"), "enter"} << true
         << 65.0 << -2.0 << 1.0 << QString();
+    // The other shape with the focal length given: the same F, spreading.
+    QTest::newRow("F kept, shape turned")
+        << 1 << 1.0 << QStringList{is(kFocal, "20"), "press:двояковогнутая", "ok"} << true << 6.0
+        << -5.0 << 1.0 << QString();
     // In water before it and air behind: the front focal length, P = n/f.
     QTest::newRow("water before, F front")
         << 1 << 4.0 / 3.0
