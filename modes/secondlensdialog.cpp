@@ -154,6 +154,9 @@ Form::Form(QWidget& parent, const Optics::SecondLens& lens, double between, Opti
     layout->addWidget(m_problem);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    // Said as the program's other questions say it, with or without Qt's own
+    // translations installed.
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Отмена"));
     for (QAbstractButton* button : buttons->buttons())
         button->setMinimumHeight(m_distance->minimumHeight());
     connect(buttons, &QDialogButtonBox::accepted, this, &Form::finish);

@@ -2086,6 +2086,10 @@
         <source>Радиус: число сантиметров от %1 до %2</source>
         <translation>Radius: a number of centimetres from %1 to %2</translation>
     </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>SetupFile</name>
