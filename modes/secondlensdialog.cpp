@@ -328,12 +328,14 @@ void Form::byFocalLength(bool chosen) {
 // With the focal length given, the other shape bends the other way: the same
 // focal length with the other sign.
 void Form::flipShape() {
-    if (m_byFocal->isChecked()) {
-        const std::optional<double> f = number(m_focal);
-        const bool biconvexNow = m_biconvex->isChecked();
-        const std::optional<Optics::LensShape> was =
-            Optics::shapeOf(typed().lens.value_or(Optics::SecondLens{}).lens);
-        if (f && was && was->biconvex != biconvexNow)
+    const std::optional<double> f = number(m_focal);
+    const std::optional<double> N = number(m_index);
+    const std::optional<double> after = number(m_after);
+    if (m_byFocal->isChecked() && f && N && after) {
+        // The shape the focal length typed asks for, whatever else is typed.
+        const std::optional<Optics::Axial::ThinLens> made =
+            Optics::lensOfFocalLength(m_scale.benchCm(*f), *N, m_between, *after);
+        if (made && (made->R1 > 0) != m_biconvex->isChecked())
             m_focal->setText(Readout::typed(-*f));
     }
     follow();
