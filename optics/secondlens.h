@@ -21,7 +21,7 @@ struct SecondLens {
 };
 
 // Where the second lens may stand behind the first: in contact up to the far
-// end of the bench's right area.
+// end of the bench behind the first lens.
 constexpr double kNearestSecondLens = 0;
 constexpr double kFarthestSecondLens = 13;
 
