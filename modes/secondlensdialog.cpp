@@ -138,6 +138,11 @@ Form::Form(QWidget& parent, const Optics::SecondLens& lens, double between, Opti
     m_after = field(tr("Показатель преломления среды за линзой"));
     form->addRow(tr("Показатель преломления среды за линзой:"), m_after);
     layout->addLayout(form);
+    // The choices as large as the fields for a finger, apart from each other.
+    for (QHBoxLayout* row : {givenRow, shapeRow})
+        row->setSpacing(2 * fontMetrics().averageCharWidth());
+    for (QRadioButton* choice : {m_byFocal, m_byRadii, m_biconvex, m_biconcave})
+        choice->setMinimumHeight(m_distance->minimumHeight());
 
     const int lineWidth = fontMetrics().averageCharWidth() * kLineChars;
     m_readout = new QLabel(this);
