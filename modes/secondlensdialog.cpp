@@ -201,15 +201,14 @@ QLineEdit* Form::field(const QString& accessible) {
     return edit;
 }
 
-// A number as typed: a comma or a point, the minus the read-outs write, the
-// unit after it.
+// A number as typed: a comma or a point, the unit after it; Qt reads the
+// minus the read-outs write (U+2212) as a minus.
 std::optional<double> Form::number(const QLineEdit* field) const {
     QString text = field->text().trimmed();
     for (const QString& unit : {tr("см"), QStringLiteral("cm")})
         if (text.endsWith(unit))
             text = text.chopped(unit.size()).trimmed();
     text.replace(QLatin1Char(','), QLatin1Char('.'));
-    text.replace(QChar(0x2212), QLatin1Char('-'));
     bool ok = false;
     const double value = QLocale::c().toDouble(text, &ok);
     if (!ok || !std::isfinite(value))
