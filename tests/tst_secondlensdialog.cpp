@@ -99,6 +99,7 @@ void TestSecondLensDialog::typed_data() {
         << 1 << 1.0 << "стеклом|Радиус левой=0,3|enter|esc" << none << 0.0 << "от 0,50 до 100,00";
     QTest::newRow("index beyond 2")
         << 1 << 1.0 << "Показатель преломления линзы=2,5|ok|esc" << none << 0.0 << "от 1 до 2";
+    QTest::newRow("OK at once, 1:2") << 2 << 1.0 << "ok" << 12.0 << 10.0 << ""; // 6 cm, F = 5 cm
     QTest::newRow("cancel") << 1 << 1.0 << "Фокусное=30|cancel" << none << 0.0 << "";
 }
 
