@@ -10,6 +10,7 @@
 #include "secondlensdialog.h"
 
 #include "benchoptics.h"
+#include "messages.h"
 #include "readout.h"
 #include "screeninfo.h"
 
@@ -364,6 +365,10 @@ namespace SecondLensDialog {
 std::optional<Optics::SecondLens> edit(QWidget& parent, const Optics::SecondLens& lens,
                                        double between, Optics::Scale scale,
                                        Optics::Notation notation) {
+    // Where no window fits the screen at its scale, that is said and nothing changes.
+    if (!Messages::roomFor(&parent,
+                           QCoreApplication::translate("SecondLensDialog", "Вторая линза")))
+        return std::nullopt;
     Form form(parent, lens, between, scale, notation);
     if (form.exec() != QDialog::Accepted)
         return std::nullopt;
