@@ -1977,6 +1977,121 @@
     </message>
 </context>
 <context>
+    <name>SecondLensDialog</name>
+    <message>
+        <source>Вторая линза</source>
+        <translation>Second lens</translation>
+    </message>
+    <message>
+        <source>Расстояние от первой линзы</source>
+        <translation>Distance from the first lens</translation>
+    </message>
+    <message>
+        <source>Расстояние от первой линзы, см (0 — вплотную):</source>
+        <translation>Distance from the first lens, cm (0: in contact):</translation>
+    </message>
+    <message>
+        <source>фокусным расстоянием %1</source>
+        <translation>its focal length %1</translation>
+    </message>
+    <message>
+        <source>стеклом и радиусами</source>
+        <translation>its glass and radii</translation>
+    </message>
+    <message>
+        <source>Линза задана:</source>
+        <translation>Lens given by:</translation>
+    </message>
+    <message>
+        <source>двояковыпуклая</source>
+        <translation>biconvex</translation>
+    </message>
+    <message>
+        <source>двояковогнутая</source>
+        <translation>biconcave</translation>
+    </message>
+    <message>
+        <source>Форма:</source>
+        <translation>Shape:</translation>
+    </message>
+    <message>
+        <source>Фокусное расстояние %1</source>
+        <translation>Focal length %1</translation>
+    </message>
+    <message>
+        <source>Переднее фокусное расстояние (в среде перед линзой), со знаком: минус — рассеивающая</source>
+        <translation>The front focal length (in the medium before the lens), signed: negative for a diverging lens</translation>
+    </message>
+    <message>
+        <source>%1, см:</source>
+        <translation>%1, cm:</translation>
+    </message>
+    <message>
+        <source>Показатель преломления линзы</source>
+        <translation>Refractive index of the lens</translation>
+    </message>
+    <message>
+        <source>Показатель преломления линзы N:</source>
+        <translation>Refractive index of the lens N:</translation>
+    </message>
+    <message>
+        <source>Радиус левой поверхности</source>
+        <translation>Radius of the left surface</translation>
+    </message>
+    <message>
+        <source>Радиус левой поверхности R₁, см:</source>
+        <translation>Radius of the left surface R₁, cm:</translation>
+    </message>
+    <message>
+        <source>Радиус правой поверхности</source>
+        <translation>Radius of the right surface</translation>
+    </message>
+    <message>
+        <source>Радиус правой поверхности R₂, см:</source>
+        <translation>Radius of the right surface R₂, cm:</translation>
+    </message>
+    <message>
+        <source>Показатель преломления среды за линзой</source>
+        <translation>Refractive index of the medium behind the lens</translation>
+    </message>
+    <message>
+        <source>Показатель преломления среды за линзой:</source>
+        <translation>Refractive index of the medium behind the lens:</translation>
+    </message>
+    <message>
+        <source>Фокусные расстояния и оптическая сила</source>
+        <translation>Focal lengths and power</translation>
+    </message>
+    <message>
+        <source>см</source>
+        <translation>cm</translation>
+    </message>
+    <message>
+        <source>Расстояние от первой линзы: от %1 до %2 см</source>
+        <translation>Distance from the first lens: %1 to %2 cm</translation>
+    </message>
+    <message>
+        <source>%1: число от %2 до %3</source>
+        <translation>%1: a number from %2 to %3</translation>
+    </message>
+    <message>
+        <source>%1: при этих показателях преломления линза с равными радиусами не преломляет — измените N</source>
+        <translation>%1: at these refractive indices a lens with equal radii bends no light; change N</translation>
+    </message>
+    <message>
+        <source>%1: от %2 до %3 см (со знаком минус — рассеивающая) при N = %4</source>
+        <translation>%1: %2 to %3 cm (negative for a diverging lens) at N = %4</translation>
+    </message>
+    <message>
+        <source>Радиус: число сантиметров от %1 до %2</source>
+        <translation>Radius: a number of centimetres from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>SetupFile</name>
     <message>
         <source>ru_RU</source>

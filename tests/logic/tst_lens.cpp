@@ -15,6 +15,7 @@
 #include "notation.h"
 #include "objectmotion.h"
 #include "scale.h"
+#include "secondlens.h"
 
 #include <QSet>
 #include <QTest>
@@ -99,6 +100,10 @@ private slots:
     void regionsInNotation();
     void scaleChoices_data();
     void scaleChoices();
+    void secondLensOfFocalLength_data();
+    void secondLensOfFocalLength();
+    void secondLensShapes_data();
+    void secondLensShapes();
 };
 
 // Worked problems with the answers a textbook gives, b behind the lens
@@ -897,6 +902,67 @@ void TestLens::scaleChoices() {
         QVERIFY(std::fabs(scale->benchCm(scale->realOfBenchCm(benchCm)) - benchCm) < 1e-12);
     }
     QCOMPARE(Optics::realDioptres(20, *scale), 20 / k);
+}
+
+// The second lens of a typed front focal length: its surfaces' powers give
+// it in the medium before, and the back one in the medium after; its shape is
+// the one that bends so (biconcave gathers in media denser than the glass).
+void TestLens::secondLensOfFocalLength_data() {
+    QTest::addColumn<double>("f");
+    QTest::addColumn<double>("N");
+    QTest::addColumn<double>("before");
+    QTest::addColumn<double>("after");
+    QTest::addColumn<int>("shape"); // 1 biconvex, -1 biconcave, 0 none
+    QTest::newRow("air, +20") << 20.0 << kGlass << 1.0 << 1.0 << 1;
+    QTest::newRow("water before") << 10.0 << kGlass << kWater << 1.0 << 1;
+    QTest::newRow("eye's medium after") << 0.5 << 1.8 << 1.0 << 1.336 << 1;
+    QTest::newRow("denser media, +8") << 8.0 << kGlass << 1.7 << 1.9 << -1;
+    QTest::newRow("denser media, -8") << -8.0 << kGlass << 1.7 << 1.9 << 1;
+    QTest::newRow("glass as the media") << 10.0 << 1.4 << 1.2 << 1.6 << 0;
+    QTest::newRow("zero") << 0.0 << kGlass << 1.0 << 1.0 << 0;
+    QTest::newRow("infinite") << HUGE_VAL << kGlass << 1.0 << 1.0 << 0;
+    QTest::newRow("NaN") << std::nan("") << kGlass << 1.0 << 1.0 << 0;
+}
+
+void TestLens::secondLensOfFocalLength() {
+    QFETCH(double, f);
+    QFETCH(double, N);
+    QFETCH(double, before);
+    QFETCH(double, after);
+    QFETCH(int, shape);
+    const auto lens = Optics::lensOfFocalLength(f, N, before, after);
+    QCOMPARE(lens.has_value(), shape != 0);
+    if (!lens)
+        return;
+    QCOMPARE(lens->R2, -lens->R1); // equal radii
+    QCOMPARE(lens->R1 > 0 ? 1 : -1, shape);
+    const double P = LensMaker::thinLensPower(before, N, after, lens->R1, lens->R2);
+    const Optics::FocalLengths focal = Optics::focalLengthsOf({3, *lens, after}, before);
+    QVERIFY(std::fabs(before / P - f) + std::fabs(focal.front - f) < 1e-12 * std::fabs(f));
+    QVERIFY(std::fabs(focal.back - after / P) < 1e-12 * std::fabs(f));
+}
+
+// The two shapes a setup keeps, by the magnitudes of the left and right
+// radii, and back; a meniscus or a plane surface is neither.
+void TestLens::secondLensShapes_data() {
+    QTest::addColumn<double>("R1");
+    QTest::addColumn<double>("R2");
+    QTest::addColumn<int>("shape"); // 1 biconvex (gathers in air), -1 biconcave, 0 neither
+    QTest::newRow("biconvex") << 4.0 << -12.5 << 1;
+    QTest::newRow("biconcave") << -0.5 << 100.0 << -1;
+    QTest::newRow("meniscus") << 4.0 << 6.0 << 0;
+    QTest::newRow("plano-convex") << HUGE_VAL << -5.0 << 0;
+}
+
+void TestLens::secondLensShapes() {
+    QFETCH(double, R1);
+    QFETCH(double, R2);
+    QFETCH(int, shape);
+    const std::optional<Optics::LensShape> shaped = Optics::shapeOf({1.6, R1, R2});
+    QCOMPARE(shaped ? (shaped->biconvex ? 1 : -1) : 0, shape);
+    if (shaped)
+        QCOMPARE(Optics::shapedThinLens(1.6, *shaped), (Optics::Axial::ThinLens{1.6, R1, R2}));
+    QCOMPARE(shape * LensMaker::thinLensPower(1, 1.6, 1, R1, R2) > 0, shape != 0);
 }
 
 QTEST_MAIN(TestLens)
