@@ -767,8 +767,7 @@ Result parse(std::string_view bytes, const Ranges& ranges) {
                                k.realOfBenchCm(ranges.nearestSecondLens),
                                k.realOfBenchCm(ranges.farthestSecondLens));
         s.converging = in.choice(lens, "lens", "converging", "diverging", "secondLens.lens");
-        s.N = in.number(lens, "index", "secondLens.index", ranges.leastIndex,
-                        ranges.greatestIndex);
+        s.N = in.number(lens, "index", "secondLens.index", ranges.leastIndex, ranges.greatestIndex);
         const Value& radii = *in.object(lens, "radii", "secondLens.radii");
         s.leftRadius = in.number(radii, "left", "secondLens.radii.left",
                                  k.realOfBenchCm(ranges.leastSecondRadius),
@@ -776,8 +775,8 @@ Result parse(std::string_view bytes, const Ranges& ranges) {
         s.rightRadius = in.number(radii, "right", "secondLens.radii.right",
                                   k.realOfBenchCm(ranges.leastSecondRadius),
                                   k.realOfBenchCm(ranges.greatestSecondRadius));
-        s.after = in.number(lens, "after", "secondLens.after", ranges.leastIndex,
-                            ranges.greatestIndex);
+        s.after =
+            in.number(lens, "after", "secondLens.after", ranges.leastIndex, ranges.greatestIndex);
         setup.secondLens = s;
     }
     if (in.failed()) {
@@ -823,9 +822,8 @@ std::string write(const Setup& setup) {
             {{"distance", number(s->distance)},
              {"lens", quoted(s->converging ? "converging" : "diverging")},
              {"index", number(s->N)},
-             {"radii", objectText({{"left", number(s->leftRadius)},
-                                   {"right", number(s->rightRadius)}},
-                                  2)},
+             {"radii",
+              objectText({{"left", number(s->leftRadius)}, {"right", number(s->rightRadius)}}, 2)},
              {"after", number(s->after)}},
             1);
     return objectText(root, 0) + "\n";
