@@ -158,13 +158,14 @@ struct Ranges {
     double greatestRadius = 0;
     double leastIndex = 1;
     double greatestIndex = 1;
-    // The second lens: from contact to the far end of the right area, and
-    // the radius magnitudes a typed focal length needs (0.1 to 200 cm is F
-    // from 0.1 to 200 cm for a biconvex lens of glass N = 1.5 in air).
+    // The second lens: from contact to as far as it may stand (secondlens.h), and
+    // the radius magnitudes the lens is made with: 0.5 to 100 cm, F from
+    // 0.5 cm (a microscope's objective) to 100 cm (a weak spectacle glass)
+    // for a biconvex lens of glass N = 1.5 in air, where F = R.
     double nearestSecondLens = Optics::kNearestSecondLens;
     double farthestSecondLens = Optics::kFarthestSecondLens;
-    double leastSecondRadius = 0.1;
-    double greatestSecondRadius = 200;
+    double leastSecondRadius = 0.5;
+    double greatestSecondRadius = 100;
 };
 
 Result parse(std::string_view bytes, const Ranges& ranges);

@@ -317,7 +317,7 @@ void TestSetupFormat::problemsInBothLanguages() {
 }
 
 // A lesson with a second lens at 1 : K: its numbers taken at their limits and
-// refused beyond (distance 0 to 13 cm and radii 0.1 to 200 cm times K, indices
+// refused beyond (distance 0 to 13 cm and radii 0.5 to 100 cm times K, indices
 // 1 to 2), members missing or of a wrong type refused by name; a second lens
 // only in version 2, a key that version 1 never had ignored there.
 void TestSetupFormat::secondLens_data() {
@@ -330,8 +330,8 @@ void TestSetupFormat::secondLens_data() {
         const QByteArray d = QByteArray::number(6 * k), r = QByteArray::number(10 * k);
         const std::tuple<QByteArray, QByteArray, double, double> numbers[] = {
             {"\"distance\": ", d, 0, 13 * k},
-            {"\"left\": ", r, 0.1 * k, 200 * k},
-            {"\"right\": ", r, 0.1 * k, 200 * k},
+            {"\"left\": ", r, 0.5 * k, 100 * k},
+            {"\"right\": ", r, 0.5 * k, 100 * k},
             {"\"index\": ", "1.5", 1, 2},
             {"\"after\": ", "1.33", 1, 2}};
         for (const auto& [name, value, a, b] : numbers)
@@ -356,7 +356,7 @@ void TestSetupFormat::secondLens_data() {
         {"\"distance\": 6", "\"distance\": \"6\"", "поле «secondLens.distance» должно быть числом"},
         {"\"index\": 1.5", "\"index\": null", "поле «secondLens.index» должно быть числом"},
         {"\"left\": 10", "\"left\": 0",
-         "значение 0 поля «secondLens.radii.left» вне допустимых пределов (от 0,1 до 200)"},
+         "значение 0 поля «secondLens.radii.left» вне допустимых пределов (от 0,5 до 100)"},
         {"\"right\": 10", "\"right\": -10", "значение -10 поля «secondLens.radii.right»"}};
     for (std::size_t i = 0; i < std::size(rows); ++i)
         QTest::addRow("%s", rows[i][1])
