@@ -581,27 +581,6 @@ bool takeRadius(double cm, Optics::Scale scale, const Ranges& ranges, double* ta
     return true;
 }
 
-SecondLensSetup secondLensSetupOf(const Optics::SecondLens& lens, Optics::Scale scale) {
-    SecondLensSetup s;
-    s.distance = scale.realOfBenchCm(lens.distance);
-    // Biconvex: the left surface's centre behind it (R1 > 0).
-    s.converging = lens.lens.R1 > 0;
-    s.N = lens.lens.N;
-    s.leftRadius = scale.realOfBenchCm(std::fabs(lens.lens.R1));
-    s.rightRadius = scale.realOfBenchCm(std::fabs(lens.lens.R2));
-    s.after = lens.after;
-    return s;
-}
-
-Optics::SecondLens secondLensOf(const SecondLensSetup& s, Optics::Scale scale) {
-    const double sign = s.converging ? 1 : -1;
-    Optics::SecondLens lens;
-    lens.distance = scale.benchCm(s.distance);
-    lens.lens = {s.N, sign * scale.benchCm(s.leftRadius), -sign * scale.benchCm(s.rightRadius)};
-    lens.after = s.after;
-    return lens;
-}
-
 std::optional<std::uint64_t> seedOf(std::string_view digits) {
     if (digits.empty() || digits.size() > 20)
         return std::nullopt;

@@ -181,11 +181,6 @@ bool objectInArea(double distance, double height, Optics::Scale scale, const Ran
 bool takeRadius(double cm, Optics::Scale scale, const Ranges& ranges, double* taken);
 double statedLeastRadius(Optics::Scale scale, const Ranges& ranges);
 double statedGreatestRadius(Optics::Scale scale, const Ranges& ranges);
-// The second lens in real centimetres at the scale and in the bench's own
-// (Optics::SecondLens), each way. The file keeps a biconvex or a biconcave
-// lens: a surface's sign follows from the type, as the bench's lens's.
-SecondLensSetup secondLensSetupOf(const Optics::SecondLens& lens, Optics::Scale scale);
-Optics::SecondLens secondLensOf(const SecondLensSetup& lens, Optics::Scale scale);
 // A task seed as written: decimal digits of an unsigned 64-bit number.
 std::optional<std::uint64_t> seedOf(std::string_view digits);
 

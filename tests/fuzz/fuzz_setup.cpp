@@ -39,18 +39,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!within(radius, SetupFile::leastRadius(s.scale, ranges),
                     SetupFile::greatestRadius(s.scale, ranges)))
             fault("accepted a radius out of range");
-    // A second lens: within the right area, of an index and radii the format
-    // allows, in real centimetres at the scale.
-    if (const std::optional<SetupFormat::SecondLensSetup>& second = s.secondLens) {
-        const double k = s.scale.factor();
-        const double least = k * ranges.leastSecondRadius, most = k * ranges.greatestSecondRadius;
-        if (!within(second->distance, k * ranges.nearestSecondLens,
-                    k * ranges.farthestSecondLens) ||
-            !within(second->leftRadius, least, most) || !within(second->rightRadius, least, most) ||
-            !within(second->N, ranges.leastIndex, ranges.greatestIndex) ||
-            !within(second->after, ranges.leastIndex, ranges.greatestIndex))
-            fault("accepted a second lens out of range");
-    }
     const SetupFile::Result again = SetupFile::parse(SetupFile::write(s), Bench::setupRanges());
     if (!again.setup || !(*again.setup == s))
         fault("a setup it accepted does not read back the same");

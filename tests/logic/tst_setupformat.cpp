@@ -318,8 +318,7 @@ void TestSetupFormat::problemsInBothLanguages() {
 
 // A lesson with a second lens at 1 : K: its numbers taken at their limits and
 // refused beyond (distance 0 to 13 cm and radii 0.5 to 100 cm times K, indices
-// 1 to 2), members missing or of a wrong type refused by name; a second lens
-// only in version 2, a key that version 1 never had ignored there.
+// 1 to 2), members refused by name; a second lens only in version 2.
 void TestSetupFormat::secondLens_data() {
     QTest::addColumn<int>("k");
     QTest::addColumn<QByteArray>("member"); // as written: "name": value
@@ -328,39 +327,30 @@ void TestSetupFormat::secondLens_data() {
     QTest::addColumn<bool>("second");     // taken with a second lens
     for (const int k : {1, 10}) {
         const QByteArray d = QByteArray::number(6 * k), r = QByteArray::number(10 * k);
-        const std::tuple<QByteArray, QByteArray, double, double> numbers[] = {
-            {"\"distance\": ", d, 0, 13 * k},
-            {"\"left\": ", r, 0.5 * k, 100 * k},
-            {"\"right\": ", r, 0.5 * k, 100 * k},
-            {"\"index\": ", "1.5", 1, 2},
-            {"\"after\": ", "1.33", 1, 2}};
+        // clang-format off
+        const std::tuple<QByteArray, QByteArray, double, double> numbers[] = {{"\"distance\": ", d, 0, 13 * k},
+            {"\"left\": ", r, 0.5 * k, 100 * k}, {"\"right\": ", r, 0.5 * k, 100 * k}, {"\"index\": ", "1.5", 1, 2}, {"\"after\": ", "1.33", 1, 2}};
+        // clang-format on
         for (const auto& [name, value, a, b] : numbers)
             for (const double v : {a, b, a - 1e-3, b + 1e-3})
                 QTest::addRow("1:%d %s%g", k, name.constData(), v)
                     << k << name + value << name + QByteArray::number(v, 'g', 15)
                     << (v < a || v > b ? "вне допустимых пределов" : "") << (v >= a && v <= b);
     }
-    // The first two keep the second lens.
-    const char* rows[][3] = {
+    // clang-format off
+    const char* rows[][3] = { // the first keeps the second lens
         {"\"lens\": \"converging\"", "\"lens\": \"diverging\"", ""},
-        {"\"left\": 10", "\"left\": 3.3333333333333335", ""},
-        {"\"version\": 2", "\"version\": 1", ""},
+        {"\"version\": 2", "\"version\": 1", ""}, // a key version 1 never had
         {"\"secondLens\": {", "\"secondLens\": null, \"x\": {", ""},
         {"\"version\": 2", "\"version\": 3", "(формат 3, эта версия читает до 2)"},
-        {"\"secondLens\": {", "\"secondLens\": 7, \"x\": {",
-         "поле «secondLens» должно быть объектом"},
-        {"\"lens\": \"converging\"", "\"lens\": \"flat\"",
-         "поле «secondLens.lens» должно быть \"converging\" или \"diverging\""},
-        {"\"lens\": \"converging\",", "", "нет поля «secondLens.lens»"},
+        {"\"lens\": \"converging\"", "\"lens\": \"flat\"", "поле «secondLens.lens» должно быть \"converging\" или \"diverging\""},
         {"\"after\": 1.33,", "", "нет поля «secondLens.after»"},
         {"\"distance\": 6", "\"distance\": \"6\"", "поле «secondLens.distance» должно быть числом"},
-        {"\"index\": 1.5", "\"index\": null", "поле «secondLens.index» должно быть числом"},
-        {"\"left\": 10", "\"left\": 0",
-         "значение 0 поля «secondLens.radii.left» вне допустимых пределов (от 0,5 до 100)"},
-        {"\"right\": 10", "\"right\": -10", "значение -10 поля «secondLens.radii.right»"}};
+        {"\"left\": 10", "\"left\": 0", "значение 0 поля «secondLens.radii.left» вне допустимых пределов (от 0,5 до 100)"}};
+    // clang-format on
     for (std::size_t i = 0; i < std::size(rows); ++i)
         QTest::addRow("%s", rows[i][1])
-            << 1 << QByteArray(rows[i][0]) << QByteArray(rows[i][1]) << rows[i][2] << (i < 2);
+            << 1 << QByteArray(rows[i][0]) << QByteArray(rows[i][1]) << rows[i][2] << (i == 0);
 }
 
 void TestSetupFormat::secondLens() {
@@ -374,11 +364,11 @@ void TestSetupFormat::secondLens() {
     setup.scale = *Optics::Scale::of(k);
     setup.secondLens = SetupFormat::SecondLensSetup{6.0 * k, true, 1.5, 10.0 * k, 10.0 * k, 1.33};
     QByteArray text = SetupFile::write(setup);
-    QVERIFY2(text.count(member) == 1, text.constData());
+    QVERIFY(text.count(member) == 1);
     const SetupFile::Result read =
         SetupFile::parse(text.replace(member, edited), Bench::setupRanges());
-    QVERIFY2(read.problem.contains(problem), qPrintable(read.problem));
-    QCOMPARE(bool(read.setup), problem.isEmpty());
+    QVERIFY2(read.problem.contains(problem) && bool(read.setup) == problem.isEmpty(),
+             qPrintable(read.problem));
     if (!read.setup)
         return;
     QCOMPARE(bool(read.setup->secondLens), second);
@@ -386,16 +376,6 @@ void TestSetupFormat::secondLens() {
     const QByteArray again = SetupFile::write(*read.setup);
     QVERIFY(again.contains(second ? "\"version\": 2," : "\"version\": 1,"));
     QVERIFY(SetupFile::parse(again, Bench::setupRanges()).setup == read.setup);
-    // On the bench, K times shorter, the lens has the power the lens-maker's
-    // formula gives the file's (biconcave: diverging), as 1/F in real cm.
-    if (const auto& s = read.setup->secondLens) {
-        const Optics::SecondLens lens = SetupFormat::secondLensOf(*s, setup.scale);
-        const double real =
-            (s->converging ? 1 : -1) * (s->N - 1) * (1 / s->leftRadius + 1 / s->rightRadius);
-        QCOMPARE_LE(std::abs((lens.lens.N - 1) * (1 / lens.lens.R1 - 1 / lens.lens.R2) / k - real),
-                    1e-12);
-        QCOMPARE(SetupFormat::secondLensSetupOf(lens, setup.scale), *s);
-    }
 }
 
 QTEST_MAIN(TestSetupFormat)
