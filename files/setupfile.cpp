@@ -126,6 +126,9 @@ QString worded(const SetupFormat::Failure& f) {
             .arg(key(Optics::keyOf(Optics::Notation::RussianSchool)),
                  key(Optics::keyOf(Optics::Notation::UkSchool)),
                  key(Optics::keyOf(Optics::Notation::SignedGaussian)));
+    case Problem::OneLensOnly:
+        return SetupFile::tr("урок с двумя линзами: здесь показывается одна линза, откройте "
+                             "файл в программе Quellor");
     }
     return QString();
 }

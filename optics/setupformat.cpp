@@ -410,18 +410,21 @@ public:
     }
 
     // One of two words.
-    bool choice(const Value& in, const char* name, const char* yes, const char* no) {
+    bool choice(const Value& in, const char* name, const char* yes, const char* no,
+                const char* where = nullptr) {
         const Value* value = in.member(name);
         if (failed())
             return false;
+        if (!where)
+            where = name;
         if (!value) {
-            fail(Problem::Missing, name);
+            fail(Problem::Missing, where);
             return false;
         }
         const bool isString = value->type == Value::Type::String;
         const std::string word = isString ? value->string : std::string();
         if (!isString || (word != yes && word != no)) {
-            fail(Problem::NotChoice, name);
+            fail(Problem::NotChoice, where);
             failure.yes = yes;
             failure.no = no;
         }
@@ -635,6 +638,7 @@ Result parse(std::string_view bytes, const Ranges& ranges) {
         failure.value = version->number;
         return result;
     }
+    const bool twoLensFormat = version->number >= 2;
 
     Reader in;
     Setup setup;
@@ -729,6 +733,31 @@ Result parse(std::string_view bytes, const Ranges& ranges) {
                 in.fail(Problem::BadNotation, "notation");
         }
     }
+    // The second lens came with version 2; absent or null, there is none. In
+    // a version-1 file the key is one that format never had, ignored as any
+    // unknown key: the file opens as the one-lens bench that every Quellor,
+    // older or newer, opens it as.
+    const Value* second = twoLensFormat ? root.member("secondLens") : nullptr;
+    if (!in.failed() && second && second->type != Value::Type::Null) {
+        const Value& lens = *in.object(root, "secondLens", "secondLens");
+        const Optics::Scale k = setup.scale;
+        SecondLensSetup s;
+        s.distance = in.number(lens, "distance", "secondLens.distance",
+                               k.realOfBenchCm(ranges.nearestSecondLens),
+                               k.realOfBenchCm(ranges.farthestSecondLens));
+        s.converging = in.choice(lens, "lens", "converging", "diverging", "secondLens.lens");
+        s.N = in.number(lens, "index", "secondLens.index", ranges.leastIndex, ranges.greatestIndex);
+        const Value& radii = *in.object(lens, "radii", "secondLens.radii");
+        s.leftRadius = in.number(radii, "left", "secondLens.radii.left",
+                                 k.realOfBenchCm(ranges.leastSecondRadius),
+                                 k.realOfBenchCm(ranges.greatestSecondRadius));
+        s.rightRadius = in.number(radii, "right", "secondLens.radii.right",
+                                  k.realOfBenchCm(ranges.leastSecondRadius),
+                                  k.realOfBenchCm(ranges.greatestSecondRadius));
+        s.after =
+            in.number(lens, "after", "secondLens.after", ranges.leastIndex, ranges.greatestIndex);
+        setup.secondLens = s;
+    }
     if (in.failed()) {
         result.failure = in.failure;
         return result;
@@ -742,7 +771,8 @@ std::string write(const Setup& setup) {
     const auto flag = [](bool b) { return std::string(b ? "true" : "false"); };
     Members root;
     root["format"] = quoted(kFormatName);
-    root["version"] = numberText(kVersion);
+    // Version 1 wherever it holds the setup, so that an older Quellor opens it.
+    root["version"] = numberText(setup.secondLens ? kVersion : kOneLensVersion);
     root["scale"] = numberText(setup.scale.factor());
     root["lens"] = quoted(setup.converging ? "converging" : "diverging");
     root["indices"] = objectText(
@@ -766,6 +796,15 @@ std::string write(const Setup& setup) {
                        1);
     if (setup.notation)
         root["notation"] = quoted(Optics::keyOf(*setup.notation));
+    if (const std::optional<SecondLensSetup>& s = setup.secondLens)
+        root["secondLens"] = objectText(
+            {{"distance", number(s->distance)},
+             {"lens", quoted(s->converging ? "converging" : "diverging")},
+             {"index", number(s->N)},
+             {"radii",
+              objectText({{"left", number(s->leftRadius)}, {"right", number(s->rightRadius)}}, 2)},
+             {"after", number(s->after)}},
+            1);
     return objectText(root, 0) + "\n";
 }
 

@@ -3,6 +3,7 @@
 
 #include "notation.h"
 #include "scale.h"
+#include "secondlens.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -23,6 +24,20 @@ struct Layers {
     bool thirdRay = false;
     bool safePalette = false;
     bool operator==(const Layers&) const = default;
+};
+
+// A second thin lens behind the bench's lens, as the file keeps it: real
+// centimetres at the setup's scale. Its shape is the one the type names, as
+// for the bench's lens: converging biconvex, diverging biconcave, the radii
+// magnitudes of its left and right surfaces.
+struct SecondLensSetup {
+    double distance = 0; // behind the first lens's plane; 0 in contact
+    bool converging = true;
+    double N = 1.5;
+    double leftRadius = 0;
+    double rightRadius = 0;
+    double after = 1; // the medium behind it
+    bool operator==(const SecondLensSetup&) const = default;
 };
 
 // A lesson as a teacher prepares it, in the units a teacher reads (indices,
@@ -52,12 +67,17 @@ struct Setup {
     int taskLevel = 0;
     // The letters the lesson is shown in; none to follow the language.
     std::optional<Optics::Notation> notation;
+    // A second lens behind the first, when the lesson is an optical system.
+    std::optional<SecondLensSetup> secondLens;
     bool operator==(const Setup&) const = default;
 };
 
-// The name a setup file gives its format, and the version it writes.
+// The name a setup file gives its format, and its versions: a bench of one
+// lens is written as version 1, which every Quellor opens; only a setup with
+// a second lens needs version 2, the newest this reader takes.
 inline constexpr char kFormatName[] = "quellor-setup";
-constexpr int kVersion = 1;
+constexpr int kOneLensVersion = 1;
+constexpr int kVersion = 2;
 // A setup is a few hundred bytes; anything much larger is not one.
 constexpr std::size_t kMostBytes = 64 * 1024;
 // How far the window's face zooms from the fit, in steps of 1.25.
@@ -89,6 +109,9 @@ enum class Problem {
     BadSeed,
     BadLevel,
     BadNotation,
+    // A reader that holds one lens (the browser page) given a setup with a
+    // second: it cannot show the lesson and says so rather than lose it.
+    OneLensOnly,
 };
 
 // Where a text stops being JSON, what is wrong there.
@@ -135,6 +158,14 @@ struct Ranges {
     double greatestRadius = 0;
     double leastIndex = 1;
     double greatestIndex = 1;
+    // The second lens: from contact to as far as it may stand (secondlens.h), and
+    // the radius magnitudes the lens is made with: 0.5 to 100 cm, F from
+    // 0.5 cm (a microscope's objective) to 100 cm (a weak spectacle glass)
+    // for a biconvex lens of glass N = 1.5 in air, where F = R.
+    double nearestSecondLens = Optics::kNearestSecondLens;
+    double farthestSecondLens = Optics::kFarthestSecondLens;
+    double leastSecondRadius = 0.5;
+    double greatestSecondRadius = 100;
 };
 
 Result parse(std::string_view bytes, const Ranges& ranges);

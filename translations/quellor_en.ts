@@ -2210,6 +2210,10 @@
         <source>лишний текст после JSON</source>
         <translation>more text after the JSON</translation>
     </message>
+    <message>
+        <source>урок с двумя линзами: здесь показывается одна линза, откройте файл в программе Quellor</source>
+        <translation>a lesson with two lenses: only one lens is shown here, open the file in the Quellor program</translation>
+    </message>
 </context>
 <context>
     <name>TaskMode</name>

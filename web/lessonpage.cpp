@@ -257,6 +257,15 @@ SetupFormat::Failure Page::openSetup(std::string_view text) {
     const SetupFormat::Result read = SetupFormat::parse(text, Bench::setupRanges());
     if (!read.setup)
         return read.failure;
+    // The page draws one lens: a lesson with two opened as its first lens
+    // alone would show an image the teacher's system does not form, and a
+    // save would drop the second lens. It is refused; the bench stays.
+    if (read.setup->secondLens) {
+        SetupFormat::Failure failure;
+        failure.problem = SetupFormat::Problem::OneLensOnly;
+        failure.field = "secondLens";
+        return failure;
+    }
     const SetupFormat::Setup& s = *read.setup;
     stopTasks();
     m_scale = s.scale;

@@ -108,6 +108,7 @@ inline constexpr PageText kPageTexts[] = {
     {"refusals.17", "SetupFile", QT_TRANSLATE_NOOP("SetupFile", "поле «tasks.seed» должно быть целым числом от 0 до 18446744073709551615")},
     {"refusals.18", "SetupFile", QT_TRANSLATE_NOOP("SetupFile", "поле «tasks.level» должно быть \"equal\", \"two\" или \"mixed\"")},
     {"refusals.19", "SetupFile", QT_TRANSLATE_NOOP("SetupFile", "поле «notation» должно быть \"%1\", \"%2\" или \"%3\"")},
+    {"refusals.20", "SetupFile", QT_TRANSLATE_NOOP("SetupFile", "урок с двумя линзами: здесь показывается одна линза, откройте файл в программе Quellor")},
     {"jsonProblems.1", "SetupFile", QT_TRANSLATE_NOOP("SetupFile", "текст кончается внутри JSON")},
     {"jsonProblems.2", "SetupFile", QT_TRANSLATE_NOOP("SetupFile", "ожидалось имя поля в кавычках")},
     {"jsonProblems.3", "SetupFile", QT_TRANSLATE_NOOP("SetupFile", "ожидалось «:» после имени поля")},

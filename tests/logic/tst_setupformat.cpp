@@ -34,6 +34,8 @@ private slots:
     void scaleRoundTrip();
     void problemsInBothLanguages_data();
     void problemsInBothLanguages();
+    void secondLens_data();
+    void secondLens();
 };
 
 namespace {
@@ -312,6 +314,68 @@ void TestSetupFormat::problemsInBothLanguages() {
     QCoreApplication::removeTranslator(&translator);
     QVERIFY(!read.setup);
     QVERIFY2(read.problem.contains(problem), qPrintable(read.problem));
+}
+
+// A lesson with a second lens at 1 : K: its numbers taken at their limits and
+// refused beyond (distance 0 to 13 cm and radii 0.5 to 100 cm times K, indices
+// 1 to 2), members refused by name; a second lens only in version 2.
+void TestSetupFormat::secondLens_data() {
+    QTest::addColumn<int>("k");
+    QTest::addColumn<QByteArray>("member"); // as written: "name": value
+    QTest::addColumn<QByteArray>("edited");
+    QTest::addColumn<QString>("problem"); // empty where taken
+    QTest::addColumn<bool>("second");     // taken with a second lens
+    for (const int k : {1, 10}) {
+        const QByteArray d = QByteArray::number(6 * k), r = QByteArray::number(10 * k);
+        // clang-format off
+        const std::tuple<QByteArray, QByteArray, double, double> numbers[] = {{"\"distance\": ", d, 0, 13 * k},
+            {"\"left\": ", r, 0.5 * k, 100 * k}, {"\"right\": ", r, 0.5 * k, 100 * k}, {"\"index\": ", "1.5", 1, 2}, {"\"after\": ", "1.33", 1, 2}};
+        // clang-format on
+        for (const auto& [name, value, a, b] : numbers)
+            for (const double v : {a, b, a - 1e-3, b + 1e-3})
+                QTest::addRow("1:%d %s%g", k, name.constData(), v)
+                    << k << name + value << name + QByteArray::number(v, 'g', 15)
+                    << (v < a || v > b ? "вне допустимых пределов" : "") << (v >= a && v <= b);
+    }
+    // clang-format off
+    const char* rows[][3] = { // the first keeps the second lens
+        {"\"lens\": \"converging\"", "\"lens\": \"diverging\"", ""},
+        {"\"version\": 2", "\"version\": 1", ""}, // a key version 1 never had
+        {"\"secondLens\": {", "\"secondLens\": null, \"x\": {", ""},
+        {"\"version\": 2", "\"version\": 3", "(формат 3, эта версия читает до 2)"},
+        {"\"lens\": \"converging\"", "\"lens\": \"flat\"", "поле «secondLens.lens» должно быть \"converging\" или \"diverging\""},
+        {"\"after\": 1.33,", "", "нет поля «secondLens.after»"},
+        {"\"distance\": 6", "\"distance\": \"6\"", "поле «secondLens.distance» должно быть числом"},
+        {"\"left\": 10", "\"left\": 0", "значение 0 поля «secondLens.radii.left» вне допустимых пределов (от 0,5 до 100)"}};
+    // clang-format on
+    for (std::size_t i = 0; i < std::size(rows); ++i)
+        QTest::addRow("%s", rows[i][1])
+            << 1 << QByteArray(rows[i][0]) << QByteArray(rows[i][1]) << rows[i][2] << (i == 0);
+}
+
+void TestSetupFormat::secondLens() {
+    QFETCH(int, k);
+    QFETCH(QByteArray, member);
+    QFETCH(QByteArray, edited);
+    QFETCH(QString, problem);
+    QFETCH(bool, second);
+    // The first lens diverging, so that "converging" names the second.
+    Setup setup = bench(1, 1.5, 1, 3 * k, 3 * k, false, true, true, 7 * k, k);
+    setup.scale = *Optics::Scale::of(k);
+    setup.secondLens = SetupFormat::SecondLensSetup{6.0 * k, true, 1.5, 10.0 * k, 10.0 * k, 1.33};
+    QByteArray text = SetupFile::write(setup);
+    QVERIFY(text.count(member) == 1);
+    const SetupFile::Result read =
+        SetupFile::parse(text.replace(member, edited), Bench::setupRanges());
+    QVERIFY2(read.problem.contains(problem) && bool(read.setup) == problem.isEmpty(),
+             qPrintable(read.problem));
+    if (!read.setup)
+        return;
+    QCOMPARE(bool(read.setup->secondLens), second);
+    // Saved again: version 2 only for a second lens; read back the same.
+    const QByteArray again = SetupFile::write(*read.setup);
+    QVERIFY(again.contains(second ? "\"version\": 2," : "\"version\": 1,"));
+    QVERIFY(SetupFile::parse(again, Bench::setupRanges()).setup == read.setup);
 }
 
 QTEST_MAIN(TestSetupFormat)
