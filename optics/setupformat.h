@@ -164,8 +164,8 @@ struct Ranges {
     // for a biconvex lens of glass N = 1.5 in air, where F = R.
     double nearestSecondLens = Optics::kNearestSecondLens;
     double farthestSecondLens = Optics::kFarthestSecondLens;
-    double leastSecondRadius = 0.5;
-    double greatestSecondRadius = 100;
+    double leastSecondRadius = Optics::kLeastSecondRadius;
+    double greatestSecondRadius = Optics::kGreatestSecondRadius;
 };
 
 Result parse(std::string_view bytes, const Ranges& ranges);
