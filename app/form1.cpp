@@ -19,6 +19,7 @@
 #include "screeninfo.h"
 #include "shape.h"
 #include "slider.h"
+#include "systemmode.h"
 #include "taskmode.h"
 #include "windowexport.h"
 #include "worksheetexport.h"
@@ -331,7 +332,11 @@ void Form1::createLessonStrip() {
     cmdLab = stripButton("cmdLab", tr("Опыт"), 12,
                          tr("Лабораторная работа: поймайте изображение на экран и измерьте "
                             "фокусное расстояние (Ctrl+B; выход: Esc)"));
-    for (CommandButton* button : {cmdTask, cmdLab})
+    // The lesson strip: the optical system, a second lens behind the first.
+    cmdSystem = stripButton("cmdSystem", tr("Система"), 13,
+                            tr("Оптическая система: вторая линза за первой (Ctrl+2; выход: Esc; "
+                               "значения — в меню кнопки или двойным щелчком по линзе)"));
+    for (CommandButton* button : {cmdTask, cmdLab, cmdSystem})
         button->setCheckable(true);
 }
 
@@ -405,7 +410,7 @@ void Form1::orderTabs() {
         cmdRas,    picVexol,    cmdCx,     cmdScale,   picLup,       picRup,      picRdown,
         picLdown,  cmdCxOff,    cmdCopy,   cmdSave,    cmdLabels,    cmdThirdRay, cmdPalette,
         cmdMotion, cmdGraph,    cmdRecord, cmdOpen,    cmdSaveSetup, cmdPrint,    cmdHelp,
-        cmdTask,   cmdNextTask, cmdLab,    cmdNotation};
+        cmdTask,   cmdNextTask, cmdLab,    cmdSystem,  cmdNotation};
     for (int i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
@@ -439,6 +444,8 @@ void Form1::wireEvents() {
     m_taskMode->setUp();
     m_labMode = std::make_unique<LabMode>(view());
     m_labMode->setUp();
+    m_systemMode = std::make_unique<SystemMode>(view());
+    m_systemMode->setUp();
     picLeft->onMouseDown = [this](int b, int s, float x, float y) {
         m_mode->leftPress(b, s, x, y);
     };
@@ -449,6 +456,9 @@ void Form1::wireEvents() {
     };
     picRigth->onMouseMove = [this](int b, int s, float x, float y) {
         m_mode->rightMove(b, s, x, y);
+    };
+    picRigth->onDoubleClick = [this](int b, int s, float x, float y) {
+        m_mode->rightDoubleClick(b, s, x, y);
     };
     picRigth->onKeyDown = [this](int key, int s) { m_mode->rightKey(key, s); };
     createActions();
@@ -493,6 +503,7 @@ void Form1::createActions() {
     set.define(Action::LabReveal, [this] { m_labMode->reveal(); });
     set.define(Action::LabSave, [this] { m_labMode->save(); });
     set.define(Action::LabDeleteRow, [this] { m_labMode->deleteSelectedRow(); });
+    withButton(Action::System, cmdSystem, [this] { m_systemMode->toggle(); });
     set.define(Action::ZoomIn, [this] { ZoomIn(); });
     set.define(Action::ZoomOut, [this] { ZoomOut(); });
     set.define(Action::ZoomFit, [this] { ZoomToFit(); });

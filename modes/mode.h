@@ -30,6 +30,11 @@ public:
     // Drags and keys of the right area mean nothing unless a mode says so.
     virtual void rightMove(int, int, float, float) {}
     virtual void rightKey(int, int) {}
+    // A double-click's second press in the right area: a press again unless a
+    // mode says otherwise.
+    virtual void rightDoubleClick(int button, int shift, float x, float y) {
+        rightPress(button, shift, x, y);
+    }
 
     // Whether an action acts in this mode.
     virtual bool allows(Action action) const = 0;

@@ -1,0 +1,232 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The second lens as a teacher works it: the strip's button pressed where it
+// stands, the lens dragged and stepped along the axis, Esc taking it off. The
+// final image is checked against the thin-lens law applied twice, worked out
+// here: 1/F = 1/d + 1/f for each lens, the first image the second's object.
+#include "bench.h"
+#include "benchlens.h"
+#include "benchscale.h"
+#include "commandbutton.h"
+#include "form1.h"
+#include "label.h"
+#include "lensmaker.h"
+#include "picturebox.h"
+#include "readout.h"
+#include "systemmode.h"
+#include "testsupport.h"
+
+#include <QRegularExpression>
+#include <QTest>
+#include <cmath>
+
+Q_DECLARE_METATYPE(Action)
+
+namespace {
+constexpr double kCm = Bench::kTwipsPerCm;
+constexpr double kF2 = 5; // the second lens as it first stands: N = 1.5, R = ±5 cm, in air
+
+double firstFocalLength(const Form1& w) {
+    const Optics::Lens lens = Optics::lensOf(w);
+    return 1 / LensMaker::thinLensPower(1, lens.N, 1, lens.leftR, lens.rightR);
+}
+
+// The image distance behind a lens of focal length F for an object d before
+// it (negative d: converging light towards a point behind it).
+double imageDistance(double F, double d) {
+    return 1 / (1 / F - 1 / d);
+}
+
+// A number written after "name = " in a read-out, decimal comma, true minus.
+double readNumber(const QString& text, const QString& name) {
+    const QRegularExpression re(QRegularExpression::escape(name) + QStringLiteral(" = ([−\\d,]+)"));
+    const QRegularExpressionMatch m = re.match(text);
+    if (!m.hasMatch())
+        return NAN;
+    QString n = m.captured(1);
+    return n.replace(QStringLiteral("−"), QStringLiteral("-")).replace(',', '.').toDouble();
+}
+
+QStringList described(const QVector<Figure>& figures) {
+    QStringList all;
+    for (const Figure& f : figures)
+        all << TestSupport::describe(f);
+    return all;
+}
+
+// A key as the window's shortcuts take it, the window active.
+void keyToWindow(Form1* w, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : w;
+    QTest::simulateEvent(focus, true, key, modifiers, QString(), false);
+    QTest::simulateEvent(focus, false, key, modifiers, QString(), false);
+}
+
+QPoint windowPoint(Form1& w, PictureBox* area, double x, double y) {
+    return area->mapTo(&w, TestSupport::pixelOf(area, x, y));
+}
+
+// The window with the object placed d cm before the lens, and the strip's
+// "Система" pressed where it stands.
+std::unique_ptr<Form1> withSystem(double d) {
+    auto w = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
+    TestSupport::clickAt(w.get(), windowPoint(*w, ui.picLeft, Bench::kLensX - d * kCm, 3000));
+    const QPoint button = TestSupport::middleOf(ui.cmdSystem);
+    if (TestSupport::clickAt(w.get(), button) != ui.cmdSystem)
+        qFatal("the system's button is not where a user presses it");
+    return w;
+}
+} // namespace
+
+class TestSystemMode : public QObject {
+    Q_OBJECT
+
+private slots:
+    void rules_data();
+    void rules();
+    void dragLens_data();
+    void dragLens();
+    void keys_data();
+    void keys();
+    void escapeGivesBenchBack();
+};
+
+void TestSystemMode::rules_data() {
+    QTest::addColumn<Action>("action");
+    QTest::addColumn<bool>("allowed");
+    QTest::newRow("sliders") << Action::Sliders << true;
+    QTest::newRow("lens type") << Action::LensType << true;
+    QTest::newRow("names") << Action::Labels << true;
+    QTest::newRow("scale") << Action::Scale << true;
+    QTest::newRow("save setup") << Action::SaveSetup << true;
+    QTest::newRow("leave") << Action::Leave << true;
+    QTest::newRow("motion") << Action::Motion << false;
+    QTest::newRow("graph") << Action::Graph << false;
+    QTest::newRow("worksheet") << Action::Print << false;
+    QTest::newRow("tasks") << Action::Task << false;
+    QTest::newRow("laboratory") << Action::Lab << false;
+    QTest::newRow("a lab row's Delete") << Action::LabDeleteRow << false;
+}
+
+void TestSystemMode::rules() {
+    QFETCH(Action, action);
+    QFETCH(bool, allowed);
+    auto w = withSystem(10);
+    QVERIFY(w->view().Systems().secondLens().has_value());
+    QVERIFY(w->SchemeView && TestSupport::controlsOf(*w).cmdSystem->isChecked());
+    QCOMPARE(w->view().Allows(action), allowed);
+}
+
+void TestSystemMode::dragLens_data() {
+    QTest::addColumn<double>("d");  // the object before the first lens, cm
+    QTest::addColumn<double>("to"); // where lens 2 is dragged, cm behind the first
+    QTest::newRow("A1B1 before lens 2") << 6.0 << 9.0;
+    QTest::newRow("A1B1 inside F2: virtual A2B2") << 12.0 << 4.5;
+    QTest::newRow("A1B1 beyond lens 2: converging light") << 2.5 << 4.0;
+    QTest::newRow("in contact, dragged past the first lens") << 8.0 << -1.0;
+    QTest::newRow("past the far end") << 8.0 << 14.0;
+}
+
+void TestSystemMode::dragLens() {
+    QFETCH(double, d);
+    QFETCH(double, to);
+    auto w = withSystem(d);
+    const auto ui = TestSupport::controlsOf(*w);
+    const double from = w->view().Systems().secondLens()->distance;
+    // Pressed 100 twips beside its line, dragged, released.
+    const QPoint at = windowPoint(*w, ui.picRigth, from * kCm + 100, 4500);
+    QWidget* there = w->childAt(at);
+    QCOMPARE(there, ui.picRigth);
+    TestSupport::press(there, there->mapFrom(w.get(), at));
+    for (const double x : {(from + to) / 2, to}) {
+        const QPoint p = windowPoint(*w, ui.picRigth, x * kCm + 100, 4500);
+        TestSupport::moveHolding(there, there->mapFrom(w.get(), p));
+    }
+    TestSupport::release(there, there->mapFrom(w.get(), windowPoint(*w, ui.picRigth, to * kCm + 100, 4500)));
+    const double s = w->view().Systems().secondLens()->distance;
+    const double pixel = TestSupport::twipsOf(ui.picRigth, 1) / kCm;
+    QVERIFY2(std::fabs(s - std::clamp(to, 0.0, 13.0)) <= 1.5 * pixel, qPrintable(QString::number(s)));
+
+    // The lens law twice, from the object the press placed.
+    const double F1 = firstFocalLength(*w);
+    const double d1 = Bench::cmOf(Bench::kLensX - w->ObjectX);
+    const double b1 = imageDistance(F1, d1);
+    const double b2 = imageDistance(kF2, s - b1);
+    const QString distances = ui.lblDistances->Caption();
+    QVERIFY2(std::fabs(readNumber(distances, QStringLiteral("f₂")) - b2) <= 0.006,
+             qPrintable(distances + QStringLiteral(" against %1 (%2)").arg(b2).arg(readNumber(distances, QStringLiteral("f₂")))));
+    const double gamma = (b1 / d1) * (b2 / (s - b1));
+    const QString lines = w->view().TaskLines().at(0)->Caption();
+    QVERIFY2(std::fabs(readNumber(lines, QStringLiteral("Γ₁·Γ₂")) - std::fabs(gamma)) <= 0.006, qPrintable(lines));
+    const QString kind = ui.lblImageKind->Caption();
+    QVERIFY2(kind.contains(b2 > 0 ? QStringLiteral("действительное") : QStringLiteral("мнимое")), qPrintable(kind));
+    QVERIFY2(kind.contains(gamma > 0 ? QStringLiteral("прямое") : QStringLiteral("перевёрнутое")), qPrintable(kind));
+    QCOMPARE(kind.contains(QStringLiteral("сходящиеся")), b1 > s);
+    // Lenses in contact: the powers add, D = D1 + D2.
+    const double sum = 100 / F1 + 100 / kF2;
+    if (s == 0)
+        QVERIFY2(std::fabs(readNumber(lines, QStringLiteral("%1 + %2").arg(Readout::number(100 / F1), Readout::number(100 / kF2))) - sum) <= 0.006, qPrintable(lines));
+    else
+        QVERIFY(!lines.contains(QStringLiteral("D₁ + D₂")));
+}
+
+void TestSystemMode::keys_data() {
+    QTest::addColumn<int>("scale");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("shift");
+    QTest::addColumn<int>("presses");
+    QTest::addColumn<double>("distance"); // bench cm after the presses, from 6
+    QTest::newRow("right, a millimetre each") << 1 << int(Qt::Key_Right) << false << 3 << 6.3;
+    QTest::newRow("shift left, a centimetre") << 1 << int(Qt::Key_Left) << true << 2 << 4.0;
+    QTest::newRow("1 : 2, half a bench millimetre") << 2 << int(Qt::Key_Right) << false << 4 << 6.2;
+    QTest::newRow("1 : 5, shift") << 5 << int(Qt::Key_Left) << true << 5 << 5.0;
+    QTest::newRow("held past the far end") << 1 << int(Qt::Key_Right) << true << 9 << 13.0;
+    QTest::newRow("held past the first lens") << 1 << int(Qt::Key_Left) << true << 9 << 0.0;
+}
+
+void TestSystemMode::keys() {
+    QFETCH(int, scale);
+    QFETCH(int, key);
+    QFETCH(bool, shift);
+    QFETCH(int, presses);
+    QFETCH(double, distance);
+    auto w = withSystem(10);
+    const auto ui = TestSupport::controlsOf(*w);
+    w->view().ScaleChoice().set(*Optics::Scale::of(scale));
+    // A click in the right area away from the lens takes the focus, and nothing else.
+    TestSupport::clickAt(w.get(), windowPoint(*w, ui.picRigth, 2000, 7000));
+    QCOMPARE(w->view().Systems().secondLens()->distance, 6.0);
+    QCOMPARE(w->focusWidget(), ui.picRigth);
+    for (int i = 0; i < presses; ++i)
+        QTest::keyClick(w->focusWidget(), Qt::Key(key), shift ? Qt::ShiftModifier : Qt::NoModifier);
+    QCOMPARE(w->view().Systems().secondLens()->distance, distance);
+    QTest::keyClick(w->focusWidget(), Qt::Key_Delete);
+    QVERIFY(!w->view().Systems().secondLens());
+}
+
+void TestSystemMode::escapeGivesBenchBack() {
+    auto w = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
+    TestSupport::clickAt(w.get(), windowPoint(*w, ui.picLeft, 4000, 3000));
+    w->cmdCx_Click();
+    w->RedrawScheme();
+    const QStringList left = described(ui.picLeft->figures());
+    const QStringList right = described(ui.picRigth->figures());
+    const QString distances = ui.lblDistances->Caption();
+    TestSupport::clickAt(w.get(), TestSupport::middleOf(ui.cmdSystem));
+    QVERIFY(w->view().Systems().secondLens() && described(ui.picRigth->figures()) != right);
+    keyToWindow(w.get(), Qt::Key_Escape);
+    QVERIFY(!w->view().Systems().secondLens() && !ui.cmdSystem->isChecked());
+    QCOMPARE(described(ui.picLeft->figures()), left);
+    QCOMPARE(described(ui.picRigth->figures()), right);
+    QCOMPARE(ui.lblDistances->Caption(), distances);
+    QVERIFY(!w->view().TaskLines().at(0)->isVisible());
+    QVERIFY(w->view().Allows(Action::Graph));
+    // Ctrl+2 puts it back where it stood.
+    keyToWindow(w.get(), Qt::Key_2, Qt::ControlModifier);
+    QCOMPARE(w->view().Systems().secondLens()->distance, 6.0);
+}
+
+QTEST_MAIN(TestSystemMode)
+#include "tst_systemmode.moc"
