@@ -103,6 +103,9 @@ struct Namer {
     RgbValue colour;
 
     bool clear(const QRectF& box) const {
+        if (box.left() < 0 || box.right() > Bench::kAreaWidth || box.top() < 0 ||
+            box.bottom() > kAreaHeight)
+            return false;
         for (const Figure& f : area->figures()) {
             if (f.kind == Figure::Kind::Circle) {
                 const QRectF dot(f.x1 - f.radius, f.y1 - f.radius, 2 * f.radius, 2 * f.radius);
@@ -514,7 +517,7 @@ void SystemMode::drawConstruction() {
     put(QStringLiteral("B\u2081"), d.firstImage, tipAbove(d.firstImage));
     put(QStringLiteral("A\u2081"), d.firstImageFoot, !tipAbove(d.firstImage));
     put(QStringLiteral("B\u2082"), d.finalImage, tipAbove(d.finalImage));
-    put(QStringLiteral("A\u2082"), d.finalImageFoot, !tipAbove(d.finalImageFoot));
+    put(QStringLiteral("A\u2082"), d.finalImageFoot, !tipAbove(d.finalImage));
     const auto axisPoint = [](double z) {
         Optics::DiagramPoint p;
         p.shown = std::isfinite(z);

@@ -13,6 +13,7 @@
 #include "picturebox.h"
 #include "readout.h"
 #include "systemmode.h"
+#include "segmentclip.h"
 #include "testsupport.h"
 
 #include <QRegularExpression>
@@ -90,6 +91,8 @@ private slots:
     void keys_data();
     void keys();
     void escapeGivesBenchBack();
+    void names_data();
+    void names();
 };
 
 void TestSystemMode::rules_data() {
@@ -226,6 +229,48 @@ void TestSystemMode::escapeGivesBenchBack() {
     // Ctrl+2 puts it back where it stood.
     keyToWindow(w.get(), Qt::Key_2, Qt::ControlModifier);
     QCOMPARE(w->view().Systems().secondLens()->distance, 6.0);
+}
+
+void TestSystemMode::names_data() {
+    QTest::addColumn<double>("d");
+    QTest::addColumn<bool>("signedNotation");
+    QTest::addColumn<QStringList>("expected");
+    const QStringList points{"A", "B", "A₁", "B₁", "A₂", "B₂", "O₁", "O₂"};
+    // Virtual A₂B₂ before the first lens; F and F′ where the signed notation
+    // names two focal lengths even in one medium.
+    QTest::newRow("school") << 11.89 << false << points + QStringList{"F₁", "F₂"};
+    QTest::newRow("signed") << 11.89 << true << points + QStringList{"F₁′", "F₂′"};
+    QTest::newRow("A₁B₁ beyond lens 2") << 2.6 << false << points;
+}
+
+void TestSystemMode::names() {
+    QFETCH(double, d);
+    QFETCH(bool, signedNotation);
+    QFETCH(QStringList, expected);
+    auto w = withSystem(d);
+    const auto ui = TestSupport::controlsOf(*w);
+    if (signedNotation)
+        w->view().SetNotation(Optics::Notation::SignedGaussian);
+    keyToWindow(w.get(), Qt::Key_L, Qt::ControlModifier);
+    QStringList shown;
+    for (PictureBox* area : {ui.picLeft, ui.picRigth})
+        for (const TextMark& m : area->textMarks()) {
+            shown << m.text;
+            // Inside its area and across no stroke drawn there.
+            const QSizeF size = m.measuredTwips(area);
+            const bool right = m.anchor == TextMark::Anchor::TopRight || m.anchor == TextMark::Anchor::BottomRight;
+            const bool bottom = m.anchor == TextMark::Anchor::BottomLeft || m.anchor == TextMark::Anchor::BottomRight;
+            const QRectF box(right ? m.x - size.width() : m.x, bottom ? m.y - size.height() : m.y,
+                             size.width(), size.height());
+            QVERIFY2(QRectF(0, 0, Bench::kAreaWidth, 8025).contains(box), qPrintable(m.text));
+            int crossed = 0;
+            for (const Figure& f : TestSupport::linesOf(area->figures()))
+                crossed += bool(clipSegment(QLineF(f.x1, f.y1, f.x2, f.y2), box.adjusted(10, 10, -10, -10)));
+            QVERIFY2(crossed == 0, qPrintable(m.text));
+        }
+    for (const QString& name : expected)
+        QVERIFY2(shown.contains(name), qPrintable(shown.join(' ')));
+    QVERIFY2(!shown.contains(QStringLiteral("A′")), qPrintable(shown.join(' ')));
 }
 
 QTEST_MAIN(TestSystemMode)
