@@ -119,7 +119,8 @@ void Form1::BlankImageReadouts() {
 }
 
 void Form1::ShowImageReadouts(const QString& distances, const QString& kind) {
-    for (const auto& [readout, text] : {std::pair{lblDistances, distances}, std::pair{lblImageKind, kind}}) {
+    for (const auto& [readout, text] :
+         {std::pair{lblDistances, distances}, std::pair{lblImageKind, kind}}) {
         readout->SetCaption(text);
         // A screen reader reads the text, or what the label is for while it is empty.
         const QString name = text.isEmpty() ? tr("Нет предмета") : QString();

@@ -274,11 +274,11 @@ void Form1::createReadouts() {
 void Form1::createLessonStrip() {
     // The lesson strip: the object in motion, the graph, the table's recording.
     cmdMotion = makeButton(this, "cmdMotion", tr("Движение"), LessonStrip::left(3),
-                           LessonStrip::kTop, LessonStrip::kWidth, LessonStrip::kHeight);
+                           LessonStrip::kTop, LessonStrip::width(3), LessonStrip::kHeight);
     cmdGraph = makeButton(this, "cmdGraph", tr("График"), LessonStrip::left(4), LessonStrip::kTop,
-                          LessonStrip::kWidth, LessonStrip::kHeight);
+                          LessonStrip::width(4), LessonStrip::kHeight);
     cmdRecord = makeButton(this, "cmdRecord", tr("Записать"), LessonStrip::left(5),
-                           LessonStrip::kTop, LessonStrip::kWidth, LessonStrip::kHeight);
+                           LessonStrip::kTop, LessonStrip::width(5), LessonStrip::kHeight);
     for (CommandButton* button : {cmdMotion, cmdGraph, cmdRecord}) {
         button->SetFont(panelFont());
         button->setAccessibleName(button->text());
@@ -288,13 +288,13 @@ void Form1::createLessonStrip() {
 
     // The lesson strip: the layers of the textbook figure, off at the start.
     cmdLabels = makeButton(this, "cmdLabels", tr("Подписи"), LessonStrip::left(0),
-                           LessonStrip::kTop, LessonStrip::kWidth, LessonStrip::kHeight);
+                           LessonStrip::kTop, LessonStrip::width(0), LessonStrip::kHeight);
     cmdLabels->setToolTip(tr("Стрелки предмета и изображения, названия точек (Ctrl+L)"));
     cmdThirdRay = makeButton(this, "cmdThirdRay", tr("Третий луч"), LessonStrip::left(1),
-                             LessonStrip::kTop, LessonStrip::kWidth, LessonStrip::kHeight);
+                             LessonStrip::kTop, LessonStrip::width(1), LessonStrip::kHeight);
     cmdThirdRay->setToolTip(tr("Луч через передний фокус, параллельный оси после линзы (Ctrl+3)"));
     cmdPalette = makeButton(this, "cmdPalette", tr("Палитра"), LessonStrip::left(2),
-                            LessonStrip::kTop, LessonStrip::kWidth, LessonStrip::kHeight);
+                            LessonStrip::kTop, LessonStrip::width(2), LessonStrip::kHeight);
     cmdPalette->setToolTip(tr("Цвета, различимые при нарушениях цветового зрения (Ctrl+K)"));
     for (CommandButton* button : {cmdLabels, cmdThirdRay, cmdPalette}) {
         button->SetFont(panelFont());
@@ -405,12 +405,12 @@ void Form1::orderTabs() {
     // Keyboard focus moves through the controls in this order: the bench and
     // the panel as laid out, then the picture's buttons and the lesson strip.
     const QList<QWidget*> tabOrder{
-        picRigth,  cmdExit,     Picture1,  Picture2,   sldR1,        sldR2,       picLSob,
-        picRsob,   picLeft,     Picture3,  sldn1,      sldn2,        sldVexol,    cmdSob,
-        cmdRas,    picVexol,    cmdCx,     cmdScale,   picLup,       picRup,      picRdown,
-        picLdown,  cmdCxOff,    cmdCopy,   cmdSave,    cmdLabels,    cmdThirdRay, cmdPalette,
-        cmdMotion, cmdGraph,    cmdRecord, cmdOpen,    cmdSaveSetup, cmdPrint,    cmdHelp,
-        cmdTask,   cmdNextTask, cmdLab,    cmdSystem,  cmdNotation};
+        picRigth,  cmdExit,     Picture1,  Picture2,  sldR1,        sldR2,       picLSob,
+        picRsob,   picLeft,     Picture3,  sldn1,     sldn2,        sldVexol,    cmdSob,
+        cmdRas,    picVexol,    cmdCx,     cmdScale,  picLup,       picRup,      picRdown,
+        picLdown,  cmdCxOff,    cmdCopy,   cmdSave,   cmdLabels,    cmdThirdRay, cmdPalette,
+        cmdMotion, cmdGraph,    cmdRecord, cmdOpen,   cmdSaveSetup, cmdPrint,    cmdHelp,
+        cmdTask,   cmdNextTask, cmdLab,    cmdSystem, cmdNotation};
     for (int i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }

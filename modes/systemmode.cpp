@@ -124,10 +124,10 @@ struct Namer {
     }
 
     static QRectF boxAt(TextMark::Anchor anchor, double x, double y, QSizeF size) {
-        const bool right = anchor == TextMark::Anchor::TopRight ||
-                           anchor == TextMark::Anchor::BottomRight;
-        const bool bottom = anchor == TextMark::Anchor::BottomLeft ||
-                            anchor == TextMark::Anchor::BottomRight;
+        const bool right =
+            anchor == TextMark::Anchor::TopRight || anchor == TextMark::Anchor::BottomRight;
+        const bool bottom =
+            anchor == TextMark::Anchor::BottomLeft || anchor == TextMark::Anchor::BottomRight;
         return {right ? x - size.width() : x, bottom ? y - size.height() : y, size.width(),
                 size.height()};
     }
@@ -267,8 +267,8 @@ void SystemMode::putSecondLens(std::optional<Optics::SecondLens> lens) {
     }
     if (!sane(*lens))
         return;
-    lens->distance = std::clamp(lens->distance, Optics::kNearestSecondLens,
-                                Optics::kFarthestSecondLens);
+    lens->distance =
+        std::clamp(lens->distance, Optics::kNearestSecondLens, Optics::kFarthestSecondLens);
     if (m_active) {
         m_lens = *lens;
         view().Redraw();
@@ -537,7 +537,8 @@ void SystemMode::drawConstruction() {
         if (!focus.finite)
             continue;
         const Optics::Lens lens =
-            k == 0 ? Optics::lensOf(bench) : secondLensOf(m_lens, Optics::Axial::indexBefore(d.system, 1));
+            k == 0 ? Optics::lensOf(bench)
+                   : secondLensOf(m_lens, Optics::Axial::indexBefore(d.system, 1));
         const QString index = k == 0 ? QStringLiteral("\u2081") : QStringLiteral("\u2082");
         const bool one = Optics::oneFocalLength(notation, lens);
         put(QStringLiteral("F") + index, axisPoint(focus.frontPoint), true);
@@ -566,8 +567,8 @@ void SystemMode::showMedium() {
     m_medium->SetVisible(true);
     m_index->SetBackColor(tintOf(m_lens.after));
     m_index->SetCaption(readoutText(m_lens.after));
-    m_index->setAccessibleName(tr("Показатель преломления среды за второй линзой: %1")
-                                   .arg(Readout::typed(m_lens.after)));
+    m_index->setAccessibleName(
+        tr("Показатель преломления среды за второй линзой: %1").arg(Readout::typed(m_lens.after)));
     m_index->SetVisible(true);
 }
 
@@ -603,9 +604,9 @@ void SystemMode::showReadouts() {
     QStringList magnifications;
     QString kind;
     const bool scheme = bench.SchemeView != kFalse;
-    const std::vector<Optics::Axial::Image> images =
-        scheme && Optics::objectOnBench(bench) ? Optics::Axial::imagesOf(system)
-                                               : std::vector<Optics::Axial::Image>();
+    const std::vector<Optics::Axial::Image> images = scheme && Optics::objectOnBench(bench)
+                                                         ? Optics::Axial::imagesOf(system)
+                                                         : std::vector<Optics::Axial::Image>();
     if (images.size() == 2) {
         distances << named(subscript(l.objectDistance, 1), cm(images[0].objectDistance));
         const Optics::Axial::Image& final = images[1];
@@ -631,9 +632,10 @@ void SystemMode::showReadouts() {
                            << named(gamma + QStringLiteral(" = ") + subscript(l.magnification, 1) +
                                         QStringLiteral("·") + subscript(l.magnification, 2),
                                     Readout::magnification(notation, final.magnification));
-            kind = tr("A₂B₂: %1").arg(Readout::kindWords(final.kind == Optics::ImageKind::Real,
-                                                         final.magnification > 0,
-                                                         Optics::sizeOf(final.magnification)));
+            kind = tr("A₂B₂: %1")
+                       .arg(Readout::kindWords(final.kind == Optics::ImageKind::Real,
+                                               final.magnification > 0,
+                                               Optics::sizeOf(final.magnification)));
             if (images[0].kind == Optics::ImageKind::Real && images[0].z > m_lens.distance)
                 kind += tr("; A₁B₁ за второй линзой: на неё падают сходящиеся лучи");
         }

@@ -12,8 +12,8 @@
 #include "lensmaker.h"
 #include "picturebox.h"
 #include "readout.h"
-#include "systemmode.h"
 #include "segmentclip.h"
+#include "systemmode.h"
 #include "testsupport.h"
 
 #include <QRegularExpression>
@@ -146,10 +146,12 @@ void TestSystemMode::dragLens() {
         const QPoint p = windowPoint(*w, ui.picRigth, x * kCm + 100, 4500);
         TestSupport::moveHolding(there, there->mapFrom(w.get(), p));
     }
-    TestSupport::release(there, there->mapFrom(w.get(), windowPoint(*w, ui.picRigth, to * kCm + 100, 4500)));
+    TestSupport::release(
+        there, there->mapFrom(w.get(), windowPoint(*w, ui.picRigth, to * kCm + 100, 4500)));
     const double s = w->view().Systems().secondLens()->distance;
     const double pixel = TestSupport::twipsOf(ui.picRigth, 1) / kCm;
-    QVERIFY2(std::fabs(s - std::clamp(to, 0.0, 13.0)) <= 1.5 * pixel, qPrintable(QString::number(s)));
+    QVERIFY2(std::fabs(s - std::clamp(to, 0.0, 13.0)) <= 1.5 * pixel,
+             qPrintable(QString::number(s)));
 
     // The lens law twice, from the object the press placed.
     const double F1 = firstFocalLength(*w);
@@ -158,18 +160,27 @@ void TestSystemMode::dragLens() {
     const double b2 = imageDistance(kF2, s - b1);
     const QString distances = ui.lblDistances->Caption();
     QVERIFY2(std::fabs(readNumber(distances, QStringLiteral("f₂")) - b2) <= 0.006,
-             qPrintable(distances + QStringLiteral(" against %1 (%2)").arg(b2).arg(readNumber(distances, QStringLiteral("f₂")))));
+             qPrintable(distances + QStringLiteral(" against %1 (%2)")
+                                        .arg(b2)
+                                        .arg(readNumber(distances, QStringLiteral("f₂")))));
     const double gamma = (b1 / d1) * (b2 / (s - b1));
     const QString lines = w->view().TaskLines().at(0)->Caption();
-    QVERIFY2(std::fabs(readNumber(lines, QStringLiteral("Γ₁·Γ₂")) - std::fabs(gamma)) <= 0.006, qPrintable(lines));
+    QVERIFY2(std::fabs(readNumber(lines, QStringLiteral("Γ₁·Γ₂")) - std::fabs(gamma)) <= 0.006,
+             qPrintable(lines));
     const QString kind = ui.lblImageKind->Caption();
-    QVERIFY2(kind.contains(b2 > 0 ? QStringLiteral("действительное") : QStringLiteral("мнимое")), qPrintable(kind));
-    QVERIFY2(kind.contains(gamma > 0 ? QStringLiteral("прямое") : QStringLiteral("перевёрнутое")), qPrintable(kind));
+    QVERIFY2(kind.contains(b2 > 0 ? QStringLiteral("действительное") : QStringLiteral("мнимое")),
+             qPrintable(kind));
+    QVERIFY2(kind.contains(gamma > 0 ? QStringLiteral("прямое") : QStringLiteral("перевёрнутое")),
+             qPrintable(kind));
     QCOMPARE(kind.contains(QStringLiteral("сходящиеся")), b1 > s);
     // Lenses in contact: the powers add, D = D1 + D2.
     const double sum = 100 / F1 + 100 / kF2;
     if (s == 0)
-        QVERIFY2(std::fabs(readNumber(lines, QStringLiteral("%1 + %2").arg(Readout::number(100 / F1), Readout::number(100 / kF2))) - sum) <= 0.006, qPrintable(lines));
+        QVERIFY2(
+            std::fabs(readNumber(lines, QStringLiteral("%1 + %2").arg(Readout::number(100 / F1),
+                                                                      Readout::number(100 / kF2))) -
+                      sum) <= 0.006,
+            qPrintable(lines));
     else
         QVERIFY(!lines.contains(QStringLiteral("D₁ + D₂")));
 }
@@ -258,14 +269,17 @@ void TestSystemMode::names() {
             shown << m.text;
             // Inside its area and across no stroke drawn there.
             const QSizeF size = m.measuredTwips(area);
-            const bool right = m.anchor == TextMark::Anchor::TopRight || m.anchor == TextMark::Anchor::BottomRight;
-            const bool bottom = m.anchor == TextMark::Anchor::BottomLeft || m.anchor == TextMark::Anchor::BottomRight;
+            const bool right =
+                m.anchor == TextMark::Anchor::TopRight || m.anchor == TextMark::Anchor::BottomRight;
+            const bool bottom = m.anchor == TextMark::Anchor::BottomLeft ||
+                                m.anchor == TextMark::Anchor::BottomRight;
             const QRectF box(right ? m.x - size.width() : m.x, bottom ? m.y - size.height() : m.y,
                              size.width(), size.height());
             QVERIFY2(QRectF(0, 0, Bench::kAreaWidth, 8025).contains(box), qPrintable(m.text));
             int crossed = 0;
             for (const Figure& f : TestSupport::linesOf(area->figures()))
-                crossed += bool(clipSegment(QLineF(f.x1, f.y1, f.x2, f.y2), box.adjusted(10, 10, -10, -10)));
+                crossed += bool(
+                    clipSegment(QLineF(f.x1, f.y1, f.x2, f.y2), box.adjusted(10, 10, -10, -10)));
             QVERIFY2(crossed == 0, qPrintable(m.text));
         }
     for (const QString& name : expected)
