@@ -18,12 +18,14 @@
 #include "palette.h"
 #include "picturebox.h"
 #include "readout.h"
+#include "screeninfo.h"
 #include "secondlensdialog.h"
 #include "segmentclip.h"
 #include "systemdiagram.h"
 
 #include <QAction>
 #include <QFont>
+#include <QHash>
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -94,18 +96,38 @@ bool sane(const Optics::SecondLens& lens) {
            lens.after >= 1;
 }
 
-// A name placed beside its point, clear of the strokes on its area and of the
-// names placed before it: the sides are tried in the order given, then a
-// little farther out; where none is clear the first side is taken.
+// A name's box at the laid-out size, measured once for each text and zoom: a
+// drag places the names on every event.
+QSizeF measured(const TextMark& mark, const PictureBox* area) {
+    static QHash<QString, QSizeF> sizes;
+    static double zoom = 0;
+    const double now = ScreenInfo::of(area).pixelsPerTwip();
+    if (now != zoom) {
+        sizes.clear();
+        zoom = now;
+    }
+    auto found = sizes.find(mark.text);
+    if (found == sizes.end())
+        found = sizes.insert(mark.text, mark.measuredTwips(area));
+    return *found;
+}
+
+// A name placed beside its point, inside its area, clear of the strokes on it
+// and of the names placed before it: the sides are tried in the order given,
+// then a little farther out; where none is clear the first side is taken.
 struct Namer {
     const PictureBox* area;
     QVector<TextMark>* names;
     RgbValue colour;
+    QVector<QRectF> taken = {};
 
     bool clear(const QRectF& box) const {
         if (box.left() < 0 || box.right() > Bench::kAreaWidth || box.top() < 0 ||
             box.bottom() > kAreaHeight)
             return false;
+        for (const QRectF& other : taken)
+            if (box.intersects(other))
+                return false;
         for (const Figure& f : area->figures()) {
             if (f.kind == Figure::Kind::Circle) {
                 const QRectF dot(f.x1 - f.radius, f.y1 - f.radius, 2 * f.radius, 2 * f.radius);
@@ -114,11 +136,6 @@ struct Namer {
             } else if (clipSegment(QLineF(f.x1, f.y1, f.x2, f.y2), box)) {
                 return false;
             }
-        }
-        for (const TextMark& other : *names) {
-            const QSizeF size = other.measuredTwips(area);
-            if (box.intersects(boxAt(other.anchor, other.x, other.y, size)))
-                return false;
         }
         return true;
     }
@@ -139,30 +156,29 @@ struct Namer {
         mark.colour = colour;
         mark.points = kNamePoints;
         mark.bold = true;
-        const QSizeF size = mark.measuredTwips(area);
+        const QSizeF size = measured(mark, area);
         using A = TextMark::Anchor;
         const A below[] = {A::TopRight, A::TopLeft, A::BottomRight, A::BottomLeft};
         const A over[] = {A::BottomRight, A::BottomLeft, A::TopRight, A::TopLeft};
         const A* sides = above ? over : below;
+        const auto at = [&](A anchor, double gap) {
+            const bool right = anchor == A::TopRight || anchor == A::BottomRight;
+            const bool bottom = anchor == A::BottomLeft || anchor == A::BottomRight;
+            mark.anchor = anchor;
+            mark.x = float(right ? x - gap : x + gap);
+            mark.y = float(bottom ? y - gap : y + gap);
+            return boxAt(anchor, mark.x, mark.y, size);
+        };
         for (const double gap : {kNameGap, 2.5 * kNameGap, 4 * kNameGap})
             for (int i = 0; i < 4; ++i) {
-                const A anchor = sides[i];
-                const bool right = anchor == A::TopRight || anchor == A::BottomRight;
-                const bool bottom = anchor == A::BottomLeft || anchor == A::BottomRight;
-                const double nx = right ? x - gap : x + gap;
-                const double ny = bottom ? y - gap : y + gap;
-                if (clear(boxAt(anchor, nx, ny, size))) {
-                    mark.anchor = anchor;
-                    mark.x = float(nx);
-                    mark.y = float(ny);
+                const QRectF box = at(sides[i], gap);
+                if (clear(box)) {
+                    taken.append(box);
                     names->append(mark);
                     return;
                 }
             }
-        mark.anchor = sides[0];
-        const bool right = mark.anchor == A::TopRight || mark.anchor == A::BottomRight;
-        mark.x = float(right ? x - kNameGap : x + kNameGap);
-        mark.y = float(above ? y - kNameGap : y + kNameGap);
+        taken.append(at(sides[0], kNameGap));
         names->append(mark);
     }
 };
