@@ -246,6 +246,7 @@ void SystemMode::setUp() {
     m_index = new Label(&right, QString(), QFont(QStringLiteral("MS Sans Serif"), 13), true);
     m_index->setObjectName(QStringLiteral("lblSystemIndex"));
     m_index->setAccessibleDescription(tr("Показатель преломления среды за второй линзой"));
+    m_index->setAccessibleName(m_index->accessibleDescription());
     m_index->Place(float(Bench::kAreaWidth) - kIndexWidth - kIndexMargin, kIndexTop, kIndexWidth,
                    kIndexHeight);
     m_index->SetVisible(false);
@@ -576,16 +577,27 @@ void SystemMode::afterRedraw() {
     showReadouts();
 }
 
+// Set only where it changes: a drag redraws on every event, and a box set
+// anew would repaint the whole medium under the figures each time.
 void SystemMode::showMedium() {
     const double x = Bench::twipsOf(m_lens.distance);
-    m_medium->SetBackColor(tintOf(m_lens.after));
+    const RgbValue tint = tintOf(m_lens.after);
+    // Of the same index as the medium between the lenses, it needs no box.
+    const bool differs = tint != view().RightArea().BackColor();
+    if (differs && m_medium->BackColor() != tint)
+        m_medium->SetBackColor(tint);
     m_medium->Place(float(x), 0, float(Bench::kAreaWidth - x), kAreaHeight);
-    m_medium->SetVisible(true);
-    m_index->SetBackColor(tintOf(m_lens.after));
+    if (m_medium->Visible() != differs)
+        m_medium->SetVisible(differs);
+    if (m_index->BackColor() != tint)
+        m_index->SetBackColor(tint);
     m_index->SetCaption(readoutText(m_lens.after));
-    m_index->setAccessibleName(
-        tr("Показатель преломления среды за второй линзой: %1").arg(Readout::typed(m_lens.after)));
-    m_index->SetVisible(true);
+    const QString name = tr("Показатель преломления среды за второй линзой: %1")
+                             .arg(Readout::typed(m_lens.after));
+    if (m_index->accessibleName() != name)
+        m_index->setAccessibleName(name);
+    if (!m_index->Visible())
+        m_index->SetVisible(true);
 }
 
 void SystemMode::showReadouts() {
@@ -662,7 +674,7 @@ void SystemMode::showReadouts() {
     w.ShowImageReadouts(m_distances, m_kind);
     if (Label* line = w.TaskLines().value(kMagnificationLine)) {
         line->SetCaption(m_magnifications);
-        line->setAccessibleName(m_magnifications);
-        line->SetVisible(true);
+        if (!line->Visible())
+            line->SetVisible(true);
     }
 }
