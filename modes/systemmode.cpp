@@ -65,8 +65,10 @@ constexpr float kAreaHeight = 8025;
 // The names: the letters of the names layer, this far off their points.
 constexpr double kNamePoints = 12;
 constexpr double kNameGap = 120;
-// The line over the top of the bench the magnifications are written in.
+// The lines over the top of the bench the magnifications and a note on the
+// first image are written in.
 constexpr int kMagnificationLine = 0;
+constexpr int kNoteLine = 1;
 
 // A medium's tint as the window tints the areas: the deeper the index, the
 // deeper the blue (two levels a step of the index slider).
@@ -336,17 +338,22 @@ void SystemMode::leave() {
 void SystemMode::hideParts() {
     m_medium->SetVisible(false);
     m_index->SetVisible(false);
-    Label* line = view().TaskLines().value(kMagnificationLine);
-    if (line)
-        line->SetVisible(false);
+    for (const int i : {kMagnificationLine, kNoteLine})
+        if (Label* line = view().TaskLines().value(i))
+            line->SetVisible(false);
     m_leftNames.clear();
     m_rightNames.clear();
     m_distances.clear();
     m_kind.clear();
     m_magnifications.clear();
+    m_note.clear();
 }
 
 void SystemMode::leftPress(int button, int shift, float x, float y) {
+    // The right button's wipe of the single lens's construction would take the
+    // second lens off the figure with it while the system stands.
+    if (button != kLeftButton)
+        return;
     view().PlaceByPress(button, shift, x, y);
 }
 
@@ -509,9 +516,12 @@ void SystemMode::drawConstruction() {
     // Its foci as the window marks a lens's: dark for a converging lens, red
     // for a diverging one (the palette's).
     const RgbValue mark = d.converging ? colours.convergingMark : colours.divergingMark;
-    for (const double focus : {d.frontFocusX, d.backFocusX})
-        if (focus >= 0 && focus <= Bench::kAreaWidth)
-            filledDot(right, focus, Bench::kAxisY, mark);
+    for (const double focus : {d.frontFocusX, d.backFocusX}) {
+        // Where it falls before the first lens, it stands in the left area.
+        const double x = focus < 0 ? Bench::kLensX + focus : focus;
+        if (std::fabs(focus) < Bench::kFar && x >= 0 && x <= Bench::kAreaWidth)
+            filledDot(focus < 0 ? left : right, x, Bench::kAxisY, mark);
+    }
 
     m_leftNames.clear();
     m_rightNames.clear();
@@ -592,8 +602,8 @@ void SystemMode::showMedium() {
     if (m_index->BackColor() != tint)
         m_index->SetBackColor(tint);
     m_index->SetCaption(readoutText(m_lens.after));
-    const QString name = tr("Показатель преломления среды за второй линзой: %1")
-                             .arg(Readout::typed(m_lens.after));
+    const QString name =
+        tr("Показатель преломления среды за второй линзой: %1").arg(Readout::typed(m_lens.after));
     if (m_index->accessibleName() != name)
         m_index->setAccessibleName(name);
     if (!m_index->Visible())
@@ -631,6 +641,7 @@ void SystemMode::showReadouts() {
     QStringList distances;
     QStringList magnifications;
     QString kind;
+    QString note;
     const bool scheme = bench.SchemeView != kFalse;
     const std::vector<Optics::Axial::Image> images = scheme && Optics::objectOnBench(bench)
                                                          ? Optics::Axial::imagesOf(system)
@@ -665,16 +676,23 @@ void SystemMode::showReadouts() {
                                                final.magnification > 0,
                                                Optics::sizeOf(final.magnification)));
             if (images[0].kind == Optics::ImageKind::Real && images[0].z > m_lens.distance)
-                kind += tr("; A₁B₁ за второй линзой: на неё падают сходящиеся лучи");
+                note = tr("A₁B₁ за второй линзой: на неё падают сходящиеся лучи, A₁B₁ для неё — "
+                          "мнимый предмет");
         }
     }
     m_distances = distances.join(kApart);
     m_kind = kind;
     m_magnifications = (magnifications + lens).join(kApart);
+    m_note = note;
     w.ShowImageReadouts(m_distances, m_kind);
     if (Label* line = w.TaskLines().value(kMagnificationLine)) {
         line->SetCaption(m_magnifications);
         if (!line->Visible())
             line->SetVisible(true);
+    }
+    if (Label* line = w.TaskLines().value(kNoteLine)) {
+        line->SetCaption(m_note);
+        if (line->Visible() != !m_note.isEmpty())
+            line->SetVisible(!m_note.isEmpty());
     }
 }

@@ -65,6 +65,7 @@ public:
     QString distancesText() const { return m_distances; }
     QString kindText() const { return m_kind; }
     QString magnificationText() const { return m_magnifications; }
+    QString noteText() const { return m_note; }
 
 private:
     void start(const Optics::SecondLens& lens);
@@ -88,4 +89,5 @@ private:
     QString m_distances;
     QString m_kind;
     QString m_magnifications;
+    QString m_note;
 };

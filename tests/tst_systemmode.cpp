@@ -186,7 +186,9 @@ void TestSystemMode::dragLens() {
              qPrintable(kind));
     QVERIFY2(kind.contains(gamma > 0 ? QStringLiteral("прямое") : QStringLiteral("перевёрнутое")),
              qPrintable(kind));
-    QCOMPARE(kind.contains(QStringLiteral("сходящиеся")), b1 > s);
+    const QString note = w->view().TaskLines().at(1)->Caption();
+    QCOMPARE(w->view().TaskLines().at(1)->isVisible(), b1 > s);
+    QCOMPARE(note.contains(QStringLiteral("сходящиеся")), b1 > s);
     // Lenses in contact: the powers add, D = D1 + D2.
     const double sum = 100 / F1 + 100 / kF2;
     if (s == 0)
