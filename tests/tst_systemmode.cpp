@@ -246,6 +246,10 @@ void TestSystemMode::escapeGivesBenchBack() {
     const QString distances = ui.lblDistances->Caption();
     TestSupport::clickAt(w.get(), TestSupport::middleOf(ui.cmdSystem));
     QVERIFY(w->view().Systems().secondLens() && described(ui.picRigth->figures()) != right);
+    // A right press in the left area leaves the system's figure standing.
+    const QStringList system = described(ui.picRigth->figures());
+    TestSupport::clickAt(w.get(), windowPoint(*w, ui.picLeft, 2000, 6000), Qt::RightButton);
+    QCOMPARE(described(ui.picRigth->figures()), system);
     keyToWindow(w.get(), Qt::Key_Escape);
     QVERIFY(!w->view().Systems().secondLens() && !ui.cmdSystem->isChecked());
     QCOMPARE(described(ui.picLeft->figures()), left);
