@@ -93,6 +93,8 @@ private slots:
     void escapeGivesBenchBack();
     void names_data();
     void names();
+    void secondLensAsDrawn_data();
+    void secondLensAsDrawn();
 };
 
 void TestSystemMode::rules_data() {
@@ -305,6 +307,44 @@ void TestSystemMode::names() {
     for (const QString& name : expected)
         QVERIFY2(shown.contains(name), qPrintable(shown.join(' ')));
     QVERIFY2(!shown.contains(QStringLiteral("A′")), qPrintable(shown.join(' ')));
+}
+
+void TestSystemMode::secondLensAsDrawn_data() {
+    QTest::addColumn<double>("R1");
+    QTest::addColumn<double>("after");
+    QTest::addColumn<bool>("converging");
+    QTest::newRow("biconvex, air behind") << 5.0 << 1.0 << true;
+    QTest::newRow("biconcave, water behind") << -5.0 << 1.33 << false;
+    QTest::newRow("biconvex, glass behind") << 5.0 << 1.5 << true;
+}
+
+// As a setup file puts it: its symbol's arrowheads point out from the axis for
+// a converging lens and in for a diverging one, and the medium behind it has
+// the tint the window gives a medium of that index.
+void TestSystemMode::secondLensAsDrawn() {
+    QFETCH(double, R1);
+    QFETCH(double, after);
+    QFETCH(bool, converging);
+    auto w = withSystem(10);
+    const auto ui = TestSupport::controlsOf(*w);
+    w->view().Systems().putSecondLens(Optics::SecondLens{6, {1.5, R1, -R1}, after});
+    const double lensX = 6 * kCm;
+    double apex = 0;
+    double arms = 0; // the farthest from the axis, on the lens's line and off it
+    for (const Figure& f : TestSupport::linesOf(ui.picRigth->figures()))
+        if (f.colour == RGB(0, 0, 192))
+            for (const auto& [x, y] : {std::pair{f.x1, f.y1}, std::pair{f.x2, f.y2}}) {
+                double& farthest = std::fabs(x - lensX) < 1 ? apex : arms;
+                farthest = std::max(farthest, std::fabs(y - Bench::kAxisY));
+            }
+    QVERIFY(apex > 1000 && arms > 1000);
+    QCOMPARE(apex > arms, converging);
+    auto* medium = w->findChild<PictureBox*>(QStringLiteral("picSystemMedium"));
+    const RgbValue between = ui.picRigth->BackColor();
+    w->view().SetLeftIndex(after);
+    QCOMPARE(medium->isVisible(), ui.picLeft->BackColor() != between);
+    if (medium->isVisible())
+        QCOMPARE(medium->BackColor(), ui.picLeft->BackColor());
 }
 
 QTEST_MAIN(TestSystemMode)
