@@ -54,6 +54,9 @@ public:
     // Whether the lesson's layers (the names of the points) go on the bench:
     // not where they would name the foci the pupils are to find.
     virtual bool showsLayers() const { return true; }
+    // Whether the image's read-outs are the single lens's: not where the mode
+    // forms an image of its own and writes them itself (ShowImageReadouts).
+    virtual bool showsLensImage() const { return true; }
 
 protected:
     // The bench the mode works, through its view.

@@ -45,6 +45,8 @@ public:
     // The single lens's names (A′B′) would name the wrong image: the mode
     // names the system's points itself.
     bool showsLayers() const override { return false; }
+    // The final image's read-outs are the mode's own.
+    bool showsLensImage() const override { return !m_active; }
 
     // The second lens added (with the last values it had) or removed.
     void toggle();
