@@ -21,6 +21,7 @@
 #include "screeninfo.h"
 #include "secondlensdialog.h"
 #include "segmentclip.h"
+#include "shape.h"
 #include "systemdiagram.h"
 
 #include <QAction>
@@ -54,8 +55,9 @@ constexpr double kHead = 270;
 constexpr RgbValue kLensColour = RGB(0, 0, 192);
 // A press this near the bar (or on its arrowheads) takes the lens.
 constexpr double kGrip = 250;
-// The focal marks: dots of the window's marks' size (135 twips).
-constexpr double kMarkRadius = 67;
+// The focal marks: circles of the window's marks' size, at their height.
+constexpr double kMarkSize = 135;
+constexpr float kMarkTop = 3930;
 // The read-out of the index behind the second lens, as lbln2 beside the first.
 constexpr float kIndexWidth = 1335;
 constexpr float kIndexHeight = 435;
@@ -222,15 +224,6 @@ void arrow(PictureBox& area, double x, double tip, RgbValue colour, bool dashed,
             stroke(area, s.x1, s.y1, s.x2, s.y2, colour, 2, false);
 }
 
-void filledDot(PictureBox& area, double x, double y, RgbValue colour) {
-    const int style = area.FillStyle();
-    const RgbValue fill = area.FillColor();
-    area.SetFillStyle(0);
-    area.SetFillColor(colour);
-    area.Circle(x, y, kMarkRadius, colour);
-    area.SetFillStyle(style);
-    area.SetFillColor(fill);
-}
 } // namespace
 
 SystemMode::SystemMode(BenchView& view) : Mode(view) {}
@@ -245,6 +238,18 @@ void SystemMode::setUp() {
     m_medium->setFocusPolicy(Qt::NoFocus);
     m_medium->SetVisible(false);
     m_medium->lower();
+    // The second lens's foci, marked as the window marks the first's: a dot
+    // drawn once and copied while the rays repaint over it; two in each area,
+    // as either focus may fall before the first lens.
+    for (int i = 0; i < 4; ++i) {
+        auto* mark = new Shape(Shape::Kind::Circle, i < 2 ? &view().LeftArea() : &right);
+        mark->setObjectName(QStringLiteral("shpSystemF%1").arg(i));
+        mark->setAccessibleName(i % 2 == 0 ? tr("Передний фокус второй линзы")
+                                           : tr("Задний фокус второй линзы"));
+        mark->setAttribute(Qt::WA_TransparentForMouseEvents);
+        mark->SetVisible(false);
+        m_marks[std::size_t(i)] = mark;
+    }
     m_index = new Label(&right, QString(), QFont(QStringLiteral("MS Sans Serif"), 13), true);
     m_index->setObjectName(QStringLiteral("lblSystemIndex"));
     m_index->setAccessibleDescription(tr("Показатель преломления среды за второй линзой"));
@@ -337,6 +342,8 @@ void SystemMode::leave() {
 
 void SystemMode::hideParts() {
     m_medium->SetVisible(false);
+    for (Shape* mark : m_marks)
+        mark->SetVisible(false);
     m_index->SetVisible(false);
     for (const int i : {kMagnificationLine, kNoteLine})
         if (Label* line = view().TaskLines().value(i))
@@ -515,13 +522,27 @@ void SystemMode::drawConstruction() {
             stroke(right, x, end, x + side, end + sign * out, kLensColour, kBarWidth, false);
     // Its foci as the window marks a lens's: dark for a converging lens, red
     // for a diverging one (the palette's).
-    const RgbValue mark = d.converging ? colours.convergingMark : colours.divergingMark;
-    for (const double focus : {d.frontFocusX, d.backFocusX}) {
+    const RgbValue colour = d.converging ? colours.convergingMark : colours.divergingMark;
+    const double foci[] = {d.frontFocusX, d.backFocusX};
+    bool shown[4] = {};
+    for (std::size_t k = 0; k < 2; ++k) {
         // Where it falls before the first lens, it stands in the left area.
-        const double x = focus < 0 ? Bench::kLensX + focus : focus;
-        if (std::fabs(focus) < Bench::kFar && x >= 0 && x <= Bench::kAreaWidth)
-            filledDot(focus < 0 ? left : right, x, Bench::kAxisY, mark);
+        const bool before = foci[k] < 0;
+        const double at = before ? Bench::kLensX + foci[k] : foci[k];
+        if (std::fabs(foci[k]) >= Bench::kFar || at < 0 || at > Bench::kAreaWidth)
+            continue;
+        const std::size_t i = (before ? 0 : 2) + k;
+        Shape* mark = m_marks[i];
+        shown[i] = true;
+        mark->Place(float(at - kMarkSize / 2), kMarkTop, float(kMarkSize), float(kMarkSize));
+        if (mark->BackColor() != colour) {
+            mark->SetBackColor(colour);
+            mark->SetBorderColor(colour);
+        }
     }
+    for (std::size_t i = 0; i < 4; ++i)
+        if (m_marks[i]->Visible() != shown[i])
+            m_marks[i]->SetVisible(shown[i]);
 
     m_leftNames.clear();
     m_rightNames.clear();
@@ -578,6 +599,9 @@ void SystemMode::afterRedraw() {
     BenchView& w = view();
     const BenchState& bench = w.State();
     const bool scheme = bench.SchemeView != kFalse;
+    if (!scheme)
+        for (Shape* mark : m_marks)
+            mark->SetVisible(false);
     // The names of the system replace the marks' laid-out captions.
     if (scheme && bench.ShowLabels)
         w.ShowMarkCaptions(false);

@@ -8,10 +8,12 @@
 #include <QCoreApplication>
 #include <QString>
 #include <QVector>
+#include <array>
 #include <optional>
 
 class Label;
 class PictureBox;
+class Shape;
 
 // The optical system: a second thin lens behind the bench's. The image the
 // first lens forms, A₁B₁, is the object of the second, which forms the final
@@ -84,6 +86,7 @@ private:
     double m_grab = 0; // where the press took the lens, twips from its line
     bool m_graphWasShown = false;
     PictureBox* m_medium = nullptr;
+    std::array<Shape*, 4> m_marks{}; // F₂ and F₂′ in the left area, then in the right
     Label* m_index = nullptr;
     // The names of the figure last drawn, put on the areas after the redraw.
     QVector<TextMark> m_leftNames;
