@@ -1039,7 +1039,7 @@
     </message>
     <message>
         <source>Оптическая система: вторая линза за первой (Ctrl+2; выход: Esc; значения — в меню кнопки или двойным щелчком по линзе)</source>
-        <translation>Optical system: a second lens behind the first (Ctrl+2; leave: Esc; values in the button's menu or by a double-click on the lens)</translation>
+        <translation>Optical system: a second lens behind the first (Ctrl+2; leave: Esc; values in the button&apos;s menu or by a double-click on the lens)</translation>
     </message>
 </context>
 <context>
@@ -2144,19 +2144,27 @@
     </message>
     <message>
         <source>A₁B₁ на бесконечности: предмет в фокальной плоскости первой линзы</source>
-        <translation>A₁B₁ at infinity: the object in the first lens's focal plane</translation>
+        <translation>A₁B₁ at infinity: the object in the first lens&apos;s focal plane</translation>
     </message>
     <message>
         <source>A₂B₂ на бесконечности: A₁B₁ в фокальной плоскости второй линзы, лучи выходят параллельно</source>
-        <translation>A₂B₂ at infinity: A₁B₁ in the second lens's focal plane, the rays leave parallel</translation>
+        <translation>A₂B₂ at infinity: A₁B₁ in the second lens&apos;s focal plane, the rays leave parallel</translation>
     </message>
     <message>
         <source>A₂B₂: %1</source>
         <translation>A₂B₂: %1</translation>
     </message>
     <message>
-        <source>; A₁B₁ за второй линзой: на неё падают сходящиеся лучи</source>
-        <translation>; A₁B₁ beyond the second lens: converging light falls on it</translation>
+        <source>Передний фокус второй линзы</source>
+        <translation>Front focus of the second lens</translation>
+    </message>
+    <message>
+        <source>Задний фокус второй линзы</source>
+        <translation>Back focus of the second lens</translation>
+    </message>
+    <message>
+        <source>A₁B₁ за второй линзой: на неё падают сходящиеся лучи, A₁B₁ для неё — мнимый предмет</source>
+        <translation>A₁B₁ beyond the second lens: converging light falls on it, A₁B₁ is a virtual object for it</translation>
     </message>
 </context>
 <context>
