@@ -115,6 +115,11 @@ const std::vector<ActionRow>& actionRows() {
          QT_TRANSLATE_NOOP("Actions",
                            "лабораторная работа: удалить строку таблицы, выбранную "
                            "щелчком (правый щелчок — меню строки и «Очистить таблицу»)")},
+        {Action::System,
+         {keys(Qt::CTRL | Qt::Key_2)},
+         nullptr,
+         QT_TRANSLATE_NOOP("Actions", "оптическая система: вторая линза за первой; ещё раз — "
+                                      "убрать её")},
         {Action::ZoomIn,
          {QKeySequence::ZoomIn, keys(Qt::CTRL | Qt::Key_Equal)},
          nullptr,
@@ -132,7 +137,8 @@ const std::vector<ActionRow>& actionRows() {
          {keys(QKeyCombination(Qt::Key_Escape))},
          nullptr,
          QT_TRANSLATE_NOOP(
-             "Actions", "выйти из задачи или лабораторной работы, затем из полноэкранного режима")},
+             "Actions", "выйти из задачи, лабораторной работы или оптической системы, затем из "
+                        "полноэкранного режима")},
         {Action::Help,
          {keys(QKeyCombination(Qt::Key_F1))},
          nullptr,
@@ -142,7 +148,9 @@ const std::vector<ActionRow>& actionRows() {
          QT_TRANSLATE_NOOP("Actions", "стрелки"),
          QT_TRANSLATE_NOOP("Actions", "сдвинуть предмет (после щелчка в левой области); в "
                                       "лабораторной работе — предмет или экран на деление, с "
-                                      "Shift на сантиметр")},
+                                      "Shift на сантиметр; в оптической системе (после щелчка "
+                                      "в правой области) — вторую линзу на 0,1 см, с Shift на "
+                                      "1 см; Enter — её значения, Delete — убрать её")},
         {Action::StandardCase,
          {keys(QKeyCombination(Qt::Key_1)), keys(QKeyCombination(Qt::Key_2)),
           keys(QKeyCombination(Qt::Key_3)), keys(QKeyCombination(Qt::Key_4)),

@@ -41,6 +41,7 @@ enum class Action {
     LabReveal,
     LabSave,
     LabDeleteRow,
+    System,
     ZoomIn,
     ZoomOut,
     ZoomFit,

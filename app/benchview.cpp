@@ -118,6 +118,17 @@ void Form1::BlankImageReadouts() {
         readout->SetCaption(QString());
 }
 
+void Form1::ShowImageReadouts(const QString& distances, const QString& kind) {
+    for (const auto& [readout, text] :
+         {std::pair{lblDistances, distances}, std::pair{lblImageKind, kind}}) {
+        readout->SetCaption(text);
+        // A screen reader reads the text, or what the label is for while it is empty.
+        const QString name = text.isEmpty() ? tr("Нет предмета") : QString();
+        if (readout->accessibleName() != name)
+            readout->setAccessibleName(name);
+    }
+}
+
 CommandButton* Form1::buttonFor(Action action) const {
     switch (action) {
     case Action::Motion:
@@ -136,6 +147,8 @@ CommandButton* Form1::buttonFor(Action action) const {
     case Action::LabReveal:
     case Action::LabSave:
         return cmdLab;
+    case Action::System:
+        return cmdSystem;
     default:
         return nullptr;
     }

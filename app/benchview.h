@@ -22,6 +22,7 @@ class PictureBox;
 class QAction;
 class QString;
 class QWidget;
+class SystemMode;
 class TaskMode;
 
 // The bench as the modes, the lesson tools and the setup files see it: what
@@ -51,11 +52,13 @@ public:
     virtual LessonFile& File() const = 0;
     virtual LessonTools& Lesson() const = 0;
 
-    // The modes: the bench's own, the tasks, the laboratory. Setting a mode
+    // The modes: the bench's own, the tasks, the laboratory, the system. Setting a mode
     // enables the actions it allows.
     virtual BenchMode& NormalMode() const = 0;
     virtual TaskMode& TaskSeries() const = 0;
     virtual LabMode& Laboratory() const = 0;
+    // The optical system: a second lens behind the bench's.
+    virtual SystemMode& Systems() const = 0;
     virtual void SetMode(Mode& mode) = 0;
     virtual bool TaskModeOn() const = 0;
     virtual bool Allows(Action action) const = 0;
@@ -117,6 +120,9 @@ public:
     virtual void ShowLensControls(bool shown) = 0;
     virtual void BlankLensReadouts() = 0;
     virtual void BlankImageReadouts() = 0;
+    // The image's read-outs written by a mode that forms its own image (the
+    // distances, the kind in words), until the next redraw.
+    virtual void ShowImageReadouts(const QString& distances, const QString& kind) = 0;
 
     // The buttons that act for the actions: a mode's own items on one's
     // context menu (taken over by it), its pressed look, its tooltip (and

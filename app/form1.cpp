@@ -19,6 +19,7 @@
 #include "screeninfo.h"
 #include "shape.h"
 #include "slider.h"
+#include "systemmode.h"
 #include "taskmode.h"
 #include "windowexport.h"
 #include "worksheetexport.h"
@@ -273,11 +274,11 @@ void Form1::createReadouts() {
 void Form1::createLessonStrip() {
     // The lesson strip: the object in motion, the graph, the table's recording.
     cmdMotion = makeButton(this, "cmdMotion", tr("Движение"), LessonStrip::left(3),
-                           LessonStrip::kTop, LessonStrip::kWidth, LessonStrip::kHeight);
+                           LessonStrip::kTop, LessonStrip::width(3), LessonStrip::kHeight);
     cmdGraph = makeButton(this, "cmdGraph", tr("График"), LessonStrip::left(4), LessonStrip::kTop,
-                          LessonStrip::kWidth, LessonStrip::kHeight);
+                          LessonStrip::width(4), LessonStrip::kHeight);
     cmdRecord = makeButton(this, "cmdRecord", tr("Записать"), LessonStrip::left(5),
-                           LessonStrip::kTop, LessonStrip::kWidth, LessonStrip::kHeight);
+                           LessonStrip::kTop, LessonStrip::width(5), LessonStrip::kHeight);
     for (CommandButton* button : {cmdMotion, cmdGraph, cmdRecord}) {
         button->SetFont(panelFont());
         button->setAccessibleName(button->text());
@@ -287,13 +288,13 @@ void Form1::createLessonStrip() {
 
     // The lesson strip: the layers of the textbook figure, off at the start.
     cmdLabels = makeButton(this, "cmdLabels", tr("Подписи"), LessonStrip::left(0),
-                           LessonStrip::kTop, LessonStrip::kWidth, LessonStrip::kHeight);
+                           LessonStrip::kTop, LessonStrip::width(0), LessonStrip::kHeight);
     cmdLabels->setToolTip(tr("Стрелки предмета и изображения, названия точек (Ctrl+L)"));
     cmdThirdRay = makeButton(this, "cmdThirdRay", tr("Третий луч"), LessonStrip::left(1),
-                             LessonStrip::kTop, LessonStrip::kWidth, LessonStrip::kHeight);
+                             LessonStrip::kTop, LessonStrip::width(1), LessonStrip::kHeight);
     cmdThirdRay->setToolTip(tr("Луч через передний фокус, параллельный оси после линзы (Ctrl+3)"));
     cmdPalette = makeButton(this, "cmdPalette", tr("Палитра"), LessonStrip::left(2),
-                            LessonStrip::kTop, LessonStrip::kWidth, LessonStrip::kHeight);
+                            LessonStrip::kTop, LessonStrip::width(2), LessonStrip::kHeight);
     cmdPalette->setToolTip(tr("Цвета, различимые при нарушениях цветового зрения (Ctrl+K)"));
     for (CommandButton* button : {cmdLabels, cmdThirdRay, cmdPalette}) {
         button->SetFont(panelFont());
@@ -331,7 +332,11 @@ void Form1::createLessonStrip() {
     cmdLab = stripButton("cmdLab", tr("Опыт"), 12,
                          tr("Лабораторная работа: поймайте изображение на экран и измерьте "
                             "фокусное расстояние (Ctrl+B; выход: Esc)"));
-    for (CommandButton* button : {cmdTask, cmdLab})
+    // The lesson strip: the optical system, a second lens behind the first.
+    cmdSystem = stripButton("cmdSystem", tr("Система"), 13,
+                            tr("Оптическая система: вторая линза за первой (Ctrl+2; выход: Esc; "
+                               "значения — в меню кнопки или двойным щелчком по линзе)"));
+    for (CommandButton* button : {cmdTask, cmdLab, cmdSystem})
         button->setCheckable(true);
 }
 
@@ -400,12 +405,12 @@ void Form1::orderTabs() {
     // Keyboard focus moves through the controls in this order: the bench and
     // the panel as laid out, then the picture's buttons and the lesson strip.
     const QList<QWidget*> tabOrder{
-        picRigth,  cmdExit,     Picture1,  Picture2,   sldR1,        sldR2,       picLSob,
-        picRsob,   picLeft,     Picture3,  sldn1,      sldn2,        sldVexol,    cmdSob,
-        cmdRas,    picVexol,    cmdCx,     cmdScale,   picLup,       picRup,      picRdown,
-        picLdown,  cmdCxOff,    cmdCopy,   cmdSave,    cmdLabels,    cmdThirdRay, cmdPalette,
-        cmdMotion, cmdGraph,    cmdRecord, cmdOpen,    cmdSaveSetup, cmdPrint,    cmdHelp,
-        cmdTask,   cmdNextTask, cmdLab,    cmdNotation};
+        picRigth,  cmdExit,     Picture1,  Picture2,  sldR1,        sldR2,       picLSob,
+        picRsob,   picLeft,     Picture3,  sldn1,     sldn2,        sldVexol,    cmdSob,
+        cmdRas,    picVexol,    cmdCx,     cmdScale,  picLup,       picRup,      picRdown,
+        picLdown,  cmdCxOff,    cmdCopy,   cmdSave,   cmdLabels,    cmdThirdRay, cmdPalette,
+        cmdMotion, cmdGraph,    cmdRecord, cmdOpen,   cmdSaveSetup, cmdPrint,    cmdHelp,
+        cmdTask,   cmdNextTask, cmdLab,    cmdSystem, cmdNotation};
     for (int i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
@@ -439,6 +444,8 @@ void Form1::wireEvents() {
     m_taskMode->setUp();
     m_labMode = std::make_unique<LabMode>(view());
     m_labMode->setUp();
+    m_systemMode = std::make_unique<SystemMode>(view());
+    m_systemMode->setUp();
     picLeft->onMouseDown = [this](int b, int s, float x, float y) {
         m_mode->leftPress(b, s, x, y);
     };
@@ -449,6 +456,9 @@ void Form1::wireEvents() {
     };
     picRigth->onMouseMove = [this](int b, int s, float x, float y) {
         m_mode->rightMove(b, s, x, y);
+    };
+    picRigth->onDoubleClick = [this](int b, int s, float x, float y) {
+        m_mode->rightDoubleClick(b, s, x, y);
     };
     picRigth->onKeyDown = [this](int key, int s) { m_mode->rightKey(key, s); };
     createActions();
@@ -493,6 +503,7 @@ void Form1::createActions() {
     set.define(Action::LabReveal, [this] { m_labMode->reveal(); });
     set.define(Action::LabSave, [this] { m_labMode->save(); });
     set.define(Action::LabDeleteRow, [this] { m_labMode->deleteSelectedRow(); });
+    withButton(Action::System, cmdSystem, [this] { m_systemMode->toggle(); });
     set.define(Action::ZoomIn, [this] { ZoomIn(); });
     set.define(Action::ZoomOut, [this] { ZoomOut(); });
     set.define(Action::ZoomFit, [this] { ZoomToFit(); });

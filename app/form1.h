@@ -22,6 +22,7 @@ class LessonFile;
 class LabMode;
 class LessonTools;
 class Mode;
+class SystemMode;
 class TaskMode;
 class QAction;
 namespace Export {
@@ -191,8 +192,9 @@ private:
     CommandButton* cmdNextTask;
     // The notation, its letters as caption; a click steps to the next one.
     CommandButton* cmdNotation;
-    // The lesson strip: the laboratory work.
+    // The lesson strip: the laboratory work, and the optical system (a second lens).
     CommandButton* cmdLab;
+    CommandButton* cmdSystem;
 
     // The bench view (app/benchview.cpp): what the modes, the lesson tools
     // and the setup files may read and do, each call in the window's terms.
@@ -208,6 +210,7 @@ private:
     BenchMode& NormalMode() const override { return *m_benchMode; }
     TaskMode& TaskSeries() const override { return *m_taskMode; }
     LabMode& Laboratory() const override { return *m_labMode; }
+    SystemMode& Systems() const override { return *m_systemMode; }
     void SetMode(Mode& mode) override;
     bool TaskModeOn() const override;
     bool Allows(Action action) const override;
@@ -240,6 +243,7 @@ private:
     void ShowLensControls(bool shown) override;
     void BlankLensReadouts() override;
     void BlankImageReadouts() override;
+    void ShowImageReadouts(const QString& distances, const QString& kind) override;
     void AddMenuItem(Action action, QAction* item) override;
     void SetChecked(Action action, bool checked) override;
     void SetToolTip(Action action, const QString& tip, bool describe) override;
@@ -322,6 +326,7 @@ private:
     std::unique_ptr<BenchMode> m_benchMode;
     std::unique_ptr<TaskMode> m_taskMode;
     std::unique_ptr<LabMode> m_labMode;
+    std::unique_ptr<SystemMode> m_systemMode;
     Mode* m_mode = nullptr;
     NotationChoice m_notation;
     // The apply step: how deep, whether it is drawing its one redraw, and how

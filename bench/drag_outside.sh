@@ -19,13 +19,23 @@
 # held mouse moves along the axis in the right or the left area: each move
 # repaints the bench and the screen's face.
 #
-# Usage: bench/drag_outside.sh [--laid-out | --lab | --lab-object] QUELLOR_EXECUTABLE [MOVES] [SHOT.png]
+# With --system (the object dragged) or --system-lens (the second lens
+# dragged) the bench is set up as without options, but for the graph, which
+# the optical system does not show, and Ctrl+2 puts a second lens 6 cm behind
+# the first; the held mouse moves in the left area or on the second lens.
+#
+# Usage: bench/drag_outside.sh [--laid-out | --lab | --lab-object | --system | --system-lens] QUELLOR_EXECUTABLE [MOVES] [SHOT.png]
 set -euo pipefail
 lab=
 laidout=
+system=
 case ${1:-} in
 --lab | --lab-object)
     lab=$1
+    shift
+    ;;
+--system | --system-lens)
+    system=$1
     shift
     ;;
 --laid-out)
@@ -68,7 +78,8 @@ else
     # 52 % and 90 % of the fitted window) and the object placed in the left medium.
     # (Without a window manager the keys go to the window under the pointer.)
     xdotool mousemove $((X + 500)) $((Y + 20)) click 1
-    xdotool key ctrl+l key ctrl+3 key ctrl+k key ctrl+g
+    xdotool key ctrl+l key ctrl+3 key ctrl+k
+    [ -n "$system" ] || xdotool key ctrl+g
     sleep 0.5
     if [ -n "$laidout" ]; then
         sleep 1
@@ -89,13 +100,31 @@ else
         xdotool windowmove "$window" 0 0 windowsize "$window" 1920 1080
         sleep 1.5
         eval "$(xdotool getwindowgeometry --shell "$window")"
-        xdotool mousemove $((X + WIDTH * 523 / 1000)) $((Y + HEIGHT * 898 / 1000)) click 1
+        # (The optical system shows the scheme itself.)
+        [ -n "$system" ] || xdotool mousemove $((X + WIDTH * 523 / 1000)) $((Y + HEIGHT * 898 / 1000)) click 1
         sleep 0.3
         x=$((X + WIDTH * 10 / 100))
         y=$((Y + HEIGHT * 40 / 100))
+        if [ -n "$system" ]; then
+            # No graph docked: the face alone fitted and centred, the object a
+            # third into the left area (window twips 120 + 5000, 1200 above the axis).
+            fit=$(awk -v w="$WIDTH" -v h="$HEIGHT" 'BEGIN { f = w / 1008; if (h / 729 < f) f = h / 729; print f }')
+            x=$(awk -v f="$fit" -v w="$WIDTH" -v X="$X" 'BEGIN { printf "%d", X + (w - 1008 * f) / 2 + 5120 * f / 15 }')
+            y=$(awk -v f="$fit" -v h="$HEIGHT" -v Y="$Y" 'BEGIN { printf "%d", Y + (h - 729 * f) / 2 + 3600 * f / 15 }')
+        fi
     fi
     xdotool mousemove "$x" "$y" click 1
     sleep 0.3
+    if [ -n "$system" ]; then
+        xdotool key ctrl+2
+        sleep 0.5
+        if [ "$system" = --system-lens ]; then
+            # The second lens's line at window twips 7620 + 3402, 600 below the axis.
+            fit=$(awk -v w="$WIDTH" -v h="$HEIGHT" 'BEGIN { f = w / 1008; if (h / 729 < f) f = h / 729; print f }')
+            x=$(awk -v f="$fit" -v w="$WIDTH" -v X="$X" 'BEGIN { printf "%d", X + (w - 1008 * f) / 2 + 11022 * f / 15 }')
+            y=$(awk -v f="$fit" -v h="$HEIGHT" -v Y="$Y" 'BEGIN { printf "%d", Y + (h - 729 * f) / 2 + 5400 * f / 15 }')
+        fi
+    fi
 fi
 ticks() { awk '{ print $14 + $15 }' "/proc/$app/stat"; }
 nanoseconds() { cat /proc/"$app"/task/*/schedstat | awk '{ s += $1 } END { printf "%d", s }'; }

@@ -194,6 +194,15 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event) {
     InputCodes::report(onMouseMove, InputCodes::buttonCode(event->buttons()), event, this);
 }
 
+void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (!onDoubleClick) {
+        mousePressEvent(event);
+        return;
+    }
+    InputCodes::report(onDoubleClick, InputCodes::buttonCode(event->button()), event, this);
+    event->accept();
+}
+
 void PictureBox::keyPressEvent(QKeyEvent* event) {
     if (onKeyDown)
         onKeyDown(InputCodes::keyCode(event->key()), InputCodes::shiftCode(event->modifiers()));

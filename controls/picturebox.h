@@ -72,6 +72,8 @@ public:
 
     InputCodes::MouseHandler onMouseDown;
     InputCodes::MouseHandler onMouseMove;
+    // A double-click's second press; without a handler it is a press again.
+    InputCodes::MouseHandler onDoubleClick;
     InputCodes::KeyHandler onKeyDown;
 
 protected:
@@ -83,6 +85,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

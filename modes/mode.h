@@ -30,6 +30,11 @@ public:
     // Drags and keys of the right area mean nothing unless a mode says so.
     virtual void rightMove(int, int, float, float) {}
     virtual void rightKey(int, int) {}
+    // A double-click's second press in the right area: a press again unless a
+    // mode says otherwise.
+    virtual void rightDoubleClick(int button, int shift, float x, float y) {
+        rightPress(button, shift, x, y);
+    }
 
     // Whether an action acts in this mode.
     virtual bool allows(Action action) const = 0;
@@ -49,6 +54,9 @@ public:
     // Whether the lesson's layers (the names of the points) go on the bench:
     // not where they would name the foci the pupils are to find.
     virtual bool showsLayers() const { return true; }
+    // Whether the image's read-outs are the single lens's: not where the mode
+    // forms an image of its own and writes them itself (ShowImageReadouts).
+    virtual bool showsLensImage() const { return true; }
 
 protected:
     // The bench the mode works, through its view.

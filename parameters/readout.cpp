@@ -234,6 +234,10 @@ void Form1::ShowReadouts() {
     cmdRas->setChecked(ConvergingChosen == kFalse);
     picTypeMark->SetLeft(ConvergingChosen != kFalse ? cmdSob->Left() : cmdRas->Left());
 
+    // A mode with an image of its own writes these after the redraw; blanked
+    // here they would change twice on every event of a drag.
+    if (!m_mode->showsLensImage())
+        return;
     const Readout::ImageTexts image = Readout::imageTexts(notation, *this, scale);
     showText(lblDistances, image.distances);
     showText(lblImageKind, image.kind);

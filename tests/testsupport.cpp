@@ -123,6 +123,7 @@ Controls findControls(const QWidget& window, QStringList* problems) {
     QUELLOR_FIND(cmdNextTask);
     QUELLOR_FIND(cmdNotation);
     QUELLOR_FIND(cmdLab);
+    QUELLOR_FIND(cmdSystem);
 #undef QUELLOR_FIND
     return c;
 }

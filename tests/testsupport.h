@@ -109,6 +109,7 @@ struct Controls {
     CommandButton* cmdNextTask;
     CommandButton* cmdNotation;
     CommandButton* cmdLab;
+    CommandButton* cmdSystem;
 };
 Controls controlsOf(const QWidget& window);
 // The controls found, and a line for each name missing, doubled or on a

@@ -53,7 +53,7 @@ void TestAccessibility::inputControlsAreDistinct() {
             inputs.append(child);
     inputs.append(w->findChild<QWidget*>(QStringLiteral("picLeft")));
     inputs.append(w->findChild<QWidget*>(QStringLiteral("picRigth")));
-    QCOMPARE(inputs.size(), 29); // five sliders, twenty-two buttons, two areas
+    QCOMPARE(inputs.size(), 30); // five sliders, twenty-three buttons, two areas
     QHash<QString, QString> owner;
     for (QWidget* input : inputs) {
         const QString name = accessibleName(input);

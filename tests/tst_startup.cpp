@@ -131,7 +131,7 @@ void TestStartup::startControls() {
     int withTooltip = 0;
     for (QWidget* child : w->findChildren<QWidget*>())
         withTooltip += child->toolTip().isEmpty() ? 0 : 1;
-    QCOMPARE(withTooltip, 30);
+    QCOMPARE(withTooltip, 31);
     QCOMPARE(ui.Picture3->toolTip(), QStringLiteral("Главная оптическая ось линзы"));
 }
 

@@ -153,15 +153,27 @@
     </message>
     <message>
         <source>выйти из задачи или лабораторной работы, затем из полноэкранного режима</source>
-        <translation>leave the task or the laboratory work, then the full screen</translation>
+        <translation type="vanished">leave the task or the laboratory work, then the full screen</translation>
     </message>
     <message>
         <source>сдвинуть предмет (после щелчка в левой области); в лабораторной работе — предмет или экран на деление, с Shift на сантиметр</source>
-        <translation>move the object (after a click in the left area); in the laboratory work the object or the screen by a division, with Shift by a centimetre</translation>
+        <translation type="vanished">move the object (after a click in the left area); in the laboratory work the object or the screen by a division, with Shift by a centimetre</translation>
     </message>
     <message>
         <source>лабораторная работа: удалить строку таблицы, выбранную щелчком (правый щелчок — меню строки и «Очистить таблицу»)</source>
         <translation>laboratory work: delete the row of the table selected by a click (a right click: the row&apos;s menu and “Clear the table”)</translation>
+    </message>
+    <message>
+        <source>оптическая система: вторая линза за первой; ещё раз — убрать её</source>
+        <translation>optical system: a second lens behind the first; again to remove it</translation>
+    </message>
+    <message>
+        <source>выйти из задачи, лабораторной работы или оптической системы, затем из полноэкранного режима</source>
+        <translation>leave the task, the laboratory work or the optical system, then the full screen</translation>
+    </message>
+    <message>
+        <source>сдвинуть предмет (после щелчка в левой области); в лабораторной работе — предмет или экран на деление, с Shift на сантиметр; в оптической системе (после щелчка в правой области) — вторую линзу на 0,1 см, с Shift на 1 см; Enter — её значения, Delete — убрать её</source>
+        <translation>move the object (after a click in the left area); in the laboratory work the object or the screen by a division, with Shift by a centimetre; in the optical system (after a click in the right area) the second lens by 0.1 cm, with Shift by 1 cm; Enter its values, Delete to remove it</translation>
     </message>
 </context>
 <context>
@@ -1020,6 +1032,14 @@
     <message>
         <source>%1 = %2 см даёт показатель преломления линзы N %3</source>
         <translation>%1 = %2 cm is given by a lens index N %3</translation>
+    </message>
+    <message>
+        <source>Система</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Оптическая система: вторая линза за первой (Ctrl+2; выход: Esc; значения — в меню кнопки или двойным щелчком по линзе)</source>
+        <translation>Optical system: a second lens behind the first (Ctrl+2; leave: Esc; values in the button&apos;s menu or by a double-click on the lens)</translation>
     </message>
 </context>
 <context>
@@ -2213,6 +2233,57 @@
     <message>
         <source>урок с двумя линзами: здесь показывается одна линза, откройте файл в программе Quellor</source>
         <translation>a lesson with two lenses: only one lens is shown here, open the file in the Quellor program</translation>
+    </message>
+</context>
+<context>
+    <name>SystemMode</name>
+    <message>
+        <source>Среда за второй линзой</source>
+        <translation>Medium behind the second lens</translation>
+    </message>
+    <message>
+        <source>Показатель преломления среды за второй линзой</source>
+        <translation>Refractive index of the medium behind the second lens</translation>
+    </message>
+    <message>
+        <source>Вторая линза…</source>
+        <translation>Second lens…</translation>
+    </message>
+    <message>
+        <source>Убрать вторую линзу</source>
+        <translation>Remove the second lens</translation>
+    </message>
+    <message>
+        <source>Показатель преломления среды за второй линзой: %1</source>
+        <translation>Refractive index of the medium behind the second lens: %1</translation>
+    </message>
+    <message>
+        <source>%1 = %2 + %3 = %4 + %5 = %6 дптр</source>
+        <translation>%1 = %2 + %3 = %4 + %5 = %6 D</translation>
+    </message>
+    <message>
+        <source>A₁B₁ на бесконечности: предмет в фокальной плоскости первой линзы</source>
+        <translation>A₁B₁ at infinity: the object in the first lens&apos;s focal plane</translation>
+    </message>
+    <message>
+        <source>A₂B₂ на бесконечности: A₁B₁ в фокальной плоскости второй линзы, лучи выходят параллельно</source>
+        <translation>A₂B₂ at infinity: A₁B₁ in the second lens&apos;s focal plane, the rays leave parallel</translation>
+    </message>
+    <message>
+        <source>A₂B₂: %1</source>
+        <translation>A₂B₂: %1</translation>
+    </message>
+    <message>
+        <source>Передний фокус второй линзы</source>
+        <translation>Front focus of the second lens</translation>
+    </message>
+    <message>
+        <source>Задний фокус второй линзы</source>
+        <translation>Back focus of the second lens</translation>
+    </message>
+    <message>
+        <source>A₁B₁ за второй линзой: на неё падают сходящиеся лучи, A₁B₁ для неё — мнимый предмет</source>
+        <translation>A₁B₁ beyond the second lens: converging light falls on it, A₁B₁ is a virtual object for it</translation>
     </message>
 </context>
 <context>

@@ -1041,6 +1041,28 @@ for language in ru en; do
     stop_program_and_server
 done
 
+# 19. The optical system, in Russian and in English: "Система" pressed where it
+#     stands puts a second lens (its bar 0000C0) 6 cm (3402 twips) behind the
+#     first; a drag takes it 3 cm farther; Esc takes it off.
+for language in ru en; do
+    if LANGUAGE=$language start_scaled 1920x1080x24 96 1 1920 1080; then
+        lens_y=$(cell "$(sy "810 + 4600")") at6=$(cell "$(sx "7620 + 3402")") at9=$(cell "$(sx "7620 + 5103")")
+        click_box_scaled "${cmdCx[@]}"
+        click_at "$(cell "$(sx 4120)")" "$(cell "$(sy 3810)")"
+        click_box_scaled 14160 10500 900 375 # cmdSystem
+        shot "system-$language-added"
+        expect_colour "system ($language): the second lens 6 cm behind the first" 0000C0 "$at6" "$lens_y"
+        drag $((at6 + 4)) "$lens_y" $((at9 + 4)) "$lens_y"
+        shot "system-$language-dragged"
+        expect_colour "system ($language): dragged to 9 cm" 0000C0 "$at9" "$lens_y"
+        expect_not_colour "system ($language): gone from 6 cm" 0000C0 "$at6" "$lens_y"
+        xdotool key Escape
+        shot "system-$language-removed"
+        expect_not_colour "system ($language): Esc takes it off" 0000C0 "$at9" "$lens_y"
+    fi
+    stop_program_and_server
+done
+
 if [ "$failures" -ne 0 ]; then
     log ""
     log "e2e: $failures check(s) failed. Screenshots kept in $shots:"
