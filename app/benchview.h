@@ -93,6 +93,9 @@ public:
     virtual void ShowScheme(bool scheme) = 0;
     // The bench drawn again as it stands, ending in the mode's afterRedraw.
     virtual void Redraw() = 0;
+    // A change of the lesson made outside the bench's own controls (a mode's
+    // own parts), to be saved: the title shows it.
+    virtual void MarkModified() = 0;
 
     // The bench as it stands, to be put back whole after something borrowed
     // it: the lens, the media, the view, the layers, the scale, the zoom, the

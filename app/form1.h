@@ -281,7 +281,7 @@ private:
     void ShowNotation();
 
     // A change of the bench's own, to be saved: the title shows it.
-    void MarkModified();
+    void MarkModified() override;
 
     // The index and radius read-outs take a typed value (parameters/readoutedit.cpp):
     // a click or Enter on one opens its editor, Enter takes the value, Escape

@@ -15,7 +15,9 @@
 #include "messages.h"
 #include "safewrite.h"
 #include "savename.h"
+#include "secondlens.h"
 #include "setupfile.h"
+#include "systemmode.h"
 #include "taskmode.h"
 
 #include <QDir>
@@ -71,6 +73,14 @@ Setup LessonFile::current() const {
     setup.layers = {bench.ShowLabels != kFalse, bench.ShowThirdRay != kFalse,
                     bench.SafePalette != kFalse};
     setup.notation = m_view.ChosenNotation();
+    // The second lens in the teacher's real centimetres. The window makes
+    // only biconvex and biconcave lenses, the shapes the file holds.
+    if (const auto second = m_view.Systems().secondLens())
+        if (const auto shape = Optics::shapeOf(second->lens))
+            setup.secondLens = SetupFormat::SecondLensSetup{
+                scale.realOfBenchCm(second->distance), shape->biconvex, second->lens.N,
+                scale.realOfBenchCm(shape->left), scale.realOfBenchCm(shape->right),
+                second->after};
     return setup;
 }
 
@@ -114,6 +124,15 @@ void LessonFile::applyParameters(const Setup& setup) {
     m_view.SetZoomSteps(setup.zoomSteps);
     m_view.ApplyZoom();
     m_view.SetNotation(setup.notation);
+    // A lesson of two lenses opens the optical system; one of one lens leaves it.
+    std::optional<Optics::SecondLens> second;
+    if (const auto& lens = setup.secondLens)
+        second = Optics::SecondLens{
+            setup.scale.benchCm(lens->distance),
+            Optics::shapedThinLens(lens->N, {lens->converging, setup.scale.benchCm(lens->leftRadius),
+                                             setup.scale.benchCm(lens->rightRadius)}),
+            lens->after};
+    m_view.Systems().putSecondLens(second);
 }
 
 void LessonFile::open() {

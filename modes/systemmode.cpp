@@ -294,8 +294,11 @@ void SystemMode::putSecondLens(std::optional<Optics::SecondLens> lens) {
     lens->distance =
         std::clamp(lens->distance, Optics::kNearestSecondLens, Optics::kFarthestSecondLens);
     if (m_active) {
+        if (m_lens == *lens)
+            return;
         m_lens = *lens;
         view().Redraw();
+        view().MarkModified();
         return;
     }
     start(*lens);
@@ -320,6 +323,7 @@ void SystemMode::start(const Optics::SecondLens& lens) {
         if (!w.State().SchemeView)
             w.ShowScheme(true);
     });
+    w.MarkModified();
 }
 
 void SystemMode::stop() {
@@ -331,6 +335,7 @@ void SystemMode::stop() {
         w.Lesson().toggleGraph();
     m_graphWasShown = false;
     w.Redraw();
+    w.MarkModified();
 }
 
 void SystemMode::leave() {
@@ -432,6 +437,7 @@ void SystemMode::moveLens(double distance) {
         return;
     m_lens.distance = distance;
     view().Redraw();
+    view().MarkModified();
 }
 
 void SystemMode::editLens() {

@@ -12,6 +12,8 @@
 #include "pictureexport.h"
 #include "setupfile.h"
 #include "slider.h"
+#include "benchscale.h"
+#include "systemmode.h"
 #include "testsupport.h"
 
 #include <QAbstractButton>
@@ -83,6 +85,8 @@ class TestSetupFiles : public QObject {
 private slots:
     void roundTrip_data();
     void roundTrip();
+    void secondLensKept_data();
+    void secondLensKept();
     void badFiles_data();
     void badFiles();
     void exactValues_data();
@@ -152,6 +156,52 @@ void TestSetupFiles::roundTrip() {
     // A change marks the title.
     second->view().SetLeftIndex(1.1);
     QVERIFY(second->isWindowModified());
+}
+
+void TestSetupFiles::secondLensKept_data() {
+    QTest::addColumn<int>("scale");
+    QTest::addColumn<double>("distance"); // bench cm
+    QTest::addColumn<double>("F");        // cm in air, the lens biconvex or biconcave
+    QTest::addColumn<double>("after");
+    QTest::newRow("1:1, 6 cm, F 5") << 1 << 6.0 << 5.0 << 1.0;
+    QTest::newRow("1:5, in contact, diverging") << 5 << 0.0 << -4.0 << 1.0;
+    QTest::newRow("1:10, at the far end, water behind") << 10 << 13.0 << 2.5 << 1.33;
+}
+
+// A second lens saved comes back in a new window as it was, through the
+// teacher's real centimetres; a one-lens file opened over it takes it away.
+void TestSetupFiles::secondLensKept() {
+    QFETCH(int, scale);
+    QFETCH(double, distance);
+    QFETCH(double, F);
+    QFETCH(double, after);
+    const QString path = m_dir.filePath(QStringLiteral("two.quellor"));
+    const QString single = m_dir.filePath(QStringLiteral("one.quellor"));
+    const double R = std::fabs(F); // N 1.5 in air: F = R for equal radii
+    const Optics::SecondLens lens{distance, {1.5, F > 0 ? R : -R, F > 0 ? -R : R}, after};
+    auto first = TestSupport::startWindow();
+    QVERIFY(first->view().File().saveTo(single));
+    first->view().ScaleChoice().set(*Optics::Scale::of(scale));
+    first->view().Systems().putSecondLens(lens);
+    QVERIFY(first->isWindowModified());
+    QVERIFY(first->view().File().saveTo(path));
+
+    auto second = TestSupport::startWindow();
+    QVERIFY(second->view().File().openFile(path));
+    const auto back = second->view().Systems().secondLens();
+    QVERIFY(back.has_value());
+    QVERIFY(std::fabs(back->distance - distance) < 1e-9);
+    QVERIFY(std::fabs(back->lens.R1 - lens.lens.R1) < 1e-9);
+    QVERIFY(std::fabs(back->lens.R2 - lens.lens.R2) < 1e-9);
+    QCOMPARE(back->lens.N, 1.5);
+    QCOMPARE(back->after, after);
+    QVERIFY(!second->isWindowModified());
+    // Moving the lens is a change of the lesson.
+    second->view().Systems().moveLens(distance > 6 ? 1 : 9);
+    QVERIFY(second->isWindowModified());
+    QVERIFY(second->view().File().saveTo(path));
+    QVERIFY(second->view().File().openFile(single));
+    QVERIFY(!second->view().Systems().secondLens().has_value());
 }
 
 void TestSetupFiles::badFiles_data() {
