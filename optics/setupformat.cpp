@@ -792,7 +792,7 @@ std::string write(const Setup& setup) {
     if (setup.hasTasks)
         root["tasks"] =
             objectText({{"seed", quoted(std::to_string(setup.taskSeed))},
-                        {"level", quoted(kTaskLevels[std::clamp(setup.taskLevel, 0, 2)])}},
+                        {"level", quoted(kTaskLevels[std::clamp(setup.taskLevel, 0, int(std::size(kTaskLevels)) - 1)])}},
                        1);
     if (setup.notation)
         root["notation"] = quoted(Optics::keyOf(*setup.notation));

@@ -503,12 +503,12 @@
         <translation>--per-sheet: “%1”: a whole number from %2 to %3 is needed</translation>
     </message>
     <message>
-        <source>--level: «%1» — уровень задач: equal, two или mixed</source>
-        <translation>--level: “%1”: the level of tasks is equal, two or mixed</translation>
+        <source>--level: «%1» — уровень задач: equal, two, mixed или lenses</source>
+        <translation>--level: “%1”: the level of tasks is equal, two, mixed or lenses</translation>
     </message>
     <message>
-        <source>Уровень серии задач: equal — одинаковые среды, two — две среды, mixed — смешанный.</source>
-        <translation>Level of the series: equal — equal media, two — two media, mixed — mixed.</translation>
+        <source>Уровень серии задач: equal — одинаковые среды, two — две среды, mixed — смешанный, lenses — две линзы.</source>
+        <translation>Level of the series: equal — equal media, two — two media, mixed — mixed, lenses — two lenses.</translation>
     </message>
     <message>
         <source>LEVEL</source>
@@ -2183,8 +2183,8 @@
         <translation>the field “tasks.seed” must be a whole number from 0 to 18446744073709551615</translation>
     </message>
     <message>
-        <source>поле «tasks.level» должно быть &quot;equal&quot;, &quot;two&quot; или &quot;mixed&quot;</source>
-        <translation>the field “tasks.level” must be &quot;equal&quot;, &quot;two&quot; or &quot;mixed&quot;</translation>
+        <source>поле «tasks.level» должно быть &quot;equal&quot;, &quot;two&quot;, &quot;mixed&quot; или &quot;lenses&quot;</source>
+        <translation>the field “tasks.level” must be &quot;equal&quot;, &quot;two&quot;, &quot;mixed&quot; or &quot;lenses&quot;</translation>
     </message>
     <message>
         <source>%1 или %2</source>
