@@ -278,7 +278,7 @@ void TaskMode::nextLevel() {
     const Tasks::Level next = m_session.level == Tasks::Level::EqualMedia ? Tasks::Level::TwoMedia
                               : m_session.level == Tasks::Level::TwoMedia ? Tasks::Level::Mixed
                               : m_session.level == Tasks::Level::Mixed    ? Tasks::Level::TwoLenses
-                                                                          : Tasks::Level::EqualMedia;
+                                                                       : Tasks::Level::EqualMedia;
     start(active() ? m_session.seed : freshSeed(), next);
 }
 
@@ -342,8 +342,8 @@ void TaskMode::drawConstruction() {
     if (m_session.checked && task.second) {
         // The two-lens construction as the optical system draws it, stage by
         // stage: A₁B₁ the object of the second lens, then A₂B₂.
-        const Optics::SystemDiagram d =
-            Optics::systemDiagram(w.State(), *task.second, penOf(w.LeftArea()), penOf(w.RightArea()));
+        const Optics::SystemDiagram d = Optics::systemDiagram(
+            w.State(), *task.second, penOf(w.LeftArea()), penOf(w.RightArea()));
         w.DrawGiven(d.rays, true);
         drawSecondLens(w, *task.second);
         drawAnswer();
@@ -423,16 +423,15 @@ void TaskMode::word() {
                  "там (за второй линзой — действительное, перед ней — мнимое). F₂ = %3 см.")
                   .arg(number)
                   .arg(count)
-                  .arg(centimetres(
-                      w.CurrentScale().realOfBenchCm(std::fabs(task.second->lens.R1))))
+                  .arg(centimetres(w.CurrentScale().realOfBenchCm(std::fabs(task.second->lens.R1))))
         : focusTask ? tr("Задача %1 из %2: даны точка и её изображение. Щёлкните там, где фокус "
-                       "линзы.")
-                        .arg(number)
-                        .arg(count)
-                  : tr("Задача %1 из %2: где будет изображение точки? Щёлкните там (справа — "
-                       "действительное, слева — мнимое).")
-                        .arg(number)
-                        .arg(count);
+                         "линзы.")
+                          .arg(number)
+                          .arg(count)
+                    : tr("Задача %1 из %2: где будет изображение точки? Щёлкните там (справа — "
+                         "действительное, слева — мнимое).")
+                          .arg(number)
+                          .arg(count);
     m_lines[kWording]->SetCaption(wording);
     const int answered = number - (m_session.checked ? 0 : 1);
     m_lines[kStatus]->SetCaption(
@@ -450,8 +449,7 @@ void TaskMode::word() {
             w.ShowImageReadouts(
                 Readout::letter(Optics::lettersOf(w.CurrentNotation()).imageDistance) +
                     QStringLiteral("\u2082 = ") +
-                    Readout::centimetresOf(
-                        w.CurrentScale().realOfBenchCm(image.distance)),
+                    Readout::centimetresOf(w.CurrentScale().realOfBenchCm(image.distance)),
                 tr("A₂B₂: %1")
                     .arg(Readout::kindWords(image.kind == Optics::Axial::ImageKind::Real,
                                             image.magnification > 0,

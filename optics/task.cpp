@@ -270,9 +270,9 @@ Drawn drawTwoLenses(Random& random, Region region) {
     const Optics::Axial::Image first = Optics::Axial::imageOf(systemOf(drawn));
     const double z1 = first.kind == Optics::Axial::ImageKind::Real ? first.z : 0;
     const double f2 = tenths(random.between(kShortestSecond, kLongestSecond));
-    const bool converging = task.region == Region::DivergingSecond  ? false
-                            : task.region == Region::InContact ? random.below(2) == 0
-                                                               : true;
+    const bool converging = task.region == Region::DivergingSecond ? false
+                            : task.region == Region::InContact     ? random.below(2) == 0
+                                                                   : true;
     double distance = 0;
     switch (task.region) {
     case Region::FirstImageBeforeSecond:
@@ -323,11 +323,11 @@ bool fitsTwoLenses(const Drawn& drawn) {
     const bool contact = second.distance == 0;
     const double apart = first.z - second.distance;
     const bool regionHolds =
-        drawn.task.region == Region::InContact ? contact
-        : contact                              ? false
+        drawn.task.region == Region::InContact                ? contact
+        : contact                                             ? false
         : drawn.task.region == Region::FirstImageBeforeSecond ? apart < -kClearOfSecondCm
         : drawn.task.region == Region::FirstImageBeyondSecond ? apart > kClearOfSecondCm
-                                                               : std::fabs(apart) > kClearOfSecondCm;
+                                                              : std::fabs(apart) > kClearOfSecondCm;
     if (!regionHolds)
         return false;
     // A1B1 is drawn, unless the lenses touch (then it is no stage of its own).
