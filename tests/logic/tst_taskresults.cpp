@@ -406,6 +406,8 @@ void TestTaskResults::setupField_data() {
     QTest::newRow("digits, largest seed")
         << QByteArray(R"({"seed": "18446744073709551615", "level": "mixed"})") << true
         << quint64(18446744073709551615ULL) << 2;
+    QTest::newRow("two lenses, the last level")
+        << QByteArray(R"({"seed": 5, "level": "lenses"})") << true << quint64(5) << 3;
     QTest::newRow("no level: equal media")
         << QByteArray(R"({"seed": 7})") << true << quint64(7) << 0;
     QTest::newRow("negative") << QByteArray(R"({"seed": -1})") << false << quint64(0) << 0;
@@ -738,14 +740,16 @@ void TestTaskResults::rejudgedAsEdited() {
 void TestTaskResults::twoLensSeries_data() {
     QTest::addColumn<quint64>("seed");
     QTest::addColumn<QString>("first"); // N upper lower region d f2 (cm) of task 1
-    QTest::newRow("0") << quint64(0) << "1.8 6 4.5 8 0 -3.6";
-    QTest::newRow("2026") << quint64(2026) << "1.7 4.06 7.23 8 0 -3.9";
-    QTest::newRow("largest") << quint64(18446744073709551615ULL) << QString();
+    QTest::addColumn<QString>("regions"); // of the ten tasks
+    QTest::newRow("0") << quint64(0) << "1.8 6 4.5 8 0 -3.6" << "8788655875";
+    QTest::newRow("2026") << quint64(2026) << "1.7 4.06 7.23 8 0 -3.9" << "8566678585";
+    QTest::newRow("largest") << quint64(18446744073709551615ULL) << QString() << QString();
 }
 
 void TestTaskResults::twoLensSeries() {
     QFETCH(quint64, seed);
     QFETCH(QString, first);
+    QFETCH(QString, regions);
     const std::vector<Tasks::Task> tasks = Tasks::series(seed, Tasks::Level::TwoLenses);
     const auto stated = [](const Tasks::Task& t) {
         return QStringLiteral("%1 %2 %3 %4 %5 %6")
@@ -757,6 +761,10 @@ void TestTaskResults::twoLensSeries() {
             .arg(twoLensesOf(t).f2);
     };
     QVERIFY(first.isEmpty() || stated(tasks.front()) == first);
+    QString drawn;
+    for (const Tasks::Task& t : tasks)
+        drawn += QString::number(int(t.region));
+    QVERIFY(regions.isEmpty() || drawn == regions);
     for (const Tasks::Task& t : tasks) {
         QVERIFY(t.second && t.kind == Tasks::Kind::FindImage && t.converging);
         QCOMPARE(t.n1 + t.n2 + t.second->after, 3.0); // in air
