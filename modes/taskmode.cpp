@@ -419,11 +419,13 @@ void TaskMode::word() {
     const int count = int(m_session.tasks.size());
     const QString wording =
         task.second
-            ? tr("Задача %1 из %2: где будет изображение A₂B₂, которое дают две линзы? Щёлкните "
-                 "там (за второй линзой — действительное, перед ней — мнимое). F₂ = %3 см.")
+            ? tr("Задача %1 из %2: где две линзы дают изображение A₂B₂? F₂ = %3 см, O₁O₂ = %4 "
+                 "см. Щёлкните там.")
                   .arg(number)
                   .arg(count)
-                  .arg(centimetres(w.CurrentScale().realOfBenchCm(std::fabs(task.second->lens.R1))))
+                  .arg(centimetres(w.CurrentScale().realOfBenchCm(
+                           Optics::focalLengthsOf(*task.second, task.n2).front)),
+                       centimetres(w.CurrentScale().realOfBenchCm(task.second->distance)))
         : focusTask ? tr("Задача %1 из %2: даны точка и её изображение. Щёлкните там, где фокус "
                          "линзы.")
                           .arg(number)
