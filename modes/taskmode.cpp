@@ -419,11 +419,13 @@ void TaskMode::word() {
     const int count = int(m_session.tasks.size());
     const QString wording =
         task.second
-            ? tr("Задача %1 из %2: где две линзы дают изображение A₂B₂? F₂ = %3 см, O₁O₂ = %4 "
+            ? tr("Задача %1 из %2: где две линзы дают изображение A₂B₂? %3 = %4 см, O₁O₂ = %5 "
                  "см. Щёлкните там.")
                   .arg(number)
                   .arg(count)
-                  .arg(centimetres(w.CurrentScale().realOfBenchCm(
+                  .arg(Readout::letter(Optics::lettersOf(w.CurrentNotation()).focalLength) +
+                           QStringLiteral("\u2082"),
+                       centimetres(w.CurrentScale().realOfBenchCm(
                            Optics::focalLengthsOf(*task.second, task.n2).front)),
                        centimetres(w.CurrentScale().realOfBenchCm(task.second->distance)))
         : focusTask ? tr("Задача %1 из %2: даны точка и её изображение. Щёлкните там, где фокус "
