@@ -361,6 +361,11 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
             for (const double value : {lens.n1, lens.N, lens.n2, Bench::twipsOf(lens.leftR),
                                        Bench::twipsOf(lens.rightR), objectX, objectY})
                 fields << QString::number(value, 'g', 17);
+            // A second lens: its place behind the first and its left radius.
+            if (task.second)
+                for (const double value :
+                     {Bench::twipsOf(task.second->distance), Bench::twipsOf(task.second->lens.R1)})
+                    fields << QString::number(value, 'g', 17);
             print(stdout, fields.join(QLatin1Char(' ')) + QLatin1Char('\n'));
         }
         return 0;
