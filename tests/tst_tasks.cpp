@@ -861,6 +861,12 @@ void TestTasks::twoLensTaskAnswered() {
     QCOMPARE(session.verdict.counted, offCm == 0);
     QCOMPARE(window->view().TaskLines()[2]->Caption().startsWith(QStringLiteral("Засчитано")),
              offCm == 0);
+    // The construction shown after the answer reaches the final image's tip.
+    const QVector<Figure> drawn = TestSupport::linesOf(area->figures());
+    const double tipX = x > kLens ? x - kLens : x, tipY = kAxis - e.h2 * kCm;
+    QVERIFY(std::any_of(drawn.begin(), drawn.end(), [&](const Figure& f) {
+        return std::hypot(f.x1 - tipX, f.y1 - tipY) < 5 || std::hypot(f.x2 - tipX, f.y2 - tipY) < 5;
+    }));
 }
 
 QTEST_MAIN(TestTasks)
