@@ -74,8 +74,9 @@ std::uint64_t ClassSet::seriesOf(int variant) const {
 }
 
 bool ClassSet::valid() const {
+    // A sheet draws one lens: a two-lens task on it would lack its second lens.
     return variants >= 1 && variants <= kMostVariants && tasksPerSheet >= kFewestTasks &&
-           tasksPerSheet <= kMostTasks;
+           tasksPerSheet <= kMostTasks && level != Tasks::Level::TwoLenses;
 }
 
 // As TaskMode::putOnBench leaves the window's bench: the type chosen and the
@@ -106,6 +107,8 @@ BenchState ClassSet::benchOf(const BenchState& base, const Tasks::Task& task) {
 }
 
 bool ClassSet::fill(Worksheets::Pages& pages, const Worksheets::Model& model) const {
+    if (level == Tasks::Level::TwoLenses)
+        return false;
     bool painted = true;
     // Each variant on sheets of its own, to hand out; the key runs on.
     for (const bool key : {false, true}) {

@@ -120,7 +120,7 @@ QString worded(const SetupFormat::Failure& f) {
         return SetupFile::tr("поле «tasks.seed» должно быть целым числом от 0 до "
                              "18446744073709551615");
     case Problem::BadLevel:
-        return SetupFile::tr("поле «tasks.level» должно быть \"equal\", \"two\" или \"mixed\"");
+        return SetupFile::tr("поле «tasks.level» должно быть \"equal\", \"two\", \"mixed\" или \"lenses\"");
     case Problem::BadNotation:
         return SetupFile::tr("поле «notation» должно быть \"%1\", \"%2\" или \"%3\"")
             .arg(key(Optics::keyOf(Optics::Notation::RussianSchool)),

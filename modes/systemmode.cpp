@@ -14,6 +14,7 @@
 #include "benchlens.h"
 #include "label.h"
 #include "lens.h"
+#include "lensfigure.h"
 #include "lessontools.h"
 #include "palette.h"
 #include "picturebox.h"
@@ -44,15 +45,10 @@ constexpr int kLeftButton = 1;
 constexpr double kRealStep = 0.1;
 constexpr double kRealShiftStep = 1;
 
-// The second lens drawn as the scheme view shows the first: its bar (picVexol,
-// window y 3120 to 6585, so 2310 to 5775 of the areas) four pixels wide, and
-// arrowheads 270 twips long at its ends, out for a converging lens, in for a
-// diverging one.
-constexpr double kBarTop = 2310;
-constexpr double kBarBottom = 5775;
-constexpr int kBarWidth = 4;
-constexpr double kHead = 270;
-constexpr RgbValue kLensColour = RGB(0, 0, 192);
+// The second lens as the scheme view shows the first (lensfigure.h).
+using LensFigure::kBarBottom;
+using LensFigure::kBarTop;
+using LensFigure::kHead;
 // A press this near the bar (or on its arrowheads) takes the lens.
 constexpr double kGrip = 250;
 // The focal marks: circles of the window's marks' size, at their height.
@@ -200,17 +196,7 @@ void setPen(PictureBox& area, const Optics::Pen& pen) {
     area.SetForeColor(pen.foreColour);
 }
 
-// A line drawn with its own width and dash, the area's pen left as it was.
-void stroke(PictureBox& area, double x1, double y1, double x2, double y2, RgbValue colour,
-            int width, bool dashed) {
-    const int oldWidth = area.DrawWidth();
-    const int oldStyle = area.DrawStyle();
-    area.SetDrawWidth(width);
-    area.SetDrawStyle(dashed ? 1 : 0);
-    area.Line(x1, y1, x2, y2, colour);
-    area.SetDrawWidth(oldWidth);
-    area.SetDrawStyle(oldStyle);
-}
+using LensFigure::stroke;
 
 // An arrow from its foot on the axis to its tip, as the object and the images
 // are drawn; the arrowhead only with the names, as on the single lens's bench.
@@ -520,12 +506,7 @@ void SystemMode::drawConstruction() {
         }
 
     // The second lens: its bar and arrowheads, out when it converges.
-    const double x = d.lensX;
-    stroke(right, x, kBarTop, x, kBarBottom, kLensColour, kBarWidth, false);
-    const double out = d.converging ? kHead : -kHead;
-    for (const auto& [end, sign] : {std::pair{kBarTop, 1.0}, std::pair{kBarBottom, -1.0}})
-        for (const double side : {-kHead, kHead})
-            stroke(right, x, end, x + side, end + sign * out, kLensColour, kBarWidth, false);
+    LensFigure::draw(right, d.lensX, d.converging);
     // Its foci as the window marks a lens's: dark for a converging lens, red
     // for a diverging one (the palette's).
     const RgbValue colour = d.converging ? colours.convergingMark : colours.divergingMark;

@@ -11,12 +11,15 @@
 #include "benchoptics.h"
 #include "label.h"
 #include "lens.h"
+#include "lensfigure.h"
 #include "lessonfile.h"
 #include "lessontools.h"
 #include "messages.h"
+#include "palette.h"
 #include "picturebox.h"
 #include "readout.h"
 #include "resultsheetdialog.h"
+#include "systemdiagram.h"
 
 #include <QAction>
 #include <QRandomGenerator>
@@ -72,8 +75,48 @@ QString ruleOf(Tasks::Region region, Optics::Notation notation) {
     case Tasks::Region::Diverging:
         return TaskMode::tr("Правило: рассеивающая линза даёт мнимое, прямое, уменьшенное "
                             "изображение между линзой и фокусом.");
+    case Tasks::Region::FirstImageBeforeSecond:
+        return TaskMode::tr("Правило: изображение A₁B₁ первой линзы — предмет для второй; "
+                            "её лучи строят A₂B₂ от A₁B₁ так же, как от предмета.");
+    case Tasks::Region::FirstImageBeyondSecond:
+        return TaskMode::tr("Правило: A₁B₁ за второй линзой — на неё падают сходящиеся лучи; "
+                            "луч к B₁ через центр O₂ не преломляется, луч к B₁ параллельно "
+                            "оси идёт через F₂′.");
+    case Tasks::Region::DivergingSecond:
+        return TaskMode::tr("Правило: A₁B₁ — предмет для рассеивающей второй линзы; луч, "
+                            "параллельный оси, выходит так, будто идёт из её фокуса F₂′.");
+    case Tasks::Region::InContact:
+        return TaskMode::tr("Правило: линзы вплотную действуют как одна, её оптическая сила "
+                            "D = D₁ + D₂.");
     }
     return QString();
+}
+
+// The figures of the second lens that the task gives: the lens, and its foci
+// as dots on the axis, F₂ before it and F₂′ behind it, in the area each falls in.
+void drawSecondLens(BenchView& w, const Optics::SecondLens& second) {
+    const double x = Bench::twipsOf(second.distance);
+    LensFigure::draw(w.RightArea(), x, second.lens.R1 > 0);
+    const double f = Bench::twipsOf(std::fabs(second.lens.R1));
+    const Palette::Construction& colours = Palette::of(w.State());
+    const RgbValue colour = second.lens.R1 > 0 ? colours.convergingMark : colours.divergingMark;
+    constexpr double kDot = 60;
+    for (const double at : {x - f, x + f}) {
+        PictureBox& area = at < 0 ? w.LeftArea() : w.RightArea();
+        const double ax = at < 0 ? at + Bench::kLensX : at;
+        const int fill = area.FillStyle();
+        const RgbValue fillColour = area.FillColor();
+        area.SetFillStyle(0);
+        area.SetFillColor(colour);
+        area.Circle(ax, Bench::kAxisY, kDot, colour);
+        area.SetFillStyle(fill);
+        area.SetFillColor(fillColour);
+    }
+}
+
+Optics::Pen penOf(const PictureBox& area) {
+    return {area.DrawWidth(), area.DrawStyle(), area.FillStyle(), area.FillColor(),
+            area.ForeColor()};
 }
 
 } // namespace
@@ -88,6 +131,8 @@ QString TaskMode::levelName(Tasks::Level level) {
         return tr("две среды");
     case Tasks::Level::Mixed:
         return tr("смешанный уровень");
+    case Tasks::Level::TwoLenses:
+        return tr("две линзы");
     }
     return QString();
 }
@@ -95,8 +140,8 @@ QString TaskMode::levelName(Tasks::Level level) {
 void TaskMode::setUp() {
     BenchView& v = view();
     // The levels on the next-task button's context menu.
-    for (const Tasks::Level level :
-         {Tasks::Level::EqualMedia, Tasks::Level::TwoMedia, Tasks::Level::Mixed}) {
+    for (const Tasks::Level level : {Tasks::Level::EqualMedia, Tasks::Level::TwoMedia,
+                                     Tasks::Level::Mixed, Tasks::Level::TwoLenses}) {
         auto* action = new QAction(tr("Уровень: %1").arg(levelName(level)));
         QObject::connect(action, &QAction::triggered, action,
                          [this, level] { start(freshSeed(), level); });
@@ -231,9 +276,9 @@ void TaskMode::next() {
 
 void TaskMode::nextLevel() {
     const Tasks::Level next = m_session.level == Tasks::Level::EqualMedia ? Tasks::Level::TwoMedia
-                              : m_session.level == Tasks::Level::TwoMedia
-                                  ? Tasks::Level::Mixed
-                                  : Tasks::Level::EqualMedia;
+                              : m_session.level == Tasks::Level::TwoMedia ? Tasks::Level::Mixed
+                              : m_session.level == Tasks::Level::Mixed    ? Tasks::Level::TwoLenses
+                                                                       : Tasks::Level::EqualMedia;
     start(active() ? m_session.seed : freshSeed(), next);
 }
 
@@ -294,6 +339,16 @@ void TaskMode::check(double benchX, double benchY) {
 void TaskMode::drawConstruction() {
     BenchView& w = view();
     const Tasks::Task& task = m_session.tasks.at(std::size_t(m_session.index));
+    if (m_session.checked && task.second) {
+        // The two-lens construction as the optical system draws it, stage by
+        // stage: A₁B₁ the object of the second lens, then A₂B₂.
+        const Optics::SystemDiagram d = Optics::systemDiagram(
+            w.State(), *task.second, penOf(w.LeftArea()), penOf(w.RightArea()));
+        w.DrawGiven(d.rays, true);
+        drawSecondLens(w, *task.second);
+        drawAnswer();
+        return;
+    }
     if (m_session.checked) {
         w.DrawRays();
         drawAnswer();
@@ -309,6 +364,14 @@ void TaskMode::drawConstruction() {
     });
     // Nothing is constructed yet: the read-outs keep the image to themselves.
     w.DrawGiven(shown, false);
+    if (task.second)
+        drawSecondLens(w, *task.second);
+}
+
+bool TaskMode::showsLensImage() const {
+    // The single lens's image is not the answer to a two-lens task.
+    return !(m_session.active && m_session.index < int(m_session.tasks.size()) &&
+             m_session.tasks[std::size_t(m_session.index)].second);
 }
 
 // The pupil's point: a ring with a cross where the click was.
@@ -354,15 +417,26 @@ void TaskMode::word() {
         w.BlankLensReadouts();
     const int number = m_session.index + 1;
     const int count = int(m_session.tasks.size());
-    m_lines[kWording]->SetCaption(
-        focusTask ? tr("Задача %1 из %2: даны точка и её изображение. Щёлкните там, где фокус "
-                       "линзы.")
-                        .arg(number)
-                        .arg(count)
-                  : tr("Задача %1 из %2: где будет изображение точки? Щёлкните там (справа — "
-                       "действительное, слева — мнимое).")
-                        .arg(number)
-                        .arg(count));
+    const QString wording =
+        task.second
+            ? tr("Задача %1 из %2: где две линзы дают изображение A₂B₂? %3 = %4 см, O₁O₂ = %5 "
+                 "см. Щёлкните там.")
+                  .arg(number)
+                  .arg(count)
+                  .arg(Readout::letter(Optics::lettersOf(w.CurrentNotation()).focalLength) +
+                           QStringLiteral("\u2082"),
+                       centimetres(w.CurrentScale().realOfBenchCm(
+                           Optics::focalLengthsOf(*task.second, task.n2).front)),
+                       centimetres(w.CurrentScale().realOfBenchCm(task.second->distance)))
+        : focusTask ? tr("Задача %1 из %2: даны точка и её изображение. Щёлкните там, где фокус "
+                         "линзы.")
+                          .arg(number)
+                          .arg(count)
+                    : tr("Задача %1 из %2: где будет изображение точки? Щёлкните там (справа — "
+                         "действительное, слева — мнимое).")
+                          .arg(number)
+                          .arg(count);
+    m_lines[kWording]->SetCaption(wording);
     const int answered = number - (m_session.checked ? 0 : 1);
     m_lines[kStatus]->SetCaption(
         tr("Серия %1, %2. Засчитано %3 из %4. Дальше: Ctrl+N, уровень: Ctrl+Shift+T, выход: Esc.")
@@ -373,6 +447,20 @@ void TaskMode::word() {
         line->SetBackColor(kWordingBack);
     for (Line line : {kDistance, kKind, kRule})
         m_lines[line]->SetCaption(QString());
+    if (task.second) {
+        const Optics::Axial::Image image = Tasks::imageOf(task);
+        if (m_session.checked)
+            w.ShowImageReadouts(
+                Readout::letter(Optics::lettersOf(w.CurrentNotation()).imageDistance) +
+                    QStringLiteral("\u2082 = ") +
+                    Readout::centimetresOf(w.CurrentScale().realOfBenchCm(image.distance)),
+                tr("A₂B₂: %1")
+                    .arg(Readout::kindWords(image.kind == Optics::Axial::ImageKind::Real,
+                                            image.magnification > 0,
+                                            Optics::sizeOf(image.magnification))));
+        else
+            w.BlankImageReadouts();
+    }
     if (m_session.checked)
         wordVerdict(task);
 }

@@ -34,6 +34,7 @@ public:
     bool escape() override;
     void drawConstruction() override;
     void afterRedraw() override;
+    bool showsLensImage() const override;
 
     // A series from its seed at a level, over the bench as it stands; from
     // within the mode, the next series.

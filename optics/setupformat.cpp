@@ -790,10 +790,12 @@ std::string write(const Setup& setup) {
                                  {"safePalette", flag(setup.layers.safePalette)}},
                                 1);
     if (setup.hasTasks)
-        root["tasks"] =
-            objectText({{"seed", quoted(std::to_string(setup.taskSeed))},
-                        {"level", quoted(kTaskLevels[std::clamp(setup.taskLevel, 0, 2)])}},
-                       1);
+        root["tasks"] = objectText(
+            {{"seed", quoted(std::to_string(setup.taskSeed))},
+             {"level",
+              quoted(
+                  kTaskLevels[std::clamp(setup.taskLevel, 0, int(std::size(kTaskLevels)) - 1)])}},
+            1);
     if (setup.notation)
         root["notation"] = quoted(Optics::keyOf(*setup.notation));
     if (const std::optional<SecondLensSetup>& s = setup.secondLens)

@@ -85,6 +85,12 @@ Span spanOf(Region region) {
         return {0.4, 0.65};
     case Region::Diverging:
         return {0.5, 3.0};
+    // Two lenses: the first image real, so the object beyond F1.
+    case Region::FirstImageBeforeSecond:
+    case Region::FirstImageBeyondSecond:
+    case Region::DivergingSecond:
+    case Region::InContact:
+        return {1.3, 3.0};
     }
     return {2.4, 3.0};
 }
@@ -212,6 +218,143 @@ Drawn fallback(Kind kind) {
     return drawn;
 }
 
+// Two lenses: the regions of the level, the second lens's focal lengths and
+// places, whole tenths of a centimetre.
+constexpr int kTwoLensRegions = 4;
+constexpr double kSecondIndex = 1.5; // with equal radii |F2| = R in air
+constexpr double kShortestSecond = 1.5;
+constexpr double kLongestSecond = 4.0;
+// The first image this far at least from the second lens's plane, and the
+// final image from each lens's plane, so that which side it lies on (real or
+// virtual) is plain on paper; smaller final images are too small to construct.
+constexpr double kClearOfSecondCm = 0.5;
+constexpr double kSmallestFinalCm = 0.3;
+
+double tenths(double cm) {
+    return std::round(cm * 10) / 10;
+}
+
+Optics::SecondLens secondLensOf(double focal, bool converging, double distance) {
+    Optics::SecondLens second;
+    second.distance = distance;
+    second.lens = {kSecondIndex, converging ? focal : -focal, converging ? -focal : focal};
+    second.after = 1;
+    return second;
+}
+
+// A point of the system (cm) inside the field of the bench, on the grid.
+bool inFieldCm(double z, double height) {
+    const double x = z > 0 ? z * Grid::kPerCm : Grid::kLensX + z * Grid::kPerCm;
+    return inField(x, Grid::kAxisY - height * Grid::kPerCm);
+}
+
+Drawn drawTwoLenses(Random& random, Region region) {
+    Drawn drawn;
+    Task& task = drawn.task;
+    task.kind = Kind::FindImage;
+    task.region = region;
+    task.converging = true;
+    task.n1 = task.n2 = 1;
+    task.N = kLensIndices[random.below(kLensIndexCount)];
+    drawn.upper = printable(Grid::radiusOf(random.below(Grid::kRadiusSteps + 1)));
+    drawn.lower = printable(Grid::radiusOf(random.below(Grid::kRadiusSteps + 1)));
+    const Span span = spanOf(task.region);
+    const double multiple = random.between(span.low, span.high);
+    const double height =
+        kHeightGrain * std::round(random.between(kLowestObject, kHighestObject) / kHeightGrain);
+    const Optics::Axial::Focus focus = Optics::Axial::focusOf(systemOf(drawn), 0);
+    const double f = focus.finite ? std::fabs(focus.front) * Grid::kPerCm : 0;
+    drawn.objectX = std::round(Grid::kLensX - multiple * f);
+    drawn.objectY = Grid::kAxisY - height;
+    // Where the first lens puts A1B1 settles where the second lens goes.
+    const Optics::Axial::Image first = Optics::Axial::imageOf(systemOf(drawn));
+    const double z1 = first.kind == Optics::Axial::ImageKind::Real ? first.z : 0;
+    const double f2 = tenths(random.between(kShortestSecond, kLongestSecond));
+    const bool converging = task.region == Region::DivergingSecond ? false
+                            : task.region == Region::InContact     ? random.below(2) == 0
+                                                                   : true;
+    double distance = 0;
+    switch (task.region) {
+    case Region::FirstImageBeforeSecond:
+        distance = z1 + random.between(0.3, 2.5) * f2;
+        break;
+    case Region::FirstImageBeyondSecond:
+        distance = random.between(0.25, 0.85) * z1;
+        break;
+    case Region::DivergingSecond:
+        distance = random.between(0.3, 1.5) * z1;
+        break;
+    default:
+        break;
+    }
+    task.second = secondLensOf(f2, converging, tenths(distance));
+    return drawn;
+}
+
+// Whether a two-lens task can be solved on the bench: the first lens and the
+// object as for one lens, A1B1 real and within the field on the side of lens 2
+// the region names, lens 2 on the bench, the final image within the field,
+// clear of both lens planes and large enough to see.
+bool fitsTwoLenses(const Drawn& drawn) {
+    if (!drawn.task.second)
+        return false;
+    const Optics::SecondLens& second = *drawn.task.second;
+    const Optics::Axial::System system = systemOf(drawn);
+    const Optics::Axial::Focus focus = Optics::Axial::focusOf(system, 0);
+    if (!focus.finite || !(Optics::Axial::power(system, 0) > 0))
+        return false;
+    const double f = std::fabs(focus.front) * Grid::kPerCm;
+    if (f < kShortestFocal || f > kLongestFocal)
+        return false;
+    const double d = Grid::kLensX - drawn.objectX;
+    if (!inField(drawn.objectX, drawn.objectY) || d < Grid::kMargin ||
+        std::fabs(d - f) < kClearOfFocus * f)
+        return false;
+    if (second.distance < Optics::kNearestSecondLens ||
+        second.distance > Optics::kFarthestSecondLens ||
+        second.distance * Grid::kPerCm > Grid::kWidth - Grid::kMargin)
+        return false;
+    const std::vector<Optics::Axial::Image> images = Optics::Axial::imagesOf(system);
+    if (images.size() != 2 || images[0].kind != Optics::Axial::ImageKind::Real ||
+        images[1].kind == Optics::Axial::ImageKind::None)
+        return false;
+    const Optics::Axial::Image& first = images[0];
+    const Optics::Axial::Image& last = images[1];
+    const bool contact = second.distance == 0;
+    const double apart = first.z - second.distance;
+    const bool regionHolds =
+        drawn.task.region == Region::InContact                ? contact
+        : contact                                             ? false
+        : drawn.task.region == Region::FirstImageBeforeSecond ? apart < -kClearOfSecondCm
+        : drawn.task.region == Region::FirstImageBeyondSecond ? apart > kClearOfSecondCm
+                                                              : std::fabs(apart) > kClearOfSecondCm;
+    if (!regionHolds)
+        return false;
+    // A1B1 is drawn, unless the lenses touch (then it is no stage of its own).
+    if (!contact && !inFieldCm(first.z, first.height))
+        return false;
+    // The object of lens 2 clear of its front focal plane, as for one lens.
+    const double f2 = std::fabs(second.lens.R1);
+    if (std::fabs(std::fabs(last.objectDistance) - f2) < kClearOfFocus * f2 &&
+        last.objectDistance > 0 && second.lens.R1 > 0)
+        return false;
+    const double margin = Grid::kMargin / Grid::kPerCm;
+    return inFieldCm(last.z, last.height) && std::fabs(last.z) >= margin &&
+           std::fabs(last.z - second.distance) >= std::max(margin, kClearOfSecondCm) &&
+           std::fabs(last.height) >= kSmallestFinalCm;
+}
+
+// Always fits: f1 = 4.19 cm, the object at 2F1, A1B1 at 8.38 cm, lens 2 of
+// F2 = 2 cm at 4 cm gets converging light and forms A2B2 at 5.37 cm.
+Drawn fallbackTwoLenses() {
+    Drawn drawn = fallback(Kind::FindImage);
+    drawn.task.region = Region::FirstImageBeyondSecond;
+    drawn.objectX = std::round(Grid::kLensX - 2 * onGrid(drawn.upper) / 1.2);
+    drawn.objectY = Grid::kAxisY - kHighestObject;
+    drawn.task.second = secondLensOf(2.0, true, 4.0);
+    return drawn;
+}
+
 // The task in centimetres: the radii as printed, the object where the grid
 // put it.
 Task handedOut(const Drawn& drawn) {
@@ -250,12 +393,29 @@ Optics::Lens lensOf(const Task& task) {
 }
 
 Optics::Axial::System systemOf(const Task& task) {
-    return Optics::systemOf(lensOf(task), {task.z, task.height});
+    const Optics::Axial::System one = Optics::systemOf(lensOf(task), {task.z, task.height});
+    return task.second ? Optics::withSecondLens(one, *task.second) : one;
 }
 
 std::vector<Task> series(std::uint64_t seed, Level level, int count) {
     Random random(seed);
     std::vector<Task> tasks;
+    if (level == Level::TwoLenses) {
+        for (int i = 0; i < count; ++i) {
+            // The region first, then tries within it: each region as often,
+            // however rarely its draws fit.
+            const Region region =
+                Region(int(Region::FirstImageBeforeSecond) + random.below(kTwoLensRegions));
+            Drawn found;
+            bool fitted = false;
+            for (int attempt = 0; attempt < kTries && !fitted; ++attempt) {
+                found = drawTwoLenses(random, region);
+                fitted = fitsTwoLenses(found);
+            }
+            tasks.push_back(handedOut(fitted ? found : fallbackTwoLenses()));
+        }
+        return tasks;
+    }
     for (int i = 0; i < count; ++i) {
         Drawn found;
         bool fitted = false;
@@ -293,7 +453,8 @@ Verdict judgeImage(const Task& task, double z, double height) {
     verdict.offCm = std::hypot(z - image.z, height - image.height);
     verdict.counted = verdict.offCm <= kToleranceCm;
 
-    verdict.givenReal = z > 0;
+    // Real behind the last lens: the light leaving it converges there.
+    verdict.givenReal = z > (task.second ? task.second->distance : 0);
     verdict.realRight = verdict.givenReal == (image.kind == Optics::Axial::ImageKind::Real);
     // The image is upright where it stands on the object's side of the axis.
     verdict.givenUpright = height * task.height > 0;

@@ -3,8 +3,10 @@
 
 #include "axial.h"
 #include "lens.h"
+#include "secondlens.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // Tasks for pupils: a lens and an object the program chooses so that the
@@ -30,10 +32,13 @@ private:
     std::uint64_t m_state;
 };
 
-enum class Level { EqualMedia, TwoMedia, Mixed };
+// TwoLenses: a second lens behind the first, both in air, as the lessons on
+// optical systems set them (the powers of lenses in contact add only where one
+// medium surrounds them); the pupil finds the final image.
+enum class Level { EqualMedia, TwoMedia, Mixed, TwoLenses };
 // The levels as setup files, results files and the command line name them,
 // in the order of Level.
-inline constexpr const char* kLevelKeys[] = {"equal", "two", "mixed"};
+inline constexpr const char* kLevelKeys[] = {"equal", "two", "mixed", "lenses"};
 enum class Kind { FindImage, FindFocus };
 
 // Where the object stands, which settles the image: the regions of the lessons.
@@ -43,6 +48,12 @@ enum class Region {
     BetweenFAndTwoF, // converging, F < d < 2F: real, inverted, enlarged
     InsideF,         // converging, d < F: virtual, upright, enlarged
     Diverging,       // diverging, any d: virtual, upright, reduced
+    // Two lenses, the first converging with a real image A1B1, which is the
+    // object of the second:
+    FirstImageBeforeSecond, // A1B1 between the lenses: a real object for lens 2
+    FirstImageBeyondSecond, // A1B1 behind lens 2: converging light, a virtual object
+    DivergingSecond,        // lens 2 diverging
+    InContact,              // lens 2 against lens 1: one lens of D = D1 + D2
 };
 
 struct Task {
@@ -62,10 +73,15 @@ struct Task {
     // height cm above the axis.
     double z = 0;
     double height = 0;
+    // The second lens behind the first, if the level sets one: its distance in
+    // whole tenths of a centimetre, N = 1.5 with equal radii (|F2| = R, whole
+    // tenths), air after it.
+    std::optional<Optics::SecondLens> second;
 };
 
 // The lens of a task as the bench takes it, and the task as the optical
-// system: the lens at z = 0 between its media, the object before it.
+// system: the lens at z = 0 between its media, the object before it, and the
+// second lens behind it if the task has one.
 Optics::Lens lensOf(const Task& task);
 Optics::Axial::System systemOf(const Task& task);
 
@@ -88,7 +104,7 @@ constexpr double kLongestFocal = 4.2328;
 // A click counts within this distance of the true point.
 constexpr double kToleranceCm = 0.5;
 
-// The true answers from the optical system: the image of the object's tip,
+// The true answers from the optical system: the (final) image of the object's tip,
 // and the foci as z in cm. The back focus F' is where rays parallel to the
 // axis meet behind a converging lens (or seem to come from before a diverging
 // one); the front focus F is the point whose rays leave parallel to the axis.
@@ -116,7 +132,7 @@ struct Verdict {
 };
 
 // The click is the point (z, height) in cm. The kind it shows as an image of
-// the task's object: behind the lens plane real, on the object's side of the
+// the task's object: behind the plane of the last lens real, on the object's side of the
 // axis upright, farther from the axis than the object enlarged. Where the
 // image is of the same size, a click as tall within the tolerance is the same
 // size too.

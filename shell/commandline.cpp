@@ -110,6 +110,11 @@ std::optional<QString> classSetRefusal(const QCommandLineParser& parser) {
         return CommandLine::tr("--check-results: нужны только имена файлов результатов");
     if (parser.isSet(QStringLiteral("level")) && !parser.isSet(QStringLiteral("tasks")))
         return CommandLine::tr("--level относится к серии задач: нужен --tasks");
+    // A sheet's bench has one lens: a two-lens task would lose its second.
+    if (sheets && parser.value(QStringLiteral("level")) ==
+                      QLatin1String(Tasks::kLevelKeys[int(Tasks::Level::TwoLenses)]))
+        return CommandLine::tr("--level lenses: задачи с двумя линзами решают на экране, "
+                               "в варианты для печати они не входят");
     if (parser.isSet(QStringLiteral("variants")) &&
         !countOf(parser.value(QStringLiteral("variants")), 1, ClassSet::kMostVariants))
         return CommandLine::tr("--variants: «%1» — нужно целое число от 1 до %2")
@@ -123,7 +128,7 @@ std::optional<QString> classSetRefusal(const QCommandLineParser& parser) {
             .arg(ClassSet::kFewestTasks)
             .arg(ClassSet::kMostTasks);
     if (parser.isSet(QStringLiteral("level")) && !levelNamed(parser.value(QStringLiteral("level"))))
-        return CommandLine::tr("--level: «%1» — уровень задач: equal, two или mixed")
+        return CommandLine::tr("--level: «%1» — уровень задач: equal, two, mixed или lenses")
             .arg(parser.value(QStringLiteral("level")));
     return std::nullopt;
 }
@@ -236,7 +241,8 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
     parser.addOption(tasks);
     const QCommandLineOption level(
         QStringLiteral("level"),
-        tr("Уровень серии задач: equal — одинаковые среды, two — две среды, mixed — смешанный."),
+        tr("Уровень серии задач: equal — одинаковые среды, two — две среды, mixed — смешанный, "
+           "lenses — две линзы."),
         tr("LEVEL"));
     parser.addOption(level);
     const QCommandLineOption variants(
@@ -355,6 +361,11 @@ std::optional<int> CommandLine::answer(int argc, char* argv[]) {
             for (const double value : {lens.n1, lens.N, lens.n2, Bench::twipsOf(lens.leftR),
                                        Bench::twipsOf(lens.rightR), objectX, objectY})
                 fields << QString::number(value, 'g', 17);
+            // A second lens: its place behind the first and its left radius.
+            if (task.second)
+                for (const double value :
+                     {Bench::twipsOf(task.second->distance), Bench::twipsOf(task.second->lens.R1)})
+                    fields << QString::number(value, 'g', 17);
             print(stdout, fields.join(QLatin1Char(' ')) + QLatin1Char('\n'));
         }
         return 0;

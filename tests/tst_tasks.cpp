@@ -78,6 +78,8 @@ private slots:
     void seriesEndsWithSheet();
     void fociHiddenInFocusTask_data();
     void fociHiddenInFocusTask();
+    void twoLensTaskAnswered_data();
+    void twoLensTaskAnswered();
 };
 
 void TestTasks::commandLine_data() {
@@ -822,6 +824,49 @@ void TestTasks::seriesEndsWithSheet() {
             page.contains(
                 QStringLiteral("Засчитано %1 из %2 (одинаковые среды)").arg(count - 1).arg(count)),
         qPrintable(page));
+}
+
+// A two-lens task as a pupil meets it: the task button pressed where it
+// stands, the level chosen by its key, the second lens drawn at its place, a
+// click at the final image worked out here counted, one past the tolerance not.
+void TestTasks::twoLensTaskAnswered_data() {
+    QTest::addColumn<double>("offCm");
+    QTest::newRow("at A2B2") << 0.0;
+    QTest::newRow("0.7 cm above it") << 0.7;
+}
+
+void TestTasks::twoLensTaskAnswered() {
+    QFETCH(double, offCm);
+    auto window = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*window);
+    TestSupport::clickAt(window.get(), TestSupport::middleOf(ui.cmdTask));
+    for (int i = 0; i < 3; ++i) // equal media, two media, mixed, two lenses
+        keyToWindow(window.get(), Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier, "T");
+    const TaskSession& session = window->view().TaskSeries().session();
+    QVERIFY(window->view().TaskModeOn() && session.level == Tasks::Level::TwoLenses);
+    const Tasks::Task task = session.tasks.front();
+    const double lensX = task.second->distance * kCm;
+    const QVector<Figure> lines = TestSupport::linesOf(ui.picRigth->figures());
+    QVERIFY(std::any_of(lines.begin(), lines.end(), [&](const Figure& f) {
+        return std::fabs(f.x1 - lensX) < 1 && std::fabs(f.x2 - lensX) < 1 && f.y1 < kAxis - 1000 &&
+               f.y2 > kAxis + 1000;
+    }));
+    const TwoLenses e = twoLensesOf(task);
+    const double x = kLens + e.z2 * kCm, y = kAxis - (e.h2 + offCm) * kCm;
+    PictureBox* area = x > kLens ? ui.picRigth : ui.picLeft;
+    TestSupport::clickAt(
+        window.get(),
+        area->mapTo(window.get(), TestSupport::pixelOf(area, x > kLens ? x - kLens : x, y)));
+    QVERIFY(session.checked);
+    QCOMPARE(session.verdict.counted, offCm == 0);
+    QCOMPARE(window->view().TaskLines()[2]->Caption().startsWith(QStringLiteral("Засчитано")),
+             offCm == 0);
+    // The construction shown after the answer reaches the final image's tip.
+    const QVector<Figure> drawn = TestSupport::linesOf(area->figures());
+    const double tipX = x > kLens ? x - kLens : x, tipY = kAxis - e.h2 * kCm;
+    QVERIFY(std::any_of(drawn.begin(), drawn.end(), [&](const Figure& f) {
+        return std::hypot(f.x1 - tipX, f.y1 - tipY) < 5 || std::hypot(f.x2 - tipX, f.y2 - tipY) < 5;
+    }));
 }
 
 QTEST_MAIN(TestTasks)

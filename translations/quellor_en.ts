@@ -503,12 +503,12 @@
         <translation>--per-sheet: “%1”: a whole number from %2 to %3 is needed</translation>
     </message>
     <message>
-        <source>--level: «%1» — уровень задач: equal, two или mixed</source>
-        <translation>--level: “%1”: the level of tasks is equal, two or mixed</translation>
+        <source>--level: «%1» — уровень задач: equal, two, mixed или lenses</source>
+        <translation>--level: “%1”: the level of tasks is equal, two, mixed or lenses</translation>
     </message>
     <message>
-        <source>Уровень серии задач: equal — одинаковые среды, two — две среды, mixed — смешанный.</source>
-        <translation>Level of the series: equal — equal media, two — two media, mixed — mixed.</translation>
+        <source>Уровень серии задач: equal — одинаковые среды, two — две среды, mixed — смешанный, lenses — две линзы.</source>
+        <translation>Level of the series: equal — equal media, two — two media, mixed — mixed, lenses — two lenses.</translation>
     </message>
     <message>
         <source>LEVEL</source>
@@ -549,6 +549,10 @@
     <message>
         <source>на скамье нет предмета: рабочему листу нечего строить</source>
         <translation>there is no object on the bench: the worksheet has nothing to construct</translation>
+    </message>
+    <message>
+        <source>--level lenses: задачи с двумя линзами решают на экране, в варианты для печати они не входят</source>
+        <translation>--level lenses: two-lens tasks are solved on screen; they are not part of printed variants</translation>
     </message>
 </context>
 <context>
@@ -2183,8 +2187,8 @@
         <translation>the field “tasks.seed” must be a whole number from 0 to 18446744073709551615</translation>
     </message>
     <message>
-        <source>поле «tasks.level» должно быть &quot;equal&quot;, &quot;two&quot; или &quot;mixed&quot;</source>
-        <translation>the field “tasks.level” must be &quot;equal&quot;, &quot;two&quot; or &quot;mixed&quot;</translation>
+        <source>поле «tasks.level» должно быть &quot;equal&quot;, &quot;two&quot;, &quot;mixed&quot; или &quot;lenses&quot;</source>
+        <translation>the field “tasks.level” must be &quot;equal&quot;, &quot;two&quot;, &quot;mixed&quot; or &quot;lenses&quot;</translation>
     </message>
     <message>
         <source>%1 или %2</source>
@@ -2425,6 +2429,34 @@ They will be lost on exit.</translation>
     <message>
         <source>Ответ сохранён в программе и будет добавлен в файл вместе со следующим; при выходе программа спросит о нём.</source>
         <translation>The answer is kept in the program and will be added to the file with the next one; on exit the program will ask about it.</translation>
+    </message>
+    <message>
+        <source>Правило: изображение A₁B₁ первой линзы — предмет для второй; её лучи строят A₂B₂ от A₁B₁ так же, как от предмета.</source>
+        <translation>Rule: the image A₁B₁ of the first lens is the object of the second; its rays construct A₂B₂ from A₁B₁ as from an object.</translation>
+    </message>
+    <message>
+        <source>Правило: A₁B₁ за второй линзой — на неё падают сходящиеся лучи; луч к B₁ через центр O₂ не преломляется, луч к B₁ параллельно оси идёт через F₂′.</source>
+        <translation>Rule: A₁B₁ lies beyond the second lens, so converging light falls on it; the ray towards B₁ through the centre O₂ goes straight on, the ray towards B₁ parallel to the axis passes through F₂′.</translation>
+    </message>
+    <message>
+        <source>Правило: A₁B₁ — предмет для рассеивающей второй линзы; луч, параллельный оси, выходит так, будто идёт из её фокуса F₂′.</source>
+        <translation>Rule: A₁B₁ is the object of the diverging second lens; a ray parallel to the axis leaves as if it came from its focus F₂′.</translation>
+    </message>
+    <message>
+        <source>Правило: линзы вплотную действуют как одна, её оптическая сила D = D₁ + D₂.</source>
+        <translation>Rule: lenses in contact act as one lens of power D = D₁ + D₂.</translation>
+    </message>
+    <message>
+        <source>две линзы</source>
+        <translation>two lenses</translation>
+    </message>
+    <message>
+        <source>A₂B₂: %1</source>
+        <translation>A₂B₂: %1</translation>
+    </message>
+    <message>
+        <source>Задача %1 из %2: где две линзы дают изображение A₂B₂? %3 = %4 см, O₁O₂ = %5 см. Щёлкните там.</source>
+        <translation>Task %1 of %2: where do the two lenses form the image A₂B₂? %3 = %4 cm, O₁O₂ = %5 cm. Click there.</translation>
     </message>
 </context>
 <context>

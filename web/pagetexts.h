@@ -106,7 +106,7 @@ inline constexpr PageText kPageTexts[] = {
     {"refusals.15", "SetupFile", QT_TRANSLATE_NOOP("SetupFile", "поле «zoom» должно быть целым числом")},
     {"refusals.16", "SetupFile", QT_TRANSLATE_NOOP("SetupFile", "число поля «tasks.seed» от 9007199254740992 не хранится в JSON точно: запишите его строкой цифр в кавычках")},
     {"refusals.17", "SetupFile", QT_TRANSLATE_NOOP("SetupFile", "поле «tasks.seed» должно быть целым числом от 0 до 18446744073709551615")},
-    {"refusals.18", "SetupFile", QT_TRANSLATE_NOOP("SetupFile", "поле «tasks.level» должно быть \"equal\", \"two\" или \"mixed\"")},
+    {"refusals.18", "SetupFile", QT_TRANSLATE_NOOP("SetupFile", "поле «tasks.level» должно быть \"equal\", \"two\", \"mixed\" или \"lenses\"")},
     {"refusals.19", "SetupFile", QT_TRANSLATE_NOOP("SetupFile", "поле «notation» должно быть \"%1\", \"%2\" или \"%3\"")},
     {"refusals.20", "SetupFile", QT_TRANSLATE_NOOP("SetupFile", "урок с двумя линзами: здесь показывается одна линза, откройте файл в программе Quellor")},
     {"jsonProblems.1", "SetupFile", QT_TRANSLATE_NOOP("SetupFile", "текст кончается внутри JSON")},

@@ -58,4 +58,25 @@ inline Expected expectedOf(const Tasks::Task& task) {
             m,           kLens + b,   kAxis + m * (double(float(objectYOf(task))) - kAxis)};
 }
 
+// Two thin lenses in air, the thin-lens law 1/b = 1/f + 1/a' applied twice (a
+// the object's distance before the lens, b the image's behind it): A1B1 of
+// the first lens is the object of the second, real before it, virtual behind
+// it. Centimetres from the first lens's plane.
+struct TwoLenses {
+    double f1, z1, h1, f2, z2, h2;
+};
+inline TwoLenses twoLensesOf(const Tasks::Task& t) {
+    TwoLenses e{};
+    e.f1 = 1 / ((t.N - 1) * (1 / t.upperRadius + 1 / t.lowerRadius)); // biconvex
+    e.z1 = 1 / (1 / e.f1 + 1 / t.z);
+    e.h1 = t.height * e.z1 / t.z;
+    const Optics::SecondLens& second = *t.second;
+    e.f2 = 1 / ((second.lens.N - 1) * (1 / second.lens.R1 - 1 / second.lens.R2));
+    const double a2 = second.distance - e.z1;
+    const double b2 = 1 / (1 / e.f2 - 1 / a2);
+    e.z2 = second.distance + b2;
+    e.h2 = e.h1 * -b2 / a2;
+    return e;
+}
+
 } // namespace TaskPoints

@@ -51,6 +51,8 @@ std::pair<double, double> readmeSpan(Tasks::Region region) {
         return {0.4, 0.65};
     case Tasks::Region::Diverging:
         return {0.5, 3};
+    default: // the two-lens regions: their own test
+        break;
     }
     return {0, 0};
 }
@@ -97,11 +99,12 @@ constexpr int kWriters = 30;
 const char kWriter[] = "QUELLOR_TEST_APPEND"; // this program started as one writer of many
 
 // A click on a task's true point, or 3 cm (past the tolerance) below it.
-Tasks::Answer answer(const std::string& name, int task, bool right, std::uint64_t seed = kSeed) {
+Tasks::Answer answer(const std::string& name, int task, bool right, std::uint64_t seed = kSeed,
+                     Tasks::Level level = kLevel) {
     // Judged at the bench's top left corner: the true point is the nearer focus.
-    const Tasks::Verdict truth = Tasks::judge(Tasks::series(seed, kLevel).at(std::size_t(task)),
-                                              -7500 / 567.0, 3990 / 567.0);
-    return Tasks::answered(name, seed, kLevel, task, truth.trueZ,
+    const Tasks::Verdict truth =
+        Tasks::judge(Tasks::series(seed, level).at(std::size_t(task)), -7500 / 567.0, 3990 / 567.0);
+    return Tasks::answered(name, seed, level, task, truth.trueZ,
                            truth.trueHeight - (right ? 0 : 3.0), 1.5, 0);
 }
 QString appendOne(const QString& path, const Tasks::Answer& a) {
@@ -137,6 +140,8 @@ private slots:
     void fullAndJoinedFiles();
     void rejudgedAsEdited_data();
     void rejudgedAsEdited();
+    void twoLensSeries_data();
+    void twoLensSeries();
 };
 
 void TestTaskResults::seriesSolvable_data() {
@@ -222,6 +227,8 @@ void TestTaskResults::seriesSolvable() {
         case Tasks::Region::Diverging:
             QVERIFY(e.f < 0 && e.b < 0 && e.m > 0 && e.m < 1);
             break;
+        default:
+            QFAIL("a one-lens level set a two-lens region");
         }
         QCOMPARE(task.converging, e.f > 0);
     }
@@ -399,6 +406,8 @@ void TestTaskResults::setupField_data() {
     QTest::newRow("digits, largest seed")
         << QByteArray(R"({"seed": "18446744073709551615", "level": "mixed"})") << true
         << quint64(18446744073709551615ULL) << 2;
+    QTest::newRow("two lenses, the last level")
+        << QByteArray(R"({"seed": 5, "level": "lenses"})") << true << quint64(5) << 3;
     QTest::newRow("no level: equal media")
         << QByteArray(R"({"seed": 7})") << true << quint64(7) << 0;
     QTest::newRow("negative") << QByteArray(R"({"seed": -1})") << false << quint64(0) << 0;
@@ -662,6 +671,8 @@ void TestTaskResults::rejudgedAsEdited_data() {
         {"a quote left open", "quote", "", "строка 2: нужно 10 полей"},
         {"a byte no UTF-8 has", "byte", "", "это не текст UTF-8"},
         {"the first files' layout", "old", "", "прежней версией"},
+        {"two lenses", "lenses", "NNN", ""},
+        {"two lenses claimed as equal media", "lenses equal", "DDD", ""},
     };
     for (const auto& r : rows)
         QTest::newRow(r.row) << QString(r.edit) << QString(r.found) << QString::fromUtf8(r.refused);
@@ -674,7 +685,8 @@ void TestTaskResults::rejudgedAsEdited() {
     // Right, wrong, right; a name a spreadsheet must not split.
     std::vector<Tasks::Answer> answers;
     for (int task = 0; task < 5; ++task)
-        answers.push_back(answer("О'Нил, \"Петя\"", task, task != 1));
+        answers.push_back(answer("О'Нил, \"Петя\"", task, task != 1, kSeed,
+                                 edit.startsWith("lenses") ? Tasks::Level::TwoLenses : kLevel));
     QByteArray bytes = ResultsFile::write({answers.begin(), answers.begin() + 3});
     QList<QByteArray> lines = bytes.split('\n');
     // Field `fromEnd` of line `n`, counted from the line's end (the name may hold commas).
@@ -703,6 +715,8 @@ void TestTaskResults::rejudgedAsEdited() {
     bytes = lines.join(edit == "crlf" ? "\r\n" : "\n");
     if (edit == "unended")
         bytes.chop(1);
+    else if (edit == "lenses equal") // judged against another series
+        bytes.replace(",lenses,", ",equal,");
     else if (edit == "bom")
         bytes.prepend("\xEF\xBB\xBF");
     else if (edit == "joined") // the rest of the series, answered on another computer
@@ -718,6 +732,60 @@ void TestTaskResults::rejudgedAsEdited() {
         letters += QStringLiteral("NDVS").at(int(r.tampered));
     QCOMPARE(letters, found);
     QCOMPARE(QString::fromStdString(read.answers.back().name), QStringLiteral("О'Нил, \"Петя\""));
+}
+
+// Every task of the two-lens level is solvable on the bench: its final image,
+// worked out here, within the field and clear of both lenses, counted at that
+// point and not 0.6 cm off it, its kind wrong across the second lens.
+void TestTaskResults::twoLensSeries_data() {
+    QTest::addColumn<quint64>("seed");
+    // Task 1's N, radii, region, d and f2 (cm), and the regions of the ten.
+    QTest::addColumn<QString>("stated");
+    QTest::newRow("0") << quint64(0) << "1.8 6 4.5 8 0 -3.6 8788655875";
+    QTest::newRow("2026") << quint64(2026) << "1.7 4.06 7.23 8 0 -3.9 8566678585";
+    QTest::newRow("largest") << quint64(18446744073709551615ULL) << QString();
+}
+
+void TestTaskResults::twoLensSeries() {
+    QFETCH(quint64, seed);
+    QFETCH(QString, stated);
+    const std::vector<Tasks::Task> tasks = Tasks::series(seed, Tasks::Level::TwoLenses);
+    const auto first = [](const Tasks::Task& t) {
+        return QStringLiteral("%1 %2 %3 %4 %5 %6")
+            .arg(t.N)
+            .arg(t.upperRadius)
+            .arg(t.lowerRadius)
+            .arg(int(t.region))
+            .arg(t.second->distance)
+            .arg(twoLensesOf(t).f2);
+    };
+    QString drawn = first(tasks.front()) + QLatin1Char(' ');
+    for (const Tasks::Task& t : tasks)
+        drawn += QString::number(int(t.region));
+    QVERIFY(stated.isEmpty() || drawn == stated);
+    for (const Tasks::Task& t : tasks) {
+        QVERIFY(t.second && t.kind == Tasks::Kind::FindImage && t.converging &&
+                t.region >= Tasks::Region::FirstImageBeforeSecond);
+        QCOMPARE(t.n1 + t.n2 + t.second->after, 3.0); // in air
+        const TwoLenses e = twoLensesOf(t);
+        const double d = t.second->distance;
+        const QString where = first(t) + QStringLiteral(": A1 %1, A2 %2").arg(e.z1).arg(e.z2);
+        const bool region[] = {(e.z1 > 0 && e.z1 < d), (d > 0 && e.z1 > d && e.f2 > 0),
+                               (d > 0 && e.f2 < 0), d == 0};
+        QVERIFY2(region[int(t.region) - int(Tasks::Region::FirstImageBeforeSecond)],
+                 qPrintable(where));
+        // On the bench, clear of both lenses; counted there, not 0.6 cm off,
+        // and of the other kind mirrored in the second lens's plane.
+        QVERIFY2(std::fabs(e.z2) <= (kWidth - kMargin) / kCm && std::fabs(e.z2) >= kMargin / kCm &&
+                     std::fabs(e.z2 - d) >= 0.5 && e.h2 <= (kAxis - 1500) / kCm &&
+                     -e.h2 <= (kHeight - kMargin - kAxis) / kCm,
+                 qPrintable(where));
+        const Tasks::Verdict right = Tasks::judge(t, e.z2, e.h2);
+        QVERIFY2(right.counted && right.kindRight && right.offCm < 1e-9, qPrintable(where));
+        QVERIFY(!Tasks::judge(t, e.z2 + 0.6, e.h2).counted);
+        QVERIFY(!Tasks::judge(t, e.z2, e.h2 - 0.6).counted);
+        QVERIFY2(!Tasks::judge(t, 2 * d - e.z2, e.h2).realRight, qPrintable(where));
+    }
 }
 
 int main(int argc, char* argv[]) {
