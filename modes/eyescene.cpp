@@ -32,6 +32,9 @@ constexpr double kGlass = 2.0;
 // of a book held there is not, so that its rays are seen.
 constexpr double kStartDistance = 20;
 constexpr double kStartHeight = 3;
+// The distant object: 100 m away, seen under 0.01 rad (a house).
+constexpr double kDistant = 10000;
+constexpr double kDistantAngle = 0.01;
 
 std::optional<Spectacles> glassesOf(std::optional<double> dioptres) {
     if (!dioptres)
@@ -78,6 +81,7 @@ Axial::Object EyeScene::startObject() const {
 void EyeScene::reset() {
     m_error = 0;
     m_spectacles.reset();
+    m_distant = false;
 }
 
 void EyeScene::setError(double dioptres) {
@@ -95,7 +99,9 @@ double EyeScene::prescription() const {
     return correction(eyeWithError(m_error * kDioptre)) / kDioptre;
 }
 
-Scenes::Look EyeScene::look(const Axial::Object& object, Optics::Notation notation) const {
+Scenes::Look EyeScene::look(const Axial::Object& placedObject, Optics::Notation notation) const {
+    const Axial::Object object =
+        m_distant ? Axial::Object{-kDistant, kDistant * kDistantAngle} : placedObject;
     const Eye eye = eyeWithError(m_error * kDioptre);
     const std::optional<Spectacles> glasses = glassesOf(m_spectacles);
     const bool placed = std::isfinite(object.z) && object.z < 0;
@@ -132,7 +138,9 @@ Scenes::Look EyeScene::look(const Axial::Object& object, Optics::Notation notati
                         .arg(D, dioptres(Axial::power(l.system, l.system.elements.size() - 1)),
                              dioptres(sight.power - eye.relaxedPower),
                              dioptres(eye.accommodation));
-    if (placed)
+    if (m_distant)
+        power = tr("Предмет вдали: %1 = 100 м").arg(d) + QStringLiteral("   ") + power;
+    else if (placed)
         power = tr("%1 = %2").arg(d, centimetres(distance)) + QStringLiteral("   ") + power;
     l.readouts << power;
 
@@ -212,6 +220,13 @@ std::vector<Scenes::Item> EyeScene::items() {
             host.changed();
         },
         [this] { return m_error > 0; });
+    add(
+        tr("Предмет вдали"),
+        [this](Scenes::Host& host) {
+            m_distant = !m_distant;
+            host.changed();
+        },
+        [this] { return m_distant; });
     add(tr("Степень близорукости или дальнозоркости…"), [this](Scenes::Host& host) {
         const SetupFormat::SceneKind* k = SetupFormat::sceneKind(kind());
         const auto value = typed(host.window(), tr("Глаз"),
@@ -256,6 +271,8 @@ SetupFormat::SceneSetup EyeScene::saved() const {
     s.parameters.emplace_back("error", m_error);
     if (m_spectacles)
         s.parameters.emplace_back("spectacles", *m_spectacles);
+    if (m_distant)
+        s.parameters.emplace_back("distant", 1);
     return s;
 }
 
@@ -274,5 +291,6 @@ bool EyeScene::load(const SetupFormat::SceneSetup& setup) {
         return false;
     m_error = error;
     m_spectacles = wears ? std::optional<double>(glasses) : std::nullopt;
+    m_distant = setup.value("distant", 0) != 0;
     return true;
 }

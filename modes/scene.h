@@ -104,6 +104,9 @@ public:
     // codes): true where the key was taken.
     virtual std::vector<Item> items() { return {}; }
     virtual bool key(int /*keyCode*/, int /*shift*/, Host&) { return false; }
+    // The teacher put the object on the bench by hand (a press or a key in
+    // the left area): a scene that showed an object of its own gives it up.
+    virtual void objectPlaced() {}
 
     // Its parameters as the setup file keeps them ("scene" member), and back:
     // false (and nothing changed) for values it does not take.

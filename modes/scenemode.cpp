@@ -251,7 +251,10 @@ void SceneMode::leftPress(int button, int shift, float x, float y) {
     // the scene off the figure with it.
     if (button != kLeftButton)
         return;
+    if (m_scene)
+        m_scene->objectPlaced();
     view().PlaceByPress(button, shift, x, y);
+    showItems();
 }
 
 void SceneMode::leftMove(int button, int shift, float x, float y) {
@@ -259,7 +262,10 @@ void SceneMode::leftMove(int button, int shift, float x, float y) {
 }
 
 void SceneMode::leftKey(int keyCode, int shift) {
+    if (m_scene)
+        m_scene->objectPlaced();
     view().PlaceByKey(keyCode, shift);
+    showItems();
 }
 
 void SceneMode::rightPress(int, int, float, float) {}
