@@ -10,6 +10,7 @@
 #include "benchoptics.h"
 #include "benchscale.h"
 #include "benchview.h"
+#include "systemmode.h"
 
 #include "bench.h"
 #include "benchgeometry.h"
@@ -187,6 +188,10 @@ void SceneMode::close() {
     m_leaving = false;
     // The bench as it was, the optical system's second lens with it.
     w.Restore(m_before);
+    // The restore wipes the areas where the single lens's construction did
+    // not stand; the optical system's figure is drawn again over it.
+    if (w.Systems().active())
+        w.Redraw();
     if (m_graphWasShown)
         w.Lesson().toggleGraph();
     m_graphWasShown = false;
