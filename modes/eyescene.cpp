@@ -165,13 +165,22 @@ Scenes::Look EyeScene::look(const Axial::Object& placedObject, Optics::Notation 
                         .arg(mm);
     }
     l.readouts << where;
+    // The light ends on the retina, unless it meets behind it.
+    l.raysTo = eye.retina;
+    if (placed && Axial::valid(l.system)) {
+        const Axial::Image image = Axial::imageOf(l.system);
+        if (image.kind != Axial::ImageKind::Real)
+            l.raysTo.reset();
+        else if (image.z > eye.retina)
+            l.raysTo = image.z + 0.2;
+    }
 
     // The far and the near point, through the spectacles if it wears them.
     const auto point = [&](double x) {
         if (std::isinf(x))
             return tr("бесконечность");
         if (x <= 0)
-            return tr("нет: глаз собирает на сетчатке лишь сходящиеся лучи");
+            return tr("нет: глаз аккомодирует даже вдаль");
         return onBench(x) ? centimetres(x) : tr("%1, за краем стенда").arg(centimetres(x));
     };
     l.readouts << tr("Дальняя точка: %1   Ближняя точка: %2").arg(point(far), point(near));

@@ -56,6 +56,9 @@ struct Look {
     // lens's bar.
     std::vector<double> apertures;
     std::vector<Figure> figures;
+    // How far the rays run (z); none for the bench's right edge. An eye's
+    // stop at its retina, or at the image where that falls behind it.
+    std::optional<double> raysTo;
     // The read-out lines, each legible on its own, in the notation given.
     QStringList readouts;
 };

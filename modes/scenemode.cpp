@@ -32,8 +32,9 @@ using namespace LensFigure;
 namespace {
 
 constexpr int kLeftButton = 1;
-// The read-outs beyond the title band's two go on the lines over the bench.
-constexpr int kBandLines = 2;
+// The read-outs go on the lines over the bench, the title band's being too
+// short for them.
+constexpr int kBandLines = 0;
 constexpr RgbValue kRetinaColour = RGB(176, 0, 0);
 constexpr RgbValue kOutlineColour = RGB(110, 110, 110);
 constexpr RgbValue kScreenColour = RGB(80, 80, 80);
@@ -165,9 +166,16 @@ void SceneMode::start(Scenes::Scene& scene, bool fresh) {
     w.ApplyAtOnce([&] {
         if (!w.State().SchemeView)
             w.ShowScheme(true);
-        // The media before and behind the scene's first element tint the areas.
-        w.SetLeftIndex(system.media.front());
-        w.SetRightIndex(system.media.size() > 1 ? system.media[1] : system.media.front());
+        // The media either side of the bench's lens line tint the areas.
+        const auto before = [&](bool strictly) {
+            std::size_t k = 0;
+            while (k < system.elements.size() &&
+                   (strictly ? system.elements[k].z < 0 : system.elements[k].z <= 0))
+                ++k;
+            return system.media[std::min(k, system.media.size() - 1)];
+        };
+        w.SetLeftIndex(before(true));
+        w.SetRightIndex(before(false));
         w.ScaleChoice().set(k);
         if (fresh)
             w.PlaceObject(float(Bench::kLensX - Bench::twipsOfReal(k, -object.z)),
@@ -328,7 +336,9 @@ void SceneMode::drawConstruction() {
     PictureBox& right = w.RightArea();
     const Optics::Pen leftPen = penOf(left);
     const Optics::Pen rightPen = penOf(right);
-    const Optics::SystemDiagram d = Optics::systemDiagram(system, bench, edges, leftPen, rightPen);
+    const double zTo = m_look.raysTo ? *m_look.raysTo / k : Optics::Axial::kInfinite;
+    const Optics::SystemDiagram d =
+        Optics::systemDiagram(system, bench, edges, leftPen, rightPen, zTo);
     w.DrawGiven(d.rays, true);
     // The areas keep the pens they had for the bench's own construction.
     struct Restore {
@@ -492,7 +502,7 @@ void SceneMode::afterRedraw() {
 void SceneMode::showReadouts() {
     BenchView& w = view();
     const QStringList& lines = m_look.readouts;
-    w.ShowImageReadouts(lines.value(0), lines.value(1));
+    w.ShowImageReadouts(QString(), QString());
     const QList<Label*>& band = w.TaskLines();
     for (int i = 0; i < band.size(); ++i) {
         const QString text = lines.value(i + kBandLines);

@@ -230,7 +230,7 @@ SystemDiagram systemDiagram(const BenchState& bench, const SecondLens& second, c
 
 SystemDiagram systemDiagram(const Axial::System& system, const BenchState& bench,
                             std::span<const double> edgeHeights, const Pen& left,
-                            const Pen& right) {
+                            const Pen& right, double zTo) {
     SystemDiagram d;
     d.rays.left = left;
     d.rays.right = right;
@@ -285,7 +285,7 @@ SystemDiagram systemDiagram(const Axial::System& system, const BenchState& bench
         b.arrowhead(d.object.area, Role::Object, d.object.x, d.object.y, 2, colours.object);
     // Each element's rays for its own object; the ray through the front
     // focus on the bench's third-ray layer, as for one lens.
-    const double zTo = Bench::cmOf(Bench::kAreaWidth);
+    zTo = std::min(zTo, Bench::cmOf(Bench::kAreaWidth));
     for (std::size_t k = 0; k < n; ++k)
         for (const Axial::ConstructedRay& ray :
              Axial::stageConstruction(d.system, k, zTo, edgeHeights)) {

@@ -189,7 +189,7 @@ void TestSceneMode::eye() {
     const QStringList lines = w->view().Scenes().look().readouts;
     QVERIFY2(std::fabs(numberAfter(lines.value(0), "D =") - 100 * seen.power) < 0.006,
              qPrintable(lines.value(0)));
-    const QString where = ui.lblImageKind->Caption();
+    const QString where = w->view().TaskLines().at(1)->Caption();
     const double mm = numberAfter(where, "сетчаткой на");
     if (sharp)
         QVERIFY2(where.startsWith("Изображение на сетчатке"), qPrintable(where));
