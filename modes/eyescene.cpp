@@ -149,7 +149,7 @@ Scenes::Look EyeScene::look(const Axial::Object& placedObject, Optics::Notation 
     if (placed && Axial::valid(l.system)) {
         const Axial::Image image = Axial::imageOf(l.system);
         const double miss = image.z - eye.retina;
-        const QString mm = Readout::number(std::fabs(miss) * 10, 1);
+        const QString mm = Readout::number(std::fabs(miss) * 10, 2);
         if (sight.landing == Landing::OnRetina)
             where = tr("Изображение на сетчатке: предмет виден резко");
         else if (image.kind != Axial::ImageKind::Real)

@@ -195,7 +195,7 @@ void TestSceneMode::eye() {
         QVERIFY2(where.startsWith("Изображение на сетчатке"), qPrintable(where));
     else
         QVERIFY2(where.contains(seen.defocus < 0 ? "перед сетчаткой" : "за сетчаткой") &&
-                     std::fabs(mm - 10 * std::fabs(seen.defocus)) < 0.051,
+                     std::fabs(mm - 10 * std::fabs(seen.defocus)) < 0.0051,
                  qPrintable(where + QString(" / %1 mm").arg(10 * seen.defocus)));
     if (!spectacles.isEmpty())
         QVERIFY2(std::fabs(numberAfter(lines.value(3), "Очки: D =") - S) < 0.006,
