@@ -200,6 +200,13 @@ void TestSceneMode::eye() {
     if (!spectacles.isEmpty())
         QVERIFY2(std::fabs(numberAfter(lines.value(3), "Очки: D =") - S) < 0.006,
                  qPrintable(lines.value(3)));
+    // Seen sharp, the image's dot stands on the retina as drawn at 1 : 2.
+    if (sharp) {
+        const double retina = kMedium / (kRelaxed + error / 100) / kScale * kCm;
+        const QVector<Figure> dots = TestSupport::circlesOf(ui.picRigth->figures());
+        QVERIFY(std::any_of(dots.begin(), dots.end(),
+                            [&](const Figure& f) { return std::fabs(f.x1 - retina) < 15; }));
+    }
 }
 
 void TestSceneMode::setupRoundTrip_data() {
