@@ -633,10 +633,6 @@
         <translation>infinity</translation>
     </message>
     <message>
-        <source>нет: глаз собирает на сетчатке лишь сходящиеся лучи</source>
-        <translation>none: the eye focuses only converging light on the retina</translation>
-    </message>
-    <message>
         <source>%1, за краем стенда</source>
         <translation>%1, beyond the bench</translation>
     </message>
@@ -701,6 +697,10 @@
     <message>
         <source>Подобрать очки</source>
         <translation>Find spectacles</translation>
+    </message>
+    <message>
+        <source>нет: глаз аккомодирует даже вдаль</source>
+        <translation>none: the eye accommodates even for distant objects</translation>
     </message>
 </context>
 <context>
