@@ -200,6 +200,18 @@ void TestSceneMode::eye() {
     if (!spectacles.isEmpty())
         QVERIFY2(std::fabs(numberAfter(lines.value(3), "Очки: D =") - S) < 0.006,
                  qPrintable(lines.value(3)));
+    // The spectacles' real image beyond the eye is the eye's virtual object:
+    // its line is dashed, the light being taken by the eye first.
+    const double v = 1 / (S / 100 - 1 / (placed - kVertex)) - kVertex; // behind the eye
+    if (!spectacles.isEmpty() && v > 0 && v / kScale * kCm < Bench::kAreaWidth) {
+        int lines = 0;
+        for (const Figure& f : TestSupport::linesOf(ui.picRigth->figures()))
+            if (std::fabs(f.x1 - v / kScale * kCm) < 15 && f.x1 == f.x2 && f.y2 == Bench::kAxisY) {
+                ++lines;
+                QCOMPARE(f.drawStyle, 1);
+            }
+        QVERIFY(lines > 0);
+    }
     // Seen sharp, the image's dot stands on the retina as drawn at 1 : 2.
     if (sharp) {
         const double retina = kMedium / (kRelaxed + error / 100) / kScale * kCm;
