@@ -276,12 +276,16 @@ void TestSceneMode::setupRoundTrip() {
 
 void TestSceneMode::escapeGivesBenchBack_data() {
     QTest::addColumn<bool>("secondLens");
-    QTest::newRow("the bench") << false;
-    QTest::newRow("the optical system") << true;
+    QTest::addColumn<QString>("by"); // Esc, the button pressed, or a menu item
+    QTest::newRow("the bench") << false << "Esc";
+    QTest::newRow("the optical system") << true << "Esc";
+    QTest::newRow("the bench, by the button") << false << "button";
+    QTest::newRow("the bench, by the menu's removal") << false << "Убрать вторую линзу";
 }
 
 void TestSceneMode::escapeGivesBenchBack() {
     QFETCH(bool, secondLens);
+    QFETCH(QString, by);
     auto w = TestSupport::startWindow();
     const auto ui = TestSupport::controlsOf(*w);
     TestSupport::clickAt(w.get(), ui.picLeft->mapTo(w.get(), TestSupport::pixelOf(
@@ -297,11 +301,17 @@ void TestSceneMode::escapeGivesBenchBack() {
     choose(*w, "Глаз");
     QVERIFY(w->view().Scenes().active() && !ui.picVexol->isVisible() && !ui.sldR1->isVisible());
     dragObjectTo(*w, 20);
-    // Esc as the window's shortcuts take it, the window active.
-    w->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(w.get()));
-    QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : w.get();
-    QTest::keyClick(focus, Qt::Key_Escape);
+    if (by == "Esc") {
+        // As the window's shortcuts take it, the window active.
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : w.get();
+        QTest::keyClick(focus, Qt::Key_Escape);
+    } else if (by == "button") {
+        TestSupport::clickAt(w.get(), TestSupport::middleOf(ui.cmdSystem));
+    } else {
+        choose(*w, by);
+    }
     QVERIFY(!w->view().Scenes().active());
     QCOMPARE(drawn(ui.picLeft), left);
     QCOMPARE(drawn(ui.picRigth), right);
