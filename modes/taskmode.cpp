@@ -96,7 +96,7 @@ QString ruleOf(Tasks::Region region, Optics::Notation notation) {
 // as dots on the axis, F₂ before it and F₂′ behind it, in the area each falls in.
 void drawSecondLens(BenchView& w, const Optics::SecondLens& second) {
     const double x = Bench::twipsOf(second.distance);
-    LensFigure::draw(w.RightArea(), x, second.lens.R1 > 0);
+    LensFigure::lens(w.RightArea(), x, second.lens.R1 > 0);
     const double f = Bench::twipsOf(std::fabs(second.lens.R1));
     const Palette::Construction& colours = Palette::of(w.State());
     const RgbValue colour = second.lens.R1 > 0 ? colours.convergingMark : colours.divergingMark;

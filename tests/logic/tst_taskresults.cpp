@@ -434,9 +434,12 @@ void TestTaskResults::setupField() {
     QVERIFY(read.setup->hasTasks);
     QTEST(read.setup->taskSeed, "seed");
     QTEST(read.setup->taskLevel, "level");
-    // Written and read back, the series stays named.
-    QCOMPARE(SetupFile::parse(SetupFile::write(*read.setup), Bench::setupRanges()).setup,
-             read.setup);
+    // Written and read back, the series stays named; the two-lens level only
+    // in the newer version, which a one-lens Quellor refuses as newer.
+    const QByteArray written = SetupFile::write(*read.setup);
+    QCOMPARE(SetupFile::parse(written, Bench::setupRanges()).setup, read.setup);
+    const bool twoLenses = read.setup->taskLevel == int(Tasks::Level::TwoLenses);
+    QVERIFY(written.contains(twoLenses ? "\"version\": 2" : "\"version\": 1"));
 }
 
 // The README's bounds over many series, so that a task near an edge or near F

@@ -358,12 +358,14 @@ test('setup files opened and saved, a broken one refused', async () => {
 test('a two-lens setup refused in both languages, the bench kept', async () => {
   const two = { ...JSON.parse(readFileSync(join(out, 'awkward.quellor'), 'utf8')), version: 2, secondLens: { distance: 30, lens: 'diverging', index: 1.5, radii: { left: 20, right: 20 }, after: 1.33 } };
   writeFileSync(join(out, 'two-lenses.quellor'), JSON.stringify(two));
-  for (const [locale, words] of [['ru-RU', /«two-lenses\.quellor»:\nурок с двумя линзами: .* в программе Quellor$/], ['en-GB', /two lenses: .* Quellor program$/]]) {
+  // A series of two-lens tasks, which the page cannot set, likewise.
+  writeFileSync(join(out, 'two-lens-tasks.quellor'), JSON.stringify({ ...two, secondLens: null, tasks: { seed: 5, level: 'lenses' } }));
+  for (const [locale, words, name] of [['ru-RU', /«two-lenses\.quellor»:\nурок с двумя линзами: .* в программе Quellor$/, 'two-lenses'], ['en-GB', /two lenses: .* Quellor program$/, 'two-lenses'], ['en-GB', /two lenses: .* Quellor program$/, 'two-lens-tasks']]) {
     const page = await open(context, file, { locale });
     const before = await view(page);
     const said = new Promise((resolve) => { page.once('dialog', async (d) => { resolve(d.message()); await d.dismiss(); }); setTimeout(() => resolve('none'), 5000); });
     const [chooser] = await Promise.all([page.waitForEvent('filechooser'), page.locator('#cmdOpen').click()]);
-    await chooser.setFiles(join(out, 'two-lenses.quellor'));
+    await chooser.setFiles(join(out, `${name}.quellor`));
     assert.match(await said, words);
     assert.deepEqual(await view(page), before, 'the bench kept as it was');
     await page.close();
