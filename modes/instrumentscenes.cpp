@@ -76,9 +76,7 @@ public:
     Ax::Object startObject() const override { return {-distance(), 1}; }
     void reset() override { *this = Magnifier(); }
 
-    double distance() const {
-        return m_relaxed ? m_focal : 1 / (1 / m_focal + 1 / kNear);
-    }
+    double distance() const { return m_relaxed ? m_focal : 1 / (1 / m_focal + 1 / kNear); }
 
     Look look(const Ax::Object& object, Optics::Notation notation) const override {
         const Optics::Letters& l = Optics::lettersOf(notation);
@@ -167,8 +165,8 @@ public:
         const std::optional<double> sharp = sharpAt(object);
         const double screen = m_screen.value_or(sharp.value_or(2 * m_focal));
         m_lastSharp = screen;
-        look.figures.push_back({Figure::Kind::Screen, screen, 0, 0,
-                                m_projector ? tr("экран") : tr("плёнка")});
+        look.figures.push_back(
+            {Figure::Kind::Screen, screen, 0, 0, m_projector ? tr("экран") : tr("плёнка")});
         const Ax::Image image = Ax::imageOf(look.system);
         QString line = named(l.focalLength, {}, cm(m_focal)) + kApart +
                        named(l.objectDistance, {}, cm(-object.z));
@@ -197,8 +195,7 @@ public:
                 << (m_projector
                         ? tr("Настоящий проектор: %1 = %2, кадр %3, экран в %4 — изображение %5")
                         : tr("Настоящий фотоаппарат: %1 = %2, человек %3 в %4 — на плёнке %5"))
-                       .arg(Readout::letter(l.focalLength), cm(real.focal),
-                            cm(real.objectHeight),
+                       .arg(Readout::letter(l.focalLength), cm(real.focal), cm(real.objectHeight),
                             m_projector ? cm(*Optics::Scenes::screenDistance(real))
                                         : cm(real.objectDistance),
                             cm(std::fabs(*h)));
@@ -215,8 +212,8 @@ public:
     bool key(int keyCode, int shift, Host& host) override {
         if (keyCode != InputCodes::kKeyLeft && keyCode != InputCodes::kKeyRight)
             return false;
-        const double step = (shift & kShiftHeld ? 1.0 : 0.1) *
-                            (keyCode == InputCodes::kKeyLeft ? -1 : 1);
+        const double step =
+            (shift & kShiftHeld ? 1.0 : 0.1) * (keyCode == InputCodes::kKeyLeft ? -1 : 1);
         const double from = m_screen.value_or(m_lastSharp);
         m_screen = std::clamp(std::round((from + step) * 1e4) / 1e4, 0.1, kFarthestScreen);
         host.changed();
@@ -282,10 +279,11 @@ public:
                              named(l.focalLength, k2, cm(m_eyepiece)) + kApart +
                              tr("оптическая длина тубуса Δ = %1").arg(cm(delta));
         if (images.size() == 2) {
-            look.readouts << tr("A₁B₁: %1, %2").arg(kindOf(images[0]),
-                                                     named(l.magnification, k1,
-                                                           Readout::magnification(
-                                                               notation, images[0].magnification)));
+            look.readouts << tr("A₁B₁: %1, %2")
+                                 .arg(kindOf(images[0]),
+                                      named(l.magnification, k1,
+                                            Readout::magnification(notation,
+                                                                   images[0].magnification)));
             look.readouts << tr("A₂B₂: %1, в %2 перед окуляром")
                                  .arg(kindOf(images[1]), cm(m_tube - images[1].z));
         }

@@ -313,7 +313,8 @@ void TestAxial::distantStages() {
         for (const ConstructedRay& ray : rays) {
             const Piece& out = ray.pieces.back();
             if (ray.which == Which::SecondaryAxis) {
-                QVERIFY(k > 0 || (near(out.to.z, zk + s) && near(out.to.height, (m.b + s * m.d) * u)));
+                QVERIFY(k > 0 ||
+                        (near(out.to.z, zk + s) && near(out.to.height, (m.b + s * m.d) * u)));
                 continue;
             }
             const Piece& in = ray.pieces.front();
