@@ -49,9 +49,12 @@ struct Look {
     // the object: a star, a distant landscape.
     std::optional<double> distantAngle;
     // A name for each element, written at its centre ("O", "очки", ...);
-    // empty for none. An element may be left undrawn (an eye's lens drawn
-    // by its own outline) by naming it with a leading '~'.
+    // empty for none.
     std::vector<QString> elementNames;
+    // Each element's half height across the axis (its aperture, drawn as the
+    // lens's bar and used by the construction); missing or 0 for the bench
+    // lens's bar.
+    std::vector<double> apertures;
     std::vector<Figure> figures;
     // The read-out lines, each legible on its own, in the notation given.
     QStringList readouts;

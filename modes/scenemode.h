@@ -4,12 +4,15 @@
 #include "benchsnapshot.h"
 #include "mode.h"
 #include "scene.h"
+#include "systemdiagram.h"
 #include "textmark.h"
 
 #include <QCoreApplication>
 #include <QVector>
 #include <memory>
+#include <functional>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 class QAction;
@@ -32,7 +35,9 @@ public:
     // Opens the scene of this kind at its defaults (or with the setup's
     // parameters); false for a kind there is none of, or values it refuses.
     bool open(const char* kind);
-    bool open(const SetupFormat::SceneSetup& setup);
+    // The scene a setup file names, over the bench it set (its object kept);
+    // none leaves a scene for that bench.
+    bool put(const std::optional<SetupFormat::SceneSetup>& setup);
     // Back to the bench as it stood before the scene.
     void close();
     bool active() const { return m_scene != nullptr; }
@@ -62,11 +67,22 @@ private:
     void changed() override;
 
     void start(Scenes::Scene& scene, bool fresh);
+    Scenes::Scene* find(std::string_view kind) const;
     void showItems();
     void hideParts();
+    void drawFigures(const Optics::Axial::System& system);
+    void name(const Optics::SystemDiagram& d);
+    void showReadouts();
 
+    struct MenuItem {
+        Scenes::Scene* scene;
+        QAction* action;
+        std::function<bool()> checked;
+    };
     std::vector<std::unique_ptr<Scenes::Scene>> m_scenes;
-    std::vector<std::pair<Scenes::Scene*, QAction*>> m_items;
+    std::vector<MenuItem> m_items;
+    QAction* m_itemsSeparator = nullptr;
+    bool m_graphWasShown = false;
     Scenes::Scene* m_scene = nullptr;
     BenchSnapshot m_before;
     bool m_leaving = false;

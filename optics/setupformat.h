@@ -115,6 +115,9 @@ enum class Problem {
     // A reader that holds one lens (the browser page) given a setup with a
     // second: it cannot show the lesson and says so rather than lose it.
     OneLensOnly,
+    // A scene of a kind this reader does not know, or a parameter its kind
+    // does not take: field.
+    BadScene,
 };
 
 // Where a text stops being JSON, what is wrong there.
