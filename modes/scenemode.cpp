@@ -317,7 +317,10 @@ void SceneMode::drawConstruction() {
     PictureBox& right = w.RightArea();
     const Optics::Pen leftPen = penOf(left);
     const Optics::Pen rightPen = penOf(right);
-    const Optics::SystemDiagram d = Optics::systemDiagram(system, bench, edges, leftPen, rightPen);
+    const Optics::SystemDiagram d =
+        m_look.distantAngle
+            ? Optics::distantDiagram(system, *m_look.distantAngle, bench, edges, leftPen, rightPen)
+            : Optics::systemDiagram(system, bench, edges, leftPen, rightPen);
     w.DrawGiven(d.rays, true);
     // The areas keep the pens they had for the bench's own construction.
     struct Restore {
