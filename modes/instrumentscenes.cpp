@@ -90,14 +90,16 @@ public:
         const Ax::Image image = Ax::imageOf(look.system);
         look.readouts << named(l.focalLength, {}, cm(m_focal)) + kApart +
                              named(l.objectDistance, {}, cm(distance()));
+        // The title band's two short lines first, the longer ones over the bench.
+        look.readouts << named(l.magnification, {}, gain(g))
+                      << tr("%1 — угол зрения с лупой к углу без неё с 25 см")
+                             .arg(Readout::letter(l.magnification));
         if (m_relaxed)
             look.readouts << tr("Предмет в фокусе: лучи выходят параллельно, изображение на "
                                 "бесконечности, глаз не напрягается");
         else
             look.readouts << tr("Изображение: %1, в %2 перед лупой (расстояние наилучшего зрения)")
                                  .arg(kindOf(image), cm(-image.distance));
-        look.readouts << named(l.magnification, {}, gain(g)) + kApart +
-                             tr("угол зрения с лупой к углу без неё с 25 см");
         return look;
     }
 
@@ -172,7 +174,7 @@ public:
                        named(l.objectDistance, {}, cm(-object.z));
         if (sharp)
             line += kApart + named(l.imageDistance, {}, cm(*sharp));
-        look.readouts << line;
+        look.readouts << line << (sharp ? kindOf(image) : tr("действительного изображения нет"));
         if (!sharp) {
             look.readouts << tr("Предмет не дальше фокуса: действительного изображения нет, на "
                                 "экране его не получить");
@@ -278,6 +280,13 @@ public:
         look.readouts << named(l.focalLength, k1, cm(m_objective)) + kApart +
                              named(l.focalLength, k2, cm(m_eyepiece)) + kApart +
                              tr("оптическая длина тубуса Δ = %1").arg(cm(delta));
+        const double g = Optics::Scenes::angularGain(look.system, m_tube);
+        const double estimate = delta * kNear / (m_objective * m_eyepiece);
+        look.readouts << named(l.magnification, {}, gain(g))
+                      << tr("оценка Δ·25/(%1·%2) = %3")
+                             .arg(Readout::letter(l.focalLength) + k1,
+                                  Readout::letter(l.focalLength) + k2,
+                                  Readout::number(estimate, 1));
         if (images.size() == 2) {
             look.readouts << tr("A₁B₁: %1, %2")
                                  .arg(kindOf(images[0]),
@@ -287,13 +296,6 @@ public:
             look.readouts << tr("A₂B₂: %1, в %2 перед окуляром")
                                  .arg(kindOf(images[1]), cm(m_tube - images[1].z));
         }
-        const double g = Optics::Scenes::angularGain(look.system, m_tube);
-        const double estimate = delta * kNear / (m_objective * m_eyepiece);
-        look.readouts << named(l.magnification, {}, gain(g)) + kApart +
-                             tr("оценка Δ·25/(%1·%2) = %3")
-                                 .arg(Readout::letter(l.focalLength) + k1,
-                                      Readout::letter(l.focalLength) + k2,
-                                      Readout::number(estimate, 1));
         return look;
     }
 
@@ -317,7 +319,7 @@ private:
     double m_tube = 16;
 };
 
-// The telescopes at 1 : 2: Kepler's F1 = 20 cm and F2 = 4 cm, Galileo's
+// The telescopes at 1 : 2: Kepler's F1 = 15 cm and F2 = 3 cm, Galileo's
 // F1 = 20 cm and F2 = −5 cm, the lenses F1 + F2 apart. The light of a
 // distant point comes in along the line from where the teacher puts the
 // object's tip through the objective's centre.
@@ -330,7 +332,10 @@ public:
     }
     int scale() const override { return 2; }
     Ax::Object startObject() const override { return {-20, 1}; }
-    void reset() override { m_objective = 20, m_eyepiece = m_galilean ? -5 : 4; }
+    void reset() override {
+        m_objective = m_galilean ? 20 : 15;
+        m_eyepiece = m_galilean ? -5 : 3;
+    }
 
     static double angleOf(const Ax::Object& object) {
         return object.z < 0 && std::isfinite(object.height) ? object.height / -object.z : 0.05;
@@ -350,15 +355,15 @@ public:
                              Readout::letter("O\u2081O\u2082") + QStringLiteral(" = ") +
                              Readout::letter(l.focalLength) + k1 + QStringLiteral(" + ") +
                              Readout::letter(l.focalLength) + k2 + QStringLiteral(" = ") + cm(d);
-        look.readouts << tr("Параллельный пучок входит под углом %1 и выходит параллельным под "
+        look.readouts << named(l.magnification, {}, gain(g))
+                      << tr("отношение углов; %1 = %2")
+                             .arg(Readout::letter(l.focalLength) + k1 + QStringLiteral("/|") +
+                                      Readout::letter(l.focalLength) + k2 + QStringLiteral("|"),
+                                  Readout::number(m_objective / std::fabs(m_eyepiece), 1))
+                      << tr("Параллельный пучок входит под углом %1 и выходит параллельным под "
                             "углом %2")
                              .arg(degrees(std::fabs(*look.distantAngle)),
                                   degrees(std::fabs(g * *look.distantAngle)));
-        look.readouts << named(l.magnification, {}, gain(g)) + kApart +
-                             tr("отношение углов; %1 = %2")
-                                 .arg(Readout::letter(l.focalLength) + k1 + QStringLiteral("/|") +
-                                          Readout::letter(l.focalLength) + k2 + QStringLiteral("|"),
-                                      Readout::number(m_objective / std::fabs(m_eyepiece), 1));
         return look;
     }
 
@@ -366,8 +371,8 @@ public:
         return {kind(), {{"objective", m_objective}, {"eyepiece", m_eyepiece}}};
     }
     bool load(const SetupFormat::SceneSetup& setup) override {
-        const double F1 = setup.value("objective", 20),
-                     F2 = setup.value("eyepiece", m_galilean ? -5 : 4);
+        const double F1 = setup.value("objective", m_objective),
+                     F2 = setup.value("eyepiece", m_eyepiece);
         // Galileo's eyepiece diverges, shorter than the objective, so that
         // it stands behind it.
         const bool eyepiece = m_galilean ? within(-F2, 0.5, F1 - 0.5) : within(F2, 0.5, 50);

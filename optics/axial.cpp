@@ -451,7 +451,9 @@ std::vector<Aim> stageAims(const System& system, const std::vector<Image>& image
         return aimsFrom(system, 0, {object.z, object.height}, edgeOf(edges, 0));
     }
     const Image& before = images[k - 1];
-    if (!continues(images, k))
+    // A distant object's pencil is carried on through every element, as
+    // textbooks draw a telescope.
+    if (!continues(images, k) && !angle)
         return aimsFrom(system, k, {before.z, before.height}, edgeOf(edges, k));
     std::vector<Aim> aims = stageAims(system, images, k - 1, edges, angle);
     const double P = acting(system, k - 1);
@@ -459,7 +461,7 @@ std::vector<Aim> stageAims(const System& system, const std::vector<Image>& image
     for (Aim& aim : aims) {
         aim.nu -= aim.y * P;
         aim.y += aim.nu / indexAfter(system, k - 1) * gap;
-        aim.withAxis = before.kind != ImageKind::None && focusOf(system, k).finite &&
+        aim.withAxis = !angle && before.kind != ImageKind::None && focusOf(system, k).finite &&
                        std::fabs(aim.nu) > kParallel;
     }
     return aims;
@@ -498,7 +500,7 @@ std::vector<ConstructedRay> stages(const System& system, std::size_t k, double z
     const Image& image = images[k];
     // The stage's own object: the system's for the first element, else the
     // image before (none when it stands at infinity).
-    const bool continued = continues(images, k) || (distant && k == 0);
+    const bool continued = continues(images, k) || distant;
     // Parallel light meets the element: the system's distant object, or an
     // image at infinity before it.
     const bool atInfinity = k > 0 ? images[k - 1].kind == ImageKind::None : distant;

@@ -217,8 +217,9 @@ std::vector<ConstructedRay> stageConstruction(const System& system, std::size_t 
 // the first element's rays come in parallel at that angle from the plane
 // zFrom before it, through its upper edge, its centre and its lower edge
 // (heights ±1 cm where no aperture is given), meeting in its back focal
-// plane where the secondary axis parallel to them does; the later stages as
-// stageConstruction draws them for the images imagesOfDistant finds. Nothing
+// plane where the secondary axis parallel to them does; the same pencil
+// carried on through each later element, as textbooks draw a telescope, to
+// the images imagesOfDistant finds. Nothing
 // where zFrom is not before the first element or the angle is not finite.
 std::vector<ConstructedRay> distantStageConstruction(const System& system, double angle,
                                                      std::size_t k, double zFrom, double zTo,

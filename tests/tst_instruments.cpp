@@ -71,7 +71,7 @@ void TestInstruments::readouts_data() {
                                                shown(11.5 * 25 / 4.5, 1)};
     // Telescopes: Γ = F1/F2 and the light entering at 1/20 rad.
     QTest::addRow("kepler") << "kepler" << -1 << 0
-                            << QStringList{"Γ = 5,0 (изображение перевёрнутое", "= 24,00 см",
+                            << QStringList{"Γ = 5,0 (изображение перевёрнутое", "= 18,00 см",
                                            shown(0.05 * 180 / M_PI, 1) + "°",
                                            shown(0.25 * 180 / M_PI, 1) + "°"};
     QTest::addRow("galilean") << "galilean" << -1 << 0
