@@ -22,11 +22,8 @@ namespace Ax = Optics::Axial;
 constexpr int kShiftHeld = 1;
 constexpr double kNear = Optics::Scenes::kNearPoint;
 
-class Text {
-    Q_DECLARE_TR_FUNCTIONS(InstrumentScenes)
-};
-QString tr(const char* text) {
-    return Text::tr(text);
+QString translated(const char* text) {
+    return QCoreApplication::translate("InstrumentScenes", text);
 }
 
 QString cm(double value) {
@@ -49,7 +46,8 @@ QString degrees(double angle) {
 // An angular magnification: its size, with the view's sense in words.
 QString gain(double g) {
     return Readout::number(std::fabs(g), 1) + QStringLiteral(" (") +
-           (g < 0 ? tr("изображение перевёрнутое") : tr("изображение прямое")) +
+           (g < 0 ? translated(QT_TRANSLATE_NOOP("InstrumentScenes", "изображение перевёрнутое"))
+                  : translated(QT_TRANSLATE_NOOP("InstrumentScenes", "изображение прямое"))) +
            QStringLiteral(")");
 }
 
@@ -69,6 +67,8 @@ double heightOr(const Ax::Object& object, double otherwise) {
 // view needs it (in the focal plane for the relaxed eye, else where its
 // virtual image stands 25 cm before the lens), the eye close behind.
 class Magnifier : public Scene {
+    Q_DECLARE_TR_FUNCTIONS(InstrumentScenes)
+
 public:
     const char* kind() const override { return "magnifier"; }
     QString title() const override { return tr("Лупа"); }
@@ -133,6 +133,8 @@ private:
 // where the image is sharp until the teacher moves it (← →); off the image,
 // the light of each point of the object covers a spot on it.
 class ScreenInstrument : public Scene {
+    Q_DECLARE_TR_FUNCTIONS(InstrumentScenes)
+
 public:
     ScreenInstrument(bool projector) : m_projector(projector) { reset(); }
 
@@ -252,6 +254,8 @@ private:
 // at 1 : 2; the specimen 1.5 mm high where the final image stands 25 cm
 // before the eye at the eyepiece.
 class Microscope : public Scene {
+    Q_DECLARE_TR_FUNCTIONS(InstrumentScenes)
+
 public:
     const char* kind() const override { return "microscope"; }
     QString title() const override { return tr("Микроскоп"); }
@@ -324,6 +328,8 @@ private:
 // distant point comes in along the line from where the teacher puts the
 // object's tip through the objective's centre.
 class Telescope : public Scene {
+    Q_DECLARE_TR_FUNCTIONS(InstrumentScenes)
+
 public:
     explicit Telescope(bool galilean) : m_galilean(galilean) { reset(); }
     const char* kind() const override { return m_galilean ? "galilean" : "kepler"; }
