@@ -140,12 +140,12 @@ public:
 
     const char* kind() const override { return m_projector ? "projector" : "camera"; }
     QString title() const override { return m_projector ? tr("Проектор") : tr("Фотоаппарат"); }
-    // The camera, F = 5 cm, at 1 : 1 with a subject 3 cm high 12 cm away
+    // The camera, F = 5 cm, at 1 : 1 with a subject 2.5 cm high 12 cm away
     // (beyond 2F); the projector, F = 5 cm, at 1 : 2 with a slide 1.5 cm
     // high 6.5 cm before it (between F and 2F).
     int scale() const override { return m_projector ? 2 : 1; }
     Ax::Object startObject() const override {
-        return m_projector ? Ax::Object{-6.5, 1.5} : Ax::Object{-12, 3};
+        return m_projector ? Ax::Object{-6.5, 1.5} : Ax::Object{-12, 2.5};
     }
     void reset() override {
         m_focal = 5;

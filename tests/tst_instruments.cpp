@@ -76,11 +76,11 @@ void TestInstruments::readouts_data() {
     QTest::addColumn<QStringList>("expected");
     // Magnifier F = 5: 1 + 25/F at the near point (25/F relaxed: byMenuAndFile).
     QTest::addRow("magnifier 25 cm") << "magnifier" << 0 << QStringList{"Γ = 6,0 (", "25,00 см"};
-    // Camera F = 5, subject 3 cm at 12 cm; projector F = 5, slide 1.5 cm at 6.5 cm.
+    // Camera F = 5, subject 2.5 cm at 12 cm; projector F = 5, slide 1.5 cm at 6.5 cm.
     const double fc = imageOf(5, 12), fp = imageOf(5, 6.5);
     QTest::addRow("camera sharp") << "camera" << 0
                                   << QStringList{shown(fc, 2) + " см",
-                                                 shown(3 * fc / 12, 2) + " см", "уменьшенное"};
+                                                 shown(2.5 * fc / 12, 2) + " см", "уменьшенное"};
     // One centimetre off the sharp image: a spot 2·1.5·1/f wide.
     QTest::addRow("camera blurred")
         << "camera" << 1 << QStringList{"нерезкое", shown(3 / fc, 2) + " см"};
