@@ -250,8 +250,8 @@ private:
     mutable double m_lastSharp = 10;
 };
 
-// The microscope: objective F1 = 1.5 cm and eyepiece F2 = 3 cm, 16 cm apart,
-// at 1 : 2; the specimen 1.5 mm high where the final image stands 25 cm
+// The microscope: objective F1 = 2 cm and eyepiece F2 = 3 cm, 16 cm apart,
+// at 1 : 2; the specimen 2 mm high where the final image stands 25 cm
 // before the eye at the eyepiece.
 class Microscope : public Scene {
     Q_DECLARE_TR_FUNCTIONS(InstrumentScenes)
@@ -260,7 +260,7 @@ public:
     const char* kind() const override { return "microscope"; }
     QString title() const override { return tr("Микроскоп"); }
     int scale() const override { return 2; }
-    Ax::Object startObject() const override { return {-distance(), 0.15}; }
+    Ax::Object startObject() const override { return {-distance(), 0.2}; }
     void reset() override { *this = Microscope(); }
 
     // The intermediate image within the eyepiece's focus, where the
@@ -276,7 +276,7 @@ public:
         const Optics::Letters& l = Optics::lettersOf(notation);
         Look look;
         look.system = Optics::Scenes::twoLenses(m_objective, m_eyepiece, m_tube,
-                                                {-distance(), heightOr(object, 0.15)});
+                                                {-distance(), heightOr(object, 0.2)});
         look.elementNames = {tr("объектив"), tr("окуляр")};
         look.figures.push_back({Figure::Kind::EyePlace, m_tube + 0.8, 0, 0, tr("глаз")});
         const std::vector<Ax::Image> images = Ax::imagesOf(look.system);
@@ -307,7 +307,7 @@ public:
         return {kind(), {{"objective", m_objective}, {"eyepiece", m_eyepiece}, {"tube", m_tube}}};
     }
     bool load(const SetupFormat::SceneSetup& setup) override {
-        const double F1 = setup.value("objective", 1.5), F2 = setup.value("eyepiece", 3),
+        const double F1 = setup.value("objective", 2), F2 = setup.value("eyepiece", 3),
                      tube = setup.value("tube", 16);
         // The intermediate image must fall between the lenses, beyond F1.
         if (setup.kind != kind() || !within(F1, 0.1, 5) || !within(F2, 0.5, 10) ||
@@ -318,7 +318,7 @@ public:
     }
 
 private:
-    double m_objective = 1.5;
+    double m_objective = 2;
     double m_eyepiece = 3;
     double m_tube = 16;
 };

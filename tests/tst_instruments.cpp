@@ -89,13 +89,13 @@ void TestInstruments::readouts_data() {
     QTest::addRow("projector") << "projector" << 0
                                << QStringList{shown(fp, 2) + " см",
                                               shown(1.5 * fp / 6.5, 2) + " см", "увеличенное"};
-    // Microscope F1 = 1.5, F2 = 3, 16 apart, the final image 25 cm before the
+    // Microscope F1 = 2, F2 = 3, 16 apart, the final image 25 cm before the
     // eye: Γ = Γ1·Γ2 with Γ2 = 25/a2.
-    const double a2 = 1 / (1 / 3.0 + 1 / 25.0), b1 = 16 - a2, d1 = 1 / (1 / 1.5 - 1 / b1);
+    const double a2 = 1 / (1 / 3.0 + 1 / 25.0), b1 = 16 - a2, d1 = 1 / (1 / 2.0 - 1 / b1);
     QTest::addRow("microscope") << "microscope" << 0
                                 << QStringList{shown(b1 / d1 * 25 / a2, 1) +
                                                    " (изображение перевёрнутое",
-                                               shown(11.5 * 25 / 4.5, 1)};
+                                               shown(11 * 25 / 6.0, 1)};
     // Telescopes: Γ = F1/F2 and the light entering at 1/20 rad.
     QTest::addRow("kepler") << "kepler" << 0
                             << QStringList{"Γ = 5,0 (изображение перевёрнутое", "= 18,00 см",
