@@ -40,8 +40,9 @@ QString kindOf(const Ax::Image& image) {
     return Readout::kindWords(image.kind == Ax::ImageKind::Real, image.magnification > 0,
                               Optics::sizeOf(image.magnification));
 }
-QString degrees(double angle) {
-    return Readout::number(angle * 180 / std::numbers::pi, 1) + QStringLiteral("°");
+// A paraxial angle is the slope of its ray: the angle itself is its arctangent.
+QString degrees(double slope) {
+    return Readout::number(std::atan(slope) * 180 / std::numbers::pi, 1) + QStringLiteral("°");
 }
 // An angular magnification: its size, with the view's sense in words.
 QString gain(double g) {
@@ -343,8 +344,14 @@ public:
         m_eyepiece = m_galilean ? -5 : 3;
     }
 
+    // The pencil's slope, held within a tenth (5.7°) so that the light
+    // stays near the axis, where thin-lens optics holds and the eyepiece
+    // catches it.
+    static constexpr double kSteepest = 0.1;
     static double angleOf(const Ax::Object& object) {
-        return object.z < 0 && std::isfinite(object.height) ? object.height / -object.z : 0.05;
+        if (!(object.z < 0) || !std::isfinite(object.height))
+            return 0.05;
+        return std::clamp(object.height / -object.z, -kSteepest, kSteepest);
     }
 
     Look look(const Ax::Object& object, Optics::Notation notation) const override {

@@ -96,14 +96,14 @@ void TestInstruments::readouts_data() {
                                 << QStringList{shown(b1 / d1 * 25 / a2, 1) +
                                                    " (изображение перевёрнутое",
                                                shown(11 * 25 / 6.0, 1)};
-    // Telescopes: Γ = F1/F2 and the light entering at 1/20 rad.
+    // Telescopes: Γ = F1/F2, the light entering with the slope 1/20.
     QTest::addRow("kepler") << "kepler" << 0
                             << QStringList{"Γ = 5,0 (изображение перевёрнутое", "= 18,00 см",
-                                           shown(0.05 * 180 / M_PI, 1) + "°",
-                                           shown(0.25 * 180 / M_PI, 1) + "°"};
+                                           shown(std::atan(0.05) * 180 / M_PI, 1) + "°",
+                                           shown(std::atan(0.25) * 180 / M_PI, 1) + "°"};
     QTest::addRow("galilean") << "galilean" << 0
                               << QStringList{"Γ = 4,0 (изображение прямое", "= 15,00 см",
-                                             shown(0.2 * 180 / M_PI, 1) + "°"};
+                                             shown(std::atan(0.2) * 180 / M_PI, 1) + "°"};
 }
 
 void TestInstruments::readouts() {
