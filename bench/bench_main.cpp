@@ -16,6 +16,7 @@
 #include "lessontools.h"
 #include "picturebox.h"
 #include "slider.h"
+#include "scenemode.h"
 #include "systemmode.h"
 #include "testsupport.h"
 
@@ -378,6 +379,38 @@ void BM_SystemDragEvent(benchmark::State& state) {
     resizeWindow(kLaidOut);
 }
 
+// One drag event of the object in the eye's scene at 1920 x 1080 with every
+// layer on: to be set against SystemDragEvent/0, the object's drag with a
+// second lens.
+void BM_SceneDragEvent(benchmark::State& state) {
+    resizeWindow(QSize(1920, 1080));
+    window->ShowLabels = kTrue;
+    window->ShowThirdRay = kTrue;
+    window->SafePalette = kTrue;
+    window->view().Scenes().open("eye");
+    QApplication::processEvents();
+    const QPoint at(ui.picLeft->width() / 2, ui.picLeft->height() / 3);
+    sendMouse(ui.picLeft, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+    int step = 0;
+    std::vector<double> events;
+    events.reserve(1 << 16);
+    for (auto _ : state) {
+        const double start = threadCpuMicroseconds();
+        const QPoint to = at + QPoint((step++ % 2) * 6, 0);
+        sendMouse(ui.picLeft, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+        QApplication::processEvents();
+        if (events.size() < events.capacity())
+            events.push_back(threadCpuMicroseconds() - start);
+    }
+    countPercentiles(state, std::move(events));
+    sendMouse(ui.picLeft, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+    window->view().Scenes().close();
+    window->ShowLabels = kFalse;
+    window->ShowThirdRay = kFalse;
+    window->SafePalette = kFalse;
+    resizeWindow(kLaidOut);
+}
+
 // From creating a window to the end of its first paint, inside a running
 // application: the program's window (created, loaded, shown) against a bare
 // QWidget of the same size. Process start and QApplication are not included.
@@ -664,6 +697,7 @@ int main(int argc, char** argv) {
         benchmark::RegisterBenchmark("ReadoutsOnly", BM_ReadoutsOnly)->Arg(0)->Arg(1)->Arg(2));
     configure(benchmark::RegisterBenchmark("LabDragEvent", BM_LabDragEvent)->Arg(0)->Arg(1));
     configure(benchmark::RegisterBenchmark("SystemDragEvent", BM_SystemDragEvent)->Arg(0)->Arg(1));
+    configure(benchmark::RegisterBenchmark("SceneDragEvent", BM_SceneDragEvent));
     configure(benchmark::RegisterBenchmark("StartupToFirstPaint", BM_StartupToFirstPaint)
                   ->Arg(1008)
                   ->Arg(1920)

@@ -32,6 +32,9 @@ constexpr double kGlass = 2.0;
 // of a book held there is not, so that its rays are seen.
 constexpr double kStartDistance = 20;
 constexpr double kStartHeight = 3;
+// The distant object: 100 m away, seen under 0.01 rad (a house).
+constexpr double kDistant = 10000;
+constexpr double kDistantAngle = 0.01;
 
 std::optional<Spectacles> glassesOf(std::optional<double> dioptres) {
     if (!dioptres)
@@ -78,6 +81,7 @@ Axial::Object EyeScene::startObject() const {
 void EyeScene::reset() {
     m_error = 0;
     m_spectacles.reset();
+    m_distant = false;
 }
 
 void EyeScene::setError(double dioptres) {
@@ -95,7 +99,9 @@ double EyeScene::prescription() const {
     return correction(eyeWithError(m_error * kDioptre)) / kDioptre;
 }
 
-Scenes::Look EyeScene::look(const Axial::Object& object, Optics::Notation notation) const {
+Scenes::Look EyeScene::look(const Axial::Object& placedObject, Optics::Notation notation) const {
+    const Axial::Object object =
+        m_distant ? Axial::Object{-kDistant, kDistant * kDistantAngle} : placedObject;
     const Eye eye = eyeWithError(m_error * kDioptre);
     const std::optional<Spectacles> glasses = glassesOf(m_spectacles);
     const bool placed = std::isfinite(object.z) && object.z < 0;
@@ -132,7 +138,9 @@ Scenes::Look EyeScene::look(const Axial::Object& object, Optics::Notation notati
                         .arg(D, dioptres(Axial::power(l.system, l.system.elements.size() - 1)),
                              dioptres(sight.power - eye.relaxedPower),
                              dioptres(eye.accommodation));
-    if (placed)
+    if (m_distant)
+        power = tr("Предмет вдали: %1 = 100 м").arg(d) + QStringLiteral("   ") + power;
+    else if (placed)
         power = tr("%1 = %2").arg(d, centimetres(distance)) + QStringLiteral("   ") + power;
     l.readouts << power;
 
@@ -141,7 +149,7 @@ Scenes::Look EyeScene::look(const Axial::Object& object, Optics::Notation notati
     if (placed && Axial::valid(l.system)) {
         const Axial::Image image = Axial::imageOf(l.system);
         const double miss = image.z - eye.retina;
-        const QString mm = Readout::number(std::fabs(miss) * 10, 1);
+        const QString mm = Readout::number(std::fabs(miss) * 10, 2);
         if (sight.landing == Landing::OnRetina)
             where = tr("Изображение на сетчатке: предмет виден резко");
         else if (image.kind != Axial::ImageKind::Real)
@@ -157,13 +165,22 @@ Scenes::Look EyeScene::look(const Axial::Object& object, Optics::Notation notati
                         .arg(mm);
     }
     l.readouts << where;
+    // The light ends on the retina, unless it meets behind it.
+    l.raysTo = eye.retina;
+    if (placed && Axial::valid(l.system)) {
+        const Axial::Image image = Axial::imageOf(l.system);
+        if (image.kind != Axial::ImageKind::Real)
+            l.raysTo.reset();
+        else if (image.z > eye.retina)
+            l.raysTo = image.z + 0.2;
+    }
 
     // The far and the near point, through the spectacles if it wears them.
     const auto point = [&](double x) {
         if (std::isinf(x))
             return tr("бесконечность");
         if (x <= 0)
-            return tr("нет: глаз собирает на сетчатке лишь сходящиеся лучи");
+            return tr("нет: глаз аккомодирует даже вдаль");
         return onBench(x) ? centimetres(x) : tr("%1, за краем стенда").arg(centimetres(x));
     };
     l.readouts << tr("Дальняя точка: %1   Ближняя точка: %2").arg(point(far), point(near));
@@ -212,6 +229,13 @@ std::vector<Scenes::Item> EyeScene::items() {
             host.changed();
         },
         [this] { return m_error > 0; });
+    add(
+        tr("Предмет вдали"),
+        [this](Scenes::Host& host) {
+            m_distant = !m_distant;
+            host.changed();
+        },
+        [this] { return m_distant; });
     add(tr("Степень близорукости или дальнозоркости…"), [this](Scenes::Host& host) {
         const SetupFormat::SceneKind* k = SetupFormat::sceneKind(kind());
         const auto value = typed(host.window(), tr("Глаз"),
@@ -256,6 +280,8 @@ SetupFormat::SceneSetup EyeScene::saved() const {
     s.parameters.emplace_back("error", m_error);
     if (m_spectacles)
         s.parameters.emplace_back("spectacles", *m_spectacles);
+    if (m_distant)
+        s.parameters.emplace_back("distant", 1);
     return s;
 }
 
@@ -274,5 +300,6 @@ bool EyeScene::load(const SetupFormat::SceneSetup& setup) {
         return false;
     m_error = error;
     m_spectacles = wears ? std::optional<double>(glasses) : std::nullopt;
+    m_distant = setup.value("distant", 0) != 0;
     return true;
 }

@@ -27,6 +27,7 @@ public:
     std::vector<Scenes::Item> items() override;
     SetupFormat::SceneSetup saved() const override;
     bool load(const SetupFormat::SceneSetup& setup) override;
+    void objectPlaced() override { m_distant = false; }
 
     // The defect (dioptres of the contact lens that corrects it: negative a
     // myope) and the spectacles (dioptres), as the menu sets them.
@@ -40,4 +41,7 @@ public:
 private:
     double m_error = 0;                 // dioptres
     std::optional<double> m_spectacles; // dioptres
+    // A distant object (a house across the street) in place of the one on
+    // the bench, whose left edge is only 26 cm before the eye at 1 : 2.
+    bool m_distant = false;
 };

@@ -9,6 +9,7 @@
 
 #include <QHash>
 #include <QSizeF>
+#include <algorithm>
 #include <utility>
 
 namespace LensFigure {
@@ -136,9 +137,11 @@ void arrow(PictureBox& area, double x, double tip, RgbValue colour, bool dashed,
 
 void lens(PictureBox& area, double x, bool converging, double top, double bottom) {
     stroke(area, x, top, x, bottom, kLensColour, kBarWidth, false);
-    const double out = converging ? kHead : -kHead;
+    // A short lens (an eye's) gets arrowheads in proportion.
+    const double head = std::min(kHead, (bottom - top) / 5);
+    const double out = converging ? head : -head;
     for (const auto& [end, sign] : {std::pair{top, 1.0}, std::pair{bottom, -1.0}})
-        for (const double side : {-kHead, kHead})
+        for (const double side : {-head, head})
             stroke(area, x, end, x + side, end + sign * out, kLensColour, kBarWidth, false);
 }
 

@@ -56,6 +56,9 @@ struct Look {
     // lens's bar.
     std::vector<double> apertures;
     std::vector<Figure> figures;
+    // How far the rays run (z); none for the bench's right edge. An eye's
+    // stop at its retina, or at the image where that falls behind it.
+    std::optional<double> raysTo;
     // The read-out lines, each legible on its own, in the notation given.
     QStringList readouts;
 };
@@ -104,6 +107,9 @@ public:
     // codes): true where the key was taken.
     virtual std::vector<Item> items() { return {}; }
     virtual bool key(int /*keyCode*/, int /*shift*/, Host&) { return false; }
+    // The teacher put the object on the bench by hand (a press or a key in
+    // the left area): a scene that showed an object of its own gives it up.
+    virtual void objectPlaced() {}
 
     // Its parameters as the setup file keeps them ("scene" member), and back:
     // false (and nothing changed) for values it does not take.

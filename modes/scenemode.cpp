@@ -10,6 +10,7 @@
 #include "benchoptics.h"
 #include "benchscale.h"
 #include "benchview.h"
+#include "systemmode.h"
 
 #include "bench.h"
 #include "benchgeometry.h"
@@ -31,8 +32,9 @@ using namespace LensFigure;
 namespace {
 
 constexpr int kLeftButton = 1;
-// The read-outs beyond the title band's two go on the lines over the bench.
-constexpr int kBandLines = 2;
+// The read-outs go on the lines over the bench, the title band's being too
+// short for them.
+constexpr int kBandLines = 0;
 constexpr RgbValue kRetinaColour = RGB(176, 0, 0);
 constexpr RgbValue kOutlineColour = RGB(110, 110, 110);
 constexpr RgbValue kScreenColour = RGB(80, 80, 80);
@@ -164,9 +166,16 @@ void SceneMode::start(Scenes::Scene& scene, bool fresh) {
     w.ApplyAtOnce([&] {
         if (!w.State().SchemeView)
             w.ShowScheme(true);
-        // The media before and behind the scene's first element tint the areas.
-        w.SetLeftIndex(system.media.front());
-        w.SetRightIndex(system.media.size() > 1 ? system.media[1] : system.media.front());
+        // The media either side of the bench's lens line tint the areas.
+        const auto before = [&](bool strictly) {
+            std::size_t k = 0;
+            while (k < system.elements.size() &&
+                   (strictly ? system.elements[k].z < 0 : system.elements[k].z <= 0))
+                ++k;
+            return system.media[std::min(k, system.media.size() - 1)];
+        };
+        w.SetLeftIndex(before(true));
+        w.SetRightIndex(before(false));
         w.ScaleChoice().set(k);
         if (fresh)
             w.PlaceObject(float(Bench::kLensX - Bench::twipsOfReal(k, -object.z)),
@@ -187,6 +196,10 @@ void SceneMode::close() {
     m_leaving = false;
     // The bench as it was, the optical system's second lens with it.
     w.Restore(m_before);
+    // The restore wipes the areas where the single lens's construction did
+    // not stand; the optical system's figure is drawn again over it.
+    if (w.Systems().active())
+        w.Redraw();
     if (m_graphWasShown)
         w.Lesson().toggleGraph();
     m_graphWasShown = false;
@@ -251,7 +264,10 @@ void SceneMode::leftPress(int button, int shift, float x, float y) {
     // the scene off the figure with it.
     if (button != kLeftButton)
         return;
+    if (m_scene)
+        m_scene->objectPlaced();
     view().PlaceByPress(button, shift, x, y);
+    showItems();
 }
 
 void SceneMode::leftMove(int button, int shift, float x, float y) {
@@ -259,7 +275,10 @@ void SceneMode::leftMove(int button, int shift, float x, float y) {
 }
 
 void SceneMode::leftKey(int keyCode, int shift) {
+    if (m_scene)
+        m_scene->objectPlaced();
     view().PlaceByKey(keyCode, shift);
+    showItems();
 }
 
 void SceneMode::rightPress(int, int, float, float) {}
@@ -317,10 +336,11 @@ void SceneMode::drawConstruction() {
     PictureBox& right = w.RightArea();
     const Optics::Pen leftPen = penOf(left);
     const Optics::Pen rightPen = penOf(right);
+    const double zTo = m_look.raysTo ? *m_look.raysTo / k : Optics::Axial::kInfinite;
     const Optics::SystemDiagram d =
-        m_look.distantAngle
-            ? Optics::distantDiagram(system, *m_look.distantAngle, bench, edges, leftPen, rightPen)
-            : Optics::systemDiagram(system, bench, edges, leftPen, rightPen);
+        m_look.distantAngle ? Optics::distantDiagram(system, *m_look.distantAngle, bench, edges,
+                                                     leftPen, rightPen, zTo)
+                            : Optics::systemDiagram(system, bench, edges, leftPen, rightPen, zTo);
     w.DrawGiven(d.rays, true);
     // The areas keep the pens they had for the bench's own construction.
     struct Restore {
@@ -484,7 +504,7 @@ void SceneMode::afterRedraw() {
 void SceneMode::showReadouts() {
     BenchView& w = view();
     const QStringList& lines = m_look.readouts;
-    w.ShowImageReadouts(lines.value(0), lines.value(1));
+    w.ShowImageReadouts(QString(), QString());
     const QList<Label*>& band = w.TaskLines();
     for (int i = 0; i < band.size(); ++i) {
         const QString text = lines.value(i + kBandLines);

@@ -131,12 +131,17 @@ void SystemMode::setUp() {
         QObject::connect(action, &QAction::triggered, action, std::move(what));
         view().AddMenuItem(Action::System, action);
     };
+    // From a scene, the bench comes back first: the second lens is its.
     item(tr("Вторая линза…"), [this] {
+        view().Scenes().close();
         if (!active())
             toggle();
         editLens();
     });
-    item(tr("Убрать вторую линзу"), [this] { stop(); });
+    item(tr("Убрать вторую линзу"), [this] {
+        view().Scenes().close();
+        stop();
+    });
     // The scenes, each an optical system of its own, below a separator.
     view().Scenes().setUp();
 }

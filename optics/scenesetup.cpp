@@ -7,8 +7,10 @@ const std::vector<SceneKind>& sceneKinds() {
     static const std::vector<SceneKind> kinds{
         // The eye: its defect as the contact lens that corrects it
         // (dioptres, negative a myope), the spectacles' power when it wears
-        // them (dioptres, at the vertex distance of 1.2 cm).
-        {"eye", {{"error", -20, 10, false}, {"spectacles", -25, 25, true}}},
+        // them (dioptres, at the vertex distance of 1.2 cm), and 1 where it
+        // looks at a distant object instead of the one on the bench.
+        {"eye",
+         {{"error", -20, 10, false}, {"spectacles", -25, 25, true}, {"distant", 0, 1, true}}},
         // The instruments: focal lengths in real centimetres (a Galilean
         // eyepiece negative), the magnifier's view (1: the image at
         // infinity), a screen's distance behind the lens when the teacher

@@ -229,10 +229,11 @@ SystemDiagram systemDiagram(const BenchState& bench, const SecondLens& second, c
 }
 
 namespace {
-// Either figure: of the system's object, or (`angle` given) of a distant one.
+// Either figure: of the system's object, or (`angle` given) of a distant one,
+// whose light enters at the left area's edge.
 SystemDiagram build(const Axial::System& system, const BenchState& bench,
                     std::span<const double> edgeHeights, const Pen& left, const Pen& right,
-                    const double* angle) {
+                    double zTo, const double* angle) {
     SystemDiagram d;
     d.rays.left = left;
     d.rays.right = right;
@@ -293,10 +294,12 @@ SystemDiagram build(const Axial::System& system, const BenchState& bench,
     }
     // Each element's rays for its own object; the ray through the front
     // focus on the bench's third-ray layer, as for one lens.
-    const double zTo = Bench::cmOf(Bench::kAreaWidth);
+    zTo = std::min(zTo, Bench::cmOf(Bench::kAreaWidth));
     for (std::size_t k = 0; k < n; ++k)
         for (const Axial::ConstructedRay& ray :
-             angle ? Axial::distantStageConstruction(d.system, *angle, k, -zTo, zTo, edgeHeights)
+             angle ? Axial::distantStageConstruction(d.system, *angle, k,
+                                                     -Bench::cmOf(Bench::kAreaWidth), zTo,
+                                                     edgeHeights)
                    : Axial::stageConstruction(d.system, k, zTo, edgeHeights)) {
             if (ray.which == Axial::Which::Focal && bench.ShowThirdRay == kFalse)
                 continue;
@@ -330,14 +333,14 @@ SystemDiagram build(const Axial::System& system, const BenchState& bench,
 
 SystemDiagram systemDiagram(const Axial::System& system, const BenchState& bench,
                             std::span<const double> edgeHeights, const Pen& left,
-                            const Pen& right) {
-    return build(system, bench, edgeHeights, left, right, nullptr);
+                            const Pen& right, double zTo) {
+    return build(system, bench, edgeHeights, left, right, zTo, nullptr);
 }
 
 SystemDiagram distantDiagram(const Axial::System& system, double angle, const BenchState& bench,
                              std::span<const double> edgeHeights, const Pen& left,
-                             const Pen& right) {
-    return build(system, bench, edgeHeights, left, right, &angle);
+                             const Pen& right, double zTo) {
+    return build(system, bench, edgeHeights, left, right, zTo, &angle);
 }
 
 } // namespace Optics

@@ -68,11 +68,12 @@ SystemDiagram systemDiagram(const BenchState& bench, const SecondLens& second, c
 // z = 0, elements anywhere in either area): each element's standard rays for
 // its own object, the intermediate images thin, the final one thick. The
 // bench gives the palette and the layers only; `edgeHeights` the elements'
-// apertures (cm) in turn. The second-lens fields describe element 1 where
+// apertures (cm) in turn; the rays run to zTo, or to the right area's edge.
+// The second-lens fields describe element 1 where
 // there is one.
 SystemDiagram systemDiagram(const Axial::System& system, const BenchState& bench,
                             std::span<const double> edgeHeights, const Pen& left,
-                            const Pen& right);
+                            const Pen& right, double zTo = Axial::kInfinite);
 
 // The figure of a distant object seen at `angle` (radians; a star, a far
 // landscape): its parallel light enters from the left edge of the left area
@@ -80,6 +81,6 @@ SystemDiagram systemDiagram(const Axial::System& system, const BenchState& bench
 // the images imagesOfDistant finds. No object is drawn.
 SystemDiagram distantDiagram(const Axial::System& system, double angle, const BenchState& bench,
                              std::span<const double> edgeHeights, const Pen& left,
-                             const Pen& right);
+                             const Pen& right, double zTo = Axial::kInfinite);
 
 } // namespace Optics

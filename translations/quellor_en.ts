@@ -579,6 +579,131 @@
     </message>
 </context>
 <context>
+    <name>EyeScene</name>
+    <message>
+        <source>Глаз</source>
+        <translation>The eye</translation>
+    </message>
+    <message>
+        <source>очки</source>
+        <translation>spectacles</translation>
+    </message>
+    <message>
+        <source>сетчатка</source>
+        <translation>retina</translation>
+    </message>
+    <message>
+        <source>дальняя точка</source>
+        <translation>far point</translation>
+    </message>
+    <message>
+        <source>ближняя точка</source>
+        <translation>near point</translation>
+    </message>
+    <message>
+        <source>Глаз: %1 = %2 дптр, аккомодация %3 из %4 дптр</source>
+        <translation>Eye: %1 = %2 D, accommodation %3 of %4 D</translation>
+    </message>
+    <message>
+        <source>Предмет вдали: %1 = 100 м</source>
+        <translation>Distant object: %1 = 100 m</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>Изображение на сетчатке: предмет виден резко</source>
+        <translation>The image is on the retina: the object is seen sharply</translation>
+    </message>
+    <message>
+        <source>Лучи выходят из глаза расходящимися: изображение далеко за сетчаткой, предмет виден расплывчато</source>
+        <translation>The rays diverge inside the eye: the image is far behind the retina, the object is blurred</translation>
+    </message>
+    <message>
+        <source>Изображение перед сетчаткой на %1 мм: предмет дальше дальней точки, виден расплывчато</source>
+        <translation>The image is %1 mm in front of the retina: the object is beyond the far point, blurred</translation>
+    </message>
+    <message>
+        <source>Изображение за сетчаткой на %1 мм: предмет ближе ближней точки, виден расплывчато</source>
+        <translation>The image is %1 mm behind the retina: the object is nearer than the near point, blurred</translation>
+    </message>
+    <message>
+        <source>бесконечность</source>
+        <translation>infinity</translation>
+    </message>
+    <message>
+        <source>%1, за краем стенда</source>
+        <translation>%1, beyond the bench</translation>
+    </message>
+    <message>
+        <source>Дальняя точка: %1   Ближняя точка: %2</source>
+        <translation>Far point: %1   Near point: %2</translation>
+    </message>
+    <message>
+        <source>Нормальное зрение</source>
+        <translation>Normal sight</translation>
+    </message>
+    <message>
+        <source>Близорукость, исправляет линза %1 дптр</source>
+        <translation>Short sight, corrected by a %1 D lens</translation>
+    </message>
+    <message>
+        <source>Дальнозоркость, исправляет линза +%1 дптр</source>
+        <translation>Long sight, corrected by a +%1 D lens</translation>
+    </message>
+    <message>
+        <source>Очки: %1 = %2 дптр, %3 перед глазом</source>
+        <translation>Spectacles: %1 = %2 D, %3 before the eye</translation>
+    </message>
+    <message>
+        <source>Без очков</source>
+        <translation>No spectacles</translation>
+    </message>
+    <message>
+        <source>Близорукость</source>
+        <translation>Short sight</translation>
+    </message>
+    <message>
+        <source>Дальнозоркость</source>
+        <translation>Long sight</translation>
+    </message>
+    <message>
+        <source>Предмет вдали</source>
+        <translation>Distant object</translation>
+    </message>
+    <message>
+        <source>Степень близорукости или дальнозоркости…</source>
+        <translation>Degree of short or long sight…</translation>
+    </message>
+    <message>
+        <source>Линза, исправляющая зрение, дптр
+(близорукость — отрицательная, дальнозоркость — положительная):</source>
+        <translation>The lens that corrects the sight, D
+(negative for short sight, positive for long sight):</translation>
+    </message>
+    <message>
+        <source>Очки…</source>
+        <translation>Spectacles…</translation>
+    </message>
+    <message>
+        <source>Очки</source>
+        <translation>Spectacles</translation>
+    </message>
+    <message>
+        <source>Оптическая сила очков, дптр (1,2 см перед глазом):</source>
+        <translation>Power of the spectacles, D (1.2 cm before the eye):</translation>
+    </message>
+    <message>
+        <source>Подобрать очки</source>
+        <translation>Find spectacles</translation>
+    </message>
+    <message>
+        <source>нет: глаз аккомодирует даже вдаль</source>
+        <translation>none: the eye accommodates even for distant objects</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Quellor</source>
@@ -2364,6 +2489,14 @@
     <message>
         <source>урок с двумя линзами: здесь показывается одна линза, откройте файл в программе Quellor</source>
         <translation>a lesson with two lenses: only one lens is shown here, open the file in the Quellor program</translation>
+    </message>
+    <message>
+        <source>поле «scene.kind» называет сцену, которой эта версия программы не знает</source>
+        <translation>the field “scene.kind” names a scene this version of the program does not know</translation>
+    </message>
+    <message>
+        <source>сцена не принимает поле «%1»</source>
+        <translation>the scene does not take the field “%1”</translation>
     </message>
 </context>
 <context>

@@ -1063,6 +1063,31 @@ for language in ru en; do
     stop_program_and_server
 done
 
+# 20. The eye, in Russian and in English: the System button's menu (right
+#     button, then the fourth item below the second lens's two) opens it; its
+#     retina (B00000) stands 22.78 mm behind the lens line, 646 twips at 1 : 2;
+#     a drag of the object keeps it; Esc gives back the bench without it.
+for language in ru en; do
+    if LANGUAGE=$language start_scaled 1920x1080x24 96 1 1920 1080; then
+        retina_x=$(cell "$(sx "7620 + 646")") retina_y=$(cell "$(sy "810 + 3990 - 150")")
+        xdotool mousemove --window "$wid" "$(cell "$(sx "14160 + 450")")" "$(cell "$(sy "10500 + 187")")" click 3
+        sleep 0.5
+        xdotool key --delay 80 Down Down Down Return
+        sleep 0.5
+        shot "eye-$language-opened"
+        expect_colour "eye ($language): the retina behind the lens" B00000 "$retina_x" "$retina_y"
+        drag "$(cell "$(sx "120 + 2000")")" "$(cell "$(sy "810 + 3000")")" \
+            "$(cell "$(sx "120 + 4000")")" "$(cell "$(sy "810 + 2500")")"
+        shot "eye-$language-dragged"
+        expect_colour "eye ($language): the retina stays" B00000 "$retina_x" "$retina_y"
+        xdotool key Escape
+        sleep 0.3
+        shot "eye-$language-left"
+        expect_not_colour "eye ($language): Esc gives back the bench" B00000 "$retina_x" "$retina_y"
+    fi
+    stop_program_and_server
+done
+
 if [ "$failures" -ne 0 ]; then
     log ""
     log "e2e: $failures check(s) failed. Screenshots kept in $shots:"
