@@ -8,6 +8,7 @@
 #include "instrumentscenes.h"
 #include "label.h"
 #include "lessonfile.h"
+#include "picturebox.h"
 #include "scenemode.h"
 #include "testsupport.h"
 
@@ -164,15 +165,16 @@ void TestInstruments::byMenuAndFile_data() {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("item"); // the scene's own menu item chosen next, if any
     QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("distant"); // its light comes in from the left edge of the bench
     QTest::addRow("magnifier, relaxed") << "Лупа"
                                         << "Изображение на бесконечности"
-                                        << "Γ = 5,0";
+                                        << "Γ = 5,0" << false;
     QTest::addRow("camera") << "Фотоаппарат"
                             << ""
-                            << "действительное, перевёрнутое, уменьшенное";
+                            << "действительное, перевёрнутое, уменьшенное" << false;
     QTest::addRow("galilean") << "Труба Галилея"
                               << ""
-                              << "Γ = 4,0 (изображение прямое)";
+                              << "Γ = 4,0 (изображение прямое)" << true;
 }
 
 void TestInstruments::byMenuAndFile() {
@@ -181,6 +183,7 @@ void TestInstruments::byMenuAndFile() {
     QFETCH(QString, title);
     QFETCH(QString, item);
     QFETCH(QString, shown);
+    QFETCH(bool, distant);
     auto w = TestSupport::startWindow();
     const auto ui = TestSupport::controlsOf(*w);
     const QString scale = ui.cmdScale->text();
@@ -194,6 +197,10 @@ void TestInstruments::byMenuAndFile() {
         return all;
     };
     const QString first = onWindow();
+    const QVector<Figure> rays = TestSupport::linesOf(ui.picLeft->figures());
+    QCOMPARE(std::any_of(rays.begin(), rays.end(),
+                         [](const Figure& f) { return std::min(f.x1, f.x2) < 1; }),
+             distant);
     QVERIFY2(first.contains(shown), qPrintable(first));
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("lesson.quellor"));
