@@ -55,6 +55,7 @@ void menuItem(Form1& w, const QString& item) {
                       TestSupport::middleOf(TestSupport::controlsOf(w).cmdSystem));
     QVERIFY2(chosen, qPrintable(item));
 }
+constexpr double kStart = NAN;
 QString shown(double v, int decimals) {
     return QString::number(v, 'f', decimals).replace(QLatin1Char('.'), QLatin1Char(','));
 }
@@ -74,47 +75,55 @@ private slots:
 void TestInstruments::readouts_data() {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<int>("arrows"); // Shift+→ (Shift+← negative) presses: the screen 1 cm on
+    QTest::addColumn<double>("tip"); // the object's height, its own where kStart
     QTest::addColumn<QStringList>("expected");
     // Magnifier F = 5: 1 + 25/F at the near point (25/F relaxed: byMenuAndFile).
-    QTest::addRow("magnifier 25 cm") << "magnifier" << 0 << QStringList{"Γ = 6,0 (", "25,00 см"};
+    QTest::addRow("magnifier 25 cm")
+        << "magnifier" << 0 << kStart << QStringList{"Γ = 6,0 (", "25,00 см"};
     // Camera F = 5, subject 2.5 cm at 12 cm; projector F = 5, slide 1.5 cm at 6.5 cm.
     const double fc = imageOf(5, 12), fp = imageOf(5, 6.5);
-    QTest::addRow("camera sharp") << "camera" << 0
+    QTest::addRow("camera sharp") << "camera" << 0 << kStart
                                   << QStringList{shown(fc, 2) + " см",
                                                  shown(2.5 * fc / 12, 2) + " см", "уменьшенное"};
     // One centimetre off the sharp image: a spot 2·1.5·1/f wide.
     QTest::addRow("camera blurred")
-        << "camera" << 1 << QStringList{"нерезкое", shown(3 / fc, 2) + " см"};
+        << "camera" << 1 << kStart << QStringList{"нерезкое", shown(3 / fc, 2) + " см"};
     QTest::addRow("camera nearer")
-        << "camera" << -2 << QStringList{"Экран в " + shown(fc - 2, 2), shown(6 / fc, 2)};
-    QTest::addRow("projector") << "projector" << 0
+        << "camera" << -2 << kStart << QStringList{"Экран в " + shown(fc - 2, 2), shown(6 / fc, 2)};
+    QTest::addRow("projector") << "projector" << 0 << kStart
                                << QStringList{shown(fp, 2) + " см",
                                               shown(1.5 * fp / 6.5, 2) + " см", "увеличенное"};
     // Microscope F1 = 2, F2 = 3, 16 apart, the final image 25 cm before the
     // eye: Γ = Γ1·Γ2 with Γ2 = 25/a2.
     const double a2 = 1 / (1 / 3.0 + 1 / 25.0), b1 = 16 - a2, d1 = 1 / (1 / 2.0 - 1 / b1);
-    QTest::addRow("microscope") << "microscope" << 0
+    QTest::addRow("microscope") << "microscope" << 0 << kStart
                                 << QStringList{shown(b1 / d1 * 25 / a2, 1) +
                                                    " (изображение перевёрнутое",
                                                shown(11 * 25 / 6.0, 1)};
     // Telescopes: Γ = F1/F2, the light entering with the slope 1/20.
-    QTest::addRow("kepler") << "kepler" << 0
+    QTest::addRow("kepler") << "kepler" << 0 << kStart
                             << QStringList{"Γ = 5,0 (изображение перевёрнутое", "= 18,00 см",
                                            shown(std::atan(0.05) * 180 / M_PI, 1) + "°",
                                            shown(std::atan(0.25) * 180 / M_PI, 1) + "°"};
-    QTest::addRow("galilean") << "galilean" << 0
+    QTest::addRow("galilean") << "galilean" << 0 << kStart
                               << QStringList{"Γ = 4,0 (изображение прямое", "= 15,00 см",
                                              shown(std::atan(0.2) * 180 / M_PI, 1) + "°"};
+    // The tip set high above the axis: the pencil's slope held at 0.1.
+    QTest::addRow("kepler steep") << "kepler" << 0 << 4.0
+                                  << QStringList{shown(std::atan(0.1) * 180 / M_PI, 1) + "°",
+                                                 shown(std::atan(0.5) * 180 / M_PI, 1) + "°"};
 }
 
 void TestInstruments::readouts() {
     QFETCH(QString, kind);
     QFETCH(int, arrows);
+    QFETCH(double, tip);
     QFETCH(QStringList, expected);
     auto scene = sceneOf(kind);
     QVERIFY(scene);
     Host host;
-    const Optics::Axial::Object object = scene->startObject();
+    Optics::Axial::Object object = scene->startObject();
+    object.height = std::isnan(tip) ? object.height : tip;
     scene->look(object, host.notation());
     for (int i = 0; i < std::abs(arrows); ++i)
         QVERIFY(scene->key(arrows < 0 ? 37 : 39, 1, host));
