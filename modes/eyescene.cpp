@@ -150,7 +150,10 @@ Scenes::Look EyeScene::look(const Axial::Object& placedObject, Optics::Notation 
         const Axial::Image image = Axial::imageOf(l.system);
         const double miss = image.z - eye.retina;
         const QString mm = Readout::number(std::fabs(miss) * 10, 2);
-        if (sight.landing == Landing::OnRetina)
+        // Nearer than the read-out's hundredth of a millimetre is on it: the
+        // retina's cells are larger than that.
+        if (sight.landing == Landing::OnRetina ||
+            (image.kind == Axial::ImageKind::Real && std::fabs(miss) * 10 < 0.005))
             where = tr("Изображение на сетчатке: предмет виден резко");
         else if (image.kind != Axial::ImageKind::Real)
             where = tr("Лучи выходят из глаза расходящимися: изображение далеко за сетчаткой, "
