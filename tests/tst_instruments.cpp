@@ -135,6 +135,8 @@ void TestInstruments::setupValues_data() {
     QTest::addColumn<QString>("parameter");
     QTest::addColumn<double>("value");
     QTest::addColumn<bool>("taken");
+    QTest::addRow("half a view") << "magnifier"
+                                 << "relaxed" << 0.5 << false;
     QTest::addRow("tube longer") << "microscope"
                                  << "tube" << 20.5 << true;
     QTest::addRow("lenses touching") << "microscope"
