@@ -2,6 +2,7 @@
 #include "scene.h"
 
 #include "eyescene.h"
+#include "instrumentscenes.h"
 
 namespace Scenes {
 
@@ -9,6 +10,8 @@ std::vector<std::unique_ptr<Scene>> all() {
     std::vector<std::unique_ptr<Scene>> scenes;
     scenes.push_back(std::make_unique<EyeScene>());
     // The instruments follow the eye, in the menu's order.
+    for (auto& instrument : instruments())
+        scenes.push_back(std::move(instrument));
     return scenes;
 }
 

@@ -338,7 +338,9 @@ void SceneMode::drawConstruction() {
     const Optics::Pen rightPen = penOf(right);
     const double zTo = m_look.raysTo ? *m_look.raysTo / k : Optics::Axial::kInfinite;
     const Optics::SystemDiagram d =
-        Optics::systemDiagram(system, bench, edges, leftPen, rightPen, zTo);
+        m_look.distantAngle ? Optics::distantDiagram(system, *m_look.distantAngle, bench, edges,
+                                                     leftPen, rightPen, zTo)
+                            : Optics::systemDiagram(system, bench, edges, leftPen, rightPen, zTo);
     w.DrawGiven(d.rays, true);
     // The areas keep the pens they had for the bench's own construction.
     struct Restore {

@@ -228,9 +228,12 @@ SystemDiagram systemDiagram(const BenchState& bench, const SecondLens& second, c
     return d;
 }
 
-SystemDiagram systemDiagram(const Axial::System& system, const BenchState& bench,
-                            std::span<const double> edgeHeights, const Pen& left,
-                            const Pen& right, double zTo) {
+namespace {
+// Either figure: of the system's object, or (`angle` given) of a distant one,
+// whose light enters at the left area's edge.
+SystemDiagram build(const Axial::System& system, const BenchState& bench,
+                    std::span<const double> edgeHeights, const Pen& left, const Pen& right,
+                    double zTo, const double* angle) {
     SystemDiagram d;
     d.rays.left = left;
     d.rays.right = right;
@@ -254,12 +257,16 @@ SystemDiagram systemDiagram(const Axial::System& system, const BenchState& bench
         d.firstFront = focusPoint(first, false);
         d.firstBack = focusPoint(first, true);
     }
-    if (n == 0 || !Axial::valid(d.system) || !std::isfinite(system.object.z) ||
-        !std::isfinite(system.object.height) || system.object.z >= system.elements[0].z)
+    if (n == 0 || !Axial::valid(d.system) ||
+        (angle ? !std::isfinite(*angle)
+               : !std::isfinite(system.object.z) || !std::isfinite(system.object.height) ||
+                     system.object.z >= system.elements[0].z))
         return d;
-    d.images = Axial::imagesOf(d.system);
-    d.object = pointAt(d.system.object.z, d.system.object.height);
-    d.objectFoot = pointAt(d.system.object.z, 0);
+    d.images = angle ? Axial::imagesOfDistant(d.system, *angle) : Axial::imagesOf(d.system);
+    if (!angle) {
+        d.object = pointAt(d.system.object.z, d.system.object.height);
+        d.objectFoot = pointAt(d.system.object.z, 0);
+    }
     d.imageTips.resize(n);
     d.imageFeet.resize(n);
     for (std::size_t k = 0; k < n; ++k)
@@ -277,18 +284,23 @@ SystemDiagram systemDiagram(const Axial::System& system, const BenchState& bench
     Builder b(d.rays, colours);
     d.rays.strokes.reserve(32 * n);
     // The object: a line from its tip to the axis, as wide as the rays.
-    b.pen(d.object.area).width = 2;
-    b.pen(d.object.area).style = 0;
-    b.line(d.object.area, Role::Object, d.object.x, d.object.y, d.object.x, Bench::kAxisY,
-           colours.object);
-    if (labels)
-        b.arrowhead(d.object.area, Role::Object, d.object.x, d.object.y, 2, colours.object);
+    if (!angle) {
+        b.pen(d.object.area).width = 2;
+        b.pen(d.object.area).style = 0;
+        b.line(d.object.area, Role::Object, d.object.x, d.object.y, d.object.x, Bench::kAxisY,
+               colours.object);
+        if (labels)
+            b.arrowhead(d.object.area, Role::Object, d.object.x, d.object.y, 2, colours.object);
+    }
     // Each element's rays for its own object; the ray through the front
     // focus on the bench's third-ray layer, as for one lens.
     zTo = std::min(zTo, Bench::cmOf(Bench::kAreaWidth));
     for (std::size_t k = 0; k < n; ++k)
         for (const Axial::ConstructedRay& ray :
-             Axial::stageConstruction(d.system, k, zTo, edgeHeights)) {
+             angle ? Axial::distantStageConstruction(d.system, *angle, k,
+                                                     -Bench::cmOf(Bench::kAreaWidth), zTo,
+                                                     edgeHeights)
+                   : Axial::stageConstruction(d.system, k, zTo, edgeHeights)) {
             if (ray.which == Axial::Which::Focal && bench.ShowThirdRay == kFalse)
                 continue;
             for (const Axial::Piece& piece : ray.pieces)
@@ -306,6 +318,8 @@ SystemDiagram systemDiagram(const Axial::System& system, const BenchState& bench
     }
     const bool real = d.images.back().kind == Axial::ImageKind::Real;
     b.image(d.finalImage, real ? colours.realImage : colours.virtualImage, !real, true, labels);
+    if (angle)
+        return d;
     // The object marker last, over the rays: a filled dot.
     Pen& pen = b.pen(d.object.area);
     pen.width = 3;
@@ -314,6 +328,19 @@ SystemDiagram systemDiagram(const Axial::System& system, const BenchState& bench
     pen.fillColour = colours.object;
     b.circle(d.object.area, Role::ObjectDot, d.object.x, d.object.y, 60, colours.object);
     return d;
+}
+} // namespace
+
+SystemDiagram systemDiagram(const Axial::System& system, const BenchState& bench,
+                            std::span<const double> edgeHeights, const Pen& left,
+                            const Pen& right, double zTo) {
+    return build(system, bench, edgeHeights, left, right, zTo, nullptr);
+}
+
+SystemDiagram distantDiagram(const Axial::System& system, double angle, const BenchState& bench,
+                             std::span<const double> edgeHeights, const Pen& left,
+                             const Pen& right, double zTo) {
+    return build(system, bench, edgeHeights, left, right, zTo, &angle);
 }
 
 } // namespace Optics

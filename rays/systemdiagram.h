@@ -75,4 +75,12 @@ SystemDiagram systemDiagram(const Axial::System& system, const BenchState& bench
                             std::span<const double> edgeHeights, const Pen& left,
                             const Pen& right, double zTo = Axial::kInfinite);
 
+// The figure of a distant object seen at `angle` (radians; a star, a far
+// landscape): its parallel light enters from the left edge of the left area
+// through the first element's edges and centre, each element's stage on from
+// the images imagesOfDistant finds. No object is drawn.
+SystemDiagram distantDiagram(const Axial::System& system, double angle, const BenchState& bench,
+                             std::span<const double> edgeHeights, const Pen& left,
+                             const Pen& right, double zTo = Axial::kInfinite);
+
 } // namespace Optics

@@ -237,6 +237,15 @@ void TestSceneMode::setupRoundTrip_data() {
                                           << "";
     QTest::newRow("an unknown kind") << R"({"kind": "periscope"})" << false << "";
     QTest::newRow("no defect") << R"({"kind": "eye"})" << false << "";
+    // The instruments: a view, a screen moved off the image, refused values.
+    QTest::newRow("magnifier relaxed")
+        << R"({"kind": "magnifier", "focal": 2.5, "relaxed": 1})" << true << "Предмет в фокусе";
+    QTest::newRow("camera screen a millimetre behind")
+        << R"({"kind": "camera", "focal": 5, "screen": 0.1})" << true << "нерезкое";
+    QTest::newRow("Galilean converging eyepiece")
+        << R"({"kind": "galilean", "objective": 20, "eyepiece": 5})" << false << "";
+    QTest::newRow("microscope without its tube")
+        << R"({"kind": "microscope", "objective": 2, "eyepiece": 3})" << false << "";
 }
 
 void TestSceneMode::setupRoundTrip() {
@@ -271,6 +280,7 @@ void TestSceneMode::setupRoundTrip() {
     auto again = TestSupport::startWindow();
     QVERIFY(again->view().File().openFile(path));
     QCOMPARE(again->view().Scenes().saved(), w->view().Scenes().saved());
+    QCOMPARE(again->view().Scenes().look().readouts, w->view().Scenes().look().readouts);
     QCOMPARE(SetupFile::write(again->view().File().current()), first);
 }
 

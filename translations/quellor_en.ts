@@ -1263,6 +1263,137 @@
     </message>
 </context>
 <context>
+    <name>InstrumentScenes</name>
+    <message>
+        <source>изображение перевёрнутое</source>
+        <translation>image inverted</translation>
+    </message>
+    <message>
+        <source>изображение прямое</source>
+        <translation>image upright</translation>
+    </message>
+    <message>
+        <source>Лупа</source>
+        <translation>Magnifier</translation>
+    </message>
+    <message>
+        <source>лупа</source>
+        <translation>magnifier</translation>
+    </message>
+    <message>
+        <source>глаз</source>
+        <translation>eye</translation>
+    </message>
+    <message>
+        <source>%1 — угол зрения с лупой к углу без неё с 25 см</source>
+        <translation>%1: the angle the image is seen under over that of the object seen from 25 cm</translation>
+    </message>
+    <message>
+        <source>Предмет в фокусе: лучи выходят параллельно, изображение на бесконечности, глаз не напрягается</source>
+        <translation>The object in the focal plane: the light leaves parallel, the image at infinity, the eye relaxed</translation>
+    </message>
+    <message>
+        <source>Изображение: %1, в %2 перед лупой (расстояние наилучшего зрения)</source>
+        <translation>Image: %1, %2 before the magnifier (the near point)</translation>
+    </message>
+    <message>
+        <source>Изображение в 25 см от глаза</source>
+        <translation>Image 25 cm from the eye</translation>
+    </message>
+    <message>
+        <source>Изображение на бесконечности (глаз не напрягается)</source>
+        <translation>Image at infinity (the eye relaxed)</translation>
+    </message>
+    <message>
+        <source>Проектор</source>
+        <translation>Projector</translation>
+    </message>
+    <message>
+        <source>Фотоаппарат</source>
+        <translation>Camera</translation>
+    </message>
+    <message>
+        <source>объектив</source>
+        <translation>objective</translation>
+    </message>
+    <message>
+        <source>экран</source>
+        <translation>screen</translation>
+    </message>
+    <message>
+        <source>плёнка</source>
+        <translation>film</translation>
+    </message>
+    <message>
+        <source>действительного изображения нет</source>
+        <translation>no real image</translation>
+    </message>
+    <message>
+        <source>Предмет не дальше фокуса: действительного изображения нет, на экране его не получить</source>
+        <translation>The object not beyond the focus: there is no real image to catch on a screen</translation>
+    </message>
+    <message>
+        <source>Экран в %1 за линзой: изображение резкое, высотой %2, %3</source>
+        <translation>Screen %1 behind the lens: the image sharp, %2 high, %3</translation>
+    </message>
+    <message>
+        <source>Экран в %1 за линзой: изображение нерезкое, каждая точка — пятно %2; резкое — в %3</source>
+        <translation>Screen %1 behind the lens: the image blurred, each point a spot %2 across; sharp at %3</translation>
+    </message>
+    <message>
+        <source>Настоящий проектор: %1 = %2, кадр %3, экран в %4 — изображение %5</source>
+        <translation>A real projector: %1 = %2, a slide %3 high, the screen %4 away: the image %5 high</translation>
+    </message>
+    <message>
+        <source>Настоящий фотоаппарат: %1 = %2, человек %3 в %4 — на плёнке %5</source>
+        <translation>A real camera: %1 = %2, a person %3 tall %4 away: %5 on the film</translation>
+    </message>
+    <message>
+        <source>Экран — туда, где изображение резкое</source>
+        <translation>Screen to the sharp image</translation>
+    </message>
+    <message>
+        <source>Микроскоп</source>
+        <translation>Microscope</translation>
+    </message>
+    <message>
+        <source>окуляр</source>
+        <translation>eyepiece</translation>
+    </message>
+    <message>
+        <source>оптическая длина тубуса Δ = %1</source>
+        <translation>optical tube length Δ = %1</translation>
+    </message>
+    <message>
+        <source>оценка Δ·25/(%1·%2) = %3</source>
+        <translation>estimate Δ·25/(%1·%2) = %3</translation>
+    </message>
+    <message>
+        <source>A₁B₁: %1, %2</source>
+        <translation>A₁B₁: %1, %2</translation>
+    </message>
+    <message>
+        <source>A₂B₂: %1, в %2 перед окуляром</source>
+        <translation>A₂B₂: %1, %2 before the eyepiece</translation>
+    </message>
+    <message>
+        <source>Труба Галилея</source>
+        <translation>Galilean telescope</translation>
+    </message>
+    <message>
+        <source>Труба Кеплера</source>
+        <translation>Kepler telescope</translation>
+    </message>
+    <message>
+        <source>отношение углов; %1 = %2</source>
+        <translation>the ratio of the angles; %1 = %2</translation>
+    </message>
+    <message>
+        <source>Параллельный пучок входит под углом %1 и выходит параллельным под углом %2</source>
+        <translation>A parallel pencil enters at %1 and leaves parallel at %2</translation>
+    </message>
+</context>
+<context>
     <name>LabMode</name>
     <message>
         <source>Таблица лабораторной работы</source>
