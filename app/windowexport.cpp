@@ -4,6 +4,7 @@
 #include "form1.h"
 #include "label.h"
 #include "mode.h"
+#include "systemmode.h"
 
 Export::Model WindowExport::modelOf(Form1& w) {
     Export::Model model;
@@ -14,6 +15,7 @@ Export::Model WindowExport::modelOf(Form1& w) {
     const auto* focal = w.findChild<const Label*>(QStringLiteral("lblFocal"));
     model.bench.lensShown = focal && !focal->Caption().isEmpty();
     model.bench.layersShown = w.m_mode->showsLayers();
+    model.bench.system.secondLens = w.Systems().secondLens();
     model.bench.window = &w;
     model.date = QDate::currentDate();
     return model;

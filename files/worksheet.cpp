@@ -23,6 +23,7 @@
 #include "reproduciblepdf.h"
 #include "safewrite.h"
 #include "single.h"
+#include "systemdiagram.h"
 #include "task.h"
 #include "textmark.h"
 
@@ -417,6 +418,169 @@ Parts cropOf(const BenchState& w, Worksheets::Shows shows) {
     return parts;
 }
 
+// The optical system's figure, at the same true size: both lenses with their
+// foci, the object, and on the solution the construction stage by stage, the
+// first image A₁B₁ as the object of the second lens, the final image A₂B₂.
+// Lengths are the library's, the figure the one the window draws.
+namespace {
+double pageX(const Optics::DiagramPoint& point) {
+    return point.area == Optics::Area::Left ? point.x : Bench::kLensX + point.x;
+}
+
+// A name beside its point: a tip's left of it at its height; a point of the
+// axis centred under the axis, or over it where an arrow hangs below.
+enum class Beside { Tip, UnderAxis, OverAxis };
+void nameAt(QPainter& p, const QString& name, const Optics::DiagramPoint& point, Beside where,
+            const QRectF& frame) {
+    if (!point.shown)
+        return;
+    p.setFont(benchFont(kMarkPoints));
+    const QFontMetricsF metrics = p.fontMetrics();
+    const double x = pageX(point);
+    const double width = metrics.horizontalAdvance(name);
+    const QPointF at =
+        where == Beside::Tip
+            ? QPointF(x - kNameGap - width, point.y + metrics.ascent() / 2)
+            : QPointF(x - width / 2, where == Beside::UnderAxis ? Bench::kAxisY + 5 * kMarkRadius
+                                                                : Bench::kAxisY - 3 * kMarkRadius);
+    if (!frame.contains(at))
+        return;
+    p.setPen(kInk);
+    p.drawText(at, name);
+}
+
+void drawSystemFigure(QPainter& p, const Worksheets::Model& model, bool solution) {
+    BenchState bench = model.bench;
+    bench.SchemeView = kTrue;
+    bench.ShowLabels = kTrue;
+    bench.ShowThirdRay = kTrue;
+    const Optics::SecondLens& second = *model.system.secondLens;
+    const Optics::SystemDiagram d = Optics::systemDiagram(
+        bench, second, penOf(model.window, "picLeft"), penOf(model.window, "picRigth"));
+    const QRectF frame(0, 0, kBenchWidth, Bench::kAreaHeight);
+    p.setPen(pen(kGreyInk, 0.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(frame);
+    p.setPen(pen(kInk, 0.75));
+    p.drawLine(QPointF(0, Bench::kAxisY), QPointF(kBenchWidth, Bench::kAxisY));
+
+    // Both lenses as the bench draws them, the second moved to its place.
+    drawLensSymbol(p, Optics::converges(Optics::power(Optics::lensOf(bench))), kLensHalf);
+    p.save();
+    p.translate(d.lensX, 0);
+    drawLensSymbol(p, d.converging, kLensHalf);
+    p.restore();
+    const auto onAxis = [](double z) {
+        Optics::DiagramPoint point;
+        point.shown = std::isfinite(z) && std::fabs(Bench::twipsOf(z)) < Bench::kFar;
+        point.area = Optics::Area::Left;
+        point.x = Bench::xOf(z);
+        point.y = Bench::kAxisY;
+        return point;
+    };
+    // The foci, F and F′ where the media or the notation give a lens two focal
+    // lengths; the lines across the axis a scene has.
+    for (std::size_t k = 0; k < 2; ++k) {
+        const Optics::Axial::Focus focus = Optics::Axial::focusOf(d.system, k);
+        if (!focus.finite)
+            continue;
+        const QString index = k == 0 ? QStringLiteral("\u2081") : QStringLiteral("\u2082");
+        const Optics::Lens lens =
+            k == 0 ? Optics::lensOf(bench)
+                   : Optics::lensBetween(second, Optics::Axial::indexBefore(d.system, 1));
+        const bool one = Optics::oneFocalLength(model.notation, lens);
+        for (const auto& [z, name] :
+             {std::pair{focus.frontPoint, QStringLiteral("F") + index},
+              std::pair{focus.backPoint, QStringLiteral("F") + index +
+                                             (one ? QString() : QStringLiteral("\u2032"))}}) {
+            const Optics::DiagramPoint mark = onAxis(z);
+            if (!mark.shown || !frame.contains(QPointF(mark.x, mark.y)))
+                continue;
+            p.setPen(Qt::NoPen);
+            p.setBrush(kInk);
+            p.drawEllipse(QPointF(mark.x, mark.y), kMarkRadius, kMarkRadius);
+            p.setBrush(Qt::NoBrush);
+            nameAt(p, name, mark, Beside::UnderAxis, frame);
+        }
+    }
+    for (const Worksheets::Across& line : model.system.across) {
+        const double x = Bench::xOf(line.z);
+        if (x < 0 || x > kBenchWidth)
+            continue;
+        p.setPen(pen(kInk, 1.5));
+        p.drawLine(QPointF(x, Bench::kAxisY - kLensHalf), QPointF(x, Bench::kAxisY + kLensHalf));
+        p.setFont(benchFont(kMarkPoints));
+        p.drawText(QPointF(x + kNameGap / 2, Bench::kAxisY - kLensHalf), line.name);
+    }
+    // The media by their indices: before, between and behind the lenses.
+    p.setFont(benchFont(kMarkPoints));
+    p.setPen(kInk);
+    const double between = Optics::Axial::indexBefore(d.system, 1);
+    p.drawText(QPointF(200, Bench::kAreaHeight - 200),
+               Worksheet::tr("n1 = %1").arg(readoutText(bench.n1).trimmed()));
+    p.drawText(QPointF(Bench::kLensX + 200, Bench::kAreaHeight - 200),
+               Worksheet::tr("n2 = %1").arg(readoutText(between).trimmed()));
+    if (Bench::kLensX + d.lensX + 1600 < kBenchWidth)
+        p.drawText(QPointF(Bench::kLensX + d.lensX + 200, Bench::kAreaHeight - 200),
+                   Worksheet::tr("n3 = %1").arg(readoutText(second.after).trimmed()));
+
+    if (!solution) {
+        if (d.object.shown) {
+            p.setPen(pen(kInk, 2));
+            p.drawLine(QPointF(d.object.x, Bench::kAxisY), QPointF(d.object.x, d.object.y));
+            arrowhead(p, QPointF(d.object.x, d.object.y), QPointF(d.object.x, Bench::kAxisY),
+                      Optics::kArrowheadLength);
+            nameAt(p, QStringLiteral("B"), d.object, Beside::Tip, frame);
+            nameAt(p, QStringLiteral("A"), d.objectFoot,
+                   d.object.y < Bench::kAxisY ? Beside::UnderAxis : Beside::OverAxis, frame);
+        }
+        return;
+    }
+    // The construction: rays solid black; what only seems to meet (extensions,
+    // a virtual image, a virtual object of the second lens) dashed grey.
+    const Palette::Construction& colours = Palette::of(bench);
+    p.save();
+    p.setClipRect(frame);
+    for (const Optics::Stroke& s : d.rays.strokes) {
+        const double left = s.area == Optics::Area::Left ? 0 : Bench::kLensX;
+        const bool seeming = s.role == Optics::Role::BackwardExtension ||
+                             s.colour == colours.virtualImage || s.colour == colours.extension;
+        p.setPen(pen(seeming ? kGreyInk : kInk, 0.6 * std::max(1, s.pen.width),
+                     s.pen.style != 0 || s.role == Optics::Role::BackwardExtension));
+        if (!std::isfinite(s.x1) || !std::isfinite(s.y1))
+            continue;
+        if (s.circle) {
+            p.setBrush(s.pen.fillStyle == 0 && !seeming ? QBrush(kInk) : QBrush());
+            p.drawEllipse(QPointF(left + s.x1, s.y1), s.radius, s.radius);
+            p.setBrush(Qt::NoBrush);
+        } else if (std::isfinite(s.x2) && std::isfinite(s.y2)) {
+            QPointF a(left + s.x1, s.y1), b(left + s.x2, s.y2);
+            const double far = 4 * kBenchWidth;
+            const double length = std::hypot(b.x() - a.x(), b.y() - a.y());
+            if (length > far)
+                b = a + (b - a) * (far / length);
+            p.drawLine(a, b);
+        }
+    }
+    p.restore();
+    const auto above = [](const Optics::DiagramPoint& tip) { return tip.y < Bench::kAxisY; };
+    const struct {
+        QString tip, foot;
+        const Optics::DiagramPoint &at, &base;
+    } points[] = {{QStringLiteral("B"), QStringLiteral("A"), d.object, d.objectFoot},
+                  {QStringLiteral("B\u2081"), QStringLiteral("A\u2081"), d.firstImage,
+                   d.firstImageFoot},
+                  {QStringLiteral("B\u2082"), QStringLiteral("A\u2082"), d.finalImage,
+                   d.finalImageFoot}};
+    for (const auto& point : points) {
+        nameAt(p, point.tip, point.at, Beside::Tip, frame);
+        // A foot's name on the side of the axis the arrow leaves free.
+        nameAt(p, point.foot, point.base, above(point.at) ? Beside::UnderAxis : Beside::OverAxis,
+               frame);
+    }
+}
+} // namespace
+
 // Painter units to the page: the top line's heading, then the bench at true
 // size, then the lines below it.
 void drawPage(QPainter& p, const Worksheets::Model& model, const Worksheets::Page& content,
@@ -439,7 +603,10 @@ void drawPage(QPainter& p, const Worksheets::Model& model, const Worksheets::Pag
     p.save();
     p.translate(left, benchTop);
     p.scale(kBenchScale, kBenchScale);
-    drawFigure(p, model, model.bench, false, content.shows, {});
+    if (model.system.twoLenses())
+        drawSystemFigure(p, model, content.shows == Worksheets::Shows::Solution);
+    else
+        drawFigure(p, model, model.bench, false, content.shows, {});
     p.restore();
 
     y = benchTop + Bench::kAreaHeight * kBenchScale + kTextGap;
@@ -631,9 +798,105 @@ QString scaleLine(Optics::Scale scale) {
         .arg(scale.factor());
 }
 
+namespace {
+QString indexed(const char* letter, int k) {
+    return Readout::letter(letter) + (k == 1 ? QStringLiteral("\u2081") : QStringLiteral("\u2082"));
+}
+QString equals(const QString& name, const QString& value) {
+    return name + QStringLiteral(" = ") + value;
+}
+
+// The second lens as a line: its index and radii, its place behind the first,
+// and with `withFocus` its focal lengths and power between its media.
+QString secondLensLine(const Model& model, bool withFocus) {
+    const Optics::SecondLens& second = *model.system.secondLens;
+    const Optics::Axial::System system =
+        Optics::withSecondLens(Optics::constructionSystem(model.bench), second);
+    const Optics::Lens lens = Optics::lensBetween(second, Optics::Axial::indexBefore(system, 1));
+    const auto cm = [&](double benchCm) {
+        return Readout::centimetresOf(model.scale.realOfBenchCm(benchCm));
+    };
+    QString line = Worksheet::tr("Вторая линза: N = %1, R = %2 (слева), R = %3 (справа), "
+                                 "O₁O₂ = %4")
+                       .arg(readoutText(second.lens.N).trimmed(), cm(std::fabs(second.lens.R1)),
+                            cm(std::fabs(second.lens.R2)), cm(second.distance));
+    if (withFocus && model.lensShown)
+        line += QStringLiteral("; ") + Readout::focalLengths(model.notation, lens, model.scale) +
+                QStringLiteral("   ") + Readout::power(model.notation, lens, model.scale);
+    return line;
+}
+
+// The system's answer, computed by the library from the system drawn: the
+// distances, the final image's kind and the magnifications Γ₁, Γ₂, Γ = Γ₁·Γ₂.
+QStringList systemAnswer(const Model& model) {
+    const Optics::Letters& l = Optics::lettersOf(model.notation);
+    const auto cm = [&](double benchCm) {
+        return Readout::centimetresOf(model.scale.realOfBenchCm(benchCm));
+    };
+    const Optics::Axial::System system = Optics::withSecondLens(
+        Optics::constructionSystem(model.bench), *model.system.secondLens);
+    if (!model.bench.ObjectPlaced || !Optics::objectOnBench(model.bench) ||
+        !Optics::Axial::valid(system))
+        return {};
+    const std::vector<Optics::Axial::Image> images = Optics::Axial::imagesOf(system);
+    const Optics::Axial::Image& first = images[0];
+    const Optics::Axial::Image& final = images[1];
+    QStringList distances{equals(indexed(l.objectDistance, 1), cm(first.objectDistance))};
+    if (first.kind != Optics::ImageKind::None)
+        distances << equals(indexed(l.imageDistance, 1), cm(first.distance));
+    if (final.kind != Optics::ImageKind::None)
+        distances << equals(indexed(l.objectDistance, 2), cm(final.objectDistance))
+                  << equals(indexed(l.imageDistance, 2), cm(final.distance));
+    QStringList lines{distances.join(QStringLiteral("   "))};
+    if (first.kind == Optics::ImageKind::None) {
+        lines << Worksheet::tr("A₁B₁ на бесконечности: предмет в фокальной плоскости первой "
+                               "линзы, между линзами лучи параллельны.");
+    } else if (final.kind == Optics::ImageKind::None) {
+        lines << Worksheet::tr("A₂B₂ на бесконечности: A₁B₁ в фокальной плоскости второй линзы, "
+                               "лучи выходят параллельно.");
+    } else {
+        lines << Worksheet::tr("A₂B₂: %1.").arg(Readout::kindWords(
+                     final.kind == Optics::ImageKind::Real, final.magnification > 0,
+                     Optics::sizeOf(final.magnification)));
+        const QString gamma = Readout::letter(l.magnification);
+        lines << QStringList{equals(indexed(l.magnification, 1),
+                                    Readout::magnification(model.notation, first.magnification)),
+                             equals(indexed(l.magnification, 2),
+                                    Readout::magnification(
+                                        model.notation, Optics::Axial::ownMagnification(images, 1))),
+                             equals(gamma + QStringLiteral(" = ") + indexed(l.magnification, 1) +
+                                        QStringLiteral("·") + indexed(l.magnification, 2),
+                                    Readout::magnification(model.notation, final.magnification))}
+                     .join(QStringLiteral("   "));
+    }
+    if (first.kind == Optics::ImageKind::Real && first.z > system.elements[1].z)
+        lines << Worksheet::tr("A₁B₁ за второй линзой: на неё падают сходящиеся лучи, A₁B₁ для "
+                               "неё — мнимый предмет.");
+    return lines;
+}
+
+// The system's worksheet: both lenses and the object, then the construction
+// stage by stage with the library's answer.
+bool fillSystemWorksheet(Pages& pages, const Model& model) {
+    const QStringList lenses{lensLine(model, model.bench, true), secondLensLine(model, true)};
+    const Page task{Shows::Task,
+                    Worksheet::tr("Задание: постройте изображение предмета в системе двух линз"),
+                    lenses,
+                    {scaleLine(model.scale)}};
+    if (!pages.add(task))
+        return false;
+    QStringList below = systemAnswer(model);
+    below << Worksheet::tr("Сплошные линии — лучи и действительные изображения; штриховые — "
+                           "продолжения лучей, мнимые изображения и мнимый предмет.");
+    return pages.add({Shows::Solution, Worksheet::tr("Решение"), lenses, below});
+}
+} // namespace
+
 // The single worksheet of the bench: the task, then its solution, whose
 // read-outs are those of the construction drawn.
 bool fillWorksheet(Pages& pages, const Model& model) {
+    if (model.system.twoLenses())
+        return fillSystemWorksheet(pages, model);
     const QString lens = lensLine(model, model.bench, true);
     const Page task{Shows::Task,
                     Worksheet::tr("Задание: постройте изображение предмета"),

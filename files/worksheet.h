@@ -5,12 +5,14 @@
 #include "figurenames.h"
 #include "notation.h"
 #include "scale.h"
+#include "secondlens.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QPagedPaintDevice;
 class QPainter;
@@ -31,8 +33,24 @@ enum class Shows { Task, FocusTask, Solution };
 // lengths are written, and the window whose areas the names of the textbook
 // figure make room on (their parts and the size names are measured at, read
 // only). Without a window the names are placed with estimated sizes.
+// A line standing across the axis in an optical system's figure: a screen,
+// a retina, the place of an eye; bench centimetres behind the first lens.
+struct Across {
+    double z = 0;
+    QString name;
+};
+
+// The optical system the page draws beyond the bench's own lens: the second
+// lens, and the lines across the axis its figure has. Empty for one lens.
+struct System {
+    std::optional<Optics::SecondLens> secondLens;
+    std::vector<Across> across;
+    bool twoLenses() const { return secondLens.has_value(); }
+};
+
 struct Model {
     BenchState bench;
+    System system;
     Optics::Notation notation = Optics::Notation::SignedGaussian;
     Optics::Scale scale;
     bool lensShown = true;   // the mode shows the lens's focal lengths and power

@@ -452,14 +452,9 @@ void SystemMode::editLens() {
 
 bool SystemMode::allows(Action action) const {
     switch (action) {
-    // Made for one lens: the object's motion and the graph of its image, the
-    // table, the worksheet, the tasks and the laboratory; the lens view has
-    // no second lens to show.
-    case Action::Motion:
-    case Action::MotionSpeed:
-    case Action::Graph:
-    case Action::Record:
-    case Action::Print:
+    // Made for one lens: the tasks and the laboratory; the lens view has no
+    // second lens to show. The motion, the graph, the table and the
+    // worksheet follow the final image.
     case Action::Task:
     case Action::NextTask:
     case Action::TaskLevel:
