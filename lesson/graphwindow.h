@@ -5,6 +5,7 @@
 #include "lens.h"
 #include "measurement.h"
 #include "notation.h"
+#include "secondlens.h"
 
 #include <QWidget>
 #include <optional>
@@ -52,9 +53,10 @@ public:
     // The lens and the object as they stand now. The curves are computed anew
     // only when the lens changed; the object's point moves every time.
     // `objectShown` is false while the bench shows no object.
-    // Its lengths are real ones at the bench's scale.
+    // Its lengths are real ones at the bench's scale. With a second lens the
+    // plots are those of the final image: b behind the second lens, Γ = Γ₁·Γ₂.
     void follow(const Optics::Lens& lens, Optics::Scale scale, bool objectShown, double objectX,
-                double objectY);
+                double objectY, const std::optional<Optics::SecondLens>& second = std::nullopt);
 
     // The main window's zoom, for a projector: the texts scale with it.
     void setZoom(double zoom);
@@ -127,7 +129,9 @@ private:
     QPushButton* m_detach;
     int m_hostGrownBy = 0; // pixels the main window widened to make room
     Optics::Lens m_lens;
+    std::optional<Optics::SecondLens> m_second;
     Optics::Scale m_scale;
+    void nameAsymptotes();
     // The plotted range of d and of b, real centimetres at the scale.
     double distanceRange() const;
     double imageLimit() const;

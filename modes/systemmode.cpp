@@ -307,13 +307,8 @@ void SystemMode::putSecondLens(std::optional<Optics::SecondLens> lens) {
 void SystemMode::start(const Optics::SecondLens& lens) {
     BenchView& w = view();
     m_lens = lens;
-    if (!m_active) {
+    if (!m_active)
         w.Lesson().stopMotion();
-        // The graph plots the single lens's image: it goes while the system stands.
-        m_graphWasShown = w.Lesson().graphShown();
-        if (m_graphWasShown)
-            w.Lesson().toggleGraph();
-    }
     m_active = true;
     m_dragging = false;
     w.SetMode(*this);
@@ -331,9 +326,6 @@ void SystemMode::stop() {
         return;
     BenchView& w = view();
     w.SetMode(w.NormalMode()); // leave() takes the mode's parts off
-    if (m_graphWasShown)
-        w.Lesson().toggleGraph();
-    m_graphWasShown = false;
     w.Redraw();
     w.MarkModified();
 }

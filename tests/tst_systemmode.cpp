@@ -6,8 +6,11 @@
 #include "benchscale.h"
 #include "commandbutton.h"
 #include "form1.h"
+#include "graphwindow.h"
 #include "label.h"
 #include "lensmaker.h"
+#include "lessontools.h"
+#include "measurementtable.h"
 #include "picturebox.h"
 #include "readout.h"
 #include "segmentclip.h"
@@ -86,6 +89,8 @@ private slots:
     void names();
     void secondLensAsDrawn_data();
     void secondLensAsDrawn();
+    void finalImageLessonTools_data();
+    void finalImageLessonTools();
 };
 
 void TestSystemMode::rules_data() {
@@ -94,9 +99,10 @@ void TestSystemMode::rules_data() {
     QTest::newRow("sliders") << Action::Sliders << true;
     QTest::newRow("lens type") << Action::LensType << true;
     QTest::newRow("names") << Action::Labels << true;
-    QTest::newRow("motion") << Action::Motion << false;
-    QTest::newRow("graph") << Action::Graph << false;
-    QTest::newRow("worksheet") << Action::Print << false;
+    QTest::newRow("motion") << Action::Motion << true;
+    QTest::newRow("graph") << Action::Graph << true;
+    QTest::newRow("table's record") << Action::Record << true;
+    QTest::newRow("worksheet") << Action::Print << true;
     QTest::newRow("tasks") << Action::Task << false;
     QTest::newRow("a lab row's Delete") << Action::LabDeleteRow << false;
 }
@@ -317,4 +323,57 @@ void TestSystemMode::secondLensAsDrawn() {
 }
 
 QTEST_MAIN(TestSystemMode)
+// The graph, the table and the motion with the second lens standing, their
+// buttons pressed where they are: b and Γ of the final image against the lens
+// law applied twice, on the curve, at the object's point, in the row recorded
+// and where the motion takes the object.
+void TestSystemMode::finalImageLessonTools_data() {
+    QTest::addColumn<double>("d");
+    QTest::newRow("A1B1 before lens 2") << 11.0;
+    QTest::newRow("A1B1 beyond lens 2") << 7.0;
+    QTest::newRow("A1B1 virtual, before lens 1") << 2.0;
+}
+
+void TestSystemMode::finalImageLessonTools() {
+    QFETCH(double, d);
+    auto w = withSystem(d);
+    const auto ui = TestSupport::controlsOf(*w);
+    const Optics::Lens lens = Optics::lensOf(*w);
+    const double F1 = 1 / LensMaker::thinLensPower(1, lens.N, 1, lens.leftR, lens.rightR);
+    const double s = w->view().Systems().secondLens()->distance;
+    const auto finalB = [&](double at) { return imageDistance(kF2, s - imageDistance(F1, at)); };
+    const auto gamma = [&](double at) {
+        const double b1 = imageDistance(F1, at);
+        return std::fabs(b1 / at * finalB(at) / (s - b1));
+    };
+    TestSupport::clickAt(w.get(), TestSupport::middleOf(ui.cmdGraph));
+    GraphWindow* graph = w->view().Lesson().graph();
+    QVERIFY(graph && graph->isVisible());
+    const QList<QPointF> curve = graph->imageCurvePoints();
+    QVERIFY(curve.size() > 300);
+    for (const QPointF& p : curve)
+        QVERIFY2(std::fabs(p.y() - finalB(p.x())) <= 1e-3 * std::max(1.0, std::fabs(p.y())),
+                 qPrintable(QStringLiteral("b(%1) = %2").arg(p.x()).arg(p.y())));
+    const double at = Bench::cmOf(Bench::kLensX - w->ObjectX);
+    QList<QPointF> point = graph->objectPoints();
+    QCOMPARE(point.size(), 2);
+    QVERIFY(std::fabs(point[0].y() - finalB(at)) < 1e-3 && std::fabs(point[1].y() - gamma(at)) < 1e-3);
+    TestSupport::clickAt(w.get(), TestSupport::middleOf(ui.cmdRecord));
+    QCOMPARE(graph->table()->rows().size(), std::size_t(1));
+    const Measurements::Row row = graph->table()->rows().back();
+    QVERIFY(std::fabs(row.b - finalB(at)) < 1e-3 && std::fabs(std::fabs(row.magnification) - gamma(at)) < 1e-3);
+
+    // The motion moves the object; the construction and the graph follow it.
+    TestSupport::clickAt(w.get(), TestSupport::middleOf(ui.cmdMotion));
+    QVERIFY(QTest::qWaitFor([&] { return std::fabs(Bench::cmOf(Bench::kLensX - w->ObjectX) - at) > 0.3; }, 5000));
+    TestSupport::clickAt(w.get(), TestSupport::middleOf(ui.cmdMotion));
+    const double moved = Bench::cmOf(Bench::kLensX - w->ObjectX);
+    point = graph->objectPoints();
+    if (std::fabs(finalB(moved)) < 100) {
+        QCOMPARE(point.size(), 2);
+        QVERIFY2(std::fabs(point[0].y() - finalB(moved)) < 1e-3, qPrintable(QString::number(moved)));
+        QVERIFY(std::fabs(readNumber(ui.lblDistances->Caption(), "f₂") - finalB(moved)) <= 0.006);
+    }
+}
+
 #include "tst_systemmode.moc"

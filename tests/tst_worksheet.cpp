@@ -145,6 +145,8 @@ private slots:
     void variantsFromCtrlP();
     void printToFile_data();
     void printToFile();
+    void twoLenses_data();
+    void twoLenses();
 };
 
 void TestWorksheet::pages_data() {
@@ -556,4 +558,88 @@ void TestWorksheet::printToFile() {
 }
 
 QTEST_MAIN(TestWorksheet)
+// Two lenses: the final image where the lens law, applied to each lens in
+// turn, puts it (A1B1 the object of the second lens, a virtual one where it
+// lies beyond it), at true size on the solution and absent from the task.
+void TestWorksheet::twoLenses_data() {
+    QTest::addColumn<double>("distance"); // the object before lens 1, real cm
+    QTest::addColumn<double>("s");        // lens 2 behind lens 1, real cm
+    QTest::addColumn<double>("F2");       // N = 1.5 in air, equal radii: |R| = |F|
+    QTest::addColumn<int>("k");
+    QTest::newRow("A1B1 between the lenses, A2B2 virtual") << 12.0 << 10.0 << 4.0 << 1;
+    QTest::newRow("A1B1 beyond lens 2: converging light") << 8.0 << 6.0 << 4.0 << 1;
+    QTest::newRow("diverging lens 2, 1 : 2") << 16.0 << 8.0 << -8.0 << 2;
+}
+
+void TestWorksheet::twoLenses() {
+    QFETCH(double, distance);
+    QFETCH(double, s);
+    QFETCH(double, F2);
+    QFETCH(int, k);
+    const double F1 = 5.0 * k, height = 1.5;
+    const double b1 = F1 * distance / (distance - F1);
+    const double b2 = 1 / (1 / F2 - 1 / (s - b1));
+    const double h2 = height * (b1 / distance) * (b2 / (s - b1));
+    Setup setup;
+    setup.n1 = setup.n2 = 1;
+    setup.N = 1.5;
+    setup.leftRadius = setup.rightRadius = F1;
+    setup.hasObject = true;
+    setup.objectDistance = distance;
+    setup.objectHeight = height;
+    setup.scale = *Optics::Scale::of(k);
+    setup.secondLens =
+        SetupFormat::SecondLensSetup{s, F2 > 0, 1.5, std::fabs(F2), std::fabs(F2), 1};
+    auto w = TestSupport::startWindow();
+    w->view().File().apply(setup);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("two.pdf"));
+    const QString why = Exporters::worksheetPdf().write(WindowExport::modelOf(*w), pdf);
+    QVERIFY2(why.isEmpty(), qPrintable(why));
+    const auto text = [&](int n) {
+        return run(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QString::number(n),
+                                                 QStringLiteral("-l"), QString::number(n), pdf,
+                                                 QStringLiteral("-")});
+    };
+    const QString task = text(1), solution = text(2);
+    const QString answer = QStringLiteral("f₂ = %1 см")
+                               .arg(QString::number(b2, 'f', 2)
+                                        .replace(QLatin1Char('.'), QLatin1Char(','))
+                                        .replace(QLatin1Char('-'), QChar(0x2212)));
+    QVERIFY2(solution.contains(answer), qPrintable(answer + "\n" + solution));
+    QVERIFY(!task.contains(QStringLiteral("f₂ =")) && !task.contains(QStringLiteral("Γ")));
+    QVERIFY2(solution.contains(QStringLiteral("A₂")) && solution.contains(QStringLiteral("A₁")),
+             qPrintable(solution));
+    QCOMPARE(solution.contains(QStringLiteral("сходящиеся")), b1 > s);
+
+    // The first lens's foci F₁ on the task, f1 either side of its plane.
+    QList<QPointF> marks;
+    for (const QPointF& word : wordCentres(pdf, 1, QStringLiteral("F₁")))
+        if (word.y() > 1.9 * kPointsPerCm)
+            marks << word;
+    QCOMPARE(marks.size(), 2);
+    const double apart = std::fabs(marks[1].x() - marks[0].x());
+    QVERIFY2(std::fabs(apart - 2 * F1 / k * kPointsPerCm) < 0.01 * apart, qPrintable(QString::number(apart)));
+    const double lensX = (marks[0].x() + marks[1].x()) / 2;
+    const QImage first = pageImage(pdf, 1, dir.filePath(QStringLiteral("p1")));
+    const QImage second = pageImage(pdf, 2, dir.filePath(QStringLiteral("p2")));
+    const int probeX = int(lensX - F1 / k * kPointsPerCm / 2);
+    int axisY = -1;
+    for (int y = int(marks[0].y()); y > int(marks[0].y()) - 40 && axisY < 0; --y)
+        if (qGray(first.pixel(probeX, y)) < 128)
+            axisY = y;
+    QVERIFY(axisY > 0);
+    // The second lens's line at its place, its foci F₂ at F2 either side.
+    const double lens2X = lensX + s / k * kPointsPerCm;
+    QVERIFY(inkNear(first, QPointF(lens2X, axisY - 0.8 * kPointsPerCm)));
+    const QList<QPointF> foci = wordCentres(pdf, 1, QStringLiteral("F₂"));
+    QVERIFY(!foci.isEmpty());
+    for (const QPointF& word : foci)
+        QVERIFY2(std::fabs(std::fabs(word.x() - lens2X) - std::fabs(F2) / k * kPointsPerCm) < 2,
+                 qPrintable(QString::number(word.x() - lens2X)));
+    const QPointF tip(lensX + (s + b2) / k * kPointsPerCm, axisY - h2 / k * kPointsPerCm);
+    QVERIFY2(inkNear(second, tip), qPrintable(QStringLiteral("no ink at %1, %2").arg(tip.x()).arg(tip.y())));
+    QVERIFY2(!inkNear(first, tip), "the task shows the final image");
+}
+
 #include "tst_worksheet.moc"
