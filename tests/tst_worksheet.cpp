@@ -640,6 +640,10 @@ void TestWorksheet::twoLenses() {
     const QPointF tip(lensX + (s + b2) / k * kPointsPerCm, axisY - h2 / k * kPointsPerCm);
     QVERIFY2(inkNear(second, tip), qPrintable(QStringLiteral("no ink at %1, %2").arg(tip.x()).arg(tip.y())));
     QVERIFY2(!inkNear(first, tip), "the task shows the final image");
+    // Its tip named B₂ just left of it.
+    const QList<QPointF> named = wordCentres(pdf, 2, QStringLiteral("B₂"));
+    QVERIFY(named.size() == 1 && tip.x() - named[0].x() > 0 &&
+            tip.x() - named[0].x() < kPointsPerCm && std::fabs(tip.y() - named[0].y()) < 8);
 }
 
 #include "tst_worksheet.moc"

@@ -65,6 +65,8 @@ class TestLens : public QObject {
     Q_OBJECT
 
 private slots:
+    void systemCurves_data();
+    void systemCurves();
     void textbookImages_data();
     void textbookImages();
     void gaussianForms_data();
@@ -966,4 +968,44 @@ void TestLens::secondLensShapes() {
 }
 
 QTEST_MAIN(TestLens)
+// The graph of a lens pair in air: the final image by the lens law applied
+// twice, b2 = 1/(1/F2 − 1/(s − b1)), the pole where A1B1 falls on F2 (d* with
+// b1 = s − F2), the level a distant object's image keeps (b1 = F1). The plot's
+// limits are lifted, so that only the pole may part the branches.
+void TestLens::systemCurves_data() {
+    QTest::addColumn<double>("F1");
+    QTest::addColumn<double>("F2");
+    QTest::addColumn<double>("s");
+    QTest::newRow("two converging, apart") << 3.0 << 4.0 << 9.0;
+    QTest::newRow("two converging, in contact") << 5.0 << 5.0 << 0.0;
+    QTest::newRow("converging, then diverging") << 4.0 << -3.0 << 2.0;
+    QTest::newRow("diverging, then converging") << -4.0 << 3.0 << 5.0;
+}
+
+void TestLens::systemCurves() {
+    QFETCH(double, F1);
+    QFETCH(double, F2);
+    QFETCH(double, s);
+    const auto image = [](double F, double d) { return 1 / (1 / F - 1 / d); };
+    const auto b2 = [&](double d) { return image(F2, s - image(F1, d)); };
+    const double pole = 1 / (1 / F1 - 1 / (s - F2));
+    Optics::CurveRange range;
+    range.bLimit = range.magnificationLimit = 1e12;
+    const Optics::ImageCurves curves = Optics::imageCurves(
+        Optics::withSecondLens(Optics::systemOf({1, 1.5, 1, F1, -F1}),
+                               {s, Optics::Axial::ThinLens{1.5, F2, -F2}, 1}),
+        range);
+    QVERIFY(curves.finite);
+    QVERIFY2(std::fabs(curves.front - pole) < 1e-9, qPrintable(QString::number(curves.front)));
+    QVERIFY(std::fabs(curves.back - image(F2, s - F1)) < 1e-9);
+    int points = 0;
+    for (const auto& branch : curves.branches)
+        for (const Optics::CurvePoint& p : branch) {
+            QCOMPARE(p.d < pole, branch.front().d < pole);
+            QVERIFY(std::fabs(p.b - b2(p.d)) <= 1e-9 * std::max(1.0, std::fabs(p.b)));
+            ++points;
+        }
+    QVERIFY(points > 590);
+}
+
 #include "tst_lens.moc"
