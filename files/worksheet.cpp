@@ -443,7 +443,8 @@ void nameAt(QPainter& p, const QString& name, const Optics::DiagramPoint& point,
             ? QPointF(x - kNameGap - width, point.y + metrics.ascent() / 2)
             : QPointF(x - width / 2, where == Beside::UnderAxis ? Bench::kAxisY + 5 * kMarkRadius
                                                                 : Bench::kAxisY - 3 * kMarkRadius);
-    if (!frame.contains(at))
+    // A name the frame would cut is left out, as on the single lens's figure.
+    if (!frame.contains(QRectF(at.x(), at.y() - metrics.ascent(), width, metrics.height())))
         return;
     p.setPen(kInk);
     p.drawText(at, name);
