@@ -845,9 +845,11 @@ QStringList systemAnswer(const Model& model) {
     QStringList distances{equals(indexed(l.objectDistance, 1), cm(first.objectDistance))};
     if (first.kind != Optics::ImageKind::None)
         distances << equals(indexed(l.imageDistance, 1), cm(first.distance));
+    // After parallel light between the lenses the second's object is at infinity.
+    if (first.kind != Optics::ImageKind::None)
+        distances << equals(indexed(l.objectDistance, 2), cm(final.objectDistance));
     if (final.kind != Optics::ImageKind::None)
-        distances << equals(indexed(l.objectDistance, 2), cm(final.objectDistance))
-                  << equals(indexed(l.imageDistance, 2), cm(final.distance));
+        distances << equals(indexed(l.imageDistance, 2), cm(final.distance));
     QStringList lines{distances.join(QStringLiteral("   "))};
     if (first.kind == Optics::ImageKind::None) {
         lines << Worksheet::tr("A₁B₁ на бесконечности: предмет в фокальной плоскости первой "

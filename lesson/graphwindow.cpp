@@ -53,6 +53,9 @@ constexpr double kLinesPerVerticalTick = 1.5;
 constexpr double kObjectMarkerSize = 12;
 constexpr double kRecordedMarkerSize = 8;
 constexpr int kCurveWidth = 2;
+// The least time between two plots of the curves while the second lens is
+// dragged, ms: ten a second keep up with a hand.
+constexpr qint64 kCurvesInterval = 100;
 // The regions in the order they are named: d > 2f, f < d < 2f, d < f, and
 // the diverging lens's one.
 constexpr std::size_t kMiddleRegion = 1;
@@ -85,6 +88,8 @@ public:
 
 GraphWindow::GraphWindow(QWidget* host) : QWidget(host), m_host(host) {
     setObjectName(QStringLiteral("graphWindow"));
+    m_curvesLater.setSingleShot(true);
+    connect(&m_curvesLater, &QTimer::timeout, this, [this] { showCurves(); });
     // Docked, it stands over the window's face colour.
     setAutoFillBackground(true);
     buildPlot(&m_b, kImageLimit, true);
@@ -486,6 +491,8 @@ void GraphWindow::showRegions(Plot* plot, double yLimit) {
 }
 
 void GraphWindow::showCurves() {
+    m_curvesLater.stop();
+    m_sinceCurves.start();
     const Optics::ImageCurves curves =
         m_second ? Optics::imageCurves(
                        Optics::withSecondLens(Optics::systemOf(m_lens), *m_second),
@@ -603,7 +610,16 @@ void GraphWindow::follow(const Optics::Lens& lens, Optics::Scale scale, bool obj
             markAxes(plot);
         }
     }
-    if (!m_curvesShown || lens != m_lens || second != m_second) {
+    // Only the second lens moved, and its curves were drawn a moment ago:
+    // they follow when the interval is over.
+    const bool moved = m_curvesShown && lens == m_lens && second && m_second &&
+                       second->lens == m_second->lens && second->after == m_second->after;
+    if (moved && second != m_second && m_sinceCurves.isValid() &&
+        m_sinceCurves.elapsed() < kCurvesInterval) {
+        m_second = second;
+        if (!m_curvesLater.isActive())
+            m_curvesLater.start(int(kCurvesInterval - m_sinceCurves.elapsed()));
+    } else if (!m_curvesShown || lens != m_lens || second != m_second) {
         m_lens = lens;
         m_second = second;
         m_curvesShown = true;

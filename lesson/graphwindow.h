@@ -7,6 +7,8 @@
 #include "notation.h"
 #include "secondlens.h"
 
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QWidget>
 #include <optional>
 #include <vector>
@@ -130,6 +132,11 @@ private:
     int m_hostGrownBy = 0; // pixels the main window widened to make room
     Optics::Lens m_lens;
     std::optional<Optics::SecondLens> m_second;
+    // While the second lens is dragged its curves are drawn anew at most every
+    // kCurvesInterval, the last place always: replotting them costs a chart
+    // ten times the rest of a drag event.
+    QElapsedTimer m_sinceCurves;
+    QTimer m_curvesLater;
     Optics::Scale m_scale;
     void nameAsymptotes();
     // The plotted range of d and of b, real centimetres at the scale.

@@ -374,6 +374,21 @@ void TestSystemMode::finalImageLessonTools() {
         QVERIFY2(std::fabs(point[0].y() - finalB(moved)) < 1e-3, qPrintable(QString::number(moved)));
         QVERIFY(std::fabs(readNumber(ui.lblDistances->Caption(), "f₂") - finalB(moved)) <= 0.006);
     }
+    // Lens 2 moved by 3 cm in quick steps: the curves end where it stands.
+    TestSupport::clickAt(w.get(), windowPoint(*w, ui.picRigth, 2000, 7000));
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(w->focusWidget(), Qt::Key_Right, Qt::ShiftModifier);
+    QCOMPARE(w->view().Systems().secondLens()->distance, s + 3);
+    const auto after = [&](double x) {
+        return imageDistance(kF2, s + 3 - imageDistance(F1, x));
+    };
+    const auto onCurve = [&] {
+        const QList<QPointF> points = graph->imageCurvePoints();
+        return std::all_of(points.begin(), points.end(), [&](QPointF p) {
+            return std::fabs(p.y() - after(p.x())) <= 1e-3 * std::max(1.0, std::fabs(p.y()));
+        });
+    };
+    QTRY_VERIFY(onCurve());
 }
 
 #include "tst_systemmode.moc"

@@ -594,7 +594,10 @@ void TestWorksheet::twoLenses() {
     w->view().File().apply(setup);
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("two.pdf"));
-    const QString why = Exporters::worksheetPdf().write(WindowExport::modelOf(*w), pdf);
+    // A screen across the axis a centimetre beyond the final image, as a scene gives one.
+    Export::Model model = WindowExport::modelOf(*w);
+    model.bench.system.across.push_back({(s + b2) / k + 1, QStringLiteral("экран")});
+    const QString why = Exporters::worksheetPdf().write(model, pdf);
     QVERIFY2(why.isEmpty(), qPrintable(why));
     const auto text = [&](int n) {
         return run(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QString::number(n),
@@ -640,6 +643,9 @@ void TestWorksheet::twoLenses() {
     const QPointF tip(lensX + (s + b2) / k * kPointsPerCm, axisY - h2 / k * kPointsPerCm);
     QVERIFY2(inkNear(second, tip), qPrintable(QStringLiteral("no ink at %1, %2").arg(tip.x()).arg(tip.y())));
     QVERIFY2(!inkNear(first, tip), "the task shows the final image");
+    const QList<QPointF> screen = wordCentres(pdf, 1, QStringLiteral("экран"));
+    QVERIFY(screen.size() == 1 && screen[0].x() > tip.x() + kPointsPerCm &&
+            screen[0].x() - tip.x() < 2.5 * kPointsPerCm);
     // Its tip named B₂ just left of it.
     const QList<QPointF> named = wordCentres(pdf, 2, QStringLiteral("B₂"));
     QVERIFY(named.size() == 1 && tip.x() - named[0].x() > 0 &&
