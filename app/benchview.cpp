@@ -108,6 +108,12 @@ void Form1::ShowLensControls(bool shown) {
         part->SetVisible(shown);
 }
 
+void Form1::ShowLensSymbol(bool shown) {
+    const bool drawn = shown && SchemeView != kFalse;
+    for (PictureBox* part : {picVexol, picLup, picRup, picLdown, picRdown})
+        part->SetVisible(drawn);
+}
+
 void Form1::BlankLensReadouts() {
     for (Label* readout : {lblFocal, lblPower})
         readout->SetCaption(QString());

@@ -22,6 +22,7 @@ class PictureBox;
 class QAction;
 class QString;
 class QWidget;
+class SceneMode;
 class SystemMode;
 class TaskMode;
 
@@ -59,6 +60,8 @@ public:
     virtual LabMode& Laboratory() const = 0;
     // The optical system: a second lens behind the bench's.
     virtual SystemMode& Systems() const = 0;
+    // The scenes: the eye, the instruments, each an optical system of its own.
+    virtual SceneMode& Scenes() const = 0;
     virtual void SetMode(Mode& mode) = 0;
     virtual bool TaskModeOn() const = 0;
     virtual bool Allows(Action action) const = 0;
@@ -121,6 +124,9 @@ public:
     virtual void ShowFocalMarks(bool shown) = 0;
     virtual void ShowMarkCaptions(bool shown) = 0;
     virtual void ShowLensControls(bool shown) = 0;
+    // The bench's lens as the scheme view draws it (its bar and arrowheads),
+    // shown again by the next change to the scheme view.
+    virtual void ShowLensSymbol(bool shown) = 0;
     virtual void BlankLensReadouts() = 0;
     virtual void BlankImageReadouts() = 0;
     // The image's read-outs written by a mode that forms its own image (the

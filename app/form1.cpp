@@ -19,6 +19,7 @@
 #include "screeninfo.h"
 #include "shape.h"
 #include "slider.h"
+#include "scenemode.h"
 #include "systemmode.h"
 #include "taskmode.h"
 #include "windowexport.h"
@@ -444,6 +445,7 @@ void Form1::wireEvents() {
     m_taskMode->setUp();
     m_labMode = std::make_unique<LabMode>(view());
     m_labMode->setUp();
+    m_sceneMode = std::make_unique<SceneMode>(view());
     m_systemMode = std::make_unique<SystemMode>(view());
     m_systemMode->setUp();
     picLeft->onMouseDown = [this](int b, int s, float x, float y) {
@@ -503,7 +505,13 @@ void Form1::createActions() {
     set.define(Action::LabReveal, [this] { m_labMode->reveal(); });
     set.define(Action::LabSave, [this] { m_labMode->save(); });
     set.define(Action::LabDeleteRow, [this] { m_labMode->deleteSelectedRow(); });
-    withButton(Action::System, cmdSystem, [this] { m_systemMode->toggle(); });
+    withButton(Action::System, cmdSystem, [this] {
+        // In a scene the button leaves it for the bench, as Esc does.
+        if (m_sceneMode->active())
+            m_sceneMode->close();
+        else
+            m_systemMode->toggle();
+    });
     set.define(Action::ZoomIn, [this] { ZoomIn(); });
     set.define(Action::ZoomOut, [this] { ZoomOut(); });
     set.define(Action::ZoomFit, [this] { ZoomToFit(); });

@@ -22,6 +22,7 @@ class LessonFile;
 class LabMode;
 class LessonTools;
 class Mode;
+class SceneMode;
 class SystemMode;
 class TaskMode;
 class QAction;
@@ -211,6 +212,8 @@ private:
     TaskMode& TaskSeries() const override { return *m_taskMode; }
     LabMode& Laboratory() const override { return *m_labMode; }
     SystemMode& Systems() const override { return *m_systemMode; }
+    SceneMode& Scenes() const override { return *m_sceneMode; }
+    void ShowLensSymbol(bool shown) override;
     void SetMode(Mode& mode) override;
     bool TaskModeOn() const override;
     bool Allows(Action action) const override;
@@ -327,6 +330,7 @@ private:
     std::unique_ptr<TaskMode> m_taskMode;
     std::unique_ptr<LabMode> m_labMode;
     std::unique_ptr<SystemMode> m_systemMode;
+    std::unique_ptr<SceneMode> m_sceneMode;
     Mode* m_mode = nullptr;
     NotationChoice m_notation;
     // The apply step: how deep, whether it is drawing its one redraw, and how

@@ -129,6 +129,11 @@ QString worded(const SetupFormat::Failure& f) {
     case Problem::OneLensOnly:
         return SetupFile::tr("урок с двумя линзами: здесь показывается одна линза, откройте "
                              "файл в программе Quellor");
+    case Problem::BadScene:
+        return f.field == "scene.kind"
+                   ? SetupFile::tr("поле «scene.kind» называет сцену, которой эта версия "
+                                   "программы не знает")
+                   : SetupFile::tr("сцена не принимает поле «%1»").arg(field);
     }
     return QString();
 }

@@ -17,6 +17,7 @@
 #include "savename.h"
 #include "secondlens.h"
 #include "setupfile.h"
+#include "scenemode.h"
 #include "systemmode.h"
 #include "taskmode.h"
 
@@ -81,12 +82,17 @@ Setup LessonFile::current() const {
                 scale.realOfBenchCm(second->distance), shape->biconvex, second->lens.N,
                 scale.realOfBenchCm(shape->left), scale.realOfBenchCm(shape->right),
                 second->after};
+    // A scene keeps its own parameters; the bench above is the one it drew on.
+    setup.scene = m_view.Scenes().saved();
     return setup;
 }
 
 void LessonFile::apply(const Setup& setup) {
     // Every parameter first, then one recompute and one redraw.
     m_view.ApplyAtOnce([&] { applyParameters(setup); });
+    // A lesson with a scene opens it over the bench it holds; one without
+    // leaves a scene that was open.
+    m_view.Scenes().put(setup.scene);
     // A setup that names a series of tasks opens it over the bench it holds.
     if (setup.hasTasks) {
         m_view.TaskSeries().start(setup.taskSeed, Tasks::Level(setup.taskLevel));

@@ -8,6 +8,7 @@
 
 #include "benchmode.h"
 #include "benchview.h"
+#include "scenemode.h"
 
 #include "bench.h"
 #include "benchgeometry.h"
@@ -23,6 +24,7 @@
 #include "segmentclip.h"
 #include "shape.h"
 #include "systemdiagram.h"
+#include "lensfigure.h"
 
 #include <QAction>
 #include <QFont>
@@ -30,6 +32,8 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+
+using namespace LensFigure;
 
 namespace {
 using InputCodes::kKeyLeft;
@@ -44,15 +48,6 @@ constexpr int kLeftButton = 1;
 constexpr double kRealStep = 0.1;
 constexpr double kRealShiftStep = 1;
 
-// The second lens drawn as the scheme view shows the first: its bar (picVexol,
-// window y 3120 to 6585, so 2310 to 5775 of the areas) four pixels wide, and
-// arrowheads 270 twips long at its ends, out for a converging lens, in for a
-// diverging one.
-constexpr double kBarTop = 2310;
-constexpr double kBarBottom = 5775;
-constexpr int kBarWidth = 4;
-constexpr double kHead = 270;
-constexpr RgbValue kLensColour = RGB(0, 0, 192);
 // A press this near the bar (or on its arrowheads) takes the lens.
 constexpr double kGrip = 250;
 // The focal marks: circles of the window's marks' size, at their height.
@@ -64,9 +59,6 @@ constexpr float kIndexHeight = 435;
 constexpr float kIndexTop = 7590;
 constexpr float kIndexMargin = 90;
 constexpr float kAreaHeight = 8025;
-// The names: the letters of the names layer, this far off their points.
-constexpr double kNamePoints = 12;
-constexpr double kNameGap = 120;
 // The lines over the top of the bench the magnifications and a note on the
 // first image are written in.
 constexpr int kMagnificationLine = 0;
@@ -98,130 +90,6 @@ bool sane(const Optics::SecondLens& lens) {
     return std::isfinite(lens.distance) && std::isfinite(lens.lens.N) && lens.lens.N >= 1 &&
            !std::isnan(lens.lens.R1) && !std::isnan(lens.lens.R2) && std::isfinite(lens.after) &&
            lens.after >= 1;
-}
-
-// A name's box at the laid-out size, measured once for each text and zoom: a
-// drag places the names on every event.
-QSizeF measured(const TextMark& mark, const PictureBox* area) {
-    static QHash<QString, QSizeF> sizes;
-    static double zoom = 0;
-    const double now = ScreenInfo::of(area).pixelsPerTwip();
-    if (now != zoom) {
-        sizes.clear();
-        zoom = now;
-    }
-    auto found = sizes.find(mark.text);
-    if (found == sizes.end())
-        found = sizes.insert(mark.text, mark.measuredTwips(area));
-    return *found;
-}
-
-// A name placed beside its point, inside its area, clear of the strokes on it
-// and of the names placed before it: the sides are tried in the order given,
-// then a little farther out; where none is clear the first side is taken.
-struct Namer {
-    const PictureBox* area;
-    QVector<TextMark>* names;
-    RgbValue colour;
-    QVector<QRectF> taken = {};
-
-    bool clear(const QRectF& box) const {
-        if (box.left() < 0 || box.right() > Bench::kAreaWidth || box.top() < 0 ||
-            box.bottom() > kAreaHeight)
-            return false;
-        for (const QRectF& other : taken)
-            if (box.intersects(other))
-                return false;
-        for (const Figure& f : area->figures()) {
-            if (f.kind == Figure::Kind::Circle) {
-                const QRectF dot(f.x1 - f.radius, f.y1 - f.radius, 2 * f.radius, 2 * f.radius);
-                if (box.intersects(dot))
-                    return false;
-            } else if (clipSegment(QLineF(f.x1, f.y1, f.x2, f.y2), box)) {
-                return false;
-            }
-        }
-        return true;
-    }
-
-    static QRectF boxAt(TextMark::Anchor anchor, double x, double y, QSizeF size) {
-        const bool right =
-            anchor == TextMark::Anchor::TopRight || anchor == TextMark::Anchor::BottomRight;
-        const bool bottom =
-            anchor == TextMark::Anchor::BottomLeft || anchor == TextMark::Anchor::BottomRight;
-        return {right ? x - size.width() : x, bottom ? y - size.height() : y, size.width(),
-                size.height()};
-    }
-
-    // `above`: the name goes above its point first (a tip above the axis).
-    void put(const QString& text, double x, double y, bool above) {
-        TextMark mark;
-        mark.text = text;
-        mark.colour = colour;
-        mark.points = kNamePoints;
-        mark.bold = true;
-        const QSizeF size = measured(mark, area);
-        using A = TextMark::Anchor;
-        const A below[] = {A::TopRight, A::TopLeft, A::BottomRight, A::BottomLeft};
-        const A over[] = {A::BottomRight, A::BottomLeft, A::TopRight, A::TopLeft};
-        const A* sides = above ? over : below;
-        const auto at = [&](A anchor, double gap) {
-            const bool right = anchor == A::TopRight || anchor == A::BottomRight;
-            const bool bottom = anchor == A::BottomLeft || anchor == A::BottomRight;
-            mark.anchor = anchor;
-            mark.x = float(right ? x - gap : x + gap);
-            mark.y = float(bottom ? y - gap : y + gap);
-            return boxAt(anchor, mark.x, mark.y, size);
-        };
-        for (const double gap : {kNameGap, 2.5 * kNameGap, 4 * kNameGap})
-            for (int i = 0; i < 4; ++i) {
-                const QRectF box = at(sides[i], gap);
-                if (clear(box)) {
-                    taken.append(box);
-                    names->append(mark);
-                    return;
-                }
-            }
-        taken.append(at(sides[0], kNameGap));
-        names->append(mark);
-    }
-};
-
-Optics::Pen penOf(const PictureBox& area) {
-    return {area.DrawWidth(), area.DrawStyle(), area.FillStyle(), area.FillColor(),
-            area.ForeColor()};
-}
-
-void setPen(PictureBox& area, const Optics::Pen& pen) {
-    area.SetDrawWidth(pen.width);
-    area.SetDrawStyle(pen.style);
-    area.SetFillStyle(pen.fillStyle);
-    area.SetFillColor(pen.fillColour);
-    area.SetForeColor(pen.foreColour);
-}
-
-// A line drawn with its own width and dash, the area's pen left as it was.
-void stroke(PictureBox& area, double x1, double y1, double x2, double y2, RgbValue colour,
-            int width, bool dashed) {
-    const int oldWidth = area.DrawWidth();
-    const int oldStyle = area.DrawStyle();
-    area.SetDrawWidth(width);
-    area.SetDrawStyle(dashed ? 1 : 0);
-    area.Line(x1, y1, x2, y2, colour);
-    area.SetDrawWidth(oldWidth);
-    area.SetDrawStyle(oldStyle);
-}
-
-// An arrow from its foot on the axis to its tip, as the object and the images
-// are drawn; the arrowhead only with the names, as on the single lens's bench.
-void arrow(PictureBox& area, double x, double tip, RgbValue colour, bool dashed, bool head) {
-    stroke(area, x, Bench::kAxisY, x, tip, colour, 2, dashed);
-    if (!head)
-        return;
-    const Optics::Arrowhead h = Optics::arrowheadAt(x, tip, x, Bench::kAxisY);
-    if (h.drawn)
-        for (const Optics::Segment& s : {h.left, h.right})
-            stroke(area, s.x1, s.y1, s.x2, s.y2, colour, 2, false);
 }
 
 } // namespace
@@ -269,6 +137,8 @@ void SystemMode::setUp() {
         editLens();
     });
     item(tr("Убрать вторую линзу"), [this] { stop(); });
+    // The scenes, each an optical system of its own, below a separator.
+    view().Scenes().setUp();
 }
 
 std::optional<Optics::SecondLens> SystemMode::secondLens() const {
@@ -508,11 +378,7 @@ void SystemMode::drawConstruction() {
 
     // The second lens: its bar and arrowheads, out when it converges.
     const double x = d.lensX;
-    stroke(right, x, kBarTop, x, kBarBottom, kLensColour, kBarWidth, false);
-    const double out = d.converging ? kHead : -kHead;
-    for (const auto& [end, sign] : {std::pair{kBarTop, 1.0}, std::pair{kBarBottom, -1.0}})
-        for (const double side : {-kHead, kHead})
-            stroke(right, x, end, x + side, end + sign * out, kLensColour, kBarWidth, false);
+    LensFigure::lens(right, x, d.converging);
     // Its foci as the window marks a lens's: dark for a converging lens, red
     // for a diverging one (the palette's).
     const RgbValue colour = d.converging ? colours.convergingMark : colours.divergingMark;

@@ -433,7 +433,17 @@ bool continues(const std::vector<Image>& images, std::size_t k) {
 // previous stage's, run across the gap, each with the secondary axis parallel
 // to it for a point on the axis (for parallel light one axis serves all).
 std::vector<Aim> stageAims(const System& system, const std::vector<Image>& images, std::size_t k,
-                           std::span<const double> edges) {
+                           std::span<const double> edges, const double* angle) {
+    if (k == 0 && angle) {
+        // A distant object sends a pencil of parallel light at −angle: the
+        // rays through the element's upper edge, its centre and its lower
+        // edge (its middle for an element given no aperture).
+        const double nu = -*angle * indexBefore(system, 0);
+        const double edge = edgeOf(edges, 0) > 0 ? edgeOf(edges, 0) : 1.0;
+        return {{Which::Edge, edge, nu, false},
+                {Which::Central, 0, nu, false},
+                {Which::Edge, -edge, nu, false}};
+    }
     if (k == 0) {
         const Object& object = system.object;
         if (!(system.elements.front().z - object.z > 0))
@@ -441,15 +451,17 @@ std::vector<Aim> stageAims(const System& system, const std::vector<Image>& image
         return aimsFrom(system, 0, {object.z, object.height}, edgeOf(edges, 0));
     }
     const Image& before = images[k - 1];
-    if (!continues(images, k))
+    // A distant object's pencil is carried on through every element, as
+    // textbooks draw a telescope.
+    if (!continues(images, k) && !angle)
         return aimsFrom(system, k, {before.z, before.height}, edgeOf(edges, k));
-    std::vector<Aim> aims = stageAims(system, images, k - 1, edges);
+    std::vector<Aim> aims = stageAims(system, images, k - 1, edges, angle);
     const double P = acting(system, k - 1);
     const double gap = system.elements[k].z - system.elements[k - 1].z;
     for (Aim& aim : aims) {
         aim.nu -= aim.y * P;
         aim.y += aim.nu / indexAfter(system, k - 1) * gap;
-        aim.withAxis = before.kind != ImageKind::None && focusOf(system, k).finite &&
+        aim.withAxis = !angle && before.kind != ImageKind::None && focusOf(system, k).finite &&
                        std::fabs(aim.nu) > kParallel;
     }
     return aims;
@@ -461,16 +473,26 @@ void add(ConstructedRay& ray, Point from, Point to, Part part) {
 }
 } // namespace
 
-std::vector<ConstructedRay> stageConstruction(const System& system, std::size_t k, double zTo,
-                                              std::span<const double> edgeHeights) {
+namespace {
+// Either construction: of the system's object, or (`angle` given) of an
+// object at infinity whose parallel light enters from zFrom.
+std::vector<ConstructedRay> stages(const System& system, std::size_t k, double zTo,
+                                   std::span<const double> edgeHeights, const double* angle,
+                                   double zFrom) {
     std::vector<ConstructedRay> rays;
     if (!valid(system) || k >= system.elements.size())
         return rays;
-    const std::vector<Image> images = imagesOf(system);
-    const std::vector<Aim> aims = stageAims(system, images, k, edgeHeights);
+    const bool distant = angle != nullptr;
+    if (distant && !(std::isfinite(*angle) && zFrom < system.elements.front().z))
+        return rays;
+    const std::vector<Image> images = distant ? imagesOfDistant(system, *angle) : imagesOf(system);
+    const std::vector<Aim> aims = stageAims(system, images, k, edgeHeights, angle);
     const bool last = k + 1 == system.elements.size();
     const double zk = system.elements[k].z;
-    const double zFrom = k == 0 ? system.object.z : system.elements[k - 1].z;
+    if (k > 0)
+        zFrom = system.elements[k - 1].z;
+    else if (!distant)
+        zFrom = system.object.z;
     const double zEnd = last ? zTo : system.elements[k + 1].z;
     const double n = indexBefore(system, k), n2 = indexAfter(system, k);
     const double P = acting(system, k);
@@ -478,8 +500,10 @@ std::vector<ConstructedRay> stageConstruction(const System& system, std::size_t 
     const Image& image = images[k];
     // The stage's own object: the system's for the first element, else the
     // image before (none when it stands at infinity).
-    const bool continued = continues(images, k);
-    const bool atInfinity = k > 0 && images[k - 1].kind == ImageKind::None;
+    const bool continued = continues(images, k) || distant;
+    // Parallel light meets the element: the system's distant object, or an
+    // image at infinity before it.
+    const bool atInfinity = k > 0 ? images[k - 1].kind == ImageKind::None : distant;
     const Point tip = k == 0 ? Point{system.object.z, system.object.height}
                              : Point{images[k - 1].z, images[k - 1].height};
     // Incoming light starts at a real object before the element, else at the
@@ -508,7 +532,9 @@ std::vector<ConstructedRay> stageConstruction(const System& system, std::size_t 
         const Point hit{zk, aim.y};
         const double u = aim.nu / n;
         const auto before = [&](double z) { return Point{z, aim.y + u * (z - zk)}; };
-        if (!continued) {
+        if (distant && k == 0) {
+            add(ray, before(zStart), hit, Part::Ray);
+        } else if (!continued) {
             if (zStart == tip.z) {
                 add(ray, tip, hit, Part::Ray);
             } else if (tip.z > zk) {
@@ -540,6 +566,18 @@ std::vector<ConstructedRay> stageConstruction(const System& system, std::size_t 
     if (atInfinity && !aims.empty() && focus.finite && std::fabs(aims.front().nu) > kParallel)
         secondaryAxis(aims.front().nu / n);
     return rays;
+}
+} // namespace
+
+std::vector<ConstructedRay> stageConstruction(const System& system, std::size_t k, double zTo,
+                                              std::span<const double> edgeHeights) {
+    return stages(system, k, zTo, edgeHeights, nullptr, 0);
+}
+
+std::vector<ConstructedRay> distantStageConstruction(const System& system, double angle,
+                                                     std::size_t k, double zFrom, double zTo,
+                                                     std::span<const double> edgeHeights) {
+    return stages(system, k, zTo, edgeHeights, &angle, zFrom);
 }
 
 } // namespace Optics::Axial

@@ -213,4 +213,16 @@ std::vector<ConstructedRay> construction(const System& system, double zTo, doubl
 std::vector<ConstructedRay> stageConstruction(const System& system, std::size_t k, double zTo,
                                               std::span<const double> edgeHeights);
 
+// The same stages for an object at infinity seen at `angle` (imagesOfDistant):
+// the first element's rays come in parallel at that angle from the plane
+// zFrom before it, through its upper edge, its centre and its lower edge
+// (heights ±1 cm where no aperture is given), meeting in its back focal
+// plane where the secondary axis parallel to them does; the same pencil
+// carried on through each later element, as textbooks draw a telescope, to
+// the images imagesOfDistant finds. Nothing
+// where zFrom is not before the first element or the angle is not finite.
+std::vector<ConstructedRay> distantStageConstruction(const System& system, double angle,
+                                                     std::size_t k, double zFrom, double zTo,
+                                                     std::span<const double> edgeHeights);
+
 } // namespace Optics::Axial

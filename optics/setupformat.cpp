@@ -758,6 +758,37 @@ Result parse(std::string_view bytes, const Ranges& ranges) {
             in.number(lens, "after", "secondLens.after", ranges.leastIndex, ranges.greatestIndex);
         setup.secondLens = s;
     }
+    // A scene, version 2 as the second lens: its kind, then each parameter
+    // the kind takes, within its range; one it does not take is refused, so
+    // that nothing the teacher set is silently dropped.
+    const Value* scene = twoLensFormat ? root.member("scene") : nullptr;
+    if (!in.failed() && scene && scene->type != Value::Type::Null) {
+        const Value& object = *in.object(root, "scene", "scene");
+        const Value* kind = in.failed() ? nullptr : object.member("kind");
+        const SceneKind* known =
+            kind && kind->type == Value::Type::String ? sceneKind(kind->string) : nullptr;
+        if (!in.failed() && !known)
+            in.fail(kind ? Problem::BadScene : Problem::Missing, "scene.kind");
+        SceneSetup s;
+        if (known) {
+            s.kind = known->kind;
+            for (const std::string& name : object.keys)
+                if (!in.failed() && name != "kind" &&
+                    std::none_of(known->parameters.begin(), known->parameters.end(),
+                                 [&](const SceneParameter& p) { return name == p.name; }))
+                    in.fail(Problem::BadScene, "scene." + name);
+            for (const SceneParameter& p : known->parameters) {
+                const std::string field = std::string("scene.") + p.name;
+                if (p.optional && !object.member(p.name))
+                    continue;
+                const double v = in.number(object, p.name, field.c_str(), p.least, p.greatest);
+                if (!in.failed())
+                    s.parameters.emplace_back(p.name, v);
+            }
+        }
+        if (!in.failed())
+            setup.scene = s;
+    }
     if (in.failed()) {
         result.failure = in.failure;
         return result;
@@ -772,7 +803,8 @@ std::string write(const Setup& setup) {
     Members root;
     root["format"] = quoted(kFormatName);
     // Version 1 wherever it holds the setup, so that an older Quellor opens it.
-    root["version"] = numberText(setup.secondLens ? kVersion : kOneLensVersion);
+    root["version"] =
+        numberText(setup.secondLens || setup.scene ? kVersion : kOneLensVersion);
     root["scale"] = numberText(setup.scale.factor());
     root["lens"] = quoted(setup.converging ? "converging" : "diverging");
     root["indices"] = objectText(
@@ -805,6 +837,13 @@ std::string write(const Setup& setup) {
               objectText({{"left", number(s->leftRadius)}, {"right", number(s->rightRadius)}}, 2)},
              {"after", number(s->after)}},
             1);
+    if (const std::optional<SceneSetup>& s = setup.scene) {
+        Members scene;
+        scene["kind"] = quoted(s->kind);
+        for (const auto& [name, value] : s->parameters)
+            scene[name] = number(value);
+        root["scene"] = objectText(scene, 1);
+    }
     return objectText(root, 0) + "\n";
 }
 

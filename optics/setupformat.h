@@ -3,6 +3,7 @@
 
 #include "notation.h"
 #include "scale.h"
+#include "scenesetup.h"
 #include "secondlens.h"
 
 #include <cstddef>
@@ -69,6 +70,8 @@ struct Setup {
     std::optional<Optics::Notation> notation;
     // A second lens behind the first, when the lesson is an optical system.
     std::optional<SecondLensSetup> secondLens;
+    // A scene (the eye, an instrument) the lesson opens with, version 2.
+    std::optional<SceneSetup> scene;
     bool operator==(const Setup&) const = default;
 };
 
@@ -112,6 +115,9 @@ enum class Problem {
     // A reader that holds one lens (the browser page) given a setup with a
     // second: it cannot show the lesson and says so rather than lose it.
     OneLensOnly,
+    // A scene of a kind this reader does not know, or a parameter its kind
+    // does not take: field.
+    BadScene,
 };
 
 // Where a text stops being JSON, what is wrong there.

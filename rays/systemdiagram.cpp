@@ -206,80 +206,138 @@ private:
 
 SystemDiagram systemDiagram(const BenchState& bench, const SecondLens& second, const Pen& left,
                             const Pen& right) {
+    const double lensTop = Axial::power(withSecondLens(constructionSystem(bench), second), 1) >= 0
+                               ? Bench::kConvergingTop
+                               : Bench::kDivergingTop;
+    const std::array<double, 2> edges{
+        Bench::cmOf(Bench::kAxisY -
+                    (bench.IsConverging != kFalse ? Bench::kConvergingTop : Bench::kDivergingTop)),
+        Bench::cmOf(Bench::kAxisY - lensTop)};
+    SystemDiagram d = systemDiagram(withSecondLens(constructionSystem(bench), second), bench,
+                                    edges, left, right);
+    d.secondCentre = pointAt(second.distance, 0);
+    if (!objectOnBench(bench)) {
+        // Without an object the figure has no strokes, but the lenses stand.
+        d.rays.strokes.clear();
+        d.images.clear();
+        d.object = d.objectFoot = d.firstImage = d.firstImageFoot = d.finalImage =
+            d.finalImageFoot = {};
+        d.imageTips.clear();
+        d.imageFeet.clear();
+    }
+    return d;
+}
+
+namespace {
+// Either figure: of the system's object, or (`angle` given) of a distant one.
+SystemDiagram build(const Axial::System& system, const BenchState& bench,
+                    std::span<const double> edgeHeights, const Pen& left, const Pen& right,
+                    const double* angle) {
     SystemDiagram d;
     d.rays.left = left;
     d.rays.right = right;
     d.rays.bench = bench;
-    d.system = withSecondLens(constructionSystem(bench), second);
-    d.lensX = Bench::twipsOf(second.distance);
-    const Axial::Focus focus = Axial::focusOf(d.system, 1);
-    d.converging = Axial::power(d.system, 1) >= 0;
-    d.lensTop = d.converging ? Bench::kConvergingTop : Bench::kDivergingTop;
-    d.lensBottom = d.converging ? Bench::kConvergingBottom : Bench::kDivergingBottom;
-    d.frontFocusX = focus.finite ? Bench::twipsOf(focus.frontPoint) : Bench::kFar;
-    d.backFocusX = focus.finite ? Bench::twipsOf(focus.backPoint) : Bench::kFar;
-    const Axial::Focus first = Axial::focusOf(d.system, 0);
-    d.firstFront = focusPoint(first, false);
-    d.firstBack = focusPoint(first, true);
-    d.secondFront = focusPoint(focus, false);
-    d.secondBack = focusPoint(focus, true);
-    d.secondCentre = pointAt(second.distance, 0);
-    if (!objectOnBench(bench) || !Axial::valid(d.system))
+    d.system = system;
+    const std::size_t n = system.elements.size();
+    if (n > 1) {
+        const Axial::Focus focus = Axial::focusOf(d.system, 1);
+        d.converging = Axial::power(d.system, 1) >= 0;
+        d.lensX = Bench::twipsOf(system.elements[1].z);
+        d.lensTop = d.converging ? Bench::kConvergingTop : Bench::kDivergingTop;
+        d.lensBottom = d.converging ? Bench::kConvergingBottom : Bench::kDivergingBottom;
+        d.frontFocusX = focus.finite ? Bench::twipsOf(focus.frontPoint) : Bench::kFar;
+        d.backFocusX = focus.finite ? Bench::twipsOf(focus.backPoint) : Bench::kFar;
+        d.secondFront = focusPoint(focus, false);
+        d.secondBack = focusPoint(focus, true);
+        d.secondCentre = pointAt(system.elements[1].z, 0);
+    }
+    if (n > 0) {
+        const Axial::Focus first = Axial::focusOf(d.system, 0);
+        d.firstFront = focusPoint(first, false);
+        d.firstBack = focusPoint(first, true);
+    }
+    if (n == 0 || !Axial::valid(d.system) ||
+        (angle ? !std::isfinite(*angle)
+               : !std::isfinite(system.object.z) || !std::isfinite(system.object.height) ||
+                     system.object.z >= system.elements[0].z))
         return d;
-    d.images = Axial::imagesOf(d.system);
-    d.object = pointAt(d.system.object.z, d.system.object.height);
-    d.objectFoot = pointAt(d.system.object.z, 0);
-    const auto mark = [](const Axial::Image& image, DiagramPoint& tip, DiagramPoint& foot) {
-        if (image.kind == Axial::ImageKind::None)
-            return;
-        tip = pointAt(image.z, image.height);
-        foot = pointAt(image.z, 0);
-    };
-    mark(d.images[0], d.firstImage, d.firstImageFoot);
-    mark(d.images[1], d.finalImage, d.finalImageFoot);
+    d.images = angle ? Axial::imagesOfDistant(d.system, *angle) : Axial::imagesOf(d.system);
+    if (!angle) {
+        d.object = pointAt(d.system.object.z, d.system.object.height);
+        d.objectFoot = pointAt(d.system.object.z, 0);
+    }
+    d.imageTips.resize(n);
+    d.imageFeet.resize(n);
+    for (std::size_t k = 0; k < n; ++k)
+        if (d.images[k].kind != Axial::ImageKind::None) {
+            d.imageTips[k] = pointAt(d.images[k].z, d.images[k].height);
+            d.imageFeet[k] = pointAt(d.images[k].z, 0);
+        }
+    d.firstImage = d.imageTips.front();
+    d.firstImageFoot = d.imageFeet.front();
+    d.finalImage = d.imageTips.back();
+    d.finalImageFoot = d.imageFeet.back();
 
     const Palette::Construction& colours = Palette::of(bench);
     const bool labels = bench.ShowLabels != kFalse;
     Builder b(d.rays, colours);
-    d.rays.strokes.reserve(64);
+    d.rays.strokes.reserve(32 * n);
     // The object: a line from its tip to the axis, as wide as the rays.
-    b.pen(Area::Left).width = 2;
-    b.pen(Area::Left).style = 0;
-    b.line(Area::Left, Role::Object, d.object.x, d.object.y, d.object.x, Bench::kAxisY,
-           colours.object);
-    if (labels)
-        b.arrowhead(Area::Left, Role::Object, d.object.x, d.object.y, 2, colours.object);
-    // Each lens's rays for its own object; the ray through the front focus
-    // on the bench's third-ray layer, as for one lens.
-    const std::array<double, 2> edges{
-        Bench::cmOf(Bench::kAxisY -
-                    (bench.IsConverging != kFalse ? Bench::kConvergingTop : Bench::kDivergingTop)),
-        Bench::cmOf(Bench::kAxisY - d.lensTop)};
+    if (!angle) {
+        b.pen(d.object.area).width = 2;
+        b.pen(d.object.area).style = 0;
+        b.line(d.object.area, Role::Object, d.object.x, d.object.y, d.object.x, Bench::kAxisY,
+               colours.object);
+        if (labels)
+            b.arrowhead(d.object.area, Role::Object, d.object.x, d.object.y, 2, colours.object);
+    }
+    // Each element's rays for its own object; the ray through the front
+    // focus on the bench's third-ray layer, as for one lens.
     const double zTo = Bench::cmOf(Bench::kAreaWidth);
-    for (std::size_t k = 0; k < 2; ++k)
-        for (const Axial::ConstructedRay& ray : Axial::stageConstruction(d.system, k, zTo, edges)) {
+    for (std::size_t k = 0; k < n; ++k)
+        for (const Axial::ConstructedRay& ray :
+             angle ? Axial::distantStageConstruction(d.system, *angle, k, -zTo, zTo, edgeHeights)
+                   : Axial::stageConstruction(d.system, k, zTo, edgeHeights)) {
             if (ray.which == Axial::Which::Focal && bench.ShowThirdRay == kFalse)
                 continue;
             for (const Axial::Piece& piece : ray.pieces)
                 b.piece(piece, roleOf(ray.which));
         }
-    // A1B1: solid in the image's colour where the light of the first lens
-    // meets there, before the second; red and dashed where it only seems to
-    // come from it (virtual) or would meet beyond the second lens, which
-    // takes the light first (a virtual object for it).
-    const Axial::Image& i1 = d.images[0];
-    const bool formed = i1.kind == Axial::ImageKind::Real && i1.z <= d.system.elements[1].z;
-    b.image(d.firstImage, formed ? colours.realImage : colours.virtualImage, !formed, false,
-            labels);
-    const bool real = d.images[1].kind == Axial::ImageKind::Real;
+    // An intermediate image: solid in the image's colour where the light
+    // meets there before the next element; red and dashed where it only
+    // seems to come from it (virtual) or would meet beyond the next element,
+    // which takes the light first (a virtual object for it).
+    for (std::size_t k = 0; k + 1 < n; ++k) {
+        const Axial::Image& i = d.images[k];
+        const bool formed = i.kind == Axial::ImageKind::Real && i.z <= d.system.elements[k + 1].z;
+        b.image(d.imageTips[k], formed ? colours.realImage : colours.virtualImage, !formed, false,
+                labels);
+    }
+    const bool real = d.images.back().kind == Axial::ImageKind::Real;
     b.image(d.finalImage, real ? colours.realImage : colours.virtualImage, !real, true, labels);
+    if (angle)
+        return d;
     // The object marker last, over the rays: a filled dot.
-    b.pen(Area::Left).width = 3;
-    b.pen(Area::Left).style = 0;
-    b.pen(Area::Left).fillStyle = 0;
-    b.pen(Area::Left).fillColour = colours.object;
-    b.circle(Area::Left, Role::ObjectDot, d.object.x, d.object.y, 60, colours.object);
+    Pen& pen = b.pen(d.object.area);
+    pen.width = 3;
+    pen.style = 0;
+    pen.fillStyle = 0;
+    pen.fillColour = colours.object;
+    b.circle(d.object.area, Role::ObjectDot, d.object.x, d.object.y, 60, colours.object);
     return d;
+}
+} // namespace
+
+SystemDiagram systemDiagram(const Axial::System& system, const BenchState& bench,
+                            std::span<const double> edgeHeights, const Pen& left,
+                            const Pen& right) {
+    return build(system, bench, edgeHeights, left, right, nullptr);
+}
+
+SystemDiagram distantDiagram(const Axial::System& system, double angle, const BenchState& bench,
+                             std::span<const double> edgeHeights, const Pen& left,
+                             const Pen& right) {
+    return build(system, bench, edgeHeights, left, right, &angle);
 }
 
 } // namespace Optics

@@ -5,6 +5,7 @@
 #include "raydiagram.h"
 #include "secondlens.h"
 
+#include <span>
 #include <vector>
 
 // The bench with a second lens as the scheme view draws it: the optical
@@ -49,6 +50,9 @@ struct SystemDiagram {
     DiagramPoint firstFront, firstBack;
     DiagramPoint secondFront, secondBack;
     DiagramPoint secondCentre;
+    // Every image in turn (the last the final one), for a system of any
+    // number of elements.
+    std::vector<DiagramPoint> imageTips, imageFeet;
 };
 
 // The two-lens bench's figure as textbooks draw it, stage by stage: the
@@ -59,5 +63,23 @@ struct SystemDiagram {
 // object on the bench.
 SystemDiagram systemDiagram(const BenchState& bench, const SecondLens& second, const Pen& left,
                             const Pen& right);
+
+// The same figure for any system (bench centimetres, the bench's lens line at
+// z = 0, elements anywhere in either area): each element's standard rays for
+// its own object, the intermediate images thin, the final one thick. The
+// bench gives the palette and the layers only; `edgeHeights` the elements'
+// apertures (cm) in turn. The second-lens fields describe element 1 where
+// there is one.
+SystemDiagram systemDiagram(const Axial::System& system, const BenchState& bench,
+                            std::span<const double> edgeHeights, const Pen& left,
+                            const Pen& right);
+
+// The figure of a distant object seen at `angle` (radians; a star, a far
+// landscape): its parallel light enters from the left edge of the left area
+// through the first element's edges and centre, each element's stage on from
+// the images imagesOfDistant finds. No object is drawn.
+SystemDiagram distantDiagram(const Axial::System& system, double angle, const BenchState& bench,
+                             std::span<const double> edgeHeights, const Pen& left,
+                             const Pen& right);
 
 } // namespace Optics

@@ -61,6 +61,8 @@ private slots:
     void invalid();
     void stages_data();
     void stages();
+    void distantStages_data();
+    void distantStages();
 };
 
 void TestAxial::againstMatrices_data() {
@@ -275,6 +277,62 @@ void TestAxial::stages() {
         object = image;
         objectFinite = finite;
     }
+}
+
+void TestAxial::distantStages_data() {
+    QTest::addColumn<System>("system");
+    QTest::addColumn<double>("angle");
+    QTest::addRow("Kepler 20x") << pair(100, 105, 5, {}) << 0.01;
+    QTest::addRow("Galilean 10x") << pair(50, 45, -5, {}) << -0.02;
+    QTest::addRow("on the axis") << pair(100, 105, 5, {}) << 0.0;
+    QTest::addRow("image beyond 2nd") << pair(40, 20, 30, {}) << 0.05;
+    QTest::addRow("water between") << pair(20, 30, 15, {}, {1, kWater, 1}) << 0.03;
+}
+
+void TestAxial::distantStages() {
+    // Parallel light at −angle from the left: after each stage its rays pass through the image a
+    // matrix finds for that light (where height no longer depends on where the ray entered), or
+    // leave parallel at the matrix's slope for an afocal system.
+    QFETCH(System, system);
+    QFETCH(double, angle);
+    const double edge = 4, zFrom = -60, u = -angle;
+    for (std::size_t k = 0; k < system.elements.size(); ++k) {
+        System cut = system;
+        cut.elements.resize(k + 1), cut.media.resize(k + 2);
+        const M m = matrixOf(cut, 0);
+        const double zk = system.elements[k].z;
+        const bool afocal = std::fabs(m.c) < 1e-12;
+        const double s = afocal ? 0 : -m.a / m.c;
+        const std::vector<ConstructedRay> rays =
+            distantStageConstruction(system, angle, k, zFrom, zk + 200, {&edge, 1});
+        const auto axes = std::count_if(rays.begin(), rays.end(), [](const ConstructedRay& r) {
+            return r.which == Which::SecondaryAxis;
+        });
+        QVERIFY(rays.size() - std::size_t(axes) >= 2);
+        QVERIFY(k > 0 || axes == (angle == 0 ? 0 : 1));
+        for (const ConstructedRay& ray : rays) {
+            const Piece& out = ray.pieces.back();
+            if (ray.which == Which::SecondaryAxis) {
+                QVERIFY(k > 0 ||
+                        (near(out.to.z, zk + s) && near(out.to.height, (m.b + s * m.d) * u)));
+                continue;
+            }
+            const Piece& in = ray.pieces.front();
+            if (k == 0) {
+                QVERIFY(near(in.from.z, zFrom) && in.part == Part::Ray);
+                QVERIFY(near((in.to.height - in.from.height) / (in.to.z - in.from.z), u));
+            }
+            const double slope = (out.to.height - out.from.height) / (out.to.z - out.from.z);
+            if (afocal) {
+                QVERIFY(near(slope, m.d * u));
+            } else {
+                const double at = out.from.height + slope * (zk + s - out.from.z);
+                QVERIFY2(std::fabs(at - (m.b + s * m.d) * u) < 1e-9,
+                         qPrintable(QString::number(at)));
+            }
+        }
+    }
+    QVERIFY(distantStageConstruction(system, angle, 0, 10, 300, {}).empty());
 }
 
 QTEST_APPLESS_MAIN(TestAxial)

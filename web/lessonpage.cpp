@@ -260,7 +260,7 @@ SetupFormat::Failure Page::openSetup(std::string_view text) {
     // The page draws one lens: a lesson with two opened as its first lens
     // alone would show an image the teacher's system does not form, and a
     // save would drop the second lens. It is refused; the bench stays.
-    if (read.setup->secondLens) {
+    if (read.setup->secondLens || read.setup->scene) {
         SetupFormat::Failure failure;
         failure.problem = SetupFormat::Problem::OneLensOnly;
         failure.field = "secondLens";
