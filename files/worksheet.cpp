@@ -429,7 +429,7 @@ double pageX(const Optics::DiagramPoint& point) {
 
 // A name beside its point: a tip's left of it at its height; a point of the
 // axis centred under the axis, or over it where an arrow hangs below.
-enum class Beside { Tip, UnderAxis, OverAxis };
+enum class Beside { Tip, UnderAxis, OverAxis, Centred };
 void nameAt(QPainter& p, const QString& name, const Optics::DiagramPoint& point, Beside where,
             const QRectF& frame) {
     if (!point.shown)
@@ -438,11 +438,12 @@ void nameAt(QPainter& p, const QString& name, const Optics::DiagramPoint& point,
     const QFontMetricsF metrics = p.fontMetrics();
     const double x = pageX(point);
     const double width = metrics.horizontalAdvance(name);
-    const QPointF at =
-        where == Beside::Tip
-            ? QPointF(x - kNameGap - width, point.y + metrics.ascent() / 2)
-            : QPointF(x - width / 2, where == Beside::UnderAxis ? Bench::kAxisY + 5 * kMarkRadius
-                                                                : Bench::kAxisY - 3 * kMarkRadius);
+    const double baseline = where == Beside::UnderAxis  ? Bench::kAxisY + 5 * kMarkRadius
+                            : where == Beside::OverAxis ? Bench::kAxisY - 3 * kMarkRadius
+                                                        : point.y;
+    const QPointF at = where == Beside::Tip
+                           ? QPointF(x - kNameGap - width, point.y + metrics.ascent() / 2)
+                           : QPointF(x - width / 2, baseline);
     // A name the frame would cut is left out, as on the single lens's figure.
     if (!frame.contains(QRectF(at.x(), at.y() - metrics.ascent(), width, metrics.height())))
         return;
@@ -450,14 +451,50 @@ void nameAt(QPainter& p, const QString& name, const Optics::DiagramPoint& point,
     p.drawText(at, name);
 }
 
-void drawSystemFigure(QPainter& p, const Worksheets::Model& model, bool solution) {
+// A digit as a subscript: the lens or the image it belongs to.
+QString lower(std::size_t k) {
+    return k < 10 ? QString(QChar(0x2080 + int(k))) : QString::number(k);
+}
+
+// The system the page draws, in bench cm with the bench's lens line at z = 0:
+// the bench's lens and the second one, or a scene's elements; the diagram of
+// its construction, and each element's half height (cm).
+struct SystemFigure {
+    Optics::SystemDiagram d;
+    std::vector<double> halves;
+};
+
+SystemFigure systemFigure(const Worksheets::Model& model) {
     BenchState bench = model.bench;
     bench.SchemeView = kTrue;
     bench.ShowLabels = kTrue;
     bench.ShowThirdRay = kTrue;
-    const Optics::SecondLens& second = *model.system.secondLens;
-    const Optics::SystemDiagram d = Optics::systemDiagram(
-        bench, second, penOf(model.window, "picLeft"), penOf(model.window, "picRigth"));
+    const Optics::Pen left = penOf(model.window, "picLeft");
+    const Optics::Pen right = penOf(model.window, "picRigth");
+    const Worksheets::System& system = model.system;
+    SystemFigure figure;
+    if (system.secondLens) {
+        figure.d = Optics::systemDiagram(bench, *system.secondLens, left, right);
+        figure.halves.assign(2, Bench::cmOf(kLensHalf));
+        return figure;
+    }
+    const Optics::Axial::System& scene = *system.scene;
+    for (std::size_t i = 0; i < scene.elements.size(); ++i)
+        figure.halves.push_back(i < system.apertures.size() && system.apertures[i] > 0
+                                    ? system.apertures[i]
+                                    : Bench::cmOf(kLensHalf));
+    if (figure.halves.empty())
+        figure.halves.push_back(1);
+    figure.d = system.distantAngle ? Optics::distantDiagram(scene, *system.distantAngle, bench,
+                                                            figure.halves, left, right)
+                                   : Optics::systemDiagram(scene, bench, figure.halves, left, right);
+    return figure;
+}
+
+void drawSystemFigure(QPainter& p, const Worksheets::Model& model, bool solution) {
+    const SystemFigure figure = systemFigure(model);
+    const Optics::SystemDiagram& d = figure.d;
+    const Optics::Axial::System& system = d.system;
     const QRectF frame(0, 0, kBenchWidth, Bench::kAreaHeight);
     p.setPen(pen(kGreyInk, 0.5));
     p.setBrush(Qt::NoBrush);
@@ -465,12 +502,6 @@ void drawSystemFigure(QPainter& p, const Worksheets::Model& model, bool solution
     p.setPen(pen(kInk, 0.75));
     p.drawLine(QPointF(0, Bench::kAxisY), QPointF(kBenchWidth, Bench::kAxisY));
 
-    // Both lenses as the bench draws them, the second moved to its place.
-    drawLensSymbol(p, Optics::converges(Optics::power(Optics::lensOf(bench))), kLensHalf);
-    p.save();
-    p.translate(d.lensX, 0);
-    drawLensSymbol(p, d.converging, kLensHalf);
-    p.restore();
     const auto onAxis = [](double z) {
         Optics::DiagramPoint point;
         point.shown = std::isfinite(z) && std::fabs(Bench::twipsOf(z)) < Bench::kFar;
@@ -479,22 +510,37 @@ void drawSystemFigure(QPainter& p, const Worksheets::Model& model, bool solution
         point.y = Bench::kAxisY;
         return point;
     };
-    // The foci, F and F′ where the media or the notation give a lens two focal
-    // lengths; the lines across the axis a scene has.
-    for (std::size_t k = 0; k < 2; ++k) {
-        const Optics::Axial::Focus focus = Optics::Axial::focusOf(d.system, k);
-        if (!focus.finite)
+    // Each element as the bench draws a lens, at its place and height, named
+    // under it where the scene names it; its foci, F and F′ where its media or
+    // the notation give it two focal lengths.
+    const std::size_t count = system.elements.size();
+    for (std::size_t k = 0; k < count; ++k) {
+        const double z = system.elements[k].z;
+        p.save();
+        p.translate(Bench::twipsOf(z), 0);
+        drawLensSymbol(p, Optics::Axial::power(system, k) >= 0,
+                       Bench::twipsOf(figure.halves[std::min(k, figure.halves.size() - 1)]));
+        p.restore();
+        if (k < model.system.elementNames.size() && !model.system.elementNames[k].isEmpty()) {
+            Optics::DiagramPoint under = onAxis(z);
+            under.y = Bench::kAxisY +
+                      Bench::twipsOf(figure.halves[std::min(k, figure.halves.size() - 1)]) +
+                      6 * kMarkRadius;
+            nameAt(p, model.system.elementNames[k], under, Beside::Centred, frame);
+        }
+        const Optics::Axial::Focus focus = Optics::Axial::focusOf(system, k);
+        const auto* thin = std::get_if<Optics::Axial::ThinLens>(&system.elements[k].kind);
+        if (!focus.finite || !thin)
             continue;
-        const QString index = k == 0 ? QStringLiteral("\u2081") : QStringLiteral("\u2082");
-        const Optics::Lens lens =
-            k == 0 ? Optics::lensOf(bench)
-                   : Optics::lensBetween(second, Optics::Axial::indexBefore(d.system, 1));
+        const Optics::Lens lens{Optics::Axial::indexBefore(system, k), thin->N,
+                                Optics::Axial::indexAfter(system, k), thin->R1, thin->R2};
+        const QString index = count > 1 ? lower(k + 1) : QString();
         const bool one = Optics::oneFocalLength(model.notation, lens);
-        for (const auto& [z, name] :
+        for (const auto& [at, name] :
              {std::pair{focus.frontPoint, QStringLiteral("F") + index},
               std::pair{focus.backPoint, QStringLiteral("F") + index +
                                              (one ? QString() : QStringLiteral("\u2032"))}}) {
-            const Optics::DiagramPoint mark = onAxis(z);
+            const Optics::DiagramPoint mark = onAxis(at);
             if (!mark.shown || !frame.contains(QPointF(mark.x, mark.y)))
                 continue;
             p.setPen(Qt::NoPen);
@@ -504,29 +550,37 @@ void drawSystemFigure(QPainter& p, const Worksheets::Model& model, bool solution
             nameAt(p, name, mark, Beside::UnderAxis, frame);
         }
     }
+    // A scene's lines across the axis (a retina, a screen) and its points on
+    // it (the eye's place, a far or near point).
     for (const Worksheets::Across& line : model.system.across) {
         const double x = Bench::xOf(line.z);
         if (x < 0 || x > kBenchWidth)
             continue;
+        const double half = Bench::twipsOf(line.halfHeight);
         p.setPen(pen(kInk, 1.5));
-        p.drawLine(QPointF(x, Bench::kAxisY - kLensHalf), QPointF(x, Bench::kAxisY + kLensHalf));
         p.setFont(benchFont(kMarkPoints));
-        p.drawText(QPointF(x + kNameGap / 2, Bench::kAxisY - kLensHalf), line.name);
+        if (half > 0) {
+            p.drawLine(QPointF(x, Bench::kAxisY - half), QPointF(x, Bench::kAxisY + half));
+            p.drawText(QPointF(x + kNameGap / 2, Bench::kAxisY - half), line.name);
+        } else {
+            p.drawEllipse(QPointF(x, Bench::kAxisY), kMarkRadius, kMarkRadius);
+            nameAt(p, line.name, onAxis(line.z), Beside::OverAxis, frame);
+        }
     }
-    // The media by their indices: before, between and behind the lenses.
+    // The media by their indices, each where it begins: n1 before the first
+    // element, n2 behind it, and so on.
     p.setFont(benchFont(kMarkPoints));
     p.setPen(kInk);
-    const double between = Optics::Axial::indexBefore(d.system, 1);
-    p.drawText(QPointF(200, Bench::kAreaHeight - 200),
-               Worksheet::tr("n1 = %1").arg(readoutText(bench.n1).trimmed()));
-    p.drawText(QPointF(Bench::kLensX + 200, Bench::kAreaHeight - 200),
-               Worksheet::tr("n2 = %1").arg(readoutText(between).trimmed()));
-    if (Bench::kLensX + d.lensX + 1600 < kBenchWidth)
-        p.drawText(QPointF(Bench::kLensX + d.lensX + 200, Bench::kAreaHeight - 200),
-                   Worksheet::tr("n3 = %1").arg(readoutText(second.after).trimmed()));
+    for (std::size_t i = 0; i < system.media.size(); ++i) {
+        const double x = i == 0 ? 0 : Bench::xOf(system.elements[i - 1].z);
+        if (x < 0 || x + 1600 > kBenchWidth)
+            continue;
+        p.drawText(QPointF(x + 200, Bench::kAreaHeight - 200),
+                   QStringLiteral("n%1 = %2").arg(i + 1).arg(readoutText(system.media[i]).trimmed()));
+    }
 
     if (!solution) {
-        if (d.object.shown) {
+        if (d.object.shown && !model.system.distantAngle) {
             p.setPen(pen(kInk, 2));
             p.drawLine(QPointF(d.object.x, Bench::kAxisY), QPointF(d.object.x, d.object.y));
             arrowhead(p, QPointF(d.object.x, d.object.y), QPointF(d.object.x, Bench::kAxisY),
@@ -539,7 +593,7 @@ void drawSystemFigure(QPainter& p, const Worksheets::Model& model, bool solution
     }
     // The construction: rays solid black; what only seems to meet (extensions,
     // a virtual image, a virtual object of the second lens) dashed grey.
-    const Palette::Construction& colours = Palette::of(bench);
+    const Palette::Construction& colours = Palette::of(model.bench);
     p.save();
     p.setClipRect(frame);
     for (const Optics::Stroke& s : d.rays.strokes) {
@@ -564,21 +618,19 @@ void drawSystemFigure(QPainter& p, const Worksheets::Model& model, bool solution
         }
     }
     p.restore();
-    const auto above = [](const Optics::DiagramPoint& tip) { return tip.y < Bench::kAxisY; };
-    const struct {
-        QString tip, foot;
-        const Optics::DiagramPoint &at, &base;
-    } points[] = {{QStringLiteral("B"), QStringLiteral("A"), d.object, d.objectFoot},
-                  {QStringLiteral("B\u2081"), QStringLiteral("A\u2081"), d.firstImage,
-                   d.firstImageFoot},
-                  {QStringLiteral("B\u2082"), QStringLiteral("A\u2082"), d.finalImage,
-                   d.finalImageFoot}};
-    for (const auto& point : points) {
-        nameAt(p, point.tip, point.at, Beside::Tip, frame);
-        // A foot's name on the side of the axis the arrow leaves free.
-        nameAt(p, point.foot, point.base, above(point.at) ? Beside::UnderAxis : Beside::OverAxis,
-               frame);
-    }
+    // The object AB and each image, A₁B₁ after the first element and so on:
+    // the tip named beside it, the foot on the side of the axis the arrow
+    // leaves free.
+    const auto name = [&](const QString& index, const Optics::DiagramPoint& tip,
+                          const Optics::DiagramPoint& foot) {
+        nameAt(p, QStringLiteral("B") + index, tip, Beside::Tip, frame);
+        nameAt(p, QStringLiteral("A") + index, foot,
+               tip.y < Bench::kAxisY ? Beside::UnderAxis : Beside::OverAxis, frame);
+    };
+    if (!model.system.distantAngle)
+        name(QString(), d.object, d.objectFoot);
+    for (std::size_t k = 0; k < d.imageTips.size() && k < d.imageFeet.size(); ++k)
+        name(lower(k + 1), d.imageTips[k], d.imageFeet[k]);
 }
 } // namespace
 
@@ -604,7 +656,7 @@ void drawPage(QPainter& p, const Worksheets::Model& model, const Worksheets::Pag
     p.save();
     p.translate(left, benchTop);
     p.scale(kBenchScale, kBenchScale);
-    if (model.system.twoLenses())
+    if (model.system.shown())
         drawSystemFigure(p, model, content.shows == Worksheets::Shows::Solution);
     else
         drawFigure(p, model, model.bench, false, content.shows, {});
@@ -878,6 +930,51 @@ QStringList systemAnswer(const Model& model) {
     return lines;
 }
 
+// A scene's elements as lines: each one's name (or its number), focal lengths
+// and power, and its distance from the first.
+QStringList sceneElements(const Model& model) {
+    const Optics::Axial::System& system = *model.system.scene;
+    QStringList lines;
+    for (std::size_t k = 0; k < system.elements.size(); ++k) {
+        const auto* thin = std::get_if<Optics::Axial::ThinLens>(&system.elements[k].kind);
+        if (!thin)
+            continue;
+        const Optics::Lens lens{Optics::Axial::indexBefore(system, k), thin->N,
+                                Optics::Axial::indexAfter(system, k), thin->R1, thin->R2};
+        const QString name = k < model.system.elementNames.size() &&
+                                     !model.system.elementNames[k].isEmpty()
+                                 ? model.system.elementNames[k]
+                                 : Worksheet::tr("Линза %1").arg(k + 1);
+        QString line = name + QStringLiteral(": ") +
+                       Readout::focalLengths(model.notation, lens, model.scale) +
+                       QStringLiteral("   ") + Readout::power(model.notation, lens, model.scale);
+        if (k > 0)
+            line += QStringLiteral("; ") +
+                    Worksheet::tr("%1 от первой")
+                        .arg(Readout::centimetresOf(model.scale.realOfBenchCm(
+                            system.elements[k].z - system.elements.front().z)));
+        lines << line;
+    }
+    return lines;
+}
+
+// A scene's worksheet: its elements and the object (or the direction of the
+// light), then the construction with the scene's read-outs, the library's.
+bool fillSceneWorksheet(Pages& pages, const Model& model) {
+    const QStringList elements = sceneElements(model);
+    const Page task{Shows::Task,
+                    Worksheet::tr("Задание: постройте изображение — %1").arg(model.system.title),
+                    elements,
+                    {scaleLine(model.scale)}};
+    if (!pages.add(task))
+        return false;
+    QStringList below = model.system.readouts;
+    below << Worksheet::tr("Сплошные линии — лучи и действительные изображения; штриховые — "
+                           "продолжения лучей, мнимые изображения и мнимый предмет.");
+    return pages.add(
+        {Shows::Solution, Worksheet::tr("Решение — %1").arg(model.system.title), elements, below});
+}
+
 // The system's worksheet: both lenses and the object, then the construction
 // stage by stage with the library's answer.
 bool fillSystemWorksheet(Pages& pages, const Model& model) {
@@ -900,6 +997,8 @@ bool fillSystemWorksheet(Pages& pages, const Model& model) {
 bool fillWorksheet(Pages& pages, const Model& model) {
     if (model.system.twoLenses())
         return fillSystemWorksheet(pages, model);
+    if (model.system.scene)
+        return fillSceneWorksheet(pages, model);
     const QString lens = lensLine(model, model.bench, true);
     const Page task{Shows::Task,
                     Worksheet::tr("Задание: постройте изображение предмета"),
