@@ -147,6 +147,8 @@ private slots:
     void printToFile();
     void twoLenses_data();
     void twoLenses();
+    void scenes_data();
+    void scenes();
 };
 
 void TestWorksheet::pages_data() {
@@ -650,6 +652,53 @@ void TestWorksheet::twoLenses() {
     const QList<QPointF> named = wordCentres(pdf, 2, QStringLiteral("B₂"));
     QVERIFY(named.size() == 1 && tip.x() - named[0].x() > 0 &&
             tip.x() - named[0].x() < kPointsPerCm && std::fabs(tip.y() - named[0].y()) < 8);
+}
+
+// A scene's sheet from its setup file on the command line, at the scene's
+// scale: a name the page centres on its point stands where the scene's
+// textbook figure puts that point, measured from the objective's name.
+void TestWorksheet::scenes_data() {
+    QTest::addColumn<QString>("scene");
+    QTest::addColumn<int>("k");
+    QTest::addColumn<double>("distance"); // the object, real cm before the first lens
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<double>("at"); // real cm behind the objective
+    const QString microscope =
+        QStringLiteral(R"({"kind": "microscope", "objective": 1.5, "eyepiece": 3, "tube": 16})");
+    QTest::newRow("microscope: the eyepiece 16 cm behind")
+        << microscope << 2 << 1.7 << QStringLiteral("окуляр") << 16.0;
+    QTest::newRow("microscope: A2B2 25 cm before the eyepiece")
+        << microscope << 2 << 1.7 << QStringLiteral("A₂") << 16.0 - 25.0;
+    // 1/F = 1/d + 1/f: F = 5, d = 12, f = 60/7.
+    QTest::newRow("camera: the sharp image on the film")
+        << QStringLiteral(R"({"kind": "camera", "focal": 5})") << 1 << 12.0
+        << QStringLiteral("A₁") << 60.0 / 7;
+}
+
+void TestWorksheet::scenes() {
+    QFETCH(QString, scene);
+    QFETCH(int, k);
+    QFETCH(double, distance);
+    QFETCH(QString, word);
+    QFETCH(double, at);
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("scene.quellor")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral(R"({"format": "quellor-setup", "version": 2, "scale": %1,
+        "lens": "converging", "indices": {"left": 1, "lens": 1.5, "right": 1},
+        "radii": {"left": %2, "right": %2}, "view": "scheme",
+        "object": {"distance": %3, "height": 0.4}, "scene": %4})")
+                   .arg(k).arg(5 * k).arg(distance).arg(scene).toUtf8());
+    file.close();
+    const QString pdf = dir.filePath(QStringLiteral("scene.pdf"));
+    run(QStringLiteral(QUELLOR_PROGRAM), {QStringLiteral("--worksheet"), pdf, file.fileName()});
+    QVERIFY(QFileInfo::exists(pdf));
+    const QList<QPointF> objective = wordCentres(pdf, 2, QStringLiteral("объектив"));
+    const QList<QPointF> point = wordCentres(pdf, 2, word);
+    QVERIFY(objective.size() == 1 && point.size() == 1);
+    const double expected = at / k * kPointsPerCm;
+    QVERIFY2(std::fabs(point[0].x() - objective[0].x() - expected) < 2,
+             qPrintable(QStringLiteral("%1 pt, expected %2").arg(point[0].x() - objective[0].x()).arg(expected)));
 }
 
 #include "tst_worksheet.moc"
