@@ -2457,6 +2457,22 @@ They will be lost on exit.</translation>
 <context>
     <name>Worksheet</name>
     <message>
+        <source>Линза %1</source>
+        <translation>Lens %1</translation>
+    </message>
+    <message>
+        <source>%1 от первой</source>
+        <translation>%1 from the first</translation>
+    </message>
+    <message>
+        <source>Задание: постройте изображение — %1</source>
+        <translation>Task: construct the image — %1</translation>
+    </message>
+    <message>
+        <source>Решение — %1</source>
+        <translation>Solution — %1</translation>
+    </message>
+    <message>
         <source>Среда слева n1 = %1, справа n2 = %2.</source>
         <translation>Medium on the left n1 = %1, on the right n2 = %2.</translation>
     </message>
@@ -2523,10 +2539,6 @@ They will be lost on exit.</translation>
     <message>
         <source>Варианты и ответы</source>
         <translation>Variants and answers</translation>
-    </message>
-    <message>
-        <source>n3 = %1</source>
-        <translation>n3 = %1</translation>
     </message>
     <message>
         <source>Вторая линза: N = %1, R = %2 (слева), R = %3 (справа), O₁O₂ = %4</source>
