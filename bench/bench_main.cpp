@@ -599,12 +599,13 @@ void printTable(const TableReporter& reporter) {
                     lens.wall / 1000.0, single.cpu / 1000.0, single.wall / 1000.0,
                     verdict(single.cpu > 0 && object.cpu > 0 && lens.cpu > 0,
                             std::max(object.cpu, lens.cpu) <= 1.1 * single.cpu));
-        std::printf("  with the graph: object %8.3f (%7.3f)   second lens %8.3f (%7.3f)   single "
-                    "lens's object %8.3f (%7.3f)   %s (no more than the single lens's, within 10 %%)\n",
-                    graphObject.cpu / 1000.0, graphObject.wall / 1000.0, graphLens.cpu / 1000.0,
-                    graphLens.wall / 1000.0, wholeSingle.cpu / 1000.0, wholeSingle.wall / 1000.0,
-                    verdict(wholeSingle.cpu > 0 && graphObject.cpu > 0 && graphLens.cpu > 0,
-                            std::max(graphObject.cpu, graphLens.cpu) <= 1.1 * wholeSingle.cpu));
+        std::printf(
+            "  with the graph: object %8.3f (%7.3f)   second lens %8.3f (%7.3f)   single "
+            "lens's object %8.3f (%7.3f)   %s (no more than the single lens's, within 10 %%)\n",
+            graphObject.cpu / 1000.0, graphObject.wall / 1000.0, graphLens.cpu / 1000.0,
+            graphLens.wall / 1000.0, wholeSingle.cpu / 1000.0, wholeSingle.wall / 1000.0,
+            verdict(wholeSingle.cpu > 0 && graphObject.cpu > 0 && graphLens.cpu > 0,
+                    std::max(graphObject.cpu, graphLens.cpu) <= 1.1 * wholeSingle.cpu));
     }
     std::printf("\nStart-up to the end of the first paint, in a running application (median of 5,\n"
                 "ms of wall clock):\n");
@@ -678,7 +679,11 @@ int main(int argc, char** argv) {
     configure(
         benchmark::RegisterBenchmark("ReadoutsOnly", BM_ReadoutsOnly)->Arg(0)->Arg(1)->Arg(2));
     configure(benchmark::RegisterBenchmark("LabDragEvent", BM_LabDragEvent)->Arg(0)->Arg(1));
-    configure(benchmark::RegisterBenchmark("SystemDragEvent", BM_SystemDragEvent)->Arg(0)->Arg(1)->Arg(2)->Arg(3));
+    configure(benchmark::RegisterBenchmark("SystemDragEvent", BM_SystemDragEvent)
+                  ->Arg(0)
+                  ->Arg(1)
+                  ->Arg(2)
+                  ->Arg(3));
     configure(benchmark::RegisterBenchmark("StartupToFirstPaint", BM_StartupToFirstPaint)
                   ->Arg(1008)
                   ->Arg(1920)

@@ -485,9 +485,10 @@ SystemFigure systemFigure(const Worksheets::Model& model) {
                                     : Bench::cmOf(kLensHalf));
     if (figure.halves.empty())
         figure.halves.push_back(1);
-    figure.d = system.distantAngle ? Optics::distantDiagram(scene, *system.distantAngle, bench,
-                                                            figure.halves, left, right)
-                                   : Optics::systemDiagram(scene, bench, figure.halves, left, right);
+    figure.d =
+        system.distantAngle
+            ? Optics::distantDiagram(scene, *system.distantAngle, bench, figure.halves, left, right)
+            : Optics::systemDiagram(scene, bench, figure.halves, left, right);
     return figure;
 }
 
@@ -575,8 +576,9 @@ void drawSystemFigure(QPainter& p, const Worksheets::Model& model, bool solution
         const double x = i == 0 ? 0 : Bench::xOf(system.elements[i - 1].z);
         if (x < 0 || x + 1600 > kBenchWidth)
             continue;
-        p.drawText(QPointF(x + 200, Bench::kAreaHeight - 200),
-                   QStringLiteral("n%1 = %2").arg(i + 1).arg(readoutText(system.media[i]).trimmed()));
+        p.drawText(
+            QPointF(x + 200, Bench::kAreaHeight - 200),
+            QStringLiteral("n%1 = %2").arg(i + 1).arg(readoutText(system.media[i]).trimmed()));
     }
 
     if (!solution) {
@@ -886,8 +888,8 @@ QStringList systemAnswer(const Model& model) {
     const auto cm = [&](double benchCm) {
         return Readout::centimetresOf(model.scale.realOfBenchCm(benchCm));
     };
-    const Optics::Axial::System system = Optics::withSecondLens(
-        Optics::constructionSystem(model.bench), *model.system.secondLens);
+    const Optics::Axial::System system =
+        Optics::withSecondLens(Optics::constructionSystem(model.bench), *model.system.secondLens);
     if (!model.bench.ObjectPlaced || !Optics::objectOnBench(model.bench) ||
         !Optics::Axial::valid(system))
         return {};
@@ -910,15 +912,17 @@ QStringList systemAnswer(const Model& model) {
         lines << Worksheet::tr("A₂B₂ на бесконечности: A₁B₁ в фокальной плоскости второй линзы, "
                                "лучи выходят параллельно.");
     } else {
-        lines << Worksheet::tr("A₂B₂: %1.").arg(Readout::kindWords(
-                     final.kind == Optics::ImageKind::Real, final.magnification > 0,
-                     Optics::sizeOf(final.magnification)));
+        lines << Worksheet::tr("A₂B₂: %1.")
+                     .arg(Readout::kindWords(final.kind == Optics::ImageKind::Real,
+                                             final.magnification > 0,
+                                             Optics::sizeOf(final.magnification)));
         const QString gamma = Readout::letter(l.magnification);
         lines << QStringList{equals(indexed(l.magnification, 1),
                                     Readout::magnification(model.notation, first.magnification)),
-                             equals(indexed(l.magnification, 2),
-                                    Readout::magnification(
-                                        model.notation, Optics::Axial::ownMagnification(images, 1))),
+                             equals(
+                                 indexed(l.magnification, 2),
+                                 Readout::magnification(
+                                     model.notation, Optics::Axial::ownMagnification(images, 1))),
                              equals(gamma + QStringLiteral(" = ") + indexed(l.magnification, 1) +
                                         QStringLiteral("·") + indexed(l.magnification, 2),
                                     Readout::magnification(model.notation, final.magnification))}
@@ -941,18 +945,18 @@ QStringList sceneElements(const Model& model) {
             continue;
         const Optics::Lens lens{Optics::Axial::indexBefore(system, k), thin->N,
                                 Optics::Axial::indexAfter(system, k), thin->R1, thin->R2};
-        const QString name = k < model.system.elementNames.size() &&
-                                     !model.system.elementNames[k].isEmpty()
-                                 ? model.system.elementNames[k]
-                                 : Worksheet::tr("Линза %1").arg(k + 1);
+        const QString name =
+            k < model.system.elementNames.size() && !model.system.elementNames[k].isEmpty()
+                ? model.system.elementNames[k]
+                : Worksheet::tr("Линза %1").arg(k + 1);
         QString line = name + QStringLiteral(": ") +
                        Readout::focalLengths(model.notation, lens, model.scale) +
                        QStringLiteral("   ") + Readout::power(model.notation, lens, model.scale);
         if (k > 0)
-            line += QStringLiteral("; ") +
-                    Worksheet::tr("%1 от первой")
-                        .arg(Readout::centimetresOf(model.scale.realOfBenchCm(
-                            system.elements[k].z - system.elements.front().z)));
+            line +=
+                QStringLiteral("; ") + Worksheet::tr("%1 от первой")
+                                           .arg(Readout::centimetresOf(model.scale.realOfBenchCm(
+                                               system.elements[k].z - system.elements.front().z)));
         lines << line;
     }
     return lines;

@@ -452,10 +452,10 @@ void GraphWindow::hideEvent(QHideEvent* event) {
 // image stands, which no one focal length of its lenses names.
 void GraphWindow::nameAsymptotes() {
     const Optics::Notation n = notation();
-    const QString vertical = m_second ? tr("A₂B₂ на бесконечности")
-                                      : GraphTitles::verticalAsymptote(n);
-    const QString horizontal = m_second ? tr("предмет на бесконечности")
-                                        : GraphTitles::horizontalAsymptote(n, m_lens);
+    const QString vertical =
+        m_second ? tr("A₂B₂ на бесконечности") : GraphTitles::verticalAsymptote(n);
+    const QString horizontal =
+        m_second ? tr("предмет на бесконечности") : GraphTitles::horizontalAsymptote(n, m_lens);
     for (Plot* plot : {&m_b, &m_gamma}) {
         if (plot->vertical->name() != vertical)
             plot->vertical->setName(vertical);
@@ -494,9 +494,8 @@ void GraphWindow::showCurves() {
     m_curvesLater.stop();
     m_sinceCurves.start();
     const Optics::ImageCurves curves =
-        m_second ? Optics::imageCurves(
-                       Optics::withSecondLens(Optics::systemOf(m_lens), *m_second),
-                       Optics::CurveRange{})
+        m_second ? Optics::imageCurves(Optics::withSecondLens(Optics::systemOf(m_lens), *m_second),
+                                       Optics::CurveRange{})
                  : Optics::imageCurves(m_lens, Optics::CurveRange{});
     for (Plot* plot : {&m_b, &m_gamma}) {
         const bool imagePlot = plot == &m_b;

@@ -190,6 +190,6 @@ void LessonTools::follow() {
     m_graph->setSafePalette(bench.SafePalette);
     m_graph->setNotation(m_view.CurrentNotation());
     m_graph->follow(Optics::lensOf(bench), m_view.CurrentScale(),
-                    imageShown(bench, m_view.Systems().active()),
-                    bench.ObjectX, bench.ObjectY, m_view.Systems().secondLens());
+                    imageShown(bench, m_view.Systems().active()), bench.ObjectX, bench.ObjectY,
+                    m_view.Systems().secondLens());
 }

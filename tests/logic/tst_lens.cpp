@@ -991,10 +991,10 @@ void TestLens::systemCurves() {
     const double pole = 1 / (1 / F1 - 1 / (s - F2));
     Optics::CurveRange range;
     range.bLimit = range.magnificationLimit = 1e12;
-    const Optics::ImageCurves curves = Optics::imageCurves(
-        Optics::withSecondLens(Optics::systemOf({1, 1.5, 1, F1, -F1}),
-                               {s, Optics::Axial::ThinLens{1.5, F2, -F2}, 1}),
-        range);
+    const Optics::ImageCurves curves =
+        Optics::imageCurves(Optics::withSecondLens(Optics::systemOf({1, 1.5, 1, F1, -F1}),
+                                                   {s, Optics::Axial::ThinLens{1.5, F2, -F2}, 1}),
+                            range);
     QVERIFY(curves.finite);
     QVERIFY2(std::fabs(curves.front - pole) < 1e-9, qPrintable(QString::number(curves.front)));
     QVERIFY(std::fabs(curves.back - image(F2, s - F1)) < 1e-9);
