@@ -561,8 +561,11 @@ void drawSystemFigure(QPainter& p, const Worksheets::Model& model, bool solution
         p.setPen(pen(kInk, 1.5));
         p.setFont(benchFont(kMarkPoints));
         if (half > 0) {
+            // Named centred above its top end.
             p.drawLine(QPointF(x, Bench::kAxisY - half), QPointF(x, Bench::kAxisY + half));
-            p.drawText(QPointF(x + kNameGap / 2, Bench::kAxisY - half), line.name);
+            Optics::DiagramPoint top = onAxis(line.z);
+            top.y = Bench::kAxisY - half - 2 * kMarkRadius;
+            nameAt(p, line.name, top, Beside::Centred, frame);
         } else {
             p.drawEllipse(QPointF(x, Bench::kAxisY), kMarkRadius, kMarkRadius);
             nameAt(p, line.name, onAxis(line.z), Beside::OverAxis, frame);
