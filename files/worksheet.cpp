@@ -554,7 +554,8 @@ void drawSystemFigure(QPainter& p, const Worksheets::Model& model, bool solution
     // A scene's lines across the axis (a retina, a screen) and its points on
     // it (the eye's place, a far or near point).
     for (const Worksheets::Across& line : model.system.across) {
-        const double x = Bench::xOf(line.z);
+        Optics::DiagramPoint at = onAxis(line.z);
+        const double x = at.x;
         if (x < 0 || x > kBenchWidth)
             continue;
         const double half = Bench::twipsOf(line.halfHeight);
@@ -563,12 +564,11 @@ void drawSystemFigure(QPainter& p, const Worksheets::Model& model, bool solution
         if (half > 0) {
             // Named centred above its top end.
             p.drawLine(QPointF(x, Bench::kAxisY - half), QPointF(x, Bench::kAxisY + half));
-            Optics::DiagramPoint top = onAxis(line.z);
-            top.y = Bench::kAxisY - half - 2 * kMarkRadius;
-            nameAt(p, line.name, top, Beside::Centred, frame);
+            at.y = Bench::kAxisY - half - 2 * kMarkRadius;
+            nameAt(p, line.name, at, Beside::Centred, frame);
         } else {
             p.drawEllipse(QPointF(x, Bench::kAxisY), kMarkRadius, kMarkRadius);
-            nameAt(p, line.name, onAxis(line.z), Beside::OverAxis, frame);
+            nameAt(p, line.name, at, Beside::OverAxis, frame);
         }
     }
     // The media by their indices, each where it begins: n1 before the first
