@@ -555,19 +555,18 @@ void drawSystemFigure(QPainter& p, const Worksheets::Model& model, bool solution
     // it (the eye's place, a far or near point).
     for (const Worksheets::Across& line : model.system.across) {
         Optics::DiagramPoint at = onAxis(line.z);
-        const double x = at.x;
-        if (x < 0 || x > kBenchWidth)
+        if (at.x < 0 || at.x > kBenchWidth)
             continue;
         const double half = Bench::twipsOf(line.halfHeight);
         p.setPen(pen(kInk, 1.5));
         p.setFont(benchFont(kMarkPoints));
         if (half > 0) {
             // Named centred above its top end.
-            p.drawLine(QPointF(x, Bench::kAxisY - half), QPointF(x, Bench::kAxisY + half));
+            p.drawLine(QPointF(at.x, Bench::kAxisY - half), QPointF(at.x, Bench::kAxisY + half));
             at.y = Bench::kAxisY - half - 2 * kMarkRadius;
             nameAt(p, line.name, at, Beside::Centred, frame);
         } else {
-            p.drawEllipse(QPointF(x, Bench::kAxisY), kMarkRadius, kMarkRadius);
+            p.drawEllipse(QPointF(at.x, Bench::kAxisY), kMarkRadius, kMarkRadius);
             nameAt(p, line.name, at, Beside::OverAxis, frame);
         }
     }
