@@ -92,8 +92,6 @@ void TestExporters::leavesTheBench() {
         setup.secondLens = SetupFormat::SecondLensSetup{5, true, 1.5, 4, 4, 1.33};
     w->view().File().apply(setup);
     const auto before = benchOf(*w);
-    const auto second = w->view().Systems().secondLens();
-    QCOMPARE(bool(second), bool(setup.secondLens));
     const auto* right = w->findChild<const PictureBox*>(QStringLiteral("picRigth"));
     const QVector<Figure> rightFigures = right->figures();
     const int redraws = w->view().Redraws();
@@ -118,7 +116,6 @@ void TestExporters::leavesTheBench() {
     QCOMPARE(left->figures().size(), figures.size());
     QCOMPARE(left->textMarks(), names);
     QCOMPARE(right->figures().size(), rightFigures.size());
-    QVERIFY(w->view().Systems().secondLens() == second);
 }
 
 void TestExporters::taskBenchAsTaskMode_data() {
