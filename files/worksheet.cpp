@@ -583,6 +583,17 @@ void drawSystemFigure(QPainter& p, const Worksheets::Model& model, bool solution
             QStringLiteral("n%1 = %2").arg(i + 1).arg(readoutText(system.media[i]).trimmed()));
     }
 
+    if (!solution && model.system.distantAngle && count > 0) {
+        // A distant object is given by its light's direction: the ray of the
+        // parallel pencil through the first element's centre.
+        const double z0 = system.elements.front().z;
+        const QPointF centre(Bench::xOf(z0), Bench::kAxisY);
+        const QPointF from(
+            0, Bench::kAxisY - Bench::twipsOf(*model.system.distantAngle * (z0 - Bench::zOf(0))));
+        p.setPen(pen(kInk, 1.2));
+        p.drawLine(from, centre);
+        arrowhead(p, (from + centre) / 2, from);
+    }
     if (!solution) {
         if (d.object.shown && !model.system.distantAngle) {
             p.setPen(pen(kInk, 2));
