@@ -15,9 +15,9 @@
 #include "messages.h"
 #include "safewrite.h"
 #include "savename.h"
+#include "scenemode.h"
 #include "secondlens.h"
 #include "setupfile.h"
-#include "scenemode.h"
 #include "systemmode.h"
 #include "taskmode.h"
 
@@ -78,10 +78,12 @@ Setup LessonFile::current() const {
     // only biconvex and biconcave lenses, the shapes the file holds.
     if (const auto second = m_view.Systems().secondLens())
         if (const auto shape = Optics::shapeOf(second->lens))
-            setup.secondLens = SetupFormat::SecondLensSetup{
-                scale.realOfBenchCm(second->distance), shape->biconvex, second->lens.N,
-                scale.realOfBenchCm(shape->left), scale.realOfBenchCm(shape->right),
-                second->after};
+            setup.secondLens = SetupFormat::SecondLensSetup{scale.realOfBenchCm(second->distance),
+                                                            shape->biconvex,
+                                                            second->lens.N,
+                                                            scale.realOfBenchCm(shape->left),
+                                                            scale.realOfBenchCm(shape->right),
+                                                            second->after};
     // A scene keeps its own parameters; the bench above is the one it drew on.
     setup.scene = m_view.Scenes().saved();
     return setup;
@@ -135,8 +137,9 @@ void LessonFile::applyParameters(const Setup& setup) {
     if (const auto& lens = setup.secondLens)
         second = Optics::SecondLens{
             setup.scale.benchCm(lens->distance),
-            Optics::shapedThinLens(lens->N, {lens->converging, setup.scale.benchCm(lens->leftRadius),
-                                             setup.scale.benchCm(lens->rightRadius)}),
+            Optics::shapedThinLens(lens->N,
+                                   {lens->converging, setup.scale.benchCm(lens->leftRadius),
+                                    setup.scale.benchCm(lens->rightRadius)}),
             lens->after};
     m_view.Systems().putSecondLens(second);
 }
@@ -153,14 +156,19 @@ void LessonFile::open() {
 
 bool LessonFile::openFile(const QString& path) {
     const SetupFile::Result read = SetupFile::read(path, Bench::setupRanges());
-    if (read.setup)
-        m_view.TaskSeries().stop();
-    if (!read.setup) {
+    QString problem = read.problem;
+    // A scene whose values do not fit together is refused before the bench
+    // is touched, as any other bad value is.
+    if (read.setup && read.setup->scene && !m_view.Scenes().takes(*read.setup->scene))
+        problem = LessonFile::tr("значения сцены «%1» не согласуются друг с другом")
+                      .arg(m_view.Scenes().titleOf(read.setup->scene->kind));
+    if (!problem.isEmpty()) {
         Messages::tell(&m_view.Window(), LessonFile::tr("Урок не открыт"),
                        LessonFile::tr("Не удалось открыть файл «%1»:\n%2")
-                           .arg(QDir::toNativeSeparators(path), read.problem));
+                           .arg(QDir::toNativeSeparators(path), problem));
         return false;
     }
+    m_view.TaskSeries().stop();
     apply(*read.setup);
     m_path = path;
     updateTitle(false);

@@ -23,6 +23,7 @@
 #include "reproduciblepdf.h"
 #include "safewrite.h"
 #include "single.h"
+#include "systemdiagram.h"
 #include "task.h"
 #include "textmark.h"
 
@@ -417,6 +418,237 @@ Parts cropOf(const BenchState& w, Worksheets::Shows shows) {
     return parts;
 }
 
+// The optical system's figure, at the same true size: both lenses with their
+// foci, the object, and on the solution the construction stage by stage, the
+// first image A₁B₁ as the object of the second lens, the final image A₂B₂.
+// Lengths are the library's, the figure the one the window draws.
+namespace {
+double pageX(const Optics::DiagramPoint& point) {
+    return point.area == Optics::Area::Left ? point.x : Bench::kLensX + point.x;
+}
+
+// A name beside its point: a tip's left of it at its height; a point of the
+// axis centred under the axis, or over it where an arrow hangs below.
+enum class Beside { Tip, UnderAxis, OverAxis, Centred };
+void nameAt(QPainter& p, const QString& name, const Optics::DiagramPoint& point, Beside where,
+            const QRectF& frame) {
+    if (!point.shown)
+        return;
+    p.setFont(benchFont(kMarkPoints));
+    const QFontMetricsF metrics = p.fontMetrics();
+    const double x = pageX(point);
+    const double width = metrics.horizontalAdvance(name);
+    const double baseline = where == Beside::UnderAxis  ? Bench::kAxisY + 5 * kMarkRadius
+                            : where == Beside::OverAxis ? Bench::kAxisY - 3 * kMarkRadius
+                                                        : point.y;
+    const QPointF at = where == Beside::Tip
+                           ? QPointF(x - kNameGap - width, point.y + metrics.ascent() / 2)
+                           : QPointF(x - width / 2, baseline);
+    // A name the frame would cut is left out, as on the single lens's figure.
+    if (!frame.contains(QRectF(at.x(), at.y() - metrics.ascent(), width, metrics.height())))
+        return;
+    p.setPen(kInk);
+    p.drawText(at, name);
+}
+
+// A digit as a subscript: the lens or the image it belongs to.
+QString lower(std::size_t k) {
+    return k < 10 ? QString(QChar(0x2080 + int(k))) : QString::number(k);
+}
+
+// The system the page draws, in bench cm with the bench's lens line at z = 0:
+// the bench's lens and the second one, or a scene's elements; the diagram of
+// its construction, and each element's half height (cm).
+struct SystemFigure {
+    Optics::SystemDiagram d;
+    std::vector<double> halves;
+};
+
+SystemFigure systemFigure(const Worksheets::Model& model) {
+    BenchState bench = model.bench;
+    bench.SchemeView = kTrue;
+    bench.ShowLabels = kTrue;
+    bench.ShowThirdRay = kTrue;
+    const Optics::Pen left = penOf(model.window, "picLeft");
+    const Optics::Pen right = penOf(model.window, "picRigth");
+    const Worksheets::System& system = model.system;
+    SystemFigure figure;
+    if (system.secondLens) {
+        figure.d = Optics::systemDiagram(bench, *system.secondLens, left, right);
+        figure.halves.assign(2, Bench::cmOf(kLensHalf));
+        return figure;
+    }
+    const Optics::Axial::System& scene = *system.scene;
+    for (std::size_t i = 0; i < scene.elements.size(); ++i)
+        figure.halves.push_back(i < system.apertures.size() && system.apertures[i] > 0
+                                    ? system.apertures[i]
+                                    : Bench::cmOf(kLensHalf));
+    if (figure.halves.empty())
+        figure.halves.push_back(1);
+    figure.d =
+        system.distantAngle
+            ? Optics::distantDiagram(scene, *system.distantAngle, bench, figure.halves, left, right)
+            : Optics::systemDiagram(scene, bench, figure.halves, left, right);
+    return figure;
+}
+
+void drawSystemFigure(QPainter& p, const Worksheets::Model& model, bool solution) {
+    const SystemFigure figure = systemFigure(model);
+    const Optics::SystemDiagram& d = figure.d;
+    const Optics::Axial::System& system = d.system;
+    const QRectF frame(0, 0, kBenchWidth, Bench::kAreaHeight);
+    p.setPen(pen(kGreyInk, 0.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(frame);
+    p.setPen(pen(kInk, 0.75));
+    p.drawLine(QPointF(0, Bench::kAxisY), QPointF(kBenchWidth, Bench::kAxisY));
+
+    const auto onAxis = [](double z) {
+        Optics::DiagramPoint point;
+        point.shown = std::isfinite(z) && std::fabs(Bench::twipsOf(z)) < Bench::kFar;
+        point.area = Optics::Area::Left;
+        point.x = Bench::xOf(z);
+        point.y = Bench::kAxisY;
+        return point;
+    };
+    // Each element as the bench draws a lens, at its place and height, named
+    // under it where the scene names it; its foci, F and F′ where its media or
+    // the notation give it two focal lengths.
+    const std::size_t count = system.elements.size();
+    for (std::size_t k = 0; k < count; ++k) {
+        const double z = system.elements[k].z;
+        p.save();
+        p.translate(Bench::twipsOf(z), 0);
+        drawLensSymbol(p, Optics::Axial::power(system, k) >= 0,
+                       Bench::twipsOf(figure.halves[std::min(k, figure.halves.size() - 1)]));
+        p.restore();
+        if (k < model.system.elementNames.size() && !model.system.elementNames[k].isEmpty()) {
+            Optics::DiagramPoint under = onAxis(z);
+            under.y = Bench::kAxisY +
+                      Bench::twipsOf(figure.halves[std::min(k, figure.halves.size() - 1)]) +
+                      6 * kMarkRadius;
+            nameAt(p, model.system.elementNames[k], under, Beside::Centred, frame);
+        }
+        const Optics::Axial::Focus focus = Optics::Axial::focusOf(system, k);
+        const auto* thin = std::get_if<Optics::Axial::ThinLens>(&system.elements[k].kind);
+        if (!focus.finite || !thin)
+            continue;
+        const Optics::Lens lens{Optics::Axial::indexBefore(system, k), thin->N,
+                                Optics::Axial::indexAfter(system, k), thin->R1, thin->R2};
+        const QString index = count > 1 ? lower(k + 1) : QString();
+        const bool one = Optics::oneFocalLength(model.notation, lens);
+        for (const auto& [at, name] :
+             {std::pair{focus.frontPoint, QStringLiteral("F") + index},
+              std::pair{focus.backPoint, QStringLiteral("F") + index +
+                                             (one ? QString() : QStringLiteral("\u2032"))}}) {
+            const Optics::DiagramPoint mark = onAxis(at);
+            if (!mark.shown || !frame.contains(QPointF(mark.x, mark.y)))
+                continue;
+            p.setPen(Qt::NoPen);
+            p.setBrush(kInk);
+            p.drawEllipse(QPointF(mark.x, mark.y), kMarkRadius, kMarkRadius);
+            p.setBrush(Qt::NoBrush);
+            nameAt(p, name, mark, Beside::UnderAxis, frame);
+        }
+    }
+    // A scene's lines across the axis (a retina, a screen) and its points on
+    // it (the eye's place, a far or near point).
+    for (const Worksheets::Across& line : model.system.across) {
+        Optics::DiagramPoint at = onAxis(line.z);
+        if (at.x < 0 || at.x > kBenchWidth)
+            continue;
+        const double half = Bench::twipsOf(line.halfHeight);
+        p.setPen(pen(kInk, 1.5));
+        p.setFont(benchFont(kMarkPoints));
+        if (half > 0) {
+            // Named centred above its top end.
+            p.drawLine(QPointF(at.x, Bench::kAxisY - half), QPointF(at.x, Bench::kAxisY + half));
+            at.y = Bench::kAxisY - half - 2 * kMarkRadius;
+            nameAt(p, line.name, at, Beside::Centred, frame);
+        } else {
+            p.drawEllipse(QPointF(at.x, Bench::kAxisY), kMarkRadius, kMarkRadius);
+            nameAt(p, line.name, at, Beside::OverAxis, frame);
+        }
+    }
+    // The media by their indices, each where it begins: n1 before the first
+    // element, n2 behind it, and so on.
+    p.setFont(benchFont(kMarkPoints));
+    p.setPen(kInk);
+    for (std::size_t i = 0; i < system.media.size(); ++i) {
+        const double x = i == 0 ? 0 : Bench::xOf(system.elements[i - 1].z);
+        if (x < 0 || x + 1600 > kBenchWidth)
+            continue;
+        p.drawText(
+            QPointF(x + 200, Bench::kAreaHeight - 200),
+            QStringLiteral("n%1 = %2").arg(i + 1).arg(readoutText(system.media[i]).trimmed()));
+    }
+
+    if (!solution && model.system.distantAngle && count > 0) {
+        // A distant object is given by its light's direction: the ray of the
+        // parallel pencil through the first element's centre.
+        const double z0 = system.elements.front().z;
+        const QPointF centre(Bench::xOf(z0), Bench::kAxisY);
+        const QPointF from(
+            0, Bench::kAxisY - Bench::twipsOf(*model.system.distantAngle * (z0 - Bench::zOf(0))));
+        p.setPen(pen(kInk, 1.2));
+        p.drawLine(from, centre);
+        arrowhead(p, (from + centre) / 2, from);
+    }
+    if (!solution) {
+        if (d.object.shown && !model.system.distantAngle) {
+            p.setPen(pen(kInk, 2));
+            p.drawLine(QPointF(d.object.x, Bench::kAxisY), QPointF(d.object.x, d.object.y));
+            arrowhead(p, QPointF(d.object.x, d.object.y), QPointF(d.object.x, Bench::kAxisY),
+                      Optics::kArrowheadLength);
+            nameAt(p, QStringLiteral("B"), d.object, Beside::Tip, frame);
+            nameAt(p, QStringLiteral("A"), d.objectFoot,
+                   d.object.y < Bench::kAxisY ? Beside::UnderAxis : Beside::OverAxis, frame);
+        }
+        return;
+    }
+    // The construction: rays solid black; what only seems to meet (extensions,
+    // a virtual image, a virtual object of the second lens) dashed grey.
+    const Palette::Construction& colours = Palette::of(model.bench);
+    p.save();
+    p.setClipRect(frame);
+    for (const Optics::Stroke& s : d.rays.strokes) {
+        const double left = s.area == Optics::Area::Left ? 0 : Bench::kLensX;
+        const bool seeming = s.role == Optics::Role::BackwardExtension ||
+                             s.colour == colours.virtualImage || s.colour == colours.extension;
+        p.setPen(pen(seeming ? kGreyInk : kInk, 0.6 * std::max(1, s.pen.width),
+                     s.pen.style != 0 || s.role == Optics::Role::BackwardExtension));
+        if (!std::isfinite(s.x1) || !std::isfinite(s.y1))
+            continue;
+        if (s.circle) {
+            p.setBrush(s.pen.fillStyle == 0 && !seeming ? QBrush(kInk) : QBrush());
+            p.drawEllipse(QPointF(left + s.x1, s.y1), s.radius, s.radius);
+            p.setBrush(Qt::NoBrush);
+        } else if (std::isfinite(s.x2) && std::isfinite(s.y2)) {
+            QPointF a(left + s.x1, s.y1), b(left + s.x2, s.y2);
+            const double far = 4 * kBenchWidth;
+            const double length = std::hypot(b.x() - a.x(), b.y() - a.y());
+            if (length > far)
+                b = a + (b - a) * (far / length);
+            p.drawLine(a, b);
+        }
+    }
+    p.restore();
+    // The object AB and each image, A₁B₁ after the first element and so on:
+    // the tip named beside it, the foot on the side of the axis the arrow
+    // leaves free.
+    const auto name = [&](const QString& index, const Optics::DiagramPoint& tip,
+                          const Optics::DiagramPoint& foot) {
+        nameAt(p, QStringLiteral("B") + index, tip, Beside::Tip, frame);
+        nameAt(p, QStringLiteral("A") + index, foot,
+               tip.y < Bench::kAxisY ? Beside::UnderAxis : Beside::OverAxis, frame);
+    };
+    if (!model.system.distantAngle)
+        name(QString(), d.object, d.objectFoot);
+    for (std::size_t k = 0; k < d.imageTips.size() && k < d.imageFeet.size(); ++k)
+        name(lower(k + 1), d.imageTips[k], d.imageFeet[k]);
+}
+} // namespace
+
 // Painter units to the page: the top line's heading, then the bench at true
 // size, then the lines below it.
 void drawPage(QPainter& p, const Worksheets::Model& model, const Worksheets::Page& content,
@@ -439,7 +671,10 @@ void drawPage(QPainter& p, const Worksheets::Model& model, const Worksheets::Pag
     p.save();
     p.translate(left, benchTop);
     p.scale(kBenchScale, kBenchScale);
-    drawFigure(p, model, model.bench, false, content.shows, {});
+    if (model.system.shown())
+        drawSystemFigure(p, model, content.shows == Worksheets::Shows::Solution);
+    else
+        drawFigure(p, model, model.bench, false, content.shows, {});
     p.restore();
 
     y = benchTop + Bench::kAreaHeight * kBenchScale + kTextGap;
@@ -631,9 +866,156 @@ QString scaleLine(Optics::Scale scale) {
         .arg(scale.factor());
 }
 
+namespace {
+QString indexed(const char* letter, int k) {
+    return Readout::letter(letter) + (k == 1 ? QStringLiteral("\u2081") : QStringLiteral("\u2082"));
+}
+QString equals(const QString& name, const QString& value) {
+    return name + QStringLiteral(" = ") + value;
+}
+
+// The second lens as a line: its index and radii, its place behind the first,
+// and with `withFocus` its focal lengths and power between its media.
+QString secondLensLine(const Model& model, bool withFocus) {
+    const Optics::SecondLens& second = *model.system.secondLens;
+    const Optics::Axial::System system =
+        Optics::withSecondLens(Optics::constructionSystem(model.bench), second);
+    const Optics::Lens lens = Optics::lensBetween(second, Optics::Axial::indexBefore(system, 1));
+    const auto cm = [&](double benchCm) {
+        return Readout::centimetresOf(model.scale.realOfBenchCm(benchCm));
+    };
+    QString line = Worksheet::tr("Вторая линза: N = %1, R = %2 (слева), R = %3 (справа), "
+                                 "O₁O₂ = %4")
+                       .arg(readoutText(second.lens.N).trimmed(), cm(std::fabs(second.lens.R1)),
+                            cm(std::fabs(second.lens.R2)), cm(second.distance));
+    if (withFocus && model.lensShown)
+        line += QStringLiteral("; ") + Readout::focalLengths(model.notation, lens, model.scale) +
+                QStringLiteral("   ") + Readout::power(model.notation, lens, model.scale);
+    return line;
+}
+
+// The system's answer, computed by the library from the system drawn: the
+// distances, the final image's kind and the magnifications Γ₁, Γ₂, Γ = Γ₁·Γ₂.
+QStringList systemAnswer(const Model& model) {
+    const Optics::Letters& l = Optics::lettersOf(model.notation);
+    const auto cm = [&](double benchCm) {
+        return Readout::centimetresOf(model.scale.realOfBenchCm(benchCm));
+    };
+    const Optics::Axial::System system =
+        Optics::withSecondLens(Optics::constructionSystem(model.bench), *model.system.secondLens);
+    if (!model.bench.ObjectPlaced || !Optics::objectOnBench(model.bench) ||
+        !Optics::Axial::valid(system))
+        return {};
+    const std::vector<Optics::Axial::Image> images = Optics::Axial::imagesOf(system);
+    const Optics::Axial::Image& first = images[0];
+    const Optics::Axial::Image& final = images[1];
+    QStringList distances{equals(indexed(l.objectDistance, 1), cm(first.objectDistance))};
+    if (first.kind != Optics::ImageKind::None)
+        distances << equals(indexed(l.imageDistance, 1), cm(first.distance));
+    // After parallel light between the lenses the second's object is at infinity.
+    if (first.kind != Optics::ImageKind::None)
+        distances << equals(indexed(l.objectDistance, 2), cm(final.objectDistance));
+    if (final.kind != Optics::ImageKind::None)
+        distances << equals(indexed(l.imageDistance, 2), cm(final.distance));
+    QStringList lines{distances.join(QStringLiteral("   "))};
+    if (first.kind == Optics::ImageKind::None) {
+        lines << Worksheet::tr("A₁B₁ на бесконечности: предмет в фокальной плоскости первой "
+                               "линзы, между линзами лучи параллельны.");
+    } else if (final.kind == Optics::ImageKind::None) {
+        lines << Worksheet::tr("A₂B₂ на бесконечности: A₁B₁ в фокальной плоскости второй линзы, "
+                               "лучи выходят параллельно.");
+    } else {
+        lines << Worksheet::tr("A₂B₂: %1.")
+                     .arg(Readout::kindWords(final.kind == Optics::ImageKind::Real,
+                                             final.magnification > 0,
+                                             Optics::sizeOf(final.magnification)));
+        const QString gamma = Readout::letter(l.magnification);
+        lines << QStringList{equals(indexed(l.magnification, 1),
+                                    Readout::magnification(model.notation, first.magnification)),
+                             equals(
+                                 indexed(l.magnification, 2),
+                                 Readout::magnification(
+                                     model.notation, Optics::Axial::ownMagnification(images, 1))),
+                             equals(gamma + QStringLiteral(" = ") + indexed(l.magnification, 1) +
+                                        QStringLiteral("·") + indexed(l.magnification, 2),
+                                    Readout::magnification(model.notation, final.magnification))}
+                     .join(QStringLiteral("   "));
+    }
+    if (first.kind == Optics::ImageKind::Real && first.z > system.elements[1].z)
+        lines << Worksheet::tr("A₁B₁ за второй линзой: на неё падают сходящиеся лучи, A₁B₁ для "
+                               "неё — мнимый предмет.");
+    return lines;
+}
+
+// A scene's elements as lines: each one's name (or its number), focal lengths
+// and power, and its distance from the first.
+QStringList sceneElements(const Model& model) {
+    const Optics::Axial::System& system = *model.system.scene;
+    QStringList lines;
+    for (std::size_t k = 0; k < system.elements.size(); ++k) {
+        const auto* thin = std::get_if<Optics::Axial::ThinLens>(&system.elements[k].kind);
+        if (!thin)
+            continue;
+        const Optics::Lens lens{Optics::Axial::indexBefore(system, k), thin->N,
+                                Optics::Axial::indexAfter(system, k), thin->R1, thin->R2};
+        const QString name =
+            k < model.system.elementNames.size() && !model.system.elementNames[k].isEmpty()
+                ? model.system.elementNames[k]
+                : Worksheet::tr("Линза %1").arg(k + 1);
+        QString line = name + QStringLiteral(": ") +
+                       Readout::focalLengths(model.notation, lens, model.scale) +
+                       QStringLiteral("   ") + Readout::power(model.notation, lens, model.scale);
+        if (k > 0)
+            line +=
+                QStringLiteral("; ") + Worksheet::tr("%1 от первой")
+                                           .arg(Readout::centimetresOf(model.scale.realOfBenchCm(
+                                               system.elements[k].z - system.elements.front().z)));
+        lines << line;
+    }
+    return lines;
+}
+
+// A scene's worksheet: its elements and the object (or the direction of the
+// light), then the construction with the scene's read-outs, the library's.
+bool fillSceneWorksheet(Pages& pages, const Model& model) {
+    const QStringList elements = sceneElements(model);
+    const Page task{Shows::Task,
+                    Worksheet::tr("Задание: постройте изображение — %1").arg(model.system.title),
+                    elements,
+                    {scaleLine(model.scale)}};
+    if (!pages.add(task))
+        return false;
+    QStringList below = model.system.readouts;
+    below << Worksheet::tr("Сплошные линии — лучи и действительные изображения; штриховые — "
+                           "продолжения лучей, мнимые изображения и мнимый предмет.");
+    return pages.add(
+        {Shows::Solution, Worksheet::tr("Решение — %1").arg(model.system.title), elements, below});
+}
+
+// The system's worksheet: both lenses and the object, then the construction
+// stage by stage with the library's answer.
+bool fillSystemWorksheet(Pages& pages, const Model& model) {
+    const QStringList lenses{lensLine(model, model.bench, true), secondLensLine(model, true)};
+    const Page task{Shows::Task,
+                    Worksheet::tr("Задание: постройте изображение предмета в системе двух линз"),
+                    lenses,
+                    {scaleLine(model.scale)}};
+    if (!pages.add(task))
+        return false;
+    QStringList below = systemAnswer(model);
+    below << Worksheet::tr("Сплошные линии — лучи и действительные изображения; штриховые — "
+                           "продолжения лучей, мнимые изображения и мнимый предмет.");
+    return pages.add({Shows::Solution, Worksheet::tr("Решение"), lenses, below});
+}
+} // namespace
+
 // The single worksheet of the bench: the task, then its solution, whose
 // read-outs are those of the construction drawn.
 bool fillWorksheet(Pages& pages, const Model& model) {
+    if (model.system.twoLenses())
+        return fillSystemWorksheet(pages, model);
+    if (model.system.scene)
+        return fillSceneWorksheet(pages, model);
     const QString lens = lensLine(model, model.bench, true);
     const Page task{Shows::Task,
                     Worksheet::tr("Задание: постройте изображение предмета"),

@@ -5,12 +5,14 @@
 #include "figurenames.h"
 #include "notation.h"
 #include "scale.h"
+#include "secondlens.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QPagedPaintDevice;
 class QPainter;
@@ -31,8 +33,36 @@ enum class Shows { Task, FocusTask, Solution };
 // lengths are written, and the window whose areas the names of the textbook
 // figure make room on (their parts and the size names are measured at, read
 // only). Without a window the names are placed with estimated sizes.
+// A scene's mark on the axis: a line across it (a retina, a screen) reaching
+// `halfHeight` each way, or with none a point on it (the eye's place, a far
+// point); bench centimetres from the bench's lens line, named.
+struct Across {
+    double z = 0;
+    QString name;
+    double halfHeight = 0;
+};
+
+// The optical system the page draws in place of the bench's one lens: the
+// second lens behind it, or a scene's elements (bench centimetres, the first
+// on the lens line, the object where it stands), their half heights (cm; 0
+// for the bench's lens bar), their names, parallel light at an angle in place
+// of the object, its marks on the axis, its title and read-outs (its answer).
+struct System {
+    std::optional<Optics::SecondLens> secondLens;
+    std::optional<Optics::Axial::System> scene;
+    std::vector<double> apertures;
+    std::vector<QString> elementNames;
+    std::optional<double> distantAngle;
+    std::vector<Across> across;
+    QString title;
+    QStringList readouts;
+    bool twoLenses() const { return secondLens.has_value(); }
+    bool shown() const { return secondLens.has_value() || scene.has_value(); }
+};
+
 struct Model {
     BenchState bench;
+    System system;
     Optics::Notation notation = Optics::Notation::SignedGaussian;
     Optics::Scale scale;
     bool lensShown = true;   // the mode shows the lens's focal lengths and power

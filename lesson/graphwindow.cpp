@@ -53,6 +53,9 @@ constexpr double kLinesPerVerticalTick = 1.5;
 constexpr double kObjectMarkerSize = 12;
 constexpr double kRecordedMarkerSize = 8;
 constexpr int kCurveWidth = 2;
+// The least time between two plots of the curves while the second lens is
+// dragged, ms: ten a second keep up with a hand.
+constexpr qint64 kCurvesInterval = 100;
 // The regions in the order they are named: d > 2f, f < d < 2f, d < f, and
 // the diverging lens's one.
 constexpr std::size_t kMiddleRegion = 1;
@@ -85,6 +88,8 @@ public:
 
 GraphWindow::GraphWindow(QWidget* host) : QWidget(host), m_host(host) {
     setObjectName(QStringLiteral("graphWindow"));
+    m_curvesLater.setSingleShot(true);
+    connect(&m_curvesLater, &QTimer::timeout, this, [this] { showCurves(); });
     // Docked, it stands over the window's face colour.
     setAutoFillBackground(true);
     buildPlot(&m_b, kImageLimit, true);
@@ -243,14 +248,12 @@ void GraphWindow::setNotation(Optics::Notation notation) {
             plot->regions[i]->setName(regionNames[i]);
             plot->labels[i]->setText(regionNames[i]);
         }
-        plot->vertical->setName(GraphTitles::verticalAsymptote(notation));
-        if (plot->horizontal)
-            plot->horizontal->setName(GraphTitles::horizontalAsymptote(notation, m_lens));
         for (QLineSeries* series : plot->branches)
             series->setName(imagePlot ? GraphTitles::imageDistanceCurve(notation)
                                       : GraphTitles::magnificationCurve(notation));
         placeLabels(plot);
     }
+    nameAsymptotes();
     m_table->setNotation(notation);
     // The magnification plotted signed or as its size alone, from 0 up.
     if (!resigned)
@@ -444,6 +447,23 @@ void GraphWindow::hideEvent(QHideEvent* event) {
     emit placementChanged();
 }
 
+// One lens: d = F and b = F′ (or F where the notation gives one). A system:
+// where its final image runs to infinity, and where a distant object's final
+// image stands, which no one focal length of its lenses names.
+void GraphWindow::nameAsymptotes() {
+    const Optics::Notation n = notation();
+    const QString vertical =
+        m_second ? tr("A₂B₂ на бесконечности") : GraphTitles::verticalAsymptote(n);
+    const QString horizontal =
+        m_second ? tr("предмет на бесконечности") : GraphTitles::horizontalAsymptote(n, m_lens);
+    for (Plot* plot : {&m_b, &m_gamma}) {
+        if (plot->vertical->name() != vertical)
+            plot->vertical->setName(vertical);
+        if (plot->horizontal && plot->horizontal->name() != horizontal)
+            plot->horizontal->setName(horizontal);
+    }
+}
+
 void GraphWindow::showRegions(Plot* plot, double yLimit) {
     const bool converging = Optics::converges(Optics::power(m_lens));
     const Optics::FocalLengths focal = Optics::focalLengths(m_lens);
@@ -454,7 +474,8 @@ void GraphWindow::showRegions(Plot* plot, double yLimit) {
     const double range = distanceRange();
     const double bounds[4][2] = {{2 * f, range}, {f, 2 * f}, {0, f}, {0, range}};
     for (int i = 0; i < 4; ++i) {
-        const bool wanted = finite && (i == 3 ? !converging : converging);
+        // The regions of one lens's object say nothing of a system's image.
+        const bool wanted = finite && !m_second && (i == 3 ? !converging : converging);
         const double from = std::max(0.0, bounds[i][0]);
         const double to = std::min(range, bounds[i][1]);
         QAreaSeries* area = plot->regions[std::size_t(i)];
@@ -470,7 +491,12 @@ void GraphWindow::showRegions(Plot* plot, double yLimit) {
 }
 
 void GraphWindow::showCurves() {
-    const Optics::ImageCurves curves = Optics::imageCurves(m_lens, Optics::CurveRange{});
+    m_curvesLater.stop();
+    m_sinceCurves.start();
+    const Optics::ImageCurves curves =
+        m_second ? Optics::imageCurves(Optics::withSecondLens(Optics::systemOf(m_lens), *m_second),
+                                       Optics::CurveRange{})
+                 : Optics::imageCurves(m_lens, Optics::CurveRange{});
     for (Plot* plot : {&m_b, &m_gamma}) {
         const bool imagePlot = plot == &m_b;
         while (plot->branches.size() < curves.branches.size()) {
@@ -570,7 +596,8 @@ double GraphWindow::imageLimit() const {
 }
 
 void GraphWindow::follow(const Optics::Lens& lens, Optics::Scale scale, bool objectShown,
-                         double objectX, double objectY) {
+                         double objectX, double objectY,
+                         const std::optional<Optics::SecondLens>& second) {
     if (scale != m_scale) {
         // The same curves on axes K times as long.
         m_scale = scale;
@@ -582,17 +609,34 @@ void GraphWindow::follow(const Optics::Lens& lens, Optics::Scale scale, bool obj
             markAxes(plot);
         }
     }
-    if (!m_curvesShown || lens != m_lens) {
+    // Only the second lens moved, and its curves were drawn a moment ago:
+    // they follow when the interval is over.
+    const bool moved = m_curvesShown && lens == m_lens && second && m_second &&
+                       second->lens == m_second->lens && second->after == m_second->after;
+    if (moved && second != m_second && m_sinceCurves.isValid() &&
+        m_sinceCurves.elapsed() < kCurvesInterval) {
+        m_second = second;
+        if (!m_curvesLater.isActive())
+            m_curvesLater.start(int(kCurvesInterval - m_sinceCurves.elapsed()));
+    } else if (!m_curvesShown || lens != m_lens || second != m_second) {
         m_lens = lens;
+        m_second = second;
         m_curvesShown = true;
         showCurves();
         // One medium or two: the image's asymptote is named f = F or f = F′.
-        const QString asymptote = GraphTitles::horizontalAsymptote(notation(), lens);
-        if (m_b.horizontal->name() != asymptote)
-            m_b.horizontal->setName(asymptote);
+        nameAsymptotes();
     }
     QList<QPointF> image, magnification;
-    if (objectShown) {
+    if (objectShown && second) {
+        // The final image, traced through both lenses.
+        const Optics::Axial::Image at = Optics::Axial::imageOf(Optics::withSecondLens(
+            Optics::systemOf(lens, {Bench::zOf(objectX), Bench::heightOf(objectY)}), *second));
+        if (at.kind != Optics::ImageKind::None) {
+            const double d = scale.realOfBenchCm(-Bench::zOf(objectX));
+            image.append(QPointF(d, scale.realOfBenchCm(at.distance)));
+            magnification.append(QPointF(d, Optics::magnificationIn(notation(), at.magnification)));
+        }
+    } else if (objectShown) {
         const Bench::Image at = Bench::imageOf(lens, objectX, objectY);
         if (at.kind != Optics::ImageKind::None) {
             const double d = Bench::realCm(scale, at.d);

@@ -5,7 +5,10 @@
 #include "lens.h"
 #include "measurement.h"
 #include "notation.h"
+#include "secondlens.h"
 
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QWidget>
 #include <optional>
 #include <vector>
@@ -52,9 +55,10 @@ public:
     // The lens and the object as they stand now. The curves are computed anew
     // only when the lens changed; the object's point moves every time.
     // `objectShown` is false while the bench shows no object.
-    // Its lengths are real ones at the bench's scale.
+    // Its lengths are real ones at the bench's scale. With a second lens the
+    // plots are those of the final image: b behind the second lens, Γ = Γ₁·Γ₂.
     void follow(const Optics::Lens& lens, Optics::Scale scale, bool objectShown, double objectX,
-                double objectY);
+                double objectY, const std::optional<Optics::SecondLens>& second = std::nullopt);
 
     // The main window's zoom, for a projector: the texts scale with it.
     void setZoom(double zoom);
@@ -127,7 +131,14 @@ private:
     QPushButton* m_detach;
     int m_hostGrownBy = 0; // pixels the main window widened to make room
     Optics::Lens m_lens;
+    std::optional<Optics::SecondLens> m_second;
+    // While the second lens is dragged its curves are drawn anew at most every
+    // kCurvesInterval, the last place always: replotting them costs a chart
+    // ten times the rest of a drag event.
+    QElapsedTimer m_sinceCurves;
+    QTimer m_curvesLater;
     Optics::Scale m_scale;
+    void nameAsymptotes();
     // The plotted range of d and of b, real centimetres at the scale.
     double distanceRange() const;
     double imageLimit() const;

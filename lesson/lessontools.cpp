@@ -15,6 +15,8 @@
 #include "messages.h"
 #include "motiondriver.h"
 #include "readout.h"
+#include "secondlens.h"
+#include "systemmode.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,6 +25,13 @@
 namespace {
 // Where the object moves when none was placed: 1000 twips above the axis.
 constexpr float kMotionHeightAboveAxis = 1000;
+
+// Whether the bench shows an image to plot or record: one lens's once its
+// construction is drawn, a system's (which the scheme view always draws)
+// wherever an object stands.
+bool imageShown(const BenchState& bench, bool system) {
+    return bench.SchemeView && (bench.ConstructionShown || system) && Optics::objectOnBench(bench);
+}
 
 QString speedText(double speed) {
     return LessonTools::tr("%1 см/с").arg(Readout::locale().toString(speed, 'g', 3));
@@ -155,12 +164,19 @@ void LessonTools::toggleGraph() {
 
 void LessonTools::record() {
     const BenchState& bench = m_view.State();
-    if (!m_view.Allows(Action::Record) ||
-        !(bench.SchemeView && bench.ConstructionShown && Optics::objectOnBench(bench))) {
+    if (!m_view.Allows(Action::Record) || !imageShown(bench, m_view.Systems().active())) {
         QApplication::beep();
         return;
     }
-    if (GraphWindow* graph = openGraph())
+    GraphWindow* graph = openGraph();
+    if (!graph)
+        return;
+    // With a second lens the row is the final image's, traced through both.
+    if (const auto second = m_view.Systems().secondLens())
+        graph->table()->addRow(Measurements::measure(
+            Optics::withSecondLens(Optics::constructionSystem(bench), *second),
+            m_view.CurrentScale()));
+    else
         graph->table()->addRow(Bench::measure(Optics::lensOf(bench), bench.ObjectX, bench.ObjectY,
                                               m_view.CurrentScale()));
 }
@@ -174,6 +190,6 @@ void LessonTools::follow() {
     m_graph->setSafePalette(bench.SafePalette);
     m_graph->setNotation(m_view.CurrentNotation());
     m_graph->follow(Optics::lensOf(bench), m_view.CurrentScale(),
-                    bench.SchemeView && bench.ConstructionShown && Optics::objectOnBench(bench),
-                    bench.ObjectX, bench.ObjectY);
+                    imageShown(bench, m_view.Systems().active()), bench.ObjectX, bench.ObjectY,
+                    m_view.Systems().secondLens());
 }

@@ -114,6 +114,23 @@ Scenes::Scene* SceneMode::find(std::string_view kind) const {
     return nullptr;
 }
 
+bool SceneMode::takes(const SetupFormat::SceneSetup& setup) const {
+    Scenes::Scene* scene = find(setup.kind);
+    if (!scene)
+        return false;
+    // Tried on the scene itself, then its own values put back: they are
+    // values it took, so it takes them again.
+    const SetupFormat::SceneSetup kept = scene->saved();
+    const bool taken = scene->load(setup);
+    scene->load(kept);
+    return taken;
+}
+
+QString SceneMode::titleOf(std::string_view kind) const {
+    const Scenes::Scene* scene = find(kind);
+    return scene ? scene->title() : QString();
+}
+
 bool SceneMode::open(const char* kind) {
     Scenes::Scene* scene = find(kind);
     if (!scene)
@@ -299,6 +316,7 @@ bool SceneMode::allows(Action action) const {
     case Action::OpenSetup:
     case Action::SaveSetup:
     case Action::SaveSetupAs:
+    case Action::Print:
     case Action::Labels:
     case Action::ThirdRay:
     case Action::Notation:
@@ -357,8 +375,8 @@ void SceneMode::drawConstruction() {
         for (const Optics::Area area : {Optics::Area::Left, Optics::Area::Right}) {
             const double x = xIn(area, z);
             if (x >= -kHead && x <= Bench::kAreaWidth + kHead)
-                lens(area == Optics::Area::Left ? left : right, x, converging,
-                     Bench::kAxisY - half, Bench::kAxisY + half);
+                lens(area == Optics::Area::Left ? left : right, x, converging, Bench::kAxisY - half,
+                     Bench::kAxisY + half);
         }
     }
     drawFigures(system);
@@ -453,8 +471,8 @@ void SceneMode::name(const Optics::SystemDiagram& d) {
     for (const Scenes::Figure& f : m_look.figures) {
         if (f.name.isEmpty())
             continue;
-        const double half = f.kind == Scenes::Figure::Kind::AxisPoint ? kTick
-                                                                       : Bench::twipsOf(f.halfHeight / k);
+        const double half =
+            f.kind == Scenes::Figure::Kind::AxisPoint ? kTick : Bench::twipsOf(f.halfHeight / k);
         put(f.name, at(f.z / k, Bench::kAxisY - half), true);
     }
     const auto tipAbove = [](const Optics::DiagramPoint& p) { return p.y < Bench::kAxisY; };
@@ -463,7 +481,8 @@ void SceneMode::name(const Optics::SystemDiagram& d) {
     const std::size_t n = d.imageTips.size();
     const QString digits = QStringLiteral("\u2081\u2082\u2083\u2084\u2085\u2086\u2087\u2088\u2089");
     const auto index = [&](std::size_t i) {
-        return n == 1 ? QStringLiteral("\u2032") : QString(digits.at(int(std::min<std::size_t>(i, 8))));
+        return n == 1 ? QStringLiteral("\u2032")
+                      : QString(digits.at(int(std::min<std::size_t>(i, 8))));
     };
     for (std::size_t i = 0; i < n; ++i) {
         put(QStringLiteral("B") + index(i), d.imageTips[i], tipAbove(d.imageTips[i]));
@@ -477,7 +496,8 @@ void SceneMode::name(const Optics::SystemDiagram& d) {
         const Optics::Axial::Focus focus = Optics::Axial::focusOf(d.system, i);
         if (!focus.finite)
             continue;
-        const QString suffix = elements == 1 ? QString() : QString(digits.at(int(std::min<std::size_t>(i, 8))));
+        const QString suffix =
+            elements == 1 ? QString() : QString(digits.at(int(std::min<std::size_t>(i, 8))));
         put(QStringLiteral("F") + suffix, at(focus.frontPoint, Bench::kAxisY), true);
         put(QStringLiteral("F") + suffix + QStringLiteral("\u2032"),
             at(focus.backPoint, Bench::kAxisY), true);

@@ -9,8 +9,8 @@
 
 #include <QCoreApplication>
 #include <QVector>
-#include <memory>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -38,6 +38,11 @@ public:
     // The scene a setup file names, over the bench it set (its object kept);
     // none leaves a scene for that bench.
     bool put(const std::optional<SetupFormat::SceneSetup>& setup);
+    // Whether a setup's scene can be opened: its values within the file's
+    // ranges may still make no such instrument (an eyepiece beyond the
+    // tube). Nothing changes; the title of the scene of that kind, if any.
+    bool takes(const SetupFormat::SceneSetup& setup) const;
+    QString titleOf(std::string_view kind) const;
     // Back to the bench as it stood before the scene.
     void close();
     bool active() const { return m_scene != nullptr; }

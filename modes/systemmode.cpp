@@ -15,6 +15,7 @@
 #include "benchlens.h"
 #include "label.h"
 #include "lens.h"
+#include "lensfigure.h"
 #include "lessontools.h"
 #include "palette.h"
 #include "picturebox.h"
@@ -24,7 +25,6 @@
 #include "segmentclip.h"
 #include "shape.h"
 #include "systemdiagram.h"
-#include "lensfigure.h"
 
 #include <QAction>
 #include <QFont>
@@ -182,13 +182,8 @@ void SystemMode::putSecondLens(std::optional<Optics::SecondLens> lens) {
 void SystemMode::start(const Optics::SecondLens& lens) {
     BenchView& w = view();
     m_lens = lens;
-    if (!m_active) {
+    if (!m_active)
         w.Lesson().stopMotion();
-        // The graph plots the single lens's image: it goes while the system stands.
-        m_graphWasShown = w.Lesson().graphShown();
-        if (m_graphWasShown)
-            w.Lesson().toggleGraph();
-    }
     m_active = true;
     m_dragging = false;
     w.SetMode(*this);
@@ -206,9 +201,6 @@ void SystemMode::stop() {
         return;
     BenchView& w = view();
     w.SetMode(w.NormalMode()); // leave() takes the mode's parts off
-    if (m_graphWasShown)
-        w.Lesson().toggleGraph();
-    m_graphWasShown = false;
     w.Redraw();
     w.MarkModified();
 }
@@ -327,14 +319,9 @@ void SystemMode::editLens() {
 
 bool SystemMode::allows(Action action) const {
     switch (action) {
-    // Made for one lens: the object's motion and the graph of its image, the
-    // table, the worksheet, the tasks and the laboratory; the lens view has
-    // no second lens to show.
-    case Action::Motion:
-    case Action::MotionSpeed:
-    case Action::Graph:
-    case Action::Record:
-    case Action::Print:
+    // Made for one lens: the tasks and the laboratory; the lens view has no
+    // second lens to show. The motion, the graph, the table and the
+    // worksheet follow the final image.
     case Action::Task:
     case Action::NextTask:
     case Action::TaskLevel:

@@ -21,8 +21,9 @@ class Shape;
 // bench; in the right area the second lens is dragged along the axis, moved
 // by the arrow keys, its values typed (Enter, a double-click) and removed
 // (Delete, Esc). The lens's own controls, the notation, the scale, the
-// layers, the pictures and the setup file act; the motion, the graph, the
-// worksheet, the tasks and the laboratory, made for one lens, do not.
+// layers, the pictures, the setup file, the motion, the graph, the table and
+// the worksheet act (the last three for the final image); the tasks and the
+// laboratory, made for one lens, do not.
 class SystemMode : public Mode {
     Q_DECLARE_TR_FUNCTIONS(SystemMode)
 
@@ -84,7 +85,6 @@ private:
     Optics::SecondLens m_lens;
     bool m_dragging = false;
     double m_grab = 0; // where the press took the lens, twips from its line
-    bool m_graphWasShown = false;
     PictureBox* m_medium = nullptr;
     std::array<Shape*, 4> m_marks{}; // F₂ and F₂′ in the left area, then in the right
     Label* m_index = nullptr;

@@ -6,11 +6,17 @@
 namespace Optics {
 
 ImageCurves imageCurves(const Lens& lens, const CurveRange& range) {
+    return imageCurves(systemOf(lens), range);
+}
+
+ImageCurves imageCurves(const Axial::System& given, const CurveRange& range) {
     ImageCurves curves;
-    const FocalLengths f = focalLengths(lens);
-    curves.finite = f.finite;
-    curves.front = f.front;
-    curves.back = f.back;
+    if (!Axial::valid(given) || given.elements.empty())
+        return curves;
+    const Axial::Focus focus = Axial::systemFocus(given);
+    curves.finite = focus.finite;
+    curves.front = focus.finite ? given.elements.front().z - focus.frontPoint : Axial::kInfinite;
+    curves.back = focus.finite ? focus.backPoint - given.elements.back().z : Axial::kInfinite;
 
     std::vector<CurvePoint> branch;
     auto closeBranch = [&] {
@@ -19,15 +25,16 @@ ImageCurves imageCurves(const Lens& lens, const CurveRange& range) {
         branch.clear();
     };
     // Every point comes from the optical system's image of an object on the
-    // axis, d centimetres before the lens; the height does not change b or Γ.
-    Axial::System system = systemOf(lens);
+    // axis, d centimetres before the first element; the height does not
+    // change b or Γ.
+    Axial::System system = given;
     double previousD = range.dFrom;
     for (int i = 0; i <= range.samples; ++i) {
         const double d = range.dFrom + (range.dTo - range.dFrom) * i / range.samples;
-        system.object.z = -d;
+        system.object.z = system.elements.front().z - d;
         const Axial::Image image = Axial::imageOf(system);
         const bool crossedFocus =
-            f.finite && (previousD - curves.front) * (d - curves.front) < 0 && i > 0;
+            curves.finite && (previousD - curves.front) * (d - curves.front) < 0 && i > 0;
         previousD = d;
         if (crossedFocus)
             closeBranch();

@@ -38,4 +38,12 @@ struct CurveRange {
 
 ImageCurves imageCurves(const Lens& lens, const CurveRange& range);
 
+// The same for the final image of a system whose first element stands at
+// z = 0: d before it, b behind the last element. The final image runs to
+// infinity where the object crosses the system's front focal point, so `front`
+// is that point's distance before the first element, and `back` where the
+// image of a distant object stands behind the last (not finite: no power, an
+// afocal pair's straight lines).
+ImageCurves imageCurves(const Axial::System& system, const CurveRange& range);
+
 } // namespace Optics

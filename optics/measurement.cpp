@@ -25,6 +25,29 @@ Row measure(const Optics::Lens& lens, double z, double height, Optics::Scale sca
     return row;
 }
 
+Row measure(const Optics::Axial::System& system, Optics::Scale scale) {
+    Row row;
+    if (!Optics::Axial::valid(system) || system.elements.empty())
+        return row;
+    const double before = system.media.front(), after = system.media.back();
+    const Optics::Axial::Focus focus = Optics::Axial::systemFocus(system);
+    const Optics::Axial::ThinLens equivalent =
+        Optics::Axial::lensOfPower(focus.finite ? focus.power : 0, before, after);
+    row.lens = {before, equivalent.N, after, equivalent.R1, equivalent.R2};
+    row.scale = scale;
+    row.d = scale.realOfBenchCm(system.elements.front().z - system.object.z);
+    const Optics::Axial::Image image = Optics::Axial::imageOf(system);
+    row.kind = image.kind;
+    if (image.kind != Optics::ImageKind::None) {
+        row.b = scale.realOfBenchCm(image.distance);
+        row.magnification = image.magnification;
+    }
+    row.finite = focus.finite;
+    row.front = focus.finite ? scale.realOfBenchCm(focus.front) : Optics::Axial::kInfinite;
+    row.back = focus.finite ? scale.realOfBenchCm(focus.back) : Optics::Axial::kInfinite;
+    return row;
+}
+
 CsvFormat csvFormatFor(char decimalMark) {
     CsvFormat format;
     format.decimalMark = decimalMark;

@@ -32,6 +32,12 @@ struct Row {
 // shown. Without power the focal lengths are infinite.
 Row measure(const Optics::Lens& lens, double z, double height, Optics::Scale scale);
 
+// The row of a system's final image, for its own object: d before the first
+// element, b behind the last, Γ the system's. Its focal lengths and power are
+// the system's, those of the one thin lens between its outer media that has
+// its power (the equivalent lens), so that f = n/P and f′ = n′/P as for one.
+Row measure(const Optics::Axial::System& system, Optics::Scale scale);
+
 // How numbers are written: the decimal mark of the language and a field
 // separator that differs from it (a semicolon where the mark is a comma).
 struct CsvFormat {

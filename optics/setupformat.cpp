@@ -805,11 +805,9 @@ std::string write(const Setup& setup) {
     // Version 1 wherever it holds the setup, so that an older Quellor opens
     // it; a second lens, a scene or the two-lens tasks need the newer one,
     // which an older Quellor refuses as newer instead of opening one lens.
-    const bool twoLensTasks =
-        setup.hasTasks && setup.taskLevel == int(Tasks::Level::TwoLenses);
-    root["version"] = numberText(setup.secondLens || setup.scene || twoLensTasks
-                                     ? kVersion
-                                     : kOneLensVersion);
+    const bool twoLensTasks = setup.hasTasks && setup.taskLevel == int(Tasks::Level::TwoLenses);
+    root["version"] =
+        numberText(setup.secondLens || setup.scene || twoLensTasks ? kVersion : kOneLensVersion);
     root["scale"] = numberText(setup.scale.factor());
     root["lens"] = quoted(setup.converging ? "converging" : "diverging");
     root["indices"] = objectText(

@@ -10,6 +10,7 @@
 #include "lessonfile.h"
 #include "picturebox.h"
 #include "resultsfile.h"
+#include "systemmode.h"
 #include "taskmode.h"
 #include "testsupport.h"
 #include "windowexport.h"
@@ -66,6 +67,8 @@ void TestExporters::leavesTheBench_data() {
     QTest::newRow("worksheet, no window") << "worksheet" << true << 1.0 << QByteArray("%PDF");
     QTest::newRow("class set, no window") << "class-set" << true << 4.0 << QByteArray("%PDF");
     QTest::newRow("picture, no window") << "png" << true << 4.0 << QByteArray();
+    QTest::newRow("worksheet, two lenses") << "worksheet" << true << 8.0 << QByteArray("%PDF");
+    QTest::newRow("class set, two lenses") << "class-set" << true << 8.0 << QByteArray("%PDF");
 }
 
 // The window's state, its drawing and its redraw count are as before the
@@ -85,8 +88,12 @@ void TestExporters::leavesTheBench() {
     setup.objectDistance = distance;
     setup.objectHeight = 0.8;
     setup.layers.labels = false;
+    if (QByteArray(QTest::currentDataTag()).endsWith("two lenses"))
+        setup.secondLens = SetupFormat::SecondLensSetup{5, true, 1.5, 4, 4, 1.33};
     w->view().File().apply(setup);
     const auto before = benchOf(*w);
+    const auto* right = w->findChild<const PictureBox*>(QStringLiteral("picRigth"));
+    const QVector<Figure> rightFigures = right->figures();
     const int redraws = w->view().Redraws();
     const auto* left = w->findChild<const PictureBox*>(QStringLiteral("picLeft"));
     const QVector<Figure> figures = left->figures();
@@ -108,6 +115,7 @@ void TestExporters::leavesTheBench() {
     QCOMPARE(w->view().Redraws(), redraws);
     QCOMPARE(left->figures().size(), figures.size());
     QCOMPARE(left->textMarks(), names);
+    QCOMPARE(right->figures().size(), rightFigures.size());
 }
 
 void TestExporters::taskBenchAsTaskMode_data() {

@@ -3,6 +3,7 @@
 // file names its problem and changes nothing; a typed index or radius is taken
 // exactly, in Russian and in English.
 #include "benchoptics.h"
+#include "benchscale.h"
 #include "commandbutton.h"
 #include "form1.h"
 #include "label.h"
@@ -12,7 +13,6 @@
 #include "pictureexport.h"
 #include "setupfile.h"
 #include "slider.h"
-#include "benchscale.h"
 #include "systemmode.h"
 #include "testsupport.h"
 

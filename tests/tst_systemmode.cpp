@@ -6,8 +6,11 @@
 #include "benchscale.h"
 #include "commandbutton.h"
 #include "form1.h"
+#include "graphwindow.h"
 #include "label.h"
 #include "lensmaker.h"
+#include "lessontools.h"
+#include "measurementtable.h"
 #include "picturebox.h"
 #include "readout.h"
 #include "segmentclip.h"
@@ -86,6 +89,8 @@ private slots:
     void names();
     void secondLensAsDrawn_data();
     void secondLensAsDrawn();
+    void finalImageLessonTools_data();
+    void finalImageLessonTools();
 };
 
 void TestSystemMode::rules_data() {
@@ -94,9 +99,10 @@ void TestSystemMode::rules_data() {
     QTest::newRow("sliders") << Action::Sliders << true;
     QTest::newRow("lens type") << Action::LensType << true;
     QTest::newRow("names") << Action::Labels << true;
-    QTest::newRow("motion") << Action::Motion << false;
-    QTest::newRow("graph") << Action::Graph << false;
-    QTest::newRow("worksheet") << Action::Print << false;
+    QTest::newRow("motion") << Action::Motion << true;
+    QTest::newRow("graph") << Action::Graph << true;
+    QTest::newRow("table's record") << Action::Record << true;
+    QTest::newRow("worksheet") << Action::Print << true;
     QTest::newRow("tasks") << Action::Task << false;
     QTest::newRow("a lab row's Delete") << Action::LabDeleteRow << false;
 }
@@ -317,4 +323,61 @@ void TestSystemMode::secondLensAsDrawn() {
 }
 
 QTEST_MAIN(TestSystemMode)
+// The graph, the table and the motion with the second lens standing, their
+// buttons pressed where they are: b₂ and Γ of the final image by the lens law
+// applied twice, on the curve, at the object's point, in the row recorded,
+// where the motion takes the object, and after lens 2 moved in quick steps.
+void TestSystemMode::finalImageLessonTools_data() {
+    QTest::addColumn<double>("d");
+    QTest::newRow("A1B1 before lens 2") << 11.0;
+    QTest::newRow("A1B1 beyond lens 2") << 7.0;
+    QTest::newRow("A1B1 virtual, before lens 1") << 2.0;
+}
+
+void TestSystemMode::finalImageLessonTools() {
+    QFETCH(double, d);
+    auto w = withSystem(d);
+    const auto ui = TestSupport::controlsOf(*w);
+    const Optics::Lens lens = Optics::lensOf(*w);
+    const double F1 = 1 / LensMaker::thinLensPower(1, lens.N, 1, lens.leftR, lens.rightR);
+    double s = w->view().Systems().secondLens()->distance;
+    const auto b2 = [&](double at) { return imageDistance(kF2, s - imageDistance(F1, at)); };
+    const auto gamma = [&](double at) {
+        return std::fabs(imageDistance(F1, at) / at * b2(at) / (s - imageDistance(F1, at)));
+    };
+    const auto near = [](double a, double b) {
+        return std::fabs(a - b) <= 1e-3 * std::max(1.0, std::fabs(b));
+    };
+    const auto onCurve = [&](GraphWindow* graph) {
+        const QList<QPointF> points = graph->imageCurvePoints();
+        return points.size() > 300 && std::all_of(points.begin(), points.end(), [&](QPointF p) {
+                   return near(p.y(), b2(p.x()));
+               });
+    };
+    const auto object = [&] { return Bench::cmOf(Bench::kLensX - w->ObjectX); };
+    TestSupport::clickAt(w.get(), TestSupport::middleOf(ui.cmdGraph));
+    GraphWindow* graph = w->view().Lesson().graph();
+    QVERIFY(graph && graph->isVisible() && onCurve(graph));
+    QList<QPointF> point = graph->objectPoints();
+    QVERIFY(point.size() == 2 && near(point[0].y(), b2(object())) &&
+            near(point[1].y(), gamma(object())));
+    TestSupport::clickAt(w.get(), TestSupport::middleOf(ui.cmdRecord));
+    const Measurements::Row row = graph->table()->rows().at(0);
+    QVERIFY(near(row.b, b2(object())) && near(std::fabs(row.magnification), gamma(object())));
+
+    // The motion's object (it starts from the far left) and its final image.
+    TestSupport::clickAt(w.get(), TestSupport::middleOf(ui.cmdMotion));
+    QVERIFY(QTest::qWaitFor([&] { return std::fabs(object() - d) > 1; }, 5000));
+    TestSupport::clickAt(w.get(), TestSupport::middleOf(ui.cmdMotion));
+    point = graph->objectPoints();
+    QVERIFY(point.size() == 2 && near(point[0].y(), b2(object())) &&
+            std::fabs(readNumber(ui.lblDistances->Caption(), "f₂") - b2(object())) <= 0.006);
+    // Lens 2 by 3 cm in quick steps: the curves end where it stands.
+    TestSupport::clickAt(w.get(), windowPoint(*w, ui.picRigth, 2000, 7000));
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(w->focusWidget(), Qt::Key_Right, Qt::ShiftModifier);
+    s = w->view().Systems().secondLens()->distance;
+    QTRY_VERIFY(s == 9 && onCurve(graph));
+}
+
 #include "tst_systemmode.moc"

@@ -145,6 +145,10 @@ private slots:
     void variantsFromCtrlP();
     void printToFile_data();
     void printToFile();
+    void twoLenses_data();
+    void twoLenses();
+    void scenes_data();
+    void scenes();
 };
 
 void TestWorksheet::pages_data() {
@@ -556,4 +560,121 @@ void TestWorksheet::printToFile() {
 }
 
 QTEST_MAIN(TestWorksheet)
+// The worksheet the command line makes of a setup file (version 2, a lens
+// of F = 5 cm at the scale 1 : k, the object 0.4 cm high, and `more`).
+static QString sheetOf(const QTemporaryDir& dir, int k, double distance, const QString& more) {
+    QFile file(dir.filePath(QStringLiteral("setup.quellor")));
+    if (!file.open(QIODevice::WriteOnly))
+        return {};
+    file.write(QStringLiteral(R"({"format": "quellor-setup", "version": 2, "scale": %1,
+        "radii": {"left": %2, "right": %2}, "lens": "converging", "view": "scheme",
+        "indices": {"left": 1, "lens": 1.5, "right": 1},
+        "object": {"distance": %3, "height": 0.4}, %4})")
+                   .arg(k)
+                   .arg(5 * k)
+                   .arg(distance)
+                   .arg(more)
+                   .toUtf8());
+    file.close();
+    const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
+    run(QStringLiteral(QUELLOR_PROGRAM), {QStringLiteral("--worksheet"), pdf, file.fileName()});
+    return pdf;
+}
+
+// Two lenses from a setup file: the final image where the lens law, applied
+// to each lens in turn, puts it (A1B1 the object of the second lens, a
+// virtual one where it lies beyond it), at true size on the solution only.
+void TestWorksheet::twoLenses_data() {
+    QTest::addColumn<double>("distance"); // the object before lens 1, real cm
+    QTest::addColumn<double>("s");        // lens 2 behind lens 1, real cm
+    QTest::addColumn<double>("F2");       // N = 1.5 in air, equal radii: |R| = |F|
+    QTest::addColumn<int>("k");
+    QTest::newRow("A1B1 between the lenses, A2B2 virtual") << 12.0 << 10.0 << 4.0 << 1;
+    QTest::newRow("A1B1 beyond lens 2: converging light") << 8.0 << 6.0 << 4.0 << 1;
+    QTest::newRow("diverging lens 2, 1 : 2") << 16.0 << 8.0 << -8.0 << 2;
+}
+
+void TestWorksheet::twoLenses() {
+    QFETCH(double, distance);
+    QFETCH(double, s);
+    QFETCH(double, F2);
+    QFETCH(int, k);
+    const double F1 = 5.0 * k, b1 = F1 * distance / (distance - F1);
+    const double b2 = 1 / (1 / F2 - 1 / (s - b1));
+    const double h2 = 0.4 * (b1 / distance) * (b2 / (s - b1));
+    QTemporaryDir dir;
+    const QString pdf = sheetOf(dir, k, distance,
+                                QStringLiteral(R"("secondLens": {"distance": %1,
+        "lens": "%2", "index": 1.5, "radii": {"left": %3, "right": %3}, "after": 1})")
+                                    .arg(s)
+                                    .arg(F2 > 0 ? "converging" : "diverging")
+                                    .arg(std::fabs(F2)));
+    const QString task = run("pdftotext", {"-l", "1", pdf, "-"});
+    const QString solution = run("pdftotext", {"-f", "2", pdf, "-"});
+    const QString answer = QStringLiteral("f₂ = %1 см")
+                               .arg(QString::number(b2, 'f', 2))
+                               .replace('.', ',')
+                               .replace('-', QChar(0x2212));
+    QVERIFY2(solution.contains(answer) && !task.contains("f₂ =") && !task.contains("Γ"),
+             qPrintable(answer + "\n" + solution));
+    QCOMPARE(solution.contains(QStringLiteral("сходящиеся")), b1 > s);
+
+    // At true size from lens 1, midway between its foci F₁ (under the axis):
+    // lens 2's line, the final image's tip (on the solution only) and its
+    // name B₂ left of it.
+    QList<QPointF> marks;
+    for (const QPointF& word : wordCentres(pdf, 1, QStringLiteral("F₁")))
+        if (word.y() > 1.9 * kPointsPerCm)
+            marks << word;
+    QCOMPARE(marks.size(), 2);
+    const double lensX = (marks[0].x() + marks[1].x()) / 2, cm = kPointsPerCm / k;
+    const QImage first = pageImage(pdf, 1, dir.filePath(QStringLiteral("p1")));
+    const QImage second = pageImage(pdf, 2, dir.filePath(QStringLiteral("p2")));
+    int axisY = int(marks[0].y());
+    while (axisY > marks[0].y() - 40 && qGray(first.pixel(int(lensX - F1 / 2 * cm), axisY)) >= 128)
+        --axisY;
+    QVERIFY(inkNear(first, QPointF(lensX + s * cm, axisY - 0.8 * kPointsPerCm)));
+    const QPointF tip(lensX + (s + b2) * cm, axisY - h2 * cm);
+    QVERIFY2(inkNear(second, tip) && !inkNear(first, tip), qPrintable(QString::number(tip.x())));
+    const QList<QPointF> named = wordCentres(pdf, 2, QStringLiteral("B₂"));
+    QVERIFY(named.size() == 1 && tip.x() - named[0].x() > 0 &&
+            tip.x() - named[0].x() < kPointsPerCm && std::fabs(tip.y() - named[0].y()) < 8);
+}
+
+// A scene's sheet from its setup file, at the scene's scale: a name the page
+// centres on its point stands where the textbook figure puts that point,
+// measured from the objective's name.
+void TestWorksheet::scenes_data() {
+    QTest::addColumn<QString>("scene");
+    QTest::addColumn<int>("k");
+    QTest::addColumn<double>("distance"); // the object, real cm before the first lens
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<double>("at"); // real cm behind the objective
+    const QString microscope =
+        QStringLiteral(R"({"kind": "microscope", "objective": 1.5, "eyepiece": 3, "tube": 16})");
+    QTest::newRow("microscope: the eyepiece 16 cm behind")
+        << microscope << 2 << 1.7 << QStringLiteral("окуляр") << 16.0;
+    QTest::newRow("microscope: A2B2 25 cm before the eyepiece")
+        << microscope << 2 << 1.7 << QStringLiteral("A₂") << 16.0 - 25.0;
+    // 1/F = 1/d + 1/f: F = 5, d = 12, f = 60/7.
+    QTest::newRow("camera: the film where the image is sharp")
+        << QStringLiteral(R"({"kind": "camera", "focal": 5})") << 1 << 12.0
+        << QStringLiteral("плёнка") << 60.0 / 7;
+}
+
+void TestWorksheet::scenes() {
+    QFETCH(QString, scene);
+    QFETCH(int, k);
+    QFETCH(double, distance);
+    QFETCH(QString, word);
+    QFETCH(double, at);
+    QTemporaryDir dir;
+    const QString pdf = sheetOf(dir, k, distance, QStringLiteral(R"("scene": )") + scene);
+    const QList<QPointF> objective = wordCentres(pdf, 2, QStringLiteral("объектив"));
+    const QList<QPointF> point = wordCentres(pdf, 2, word);
+    QVERIFY(objective.size() == 1 && point.size() == 1);
+    const double apart = point[0].x() - objective[0].x();
+    QVERIFY2(std::fabs(apart - at / k * kPointsPerCm) < 2, qPrintable(QString::number(apart)));
+}
+
 #include "tst_worksheet.moc"

@@ -1261,6 +1261,14 @@
         <source>Quellor — график %1 и %2</source>
         <translation>Quellor — graph of %1 and %2</translation>
     </message>
+    <message>
+        <source>A₂B₂ на бесконечности</source>
+        <translation>A₂B₂ at infinity</translation>
+    </message>
+    <message>
+        <source>предмет на бесконечности</source>
+        <translation>object at infinity</translation>
+    </message>
 </context>
 <context>
     <name>InstrumentScenes</name>
@@ -2745,6 +2753,22 @@ They will be lost on exit.</translation>
 <context>
     <name>Worksheet</name>
     <message>
+        <source>Линза %1</source>
+        <translation>Lens %1</translation>
+    </message>
+    <message>
+        <source>%1 от первой</source>
+        <translation>%1 from the first</translation>
+    </message>
+    <message>
+        <source>Задание: постройте изображение — %1</source>
+        <translation>Task: construct the image — %1</translation>
+    </message>
+    <message>
+        <source>Решение — %1</source>
+        <translation>Solution — %1</translation>
+    </message>
+    <message>
         <source>Среда слева n1 = %1, справа n2 = %2.</source>
         <translation>Medium on the left n1 = %1, on the right n2 = %2.</translation>
     </message>
@@ -2811,6 +2835,34 @@ They will be lost on exit.</translation>
     <message>
         <source>Варианты и ответы</source>
         <translation>Variants and answers</translation>
+    </message>
+    <message>
+        <source>Вторая линза: N = %1, R = %2 (слева), R = %3 (справа), O₁O₂ = %4</source>
+        <translation>Second lens: N = %1, R = %2 (left), R = %3 (right), O₁O₂ = %4</translation>
+    </message>
+    <message>
+        <source>A₁B₁ на бесконечности: предмет в фокальной плоскости первой линзы, между линзами лучи параллельны.</source>
+        <translation>A₁B₁ at infinity: the object in the first lens&apos;s focal plane, the rays parallel between the lenses.</translation>
+    </message>
+    <message>
+        <source>A₂B₂ на бесконечности: A₁B₁ в фокальной плоскости второй линзы, лучи выходят параллельно.</source>
+        <translation>A₂B₂ at infinity: A₁B₁ in the second lens&apos;s focal plane, the rays leave parallel.</translation>
+    </message>
+    <message>
+        <source>A₂B₂: %1.</source>
+        <translation>A₂B₂: %1.</translation>
+    </message>
+    <message>
+        <source>A₁B₁ за второй линзой: на неё падают сходящиеся лучи, A₁B₁ для неё — мнимый предмет.</source>
+        <translation>A₁B₁ beyond the second lens: converging light falls on it, A₁B₁ is a virtual object for it.</translation>
+    </message>
+    <message>
+        <source>Задание: постройте изображение предмета в системе двух линз</source>
+        <translation>Task: construct the image of the object formed by the two lenses</translation>
+    </message>
+    <message>
+        <source>Сплошные линии — лучи и действительные изображения; штриховые — продолжения лучей, мнимые изображения и мнимый предмет.</source>
+        <translation>Solid lines: rays and real images; dashed: rays extended, virtual images and the virtual object.</translation>
     </message>
 </context>
 </TS>

@@ -261,8 +261,8 @@ SetupFormat::Failure Page::openSetup(std::string_view text) {
     // alone would show an image the teacher's system does not form, and a
     // save would drop the second lens. It is refused; the bench stays. So is
     // a series of two-lens tasks, which the page cannot set.
-    const bool twoLensTasks = read.setup->hasTasks &&
-                              read.setup->taskLevel == int(Tasks::Level::TwoLenses);
+    const bool twoLensTasks =
+        read.setup->hasTasks && read.setup->taskLevel == int(Tasks::Level::TwoLenses);
     if (read.setup->secondLens || read.setup->scene || twoLensTasks) {
         SetupFormat::Failure failure;
         failure.problem = SetupFormat::Problem::OneLensOnly;

@@ -65,6 +65,8 @@ class TestLens : public QObject {
     Q_OBJECT
 
 private slots:
+    void systemCurves_data();
+    void systemCurves();
     void textbookImages_data();
     void textbookImages();
     void gaussianForms_data();
@@ -966,4 +968,42 @@ void TestLens::secondLensShapes() {
 }
 
 QTEST_MAIN(TestLens)
+// A lens pair's graph in air: b2 = 1/(1/F2 − 1/(s − b1)) (the lens law twice),
+// the pole d* where b1 = s − F2, the level b2(b1 = F1) of a distant object;
+// the plot's limits lifted, so that only the pole may part the branches.
+void TestLens::systemCurves_data() {
+    QTest::addColumn<double>("F1");
+    QTest::addColumn<double>("F2");
+    QTest::addColumn<double>("s");
+    QTest::newRow("two converging, apart") << 3.0 << 4.0 << 9.0;
+    QTest::newRow("two converging, in contact") << 5.0 << 5.0 << 0.0;
+    QTest::newRow("converging, then diverging") << 4.0 << -3.0 << 2.0;
+    QTest::newRow("diverging, then converging") << -4.0 << 3.0 << 5.0;
+}
+void TestLens::systemCurves() {
+    QFETCH(double, F1);
+    QFETCH(double, F2);
+    QFETCH(double, s);
+    const auto image = [](double F, double d) { return 1 / (1 / F - 1 / d); };
+    const double pole = image(F1, s - F2);
+    Optics::CurveRange range;
+    range.bLimit = range.magnificationLimit = 1e12;
+    const Optics::ImageCurves curves =
+        Optics::imageCurves(Optics::withSecondLens(Optics::systemOf({1, 1.5, 1, F1, -F1}),
+                                                   {s, Optics::Axial::ThinLens{1.5, F2, -F2}, 1}),
+                            range);
+    QVERIFY(curves.finite && std::fabs(curves.front - pole) < 1e-9 &&
+            std::fabs(curves.back - image(F2, s - F1)) < 1e-9);
+    std::size_t points = 0;
+    for (const auto& branch : curves.branches) {
+        points += branch.size();
+        for (const Optics::CurvePoint& p : branch) {
+            const double b2 = image(F2, s - image(F1, p.d));
+            QVERIFY((p.d < pole) == (branch.front().d < pole) &&
+                    std::fabs(p.b - b2) <= 1e-9 * std::max(1.0, std::fabs(b2)));
+        }
+    }
+    QVERIFY(points > 590);
+}
+
 #include "tst_lens.moc"
