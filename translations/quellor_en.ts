@@ -1674,6 +1674,10 @@
         <source>Урок «%1» изменён. Сохранить изменения?</source>
         <translation>The lesson “%1” has changed. Save the changes?</translation>
     </message>
+    <message>
+        <source>значения сцены «%1» не согласуются друг с другом</source>
+        <translation>the values of the scene “%1” do not fit together</translation>
+    </message>
 </context>
 <context>
     <name>LessonTools</name>
