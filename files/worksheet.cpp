@@ -600,8 +600,8 @@ void drawSystemFigure(QPainter& p, const Worksheets::Model& model, bool solution
             p.drawLine(QPointF(d.object.x, Bench::kAxisY), QPointF(d.object.x, d.object.y));
             arrowhead(p, QPointF(d.object.x, d.object.y), QPointF(d.object.x, Bench::kAxisY),
                       Optics::kArrowheadLength);
-            nameAt(p, QStringLiteral("B"), d.object, Beside::Tip, frame);
-            nameAt(p, QStringLiteral("A"), d.objectFoot,
+            nameAt(p, QStringLiteral("A"), d.object, Beside::Tip, frame);
+            nameAt(p, QStringLiteral("B"), d.objectFoot,
                    d.object.y < Bench::kAxisY ? Beside::UnderAxis : Beside::OverAxis, frame);
         }
         return;
@@ -638,8 +638,8 @@ void drawSystemFigure(QPainter& p, const Worksheets::Model& model, bool solution
     // leaves free.
     const auto name = [&](const QString& index, const Optics::DiagramPoint& tip,
                           const Optics::DiagramPoint& foot) {
-        nameAt(p, QStringLiteral("B") + index, tip, Beside::Tip, frame);
-        nameAt(p, QStringLiteral("A") + index, foot,
+        nameAt(p, QStringLiteral("A") + index, tip, Beside::Tip, frame);
+        nameAt(p, QStringLiteral("B") + index, foot,
                tip.y < Bench::kAxisY ? Beside::UnderAxis : Beside::OverAxis, frame);
     };
     if (!model.system.distantAngle)

@@ -476,8 +476,8 @@ void SceneMode::name(const Optics::SystemDiagram& d) {
         put(f.name, at(f.z / k, Bench::kAxisY - half), true);
     }
     const auto tipAbove = [](const Optics::DiagramPoint& p) { return p.y < Bench::kAxisY; };
-    put(QStringLiteral("B"), d.object, tipAbove(d.object));
-    put(QStringLiteral("A"), d.objectFoot, !tipAbove(d.object));
+    put(QStringLiteral("A"), d.object, tipAbove(d.object));
+    put(QStringLiteral("B"), d.objectFoot, !tipAbove(d.object));
     const std::size_t n = d.imageTips.size();
     const QString digits = QStringLiteral("\u2081\u2082\u2083\u2084\u2085\u2086\u2087\u2088\u2089");
     const auto index = [&](std::size_t i) {
@@ -485,8 +485,8 @@ void SceneMode::name(const Optics::SystemDiagram& d) {
                       : QString(digits.at(int(std::min<std::size_t>(i, 8))));
     };
     for (std::size_t i = 0; i < n; ++i) {
-        put(QStringLiteral("B") + index(i), d.imageTips[i], tipAbove(d.imageTips[i]));
-        put(QStringLiteral("A") + index(i), d.imageFeet[i], !tipAbove(d.imageTips[i]));
+        put(QStringLiteral("A") + index(i), d.imageTips[i], tipAbove(d.imageTips[i]));
+        put(QStringLiteral("B") + index(i), d.imageFeet[i], !tipAbove(d.imageTips[i]));
     }
     const std::size_t elements = d.system.elements.size();
     for (std::size_t i = 0; i < elements; ++i) {

@@ -424,12 +424,12 @@ void SystemMode::drawConstruction() {
     };
     const auto tipAbove = [](const Optics::DiagramPoint& p) { return p.y < Bench::kAxisY; };
     const QString prime = QStringLiteral("\u2032");
-    put(QStringLiteral("B"), d.object, tipAbove(d.object));
-    put(QStringLiteral("A"), d.objectFoot, !tipAbove(d.object));
-    put(QStringLiteral("B\u2081"), d.firstImage, tipAbove(d.firstImage));
-    put(QStringLiteral("A\u2081"), d.firstImageFoot, !tipAbove(d.firstImage));
-    put(QStringLiteral("B\u2082"), d.finalImage, tipAbove(d.finalImage));
-    put(QStringLiteral("A\u2082"), d.finalImageFoot, !tipAbove(d.finalImage));
+    put(QStringLiteral("A"), d.object, tipAbove(d.object));
+    put(QStringLiteral("B"), d.objectFoot, !tipAbove(d.object));
+    put(QStringLiteral("A\u2081"), d.firstImage, tipAbove(d.firstImage));
+    put(QStringLiteral("B\u2081"), d.firstImageFoot, !tipAbove(d.firstImage));
+    put(QStringLiteral("A\u2082"), d.finalImage, tipAbove(d.finalImage));
+    put(QStringLiteral("B\u2082"), d.finalImageFoot, !tipAbove(d.finalImage));
     const auto axisPoint = [](double z) {
         Optics::DiagramPoint p;
         p.shown = std::isfinite(z);

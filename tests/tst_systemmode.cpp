@@ -283,6 +283,15 @@ void TestSystemMode::names() {
     for (const QString& name : expected)
         QVERIFY2(shown.contains(name), qPrintable(shown.join(' ')));
     QVERIFY2(!shown.contains(QStringLiteral("A′")), qPrintable(shown.join(' ')));
+    // As the lesson names an arrow: A its tip, B its foot on the axis (the
+    // object, tall enough for its names to stand by their points).
+    const auto offAxis = [&](const QString& name) {
+        for (const TextMark& m : ui.picLeft->textMarks())
+            if (m.text == name)
+                return std::fabs(m.y - Bench::kAxisY);
+        return -1.0;
+    };
+    QVERIFY(offAxis("A") > offAxis("B") + 300);
 }
 
 void TestSystemMode::secondLensAsDrawn_data() {

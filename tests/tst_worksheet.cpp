@@ -636,7 +636,7 @@ void TestWorksheet::twoLenses() {
     QVERIFY(inkNear(first, QPointF(lensX + s * cm, axisY - 0.8 * kPointsPerCm)));
     const QPointF tip(lensX + (s + b2) * cm, axisY - h2 * cm);
     QVERIFY2(inkNear(second, tip) && !inkNear(first, tip), qPrintable(QString::number(tip.x())));
-    const QList<QPointF> named = wordCentres(pdf, 2, QStringLiteral("B₂"));
+    const QList<QPointF> named = wordCentres(pdf, 2, QStringLiteral("A₂"));
     QVERIFY(named.size() == 1 && tip.x() - named[0].x() > 0 &&
             tip.x() - named[0].x() < kPointsPerCm && std::fabs(tip.y() - named[0].y()) < 8);
 }
@@ -654,8 +654,8 @@ void TestWorksheet::scenes_data() {
         QStringLiteral(R"({"kind": "microscope", "objective": 1.5, "eyepiece": 3, "tube": 16})");
     QTest::newRow("microscope: the eyepiece 16 cm behind")
         << microscope << 2 << 1.7 << QStringLiteral("окуляр") << 16.0;
-    QTest::newRow("microscope: A2B2 25 cm before the eyepiece")
-        << microscope << 2 << 1.7 << QStringLiteral("A₂") << 16.0 - 25.0;
+    QTest::newRow("microscope: B2 on the axis 25 cm before the eyepiece")
+        << microscope << 2 << 1.7 << QStringLiteral("B₂") << 16.0 - 25.0;
     // 1/F = 1/d + 1/f: F = 5, d = 12, f = 60/7.
     QTest::newRow("camera: the film where the image is sharp")
         << QStringLiteral(R"({"kind": "camera", "focal": 5})") << 1 << 12.0
