@@ -7,23 +7,11 @@
 #include "scenemode.h"
 #include "systemmode.h"
 
-#include <variant>
-
 namespace {
 // A scene's look, real cm, as the page draws it: bench cm at the scene's
 // scale, the first element on the lens line; its figures as marks on the axis.
 void putScene(Worksheets::System& sheet, const Scenes::Look& look, double k) {
-    Optics::Axial::System system = look.system;
-    for (Optics::Axial::Element& e : system.elements) {
-        e.z /= k;
-        if (auto* lens = std::get_if<Optics::Axial::ThinLens>(&e.kind)) {
-            lens->R1 /= k;
-            lens->R2 /= k;
-        }
-    }
-    system.object.z /= k;
-    system.object.height /= k;
-    sheet.scene = system;
+    sheet.scene = Optics::Axial::shrunk(look.system, k);
     for (const double a : look.apertures)
         sheet.apertures.push_back(a / k);
     sheet.elementNames = look.elementNames;

@@ -44,20 +44,6 @@ constexpr double kTick = 150;
 constexpr double kScreenHalf = 1800;
 constexpr int kOutlineSegments = 48;
 
-// The scene's system as the bench draws it at 1 : K.
-Optics::Axial::System onBench(Optics::Axial::System system, double k) {
-    for (Optics::Axial::Element& e : system.elements) {
-        e.z /= k;
-        if (auto* lens = std::get_if<Optics::Axial::ThinLens>(&e.kind)) {
-            lens->R1 /= k;
-            lens->R2 /= k;
-        }
-    }
-    system.object.z /= k;
-    system.object.height /= k;
-    return system;
-}
-
 Optics::Area areaOf(double z) {
     return z < 0 ? Optics::Area::Left : Optics::Area::Right;
 }
@@ -342,7 +328,7 @@ void SceneMode::drawConstruction() {
     if (Optics::objectOnBench(bench))
         object = {Bench::zOf(bench.ObjectX) * k, Bench::heightOf(bench.ObjectY) * k};
     m_look = m_scene->look(object, w.CurrentNotation());
-    const Optics::Axial::System system = onBench(m_look.system, k);
+    const Optics::Axial::System system = Optics::Axial::shrunk(m_look.system, k);
     std::vector<double> edges;
     for (std::size_t i = 0; i < system.elements.size(); ++i) {
         const double a = i < m_look.apertures.size() ? m_look.apertures[i] : 0;

@@ -253,6 +253,19 @@ double angularMagnification(const System& system) {
     return out.nu / n;
 }
 
+System shrunk(System system, double k) {
+    for (Element& e : system.elements) {
+        e.z /= k;
+        if (auto* lens = std::get_if<ThinLens>(&e.kind)) {
+            lens->R1 /= k;
+            lens->R2 /= k;
+        }
+    }
+    system.object.z /= k;
+    system.object.height /= k;
+    return system;
+}
+
 ThinLens lensOfPower(double P, double before, double after) {
     if (!(std::fabs(P) >= kNoPower) || !std::isfinite(P))
         return {};

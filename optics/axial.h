@@ -157,6 +157,11 @@ double angularMagnification(const System& system);
 // below kNoPower.
 ThinLens lensOfPower(double P, double before, double after);
 
+// The system drawn k times smaller (a bench at the scale 1 : k): every place,
+// height and radius divided by k, the indices as they are, so that the
+// images and foci move with it and the magnifications stay.
+System shrunk(System system, double k);
+
 // A ray of the construction as a polyline of pieces: the ray as light travels
 // it, its extension traced back to a virtual image or forward to a virtual
 // object, and construction lines (focal planes, secondary axes).
