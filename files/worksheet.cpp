@@ -67,6 +67,28 @@ QPen pen(const QColor& colour, double points, bool dashed = false) {
     return p;
 }
 
+// A stroke of the construction in the pen in force, `left` the twips of its
+// area's left edge on the page: a dot (filled or not), or a line whose far end
+// is brought in along it, so that the clip does the rest.
+void inkStroke(QPainter& p, double left, bool circle, double x1, double y1, double x2, double y2,
+               double radius, bool filled) {
+    if (!std::isfinite(x1) || !std::isfinite(y1))
+        return;
+    if (circle) {
+        p.setBrush(filled ? QBrush(kInk) : QBrush());
+        p.drawEllipse(QPointF(left + x1, y1), radius, radius);
+        p.setBrush(Qt::NoBrush);
+    } else if (std::isfinite(x2) && std::isfinite(y2)) {
+        const QPointF a(left + x1, y1);
+        QPointF b(left + x2, y2);
+        const double far = 4 * kBenchWidth;
+        const double length = std::hypot(b.x() - a.x(), b.y() - a.y());
+        if (length > far)
+            b = a + (b - a) * (far / length);
+        p.drawLine(a, b);
+    }
+}
+
 // The library's arrowhead (the object's and the image's on the screen), as two
 // strokes in the pen in force.
 void arrowhead(QPainter& p, QPointF tip, QPointF from, double length = kArrow) {
@@ -306,21 +328,8 @@ void drawConstruction(QPainter& p, const Drawn& drawn, const QRectF& frame) {
             const bool virtualPart = virtualPartOf(f, virtualImage, area.left == 0, colours);
             const bool dashed = f.drawStyle != 0 || virtualPart;
             p.setPen(pen(virtualPart ? kGreyInk : kInk, 0.6 * std::max(1, f.drawWidth), dashed));
-            if (!std::isfinite(f.x1) || !std::isfinite(f.y1))
-                continue;
-            if (f.kind == Figure::Kind::Circle) {
-                p.setBrush(f.fillStyle == 0 && !virtualPart ? QBrush(kInk) : QBrush());
-                p.drawEllipse(QPointF(area.left + f.x1, f.y1), f.radius, f.radius);
-                p.setBrush(Qt::NoBrush);
-            } else if (std::isfinite(f.x2) && std::isfinite(f.y2)) {
-                // Far ends are brought in along the line: the clip does the rest.
-                QPointF a(area.left + f.x1, f.y1), b(area.left + f.x2, f.y2);
-                const double far = 4 * kBenchWidth;
-                const double length = std::hypot(b.x() - a.x(), b.y() - a.y());
-                if (length > far)
-                    b = a + (b - a) * (far / length);
-                p.drawLine(a, b);
-            }
+            inkStroke(p, area.left, f.kind == Figure::Kind::Circle, f.x1, f.y1, f.x2, f.y2,
+                      f.radius, f.fillStyle == 0 && !virtualPart);
         }
     }
     p.restore();
@@ -617,20 +626,8 @@ void drawSystemFigure(QPainter& p, const Worksheets::Model& model, bool solution
                              s.colour == colours.virtualImage || s.colour == colours.extension;
         p.setPen(pen(seeming ? kGreyInk : kInk, 0.6 * std::max(1, s.pen.width),
                      s.pen.style != 0 || s.role == Optics::Role::BackwardExtension));
-        if (!std::isfinite(s.x1) || !std::isfinite(s.y1))
-            continue;
-        if (s.circle) {
-            p.setBrush(s.pen.fillStyle == 0 && !seeming ? QBrush(kInk) : QBrush());
-            p.drawEllipse(QPointF(left + s.x1, s.y1), s.radius, s.radius);
-            p.setBrush(Qt::NoBrush);
-        } else if (std::isfinite(s.x2) && std::isfinite(s.y2)) {
-            QPointF a(left + s.x1, s.y1), b(left + s.x2, s.y2);
-            const double far = 4 * kBenchWidth;
-            const double length = std::hypot(b.x() - a.x(), b.y() - a.y());
-            if (length > far)
-                b = a + (b - a) * (far / length);
-            p.drawLine(a, b);
-        }
+        inkStroke(p, left, s.circle, s.x1, s.y1, s.x2, s.y2, s.radius,
+                  s.pen.fillStyle == 0 && !seeming);
     }
     p.restore();
     // The object AB and each image, A₁B₁ after the first element and so on:
