@@ -136,16 +136,11 @@ private:
         line(area, role, x1, y1, x2, y2, pen(area).foreColour);
     }
     void line(Area area, Role role, double x1, double y1, double x2, double y2, Colour colour) {
-        Stroke s;
-        s.area = area, s.role = role, s.refracted = m_refracted;
-        s.x1 = x1, s.y1 = y1, s.x2 = x2, s.y2 = y2, s.colour = colour, s.pen = pen(area);
-        m_out.strokes.push_back(s);
+        m_out.strokes.push_back(
+            lineStroke(area, role, m_refracted, x1, y1, x2, y2, colour, pen(area)));
     }
     void circle(Area area, Role role, double x, double y, double radius, Colour colour) {
-        Stroke s;
-        s.area = area, s.role = role, s.circle = true;
-        s.x1 = s.x2 = x, s.y1 = s.y2 = y, s.radius = radius, s.colour = colour, s.pen = pen(area);
-        m_out.strokes.push_back(s);
+        m_out.strokes.push_back(dotStroke(area, role, x, y, radius, colour, pen(area)));
     }
     // Refracted strokes stand in picRigth, or are traced back into picLeft.
     void refracted(Area area, Role role, double x1, double y1, double x2, double y2) {
@@ -725,6 +720,22 @@ Construction built(const BenchState& bench, const Pen& left, const Pen& right,
     return builder.done();
 }
 } // namespace
+
+Stroke lineStroke(Area area, Role role, bool refracted, double x1, double y1, double x2, double y2,
+                  Colour colour, const Pen& pen) {
+    Stroke s;
+    s.area = area, s.role = role, s.refracted = refracted;
+    s.x1 = x1, s.y1 = y1, s.x2 = x2, s.y2 = y2, s.colour = colour, s.pen = pen;
+    return s;
+}
+
+Stroke dotStroke(Area area, Role role, double x, double y, double radius, Colour colour,
+                 const Pen& pen) {
+    Stroke s;
+    s.area = area, s.role = role, s.circle = true;
+    s.x1 = s.x2 = x, s.y1 = s.y2 = y, s.radius = radius, s.colour = colour, s.pen = pen;
+    return s;
+}
 
 Construction rayDiagram(const BenchState& bench, const Pen& left, const Pen& right) {
     return built(bench, left, right, &Builder::rayDiagram);

@@ -67,6 +67,12 @@ struct Stroke {
     Pen pen; // as in force when the stroke is drawn
 };
 
+// A line, or a dot of this radius at (x, y), in the pen in force.
+Stroke lineStroke(Area area, Role role, bool refracted, double x1, double y1, double x2, double y2,
+                  Colour colour, const Pen& pen);
+Stroke dotStroke(Area area, Role role, double x, double y, double radius, Colour colour,
+                 const Pen& pen);
+
 // A construction: its strokes, the pens it leaves the two areas with, and the
 // bench's work values as it leaves them (the image point, the slopes, where
 // the ray to extend leaves the lens).

@@ -99,16 +99,11 @@ public:
     Pen& pen(Area area) { return area == Area::Left ? m_out.left : m_out.right; }
 
     void line(Area area, Role role, double x1, double y1, double x2, double y2, Colour colour) {
-        Stroke s;
-        s.area = area, s.role = role, s.refracted = area == Area::Right;
-        s.x1 = x1, s.y1 = y1, s.x2 = x2, s.y2 = y2, s.colour = colour, s.pen = pen(area);
-        m_out.strokes.push_back(s);
+        m_out.strokes.push_back(
+            lineStroke(area, role, area == Area::Right, x1, y1, x2, y2, colour, pen(area)));
     }
     void circle(Area area, Role role, double x, double y, double radius, Colour colour) {
-        Stroke s;
-        s.area = area, s.role = role, s.circle = true;
-        s.x1 = s.x2 = x, s.y1 = s.y2 = y, s.radius = radius, s.colour = colour, s.pen = pen(area);
-        m_out.strokes.push_back(s);
+        m_out.strokes.push_back(dotStroke(area, role, x, y, radius, colour, pen(area)));
     }
     void arrowhead(Area area, Role role, double x, double tipY, double width, Colour colour) {
         const Arrowhead head = arrowheadAt(x, tipY, x, Bench::kAxisY);
@@ -213,8 +208,8 @@ SystemDiagram systemDiagram(const BenchState& bench, const SecondLens& second, c
         Bench::cmOf(Bench::kAxisY -
                     (bench.IsConverging != kFalse ? Bench::kConvergingTop : Bench::kDivergingTop)),
         Bench::cmOf(Bench::kAxisY - lensTop)};
-    SystemDiagram d = systemDiagram(withSecondLens(constructionSystem(bench), second), bench,
-                                    edges, left, right);
+    SystemDiagram d =
+        systemDiagram(withSecondLens(constructionSystem(bench), second), bench, edges, left, right);
     d.secondCentre = pointAt(second.distance, 0);
     if (!objectOnBench(bench)) {
         // Without an object the figure has no strokes, but the lenses stand.
@@ -297,9 +292,8 @@ SystemDiagram build(const Axial::System& system, const BenchState& bench,
     zTo = std::min(zTo, Bench::cmOf(Bench::kAreaWidth));
     for (std::size_t k = 0; k < n; ++k)
         for (const Axial::ConstructedRay& ray :
-             angle ? Axial::distantStageConstruction(d.system, *angle, k,
-                                                     -Bench::cmOf(Bench::kAreaWidth), zTo,
-                                                     edgeHeights)
+             angle ? Axial::distantStageConstruction(
+                         d.system, *angle, k, -Bench::cmOf(Bench::kAreaWidth), zTo, edgeHeights)
                    : Axial::stageConstruction(d.system, k, zTo, edgeHeights)) {
             if (ray.which == Axial::Which::Focal && bench.ShowThirdRay == kFalse)
                 continue;
@@ -332,14 +326,14 @@ SystemDiagram build(const Axial::System& system, const BenchState& bench,
 } // namespace
 
 SystemDiagram systemDiagram(const Axial::System& system, const BenchState& bench,
-                            std::span<const double> edgeHeights, const Pen& left,
-                            const Pen& right, double zTo) {
+                            std::span<const double> edgeHeights, const Pen& left, const Pen& right,
+                            double zTo) {
     return build(system, bench, edgeHeights, left, right, zTo, nullptr);
 }
 
 SystemDiagram distantDiagram(const Axial::System& system, double angle, const BenchState& bench,
-                             std::span<const double> edgeHeights, const Pen& left,
-                             const Pen& right, double zTo) {
+                             std::span<const double> edgeHeights, const Pen& left, const Pen& right,
+                             double zTo) {
     return build(system, bench, edgeHeights, left, right, zTo, &angle);
 }
 
