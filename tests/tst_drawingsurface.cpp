@@ -267,11 +267,10 @@ void TestDrawingSurface::shapesShowTheirNewColours() {
 
 void TestDrawingSurface::dragsLeaveWhatAFullPaintShows_data() {
     QTest::addColumn<QSize>("window");          // resized to this, or as laid out when empty
-    QTest::addColumn<QStringList>("lesson");    // the lesson's buttons pressed first
+    // The lesson's buttons pressed first, then maybe "two lenses" (a second lens 6 cm
+    // behind), "second lens" (the same, the path on the right from its bar) or "eye".
+    QTest::addColumn<QStringList>("lesson");
     QTest::addColumn<QVector<QPointF>>("path"); // the held pointer, twips of the left medium
-    // "two lenses": a second lens 6 cm behind the first; "second lens": the same,
-    // the path then in the right medium, from the second lens's bar; "eye": the eye's scene.
-    QTest::addColumn<QString>("system");
     const QStringList all{"cmdLabels", "cmdThirdRay", "cmdPalette"};
     // From beyond 2F across F (the image runs off the right edge, then turns
     // virtual in the left medium), and a hand's moves of a pixel or two.
@@ -280,23 +279,17 @@ void TestDrawingSurface::dragsLeaveWhatAFullPaintShows_data() {
     QVector<QPointF> small;
     for (int i = 0; i < 12; ++i)
         small.append(QPointF(3000 + 25 * i, 3000 - 20 * i));
-    // The second lens's bar is at 6 cm of the right medium: its moves there.
-    const double bar = Bench::twipsOf(6);
-    const double y = Bench::kAxisY + 600;
-    const QVector<QPointF> lens{
-        {bar, y}, {bar + 30, y}, {bar + 600, y}, {bar - 1500, y}, {bar - 1490, y}};
-    const QString one;
-    QTest::newRow("plain, small moves") << QSize() << QStringList() << small << one;
-    QTest::newRow("1920x1080, whole lesson, small") << QSize(1920, 1080) << all << small << one;
-    QTest::newRow("3840x2160, whole lesson, small") << QSize(3840, 2160) << all << small << one;
-    QTest::newRow("whole lesson, across F") << QSize() << all << across << one;
-    QTest::newRow("3840x2160, names, across F") << QSize(3840, 2160) << all.mid(0, 1) << across
-                                                << one;
-    QTest::newRow("two lenses, across F") << QSize(1920, 1080) << all << across
-                                          << QStringLiteral("two lenses");
-    QTest::newRow("second lens moved") << QSize(1920, 1080) << all << lens
-                                       << QStringLiteral("second lens");
-    QTest::newRow("eye, across F") << QSize(1920, 1080) << all << across << QStringLiteral("eye");
+    QTest::newRow("plain, small moves") << QSize() << QStringList() << small;
+    QTest::newRow("1920x1080, whole lesson, small") << QSize(1920, 1080) << all << small;
+    QTest::newRow("3840x2160, whole lesson, small") << QSize(3840, 2160) << all << small;
+    QTest::newRow("whole lesson, across F") << QSize() << all << across;
+    QTest::newRow("3840x2160, names, across F") << QSize(3840, 2160) << all.mid(0, 1) << across;
+    const double bar = Bench::twipsOf(6), y = Bench::kAxisY + 600;
+    const QVector<QPointF> lens{{bar, y}, {bar + 30, y}, {bar + 600, y}, {bar - 1500, y}};
+    const QSize hd(1920, 1080);
+    QTest::newRow("two lenses, across F") << hd << all + QStringList{"two lenses"} << across;
+    QTest::newRow("second lens moved") << hd << all + QStringList{"second lens"} << lens;
+    QTest::newRow("eye, across F") << hd << all + QStringList{"eye"} << across;
 }
 
 // What a drag leaves on the bench, painted only where figures and names were
@@ -308,22 +301,20 @@ void TestDrawingSurface::dragsLeaveWhatAFullPaintShows() {
     QFETCH(QSize, window);
     QFETCH(QStringList, lesson);
     QFETCH(QVector<QPointF>, path);
-    QFETCH(QString, system);
     if (!window.isEmpty())
         w->resize(window);
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-    for (const QString& name : QStringList{"cmdCx"} + lesson)
-        TestSupport::clickAt(w.get(), TestSupport::middleOf(w->findChild<QWidget*>(name)));
     auto* left = w->findChild<QWidget*>(QStringLiteral("picLeft"));
     auto* right = w->findChild<QWidget*>(QStringLiteral("picRigth"));
-    if (system == QStringLiteral("eye")) {
+    const QString system = lesson.value(3);
+    for (const QString& name : QStringList{"cmdCx"} + lesson.mid(0, 3))
+        TestSupport::clickAt(w.get(), TestSupport::middleOf(w->findChild<QWidget*>(name)));
+    if (system == QStringLiteral("eye"))
         w->view().Scenes().open("eye");
-    } else if (!system.isEmpty()) {
-        // The object placed first: the second lens joins a bench that has one.
+    else if (!system.isEmpty()) { // the object placed first, as a user would
         TestSupport::clickAt(w.get(), left->mapTo(w.get(), TestSupport::pixelOf(left, 3000, 3000)));
         w->view().Systems().putSecondLens(Optics::SecondLens{});
     }
-    QApplication::processEvents();
     QWidget* medium = system == QStringLiteral("second lens") ? right : left;
     const auto at = [&](QPointF t) {
         return medium->mapTo(w.get(), TestSupport::pixelOf(medium, t.x(), t.y()));
