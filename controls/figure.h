@@ -20,4 +20,6 @@ struct Figure {
     int drawStyle = 0;   // 0 solid, 1 dashed
     int fillStyle = 1;   // 0 solid, 1 transparent
     RgbValue fillColour = 0;
+
+    bool operator==(const Figure&) const = default;
 };

@@ -7,12 +7,17 @@
 #include "screeninfo.h"
 #include "single.h"
 
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
+
+namespace {
+const QEvent::Type kSettleEvent = QEvent::Type(QEvent::registerEventType());
+} // namespace
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent), TwipGeometry(this) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -65,6 +70,11 @@ void PictureBox::focusOutEvent(QFocusEvent* event) {
 }
 
 bool PictureBox::event(QEvent* event) {
+    if (event->type() == kSettleEvent) {
+        m_settlePosted = false;
+        settleWipe();
+        return true;
+    }
     if (event->type() == QEvent::ToolTip && toolTip().isEmpty() &&
         showOverlayToolTip(static_cast<QHelpEvent*>(event)))
         return true;
@@ -136,34 +146,75 @@ void PictureBox::Circle(double x, double y, double radius, RgbValue colour) {
     record({Figure::Kind::Circle, cx, cy, cx, cy, toSingle(radius), colour});
 }
 
+// A figure drawn again as it was, in the same order among those kept, leaves
+// its pixels as they are: under a drag of the object the second lens, its foci
+// and an eye do not move, and the rays before a moved second lens stay put.
+// Pixels outside every repainted strip are then covered by the same figures in
+// the same order as before, so they come out as a full repaint would.
 void PictureBox::record(Figure figure) {
     figure.drawWidth = m_drawWidth;
     figure.drawStyle = m_drawStyle;
     figure.fillStyle = m_fillStyle;
     figure.fillColour = m_fillColor;
     m_figures.append(figure);
+    for (qsizetype j = m_wipedNext; j < m_wiped.size(); ++j)
+        if (m_wiped[j] == figure) {
+            updateGone(m_wipedNext, j);
+            m_wipedNext = j + 1;
+            return;
+        }
     updateFigure(figure);
 }
 
-// A wipe repaints only where the figures were: under a drag most of the area
-// holds nothing that changes.
+// A wipe repaints only where figures were that are not drawn again: under a
+// drag most of the area holds nothing that changes. What the next drawing does
+// not meet again is repainted away before the window paints (a posted event of
+// high priority comes before the window's update request).
 void PictureBox::Refresh() {
-    if (isVisible()) {
-        const ScreenInfo screen = ScreenInfo::of(this);
-        const QRectF area(rect());
-        QRegion gone;
-        for (const Figure& figure : std::as_const(m_figures))
-            gone += figureRegion(figure, screen, area);
-        updateUnderLayer(gone);
-    }
-    m_figures.clear();
+    settleWipe();
+    m_wiped = std::move(m_figures);
+    m_figures = QVector<Figure>();
+    m_wipedNext = 0;
+    if (!m_wiped.isEmpty())
+        postSettle();
+}
+
+void PictureBox::postSettle() {
+    if (m_settlePosted)
+        return;
+    m_settlePosted = true;
+    QCoreApplication::postEvent(this, new QEvent(kSettleEvent), Qt::HighEventPriority);
+}
+
+void PictureBox::updateGone(qsizetype from, qsizetype to) {
+    if (from >= to || !isVisible())
+        return;
+    const ScreenInfo screen = ScreenInfo::of(this);
+    const QRectF area(rect());
+    QRegion gone;
+    for (qsizetype i = from; i < to; ++i)
+        gone += figureRegion(m_wiped[i], screen, area);
+    updateUnderLayer(gone);
+}
+
+void PictureBox::settleWipe() {
+    updateGone(m_wipedNext, m_wiped.size());
+    m_wiped.clear();
+    m_wipedNext = 0;
+    if (!m_dirty.isEmpty())
+        m_layer->update(m_dirty);
+    m_dirty = QRegion();
 }
 
 // The layer is transparent: painting it again there paints the area and the
 // captions it holds beneath it first. Marking the area instead would let an
-// opaque caption be painted over the strokes.
+// opaque caption be painted over the strokes. The strips of one drawing are
+// gathered and handed to the window once, with the wipe's.
 void PictureBox::updateUnderLayer(const QRegion& region) {
-    m_layer->update(region);
+    if (region.isEmpty())
+        return;
+    m_dirty += region;
+    postSettle();
 }
 
 void PictureBox::updateFigure(const Figure& figure) {

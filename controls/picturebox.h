@@ -93,6 +93,9 @@ private:
     void record(Figure figure);
     void updateFigure(const Figure& figure); // paints again where it lies
     void updateUnderLayer(const QRegion& region);
+    void updateGone(qsizetype from, qsizetype to);
+    void settleWipe();
+    void postSettle();
     bool showOverlayToolTip(QHelpEvent* help);
 
     RgbValue m_backColor = RGB(255, 255, 255);
@@ -105,6 +108,12 @@ private:
     int m_fillStyle = 1;
     RgbValue m_fillColor = 0;
     QVector<Figure> m_figures;
+    // The figures of the last Refresh not yet drawn again; those before
+    // m_wipedNext are settled (met again or repainted away).
+    QVector<Figure> m_wiped;
+    qsizetype m_wipedNext = 0;
+    bool m_settlePosted = false;
+    QRegion m_dirty; // marked, not yet handed to the layer
     QVector<TextMark> m_textMarks;
     FigureLayer* m_layer = nullptr;
     bool m_showsFocus = true;

@@ -2,6 +2,7 @@
 // The drawing surface the construction is drawn on: clipping, lines far off
 // the area reaching the painter finite and where the geometry says, the
 // drawing state a wipe keeps, and fonts with Cyrillic letters.
+#include "bench.h"
 #include "fonts.h"
 #include "form1.h"
 #include "label.h"
@@ -10,8 +11,10 @@
 #include "screeninfo.h"
 #include "segmentclip.h"
 #include "shape.h"
+#include "scenemode.h"
 #include "slider.h"
 #include "surfacepainter.h"
+#include "systemmode.h"
 #include "testsupport.h"
 
 #include <QElapsedTimer>
@@ -264,7 +267,9 @@ void TestDrawingSurface::shapesShowTheirNewColours() {
 
 void TestDrawingSurface::dragsLeaveWhatAFullPaintShows_data() {
     QTest::addColumn<QSize>("window");          // resized to this, or as laid out when empty
-    QTest::addColumn<QStringList>("lesson");    // the lesson's buttons pressed first
+    // The lesson's buttons pressed first, then maybe "two lenses" (a second lens 6 cm
+    // behind), "second lens" (the same, the path on the right from its bar) or "eye".
+    QTest::addColumn<QStringList>("lesson");
     QTest::addColumn<QVector<QPointF>>("path"); // the held pointer, twips of the left medium
     const QStringList all{"cmdLabels", "cmdThirdRay", "cmdPalette"};
     // From beyond 2F across F (the image runs off the right edge, then turns
@@ -279,6 +284,12 @@ void TestDrawingSurface::dragsLeaveWhatAFullPaintShows_data() {
     QTest::newRow("3840x2160, whole lesson, small") << QSize(3840, 2160) << all << small;
     QTest::newRow("whole lesson, across F") << QSize() << all << across;
     QTest::newRow("3840x2160, names, across F") << QSize(3840, 2160) << all.mid(0, 1) << across;
+    const double bar = Bench::twipsOf(6), y = Bench::kAxisY + 600;
+    const QVector<QPointF> lens{{bar, y}, {bar + 30, y}, {bar + 600, y}, {bar - 1500, y}};
+    const QSize hd(1920, 1080);
+    QTest::newRow("two lenses, across F") << hd << all + QStringList{"two lenses"} << across;
+    QTest::newRow("second lens moved") << hd << all + QStringList{"second lens"} << lens;
+    QTest::newRow("eye, across F") << hd << all + QStringList{"eye"} << across;
 }
 
 // What a drag leaves on the bench, painted only where figures and names were
@@ -293,11 +304,20 @@ void TestDrawingSurface::dragsLeaveWhatAFullPaintShows() {
     if (!window.isEmpty())
         w->resize(window);
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-    for (const QString& name : QStringList{"cmdCx"} + lesson)
-        TestSupport::clickAt(w.get(), TestSupport::middleOf(w->findChild<QWidget*>(name)));
     auto* left = w->findChild<QWidget*>(QStringLiteral("picLeft"));
+    auto* right = w->findChild<QWidget*>(QStringLiteral("picRigth"));
+    const QString system = lesson.value(3);
+    for (const QString& name : QStringList{"cmdCx"} + lesson.mid(0, 3))
+        TestSupport::clickAt(w.get(), TestSupport::middleOf(w->findChild<QWidget*>(name)));
+    if (system == QStringLiteral("eye"))
+        w->view().Scenes().open("eye");
+    else if (!system.isEmpty()) { // the object placed first, as a user would
+        TestSupport::clickAt(w.get(), left->mapTo(w.get(), TestSupport::pixelOf(left, 3000, 3000)));
+        w->view().Systems().putSecondLens(Optics::SecondLens{});
+    }
+    QWidget* medium = system == QStringLiteral("second lens") ? right : left;
     const auto at = [&](QPointF t) {
-        return left->mapTo(w.get(), TestSupport::pixelOf(left, t.x(), t.y()));
+        return medium->mapTo(w.get(), TestSupport::pixelOf(medium, t.x(), t.y()));
     };
     QWidget* held = w->childAt(at(path[0])); // each move painted before the next
     TestSupport::press(held, held->mapFrom(w.get(), at(path[0])));
@@ -307,7 +327,6 @@ void TestDrawingSurface::dragsLeaveWhatAFullPaintShows() {
     }
     TestSupport::release(held, held->mapFrom(w.get(), at(path.last())));
     QApplication::processEvents();
-    auto* right = w->findChild<QWidget*>(QStringLiteral("picRigth"));
     const QRect bench = QRect(left->mapTo(w.get(), QPoint()), left->size())
                             .united(QRect(right->mapTo(w.get(), QPoint()), right->size()));
     const auto onScreen = [&] {
