@@ -172,6 +172,25 @@ bool fits(const Drawn& drawn) {
     return inField(x, y);
 }
 
+// The lens's glass and radii, then how many focal lengths out (within the
+// region's span) and how high the object stands: drawn in this order, on
+// which every released series depends.
+struct Placement {
+    double multiple = 0;
+    double height = 0;
+};
+Placement drawLensAndPlace(Random& random, Drawn& drawn) {
+    drawn.task.N = kLensIndices[random.below(kLensIndexCount)];
+    drawn.upper = printable(Grid::radiusOf(random.below(Grid::kRadiusSteps + 1)));
+    drawn.lower = printable(Grid::radiusOf(random.below(Grid::kRadiusSteps + 1)));
+    const Span span = spanOf(drawn.task.region);
+    Placement placed;
+    placed.multiple = random.between(span.low, span.high);
+    placed.height =
+        kHeightGrain * std::round(random.between(kLowestObject, kHighestObject) / kHeightGrain);
+    return placed;
+}
+
 Drawn draw(Random& random, Level level) {
     Drawn drawn;
     Task& task = drawn.task;
@@ -188,13 +207,7 @@ Drawn draw(Random& random, Level level) {
     } else {
         task.n1 = task.n2 = kMedia[random.below(kEqualMediaCount)];
     }
-    task.N = kLensIndices[random.below(kLensIndexCount)];
-    drawn.upper = printable(Grid::radiusOf(random.below(Grid::kRadiusSteps + 1)));
-    drawn.lower = printable(Grid::radiusOf(random.below(Grid::kRadiusSteps + 1)));
-    const Span span = spanOf(task.region);
-    const double multiple = random.between(span.low, span.high);
-    const double height =
-        kHeightGrain * std::round(random.between(kLowestObject, kHighestObject) / kHeightGrain);
+    const auto [multiple, height] = drawLensAndPlace(random, drawn);
     const Optics::Axial::Focus focus = Optics::Axial::focusOf(systemOf(drawn), 0);
     const double front = focus.front * Grid::kPerCm;
     const double back = focus.back * Grid::kPerCm;
@@ -255,13 +268,7 @@ Drawn drawTwoLenses(Random& random, Region region) {
     task.region = region;
     task.converging = true;
     task.n1 = task.n2 = 1;
-    task.N = kLensIndices[random.below(kLensIndexCount)];
-    drawn.upper = printable(Grid::radiusOf(random.below(Grid::kRadiusSteps + 1)));
-    drawn.lower = printable(Grid::radiusOf(random.below(Grid::kRadiusSteps + 1)));
-    const Span span = spanOf(task.region);
-    const double multiple = random.between(span.low, span.high);
-    const double height =
-        kHeightGrain * std::round(random.between(kLowestObject, kHighestObject) / kHeightGrain);
+    const auto [multiple, height] = drawLensAndPlace(random, drawn);
     const Optics::Axial::Focus focus = Optics::Axial::focusOf(systemOf(drawn), 0);
     const double f = focus.finite ? std::fabs(focus.front) * Grid::kPerCm : 0;
     drawn.objectX = std::round(Grid::kLensX - multiple * f);
