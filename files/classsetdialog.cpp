@@ -49,7 +49,8 @@ ClassSetDialog::ClassSetDialog(QWidget* window, bool objectPlaced) : QDialog(win
     m_perSheet->setValue(ClassSet::kDefaultTasks);
     m_level = new QComboBox(this);
     for (const Tasks::Level level :
-         {Tasks::Level::EqualMedia, Tasks::Level::TwoMedia, Tasks::Level::Mixed})
+         {Tasks::Level::EqualMedia, Tasks::Level::TwoMedia, Tasks::Level::Mixed,
+          Tasks::Level::TwoLenses})
         m_level->addItem(TaskMode::levelName(level));
     form->addRow(tr("Серия:"), m_seed);
     form->addRow(tr("Вариантов:"), m_count);
