@@ -3,6 +3,7 @@
 // page 2 the image where the optics puts it, both at true centimetres. Read
 // back with poppler's pdftotext and pdftoppm, as a user's viewer sees it.
 #include "classset.h"
+#include "logic/taskpoints.h"
 #include "exporters.h"
 #include "form1.h"
 #include "lessonfile.h"
@@ -291,6 +292,8 @@ void TestWorksheet::variants_data() {
     QTest::newRow("three variants of two, equal media")
         << 3 << 2 << QStringLiteral("equal") << 0.02;
     QTest::newRow("two variants of four, two media") << 2 << 4 << QStringLiteral("two") << 0.02;
+    QTest::newRow("two variants of three, two lenses")
+        << 2 << 3 << QStringLiteral("lenses") << 0.02;
 }
 
 void TestWorksheet::variants() {
@@ -337,6 +340,21 @@ void TestWorksheet::variants() {
     QVERIFY2(sheetPages < variants * perSheet, qPrintable(QString::number(sheetPages)));
     QStringList lensesOf(variants);
     int tasksSeen = 0;
+    // Two lenses: what each sheet gives and what the key answers, in the
+    // order of the variants and their tasks, against the series on screen.
+    const bool twoLenses = level == QLatin1String("lenses");
+    QList<QList<double>> given, keyed;
+    const auto numbersOf = [&](const QString& text, const QString& pattern) {
+        QList<QList<double>> found;
+        for (auto m = QRegularExpression(pattern).globalMatch(text.simplified()); m.hasNext();) {
+            const QRegularExpressionMatch match = m.next();
+            QList<double> row;
+            for (int i = 1; i <= match.lastCapturedIndex(); ++i)
+                row << value(match.captured(i));
+            found << row;
+        }
+        return found;
+    };
     for (int page = 0; page < sheetPages; ++page) {
         const QString& text = pages[page];
         const QRegularExpressionMatch heading =
@@ -355,6 +373,8 @@ void TestWorksheet::variants() {
             QVERIFY2(wordCentres(pdf, page + 1, name).size() ==
                          (name.size() == 1 ? tasks : imagesGiven),
                      qPrintable(name + QLatin1Char(' ') + text));
+        given += numbersOf(text, QStringLiteral("O₁O₂ = ([−0-9,]+) см.*?d₁ = ([−0-9,]+) см "
+                                                "h = ([−0-9,]+) см"));
         for (auto m = QRegularExpression(QStringLiteral("Линза:[^\\n]*")).globalMatch(text);
              m.hasNext();)
             lensesOf[variant - 1] += m.next().captured(0) + QLatin1Char('\n');
@@ -397,6 +417,16 @@ void TestWorksheet::variants() {
             continue;
         QCOMPARE(count(text, QStringLiteral("Ответы. Вариант ")),
                  count(text, QStringLiteral("Γ = ")));
+        if (twoLenses) {
+            keyed += numbersOf(text, QStringLiteral("d₁ = ([−0-9,]+) см f₁ = ([−0-9,]+) см "
+                                                    "d₂ = ([−0-9,]+) см f₂ = ([−0-9,]+) см.*?"
+                                                    "Γ = Γ₁·Γ₂ = ([−0-9,]+)"));
+            // Both stages drawn: the final image named on every figure.
+            for (const QString& name : {QStringLiteral("A₂"), QStringLiteral("B₂")})
+                QVERIFY2(count(text, name) >= 2 * count(text, QStringLiteral("Ответы. Вариант ")),
+                         qPrintable(name + QLatin1Char(' ') + text));
+            continue;
+        }
         // Lines wrap in the column beside a figure.
         for (auto it = numbers.globalMatch(text.simplified()); it.hasNext(); ++answers) {
             const QRegularExpressionMatch m = it.next();
@@ -414,7 +444,36 @@ void TestWorksheet::variants() {
             QVERIFY2(count(text, name) >= count(text, QStringLiteral("Ответы. Вариант ")),
                      qPrintable(name + QLatin1Char(' ') + text));
     }
-    QCOMPARE(answers, variants * perSheet);
+    if (!twoLenses) {
+        QCOMPARE(answers, variants * perSheet);
+        return;
+    }
+    // The tasks of the series a pupil opens on screen, worked out by the lens
+    // law twice: the sheet gives their numbers, the key their final images.
+    QCOMPARE(given.size(), variants * perSheet);
+    QCOMPARE(keyed.size(), variants * perSheet);
+    for (int v = 0; v < variants; ++v) {
+        const std::vector<Tasks::Task> series =
+            Tasks::series(std::uint64_t(7 + v), Tasks::Level::TwoLenses, perSheet);
+        for (int i = 0; i < perSheet; ++i) {
+            const Tasks::Task& task = series[std::size_t(i)];
+            const TaskPoints::TwoLenses e = TaskPoints::twoLensesOf(task);
+            const double s = task.second->distance;
+            const QList<double> expectGiven{s, -task.z, task.height};
+            const QList<double> expectKey{-task.z, e.z1, s - e.z1, e.z2 - s,
+                                          std::fabs(e.h2 / task.height)};
+            const QList<double>& sheet = given[v * perSheet + i];
+            const QList<double>& key = keyed[v * perSheet + i];
+            for (int k = 0; k < expectGiven.size(); ++k)
+                QVERIFY2(std::fabs(sheet[k] - expectGiven[k]) < tolerance,
+                         qPrintable(QStringLiteral("variant %1 task %2: %3 for %4")
+                                        .arg(v + 1).arg(i + 1).arg(sheet[k]).arg(expectGiven[k])));
+            for (int k = 0; k < expectKey.size(); ++k)
+                QVERIFY2(std::fabs(key[k] - expectKey[k]) < tolerance,
+                         qPrintable(QStringLiteral("variant %1 task %2: %3 for %4")
+                                        .arg(v + 1).arg(i + 1).arg(key[k]).arg(expectKey[k])));
+        }
+    }
 }
 
 // Ctrl+P in the window: the dialog's choices, made with the mouse and the
@@ -423,12 +482,16 @@ void TestWorksheet::variants() {
 void TestWorksheet::variantsFromCtrlP_data() {
     QTest::addColumn<int>("variants");
     QTest::addColumn<int>("perSheet");
-    QTest::newRow("two variants of three") << 2 << ClassSet::kDefaultTasks;
+    QTest::addColumn<QString>("level"); // as the dialog offers it; none: the first
+    QTest::newRow("two variants of three") << 2 << ClassSet::kDefaultTasks << QString();
+    QTest::newRow("two lenses, one variant")
+        << 1 << ClassSet::kDefaultTasks << QStringLiteral("две линзы");
 }
 
 void TestWorksheet::variantsFromCtrlP() {
     QFETCH(int, variants);
     QFETCH(int, perSheet);
+    QFETCH(QString, level);
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("класс.pdf"));
     auto window = TestSupport::startWindow();
@@ -446,6 +509,17 @@ void TestWorksheet::variantsFromCtrlP() {
             QWidget* clicked = clickOn(label->buddy()); // the keys go where it landed
             QTest::keyClick(clicked, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClicks(clicked, QString::number(variants));
+            if (!level.isEmpty()) {
+                // The level's list opened by a click, its last entry taken.
+                const QLabel* levels = shown<QLabel>(modal, QStringLiteral("Уровень:"));
+                QVERIFY(levels && levels->buddy());
+                clickOn(levels->buddy());
+                QWidget* list = QApplication::activePopupWidget();
+                QVERIFY(list);
+                QWidget* keys = list->focusWidget() ? list->focusWidget() : list;
+                QTest::keyClick(keys, Qt::Key_End);
+                QTest::keyClick(keys, Qt::Key_Return);
+            }
             QPushButton* save = shown<QPushButton>(modal, QStringLiteral("Сохранить PDF…"));
             QVERIFY(save);
             clickOn(save);
@@ -468,6 +542,10 @@ void TestWorksheet::variantsFromCtrlP() {
         QRegularExpression(QStringLiteral("Серия ([0-9]+),")).match(pages[0]);
     QVERIFY(series.hasMatch());
     QVERIFY2(series.captured(1).size() <= 6, qPrintable(series.captured(1)));
+    if (!level.isEmpty())
+        QVERIFY2(pages[0].contains(QStringLiteral(", ") + level) &&
+                     all.count(QStringLiteral("Где две линзы")) == variants * perSheet,
+                 qPrintable(pages[0]));
     // The bench is as it was.
     QVERIFY(!window->ObjectPlaced);
 }
