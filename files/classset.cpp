@@ -83,14 +83,13 @@ Piece keyPiece(const ClassSet& set, int variant, int number, const Worksheets::M
                             Worksheets::lensLine(model, w, true),
                             Worksheets::secondLensLine(own, true)} +
                     Worksheets::systemAnswer(own),
-                w,
-                task.second};
+                w, task.second};
     }
     const Optics::Lens lens = Optics::lensOf(w);
     const Bench::Image image = Bench::imageOf(lens, w.ObjectX, w.ObjectY);
     return {Shows::Solution,
-            {heading, seriesLine(set.seriesOf(variant), set.level), Worksheets::lensLine(model, w, true),
-             Worksheets::mediaLine(w),
+            {heading, seriesLine(set.seriesOf(variant), set.level),
+             Worksheets::lensLine(model, w, true), Worksheets::mediaLine(w),
              Readout::answerNumbers(model.notation, lens, image, model.scale),
              Readout::kindWords(image.kind == Optics::ImageKind::Real, image.magnification > 0,
                                 Optics::sizeOf(image.magnification))},
