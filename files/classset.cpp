@@ -41,30 +41,60 @@ QStringList variantHeading(const ClassSet& set, int variant, const Worksheets::M
             nameLine(), Worksheets::scaleLine(model.scale)};
 }
 
+// A task of two lenses in the words of the task on screen, with what it
+// shows there: the first lens on the bench with its read-outs, the second
+// lens and its place behind it, the object.
+Piece systemTaskPiece(const ClassSet& set, int number, const Tasks::Task& task,
+                      const Worksheets::Model& model, const BenchState& w) {
+    const Worksheets::Model own = Worksheets::modelOf(model, w, task.second);
+    return {Shows::Task,
+            {ClassSet::tr("Задача %1 из %2").arg(number).arg(set.tasksPerSheet),
+             ClassSet::tr("Где две линзы дают изображение A₂B₂? Постройте его и опишите."),
+             Worksheets::lensLine(model, w, true), Worksheets::secondLensLine(own, true),
+             Worksheets::systemObjectLine(own)},
+            w,
+            task.second};
+}
+
 Piece taskPiece(const ClassSet& set, int number, const Tasks::Task& task,
                 const Worksheets::Model& model, const BenchState& w) {
+    if (task.second)
+        return systemTaskPiece(set, number, task, model, w);
     const bool focusTask = task.kind == Tasks::Kind::FindFocus;
     return {focusTask ? Shows::FocusTask : Shows::Task,
             {ClassSet::tr("Задача %1 из %2").arg(number).arg(set.tasksPerSheet), wording(task),
              Worksheets::lensLine(model, w, !focusTask), Worksheets::mediaLine(w)},
-            w};
+            w,
+            std::nullopt};
 }
 
 Piece keyPiece(const ClassSet& set, int variant, int number, const Worksheets::Model& model,
-               const BenchState& w) {
+               const BenchState& w, const Tasks::Task& task) {
+    const QString heading = ClassSet::tr("Ответы. Вариант %1. Задача %2 из %3")
+                                .arg(variant)
+                                .arg(number)
+                                .arg(set.tasksPerSheet);
+    if (task.second) {
+        // The system's answer as its worksheet gives it: the final image's
+        // distance behind lens 2, its kind, and the magnifications.
+        const Worksheets::Model own = Worksheets::modelOf(model, w, task.second);
+        return {Shows::Solution,
+                QStringList{heading, seriesLine(set.seriesOf(variant), set.level),
+                            Worksheets::lensLine(model, w, true),
+                            Worksheets::secondLensLine(own, true)} +
+                    Worksheets::systemAnswer(own),
+                w, task.second};
+    }
     const Optics::Lens lens = Optics::lensOf(w);
     const Bench::Image image = Bench::imageOf(lens, w.ObjectX, w.ObjectY);
     return {Shows::Solution,
-            {ClassSet::tr("Ответы. Вариант %1. Задача %2 из %3")
-                 .arg(variant)
-                 .arg(number)
-                 .arg(set.tasksPerSheet),
-             seriesLine(set.seriesOf(variant), set.level), Worksheets::lensLine(model, w, true),
-             Worksheets::mediaLine(w),
+            {heading, seriesLine(set.seriesOf(variant), set.level),
+             Worksheets::lensLine(model, w, true), Worksheets::mediaLine(w),
              Readout::answerNumbers(model.notation, lens, image, model.scale),
              Readout::kindWords(image.kind == Optics::ImageKind::Real, image.magnification > 0,
                                 Optics::sizeOf(image.magnification))},
-            w};
+            w,
+            std::nullopt};
 }
 
 } // namespace
@@ -74,9 +104,8 @@ std::uint64_t ClassSet::seriesOf(int variant) const {
 }
 
 bool ClassSet::valid() const {
-    // A sheet draws one lens: a two-lens task on it would lack its second lens.
     return variants >= 1 && variants <= kMostVariants && tasksPerSheet >= kFewestTasks &&
-           tasksPerSheet <= kMostTasks && level != Tasks::Level::TwoLenses;
+           tasksPerSheet <= kMostTasks;
 }
 
 // As TaskMode::putOnBench leaves the window's bench: the type chosen and the
@@ -107,8 +136,6 @@ BenchState ClassSet::benchOf(const BenchState& base, const Tasks::Task& task) {
 }
 
 bool ClassSet::fill(Worksheets::Pages& pages, const Worksheets::Model& model) const {
-    if (level == Tasks::Level::TwoLenses)
-        return false;
     bool painted = true;
     // Each variant on sheets of its own, to hand out; the key runs on.
     for (const bool key : {false, true}) {
@@ -122,7 +149,7 @@ bool ClassSet::fill(Worksheets::Pages& pages, const Worksheets::Model& model) co
             for (int i = 0; i < int(tasks.size()) && painted; ++i) {
                 const Tasks::Task& task = tasks[std::size_t(i)];
                 const BenchState bench = benchOf(model.bench, task);
-                painted = pages.addPiece(key ? keyPiece(*this, variant, i + 1, model, bench)
+                painted = pages.addPiece(key ? keyPiece(*this, variant, i + 1, model, bench, task)
                                              : taskPiece(*this, i + 1, task, model, bench));
             }
         }

@@ -48,6 +48,8 @@ public:
     QString title() const;
 
     // The bench of a task: the model's, with the task's lens, media and
-    // object, in the scheme view without the names, with all three rays.
+    // object, in the scheme view without the names, with all three rays. A
+    // task's second lens is not the bench's: its piece carries it, as the
+    // task mode draws it beside the bench.
     static BenchState benchOf(const BenchState& base, const Tasks::Task& task);
 };

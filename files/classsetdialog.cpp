@@ -48,8 +48,8 @@ ClassSetDialog::ClassSetDialog(QWidget* window, bool objectPlaced) : QDialog(win
     m_perSheet->setRange(ClassSet::kFewestTasks, ClassSet::kMostTasks);
     m_perSheet->setValue(ClassSet::kDefaultTasks);
     m_level = new QComboBox(this);
-    for (const Tasks::Level level :
-         {Tasks::Level::EqualMedia, Tasks::Level::TwoMedia, Tasks::Level::Mixed})
+    for (const Tasks::Level level : {Tasks::Level::EqualMedia, Tasks::Level::TwoMedia,
+                                     Tasks::Level::Mixed, Tasks::Level::TwoLenses})
         m_level->addItem(TaskMode::levelName(level));
     form->addRow(tr("Серия:"), m_seed);
     form->addRow(tr("Вариантов:"), m_count);

@@ -427,6 +427,52 @@ Parts cropOf(const BenchState& w, Worksheets::Shows shows) {
     return parts;
 }
 
+// The same for a system of two lenses, on its task and its key alike: both
+// lenses, their foci, the object, and the first and the final image where
+// they lie on the bench (A₁B₁ of lenses in contact may lie far beyond it),
+// to the next centimetre beyond them, so that the edges tell no more of the
+// images than the tolerance of a click.
+Parts systemCropOf(const BenchState& w, const Optics::SecondLens& second) {
+    const double halfCm = Bench::kTwipsPerCm / 2;
+    const auto outTo = [](double twips, double grain) { return grain * std::ceil(twips / grain); };
+    const double names = 0.6 * Bench::kTwipsPerCm;
+    const Optics::Axial::System system =
+        Optics::withSecondLens(Optics::constructionSystem(w), second);
+    double before = Bench::kLensX - w.ObjectX;
+    double beyond = Bench::twipsOf(second.distance);
+    double up = std::max(std::fabs(Bench::kAxisY - w.ObjectY), 2 * halfCm);
+    const auto take = [&](double z, double height) {
+        const double x = Bench::xOf(z);
+        if (!std::isfinite(x) || x < 0 || x > kBenchWidth)
+            return;
+        before = std::max(before, Bench::kLensX - x);
+        beyond = std::max(beyond, x - Bench::kLensX);
+        if (std::fabs(Bench::twipsOf(height)) < Bench::kAreaHeight)
+            up = std::max(up, std::fabs(Bench::twipsOf(height)));
+    };
+    if (Optics::Axial::valid(system)) {
+        for (std::size_t k = 0; k < system.elements.size(); ++k) {
+            const Optics::Axial::Focus focus = Optics::Axial::focusOf(system, k);
+            if (focus.finite) {
+                take(focus.frontPoint, 0);
+                take(focus.backPoint, 0);
+            }
+        }
+        for (const Optics::Axial::Image& image : Optics::Axial::imagesOf(system))
+            if (image.kind != Optics::ImageKind::None)
+                take(image.z, image.height);
+    }
+    Parts parts;
+    parts.whole = false;
+    parts.lensHalf = outTo(up + names, halfCm);
+    const double half = parts.lensHalf + Bench::kTwipsPerCm / 8;
+    const double left = std::max(0.0, Bench::kLensX - outTo(before, Bench::kTwipsPerCm) - names);
+    const double right =
+        std::min(kBenchWidth, Bench::kLensX + outTo(beyond, Bench::kTwipsPerCm) + names);
+    parts.frame = QRectF(QPointF(left, Bench::kAxisY - half), QPointF(right, Bench::kAxisY + half));
+    return parts;
+}
+
 // The optical system's figure, at the same true size: both lenses with their
 // foci, the object, and on the solution the construction stage by stage, the
 // first image A₁B₁ as the object of the second lens, the final image A₂B₂.
@@ -473,7 +519,7 @@ struct SystemFigure {
     std::vector<double> halves;
 };
 
-SystemFigure systemFigure(const Worksheets::Model& model) {
+SystemFigure systemFigure(const Worksheets::Model& model, double lensHalf) {
     BenchState bench = model.bench;
     bench.SchemeView = kTrue;
     bench.ShowLabels = kTrue;
@@ -484,7 +530,7 @@ SystemFigure systemFigure(const Worksheets::Model& model) {
     SystemFigure figure;
     if (system.secondLens) {
         figure.d = Optics::systemDiagram(bench, *system.secondLens, left, right);
-        figure.halves.assign(2, Bench::cmOf(kLensHalf));
+        figure.halves.assign(2, Bench::cmOf(lensHalf));
         return figure;
     }
     const Optics::Axial::System& scene = *system.scene;
@@ -501,16 +547,18 @@ SystemFigure systemFigure(const Worksheets::Model& model) {
     return figure;
 }
 
-void drawSystemFigure(QPainter& p, const Worksheets::Model& model, bool solution) {
-    const SystemFigure figure = systemFigure(model);
+// Within the parts' frame: the whole bench on a page, a crop on a piece.
+void drawSystemFigure(QPainter& p, const Worksheets::Model& model, bool solution,
+                      const Parts& parts = {}) {
+    const SystemFigure figure = systemFigure(model, parts.lensHalf);
     const Optics::SystemDiagram& d = figure.d;
     const Optics::Axial::System& system = d.system;
-    const QRectF frame(0, 0, kBenchWidth, Bench::kAreaHeight);
+    const QRectF frame = parts.frame;
     p.setPen(pen(kGreyInk, 0.5));
     p.setBrush(Qt::NoBrush);
     p.drawRect(frame);
     p.setPen(pen(kInk, 0.75));
-    p.drawLine(QPointF(0, Bench::kAxisY), QPointF(kBenchWidth, Bench::kAxisY));
+    p.drawLine(QPointF(frame.left(), Bench::kAxisY), QPointF(frame.right(), Bench::kAxisY));
 
     const auto onAxis = [](double z) {
         Optics::DiagramPoint point;
@@ -580,10 +628,10 @@ void drawSystemFigure(QPainter& p, const Worksheets::Model& model, bool solution
         }
     }
     // The media by their indices, each where it begins: n1 before the first
-    // element, n2 behind it, and so on.
+    // element, n2 behind it, and so on; a piece leaves them to its lines.
     p.setFont(benchFont(kMarkPoints));
     p.setPen(kInk);
-    for (std::size_t i = 0; i < system.media.size(); ++i) {
+    for (std::size_t i = 0; i < system.media.size() && parts.whole; ++i) {
         const double x = i == 0 ? 0 : Bench::xOf(system.elements[i - 1].z);
         if (x < 0 || x + 1600 > kBenchWidth)
             continue;
@@ -755,7 +803,8 @@ bool Pages::addPiece(const Piece& piece) {
     m_painter.save();
     m_painter.scale(1 / units, 1 / units);
     const auto placed = [&] {
-        const Parts crop = cropOf(piece.bench, piece.shows);
+        const Parts crop = piece.second ? systemCropOf(piece.bench, *piece.second)
+                                        : cropOf(piece.bench, piece.shows);
         const QRectF frame = crop.frame;
         const QSizeF figure = frame.size() * kBenchScale;
         // The lines beside the figure where a column is left for them, else
@@ -786,7 +835,11 @@ bool Pages::addPiece(const Piece& piece) {
         m_painter.translate(kSheetMargin, figureTop);
         m_painter.scale(kBenchScale, kBenchScale);
         m_painter.translate(-frame.topLeft());
-        drawFigure(m_painter, m_model, piece.bench, true, piece.shows, crop);
+        if (piece.second)
+            drawSystemFigure(m_painter, modelOf(m_model, piece.bench, piece.second),
+                             piece.shows == Shows::Solution, crop);
+        else
+            drawFigure(m_painter, m_model, piece.bench, true, piece.shows, crop);
         m_painter.restore();
         m_y += height + kPieceGap;
         ++m_onPage;
@@ -870,6 +923,7 @@ QString indexed(const char* letter, int k) {
 QString equals(const QString& name, const QString& value) {
     return name + QStringLiteral(" = ") + value;
 }
+} // namespace
 
 // The second lens as a line: its index and radii, its place behind the first,
 // and with `withFocus` its focal lengths and power between its media.
@@ -944,6 +998,34 @@ QStringList systemAnswer(const Model& model) {
     return lines;
 }
 
+Model modelOf(const Model& model, const BenchState& bench,
+              const std::optional<Optics::SecondLens>& second) {
+    Model own = model;
+    own.bench = bench;
+    own.system = System{};
+    own.system.secondLens = second;
+    return own;
+}
+
+// The object's distance before the first lens as the answer writes it, and
+// its height above the axis.
+QString systemObjectLine(const Model& model) {
+    const Optics::Axial::System system =
+        Optics::withSecondLens(Optics::constructionSystem(model.bench), *model.system.secondLens);
+    if (!model.bench.ObjectPlaced || !Optics::objectOnBench(model.bench) ||
+        !Optics::Axial::valid(system))
+        return {};
+    const auto cm = [&](double benchCm) {
+        return Readout::centimetresOf(model.scale.realOfBenchCm(benchCm));
+    };
+    const Optics::Axial::Image first = Optics::Axial::imagesOf(system).front();
+    return Worksheet::tr("Предмет AB: %1   h = %2")
+        .arg(equals(indexed(Optics::lettersOf(model.notation).objectDistance, 1),
+                    cm(first.objectDistance)),
+             cm(system.object.height));
+}
+
+namespace {
 // A scene's elements as lines: each one's name (or its number), focal lengths
 // and power, and its distance from the first.
 QStringList sceneElements(const Model& model) {

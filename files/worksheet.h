@@ -80,10 +80,13 @@ struct Page {
 // A task of a class set on a sheet it shares with others: the bench cropped
 // to what its construction needs, at true size, with its lines beside it
 // where the sheet leaves room, else above it. The first line is its heading.
+// With a second lens the piece is the system of the two, drawn as the
+// system's worksheet draws it.
 struct Piece {
     Shows shows = Shows::Task;
     QStringList lines;
     BenchState bench; // the task's bench, drawn in the model's notation and scale
+    std::optional<Optics::SecondLens> second;
 };
 
 class Pages;
@@ -141,5 +144,17 @@ QString lensLine(const Model& model, const BenchState& bench, bool withFocus);
 QString scaleLine(Optics::Scale scale);
 // The media on both sides, for a figure too small to name them on.
 QString mediaLine(const BenchState& bench);
+
+// The model of a bench of its own (a class set's task): the model's notation,
+// scale and window, this bench, and the second lens behind it if it has one.
+Model modelOf(const Model& model, const BenchState& bench,
+              const std::optional<Optics::SecondLens>& second);
+// Of a model with a second lens: the second lens as a line (its index, radii,
+// place behind the first, and with `withFocus` its focal lengths and power);
+// the object as the system's first lens sees it, "d₁ = 8,38 см   h = 1,20 см";
+// the system's answer, the final image's distances, kind and magnifications.
+QString secondLensLine(const Model& model, bool withFocus);
+QString systemObjectLine(const Model& model);
+QStringList systemAnswer(const Model& model);
 
 } // namespace Worksheets

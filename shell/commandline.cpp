@@ -110,11 +110,6 @@ std::optional<QString> classSetRefusal(const QCommandLineParser& parser) {
         return CommandLine::tr("--check-results: нужны только имена файлов результатов");
     if (parser.isSet(QStringLiteral("level")) && !parser.isSet(QStringLiteral("tasks")))
         return CommandLine::tr("--level относится к серии задач: нужен --tasks");
-    // A sheet's bench has one lens: a two-lens task would lose its second.
-    if (sheets && parser.value(QStringLiteral("level")) ==
-                      QLatin1String(Tasks::kLevelKeys[int(Tasks::Level::TwoLenses)]))
-        return CommandLine::tr("--level lenses: задачи с двумя линзами решают на экране, "
-                               "в варианты для печати они не входят");
     if (parser.isSet(QStringLiteral("variants")) &&
         !countOf(parser.value(QStringLiteral("variants")), 1, ClassSet::kMostVariants))
         return CommandLine::tr("--variants: «%1» — нужно целое число от 1 до %2")

@@ -122,7 +122,7 @@ void TestExporters::taskBenchAsTaskMode_data() {
     QTest::addColumn<quint64>("seed");
     QTest::addColumn<int>("level");
     for (const quint64 seed : {1ULL, 777ULL, 90001ULL})
-        for (const int level : {0, 1, 2})
+        for (const int level : {0, 1, 2, 3})
             QTest::addRow("series %llu, level %d", seed, level) << seed << level;
 }
 

@@ -6,6 +6,7 @@
 #include "exporters.h"
 #include "form1.h"
 #include "lessonfile.h"
+#include "logic/taskpoints.h"
 #include "messages.h"
 #include "setupfile.h"
 #include "testsupport.h"
@@ -291,6 +292,8 @@ void TestWorksheet::variants_data() {
     QTest::newRow("three variants of two, equal media")
         << 3 << 2 << QStringLiteral("equal") << 0.02;
     QTest::newRow("two variants of four, two media") << 2 << 4 << QStringLiteral("two") << 0.02;
+    QTest::newRow("two variants of three, two lenses")
+        << 2 << 3 << QStringLiteral("lenses") << 0.02;
 }
 
 void TestWorksheet::variants() {
@@ -337,6 +340,14 @@ void TestWorksheet::variants() {
     QVERIFY2(sheetPages < variants * perSheet, qPrintable(QString::number(sheetPages)));
     QStringList lensesOf(variants);
     int tasksSeen = 0;
+    // Two lenses: the numbers the sheets give, then those the key answers.
+    const bool twoLenses = level == QLatin1String("lenses");
+    QList<double> printed;
+    const auto take = [&](const QString& text, const QString& pattern) {
+        for (auto m = QRegularExpression(pattern).globalMatch(text.simplified()); m.hasNext();)
+            for (const QString& number : m.next().capturedTexts().mid(1))
+                printed << value(number);
+    };
     for (int page = 0; page < sheetPages; ++page) {
         const QString& text = pages[page];
         const QRegularExpressionMatch heading =
@@ -355,6 +366,7 @@ void TestWorksheet::variants() {
             QVERIFY2(wordCentres(pdf, page + 1, name).size() ==
                          (name.size() == 1 ? tasks : imagesGiven),
                      qPrintable(name + QLatin1Char(' ') + text));
+        take(text, QStringLiteral("O₁O₂ = ([−0-9,]+) см.*?d₁ = ([−0-9,]+) см h = ([−0-9,]+) см"));
         for (auto m = QRegularExpression(QStringLiteral("Линза:[^\\n]*")).globalMatch(text);
              m.hasNext();)
             lensesOf[variant - 1] += m.next().captured(0) + QLatin1Char('\n');
@@ -397,6 +409,15 @@ void TestWorksheet::variants() {
             continue;
         QCOMPARE(count(text, QStringLiteral("Ответы. Вариант ")),
                  count(text, QStringLiteral("Γ = ")));
+        if (twoLenses) {
+            take(text, QStringLiteral("d₁ = ([−0-9,]+) см f₁ = ([−0-9,]+) см d₂ = ([−0-9,]+) см "
+                                      "f₂ = ([−0-9,]+) см.*?Γ = Γ₁·Γ₂ = ([−0-9,]+)"));
+            // The final image named on every figure, and in its kind's line.
+            QVERIFY2(count(text, QStringLiteral("A₂")) >=
+                         2 * count(text, QStringLiteral("Ответы.")),
+                     qPrintable(text));
+            continue;
+        }
         // Lines wrap in the column beside a figure.
         for (auto it = numbers.globalMatch(text.simplified()); it.hasNext(); ++answers) {
             const QRegularExpressionMatch m = it.next();
@@ -414,7 +435,24 @@ void TestWorksheet::variants() {
             QVERIFY2(count(text, name) >= count(text, QStringLiteral("Ответы. Вариант ")),
                      qPrintable(name + QLatin1Char(' ') + text));
     }
-    QCOMPARE(answers, variants * perSheet);
+    if (!twoLenses) {
+        QCOMPARE(answers, variants * perSheet);
+        return;
+    }
+    // The series a pupil opens on screen, worked out by the lens law twice.
+    QList<double> expected[2];
+    for (int v = 0; v < variants; ++v)
+        for (const Tasks::Task& t : Tasks::series(7 + v, Tasks::Level::TwoLenses, perSheet)) {
+            const TaskPoints::TwoLenses e = TaskPoints::twoLensesOf(t);
+            const double s = t.second->distance;
+            expected[0] << s << -t.z << t.height;
+            expected[1] << -t.z << e.z1 << s - e.z1 << e.z2 - s << std::fabs(e.h2 / t.height);
+        }
+    QCOMPARE(printed.size(), expected[0].size() + expected[1].size());
+    for (int i = 0; i < printed.size(); ++i) {
+        const double truth = (expected[0] + expected[1])[i];
+        QVERIFY2(std::fabs(printed[i] - truth) < tolerance, qPrintable(QString::number(i)));
+    }
 }
 
 // Ctrl+P in the window: the dialog's choices, made with the mouse and the
@@ -423,12 +461,16 @@ void TestWorksheet::variants() {
 void TestWorksheet::variantsFromCtrlP_data() {
     QTest::addColumn<int>("variants");
     QTest::addColumn<int>("perSheet");
-    QTest::newRow("two variants of three") << 2 << ClassSet::kDefaultTasks;
+    QTest::addColumn<QString>("level"); // as the dialog offers it; none: the first
+    QTest::newRow("two variants of three") << 2 << ClassSet::kDefaultTasks << QString();
+    QTest::newRow("two lenses, one variant")
+        << 1 << ClassSet::kDefaultTasks << QStringLiteral("две линзы");
 }
 
 void TestWorksheet::variantsFromCtrlP() {
     QFETCH(int, variants);
     QFETCH(int, perSheet);
+    QFETCH(QString, level);
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("класс.pdf"));
     auto window = TestSupport::startWindow();
@@ -446,6 +488,12 @@ void TestWorksheet::variantsFromCtrlP() {
             QWidget* clicked = clickOn(label->buddy()); // the keys go where it landed
             QTest::keyClick(clicked, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClicks(clicked, QString::number(variants));
+            if (!level.isEmpty()) { // the level's list opened by a click, its last entry taken
+                clickOn(shown<QLabel>(modal, QStringLiteral("Уровень:"))->buddy());
+                QWidget* list = QApplication::activePopupWidget()->focusWidget();
+                QTest::keyClick(list, Qt::Key_End);
+                QTest::keyClick(list, Qt::Key_Return);
+            }
             QPushButton* save = shown<QPushButton>(modal, QStringLiteral("Сохранить PDF…"));
             QVERIFY(save);
             clickOn(save);
@@ -468,6 +516,10 @@ void TestWorksheet::variantsFromCtrlP() {
         QRegularExpression(QStringLiteral("Серия ([0-9]+),")).match(pages[0]);
     QVERIFY(series.hasMatch());
     QVERIFY2(series.captured(1).size() <= 6, qPrintable(series.captured(1)));
+    if (!level.isEmpty())
+        QVERIFY2(pages[0].contains(QStringLiteral(", ") + level) &&
+                     all.count(QStringLiteral("Где две линзы")) == variants * perSheet,
+                 qPrintable(pages[0]));
     // The bench is as it was.
     QVERIFY(!window->ObjectPlaced);
 }

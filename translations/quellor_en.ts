@@ -281,6 +281,10 @@
         <translation>Construct the image A′B′ of the object AB with three rays and describe it.</translation>
     </message>
     <message>
+        <source>Где две линзы дают изображение A₂B₂? Постройте его и опишите.</source>
+        <translation>Where do the two lenses form the image A₂B₂? Construct it and describe it.</translation>
+    </message>
+    <message>
         <source>Вариант %1. Задача %2 из %3</source>
         <translation type="vanished">Variant %1. Task %2 of %3</translation>
     </message>
@@ -549,10 +553,6 @@
     <message>
         <source>на скамье нет предмета: рабочему листу нечего строить</source>
         <translation>there is no object on the bench: the worksheet has nothing to construct</translation>
-    </message>
-    <message>
-        <source>--level lenses: задачи с двумя линзами решают на экране, в варианты для печати они не входят</source>
-        <translation>--level lenses: two-lens tasks are solved on screen; they are not part of printed variants</translation>
     </message>
 </context>
 <context>
@@ -2843,6 +2843,10 @@ They will be lost on exit.</translation>
     <message>
         <source>Вторая линза: N = %1, R = %2 (слева), R = %3 (справа), O₁O₂ = %4</source>
         <translation>Second lens: N = %1, R = %2 (left), R = %3 (right), O₁O₂ = %4</translation>
+    </message>
+    <message>
+        <source>Предмет AB: %1   h = %2</source>
+        <translation>Object AB: %1   h = %2</translation>
     </message>
     <message>
         <source>A₁B₁ на бесконечности: предмет в фокальной плоскости первой линзы, между линзами лучи параллельны.</source>
