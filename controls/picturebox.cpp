@@ -191,10 +191,9 @@ void PictureBox::updateGone(qsizetype from, qsizetype to) {
         return;
     const ScreenInfo screen = ScreenInfo::of(this);
     const QRectF area(rect());
-    QRegion gone;
     for (qsizetype i = from; i < to; ++i)
-        gone += figureRegion(m_wiped[i], screen, area);
-    updateUnderLayer(gone);
+        addFigureBoxes(m_wiped[i], screen, area, m_dirty);
+    postSettle();
 }
 
 void PictureBox::settleWipe() {
@@ -202,24 +201,19 @@ void PictureBox::settleWipe() {
     m_wiped.clear();
     m_wipedNext = 0;
     if (!m_dirty.isEmpty())
-        m_layer->update(m_dirty);
-    m_dirty = QRegion();
+        m_layer->update(tiledUnionOf(m_dirty));
+    m_dirty.clear();
 }
 
 // The layer is transparent: painting it again there paints the area and the
 // captions it holds beneath it first. Marking the area instead would let an
 // opaque caption be painted over the strokes. The strips of one drawing are
 // gathered and handed to the window once, with the wipe's.
-void PictureBox::updateUnderLayer(const QRegion& region) {
-    if (region.isEmpty())
-        return;
-    m_dirty += region;
-    postSettle();
-}
-
 void PictureBox::updateFigure(const Figure& figure) {
-    if (isVisible())
-        updateUnderLayer(figureRegion(figure, ScreenInfo::of(this), QRectF(rect())));
+    if (!isVisible())
+        return;
+    addFigureBoxes(figure, ScreenInfo::of(this), QRectF(rect()), m_dirty);
+    postSettle();
 }
 
 // The background and the picture; the figures, border and focus frame are

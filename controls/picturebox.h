@@ -92,7 +92,6 @@ private:
     void addLine(double x1, double y1, double x2, double y2, RgbValue colour);
     void record(Figure figure);
     void updateFigure(const Figure& figure); // paints again where it lies
-    void updateUnderLayer(const QRegion& region);
     void updateGone(qsizetype from, qsizetype to);
     void settleWipe();
     void postSettle();
@@ -113,7 +112,7 @@ private:
     QVector<Figure> m_wiped;
     qsizetype m_wipedNext = 0;
     bool m_settlePosted = false;
-    QRegion m_dirty; // marked, not yet handed to the layer
+    QVector<QRect> m_dirty; // boxes marked, not yet handed to the layer
     QVector<TextMark> m_textMarks;
     FigureLayer* m_layer = nullptr;
     bool m_showsFocus = true;
