@@ -15,8 +15,8 @@
 #include "labmode.h"
 #include "lessontools.h"
 #include "picturebox.h"
-#include "slider.h"
 #include "scenemode.h"
+#include "slider.h"
 #include "systemmode.h"
 #include "testsupport.h"
 
@@ -245,15 +245,18 @@ void countPercentiles(benchmark::State& state, std::vector<double> events) {
 // layer of the lesson on (names and arrows, the third ray, the safe palette);
 // 3: both, the whole lesson; 4: the whole lesson in the lens view, where no
 // construction is drawn (the cost a drag of the scheme aims at); 0: neither.
+// 5: every layer on with the object within the focal length, where the image
+// is virtual and its rays are drawn back in dashes.
 // Second argument 0: only the two areas are repainted, as in the slider's drag
 // against the bare repaint of the same areas.
 void BM_ObjectDragEvent(benchmark::State& state) {
     const bool flush = state.range(1) != 0;
     resizeWindow(state.range(2) == 1008 ? kLaidOut : QSize(1920, 1080));
     chooseLens(true);
-    const bool graph = state.range(0) == 1 || state.range(0) >= 3;
+    const bool graph = state.range(0) == 1 || state.range(0) == 3 || state.range(0) == 4;
     const Flag layers = state.range(0) >= 2 ? kTrue : kFalse;
     const bool lensView = state.range(0) == 4;
+    const bool virtualImage = state.range(0) == 5;
     window->ShowLabels = layers;
     window->ShowThirdRay = layers;
     window->SafePalette = layers;
@@ -265,7 +268,10 @@ void BM_ObjectDragEvent(benchmark::State& state) {
         window->view().Lesson().graph()->hide();
     QApplication::processEvents();
     PictureBox* area = ui.picLeft;
-    const QPoint at(area->width() / 2, area->height() / 3);
+    // Within the focal length: two thirds of it before the lens.
+    const QPoint at = virtualImage ? TestSupport::pixelOf(area, Bench::kLensX - window->f1 * 2 / 3,
+                                                          Bench::kAxisY - 600)
+                                   : QPoint(area->width() / 2, area->height() / 3);
     sendMouse(area, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
     Canvas left(ui.picLeft, 1);
     Canvas right(ui.picRigth, 1);
@@ -336,7 +342,9 @@ void BM_LabDragEvent(benchmark::State& state) {
 // One drag event of the optical system at 1920 x 1080 with every layer on
 // (names, third ray, safe palette): the object dragged in picLeft (argument
 // 0) or the second lens in picRigth (1), every pending paint flushed; 2 and 3
-// the same with the graph open and following the final image. To be set
+// the same with the graph open and following the final image; 4 the object
+// dragged with a stronger second lens (F = 1.5 cm), whose final image is real,
+// drawn in solid lines as the single lens's in ObjectDragEvent/2. To be set
 // against ObjectDragEvent/2/1/1920 and, with the graph, ObjectDragEvent/3/1/1920,
 // the single lens's drag with the same layers.
 void BM_SystemDragEvent(benchmark::State& state) {
@@ -351,8 +359,11 @@ void BM_SystemDragEvent(benchmark::State& state) {
     sendMouse(ui.picLeft, QEvent::MouseButtonRelease,
               QPoint(ui.picLeft->width() / 2, ui.picLeft->height() / 3), Qt::LeftButton,
               Qt::NoButton);
-    window->view().Systems().putSecondLens(Optics::SecondLens{});
-    if (state.range(0) >= 2 &&
+    Optics::SecondLens second;
+    if (state.range(0) == 4)
+        second.lens = Optics::Axial::ThinLens{1.5, 1.5, -1.5};
+    window->view().Systems().putSecondLens(second);
+    if ((state.range(0) == 2 || state.range(0) == 3) &&
         !(window->view().Lesson().graph() && window->view().Lesson().graph()->isVisible()))
         window->view().Lesson().toggleGraph();
     QApplication::processEvents();
@@ -634,6 +645,13 @@ void printTable(const TableReporter& reporter) {
                     lens.wall / 1000.0, single.cpu / 1000.0, single.wall / 1000.0,
                     verdict(single.cpu > 0 && object.cpu > 0 && lens.cpu > 0,
                             std::max(object.cpu, lens.cpu) <= 1.1 * single.cpu));
+        const Timing realFinal = at("SystemDragEvent/4");
+        const Timing virtualSingle = at("ObjectDragEvent/5/1/1920");
+        std::printf("  like with like: real final image %8.3f (%7.3f) against the single lens's "
+                    "real image %8.3f; virtual final image (object above) against the single "
+                    "lens's virtual image %8.3f (%7.3f)\n",
+                    realFinal.cpu / 1000.0, realFinal.wall / 1000.0, single.cpu / 1000.0,
+                    virtualSingle.cpu / 1000.0, virtualSingle.wall / 1000.0);
         std::printf(
             "  with the graph: object %8.3f (%7.3f)   second lens %8.3f (%7.3f)   single "
             "lens's object %8.3f (%7.3f)   %s (no more than the single lens's, within 10 %%)\n",
@@ -710,7 +728,8 @@ int main(int argc, char** argv) {
                   ->Args({3, 1, 1008})
                   ->Args({4, 1, 1008})
                   ->Args({0, 0, 1920})
-                  ->Args({2, 0, 1920}));
+                  ->Args({2, 0, 1920})
+                  ->Args({5, 1, 1920}));
     configure(
         benchmark::RegisterBenchmark("ReadoutsOnly", BM_ReadoutsOnly)->Arg(0)->Arg(1)->Arg(2));
     configure(benchmark::RegisterBenchmark("LabDragEvent", BM_LabDragEvent)->Arg(0)->Arg(1));
@@ -718,8 +737,10 @@ int main(int argc, char** argv) {
                   ->Arg(0)
                   ->Arg(1)
                   ->Arg(2)
-                  ->Arg(3));
-    configure(benchmark::RegisterBenchmark("SceneDragEvent", BM_SceneDragEvent)->Arg(0)->Arg(1)->Arg(2));
+                  ->Arg(3)
+                  ->Arg(4));
+    configure(
+        benchmark::RegisterBenchmark("SceneDragEvent", BM_SceneDragEvent)->Arg(0)->Arg(1)->Arg(2));
     configure(benchmark::RegisterBenchmark("StartupToFirstPaint", BM_StartupToFirstPaint)
                   ->Arg(1008)
                   ->Arg(1920)
