@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -135,6 +136,8 @@ private slots:
     void setupRoundTrip();
     void escapeGivesBenchBack_data();
     void escapeGivesBenchBack();
+    void savedInSceneStaysUnsaved_data();
+    void savedInSceneStaysUnsaved();
 };
 
 void TestSceneMode::eye_data() {
@@ -356,6 +359,63 @@ void TestSceneMode::escapeGivesBenchBack() {
     QCOMPARE(w->isWindowModified(), modified);
     QVERIFY(ui.picVexol->isVisible() && ui.sldR1->isVisible());
     QCOMPARE(bool(w->view().Systems().secondLens()), secondLens);
+}
+
+// The file saved while a scene is open holds the scene; Esc puts the bench
+// back, which then differs from that file: the title says so and closing asks.
+void TestSceneMode::savedInSceneStaysUnsaved_data() {
+    QTest::addColumn<bool>("savedBefore"); // the bench saved before the scene
+    QTest::addColumn<bool>("savedIn");     // and saved again while it is open
+    QTest::addColumn<bool>("modified");    // after Esc
+    QTest::newRow("saved in the scene") << false << true << true;
+    QTest::newRow("saved before and in the scene") << true << true << true;
+    QTest::newRow("saved before only") << true << false << false;
+}
+
+void TestSceneMode::savedInSceneStaysUnsaved() {
+    QFETCH(bool, savedBefore);
+    QFETCH(bool, savedIn);
+    QFETCH(bool, modified);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("урок.quellor"));
+    auto w = TestSupport::startWindow();
+    const auto ui = TestSupport::controlsOf(*w);
+    // The Save button, the file dialog answered where it opens.
+    const auto save = [&] {
+        QTimer files;
+        QObject::connect(&files, &QTimer::timeout, [&] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget()))
+                TestSupport::acceptFileName(dialog, path);
+        });
+        files.start(20);
+        TestSupport::clickAt(w.get(), TestSupport::middleOf(ui.cmdSaveSetup));
+    };
+    TestSupport::clickAt(w.get(),
+                         ui.picLeft->mapTo(w.get(), TestSupport::pixelOf(ui.picLeft, 4000, 3000)));
+    if (savedBefore)
+        save();
+    choose(*w, "Глаз");
+    if (savedIn)
+        save();
+    QCOMPARE(w->isWindowModified(), !savedIn);
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w.get(),
+                    Qt::Key_Escape);
+    QVERIFY(!w->view().Scenes().active());
+    QCOMPARE(w->isWindowModified(), modified);
+    QCOMPARE(SetupFile::read(path, Bench::setupRanges()).setup->scene.has_value(), savedIn);
+    QTimer asked;
+    bool asks = false;
+    QObject::connect(&asked, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            asks = true;
+            box->button(QMessageBox::Cancel)->click();
+        }
+    });
+    asked.start(20);
+    QCOMPARE(w->close(), !modified);
+    QCOMPARE(asks, modified);
 }
 
 QTEST_MAIN(TestSceneMode)
