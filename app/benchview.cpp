@@ -110,6 +110,12 @@ void Form1::ShowLensControls(bool shown) {
         part->SetVisible(shown);
 }
 
+void Form1::ShowMediaAndTypeControls(bool shown) {
+    for (TwipGeometry* part : std::initializer_list<TwipGeometry*>{Label7, sldn1, sldn2, Label6,
+                                                                   cmdSob, cmdRas, picTypeMark})
+        part->SetVisible(shown);
+}
+
 void Form1::ShowLensSymbol(bool shown) {
     const bool drawn = shown && SchemeView != kFalse;
     for (PictureBox* part : {picVexol, picLup, picRup, picLdown, picRdown})

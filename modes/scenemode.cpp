@@ -215,6 +215,7 @@ void SceneMode::leave() {
     BenchView& w = view();
     w.SetChecked(Action::System, false);
     w.ShowLensControls(true);
+    w.ShowMediaAndTypeControls(true);
     w.ShowLensSymbol(true);
     w.ShowFocalMarks(true);
     w.ShowMarkCaptions(true);
@@ -496,11 +497,14 @@ void SceneMode::afterRedraw() {
     BenchView& w = view();
     const bool scheme = w.State().SchemeView != kFalse;
     // The bench's lens is not the scene's: its bar, marks, controls and
-    // read-outs stay off whatever the redraw put back.
+    // read-outs stay off whatever the redraw put back, and so do the media's
+    // sliders and the lens type's buttons, the scene's media and lenses being
+    // its own.
     w.ShowLensSymbol(false);
     w.ShowFocalMarks(false);
     w.ShowMarkCaptions(false);
     w.ShowLensControls(false);
+    w.ShowMediaAndTypeControls(false);
     w.BlankLensReadouts();
     w.LeftArea().SetTextMarks(scheme ? m_leftNames : QVector<TextMark>());
     w.RightArea().SetTextMarks(scheme ? m_rightNames : QVector<TextMark>());

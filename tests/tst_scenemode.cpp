@@ -336,7 +336,8 @@ void TestSceneMode::escapeGivesBenchBack() {
     const double n2 = w->n2;
     const bool modified = w->isWindowModified();
     choose(*w, "Глаз");
-    QVERIFY(w->view().Scenes().active() && !ui.picVexol->isVisible() && !ui.sldR1->isVisible());
+    QVERIFY(w->view().Scenes().active() && !ui.picVexol->isVisible() && !ui.sldR1->isVisible() &&
+            !ui.sldn2->isVisible() && !ui.cmdRas->isVisible());
     dragObjectTo(*w, 20);
     if (by == "Esc") {
         // As the window's shortcuts take it, the window active.
@@ -357,7 +358,8 @@ void TestSceneMode::escapeGivesBenchBack() {
     QCOMPARE(w->n2, n2);
     QCOMPARE(w->view().CurrentScale().factor(), 1);
     QCOMPARE(w->isWindowModified(), modified);
-    QVERIFY(ui.picVexol->isVisible() && ui.sldR1->isVisible());
+    QVERIFY(ui.picVexol->isVisible() && ui.sldR1->isVisible() && ui.sldn2->isVisible() &&
+            ui.cmdRas->isVisible() && ui.picTypeMark->isVisible());
     QCOMPARE(bool(w->view().Systems().secondLens()), secondLens);
 }
 
