@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+class EyeInset;
 class QAction;
 class Shape;
 
@@ -51,6 +52,7 @@ public:
     std::optional<SetupFormat::SceneSetup> saved() const;
     // What the scene shows now, for a test to read.
     const Scenes::Look& look() const { return m_look; }
+    const EyeInset& eyeInset() const { return *m_eyeInset; }
 
     void leftPress(int button, int shift, float x, float y) override;
     void leftMove(int button, int shift, float x, float y) override;
@@ -78,6 +80,7 @@ private:
     void drawFigures(const Optics::Axial::System& system);
     void name(const Optics::SystemDiagram& d);
     void showReadouts();
+    void showEyeInset();
 
     struct MenuItem {
         Scenes::Scene* scene;
@@ -94,4 +97,5 @@ private:
     Scenes::Look m_look;
     QVector<TextMark> m_leftNames;
     QVector<TextMark> m_rightNames;
+    EyeInset* m_eyeInset = nullptr;
 };
