@@ -52,7 +52,6 @@ public:
     std::optional<SetupFormat::SceneSetup> saved() const;
     // What the scene shows now, for a test to read.
     const Scenes::Look& look() const { return m_look; }
-    const EyeInset& eyeInset() const { return *m_eyeInset; }
 
     void leftPress(int button, int shift, float x, float y) override;
     void leftMove(int button, int shift, float x, float y) override;
