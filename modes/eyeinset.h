@@ -4,10 +4,14 @@
 #include "figure.h"
 #include "twipgeometry.h"
 
+#include <QFontMetricsF>
+#include <QImage>
 #include <QRectF>
 #include <QString>
 #include <QVector>
 #include <QWidget>
+
+class QPainter;
 
 // The eye magnified, in a corner of the bench: at 1 : 2 its ball is a
 // centimetre of the screen, too small for a class to see whether the image
@@ -30,7 +34,25 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    struct Face {
+        int margin = 1;
+        int band = 1;
+        QRect face;
+        double scale = 1; // pixels per twip of the bench
+        QRectF shown;     // the bench's twips the face shows
+    };
+    Face faceOf(const QFontMetricsF& metrics) const;
+    QRectF boxOf(const Face& face, const Figure& f) const;
+    static bool holds(const QVector<Figure>& figures, const Figure& f, qsizetype at);
+    void draw(QPainter& p, const Face& face, const QVector<Figure>& figures,
+              const QRect& region) const;
+
     QVector<Figure> m_figures;
+    QVector<Figure> m_previous;
+    QImage m_still;
+    QVector<Figure> m_stillFigures;
+    QSize m_stillFor;
+    qreal m_stillRatio = 0;
     QRectF m_seen;
     double m_magnified = 1;
     QString m_caption;
