@@ -5,6 +5,7 @@
 #include "screeninfo.h"
 #include "segmentclip.h"
 
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
@@ -96,15 +97,18 @@ QRectF EyeInset::boxOf(const Face& face, const Figure& f) const {
 void EyeInset::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const Face face = faceOf(QFontMetricsF(font(), this));
+    // A picture of the window saved as vectors gets the figures as vectors.
+    if (p.paintEngine()->type() != QPaintEngine::Raster) {
+        paintFace(p, face, m_figures);
+        return;
+    }
     // What stood still since the last change (the ball, its lens, the
     // retina) is drawn once into a picture kept; a drag draws over it only
     // what moved.
-
     const bool stillHolds = !m_still.isNull() && m_stillFor == size() &&
                             m_stillRatio == devicePixelRatioF() &&
                             std::all_of(m_stillFigures.begin(), m_stillFigures.end(),
                                         [&](const Figure& f) { return m_figures.contains(f); });
-    const QRect region = event->rect();
     if (!stillHolds) {
         m_stillFigures.clear();
         for (qsizetype i = 0; i < m_figures.size(); ++i)
@@ -113,23 +117,29 @@ void EyeInset::paintEvent(QPaintEvent* event) {
         const qreal ratio = devicePixelRatioF();
         m_still = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
         m_still.setDevicePixelRatio(ratio);
-        m_still.fill(kRoom);
         QPainter still(&m_still);
         still.setFont(font());
-        still.setPen(kFace);
-        still.drawText(QRect(2 * face.margin, 0, width() - 4 * face.margin, face.band),
-                       Qt::AlignLeft | Qt::AlignVCenter, m_caption);
-        still.fillRect(face.face, kFace);
-        draw(still, face, m_stillFigures, rect());
+        paintFace(still, face, m_stillFigures);
         m_stillFor = size();
         m_stillRatio = ratio;
     }
     p.drawImage(0, 0, m_still);
+    const QRect region = event->rect();
     QVector<Figure> moving;
     for (const Figure& f : m_figures)
         if (region.intersects(boxOf(face, f).toAlignedRect()) && !m_stillFigures.contains(f))
             moving.append(f);
     draw(p, face, moving, region);
+}
+
+// The frame with the caption, the face and these figures on it.
+void EyeInset::paintFace(QPainter& p, const Face& face, const QVector<Figure>& figures) const {
+    p.fillRect(rect(), kRoom);
+    p.setPen(kFace);
+    p.drawText(QRect(2 * face.margin, 0, width() - 4 * face.margin, face.band),
+               Qt::AlignLeft | Qt::AlignVCenter, m_caption);
+    p.fillRect(face.face, kFace);
+    draw(p, face, figures, rect());
 }
 
 void EyeInset::draw(QPainter& p, const Face& face, const QVector<Figure>& figures,

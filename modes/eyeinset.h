@@ -44,6 +44,7 @@ private:
     Face faceOf(const QFontMetricsF& metrics) const;
     QRectF boxOf(const Face& face, const Figure& f) const;
     static bool holds(const QVector<Figure>& figures, const Figure& f, qsizetype at);
+    void paintFace(QPainter& p, const Face& face, const QVector<Figure>& figures) const;
     void draw(QPainter& p, const Face& face, const QVector<Figure>& figures,
               const QRect& region) const;
 
