@@ -49,7 +49,7 @@ void Form1::ShowScheme(bool scheme) {
 }
 
 BenchSnapshot Form1::Snapshot() const {
-    return {m_file->current(), *this, isWindowModified()};
+    return {m_file->current(), *this, isWindowModified(), m_file->fileChanges()};
 }
 
 // The setup brings back the lens, the media, the view, the layers, the scale
@@ -72,7 +72,9 @@ void Form1::Restore(const BenchSnapshot& snapshot) {
         WipeAreas();
         ShowReadouts();
     }
-    m_file->updateTitle(snapshot.modified);
+    // Saved or opened meanwhile, the file holds what borrowed the bench (a
+    // scene, a series), not this bench: it has to be saved again to keep it.
+    m_file->updateTitle(snapshot.modified || snapshot.fileChanges != m_file->fileChanges());
 }
 
 Optics::Construction Form1::Rays() const {
@@ -105,6 +107,12 @@ void Form1::ShowMarkCaptions(bool shown) {
 void Form1::ShowLensControls(bool shown) {
     for (TwipGeometry* part : std::initializer_list<TwipGeometry*>{
              Label1, sldR1, Label2, sldR2, Label3, lblRleft, lblRright, Label4, lblN, sldVexol})
+        part->SetVisible(shown);
+}
+
+void Form1::ShowMediaAndTypeControls(bool shown) {
+    for (TwipGeometry* part : std::initializer_list<TwipGeometry*>{Label7, sldn1, sldn2, Label6,
+                                                                   cmdSob, cmdRas, picTypeMark})
         part->SetVisible(shown);
 }
 

@@ -124,6 +124,9 @@ public:
     virtual void ShowFocalMarks(bool shown) = 0;
     virtual void ShowMarkCaptions(bool shown) = 0;
     virtual void ShowLensControls(bool shown) = 0;
+    // The media's sliders and the lens type's buttons, with their captions:
+    // meaningless where a scene brings its own media and lenses.
+    virtual void ShowMediaAndTypeControls(bool shown) = 0;
     // The bench's lens as the scheme view draws it (its bar and arrowheads),
     // shown again by the next change to the scheme view.
     virtual void ShowLensSymbol(bool shown) = 0;

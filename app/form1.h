@@ -244,6 +244,7 @@ private:
     void ShowFocalMarks(bool shown) override;
     void ShowMarkCaptions(bool shown) override;
     void ShowLensControls(bool shown) override;
+    void ShowMediaAndTypeControls(bool shown) override;
     void BlankLensReadouts() override;
     void BlankImageReadouts() override;
     void ShowImageReadouts(const QString& distances, const QString& kind) override;

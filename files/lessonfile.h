@@ -38,10 +38,14 @@ public:
     // Whether unsaved changes may go: asks Save / Don't save / Cancel.
     bool mayDiscardChanges();
     void updateTitle(bool modified);
+    // How many times a file was written or opened: a bench put back from
+    // before a change of this count no longer matches the file.
+    int fileChanges() const { return m_fileChanges; }
 
 private:
     void applyParameters(const Setup& setup);
 
     BenchView& m_view;
     QString m_path;
+    int m_fileChanges = 0;
 };

@@ -171,6 +171,7 @@ bool LessonFile::openFile(const QString& path) {
     m_view.TaskSeries().stop();
     apply(*read.setup);
     m_path = path;
+    ++m_fileChanges;
     updateTitle(false);
     return true;
 }
@@ -205,6 +206,7 @@ bool LessonFile::saveTo(const QString& path) {
         return false;
     }
     m_path = path;
+    ++m_fileChanges;
     updateTitle(false);
     return true;
 }

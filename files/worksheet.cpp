@@ -22,6 +22,7 @@
 #include "readout.h"
 #include "reproduciblepdf.h"
 #include "safewrite.h"
+#include "segmentclip.h"
 #include "single.h"
 #include "systemdiagram.h"
 #include "task.h"
@@ -34,6 +35,7 @@
 #include <QPdfWriter>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 // The worksheet's texts, in a translation context of their own.
@@ -482,29 +484,103 @@ double pageX(const Optics::DiagramPoint& point) {
     return point.area == Optics::Area::Left ? point.x : Bench::kLensX + point.x;
 }
 
-// A name beside its point: a tip's left of it at its height; a point of the
-// axis centred under the axis, or over it where an arrow hangs below.
-enum class Beside { Tip, UnderAxis, OverAxis, Centred };
-void nameAt(QPainter& p, const QString& name, const Optics::DiagramPoint& point, Beside where,
-            const QRectF& frame) {
-    if (!point.shown)
-        return;
-    p.setFont(benchFont(kMarkPoints));
-    const QFontMetricsF metrics = p.fontMetrics();
-    const double x = pageX(point);
-    const double width = metrics.horizontalAdvance(name);
-    const double baseline = where == Beside::UnderAxis  ? Bench::kAxisY + 5 * kMarkRadius
-                            : where == Beside::OverAxis ? Bench::kAxisY - 3 * kMarkRadius
-                                                        : point.y;
-    const QPointF at = where == Beside::Tip
-                           ? QPointF(x - kNameGap - width, point.y + metrics.ascent() / 2)
-                           : QPointF(x - width / 2, baseline);
-    // A name the frame would cut is left out, as on the single lens's figure.
-    if (!frame.contains(QRectF(at.x(), at.y() - metrics.ascent(), width, metrics.height())))
-        return;
-    p.setPen(kInk);
-    p.drawText(at, name);
-}
+// The names of a system's figure, placed as the bench places its names
+// (LensFigure::Namer): each at the one of its places that is inside the
+// frame, clear of the names before it and of the points marked, and over the
+// fewest strokes (the earliest of those); where none is clear, the first.
+// The first place is the textbook's: a tip's name left of it at its height,
+// a point of the axis's centred under the axis (over it where an arrow hangs
+// below), a lens's or a line's centred at the height given, a medium's index
+// after the place it begins. The others are beside it, then farther out.
+enum class Beside { Tip, UnderAxis, OverAxis, Centred, After };
+struct SheetNames {
+    QPainter& p;
+    QRectF frame;
+    std::vector<QLineF> lines = {};
+    std::vector<QRectF> points = {};
+    std::vector<QRectF> taken = {};
+
+    void line(QPointF a, QPointF b) {
+        if (const auto seen = clipSegment(QLineF(a, b), frame))
+            lines.push_back(seen->line);
+    }
+    void point(QPointF at, double radius) {
+        points.emplace_back(at.x() - radius, at.y() - radius, 2 * radius, 2 * radius);
+    }
+
+    // The strokes a name's box would lie over; none where it may not stand
+    // (cut by the frame, over another name or a point).
+    std::optional<int> over(const QRectF& box) const {
+        if (!frame.contains(box))
+            return std::nullopt;
+        // Two names a millimetre apart still read as two.
+        const QRectF kept = box.adjusted(-kMarkRadius, 0, kMarkRadius, 0);
+        const auto hits = [&](const QRectF& other) { return kept.intersects(other); };
+        if (std::any_of(taken.begin(), taken.end(), hits) ||
+            std::any_of(points.begin(), points.end(), hits))
+            return std::nullopt;
+        return int(std::count_if(lines.begin(), lines.end(),
+                                 [&](const QLineF& l) { return bool(clipSegment(l, box)); }));
+    }
+
+    void put(const QString& name, const Optics::DiagramPoint& point, Beside where) {
+        if (!point.shown || name.isEmpty())
+            return;
+        p.setFont(benchFont(kMarkPoints));
+        const QFontMetricsF metrics = p.fontMetrics();
+        const double w = metrics.horizontalAdvance(name), h = metrics.height();
+        const double x = pageX(point);
+        // The first place's box (left, top), then the others by their shifts.
+        QPointF first;
+        std::vector<QPointF> shifts;
+        const double side = w / 2 + kNameGap, up = h + 2 * kMarkRadius;
+        switch (where) {
+        case Beside::Tip:
+            first = {x - kNameGap - w, point.y - metrics.ascent() / 2};
+            shifts = {{0, 0}, {w + 2 * kNameGap, 0},  {0, -h},
+                      {0, h}, {w + 2 * kNameGap, -h}, {w + 2 * kNameGap, h}};
+            break;
+        case Beside::UnderAxis:
+        case Beside::OverAxis: {
+            const double under = Bench::kAxisY + 5 * kMarkRadius - metrics.ascent();
+            const double over = Bench::kAxisY - 3 * kMarkRadius - metrics.ascent();
+            const bool below = where == Beside::UnderAxis;
+            first = {x - w / 2, below ? under : over};
+            const double across = below ? over - under : under - over;
+            shifts = {{0, 0}, {side, 0}, {-side, 0}, {0, across}, {side, across}, {-side, across}};
+            break;
+        }
+        case Beside::Centred:
+            first = {x - w / 2, point.y - metrics.ascent()};
+            shifts = {{0, 0}, {side, 0}, {-side, 0}, {0, up}, {0, -up}};
+            break;
+        case Beside::After:
+            first = {x + kNameGap, point.y - metrics.ascent()};
+            shifts = {{0, 0}, {0, -up}, {0, -2 * up}};
+            break;
+        }
+        const auto boxAt = [&](QPointF shift, double farther) {
+            return QRectF(first + shift * farther, QSizeF(w, h));
+        };
+        // The place over the fewest strokes, the earlier of two alike.
+        std::optional<QRectF> chosen;
+        int least = 0;
+        for (const double farther : {1.0, 1.5})
+            for (const QPointF& shift : shifts) {
+                const QRectF box = boxAt(shift, farther);
+                const std::optional<int> strokes = this->over(box);
+                if (strokes && (!chosen || *strokes < least))
+                    chosen = box, least = *strokes;
+            }
+        // A name the frame would cut is left out, as on the single lens's figure.
+        if (!chosen && !frame.contains(boxAt({0, 0}, 1)))
+            return;
+        const QRectF box = chosen.value_or(boxAt({0, 0}, 1));
+        taken.push_back(box);
+        p.setPen(kInk);
+        p.drawText(QPointF(box.left(), box.top() + metrics.ascent()), name);
+    }
+};
 
 // A digit as a subscript: the lens or the image it belongs to.
 QString lower(std::size_t k) {
@@ -568,23 +644,50 @@ void drawSystemFigure(QPainter& p, const Worksheets::Model& model, bool solution
         point.y = Bench::kAxisY;
         return point;
     };
+    const auto halfOf = [&](std::size_t k) {
+        return Bench::twipsOf(figure.halves[std::min(k, figure.halves.size() - 1)]);
+    };
+    // What the names keep clear of: the lenses, their foci, the scene's lines
+    // and points, the object's arrow, and on the solution the construction.
+    SheetNames names{p, frame};
+    const std::size_t count = system.elements.size();
+    for (std::size_t k = 0; k < count; ++k) {
+        const double x = Bench::xOf(system.elements[k].z);
+        names.line({x, Bench::kAxisY - halfOf(k)}, {x, Bench::kAxisY + halfOf(k)});
+        const Optics::Axial::Focus focus = Optics::Axial::focusOf(system, k);
+        if (focus.finite)
+            for (const double at : {focus.frontPoint, focus.backPoint})
+                if (onAxis(at).shown)
+                    names.point({onAxis(at).x, Bench::kAxisY}, kMarkRadius);
+    }
+    for (const Worksheets::Across& line : model.system.across) {
+        const double x = onAxis(line.z).x, half = Bench::twipsOf(line.halfHeight);
+        if (half > 0)
+            names.line({x, Bench::kAxisY - half}, {x, Bench::kAxisY + half});
+        else
+            names.point({x, Bench::kAxisY}, kMarkRadius);
+    }
+    if (d.object.shown && !model.system.distantAngle)
+        names.line({d.object.x, Bench::kAxisY}, {d.object.x, d.object.y});
+    if (solution)
+        for (const Optics::Stroke& s : d.rays.strokes)
+            if (!s.circle) {
+                const double left = s.area == Optics::Area::Left ? 0 : Bench::kLensX;
+                names.line({left + s.x1, s.y1}, {left + s.x2, s.y2});
+            }
     // Each element as the bench draws a lens, at its place and height, named
     // under it where the scene names it; its foci, F and F′ where its media or
     // the notation give it two focal lengths.
-    const std::size_t count = system.elements.size();
     for (std::size_t k = 0; k < count; ++k) {
         const double z = system.elements[k].z;
         p.save();
         p.translate(Bench::twipsOf(z), 0);
-        drawLensSymbol(p, Optics::Axial::power(system, k) >= 0,
-                       Bench::twipsOf(figure.halves[std::min(k, figure.halves.size() - 1)]));
+        drawLensSymbol(p, Optics::Axial::power(system, k) >= 0, halfOf(k));
         p.restore();
         if (k < model.system.elementNames.size() && !model.system.elementNames[k].isEmpty()) {
             Optics::DiagramPoint under = onAxis(z);
-            under.y = Bench::kAxisY +
-                      Bench::twipsOf(figure.halves[std::min(k, figure.halves.size() - 1)]) +
-                      6 * kMarkRadius;
-            nameAt(p, model.system.elementNames[k], under, Beside::Centred, frame);
+            under.y = Bench::kAxisY + halfOf(k) + 6 * kMarkRadius;
+            names.put(model.system.elementNames[k], under, Beside::Centred);
         }
         const Optics::Axial::Focus focus = Optics::Axial::focusOf(system, k);
         const auto* thin = std::get_if<Optics::Axial::ThinLens>(&system.elements[k].kind);
@@ -605,7 +708,7 @@ void drawSystemFigure(QPainter& p, const Worksheets::Model& model, bool solution
             p.setBrush(kInk);
             p.drawEllipse(QPointF(mark.x, mark.y), kMarkRadius, kMarkRadius);
             p.setBrush(Qt::NoBrush);
-            nameAt(p, name, mark, Beside::UnderAxis, frame);
+            names.put(name, mark, Beside::UnderAxis);
         }
     }
     // A scene's lines across the axis (a retina, a screen) and its points on
@@ -621,23 +724,23 @@ void drawSystemFigure(QPainter& p, const Worksheets::Model& model, bool solution
             // Named centred above its top end.
             p.drawLine(QPointF(at.x, Bench::kAxisY - half), QPointF(at.x, Bench::kAxisY + half));
             at.y = Bench::kAxisY - half - 2 * kMarkRadius;
-            nameAt(p, line.name, at, Beside::Centred, frame);
+            names.put(line.name, at, Beside::Centred);
         } else {
             p.drawEllipse(QPointF(at.x, Bench::kAxisY), kMarkRadius, kMarkRadius);
-            nameAt(p, line.name, at, Beside::OverAxis, frame);
+            names.put(line.name, at, Beside::OverAxis);
         }
     }
     // The media by their indices, each where it begins: n1 before the first
     // element, n2 behind it, and so on; a piece leaves them to its lines.
-    p.setFont(benchFont(kMarkPoints));
-    p.setPen(kInk);
     for (std::size_t i = 0; i < system.media.size() && parts.whole; ++i) {
-        const double x = i == 0 ? 0 : Bench::xOf(system.elements[i - 1].z);
-        if (x < 0 || x + 1600 > kBenchWidth)
+        Optics::DiagramPoint begins = onAxis(i == 0 ? 0 : system.elements[i - 1].z);
+        begins.x = i == 0 ? 0 : begins.x;
+        begins.y = Bench::kAreaHeight - 200;
+        begins.shown = true;
+        if (begins.x < 0 || begins.x + 1600 > kBenchWidth)
             continue;
-        p.drawText(
-            QPointF(x + 200, Bench::kAreaHeight - 200),
-            QStringLiteral("n%1 = %2").arg(i + 1).arg(readoutText(system.media[i]).trimmed()));
+        names.put(QStringLiteral("n%1 = %2").arg(i + 1).arg(readoutText(system.media[i]).trimmed()),
+                  begins, Beside::After);
     }
 
     if (!solution && model.system.distantAngle && count > 0) {
@@ -657,9 +760,9 @@ void drawSystemFigure(QPainter& p, const Worksheets::Model& model, bool solution
             p.drawLine(QPointF(d.object.x, Bench::kAxisY), QPointF(d.object.x, d.object.y));
             arrowhead(p, QPointF(d.object.x, d.object.y), QPointF(d.object.x, Bench::kAxisY),
                       Optics::kArrowheadLength);
-            nameAt(p, QStringLiteral("A"), d.object, Beside::Tip, frame);
-            nameAt(p, QStringLiteral("B"), d.objectFoot,
-                   d.object.y < Bench::kAxisY ? Beside::UnderAxis : Beside::OverAxis, frame);
+            names.put(QStringLiteral("A"), d.object, Beside::Tip);
+            names.put(QStringLiteral("B"), d.objectFoot,
+                      d.object.y < Bench::kAxisY ? Beside::UnderAxis : Beside::OverAxis);
         }
         return;
     }
@@ -683,9 +786,9 @@ void drawSystemFigure(QPainter& p, const Worksheets::Model& model, bool solution
     // leaves free.
     const auto name = [&](const QString& index, const Optics::DiagramPoint& tip,
                           const Optics::DiagramPoint& foot) {
-        nameAt(p, QStringLiteral("A") + index, tip, Beside::Tip, frame);
-        nameAt(p, QStringLiteral("B") + index, foot,
-               tip.y < Bench::kAxisY ? Beside::UnderAxis : Beside::OverAxis, frame);
+        names.put(QStringLiteral("A") + index, tip, Beside::Tip);
+        names.put(QStringLiteral("B") + index, foot,
+                  tip.y < Bench::kAxisY ? Beside::UnderAxis : Beside::OverAxis);
     };
     if (!model.system.distantAngle)
         name(QString(), d.object, d.objectFoot);

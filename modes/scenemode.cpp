@@ -10,6 +10,7 @@
 #include "benchoptics.h"
 #include "benchscale.h"
 #include "benchview.h"
+#include "eyeinset.h"
 #include "systemmode.h"
 
 #include "bench.h"
@@ -23,6 +24,7 @@
 #include "readout.h"
 
 #include <QAction>
+#include <QFont>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -43,6 +45,17 @@ constexpr double kTick = 150;
 // A screen reaches this far across the axis where the scene says nothing.
 constexpr double kScreenHalf = 1800;
 constexpr int kOutlineSegments = 48;
+// The eye magnified, in the right area's lower right corner (its twips):
+// the part of the bench from a little before the eye's lens to a little
+// past its retina, across the ball, five times as large.
+constexpr double kMagnified = 5;
+constexpr double kSeenBefore = 200;
+constexpr double kSeenWidth = 1100;
+constexpr double kSeenHalf = 350;  // the ball's half is 340
+constexpr double kInsetFrame = 60; // the inset's frame beyond the face
+constexpr double kInsetBand = 300; // and the caption's band above it
+constexpr double kInsetGap = 50;   // from the area's edges, clear of the axis
+constexpr int kInsetPoints = 12;
 
 Optics::Area areaOf(double z) {
     return z < 0 ? Optics::Area::Left : Optics::Area::Right;
@@ -60,6 +73,17 @@ SceneMode::~SceneMode() = default;
 
 void SceneMode::setUp() {
     BenchView& w = view();
+    m_eyeInset = new EyeInset(&w.Window());
+    m_eyeInset->setObjectName(QStringLiteral("eyeInset"));
+    m_eyeInset->setAccessibleName(tr("Глаз крупным планом"));
+    const PictureBox& right = w.RightArea();
+    const double width = kMagnified * kSeenWidth + 2 * kInsetFrame;
+    const double height = kMagnified * 2 * kSeenHalf + 2 * kInsetFrame + kInsetBand;
+    m_eyeInset->Place(float(right.Left() + Bench::kAreaWidth - kInsetGap - width),
+                      float(right.Top() + Bench::kAreaHeight - kInsetGap - height), float(width),
+                      float(height));
+    m_eyeInset->SetFont(QFont(QStringLiteral("MS Sans Serif"), kInsetPoints));
+    m_eyeInset->SetVisible(false);
     const auto separator = [&] {
         auto* line = new QAction();
         line->setSeparator(true);
@@ -215,12 +239,15 @@ void SceneMode::leave() {
     BenchView& w = view();
     w.SetChecked(Action::System, false);
     w.ShowLensControls(true);
+    w.ShowMediaAndTypeControls(true);
     w.ShowLensSymbol(true);
     w.ShowFocalMarks(true);
     w.ShowMarkCaptions(true);
 }
 
 void SceneMode::hideParts() {
+    if (m_eyeInset)
+        m_eyeInset->SetVisible(false);
     for (int i = 0; i < view().TaskLines().size(); ++i)
         if (Label* line = view().TaskLines().value(i))
             line->SetVisible(false);
@@ -496,15 +523,54 @@ void SceneMode::afterRedraw() {
     BenchView& w = view();
     const bool scheme = w.State().SchemeView != kFalse;
     // The bench's lens is not the scene's: its bar, marks, controls and
-    // read-outs stay off whatever the redraw put back.
+    // read-outs stay off whatever the redraw put back, and so do the media's
+    // sliders and the lens type's buttons, the scene's media and lenses being
+    // its own.
     w.ShowLensSymbol(false);
     w.ShowFocalMarks(false);
     w.ShowMarkCaptions(false);
     w.ShowLensControls(false);
+    w.ShowMediaAndTypeControls(false);
     w.BlankLensReadouts();
     w.LeftArea().SetTextMarks(scheme ? m_leftNames : QVector<TextMark>());
     w.RightArea().SetTextMarks(scheme ? m_rightNames : QVector<TextMark>());
     showReadouts();
+    showEyeInset();
+}
+
+// An eye's ball among the scene's figures is shown magnified, with the rays
+// and the image the bench drew about it.
+void SceneMode::showEyeInset() {
+    BenchView& w = view();
+    const auto ball = std::find_if(m_look.figures.begin(), m_look.figures.end(), [](const auto& f) {
+        return f.kind == Scenes::Figure::Kind::EyeBall;
+    });
+    const bool shown = ball != m_look.figures.end() && w.State().SchemeView != kFalse;
+    if (m_eyeInset->Visible() != shown)
+        m_eyeInset->SetVisible(shown);
+    if (!shown)
+        return;
+    // The bench's twips with the eye's lens line at x = 0 of the right area.
+    const double eye = Bench::twipsOf(ball->z / m_scene->scale());
+    const QRectF seen(Bench::kLensX + eye - kSeenBefore, Bench::kAxisY - kSeenHalf, kSeenWidth,
+                      2 * kSeenHalf);
+    QVector<Figure> about;
+    const auto take = [&](const PictureBox& area, double shift) {
+        for (Figure f : area.figures()) {
+            f.x1 += float(shift);
+            f.x2 += float(shift);
+            const QRectF box =
+                f.kind == Figure::Kind::Circle
+                    ? QRectF(f.x1 - f.radius, f.y1 - f.radius, 2 * f.radius, 2 * f.radius)
+                    : QRectF(QPointF(f.x1, f.y1), QPointF(f.x2, f.y2)).normalized();
+            if (box.adjusted(-1, -1, 1, 1).intersects(seen))
+                about.append(f);
+        }
+    };
+    take(w.LeftArea(), 0);
+    take(w.RightArea(), Bench::kLensX);
+    m_eyeInset->show(std::move(about), seen, kMagnified,
+                     tr("Глаз, ×%1").arg(Readout::number(kMagnified, 0)));
 }
 
 void SceneMode::showReadouts() {

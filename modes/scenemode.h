@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+class EyeInset;
 class QAction;
 class Shape;
 
@@ -78,6 +79,7 @@ private:
     void drawFigures(const Optics::Axial::System& system);
     void name(const Optics::SystemDiagram& d);
     void showReadouts();
+    void showEyeInset();
 
     struct MenuItem {
         Scenes::Scene* scene;
@@ -94,4 +96,5 @@ private:
     Scenes::Look m_look;
     QVector<TextMark> m_leftNames;
     QVector<TextMark> m_rightNames;
+    EyeInset* m_eyeInset = nullptr;
 };

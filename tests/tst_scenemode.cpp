@@ -135,6 +135,8 @@ private slots:
     void setupRoundTrip();
     void escapeGivesBenchBack_data();
     void escapeGivesBenchBack();
+    void eyeMagnified_data();
+    void eyeMagnified();
 };
 
 void TestSceneMode::eye_data() {
@@ -311,15 +313,20 @@ void TestSceneMode::setupRoundTrip() {
 void TestSceneMode::escapeGivesBenchBack_data() {
     QTest::addColumn<bool>("secondLens");
     QTest::addColumn<QString>("by"); // Esc, the button pressed, or a menu item
-    QTest::newRow("the bench") << false << "Esc";
-    QTest::newRow("the optical system") << true << "Esc";
-    QTest::newRow("the bench, by the button") << false << "button";
-    QTest::newRow("the bench, by the menu's removal") << false << "Убрать вторую линзу";
+    // Saved in the scene, the file holds the scene: the bench back differs from it.
+    QTest::addColumn<bool>("savedIn");
+    QTest::newRow("the bench") << false << "Esc" << false;
+    QTest::newRow("the optical system") << true << "Esc" << false;
+    QTest::newRow("the bench, by the button") << false << "button" << false;
+    QTest::newRow("the bench, by the menu's removal") << false << "Убрать вторую линзу" << false;
+    QTest::newRow("the bench, saved in the scene") << false << "Esc" << true;
 }
 
 void TestSceneMode::escapeGivesBenchBack() {
     QFETCH(bool, secondLens);
     QFETCH(QString, by);
+    QFETCH(bool, savedIn);
+    QTemporaryDir dir;
     auto w = TestSupport::startWindow();
     const auto ui = TestSupport::controlsOf(*w);
     TestSupport::clickAt(w.get(),
@@ -331,10 +338,15 @@ void TestSceneMode::escapeGivesBenchBack() {
     const QStringList left = drawn(ui.picLeft), right = drawn(ui.picRigth);
     const QString distances = ui.lblDistances->Caption(), focal = ui.lblFocal->Caption();
     const double n2 = w->n2;
+    if (savedIn)
+        QVERIFY(w->view().File().saveTo(dir.filePath(QStringLiteral("урок.quellor"))));
     const bool modified = w->isWindowModified();
     choose(*w, "Глаз");
-    QVERIFY(w->view().Scenes().active() && !ui.picVexol->isVisible() && !ui.sldR1->isVisible());
+    QVERIFY(w->view().Scenes().active() && !ui.picVexol->isVisible() && !ui.sldR1->isVisible() &&
+            !ui.sldn2->isVisible() && !ui.cmdRas->isVisible());
     dragObjectTo(*w, 20);
+    if (savedIn)
+        TestSupport::clickAt(w.get(), TestSupport::middleOf(ui.cmdSaveSetup));
     if (by == "Esc") {
         // As the window's shortcuts take it, the window active.
         w->activateWindow();
@@ -353,9 +365,54 @@ void TestSceneMode::escapeGivesBenchBack() {
     QCOMPARE(ui.lblFocal->Caption(), focal);
     QCOMPARE(w->n2, n2);
     QCOMPARE(w->view().CurrentScale().factor(), 1);
-    QCOMPARE(w->isWindowModified(), modified);
-    QVERIFY(ui.picVexol->isVisible() && ui.sldR1->isVisible());
+    QCOMPARE(w->isWindowModified(), modified || savedIn);
+    QVERIFY(!w->findChild<QWidget*>(QStringLiteral("eyeInset"))->isVisible());
+    QVERIFY(ui.picVexol->isVisible() && ui.sldR1->isVisible() && ui.sldn2->isVisible() &&
+            ui.cmdRas->isVisible() && ui.picTypeMark->isVisible());
     QCOMPARE(bool(w->view().Systems().secondLens()), secondLens);
+}
+
+// The eye magnified as a class sees it: the image's arrow (green) before, on
+// or behind the retina (red) by the traced defocus, measured on the inset in
+// its own units, the retina's distance from the eye's lens (blue).
+void TestSceneMode::eyeMagnified_data() {
+    QTest::addColumn<double>("d");
+    QTest::newRow("within the range: on the retina") << 50.0;
+    QTest::newRow("nearer than the near point: behind it") << 15.0;
+    QTest::newRow("nearer still") << 11.0;
+}
+
+void TestSceneMode::eyeMagnified() {
+    QFETCH(double, d);
+    auto w = TestSupport::startWindow();
+    choose(*w, "Глаз");
+    dragObjectTo(*w, d);
+    auto* inset = w->findChild<QWidget*>(QStringLiteral("eyeInset"));
+    QVERIFY(inset && inset->isVisible());
+    const QImage seen = inset->grab().toImage();
+    // The middle column of the pixels of a colour.
+    const auto column = [&](auto is) {
+        double sum = 0, n = 0;
+        for (int y = 0; y < seen.height(); ++y)
+            for (int x = 0; x < seen.width(); ++x)
+                if (const QColor c = seen.pixelColor(x, y); is(c.red(), c.green(), c.blue()))
+                    sum += x, ++n;
+        return sum / n;
+    };
+    const double lens = column([](int r, int g, int b) { return b > 150 && r < 60 && g < 60; });
+    const double retina = column([](int r, int g, int b) { return r > 140 && g < 50 && b < 50; });
+    const double image = column([](int r, int g, int b) { return g > 180 && r < 100 && b < 100; });
+    const double perCm = (retina - lens) / (kMedium / kRelaxed);
+    // Five times the bench's real centimetre at 1 : 2, as the caption says.
+    PictureBox* left = TestSupport::controlsOf(*w).picLeft;
+    const double bench =
+        TestSupport::pixelOf(left, 10 * kCm, 0).x() - TestSupport::pixelOf(left, 0, 0).x();
+    QVERIFY2(std::fabs(perCm / (bench / 10 / kScale) - 5) < 0.1,
+             qPrintable(QString::number(perCm)));
+    const double defocus = trace(d, 0, false, 0).defocus;
+    QVERIFY2(
+        std::fabs((image - retina) / perCm - defocus) < 0.02,
+        qPrintable(QStringLiteral("%1 cm, traced %2").arg((image - retina) / perCm).arg(defocus)));
 }
 
 QTEST_MAIN(TestSceneMode)

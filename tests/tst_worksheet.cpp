@@ -42,21 +42,30 @@ QString run(const QString& program, const QStringList& arguments) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// Centres of the words on a page, in points.
-QList<QPointF> wordCentres(const QString& pdf, int page, const QString& word) {
+// The words on a page and their boxes, in points.
+QList<std::pair<QString, QRectF>> words(const QString& pdf, int page) {
     const QString html =
         run(QStringLiteral("pdftotext"),
             {QStringLiteral("-bbox"), QStringLiteral("-f"), QString::number(page),
              QStringLiteral("-l"), QString::number(page), pdf, QStringLiteral("-")});
     const QRegularExpression re(QStringLiteral(
         "xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)<"));
-    QList<QPointF> out;
+    QList<std::pair<QString, QRectF>> out;
     for (auto m = re.globalMatch(html); m.hasNext();) {
         const auto g = m.next();
-        if (g.captured(5) == word)
-            out << QPointF((g.captured(1).toDouble() + g.captured(3).toDouble()) / 2,
-                           (g.captured(2).toDouble() + g.captured(4).toDouble()) / 2);
+        out.append(
+            {g.captured(5), QRectF(QPointF(g.captured(1).toDouble(), g.captured(2).toDouble()),
+                                   QPointF(g.captured(3).toDouble(), g.captured(4).toDouble()))});
     }
+    return out;
+}
+
+// Centres of the words on a page, in points.
+QList<QPointF> wordCentres(const QString& pdf, int page, const QString& word) {
+    QList<QPointF> out;
+    for (const auto& [text, box] : words(pdf, page))
+        if (text == word)
+            out << box.center();
     return out;
 }
 
@@ -673,7 +682,7 @@ void TestWorksheet::twoLenses() {
 
     // At true size from lens 1, midway between its foci F₁ (under the axis):
     // lens 2's line, the final image's tip (on the solution only) and its
-    // name B₂ left of it.
+    // name A₂ beside it.
     QList<QPointF> marks;
     for (const QPointF& word : wordCentres(pdf, 1, QStringLiteral("F₁")))
         if (word.y() > 1.9 * kPointsPerCm)
@@ -689,8 +698,8 @@ void TestWorksheet::twoLenses() {
     const QPointF tip(lensX + (s + b2) * cm, axisY - h2 * cm);
     QVERIFY2(inkNear(second, tip) && !inkNear(first, tip), qPrintable(QString::number(tip.x())));
     const QList<QPointF> named = wordCentres(pdf, 2, QStringLiteral("A₂"));
-    QVERIFY(named.size() == 1 && tip.x() - named[0].x() > 0 &&
-            tip.x() - named[0].x() < kPointsPerCm && std::fabs(tip.y() - named[0].y()) < 8);
+    // Named beside it: where the rays leave its textbook place free, left of it.
+    QVERIFY(named.size() == 1 && QLineF(tip, named[0]).length() < kPointsPerCm);
 }
 
 // A scene's sheet from its setup file, at the scene's scale: a name the page
@@ -727,6 +736,16 @@ void TestWorksheet::scenes() {
     QVERIFY(objective.size() == 1 && point.size() == 1);
     const double apart = point[0].x() - objective[0].x();
     QVERIFY2(std::fabs(apart - at / k * kPointsPerCm) < 2, qPrintable(QString::number(apart)));
+    // No name over another, on the task or the solution: the object's foot B
+    // stands as a word of its own, and no two words' boxes meet.
+    for (const int page : {1, 2}) {
+        const auto all = words(pdf, page);
+        QCOMPARE(wordCentres(pdf, page, QStringLiteral("B")).size(), 1);
+        for (int i = 0; i < all.size(); ++i)
+            for (int j = i + 1; j < all.size(); ++j)
+                QVERIFY2(!all[i].second.intersects(all[j].second),
+                         qPrintable(all[i].first + QLatin1Char(' ') + all[j].first));
+    }
 }
 
 #include "tst_worksheet.moc"

@@ -2269,6 +2269,17 @@
     </message>
 </context>
 <context>
+    <name>SceneMode</name>
+    <message>
+        <source>Глаз крупным планом</source>
+        <translation>The eye, close up</translation>
+    </message>
+    <message>
+        <source>Глаз, ×%1</source>
+        <translation>The eye, ×%1</translation>
+    </message>
+</context>
+<context>
     <name>SecondLensDialog</name>
     <message>
         <source>Вторая линза</source>
