@@ -129,7 +129,7 @@ void EyeInset::paintEvent(QPaintEvent* event) {
     for (const Figure& f : m_figures)
         if (region.intersects(boxOf(face, f).toAlignedRect()) && !m_stillFigures.contains(f))
             moving.append(f);
-    draw(p, face, moving, region);
+    draw(p, face, moving, region, false);
 }
 
 // The frame with the caption, the face and these figures on it.
@@ -139,33 +139,42 @@ void EyeInset::paintFace(QPainter& p, const Face& face, const QVector<Figure>& f
     p.drawText(QRect(2 * face.margin, 0, width() - 4 * face.margin, face.band),
                Qt::AlignLeft | Qt::AlignVCenter, m_caption);
     p.fillRect(face.face, kFace);
-    draw(p, face, figures, rect());
+    draw(p, face, figures, rect(), true);
 }
 
 void EyeInset::draw(QPainter& p, const Face& face, const QVector<Figure>& figures,
-                    const QRect& region) const {
+                    const QRect& region, bool smooth) const {
     if (face.face.isEmpty() || m_seen.isEmpty())
         return;
     p.save();
     p.setClipRect(face.face.intersected(region));
-    p.setRenderHint(QPainter::Antialiasing);
     const QPointF centre = QRectF(face.face).center();
     const auto onFace = [&](QPointF twips) {
         return centre + (twips - m_seen.center()) * face.scale;
     };
     const ScreenInfo screen = ScreenInfo::of(this);
     for (const Figure& f : figures) {
-        QPen pen(toQColor(f.colour), kWider * std::max(1, f.drawWidth) * screen.designPixels(1));
-        pen.setCapStyle(Qt::FlatCap);
-        if (f.drawStyle == 1)
-            pen.setStyle(Qt::DashLine);
-        p.setPen(pen);
+        const double width = kWider * std::max(1, f.drawWidth) * screen.designPixels(1);
         if (f.kind == Figure::Kind::Circle) {
+            // The ball smooth, drawn once into the picture kept; a moving dot
+            // crisp, as the bench draws its dots.
+            p.setRenderHint(QPainter::Antialiasing, smooth);
+            QPen pen(toQColor(f.colour), width);
+            p.setPen(pen);
             const double r = kWider * f.radius * screen.pixelsPerTwip();
             p.setBrush(f.fillStyle == 0 ? QBrush(toQColor(f.fillColour)) : QBrush());
             p.drawEllipse(onFace(QPointF(f.x1, f.y1)), r, r);
             continue;
         }
+        // Lines crisp in whole pixels, as the bench draws them: a smoothed
+        // stroke of a fractional width goes through the general stroker, and
+        // under a drag every ray crosses the whole inset.
+        p.setRenderHint(QPainter::Antialiasing, false);
+        QPen pen(toQColor(f.colour), std::max(1.0, std::round(width)));
+        pen.setCapStyle(f.drawStyle == 1 ? Qt::FlatCap : Qt::SquareCap);
+        if (f.drawStyle == 1)
+            pen.setStyle(Qt::DashLine);
+        p.setPen(pen);
         // Lines run on far past the bench: only the piece seen is drawn.
         if (const auto piece =
                 clipSegment(QLineF(f.x1, f.y1, f.x2, f.y2), face.shown.adjusted(-1, -1, 1, 1)))

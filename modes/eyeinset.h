@@ -45,8 +45,9 @@ private:
     QRectF boxOf(const Face& face, const Figure& f) const;
     static bool holds(const QVector<Figure>& figures, const Figure& f, qsizetype at);
     void paintFace(QPainter& p, const Face& face, const QVector<Figure>& figures) const;
-    void draw(QPainter& p, const Face& face, const QVector<Figure>& figures,
-              const QRect& region) const;
+    // Smooth: the circles antialiased, for a picture drawn once.
+    void draw(QPainter& p, const Face& face, const QVector<Figure>& figures, const QRect& region,
+              bool smooth) const;
 
     QVector<Figure> m_figures;
     QVector<Figure> m_previous;
