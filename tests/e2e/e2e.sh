@@ -1066,16 +1066,20 @@ done
 # 20. The eye, in Russian and in English: the System button's menu (right
 #     button, then the fourth item below the second lens's two) opens it; its
 #     retina (B00000) stands 22.78 mm behind the lens line, 646 twips at 1 : 2;
-#     a drag of the object keeps it; Esc gives back the bench without it.
+#     a drag of the object keeps it; Esc gives back the bench without it. The
+#     eye magnified stands in the right area's lower right corner, its caption
+#     band (3C3C46) at window twips 15070 - 5620 + 5000 = 14450, 8790 - 50 - 3920 + 100.
 for language in ru en; do
     if LANGUAGE=$language start_scaled 1920x1080x24 96 1 1920 1080; then
         retina_x=$(cell "$(sx "7620 + 646")") retina_y=$(cell "$(sy "810 + 3990 - 150")")
+        band_x=$(cell "$(sx 14450)") band_y=$(cell "$(sy 4920)")
         xdotool mousemove --window "$wid" "$(cell "$(sx "14160 + 450")")" "$(cell "$(sy "10500 + 187")")" click 3
         sleep 0.5
         xdotool key --delay 80 Down Down Down Return
         sleep 0.5
         shot "eye-$language-opened"
         expect_colour "eye ($language): the retina behind the lens" B00000 "$retina_x" "$retina_y"
+        expect_colour "eye ($language): the eye magnified in the corner" 3C3C46 "$band_x" "$band_y"
         drag "$(cell "$(sx "120 + 2000")")" "$(cell "$(sy "810 + 3000")")" \
             "$(cell "$(sx "120 + 4000")")" "$(cell "$(sy "810 + 2500")")"
         shot "eye-$language-dragged"
@@ -1084,6 +1088,7 @@ for language in ru en; do
         sleep 0.3
         shot "eye-$language-left"
         expect_not_colour "eye ($language): Esc gives back the bench" B00000 "$retina_x" "$retina_y"
+        expect_not_colour "eye ($language): and takes the magnified eye off" 3C3C46 "$band_x" "$band_y"
     fi
     stop_program_and_server
 done
